@@ -1,0 +1,29 @@
+# One static library per source folder. Sources are picked up by glob so that adding a file
+# needs no edit here; CONFIGURE_DEPENDS re-runs the glob on every build.
+function(dovrix_library name)
+    cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS
+        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+    if(NOT sources)
+        set(sources ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
+    endif()
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+endfunction()
+
+# Every tst_*.cpp in the calling folder becomes one Qt Test executable registered with CTest.
+function(dovrix_tests)
+    cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+    file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
+    foreach(source ${tests})
+        get_filename_component(name ${source} NAME_WE)
+        add_executable(${name} ${source})
+        set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+        target_link_libraries(${name} PRIVATE dovrix_testsupport Qt6::Test ${ARG_LIBS})
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES
+            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;DOVRIX_BUILD_DIR=${CMAKE_BINARY_DIR}"
+            TIMEOUT 600)
+    endforeach()
+endfunction()

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs what Dovrix needs on Debian 12, then configures and builds a Release build in build/.
+# Quick when everything is already in place.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+    build-essential cmake ninja-build ccache pkg-config clang-format
+    qt6-base-dev qt6-pdf-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+    qt6-qpa-plugins libssl-dev
+    qpdf poppler-utils xvfb xauth fonts-noto-cjk fonts-dejavu-core
+    nodejs npm python3-onnx unicode-data
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+# npm may come from elsewhere (a node installation outside Debian's packages): accept it.
+if command -v npm >/dev/null 2>&1; then
+    filtered=()
+    for package in "${missing[@]}"; do
+        [[ "$package" == nodejs || "$package" == npm ]] || filtered+=("$package")
+    done
+    missing=("${filtered[@]+"${filtered[@]}"}")
+fi
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    [[ $(id -u) -eq 0 ]] || sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+build_dir=${DOVRIX_BUILD_DIR:-build}
+if [[ ! -f "$build_dir/build.ninja" ]]; then
+    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
+fi
+cmake --build "$build_dir" --parallel "$(nproc)"
+
+# Runtime files that live next to the program (inference library, OCR models).
+if [[ -x scripts/fetch-ocr.sh ]]; then
+    scripts/fetch-ocr.sh "$build_dir"
+fi
