@@ -1,2 +1,3 @@
 // Placeholder translation unit for a library whose folder has no sources yet.
-namespace dovrix {}
+namespace dovrix {
+}

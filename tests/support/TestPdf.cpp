@@ -67,7 +67,7 @@ bool encryptPdf(const QString& input, const QString& output, const QString& pass
     process.start(qpdf, {QStringLiteral("--encrypt"), password, password, QStringLiteral("256"),
                          QStringLiteral("--"), input, output});
     return process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit
-        && process.exitCode() == 0;
+           && process.exitCode() == 0;
 }
 
 QByteArray readAll(const QString& path)
