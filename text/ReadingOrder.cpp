@@ -1,45 +1,256 @@
 #include "text/ReadingOrder.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+
 namespace dovrix {
 
-bool isNearlyEmptyText(const QString&)
+namespace {
+
+constexpr int kBins = 48;
+constexpr QChar kLineBreakMarker(0xFFFE);
+constexpr QChar kReplacement(0xFFFD);
+
+double centreX(const QRectF& r)
 {
+    return r.left() + r.width() / 2;
+}
+
+double centreY(const QRectF& r)
+{
+    return r.top() + r.height() / 2;
+}
+
+// Histogram bin of an x position: truncation toward zero, clamped to the bins. Clamping in
+// floating point first keeps far-off or non-finite boxes from overflowing the conversion.
+int binOf(double x, double width)
+{
+    const double v = x / width * kBins;
+    if (!(v > 0)) // also catches NaN
+        return 0;
+    if (v >= kBins - 1)
+        return kBins - 1;
+    return static_cast<int>(v);
+}
+
+} // namespace
+
+bool isNearlyEmptyText(const QString& pageText)
+{
+    int kept = 0;
+    for (const QChar c : pageText) {
+        if (c == u'\n' || c == u'\r' || c == u' ' || c == u'\t')
+            continue;
+        if (++kept > 2)
+            return false;
+    }
     return true;
 }
 
-QList<CharSlot> makeCharSlots(const QList<QRectF>&)
+QList<CharSlot> makeCharSlots(const QList<QRectF>& charBoxes)
 {
-    return {};
+    QList<CharSlot> charSlots;
+    charSlots.reserve(charBoxes.size());
+    for (int i = 0; i < charBoxes.size(); ++i) {
+        if (charBoxes.at(i).isValid())
+            charSlots.append(CharSlot{i, charBoxes.at(i)});
+    }
+    return charSlots;
 }
 
-QList<TextLine> buildLines(QList<CharSlot>, const QString&)
+QList<TextLine> buildLines(QList<CharSlot> charSlots, const QString& pageText)
 {
-    return {};
+    // Top to bottom, then left to right. Exact comparison of the centres keeps the ordering a
+    // strict weak order (a fuzzy "same row" test is not transitive and would make std::sort
+    // undefined); boxes that differ only in the last bits of y join the same line either way.
+    std::sort(charSlots.begin(), charSlots.end(), [](const CharSlot& a, const CharSlot& b) {
+        const double ay = centreY(a.rect), by = centreY(b.rect);
+        if (ay != by)
+            return ay < by;
+        return centreX(a.rect) < centreX(b.rect);
+    });
+
+    QList<TextLine> lines;
+    for (const CharSlot& slot : std::as_const(charSlots)) {
+        if (slot.rect.width() <= 0 || slot.rect.height() <= 0)
+            continue;
+        const double cy = centreY(slot.rect);
+        bool joined = false;
+        for (TextLine& line : lines) {
+            const double limit = 0.6 * std::max(slot.rect.height(), line.rect.height());
+            if (std::abs(cy - centreY(line.rect)) <= limit) {
+                line.chars.append(slot);
+                line.rect = line.rect.united(slot.rect);
+                joined = true;
+                break;
+            }
+        }
+        if (!joined) {
+            TextLine line;
+            line.chars.append(slot);
+            line.rect = slot.rect;
+            lines.append(line);
+        }
+    }
+
+    for (TextLine& line : lines) {
+        std::stable_sort(
+            line.chars.begin(), line.chars.end(),
+            [](const CharSlot& a, const CharSlot& b) { return centreX(a.rect) < centreX(b.rect); });
+        const int count = int(line.chars.size());
+        const QRectF* previous = nullptr;
+        for (int i = 0; i < count; ++i) {
+            const CharSlot& c = line.chars.at(i);
+            const QString ch = pageText.mid(c.index, 1);
+            // A line-break marker stands for the hyphen printed at the end of the line; inside
+            // a line it carries nothing the reader saw.
+            const bool marker = ch.size() == 1 && ch.at(0) == kLineBreakMarker;
+            if (marker && i != count - 1)
+                continue;
+            if (previous
+                && c.rect.left() - previous->right() > 0.25 * std::max(c.rect.width(), 1.0)) {
+                line.text.append(u' ');
+                ++line.inferredSpaces;
+            }
+            line.text.append(marker ? QStringLiteral("-") : ch);
+            previous = &c.rect;
+        }
+    }
+
+    std::stable_sort(lines.begin(), lines.end(), [](const TextLine& a, const TextLine& b) {
+        return centreY(a.rect) < centreY(b.rect);
+    });
+    return lines;
 }
 
-QList<double> findGutters(const QList<TextLine>&, double)
+QList<double> findGutters(const QList<TextLine>& lines, double width)
 {
-    return {};
+    QList<double> gutters;
+    if (!(width > 1))
+        return gutters;
+
+    std::array<std::uint32_t, kBins> bins{};
+    for (const TextLine& line : lines) {
+        const int lo = binOf(line.rect.left(), width);
+        const int hi = binOf(line.rect.right(), width);
+        for (int b = lo; b <= hi; ++b)
+            ++bins[b];
+    }
+
+    // Bins 0 and 47 are margins and never part of a gap.
+    int i = 1;
+    while (i < kBins - 1) {
+        if (bins[i] != 0) {
+            ++i;
+            continue;
+        }
+        int j = i;
+        while (j < kBins - 1 && bins[j] == 0)
+            ++j;
+        if (i > 12 && j < 36)
+            gutters.append((i + j) * 0.5 / kBins * width);
+        i = j;
+    }
+    return gutters;
 }
 
-bool isSpanningLine(const TextLine&, const QList<double>&)
+bool isSpanningLine(const TextLine& line, const QList<double>& gutters)
 {
+    for (const double g : gutters) {
+        if (g - 2 > line.rect.left() && line.rect.right() > g + 2)
+            return true;
+    }
     return false;
 }
 
-QList<TextLine> orderLines(const QList<TextLine>&, const QList<double>&, double)
+QList<TextLine> orderLines(const QList<TextLine>& lines, const QList<double>& gutters, double width)
 {
-    return {};
+    QList<TextLine> ordered;
+    QList<TextLine> columnLines;
+    for (const TextLine& line : lines) {
+        if (isSpanningLine(line, gutters))
+            ordered.append(line);
+        else
+            columnLines.append(line);
+    }
+    const auto byCentreY = [](const TextLine& a, const TextLine& b) {
+        return centreY(a.rect) < centreY(b.rect);
+    };
+    std::stable_sort(ordered.begin(), ordered.end(), byCentreY);
+
+    if (gutters.isEmpty()) {
+        ordered.append(columnLines);
+        return ordered;
+    }
+
+    QList<double> bounds;
+    bounds.append(0);
+    bounds.append(gutters);
+    bounds.append(width + 1);
+    // The column intervals overlap by 2 points on each side of a gutter; a line centred in the
+    // overlap belongs to the first column that takes it, never to two.
+    QList<bool> taken(columnLines.size(), false);
+    for (int b = 0; b + 1 < bounds.size(); ++b) {
+        QList<TextLine> column;
+        for (int k = 0; k < columnLines.size(); ++k) {
+            const double x = centreX(columnLines.at(k).rect);
+            if (!taken.at(k) && bounds.at(b) - 2 < x && x < bounds.at(b + 1) + 2) {
+                taken[k] = true;
+                column.append(columnLines.at(k));
+            }
+        }
+        std::stable_sort(column.begin(), column.end(), byCentreY);
+        ordered.append(column);
+    }
+    return ordered;
 }
 
-QList<ReadingBlock> makeBlocks(const QList<TextLine>&, double)
+QList<ReadingBlock> makeBlocks(const QList<TextLine>& orderedLines, double pageHeight)
 {
-    return {};
+    const double h = std::max(pageHeight, 1.0);
+    QList<ReadingBlock> blocks;
+    blocks.reserve(orderedLines.size());
+    for (int n = 0; n < orderedLines.size(); ++n) {
+        const TextLine& line = orderedLines.at(n);
+        ReadingBlock block;
+        block.text = line.text;
+        block.index = n;
+        block.rect = line.rect;
+
+        if (!line.text.isEmpty()) {
+            const auto unmapped = line.text.count(kReplacement);
+            block.confidence = 1.0 - double(unmapped) / double(line.text.size());
+            if (block.confidence < 0.9)
+                block.note = QCoreApplication::translate(
+                    "dovrix::TextLayoutStore", "存在无法映射的字符（可能缺少 ToUnicode 表）");
+        }
+        if (!line.chars.isEmpty() && 3 * line.inferredSpaces > line.chars.size()) {
+            block.confidence = std::min(block.confidence, 0.6);
+            if (block.note.isEmpty())
+                block.note = QCoreApplication::translate("dovrix::TextLayoutStore",
+                                                         "词间距为几何推断，文本可能被拆碎");
+        }
+        if (line.rect.top() < 0.06 * h || line.rect.bottom() > 0.94 * h) {
+            block.headerFooter = true;
+            block.note = QCoreApplication::translate("dovrix::TextLayoutStore", "页眉/页脚区域");
+        }
+        blocks.append(block);
+    }
+    return blocks;
 }
 
-QList<ReadingBlock> buildReadingOrder(const QString&, const QList<QRectF>&, const QSizeF&)
+QList<ReadingBlock> buildReadingOrder(const QString& pageText, const QList<QRectF>& charBoxes,
+                                      const QSizeF& pageSize)
 {
-    return {};
+    if (isNearlyEmptyText(pageText))
+        return {};
+    const QList<TextLine> lines = buildLines(makeCharSlots(charBoxes), pageText);
+    const QList<double> gutters = findGutters(lines, pageSize.width());
+    return makeBlocks(orderLines(lines, gutters, pageSize.width()), pageSize.height());
 }
 
 } // namespace dovrix

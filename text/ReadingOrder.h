@@ -33,10 +33,10 @@ bool isNearlyEmptyText(const QString& pageText);
 // One slot per index whose box is valid, in index order.
 QList<CharSlot> makeCharSlots(const QList<QRectF>& charBoxes);
 
-// Groups slots into lines (top to bottom) and rebuilds each line's text with inferred spaces.
+// Groups the slots into lines (top to bottom) and rebuilds each line's text with inferred spaces.
 // A line-break marker U+FFFE ending a line becomes the hyphen the reader saw; elsewhere it is
 // dropped.
-QList<TextLine> buildLines(QList<CharSlot> slots, const QString& pageText);
+QList<TextLine> buildLines(QList<CharSlot> charSlots, const QString& pageText);
 
 // Column gutters (x in points, ascending) from a 48-bin histogram of the lines' extents.
 QList<double> findGutters(const QList<TextLine>& lines, double width);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "text/ReadingBlock.h"
+
+#include <QList>
+#include <QString>
+
+// Plain-text forms of page text: the full-text export and the clipboard. The window's export,
+// the bench and every copy path use these so that they all write the same characters.
+namespace dovrix {
+
+// One page of the full-text export (0-based page): the page header line, the texts of the
+// blocks that are not header/footer lines, a reliability note when a written block carries a
+// remark, or the scanned-page note when the page has no blocks; then an empty line. Line feeds
+// only. Translation context: dovrix::MainWindow.
+QString formatExportPage(int page, const QList<ReadingBlock>& blocks);
+
+// A line of exported text: a line-break marker (U+FFFE) ending the line becomes the hyphen the
+// reader saw; any other one is dropped.
+QString exportLineText(const QString& line);
+
+// Text put on the clipboard for a range of page text: line-break markers (U+FFFE) are left out,
+// so a word hyphenated across lines comes out whole.
+QString textForClipboard(const QString& pageTextRange);
+
+} // namespace dovrix
