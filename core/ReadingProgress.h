@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QTimer;
+
+namespace dovrix {
+
+class AppSettings;
+
+// Remembers the page the user was on, keyed by the document's contents (its sourceHash), so that
+// reopening the same contents returns there. Writes are debounced by WriteDelayMs so that paging
+// through a document does not rewrite the settings file on every page; nothing is written in
+// private mode. GUI thread only.
+class ReadingProgress : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(ReadingProgress)
+
+public:
+    static constexpr int WriteDelayMs = 800;
+
+    // settings is not owned and must outlive this object.
+    explicit ReadingProgress(AppSettings* settings, QObject* parent = nullptr);
+
+    // Takes the key of a newly loaded document (empty = none). A write still pending for the
+    // previous key is made first, so a reload right after a page change keeps that page.
+    void setDocumentKey(const QString& key);
+    QString documentKey() const { return key; }
+    // Called on every page or zoom change of the view; the write follows WriteDelayMs after the
+    // last call.
+    void update(int page, double zoom);
+    // Writes now (also when nothing changed, renewing the time stamp) and forgets the key.
+    void flush();
+    // The stored page of the current document, or -1.
+    int savedPage() const;
+
+private:
+    void write();
+
+    AppSettings* settings;
+    QString key;
+    QTimer* writeTimer;
+    int page = 0;
+    double zoom = 1.0;
+};
+
+} // namespace dovrix

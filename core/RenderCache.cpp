@@ -1,0 +1,217 @@
+#include "core/RenderCache.h"
+
+#include "core/PdfWorker.h"
+
+#include <QCoreApplication>
+#include <QPdfDocument>
+#include <QPdfDocumentRenderOptions>
+#include <QPointer>
+
+#include <cmath>
+#include <limits>
+
+namespace dovrix {
+
+namespace {
+
+constexpr quint64 fnvOffsetBasis = 0xcbf29ce484222325ULL;
+constexpr quint64 fnvPrime = 0x100000001b3ULL;
+
+// FNV-1a over the four bytes of value, least significant first.
+quint64 fnv1a(qint32 value)
+{
+    const quint32 bits = quint32(value);
+    quint64 hash = fnvOffsetBasis;
+    for (int i = 0; i < 4; ++i) {
+        hash ^= (bits >> (8 * i)) & 0xffU;
+        hash *= fnvPrime;
+    }
+    return hash;
+}
+
+void fold(quint64& hash, qint32 value)
+{
+    hash ^= fnv1a(value) + 0x9e3779b9ULL + (hash << 6) + (hash >> 2);
+}
+
+qint32 ratioBucket(double ratio)
+{
+    const double scaled = ratio * 8;
+    // The conversion of a NaN or out-of-range double to int is undefined.
+    if (!(scaled > double(std::numeric_limits<qint32>::min())
+          && scaled < double(std::numeric_limits<qint32>::max())))
+        return 0;
+    return qint32(scaled);
+}
+
+QPdfDocumentRenderOptions::Rotation toRotation(int degrees)
+{
+    switch (degrees) {
+    case 90:
+        return QPdfDocumentRenderOptions::Rotation::Clockwise90;
+    case 180:
+        return QPdfDocumentRenderOptions::Rotation::Clockwise180;
+    case 270:
+        return QPdfDocumentRenderOptions::Rotation::Clockwise270;
+    default:
+        return QPdfDocumentRenderOptions::Rotation::None;
+    }
+}
+
+} // namespace
+
+QSize RenderCache::clampToPixelLimit(const QSize& size)
+{
+    const qint64 width = size.width();
+    const qint64 height = size.height();
+    if (width <= 0 || height <= 0 || width * height <= maxRenderPixels)
+        return size;
+    const double scale = std::sqrt(double(maxRenderPixels) / double(width * height));
+    // The tiny allowance keeps exact results such as 10000 × 0.8192 = 8192 from truncating to
+    // 8191 through rounding error in the square root.
+    qint64 newWidth = qMax<qint64>(1, qint64(double(width) * scale + 1e-7));
+    qint64 newHeight = qMax<qint64>(1, qint64(double(height) * scale + 1e-7));
+    // A side forced up to one pixel (an extremely thin page) must not let the other side keep the
+    // image above the limit.
+    if (newWidth * newHeight > maxRenderPixels) {
+        if (newWidth <= newHeight)
+            newHeight = maxRenderPixels / newWidth;
+        else
+            newWidth = maxRenderPixels / newHeight;
+    }
+    return QSize(int(newWidth), int(newHeight));
+}
+
+quint64 RenderCache::keyHash(const Key& key)
+{
+    quint64 hash = fnv1a(key.page);
+    fold(hash, key.size.width());
+    fold(hash, key.size.height());
+    fold(hash, key.rotation);
+    fold(hash, ratioBucket(key.devicePixelRatio));
+    return hash;
+}
+
+size_t qHash(const RenderCache::Key& key, size_t seed) noexcept
+{
+    return size_t(RenderCache::keyHash(key)) ^ seed;
+}
+
+RenderCache::RenderCache(PdfWorker* worker, qint64 byteBudget, int priority, QObject* parent)
+    : QObject(parent), worker(worker), budget(byteBudget), jobPriority(priority),
+      generation(std::make_shared<std::atomic<qint64>>(0))
+{
+    qRegisterMetaType<dovrix::RenderCache::Key>();
+}
+
+RenderCache::~RenderCache()
+{
+    // Queued jobs compare against this and skip their render.
+    generation->fetch_add(1);
+}
+
+void RenderCache::request(const Key& key, QPdfDocument* document)
+{
+    if (index.contains(key) || inFlight.contains(key))
+        return;
+    const qint64 jobGeneration = generation->load();
+    inFlight.insert(key, jobGeneration);
+    const QSize renderSize = clampToPixelLimit(key.size);
+
+    worker->post(jobPriority, [self = QPointer<RenderCache>(this), shared = generation, key,
+                               renderSize, document, jobGeneration] {
+        // Only the shared atomic is read here; the cache itself may be gone already.
+        if (shared->load() != jobGeneration)
+            return; // cleared or destroyed: nobody waits for this result any more
+        QImage image = render(document, key.page, renderSize, key.rotation);
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app)
+            return;
+        QMetaObject::invokeMethod(
+            app,
+            [self, key, image = std::move(image), jobGeneration]() mutable {
+                if (self)
+                    self->complete(key, std::move(image), jobGeneration);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+QImage RenderCache::render(QPdfDocument* document, int page, QSize size, int rotation)
+{
+    if (!document || !size.isValid() || size.isEmpty() || page < 0 || page >= document->pageCount())
+        return {};
+    QPdfDocumentRenderOptions options;
+    options.setRotation(toRotation(rotation));
+    // No render flags: the document's own annotation layer stays off, the program draws its own.
+    options.setRenderFlags(QPdfDocumentRenderOptions::RenderFlags());
+    return document->render(page, size, options);
+}
+
+void RenderCache::complete(const Key& key, QImage image, qint64 jobGeneration)
+{
+    const auto mark = inFlight.constFind(key);
+    if (mark != inFlight.constEnd() && mark.value() == jobGeneration)
+        inFlight.erase(mark);
+    if (jobGeneration != generation->load())
+        return;
+    insert(key, image);
+    Q_EMIT pageRendered(key, image);
+}
+
+void RenderCache::insert(const Key& key, QImage image)
+{
+    const auto found = index.constFind(key);
+    if (found != index.constEnd()) {
+        const Entries::iterator it = found.value();
+        if (image.isNull()) {
+            // A cached null image would stop every later request from rendering the page again.
+            removeEntry(it);
+            return;
+        }
+        bytes += image.sizeInBytes() - it->image.sizeInBytes();
+        it->image = std::move(image);
+        entries.splice(entries.begin(), entries, it);
+        evict();
+        return;
+    }
+    if (image.isNull())
+        return;
+    bytes += image.sizeInBytes();
+    entries.push_front(Entry{key, std::move(image)});
+    index.insert(key, entries.begin());
+    evict();
+}
+
+void RenderCache::evict()
+{
+    while (bytes > budget && !entries.empty())
+        removeEntry(std::prev(entries.end()));
+}
+
+void RenderCache::removeEntry(Entries::iterator it)
+{
+    bytes -= it->image.sizeInBytes();
+    index.remove(it->key);
+    entries.erase(it);
+}
+
+QImage RenderCache::cachedImage(const Key& key)
+{
+    const auto found = index.constFind(key);
+    if (found == index.constEnd())
+        return {};
+    entries.splice(entries.begin(), entries, found.value());
+    return found.value()->image;
+}
+
+void RenderCache::clear()
+{
+    generation->fetch_add(1);
+    index.clear();
+    inFlight.clear();
+    entries.clear();
+    bytes = 0;
+}
+
+} // namespace dovrix

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QMetaType>
+#include <QObject>
+#include <QSize>
+
+#include <atomic>
+#include <list>
+#include <memory>
+
+class QPdfDocument;
+
+namespace dovrix {
+
+class PdfWorker;
+
+// Renders pages on the worker and keeps the most recently used images within a byte budget.
+// Callers ask for the pages they show with request(), paint whatever cachedImage() returns and
+// repaint on pageRendered. A key is never rendered twice at once, and renders started before a
+// clear() are thrown away. Everything but the render job itself runs on the GUI thread.
+class RenderCache : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(RenderCache)
+
+public:
+    struct Key
+    {
+        int page = 0;
+        QSize size;                    // pixels, rotation already applied
+        int rotation = 0;              // clockwise degrees: 0, 90, 180 or 270
+        double devicePixelRatio = 1.0; // of the screen the image is for
+
+        friend bool operator==(const Key& a, const Key& b)
+        {
+            return a.page == b.page && a.size == b.size && a.rotation == b.rotation
+                   && a.devicePixelRatio == b.devicePixelRatio;
+        }
+        friend bool operator!=(const Key& a, const Key& b) { return !(a == b); }
+    };
+
+    // One rendered image holds at most this many pixels (256 MiB at four bytes per pixel).
+    static constexpr qint64 maxRenderPixels = 67108864;
+
+    // Scales size down, keeping its aspect ratio, so that width × height ≤ maxRenderPixels; sizes
+    // within the limit (and empty or invalid sizes) come back unchanged. Used for the cache's own
+    // renders and by every other caller that renders a page image.
+    static QSize clampToPixelLimit(const QSize& size);
+
+    // The FNV-1a based hash of a key; ratios closer than 1/8 may share it.
+    static quint64 keyHash(const Key& key);
+
+    RenderCache(PdfWorker* worker, qint64 byteBudget, int priority, QObject* parent = nullptr);
+    // Jobs still queued for this cache find it gone and do nothing.
+    ~RenderCache() override;
+
+    // Makes sure the image for key is cached or being rendered from document. The document must
+    // be owned by a DocumentController (destroyed only on the worker) and is touched only by the
+    // render job on the worker thread.
+    void request(const Key& key, QPdfDocument* document);
+    // The cached image (a hit becomes the most recently used entry), or a null image.
+    QImage cachedImage(const Key& key);
+    // Forgets every image and every render in flight; results of those renders are dropped.
+    void clear();
+
+    qint64 byteBudget() const { return budget; }
+    int priority() const { return jobPriority; }
+    qint64 totalBytes() const { return bytes; }
+    int count() const { return int(index.size()); }
+    bool contains(const Key& key) const { return index.contains(key); }
+    bool isInFlight(const Key& key) const { return inFlight.contains(key); }
+
+Q_SIGNALS:
+    // A render of the current generation finished; image is null when rendering produced nothing
+    // (the key is then not cached, and a later request renders again).
+    void pageRendered(const dovrix::RenderCache::Key& key, const QImage& image);
+
+private:
+    struct Entry
+    {
+        Key key;
+        QImage image;
+    };
+    using Entries = std::list<Entry>;
+
+    // Runs on the worker thread.
+    static QImage render(QPdfDocument* document, int page, QSize size, int rotation);
+    void complete(const Key& key, QImage image, qint64 jobGeneration);
+    void insert(const Key& key, QImage image);
+    void evict();
+    void removeEntry(Entries::iterator it);
+
+    PdfWorker* worker;
+    qint64 budget;
+    int jobPriority;
+    // Shared with queued jobs, which read it on the worker thread: it outlives the cache so that a
+    // job whose cache is gone still reads a valid (moved-on) value.
+    std::shared_ptr<std::atomic<qint64>> generation;
+    Entries entries; // most recently used first
+    QHash<Key, Entries::iterator> index;
+    // Key → generation of its render in flight. A late completion of an older generation leaves
+    // the mark of a newer render alone, so one key is never rendered twice at once.
+    QHash<Key, qint64> inFlight;
+    qint64 bytes = 0;
+};
+
+size_t qHash(const RenderCache::Key& key, size_t seed = 0) noexcept;
+
+} // namespace dovrix
+
+Q_DECLARE_METATYPE(dovrix::RenderCache::Key)

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace dovrix {
+
+// The program's persistent preferences, recent files and reading positions, stored as an INI file
+// located by the organisation and application name. Caches nothing: every operation opens its own
+// QSettings, so each read sees what any instance last wrote.
+//
+// The constructor makes INI the default QSettings format for the whole process, so construct an
+// AppSettings before any other QSettings is used.
+class AppSettings : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(AppSettings)
+
+public:
+    static constexpr int MaxRecentFiles = 10;
+
+    explicit AppSettings(QObject* parent = nullptr);
+
+    QString language() const;
+    void setLanguage(const QString& code);
+
+    QString theme() const;
+    void setTheme(const QString& id);
+
+    bool privateMode() const;
+    void setPrivateMode(bool on);
+
+    // Newest first, at most MaxRecentFiles entries, never an empty string.
+    QStringList recentFiles() const;
+    // Moves path to the front (exact string comparison) and keeps the ten newest. Callers skip
+    // this in private mode.
+    void addRecentFile(const QString& path);
+    // Removes the recent list only; preferences and reading positions stay.
+    void clearRecentFiles();
+
+    // Reading position of the document whose contents hash to key (its sourceHash). Empty keys are
+    // ignored. Callers skip this in private mode.
+    void saveProgress(const QString& key, int page, double zoom);
+    // The stored 0-based page, or -1 when nothing is stored (or the key is empty).
+    int progressPage(const QString& key) const;
+};
+
+} // namespace dovrix
