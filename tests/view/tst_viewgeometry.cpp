@@ -1,0 +1,360 @@
+#include "view/ViewGeometry.h"
+
+#include <QtTest>
+
+using namespace dovrix;
+
+namespace {
+
+ViewGeometry layoutOf(const QList<QSizeF>& sizes, double zoom = 1.0, int rotation = 0)
+{
+    ViewGeometry g;
+    g.pageSizes = sizes;
+    g.zoom = zoom;
+    g.rotation = rotation;
+    g.relayout();
+    return g;
+}
+
+bool near(const QPointF& a, const QPointF& b, double eps = 1e-9)
+{
+    return std::abs(a.x() - b.x()) <= eps && std::abs(a.y() - b.y()) <= eps;
+}
+
+} // namespace
+
+class TestViewGeometry : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void zoomClamp_data()
+    {
+        QTest::addColumn<double>("requested");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("above max") << 12.0 << 8.0;
+        QTest::newRow("max") << 8.0 << 8.0;
+        QTest::newRow("below min") << 0.05 << 0.1;
+        QTest::newRow("min") << 0.1 << 0.1;
+        QTest::newRow("negative") << -3.0 << 0.1;
+        QTest::newRow("nan") << std::nan("") << 0.1;
+        QTest::newRow("inside") << 1.44 << 1.44;
+    }
+    void zoomClamp()
+    {
+        QFETCH(double, requested);
+        QFETCH(double, expected);
+        QCOMPARE(clampZoom(requested), expected);
+    }
+
+    void zoomComparison()
+    {
+        QVERIFY(sameZoom(1.2, 1.0 * 1.2));
+        QVERIFY(sameZoom(0.1 * 3, 0.3));
+        QVERIFY(!sameZoom(1.2, 1.2000001));
+        QVERIFY(!sameZoom(0.0, 1e-300));
+    }
+
+    void rotationNormalised_data()
+    {
+        QTest::addColumn<int>("degrees");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("minus 90") << -90 << 270;
+        QTest::newRow("360") << 360 << 0;
+        QTest::newRow("450") << 450 << 90;
+        QTest::newRow("minus 450") << -450 << 270;
+    }
+    void rotationNormalised()
+    {
+        QFETCH(int, degrees);
+        QFETCH(int, expected);
+        QCOMPARE(normalizeRotation(degrees), expected);
+    }
+
+    // The content point under the anchor stays under it.
+    void zoomAboutAnchor_data()
+    {
+        QTest::addColumn<double>("oldZoom");
+        QTest::addColumn<double>("newZoom");
+        QTest::addColumn<int>("anchor");
+        QTest::addColumn<int>("scroll");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("wheel notch at 100 %") << 1.0 << 1.2 << 300 << 0 << 60;
+        QTest::newRow("scrolled") << 1.0 << 2.0 << 100 << 500 << 1100;
+        QTest::newRow("zoom out") << 2.0 << 1.0 << 100 << 1100 << 500;
+        QTest::newRow("truncates") << 1.0 << 1.2 << 1 << 0 << 0;
+    }
+    void zoomAboutAnchor()
+    {
+        QFETCH(double, oldZoom);
+        QFETCH(double, newZoom);
+        QFETCH(int, anchor);
+        QFETCH(int, scroll);
+        QFETCH(int, expected);
+        QCOMPARE(scrollForZoom(oldZoom, newZoom, anchor, scroll), expected);
+    }
+
+    void wheelFactor()
+    {
+        QCOMPARE(wheelZoomFactor(120), 1.2);
+        QCOMPARE(wheelZoomFactor(-120), 1.0 / 1.2);
+        QVERIFY(sameZoom(wheelZoomFactor(60) * wheelZoomFactor(60), 1.2));
+        QCOMPARE(wheelZoomFactor(0), 1.0);
+    }
+
+    void fitZoom_data()
+    {
+        QTest::addColumn<QSizeF>("page");
+        QTest::addColumn<int>("rotation");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QSize>("viewport");
+        QTest::addColumn<double>("expected");
+        const QSizeF letter(612, 792);
+        QTest::newRow("width letter 800") << letter << 0 << 1 << QSize(800, 600) << 768.0 / 612;
+        QTest::newRow("page letter height-bound")
+            << letter << 0 << 2 << QSize(800, 600) << 568.0 / 792;
+        QTest::newRow("page letter width-bound")
+            << letter << 0 << 2 << QSize(400, 2000) << 368.0 / 612;
+        QTest::newRow("page rotated uses height as width")
+            << letter << 90 << 2 << QSize(800, 2000) << 768.0 / 792;
+        QTest::newRow("width rotated 270") << letter << 270 << 1 << QSize(800, 600) << 768.0 / 792;
+        QTest::newRow("capped at 8") << QSizeF(10, 10) << 0 << 1 << QSize(800, 600) << 8.0;
+        QTest::newRow("raised to 0.1") << QSizeF(100000, 10) << 0 << 1 << QSize(800, 600) << 0.1;
+        QTest::newRow("tiny viewport") << letter << 0 << 2 << QSize(10, 10) << 0.1;
+        QTest::newRow("none keeps zoom") << letter << 0 << 0 << QSize(800, 600) << 1.5;
+    }
+    void fitZoom()
+    {
+        QFETCH(QSizeF, page);
+        QFETCH(int, rotation);
+        QFETCH(int, mode);
+        QFETCH(QSize, viewport);
+        QFETCH(double, expected);
+        const ViewGeometry g = layoutOf({page}, 1.5, rotation);
+        QCOMPARE(g.fitZoom(mode, viewport), expected);
+    }
+
+    void fitZoomWithoutPages()
+    {
+        const ViewGeometry g = layoutOf({}, 2.5);
+        QCOMPARE(g.fitZoom(1, QSize(800, 600)), 2.5);
+        QCOMPARE(g.contentSize(), QSizeF(32, 22));
+        QCOMPARE(g.pageTops().size(), 1);
+        QVERIFY(g.pageRect(0).isEmpty());
+        QCOMPARE(g.pageAt(QPointF(20, 20)), -1);
+        QCOMPARE(g.pageAtProbe(0, 600), 0);
+    }
+
+    void continuousLayout()
+    {
+        const ViewGeometry g = layoutOf({{600, 800}, {300, 400}, {600, 800}}, 0.5);
+        QCOMPARE(g.pageTops(), QList<double>({16, 16 + 400 + 10, 16 + 400 + 10 + 200 + 10}));
+        QCOMPARE(g.contentSize(), QSizeF(32 + 300, 16 + 400 + 10 + 200 + 10 + 400 + 16));
+        // A narrow page is centred on the widest page's centre line, not on the viewport's.
+        QCOMPARE(g.pageRect(0), QRectF(16, 16, 300, 400));
+        QCOMPARE(g.pageRect(1), QRectF(16 + 75, 426, 150, 200));
+        QCOMPARE(g.pageRect(1).center().x(), g.pageRect(0).center().x());
+        QVERIFY(g.pageRect(3).isEmpty());
+        QVERIFY(g.pageRect(-1).isEmpty());
+        QCOMPARE(g.verticalScrollMax(600), int(g.contentSize().height()) - 600);
+        QCOMPARE(g.verticalScrollMax(5000), 0);
+        QCOMPARE(g.horizontalScrollMax(100), 232);
+    }
+
+    void singlePageLayout()
+    {
+        ViewGeometry g;
+        g.pageSizes = {{600, 800}, {300, 400}, {600, 800}};
+        g.singlePage = true;
+        g.currentPage = 1;
+        g.relayout();
+        QCOMPARE(g.contentSize(), QSizeF(332, 432));
+        QCOMPARE(g.pageRect(1), QRectF(16, 16, 300, 400));
+        QVERIFY(g.pageRect(0).isEmpty());
+        QVERIFY(g.pageRect(2).isEmpty());
+        QCOMPARE(g.pageAt(QPointF(20, 20)), 1);
+        QCOMPARE(g.visiblePages(0, 10000), QList<int>({1}));
+        QCOMPARE(g.pageAtProbe(0, 600), 1);
+    }
+
+    void rotatedLayout()
+    {
+        const ViewGeometry g = layoutOf({{600, 800}}, 1.0, 90);
+        QCOMPARE(g.displaySize(0), QSizeF(800, 600));
+        QCOMPARE(g.pageRect(0), QRectF(16, 16, 800, 600));
+        QCOMPARE(g.renderPixelSize(0, 2.0), QSize(1600, 1200));
+        QCOMPARE(layoutOf({{600.2, 800}}, 1.0).renderPixelSize(0, 1.0), QSize(601, 800));
+        QCOMPARE(g.displaySize(1), QSizeF());
+    }
+
+    // Page corners land on the corners of the rotated rectangle, turned clockwise.
+    void cornerMapping_data()
+    {
+        QTest::addColumn<int>("rotation");
+        QTest::addColumn<QPointF>("topLeftLandsAt");
+        // Page 100 x 200 points at zoom 2: rect (16, 16) with 200 x 400 or 400 x 200.
+        QTest::newRow("0") << 0 << QPointF(16, 16);
+        QTest::newRow("90") << 90 << QPointF(416, 16);
+        QTest::newRow("180") << 180 << QPointF(216, 416);
+        QTest::newRow("270") << 270 << QPointF(16, 216);
+    }
+    void cornerMapping()
+    {
+        QFETCH(int, rotation);
+        QFETCH(QPointF, topLeftLandsAt);
+        const ViewGeometry g = layoutOf({{100, 200}}, 2.0, rotation);
+        QVERIFY(near(g.pageToView(0, QPointF(0, 0)), topLeftLandsAt));
+        // The whole page maps onto its own rectangle.
+        QCOMPARE(g.pageRectToView(0, QRectF(0, 0, 100, 200)), g.pageRect(0));
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<int>("rotation");
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<QPointF>("point");
+        for (int r : {0, 90, 180, 270}) {
+            for (double z : {0.1, 1.0, 1.37, 8.0}) {
+                const QByteArray name = QByteArray::number(r) + " @" + QByteArray::number(z);
+                QTest::newRow(name + " inside") << r << z << QPointF(33.5, 71.25);
+                QTest::newRow(name + " outside") << r << z << QPointF(-40, 900);
+            }
+        }
+    }
+    void roundTrip()
+    {
+        QFETCH(int, rotation);
+        QFETCH(double, zoom);
+        QFETCH(QPointF, point);
+        // Second page of two different sizes, so the page's offset and centring matter too.
+        const ViewGeometry g = layoutOf({{612, 792}, {300, 500}}, zoom, rotation);
+        QVERIFY(near(g.viewToPage(1, g.pageToView(1, point)), point, 1e-9 * (1 + 1 / zoom)));
+        const QPointF view(123.0, 456.0);
+        QVERIFY(near(g.pageToView(1, g.viewToPage(1, view)), view, 1e-9));
+    }
+
+    void fourQuarterTurnsAreIdentity()
+    {
+        const QPointF p(12.5, 40);
+        QList<QPointF> mapped;
+        for (int turns = 0; turns <= 4; ++turns) {
+            const ViewGeometry g = layoutOf({{100, 200}}, 1.0, normalizeRotation(90 * turns));
+            mapped.append(g.pageToView(0, p) - g.pageRect(0).center());
+        }
+        QVERIFY(near(mapped.first(), mapped.last()));
+        // Each quarter turn turns the offset from the centre by 90 degrees clockwise.
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(near(mapped.at(i + 1), QPointF(-mapped.at(i).y(), mapped.at(i).x())));
+    }
+
+    void currentPageProbe_data()
+    {
+        QTest::addColumn<double>("scrollY");
+        QTest::addColumn<int>("expected");
+        // Pages 100 tall at 16, 126, 236; viewport 100 tall, probe at scroll + 50.
+        QTest::newRow("first") << 0.0 << 0;
+        QTest::newRow("inside second") << 80.0 << 1;
+        QTest::newRow("in gap after first: last page above") << 67.0 << 0;
+        QTest::newRow("bottom edge belongs to next") << 76.0 << 1;
+        QTest::newRow("past the end") << 1000.0 << 2;
+    }
+    void currentPageProbe()
+    {
+        QFETCH(double, scrollY);
+        QFETCH(int, expected);
+        const ViewGeometry g = layoutOf({{50, 100}, {50, 100}, {50, 100}});
+        QCOMPARE(g.pageAtProbe(scrollY, 100), expected);
+    }
+
+    void visiblePages()
+    {
+        const ViewGeometry g = layoutOf({{50, 100}, {50, 100}, {50, 100}});
+        QCOMPARE(g.visiblePages(0, 100), QList<int>({0}));
+        QCOMPARE(g.visiblePages(100, 100), QList<int>({0, 1}));
+        QCOMPARE(g.visiblePages(0, 10000), QList<int>({0, 1, 2}));
+        QCOMPARE(g.visiblePages(5000, 100), QList<int>());
+    }
+
+    void charIndexAtPoint_data()
+    {
+        QTest::addColumn<QPointF>("point");
+        QTest::addColumn<int>("expected");
+        // Boxes of "ab c": a at x 10, b at 20, space without a box, c at 40.
+        QTest::newRow("inside a") << QPointF(15, 15) << 0;
+        QTest::newRow("grown edge") << QPointF(21.4 + 10, 15) << 1;
+        QTest::newRow("nearest below 9") << QPointF(44, 22) << 3;
+        QTest::newRow("too far") << QPointF(100, 100) << -1;
+        QTest::newRow("tie goes to lower index") << QPointF(20, 22) << 0;
+    }
+    void charIndexAtPoint()
+    {
+        QFETCH(QPointF, point);
+        QFETCH(int, expected);
+        const QList<QRectF> boxes{QRectF(10, 10, 10, 10), QRectF(20, 10, 10, 10), QRectF(),
+                                  QRectF(40, 10, 10, 10)};
+        QCOMPARE(charIndexAt(boxes, point), expected);
+    }
+
+    void words_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("end");
+        QTest::newRow("inside foo_bar2") << "call foo_bar2 now" << 8 << 5 << 12;
+        QTest::newRow("on its last char") << "call foo_bar2 now" << 12 << 5 << 12;
+        QTest::newRow("space takes both words") << "one two" << 3 << 0 << 6;
+        QTest::newRow("start of text") << "alpha beta" << 0 << 0 << 4;
+        QTest::newRow("punctuation alone") << "a , b" << 2 << 2 << 2;
+        QTest::newRow("outside") << "abc" << 3 << -1 << -1;
+    }
+    void words()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, index);
+        QFETCH(int, start);
+        QFETCH(int, end);
+        QCOMPARE(wordRange(text, index), qMakePair(start, end));
+    }
+
+    void runs()
+    {
+        // Two lines; a taller glyph on the first line stays in its run; invalid boxes are skipped.
+        const QList<QRectF> boxes{QRectF(0, 0, 5, 10),  QRectF(5, -2, 5, 14), QRectF(),
+                                  QRectF(10, 0, 5, 10), QRectF(0, 20, 5, 10), QRectF(5, 20, 5, 10),
+                                  QRectF(0, 40, 5, 10)};
+        const QList<QRectF> r = selectionRuns(boxes, 5, 0);
+        QCOMPARE(r, QList<QRectF>({QRectF(0, -2, 15, 14), QRectF(0, 20, 10, 10)}));
+        QCOMPARE(selectionRuns(boxes, 4, 100).size(), 2);
+        QCOMPARE(selectionRuns(boxes, 2, 2).size(), 0);
+        QCOMPARE(unitedBoxes(boxes, 0, 4), QRectF(0, -2, 15, 14));
+        QCOMPARE(unitedBoxes(boxes, 6, 10), QRectF(0, 40, 5, 10));
+        QVERIFY(unitedBoxes(boxes, 2, 1).isNull());
+        QVERIFY(unitedBoxes(boxes, -5, 6).isValid());
+    }
+
+    void arrowHeadPoints()
+    {
+        const QPolygonF h = arrowHead(QPointF(0, 0), QPointF(100, 0));
+        QCOMPARE(h.size(), 3);
+        QCOMPARE(h.at(0), QPointF(100, 0));
+        QVERIFY(h.at(1).x() < 100 && h.at(1).y() > 0);
+        QVERIFY(h.at(2).x() < 100 && h.at(2).y() < 0);
+        QVERIFY(std::abs(QLineF(h.at(0), h.at(1)).length() - 12) < 1e-9);
+    }
+
+    void bubbleCut()
+    {
+        QCOMPARE(bubbleText(QString(200, QLatin1Char('x'))), QString(200, QLatin1Char('x')));
+        const QString cut = bubbleText(QString(300, QLatin1Char('x')));
+        QCOMPARE(cut.size(), 201);
+        QVERIFY(cut.endsWith(QChar(0x2026)));
+        // A surrogate pair straddling the cut is not split.
+        const QString emoji = QString(199, QLatin1Char('x')) + QString::fromUcs4(U"\U0001F600")
+                              + QString(50, QLatin1Char('y'));
+        QCOMPARE(bubbleText(emoji), QString(199, QLatin1Char('x')) + QChar(0x2026));
+    }
+};
+
+QTEST_MAIN(TestViewGeometry)
+#include "tst_viewgeometry.moc"

@@ -1,0 +1,291 @@
+#include "view/ViewGeometry.h"
+
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace dovrix {
+
+double clampZoom(double zoom)
+{
+    double z = std::min(zoom, MaxZoom);
+    if (!(z > MinZoom)) // also catches NaN
+        z = MinZoom;
+    return z;
+}
+
+bool sameZoom(double a, double b)
+{
+    return std::abs(a - b) * 1000000000000.0 <= std::min(std::abs(a), std::abs(b));
+}
+
+int normalizeRotation(int degrees)
+{
+    return ((degrees % 360) + 360) % 360;
+}
+
+int scrollForZoom(double oldZoom, double newZoom, int anchorPx, int scrollValue)
+{
+    return int(newZoom / oldZoom * (anchorPx + scrollValue) - anchorPx);
+}
+
+double wheelZoomFactor(int angleDeltaY)
+{
+    return std::pow(1.2, angleDeltaY / 120.0);
+}
+
+namespace {
+
+// Turns a vector by the rotation, in the sense of QPainter::rotate with y pointing down. Quarter
+// turns are exact so that mappings round-trip without drift.
+QPointF turn(const QPointF& v, int rotation)
+{
+    switch (rotation) {
+    case 0:
+        return v;
+    case 90:
+        return {-v.y(), v.x()};
+    case 180:
+        return {-v.x(), -v.y()};
+    case 270:
+        return {v.y(), -v.x()};
+    default: {
+        const double a = qDegreesToRadians(double(rotation));
+        const double c = std::cos(a);
+        const double s = std::sin(a);
+        return {v.x() * c - v.y() * s, v.x() * s + v.y() * c};
+    }
+    }
+}
+
+QPointF centre(const QRectF& r)
+{
+    return {r.left() + r.width() / 2.0, r.top() + r.height() / 2.0};
+}
+
+} // namespace
+
+void ViewGeometry::relayout()
+{
+    const int count = pageCount();
+    tops = QList<double>(std::max(count, 1), margin);
+    double y = margin;
+    double widest = 0.0;
+    for (int i = 0; i < count; ++i) {
+        if (singlePage && i != currentPage)
+            continue;
+        tops[i] = y;
+        const QSizeF s = displaySize(i) * zoom;
+        y += s.height() + gap;
+        widest = std::max(widest, s.width());
+    }
+    content = QSizeF(2.0 * margin + widest, y - gap + margin);
+}
+
+QSizeF ViewGeometry::displaySize(int page) const
+{
+    if (page < 0 || page >= pageCount())
+        return {};
+    const QSizeF s = pageSizes.at(page);
+    return normalizeRotation(rotation) % 180 != 0 ? s.transposed() : s;
+}
+
+QRectF ViewGeometry::pageRect(int page) const
+{
+    if (page < 0 || page >= pageCount() || (singlePage && page != currentPage))
+        return {};
+    const QSizeF size = displaySize(page) * zoom;
+    const double left = std::max(margin, (content.width() - size.width()) / 2.0);
+    return {QPointF(left, tops.value(page, margin)), size};
+}
+
+QPointF ViewGeometry::pageToView(int page, const QPointF& pt) const
+{
+    const QSizeF s = page >= 0 && page < pageCount() ? pageSizes.at(page) : QSizeF();
+    const QPointF rel = (pt - QPointF(s.width() / 2.0, s.height() / 2.0)) * zoom;
+    return centre(pageRect(page)) + turn(rel, normalizeRotation(rotation));
+}
+
+QPointF ViewGeometry::viewToPage(int page, const QPointF& px) const
+{
+    const QSizeF s = page >= 0 && page < pageCount() ? pageSizes.at(page) : QSizeF();
+    const QPointF rel = turn(px - centre(pageRect(page)), normalizeRotation(360 - rotation));
+    return rel / zoom + QPointF(s.width() / 2.0, s.height() / 2.0);
+}
+
+QRectF ViewGeometry::pageRectToView(int page, const QRectF& rectPt) const
+{
+    return QRectF(pageToView(page, rectPt.topLeft()), pageToView(page, rectPt.bottomRight()))
+        .normalized();
+}
+
+int ViewGeometry::pageAt(const QPointF& px) const
+{
+    for (int i = 0; i < pageCount(); ++i) {
+        const QRectF r = pageRect(i);
+        if (!r.isEmpty() && r.contains(px))
+            return i;
+    }
+    return -1;
+}
+
+int ViewGeometry::pageAtProbe(double scrollY, double viewportHeight) const
+{
+    const double probe = scrollY + viewportHeight * 0.5;
+    int lastAbove = -1;
+    int firstShown = -1;
+    for (int i = 0; i < pageCount(); ++i) {
+        const QRectF r = pageRect(i);
+        if (r.isEmpty())
+            continue;
+        if (r.top() <= probe && probe < r.bottom())
+            return i;
+        if (r.bottom() <= probe)
+            lastAbove = i;
+        if (firstShown < 0)
+            firstShown = i;
+    }
+    if (lastAbove >= 0)
+        return lastAbove;
+    return std::max(firstShown, 0);
+}
+
+QList<int> ViewGeometry::visiblePages(double scrollY, double viewportHeight) const
+{
+    QList<int> pages;
+    // Pages are stacked in order: binary search would do, but the count is small next to a paint.
+    for (int i = 0; i < pageCount(); ++i) {
+        const QRectF r = pageRect(i);
+        if (!r.isEmpty() && r.bottom() >= scrollY && r.top() <= scrollY + viewportHeight)
+            pages.append(i);
+    }
+    return pages;
+}
+
+double ViewGeometry::fitZoom(int mode, const QSize& viewportPx) const
+{
+    const QSizeF s = displaySize(currentPage);
+    if (s.isEmpty() || (mode != 1 && mode != 2))
+        return zoom;
+    const double byWidth = (viewportPx.width() - 2.0 * margin) / s.width();
+    double z = byWidth;
+    if (mode == 2)
+        z = std::min(byWidth, (viewportPx.height() - 2.0 * margin) / s.height());
+    return clampZoom(z);
+}
+
+QSize ViewGeometry::renderPixelSize(int page, double devicePixelRatio) const
+{
+    const QSizeF s = displaySize(page) * zoom;
+    return {int(std::ceil(s.width() * devicePixelRatio)),
+            int(std::ceil(s.height() * devicePixelRatio))};
+}
+
+int ViewGeometry::verticalScrollMax(int viewportHeight) const
+{
+    return std::max(0, int(content.height() - viewportHeight));
+}
+
+int ViewGeometry::horizontalScrollMax(int viewportWidth) const
+{
+    return std::max(0, int(content.width() - viewportWidth));
+}
+
+int charIndexAt(const QList<QRectF>& boxes, const QPointF& p)
+{
+    for (int i = 0; i < boxes.size(); ++i) {
+        const QRectF& b = boxes.at(i);
+        if (b.isValid() && b.adjusted(-1.5, -1.5, 1.5, 1.5).contains(p))
+            return i;
+    }
+    int best = -1;
+    double bestDistance = 9.0;
+    for (int i = 0; i < boxes.size(); ++i) {
+        const QRectF& b = boxes.at(i);
+        if (!b.isValid())
+            continue;
+        const QPointF d = b.center() - p;
+        const double distance = std::hypot(d.x(), d.y());
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = i;
+        }
+    }
+    return best;
+}
+
+namespace {
+bool isWordChar(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('_');
+}
+} // namespace
+
+QPair<int, int> wordRange(const QString& text, int index)
+{
+    if (index < 0 || index >= text.size())
+        return {-1, -1};
+    int start = index;
+    while (start > 0 && isWordChar(text.at(start - 1)))
+        --start;
+    int end = index;
+    while (end + 1 < text.size() && isWordChar(text.at(end + 1)))
+        ++end;
+    return {start, end};
+}
+
+QList<QRectF> selectionRuns(const QList<QRectF>& boxes, int from, int to)
+{
+    QList<QRectF> runs;
+    const int lo = std::max(std::min(from, to), 0);
+    const int hi = std::min<qsizetype>(std::max(from, to), boxes.size() - 1);
+    QRectF run;
+    for (int i = lo; i <= hi; ++i) {
+        const QRectF& b = boxes.at(i);
+        if (!b.isValid())
+            continue;
+        if (run.isNull()) {
+            run = b;
+        } else if (std::abs(b.center().y() - run.center().y())
+                   <= 0.6 * std::max(b.height(), run.height())) {
+            run = run.united(b);
+        } else {
+            runs.append(run);
+            run = b;
+        }
+    }
+    if (!run.isNull())
+        runs.append(run);
+    return runs;
+}
+
+QRectF unitedBoxes(const QList<QRectF>& boxes, int start, int length)
+{
+    QRectF u;
+    const qsizetype end = std::min<qsizetype>(qsizetype(start) + length, boxes.size());
+    for (qsizetype i = std::max(start, 0); i < end; ++i) {
+        const QRectF& b = boxes.at(i);
+        if (b.isValid())
+            u = u.isNull() ? b : u.united(b);
+    }
+    return u;
+}
+
+QPolygonF arrowHead(const QPointF& tail, const QPointF& head)
+{
+    const double a = std::atan2(head.y() - tail.y(), head.x() - tail.x());
+    return QPolygonF({head, head - 12.0 * QPointF(std::cos(a - 0.45), std::sin(a - 0.45)),
+                      head - 12.0 * QPointF(std::cos(a + 0.45), std::sin(a + 0.45))});
+}
+
+QString bubbleText(const QString& text)
+{
+    if (text.size() <= 200)
+        return text;
+    // Never split a surrogate pair: the half would paint as a replacement box.
+    const int cut = text.at(199).isHighSurrogate() ? 199 : 200;
+    return text.left(cut) + QChar(0x2026);
+}
+
+} // namespace dovrix

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QList>
+#include <QPointF>
+#include <QPolygonF>
+#include <QRectF>
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+
+namespace dovrix {
+
+// Zoom is logical pixels per PDF point.
+constexpr double MinZoom = 0.1;
+constexpr double MaxZoom = 8.0;
+
+// Caps a requested zoom to [MinZoom, MaxZoom].
+double clampZoom(double zoom);
+// Doubles compare equal when |a - b| * 1e12 <= min(|a|, |b|) (so 0 equals only 0).
+bool sameZoom(double a, double b);
+// Any number of degrees to 0..359.
+int normalizeRotation(int degrees);
+// New scroll value that keeps the content point under anchorPx in place when the zoom goes from
+// oldZoom to newZoom (one axis).
+int scrollForZoom(double oldZoom, double newZoom, int anchorPx, int scrollValue);
+// Ctrl+wheel zoom factor: 1.2 per notch of 120 units, fractional for high-resolution wheels.
+double wheelZoomFactor(int angleDeltaY);
+
+// The page layout of a viewport, free of widgets: pages stacked vertically with a margin around
+// the stack and a gap between pages, each centred within the content width. Page geometry is in
+// PDF points of the unrotated page (origin top-left, y down); view geometry in content pixels
+// (viewport pixels plus the scroll values).
+class ViewGeometry
+{
+public:
+    QList<QSizeF> pageSizes; // points, unrotated
+    double zoom = 1.0;
+    int rotation = 0; // 0, 90, 180 or 270
+    bool singlePage = false;
+    int currentPage = 0;
+    double margin = 16.0;
+    double gap = 10.0;
+
+    // Recomputes the page tops and the content size; call after changing any field above.
+    void relayout();
+
+    int pageCount() const { return int(pageSizes.size()); }
+    QSizeF contentSize() const { return content; }
+    const QList<double>& pageTops() const { return tops; }
+
+    // The page size in points as shown (width and height swapped for quarter turns); empty outside
+    // the document.
+    QSizeF displaySize(int page) const;
+    // Empty outside the document and, in single-page mode, for every page but the current one.
+    QRectF pageRect(int page) const;
+    // Maps a page point to content pixels and back; both use the page's own rectangle even for
+    // points outside it, so viewToPage(pageToView(p)) == p for any p.
+    QPointF pageToView(int page, const QPointF& pt) const;
+    QPointF viewToPage(int page, const QPointF& px) const;
+    // The normalised content rectangle of a page rectangle (corners mapped one by one).
+    QRectF pageRectToView(int page, const QRectF& rectPt) const;
+    // First page whose non-empty rectangle contains the content point, or -1.
+    int pageAt(const QPointF& px) const;
+    // The page that holds the line at half the viewport height (see the viewport's current page).
+    int pageAtProbe(double scrollY, double viewportHeight) const;
+    // Pages with a non-empty rectangle overlapping [scrollY, scrollY + viewportHeight], in order.
+    QList<int> visiblePages(double scrollY, double viewportHeight) const;
+    // Zoom that fits the current page: mode 1 its width, 2 the whole page; 0 keeps the zoom.
+    double fitZoom(int mode, const QSize& viewportPx) const;
+    // Device pixel size of a page image at this zoom and ratio (before the render cache's clamp).
+    QSize renderPixelSize(int page, double devicePixelRatio) const;
+    // Scroll-bar maxima for a viewport of the given size.
+    int verticalScrollMax(int viewportHeight) const;
+    int horizontalScrollMax(int viewportWidth) const;
+
+private:
+    QList<double> tops{16.0};
+    QSizeF content{32.0, 22.0};
+};
+
+// --- Text and annotation geometry on character boxes (page points) ---
+
+// The character under p: the first valid box that, grown by 1.5 points, contains p; else the box
+// whose centre is nearest, when that distance is below 9 points; else -1.
+int charIndexAt(const QList<QRectF>& boxes, const QPointF& p);
+// Word around a character: grows left and right while the neighbours are letters, digits or '_'.
+// The character at index itself is not tested, so a space between two words takes in both.
+// Returns (start, end) inclusive, or (-1, -1) for an index outside the text.
+QPair<int, int> wordRange(const QString& text, int index);
+// Valid boxes from..to (inclusive, clipped to the list) merged into line runs.
+QList<QRectF> selectionRuns(const QList<QRectF>& boxes, int from, int to);
+// Union of the valid boxes in [start, start + length), clipped to the list; null when none.
+QRectF unitedBoxes(const QList<QRectF>& boxes, int start, int length);
+// The filled head of an arrow drawn from tail to head (three points, the first at head).
+QPolygonF arrowHead(const QPointF& tail, const QPointF& head);
+// Text shown in a note bubble: longer than 200 characters it is cut to 200 and "…" is appended.
+QString bubbleText(const QString& text);
+
+} // namespace dovrix
