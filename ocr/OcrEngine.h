@@ -1,0 +1,80 @@
+#pragma once
+
+#include "core/OcrLine.h"
+#include "ocr/OcrEngineConfig.h"
+#include "ocr/OrtApi.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QList>
+#include <QRectF>
+#include <QStringList>
+
+#include <cstdint>
+#include <vector>
+
+namespace dovrix {
+
+// Offline OCR of one page image with a text-detection and a text-recognition network, run through
+// the inference library loaded at run time. Runtime errors never leave the engine: initialize()
+// reports them as a message, recognition drops what failed.
+//
+// Threads: initialize() runs on the GUI thread (it loads the library and builds the sessions);
+// afterwards one worker thread at a time may call the recognition functions.
+class OcrEngine
+{
+    Q_DECLARE_TR_FUNCTIONS(dovrix::OcrEngine)
+
+public:
+    static constexpr const char* DetectionModelFile = "PP-OCRv6_det_small.onnx";
+    static constexpr const char* RecognitionModelFile = "PP-OCRv6_rec_small.onnx";
+
+    OcrEngine() = default;
+    ~OcrEngine() = default;
+    Q_DISABLE_COPY_MOVE(OcrEngine)
+
+    // Copies config, then returns true at once when already initialised (touching no file).
+    // Otherwise loads the runtime, reads both models from config.modelDir, builds the sessions and
+    // reads the recogniser's dictionary. On false, error (when given) receives the reason.
+    bool initialize(const OcrEngineConfig& config, QString* error);
+    bool isInitialized() const { return initialized; }
+    const OcrEngineConfig& config() const { return settings; }
+    const QStringList& dictionary() const { return characters; }
+
+    // Returns the detection source image of page; stores the scaled network input in scaled.
+    QImage prepareDetectionInput(const QImage& page, QImage* scaled) const;
+    // Runs detection on scaled; boxes in pixels of source, in reading order. Empty on a runtime
+    // error.
+    QList<QRectF> detectBoxes(const QImage& scaled, const QImage& source);
+
+    // Lines of a page (boxes in page-image pixels) in detection order. Empty when not initialised
+    // or the image is null.
+    QList<OcrLine> recognize(const QImage& page);
+    // recognize() after detection: recognises the accepted boxes of source in the given order.
+    QList<OcrLine> recognizeBoxes(const QImage& source, const QList<QRectF>& boxes);
+    // Text and score of one line crop; the box is left empty. Empty result on a runtime error.
+    OcrLine recognizeLine(const QImage& crop);
+
+private:
+    // Output of one network run; the data stays valid while value lives.
+    struct Output
+    {
+        Ort::ValueHandle value;
+        const float* data = nullptr;
+        std::vector<std::int64_t> shape;
+        std::int64_t elementCount = 0;
+    };
+    // Runs session on a float tensor over input (not copied) with input "x" and output
+    // "fetch_name_0". Throws Ort::Exception.
+    Output run(Ort::Session* session, std::vector<float>& input,
+               const std::vector<std::int64_t>& shape) const;
+
+    OcrEngineConfig settings;
+    bool initialized = false;
+    QStringList characters;
+    Ort::Env* environment = nullptr; // process-wide, never released
+    Ort::SessionHandle detection;
+    Ort::SessionHandle recognition;
+};
+
+} // namespace dovrix
