@@ -1,0 +1,386 @@
+#include "annotations/AnnotationStore.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QSaveFile>
+#include <QSet>
+#include <QUuid>
+
+#include <cmath>
+
+namespace dovrix {
+
+namespace {
+
+// A sidecar beyond this size is not loaded (it is kept like an unreadable one); real files with
+// 100,000 annotations stay far below it.
+constexpr qint64 MaxSidecarBytes = qint64(256) * 1024 * 1024;
+
+QString freshId()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces);
+}
+
+double finiteOrZero(const QJsonValue& v)
+{
+    const double d = v.toDouble(0.0);
+    return std::isfinite(d) ? d : 0.0;
+}
+
+QColor colorFromJson(const QJsonValue& v)
+{
+    if (!v.isString())
+        return defaultAnnotationColor();
+    const QString name = v.toString();
+    // Only #rgb, #rrggbb and colour names; longer forms would smuggle in an alpha channel.
+    if (name.startsWith(QLatin1Char('#')) && name.size() != 4 && name.size() != 7)
+        return defaultAnnotationColor();
+    QColor c = QColor::fromString(name);
+    if (!c.isValid())
+        return defaultAnnotationColor();
+    c.setAlpha(255);
+    return c;
+}
+
+// Half away from zero, printed without a fraction; huge values stay exact in print.
+QString roundedPoint(double v)
+{
+    return QString::number(std::round(v), 'f', 0);
+}
+
+} // namespace
+
+AnnotationStore::AnnotationStore(QObject* parent) : QObject(parent)
+{
+    qRegisterMetaType<dovrix::Annotation>("dovrix::Annotation");
+}
+
+QString AnnotationStore::sidecarPathFor(const QString& pdfPath)
+{
+    const QFileInfo fi(pdfPath);
+    return fi.absoluteDir().filePath(fi.completeBaseName() + QLatin1String(".dovrixmark"));
+}
+
+void AnnotationStore::setSource(const QString& path, const QString& sourceHash)
+{
+    bound = false;
+    readOnly = false;
+    hashMismatch = false;
+    backupPending = false;
+    list.clear();
+    pdfPath.clear();
+    sidecar.clear();
+    hash.clear();
+
+    bound = true;
+    pdfPath = path;
+    hash = sourceHash;
+    sidecar = sidecarPathFor(path);
+    load();
+}
+
+QJsonObject AnnotationStore::toJson(const Annotation& a)
+{
+    QJsonObject o;
+    o.insert(QLatin1String("byText"), a.byText);
+    o.insert(QLatin1String("color"), a.color.name(QColor::HexRgb));
+    o.insert(QLatin1String("created"), a.created);
+    o.insert(QLatin1String("id"), a.id);
+    o.insert(QLatin1String("length"), a.length);
+    o.insert(QLatin1String("page"), a.page);
+    o.insert(QLatin1String("pt2"), QJsonArray{a.pt2.x(), a.pt2.y()});
+    o.insert(QLatin1String("rect"),
+             QJsonArray{a.rect.x(), a.rect.y(), a.rect.width(), a.rect.height()});
+    o.insert(QLatin1String("start"), a.start);
+    o.insert(QLatin1String("text"), a.text);
+    o.insert(QLatin1String("type"), typeName(a.type));
+    return o;
+}
+
+Annotation AnnotationStore::fromJson(const QJsonObject& o)
+{
+    Annotation a;
+    const QJsonValue byText = o.value(QLatin1String("byText"));
+    a.byText = byText.isBool() && byText.toBool();
+    a.color = colorFromJson(o.value(QLatin1String("color")));
+    a.created = o.value(QLatin1String("created")).toInteger(0);
+    const QJsonValue id = o.value(QLatin1String("id"));
+    a.id = id.isString() ? id.toString() : QString();
+    a.length = o.value(QLatin1String("length")).toInt(0);
+    a.page = o.value(QLatin1String("page")).toInt(0);
+    const QJsonValue pt2 = o.value(QLatin1String("pt2"));
+    if (pt2.isArray()) {
+        const QJsonArray arr = pt2.toArray();
+        if (arr.size() == 2)
+            a.pt2 = QPointF(finiteOrZero(arr.at(0)), finiteOrZero(arr.at(1)));
+    }
+    const QJsonValue rect = o.value(QLatin1String("rect"));
+    if (rect.isArray()) {
+        const QJsonArray arr = rect.toArray();
+        if (arr.size() == 4)
+            a.rect = QRectF(finiteOrZero(arr.at(0)), finiteOrZero(arr.at(1)),
+                            finiteOrZero(arr.at(2)), finiteOrZero(arr.at(3)));
+    }
+    a.start = o.value(QLatin1String("start")).toInt(-1);
+    const QJsonValue text = o.value(QLatin1String("text"));
+    a.text = text.isString() ? cutNoteText(text.toString()) : QString();
+    const QJsonValue type = o.value(QLatin1String("type"));
+    a.type = typeFromName(type.isString() ? type.toString() : QString());
+    return a;
+}
+
+void AnnotationStore::load()
+{
+    list.clear();
+    hashMismatch = false;
+    backupPending = false;
+    if (!bound || sidecar.isEmpty())
+        return;
+
+    const QFileInfo info(sidecar);
+    if (!info.exists())
+        return; // a document without annotations
+
+    QFile file(sidecar);
+    QByteArray bytes;
+    QString readError;
+    if (!file.open(QIODevice::ReadOnly)) {
+        readError = file.errorString();
+    } else if (file.size() > MaxSidecarBytes) {
+        readError = tr("文件过大");
+    } else {
+        bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            readError = file.errorString();
+    }
+    if (!readError.isEmpty()) {
+        backupPending = true;
+        Q_EMIT readonlyFallback(tr("批注文件存在但无法读取：%1").arg(readError));
+        return;
+    }
+
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parseError);
+    if (parseError.error != QJsonParseError::NoError || !doc.isObject()) {
+        // Counts as a file without annotations, but its bytes are kept before it is replaced.
+        backupPending = !bytes.trimmed().isEmpty();
+        return;
+    }
+    const QJsonObject root = doc.object();
+
+    const QJsonValue fileHash = root.value(QLatin1String("sourceHash"));
+    if (fileHash.isString() && !fileHash.toString().isEmpty() && !hash.isEmpty()
+        && fileHash.toString() != hash) {
+        hashMismatch = true;
+        Q_EMIT hashMismatchDetected();
+    }
+
+    const QJsonValue annotations = root.value(QLatin1String("annotations"));
+    if (annotations.isUndefined())
+        return;
+    if (!annotations.isArray()) {
+        backupPending = true; // something this version does not understand; keep it
+        return;
+    }
+    const QJsonArray arr = annotations.toArray();
+    list.reserve(arr.size());
+    QSet<QString> ids;
+    ids.reserve(arr.size());
+    for (const QJsonValue& v : arr) {
+        if (!v.isObject())
+            backupPending = true;
+        Annotation a = fromJson(v.toObject());
+        // A repeated id would make the second annotation unreachable for editing and removal.
+        if (a.id.isEmpty() || ids.contains(a.id))
+            a.id = freshId();
+        ids.insert(a.id);
+        list.append(a);
+    }
+}
+
+QString AnnotationStore::notWritableMessage() const
+{
+    return tr("当前目录不可写。批注将暂存内存，关闭前请导出。");
+}
+
+bool AnnotationStore::keepUnreadableSidecar()
+{
+    if (!QFileInfo::exists(sidecar)) {
+        backupPending = false; // gone meanwhile: nothing left to lose
+        return true;
+    }
+    QFile source(sidecar);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile backup(backupPath());
+    if (!backup.open(QIODevice::WriteOnly))
+        return false;
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(1 << 20);
+        if (source.error() != QFileDevice::NoError || chunk.isEmpty()
+            || backup.write(chunk) != chunk.size()) {
+            backup.cancelWriting();
+            return false;
+        }
+    }
+    if (!backup.commit())
+        return false;
+    backupPending = false;
+    return true;
+}
+
+bool AnnotationStore::save(QString* error)
+{
+    if (!bound)
+        return false;
+
+    if (backupPending && !keepUnreadableSidecar()) {
+        // Replacing the file now would destroy annotations that could not be read.
+        readOnly = true;
+        const QString message = notWritableMessage();
+        Q_EMIT readonlyFallback(message);
+        if (error)
+            *error = message;
+        return false;
+    }
+
+    QJsonArray annotations;
+    for (const Annotation& a : std::as_const(list))
+        annotations.append(toJson(a));
+    QJsonObject root;
+    root.insert(QLatin1String("annotations"), annotations);
+    root.insert(QLatin1String("sourceHash"), hash);
+    root.insert(QLatin1String("sourceName"), QFileInfo(pdfPath).fileName());
+    root.insert(QLatin1String("version"), 1);
+
+    QSaveFile file(sidecar);
+    if (!file.open(QIODevice::WriteOnly)) {
+        readOnly = true;
+        const QString message = notWritableMessage();
+        Q_EMIT readonlyFallback(message);
+        if (error)
+            *error = message;
+        return false;
+    }
+    file.write(QJsonDocument(root).toJson(QJsonDocument::Compact));
+    if (!file.commit()) {
+        readOnly = true;
+        const QString fileError = file.errorString();
+        Q_EMIT readonlyFallback(tr("批注保存失败：%1").arg(fileError));
+        if (error)
+            *error = fileError;
+        return false;
+    }
+    readOnly = false;
+    return true;
+}
+
+QString AnnotationStore::add(const Annotation& annotation)
+{
+    if (!bound)
+        return QString();
+    Annotation a = annotation;
+    a.id = freshId();
+    a.created = QDateTime::currentSecsSinceEpoch();
+    a.text = cutNoteText(a.text);
+    list.append(a);
+    save();
+    Q_EMIT annotationAdded(a.id);
+    return a.id;
+}
+
+void AnnotationStore::update(const Annotation& annotation)
+{
+    for (Annotation& a : list) {
+        if (a.id == annotation.id) {
+            a = annotation;
+            a.text = cutNoteText(a.text);
+            save();
+            Q_EMIT annotationUpdated(annotation.id);
+            return;
+        }
+    }
+}
+
+void AnnotationStore::remove(const QString& id)
+{
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (list.at(i).id == id) {
+            list.removeAt(i);
+            save();
+            Q_EMIT annotationRemoved(id);
+            return;
+        }
+    }
+}
+
+const Annotation* AnnotationStore::find(const QString& id) const
+{
+    for (const Annotation& a : list) {
+        if (a.id == id)
+            return &a;
+    }
+    return nullptr;
+}
+
+QList<Annotation> AnnotationStore::annotationsOnPage(int page) const
+{
+    QList<Annotation> result;
+    for (const Annotation& a : list) {
+        if (a.page == page)
+            result.append(a);
+    }
+    return result;
+}
+
+bool AnnotationStore::exportSummary(const QString& filePath, QString* error) const
+{
+    if (!pdfPath.isEmpty()) {
+        const QString target = QFileInfo(filePath).canonicalFilePath();
+        if (!target.isEmpty() && target == QFileInfo(pdfPath).canonicalFilePath()) {
+            if (error)
+                *error = tr("导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。");
+            return false;
+        }
+    }
+
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+
+    QString out = tr("Dovrix 批注汇总（共 %1 条）\n\n").arg(list.size());
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const Annotation& a = list.at(i);
+        if (i == 0 || a.page != list.at(i - 1).page)
+            out += tr("—— 第 %1 页 ——\n").arg(qint64(a.page) + 1);
+        out += QLatin1Char('[') + typeName(a.type) + QLatin1String("] ");
+        out += (a.byText && a.start >= 0) ? tr("文本锚定 ") : QStringLiteral("\u25A6 ");
+        out += tr("(位置 p%1 x%2 y%3)")
+                   .arg(QString::number(qint64(a.page) + 1), roundedPoint(a.rect.x()),
+                        roundedPoint(a.rect.y()));
+        if (!a.text.isEmpty())
+            out += QLatin1String("\n  ") + a.text.simplified();
+        out += QLatin1Char('\n');
+    }
+    out += QLatin1Char('\n');
+    out += tr("注：批注仅保存在本地 sidecar 文件，用 Adobe 等其他阅读器打开源文件不可见。\n");
+
+    file.write(out.toUtf8());
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace dovrix

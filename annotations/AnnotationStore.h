@@ -1,0 +1,88 @@
+#pragma once
+
+#include "annotations/Annotation.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class QJsonObject;
+
+namespace dovrix {
+
+// The annotations of one document. They never touch the PDF: every change is mirrored at once,
+// atomically, into the sidecar file "<complete base name>.dovrixmark" next to it (compact UTF-8
+// JSON bound to the PDF's SHA-256). GUI thread only; file access is synchronous and small.
+//
+// A sidecar that exists but cannot be read or understood is never silently replaced: before the
+// first save overwrites it, its bytes are kept as "<sidecar>.bak"; when that copy cannot be made
+// the store stays read-only and keeps its annotations in memory.
+class AnnotationStore : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(AnnotationStore)
+
+public:
+    explicit AnnotationStore(QObject* parent = nullptr);
+
+    // Binds the store to a PDF and loads its sidecar. Calling it again starts over from the file.
+    void setSource(const QString& pdfPath, const QString& sourceHash);
+    void load();
+    bool save(QString* error = nullptr);
+
+    // Returns the new id, or an empty string when no source is bound. The annotation stays in
+    // memory even when saving fails (the store then turns read-only).
+    QString add(const Annotation& annotation);
+    void update(const Annotation& annotation);
+    void remove(const QString& id);
+
+    // Valid until the next change of the list.
+    const Annotation* find(const QString& id) const;
+    QList<Annotation> annotationsOnPage(int page) const;
+    QList<Annotation> allAnnotations() const { return list; }
+    int count() const { return int(list.size()); }
+
+    bool isBound() const { return bound; }
+    bool isReadOnly() const { return readOnly; }
+    bool hasHashMismatch() const { return hashMismatch; }
+    QString sourcePath() const { return pdfPath; }
+    QString sourceHash() const { return hash; }
+    QString sidecarPath() const { return sidecar; }
+    // Where an unreadable sidecar is kept before it is replaced.
+    QString backupPath() const { return sidecar + QLatin1String(".bak"); }
+
+    // Writes the plain-text summary (UTF-8, platform line ends) through an atomic save file.
+    // Refuses the source PDF itself as the target.
+    bool exportSummary(const QString& filePath, QString* error = nullptr) const;
+
+    // "<complete base name>.dovrixmark" in the PDF's directory.
+    static QString sidecarPathFor(const QString& pdfPath);
+    // One annotation as stored in the sidecar, and back (missing or mistyped values give the
+    // defaults; an empty id is kept empty here).
+    static QJsonObject toJson(const Annotation& annotation);
+    static Annotation fromJson(const QJsonObject& object);
+
+Q_SIGNALS:
+    void annotationAdded(const QString& id);
+    void annotationUpdated(const QString& id);
+    void annotationRemoved(const QString& id);
+    void readonlyFallback(const QString& reason);
+    void hashMismatchDetected();
+
+private:
+    bool keepUnreadableSidecar();
+    QString notWritableMessage() const;
+
+    bool bound = false;
+    bool readOnly = false;
+    bool hashMismatch = false;
+    // The sidecar existed but could not be read or understood; its bytes must be kept as the
+    // backup before a save may replace it.
+    bool backupPending = false;
+    QString pdfPath;
+    QString sidecar;
+    QString hash;
+    QList<Annotation> list;
+};
+
+} // namespace dovrix

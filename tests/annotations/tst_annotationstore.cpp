@@ -1,0 +1,607 @@
+#include "annotations/AnnotationStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace dovrix;
+
+namespace {
+
+const QString Hash = QString(64, QLatin1Char('a'));
+const QString OtherHash = QString(64, QLatin1Char('b'));
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QByteArray sidecarWith(const QByteArray& annotationsJson, const QString& hash = Hash)
+{
+    return "{\"version\":1,\"sourceHash\":\"" + hash.toLatin1()
+           + "\",\"annotations\":" + annotationsJson + "}";
+}
+
+Annotation full(int page, int type = Highlight)
+{
+    Annotation a;
+    a.type = type;
+    a.page = page;
+    a.start = 12;
+    a.length = 7;
+    a.rect = QRectF(10.25, 0.1 + 0.2, 123.456789012345, 1e-7);
+    a.pt2 = QPointF(-3.5, 1e300);
+    a.text = QStringLiteral("批注 note \U0001F600 \"quoted\"\n\tline");
+    a.color = QColor(0x12, 0xAB, 0xEF);
+    a.byText = true;
+    return a;
+}
+
+} // namespace
+
+class TestAnnotationStore : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir* dir = nullptr;
+    QString pdf;
+    QString sidecar;
+
+private Q_SLOTS:
+    void init()
+    {
+        dir = new QTemporaryDir;
+        QVERIFY(dir->isValid());
+        pdf = dir->filePath(QStringLiteral("doc.pdf"));
+        QVERIFY(writeFile(pdf, "%PDF-1.4 placeholder"));
+        sidecar = dir->filePath(QStringLiteral("doc.dovrixmark"));
+    }
+    void cleanup()
+    {
+        delete dir;
+        dir = nullptr;
+    }
+
+    void sidecarName_data()
+    {
+        QTest::addColumn<QString>("pdfName");
+        QTest::addColumn<QString>("sidecarName");
+        QTest::newRow("plain") << "a.pdf"
+                               << "a.dovrixmark";
+        QTest::newRow("two dots") << "a.b.pdf"
+                                  << "a.b.dovrixmark";
+        QTest::newRow("upper case") << "report.2024.PDF"
+                                    << "report.2024.dovrixmark";
+        QTest::newRow("no extension") << "scan"
+                                      << "scan.dovrixmark";
+        QTest::newRow("cjk") << "报告.pdf"
+                             << "报告.dovrixmark";
+    }
+    void sidecarName()
+    {
+        QFETCH(QString, pdfName);
+        QFETCH(QString, sidecarName);
+        const QString path = AnnotationStore::sidecarPathFor(dir->filePath(pdfName));
+        QCOMPARE(path, QDir(dir->path()).absoluteFilePath(sidecarName));
+    }
+
+    void typeNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("writtenAs");
+        QTest::newRow("highlight") << "highlight" << int(Highlight) << "highlight";
+        QTest::newRow("underline") << "underline" << int(Underline) << "underline";
+        QTest::newRow("strikethrough") << "strikethrough" << int(Strikethrough) << "strikethrough";
+        QTest::newRow("note") << "note" << int(Note) << "note";
+        QTest::newRow("rectangle") << "rectangle" << int(Rectangle) << "rectangle";
+        QTest::newRow("arrow") << "arrow" << int(Arrow) << "arrow";
+        QTest::newRow("capital") << "Arrow" << int(Highlight) << "highlight";
+        QTest::newRow("empty") << "" << int(Highlight) << "highlight";
+        QTest::newRow("unknown") << "ellipse" << int(Highlight) << "highlight";
+    }
+    void typeNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, type);
+        QFETCH(QString, writtenAs);
+        QCOMPARE(int(typeFromName(name)), type);
+        QCOMPARE(typeName(type), writtenAs);
+        QCOMPARE(typeName(-1), QStringLiteral("highlight"));
+        QCOMPARE(typeName(6), QStringLiteral("highlight"));
+    }
+
+    // Every field written by one store reads back unchanged in the next, in store order.
+    void roundTrip()
+    {
+        AnnotationStore store;
+        store.setSource(pdf, Hash);
+        QList<Annotation> added;
+        for (int type = Highlight; type <= Arrow; ++type) {
+            Annotation a = full(type * 3, type);
+            a.byText = type % 2 == 0;
+            a.rect.translate(type * 0.1, -type * 7.77);
+            const QString id = store.add(a);
+            QCOMPARE(id.size(), 36);
+            QVERIFY(!id.contains(QLatin1Char('{')));
+            QCOMPARE(id, id.toLower());
+            added.append(*store.find(id));
+        }
+        QVERIFY(!store.isReadOnly());
+        QCOMPARE(added.first().text, full(0).text);
+        QVERIFY(added.first().created > 1700000000);
+
+        const QByteArray bytes = readFile(sidecar);
+        QVERIFY(!bytes.contains('\n'));
+        QVERIFY(bytes.contains("\"color\":\"#12abef\""));
+        const QJsonObject root = QJsonDocument::fromJson(bytes).object();
+        QCOMPARE(root.value("version").toInt(), 1);
+        QCOMPARE(root.value("sourceHash").toString(), Hash);
+        QCOMPARE(root.value("sourceName").toString(), QStringLiteral("doc.pdf"));
+
+        AnnotationStore reread;
+        reread.setSource(pdf, Hash);
+        QCOMPARE(reread.allAnnotations(), added);
+        QVERIFY(!reread.hasHashMismatch());
+        QCOMPARE(reread.annotationsOnPage(3).size(), 1);
+        QCOMPARE(reread.annotationsOnPage(3).first().type, int(Underline));
+    }
+
+    void readFields_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<Annotation>("expected");
+        Annotation d;
+        d.id = "x";
+
+        QTest::newRow("defaults") << QByteArray("{\"id\":\"x\"}") << d;
+        Annotation a = d;
+        a.rect = QRectF();
+        QTest::newRow("rect of 3") << QByteArray("{\"id\":\"x\",\"rect\":[1,2,3]}") << a;
+        QTest::newRow("pt2 of 3") << QByteArray("{\"id\":\"x\",\"pt2\":[1,2,3]}") << d;
+        a = d;
+        a.rect = QRectF(1, 0, 3, 4);
+        QTest::newRow("rect with a string")
+            << QByteArray("{\"id\":\"x\",\"rect\":[1,\"2\",3,4]}") << a;
+        a = d;
+        a.pt2 = QPointF(1e308, -5);
+        QTest::newRow("pt2 extreme") << QByteArray("{\"id\":\"x\",\"pt2\":[1e308,-5]}") << a;
+        QTest::newRow("rect not an array") << QByteArray("{\"id\":\"x\",\"rect\":{\"x\":1}}") << d;
+        QTest::newRow("type capital") << QByteArray("{\"id\":\"x\",\"type\":\"Arrow\"}") << d;
+        QTest::newRow("type number") << QByteArray("{\"id\":\"x\",\"type\":5}") << d;
+        a = d;
+        a.type = Note;
+        QTest::newRow("type note") << QByteArray("{\"id\":\"x\",\"type\":\"note\"}") << a;
+        a = d;
+        a.color = QColor(0xaa, 0xbb, 0xcc);
+        QTest::newRow("colour short") << QByteArray("{\"id\":\"x\",\"color\":\"#abc\"}") << a;
+        a.color = QColor(255, 0, 0);
+        QTest::newRow("colour named") << QByteArray("{\"id\":\"x\",\"color\":\"red\"}") << a;
+        QTest::newRow("colour with alpha")
+            << QByteArray("{\"id\":\"x\",\"color\":\"#80ff0000\"}") << d;
+        QTest::newRow("colour garbage") << QByteArray("{\"id\":\"x\",\"color\":\"#zzzzzz\"}") << d;
+        QTest::newRow("colour number") << QByteArray("{\"id\":\"x\",\"color\":255}") << d;
+        a = d;
+        a.page = -4;
+        a.start = -9;
+        a.length = -2;
+        QTest::newRow("negative indices")
+            << QByteArray("{\"id\":\"x\",\"page\":-4,\"start\":-9,\"length\":-2}") << a;
+        QTest::newRow("huge numbers")
+            << QByteArray("{\"id\":\"x\",\"page\":1e12,\"start\":-1e300,\"length\":"
+                          "99999999999999999999999,\"created\":1e40}")
+            << d;
+        QTest::newRow("fractions")
+            << QByteArray("{\"id\":\"x\",\"page\":2.5,\"created\":7.5}") << d;
+        QTest::newRow("strings for numbers")
+            << QByteArray("{\"id\":\"x\",\"page\":\"3\",\"byText\":\"true\"}") << d;
+        a = d;
+        a.created = 4102444800;
+        a.byText = true;
+        QTest::newRow("created and byText")
+            << QByteArray("{\"id\":\"x\",\"created\":4102444800,\"byText\":true}") << a;
+        QTest::newRow("text not a string") << QByteArray("{\"id\":\"x\",\"text\":[\"a\"]}") << d;
+    }
+    void readFields()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(Annotation, expected);
+        QVERIFY(writeFile(sidecar, sidecarWith('[' + json + ']')));
+        AnnotationStore store;
+        store.setSource(pdf, Hash);
+        QCOMPARE(store.count(), 1);
+        QCOMPARE(store.allAnnotations().first(), expected);
+    }
+
+    void colourWrittenLowerCase()
+    {
+        QVERIFY(writeFile(sidecar, sidecarWith("[{\"id\":\"x\",\"color\":\"#FFD76A\"}]")));
+        AnnotationStore store;
+        store.setSource(pdf, Hash);
+        Annotation a = *store.find("x");
+        a.text = "touched";
+        store.update(a);
+        const QByteArray bytes = readFile(sidecar);
+        QVERIFY(bytes.contains("\"color\":\"#ffd76a\""));
+        QVERIFY(!bytes.contains("FFD76A"));
+    }
+
+    void idsOnLoad()
+    {
+        QVERIFY(writeFile(sidecar, sidecarWith("[{\"page\":1},{\"id\":\"\"},{\"id\":\"dup\"},"
+                                               "{\"id\":\"dup\",\"page\":7}]")));
+        AnnotationStore store;
+        store.setSource(pdf, Hash);
+        const QList<Annotation> all = store.allAnnotations();
+        QCOMPARE(all.size(), 4);
+        QCOMPARE(all.at(0).id.size(), 36);
+        QCOMPARE(all.at(1).id.size(), 36);
+        QVERIFY(all.at(0).id != all.at(1).id);
+        QCOMPARE(all.at(2).id, QStringLiteral("dup"));
+        // The second "dup" must stay reachable on its own.
+        QVERIFY(all.at(3).id != QStringLiteral("dup"));
+        QCOMPARE(store.find(all.at(3).id)->page, 7);
+    }
+
+    void noteTextCut()
+    {
+        AnnotationStore store;
+        store.setSource(pdf, Hash);
+        Annotation a;
+        a.text = QString(2500, QLatin1Char('n'));
+        const QString id = store.add(a);
+        QCOMPARE(store.find(id)->text.size(), MaxNoteLength);
+
+        a = *store.find(id);
+        a.text = QString(MaxNoteLength - 1, QLatin1Char('m')) + QStringLiteral("\U0001F600tail");
+        store.update(a);
+        // The cut never leaves half a surrogate pair, so the text survives the UTF-8 file.
+        QCOMPARE(store.find(id)->text, QString(MaxNoteLength - 1, QLatin1Char('m')));
+
+        const QByteArray longText = QByteArray(2600, 'z');
+        QVERIFY(writeFile(sidecar, sidecarWith("[{\"id\":\"x\",\"text\":\"" + longText + "\"}]")));
+        store.setSource(pdf, Hash);
+        QCOMPARE(store.find("x")->text, QString(MaxNoteLength, QLatin1Char('z')));
+        AnnotationStore other;
+        other.setSource(pdf, Hash);
+        QCOMPARE(other.find("x")->text.size(), MaxNoteLength);
+    }
+
+    void hashMismatch_data()
+    {
+        QTest::addColumn<QString>("fileHash");
+        QTest::addColumn<QString>("boundHash");
+        QTest::addColumn<bool>("mismatch");
+        QTest::newRow("same") << Hash << Hash << false;
+        QTest::newRow("other") << OtherHash << Hash << true;
+        QTest::newRow("file without hash") << QString() << Hash << false;
+        QTest::newRow("bound without hash") << OtherHash << QString() << false;
+    }
+    void hashMismatch()
+    {
+        QFETCH(QString, fileHash);
+        QFETCH(QString, boundHash);
+        QFETCH(bool, mismatch);
+        QVERIFY(writeFile(sidecar, sidecarWith("[{\"id\":\"x\",\"page\":2}]", fileHash)));
+        AnnotationStore store;
+        QSignalSpy spy(&store, &AnnotationStore::hashMismatchDetected);
+        store.setSource(pdf, boundHash);
+        QCOMPARE(store.hasHashMismatch(), mismatch);
+        QCOMPARE(spy.size(), mismatch ? 1 : 0);
+        QCOMPARE(store.count(), 1); // shown anyway
+        // The next save binds the file to the current document.
+        Annotation a = *store.find("x");
+        a.page = 3;
+        store.update(a);
+        QCOMPARE(QJsonDocument::fromJson(readFile(sidecar)).object().value("sourceHash").toString(),
+                 boundHash);
+        store.setSource(pdf, boundHash);
+        QVERIFY(!store.hasHashMismatch());
+    }
+
+    void changesAndSignals()
+    {
+        AnnotationStore store;
+        QSignalSpy added(&store, &AnnotationStore::annotationAdded);
+        QSignalSpy updated(&store, &AnnotationStore::annotationUpdated);
+        QSignalSpy removed(&store, &AnnotationStore::annotationRemoved);
+
+        QVERIFY(store.add(full(0)).isEmpty()); // not bound
+        QVERIFY(!store.save());
+        QVERIFY(!QFile::exists(sidecar));
+        QCOMPARE(added.size(), 0);
+
+        store.setSource(pdf, Hash);
+        QVERIFY(!QFile::exists(sidecar)); // loading a missing sidecar writes nothing
+        const QString a = store.add(full(0));
+        const QString b = store.add(full(1));
+        const QString c = store.add(full(2));
+        QCOMPARE(added.size(), 3);
+        QCOMPARE(added.at(1).at(0).toString(), b);
+
+        Annotation ghost = full(5);
+        ghost.id = "not-there";
+        const QByteArray before = readFile(sidecar);
+        store.update(ghost);
+        store.remove("not-there");
+        QCOMPARE(updated.size(), 0);
+        QCOMPARE(removed.size(), 0);
+        QCOMPARE(readFile(sidecar), before);
+
+        Annotation edited = *store.find(b);
+        edited.type = Arrow;
+        edited.created = 5;
+        store.update(edited);
+        QCOMPARE(updated.size(), 1);
+        QCOMPARE(*store.find(b), edited);
+
+        store.remove(b);
+        QCOMPARE(removed.size(), 1);
+        QCOMPARE(removed.at(0).at(0).toString(), b);
+        QList<QString> ids;
+        for (const Annotation& x : store.allAnnotations())
+            ids.append(x.id);
+        QCOMPARE(ids, (QList<QString>{a, c}));
+
+        store.remove(a);
+        store.remove(c);
+        AnnotationStore reread;
+        reread.setSource(pdf, Hash);
+        QCOMPARE(reread.count(), 0);
+        QVERIFY(readFile(sidecar).contains("\"annotations\":[]"));
+        // Only the sidecar is left beside the PDF: every write replaced it whole.
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    }
+
+    // The directory disappears: annotations stay in memory, read-only until a save succeeds.
+    void readOnlyFallback()
+    {
+        const QString sub = dir->filePath("sub");
+        QVERIFY(QDir().mkpath(sub));
+        const QString subPdf = sub + "/doc.pdf";
+        AnnotationStore store;
+        QSignalSpy fallback(&store, &AnnotationStore::readonlyFallback);
+        store.setSource(subPdf, Hash);
+        QVERIFY(QDir(sub).removeRecursively());
+
+        const QString first = store.add(full(0));
+        QVERIFY(!first.isEmpty());
+        QVERIFY(store.isReadOnly());
+        QCOMPARE(fallback.size(), 1);
+        QCOMPARE(fallback.at(0).at(0).toString(),
+                 QStringLiteral("当前目录不可写。批注将暂存内存，关闭前请导出。"));
+        QString error;
+        QVERIFY(!store.save(&error));
+        QCOMPARE(error, fallback.at(0).at(0).toString());
+
+        QVERIFY(QDir().mkpath(sub));
+        store.add(full(1));
+        QVERIFY(!store.isReadOnly());
+        AnnotationStore reread;
+        reread.setSource(subPdf, Hash);
+        QCOMPARE(reread.count(), 2); // the earlier, unsaved one is written too
+        QCOMPARE(reread.allAnnotations().first().id, first);
+    }
+
+    // A sidecar that cannot be understood is kept as a backup before it is replaced.
+    void damagedSidecarKept_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("loaded");
+        QByteArray random(4096, '\0');
+        QRandomGenerator gen(42);
+        for (char& c : random)
+            c = char(gen.bounded(256));
+        QTest::newRow("random bytes") << random << 0;
+        QTest::newRow("stray comma") << sidecarWith("[{\"id\":\"x\"},]") << 0;
+        QTest::newRow("truncated") << sidecarWith("[{\"id\":\"x\"}]").left(20) << 0;
+        QTest::newRow("deeply nested") << QByteArray("{\"annotations\":") + QByteArray(100000, '[')
+                                              + QByteArray(100000, ']') + "}"
+                                       << 0;
+        QTest::newRow("top-level array") << QByteArray("[{\"id\":\"x\"}]") << 0;
+        QTest::newRow("annotations not an array")
+            << QByteArray("{\"annotations\":{\"id\":\"x\"}}") << 0;
+        QTest::newRow("element not an object")
+            << sidecarWith("[{\"id\":\"x\"},42,{\"id\":\"y\"}]") << 3;
+        QTest::newRow("number out of range")
+            << sidecarWith("[{\"id\":\"x\",\"pt2\":[1e999,5]}]") << 0;
+        QTest::newRow("utf-16") << QByteArray("\xff\xfe{\0}\0", 6) << 0;
+    }
+    void damagedSidecarKept()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, loaded);
+        QVERIFY(writeFile(sidecar, bytes));
+        AnnotationStore store;
+        QSignalSpy fallback(&store, &AnnotationStore::readonlyFallback);
+        store.setSource(pdf, Hash);
+        QCOMPARE(store.count(), loaded);
+        QCOMPARE(fallback.size(), 0);
+        QVERIFY(!QFile::exists(store.backupPath())); // loading alone writes nothing
+
+        QVERIFY(!store.add(full(1)).isEmpty());
+        QVERIFY(!store.isReadOnly());
+        QCOMPARE(readFile(store.backupPath()), bytes);
+        AnnotationStore reread;
+        reread.setSource(pdf, Hash);
+        QCOMPARE(reread.count(), loaded + 1);
+
+        // Once kept, later saves replace the (now valid) file without touching the backup.
+        QVERIFY(writeFile(store.backupPath(), "older"));
+        store.add(full(2));
+        QCOMPARE(readFile(store.backupPath()), QByteArray("older"));
+    }
+
+    void validSidecarReplacedWithoutBackup()
+    {
+        QVERIFY(writeFile(sidecar, sidecarWith("[{\"id\":\"x\"}]")));
+        AnnotationStore store;
+        store.setSource(pdf, Hash);
+        store.add(full(0));
+        QVERIFY(!QFile::exists(store.backupPath()));
+        QCOMPARE(store.count(), 2);
+    }
+
+    void emptySidecarNeedsNoBackup()
+    {
+        QVERIFY(writeFile(sidecar, " \n"));
+        AnnotationStore store;
+        store.setSource(pdf, Hash);
+        store.add(full(0));
+        QVERIFY(!store.isReadOnly());
+        QVERIFY(!QFile::exists(store.backupPath()));
+    }
+
+    // When the backup cannot be written the damaged file is not overwritten. A directory in the
+    // backup's place makes the copy fail even for root.
+    void backupImpossibleKeepsFile()
+    {
+        const QByteArray damaged = sidecarWith("[{\"id\":\"x\"},");
+        QVERIFY(writeFile(sidecar, damaged));
+        AnnotationStore store;
+        QSignalSpy fallback(&store, &AnnotationStore::readonlyFallback);
+        store.setSource(pdf, Hash);
+        QVERIFY(QDir().mkpath(store.backupPath() + "/inside"));
+
+        const QString id = store.add(full(0));
+        QVERIFY(!id.isEmpty());
+        QVERIFY(store.isReadOnly());
+        QCOMPARE(fallback.size(), 1);
+        QCOMPARE(fallback.at(0).at(0).toString(),
+                 QStringLiteral("当前目录不可写。批注将暂存内存，关闭前请导出。"));
+        QCOMPARE(readFile(sidecar), damaged);
+        QCOMPARE(store.count(), 1);
+
+        Annotation a = *store.find(id);
+        a.text = "still in memory";
+        store.update(a);
+        QCOMPARE(readFile(sidecar), damaged);
+        QCOMPARE(fallback.size(), 2);
+
+        QVERIFY(QDir(store.backupPath()).removeRecursively());
+        store.update(a);
+        QVERIFY(!store.isReadOnly());
+        QCOMPARE(readFile(store.backupPath()), damaged);
+        AnnotationStore reread;
+        reread.setSource(pdf, Hash);
+        QCOMPARE(reread.find(id)->text, QStringLiteral("still in memory"));
+    }
+
+    // A sidecar that exists but cannot be opened (here: a directory) is reported and never
+    // replaced, since its contents cannot be kept.
+    void unreadableSidecar()
+    {
+        QVERIFY(QDir().mkpath(sidecar + "/inside"));
+        AnnotationStore store;
+        QSignalSpy fallback(&store, &AnnotationStore::readonlyFallback);
+        store.setSource(pdf, Hash);
+        QCOMPARE(fallback.size(), 1);
+        QVERIFY(
+            fallback.at(0).at(0).toString().startsWith(QStringLiteral("批注文件存在但无法读取：")));
+        QVERIFY(!store.isReadOnly());
+        QCOMPARE(store.count(), 0);
+
+        QVERIFY(!store.add(full(0)).isEmpty());
+        QVERIFY(store.isReadOnly());
+        QVERIFY(QFileInfo(sidecar + "/inside").isDir());
+        QCOMPARE(store.count(), 1);
+    }
+
+    void manyAnnotations()
+    {
+        QJsonArray arr;
+        for (int i = 0; i < 100000; ++i) {
+            QJsonObject o;
+            o.insert("id", QString::number(i));
+            o.insert("page", i % 500 - 1); // page -1 on some: kept, not dropped
+            o.insert("rect", QJsonArray{i, i * 0.5, 10, 10});
+            o.insert("type", typeName(i % 6));
+            arr.append(o);
+        }
+        QJsonObject root{{"annotations", arr}, {"sourceHash", Hash}, {"version", 1}};
+        QVERIFY(writeFile(sidecar, QJsonDocument(root).toJson(QJsonDocument::Compact)));
+
+        AnnotationStore store;
+        store.setSource(pdf, Hash);
+        QCOMPARE(store.count(), 100000);
+        QCOMPARE(store.annotationsOnPage(-1).size(), 200);
+        QCOMPARE(store.find("99999")->rect, QRectF(99999, 49999.5, 10, 10));
+        store.remove("0");
+        AnnotationStore reread;
+        reread.setSource(pdf, Hash);
+        QCOMPARE(reread.count(), 99999);
+        QCOMPARE(reread.allAnnotations().first().id, QStringLiteral("1"));
+    }
+
+    void summary()
+    {
+        AnnotationStore store;
+        store.setSource(pdf, Hash);
+        Annotation a;
+        a.page = 2;
+        a.type = Highlight;
+        a.byText = true;
+        a.start = 4;
+        a.length = 3;
+        a.rect = QRectF(72.4, 100.5, 10, 10);
+        a.text = "  first\n\tnote   here ";
+        store.add(a);
+        Annotation b;
+        b.type = Rectangle;
+        b.rect = QRectF(10.5, -2.5, 4, 4);
+        store.add(b);
+        Annotation c;
+        c.page = 2;
+        c.type = Note;
+        c.byText = true; // not anchored: start stays -1
+        store.add(c);
+
+        const QString out = dir->filePath("summary.txt");
+        QString error;
+        QVERIFY2(store.exportSummary(out, &error), qPrintable(error));
+        const QString text = QString::fromUtf8(readFile(out));
+        const QString expected = QStringLiteral("Dovrix 批注汇总（共 3 条）\n\n"
+                                                "—— 第 3 页 ——\n"
+                                                "[highlight] 文本锚定 (位置 p3 x72 y101)\n"
+                                                "  first note here\n"
+                                                "—— 第 1 页 ——\n"
+                                                "[rectangle] ▦ (位置 p1 x11 y-3)\n"
+                                                "—— 第 3 页 ——\n"
+                                                "[note] ▦ (位置 p3 x0 y0)\n"
+                                                "\n注：批注仅保存在本地 sidecar 文件，用 Adobe "
+                                                "等其他阅读器打开源文件不可见。\n");
+        QCOMPARE(text, expected);
+    }
+
+    void summaryFailures()
+    {
+        AnnotationStore store;
+        store.setSource(pdf, Hash);
+        store.add(full(0));
+        QString error;
+        QVERIFY(!store.exportSummary(dir->filePath("missing/summary.txt"), &error));
+        QVERIFY(!error.isEmpty());
+        // The source PDF is never written, even when chosen as the target.
+        error.clear();
+        QVERIFY(!store.exportSummary(pdf, &error));
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(readFile(pdf), QByteArray("%PDF-1.4 placeholder"));
+    }
+};
+
+QTEST_MAIN(TestAnnotationStore)
+#include "tst_annotationstore.moc"
