@@ -58,6 +58,9 @@ QPdfDocumentRenderOptions::Rotation toRotation(int degrees)
     }
 }
 
+// Registered before any listener connects, not only once a cache exists.
+const int keyMetaTypeId = qRegisterMetaType<dovrix::RenderCache::Key>();
+
 } // namespace
 
 QSize RenderCache::clampToPixelLimit(const QSize& size)
@@ -101,7 +104,7 @@ RenderCache::RenderCache(PdfWorker* worker, qint64 byteBudget, int priority, QOb
     : QObject(parent), worker(worker), budget(byteBudget), jobPriority(priority),
       generation(std::make_shared<std::atomic<qint64>>(0))
 {
-    qRegisterMetaType<dovrix::RenderCache::Key>();
+    Q_UNUSED(keyMetaTypeId);
 }
 
 RenderCache::~RenderCache()
