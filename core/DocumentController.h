@@ -2,22 +2,27 @@
 
 #include "core/DocumentStatus.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QSizeF>
 #include <QString>
 
 #include <atomic>
+#include <memory>
 
 class QFileSystemWatcher;
 class QPdfDocument;
+class QProcess;
+class QTimer;
 
 namespace dovrix {
 
 class PdfWorker;
 
-// SHA-256 of a file's contents as 64 lower-case hex characters; empty when it cannot be read.
-// Runs on the worker thread during loads.
+// SHA-256 of a file's contents as 64 lower-case hex characters; empty when it is not a regular
+// file or cannot be read to the end. Runs on the worker thread during loads.
 QString hashFile(const QString& path);
 
 // Translated message for a QPdfDocument::Error value.
@@ -25,12 +30,27 @@ QString errorMessage(int pdfError);
 
 // Opens one PDF for one document session: hashes and loads it on the worker, runs the password
 // protocol, and watches the file for real content changes. Never writes the file.
+//
+// Before the file is parsed in this process, a short-lived child process (dovrix-probe) opens it
+// with the same engine while the worker hashes it; a file that makes the engine hang or crash
+// fails there, and only there, with the message of an invalid file.
 class DocumentController : public QObject
 {
     Q_OBJECT
     Q_DISABLE_COPY(DocumentController)
 
 public:
+    // How long the probe may take to open a file before the file counts as invalid.
+    static constexpr int ProbeTimeoutMs = 8000;
+
+    // Durations of the last load, in milliseconds; -1 where a stage did not run.
+    struct LoadTimings
+    {
+        qint64 hashMs = -1;  // hashFile on the worker
+        qint64 probeMs = -1; // start of the probe process to its report
+        qint64 loadMs = -1;  // QPdfDocument::load and the page sizes on the worker
+    };
+
     explicit DocumentController(PdfWorker* worker, QObject* parent = nullptr);
     ~DocumentController() override;
 
@@ -47,6 +67,14 @@ public:
     const QList<QSizeF>& pageSizes() const { return sizes; }
     int pageCount() const { return int(sizes.size()); }
     PdfWorker* worker() const { return pdfWorker; }
+    LoadTimings loadTimings() const { return timings; }
+
+    // Process-wide probe executable. Empty (the default) looks for dovrix-probe next to the running
+    // executable, then in its parent directory.
+    static void setProbeProgram(const QString& program);
+    static QString probeProgram();
+    // Measurements only: without the probe, files are parsed in this process unchecked.
+    static void setProbeEnabled(bool enabled);
 
 Q_SIGNALS:
     void statusChanged(int status, const QString& message);
@@ -55,14 +83,49 @@ Q_SIGNALS:
     void sourceFileModified();
 
 private:
-    PdfWorker* pdfWorker;
+    // What the probe said about the file of the current load.
+    enum class ProbeVerdict { Pending, Open, Fail };
+
+    void startLoad();
+    void closeDocument();
+    void releaseDocument(QPdfDocument* document);
+    void setStatus(int status, const QString& message);
+    void adopt(QPdfDocument* document);
+    bool isCurrent(qint64 generation) const { return *loadGeneration == generation; }
+
+    void startProbe(qint64 generation);
+    void stopProbe();
+    void probeFinished(qint64 generation, bool normalExit);
+    void hashed(qint64 generation, const QString& digest, qint64 ms);
+    void continueLoad();
+    void postLoadJob(qint64 generation);
+    void fail(int pdfError);
+
+    void fileChanged(const QString& changedPath);
+    void directoryChanged(const QString& directory);
+    void postHashCheck();
+
+    QPointer<PdfWorker> pdfWorker; // not owned; guarded because it may die before the controller
     QPdfDocument* doc = nullptr;
     QFileSystemWatcher* watcher;
     int currentStatus = Idle;
     QString path;
     QString hash;
     QList<QSizeF> sizes;
-    std::atomic<qint64> loadGeneration{0};
+    // Shared with every job so that a job whose controller is gone still reads valid memory; the
+    // destructor moves it on, which makes every waiting job stale.
+    std::shared_ptr<std::atomic<qint64>> loadGeneration;
+
+    // State of the load in progress (GUI thread only).
+    QProcess* probe = nullptr; // child; killed when superseded
+    QTimer* probeTimer;        // child; single shot at ProbeTimeoutMs
+    QElapsedTimer probeClock;
+    ProbeVerdict verdict = ProbeVerdict::Pending;
+    int probeError = 0;
+    bool hashKnown = false;
+    bool loadConcluded = true; // the load job was posted or the load failed
+    QString pendingHash;
+    LoadTimings timings;
 };
 
 } // namespace dovrix

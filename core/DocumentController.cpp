@@ -1,0 +1,528 @@
+#include "core/DocumentController.h"
+
+#include "core/PdfWorker.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QPdfDocument>
+#include <QProcess>
+#include <QTimer>
+
+#include <openssl/evp.h>
+
+#include <memory>
+#include <vector>
+
+namespace dovrix {
+
+namespace {
+
+constexpr int DocumentJobPriority = 0;
+constexpr qint64 HashBlockBytes = 1024 * 1024;
+
+QString& probeProgramOverride()
+{
+    static QString program;
+    return program;
+}
+
+bool& probeEnabled()
+{
+    static bool enabled = true;
+    return enabled;
+}
+
+QString probeExecutableName()
+{
+#if defined(Q_OS_WIN)
+    return QStringLiteral("dovrix-probe.exe");
+#else
+    return QStringLiteral("dovrix-probe");
+#endif
+}
+
+// Hands a result from the worker to the GUI thread. The application object is the context because
+// it outlives every job; the completion checks the guarded owner itself.
+template <typename Completion> void deliver(Completion completion)
+{
+    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(completion),
+                              Qt::QueuedConnection);
+}
+
+// Destroys a document on the worker, behind every job already queued that may still use it.
+void releaseOn(const QPointer<PdfWorker>& worker, QPdfDocument* document)
+{
+    if (!document)
+        return;
+    if (worker)
+        worker->post(DocumentJobPriority, [document] { delete document; });
+    // Without a worker the process is going down; the document is left to it.
+}
+
+QList<QSizeF> readPageSizes(QPdfDocument* document)
+{
+    QList<QSizeF> list;
+    const int count = document->pageCount();
+    list.reserve(count);
+    for (int i = 0; i < count; ++i)
+        list.append(document->pagePointSize(i));
+    return list;
+}
+
+} // namespace
+
+QString hashFile(const QString& path)
+{
+    // A FIFO or device would block or never end: only regular files have a digest.
+    if (!QFileInfo(path).isFile())
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return {};
+    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(),
+                                                                    &EVP_MD_CTX_free);
+    if (!context || EVP_DigestInit_ex(context.get(), EVP_sha256(), nullptr) != 1)
+        return {};
+    std::vector<char> block(static_cast<size_t>(HashBlockBytes));
+    for (;;) {
+        const qint64 n = file.read(block.data(), HashBlockBytes);
+        if (n < 0)
+            return {}; // a digest of part of the file would be a wrong identity
+        if (n == 0)
+            break;
+        if (EVP_DigestUpdate(context.get(), block.data(), size_t(n)) != 1)
+            return {};
+    }
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    if (EVP_DigestFinal_ex(context.get(), digest, &length) != 1)
+        return {};
+    return QString::fromLatin1(
+        QByteArray(reinterpret_cast<const char*>(digest), int(length)).toHex());
+}
+
+QString errorMessage(int pdfError)
+{
+    switch (pdfError) {
+    case int(QPdfDocument::Error::DataNotYetAvailable):
+        return QCoreApplication::translate("QObject", "文档数据尚未就绪。");
+    case int(QPdfDocument::Error::FileNotFound):
+        return QCoreApplication::translate("QObject", "文件不存在或无法访问。");
+    case int(QPdfDocument::Error::InvalidFileFormat):
+        return QCoreApplication::translate("QObject", "文件可能已损坏或不是有效的 PDF。");
+    case int(QPdfDocument::Error::IncorrectPassword):
+        return QCoreApplication::translate("QObject", "文档已加密。");
+    case int(QPdfDocument::Error::UnsupportedSecurityScheme):
+        return QCoreApplication::translate("QObject", "暂不支持该 PDF 加密方式。");
+    default:
+        return QCoreApplication::translate("QObject", "打开文档时出现问题。");
+    }
+}
+
+DocumentController::DocumentController(PdfWorker* worker, QObject* parent)
+    : QObject(parent), pdfWorker(worker), watcher(new QFileSystemWatcher(this)),
+      loadGeneration(std::make_shared<std::atomic<qint64>>(0)), probeTimer(new QTimer(this))
+{
+    connect(watcher, &QFileSystemWatcher::fileChanged, this, &DocumentController::fileChanged);
+    connect(watcher, &QFileSystemWatcher::directoryChanged, this,
+            &DocumentController::directoryChanged);
+    probeTimer->setSingleShot(true);
+    probeTimer->setInterval(ProbeTimeoutMs);
+}
+
+DocumentController::~DocumentController()
+{
+    // Every job still waiting becomes stale and returns without touching anything.
+    ++*loadGeneration;
+    stopProbe();
+    releaseDocument(doc);
+    doc = nullptr;
+}
+
+void DocumentController::setProbeProgram(const QString& program)
+{
+    probeProgramOverride() = program;
+}
+
+QString DocumentController::probeProgram()
+{
+    if (!probeProgramOverride().isEmpty())
+        return probeProgramOverride();
+    const QDir dir(QCoreApplication::applicationDirPath());
+    const QString beside = dir.filePath(probeExecutableName());
+    if (QFileInfo(beside).isExecutable())
+        return beside;
+    const QString above =
+        QDir::cleanPath(dir.filePath(QStringLiteral("../") + probeExecutableName()));
+    if (QFileInfo(above).isExecutable())
+        return above;
+    return beside; // fails to start, and the load fails with it
+}
+
+void DocumentController::setProbeEnabled(bool enabled)
+{
+    probeEnabled() = enabled;
+}
+
+void DocumentController::openFile(const QString& filePath)
+{
+    closeDocument();
+    path = filePath;
+    startLoad();
+}
+
+void DocumentController::reload()
+{
+    if (path.isEmpty())
+        return;
+    closeDocument();
+    startLoad();
+}
+
+void DocumentController::startLoad()
+{
+    hash.clear();
+    sizes.clear();
+    const qint64 generation = ++*loadGeneration;
+    setStatus(Loading, {});
+
+    stopProbe();
+    verdict = ProbeVerdict::Pending;
+    probeError = 0;
+    hashKnown = false;
+    loadConcluded = false;
+    pendingHash.clear();
+    timings = {};
+
+    if (!QFileInfo(path).isFile()) {
+        // Missing, a directory, a FIFO or a device: nothing to parse, and opening some of them
+        // would block. The hash job below finds no file either and completes the failure.
+        verdict = ProbeVerdict::Fail;
+        probeError = int(QPdfDocument::Error::FileNotFound);
+    } else if (probeEnabled()) {
+        startProbe(generation);
+    } else {
+        verdict = ProbeVerdict::Open;
+    }
+
+    if (!pdfWorker)
+        return;
+    const auto current = loadGeneration;
+    const QPointer<DocumentController> self(this);
+    const QString filePath = path;
+    pdfWorker->post(DocumentJobPriority, [current, self, generation, filePath] {
+        if (*current != generation)
+            return;
+        QElapsedTimer clock;
+        clock.start();
+        const QString digest = hashFile(filePath);
+        const qint64 ms = clock.elapsed();
+        deliver([self, generation, digest, ms] {
+            if (self)
+                self->hashed(generation, digest, ms);
+        });
+    });
+}
+
+void DocumentController::startProbe(qint64 generation)
+{
+    probe = new QProcess(this);
+    probe->setProgram(probeProgram());
+    probe->setArguments({path});
+    probe->setStandardInputFile(QProcess::nullDevice());
+    probe->setStandardErrorFile(QProcess::nullDevice());
+    connect(probe, &QProcess::finished, this,
+            [this, generation](int, QProcess::ExitStatus exitStatus) {
+                probeFinished(generation, exitStatus == QProcess::NormalExit);
+            });
+    connect(probe, &QProcess::errorOccurred, this, [this, generation](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart)
+            probeFinished(generation, false);
+    });
+    probeTimer->disconnect(this);
+    connect(probeTimer, &QTimer::timeout, this,
+            [this, generation] { probeFinished(generation, false); });
+    probeClock.start();
+    probeTimer->start();
+    probe->start();
+}
+
+void DocumentController::stopProbe()
+{
+    probeTimer->stop();
+    if (!probe)
+        return;
+    QProcess* process = probe;
+    probe = nullptr;
+    process->disconnect(this);
+    if (process->state() != QProcess::NotRunning) {
+        // A killed process ends at once; reaping it here leaves no zombie behind.
+        process->kill();
+        process->waitForFinished(1000);
+    }
+    // Possibly called from one of its own signals: not deleted on the spot.
+    process->deleteLater();
+}
+
+void DocumentController::probeFinished(qint64 generation, bool normalExit)
+{
+    if (!isCurrent(generation) || !probe || verdict != ProbeVerdict::Pending)
+        return;
+    timings.probeMs = probeClock.elapsed();
+    probeTimer->stop();
+
+    // Timeout, crash, another exit code, no start or no report: the file is never parsed here.
+    verdict = ProbeVerdict::Fail;
+    probeError = int(QPdfDocument::Error::InvalidFileFormat);
+    if (normalExit && probe->state() == QProcess::NotRunning && probe->exitCode() == 0) {
+        const QList<QByteArray> words = probe->readAllStandardOutput().trimmed().split(' ');
+        bool ok = false;
+        if (words.size() == 2 && words.at(0) == "pages") {
+            // A document without pages cannot be shown: it fails like a damaged file.
+            if (words.at(1).toInt(&ok) > 0 && ok)
+                verdict = ProbeVerdict::Open;
+        } else if (words.size() == 1 && words.at(0) == "password") {
+            verdict = ProbeVerdict::Open; // the password protocol runs in this process
+        } else if (words.size() == 2 && words.at(0) == "error") {
+            const int e = words.at(1).toInt(&ok);
+            if (ok && e != int(QPdfDocument::Error::None))
+                probeError = e;
+        }
+    }
+    stopProbe();
+    continueLoad();
+}
+
+void DocumentController::hashed(qint64 generation, const QString& digest, qint64 ms)
+{
+    if (!isCurrent(generation))
+        return;
+    timings.hashMs = ms;
+    hashKnown = true;
+    pendingHash = digest;
+    continueLoad();
+}
+
+void DocumentController::continueLoad()
+{
+    if (loadConcluded)
+        return;
+    if (verdict == ProbeVerdict::Fail) {
+        // No need to wait for the hash of a file that will not open.
+        loadConcluded = true;
+        fail(probeError);
+        return;
+    }
+    if (verdict == ProbeVerdict::Pending || !hashKnown)
+        return;
+    loadConcluded = true;
+    postLoadJob(*loadGeneration);
+}
+
+void DocumentController::postLoadJob(qint64 generation)
+{
+    if (!pdfWorker)
+        return;
+    const auto current = loadGeneration;
+    const QPointer<DocumentController> self(this);
+    const QPointer<PdfWorker> worker = pdfWorker;
+    const QString filePath = path;
+    const QString digest = pendingHash;
+    pdfWorker->post(DocumentJobPriority, [current, self, worker, generation, filePath, digest] {
+        if (*current != generation)
+            return;
+        QElapsedTimer clock;
+        clock.start();
+        auto* document = new QPdfDocument;
+        const QPdfDocument::Error error = document->load(filePath);
+        if (*current != generation) {
+            delete document;
+            return;
+        }
+        if (error == QPdfDocument::Error::IncorrectPassword) {
+            const qint64 ms = clock.elapsed();
+            deliver([self, worker, generation, document, digest, ms] {
+                if (!self || !self->isCurrent(generation)) {
+                    releaseOn(worker, document);
+                    return;
+                }
+                self->timings.loadMs = ms;
+                self->doc = document;
+                self->hash = digest;
+                self->setStatus(PasswordRequired, {});
+                Q_EMIT self->passwordRequired(false);
+            });
+            return;
+        }
+        if (error != QPdfDocument::Error::None) {
+            // Never shared: destroyed here, on the thread that created it.
+            delete document;
+            deliver([self, generation, error] {
+                if (self && self->isCurrent(generation))
+                    self->fail(int(error));
+            });
+            return;
+        }
+        const QList<QSizeF> list = readPageSizes(document);
+        const qint64 ms = clock.elapsed();
+        deliver([self, worker, generation, document, digest, list, ms] {
+            if (!self || !self->isCurrent(generation)) {
+                releaseOn(worker, document);
+                return;
+            }
+            self->timings.loadMs = ms;
+            if (list.isEmpty()) {
+                releaseOn(worker, document);
+                self->fail(int(QPdfDocument::Error::InvalidFileFormat));
+                return;
+            }
+            self->hash = digest;
+            self->sizes = list;
+            self->adopt(document);
+        });
+    });
+}
+
+void DocumentController::fail(int pdfError)
+{
+    setStatus(Failed, errorMessage(pdfError));
+}
+
+void DocumentController::submitPassword(const QString& password)
+{
+    if (currentStatus != PasswordRequired || !doc || !pdfWorker)
+        return;
+    setStatus(Loading, {});
+    const qint64 generation = *loadGeneration;
+    const auto current = loadGeneration;
+    const QPointer<DocumentController> self(this);
+    QPdfDocument* document = doc;
+    const QString filePath = path;
+    pdfWorker->post(DocumentJobPriority, [current, self, generation, document, filePath, password] {
+        // When stale, the release posted by closeDocument (behind this job) owns the document.
+        if (*current != generation)
+            return;
+        document->setPassword(password);
+        const QPdfDocument::Error error = document->load(filePath);
+        if (*current != generation)
+            return;
+        if (error == QPdfDocument::Error::IncorrectPassword) {
+            deliver([self, generation] {
+                if (!self || !self->isCurrent(generation))
+                    return;
+                self->setStatus(PasswordRequired, {});
+                Q_EMIT self->passwordRequired(true);
+            });
+            return;
+        }
+        if (error != QPdfDocument::Error::None) {
+            deliver([self, generation, error] {
+                if (!self || !self->isCurrent(generation))
+                    return;
+                self->releaseDocument(self->doc);
+                self->doc = nullptr;
+                self->fail(int(error));
+            });
+            return;
+        }
+        const QList<QSizeF> list = readPageSizes(document);
+        deliver([self, generation, list] {
+            if (!self || !self->isCurrent(generation) || !self->doc)
+                return;
+            if (list.isEmpty()) {
+                self->releaseDocument(self->doc);
+                self->doc = nullptr;
+                self->fail(int(QPdfDocument::Error::InvalidFileFormat));
+                return;
+            }
+            self->sizes = list;
+            self->adopt(self->doc);
+        });
+    });
+}
+
+void DocumentController::closeDocument()
+{
+    QPdfDocument* taken = doc;
+    doc = nullptr;
+    const QStringList watched = watcher->files() + watcher->directories();
+    if (!watched.isEmpty())
+        watcher->removePaths(watched);
+    releaseDocument(taken);
+}
+
+void DocumentController::releaseDocument(QPdfDocument* document)
+{
+    releaseOn(pdfWorker, document);
+}
+
+void DocumentController::setStatus(int status, const QString& message)
+{
+    if (status == currentStatus && message.isEmpty())
+        return;
+    currentStatus = status;
+    Q_EMIT statusChanged(status, message);
+}
+
+void DocumentController::adopt(QPdfDocument* document)
+{
+    doc = document;
+    setStatus(Ready, {});
+    if (!path.isEmpty())
+        watcher->addPath(path);
+    Q_EMIT documentReady();
+}
+
+void DocumentController::fileChanged(const QString& changedPath)
+{
+    if (changedPath != path || currentStatus != Ready)
+        return;
+    // Watch whatever file now has the name. An editor that saves by rename-and-replace leaves
+    // the watch on the old file, which stays alive as long as the open document holds it, so
+    // the path is renewed on every notification, not only when the watcher dropped it.
+    watcher->removePath(path);
+    if (!watcher->addPath(path)) {
+        // Gone for the moment (deleted before being written anew): wait for it to reappear.
+        const QString directory = QFileInfo(path).absolutePath();
+        if (!watcher->directories().contains(directory))
+            watcher->addPath(directory);
+    }
+    postHashCheck();
+}
+
+void DocumentController::directoryChanged(const QString& directory)
+{
+    if (currentStatus != Ready || watcher->files().contains(path) || !QFileInfo(path).isFile())
+        return;
+    if (!watcher->addPath(path))
+        return;
+    watcher->removePath(directory);
+    postHashCheck();
+}
+
+void DocumentController::postHashCheck()
+{
+    if (!pdfWorker)
+        return;
+    const auto current = loadGeneration;
+    const QPointer<DocumentController> self(this);
+    const qint64 generation = *loadGeneration;
+    const QString filePath = path;
+    const QString opened = hash;
+    pdfWorker->post(DocumentJobPriority, [current, self, generation, filePath, opened] {
+        if (*current != generation)
+            return;
+        const QString digest = hashFile(filePath);
+        if (digest.isEmpty() || digest == opened)
+            return;
+        deliver([self, generation] {
+            if (self && self->isCurrent(generation) && self->currentStatus == Ready)
+                Q_EMIT self->sourceFileModified();
+        });
+    });
+}
+
+} // namespace dovrix
