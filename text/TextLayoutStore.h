@@ -1,0 +1,174 @@
+#pragma once
+
+#include "core/OcrLine.h"
+#include "text/ReadingBlock.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QRectF>
+#include <QSet>
+#include <QString>
+
+#include <atomic>
+#include <memory>
+
+namespace dovrix {
+
+class DocumentController;
+class PdfWorker;
+
+// A page's recognised text as the store keeps it: the lines in the order the recogniser gave them
+// (boxes in page points) and their texts joined with line feeds.
+struct OcrPageText
+{
+    QList<OcrLine> lines;
+    QString text; // lines' texts joined with U+000A; empty without lines
+
+    static OcrPageText fromLines(const QList<OcrLine>& lines);
+};
+
+// Cheap counters of the work done on the worker, for the bench and for tests. Cumulative since
+// construction or the last resetStats().
+struct TextLayoutStats
+{
+    qint64 allTextCalls = 0;   // QPdfDocument::getAllText
+    qint64 selectionCalls = 0; // QPdfDocument::getSelectionAtIndex, all purposes
+    qint64 chunks = 0;         // character-box chunks measured
+    qint64 fallbackChunks = 0; // chunks whose approximation failed a probe
+    qint64 probeCalls = 0;     // single-character verification probes
+    qint64 exactCalls = 0;     // single-character queries of the exact fallback
+};
+
+// Everything the program knows about the text of a page of one document: texts, quick boxes,
+// exact character boxes, hit boxes, reading blocks and OCR results. Boxes are in page points of
+// the unrotated page (top-left origin, y down), one per character index of the page text; a
+// character without a box has a null rectangle.
+//
+// Requests return at once and post jobs to the PdfWorker; the Qt PDF calls run only in those jobs
+// on the worker thread. Results are stored and announced on the GUI thread. Everything public is
+// for the GUI thread; no accessor blocks.
+class TextLayoutStore : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(TextLayoutStore)
+
+public:
+    // Characters measured by one character-box job run.
+    static constexpr int ChunkSize = 64;
+
+    TextLayoutStore(PdfWorker* worker, DocumentController* controller, QObject* parent = nullptr);
+    ~TextLayoutStore() override;
+
+    void requestPageText(int page, int priority);
+    void requestQuickBoxes(int page, int priority);
+    void requestCharBoxes(int page, int priority);
+    void requestHitBoxes(int page, int start, int length); // priority 10
+    void requestReadingBlocks(int page);                   // priority 10 for what it needs
+
+    QString pageText(int page) const { return textCache.value(page); }
+    bool hasPageText(int page) const { return textCache.contains(page); }
+    bool hasCharBoxes(int page) const { return charBoxCache.contains(page); }
+    bool hasQuickBoxes(int page) const { return quickBoxCache.contains(page); }
+    bool hasReadingBlocks(int page) const { return blockCache.contains(page); }
+    QList<QRectF> charBoxes(int page) const { return charBoxCache.value(page); }
+    // Exact boxes when measured, else quick boxes, else nothing.
+    QList<QRectF> bestBoxes(int page) const;
+    QList<QRectF> hitBoxes(int page, int start, int length) const;
+    QList<ReadingBlock> readingBlocks(int page) const { return blockCache.value(page); }
+    // More than two characters besides line breaks, spaces and tabs; false while not loaded.
+    bool hasTextLayer(int page) const;
+
+    // Null when the page has no OCR result. Valid until the next setOcrResult for that page or
+    // clear(); results of other pages never move it.
+    const OcrPageText* ocrResult(int page) const;
+    // Stores or replaces the page's OCR result. The joined text is rebuilt from the lines so that
+    // it always matches them (search maps hits back through it). Emits nothing.
+    void setOcrResult(int page, const OcrPageText& result);
+
+    // Builds, stores and announces the page's reading blocks from its text and exact boxes.
+    void buildReadingBlocks(int page);
+
+    // Forgets everything of the current document; results of jobs posted before are dropped.
+    void clear();
+
+    TextLayoutStats stats() const;
+    void resetStats();
+
+Q_SIGNALS:
+    void pageTextReady(int page);
+    void charBoxesReady(int page);
+    void quickBoxesReady(int page);
+    void hitBoxesReady(int page, int start, int length);
+    void readingBlocksReady(int page);
+
+public:
+    struct HitKey
+    {
+        int page = 0;
+        int start = 0;
+        int length = 0;
+        friend bool operator==(const HitKey& a, const HitKey& b)
+        {
+            return a.page == b.page && a.start == b.start && a.length == b.length;
+        }
+    };
+
+    // Shared with the jobs: they may outlive the store, so they hold these and never the store.
+    struct Shared
+    {
+        std::atomic<quint64> generation{0};
+        std::atomic<qint64> allTextCalls{0};
+        std::atomic<qint64> selectionCalls{0};
+        std::atomic<qint64> chunks{0};
+        std::atomic<qint64> fallbackChunks{0};
+        std::atomic<qint64> probeCalls{0};
+        std::atomic<qint64> exactCalls{0};
+    };
+
+    enum class Deferred { QuickBoxes, CharBoxes, ReadingBlocks };
+    struct DeferredKey
+    {
+        Deferred kind = Deferred::QuickBoxes;
+        int page = 0;
+        int priority = 0;
+        friend bool operator==(const DeferredKey& a, const DeferredKey& b)
+        {
+            return a.kind == b.kind && a.page == b.page && a.priority == b.priority;
+        }
+    };
+
+private:
+    friend struct TextLayoutJobs; // the worker-side jobs deliver through the private functions
+
+    // Re-issues a request when the page's text arrives. One listener per (kind, page, priority):
+    // a second identical listener would only find the first one's request pending.
+    void deferUntilText(Deferred kind, int page, int priority);
+
+    void deliverText(quint64 gen, int page, const QString& text);
+    void deliverQuickBoxes(quint64 gen, int page, const QList<QRectF>& lineRects);
+    void deliverCharBoxes(quint64 gen, int page, const QList<QRectF>& boxes);
+    void deliverHitBoxes(quint64 gen, const HitKey& key, const QList<QRectF>& rects);
+
+    PdfWorker* worker;              // not owned
+    DocumentController* controller; // not owned
+    std::shared_ptr<Shared> shared; // generation and counters, read by jobs on the worker
+    QHash<int, QString> textCache;
+    QSet<int> pendingTexts;
+    QHash<int, QList<QRectF>> charBoxCache;
+    QSet<int> pendingCharBoxes;
+    QHash<int, QList<QRectF>> quickBoxCache;
+    QSet<int> pendingQuickBoxes;
+    QHash<int, QList<ReadingBlock>> blockCache;
+    QSet<int> pendingBlocks;
+    QHash<HitKey, QList<QRectF>> hitBoxCache;
+    QSet<HitKey> pendingHitBoxes;
+    // Held by pointer so that storing another page's result never moves a result handed out.
+    QHash<int, std::shared_ptr<const OcrPageText>> ocrCache;
+    QSet<DeferredKey> armed; // deferred requests waiting for their page's text
+};
+
+size_t qHash(const TextLayoutStore::HitKey& key, size_t seed = 0) noexcept;
+size_t qHash(const TextLayoutStore::DeferredKey& key, size_t seed = 0) noexcept;
+
+} // namespace dovrix
