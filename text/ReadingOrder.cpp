@@ -1,6 +1,7 @@
 #include "text/ReadingOrder.h"
 
 #include <QCoreApplication>
+#include <QSet>
 
 #include <algorithm>
 #include <array>
@@ -35,6 +36,88 @@ int binOf(double x, double width)
     if (v >= kBins - 1)
         return kBins - 1;
     return static_cast<int>(v);
+}
+
+// Markers that have a box of their own and are therefore placed by geometry.
+QSet<int> boxedMarkers(const QList<CharSlot>& charSlots, const QString& pageText)
+{
+    QSet<int> markers;
+    for (const CharSlot& c : charSlots) {
+        if (c.index >= 0 && c.index < pageText.size() && pageText.at(c.index) == kLineBreakMarker)
+            markers.insert(c.index);
+    }
+    return markers;
+}
+
+void sortByCentreX(QList<CharSlot>& chars)
+{
+    std::stable_sort(chars.begin(), chars.end(), [](const CharSlot& a, const CharSlot& b) {
+        return centreX(a.rect) < centreX(b.rect);
+    });
+}
+
+enum class Joint { Joined, TextSpace, Geometry };
+
+// What the page text itself says lies between two characters that are neighbours on a line.
+// Qt PDF's text already carries the word spaces of the page; character boxes are tight around
+// the ink, so gaps inside a word ("m" to "e") often exceed a quarter of a glyph's width.
+// Geometry only decides for characters that are not neighbours in the text (separate runs,
+// columns, text drawn out of order).
+Joint jointBetween(const QString& pageText, int previous, int current)
+{
+    if (current <= previous)
+        return Joint::Geometry;
+    bool space = false;
+    for (int k = previous + 1; k < current; ++k) {
+        const QChar c = pageText.at(k);
+        if (c == kLineBreakMarker)
+            continue;
+        if (c == u' ' || c == u'\t' || c == QChar(0x00A0))
+            space = true;
+        else
+            return Joint::Geometry;
+    }
+    return space ? Joint::TextSpace : Joint::Joined;
+}
+
+// Rebuilds the text of a line whose chars are sorted left to right (indices inside the text).
+//
+// Qt PDF reports a hyphen that breaks a word across lines as the marker U+FFFE, usually
+// without a box, right after the line's last character. The reader saw a hyphen there, so the
+// line gets one; a marker inside a line carries nothing visible and is dropped.
+void rebuildText(TextLine& line, const QString& pageText, const QSet<int>& markers)
+{
+    line.text.clear();
+    line.inferredSpaces = 0;
+    const int count = int(line.chars.size());
+    const CharSlot* previous = nullptr;
+    for (int i = 0; i < count; ++i) {
+        const CharSlot& c = line.chars.at(i);
+        const QChar ch = pageText.at(c.index);
+        const bool marker = ch == kLineBreakMarker;
+        if (marker && i != count - 1)
+            continue;
+        if (previous) {
+            switch (jointBetween(pageText, previous->index, c.index)) {
+            case Joint::Joined:
+                break;
+            case Joint::TextSpace:
+                line.text.append(u' ');
+                break;
+            case Joint::Geometry:
+                if (c.rect.left() - previous->rect.right() > 0.25 * std::max(c.rect.width(), 1.0)) {
+                    line.text.append(u' ');
+                    ++line.inferredSpaces;
+                }
+                break;
+            }
+        }
+        line.text.append(marker ? QChar(u'-') : ch);
+        previous = &c;
+        if (i == count - 1 && !marker && c.index + 1 < pageText.size()
+            && pageText.at(c.index + 1) == kLineBreakMarker && !markers.contains(c.index + 1))
+            line.text.append(u'-');
+    }
 }
 
 } // namespace
@@ -78,6 +161,8 @@ QList<TextLine> buildLines(QList<CharSlot> charSlots, const QString& pageText)
     for (const CharSlot& slot : std::as_const(charSlots)) {
         if (slot.rect.width() <= 0 || slot.rect.height() <= 0)
             continue;
+        if (slot.index < 0 || slot.index >= pageText.size())
+            continue; // a box past the end of the text has no character to show
         const double cy = centreY(slot.rect);
         bool joined = false;
         for (TextLine& line : lines) {
@@ -97,28 +182,10 @@ QList<TextLine> buildLines(QList<CharSlot> charSlots, const QString& pageText)
         }
     }
 
+    const QSet<int> markers = boxedMarkers(charSlots, pageText);
     for (TextLine& line : lines) {
-        std::stable_sort(
-            line.chars.begin(), line.chars.end(),
-            [](const CharSlot& a, const CharSlot& b) { return centreX(a.rect) < centreX(b.rect); });
-        const int count = int(line.chars.size());
-        const QRectF* previous = nullptr;
-        for (int i = 0; i < count; ++i) {
-            const CharSlot& c = line.chars.at(i);
-            const QString ch = pageText.mid(c.index, 1);
-            // A line-break marker stands for the hyphen printed at the end of the line; inside
-            // a line it carries nothing the reader saw.
-            const bool marker = ch.size() == 1 && ch.at(0) == kLineBreakMarker;
-            if (marker && i != count - 1)
-                continue;
-            if (previous
-                && c.rect.left() - previous->right() > 0.25 * std::max(c.rect.width(), 1.0)) {
-                line.text.append(u' ');
-                ++line.inferredSpaces;
-            }
-            line.text.append(marker ? QStringLiteral("-") : ch);
-            previous = &c.rect;
-        }
+        sortByCentreX(line.chars);
+        rebuildText(line, pageText, markers);
     }
 
     std::stable_sort(lines.begin(), lines.end(), [](const TextLine& a, const TextLine& b) {
@@ -156,6 +223,62 @@ QList<double> findGutters(const QList<TextLine>& lines, double width)
         i = j;
     }
     return gutters;
+}
+
+QList<double> findCharGutters(const QList<TextLine>& lines, double width)
+{
+    QList<TextLine> pieces;
+    for (const TextLine& line : lines) {
+        for (const CharSlot& c : line.chars) {
+            TextLine piece;
+            piece.rect = c.rect;
+            pieces.append(piece);
+        }
+    }
+    return findGutters(pieces, width);
+}
+
+QList<TextLine> splitAtGutters(const QList<TextLine>& lines, const QList<double>& gutters,
+                               const QString& pageText)
+{
+    if (gutters.isEmpty())
+        return lines;
+    QList<CharSlot> allChars;
+    for (const TextLine& line : lines)
+        allChars.append(line.chars);
+    const QSet<int> markers = boxedMarkers(allChars, pageText);
+
+    QList<TextLine> result;
+    for (const TextLine& line : lines) {
+        TextLine piece;
+        const auto flush = [&] {
+            if (piece.chars.isEmpty())
+                return;
+            rebuildText(piece, pageText, markers);
+            result.append(piece);
+            piece = TextLine();
+        };
+        for (int i = 0; i < line.chars.size(); ++i) {
+            const CharSlot& c = line.chars.at(i);
+            if (i > 0) {
+                const double gapLeft = line.chars.at(i - 1).rect.right();
+                const double gapRight = c.rect.left();
+                for (const double g : gutters) {
+                    if (gapLeft <= g && g <= gapRight) {
+                        flush();
+                        break;
+                    }
+                }
+            }
+            piece.rect = piece.chars.isEmpty() ? c.rect : piece.rect.united(c.rect);
+            piece.chars.append(c);
+        }
+        flush();
+    }
+    std::stable_sort(result.begin(), result.end(), [](const TextLine& a, const TextLine& b) {
+        return centreY(a.rect) < centreY(b.rect);
+    });
+    return result;
 }
 
 bool isSpanningLine(const TextLine& line, const QList<double>& gutters)
@@ -248,7 +371,11 @@ QList<ReadingBlock> buildReadingOrder(const QString& pageText, const QList<QRect
 {
     if (isNearlyEmptyText(pageText))
         return {};
-    const QList<TextLine> lines = buildLines(makeCharSlots(charBoxes), pageText);
+    QList<TextLine> lines = buildLines(makeCharSlots(charBoxes), pageText);
+    // Columns set on common baselines come out of line grouping as one line per row across
+    // the whole page, which hides the gutter from the line histogram. Cutting such rows where
+    // no character of the page lies lets the columns be found and read one after the other.
+    lines = splitAtGutters(lines, findCharGutters(lines, pageSize.width()), pageText);
     const QList<double> gutters = findGutters(lines, pageSize.width());
     return makeBlocks(orderLines(lines, gutters, pageSize.width()), pageSize.height());
 }

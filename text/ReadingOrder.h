@@ -33,13 +33,25 @@ bool isNearlyEmptyText(const QString& pageText);
 // One slot per index whose box is valid, in index order.
 QList<CharSlot> makeCharSlots(const QList<QRectF>& charBoxes);
 
-// Groups the slots into lines (top to bottom) and rebuilds each line's text with inferred spaces.
-// A line-break marker U+FFFE ending a line becomes the hyphen the reader saw; elsewhere it is
-// dropped.
+// Groups the slots into lines (top to bottom) and rebuilds each line's text. Between two
+// neighbours on a line: nothing when they follow each other in the page text, one space when
+// only blanks separate them there, otherwise one space when the gap between their boxes exceeds
+// a quarter of the second box's width (counted in inferredSpaces). A line-break marker U+FFFE
+// ending a line becomes the hyphen the reader saw; elsewhere it is dropped.
 QList<TextLine> buildLines(QList<CharSlot> charSlots, const QString& pageText);
 
 // Column gutters (x in points, ascending) from a 48-bin histogram of the lines' extents.
 QList<double> findGutters(const QList<TextLine>& lines, double width);
+
+// Gutters found from the single character boxes of the lines instead of whole lines: empty
+// stretches of the central band that no character of the page covers.
+QList<double> findCharGutters(const QList<TextLine>& lines, double width);
+
+// Cuts every line at each gutter that falls into a gap between two of its characters (lines
+// whose chars are sorted left to right) and rebuilds the pieces' texts. Returns the pieces top
+// to bottom.
+QList<TextLine> splitAtGutters(const QList<TextLine>& lines, const QList<double>& gutters,
+                               const QString& pageText);
 
 // The line reaches more than 2 points past some gutter on both sides.
 bool isSpanningLine(const TextLine& line, const QList<double>& gutters);
