@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DocumentStatus.h"
+#include "core/PdfWorker.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -18,8 +19,6 @@ class QProcess;
 class QTimer;
 
 namespace dovrix {
-
-class PdfWorker;
 
 // SHA-256 of a file's contents as 64 lower-case hex characters; empty when it is not a regular
 // file or cannot be read to the end. Runs on the worker thread during loads.
