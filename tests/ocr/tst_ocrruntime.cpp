@@ -1,0 +1,280 @@
+// Loading the inference library and initialising an engine: every failure path with libraries and
+// models the test builds itself, then the real library when set-up has put it in the build tree.
+// The failure tests come first: a loaded runtime stays loaded for the rest of the process.
+
+#include "OcrFixtures.h"
+#include "ocr/OcrEngine.h"
+#include "ocr/OcrRuntime.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace dovrix;
+
+namespace {
+
+const QString RuntimeFile = QStringLiteral("libonnxruntime.so.1");
+
+// Copies a library under the runtime's file name into its own folder of dir; returns the path.
+QString placeRuntime(const QTemporaryDir& dir, const QString& folder, const QString& library)
+{
+    QDir(dir.path()).mkpath(folder);
+    const QString path = dir.path() + QLatin1Char('/') + folder + QLatin1Char('/') + RuntimeFile;
+    QFile::remove(path);
+    if (!QFile::copy(library, path))
+        return {};
+    return path;
+}
+
+QString notFoundMessage(const QString& path, bool detection)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return detection ? QStringLiteral("未找到检测模型：%1（%2）").arg(path, file.errorString())
+                     : QStringLiteral("未找到识别模型：%1（%2）").arg(path, file.errorString());
+}
+
+} // namespace
+
+class TestOcrRuntime : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void noLibraryListsEveryPlaceTried();
+    void libraryWithoutEntryPointStopsTheSearch();
+    void libraryWithoutApiVersionStopsTheSearch();
+    void loadsTheRealLibraryOnce();
+    void modelFailures_data();
+    void modelFailures();
+    void dictionaryKeepsEntriesAsStored();
+    void secondInitializeTouchesNoFile();
+    void failedInitializeCanBeRetried();
+
+private:
+    bool runtimeLoaded = false;
+};
+
+void TestOcrRuntime::noLibraryListsEveryPlaceTried()
+{
+    const QString dir = QCoreApplication::applicationDirPath();
+    const QStringList expected = {dir + QStringLiteral("/libonnxruntime.so.1"),
+                                  dir + QStringLiteral("/lib/libonnxruntime.so.1"),
+                                  dir
+                                      + QStringLiteral("/../../../thirdparty/onnxruntime/lib/"
+                                                       "libonnxruntime.so.1")};
+    QCOMPARE(runtimeCandidates(), expected);
+    for (const QString& path : expected) {
+        if (QFileInfo::exists(path))
+            QSKIP("a runtime library lies in one of the program's own places");
+    }
+
+    const QString message =
+        QStringLiteral("无法加载 onnxruntime.dll，OCR 不可用。已尝试：\n  %1\n  %2\n  %3")
+            .arg(expected.at(0), expected.at(1), expected.at(2));
+    QString error;
+    QVERIFY(!ensureRuntimeLoaded(&error));
+    QCOMPARE(error, message);
+    QVERIFY(!ensureRuntimeLoaded(nullptr)); // no message wanted, still searched again
+
+    // The engine reports the loader's message and stays usable (and harmless) afterwards.
+    OcrEngine engine;
+    error.clear();
+    QVERIFY(!engine.initialize(OcrEngineConfig{}, &error));
+    QCOMPARE(error, message);
+    QVERIFY(!engine.isInitialized());
+    QImage page(200, 100, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QVERIFY(engine.recognize(page).isEmpty());
+    QVERIFY(engine.recognizeLine(page).text.isEmpty());
+}
+
+void TestOcrRuntime::libraryWithoutEntryPointStopsTheSearch()
+{
+    QTemporaryDir dir;
+    const QString fake =
+        placeRuntime(dir, QStringLiteral("first"), QStringLiteral(FAKE_RUNTIME_WITHOUT_ENTRY));
+    QVERIFY(!fake.isEmpty());
+    // A usable library further down the list must not be reached.
+    QStringList candidates = {dir.path() + QStringLiteral("/missing/") + RuntimeFile, fake};
+    if (!test::ocrRuntimePath().isEmpty())
+        candidates << test::ocrRuntimePath();
+    QString error;
+    QVERIFY(!ensureRuntimeLoaded(candidates, &error));
+    QCOMPARE(error, QStringLiteral("onnxruntime.dll 缺少 OrtGetApiBase 导出。"));
+}
+
+void TestOcrRuntime::libraryWithoutApiVersionStopsTheSearch()
+{
+    QTemporaryDir dir;
+    const QString fake =
+        placeRuntime(dir, QStringLiteral("old"), QStringLiteral(FAKE_RUNTIME_OLD_API));
+    QVERIFY(!fake.isEmpty());
+    QStringList candidates = {fake};
+    if (!test::ocrRuntimePath().isEmpty())
+        candidates << test::ocrRuntimePath();
+    QString error;
+    QVERIFY(!ensureRuntimeLoaded(candidates, &error));
+    QCOMPARE(error, QStringLiteral("onnxruntime API 版本不匹配（需要 OrtApi v29）。"));
+}
+
+void TestOcrRuntime::loadsTheRealLibraryOnce()
+{
+    if (test::ocrRuntimePath().isEmpty())
+        QSKIP("the inference library is not in the build directory (run scripts/fetch-ocr.sh)");
+    QTemporaryDir dir;
+    QString error;
+    QVERIFY2(ensureRuntimeLoaded(
+                 QStringList{dir.path() + QLatin1Char('/') + RuntimeFile, test::ocrRuntimePath()},
+                 &error),
+             qPrintable(error));
+    QVERIFY(error.isEmpty());
+    // Once loaded, no search happens again, whatever the places.
+    QVERIFY(ensureRuntimeLoaded(QStringList(), &error));
+    QVERIFY(ensureRuntimeLoaded(&error));
+    runtimeLoaded = true;
+}
+
+void TestOcrRuntime::modelFailures_data()
+{
+    QTest::addColumn<bool>("writeDetection");
+    QTest::addColumn<bool>("writeRecognition");
+    QTest::addColumn<bool>("withDictionary");
+    QTest::addColumn<QByteArray>("detectionBytes");
+    QTest::addColumn<QString>("expected"); // %1 detection path, %2 recognition path
+
+    QTest::newRow("no models: detection reported first")
+        << false << false << true << QByteArray() << QStringLiteral("det:%1");
+    QTest::newRow("missing detection")
+        << false << true << true << QByteArray() << QStringLiteral("det:%1");
+    QTest::newRow("missing recognition")
+        << true << false << true << QByteArray() << QStringLiteral("rec:%2");
+    QTest::newRow("recogniser without dictionary")
+        << true << true << false << QByteArray()
+        << QStringLiteral("识别模型缺少内嵌词典（character 元数据）。");
+    QTest::newRow("damaged detection model")
+        << true << true << true << QByteArray("not a model at all")
+        << QStringLiteral("OCR 初始化失败：");
+}
+
+void TestOcrRuntime::modelFailures()
+{
+    if (!runtimeLoaded)
+        QSKIP("needs the inference library");
+    QFETCH(bool, writeDetection);
+    QFETCH(bool, writeRecognition);
+    QFETCH(bool, withDictionary);
+    QFETCH(QByteArray, detectionBytes);
+    QFETCH(QString, expected);
+
+    QTemporaryDir dir;
+    const QString detPath = dir.path() + QStringLiteral("/PP-OCRv6_det_small.onnx");
+    const QString recPath = dir.path() + QStringLiteral("/PP-OCRv6_rec_small.onnx");
+    if (writeDetection) {
+        if (detectionBytes.isEmpty()) {
+            QVERIFY(test::writePassThroughModel(detPath));
+        } else {
+            QFile file(detPath);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(detectionBytes);
+        }
+    }
+    if (writeRecognition) {
+        QList<QPair<QByteArray, QByteArray>> metadata = {{"other", "x"}};
+        if (withDictionary)
+            metadata.append(qMakePair(QByteArray("character"), QByteArray("a\nb")));
+        QVERIFY(test::writePassThroughModel(recPath, metadata));
+    }
+
+    OcrEngine engine;
+    OcrEngineConfig config;
+    config.modelDir = dir.path() + QStringLiteral("//sub/.."); // the messages show cleaned paths
+    QString error;
+    QVERIFY(!engine.initialize(config, &error));
+    QVERIFY(!engine.isInitialized());
+    QCOMPARE(engine.config().modelDir, config.modelDir);
+    if (expected.startsWith(QLatin1String("det:")))
+        QCOMPARE(error, notFoundMessage(detPath, true));
+    else if (expected.startsWith(QLatin1String("rec:")))
+        QCOMPARE(error, notFoundMessage(recPath, false));
+    else if (expected.endsWith(QStringLiteral("：")))
+        QVERIFY2(error.startsWith(expected) && error.size() > expected.size(), qPrintable(error));
+    else
+        QCOMPARE(error, expected);
+
+    QImage page(300, 100, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QVERIFY(engine.recognize(page).isEmpty());
+}
+
+void TestOcrRuntime::dictionaryKeepsEntriesAsStored()
+{
+    if (!runtimeLoaded)
+        QSKIP("needs the inference library");
+    QTemporaryDir dir;
+    QVERIFY(test::writePassThroughModel(dir.filePath(QStringLiteral("PP-OCRv6_det_small.onnx"))));
+    QVERIFY(test::writePassThroughModel(dir.filePath(QStringLiteral("PP-OCRv6_rec_small.onnx")),
+                                        {{"character", "甲\nb\r\n\n c \n"}}));
+    OcrEngine engine;
+    OcrEngineConfig config;
+    config.modelDir = dir.path();
+    QString error;
+    QVERIFY2(engine.initialize(config, &error), qPrintable(error));
+    QVERIFY(engine.isInitialized());
+    // A trailing line feed gives an empty last entry; carriage returns and spaces stay.
+    const QStringList expected = {QStringLiteral("甲"), QStringLiteral("b\r"), QString(),
+                                  QStringLiteral(" c "), QString()};
+    QCOMPARE(engine.dictionary(), expected);
+}
+
+void TestOcrRuntime::secondInitializeTouchesNoFile()
+{
+    if (!runtimeLoaded)
+        QSKIP("needs the inference library");
+    auto dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(test::writePassThroughModel(dir->filePath(QStringLiteral("PP-OCRv6_det_small.onnx"))));
+    QVERIFY(test::writePassThroughModel(dir->filePath(QStringLiteral("PP-OCRv6_rec_small.onnx")),
+                                        {{"character", "x\ny"}}));
+    OcrEngine engine;
+    OcrEngineConfig config;
+    config.modelDir = dir->path();
+    QString error;
+    QVERIFY2(engine.initialize(config, &error), qPrintable(error));
+
+    dir.reset(); // the model files are gone now
+    OcrEngineConfig other;
+    other.modelDir = QStringLiteral("/nonexistent/models");
+    other.binaryThreshold = 0.5f;
+    error.clear();
+    QVERIFY(engine.initialize(other, &error));
+    QVERIFY(error.isEmpty());
+    QVERIFY(engine.isInitialized());
+    QCOMPARE(engine.dictionary(), QStringList({QStringLiteral("x"), QStringLiteral("y")}));
+    // The configuration is still copied.
+    QCOMPARE(engine.config().modelDir, other.modelDir);
+    QCOMPARE(engine.config().binaryThreshold, 0.5f);
+}
+
+void TestOcrRuntime::failedInitializeCanBeRetried()
+{
+    if (!runtimeLoaded)
+        QSKIP("needs the inference library");
+    QTemporaryDir dir;
+    OcrEngineConfig config;
+    config.modelDir = dir.path();
+    OcrEngine engine;
+    QString error;
+    QVERIFY(!engine.initialize(config, &error));
+    QVERIFY(test::writePassThroughModel(dir.filePath(QStringLiteral("PP-OCRv6_det_small.onnx"))));
+    QVERIFY(test::writePassThroughModel(dir.filePath(QStringLiteral("PP-OCRv6_rec_small.onnx")),
+                                        {{"character", "z"}}));
+    QVERIFY2(engine.initialize(config, &error), qPrintable(error));
+    QCOMPARE(engine.dictionary(), QStringList{QStringLiteral("z")});
+}
+
+QTEST_MAIN(TestOcrRuntime)
+#include "tst_ocrruntime.moc"
