@@ -1,0 +1,1318 @@
+#include "view/PdfViewport.h"
+
+#include "annotations/AnnotationCard.h"
+#include "annotations/AnnotationStore.h"
+#include "core/DocumentController.h"
+#include "core/PdfWorker.h"
+#include "text/SearchController.h"
+#include "text/TextExport.h"
+#include "text/TextLayoutStore.h"
+#include "theme/ThemePalette.h"
+#include "view/PdfLinkModelCompat.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace dovrix {
+
+namespace {
+constexpr int RenderDelayMs = 120;
+constexpr int RefitDelayMs = 120;
+constexpr int ScrollStep = 40;
+constexpr int KeyScrollStep = 60;
+const QColor HitColor(47, 111, 237);
+const QColor HitOutline(31, 79, 216);
+const QColor OcrHitColor(20, 128, 74);
+
+QColor withAlpha(QColor c, int alpha)
+{
+    c.setAlpha(alpha);
+    return c;
+}
+} // namespace
+
+PdfViewport::PdfViewport(RenderCache* cache, TextLayoutStore* textStore,
+                         DocumentController* controller, SearchController* search, QWidget* parent)
+    : QAbstractScrollArea(parent), cache(cache), text(textStore), controller(controller),
+      search(search), sharedGeneration(std::make_shared<std::atomic<quint64>>(0))
+{
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    viewport()->setMouseTracking(true);
+    // Everything is repainted on every scroll; the widget never paints a background of its own.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+
+    renderTimer.setSingleShot(true);
+    renderTimer.setInterval(RenderDelayMs);
+    connect(&renderTimer, &QTimer::timeout, this, &PdfViewport::refreshVisiblePages);
+    refitTimer.setSingleShot(true);
+    refitTimer.setInterval(RefitDelayMs);
+    connect(&refitTimer, &QTimer::timeout, this, &PdfViewport::onRefitTimer);
+
+    if (cache) {
+        connect(cache, &RenderCache::pageRendered, this, [this] { viewport()->update(); });
+    }
+    if (text) {
+        connect(text, &TextLayoutStore::charBoxesReady, this, &PdfViewport::onCharBoxesReady);
+        connect(text, &TextLayoutStore::hitBoxesReady, this, &PdfViewport::onHitBoxesReady);
+    }
+    if (search) {
+        connect(search, &SearchController::started, this, &PdfViewport::onSearchStarted);
+        connect(search, &SearchController::hitFound, this, &PdfViewport::onHitFound);
+        connect(search, &SearchController::finished, this, &PdfViewport::onSearchFinished);
+    }
+    relayout();
+}
+
+PdfViewport::~PdfViewport()
+{
+    // Link jobs still queued find the generation moved on and skip their work.
+    sharedGeneration->fetch_add(1);
+}
+
+// --- Binding -------------------------------------------------------------------------------
+
+void PdfViewport::setDocument()
+{
+    geo.pageSizes = controller ? controller->pageSizes() : QList<QSizeF>();
+    geo.currentPage = std::max(std::min(geo.currentPage, geo.pageCount() - 1), 0);
+    hits.clear();
+    hitsByPage.clear();
+    focused = -1;
+    // Badges belong to the document that was shown; the session sets them again for this one.
+    ocrTextPages.clear();
+    imagePages.clear();
+    ++generation;
+    sharedGeneration->store(generation);
+    links.clear();
+    linksLoading.clear();
+    clearSelection();
+    pressed = false;
+    closeCard();
+    dragging = false;
+    dragPage = -1;
+    verticalScrollBar()->setValue(0);
+    relayout();
+    updateCurrentPage();
+    viewport()->update();
+    startRenderTimer();
+    ensureLinks(geo.currentPage);
+}
+
+void PdfViewport::setAnnotationStore(AnnotationStore* annotationStore)
+{
+    if (store == annotationStore)
+        return;
+    if (store) {
+        disconnect(store, nullptr, this, nullptr);
+        closeCard();
+    }
+    store = annotationStore;
+    if (store) {
+        auto repaint = [this] { viewport()->update(); };
+        connect(store, &AnnotationStore::annotationAdded, this, repaint);
+        connect(store, &AnnotationStore::annotationUpdated, this, [this] {
+            positionCard();
+            viewport()->update();
+        });
+        connect(store, &AnnotationStore::annotationRemoved, this,
+                &PdfViewport::onAnnotationRemoved);
+    }
+    viewport()->update();
+}
+
+// --- Layout and navigation -----------------------------------------------------------------
+
+void PdfViewport::relayout()
+{
+    if (inRelayout)
+        return;
+    inRelayout = true;
+    geo.relayout();
+    const QSize vs = viewport()->size();
+    QScrollBar* v = verticalScrollBar();
+    v->setRange(0, geo.verticalScrollMax(vs.height()));
+    v->setPageStep(vs.height());
+    v->setSingleStep(ScrollStep);
+    QScrollBar* h = horizontalScrollBar();
+    h->setRange(0, geo.horizontalScrollMax(vs.width()));
+    h->setPageStep(vs.width());
+    h->setSingleStep(ScrollStep);
+    inRelayout = false;
+}
+
+void PdfViewport::startRenderTimer()
+{
+    renderTimer.start();
+}
+
+void PdfViewport::setZoom(double zoom)
+{
+    zoomAt(zoom, QPoint(viewport()->width() / 2, viewport()->height() / 2));
+}
+
+void PdfViewport::zoomAt(double zoom, const QPoint& anchorPx)
+{
+    const double z = clampZoom(zoom);
+    if (sameZoom(z, geo.zoom))
+        return;
+    const double old = geo.zoom;
+    const int oldH = horizontalScrollBar()->value();
+    const int oldV = verticalScrollBar()->value();
+    const bool wasFitting = fit != FitNone;
+    fit = FitNone;
+    geo.zoom = z;
+    relayout();
+    horizontalScrollBar()->setValue(scrollForZoom(old, z, anchorPx.x(), oldH));
+    verticalScrollBar()->setValue(scrollForZoom(old, z, anchorPx.y(), oldV));
+    viewport()->update();
+    startRenderTimer();
+    Q_EMIT zoomChanged(geo.zoom);
+    if (wasFitting)
+        Q_EMIT fitModeChanged(FitNone);
+    updateCurrentPage();
+}
+
+void PdfViewport::setFitMode(int mode)
+{
+    fit = mode;
+    if (mode != FitNone) {
+        const double z = geo.fitZoom(mode, viewport()->size());
+        if (!sameZoom(z, geo.zoom)) {
+            geo.zoom = z;
+            Q_EMIT zoomChanged(geo.zoom);
+        }
+    }
+    relayout();
+    updateCurrentPage();
+    viewport()->update();
+    startRenderTimer();
+    Q_EMIT fitModeChanged(mode);
+}
+
+void PdfViewport::onRefitTimer()
+{
+    if (fit != FitNone) {
+        const double z = geo.fitZoom(fit, viewport()->size());
+        if (!sameZoom(z, geo.zoom)) {
+            geo.zoom = z;
+            Q_EMIT zoomChanged(geo.zoom);
+        }
+    }
+    relayout();
+    updateCurrentPage();
+    viewport()->update();
+    startRenderTimer();
+}
+
+void PdfViewport::setViewMode(int mode)
+{
+    const bool single = mode == SinglePage;
+    if (single == geo.singlePage)
+        return;
+    geo.singlePage = single;
+    relayout();
+    updateCurrentPage();
+    viewport()->update();
+    startRenderTimer();
+    Q_EMIT viewModeChanged(mode);
+}
+
+void PdfViewport::rotateBy(int degrees)
+{
+    geo.rotation = normalizeRotation(geo.rotation + degrees);
+    relayout();
+    updateCurrentPage();
+    viewport()->update();
+    startRenderTimer();
+    Q_EMIT rotationChanged(geo.rotation);
+}
+
+void PdfViewport::goToPage(int page)
+{
+    if (geo.pageCount() <= 0)
+        return;
+    const int p = std::clamp(page, 0, geo.pageCount() - 1);
+    const bool changed = p != geo.currentPage;
+    if (changed) {
+        geo.currentPage = p;
+        ensureLinks(p);
+    }
+    if (geo.singlePage && changed) {
+        relayout();
+        verticalScrollBar()->setValue(0);
+        viewport()->update();
+        startRenderTimer();
+    } else {
+        const QRectF r = geo.pageRect(p);
+        if (!r.isEmpty())
+            verticalScrollBar()->setValue(int(r.top() - geo.margin));
+        refreshVisiblePages();
+        viewport()->update();
+    }
+    if (changed)
+        Q_EMIT currentPageChanged(p);
+}
+
+void PdfViewport::updateCurrentPage()
+{
+    const int candidate = geo.pageAtProbe(verticalScrollBar()->value(), viewport()->height());
+    if (candidate == geo.currentPage)
+        return;
+    geo.currentPage = candidate;
+    ensureLinks(candidate);
+    if (geo.singlePage)
+        relayout();
+    Q_EMIT currentPageChanged(candidate);
+    startRenderTimer();
+}
+
+void PdfViewport::scrollContentsBy(int, int)
+{
+    // The viewport widget is never scrolled: every scroll repaints from the content offsets.
+    viewport()->update();
+    if (inRelayout)
+        return;
+    updateCurrentPage();
+    positionCard();
+    startRenderTimer();
+}
+
+void PdfViewport::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    relayout();
+    refitTimer.start();
+}
+
+RenderCache::Key PdfViewport::renderKeyFor(int page) const
+{
+    const double dpr = viewport()->devicePixelRatioF();
+    RenderCache::Key key;
+    key.page = page;
+    key.size = RenderCache::clampToPixelLimit(geo.renderPixelSize(page, dpr));
+    key.rotation = geo.rotation;
+    key.devicePixelRatio = dpr;
+    return key;
+}
+
+void PdfViewport::refreshVisiblePages()
+{
+    const int count = geo.pageCount();
+    if (count <= 0)
+        return;
+    const int p = std::clamp(geo.currentPage, 0, count - 1);
+    if (text) {
+        text->requestQuickBoxes(p, 25);
+        text->requestCharBoxes(p, 10);
+        if (p + 1 < count)
+            text->requestQuickBoxes(p + 1, 10);
+        if (p - 1 >= 0)
+            text->requestQuickBoxes(p - 1, 10);
+    }
+    const QList<int> pages = geo.visiblePages(verticalScrollBar()->value(), viewport()->height());
+    QPdfDocument* doc = controller ? controller->document() : nullptr;
+    if (cache && doc) {
+        for (int page : pages)
+            cache->request(renderKeyFor(page), doc);
+    }
+    if (!pages.isEmpty())
+        Q_EMIT visiblePagesChanged(pages);
+}
+
+QPointF PdfViewport::contentPos(const QPointF& viewportPos) const
+{
+    return viewportPos + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+// --- Links ---------------------------------------------------------------------------------
+
+void PdfViewport::ensureLinks(int page)
+{
+    if (page < 0 || page >= geo.pageCount() || links.contains(page) || linksLoading.contains(page))
+        return;
+    QPdfDocument* doc = controller ? controller->document() : nullptr;
+    if (!doc || !controller->worker())
+        return;
+    linksLoading.insert(page);
+    const quint64 gen = generation;
+    auto shared = sharedGeneration;
+    QPointer<PdfViewport> self(this);
+    controller->worker()->post(10, [self, shared, gen, doc, page] {
+        QList<QPdfLink> result;
+        if (shared->load() == gen) {
+            // Runs on the worker thread, the only thread that touches the document.
+            QPdfLinkModel model;
+            model.setDocument(doc);
+            model.setPage(page);
+            const int rows = model.rowCount();
+            for (int row = 0; row < rows; ++row) {
+                const QVariant v = model.data(model.index(row, 0), int(QPdfLinkModel::Role::Link));
+                result.append(v.value<QPdfLink>());
+            }
+        }
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, gen, page, result] {
+                if (self)
+                    self->setLinks(gen, page, result);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void PdfViewport::setLinks(quint64 gen, int page, const QList<QPdfLink>& pageLinks)
+{
+    if (gen != generation)
+        return;
+    linksLoading.remove(page);
+    links.insert(page, pageLinks);
+}
+
+QPdfLink PdfViewport::linkAt(int page, const QPointF& pt) const
+{
+    const auto it = links.constFind(page);
+    if (it == links.constEnd())
+        return {};
+    for (const QPdfLink& link : *it) {
+        for (const QRectF& r : link.rectangles()) {
+            if (r.contains(pt))
+                return link;
+        }
+    }
+    return {};
+}
+
+// --- Keyboard and wheel --------------------------------------------------------------------
+
+void PdfViewport::wheelEvent(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(event);
+        return;
+    }
+    const QPointF pos = event->position();
+    zoomAt(geo.zoom * wheelZoomFactor(event->angleDelta().y()),
+           QPoint(qRound(pos.x()), qRound(pos.y())));
+    event->accept();
+}
+
+void PdfViewport::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    QScrollBar* v = verticalScrollBar();
+    QScrollBar* h = horizontalScrollBar();
+    switch (event->key()) {
+    case Qt::Key_Space:
+        v->setValue(v->value() + (mods == Qt::ShiftModifier ? -v->pageStep() : v->pageStep()));
+        break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        setZoom(geo.zoom * 1.2);
+        break;
+    case Qt::Key_Minus:
+        setZoom(geo.zoom / 1.2);
+        break;
+    case Qt::Key_0:
+        if (mods != Qt::NoModifier) {
+            QAbstractScrollArea::keyPressEvent(event);
+            return;
+        }
+        fit = FitNone;
+        relayout();
+        updateCurrentPage();
+        viewport()->update();
+        startRenderTimer();
+        Q_EMIT fitModeChanged(FitNone);
+        setZoom(1.0);
+        break;
+    case Qt::Key_R:
+        if (mods != Qt::NoModifier) {
+            QAbstractScrollArea::keyPressEvent(event);
+            return;
+        }
+        rotateBy(90);
+        break;
+    case Qt::Key_Home:
+        goToPage(0);
+        break;
+    case Qt::Key_End:
+        goToPage(geo.pageCount() - 1);
+        break;
+    case Qt::Key_Left:
+        h->setValue(h->value() - KeyScrollStep);
+        break;
+    case Qt::Key_Right:
+        h->setValue(h->value() + KeyScrollStep);
+        break;
+    case Qt::Key_Up:
+        v->setValue(v->value() - KeyScrollStep);
+        break;
+    case Qt::Key_Down:
+        v->setValue(v->value() + KeyScrollStep);
+        break;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (geo.singlePage && mods == Qt::NoModifier) {
+            goToPage(geo.currentPage + (event->key() == Qt::Key_PageDown ? 1 : -1));
+            break;
+        }
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    case Qt::Key_Escape:
+        if (dragging) {
+            dragging = false;
+            viewport()->update();
+        } else if (card) {
+            clearSelection();
+            closeCard();
+        } else if (hasSelection()) {
+            clearSelection();
+        } else if (annotating) {
+            setAnnotationMode(false);
+        } else {
+            QAbstractScrollArea::keyPressEvent(event);
+            return;
+        }
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+// --- Search hits ---------------------------------------------------------------------------
+
+void PdfViewport::onSearchStarted()
+{
+    hits.clear();
+    hitsByPage.clear();
+    focused = -1;
+    viewport()->update();
+}
+
+void PdfViewport::onHitFound(int page, int start, int length, int ocrLine)
+{
+    hitsByPage[page].append(int(hits.size()));
+    hits.append(SearchHit{page, start, length, ocrLine});
+    viewport()->update();
+}
+
+void PdfViewport::onSearchFinished()
+{
+    if (search)
+        hits = search->announcedHits();
+    rebuildHitIndex();
+    if (focused >= hits.size())
+        focused = -1;
+    viewport()->update();
+}
+
+void PdfViewport::rebuildHitIndex()
+{
+    hitsByPage.clear();
+    for (int i = 0; i < hits.size(); ++i)
+        hitsByPage[hits.at(i).page].append(i);
+}
+
+QList<QRectF> PdfViewport::boxesOfHit(const SearchHit& hit, bool request)
+{
+    if (!text)
+        return {};
+    if (hit.ocrLine >= 0) {
+        const OcrPageText* ocr = text->ocrResult(hit.page);
+        if (ocr && hit.ocrLine < ocr->lines.size())
+            return {ocr->lines.at(hit.ocrLine).box};
+        return {};
+    }
+    const QList<QRectF> boxes = text->hitBoxes(hit.page, hit.start, hit.length);
+    if (boxes.isEmpty() && request)
+        text->requestHitBoxes(hit.page, hit.start, hit.length);
+    return boxes;
+}
+
+void PdfViewport::setFocusedHit(int index)
+{
+    if (index < 0 || index >= hits.size())
+        return;
+    focused = index;
+    const SearchHit hit = hits.at(index);
+    if (hit.page != geo.currentPage)
+        goToPage(hit.page);
+    scrollToFocusedHit(boxesOfHit(hit, true));
+    refreshVisiblePages();
+    viewport()->update();
+}
+
+void PdfViewport::scrollToFocusedHit(const QList<QRectF>& boxes)
+{
+    if (focused < 0 || focused >= hits.size() || boxes.isEmpty())
+        return;
+    const double y = geo.pageToView(hits.at(focused).page, boxes.first().topLeft()).y();
+    verticalScrollBar()->setValue(int(y - viewport()->height() / 3.0));
+}
+
+void PdfViewport::onHitBoxesReady(int page, int start, int length)
+{
+    if (focused >= 0 && focused < hits.size()) {
+        const SearchHit& hit = hits.at(focused);
+        if (hit.ocrLine < 0 && hit.page == page && hit.start == start && hit.length == length)
+            scrollToFocusedHit(text->hitBoxes(page, start, length));
+    }
+    viewport()->update();
+}
+
+void PdfViewport::setOcrPageState(int page, bool hasText)
+{
+    ocrTextPages[page] = hasText;
+    if (hasText)
+        imagePages[page] = false;
+    viewport()->update();
+}
+
+void PdfViewport::setImagePageState(int page, bool isImage)
+{
+    imagePages[page] = isImage;
+    viewport()->update();
+}
+
+// --- Painting ------------------------------------------------------------------------------
+
+void PdfViewport::paintEvent(QPaintEvent*)
+{
+    QPainter p(viewport());
+    const ThemePalette palette = themePalette(currentTheme());
+    p.fillRect(viewport()->rect(), QColor(palette.viewport));
+    const int hv = horizontalScrollBar()->value();
+    const int vv = verticalScrollBar()->value();
+    const int vh = viewport()->height();
+    p.save();
+    p.translate(-hv, -vv);
+    for (int i = 0; i < geo.pageCount(); ++i) {
+        const QRectF r = geo.pageRect(i);
+        if (r.isEmpty())
+            continue;
+        if (r.bottom() < vv - 10 || r.top() > vv + vh + 10) {
+            if (r.top() > vv + vh + 10)
+                break; // pages are stacked downwards: nothing below is visible either
+            continue;
+        }
+        paintPage(p, i, r);
+    }
+    p.restore();
+    if (geo.rotation != 0)
+        paintRotationLabel(p);
+}
+
+void PdfViewport::paintPage(QPainter& p, int page, const QRectF& r)
+{
+    p.fillRect(r.translated(3, 4), QColor(0, 0, 0, 90));
+    p.fillRect(r, Qt::white);
+    const QImage image = cache ? cache->cachedImage(renderKeyFor(page)) : QImage();
+    if (!image.isNull())
+        p.drawImage(r, image);
+    else
+        paintPlaceholder(p, r);
+    paintHits(p, page, r);
+    paintSelection(p, page);
+    paintAnnotations(p, page);
+}
+
+void PdfViewport::paintPlaceholder(QPainter& p, const QRectF& r) const
+{
+    const ThemePalette palette = themePalette(currentTheme());
+    p.save();
+    p.setClipRect(r);
+    p.fillRect(r, QColor(palette.panel2));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(palette.line));
+    for (double y = r.top() - r.width(); y < r.bottom(); y += 36.0) {
+        const QPointF band[4] = {QPointF(r.left(), y + r.width()), QPointF(r.right(), y),
+                                 QPointF(r.right(), y + 6), QPointF(r.left(), y + r.width() + 6)};
+        p.drawPolygon(band, 4);
+    }
+    p.restore();
+}
+
+void PdfViewport::paintHits(QPainter& p, int page, const QRectF& r)
+{
+    const auto it = hitsByPage.constFind(page);
+    if (it != hitsByPage.constEnd()) {
+        p.setPen(Qt::NoPen);
+        for (int index : *it) {
+            const SearchHit& hit = hits.at(index);
+            const bool isFocused = index == focused;
+            const bool ocr = hit.ocrLine >= 0;
+            const QColor fill = ocr ? withAlpha(OcrHitColor, isFocused ? 100 : 55)
+                                    : withAlpha(HitColor, isFocused ? 90 : 42);
+            for (const QRectF& box : boxesOfHit(hit, true)) {
+                const QRectF v = geo.pageRectToView(page, box);
+                p.fillRect(v, fill);
+                if (isFocused) {
+                    QPen pen(ocr ? OcrHitColor : HitOutline, 2, Qt::SolidLine);
+                    p.setPen(pen);
+                    p.setBrush(Qt::NoBrush);
+                    p.drawRect(v.adjusted(-1, -1, 1, 1));
+                    p.setPen(Qt::NoPen);
+                }
+            }
+        }
+    }
+
+    const bool txt = ocrTextPages.value(page, false);
+    const bool img = !txt && imagePages.value(page, false);
+    if (txt || img) {
+        const QRectF badge(r.right() - 46, r.top() + 8, 38, 20);
+        p.save();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(209, 244, 217));
+        p.drawRoundedRect(badge, 4, 4);
+        QFont f = p.font();
+        f.setPointSizeF(8);
+        p.setFont(f);
+        p.setPen(txt ? QColor(11, 90, 51) : QColor(20, 128, 74));
+        p.drawText(badge, Qt::AlignCenter, txt ? QStringLiteral("TXT") : QStringLiteral("IMG"));
+        p.restore();
+    }
+}
+
+void PdfViewport::paintSelection(QPainter& p, int page) const
+{
+    if (page != selPage || anchor < 0 || cursor < 0 || anchor == cursor || !text)
+        return;
+    const QList<QRectF> boxes = text->charBoxes(page);
+    p.setPen(Qt::NoPen);
+    p.setBrush(withAlpha(HitColor, 70));
+    for (const QRectF& run : selectionRuns(boxes, anchor, cursor))
+        p.drawRect(geo.pageRectToView(page, run));
+}
+
+QPointF PdfViewport::arrowHeadPt(const Annotation& a) const
+{
+    if (a.pt2 == QPointF(0, 0))
+        return annotationRect(a).bottomRight() + QPointF(18, 18);
+    return a.pt2;
+}
+
+void PdfViewport::paintAnnotations(QPainter& p, int page) const
+{
+    if (store) {
+        const QList<Annotation> list = store->annotationsOnPage(page);
+        for (const Annotation& a : list) {
+            const QRectF rect = annotationRect(a);
+            const QRectF v = geo.pageRectToView(page, rect);
+            const QColor color = a.color;
+            p.save();
+            switch (a.type) {
+            case Highlight:
+                p.setCompositionMode(QPainter::CompositionMode_Multiply);
+                p.fillRect(v, withAlpha(color, 150));
+                break;
+            case Underline:
+                p.fillRect(QRectF(v.left(), v.bottom() - 2, v.width(), 2.5), color);
+                break;
+            case Strikethrough:
+                p.fillRect(QRectF(v.left(), v.center().y() - 1, v.width(), 2.5), color);
+                break;
+            case Note: {
+                const QPointF at = geo.pageToView(page, rect.topLeft());
+                p.setRenderHint(QPainter::Antialiasing);
+                p.setPen(QPen(color.darker(140), 1.5, Qt::SolidLine));
+                p.setBrush(color);
+                p.drawEllipse(at, 7, 7);
+                p.setPen(QPen(QColor(58, 46, 0), 1.5));
+                p.drawLine(QPointF(at.x(), at.y() - 3.5), QPointF(at.x(), at.y() + 1));
+                p.drawPoint(QPointF(at.x(), at.y() + 3.5));
+                break;
+            }
+            case Rectangle:
+                p.setPen(QPen(color, 2, Qt::DashLine));
+                p.setBrush(Qt::NoBrush);
+                p.drawRect(v);
+                break;
+            case Arrow: {
+                const QPointF tail = geo.pageToView(page, rect.topLeft());
+                const QPointF head = geo.pageToView(page, arrowHeadPt(a));
+                p.setRenderHint(QPainter::Antialiasing);
+                p.setPen(QPen(color, 2.5, Qt::SolidLine));
+                p.drawLine(tail, head);
+                if (tail != head) {
+                    p.setBrush(color);
+                    p.drawPolygon(arrowHead(tail, head));
+                }
+                break;
+            }
+            default:
+                break;
+            }
+            p.restore();
+            if (!a.text.isEmpty())
+                paintNoteBubble(p, geo.pageToView(page, rect.topLeft()), a);
+            if (a.id == openCardId && a.type != Note) {
+                p.save();
+                p.setPen(QPen(HitColor, 1.5, Qt::DotLine));
+                p.setBrush(Qt::NoBrush);
+                p.drawRect(v.adjusted(-3, -3, 3, 3));
+                p.restore();
+            }
+        }
+    }
+
+    if (dragging && dragPage == page) {
+        const QPointF p1 = geo.pageToView(page, dragStart);
+        const QPointF p2 = geo.pageToView(page, dragEnd);
+        p.save();
+        p.setPen(QPen(withAlpha(HitColor, 160), 1.5, Qt::DashLine));
+        p.setBrush(withAlpha(HitColor, 30));
+        if (tool == Arrow) {
+            p.drawLine(p1, p2);
+        } else if (tool == Note) {
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(p2, 7, 7);
+        } else {
+            p.drawRect(QRectF(p1, p2).normalized());
+        }
+        p.restore();
+    }
+}
+
+void PdfViewport::paintNoteBubble(QPainter& p, const QPointF& at, const Annotation& a) const
+{
+    const QString shown = bubbleText(a.text);
+    p.save();
+    QFont f = p.font();
+    f.setPointSizeF(9);
+    p.setFont(f);
+    const QRectF textBox =
+        p.fontMetrics().boundingRect(QRect(0, 0, 200, 100000), Qt::TextWordWrap, shown);
+    const QRectF bubble(at.x() + 12, at.y() - 10, textBox.width() + 14, textBox.height() + 10);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(a.color, 1.2, Qt::SolidLine));
+    p.setBrush(QColor(255, 255, 255, 235));
+    p.drawRoundedRect(bubble, 5, 5);
+    p.setPen(QColor(38, 42, 48));
+    p.drawText(bubble.adjusted(7, 5, -7, -5), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+               shown);
+    p.restore();
+}
+
+void PdfViewport::paintRotationLabel(QPainter& p) const
+{
+    const QString label = tr("临时旋转 %1°（仅本次查看）").arg(geo.rotation);
+    p.save();
+    QFont f = p.font();
+    f.setPointSizeF(9);
+    p.setFont(f);
+    QRectF box = p.fontMetrics().boundingRect(label);
+    box.adjust(-12, -6, 12, 6);
+    box.moveTo(viewport()->width() / 2.0 - box.width() / 2.0, 10);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 235));
+    p.drawRoundedRect(box, 8, 8);
+    p.setPen(QColor(31, 36, 48));
+    p.drawText(box, Qt::AlignCenter, label);
+    p.restore();
+}
+
+// --- Selection -----------------------------------------------------------------------------
+
+TextRange PdfViewport::selectionRange() const
+{
+    if (!hasSelection())
+        return {};
+    return {selPage, std::min(anchor, cursor), std::abs(cursor - anchor) + 1};
+}
+
+bool PdfViewport::hasSelection() const
+{
+    return selPage >= 0 && anchor >= 0 && cursor >= 0 && anchor != cursor;
+}
+
+void PdfViewport::clearSelection()
+{
+    if (selPage < 0 && anchor < 0 && cursor < 0 && !selectionPending)
+        return;
+    selPage = -1;
+    anchor = -1;
+    cursor = -1;
+    selectionPending = false;
+    Q_EMIT selectionChanged(false);
+    viewport()->update();
+}
+
+void PdfViewport::copySelectionToClipboard()
+{
+    if (!hasSelection() || !text)
+        return;
+    const TextRange range = selectionRange();
+    const QString copied =
+        textForClipboard(text->pageText(range.page).mid(range.start, range.length));
+    if (!copied.isEmpty())
+        QGuiApplication::clipboard()->setText(copied, QClipboard::Clipboard);
+}
+
+int PdfViewport::charIndexAt(int page, const QPointF& pt) const
+{
+    if (!text || !text->hasCharBoxes(page))
+        return -1;
+    return dovrix::charIndexAt(text->charBoxes(page), pt);
+}
+
+void PdfViewport::onCharBoxesReady(int page)
+{
+    if (pressed && page == pointerPage && page == selPage) {
+        if (anchor < 0)
+            anchor = charIndexAt(page, pressPoint);
+        if (cursor < 0)
+            cursor = charIndexAt(page, pointerPoint);
+        if (cursor < 0)
+            cursor = anchor;
+    } else if (selectionPending && page == selPage) {
+        selectionPending = false;
+        anchor = charIndexAt(page, pressPoint);
+        cursor = charIndexAt(page, lastPoint);
+        if (hasSelection()) {
+            Q_EMIT selectionChanged(true);
+            copySelectionToClipboard();
+        }
+    }
+    viewport()->update();
+}
+
+void PdfViewport::selectWordAt(int page, const QPointF& pt)
+{
+    if (!text || !text->hasCharBoxes(page))
+        return;
+    const int index = charIndexAt(page, pt);
+    if (index < 0)
+        return;
+    const QPair<int, int> word = wordRange(text->pageText(page), index);
+    if (word.first < 0)
+        return;
+    selPage = page;
+    anchor = word.first;
+    cursor = word.second;
+    selectionPending = false;
+    Q_EMIT selectionChanged(true);
+    viewport()->update();
+}
+
+// --- Pointer -------------------------------------------------------------------------------
+
+void PdfViewport::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mousePressEvent(event);
+        return;
+    }
+    const QPointF c = contentPos(event->position());
+    pointerPage = geo.pageAt(c);
+    pointerPoint = pointerPage >= 0 ? geo.viewToPage(pointerPage, c) : QPointF();
+
+    if (annotating) {
+        if (pointerPage >= 0 && store) {
+            const QString hit = annotationAt(pointerPage, pointerPoint);
+            if (!hit.isEmpty()) {
+                openCard(hit);
+            } else {
+                dragging = true;
+                dragPage = pointerPage;
+                dragStart = dragEnd = pointerPoint;
+                viewport()->update();
+            }
+        }
+        event->accept();
+        return;
+    }
+
+    pressed = true;
+    moved = false;
+    pressPos = QPoint(int(event->position().x()), int(event->position().y()));
+    selPage = pointerPage;
+    anchor = cursor = -1;
+    selectionPending = false;
+    pressPoint = lastPoint = pointerPoint;
+    if (pointerPage >= 0 && text) {
+        if (text->hasCharBoxes(pointerPage)) {
+            anchor = cursor = charIndexAt(pointerPage, pointerPoint);
+        } else {
+            text->requestQuickBoxes(pointerPage, 25);
+            text->requestCharBoxes(pointerPage, 10);
+        }
+    }
+    viewport()->update();
+    event->accept();
+}
+
+void PdfViewport::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPointF pos = event->position();
+    const QPointF c = contentPos(pos);
+    const int page = geo.pageAt(c);
+
+    if (annotating && dragging) {
+        if (page == dragPage) {
+            dragEnd = geo.viewToPage(page, c);
+            viewport()->update();
+        }
+        event->accept();
+        return;
+    }
+
+    if (!pressed) {
+        if (page >= 0 || hoverLink || hoverText)
+            updateHoverCursor(pos);
+        QAbstractScrollArea::mouseMoveEvent(event);
+        return;
+    }
+
+    const QPoint d = QPoint(int(pos.x()), int(pos.y())) - pressPos;
+    if (d.manhattanLength() > 4)
+        moved = true;
+    if (page < 0)
+        return;
+    pointerPage = page;
+    pointerPoint = geo.viewToPage(page, c);
+    if (page != selPage)
+        return;
+    if (!text || !text->hasCharBoxes(page)) {
+        // Remembered so that a drag finished before the boxes arrive completes to this point.
+        lastPoint = pointerPoint;
+        return;
+    }
+    const int h = charIndexAt(page, pointerPoint);
+    if (h >= 0) {
+        if (anchor < 0)
+            anchor = h;
+        cursor = h;
+        lastPoint = pointerPoint;
+    }
+    viewport()->update();
+}
+
+void PdfViewport::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mouseReleaseEvent(event);
+        return;
+    }
+    if (annotating) {
+        if (dragging) {
+            dragging = false;
+            createAnnotationFromDrag();
+            viewport()->update();
+        }
+        event->accept();
+        return;
+    }
+    // The release that ends a double-click has no press of its own: it must not undo the word.
+    if (!pressed) {
+        event->accept();
+        return;
+    }
+    pressed = false;
+    if (moved) {
+        if (hasSelection()) {
+            Q_EMIT selectionChanged(true);
+            copySelectionToClipboard();
+        } else if (selPage >= 0 && text && !text->hasCharBoxes(selPage)) {
+            selectionPending = true;
+        }
+    } else {
+        const QPdfLink link = selPage >= 0 ? linkAt(selPage, pressPoint) : QPdfLink();
+        clearSelection();
+        if (link.isValid()) {
+            if (link.url().isValid())
+                Q_EMIT linkActivated(link.url());
+            else if (link.page() >= 0)
+                goToPage(link.page());
+        }
+    }
+    viewport()->update();
+    event->accept();
+}
+
+void PdfViewport::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QAbstractScrollArea::mouseDoubleClickEvent(event);
+        return;
+    }
+    const QPointF c = contentPos(event->position());
+    const int page = geo.pageAt(c);
+    if (page < 0) {
+        event->accept();
+        return;
+    }
+    const QPointF pt = geo.viewToPage(page, c);
+    if (store) {
+        const QString hit = annotationAt(page, pt);
+        if (!hit.isEmpty()) {
+            openCard(hit);
+            event->accept();
+            return;
+        }
+    }
+    pressed = false;
+    selectWordAt(page, pt);
+    event->accept();
+}
+
+bool PdfViewport::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::Leave) {
+        hoverLink = false;
+        hoverText = false;
+        if (cursorShape != Qt::ArrowCursor && !annotating) {
+            viewport()->unsetCursor();
+            cursorShape = Qt::ArrowCursor;
+        }
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
+void PdfViewport::setCursorShape(Qt::CursorShape shape)
+{
+    if (shape == cursorShape)
+        return;
+    cursorShape = shape;
+    viewport()->setCursor(shape);
+}
+
+void PdfViewport::updateHoverCursor(const QPointF& viewportPos)
+{
+    if (annotating) {
+        setCursorShape(Qt::CrossCursor);
+        return;
+    }
+    const QPointF c = contentPos(viewportPos);
+    const int page = geo.pageAt(c);
+    hoverLink = false;
+    hoverText = false;
+    Qt::CursorShape shape = Qt::ArrowCursor;
+    if (page >= 0) {
+        const QPointF pt = geo.viewToPage(page, c);
+        if (linkAt(page, pt).isValid()) {
+            hoverLink = true;
+            shape = Qt::PointingHandCursor;
+        } else if (text) {
+            const QList<QRectF> boxes = text->bestBoxes(page);
+            if (boxes.isEmpty()) {
+                text->requestQuickBoxes(page, 25);
+            } else {
+                for (const QRectF& b : boxes) {
+                    if (b.isValid() && b.contains(pt)) {
+                        hoverText = true;
+                        shape = Qt::IBeamCursor;
+                        break;
+                    }
+                }
+            }
+        }
+    }
+    setCursorShape(shape);
+}
+
+// --- Annotations ---------------------------------------------------------------------------
+
+void PdfViewport::setAnnotationMode(bool on)
+{
+    if (on == annotating)
+        return;
+    annotating = on;
+    if (!on) {
+        closeCard();
+        dragging = false;
+    }
+    cursorShape = on ? Qt::CrossCursor : Qt::ArrowCursor;
+    viewport()->setCursor(cursorShape);
+    Q_EMIT annotationModeChanged(on);
+    viewport()->update();
+}
+
+void PdfViewport::setAnnotationTool(int type)
+{
+    tool = type;
+}
+
+QRectF PdfViewport::annotationRect(const Annotation& a) const
+{
+    if (a.isTextAnchored() && text && text->hasCharBoxes(a.page)) {
+        const QRectF u = unitedBoxes(text->charBoxes(a.page), a.start, a.length);
+        if (u.isValid())
+            return u;
+    }
+    return a.rect;
+}
+
+QString PdfViewport::annotationAt(int page, const QPointF& pt) const
+{
+    if (!store)
+        return {};
+    const QList<Annotation> list = store->annotationsOnPage(page);
+    for (auto it = list.crbegin(); it != list.crend(); ++it) {
+        const Annotation& a = *it;
+        if (a.type == Note) {
+            if (QLineF(pt, a.rect.topLeft()).length() < 12)
+                return a.id;
+        } else if (a.type == Arrow) {
+            // The head is where the arrow is drawn: pt2, or the default head when it is unset.
+            const QPointF tail = a.rect.topLeft();
+            const QPointF head = arrowHeadPt(a);
+            const double len = QLineF(tail, head).length();
+            const QPointF mid = (tail + head) / 2.0;
+            const double toMid = QLineF(pt, mid).length();
+            if (QLineF(pt, tail).length() < 6 || QLineF(pt, head).length() < 6
+                || (toMid < len / 2.0 && toMid < 8))
+                return a.id;
+        } else if (annotationRect(a).adjusted(-3, -3, 3, 3).contains(pt)) {
+            return a.id;
+        }
+    }
+    return {};
+}
+
+void PdfViewport::createAnnotationFromDrag()
+{
+    if (!store || dragPage < 0)
+        return;
+    Annotation a;
+    a.type = tool;
+    a.page = dragPage;
+    const QRectF d = QRectF(dragStart, dragEnd).normalized();
+    bool useRect = false;
+    switch (tool) {
+    case Highlight:
+    case Underline:
+    case Strikethrough: {
+        const bool haveBoxes = text && text->hasCharBoxes(dragPage);
+        const int s = haveBoxes ? charIndexAt(dragPage, dragStart) : -1;
+        const int e = haveBoxes ? charIndexAt(dragPage, dragEnd) : -1;
+        if (s >= 0 && e >= 0 && s != e) {
+            a.start = std::min(s, e);
+            a.length = std::max(s, e) - a.start + 1;
+            a.byText = true;
+            a.rect = unitedBoxes(text->charBoxes(dragPage), a.start, a.length);
+        } else {
+            if (!haveBoxes && text) {
+                text->requestQuickBoxes(dragPage, 25);
+                text->requestCharBoxes(dragPage, 10);
+            }
+            useRect = true;
+        }
+        break;
+    }
+    case Arrow:
+        if (QLineF(dragStart, dragEnd).length() < 5)
+            return;
+        a.rect = QRectF(dragStart, QSizeF(0, 0));
+        a.pt2 = dragEnd;
+        break;
+    case Note:
+        a.rect = QRectF(dragEnd, QSizeF(0, 0));
+        break;
+    default:
+        useRect = true;
+        break;
+    }
+    if (useRect) {
+        if (d.width() < 3 && d.height() < 3)
+            return;
+        a.rect = d;
+    }
+    const QString id = store->add(a);
+    if (!id.isEmpty())
+        openCard(id);
+}
+
+void PdfViewport::openCard(const QString& id)
+{
+    if (!store)
+        return;
+    const Annotation* found = store->find(id);
+    if (!found)
+        return;
+    const Annotation copy = *found;
+    closeCard();
+    openCardId = id;
+    card = new AnnotationCard(copy, viewport());
+    connect(card, &AnnotationCard::changed, this, &PdfViewport::onCardChanged);
+    connect(card, &AnnotationCard::deleted, store.data(), &AnnotationStore::remove);
+    connect(card, &AnnotationCard::closed, this, &PdfViewport::closeCard);
+    card->setMaximumHeight(viewport()->height() / 3);
+    card->adjustSize();
+    positionCard();
+    card->show();
+    card->raise();
+    viewport()->update();
+}
+
+void PdfViewport::closeCard()
+{
+    if (!card && openCardId.isEmpty())
+        return;
+    if (card) {
+        card->hide();
+        // Deferred: the card may be closing itself from one of its own signals.
+        card->deleteLater();
+        card = nullptr;
+    }
+    openCardId.clear();
+    viewport()->update();
+}
+
+void PdfViewport::positionCard()
+{
+    if (!card || !store)
+        return;
+    const Annotation* a = store->find(openCardId);
+    if (!a)
+        return;
+    const QPointF m = geo.pageToView(a->page, annotationRect(*a).center());
+    int x = std::min(viewport()->width() - card->width() - 4,
+                     int(m.x() - horizontalScrollBar()->value()) + 14);
+    int y = std::min(viewport()->height() - (card->height() + 4),
+                     int(m.y() - verticalScrollBar()->value()) + 10);
+    if (x < 5)
+        x = 4;
+    if (y < 5)
+        y = 4;
+    card->move(x, y);
+}
+
+void PdfViewport::onCardChanged(const Annotation& annotation)
+{
+    if (!store)
+        return;
+    Annotation a = annotation;
+    if (a.type == Arrow && a.pt2 == QPointF(0, 0))
+        a.pt2 = a.rect.bottomRight() + QPointF(18, 18);
+    store->update(a);
+    viewport()->update();
+}
+
+void PdfViewport::onAnnotationRemoved(const QString& id)
+{
+    if (id == openCardId)
+        closeCard();
+    viewport()->update();
+}
+
+void PdfViewport::retranslateCard()
+{
+    if (card)
+        card->retranslate();
+}
+
+} // namespace dovrix

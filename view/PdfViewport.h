@@ -1,0 +1,241 @@
+#pragma once
+
+#include "annotations/Annotation.h"
+#include "core/RenderCache.h"
+#include "text/SearchHit.h"
+#include "view/ViewGeometry.h"
+
+#include <QAbstractScrollArea>
+#include <QHash>
+#include <QList>
+#include <QPdfLink>
+#include <QPointer>
+#include <QSet>
+#include <QTimer>
+#include <QUrl>
+
+#include <atomic>
+#include <memory>
+
+namespace dovrix {
+
+class AnnotationCard;
+class AnnotationStore;
+class DocumentController;
+class SearchController;
+class TextLayoutStore;
+
+// A text range of one page: characters [start, start + length) of the page text; page -1 when
+// there is none.
+struct TextRange
+{
+    int page = -1;
+    int start = 0;
+    int length = 0;
+};
+
+// The page view of one document: lays the pages out vertically, zooms, turns them by a temporary
+// rotation, tracks the current page, asks the render cache for the visible pages and paints them
+// with search hits, selection and annotations; the pointer selects text, follows links and, in
+// annotation mode, draws annotations and opens their cards.
+//
+// Everything runs on the GUI thread except the link job, which runs on the PdfWorker.
+class PdfViewport : public QAbstractScrollArea
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(PdfViewport)
+
+public:
+    enum ViewMode { Continuous = 0, SinglePage = 1 };
+    Q_ENUM(ViewMode)
+    enum FitMode { FitNone = 0, FitWidth = 1, FitPage = 2 };
+    Q_ENUM(FitMode)
+
+    PdfViewport(RenderCache* cache, TextLayoutStore* textStore, DocumentController* controller,
+                SearchController* search, QWidget* parent = nullptr);
+    ~PdfViewport() override;
+
+    // Binds the controller's current document (also after a reload). Keeps zoom, rotation, view
+    // and fit mode; resets hits, selection, links, card, drag and the scroll position.
+    void setDocument();
+    void setAnnotationStore(AnnotationStore* store);
+
+    void setZoom(double zoom);
+    // Zooms about a viewport point, which keeps the content under it in place.
+    void zoomAt(double zoom, const QPoint& anchor);
+    void setFitMode(int mode);
+    void setViewMode(int mode);
+    void rotateBy(int degrees);
+    void goToPage(int page);
+
+    double zoom() const { return geo.zoom; }
+    int rotation() const { return geo.rotation; }
+    int currentPage() const { return geo.currentPage; }
+    int pageCount() const { return geo.pageCount(); }
+    int fitMode() const { return fit; }
+    int viewMode() const { return geo.singlePage ? SinglePage : Continuous; }
+
+    // Geometry in content pixels (viewport pixels plus the scroll values) and page points.
+    const ViewGeometry& viewGeometry() const { return geo; }
+    QRectF pageRect(int page) const { return geo.pageRect(page); }
+    QPointF pageToView(int page, const QPointF& pt) const { return geo.pageToView(page, pt); }
+    QPointF viewToPage(int page, const QPointF& px) const { return geo.viewToPage(page, px); }
+    int pageAt(const QPointF& contentPx) const { return geo.pageAt(contentPx); }
+    // The key under which the page's image for the current zoom, rotation and screen is cached.
+    RenderCache::Key renderKeyFor(int page) const;
+    // Requests the text of the current page and its neighbours and the images of the visible
+    // pages; normally run by the render timer.
+    void refreshVisiblePages();
+
+    // Search hits, kept from the search controller's signals.
+    QList<SearchHit> searchHits() const { return hits; }
+    int focusedHit() const { return focused; }
+    void setFocusedHit(int index);
+    // Page badges: "TXT" when OCR found text on the page, "IMG" for a page marked as an image.
+    void setOcrPageState(int page, bool hasText);
+    void setImagePageState(int page, bool isImage);
+
+    // Text selection.
+    TextRange selectionRange() const;
+    bool hasSelection() const;
+    void clearSelection();
+    void copySelectionToClipboard();
+    // Character under a page point (-1 when the page's boxes are not measured or none is near).
+    int charIndexAt(int page, const QPointF& pt) const;
+
+    // Annotations.
+    void setAnnotationMode(bool on);
+    bool annotationMode() const { return annotating; }
+    void setAnnotationTool(int type);
+    int annotationTool() const { return tool; }
+    // The annotation's rectangle in page points: the union of its characters' current boxes when
+    // it is anchored to text and they are known, else its stored rectangle.
+    QRectF annotationRect(const Annotation& annotation) const;
+    // Id of the topmost annotation under a page point, or an empty string.
+    QString annotationAt(int page, const QPointF& pt) const;
+    void openCard(const QString& id);
+    void closeCard();
+    QString cardId() const { return openCardId; }
+    void retranslateCard();
+
+    // Link under a page point; invalid when none or while the page's links are loading.
+    QPdfLink linkAt(int page, const QPointF& pt) const;
+    bool linksLoaded(int page) const { return links.contains(page); }
+
+Q_SIGNALS:
+    void currentPageChanged(int page);
+    void zoomChanged(double zoom);
+    void fitModeChanged(int mode);
+    void rotationChanged(int rotation);
+    void viewModeChanged(int mode);
+    void visiblePagesChanged(QList<int> pages);
+    void selectionChanged(bool hasSelection);
+    void linkActivated(QUrl url);
+    void annotationModeChanged(bool on);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    void relayout();
+    void updateCurrentPage();
+    void startRenderTimer();
+    void onRefitTimer();
+    void ensureLinks(int page);
+    void setLinks(quint64 gen, int page, const QList<QPdfLink>& pageLinks);
+    QPointF contentPos(const QPointF& viewportPos) const;
+
+    // Painting.
+    void paintPage(QPainter& p, int page, const QRectF& r);
+    void paintPlaceholder(QPainter& p, const QRectF& r) const;
+    void paintHits(QPainter& p, int page, const QRectF& r);
+    void paintSelection(QPainter& p, int page) const;
+    void paintAnnotations(QPainter& p, int page) const;
+    void paintNoteBubble(QPainter& p, const QPointF& at, const Annotation& a) const;
+    void paintRotationLabel(QPainter& p) const;
+    // Page-point boxes of a hit: hit boxes for text hits (requested when missing), the OCR line's
+    // box for OCR hits.
+    QList<QRectF> boxesOfHit(const SearchHit& hit, bool request);
+    void scrollToFocusedHit(const QList<QRectF>& boxes);
+
+    // Search controller reactions.
+    void onSearchStarted();
+    void onHitFound(int page, int start, int length, int ocrLine);
+    void onSearchFinished();
+    void onHitBoxesReady(int page, int start, int length);
+    void rebuildHitIndex();
+
+    // Pointer.
+    void onCharBoxesReady(int page);
+    void updateHoverCursor(const QPointF& viewportPos);
+    void setCursorShape(Qt::CursorShape shape);
+    void selectWordAt(int page, const QPointF& pt);
+    void createAnnotationFromDrag();
+    void positionCard();
+    void onCardChanged(const Annotation& annotation);
+    void onAnnotationRemoved(const QString& id);
+    QPointF arrowHeadPt(const Annotation& annotation) const;
+
+    RenderCache* cache;
+    TextLayoutStore* text;
+    DocumentController* controller;
+    SearchController* search;
+    QPointer<AnnotationStore> store;
+
+    ViewGeometry geo;
+    int fit = FitNone;
+    bool inRelayout = false;
+    QTimer renderTimer;
+    QTimer refitTimer;
+
+    // Links: page -> links, pages being loaded, and the generation that guards late results.
+    QHash<int, QList<QPdfLink>> links;
+    QSet<int> linksLoading;
+    quint64 generation = 0;
+    // Read by link jobs on the worker as an early exit; the GUI side compares again.
+    std::shared_ptr<std::atomic<quint64>> sharedGeneration;
+
+    // Search hits.
+    QList<SearchHit> hits;
+    QHash<int, QList<int>> hitsByPage;
+    int focused = -1;
+    QHash<int, bool> ocrTextPages;
+    QHash<int, bool> imagePages;
+
+    // Pointer and selection.
+    bool pressed = false;
+    bool moved = false;
+    QPoint pressPos;
+    int pointerPage = -1;
+    QPointF pointerPoint;
+    int selPage = -1;
+    int anchor = -1;
+    int cursor = -1;
+    QPointF pressPoint;
+    QPointF lastPoint;
+    bool selectionPending = false;
+    bool hoverLink = false;
+    bool hoverText = false;
+    Qt::CursorShape cursorShape = Qt::ArrowCursor;
+
+    // Annotations.
+    bool annotating = false;
+    int tool = Highlight;
+    bool dragging = false;
+    int dragPage = -1;
+    QPointF dragStart;
+    QPointF dragEnd;
+    QString openCardId;
+    QPointer<AnnotationCard> card;
+};
+
+} // namespace dovrix
