@@ -147,6 +147,14 @@ QList<CharSlot> makeCharSlots(const QList<QRectF>& charBoxes)
 
 QList<TextLine> buildLines(QList<CharSlot> charSlots, const QString& pageText)
 {
+    // Boxes without area are never placed, nor boxes past the end of the text (no character to
+    // show) or with non-finite coordinates (they would break the ordering below).
+    charSlots.removeIf([&pageText](const CharSlot& c) {
+        const QRectF& r = c.rect;
+        return !(r.width() > 0) || !(r.height() > 0) || !std::isfinite(r.left())
+               || !std::isfinite(r.top()) || !std::isfinite(r.right()) || !std::isfinite(r.bottom())
+               || c.index < 0 || c.index >= pageText.size();
+    });
     // Top to bottom, then left to right. Exact comparison of the centres keeps the ordering a
     // strict weak order (a fuzzy "same row" test is not transitive and would make std::sort
     // undefined); boxes that differ only in the last bits of y join the same line either way.
@@ -159,10 +167,6 @@ QList<TextLine> buildLines(QList<CharSlot> charSlots, const QString& pageText)
 
     QList<TextLine> lines;
     for (const CharSlot& slot : std::as_const(charSlots)) {
-        if (slot.rect.width() <= 0 || slot.rect.height() <= 0)
-            continue;
-        if (slot.index < 0 || slot.index >= pageText.size())
-            continue; // a box past the end of the text has no character to show
         const double cy = centreY(slot.rect);
         bool joined = false;
         for (TextLine& line : lines) {

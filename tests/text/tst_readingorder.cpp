@@ -184,8 +184,9 @@ void TestReadingOrder::linesFollowGeometryNotIndexOrder()
     page.addBox(u'c', QRectF(20, 200, 6, 10));
     page.addBox(u'b', QRectF(17, 100, 6, 10));
     page.addBox(u'a', QRectF(10, 100, 6, 10));
-    page.addBox(u'x', QRectF(40, 100, 0, 10)); // no width: never placed
-    page.addBox(u'y', QRectF(50, 100, 6, -2)); // negative height: never placed
+    page.addBox(u'x', QRectF(40, 100, 0, 10));      // no width: never placed
+    page.addBox(u'y', QRectF(50, 100, 6, -2));      // negative height: never placed
+    page.addBox(u'z', QRectF(qQNaN(), 100, 6, 10)); // nor a box that is not a number
     const QList<TextLine> lines = buildLines({{0, page.boxes[0]},
                                               {1, page.boxes[1]},
                                               {2, page.boxes[2]},
