@@ -73,49 +73,62 @@ void measureChunk(CharBoxJob& job, int lo, int hi)
     if (idx.isEmpty() || rects.isEmpty())
         return;
 
-    const int n = int(rects.size());
-    double sum = 0;
-    for (const QRectF& r : rects)
-        sum += std::max(r.width(), 1.0);
-    const double chunk = std::max(hi - lo, 1);
-    int k = 0;
-    double acc = 0;
-    double t = std::max(rects.at(0).width() * chunk / sum, 1.0);
-    for (int m = lo; m < hi; ++m) {
-        if (!text.at(m).isSpace()) {
-            const QRectF& r = rects.at(k);
-            const double u = r.width() / t;
-            const double x = std::min(r.left() + u * acc, std::max(r.right() - u, r.left()));
-            job.boxes[m] = QRectF(x, r.top(), u, r.height());
-        }
-        acc += 1;
-        while (k < n - 1 && acc >= t) {
-            k += 1;
-            acc -= t;
-            t = std::max(rects.at(k).width() * chunk / sum, 1.0);
-        }
-    }
+    TextLayoutStore::approximateChunk(text, lo, hi, rects, job.boxes);
 
+    // Three probes: first, middle and last measured character. A probed character's box is kept
+    // for the exact pass (and a repeated sample of a short chunk is not queried twice): the same
+    // query gives the same answer, so this only saves calls.
+    struct Probe
+    {
+        int index = -1;
+        bool measured = false; // valid selection with at least one polygon
+        QRectF rect;
+    };
+    Probe probes[3];
+    int probed = 0;
     const int count = int(idx.size());
     const int samples[] = {idx.at(0), idx.at(count / 2), idx.at(count - 1)};
     for (const int s : samples) {
-        ++counters.probeCalls;
-        ++counters.selectionCalls;
-        const QPdfSelection probe = job.doc->getSelectionAtIndex(job.page, s, 1);
-        if (!probe.isValid() || probe.bounds().isEmpty())
-            continue;
-        const QRectF pr = probe.bounds().first().boundingRect();
-        const double tolerance = std::max(1.2 * pr.height(), 6.0);
-        if (QLineF(pr.center(), job.boxes.at(s).center()).length() <= tolerance)
+        Probe probe;
+        bool known = false;
+        for (int i = 0; i < probed; ++i) {
+            if (probes[i].index == s) {
+                probe = probes[i];
+                known = true;
+            }
+        }
+        if (!known) {
+            ++counters.probeCalls;
+            ++counters.selectionCalls;
+            const QPdfSelection one = job.doc->getSelectionAtIndex(job.page, s, 1);
+            probe.index = s;
+            probe.measured = one.isValid() && !one.bounds().isEmpty();
+            if (probe.measured)
+                probe.rect = one.bounds().first().boundingRect();
+            probes[probed++] = probe;
+        }
+        if (!probe.measured || TextLayoutStore::probeAgrees(probe.rect, job.boxes.at(s)))
             continue;
         ++counters.fallbackChunks;
         for (int m = lo; m < hi; ++m) {
-            ++counters.exactCalls;
-            ++counters.selectionCalls;
-            const QPdfSelection one = job.doc->getSelectionAtIndex(job.page, m, 1);
-            if (!one.isValid() || one.bounds().isEmpty())
-                continue;
-            const QRectF r = one.bounds().first().boundingRect();
+            const Probe* done = nullptr;
+            for (int i = 0; i < probed; ++i) {
+                if (probes[i].index == m)
+                    done = &probes[i];
+            }
+            QRectF r;
+            if (done) {
+                if (!done->measured)
+                    continue;
+                r = done->rect;
+            } else {
+                ++counters.exactCalls;
+                ++counters.selectionCalls;
+                const QPdfSelection one = job.doc->getSelectionAtIndex(job.page, m, 1);
+                if (!one.isValid() || one.bounds().isEmpty())
+                    continue;
+                r = one.bounds().first().boundingRect();
+            }
             if (r.width() * r.height() >= 0.01 || r.height() > 0.1)
                 job.boxes[m] = r;
         }
@@ -290,35 +303,9 @@ void TextLayoutStore::deliverQuickBoxes(quint64 gen, int page, const QList<QRect
     if (gen != shared->generation.load())
         return;
     pendingQuickBoxes.remove(page);
-    const QString text = textCache.value(page);
-    QList<int> idx;
-    for (int i = 0; i < text.size(); ++i) {
-        if (!text.at(i).isSpace())
-            idx.append(i);
-    }
-    const int count = int(idx.size());
-    const int lineCount = int(lines.size());
-    if (count == 0 || lineCount == 0)
+    const QList<QRectF> boxes = spreadOverLines(textCache.value(page), lines);
+    if (boxes.isEmpty())
         return; // nothing stored: a later request runs the job again
-
-    // Non-space characters are spread over the line rectangles in proportion to their widths;
-    // each gets its whole line rectangle.
-    double sum = 0;
-    for (const QRectF& r : lines)
-        sum += std::max(r.width(), 1.0);
-    QList<QRectF> boxes(text.size());
-    int k = 0;
-    double acc = 0;
-    double t = std::max(lines.at(0).width() * count / sum, 1.0);
-    for (int j = 0; j < count; ++j) {
-        boxes[idx.at(j)] = lines.at(k);
-        acc += 1;
-        while (k < lineCount - 1 && acc >= t) {
-            acc -= t;
-            k += 1;
-            t = std::max(lines.at(k).width() * count / sum, 1.0);
-        }
-    }
     quickBoxCache.insert(page, boxes);
     Q_EMIT quickBoxesReady(page);
 }
@@ -433,15 +420,83 @@ QList<QRectF> TextLayoutStore::hitBoxes(int page, int start, int length) const
 bool TextLayoutStore::hasTextLayer(int page) const
 {
     const auto it = textCache.constFind(page);
-    if (it == textCache.constEnd())
-        return false;
+    return it != textCache.constEnd() && isTextLayer(it.value());
+}
+
+bool TextLayoutStore::isTextLayer(const QString& text)
+{
     int kept = 0;
-    for (const QChar c : it.value()) {
+    for (const QChar c : text) {
         const char16_t u = c.unicode();
         if (u != u'\n' && u != u'\r' && u != u' ' && u != u'\t' && ++kept > 2)
             return true;
     }
     return false;
+}
+
+QList<QRectF> TextLayoutStore::spreadOverLines(const QString& text, const QList<QRectF>& lines)
+{
+    QList<int> idx;
+    for (int i = 0; i < text.size(); ++i) {
+        if (!text.at(i).isSpace())
+            idx.append(i);
+    }
+    const int count = int(idx.size());
+    const int lineCount = int(lines.size());
+    if (count == 0 || lineCount == 0)
+        return {};
+    double sum = 0;
+    for (const QRectF& r : lines)
+        sum += std::max(r.width(), 1.0);
+    QList<QRectF> boxes(text.size());
+    int k = 0;
+    double acc = 0;
+    double t = std::max(lines.at(0).width() * count / sum, 1.0);
+    for (int j = 0; j < count; ++j) {
+        boxes[idx.at(j)] = lines.at(k);
+        acc += 1;
+        while (k < lineCount - 1 && acc >= t) {
+            acc -= t;
+            k += 1;
+            t = std::max(lines.at(k).width() * count / sum, 1.0);
+        }
+    }
+    return boxes;
+}
+
+void TextLayoutStore::approximateChunk(const QString& text, int lo, int hi,
+                                       const QList<QRectF>& rects, QList<QRectF>& boxes)
+{
+    if (rects.isEmpty() || lo >= hi)
+        return;
+    const int n = int(rects.size());
+    double sum = 0;
+    for (const QRectF& r : rects)
+        sum += std::max(r.width(), 1.0);
+    const double chunk = std::max(hi - lo, 1);
+    int k = 0;
+    double acc = 0;
+    double t = std::max(rects.at(0).width() * chunk / sum, 1.0);
+    for (int m = lo; m < hi; ++m) {
+        if (!text.at(m).isSpace()) {
+            const QRectF& r = rects.at(k);
+            const double u = r.width() / t;
+            const double x = std::min(r.left() + u * acc, std::max(r.right() - u, r.left()));
+            boxes[m] = QRectF(x, r.top(), u, r.height());
+        }
+        acc += 1;
+        while (k < n - 1 && acc >= t) {
+            k += 1;
+            acc -= t;
+            t = std::max(rects.at(k).width() * chunk / sum, 1.0);
+        }
+    }
+}
+
+bool TextLayoutStore::probeAgrees(const QRectF& probe, const QRectF& approximate)
+{
+    const double tolerance = std::max(1.2 * probe.height(), 6.0);
+    return QLineF(probe.center(), approximate.center()).length() <= tolerance;
 }
 
 const OcrPageText* TextLayoutStore::ocrResult(int page) const

@@ -95,6 +95,22 @@ public:
     TextLayoutStats stats() const;
     void resetStats();
 
+    // The geometry rules, as pure functions of their inputs (used by the jobs; public for tests).
+    // Quick boxes: each non-space character gets a whole line rectangle, the characters spread
+    // over the rectangles in proportion to their widths; whitespace keeps a null box. Empty when
+    // there is no non-space character or no rectangle.
+    static QList<QRectF> spreadOverLines(const QString& text, const QList<QRectF>& lineRects);
+    // Approximate boxes of characters [lo, hi) from the chunk's line rectangles: characters spread
+    // over the rectangles by width, equal widths inside one rectangle from its left edge, never
+    // past its right edge. Spaces take a slot but keep their box.
+    static void approximateChunk(const QString& text, int lo, int hi, const QList<QRectF>& rects,
+                                 QList<QRectF>& boxes);
+    // A single-character probe confirms an approximate box when their centres lie within
+    // max(1.2 × probe height, 6 points).
+    static bool probeAgrees(const QRectF& probe, const QRectF& approximate);
+    // More than two characters besides line feeds, carriage returns, spaces and tabs.
+    static bool isTextLayer(const QString& text);
+
 Q_SIGNALS:
     void pageTextReady(int page);
     void charBoxesReady(int page);

@@ -1,0 +1,222 @@
+#include "TextFixtures.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace dovrix::test {
+
+namespace {
+
+QByteArray pdfString(const QByteArray& codes)
+{
+    QByteArray out = "(";
+    for (const char c : codes) {
+        const uchar u = uchar(c);
+        if (u == '(' || u == ')' || u == '\\')
+            out += '\\';
+        if (u >= 0x20 && u < 0x7F) {
+            out += char(u);
+        } else {
+            out += '\\';
+            out += QByteArray::number(u, 8).rightJustified(3, '0');
+        }
+    }
+    return out + ')';
+}
+
+QByteArray hex4(char16_t u)
+{
+    return QByteArray::number(uint(u), 16).toUpper().rightJustified(4, '0');
+}
+
+bool writeWithPainter(const QString& path, int pageCount, const QFont& font,
+                      const std::function<void(QPainter&, int)>& drawPage)
+{
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(72);
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    painter.setFont(font);
+    for (int i = 0; i < pageCount; ++i) {
+        if (i > 0)
+            writer.newPage();
+        drawPage(painter, i);
+    }
+    return painter.end();
+}
+
+} // namespace
+
+bool writeMappedTextPdf(const QString& path, const QList<QStringList>& pages,
+                        const QSizeF& pageSizePt, double fontSize)
+{
+    // Code assignment for everything that is not printable ASCII.
+    QHash<char16_t, uchar> extra;
+    QList<char16_t> extraOrder;
+    for (const QStringList& lines : pages) {
+        for (const QString& line : lines) {
+            for (const QChar c : line) {
+                const char16_t u = c.unicode();
+                if ((u < 0x20 || u >= 0x7F) && !extra.contains(u)) {
+                    if (extra.size() >= 128)
+                        return false;
+                    extra.insert(u, uchar(0x80 + extra.size()));
+                    extraOrder.append(u);
+                }
+            }
+        }
+    }
+
+    QByteArray cmap = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
+                      "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
+                      "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
+                      "1 begincodespacerange\n<00> <FF>\nendcodespacerange\n";
+    cmap += "1 beginbfrange\n<20> <7E> <0020>\nendbfrange\n";
+    for (qsizetype i = 0; i < extraOrder.size(); i += 100) {
+        const qsizetype n = std::min<qsizetype>(100, extraOrder.size() - i);
+        cmap += QByteArray::number(n) + " beginbfchar\n";
+        for (qsizetype k = i; k < i + n; ++k) {
+            const char16_t u = extraOrder.at(k);
+            cmap +=
+                '<' + QByteArray::number(extra.value(u), 16).toUpper() + "> <" + hex4(u) + ">\n";
+        }
+        cmap += "endbfchar\n";
+    }
+    cmap += "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
+
+    // Objects: 1 catalog, 2 pages, 3 font, 4 ToUnicode, then per page: page, contents.
+    QList<QByteArray> objects;
+    const int pageCount = int(pages.size());
+    QByteArray kids;
+    for (int i = 0; i < pageCount; ++i)
+        kids += QByteArray::number(5 + 2 * i) + " 0 R ";
+    objects << "<< /Type /Catalog /Pages 2 0 R >>";
+    objects << "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(pageCount)
+                   + " >>";
+    objects << "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding "
+               "/ToUnicode 4 0 R >>";
+    objects << "<< /Length " + QByteArray::number(cmap.size()) + " >>\nstream\n" + cmap
+                   + "endstream";
+    const QByteArray size =
+        QByteArray::number(pageSizePt.width()) + ' ' + QByteArray::number(pageSizePt.height());
+    for (int i = 0; i < pageCount; ++i) {
+        QByteArray content;
+        double y = pageSizePt.height() - 72 - fontSize;
+        for (const QString& line : pages.at(i)) {
+            QByteArray codes;
+            for (const QChar c : line) {
+                const char16_t u = c.unicode();
+                codes += char(extra.contains(u) ? extra.value(u) : uchar(u));
+            }
+            content += "BT /F1 " + QByteArray::number(fontSize) + " Tf 72 " + QByteArray::number(y)
+                       + " Td " + pdfString(codes) + " Tj ET\n";
+            y -= 1.4 * fontSize;
+        }
+        objects << "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + size
+                       + "] /Resources << /Font << /F1 3 0 R >> >> /Contents "
+                       + QByteArray::number(6 + 2 * i) + " 0 R >>";
+        objects << "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content
+                       + "endstream";
+    }
+
+    QByteArray pdf = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
+    QList<qsizetype> offsets;
+    for (int i = 0; i < objects.size(); ++i) {
+        offsets << pdf.size();
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+    }
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (const qsizetype offset : offsets)
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1)
+           + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
+}
+
+QStringList fillerLines(int characters, int lineLength, quint32 seed)
+{
+    static const char* const common[] = {"the", "of", "and", "search", "page", "text"};
+    quint32 state = seed * 2654435761u + 1;
+    auto next = [&state] {
+        state = state * 1664525u + 1013904223u;
+        return state >> 8;
+    };
+    QStringList lines;
+    QString line;
+    int total = 0;
+    while (total < characters) {
+        QString word;
+        if (next() % 5 == 0) {
+            word = QString::fromLatin1(common[next() % 6]);
+        } else {
+            const int length = 2 + int(next() % 10);
+            for (int i = 0; i < length; ++i)
+                word += QChar(u'a' + char16_t(next() % 26));
+            if (next() % 7 == 0)
+                word[0] = word.at(0).toUpper();
+        }
+        if (!line.isEmpty() && line.size() + 1 + word.size() > lineLength) {
+            lines << line;
+            total += int(line.size()) + 1;
+            line.clear();
+        }
+        if (!line.isEmpty())
+            line += QLatin1Char(' ');
+        line += word;
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}
+
+bool writeDensePdf(const QString& path, int pageCount, quint32 seed)
+{
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setPointSizeF(8);
+    const QFontMetricsF metrics(font);
+    return writeWithPainter(path, pageCount, font, [&](QPainter& painter, int page) {
+        const QStringList lines = fillerLines(9000, 125, seed + quint32(page));
+        double y = 36 + metrics.ascent();
+        for (const QString& line : lines) {
+            if (y > 842 - 36)
+                break;
+            painter.drawText(QPointF(36, y), line);
+            y += metrics.lineSpacing();
+        }
+    });
+}
+
+bool writeTwoColumnPdf(const QString& path, int pageCount, quint32 seed)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(10);
+    const QFontMetricsF metrics(font);
+    return writeWithPainter(path, pageCount, font, [&](QPainter& painter, int page) {
+        const QStringList lines = fillerLines(7000, 44, seed + quint32(page));
+        const double top = 48 + metrics.ascent();
+        double y = top;
+        double x = 36;
+        for (const QString& line : lines) {
+            if (y > 842 - 48) {
+                if (x > 36)
+                    break;
+                x = 36 + 250 + 24;
+                y = top;
+            }
+            painter.drawText(QPointF(x, y), line);
+            y += metrics.lineSpacing();
+        }
+    });
+}
+
+} // namespace dovrix::test

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QList>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+namespace dovrix::test {
+
+// Writes a PDF by hand whose text layer says exactly what the lines say, whatever the glyphs:
+// one Helvetica font with a ToUnicode map of our own. Printable ASCII keeps its code; every other
+// code unit (U+FFFE, a CJK radical, ...) gets a code of its own from 0x80 up, mapped back to it
+// (at most 128 distinct ones per file). Each entry of pages is one page, its lines drawn from the
+// top-left margin downwards at fontSize with a leading of 1.4 × fontSize.
+bool writeMappedTextPdf(const QString& path, const QList<QStringList>& pages,
+                        const QSizeF& pageSizePt = QSizeF(595, 842), double fontSize = 12);
+
+// Deterministic filler prose of about `characters` characters (words of 2 to 11 letters, a few
+// common words such as "the" among them), broken into lines of at most lineLength characters.
+QStringList fillerLines(int characters, int lineLength, quint32 seed = 1);
+
+// A dense single-column page per entry: 8 pt proportional font, 36 pt margins, lines as given.
+bool writeDensePdf(const QString& path, int pageCount, quint32 seed = 1);
+
+// Two columns of 10 pt proportional text per page (each column about 250 pt wide, 24 pt gutter),
+// the left column written first.
+bool writeTwoColumnPdf(const QString& path, int pageCount, quint32 seed = 2);
+
+} // namespace dovrix::test
