@@ -1,0 +1,183 @@
+// dovrix-bench render: the cost of a page image through the render cache and the worker, next to
+// a bare QPdfDocument::render of the same page and size.
+
+#include "bench/Bench.h"
+
+#include "core/DocumentController.h"
+#include "core/DocumentStatus.h"
+#include "core/PdfWorker.h"
+#include "core/RenderCache.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QImage>
+#include <QPdfDocument>
+#include <QPdfDocumentRenderOptions>
+#include <QTextStream>
+
+#include <cmath>
+
+namespace {
+
+using dovrix::RenderCache;
+
+constexpr qint64 pageViewBudget = 201326592; // the page view's cache
+constexpr int pageViewPriority = 30;
+
+double elapsedMs(const QElapsedTimer& timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+int fail(const QString& message)
+{
+    QTextStream(stderr) << "render: " << message << '\n';
+    return 2;
+}
+
+// Opens the file through the document controller and waits until it is ready or has failed.
+bool openDocument(dovrix::DocumentController& controller, const QString& path)
+{
+    QEventLoop loop;
+    QObject::connect(&controller, &dovrix::DocumentController::statusChanged, &loop,
+                     [&loop](int status) {
+                         if (status == dovrix::Failed || status == dovrix::PasswordRequired)
+                             loop.quit();
+                     });
+    QObject::connect(&controller, &dovrix::DocumentController::documentReady, &loop,
+                     &QEventLoop::quit);
+    controller.openFile(path);
+    if (controller.status() == dovrix::Loading)
+        loop.exec();
+    return controller.status() == dovrix::Ready;
+}
+
+// One render through the cache: from the request to the pageRendered that delivers it.
+QImage renderThroughCache(RenderCache& cache, const RenderCache::Key& key, QPdfDocument* document,
+                          double* ms)
+{
+    cache.clear();
+    QImage image;
+    QEventLoop loop;
+    const auto connection =
+        QObject::connect(&cache, &RenderCache::pageRendered, &loop,
+                         [&](const RenderCache::Key& renderedKey, const QImage& rendered) {
+                             if (renderedKey == key) {
+                                 image = rendered;
+                                 loop.quit();
+                             }
+                         });
+    QElapsedTimer timer;
+    timer.start();
+    cache.request(key, document);
+    loop.exec();
+    *ms = elapsedMs(timer);
+    QObject::disconnect(connection);
+    return image;
+}
+
+// The bare engine call with the options the cache uses, on the calling thread while the worker
+// is idle (one user of the document at a time).
+double renderBare(QPdfDocument* document, int page, QSize size)
+{
+    QPdfDocumentRenderOptions options;
+    options.setRenderFlags(QPdfDocumentRenderOptions::RenderFlags());
+    QElapsedTimer timer;
+    timer.start();
+    const QImage image = document->render(page, size, options);
+    const double ms = elapsedMs(timer);
+    return image.isNull() ? -1 : ms;
+}
+
+int run(const QStringList& args)
+{
+    const QStringList files =
+        dovrix::bench::positional(args, {QStringLiteral("--page"), QStringLiteral("--dpi"),
+                                         QStringLiteral("--repeat"), QStringLiteral("--out")});
+    if (files.size() != 1)
+        return fail(QStringLiteral("expected one PDF file"));
+    bool pageOk = false;
+    bool dpiOk = false;
+    bool repeatOk = false;
+    const int page =
+        dovrix::bench::option(args, QStringLiteral("--page"), QStringLiteral("0")).toInt(&pageOk);
+    const double dpi = dovrix::bench::option(args, QStringLiteral("--dpi"), QStringLiteral("300"))
+                           .toDouble(&dpiOk);
+    const int repeat = dovrix::bench::option(args, QStringLiteral("--repeat"), QStringLiteral("5"))
+                           .toInt(&repeatOk);
+    const QString out = dovrix::bench::option(args, QStringLiteral("--out"));
+    if (!pageOk || page < 0)
+        return fail(QStringLiteral("--page takes a 0-based page index"));
+    if (!dpiOk || !(dpi > 0 && dpi <= 4800))
+        return fail(QStringLiteral("--dpi takes a resolution between 0 and 4800"));
+    if (!repeatOk || repeat < 1)
+        return fail(QStringLiteral("--repeat takes a positive count"));
+
+    dovrix::PdfWorker worker;
+    dovrix::DocumentController controller(&worker);
+    QString message;
+    QObject::connect(&controller, &dovrix::DocumentController::statusChanged,
+                     [&message](int, const QString& text) {
+                         if (!text.isEmpty())
+                             message = text;
+                     });
+    if (!openDocument(controller, files.first())) {
+        dovrix::bench::printJson({{QStringLiteral("page"), page},
+                                  {QStringLiteral("status"), controller.status()},
+                                  {QStringLiteral("message"), message}});
+        return 1;
+    }
+    if (page >= controller.pageCount())
+        return fail(QStringLiteral("the document has %1 pages").arg(controller.pageCount()));
+
+    // The page view's way of sizing an image: points × dpi / 72, each side rounded up.
+    const QSizeF points = controller.pageSizes().at(page);
+    RenderCache::Key key;
+    key.page = page;
+    key.size = QSize(int(std::ceil(points.width() * dpi / 72)),
+                     int(std::ceil(points.height() * dpi / 72)));
+    const QSize renderSize = RenderCache::clampToPixelLimit(key.size);
+    QPdfDocument* document = controller.document();
+    RenderCache cache(&worker, pageViewBudget, pageViewPriority);
+
+    // One untimed round each: the first render of a page also loads its fonts.
+    double ms = 0;
+    QImage image = renderThroughCache(cache, key, document, &ms);
+    if (image.isNull() || renderBare(document, page, renderSize) < 0)
+        return fail(QStringLiteral("the page did not render"));
+
+    // Alternate the two so that a busy machine slows both alike.
+    QList<double> cachedMs;
+    QList<double> bareMs;
+    for (int i = 0; i < repeat; ++i) {
+        image = QImage();
+        if (i % 2) {
+            bareMs << renderBare(document, page, renderSize);
+            image = renderThroughCache(cache, key, document, &ms);
+            cachedMs << ms;
+        } else {
+            image = renderThroughCache(cache, key, document, &ms);
+            cachedMs << ms;
+            image = QImage();
+            bareMs << renderBare(document, page, renderSize);
+        }
+    }
+    if (image.isNull())
+        image = renderThroughCache(cache, key, document, &ms);
+    if (!out.isEmpty() && !image.save(out, "PNG"))
+        return fail(QStringLiteral("cannot write %1").arg(out));
+
+    dovrix::bench::printJson({{QStringLiteral("page"), page},
+                              {QStringLiteral("width"), image.width()},
+                              {QStringLiteral("height"), image.height()},
+                              {QStringLiteral("ms_median"), dovrix::bench::median(cachedMs)},
+                              {QStringLiteral("raw_ms_median"), dovrix::bench::median(bareMs)}});
+    return 0;
+}
+
+dovrix::bench::Registration reg("render",
+                                "render FILE --page N --dpi D --repeat K [--out PNG]"
+                                "   (N 0-based; defaults: page 0, 300 dpi, 5 repeats)",
+                                run);
+
+} // namespace
