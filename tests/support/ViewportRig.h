@@ -1,0 +1,108 @@
+#pragma once
+
+// A page view with everything it reads, on a real document, for widget tests of the viewport.
+// Header-only: it needs the widget libraries, which the test executables link.
+
+#include "annotations/AnnotationStore.h"
+#include "core/DocumentController.h"
+#include "core/PdfWorker.h"
+#include "core/RenderCache.h"
+#include "text/SearchController.h"
+#include "text/TextLayoutStore.h"
+#include "view/PdfViewport.h"
+
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace dovrix::test {
+
+struct ViewportRig
+{
+    PdfWorker worker;
+    DocumentController controller{&worker};
+    TextLayoutStore text{&worker, &controller};
+    RenderCache cache{&worker, 201326592, 30};
+    SearchController search{&text, &controller};
+    AnnotationStore annotations;
+    PdfViewport view{&cache, &text, &controller, &search};
+
+    explicit ViewportRig(const QSize& size = QSize(800, 600))
+    {
+        // The crash-isolating probe process is not what these tests are about.
+        DocumentController::setProbeEnabled(false);
+        view.resize(size);
+    }
+    ~ViewportRig()
+    {
+        view.hide();
+        worker.waitForIdle(5000);
+    }
+
+    // Opens the file, binds it like the session does and shows the view.
+    bool open(const QString& path, bool show = true)
+    {
+        QSignalSpy ready(&controller, &DocumentController::documentReady);
+        controller.openFile(path);
+        if (!ready.wait(10000))
+            return false;
+        text.clear();
+        annotations.setSource(path, controller.sourceHash());
+        view.setAnnotationStore(&annotations);
+        view.setDocument();
+        if (show) {
+            view.show();
+            if (!QTest::qWaitForWindowExposed(&view))
+                return false;
+        }
+        return true;
+    }
+
+    bool waitCharBoxes(int page)
+    {
+        if (text.hasCharBoxes(page))
+            return true;
+        QSignalSpy spy(&text, &TextLayoutStore::charBoxesReady);
+        text.requestCharBoxes(page, 10);
+        for (int i = 0; i < 20 && !text.hasCharBoxes(page); ++i)
+            spy.wait(1000);
+        return text.hasCharBoxes(page);
+    }
+
+    // Waits until the visible pages' images for the current zoom are cached.
+    bool waitImages()
+    {
+        auto allCached = [this] {
+            const QList<int> pages = view.viewGeometry().visiblePages(
+                view.verticalScrollBar()->value(), view.viewport()->height());
+            for (int p : pages) {
+                if (!cache.contains(view.renderKeyFor(p)))
+                    return false;
+            }
+            return !pages.isEmpty();
+        };
+        view.refreshVisiblePages();
+        QSignalSpy spy(&cache, &RenderCache::pageRendered);
+        for (int i = 0; i < 20 && !allCached(); ++i)
+            spy.wait(1000);
+        return allCached();
+    }
+
+    // Viewport pixel of a page point (scroll values taken into account).
+    QPoint toViewport(int page, const QPointF& pt) const
+    {
+        const QPointF c = view.pageToView(page, pt);
+        return QPoint(int(c.x() - view.horizontalScrollBar()->value()),
+                      int(c.y() - view.verticalScrollBar()->value()));
+    }
+
+    // The centre of character index's box, in viewport pixels.
+    QPoint charPos(int page, int index) const
+    {
+        return toViewport(page, text.charBoxes(page).at(index).center());
+    }
+
+    QImage render() { return view.viewport()->grab().toImage(); }
+};
+
+} // namespace dovrix::test

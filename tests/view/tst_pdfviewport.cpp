@@ -1,0 +1,310 @@
+// Layout, zoom, fit modes, rotation, navigation, keyboard and render requests of the page view,
+// driven on a real widget with a generated document.
+
+#include "support/TestPdf.h"
+#include "support/ViewFixtures.h"
+#include "support/ViewportRig.h"
+#include "theme/ThemePalette.h"
+
+#include <QTemporaryDir>
+#include <QWheelEvent>
+#include <QtTest>
+
+using namespace dovrix;
+using namespace dovrix::test;
+
+class TestPdfViewport : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    QString letterPdf; // 5 letter pages
+    QString mixedPdf;  // wide page, then a narrow one
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        letterPdf = dir.filePath(QStringLiteral("letter.pdf"));
+        QVERIFY(writeSizedPdf(letterPdf, {QSizeF(612, 792)}, 5));
+        mixedPdf = dir.filePath(QStringLiteral("mixed.pdf"));
+        QVERIFY(writeSizedPdf(mixedPdf, {QSizeF(800, 600), QSizeF(300, 400)}, 2));
+    }
+
+    void emptyViewPaintsBackgroundOnly()
+    {
+        ViewportRig rig;
+        rig.view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.view));
+        QCOMPARE(rig.view.pageCount(), 0);
+        rig.view.goToPage(3); // nothing to go to
+        QCOMPARE(rig.view.currentPage(), 0);
+        const QImage img = rig.render();
+        QCOMPARE(img.pixelColor(img.width() / 2, img.height() / 2),
+                 QColor(themePalette(currentTheme()).viewport));
+    }
+
+    void zoomLimitsAndSignals()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(letterPdf));
+        QSignalSpy zoomSpy(&rig.view, &PdfViewport::zoomChanged);
+        rig.view.setZoom(20);
+        QCOMPARE(rig.view.zoom(), 8.0);
+        rig.view.setZoom(0.01);
+        QCOMPARE(rig.view.zoom(), 0.1);
+        QCOMPARE(zoomSpy.count(), 2);
+        rig.view.setZoom(0.1); // unchanged: nothing
+        QCOMPARE(zoomSpy.count(), 2);
+        QCOMPARE(zoomSpy.last().first().toDouble(), 0.1);
+    }
+
+    void ctrlWheelZoomsAboutPointer()
+    {
+        ViewportRig rig(QSize(400, 600)); // narrower than the page: both axes scroll
+        QVERIFY(rig.open(letterPdf));
+        rig.view.verticalScrollBar()->setValue(300);
+        const QPoint pointer(200, 150);
+        const int page = rig.view.pageAt(QPointF(pointer) + QPointF(0, 300));
+        QCOMPARE(page, 0);
+        const QPointF under = rig.view.viewToPage(page, QPointF(pointer) + QPointF(0, 300));
+
+        QWheelEvent wheel(QPointF(pointer), rig.view.viewport()->mapToGlobal(QPointF(pointer)),
+                          QPoint(), QPoint(0, 120), Qt::NoButton, Qt::ControlModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(rig.view.viewport(), &wheel);
+        QVERIFY(wheel.isAccepted());
+        QCOMPARE(rig.view.zoom(), 1.2);
+        // The page point that was under the pointer is still there, up to the truncation and the
+        // fixed 16-pixel margin that does not grow with the zoom (16 × 0.2 = 3.2 pixels).
+        const QPoint now = rig.toViewport(page, under);
+        QVERIFY2(std::abs(now.x() - pointer.x()) <= 4 && std::abs(now.y() - pointer.y()) <= 4,
+                 qPrintable(QString::number(now.x()) + "," + QString::number(now.y())));
+
+        // Without Control the wheel scrolls and leaves the zoom alone.
+        const int before = rig.view.verticalScrollBar()->value();
+        QWheelEvent plain(QPointF(pointer), rig.view.viewport()->mapToGlobal(QPointF(pointer)),
+                          QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(rig.view.viewport(), &plain);
+        QCOMPARE(rig.view.zoom(), 1.2);
+        QVERIFY(rig.view.verticalScrollBar()->value() > before);
+    }
+
+    void fitWidthFollowsResize()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(letterPdf));
+        QSignalSpy fitSpy(&rig.view, &PdfViewport::fitModeChanged);
+        rig.view.setFitMode(PdfViewport::FitWidth);
+        QCOMPARE(fitSpy.count(), 1);
+        const double expected = (rig.view.viewport()->width() - 32.0) / 612.0;
+        QCOMPARE(rig.view.zoom(), expected);
+
+        QSignalSpy zoomSpy(&rig.view, &PdfViewport::zoomChanged);
+        rig.view.resize(rig.view.width() + 200, rig.view.height());
+        QVERIFY(zoomSpy.wait(2000));
+        QCOMPARE(rig.view.zoom(), (rig.view.viewport()->width() - 32.0) / 612.0);
+        QCOMPARE(rig.view.fitMode(), int(PdfViewport::FitWidth));
+
+        // A zoom by the user leaves the fit mode and says so.
+        fitSpy.clear();
+        rig.view.setZoom(2.0);
+        QCOMPARE(rig.view.fitMode(), int(PdfViewport::FitNone));
+        QCOMPARE(fitSpy.count(), 1);
+        QCOMPARE(fitSpy.first().first().toInt(), 0);
+    }
+
+    void fitPageWithRotationUsesHeightAsWidth()
+    {
+        ViewportRig rig(QSize(900, 2000));
+        QVERIFY(rig.open(letterPdf));
+        rig.view.rotateBy(90);
+        rig.view.setFitMode(PdfViewport::FitPage);
+        const QSize vp = rig.view.viewport()->size();
+        const double expected = std::min((vp.width() - 32.0) / 792, (vp.height() - 32.0) / 612);
+        QCOMPARE(rig.view.zoom(), expected);
+        QCOMPARE(rig.view.pageRect(0).width(), 792 * expected);
+    }
+
+    void rotation()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(letterPdf));
+        QSignalSpy spy(&rig.view, &PdfViewport::rotationChanged);
+        rig.view.rotateBy(-90);
+        QCOMPARE(rig.view.rotation(), 270);
+        rig.view.rotateBy(90);
+        QCOMPARE(rig.view.rotation(), 0);
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(&rig.view, Qt::Key_R);
+        QCOMPARE(rig.view.rotation(), 0);
+        QCOMPARE(spy.count(), 6);
+        QCOMPARE(spy.at(2).first().toInt(), 90);
+        // R with a modifier is not a rotation.
+        QTest::keyClick(&rig.view, Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(rig.view.rotation(), 0);
+    }
+
+    void goToPageClamps()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(letterPdf));
+        QSignalSpy spy(&rig.view, &PdfViewport::currentPageChanged);
+        rig.view.goToPage(3);
+        QCOMPARE(rig.view.currentPage(), 3);
+        QCOMPARE(rig.view.verticalScrollBar()->value(), int(rig.view.pageRect(3).top() - 16));
+        rig.view.goToPage(-5);
+        QCOMPARE(rig.view.currentPage(), 0);
+        rig.view.goToPage(5 + 3);
+        QCOMPARE(rig.view.currentPage(), 4);
+        QCOMPARE(spy.count(), 3);
+        rig.view.goToPage(4);
+        QCOMPARE(spy.count(), 3);
+        // Home and End.
+        QTest::keyClick(&rig.view, Qt::Key_Home);
+        QCOMPARE(rig.view.currentPage(), 0);
+        QTest::keyClick(&rig.view, Qt::Key_End);
+        QCOMPARE(rig.view.currentPage(), 4);
+    }
+
+    void scrollingMovesCurrentPage()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(letterPdf));
+        QSignalSpy spy(&rig.view, &PdfViewport::currentPageChanged);
+        const int vh = rig.view.viewport()->height();
+        // Probe at half the height inside page 2.
+        rig.view.verticalScrollBar()->setValue(int(rig.view.pageRect(2).top()) + 10 - vh / 2);
+        QCOMPARE(rig.view.currentPage(), 2);
+        QCOMPARE(spy.count(), 1);
+        QTest::keyClick(&rig.view, Qt::Key_Down);
+        QCOMPARE(rig.view.verticalScrollBar()->value(),
+                 int(rig.view.pageRect(2).top()) + 10 - vh / 2 + 60);
+        const int before = rig.view.verticalScrollBar()->value();
+        QTest::keyClick(&rig.view, Qt::Key_Space);
+        QCOMPARE(rig.view.verticalScrollBar()->value(), before + vh);
+        QTest::keyClick(&rig.view, Qt::Key_Space, Qt::ShiftModifier);
+        QCOMPARE(rig.view.verticalScrollBar()->value(), before);
+    }
+
+    void singlePageMode()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(letterPdf));
+        QSignalSpy modeSpy(&rig.view, &PdfViewport::viewModeChanged);
+        rig.view.setViewMode(PdfViewport::SinglePage);
+        rig.view.setViewMode(PdfViewport::SinglePage);
+        QCOMPARE(modeSpy.count(), 1);
+        QCOMPARE(rig.view.viewGeometry().contentSize().height(), 16 + 792 + 16.0);
+        QVERIFY(rig.view.pageRect(1).isEmpty());
+
+        QSignalSpy pageSpy(&rig.view, &PdfViewport::currentPageChanged);
+        QTest::keyClick(&rig.view, Qt::Key_PageDown);
+        QCOMPARE(rig.view.currentPage(), 1);
+        QCOMPARE(rig.view.pageRect(1).top(), 16.0);
+        QVERIFY(rig.view.pageRect(0).isEmpty());
+        QTest::keyClick(&rig.view, Qt::Key_PageUp);
+        QCOMPARE(rig.view.currentPage(), 0);
+        rig.view.goToPage(4);
+        pageSpy.clear();
+        QTest::keyClick(&rig.view, Qt::Key_PageDown); // last page: nothing
+        QCOMPARE(rig.view.currentPage(), 4);
+        QCOMPARE(pageSpy.count(), 0);
+    }
+
+    void narrowPageCentredOnWidePage()
+    {
+        ViewportRig rig(QSize(1400, 900));
+        QVERIFY(rig.open(mixedPdf));
+        const QRectF wide = rig.view.pageRect(0);
+        const QRectF narrow = rig.view.pageRect(1);
+        QCOMPARE(wide.left(), 16.0);
+        QCOMPARE(narrow.center().x(), wide.center().x());
+        // The content is narrower than the viewport: pages keep their place from the left edge.
+        QVERIFY(rig.view.viewport()->width() > wide.right() + 16);
+    }
+
+    void keysZoom()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(letterPdf));
+        QTest::keyClick(&rig.view, Qt::Key_Plus);
+        QCOMPARE(rig.view.zoom(), 1.2);
+        QTest::keyClick(&rig.view, Qt::Key_Minus);
+        QVERIFY(sameZoom(rig.view.zoom(), 1.0));
+        QTest::keyClick(&rig.view, Qt::Key_Equal);
+        rig.view.setFitMode(PdfViewport::FitPage);
+        QSignalSpy fitSpy(&rig.view, &PdfViewport::fitModeChanged);
+        QTest::keyClick(&rig.view, Qt::Key_0);
+        QCOMPARE(rig.view.zoom(), 1.0);
+        QCOMPARE(rig.view.fitMode(), int(PdfViewport::FitNone));
+        QCOMPARE(fitSpy.count(), 1);
+    }
+
+    void visiblePagesAreRendered()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(letterPdf));
+        QSignalSpy visible(&rig.view, &PdfViewport::visiblePagesChanged);
+        QVERIFY(visible.wait(2000)); // the render timer
+        QCOMPARE(visible.last().first().value<QList<int>>(), QList<int>({0}));
+        QVERIFY(rig.waitImages());
+        const RenderCache::Key key = rig.view.renderKeyFor(0);
+        QCOMPARE(key.size, QSize(612, 792));
+        QCOMPARE(rig.cache.cachedImage(key).size(), QSize(612, 792));
+        // Text of the current page and its neighbour is prefetched.
+        QTRY_VERIFY(rig.text.hasQuickBoxes(0) || rig.text.hasPageText(0));
+        QTRY_VERIFY(rig.text.hasPageText(1));
+
+        // Rotation changes the key: the old image is no longer the one painted.
+        rig.view.rotateBy(90);
+        QCOMPARE(rig.view.renderKeyFor(0).size, QSize(792, 612));
+        QCOMPARE(rig.view.renderKeyFor(0).rotation, 90);
+        QVERIFY(rig.cache.cachedImage(rig.view.renderKeyFor(0)).isNull());
+    }
+
+    void hugeZoomIsClampedToThePixelLimit()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(letterPdf));
+        rig.view.setZoom(8.0);
+        const QSize s = rig.view.renderKeyFor(0).size;
+        QVERIFY(qint64(s.width()) * s.height() <= RenderCache::maxRenderPixels);
+        QCOMPARE(rig.view.viewGeometry().renderPixelSize(0, 1.0), QSize(4896, 6336));
+    }
+
+    void setDocumentAgainResets()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(letterPdf));
+        rig.view.setZoom(1.5);
+        rig.view.rotateBy(180);
+        rig.view.goToPage(4);
+        QVERIFY(rig.view.verticalScrollBar()->value() > 0);
+        rig.view.setDocument();
+        QCOMPARE(rig.view.verticalScrollBar()->value(), 0);
+        QCOMPARE(rig.view.zoom(), 1.5);
+        QCOMPARE(rig.view.rotation(), 180);
+        QCOMPARE(rig.view.currentPage(), 0);
+    }
+
+    void linksLoadOnTheWorker()
+    {
+        const QString path = dir.filePath(QStringLiteral("links.pdf"));
+        QVERIFY(writeLinkedPdf(path, {{{QPointF(72, 100), 24, QStringLiteral("Go")}}, {}},
+                               {{0, QRectF(72, 80, 60, 30), 1, {}}}));
+        ViewportRig rig;
+        QVERIFY(rig.open(path));
+        QTRY_VERIFY(rig.view.linksLoaded(0));
+        const QPdfLink link = rig.view.linkAt(0, QPointF(90, 95));
+        QVERIFY(link.isValid());
+        QCOMPARE(link.page(), 1);
+        QVERIFY(!rig.view.linkAt(0, QPointF(300, 300)).isValid());
+        QVERIFY(!rig.view.linkAt(1, QPointF(90, 95)).isValid());
+    }
+};
+
+QTEST_MAIN(TestPdfViewport)
+#include "tst_pdfviewport.moc"
