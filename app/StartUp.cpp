@@ -1,0 +1,50 @@
+#include "app/StartUp.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+
+namespace dovrix {
+
+void setApplicationIdentity()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Dovrix"));
+    QCoreApplication::setApplicationName(QStringLiteral("Dovrix"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(applicationVersionText));
+}
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 256}) {
+        const QString name = QStringLiteral(":/icons/Dovrix-%1.png").arg(size);
+        if (QFile::exists(name))
+            icon.addFile(name, QSize(size, size), QIcon::Normal, QIcon::Off);
+    }
+    return icon;
+}
+
+void defineCommandLine(QCommandLineParser& parser)
+{
+    // These texts are shown by the help option as they are, in every interface language.
+    parser.setApplicationDescription(
+        QStringLiteral("Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("要打开的 PDF 文件。"),
+                                 QStringLiteral("[file]"));
+    parser.addOption(QCommandLineOption(
+        QStringList{QStringLiteral("ocr-page")},
+        QStringLiteral("文档打开后自动对指定页执行 OCR（调试/CI）。"), QStringLiteral("page")));
+}
+
+int ocrPageIndexFromOption(const QString& value)
+{
+    bool ok = false;
+    const int page = value.toInt(&ok, 10);
+    // Pages below 1 request nothing; mapping them all to -1 also avoids overflow at INT_MIN.
+    return ok && page > 0 ? page - 1 : -1;
+}
+
+} // namespace dovrix

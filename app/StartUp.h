@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+
+class QCommandLineParser;
+
+namespace dovrix {
+
+inline constexpr char applicationVersionText[] = "1.5.1";
+
+// Organisation and application name "Dovrix", version 1.5.1. They also locate the settings file.
+void setApplicationIdentity();
+
+// The window icon from the compiled-in images ":/icons/Dovrix-<size>.png" (16, 32, 48, 256); a
+// missing image leaves its size out.
+QIcon applicationIcon();
+
+// Description, help and version options, the positional "file" and the option "ocr-page".
+void defineCommandLine(QCommandLineParser& parser);
+
+// The 0-based page for the 1-based "ocr-page" value; a value that is not a number counts as 0 and
+// so gives -1, which requests nothing.
+int ocrPageIndexFromOption(const QString& value);
+
+} // namespace dovrix

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "core/session/ViewHistory.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+class QTimer;
+
+namespace dovrix {
+
+class AnnotationStore;
+class AppSettings;
+class DocumentController;
+class PdfWorker;
+class ReadingProgress;
+class RenderCache;
+class SearchController;
+class TextLayoutStore;
+
+// Everything kept for one open document (one tab of the main window): its controller, stores,
+// render cache, reading progress, page view and view history. Relays the controller's signals with
+// itself as the first argument, and resets every part when a document becomes ready (also after a
+// reload or an accepted password) before announcing documentReady. GUI thread only.
+class DocumentSession : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(DocumentSession)
+
+public:
+    static constexpr qint64 RenderCacheBytes = 201326592; // 192 MiB
+    static constexpr int RenderPriority = 30;
+    static constexpr int HistoryDelayMs = 600;
+
+    // worker and settings are shared and not owned; both must outlive the session.
+    DocumentSession(PdfWorker* worker, AppSettings* settings, QObject* parent = nullptr);
+    ~DocumentSession() override;
+
+    void openFile(const QString& path);
+    void submitPassword(const QString& password);
+    // -1 back, +1 forward; the view follows without creating a new history entry.
+    void navigateHistory(int step);
+    // Writes pending reading progress now and stops background work of this document without any
+    // signal. Called by the window before it deletes the session.
+    void prepareClose();
+    // The file name of the document, or "新文档" without a path.
+    QString displayName() const;
+
+    const QList<ViewState>& viewHistory() const { return history.entries(); }
+    int historyIndex() const { return history.index(); }
+    bool isNavigating() const { return navigating; }
+    int pendingRestorePage() const { return restorePage; }
+
+    // Set when the file changed on disk; the window clears it once the document is ready again.
+    bool sourceModified() const { return modified; }
+    void setSourceModified(bool on) { modified = on; }
+    // Side panel tab last shown for this document; kept by the window.
+    int sideTabIndex() const { return sideTab; }
+    void setSideTabIndex(int index) { sideTab = index; }
+
+    PdfWorker* worker() const { return pdfWorker; }
+    AppSettings* settings() const { return appSettings; }
+    DocumentController* controller() const { return documentController; }
+    TextLayoutStore* textLayout() const { return textStore; }
+    SearchController* search() const { return searchController; }
+    AnnotationStore* annotations() const { return annotationStore; }
+    RenderCache* renderCache() const { return cache; }
+    ReadingProgress* progress() const { return readingProgress; }
+    QTimer* historyTimer() const { return timer; }
+    // The widget the window puts into the document tab. Owned by the session (deleted in its
+    // destructor), although the tab widget becomes its parent.
+    QWidget* pageWidget() const { return page; }
+
+Q_SIGNALS:
+    void statusChanged(dovrix::DocumentSession* session, int status, const QString& message);
+    void documentReady(dovrix::DocumentSession* session);
+    void passwordRequired(dovrix::DocumentSession* session, bool wrongPrevious);
+    void sourceFileModified(dovrix::DocumentSession* session);
+    void tocAvailable(dovrix::DocumentSession* session, bool hasToc);
+
+private:
+    void runReadySequence();
+    void recordViewState();
+    void viewMoved();
+
+    // The page view's side of the history; empty / no-ops while there is no page view.
+    std::optional<ViewState> currentViewState() const;
+    void showViewState(const ViewState& state);
+    void goToPage(int page);
+
+    PdfWorker* pdfWorker;
+    AppSettings* appSettings;
+    DocumentController* documentController;
+    TextLayoutStore* textStore;
+    SearchController* searchController;
+    AnnotationStore* annotationStore;
+    RenderCache* cache;
+    ReadingProgress* readingProgress;
+    QTimer* timer;
+    // Guarded: the tab widget may delete its children before the session when the window goes.
+    QPointer<QWidget> page;
+
+    ViewHistory history;
+    bool navigating = false;
+    int restorePage = -1;
+    bool modified = false;
+    int sideTab = 0;
+};
+
+} // namespace dovrix

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+
+#include <optional>
+
+namespace dovrix {
+
+// One entry of a document's back/forward history.
+struct ViewState
+{
+    int page = 0;      // 0-based
+    double zoom = 1.0; // logical pixels per point
+    int rotation = 0;  // degrees: 0, 90, 180 or 270
+
+    // Exact zoom comparison: a state is recorded again only when something really changed.
+    friend bool operator==(const ViewState& a, const ViewState& b)
+    {
+        return a.page == b.page && a.rotation == b.rotation && a.zoom == b.zoom;
+    }
+    friend bool operator!=(const ViewState& a, const ViewState& b) { return !(a == b); }
+};
+
+// Back/forward list of view states, oldest first, like a browser's history: a new entry after
+// going back discards the forward branch, and only the newest MaxEntries entries are kept.
+class ViewHistory
+{
+public:
+    static constexpr int MaxEntries = 100;
+
+    // Appends state after the current entry (dropping any forward entries) unless the current entry
+    // already equals it. Returns whether an entry was added.
+    bool record(const ViewState& state);
+    // Moves the current entry by step (-1 back, +1 forward) and returns the state to show, or
+    // nothing (and no change) when that would leave the list.
+    std::optional<ViewState> step(int step);
+    void clear();
+
+    const QList<ViewState>& entries() const { return list; }
+    int index() const { return current; } // -1 when empty
+    bool canGoBack() const { return current > 0; }
+    bool canGoForward() const { return current >= 0 && current + 1 < list.size(); }
+
+private:
+    QList<ViewState> list;
+    int current = -1;
+};
+
+} // namespace dovrix

@@ -1,0 +1,476 @@
+#include "app/MainWindow.h"
+#include "app/StartUp.h"
+#include "core/DocumentController.h"
+#include "core/session/DocumentSession.h"
+#include "settings/AppSettings.h"
+#include "theme/ThemePalette.h"
+
+#include "tests/support/TestPdf.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using namespace dovrix;
+
+namespace {
+
+// Acts on the next modal dialog of type T from inside its own event loop: a zero-interval timer
+// looks for it on every turn of the loop, so the test never blocks and never sleeps.
+template <typename T> class ModalDriver
+{
+public:
+    explicit ModalDriver(std::function<void(T*)> action)
+    {
+        timer.setInterval(0);
+        QObject::connect(&timer, &QTimer::timeout, [this, action] {
+            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            timer.stop();
+            ++handled;
+            titles.append(dialog->windowTitle());
+            action(dialog);
+            if (--remaining > 0)
+                timer.start();
+        });
+        timer.start();
+    }
+    // Handle this many dialogs in a row (default one).
+    void expect(int count) { remaining = count; }
+
+    int handled = 0;
+    QStringList titles;
+
+private:
+    QTimer timer;
+    int remaining = 1;
+};
+
+QString messageText(QMessageBox* box)
+{
+    return box->text();
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startsOnTheWelcomePage();
+    void filesOpenInTabsInOrder();
+    void sameFileOpensOnce();
+    void missingFileWarns();
+    void loadFailureWarnsAndKeepsTheTab();
+    void closingTabs();
+    void closingTheLastTabReturnsToWelcome();
+    void emptyPasswordClosesTheTab();
+    void wrongPasswordAsksAgain();
+    void storedThemeIdIsCaseSensitive();
+    void newPageViewUsesTheCurrentTheme();
+    void destroyedWithSessionsAndPendingCloses();
+    void privateModeAddsNoRecentFiles();
+
+private:
+    QString makePdf(const QString& name, int pages = 2);
+    static bool waitReady(DocumentSession* session);
+    static DocumentSession* sessionAt(MainWindow& window, int tab);
+
+    QTemporaryDir settingsDir;
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+void TestMainWindow::initTestCase()
+{
+    QVERIFY(settingsDir.isValid());
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    setApplicationIdentity();
+}
+
+void TestMainWindow::init()
+{
+    QSettings().clear();
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+}
+
+void TestMainWindow::cleanup()
+{
+    dir.reset();
+}
+
+QString TestMainWindow::makePdf(const QString& name, int pages)
+{
+    const QString path = dir->filePath(name);
+    QStringList texts;
+    for (int i = 0; i < pages; ++i)
+        texts << QStringLiteral("%1 page %2").arg(name).arg(i + 1);
+    if (!test::writeTextPdf(path, texts))
+        return {};
+    return path;
+}
+
+bool TestMainWindow::waitReady(DocumentSession* session)
+{
+    return QTest::qWaitFor([session] { return session->controller()->status() == Ready; }, 20000);
+}
+
+DocumentSession* TestMainWindow::sessionAt(MainWindow& window, int tab)
+{
+    QWidget* page = window.documentTabs()->widget(tab);
+    for (DocumentSession* session : window.documentSessions()) {
+        if (session->pageWidget() == page)
+            return session;
+    }
+    return nullptr;
+}
+
+void TestMainWindow::startsOnTheWelcomePage()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.objectName(), QStringLiteral("MainWindow"));
+    QCOMPARE(window.size(), QSize(1440, 900));
+    QCOMPARE(window.centralStack()->currentWidget(), window.welcomePage());
+    QCOMPARE(window.welcomePage()->objectName(), QStringLiteral("welcome"));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Dovrix v1.5.1"));
+    QVERIFY(window.documentSessions().isEmpty());
+    QVERIFY(!window.current());
+    QCOMPARE(window.documentTabs()->count(), 0);
+    // Nothing to recognise without a document.
+    window.ocrPageWhenReady(2);
+}
+
+void TestMainWindow::filesOpenInTabsInOrder()
+{
+    const QString a = makePdf("alpha.pdf");
+    const QString b = makePdf("beta.pdf", 3);
+    MainWindow window;
+    window.show();
+    window.openFile(a);
+    window.openFile(b);
+
+    QCOMPARE(window.documentSessions().size(), 2);
+    QTabWidget* tabs = window.documentTabs();
+    QCOMPARE(tabs->count(), 2);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("alpha.pdf"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("beta.pdf"));
+    QCOMPARE(window.centralStack()->currentWidget(), window.documentArea());
+    // The newest tab is shown.
+    QCOMPARE(tabs->currentIndex(), 1);
+    QCOMPARE(window.current(), window.documentSessions().at(1));
+    QCOMPARE(window.windowTitle(), QStringLiteral("beta.pdf - Dovrix v1.5.1"));
+    QVERIFY(waitReady(window.documentSessions().at(0)));
+    QVERIFY(waitReady(window.documentSessions().at(1)));
+    QCOMPARE(window.documentSessions().at(1)->controller()->pageCount(), 3);
+
+    // Choosing the other tab makes its document current.
+    tabs->setCurrentIndex(0);
+    QCOMPARE(window.current(), window.documentSessions().at(0));
+    QCOMPARE(window.windowTitle(), QStringLiteral("alpha.pdf - Dovrix v1.5.1"));
+
+    QCOMPARE(window.appSettings()->recentFiles(), (QStringList{b, a}));
+}
+
+void TestMainWindow::sameFileOpensOnce()
+{
+    const QString a = makePdf("same.pdf");
+    const QString b = makePdf("other.pdf");
+    QDir(dir->path()).mkdir("sub");
+    const QString viaDots = dir->path() + "/sub/../same.pdf";
+    const QString viaLink = dir->filePath("link.pdf");
+    QVERIFY(QFile::link(a, viaLink));
+
+    MainWindow window;
+    window.openFile(a);
+    window.openFile(b);
+    QCOMPARE(window.documentTabs()->currentIndex(), 1);
+    for (const QString& path : {a, viaDots, viaLink}) {
+        window.openFile(path);
+        QCOMPARE(window.documentSessions().size(), 2);
+        QCOMPARE(window.documentTabs()->count(), 2);
+        // The tab that has the file is shown again.
+        QCOMPARE(window.documentTabs()->currentIndex(), 0);
+        window.documentTabs()->setCurrentIndex(1);
+    }
+    // A relative path is resolved against the working directory.
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir->path());
+    window.openFile("same.pdf");
+    QDir::setCurrent(before);
+    QCOMPARE(window.documentTabs()->count(), 2);
+    QCOMPARE(window.documentTabs()->currentIndex(), 0);
+}
+
+void TestMainWindow::missingFileWarns()
+{
+    MainWindow window;
+    window.show();
+    const QString present = makePdf("present.pdf");
+    QString text;
+    ModalDriver<QMessageBox> driver([&text](QMessageBox* box) {
+        text = messageText(box);
+        box->accept();
+    });
+    driver.expect(2);
+    window.openFile(dir->filePath("missing.pdf"));
+    window.openFile(dir->path()); // a directory is no file either
+    QCOMPARE(driver.handled, 2);
+    QCOMPARE(driver.titles, (QStringList{"打开失败", "打开失败"}));
+    QCOMPARE(text, QStringLiteral("文件不存在或无法访问。"));
+    QVERIFY(window.documentSessions().isEmpty());
+    QCOMPARE(window.centralStack()->currentWidget(), window.welcomePage());
+    QVERIFY(window.appSettings()->recentFiles().isEmpty());
+
+    // The files after a missing one still open.
+    window.openFile(present);
+    QCOMPARE(window.documentSessions().size(), 1);
+}
+
+void TestMainWindow::loadFailureWarnsAndKeepsTheTab()
+{
+    const QString junk = dir->filePath("junk.pdf");
+    {
+        QFile file(junk);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QByteArray bytes;
+        for (int i = 0; i < 4096; ++i)
+            bytes.append(char((i * 7919) % 251));
+        file.write(bytes);
+    }
+    MainWindow window;
+    window.show();
+    ModalDriver<QMessageBox> driver([](QMessageBox* box) { box->accept(); });
+    window.openFile(junk);
+    QCOMPARE(window.documentTabs()->count(), 1);
+    DocumentSession* session = window.documentSessions().first();
+    QTRY_COMPARE_WITH_TIMEOUT(session->controller()->status(), int(Failed), 20000);
+    QTRY_COMPARE(driver.handled, 1);
+    QCOMPARE(driver.titles.first(), QStringLiteral("打开失败"));
+    QCOMPARE(window.documentTabs()->count(), 1);
+    // A file that then failed to open is still remembered.
+    QCOMPARE(window.appSettings()->recentFiles(), QStringList{junk});
+}
+
+void TestMainWindow::closingTabs()
+{
+    const QString a = makePdf("a.pdf");
+    const QString b = makePdf("b.pdf");
+    const QString c = makePdf("c.pdf");
+    const QString d = makePdf("d.pdf");
+    MainWindow window;
+    window.show();
+    for (const QString& path : {a, b, c})
+        window.openFile(path);
+    QTabWidget* tabs = window.documentTabs();
+
+    // The middle of three: the tab to its right becomes current.
+    tabs->setCurrentIndex(1);
+    DocumentSession* middle = window.current();
+    QSignalSpy destroyed(middle, &QObject::destroyed);
+    window.closeSession(middle);
+    QCOMPARE(tabs->count(), 2);
+    QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("c.pdf"));
+    QCOMPARE(window.current(), sessionAt(window, tabs->currentIndex()));
+    QCOMPARE(window.windowTitle(), QStringLiteral("c.pdf - Dovrix v1.5.1"));
+    QVERIFY(destroyed.wait(5000));
+
+    // The rightmost: the one to its left.
+    window.openFile(d); // a, c, d with d current
+    QCOMPARE(tabs->currentIndex(), 2);
+    window.closeSession(window.current());
+    QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("c.pdf"));
+    QCOMPARE(window.current(), sessionAt(window, tabs->currentIndex()));
+
+    // A tab that is not current: the current one stays.
+    DocumentSession* current = window.current();
+    window.closeSession(sessionAt(window, 0));
+    QCOMPARE(window.current(), current);
+    QCOMPARE(tabs->count(), 1);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("c.pdf"));
+
+    // Closing through the tab's close button.
+    window.openFile(a);
+    QCOMPARE(tabs->count(), 2);
+    Q_EMIT tabs->tabCloseRequested(1);
+    QCOMPARE(tabs->count(), 1);
+    QCOMPARE(window.current(), current);
+
+    // A session that is no longer open, or none, is ignored.
+    window.closeSession(nullptr);
+    QCOMPARE(tabs->count(), 1);
+}
+
+void TestMainWindow::closingTheLastTabReturnsToWelcome()
+{
+    MainWindow window;
+    window.show();
+    window.openFile(makePdf("only.pdf"));
+    DocumentSession* session = window.current();
+    QVERIFY(session);
+    QVERIFY(waitReady(session));
+    window.closeSession(session);
+    QVERIFY(!window.current());
+    QVERIFY(window.documentSessions().isEmpty());
+    QCOMPARE(window.centralStack()->currentWidget(), window.welcomePage());
+    QCOMPARE(window.windowTitle(), QStringLiteral("Dovrix v1.5.1"));
+}
+
+void TestMainWindow::emptyPasswordClosesTheTab()
+{
+    const QString plain = makePdf("plain.pdf");
+    const QString locked = dir->filePath("locked.pdf");
+    if (!test::encryptPdf(plain, locked, "secret"))
+        QSKIP("qpdf is not available");
+
+    MainWindow window;
+    window.show();
+    QString label;
+    ModalDriver<QInputDialog> driver([&label](QInputDialog* dialog) {
+        label = dialog->labelText();
+        QCOMPARE(dialog->textEchoMode(), QLineEdit::Password);
+        QVERIFY(dialog->textValue().isEmpty());
+        dialog->setTextValue(QString());
+        dialog->accept();
+    });
+    window.openFile(locked);
+    QTRY_COMPARE_WITH_TIMEOUT(driver.handled, 1, 20000);
+    QCOMPARE(driver.titles, QStringList{"该文档已加密"});
+    QCOMPARE(label, QStringLiteral("请输入打开口令（Dovrix 不支持破解或移除权限）："));
+    QTRY_VERIFY(window.documentSessions().isEmpty());
+    QCOMPARE(window.documentTabs()->count(), 0);
+    QCOMPARE(window.centralStack()->currentWidget(), window.welcomePage());
+}
+
+void TestMainWindow::wrongPasswordAsksAgain()
+{
+    const QString plain = makePdf("plain.pdf", 4);
+    const QString locked = dir->filePath("locked.pdf");
+    if (!test::encryptPdf(plain, locked, "secret"))
+        QSKIP("qpdf is not available");
+
+    MainWindow window;
+    window.show();
+    int round = 0;
+    ModalDriver<QInputDialog> driver([&round](QInputDialog* dialog) {
+        dialog->setTextValue(++round == 1 ? QStringLiteral("wrong") : QStringLiteral("secret"));
+        dialog->accept();
+    });
+    driver.expect(2);
+    window.openFile(locked);
+    QTRY_COMPARE_WITH_TIMEOUT(driver.handled, 2, 20000);
+    QCOMPARE(driver.titles, (QStringList{"该文档已加密", "口令不正确，请重试"}));
+    DocumentSession* session = window.current();
+    QVERIFY(session);
+    QVERIFY(waitReady(session));
+    QCOMPARE(session->controller()->pageCount(), 4);
+
+    // Cancelling a later prompt closes the tab as well.
+    window.openFile(locked); // already open: no prompt, same tab
+    QCOMPARE(window.documentSessions().size(), 1);
+}
+
+void TestMainWindow::storedThemeIdIsCaseSensitive()
+{
+    AppSettings().setTheme("Dark");
+    {
+        MainWindow window;
+        QCOMPARE(window.themeIndex(), 0);
+        QCOMPARE(currentTheme(), 0);
+        QCOMPARE(AppSettings().theme(), QStringLiteral("light"));
+        QCOMPARE(qApp->styleSheet(), buildStyleSheet(themePalette(0)));
+    }
+    AppSettings().setTheme("midnight");
+    {
+        MainWindow window;
+        QCOMPARE(window.themeIndex(), 3);
+        QCOMPARE(currentTheme(), 3);
+        QCOMPARE(qApp->styleSheet(), buildStyleSheet(themePalette(3)));
+        window.applyTheme(9); // outside the five: light, stored as "light"
+        QCOMPARE(currentTheme(), 0);
+        QCOMPARE(AppSettings().theme(), QStringLiteral("light"));
+    }
+}
+
+void TestMainWindow::newPageViewUsesTheCurrentTheme()
+{
+    MainWindow window;
+    window.show();
+    window.applyTheme(4);
+    QCOMPARE(AppSettings().theme(), QStringLiteral("hc"));
+    window.openFile(makePdf("themed.pdf"));
+    QWidget* view = window.current()->pageWidget();
+    QTRY_VERIFY(view->isVisible() && view->width() > 20 && view->height() > 20);
+    const QImage image = view->grab().toImage();
+    QCOMPARE(image.pixelColor(4, 4), QColor("#101010"));
+
+    window.applyTheme(1);
+    const QImage paper = view->grab().toImage();
+    QCOMPARE(paper.pixelColor(4, 4), QColor(themePalette(1).viewport));
+    window.applyTheme(0);
+}
+
+void TestMainWindow::destroyedWithSessionsAndPendingCloses()
+{
+    const QString a = makePdf("one.pdf");
+    const QString b = makePdf("two.pdf");
+    QPointer<DocumentSession> closed;
+    QPointer<DocumentSession> open;
+    {
+        MainWindow window;
+        window.show();
+        window.openFile(a);
+        window.openFile(b);
+        closed = window.documentSessions().first();
+        open = window.documentSessions().last();
+        QVERIFY(waitReady(closed));
+        // The closed session is still waiting for its deferred deletion, the other is loading.
+        window.closeSession(closed);
+        QVERIFY(closed);
+    }
+    QVERIFY(!closed);
+    QVERIFY(!open);
+}
+
+void TestMainWindow::privateModeAddsNoRecentFiles()
+{
+    const QString a = makePdf("first.pdf");
+    const QString b = makePdf("second.pdf");
+    AppSettings settings;
+    settings.addRecentFile(a);
+    settings.setPrivateMode(true);
+    MainWindow window;
+    window.openFile(b);
+    QCOMPARE(settings.recentFiles(), QStringList{a});
+    settings.setPrivateMode(false);
+    window.openFile(a);
+    window.openFile(b); // already open: not added again
+    QCOMPARE(settings.recentFiles(), QStringList{a});
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

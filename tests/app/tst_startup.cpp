@@ -1,0 +1,110 @@
+#include "app/StartUp.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QImage>
+#include <QProcess>
+#include <QTest>
+
+using namespace dovrix;
+
+class TestStartUp : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void iconsAreCompiledIn();
+    void ocrPageOption_data();
+    void ocrPageOption();
+    void commandLine();
+    void versionAndHelp();
+    void unknownOptionFails();
+
+private:
+    QString program() const;
+};
+
+QString TestStartUp::program() const
+{
+    return qEnvironmentVariable("DOVRIX_BUILD_DIR") + QStringLiteral("/dovrix");
+}
+
+void TestStartUp::iconsAreCompiledIn()
+{
+    for (int size : {16, 32, 48, 256}) {
+        const QImage image(QStringLiteral(":/icons/Dovrix-%1.png").arg(size));
+        QVERIFY2(!image.isNull(), qPrintable(QString::number(size)));
+        QCOMPARE(image.size(), QSize(size, size));
+    }
+    const QIcon icon = applicationIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    QCOMPARE(sizes, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {256, 256}}));
+}
+
+void TestStartUp::ocrPageOption_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("index");
+    QTest::newRow("first page") << "1" << 0;
+    QTest::newRow("third page") << "3" << 2;
+    QTest::newRow("zero") << "0" << -1;
+    QTest::newRow("negative") << "-4" << -1;
+    QTest::newRow("not a number") << "abc" << -1;
+    QTest::newRow("trailing text") << "3x" << -1;
+    QTest::newRow("empty") << "" << -1;
+    QTest::newRow("hexadecimal") << "0x10" << -1;
+    QTest::newRow("leading zeros") << "007" << 6;
+    QTest::newRow("most negative") << "-2147483648" << -1;
+    QTest::newRow("too large") << "99999999999" << -1;
+}
+
+void TestStartUp::ocrPageOption()
+{
+    QFETCH(QString, value);
+    QFETCH(int, index);
+    QCOMPARE(ocrPageIndexFromOption(value), index);
+}
+
+void TestStartUp::commandLine()
+{
+    QCommandLineParser parser;
+    defineCommandLine(parser);
+    QVERIFY(parser.parse({"dovrix", "a.pdf", "--ocr-page", "3", "sub/b.pdf"}));
+    QCOMPARE(parser.positionalArguments(), (QStringList{"a.pdf", "sub/b.pdf"}));
+    QVERIFY(parser.isSet("ocr-page"));
+    QCOMPARE(parser.value("ocr-page"), QStringLiteral("3"));
+
+    QCommandLineParser missingValue;
+    defineCommandLine(missingValue);
+    QVERIFY(!missingValue.parse({"dovrix", "--ocr-page"}));
+}
+
+void TestStartUp::versionAndHelp()
+{
+    QProcess process;
+    process.start(program(), {"--version"});
+    QVERIFY2(process.waitForFinished(60000), qPrintable(process.errorString()));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()).trimmed(),
+             QStringLiteral("Dovrix 1.5.1"));
+
+    process.start(program(), {"--help"});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    const QString help = QString::fromUtf8(process.readAllStandardOutput());
+    QVERIFY(help.contains(QStringLiteral("纯只读 PDF 查看器")));
+    QVERIFY(help.contains(QStringLiteral("--ocr-page <page>")));
+    QVERIFY(help.contains(QStringLiteral("要打开的 PDF 文件。")));
+    QVERIFY(help.contains(QStringLiteral("[file]")));
+}
+
+void TestStartUp::unknownOptionFails()
+{
+    QProcess process;
+    process.start(program(), {"--no-such-option"});
+    QVERIFY(process.waitForFinished(60000));
+    QVERIFY(process.exitCode() != 0);
+}
+
+QTEST_MAIN(TestStartUp)
+#include "tst_startup.moc"
