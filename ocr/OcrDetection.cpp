@@ -1,5 +1,7 @@
 #include "ocr/OcrDetection.h"
 
+#include <QPainter>
+
 #include <algorithm>
 
 namespace dovrix {
@@ -8,7 +10,16 @@ QImage detectionSourceImage(const QImage& page)
 {
     if (page.format() == QImage::Format_RGB32 || page.format() == QImage::Format_RGB888)
         return page;
-    return page.convertToFormat(QImage::Format_RGB32);
+    if (!page.hasAlphaChannel())
+        return page.convertToFormat(QImage::Format_RGB32);
+    // Page renders are transparent where the page has no content; a plain conversion would turn
+    // that into black, hiding black text. Lay the image on white paper instead.
+    QImage paper(page.size(), QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    QPainter painter(&paper);
+    painter.drawImage(0, 0, page);
+    painter.end();
+    return paper;
 }
 
 QSize detectionInputSize(const QSize& source, int limitSideLength)

@@ -13,7 +13,8 @@
 namespace dovrix {
 
 // The page as detection sees it: the input itself when it is RGB32 or RGB888, else converted to
-// RGB32. All boxes refer to this image (same size as the input).
+// RGB32; an image with an alpha channel is laid on white first (page renders are transparent
+// where the page is empty). All boxes refer to this image (same size as the input).
 QImage detectionSourceImage(const QImage& page);
 
 // Size of the detection input for a source of the given size: scaled down so that the longer side

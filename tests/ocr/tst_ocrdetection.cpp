@@ -117,6 +117,18 @@ void TestOcrDetection::sourceImageFormat()
         QCOMPARE(source.format(), QImage::Format_RGB32);
         QCOMPARE(source.size(), other.size());
     }
+
+    // A page render is transparent where the page is empty: that must read as white paper, not
+    // as black (which would hide black text).
+    QImage render(4, 2, QImage::Format_ARGB32_Premultiplied);
+    render.fill(Qt::transparent);
+    render.setPixel(1, 1, qRgba(0, 0, 0, 255));
+    render.setPixel(2, 1, qPremultiply(qRgba(0, 0, 0, 128)));
+    const QImage paper = detectionSourceImage(render);
+    QCOMPARE(paper.format(), QImage::Format_RGB32);
+    QCOMPARE(paper.pixel(0, 0), qRgb(255, 255, 255));
+    QCOMPARE(paper.pixel(1, 1), qRgb(0, 0, 0));
+    QVERIFY(qAbs(qGray(paper.pixel(2, 1)) - 127) <= 2);
 }
 
 void TestOcrDetection::tensorIsPlanarAndNormalised()

@@ -1,0 +1,194 @@
+// The engine end to end with the real inference library and models that set-up puts into the build
+// directory: pages rendered from known English and Chinese text must be read back accurately.
+// Skipped when set-up has not fetched them (the rest of the program does not need them).
+
+#include "OcrFixtures.h"
+#include "ocr/OcrEngine.h"
+#include "ocr/OcrRuntime.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPdfDocument>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace dovrix;
+
+namespace {
+
+const QStringList EnglishLines = {
+    QStringLiteral("The quick brown fox jumps over the lazy dog near the river bank."),
+    QStringLiteral("Offline recognition turns scanned pages into searchable text."),
+    QStringLiteral("Invoice 2041 was paid on 12 March 2025 for a total of 318.75 euros."),
+    QStringLiteral("Please keep this document with your other important records."),
+    QStringLiteral("Reading order runs from the top of the page to the bottom."),
+    QStringLiteral("Every line is detected first and then recognised on its own."),
+    QStringLiteral("Small mistakes in a few letters are expected, but not many."),
+    QStringLiteral("A viewer that never writes the file it shows is easy to trust."),
+};
+
+const QStringList ChineseLines = {
+    QStringLiteral("今天天气很好，我们一起去公园散步吧。"),
+    QStringLiteral("这份文件记录了公司去年的主要工作成果。"),
+    QStringLiteral("离线识别可以把扫描的页面变成可以搜索的文字。"),
+    QStringLiteral("请把这份资料和其他重要文件放在一起保存。"),
+    QStringLiteral("阅读顺序是从页面的上方一直到下方。"),
+    QStringLiteral("每一行文字先被检测出来，然后单独进行识别。"),
+    QStringLiteral("我们希望这个程序能够帮助更多的读者。"),
+    QStringLiteral("北京、上海和广州都是中国的大城市。"),
+};
+
+// Writes an A4 page with one text line per entry and renders it at 300 dots per inch, as the OCR
+// controller does. lineTopsPx receives the top of each line's text box in image pixels.
+QImage renderTextPage(const QString& pdfPath, const QStringList& lines, const QFont& font,
+                      QList<double>* lineTopsPx = nullptr)
+{
+    {
+        QPdfWriter writer(pdfPath);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(72); // painter units are points
+        QPainter painter(&writer);
+        painter.setFont(font);
+        const double step = font.pointSizeF() * 1.8;
+        double top = 72;
+        for (const QString& line : lines) {
+            painter.drawText(QRectF(60, top, 480, step), Qt::AlignLeft | Qt::AlignVCenter, line);
+            if (lineTopsPx)
+                lineTopsPx->append(top * 300 / 72);
+            top += step;
+        }
+    }
+    QPdfDocument document;
+    if (document.load(pdfPath) != QPdfDocument::Error::None)
+        return {};
+    const QSizeF points = document.pagePointSize(0);
+    return document.render(0,
+                           QSize(int(points.width() / 72 * 300), int(points.height() / 72 * 300)));
+}
+
+QString joined(const QList<OcrLine>& lines)
+{
+    QStringList texts;
+    for (const OcrLine& line : lines)
+        texts << line.text;
+    return texts.join(QLatin1Char('\n'));
+}
+
+QString collapseSpaces(const QString& text)
+{
+    return text.simplified();
+}
+
+QString withoutSpaces(const QString& text)
+{
+    QString result = text;
+    result.remove(QRegularExpression(QStringLiteral("\\s")));
+    return result;
+}
+
+} // namespace
+
+class TestOcrEngine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void recognisesEnglish();
+    void recognisesChinese();
+    void blankAndNullPages();
+    void boxesAreInImagePixels();
+
+private:
+    OcrEngine engine;
+    QTemporaryDir dir;
+};
+
+void TestOcrEngine::initTestCase()
+{
+    if (test::ocrRuntimePath().isEmpty() || test::ocrModelDir().isEmpty())
+        QSKIP("the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+    QString error;
+    QVERIFY2(ensureRuntimeLoaded(QStringList{test::ocrRuntimePath()}, &error), qPrintable(error));
+    OcrEngineConfig config;
+    config.modelDir = test::ocrModelDir();
+    QVERIFY2(engine.initialize(config, &error), qPrintable(error));
+    // Class 0 is the blank and the last class a space, so the dictionary holds the rest.
+    QCOMPARE(engine.dictionary().size(), 6623);
+}
+
+void TestOcrEngine::recognisesEnglish()
+{
+    const QImage page = renderTextPage(dir.filePath(QStringLiteral("english.pdf")), EnglishLines,
+                                       QFont(QStringLiteral("DejaVu Sans"), 11));
+    QVERIFY(!page.isNull());
+    const QList<OcrLine> lines = engine.recognize(page);
+    const QString expected = EnglishLines.join(QLatin1Char('\n'));
+    const QString actual = joined(lines);
+    const double cer = test::characterErrorRate(collapseSpaces(expected), collapseSpaces(actual));
+    const double cerIgnoringSpaces =
+        test::characterErrorRate(withoutSpaces(expected), withoutSpaces(actual));
+    qInfo("English: %d lines, CER %.2f %% (%.2f %% ignoring spaces)", int(lines.size()), cer * 100,
+          cerIgnoringSpaces * 100);
+    QVERIFY2(cer <= 0.03, qPrintable(actual));
+}
+
+void TestOcrEngine::recognisesChinese()
+{
+    const QImage page = renderTextPage(dir.filePath(QStringLiteral("chinese.pdf")), ChineseLines,
+                                       QFont(QStringLiteral("Noto Sans CJK SC"), 12));
+    QVERIFY(!page.isNull());
+    const QList<OcrLine> lines = engine.recognize(page);
+    const QString expected = ChineseLines.join(QString());
+    const QString actual = joined(lines);
+    const double cer = test::characterErrorRate(withoutSpaces(expected), withoutSpaces(actual));
+    qInfo("Chinese: %d lines, CER %.2f %%", int(lines.size()), cer * 100);
+    QVERIFY2(cer <= 0.05, qPrintable(actual));
+}
+
+void TestOcrEngine::blankAndNullPages()
+{
+    QImage blank(1240, 1754, QImage::Format_ARGB32);
+    blank.fill(Qt::white);
+    QVERIFY(engine.recognize(blank).isEmpty());
+    QVERIFY(engine.recognize(QImage()).isEmpty());
+    QVERIFY(engine.recognizeLine(QImage()).text.isEmpty());
+}
+
+void TestOcrEngine::boxesAreInImagePixels()
+{
+    // A few lines on a page that is not A4 shaped and smaller than the detection limit: boxes must
+    // come back in the page image's own pixels, in reading order, each holding its line.
+    QImage page(900, 400, QImage::Format_RGB888);
+    page.fill(Qt::white);
+    const QStringList texts = {QStringLiteral("Left column"), QStringLiteral("Second line here")};
+    {
+        QPainter painter(&page);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(40);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(50, 60, 800, 60), Qt::AlignLeft | Qt::AlignVCenter, texts.at(0));
+        painter.drawText(QRect(50, 240, 800, 60), Qt::AlignLeft | Qt::AlignVCenter, texts.at(1));
+    }
+    const QList<OcrLine> lines = engine.recognize(page);
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(collapseSpaces(lines.at(0).text), texts.at(0));
+    QCOMPARE(collapseSpaces(lines.at(1).text), texts.at(1));
+    const QRect firstInk(50, 60, 800, 60);
+    for (int i = 0; i < 2; ++i) {
+        const QRectF box = lines.at(i).box;
+        const double centreY = i == 0 ? 90 : 270;
+        QVERIFY2(qAbs(box.center().y() - centreY) < 15, qPrintable(QString::number(box.y())));
+        QVERIFY(box.left() > 20 && box.left() < 60);
+        QVERIFY(box.height() > 30 && box.height() < 120);
+        QVERIFY(lines.at(i).score > 0.5f && lines.at(i).score <= 1.0f);
+    }
+    Q_UNUSED(firstInk);
+}
+
+QTEST_MAIN(TestOcrEngine)
+#include "tst_ocrengine.moc"
