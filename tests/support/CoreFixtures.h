@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace dovrix::test {
+
+// Hand-built PDF files for the document core's tests of hostile and odd input.
+
+// A valid PDF whose page tree is `depth` /Pages nodes deep, each with one kid, above one page.
+QByteArray deepPageTreePdf(int depth);
+
+// A valid PDF whose page tree has no pages at all.
+QByteArray pagelessPdf();
+
+// Writes bytes to a new file; false on failure.
+bool writeFile(const QString& path, const QByteArray& bytes);
+
+// Writes an executable shell script with the given body (after "#!/bin/sh").
+bool writeScript(const QString& path, const QByteArray& body);
+
+} // namespace dovrix::test
