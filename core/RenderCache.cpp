@@ -115,7 +115,7 @@ RenderCache::~RenderCache()
 
 void RenderCache::request(const Key& key, QPdfDocument* document)
 {
-    if (index.contains(key) || inFlight.contains(key))
+    if (!worker || index.contains(key) || inFlight.contains(key))
         return;
     const qint64 jobGeneration = generation->load();
     inFlight.insert(key, jobGeneration);

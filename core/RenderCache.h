@@ -1,9 +1,12 @@
 #pragma once
 
+#include "core/PdfWorker.h"
+
 #include <QHash>
 #include <QImage>
 #include <QMetaType>
 #include <QObject>
+#include <QPointer>
 #include <QSize>
 
 #include <atomic>
@@ -13,8 +16,6 @@
 class QPdfDocument;
 
 namespace dovrix {
-
-class PdfWorker;
 
 // Renders pages on the worker and keeps the most recently used images within a byte budget.
 // Callers ask for the pages they show with request(), paint whatever cachedImage() returns and
@@ -92,7 +93,7 @@ private:
     void evict();
     void removeEntry(Entries::iterator it);
 
-    PdfWorker* worker;
+    QPointer<PdfWorker> worker; // not owned; guarded because it may go before the cache
     qint64 budget;
     int jobPriority;
     // Shared with queued jobs, which read it on the worker thread: it outlives the cache so that a

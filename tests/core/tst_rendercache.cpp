@@ -319,6 +319,16 @@ private Q_SLOTS:
         settle();
     }
 
+    void requestAfterTheWorkerIsGoneDoesNothing()
+    {
+        RenderCache cache(worker.get(), 1 << 24, 30);
+        worker.reset();
+        const Key key = makeKey(0, QSize(100, 150));
+        cache.request(key, &document);
+        QVERIFY(!cache.isInFlight(key));
+        cache.clear();
+    }
+
 private:
     // Delivers the results that the worker has already handed over.
     static void settle() { QCoreApplication::sendPostedEvents(); }
