@@ -1,0 +1,247 @@
+#include "core/DocumentController.h"
+#include "core/PdfWorker.h"
+#include "support/CoreFixtures.h"
+#include "support/TestPdf.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QImage>
+#include <QPdfDocument>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <atomic>
+#include <csignal>
+#include <memory>
+
+#include <sys/types.h>
+
+using namespace dovrix;
+
+namespace {
+
+const QString Invalid = QStringLiteral("文件可能已损坏或不是有效的 PDF。");
+
+bool processExists(qint64 pid)
+{
+    return pid > 0 && ::kill(pid_t(pid), 0) == 0;
+}
+
+} // namespace
+
+// The probe process that opens a file before the program parses it, and the controller's use of it.
+class TestFileProbe : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void probeReports_data();
+    void probeReports();
+    void deepPageTreeFailsWhileOthersRender();
+    void probeFailureFailsTheLoad_data();
+    void probeFailureFailsTheLoad();
+    void supersededOrDestroyedProbeIsKilled();
+
+private:
+    QString fixture(const QString& name, int pages);
+
+    QString realProbe;
+    QTemporaryDir* dir = nullptr;
+    PdfWorker* worker = nullptr;
+};
+
+void TestFileProbe::initTestCase()
+{
+    realProbe = DocumentController::probeProgram();
+    QVERIFY2(QFileInfo(realProbe).isExecutable(), "dovrix-probe must be built next to the program");
+}
+
+void TestFileProbe::init()
+{
+    dir = new QTemporaryDir;
+    QVERIFY(dir->isValid());
+    worker = new PdfWorker;
+}
+
+void TestFileProbe::cleanup()
+{
+    DocumentController::setProbeProgram({});
+    delete worker;
+    worker = nullptr;
+    delete dir;
+    dir = nullptr;
+}
+
+QString TestFileProbe::fixture(const QString& name, int pages)
+{
+    const QString path = dir->filePath(name);
+    return test::writeSizedPdf(path, {QSizeF(200, 300)}, pages) ? path : QString();
+}
+
+void TestFileProbe::probeReports_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("report");
+    QTest::newRow("normal") << "normal" << QByteArray("pages 3");
+    QTest::newRow("encrypted") << "encrypted" << QByteArray("password");
+    QTest::newRow("zero bytes") << "zero" << QByteArray("error 4");
+    QTest::newRow("missing") << "missing" << QByteArray("error 3");
+    QTest::newRow("no pages") << "pageless" << QByteArray("pages 0");
+    QTest::newRow("name like an option") << "dash" << QByteArray("pages 3");
+}
+
+void TestFileProbe::probeReports()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, report);
+    QString path = fixture(QStringLiteral("normal.pdf"), 3);
+    if (kind == QLatin1String("encrypted")) {
+        const QString locked = dir->filePath(QStringLiteral("locked.pdf"));
+        if (!test::encryptPdf(path, locked, QStringLiteral("pw")))
+            QSKIP("qpdf is needed to encrypt the fixture");
+        path = locked;
+    } else if (kind == QLatin1String("zero")) {
+        path = dir->filePath(QStringLiteral("zero.pdf"));
+        QVERIFY(test::writeFile(path, {}));
+    } else if (kind == QLatin1String("missing")) {
+        path = dir->filePath(QStringLiteral("missing.pdf"));
+    } else if (kind == QLatin1String("pageless")) {
+        path = dir->filePath(QStringLiteral("pageless.pdf"));
+        QVERIFY(test::writeFile(path, test::pagelessPdf()));
+    } else if (kind == QLatin1String("dash")) {
+        const QString dashed = dir->filePath(QStringLiteral("-platform.pdf"));
+        QVERIFY(QFile::copy(path, dashed));
+        path = dashed;
+    }
+    QProcess probe;
+    probe.start(realProbe, {path});
+    QVERIFY(probe.waitForFinished(DocumentController::ProbeTimeoutMs));
+    QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(probe.exitCode(), 0);
+    QCOMPARE(probe.readAllStandardOutput().trimmed(), report);
+}
+
+void TestFileProbe::deepPageTreeFailsWhileOthersRender()
+{
+    const QString normal = fixture(QStringLiteral("normal.pdf"), 2);
+    const QString hostile = dir->filePath(QStringLiteral("deep.pdf"));
+    // The engine spins on page trees deeper than it is willing to walk.
+    const QByteArray hostileBytes = test::deepPageTreePdf(1100);
+    QVERIFY(test::writeFile(hostile, hostileBytes));
+
+    DocumentController reader(worker);
+    reader.openFile(normal);
+    QTRY_COMPARE_WITH_TIMEOUT(reader.status(), int(Ready), 20000);
+
+    DocumentController victim(worker);
+    QSignalSpy status(&victim, &DocumentController::statusChanged);
+    QElapsedTimer clock;
+    clock.start();
+    victim.openFile(hostile);
+    QCOMPARE(victim.status(), int(Loading));
+
+    // The other document renders on the shared worker while the hostile one is being probed.
+    auto rendered = std::make_shared<std::atomic_int>(0);
+    QPdfDocument* document = reader.document();
+    for (int i = 0; i < 3; ++i) {
+        worker->post(30, [document, rendered, i] {
+            const QImage image = document->render(i % 2, QSize(200, 300));
+            if (!image.isNull())
+                ++*rendered;
+        });
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(rendered->load(), 3, 5000);
+    QVERIFY(worker->waitForIdle(5000));
+    QCOMPARE(victim.status(), int(Loading));
+
+    QTRY_COMPARE_WITH_TIMEOUT(victim.status(), int(Failed),
+                              DocumentController::ProbeTimeoutMs + 10000);
+    QVERIFY(clock.elapsed() < DocumentController::ProbeTimeoutMs + 10000);
+    QCOMPARE(status.last().at(1).toString(), Invalid);
+    QCOMPARE(victim.loadTimings().loadMs, -1); // never parsed in this process
+    QCOMPARE(victim.document(), nullptr);
+    QCOMPARE(test::readAll(hostile), hostileBytes);
+    QCOMPARE(reader.status(), int(Ready));
+}
+
+void TestFileProbe::probeFailureFailsTheLoad_data()
+{
+    QTest::addColumn<QByteArray>("script"); // empty: a program that does not exist
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("crash") << QByteArray("kill -SEGV $$") << int(Failed) << Invalid;
+    QTest::newRow("killed") << QByteArray("kill -KILL $$") << int(Failed) << Invalid;
+    QTest::newRow("exit code") << QByteArray("echo 'pages 2'; exit 1") << int(Failed) << Invalid;
+    QTest::newRow("no report") << QByteArray("exit 0") << int(Failed) << Invalid;
+    QTest::newRow("garbage") << QByteArray("echo 'pages two'") << int(Failed) << Invalid;
+    QTest::newRow("no pages") << QByteArray("echo 'pages 0'") << int(Failed) << Invalid;
+    QTest::newRow("cannot start") << QByteArray() << int(Failed) << Invalid;
+    QTest::newRow("engine error") << QByteArray("echo 'error 6'") << int(Failed)
+                                  << QStringLiteral("暂不支持该 PDF 加密方式。");
+    QTest::newRow("opens") << QByteArray("echo 'pages 2'") << int(Ready) << QString();
+}
+
+void TestFileProbe::probeFailureFailsTheLoad()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(int, expected);
+    QFETCH(QString, message);
+    const QString program = dir->filePath(QStringLiteral("stand-in-probe"));
+    if (!script.isEmpty())
+        QVERIFY(test::writeScript(program, script));
+    DocumentController::setProbeProgram(program);
+    const QString path = fixture(QStringLiteral("normal.pdf"), 2);
+
+    DocumentController controller(worker);
+    QSignalSpy status(&controller, &DocumentController::statusChanged);
+    controller.openFile(path);
+    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), expected, 20000);
+    QCOMPARE(status.last().at(1).toString(), message);
+    if (expected == Failed) {
+        QCOMPARE(controller.loadTimings().loadMs, -1);
+        QCOMPARE(controller.document(), nullptr);
+    } else {
+        QCOMPARE(controller.pageCount(), 2);
+    }
+}
+
+void TestFileProbe::supersededOrDestroyedProbeIsKilled()
+{
+    const QString program = dir->filePath(QStringLiteral("stand-in-probe"));
+    QVERIFY(test::writeScript(program, "case \"$1\" in *stuck*) exec sleep 600;; esac\nexec '"
+                                           + QFile::encodeName(realProbe) + "' \"$1\""));
+    DocumentController::setProbeProgram(program);
+    const QString stuck = fixture(QStringLiteral("stuck.pdf"), 1);
+    const QString normal = fixture(QStringLiteral("normal.pdf"), 2);
+
+    DocumentController controller(worker);
+    controller.openFile(stuck);
+    auto* probe = controller.findChild<QProcess*>();
+    QVERIFY(probe);
+    QVERIFY(probe->waitForStarted(10000));
+    const qint64 first = probe->processId();
+    QVERIFY(processExists(first));
+
+    controller.openFile(normal);
+    QVERIFY(!processExists(first));
+    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Ready), 20000);
+    QCOMPARE(controller.pageCount(), 2);
+
+    auto* doomed = new DocumentController(worker);
+    doomed->openFile(stuck);
+    probe = doomed->findChild<QProcess*>();
+    QVERIFY(probe);
+    QVERIFY(probe->waitForStarted(10000));
+    const qint64 second = probe->processId();
+    delete doomed;
+    QVERIFY(!processExists(second));
+}
+
+QTEST_MAIN(TestFileProbe)
+#include "tst_fileprobe.moc"
