@@ -216,20 +216,6 @@ private Q_SLOTS:
         QCOMPARE(deleted.size(), 0);
         card = nullptr;
     }
-
-    void retranslateKeepsState()
-    {
-        auto* combo = card->findChild<QComboBox*>();
-        combo->setCurrentIndex(combo->findData(int(Note)));
-        QSignalSpy changed(card, &AnnotationCard::changed);
-        card->retranslate();
-        QCOMPARE(changed.size(), 0);
-        QCOMPARE(combo->currentText(), QStringLiteral("便签"));
-        QCOMPARE(card->findChild<QPlainTextEdit*>()->placeholderText(),
-                 QStringLiteral("便签内容（可选，其他类型也可备注）"));
-        QCOMPARE(card->findChild<QPushButton*>(QStringLiteral("annotDeleteButton"))->text(),
-                 QStringLiteral("删除批注"));
-    }
 };
 
 QTEST_MAIN(TestAnnotationCard)
