@@ -7,10 +7,9 @@
 #include "settings/AppSettings.h"
 #include "text/SearchController.h"
 #include "text/TextLayoutStore.h"
-#include "theme/ThemePalette.h"
+#include "view/PdfViewport.h"
 
 #include <QFileInfo>
-#include <QPainter>
 #include <QTimer>
 #include <QWidget>
 
@@ -19,20 +18,6 @@
 namespace dovrix {
 
 namespace {
-
-// Stands in the tab until the document has a page view; shows the theme's page-view background.
-class PagePlaceholder : public QWidget
-{
-public:
-    PagePlaceholder() { setFocusPolicy(Qt::StrongFocus); }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), QColor(themePalette(currentTheme()).viewport));
-    }
-};
 
 // Zooms differ when |a − b| × 10¹² > min(|a|, |b|).
 bool zoomsDiffer(double a, double b)
@@ -66,19 +51,34 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
         Q_EMIT sourceFileModified(this);
     });
 
-    page = new PagePlaceholder;
+    view = new PdfViewport(cache, textStore, documentController, searchController);
+    view->setAnnotationStore(annotationStore);
 
     readingProgress = new ReadingProgress(settings, this);
     timer = new QTimer(this);
     timer->setSingleShot(true);
     timer->setInterval(HistoryDelayMs);
     connect(timer, &QTimer::timeout, this, &DocumentSession::recordViewState);
+
+    // Reading progress follows every page and zoom change; the history records a burst of moves
+    // once it has settled, unless the move is the history's own.
+    connect(view, &PdfViewport::currentPageChanged, this, [this](int page) {
+        if (!binding)
+            readingProgress->update(page, view->zoom());
+        viewMoved();
+    });
+    connect(view, &PdfViewport::zoomChanged, this, [this](double zoom) {
+        if (!binding)
+            readingProgress->update(view->currentPage(), zoom);
+        viewMoved();
+    });
+    connect(view, &PdfViewport::rotationChanged, this, [this] { viewMoved(); });
 }
 
 DocumentSession::~DocumentSession()
 {
     readingProgress->flush();
-    delete page.data();
+    delete view.data();
     // The children follow; the controller hands its document to the worker for release.
 }
 
@@ -110,6 +110,11 @@ void DocumentSession::runReadySequence()
     cache->clear();
     textStore->clear();
     searchController->clear();
+    // Binding the document puts the view back on its first page; that is no reading move, and
+    // recording it would overwrite the stored page before it is restored below.
+    binding = true;
+    view->setDocument();
+    binding = false;
     annotationStore->setSource(documentController->filePath(), documentController->sourceHash());
     readingProgress->setDocumentKey(documentController->sourceHash());
     restorePage = appSettings->privateMode() ? -1 : readingProgress->savedPage();
@@ -119,7 +124,7 @@ void DocumentSession::runReadySequence()
     recordViewState();
 
     if (restorePage > 0) {
-        goToPage(restorePage);
+        view->goToPage(restorePage);
         restorePage = -1;
     }
 }
@@ -132,10 +137,9 @@ void DocumentSession::viewMoved()
 
 void DocumentSession::recordViewState()
 {
-    if (documentController->status() != Ready)
+    if (!view || documentController->status() != Ready)
         return;
-    if (const std::optional<ViewState> state = currentViewState())
-        history.record(*state);
+    history.record(ViewState{view->currentPage(), view->zoom(), view->rotation()});
 }
 
 void DocumentSession::navigateHistory(int step)
@@ -146,28 +150,28 @@ void DocumentSession::navigateHistory(int step)
         timer->stop();
         recordViewState();
     }
+    if (!view)
+        return;
     const std::optional<ViewState> target = history.step(step);
     if (!target)
         return;
     navigating = true;
-    showViewState(*target);
+    if (view->rotation() != target->rotation)
+        view->rotateBy(target->rotation - view->rotation());
+    if (zoomsDiffer(view->zoom(), target->zoom))
+        view->setZoom(target->zoom);
+    view->goToPage(target->page);
     navigating = false;
 }
 
-std::optional<ViewState> DocumentSession::currentViewState() const
+PdfViewport* DocumentSession::viewport() const
 {
-    return std::nullopt;
+    return view.data();
 }
 
-void DocumentSession::showViewState(const ViewState& state)
+QWidget* DocumentSession::pageWidget() const
 {
-    Q_UNUSED(state)
-    Q_UNUSED(zoomsDiffer)
-}
-
-void DocumentSession::goToPage(int target)
-{
-    Q_UNUSED(target)
+    return view.data();
 }
 
 } // namespace dovrix

@@ -17,6 +17,7 @@ namespace dovrix {
 class AnnotationStore;
 class AppSettings;
 class DocumentController;
+class PdfViewport;
 class PdfWorker;
 class ReadingProgress;
 class RenderCache;
@@ -72,9 +73,10 @@ public:
     RenderCache* renderCache() const { return cache; }
     ReadingProgress* progress() const { return readingProgress; }
     QTimer* historyTimer() const { return timer; }
-    // The widget the window puts into the document tab. Owned by the session (deleted in its
-    // destructor), although the tab widget becomes its parent.
-    QWidget* pageWidget() const { return page; }
+    // The page view, which the window puts into the document tab. Owned by the session (deleted in
+    // its destructor), although the tab widget becomes its parent.
+    PdfViewport* viewport() const;
+    QWidget* pageWidget() const;
 
 Q_SIGNALS:
     void statusChanged(dovrix::DocumentSession* session, int status, const QString& message);
@@ -88,11 +90,6 @@ private:
     void recordViewState();
     void viewMoved();
 
-    // The page view's side of the history; empty / no-ops while there is no page view.
-    std::optional<ViewState> currentViewState() const;
-    void showViewState(const ViewState& state);
-    void goToPage(int page);
-
     PdfWorker* pdfWorker;
     AppSettings* appSettings;
     DocumentController* documentController;
@@ -103,10 +100,11 @@ private:
     ReadingProgress* readingProgress;
     QTimer* timer;
     // Guarded: the tab widget may delete its children before the session when the window goes.
-    QPointer<QWidget> page;
+    QPointer<PdfViewport> view;
 
     ViewHistory history;
     bool navigating = false;
+    bool binding = false; // while the ready sequence binds the document to the view
     int restorePage = -1;
     bool modified = false;
     int sideTab = 0;

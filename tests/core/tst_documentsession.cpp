@@ -1,0 +1,316 @@
+#include "annotations/AnnotationStore.h"
+#include "core/DocumentController.h"
+#include "core/PdfWorker.h"
+#include "core/ReadingProgress.h"
+#include "core/RenderCache.h"
+#include "core/session/DocumentSession.h"
+#include "settings/AppSettings.h"
+#include "view/PdfViewport.h"
+
+#include "tests/support/TestPdf.h"
+#include "tests/support/WorkerGate.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace dovrix;
+
+class TestDocumentSession : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void historyKeepsTheNewestEntries();
+    void historyDiscardsTheForwardBranch();
+    void historyStepsStopAtTheEnds();
+
+    void relaysAndReadySequence();
+    void storedPageIsRestoredAndHistoryWalks();
+    void backRightAfterAJumpReturnsToItsStart();
+    void historyRestoresZoomAndRotation();
+    void reloadRestoresTheStoredPageAgain();
+    void privateModeRestoresAndWritesNothing();
+    void destroyedWhileItsLoadWaits();
+
+private:
+    // A session on a ten-page document, shown, ready; stored page as given (-1 = none).
+    std::unique_ptr<DocumentSession> openReady(int storedPage);
+
+    QTemporaryDir settingsDir;
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<PdfWorker> worker;
+    std::unique_ptr<AppSettings> settings;
+    QString pdf;
+};
+
+void TestDocumentSession::initTestCase()
+{
+    QVERIFY(settingsDir.isValid());
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    QCoreApplication::setOrganizationName("Dovrix");
+    QCoreApplication::setApplicationName("Dovrix");
+}
+
+void TestDocumentSession::init()
+{
+    QSettings().clear();
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+    worker = std::make_unique<PdfWorker>();
+    settings = std::make_unique<AppSettings>();
+    pdf = dir->filePath("ten.pdf");
+    QStringList pages;
+    for (int i = 0; i < 10; ++i)
+        pages << QStringLiteral("Page number %1").arg(i + 1);
+    QVERIFY(test::writeTextPdf(pdf, pages));
+}
+
+void TestDocumentSession::cleanup()
+{
+    settings.reset();
+    worker.reset();
+    dir.reset();
+}
+
+// --- the history list on its own ---
+
+void TestDocumentSession::historyKeepsTheNewestEntries()
+{
+    ViewHistory history;
+    QCOMPARE(history.index(), -1);
+    for (int page = 0; page <= 100; ++page)
+        QVERIFY(history.record({page, 1.0, 0}));
+    QCOMPARE(history.entries().size(), ViewHistory::MaxEntries);
+    QCOMPARE(history.index(), 99);
+    QCOMPARE(history.entries().first().page, 1);
+    QCOMPARE(history.entries().last().page, 100);
+    // Repeating the current state adds nothing; a zoom that differs at all is a new state.
+    QVERIFY(!history.record({100, 1.0, 0}));
+    QVERIFY(history.record({100, 1.0 + 1e-9, 0}));
+    QVERIFY(history.record({100, 1.0 + 1e-9, 90}));
+    QCOMPARE(history.entries().size(), ViewHistory::MaxEntries);
+}
+
+void TestDocumentSession::historyDiscardsTheForwardBranch()
+{
+    ViewHistory history;
+    for (int page : {0, 3, 6, 9})
+        history.record({page, 1.0, 0});
+    QCOMPARE(history.step(-1)->page, 6);
+    QCOMPARE(history.step(-1)->page, 3);
+    QVERIFY(history.canGoForward());
+    QVERIFY(history.record({5, 1.0, 0}));
+    QCOMPARE(history.entries().size(), 3);
+    QCOMPARE(history.index(), 2);
+    QVERIFY(!history.canGoForward());
+    QVERIFY(!history.step(+1));
+    // Going back to an entry and "recording" that same state keeps the forward branch.
+    QCOMPARE(history.step(-1)->page, 3);
+    QVERIFY(!history.record({3, 1.0, 0}));
+    QCOMPARE(history.entries().size(), 3);
+}
+
+void TestDocumentSession::historyStepsStopAtTheEnds()
+{
+    ViewHistory history;
+    QVERIFY(!history.step(-1));
+    QVERIFY(!history.step(+1));
+    history.record({0, 1.0, 0});
+    history.record({1, 1.0, 0});
+    QVERIFY(!history.step(+1));
+    QCOMPARE(history.index(), 1);
+    QCOMPARE(history.step(-1)->page, 0);
+    QVERIFY(!history.step(-1));
+    QCOMPARE(history.index(), 0);
+    history.clear();
+    QCOMPARE(history.index(), -1);
+    QVERIFY(history.entries().isEmpty());
+}
+
+// --- the session with its real parts ---
+
+std::unique_ptr<DocumentSession> TestDocumentSession::openReady(int storedPage)
+{
+    if (storedPage >= 0)
+        settings->saveProgress(hashFile(pdf), storedPage, 1.0);
+    auto session = std::make_unique<DocumentSession>(worker.get(), settings.get());
+    session->pageWidget()->resize(800, 600);
+    session->pageWidget()->show();
+    QSignalSpy ready(session.get(), &DocumentSession::documentReady);
+    session->openFile(pdf);
+    if (!ready.wait(20000))
+        return nullptr;
+    return session;
+}
+
+void TestDocumentSession::relaysAndReadySequence()
+{
+    DocumentSession session(worker.get(), settings.get());
+    QCOMPARE(session.displayName(), QStringLiteral("新文档"));
+    QCOMPARE(session.renderCache()->byteBudget(), qint64(192) * 1024 * 1024);
+    QCOMPARE(session.renderCache()->priority(), 30);
+    QCOMPARE(session.historyTimer()->interval(), 600);
+    QVERIFY(session.historyTimer()->isSingleShot());
+    QVERIFY(!session.pageWidget()->parent());
+
+    QSignalSpy status(&session, &DocumentSession::statusChanged);
+    int pagesWhenReady = -1;
+    connect(&session, &DocumentSession::documentReady, this, [&](DocumentSession* s) {
+        QCOMPARE(s, &session);
+        // Listeners see a fully reset session.
+        pagesWhenReady = s->viewport()->pageCount();
+        QVERIFY(s->annotations()->isBound());
+        QCOMPARE(s->annotations()->sourceHash(), s->controller()->sourceHash());
+        QCOMPARE(s->progress()->documentKey(), s->controller()->sourceHash());
+        QCOMPARE(s->historyIndex(), 0);
+    });
+    session.openFile(pdf);
+    QTRY_COMPARE_WITH_TIMEOUT(pagesWhenReady, 10, 20000);
+    QCOMPARE(session.displayName(), QStringLiteral("ten.pdf"));
+    QVERIFY(status.size() >= 2);
+    QCOMPARE(status.first().at(0).value<DocumentSession*>(), &session);
+    QCOMPARE(status.first().at(1).toInt(), int(Loading));
+    QCOMPARE(status.last().at(1).toInt(), int(Ready));
+    QCOMPARE(session.viewHistory().size(), 1);
+    QCOMPARE(session.viewHistory().first(), (ViewState{0, session.viewport()->zoom(), 0}));
+}
+
+void TestDocumentSession::storedPageIsRestoredAndHistoryWalks()
+{
+    auto session = openReady(7);
+    QVERIFY(session);
+    PdfViewport* view = session->viewport();
+    QCOMPARE(view->currentPage(), 7);
+    QCOMPARE(session->pendingRestorePage(), -1);
+    // The jump becomes the second entry once the view has settled.
+    QTRY_COMPARE(session->historyIndex(), 1);
+    QCOMPARE(session->viewHistory().size(), 2);
+
+    session->navigateHistory(-1);
+    QCOMPARE(view->currentPage(), 0);
+    QCOMPARE(session->historyIndex(), 0);
+    QVERIFY(!session->historyTimer()->isActive()); // navigating makes no new entry
+    session->navigateHistory(-1);
+    QCOMPARE(view->currentPage(), 0);
+    QCOMPARE(session->historyIndex(), 0);
+
+    session->navigateHistory(+1);
+    QCOMPARE(view->currentPage(), 7);
+    session->navigateHistory(+1);
+    QCOMPARE(view->currentPage(), 7);
+    QCOMPARE(session->historyIndex(), 1);
+
+    // Back, then a move elsewhere: the forward entry is gone.
+    session->navigateHistory(-1);
+    view->goToPage(4);
+    QTRY_COMPARE(session->viewHistory().last().page, 4);
+    QCOMPARE(session->viewHistory().size(), 2);
+    QCOMPARE(session->historyIndex(), 1);
+    session->navigateHistory(+1);
+    QCOMPARE(view->currentPage(), 4);
+}
+
+void TestDocumentSession::backRightAfterAJumpReturnsToItsStart()
+{
+    auto session = openReady(7);
+    QVERIFY(session);
+    PdfViewport* view = session->viewport();
+    QTRY_COMPARE(session->historyIndex(), 1);
+    view->goToPage(2);
+    QVERIFY(session->historyTimer()->isActive());
+    // Back before the history timer fired: the page the jump started from, not the one before.
+    session->navigateHistory(-1);
+    QCOMPARE(view->currentPage(), 7);
+    session->navigateHistory(+1);
+    QCOMPARE(view->currentPage(), 2);
+    QCOMPARE(session->viewHistory().size(), 3);
+}
+
+void TestDocumentSession::historyRestoresZoomAndRotation()
+{
+    auto session = openReady(-1);
+    QVERIFY(session);
+    PdfViewport* view = session->viewport();
+    const double startZoom = view->zoom();
+    view->setZoom(2.0);
+    QTRY_COMPARE(session->historyIndex(), 1);
+    view->rotateBy(90);
+    QTRY_COMPARE(session->historyIndex(), 2);
+    QCOMPARE(session->viewHistory().last().rotation, 90);
+
+    session->navigateHistory(-1);
+    QCOMPARE(view->rotation(), 0);
+    QCOMPARE(view->zoom(), 2.0);
+    session->navigateHistory(-1);
+    QCOMPARE(view->zoom(), startZoom);
+    session->navigateHistory(+1);
+    session->navigateHistory(+1);
+    QCOMPARE(view->rotation(), 90);
+    QCOMPARE(view->zoom(), 2.0);
+    QVERIFY(!session->historyTimer()->isActive());
+}
+
+void TestDocumentSession::reloadRestoresTheStoredPageAgain()
+{
+    auto session = openReady(7);
+    QVERIFY(session);
+    PdfViewport* view = session->viewport();
+    QTRY_COMPARE(session->historyIndex(), 1);
+    view->goToPage(4);
+    QTRY_COMPARE(session->historyIndex(), 2);
+
+    QSignalSpy ready(session.get(), &DocumentSession::documentReady);
+    session->controller()->reload();
+    QVERIFY(ready.wait(20000));
+    // The reset view's first page is not taken for a reading move: page 4 comes back.
+    QCOMPARE(view->currentPage(), 4);
+    QCOMPARE(settings->progressPage(session->controller()->sourceHash()), 4);
+    QCOMPARE(session->viewHistory().first().page, 0);
+    QCOMPARE(session->historyIndex(), 0);
+    QVERIFY(session->renderCache()->count() == 0
+            || !session->renderCache()->contains(view->renderKeyFor(0)));
+}
+
+void TestDocumentSession::privateModeRestoresAndWritesNothing()
+{
+    settings->setPrivateMode(true);
+    auto session = openReady(7);
+    QVERIFY(session);
+    PdfViewport* view = session->viewport();
+    QCOMPARE(view->currentPage(), 0);
+    view->goToPage(3);
+    QCOMPARE(view->currentPage(), 3);
+    session->prepareClose();
+    session.reset();
+    QCOMPARE(settings->progressPage(hashFile(pdf)), 7);
+}
+
+void TestDocumentSession::destroyedWhileItsLoadWaits()
+{
+    auto session = std::make_unique<DocumentSession>(worker.get(), settings.get());
+    QSignalSpy ready(session.get(), &DocumentSession::documentReady);
+    {
+        test::WorkerGate gate(worker.get());
+        session->openFile(pdf);
+        session->prepareClose();
+        session.reset();
+    }
+    QVERIFY(worker->waitForIdle(20000));
+    QCoreApplication::processEvents();
+    QCOMPARE(ready.size(), 0);
+}
+
+QTEST_MAIN(TestDocumentSession)
+#include "tst_documentsession.moc"
