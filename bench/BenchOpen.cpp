@@ -1,0 +1,91 @@
+#include "bench/Bench.h"
+#include "core/DocumentController.h"
+#include "core/PdfWorker.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QJsonObject>
+#include <QTextStream>
+
+namespace {
+
+using dovrix::DocumentController;
+
+struct OpenRun
+{
+    int status = dovrix::Idle;
+    QString message;
+    QString hash;
+    int pages = 0;
+    DocumentController::LoadTimings timings;
+    double openMs = 0;
+};
+
+// One open through the real controller and worker, until the status leaves Loading.
+OpenRun openOnce(dovrix::PdfWorker* worker, const QString& path)
+{
+    OpenRun run;
+    DocumentController controller(worker);
+    QEventLoop loop;
+    QObject::connect(&controller, &DocumentController::statusChanged, &loop,
+                     [&](int status, const QString& message) {
+                         run.message = message;
+                         if (status != dovrix::Loading)
+                             loop.quit();
+                     });
+    QElapsedTimer clock;
+    clock.start();
+    controller.openFile(path);
+    if (controller.status() == dovrix::Loading)
+        loop.exec();
+    run.openMs = double(clock.nsecsElapsed()) / 1e6;
+    run.status = controller.status();
+    run.hash = controller.sourceHash();
+    run.pages = controller.pageCount();
+    run.timings = controller.loadTimings();
+    return run;
+}
+
+int openCommand(const QStringList& args)
+{
+    const QStringList files = dovrix::bench::positional(args, {QStringLiteral("--repeat")});
+    bool ok = false;
+    const int repeat =
+        dovrix::bench::option(args, QStringLiteral("--repeat"), QStringLiteral("1")).toInt(&ok);
+    if (files.size() != 1 || !ok || repeat < 1) {
+        QTextStream(stderr) << "usage: dovrix-bench open FILE [--repeat K] [--no-probe]\n";
+        return 2;
+    }
+    if (dovrix::bench::hasFlag(args, QStringLiteral("--no-probe")))
+        DocumentController::setProbeEnabled(false);
+
+    dovrix::PdfWorker worker;
+    QList<double> hashMs, loadMs, probeMs, openMs;
+    OpenRun run;
+    for (int i = 0; i < repeat; ++i) {
+        run = openOnce(&worker, files.first());
+        worker.waitForIdle(); // the released document is gone before the next run
+        hashMs << double(run.timings.hashMs);
+        loadMs << double(run.timings.loadMs);
+        probeMs << double(run.timings.probeMs);
+        openMs << run.openMs;
+    }
+    QJsonObject result{
+        {QStringLiteral("pages"), run.pages},
+        {QStringLiteral("hash"), run.hash},
+        {QStringLiteral("hash_ms"), dovrix::bench::median(hashMs)},
+        {QStringLiteral("load_ms"), dovrix::bench::median(loadMs)},
+        {QStringLiteral("probe_ms"), dovrix::bench::median(probeMs)},
+        {QStringLiteral("open_ms"), dovrix::bench::median(openMs)},
+        {QStringLiteral("status"), run.status},
+        {QStringLiteral("message"), run.message},
+    };
+    if (repeat > 1)
+        result.insert(QStringLiteral("repeat"), repeat);
+    dovrix::bench::printJson(result);
+    return 0;
+}
+
+dovrix::bench::Registration reg("open", "open FILE [--repeat K] [--no-probe]", openCommand);
+
+} // namespace
