@@ -77,6 +77,8 @@ void AnnotationStore::setSource(const QString& path, const QString& sourceHash)
     pdfPath.clear();
     sidecar.clear();
     hash.clear();
+    if (path.isEmpty())
+        return; // no document: nothing to bind, and no stray ".dovrixmark" in the working dir
 
     bound = true;
     pdfPath = path;
@@ -346,6 +348,12 @@ bool AnnotationStore::exportSummary(const QString& filePath, QString* error) con
         if (!target.isEmpty() && target == QFileInfo(pdfPath).canonicalFilePath()) {
             if (error)
                 *error = tr("导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。");
+            return false;
+        }
+        // The summary over the sidecar would lose every annotation at the next opening.
+        if (!target.isEmpty() && target == QFileInfo(sidecar).canonicalFilePath()) {
+            if (error)
+                *error = tr("导出路径与批注文件相同，已中止。");
             return false;
         }
     }

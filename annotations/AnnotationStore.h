@@ -25,7 +25,8 @@ class AnnotationStore : public QObject
 public:
     explicit AnnotationStore(QObject* parent = nullptr);
 
-    // Binds the store to a PDF and loads its sidecar. Calling it again starts over from the file.
+    // Binds the store to a PDF and loads its sidecar. Calling it again starts over from the file;
+    // an empty path leaves the store unbound.
     void setSource(const QString& pdfPath, const QString& sourceHash);
     void load();
     bool save(QString* error = nullptr);
@@ -52,7 +53,7 @@ public:
     QString backupPath() const { return sidecar + QLatin1String(".bak"); }
 
     // Writes the plain-text summary (UTF-8, platform line ends) through an atomic save file.
-    // Refuses the source PDF itself as the target.
+    // Refuses the source PDF and the sidecar themselves as the target.
     bool exportSummary(const QString& filePath, QString* error = nullptr) const;
 
     // "<complete base name>.dovrixmark" in the PDF's directory.

@@ -280,6 +280,8 @@ private Q_SLOTS:
         QSignalSpy updated(&store, &AnnotationStore::annotationUpdated);
         QSignalSpy removed(&store, &AnnotationStore::annotationRemoved);
 
+        store.setSource(QString(), Hash); // no document binds nothing
+        QVERIFY(!store.isBound());
         QVERIFY(store.add(full(0)).isEmpty()); // not bound
         QVERIFY(!store.save());
         QVERIFY(!QFile::exists(sidecar));
@@ -540,6 +542,10 @@ private Q_SLOTS:
         QVERIFY(!store.exportSummary(pdf, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(readFile(pdf), QByteArray("%PDF-1.4 placeholder"));
+        // Nor the sidecar: the annotations would be gone at the next opening.
+        const QByteArray stored = readFile(sidecar);
+        QVERIFY(!store.exportSummary(sidecar, &error));
+        QCOMPARE(readFile(sidecar), stored);
     }
 };
 
