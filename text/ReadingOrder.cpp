@@ -1,7 +1,6 @@
 #include "text/ReadingOrder.h"
 
 #include <QCoreApplication>
-#include <QSet>
 
 #include <algorithm>
 #include <array>
@@ -38,17 +37,6 @@ int binOf(double x, double width)
     return static_cast<int>(v);
 }
 
-// Markers that have a box of their own and are therefore placed by geometry.
-QSet<int> boxedMarkers(const QList<CharSlot>& charSlots, const QString& pageText)
-{
-    QSet<int> markers;
-    for (const CharSlot& c : charSlots) {
-        if (c.index >= 0 && c.index < pageText.size() && pageText.at(c.index) == kLineBreakMarker)
-            markers.insert(c.index);
-    }
-    return markers;
-}
-
 void sortByCentreX(QList<CharSlot>& chars)
 {
     std::stable_sort(chars.begin(), chars.end(), [](const CharSlot& a, const CharSlot& b) {
@@ -82,10 +70,9 @@ Joint jointBetween(const QString& pageText, int previous, int current)
 
 // Rebuilds the text of a line whose chars are sorted left to right (indices inside the text).
 //
-// Qt PDF reports a hyphen that breaks a word across lines as the marker U+FFFE, usually
-// without a box, right after the line's last character. The reader saw a hyphen there, so the
-// line gets one; a marker inside a line carries nothing visible and is dropped.
-void rebuildText(TextLine& line, const QString& pageText, const QSet<int>& markers)
+// Qt PDF reports a hyphen that breaks a word across lines as the marker U+FFFE right after the
+// line's last character. The reader saw a hyphen there, so the line gets one.
+void rebuildText(TextLine& line, const QString& pageText)
 {
     line.text.clear();
     line.inferredSpaces = 0;
@@ -94,9 +81,6 @@ void rebuildText(TextLine& line, const QString& pageText, const QSet<int>& marke
     for (int i = 0; i < count; ++i) {
         const CharSlot& c = line.chars.at(i);
         const QChar ch = pageText.at(c.index);
-        const bool marker = ch == kLineBreakMarker;
-        if (marker && i != count - 1)
-            continue;
         if (previous) {
             switch (jointBetween(pageText, previous->index, c.index)) {
             case Joint::Joined:
@@ -112,10 +96,10 @@ void rebuildText(TextLine& line, const QString& pageText, const QSet<int>& marke
                 break;
             }
         }
-        line.text.append(marker ? QChar(u'-') : ch);
+        line.text.append(ch);
         previous = &c;
-        if (i == count - 1 && !marker && c.index + 1 < pageText.size()
-            && pageText.at(c.index + 1) == kLineBreakMarker && !markers.contains(c.index + 1))
+        if (i == count - 1 && c.index + 1 < pageText.size()
+            && pageText.at(c.index + 1) == kLineBreakMarker)
             line.text.append(u'-');
     }
 }
@@ -148,12 +132,15 @@ QList<CharSlot> makeCharSlots(const QList<QRectF>& charBoxes)
 QList<TextLine> buildLines(QList<CharSlot> charSlots, const QString& pageText)
 {
     // Boxes without area are never placed, nor boxes past the end of the text (no character to
-    // show) or with non-finite coordinates (they would break the ordering below).
+    // show) or with non-finite coordinates (they would break the ordering below). A line-break
+    // marker has no glyph of its own: Qt PDF gives it no box, and a box estimated for it lands
+    // anywhere on the neighbouring lines, so markers are placed through the text instead.
     charSlots.removeIf([&pageText](const CharSlot& c) {
         const QRectF& r = c.rect;
         return !(r.width() > 0) || !(r.height() > 0) || !std::isfinite(r.left())
                || !std::isfinite(r.top()) || !std::isfinite(r.right()) || !std::isfinite(r.bottom())
-               || c.index < 0 || c.index >= pageText.size();
+               || c.index < 0 || c.index >= pageText.size()
+               || pageText.at(c.index) == kLineBreakMarker;
     });
     // Top to bottom, then left to right. Exact comparison of the centres keeps the ordering a
     // strict weak order (a fuzzy "same row" test is not transitive and would make std::sort
@@ -186,10 +173,9 @@ QList<TextLine> buildLines(QList<CharSlot> charSlots, const QString& pageText)
         }
     }
 
-    const QSet<int> markers = boxedMarkers(charSlots, pageText);
     for (TextLine& line : lines) {
         sortByCentreX(line.chars);
-        rebuildText(line, pageText, markers);
+        rebuildText(line, pageText);
     }
 
     std::stable_sort(lines.begin(), lines.end(), [](const TextLine& a, const TextLine& b) {
@@ -247,18 +233,13 @@ QList<TextLine> splitAtGutters(const QList<TextLine>& lines, const QList<double>
 {
     if (gutters.isEmpty())
         return lines;
-    QList<CharSlot> allChars;
-    for (const TextLine& line : lines)
-        allChars.append(line.chars);
-    const QSet<int> markers = boxedMarkers(allChars, pageText);
-
     QList<TextLine> result;
     for (const TextLine& line : lines) {
         TextLine piece;
         const auto flush = [&] {
             if (piece.chars.isEmpty())
                 return;
-            rebuildText(piece, pageText, markers);
+            rebuildText(piece, pageText);
             result.append(piece);
             piece = TextLine();
         };

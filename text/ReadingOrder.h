@@ -36,8 +36,9 @@ QList<CharSlot> makeCharSlots(const QList<QRectF>& charBoxes);
 // Groups the slots into lines (top to bottom) and rebuilds each line's text. Between two
 // neighbours on a line: nothing when they follow each other in the page text, one space when
 // only blanks separate them there, otherwise one space when the gap between their boxes exceeds
-// a quarter of the second box's width (counted in inferredSpaces). A line-break marker U+FFFE
-// ending a line becomes the hyphen the reader saw; elsewhere it is dropped.
+// a quarter of the second box's width (counted in inferredSpaces). A line whose last character
+// is followed in the text by the line-break marker U+FFFE ends with the hyphen the reader saw;
+// markers themselves are never placed, whatever box they have.
 QList<TextLine> buildLines(QList<CharSlot> charSlots, const QString& pageText);
 
 // Column gutters (x in points, ascending) from a 48-bin histogram of the lines' extents.
