@@ -31,6 +31,12 @@ const QColor HitColor(47, 111, 237);
 const QColor HitOutline(31, 79, 216);
 const QColor OcrHitColor(20, 128, 74);
 
+// Qt PDF 6.4 calls a link valid only when it has a target page; a web link is one too.
+bool isUsable(const QPdfLink& link)
+{
+    return link.isValid() || link.url().isValid();
+}
+
 QColor withAlpha(QColor c, int alpha)
 {
     c.setAlpha(alpha);
@@ -1032,7 +1038,7 @@ void PdfViewport::mouseReleaseEvent(QMouseEvent* event)
     } else {
         const QPdfLink link = selPage >= 0 ? linkAt(selPage, pressPoint) : QPdfLink();
         clearSelection();
-        if (link.isValid()) {
+        if (isUsable(link)) {
             if (link.url().isValid())
                 Q_EMIT linkActivated(link.url());
             else if (link.page() >= 0)
@@ -1103,7 +1109,7 @@ void PdfViewport::updateHoverCursor(const QPointF& viewportPos)
     Qt::CursorShape shape = Qt::ArrowCursor;
     if (page >= 0) {
         const QPointF pt = geo.viewToPage(page, c);
-        if (linkAt(page, pt).isValid()) {
+        if (isUsable(linkAt(page, pt))) {
             hoverLink = true;
             shape = Qt::PointingHandCursor;
         } else if (text) {

@@ -1,0 +1,253 @@
+// What the page view paints, checked on the pixels of an offscreen render.
+
+#include "support/ViewFixtures.h"
+#include "support/ViewportRig.h"
+#include "support/WorkerGate.h"
+#include "theme/ThemePalette.h"
+#include "view/ViewGeometry.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace dovrix;
+using namespace dovrix::test;
+
+namespace {
+
+bool isDark(const QColor& c)
+{
+    return c.red() < 80 && c.green() < 80 && c.blue() < 80;
+}
+
+QString describe(const QColor& c)
+{
+    return QStringLiteral("(%1, %2, %3)").arg(c.red()).arg(c.green()).arg(c.blue());
+}
+
+} // namespace
+
+class TestViewportPaint : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    QString textPdf;
+
+    // Adds an annotation and returns its id.
+    static QString add(ViewportRig& rig, int type, const QRectF& rect, const QColor& color,
+                       const QPointF& pt2 = {}, const QString& note = {})
+    {
+        Annotation a;
+        a.type = type;
+        a.page = 0;
+        a.rect = rect;
+        a.pt2 = pt2;
+        a.color = color;
+        a.text = note;
+        return rig.annotations.add(a);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        textPdf = dir.filePath(QStringLiteral("text.pdf"));
+        QVERIFY(writeLinkedPdf(textPdf, {{{QPointF(72, 100), 24, QStringLiteral("find me and me")},
+                                          {QPointF(72, 200), 24, QStringLiteral("second line")}},
+                                         {}}));
+    }
+
+    void init() { QFile::remove(AnnotationStore::sidecarPathFor(textPdf)); }
+
+    void placeholderStripesUntilTheImageArrives()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(textPdf));
+        const ThemePalette palette = themePalette(currentTheme());
+        const QRectF r = rig.view.pageRect(0);
+        // At 10 pixels right of the left edge, stripe k covers y in [top + 36k - 10.5, +6).
+        const QPoint inStripe(int(r.left()) + 10, int(r.top()) + 36 - 10 + 2);
+        const QPoint inGap(inStripe.x(), inStripe.y() + 18);
+        {
+            WorkerGate gate(&rig.worker);
+            rig.cache.clear(); // nothing cached and nothing can render while the gate holds
+            const QImage img = rig.render();
+            QCOMPARE(img.pixelColor(inStripe), QColor(palette.line));
+            QCOMPARE(img.pixelColor(inGap), QColor(palette.panel2));
+            // The shadow lies right of and below the page.
+            const QColor shadow = img.pixelColor(int(r.right()) + 1, int(r.center().y()));
+            QVERIFY(shadow.lightness() < QColor(palette.viewport).lightness());
+        }
+        QVERIFY(rig.waitImages());
+        const QImage img = rig.render();
+        QCOMPARE(img.pixelColor(inStripe), QColor(Qt::white));
+        QCOMPARE(img.pixelColor(inGap), QColor(Qt::white));
+    }
+
+    void highlightMultipliesOverBlackText()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(textPdf));
+        QVERIFY(rig.waitImages());
+        QVERIFY(rig.waitCharBoxes(0));
+        const QList<QRectF> boxes = rig.text.charBoxes(0);
+        const QRectF line = unitedBoxes(boxes, 0, 4); // "find"
+        const QImage before = rig.render();
+        const QRect area = QRectF(rig.view.pageToView(0, line.topLeft()),
+                                  rig.view.pageToView(0, line.bottomRight()))
+                               .toRect()
+                               .adjusted(1, 1, -1, -1);
+        QPoint dark(-1, -1);
+        QPoint white(-1, -1);
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QColor c = before.pixelColor(x, y);
+                if (dark.x() < 0 && c.lightness() < 20)
+                    dark = QPoint(x, y);
+                if (white.x() < 0 && c == QColor(Qt::white))
+                    white = QPoint(x, y);
+            }
+        }
+        QVERIFY(dark.x() >= 0 && white.x() >= 0);
+
+        add(rig, Highlight, line, QColor(255, 215, 106));
+        const QImage after = rig.render();
+        QVERIFY2(isDark(after.pixelColor(dark)), qPrintable(describe(after.pixelColor(dark))));
+        const QColor tinted = after.pixelColor(white);
+        QVERIFY2(tinted.red() >= 240 && tinted.blue() < 200 && tinted.blue() < tinted.green(),
+                 qPrintable(describe(tinted)));
+        // Outside the highlight nothing changed.
+        const QPoint outside(area.right() + 40, area.bottom() + 40);
+        QCOMPARE(after.pixelColor(outside), before.pixelColor(outside));
+    }
+
+    void focusedHitIsDarkerAndOutlined()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(textPdf));
+        QVERIFY(rig.waitImages());
+        QSignalSpy finished(&rig.search, &SearchController::finished);
+        rig.search.startSearch(QStringLiteral("me"), false);
+        QTRY_COMPARE(finished.count(), 1);
+        QCOMPARE(rig.view.searchHits().size(), 2);
+        rig.view.setFocusedHit(1);
+        QCOMPARE(rig.view.focusedHit(), 1);
+        const SearchHit h0 = rig.view.searchHits().at(0);
+        const SearchHit h1 = rig.view.searchHits().at(1);
+        rig.view.viewport()->repaint(); // painting asks for the other hit's boxes
+        QTRY_VERIFY(!rig.text.hitBoxes(0, h0.start, h0.length).isEmpty()
+                    && !rig.text.hitBoxes(0, h1.start, h1.length).isEmpty());
+
+        const QImage img = rig.render();
+        auto viewRect = [&](const SearchHit& h) {
+            const QRectF b = rig.text.hitBoxes(0, h.start, h.length).first();
+            return QRectF(rig.toViewport(0, b.topLeft()), rig.toViewport(0, b.bottomRight()));
+        };
+        const QRectF focusedBox = viewRect(h1);
+        const QRectF otherBox = viewRect(h0);
+        const int midY = int(focusedBox.center().y());
+        // The 2-pixel outline lies one pixel outside the box.
+        auto hasOutline = [&](const QRectF& box) {
+            for (int dx = 1; dx <= 3; ++dx) {
+                if (img.pixelColor(int(box.left()) - dx, midY) == QColor(31, 79, 216))
+                    return true;
+            }
+            return false;
+        };
+        QVERIFY(hasOutline(focusedBox));
+        QVERIFY(!hasOutline(otherBox));
+        QCOMPARE(img.pixelColor(int(otherBox.left()) - 2, midY), QColor(Qt::white));
+        // Inside the boxes, above the lower-case glyphs: the focused fill is darker.
+        const QColor focusedFill =
+            img.pixelColor(int(focusedBox.center().x()), int(focusedBox.top()) + 2);
+        const QColor otherFill =
+            img.pixelColor(int(otherBox.center().x()), int(otherBox.top()) + 2);
+        QVERIFY2(focusedFill.red() < otherFill.red() && otherFill.red() < 255,
+                 qPrintable(describe(focusedFill) + describe(otherFill)));
+    }
+
+    void arrowHeads()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(textPdf));
+        QVERIFY(rig.waitImages());
+        const QColor red(200, 0, 0);
+        add(rig, Arrow, QRectF(100, 300, 0, 0), red, QPointF(250, 300));
+        // No head set: it points 18 points right and below the rectangle's corner.
+        add(rig, Arrow, QRectF(100, 400, 0, 0), red);
+        const QImage img = rig.render();
+
+        const QPoint head = rig.toViewport(0, QPointF(250, 300));
+        // Beside the shaft but inside the head's triangle, on both sides.
+        QCOMPARE(img.pixelColor(head + QPoint(-9, -3)), red);
+        QCOMPARE(img.pixelColor(head + QPoint(-9, 2)), red);
+        // Far beside the shaft (no head there) and past the tip: page white.
+        QCOMPARE(img.pixelColor(head + QPoint(-60, -3)), QColor(Qt::white));
+        QCOMPARE(img.pixelColor(head + QPoint(4, 0)), QColor(Qt::white));
+
+        const QPoint mid = rig.toViewport(0, QPointF(109, 409));
+        QCOMPARE(img.pixelColor(mid), red);
+        const QPoint past = rig.toViewport(0, QPointF(124, 424));
+        QCOMPARE(img.pixelColor(past), QColor(Qt::white));
+    }
+
+    void noteBubbleCutAt200Characters()
+    {
+        ViewportRig rig(QSize(900, 700));
+        QVERIFY(rig.open(textPdf));
+        QVERIFY(rig.waitImages());
+        QString longText;
+        for (int i = 0; longText.size() < 300; ++i)
+            longText += QStringLiteral("word%1 ").arg(i % 10);
+        longText.truncate(300);
+        const QString id =
+            add(rig, Note, QRectF(100, 300, 0, 0), QColor(255, 215, 106), {}, longText);
+        QVERIFY(!id.isEmpty());
+        const QImage cut = rig.render();
+
+        Annotation a = *rig.annotations.find(id);
+        a.text = longText.left(200) + QChar(0x2026);
+        rig.annotations.update(a);
+        QCOMPARE(rig.render(), cut);
+
+        // 200 characters are shown whole, without the ellipsis.
+        a.text = longText.left(200);
+        rig.annotations.update(a);
+        QVERIFY(rig.render() != cut);
+        a.text = longText.left(199) + QChar(0x2026);
+        rig.annotations.update(a);
+        QVERIFY(rig.render() != cut);
+
+        // The bubble sits right of the note, white over the page, with its coloured border.
+        a.text.clear();
+        rig.annotations.update(a);
+        QVERIFY(rig.render() != cut);
+        const QPoint at = rig.toViewport(0, QPointF(100, 300));
+        QCOMPARE(cut.pixelColor(at + QPoint(15, 0)).lightness(), 255); // padding left of the text
+    }
+
+    void rotationLabelAndBadge()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(textPdf));
+        const QColor background(themePalette(currentTheme()).viewport);
+        const int cx = rig.view.viewport()->width() / 2;
+        QCOMPARE(rig.render().pixelColor(cx, 12), background);
+        rig.view.rotateBy(90);
+        const QColor label = rig.render().pixelColor(cx - 60, 12);
+        QVERIFY2(label.lightness() > background.lightness() && label.lightness() >= 235,
+                 qPrintable(describe(label)));
+
+        rig.view.rotateBy(-90);
+        const QRectF r = rig.view.pageRect(0);
+        const QPoint badge(int(r.right()) - 44, int(r.top()) + 10);
+        QVERIFY(rig.render().pixelColor(badge) != QColor(209, 244, 217));
+        rig.view.setOcrPageState(0, true);
+        QCOMPARE(rig.render().pixelColor(badge), QColor(209, 244, 217));
+    }
+};
+
+QTEST_MAIN(TestViewportPaint)
+#include "tst_viewportpaint.moc"

@@ -1,0 +1,392 @@
+// Pointer and keyboard interaction of the page view: selection and copy, double-click words,
+// links and the hover cursor, annotation gestures and cards, the Escape order.
+
+#include "annotations/AnnotationCard.h"
+#include "support/ViewFixtures.h"
+#include "support/ViewportRig.h"
+#include "support/WorkerGate.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace dovrix;
+using namespace dovrix::test;
+
+namespace {
+const QString Url = QStringLiteral("https://example.org/dovrix");
+} // namespace
+
+class TestViewportPointer : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir;
+    QString pdf;
+
+    QWidget* vp(ViewportRig& rig) { return rig.view.viewport(); }
+
+    // Index of the first character of word in page 0's text.
+    static int indexOf(ViewportRig& rig, const QString& word)
+    {
+        return int(rig.text.pageText(0).indexOf(word));
+    }
+
+    // A move without a button (QTest would only move the cursor for those).
+    void hover(ViewportRig& rig, const QPoint& pos)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(pos), vp(rig)->mapToGlobal(QPointF(pos)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(vp(rig), &move);
+    }
+
+    void drag(ViewportRig& rig, const QPoint& from, const QPoint& to)
+    {
+        QTest::mousePress(vp(rig), Qt::LeftButton, {}, from);
+        QTest::mouseMove(vp(rig), (from + to) / 2);
+        QTest::mouseMove(vp(rig), to);
+        QTest::mouseRelease(vp(rig), Qt::LeftButton, {}, to);
+    }
+
+    // Page point -> viewport pixel (zoom 1, no scroll in these tests).
+    static QPoint at(ViewportRig& rig, double x, double y)
+    {
+        return rig.toViewport(0, QPointF(x, y));
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        pdf = dir.filePath(QStringLiteral("pointer.pdf"));
+        QVERIFY(writeLinkedPdf(
+            pdf,
+            {{{QPointF(72, 100), 24, QStringLiteral("call foo_bar2 now")},
+              {QPointF(72, 160), 24, QStringLiteral("one two")},
+              {QPointF(72, 250), 24, QStringLiteral("next page")},
+              {QPointF(72, 320), 24, QStringLiteral("website")}},
+             {{QPointF(72, 100), 24, QStringLiteral("second page")}},
+             {{QPointF(72, 100), 24, QStringLiteral("third page")}}},
+            {{0, QRectF(70, 228, 120, 30), 2, {}}, {0, QRectF(70, 298, 100, 30), -1, Url}}));
+    }
+
+    void init()
+    {
+        QGuiApplication::clipboard()->setText(QStringLiteral("sentinel"));
+        // Every test starts without annotations.
+        QFile::remove(AnnotationStore::sidecarPathFor(pdf));
+    }
+
+    void dragSelectsAndCopies()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(pdf));
+        QVERIFY(rig.waitCharBoxes(0));
+        const int i0 = indexOf(rig, QStringLiteral("foo_bar2"));
+        QVERIFY(i0 > 0);
+        QSignalSpy changed(&rig.view, &PdfViewport::selectionChanged);
+        drag(rig, rig.charPos(0, i0), rig.charPos(0, i0 + 7));
+        QVERIFY(rig.view.hasSelection());
+        const TextRange range = rig.view.selectionRange();
+        QCOMPARE(range.page, 0);
+        QCOMPARE(range.start, i0);
+        QCOMPARE(range.length, 8);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("foo_bar2"));
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed.first().first().toBool(), true);
+
+        // Dragging backwards selects the same range.
+        drag(rig, rig.charPos(0, i0 + 7), rig.charPos(0, i0));
+        QCOMPARE(rig.view.selectionRange().start, i0);
+        QCOMPARE(rig.view.selectionRange().length, 8);
+
+        // A click clears it.
+        QTest::mouseClick(vp(rig), Qt::LeftButton, {}, rig.charPos(0, 1));
+        QVERIFY(!rig.view.hasSelection());
+        QCOMPARE(rig.view.selectionRange().page, -1);
+    }
+
+    void dragWithinOneCharacterSelectsNothing()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(pdf));
+        QVERIFY(rig.waitCharBoxes(0));
+        const int m = indexOf(rig, QStringLiteral("now")) + 2; // the wide 'w'
+        const QRectF box = rig.text.charBoxes(0).at(m);
+        QVERIFY2(box.width() > 8, qPrintable(QString::number(box.width())));
+        // 2 points inside: the neighbours' boxes, grown by 1.5 points, do not reach there.
+        drag(rig, at(rig, box.left() + 2, box.top() + 2),
+             at(rig, box.right() - 2, box.bottom() - 2));
+        QVERIFY(!rig.view.hasSelection());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("sentinel"));
+    }
+
+    void dragBeforeBoxesCompletesWhenTheyArrive()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(pdf));
+        QVERIFY(rig.waitCharBoxes(0));
+        const int i0 = indexOf(rig, QStringLiteral("foo_bar2"));
+        const QPoint from = rig.charPos(0, i0);
+        const QPoint to = rig.charPos(0, i0 + 7);
+
+        WorkerGate gate(&rig.worker);
+        rig.text.clear(); // the page's boxes are gone and cannot come back while the gate holds
+        QSignalSpy changed(&rig.view, &PdfViewport::selectionChanged);
+        drag(rig, from, to);
+        QVERIFY(!rig.view.hasSelection());
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("sentinel"));
+
+        gate.open();
+        QTRY_VERIFY(rig.view.hasSelection());
+        QCOMPARE(rig.view.selectionRange().start, i0);
+        QCOMPARE(rig.view.selectionRange().length, 8);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("foo_bar2"));
+        QCOMPARE(changed.last().first().toBool(), true);
+    }
+
+    void doubleClickSelectsWords_data()
+    {
+        QTest::addColumn<QString>("clickOn");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("inside foo_bar2") << "foo_bar2" << 4 << "foo_bar2";
+        QTest::newRow("its digit") << "foo_bar2" << 7 << "foo_bar2";
+    }
+    void doubleClickSelectsWords()
+    {
+        QFETCH(QString, clickOn);
+        QFETCH(int, offset);
+        QFETCH(QString, expected);
+        ViewportRig rig;
+        QVERIFY(rig.open(pdf));
+        QVERIFY(rig.waitCharBoxes(0));
+        const int index = indexOf(rig, clickOn) + offset;
+        QTest::mouseDClick(vp(rig), Qt::LeftButton, {}, rig.charPos(0, index));
+        QVERIFY(rig.view.hasSelection());
+        const TextRange r = rig.view.selectionRange();
+        QCOMPARE(rig.text.pageText(0).mid(r.start, r.length), expected);
+        // A double-click does not copy.
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("sentinel"));
+    }
+
+    void linksAndHoverCursor()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(pdf));
+        QVERIFY(rig.waitCharBoxes(0));
+        QTRY_VERIFY(rig.view.linksLoaded(0));
+
+        hover(rig, at(rig, 100, 240));
+        QCOMPARE(vp(rig)->cursor().shape(), Qt::PointingHandCursor);
+        hover(rig, rig.charPos(0, 1));
+        QCOMPARE(vp(rig)->cursor().shape(), Qt::IBeamCursor);
+        hover(rig, at(rig, 400, 600));
+        QCOMPARE(vp(rig)->cursor().shape(), Qt::ArrowCursor);
+        hover(rig, rig.charPos(0, 1));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(vp(rig), &leave);
+        QVERIFY(!vp(rig)->testAttribute(Qt::WA_SetCursor)); // unset on leaving
+
+        // A selection exists; a click on the web link reports its URL and clears it.
+        QTest::mouseDClick(vp(rig), Qt::LeftButton, {}, rig.charPos(0, 1));
+        QVERIFY(rig.view.hasSelection());
+        QSignalSpy activated(&rig.view, &PdfViewport::linkActivated);
+        QTest::mouseClick(vp(rig), Qt::LeftButton, {}, at(rig, 100, 310));
+        QCOMPARE(activated.count(), 1);
+        QCOMPARE(activated.first().first().toUrl(), QUrl(Url));
+        QVERIFY(!rig.view.hasSelection());
+        QCOMPARE(rig.view.currentPage(), 0);
+
+        // A click on the link to the third page goes there.
+        QSignalSpy pageSpy(&rig.view, &PdfViewport::currentPageChanged);
+        QTest::mouseClick(vp(rig), Qt::LeftButton, {}, at(rig, 100, 240));
+        QCOMPARE(rig.view.currentPage(), 2);
+        QCOMPARE(pageSpy.count(), 1);
+        QCOMPARE(activated.count(), 1);
+    }
+
+    void dragOverALinkDoesNotFollowIt()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(pdf));
+        QVERIFY(rig.waitCharBoxes(0));
+        QTRY_VERIFY(rig.view.linksLoaded(0));
+        const int n = indexOf(rig, QStringLiteral("next"));
+        drag(rig, rig.charPos(0, n), rig.charPos(0, n + 3));
+        QCOMPARE(rig.view.currentPage(), 0);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("next"));
+    }
+
+    void gesturesThatAreTooSmallCreateNothing()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(pdf));
+        QVERIFY(rig.waitCharBoxes(0));
+        QSignalSpy modeSpy(&rig.view, &PdfViewport::annotationModeChanged);
+        rig.view.setAnnotationMode(true);
+        QCOMPARE(modeSpy.count(), 1);
+        QCOMPARE(vp(rig)->cursor().shape(), Qt::CrossCursor);
+
+        rig.view.setAnnotationTool(Rectangle);
+        drag(rig, at(rig, 300, 500), at(rig, 302, 502));
+        rig.view.setAnnotationTool(Arrow);
+        drag(rig, at(rig, 300, 500), at(rig, 303, 503)); // 4.2 points long
+        rig.view.setAnnotationTool(Highlight);
+        drag(rig, at(rig, 300, 500), at(rig, 301, 501)); // no text there, too small a box
+        QCOMPARE(rig.annotations.count(), 0);
+        QVERIFY(rig.view.cardId().isEmpty());
+
+        rig.view.setAnnotationTool(Arrow);
+        drag(rig, at(rig, 300, 500), at(rig, 306, 500));
+        QCOMPARE(rig.annotations.count(), 1);
+        const Annotation arrow = rig.annotations.allAnnotations().last();
+        QCOMPARE(arrow.type, int(Arrow));
+        QCOMPARE(arrow.rect, QRectF(300, 500, 0, 0));
+        QCOMPARE(arrow.pt2, QPointF(306, 500));
+        QCOMPARE(rig.view.cardId(), arrow.id);
+        QVERIFY(vp(rig)->findChild<AnnotationCard*>());
+
+        rig.view.setAnnotationTool(Rectangle);
+        drag(rig, at(rig, 300, 600), at(rig, 302, 640)); // narrow but tall enough
+        QCOMPARE(rig.annotations.count(), 2);
+        QCOMPARE(rig.annotations.allAnnotations().last().rect, QRectF(300, 600, 2, 40));
+    }
+
+    void annotationGestures()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(pdf));
+        QVERIFY(rig.waitCharBoxes(0));
+        rig.view.setAnnotationMode(true);
+
+        // A click with the note tool creates a note at the click point and opens its card.
+        rig.view.setAnnotationTool(Note);
+        QTest::mouseClick(vp(rig), Qt::LeftButton, {}, at(rig, 400, 500));
+        QCOMPARE(rig.annotations.count(), 1);
+        const Annotation note = rig.annotations.allAnnotations().first();
+        QCOMPARE(note.type, int(Note));
+        QCOMPARE(note.rect, QRectF(400, 500, 0, 0));
+        QCOMPARE(rig.view.cardId(), note.id);
+
+        // A highlight dragged over text is anchored to the characters.
+        rig.view.setAnnotationTool(Highlight);
+        const int i0 = indexOf(rig, QStringLiteral("foo_bar2"));
+        drag(rig, rig.charPos(0, i0), rig.charPos(0, i0 + 7));
+        QCOMPARE(rig.annotations.count(), 2);
+        const Annotation hl = rig.annotations.allAnnotations().last();
+        QVERIFY(hl.byText);
+        QCOMPARE(hl.start, i0);
+        QCOMPARE(hl.length, 8);
+        QCOMPARE(hl.rect, unitedBoxes(rig.text.charBoxes(0), i0, 8));
+        QCOMPARE(rig.view.cardId(), hl.id);
+        QVERIFY(rig.view.annotationRect(hl).isValid());
+
+        // From one character to the same one: a rectangle fallback when the box is big enough.
+        const QRectF w = rig.text.charBoxes(0).at(indexOf(rig, QStringLiteral("now")) + 2);
+        drag(rig, at(rig, w.left() + 2, w.top() + 2), at(rig, w.right() - 2, w.bottom() - 2));
+        QCOMPARE(rig.annotations.count(), 3);
+        QVERIFY(!rig.annotations.allAnnotations().last().byText);
+
+        // Overlapping annotations: a press opens the one added later.
+        rig.view.setAnnotationTool(Rectangle);
+        drag(rig, at(rig, 300, 600), at(rig, 400, 700));
+        drag(rig, at(rig, 450, 750), at(rig, 350, 650)); // starts outside the first one
+        const QList<Annotation> all = rig.annotations.allAnnotations();
+        const int before = rig.annotations.count();
+        QTest::mouseClick(vp(rig), Qt::LeftButton, {}, at(rig, 375, 675));
+        QCOMPARE(rig.annotations.count(), before); // opened, not created
+        QCOMPARE(rig.view.cardId(), all.last().id);
+        QTest::mouseClick(vp(rig), Qt::LeftButton, {}, at(rig, 320, 620));
+        QCOMPARE(rig.view.cardId(), all.at(all.size() - 2).id);
+
+        // Removing the annotation of the open card closes the card.
+        rig.annotations.remove(rig.view.cardId());
+        QVERIFY(rig.view.cardId().isEmpty());
+        QTRY_VERIFY(!vp(rig)->findChild<AnnotationCard*>());
+    }
+
+    void cardEditsReachTheStore()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(pdf));
+        rig.view.setAnnotationMode(true);
+        rig.view.setAnnotationTool(Rectangle);
+        drag(rig, at(rig, 300, 600), at(rig, 400, 700));
+        auto* card = vp(rig)->findChild<AnnotationCard*>();
+        QVERIFY(card);
+        Annotation a = *rig.annotations.find(rig.view.cardId());
+        a.type = Arrow; // turned into an arrow: its head gets the default place
+        Q_EMIT card->changed(a);
+        const Annotation stored = *rig.annotations.find(a.id);
+        QCOMPARE(stored.type, int(Arrow));
+        QCOMPARE(stored.pt2, QPointF(418, 718));
+
+        // Deleting from the card removes the annotation and closes the card.
+        Q_EMIT card->deleted(a.id);
+        QCOMPARE(rig.annotations.count(), 0);
+        QVERIFY(rig.view.cardId().isEmpty());
+    }
+
+    void escapeSteps()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(pdf));
+        QVERIFY(rig.waitCharBoxes(0));
+        QTest::mouseDClick(vp(rig), Qt::LeftButton, {}, rig.charPos(0, 1));
+        QVERIFY(rig.view.hasSelection());
+
+        rig.view.setAnnotationMode(true);
+        QVERIFY(rig.view.hasSelection()); // entering annotation mode keeps the selection
+        rig.view.setAnnotationTool(Rectangle);
+        drag(rig, at(rig, 300, 600), at(rig, 400, 700));
+        QVERIFY(!rig.view.cardId().isEmpty());
+        QTest::mousePress(vp(rig), Qt::LeftButton, {}, at(rig, 100, 600)); // a drag in progress
+        QTest::mouseMove(vp(rig), at(rig, 200, 700));
+
+        QSignalSpy modeSpy(&rig.view, &PdfViewport::annotationModeChanged);
+        QTest::keyClick(&rig.view, Qt::Key_Escape); // 1: drops the drag
+        QVERIFY(!rig.view.cardId().isEmpty());
+        QVERIFY(rig.view.hasSelection());
+        QTest::mouseRelease(vp(rig), Qt::LeftButton, {}, at(rig, 200, 700));
+        QCOMPARE(rig.annotations.count(), 1);
+
+        QTest::keyClick(&rig.view, Qt::Key_Escape); // 2: closes the card, clears the selection
+        QVERIFY(rig.view.cardId().isEmpty());
+        QVERIFY(!rig.view.hasSelection());
+        QVERIFY(rig.view.annotationMode());
+
+        QTest::keyClick(&rig.view, Qt::Key_Escape); // 3: leaves annotation mode
+        QVERIFY(!rig.view.annotationMode());
+        QCOMPARE(modeSpy.count(), 1);
+        QCOMPARE(vp(rig)->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void setDocumentDropsSelectionCardAndHits()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(pdf));
+        QVERIFY(rig.waitCharBoxes(0));
+        QTest::mouseDClick(vp(rig), Qt::LeftButton, {}, rig.charPos(0, 1));
+        rig.view.setAnnotationMode(true);
+        rig.view.setAnnotationTool(Note);
+        QTest::mouseClick(vp(rig), Qt::LeftButton, {}, at(rig, 400, 500));
+        QVERIFY(!rig.view.cardId().isEmpty());
+        QSignalSpy finished(&rig.search, &SearchController::finished);
+        rig.search.startSearch(QStringLiteral("page"), false);
+        QTRY_COMPARE(finished.count(), 1);
+        QVERIFY(!rig.view.searchHits().isEmpty());
+
+        rig.view.setDocument();
+        QVERIFY(!rig.view.hasSelection());
+        QVERIFY(rig.view.cardId().isEmpty());
+        QVERIFY(rig.view.searchHits().isEmpty());
+        QCOMPARE(rig.view.focusedHit(), -1);
+        QVERIFY(rig.view.annotationMode()); // the mode is the user's, not the document's
+    }
+};
+
+QTEST_MAIN(TestViewportPointer)
+#include "tst_viewportpointer.moc"
