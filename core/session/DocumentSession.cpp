@@ -1,11 +1,13 @@
 #include "core/session/DocumentSession.h"
 
+#include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
 #include "core/ReadingProgress.h"
 #include "core/RenderCache.h"
 #include "settings/AppSettings.h"
 #include "text/SearchController.h"
+#include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"
 
@@ -54,6 +56,10 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
     view = new PdfViewport(cache, textStore, documentController, searchController);
     view->setAnnotationStore(annotationStore);
 
+    findPanel = new SearchPanel(documentController, searchController, textStore);
+    notesPanel = new AnnotationPanel(annotationStore, documentController, textStore);
+    connect(findPanel, &SearchPanel::hitFocused, view, &PdfViewport::setFocusedHit);
+
     readingProgress = new ReadingProgress(settings, this);
     timer = new QTimer(this);
     timer->setSingleShot(true);
@@ -78,6 +84,8 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
 DocumentSession::~DocumentSession()
 {
     readingProgress->flush();
+    delete notesPanel.data();
+    delete findPanel.data();
     delete view.data();
     // The children follow; the controller hands its document to the worker for release.
 }
@@ -107,15 +115,22 @@ QString DocumentSession::displayName() const
 
 void DocumentSession::runReadySequence()
 {
+    // The widgets are guarded: a container of the window may have taken them along already.
     cache->clear();
     textStore->clear();
     searchController->clear();
-    // Binding the document puts the view back on its first page; that is no reading move, and
-    // recording it would overwrite the stored page before it is restored below.
-    binding = true;
-    view->setDocument();
-    binding = false;
+    if (findPanel)
+        findPanel->reset();
+    if (view) {
+        // Binding the document puts the view back on its first page; that is no reading move,
+        // and recording it would overwrite the stored page before it is restored below.
+        binding = true;
+        view->setDocument();
+        binding = false;
+    }
     annotationStore->setSource(documentController->filePath(), documentController->sourceHash());
+    if (notesPanel)
+        notesPanel->refresh();
     readingProgress->setDocumentKey(documentController->sourceHash());
     restorePage = appSettings->privateMode() ? -1 : readingProgress->savedPage();
 
@@ -123,7 +138,7 @@ void DocumentSession::runReadySequence()
     history.clear();
     recordViewState();
 
-    if (restorePage > 0) {
+    if (restorePage > 0 && view) {
         view->goToPage(restorePage);
         restorePage = -1;
     }
@@ -167,6 +182,16 @@ void DocumentSession::navigateHistory(int step)
 PdfViewport* DocumentSession::viewport() const
 {
     return view.data();
+}
+
+SearchPanel* DocumentSession::searchPanel() const
+{
+    return findPanel.data();
+}
+
+AnnotationPanel* DocumentSession::annotationPanel() const
+{
+    return notesPanel.data();
 }
 
 QWidget* DocumentSession::pageWidget() const

@@ -14,6 +14,7 @@ class QTimer;
 
 namespace dovrix {
 
+class AnnotationPanel;
 class AnnotationStore;
 class AppSettings;
 class DocumentController;
@@ -22,6 +23,7 @@ class PdfWorker;
 class ReadingProgress;
 class RenderCache;
 class SearchController;
+class SearchPanel;
 class TextLayoutStore;
 
 // Everything kept for one open document (one tab of the main window): its controller, stores,
@@ -77,6 +79,9 @@ public:
     // its destructor), although the tab widget becomes its parent.
     PdfViewport* viewport() const;
     QWidget* pageWidget() const;
+    // Side panels, owned like the page view.
+    SearchPanel* searchPanel() const;
+    AnnotationPanel* annotationPanel() const;
 
 Q_SIGNALS:
     void statusChanged(dovrix::DocumentSession* session, int status, const QString& message);
@@ -101,6 +106,8 @@ private:
     QTimer* timer;
     // Guarded: the tab widget may delete its children before the session when the window goes.
     QPointer<PdfViewport> view;
+    QPointer<SearchPanel> findPanel;
+    QPointer<AnnotationPanel> notesPanel;
 
     ViewHistory history;
     bool navigating = false;

@@ -1,3 +1,4 @@
+#include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
@@ -5,11 +6,13 @@
 #include "core/RenderCache.h"
 #include "core/session/DocumentSession.h"
 #include "settings/AppSettings.h"
+#include "text/SearchPanel.h"
 #include "view/PdfViewport.h"
 
 #include "tests/support/TestPdf.h"
 #include "tests/support/WorkerGate.h"
 
+#include <QLabel>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -41,6 +44,7 @@ private Q_SLOTS:
     void reloadRestoresTheStoredPageAgain();
     void privateModeRestoresAndWritesNothing();
     void destroyedWhileItsLoadWaits();
+    void ownsItsWidgets();
 
 private:
     // A session on a ten-page document, shown, ready; stored page as given (-1 = none).
@@ -175,6 +179,8 @@ void TestDocumentSession::relaysAndReadySequence()
         QCOMPARE(s->annotations()->sourceHash(), s->controller()->sourceHash());
         QCOMPARE(s->progress()->documentKey(), s->controller()->sourceHash());
         QCOMPARE(s->historyIndex(), 0);
+        QCOMPARE(s->searchPanel()->statusLabel()->text(),
+                 QStringLiteral("输入关键字开始搜索（Ctrl+F）"));
     });
     session.openFile(pdf);
     QTRY_COMPARE_WITH_TIMEOUT(pagesWhenReady, 10, 20000);
@@ -310,6 +316,37 @@ void TestDocumentSession::destroyedWhileItsLoadWaits()
     QVERIFY(worker->waitForIdle(20000));
     QCoreApplication::processEvents();
     QCOMPARE(ready.size(), 0);
+}
+
+void TestDocumentSession::ownsItsWidgets()
+{
+    auto session = std::make_unique<DocumentSession>(worker.get(), settings.get());
+    QList<QPointer<QWidget>> widgets{session->pageWidget(), session->searchPanel(),
+                                     session->annotationPanel()};
+    for (const QPointer<QWidget>& w : widgets) {
+        QVERIFY(w);
+        QVERIFY(!w->parent());
+    }
+    // Placed into the window's containers, they are still deleted with the session.
+    QWidget window;
+    for (const QPointer<QWidget>& w : widgets)
+        w->setParent(&window);
+    session.reset();
+    for (const QPointer<QWidget>& w : widgets)
+        QVERIFY(!w);
+    QVERIFY(window.children().isEmpty());
+
+    // And a container that goes first takes them along without harm to the session.
+    session = std::make_unique<DocumentSession>(worker.get(), settings.get());
+    {
+        QWidget container;
+        session->pageWidget()->setParent(&container);
+        session->searchPanel()->setParent(&container);
+    }
+    QVERIFY(!session->pageWidget());
+    QVERIFY(!session->searchPanel());
+    session->prepareClose();
+    session.reset();
 }
 
 QTEST_MAIN(TestDocumentSession)
