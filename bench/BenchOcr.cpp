@@ -1,0 +1,358 @@
+// dovrix-bench ocr: the OCR engine on one page image, timed by stage, optionally next to the
+// tesseract command on the same image. A PDF page is rendered at 300 dots per inch on the worker,
+// as the OCR of the viewer does; its text layer, when it has one, is the reference for the
+// character error rate. --write-sample writes a dense A4 page of known text to measure with.
+
+#include "bench/Bench.h"
+
+#include "core/DocumentController.h"
+#include "core/DocumentStatus.h"
+#include "core/PdfWorker.h"
+#include "ocr/OcrEngine.h"
+#include "ocr/OcrRuntime.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QFont>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPainter>
+#include <QPdfDocument>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+using dovrix::OcrEngine;
+using dovrix::OcrLine;
+
+double elapsedMs(const QElapsedTimer& timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+int fail(const QString& message)
+{
+    QTextStream(stderr) << "ocr: " << message << '\n';
+    return 2;
+}
+
+bool openDocument(dovrix::DocumentController& controller, const QString& path)
+{
+    QEventLoop loop;
+    QObject::connect(&controller, &dovrix::DocumentController::statusChanged, &loop,
+                     [&loop](int status) {
+                         if (status == dovrix::Failed || status == dovrix::PasswordRequired)
+                             loop.quit();
+                     });
+    QObject::connect(&controller, &dovrix::DocumentController::documentReady, &loop,
+                     &QEventLoop::quit);
+    controller.openFile(path);
+    if (controller.status() == dovrix::Loading)
+        loop.exec();
+    return controller.status() == dovrix::Ready;
+}
+
+// The page at 300 dots per inch, the longer side limited to 4096 pixels, rendered on the worker
+// with default options, as the viewer's OCR does. reference receives the page's text layer.
+QImage renderPage(dovrix::DocumentController& controller, int page, QString* reference)
+{
+    const QSizeF points = controller.pageSizes().at(page);
+    int width = int(points.width() / 72 * 300);
+    int height = int(points.height() / 72 * 300);
+    const int longer = std::max(width, height);
+    if (longer > 4096) {
+        width = int(width * (4096.0 / longer));
+        height = int(height * (4096.0 / longer));
+    }
+    QImage image;
+    QPdfDocument* document = controller.document();
+    controller.worker()->post(10, [&image, reference, document, page, width, height] {
+        image = document->render(page, QSize(width, height));
+        *reference = document->getAllText(page).text();
+    });
+    controller.worker()->waitForIdle();
+    return image;
+}
+
+QString withoutSpaces(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+// Compatibility forms (ligatures such as "fi", full-width letters) count as their plain letters.
+QString normalized(const QString& text)
+{
+    return text.normalized(QString::NormalizationForm_KC);
+}
+
+double characterErrorRate(const QString& expected, const QString& actual)
+{
+    const QList<uint> a = expected.toUcs4();
+    const QList<uint> b = actual.toUcs4();
+    if (a.isEmpty())
+        return b.isEmpty() ? 0.0 : 1.0;
+    std::vector<int> previous(b.size() + 1);
+    std::vector<int> current(b.size() + 1);
+    for (qsizetype j = 0; j <= b.size(); ++j)
+        previous[j] = int(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        current[0] = int(i);
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const int substitution = previous[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
+            current[j] = std::min({previous[j] + 1, current[j - 1] + 1, substitution});
+        }
+        std::swap(previous, current);
+    }
+    return double(previous[b.size()]) / double(a.size());
+}
+
+// Processor time of the whole process (all threads), in milliseconds.
+double processCpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+           + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+double rounded(double value)
+{
+    return std::round(value * 10) / 10;
+}
+
+// Error rates against the reference: with runs of white space as one space, and without any.
+void addErrorRates(QJsonObject& object, const QString& reference, const QString& text)
+{
+    const QString expected = normalized(reference);
+    const QString actual = normalized(text);
+    auto percent = [](double rate) { return std::round(rate * 1e4) / 1e4; };
+    object.insert(QStringLiteral("cer"),
+                  percent(characterErrorRate(expected.simplified(), actual.simplified())));
+    object.insert(QStringLiteral("cer_nospace"),
+                  percent(characterErrorRate(withoutSpaces(expected), withoutSpaces(actual))));
+}
+
+QJsonObject runTesseract(const QImage& image, const QString& languages, const QString& reference)
+{
+    QJsonObject result;
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("page.png"));
+    if (!image.save(png))
+        return {{QStringLiteral("error"), QStringLiteral("cannot write the page image")}};
+    QProcess process;
+    QElapsedTimer timer;
+    timer.start();
+    process.start(QStringLiteral("tesseract"),
+                  {png, QStringLiteral("stdout"), QStringLiteral("-l"), languages});
+    if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0) {
+        result.insert(QStringLiteral("error"), process.errorString());
+        return result;
+    }
+    result.insert(QStringLiteral("ms"), rounded(elapsedMs(timer)));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    if (!reference.trimmed().isEmpty())
+        addErrorRates(result, reference, text);
+    result.insert(QStringLiteral("languages"), languages);
+    return result;
+}
+
+// A dense A4 page of known text: English at 11 points, or Simplified Chinese at 11 points. The
+// text goes to textPath as well, as the reference for --reference (a PDF text layer may map CJK
+// glyphs to radicals, which would count as errors).
+bool writeSample(const QString& path, const QString& textPath, bool chinese)
+{
+    const QString english = QStringLiteral(
+        "Offline recognition turns the pages of a scanned book into text that can be searched, "
+        "copied and read aloud. The viewer renders each page at three hundred dots per inch, "
+        "finds the lines of text with a detection network and reads every line with a "
+        "recognition network. Numbers such as 2041, 318.75 and 12 March 2025 must survive, and "
+        "so must punctuation: commas, full stops, colons; brackets (like these) and quotes. ");
+    const QString chineseText = QStringLiteral(
+        "离线文字识别把扫描页面变成可以搜索、复制和朗读的文字。阅读器以每英寸三百点渲染每一页，"
+        "先用检测网络找到文字行，再用识别网络逐行读取。数字和标点也必须正确识别，例如二〇二五年"
+        "三月十二日，共计三百一十八元七角五分。今天天气很好，我们一起去公园散步，然后回家读书。");
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(72);
+    QPainter painter(&writer);
+    if (!painter.isActive())
+        return false;
+    QFont font(chinese ? QStringLiteral("Noto Sans CJK SC") : QStringLiteral("DejaVu Serif"));
+    font.setPointSizeF(11);
+    painter.setFont(font);
+    const QString paragraph = chinese ? chineseText : english;
+    QString all;
+    for (int i = 0; i < 20; ++i)
+        all += paragraph;
+    // Fill the text block from margin to margin: the longest prefix that fits (binary search),
+    // cut at a word for English.
+    const QRectF area(56, 56, 595 - 112, 842 - 112);
+    const int flags = Qt::TextWordWrap | Qt::AlignJustify;
+    auto fits = [&](qsizetype length) {
+        return painter.boundingRect(area, flags, all.left(length)).height() <= area.height();
+    };
+    qsizetype low = 0;
+    qsizetype high = all.size();
+    while (low < high) {
+        const qsizetype middle = (low + high + 1) / 2;
+        if (fits(middle))
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    QString text = all.left(low);
+    if (!chinese && low < all.size())
+        text.truncate(text.lastIndexOf(QLatin1Char(' ')));
+    text = text.trimmed();
+    painter.drawText(area, flags, text);
+    QFile file(textPath);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) >= 0;
+}
+
+int run(const QStringList& args)
+{
+    const QStringList withValue = {
+        QStringLiteral("--page"),        QStringLiteral("--image"),
+        QStringLiteral("--models"),      QStringLiteral("--repeat"),
+        QStringLiteral("--reference"),   QStringLiteral("--tesseract-lang"),
+        QStringLiteral("--write-sample")};
+    const QString samplePath = dovrix::bench::option(args, QStringLiteral("--write-sample"));
+    if (!samplePath.isEmpty()) {
+        const bool chinese = dovrix::bench::hasFlag(args, QStringLiteral("--chinese"));
+        QString textPath = samplePath;
+        if (textPath.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+            textPath.chop(4);
+        textPath += QStringLiteral(".txt");
+        if (!writeSample(samplePath, textPath, chinese))
+            return fail(QStringLiteral("cannot write ") + samplePath);
+        return 0;
+    }
+
+    const QStringList files = dovrix::bench::positional(args, withValue);
+    const QString imagePath = dovrix::bench::option(args, QStringLiteral("--image"));
+    bool repeatOk = false;
+    const int repeat = dovrix::bench::option(args, QStringLiteral("--repeat"), QStringLiteral("1"))
+                           .toInt(&repeatOk);
+    if (!repeatOk || repeat < 1)
+        return fail(QStringLiteral("--repeat takes a positive count"));
+
+    QImage image;
+    QString reference;
+    if (!imagePath.isEmpty()) {
+        if (!files.isEmpty())
+            return fail(QStringLiteral("give either a PDF file or --image, not both"));
+        if (!image.load(imagePath))
+            return fail(QStringLiteral("cannot read the image ") + imagePath);
+    } else {
+        if (files.size() != 1)
+            return fail(QStringLiteral("expected one PDF file or --image PNG"));
+        bool pageOk = false;
+        const int page = dovrix::bench::option(args, QStringLiteral("--page"), QStringLiteral("0"))
+                             .toInt(&pageOk);
+        dovrix::PdfWorker worker;
+        dovrix::DocumentController controller(&worker);
+        if (!openDocument(controller, files.first()))
+            return fail(QStringLiteral("cannot open ") + files.first());
+        if (!pageOk || page < 0 || page >= controller.pageCount())
+            return fail(QStringLiteral("--page takes a 0-based page index below %1")
+                            .arg(controller.pageCount()));
+        image = renderPage(controller, page, &reference);
+        if (image.isNull())
+            return fail(QStringLiteral("the page did not render"));
+    }
+    const QString referenceFile = dovrix::bench::option(args, QStringLiteral("--reference"));
+    if (!referenceFile.isEmpty()) {
+        QFile file(referenceFile);
+        if (!file.open(QIODevice::ReadOnly))
+            return fail(QStringLiteral("cannot read ") + referenceFile);
+        reference = QString::fromUtf8(file.readAll());
+    }
+
+    QElapsedTimer timer;
+    timer.start();
+    OcrEngine engine;
+    dovrix::OcrEngineConfig config;
+    config.modelDir = dovrix::bench::option(
+        args, QStringLiteral("--models"),
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/models")));
+    QString error;
+    if (!engine.initialize(config, &error))
+        return fail(error);
+    const double initMs = elapsedMs(timer);
+
+    QList<double> detectMs;
+    QList<double> recognizeMs;
+    QList<double> totalMs;
+    QList<double> cpuMs;
+    QList<OcrLine> lines;
+    for (int i = 0; i < repeat; ++i) {
+        const double cpuStart = processCpuMs();
+        timer.restart();
+        QImage scaled;
+        const QImage source = engine.prepareDetectionInput(image, &scaled);
+        const QList<QRectF> boxes = engine.detectBoxes(scaled, source);
+        detectMs << elapsedMs(timer);
+        QElapsedTimer recognition;
+        recognition.start();
+        lines = engine.recognizeBoxes(source, boxes);
+        recognizeMs << elapsedMs(recognition);
+        totalMs << elapsedMs(timer);
+        cpuMs << processCpuMs() - cpuStart;
+    }
+
+    QJsonObject result;
+    result.insert(QStringLiteral("init_ms"), rounded(initMs));
+    result.insert(QStringLiteral("detect_ms"), rounded(dovrix::bench::median(detectMs)));
+    result.insert(QStringLiteral("recognize_ms"), rounded(dovrix::bench::median(recognizeMs)));
+    result.insert(QStringLiteral("total_ms"), rounded(dovrix::bench::median(totalMs)));
+    // Processor time of the same stages: less sensitive than wall time to a busy machine.
+    result.insert(QStringLiteral("total_cpu_ms"), rounded(dovrix::bench::median(cpuMs)));
+    QJsonArray lineArray;
+    QStringList texts;
+    for (const OcrLine& line : lines) {
+        lineArray.append(
+            QJsonObject{{QStringLiteral("text"), line.text},
+                        {QStringLiteral("box"),
+                         QJsonArray{rounded(line.box.x()), rounded(line.box.y()),
+                                    rounded(line.box.width()), rounded(line.box.height())}},
+                        {QStringLiteral("score"), std::round(double(line.score) * 1e4) / 1e4}});
+        texts << line.text;
+    }
+    result.insert(QStringLiteral("lines"), lineArray);
+    result.insert(QStringLiteral("image"), QJsonArray{image.width(), image.height()});
+    if (repeat > 1)
+        result.insert(QStringLiteral("repeat"), repeat);
+    if (!reference.trimmed().isEmpty())
+        addErrorRates(result, reference, texts.join(QLatin1Char('\n')));
+    if (dovrix::bench::hasFlag(args, QStringLiteral("--tesseract"))) {
+        const QString languages = dovrix::bench::option(args, QStringLiteral("--tesseract-lang"),
+                                                        QStringLiteral("eng+chi_sim"));
+        result.insert(QStringLiteral("tesseract"), runTesseract(image, languages, reference));
+    }
+    dovrix::bench::printJson(result);
+    return 0;
+}
+
+} // namespace
+
+static dovrix::bench::Registration
+    reg("ocr",
+        "ocr FILE --page N | ocr --image PNG  [--repeat K] [--models DIR] [--reference TXT] "
+        "[--tesseract [--tesseract-lang eng+chi_sim]]; ocr --write-sample OUT.pdf [--chinese] "
+        "(also writes OUT.txt)",
+        run);
