@@ -1,5 +1,12 @@
 #include "text/TextExport.h"
 
+#include "core/DocumentController.h"
+#include "core/PdfWorker.h"
+#include "text/TextLayoutStore.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace dovrix;
@@ -28,6 +35,7 @@ private Q_SLOTS:
     void exportPage();
     void lineBreakMarkers_data();
     void lineBreakMarkers();
+    void exportThroughTheStore();
 };
 
 void TestTextExport::exportPage_data()
@@ -110,6 +118,60 @@ void TestTextExport::lineBreakMarkers()
     QFETCH(QString, copied);
     QCOMPARE(exportLineText(text), exported);
     QCOMPARE(textForClipboard(text), copied);
+}
+
+void TestTextExport::exportThroughTheStore()
+{
+    // A written page through the document controller and the text layout store, as the window
+    // exports it: columns on common baselines, a hyphenated word, a running head and a page
+    // number; then a page without text.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("article.pdf");
+    {
+        QPdfWriter writer(path);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setResolution(72);
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter p(&writer);
+        QFont font("DejaVu Sans");
+        font.setPixelSize(10);
+        p.setFont(font);
+        p.drawText(QPointF(60, 30), "Running head");
+        p.drawText(QPointF(60, 100), "Lorem ipsum dolor sit");
+        p.drawText(QPointF(60, 114), "amet consectetur adip-");
+        p.drawText(QPointF(60, 128), "iscing elit");
+        p.drawText(QPointF(340, 100), "tempor incididunt");
+        p.drawText(QPointF(340, 114), "ut labore et dolore");
+        p.drawText(QPointF(500, 820), "1");
+        writer.newPage();
+        p.fillRect(QRectF(100, 100, 200, 200), Qt::gray);
+    }
+
+    DocumentController::setProbeEnabled(false);
+    PdfWorker worker;
+    DocumentController controller(&worker);
+    QSignalSpy ready(&controller, &DocumentController::documentReady);
+    controller.openFile(path);
+    QVERIFY(ready.wait(20000));
+    TextLayoutStore store(&worker, &controller);
+    QSignalSpy blocksReady(&store, &TextLayoutStore::readingBlocksReady);
+    QString text;
+    for (int page = 0; page < controller.pageCount(); ++page) {
+        store.requestReadingBlocks(page);
+        QTRY_VERIFY_WITH_TIMEOUT(store.hasReadingBlocks(page), 60000);
+        text += formatExportPage(page, store.readingBlocks(page));
+    }
+    QCOMPARE(text, QStringLiteral("—— 第 1 页 ——\n"
+                                  "Lorem ipsum dolor sit\n"
+                                  "amet consectetur adip-\n"
+                                  "iscing elit\n"
+                                  "tempor incididunt\n"
+                                  "ut labore et dolore\n"
+                                  "\n"
+                                  "—— 第 2 页 ——\n"
+                                  "（本页为扫描图像，无文本层）\n"
+                                  "\n"));
 }
 
 QTEST_MAIN(TestTextExport)
