@@ -34,6 +34,10 @@ AnnotationPanel::AnnotationPanel(AnnotationStore* annotationStore,
     list = new QListWidget(this);
     list->setObjectName(QStringLiteral("annotList"));
     list->setFrameShape(QFrame::NoFrame);
+    // Notes of up to 160 characters wrap in the narrow side area instead of scrolling sideways.
+    list->setWordWrap(true);
+    list->setResizeMode(QListView::Adjust);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(list, 1);
 
     connect(list, &QListWidget::itemClicked, this, &AnnotationPanel::onItemClicked);
