@@ -106,6 +106,8 @@ int runPaint(const QStringList& args)
         return 1;
     }
 
+    // Our own generated or copied file, measured in process: the probe process is not needed.
+    DocumentController::setProbeEnabled(false);
     PdfWorker worker;
     DocumentController controller(&worker);
     TextLayoutStore text(&worker, &controller);

@@ -1055,6 +1055,11 @@ void PdfViewport::mouseDoubleClickEvent(QMouseEvent* event)
         QAbstractScrollArea::mouseDoubleClickEvent(event);
         return;
     }
+    if (annotating) {
+        // The second press of a double-click: a gesture like any other press.
+        mousePressEvent(event);
+        return;
+    }
     const QPointF c = contentPos(event->position());
     const int page = geo.pageAt(c);
     if (page < 0) {
