@@ -9,9 +9,11 @@ namespace dovrix::test {
 
 // Writes a PDF by hand whose text layer says exactly what the lines say, whatever the glyphs:
 // one Helvetica font with a ToUnicode map of our own. Printable ASCII keeps its code; every other
-// code unit (U+FFFE, a CJK radical, ...) gets a code of its own from 0x80 up, mapped back to it
-// (at most 128 distinct ones per file). Each entry of pages is one page, its lines drawn from the
-// top-left margin downwards at fontSize with a leading of 1.4 × fontSize.
+// code unit (a CJK radical, a soft hyphen, ...) gets a code of its own from 0x80 up, mapped back
+// to it (at most 128 distinct ones per file). Qt PDF drops a code mapped to U+FFFE itself; it puts
+// U+FFFE where a line ends in '-' and the next line goes on, as in a hyphenated word. Each entry of
+// pages is one page, its lines drawn from the top-left margin downwards at fontSize with a leading
+// of 1.4 × fontSize.
 bool writeMappedTextPdf(const QString& path, const QList<QStringList>& pages,
                         const QSizeF& pageSizePt = QSizeF(595, 842), double fontSize = 12);
 
