@@ -1,30 +1,74 @@
 #include "app/MainWindow.h"
 
+#include "annotations/Annotation.h"
+#include "annotations/AnnotationPanel.h"
+#include "annotations/AnnotationStore.h"
 #include "app/StartUp.h"
 #include "core/DocumentController.h"
 #include "core/session/DocumentSession.h"
 #include "i18n/LanguageTable.h"
 #include "settings/AppSettings.h"
+#include "text/SearchController.h"
+#include "text/SearchPanel.h"
+#include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
+#include "view/PdfViewport.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPdfDocument>
+#include <QPdfSelection>
 #include <QPointer>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace dovrix {
+
+namespace {
+
+constexpr char homePage[] = "https://dovrix.app/";
+
+// The first annotation of the run explains where annotations are kept; later ones do not.
+bool firstAnnotationExplained = false;
+
+bool isPdfPath(const QString& path)
+{
+    return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+}
+
+int roundedPercent(double zoom)
+{
+    return int(std::lround(zoom * 100.0)); // half away from zero
+}
+
+} // namespace
 
 MainWindow::MainWindow() : QMainWindow(nullptr), settings(new AppSettings(this))
 {
@@ -34,17 +78,38 @@ MainWindow::MainWindow() : QMainWindow(nullptr), settings(new AppSettings(this))
     setDockNestingEnabled(false);
 
     theme = themeIndexFromId(settings->theme());
-    buildWidgets();
+    buildToolbar();
+    buildCentral();
+    buildStatusBar();
+    buildActions();
+
     applyTheme(theme);
     installLanguage(settings->language());
+    retranslate();
+    updateActionStates();
+    updateHashIndicator();
+    updateSidebarVisibility();
     updateWindowTitle();
+
+    searchTimer = new QTimer(this);
+    searchTimer->setSingleShot(true);
+    searchTimer->setInterval(SearchDelayMs);
+    connect(searchTimer, &QTimer::timeout, this, &MainWindow::searchNow);
+    connect(searchEdit, &QLineEdit::textChanged, searchTimer, qOverload<>(&QTimer::start));
+    connect(searchEdit, &QLineEdit::returnPressed, this, [this] {
+        searchTimer->stop();
+        if (searchPanel && searchPanel->currentHitIndex() < 0 && !searchEdit->text().isEmpty())
+            searchPanel->search(searchEdit->text(), false);
+        searchStep(+1);
+    });
 }
 
 MainWindow::~MainWindow()
 {
-    // Deleting the sessions removes their pages from the tab widget; that is no switch of the
+    // Deleting the sessions removes their pages from the tab widgets; that is no switch of the
     // current document any more.
     disconnect(tabs, nullptr, this, nullptr);
+    disconnect(sideTabs, nullptr, this, nullptr);
     deleteSessions();
     // pdfWorker is destroyed next (a member), then the child widgets with the base window.
 }
@@ -55,9 +120,14 @@ void MainWindow::deleteSessions()
     sessions.clear();
     currentSession = nullptr;
     controller = nullptr;
+    textStore = nullptr;
+    searchController = nullptr;
+    annotationStore = nullptr;
     renderCache = nullptr;
     progress = nullptr;
     pageView = nullptr;
+    searchPanel = nullptr;
+    annotationPanel = nullptr;
     for (DocumentSession* session : open) {
         session->prepareClose();
         delete session;
@@ -70,10 +140,131 @@ void MainWindow::deleteSessions()
         delete session;
 }
 
-void MainWindow::buildWidgets()
-{
-    stack = new QStackedWidget(this);
+// --- construction ----------------------------------------------------------------------------
 
+QPushButton* MainWindow::toolButton(const char* name)
+{
+    auto* button = new QPushButton;
+    button->setObjectName(QLatin1String(name));
+    button->setFlat(true);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+QAction* MainWindow::windowAction(const char* name, const QKeySequence& shortcut)
+{
+    auto* action = new QAction(this);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    addAction(action);
+    return action;
+}
+
+void MainWindow::buildToolbar()
+{
+    auto* toolbar = new QToolBar(this);
+    toolbar->setObjectName(QStringLiteral("toolbar"));
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->setIconSize(QSize(16, 16));
+    addToolBar(toolbar);
+
+    sidebarButton = toolButton("sidebarButton");
+    connect(sidebarButton, &QPushButton::clicked, this, [this] {
+        sidebarVisible = !sidebarVisible;
+        updateSidebarVisibility();
+    });
+    backButton = toolButton("backButton");
+    connect(backButton, &QPushButton::clicked, this, [this] {
+        if (currentSession)
+            currentSession->navigateHistory(-1);
+    });
+    forwardButton = toolButton("forwardButton");
+    connect(forwardButton, &QPushButton::clicked, this, [this] {
+        if (currentSession)
+            currentSession->navigateHistory(+1);
+    });
+    openButton = toolButton("openButton");
+    connect(openButton, &QPushButton::clicked, this, &MainWindow::openCommand);
+    printButton = toolButton("printButton");
+    exportButton = toolButton("exportButton");
+    exportMenu = new QMenu(exportButton);
+    for (int i = 0; i < 4; ++i) {
+        if (i == 3)
+            exportMenu->addSeparator();
+        exportActions.append(exportMenu->addAction(QString()));
+    }
+    exportButton->setMenu(exportMenu);
+    annotationButton = new QPushButton;
+    annotationButton->setObjectName(QStringLiteral("annotationButton"));
+    annotationButton->setCheckable(true);
+    annotationButton->setCursor(Qt::PointingHandCursor);
+    rotateButton = toolButton("rotateButton");
+    connect(rotateButton, &QPushButton::clicked, this, [this] {
+        if (pageView)
+            pageView->rotateBy(90);
+    });
+
+    searchEdit = new QLineEdit;
+    searchEdit->setObjectName(QStringLiteral("searchField"));
+    searchEdit->setClearButtonEnabled(true);
+    searchEdit->setFixedWidth(260);
+
+    auto* spacer = new QWidget;
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+
+    themeButton = toolButton("themeButton");
+    themeMenu = new QMenu(themeButton);
+    auto* themeGroup = new QActionGroup(themeMenu);
+    for (int i = 0; i < 5; ++i) {
+        if (i == 2 || i == 4)
+            themeMenu->addSeparator();
+        QAction* item = themeMenu->addAction(QString());
+        item->setCheckable(true);
+        item->setData(i);
+        themeGroup->addAction(item);
+        themeActions.append(item);
+        connect(item, &QAction::triggered, this, [this, i] { applyTheme(i); });
+    }
+    themeButton->setMenu(themeMenu);
+
+    languageButton = toolButton("languageButton");
+    languageMenu = new QMenu(languageButton);
+    auto* languageGroup = new QActionGroup(languageMenu);
+    for (const LanguageEntry& entry : languageTable()) {
+        QAction* item = languageMenu->addAction(entry.nativeName);
+        item->setCheckable(true);
+        item->setData(entry.code);
+        languageGroup->addAction(item);
+        const QString code = entry.code;
+        connect(item, &QAction::triggered, this, [this, code] { setLanguage(code); });
+    }
+    languageButton->setMenu(languageMenu);
+
+    homeButton = toolButton("homeButton");
+    connect(homeButton, &QPushButton::clicked, this,
+            [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(homePage))); });
+
+    toolbar->addWidget(sidebarButton);
+    toolbar->addWidget(backButton);
+    toolbar->addWidget(forwardButton);
+    toolbar->addSeparator();
+    toolbar->addWidget(openButton);
+    toolbar->addWidget(printButton);
+    toolbar->addWidget(exportButton);
+    toolbar->addWidget(annotationButton);
+    toolbar->addWidget(rotateButton);
+    toolbar->addSeparator();
+    toolbar->addWidget(searchEdit);
+    toolbar->addWidget(spacer);
+    toolbar->addWidget(themeButton);
+    toolbar->addWidget(languageButton);
+    toolbar->addWidget(homeButton);
+}
+
+void MainWindow::buildCentral()
+{
+    // Welcome page.
     welcome = new QWidget;
     welcome->setObjectName(QStringLiteral("welcome"));
     auto* welcomeLayout = new QVBoxLayout(welcome);
@@ -90,29 +281,24 @@ void MainWindow::buildWidgets()
     titleFont.setWeight(QFont::Bold);
     title->setFont(titleFont);
     dropLayout->addWidget(title);
-    auto* hint = new QLabel(tr("打开 PDF 开始阅读。Dovrix 是只读查看器，不会修改源文件。\n"
-                               "支持同时打开多个文档（标签页）。"));
-    hint->setAlignment(Qt::AlignCenter);
-    hint->setWordWrap(true);
-    dropLayout->addWidget(hint);
+    welcomeText = new QLabel;
+    welcomeText->setAlignment(Qt::AlignCenter);
+    welcomeText->setWordWrap(true);
+    dropLayout->addWidget(welcomeText);
     dropLayout->addSpacing(12);
-    auto* openButton = new QPushButton(tr("打开 PDF…"));
-    openButton->setObjectName(QStringLiteral("primary"));
-    openButton->setFixedWidth(180);
-    connect(openButton, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(this, tr("打开 PDF"), QString(),
-                                                          tr("PDF 文档 (*.pdf);;所有文件 (*)"));
-        if (!path.isEmpty())
-            openFile(path);
-    });
-    dropLayout->addWidget(openButton, 0, Qt::AlignCenter);
+    welcomeOpen = new QPushButton;
+    welcomeOpen->setObjectName(QStringLiteral("primary"));
+    welcomeOpen->setFixedWidth(180);
+    connect(welcomeOpen, &QPushButton::clicked, this, &MainWindow::openCommand);
+    dropLayout->addWidget(welcomeOpen, 0, Qt::AlignCenter);
     welcomeLayout->addWidget(dropzone, 0, Qt::AlignCenter);
 
-    auto* recentLabel = new QLabel(tr("最近文件"));
+    recentLabel = new QLabel;
     recentLabel->setObjectName(QStringLiteral("recentLabel"));
     recentLabel->setStyleSheet(QStringLiteral("margin-top:16px;"));
     welcomeLayout->addWidget(recentLabel, 0, Qt::AlignHCenter);
-    auto* recentList = new QListWidget;
+    recentList = new QListWidget;
+    recentList->setObjectName(QStringLiteral("recentList"));
     recentList->setFixedWidth(560);
     recentList->setFrameShape(QFrame::NoFrame);
     recentList->setMaximumHeight(160);
@@ -124,20 +310,46 @@ void MainWindow::buildWidgets()
     connect(recentList, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { openFile(item->toolTip()); });
     welcomeLayout->addWidget(recentList, 0, Qt::AlignHCenter);
-    auto* clearRecent = new QPushButton(tr("清空最近记录"));
+    clearRecent = new QPushButton;
+    clearRecent->setObjectName(QStringLiteral("clearRecentButton"));
     clearRecent->setFlat(true);
-    connect(clearRecent, &QPushButton::clicked, this, [this, recentList] {
+    connect(clearRecent, &QPushButton::clicked, this, [this] {
         settings->clearRecentFiles();
         recentList->clear();
     });
     welcomeLayout->addWidget(clearRecent, 0, Qt::AlignHCenter);
     welcomeLayout->addStretch(2);
 
+    // Document area: the banner above the document tabs.
     area = new QWidget;
+    area->setObjectName(QStringLiteral("documentArea"));
     auto* areaLayout = new QVBoxLayout(area);
     areaLayout->setContentsMargins(8, 8, 8, 8);
     areaLayout->setSpacing(6);
+    banner = new QFrame;
+    banner->setObjectName(QStringLiteral("banner"));
+    banner->hide();
+    auto* bannerLayout = new QHBoxLayout(banner);
+    bannerLayout->setContentsMargins(12, 6, 12, 6);
+    bannerText = new QLabel;
+    bannerText->setWordWrap(true);
+    bannerLayout->addWidget(bannerText, 1);
+    reloadButton = new QPushButton;
+    reloadButton->setObjectName(QStringLiteral("reloadButton"));
+    bannerLayout->addWidget(reloadButton);
+    ignoreButton = new QPushButton;
+    ignoreButton->setObjectName(QStringLiteral("ignoreButton"));
+    bannerLayout->addWidget(ignoreButton);
+    connect(reloadButton, &QPushButton::clicked, this, [this] {
+        banner->hide();
+        if (controller)
+            controller->reload();
+    });
+    connect(ignoreButton, &QPushButton::clicked, banner, &QWidget::hide);
+    areaLayout->addWidget(banner);
+
     tabs = new QTabWidget;
+    tabs->setObjectName(QStringLiteral("documentTabs"));
     tabs->setDocumentMode(true);
     tabs->setTabsClosable(true);
     tabs->setMovable(true);
@@ -154,12 +366,317 @@ void MainWindow::buildWidgets()
         }
     });
 
+    stack = new QStackedWidget;
+    stack->setObjectName(QStringLiteral("centralStack"));
     stack->addWidget(welcome);
     stack->addWidget(area);
     stack->setCurrentWidget(welcome);
-    setCentralWidget(stack);
-    statusBar();
+
+    // Side area: the current document's panels above the page and zoom labels.
+    sidebar = new QWidget;
+    sidebar->setObjectName(QStringLiteral("sidebar"));
+    auto* sideLayout = new QVBoxLayout(sidebar);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->setSpacing(0);
+    sideTabs = new QTabWidget;
+    sideTabs->setObjectName(QStringLiteral("sideTabs"));
+    sideTabs->setMinimumWidth(220);
+    sideTabs->setMaximumWidth(560);
+    sideTabs->tabBar()->setObjectName(QStringLiteral("sideTabBar"));
+    sidePlaceholder = new QLabel;
+    sidePlaceholder->setAlignment(Qt::AlignCenter);
+    sideTabs->addTab(sidePlaceholder, QString());
+    connect(sideTabs, &QTabWidget::currentChanged, this, [this](int index) {
+        if (!rebuildingSideTabs && currentSession && index >= 0)
+            currentSession->setSideTabIndex(index);
+    });
+    sideLayout->addWidget(sideTabs, 1);
+    auto* bottomBar = new QWidget;
+    auto* bottomLayout = new QHBoxLayout(bottomBar);
+    bottomLayout->setContentsMargins(10, 4, 10, 4);
+    pageLabel = new QLabel(QStringLiteral("0 / 0"));
+    pageLabel->setObjectName(QStringLiteral("pageLabel"));
+    zoomLabel = new QLabel;
+    zoomLabel->setObjectName(QStringLiteral("zoomLabel"));
+    bottomLayout->addWidget(pageLabel);
+    bottomLayout->addStretch();
+    bottomLayout->addWidget(zoomLabel);
+    sideLayout->addWidget(bottomBar);
+
+    splitter = new QSplitter(Qt::Horizontal);
+    splitter->setHandleWidth(5);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(sidebar);
+    splitter->addWidget(stack);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({260, 900});
+
+    auto* central = new QWidget;
+    auto* centralLayout = new QHBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    centralLayout->setSpacing(0);
+    centralLayout->addWidget(splitter);
+    setCentralWidget(central);
 }
+
+void MainWindow::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    tagline = new QLabel;
+    tagline->setContentsMargins(6, 0, 6, 0);
+    hashLabel = new QLabel;
+    hashLabel->setObjectName(QStringLiteral("hashIndicator"));
+    documentLabel = new QLabel;
+    documentLabel->setObjectName(QStringLiteral("documentIndicator"));
+    bar->addWidget(tagline);
+    bar->addWidget(hashLabel);
+    bar->addWidget(documentLabel);
+
+    auto statusButton = [](const char* name) {
+        auto* button = new QPushButton;
+        button->setObjectName(QLatin1String(name));
+        button->setFlat(true);
+        button->setCursor(Qt::PointingHandCursor);
+        button->setFixedHeight(22);
+        button->setEnabled(false);
+        return button;
+    };
+    zoomOutButton = statusButton("zoomOutButton");
+    connect(zoomOutButton, &QPushButton::clicked, this, [this] {
+        if (pageView)
+            pageView->setZoom(pageView->zoom() / 1.2);
+    });
+    statusZoomLabel = new QLabel(QStringLiteral("—"));
+    statusZoomLabel->setObjectName(QStringLiteral("statusZoomLabel"));
+    statusZoomLabel->setContentsMargins(4, 0, 4, 0);
+    zoomInButton = statusButton("zoomInButton");
+    connect(zoomInButton, &QPushButton::clicked, this, [this] {
+        if (pageView)
+            pageView->setZoom(pageView->zoom() * 1.2);
+    });
+    fitButton = statusButton("fitButton");
+    connect(fitButton, &QPushButton::clicked, this, [this] {
+        if (!pageView)
+            return;
+        if (pageView->fitMode() != PdfViewport::FitWidth) {
+            pageView->setFitMode(PdfViewport::FitWidth);
+        } else {
+            pageView->setFitMode(PdfViewport::FitNone);
+            pageView->setZoom(1.0);
+        }
+    });
+    statusRotateButton = statusButton("statusRotateButton");
+    connect(statusRotateButton, &QPushButton::clicked, this, [this] {
+        if (pageView)
+            pageView->rotateBy(90);
+    });
+    viewModeButton = statusButton("viewModeButton");
+    connect(viewModeButton, &QPushButton::clicked, this, [this] {
+        if (pageView)
+            pageView->setViewMode(1 - pageView->viewMode());
+    });
+    privateLabel = new QLabel;
+    privateLabel->setObjectName(QStringLiteral("privateLabel"));
+
+    bar->addPermanentWidget(zoomOutButton);
+    bar->addPermanentWidget(statusZoomLabel);
+    bar->addPermanentWidget(zoomInButton);
+    bar->addPermanentWidget(fitButton);
+    bar->addPermanentWidget(statusRotateButton);
+    bar->addPermanentWidget(viewModeButton);
+    bar->addPermanentWidget(privateLabel);
+}
+
+void MainWindow::buildActions()
+{
+    openAction = windowAction("openAction", QKeySequence::Open);
+    connect(openAction, &QAction::triggered, this, &MainWindow::openCommand);
+    closeAction = windowAction("closeAction", QKeySequence(QStringLiteral("Ctrl+W")));
+    connect(closeAction, &QAction::triggered, this, [this] { closeSession(currentSession); });
+    nextTabAction = windowAction("nextTabAction", QKeySequence(QStringLiteral("Ctrl+Tab")));
+    connect(nextTabAction, &QAction::triggered, this, [this] {
+        if (sessions.size() > 1 && currentSession && tabs->count() > 0)
+            tabs->setCurrentIndex((tabs->currentIndex() + 1) % tabs->count());
+    });
+    printAction = windowAction("printAction", QKeySequence::Print);
+    privateAction = windowAction("privateAction", QKeySequence(QStringLiteral("Ctrl+Alt+P")));
+    privateAction->setCheckable(true);
+    // Checked from the settings before the handler is connected: the label stays empty until the
+    // first toggle.
+    privateAction->setChecked(settings->privateMode());
+    connect(privateAction, &QAction::toggled, this, &MainWindow::setPrivateModeOn);
+    findNextAction = windowAction("findNextAction", QKeySequence(QStringLiteral("F3")));
+    connect(findNextAction, &QAction::triggered, this, [this] { searchStep(+1); });
+    findPreviousAction =
+        windowAction("findPreviousAction", QKeySequence(QStringLiteral("Shift+F3")));
+    connect(findPreviousAction, &QAction::triggered, this, [this] { searchStep(-1); });
+    copyAction = windowAction("copyAction", QKeySequence::Copy);
+    connect(copyAction, &QAction::triggered, this, &MainWindow::copySelection);
+    singlePageAction = windowAction("singlePageAction", QKeySequence());
+    singlePageAction->setCheckable(true);
+    connect(singlePageAction, &QAction::toggled, this, [this](bool on) {
+        if (pageView)
+            pageView->setViewMode(on ? PdfViewport::SinglePage : PdfViewport::Continuous);
+    });
+    QAction* highlightTool = windowAction("highlightToolAction", QKeySequence(QStringLiteral("H")));
+    connect(highlightTool, &QAction::triggered, this, [this] {
+        if (pageView)
+            pageView->setAnnotationTool(Highlight);
+    });
+    QAction* noteTool = windowAction("noteToolAction", QKeySequence(QStringLiteral("N")));
+    connect(noteTool, &QAction::triggered, this, [this] {
+        if (pageView)
+            pageView->setAnnotationTool(Note);
+    });
+    rotateAction = windowAction("rotateAction", QKeySequence(QStringLiteral("Ctrl+R")));
+    connect(rotateAction, &QAction::triggered, this, [this] {
+        if (pageView)
+            pageView->rotateBy(90);
+    });
+    fitWidthAction = windowAction("fitWidthAction", QKeySequence());
+    connect(fitWidthAction, &QAction::triggered, this, [this] {
+        if (pageView)
+            pageView->setFitMode(PdfViewport::FitWidth);
+    });
+    fitPageAction = windowAction("fitPageAction", QKeySequence());
+    connect(fitPageAction, &QAction::triggered, this, [this] {
+        if (pageView)
+            pageView->setFitMode(PdfViewport::FitPage);
+    });
+    actualSizeAction = windowAction("actualSizeAction", QKeySequence(QStringLiteral("Ctrl+0")));
+    connect(actualSizeAction, &QAction::triggered, this, [this] {
+        if (!pageView)
+            return;
+        pageView->setFitMode(PdfViewport::FitNone);
+        pageView->setZoom(1.0);
+    });
+    QAction* thumbnailsTab = windowAction("thumbnailsTabAction", QKeySequence("Ctrl+T"));
+    connect(thumbnailsTab, &QAction::triggered, this, [this] {
+        if (currentSession)
+            sideTabs->setCurrentIndex(0);
+    });
+    QAction* outlineTab = windowAction("outlineTabAction", QKeySequence("Ctrl+B"));
+    connect(outlineTab, &QAction::triggered, this, [this] {
+        if (currentSession)
+            sideTabs->setCurrentIndex(1);
+    });
+    // Escape goes to the page view as a key, so that its own order (drop a drag, close the card,
+    // clear the selection, leave annotation mode) still holds while this shortcut exists.
+    QAction* escape = windowAction("escapeAction", QKeySequence(Qt::Key_Escape));
+    connect(escape, &QAction::triggered, this, [this] {
+        if (!pageView)
+            return;
+        pageView->setFocus();
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(pageView, &key);
+    });
+    // The search field's placeholder names Ctrl+F; nothing else binds it.
+    QAction* find = windowAction("findAction", QKeySequence::Find);
+    connect(find, &QAction::triggered, this, [this] {
+        searchEdit->setFocus();
+        searchEdit->selectAll();
+    });
+    annotationModeAction = windowAction("annotationModeAction", QKeySequence("A"));
+    annotationModeAction->setCheckable(true);
+    connect(annotationModeAction, &QAction::toggled, this, [this](bool on) {
+        if (pageView)
+            pageView->setAnnotationMode(on);
+        const QSignalBlocker block(annotationButton);
+        annotationButton->setChecked(on);
+    });
+    connect(annotationButton, &QPushButton::toggled, annotationModeAction, &QAction::setChecked);
+    connect(printButton, &QPushButton::clicked, printAction, &QAction::trigger);
+}
+
+void MainWindow::retranslate()
+{
+    auto setTip = [](QWidget* w, const QString& tip) {
+        if (!tip.isEmpty())
+            w->setToolTip(tip);
+    };
+    sidebarButton->setText(QStringLiteral("☰"));
+    setTip(sidebarButton, tr("侧边栏"));
+    backButton->setText(QStringLiteral("←"));
+    setTip(backButton, tr("后退（视图历史）"));
+    forwardButton->setText(QStringLiteral("→"));
+    setTip(forwardButton, tr("前进（视图历史）"));
+    openButton->setText(tr("打开"));
+    setTip(openButton, tr("打开 PDF（每个文档一个标签页）"));
+    printButton->setText(tr("打印"));
+    setTip(printButton, tr("打印（Ctrl+P）"));
+    exportButton->setText(tr("导出"));
+    setTip(exportButton, tr("导出为新文件（不修改源文件）"));
+    exportActions.at(0)->setText(tr("当前页为图片（PNG 300 DPI）…"));
+    exportActions.at(1)->setText(tr("全文文本（TXT，按阅读顺序）…"));
+    exportActions.at(2)->setText(tr("批注汇总（TXT）…"));
+    exportActions.at(3)->setText(tr("含批注的 PDF（副本）…"));
+    exportActions.at(3)->setToolTip(tr("把当前批注嵌入一个新 PDF，Adobe/WPS 可见；源文件保持不变"));
+    annotationButton->setText(tr("批注"));
+    setTip(annotationButton, tr("批注模式（A）：高亮 / 下划线 / 删除线 / 便签 / 矩形 / 箭头"));
+    rotateButton->setText(tr("旋转90°"));
+    setTip(rotateButton, tr("临时旋转 90°（仅本次查看）"));
+    searchEdit->setPlaceholderText(tr("搜索文档 · Ctrl+F"));
+    themeButton->setText(tr("主题"));
+    const QStringList themeNames{tr("浅色"), tr("纸感"), tr("深色"), tr("午夜"), tr("高对比")};
+    for (int i = 0; i < themeActions.size(); ++i) {
+        themeActions.at(i)->setText(themeNames.at(i));
+        themeActions.at(i)->setChecked(i == theme);
+    }
+    const QString language = settings->language();
+    languageButton->setText(nativeLanguageName(language));
+    setTip(languageButton, tr("切换界面语言"));
+    const QList<QAction*> languageItems = languageMenu->actions();
+    for (QAction* item : languageItems)
+        item->setChecked(item->data().toString() == language);
+    homeButton->setText(tr("主页"));
+    setTip(homeButton, tr("打开 Dovrix 主页"));
+
+    welcomeText->setText(tr("打开 PDF 开始阅读。Dovrix 是只读查看器，不会修改源文件。\n"
+                            "支持同时打开多个文档（标签页）。"));
+    welcomeOpen->setText(tr("打开 PDF…"));
+    recentLabel->setText(tr("最近文件"));
+    clearRecent->setText(tr("清空最近记录"));
+    bannerText->setText(tr("源文件已被外部修改。重新载入将显示最新内容。"));
+    reloadButton->setText(tr("重新载入"));
+    ignoreButton->setText(tr("忽略"));
+    sidePlaceholder->setText(tr("打开文档后，此处显示\n目录 · 缩略图 · 搜索 · 批注"));
+    tagline->setText(tr("Dovrix 一个快如闪电的阅读器"));
+
+    zoomOutButton->setText(QStringLiteral("−"));
+    setTip(zoomOutButton, tr("缩小"));
+    zoomInButton->setText(QStringLiteral("＋"));
+    setTip(zoomInButton, tr("放大"));
+    setTip(fitButton, tr("适应宽度"));
+    statusRotateButton->setText(tr("旋转90°"));
+    setTip(statusRotateButton, tr("临时旋转 90°（仅本次查看）"));
+    setTip(viewModeButton, tr("切换单页 / 连续滚动"));
+
+    openAction->setText(tr("&打开…"));
+    closeAction->setText(tr("关闭文档"));
+    nextTabAction->setText(tr("下一个标签页"));
+    printAction->setText(tr("&打印…"));
+    privateAction->setText(tr("私密模式"));
+    findNextAction->setText(tr("下一个搜索结果"));
+    findPreviousAction->setText(tr("上一个搜索结果"));
+    copyAction->setText(tr("复制所选文本"));
+    singlePageAction->setText(tr("单页模式"));
+    rotateAction->setText(tr("临时旋转 90°"));
+    fitWidthAction->setText(tr("适应宽度"));
+    fitPageAction->setText(tr("适应页面"));
+    actualSizeAction->setText(tr("实际大小（100%）"));
+    annotationModeAction->setText(tr("批注模式"));
+
+    if (!privateLabel->text().isEmpty())
+        setPrivateModeOn(privateAction->isChecked());
+    rebuildSideTabs();
+    updateFitButton();
+    updateViewModeControls();
+    updatePageStatus();
+    updateHashIndicator();
+}
+
+// --- themes and languages ----------------------------------------------------------------
 
 void MainWindow::applyTheme(int index)
 {
@@ -169,10 +686,47 @@ void MainWindow::applyTheme(int index)
     if (qApp)
         qApp->setStyleSheet(buildStyleSheet(palette));
     settings->setTheme(palette.id);
+    for (int i = 0; i < themeActions.size(); ++i)
+        themeActions.at(i)->setChecked(i == theme);
     for (DocumentSession* session : std::as_const(sessions)) {
         if (QWidget* view = session->pageWidget())
             view->update();
     }
+    if (pageView)
+        pageView->update();
+    // Indicator colours come from the theme.
+    if (hashLabel && !hashLabel->text().isEmpty())
+        hashLabel->setStyleSheet(QStringLiteral("color:%1;").arg(palette.success));
+    if (documentLabel && !documentLabel->text().isEmpty())
+        documentLabel->setStyleSheet(QStringLiteral("color:%1;").arg(palette.warning));
+    if (annotationPanel)
+        annotationPanel->refresh();
+}
+
+void MainWindow::setLanguage(const QString& code)
+{
+    settings->setLanguage(code);
+    installLanguage(code);
+    retranslate();
+    for (DocumentSession* session : std::as_const(sessions)) {
+        if (session->searchPanel())
+            session->searchPanel()->retranslate();
+        if (session->annotationPanel())
+            session->annotationPanel()->retranslate();
+        if (session->viewport())
+            session->viewport()->retranslateCard();
+    }
+    updateWindowTitle();
+}
+
+// --- opening and closing -------------------------------------------------------------------
+
+void MainWindow::openCommand()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("打开 PDF"), QString(),
+                                                      tr("PDF 文档 (*.pdf);;所有文件 (*)"));
+    if (!path.isEmpty())
+        openFile(path);
 }
 
 void MainWindow::openFile(const QString& path)
@@ -214,6 +768,80 @@ void MainWindow::wireSession(DocumentSession* session)
     connect(session, &DocumentSession::statusChanged, this, &MainWindow::onStatusChanged);
     connect(session, &DocumentSession::documentReady, this, &MainWindow::onDocumentReady);
     connect(session, &DocumentSession::passwordRequired, this, &MainWindow::askPassword);
+    connect(session, &DocumentSession::sourceFileModified, this, [this](DocumentSession* s) {
+        if (s == currentSession)
+            showSourceModified();
+    });
+    connect(session, &DocumentSession::tocAvailable, this, [this](DocumentSession* s, bool toc) {
+        if (s == currentSession && toc)
+            sideTabs->setCurrentIndex(1);
+    });
+
+    PdfViewport* view = session->viewport();
+    connect(view, &PdfViewport::currentPageChanged, this, [this, session] {
+        if (session == currentSession)
+            updatePageStatus();
+    });
+    connect(view, &PdfViewport::zoomChanged, this, [this, session] {
+        if (session != currentSession)
+            return;
+        updateStatusZoom();
+        updatePageStatus();
+    });
+    connect(view, &PdfViewport::viewModeChanged, this, [this, session] {
+        if (session == currentSession)
+            updateViewModeControls();
+    });
+    connect(view, &PdfViewport::fitModeChanged, this, [this, session] {
+        if (session == currentSession)
+            updateFitButton();
+    });
+    connect(view, &PdfViewport::annotationModeChanged, this, [this, session](bool on) {
+        if (session != currentSession)
+            return;
+        {
+            const QSignalBlocker block(annotationModeAction);
+            annotationModeAction->setChecked(on);
+        }
+        {
+            const QSignalBlocker block(annotationButton);
+            annotationButton->setChecked(on);
+        }
+        if (on)
+            statusBar()->showMessage(
+                tr("批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；"
+                   "H 高亮 · N 便签 · Esc 退出"),
+                10000);
+        else
+            statusBar()->clearMessage();
+    });
+
+    AnnotationStore* store = session->annotations();
+    connect(store, &AnnotationStore::annotationAdded, this, [this, session] {
+        if (session == currentSession)
+            onAnnotationAdded(session);
+    });
+    auto reloadList = [this, session] {
+        if (session == currentSession && session->annotationPanel())
+            session->annotationPanel()->refresh();
+    };
+    connect(store, &AnnotationStore::annotationUpdated, this, reloadList);
+    connect(store, &AnnotationStore::annotationRemoved, this, reloadList);
+    connect(store, &AnnotationStore::readonlyFallback, this,
+            [this, session](const QString& reason) {
+                if (session != currentSession)
+                    return;
+                statusBar()->showMessage(reason, 8000);
+                setDocumentIndicator(QStringLiteral("● %1").arg(reason));
+            });
+    connect(store, &AnnotationStore::hashMismatchDetected, this, [this, session] {
+        if (session == currentSession)
+            setDocumentIndicator(tr("● 批注与当前文档内容不一致，矩形锚定可能漂移"));
+    });
+    if (AnnotationPanel* panel = session->annotationPanel()) {
+        connect(panel, &AnnotationPanel::annotationSelected, this,
+                [this, session](const QString& id) { showAnnotation(session, id); });
+    }
 }
 
 void MainWindow::setCurrentSession(DocumentSession* session)
@@ -223,22 +851,73 @@ void MainWindow::setCurrentSession(DocumentSession* session)
     if (session && !sessions.contains(session))
         return;
 
+    if (currentSession && sideTabs->currentIndex() >= 0 && sideTabs->count() == 4)
+        currentSession->setSideTabIndex(sideTabs->currentIndex());
+
     currentSession = session;
     controller = session ? session->controller() : nullptr;
+    textStore = session ? session->textLayout() : nullptr;
+    searchController = session ? session->search() : nullptr;
+    annotationStore = session ? session->annotations() : nullptr;
     renderCache = session ? session->renderCache() : nullptr;
     progress = session ? session->progress() : nullptr;
-    pageView = session ? session->pageWidget() : nullptr;
+    pageView = session ? session->viewport() : nullptr;
+    searchPanel = session ? session->searchPanel() : nullptr;
+    annotationPanel = session ? session->annotationPanel() : nullptr;
+
+    rebuildSideTabs();
 
     if (session) {
         stack->setCurrentWidget(area);
-        tabs->setCurrentWidget(pageView);
+        tabs->setCurrentWidget(session->pageWidget());
         updateWindowTitle();
+        refreshFromSession();
         if (pageView)
             pageView->setFocus();
     } else {
         updateWindowTitle();
+        banner->hide();
+        setDocumentIndicator(QString());
         stack->setCurrentWidget(welcome);
     }
+    updateHashIndicator();
+    updateActionStates();
+    updatePageStatus();
+    updateSidebarVisibility();
+}
+
+void MainWindow::rebuildSideTabs()
+{
+    rebuildingSideTabs = true;
+    while (sideTabs->count() > 0)
+        sideTabs->removeTab(0);
+    if (currentSession) {
+        sideTabs->addTab(currentSession->thumbnailWidget(), tr("缩略图"));
+        sideTabs->addTab(currentSession->outlineWidget(), tr("目录"));
+        sideTabs->addTab(currentSession->searchPanel(), tr("搜索"));
+        sideTabs->addTab(currentSession->annotationPanel(), tr("批注"));
+        sideTabs->setCurrentIndex(std::clamp(currentSession->sideTabIndex(), 0, 3));
+    } else {
+        sideTabs->addTab(sidePlaceholder, tr("文档"));
+    }
+    rebuildingSideTabs = false;
+}
+
+void MainWindow::refreshFromSession()
+{
+    if (!currentSession)
+        return;
+    {
+        const QSignalBlocker block(searchEdit);
+        searchEdit->setText(searchController ? searchController->query() : QString());
+    }
+    updateStatusZoom();
+    updateFitButton();
+    updateViewModeControls();
+    if (currentSession->sourceModified())
+        showSourceModified();
+    else
+        setDocumentIndicator(QString());
 }
 
 void MainWindow::onTabChanged(int index)
@@ -276,6 +955,7 @@ void MainWindow::closeSession(DocumentSession* session)
 
     session->prepareClose();
     session->deleteLater();
+    updateActionStates();
 }
 
 void MainWindow::updateWindowTitle()
@@ -299,24 +979,33 @@ void MainWindow::ocrPageWhenReady(int page)
         [page](DocumentSession*) { Q_UNUSED(page) }, Qt::SingleShotConnection);
 }
 
+// --- session reactions -----------------------------------------------------------------------
+
 void MainWindow::onStatusChanged(DocumentSession* session, int status, const QString& message)
 {
     if (session != currentSession)
         return;
     if (status == Loading) {
         statusBar()->showMessage(tr("正在打开文档…"));
-        return;
+    } else {
+        statusBar()->clearMessage();
+        if (status == Failed)
+            QMessageBox::warning(this, tr("打开失败"), message);
     }
-    statusBar()->clearMessage();
-    if (status == Failed)
-        QMessageBox::warning(this, tr("打开失败"), message);
+    updateActionStates();
 }
 
 void MainWindow::onDocumentReady(DocumentSession* session)
 {
+    updateHashIndicator();
+    updateActionStates();
     if (session != currentSession)
         return;
+    banner->hide();
     session->setSourceModified(false);
+    setDocumentIndicator(QString());
+    updatePageStatus();
+    updateStatusZoom();
     statusBar()->clearMessage();
     stack->setCurrentWidget(area);
     if (pageView)
@@ -340,11 +1029,207 @@ void MainWindow::askPassword(DocumentSession* session, bool wrongPrevious)
         session->submitPassword(password);
 }
 
+void MainWindow::showSourceModified()
+{
+    banner->show();
+    setDocumentIndicator(tr("● 源文件已被外部修改"));
+    updateHashIndicator();
+}
+
+void MainWindow::setDocumentIndicator(const QString& text)
+{
+    documentLabel->setText(text);
+    documentLabel->setStyleSheet(
+        text.isEmpty() ? QString()
+                       : QStringLiteral("color:%1;").arg(themePalette(currentTheme()).warning));
+}
+
+void MainWindow::updateHashIndicator()
+{
+    if (!currentSession) {
+        hashLabel->clear();
+        hashLabel->setStyleSheet(QString());
+        hashLabel->setToolTip(QString());
+        return;
+    }
+    if (controller && controller->status() == Ready && !controller->sourceHash().isEmpty()) {
+        hashLabel->setText(tr("● 只读：源文件哈希未变"));
+        hashLabel->setStyleSheet(
+            QStringLiteral("color:%1;").arg(themePalette(currentTheme()).success));
+        hashLabel->setToolTip(
+            tr("SHA-256：%1\nDovrix 不会修改源文件。").arg(controller->sourceHash()));
+    }
+}
+
+void MainWindow::onAnnotationAdded(DocumentSession* session)
+{
+    if (!firstAnnotationExplained) {
+        firstAnnotationExplained = true;
+        QMessageBox::information(this, tr("批注已保存"),
+                                 tr("批注保存在本地 sidecar 文件（.dovrixmark）中，\n用 Adobe "
+                                    "等其他阅读器打开源文件不可见。\n\nDovrix 始终不修改源 PDF。"));
+    }
+    if (session->annotationPanel())
+        session->annotationPanel()->refresh();
+}
+
+void MainWindow::showAnnotation(DocumentSession* session, const QString& id)
+{
+    if (session != currentSession || !pageView || !annotationStore)
+        return;
+    const Annotation* annotation = annotationStore->find(id);
+    if (!annotation)
+        return;
+    pageView->goToPage(annotation->page);
+    pageView->openCard(id);
+}
+
+// --- commands and status -----------------------------------------------------------------------
+
+void MainWindow::updateActionStates()
+{
+    const bool ready = controller && controller->status() == Ready;
+    closeAction->setEnabled(currentSession != nullptr);
+    for (QAction* action :
+         {printAction, findNextAction, findPreviousAction, copyAction, annotationModeAction,
+          rotateAction, fitWidthAction, fitPageAction, actualSizeAction, singlePageAction})
+        action->setEnabled(ready);
+    for (QAction* action : std::as_const(exportActions))
+        action->setEnabled(ready);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(annotationButton), static_cast<QWidget*>(searchEdit),
+          static_cast<QWidget*>(zoomOutButton), static_cast<QWidget*>(zoomInButton),
+          static_cast<QWidget*>(fitButton), static_cast<QWidget*>(statusRotateButton),
+          static_cast<QWidget*>(viewModeButton)})
+        widget->setEnabled(ready);
+}
+
+void MainWindow::updatePageStatus()
+{
+    const int page = pageView ? pageView->currentPage() + 1 : 0;
+    const int count = controller ? controller->pageCount() : 0;
+    pageLabel->setText(QStringLiteral("%1 / %2").arg(page).arg(count));
+    zoomLabel->setText(tr("缩放 %1%").arg(pageView ? roundedPercent(pageView->zoom()) : 100));
+}
+
+void MainWindow::updateStatusZoom()
+{
+    if (pageView)
+        statusZoomLabel->setText(QStringLiteral("%1%").arg(roundedPercent(pageView->zoom())));
+}
+
+void MainWindow::updateFitButton()
+{
+    const bool fitWidth = pageView && pageView->fitMode() == PdfViewport::FitWidth;
+    fitButton->setText(fitWidth ? tr("原始") : tr("适应宽度"));
+}
+
+void MainWindow::updateViewModeControls()
+{
+    const bool single = pageView && pageView->viewMode() == PdfViewport::SinglePage;
+    viewModeButton->setText(single ? tr("连续") : tr("单页"));
+    const QSignalBlocker block(singlePageAction);
+    singlePageAction->setChecked(single);
+}
+
+void MainWindow::updateSidebarVisibility()
+{
+    sidebar->setVisible(sidebarVisible && currentSession);
+}
+
+void MainWindow::searchNow()
+{
+    if (searchPanel)
+        searchPanel->search(searchEdit->text(), false);
+}
+
+void MainWindow::searchStep(int step)
+{
+    if (!controller || controller->status() != Ready || !searchPanel)
+        return;
+    if (searchController && searchController->query().isEmpty() && !searchEdit->text().isEmpty())
+        searchPanel->search(searchEdit->text(), false);
+    if (step > 0)
+        searchPanel->focusNext();
+    else
+        searchPanel->focusPrevious();
+}
+
+void MainWindow::copySelection()
+{
+    if (!controller || controller->status() != Ready || !pageView)
+        return;
+    const TextRange range = pageView->selectionRange();
+    if (range.page < 0 || range.length <= 0)
+        return;
+    const QString copied = tr("已复制 %1 个字符");
+    if (textStore && textStore->hasPageText(range.page)) {
+        const QString text = textStore->pageText(range.page).mid(range.start, range.length);
+        QGuiApplication::clipboard()->setText(text);
+        statusBar()->showMessage(copied.arg(text.size()), 4000);
+        return;
+    }
+    // The page's text is not extracted yet: ask the engine for just this range. A document is
+    // released only by a later job on the same worker, so it is still there when this job runs.
+    QPdfDocument* document = controller->document();
+    if (!document)
+        return;
+    QPointer<MainWindow> self(this);
+    pdfWorker.post(10, [document, range, self, copied] {
+        const QPdfSelection selection =
+            document->getSelectionAtIndex(range.page, range.start, range.length);
+        const QString text = selection.isValid() ? selection.text() : QString();
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, text, copied] {
+                if (!self || text.isEmpty())
+                    return;
+                QGuiApplication::clipboard()->setText(text);
+                self->statusBar()->showMessage(copied.arg(text.size()), 4000);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void MainWindow::setPrivateModeOn(bool on)
+{
+    settings->setPrivateMode(on);
+    privateLabel->setText(on ? tr("● 私密模式：开") : tr("私密模式：关"));
+    privateLabel->setToolTip(on ? tr("私密模式：不写入最近文件与缩略图缓存") : QString());
+}
+
+// --- window events ---------------------------------------------------------------------------
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     for (DocumentSession* session : std::as_const(sessions))
         session->prepareClose();
     event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QMimeData* data = event->mimeData();
+    if (!data->hasUrls())
+        return;
+    const QList<QUrl> urls = data->urls();
+    for (const QUrl& url : urls) {
+        if (isPdfPath(url.toLocalFile())) {
+            event->acceptProposedAction();
+            return;
+        }
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    for (const QUrl& url : urls) {
+        const QString path = url.toLocalFile();
+        if (isPdfPath(path))
+            openFile(path);
+    }
+    event->acceptProposedAction();
 }
 
 } // namespace dovrix

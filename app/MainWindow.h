@@ -5,26 +5,45 @@
 #include <QList>
 #include <QMainWindow>
 
+class QAction;
+class QActionGroup;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QSplitter;
 class QStackedWidget;
 class QTabWidget;
+class QTimer;
 
 namespace dovrix {
 
+class AnnotationPanel;
+class AnnotationStore;
 class AppSettings;
 class DocumentController;
 class DocumentSession;
+class PdfViewport;
 class ReadingProgress;
 class RenderCache;
+class SearchController;
+class SearchPanel;
+class TextLayoutStore;
 
 // The program's single top-level window: one document session per tab, the welcome page when no
-// document is open, the window title, the password prompt and the reactions to a session's load
-// status. Owns the one PdfWorker of the process.
+// document is open, the side area with the current document's panels, the toolbar, window
+// actions and status bar, the password prompt and the reactions to the sessions' signals. Owns the
+// one PdfWorker of the process. Every control has an object name, which tests use to find it.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
     Q_DISABLE_COPY(MainWindow)
 
 public:
+    static constexpr int SearchDelayMs = 300;
+
     MainWindow();
     // Closes every session (writing its reading progress), then stops the worker, then the widgets
     // go with the base window.
@@ -42,28 +61,63 @@ public:
     // Sets the application style sheet and the current theme, stores the theme's id and repaints
     // every page view.
     void applyTheme(int index);
+    // Stores the interface language, installs its catalogue and translates the window again.
+    void setLanguage(const QString& code);
+
+    void updateActionStates();
+    void updatePageStatus();
+    void updateHashIndicator();
 
     const QList<DocumentSession*>& documentSessions() const { return sessions; }
     DocumentSession* current() const { return currentSession; }
     PdfWorker* worker() { return &pdfWorker; }
     AppSettings* appSettings() const { return settings; }
     QTabWidget* documentTabs() const { return tabs; }
+    QTabWidget* sideTabWidget() const { return sideTabs; }
     QStackedWidget* centralStack() const { return stack; }
     QWidget* welcomePage() const { return welcome; }
     QWidget* documentArea() const { return area; }
+    QWidget* sidebarContainer() const { return sidebar; }
+    QLineEdit* searchField() const { return searchEdit; }
+    QTimer* searchDebounceTimer() const { return searchTimer; }
     int themeIndex() const { return theme; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
-    void buildWidgets();
+    void buildToolbar();
+    void buildCentral();
+    void buildStatusBar();
+    void buildActions();
+    void retranslate();
+    QPushButton* toolButton(const char* name);
+    QAction* windowAction(const char* name, const QKeySequence& shortcut);
+
     void wireSession(DocumentSession* session);
     void onStatusChanged(DocumentSession* session, int status, const QString& message);
     void onDocumentReady(DocumentSession* session);
     void askPassword(DocumentSession* session, bool wrongPrevious);
     void onTabChanged(int index);
     void deleteSessions();
+    void rebuildSideTabs();
+    void refreshFromSession();
+    void showSourceModified();
+    void setDocumentIndicator(const QString& text);
+    void updateFitButton();
+    void updateViewModeControls();
+    void updateSidebarVisibility();
+    void updateStatusZoom();
+
+    void openCommand();
+    void searchNow();
+    void searchStep(int step);
+    void copySelection();
+    void setPrivateModeOn(bool on);
+    void onAnnotationAdded(DocumentSession* session);
+    void showAnnotation(DocumentSession* session, const QString& id);
 
     PdfWorker pdfWorker; // shared by all sessions; destroyed after them
     AppSettings* settings;
@@ -71,15 +125,87 @@ private:
     DocumentSession* currentSession = nullptr;
     // Parts of the current session, copied on every change (null without a session).
     DocumentController* controller = nullptr;
+    TextLayoutStore* textStore = nullptr;
+    SearchController* searchController = nullptr;
+    AnnotationStore* annotationStore = nullptr;
     RenderCache* renderCache = nullptr;
     ReadingProgress* progress = nullptr;
-    QWidget* pageView = nullptr;
+    PdfViewport* pageView = nullptr;
+    SearchPanel* searchPanel = nullptr;
+    AnnotationPanel* annotationPanel = nullptr;
 
+    // Toolbar.
+    QPushButton* sidebarButton = nullptr;
+    QPushButton* backButton = nullptr;
+    QPushButton* forwardButton = nullptr;
+    QPushButton* openButton = nullptr;
+    QPushButton* printButton = nullptr;
+    QPushButton* exportButton = nullptr;
+    QMenu* exportMenu = nullptr;
+    QList<QAction*> exportActions;
+    QPushButton* annotationButton = nullptr;
+    QPushButton* rotateButton = nullptr;
+    QLineEdit* searchEdit = nullptr;
+    QPushButton* themeButton = nullptr;
+    QMenu* themeMenu = nullptr;
+    QList<QAction*> themeActions;
+    QPushButton* languageButton = nullptr;
+    QMenu* languageMenu = nullptr;
+    QPushButton* homeButton = nullptr;
+
+    // Central area.
+    QSplitter* splitter = nullptr;
+    QWidget* sidebar = nullptr;
+    QTabWidget* sideTabs = nullptr;
+    QLabel* sidePlaceholder = nullptr;
+    QLabel* pageLabel = nullptr;
+    QLabel* zoomLabel = nullptr;
     QStackedWidget* stack = nullptr;
     QWidget* welcome = nullptr;
+    QLabel* welcomeText = nullptr;
+    QPushButton* welcomeOpen = nullptr;
+    QLabel* recentLabel = nullptr;
+    QListWidget* recentList = nullptr;
+    QPushButton* clearRecent = nullptr;
     QWidget* area = nullptr;
+    QFrame* banner = nullptr;
+    QLabel* bannerText = nullptr;
+    QPushButton* reloadButton = nullptr;
+    QPushButton* ignoreButton = nullptr;
     QTabWidget* tabs = nullptr;
+
+    // Status bar.
+    QLabel* tagline = nullptr;
+    QLabel* hashLabel = nullptr;
+    QLabel* documentLabel = nullptr;
+    QPushButton* zoomOutButton = nullptr;
+    QLabel* statusZoomLabel = nullptr;
+    QPushButton* zoomInButton = nullptr;
+    QPushButton* fitButton = nullptr;
+    QPushButton* statusRotateButton = nullptr;
+    QPushButton* viewModeButton = nullptr;
+    QLabel* privateLabel = nullptr;
+
+    // Window actions.
+    QAction* openAction = nullptr;
+    QAction* closeAction = nullptr;
+    QAction* nextTabAction = nullptr;
+    QAction* printAction = nullptr;
+    QAction* privateAction = nullptr;
+    QAction* findNextAction = nullptr;
+    QAction* findPreviousAction = nullptr;
+    QAction* copyAction = nullptr;
+    QAction* singlePageAction = nullptr;
+    QAction* rotateAction = nullptr;
+    QAction* fitWidthAction = nullptr;
+    QAction* fitPageAction = nullptr;
+    QAction* actualSizeAction = nullptr;
+    QAction* annotationModeAction = nullptr;
+
+    bool sidebarVisible = true;
+    bool rebuildingSideTabs = false;
     int theme = 0;
+    QTimer* searchTimer = nullptr;
 };
 
 } // namespace dovrix

@@ -56,6 +56,8 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
     view = new PdfViewport(cache, textStore, documentController, searchController);
     view->setAnnotationStore(annotationStore);
 
+    thumbnails = new QWidget;
+    outline = new QWidget;
     findPanel = new SearchPanel(documentController, searchController, textStore);
     notesPanel = new AnnotationPanel(annotationStore, documentController, textStore);
     connect(findPanel, &SearchPanel::hitFocused, view, &PdfViewport::setFocusedHit);
@@ -86,6 +88,8 @@ DocumentSession::~DocumentSession()
     readingProgress->flush();
     delete notesPanel.data();
     delete findPanel.data();
+    delete outline.data();
+    delete thumbnails.data();
     delete view.data();
     // The children follow; the controller hands its document to the worker for release.
 }
@@ -192,6 +196,16 @@ SearchPanel* DocumentSession::searchPanel() const
 AnnotationPanel* DocumentSession::annotationPanel() const
 {
     return notesPanel.data();
+}
+
+QWidget* DocumentSession::thumbnailWidget() const
+{
+    return thumbnails.data();
+}
+
+QWidget* DocumentSession::outlineWidget() const
+{
+    return outline.data();
 }
 
 QWidget* DocumentSession::pageWidget() const

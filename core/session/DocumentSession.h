@@ -82,6 +82,9 @@ public:
     // Side panels, owned like the page view.
     SearchPanel* searchPanel() const;
     AnnotationPanel* annotationPanel() const;
+    // The thumbnail and outline tabs of the side area; empty widgets until those panels exist.
+    QWidget* thumbnailWidget() const;
+    QWidget* outlineWidget() const;
 
 Q_SIGNALS:
     void statusChanged(dovrix::DocumentSession* session, int status, const QString& message);
@@ -108,6 +111,8 @@ private:
     QPointer<PdfViewport> view;
     QPointer<SearchPanel> findPanel;
     QPointer<AnnotationPanel> notesPanel;
+    QPointer<QWidget> thumbnails;
+    QPointer<QWidget> outline;
 
     ViewHistory history;
     bool navigating = false;
