@@ -3,8 +3,8 @@
 #include "text/SearchController.h"
 #include "text/TextLayoutStore.h"
 
-#include "TextFixtures.h"
-#include "WorkerGate.h"
+#include "tests/support/TextFixtures.h"
+#include "tests/support/WorkerGate.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>

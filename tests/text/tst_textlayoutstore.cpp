@@ -2,8 +2,8 @@
 #include "core/PdfWorker.h"
 #include "text/TextLayoutStore.h"
 
-#include "TextFixtures.h"
-#include "WorkerGate.h"
+#include "tests/support/TextFixtures.h"
+#include "tests/support/WorkerGate.h"
 
 #include <QPdfDocument>
 #include <QPdfSelection>
