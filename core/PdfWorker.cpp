@@ -13,16 +13,26 @@ std::atomic_bool abandoned{false};
 class JobRunnable : public QRunnable
 {
 public:
-    explicit JobRunnable(PdfWorker::Job job) : job(std::move(job)) { setAutoDelete(true); }
-    void run() override { job(); }
+    JobRunnable(PdfWorker::Job job, std::shared_ptr<std::atomic_bool> stopping)
+        : job(std::move(job)), stopping(std::move(stopping))
+    {
+        setAutoDelete(true);
+    }
+    void run() override
+    {
+        if (!stopping->load())
+            job();
+    }
 
 private:
     PdfWorker::Job job;
+    std::shared_ptr<std::atomic_bool> stopping;
 };
 
 } // namespace
 
-PdfWorker::PdfWorker(QObject* parent) : QObject(parent), pool(new QThreadPool)
+PdfWorker::PdfWorker(QObject* parent)
+    : QObject(parent), pool(new QThreadPool), stopping(std::make_shared<std::atomic_bool>(false))
 {
     pool->setMaxThreadCount(1);
     // Keep the thread alive between jobs: recreating it costs more than the idle thread.
@@ -31,6 +41,7 @@ PdfWorker::PdfWorker(QObject* parent) : QObject(parent), pool(new QThreadPool)
 
 PdfWorker::~PdfWorker()
 {
+    stopping->store(true);
     pool->clear();
     if (pool->waitForDone(ShutdownWaitMs)) {
         delete pool;
@@ -42,7 +53,7 @@ PdfWorker::~PdfWorker()
 
 void PdfWorker::post(int priority, Job job)
 {
-    pool->start(new JobRunnable(std::move(job)), priority);
+    pool->start(new JobRunnable(std::move(job), stopping), priority);
 }
 
 bool PdfWorker::abandonedRunningJob()

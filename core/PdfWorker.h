@@ -3,7 +3,9 @@
 #include <QObject>
 #include <QThreadPool>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 
 namespace dovrix {
 
@@ -42,6 +44,9 @@ public:
 
 private:
     QThreadPool* pool; // owned; deliberately leaked when a running job does not end in time
+    // Set when destruction starts. QThreadPool::clear() lets the running job end and pick up a
+    // job that is still being removed; every job checks this first and then does nothing.
+    std::shared_ptr<std::atomic_bool> stopping;
 };
 
 } // namespace dovrix

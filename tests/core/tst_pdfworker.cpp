@@ -70,12 +70,14 @@ void TestPdfWorker::destructionDropsQueuedJobsAndWaitsForTheRunningOne()
         runningFinished = true;
     });
     entered->acquire();
-    // Dropping this job destroys its callable, which lets the running job go on.
+    // Dropping a job destroys its callable: the running job goes on as soon as both jobs holding
+    // the sentinel are gone, possibly while the other one still sits in the queue. It must not
+    // start then either.
     auto sentinel = std::make_shared<ReleaseOnDestruction>(released);
     worker->post(0, [&, sentinel] { ++queuedRan; });
-    sentinel.reset();
     worker->post(30, [&] { ++queuedRan; });
-    worker->post(0, [&] { ++queuedRan; });
+    worker->post(0, [&, sentinel] { ++queuedRan; });
+    sentinel.reset();
 
     delete worker;
     QVERIFY(runningFinished);
