@@ -2,9 +2,9 @@
 // directory: pages rendered from known English and Chinese text must be read back accurately.
 // Skipped when set-up has not fetched them (the rest of the program does not need them).
 
-#include "OcrFixtures.h"
 #include "ocr/OcrEngine.h"
 #include "ocr/OcrRuntime.h"
+#include "support/OcrFixtures.h"
 
 #include <QFont>
 #include <QPainter>

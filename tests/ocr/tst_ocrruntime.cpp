@@ -2,9 +2,9 @@
 // models the test builds itself, then the real library when set-up has put it in the build tree.
 // The failure tests come first: a loaded runtime stays loaded for the rest of the process.
 
-#include "OcrFixtures.h"
 #include "ocr/OcrEngine.h"
 #include "ocr/OcrRuntime.h"
+#include "support/OcrFixtures.h"
 
 #include <QCoreApplication>
 #include <QDir>

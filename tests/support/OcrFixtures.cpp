@@ -1,4 +1,4 @@
-#include "OcrFixtures.h"
+#include "support/OcrFixtures.h"
 
 #include <QDir>
 #include <QFile>
