@@ -128,9 +128,13 @@ int runPaint(const QStringList& args)
     view.setAnnotationStore(&annotations);
     view.setDocument();
     view.show();
-    // Make the viewport itself (inside frame and scroll bar) 1440 × 900.
-    view.resize(view.size() + (QSize(1440, 900) - view.viewport()->size()));
-    QCoreApplication::processEvents();
+    // Make the viewport itself (inside frame and scroll bars) 1440 × 900; the scroll bars it
+    // shows depend on the size, so adjust until it holds.
+    for (int i = 0; i < 4 && view.viewport()->size() != QSize(1440, 900); ++i) {
+        QCoreApplication::processEvents();
+        view.resize(view.size() + (QSize(1440, 900) - view.viewport()->size()));
+        QCoreApplication::processEvents();
+    }
     const QSize vp = view.viewport()->size();
     const QList<int> visible = view.viewGeometry().visiblePages(0, vp.height());
 
