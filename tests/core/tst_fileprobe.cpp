@@ -93,7 +93,8 @@ void TestFileProbe::probeReports_data()
     QTest::newRow("zero bytes") << "zero" << QByteArray("error 4");
     QTest::newRow("missing") << "missing" << QByteArray("error 3");
     QTest::newRow("no pages") << "pageless" << QByteArray("pages 0");
-    QTest::newRow("name like an option") << "dash" << QByteArray("pages 3");
+    QTest::newRow("name like an option") << "-platform.pdf" << QByteArray("pages 3");
+    QTest::newRow("non-ASCII name") << "文档 副本.pdf" << QByteArray("pages 3");
 }
 
 void TestFileProbe::probeReports()
@@ -114,10 +115,10 @@ void TestFileProbe::probeReports()
     } else if (kind == QLatin1String("pageless")) {
         path = dir->filePath(QStringLiteral("pageless.pdf"));
         QVERIFY(test::writeFile(path, test::pagelessPdf()));
-    } else if (kind == QLatin1String("dash")) {
-        const QString dashed = dir->filePath(QStringLiteral("-platform.pdf"));
-        QVERIFY(QFile::copy(path, dashed));
-        path = dashed;
+    } else if (kind.endsWith(QLatin1String(".pdf"))) {
+        const QString renamed = dir->filePath(kind);
+        QVERIFY(QFile::copy(path, renamed));
+        path = renamed;
     }
     QProcess probe;
     probe.start(realProbe, {path});
