@@ -216,8 +216,8 @@ private Q_SLOTS:
         for (int r : {0, 90, 180, 270}) {
             for (double z : {0.1, 1.0, 1.37, 8.0}) {
                 const QByteArray name = QByteArray::number(r) + " @" + QByteArray::number(z);
-                QTest::newRow(name + " inside") << r << z << QPointF(33.5, 71.25);
-                QTest::newRow(name + " outside") << r << z << QPointF(-40, 900);
+                QTest::addRow("%s inside", name.constData()) << r << z << QPointF(33.5, 71.25);
+                QTest::addRow("%s outside", name.constData()) << r << z << QPointF(-40, 900);
             }
         }
     }
