@@ -238,10 +238,15 @@ void DocumentController::startProbe(qint64 generation)
             [this, generation](int, QProcess::ExitStatus exitStatus) {
                 probeFinished(generation, exitStatus == QProcess::NormalExit);
             });
-    connect(probe, &QProcess::errorOccurred, this, [this, generation](QProcess::ProcessError e) {
-        if (e == QProcess::FailedToStart)
-            probeFinished(generation, false);
-    });
+    // Queued: a program that cannot start may be reported inside start(), and openFile must not
+    // announce the failure before it returns.
+    connect(
+        probe, &QProcess::errorOccurred, this,
+        [this, generation](QProcess::ProcessError e) {
+            if (e == QProcess::FailedToStart)
+                probeFinished(generation, false);
+        },
+        Qt::QueuedConnection);
     probeTimer->disconnect(this);
     connect(probeTimer, &QTimer::timeout, this,
             [this, generation] { probeFinished(generation, false); });
