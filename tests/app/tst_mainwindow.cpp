@@ -5,6 +5,7 @@
 #include "settings/AppSettings.h"
 #include "theme/ThemePalette.h"
 
+#include "tests/support/AppFixtures.h"
 #include "tests/support/TestPdf.h"
 
 #include <QApplication>
@@ -28,46 +29,7 @@
 
 using namespace dovrix;
 
-namespace {
-
-// Acts on the next modal dialog of type T from inside its own event loop: a zero-interval timer
-// looks for it on every turn of the loop, so the test never blocks and never sleeps.
-template <typename T> class ModalDriver
-{
-public:
-    explicit ModalDriver(std::function<void(T*)> action)
-    {
-        timer.setInterval(0);
-        QObject::connect(&timer, &QTimer::timeout, [this, action] {
-            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible())
-                return;
-            timer.stop();
-            ++handled;
-            titles.append(dialog->windowTitle());
-            action(dialog);
-            if (--remaining > 0)
-                timer.start();
-        });
-        timer.start();
-    }
-    // Handle this many dialogs in a row (default one).
-    void expect(int count) { remaining = count; }
-
-    int handled = 0;
-    QStringList titles;
-
-private:
-    QTimer timer;
-    int remaining = 1;
-};
-
-QString messageText(QMessageBox* box)
-{
-    return box->text();
-}
-
-} // namespace
+using test::ModalDriver;
 
 class TestMainWindow : public QObject
 {
@@ -104,10 +66,7 @@ private:
 void TestMainWindow::initTestCase()
 {
     QVERIFY(settingsDir.isValid());
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
-    setApplicationIdentity();
+    test::isolateSettings(settingsDir.path());
 }
 
 void TestMainWindow::init()
@@ -232,11 +191,12 @@ void TestMainWindow::missingFileWarns()
     window.show();
     const QString present = makePdf("present.pdf");
     QString text;
-    ModalDriver<QMessageBox> driver([&text](QMessageBox* box) {
-        text = messageText(box);
-        box->accept();
-    });
-    driver.expect(2);
+    ModalDriver<QMessageBox> driver(
+        [&text](QMessageBox* box) {
+            text = box->text();
+            box->accept();
+        },
+        2);
     window.openFile(dir->filePath("missing.pdf"));
     window.openFile(dir->path()); // a directory is no file either
     QCOMPARE(driver.handled, 2);
@@ -376,11 +336,12 @@ void TestMainWindow::wrongPasswordAsksAgain()
     MainWindow window;
     window.show();
     int round = 0;
-    ModalDriver<QInputDialog> driver([&round](QInputDialog* dialog) {
-        dialog->setTextValue(++round == 1 ? QStringLiteral("wrong") : QStringLiteral("secret"));
-        dialog->accept();
-    });
-    driver.expect(2);
+    ModalDriver<QInputDialog> driver(
+        [&round](QInputDialog* dialog) {
+            dialog->setTextValue(++round == 1 ? QStringLiteral("wrong") : QStringLiteral("secret"));
+            dialog->accept();
+        },
+        2);
     window.openFile(locked);
     QTRY_COMPARE_WITH_TIMEOUT(driver.handled, 2, 20000);
     QCOMPARE(driver.titles, (QStringList{"该文档已加密", "口令不正确，请重试"}));
