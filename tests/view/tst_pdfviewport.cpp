@@ -20,7 +20,6 @@ class TestPdfViewport : public QObject
 private:
     QTemporaryDir dir;
     QString letterPdf; // 5 letter pages
-    QString mixedPdf;  // wide page, then a narrow one
 
 private Q_SLOTS:
     void initTestCase()
@@ -28,8 +27,6 @@ private Q_SLOTS:
         QVERIFY(dir.isValid());
         letterPdf = dir.filePath(QStringLiteral("letter.pdf"));
         QVERIFY(writeSizedPdf(letterPdf, {QSizeF(612, 792)}, 5));
-        mixedPdf = dir.filePath(QStringLiteral("mixed.pdf"));
-        QVERIFY(writeSizedPdf(mixedPdf, {QSizeF(800, 600), QSizeF(300, 400)}, 2));
     }
 
     void emptyViewPaintsBackgroundOnly()
@@ -212,18 +209,6 @@ private Q_SLOTS:
         QTest::keyClick(&rig.view, Qt::Key_PageDown); // last page: nothing
         QCOMPARE(rig.view.currentPage(), 4);
         QCOMPARE(pageSpy.count(), 0);
-    }
-
-    void narrowPageCentredOnWidePage()
-    {
-        ViewportRig rig(QSize(1400, 900));
-        QVERIFY(rig.open(mixedPdf));
-        const QRectF wide = rig.view.pageRect(0);
-        const QRectF narrow = rig.view.pageRect(1);
-        QCOMPARE(wide.left(), 16.0);
-        QCOMPARE(narrow.center().x(), wide.center().x());
-        // The content is narrower than the viewport: pages keep their place from the left edge.
-        QVERIFY(rig.view.viewport()->width() > wide.right() + 16);
     }
 
     void keysZoom()

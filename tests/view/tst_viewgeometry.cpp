@@ -94,14 +94,6 @@ private Q_SLOTS:
         QCOMPARE(scrollForZoom(oldZoom, newZoom, anchor, scroll), expected);
     }
 
-    void wheelFactor()
-    {
-        QCOMPARE(wheelZoomFactor(120), 1.2);
-        QCOMPARE(wheelZoomFactor(-120), 1.0 / 1.2);
-        QVERIFY(sameZoom(wheelZoomFactor(60) * wheelZoomFactor(60), 1.2));
-        QCOMPARE(wheelZoomFactor(0), 1.0);
-    }
-
     void fitZoom_data()
     {
         QTest::addColumn<QSizeF>("page");
