@@ -106,8 +106,9 @@ void PdfViewport::setDocument()
     closeCard();
     dragging = false;
     dragPage = -1;
-    verticalScrollBar()->setValue(0);
+    // Layout first, so that the scroll to the top is judged against the new pages.
     relayout();
+    verticalScrollBar()->setValue(0);
     updateCurrentPage();
     viewport()->update();
     startRenderTimer();
