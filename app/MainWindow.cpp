@@ -162,7 +162,7 @@ QAction* MainWindow::windowAction(const char* name, const QKeySequence& shortcut
 
 void MainWindow::buildToolbar()
 {
-    auto* toolbar = new QToolBar(this);
+    toolbar = new QToolBar(this);
     toolbar->setObjectName(QStringLiteral("toolbar"));
     toolbar->setMovable(false);
     toolbar->setFloatable(false);
@@ -280,6 +280,8 @@ void MainWindow::buildCentral()
     titleFont.setPointSize(22);
     titleFont.setWeight(QFont::Bold);
     title->setFont(titleFont);
+    // The application sheet sets every widget's font size; only a sheet of its own beats that.
+    title->setStyleSheet(QStringLiteral("font-size:22pt;font-weight:700;"));
     dropLayout->addWidget(title);
     welcomeText = new QLabel;
     welcomeText->setAlignment(Qt::AlignCenter);
@@ -354,6 +356,7 @@ void MainWindow::buildCentral()
     tabs->setTabsClosable(true);
     tabs->setMovable(true);
     tabs->tabBar()->setSelectionBehaviorOnRemove(QTabBar::SelectRightTab);
+    tabs->tabBar()->setDrawBase(false); // the style's light base line shows in dark themes
     areaLayout->addWidget(tabs, 1);
     connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
     connect(tabs, &QTabWidget::tabCloseRequested, this, [this](int index) {
@@ -694,6 +697,11 @@ void MainWindow::applyTheme(int index)
     }
     if (pageView)
         pageView->update();
+    // The application sheet leaves the toolbar's separators to the style, which draws them light.
+    if (toolbar)
+        toolbar->setStyleSheet(
+            QStringLiteral("QToolBar::separator{background:%1;width:1px;margin:6px 4px;}")
+                .arg(palette.line));
     // Indicator colours come from the theme.
     if (hashLabel && !hashLabel->text().isEmpty())
         hashLabel->setStyleSheet(QStringLiteral("color:%1;").arg(palette.success));

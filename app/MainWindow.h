@@ -17,6 +17,7 @@ class QSplitter;
 class QStackedWidget;
 class QTabWidget;
 class QTimer;
+class QToolBar;
 
 namespace dovrix {
 
@@ -135,6 +136,7 @@ private:
     AnnotationPanel* annotationPanel = nullptr;
 
     // Toolbar.
+    QToolBar* toolbar = nullptr;
     QPushButton* sidebarButton = nullptr;
     QPushButton* backButton = nullptr;
     QPushButton* forwardButton = nullptr;

@@ -20,6 +20,9 @@ SearchPanel::SearchPanel(DocumentController* documentController, SearchControlle
     list = new QListWidget;
     list->setFrameShape(QFrame::NoFrame);
     list->setUniformItemSizes(false);
+    // Excerpts wrap within the side area rather than scroll sideways.
+    list->setWordWrap(true);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     status = new QLabel;
     status->setObjectName(QStringLiteral("muted"));
     status->setWordWrap(true);
