@@ -275,6 +275,41 @@ private Q_SLOTS:
         QCOMPARE(rig.view.currentPage(), 0);
     }
 
+    // Focusing a hit on another page goes there and, once its boxes are measured, scrolls it to a
+    // third of the view's height.
+    void focusedHitScrollsIntoView()
+    {
+        const QString path = dir.filePath(QStringLiteral("hits.pdf"));
+        QVERIFY(writeTextPdf(path, {QStringLiteral("alpha"), QStringLiteral("beta"),
+                                    QStringLiteral("gamma"),
+                                    QStringLiteral("\n\n\n\n\n\n\n\n\n\nthe needle here")}));
+        ViewportRig rig;
+        QVERIFY(rig.open(path));
+        QSignalSpy finished(&rig.search, &SearchController::finished);
+        rig.search.startSearch(QStringLiteral("needle"), false);
+        QTRY_COMPARE(finished.count(), 1);
+        QCOMPARE(rig.view.searchHits().size(), 1);
+        const SearchHit hit = rig.view.searchHits().first();
+        QCOMPARE(hit.page, 3);
+
+        rig.view.setFocusedHit(5); // outside the list: ignored
+        QCOMPARE(rig.view.focusedHit(), -1);
+        rig.view.setFocusedHit(0);
+        QCOMPARE(rig.view.currentPage(), 3);
+        QTRY_VERIFY(!rig.text.hitBoxes(3, hit.start, hit.length).isEmpty());
+        const QRectF box = rig.text.hitBoxes(3, hit.start, hit.length).first();
+        const double y = rig.view.pageToView(3, box.topLeft()).y();
+        QCOMPARE(rig.view.verticalScrollBar()->value(),
+                 std::min(int(y - rig.view.viewport()->height() / 3.0),
+                          rig.view.verticalScrollBar()->maximum()));
+        QVERIFY(rig.view.verticalScrollBar()->value() > int(rig.view.pageRect(3).top()));
+
+        // A new search forgets the hits and the focus.
+        rig.search.startSearch(QStringLiteral("alpha"), false);
+        QCOMPARE(rig.view.focusedHit(), -1);
+        QTRY_COMPARE(rig.view.searchHits().size(), 1);
+    }
+
     void linksLoadOnTheWorker()
     {
         const QString path = dir.filePath(QStringLiteral("links.pdf"));
