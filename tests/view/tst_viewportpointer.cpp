@@ -318,7 +318,13 @@ private Q_SLOTS:
         QCOMPARE(hl.length, 8);
         QCOMPARE(hl.rect, unitedBoxes(rig.text.charBoxes(0), i0, 8));
         QCOMPARE(rig.view.cardId(), hl.id);
-        QVERIFY(rig.view.annotationRect(hl).isValid());
+        // It follows the current character boxes, not its stored rectangle; a rectangle
+        // fallback stays where it was stored.
+        Annotation moved = hl;
+        moved.rect = QRectF(1, 1, 1, 1);
+        QCOMPARE(rig.view.annotationRect(moved), unitedBoxes(rig.text.charBoxes(0), i0, 8));
+        moved.byText = false;
+        QCOMPARE(rig.view.annotationRect(moved), QRectF(1, 1, 1, 1));
 
         // From one character to the same one: a rectangle fallback when the box is big enough.
         const QRectF w = rig.text.charBoxes(0).at(indexOf(rig, QStringLiteral("now")) + 2);
