@@ -52,9 +52,13 @@ private:
         store.reset();
         controller = std::make_unique<DocumentController>(worker.get());
         QSignalSpy ready(controller.get(), &DocumentController::documentReady);
+        QSignalSpy status(controller.get(), &DocumentController::statusChanged);
         controller->openFile(path);
-        if (!ready.wait(20000))
+        if (ready.isEmpty() && !ready.wait(30000)) {
+            for (const QList<QVariant>& change : status)
+                qWarning() << "status" << change.at(0).toInt() << change.at(1).toString();
             return false;
+        }
         makeSearch();
         return true;
     }
