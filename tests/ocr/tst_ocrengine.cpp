@@ -155,32 +155,40 @@ void TestOcrEngine::blankAndNullPages()
 
 void TestOcrEngine::boxesAreInImagePixels()
 {
-    // A few lines on a page that is not A4 shaped and smaller than the detection limit: boxes must
-    // come back in the page image's own pixels, in reading order, each holding its line.
+    // Lines on a page that is not A4 shaped and smaller than the detection limit: boxes come back
+    // in the page image's own pixels, in reading order. The last line touches the bottom border:
+    // its crop is clipped, but its box stays the unclipped detection rectangle.
     QImage page(900, 400, QImage::Format_RGB888);
     page.fill(Qt::white);
-    const QStringList texts = {QStringLiteral("Left column"), QStringLiteral("Second line here")};
+    const QStringList texts = {QStringLiteral("Left column"), QStringLiteral("Second line here"),
+                               QStringLiteral("Edge of the page")};
+    const QList<QRect> areas = {QRect(50, 60, 800, 60), QRect(50, 200, 800, 60),
+                                QRect(50, 340, 800, 60)};
     {
         QPainter painter(&page);
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPixelSize(40);
         painter.setFont(font);
         painter.setPen(Qt::black);
-        painter.drawText(QRect(50, 60, 800, 60), Qt::AlignLeft | Qt::AlignVCenter, texts.at(0));
-        painter.drawText(QRect(50, 240, 800, 60), Qt::AlignLeft | Qt::AlignVCenter, texts.at(1));
+        for (int i = 0; i < texts.size(); ++i) {
+            const int alignment = i + 1 < texts.size() ? Qt::AlignVCenter : Qt::AlignBottom;
+            painter.drawText(areas.at(i), Qt::AlignLeft | alignment, texts.at(i));
+        }
     }
     const QList<OcrLine> lines = engine.recognize(page);
-    QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines.at(0).text.simplified(), texts.at(0));
-    QCOMPARE(lines.at(1).text.simplified(), texts.at(1));
-    for (int i = 0; i < 2; ++i) {
-        const QRectF box = lines.at(i).box;
-        const double centreY = i == 0 ? 90 : 270;
-        QVERIFY2(qAbs(box.center().y() - centreY) < 15, qPrintable(QString::number(box.y())));
-        QVERIFY(box.left() > 20 && box.left() < 60);
-        QVERIFY(box.height() > 30 && box.height() < 120);
-        QVERIFY(lines.at(i).score > 0.5f && lines.at(i).score <= 1.0f);
+    QCOMPARE(lines.size(), texts.size());
+    for (int i = 0; i < texts.size(); ++i) {
+        const OcrLine& line = lines.at(i);
+        QCOMPARE(line.text.simplified(), texts.at(i));
+        QVERIFY2(qAbs(line.box.center().y() - areas.at(i).center().y()) < 20,
+                 qPrintable(QString::number(line.box.y())));
+        QVERIFY2(line.box.left() > areas.at(i).left() - 30 && line.box.left() < areas.at(i).left(),
+                 qPrintable(QString::number(line.box.left())));
+        QVERIFY(line.box.height() > 30 && line.box.height() < 120);
+        QVERIFY(line.score > 0.5f && line.score <= 1.0f);
     }
+    QVERIFY2(lines.last().box.bottom() > page.height(),
+             qPrintable(QString::number(lines.last().box.bottom())));
 }
 
 QTEST_MAIN(TestOcrEngine)
