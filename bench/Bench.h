@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QJsonObject>
 #include <QStringList>
 
 #include <functional>
+
+namespace dovrix {
+class DocumentController;
+}
 
 namespace dovrix::bench {
 
@@ -26,5 +31,14 @@ bool hasFlag(const QStringList& args, const QString& name);
 QStringList positional(const QStringList& args, const QStringList& optionsWithValue);
 
 double median(QList<double> values);
+
+double elapsedMs(const QElapsedTimer& timer);
+
+// Prints "command: message" to standard error and returns the exit code of a failed command.
+int fail(const char* command, const QString& message);
+
+// Opens a file through the controller and runs the event loop until it is ready or has failed
+// (or needs a password). True when the document is ready.
+bool openDocument(DocumentController& controller, const QString& path);
 
 } // namespace dovrix::bench

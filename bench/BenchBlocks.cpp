@@ -17,26 +17,11 @@
 
 namespace {
 
+using dovrix::bench::openDocument;
+
 int fail(const QString& message)
 {
-    QTextStream(stderr) << "blocks: " << message << '\n';
-    return 2;
-}
-
-bool openDocument(dovrix::DocumentController& controller, const QString& path)
-{
-    QEventLoop loop;
-    QObject::connect(&controller, &dovrix::DocumentController::statusChanged, &loop,
-                     [&loop](int status) {
-                         if (status == dovrix::Failed || status == dovrix::PasswordRequired)
-                             loop.quit();
-                     });
-    QObject::connect(&controller, &dovrix::DocumentController::documentReady, &loop,
-                     &QEventLoop::quit);
-    controller.openFile(path);
-    if (controller.status() == dovrix::Loading)
-        loop.exec();
-    return controller.status() == dovrix::Ready;
+    return dovrix::bench::fail("blocks", message);
 }
 
 // Asks the store for the page's blocks and waits for them, as the export step does.

@@ -1,6 +1,9 @@
 #include "bench/Bench.h"
 
+#include "core/DocumentController.h"
+
 #include <QApplication>
+#include <QEventLoop>
 #include <QJsonDocument>
 #include <QMap>
 #include <QTextStream>
@@ -71,6 +74,31 @@ double median(QList<double> values)
     std::sort(values.begin(), values.end());
     const qsizetype mid = values.size() / 2;
     return values.size() % 2 ? values.at(mid) : (values.at(mid - 1) + values.at(mid)) / 2;
+}
+
+double elapsedMs(const QElapsedTimer& timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+int fail(const char* command, const QString& message)
+{
+    QTextStream(stderr) << command << ": " << message << '\n';
+    return 2;
+}
+
+bool openDocument(DocumentController& controller, const QString& path)
+{
+    QEventLoop loop;
+    QObject::connect(&controller, &DocumentController::statusChanged, &loop, [&loop](int status) {
+        if (status == Failed || status == PasswordRequired)
+            loop.quit();
+    });
+    QObject::connect(&controller, &DocumentController::documentReady, &loop, &QEventLoop::quit);
+    controller.openFile(path);
+    if (controller.status() == Loading)
+        loop.exec();
+    return controller.status() == Ready;
 }
 
 } // namespace dovrix::bench

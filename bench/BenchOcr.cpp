@@ -35,35 +35,16 @@
 
 namespace {
 
-using dovrix::OcrEngine;
-using dovrix::OcrLine;
-
-double elapsedMs(const QElapsedTimer& timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
+using dovrix::bench::elapsedMs;
+using dovrix::bench::openDocument;
 
 int fail(const QString& message)
 {
-    QTextStream(stderr) << "ocr: " << message << '\n';
-    return 2;
+    return dovrix::bench::fail("ocr", message);
 }
 
-bool openDocument(dovrix::DocumentController& controller, const QString& path)
-{
-    QEventLoop loop;
-    QObject::connect(&controller, &dovrix::DocumentController::statusChanged, &loop,
-                     [&loop](int status) {
-                         if (status == dovrix::Failed || status == dovrix::PasswordRequired)
-                             loop.quit();
-                     });
-    QObject::connect(&controller, &dovrix::DocumentController::documentReady, &loop,
-                     &QEventLoop::quit);
-    controller.openFile(path);
-    if (controller.status() == dovrix::Loading)
-        loop.exec();
-    return controller.status() == dovrix::Ready;
-}
+using dovrix::OcrEngine;
+using dovrix::OcrLine;
 
 // The page at 300 dots per inch, the longer side limited to 4096 pixels, rendered on the worker
 // with default options, as the viewer's OCR does. reference receives the page's text layer.

@@ -19,38 +19,18 @@
 
 namespace {
 
+using dovrix::bench::elapsedMs;
+using dovrix::bench::openDocument;
+
+int fail(const QString& message)
+{
+    return dovrix::bench::fail("render", message);
+}
+
 using dovrix::RenderCache;
 
 constexpr qint64 pageViewBudget = 201326592; // the page view's cache
 constexpr int pageViewPriority = 30;
-
-double elapsedMs(const QElapsedTimer& timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
-
-int fail(const QString& message)
-{
-    QTextStream(stderr) << "render: " << message << '\n';
-    return 2;
-}
-
-// Opens the file through the document controller and waits until it is ready or has failed.
-bool openDocument(dovrix::DocumentController& controller, const QString& path)
-{
-    QEventLoop loop;
-    QObject::connect(&controller, &dovrix::DocumentController::statusChanged, &loop,
-                     [&loop](int status) {
-                         if (status == dovrix::Failed || status == dovrix::PasswordRequired)
-                             loop.quit();
-                     });
-    QObject::connect(&controller, &dovrix::DocumentController::documentReady, &loop,
-                     &QEventLoop::quit);
-    controller.openFile(path);
-    if (controller.status() == dovrix::Loading)
-        loop.exec();
-    return controller.status() == dovrix::Ready;
-}
 
 // One render through the cache: from the request to the pageRendered that delivers it.
 QImage renderThroughCache(RenderCache& cache, const RenderCache::Key& key, QPdfDocument* document,

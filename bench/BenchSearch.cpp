@@ -15,26 +15,11 @@
 
 namespace {
 
+using dovrix::bench::openDocument;
+
 using namespace dovrix;
 
 constexpr int kListedHits = 200;
-
-bool loadDocument(DocumentController& controller, const QString& path)
-{
-    QEventLoop loop;
-    bool ok = false;
-    QObject::connect(&controller, &DocumentController::documentReady, &loop, [&] {
-        ok = true;
-        loop.quit();
-    });
-    QObject::connect(&controller, &DocumentController::statusChanged, &loop, [&](int status) {
-        if (status == Failed || status == PasswordRequired)
-            loop.quit();
-    });
-    controller.openFile(path);
-    loop.exec();
-    return ok;
-}
 
 int runSearch(const QStringList& args)
 {
@@ -46,7 +31,7 @@ int runSearch(const QStringList& args)
     PdfWorker worker;
     DocumentController::setProbeEnabled(false);
     DocumentController controller(&worker);
-    if (!loadDocument(controller, rest.at(0))) {
+    if (!openDocument(controller, rest.at(0))) {
         QTextStream(stderr) << "cannot open " << rest.at(0) << '\n';
         return 1;
     }

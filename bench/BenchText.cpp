@@ -14,24 +14,10 @@
 
 namespace {
 
-using namespace dovrix;
+using dovrix::bench::elapsedMs;
+using dovrix::bench::openDocument;
 
-bool loadDocument(DocumentController& controller, const QString& path)
-{
-    QEventLoop loop;
-    bool ok = false;
-    QObject::connect(&controller, &DocumentController::documentReady, &loop, [&] {
-        ok = true;
-        loop.quit();
-    });
-    QObject::connect(&controller, &DocumentController::statusChanged, &loop, [&](int status) {
-        if (status == Failed || status == PasswordRequired)
-            loop.quit();
-    });
-    controller.openFile(path);
-    loop.exec();
-    return ok;
-}
+using namespace dovrix;
 
 // Waits until the worker has run everything queued and the results have reached the store.
 void settle(PdfWorker& worker)
@@ -40,11 +26,6 @@ void settle(PdfWorker& worker)
         worker.waitForIdle();
         QCoreApplication::processEvents();
     }
-}
-
-double elapsedMs(const QElapsedTimer& timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
 }
 
 int runText(const QStringList& args)
@@ -57,7 +38,7 @@ int runText(const QStringList& args)
     PdfWorker worker;
     DocumentController::setProbeEnabled(false);
     DocumentController controller(&worker);
-    if (!loadDocument(controller, files.first())) {
+    if (!openDocument(controller, files.first())) {
         QTextStream(stderr) << "cannot open " << files.first() << '\n';
         return 1;
     }
