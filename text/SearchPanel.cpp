@@ -23,6 +23,9 @@ SearchPanel::SearchPanel(DocumentController* documentController, SearchControlle
     // Excerpts wrap within the side area rather than scroll sideways.
     list->setWordWrap(true);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tens of thousands of rows are laid out a batch at a time between events.
+    list->setLayoutMode(QListView::Batched);
+    list->setBatchSize(200);
     status = new QLabel;
     status->setObjectName(QStringLiteral("muted"));
     status->setWordWrap(true);
@@ -70,6 +73,7 @@ void SearchPanel::clearResults()
     hits.clear();
     rowToHit.clear();
     list->clear();
+    shownHits = 0;
     currentHit = -1;
     hint->hide();
 }
@@ -109,13 +113,13 @@ void SearchPanel::onProgress(int scanned, int total)
                         .arg(scanned)
                         .arg(total)
                         .arg(hits.size()));
-    rebuildList();
+    appendRows();
 }
 
 void SearchPanel::onFinished(int totalHits)
 {
     Q_UNUSED(totalHits)
-    rebuildList();
+    appendRows();
     if (!hits.isEmpty()) {
         status->setText(hitsText());
         return;
@@ -146,13 +150,21 @@ void SearchPanel::rebuildList()
 {
     list->clear();
     rowToHit.clear();
+    shownHits = 0;
+    appendRows();
+}
+
+void SearchPanel::appendRows()
+{
+    // Rows already shown stay as they are: a hit's excerpt comes from a text that was there when
+    // the hit was found. Adding only the new hits keeps a long search linear in its hits.
     QFont bold = list->font();
     bold.setWeight(QFont::Bold);
     // The light theme's secondary surface; the theme's own keeps headers readable in dark themes.
     const QColor headerBackground(themePalette(currentTheme()).panel2);
 
-    int lastPage = -1;
-    for (int i = 0; i < hits.size(); ++i) {
+    int lastPage = shownHits > 0 ? hits.at(shownHits - 1).page : -1;
+    for (int i = shownHits; i < hits.size(); ++i) {
         const SearchHit& hit = hits.at(i);
         if (hit.page != lastPage) {
             lastPage = hit.page;
@@ -180,6 +192,7 @@ void SearchPanel::rebuildList()
                             .arg(hit.ocrLine >= 0 ? QStringLiteral(" · OCR") : QString()));
         rowToHit.append(i);
     }
+    shownHits = int(hits.size());
 }
 
 void SearchPanel::focusHit(int hit)

@@ -65,6 +65,7 @@ private Q_SLOTS:
 
 private:
     void rebuildList();
+    void appendRows();
     void focusHit(int hit);
     void clearResults();
     QString hitsText() const;
@@ -80,6 +81,7 @@ private:
     QPushButton* ocr;
     QList<SearchHit> hits; // arrival order; the position is the hit index
     QList<int> rowToHit;   // per row: the hit index, -1 for a page header
+    int shownHits = 0;     // hits that have their rows
     QString query;
     int currentHit = -1;
 };

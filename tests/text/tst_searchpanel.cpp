@@ -58,6 +58,7 @@ private Q_SLOTS:
     void excerpt_data();
     void excerpt();
     void rowsAreGroupedByPage();
+    void rowsGrowWithProgress();
     void focusWrapsAround();
     void clicksOnHeadersDoNothing();
     void searchReportsHitsAndNoHits();
@@ -129,6 +130,31 @@ void TestSearchPanel::rowsAreGroupedByPage()
     rig.store.setOcrResult(9, ocr);
     rig.panel.retranslate();
     QCOMPARE(list->item(4)->text(), QStringLiteral("recognised line"));
+}
+
+void TestSearchPanel::rowsGrowWithProgress()
+{
+    PanelRig rig;
+    Q_EMIT rig.search.started(10);
+    Q_EMIT rig.search.hitFound(1, 0, 2, -1);
+    Q_EMIT rig.search.progress(2, 10);
+    QCOMPARE(rig.panel.rowHits(), (QList<int>{-1, 0}));
+    // More hits of the same page after a progress report: still one header for the page.
+    Q_EMIT rig.search.hitFound(1, 5, 2, -1);
+    Q_EMIT rig.search.hitFound(3, 0, 2, -1);
+    Q_EMIT rig.search.progress(5, 10);
+    Q_EMIT rig.search.hitFound(3, 9, 2, -1);
+    Q_EMIT rig.search.finished(4);
+    const QList<int> grown = rig.panel.rowHits();
+    QStringList texts;
+    for (int row = 0; row < rig.panel.resultList()->count(); ++row)
+        texts << rig.panel.resultList()->item(row)->text();
+    QCOMPARE(grown, (QList<int>{-1, 0, 1, -1, 2, 3}));
+    // The same rows as a list built in one go.
+    rig.panel.retranslate();
+    QCOMPARE(rig.panel.rowHits(), grown);
+    for (int row = 0; row < texts.size(); ++row)
+        QCOMPARE(rig.panel.resultList()->item(row)->text(), texts.at(row));
 }
 
 void TestSearchPanel::focusWrapsAround()
