@@ -15,6 +15,7 @@
 #include "tests/support/TestPdf.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -53,6 +55,7 @@ private Q_SLOTS:
     void returnSearchesAtOnceAndSteps();
     void fitButtonTwiceReturnsToActualSize();
     void threeZoomInsShow173();
+    void copyKeyCopiesTheSelection();
     void hashIndicatorAndLastTab();
     void sourceChangeShowsTheBanner();
     void privateModeLabelWaitsForTheFirstToggle();
@@ -355,6 +358,23 @@ void TestWindowCommands::threeZoomInsShow173()
     QCOMPARE(mode->text(), QStringLiteral("连续"));
     QVERIFY(child<QAction>(*window, "singlePageAction")->isChecked());
     QCOMPARE(child<QLabel>(*window, "pageLabel")->text(), QStringLiteral("1 / 3"));
+}
+
+void TestWindowCommands::copyKeyCopiesTheSelection()
+{
+    auto window = openWindow({makePdf("copy.pdf", {"alpha beta gamma", "second"})});
+    QVERIFY(window);
+    DocumentSession* session = window->current();
+    PdfViewport* view = session->viewport();
+    QTRY_VERIFY_WITH_TIMEOUT(session->textLayout()->hasCharBoxes(0), 20000);
+    // Double-click the first word of the page (72 pt from the left, on the first line).
+    const QPointF pt = view->pageToView(0, QPointF(80, 80));
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, pt.toPoint());
+    QTRY_VERIFY(view->hasSelection());
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("alpha"));
+    QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("已复制 5 个字符"));
 }
 
 void TestWindowCommands::hashIndicatorAndLastTab()
