@@ -262,7 +262,7 @@ void PdfViewport::goToPage(int page)
     } else {
         const QRectF r = geo.pageRect(p);
         if (!r.isEmpty())
-            verticalScrollBar()->setValue(int(r.top() - geo.margin));
+            verticalScrollBar()->setValue(toContentPx(r.top() - geo.margin));
         refreshVisiblePages();
         viewport()->update();
     }
@@ -566,7 +566,7 @@ void PdfViewport::scrollToFocusedHit(const QList<QRectF>& boxes)
     if (focused < 0 || focused >= hits.size() || boxes.isEmpty())
         return;
     const double y = geo.pageToView(hits.at(focused).page, boxes.first().topLeft()).y();
-    verticalScrollBar()->setValue(int(y - viewport()->height() / 3.0));
+    verticalScrollBar()->setValue(toContentPx(y - viewport()->height() / 3.0));
 }
 
 void PdfViewport::onHitBoxesReady(int page, int start, int length)
@@ -1293,9 +1293,9 @@ void PdfViewport::positionCard()
         return;
     const QPointF m = geo.pageToView(a->page, annotationRect(*a).center());
     int x = std::min(viewport()->width() - card->width() - 4,
-                     int(m.x() - horizontalScrollBar()->value()) + 14);
+                     toContentPx(m.x() - horizontalScrollBar()->value()) + 14);
     int y = std::min(viewport()->height() - (card->height() + 4),
-                     int(m.y() - verticalScrollBar()->value()) + 10);
+                     toContentPx(m.y() - verticalScrollBar()->value()) + 10);
     if (x < 5)
         x = 4;
     if (y < 5)

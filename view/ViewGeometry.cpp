@@ -7,6 +7,13 @@
 
 namespace dovrix {
 
+int toContentPx(double px)
+{
+    if (std::isnan(px))
+        return 0;
+    return int(std::clamp(px, -double(MaxContentPx), double(MaxContentPx)));
+}
+
 double clampZoom(double zoom)
 {
     double z = std::min(zoom, MaxZoom);
@@ -27,7 +34,7 @@ int normalizeRotation(int degrees)
 
 int scrollForZoom(double oldZoom, double newZoom, int anchorPx, int scrollValue)
 {
-    return int(newZoom / oldZoom * (anchorPx + scrollValue) - anchorPx);
+    return toContentPx(newZoom / oldZoom * (double(anchorPx) + scrollValue) - anchorPx);
 }
 
 double wheelZoomFactor(int angleDeltaY)
@@ -177,19 +184,26 @@ double ViewGeometry::fitZoom(int mode, const QSize& viewportPx) const
 
 QSize ViewGeometry::renderPixelSize(int page, double devicePixelRatio) const
 {
-    const QSizeF s = displaySize(page) * zoom;
-    return {int(std::ceil(s.width() * devicePixelRatio)),
-            int(std::ceil(s.height() * devicePixelRatio))};
+    double width = displaySize(page).width() * zoom * devicePixelRatio;
+    double height = displaySize(page).height() * zoom * devicePixelRatio;
+    const double largest = std::max(width, height);
+    if (largest > MaxContentPx) {
+        // Shrink both sides alike: the render cache's own clamp then keeps the page's shape.
+        const double scale = MaxContentPx / largest;
+        width *= scale;
+        height *= scale;
+    }
+    return {toContentPx(std::ceil(width)), toContentPx(std::ceil(height))};
 }
 
 int ViewGeometry::verticalScrollMax(int viewportHeight) const
 {
-    return std::max(0, int(content.height() - viewportHeight));
+    return std::max(0, toContentPx(content.height() - viewportHeight));
 }
 
 int ViewGeometry::horizontalScrollMax(int viewportWidth) const
 {
-    return std::max(0, int(content.width() - viewportWidth));
+    return std::max(0, toContentPx(content.width() - viewportWidth));
 }
 
 int charIndexAt(const QList<QRectF>& boxes, const QPointF& p)

@@ -14,6 +14,13 @@ namespace dovrix {
 constexpr double MinZoom = 0.1;
 constexpr double MaxZoom = 8.0;
 
+// Largest magnitude of a content pixel value handed to scroll bars and render sizes. Pages of a
+// hostile document may be far longer than an int holds; values beyond are cut to this, which
+// leaves room for scroll steps to be added without overflowing.
+constexpr int MaxContentPx = 1 << 30;
+
+// Content pixels as an int, truncated toward zero and saturated at ±MaxContentPx; NaN gives 0.
+int toContentPx(double px);
 // Caps a requested zoom to [MinZoom, MaxZoom].
 double clampZoom(double zoom);
 // Doubles compare equal when |a - b| * 1e12 <= min(|a|, |b|) (so 0 equals only 0).

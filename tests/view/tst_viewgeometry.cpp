@@ -153,6 +153,30 @@ private Q_SLOTS:
         QCOMPARE(g.horizontalScrollMax(100), 232);
     }
 
+    // The engine accepts pages hundreds of millions of points long. Scroll ranges and render
+    // sizes are ints: they saturate instead of wrapping (or converting out of range).
+    void oversizedPagesSaturate()
+    {
+        const ViewGeometry tall = layoutOf(QList<QSizeF>(30, QSizeF(300, 1e8)), 8.0);
+        QCOMPARE(tall.verticalScrollMax(800), MaxContentPx);
+        QCOMPARE(tall.horizontalScrollMax(800), 300 * 8 + 32 - 800);
+
+        const ViewGeometry wide = layoutOf({{9e8, 300}}, 8.0);
+        QCOMPARE(wide.horizontalScrollMax(800), MaxContentPx);
+
+        // Both sides shrink by the same factor, so the image keeps the page's shape.
+        const QSize render = tall.renderPixelSize(0, 2.0);
+        QCOMPARE(render.height(), MaxContentPx);
+        QVERIFY(render.width() > 0);
+        QVERIFY(std::abs(render.width() - 4800.0 * MaxContentPx / 1.6e9) <= 1.0);
+        QCOMPARE(layoutOf({{600, 800}}, 1.5).renderPixelSize(0, 2.0), QSize(1800, 2400));
+
+        QCOMPARE(scrollForZoom(0.1, 8.0, 400, 2000000000), MaxContentPx);
+        QCOMPARE(scrollForZoom(0.1, 8.0, -400, -2000000000), -MaxContentPx);
+        QCOMPARE(toContentPx(std::numeric_limits<double>::quiet_NaN()), 0);
+        QCOMPARE(toContentPx(-12.7), -12);
+    }
+
     void singlePageLayout()
     {
         ViewGeometry g;
