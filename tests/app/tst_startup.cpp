@@ -1,7 +1,6 @@
 #include "app/StartUp.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QImage>
 #include <QProcess>
 #include <QTest>
@@ -16,7 +15,6 @@ private Q_SLOTS:
     void iconsAreCompiledIn();
     void ocrPageOption_data();
     void ocrPageOption();
-    void commandLine();
     void versionAndHelp();
     void unknownOptionFails();
 
@@ -63,20 +61,6 @@ void TestStartUp::ocrPageOption()
     QFETCH(QString, value);
     QFETCH(int, index);
     QCOMPARE(ocrPageIndexFromOption(value), index);
-}
-
-void TestStartUp::commandLine()
-{
-    QCommandLineParser parser;
-    defineCommandLine(parser);
-    QVERIFY(parser.parse({"dovrix", "a.pdf", "--ocr-page", "3", "sub/b.pdf"}));
-    QCOMPARE(parser.positionalArguments(), (QStringList{"a.pdf", "sub/b.pdf"}));
-    QVERIFY(parser.isSet("ocr-page"));
-    QCOMPARE(parser.value("ocr-page"), QStringLiteral("3"));
-
-    QCommandLineParser missingValue;
-    defineCommandLine(missingValue);
-    QVERIFY(!missingValue.parse({"dovrix", "--ocr-page"}));
 }
 
 void TestStartUp::versionAndHelp()

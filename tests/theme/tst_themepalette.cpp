@@ -19,7 +19,6 @@ private Q_SLOTS:
     void idMapping();
     void palettesAreWellFormed();
     void knownColours();
-    void currentThemeIsProcessWide();
     void noTokenLeft_data();
     void noTokenLeft();
     void sheetPaintsThePalette();
@@ -80,15 +79,6 @@ void TestThemePalette::knownColours()
     QCOMPARE(themePalette(4).viewport, QStringLiteral("#101010"));
     QCOMPARE(themePalette(4).onBrand, QStringLiteral("#000000"));
     QCOMPARE(themePalette(9).bg, themePalette(0).bg);
-}
-
-void TestThemePalette::currentThemeIsProcessWide()
-{
-    QCOMPARE(currentTheme(), 0);
-    setCurrentTheme(4);
-    QCOMPARE(currentTheme(), 4);
-    setCurrentTheme(0);
-    QCOMPARE(currentTheme(), 0);
 }
 
 void TestThemePalette::noTokenLeft_data()
