@@ -19,6 +19,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -50,6 +51,7 @@ private Q_SLOTS:
     void ctrlTabCycles();
     void sideTabIsRememberedPerDocument();
     void dropOpensPdfFilesOnly();
+    void recentListOpensAndClears();
     void firstAnnotationIsExplainedOnce();
     void typingSearchesOnceAfterTheLastKey();
     void returnSearchesAtOnceAndSteps();
@@ -248,6 +250,30 @@ void TestWindowCommands::dropOpensPdfFilesOnly()
     QCOMPARE(tabs->count(), 2);
     QCOMPARE(tabs->tabText(0), QStringLiteral("UPPER.PDF"));
     QCOMPARE(tabs->tabText(1), QStringLiteral("lower.pdf"));
+}
+
+void TestWindowCommands::recentListOpensAndClears()
+{
+    const QString path = makePdf("recent.pdf");
+    AppSettings().addRecentFile(path);
+    AppSettings().setTheme("paper");
+    auto window = openWindow({});
+    QVERIFY(window);
+    auto* list = child<QListWidget>(*window, "recentList");
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("recent.pdf"));
+    QCOMPARE(list->item(0)->toolTip(), path);
+    const QPoint itemCentre = list->visualItemRect(list->item(0)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemCentre);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, itemCentre);
+    QCOMPARE(window->documentTabs()->count(), 1);
+    QCOMPARE(window->documentTabs()->tabText(0), QStringLiteral("recent.pdf"));
+
+    QTest::mouseClick(child<QPushButton>(*window, "clearRecentButton"), Qt::LeftButton);
+    QCOMPARE(list->count(), 0);
+    QVERIFY(AppSettings().recentFiles().isEmpty());
+    QCOMPARE(AppSettings().theme(), QStringLiteral("paper"));
+    window->applyTheme(0);
 }
 
 void TestWindowCommands::firstAnnotationIsExplainedOnce()
