@@ -762,13 +762,16 @@ void MainWindow::openFile(const QString& path)
     tabs->addTab(session->pageWidget(), info.fileName());
     if (!currentSession)
         setCurrentSession(session);
-    session->openFile(path);
+    // The document, its watcher and its sidecar work with the absolute path: a relative one would
+    // follow later changes of the working directory.
+    session->openFile(info.absoluteFilePath());
     stack->setCurrentWidget(area);
     tabs->setCurrentWidget(session->pageWidget());
 
     // Remembered before the document has loaded, so a file that then fails to open stays listed.
+    // A relative path is kept absolute: the list is used later from any working directory.
     if (!settings->privateMode())
-        settings->addRecentFile(path);
+        settings->addRecentFile(info.absoluteFilePath());
 }
 
 void MainWindow::wireSession(DocumentSession* session)

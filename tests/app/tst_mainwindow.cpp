@@ -131,7 +131,11 @@ void TestMainWindow::filesOpenInTabsInOrder()
     MainWindow window;
     window.show();
     window.openFile(a);
-    window.openFile(b);
+    // A relative path opens against the working directory and is remembered absolute.
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(dir->path());
+    window.openFile("beta.pdf");
+    QDir::setCurrent(before);
 
     QCOMPARE(window.documentSessions().size(), 2);
     QTabWidget* tabs = window.documentTabs();
