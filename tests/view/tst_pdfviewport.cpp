@@ -260,6 +260,26 @@ private Q_SLOTS:
         QCOMPARE(rig.view.viewGeometry().renderPixelSize(0, 1.0), QSize(4896, 6336));
     }
 
+    // A document whose pages together are longer than an int: the scroll range saturates
+    // instead of wrapping to nothing, and the pages within it can still be reached and rendered.
+    void pagesLongerThanAnIntStayScrollable()
+    {
+        const QString path = dir.filePath(QStringLiteral("endless.pdf"));
+        QVERIFY(writeSizedPdf(path, {QSizeF(300, 2e8)}, 12));
+        ViewportRig rig;
+        QVERIFY(rig.open(path));
+        QCOMPARE(rig.view.pageCount(), 12);
+        QCOMPARE(rig.view.verticalScrollBar()->maximum(), MaxContentPx);
+        rig.view.goToPage(3);
+        QCOMPARE(rig.view.currentPage(), 3);
+        QCOMPARE(rig.view.verticalScrollBar()->value(), int(rig.view.pageRect(3).top() - 16));
+        QTest::keyClick(&rig.view, Qt::Key_Space);
+        QCOMPARE(rig.view.currentPage(), 3);
+        const QSize s = rig.view.renderKeyFor(3).size;
+        QVERIFY(!s.isEmpty());
+        QVERIFY(qint64(s.width()) * s.height() <= RenderCache::maxRenderPixels);
+    }
+
     void setDocumentAgainResets()
     {
         ViewportRig rig;
