@@ -7,8 +7,10 @@
 #include "core/DocumentController.h"
 #include "core/session/DocumentSession.h"
 #include "i18n/LanguageTable.h"
+#include "ocr/OcrController.h"
 #include "settings/AppSettings.h"
 #include "text/SearchController.h"
+#include "text/SearchNormalize.h"
 #include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
@@ -20,6 +22,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -36,6 +39,7 @@
 #include <QPdfDocument>
 #include <QPdfSelection>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -128,6 +132,7 @@ void MainWindow::deleteSessions()
     pageView = nullptr;
     searchPanel = nullptr;
     annotationPanel = nullptr;
+    ocrController = nullptr;
     for (DocumentSession* session : open) {
         session->prepareClose();
         delete session;
@@ -758,6 +763,9 @@ void MainWindow::openFile(const QString& path)
     auto* session = new DocumentSession(&pdfWorker, settings, this);
     sessions.append(session);
     wireSession(session);
+    wireOcr(session);
+    session->ocr()->setModelDirectory(
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/models")));
 
     tabs->addTab(session->pageWidget(), info.fileName());
     if (!currentSession)
@@ -875,6 +883,7 @@ void MainWindow::setCurrentSession(DocumentSession* session)
     pageView = session ? session->viewport() : nullptr;
     searchPanel = session ? session->searchPanel() : nullptr;
     annotationPanel = session ? session->annotationPanel() : nullptr;
+    ocrController = session ? session->ocr() : nullptr;
 
     rebuildSideTabs();
 
@@ -983,11 +992,15 @@ void MainWindow::ocrPageWhenReady(int page)
 {
     if (sessions.isEmpty())
         return;
-    // Recognition is attached once the document has an OCR controller; until then the request is
-    // accepted and has no effect.
+    DocumentSession* session = sessions.last();
+    // A document that is ready already has become ready: it is recognised now.
+    if (session->controller()->status() == Ready) {
+        session->ocr()->ocrPage(page);
+        return;
+    }
     connect(
-        sessions.last(), &DocumentSession::documentReady, this,
-        [page](DocumentSession*) { Q_UNUSED(page) }, Qt::SingleShotConnection);
+        session, &DocumentSession::documentReady, this,
+        [page](DocumentSession* ready) { ready->ocr()->ocrPage(page); }, Qt::SingleShotConnection);
 }
 
 // --- session reactions -----------------------------------------------------------------------
@@ -1241,6 +1254,115 @@ void MainWindow::dropEvent(QDropEvent* event)
             openFile(path);
     }
     event->acceptProposedAction();
+}
+
+// --- OCR -------------------------------------------------------------------------------------
+
+void MainWindow::wireOcr(DocumentSession* session)
+{
+    OcrController* ocr = session->ocr();
+    if (SearchPanel* panel = session->searchPanel()) {
+        connect(panel, &SearchPanel::ocrRequested, this, [this, session] {
+            if (session == currentSession)
+                ocrDocumentCommand();
+        });
+    }
+    // The dialog follows the run it was opened for, whichever document is current by then.
+    connect(ocr, &OcrController::progress, this, [this, session](int done, int totalPages) {
+        if (!ocrProgress || ocrProgressSession != session)
+            return;
+        // Pages that had been recognised before are not part of the run.
+        ocrProgress->setMaximum(totalPages);
+        ocrProgress->setValue(done);
+    });
+    connect(ocr, &OcrController::finished, this, [this, session](int processed, bool canceled) {
+        onOcrFinished(session, processed, canceled);
+    });
+    connect(ocr, &OcrController::pageOcrReady, this,
+            [this, session](int page, int lineCount) { onOcrPageReady(session, page, lineCount); });
+    connect(ocr, &OcrController::pageFailed, this,
+            [this, session](int page, const QString& reason) {
+                if (session == currentSession && !reason.isEmpty())
+                    statusBar()->showMessage(tr("第 %1 页 OCR 失败：%2").arg(page + 1).arg(reason),
+                                             6000);
+            });
+    connect(ocr, &OcrController::loadFailed, this, [this, session](const QString& reason) {
+        if (session == currentSession)
+            QMessageBox::warning(this, tr("OCR 不可用"), reason);
+    });
+    // A run that stops without a signal (reload, closed tab) takes its dialog along.
+    connect(session, &DocumentSession::statusChanged, this,
+            [this, session](DocumentSession*, int status) {
+                if (status != Ready && ocrProgressSession == session)
+                    closeOcrProgress();
+            });
+    connect(session, &DocumentSession::documentReady, this, [this, session] {
+        if (ocrProgressSession == session)
+            closeOcrProgress();
+    });
+    connect(session, &QObject::destroyed, this, [this] {
+        if (ocrProgress && !ocrProgressSession)
+            closeOcrProgress();
+    });
+}
+
+QProgressDialog* MainWindow::ocrProgressDialog() const
+{
+    return ocrProgress.data();
+}
+
+void MainWindow::ocrDocumentCommand()
+{
+    if (!currentSession || !controller || controller->status() != Ready || !ocrController
+        || !ocrController->isIdle())
+        return;
+    closeOcrProgress();
+    auto* dialog = new QProgressDialog(tr("正在离线 OCR（每次约 1-2 秒/页）…"), tr("取消"), 0,
+                                       controller->pageCount(), this);
+    dialog->setObjectName(QStringLiteral("ocrProgress"));
+    dialog->setWindowModality(Qt::WindowModal);
+    ocrProgress = dialog;
+    ocrProgressSession = currentSession;
+    connect(dialog, &QProgressDialog::canceled, ocrController, &OcrController::cancel);
+    ocrController->ocrDocument();
+}
+
+void MainWindow::onOcrFinished(DocumentSession* session, int processed, bool canceled)
+{
+    if (ocrProgressSession == session)
+        closeOcrProgress();
+    if (session != currentSession)
+        return;
+    statusBar()->showMessage(canceled ? tr("OCR 已取消") : tr("OCR 完成：%1 页").arg(processed),
+                             5000);
+}
+
+void MainWindow::onOcrPageReady(DocumentSession* session, int page, int lineCount)
+{
+    if (PdfViewport* view = session->viewport())
+        view->setOcrPageState(page, lineCount > 0);
+    if (session != currentSession)
+        return;
+    statusBar()->showMessage(tr("第 %1 页 OCR 完成：识别 %2 行文本").arg(page + 1).arg(lineCount),
+                             5000);
+    // The hits in the new lines join the list of a search that is shown.
+    if (searchController && searchPanel && !searchEdit->text().isEmpty()
+        && !normalizeForSearch(searchController->query(), !searchController->isCaseSensitive())
+                .text.isEmpty())
+        searchPanel->search(searchEdit->text(), false);
+}
+
+void MainWindow::closeOcrProgress()
+{
+    ocrProgressSession.clear();
+    QProgressDialog* dialog = ocrProgress.data();
+    ocrProgress.clear();
+    if (!dialog)
+        return;
+    // Closing the dialog must not cancel a run that has ended.
+    disconnect(dialog, &QProgressDialog::canceled, nullptr, nullptr);
+    dialog->reset();
+    dialog->deleteLater();
 }
 
 } // namespace dovrix

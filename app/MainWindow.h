@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 class QAction;
 class QActionGroup;
@@ -12,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QProgressDialog;
 class QPushButton;
 class QSplitter;
 class QStackedWidget;
@@ -26,6 +28,7 @@ class AnnotationStore;
 class AppSettings;
 class DocumentController;
 class DocumentSession;
+class OcrController;
 class PdfViewport;
 class ReadingProgress;
 class RenderCache;
@@ -82,6 +85,12 @@ public:
     QLineEdit* searchField() const { return searchEdit; }
     QTimer* searchDebounceTimer() const { return searchTimer; }
     int themeIndex() const { return theme; }
+    // The progress dialog of the running whole-document OCR; null when none runs.
+    QProgressDialog* ocrProgressDialog() const;
+
+    // Recognises every page of the current document that has no OCR result yet, with a progress
+    // dialog. Only for a ready document whose OCR is idle.
+    void ocrDocumentCommand();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -120,6 +129,11 @@ private:
     void onAnnotationAdded(DocumentSession* session);
     void showAnnotation(DocumentSession* session, const QString& id);
 
+    void wireOcr(DocumentSession* session);
+    void onOcrPageReady(DocumentSession* session, int page, int lineCount);
+    void onOcrFinished(DocumentSession* session, int processed, bool canceled);
+    void closeOcrProgress();
+
     PdfWorker pdfWorker; // shared by all sessions; destroyed after them
     AppSettings* settings;
     QList<DocumentSession*> sessions; // opening order; children of the window
@@ -134,6 +148,7 @@ private:
     PdfViewport* pageView = nullptr;
     SearchPanel* searchPanel = nullptr;
     AnnotationPanel* annotationPanel = nullptr;
+    OcrController* ocrController = nullptr;
 
     // Toolbar.
     QToolBar* toolbar = nullptr;
@@ -208,6 +223,9 @@ private:
     bool rebuildingSideTabs = false;
     int theme = 0;
     QTimer* searchTimer = nullptr;
+    // The whole-document OCR dialog and the session whose run it shows.
+    QPointer<QProgressDialog> ocrProgress;
+    QPointer<DocumentSession> ocrProgressSession;
 };
 
 } // namespace dovrix

@@ -5,6 +5,7 @@
 #include "core/DocumentController.h"
 #include "core/ReadingProgress.h"
 #include "core/RenderCache.h"
+#include "ocr/OcrController.h"
 #include "settings/AppSettings.h"
 #include "text/SearchController.h"
 #include "text/SearchPanel.h"
@@ -36,6 +37,7 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
     textStore = new TextLayoutStore(worker, documentController, this);
     searchController = new SearchController(textStore, documentController, this);
     annotationStore = new AnnotationStore(this);
+    ocrController = new OcrController(worker, documentController, textStore, this);
     cache = new RenderCache(worker, RenderCacheBytes, RenderPriority, this);
 
     connect(documentController, &DocumentController::statusChanged, this,
@@ -85,6 +87,7 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
 
 DocumentSession::~DocumentSession()
 {
+    ocrController->reset();
     readingProgress->flush();
     delete notesPanel.data();
     delete findPanel.data();
@@ -107,6 +110,7 @@ void DocumentSession::submitPassword(const QString& password)
 void DocumentSession::prepareClose()
 {
     readingProgress->flush();
+    ocrController->reset();
 }
 
 QString DocumentSession::displayName() const
@@ -135,6 +139,7 @@ void DocumentSession::runReadySequence()
     annotationStore->setSource(documentController->filePath(), documentController->sourceHash());
     if (notesPanel)
         notesPanel->refresh();
+    ocrController->reset();
     readingProgress->setDocumentKey(documentController->sourceHash());
     restorePage = appSettings->privateMode() ? -1 : readingProgress->savedPage();
 

@@ -18,6 +18,7 @@ class AnnotationPanel;
 class AnnotationStore;
 class AppSettings;
 class DocumentController;
+class OcrController;
 class PdfViewport;
 class PdfWorker;
 class ReadingProgress;
@@ -72,6 +73,7 @@ public:
     TextLayoutStore* textLayout() const { return textStore; }
     SearchController* search() const { return searchController; }
     AnnotationStore* annotations() const { return annotationStore; }
+    OcrController* ocr() const { return ocrController; }
     RenderCache* renderCache() const { return cache; }
     ReadingProgress* progress() const { return readingProgress; }
     QTimer* historyTimer() const { return timer; }
@@ -104,6 +106,7 @@ private:
     TextLayoutStore* textStore;
     SearchController* searchController;
     AnnotationStore* annotationStore;
+    OcrController* ocrController;
     RenderCache* cache;
     ReadingProgress* readingProgress;
     QTimer* timer;

@@ -1,0 +1,283 @@
+#include "ocr/OcrController.h"
+
+#include "core/DocumentController.h"
+#include "core/DocumentStatus.h"
+#include "core/PdfWorker.h"
+#include "ocr/OcrRuntime.h"
+#include "text/TextLayoutStore.h"
+
+#include <QCoreApplication>
+#include <QPdfDocument>
+#include <QPointer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace dovrix {
+
+OcrController::OcrController(PdfWorker* worker, DocumentController* controller,
+                             TextLayoutStore* store, QObject* parent)
+    : QObject(parent), pdfWorker(worker), documentController(controller), textStore(store),
+      generation(std::make_shared<std::atomic<quint64>>(0))
+{
+    pool.setMaxThreadCount(1);
+    // A document that goes away (reload, failure) takes its run along; the pages still queued
+    // would only fail one after another without a document to render.
+    connect(documentController, &DocumentController::statusChanged, this,
+            [this](int status) { onStatusChanged(status); });
+}
+
+OcrController::~OcrController()
+{
+    reset();
+    pool.clear();
+    pool.waitForDone(); // the job checks the generation between lines, so this is short
+}
+
+QSize OcrController::renderSize(const QSizeF& pointSize, double* scale)
+{
+    if (scale)
+        *scale = 1.0;
+    if (!(pointSize.width() > 0) || !(pointSize.height() > 0))
+        return {};
+    // Limited before the conversion to int, so that absurd page sizes cannot overflow.
+    const double widthPx = std::min(std::trunc(pointSize.width() / 72.0 * RenderDpi), 1e9);
+    const double heightPx = std::min(std::trunc(pointSize.height() / 72.0 * RenderDpi), 1e9);
+    const double larger = std::max(widthPx, heightPx);
+    if (larger <= MaxRenderSide)
+        return QSize(int(widthPx), int(heightPx));
+    const double factor = MaxRenderSide / larger;
+    if (scale)
+        *scale = factor;
+    // The longer side becomes exactly the limit (the product alone may fall just short of it).
+    if (widthPx >= heightPx)
+        return QSize(MaxRenderSide, int(std::trunc(heightPx * factor)));
+    return QSize(int(std::trunc(widthPx * factor)), MaxRenderSide);
+}
+
+QList<OcrLine> OcrController::toPagePoints(QList<OcrLine> lines, double scale)
+{
+    const double factor = 72.0 / RenderDpi / (scale > 0 ? scale : 1.0);
+    for (OcrLine& line : lines)
+        line.box = QRectF(line.box.x() * factor, line.box.y() * factor, line.box.width() * factor,
+                          line.box.height() * factor);
+    return lines;
+}
+
+void OcrController::ocrPage(int page)
+{
+    if (currentPage >= 0 || page < 0 || page >= documentController->pageCount())
+        return;
+    ++*generation; // a new run: nothing of an earlier one may reach it
+    warnedThisRun = false;
+    queue.clear();
+    queue.append(page);
+    total = 1;
+    done = 0;
+    startNext();
+}
+
+void OcrController::ocrDocument()
+{
+    if (currentPage >= 0)
+        return;
+    ++*generation;
+    warnedThisRun = false;
+    queue.clear();
+    const int count = documentController->pageCount();
+    for (int page = 0; page < count; ++page) {
+        if (!textStore->ocrResult(page))
+            queue.append(page);
+    }
+    total = int(queue.size());
+    done = 0;
+    if (queue.isEmpty())
+        Q_EMIT finished(0, false);
+    else
+        startNext();
+}
+
+void OcrController::cancel()
+{
+    ++*generation;
+    queue.clear();
+    currentPage = -1;
+    Q_EMIT finished(done, true);
+}
+
+void OcrController::reset()
+{
+    ++*generation;
+    queue.clear();
+    currentPage = -1;
+    total = 0;
+    done = 0;
+}
+
+void OcrController::onStatusChanged(int status)
+{
+    if (status != Ready && (currentPage >= 0 || !queue.isEmpty()))
+        reset();
+}
+
+void OcrController::startNext()
+{
+    if (queue.isEmpty()) {
+        Q_EMIT finished(done, false);
+        return;
+    }
+    const int page = queue.takeFirst();
+    currentPage = page;
+    const quint64 jobGeneration = generation->load();
+
+    if (tried && !ready) {
+        // The engine will not come: rendering the page would only keep the worker busy.
+        QMetaObject::invokeMethod(
+            this,
+            [this, jobGeneration, page] {
+                if (jobGeneration == generation->load())
+                    ensureEngine(jobGeneration, page);
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+
+    const QList<QSizeF>& sizes = documentController->pageSizes();
+    const QSizeF pointSize = page < sizes.size() ? sizes.at(page) : QSizeF();
+    double scale = 1.0;
+    const QSize pixels = renderSize(pointSize, &scale);
+    QPdfDocument* document = documentController->document();
+    pdfWorker->post(RenderPriority, [self = QPointer<OcrController>(this), shared = generation,
+                                     jobGeneration, page, pixels, scale, document] {
+        // Only the shared counter is read here; the controller itself may be gone.
+        QImage image;
+        if (shared->load() == jobGeneration && document && page < document->pageCount()
+            && !pixels.isEmpty())
+            image = document->render(page, pixels);
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app)
+            return;
+        QMetaObject::invokeMethod(
+            app,
+            [self, jobGeneration, page, image = std::move(image), scale] {
+                if (self)
+                    self->pageRendered(jobGeneration, page, image, scale);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+bool OcrController::initializeEngine(QString* reason)
+{
+    if (!libraryCandidates.isEmpty() && !ensureRuntimeLoaded(libraryCandidates, reason))
+        return false;
+    OcrEngineConfig config;
+    config.modelDir = modelDir;
+    return engine.initialize(config, reason);
+}
+
+void OcrController::pageRendered(quint64 jobGeneration, int page, const QImage& image, double scale)
+{
+    if (jobGeneration != generation->load())
+        return;
+
+    if (image.isNull()) {
+        finishPage(page, tr("页面渲染失败"));
+        return;
+    }
+    if (!ensureEngine(jobGeneration, page))
+        return;
+
+    OcrEngine* recogniser = &engine;
+    pool.start([this, recogniser, shared = generation, jobGeneration, page, image, scale] {
+        // Checked between the stages and the lines, so that a cancelled run or a closing tab does
+        // not wait for a whole page.
+        if (shared->load() != jobGeneration)
+            return;
+        QImage scaled;
+        const QImage source = recogniser->prepareDetectionInput(image, &scaled);
+        const QList<QRectF> boxes = recogniser->detectBoxes(scaled, source);
+        QList<OcrLine> lines;
+        for (const QRectF& box : boxes) {
+            if (shared->load() != jobGeneration)
+                return;
+            lines += recogniser->recognizeBoxes(source, {box});
+        }
+        // The controller waits for this job before it goes, so it is still there to receive.
+        QMetaObject::invokeMethod(
+            this,
+            [this, jobGeneration, page, lines = std::move(lines), scale] {
+                pageRecognised(jobGeneration, page, toPagePoints(lines, scale));
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+bool OcrController::ensureEngine(quint64 jobGeneration, int page)
+{
+    if (ready)
+        return true;
+    QString reason;
+    if (!tried) {
+        tried = true;
+        // Blocks the GUI thread while the library loads and the sessions are built, once per
+        // document.
+        ready = initializeEngine(&reason);
+        if (ready)
+            return true;
+        if (reason.isEmpty())
+            reason = tr("OCR 引擎初始化失败");
+    } else {
+        reason = tr("OCR 引擎不可用");
+    }
+    currentPage = -1;
+    ++done;
+    Q_EMIT pageFailed(page, reason);
+    if (jobGeneration != generation->load())
+        return false;
+    Q_EMIT progress(done, total);
+    if (jobGeneration != generation->load())
+        return false;
+    // One warning per run is enough: every further page of the run fails for the same reason.
+    const bool warn = !warnedThisRun;
+    warnedThisRun = true;
+    startNext();
+    if (warn)
+        Q_EMIT loadFailed(reason);
+    return false;
+}
+
+void OcrController::pageRecognised(quint64 jobGeneration, int page, const QList<OcrLine>& lines)
+{
+    if (jobGeneration != generation->load())
+        return;
+    OcrPageText result;
+    result.lines = lines;
+    textStore->setOcrResult(page, result); // the store joins the texts with line feeds
+    currentPage = -1;
+    ++done;
+    Q_EMIT pageOcrReady(page, int(lines.size()));
+    if (jobGeneration != generation->load())
+        return;
+    Q_EMIT progress(done, total);
+    if (jobGeneration != generation->load())
+        return;
+    startNext();
+}
+
+void OcrController::finishPage(int page, const QString& reason)
+{
+    const quint64 jobGeneration = generation->load();
+    ++done;
+    currentPage = -1;
+    if (!reason.isEmpty())
+        Q_EMIT pageFailed(page, reason);
+    if (jobGeneration != generation->load())
+        return;
+    Q_EMIT progress(done, total);
+    if (jobGeneration != generation->load())
+        return;
+    startNext();
+}
+
+} // namespace dovrix

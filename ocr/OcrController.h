@@ -1,0 +1,118 @@
+#pragma once
+
+#include "core/OcrLine.h"
+#include "ocr/OcrEngine.h"
+
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+#include <QThreadPool>
+
+#include <atomic>
+#include <memory>
+
+namespace dovrix {
+
+class DocumentController;
+class PdfWorker;
+class TextLayoutStore;
+
+// Recognises pages of one document, one page at a time: the page is rendered at 300 dots per inch
+// on the PdfWorker (priority 10), recognised on a private one-thread pool, and its lines are stored
+// in the text layout store in page points, where search finds them. The engine is initialised once,
+// on the GUI thread, when the first rendered page arrives; it is never retried.
+//
+// Operations, state and signals belong to the GUI thread. The render job runs on the PdfWorker and
+// the recognition job on the private pool; both read only the shared generation counter, so a
+// cancelled run, a reset or a destroyed controller leaves their late results unused.
+class OcrController : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(OcrController)
+
+public:
+    static constexpr int RenderPriority = 10;
+    static constexpr double RenderDpi = 300.0;
+    static constexpr int MaxRenderSide = 4096;
+
+    // worker, controller and store are not owned; all three must outlive the controller.
+    OcrController(PdfWorker* worker, DocumentController* controller, TextLayoutStore* store,
+                  QObject* parent = nullptr);
+    // Stops the run and waits for a recognition in progress (at most the line being read).
+    ~OcrController() override;
+
+    // Recognises one 0-based page. Ignored while a page is in flight or outside the document.
+    void ocrPage(int page);
+    // Recognises every page without an OCR result yet, in page order. Ignored while a page is in
+    // flight; with nothing to do it emits finished(0, false) at once.
+    void ocrDocument();
+    // The user stops the run: late results are dropped, finished(done, true) is emitted.
+    void cancel();
+    // Forgets the run without any signal (a new document, a closing tab).
+    void reset();
+
+    // Directory of the two model files; set by the window when it creates the session.
+    QString modelDirectory() const { return modelDir; }
+    void setModelDirectory(const QString& directory) { modelDir = directory; }
+    // Where to look for the inference library instead of the places next to the program. Empty
+    // (the default) searches those places. For tests and tools; the library stays loaded for the
+    // whole process once found.
+    QStringList runtimeCandidates() const { return libraryCandidates; }
+    void setRuntimeCandidates(const QStringList& candidates) { libraryCandidates = candidates; }
+
+    bool isIdle() const { return currentPage < 0; }
+    int currentPageIndex() const { return currentPage; }
+    const QList<int>& queuedPages() const { return queue; }
+    int totalPages() const { return total; }
+    int donePages() const { return done; }
+    bool engineReady() const { return ready; }
+    bool initializationTried() const { return tried; }
+
+    // Pixel size of a page rendered for recognition: 300 dots per inch, truncated, the longer side
+    // limited to MaxRenderSide. scale (when given) receives the factor of that limit (1 without).
+    static QSize renderSize(const QSizeF& pointSize, double* scale = nullptr);
+    // Boxes from page-image pixels to page points for a render limited by scale.
+    static QList<OcrLine> toPagePoints(QList<OcrLine> lines, double scale);
+
+Q_SIGNALS:
+    void loadFailed(const QString& reason);
+    void pageOcrReady(int page, int lineCount);
+    void pageFailed(int page, const QString& reason);
+    void progress(int done, int totalPages);
+    void finished(int processed, bool canceled);
+
+private:
+    void startNext();
+    void pageRendered(quint64 jobGeneration, int page, const QImage& image, double scale);
+    void pageRecognised(quint64 jobGeneration, int page, const QList<OcrLine>& lines);
+    void finishPage(int page, const QString& reason);
+    // True when the engine is ready, initialising it on first use. Otherwise fails the page,
+    // goes on with the run and warns (once per run).
+    bool ensureEngine(quint64 jobGeneration, int page);
+    bool initializeEngine(QString* reason);
+    void onStatusChanged(int status);
+
+    PdfWorker* pdfWorker;
+    DocumentController* documentController;
+    TextLayoutStore* textStore;
+    OcrEngine engine; // used by the pool's thread between initialisation and the pool's end
+    // Declared after the engine: destroyed first, waiting for its job, while the engine lives.
+    QThreadPool pool;
+    QString modelDir;
+    QStringList libraryCandidates;
+    bool tried = false;
+    bool ready = false;
+    QList<int> queue;
+    int currentPage = -1;
+    bool warnedThisRun = false; // loadFailed was emitted in this run
+    int total = 0;
+    int done = 0;
+    // Shared with every job, which may outlive the controller (render jobs wait on the PdfWorker).
+    std::shared_ptr<std::atomic<quint64>> generation;
+};
+
+} // namespace dovrix

@@ -1,0 +1,621 @@
+// The OCR controller on its own (requests, render size, cancel, missing library and models) and end
+// to end with the real inference library and models from the build directory: a scanned page (an
+// image of text, no text layer) is recognised, stored in page points and found by search, in the
+// controller and through the main window.
+
+#include "app/MainWindow.h"
+#include "core/DocumentController.h"
+#include "core/PdfWorker.h"
+#include "core/session/DocumentSession.h"
+#include "ocr/OcrController.h"
+#include "text/SearchController.h"
+#include "text/SearchPanel.h"
+#include "text/TextLayoutStore.h"
+
+#include "tests/support/AppFixtures.h"
+#include "tests/support/OcrFixtures.h"
+#include "tests/support/TestPdf.h"
+#include "tests/support/WorkerGate.h"
+
+#include <QDir>
+#include <QFont>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace dovrix;
+
+namespace {
+
+// A page of 5 × 3 inches; at 300 dots per inch its lines are 50 pixels high.
+const QSizeF ScanPagePt(360, 216);
+const QStringList ScanLines = {QStringLiteral("Invoice 2041 was paid in full"),
+                               QStringLiteral("Offline text recognition"),
+                               QStringLiteral("Searchable scanned pages")};
+
+// Vertical centre of line i, in page points.
+double lineCentrePt(int i)
+{
+    return 36 + i * 60 + 15;
+}
+
+// Writes pages that are only a picture of text, as a scanner makes them: no text layer at all.
+bool writeScannedPdf(const QString& path, int pageCount = 1)
+{
+    const double pxPerPt = 300.0 / 72.0;
+    QImage image(QSize(int(ScanPagePt.width() * pxPerPt), int(ScanPagePt.height() * pxPerPt)),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(int(16 * pxPerPt));
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        for (int i = 0; i < ScanLines.size(); ++i) {
+            const QRectF area(24 * pxPerPt, (lineCentrePt(i) - 15) * pxPerPt, 320 * pxPerPt,
+                              30 * pxPerPt);
+            painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, ScanLines.at(i));
+        }
+    }
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(ScanPagePt, QPageSize::Point));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(300);
+    QPainter painter(&writer);
+    if (!painter.isActive())
+        return false;
+    for (int page = 0; page < pageCount; ++page) {
+        if (page > 0)
+            writer.newPage();
+        painter.drawImage(QRect(QPoint(0, 0), image.size()), image);
+    }
+    return true;
+}
+
+bool haveOcrFiles()
+{
+    return !test::ocrRuntimePath().isEmpty() && !test::ocrModelDir().isEmpty();
+}
+
+} // namespace
+
+class TestOcrController : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void renderSize_data();
+    void renderSize();
+    void boxesBecomePagePoints();
+    void requestsOutsideTheDocumentAreIgnored();
+    void documentRunWithNothingToDoFinishesAtOnce();
+    void cancelDuringTheRenderDropsTheLateImage();
+    void reloadStopsTheRunSilently();
+    // Runs before anything loads the inference library: a loaded library stays for the process.
+    void missingLibraryFailsEveryPageAndWarnsOncePerRun();
+    void missingModelsGiveTheModelMessageThenUnavailable();
+    void recognisesAScannedPageAndSearchFindsIt();
+    void documentRunSkipsPagesWithResults();
+    void closingTheTabMidRunStopsSilently();
+    void windowRunsTheSearchPanelsOcrAndSearchesAgain();
+    void windowWarnsWhenTheModelsAreMissing();
+    void commandLinePageIsRecognisedInTheLastDocument();
+
+private:
+    bool open(const QString& path);
+    void makeController();
+    static bool waitReady(DocumentSession* session);
+
+    QTemporaryDir settingsDir;
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<PdfWorker> worker;
+    std::unique_ptr<DocumentController> controller;
+    std::unique_ptr<TextLayoutStore> store;
+    std::unique_ptr<OcrController> ocr;
+};
+
+void TestOcrController::initTestCase()
+{
+    QVERIFY(settingsDir.isValid());
+    test::isolateSettings(settingsDir.path());
+}
+
+void TestOcrController::init()
+{
+    QSettings().clear();
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+}
+
+void TestOcrController::cleanup()
+{
+    ocr.reset();
+    store.reset();
+    controller.reset();
+    worker.reset();
+    dir.reset();
+}
+
+void TestOcrController::makeController()
+{
+    worker = std::make_unique<PdfWorker>();
+    controller = std::make_unique<DocumentController>(worker.get());
+    store = std::make_unique<TextLayoutStore>(worker.get(), controller.get());
+    ocr = std::make_unique<OcrController>(worker.get(), controller.get(), store.get());
+    ocr->setModelDirectory(test::ocrModelDir());
+    if (!test::ocrRuntimePath().isEmpty())
+        ocr->setRuntimeCandidates({test::ocrRuntimePath()});
+}
+
+bool TestOcrController::open(const QString& path)
+{
+    makeController();
+    QSignalSpy ready(controller.get(), &DocumentController::documentReady);
+    controller->openFile(path);
+    return ready.wait(20000) || !ready.isEmpty();
+}
+
+bool TestOcrController::waitReady(DocumentSession* session)
+{
+    return QTest::qWaitFor([session] { return session->controller()->status() == Ready; }, 20000);
+}
+
+void TestOcrController::renderSize_data()
+{
+    QTest::addColumn<QSizeF>("points");
+    QTest::addColumn<QSize>("pixels");
+    QTest::addColumn<double>("scale");
+
+    QTest::newRow("letter") << QSizeF(612, 792) << QSize(2550, 3300) << 1.0;
+    QTest::newRow("fraction truncated") << QSizeF(100.1, 50.05) << QSize(417, 208) << 1.0;
+    QTest::newRow("just over the limit") << QSizeF(983.05, 100) << QSize(4096, 416) << 1.0;
+    QTest::newRow("A2 portrait") << QSizeF(1191, 1684) << QSize(2896, 4096) << 4096.0 / 7016;
+    QTest::newRow("A2 landscape") << QSizeF(1684, 1191) << QSize(4096, 2896) << 4096.0 / 7016;
+    QTest::newRow("long strip") << QSizeF(14400, 72) << QSize(4096, 20) << 4096.0 / 60000;
+    QTest::newRow("empty") << QSizeF() << QSize() << 1.0;
+    QTest::newRow("negative") << QSizeF(-10, 300) << QSize() << 1.0;
+}
+
+void TestOcrController::renderSize()
+{
+    QFETCH(QSizeF, points);
+    QFETCH(QSize, pixels);
+    QFETCH(double, scale);
+    double limit = 0;
+    QCOMPARE(OcrController::renderSize(points, &limit), pixels);
+    QCOMPARE(limit, scale);
+}
+
+void TestOcrController::boxesBecomePagePoints()
+{
+    OcrLine line;
+    line.box = QRectF(1000, 2000, 500, 50);
+    line.text = QStringLiteral("abc");
+    line.score = 0.9f;
+    const QList<OcrLine> plain = OcrController::toPagePoints({line}, 1.0);
+    QCOMPARE(plain.first().box, QRectF(240, 480, 120, 12));
+    QCOMPARE(plain.first().text, line.text);
+    QCOMPARE(plain.first().score, line.score);
+    // An A2 page rendered at 4096 pixels: the boxes grow back by the limit.
+    const QList<OcrLine> limited = OcrController::toPagePoints({line}, 4096.0 / 7016);
+    const double factor = 0.24 * 7016 / 4096;
+    QVERIFY(qFuzzyCompare(limited.first().box.x(), 1000 * factor));
+    QVERIFY(qFuzzyCompare(limited.first().box.bottom(), 2050 * factor));
+}
+
+void TestOcrController::requestsOutsideTheDocumentAreIgnored()
+{
+    const QString path = dir->filePath(QStringLiteral("three.pdf"));
+    QVERIFY(writeScannedPdf(path, 3));
+    QVERIFY(open(path));
+    QSignalSpy finished(ocr.get(), &OcrController::finished);
+    QSignalSpy failed(ocr.get(), &OcrController::pageFailed);
+    ocr->ocrPage(-1);
+    ocr->ocrPage(3);
+    QVERIFY(ocr->isIdle());
+    QCOMPARE(ocr->totalPages(), 0);
+
+    // A page in flight: further requests are ignored, whichever page they name.
+    test::WorkerGate gate(worker.get());
+    ocr->ocrPage(1);
+    QCOMPARE(ocr->currentPageIndex(), 1);
+    ocr->ocrPage(2);
+    ocr->ocrDocument();
+    QCOMPARE(ocr->currentPageIndex(), 1);
+    QVERIFY(ocr->queuedPages().isEmpty());
+    QCOMPARE(ocr->totalPages(), 1);
+    ocr->reset();
+    gate.open();
+    QVERIFY(worker->waitForIdle(20000));
+    QCoreApplication::processEvents();
+    QVERIFY(finished.isEmpty());
+    QVERIFY(failed.isEmpty());
+}
+
+void TestOcrController::documentRunWithNothingToDoFinishesAtOnce()
+{
+    const QString path = dir->filePath(QStringLiteral("done.pdf"));
+    QVERIFY(writeScannedPdf(path, 2));
+    QVERIFY(open(path));
+    // A stored result counts even without lines.
+    store->setOcrResult(0, OcrPageText());
+    store->setOcrResult(1, OcrPageText::fromLines({OcrLine{QRectF(1, 1, 5, 5), "x", 1.0f}}));
+    QSignalSpy finished(ocr.get(), &OcrController::finished);
+    ocr->ocrDocument();
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.first().at(0).toInt(), 0);
+    QCOMPARE(finished.first().at(1).toBool(), false);
+    QVERIFY(ocr->isIdle());
+    QVERIFY(!ocr->initializationTried());
+}
+
+void TestOcrController::cancelDuringTheRenderDropsTheLateImage()
+{
+    const QString path = dir->filePath(QStringLiteral("cancel.pdf"));
+    QVERIFY(writeScannedPdf(path, 2));
+    QVERIFY(open(path));
+    QSignalSpy finished(ocr.get(), &OcrController::finished);
+    QSignalSpy failed(ocr.get(), &OcrController::pageFailed);
+    QSignalSpy ready(ocr.get(), &OcrController::pageOcrReady);
+    QSignalSpy progress(ocr.get(), &OcrController::progress);
+
+    test::WorkerGate gate(worker.get());
+    ocr->ocrDocument();
+    QCOMPARE(ocr->currentPageIndex(), 0);
+    QCOMPARE(ocr->queuedPages(), QList<int>{1});
+    ocr->cancel();
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.first(), (QVariantList{0, true}));
+    QVERIFY(ocr->isIdle());
+    QVERIFY(ocr->queuedPages().isEmpty());
+
+    gate.open();
+    QVERIFY(worker->waitForIdle(20000));
+    QCoreApplication::processEvents();
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(failed.isEmpty());
+    QVERIFY(ready.isEmpty());
+    QVERIFY(progress.isEmpty());
+    QVERIFY(!ocr->initializationTried()); // the dropped image never reached the engine
+}
+
+void TestOcrController::reloadStopsTheRunSilently()
+{
+    const QString path = dir->filePath(QStringLiteral("reload.pdf"));
+    QVERIFY(writeScannedPdf(path, 3));
+    QVERIFY(open(path));
+    QSignalSpy finished(ocr.get(), &OcrController::finished);
+    QSignalSpy failed(ocr.get(), &OcrController::pageFailed);
+    QSignalSpy progress(ocr.get(), &OcrController::progress);
+
+    {
+        test::WorkerGate gate(worker.get());
+        ocr->ocrDocument();
+        QCOMPARE(ocr->totalPages(), 3);
+        controller->reload();
+        QVERIFY(ocr->isIdle());
+        QVERIFY(ocr->queuedPages().isEmpty());
+    }
+    QSignalSpy reloaded(controller.get(), &DocumentController::documentReady);
+    QVERIFY(reloaded.wait(20000));
+    QVERIFY(worker->waitForIdle(20000));
+    QCoreApplication::processEvents();
+    // Without a document the rest of the run would only have failed page after page.
+    QVERIFY(finished.isEmpty());
+    QVERIFY(failed.isEmpty());
+    QVERIFY(progress.isEmpty());
+}
+
+void TestOcrController::missingLibraryFailsEveryPageAndWarnsOncePerRun()
+{
+    const QString path = dir->filePath(QStringLiteral("nolib.pdf"));
+    QVERIFY(writeScannedPdf(path, 3));
+    QVERIFY(open(path));
+    const QString missing = dir->filePath(QStringLiteral("libonnxruntime.so.1"));
+    ocr->setRuntimeCandidates({missing});
+    QSignalSpy failed(ocr.get(), &OcrController::pageFailed);
+    QSignalSpy loadFailed(ocr.get(), &OcrController::loadFailed);
+    QSignalSpy finished(ocr.get(), &OcrController::finished);
+    QSignalSpy progress(ocr.get(), &OcrController::progress);
+
+    ocr->ocrPage(0);
+    QVERIFY(loadFailed.wait(20000));
+    const QString reason =
+        QStringLiteral("无法加载 onnxruntime.dll，OCR 不可用。已尝试：\n  ") + missing;
+    QCOMPARE(loadFailed.first().first().toString(), reason);
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(failed.first(), (QVariantList{0, reason}));
+    QCOMPARE(progress.first(), (QVariantList{1, 1}));
+    QCOMPARE(finished.first(), (QVariantList{1, false}));
+    QVERIFY(ocr->initializationTried());
+    QVERIFY(!ocr->engineReady());
+    QVERIFY(!store->ocrResult(0));
+
+    // No second attempt for this document: a whole-document run fails every page with the same
+    // short reason, and warns once.
+    failed.clear();
+    loadFailed.clear();
+    finished.clear();
+    ocr->ocrDocument();
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(finished.first(), (QVariantList{3, false}));
+    QCOMPARE(failed.size(), 3);
+    for (int page = 0; page < 3; ++page)
+        QCOMPARE(failed.at(page), (QVariantList{page, QStringLiteral("OCR 引擎不可用")}));
+    QCOMPARE(loadFailed.size(), 1);
+    QCOMPARE(loadFailed.first().first().toString(), QStringLiteral("OCR 引擎不可用"));
+    QCOMPARE(controller->status(), int(Ready)); // the document is unaffected
+}
+
+void TestOcrController::missingModelsGiveTheModelMessageThenUnavailable()
+{
+    if (test::ocrRuntimePath().isEmpty())
+        QSKIP("the inference library is missing (run scripts/fetch-ocr.sh)");
+    const QString path = dir->filePath(QStringLiteral("nomodels.pdf"));
+    QVERIFY(writeScannedPdf(path));
+    QVERIFY(open(path));
+    const QString models = dir->filePath(QStringLiteral("models"));
+    ocr->setModelDirectory(models + QStringLiteral("/"));
+    QSignalSpy loadFailed(ocr.get(), &OcrController::loadFailed);
+
+    ocr->ocrPage(0);
+    QVERIFY(loadFailed.wait(20000));
+    const QString first = loadFailed.first().first().toString();
+    QVERIFY2(first.startsWith(QStringLiteral("未找到检测模型：") + models
+                              + QStringLiteral("/PP-OCRv6_det_small.onnx（")),
+             qPrintable(first));
+
+    ocr->ocrPage(0);
+    QVERIFY(loadFailed.wait(20000));
+    QCOMPARE(loadFailed.at(1).first().toString(), QStringLiteral("OCR 引擎不可用"));
+}
+
+void TestOcrController::recognisesAScannedPageAndSearchFindsIt()
+{
+    if (!haveOcrFiles())
+        QSKIP("the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+    const QString path = dir->filePath(QStringLiteral("scan.pdf"));
+    QVERIFY(writeScannedPdf(path));
+    QVERIFY(open(path));
+    QSignalSpy ready(ocr.get(), &OcrController::pageOcrReady);
+    QSignalSpy progress(ocr.get(), &OcrController::progress);
+    QSignalSpy finished(ocr.get(), &OcrController::finished);
+    QSignalSpy failed(ocr.get(), &OcrController::pageFailed);
+
+    ocr->ocrPage(0);
+    QVERIFY(finished.wait(60000));
+    QVERIFY2(failed.isEmpty(), failed.isEmpty() ? "" : qPrintable(failed.first().at(1).toString()));
+    QCOMPARE(ready.size(), 1);
+    QCOMPARE(ready.first(), (QVariantList{0, ScanLines.size()}));
+    QCOMPARE(progress.first(), (QVariantList{1, 1}));
+    QCOMPARE(finished.first(), (QVariantList{1, false}));
+    QVERIFY(ocr->isIdle());
+
+    const OcrPageText* result = store->ocrResult(0);
+    QVERIFY(result);
+    QCOMPARE(result->lines.size(), ScanLines.size());
+    QStringList texts;
+    for (int i = 0; i < ScanLines.size(); ++i) {
+        const OcrLine& line = result->lines.at(i);
+        texts << line.text;
+        QCOMPARE(line.text.simplified(), ScanLines.at(i));
+        // Page points: where the line was drawn, inside the page.
+        QVERIFY2(qAbs(line.box.center().y() - lineCentrePt(i)) < 6,
+                 qPrintable(QString::number(line.box.center().y())));
+        QVERIFY2(line.box.left() > 14 && line.box.left() < 30,
+                 qPrintable(QString::number(line.box.left())));
+        QVERIFY(line.box.height() > 10 && line.box.height() < 40);
+        QVERIFY(line.box.right() < ScanPagePt.width() + 10);
+    }
+    QCOMPARE(result->text, texts.join(QLatin1Char('\n')));
+
+    // The recognised text is searchable: the hit lies in the OCR line, counted inside it.
+    SearchController search(store.get(), controller.get());
+    QSignalSpy searched(&search, &SearchController::finished);
+    search.startSearch(QStringLiteral("SCANNED"), false);
+    if (searched.isEmpty())
+        QVERIFY(searched.wait(20000));
+    QCOMPARE(search.announcedHits().size(), 1);
+    const SearchHit hit = search.announcedHits().first();
+    QCOMPARE(hit.page, 0);
+    QCOMPARE(hit.ocrLine, 2);
+    QCOMPARE(result->lines.at(2).text.mid(hit.start, hit.length), QStringLiteral("scanned"));
+}
+
+void TestOcrController::documentRunSkipsPagesWithResults()
+{
+    if (!haveOcrFiles())
+        QSKIP("the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+    const QString path = dir->filePath(QStringLiteral("two.pdf"));
+    QVERIFY(writeScannedPdf(path, 2));
+    QVERIFY(open(path));
+    store->setOcrResult(0, OcrPageText());
+    QSignalSpy ready(ocr.get(), &OcrController::pageOcrReady);
+    QSignalSpy progress(ocr.get(), &OcrController::progress);
+    QSignalSpy finished(ocr.get(), &OcrController::finished);
+
+    ocr->ocrDocument();
+    QCOMPARE(ocr->totalPages(), 1);
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(ready.size(), 1);
+    QCOMPARE(ready.first(), (QVariantList{1, ScanLines.size()}));
+    QCOMPARE(progress.first(), (QVariantList{1, 1}));
+    QCOMPARE(finished.first(), (QVariantList{1, false}));
+    QVERIFY(store->ocrResult(0)->lines.isEmpty()); // left as it was
+}
+
+void TestOcrController::closingTheTabMidRunStopsSilently()
+{
+    if (!haveOcrFiles())
+        QSKIP("the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+    const QString path = dir->filePath(QStringLiteral("close.pdf"));
+    QVERIFY(writeScannedPdf(path, 4));
+    MainWindow window;
+    window.openFile(path);
+    DocumentSession* session = window.current();
+    QVERIFY(session);
+    session->ocr()->setModelDirectory(test::ocrModelDir());
+    session->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
+    QVERIFY(waitReady(session));
+
+    QPointer<OcrController> ocrController = session->ocr();
+    QSignalSpy ready(ocrController.data(), &OcrController::pageOcrReady);
+    QSignalSpy finished(ocrController.data(), &OcrController::finished);
+    QSignalSpy failed(ocrController.data(), &OcrController::pageFailed);
+    window.ocrDocumentCommand();
+    QPointer<QProgressDialog> dialog = window.ocrProgressDialog();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->labelText(), QStringLiteral("正在离线 OCR（每次约 1-2 秒/页）…"));
+    QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+    // Recognition of the first page has started on the OCR thread.
+    QTRY_VERIFY_WITH_TIMEOUT(ocrController->engineReady(), 30000);
+
+    window.closeSession(session);
+    QVERIFY(ocrController->isIdle());
+    QTRY_VERIFY_WITH_TIMEOUT(!ocrController, 30000); // the session went, waiting for the OCR job
+    QTRY_VERIFY(!dialog);
+    QVERIFY(!window.ocrProgressDialog());
+    QVERIFY(window.worker()->waitForIdle(20000));
+    QCoreApplication::processEvents();
+    QVERIFY(ready.isEmpty());
+    QVERIFY(finished.isEmpty());
+    QVERIFY(failed.isEmpty());
+}
+
+void TestOcrController::windowRunsTheSearchPanelsOcrAndSearchesAgain()
+{
+    if (!haveOcrFiles())
+        QSKIP("the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+    const QString path = dir->filePath(QStringLiteral("window.pdf"));
+    QVERIFY(writeScannedPdf(path));
+    MainWindow window;
+    window.show();
+    window.openFile(path);
+    DocumentSession* session = window.current();
+    QVERIFY(session);
+    session->ocr()->setModelDirectory(test::ocrModelDir());
+    session->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
+    QVERIFY(waitReady(session));
+
+    // A search in a scanned document finds nothing and offers OCR.
+    SearchPanel* panel = session->searchPanel();
+    window.searchField()->setText(QStringLiteral("recognition"));
+    QTRY_VERIFY_WITH_TIMEOUT(session->search()->isFinished(), 20000);
+    QVERIFY(panel->searchHits().isEmpty());
+    QTRY_VERIFY(panel->hintBox()->isVisibleTo(panel));
+
+    QSignalSpy finished(session->ocr(), &OcrController::finished);
+    panel->ocrButton()->click();
+    QVERIFY(window.ocrProgressDialog());
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(finished.first(), (QVariantList{1, false}));
+    QVERIFY(!window.ocrProgressDialog());
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("OCR 完成：1 页"));
+
+    // The page's status message came first; the search ran again and lists the OCR hit.
+    QTRY_COMPARE_WITH_TIMEOUT(panel->searchHits().size(), 1, 20000);
+    QCOMPARE(panel->searchHits().first().ocrLine, 1);
+
+    // A second run has nothing left to do.
+    finished.clear();
+    window.ocrDocumentCommand();
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(finished.first(), (QVariantList{0, false}));
+    QVERIFY(!window.ocrProgressDialog());
+}
+
+void TestOcrController::windowWarnsWhenTheModelsAreMissing()
+{
+    if (test::ocrRuntimePath().isEmpty())
+        QSKIP("the inference library is missing (run scripts/fetch-ocr.sh)");
+    const QString path = dir->filePath(QStringLiteral("warn.pdf"));
+    QVERIFY(writeScannedPdf(path));
+    MainWindow window;
+    window.show();
+    window.openFile(path);
+    DocumentSession* session = window.current();
+    QVERIFY(session);
+    // The window points the controller at the models next to the program (none beside the tests).
+    QCOMPARE(session->ocr()->modelDirectory(),
+             QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/models")));
+    session->ocr()->setModelDirectory(dir->filePath(QStringLiteral("empty")));
+    session->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
+    QVERIFY(waitReady(session));
+
+    QString boxText;
+    test::ModalDriver<QMessageBox> driver([&](QMessageBox* box) {
+        boxText = box->text();
+        box->accept();
+    });
+    QSignalSpy messages(window.statusBar(), &QStatusBar::messageChanged);
+    QSignalSpy finished(session->ocr(), &OcrController::finished);
+    window.ocrDocumentCommand();
+    QTRY_COMPARE_WITH_TIMEOUT(driver.handled, 1, 30000);
+    QCOMPARE(driver.titles.first(), QStringLiteral("OCR 不可用"));
+    QVERIFY2(boxText.startsWith(QStringLiteral("未找到检测模型：")), qPrintable(boxText));
+    QStringList shown;
+    for (const QVariantList& message : std::as_const(messages))
+        shown << message.first().toString();
+    QVERIFY2(shown.contains(QStringLiteral("第 1 页 OCR 失败：") + boxText),
+             qPrintable(shown.join('|')));
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(!window.ocrProgressDialog());
+    QCOMPARE(session->controller()->status(), int(Ready));
+}
+
+void TestOcrController::commandLinePageIsRecognisedInTheLastDocument()
+{
+    if (!haveOcrFiles())
+        QSKIP("the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+    const QString first = dir->filePath(QStringLiteral("first.pdf"));
+    const QString second = dir->filePath(QStringLiteral("second.pdf"));
+    QVERIFY(writeScannedPdf(first, 2));
+    QVERIFY(writeScannedPdf(second, 2));
+    MainWindow window;
+    window.openFile(first);
+    window.openFile(second);
+    QCOMPARE(window.documentSessions().size(), 2);
+    for (DocumentSession* session : window.documentSessions()) {
+        session->ocr()->setModelDirectory(test::ocrModelDir());
+        session->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
+    }
+    DocumentSession* firstSession = window.documentSessions().at(0);
+    DocumentSession* secondSession = window.documentSessions().at(1);
+    QSignalSpy messages(window.statusBar(), &QStatusBar::messageChanged);
+    QSignalSpy firstReady(firstSession->ocr(), &OcrController::pageOcrReady);
+    QSignalSpy secondReady(secondSession->ocr(), &OcrController::pageOcrReady);
+    window.ocrPageWhenReady(1);
+
+    QVERIFY(secondReady.wait(60000));
+    QCOMPARE(secondReady.first(), (QVariantList{1, ScanLines.size()}));
+    QVERIFY(secondSession->textLayout()->ocrResult(1));
+    QVERIFY(!secondSession->textLayout()->ocrResult(0));
+    QStringList shown;
+    for (const QVariantList& message : std::as_const(messages))
+        shown << message.first().toString();
+    QVERIFY2(shown.contains(QStringLiteral("第 2 页 OCR 完成：识别 3 行文本")),
+             qPrintable(shown.join('|')));
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("OCR 完成：1 页"));
+    QVERIFY(waitReady(firstSession));
+    QVERIFY(firstReady.isEmpty());
+    QVERIFY(firstSession->ocr()->isIdle());
+}
+
+QTEST_MAIN(TestOcrController)
+#include "tst_ocrcontroller.moc"
