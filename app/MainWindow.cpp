@@ -14,7 +14,9 @@
 #include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
+#include "view/BookmarkPanel.h"
 #include "view/PdfViewport.h"
+#include "view/ThumbnailPanel.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -726,6 +728,8 @@ void MainWindow::setLanguage(const QString& code)
             session->searchPanel()->retranslate();
         if (session->annotationPanel())
             session->annotationPanel()->retranslate();
+        if (session->bookmarkPanel())
+            session->bookmarkPanel()->retranslate();
         if (session->viewport())
             session->viewport()->retranslateCard();
     }
@@ -912,8 +916,8 @@ void MainWindow::rebuildSideTabs()
     while (sideTabs->count() > 0)
         sideTabs->removeTab(0);
     if (currentSession) {
-        sideTabs->addTab(currentSession->thumbnailWidget(), tr("缩略图"));
-        sideTabs->addTab(currentSession->outlineWidget(), tr("目录"));
+        sideTabs->addTab(currentSession->thumbnailPanel(), tr("缩略图"));
+        sideTabs->addTab(currentSession->bookmarkPanel(), tr("目录"));
         sideTabs->addTab(currentSession->searchPanel(), tr("搜索"));
         sideTabs->addTab(currentSession->annotationPanel(), tr("批注"));
         sideTabs->setCurrentIndex(std::clamp(currentSession->sideTabIndex(), 0, 3));

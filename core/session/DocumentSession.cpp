@@ -10,7 +10,9 @@
 #include "text/SearchController.h"
 #include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
+#include "view/BookmarkPanel.h"
 #include "view/PdfViewport.h"
+#include "view/ThumbnailPanel.h"
 
 #include <QFileInfo>
 #include <QTimer>
@@ -58,11 +60,12 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
     view = new PdfViewport(cache, textStore, documentController, searchController);
     view->setAnnotationStore(annotationStore);
 
-    thumbnails = new QWidget;
-    outline = new QWidget;
+    thumbnails = new ThumbnailPanel(documentController, worker);
+    outline = new BookmarkPanel(documentController);
     findPanel = new SearchPanel(documentController, searchController, textStore);
     notesPanel = new AnnotationPanel(annotationStore, documentController, textStore);
     connect(findPanel, &SearchPanel::hitFocused, view, &PdfViewport::setFocusedHit);
+    wireSidePanels();
 
     readingProgress = new ReadingProgress(settings, this);
     timer = new QTimer(this);
@@ -129,6 +132,10 @@ void DocumentSession::runReadySequence()
     searchController->clear();
     if (findPanel)
         findPanel->reset();
+    if (outline)
+        outline->rebuild();
+    if (thumbnails)
+        thumbnails->populate();
     if (view) {
         // Binding the document puts the view back on its first page; that is no reading move,
         // and recording it would overwrite the stored page before it is restored below.
@@ -151,6 +158,9 @@ void DocumentSession::runReadySequence()
         view->goToPage(restorePage);
         restorePage = -1;
     }
+    // The refilled thumbnail list marks the view's page even when binding did not move it.
+    if (view)
+        showPageInThumbnails(view->currentPage());
 }
 
 void DocumentSession::viewMoved()
@@ -203,14 +213,33 @@ AnnotationPanel* DocumentSession::annotationPanel() const
     return notesPanel.data();
 }
 
-QWidget* DocumentSession::thumbnailWidget() const
+ThumbnailPanel* DocumentSession::thumbnailPanel() const
 {
     return thumbnails.data();
 }
 
-QWidget* DocumentSession::outlineWidget() const
+BookmarkPanel* DocumentSession::bookmarkPanel() const
 {
     return outline.data();
+}
+
+void DocumentSession::showPageInThumbnails(int page)
+{
+    // Selecting a row does not activate it: the view is not moved in turn.
+    if (!thumbnails || page < 0 || page >= thumbnails->count())
+        return;
+    thumbnails->setCurrentRow(page);
+    thumbnails->scrollToItem(thumbnails->item(page));
+}
+
+void DocumentSession::wireSidePanels()
+{
+    connect(outline, &BookmarkPanel::tocAvailable, this,
+            [this](bool hasToc) { Q_EMIT tocAvailable(this, hasToc); });
+    connect(view, &PdfViewport::currentPageChanged, thumbnails,
+            [this](int page) { showPageInThumbnails(page); });
+    connect(thumbnails, &ThumbnailPanel::pageActivated, view, &PdfViewport::goToPage);
+    connect(outline, &BookmarkPanel::bookmarkActivated, view, &PdfViewport::goToPage);
 }
 
 QWidget* DocumentSession::pageWidget() const

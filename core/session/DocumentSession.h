@@ -17,6 +17,7 @@ namespace dovrix {
 class AnnotationPanel;
 class AnnotationStore;
 class AppSettings;
+class BookmarkPanel;
 class DocumentController;
 class OcrController;
 class PdfViewport;
@@ -26,6 +27,7 @@ class RenderCache;
 class SearchController;
 class SearchPanel;
 class TextLayoutStore;
+class ThumbnailPanel;
 
 // Everything kept for one open document (one tab of the main window): its controller, stores,
 // render cache, reading progress, page view and view history. Relays the controller's signals with
@@ -84,9 +86,9 @@ public:
     // Side panels, owned like the page view.
     SearchPanel* searchPanel() const;
     AnnotationPanel* annotationPanel() const;
-    // The thumbnail and outline tabs of the side area; empty widgets until those panels exist.
-    QWidget* thumbnailWidget() const;
-    QWidget* outlineWidget() const;
+    // The thumbnail and outline panels of the side area, owned like the page view.
+    ThumbnailPanel* thumbnailPanel() const;
+    BookmarkPanel* bookmarkPanel() const;
 
 Q_SIGNALS:
     void statusChanged(dovrix::DocumentSession* session, int status, const QString& message);
@@ -97,6 +99,8 @@ Q_SIGNALS:
 
 private:
     void runReadySequence();
+    void wireSidePanels();
+    void showPageInThumbnails(int page);
     void recordViewState();
     void viewMoved();
 
@@ -114,8 +118,8 @@ private:
     QPointer<PdfViewport> view;
     QPointer<SearchPanel> findPanel;
     QPointer<AnnotationPanel> notesPanel;
-    QPointer<QWidget> thumbnails;
-    QPointer<QWidget> outline;
+    QPointer<ThumbnailPanel> thumbnails;
+    QPointer<BookmarkPanel> outline;
 
     ViewHistory history;
     bool navigating = false;

@@ -1,0 +1,269 @@
+#include "core/DocumentController.h"
+#include "core/PdfWorker.h"
+#include "core/session/DocumentSession.h"
+#include "settings/AppSettings.h"
+#include "view/BookmarkPanel.h"
+#include "view/PdfViewport.h"
+
+#include "tests/support/AppFixtures.h"
+#include "tests/support/PanelFixtures.h"
+
+#include <QLabel>
+#include <QPdfBookmarkModel>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <memory>
+
+using namespace dovrix;
+using test::FixtureOutlineEntry;
+
+class TestBookmarkPanel : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void outlineIsReportedHalfASecondAfterEachRebuild();
+    void documentWithoutOutlineShowsTheNotice();
+    void clickingAnEntryReportsItsPage_data();
+    void clickingAnEntryReportsItsPage();
+    void expandingAndCollapsingReportsNothing();
+    void sessionRelaysTheOutlineAndFollowsIt();
+
+private:
+    bool open(const QString& path);
+    QPoint centreOf(const QModelIndex& index) const;
+
+    QTemporaryDir dir;
+    QString outlined; // six pages, an outline of three chapters
+    QString plain;    // two pages, no outline
+    std::unique_ptr<PdfWorker> worker;
+    std::unique_ptr<DocumentController> controller;
+    std::unique_ptr<BookmarkPanel> panel;
+};
+
+void TestBookmarkPanel::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    test::isolateSettings(dir.filePath("settings"));
+    DocumentController::setProbeEnabled(false);
+    outlined = dir.filePath("outlined.pdf");
+    plain = dir.filePath("plain.pdf");
+    const QList<FixtureOutlineEntry> entries{
+        {"Chapter One", 0, {{"Section 1.1", 1, {}}, {"Section 1.2", 2, {}}}},
+        {"Chapter Two", 3, {{"Section 2.1", 4, {}}}},
+        {"Unplaced note", -1, {}},
+    };
+    QVERIFY(test::writeOutlinedPdf(outlined, 6, entries));
+    QVERIFY(test::writeOutlinedPdf(plain, 2, {}));
+}
+
+void TestBookmarkPanel::init()
+{
+    worker = std::make_unique<PdfWorker>();
+    controller = std::make_unique<DocumentController>(worker.get());
+    panel = std::make_unique<BookmarkPanel>(controller.get());
+    panel->resize(300, 400);
+}
+
+void TestBookmarkPanel::cleanup()
+{
+    panel.reset();
+    controller.reset();
+    worker.reset();
+}
+
+bool TestBookmarkPanel::open(const QString& path)
+{
+    QSignalSpy ready(controller.get(), &DocumentController::documentReady);
+    controller->openFile(path);
+    return ready.wait(20000);
+}
+
+QPoint TestBookmarkPanel::centreOf(const QModelIndex& index) const
+{
+    return panel->treeView()->visualRect(index).center();
+}
+
+void TestBookmarkPanel::outlineIsReportedHalfASecondAfterEachRebuild()
+{
+    QSignalSpy toc(panel.get(), &BookmarkPanel::tocAvailable);
+    QVERIFY(open(outlined));
+    panel->rebuild();
+    // The model has its entries at once; the report waits for the timer.
+    QPdfBookmarkModel* model = panel->model();
+    QCOMPARE(model->rowCount(), 3);
+    QCOMPARE(model->data(model->index(0, 0), Qt::DisplayRole).toString(), "Chapter One");
+    QCOMPARE(model->rowCount(model->index(0, 0)), 2);
+    QVERIFY(panel->checkTimer()->isActive());
+    QCOMPARE(panel->checkTimer()->interval(), 500);
+    QVERIFY(panel->checkTimer()->isSingleShot());
+    QCoreApplication::processEvents();
+    QCOMPARE(toc.size(), 0);
+
+    // A second binding before the report restarts the wait: one report, for that binding.
+    panel->rebuild();
+    QTRY_COMPARE(toc.size(), 1);
+    QCOMPARE(toc.at(0).at(0).toBool(), true);
+    QVERIFY(panel->emptyNotice()->isHidden());
+    QVERIFY(!panel->checkTimer()->isActive());
+    // The top level opens, deeper levels stay closed.
+    QVERIFY(panel->treeView()->isExpanded(model->index(0, 0)));
+    QVERIFY(panel->treeView()->isExpanded(model->index(1, 0)));
+
+    // Another document in the same panel: its (missing) outline replaces the old one.
+    QVERIFY(open(plain));
+    panel->rebuild();
+    QCOMPARE(model->rowCount(), 0);
+    QTRY_COMPARE(toc.size(), 2);
+    QCOMPARE(toc.at(1).at(0).toBool(), false);
+
+    // And back, through a reload of the same file: the entries return.
+    QVERIFY(open(outlined));
+    QSignalSpy ready(controller.get(), &DocumentController::documentReady);
+    controller->reload();
+    QVERIFY(ready.wait(20000));
+    panel->rebuild();
+    QCOMPARE(model->rowCount(), 3);
+    QTRY_COMPARE(toc.size(), 3);
+    QCOMPARE(toc.at(2).at(0).toBool(), true);
+    QVERIFY(panel->emptyNotice()->isHidden());
+}
+
+void TestBookmarkPanel::documentWithoutOutlineShowsTheNotice()
+{
+    panel->show();
+    QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+    // Constructed empty: no notice, no report.
+    QVERIFY(panel->emptyNotice()->isHidden());
+    QCOMPARE(panel->emptyNotice()->text(),
+             QStringLiteral("此文档没有内嵌目录（章节/书签）。\n阅读进度仍会按内容自动记忆。"));
+    QVERIFY(panel->emptyNotice()->wordWrap());
+
+    QSignalSpy toc(panel.get(), &BookmarkPanel::tocAvailable);
+    QVERIFY(open(plain));
+    panel->rebuild();
+    QVERIFY(panel->emptyNotice()->isHidden()); // until the check has run
+    QTRY_COMPARE(toc.size(), 1);
+    QCOMPARE(toc.at(0).at(0).toBool(), false);
+    QVERIFY(panel->emptyNotice()->isVisible());
+    // The notice sits above the (empty) tree.
+    QVERIFY(panel->emptyNotice()->geometry().bottom() <= panel->treeView()->geometry().top());
+
+    // The next rebuild hides the notice at once, before it knows the new outline.
+    QVERIFY(open(outlined));
+    panel->rebuild();
+    QVERIFY(panel->emptyNotice()->isHidden());
+    QTRY_COMPARE(toc.size(), 2);
+    QVERIFY(panel->emptyNotice()->isHidden());
+}
+
+void TestBookmarkPanel::clickingAnEntryReportsItsPage_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("childRow"); // -1: the top-level entry itself
+    QTest::addColumn<int>("page");     // -1: no report
+
+    QTest::newRow("first chapter, first page") << 0 << -1 << 0;
+    QTest::newRow("section") << 0 << 1 << 2;
+    QTest::newRow("second chapter") << 1 << -1 << 3;
+    QTest::newRow("section of the second chapter") << 1 << 0 << 4;
+    QTest::newRow("entry without destination") << 2 << -1 << -1;
+}
+
+void TestBookmarkPanel::clickingAnEntryReportsItsPage()
+{
+    QFETCH(int, row);
+    QFETCH(int, childRow);
+    QFETCH(int, page);
+
+    QVERIFY(open(outlined));
+    panel->rebuild();
+    panel->show();
+    QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+    QPdfBookmarkModel* model = panel->model();
+    QModelIndex index = model->index(row, 0);
+    if (childRow >= 0)
+        index = model->index(childRow, 0, index);
+    QVERIFY(index.isValid());
+
+    QSignalSpy activated(panel.get(), &BookmarkPanel::bookmarkActivated);
+    QTest::mouseClick(panel->treeView()->viewport(), Qt::LeftButton, {}, centreOf(index));
+    if (page < 0) {
+        QCOMPARE(activated.size(), 0);
+    } else {
+        QCOMPARE(activated.size(), 1);
+        QCOMPARE(activated.at(0).at(0).toInt(), page);
+    }
+}
+
+void TestBookmarkPanel::expandingAndCollapsingReportsNothing()
+{
+    QVERIFY(open(outlined));
+    panel->rebuild();
+    panel->show();
+    QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
+    QTreeView* tree = panel->treeView();
+    const QModelIndex chapter = panel->model()->index(0, 0);
+    QVERIFY(tree->isExpanded(chapter));
+
+    QSignalSpy activated(panel.get(), &BookmarkPanel::bookmarkActivated);
+    // The branch indicator lies in the indentation left of the entry's text.
+    const QRect rect = tree->visualRect(chapter);
+    const QPoint branch(rect.left() - tree->indentation() / 2, rect.center().y());
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, branch);
+    QVERIFY(!tree->isExpanded(chapter));
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, branch);
+    QVERIFY(tree->isExpanded(chapter));
+    tree->collapseAll();
+    tree->expandAll();
+    QCOMPARE(activated.size(), 0);
+}
+
+void TestBookmarkPanel::sessionRelaysTheOutlineAndFollowsIt()
+{
+    AppSettings settings;
+    DocumentSession session(worker.get(), &settings);
+    BookmarkPanel* outline = session.bookmarkPanel();
+    QVERIFY(outline);
+    QVERIFY(!outline->parent());
+    session.pageWidget()->resize(600, 500);
+    session.pageWidget()->show();
+
+    QSignalSpy toc(&session, &DocumentSession::tocAvailable);
+    QSignalSpy ready(&session, &DocumentSession::documentReady);
+    session.openFile(outlined);
+    QVERIFY(ready.wait(20000));
+    // The ready sequence has rebound the outline.
+    QCOMPARE(outline->model()->rowCount(), 3);
+    QTRY_COMPARE(toc.size(), 1);
+    QCOMPARE(toc.at(0).at(0).value<DocumentSession*>(), &session);
+    QCOMPARE(toc.at(0).at(1).toBool(), true);
+
+    // An entry moves the page view to its page.
+    outline->resize(300, 400);
+    outline->show();
+    QVERIFY(QTest::qWaitForWindowExposed(outline));
+    const QModelIndex second = outline->model()->index(1, 0);
+    QTest::mouseClick(outline->treeView()->viewport(), Qt::LeftButton, {},
+                      outline->treeView()->visualRect(second).center());
+    QCOMPARE(session.viewport()->currentPage(), 3);
+
+    // A reload rebuilds it and reports again, once.
+    session.controller()->reload();
+    QVERIFY(ready.wait(20000));
+    QTRY_COMPARE(toc.size(), 2);
+    QTRY_VERIFY(!outline->checkTimer()->isActive());
+    QCOMPARE(toc.size(), 2);
+    session.prepareClose();
+}
+
+QTEST_MAIN(TestBookmarkPanel)
+#include "tst_bookmarkpanel.moc"

@@ -1,0 +1,172 @@
+#include "view/ThumbnailPanel.h"
+
+#include "core/DocumentController.h"
+
+#include <QIcon>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace dovrix {
+
+namespace {
+
+// Used where a page has no usable size: A4 in points.
+const QSizeF fallbackPageSize(595, 842);
+
+QSizeF pageSizeAt(const QList<QSizeF>& sizes, int page)
+{
+    if (page < 0 || page >= sizes.size() || sizes.at(page).isEmpty())
+        return fallbackPageSize;
+    return sizes.at(page);
+}
+
+// Height in pixels of a picture 132 pixels wide, before the height cap; at least 1.
+double naturalHeight(const QSizeF& size)
+{
+    return std::max(1.0, size.height() * ThumbnailPanel::ThumbnailWidth / size.width());
+}
+
+} // namespace
+
+ThumbnailPanel::ThumbnailPanel(DocumentController* controller, PdfWorker* worker, QWidget* parent)
+    : QListWidget(parent), controller(controller)
+{
+    cache = new RenderCache(worker, CacheBytes, RenderPriority, this);
+
+    setViewMode(QListView::IconMode);
+    setIconSize(QSize(ThumbnailWidth, IconHeight));
+    setMovement(QListView::Static);
+    setResizeMode(QListView::Adjust);
+    setUniformItemSizes(true);
+    setWordWrap(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFrameShape(QFrame::NoFrame);
+
+    connect(cache, &RenderCache::pageRendered, this, &ThumbnailPanel::onThumbnailRendered);
+    connect(this, &QListWidget::itemClicked, this, &ThumbnailPanel::onItemClicked);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { loadVisible(false); });
+
+    timer = new QTimer(this);
+    timer->setInterval(RefreshIntervalMs);
+    connect(timer, &QTimer::timeout, this, &ThumbnailPanel::onTick);
+    timer->start();
+}
+
+RenderCache::Key ThumbnailPanel::thumbnailKey(const QList<QSizeF>& pageSizes, int page)
+{
+    const double height = naturalHeight(pageSizeAt(pageSizes, page));
+    RenderCache::Key key;
+    key.page = page;
+    if (height <= MaxThumbnailHeight) {
+        key.size = QSize(ThumbnailWidth, int(height));
+    } else {
+        const int width = std::max(1, int(ThumbnailWidth * MaxThumbnailHeight / height));
+        key.size = QSize(width, MaxThumbnailHeight);
+    }
+    key.rotation = 0;
+    key.devicePixelRatio = 1.0;
+    return key;
+}
+
+void ThumbnailPanel::populate()
+{
+    cache->clear();
+    clear();
+    rows = controller ? controller->pageCount() : 0;
+    for (int i = 0; i < rows; ++i) {
+        auto* item = new QListWidgetItem(QString::number(i + 1));
+        item->setTextAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        item->setSizeHint(QSize(RowWidth, RowHeight));
+        item->setData(ThumbnailShownRole, false);
+        item->setData(RenderFailedRole, false);
+        addItem(item);
+    }
+    populated = true;
+    loadVisible(true);
+}
+
+QPair<int, int> ThumbnailPanel::visibleRange() const
+{
+    if (!populated || rows <= 0)
+        return {0, -1};
+    const QList<QSizeF> sizes = controller ? controller->pageSizes() : QList<QSizeF>();
+    double lookahead = IconHeight;
+    if (!sizes.isEmpty() && !sizes.first().isEmpty()) {
+        const QSizeF first = sizes.first();
+        lookahead = first.height() * ThumbnailWidth / std::max(first.width(), 1.0);
+    }
+    // One picture's height below the bottom edge, but never more than one row: the lookahead of
+    // an absurdly tall first page would otherwise reach past the end of the list, and every page
+    // of the document would be asked for.
+    lookahead = std::min(lookahead, double(RowHeight));
+
+    const QModelIndex topIndex = indexAt(QPoint(0, 0));
+    const QModelIndex bottomIndex = indexAt(QPoint(0, viewport()->height() + int(lookahead)));
+    const int top = topIndex.isValid() ? topIndex.row() : -1;
+    const int bottom = bottomIndex.isValid() ? bottomIndex.row() : -1;
+    const int first = std::max(std::min(rows - 1, top - Lookahead), 0);
+    const int last = std::max(std::min(rows - 1, (bottom < 0 ? rows - 1 : bottom) + Lookahead), 0);
+    return {first, last};
+}
+
+void ThumbnailPanel::loadVisible(bool all)
+{
+    if (!populated)
+        return;
+    // Between a reload's start and its end there is no document: a render now would only fail
+    // and mark the row as never to be asked for again.
+    QPdfDocument* document = controller ? controller->document() : nullptr;
+    if (!document)
+        return;
+    const auto [first, last] = visibleRange();
+    if (last < first)
+        return;
+    const QList<QSizeF> sizes = controller->pageSizes();
+    for (int i = first; i <= last; ++i) {
+        QListWidgetItem* row = item(i);
+        if (!row || row->data(RenderFailedRole).toBool())
+            continue;
+        if (row->data(ThumbnailShownRole).toBool() && !all)
+            continue;
+        cache->request(thumbnailKey(sizes, i), document);
+    }
+}
+
+void ThumbnailPanel::resizeEvent(QResizeEvent* event)
+{
+    QListWidget::resizeEvent(event);
+    loadVisible(false);
+}
+
+void ThumbnailPanel::onTick()
+{
+    if (populated && isVisible())
+        loadVisible(false);
+}
+
+void ThumbnailPanel::onThumbnailRendered(const RenderCache::Key& key, const QImage& image)
+{
+    QListWidgetItem* row = item(key.page);
+    if (key.page < 0 || key.page >= rows || !row)
+        return;
+    if (image.isNull()) {
+        row->setData(ThumbnailShownRole, false);
+        row->setData(RenderFailedRole, true);
+        return;
+    }
+    row->setIcon(QIcon(QPixmap::fromImage(image)));
+    row->setData(ThumbnailShownRole, true);
+}
+
+void ThumbnailPanel::onItemClicked(QListWidgetItem* clicked)
+{
+    const int page = row(clicked);
+    if (page >= 0 && page < rows)
+        Q_EMIT pageActivated(page);
+}
+
+} // namespace dovrix
