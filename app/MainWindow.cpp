@@ -3,6 +3,7 @@
 #include "annotations/Annotation.h"
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
+#include "app/ExportCommands.h"
 #include "app/StartUp.h"
 #include "core/DocumentController.h"
 #include "core/session/DocumentSession.h"
@@ -88,6 +89,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr), settings(new AppSettings(this))
     buildCentral();
     buildStatusBar();
     buildActions();
+    wireExports();
 
     applyTheme(theme);
     installLanguage(settings->language());
@@ -597,6 +599,17 @@ void MainWindow::buildActions()
     });
     connect(annotationButton, &QPushButton::toggled, annotationModeAction, &QAction::setChecked);
     connect(printButton, &QPushButton::clicked, printAction, &QAction::trigger);
+}
+
+void MainWindow::wireExports()
+{
+    exports = new ExportCommands(this);
+    connect(exportActions.at(0), &QAction::triggered, exports, &ExportCommands::exportPagePng);
+    connect(exportActions.at(1), &QAction::triggered, exports, &ExportCommands::exportFullText);
+    connect(exportActions.at(2), &QAction::triggered, exports,
+            &ExportCommands::exportAnnotationSummary);
+    connect(exportActions.at(3), &QAction::triggered, exports, &ExportCommands::exportAnnotatedPdf);
+    connect(printAction, &QAction::triggered, exports, &ExportCommands::print);
 }
 
 void MainWindow::retranslate()

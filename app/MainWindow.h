@@ -28,6 +28,7 @@ class AnnotationStore;
 class AppSettings;
 class DocumentController;
 class DocumentSession;
+class ExportCommands;
 class OcrController;
 class PdfViewport;
 class ReadingProgress;
@@ -85,6 +86,8 @@ public:
     QLineEdit* searchField() const { return searchEdit; }
     QTimer* searchDebounceTimer() const { return searchTimer; }
     int themeIndex() const { return theme; }
+    // The export and print commands (their dialogs can be replaced for tests).
+    ExportCommands* exportCommands() const { return exports; }
     // The progress dialog of the running whole-document OCR; null when none runs.
     QProgressDialog* ocrProgressDialog() const;
 
@@ -102,6 +105,7 @@ private:
     void buildCentral();
     void buildStatusBar();
     void buildActions();
+    void wireExports();
     void retranslate();
     QPushButton* toolButton(const char* name);
     QAction* windowAction(const char* name, const QKeySequence& shortcut);
@@ -223,6 +227,7 @@ private:
     bool rebuildingSideTabs = false;
     int theme = 0;
     QTimer* searchTimer = nullptr;
+    ExportCommands* exports = nullptr; // child
     // The whole-document OCR dialog and the session whose run it shows.
     QPointer<QProgressDialog> ocrProgress;
     QPointer<DocumentSession> ocrProgressSession;

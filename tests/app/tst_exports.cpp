@@ -1,0 +1,574 @@
+#include "annotations/AnnotatedPdfExporter.h"
+#include "annotations/Annotation.h"
+#include "annotations/AnnotationStore.h"
+#include "app/ExportCommands.h"
+#include "app/MainWindow.h"
+#include "core/DocumentController.h"
+#include "core/session/DocumentSession.h"
+#include "view/PdfViewport.h"
+
+#include "tests/support/AppFixtures.h"
+#include "tests/support/TestPdf.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfDocument>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace dovrix;
+
+Q_DECLARE_METATYPE(QList<QPageRanges::Range>)
+
+namespace {
+
+struct Message
+{
+    QMessageBox::Icon icon;
+    QString title;
+    QString text;
+};
+
+// A4 pages filled with a colour edge to edge (the engine renders blank parts transparent).
+bool writeFilledPdf(const QString& path, int pages, const QColor& color)
+{
+    QPdfWriter writer(path);
+    writer.setResolution(72);
+    writer.setPageSize(QPageSize(QSizeF(595, 842), QPageSize::Point));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    for (int i = 0; i < pages; ++i) {
+        if (i > 0)
+            writer.newPage();
+        painter.fillRect(QRectF(0, 0, 595, 842), color);
+    }
+    return painter.end();
+}
+
+QImage renderPage(const QString& path, int page, double pixelsPerPoint = 1.0)
+{
+    QPdfDocument doc;
+    if (doc.load(path) != QPdfDocument::Error::None)
+        return {};
+    return AnnotatedPdfExporter::onWhitePaper(
+        doc.render(page, (doc.pagePointSize(page) * pixelsPerPoint).toSize()));
+}
+
+int pdfPageCount(const QString& path)
+{
+    QPdfDocument doc;
+    return doc.load(path) == QPdfDocument::Error::None ? doc.pageCount() : -1;
+}
+
+} // namespace
+
+class TestExports : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void pixelSize_data();
+    void pixelSize();
+    void pagesToPrint_data();
+    void pagesToPrint();
+
+    void pngAtThreeHundredDpiFollowsRotation();
+    void exportsNeverWriteTheSource();
+    void fullTextMatchesTheBench();
+    void cancelledFullTextWritesNothing();
+    void annotationSummary();
+    void annotatedCopy();
+    void cancelledAnnotatedCopy();
+    void printsChosenPagesCentred();
+    void printRangeBeyondTheDocument();
+
+private:
+    // A shown window with path open and ready; dialogs answered by the test's seams.
+    std::unique_ptr<MainWindow> openWindow(const QString& path);
+    QAction* exportAction(MainWindow& window, int index);
+    void addAnnotations(DocumentSession* session);
+
+    QTemporaryDir settingsDir;
+    std::unique_ptr<QTemporaryDir> dir;
+    QString nextSavePath;
+    QStringList captions;
+    QList<Message> messages;
+    std::function<bool(QPrinter*)> printSetup;
+};
+
+void TestExports::initTestCase()
+{
+    QVERIFY(settingsDir.isValid());
+    test::isolateSettings(settingsDir.path());
+}
+
+void TestExports::init()
+{
+    QSettings().clear();
+    dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir->isValid());
+    nextSavePath.clear();
+    captions.clear();
+    messages.clear();
+    printSetup = nullptr;
+}
+
+void TestExports::cleanup()
+{
+    dir.reset();
+}
+
+std::unique_ptr<MainWindow> TestExports::openWindow(const QString& path)
+{
+    auto window = std::make_unique<MainWindow>();
+    ExportCommands* exports = window->exportCommands();
+    exports->setSaveFileName(
+        [this](QWidget*, const QString& caption, const QString&, const QString&) {
+            captions.append(caption);
+            return nextSavePath;
+        });
+    exports->setMessageSink(
+        [this](QMessageBox::Icon icon, const QString& title, const QString& text) {
+            messages.append({icon, title, text});
+        });
+    exports->setPrintDialog(
+        [this](QPrinter* printer) { return printSetup && printSetup(printer); });
+    window->show();
+    window->openFile(path);
+    if (window->documentSessions().size() != 1)
+        return nullptr;
+    DocumentSession* session = window->documentSessions().first();
+    if (!QTest::qWaitFor([session] { return session->controller()->status() == Ready; }, 20000))
+        return nullptr;
+    return window;
+}
+
+QAction* TestExports::exportAction(MainWindow& window, int index)
+{
+    auto* button = window.findChild<QPushButton*>(QStringLiteral("exportButton"));
+    QList<QAction*> items = button->menu()->actions();
+    items.removeIf([](QAction* a) { return a->isSeparator(); });
+    return items.value(index);
+}
+
+void TestExports::addAnnotations(DocumentSession* session)
+{
+    // The first annotation of the run is explained in a box.
+    test::ModalDriver<QMessageBox> explain([](QMessageBox* box) { box->accept(); });
+    Annotation highlight;
+    highlight.type = Highlight;
+    highlight.page = 0;
+    highlight.rect = QRectF(100, 300, 200, 60);
+    highlight.color = QColor(255, 215, 106);
+    highlight.text = QStringLiteral("重点");
+    QVERIFY(!session->annotations()->add(highlight).isEmpty());
+    Annotation frame;
+    frame.type = Rectangle;
+    frame.page = 1;
+    frame.rect = QRectF(100, 300, 200, 100);
+    frame.color = QColor(220, 0, 0);
+    QVERIFY(!session->annotations()->add(frame).isEmpty());
+}
+
+void TestExports::pixelSize_data()
+{
+    QTest::addColumn<QSizeF>("points");
+    QTest::addColumn<double>("dpi");
+    QTest::addColumn<int>("rotation");
+    QTest::addColumn<QSize>("pixels");
+    QTest::newRow("A4 at 300") << QSizeF(595, 842) << 300.0 << 0 << QSize(2479, 3508);
+    QTest::newRow("A4 at 300 turned 90") << QSizeF(595, 842) << 300.0 << 90 << QSize(3508, 2479);
+    QTest::newRow("A4 at 300 turned 180") << QSizeF(595, 842) << 300.0 << 180 << QSize(2479, 3508);
+    QTest::newRow("A4 at 300 turned 270") << QSizeF(595, 842) << 300.0 << 270 << QSize(3508, 2479);
+    QTest::newRow("A4 on a 600 dpi printer") << QSizeF(595, 842) << 600.0 << 0 << QSize(4958, 7016);
+    // 14400 × 14400 pt at 300 dpi would be 60000² pixels: cut to the 2^26 limit.
+    QTest::newRow("largest page") << QSizeF(14400, 14400) << 300.0 << 0 << QSize(8192, 8192);
+    QTest::newRow("outside the document") << QSizeF() << 300.0 << 0 << QSize();
+}
+
+void TestExports::pixelSize()
+{
+    QFETCH(QSizeF, points);
+    QFETCH(double, dpi);
+    QFETCH(int, rotation);
+    QFETCH(QSize, pixels);
+    QCOMPARE(ExportCommands::pagePixelSize(points, dpi, rotation), pixels);
+}
+
+void TestExports::pagesToPrint_data()
+{
+    using Ranges = QList<QPageRanges::Range>;
+    QTest::addColumn<Ranges>("ranges");
+    QTest::addColumn<int>("pageCount");
+    QTest::addColumn<QList<int>>("pages");
+    QTest::newRow("no ranges: every page") << Ranges{} << 5 << QList<int>{0, 1, 2, 3, 4};
+    QTest::newRow("no ranges, no pages") << Ranges{} << 0 << QList<int>{};
+    QTest::newRow("1-3 and 99-99 of 5") << Ranges{{1, 3}, {99, 99}} << 5 << QList<int>{0, 1, 2};
+    QTest::newRow("only beyond the end") << Ranges{{99, 99}} << 5 << QList<int>{};
+    QTest::newRow("cut at the end") << Ranges{{4, 9}} << 5 << QList<int>{3, 4};
+    QTest::newRow("order and repetitions kept")
+        << Ranges{{3, 4}, {1, 2}, {2, 2}} << 5 << QList<int>{2, 3, 0, 1, 1};
+}
+
+void TestExports::pagesToPrint()
+{
+    QFETCH(QList<QPageRanges::Range>, ranges);
+    QFETCH(int, pageCount);
+    QFETCH(QList<int>, pages);
+    QCOMPARE(ExportCommands::pagesToPrint(ranges, pageCount), pages);
+}
+
+void TestExports::pngAtThreeHundredDpiFollowsRotation()
+{
+    const QString source = dir->filePath(QStringLiteral("a4.pdf"));
+    QVERIFY(test::writeTextPdf(source, {QStringLiteral("one"), QStringLiteral("two")}));
+    auto window = openWindow(source);
+    QVERIFY(window);
+
+    nextSavePath = dir->filePath(QStringLiteral("page.png"));
+    exportAction(*window, 0)->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 20000);
+    QCOMPARE(captions, QStringList{QStringLiteral("导出当前页为 PNG")});
+    QCOMPARE(messages.first().title, QStringLiteral("导出完成"));
+    QCOMPARE(messages.first().text,
+             QStringLiteral("已导出到：\n%1\n\n源文件未被修改。").arg(nextSavePath));
+    QImage image(nextSavePath);
+    QCOMPARE(image.size(), QSize(2479, 3508));
+    // White paper, not a transparent background.
+    QCOMPARE(image.pixelColor(image.width() - 3, image.height() - 3), QColor(Qt::white));
+
+    window->current()->viewport()->rotateBy(90);
+    nextSavePath = dir->filePath(QStringLiteral("turned")); // no suffix: still a PNG
+    exportAction(*window, 0)->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, 20000);
+    QCOMPARE(messages.last().title, QStringLiteral("导出完成"));
+    QImage turned(nextSavePath, "png");
+    QCOMPARE(turned.size(), QSize(3508, 2479));
+}
+
+void TestExports::exportsNeverWriteTheSource()
+{
+    const QString source = dir->filePath(QStringLiteral("source.pdf"));
+    QVERIFY(test::writeTextPdf(source, {QStringLiteral("one"), QStringLiteral("two")}));
+    const QByteArray original = test::readAll(source);
+    auto window = openWindow(source);
+    QVERIFY(window);
+    DocumentSession* session = window->current();
+    addAnnotations(session);
+    const QString sidecar = session->annotations()->sidecarPath();
+    const QByteArray sidecarBytes = test::readAll(sidecar);
+    QVERIFY(!sidecarBytes.isEmpty());
+    const QStringList before = QDir(dir->path()).entryList(QDir::Files);
+
+    // The source given through another spelling of its path is still the source.
+    nextSavePath = dir->filePath(QStringLiteral("./sub/../source.pdf"));
+    QDir(dir->path()).mkdir(QStringLiteral("sub"));
+    const QString refused =
+        QStringLiteral("导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。");
+    for (int i = 0; i < 4; ++i) {
+        exportAction(*window, i)->trigger();
+        QCOMPARE(messages.size(), i + 1);
+        QCOMPARE(messages.last().icon, QMessageBox::Warning);
+        QCOMPARE(messages.last().text, refused);
+    }
+    QCOMPARE(messages.last().title, QStringLiteral("导出含批注的 PDF"));
+    QVERIFY(!window->exportCommands()->isAnnotatedExportRunning());
+    QVERIFY(!window->exportCommands()->isTextExportActive());
+
+    // Nor is the sidecar a target: the annotations would be lost.
+    nextSavePath = sidecar;
+    for (int i = 0; i < 4; ++i)
+        exportAction(*window, i)->trigger();
+    QCOMPARE(messages.size(), 8);
+    for (int i = 4; i < 8; ++i)
+        QCOMPARE(messages.at(i).icon, QMessageBox::Warning);
+
+    QVERIFY(window->worker()->waitForIdle(20000));
+    QCoreApplication::processEvents();
+    QCOMPARE(messages.size(), 8);
+    QCOMPARE(test::readAll(source), original);
+    QCOMPARE(test::readAll(sidecar), sidecarBytes);
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), before);
+}
+
+void TestExports::fullTextMatchesTheBench()
+{
+    const QString bench =
+        qEnvironmentVariable("DOVRIX_BUILD_DIR") + QStringLiteral("/dovrix-bench");
+    QVERIFY2(QFileInfo(bench).isExecutable(), "dovrix-bench must be built alongside the tests");
+    const QString source = dir->filePath(QStringLiteral("text.pdf"));
+    // The last page holds fewer than three characters: it is written as a scanned page.
+    QVERIFY(test::writeTextPdf(source, {QStringLiteral("Reading order\nsecond line"),
+                                        QStringLiteral("第二页的文字\nmore text here"),
+                                        QStringLiteral("7")}));
+    const QString expected = dir->filePath(QStringLiteral("bench.txt"));
+    QProcess process;
+    process.start(bench, {QStringLiteral("blocks"), source, QStringLiteral("--out"), expected});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+
+    auto window = openWindow(source);
+    QVERIFY(window);
+    nextSavePath = dir->filePath(QStringLiteral("window.txt"));
+    exportAction(*window, 1)->trigger();
+    QVERIFY(window->exportCommands()->isTextExportActive());
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 20000);
+    QCOMPARE(captions.last(), QStringLiteral("导出全文文本（阅读顺序）"));
+    QCOMPARE(messages.first().title, QStringLiteral("导出完成"));
+    QVERIFY(!window->exportCommands()->isTextExportActive());
+    const QByteArray written = test::readAll(nextSavePath);
+    QCOMPARE(written, test::readAll(expected));
+    QVERIFY(written.contains("second line"));
+    QVERIFY(QString::fromUtf8(written).contains(QStringLiteral("（本页为扫描图像，无文本层）")));
+
+    // Every page is cached now: the second export runs through without waiting, same bytes.
+    nextSavePath = dir->filePath(QStringLiteral("again.txt"));
+    exportAction(*window, 1)->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, 20000);
+    QCOMPARE(test::readAll(nextSavePath), written);
+}
+
+void TestExports::cancelledFullTextWritesNothing()
+{
+    const QString source = dir->filePath(QStringLiteral("text.pdf"));
+    QVERIFY(test::writeTextPdf(source, {QStringLiteral("alpha"), QStringLiteral("beta")}));
+    auto window = openWindow(source);
+    QVERIFY(window);
+    ExportCommands* exports = window->exportCommands();
+
+    nextSavePath = dir->filePath(QStringLiteral("cancelled.txt"));
+    exports->exportFullText();
+    QVERIFY(exports->isTextExportActive());
+    exports->exportFullText(); // ignored while active
+    QCOMPARE(captions.size(), 1);
+    QPointer<QProgressDialog> dialog = exports->textExportDialog();
+    QVERIFY(dialog);
+    dialog->findChild<QPushButton*>()->click();
+    QVERIFY(!exports->isTextExportActive());
+    QTRY_VERIFY(!dialog);
+    QVERIFY(window->worker()->waitForIdle(20000));
+    QCoreApplication::processEvents();
+    QVERIFY(!QFile::exists(nextSavePath));
+    QVERIFY(messages.isEmpty());
+
+    // A new export starts from empty text.
+    nextSavePath = dir->filePath(QStringLiteral("complete.txt"));
+    exports->exportFullText();
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 20000);
+    const QString written = QString::fromUtf8(test::readAll(nextSavePath));
+    QVERIFY(written.startsWith(QStringLiteral("—— 第 1 页 ——\nalpha\n")));
+    QCOMPARE(written.count(QStringLiteral("—— 第 1 页 ——")), 1);
+    QCOMPARE(written.count(QStringLiteral("—— 第 2 页 ——")), 1);
+}
+
+void TestExports::annotationSummary()
+{
+    const QString source = dir->filePath(QStringLiteral("notes.pdf"));
+    QVERIFY(test::writeTextPdf(source, {QStringLiteral("one"), QStringLiteral("two")}));
+    auto window = openWindow(source);
+    QVERIFY(window);
+
+    nextSavePath = dir->filePath(QStringLiteral("summary.txt"));
+    exportAction(*window, 2)->trigger();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages.first().title, QStringLiteral("批注汇总"));
+    QCOMPARE(messages.first().text, QStringLiteral("当前文档暂无批注。"));
+    QVERIFY(captions.isEmpty());
+    // The annotated copy says the same under its own title.
+    exportAction(*window, 3)->trigger();
+    QCOMPARE(messages.last().title, QStringLiteral("导出含批注的 PDF"));
+    QCOMPARE(messages.last().text, QStringLiteral("当前文档暂无批注。"));
+
+    addAnnotations(window->current());
+    exportAction(*window, 2)->trigger();
+    QCOMPARE(captions, QStringList{QStringLiteral("导出批注汇总")});
+    QCOMPARE(messages.last().title, QStringLiteral("导出完成"));
+    const QString summary = QString::fromUtf8(test::readAll(nextSavePath));
+    QVERIFY(summary.contains(QStringLiteral("重点")));
+    QVERIFY(summary.contains(QStringLiteral("—— 第 2 页 ——")));
+
+    // A target that cannot be written reports the store's error.
+    nextSavePath = dir->filePath(QStringLiteral("missing/summary.txt"));
+    exportAction(*window, 2)->trigger();
+    QCOMPARE(messages.last().title, QStringLiteral("导出失败"));
+    QVERIFY(!messages.last().text.isEmpty());
+}
+
+void TestExports::annotatedCopy()
+{
+    const QString source = dir->filePath(QStringLiteral("paper.pdf"));
+    QVERIFY(test::writeTextPdf(
+        source, {QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}));
+    const QByteArray original = test::readAll(source);
+    auto window = openWindow(source);
+    QVERIFY(window);
+    addAnnotations(window->current());
+    ExportCommands* exports = window->exportCommands();
+
+    nextSavePath = dir->filePath(QStringLiteral("copy.pdf"));
+    exportAction(*window, 3)->trigger();
+    QCOMPARE(captions, QStringList{QStringLiteral("导出含批注的 PDF")});
+    QVERIFY(exports->isAnnotatedExportRunning());
+    QVERIFY(exports->annotatedExportDialog() && exports->annotatedExportDialog()->isVisible());
+    QCOMPARE(exports->annotatedExportDialog()->maximum(), 3);
+    exports->exportAnnotatedPdf(); // busy: ignored
+    QCOMPARE(captions.size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 30000);
+    QCOMPARE(messages.first().title, QStringLiteral("导出完成"));
+    QVERIFY(messages.first().text.startsWith(
+        QStringLiteral("已导出到：\n%1\n\n源文件未被修改。批注已嵌入副本").arg(nextSavePath)));
+    QTRY_VERIFY(!exports->annotatedExportDialog());
+
+    QCOMPARE(pdfPageCount(nextSavePath), 3);
+    QCOMPARE(test::readAll(source), original);
+    // Page 0 has the highlight, page 1 the red frame, page 2 nothing.
+    const QImage first = renderPage(nextSavePath, 0);
+    const QColor highlighted = first.pixelColor(200, 330);
+    QVERIFY(highlighted.red() > 230 && highlighted.blue() < highlighted.green() - 30);
+    const QImage second = renderPage(nextSavePath, 1);
+    int red = 0;
+    for (int y = 310; y < 390; ++y) {
+        const QColor c = second.pixelColor(100, y);
+        red += (c.red() > 150 && c.green() < 100) ? 1 : 0;
+    }
+    QVERIFY(red > 20);
+    QCOMPARE(second.pixelColor(200, 350), QColor(Qt::white));
+}
+
+void TestExports::cancelledAnnotatedCopy()
+{
+    const QString source = dir->filePath(QStringLiteral("long.pdf"));
+    QVERIFY(writeFilledPdf(source, 6, Qt::gray));
+    auto window = openWindow(source);
+    QVERIFY(window);
+    addAnnotations(window->current());
+    ExportCommands* exports = window->exportCommands();
+
+    nextSavePath = dir->filePath(QStringLiteral("copy.pdf"));
+    exports->exportAnnotatedPdf();
+    QVERIFY(exports->isAnnotatedExportRunning());
+    QSignalSpy finished(exports->annotatedExporter(), &AnnotatedPdfExporter::finished);
+    exports->annotatedExportDialog()->findChild<QPushButton*>()->click();
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(!exports->isAnnotatedExportRunning());
+    QVERIFY(window->worker()->waitForIdle(20000));
+    QCoreApplication::processEvents();
+    QVERIFY(!QFile::exists(nextSavePath));
+    QVERIFY(messages.isEmpty()); // the user cancelled: no failure box
+
+    // Closing the document while a copy is made abandons it.
+    exports->exportAnnotatedPdf();
+    QVERIFY(exports->isAnnotatedExportRunning());
+    window->closeSession(window->current());
+    QTRY_VERIFY(!exports->isAnnotatedExportRunning());
+    QVERIFY(window->worker()->waitForIdle(20000));
+    QCoreApplication::processEvents();
+    QVERIFY(!QFile::exists(nextSavePath));
+}
+
+void TestExports::printsChosenPagesCentred()
+{
+    const QString source = dir->filePath(QStringLiteral("print.pdf"));
+    QVERIFY(writeFilledPdf(source, 3, Qt::blue));
+    auto window = openWindow(source);
+    QVERIFY(window);
+    const QString output = dir->filePath(QStringLiteral("printed.pdf"));
+    int dialogs = 0;
+    printSetup = [&](QPrinter* printer) {
+        ++dialogs;
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(output);
+        printer->setResolution(96);
+        printer->setPageSize(QPageSize(QPageSize::A4));
+        printer->setPageOrientation(QPageLayout::Landscape); // the page shows smaller, centred
+        printer->setPageMargins(QMarginsF(36, 36, 36, 36), QPageLayout::Point);
+        printer->setFromTo(2, 3);
+        return true;
+    };
+    window->findChild<QPushButton*>(QStringLiteral("printButton"))->click();
+    QCOMPARE(dialogs, 1);
+    QVERIFY(window->exportCommands()->isPrinting());
+    window->exportCommands()->print(); // ignored while printing
+    QCOMPARE(dialogs, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 30000);
+    QCOMPARE(messages.first().title, QStringLiteral("打印"));
+    QCOMPARE(messages.first().icon, QMessageBox::Information);
+    QCOMPARE(messages.first().text, QStringLiteral("已发送 2 页到打印机。"));
+    QVERIFY(!window->exportCommands()->isPrinting());
+    QCOMPARE(pdfPageCount(output), 2);
+
+    // Landscape A4 (842 × 595 pt) with 36 pt margins: the portrait page fills the height of the
+    // printable area and sits in the middle of it.
+    const QImage sheet = renderPage(output, 0);
+    QCOMPARE(sheet.size(), QSize(842, 595));
+    int left = -1;
+    int right = -1;
+    const int y = sheet.height() / 2;
+    for (int x = 0; x < sheet.width(); ++x) {
+        if (sheet.pixelColor(x, y).blue() > 200 && sheet.pixelColor(x, y).red() < 80) {
+            if (left < 0)
+                left = x;
+            right = x;
+        }
+    }
+    QVERIFY(left > 0);
+    QVERIFY2(qAbs(left - (sheet.width() - 1 - right)) <= 2,
+             qPrintable(QStringLiteral("%1 %2").arg(left).arg(right)));
+    QVERIFY(sheet.pixelColor(sheet.width() / 2, 40).blue() > 200);
+    QCOMPARE(sheet.pixelColor(sheet.width() / 2, 20), QColor(Qt::white)); // the margin
+
+    // Cancelling a print job ends it without a message; the printer is kept.
+    QPrinter* printer = window->exportCommands()->printer();
+    window->exportCommands()->print();
+    QVERIFY(window->exportCommands()->isPrinting());
+    window->exportCommands()->printProgressDialog()->findChild<QPushButton*>()->click();
+    QVERIFY(!window->exportCommands()->isPrinting());
+    QVERIFY(window->worker()->waitForIdle(20000));
+    QCoreApplication::processEvents();
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(window->exportCommands()->printer(), printer);
+}
+
+void TestExports::printRangeBeyondTheDocument()
+{
+    const QString source = dir->filePath(QStringLiteral("short.pdf"));
+    QVERIFY(writeFilledPdf(source, 2, Qt::blue));
+    auto window = openWindow(source);
+    QVERIFY(window);
+    const QString output = dir->filePath(QStringLiteral("nothing.pdf"));
+    printSetup = [&](QPrinter* printer) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(output);
+        printer->setFromTo(5, 9);
+        return true;
+    };
+    window->exportCommands()->print();
+    QVERIFY(!window->exportCommands()->isPrinting());
+    QVERIFY(messages.isEmpty());
+    QVERIFY(!QFile::exists(output));
+
+    // A declined dialog ends the command too.
+    printSetup = [](QPrinter*) { return false; };
+    window->exportCommands()->print();
+    QVERIFY(!window->exportCommands()->isPrinting());
+}
+
+QTEST_MAIN(TestExports)
+#include "tst_exports.moc"
