@@ -32,6 +32,7 @@ private Q_SLOTS:
 
     void thumbnailKeys_data();
     void thumbnailKeys();
+    void onlyRowsNearTheViewAreRendered_data();
     void onlyRowsNearTheViewAreRendered();
     void tallFirstPageDoesNotReachTheWholeDocument();
     void oneRowDocumentRangeIsItsOnlyRow();
@@ -150,12 +151,22 @@ void TestThumbnailPanel::thumbnailKeys()
     QCOMPARE(key.devicePixelRatio, 1.0);
 }
 
+void TestThumbnailPanel::onlyRowsNearTheViewAreRendered_data()
+{
+    // The side area is 220 to 560 pixels wide: one to three pictures a line.
+    QTest::addColumn<int>("width");
+    QTest::newRow("narrowest side area") << 220;
+    QTest::newRow("two a line") << 320;
+    QTest::newRow("widest side area") << 560;
+}
+
 void TestThumbnailPanel::onlyRowsNearTheViewAreRendered()
 {
+    QFETCH(int, width);
     QCOMPARE(panel->renderCache()->byteBudget(), qint64(64) * 1024 * 1024);
     QCOMPARE(panel->renderCache()->priority(), 20);
     QVERIFY(open(longDoc));
-    QVERIFY(showPanel());
+    QVERIFY(showPanel(QSize(width, 420)));
     panel->populate();
     QCOMPARE(panel->count(), 80);
     QCOMPARE(panel->item(0)->text(), QStringLiteral("1"));
