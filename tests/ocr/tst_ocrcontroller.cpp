@@ -29,6 +29,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -113,6 +114,7 @@ private Q_SLOTS:
     void recognisesAScannedPageAndSearchFindsIt();
     void documentRunSkipsPagesWithResults();
     void closingTheTabMidRunStopsSilently();
+    void windowDialogFollowsItsOwnRun();
     void windowRunsTheSearchPanelsOcrAndSearchesAgain();
     void windowWarnsWhenTheModelsAreMissing();
     void commandLinePageIsRecognisedInTheLastDocument();
@@ -496,6 +498,50 @@ void TestOcrController::closingTheTabMidRunStopsSilently()
     QVERIFY(ready.isEmpty());
     QVERIFY(finished.isEmpty());
     QVERIFY(failed.isEmpty());
+}
+
+void TestOcrController::windowDialogFollowsItsOwnRun()
+{
+    const QString first = dir->filePath(QStringLiteral("a.pdf"));
+    const QString second = dir->filePath(QStringLiteral("b.pdf"));
+    QVERIFY(writeScannedPdf(first, 2));
+    QVERIFY(writeScannedPdf(second, 2));
+    MainWindow window;
+    window.openFile(first);
+    window.openFile(second);
+    DocumentSession* a = window.documentSessions().at(0);
+    DocumentSession* b = window.documentSessions().at(1);
+    QVERIFY(waitReady(a));
+    QVERIFY(waitReady(b));
+    window.documentTabs()->setCurrentIndex(0);
+    QCOMPARE(window.current(), a);
+
+    {
+        // The run is cancelled after the user moved to another document: its dialog still goes.
+        test::WorkerGate gate(window.worker());
+        window.ocrDocumentCommand();
+        QPointer<QProgressDialog> dialog = window.ocrProgressDialog();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->maximum(), 2);
+        window.documentTabs()->setCurrentIndex(1);
+        QCOMPARE(window.current(), b);
+        QSignalSpy finished(a->ocr(), &OcrController::finished);
+        Q_EMIT dialog->canceled();
+        QCOMPARE(finished.first(), (QVariantList{0, true}));
+        QVERIFY(!window.ocrProgressDialog());
+        QTRY_VERIFY(!dialog);
+        QVERIFY(a->ocr()->isIdle());
+    }
+    {
+        // A reload ends the run without a signal; the dialog does not wait for one.
+        test::WorkerGate gate(window.worker());
+        window.ocrDocumentCommand();
+        QVERIFY(window.ocrProgressDialog());
+        b->controller()->reload();
+        QVERIFY(!window.ocrProgressDialog());
+        QVERIFY(b->ocr()->isIdle());
+    }
+    QVERIFY(waitReady(b));
 }
 
 void TestOcrController::windowRunsTheSearchPanelsOcrAndSearchesAgain()
