@@ -75,24 +75,10 @@ QSize AnnotatedPdfExporter::pixelSize(const QSizeF& sizePt, double dpi)
 {
     if (!(sizePt.width() > 0) || !(sizePt.height() > 0))
         return {};
-    // Saturate before converting: a absurd page size must not overflow an int.
-    const double w = std::min(std::trunc(sizePt.width() / 72.0 * dpi), 1e9);
-    const double h = std::min(std::trunc(sizePt.height() / 72.0 * dpi), 1e9);
-    qint64 width = std::max<qint64>(1, qint64(w));
-    qint64 height = std::max<qint64>(1, qint64(h));
-    if (width * height > RenderCache::maxRenderPixels) {
-        const double scale =
-            std::sqrt(double(RenderCache::maxRenderPixels) / double(width * height));
-        width = std::max<qint64>(1, qint64(double(width) * scale + 1e-7));
-        height = std::max<qint64>(1, qint64(double(height) * scale + 1e-7));
-        if (width * height > RenderCache::maxRenderPixels) {
-            if (width <= height)
-                height = RenderCache::maxRenderPixels / width;
-            else
-                width = RenderCache::maxRenderPixels / height;
-        }
-    }
-    return QSize(int(width), int(height));
+    // Saturate before converting: an absurd page size must not overflow an int.
+    const int width = int(std::min(std::trunc(sizePt.width() / 72.0 * dpi), 1e9));
+    const int height = int(std::min(std::trunc(sizePt.height() / 72.0 * dpi), 1e9));
+    return RenderCache::clampToPixelLimit(QSize(std::max(1, width), std::max(1, height)));
 }
 
 QImage AnnotatedPdfExporter::onWhitePaper(const QImage& image)

@@ -25,7 +25,7 @@
 #include <QSaveFile>
 #include <QTimer>
 
-#include <cmath>
+#include <algorithm>
 
 namespace dovrix {
 
@@ -99,14 +99,9 @@ ExportCommands::~ExportCommands()
 
 QSize ExportCommands::pagePixelSize(const QSizeF& sizePt, double dpi, int rotation)
 {
-    if (!(sizePt.width() > 0) || !(sizePt.height() > 0))
-        return {};
-    // Saturate before converting: an absurd page size must not overflow an int.
-    int width = int(std::min(std::trunc(sizePt.width() / 72.0 * dpi), 1e9));
-    int height = int(std::min(std::trunc(sizePt.height() / 72.0 * dpi), 1e9));
-    if (rotation == 90 || rotation == 270)
-        std::swap(width, height);
-    return RenderCache::clampToPixelLimit(QSize(std::max(1, width), std::max(1, height)));
+    const QSize size = AnnotatedPdfExporter::pixelSize(sizePt, dpi);
+    // The pixel limit treats both sides alike, so turning before or after it is the same.
+    return rotation == 90 || rotation == 270 ? size.transposed() : size;
 }
 
 QList<int> ExportCommands::pagesToPrint(const QList<QPageRanges::Range>& ranges, int pageCount)
