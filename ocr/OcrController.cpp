@@ -149,10 +149,12 @@ void OcrController::startNext()
     QPdfDocument* document = documentController->document();
     pdfWorker->post(RenderPriority, [self = QPointer<OcrController>(this), shared = generation,
                                      jobGeneration, page, pixels, scale, document] {
-        // Only the shared counter is read here; the controller itself may be gone.
+        // Only the shared counter is read here; the controller itself may be gone. An outdated
+        // job does nothing: nobody waits for its page any more.
+        if (shared->load() != jobGeneration)
+            return;
         QImage image;
-        if (shared->load() == jobGeneration && document && page < document->pageCount()
-            && !pixels.isEmpty())
+        if (document && page < document->pageCount() && !pixels.isEmpty())
             image = document->render(page, pixels);
         QCoreApplication* app = QCoreApplication::instance();
         if (!app)
