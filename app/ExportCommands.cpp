@@ -128,6 +128,17 @@ DocumentSession* ExportCommands::readySession() const
     return session;
 }
 
+QString ExportCommands::askSavePath(DocumentSession* session, const QString& caption,
+                                    const QString& startPath, const QString& filter)
+{
+    const QPointer<DocumentSession> guard(session);
+    const QString path = saveFileName(window, caption, startPath, filter);
+    // The dialog runs an event loop: the document may have been closed or reloaded meanwhile.
+    if (path.isEmpty() || !guard || guard != readySession())
+        return {};
+    return path;
+}
+
 bool ExportCommands::refusesTarget(DocumentSession* session, const QString& path,
                                    const QString& title)
 {
@@ -210,7 +221,7 @@ void ExportCommands::exportPagePng()
     if (!session)
         return;
     const QString path =
-        saveFileName(window, tr("导出当前页为 PNG"), QString(), tr("PNG 图片 (*.png)"));
+        askSavePath(session, tr("导出当前页为 PNG"), QString(), tr("PNG 图片 (*.png)"));
     if (path.isEmpty() || refusesTarget(session, path, tr("导出失败")))
         return;
     PdfViewport* view = session->viewport();
@@ -267,7 +278,7 @@ void ExportCommands::exportFullText()
     if (!session)
         return;
     const QString path =
-        saveFileName(window, tr("导出全文文本（阅读顺序）"), QString(), tr("文本文件 (*.txt)"));
+        askSavePath(session, tr("导出全文文本（阅读顺序）"), QString(), tr("文本文件 (*.txt)"));
     if (path.isEmpty() || refusesTarget(session, path, tr("导出失败")))
         return;
 
@@ -379,7 +390,7 @@ void ExportCommands::exportAnnotationSummary()
         return;
     }
     const QString path =
-        saveFileName(window, tr("导出批注汇总"), QString(), tr("文本文件 (*.txt)"));
+        askSavePath(session, tr("导出批注汇总"), QString(), tr("文本文件 (*.txt)"));
     if (path.isEmpty())
         return;
     QString error;
@@ -414,11 +425,8 @@ void ExportCommands::exportAnnotatedPdf()
     const QString sourcePath = session->controller()->filePath();
     const QString suggested =
         QFileInfo(sourcePath).completeBaseName() + QLatin1String("-annotated.pdf");
-    const QString path = saveFileName(window, title, suggested, tr("PDF 文档 (*.pdf)"));
+    const QString path = askSavePath(session, title, suggested, tr("PDF 文档 (*.pdf)"));
     if (path.isEmpty() || refusesTarget(session, path, title))
-        return;
-    // The dialog ran an event loop: the document may have gone meanwhile.
-    if (session != readySession())
         return;
 
     DocumentController* controller = session->controller();
@@ -479,10 +487,9 @@ void ExportCommands::print()
         return;
     if (!printDevice)
         printDevice = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (!printDialog(printDevice.get()))
-        return;
-    // The dialog ran an event loop: the document may have gone meanwhile.
-    if (session != readySession())
+    const QPointer<DocumentSession> guard(session);
+    // The dialog runs an event loop: the document may have been closed or reloaded meanwhile.
+    if (!printDialog(printDevice.get()) || !guard || guard != readySession())
         return;
     const QList<int> pages =
         pagesToPrint(printDevice->pageRanges().toRangeList(), session->controller()->pageCount());

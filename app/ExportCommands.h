@@ -85,6 +85,10 @@ public:
 
 private:
     DocumentSession* readySession() const;
+    // The chosen target, or empty when cancelled or when session is no longer the current ready
+    // one once the dialog returns.
+    QString askSavePath(DocumentSession* session, const QString& caption, const QString& startPath,
+                        const QString& filter);
     // True (after telling the user) when path is the source PDF or its sidecar.
     bool refusesTarget(DocumentSession* session, const QString& path, const QString& title);
     void showMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
