@@ -1,9 +1,11 @@
+#include "app/MainWindow.h"
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
 #include "core/session/DocumentSession.h"
 #include "settings/AppSettings.h"
 #include "view/BookmarkPanel.h"
 #include "view/PdfViewport.h"
+#include "view/ThumbnailPanel.h"
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/PanelFixtures.h"
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QPdfBookmarkModel>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -36,6 +39,7 @@ private Q_SLOTS:
     void clickingAnEntryReportsItsPage();
     void expandingAndCollapsingReportsNothing();
     void sessionRelaysTheOutlineAndFollowsIt();
+    void windowShowsTheContentsOfADocumentWithAnOutline();
 
 private:
     bool open(const QString& path);
@@ -271,6 +275,36 @@ void TestBookmarkPanel::sessionRelaysTheOutlineAndFollowsIt()
     QTRY_VERIFY(!outline->checkTimer()->isActive());
     QCOMPARE(toc.size(), 2);
     session.prepareClose();
+}
+
+void TestBookmarkPanel::windowShowsTheContentsOfADocumentWithAnOutline()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTabWidget* side = window.sideTabWidget();
+
+    // Without an outline the new document stays on its thumbnails.
+    window.openFile(plain);
+    DocumentSession* first = window.current();
+    QVERIFY(first);
+    QCOMPARE(side->widget(0), first->thumbnailPanel());
+    QCOMPARE(side->widget(1), first->bookmarkPanel());
+    QSignalSpy firstToc(first, &DocumentSession::tocAvailable);
+    QVERIFY(firstToc.wait(20000));
+    QCOMPARE(side->currentIndex(), 0);
+    QTRY_VERIFY(!first->thumbnailPanel()->item(0)->icon().isNull());
+
+    // With one, the contents tab comes to the front once the outline is known.
+    window.openFile(outlined);
+    DocumentSession* second = window.current();
+    QVERIFY(second != first);
+    QCOMPARE(side->currentIndex(), 0);
+    QSignalSpy secondToc(second, &DocumentSession::tocAvailable);
+    QVERIFY(secondToc.wait(20000));
+    QCOMPARE(side->currentIndex(), 1);
+    QCOMPARE(side->currentWidget(), second->bookmarkPanel());
+    QVERIFY(second->bookmarkPanel()->treeView()->isVisible());
 }
 
 QTEST_MAIN(TestBookmarkPanel)
