@@ -37,7 +37,15 @@ build_dir=${DOVRIX_BUILD_DIR:-build}
 if [[ ! -f "$build_dir/build.ninja" ]]; then
     cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
 fi
+# Sources are found by glob. When files were added or removed since the last build, Qt's moc step
+# does not notice new headers in an existing tree by itself: make it scan again.
+source_list=$(find app settings theme i18n core view text annotations ocr bench tests \
+    \( -name '*.h' -o -name '*.cpp' \) | LC_ALL=C sort | sha256sum | cut -d' ' -f1)
+if [[ "$(cat "$build_dir/.source-list" 2>/dev/null)" != "$source_list" ]]; then
+    find "$build_dir" -path '*_autogen/timestamp' -delete
+fi
 cmake --build "$build_dir" --parallel "$(nproc)"
+echo "$source_list" >"$build_dir/.source-list"
 
 # Runtime files that live next to the program (inference library, OCR models).
 if [[ -x scripts/fetch-ocr.sh ]]; then
