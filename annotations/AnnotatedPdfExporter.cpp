@@ -142,8 +142,8 @@ void AnnotatedPdfExporter::requestPage()
                                   size] {
         if (shared->load() != jobGeneration)
             return; // cancelled or gone: the document may be released right after this job
-        // Default options: no rotation, and the document's own annotation layer stays off.
-        const QImage image = onWhitePaper(size.isEmpty() ? QImage() : doc->render(page, size));
+        // No rotation, and the document's own annotation layer stays off.
+        const QImage image = onWhitePaper(RenderCache::render(doc, page, size, 0));
         QCoreApplication* app = QCoreApplication::instance();
         if (!app)
             return;

@@ -31,20 +31,6 @@ namespace dovrix {
 
 namespace {
 
-QPdfDocumentRenderOptions::Rotation renderRotation(int degrees)
-{
-    switch (degrees) {
-    case 90:
-        return QPdfDocumentRenderOptions::Rotation::Clockwise90;
-    case 180:
-        return QPdfDocumentRenderOptions::Rotation::Clockwise180;
-    case 270:
-        return QPdfDocumentRenderOptions::Rotation::Clockwise270;
-    default:
-        return QPdfDocumentRenderOptions::Rotation::None;
-    }
-}
-
 // The image format for a file name: its suffix when an image writer knows it, otherwise PNG (the
 // command exports PNG; a name without a known suffix must not make the save fail).
 QByteArray imageFormatFor(const QString& path)
@@ -232,12 +218,9 @@ void ExportCommands::exportPagePng()
     // The document is released only by a later job on this worker, so it outlives this job.
     window->worker()->post(RenderPriority, [self = QPointer<ExportCommands>(this), document, page,
                                             size, rotation, path] {
-        QImage image;
-        if (document && !size.isEmpty() && page < document->pageCount()) {
-            QPdfDocumentRenderOptions options;
-            options.setRotation(renderRotation(rotation));
-            image = AnnotatedPdfExporter::onWhitePaper(document->render(page, size, options));
-        }
+        QImage image = RenderCache::render(document, page, size, rotation);
+        if (!image.isNull())
+            image = AnnotatedPdfExporter::onWhitePaper(image);
         QString error;
         if (!image.isNull()) {
             QSaveFile file(path);
@@ -529,20 +512,18 @@ void ExportCommands::printStep()
     const int resolution = printDevice->resolution();
     const QSize size = pagePixelSize(pageSizePt(session, page), resolution <= 72 ? 72 : resolution);
     QPdfDocument* document = session->controller()->document();
-    window->worker()->post(
-        RenderPriority, [self = QPointer<ExportCommands>(this), document, page, size] {
-            // Default options: the view's temporary rotation does not apply to paper.
-            const QImage image = document && !size.isEmpty() && page < document->pageCount()
-                                     ? document->render(page, size)
-                                     : QImage();
-            QMetaObject::invokeMethod(
-                QCoreApplication::instance(),
-                [self, image] {
-                    if (self)
-                        self->paintPage(image);
-                },
-                Qt::QueuedConnection);
-        });
+    window->worker()->post(RenderPriority,
+                           [self = QPointer<ExportCommands>(this), document, page, size] {
+                               // The view's temporary rotation does not apply to paper.
+                               const QImage image = RenderCache::render(document, page, size, 0);
+                               QMetaObject::invokeMethod(
+                                   QCoreApplication::instance(),
+                                   [self, image] {
+                                       if (self)
+                                           self->paintPage(image);
+                                   },
+                                   Qt::QueuedConnection);
+                           });
 }
 
 void ExportCommands::paintPage(const QImage& image)

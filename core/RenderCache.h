@@ -53,6 +53,11 @@ public:
     // The FNV-1a based hash of a key; ratios closer than 1/8 may share it.
     static quint64 keyHash(const Key& key);
 
+    // Renders a page at a pixel size, turned clockwise by rotation degrees (0/90/180/270), without
+    // the document's own annotation layer. A null image for an invalid page or size. Runs on the
+    // worker thread: every user of a document renders through this one function.
+    static QImage render(QPdfDocument* document, int page, QSize size, int rotation);
+
     RenderCache(PdfWorker* worker, qint64 byteBudget, int priority, QObject* parent = nullptr);
     // Jobs still queued for this cache find it gone and do nothing.
     ~RenderCache() override;
@@ -86,8 +91,6 @@ private:
     };
     using Entries = std::list<Entry>;
 
-    // Runs on the worker thread.
-    static QImage render(QPdfDocument* document, int page, QSize size, int rotation);
     void complete(const Key& key, QImage image, qint64 jobGeneration);
     void insert(const Key& key, QImage image);
     void evict();

@@ -1,4 +1,5 @@
 #include "ocr/OcrController.h"
+#include "core/RenderCache.h"
 
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
@@ -153,9 +154,7 @@ void OcrController::startNext()
         // job does nothing: nobody waits for its page any more.
         if (shared->load() != jobGeneration)
             return;
-        QImage image;
-        if (document && page < document->pageCount() && !pixels.isEmpty())
-            image = document->render(page, pixels);
+        const QImage image = RenderCache::render(document, page, pixels, 0);
         QCoreApplication* app = QCoreApplication::instance();
         if (!app)
             return;
