@@ -19,11 +19,6 @@ bool runtimeLoaded = false; // guarded by runtimeMutex
 // Published after loading; read without the mutex by the engine and the handles.
 std::atomic<const void*> runtimeTable{nullptr};
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("dovrix::OcrRuntime", text);
-}
-
 // A dlopen handle that is closed unless the runtime is kept (the loaded library is never unloaded).
 class LibraryHandle
 {
@@ -131,15 +126,18 @@ bool ensureRuntimeLoaded(const QStringList& candidates, QString* error)
             reinterpret_cast<Ort::GetApiBaseFunction>(library.symbol("OrtGetApiBase"));
         if (!getApiBase) {
             if (error)
-                *error = tr("onnxruntime.dll 缺少 OrtGetApiBase 导出。");
+                *error = QCoreApplication::translate("dovrix::OcrRuntime",
+                                                     "onnxruntime.dll 缺少 OrtGetApiBase 导出。");
             return false;
         }
         const Ort::ApiBase* base = getApiBase();
         const void* table = base && base->GetApi ? base->GetApi(Ort::RequiredApiVersion) : nullptr;
         if (!table) {
             if (error)
-                *error = tr("onnxruntime API 版本不匹配（需要 OrtApi v%1）。")
-                             .arg(Ort::RequiredApiVersion);
+                *error =
+                    QCoreApplication::translate("dovrix::OcrRuntime",
+                                                "onnxruntime API 版本不匹配（需要 OrtApi v%1）。")
+                        .arg(Ort::RequiredApiVersion);
             return false;
         }
         library.keep();
@@ -148,7 +146,9 @@ bool ensureRuntimeLoaded(const QStringList& candidates, QString* error)
         return true;
     }
     if (error)
-        *error = tr("无法加载 onnxruntime.dll，OCR 不可用。已尝试：%1").arg(tried);
+        *error = QCoreApplication::translate("dovrix::OcrRuntime",
+                                             "无法加载 onnxruntime.dll，OCR 不可用。已尝试：%1")
+                     .arg(tried);
     return false;
 }
 
