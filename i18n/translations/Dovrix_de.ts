@@ -5,159 +5,163 @@
     <name>QObject</name>
     <message>
         <source>文档数据尚未就绪。</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dokumentdaten sind noch nicht bereit.</translation>
     </message>
     <message>
         <source>文件不存在或无法访问。</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei existiert nicht oder ist nicht zugänglich.</translation>
     </message>
     <message>
         <source>文件可能已损坏或不是有效的 PDF。</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist möglicherweise beschädigt oder kein gültiges PDF.</translation>
     </message>
     <message>
         <source>文档已加密。</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument ist verschlüsselt.</translation>
     </message>
     <message>
         <source>暂不支持该 PDF 加密方式。</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese PDF-Verschlüsselungsmethode wird nicht unterstützt.</translation>
     </message>
     <message>
         <source>打开文档时出现问题。</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Öffnen des Dokuments ist ein Problem aufgetreten.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotatedPdfExporter</name>
     <message>
         <source>第 %1 页渲染失败，导出已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 konnte nicht gerendert werden; der Export wurde abgebrochen.</translation>
     </message>
     <message>
         <source>无法创建输出文件：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgabedatei kann nicht erstellt werden: %1</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotationCard</name>
     <message>
         <source>⚓ 文本锚定，重排后可重定位</source>
-        <translation type="unfinished"></translation>
+        <translation>⚓ Am Text verankert, nach einem Neuumbruch neu positionierbar</translation>
     </message>
     <message>
         <source>▦ 矩形兜底：重排后位置可能漂移</source>
-        <translation type="unfinished"></translation>
+        <translation>▦ Rechteck als Ersatz: Die Position kann sich nach einem Neuumbruch verschieben</translation>
     </message>
     <message>
         <source>高亮</source>
-        <translation type="unfinished"></translation>
+        <translation>Hervorhebung</translation>
     </message>
     <message>
         <source>下划线</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstreichung</translation>
     </message>
     <message>
         <source>删除线</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchstreichung</translation>
     </message>
     <message>
         <source>便签</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>矩形</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechteck</translation>
     </message>
     <message>
         <source>箭头</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfeil</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>删除批注</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmerkung löschen</translation>
     </message>
     <message>
         <source>便签内容（可选，其他类型也可备注）</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiztext (optional, jeder Typ kann eine Notiz haben)</translation>
     </message>
     <message>
         <source>确认删除这条批注？</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Anmerkung löschen?</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmerkungen werden nur in einer lokalen .dovrixmark-Datei gespeichert; in anderen Readern wie Adobe sind sie in der Quelldatei nicht sichtbar.</translation>
     </message>
     <message>
         <source>第 %1 页</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1</translation>
     </message>
     <message>
         <source>%1 · 第 %2 页 · 颜色 %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · Seite %2 · Farbe %3%4</translation>
     </message>
     <message>
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Anmerkungen. Aktivieren Sie den Anmerkungsmodus und ziehen Sie über Text, um eine zu erstellen.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
     <message>
         <source>文件过大</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei zu groß</translation>
     </message>
     <message>
         <source>批注文件存在但无法读取：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anmerkungsdatei existiert, kann aber nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner ist nicht beschreibbar. Anmerkungen bleiben im Speicher; exportieren Sie sie vor dem Schließen.</translation>
     </message>
     <message>
         <source>批注保存失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmerkungen konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Exportpfad ist die Quelldatei. Abgebrochen, da die Quelldatei nie geschrieben wird.</translation>
     </message>
     <message>
         <source>导出路径与批注文件相同，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Exportpfad ist die Anmerkungsdatei. Abgebrochen.</translation>
     </message>
     <message>
         <source>Dovrix 批注汇总（共 %1 条）
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Dovrix-Anmerkungsübersicht (insgesamt %1)
+
+</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——
 </source>
-        <translation type="unfinished"></translation>
+        <translation>—— Seite %1 ——
+</translation>
     </message>
     <message>
         <source>文本锚定 </source>
-        <translation type="unfinished"></translation>
+        <translation>Am Text verankert </translation>
     </message>
     <message>
         <source>(位置 p%1 x%2 y%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Position p%1 x%2 y%3)</translation>
     </message>
     <message>
         <source>注：批注仅保存在本地 sidecar 文件，用 Adobe 等其他阅读器打开源文件不可见。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: Anmerkungen werden nur in einer lokalen Begleitdatei gespeichert; in anderen Readern wie Adobe sind sie in der Quelldatei nicht sichtbar.
+</translation>
     </message>
 </context>
 <context>
@@ -165,96 +169,100 @@
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
 阅读进度仍会按内容自动记忆。</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Dokument hat kein eingebettetes Inhaltsverzeichnis (Kapitel/Lesezeichen).
+Die Leseposition wird trotzdem automatisch gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Dokument</translation>
     </message>
 </context>
 <context>
     <name>dovrix::ExportCommands</name>
     <message>
         <source>打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Exportpfad ist die Quelldatei. Abgebrochen, da die Quelldatei nie geschrieben wird.</translation>
     </message>
     <message>
         <source>导出路径与批注文件相同，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Exportpfad ist die Anmerkungsdatei. Abgebrochen.</translation>
     </message>
     <message>
         <source>导出完成</source>
-        <translation type="unfinished"></translation>
+        <translation>Export abgeschlossen</translation>
     </message>
     <message>
         <source>已导出到：
 %1
 
 源文件未被修改。</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportiert nach:
+%1
+
+Die Quelldatei wurde nicht verändert.</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>导出当前页为 PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Seite als PNG exportieren</translation>
     </message>
     <message>
         <source>PNG 图片 (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
         <source>导出失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Export fehlgeschlagen</translation>
     </message>
     <message>
         <source>页面渲染失败，请重试。</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite konnte nicht gerendert werden. Bitte versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>导出全文文本（阅读顺序）</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamten Text exportieren (Lesereihenfolge)</translation>
     </message>
     <message>
         <source>文本文件 (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>正在按阅读顺序导出文本…</source>
-        <translation type="unfinished"></translation>
+        <translation>Text wird in Lesereihenfolge exportiert…</translation>
     </message>
     <message>
         <source>批注汇总</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmerkungsübersicht</translation>
     </message>
     <message>
         <source>当前文档暂无批注。</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Dokument hat keine Anmerkungen.</translation>
     </message>
     <message>
         <source>导出批注汇总</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmerkungsübersicht exportieren</translation>
     </message>
     <message>
         <source>导出含批注的 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF mit Anmerkungen exportieren</translation>
     </message>
     <message>
         <source>PDF 文档 (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
         <source>正在导出含批注的 PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF mit Anmerkungen wird exportiert…</translation>
     </message>
     <message>
         <source>已导出到：
@@ -262,518 +270,528 @@
 
 源文件未被修改。批注已嵌入副本，用 Adobe/WPS/浏览器打开即可看到。
 （副本为逐页渲染的平面化 PDF：外观一致，但文字不可再选中）</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportiert nach:
+%1
+
+Die Quelldatei wurde nicht verändert. Die Anmerkungen sind in die Kopie eingebettet und in Adobe, WPS oder einem Browser sichtbar.
+(Die Kopie ist ein seitenweise gerendertes, flaches PDF: Sie sieht gleich aus, aber ihr Text ist nicht mehr auswählbar.)</translation>
     </message>
     <message>
         <source>正在打印…</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken…</translation>
     </message>
     <message>
         <source>已发送 %1 页到打印机。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Seite(n) an den Drucker gesendet.</translation>
     </message>
     <message>
         <source>页面渲染失败，打印已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Seite konnte nicht gerendert werden; der Druck wurde abgebrochen.</translation>
     </message>
     <message>
         <source>无法启动打印任务。</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Druckauftrag kann nicht gestartet werden.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
     <message>
         <source>侧边栏</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenleiste</translation>
     </message>
     <message>
         <source>后退（视图历史）</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück (Ansichtsverlauf)</translation>
     </message>
     <message>
         <source>前进（视图历史）</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts (Ansichtsverlauf)</translation>
     </message>
     <message>
         <source>打开</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>打开 PDF（每个文档一个标签页）</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF öffnen (ein Tab pro Dokument)</translation>
     </message>
     <message>
         <source>打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>打印（Ctrl+P）</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken (Strg+P)</translation>
     </message>
     <message>
         <source>导出</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>导出为新文件（不修改源文件）</source>
-        <translation type="unfinished"></translation>
+        <translation>In eine neue Datei exportieren (die Quelldatei bleibt unverändert)</translation>
     </message>
     <message>
         <source>当前页为图片（PNG 300 DPI）…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Seite als Bild (PNG 300 DPI)…</translation>
     </message>
     <message>
         <source>全文文本（TXT，按阅读顺序）…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamter Text (TXT, in Lesereihenfolge)…</translation>
     </message>
     <message>
         <source>批注汇总（TXT）…</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmerkungsübersicht (TXT)…</translation>
     </message>
     <message>
         <source>含批注的 PDF（副本）…</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF mit Anmerkungen (Kopie)…</translation>
     </message>
     <message>
         <source>把当前批注嵌入一个新 PDF，Adobe/WPS 可见；源文件保持不变</source>
-        <translation type="unfinished"></translation>
+        <translation>Bettet die aktuellen Anmerkungen in ein neues PDF ein, sichtbar in Adobe/WPS; die Quelldatei bleibt unverändert</translation>
     </message>
     <message>
         <source>批注</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmerken</translation>
     </message>
     <message>
         <source>批注模式（A）：高亮 / 下划线 / 删除线 / 便签 / 矩形 / 箭头</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmerkungsmodus (A): Hervorhebung / Unterstreichung / Durchstreichung / Notiz / Rechteck / Pfeil</translation>
     </message>
     <message>
         <source>旋转90°</source>
-        <translation type="unfinished"></translation>
+        <translation>90° drehen</translation>
     </message>
     <message>
         <source>临时旋转 90°（仅本次查看）</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorübergehend um 90° drehen (nur für diese Ansicht)</translation>
     </message>
     <message>
         <source>搜索文档 · Ctrl+F</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument durchsuchen · Strg+F</translation>
     </message>
     <message>
         <source>主题</source>
-        <translation type="unfinished"></translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>浅色</source>
-        <translation type="unfinished"></translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>纸感</source>
-        <translation type="unfinished"></translation>
+        <translation>Papier</translation>
     </message>
     <message>
         <source>深色</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>午夜</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitternacht</translation>
     </message>
     <message>
         <source>高对比</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoher Kontrast</translation>
     </message>
     <message>
         <source>切换界面语言</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der Oberfläche wechseln</translation>
     </message>
     <message>
         <source>主页</source>
-        <translation type="unfinished"></translation>
+        <translation>Startseite</translation>
     </message>
     <message>
         <source>打开 Dovrix 主页</source>
-        <translation type="unfinished"></translation>
+        <translation>Dovrix-Startseite öffnen</translation>
     </message>
     <message>
         <source>打开 PDF 开始阅读。Dovrix 是只读查看器，不会修改源文件。
 支持同时打开多个文档（标签页）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie ein PDF, um mit dem Lesen zu beginnen. Dovrix ist ein reiner Betrachter und verändert die Quelldatei nie.
+Sie können mehrere Dokumente gleichzeitig öffnen, jedes in einem eigenen Tab.</translation>
     </message>
     <message>
         <source>打开 PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF öffnen…</translation>
     </message>
     <message>
         <source>最近文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>清空最近记录</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste leeren</translation>
     </message>
     <message>
         <source>源文件已被外部修改。重新载入将显示最新内容。</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Quelldatei wurde außerhalb von Dovrix geändert. Neu laden, um den aktuellen Inhalt anzuzeigen.</translation>
     </message>
     <message>
         <source>重新载入</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu laden</translation>
     </message>
     <message>
         <source>忽略</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorieren</translation>
     </message>
     <message>
         <source>打开文档后，此处显示
 目录 · 缩略图 · 搜索 · 批注</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach dem Öffnen eines Dokuments erscheinen hier
+Inhalt · Miniaturen · Suche · Anmerkungen</translation>
     </message>
     <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
-        <translation type="unfinished"></translation>
+        <translation>Dovrix, ein blitzschneller Reader</translation>
     </message>
     <message>
         <source>缩小</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>放大</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>适应宽度</source>
-        <translation type="unfinished"></translation>
+        <translation>An Breite anpassen</translation>
     </message>
     <message>
         <source>切换单页 / 连续滚动</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen Einzelseite und fortlaufendem Scrollen wechseln</translation>
     </message>
     <message>
         <source>&amp;打开…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen…</translation>
     </message>
     <message>
         <source>关闭文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument schließen</translation>
     </message>
     <message>
         <source>下一个标签页</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Tab</translation>
     </message>
     <message>
         <source>&amp;打印…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken…</translation>
     </message>
     <message>
         <source>私密模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Privater Modus</translation>
     </message>
     <message>
         <source>下一个搜索结果</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Treffer</translation>
     </message>
     <message>
         <source>上一个搜索结果</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Treffer</translation>
     </message>
     <message>
         <source>复制所选文本</source>
-        <translation type="unfinished"></translation>
+        <translation>Markierten Text kopieren</translation>
     </message>
     <message>
         <source>单页模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelseitenmodus</translation>
     </message>
     <message>
         <source>临时旋转 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorübergehend um 90° drehen</translation>
     </message>
     <message>
         <source>适应页面</source>
-        <translation type="unfinished"></translation>
+        <translation>An Seite anpassen</translation>
     </message>
     <message>
         <source>实际大小（100%）</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalgröße (100%)</translation>
     </message>
     <message>
         <source>批注模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmerkungsmodus</translation>
     </message>
     <message>
         <source>打开 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF öffnen</translation>
     </message>
     <message>
         <source>PDF 文档 (*.pdf);;所有文件 (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokumente (*.pdf);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>打开失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen fehlgeschlagen</translation>
     </message>
     <message>
         <source>文件不存在或无法访问。</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei existiert nicht oder ist nicht zugänglich.</translation>
     </message>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmerkungsmodus aktiv: Über Text ziehen oder einen Rahmen aufziehen, um anzumerken; eine Anmerkung anklicken, um sie zu bearbeiten; H Hervorheben · N Notiz · Esc Beenden</translation>
     </message>
     <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
-        <translation type="unfinished"></translation>
+        <translation>● Die Anmerkungen passen nicht zum Inhalt des Dokuments; Rechteckanker können sich verschieben</translation>
     </message>
     <message>
         <source>缩略图</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniaturen</translation>
     </message>
     <message>
         <source>目录</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt</translation>
     </message>
     <message>
         <source>搜索</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche</translation>
     </message>
     <message>
         <source>文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument</translation>
     </message>
     <message>
         <source>正在打开文档…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument wird geöffnet…</translation>
     </message>
     <message>
         <source>口令不正确，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsches Passwort, bitte erneut versuchen</translation>
     </message>
     <message>
         <source>该文档已加密</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Dokument ist verschlüsselt</translation>
     </message>
     <message>
         <source>请输入打开口令（Dovrix 不支持破解或移除权限）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort zum Öffnen eingeben (Dovrix kann keine Berechtigungen knacken oder entfernen):</translation>
     </message>
     <message>
         <source>● 源文件已被外部修改</source>
-        <translation type="unfinished"></translation>
+        <translation>● Quelldatei wurde extern geändert</translation>
     </message>
     <message>
         <source>● 只读：源文件哈希未变</source>
-        <translation type="unfinished"></translation>
+        <translation>● Schreibgeschützt: Hash der Quelldatei unverändert</translation>
     </message>
     <message>
         <source>SHA-256：%1
 Dovrix 不会修改源文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256: %1
+Dovrix verändert die Quelldatei nie.</translation>
     </message>
     <message>
         <source>批注已保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmerkungen gespeichert</translation>
     </message>
     <message>
         <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
 用 Adobe 等其他阅读器打开源文件不可见。
 
 Dovrix 始终不修改源 PDF。</source>
-        <translation type="unfinished"></translation>
+        <translation>Anmerkungen werden in einer lokalen Begleitdatei (.dovrixmark) gespeichert
+und sind in anderen Readern wie Adobe in der Quelldatei nicht sichtbar.
+
+Dovrix verändert das Quell-PDF nie.</translation>
     </message>
     <message>
         <source>缩放 %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom %1%</translation>
     </message>
     <message>
         <source>原始</source>
-        <translation type="unfinished"></translation>
+        <translation>Original</translation>
     </message>
     <message>
         <source>连续</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortlaufend</translation>
     </message>
     <message>
         <source>单页</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelseite</translation>
     </message>
     <message>
         <source>已复制 %1 个字符</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeichen kopiert</translation>
     </message>
     <message>
         <source>● 私密模式：开</source>
-        <translation type="unfinished"></translation>
+        <translation>● Privater Modus: an</translation>
     </message>
     <message>
         <source>私密模式：关</source>
-        <translation type="unfinished"></translation>
+        <translation>Privater Modus: aus</translation>
     </message>
     <message>
         <source>私密模式：不写入最近文件与缩略图缓存</source>
-        <translation type="unfinished"></translation>
+        <translation>Privater Modus: Weder zuletzt geöffnete Dateien noch der Miniaturen-Cache werden gespeichert</translation>
     </message>
     <message>
         <source>第 %1 页 OCR 失败：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR von Seite %1 fehlgeschlagen: %2</translation>
     </message>
     <message>
         <source>OCR 不可用</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR nicht verfügbar</translation>
     </message>
     <message>
         <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation type="unfinished"></translation>
+        <translation>Offline-OCR läuft (etwa 1–2 s pro Seite)…</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>OCR 已取消</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR abgebrochen</translation>
     </message>
     <message>
         <source>OCR 完成：%1 页</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR abgeschlossen: %1 Seiten</translation>
     </message>
     <message>
         <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR von Seite %1 abgeschlossen: %2 Textzeilen erkannt</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
-        <translation type="unfinished"></translation>
+        <translation>—— Seite %1 ——</translation>
     </message>
     <message>
         <source>（本页为扫描图像，无文本层）</source>
-        <translation type="unfinished"></translation>
+        <translation>(Diese Seite ist ein gescanntes Bild ohne Textebene)</translation>
     </message>
     <message>
         <source>（本页部分文本可能不可靠）</source>
-        <translation type="unfinished"></translation>
+        <translation>(Ein Teil des Textes auf dieser Seite ist möglicherweise unzuverlässig)</translation>
     </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
     <message>
         <source>页面渲染失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite konnte nicht gerendert werden</translation>
     </message>
     <message>
         <source>OCR 引擎初始化失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Initialisierung der OCR-Engine fehlgeschlagen</translation>
     </message>
     <message>
         <source>OCR 引擎不可用</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR-Engine nicht verfügbar</translation>
     </message>
 </context>
 <context>
     <name>dovrix::OcrEngine</name>
     <message>
         <source>OCR 初始化失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR-Initialisierung fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>未找到检测模型：%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Erkennungsmodell für Textbereiche nicht gefunden: %1 (%2)</translation>
     </message>
     <message>
         <source>未找到识别模型：%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Texterkennungsmodell nicht gefunden: %1 (%2)</translation>
     </message>
     <message>
         <source>识别模型缺少内嵌词典（character 元数据）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Texterkennungsmodell fehlt das eingebettete Wörterbuch (Metadaten „character“).</translation>
     </message>
 </context>
 <context>
     <name>dovrix::OcrRuntime</name>
     <message>
         <source>onnxruntime.dll 缺少 OrtGetApiBase 导出。</source>
-        <translation type="unfinished"></translation>
+        <translation>In onnxruntime.dll fehlt der Export OrtGetApiBase.</translation>
     </message>
     <message>
         <source>onnxruntime API 版本不匹配（需要 OrtApi v%1）。</source>
-        <translation type="unfinished"></translation>
+        <translation>onnxruntime-API-Version passt nicht (OrtApi v%1 erforderlich).</translation>
     </message>
     <message>
         <source>无法加载 onnxruntime.dll，OCR 不可用。已尝试：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>onnxruntime.dll kann nicht geladen werden; OCR ist nicht verfügbar. Versucht:%1</translation>
     </message>
 </context>
 <context>
     <name>dovrix::PdfViewport</name>
     <message>
         <source>临时旋转 %1°（仅本次查看）</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorübergehend um %1° gedreht (nur für diese Ansicht)</translation>
     </message>
 </context>
 <context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Ergebnisse. Ist das Dokument ein gescanntes Bild (ohne Textebene), können Sie nach einer OCR darin suchen und Text kopieren.</translation>
     </message>
     <message>
         <source>OCR 此文档…</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR für dieses Dokument…</translation>
     </message>
     <message>
         <source>输入关键字开始搜索（Ctrl+F）</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchbegriff eingeben (Strg+F)</translation>
     </message>
     <message>
         <source>“%1”：共 %2 处命中</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“: %2 Treffer</translation>
     </message>
     <message>
         <source>“%1”无命中</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Treffer für „%1“</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach „%1“…</translation>
     </message>
     <message>
         <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach „%1“… Seite %2 / %3, bisher %4 Treffer</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Treffer für „%1“.</translation>
     </message>
     <message>
         <source>第 %1 页</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1</translation>
     </message>
     <message>
         <source>(OCR 文本)</source>
-        <translation type="unfinished"></translation>
+        <translation>(OCR-Text)</translation>
     </message>
     <message>
         <source>(文本尚未加载)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Text noch nicht geladen)</translation>
     </message>
     <message>
         <source>第 %1 页%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1%2</translation>
     </message>
 </context>
 <context>
     <name>dovrix::TextLayoutStore</name>
     <message>
         <source>存在无法映射的字符（可能缺少 ToUnicode 表）</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Zeichen können nicht zugeordnet werden (möglicherweise fehlt die ToUnicode-Tabelle)</translation>
     </message>
     <message>
         <source>词间距为几何推断，文本可能被拆碎</source>
-        <translation type="unfinished"></translation>
+        <translation>Wortabstände sind aus der Geometrie abgeleitet; der Text kann zerstückelt sein</translation>
     </message>
     <message>
         <source>页眉/页脚区域</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopf-/Fußzeilenbereich</translation>
     </message>
 </context>
 </TS>

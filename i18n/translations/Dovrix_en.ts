@@ -5,159 +5,163 @@
     <name>QObject</name>
     <message>
         <source>文档数据尚未就绪。</source>
-        <translation type="unfinished"></translation>
+        <translation>The document data is not ready yet.</translation>
     </message>
     <message>
         <source>文件不存在或无法访问。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file does not exist or cannot be accessed.</translation>
     </message>
     <message>
         <source>文件可能已损坏或不是有效的 PDF。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file may be damaged or is not a valid PDF.</translation>
     </message>
     <message>
         <source>文档已加密。</source>
-        <translation type="unfinished"></translation>
+        <translation>The document is encrypted.</translation>
     </message>
     <message>
         <source>暂不支持该 PDF 加密方式。</source>
-        <translation type="unfinished"></translation>
+        <translation>This PDF encryption method is not supported.</translation>
     </message>
     <message>
         <source>打开文档时出现问题。</source>
-        <translation type="unfinished"></translation>
+        <translation>A problem occurred while opening the document.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotatedPdfExporter</name>
     <message>
         <source>第 %1 页渲染失败，导出已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 could not be rendered; the export was stopped.</translation>
     </message>
     <message>
         <source>无法创建输出文件：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot create the output file: %1</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotationCard</name>
     <message>
         <source>⚓ 文本锚定，重排后可重定位</source>
-        <translation type="unfinished"></translation>
+        <translation>⚓ Anchored to text, can be relocated after reflow</translation>
     </message>
     <message>
         <source>▦ 矩形兜底：重排后位置可能漂移</source>
-        <translation type="unfinished"></translation>
+        <translation>▦ Rectangle fallback: the position may drift after reflow</translation>
     </message>
     <message>
         <source>高亮</source>
-        <translation type="unfinished"></translation>
+        <translation>Highlight</translation>
     </message>
     <message>
         <source>下划线</source>
-        <translation type="unfinished"></translation>
+        <translation>Underline</translation>
     </message>
     <message>
         <source>删除线</source>
-        <translation type="unfinished"></translation>
+        <translation>Strikethrough</translation>
     </message>
     <message>
         <source>便签</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>矩形</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangle</translation>
     </message>
     <message>
         <source>箭头</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrow</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation type="unfinished"></translation>
+        <translation>Done</translation>
     </message>
     <message>
         <source>删除批注</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete annotation</translation>
     </message>
     <message>
         <source>便签内容（可选，其他类型也可备注）</source>
-        <translation type="unfinished"></translation>
+        <translation>Note text (optional, any type can have a note)</translation>
     </message>
     <message>
         <source>确认删除这条批注？</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete this annotation?</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
-        <translation type="unfinished"></translation>
+        <translation>Annotations are stored only in a local .dovrixmark file; they are not visible when the source file is opened in other readers such as Adobe.</translation>
     </message>
     <message>
         <source>第 %1 页</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1</translation>
     </message>
     <message>
         <source>%1 · 第 %2 页 · 颜色 %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · page %2 · color %3%4</translation>
     </message>
     <message>
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
-        <translation type="unfinished"></translation>
+        <translation>No annotations yet. Turn on annotation mode and drag over text to create one.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
     <message>
         <source>文件过大</source>
-        <translation type="unfinished"></translation>
+        <translation>File too large</translation>
     </message>
     <message>
         <source>批注文件存在但无法读取：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>The annotation file exists but cannot be read: %1</translation>
     </message>
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
-        <translation type="unfinished"></translation>
+        <translation>The folder is not writable. Annotations are kept in memory; export them before closing.</translation>
     </message>
     <message>
         <source>批注保存失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving annotations failed: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>The export path is the source file. Stopped, because the source file is never written.</translation>
     </message>
     <message>
         <source>导出路径与批注文件相同，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>The export path is the annotation file. Stopped.</translation>
     </message>
     <message>
         <source>Dovrix 批注汇总（共 %1 条）
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Dovrix annotation summary (%1 in total)
+
+</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——
 </source>
-        <translation type="unfinished"></translation>
+        <translation>—— Page %1 ——
+</translation>
     </message>
     <message>
         <source>文本锚定 </source>
-        <translation type="unfinished"></translation>
+        <translation>Text anchor </translation>
     </message>
     <message>
         <source>(位置 p%1 x%2 y%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>(position p%1 x%2 y%3)</translation>
     </message>
     <message>
         <source>注：批注仅保存在本地 sidecar 文件，用 Adobe 等其他阅读器打开源文件不可见。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Note: annotations are stored only in a local sidecar file; they are not visible when the source file is opened in other readers such as Adobe.
+</translation>
     </message>
 </context>
 <context>
@@ -165,96 +169,100 @@
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
 阅读进度仍会按内容自动记忆。</source>
-        <translation type="unfinished"></translation>
+        <translation>This document has no built-in table of contents (chapters/bookmarks).
+Your reading position is still remembered automatically.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
-        <translation type="unfinished"></translation>
+        <translation>New document</translation>
     </message>
 </context>
 <context>
     <name>dovrix::ExportCommands</name>
     <message>
         <source>打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>The export path is the source file. Stopped, because the source file is never written.</translation>
     </message>
     <message>
         <source>导出路径与批注文件相同，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>The export path is the annotation file. Stopped.</translation>
     </message>
     <message>
         <source>导出完成</source>
-        <translation type="unfinished"></translation>
+        <translation>Export complete</translation>
     </message>
     <message>
         <source>已导出到：
 %1
 
 源文件未被修改。</source>
-        <translation type="unfinished"></translation>
+        <translation>Exported to:
+%1
+
+The source file was not modified.</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>导出当前页为 PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Export current page as PNG</translation>
     </message>
     <message>
         <source>PNG 图片 (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG images (*.png)</translation>
     </message>
     <message>
         <source>导出失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Export failed</translation>
     </message>
     <message>
         <source>页面渲染失败，请重试。</source>
-        <translation type="unfinished"></translation>
+        <translation>The page could not be rendered. Please try again.</translation>
     </message>
     <message>
         <source>导出全文文本（阅读顺序）</source>
-        <translation type="unfinished"></translation>
+        <translation>Export full text (reading order)</translation>
     </message>
     <message>
         <source>文本文件 (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Text files (*.txt)</translation>
     </message>
     <message>
         <source>正在按阅读顺序导出文本…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporting text in reading order…</translation>
     </message>
     <message>
         <source>批注汇总</source>
-        <translation type="unfinished"></translation>
+        <translation>Annotation summary</translation>
     </message>
     <message>
         <source>当前文档暂无批注。</source>
-        <translation type="unfinished"></translation>
+        <translation>This document has no annotations.</translation>
     </message>
     <message>
         <source>导出批注汇总</source>
-        <translation type="unfinished"></translation>
+        <translation>Export annotation summary</translation>
     </message>
     <message>
         <source>导出含批注的 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Export PDF with annotations</translation>
     </message>
     <message>
         <source>PDF 文档 (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF documents (*.pdf)</translation>
     </message>
     <message>
         <source>正在导出含批注的 PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporting PDF with annotations…</translation>
     </message>
     <message>
         <source>已导出到：
@@ -262,518 +270,528 @@
 
 源文件未被修改。批注已嵌入副本，用 Adobe/WPS/浏览器打开即可看到。
 （副本为逐页渲染的平面化 PDF：外观一致，但文字不可再选中）</source>
-        <translation type="unfinished"></translation>
+        <translation>Exported to:
+%1
+
+The source file was not modified. The annotations are embedded in the copy and show in Adobe, WPS or a browser.
+(The copy is a flattened PDF rendered page by page: it looks the same, but its text can no longer be selected.)</translation>
     </message>
     <message>
         <source>正在打印…</source>
-        <translation type="unfinished"></translation>
+        <translation>Printing…</translation>
     </message>
     <message>
         <source>已发送 %1 页到打印机。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sent %1 page(s) to the printer.</translation>
     </message>
     <message>
         <source>页面渲染失败，打印已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>A page could not be rendered; printing was stopped.</translation>
     </message>
     <message>
         <source>无法启动打印任务。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot start the print job.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
     <message>
         <source>侧边栏</source>
-        <translation type="unfinished"></translation>
+        <translation>Sidebar</translation>
     </message>
     <message>
         <source>后退（视图历史）</source>
-        <translation type="unfinished"></translation>
+        <translation>Back (view history)</translation>
     </message>
     <message>
         <source>前进（视图历史）</source>
-        <translation type="unfinished"></translation>
+        <translation>Forward (view history)</translation>
     </message>
     <message>
         <source>打开</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>打开 PDF（每个文档一个标签页）</source>
-        <translation type="unfinished"></translation>
+        <translation>Open PDF (one tab per document)</translation>
     </message>
     <message>
         <source>打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>打印（Ctrl+P）</source>
-        <translation type="unfinished"></translation>
+        <translation>Print (Ctrl+P)</translation>
     </message>
     <message>
         <source>导出</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>导出为新文件（不修改源文件）</source>
-        <translation type="unfinished"></translation>
+        <translation>Export to a new file (the source file is not modified)</translation>
     </message>
     <message>
         <source>当前页为图片（PNG 300 DPI）…</source>
-        <translation type="unfinished"></translation>
+        <translation>Current page as image (PNG 300 DPI)…</translation>
     </message>
     <message>
         <source>全文文本（TXT，按阅读顺序）…</source>
-        <translation type="unfinished"></translation>
+        <translation>Full text (TXT, in reading order)…</translation>
     </message>
     <message>
         <source>批注汇总（TXT）…</source>
-        <translation type="unfinished"></translation>
+        <translation>Annotation summary (TXT)…</translation>
     </message>
     <message>
         <source>含批注的 PDF（副本）…</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF with annotations (copy)…</translation>
     </message>
     <message>
         <source>把当前批注嵌入一个新 PDF，Adobe/WPS 可见；源文件保持不变</source>
-        <translation type="unfinished"></translation>
+        <translation>Embed the current annotations in a new PDF, visible in Adobe/WPS; the source file stays unchanged</translation>
     </message>
     <message>
         <source>批注</source>
-        <translation type="unfinished"></translation>
+        <translation>Annotate</translation>
     </message>
     <message>
         <source>批注模式（A）：高亮 / 下划线 / 删除线 / 便签 / 矩形 / 箭头</source>
-        <translation type="unfinished"></translation>
+        <translation>Annotation mode (A): highlight / underline / strikethrough / note / rectangle / arrow</translation>
     </message>
     <message>
         <source>旋转90°</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotate 90°</translation>
     </message>
     <message>
         <source>临时旋转 90°（仅本次查看）</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotate 90° temporarily (this viewing only)</translation>
     </message>
     <message>
         <source>搜索文档 · Ctrl+F</source>
-        <translation type="unfinished"></translation>
+        <translation>Search document · Ctrl+F</translation>
     </message>
     <message>
         <source>主题</source>
-        <translation type="unfinished"></translation>
+        <translation>Theme</translation>
     </message>
     <message>
         <source>浅色</source>
-        <translation type="unfinished"></translation>
+        <translation>Light</translation>
     </message>
     <message>
         <source>纸感</source>
-        <translation type="unfinished"></translation>
+        <translation>Paper</translation>
     </message>
     <message>
         <source>深色</source>
-        <translation type="unfinished"></translation>
+        <translation>Dark</translation>
     </message>
     <message>
         <source>午夜</source>
-        <translation type="unfinished"></translation>
+        <translation>Midnight</translation>
     </message>
     <message>
         <source>高对比</source>
-        <translation type="unfinished"></translation>
+        <translation>High contrast</translation>
     </message>
     <message>
         <source>切换界面语言</source>
-        <translation type="unfinished"></translation>
+        <translation>Change interface language</translation>
     </message>
     <message>
         <source>主页</source>
-        <translation type="unfinished"></translation>
+        <translation>Home page</translation>
     </message>
     <message>
         <source>打开 Dovrix 主页</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the Dovrix home page</translation>
     </message>
     <message>
         <source>打开 PDF 开始阅读。Dovrix 是只读查看器，不会修改源文件。
 支持同时打开多个文档（标签页）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a PDF to start reading. Dovrix is a read-only viewer and never modifies the source file.
+You can open several documents at once, each in its own tab.</translation>
     </message>
     <message>
         <source>打开 PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Open PDF…</translation>
     </message>
     <message>
         <source>最近文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Recent files</translation>
     </message>
     <message>
         <source>清空最近记录</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear recent files</translation>
     </message>
     <message>
         <source>源文件已被外部修改。重新载入将显示最新内容。</source>
-        <translation type="unfinished"></translation>
+        <translation>The source file was changed outside Dovrix. Reload to show the latest content.</translation>
     </message>
     <message>
         <source>重新载入</source>
-        <translation type="unfinished"></translation>
+        <translation>Reload</translation>
     </message>
     <message>
         <source>忽略</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignore</translation>
     </message>
     <message>
         <source>打开文档后，此处显示
 目录 · 缩略图 · 搜索 · 批注</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a document to see
+contents · thumbnails · search · annotations here</translation>
     </message>
     <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
-        <translation type="unfinished"></translation>
+        <translation>Dovrix, a lightning-fast reader</translation>
     </message>
     <message>
         <source>缩小</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom out</translation>
     </message>
     <message>
         <source>放大</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom in</translation>
     </message>
     <message>
         <source>适应宽度</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit width</translation>
     </message>
     <message>
         <source>切换单页 / 连续滚动</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch between single page and continuous scrolling</translation>
     </message>
     <message>
         <source>&amp;打开…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open…</translation>
     </message>
     <message>
         <source>关闭文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Close document</translation>
     </message>
     <message>
         <source>下一个标签页</source>
-        <translation type="unfinished"></translation>
+        <translation>Next tab</translation>
     </message>
     <message>
         <source>&amp;打印…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print…</translation>
     </message>
     <message>
         <source>私密模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Private mode</translation>
     </message>
     <message>
         <source>下一个搜索结果</source>
-        <translation type="unfinished"></translation>
+        <translation>Next search result</translation>
     </message>
     <message>
         <source>上一个搜索结果</source>
-        <translation type="unfinished"></translation>
+        <translation>Previous search result</translation>
     </message>
     <message>
         <source>复制所选文本</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy selected text</translation>
     </message>
     <message>
         <source>单页模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Single page mode</translation>
     </message>
     <message>
         <source>临时旋转 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotate 90° temporarily</translation>
     </message>
     <message>
         <source>适应页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Fit page</translation>
     </message>
     <message>
         <source>实际大小（100%）</source>
-        <translation type="unfinished"></translation>
+        <translation>Actual size (100%)</translation>
     </message>
     <message>
         <source>批注模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Annotation mode</translation>
     </message>
     <message>
         <source>打开 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Open PDF</translation>
     </message>
     <message>
         <source>PDF 文档 (*.pdf);;所有文件 (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF documents (*.pdf);;All files (*)</translation>
     </message>
     <message>
         <source>打开失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open</translation>
     </message>
     <message>
         <source>文件不存在或无法访问。</source>
-        <translation type="unfinished"></translation>
+        <translation>The file does not exist or cannot be accessed.</translation>
     </message>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation type="unfinished"></translation>
+        <translation>Annotation mode on: drag over text or draw a box to annotate, click an annotation to edit it; H highlight · N note · Esc exit</translation>
     </message>
     <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
-        <translation type="unfinished"></translation>
+        <translation>● The annotations do not match this document&apos;s content; rectangle anchors may drift</translation>
     </message>
     <message>
         <source>缩略图</source>
-        <translation type="unfinished"></translation>
+        <translation>Thumbnails</translation>
     </message>
     <message>
         <source>目录</source>
-        <translation type="unfinished"></translation>
+        <translation>Contents</translation>
     </message>
     <message>
         <source>搜索</source>
-        <translation type="unfinished"></translation>
+        <translation>Search</translation>
     </message>
     <message>
         <source>文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Document</translation>
     </message>
     <message>
         <source>正在打开文档…</source>
-        <translation type="unfinished"></translation>
+        <translation>Opening document…</translation>
     </message>
     <message>
         <source>口令不正确，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>Wrong password, please try again</translation>
     </message>
     <message>
         <source>该文档已加密</source>
-        <translation type="unfinished"></translation>
+        <translation>This document is encrypted</translation>
     </message>
     <message>
         <source>请输入打开口令（Dovrix 不支持破解或移除权限）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter the password to open it (Dovrix cannot crack or remove permissions):</translation>
     </message>
     <message>
         <source>● 源文件已被外部修改</source>
-        <translation type="unfinished"></translation>
+        <translation>● Source file changed externally</translation>
     </message>
     <message>
         <source>● 只读：源文件哈希未变</source>
-        <translation type="unfinished"></translation>
+        <translation>● Read-only: source file hash unchanged</translation>
     </message>
     <message>
         <source>SHA-256：%1
 Dovrix 不会修改源文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256: %1
+Dovrix never modifies the source file.</translation>
     </message>
     <message>
         <source>批注已保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Annotations saved</translation>
     </message>
     <message>
         <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
 用 Adobe 等其他阅读器打开源文件不可见。
 
 Dovrix 始终不修改源 PDF。</source>
-        <translation type="unfinished"></translation>
+        <translation>Annotations are stored in a local sidecar file (.dovrixmark)
+and are not visible when the source file is opened in other readers such as Adobe.
+
+Dovrix never modifies the source PDF.</translation>
     </message>
     <message>
         <source>缩放 %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom %1%</translation>
     </message>
     <message>
         <source>原始</source>
-        <translation type="unfinished"></translation>
+        <translation>Original</translation>
     </message>
     <message>
         <source>连续</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuous</translation>
     </message>
     <message>
         <source>单页</source>
-        <translation type="unfinished"></translation>
+        <translation>Single page</translation>
     </message>
     <message>
         <source>已复制 %1 个字符</source>
-        <translation type="unfinished"></translation>
+        <translation>Copied %1 characters</translation>
     </message>
     <message>
         <source>● 私密模式：开</source>
-        <translation type="unfinished"></translation>
+        <translation>● Private mode: on</translation>
     </message>
     <message>
         <source>私密模式：关</source>
-        <translation type="unfinished"></translation>
+        <translation>Private mode: off</translation>
     </message>
     <message>
         <source>私密模式：不写入最近文件与缩略图缓存</source>
-        <translation type="unfinished"></translation>
+        <translation>Private mode: no recent files or thumbnail cache are written</translation>
     </message>
     <message>
         <source>第 %1 页 OCR 失败：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR of page %1 failed: %2</translation>
     </message>
     <message>
         <source>OCR 不可用</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR unavailable</translation>
     </message>
     <message>
         <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation type="unfinished"></translation>
+        <translation>Running offline OCR (about 1–2 s per page)…</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>OCR 已取消</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR cancelled</translation>
     </message>
     <message>
         <source>OCR 完成：%1 页</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR finished: %1 pages</translation>
     </message>
     <message>
         <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR of page %1 finished: %2 lines of text recognized</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
-        <translation type="unfinished"></translation>
+        <translation>—— Page %1 ——</translation>
     </message>
     <message>
         <source>（本页为扫描图像，无文本层）</source>
-        <translation type="unfinished"></translation>
+        <translation>(This page is a scanned image without a text layer)</translation>
     </message>
     <message>
         <source>（本页部分文本可能不可靠）</source>
-        <translation type="unfinished"></translation>
+        <translation>(Some text on this page may be unreliable)</translation>
     </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
     <message>
         <source>页面渲染失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Page rendering failed</translation>
     </message>
     <message>
         <source>OCR 引擎初始化失败</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR engine initialization failed</translation>
     </message>
     <message>
         <source>OCR 引擎不可用</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR engine unavailable</translation>
     </message>
 </context>
 <context>
     <name>dovrix::OcrEngine</name>
     <message>
         <source>OCR 初始化失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR initialization failed: %1</translation>
     </message>
     <message>
         <source>未找到检测模型：%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Detection model not found: %1 (%2)</translation>
     </message>
     <message>
         <source>未找到识别模型：%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Recognition model not found: %1 (%2)</translation>
     </message>
     <message>
         <source>识别模型缺少内嵌词典（character 元数据）。</source>
-        <translation type="unfinished"></translation>
+        <translation>The recognition model lacks its embedded dictionary (character metadata).</translation>
     </message>
 </context>
 <context>
     <name>dovrix::OcrRuntime</name>
     <message>
         <source>onnxruntime.dll 缺少 OrtGetApiBase 导出。</source>
-        <translation type="unfinished"></translation>
+        <translation>onnxruntime.dll lacks the OrtGetApiBase export.</translation>
     </message>
     <message>
         <source>onnxruntime API 版本不匹配（需要 OrtApi v%1）。</source>
-        <translation type="unfinished"></translation>
+        <translation>onnxruntime API version mismatch (OrtApi v%1 required).</translation>
     </message>
     <message>
         <source>无法加载 onnxruntime.dll，OCR 不可用。已尝试：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot load onnxruntime.dll; OCR is unavailable. Tried:%1</translation>
     </message>
 </context>
 <context>
     <name>dovrix::PdfViewport</name>
     <message>
         <source>临时旋转 %1°（仅本次查看）</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotated %1° temporarily (this viewing only)</translation>
     </message>
 </context>
 <context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
-        <translation type="unfinished"></translation>
+        <translation>No results. If this document is a scanned image (no text layer), run OCR to search and copy its text.</translation>
     </message>
     <message>
         <source>OCR 此文档…</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR this document…</translation>
     </message>
     <message>
         <source>输入关键字开始搜索（Ctrl+F）</source>
-        <translation type="unfinished"></translation>
+        <translation>Type a keyword to search (Ctrl+F)</translation>
     </message>
     <message>
         <source>“%1”：共 %2 处命中</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”: %2 matches</translation>
     </message>
     <message>
         <source>“%1”无命中</source>
-        <translation type="unfinished"></translation>
+        <translation>No matches for “%1”</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
-        <translation type="unfinished"></translation>
+        <translation>Searching for “%1”…</translation>
     </message>
     <message>
         <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation type="unfinished"></translation>
+        <translation>Searching for “%1”… page %2 / %3, %4 matches so far</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
-        <translation type="unfinished"></translation>
+        <translation>No matches for “%1”.</translation>
     </message>
     <message>
         <source>第 %1 页</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1</translation>
     </message>
     <message>
         <source>(OCR 文本)</source>
-        <translation type="unfinished"></translation>
+        <translation>(OCR text)</translation>
     </message>
     <message>
         <source>(文本尚未加载)</source>
-        <translation type="unfinished"></translation>
+        <translation>(text not loaded yet)</translation>
     </message>
     <message>
         <source>第 %1 页%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1%2</translation>
     </message>
 </context>
 <context>
     <name>dovrix::TextLayoutStore</name>
     <message>
         <source>存在无法映射的字符（可能缺少 ToUnicode 表）</source>
-        <translation type="unfinished"></translation>
+        <translation>Some characters cannot be mapped (the ToUnicode table may be missing)</translation>
     </message>
     <message>
         <source>词间距为几何推断，文本可能被拆碎</source>
-        <translation type="unfinished"></translation>
+        <translation>Word spacing is inferred from geometry; the text may be broken up</translation>
     </message>
     <message>
         <source>页眉/页脚区域</source>
-        <translation type="unfinished"></translation>
+        <translation>Header/footer area</translation>
     </message>
 </context>
 </TS>

@@ -5,159 +5,163 @@
     <name>QObject</name>
     <message>
         <source>文档数据尚未就绪。</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos del documento aún no están listos.</translation>
     </message>
     <message>
         <source>文件不存在或无法访问。</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no existe o no se puede acceder a él.</translation>
     </message>
     <message>
         <source>文件可能已损坏或不是有效的 PDF。</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo puede estar dañado o no es un PDF válido.</translation>
     </message>
     <message>
         <source>文档已加密。</source>
-        <translation type="unfinished"></translation>
+        <translation>El documento está cifrado.</translation>
     </message>
     <message>
         <source>暂不支持该 PDF 加密方式。</source>
-        <translation type="unfinished"></translation>
+        <translation>Este método de cifrado de PDF no es compatible.</translation>
     </message>
     <message>
         <source>打开文档时出现问题。</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un problema al abrir el documento.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotatedPdfExporter</name>
     <message>
         <source>第 %1 页渲染失败，导出已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo representar la página %1; se canceló la exportación.</translation>
     </message>
     <message>
         <source>无法创建输出文件：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo de salida: %1</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotationCard</name>
     <message>
         <source>⚓ 文本锚定，重排后可重定位</source>
-        <translation type="unfinished"></translation>
+        <translation>⚓ Anclada al texto, se puede reubicar tras reorganizar el texto</translation>
     </message>
     <message>
         <source>▦ 矩形兜底：重排后位置可能漂移</source>
-        <translation type="unfinished"></translation>
+        <translation>▦ Rectángulo de respaldo: la posición puede desplazarse tras reorganizar el texto</translation>
     </message>
     <message>
         <source>高亮</source>
-        <translation type="unfinished"></translation>
+        <translation>Resaltado</translation>
     </message>
     <message>
         <source>下划线</source>
-        <translation type="unfinished"></translation>
+        <translation>Subrayado</translation>
     </message>
     <message>
         <source>删除线</source>
-        <translation type="unfinished"></translation>
+        <translation>Tachado</translation>
     </message>
     <message>
         <source>便签</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>矩形</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectángulo</translation>
     </message>
     <message>
         <source>箭头</source>
-        <translation type="unfinished"></translation>
+        <translation>Flecha</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>删除批注</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar anotación</translation>
     </message>
     <message>
         <source>便签内容（可选，其他类型也可备注）</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de la nota (opcional, cualquier tipo admite una nota)</translation>
     </message>
     <message>
         <source>确认删除这条批注？</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar esta anotación?</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
-        <translation type="unfinished"></translation>
+        <translation>Las anotaciones se guardan solo en un archivo local .dovrixmark; no se ven al abrir el archivo original en otros lectores como Adobe.</translation>
     </message>
     <message>
         <source>第 %1 页</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1</translation>
     </message>
     <message>
         <source>%1 · 第 %2 页 · 颜色 %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · página %2 · color %3%4</translation>
     </message>
     <message>
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay anotaciones. Active el modo de anotación y arrastre sobre el texto para crear una.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
     <message>
         <source>文件过大</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo demasiado grande</translation>
     </message>
     <message>
         <source>批注文件存在但无法读取：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de anotaciones existe pero no se puede leer: %1</translation>
     </message>
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la carpeta. Las anotaciones se guardan en memoria; expórtelas antes de cerrar.</translation>
     </message>
     <message>
         <source>批注保存失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar las anotaciones: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta de exportación es el archivo original. Se canceló, porque el archivo original nunca se modifica.</translation>
     </message>
     <message>
         <source>导出路径与批注文件相同，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta de exportación es el archivo de anotaciones. Se canceló.</translation>
     </message>
     <message>
         <source>Dovrix 批注汇总（共 %1 条）
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen de anotaciones de Dovrix (%1 en total)
+
+</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——
 </source>
-        <translation type="unfinished"></translation>
+        <translation>—— Página %1 ——
+</translation>
     </message>
     <message>
         <source>文本锚定 </source>
-        <translation type="unfinished"></translation>
+        <translation>Anclada al texto </translation>
     </message>
     <message>
         <source>(位置 p%1 x%2 y%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>(posición p%1 x%2 y%3)</translation>
     </message>
     <message>
         <source>注：批注仅保存在本地 sidecar 文件，用 Adobe 等其他阅读器打开源文件不可见。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Nota: las anotaciones se guardan solo en un archivo auxiliar local; no se ven al abrir el archivo original en otros lectores como Adobe.
+</translation>
     </message>
 </context>
 <context>
@@ -165,96 +169,100 @@
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
 阅读进度仍会按内容自动记忆。</source>
-        <translation type="unfinished"></translation>
+        <translation>Este documento no tiene índice incorporado (capítulos/marcadores).
+La posición de lectura se recuerda igualmente de forma automática.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento nuevo</translation>
     </message>
 </context>
 <context>
     <name>dovrix::ExportCommands</name>
     <message>
         <source>打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta de exportación es el archivo original. Se canceló, porque el archivo original nunca se modifica.</translation>
     </message>
     <message>
         <source>导出路径与批注文件相同，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>La ruta de exportación es el archivo de anotaciones. Se canceló.</translation>
     </message>
     <message>
         <source>导出完成</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportación completada</translation>
     </message>
     <message>
         <source>已导出到：
 %1
 
 源文件未被修改。</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportado a:
+%1
+
+El archivo original no se ha modificado.</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>导出当前页为 PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar la página actual como PNG</translation>
     </message>
     <message>
         <source>PNG 图片 (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes PNG (*.png)</translation>
     </message>
     <message>
         <source>导出失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al exportar</translation>
     </message>
     <message>
         <source>页面渲染失败，请重试。</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo representar la página. Inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>导出全文文本（阅读顺序）</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar todo el texto (orden de lectura)</translation>
     </message>
     <message>
         <source>文本文件 (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.txt)</translation>
     </message>
     <message>
         <source>正在按阅读顺序导出文本…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando el texto en orden de lectura…</translation>
     </message>
     <message>
         <source>批注汇总</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen de anotaciones</translation>
     </message>
     <message>
         <source>当前文档暂无批注。</source>
-        <translation type="unfinished"></translation>
+        <translation>Este documento no tiene anotaciones.</translation>
     </message>
     <message>
         <source>导出批注汇总</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar resumen de anotaciones</translation>
     </message>
     <message>
         <source>导出含批注的 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar PDF con anotaciones</translation>
     </message>
     <message>
         <source>PDF 文档 (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>正在导出含批注的 PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando PDF con anotaciones…</translation>
     </message>
     <message>
         <source>已导出到：
@@ -262,518 +270,528 @@
 
 源文件未被修改。批注已嵌入副本，用 Adobe/WPS/浏览器打开即可看到。
 （副本为逐页渲染的平面化 PDF：外观一致，但文字不可再选中）</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportado a:
+%1
+
+El archivo original no se ha modificado. Las anotaciones están incrustadas en la copia y se ven en Adobe, WPS o un navegador.
+(La copia es un PDF aplanado, representado página a página: se ve igual, pero su texto ya no se puede seleccionar.)</translation>
     </message>
     <message>
         <source>正在打印…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimiendo…</translation>
     </message>
     <message>
         <source>已发送 %1 页到打印机。</source>
-        <translation type="unfinished"></translation>
+        <translation>Se enviaron %1 páginas a la impresora.</translation>
     </message>
     <message>
         <source>页面渲染失败，打印已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo representar una página; se canceló la impresión.</translation>
     </message>
     <message>
         <source>无法启动打印任务。</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede iniciar el trabajo de impresión.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
     <message>
         <source>侧边栏</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra lateral</translation>
     </message>
     <message>
         <source>后退（视图历史）</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás (historial de vista)</translation>
     </message>
     <message>
         <source>前进（视图历史）</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante (historial de vista)</translation>
     </message>
     <message>
         <source>打开</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>打开 PDF（每个文档一个标签页）</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir PDF (una pestaña por documento)</translation>
     </message>
     <message>
         <source>打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>打印（Ctrl+P）</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir (Ctrl+P)</translation>
     </message>
     <message>
         <source>导出</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>导出为新文件（不修改源文件）</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a un archivo nuevo (el original no se modifica)</translation>
     </message>
     <message>
         <source>当前页为图片（PNG 300 DPI）…</source>
-        <translation type="unfinished"></translation>
+        <translation>Página actual como imagen (PNG 300 DPI)…</translation>
     </message>
     <message>
         <source>全文文本（TXT，按阅读顺序）…</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo el texto (TXT, en orden de lectura)…</translation>
     </message>
     <message>
         <source>批注汇总（TXT）…</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen de anotaciones (TXT)…</translation>
     </message>
     <message>
         <source>含批注的 PDF（副本）…</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF con anotaciones (copia)…</translation>
     </message>
     <message>
         <source>把当前批注嵌入一个新 PDF，Adobe/WPS 可见；源文件保持不变</source>
-        <translation type="unfinished"></translation>
+        <translation>Incrusta las anotaciones actuales en un PDF nuevo, visible en Adobe/WPS; el original no cambia</translation>
     </message>
     <message>
         <source>批注</source>
-        <translation type="unfinished"></translation>
+        <translation>Anotar</translation>
     </message>
     <message>
         <source>批注模式（A）：高亮 / 下划线 / 删除线 / 便签 / 矩形 / 箭头</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de anotación (A): resaltado / subrayado / tachado / nota / rectángulo / flecha</translation>
     </message>
     <message>
         <source>旋转90°</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar 90°</translation>
     </message>
     <message>
         <source>临时旋转 90°（仅本次查看）</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar 90° temporalmente (solo en esta vista)</translation>
     </message>
     <message>
         <source>搜索文档 · Ctrl+F</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en el documento · Ctrl+F</translation>
     </message>
     <message>
         <source>主题</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>浅色</source>
-        <translation type="unfinished"></translation>
+        <translation>Claro</translation>
     </message>
     <message>
         <source>纸感</source>
-        <translation type="unfinished"></translation>
+        <translation>Papel</translation>
     </message>
     <message>
         <source>深色</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscuro</translation>
     </message>
     <message>
         <source>午夜</source>
-        <translation type="unfinished"></translation>
+        <translation>Medianoche</translation>
     </message>
     <message>
         <source>高对比</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto contraste</translation>
     </message>
     <message>
         <source>切换界面语言</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el idioma de la interfaz</translation>
     </message>
     <message>
         <source>主页</source>
-        <translation type="unfinished"></translation>
+        <translation>Página principal</translation>
     </message>
     <message>
         <source>打开 Dovrix 主页</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la página principal de Dovrix</translation>
     </message>
     <message>
         <source>打开 PDF 开始阅读。Dovrix 是只读查看器，不会修改源文件。
 支持同时打开多个文档（标签页）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Abra un PDF para empezar a leer. Dovrix es un visor de solo lectura y nunca modifica el archivo original.
+Puede abrir varios documentos a la vez, cada uno en su pestaña.</translation>
     </message>
     <message>
         <source>打开 PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir PDF…</translation>
     </message>
     <message>
         <source>最近文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos recientes</translation>
     </message>
     <message>
         <source>清空最近记录</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar archivos recientes</translation>
     </message>
     <message>
         <source>源文件已被外部修改。重新载入将显示最新内容。</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo original se modificó fuera de Dovrix. Vuelva a cargarlo para ver el contenido más reciente.</translation>
     </message>
     <message>
         <source>重新载入</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a cargar</translation>
     </message>
     <message>
         <source>忽略</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorar</translation>
     </message>
     <message>
         <source>打开文档后，此处显示
 目录 · 缩略图 · 搜索 · 批注</source>
-        <translation type="unfinished"></translation>
+        <translation>Al abrir un documento, aquí verá
+índice · miniaturas · búsqueda · anotaciones</translation>
     </message>
     <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
-        <translation type="unfinished"></translation>
+        <translation>Dovrix, un lector rapidísimo</translation>
     </message>
     <message>
         <source>缩小</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar</translation>
     </message>
     <message>
         <source>放大</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar</translation>
     </message>
     <message>
         <source>适应宽度</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar al ancho</translation>
     </message>
     <message>
         <source>切换单页 / 连续滚动</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar entre página única y desplazamiento continuo</translation>
     </message>
     <message>
         <source>&amp;打开…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir…</translation>
     </message>
     <message>
         <source>关闭文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar documento</translation>
     </message>
     <message>
         <source>下一个标签页</source>
-        <translation type="unfinished"></translation>
+        <translation>Pestaña siguiente</translation>
     </message>
     <message>
         <source>&amp;打印…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir…</translation>
     </message>
     <message>
         <source>私密模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo privado</translation>
     </message>
     <message>
         <source>下一个搜索结果</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente resultado</translation>
     </message>
     <message>
         <source>上一个搜索结果</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado anterior</translation>
     </message>
     <message>
         <source>复制所选文本</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar el texto seleccionado</translation>
     </message>
     <message>
         <source>单页模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de página única</translation>
     </message>
     <message>
         <source>临时旋转 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar 90° temporalmente</translation>
     </message>
     <message>
         <source>适应页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar a la página</translation>
     </message>
     <message>
         <source>实际大小（100%）</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño real (100%)</translation>
     </message>
     <message>
         <source>批注模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de anotación</translation>
     </message>
     <message>
         <source>打开 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir PDF</translation>
     </message>
     <message>
         <source>PDF 文档 (*.pdf);;所有文件 (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>打开失败</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir</translation>
     </message>
     <message>
         <source>文件不存在或无法访问。</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no existe o no se puede acceder a él.</translation>
     </message>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de anotación activado: arrastre sobre el texto o dibuje un recuadro para anotar, haga clic en una anotación para editarla; H resaltar · N nota · Esc salir</translation>
     </message>
     <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
-        <translation type="unfinished"></translation>
+        <translation>● Las anotaciones no coinciden con el contenido del documento; los anclajes de rectángulo pueden desplazarse</translation>
     </message>
     <message>
         <source>缩略图</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniaturas</translation>
     </message>
     <message>
         <source>目录</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice</translation>
     </message>
     <message>
         <source>搜索</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento</translation>
     </message>
     <message>
         <source>正在打开文档…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abriendo el documento…</translation>
     </message>
     <message>
         <source>口令不正确，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña incorrecta, inténtelo de nuevo</translation>
     </message>
     <message>
         <source>该文档已加密</source>
-        <translation type="unfinished"></translation>
+        <translation>El documento está cifrado</translation>
     </message>
     <message>
         <source>请输入打开口令（Dovrix 不支持破解或移除权限）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca la contraseña para abrirlo (Dovrix no descifra ni elimina permisos):</translation>
     </message>
     <message>
         <source>● 源文件已被外部修改</source>
-        <translation type="unfinished"></translation>
+        <translation>● El archivo original se modificó externamente</translation>
     </message>
     <message>
         <source>● 只读：源文件哈希未变</source>
-        <translation type="unfinished"></translation>
+        <translation>● Solo lectura: el hash del archivo original no ha cambiado</translation>
     </message>
     <message>
         <source>SHA-256：%1
 Dovrix 不会修改源文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256: %1
+Dovrix nunca modifica el archivo original.</translation>
     </message>
     <message>
         <source>批注已保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Anotaciones guardadas</translation>
     </message>
     <message>
         <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
 用 Adobe 等其他阅读器打开源文件不可见。
 
 Dovrix 始终不修改源 PDF。</source>
-        <translation type="unfinished"></translation>
+        <translation>Las anotaciones se guardan en un archivo auxiliar local (.dovrixmark)
+y no se ven al abrir el archivo original en otros lectores como Adobe.
+
+Dovrix nunca modifica el PDF original.</translation>
     </message>
     <message>
         <source>缩放 %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom %1%</translation>
     </message>
     <message>
         <source>原始</source>
-        <translation type="unfinished"></translation>
+        <translation>Original</translation>
     </message>
     <message>
         <source>连续</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuo</translation>
     </message>
     <message>
         <source>单页</source>
-        <translation type="unfinished"></translation>
+        <translation>Página única</translation>
     </message>
     <message>
         <source>已复制 %1 个字符</source>
-        <translation type="unfinished"></translation>
+        <translation>Se copiaron %1 caracteres</translation>
     </message>
     <message>
         <source>● 私密模式：开</source>
-        <translation type="unfinished"></translation>
+        <translation>● Modo privado: activado</translation>
     </message>
     <message>
         <source>私密模式：关</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo privado: desactivado</translation>
     </message>
     <message>
         <source>私密模式：不写入最近文件与缩略图缓存</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo privado: no se guardan archivos recientes ni la caché de miniaturas</translation>
     </message>
     <message>
         <source>第 %1 页 OCR 失败：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de OCR en la página %1: %2</translation>
     </message>
     <message>
         <source>OCR 不可用</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR no disponible</translation>
     </message>
     <message>
         <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejecutando OCR sin conexión (unos 1–2 s por página)…</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>OCR 已取消</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR cancelado</translation>
     </message>
     <message>
         <source>OCR 完成：%1 页</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR completado: %1 páginas</translation>
     </message>
     <message>
         <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR de la página %1 completado: %2 líneas de texto reconocidas</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
-        <translation type="unfinished"></translation>
+        <translation>—— Página %1 ——</translation>
     </message>
     <message>
         <source>（本页为扫描图像，无文本层）</source>
-        <translation type="unfinished"></translation>
+        <translation>(Esta página es una imagen escaneada sin capa de texto)</translation>
     </message>
     <message>
         <source>（本页部分文本可能不可靠）</source>
-        <translation type="unfinished"></translation>
+        <translation>(Parte del texto de esta página puede no ser fiable)</translation>
     </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
     <message>
         <source>页面渲染失败</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo representar la página</translation>
     </message>
     <message>
         <source>OCR 引擎初始化失败</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo inicializar el motor de OCR</translation>
     </message>
     <message>
         <source>OCR 引擎不可用</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor de OCR no disponible</translation>
     </message>
 </context>
 <context>
     <name>dovrix::OcrEngine</name>
     <message>
         <source>OCR 初始化失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo inicializar el OCR: %1</translation>
     </message>
     <message>
         <source>未找到检测模型：%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el modelo de detección: %1 (%2)</translation>
     </message>
     <message>
         <source>未找到识别模型：%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el modelo de reconocimiento: %1 (%2)</translation>
     </message>
     <message>
         <source>识别模型缺少内嵌词典（character 元数据）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Al modelo de reconocimiento le falta el diccionario incrustado (metadatos «character»).</translation>
     </message>
 </context>
 <context>
     <name>dovrix::OcrRuntime</name>
     <message>
         <source>onnxruntime.dll 缺少 OrtGetApiBase 导出。</source>
-        <translation type="unfinished"></translation>
+        <translation>A onnxruntime.dll le falta la exportación OrtGetApiBase.</translation>
     </message>
     <message>
         <source>onnxruntime API 版本不匹配（需要 OrtApi v%1）。</source>
-        <translation type="unfinished"></translation>
+        <translation>La versión de la API de onnxruntime no coincide (se requiere OrtApi v%1).</translation>
     </message>
     <message>
         <source>无法加载 onnxruntime.dll，OCR 不可用。已尝试：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cargar onnxruntime.dll; el OCR no está disponible. Se intentó:%1</translation>
     </message>
 </context>
 <context>
     <name>dovrix::PdfViewport</name>
     <message>
         <source>临时旋转 %1°（仅本次查看）</source>
-        <translation type="unfinished"></translation>
+        <translation>Girada %1° temporalmente (solo en esta vista)</translation>
     </message>
 </context>
 <context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin resultados. Si el documento es una imagen escaneada (sin capa de texto), aplique OCR para buscar y copiar su texto.</translation>
     </message>
     <message>
         <source>OCR 此文档…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar OCR a este documento…</translation>
     </message>
     <message>
         <source>输入关键字开始搜索（Ctrl+F）</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una palabra clave para buscar (Ctrl+F)</translation>
     </message>
     <message>
         <source>“%1”：共 %2 处命中</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”: %2 coincidencias</translation>
     </message>
     <message>
         <source>“%1”无命中</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin coincidencias para “%1”</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando “%1”…</translation>
     </message>
     <message>
         <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando “%1”… página %2 / %3, %4 coincidencias hasta ahora</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin coincidencias para “%1”.</translation>
     </message>
     <message>
         <source>第 %1 页</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1</translation>
     </message>
     <message>
         <source>(OCR 文本)</source>
-        <translation type="unfinished"></translation>
+        <translation>(texto de OCR)</translation>
     </message>
     <message>
         <source>(文本尚未加载)</source>
-        <translation type="unfinished"></translation>
+        <translation>(texto aún no cargado)</translation>
     </message>
     <message>
         <source>第 %1 页%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1%2</translation>
     </message>
 </context>
 <context>
     <name>dovrix::TextLayoutStore</name>
     <message>
         <source>存在无法映射的字符（可能缺少 ToUnicode 表）</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay caracteres que no se pueden asignar (puede faltar la tabla ToUnicode)</translation>
     </message>
     <message>
         <source>词间距为几何推断，文本可能被拆碎</source>
-        <translation type="unfinished"></translation>
+        <translation>El espaciado entre palabras se deduce de la geometría; el texto puede aparecer fragmentado</translation>
     </message>
     <message>
         <source>页眉/页脚区域</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona de encabezado/pie de página</translation>
     </message>
 </context>
 </TS>

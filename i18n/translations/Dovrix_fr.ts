@@ -5,159 +5,163 @@
     <name>QObject</name>
     <message>
         <source>文档数据尚未就绪。</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données du document ne sont pas encore prêtes.</translation>
     </message>
     <message>
         <source>文件不存在或无法访问。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;existe pas ou n&apos;est pas accessible.</translation>
     </message>
     <message>
         <source>文件可能已损坏或不是有效的 PDF。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est peut-être endommagé ou n&apos;est pas un PDF valide.</translation>
     </message>
     <message>
         <source>文档已加密。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document est chiffré.</translation>
     </message>
     <message>
         <source>暂不支持该 PDF 加密方式。</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette méthode de chiffrement PDF n&apos;est pas prise en charge.</translation>
     </message>
     <message>
         <source>打开文档时出现问题。</source>
-        <translation type="unfinished"></translation>
+        <translation>Un problème est survenu lors de l&apos;ouverture du document.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotatedPdfExporter</name>
     <message>
         <source>第 %1 页渲染失败，导出已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;afficher la page %1 ; l&apos;exportation a été interrompue.</translation>
     </message>
     <message>
         <source>无法创建输出文件：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier de sortie : %1</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotationCard</name>
     <message>
         <source>⚓ 文本锚定，重排后可重定位</source>
-        <translation type="unfinished"></translation>
+        <translation>⚓ Ancrée au texte, repositionnable après une remise en page</translation>
     </message>
     <message>
         <source>▦ 矩形兜底：重排后位置可能漂移</source>
-        <translation type="unfinished"></translation>
+        <translation>▦ Rectangle de secours : la position peut dériver après une remise en page</translation>
     </message>
     <message>
         <source>高亮</source>
-        <translation type="unfinished"></translation>
+        <translation>Surlignage</translation>
     </message>
     <message>
         <source>下划线</source>
-        <translation type="unfinished"></translation>
+        <translation>Soulignement</translation>
     </message>
     <message>
         <source>删除线</source>
-        <translation type="unfinished"></translation>
+        <translation>Barré</translation>
     </message>
     <message>
         <source>便签</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>矩形</source>
-        <translation type="unfinished"></translation>
+        <translation>Rectangle</translation>
     </message>
     <message>
         <source>箭头</source>
-        <translation type="unfinished"></translation>
+        <translation>Flèche</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>删除批注</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;annotation</translation>
     </message>
     <message>
         <source>便签内容（可选，其他类型也可备注）</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte de la note (facultatif, tout type peut en avoir une)</translation>
     </message>
     <message>
         <source>确认删除这条批注？</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer cette annotation ?</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
-        <translation type="unfinished"></translation>
+        <translation>Les annotations sont enregistrées uniquement dans un fichier local .dovrixmark ; elles ne sont pas visibles si le fichier source est ouvert dans d&apos;autres lecteurs comme Adobe.</translation>
     </message>
     <message>
         <source>第 %1 页</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1</translation>
     </message>
     <message>
         <source>%1 · 第 %2 页 · 颜色 %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · page %2 · couleur %3%4</translation>
     </message>
     <message>
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune annotation. Activez le mode annotation et faites glisser sur le texte pour en créer une.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
     <message>
         <source>文件过大</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier trop volumineux</translation>
     </message>
     <message>
         <source>批注文件存在但无法读取：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;annotations existe mais ne peut pas être lu : %1</translation>
     </message>
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier n&apos;est pas accessible en écriture. Les annotations restent en mémoire ; exportez-les avant de fermer.</translation>
     </message>
     <message>
         <source>批注保存失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;enregistrement des annotations : %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin d&apos;exportation est celui du fichier source. Opération interrompue, car le fichier source n&apos;est jamais modifié.</translation>
     </message>
     <message>
         <source>导出路径与批注文件相同，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin d&apos;exportation est celui du fichier d&apos;annotations. Opération interrompue.</translation>
     </message>
     <message>
         <source>Dovrix 批注汇总（共 %1 条）
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Résumé des annotations Dovrix (%1 au total)
+
+</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——
 </source>
-        <translation type="unfinished"></translation>
+        <translation>—— Page %1 ——
+</translation>
     </message>
     <message>
         <source>文本锚定 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ancrée au texte </translation>
     </message>
     <message>
         <source>(位置 p%1 x%2 y%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>(position p%1 x%2 y%3)</translation>
     </message>
     <message>
         <source>注：批注仅保存在本地 sidecar 文件，用 Adobe 等其他阅读器打开源文件不可见。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque : les annotations sont enregistrées uniquement dans un fichier annexe local ; elles ne sont pas visibles si le fichier source est ouvert dans d&apos;autres lecteurs comme Adobe.
+</translation>
     </message>
 </context>
 <context>
@@ -165,96 +169,100 @@
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
 阅读进度仍会按内容自动记忆。</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce document n&apos;a pas de table des matières intégrée (chapitres/signets).
+La position de lecture est tout de même mémorisée automatiquement.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau document</translation>
     </message>
 </context>
 <context>
     <name>dovrix::ExportCommands</name>
     <message>
         <source>打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin d&apos;exportation est celui du fichier source. Opération interrompue, car le fichier source n&apos;est jamais modifié.</translation>
     </message>
     <message>
         <source>导出路径与批注文件相同，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin d&apos;exportation est celui du fichier d&apos;annotations. Opération interrompue.</translation>
     </message>
     <message>
         <source>导出完成</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation terminée</translation>
     </message>
     <message>
         <source>已导出到：
 %1
 
 源文件未被修改。</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporté vers :
+%1
+
+Le fichier source n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>导出当前页为 PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la page actuelle en PNG</translation>
     </message>
     <message>
         <source>PNG 图片 (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images PNG (*.png)</translation>
     </message>
     <message>
         <source>导出失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;exportation</translation>
     </message>
     <message>
         <source>页面渲染失败，请重试。</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;afficher la page. Veuillez réessayer.</translation>
     </message>
     <message>
         <source>导出全文文本（阅读顺序）</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter tout le texte (ordre de lecture)</translation>
     </message>
     <message>
         <source>文本文件 (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <source>正在按阅读顺序导出文本…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation du texte dans l&apos;ordre de lecture…</translation>
     </message>
     <message>
         <source>批注汇总</source>
-        <translation type="unfinished"></translation>
+        <translation>Résumé des annotations</translation>
     </message>
     <message>
         <source>当前文档暂无批注。</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce document n&apos;a aucune annotation.</translation>
     </message>
     <message>
         <source>导出批注汇总</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le résumé des annotations</translation>
     </message>
     <message>
         <source>导出含批注的 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le PDF avec les annotations</translation>
     </message>
     <message>
         <source>PDF 文档 (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
         <source>正在导出含批注的 PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation du PDF avec les annotations…</translation>
     </message>
     <message>
         <source>已导出到：
@@ -262,518 +270,528 @@
 
 源文件未被修改。批注已嵌入副本，用 Adobe/WPS/浏览器打开即可看到。
 （副本为逐页渲染的平面化 PDF：外观一致，但文字不可再选中）</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporté vers :
+%1
+
+Le fichier source n&apos;a pas été modifié. Les annotations sont intégrées à la copie et visibles dans Adobe, WPS ou un navigateur.
+(La copie est un PDF aplati, rendu page par page : même apparence, mais son texte ne peut plus être sélectionné.)</translation>
     </message>
     <message>
         <source>正在打印…</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression…</translation>
     </message>
     <message>
         <source>已发送 %1 页到打印机。</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 page(s) envoyée(s) à l&apos;imprimante.</translation>
     </message>
     <message>
         <source>页面渲染失败，打印已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;afficher une page ; l&apos;impression a été interrompue.</translation>
     </message>
     <message>
         <source>无法启动打印任务。</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer l&apos;impression.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
     <message>
         <source>侧边栏</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre latérale</translation>
     </message>
     <message>
         <source>后退（视图历史）</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent (historique d&apos;affichage)</translation>
     </message>
     <message>
         <source>前进（视图历史）</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant (historique d&apos;affichage)</translation>
     </message>
     <message>
         <source>打开</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>打开 PDF（每个文档一个标签页）</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un PDF (un onglet par document)</translation>
     </message>
     <message>
         <source>打印</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>打印（Ctrl+P）</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer (Ctrl+P)</translation>
     </message>
     <message>
         <source>导出</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>导出为新文件（不修改源文件）</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter vers un nouveau fichier (le fichier source n&apos;est pas modifié)</translation>
     </message>
     <message>
         <source>当前页为图片（PNG 300 DPI）…</source>
-        <translation type="unfinished"></translation>
+        <translation>Page actuelle en image (PNG 300 DPI)…</translation>
     </message>
     <message>
         <source>全文文本（TXT，按阅读顺序）…</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte intégral (TXT, ordre de lecture)…</translation>
     </message>
     <message>
         <source>批注汇总（TXT）…</source>
-        <translation type="unfinished"></translation>
+        <translation>Résumé des annotations (TXT)…</translation>
     </message>
     <message>
         <source>含批注的 PDF（副本）…</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF avec annotations (copie)…</translation>
     </message>
     <message>
         <source>把当前批注嵌入一个新 PDF，Adobe/WPS 可见；源文件保持不变</source>
-        <translation type="unfinished"></translation>
+        <translation>Intègre les annotations actuelles dans un nouveau PDF, visible dans Adobe/WPS ; le fichier source reste inchangé</translation>
     </message>
     <message>
         <source>批注</source>
-        <translation type="unfinished"></translation>
+        <translation>Annoter</translation>
     </message>
     <message>
         <source>批注模式（A）：高亮 / 下划线 / 删除线 / 便签 / 矩形 / 箭头</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode annotation (A) : surlignage / soulignement / barré / note / rectangle / flèche</translation>
     </message>
     <message>
         <source>旋转90°</source>
-        <translation type="unfinished"></translation>
+        <translation>Pivoter de 90°</translation>
     </message>
     <message>
         <source>临时旋转 90°（仅本次查看）</source>
-        <translation type="unfinished"></translation>
+        <translation>Pivoter de 90° temporairement (pour cet affichage uniquement)</translation>
     </message>
     <message>
         <source>搜索文档 · Ctrl+F</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher dans le document · Ctrl+F</translation>
     </message>
     <message>
         <source>主题</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
         <source>浅色</source>
-        <translation type="unfinished"></translation>
+        <translation>Clair</translation>
     </message>
     <message>
         <source>纸感</source>
-        <translation type="unfinished"></translation>
+        <translation>Papier</translation>
     </message>
     <message>
         <source>深色</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>午夜</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuit</translation>
     </message>
     <message>
         <source>高对比</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste élevé</translation>
     </message>
     <message>
         <source>切换界面语言</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer la langue de l&apos;interface</translation>
     </message>
     <message>
         <source>主页</source>
-        <translation type="unfinished"></translation>
+        <translation>Accueil</translation>
     </message>
     <message>
         <source>打开 Dovrix 主页</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la page d&apos;accueil de Dovrix</translation>
     </message>
     <message>
         <source>打开 PDF 开始阅读。Dovrix 是只读查看器，不会修改源文件。
 支持同时打开多个文档（标签页）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrez un PDF pour commencer à lire. Dovrix est une visionneuse en lecture seule qui ne modifie jamais le fichier source.
+Vous pouvez ouvrir plusieurs documents à la fois, chacun dans son onglet.</translation>
     </message>
     <message>
         <source>打开 PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un PDF…</translation>
     </message>
     <message>
         <source>最近文件</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers récents</translation>
     </message>
     <message>
         <source>清空最近记录</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer les fichiers récents</translation>
     </message>
     <message>
         <source>源文件已被外部修改。重新载入将显示最新内容。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier source a été modifié en dehors de Dovrix. Rechargez-le pour afficher le contenu le plus récent.</translation>
     </message>
     <message>
         <source>重新载入</source>
-        <translation type="unfinished"></translation>
+        <translation>Recharger</translation>
     </message>
     <message>
         <source>忽略</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer</translation>
     </message>
     <message>
         <source>打开文档后，此处显示
 目录 · 缩略图 · 搜索 · 批注</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrez un document pour voir ici
+table des matières · miniatures · recherche · annotations</translation>
     </message>
     <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
-        <translation type="unfinished"></translation>
+        <translation>Dovrix, un lecteur ultrarapide</translation>
     </message>
     <message>
         <source>缩小</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>放大</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>适应宽度</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster à la largeur</translation>
     </message>
     <message>
         <source>切换单页 / 连续滚动</source>
-        <translation type="unfinished"></translation>
+        <translation>Basculer entre page unique et défilement continu</translation>
     </message>
     <message>
         <source>&amp;打开…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir…</translation>
     </message>
     <message>
         <source>关闭文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer le document</translation>
     </message>
     <message>
         <source>下一个标签页</source>
-        <translation type="unfinished"></translation>
+        <translation>Onglet suivant</translation>
     </message>
     <message>
         <source>&amp;打印…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>私密模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode privé</translation>
     </message>
     <message>
         <source>下一个搜索结果</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat suivant</translation>
     </message>
     <message>
         <source>上一个搜索结果</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat précédent</translation>
     </message>
     <message>
         <source>复制所选文本</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le texte sélectionné</translation>
     </message>
     <message>
         <source>单页模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode page unique</translation>
     </message>
     <message>
         <source>临时旋转 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>Pivoter de 90° temporairement</translation>
     </message>
     <message>
         <source>适应页面</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster à la page</translation>
     </message>
     <message>
         <source>实际大小（100%）</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille réelle (100%)</translation>
     </message>
     <message>
         <source>批注模式</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode annotation</translation>
     </message>
     <message>
         <source>打开 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un PDF</translation>
     </message>
     <message>
         <source>PDF 文档 (*.pdf);;所有文件 (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>打开失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture impossible</translation>
     </message>
     <message>
         <source>文件不存在或无法访问。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;existe pas ou n&apos;est pas accessible.</translation>
     </message>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode annotation activé : faites glisser sur le texte ou tracez un cadre pour annoter, cliquez sur une annotation pour la modifier ; H surligner · N note · Échap quitter</translation>
     </message>
     <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
-        <translation type="unfinished"></translation>
+        <translation>● Les annotations ne correspondent pas au contenu du document ; les ancrages rectangulaires peuvent dériver</translation>
     </message>
     <message>
         <source>缩略图</source>
-        <translation type="unfinished"></translation>
+        <translation>Miniatures</translation>
     </message>
     <message>
         <source>目录</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>搜索</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>文档</source>
-        <translation type="unfinished"></translation>
+        <translation>Document</translation>
     </message>
     <message>
         <source>正在打开文档…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture du document…</translation>
     </message>
     <message>
         <source>口令不正确，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe incorrect, veuillez réessayer</translation>
     </message>
     <message>
         <source>该文档已加密</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce document est chiffré</translation>
     </message>
     <message>
         <source>请输入打开口令（Dovrix 不支持破解或移除权限）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez le mot de passe d&apos;ouverture (Dovrix ne casse ni ne supprime les restrictions) :</translation>
     </message>
     <message>
         <source>● 源文件已被外部修改</source>
-        <translation type="unfinished"></translation>
+        <translation>● Fichier source modifié par un autre programme</translation>
     </message>
     <message>
         <source>● 只读：源文件哈希未变</source>
-        <translation type="unfinished"></translation>
+        <translation>● Lecture seule : empreinte du fichier source inchangée</translation>
     </message>
     <message>
         <source>SHA-256：%1
 Dovrix 不会修改源文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256 : %1
+Dovrix ne modifie jamais le fichier source.</translation>
     </message>
     <message>
         <source>批注已保存</source>
-        <translation type="unfinished"></translation>
+        <translation>Annotations enregistrées</translation>
     </message>
     <message>
         <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
 用 Adobe 等其他阅读器打开源文件不可见。
 
 Dovrix 始终不修改源 PDF。</source>
-        <translation type="unfinished"></translation>
+        <translation>Les annotations sont enregistrées dans un fichier annexe local (.dovrixmark)
+et ne sont pas visibles si le fichier source est ouvert dans d&apos;autres lecteurs comme Adobe.
+
+Dovrix ne modifie jamais le PDF source.</translation>
     </message>
     <message>
         <source>缩放 %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom %1%</translation>
     </message>
     <message>
         <source>原始</source>
-        <translation type="unfinished"></translation>
+        <translation>Original</translation>
     </message>
     <message>
         <source>连续</source>
-        <translation type="unfinished"></translation>
+        <translation>Continu</translation>
     </message>
     <message>
         <source>单页</source>
-        <translation type="unfinished"></translation>
+        <translation>Page unique</translation>
     </message>
     <message>
         <source>已复制 %1 个字符</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caractères copiés</translation>
     </message>
     <message>
         <source>● 私密模式：开</source>
-        <translation type="unfinished"></translation>
+        <translation>● Mode privé : activé</translation>
     </message>
     <message>
         <source>私密模式：关</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode privé : désactivé</translation>
     </message>
     <message>
         <source>私密模式：不写入最近文件与缩略图缓存</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode privé : ni fichiers récents ni cache de miniatures ne sont enregistrés</translation>
     </message>
     <message>
         <source>第 %1 页 OCR 失败：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;OCR de la page %1 : %2</translation>
     </message>
     <message>
         <source>OCR 不可用</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR indisponible</translation>
     </message>
     <message>
         <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR hors ligne en cours (environ 1–2 s par page)…</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>OCR 已取消</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR annulé</translation>
     </message>
     <message>
         <source>OCR 完成：%1 页</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR terminé : %1 pages</translation>
     </message>
     <message>
         <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR de la page %1 terminé : %2 lignes de texte reconnues</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
-        <translation type="unfinished"></translation>
+        <translation>—— Page %1 ——</translation>
     </message>
     <message>
         <source>（本页为扫描图像，无文本层）</source>
-        <translation type="unfinished"></translation>
+        <translation>(Cette page est une image numérisée sans couche de texte)</translation>
     </message>
     <message>
         <source>（本页部分文本可能不可靠）</source>
-        <translation type="unfinished"></translation>
+        <translation>(Une partie du texte de cette page peut être peu fiable)</translation>
     </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
     <message>
         <source>页面渲染失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du rendu de la page</translation>
     </message>
     <message>
         <source>OCR 引擎初始化失败</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;initialisation du moteur OCR</translation>
     </message>
     <message>
         <source>OCR 引擎不可用</source>
-        <translation type="unfinished"></translation>
+        <translation>Moteur OCR indisponible</translation>
     </message>
 </context>
 <context>
     <name>dovrix::OcrEngine</name>
     <message>
         <source>OCR 初始化失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;initialisation de l&apos;OCR : %1</translation>
     </message>
     <message>
         <source>未找到检测模型：%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle de détection introuvable : %1 (%2)</translation>
     </message>
     <message>
         <source>未找到识别模型：%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>Modèle de reconnaissance introuvable : %1 (%2)</translation>
     </message>
     <message>
         <source>识别模型缺少内嵌词典（character 元数据）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Le modèle de reconnaissance n&apos;a pas de dictionnaire intégré (métadonnées « character »).</translation>
     </message>
 </context>
 <context>
     <name>dovrix::OcrRuntime</name>
     <message>
         <source>onnxruntime.dll 缺少 OrtGetApiBase 导出。</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque l&apos;exportation OrtGetApiBase dans onnxruntime.dll.</translation>
     </message>
     <message>
         <source>onnxruntime API 版本不匹配（需要 OrtApi v%1）。</source>
-        <translation type="unfinished"></translation>
+        <translation>Version de l&apos;API onnxruntime incompatible (OrtApi v%1 requise).</translation>
     </message>
     <message>
         <source>无法加载 onnxruntime.dll，OCR 不可用。已尝试：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger onnxruntime.dll ; l&apos;OCR est indisponible. Emplacements essayés :%1</translation>
     </message>
 </context>
 <context>
     <name>dovrix::PdfViewport</name>
     <message>
         <source>临时旋转 %1°（仅本次查看）</source>
-        <translation type="unfinished"></translation>
+        <translation>Pivotée de %1° temporairement (pour cet affichage uniquement)</translation>
     </message>
 </context>
 <context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun résultat. Si ce document est une image numérisée (sans couche de texte), lancez l&apos;OCR pour rechercher et copier son texte.</translation>
     </message>
     <message>
         <source>OCR 此文档…</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR de ce document…</translation>
     </message>
     <message>
         <source>输入关键字开始搜索（Ctrl+F）</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un mot-clé pour rechercher (Ctrl+F)</translation>
     </message>
     <message>
         <source>“%1”：共 %2 处命中</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : %2 occurrences</translation>
     </message>
     <message>
         <source>“%1”无命中</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune occurrence de « %1 »</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de « %1 »…</translation>
     </message>
     <message>
         <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de « %1 »… page %2 / %3, %4 occurrences pour l&apos;instant</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune occurrence de « %1 ».</translation>
     </message>
     <message>
         <source>第 %1 页</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1</translation>
     </message>
     <message>
         <source>(OCR 文本)</source>
-        <translation type="unfinished"></translation>
+        <translation>(texte OCR)</translation>
     </message>
     <message>
         <source>(文本尚未加载)</source>
-        <translation type="unfinished"></translation>
+        <translation>(texte pas encore chargé)</translation>
     </message>
     <message>
         <source>第 %1 页%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1%2</translation>
     </message>
 </context>
 <context>
     <name>dovrix::TextLayoutStore</name>
     <message>
         <source>存在无法映射的字符（可能缺少 ToUnicode 表）</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains caractères ne peuvent pas être convertis (la table ToUnicode manque peut-être)</translation>
     </message>
     <message>
         <source>词间距为几何推断，文本可能被拆碎</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacement des mots déduit de la géométrie ; le texte peut être fragmenté</translation>
     </message>
     <message>
         <source>页眉/页脚区域</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone d&apos;en-tête/pied de page</translation>
     </message>
 </context>
 </TS>
