@@ -5,159 +5,163 @@
     <name>QObject</name>
     <message>
         <source>文档数据尚未就绪。</source>
-        <translation type="unfinished"></translation>
+        <translation>بيانات المستند غير جاهزة بعد.</translation>
     </message>
     <message>
         <source>文件不存在或无法访问。</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف غير موجود أو يتعذر الوصول إليه.</translation>
     </message>
     <message>
         <source>文件可能已损坏或不是有效的 PDF。</source>
-        <translation type="unfinished"></translation>
+        <translation>قد يكون الملف تالفًا أو ليس ملف PDF صالحًا.</translation>
     </message>
     <message>
         <source>文档已加密。</source>
-        <translation type="unfinished"></translation>
+        <translation>المستند مشفّر.</translation>
     </message>
     <message>
         <source>暂不支持该 PDF 加密方式。</source>
-        <translation type="unfinished"></translation>
+        <translation>طريقة تشفير PDF هذه غير مدعومة حاليًا.</translation>
     </message>
     <message>
         <source>打开文档时出现问题。</source>
-        <translation type="unfinished"></translation>
+        <translation>حدثت مشكلة أثناء فتح المستند.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotatedPdfExporter</name>
     <message>
         <source>第 %1 页渲染失败，导出已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر عرض الصفحة %1، وأُلغي التصدير.</translation>
     </message>
     <message>
         <source>无法创建输出文件：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إنشاء ملف الإخراج: %1</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotationCard</name>
     <message>
         <source>⚓ 文本锚定，重排后可重定位</source>
-        <translation type="unfinished"></translation>
+        <translation>⚓ مرتبط بالنص، ويمكن إعادة تحديد موضعه بعد إعادة التدفق</translation>
     </message>
     <message>
         <source>▦ 矩形兜底：重排后位置可能漂移</source>
-        <translation type="unfinished"></translation>
+        <translation>▦ مرتبط بمستطيل: قد ينزاح الموضع بعد إعادة التدفق</translation>
     </message>
     <message>
         <source>高亮</source>
-        <translation type="unfinished"></translation>
+        <translation>تمييز</translation>
     </message>
     <message>
         <source>下划线</source>
-        <translation type="unfinished"></translation>
+        <translation>تسطير</translation>
     </message>
     <message>
         <source>删除线</source>
-        <translation type="unfinished"></translation>
+        <translation>شطب</translation>
     </message>
     <message>
         <source>便签</source>
-        <translation type="unfinished"></translation>
+        <translation>ملاحظة</translation>
     </message>
     <message>
         <source>矩形</source>
-        <translation type="unfinished"></translation>
+        <translation>مستطيل</translation>
     </message>
     <message>
         <source>箭头</source>
-        <translation type="unfinished"></translation>
+        <translation>سهم</translation>
     </message>
     <message>
         <source>完成</source>
-        <translation type="unfinished"></translation>
+        <translation>تم</translation>
     </message>
     <message>
         <source>删除批注</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف التعليق</translation>
     </message>
     <message>
         <source>便签内容（可选，其他类型也可备注）</source>
-        <translation type="unfinished"></translation>
+        <translation>نص الملاحظة (اختياري، ويمكن إضافته للأنواع الأخرى أيضًا)</translation>
     </message>
     <message>
         <source>确认删除这条批注？</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حذف هذا التعليق؟</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
-        <translation type="unfinished"></translation>
+        <translation>تُحفظ التعليقات في ملف ‎.dovrixmark محلي فقط، ولا تظهر عند فتح الملف المصدر في Adobe أو غيره من القارئات.</translation>
     </message>
     <message>
         <source>第 %1 页</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحة %1</translation>
     </message>
     <message>
         <source>%1 · 第 %2 页 · 颜色 %3%4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 · الصفحة %2 · اللون %3%4</translation>
     </message>
     <message>
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد تعليقات بعد. فعّل وضع التعليقات واسحب فوق النص لإنشاء تعليق.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
     <message>
         <source>文件过大</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف كبير جدًا</translation>
     </message>
     <message>
         <source>批注文件存在但无法读取：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف التعليقات موجود لكن تعذّرت قراءته: %1</translation>
     </message>
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
-        <translation type="unfinished"></translation>
+        <translation>المجلد الحالي غير قابل للكتابة. ستبقى التعليقات في الذاكرة مؤقتًا، فصدّرها قبل الإغلاق.</translation>
     </message>
     <message>
         <source>批注保存失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل حفظ التعليقات: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>مسار التصدير هو نفسه الملف المصدر. أُلغيت العملية التزامًا بقاعدة «عدم الكتابة على الملف المصدر أبدًا».</translation>
     </message>
     <message>
         <source>导出路径与批注文件相同，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>مسار التصدير هو نفسه ملف التعليقات، وأُلغيت العملية.</translation>
     </message>
     <message>
         <source>Dovrix 批注汇总（共 %1 条）
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>ملخص تعليقات Dovrix (المجموع: %1)
+
+</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——
 </source>
-        <translation type="unfinished"></translation>
+        <translation>—— الصفحة %1 ——
+</translation>
     </message>
     <message>
         <source>文本锚定 </source>
-        <translation type="unfinished"></translation>
+        <translation>مرتبط بالنص </translation>
     </message>
     <message>
         <source>(位置 p%1 x%2 y%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>(الموضع p%1 x%2 y%3)</translation>
     </message>
     <message>
         <source>注：批注仅保存在本地 sidecar 文件，用 Adobe 等其他阅读器打开源文件不可见。
 </source>
-        <translation type="unfinished"></translation>
+        <translation>ملاحظة: تُحفظ التعليقات في ملف مرافق (sidecar) محلي فقط، ولا تظهر عند فتح الملف المصدر في Adobe أو غيره من القارئات.
+</translation>
     </message>
 </context>
 <context>
@@ -165,96 +169,100 @@
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
 阅读进度仍会按内容自动记忆。</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي هذا المستند على جدول محتويات مضمّن (فصول/إشارات مرجعية).
+سيظل تقدّم القراءة محفوظًا تلقائيًا.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
-        <translation type="unfinished"></translation>
+        <translation>مستند جديد</translation>
     </message>
 </context>
 <context>
     <name>dovrix::ExportCommands</name>
     <message>
         <source>打印</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>مسار التصدير هو نفسه الملف المصدر. أُلغيت العملية التزامًا بقاعدة «عدم الكتابة على الملف المصدر أبدًا».</translation>
     </message>
     <message>
         <source>导出路径与批注文件相同，已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>مسار التصدير هو نفسه ملف التعليقات، وأُلغيت العملية.</translation>
     </message>
     <message>
         <source>导出完成</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتمل التصدير</translation>
     </message>
     <message>
         <source>已导出到：
 %1
 
 源文件未被修改。</source>
-        <translation type="unfinished"></translation>
+        <translation>تم التصدير إلى:
+%1
+
+لم يُعدَّل الملف المصدر.</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>导出当前页为 PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير الصفحة الحالية بتنسيق PNG</translation>
     </message>
     <message>
         <source>PNG 图片 (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>صور PNG (*.png)</translation>
     </message>
     <message>
         <source>导出失败</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل التصدير</translation>
     </message>
     <message>
         <source>页面渲染失败，请重试。</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر عرض الصفحة، يُرجى المحاولة مرة أخرى.</translation>
     </message>
     <message>
         <source>导出全文文本（阅读顺序）</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير النص الكامل (بترتيب القراءة)</translation>
     </message>
     <message>
         <source>文本文件 (*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات نصية (*.txt)</translation>
     </message>
     <message>
         <source>正在按阅读顺序导出文本…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تصدير النص بترتيب القراءة…</translation>
     </message>
     <message>
         <source>批注汇总</source>
-        <translation type="unfinished"></translation>
+        <translation>ملخص التعليقات</translation>
     </message>
     <message>
         <source>当前文档暂无批注。</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد تعليقات في المستند الحالي.</translation>
     </message>
     <message>
         <source>导出批注汇总</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير ملخص التعليقات</translation>
     </message>
     <message>
         <source>导出含批注的 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير PDF مع التعليقات</translation>
     </message>
     <message>
         <source>PDF 文档 (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>مستندات PDF (*.pdf)</translation>
     </message>
     <message>
         <source>正在导出含批注的 PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تصدير PDF مع التعليقات…</translation>
     </message>
     <message>
         <source>已导出到：
@@ -262,518 +270,528 @@
 
 源文件未被修改。批注已嵌入副本，用 Adobe/WPS/浏览器打开即可看到。
 （副本为逐页渲染的平面化 PDF：外观一致，但文字不可再选中）</source>
-        <translation type="unfinished"></translation>
+        <translation>تم التصدير إلى:
+%1
+
+لم يُعدَّل الملف المصدر. التعليقات مضمّنة في النسخة وتظهر عند فتحها في Adobe/WPS/المتصفح.
+(النسخة ملف PDF مسطّح مُعاد عرضه صفحةً صفحة: المظهر نفسه، لكن لا يمكن تحديد النص بعد الآن)</translation>
     </message>
     <message>
         <source>正在打印…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ الطباعة…</translation>
     </message>
     <message>
         <source>已发送 %1 页到打印机。</source>
-        <translation type="unfinished"></translation>
+        <translation>أُرسلت %1 صفحة إلى الطابعة.</translation>
     </message>
     <message>
         <source>页面渲染失败，打印已中止。</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر عرض صفحة، وأُلغيت الطباعة.</translation>
     </message>
     <message>
         <source>无法启动打印任务。</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر بدء مهمة الطباعة.</translation>
     </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
     <message>
         <source>侧边栏</source>
-        <translation type="unfinished"></translation>
+        <translation>الشريط الجانبي</translation>
     </message>
     <message>
         <source>后退（视图历史）</source>
-        <translation type="unfinished"></translation>
+        <translation>رجوع (سجل العرض)</translation>
     </message>
     <message>
         <source>前进（视图历史）</source>
-        <translation type="unfinished"></translation>
+        <translation>تقدّم (سجل العرض)</translation>
     </message>
     <message>
         <source>打开</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح</translation>
     </message>
     <message>
         <source>打开 PDF（每个文档一个标签页）</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح PDF (علامة تبويب لكل مستند)</translation>
     </message>
     <message>
         <source>打印</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة</translation>
     </message>
     <message>
         <source>打印（Ctrl+P）</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة (Ctrl+P)</translation>
     </message>
     <message>
         <source>导出</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير</translation>
     </message>
     <message>
         <source>导出为新文件（不修改源文件）</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير إلى ملف جديد (دون تعديل الملف المصدر)</translation>
     </message>
     <message>
         <source>当前页为图片（PNG 300 DPI）…</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحة الحالية كصورة (PNG 300 DPI)…</translation>
     </message>
     <message>
         <source>全文文本（TXT，按阅读顺序）…</source>
-        <translation type="unfinished"></translation>
+        <translation>النص الكامل (TXT، بترتيب القراءة)…</translation>
     </message>
     <message>
         <source>批注汇总（TXT）…</source>
-        <translation type="unfinished"></translation>
+        <translation>ملخص التعليقات (TXT)…</translation>
     </message>
     <message>
         <source>含批注的 PDF（副本）…</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF مع التعليقات (نسخة)…</translation>
     </message>
     <message>
         <source>把当前批注嵌入一个新 PDF，Adobe/WPS 可见；源文件保持不变</source>
-        <translation type="unfinished"></translation>
+        <translation>يضمّن التعليقات الحالية في ملف PDF جديد يظهر في Adobe/WPS؛ ويبقى الملف المصدر دون تغيير</translation>
     </message>
     <message>
         <source>批注</source>
-        <translation type="unfinished"></translation>
+        <translation>التعليقات</translation>
     </message>
     <message>
         <source>批注模式（A）：高亮 / 下划线 / 删除线 / 便签 / 矩形 / 箭头</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع التعليقات (A): تمييز / تسطير / شطب / ملاحظة / مستطيل / سهم</translation>
     </message>
     <message>
         <source>旋转90°</source>
-        <translation type="unfinished"></translation>
+        <translation>تدوير 90°</translation>
     </message>
     <message>
         <source>临时旋转 90°（仅本次查看）</source>
-        <translation type="unfinished"></translation>
+        <translation>تدوير مؤقت بمقدار 90° (لهذا العرض فقط)</translation>
     </message>
     <message>
         <source>搜索文档 · Ctrl+F</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث في المستند · Ctrl+F</translation>
     </message>
     <message>
         <source>主题</source>
-        <translation type="unfinished"></translation>
+        <translation>السمة</translation>
     </message>
     <message>
         <source>浅色</source>
-        <translation type="unfinished"></translation>
+        <translation>فاتح</translation>
     </message>
     <message>
         <source>纸感</source>
-        <translation type="unfinished"></translation>
+        <translation>ورقي</translation>
     </message>
     <message>
         <source>深色</source>
-        <translation type="unfinished"></translation>
+        <translation>داكن</translation>
     </message>
     <message>
         <source>午夜</source>
-        <translation type="unfinished"></translation>
+        <translation>منتصف الليل</translation>
     </message>
     <message>
         <source>高对比</source>
-        <translation type="unfinished"></translation>
+        <translation>تباين عالٍ</translation>
     </message>
     <message>
         <source>切换界面语言</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيير لغة الواجهة</translation>
     </message>
     <message>
         <source>主页</source>
-        <translation type="unfinished"></translation>
+        <translation>الموقع</translation>
     </message>
     <message>
         <source>打开 Dovrix 主页</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح موقع Dovrix</translation>
     </message>
     <message>
         <source>打开 PDF 开始阅读。Dovrix 是只读查看器，不会修改源文件。
 支持同时打开多个文档（标签页）。</source>
-        <translation type="unfinished"></translation>
+        <translation>افتح ملف PDF لبدء القراءة. Dovrix عارض للقراءة فقط ولا يعدّل الملف المصدر.
+يمكن فتح عدة مستندات في الوقت نفسه (في علامات تبويب).</translation>
     </message>
     <message>
         <source>打开 PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح PDF…</translation>
     </message>
     <message>
         <source>最近文件</source>
-        <translation type="unfinished"></translation>
+        <translation>الملفات الأخيرة</translation>
     </message>
     <message>
         <source>清空最近记录</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح القائمة الأخيرة</translation>
     </message>
     <message>
         <source>源文件已被外部修改。重新载入将显示最新内容。</source>
-        <translation type="unfinished"></translation>
+        <translation>عُدِّل الملف المصدر من خارج البرنامج. أعد التحميل لعرض أحدث محتوى.</translation>
     </message>
     <message>
         <source>重新载入</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة التحميل</translation>
     </message>
     <message>
         <source>忽略</source>
-        <translation type="unfinished"></translation>
+        <translation>تجاهل</translation>
     </message>
     <message>
         <source>打开文档后，此处显示
 目录 · 缩略图 · 搜索 · 批注</source>
-        <translation type="unfinished"></translation>
+        <translation>بعد فتح مستند، يظهر هنا
+المحتويات · الصور المصغرة · البحث · التعليقات</translation>
     </message>
     <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
-        <translation type="unfinished"></translation>
+        <translation>Dovrix — قارئ بسرعة البرق</translation>
     </message>
     <message>
         <source>缩小</source>
-        <translation type="unfinished"></translation>
+        <translation>تصغير</translation>
     </message>
     <message>
         <source>放大</source>
-        <translation type="unfinished"></translation>
+        <translation>تكبير</translation>
     </message>
     <message>
         <source>适应宽度</source>
-        <translation type="unfinished"></translation>
+        <translation>ملاءمة العرض</translation>
     </message>
     <message>
         <source>切换单页 / 连续滚动</source>
-        <translation type="unfinished"></translation>
+        <translation>التبديل بين صفحة واحدة / تمرير متواصل</translation>
     </message>
     <message>
         <source>&amp;打开…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;فتح…</translation>
     </message>
     <message>
         <source>关闭文档</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق المستند</translation>
     </message>
     <message>
         <source>下一个标签页</source>
-        <translation type="unfinished"></translation>
+        <translation>علامة التبويب التالية</translation>
     </message>
     <message>
         <source>&amp;打印…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;طباعة…</translation>
     </message>
     <message>
         <source>私密模式</source>
-        <translation type="unfinished"></translation>
+        <translation>الوضع الخاص</translation>
     </message>
     <message>
         <source>下一个搜索结果</source>
-        <translation type="unfinished"></translation>
+        <translation>نتيجة البحث التالية</translation>
     </message>
     <message>
         <source>上一个搜索结果</source>
-        <translation type="unfinished"></translation>
+        <translation>نتيجة البحث السابقة</translation>
     </message>
     <message>
         <source>复制所选文本</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ النص المحدد</translation>
     </message>
     <message>
         <source>单页模式</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع الصفحة الواحدة</translation>
     </message>
     <message>
         <source>临时旋转 90°</source>
-        <translation type="unfinished"></translation>
+        <translation>تدوير مؤقت بمقدار 90°</translation>
     </message>
     <message>
         <source>适应页面</source>
-        <translation type="unfinished"></translation>
+        <translation>ملاءمة الصفحة</translation>
     </message>
     <message>
         <source>实际大小（100%）</source>
-        <translation type="unfinished"></translation>
+        <translation>الحجم الفعلي (100%)</translation>
     </message>
     <message>
         <source>批注模式</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع التعليقات</translation>
     </message>
     <message>
         <source>打开 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح PDF</translation>
     </message>
     <message>
         <source>PDF 文档 (*.pdf);;所有文件 (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>مستندات PDF (*.pdf);;كل الملفات (*)</translation>
     </message>
     <message>
         <source>打开失败</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الفتح</translation>
     </message>
     <message>
         <source>文件不存在或无法访问。</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف غير موجود أو يتعذر الوصول إليه.</translation>
     </message>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع التعليقات مفعّل: اسحب فوق النص أو ارسم إطارًا لإنشاء تعليق، وانقر على تعليق موجود لتحريره؛ H تمييز · N ملاحظة · Esc خروج</translation>
     </message>
     <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
-        <translation type="unfinished"></translation>
+        <translation>● التعليقات لا تطابق محتوى المستند الحالي، وقد تنزاح المرتبطة بمستطيلات</translation>
     </message>
     <message>
         <source>缩略图</source>
-        <translation type="unfinished"></translation>
+        <translation>الصور المصغرة</translation>
     </message>
     <message>
         <source>目录</source>
-        <translation type="unfinished"></translation>
+        <translation>المحتويات</translation>
     </message>
     <message>
         <source>搜索</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث</translation>
     </message>
     <message>
         <source>文档</source>
-        <translation type="unfinished"></translation>
+        <translation>المستند</translation>
     </message>
     <message>
         <source>正在打开文档…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ فتح المستند…</translation>
     </message>
     <message>
         <source>口令不正确，请重试</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة المرور غير صحيحة، حاول مرة أخرى</translation>
     </message>
     <message>
         <source>该文档已加密</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا المستند مشفّر</translation>
     </message>
     <message>
         <source>请输入打开口令（Dovrix 不支持破解或移除权限）：</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل كلمة مرور الفتح (لا يدعم Dovrix كسر الحماية أو إزالة الأذونات):</translation>
     </message>
     <message>
         <source>● 源文件已被外部修改</source>
-        <translation type="unfinished"></translation>
+        <translation>● عُدِّل الملف المصدر من الخارج</translation>
     </message>
     <message>
         <source>● 只读：源文件哈希未变</source>
-        <translation type="unfinished"></translation>
+        <translation>● للقراءة فقط: بصمة الملف المصدر لم تتغير</translation>
     </message>
     <message>
         <source>SHA-256：%1
 Dovrix 不会修改源文件。</source>
-        <translation type="unfinished"></translation>
+        <translation>SHA-256: %1
+لا يعدّل Dovrix الملف المصدر.</translation>
     </message>
     <message>
         <source>批注已保存</source>
-        <translation type="unfinished"></translation>
+        <translation>حُفظت التعليقات</translation>
     </message>
     <message>
         <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
 用 Adobe 等其他阅读器打开源文件不可见。
 
 Dovrix 始终不修改源 PDF。</source>
-        <translation type="unfinished"></translation>
+        <translation>تُحفظ التعليقات في ملف مرافق (sidecar) محلي (‎.dovrixmark)،
+ولا تظهر عند فتح الملف المصدر في Adobe أو غيره من القارئات.
+
+لا يعدّل Dovrix ملف PDF المصدر أبدًا.</translation>
     </message>
     <message>
         <source>缩放 %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>التكبير %1%</translation>
     </message>
     <message>
         <source>原始</source>
-        <translation type="unfinished"></translation>
+        <translation>الأصلي</translation>
     </message>
     <message>
         <source>连续</source>
-        <translation type="unfinished"></translation>
+        <translation>متواصل</translation>
     </message>
     <message>
         <source>单页</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحة واحدة</translation>
     </message>
     <message>
         <source>已复制 %1 个字符</source>
-        <translation type="unfinished"></translation>
+        <translation>نُسخ %1 من الأحرف</translation>
     </message>
     <message>
         <source>● 私密模式：开</source>
-        <translation type="unfinished"></translation>
+        <translation>● الوضع الخاص: مفعّل</translation>
     </message>
     <message>
         <source>私密模式：关</source>
-        <translation type="unfinished"></translation>
+        <translation>الوضع الخاص: معطّل</translation>
     </message>
     <message>
         <source>私密模式：不写入最近文件与缩略图缓存</source>
-        <translation type="unfinished"></translation>
+        <translation>الوضع الخاص: لا تُسجَّل الملفات الأخيرة ولا ذاكرة الصور المصغرة المؤقتة</translation>
     </message>
     <message>
         <source>第 %1 页 OCR 失败：%2</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل OCR للصفحة %1: %2</translation>
     </message>
     <message>
         <source>OCR 不可用</source>
-        <translation type="unfinished"></translation>
+        <translation>OCR غير متاح</translation>
     </message>
     <message>
         <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ تنفيذ OCR دون اتصال (نحو 1-2 ثانية لكل صفحة)…</translation>
     </message>
     <message>
         <source>取消</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>OCR 已取消</source>
-        <translation type="unfinished"></translation>
+        <translation>أُلغي OCR</translation>
     </message>
     <message>
         <source>OCR 完成：%1 页</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتمل OCR: %1 صفحة</translation>
     </message>
     <message>
         <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتمل OCR للصفحة %1: تم التعرّف على %2 سطر من النص</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
-        <translation type="unfinished"></translation>
+        <translation>—— الصفحة %1 ——</translation>
     </message>
     <message>
         <source>（本页为扫描图像，无文本层）</source>
-        <translation type="unfinished"></translation>
+        <translation>(هذه الصفحة صورة ممسوحة ضوئيًا بلا طبقة نص)</translation>
     </message>
     <message>
         <source>（本页部分文本可能不可靠）</source>
-        <translation type="unfinished"></translation>
+        <translation>(قد يكون بعض النص في هذه الصفحة غير موثوق)</translation>
     </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
     <message>
         <source>页面渲染失败</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر عرض الصفحة</translation>
     </message>
     <message>
         <source>OCR 引擎初始化失败</source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت تهيئة محرك OCR</translation>
     </message>
     <message>
         <source>OCR 引擎不可用</source>
-        <translation type="unfinished"></translation>
+        <translation>محرك OCR غير متاح</translation>
     </message>
 </context>
 <context>
     <name>dovrix::OcrEngine</name>
     <message>
         <source>OCR 初始化失败：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت تهيئة OCR: %1</translation>
     </message>
     <message>
         <source>未找到检测模型：%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على نموذج الكشف: %1 (%2)</translation>
     </message>
     <message>
         <source>未找到识别模型：%1（%2）</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على نموذج التعرّف: %1 (%2)</translation>
     </message>
     <message>
         <source>识别模型缺少内嵌词典（character 元数据）。</source>
-        <translation type="unfinished"></translation>
+        <translation>نموذج التعرّف يفتقد القاموس المضمّن (بيانات character الوصفية).</translation>
     </message>
 </context>
 <context>
     <name>dovrix::OcrRuntime</name>
     <message>
         <source>onnxruntime.dll 缺少 OrtGetApiBase 导出。</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يصدّر onnxruntime.dll الدالة OrtGetApiBase.</translation>
     </message>
     <message>
         <source>onnxruntime API 版本不匹配（需要 OrtApi v%1）。</source>
-        <translation type="unfinished"></translation>
+        <translation>إصدار واجهة onnxruntime غير متوافق (يلزم OrtApi v%1).</translation>
     </message>
     <message>
         <source>无法加载 onnxruntime.dll，OCR 不可用。已尝试：%1</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تحميل onnxruntime.dll، وOCR غير متاح. المسارات المجرّبة: %1</translation>
     </message>
 </context>
 <context>
     <name>dovrix::PdfViewport</name>
     <message>
         <source>临时旋转 %1°（仅本次查看）</source>
-        <translation type="unfinished"></translation>
+        <translation>مُدار مؤقتًا بمقدار %1° (لهذا العرض فقط)</translation>
     </message>
 </context>
 <context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على نتائج. إذا كان المستند صورة ممسوحة ضوئيًا (بلا طبقة نص)، فيمكن البحث والنسخ بعد OCR.</translation>
     </message>
     <message>
         <source>OCR 此文档…</source>
-        <translation type="unfinished"></translation>
+        <translation>تنفيذ OCR لهذا المستند…</translation>
     </message>
     <message>
         <source>输入关键字开始搜索（Ctrl+F）</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب كلمة للبحث (Ctrl+F)</translation>
     </message>
     <message>
         <source>“%1”：共 %2 处命中</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: %2 نتيجة</translation>
     </message>
     <message>
         <source>“%1”无命中</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: لا نتائج</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ البحث عن «%1»…</translation>
     </message>
     <message>
         <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ البحث عن «%1»… الصفحة %2 / %3، النتائج حتى الآن: %4</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: لا نتائج.</translation>
     </message>
     <message>
         <source>第 %1 页</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحة %1</translation>
     </message>
     <message>
         <source>(OCR 文本)</source>
-        <translation type="unfinished"></translation>
+        <translation>(نص OCR)</translation>
     </message>
     <message>
         <source>(文本尚未加载)</source>
-        <translation type="unfinished"></translation>
+        <translation>(لم يُحمَّل النص بعد)</translation>
     </message>
     <message>
         <source>第 %1 页%2</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحة %1%2</translation>
     </message>
 </context>
 <context>
     <name>dovrix::TextLayoutStore</name>
     <message>
         <source>存在无法映射的字符（可能缺少 ToUnicode 表）</source>
-        <translation type="unfinished"></translation>
+        <translation>توجد أحرف يتعذّر تعيينها (ربما يفتقد جدول ToUnicode)</translation>
     </message>
     <message>
         <source>词间距为几何推断，文本可能被拆碎</source>
-        <translation type="unfinished"></translation>
+        <translation>المسافات بين الكلمات مستنتجة من الهندسة، وقد يكون النص مجزّأً</translation>
     </message>
     <message>
         <source>页眉/页脚区域</source>
-        <translation type="unfinished"></translation>
+        <translation>منطقة الرأس/التذييل</translation>
     </message>
 </context>
 </TS>
