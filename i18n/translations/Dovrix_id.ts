@@ -481,7 +481,7 @@ daftar isi · gambar mini · pencarian · anotasi</translation>
     </message>
     <message>
         <source>私密模式</source>
-        <translation>Mode privat</translation>
+        <translation>Mode pribadi</translation>
     </message>
     <message>
         <source>下一个搜索结果</source>
@@ -549,7 +549,7 @@ daftar isi · gambar mini · pencarian · anotasi</translation>
     </message>
     <message>
         <source>搜索</source>
-        <translation>Cari</translation>
+        <translation>Pencarian</translation>
     </message>
     <message>
         <source>文档</source>
@@ -621,15 +621,15 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
     </message>
     <message>
         <source>● 私密模式：开</source>
-        <translation>● Mode privat: aktif</translation>
+        <translation>● Mode pribadi: aktif</translation>
     </message>
     <message>
         <source>私密模式：关</source>
-        <translation>Mode privat: nonaktif</translation>
+        <translation>Mode pribadi: nonaktif</translation>
     </message>
     <message>
         <source>私密模式：不写入最近文件与缩略图缓存</source>
-        <translation>Mode privat: tidak menulis ke daftar berkas terbaru dan cache gambar mini</translation>
+        <translation>Mode pribadi: tidak menulis ke daftar berkas terbaru dan cache gambar mini</translation>
     </message>
     <message>
         <source>第 %1 页 OCR 失败：%2</source>

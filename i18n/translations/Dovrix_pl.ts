@@ -305,7 +305,7 @@ Plik źródłowy nie został zmieniony. Adnotacje osadzono w kopii; są widoczne
     </message>
     <message>
         <source>前进（视图历史）</source>
-        <translation>Dalej (historia widoku)</translation>
+        <translation>Naprzód (historia widoku)</translation>
     </message>
     <message>
         <source>打开</source>
@@ -549,7 +549,7 @@ spis treści · miniatury · wyszukiwanie · adnotacje</translation>
     </message>
     <message>
         <source>搜索</source>
-        <translation>Szukaj</translation>
+        <translation>Wyszukiwanie</translation>
     </message>
     <message>
         <source>文档</source>
@@ -605,7 +605,7 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
     </message>
     <message>
         <source>原始</source>
-        <translation>Oryginalny</translation>
+        <translation>Oryginał</translation>
     </message>
     <message>
         <source>连续</source>

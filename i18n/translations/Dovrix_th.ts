@@ -449,11 +449,11 @@
     </message>
     <message>
         <source>缩小</source>
-        <translation>ย่อ</translation>
+        <translation>ซูมออก</translation>
     </message>
     <message>
         <source>放大</source>
-        <translation>ขยาย</translation>
+        <translation>ซูมเข้า</translation>
     </message>
     <message>
         <source>适应宽度</source>

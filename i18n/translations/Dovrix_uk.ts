@@ -509,7 +509,7 @@
     </message>
     <message>
         <source>实际大小（100%）</source>
-        <translation>Справжній розмір (100%)</translation>
+        <translation>Фактичний розмір (100%)</translation>
     </message>
     <message>
         <source>批注模式</source>

@@ -373,7 +373,7 @@ Tệp gốc không bị thay đổi. Chú thích đã được nhúng vào bản
     </message>
     <message>
         <source>主题</source>
-        <translation>Giao diện</translation>
+        <translation>Chủ đề</translation>
     </message>
     <message>
         <source>浅色</source>

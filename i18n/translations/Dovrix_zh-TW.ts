@@ -301,11 +301,11 @@
     </message>
     <message>
         <source>后退（视图历史）</source>
-        <translation>上一步（檢視記錄）</translation>
+        <translation>返回（檢視記錄）</translation>
     </message>
     <message>
         <source>前进（视图历史）</source>
-        <translation>下一步（檢視記錄）</translation>
+        <translation>前進（檢視記錄）</translation>
     </message>
     <message>
         <source>打开</source>
