@@ -214,7 +214,7 @@ Berkas sumber tidak diubah.</translation>
     </message>
     <message>
         <source>导出当前页为 PNG</source>
-        <translation>Ekspor halaman ini ke PNG</translation>
+        <translation>Ekspor halaman saat ini ke PNG</translation>
     </message>
     <message>
         <source>PNG 图片 (*.png)</source>
@@ -333,7 +333,7 @@ Berkas sumber tidak diubah. Anotasi telah disematkan ke salinan dan terlihat di 
     </message>
     <message>
         <source>当前页为图片（PNG 300 DPI）…</source>
-        <translation>Halaman ini sebagai gambar (PNG 300 DPI)…</translation>
+        <translation>Halaman saat ini sebagai gambar (PNG 300 DPI)…</translation>
     </message>
     <message>
         <source>全文文本（TXT，按阅读顺序）…</source>

@@ -641,7 +641,7 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
     </message>
     <message>
         <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Офлайн-OCR (близько 1-2 с на сторінку)…</translation>
+        <translation>Виконується офлайн-OCR (близько 1-2 с на сторінку)…</translation>
     </message>
     <message>
         <source>取消</source>
