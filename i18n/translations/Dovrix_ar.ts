@@ -282,7 +282,7 @@
     </message>
     <message>
         <source>已发送 %1 页到打印机。</source>
-        <translation>أُرسلت %1 صفحة إلى الطابعة.</translation>
+        <translation>عدد الصفحات المرسلة إلى الطابعة: %1.</translation>
     </message>
     <message>
         <source>页面渲染失败，打印已中止。</source>
@@ -617,7 +617,7 @@ Dovrix 始终不修改源 PDF。</source>
     </message>
     <message>
         <source>已复制 %1 个字符</source>
-        <translation>نُسخ %1 من الأحرف</translation>
+        <translation>عدد الأحرف المنسوخة: %1</translation>
     </message>
     <message>
         <source>● 私密模式：开</source>
@@ -653,11 +653,11 @@ Dovrix 始终不修改源 PDF。</source>
     </message>
     <message>
         <source>OCR 完成：%1 页</source>
-        <translation>اكتمل OCR: %1 صفحة</translation>
+        <translation>اكتمل OCR، عدد الصفحات: %1</translation>
     </message>
     <message>
         <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>اكتمل OCR للصفحة %1: تم التعرّف على %2 سطر من النص</translation>
+        <translation>اكتمل OCR للصفحة %1، عدد الأسطر المتعرَّف عليها: %2</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -744,7 +744,7 @@ Dovrix 始终不修改源 PDF。</source>
     </message>
     <message>
         <source>“%1”：共 %2 处命中</source>
-        <translation>«%1»: %2 نتيجة</translation>
+        <translation>«%1»: عدد النتائج %2</translation>
     </message>
     <message>
         <source>“%1”无命中</source>

@@ -549,7 +549,7 @@ sommario · miniature · ricerca · annotazioni</translation>
     </message>
     <message>
         <source>搜索</source>
-        <translation>Cerca</translation>
+        <translation>Ricerca</translation>
     </message>
     <message>
         <source>文档</source>
@@ -653,7 +653,7 @@ Dovrix non modifica mai il PDF di origine.</translation>
     </message>
     <message>
         <source>OCR 完成：%1 页</source>
-        <translation>OCR completato: %1 pagine</translation>
+        <translation>OCR completato, pagine: %1</translation>
     </message>
     <message>
         <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
@@ -744,7 +744,7 @@ Dovrix non modifica mai il PDF di origine.</translation>
     </message>
     <message>
         <source>“%1”：共 %2 处命中</source>
-        <translation>«%1»: %2 risultati</translation>
+        <translation>Risultati per «%1»: %2</translation>
     </message>
     <message>
         <source>“%1”无命中</source>
@@ -756,7 +756,7 @@ Dovrix non modifica mai il PDF di origine.</translation>
     </message>
     <message>
         <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Ricerca di «%1»… pagina %2 / %3, finora %4 risultati</translation>
+        <translation>Ricerca di «%1»… pagina %2 / %3, risultati finora: %4</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>

@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>完成</source>
-        <translation>Gereed</translation>
+        <translation>Klaar</translation>
     </message>
     <message>
         <source>删除批注</source>
@@ -423,7 +423,7 @@ U kunt meerdere documenten tegelijk openen (in tabbladen).</translation>
     </message>
     <message>
         <source>清空最近记录</source>
-        <translation>Recente lijst wissen</translation>
+        <translation>Recente bestanden wissen</translation>
     </message>
     <message>
         <source>源文件已被外部修改。重新载入将显示最新内容。</source>
@@ -457,7 +457,7 @@ inhoud · miniaturen · zoeken · annotaties</translation>
     </message>
     <message>
         <source>适应宽度</source>
-        <translation>Passend in breedte</translation>
+        <translation>Aan breedte aanpassen</translation>
     </message>
     <message>
         <source>切换单页 / 连续滚动</source>
@@ -505,7 +505,7 @@ inhoud · miniaturen · zoeken · annotaties</translation>
     </message>
     <message>
         <source>适应页面</source>
-        <translation>Passend op pagina</translation>
+        <translation>Aan pagina aanpassen</translation>
     </message>
     <message>
         <source>实际大小（100%）</source>
@@ -736,7 +736,7 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     </message>
     <message>
         <source>OCR 此文档…</source>
-        <translation>OCR op dit document…</translation>
+        <translation>OCR uitvoeren op dit document…</translation>
     </message>
     <message>
         <source>输入关键字开始搜索（Ctrl+F）</source>

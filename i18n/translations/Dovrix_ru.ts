@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>文件可能已损坏或不是有效的 PDF。</source>
-        <translation>Файл повреждён или не является корректным PDF.</translation>
+        <translation>Возможно, файл повреждён или не является корректным PDF.</translation>
     </message>
     <message>
         <source>文档已加密。</source>
@@ -423,7 +423,7 @@
     </message>
     <message>
         <source>清空最近记录</source>
-        <translation>Очистить список</translation>
+        <translation>Очистить недавние</translation>
     </message>
     <message>
         <source>源文件已被外部修改。重新载入将显示最新内容。</source>
@@ -605,7 +605,7 @@ Dovrix никогда не изменяет исходный PDF.</translation>
     </message>
     <message>
         <source>原始</source>
-        <translation>Исходный</translation>
+        <translation>Исходный размер</translation>
     </message>
     <message>
         <source>连续</source>

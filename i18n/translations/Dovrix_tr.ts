@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
-        <translation>Henüz açıklama yok. Açıklama modunu açıp metni sürükleyerek seçin.</translation>
+        <translation>Henüz açıklama yok. Oluşturmak için açıklama modunu açıp metni sürükleyerek seçin.</translation>
     </message>
 </context>
 <context>
@@ -129,7 +129,7 @@
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>Dışa aktarma yolu kaynak dosyayla aynı. «Kaynak dosyaya asla yazılmaz» kuralı gereği durduruldu.</translation>
+        <translation>Dışa aktarma yolu kaynak dosyayla aynı. “Kaynak dosyaya asla yazılmaz” kuralı gereği durduruldu.</translation>
     </message>
     <message>
         <source>导出路径与批注文件相同，已中止。</source>
@@ -188,7 +188,7 @@ Okuma konumu yine de otomatik olarak hatırlanır.</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>Dışa aktarma yolu kaynak dosyayla aynı. «Kaynak dosyaya asla yazılmaz» kuralı gereği durduruldu.</translation>
+        <translation>Dışa aktarma yolu kaynak dosyayla aynı. “Kaynak dosyaya asla yazılmaz” kuralı gereği durduruldu.</translation>
     </message>
     <message>
         <source>导出路径与批注文件相同，已中止。</source>
@@ -329,7 +329,7 @@ Kaynak dosya değiştirilmedi. Açıklamalar kopyaya gömüldü; Adobe/WPS/taray
     </message>
     <message>
         <source>导出为新文件（不修改源文件）</source>
-        <translation>Yeni dosyaya aktar (kaynak dosya değişmez)</translation>
+        <translation>Yeni dosyaya dışa aktar (kaynak dosya değişmez)</translation>
     </message>
     <message>
         <source>当前页为图片（PNG 300 DPI）…</source>
