@@ -86,7 +86,7 @@ void TestExports::initTestCase()
 
 void TestExports::init()
 {
-    QSettings().clear();
+    test::resetSettingsToSourceLanguage();
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
     nextSavePath.clear();

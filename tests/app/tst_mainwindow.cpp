@@ -71,7 +71,7 @@ void TestMainWindow::initTestCase()
 
 void TestMainWindow::init()
 {
-    QSettings().clear();
+    test::resetSettingsToSourceLanguage();
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
 }

@@ -87,7 +87,7 @@ void TestWindowCommands::initTestCase()
 
 void TestWindowCommands::init()
 {
-    QSettings().clear();
+    test::resetSettingsToSourceLanguage();
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
 }

@@ -140,7 +140,7 @@ void TestOcrController::initTestCase()
 
 void TestOcrController::init()
 {
-    QSettings().clear();
+    test::resetSettingsToSourceLanguage();
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
 }

@@ -22,6 +22,15 @@ inline void isolateSettings(const QString& dir)
     QCoreApplication::setApplicationName(QStringLiteral("Dovrix"));
 }
 
+// Empties the isolated settings and keeps the interface in its source language, so that window
+// tests can compare the program's own texts whatever catalogues are compiled in.
+inline void resetSettingsToSourceLanguage()
+{
+    QSettings settings;
+    settings.clear();
+    settings.setValue(QStringLiteral("prefs/language"), QStringLiteral("zh-CN"));
+}
+
 // Acts on the next modal dialog of type T from inside its own event loop: a zero-interval timer
 // looks for it on every turn of the loop, so a test never blocks and never sleeps.
 template <typename T> class ModalDriver
