@@ -395,6 +395,10 @@ void MainWindow::buildCentral()
     sideTabs->setMinimumWidth(220);
     sideTabs->setMaximumWidth(560);
     sideTabs->tabBar()->setObjectName(QStringLiteral("sideTabBar"));
+    // Four tabs share the side area's width in every language: long names are shortened with an
+    // ellipsis (their tooltip shows them whole) instead of pushing the last tab out of sight.
+    sideTabs->tabBar()->setUsesScrollButtons(false);
+    sideTabs->tabBar()->setElideMode(Qt::ElideRight);
     sidePlaceholder = new QLabel;
     sidePlaceholder->setAlignment(Qt::AlignCenter);
     sideTabs->addTab(sidePlaceholder, QString());
@@ -933,6 +937,8 @@ void MainWindow::rebuildSideTabs()
         sideTabs->addTab(currentSession->bookmarkPanel(), tr("目录"));
         sideTabs->addTab(currentSession->searchPanel(), tr("搜索"));
         sideTabs->addTab(currentSession->annotationPanel(), tr("批注"));
+        for (int i = 0; i < sideTabs->count(); ++i)
+            sideTabs->setTabToolTip(i, sideTabs->tabText(i));
         sideTabs->setCurrentIndex(std::clamp(currentSession->sideTabIndex(), 0, 3));
     } else {
         sideTabs->addTab(sidePlaceholder, tr("文档"));
