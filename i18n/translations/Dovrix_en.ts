@@ -653,11 +653,11 @@ Dovrix never modifies the source PDF.</translation>
     </message>
     <message>
         <source>OCR 完成：%1 页</source>
-        <translation>OCR finished: %1 pages</translation>
+        <translation>OCR finished: %1 page(s)</translation>
     </message>
     <message>
         <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>OCR of page %1 finished: %2 lines of text recognized</translation>
+        <translation>OCR of page %1 finished: %2 line(s) of text recognized</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
