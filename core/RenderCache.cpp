@@ -95,9 +95,9 @@ quint64 RenderCache::keyHash(const Key& key)
     return hash;
 }
 
-size_t qHash(const RenderCache::Key& key, size_t seed) noexcept
+size_t qHash(const RenderCache::Key& key, size_t hashSeed) noexcept
 {
-    return size_t(RenderCache::keyHash(key)) ^ seed;
+    return size_t(RenderCache::keyHash(key)) ^ hashSeed;
 }
 
 RenderCache::RenderCache(PdfWorker* worker, qint64 byteBudget, int priority, QObject* parent)

@@ -110,7 +110,7 @@ private:
     qint64 bytes = 0;
 };
 
-size_t qHash(const RenderCache::Key& key, size_t seed = 0) noexcept;
+size_t qHash(const RenderCache::Key& key, size_t hashSeed = 0) noexcept;
 
 } // namespace dovrix
 

@@ -196,16 +196,16 @@ OcrPageText OcrPageText::fromLines(const QList<OcrLine>& lines)
     return result;
 }
 
-size_t qHash(const TextLayoutStore::HitKey& key, size_t seed) noexcept
+size_t qHash(const TextLayoutStore::HitKey& key, size_t hashSeed) noexcept
 {
     const quint32 mixed =
         quint32(key.page) * 1000003u + quint32(key.start) * 31u + quint32(key.length);
-    return ::qHash(mixed, seed);
+    return ::qHash(mixed, hashSeed);
 }
 
-size_t qHash(const TextLayoutStore::DeferredKey& key, size_t seed) noexcept
+size_t qHash(const TextLayoutStore::DeferredKey& key, size_t hashSeed) noexcept
 {
-    return ::qHashMulti(seed, int(key.kind), key.page, key.priority);
+    return ::qHashMulti(hashSeed, int(key.kind), key.page, key.priority);
 }
 
 void TextLayoutStore::requestPageText(int page, int priority)

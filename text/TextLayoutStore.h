@@ -184,7 +184,7 @@ private:
     QSet<DeferredKey> armed; // deferred requests waiting for their page's text
 };
 
-size_t qHash(const TextLayoutStore::HitKey& key, size_t seed = 0) noexcept;
-size_t qHash(const TextLayoutStore::DeferredKey& key, size_t seed = 0) noexcept;
+size_t qHash(const TextLayoutStore::HitKey& key, size_t hashSeed = 0) noexcept;
+size_t qHash(const TextLayoutStore::DeferredKey& key, size_t hashSeed = 0) noexcept;
 
 } // namespace dovrix

@@ -143,10 +143,10 @@ bool writeMappedTextPdf(const QString& path, const QList<QStringList>& pages,
     return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
 }
 
-QStringList fillerLines(int characters, int lineLength, quint32 seed)
+QStringList fillerLines(int characters, int lineLength, quint32 variant)
 {
     static const char* const common[] = {"the", "of", "and", "search", "page", "text"};
-    quint32 state = seed * 2654435761u + 1;
+    quint32 state = variant * 2654435761u + 1;
     auto next = [&state] {
         state = state * 1664525u + 1013904223u;
         return state >> 8;
@@ -179,13 +179,13 @@ QStringList fillerLines(int characters, int lineLength, quint32 seed)
     return lines;
 }
 
-bool writeDensePdf(const QString& path, int pageCount, quint32 seed)
+bool writeDensePdf(const QString& path, int pageCount, quint32 variant)
 {
     QFont font(QStringLiteral("DejaVu Serif"));
     font.setPointSizeF(8);
     const QFontMetricsF metrics(font);
     return writeWithPainter(path, pageCount, font, [&](QPainter& painter, int page) {
-        const QStringList lines = fillerLines(9000, 125, seed + quint32(page));
+        const QStringList lines = fillerLines(9000, 125, variant + quint32(page));
         double y = 36 + metrics.ascent();
         for (const QString& line : lines) {
             if (y > 842 - 36)
@@ -196,13 +196,13 @@ bool writeDensePdf(const QString& path, int pageCount, quint32 seed)
     });
 }
 
-bool writeTwoColumnPdf(const QString& path, int pageCount, quint32 seed)
+bool writeTwoColumnPdf(const QString& path, int pageCount, quint32 variant)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPointSizeF(10);
     const QFontMetricsF metrics(font);
     return writeWithPainter(path, pageCount, font, [&](QPainter& painter, int page) {
-        const QStringList lines = fillerLines(7000, 44, seed + quint32(page));
+        const QStringList lines = fillerLines(7000, 44, variant + quint32(page));
         const double top = 48 + metrics.ascent();
         double y = top;
         double x = 36;

@@ -19,13 +19,13 @@ bool writeMappedTextPdf(const QString& path, const QList<QStringList>& pages,
 
 // Deterministic filler prose of about `characters` characters (words of 2 to 11 letters, a few
 // common words such as "the" among them), broken into lines of at most lineLength characters.
-QStringList fillerLines(int characters, int lineLength, quint32 seed = 1);
+QStringList fillerLines(int characters, int lineLength, quint32 variant = 1);
 
 // A dense single-column page per entry: 8 pt proportional font, 36 pt margins, lines as given.
-bool writeDensePdf(const QString& path, int pageCount, quint32 seed = 1);
+bool writeDensePdf(const QString& path, int pageCount, quint32 variant = 1);
 
 // Two columns of 10 pt proportional text per page (each column about 250 pt wide, 24 pt gutter),
 // the left column written first.
-bool writeTwoColumnPdf(const QString& path, int pageCount, quint32 seed = 2);
+bool writeTwoColumnPdf(const QString& path, int pageCount, quint32 variant = 2);
 
 } // namespace dovrix::test
