@@ -192,21 +192,16 @@ void PdfViewport::zoomAt(double zoom, const QPoint& anchorPx)
 void PdfViewport::setFitMode(int mode)
 {
     fit = mode;
-    if (mode != FitNone) {
-        const double z = geo.fitZoom(mode, viewport()->size());
-        if (!sameZoom(z, geo.zoom)) {
-            geo.zoom = z;
-            Q_EMIT zoomChanged(geo.zoom);
-        }
-    }
-    relayout();
-    updateCurrentPage();
-    viewport()->update();
-    startRenderTimer();
+    applyFitMode();
     Q_EMIT fitModeChanged(mode);
 }
 
 void PdfViewport::onRefitTimer()
+{
+    applyFitMode();
+}
+
+void PdfViewport::applyFitMode()
 {
     if (fit != FitNone) {
         const double z = geo.fitZoom(fit, viewport()->size());

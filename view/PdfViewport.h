@@ -150,6 +150,8 @@ private:
     void updateCurrentPage();
     void startRenderTimer();
     void onRefitTimer();
+    // Recomputes the fit zoom (when a fit mode is set), then lays out, repaints and renders.
+    void applyFitMode();
     void ensureLinks(int page);
     void setLinks(quint64 gen, int page, const QList<QPdfLink>& pageLinks);
     QPointF contentPos(const QPointF& viewportPos) const;

@@ -1,13 +1,30 @@
 #include "TextFixtures.h"
 
+#include "core/DocumentController.h"
+
+#include <QDebug>
 #include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSignalSpy>
 
 namespace dovrix::test {
+
+bool openAndWait(DocumentController& controller, const QString& path)
+{
+    QSignalSpy ready(&controller, &DocumentController::documentReady);
+    QSignalSpy status(&controller, &DocumentController::statusChanged);
+    controller.openFile(path);
+    if (ready.isEmpty() && !ready.wait(30000)) {
+        for (const QList<QVariant>& change : status)
+            qWarning() << "status" << change.at(0).toInt() << change.at(1).toString();
+        return false;
+    }
+    return true;
+}
 
 namespace {
 

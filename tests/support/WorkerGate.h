@@ -14,18 +14,23 @@ namespace dovrix::test {
 class WorkerGate
 {
 public:
-    explicit WorkerGate(PdfWorker* worker, int priority = 100)
+    // Blocked: the constructor returns once the worker thread sits inside the gate.
+    // Queued: the gate waits in the queue like any job; call waitUntilEntered() to meet it there.
+    enum class Mode { Blocked, Queued };
+
+    explicit WorkerGate(PdfWorker* worker, int priority = 100, Mode mode = Mode::Blocked)
         : entered(std::make_shared<QSemaphore>()), release(std::make_shared<QSemaphore>())
     {
-        auto in = entered;
-        auto out = release;
-        worker->post(priority, [in, out] {
+        worker->post(priority, [in = entered, out = release] {
             in->release();
             out->acquire();
         });
-        entered->acquire(); // the worker thread now sits inside the gate
+        if (mode == Mode::Blocked)
+            waitUntilEntered();
     }
     ~WorkerGate() { open(); }
+
+    void waitUntilEntered() { entered->acquire(); }
 
     void open()
     {

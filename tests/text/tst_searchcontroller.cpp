@@ -51,14 +51,8 @@ private:
         search.reset();
         store.reset();
         controller = std::make_unique<DocumentController>(worker.get());
-        QSignalSpy ready(controller.get(), &DocumentController::documentReady);
-        QSignalSpy status(controller.get(), &DocumentController::statusChanged);
-        controller->openFile(path);
-        if (ready.isEmpty() && !ready.wait(30000)) {
-            for (const QList<QVariant>& change : status)
-                qWarning() << "status" << change.at(0).toInt() << change.at(1).toString();
+        if (!test::openAndWait(*controller, path))
             return false;
-        }
         makeSearch();
         return true;
     }

@@ -18,35 +18,6 @@ using namespace dovrix;
 
 namespace {
 
-// Holds the worker at a point of its queue: posted like any job, it blocks the worker thread
-// when it starts, until released. Unlike WorkerGate it does not wait for the worker to reach it.
-class QueuedGate
-{
-public:
-    QueuedGate(PdfWorker* worker, int priority)
-        : entered(std::make_shared<QSemaphore>()), release(std::make_shared<QSemaphore>())
-    {
-        worker->post(priority, [in = entered, out = release] {
-            in->release();
-            out->acquire();
-        });
-    }
-    ~QueuedGate() { open(); }
-    void waitUntilEntered() { entered->acquire(); }
-    void open()
-    {
-        if (!opened) {
-            opened = true;
-            release->release();
-        }
-    }
-
-private:
-    std::shared_ptr<QSemaphore> entered;
-    std::shared_ptr<QSemaphore> release;
-    bool opened = false;
-};
-
 QString repeated(const QString& unit, int count)
 {
     QString s;
@@ -81,14 +52,8 @@ private:
     {
         store.reset();
         controller = std::make_unique<DocumentController>(worker.get());
-        QSignalSpy ready(controller.get(), &DocumentController::documentReady);
-        QSignalSpy status(controller.get(), &DocumentController::statusChanged);
-        controller->openFile(path);
-        if (ready.isEmpty() && !ready.wait(30000)) {
-            for (const QList<QVariant>& change : status)
-                qWarning() << "status" << change.at(0).toInt() << change.at(1).toString();
+        if (!test::openAndWait(*controller, path))
             return false;
-        }
         store = std::make_unique<TextLayoutStore>(worker.get(), controller.get());
         return true;
     }
@@ -451,7 +416,7 @@ private Q_SLOTS:
             test::WorkerGate hold(worker.get());
             store->requestCharBoxes(0, 10);
             // Queued behind the first chunk: the second chunk is queued behind this gate.
-            QueuedGate between(worker.get(), 10);
+            test::WorkerGate between(worker.get(), 10, test::WorkerGate::Mode::Queued);
             hold.open();
             between.waitUntilEntered();
             store->clear();
