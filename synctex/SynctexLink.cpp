@@ -1,0 +1,89 @@
+#include "synctex/SynctexLink.h"
+
+#include "core/PdfWorker.h"
+
+#include <QCoreApplication>
+
+#include <functional>
+
+namespace dovrix {
+
+struct SynctexLink::Holder
+{
+    QString pdfPath;
+    int pageCount = 0;
+    std::unique_ptr<SynctexIndex> index; // built by the first query, on the worker
+
+    const SynctexIndex& get()
+    {
+        if (!index)
+            index = std::make_unique<SynctexIndex>(pdfPath, pageCount);
+        return *index;
+    }
+};
+
+SynctexLink::SynctexLink(PdfWorker* worker, QObject* parent) : QObject(parent), worker(worker)
+{
+    qRegisterMetaType<SourcePlace>();
+}
+
+SynctexLink::~SynctexLink() = default;
+
+void SynctexLink::setDocument(const QString& path, int pageCount)
+{
+    pdfPath = path;
+    pages = pageCount;
+    ++generation;
+    // The worker may still hold the previous holder; it dies with the last job that uses it.
+    holder = std::make_shared<Holder>();
+    holder->pdfPath = path;
+    holder->pageCount = pageCount;
+}
+
+template <typename Query> void SynctexLink::post(Query query)
+{
+    if (!holder || pdfPath.isEmpty()) {
+        Q_EMIT unavailable(SynctexState::Missing);
+        return;
+    }
+    const QPointer<SynctexLink> self(this);
+    const quint64 gen = generation;
+    worker->post(Priority, [self, gen, data = holder, query] {
+        const SynctexIndex& index = data->get();
+        const SynctexState state = index.state();
+        auto answer = state == SynctexState::Ready ? query(index) : decltype(query(index))();
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, gen, state, answer] {
+                if (!self || self->generation != gen)
+                    return;
+                if (state != SynctexState::Ready)
+                    Q_EMIT self->unavailable(state);
+                else
+                    answer(*self);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void SynctexLink::requestBoxes(const SourcePlace& place)
+{
+    post([place](const SynctexIndex& index) {
+        return std::function<void(SynctexLink&)>(
+            [place, boxes = index.boxesFor(place)](SynctexLink& link) {
+                Q_EMIT link.boxesReady(place, boxes);
+            });
+    });
+}
+
+void SynctexLink::requestPlace(int page, const QPointF& pointPt)
+{
+    post([page, pointPt](const SynctexIndex& index) {
+        return std::function<void(SynctexLink&)>(
+            [place = index.placeAt(page, pointPt)](SynctexLink& link) {
+                Q_EMIT link.placeReady(place);
+            });
+    });
+}
+
+} // namespace dovrix
