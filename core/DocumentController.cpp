@@ -1,5 +1,6 @@
 #include "core/DocumentController.h"
 
+#include "core/PageLabels.h"
 #include "core/PdfWorker.h"
 
 #include <QCoreApplication>
@@ -186,6 +187,7 @@ void DocumentController::startLoad()
 {
     hash.clear();
     sizes.clear();
+    labels.clear();
     const qint64 generation = ++*loadGeneration;
     setStatus(Loading, {});
 
@@ -372,8 +374,9 @@ void DocumentController::postLoadJob(qint64 generation)
             return;
         }
         const QList<QSizeF> list = readPageSizes(document);
+        const QStringList labels = readPageLabels(document);
         const qint64 ms = clock.elapsed();
-        deliver([self, worker, generation, document, digest, list, ms] {
+        deliver([self, worker, generation, document, digest, list, labels, ms] {
             if (!self || !self->isCurrent(generation)) {
                 releaseOn(worker, document);
                 return;
@@ -386,6 +389,7 @@ void DocumentController::postLoadJob(qint64 generation)
             }
             self->hash = digest;
             self->sizes = list;
+            self->labels = labels;
             self->adopt(document);
         });
     });
@@ -434,7 +438,8 @@ void DocumentController::submitPassword(const QString& password)
             return;
         }
         const QList<QSizeF> list = readPageSizes(document);
-        deliver([self, generation, list] {
+        const QStringList labels = readPageLabels(document);
+        deliver([self, generation, list, labels] {
             if (!self || !self->isCurrent(generation) || !self->doc)
                 return;
             if (list.isEmpty()) {
@@ -444,6 +449,7 @@ void DocumentController::submitPassword(const QString& password)
                 return;
             }
             self->sizes = list;
+            self->labels = labels;
             self->adopt(self->doc);
         });
     });

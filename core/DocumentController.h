@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <memory>
@@ -65,6 +66,8 @@ public:
     QPdfDocument* document() const { return doc; }
     const QList<QSizeF>& pageSizes() const { return sizes; }
     int pageCount() const { return int(sizes.size()); }
+    // The document's own page labels, read with the page sizes (see readPageLabels).
+    const QStringList& pageLabels() const { return labels; }
     PdfWorker* worker() const { return pdfWorker; }
     LoadTimings loadTimings() const { return timings; }
 
@@ -111,6 +114,7 @@ private:
     QString path;
     QString hash;
     QList<QSizeF> sizes;
+    QStringList labels;
     // Shared with every job so that a job whose controller is gone still reads valid memory; the
     // destructor moves it on, which makes every waiting job stale.
     std::shared_ptr<std::atomic<qint64>> loadGeneration;

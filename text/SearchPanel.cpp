@@ -1,6 +1,7 @@
 #include "text/SearchPanel.h"
 
 #include "core/DocumentController.h"
+#include "core/PageLabels.h"
 #include "text/SearchController.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
@@ -168,7 +169,10 @@ void SearchPanel::appendRows()
         const SearchHit& hit = hits.at(i);
         if (hit.page != lastPage) {
             lastPage = hit.page;
-            auto* header = new QListWidgetItem(tr("第 %1 页").arg(hit.page + 1), list);
+            const QStringList labels =
+                documentController ? documentController->pageLabels() : QStringList();
+            auto* header =
+                new QListWidgetItem(tr("第 %1 页").arg(pageShortText(labels, hit.page)), list);
             header->setFont(bold);
             header->setFlags(Qt::ItemIsEnabled);
             header->setBackground(headerBackground);

@@ -1,6 +1,7 @@
 #include "view/ThumbnailPanel.h"
 
 #include "core/DocumentController.h"
+#include "core/PageLabels.h"
 
 #include <QIcon>
 #include <QPixmap>
@@ -78,7 +79,7 @@ void ThumbnailPanel::populate()
     clear();
     rows = controller ? controller->pageCount() : 0;
     for (int i = 0; i < rows; ++i) {
-        auto* item = new QListWidgetItem(QString::number(i + 1));
+        auto* item = new QListWidgetItem(pageShortText(controller->pageLabels(), i));
         item->setTextAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         item->setSizeHint(QSize(RowWidth, RowHeight));
         item->setData(ThumbnailShownRole, false);
