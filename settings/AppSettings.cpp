@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QSettings>
 
+#include <algorithm>
+
 namespace dovrix {
 
 namespace {
@@ -13,6 +15,10 @@ const QString privateModeKey = QStringLiteral("prefs/privateMode");
 const QString recentGroup = QStringLiteral("recent");
 const QString filesKey = QStringLiteral("files");
 const QString progressGroup = QStringLiteral("progress");
+const QString bookmarkGroup = QStringLiteral("bookmarks");
+const QString editorKey = QStringLiteral("prefs/editorCommand");
+const QString speechRateKey = QStringLiteral("speech/rate");
+const QString speechVoiceKey = QStringLiteral("speech/voice");
 
 QStringList withoutEmpty(QStringList list)
 {
@@ -104,6 +110,57 @@ int AppSettings::progressPage(const QString& key) const
     QSettings settings;
     settings.beginGroup(progressGroup);
     return settings.value(key + QLatin1String("/page"), -1).toInt();
+}
+
+QByteArray AppSettings::bookmarks(const QString& key) const
+{
+    if (key.isEmpty())
+        return {};
+    QSettings settings;
+    settings.beginGroup(bookmarkGroup);
+    return settings.value(key).toByteArray();
+}
+
+void AppSettings::saveBookmarks(const QString& key, const QByteArray& encoded)
+{
+    if (key.isEmpty())
+        return;
+    QSettings settings;
+    settings.beginGroup(bookmarkGroup);
+    if (encoded.isEmpty())
+        settings.remove(key);
+    else
+        settings.setValue(key, encoded);
+}
+
+QString AppSettings::editorCommand() const
+{
+    return QSettings().value(editorKey).toString();
+}
+
+void AppSettings::setEditorCommand(const QString& command)
+{
+    QSettings().setValue(editorKey, command.trimmed());
+}
+
+double AppSettings::speechRate() const
+{
+    return std::clamp(QSettings().value(speechRateKey, 0.0).toDouble(), -1.0, 1.0);
+}
+
+void AppSettings::setSpeechRate(double rate)
+{
+    QSettings().setValue(speechRateKey, std::clamp(rate, -1.0, 1.0));
+}
+
+QString AppSettings::speechVoice() const
+{
+    return QSettings().value(speechVoiceKey).toString();
+}
+
+void AppSettings::setSpeechVoice(const QString& name)
+{
+    QSettings().setValue(speechVoiceKey, name);
 }
 
 } // namespace dovrix

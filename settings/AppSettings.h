@@ -44,6 +44,21 @@ public:
     void saveProgress(const QString& key, int page, double zoom);
     // The stored 0-based page, or -1 when nothing is stored (or the key is empty).
     int progressPage(const QString& key) const;
+
+    // The named bookmarks of the document whose contents hash to key, as the bookmark store
+    // encodes them; an empty value removes the entry. Callers skip writes in private mode.
+    QByteArray bookmarks(const QString& key) const;
+    void saveBookmarks(const QString& key, const QByteArray& encoded);
+
+    // The command that opens a TeX source at a line (inverse search), e.g. "editor +%l %f".
+    QString editorCommand() const;
+    void setEditorCommand(const QString& command);
+
+    // Read aloud: rate from -1 (slowest) to 1 (fastest), 0 normal; voice name, empty = default.
+    double speechRate() const;
+    void setSpeechRate(double rate);
+    QString speechVoice() const;
+    void setSpeechVoice(const QString& name);
 };
 
 } // namespace dovrix
