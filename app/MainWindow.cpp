@@ -4,8 +4,11 @@
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "app/ExportCommands.h"
+#include "app/OpenRequests.h"
 #include "app/StartUp.h"
+#include "app/StudyTools.h"
 #include "core/DocumentController.h"
+#include "core/PageLabels.h"
 #include "core/session/DocumentSession.h"
 #include "i18n/LanguageTable.h"
 #include "ocr/OcrController.h"
@@ -85,6 +88,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr), settings(new AppSettings(this))
     setDockNestingEnabled(false);
 
     theme = themeIndexFromId(settings->theme());
+    study = new StudyTools(this);
     buildToolbar();
     buildCentral();
     buildStatusBar();
@@ -263,6 +267,7 @@ void MainWindow::buildToolbar()
     toolbar->addWidget(exportButton);
     toolbar->addWidget(annotationButton);
     toolbar->addWidget(rotateButton);
+    toolbar->addWidget(study->toolsButton());
     toolbar->addSeparator();
     toolbar->addWidget(searchEdit);
     toolbar->addWidget(spacer);
@@ -618,6 +623,7 @@ void MainWindow::wireExports()
 
 void MainWindow::retranslate()
 {
+    study->retranslate();
     auto setTip = [](QWidget* w, const QString& tip) {
         if (!tip.isEmpty())
             w->setToolTip(tip);
@@ -803,8 +809,18 @@ void MainWindow::openFile(const QString& path)
         settings->addRecentFile(info.absoluteFilePath());
 }
 
+void MainWindow::openRequest(const OpenRequest& request)
+{
+    openFile(request.path);
+    const QString canonical = QFileInfo(request.path).canonicalFilePath();
+    if (currentSession && !canonical.isEmpty()
+        && QFileInfo(currentSession->controller()->filePath()).canonicalFilePath() == canonical)
+        study->applyWhenReady(currentSession, request);
+}
+
 void MainWindow::wireSession(DocumentSession* session)
 {
+    study->wireSession(session);
     connect(session, &DocumentSession::statusChanged, this, &MainWindow::onStatusChanged);
     connect(session, &DocumentSession::documentReady, this, &MainWindow::onDocumentReady);
     connect(session, &DocumentSession::passwordRequired, this, &MainWindow::askPassword);
@@ -925,6 +941,7 @@ void MainWindow::setCurrentSession(DocumentSession* session)
     updateActionStates();
     updatePageStatus();
     updateSidebarVisibility();
+    study->setCurrentSession(session);
 }
 
 void MainWindow::rebuildSideTabs()
@@ -1135,6 +1152,7 @@ void MainWindow::showAnnotation(DocumentSession* session, const QString& id)
 
 void MainWindow::updateActionStates()
 {
+    study->updateActionStates();
     const bool ready = controller && controller->status() == Ready;
     closeAction->setEnabled(currentSession != nullptr);
     for (QAction* action :
@@ -1153,9 +1171,10 @@ void MainWindow::updateActionStates()
 
 void MainWindow::updatePageStatus()
 {
-    const int page = pageView ? pageView->currentPage() + 1 : 0;
     const int count = controller ? controller->pageCount() : 0;
-    pageLabel->setText(QStringLiteral("%1 / %2").arg(page).arg(count));
+    pageLabel->setText(
+        count > 0 ? pageDisplayText(controller->pageLabels(), pageView->currentPage(), count)
+                  : QStringLiteral("0 / 0"));
     zoomLabel->setText(tr("缩放 %1%").arg(pageView ? roundedPercent(pageView->zoom()) : 100));
 }
 

@@ -35,7 +35,9 @@ class ReadingProgress;
 class RenderCache;
 class SearchController;
 class SearchPanel;
+class StudyTools;
 class TextLayoutStore;
+struct OpenRequest;
 
 // The program's single top-level window: one document session per tab, the welcome page when no
 // document is open, the side area with the current document's panels, the toolbar, window
@@ -57,6 +59,9 @@ public:
     // Opens path in a new tab, or shows the tab that already has the same file (same canonical
     // path), or warns when the path is not an existing readable file.
     void openFile(const QString& path);
+    // Opens the request's file like openFile, then goes to its page, search or SyncTeX place once
+    // the document is ready.
+    void openRequest(const OpenRequest& request);
     void setCurrentSession(DocumentSession* session);
     void closeSession(DocumentSession* session);
     void updateWindowTitle();
@@ -88,6 +93,8 @@ public:
     int themeIndex() const { return theme; }
     // The export and print commands (their dialogs can be replaced for tests).
     ExportCommands* exportCommands() const { return exports; }
+    // Bookmarks, read aloud and SyncTeX.
+    StudyTools* studyTools() const { return study; }
     // The progress dialog of the running whole-document OCR; null when none runs.
     QProgressDialog* ocrProgressDialog() const;
 
@@ -228,6 +235,7 @@ private:
     int theme = 0;
     QTimer* searchTimer = nullptr;
     ExportCommands* exports = nullptr; // child
+    StudyTools* study = nullptr;       // child
     // The whole-document OCR dialog and the session whose run it shows.
     QPointer<QProgressDialog> ocrProgress;
     QPointer<DocumentSession> ocrProgressSession;

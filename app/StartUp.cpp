@@ -37,6 +37,18 @@ void defineCommandLine(QCommandLineParser& parser)
     parser.addOption(QCommandLineOption(
         QStringList{QStringLiteral("ocr-page")},
         QStringLiteral("文档打开后自动对指定页执行 OCR（调试/CI）。"), QStringLiteral("page")));
+    // These apply to every file named after them (see openRequestsFromArguments).
+    parser.addOption(QCommandLineOption(
+        QStringList{QStringLiteral("page")},
+        QStringLiteral("打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。"),
+        QStringLiteral("page")));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("find")},
+                                        QStringLiteral("打开后搜索此文本。"),
+                                        QStringLiteral("text")));
+    parser.addOption(QCommandLineOption(
+        QStringList{QStringLiteral("synctex-forward")},
+        QStringLiteral("SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。"),
+        QStringLiteral("line:column:texfile")));
 }
 
 int ocrPageIndexFromOption(const QString& value)

@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/OpenRequests.h"
 #include "app/StartUp.h"
 #include "core/PdfWorker.h"
 #include "i18n/LanguageTable.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char* argv[])
@@ -34,9 +36,12 @@ int main(int argc, char* argv[])
     {
         MainWindow window;
         window.show();
-        const QStringList files = parser.positionalArguments();
-        for (const QString& path : files)
-            window.openFile(path);
+        const OpenRequestList opened = openRequestsFromArguments(
+            QCoreApplication::arguments().mid(1), {QStringLiteral("ocr-page")});
+        for (const QString& error : opened.errors)
+            std::fprintf(stderr, "dovrix: %s\n", qPrintable(error));
+        for (const OpenRequest& request : opened.requests)
+            window.openRequest(request);
         if (parser.isSet(QStringLiteral("ocr-page")))
             window.ocrPageWhenReady(
                 ocrPageIndexFromOption(parser.value(QStringLiteral("ocr-page"))));

@@ -30,6 +30,7 @@ constexpr int KeyScrollStep = 60;
 const QColor HitColor(47, 111, 237);
 const QColor HitOutline(31, 79, 216);
 const QColor OcrHitColor(20, 128, 74);
+const QColor MarkColor(230, 126, 34);
 
 // Qt PDF 6.4 calls a link valid only when it has a target page; a web link is one too.
 bool isUsable(const QPdfLink& link)
@@ -63,6 +64,8 @@ PdfViewport::PdfViewport(RenderCache* cache, TextLayoutStore* textStore,
     refitTimer.setSingleShot(true);
     refitTimer.setInterval(RefitDelayMs);
     connect(&refitTimer, &QTimer::timeout, this, &PdfViewport::onRefitTimer);
+    markTimer.setSingleShot(true);
+    connect(&markTimer, &QTimer::timeout, this, &PdfViewport::clearMarks);
 
     if (cache) {
         connect(cache, &RenderCache::pageRendered, this, [this] { viewport()->update(); });
@@ -92,6 +95,7 @@ void PdfViewport::setDocument()
     geo.pageSizes = controller ? controller->pageSizes() : QList<QSizeF>();
     geo.currentPage = std::max(std::min(geo.currentPage, geo.pageCount() - 1), 0);
     hits.clear();
+    clearMarks();
     hitsByPage.clear();
     focused = -1;
     // Badges belong to the document that was shown; the session sets them again for this one.
@@ -574,6 +578,63 @@ void PdfViewport::onHitBoxesReady(int page, int start, int length)
     viewport()->update();
 }
 
+void PdfViewport::showMarks(int page, const QList<QRectF>& rectsPt, int timeoutMs)
+{
+    markPage = page;
+    markRects = rectsPt;
+    markTimer.stop();
+    if (timeoutMs > 0)
+        markTimer.start(timeoutMs);
+    if (page >= 0 && page < geo.pageCount() && !rectsPt.isEmpty()) {
+        if (geo.singlePage && page != geo.currentPage)
+            goToPage(page);
+        const QRectF v = geo.pageRectToView(page, rectsPt.first());
+        const int top = verticalScrollBar()->value();
+        if (v.top() < top || v.bottom() > top + viewport()->height())
+            verticalScrollBar()->setValue(toContentPx(v.top() - viewport()->height() / 3.0));
+    }
+    viewport()->update();
+}
+
+void PdfViewport::clearMarks()
+{
+    markTimer.stop();
+    if (markRects.isEmpty())
+        return;
+    markRects.clear();
+    markPage = -1;
+    viewport()->update();
+}
+
+void PdfViewport::paintMarks(QPainter& p, int page) const
+{
+    if (page != markPage)
+        return;
+    p.save();
+    p.setPen(QPen(MarkColor, 2));
+    p.setBrush(withAlpha(MarkColor, 50));
+    for (const QRectF& rect : markRects)
+        p.drawRect(geo.pageRectToView(page, rect).adjusted(-2, -2, 2, 2));
+    p.restore();
+}
+
+void PdfViewport::scrollToPagePoint(int page, const QPointF& pointPt)
+{
+    goToPage(page);
+    if (page < 0 || page >= geo.pageCount())
+        return;
+    verticalScrollBar()->setValue(toContentPx(geo.pageToView(page, pointPt).y()));
+}
+
+QPointF PdfViewport::topPagePoint() const
+{
+    const int page = geo.currentPage;
+    if (page < 0 || page >= geo.pageCount())
+        return {};
+    const QPointF top = geo.viewToPage(page, QPointF(0, verticalScrollBar()->value()));
+    return QPointF(0, std::max(0.0, top.y()));
+}
+
 void PdfViewport::setOcrPageState(int page, bool hasText)
 {
     ocrTextPages[page] = hasText;
@@ -628,6 +689,7 @@ void PdfViewport::paintPage(QPainter& p, int page, const QRectF& r)
     paintHits(p, page, r);
     paintSelection(p, page);
     paintAnnotations(p, page);
+    paintMarks(p, page);
 }
 
 void PdfViewport::paintPlaceholder(QPainter& p, const QRectF& r) const
@@ -921,6 +983,12 @@ void PdfViewport::mousePressEvent(QMouseEvent* event)
     const QPointF c = contentPos(event->position());
     pointerPage = geo.pageAt(c);
     pointerPoint = pointerPage >= 0 ? geo.viewToPage(pointerPage, c) : QPointF();
+
+    if (!annotating && pointerPage >= 0 && event->modifiers() & Qt::ControlModifier) {
+        Q_EMIT sourceRequested(pointerPage, pointerPoint);
+        event->accept();
+        return;
+    }
 
     if (annotating) {
         if (pointerPage >= 0 && store) {

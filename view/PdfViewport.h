@@ -118,6 +118,18 @@ public:
     QString cardId() const { return openCardId; }
     void retranslateCard();
 
+    // Marks: rectangles of one page (points) drawn over it, e.g. the line being read aloud or the
+    // boxes of a source line. timeoutMs > 0 clears them after that long; 0 keeps them until the
+    // next showMarks or clearMarks. The view scrolls so that the first rectangle is visible.
+    void showMarks(int page, const QList<QRectF>& rectsPt, int timeoutMs);
+    void clearMarks();
+    QList<QRectF> marks() const { return markRects; }
+    int marksPage() const { return markPage; }
+    // Puts a page point at the top of the view, e.g. to return to a bookmark.
+    void scrollToPagePoint(int page, const QPointF& pointPt);
+    // The page point at the top of the view on the current page.
+    QPointF topPagePoint() const;
+
     // Link under a page point; invalid when none or while the page's links are loading.
     QPdfLink linkAt(int page, const QPointF& pt) const;
     bool linksLoaded(int page) const { return links.contains(page); }
@@ -132,6 +144,8 @@ Q_SIGNALS:
     void selectionChanged(bool hasSelection);
     void linkActivated(QUrl url);
     void annotationModeChanged(bool on);
+    // Ctrl+click on a page (outside annotation mode): the point in page points.
+    void sourceRequested(int page, QPointF pointPt);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -164,6 +178,7 @@ private:
     void paintAnnotations(QPainter& p, int page) const;
     void paintNoteBubble(QPainter& p, const QPointF& at, const Annotation& a) const;
     void paintRotationLabel(QPainter& p) const;
+    void paintMarks(QPainter& p, int page) const;
     // Page-point boxes of a hit: hit boxes for text hits (requested when missing), the OCR line's
     // box for OCR hits.
     QList<QRectF> boxesOfHit(const SearchHit& hit, bool request);
@@ -238,6 +253,11 @@ private:
     QPointF dragEnd;
     QString openCardId;
     QPointer<AnnotationCard> card;
+
+    // Marks.
+    int markPage = -1;
+    QList<QRectF> markRects;
+    QTimer markTimer;
 };
 
 } // namespace dovrix

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "app/OpenRequests.h"
+#include "speech/ReadAloud.h"
+#include "synctex/SynctexIndex.h"
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QPushButton;
+
+namespace dovrix {
+
+class BookmarkStore;
+class DocumentSession;
+class MainWindow;
+class SpeechEngine;
+class SynctexLink;
+
+// The window's study tools, behind the toolbar's "工具" menu: named bookmarks (Ctrl+D), reading
+// aloud, SyncTeX forward and inverse search, and the per-file requests of the command line (page,
+// search, forward search) applied once their document is ready. Each session gets a bookmark store
+// and a SyncTeX link as its children. GUI thread only.
+class StudyTools : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(StudyTools)
+
+public:
+    // How long the boxes of a forward search stay marked.
+    static constexpr int FlashMs = 1000;
+
+    // engine: the speech synthesiser (not owned); null makes a QtSpeechEngine owned by this.
+    explicit StudyTools(MainWindow* window, SpeechEngine* engine = nullptr);
+
+    QPushButton* toolsButton() const { return button; }
+    QMenu* toolsMenu() const { return menu; }
+    ReadAloudController* readAloud() const { return reader; }
+
+    void wireSession(DocumentSession* session);
+    // Stops reading aloud when the shown document changes.
+    void setCurrentSession(DocumentSession* session);
+    // Applies the request's page, search and forward search once the session's document is ready
+    // (now when it is ready already).
+    void applyWhenReady(DocumentSession* session, const OpenRequest& request);
+    void updateActionStates();
+    void retranslate();
+
+    static BookmarkStore* bookmarksOf(DocumentSession* session);
+    static SynctexLink* synctexOf(DocumentSession* session);
+
+    // Bookmarks of the current document.
+    void addBookmark();
+    void goToBookmark(int index);
+    // Default name: the outline entry nearest before the view's page, else the page's label.
+    QString defaultBookmarkName() const;
+
+    void startReading();
+    void togglePause();
+
+private:
+    void buildMenu();
+    void rebuildBookmarkItems();
+    void renameBookmark(int index);
+    void apply(DocumentSession* session, const OpenRequest& request);
+    void showStatus(const QString& text);
+    void showUnavailable(SynctexState state);
+    void openSource(const SourcePlace& place);
+    void editEditorCommand();
+    void fillVoices();
+    void onLineStarted(const SpokenLine& line);
+    void onReadingState(ReadAloudController::State state);
+
+    MainWindow* window;
+    SpeechEngine* engine;
+    ReadAloudController* reader = nullptr;
+    QPointer<DocumentSession> readingSession;
+
+    QPushButton* button = nullptr;
+    QMenu* menu = nullptr;
+    QAction* bookmarkSection = nullptr;
+    QAction* addBookmarkAction = nullptr;
+    QMenu* renameMenu = nullptr;
+    QMenu* deleteMenu = nullptr;
+    QList<QAction*> bookmarkItems;  // one per bookmark of the current document, in the menu
+    QAction* bookmarkEnd = nullptr; // separator after the items
+    QAction* readSection = nullptr;
+    QAction* readAction = nullptr;
+    QAction* pauseAction = nullptr;
+    QAction* stopAction = nullptr;
+    QMenu* rateMenu = nullptr;
+    QActionGroup* rateGroup = nullptr;
+    QMenu* voiceMenu = nullptr;
+    QAction* synctexSection = nullptr;
+    QAction* editorAction = nullptr;
+};
+
+} // namespace dovrix
