@@ -729,6 +729,17 @@ Dovrix 始终不修改源 PDF。</source>
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>لا يوجد مُركِّب كلام مثبت (مثل إضافة flite لـ Qt Speech).</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>تعذّر استخدام مُركِّب الكلام: %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
@@ -777,6 +788,137 @@ Dovrix 始终不修改源 PDF。</source>
     <message>
         <source>第 %1 页%2</source>
         <translation>الصفحة %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>بطيء</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>عادي</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>سريع</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>انتهت القراءة بصوت عالٍ</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>أدوات</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>الإشارات المرجعية والقراءة بصوت عالٍ و SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>الإشارات المرجعية</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>إضافة إشارة مرجعية</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>إعادة تسمية الإشارة المرجعية</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>حذف الإشارة المرجعية</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>القراءة بصوت عالٍ</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>القراءة بصوت عالٍ من هذه الصفحة</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>إيقاف القراءة</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>السرعة</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>الصوت</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>أمر المحرر للبحث العكسي…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>لم يُضبط أمر المحرر للبحث العكسي (أدوات ← أمر المحرر للبحث العكسي…)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>لا تحتوي بيانات SyncTeX على موضع للسطر %2 من %1</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>لا يوجد ملف SyncTeX بجانب هذا المستند (.synctex.gz أو .synctex)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>ملف SyncTeX تالف ولا يمكن قراءته</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>ملف SyncTeX ناتج عن عملية بناء أخرى لهذا الملف PDF؛ أعد الترجمة</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>لا يوجد موضع في المصدر يقابل هذا المكان</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>تعذّر تشغيل المحرر: %1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>فُتح %1 عند السطر %2 في المحرر</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>أمر المحرر للبحث العكسي</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>الأمر الذي يُشغَّل عند Ctrl+نقر على صفحة (%f الملف، %l السطر، %c العمود)، مثلًا: editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>افتراضي</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>الصفحة %1</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>أُضيفت الإشارة المرجعية &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>اسم الإشارة المرجعية:</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>متابعة القراءة</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>إيقاف القراءة مؤقتًا</translation>
     </message>
 </context>
 <context>

@@ -729,6 +729,17 @@ Dovrix verändert das Quell-PDF nie.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>Es ist keine Sprachsynthese installiert (zum Beispiel das flite-Plugin von Qt Speech).</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>Die Sprachsynthese kann nicht verwendet werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
@@ -777,6 +788,137 @@ Dovrix verändert das Quell-PDF nie.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Seite %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>Langsam</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>Schnell</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>Vorlesen beendet</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>Lesezeichen, Vorlesen und SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>Lesezeichen hinzufügen</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>Lesezeichen umbenennen</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>Lesezeichen löschen</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>Vorlesen</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>Ab dieser Seite vorlesen</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>Vorlesen beenden</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>Stimme</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>Editorbefehl für die Rückwärtssuche…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>Kein Editorbefehl für die Rückwärtssuche festgelegt (Werkzeuge → Editorbefehl für die Rückwärtssuche…)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>Die SyncTeX-Daten enthalten keine Stelle für Zeile %2 von %1</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>Neben diesem Dokument liegt keine SyncTeX-Datei (.synctex.gz oder .synctex)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>Die SyncTeX-Datei ist beschädigt und kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>Die SyncTeX-Datei stammt aus einem anderen Übersetzungslauf dieses PDFs; bitte neu übersetzen</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>Dieser Stelle entspricht keine Position im Quelltext</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>Der Editor kann nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>%1 in Zeile %2 im Editor geöffnet</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>Editorbefehl für die Rückwärtssuche</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>Befehl bei Strg+Klick auf eine Seite (%f Datei, %l Zeile, %c Spalte), zum Beispiel: editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>Lesezeichen „%1“ hinzugefügt</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>Name des Lesezeichens:</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>Vorlesen fortsetzen</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>Vorlesen anhalten</translation>
     </message>
 </context>
 <context>

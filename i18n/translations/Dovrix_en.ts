@@ -729,6 +729,17 @@ Dovrix never modifies the source PDF.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>No speech synthesiser is installed (for example the flite plugin of Qt Speech).</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>The speech synthesiser cannot be used: %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
@@ -777,6 +788,137 @@ Dovrix never modifies the source PDF.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Page %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>Finished reading aloud</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>Bookmarks, read aloud and SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>Bookmarks</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>Add bookmark</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>Rename bookmark</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>Delete bookmark</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>Read aloud</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>Read aloud from this page</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>Stop reading</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>Voice</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>Inverse search editor command…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>No editor command set for inverse search (Tools → Inverse search editor command…)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>The SyncTeX data has no place for line %2 of %1</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>There is no SyncTeX file next to this document (.synctex.gz or .synctex)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>The SyncTeX file is damaged and cannot be read</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>The SyncTeX file comes from another build of this PDF; compile again</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>No source position corresponds to this place</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>Cannot start the editor: %1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>Opened %1 at line %2 in the editor</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>Inverse search editor command</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>Command run on Ctrl+click on a page (%f file, %l line, %c column), for example: editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>Bookmark “%1” added</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>Bookmark name:</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>Resume reading</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>Pause reading</translation>
     </message>
 </context>
 <context>

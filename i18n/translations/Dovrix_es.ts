@@ -729,6 +729,17 @@ Dovrix nunca modifica el PDF original.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>No hay ningún sintetizador de voz instalado (por ejemplo, el complemento flite de Qt Speech).</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>No se puede usar el sintetizador de voz: %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
@@ -777,6 +788,137 @@ Dovrix nunca modifica el PDF original.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Página %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>Lenta</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>Rápida</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>Lectura en voz alta terminada</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Herramientas</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>Marcadores, lectura en voz alta y SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>Añadir marcador</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>Renombrar marcador</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>Eliminar marcador</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>Lectura en voz alta</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>Leer en voz alta desde esta página</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>Detener la lectura</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>Comando del editor para la búsqueda inversa…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>No hay un comando de editor para la búsqueda inversa (Herramientas → Comando del editor para la búsqueda inversa…)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>Los datos de SyncTeX no tienen una posición para la línea %2 de %1</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>No hay ningún archivo SyncTeX junto a este documento (.synctex.gz o .synctex)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>El archivo SyncTeX está dañado y no se puede leer</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>El archivo SyncTeX procede de otra compilación de este PDF; vuelva a compilar</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>Ninguna posición del código fuente corresponde a este lugar</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>No se puede iniciar el editor: %1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>Se abrió %1 en la línea %2 en el editor</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>Comando del editor para la búsqueda inversa</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>Comando que se ejecuta con Ctrl+clic en una página (%f archivo, %l línea, %c columna), por ejemplo: editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Predeterminada</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>Marcador «%1» añadido</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>Nombre del marcador:</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>Reanudar la lectura</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>Pausar la lectura</translation>
     </message>
 </context>
 <context>

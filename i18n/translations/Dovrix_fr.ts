@@ -729,6 +729,17 @@ Dovrix ne modifie jamais le PDF source.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>Aucun synthétiseur vocal n’est installé (par exemple le module flite de Qt Speech).</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>Le synthétiseur vocal est inutilisable : %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
@@ -777,6 +788,137 @@ Dovrix ne modifie jamais le PDF source.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Page %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>Lente</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>Rapide</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>Lecture à voix haute terminée</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>Signets, lecture à voix haute et SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>Signets</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>Ajouter un signet</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>Renommer le signet</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>Supprimer le signet</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>Lecture à voix haute</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>Lire à voix haute depuis cette page</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>Arrêter la lecture</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>Voix</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>Commande de l’éditeur pour la recherche inverse…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>Aucune commande d’éditeur pour la recherche inverse (Outils → Commande de l’éditeur pour la recherche inverse…)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>Les données SyncTeX n’ont aucune position pour la ligne %2 de %1</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>Aucun fichier SyncTeX à côté de ce document (.synctex.gz ou .synctex)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>Le fichier SyncTeX est endommagé et illisible</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>Le fichier SyncTeX provient d’une autre compilation de ce PDF ; recompilez</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>Aucune position dans la source ne correspond à cet endroit</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>Impossible de lancer l’éditeur : %1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>%1 ouvert à la ligne %2 dans l’éditeur</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>Commande de l’éditeur pour la recherche inverse</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>Commande lancée par Ctrl+clic sur une page (%f fichier, %l ligne, %c colonne), par exemple : editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>Signet « %1 » ajouté</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>Nom du signet :</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>Reprendre la lecture</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>Mettre la lecture en pause</translation>
     </message>
 </context>
 <context>

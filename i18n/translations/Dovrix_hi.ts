@@ -729,6 +729,17 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>कोई वाक् संश्लेषक स्थापित नहीं है (जैसे Qt Speech का flite प्लगइन)।</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>वाक् संश्लेषक का उपयोग नहीं हो सकता: %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
@@ -777,6 +788,137 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
     <message>
         <source>第 %1 页%2</source>
         <translation>पृष्ठ %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>धीमी</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>सामान्य</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>तेज़</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>ज़ोर से पढ़ना पूरा हुआ</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>उपकरण</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>बुकमार्क, ज़ोर से पढ़ना और SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>बुकमार्क</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>बुकमार्क जोड़ें</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>बुकमार्क का नाम बदलें</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>बुकमार्क हटाएँ</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>ज़ोर से पढ़ें</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>इस पृष्ठ से ज़ोर से पढ़ें</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>पढ़ना रोकें</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>गति</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>आवाज़</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>व्युत्क्रम खोज के लिए संपादक आदेश…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>व्युत्क्रम खोज के लिए कोई संपादक आदेश सेट नहीं है (उपकरण → व्युत्क्रम खोज के लिए संपादक आदेश…)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>SyncTeX डेटा में %1 की पंक्ति %2 का स्थान नहीं है</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>इस दस्तावेज़ के पास कोई SyncTeX फ़ाइल (.synctex.gz या .synctex) नहीं है</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>SyncTeX फ़ाइल क्षतिग्रस्त है और पढ़ी नहीं जा सकती</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>SyncTeX फ़ाइल इस PDF के किसी दूसरे बिल्ड की है; फिर से कंपाइल करें</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>इस स्थान से मेल खाता कोई स्रोत स्थान नहीं है</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>संपादक शुरू नहीं हो सका: %1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>संपादक में %1 की पंक्ति %2 खोली गई</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>व्युत्क्रम खोज के लिए संपादक आदेश</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>पृष्ठ पर Ctrl+क्लिक करने पर चलने वाला आदेश (%f फ़ाइल, %l पंक्ति, %c स्तंभ), उदाहरण: editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>डिफ़ॉल्ट</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>पृष्ठ %1</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>बुकमार्क “%1” जोड़ा गया</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>बुकमार्क का नाम:</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>पढ़ना जारी रखें</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>पढ़ना रोकें (विराम)</translation>
     </message>
 </context>
 <context>

@@ -729,6 +729,17 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>Tidak ada penyintesis suara yang terpasang (misalnya plugin flite dari Qt Speech).</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>Penyintesis suara tidak dapat digunakan: %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
@@ -777,6 +788,137 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Halaman %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>Lambat</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>Cepat</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>Selesai membacakan</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Alat</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>Markah, bacakan, dan SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>Markah</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>Tambah markah</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>Ganti nama markah</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>Hapus markah</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>Bacakan</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>Bacakan dari halaman ini</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>Hentikan pembacaan</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>Kecepatan</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>Suara</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>Perintah editor untuk pencarian balik…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>Perintah editor untuk pencarian balik belum diatur (Alat → Perintah editor untuk pencarian balik…)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>Data SyncTeX tidak memiliki posisi untuk baris %2 dari %1</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>Tidak ada berkas SyncTeX di samping dokumen ini (.synctex.gz atau .synctex)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>Berkas SyncTeX rusak dan tidak dapat dibaca</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>Berkas SyncTeX berasal dari kompilasi lain PDF ini; kompilasi ulang</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>Tidak ada posisi sumber yang sesuai dengan tempat ini</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>Tidak dapat menjalankan editor: %1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>%1 dibuka pada baris %2 di editor</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>Perintah editor untuk pencarian balik</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>Perintah yang dijalankan saat Ctrl+klik pada halaman (%f berkas, %l baris, %c kolom), misalnya: editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Bawaan</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Halaman %1</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>Markah “%1” ditambahkan</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>Nama markah:</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>Lanjutkan pembacaan</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>Jeda pembacaan</translation>
     </message>
 </context>
 <context>

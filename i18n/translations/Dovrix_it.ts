@@ -729,6 +729,17 @@ Dovrix non modifica mai il PDF di origine.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>Nessun sintetizzatore vocale installato (per esempio il plugin flite di Qt Speech).</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>Il sintetizzatore vocale non è utilizzabile: %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
@@ -777,6 +788,137 @@ Dovrix non modifica mai il PDF di origine.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Pagina %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>Lenta</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>Veloce</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>Lettura ad alta voce terminata</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Strumenti</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>Segnalibri, lettura ad alta voce e SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>Segnalibri</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>Aggiungi segnalibro</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>Rinomina segnalibro</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>Elimina segnalibro</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>Lettura ad alta voce</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>Leggi ad alta voce da questa pagina</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>Interrompi la lettura</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>Voce</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>Comando dell’editor per la ricerca inversa…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>Nessun comando dell’editor impostato per la ricerca inversa (Strumenti → Comando dell’editor per la ricerca inversa…)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>I dati SyncTeX non hanno una posizione per la riga %2 di %1</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>Non c’è alcun file SyncTeX accanto a questo documento (.synctex.gz o .synctex)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>Il file SyncTeX è danneggiato e non può essere letto</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>Il file SyncTeX proviene da un’altra compilazione di questo PDF; ricompila</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>Nessuna posizione del sorgente corrisponde a questo punto</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>Impossibile avviare l’editor: %1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>%1 aperto alla riga %2 nell’editor</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>Comando dell’editor per la ricerca inversa</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>Comando eseguito con Ctrl+clic su una pagina (%f file, %l riga, %c colonna), per esempio: editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Predefinita</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Pagina %1</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>Segnalibro «%1» aggiunto</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>Nome del segnalibro:</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>Riprendi la lettura</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>Metti in pausa la lettura</translation>
     </message>
 </context>
 <context>

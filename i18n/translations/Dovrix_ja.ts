@@ -445,7 +445,7 @@
     </message>
     <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
-        <translation>Dovrix　超高速リーダー</translation>
+        <translation>Dovrix&#x3000;超高速リーダー</translation>
     </message>
     <message>
         <source>缩小</source>
@@ -729,6 +729,17 @@ Dovrix は元の PDF を決して変更しません。</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>音声合成エンジンがインストールされていません（例：Qt Speech の flite プラグイン）。</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>音声合成エンジンを使用できません：%1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
@@ -777,6 +788,137 @@ Dovrix は元の PDF を決して変更しません。</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>%1 ページ%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>遅い</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>速い</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>読み上げが終わりました</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>ツール</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>ブックマーク、読み上げ、SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>ブックマーク</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>ブックマークを追加</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>ブックマークの名前を変更</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>ブックマークを削除</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>読み上げ</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>このページから読み上げ</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>読み上げを停止</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>音声</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>逆方向検索のエディターコマンド…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>逆方向検索のエディターコマンドが設定されていません（ツール → 逆方向検索のエディターコマンド…）</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>SyncTeX データに %1 の %2 行目の位置がありません</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>この文書の横に SyncTeX ファイル（.synctex.gz または .synctex）がありません</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>SyncTeX ファイルが壊れていて読み込めません</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>SyncTeX ファイルはこの PDF の別のビルドのものです。もう一度コンパイルしてください</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>この場所に対応するソースの位置がありません</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>エディターを起動できません：%1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>%1 の %2 行目をエディターで開きました</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>逆方向検索のエディターコマンド</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>ページを Ctrl+クリックしたときに実行するコマンド（%f ファイル、%l 行、%c 列）。例：editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>既定</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>%1 ページ</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>ブックマーク「%1」を追加しました</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>ブックマーク名：</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>読み上げを再開</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>読み上げを一時停止</translation>
     </message>
 </context>
 <context>

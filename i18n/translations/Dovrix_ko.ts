@@ -729,6 +729,17 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>음성 합성 엔진이 설치되어 있지 않습니다(예: Qt Speech의 flite 플러그인).</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>음성 합성 엔진을 사용할 수 없습니다: %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
@@ -777,6 +788,137 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>%1페이지%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>느리게</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>보통</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>빠르게</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>소리 내어 읽기를 마쳤습니다</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>도구</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>책갈피, 소리 내어 읽기, SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>책갈피</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>책갈피 추가</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>책갈피 이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>책갈피 삭제</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>소리 내어 읽기</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>이 페이지부터 읽기</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>읽기 중지</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>속도</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>음성</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>역방향 검색 편집기 명령…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>역방향 검색 편집기 명령이 설정되지 않았습니다(도구 → 역방향 검색 편집기 명령…)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>SyncTeX 데이터에 %1의 %2번째 줄 위치가 없습니다</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>이 문서 옆에 SyncTeX 파일(.synctex.gz 또는 .synctex)이 없습니다</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>SyncTeX 파일이 손상되어 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>SyncTeX 파일이 이 PDF의 다른 빌드에서 생성되었습니다. 다시 컴파일하세요</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>이 위치에 해당하는 소스 위치가 없습니다</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>편집기를 시작할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>편집기에서 %1의 %2번째 줄을 열었습니다</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>역방향 검색 편집기 명령</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>페이지를 Ctrl+클릭할 때 실행할 명령(%f 파일, %l 줄, %c 열), 예: editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>%1쪽</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>책갈피 “%1”을(를) 추가했습니다</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>책갈피 이름:</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>읽기 계속</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>읽기 일시 중지</translation>
     </message>
 </context>
 <context>

@@ -282,7 +282,7 @@ Het bronbestand is niet gewijzigd. De annotaties zijn in de kopie opgenomen en z
     </message>
     <message>
         <source>已发送 %1 页到打印机。</source>
-        <translation>%1 pagina('s) naar de printer verzonden.</translation>
+        <translation>%1 pagina(&apos;s) naar de printer verzonden.</translation>
     </message>
     <message>
         <source>页面渲染失败，打印已中止。</source>
@@ -653,7 +653,7 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     </message>
     <message>
         <source>OCR 完成：%1 页</source>
-        <translation>OCR voltooid: %1 pagina('s)</translation>
+        <translation>OCR voltooid: %1 pagina(&apos;s)</translation>
     </message>
     <message>
         <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
@@ -729,6 +729,17 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>Er is geen spraaksynthese geïnstalleerd (bijvoorbeeld de flite-plug-in van Qt Speech).</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>De spraaksynthese kan niet worden gebruikt: %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
@@ -777,6 +788,137 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Pagina %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>Langzaam</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normaal</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>Snel</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>Voorlezen voltooid</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Hulpmiddelen</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>Bladwijzers, voorlezen en SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>Bladwijzers</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>Bladwijzer toevoegen</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>Bladwijzer hernoemen</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>Bladwijzer verwijderen</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>Voorlezen</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>Vanaf deze pagina voorlezen</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>Voorlezen stoppen</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>Snelheid</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>Stem</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>Editoropdracht voor omgekeerd zoeken…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>Geen editoropdracht ingesteld voor omgekeerd zoeken (Hulpmiddelen → Editoropdracht voor omgekeerd zoeken…)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>De SyncTeX-gegevens bevatten geen plaats voor regel %2 van %1</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>Naast dit document staat geen SyncTeX-bestand (.synctex.gz of .synctex)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>Het SyncTeX-bestand is beschadigd en kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>Het SyncTeX-bestand hoort bij een andere build van deze PDF; compileer opnieuw</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>Met deze plaats komt geen positie in de bron overeen</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>Kan de editor niet starten: %1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>%1 geopend op regel %2 in de editor</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>Editoropdracht voor omgekeerd zoeken</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>Opdracht bij Ctrl+klik op een pagina (%f bestand, %l regel, %c kolom), bijvoorbeeld: editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Standaard</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Pagina %1</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>Bladwijzer ‘%1’ toegevoegd</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>Naam van de bladwijzer:</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>Voorlezen hervatten</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>Voorlezen pauzeren</translation>
     </message>
 </context>
 <context>

@@ -729,6 +729,17 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>Nie zainstalowano syntezatora mowy (na przykład wtyczki flite dla Qt Speech).</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>Nie można użyć syntezatora mowy: %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
@@ -777,6 +788,137 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Strona %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>Wolno</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normalnie</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>Szybko</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>Zakończono czytanie na głos</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Narzędzia</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>Zakładki, czytanie na głos i SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>Zakładki</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>Dodaj zakładkę</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>Zmień nazwę zakładki</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>Usuń zakładkę</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>Czytanie na głos</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>Czytaj na głos od tej strony</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>Zatrzymaj czytanie</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>Głos</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>Polecenie edytora dla wyszukiwania odwrotnego…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>Nie ustawiono polecenia edytora dla wyszukiwania odwrotnego (Narzędzia → Polecenie edytora dla wyszukiwania odwrotnego…)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>Dane SyncTeX nie zawierają miejsca dla wiersza %2 pliku %1</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>Obok tego dokumentu nie ma pliku SyncTeX (.synctex.gz lub .synctex)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>Plik SyncTeX jest uszkodzony i nie można go odczytać</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>Plik SyncTeX pochodzi z innej kompilacji tego PDF; skompiluj ponownie</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>Temu miejscu nie odpowiada żadne miejsce w źródle</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>Nie można uruchomić edytora: %1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>Otwarto %1 w wierszu %2 w edytorze</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>Polecenie edytora dla wyszukiwania odwrotnego</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>Polecenie uruchamiane po Ctrl+kliknięciu strony (%f plik, %l wiersz, %c kolumna), na przykład: editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Domyślny</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Strona %1</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>Dodano zakładkę „%1”</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>Nazwa zakładki:</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>Wznów czytanie</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>Wstrzymaj czytanie</translation>
     </message>
 </context>
 <context>

@@ -729,6 +729,17 @@ O Dovrix nunca modifica o PDF de origem.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>Nenhum sintetizador de voz está instalado (por exemplo, o plugin flite do Qt Speech).</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>O sintetizador de voz não pode ser usado: %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
@@ -777,6 +788,137 @@ O Dovrix nunca modifica o PDF de origem.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Página %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>Lenta</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>Rápida</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>Leitura em voz alta concluída</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Ferramentas</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>Marcadores, leitura em voz alta e SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>Adicionar marcador</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>Renomear marcador</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>Excluir marcador</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>Leitura em voz alta</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>Ler em voz alta a partir desta página</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>Parar a leitura</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>Velocidade</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>Comando do editor para a pesquisa inversa…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>Nenhum comando de editor definido para a pesquisa inversa (Ferramentas → Comando do editor para a pesquisa inversa…)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>Os dados do SyncTeX não têm posição para a linha %2 de %1</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>Não há arquivo SyncTeX ao lado deste documento (.synctex.gz ou .synctex)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>O arquivo SyncTeX está danificado e não pode ser lido</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>O arquivo SyncTeX vem de outra compilação deste PDF; compile novamente</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>Nenhuma posição do código-fonte corresponde a este local</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>Não é possível iniciar o editor: %1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>%1 aberto na linha %2 no editor</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>Comando do editor para a pesquisa inversa</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>Comando executado com Ctrl+clique numa página (%f arquivo, %l linha, %c coluna), por exemplo: editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>Marcador “%1” adicionado</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>Nome do marcador:</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>Retomar a leitura</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>Pausar a leitura</translation>
     </message>
 </context>
 <context>

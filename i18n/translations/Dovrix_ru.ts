@@ -729,6 +729,17 @@ Dovrix никогда не изменяет исходный PDF.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>Синтезатор речи не установлен (например, модуль flite для Qt Speech).</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>Синтезатор речи недоступен: %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
@@ -777,6 +788,137 @@ Dovrix никогда не изменяет исходный PDF.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Страница %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>Медленно</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Обычно</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>Быстро</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>Чтение вслух завершено</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Инструменты</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>Закладки, чтение вслух и SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>Закладки</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>Добавить закладку</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>Переименовать закладку</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>Удалить закладку</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>Чтение вслух</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>Читать вслух с этой страницы</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>Остановить чтение</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>Скорость</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>Голос</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>Команда редактора для обратного поиска…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>Команда редактора для обратного поиска не задана (Инструменты → Команда редактора для обратного поиска…)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>В данных SyncTeX нет места для строки %2 файла %1</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>Рядом с документом нет файла SyncTeX (.synctex.gz или .synctex)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>Файл SyncTeX повреждён и не может быть прочитан</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>Файл SyncTeX относится к другой сборке этого PDF; скомпилируйте заново</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>Этому месту не соответствует позиция в исходном тексте</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>Не удаётся запустить редактор: %1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>%1 открыт в редакторе на строке %2</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>Команда редактора для обратного поиска</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>Команда для Ctrl+щелчка по странице (%f файл, %l строка, %c столбец), например: editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Страница %1</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>Закладка «%1» добавлена</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>Название закладки:</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>Продолжить чтение</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>Приостановить чтение</translation>
     </message>
 </context>
 <context>

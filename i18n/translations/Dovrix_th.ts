@@ -729,6 +729,17 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>ไม่ได้ติดตั้งตัวสังเคราะห์เสียงพูด (เช่น ปลั๊กอิน flite ของ Qt Speech)</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>ใช้ตัวสังเคราะห์เสียงพูดไม่ได้: %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
@@ -777,6 +788,137 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>หน้า %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>ช้า</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>ปกติ</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>เร็ว</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>อ่านออกเสียงเสร็จแล้ว</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>เครื่องมือ</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>บุ๊กมาร์ก การอ่านออกเสียง และ SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>บุ๊กมาร์ก</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>เพิ่มบุ๊กมาร์ก</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>เปลี่ยนชื่อบุ๊กมาร์ก</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>ลบบุ๊กมาร์ก</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>อ่านออกเสียง</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>อ่านออกเสียงจากหน้านี้</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>หยุดอ่าน</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>ความเร็ว</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>เสียง</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>คำสั่งตัวแก้ไขสำหรับการค้นหาย้อนกลับ…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>ยังไม่ได้ตั้งคำสั่งตัวแก้ไขสำหรับการค้นหาย้อนกลับ (เครื่องมือ → คำสั่งตัวแก้ไขสำหรับการค้นหาย้อนกลับ…)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>ข้อมูล SyncTeX ไม่มีตำแหน่งของบรรทัด %2 ใน %1</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>ไม่มีไฟล์ SyncTeX อยู่ข้างเอกสารนี้ (.synctex.gz หรือ .synctex)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>ไฟล์ SyncTeX เสียหายและอ่านไม่ได้</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>ไฟล์ SyncTeX มาจากการคอมไพล์ PDF นี้ครั้งอื่น โปรดคอมไพล์ใหม่</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>ไม่มีตำแหน่งในซอร์สที่ตรงกับจุดนี้</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>ไม่สามารถเริ่มตัวแก้ไขได้: %1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>เปิด %1 ที่บรรทัด %2 ในตัวแก้ไขแล้ว</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>คำสั่งตัวแก้ไขสำหรับการค้นหาย้อนกลับ</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>คำสั่งที่รันเมื่อ Ctrl+คลิกบนหน้า (%f ไฟล์, %l บรรทัด, %c คอลัมน์) เช่น: editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>ค่าเริ่มต้น</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>หน้า %1</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>เพิ่มบุ๊กมาร์ก “%1” แล้ว</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>ชื่อบุ๊กมาร์ก:</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>อ่านต่อ</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>หยุดอ่านชั่วคราว</translation>
     </message>
 </context>
 <context>

@@ -254,7 +254,7 @@ Kaynak dosya değiştirilmedi.</translation>
     </message>
     <message>
         <source>导出含批注的 PDF</source>
-        <translation>Açıklamalı PDF'yi dışa aktar</translation>
+        <translation>Açıklamalı PDF&apos;yi dışa aktar</translation>
     </message>
     <message>
         <source>PDF 文档 (*.pdf)</source>
@@ -274,7 +274,7 @@ Kaynak dosya değiştirilmedi.</translation>
 %1
 
 Kaynak dosya değiştirilmedi. Açıklamalar kopyaya gömüldü; Adobe/WPS/tarayıcıda açınca görünür.
-(Kopya, sayfa sayfa işlenmiş düzleştirilmiş bir PDF'dir: görünüm aynıdır ama metin artık seçilemez)</translation>
+(Kopya, sayfa sayfa işlenmiş düzleştirilmiş bir PDF&apos;dir: görünüm aynıdır ama metin artık seçilemez)</translation>
     </message>
     <message>
         <source>正在打印…</source>
@@ -349,7 +349,7 @@ Kaynak dosya değiştirilmedi. Açıklamalar kopyaya gömüldü; Adobe/WPS/taray
     </message>
     <message>
         <source>把当前批注嵌入一个新 PDF，Adobe/WPS 可见；源文件保持不变</source>
-        <translation>Geçerli açıklamaları Adobe/WPS'te görünen yeni bir PDF'ye gömer; kaynak dosya değişmez</translation>
+        <translation>Geçerli açıklamaları Adobe/WPS&apos;te görünen yeni bir PDF&apos;ye gömer; kaynak dosya değişmez</translation>
     </message>
     <message>
         <source>批注</source>
@@ -597,7 +597,7 @@ Dovrix 始终不修改源 PDF。</source>
         <translation>Açıklamalar yerel bir sidecar dosyasında (.dovrixmark) saklanır,
 kaynak dosya Adobe gibi başka okuyucularla açıldığında görünmez.
 
-Dovrix kaynak PDF'yi asla değiştirmez.</translation>
+Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     </message>
     <message>
         <source>缩放 %1%</source>
@@ -729,10 +729,21 @@ Dovrix kaynak PDF'yi asla değiştirmez.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>Konuşma sentezleyici kurulu değil (örneğin Qt Speech’in flite eklentisi).</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>Konuşma sentezleyici kullanılamıyor: %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
-        <translation>Sonuç bulunamadı. Belge taranmış bir görüntüyse (metin katmanı yoksa) OCR'den sonra arama ve kopyalama yapılabilir.</translation>
+        <translation>Sonuç bulunamadı. Belge taranmış bir görüntüyse (metin katmanı yoksa) OCR&apos;den sonra arama ve kopyalama yapılabilir.</translation>
     </message>
     <message>
         <source>OCR 此文档…</source>
@@ -777,6 +788,137 @@ Dovrix kaynak PDF'yi asla değiştirmez.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Sayfa %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>Yavaş</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>Hızlı</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>Sesli okuma bitti</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Araçlar</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>Yer imleri, sesli okuma ve SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>Yer imleri</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>Yer imi ekle</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>Yer imini yeniden adlandır</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>Yer imini sil</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>Sesli okuma</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>Bu sayfadan itibaren sesli oku</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>Okumayı durdur</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>Hız</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>Ses</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>Ters arama düzenleyici komutu…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>Ters arama için düzenleyici komutu ayarlanmamış (Araçlar → Ters arama düzenleyici komutu…)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>SyncTeX verilerinde %1 dosyasının %2. satırı için konum yok</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>Bu belgenin yanında SyncTeX dosyası yok (.synctex.gz veya .synctex)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>SyncTeX dosyası bozuk ve okunamıyor</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>SyncTeX dosyası bu PDF’nin başka bir derlemesine ait; yeniden derleyin</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>Bu yere karşılık gelen bir kaynak konumu yok</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>Düzenleyici başlatılamıyor: %1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>%1, düzenleyicide %2. satırda açıldı</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>Ters arama düzenleyici komutu</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>Sayfada Ctrl+tıklamada çalışan komut (%f dosya, %l satır, %c sütun), örneğin: editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Varsayılan</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Sayfa %1</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>“%1” yer imi eklendi</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>Yer imi adı:</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>Okumayı sürdür</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>Okumayı duraklat</translation>
     </message>
 </context>
 <context>

@@ -729,6 +729,17 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>Синтезатор мовлення не встановлено (наприклад, модуль flite для Qt Speech).</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>Синтезатор мовлення недоступний: %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
@@ -777,6 +788,137 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
     <message>
         <source>第 %1 页%2</source>
         <translation>Сторінка %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>Повільно</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Звичайно</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>Швидко</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>Читання вголос завершено</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Інструменти</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>Закладки, читання вголос і SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>Закладки</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>Додати закладку</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>Перейменувати закладку</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>Видалити закладку</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>Читання вголос</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>Читати вголос з цієї сторінки</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>Зупинити читання</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>Швидкість</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>Голос</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>Команда редактора для зворотного пошуку…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>Команду редактора для зворотного пошуку не задано (Інструменти → Команда редактора для зворотного пошуку…)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>У даних SyncTeX немає місця для рядка %2 файлу %1</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>Поруч із документом немає файлу SyncTeX (.synctex.gz або .synctex)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>Файл SyncTeX пошкоджено, його неможливо прочитати</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>Файл SyncTeX належить до іншої збірки цього PDF; скомпілюйте знову</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>Цьому місцю не відповідає жодна позиція у джерелі</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>Не вдається запустити редактор: %1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>%1 відкрито в редакторі на рядку %2</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>Команда редактора для зворотного пошуку</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>Команда для Ctrl+клацання по сторінці (%f файл, %l рядок, %c стовпець), наприклад: editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Типовий</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Сторінка %1</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>Закладку «%1» додано</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>Назва закладки:</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>Продовжити читання</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>Призупинити читання</translation>
     </message>
 </context>
 <context>

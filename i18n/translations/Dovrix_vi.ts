@@ -729,6 +729,17 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>Chưa cài bộ tổng hợp giọng nói (ví dụ plugin flite của Qt Speech).</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>Không thể dùng bộ tổng hợp giọng nói: %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
@@ -777,6 +788,137 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Trang %1%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>Chậm</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Bình thường</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>Nhanh</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>Đã đọc xong</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Công cụ</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>Dấu trang, đọc to và SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>Dấu trang</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>Thêm dấu trang</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>Đổi tên dấu trang</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>Xóa dấu trang</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>Đọc to</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>Đọc to từ trang này</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>Dừng đọc</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>Tốc độ</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>Giọng đọc</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>Lệnh trình soạn thảo cho tìm kiếm ngược…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>Chưa đặt lệnh trình soạn thảo cho tìm kiếm ngược (Công cụ → Lệnh trình soạn thảo cho tìm kiếm ngược…)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>Dữ liệu SyncTeX không có vị trí cho dòng %2 của %1</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>Không có tệp SyncTeX bên cạnh tài liệu này (.synctex.gz hoặc .synctex)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>Tệp SyncTeX bị hỏng và không thể đọc</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>Tệp SyncTeX thuộc một lần biên dịch khác của PDF này; hãy biên dịch lại</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>Không có vị trí nguồn nào tương ứng với chỗ này</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>Không thể khởi động trình soạn thảo: %1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>Đã mở %1 tại dòng %2 trong trình soạn thảo</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>Lệnh trình soạn thảo cho tìm kiếm ngược</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>Lệnh chạy khi Ctrl+nhấp vào trang (%f tệp, %l dòng, %c cột), ví dụ: editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>Mặc định</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Trang %1</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>Đã thêm dấu trang “%1”</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>Tên dấu trang:</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>Tiếp tục đọc</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>Tạm dừng đọc</translation>
     </message>
 </context>
 <context>

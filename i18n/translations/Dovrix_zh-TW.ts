@@ -729,6 +729,17 @@ Dovrix 始終不會修改原始 PDF。</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::QtSpeechEngine</name>
+    <message>
+        <source>没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。</source>
+        <translation>沒有安裝語音合成引擎（例如 Qt 語音的 flite 外掛）。</translation>
+    </message>
+    <message>
+        <source>语音合成引擎无法使用：%1</source>
+        <translation>語音合成引擎無法使用：%1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
@@ -777,6 +788,137 @@ Dovrix 始終不會修改原始 PDF。</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>第 %1 頁%2</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StudyTools</name>
+    <message>
+        <source>慢</source>
+        <translation>慢</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>快</source>
+        <translation>快</translation>
+    </message>
+    <message>
+        <source>朗读完毕</source>
+        <translation>朗讀完畢</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>工具</translation>
+    </message>
+    <message>
+        <source>书签、朗读与 SyncTeX</source>
+        <translation>書籤、朗讀與 SyncTeX</translation>
+    </message>
+    <message>
+        <source>书签</source>
+        <translation>書籤</translation>
+    </message>
+    <message>
+        <source>添加书签</source>
+        <translation>新增書籤</translation>
+    </message>
+    <message>
+        <source>重命名书签</source>
+        <translation>重新命名書籤</translation>
+    </message>
+    <message>
+        <source>删除书签</source>
+        <translation>刪除書籤</translation>
+    </message>
+    <message>
+        <source>朗读</source>
+        <translation>朗讀</translation>
+    </message>
+    <message>
+        <source>从当前页朗读</source>
+        <translation>從目前頁面朗讀</translation>
+    </message>
+    <message>
+        <source>停止朗读</source>
+        <translation>停止朗讀</translation>
+    </message>
+    <message>
+        <source>语速</source>
+        <translation>語速</translation>
+    </message>
+    <message>
+        <source>声音</source>
+        <translation>聲音</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令…</source>
+        <translation>反向搜尋編輯器命令…</translation>
+    </message>
+    <message>
+        <source>未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）</source>
+        <translation>未設定反向搜尋的編輯器命令（工具 → 反向搜尋編輯器命令…）</translation>
+    </message>
+    <message>
+        <source>SyncTeX 数据中没有 %1 第 %2 行的位置</source>
+        <translation>SyncTeX 資料中沒有 %1 第 %2 行的位置</translation>
+    </message>
+    <message>
+        <source>此文档旁没有 SyncTeX 文件（.synctex.gz 或 .synctex）</source>
+        <translation>此文件旁沒有 SyncTeX 檔案（.synctex.gz 或 .synctex）</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件已损坏，无法读取</source>
+        <translation>SyncTeX 檔案已損毀，無法讀取</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译</source>
+        <translation>SyncTeX 檔案與此 PDF 不是同一次編譯產生的，請重新編譯</translation>
+    </message>
+    <message>
+        <source>此处没有对应的源文件位置</source>
+        <translation>此處沒有對應的原始檔位置</translation>
+    </message>
+    <message>
+        <source>无法启动编辑器：%1</source>
+        <translation>無法啟動編輯器：%1</translation>
+    </message>
+    <message>
+        <source>已在编辑器中打开 %1 第 %2 行</source>
+        <translation>已在編輯器中開啟 %1 第 %2 行</translation>
+    </message>
+    <message>
+        <source>反向搜索编辑器命令</source>
+        <translation>反向搜尋編輯器命令</translation>
+    </message>
+    <message>
+        <source>Ctrl+单击页面时运行的命令（%f 文件，%l 行，%c 列），例如：editor +%l %f</source>
+        <translation>Ctrl+按一下頁面時執行的命令（%f 檔案，%l 行，%c 欄），例如：editor +%l %f</translation>
+    </message>
+    <message>
+        <source>默认</source>
+        <translation>預設</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>第 %1 頁</translation>
+    </message>
+    <message>
+        <source>已添加书签“%1”</source>
+        <translation>已新增書籤「%1」</translation>
+    </message>
+    <message>
+        <source>书签名称：</source>
+        <translation>書籤名稱：</translation>
+    </message>
+    <message>
+        <source>继续朗读</source>
+        <translation>繼續朗讀</translation>
+    </message>
+    <message>
+        <source>暂停朗读</source>
+        <translation>暫停朗讀</translation>
     </message>
 </context>
 <context>
