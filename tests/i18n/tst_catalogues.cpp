@@ -296,27 +296,11 @@ void TestCatalogues::cataloguesCoverTheSources()
     const QString fresh = dir.filePath(QStringLiteral("fresh.ts"));
     QProcess process;
     process.setWorkingDirectory(root);
-    process.start(lupdate, {"-silent",
-                            "-no-obsolete",
-                            "-locations",
-                            "none",
-                            "-I",
-                            root,
-                            "-source-language",
-                            "zh_CN",
-                            "app",
-                            "core",
-                            "text",
-                            "annotations",
-                            "view",
-                            "ocr",
-                            "synctex",
-                            "speech",
-                            "i18n",
-                            "theme",
-                            "settings",
-                            "-ts",
-                            fresh});
+    const QStringList sources{"app",     "core",   "text", "annotations", "view",    "ocr",
+                              "synctex", "speech", "i18n", "theme",       "settings"};
+    process.start(lupdate, QStringList{"-silent", "-no-obsolete", "-locations", "none", "-I", root,
+                                       "-source-language", "zh_CN"}
+                               + sources + QStringList{"-ts", fresh});
     QVERIFY(process.waitForFinished(120000));
     QCOMPARE(process.exitCode(), 0);
     const Catalogue extracted = readCatalogue(fresh);
