@@ -6,11 +6,13 @@
 #include "annotations/AnnotationStore.h"
 #include "app/ExportCommands.h"
 #include "app/MainWindow.h"
+#include "app/StudyTools.h"
 #include "core/session/DocumentSession.h"
 #include "i18n/LanguageTable.h"
 #include "ocr/OcrController.h"
 #include "ocr/OcrEngine.h"
 #include "ocr/OcrRuntime.h"
+#include "speech/QtSpeechEngine.h"
 #include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
 #include "view/BookmarkPanel.h"
@@ -266,7 +268,8 @@ void TestCatalogues::contextsAreTheRunTimeContexts()
           &AnnotationCard::staticMetaObject, &AnnotationPanel::staticMetaObject,
           &AnnotationStore::staticMetaObject, &BookmarkPanel::staticMetaObject,
           &PdfViewport::staticMetaObject, &SearchPanel::staticMetaObject,
-          &TextLayoutStore::staticMetaObject, &OcrController::staticMetaObject})
+          &TextLayoutStore::staticMetaObject, &OcrController::staticMetaObject,
+          &StudyTools::staticMetaObject, &QtSpeechEngine::staticMetaObject})
         known.insert(QString::fromLatin1(meta->className()));
 
     // The two OCR contexts without a meta-object, checked through the code that uses them.
