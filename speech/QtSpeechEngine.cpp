@@ -90,7 +90,10 @@ void QtSpeechEngine::setVoice(const QString& name)
 
 void QtSpeechEngine::onStateChanged(int state)
 {
-    if ((state == QTextToSpeech::Ready || state == QTextToSpeech::Error) && speaking) {
+    if (state == QTextToSpeech::Error) {
+        speaking = false;
+        Q_EMIT failed();
+    } else if (state == QTextToSpeech::Ready && speaking) {
         speaking = false;
         Q_EMIT utteranceFinished();
     }

@@ -36,6 +36,7 @@ ReadAloudController::ReadAloudController(TextLayoutStore* store, SpeechEngine* e
         else if (current == State::Paused)
             line = SpokenLine(); // ended just as the pause came: resume goes on with the next
     });
+    connect(engine, &SpeechEngine::failed, this, &ReadAloudController::stop);
 }
 
 void ReadAloudController::setStore(TextLayoutStore* newStore)

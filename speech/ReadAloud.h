@@ -39,7 +39,7 @@ public:
     enum class State { Stopped, Reading, Paused };
     Q_ENUM(State)
 
-    // store (may be null, see setStore) and engine are not owned.
+    // store (may be null, see setStore) and engine are not owned. A failing engine stops reading.
     ReadAloudController(TextLayoutStore* store, SpeechEngine* engine, QObject* parent = nullptr);
 
     // The text of the document to read; stops reading when it changes.

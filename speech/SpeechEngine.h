@@ -36,6 +36,8 @@ public:
 Q_SIGNALS:
     // The text of the last say() has been spoken to its end.
     void utteranceFinished();
+    // The synthesiser broke down (e.g. no audio output); unavailableReason() says why.
+    void failed();
 };
 
 } // namespace dovrix

@@ -145,6 +145,12 @@ private Q_SLOTS:
         engine.finish();
         QCOMPARE(engine.said.size(), count);
         QCOMPARE(reader.currentLine().page, -1);
+
+        // A synthesiser that breaks down stops reading.
+        reader.start(2, controller.pageCount());
+        QCOMPARE(reader.state(), ReadAloudController::State::Reading);
+        Q_EMIT engine.failed();
+        QCOMPARE(reader.state(), ReadAloudController::State::Stopped);
     }
 };
 
