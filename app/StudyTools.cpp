@@ -24,6 +24,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 
+#include <cstdio>
+
 namespace dovrix {
 
 namespace {
@@ -146,6 +148,10 @@ void StudyTools::buildMenu()
     connect(reader, &ReadAloudController::lineStarted, this, &StudyTools::onLineStarted);
     connect(reader, &ReadAloudController::stateChanged, this, &StudyTools::onReadingState);
     connect(reader, &ReadAloudController::finished, this, [this] { showStatus(tr("朗读完毕")); });
+    connect(engine, &SpeechEngine::failed, this, [this] {
+        showStatus(engine->unavailableReason());
+        updateActionStates();
+    });
 }
 
 void StudyTools::retranslate()
@@ -184,7 +190,7 @@ void StudyTools::updateActionStates()
     readAction->setEnabled(ready && canSpeak);
     const bool reading = reader->state() != ReadAloudController::State::Stopped;
     pauseAction->setEnabled(canSpeak && reading);
-    stopAction->setEnabled(canSpeak && reading);
+    stopAction->setEnabled(reading); // stopping is always possible
     rateMenu->setEnabled(canSpeak);
     voiceMenu->setEnabled(canSpeak);
     menu->setToolTipsVisible(true);
@@ -274,9 +280,10 @@ void StudyTools::apply(DocumentSession* session, const OpenRequest& request)
         if (page >= 0)
             session->viewport()->goToPage(page);
         else
-            qWarning("%s", qPrintable(QStringLiteral("--page：%1 中没有页码或页标签“%2”")
-                                          .arg(QFileInfo(controller->filePath()).fileName(),
-                                               request.page)));
+            std::fprintf(
+                stderr, "dovrix: %s\n",
+                qPrintable(QStringLiteral("--page：%1 中没有页码或页标签“%2”")
+                               .arg(QFileInfo(controller->filePath()).fileName(), request.page)));
     }
     if (!request.find.isEmpty()) {
         window->setCurrentSession(session);

@@ -1,0 +1,180 @@
+#include "support/AppFixtures.h"
+#include "support/TestPdf.h"
+
+#include "app/MainWindow.h"
+#include "app/OpenRequests.h"
+#include "app/StudyTools.h"
+#include "core/BookmarkStore.h"
+#include "core/DocumentController.h"
+#include "core/DocumentStatus.h"
+#include "core/session/DocumentSession.h"
+#include "settings/AppSettings.h"
+#include "speech/SpeechEngine.h"
+#include "view/PdfViewport.h"
+#include "view/ThumbnailPanel.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace dovrix;
+
+namespace {
+
+// A PDF of four empty pages labelled i, ii, 1, 2 (a roman front matter, then arabic numbers).
+bool writeLabelledPdf(const QString& path)
+{
+    QList<QByteArray> objects{
+        "<< /Type /Catalog /Pages 2 0 R /PageLabels << /Nums [0 << /S /r >> 2 << /S /D >>] >> >>",
+        "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R 6 0 R] /Count 4 >>"};
+    for (int i = 0; i < 4; ++i)
+        objects.append("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 400] >>");
+    QByteArray pdf = "%PDF-1.4\n";
+    QList<qsizetype> offsets;
+    for (int i = 0; i < objects.size(); ++i) {
+        offsets.append(pdf.size());
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+    }
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (qsizetype offset : offsets)
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1)
+           + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
+}
+
+class SilentEngine : public SpeechEngine
+{
+public:
+    bool isAvailable() const override { return false; }
+    QString unavailableReason() const override { return QStringLiteral("no synthesiser here"); }
+    void say(const QString&) override {}
+    void pause() override {}
+    void resume() override {}
+    void stop() override {}
+    void setRate(double) override {}
+    QStringList voiceNames() const override { return {}; }
+    void setVoice(const QString&) override {}
+};
+
+} // namespace
+
+class TestStudyTools : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(settingsDir.isValid());
+        test::isolateSettings(settingsDir.path());
+    }
+
+    void init()
+    {
+        test::resetSettingsToSourceLanguage();
+        dir = std::make_unique<QTemporaryDir>();
+    }
+
+    void labelsInThePageFieldAndCommandLineRequests()
+    {
+        const QString path = dir->filePath(QStringLiteral("labelled.pdf"));
+        QVERIFY(writeLabelledPdf(path));
+        MainWindow window;
+        window.show();
+        OpenRequest request;
+        request.path = path;
+        request.page = QStringLiteral("1"); // the label "1" is the third page
+        window.openRequest(request);
+        DocumentSession* session = window.current();
+        QVERIFY(session);
+        QTRY_COMPARE_WITH_TIMEOUT(session->controller()->status(), int(Ready), 20000);
+        QCOMPARE(session->controller()->pageLabels(), (QStringList{"i", "ii", "1", "2"}));
+        QTRY_COMPARE(session->viewport()->currentPage(), 2);
+        auto* field = window.findChild<QLabel*>(QStringLiteral("pageLabel"));
+        QVERIFY(field);
+        QCOMPARE(field->text(), QStringLiteral("1 (3 / 4)"));
+        session->viewport()->goToPage(1);
+        QCOMPARE(field->text(), QStringLiteral("ii (2 / 4)"));
+        QListWidget* thumbnails = session->thumbnailPanel();
+        QCOMPARE(thumbnails->item(0)->text(), QStringLiteral("i (1)"));
+        QCOMPARE(thumbnails->item(3)->text(), QStringLiteral("2 (4)"));
+
+        // The same file again with a search: its tab is reused and the search field filled.
+        request.page.clear();
+        request.find = QStringLiteral("needle");
+        window.openRequest(request);
+        QCOMPARE(window.documentSessions().size(), 1);
+        QCOMPARE(window.searchField()->text(), QStringLiteral("needle"));
+    }
+
+    void bookmarksAndSynctexMessages()
+    {
+        const QString path = dir->filePath(QStringLiteral("plain.pdf"));
+        QVERIFY(test::writeTextPdf(path, {"one", "two", "three"}));
+        MainWindow window;
+        window.show();
+        window.openFile(path);
+        DocumentSession* session = window.current();
+        QTRY_COMPARE_WITH_TIMEOUT(session->controller()->status(), int(Ready), 20000);
+        StudyTools* tools = window.studyTools();
+        PdfViewport* view = session->viewport();
+
+        view->goToPage(1);
+        auto* add = window.findChild<QAction*>(QStringLiteral("addBookmarkAction"));
+        QVERIFY(add && add->isEnabled());
+        QCOMPARE(add->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
+        add->trigger();
+        BookmarkStore* store = StudyTools::bookmarksOf(session);
+        QCOMPARE(store->bookmarks().size(), 1);
+        QCOMPARE(store->bookmarks().first().name, QStringLiteral("第 2 页"));
+        QVERIFY(!window.appSettings()->bookmarks(session->controller()->sourceHash()).isEmpty());
+        view->goToPage(2);
+        tools->goToBookmark(0);
+        QCOMPARE(view->currentPage(), 1);
+
+        // Ctrl+click: first no editor command, then no SyncTeX file beside the PDF.
+        const QPoint onPage = view->viewport()->rect().center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, onPage);
+        QVERIFY(window.statusBar()->currentMessage().contains(QStringLiteral("编辑器命令")));
+        window.appSettings()->setEditorCommand(QStringLiteral("true %f"));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, onPage);
+        QTRY_VERIFY(window.statusBar()->currentMessage().contains(QStringLiteral(".synctex")));
+        QVERIFY(!view->hasSelection());
+    }
+
+    void readAloudWithoutEngineIsDisabledWithReason()
+    {
+        const QString path = dir->filePath(QStringLiteral("plain.pdf"));
+        QVERIFY(test::writeTextPdf(path, {"one"}));
+        MainWindow window;
+        SilentEngine engine;
+        StudyTools tools(&window, &engine);
+        window.openFile(path);
+        QTRY_COMPARE_WITH_TIMEOUT(window.current()->controller()->status(), int(Ready), 20000);
+        tools.updateActionStates();
+        for (QAction* action : tools.toolsMenu()->actions()) {
+            if (action->objectName() == QLatin1String("readAloudAction")) {
+                QVERIFY(!action->isEnabled());
+                QCOMPARE(action->toolTip(), QStringLiteral("no synthesiser here"));
+                return;
+            }
+        }
+        QFAIL("no read aloud command in the tools menu");
+    }
+
+private:
+    QTemporaryDir settingsDir;
+    std::unique_ptr<QTemporaryDir> dir;
+};
+
+QTEST_MAIN(TestStudyTools)
+#include "tst_studytools.moc"
