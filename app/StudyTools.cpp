@@ -10,6 +10,7 @@
 #include "speech/QtSpeechEngine.h"
 #include "synctex/EditorCommand.h"
 #include "synctex/SynctexLink.h"
+#include "text/SearchPanel.h"
 #include "view/BookmarkPanel.h"
 #include "view/PdfViewport.h"
 
@@ -23,6 +24,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTabWidget>
 
 #include <cstdio>
 
@@ -291,6 +293,8 @@ void StudyTools::apply(DocumentSession* session, const OpenRequest& request)
             find->trigger();
         window->searchField()->setText(request.find);
         Q_EMIT window->searchField()->returnPressed();
+        if (QTabWidget* side = window->sideTabWidget(); side->indexOf(session->searchPanel()) >= 0)
+            side->setCurrentWidget(session->searchPanel());
     }
     if (request.forward.line > 0) {
         SourcePlace place = request.forward;

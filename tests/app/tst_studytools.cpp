@@ -1,4 +1,5 @@
 #include "support/AppFixtures.h"
+#include "support/CoreFixtures.h"
 #include "support/TestPdf.h"
 
 #include "app/MainWindow.h"
@@ -10,46 +11,23 @@
 #include "core/session/DocumentSession.h"
 #include "settings/AppSettings.h"
 #include "speech/SpeechEngine.h"
+#include "text/SearchPanel.h"
 #include "view/PdfViewport.h"
 #include "view/ThumbnailPanel.h"
 
 #include <QAction>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace dovrix;
 
 namespace {
-
-// A PDF of four empty pages labelled i, ii, 1, 2 (a roman front matter, then arabic numbers).
-bool writeLabelledPdf(const QString& path)
-{
-    QList<QByteArray> objects{
-        "<< /Type /Catalog /Pages 2 0 R /PageLabels << /Nums [0 << /S /r >> 2 << /S /D >>] >> >>",
-        "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R 6 0 R] /Count 4 >>"};
-    for (int i = 0; i < 4; ++i)
-        objects.append("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 400] >>");
-    QByteArray pdf = "%PDF-1.4\n";
-    QList<qsizetype> offsets;
-    for (int i = 0; i < objects.size(); ++i) {
-        offsets.append(pdf.size());
-        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
-    }
-    const qsizetype xref = pdf.size();
-    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (qsizetype offset : offsets)
-        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1)
-           + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
-}
 
 class SilentEngine : public SpeechEngine
 {
@@ -87,7 +65,7 @@ private Q_SLOTS:
     void labelsInThePageFieldAndCommandLineRequests()
     {
         const QString path = dir->filePath(QStringLiteral("labelled.pdf"));
-        QVERIFY(writeLabelledPdf(path));
+        QVERIFY(test::writeFile(path, test::labelledPdf()));
         MainWindow window;
         window.show();
         OpenRequest request;
@@ -114,6 +92,7 @@ private Q_SLOTS:
         window.openRequest(request);
         QCOMPARE(window.documentSessions().size(), 1);
         QCOMPARE(window.searchField()->text(), QStringLiteral("needle"));
+        QCOMPARE(window.sideTabWidget()->currentWidget(), session->searchPanel());
     }
 
     void bookmarksAndSynctexMessages()

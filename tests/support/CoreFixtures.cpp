@@ -43,6 +43,16 @@ QByteArray deepPageTreePdf(int depth)
     return assemble(objects);
 }
 
+QByteArray labelledPdf()
+{
+    QList<QByteArray> objects{
+        "<< /Type /Catalog /Pages 2 0 R /PageLabels << /Nums [0 << /S /r >> 2 << /S /D >>] >> >>",
+        "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R 6 0 R] /Count 4 >>"};
+    for (int i = 0; i < 4; ++i)
+        objects.append("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 400] >>");
+    return assemble(objects);
+}
+
 QByteArray pagelessPdf()
 {
     return assemble({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [] /Count 0 >>"});

@@ -13,6 +13,10 @@ QByteArray deepPageTreePdf(int depth);
 // A valid PDF whose page tree has no pages at all.
 QByteArray pagelessPdf();
 
+// Four empty 300 × 400 point pages labelled i, ii, 1, 2: a roman front matter, then arabic
+// numbers starting again at 1.
+QByteArray labelledPdf();
+
 // Writes bytes to a new file; false on failure.
 bool writeFile(const QString& path, const QByteArray& bytes);
 

@@ -1,3 +1,5 @@
+#include "support/CoreFixtures.h"
+
 #include "core/PdfWorker.h"
 #include "synctex/EditorCommand.h"
 #include "synctex/SynctexIndex.h"
@@ -46,12 +48,6 @@ QByteArray handWrittenSynctex(int pages = 2)
     return text;
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 class TestSynctex : public QObject
@@ -64,8 +60,9 @@ private Q_SLOTS:
         dir = std::make_unique<QTemporaryDir>();
         pdf = dir->filePath(QStringLiteral("doc.pdf"));
         // The index reads only the PDF's name and time; its contents do not matter here.
-        QVERIFY(writeFile(pdf, "%PDF-1.4\n"));
-        QVERIFY(writeFile(dir->filePath(QStringLiteral("doc.synctex")), handWrittenSynctex()));
+        QVERIFY(test::writeFile(pdf, "%PDF-1.4\n"));
+        QVERIFY(
+            test::writeFile(dir->filePath(QStringLiteral("doc.synctex")), handWrittenSynctex()));
     }
 
     void forwardAndInverseMapping()
@@ -121,7 +118,7 @@ private Q_SLOTS:
         QFETCH(int, state);
         QVERIFY(QFile::remove(dir->filePath(QStringLiteral("doc.synctex"))));
         if (!fileName.isEmpty())
-            QVERIFY(writeFile(dir->filePath(fileName), contents));
+            QVERIFY(test::writeFile(dir->filePath(fileName), contents));
         SynctexIndex index(pdf, pdfPages);
         QCOMPARE(int(index.state()), state);
         QVERIFY(index.boxesFor({QStringLiteral("doc.tex"), 5, 0}).isEmpty());
