@@ -1,6 +1,7 @@
 #include "core/DocumentController.h"
 
 #include "core/PdfWorker.h"
+#include "core/ProgramFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -151,15 +152,15 @@ QString DocumentController::probeProgram()
 {
     if (!probeProgramOverride().isEmpty())
         return probeProgramOverride();
+    const QString found = findCompanion(probeExecutableName());
+    if (QFileInfo(found).isExecutable())
+        return found;
     const QDir dir(QCoreApplication::applicationDirPath());
-    const QString beside = dir.filePath(probeExecutableName());
-    if (QFileInfo(beside).isExecutable())
-        return beside;
     const QString above =
         QDir::cleanPath(dir.filePath(QStringLiteral("../") + probeExecutableName()));
     if (QFileInfo(above).isExecutable())
         return above;
-    return beside; // fails to start, and the load fails with it
+    return found; // fails to start, and the load fails with it
 }
 
 void DocumentController::setProbeEnabled(bool enabled)

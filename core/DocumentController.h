@@ -68,8 +68,8 @@ public:
     PdfWorker* worker() const { return pdfWorker; }
     LoadTimings loadTimings() const { return timings; }
 
-    // Process-wide probe executable. Empty (the default) looks for dovrix-probe next to the running
-    // executable, then in its parent directory.
+    // Process-wide probe executable. Empty (the default) looks for dovrix-probe in the companion
+    // folders (core/ProgramFiles.h), then in the running executable's parent directory.
     static void setProbeProgram(const QString& program);
     static QString probeProgram();
     // Measurements only: without the probe, files are parsed in this process unchecked.

@@ -64,6 +64,7 @@ void TestOcrRuntime::noLibraryListsEveryPlaceTried()
     const QString dir = QCoreApplication::applicationDirPath();
     const QStringList expected = {dir + QStringLiteral("/libonnxruntime.so.1"),
                                   dir + QStringLiteral("/lib/libonnxruntime.so.1"),
+                                  dir + QStringLiteral("/../lib/dovrix/libonnxruntime.so.1"),
                                   dir
                                       + QStringLiteral("/../../../thirdparty/onnxruntime/lib/"
                                                        "libonnxruntime.so.1")};
