@@ -37,6 +37,11 @@ void defineCommandLine(QCommandLineParser& parser)
     parser.addOption(QCommandLineOption(
         QStringList{QStringLiteral("ocr-page")},
         QStringLiteral("文档打开后自动对指定页执行 OCR（调试/CI）。"), QStringLiteral("page")));
+    // Checks the installed files without a window (see SelfTest.h); not shown by the help option.
+    QCommandLineOption selfTest(QStringList{QStringLiteral("self-test")},
+                                QStringLiteral("检查探测程序与 OCR 文件后退出。"));
+    selfTest.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(selfTest);
 }
 
 int ocrPageIndexFromOption(const QString& value)

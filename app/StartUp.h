@@ -16,7 +16,8 @@ void setApplicationIdentity();
 // missing image leaves its size out.
 QIcon applicationIcon();
 
-// Description, help and version options, the positional "file" and the option "ocr-page".
+// Description, help and version options, the positional "file", the option "ocr-page" and the
+// hidden option "self-test".
 void defineCommandLine(QCommandLineParser& parser);
 
 // The 0-based page for the 1-based "ocr-page" value; a value that is not a number counts as 0 and

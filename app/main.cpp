@@ -1,4 +1,6 @@
 #include "app/MainWindow.h"
+#include "app/SelfTest.h"
+#include "app/SingleInstance.h"
 #include "app/StartUp.h"
 #include "core/PdfWorker.h"
 #include "i18n/LanguageTable.h"
@@ -7,6 +9,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <QTextStream>
 
 #include <cstdlib>
 
@@ -30,16 +34,44 @@ int main(int argc, char* argv[])
     defineCommandLine(parser);
     parser.process(app);
 
+    if (parser.isSet(QStringLiteral("self-test"))) {
+        QTextStream out(stdout);
+        return runSelfTest(out);
+    }
+
+    const QStringList files = parser.positionalArguments();
+    const bool ocrRequested = parser.isSet(QStringLiteral("ocr-page"));
+    const int ocrPage =
+        ocrRequested ? ocrPageIndexFromOption(parser.value(QStringLiteral("ocr-page"))) : -1;
+
+    // A window of this user is running already: it opens the files (and recognises the page) in
+    // new tabs, and this process ends. Relative paths are resolved here, against our folder.
+    SingleInstance instance(SingleInstance::defaultSocketPath());
+    HandOver request;
+    for (const QString& path : files)
+        request.files.append(QFileInfo(path).absoluteFilePath());
+    request.ocrPage = ocrPage;
+    if (instance.start(request) == SingleInstance::Role::HandedOver)
+        return 0;
+
     int exitCode = 0;
     {
         MainWindow window;
         window.show();
-        const QStringList files = parser.positionalArguments();
         for (const QString& path : files)
             window.openFile(path);
-        if (parser.isSet(QStringLiteral("ocr-page")))
-            window.ocrPageWhenReady(
-                ocrPageIndexFromOption(parser.value(QStringLiteral("ocr-page"))));
+        if (ocrRequested)
+            window.ocrPageWhenReady(ocrPage);
+        QObject::connect(&instance, &SingleInstance::received, &window,
+                         [&window](const QStringList& handed, int page) {
+                             for (const QString& path : handed)
+                                 window.openFile(path);
+                             if (page >= 0)
+                                 window.ocrPageWhenReady(page);
+                             window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+                             window.raise();
+                             window.activateWindow();
+                         });
         exitCode = QApplication::exec();
     }
     // A job hung inside the PDF engine must not keep the process alive; settings and annotations
