@@ -119,7 +119,8 @@ bool SingleInstance::listen()
 {
     server = new QLocalServer(this);
     server->setSocketOptions(QLocalServer::UserAccessOption);
-    // Nobody answered on this path: a socket file there was left by a crashed instance.
+    // Nobody answered on this path: a socket file there was left by a crashed instance. (With
+    // UserAccessOption Qt would also replace it, by renaming its new socket over the path.)
     QLocalServer::removeServer(path);
     if (!server->listen(path)) {
         delete server;

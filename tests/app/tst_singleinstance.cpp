@@ -1,5 +1,5 @@
 #include "app/SingleInstance.h"
-#include "TestPdf.h"
+#include "tests/support/TestPdf.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -96,14 +96,14 @@ void TestSingleInstance::messages_data()
     const HandOver request{{QStringLiteral("/tmp/a b.pdf"), QStringLiteral("/tmp/报告\n.pdf")}, 2};
     QTest::newRow("files and page") << encodeHandOver(request).mid(4) << true << request.files << 2;
     QTest::newRow("nothing") << encodeHandOver({}).mid(4) << true << QStringList() << -1;
-    QTest::newRow("negative page") << QByteArray(R"({"version":1,"files":[],"ocrPage":-7})")
-                                   << true << QStringList() << -1;
+    QTest::newRow("negative page")
+        << QByteArray(R"({"version":1,"files":[],"ocrPage":-7})") << true << QStringList() << -1;
     QTest::newRow("relative path") << QByteArray(R"({"version":1,"files":["a.pdf"],"ocrPage":-1})")
                                    << false << QStringList() << -1;
     QTest::newRow("empty path") << QByteArray(R"({"version":1,"files":[""],"ocrPage":-1})") << false
                                 << QStringList() << -1;
-    QTest::newRow("other version") << QByteArray(R"({"version":2,"files":[],"ocrPage":-1})")
-                                   << false << QStringList() << -1;
+    QTest::newRow("other version")
+        << QByteArray(R"({"version":2,"files":[],"ocrPage":-1})") << false << QStringList() << -1;
     QTest::newRow("no page") << QByteArray(R"({"version":1,"files":[]})") << false << QStringList()
                              << -1;
     QTest::newRow("not json") << QByteArray("\xff\xfe garbage") << false << QStringList() << -1;
