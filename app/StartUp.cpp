@@ -44,6 +44,20 @@ void defineCommandLine(QCommandLineParser& parser)
     parser.addOption(selfTest);
 }
 
+bool asksForTextOnly(const QStringList& arguments)
+{
+    static const QStringList textOptions = {QStringLiteral("-h"), QStringLiteral("--help"),
+                                            QStringLiteral("-?"), QStringLiteral("--help-all"),
+                                            QStringLiteral("-v"), QStringLiteral("--version")};
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            return false;
+        if (textOptions.contains(argument))
+            return true;
+    }
+    return false;
+}
+
 int ocrPageIndexFromOption(const QString& value)
 {
     bool ok = false;

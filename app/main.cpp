@@ -18,6 +18,22 @@ int main(int argc, char* argv[])
 {
     using namespace dovrix;
 
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (asksForTextOnly(arguments)) {
+        QCoreApplication app(argc, argv);
+        setApplicationIdentity();
+        QCommandLineParser parser;
+        defineCommandLine(parser);
+        parser.process(app); // prints the text and ends the process
+        return 0;
+    }
+    // The self-test opens no window: it needs no display either.
+    if (arguments.contains(QStringLiteral("--self-test"))
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
     QApplication app(argc, argv);
