@@ -1,12 +1,10 @@
 #include "app/SelfTest.h"
 
 #include "core/DocumentController.h"
-#include "core/DocumentStatus.h"
 #include "core/PdfWorker.h"
 #include "core/ProgramFiles.h"
 #include "ocr/OcrEngine.h"
 
-#include <QEventLoop>
 #include <QFont>
 #include <QPainter>
 #include <QPdfDocument>
@@ -37,20 +35,6 @@ bool writeSample(const QString& path)
     return painter.end();
 }
 
-bool openSample(DocumentController& controller, const QString& path)
-{
-    QEventLoop loop;
-    QObject::connect(&controller, &DocumentController::statusChanged, &loop, [&loop](int status) {
-        if (status == Failed || status == PasswordRequired)
-            loop.quit();
-    });
-    QObject::connect(&controller, &DocumentController::documentReady, &loop, &QEventLoop::quit);
-    controller.openFile(path);
-    if (controller.status() == Loading)
-        loop.exec();
-    return controller.status() == Ready;
-}
-
 } // namespace
 
 int runSelfTest(QTextStream& out)
@@ -64,7 +48,7 @@ int runSelfTest(QTextStream& out)
 
     PdfWorker worker;
     DocumentController controller(&worker);
-    const bool opened = openSample(controller, path);
+    const bool opened = openAndWait(controller, path);
     out << "document: " << (opened ? "ok" : "failed") << " (probe "
         << DocumentController::probeProgram() << ')' << Qt::endl;
     if (!opened)

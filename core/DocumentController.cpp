@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -529,6 +530,20 @@ void DocumentController::postHashCheck()
                 Q_EMIT self->sourceFileModified();
         });
     });
+}
+
+bool openAndWait(DocumentController& controller, const QString& path)
+{
+    QEventLoop loop;
+    QObject::connect(&controller, &DocumentController::statusChanged, &loop, [&loop](int status) {
+        if (status == Failed || status == PasswordRequired)
+            loop.quit();
+    });
+    QObject::connect(&controller, &DocumentController::documentReady, &loop, &QEventLoop::quit);
+    controller.openFile(path);
+    if (controller.status() == Loading)
+        loop.exec();
+    return controller.status() == Ready;
 }
 
 } // namespace dovrix

@@ -127,4 +127,8 @@ private:
     LoadTimings timings;
 };
 
+// For tools without a window (the bench, the self-test): opens path and runs a local event loop
+// until the document is ready, failed or asks for a password. True when it is ready.
+bool openAndWait(DocumentController& controller, const QString& path);
+
 } // namespace dovrix
