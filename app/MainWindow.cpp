@@ -6,6 +6,7 @@
 #include "app/ExportCommands.h"
 #include "app/StartUp.h"
 #include "core/DocumentController.h"
+#include "core/ProgramFiles.h"
 #include "core/session/DocumentSession.h"
 #include "i18n/LanguageTable.h"
 #include "ocr/OcrController.h"
@@ -893,8 +894,7 @@ void MainWindow::openFile(const QString& path)
     sessions.append(session);
     wireSession(session);
     wireOcr(session);
-    session->ocr()->setModelDirectory(
-        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/models")));
+    session->ocr()->setModelDirectory(findCompanion(QStringLiteral("models")));
 
     tabs->addTab(session->pageWidget(), info.fileName());
     if (!currentSession)

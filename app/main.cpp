@@ -1,4 +1,6 @@
 #include "app/MainWindow.h"
+#include "app/SelfTest.h"
+#include "app/SingleInstance.h"
 #include "app/StartUp.h"
 #include "core/PdfWorker.h"
 #include "i18n/LanguageTable.h"
@@ -7,12 +9,30 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <QTextStream>
 
 #include <cstdlib>
 
 int main(int argc, char* argv[])
 {
     using namespace dovrix;
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (asksForTextOnly(arguments)) {
+        QCoreApplication app(argc, argv);
+        setApplicationIdentity();
+        QCommandLineParser parser;
+        defineCommandLine(parser);
+        parser.process(app); // prints the text and ends the process
+        return 0;
+    }
+    // The self-test opens no window: it needs no display either.
+    if (arguments.contains(QStringLiteral("--self-test"))
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
@@ -30,16 +50,44 @@ int main(int argc, char* argv[])
     defineCommandLine(parser);
     parser.process(app);
 
+    if (parser.isSet(QStringLiteral("self-test"))) {
+        QTextStream out(stdout);
+        return runSelfTest(out);
+    }
+
+    const QStringList files = parser.positionalArguments();
+    const bool ocrRequested = parser.isSet(QStringLiteral("ocr-page"));
+    const int ocrPage =
+        ocrRequested ? ocrPageIndexFromOption(parser.value(QStringLiteral("ocr-page"))) : -1;
+
+    // A window of this user is running already: it opens the files (and recognises the page) in
+    // new tabs, and this process ends. Relative paths are resolved here, against our folder.
+    SingleInstance instance(SingleInstance::defaultSocketPath());
+    HandOver request;
+    for (const QString& path : files)
+        request.files.append(QFileInfo(path).absoluteFilePath());
+    request.ocrPage = ocrPage;
+    if (instance.start(request) == SingleInstance::Role::HandedOver)
+        return 0;
+
     int exitCode = 0;
     {
         MainWindow window;
         window.show();
-        const QStringList files = parser.positionalArguments();
         for (const QString& path : files)
             window.openFile(path);
-        if (parser.isSet(QStringLiteral("ocr-page")))
-            window.ocrPageWhenReady(
-                ocrPageIndexFromOption(parser.value(QStringLiteral("ocr-page"))));
+        if (ocrRequested)
+            window.ocrPageWhenReady(ocrPage);
+        QObject::connect(&instance, &SingleInstance::received, &window,
+                         [&window](const QStringList& handed, int page) {
+                             for (const QString& path : handed)
+                                 window.openFile(path);
+                             if (page >= 0)
+                                 window.ocrPageWhenReady(page);
+                             window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+                             window.raise();
+                             window.activateWindow();
+                         });
         exitCode = QApplication::exec();
     }
     // A job hung inside the PDF engine must not keep the process alive; settings and annotations
