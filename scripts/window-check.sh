@@ -58,6 +58,9 @@ xvfb_pid=$!
 read -r -t 20 display <&3 || { echo "Xvfb did not start" >&2; exit 2; }
 export DISPLAY=":$display"
 export XDG_CONFIG_HOME="$work/config"
+# A runtime folder of its own: a Dovrix already running for this user must not take the files.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 -p "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
 
 # Waits until a condition command succeeds (at most about 20 s).
