@@ -5,6 +5,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
 class QAction;
 class QActionGroup;
@@ -19,6 +20,7 @@ class QSplitter;
 class QStackedWidget;
 class QTabWidget;
 class QTimer;
+class QValidator;
 class QToolBar;
 
 namespace dovrix {
@@ -133,6 +135,15 @@ private:
     void updateStatusZoom();
 
     void openCommand();
+    // The page typed in the page field (1-based): a page of the document is shown; anything else
+    // is refused without a jump.
+    void goToTypedPage();
+    void focusPageField();
+    // Width and validator of the page field for the labels in pageFieldLabels.
+    void fitPageFieldToLabels();
+    void chooseAnnotationTool(int type);
+    // Shows the tool buttons while annotation mode is on and checks the page view's tool.
+    void updateAnnotationTools();
     void searchNow();
     void searchStep(int step);
     void copySelection();
@@ -172,6 +183,8 @@ private:
     QMenu* exportMenu = nullptr;
     QList<QAction*> exportActions;
     QPushButton* annotationButton = nullptr;
+    QAction* annotationToolsItem = nullptr; // the tool buttons' place in the toolbar
+    QList<QAction*> annotationToolActions;  // one per annotation type, in the tool table's order
     QPushButton* rotateButton = nullptr;
     QLineEdit* searchEdit = nullptr;
     QPushButton* themeButton = nullptr;
@@ -186,7 +199,11 @@ private:
     QWidget* sidebar = nullptr;
     QTabWidget* sideTabs = nullptr;
     QLabel* sidePlaceholder = nullptr;
-    QLabel* pageLabel = nullptr;
+    QLineEdit* pageField = nullptr;
+    QLabel* pageCountLabel = nullptr;
+    QValidator* pageNumberValidator = nullptr;
+    // The page labels of the document the page field shows (empty: none).
+    QStringList pageFieldLabels;
     QLabel* zoomLabel = nullptr;
     QStackedWidget* stack = nullptr;
     QWidget* welcome = nullptr;
@@ -229,6 +246,7 @@ private:
     QAction* fitPageAction = nullptr;
     QAction* actualSizeAction = nullptr;
     QAction* annotationModeAction = nullptr;
+    QAction* goToPageAction = nullptr;
 
     bool sidebarVisible = true;
     bool rebuildingSideTabs = false;

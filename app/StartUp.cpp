@@ -49,6 +49,25 @@ void defineCommandLine(QCommandLineParser& parser)
         QStringList{QStringLiteral("synctex-forward")},
         QStringLiteral("SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。"),
         QStringLiteral("line:column:texfile")));
+    // Checks the installed files without a window (see SelfTest.h); not shown by the help option.
+    QCommandLineOption selfTest(QStringList{QStringLiteral("self-test")},
+                                QStringLiteral("检查探测程序与 OCR 文件后退出。"));
+    selfTest.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(selfTest);
+}
+
+bool asksForTextOnly(const QStringList& arguments)
+{
+    static const QStringList textOptions = {QStringLiteral("-h"), QStringLiteral("--help"),
+                                            QStringLiteral("-?"), QStringLiteral("--help-all"),
+                                            QStringLiteral("-v"), QStringLiteral("--version")};
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            return false;
+        if (textOptions.contains(argument))
+            return true;
+    }
+    return false;
 }
 
 int ocrPageIndexFromOption(const QString& value)

@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QString>
+#include <QStringList>
 
 class QCommandLineParser;
 
@@ -16,9 +17,13 @@ void setApplicationIdentity();
 // missing image leaves its size out.
 QIcon applicationIcon();
 
-// Description, help and version options, the positional "file" and the options "ocr-page",
-// "page", "find" and "synctex-forward".
+// Description, help and version options, the positional "file", the options "ocr-page", "page",
+// "find" and "synctex-forward", and the hidden option "self-test".
 void defineCommandLine(QCommandLineParser& parser);
+
+// True when the arguments (program name first) ask only for the help or the version text. Those
+// are answered before the window system starts, so that they work without a display.
+bool asksForTextOnly(const QStringList& arguments);
 
 // The 0-based page for the 1-based "ocr-page" value; a value that is not a number counts as 0 and
 // so gives -1, which requests nothing.

@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 #include "app/OpenRequests.h"
+#include "app/SelfTest.h"
+#include "app/SingleInstance.h"
 #include "app/StartUp.h"
 #include "core/PdfWorker.h"
 #include "i18n/LanguageTable.h"
@@ -8,6 +10,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <QTextStream>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +19,22 @@
 int main(int argc, char* argv[])
 {
     using namespace dovrix;
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (asksForTextOnly(arguments)) {
+        QCoreApplication app(argc, argv);
+        setApplicationIdentity();
+        QCommandLineParser parser;
+        defineCommandLine(parser);
+        parser.process(app); // prints the text and ends the process
+        return 0;
+    }
+    // The self-test opens no window: it needs no display either.
+    if (arguments.contains(QStringLiteral("--self-test"))
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
@@ -32,19 +52,50 @@ int main(int argc, char* argv[])
     defineCommandLine(parser);
     parser.process(app);
 
+    if (parser.isSet(QStringLiteral("self-test"))) {
+        QTextStream out(stdout);
+        return runSelfTest(out);
+    }
+
+    const OpenRequestList opened = openRequestsFromArguments(
+        QCoreApplication::arguments().mid(1), {QStringLiteral("ocr-page")});
+    for (const QString& error : opened.errors)
+        std::fprintf(stderr, "dovrix: %s\n", qPrintable(error));
+    const int ocrPage = parser.isSet(QStringLiteral("ocr-page"))
+                            ? ocrPageIndexFromOption(parser.value(QStringLiteral("ocr-page")))
+                            : -1;
+
+    // A window of this user is running already: it opens the files (and applies what was asked
+    // for each, and recognises the page) in new tabs, and this process ends. Relative paths are
+    // resolved here, against our folder.
+    SingleInstance instance(SingleInstance::defaultSocketPath());
+    HandOver request{opened.requests, ocrPage};
+    for (OpenRequest& open : request.requests) {
+        open.path = QFileInfo(open.path).absoluteFilePath();
+        if (open.forward.line > 0)
+            open.forward.file = QFileInfo(open.forward.file).absoluteFilePath();
+    }
+    if (instance.start(request) == SingleInstance::Role::HandedOver)
+        return 0;
+
     int exitCode = 0;
     {
         MainWindow window;
         window.show();
-        const OpenRequestList opened = openRequestsFromArguments(
-            QCoreApplication::arguments().mid(1), {QStringLiteral("ocr-page")});
-        for (const QString& error : opened.errors)
-            std::fprintf(stderr, "dovrix: %s\n", qPrintable(error));
-        for (const OpenRequest& request : opened.requests)
-            window.openRequest(request);
-        if (parser.isSet(QStringLiteral("ocr-page")))
-            window.ocrPageWhenReady(
-                ocrPageIndexFromOption(parser.value(QStringLiteral("ocr-page"))));
+        const auto openAll = [&window](const QList<OpenRequest>& requests, int page) {
+            for (const OpenRequest& open : requests)
+                window.openRequest(open);
+            if (page >= 0)
+                window.ocrPageWhenReady(page);
+        };
+        openAll(opened.requests, ocrPage);
+        QObject::connect(&instance, &SingleInstance::received, &window,
+                         [&window, openAll](const QList<OpenRequest>& handed, int page) {
+                             openAll(handed, page);
+                             window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+                             window.raise();
+                             window.activateWindow();
+                         });
         exitCode = QApplication::exec();
     }
     // A job hung inside the PDF engine must not keep the process alive; settings and annotations

@@ -89,16 +89,7 @@ int fail(const char* command, const QString& message)
 
 bool openDocument(DocumentController& controller, const QString& path)
 {
-    QEventLoop loop;
-    QObject::connect(&controller, &DocumentController::statusChanged, &loop, [&loop](int status) {
-        if (status == Failed || status == PasswordRequired)
-            loop.quit();
-    });
-    QObject::connect(&controller, &DocumentController::documentReady, &loop, &QEventLoop::quit);
-    controller.openFile(path);
-    if (controller.status() == Loading)
-        loop.exec();
-    return controller.status() == Ready;
+    return openAndWait(controller, path);
 }
 
 } // namespace dovrix::bench

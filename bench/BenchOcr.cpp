@@ -8,6 +8,7 @@
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
 #include "core/PdfWorker.h"
+#include "core/ProgramFiles.h"
 #include "ocr/OcrEngine.h"
 #include "ocr/OcrRuntime.h"
 
@@ -268,9 +269,8 @@ int run(const QStringList& args)
     timer.start();
     OcrEngine engine;
     dovrix::OcrEngineConfig config;
-    config.modelDir = dovrix::bench::option(
-        args, QStringLiteral("--models"),
-        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/models")));
+    config.modelDir = dovrix::bench::option(args, QStringLiteral("--models"),
+                                            dovrix::findCompanion(QStringLiteral("models")));
     QString error;
     if (!engine.initialize(config, &error))
         return fail(error);

@@ -2,9 +2,11 @@
 
 #include "core/PageLabels.h"
 #include "core/PdfWorker.h"
+#include "core/ProgramFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -152,15 +154,15 @@ QString DocumentController::probeProgram()
 {
     if (!probeProgramOverride().isEmpty())
         return probeProgramOverride();
+    const QString found = findCompanion(probeExecutableName());
+    if (QFileInfo(found).isExecutable())
+        return found;
     const QDir dir(QCoreApplication::applicationDirPath());
-    const QString beside = dir.filePath(probeExecutableName());
-    if (QFileInfo(beside).isExecutable())
-        return beside;
     const QString above =
         QDir::cleanPath(dir.filePath(QStringLiteral("../") + probeExecutableName()));
     if (QFileInfo(above).isExecutable())
         return above;
-    return beside; // fails to start, and the load fails with it
+    return found; // fails to start, and the load fails with it
 }
 
 void DocumentController::setProbeEnabled(bool enabled)
@@ -534,6 +536,20 @@ void DocumentController::postHashCheck()
                 Q_EMIT self->sourceFileModified();
         });
     });
+}
+
+bool openAndWait(DocumentController& controller, const QString& path)
+{
+    QEventLoop loop;
+    QObject::connect(&controller, &DocumentController::statusChanged, &loop, [&loop](int status) {
+        if (status == Failed || status == PasswordRequired)
+            loop.quit();
+    });
+    QObject::connect(&controller, &DocumentController::documentReady, &loop, &QEventLoop::quit);
+    controller.openFile(path);
+    if (controller.status() == Loading)
+        loop.exec();
+    return controller.status() == Ready;
 }
 
 } // namespace dovrix

@@ -71,8 +71,8 @@ public:
     PdfWorker* worker() const { return pdfWorker; }
     LoadTimings loadTimings() const { return timings; }
 
-    // Process-wide probe executable. Empty (the default) looks for dovrix-probe next to the running
-    // executable, then in its parent directory.
+    // Process-wide probe executable. Empty (the default) looks for dovrix-probe in the companion
+    // folders (core/ProgramFiles.h), then in the running executable's parent directory.
     static void setProbeProgram(const QString& program);
     static QString probeProgram();
     // Measurements only: without the probe, files are parsed in this process unchecked.
@@ -130,5 +130,9 @@ private:
     QString pendingHash;
     LoadTimings timings;
 };
+
+// For tools without a window (the bench, the self-test): opens path and runs a local event loop
+// until the document is ready, failed or asks for a password. True when it is ready.
+bool openAndWait(DocumentController& controller, const QString& path);
 
 } // namespace dovrix

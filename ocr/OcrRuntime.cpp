@@ -1,5 +1,6 @@
 #include "ocr/OcrRuntime.h"
 
+#include "core/ProgramFiles.h"
 #include "ocr/OrtApi.h"
 
 #include <QCoreApplication>
@@ -102,6 +103,8 @@ QStringList runtimeCandidates()
     const QString dir = QCoreApplication::applicationDirPath();
     return {dir + QStringLiteral("/libonnxruntime.so.1"),
             dir + QStringLiteral("/lib/libonnxruntime.so.1"),
+            dir + QLatin1Char('/') + QLatin1String(installedCompanionFolder)
+                + QStringLiteral("/libonnxruntime.so.1"),
             dir + QStringLiteral("/../../../thirdparty/onnxruntime/lib/libonnxruntime.so.1")};
 }
 

@@ -14,8 +14,8 @@ struct Env;
 // the next call searches again. error may be null; on false it receives a translated message.
 bool ensureRuntimeLoaded(QString* error);
 
-// The places searched, in order: next to the program, in its lib/ folder, and in the source
-// tree's third-party folder. Not cleaned.
+// The places searched, in order: next to the program, in its lib/ folder, in the installed
+// companion folder (core/ProgramFiles.h) and in the source tree's third-party folder. Not cleaned.
 QStringList runtimeCandidates();
 
 // As ensureRuntimeLoaded(), trying the given files instead of runtimeCandidates(). For tests and

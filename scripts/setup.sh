@@ -8,9 +8,11 @@ packages=(
     build-essential cmake ninja-build ccache pkg-config clang-format
     qt6-base-dev qt6-pdf-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
     qt6-qpa-plugins libssl-dev
+    desktop-file-utils appstream file dpkg-dev optipng
     qpdf poppler-utils xvfb xauth fonts-noto-cjk fonts-dejavu-core fonts-lohit-deva fonts-tlwg-garuda-ttf
     nodejs npm python3-onnx unicode-data
     libsynctex-dev qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
+    xdotool imagemagick texlive-latex-base
 )
 
 missing=()

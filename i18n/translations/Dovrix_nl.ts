@@ -671,6 +671,38 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(Een deel van de tekst op deze pagina is mogelijk onbetrouwbaar)</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>Markering (H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>Onderstreping (U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>Doorhaling (S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>Notitie (N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>Rechthoek (B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>Pijl (L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>Ga naar pagina…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>Typ een paginanummer en druk op Enter (Ctrl+G)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -671,6 +671,38 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(Bu sayfadaki metnin bir kısmı güvenilir olmayabilir)</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>Vurgu (H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>Altı çizili (U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>Üstü çizili (S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>Not (N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>Dikdörtgen (B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>Ok (L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>Sayfaya git…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>Sayfa numarasını yazıp Enter tuşuna basın (Ctrl+G)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

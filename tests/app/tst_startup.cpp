@@ -63,9 +63,14 @@ void TestStartUp::ocrPageOption()
     QCOMPARE(ocrPageIndexFromOption(value), index);
 }
 
+// Also without any display (a terminal without a window system, a build machine).
 void TestStartUp::versionAndHelp()
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    process.setProcessEnvironment(environment);
     process.start(program(), {"--version"});
     QVERIFY2(process.waitForFinished(60000), qPrintable(process.errorString()));
     QCOMPARE(process.exitCode(), 0);

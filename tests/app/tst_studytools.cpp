@@ -77,11 +77,25 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(session->controller()->status(), int(Ready), 20000);
         QCOMPARE(session->controller()->pageLabels(), (QStringList{"i", "ii", "1", "2"}));
         QTRY_COMPARE(session->viewport()->currentPage(), 2);
-        auto* field = window.findChild<QLabel*>(QStringLiteral("pageLabel"));
-        QVERIFY(field);
-        QCOMPARE(field->text(), QStringLiteral("1 (3 / 4)"));
+        auto* field = window.findChild<QLineEdit*>(QStringLiteral("pageField"));
+        auto* count = window.findChild<QLabel*>(QStringLiteral("pageCountLabel"));
+        QVERIFY(field && count);
+        QCOMPARE(field->text(), QStringLiteral("1"));
+        QCOMPARE(count->text(), QStringLiteral("(3 / 4)"));
         session->viewport()->goToPage(1);
-        QCOMPARE(field->text(), QStringLiteral("ii (2 / 4)"));
+        QCOMPARE(field->text(), QStringLiteral("ii"));
+        QCOMPARE(count->text(), QStringLiteral("(2 / 4)"));
+        // The field takes labels (in any case), numbers and its own display text.
+        for (const auto& [typed, page] : {std::pair{QStringLiteral("I"), 0},
+                                          std::pair{QStringLiteral("4"), 3},
+                                          std::pair{QStringLiteral("ii (2 / 4)"), 1}}) {
+            QTest::keyClick(session->viewport(), Qt::Key_G, Qt::ControlModifier);
+            QTRY_VERIFY(field->hasFocus());
+            QTest::keyClicks(field, typed);
+            QTest::keyClick(field, Qt::Key_Return);
+            QCOMPARE(session->viewport()->currentPage(), page);
+        }
+        QCOMPARE(field->text(), QStringLiteral("ii"));
         QListWidget* thumbnails = session->thumbnailPanel();
         QCOMPARE(thumbnails->item(0)->text(), QStringLiteral("i (1)"));
         QCOMPARE(thumbnails->item(3)->text(), QStringLiteral("2 (4)"));

@@ -64,6 +64,7 @@ void TestOcrRuntime::noLibraryListsEveryPlaceTried()
     const QString dir = QCoreApplication::applicationDirPath();
     const QStringList expected = {dir + QStringLiteral("/libonnxruntime.so.1"),
                                   dir + QStringLiteral("/lib/libonnxruntime.so.1"),
+                                  dir + QStringLiteral("/../lib/dovrix/libonnxruntime.so.1"),
                                   dir
                                       + QStringLiteral("/../../../thirdparty/onnxruntime/lib/"
                                                        "libonnxruntime.so.1")};
@@ -74,8 +75,8 @@ void TestOcrRuntime::noLibraryListsEveryPlaceTried()
     }
 
     const QString message =
-        QStringLiteral("无法加载 onnxruntime.dll，OCR 不可用。已尝试：\n  %1\n  %2\n  %3")
-            .arg(expected.at(0), expected.at(1), expected.at(2));
+        QStringLiteral("无法加载 onnxruntime.dll，OCR 不可用。已尝试：\n  %1\n  %2\n  %3\n  %4")
+            .arg(expected.at(0), expected.at(1), expected.at(2), expected.at(3));
     QString error;
     QVERIFY(!ensureRuntimeLoaded(&error));
     QCOMPARE(error, message);

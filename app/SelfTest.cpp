@@ -1,0 +1,86 @@
+#include "app/SelfTest.h"
+
+#include "core/DocumentController.h"
+#include "core/PdfWorker.h"
+#include "core/ProgramFiles.h"
+#include "ocr/OcrEngine.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPdfDocument>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace dovrix {
+
+namespace {
+
+const QString sampleText = QStringLiteral("Dovrix 2026");
+constexpr int renderDpi = 200;
+
+bool writeSample(const QString& path)
+{
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A6));
+    writer.setPageOrientation(QPageLayout::Landscape);
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(32);
+    painter.setFont(font);
+    painter.drawText(painter.window(), Qt::AlignCenter, sampleText);
+    return painter.end();
+}
+
+} // namespace
+
+int runSelfTest(QTextStream& out)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("self-test.pdf"));
+    if (!dir.isValid() || !writeSample(path)) {
+        out << "sample: cannot write " << path << Qt::endl;
+        return 1;
+    }
+
+    PdfWorker worker;
+    DocumentController controller(&worker);
+    const bool opened = openAndWait(controller, path);
+    out << "document: " << (opened ? "ok" : "failed") << " (probe "
+        << DocumentController::probeProgram() << ')' << Qt::endl;
+    if (!opened)
+        return 1;
+
+    OcrEngine engine;
+    OcrEngineConfig config;
+    config.modelDir = findCompanion(QStringLiteral("models"));
+    QString error;
+    if (!engine.initialize(config, &error)) {
+        out << "ocr: failed (models " << config.modelDir << "): " << error << Qt::endl;
+        return 1;
+    }
+    QPdfDocument* document = controller.document();
+    const QSizeF points = controller.pageSizes().value(0);
+    const QSize pixels = (points * renderDpi / 72).toSize();
+    QList<OcrLine> lines;
+    worker.post(0, [&lines, &engine, document, pixels] {
+        lines = engine.recognize(document->render(0, pixels));
+    });
+    worker.waitForIdle();
+
+    QStringList texts;
+    for (const OcrLine& line : lines)
+        texts.append(line.text);
+    const QString found = texts.join(QLatin1Char(' '));
+    const QRegularExpression spaces(QStringLiteral("\\s"));
+    const bool recognised =
+        QString(found).remove(spaces).contains(QString(sampleText).remove(spaces));
+    out << "ocr: " << (recognised ? "ok" : "failed") << " (models " << config.modelDir
+        << ") read \"" << found << '"' << Qt::endl;
+    return recognised ? 0 : 1;
+}
+
+} // namespace dovrix
