@@ -518,8 +518,8 @@ void MainWindow::buildCentral()
     pageField = new QLineEdit(QStringLiteral("0"));
     pageField->setObjectName(QStringLiteral("pageField"));
     // Digits only, unless the document has page labels (see fitPageFieldToLabels).
-    pageNumberValidator =
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), pageField);
+    pageNumberValidator = new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,9}")), pageField);
     pageField->setAlignment(Qt::AlignRight);
     fitPageFieldToLabels();
     connect(pageField, &QLineEdit::returnPressed, this, &MainWindow::goToTypedPage);
@@ -1295,9 +1295,8 @@ void MainWindow::updatePageStatus()
     // "iv" in the field and "(4 / 63)" beside it for a labelled page, "7" and "/ 63" otherwise.
     const QString label = distinctPageLabel(labels, page);
     pageField->setText(label.isEmpty() ? QString::number(page + 1) : label);
-    pageCountLabel->setText(label.isEmpty()
-                                ? QStringLiteral("/ %1").arg(count)
-                                : QStringLiteral("(%1 / %2)").arg(page + 1).arg(count));
+    pageCountLabel->setText(label.isEmpty() ? QStringLiteral("/ %1").arg(count)
+                                            : QStringLiteral("(%1 / %2)").arg(page + 1).arg(count));
     zoomLabel->setText(tr("缩放 %1%").arg(pageView ? roundedPercent(pageView->zoom()) : 100));
 }
 

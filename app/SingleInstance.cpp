@@ -48,8 +48,8 @@ bool decodeHandOver(const QByteArray& body, HandOver* request)
     const QJsonObject object = document.object();
     const QJsonValue requests = object.value(QStringLiteral("requests"));
     const QJsonValue page = object.value(QStringLiteral("ocrPage"));
-    if (object.value(QStringLiteral("version")).toInt() != messageVersion
-        || !requests.isArray() || !page.isDouble())
+    if (object.value(QStringLiteral("version")).toInt() != messageVersion || !requests.isArray()
+        || !page.isDouble())
         return false;
     HandOver decoded;
     for (const QJsonValue& entry : requests.toArray()) {

@@ -57,8 +57,8 @@ int main(int argc, char* argv[])
         return runSelfTest(out);
     }
 
-    const OpenRequestList opened = openRequestsFromArguments(
-        QCoreApplication::arguments().mid(1), {QStringLiteral("ocr-page")});
+    const OpenRequestList opened = openRequestsFromArguments(QCoreApplication::arguments().mid(1),
+                                                             {QStringLiteral("ocr-page")});
     for (const QString& error : opened.errors)
         std::fprintf(stderr, "dovrix: %s\n", qPrintable(error));
     const int ocrPage = parser.isSet(QStringLiteral("ocr-page"))

@@ -118,8 +118,8 @@ void TestSingleInstance::messages_data()
     const HandOver request{{plain, asked}, 2};
     QTest::newRow("files, requests and page") << encodeHandOver(request).mid(4) << true << request;
     QTest::newRow("nothing") << encodeHandOver({}).mid(4) << true << HandOver();
-    QTest::newRow("negative page") << QByteArray(R"({"version":2,"requests":[],"ocrPage":-7})")
-                                   << true << HandOver();
+    QTest::newRow("negative page")
+        << QByteArray(R"({"version":2,"requests":[],"ocrPage":-7})") << true << HandOver();
     const auto invalid = [](const char* requests) -> QByteArray {
         return QByteArray(R"({"version":2,"requests":)") + requests + R"(,"ocrPage":-1})";
     };
@@ -132,8 +132,7 @@ void TestSingleInstance::messages_data()
     QTest::newRow("not strings") << invalid(R"([["--",7]])") << false << HandOver();
     QTest::newRow("other version")
         << QByteArray(R"({"version":1,"files":[],"ocrPage":-1})") << false << HandOver();
-    QTest::newRow("no page") << QByteArray(R"({"version":2,"requests":[]})") << false
-                             << HandOver();
+    QTest::newRow("no page") << QByteArray(R"({"version":2,"requests":[]})") << false << HandOver();
     QTest::newRow("not json") << QByteArray("\xff\xfe garbage") << false << HandOver();
 }
 

@@ -86,9 +86,9 @@ private Q_SLOTS:
         QCOMPARE(field->text(), QStringLiteral("ii"));
         QCOMPARE(count->text(), QStringLiteral("(2 / 4)"));
         // The field takes labels (in any case), numbers and its own display text.
-        for (const auto& [typed, page] : {std::pair{QStringLiteral("I"), 0},
-                                          std::pair{QStringLiteral("4"), 3},
-                                          std::pair{QStringLiteral("ii (2 / 4)"), 1}}) {
+        for (const auto& [typed, page] :
+             {std::pair{QStringLiteral("I"), 0}, std::pair{QStringLiteral("4"), 3},
+              std::pair{QStringLiteral("ii (2 / 4)"), 1}}) {
             QTest::keyClick(session->viewport(), Qt::Key_G, Qt::ControlModifier);
             QTRY_VERIFY(field->hasFocus());
             QTest::keyClicks(field, typed);
