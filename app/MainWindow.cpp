@@ -756,7 +756,7 @@ void MainWindow::retranslate()
         annotationToolActions.at(i)->setToolTip(tr(annotationTools[i].toolTip));
     }
     goToPageAction->setText(tr("转到页面…"));
-    pageField->setToolTip(tr("输入页码后按回车跳转（Ctrl+G）"));
+    pageField->setToolTip(tr("输入页码或页标签后按回车跳转（Ctrl+G）"));
     rotateButton->setText(tr("旋转90°"));
     setTip(rotateButton, tr("临时旋转 90°（仅本次查看）"));
     searchEdit->setPlaceholderText(tr("搜索文档 · Ctrl+F"));
