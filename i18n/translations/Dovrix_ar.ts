@@ -700,8 +700,8 @@ Dovrix 始终不修改源 PDF。</source>
         <translation>الانتقال إلى صفحة…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>اكتب رقم الصفحة ثم اضغط Enter (Ctrl+G)</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>اكتب رقم الصفحة أو تسميتها ثم اضغط Enter (Ctrl+G)</translation>
     </message>
 </context>
 <context>

@@ -700,8 +700,8 @@ Dovrix verändert das Quell-PDF nie.</translation>
         <translation>Gehe zu Seite…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>Seitenzahl eingeben und Eingabetaste drücken (Strg+G)</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>Seitenzahl oder Seitenbezeichnung eingeben und Eingabetaste drücken (Strg+G)</translation>
     </message>
 </context>
 <context>

@@ -700,8 +700,8 @@ Dovrix never modifies the source PDF.</translation>
         <translation>Go to page…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>Type a page number and press Enter (Ctrl+G)</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>Type a page number or label and press Enter (Ctrl+G)</translation>
     </message>
 </context>
 <context>

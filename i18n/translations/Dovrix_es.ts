@@ -700,8 +700,8 @@ Dovrix nunca modifica el PDF original.</translation>
         <translation>Ir a la página…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>Escriba un número de página y pulse Intro (Ctrl+G)</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>Escriba un número o una etiqueta de página y pulse Intro (Ctrl+G)</translation>
     </message>
 </context>
 <context>

@@ -700,8 +700,8 @@ Dovrix ne modifie jamais le PDF source.</translation>
         <translation>Aller à la page…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>Saisissez un numéro de page et appuyez sur Entrée (Ctrl+G)</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>Saisissez un numéro ou une étiquette de page et appuyez sur Entrée (Ctrl+G)</translation>
     </message>
 </context>
 <context>

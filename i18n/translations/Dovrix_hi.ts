@@ -700,8 +700,8 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
         <translation>पृष्ठ पर जाएँ…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>पृष्ठ संख्या लिखें और Enter दबाएँ (Ctrl+G)</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>पृष्ठ संख्या या पृष्ठ लेबल लिखें और Enter दबाएँ (Ctrl+G)</translation>
     </message>
 </context>
 <context>

@@ -700,8 +700,8 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
         <translation>Buka halaman…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>Ketik nomor halaman lalu tekan Enter (Ctrl+G)</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>Ketik nomor atau label halaman lalu tekan Enter (Ctrl+G)</translation>
     </message>
 </context>
 <context>

@@ -700,8 +700,8 @@ Dovrix non modifica mai il PDF di origine.</translation>
         <translation>Vai alla pagina…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>Digita un numero di pagina e premi Invio (Ctrl+G)</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>Digita un numero o un&apos;etichetta di pagina e premi Invio (Ctrl+G)</translation>
     </message>
 </context>
 <context>

@@ -700,8 +700,8 @@ Dovrix は元の PDF を決して変更しません。</translation>
         <translation>ページへ移動…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>ページ番号を入力して Enter キーで移動（Ctrl+G）</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>ページ番号またはページラベルを入力して Enter キーで移動（Ctrl+G）</translation>
     </message>
 </context>
 <context>

@@ -700,8 +700,8 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
         <translation>페이지로 이동…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>페이지 번호를 입력하고 Enter 키를 누르세요(Ctrl+G)</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>페이지 번호나 페이지 레이블을 입력하고 Enter 키를 누르세요(Ctrl+G)</translation>
     </message>
 </context>
 <context>

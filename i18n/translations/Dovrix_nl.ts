@@ -700,8 +700,8 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
         <translation>Ga naar pagina…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>Typ een paginanummer en druk op Enter (Ctrl+G)</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>Typ een paginanummer of paginalabel en druk op Enter (Ctrl+G)</translation>
     </message>
 </context>
 <context>

@@ -700,8 +700,8 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
         <translation>Przejdź do strony…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>Wpisz numer strony i naciśnij Enter (Ctrl+G)</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>Wpisz numer lub etykietę strony i naciśnij Enter (Ctrl+G)</translation>
     </message>
 </context>
 <context>

@@ -700,8 +700,8 @@ O Dovrix nunca modifica o PDF de origem.</translation>
         <translation>Ir para a página…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>Digite um número de página e pressione Enter (Ctrl+G)</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>Digite um número ou rótulo de página e pressione Enter (Ctrl+G)</translation>
     </message>
 </context>
 <context>

@@ -700,8 +700,8 @@ Dovrix никогда не изменяет исходный PDF.</translation>
         <translation>Перейти к странице…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>Введите номер страницы и нажмите Enter (Ctrl+G)</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>Введите номер или метку страницы и нажмите Enter (Ctrl+G)</translation>
     </message>
 </context>
 <context>

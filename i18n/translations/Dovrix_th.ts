@@ -700,8 +700,8 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
         <translation>ไปที่หน้า…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>พิมพ์หมายเลขหน้าแล้วกด Enter (Ctrl+G)</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>พิมพ์หมายเลขหรือป้ายชื่อหน้าแล้วกด Enter (Ctrl+G)</translation>
     </message>
 </context>
 <context>

@@ -700,8 +700,8 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
         <translation>Sayfaya git…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>Sayfa numarasını yazıp Enter tuşuna basın (Ctrl+G)</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>Sayfa numarasını veya etiketini yazıp Enter tuşuna basın (Ctrl+G)</translation>
     </message>
 </context>
 <context>

@@ -700,8 +700,8 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
         <translation>Перейти до сторінки…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>Введіть номер сторінки й натисніть Enter (Ctrl+G)</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>Введіть номер або мітку сторінки й натисніть Enter (Ctrl+G)</translation>
     </message>
 </context>
 <context>

@@ -700,8 +700,8 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
         <translation>Đi tới trang…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>Nhập số trang rồi nhấn Enter (Ctrl+G)</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>Nhập số trang hoặc nhãn trang rồi nhấn Enter (Ctrl+G)</translation>
     </message>
 </context>
 <context>

@@ -700,8 +700,8 @@ Dovrix 始終不會修改原始 PDF。</translation>
         <translation>跳至頁面…</translation>
     </message>
     <message>
-        <source>输入页码后按回车跳转（Ctrl+G）</source>
-        <translation>輸入頁碼後按 Enter 跳轉（Ctrl+G）</translation>
+        <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
+        <translation>輸入頁碼或頁標籤後按 Enter 跳轉（Ctrl+G）</translation>
     </message>
 </context>
 <context>
