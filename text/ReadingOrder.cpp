@@ -37,11 +37,23 @@ int binOf(double x, double width)
     return static_cast<int>(v);
 }
 
+// Left to right by centre. Characters drawn over one another (the two letters of a ligature
+// share one box, an accent sits on its letter) keep their order in the text: a character whose
+// centre lies inside the box before it joins that one's cluster, and a cluster is read in text
+// order, so no word comes out with letters swapped.
 void sortByCentreX(QList<CharSlot>& chars)
 {
     std::stable_sort(chars.begin(), chars.end(), [](const CharSlot& a, const CharSlot& b) {
         return centreX(a.rect) < centreX(b.rect);
     });
+    for (qsizetype start = 0; start < chars.size();) {
+        qsizetype end = start + 1;
+        while (end < chars.size() && centreX(chars.at(end).rect) < chars.at(end - 1).rect.right())
+            ++end;
+        std::sort(chars.begin() + start, chars.begin() + end,
+                  [](const CharSlot& a, const CharSlot& b) { return a.index < b.index; });
+        start = end;
+    }
 }
 
 enum class Joint { Joined, TextSpace, Geometry };
@@ -149,7 +161,10 @@ QList<TextLine> buildLines(QList<CharSlot> charSlots, const QString& pageText)
         const double ay = centreY(a.rect), by = centreY(b.rect);
         if (ay != by)
             return ay < by;
-        return centreX(a.rect) < centreX(b.rect);
+        const double ax = centreX(a.rect), bx = centreX(b.rect);
+        if (ax != bx)
+            return ax < bx;
+        return a.index < b.index;
     });
 
     QList<TextLine> lines;

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace dovrix;
 
 namespace {
@@ -95,6 +97,7 @@ private Q_SLOTS:
     void inferredSpaces_data();
     void inferredSpaces();
     void linesFollowGeometryNotIndexOrder();
+    void overlappingCharactersKeepTextOrder();
     void superscriptsAndSubscripts_data();
     void superscriptsAndSubscripts();
     void lineBreakMarker_data();
@@ -197,6 +200,26 @@ void TestReadingOrder::linesFollowGeometryNotIndexOrder()
     QCOMPARE(texts(lines), QStringList({"ab", "c d"}));
     QCOMPARE(lines.at(0).chars.first().index, 3);
     QCOMPARE(lines.at(0).chars.size(), 2);
+}
+
+void TestReadingOrder::overlappingCharactersKeepTextOrder()
+{
+    // The two letters of a ligature share one box; an accent drawn over its letter has its
+    // centre a little left of the letter's. Both keep the order of the text.
+    SyntheticPage page;
+    page.addBox(u'c', QRectF(10, 100, 6, 10));
+    page.addBox(u'a', QRectF(17, 100, 6, 10));
+    page.addBox(u'f', QRectF(24, 100, 6, 10));
+    page.addBox(u'e', QRectF(31, 100, 6, 10));
+    page.addBox(QChar(0x0301), QRectF(30.5, 99, 5, 4));
+    page.addBox(u' ', QRectF());
+    page.addBox(u'f', QRectF(45, 100, 9, 10));
+    page.addBox(u'i', QRectF(45, 100, 9, 10));
+    page.addBox(u'n', QRectF(55, 100, 6, 10));
+    QList<CharSlot> placed = page.slotsFor();
+    std::reverse(placed.begin(), placed.end());
+    const QList<TextLine> lines = buildLines(placed, page.text);
+    QCOMPARE(texts(lines), QStringList{QStringLiteral("cafe\u0301 fin")});
 }
 
 void TestReadingOrder::superscriptsAndSubscripts_data()
