@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 
+#include <algorithm>
 #include <atomic>
 
 extern "C" {
@@ -108,6 +109,26 @@ void fillImage(fz_context*, fz_device*, fz_image*, fz_matrix, float, fz_color_pa
 void fillShade(fz_context*, fz_device*, fz_shade*, fz_matrix, float, fz_color_params)
 {
     expired();
+}
+
+// The band of a line of text around its baseline, in multiples of the font size. The engine's
+// own quads span the font's ascent to descent, which some fonts (symbol fonts, fonts that state
+// only a bounding box) make taller than the distance between lines; a fixed band gives every
+// character of one size and baseline the same even band and never reaches the next line.
+constexpr float kAscent = 0.8f;
+constexpr float kDescent = 0.25f;
+
+// A character's quad with its vertical extent replaced by the band of its baseline, for text
+// running left to right on the displayed page; other text keeps the engine's quad.
+fz_quad bandQuad(const fz_stext_line* line, const fz_stext_char* ch)
+{
+    if (line->wmode != 0 || line->dir.x < 0.999f)
+        return ch->quad;
+    const float left = std::min(ch->quad.ul.x, ch->quad.ll.x);
+    const float right = std::max(ch->quad.ur.x, ch->quad.lr.x);
+    const float top = ch->origin.y - kAscent * ch->size;
+    const float bottom = ch->origin.y + kDescent * ch->size;
+    return fz_quad_from_rect(fz_make_rect(left, top, right, bottom));
 }
 
 // Page space of the page text's selections: x as in the PDF's user space, y measured down from
@@ -277,7 +298,7 @@ PageCharBoxes::Outcome CharGeometry::extractPage(int pageNumber, QList<EngineCha
         for (fz_stext_line* line = block->u.t.first_line; line; line = line->next) {
             const fz_stext_char* previous = nullptr;
             for (fz_stext_char* ch = line->first_char; ch; ch = ch->next) {
-                QRectF box = toPageSpace(ch->quad, toUser, displayHeight);
+                QRectF box = toPageSpace(bandQuad(line, ch), toUser, displayHeight);
                 // A glyph that stands for several characters (a ligature mapped to "fi") comes
                 // as the first character with the glyph's box and the others without width
                 // after it: they all share the glyph's box.
