@@ -44,12 +44,13 @@ void waitForBlocks(dovrix::TextLayoutStore& store, int page)
         loop.exec();
 }
 
-// Words of a text: runs of letters and digits.
+// Words of a text: runs of letters and digits, compared in compatibility form (a ligature
+// character is its letters).
 QHash<QString, int> wordCounts(const QString& text)
 {
     static const QRegularExpression word(QStringLiteral("[\\p{L}\\p{N}]+"));
     QHash<QString, int> counts;
-    auto it = word.globalMatch(text);
+    auto it = word.globalMatch(text.normalized(QString::NormalizationForm_KC));
     while (it.hasNext())
         ++counts[it.next().captured()];
     return counts;

@@ -112,6 +112,7 @@ private Q_SLOTS:
     void twoColumnPages_data();
     void twoColumnPages();
     void spanningTitleReadsAsOneColumn();
+    void narrowGuttersOfTypesetColumns();
     void pagesWithoutUsableText();
     void writtenPdfPages();
 };
@@ -469,6 +470,32 @@ void TestReadingOrder::twoColumnPages()
     const QList<ReadingBlock> blocks = buildReadingOrder(page.text, page.boxes, QSizeF(480, 842));
     QCOMPARE(texts(blocks), QStringList() << left << right << "7");
     QVERIFY(blocks.last().headerFooter);
+}
+
+void TestReadingOrder::narrowGuttersOfTypesetColumns()
+{
+    // Three columns on common baselines, 10 points apart: narrower than one bin of the line
+    // histogram (595 / 48 points), wider than a word space.
+    SyntheticPage page;
+    QStringList columns[3];
+    for (int row = 0; row < 5; ++row) {
+        for (int c = 0; c < 3; ++c) {
+            const QString line = QStringLiteral("column %1 row %2 text here").arg(c).arg(row);
+            columns[c] << line;
+            page.addRun(line, 40 + c * 178, 100 + 14 * row);
+        }
+    }
+    const QList<ReadingBlock> blocks = buildReadingOrder(page.text, page.boxes, QSizeF(595, 842));
+    QCOMPARE(texts(blocks), columns[0] + columns[1] + columns[2]);
+
+    // Two short lines with a wide word space in the middle of the page stay whole.
+    SyntheticPage sparse;
+    sparse.addRun(QStringLiteral("Name"), 250, 100);
+    sparse.addRun(QStringLiteral("Value"), 290, 100);
+    sparse.addRun(QStringLiteral("Other"), 250, 114);
+    sparse.addRun(QStringLiteral("Thing"), 290, 114);
+    QCOMPARE(texts(buildReadingOrder(sparse.text, sparse.boxes, QSizeF(595, 842))),
+             QStringList({"Name Value", "Other Thing"}));
 }
 
 void TestReadingOrder::spanningTitleReadsAsOneColumn()
