@@ -282,7 +282,9 @@ CharAlignment alignChars(const QString& pageText, const QList<EngineChar>& chars
     matcher.extend();
 
     // The geometry check: a matched character lies on the line of the matched character before
-    // or after it in the text. Decided on the matches as they stand, then dropped together.
+    // or after it in the text, or follows or precedes its neighbour in both texts (a line of
+    // one character, such as an index letter, matched with the break on either side). Decided
+    // on the matches as they stand, then dropped together.
     std::vector<size_t> order;
     for (size_t i = 0; i < a.size(); ++i) {
         if (matcher.aToB[i] >= 0)
@@ -295,7 +297,11 @@ CharAlignment alignChars(const QString& pageText, const QList<EngineChar>& chars
         const bool hasPrevious = k > 0, hasNext = k + 1 < order.size();
         if (!hasPrevious && !hasNext)
             continue;
-        keep[k] = (hasPrevious && onSameLine(box, boxOf(order[k - 1])))
+        const size_t i = order[k];
+        const int j = matcher.aToB[i];
+        const bool chained = (i > 0 && matcher.aToB[i - 1] >= 0 && matcher.aToB[i - 1] == j - 1)
+                             || (i + 1 < a.size() && matcher.aToB[i + 1] == j + 1);
+        keep[k] = chained || (hasPrevious && onSameLine(box, boxOf(order[k - 1])))
                   || (hasNext && onSameLine(box, boxOf(order[k + 1])));
     }
 
