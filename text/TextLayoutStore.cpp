@@ -258,10 +258,10 @@ void TextLayoutStore::requestQuickBoxes(int page, int priority)
     if (quickBoxCache.contains(page) || pendingQuickBoxes.contains(page))
         return;
     if (!textCache.contains(page)) {
-        if (pendingTexts.contains(page))
-            deferUntilText(Deferred::QuickBoxes, page, priority);
-        else
-            requestPageText(page, priority);
+        // The boxes follow the text at this priority: the page being shown gets them before
+        // renders of other pages and thumbnails, so its first drag is anchored to the text.
+        deferUntilText(Deferred::QuickBoxes, page, priority);
+        requestPageText(page, priority);
         return;
     }
     if (textCache.value(page).isEmpty())
