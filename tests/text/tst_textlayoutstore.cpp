@@ -3,6 +3,7 @@
 #include "geometry/CharGeometry.h"
 #include "text/TextLayoutStore.h"
 
+#include "tests/support/TestPdf.h"
 #include "tests/support/TextFixtures.h"
 #include "tests/support/WorkerGate.h"
 
@@ -267,6 +268,33 @@ private Q_SLOTS:
                  qPrintable(QStringLiteral("%1 of %2 aligned")
                                 .arg(stats.alignedChars)
                                 .arg(stats.comparableChars)));
+        verifyAgainstQtPdf(0);
+    }
+
+    // A document unlocked with its password is measured by the engine too: it was opened with
+    // the same password.
+    void engineOpensEncryptedDocuments()
+    {
+        const QString plain = dir.filePath(QStringLiteral("plain.pdf"));
+        const QString locked = dir.filePath(QStringLiteral("locked.pdf"));
+        QVERIFY(test::writeMappedTextPdf(plain, {{QStringLiteral("secret words here")}}));
+        if (!test::encryptPdf(plain, locked, QStringLiteral("pw")))
+            QSKIP("qpdf is not installed");
+        store.reset();
+        controller = std::make_unique<DocumentController>(worker.get());
+        QSignalSpy asked(controller.get(), &DocumentController::passwordRequired);
+        QSignalSpy ready(controller.get(), &DocumentController::documentReady);
+        controller->openFile(locked);
+        QVERIFY(asked.wait());
+        controller->submitPassword(QStringLiteral("pw"));
+        QVERIFY(ready.wait());
+        store = std::make_unique<TextLayoutStore>(worker.get(), controller.get());
+        QSignalSpy boxes(store.get(), &TextLayoutStore::charBoxesReady);
+        store->requestCharBoxes(0, 10);
+        QVERIFY(boxes.wait());
+        QCOMPARE(store->stats().enginePages, 1);
+        QCOMPARE(store->stats().engineFallbacks, 0);
+        QCOMPARE(store->stats().exactCalls, 0);
         verifyAgainstQtPdf(0);
     }
 
