@@ -2,6 +2,7 @@
 
 #include "core/PdfWorker.h"
 #include "core/ProgramFiles.h"
+#include "geometry/CharGeometry.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -373,6 +374,9 @@ void DocumentController::postLoadJob(qint64 generation)
             });
             return;
         }
+        // The character geometry reads the same file, opened now so that both engines hold the
+        // version that was hashed; it lives and dies with the document.
+        CharGeometry::attach(document, filePath);
         const QList<QSizeF> list = readPageSizes(document);
         const qint64 ms = clock.elapsed();
         deliver([self, worker, generation, document, digest, list, ms] {
@@ -435,6 +439,7 @@ void DocumentController::submitPassword(const QString& password)
             });
             return;
         }
+        CharGeometry::attach(document, filePath, password.toUtf8());
         const QList<QSizeF> list = readPageSizes(document);
         deliver([self, generation, list] {
             if (!self || !self->isCurrent(generation) || !self->doc)

@@ -12,6 +12,8 @@ packages=(
     qpdf poppler-utils xvfb xauth fonts-noto-cjk fonts-dejavu-core fonts-lohit-deva fonts-tlwg-garuda-ttf
     nodejs npm python3-onnx unicode-data
     xdotool imagemagick texlive-latex-base
+    libmupdf-dev libmujs2 libgumbo1 libopenjp2-7 libjbig2dec0 libjpeg62-turbo zlib1g libfreetype6
+    libharfbuzz0b
 )
 
 missing=()
@@ -41,7 +43,7 @@ if [[ ! -f "$build_dir/build.ninja" ]]; then
 fi
 # Sources are found by glob. When files were added or removed since the last build, Qt's moc step
 # does not notice new headers in an existing tree by itself: make it scan again.
-source_list=$(find app settings theme i18n core view text annotations ocr bench tests \
+source_list=$(find app settings theme i18n core geometry view text annotations ocr bench tests \
     \( -name '*.h' -o -name '*.cpp' \) | LC_ALL=C sort | sha256sum | cut -d' ' -f1)
 if [[ "$(cat "$build_dir/.source-list" 2>/dev/null)" != "$source_list" ]]; then
     find "$build_dir" -path '*_autogen/timestamp' -delete

@@ -152,9 +152,10 @@ private Q_SLOTS:
         const int m = indexOf(rig, QStringLiteral("now")) + 2; // the wide 'w'
         const QRectF box = rig.text.charBoxes(0).at(m);
         QVERIFY2(box.width() > 8, qPrintable(QString::number(box.width())));
-        // 2 points inside: the neighbours' boxes, grown by 1.5 points, do not reach there.
-        drag(rig, at(rig, box.left() + 2, box.top() + 2),
-             at(rig, box.right() - 2, box.bottom() - 2));
+        // 4 points inside: the neighbours' boxes, which may touch this one, grown by 1.5 points
+        // and a pixel's rounding, do not reach there.
+        drag(rig, at(rig, box.left() + 4, box.top() + 4),
+             at(rig, box.right() - 4, box.bottom() - 4));
         QVERIFY(!rig.view.hasSelection());
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("sentinel"));
     }
@@ -348,7 +349,7 @@ private Q_SLOTS:
 
         // From one character to the same one: a rectangle fallback when the box is big enough.
         const QRectF w = rig.text.charBoxes(0).at(indexOf(rig, QStringLiteral("now")) + 2);
-        drag(rig, at(rig, w.left() + 2, w.top() + 2), at(rig, w.right() - 2, w.bottom() - 2));
+        drag(rig, at(rig, w.left() + 4, w.top() + 4), at(rig, w.right() - 4, w.bottom() - 4));
         QCOMPARE(rig.annotations.count(), 3);
         QVERIFY(!rig.annotations.allAnnotations().last().byText);
 
