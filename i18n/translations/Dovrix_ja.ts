@@ -445,7 +445,7 @@
     </message>
     <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
-        <translation>Dovrix　超高速リーダー</translation>
+        <translation>Dovrix&#x3000;超高速リーダー</translation>
     </message>
     <message>
         <source>缩小</source>
@@ -640,10 +640,6 @@ Dovrix は元の PDF を決して変更しません。</translation>
         <translation>OCR は利用できません</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>オフライン OCR を実行中（1 ページあたり約 1～2 秒）…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>キャンセル</translation>
     </message>
@@ -670,6 +666,18 @@ Dovrix は元の PDF を決して変更しません。</translation>
     <message>
         <source>（本页部分文本可能不可靠）</source>
         <translation>（このページの一部のテキストは信頼できない可能性があります）</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>オフライン OCR を実行中…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>オフライン OCR を実行中：%1/%2 ページ完了、残り約 %3 秒…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>（以下は OCR で認識したテキスト）</translation>
     </message>
 </context>
 <context>

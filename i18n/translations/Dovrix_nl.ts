@@ -282,7 +282,7 @@ Het bronbestand is niet gewijzigd. De annotaties zijn in de kopie opgenomen en z
     </message>
     <message>
         <source>已发送 %1 页到打印机。</source>
-        <translation>%1 pagina('s) naar de printer verzonden.</translation>
+        <translation>%1 pagina(&apos;s) naar de printer verzonden.</translation>
     </message>
     <message>
         <source>页面渲染失败，打印已中止。</source>
@@ -640,10 +640,6 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
         <translation>OCR niet beschikbaar</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Offline OCR bezig (ongeveer 1-2 s per pagina)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Annuleren</translation>
     </message>
@@ -653,7 +649,7 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     </message>
     <message>
         <source>OCR 完成：%1 页</source>
-        <translation>OCR voltooid: %1 pagina('s)</translation>
+        <translation>OCR voltooid: %1 pagina(&apos;s)</translation>
     </message>
     <message>
         <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
@@ -670,6 +666,18 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     <message>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(Een deel van de tekst op deze pagina is mogelijk onbetrouwbaar)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>Offline OCR bezig…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>Offline OCR bezig: %1/%2 pagina's klaar, nog ongeveer %3 s…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Hierna volgt door OCR herkende tekst)</translation>
     </message>
 </context>
 <context>

@@ -254,7 +254,7 @@ Kaynak dosya değiştirilmedi.</translation>
     </message>
     <message>
         <source>导出含批注的 PDF</source>
-        <translation>Açıklamalı PDF'yi dışa aktar</translation>
+        <translation>Açıklamalı PDF&apos;yi dışa aktar</translation>
     </message>
     <message>
         <source>PDF 文档 (*.pdf)</source>
@@ -274,7 +274,7 @@ Kaynak dosya değiştirilmedi.</translation>
 %1
 
 Kaynak dosya değiştirilmedi. Açıklamalar kopyaya gömüldü; Adobe/WPS/tarayıcıda açınca görünür.
-(Kopya, sayfa sayfa işlenmiş düzleştirilmiş bir PDF'dir: görünüm aynıdır ama metin artık seçilemez)</translation>
+(Kopya, sayfa sayfa işlenmiş düzleştirilmiş bir PDF&apos;dir: görünüm aynıdır ama metin artık seçilemez)</translation>
     </message>
     <message>
         <source>正在打印…</source>
@@ -349,7 +349,7 @@ Kaynak dosya değiştirilmedi. Açıklamalar kopyaya gömüldü; Adobe/WPS/taray
     </message>
     <message>
         <source>把当前批注嵌入一个新 PDF，Adobe/WPS 可见；源文件保持不变</source>
-        <translation>Geçerli açıklamaları Adobe/WPS'te görünen yeni bir PDF'ye gömer; kaynak dosya değişmez</translation>
+        <translation>Geçerli açıklamaları Adobe/WPS&apos;te görünen yeni bir PDF&apos;ye gömer; kaynak dosya değişmez</translation>
     </message>
     <message>
         <source>批注</source>
@@ -597,7 +597,7 @@ Dovrix 始终不修改源 PDF。</source>
         <translation>Açıklamalar yerel bir sidecar dosyasında (.dovrixmark) saklanır,
 kaynak dosya Adobe gibi başka okuyucularla açıldığında görünmez.
 
-Dovrix kaynak PDF'yi asla değiştirmez.</translation>
+Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     </message>
     <message>
         <source>缩放 %1%</source>
@@ -640,10 +640,6 @@ Dovrix kaynak PDF'yi asla değiştirmez.</translation>
         <translation>OCR kullanılamıyor</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Çevrimdışı OCR yapılıyor (sayfa başına yaklaşık 1-2 sn)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>İptal</translation>
     </message>
@@ -670,6 +666,18 @@ Dovrix kaynak PDF'yi asla değiştirmez.</translation>
     <message>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(Bu sayfadaki metnin bir kısmı güvenilir olmayabilir)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>Çevrimdışı OCR çalışıyor…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>Çevrimdışı OCR çalışıyor: %1/%2 sayfa bitti, yaklaşık %3 sn kaldı…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Aşağıda OCR ile tanınan metin)</translation>
     </message>
 </context>
 <context>
@@ -732,7 +740,7 @@ Dovrix kaynak PDF'yi asla değiştirmez.</translation>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
-        <translation>Sonuç bulunamadı. Belge taranmış bir görüntüyse (metin katmanı yoksa) OCR'den sonra arama ve kopyalama yapılabilir.</translation>
+        <translation>Sonuç bulunamadı. Belge taranmış bir görüntüyse (metin katmanı yoksa) OCR&apos;den sonra arama ve kopyalama yapılabilir.</translation>
     </message>
     <message>
         <source>OCR 此文档…</source>
