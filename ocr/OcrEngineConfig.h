@@ -22,7 +22,7 @@ struct OcrEngineConfig
     std::int32_t recMaxLineWidth = 48 * 400; // a longer line is squeezed to this (bounds memory)
     std::int32_t recBatchSize = 8;           // line pieces recognised by one network run
     std::int32_t recBatchColumns = 8 * 960;  // bound of batch size × widest piece
-    std::int32_t intraOpThreads = 2;         // threads of one network run
+    std::int32_t intraOpThreads = 1;         // threads of one network run (measured best)
     bool spinning = false;                   // idle network threads spin instead of sleeping
 };
 
