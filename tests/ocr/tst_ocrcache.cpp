@@ -92,24 +92,16 @@ void TestOcrCache::unusableFilesAreIgnored_data()
     QTest::newRow("an array") << QByteArray("[1,2,3]");
     QTest::newRow("another document")
         << OcrCache::serialize(QString(64, QLatin1Char('b')), samplePages());
-    QByteArray version = good;
-    version.replace("\"version\":1", "\"version\":2");
-    QTest::newRow("another version") << version;
-    QByteArray format = good;
-    format.replace("dovrix-ocr", "other-tool");
-    QTest::newRow("another format") << format;
-    QByteArray box = good;
-    box.replace("[12.5,30.25,", "[12.5,\"x\",");
-    QTest::newRow("a box of text") << box;
-    QByteArray page = good;
-    page.replace("\"page\":3", "\"page\":-3");
-    QTest::newRow("a negative page") << page;
-    QByteArray score = good;
-    score.replace("\"score\":0.5", "\"score\":7");
-    QTest::newRow("a score above one") << score;
-    QByteArray text = good;
-    text.replace("\"第二行\"", "\"  \"");
-    QTest::newRow("a blank line") << text;
+    // The good file with one part changed.
+    const auto changed = [&good](const char* from, const char* to) {
+        return QByteArray(good).replace(from, to);
+    };
+    QTest::newRow("another version") << changed("\"version\":1", "\"version\":2");
+    QTest::newRow("another format") << changed("dovrix-ocr", "other-tool");
+    QTest::newRow("a box of text") << changed("[12.5,30.25,", "[12.5,\"x\",");
+    QTest::newRow("a negative page") << changed("\"page\":3", "\"page\":-3");
+    QTest::newRow("a score above one") << changed("\"score\":0.5", "\"score\":7");
+    QTest::newRow("a blank line") << changed("\"第二行\"", "\"  \"");
 }
 
 void TestOcrCache::unusableFilesAreIgnored()
