@@ -321,7 +321,9 @@ void ExportCommands::textStep()
         store->requestReadingBlocks(page); // may deliver at once, which runs the step again
         return;
     }
-    text.text += formatExportPage(page, store->readingBlocks(page));
+    const OcrPageText* ocr = store->ocrResult(page);
+    text.text +=
+        formatExportPage(page, store->readingBlocks(page), ocr ? ocr->lines : QList<OcrLine>());
     ++text.nextPage;
     QTimer::singleShot(0, this, &ExportCommands::textStep);
 }

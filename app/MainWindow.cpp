@@ -944,6 +944,10 @@ void MainWindow::wireSession(DocumentSession* session)
         if (session == currentSession)
             updateFitButton();
     });
+    connect(view, &PdfViewport::textCopied, this, [this, session](int characters) {
+        if (session == currentSession)
+            statusBar()->showMessage(tr("已复制 %1 个字符").arg(characters), 4000);
+    });
     connect(view, &PdfViewport::annotationModeChanged, this, [this, session](bool on) {
         if (session != currentSession)
             return;
@@ -1368,13 +1372,11 @@ void MainWindow::copySelection()
     if (range.page < 0 || range.length <= 0)
         return;
     const QString copied = tr("已复制 %1 个字符");
-    if (textStore && textStore->hasPageText(range.page)) {
-        const QString text =
-            textForClipboard(textStore->pageText(range.page).mid(range.start, range.length));
-        if (text.isEmpty())
-            return;
-        QGuiApplication::clipboard()->setText(text);
-        statusBar()->showMessage(copied.arg(text.size()), 4000);
+    // Recognised text and extracted page text are at hand.
+    const QString known = pageView->selectedText();
+    if (!known.isEmpty()) {
+        QGuiApplication::clipboard()->setText(known);
+        statusBar()->showMessage(copied.arg(known.size()), 4000);
         return;
     }
     // The page's text is not extracted yet: ask the engine for just this range. A document is
@@ -1458,6 +1460,13 @@ void MainWindow::wireOcr(DocumentSession* session)
         // Pages that had been recognised before are not part of the run.
         ocrProgress->setMaximum(totalPages);
         ocrProgress->setValue(done);
+        ocrProgress->setLabelText(ocrProgressText(done, totalPages, ocrRunTimer.elapsed()));
+    });
+    connect(ocr, &OcrController::resultsRestored, this, [session](const QList<int>& pages) {
+        if (PdfViewport* view = session->viewport()) {
+            for (int page : pages)
+                view->setOcrPageState(page, true);
+        }
     });
     connect(ocr, &OcrController::finished, this, [this, session](int processed, bool canceled) {
         onOcrFinished(session, processed, canceled);
@@ -1490,6 +1499,18 @@ void MainWindow::wireOcr(DocumentSession* session)
     });
 }
 
+QString MainWindow::ocrProgressText(int done, int total, qint64 elapsedMs)
+{
+    if (done <= 0 || total <= done)
+        return tr("正在离线 OCR…");
+    // The time of the pages done so far is the best guess for the rest.
+    const qint64 remainingS = (elapsedMs * (total - done) / done + 999) / 1000;
+    return tr("正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…")
+        .arg(done)
+        .arg(total)
+        .arg(remainingS);
+}
+
 QProgressDialog* MainWindow::ocrProgressDialog() const
 {
     return ocrProgress.data();
@@ -1501,8 +1522,9 @@ void MainWindow::ocrDocumentCommand()
         || !ocrController->isIdle())
         return;
     closeOcrProgress();
-    auto* dialog = new QProgressDialog(tr("正在离线 OCR（每次约 1-2 秒/页）…"), tr("取消"), 0,
-                                       controller->pageCount(), this);
+    ocrRunTimer.start();
+    auto* dialog =
+        new QProgressDialog(ocrProgressText(0, 0, 0), tr("取消"), 0, controller->pageCount(), this);
     dialog->setObjectName(QStringLiteral("ocrProgress"));
     dialog->setWindowModality(Qt::WindowModal);
     ocrProgress = dialog;

@@ -2,6 +2,7 @@
 
 #include "core/PdfWorker.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -90,6 +91,8 @@ public:
     ExportCommands* exportCommands() const { return exports; }
     // The progress dialog of the running whole-document OCR; null when none runs.
     QProgressDialog* ocrProgressDialog() const;
+    // Label of the OCR progress dialog: the time left estimated from the pages done so far.
+    static QString ocrProgressText(int done, int total, qint64 elapsedMs);
 
     // Recognises every page of the current document that has no OCR result yet, with a progress
     // dialog. Only for a ready document whose OCR is idle.
@@ -242,6 +245,7 @@ private:
     // The whole-document OCR dialog and the session whose run it shows.
     QPointer<QProgressDialog> ocrProgress;
     QPointer<DocumentSession> ocrProgressSession;
+    QElapsedTimer ocrRunTimer; // since the start of the run the dialog shows
 };
 
 } // namespace dovrix

@@ -8,6 +8,7 @@
 #include "text/TextExport.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
+#include "view/OcrTextGeometry.h"
 #include "view/PdfLinkModelCompat.h"
 
 #include <QApplication>
@@ -736,7 +737,7 @@ void PdfViewport::paintSelection(QPainter& p, int page) const
 {
     if (page != selPage || anchor < 0 || cursor < 0 || anchor == cursor || !text)
         return;
-    const QList<QRectF> boxes = text->charBoxes(page);
+    const QList<QRectF> boxes = selectableBoxes(page);
     p.setPen(Qt::NoPen);
     p.setBrush(withAlpha(HitColor, 70));
     for (const QRectF& run : selectionRuns(boxes, anchor, cursor))
@@ -905,20 +906,53 @@ void PdfViewport::clearSelection()
 
 void PdfViewport::copySelectionToClipboard()
 {
-    if (!hasSelection() || !text)
+    const QString copied = selectedText();
+    if (copied.isEmpty())
         return;
+    QGuiApplication::clipboard()->setText(copied, QClipboard::Clipboard);
+    Q_EMIT textCopied(int(copied.size()));
+}
+
+QString PdfViewport::selectedText() const
+{
+    if (!hasSelection() || !text)
+        return {};
     const TextRange range = selectionRange();
-    const QString copied =
-        textForClipboard(text->pageText(range.page).mid(range.start, range.length));
-    if (!copied.isEmpty())
-        QGuiApplication::clipboard()->setText(copied, QClipboard::Clipboard);
+    return textForClipboard(selectableText(range.page).mid(range.start, range.length));
+}
+
+bool PdfViewport::usesOcrText(int page) const
+{
+    if (!text)
+        return false;
+    const OcrPageText* ocr = text->ocrResult(page);
+    return ocr && !ocr->lines.isEmpty() && !(text->hasPageText(page) && text->hasTextLayer(page));
+}
+
+bool PdfViewport::hasSelectableBoxes(int page) const
+{
+    return text && (usesOcrText(page) || text->hasCharBoxes(page));
+}
+
+QString PdfViewport::selectableText(int page) const
+{
+    if (!text)
+        return {};
+    return usesOcrText(page) ? text->ocrResult(page)->text : text->pageText(page);
+}
+
+QList<QRectF> PdfViewport::selectableBoxes(int page) const
+{
+    if (!text)
+        return {};
+    return usesOcrText(page) ? ocrCharBoxes(*text->ocrResult(page)) : text->charBoxes(page);
 }
 
 int PdfViewport::charIndexAt(int page, const QPointF& pt) const
 {
-    if (!text || !text->hasCharBoxes(page))
+    if (!hasSelectableBoxes(page))
         return -1;
-    return dovrix::charIndexAt(text->charBoxes(page), pt);
+    return dovrix::charIndexAt(selectableBoxes(page), pt);
 }
 
 void PdfViewport::onCharBoxesReady(int page)
@@ -944,12 +978,12 @@ void PdfViewport::onCharBoxesReady(int page)
 
 void PdfViewport::selectWordAt(int page, const QPointF& pt)
 {
-    if (!text || !text->hasCharBoxes(page))
+    if (!hasSelectableBoxes(page))
         return;
     const int index = charIndexAt(page, pt);
     if (index < 0)
         return;
-    const QPair<int, int> word = wordRange(text->pageText(page), index);
+    const QPair<int, int> word = wordRange(selectableText(page), index);
     if (word.first < 0)
         return;
     selPage = page;
@@ -996,7 +1030,7 @@ void PdfViewport::mousePressEvent(QMouseEvent* event)
     selectionPending = false;
     pressPoint = lastPoint = pointerPoint;
     if (pointerPage >= 0 && text) {
-        if (text->hasCharBoxes(pointerPage)) {
+        if (hasSelectableBoxes(pointerPage)) {
             anchor = cursor = charIndexAt(pointerPage, pointerPoint);
         } else {
             text->requestQuickBoxes(pointerPage, 25);
@@ -1038,7 +1072,7 @@ void PdfViewport::mouseMoveEvent(QMouseEvent* event)
     pointerPoint = geo.viewToPage(page, c);
     if (page != selPage)
         return;
-    if (!text || !text->hasCharBoxes(page)) {
+    if (!hasSelectableBoxes(page)) {
         // Remembered so that a drag finished before the boxes arrive completes to this point.
         lastPoint = pointerPoint;
         return;
@@ -1078,7 +1112,7 @@ void PdfViewport::mouseReleaseEvent(QMouseEvent* event)
         if (hasSelection()) {
             Q_EMIT selectionChanged(true);
             copySelectionToClipboard();
-        } else if (selPage >= 0 && text && !text->hasCharBoxes(selPage)) {
+        } else if (selPage >= 0 && text && !hasSelectableBoxes(selPage)) {
             selectionPending = true;
         }
     } else {
@@ -1164,7 +1198,8 @@ void PdfViewport::updateHoverCursor(const QPointF& viewportPos)
             hoverLink = true;
             shape = Qt::PointingHandCursor;
         } else if (text) {
-            const QList<QRectF> boxes = text->bestBoxes(page);
+            const QList<QRectF> boxes =
+                usesOcrText(page) ? selectableBoxes(page) : text->bestBoxes(page);
             if (boxes.isEmpty()) {
                 text->requestQuickBoxes(page, 25);
             } else {
@@ -1254,9 +1289,23 @@ void PdfViewport::createAnnotationFromDrag()
     case Highlight:
     case Underline:
     case Strikethrough: {
-        const bool haveBoxes = text && text->hasCharBoxes(dragPage);
+        const bool haveBoxes = hasSelectableBoxes(dragPage);
         const int s = haveBoxes ? charIndexAt(dragPage, dragStart) : -1;
         const int e = haveBoxes ? charIndexAt(dragPage, dragEnd) : -1;
+        if (s >= 0 && e >= 0 && s != e && usesOcrText(dragPage)) {
+            // Recognised text has no place in the PDF's character index: the selected part of
+            // every line box becomes an annotation on that rectangle.
+            QString last;
+            for (const QRectF& run :
+                 selectionRuns(selectableBoxes(dragPage), std::min(s, e), std::max(s, e))) {
+                Annotation part = a;
+                part.rect = run;
+                last = store->add(part);
+            }
+            if (!last.isEmpty())
+                openCard(last);
+            return;
+        }
         if (s >= 0 && e >= 0 && s != e) {
             a.start = std::min(s, e);
             a.length = std::max(s, e) - a.start + 1;

@@ -101,6 +101,9 @@ public:
     bool hasSelection() const;
     void clearSelection();
     void copySelectionToClipboard();
+    // The selected text when it is known without the worker (recognised text, or page text that
+    // is extracted); empty otherwise.
+    QString selectedText() const;
     // Character under a page point (-1 when the page's boxes are not measured or none is near).
     int charIndexAt(int page, const QPointF& pt) const;
 
@@ -137,6 +140,8 @@ Q_SIGNALS:
     void selectionChanged(bool hasSelection);
     void linkActivated(QUrl url);
     void annotationModeChanged(bool on);
+    // A drag selection was put on the clipboard.
+    void textCopied(int characters);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -186,6 +191,13 @@ private:
     void onSearchFinished();
     void onHitBoxesReady(int page, int start, int length);
     void rebuildHitIndex();
+
+    // What selection works on: the page's own text layer, or on a page without one (as far as
+    // known) its recognised lines, their characters spread over each line box.
+    bool usesOcrText(int page) const;
+    bool hasSelectableBoxes(int page) const;
+    QString selectableText(int page) const;
+    QList<QRectF> selectableBoxes(int page) const;
 
     // Pointer.
     void onCharBoxesReady(int page);

@@ -40,6 +40,8 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
     searchController = new SearchController(textStore, documentController, this);
     annotationStore = new AnnotationStore(this);
     ocrController = new OcrController(worker, documentController, textStore, this);
+    // Recognised pages are kept for the next opening, except in private mode.
+    ocrController->setKeepAllowed([this] { return !appSettings->privateMode(); });
     cache = new RenderCache(worker, RenderCacheBytes, RenderPriority, this);
 
     connect(documentController, &DocumentController::statusChanged, this,
@@ -147,6 +149,7 @@ void DocumentSession::runReadySequence()
     if (notesPanel)
         notesPanel->refresh();
     ocrController->reset();
+    ocrController->restoreKeptResults();
     readingProgress->setDocumentKey(documentController->sourceHash());
     restorePage = appSettings->privateMode() ? -1 : readingProgress->savedPage();
 

@@ -640,10 +640,6 @@ Dovrix 始终不修改源 PDF。</source>
         <translation>OCR غير متاح</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>جارٍ تنفيذ OCR دون اتصال (نحو 1-2 ثانية لكل صفحة)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>إلغاء</translation>
     </message>
@@ -702,6 +698,18 @@ Dovrix 始终不修改源 PDF。</source>
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>اكتب رقم الصفحة ثم اضغط Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>جارٍ التعرف الضوئي دون اتصال…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>جارٍ التعرف الضوئي دون اتصال: اكتملت %1/%2 صفحة، يتبقى نحو %3 ث…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(يلي ذلك نص تم التعرف عليه ضوئيًا)</translation>
     </message>
 </context>
 <context>

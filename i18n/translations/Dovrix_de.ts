@@ -640,10 +640,6 @@ Dovrix verändert das Quell-PDF nie.</translation>
         <translation>OCR nicht verfügbar</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Offline-OCR läuft (etwa 1–2 s pro Seite)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Abbrechen</translation>
     </message>
@@ -702,6 +698,18 @@ Dovrix verändert das Quell-PDF nie.</translation>
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>Seitenzahl eingeben und Eingabetaste drücken (Strg+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>Offline-OCR läuft…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>Offline-OCR läuft: %1/%2 Seiten fertig, noch etwa %3 s…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Es folgt per OCR erkannter Text)</translation>
     </message>
 </context>
 <context>

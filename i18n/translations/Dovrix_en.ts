@@ -640,10 +640,6 @@ Dovrix never modifies the source PDF.</translation>
         <translation>OCR unavailable</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Running offline OCR (about 1–2 s per page)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
@@ -702,6 +698,18 @@ Dovrix never modifies the source PDF.</translation>
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>Type a page number and press Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>Running offline OCR…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>Running offline OCR: %1/%2 pages done, about %3 s left…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Recognised text (OCR) follows)</translation>
     </message>
 </context>
 <context>

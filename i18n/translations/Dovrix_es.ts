@@ -640,10 +640,6 @@ Dovrix nunca modifica el PDF original.</translation>
         <translation>OCR no disponible</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Ejecutando OCR sin conexión (unos 1–2 s por página)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Cancelar</translation>
     </message>
@@ -702,6 +698,18 @@ Dovrix nunca modifica el PDF original.</translation>
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>Escriba un número de página y pulse Intro (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>OCR sin conexión en curso…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>OCR sin conexión en curso: %1/%2 páginas hechas, quedan unos %3 s…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(A continuación, texto reconocido por OCR)</translation>
     </message>
 </context>
 <context>

@@ -640,10 +640,6 @@ Dovrix ne modifie jamais le PDF source.</translation>
         <translation>OCR indisponible</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>OCR hors ligne en cours (environ 1–2 s par page)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Annuler</translation>
     </message>
@@ -702,6 +698,18 @@ Dovrix ne modifie jamais le PDF source.</translation>
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>Saisissez un numéro de page et appuyez sur Entrée (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>OCR hors ligne en cours…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>OCR hors ligne en cours : %1/%2 pages faites, environ %3 s restantes…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Texte reconnu par OCR ci-dessous)</translation>
     </message>
 </context>
 <context>

@@ -640,10 +640,6 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
         <translation>OCR उपलब्ध नहीं है</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>ऑफ़लाइन OCR चल रहा है (लगभग 1-2 सेकंड प्रति पृष्ठ)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>रद्द करें</translation>
     </message>
@@ -702,6 +698,18 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>पृष्ठ संख्या लिखें और Enter दबाएँ (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>ऑफ़लाइन OCR चल रहा है…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>ऑफ़लाइन OCR चल रहा है: %1/%2 पृष्ठ पूरे, लगभग %3 से. शेष…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(आगे OCR से पहचाना गया पाठ है)</translation>
     </message>
 </context>
 <context>

@@ -640,10 +640,6 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
         <translation>OCR tidak tersedia</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Menjalankan OCR luring (sekitar 1-2 detik/halaman)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Batal</translation>
     </message>
@@ -702,6 +698,18 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>Ketik nomor halaman lalu tekan Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>OCR luring sedang berjalan…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>OCR luring sedang berjalan: %1/%2 halaman selesai, sekitar %3 dtk lagi…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Berikut teks hasil pengenalan OCR)</translation>
     </message>
 </context>
 <context>

@@ -640,10 +640,6 @@ Dovrix non modifica mai il PDF di origine.</translation>
         <translation>OCR non disponibile</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>OCR offline in corso (circa 1–2 s per pagina)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Annulla</translation>
     </message>
@@ -702,6 +698,18 @@ Dovrix non modifica mai il PDF di origine.</translation>
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>Digita un numero di pagina e premi Invio (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>OCR offline in corso…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>OCR offline in corso: %1/%2 pagine fatte, circa %3 s rimanenti…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Segue testo riconosciuto con OCR)</translation>
     </message>
 </context>
 <context>

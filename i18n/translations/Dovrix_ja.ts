@@ -640,10 +640,6 @@ Dovrix は元の PDF を決して変更しません。</translation>
         <translation>OCR は利用できません</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>オフライン OCR を実行中（1 ページあたり約 1～2 秒）…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>キャンセル</translation>
     </message>
@@ -702,6 +698,18 @@ Dovrix は元の PDF を決して変更しません。</translation>
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>ページ番号を入力して Enter キーで移動（Ctrl+G）</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>オフライン OCR を実行中…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>オフライン OCR を実行中：%1/%2 ページ完了、残り約 %3 秒…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>（以下は OCR で認識したテキスト）</translation>
     </message>
 </context>
 <context>

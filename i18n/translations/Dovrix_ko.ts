@@ -640,10 +640,6 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
         <translation>OCR을 사용할 수 없음</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>오프라인 OCR 실행 중(페이지당 약 1~2초)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>취소</translation>
     </message>
@@ -702,6 +698,18 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>페이지 번호를 입력하고 Enter 키를 누르세요(Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>오프라인 OCR 실행 중…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>오프라인 OCR 실행 중: %1/%2페이지 완료, 약 %3초 남음…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(다음은 OCR로 인식한 텍스트)</translation>
     </message>
 </context>
 <context>

@@ -640,10 +640,6 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
         <translation>OCR niet beschikbaar</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Offline OCR bezig (ongeveer 1-2 s per pagina)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Annuleren</translation>
     </message>
@@ -702,6 +698,18 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>Typ een paginanummer en druk op Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>Offline OCR bezig…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>Offline OCR bezig: %1/%2 pagina&apos;s klaar, nog ongeveer %3 s…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Hierna volgt door OCR herkende tekst)</translation>
     </message>
 </context>
 <context>

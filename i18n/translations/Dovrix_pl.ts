@@ -640,10 +640,6 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
         <translation>OCR niedostępny</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Trwa OCR offline (ok. 1-2 s na stronę)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Anuluj</translation>
     </message>
@@ -702,6 +698,18 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>Wpisz numer strony i naciśnij Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>Trwa OCR offline…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>Trwa OCR offline: gotowe %1/%2 stron, pozostało około %3 s…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Poniżej tekst rozpoznany przez OCR)</translation>
     </message>
 </context>
 <context>

@@ -640,10 +640,6 @@ O Dovrix nunca modifica o PDF de origem.</translation>
         <translation>OCR indisponível</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Executando OCR offline (cerca de 1–2 s por página)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Cancelar</translation>
     </message>
@@ -702,6 +698,18 @@ O Dovrix nunca modifica o PDF de origem.</translation>
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>Digite um número de página e pressione Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>OCR offline em andamento…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>OCR offline em andamento: %1/%2 páginas concluídas, faltam cerca de %3 s…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(A seguir, texto reconhecido por OCR)</translation>
     </message>
 </context>
 <context>

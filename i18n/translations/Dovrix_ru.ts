@@ -640,10 +640,6 @@ Dovrix никогда не изменяет исходный PDF.</translation>
         <translation>OCR недоступно</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Офлайн-распознавание OCR (около 1–2 с на страницу)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Отмена</translation>
     </message>
@@ -702,6 +698,18 @@ Dovrix никогда не изменяет исходный PDF.</translation>
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>Введите номер страницы и нажмите Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>Выполняется офлайн-OCR…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>Выполняется офлайн-OCR: готово %1/%2 стр., осталось около %3 с…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Далее текст, распознанный OCR)</translation>
     </message>
 </context>
 <context>

@@ -640,10 +640,6 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
         <translation>OCR ใช้งานไม่ได้</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>กำลังทำ OCR แบบออฟไลน์ (ประมาณ 1-2 วินาที/หน้า)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>ยกเลิก</translation>
     </message>
@@ -702,6 +698,18 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>พิมพ์หมายเลขหน้าแล้วกด Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>กำลังทำ OCR แบบออฟไลน์…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>กำลังทำ OCR แบบออฟไลน์: เสร็จ %1/%2 หน้า เหลืออีกประมาณ %3 วินาที…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(ต่อไปนี้เป็นข้อความที่รู้จำด้วย OCR)</translation>
     </message>
 </context>
 <context>

@@ -640,10 +640,6 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
         <translation>OCR kullanılamıyor</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Çevrimdışı OCR yapılıyor (sayfa başına yaklaşık 1-2 sn)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>İptal</translation>
     </message>
@@ -702,6 +698,18 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>Sayfa numarasını yazıp Enter tuşuna basın (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>Çevrimdışı OCR çalışıyor…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>Çevrimdışı OCR çalışıyor: %1/%2 sayfa bitti, yaklaşık %3 sn kaldı…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Aşağıda OCR ile tanınan metin)</translation>
     </message>
 </context>
 <context>

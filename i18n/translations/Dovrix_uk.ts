@@ -640,10 +640,6 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
         <translation>OCR недоступне</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Виконується офлайн-OCR (близько 1-2 с на сторінку)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Скасувати</translation>
     </message>
@@ -702,6 +698,18 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>Введіть номер сторінки й натисніть Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>Триває офлайн-OCR…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>Триває офлайн-OCR: готово %1/%2 стор., лишилося близько %3 с…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Далі текст, розпізнаний OCR)</translation>
     </message>
 </context>
 <context>

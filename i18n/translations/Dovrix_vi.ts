@@ -640,10 +640,6 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
         <translation>OCR không khả dụng</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Đang OCR ngoại tuyến (khoảng 1-2 giây/trang)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Hủy</translation>
     </message>
@@ -702,6 +698,18 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>Nhập số trang rồi nhấn Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>Đang chạy OCR ngoại tuyến…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>Đang chạy OCR ngoại tuyến: xong %1/%2 trang, còn khoảng %3 giây…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Sau đây là văn bản nhận dạng bằng OCR)</translation>
     </message>
 </context>
 <context>

@@ -640,10 +640,6 @@ Dovrix 始終不會修改原始 PDF。</translation>
         <translation>OCR 無法使用</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>正在離線 OCR（每頁約 1-2 秒）…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>取消</translation>
     </message>
@@ -702,6 +698,18 @@ Dovrix 始終不會修改原始 PDF。</translation>
     <message>
         <source>输入页码后按回车跳转（Ctrl+G）</source>
         <translation>輸入頁碼後按 Enter 跳轉（Ctrl+G）</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>正在離線 OCR…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>正在離線 OCR：已完成 %1/%2 頁，預計還需約 %3 秒…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>（以下為 OCR 辨識文字）</translation>
     </message>
 </context>
 <context>
