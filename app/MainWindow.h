@@ -2,6 +2,7 @@
 
 #include "core/PdfWorker.h"
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -119,6 +120,8 @@ private:
     void rebuildSideTabs();
     void refreshFromSession();
     void showSourceModified();
+    // The document indicator from the current session's state.
+    void updateDocumentIndicator();
     void setDocumentIndicator(const QString& text);
     void updateFitButton();
     void updateViewModeControls();
@@ -222,6 +225,10 @@ private:
     QAction* fitPageAction = nullptr;
     QAction* actualSizeAction = nullptr;
     QAction* annotationModeAction = nullptr;
+
+    // Per session, what its annotation store last reported (read-only fallback, hash mismatch),
+    // until its next load starts.
+    QHash<DocumentSession*, QString> annotationWarnings;
 
     bool sidebarVisible = true;
     bool rebuildingSideTabs = false;
