@@ -174,6 +174,13 @@ Okuma konumu yine de otomatik olarak hatırlanır.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>Dosyanın açılması çok uzun sürdü.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -254,7 +261,7 @@ Kaynak dosya değiştirilmedi.</translation>
     </message>
     <message>
         <source>导出含批注的 PDF</source>
-        <translation>Açıklamalı PDF'yi dışa aktar</translation>
+        <translation>Açıklamalı PDF&apos;yi dışa aktar</translation>
     </message>
     <message>
         <source>PDF 文档 (*.pdf)</source>
@@ -274,7 +281,7 @@ Kaynak dosya değiştirilmedi.</translation>
 %1
 
 Kaynak dosya değiştirilmedi. Açıklamalar kopyaya gömüldü; Adobe/WPS/tarayıcıda açınca görünür.
-(Kopya, sayfa sayfa işlenmiş düzleştirilmiş bir PDF'dir: görünüm aynıdır ama metin artık seçilemez)</translation>
+(Kopya, sayfa sayfa işlenmiş düzleştirilmiş bir PDF&apos;dir: görünüm aynıdır ama metin artık seçilemez)</translation>
     </message>
     <message>
         <source>正在打印…</source>
@@ -349,7 +356,7 @@ Kaynak dosya değiştirilmedi. Açıklamalar kopyaya gömüldü; Adobe/WPS/taray
     </message>
     <message>
         <source>把当前批注嵌入一个新 PDF，Adobe/WPS 可见；源文件保持不变</source>
-        <translation>Geçerli açıklamaları Adobe/WPS'te görünen yeni bir PDF'ye gömer; kaynak dosya değişmez</translation>
+        <translation>Geçerli açıklamaları Adobe/WPS&apos;te görünen yeni bir PDF&apos;ye gömer; kaynak dosya değişmez</translation>
     </message>
     <message>
         <source>批注</source>
@@ -597,7 +604,7 @@ Dovrix 始终不修改源 PDF。</source>
         <translation>Açıklamalar yerel bir sidecar dosyasında (.dovrixmark) saklanır,
 kaynak dosya Adobe gibi başka okuyucularla açıldığında görünmez.
 
-Dovrix kaynak PDF'yi asla değiştirmez.</translation>
+Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     </message>
     <message>
         <source>缩放 %1%</source>
@@ -732,7 +739,7 @@ Dovrix kaynak PDF'yi asla değiştirmez.</translation>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
-        <translation>Sonuç bulunamadı. Belge taranmış bir görüntüyse (metin katmanı yoksa) OCR'den sonra arama ve kopyalama yapılabilir.</translation>
+        <translation>Sonuç bulunamadı. Belge taranmış bir görüntüyse (metin katmanı yoksa) OCR&apos;den sonra arama ve kopyalama yapılabilir.</translation>
     </message>
     <message>
         <source>OCR 此文档…</source>
@@ -743,20 +750,12 @@ Dovrix kaynak PDF'yi asla değiştirmez.</translation>
         <translation>Aramak için bir anahtar sözcük yazın (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: %2 sonuç</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>“%1”: sonuç yok</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>“%1” aranıyor…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>“%1” aranıyor… sayfa %2 / %3, şu ana kadar %4 sonuç</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -777,6 +776,18 @@ Dovrix kaynak PDF'yi asla değiştirmez.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Sayfa %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: %n sonuç</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>“%1” aranıyor… %3 sayfanın %2 tanesi tarandı, şu ana kadar %n sonuç</numerusform>
+        </translation>
     </message>
 </context>
 <context>
