@@ -14,7 +14,9 @@
 #include "view/PdfViewport.h"
 #include "view/ThumbnailPanel.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QPdfDocument>
 #include <QTimer>
 #include <QWidget>
 
@@ -132,8 +134,7 @@ void DocumentSession::runReadySequence()
     searchController->clear();
     if (findPanel)
         findPanel->reset();
-    if (outline)
-        outline->rebuild();
+    rebuildOutlineBehindPageTree();
     if (thumbnails)
         thumbnails->populate();
     if (view) {
@@ -161,6 +162,51 @@ void DocumentSession::runReadySequence()
     // The refilled thumbnail list marks the view's page even when binding did not move it.
     if (view)
         showPageInThumbnails(view->currentPage());
+}
+
+void DocumentSession::rebuildOutlineBehindPageTree()
+{
+    ++outlineSerial;
+    disconnect(firstRender);
+    if (!outline || !documentController->document() || !pdfWorker) {
+        if (outline)
+            outline->rebuild();
+        return;
+    }
+    // Reading the outline looks up the page of every entry, and the first lookup walks the whole
+    // page tree: a second or more for a thousand-page manual. The load took its page sizes from
+    // the probe and has not walked the tree in this process, so the walk runs on the worker once
+    // the page shown has its image, and the outline is read on this thread after it.
+    if (view && view->isVisible()) {
+        firstRender = connect(cache, &RenderCache::pageRendered, this, [this] {
+            disconnect(firstRender);
+            walkPageTreeThenReadOutline();
+        });
+    } else {
+        walkPageTreeThenReadOutline();
+    }
+}
+
+void DocumentSession::walkPageTreeThenReadOutline()
+{
+    const quint64 serial = outlineSerial;
+    QPdfDocument* document = documentController->document();
+    if (!document || !pdfWorker)
+        return;
+    // The document outlives the job: its release is queued behind it.
+    const QPointer<DocumentSession> self(this);
+    pdfWorker->post(OutlinePriority, [self, document, serial] {
+        if (const int pages = document->pageCount(); pages > 0)
+            document->pagePointSize(pages - 1);
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, document, serial] {
+                if (self && self->outlineSerial == serial && self->outline
+                    && self->documentController->document() == document)
+                    self->outline->rebuild();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void DocumentSession::viewMoved()
