@@ -67,6 +67,7 @@ private Q_SLOTS:
     void indicatorsTellTheCurrentTab();
     void sideTabTitlesAreWhole_data();
     void sideTabTitlesAreWhole();
+    void closeButtonsSitOnTheirTabs();
     void privateModeLabelWaitsForTheFirstToggle();
     void themeMenuAppliesAndStores();
     void languageMenuSwitches();
@@ -533,6 +534,31 @@ void TestWindowCommands::sideTabTitlesAreWhole()
         qPrintable(QStringLiteral("%1 < %2").arg(bar->width()).arg(bar->sizeHint().width())));
     // The page view keeps most of the window.
     QVERIFY(window->sidebarContainer()->width() < window->width() / 3);
+}
+
+// Switching to a right-to-left language with documents open: each close button stays on its own
+// tab, next to its title.
+void TestWindowCommands::closeButtonsSitOnTheirTabs()
+{
+    auto window = openWindow({makePdf("a.pdf"), makePdf("second-document.pdf")});
+    QVERIFY(window);
+    QTabBar* bar = window->documentTabs()->tabBar();
+    for (const char* code : {"ar", "en", "ar"}) {
+        window->setLanguage(QString::fromLatin1(code));
+        QTRY_COMPARE(bar->layoutDirection(), window->layoutDirection());
+        for (int i = 0; i < bar->count(); ++i) {
+            QWidget* button = bar->tabButton(i, QTabBar::RightSide);
+            if (!button)
+                button = bar->tabButton(i, QTabBar::LeftSide);
+            QVERIFY(button);
+            QTRY_VERIFY2(bar->tabRect(i).contains(button->geometry()),
+                         qPrintable(QStringLiteral("%1: tab %2 at %3, its button at %4")
+                                        .arg(QLatin1String(code))
+                                        .arg(i)
+                                        .arg(bar->tabRect(i).x())
+                                        .arg(button->geometry().x())));
+        }
+    }
 }
 
 void TestWindowCommands::privateModeLabelWaitsForTheFirstToggle()
