@@ -6,6 +6,7 @@
 #include "annotations/AnnotationStore.h"
 #include "app/ExportCommands.h"
 #include "app/MainWindow.h"
+#include "core/DocumentController.h"
 #include "core/session/DocumentSession.h"
 #include "i18n/LanguageTable.h"
 #include "ocr/OcrController.h"
@@ -290,11 +291,12 @@ void TestCatalogues::contextsAreTheRunTimeContexts()
     QSet<QString> known = {QStringLiteral("QObject")};
     for (const QMetaObject* meta :
          {&MainWindow::staticMetaObject, &ExportCommands::staticMetaObject,
-          &DocumentSession::staticMetaObject, &AnnotatedPdfExporter::staticMetaObject,
-          &AnnotationCard::staticMetaObject, &AnnotationPanel::staticMetaObject,
-          &AnnotationStore::staticMetaObject, &BookmarkPanel::staticMetaObject,
-          &PdfViewport::staticMetaObject, &SearchPanel::staticMetaObject,
-          &TextLayoutStore::staticMetaObject, &OcrController::staticMetaObject})
+          &DocumentSession::staticMetaObject, &DocumentController::staticMetaObject,
+          &AnnotatedPdfExporter::staticMetaObject, &AnnotationCard::staticMetaObject,
+          &AnnotationPanel::staticMetaObject, &AnnotationStore::staticMetaObject,
+          &BookmarkPanel::staticMetaObject, &PdfViewport::staticMetaObject,
+          &SearchPanel::staticMetaObject, &TextLayoutStore::staticMetaObject,
+          &OcrController::staticMetaObject})
         known.insert(QString::fromLatin1(meta->className()));
 
     // The two OCR contexts without a meta-object, checked through the code that uses them.
