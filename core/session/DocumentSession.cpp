@@ -14,9 +14,7 @@
 #include "view/PdfViewport.h"
 #include "view/ThumbnailPanel.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
-#include <QPdfDocument>
 #include <QTimer>
 #include <QWidget>
 
@@ -134,7 +132,7 @@ void DocumentSession::runReadySequence()
     searchController->clear();
     if (findPanel)
         findPanel->reset();
-    rebuildOutlineBehindPageTree();
+    rebuildOutlineAfterFirstPage();
     if (thumbnails)
         thumbnails->populate();
     if (view) {
@@ -164,49 +162,23 @@ void DocumentSession::runReadySequence()
         showPageInThumbnails(view->currentPage());
 }
 
-void DocumentSession::rebuildOutlineBehindPageTree()
+void DocumentSession::rebuildOutlineAfterFirstPage()
 {
-    ++outlineSerial;
     disconnect(firstRender);
-    if (!outline || !documentController->document() || !pdfWorker) {
-        if (outline)
-            outline->rebuild();
+    if (!outline)
         return;
-    }
-    // Reading the outline looks up the page of every entry, and the first lookup walks the whole
-    // page tree: a second or more for a thousand-page manual. The load took its page sizes from
-    // the probe and has not walked the tree in this process, so the walk runs on the worker once
-    // the page shown has its image, and the outline is read on this thread after it.
-    if (view && view->isVisible()) {
+    // Reading the outline holds this thread for most of a second in a manual with a thousand
+    // entries (the engine resolves the destination of every entry). The page shown comes first:
+    // the outline is read once the page view has its first image, or at once when it is hidden.
+    if (view && view->isVisible() && documentController->document()) {
         firstRender = connect(cache, &RenderCache::pageRendered, this, [this] {
             disconnect(firstRender);
-            walkPageTreeThenReadOutline();
+            if (outline)
+                outline->rebuild();
         });
     } else {
-        walkPageTreeThenReadOutline();
+        outline->rebuild();
     }
-}
-
-void DocumentSession::walkPageTreeThenReadOutline()
-{
-    const quint64 serial = outlineSerial;
-    QPdfDocument* document = documentController->document();
-    if (!document || !pdfWorker)
-        return;
-    // The document outlives the job: its release is queued behind it.
-    const QPointer<DocumentSession> self(this);
-    pdfWorker->post(OutlinePriority, [self, document, serial] {
-        if (const int pages = document->pageCount(); pages > 0)
-            document->pagePointSize(pages - 1);
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [self, document, serial] {
-                if (self && self->outlineSerial == serial && self->outline
-                    && self->documentController->document() == document)
-                    self->outline->rebuild();
-            },
-            Qt::QueuedConnection);
-    });
 }
 
 void DocumentSession::viewMoved()

@@ -40,8 +40,6 @@ class DocumentSession : public QObject
 
 public:
     static constexpr qint64 RenderCacheBytes = 201326592; // 192 MiB
-    // Document work: behind the renders and texts of the pages being shown.
-    static constexpr int OutlinePriority = 0;
     static constexpr int RenderPriority = 30;
     static constexpr int HistoryDelayMs = 600;
 
@@ -101,9 +99,7 @@ Q_SIGNALS:
 
 private:
     void runReadySequence();
-    // The outline panel reads the outline once the worker has walked the page tree.
-    void rebuildOutlineBehindPageTree();
-    void walkPageTreeThenReadOutline();
+    void rebuildOutlineAfterFirstPage();
     void wireSidePanels();
     void showPageInThumbnails(int page);
     void recordViewState();
@@ -132,8 +128,7 @@ private:
     int restorePage = -1;
     bool modified = false;
     int sideTab = 0;
-    quint64 outlineSerial = 0; // the pending outline rebuild; moved on by every ready document
-    QMetaObject::Connection firstRender; // starts the outline's page-tree walk
+    QMetaObject::Connection firstRender; // reads the outline once the page shown has its image
 };
 
 } // namespace dovrix
