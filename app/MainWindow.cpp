@@ -904,6 +904,8 @@ void MainWindow::openFile(const QString& path)
     session->openFile(info.absoluteFilePath());
     stack->setCurrentWidget(area);
     tabs->setCurrentWidget(session->pageWidget());
+    // The first tab became current before its session knew its file: name it now.
+    updateWindowTitle();
 
     // Remembered before the document has loaded, so a file that then fails to open stays listed.
     // A relative path is kept absolute: the list is used later from any working directory.
@@ -982,14 +984,16 @@ void MainWindow::wireSession(DocumentSession* session)
     connect(store, &AnnotationStore::annotationRemoved, this, reloadList);
     connect(store, &AnnotationStore::readonlyFallback, this,
             [this, session](const QString& reason) {
+                annotationWarnings.insert(session, QStringLiteral("● %1").arg(reason));
                 if (session != currentSession)
                     return;
                 statusBar()->showMessage(reason, 8000);
-                setDocumentIndicator(QStringLiteral("● %1").arg(reason));
+                updateDocumentIndicator();
             });
     connect(store, &AnnotationStore::hashMismatchDetected, this, [this, session] {
+        annotationWarnings.insert(session, tr("● 批注与当前文档内容不一致，矩形锚定可能漂移"));
         if (session == currentSession)
-            setDocumentIndicator(tr("● 批注与当前文档内容不一致，矩形锚定可能漂移"));
+            updateDocumentIndicator();
     });
     if (AnnotationPanel* panel = session->annotationPanel()) {
         connect(panel, &AnnotationPanel::annotationSelected, this,
@@ -1031,7 +1035,7 @@ void MainWindow::setCurrentSession(DocumentSession* session)
     } else {
         updateWindowTitle();
         banner->hide();
-        setDocumentIndicator(QString());
+        updateDocumentIndicator();
         stack->setCurrentWidget(welcome);
     }
     updateHashIndicator();
@@ -1056,6 +1060,9 @@ void MainWindow::rebuildSideTabs()
     } else {
         sideTabs->addTab(sidePlaceholder, tr("文档"));
     }
+    // Whole titles in every language: the side area is never narrower than its tabs need (the
+    // splitter follows the minimum).
+    sideTabs->setMinimumWidth(std::clamp(sideTabs->tabBar()->sizeHint().width(), 220, 560));
     rebuildingSideTabs = false;
 }
 
@@ -1074,7 +1081,7 @@ void MainWindow::refreshFromSession()
     if (currentSession->sourceModified())
         showSourceModified();
     else
-        setDocumentIndicator(QString());
+        updateDocumentIndicator();
 }
 
 void MainWindow::onTabChanged(int index)
@@ -1104,6 +1111,7 @@ void MainWindow::closeSession(DocumentSession* session)
     }
 
     sessions.removeOne(session);
+    annotationWarnings.remove(session);
     const int index = tabs->indexOf(session->pageWidget());
     if (index >= 0)
         tabs->removeTab(index); // selects the neighbour, which becomes current
@@ -1144,8 +1152,14 @@ void MainWindow::ocrPageWhenReady(int page)
 
 void MainWindow::onStatusChanged(DocumentSession* session, int status, const QString& message)
 {
+    // A new load binds the annotations again; what they reported before no longer holds.
+    if (status == Loading)
+        annotationWarnings.remove(session);
     if (session != currentSession)
         return;
+    updateHashIndicator();
+    updateDocumentIndicator();
+    updatePageStatus();
     if (status == Loading) {
         statusBar()->showMessage(tr("正在打开文档…"));
     } else {
@@ -1164,7 +1178,8 @@ void MainWindow::onDocumentReady(DocumentSession* session)
         return;
     banner->hide();
     session->setSourceModified(false);
-    setDocumentIndicator(QString());
+    updateHashIndicator();
+    updateDocumentIndicator();
     updatePageStatus();
     updateStatusZoom();
     statusBar()->clearMessage();
@@ -1193,8 +1208,16 @@ void MainWindow::askPassword(DocumentSession* session, bool wrongPrevious)
 void MainWindow::showSourceModified()
 {
     banner->show();
-    setDocumentIndicator(tr("● 源文件已被外部修改"));
+    updateDocumentIndicator();
     updateHashIndicator();
+}
+
+void MainWindow::updateDocumentIndicator()
+{
+    if (currentSession && currentSession->sourceModified())
+        setDocumentIndicator(tr("● 源文件已被外部修改"));
+    else
+        setDocumentIndicator(annotationWarnings.value(currentSession));
 }
 
 void MainWindow::setDocumentIndicator(const QString& text)
@@ -1213,12 +1236,19 @@ void MainWindow::updateHashIndicator()
         hashLabel->setToolTip(QString());
         return;
     }
-    if (controller && controller->status() == Ready && !controller->sourceHash().isEmpty()) {
+    // The claim holds only for a shown document whose file still has the contents it was opened
+    // with: a tab still loading, or a file changed on disk, shows none.
+    if (controller && controller->status() == Ready && !controller->sourceHash().isEmpty()
+        && !currentSession->sourceModified()) {
         hashLabel->setText(tr("● 只读：源文件哈希未变"));
         hashLabel->setStyleSheet(
             QStringLiteral("color:%1;").arg(themePalette(currentTheme()).success));
         hashLabel->setToolTip(
             tr("SHA-256：%1\nDovrix 不会修改源文件。").arg(controller->sourceHash()));
+    } else {
+        hashLabel->clear();
+        hashLabel->setStyleSheet(QString());
+        hashLabel->setToolTip(QString());
     }
 }
 
@@ -1270,10 +1300,12 @@ void MainWindow::updateActionStates()
 
 void MainWindow::updatePageStatus()
 {
-    const int page = pageView ? pageView->currentPage() + 1 : 0;
     const int count = controller ? controller->pageCount() : 0;
-    pageField->setText(QString::number(page));
-    pageCountLabel->setText(QStringLiteral("/ %1").arg(count));
+    const int page = pageView && count > 0 ? pageView->currentPage() + 1 : 0;
+    // A document still loading has no pages to count yet.
+    const bool loading = count == 0 && currentSession;
+    pageField->setText(loading ? QString() : QString::number(page));
+    pageCountLabel->setText(loading ? QStringLiteral("/ —") : QStringLiteral("/ %1").arg(count));
     zoomLabel->setText(tr("缩放 %1%").arg(pageView ? roundedPercent(pageView->zoom()) : 100));
 }
 

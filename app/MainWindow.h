@@ -3,6 +3,7 @@
 #include "core/PdfWorker.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -122,6 +123,8 @@ private:
     void rebuildSideTabs();
     void refreshFromSession();
     void showSourceModified();
+    // The document indicator from the current session's state.
+    void updateDocumentIndicator();
     void setDocumentIndicator(const QString& text);
     void updateFitButton();
     void updateViewModeControls();
@@ -236,6 +239,10 @@ private:
     QAction* actualSizeAction = nullptr;
     QAction* annotationModeAction = nullptr;
     QAction* goToPageAction = nullptr;
+
+    // Per session, what its annotation store last reported (read-only fallback, hash mismatch),
+    // until its next load starts.
+    QHash<DocumentSession*, QString> annotationWarnings;
 
     bool sidebarVisible = true;
     bool rebuildingSideTabs = false;

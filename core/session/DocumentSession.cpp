@@ -134,8 +134,7 @@ void DocumentSession::runReadySequence()
     searchController->clear();
     if (findPanel)
         findPanel->reset();
-    if (outline)
-        outline->rebuild();
+    rebuildOutlineAfterFirstPage();
     if (thumbnails)
         thumbnails->populate();
     if (view) {
@@ -164,6 +163,25 @@ void DocumentSession::runReadySequence()
     // The refilled thumbnail list marks the view's page even when binding did not move it.
     if (view)
         showPageInThumbnails(view->currentPage());
+}
+
+void DocumentSession::rebuildOutlineAfterFirstPage()
+{
+    disconnect(firstRender);
+    if (!outline)
+        return;
+    // Reading the outline holds this thread for most of a second in a manual with a thousand
+    // entries (the engine resolves the destination of every entry). The page shown comes first:
+    // the outline is read once the page view has its first image, or at once when it is hidden.
+    if (view && view->isVisible() && documentController->document()) {
+        firstRender = connect(cache, &RenderCache::pageRendered, this, [this] {
+            disconnect(firstRender);
+            if (outline)
+                outline->rebuild();
+        });
+    } else {
+        outline->rebuild();
+    }
 }
 
 void DocumentSession::viewMoved()

@@ -99,6 +99,7 @@ Q_SIGNALS:
 
 private:
     void runReadySequence();
+    void rebuildOutlineAfterFirstPage();
     void wireSidePanels();
     void showPageInThumbnails(int page);
     void recordViewState();
@@ -127,6 +128,7 @@ private:
     int restorePage = -1;
     bool modified = false;
     int sideTab = 0;
+    QMetaObject::Connection firstRender; // reads the outline once the page shown has its image
 };
 
 } // namespace dovrix

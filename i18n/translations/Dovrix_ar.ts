@@ -174,6 +174,13 @@
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>استغرق فتح الملف وقتًا طويلًا جدًا.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ Dovrix 始终不修改源 PDF。</source>
         <translation>اكتب كلمة للبحث (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>«%1»: عدد النتائج %2</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>«%1»: لا نتائج</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>جارٍ البحث عن «%1»…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>جارٍ البحث عن «%1»… الصفحة %2 / %3، النتائج حتى الآن: %4</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,28 @@ Dovrix 始终不修改源 PDF。</source>
     <message>
         <source>第 %1 页%2</source>
         <translation>الصفحة %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>«%1»: لا نتائج</numerusform>
+            <numerusform>«%1»: نتيجة واحدة</numerusform>
+            <numerusform>«%1»: نتيجتان</numerusform>
+            <numerusform>«%1»: %n نتائج</numerusform>
+            <numerusform>«%1»: %n نتيجة</numerusform>
+            <numerusform>«%1»: %n نتيجة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>جارٍ البحث عن «%1»… تم البحث في %2 من %3 صفحة، ولا نتائج حتى الآن</numerusform>
+            <numerusform>جارٍ البحث عن «%1»… تم البحث في %2 من %3 صفحة، ونتيجة واحدة حتى الآن</numerusform>
+            <numerusform>جارٍ البحث عن «%1»… تم البحث في %2 من %3 صفحة، ونتيجتان حتى الآن</numerusform>
+            <numerusform>جارٍ البحث عن «%1»… تم البحث في %2 من %3 صفحة، و%n نتائج حتى الآن</numerusform>
+            <numerusform>جارٍ البحث عن «%1»… تم البحث في %2 من %3 صفحة، و%n نتيجة حتى الآن</numerusform>
+            <numerusform>جارٍ البحث عن «%1»… تم البحث في %2 من %3 صفحة، و%n نتيجة حتى الآن</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,13 @@ Die Leseposition wird trotzdem automatisch gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>Das Öffnen der Datei hat zu lange gedauert.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ Dovrix verändert das Quell-PDF nie.</translation>
         <translation>Suchbegriff eingeben (Strg+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>„%1“: %2 Treffer</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>Keine Treffer für „%1“</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Suche nach „%1“…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Suche nach „%1“… Seite %2 / %3, bisher %4 Treffer</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,20 @@ Dovrix verändert das Quell-PDF nie.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Seite %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>„%1“: %n Treffer</numerusform>
+            <numerusform>„%1“: %n Treffer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Suche nach „%1“… %2 von %3 Seiten durchsucht, bisher %n Treffer</numerusform>
+            <numerusform>Suche nach „%1“… %2 von %3 Seiten durchsucht, bisher %n Treffer</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,13 @@ Your reading position is still remembered automatically.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>The file took too long to open.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ Dovrix never modifies the source PDF.</translation>
         <translation>Type a keyword to search (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: %2 matches</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>No matches for “%1”</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Searching for “%1”…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Searching for “%1”… page %2 / %3, %4 matches so far</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,20 @@ Dovrix never modifies the source PDF.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Page %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: %n match</numerusform>
+            <numerusform>“%1”: %n matches</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Searching for “%1”… %2 of %3 pages searched, %n match so far</numerusform>
+            <numerusform>Searching for “%1”… %2 of %3 pages searched, %n matches so far</numerusform>
+        </translation>
     </message>
 </context>
 <context>

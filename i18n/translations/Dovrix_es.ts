@@ -174,6 +174,13 @@ La posición de lectura se recuerda igualmente de forma automática.</translatio
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>El archivo tardó demasiado en abrirse.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ Dovrix nunca modifica el PDF original.</translation>
         <translation>Escriba una palabra clave para buscar (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: %2 coincidencias</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>Sin coincidencias para “%1”</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Buscando “%1”…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Buscando “%1”… página %2 / %3, %4 coincidencias hasta ahora</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,20 @@ Dovrix nunca modifica el PDF original.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Página %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: %n coincidencia</numerusform>
+            <numerusform>“%1”: %n coincidencias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Buscando “%1”… %2 de %3 páginas revisadas, %n coincidencia hasta ahora</numerusform>
+            <numerusform>Buscando “%1”… %2 de %3 páginas revisadas, %n coincidencias hasta ahora</numerusform>
+        </translation>
     </message>
 </context>
 <context>

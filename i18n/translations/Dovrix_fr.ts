@@ -174,6 +174,13 @@ La position de lecture est tout de même mémorisée automatiquement.</translati
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>L&apos;ouverture du fichier a pris trop de temps.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ Dovrix ne modifie jamais le PDF source.</translation>
         <translation>Saisissez un mot-clé pour rechercher (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>« %1 » : %2 occurrences</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>Aucune occurrence de « %1 »</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Recherche de « %1 »…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Recherche de « %1 »… page %2 / %3, %4 occurrences pour l&apos;instant</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,20 @@ Dovrix ne modifie jamais le PDF source.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Page %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>« %1 » : %n occurrence</numerusform>
+            <numerusform>« %1 » : %n occurrences</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Recherche de « %1 »… %2 pages sur %3 parcourues, %n occurrence pour l&apos;instant</numerusform>
+            <numerusform>Recherche de « %1 »… %2 pages sur %3 parcourues, %n occurrences pour l&apos;instant</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,13 @@
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>फ़ाइल खुलने में बहुत अधिक समय लगा।</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
         <translation>खोजने के लिए कीवर्ड लिखें (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: कुल %2 परिणाम</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>“%1”: कोई परिणाम नहीं</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>“%1” खोजा जा रहा है…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>“%1” खोजा जा रहा है… पृष्ठ %2 / %3, अब तक %4 परिणाम</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,20 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
     <message>
         <source>第 %1 页%2</source>
         <translation>पृष्ठ %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: %n परिणाम</numerusform>
+            <numerusform>“%1”: %n परिणाम</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>“%1” खोजा जा रहा है… %3 में से %2 पृष्ठ खोजे गए, अब तक %n परिणाम</numerusform>
+            <numerusform>“%1” खोजा जा रहा है… %3 में से %2 पृष्ठ खोजे गए, अब तक %n परिणाम</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,13 @@ Kemajuan membaca tetap diingat otomatis berdasarkan isi.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>Berkas terlalu lama dibuka.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
         <translation>Ketik kata kunci untuk mulai mencari (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: %2 hasil</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>“%1”: tidak ada hasil</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Mencari “%1”…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Mencari “%1”… halaman %2 / %3, sejauh ini %4 hasil</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,18 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Halaman %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: %n hasil</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Mencari “%1”… %2 dari %3 halaman dicari, sejauh ini %n hasil</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,13 @@ La posizione di lettura viene comunque ricordata automaticamente.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>L&apos;apertura del file ha richiesto troppo tempo.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ Dovrix non modifica mai il PDF di origine.</translation>
         <translation>Digita una parola chiave per cercare (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>Risultati per «%1»: %2</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>«%1»: nessun risultato</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Ricerca di «%1»…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Ricerca di «%1»… pagina %2 / %3, risultati finora: %4</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,20 @@ Dovrix non modifica mai il PDF di origine.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Pagina %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>«%1»: %n risultato</numerusform>
+            <numerusform>«%1»: %n risultati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Ricerca di «%1»… %2 pagine su %3 esaminate, %n risultato finora</numerusform>
+            <numerusform>Ricerca di «%1»… %2 pagine su %3 esaminate, %n risultati finora</numerusform>
+        </translation>
     </message>
 </context>
 <context>

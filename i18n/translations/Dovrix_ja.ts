@@ -174,6 +174,13 @@
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>ファイルを開くのに時間がかかりすぎました。</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ Dovrix は元の PDF を決して変更しません。</translation>
         <translation>キーワードを入力して検索（Ctrl+F）</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>「%1」：%2 件ヒット</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>「%1」は見つかりません</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>「%1」を検索しています…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>「%1」を検索しています… %2 / %3 ページ、現在 %4 件ヒット</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,18 @@ Dovrix は元の PDF を決して変更しません。</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>%1 ページ%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>「%1」：%n 件ヒット</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>「%1」を検索しています… %2 / %3 ページ検索済み、現在 %n 件ヒット</numerusform>
+        </translation>
     </message>
 </context>
 <context>

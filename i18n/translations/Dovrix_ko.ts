@@ -174,6 +174,13 @@
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>파일을 여는 데 시간이 너무 오래 걸렸습니다.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
         <translation>검색할 키워드를 입력하세요(Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: %2건 일치</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>“%1”에 일치하는 결과 없음</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>“%1” 검색 중…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>“%1” 검색 중… %2 / %3페이지, 현재 %4건 일치</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,18 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>%1페이지%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: %n건 일치</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>“%1” 검색 중… %3페이지 중 %2페이지 검색, 현재 %n건 일치</numerusform>
+        </translation>
     </message>
 </context>
 <context>

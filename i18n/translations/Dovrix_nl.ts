@@ -174,6 +174,13 @@ De leesvoortgang wordt toch automatisch onthouden.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>Het openen van het bestand duurde te lang.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
         <translation>Typ een trefwoord om te zoeken (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>‘%1’: %2 treffer(s)</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>‘%1’: geen treffers</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Zoeken naar ‘%1’…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Zoeken naar ‘%1’… pagina %2 / %3, tot nu toe %4 treffer(s)</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,20 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Pagina %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>‘%1’: %n treffer</numerusform>
+            <numerusform>‘%1’: %n treffers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Zoeken naar ‘%1’… %2 van %3 pagina’s doorzocht, tot nu toe %n treffer</numerusform>
+            <numerusform>Zoeken naar ‘%1’… %2 van %3 pagina’s doorzocht, tot nu toe %n treffers</numerusform>
+        </translation>
     </message>
 </context>
 <context>

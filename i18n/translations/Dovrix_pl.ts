@@ -174,6 +174,13 @@ Postęp czytania i tak jest zapamiętywany automatycznie.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>Otwieranie pliku trwało zbyt długo.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
         <translation>Wpisz słowo kluczowe, aby wyszukać (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>„%1”: trafień: %2</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>„%1”: brak trafień</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Wyszukiwanie „%1”…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Wyszukiwanie „%1”… strona %2 / %3, dotąd trafień: %4</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,22 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Strona %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>„%1”: %n trafienie</numerusform>
+            <numerusform>„%1”: %n trafienia</numerusform>
+            <numerusform>„%1”: %n trafień</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Wyszukiwanie „%1”… przeszukano %2 z %3 stron, dotąd %n trafienie</numerusform>
+            <numerusform>Wyszukiwanie „%1”… przeszukano %2 z %3 stron, dotąd %n trafienia</numerusform>
+            <numerusform>Wyszukiwanie „%1”… przeszukano %2 z %3 stron, dotąd %n trafień</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,13 @@ O progresso de leitura continua sendo lembrado automaticamente.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>O arquivo demorou demais para abrir.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ O Dovrix nunca modifica o PDF de origem.</translation>
         <translation>Digite uma palavra-chave para pesquisar (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: %2 ocorrência(s)</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>“%1”: nenhuma ocorrência</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Pesquisando “%1”…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Pesquisando “%1”… página %2 / %3, %4 ocorrência(s) até agora</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,20 @@ O Dovrix nunca modifica o PDF de origem.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Página %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: %n ocorrência</numerusform>
+            <numerusform>“%1”: %n ocorrências</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Pesquisando “%1”… %2 de %3 páginas pesquisadas, %n ocorrência até agora</numerusform>
+            <numerusform>Pesquisando “%1”… %2 de %3 páginas pesquisadas, %n ocorrências até agora</numerusform>
+        </translation>
     </message>
 </context>
 <context>

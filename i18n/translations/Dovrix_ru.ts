@@ -174,6 +174,13 @@
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>Файл открывался слишком долго.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ Dovrix никогда не изменяет исходный PDF.</translation>
         <translation>Введите слово для поиска (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>«%1»: найдено совпадений: %2</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>«%1»: совпадений нет</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Поиск «%1»…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Поиск «%1»… страница %2 / %3, найдено пока: %4</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,22 @@ Dovrix никогда не изменяет исходный PDF.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Страница %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>«%1»: %n совпадение</numerusform>
+            <numerusform>«%1»: %n совпадения</numerusform>
+            <numerusform>«%1»: %n совпадений</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Поиск «%1»… просмотрено страниц: %2 из %3, пока %n совпадение</numerusform>
+            <numerusform>Поиск «%1»… просмотрено страниц: %2 из %3, пока %n совпадения</numerusform>
+            <numerusform>Поиск «%1»… просмотрено страниц: %2 из %3, пока %n совпадений</numerusform>
+        </translation>
     </message>
 </context>
 <context>

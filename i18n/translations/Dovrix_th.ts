@@ -174,6 +174,13 @@
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>การเปิดไฟล์ใช้เวลานานเกินไป</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
         <translation>พิมพ์คำค้นเพื่อเริ่มค้นหา (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: พบ %2 รายการ</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>“%1”: ไม่พบ</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>กำลังค้นหา “%1”…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>กำลังค้นหา “%1”… หน้า %2 / %3 พบแล้ว %4 รายการ</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,18 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>หน้า %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: พบ %n รายการ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>กำลังค้นหา “%1”… ค้นแล้ว %2 จาก %3 หน้า พบแล้ว %n รายการ</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,13 @@ Okuma konumu yine de otomatik olarak hatırlanır.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>Dosyanın açılması çok uzun sürdü.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
         <translation>Aramak için bir anahtar sözcük yazın (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: %2 sonuç</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>“%1”: sonuç yok</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>“%1” aranıyor…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>“%1” aranıyor… sayfa %2 / %3, şu ana kadar %4 sonuç</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,18 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Sayfa %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: %n sonuç</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>“%1” aranıyor… %3 sayfanın %2 tanesi tarandı, şu ana kadar %n sonuç</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -174,6 +174,13 @@
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>Файл відкривався занадто довго.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
         <translation>Введіть ключове слово для пошуку (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>«%1»: збігів: %2</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>«%1»: збігів немає</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Пошук «%1»…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Пошук «%1»… сторінка %2 / %3, збігів наразі: %4</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,22 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
     <message>
         <source>第 %1 页%2</source>
         <translation>Сторінка %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>«%1»: %n збіг</numerusform>
+            <numerusform>«%1»: %n збіги</numerusform>
+            <numerusform>«%1»: %n збігів</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Пошук «%1»… переглянуто сторінок: %2 з %3, наразі %n збіг</numerusform>
+            <numerusform>Пошук «%1»… переглянуто сторінок: %2 з %3, наразі %n збіги</numerusform>
+            <numerusform>Пошук «%1»… переглянуто сторінок: %2 з %3, наразі %n збігів</numerusform>
+        </translation>
     </message>
 </context>
 <context>

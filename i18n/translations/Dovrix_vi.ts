@@ -174,6 +174,13 @@ Tiến độ đọc vẫn được tự động ghi nhớ theo nội dung.</tran
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>Mở tệp mất quá nhiều thời gian.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
         <translation>Nhập từ khóa để bắt đầu tìm kiếm (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: %2 kết quả</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>“%1”: không có kết quả</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Đang tìm “%1”…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Đang tìm “%1”… trang %2 / %3, hiện có %4 kết quả</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,18 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Trang %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: %n kết quả</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Đang tìm “%1”… đã tìm %2 / %3 trang, hiện có %n kết quả</numerusform>
+        </translation>
     </message>
 </context>
 <context>

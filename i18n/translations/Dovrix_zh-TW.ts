@@ -174,6 +174,13 @@
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>檔案開啟時間過長。</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentSession</name>
     <message>
         <source>新文档</source>
@@ -783,20 +790,12 @@ Dovrix 始終不會修改原始 PDF。</translation>
         <translation>輸入關鍵字開始搜尋（Ctrl+F）</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>「%1」：共 %2 筆符合</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>「%1」沒有符合項目</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>正在搜尋「%1」…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>正在搜尋「%1」… 第 %2 / %3 頁，目前符合 %4 筆</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -817,6 +816,18 @@ Dovrix 始終不會修改原始 PDF。</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>第 %1 頁%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>「%1」：共 %n 筆符合</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>正在搜尋「%1」… 已搜尋 %2 / %3 頁，目前符合 %n 筆</numerusform>
+        </translation>
     </message>
 </context>
 <context>

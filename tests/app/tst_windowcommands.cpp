@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
 #include "core/session/DocumentSession.h"
+#include "i18n/LanguageTable.h"
 #include "settings/AppSettings.h"
 #include "text/SearchController.h"
 #include "text/SearchPanel.h"
@@ -14,6 +15,7 @@
 #include "tests/support/AppFixtures.h"
 #include "tests/support/TestPdf.h"
 #include "tests/support/TextFixtures.h"
+#include "tests/support/WorkerGate.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -30,6 +32,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,6 +71,11 @@ private Q_SLOTS:
     void everyAnnotationToolDrawsItsType();
     void hashIndicatorAndLastTab();
     void sourceChangeShowsTheBanner();
+    void titleNamesTheFirstDocument();
+    void indicatorsTellTheCurrentTab();
+    void sideTabTitlesAreWhole_data();
+    void sideTabTitlesAreWhole();
+    void closeButtonsSitOnTheirTabs();
     void privateModeLabelWaitsForTheFirstToggle();
     void themeMenuAppliesAndStores();
     void languageMenuSwitches();
@@ -102,6 +110,7 @@ void TestWindowCommands::init()
 
 void TestWindowCommands::cleanup()
 {
+    installLanguage(QStringLiteral("zh-CN"));
     dir.reset();
 }
 
@@ -654,6 +663,116 @@ void TestWindowCommands::sourceChangeShowsTheBanner()
     QVERIFY(ready.wait(20000));
     QVERIFY(indicator->text().isEmpty());
     QVERIFY(!session->sourceModified());
+}
+
+// The first tab becomes current before its session has a file; the title must not stay at the
+// placeholder name until the tabs are switched.
+void TestWindowCommands::titleNamesTheFirstDocument()
+{
+    auto window = openWindow({});
+    QVERIFY(window);
+    window->openFile(makePdf("first.pdf"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("first.pdf - Dovrix v1.5.1"));
+    QVERIFY(waitReady(window->current()));
+    QCOMPARE(window->windowTitle(), QStringLiteral("first.pdf - Dovrix v1.5.1"));
+}
+
+// The read-only claim, the document notice and the page label describe the tab shown, at every
+// moment: a tab still loading inherits nothing from the previous one, and a changed source file
+// is never called unchanged.
+void TestWindowCommands::indicatorsTellTheCurrentTab()
+{
+    auto window = openWindow({makePdf("ready.pdf")});
+    QVERIFY(window);
+    DocumentSession* first = window->current();
+    auto* hash = child<QLabel>(*window, "hashIndicator");
+    auto* indicator = child<QLabel>(*window, "documentIndicator");
+    auto* pageField = child<QLineEdit>(*window, "pageField");
+    auto* pageCount = child<QLabel>(*window, "pageCountLabel");
+    const auto pageText = [&] { return pageField->text() + QLatin1Char(' ') + pageCount->text(); };
+    const QString unchanged = QStringLiteral("● 只读：源文件哈希未变");
+    QCOMPARE(hash->text(), unchanged);
+    QCOMPARE(pageText(), QStringLiteral("1 / 3"));
+
+    // The source changes on disk: the claim goes, the notice comes.
+    Q_EMIT first->controller()->sourceFileModified();
+    QVERIFY(hash->text().isEmpty());
+    QCOMPARE(indicator->text(), QStringLiteral("● 源文件已被外部修改"));
+
+    // A second document, held back on the worker, is still loading when its tab shows.
+    auto gate = std::make_unique<test::WorkerGate>(window->worker());
+    window->openFile(makePdf("loading.pdf"));
+    DocumentSession* second = window->current();
+    QVERIFY(second != first);
+    QCOMPARE(second->controller()->status(), int(Loading));
+    QVERIFY(hash->text().isEmpty());
+    QVERIFY(indicator->text().isEmpty());
+    QVERIFY(!pageText().contains(QLatin1String("/ 0")));
+    gate.reset();
+    QVERIFY(waitReady(second));
+    QCOMPARE(hash->text(), unchanged);
+    QCOMPARE(pageText(), QStringLiteral("1 / 3"));
+
+    // Back on the first tab its own state returns, and it still is the changed one.
+    QTest::keyClick(window.get(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(window->current(), first);
+    QVERIFY(hash->text().isEmpty());
+    QCOMPARE(indicator->text(), QStringLiteral("● 源文件已被外部修改"));
+    // An annotation notice of one document is not shown on the other.
+    Q_EMIT first->annotations()->hashMismatchDetected();
+    QTest::keyClick(window.get(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(window->current(), second);
+    QVERIFY(indicator->text().isEmpty());
+    QCOMPARE(hash->text(), unchanged);
+}
+
+void TestWindowCommands::sideTabTitlesAreWhole_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const char* code : {"en", "de", "zh-CN", "ar"})
+        QTest::newRow(code) << QString::fromLatin1(code);
+}
+
+// At the default side width of a 1280 × 800 window no side tab title is shortened.
+void TestWindowCommands::sideTabTitlesAreWhole()
+{
+    QFETCH(QString, code);
+    auto window = openWindow({makePdf("tabs.pdf")});
+    QVERIFY(window);
+    window->resize(1280, 800);
+    window->setLanguage(code);
+    QTabBar* bar = window->sideTabWidget()->tabBar();
+    QCOMPARE(bar->count(), 4);
+    QTRY_VERIFY2(
+        bar->width() >= bar->sizeHint().width(),
+        qPrintable(QStringLiteral("%1 < %2").arg(bar->width()).arg(bar->sizeHint().width())));
+    // The page view keeps most of the window.
+    QVERIFY(window->sidebarContainer()->width() < window->width() / 3);
+}
+
+// Switching to a right-to-left language with documents open: each close button stays on its own
+// tab, next to its title.
+void TestWindowCommands::closeButtonsSitOnTheirTabs()
+{
+    auto window = openWindow({makePdf("a.pdf"), makePdf("second-document.pdf")});
+    QVERIFY(window);
+    QTabBar* bar = window->documentTabs()->tabBar();
+    for (const char* code : {"ar", "en", "ar"}) {
+        window->setLanguage(QString::fromLatin1(code));
+        QTRY_COMPARE(bar->layoutDirection(), window->layoutDirection());
+        for (int i = 0; i < bar->count(); ++i) {
+            QWidget* button = bar->tabButton(i, QTabBar::RightSide);
+            if (!button)
+                button = bar->tabButton(i, QTabBar::LeftSide);
+            QVERIFY(button);
+            QTRY_VERIFY2(bar->tabRect(i).contains(button->geometry()),
+                         qPrintable(QStringLiteral("%1: tab %2 at %3, its button at %4")
+                                        .arg(QLatin1String(code))
+                                        .arg(i)
+                                        .arg(bar->tabRect(i).x())
+                                        .arg(button->geometry().x())));
+        }
+    }
 }
 
 void TestWindowCommands::privateModeLabelWaitsForTheFirstToggle()
