@@ -121,6 +121,15 @@ QPointF ViewGeometry::viewToPage(int page, const QPointF& px) const
     return rel / zoom + QPointF(s.width() / 2.0, s.height() / 2.0);
 }
 
+QPointF ViewGeometry::pageToImage(int page, const QPointF& pt) const
+{
+    const QSizeF s = page >= 0 && page < pageCount() ? pageSizes.at(page) : QSizeF();
+    const QSizeF shown = displaySize(page) * zoom;
+    const QPointF rel = (pt - QPointF(s.width() / 2.0, s.height() / 2.0)) * zoom;
+    return QPointF(shown.width() / 2.0, shown.height() / 2.0)
+           + turn(rel, normalizeRotation(rotation));
+}
+
 QRectF ViewGeometry::pageRectToView(int page, const QRectF& rectPt) const
 {
     return QRectF(pageToView(page, rectPt.topLeft()), pageToView(page, rectPt.bottomRight()))

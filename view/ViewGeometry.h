@@ -64,6 +64,9 @@ public:
     // points outside it, so viewToPage(pageToView(p)) == p for any p.
     QPointF pageToView(int page, const QPointF& pt) const;
     QPointF viewToPage(int page, const QPointF& px) const;
+    // Where a page point lies on the page's image at this zoom and rotation, in logical pixels
+    // from the image's top-left corner; independent of where (or whether) the page is laid out.
+    QPointF pageToImage(int page, const QPointF& pt) const;
     // The normalised content rectangle of a page rectangle (corners mapped one by one).
     QRectF pageRectToView(int page, const QRectF& rectPt) const;
     // First page whose non-empty rectangle contains the content point, or -1.
