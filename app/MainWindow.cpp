@@ -4,8 +4,10 @@
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "app/ExportCommands.h"
+#include "app/FullScreenMode.h"
 #include "app/StartUp.h"
 #include "core/DocumentController.h"
+#include "core/PageColours.h"
 #include "core/session/DocumentSession.h"
 #include "i18n/LanguageTable.h"
 #include "ocr/OcrController.h"
@@ -222,6 +224,18 @@ void MainWindow::buildToolbar()
     auto* spacer = new QWidget;
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 
+    pageColoursButton = toolButton("pageColoursButton");
+    pageColoursMenu = new QMenu(pageColoursButton);
+    auto* coloursGroup = new QActionGroup(pageColoursMenu);
+    for (int i = 0; i < 4; ++i) {
+        QAction* item = pageColoursMenu->addAction(QString());
+        item->setCheckable(true);
+        coloursGroup->addAction(item);
+        pageColoursActions.append(item);
+        connect(item, &QAction::triggered, this, [this, i] { setPageColoursCommand(i); });
+    }
+    pageColoursButton->setMenu(pageColoursMenu);
+
     themeButton = toolButton("themeButton");
     themeMenu = new QMenu(themeButton);
     auto* themeGroup = new QActionGroup(themeMenu);
@@ -266,6 +280,7 @@ void MainWindow::buildToolbar()
     toolbar->addSeparator();
     toolbar->addWidget(searchEdit);
     toolbar->addWidget(spacer);
+    toolbar->addWidget(pageColoursButton);
     toolbar->addWidget(themeButton);
     toolbar->addWidget(languageButton);
     toolbar->addWidget(homeButton);
@@ -581,11 +596,16 @@ void MainWindow::buildActions()
     // clear the selection, leave annotation mode) still holds while this shortcut exists.
     QAction* escape = windowAction("escapeAction", QKeySequence(Qt::Key_Escape));
     connect(escape, &QAction::triggered, this, [this] {
-        if (!pageView)
-            return;
-        pageView->setFocus();
-        QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QCoreApplication::sendEvent(pageView, &key);
+        // Full screen is left only when the page view had nothing of its own to undo.
+        bool used = false;
+        if (pageView) {
+            pageView->setFocus();
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QCoreApplication::sendEvent(pageView, &key);
+            used = key.isAccepted();
+        }
+        if (!used)
+            fullScreen->setActive(false);
     });
     // The search field's placeholder names Ctrl+F; nothing else binds it.
     QAction* find = windowAction("findAction", QKeySequence::Find);
@@ -602,6 +622,24 @@ void MainWindow::buildActions()
         annotationButton->setChecked(on);
     });
     connect(annotationButton, &QPushButton::toggled, annotationModeAction, &QAction::setChecked);
+    pageColoursAction =
+        windowAction("pageColoursAction", QKeySequence(QStringLiteral("Ctrl+Alt+N")));
+    connect(pageColoursAction, &QAction::triggered, this, [this] {
+        const int next = pageView ? (int(pageView->pageColours()) + 1) % 4 : 1;
+        setPageColoursCommand(next);
+    });
+    fullScreen = new FullScreenMode(this, toolbar, sidebar, tabs);
+    fullScreenAction = windowAction("fullScreenAction", QKeySequence(QStringLiteral("F11")));
+    fullScreenAction->setCheckable(true);
+    connect(fullScreenAction, &QAction::toggled, fullScreen, &FullScreenMode::setActive);
+    connect(fullScreen, &FullScreenMode::activeChanged, this, [this](bool on) {
+        const QSignalBlocker block(fullScreenAction);
+        fullScreenAction->setChecked(on);
+        if (on)
+            fullScreen->showStatus(tr("全屏阅读 · F11 或 Esc 退出"));
+        else
+            updateSidebarVisibility();
+    });
     connect(printButton, &QPushButton::clicked, printAction, &QAction::trigger);
 }
 
@@ -693,6 +731,14 @@ void MainWindow::retranslate()
     fitPageAction->setText(tr("适应页面"));
     actualSizeAction->setText(tr("实际大小（100%）"));
     annotationModeAction->setText(tr("批注模式"));
+    pageColoursAction->setText(tr("切换页面颜色"));
+    fullScreenAction->setText(tr("全屏"));
+    pageColoursButton->setText(tr("页面颜色"));
+    setTip(pageColoursButton, tr("页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相"));
+    const QStringList colourNames{tr("正常"), tr("夜间"), tr("棕褐"), tr("跟随主题")};
+    for (int i = 0; i < pageColoursActions.size(); ++i)
+        pageColoursActions.at(i)->setText(colourNames.at(i));
+    updatePageColoursControls();
 
     if (!privateLabel->text().isEmpty())
         setPrivateModeOn(privateAction->isChecked());
@@ -716,6 +762,8 @@ void MainWindow::applyTheme(int index)
     for (int i = 0; i < themeActions.size(); ++i)
         themeActions.at(i)->setChecked(i == theme);
     for (DocumentSession* session : std::as_const(sessions)) {
+        if (PdfViewport* view = session->viewport())
+            view->applyThemeColours();
         if (QWidget* view = session->pageWidget())
             view->update();
     }
@@ -957,6 +1005,7 @@ void MainWindow::refreshFromSession()
     updateStatusZoom();
     updateFitButton();
     updateViewModeControls();
+    updatePageColoursControls();
     if (currentSession->sourceModified())
         showSourceModified();
     else
@@ -1157,6 +1206,25 @@ void MainWindow::updatePageStatus()
     const int count = controller ? controller->pageCount() : 0;
     pageLabel->setText(QStringLiteral("%1 / %2").arg(page).arg(count));
     zoomLabel->setText(tr("缩放 %1%").arg(pageView ? roundedPercent(pageView->zoom()) : 100));
+    if (pageView)
+        fullScreen->showStatus(QStringLiteral("%1 · %2").arg(pageLabel->text(), zoomLabel->text()));
+}
+
+void MainWindow::updatePageColoursControls()
+{
+    const int chosen =
+        pageView ? int(pageView->pageColours()) : int(pageColoursFromId(settings->pageColours()));
+    for (int i = 0; i < pageColoursActions.size(); ++i)
+        pageColoursActions.at(i)->setChecked(i == chosen);
+}
+
+void MainWindow::setPageColoursCommand(int index)
+{
+    const auto colours = PageColours(std::clamp(index, 0, 3));
+    settings->setPageColours(pageColoursId(colours));
+    if (pageView)
+        pageView->setPageColours(colours);
+    updatePageColoursControls();
 }
 
 void MainWindow::updateStatusZoom()
@@ -1181,7 +1249,7 @@ void MainWindow::updateViewModeControls()
 
 void MainWindow::updateSidebarVisibility()
 {
-    sidebar->setVisible(sidebarVisible && currentSession);
+    sidebar->setVisible(sidebarVisible && currentSession && !fullScreen->isActive());
 }
 
 void MainWindow::searchNow()

@@ -29,6 +29,7 @@ class AppSettings;
 class DocumentController;
 class DocumentSession;
 class ExportCommands;
+class FullScreenMode;
 class OcrController;
 class PdfViewport;
 class ReadingProgress;
@@ -86,6 +87,10 @@ public:
     QLineEdit* searchField() const { return searchEdit; }
     QTimer* searchDebounceTimer() const { return searchTimer; }
     int themeIndex() const { return theme; }
+    FullScreenMode* fullScreenMode() const { return fullScreen; }
+    // Sets the current document's page colours (index into the menu: normal, night, sepia,
+    // follow the theme) and remembers them as the choice for documents opened later.
+    void setPageColoursCommand(int index);
     // The export and print commands (their dialogs can be replaced for tests).
     ExportCommands* exportCommands() const { return exports; }
     // The progress dialog of the running whole-document OCR; null when none runs.
@@ -124,6 +129,7 @@ private:
     void updateViewModeControls();
     void updateSidebarVisibility();
     void updateStatusZoom();
+    void updatePageColoursControls();
 
     void openCommand();
     void searchNow();
@@ -167,6 +173,9 @@ private:
     QPushButton* annotationButton = nullptr;
     QPushButton* rotateButton = nullptr;
     QLineEdit* searchEdit = nullptr;
+    QPushButton* pageColoursButton = nullptr;
+    QMenu* pageColoursMenu = nullptr;
+    QList<QAction*> pageColoursActions;
     QPushButton* themeButton = nullptr;
     QMenu* themeMenu = nullptr;
     QList<QAction*> themeActions;
@@ -222,6 +231,9 @@ private:
     QAction* fitPageAction = nullptr;
     QAction* actualSizeAction = nullptr;
     QAction* annotationModeAction = nullptr;
+    QAction* pageColoursAction = nullptr; // cycles the page colours
+    QAction* fullScreenAction = nullptr;
+    FullScreenMode* fullScreen = nullptr; // child
 
     bool sidebarVisible = true;
     bool rebuildingSideTabs = false;

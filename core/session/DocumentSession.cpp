@@ -3,6 +3,7 @@
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
+#include "core/PageColours.h"
 #include "core/ReadingProgress.h"
 #include "core/RenderCache.h"
 #include "ocr/OcrController.h"
@@ -86,6 +87,12 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
         viewMoved();
     });
     connect(view, &PdfViewport::rotationChanged, this, [this] { viewMoved(); });
+    // The way the document is shown is kept with its position.
+    view->setPageColours(pageColoursFromId(settings->pageColours()));
+    connect(view, &PdfViewport::fitModeChanged, this, &DocumentSession::viewChanged);
+    connect(view, &PdfViewport::viewModeChanged, this, &DocumentSession::viewChanged);
+    connect(view, &PdfViewport::zoomChanged, this, &DocumentSession::viewChanged);
+    connect(view, &PdfViewport::pageColoursChanged, this, &DocumentSession::viewChanged);
 }
 
 DocumentSession::~DocumentSession()
@@ -149,6 +156,9 @@ void DocumentSession::runReadySequence()
     ocrController->reset();
     readingProgress->setDocumentKey(documentController->sourceHash());
     restorePage = appSettings->privateMode() ? -1 : readingProgress->savedPage();
+    DocumentView stored;
+    if (view && !appSettings->privateMode() && readingProgress->savedView(&stored))
+        restoreView(stored);
 
     timer->stop();
     history.clear();
@@ -161,6 +171,37 @@ void DocumentSession::runReadySequence()
     // The refilled thumbnail list marks the view's page even when binding did not move it.
     if (view)
         showPageInThumbnails(view->currentPage());
+}
+
+DocumentView DocumentSession::currentView() const
+{
+    DocumentView shown;
+    if (!view)
+        return shown;
+    shown.zoom = view->zoom();
+    shown.fitMode = view->fitMode();
+    shown.viewMode = view->viewMode();
+    shown.pageColours = pageColoursId(view->pageColours());
+    return shown;
+}
+
+void DocumentSession::restoreView(const DocumentView& stored)
+{
+    // Restoring is no change of the user's: nothing is reported back.
+    binding = true;
+    view->setPageColours(pageColoursFromId(stored.pageColours));
+    view->setViewMode(stored.viewMode);
+    if (stored.fitMode != PdfViewport::FitNone)
+        view->setFitMode(stored.fitMode);
+    else
+        view->setZoom(stored.zoom);
+    binding = false;
+}
+
+void DocumentSession::viewChanged()
+{
+    if (!binding && view)
+        readingProgress->updateView(currentView());
 }
 
 void DocumentSession::viewMoved()
@@ -239,6 +280,8 @@ void DocumentSession::wireSidePanels()
     connect(view, &PdfViewport::currentPageChanged, thumbnails,
             [this](int page) { showPageInThumbnails(page); });
     connect(thumbnails, &ThumbnailPanel::pageActivated, view, &PdfViewport::goToPage);
+    connect(view, &PdfViewport::pageColoursChanged, thumbnails,
+            [this] { thumbnails->setPageColours(view->effectiveColours()); });
     connect(outline, &BookmarkPanel::bookmarkActivated, view, &PdfViewport::goToPage);
 }
 
