@@ -15,6 +15,7 @@
 #include "text/SearchController.h"
 #include "text/SearchNormalize.h"
 #include "text/SearchPanel.h"
+#include "text/TextExport.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
 #include "view/BookmarkPanel.h"
@@ -41,11 +42,14 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
 #include <QPdfDocument>
 #include <QPdfSelection>
+#include <QPixmap>
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -53,6 +57,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -75,6 +80,74 @@ bool isPdfPath(const QString& path)
 int roundedPercent(double zoom)
 {
     return int(std::lround(zoom * 100.0)); // half away from zero
+}
+
+// The annotation tools of the toolbar: each draws its type directly.
+struct AnnotationTool
+{
+    AnnotationType type;
+    const char* objectName;
+    const char* shortcut;
+    const char* toolTip; // translated in the window's context
+};
+
+constexpr AnnotationTool annotationTools[] = {
+    {Highlight, "highlightToolAction", "H", QT_TRANSLATE_NOOP("dovrix::MainWindow", "高亮（H）")},
+    {Underline, "underlineToolAction", "U", QT_TRANSLATE_NOOP("dovrix::MainWindow", "下划线（U）")},
+    {Strikethrough, "strikethroughToolAction", "S",
+     QT_TRANSLATE_NOOP("dovrix::MainWindow", "删除线（S）")},
+    {Note, "noteToolAction", "N", QT_TRANSLATE_NOOP("dovrix::MainWindow", "便签（N）")},
+    {Rectangle, "rectangleToolAction", "B", QT_TRANSLATE_NOOP("dovrix::MainWindow", "矩形（B）")},
+    {Arrow, "arrowToolAction", "L", QT_TRANSLATE_NOOP("dovrix::MainWindow", "箭头（L）")},
+};
+
+// A small picture of what the tool draws, in the colours the page view uses.
+QIcon annotationToolIcon(AnnotationType type)
+{
+    QPixmap pixmap(20, 20);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink(38, 42, 48);
+    const QColor marker(214, 160, 0);
+    QFont font = p.font();
+    font.setPixelSize(11);
+    font.setBold(true);
+    p.setFont(font);
+    const QRectF letters(2, 3, 16, 12);
+    switch (type) {
+    case Highlight:
+        p.fillRect(QRectF(1, 4, 18, 11), QColor(255, 215, 106));
+        break;
+    case Note:
+        p.setPen(QPen(marker.darker(140), 1.5));
+        p.setBrush(QColor(255, 215, 106));
+        p.drawEllipse(QPointF(10, 10), 7, 7);
+        p.setPen(QPen(QColor(58, 46, 0), 1.8));
+        p.drawLine(QPointF(10, 6), QPointF(10, 11));
+        p.drawPoint(QPointF(10, 14));
+        return QIcon(pixmap);
+    case Rectangle:
+        p.setPen(QPen(ink, 1.5, Qt::DashLine));
+        p.drawRect(QRectF(3, 4, 14, 12));
+        return QIcon(pixmap);
+    case Arrow: {
+        p.setPen(QPen(ink, 1.8));
+        p.setBrush(ink);
+        p.drawLine(QPointF(3, 17), QPointF(14, 6));
+        p.drawPolygon(QPolygonF({QPointF(17, 3), QPointF(9, 5), QPointF(15, 11)}));
+        return QIcon(pixmap);
+    }
+    default:
+        break;
+    }
+    p.setPen(ink);
+    p.drawText(letters, Qt::AlignCenter, QStringLiteral("ab"));
+    if (type == Underline)
+        p.fillRect(QRectF(2, 16, 16, 2), marker);
+    else if (type == Strikethrough)
+        p.fillRect(QRectF(2, 9, 16, 2), marker);
+    return QIcon(pixmap);
 }
 
 } // namespace
@@ -210,6 +283,28 @@ void MainWindow::buildToolbar()
     annotationButton->setObjectName(QStringLiteral("annotationButton"));
     annotationButton->setCheckable(true);
     annotationButton->setCursor(Qt::PointingHandCursor);
+    // The annotation tools, shown while annotation mode is on. Their shortcuts choose a tool and
+    // turn annotation mode on from anywhere in the window.
+    auto* toolsBox = new QWidget;
+    toolsBox->setObjectName(QStringLiteral("annotationTools"));
+    auto* toolsLayout = new QHBoxLayout(toolsBox);
+    toolsLayout->setContentsMargins(0, 0, 0, 0);
+    toolsLayout->setSpacing(0);
+    auto* toolGroup = new QActionGroup(this);
+    for (const AnnotationTool& tool : annotationTools) {
+        QAction* action = windowAction(tool.objectName, QKeySequence(QLatin1String(tool.shortcut)));
+        action->setCheckable(true);
+        action->setIcon(annotationToolIcon(tool.type));
+        toolGroup->addAction(action);
+        annotationToolActions.append(action);
+        const int type = tool.type;
+        connect(action, &QAction::triggered, this, [this, type] { chooseAnnotationTool(type); });
+        auto* button = new QToolButton;
+        button->setDefaultAction(action);
+        button->setAutoRaise(true);
+        button->setCursor(Qt::PointingHandCursor);
+        toolsLayout->addWidget(button);
+    }
     rotateButton = toolButton("rotateButton");
     connect(rotateButton, &QPushButton::clicked, this, [this] {
         if (pageView)
@@ -276,6 +371,8 @@ void MainWindow::buildToolbar()
     toolbar->addWidget(printButton);
     toolbar->addWidget(exportButton);
     toolbar->addWidget(annotationButton);
+    annotationToolsItem = toolbar->addWidget(toolsBox);
+    annotationToolsItem->setVisible(false);
     toolbar->addWidget(rotateButton);
     toolbar->addSeparator();
     toolbar->addWidget(searchEdit);
@@ -425,11 +522,23 @@ void MainWindow::buildCentral()
     auto* bottomBar = new QWidget;
     auto* bottomLayout = new QHBoxLayout(bottomBar);
     bottomLayout->setContentsMargins(10, 4, 10, 4);
-    pageLabel = new QLabel(QStringLiteral("0 / 0"));
-    pageLabel->setObjectName(QStringLiteral("pageLabel"));
+    // The current page is a field: a typed page number and Return go there.
+    pageField = new QLineEdit(QStringLiteral("0"));
+    pageField->setObjectName(QStringLiteral("pageField"));
+    pageField->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]{0,9}")), pageField));
+    pageField->setAlignment(Qt::AlignRight);
+    pageField->setFixedWidth(pageField->fontMetrics().horizontalAdvance(QStringLiteral("000000"))
+                             + 12);
+    connect(pageField, &QLineEdit::returnPressed, this, &MainWindow::goToTypedPage);
+    // Leaving the field without Return shows the current page again.
+    connect(pageField, &QLineEdit::editingFinished, this, &MainWindow::updatePageStatus);
+    pageCountLabel = new QLabel(QStringLiteral("/ 0"));
+    pageCountLabel->setObjectName(QStringLiteral("pageCountLabel"));
     zoomLabel = new QLabel;
     zoomLabel->setObjectName(QStringLiteral("zoomLabel"));
-    bottomLayout->addWidget(pageLabel);
+    bottomLayout->addWidget(pageField);
+    bottomLayout->addWidget(pageCountLabel);
     bottomLayout->addStretch();
     bottomLayout->addWidget(zoomLabel);
     sideLayout->addWidget(bottomBar);
@@ -550,16 +659,6 @@ void MainWindow::buildActions()
         if (pageView)
             pageView->setViewMode(on ? PdfViewport::SinglePage : PdfViewport::Continuous);
     });
-    QAction* highlightTool = windowAction("highlightToolAction", QKeySequence(QStringLiteral("H")));
-    connect(highlightTool, &QAction::triggered, this, [this] {
-        if (pageView)
-            pageView->setAnnotationTool(Highlight);
-    });
-    QAction* noteTool = windowAction("noteToolAction", QKeySequence(QStringLiteral("N")));
-    connect(noteTool, &QAction::triggered, this, [this] {
-        if (pageView)
-            pageView->setAnnotationTool(Note);
-    });
     rotateAction = windowAction("rotateAction", QKeySequence(QStringLiteral("Ctrl+R")));
     connect(rotateAction, &QAction::triggered, this, [this] {
         if (pageView)
@@ -592,21 +691,21 @@ void MainWindow::buildActions()
         if (currentSession)
             sideTabs->setCurrentIndex(1);
     });
-    // Escape goes to the page view as a key, so that its own order (drop a drag, close the card,
-    // clear the selection, leave annotation mode) still holds while this shortcut exists.
+    // Escape runs the page view's own steps (drop a drag, close the card, clear the selection,
+    // leave annotation mode) wherever the focus is. It calls them rather than sending the key
+    // again: a sent key passes the window's shortcuts first and would trigger this action anew.
     QAction* escape = windowAction("escapeAction", QKeySequence(Qt::Key_Escape));
     connect(escape, &QAction::triggered, this, [this] {
-        // Full screen is left only when the page view had nothing of its own to undo.
-        bool used = false;
+        // Full screen is left after the page view's own steps, when it had nothing to undo.
         if (pageView) {
-            pageView->setFocus();
-            QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-            QCoreApplication::sendEvent(pageView, &key);
-            used = key.isAccepted();
+            pageView->setFocus(Qt::ShortcutFocusReason);
+            if (pageView->escape())
+                return;
         }
-        if (!used)
-            fullScreen->setActive(false);
+        fullScreen->setActive(false);
     });
+    goToPageAction = windowAction("goToPageAction", QKeySequence(QStringLiteral("Ctrl+G")));
+    connect(goToPageAction, &QAction::triggered, this, &MainWindow::focusPageField);
     // The search field's placeholder names Ctrl+F; nothing else binds it.
     QAction* find = windowAction("findAction", QKeySequence::Find);
     connect(find, &QAction::triggered, this, [this] {
@@ -620,6 +719,7 @@ void MainWindow::buildActions()
             pageView->setAnnotationMode(on);
         const QSignalBlocker block(annotationButton);
         annotationButton->setChecked(on);
+        updateAnnotationTools();
     });
     connect(annotationButton, &QPushButton::toggled, annotationModeAction, &QAction::setChecked);
     pageColoursAction =
@@ -679,6 +779,12 @@ void MainWindow::retranslate()
     exportActions.at(3)->setToolTip(tr("把当前批注嵌入一个新 PDF，Adobe/WPS 可见；源文件保持不变"));
     annotationButton->setText(tr("批注"));
     setTip(annotationButton, tr("批注模式（A）：高亮 / 下划线 / 删除线 / 便签 / 矩形 / 箭头"));
+    for (int i = 0; i < annotationToolActions.size(); ++i) {
+        annotationToolActions.at(i)->setText(tr(annotationTools[i].toolTip));
+        annotationToolActions.at(i)->setToolTip(tr(annotationTools[i].toolTip));
+    }
+    goToPageAction->setText(tr("转到页面…"));
+    pageField->setToolTip(tr("输入页码后按回车跳转（Ctrl+G）"));
     rotateButton->setText(tr("旋转90°"));
     setTip(rotateButton, tr("临时旋转 90°（仅本次查看）"));
     searchEdit->setPlaceholderText(tr("搜索文档 · Ctrl+F"));
@@ -895,6 +1001,7 @@ void MainWindow::wireSession(DocumentSession* session)
             const QSignalBlocker block(annotationButton);
             annotationButton->setChecked(on);
         }
+        updateAnnotationTools();
         if (on)
             statusBar()->showMessage(
                 tr("批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；"
@@ -1006,6 +1113,7 @@ void MainWindow::refreshFromSession()
     updateFitButton();
     updateViewModeControls();
     updatePageColoursControls();
+    updateAnnotationTools();
     if (currentSession->sourceModified())
         showSourceModified();
     else
@@ -1186,10 +1294,13 @@ void MainWindow::updateActionStates()
 {
     const bool ready = controller && controller->status() == Ready;
     closeAction->setEnabled(currentSession != nullptr);
-    for (QAction* action :
-         {printAction, findNextAction, findPreviousAction, copyAction, annotationModeAction,
-          rotateAction, fitWidthAction, fitPageAction, actualSizeAction, singlePageAction})
+    for (QAction* action : {printAction, findNextAction, findPreviousAction, copyAction,
+                            annotationModeAction, rotateAction, fitWidthAction, fitPageAction,
+                            actualSizeAction, singlePageAction, goToPageAction})
         action->setEnabled(ready);
+    for (QAction* action : std::as_const(annotationToolActions))
+        action->setEnabled(ready);
+    pageField->setEnabled(ready);
     for (QAction* action : std::as_const(exportActions))
         action->setEnabled(ready);
     for (QWidget* widget :
@@ -1204,10 +1315,12 @@ void MainWindow::updatePageStatus()
 {
     const int page = pageView ? pageView->currentPage() + 1 : 0;
     const int count = controller ? controller->pageCount() : 0;
-    pageLabel->setText(QStringLiteral("%1 / %2").arg(page).arg(count));
+    pageField->setText(QString::number(page));
+    pageCountLabel->setText(QStringLiteral("/ %1").arg(count));
     zoomLabel->setText(tr("缩放 %1%").arg(pageView ? roundedPercent(pageView->zoom()) : 100));
     if (pageView)
-        fullScreen->showStatus(QStringLiteral("%1 · %2").arg(pageLabel->text(), zoomLabel->text()));
+        fullScreen->showStatus(
+            QStringLiteral("%1 / %2 · %3").arg(page).arg(count).arg(zoomLabel->text()));
 }
 
 void MainWindow::updatePageColoursControls()
@@ -1225,6 +1338,50 @@ void MainWindow::setPageColoursCommand(int index)
     if (pageView)
         pageView->setPageColours(colours);
     updatePageColoursControls();
+}
+
+void MainWindow::goToTypedPage()
+{
+    bool ok = false;
+    const int page = pageField->text().toInt(&ok);
+    if (pageView && ok && page >= 1 && page <= pageView->pageCount()) {
+        pageView->goToPage(page - 1);
+        pageView->setFocus(Qt::OtherFocusReason);
+        updatePageStatus();
+        return;
+    }
+    // Refused: the field shows the current page again, ready for another number.
+    updatePageStatus();
+    pageField->selectAll();
+}
+
+void MainWindow::focusPageField()
+{
+    if (!pageView || !pageField->isEnabled())
+        return;
+    sidebarVisible = true;
+    updateSidebarVisibility();
+    pageField->setFocus(Qt::ShortcutFocusReason);
+    pageField->selectAll();
+}
+
+void MainWindow::chooseAnnotationTool(int type)
+{
+    if (!pageView)
+        return;
+    pageView->setAnnotationTool(type);
+    // A chosen tool is for drawing: annotation mode comes on with it.
+    annotationModeAction->setChecked(true);
+    updateAnnotationTools();
+}
+
+void MainWindow::updateAnnotationTools()
+{
+    const bool on = pageView && pageView->annotationMode();
+    annotationToolsItem->setVisible(on);
+    const int tool = pageView ? pageView->annotationTool() : int(Highlight);
+    for (int i = 0; i < annotationToolActions.size(); ++i)
+        annotationToolActions.at(i)->setChecked(annotationTools[i].type == tool);
 }
 
 void MainWindow::updateStatusZoom()
@@ -1279,7 +1436,10 @@ void MainWindow::copySelection()
         return;
     const QString copied = tr("已复制 %1 个字符");
     if (textStore && textStore->hasPageText(range.page)) {
-        const QString text = textStore->pageText(range.page).mid(range.start, range.length);
+        const QString text =
+            textForClipboard(textStore->pageText(range.page).mid(range.start, range.length));
+        if (text.isEmpty())
+            return;
         QGuiApplication::clipboard()->setText(text);
         statusBar()->showMessage(copied.arg(text.size()), 4000);
         return;
@@ -1293,7 +1453,7 @@ void MainWindow::copySelection()
     pdfWorker.post(10, [document, range, self, copied] {
         const QPdfSelection selection =
             document->getSelectionAtIndex(range.page, range.start, range.length);
-        const QString text = selection.isValid() ? selection.text() : QString();
+        const QString text = selection.isValid() ? textForClipboard(selection.text()) : QString();
         QMetaObject::invokeMethod(
             qApp,
             [self, text, copied] {

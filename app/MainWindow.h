@@ -132,6 +132,13 @@ private:
     void updatePageColoursControls();
 
     void openCommand();
+    // The page typed in the page field (1-based): a page of the document is shown; anything else
+    // is refused without a jump.
+    void goToTypedPage();
+    void focusPageField();
+    void chooseAnnotationTool(int type);
+    // Shows the tool buttons while annotation mode is on and checks the page view's tool.
+    void updateAnnotationTools();
     void searchNow();
     void searchStep(int step);
     void copySelection();
@@ -171,6 +178,8 @@ private:
     QMenu* exportMenu = nullptr;
     QList<QAction*> exportActions;
     QPushButton* annotationButton = nullptr;
+    QAction* annotationToolsItem = nullptr; // the tool buttons' place in the toolbar
+    QList<QAction*> annotationToolActions;  // one per annotation type, in the tool table's order
     QPushButton* rotateButton = nullptr;
     QLineEdit* searchEdit = nullptr;
     QPushButton* pageColoursButton = nullptr;
@@ -188,7 +197,8 @@ private:
     QWidget* sidebar = nullptr;
     QTabWidget* sideTabs = nullptr;
     QLabel* sidePlaceholder = nullptr;
-    QLabel* pageLabel = nullptr;
+    QLineEdit* pageField = nullptr;
+    QLabel* pageCountLabel = nullptr;
     QLabel* zoomLabel = nullptr;
     QStackedWidget* stack = nullptr;
     QWidget* welcome = nullptr;
@@ -231,6 +241,7 @@ private:
     QAction* fitPageAction = nullptr;
     QAction* actualSizeAction = nullptr;
     QAction* annotationModeAction = nullptr;
+    QAction* goToPageAction = nullptr;
     QAction* pageColoursAction = nullptr; // cycles the page colours
     QAction* fullScreenAction = nullptr;
     FullScreenMode* fullScreen = nullptr; // child

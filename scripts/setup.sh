@@ -10,6 +10,7 @@ packages=(
     qt6-qpa-plugins libssl-dev
     qpdf poppler-utils xvfb xauth fonts-noto-cjk fonts-dejavu-core fonts-lohit-deva fonts-tlwg-garuda-ttf
     nodejs npm python3-onnx unicode-data
+    xdotool imagemagick texlive-latex-base
 )
 
 missing=()

@@ -43,6 +43,13 @@ QColor withAlpha(QColor c, int alpha)
     c.setAlpha(alpha);
     return c;
 }
+
+// The colour of an annotation drawn with a tool. An arrow is a thin line: the pale default of the
+// marker kinds would hardly show on white paper.
+QColor newAnnotationColor(int type)
+{
+    return type == Arrow ? QColor(214, 48, 39) : defaultAnnotationColor();
+}
 } // namespace
 
 PdfViewport::PdfViewport(RenderCache* cache, TextLayoutStore* textStore,
@@ -154,19 +161,26 @@ void PdfViewport::relayout()
     if (inRelayout)
         return;
     inRelayout = true;
-    geo.relayout();
+    // A scroll bar that appears or goes changes the viewport's width, which the pages are centred
+    // in: lay out again until the width holds still (it settles after two changes at most).
+    for (int pass = 0; pass < 3; ++pass) {
+        geo.viewportWidth = viewport()->width();
+        geo.relayout();
+        const QSize vs = viewport()->size();
+        QScrollBar* v = verticalScrollBar();
+        v->setRange(0, geo.verticalScrollMax(vs.height()));
+        v->setPageStep(vs.height());
+        v->setSingleStep(ScrollStep);
+        QScrollBar* h = horizontalScrollBar();
+        h->setRange(0, geo.horizontalScrollMax(vs.width()));
+        h->setPageStep(vs.width());
+        h->setSingleStep(ScrollStep);
+        if (viewport()->width() == int(geo.viewportWidth))
+            break;
+    }
     // A cut-out of another zoom or rotation than the page's now is of no use.
     if (preview && preview->isVisible() && renderKeyFor(previewLink.page()) != previewKey)
         trackLinkPreview(QPdfLink(), QPointF());
-    const QSize vs = viewport()->size();
-    QScrollBar* v = verticalScrollBar();
-    v->setRange(0, geo.verticalScrollMax(vs.height()));
-    v->setPageStep(vs.height());
-    v->setSingleStep(ScrollStep);
-    QScrollBar* h = horizontalScrollBar();
-    h->setRange(0, geo.horizontalScrollMax(vs.width()));
-    h->setPageStep(vs.width());
-    h->setSingleStep(ScrollStep);
     inRelayout = false;
 }
 
@@ -177,7 +191,26 @@ void PdfViewport::startRenderTimer()
 
 void PdfViewport::setZoom(double zoom)
 {
-    zoomAt(zoom, QPoint(viewport()->width() / 2, viewport()->height() / 2));
+    zoomAt(zoom, readingAnchorPx());
+}
+
+QPoint PdfViewport::readingAnchorPx() const
+{
+    return QPoint(viewport()->width() / 2, 0);
+}
+
+PageAnchor PdfViewport::anchorAt(const QPoint& viewportPx) const
+{
+    return geo.anchorAt(contentPos(viewportPx));
+}
+
+void PdfViewport::scrollToAnchor(const PageAnchor& anchor, const QPoint& viewportPx)
+{
+    if (anchor.page < 0)
+        return;
+    const QPointF c = geo.anchorPos(anchor);
+    horizontalScrollBar()->setValue(toContentPx(std::round(c.x() - viewportPx.x())));
+    verticalScrollBar()->setValue(toContentPx(std::round(c.y() - viewportPx.y())));
 }
 
 void PdfViewport::zoomAt(double zoom, const QPoint& anchorPx)
@@ -185,15 +218,12 @@ void PdfViewport::zoomAt(double zoom, const QPoint& anchorPx)
     const double z = clampZoom(zoom);
     if (sameZoom(z, geo.zoom))
         return;
-    const double old = geo.zoom;
-    const int oldH = horizontalScrollBar()->value();
-    const int oldV = verticalScrollBar()->value();
+    const PageAnchor anchor = anchorAt(anchorPx);
     const bool wasFitting = fit != FitNone;
     fit = FitNone;
     geo.zoom = z;
     relayout();
-    horizontalScrollBar()->setValue(scrollForZoom(old, z, anchorPx.x(), oldH));
-    verticalScrollBar()->setValue(scrollForZoom(old, z, anchorPx.y(), oldV));
+    scrollToAnchor(anchor, anchorPx);
     viewport()->update();
     startRenderTimer();
     Q_EMIT zoomChanged(geo.zoom);
@@ -216,6 +246,8 @@ void PdfViewport::onRefitTimer()
 
 void PdfViewport::applyFitMode()
 {
+    const QPoint anchorPx = readingAnchorPx();
+    const PageAnchor anchor = anchorAt(anchorPx);
     if (fit != FitNone) {
         const double z = geo.fitZoom(fit, viewport()->size());
         if (!sameZoom(z, geo.zoom)) {
@@ -224,6 +256,7 @@ void PdfViewport::applyFitMode()
         }
     }
     relayout();
+    scrollToAnchor(anchor, anchorPx);
     updateCurrentPage();
     viewport()->update();
     startRenderTimer();
@@ -244,8 +277,11 @@ void PdfViewport::setViewMode(int mode)
 
 void PdfViewport::rotateBy(int degrees)
 {
+    const QPoint anchorPx = readingAnchorPx();
+    const PageAnchor anchor = anchorAt(anchorPx);
     geo.rotation = normalizeRotation(geo.rotation + degrees);
     relayout();
+    scrollToAnchor(anchor, anchorPx);
     updateCurrentPage();
     viewport()->update();
     startRenderTimer();
@@ -516,17 +552,7 @@ void PdfViewport::keyPressEvent(QKeyEvent* event)
         QAbstractScrollArea::keyPressEvent(event);
         return;
     case Qt::Key_Escape:
-        if (dragging) {
-            dragging = false;
-            viewport()->update();
-        } else if (card) {
-            clearSelection();
-            closeCard();
-        } else if (hasSelection()) {
-            clearSelection();
-        } else if (annotating) {
-            setAnnotationMode(false);
-        } else {
+        if (!escape()) {
             QAbstractScrollArea::keyPressEvent(event);
             return;
         }
@@ -536,6 +562,24 @@ void PdfViewport::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
+}
+
+bool PdfViewport::escape()
+{
+    if (dragging) {
+        dragging = false;
+        viewport()->update();
+    } else if (card) {
+        clearSelection();
+        closeCard();
+    } else if (hasSelection()) {
+        clearSelection();
+    } else if (annotating) {
+        setAnnotationMode(false);
+    } else {
+        return false;
+    }
+    return true;
 }
 
 // --- Search hits ---------------------------------------------------------------------------
@@ -803,8 +847,12 @@ void PdfViewport::paintAnnotations(QPainter& p, int page) const
                 break;
             }
             p.restore();
-            if (!a.text.isEmpty())
-                paintNoteBubble(p, geo.pageToView(page, rect.topLeft()), a);
+            if (!a.text.isEmpty()) {
+                const QPointF at = geo.pageToView(page, rect.topLeft());
+                const QRectF beside =
+                    a.type == Note ? QRectF(at - QPointF(7, 7), QSizeF(14, 14)) : v;
+                paintNoteBubble(p, beside, a);
+            }
             if (a.id == openCardId && a.type != Note) {
                 p.save();
                 p.setPen(QPen(HitColor, 1.5, Qt::DotLine));
@@ -833,7 +881,7 @@ void PdfViewport::paintAnnotations(QPainter& p, int page) const
     }
 }
 
-void PdfViewport::paintNoteBubble(QPainter& p, const QPointF& at, const Annotation& a) const
+void PdfViewport::paintNoteBubble(QPainter& p, const QRectF& besidePx, const Annotation& a) const
 {
     const QString shown = bubbleText(a.text);
     p.save();
@@ -842,7 +890,9 @@ void PdfViewport::paintNoteBubble(QPainter& p, const QPointF& at, const Annotati
     p.setFont(f);
     const QRectF textBox =
         p.fontMetrics().boundingRect(QRect(0, 0, 200, 100000), Qt::TextWordWrap, shown);
-    const QRectF bubble(at.x() + 12, at.y() - 10, textBox.width() + 14, textBox.height() + 10);
+    const QRectF visible(contentPos(QPointF(0, 0)), QSizeF(viewport()->size()));
+    const QRectF bubble =
+        bubbleRect(besidePx, QSizeF(textBox.width() + 14, textBox.height() + 10), visible);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(a.color, 1.2, Qt::SolidLine));
     p.setBrush(QColor(255, 255, 255, 235));
@@ -1315,6 +1365,7 @@ void PdfViewport::createAnnotationFromDrag()
     Annotation a;
     a.type = tool;
     a.page = dragPage;
+    a.color = newAnnotationColor(tool);
     const QRectF d = QRectF(dragStart, dragEnd).normalized();
     bool useRect = false;
     switch (tool) {

@@ -61,8 +61,9 @@ public:
     void setDocument();
     void setAnnotationStore(AnnotationStore* store);
 
+    // Zoom, fit and rotation changes keep the document point at the top centre of the view there.
     void setZoom(double zoom);
-    // Zooms about a viewport point, which keeps the content under it in place.
+    // Zooms about a viewport point, which keeps the document point under it in place.
     void zoomAt(double zoom, const QPoint& anchor);
     void setFitMode(int mode);
     void setViewMode(int mode);
@@ -109,6 +110,10 @@ public:
     void copySelectionToClipboard();
     // Character under a page point (-1 when the page's boxes are not measured or none is near).
     int charIndexAt(int page, const QPointF& pt) const;
+
+    // The Escape key's steps: drops a drag, else closes the card (and the selection), else clears
+    // the selection, else leaves annotation mode. False when there was nothing to do.
+    bool escape();
 
     // Annotations.
     void setAnnotationMode(bool on);
@@ -172,6 +177,11 @@ private:
     void ensureLinks(int page);
     void setLinks(quint64 gen, int page, const QList<QPdfLink>& pageLinks);
     QPointF contentPos(const QPointF& viewportPos) const;
+    // The place at a viewport point, and the scroll that brings it back there after the layout
+    // changed.
+    PageAnchor anchorAt(const QPoint& viewportPx) const;
+    void scrollToAnchor(const PageAnchor& anchor, const QPoint& viewportPx);
+    QPoint readingAnchorPx() const;
 
     // Painting.
     void paintPage(QPainter& p, int page, const QRectF& r);
@@ -179,7 +189,8 @@ private:
     void paintHits(QPainter& p, int page, const QRectF& r);
     void paintSelection(QPainter& p, int page) const;
     void paintAnnotations(QPainter& p, int page) const;
-    void paintNoteBubble(QPainter& p, const QPointF& at, const Annotation& a) const;
+    // The bubble goes beside the annotation's view rectangle so that it never hides its text.
+    void paintNoteBubble(QPainter& p, const QRectF& besidePx, const Annotation& a) const;
     void paintRotationLabel(QPainter& p) const;
     // Page-point boxes of a hit: hit boxes for text hits (requested when missing), the OCR line's
     // box for OCR hits.

@@ -32,11 +32,6 @@ int normalizeRotation(int degrees)
     return ((degrees % 360) + 360) % 360;
 }
 
-int scrollForZoom(double oldZoom, double newZoom, int anchorPx, int scrollValue)
-{
-    return toContentPx(newZoom / oldZoom * (double(anchorPx) + scrollValue) - anchorPx);
-}
-
 double wheelZoomFactor(int angleDeltaY)
 {
     return std::pow(1.2, angleDeltaY / 120.0);
@@ -88,6 +83,7 @@ void ViewGeometry::relayout()
         widest = std::max(widest, s.width());
     }
     content = QSizeF(2.0 * margin + widest, y - gap + margin);
+    laneWidth = std::max(content.width(), viewportWidth);
 }
 
 QSizeF ViewGeometry::displaySize(int page) const
@@ -103,7 +99,7 @@ QRectF ViewGeometry::pageRect(int page) const
     if (page < 0 || page >= pageCount() || (singlePage && page != currentPage))
         return {};
     const QSizeF size = displaySize(page) * zoom;
-    const double left = std::max(margin, (content.width() - size.width()) / 2.0);
+    const double left = std::max(margin, (laneWidth - size.width()) / 2.0);
     return {QPointF(left, tops.value(page, margin)), size};
 }
 
@@ -134,6 +130,47 @@ QRectF ViewGeometry::pageRectToView(int page, const QRectF& rectPt) const
 {
     return QRectF(pageToView(page, rectPt.topLeft()), pageToView(page, rectPt.bottomRight()))
         .normalized();
+}
+
+namespace {
+
+// Where v lies along [lo, hi]: (fraction, pixels beyond the nearer end).
+QPair<double, double> placeAlong(double v, double lo, double hi)
+{
+    if (v < lo)
+        return {0.0, v - lo};
+    if (v > hi)
+        return {1.0, v - hi};
+    return {hi > lo ? (v - lo) / (hi - lo) : 0.0, 0.0};
+}
+
+} // namespace
+
+PageAnchor ViewGeometry::anchorAt(const QPointF& px) const
+{
+    int page = -1;
+    for (int i = 0; i < pageCount(); ++i) {
+        const QRectF r = pageRect(i);
+        if (r.isEmpty())
+            continue;
+        page = i;
+        if (px.y() < r.bottom() + gap)
+            break;
+    }
+    if (page < 0)
+        return {};
+    const QRectF r = pageRect(page);
+    const auto x = placeAlong(px.x(), r.left(), r.right());
+    const auto y = placeAlong(px.y(), r.top(), r.bottom());
+    return {page, QPointF(x.first, y.first), QPointF(x.second, y.second)};
+}
+
+QPointF ViewGeometry::anchorPos(const PageAnchor& anchor) const
+{
+    const QRectF r = pageRect(anchor.page);
+    return QPointF(r.left() + anchor.fraction.x() * r.width(),
+                   r.top() + anchor.fraction.y() * r.height())
+           + anchor.beyondPx;
 }
 
 int ViewGeometry::pageAt(const QPointF& px) const
@@ -309,6 +346,20 @@ QString bubbleText(const QString& text)
     // Never split a surrogate pair: the half would paint as a replacement box.
     const int cut = text.at(199).isHighSurrogate() ? 199 : 200;
     return text.left(cut) + QChar(0x2026);
+}
+
+QRectF bubbleRect(const QRectF& annotationPx, const QSizeF& bubblePx, const QRectF& boundsPx)
+{
+    constexpr double Space = 8.0;
+    const QRectF& a = annotationPx;
+    const QRectF right(QPointF(a.right() + Space, a.top()), bubblePx);
+    const QRectF left(QPointF(a.left() - Space - bubblePx.width(), a.top()), bubblePx);
+    const QRectF below(QPointF(a.left(), a.bottom() + Space), bubblePx);
+    for (const QRectF& r : {right, left, below}) {
+        if (boundsPx.contains(r))
+            return r;
+    }
+    return right;
 }
 
 } // namespace dovrix

@@ -27,16 +27,24 @@ double clampZoom(double zoom);
 bool sameZoom(double a, double b);
 // Any number of degrees to 0..359.
 int normalizeRotation(int degrees);
-// New scroll value that keeps the content point under anchorPx in place when the zoom goes from
-// oldZoom to newZoom (one axis).
-int scrollForZoom(double oldZoom, double newZoom, int anchorPx, int scrollValue);
 // Ctrl+wheel zoom factor: 1.2 per notch of 120 units, fractional for high-resolution wheels.
 double wheelZoomFactor(int angleDeltaY);
 
+// A place in the layout tied to a page: inside the page's rectangle a fraction of its size, which
+// zoom keeps on the same document point and rotation on the same relative place; outside it, in
+// the margins and gaps that do not scale, a distance in pixels from the page's nearer edge.
+struct PageAnchor
+{
+    int page = -1;
+    QPointF fraction; // 0..1 of the page rectangle's width and height
+    QPointF beyondPx; // past the left/top (negative) or right/bottom (positive) edge
+};
+
 // The page layout of a viewport, free of widgets: pages stacked vertically with a margin around
-// the stack and a gap between pages, each centred within the content width. Page geometry is in
-// PDF points of the unrotated page (origin top-left, y down); view geometry in content pixels
-// (viewport pixels plus the scroll values).
+// the stack and a gap between pages, each centred within the wider of the content and the viewport
+// (so pages narrower than the view sit in its middle). Page geometry is in PDF points of the
+// unrotated page (origin top-left, y down); view geometry in content pixels (viewport pixels plus
+// the scroll values).
 class ViewGeometry
 {
 public:
@@ -47,6 +55,7 @@ public:
     int currentPage = 0;
     double margin = 16.0;
     double gap = 10.0;
+    double viewportWidth = 0.0; // pixels; pages narrower than this are centred in it
 
     // Recomputes the page tops and the content size; call after changing any field above.
     void relayout();
@@ -69,6 +78,11 @@ public:
     QPointF pageToImage(int page, const QPointF& pt) const;
     // The normalised content rectangle of a page rectangle (corners mapped one by one).
     QRectF pageRectToView(int page, const QRectF& rectPt) const;
+    // The anchor of a content point on the page whose band (its top down to the next page's top)
+    // holds the point's height, or the nearest page above or below the stack; page -1 without
+    // pages. anchorPos gives the content point back, in the layout as it is now.
+    PageAnchor anchorAt(const QPointF& px) const;
+    QPointF anchorPos(const PageAnchor& anchor) const;
     // First page whose non-empty rectangle contains the content point, or -1.
     int pageAt(const QPointF& px) const;
     // The page that holds the line at half the viewport height (see the viewport's current page).
@@ -86,6 +100,7 @@ public:
 private:
     QList<double> tops{16.0};
     QSizeF content{32.0, 22.0};
+    double laneWidth = 32.0; // width the pages are centred in
 };
 
 // --- Text and annotation geometry on character boxes (page points) ---
@@ -105,5 +120,9 @@ QRectF unitedBoxes(const QList<QRectF>& boxes, int start, int length);
 QPolygonF arrowHead(const QPointF& tail, const QPointF& head);
 // Text shown in a note bubble: longer than 200 characters it is cut to 200 and "…" is appended.
 QString bubbleText(const QString& text);
+// Where a note bubble of the given size goes beside an annotation's view rectangle without covering
+// it: to its right, else to its left, else below it, whichever first fits inside bounds (the
+// visible area); to the right when none fits.
+QRectF bubbleRect(const QRectF& annotationPx, const QSizeF& bubblePx, const QRectF& boundsPx);
 
 } // namespace dovrix

@@ -671,6 +671,38 @@ Dovrix 始终不修改源 PDF。</source>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(قد يكون بعض النص في هذه الصفحة غير موثوق)</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>تمييز (H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>تسطير (U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>شطب (S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>ملاحظة (N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>مستطيل (B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>سهم (L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>الانتقال إلى صفحة…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>اكتب رقم الصفحة ثم اضغط Enter (Ctrl+G)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

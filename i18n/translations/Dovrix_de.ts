@@ -671,6 +671,38 @@ Dovrix verändert das Quell-PDF nie.</translation>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(Ein Teil des Textes auf dieser Seite ist möglicherweise unzuverlässig)</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>Hervorhebung (H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>Unterstreichung (U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>Durchstreichung (S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>Notiz (N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>Rechteck (B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>Pfeil (L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>Gehe zu Seite…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>Seitenzahl eingeben und Eingabetaste drücken (Strg+G)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

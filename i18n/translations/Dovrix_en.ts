@@ -671,6 +671,38 @@ Dovrix never modifies the source PDF.</translation>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(Some text on this page may be unreliable)</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>Highlight (H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>Underline (U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>Strikethrough (S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>Note (N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>Rectangle (B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>Arrow (L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>Go to page…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>Type a page number and press Enter (Ctrl+G)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

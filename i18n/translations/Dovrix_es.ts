@@ -671,6 +671,38 @@ Dovrix nunca modifica el PDF original.</translation>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(Parte del texto de esta página puede no ser fiable)</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>Resaltado (H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>Subrayado (U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>Tachado (S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>Nota (N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>Rectángulo (B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>Flecha (L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>Ir a la página…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>Escriba un número de página y pulse Intro (Ctrl+G)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -671,6 +671,38 @@ Dovrix ne modifie jamais le PDF source.</translation>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(Une partie du texte de cette page peut être peu fiable)</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>Surlignage (H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>Soulignement (U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>Barré (S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>Note (N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>Rectangle (B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>Flèche (L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>Aller à la page…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>Saisissez un numéro de page et appuyez sur Entrée (Ctrl+G)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

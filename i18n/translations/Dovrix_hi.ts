@@ -671,6 +671,38 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
         <source>（本页部分文本可能不可靠）</source>
         <translation>(इस पृष्ठ का कुछ पाठ अविश्वसनीय हो सकता है)</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>हाइलाइट (H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>रेखांकन (U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>काट-रेखा (S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>नोट (N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>आयत (B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>तीर (L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>पृष्ठ पर जाएँ…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>पृष्ठ संख्या लिखें और Enter दबाएँ (Ctrl+G)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

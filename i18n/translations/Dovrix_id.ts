@@ -671,6 +671,38 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(Sebagian teks di halaman ini mungkin tidak akurat)</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>Sorot (H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>Garis bawah (U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>Coret (S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>Catatan (N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>Persegi panjang (B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>Panah (L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>Buka halaman…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>Ketik nomor halaman lalu tekan Enter (Ctrl+G)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -671,6 +671,38 @@ Dovrix non modifica mai il PDF di origine.</translation>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(Parte del testo di questa pagina potrebbe non essere affidabile)</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>Evidenziazione (H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>Sottolineatura (U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>Barrato (S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>Nota (N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>Rettangolo (B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>Freccia (L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>Vai alla pagina…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>Digita un numero di pagina e premi Invio (Ctrl+G)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -445,7 +445,7 @@
     </message>
     <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
-        <translation>Dovrix　超高速リーダー</translation>
+        <translation>Dovrix&#x3000;超高速リーダー</translation>
     </message>
     <message>
         <source>缩小</source>
@@ -670,6 +670,38 @@ Dovrix は元の PDF を決して変更しません。</translation>
     <message>
         <source>（本页部分文本可能不可靠）</source>
         <translation>（このページの一部のテキストは信頼できない可能性があります）</translation>
+    </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>ハイライト（H）</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>下線（U）</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>取り消し線（S）</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>付箋（N）</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>矩形（B）</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>矢印（L）</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>ページへ移動…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>ページ番号を入力して Enter キーで移動（Ctrl+G）</translation>
     </message>
 </context>
 <context>

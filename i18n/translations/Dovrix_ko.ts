@@ -671,6 +671,38 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(이 페이지의 일부 텍스트는 정확하지 않을 수 있습니다)</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>강조(H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>밑줄(U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>취소선(S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>메모(N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>사각형(B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>화살표(L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>페이지로 이동…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>페이지 번호를 입력하고 Enter 키를 누르세요(Ctrl+G)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -282,7 +282,7 @@ Het bronbestand is niet gewijzigd. De annotaties zijn in de kopie opgenomen en z
     </message>
     <message>
         <source>已发送 %1 页到打印机。</source>
-        <translation>%1 pagina('s) naar de printer verzonden.</translation>
+        <translation>%1 pagina(&apos;s) naar de printer verzonden.</translation>
     </message>
     <message>
         <source>页面渲染失败，打印已中止。</source>
@@ -653,7 +653,7 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     </message>
     <message>
         <source>OCR 完成：%1 页</source>
-        <translation>OCR voltooid: %1 pagina('s)</translation>
+        <translation>OCR voltooid: %1 pagina(&apos;s)</translation>
     </message>
     <message>
         <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
@@ -670,6 +670,38 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     <message>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(Een deel van de tekst op deze pagina is mogelijk onbetrouwbaar)</translation>
+    </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>Markering (H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>Onderstreping (U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>Doorhaling (S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>Notitie (N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>Rechthoek (B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>Pijl (L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>Ga naar pagina…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>Typ een paginanummer en druk op Enter (Ctrl+G)</translation>
     </message>
 </context>
 <context>

@@ -671,6 +671,38 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(Część tekstu na tej stronie może być niewiarygodna)</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>Wyróżnienie (H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>Podkreślenie (U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>Przekreślenie (S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>Notatka (N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>Prostokąt (B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>Strzałka (L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>Przejdź do strony…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>Wpisz numer strony i naciśnij Enter (Ctrl+G)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -671,6 +671,38 @@ O Dovrix nunca modifica o PDF de origem.</translation>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(Parte do texto desta página pode não ser confiável)</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>Realce (H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>Sublinhado (U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>Tachado (S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>Nota (N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>Retângulo (B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>Seta (L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>Ir para a página…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>Digite um número de página e pressione Enter (Ctrl+G)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -671,6 +671,38 @@ Dovrix никогда не изменяет исходный PDF.</translation>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(Часть текста на этой странице может быть неточной)</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>Выделение (H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>Подчёркивание (U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>Зачёркивание (S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>Заметка (N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>Прямоугольник (B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>Стрелка (L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>Перейти к странице…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>Введите номер страницы и нажмите Enter (Ctrl+G)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -671,6 +671,38 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(ข้อความบางส่วนในหน้านี้อาจไม่น่าเชื่อถือ)</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>ไฮไลต์ (H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>ขีดเส้นใต้ (U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>ขีดฆ่า (S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>โน้ต (N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>สี่เหลี่ยม (B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>ลูกศร (L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>ไปที่หน้า…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>พิมพ์หมายเลขหน้าแล้วกด Enter (Ctrl+G)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

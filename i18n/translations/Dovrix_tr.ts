@@ -254,7 +254,7 @@ Kaynak dosya değiştirilmedi.</translation>
     </message>
     <message>
         <source>导出含批注的 PDF</source>
-        <translation>Açıklamalı PDF'yi dışa aktar</translation>
+        <translation>Açıklamalı PDF&apos;yi dışa aktar</translation>
     </message>
     <message>
         <source>PDF 文档 (*.pdf)</source>
@@ -274,7 +274,7 @@ Kaynak dosya değiştirilmedi.</translation>
 %1
 
 Kaynak dosya değiştirilmedi. Açıklamalar kopyaya gömüldü; Adobe/WPS/tarayıcıda açınca görünür.
-(Kopya, sayfa sayfa işlenmiş düzleştirilmiş bir PDF'dir: görünüm aynıdır ama metin artık seçilemez)</translation>
+(Kopya, sayfa sayfa işlenmiş düzleştirilmiş bir PDF&apos;dir: görünüm aynıdır ama metin artık seçilemez)</translation>
     </message>
     <message>
         <source>正在打印…</source>
@@ -349,7 +349,7 @@ Kaynak dosya değiştirilmedi. Açıklamalar kopyaya gömüldü; Adobe/WPS/taray
     </message>
     <message>
         <source>把当前批注嵌入一个新 PDF，Adobe/WPS 可见；源文件保持不变</source>
-        <translation>Geçerli açıklamaları Adobe/WPS'te görünen yeni bir PDF'ye gömer; kaynak dosya değişmez</translation>
+        <translation>Geçerli açıklamaları Adobe/WPS&apos;te görünen yeni bir PDF&apos;ye gömer; kaynak dosya değişmez</translation>
     </message>
     <message>
         <source>批注</source>
@@ -597,7 +597,7 @@ Dovrix 始终不修改源 PDF。</source>
         <translation>Açıklamalar yerel bir sidecar dosyasında (.dovrixmark) saklanır,
 kaynak dosya Adobe gibi başka okuyucularla açıldığında görünmez.
 
-Dovrix kaynak PDF'yi asla değiştirmez.</translation>
+Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     </message>
     <message>
         <source>缩放 %1%</source>
@@ -671,6 +671,38 @@ Dovrix kaynak PDF'yi asla değiştirmez.</translation>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(Bu sayfadaki metnin bir kısmı güvenilir olmayabilir)</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>Vurgu (H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>Altı çizili (U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>Üstü çizili (S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>Not (N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>Dikdörtgen (B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>Ok (L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>Sayfaya git…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>Sayfa numarasını yazıp Enter tuşuna basın (Ctrl+G)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -732,7 +764,7 @@ Dovrix kaynak PDF'yi asla değiştirmez.</translation>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
-        <translation>Sonuç bulunamadı. Belge taranmış bir görüntüyse (metin katmanı yoksa) OCR'den sonra arama ve kopyalama yapılabilir.</translation>
+        <translation>Sonuç bulunamadı. Belge taranmış bir görüntüyse (metin katmanı yoksa) OCR&apos;den sonra arama ve kopyalama yapılabilir.</translation>
     </message>
     <message>
         <source>OCR 此文档…</source>

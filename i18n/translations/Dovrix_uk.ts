@@ -671,6 +671,38 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
         <source>（本页部分文本可能不可靠）</source>
         <translation>(Частина тексту на цій сторінці може бути недостовірною)</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>Виділення (H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>Підкреслення (U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>Закреслення (S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>Нотатка (N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>Прямокутник (B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>Стрілка (L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>Перейти до сторінки…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>Введіть номер сторінки й натисніть Enter (Ctrl+G)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -671,6 +671,38 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
         <source>（本页部分文本可能不可靠）</source>
         <translation>(Một phần văn bản trên trang này có thể không chính xác)</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>Tô sáng (H)</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>Gạch chân (U)</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>Gạch ngang (S)</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>Ghi chú (N)</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>Hình chữ nhật (B)</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>Mũi tên (L)</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>Đi tới trang…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>Nhập số trang rồi nhấn Enter (Ctrl+G)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -671,6 +671,38 @@ Dovrix 始終不會修改原始 PDF。</translation>
         <source>（本页部分文本可能不可靠）</source>
         <translation>（本頁部分文字可能不可靠）</translation>
     </message>
+    <message>
+        <source>高亮（H）</source>
+        <translation>螢光標示（H）</translation>
+    </message>
+    <message>
+        <source>下划线（U）</source>
+        <translation>底線（U）</translation>
+    </message>
+    <message>
+        <source>删除线（S）</source>
+        <translation>刪除線（S）</translation>
+    </message>
+    <message>
+        <source>便签（N）</source>
+        <translation>便箋（N）</translation>
+    </message>
+    <message>
+        <source>矩形（B）</source>
+        <translation>矩形（B）</translation>
+    </message>
+    <message>
+        <source>箭头（L）</source>
+        <translation>箭頭（L）</translation>
+    </message>
+    <message>
+        <source>转到页面…</source>
+        <translation>跳至頁面…</translation>
+    </message>
+    <message>
+        <source>输入页码后按回车跳转（Ctrl+G）</source>
+        <translation>輸入頁碼後按 Enter 跳轉（Ctrl+G）</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -71,27 +71,54 @@ private Q_SLOTS:
         QCOMPARE(normalizeRotation(degrees), expected);
     }
 
-    // The content point under the anchor stays under it.
-    void zoomAboutAnchor_data()
+    // Anchors: a fraction of the page inside it, pixels from its nearer edge outside it.
+    void anchors_data()
     {
-        QTest::addColumn<double>("oldZoom");
-        QTest::addColumn<double>("newZoom");
-        QTest::addColumn<int>("anchor");
-        QTest::addColumn<int>("scroll");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("wheel notch at 100 %") << 1.0 << 1.2 << 300 << 0 << 60;
-        QTest::newRow("scrolled") << 1.0 << 2.0 << 100 << 500 << 1100;
-        QTest::newRow("zoom out") << 2.0 << 1.0 << 100 << 1100 << 500;
-        QTest::newRow("truncates") << 1.0 << 1.2 << 1 << 0 << 0;
+        QTest::addColumn<QPointF>("content");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QPointF>("fraction");
+        QTest::addColumn<QPointF>("beyond");
+        // Two 100 x 200 pages at zoom 2: page 0 at (16, 16), page 1 at (16, 426), 200 x 400.
+        QTest::newRow("on page 1") << QPointF(116, 526) << 1 << QPointF(0.5, 0.25) << QPointF();
+        QTest::newRow("gap belongs above")
+            << QPointF(116, 420) << 0 << QPointF(0.5, 1) << QPointF(0, 4);
+        QTest::newRow("top margin") << QPointF(116, 0) << 0 << QPointF(0.5, 0) << QPointF(0, -16);
+        QTest::newRow("below the stack")
+            << QPointF(0, 900) << 1 << QPointF(0, 1) << QPointF(-16, 74);
     }
-    void zoomAboutAnchor()
+    void anchors()
     {
-        QFETCH(double, oldZoom);
-        QFETCH(double, newZoom);
-        QFETCH(int, anchor);
-        QFETCH(int, scroll);
-        QFETCH(int, expected);
-        QCOMPARE(scrollForZoom(oldZoom, newZoom, anchor, scroll), expected);
+        QFETCH(QPointF, content);
+        QFETCH(int, page);
+        QFETCH(QPointF, fraction);
+        QFETCH(QPointF, beyond);
+        ViewGeometry g = layoutOf({{100, 200}, {100, 200}}, 2.0);
+        const PageAnchor a = g.anchorAt(content);
+        QCOMPARE(a.page, page);
+        QVERIFY(near(a.fraction, fraction));
+        QVERIFY(near(a.beyondPx, beyond));
+        QVERIFY(near(g.anchorPos(a), content));
+        // A zoom keeps the document point on the page and the pixels beyond it.
+        const QPointF pt = g.viewToPage(page, content - beyond);
+        g.zoom = 3.7;
+        g.relayout();
+        QVERIFY(near(g.anchorPos(a), g.pageToView(page, pt) + beyond, 1e-9));
+        QCOMPARE(layoutOf({}).anchorAt(content).page, -1);
+    }
+
+    // Pages narrower than the viewport sit in its middle; wider content keeps the margin.
+    void pagesCentredInAWideView()
+    {
+        ViewGeometry g = layoutOf({{600, 800}, {300, 400}});
+        g.viewportWidth = 1000;
+        g.relayout();
+        QCOMPARE(g.pageRect(0), QRectF(200, 16, 600, 800));
+        QCOMPARE(g.pageRect(1).center().x(), 500.0);
+        QCOMPARE(g.contentSize().width(), 632.0); // nothing to scroll sideways
+        QCOMPARE(g.horizontalScrollMax(1000), 0);
+        g.viewportWidth = 400;
+        g.relayout();
+        QCOMPARE(g.pageRect(0).left(), 16.0);
     }
 
     void fitZoom_data()
@@ -171,8 +198,6 @@ private Q_SLOTS:
         QVERIFY(std::abs(render.width() - 4800.0 * MaxContentPx / 1.6e9) <= 1.0);
         QCOMPARE(layoutOf({{600, 800}}, 1.5).renderPixelSize(0, 2.0), QSize(1800, 2400));
 
-        QCOMPARE(scrollForZoom(0.1, 8.0, 400, 2000000000), MaxContentPx);
-        QCOMPARE(scrollForZoom(0.1, 8.0, -400, -2000000000), -MaxContentPx);
         QCOMPARE(toContentPx(std::numeric_limits<double>::quiet_NaN()), 0);
         QCOMPARE(toContentPx(-12.7), -12);
     }
@@ -229,11 +254,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("rotation");
         QTest::addColumn<double>("zoom");
         QTest::addColumn<QPointF>("point");
+        QTest::addColumn<double>("viewWidth");
         for (int r : {0, 90, 180, 270}) {
             for (double z : {0.1, 1.0, 1.37, 8.0}) {
                 const QByteArray name = QByteArray::number(r) + " @" + QByteArray::number(z);
-                QTest::addRow("%s inside", name.constData()) << r << z << QPointF(33.5, 71.25);
-                QTest::addRow("%s outside", name.constData()) << r << z << QPointF(-40, 900);
+                QTest::addRow("%s inside", name.constData())
+                    << r << z << QPointF(33.5, 71.25) << 0.0;
+                QTest::addRow("%s outside", name.constData()) << r << z << QPointF(-40, 900) << 0.0;
+                QTest::addRow("%s wide view", name.constData())
+                    << r << z << QPointF(33.5, 71.25) << 3000.7;
             }
         }
     }
@@ -242,8 +271,11 @@ private Q_SLOTS:
         QFETCH(int, rotation);
         QFETCH(double, zoom);
         QFETCH(QPointF, point);
+        QFETCH(double, viewWidth);
         // Second page of two different sizes, so the page's offset and centring matter too.
-        const ViewGeometry g = layoutOf({{612, 792}, {300, 500}}, zoom, rotation);
+        ViewGeometry g = layoutOf({{612, 792}, {300, 500}}, zoom, rotation);
+        g.viewportWidth = viewWidth;
+        g.relayout();
         QVERIFY(near(g.viewToPage(1, g.pageToView(1, point)), point, 1e-9 * (1 + 1 / zoom)));
         const QPointF view(123.0, 456.0);
         QVERIFY(near(g.pageToView(1, g.viewToPage(1, view)), view, 1e-9));
@@ -369,6 +401,30 @@ private Q_SLOTS:
         const QString emoji = QString(199, QLatin1Char('x')) + QString::fromUcs4(U"\U0001F600")
                               + QString(50, QLatin1Char('y'));
         QCOMPARE(bubbleText(emoji), QString(199, QLatin1Char('x')) + QChar(0x2026));
+    }
+
+    // A note bubble sits beside the annotated text, never on it.
+    void bubblePlacement_data()
+    {
+        QTest::addColumn<QRectF>("annotation");
+        QTest::addColumn<QRectF>("expected");
+        const QSizeF bubble(100, 30);
+        QTest::newRow("right") << QRectF(100, 100, 200, 20) << QRectF(QPointF(308, 100), bubble);
+        QTest::newRow("left when the right is cut")
+            << QRectF(400, 100, 350, 20) << QRectF(QPointF(292, 100), bubble);
+        QTest::newRow("below when both are cut")
+            << QRectF(50, 100, 650, 20) << QRectF(QPointF(50, 128), bubble);
+        QTest::newRow("right when nothing fits")
+            << QRectF(0, 0, 800, 600) << QRectF(QPointF(808, 0), bubble);
+    }
+    void bubblePlacement()
+    {
+        QFETCH(QRectF, annotation);
+        QFETCH(QRectF, expected);
+        const QRectF r = bubbleRect(annotation, QSizeF(100, 30), QRectF(0, 0, 800, 600));
+        QCOMPARE(r, expected);
+        if (annotation.width() < 800)
+            QVERIFY(!r.intersects(annotation));
     }
 };
 

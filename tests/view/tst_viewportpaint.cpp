@@ -225,7 +225,27 @@ private Q_SLOTS:
         rig.annotations.update(a);
         QVERIFY(rig.render() != cut);
         const QPoint at = rig.toViewport(0, QPointF(100, 300));
-        QCOMPARE(cut.pixelColor(at + QPoint(15, 0)).lightness(), 255); // padding left of the text
+        QCOMPARE(cut.pixelColor(at + QPoint(19, 0)).lightness(), 255); // padding left of the text
+    }
+
+    // The bubble of an annotation with a remark sits beside the marked words, not over them.
+    void bubbleLeavesTheMarkedTextVisible()
+    {
+        ViewportRig rig(QSize(900, 700));
+        QVERIFY(rig.open(textPdf));
+        QVERIFY(rig.waitImages());
+        const QRectF words(70, 78, 90, 28); // "find me"
+        const QString id = add(rig, Highlight, words, QColor(255, 215, 106));
+        const QImage plain = rig.render();
+        Annotation a = *rig.annotations.find(id);
+        a.text = QStringLiteral("a remark on these words");
+        rig.annotations.update(a);
+        const QImage remarked = rig.render();
+        QVERIFY(remarked != plain);
+        const QRectF v = rig.view.viewGeometry().pageRectToView(0, words).translated(
+            -rig.view.horizontalScrollBar()->value(), -rig.view.verticalScrollBar()->value());
+        const QRect inside = v.toAlignedRect().adjusted(-2, -2, 2, 2);
+        QCOMPARE(remarked.copy(inside), plain.copy(inside));
     }
 
     void rotationLabelAndBadge()

@@ -328,6 +328,26 @@ private Q_SLOTS:
         QCOMPARE(rig.annotations.allAnnotations().last().rect, QRectF(300, 600, 2, 40));
     }
 
+    // A new arrow is a thin line: it gets a colour that stands out on white paper (contrast of
+    // at least 3:1, the measure for lines and shapes).
+    void newArrowIsLegibleOnWhite()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(pdf));
+        rig.view.setAnnotationMode(true);
+        rig.view.setAnnotationTool(Arrow);
+        drag(rig, at(rig, 300, 600), at(rig, 400, 700));
+        QCOMPARE(rig.annotations.count(), 1);
+        const QColor c = rig.annotations.allAnnotations().first().color;
+        auto channel = [](double v) {
+            v /= 255.0;
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        const double luminance =
+            0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+        QVERIFY2(1.05 / (luminance + 0.05) >= 3.0, qPrintable(c.name()));
+    }
+
     void annotationGestures()
     {
         ViewportRig rig;
