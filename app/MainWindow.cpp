@@ -625,6 +625,9 @@ void MainWindow::buildStatusBar()
     bar->addPermanentWidget(fitButton);
     bar->addPermanentWidget(statusRotateButton);
     bar->addPermanentWidget(viewModeButton);
+    spreadButton = statusButton("spreadButton");
+    spreadButton->setMenu(new QMenu(spreadButton));
+    bar->addPermanentWidget(spreadButton);
     bar->addPermanentWidget(privateLabel);
 }
 
@@ -722,6 +725,21 @@ void MainWindow::buildActions()
         updateAnnotationTools();
     });
     connect(annotationButton, &QPushButton::toggled, annotationModeAction, &QAction::setChecked);
+    spreadAction = windowAction("spreadAction", QKeySequence(QStringLiteral("D")));
+    spreadAction->setCheckable(true);
+    connect(spreadAction, &QAction::toggled, this, [this](bool on) {
+        if (pageView)
+            pageView->setSpread(on);
+    });
+    coverAloneAction = windowAction("coverAloneAction", QKeySequence());
+    coverAloneAction->setCheckable(true);
+    coverAloneAction->setChecked(true);
+    connect(coverAloneAction, &QAction::toggled, this, [this](bool on) {
+        if (pageView)
+            pageView->setCoverAlone(on);
+    });
+    spreadButton->menu()->addAction(spreadAction);
+    spreadButton->menu()->addAction(coverAloneAction);
     pageColoursAction =
         windowAction("pageColoursAction", QKeySequence(QStringLiteral("Ctrl+Alt+N")));
     connect(pageColoursAction, &QAction::triggered, this, [this] {
@@ -839,6 +857,10 @@ void MainWindow::retranslate()
     annotationModeAction->setText(tr("批注模式"));
     pageColoursAction->setText(tr("切换页面颜色"));
     fullScreenAction->setText(tr("全屏"));
+    spreadAction->setText(tr("双页显示"));
+    coverAloneAction->setText(tr("首页单独显示"));
+    spreadButton->setText(tr("双页"));
+    setTip(spreadButton, tr("双页并排（D）"));
     pageColoursButton->setText(tr("页面颜色"));
     setTip(pageColoursButton, tr("页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相"));
     const QStringList colourNames{tr("正常"), tr("夜间"), tr("棕褐"), tr("跟随主题")};
@@ -983,6 +1005,10 @@ void MainWindow::wireSession(DocumentSession* session)
         updatePageStatus();
     });
     connect(view, &PdfViewport::viewModeChanged, this, [this, session] {
+        if (session == currentSession)
+            updateViewModeControls();
+    });
+    connect(view, &PdfViewport::spreadChanged, this, [this, session] {
         if (session == currentSession)
             updateViewModeControls();
     });
@@ -1294,9 +1320,10 @@ void MainWindow::updateActionStates()
 {
     const bool ready = controller && controller->status() == Ready;
     closeAction->setEnabled(currentSession != nullptr);
-    for (QAction* action : {printAction, findNextAction, findPreviousAction, copyAction,
-                            annotationModeAction, rotateAction, fitWidthAction, fitPageAction,
-                            actualSizeAction, singlePageAction, goToPageAction})
+    for (QAction* action :
+         {printAction, findNextAction, findPreviousAction, copyAction, annotationModeAction,
+          rotateAction, fitWidthAction, fitPageAction, actualSizeAction, singlePageAction,
+          goToPageAction, spreadAction, coverAloneAction})
         action->setEnabled(ready);
     for (QAction* action : std::as_const(annotationToolActions))
         action->setEnabled(ready);
@@ -1307,7 +1334,7 @@ void MainWindow::updateActionStates()
          {static_cast<QWidget*>(annotationButton), static_cast<QWidget*>(searchEdit),
           static_cast<QWidget*>(zoomOutButton), static_cast<QWidget*>(zoomInButton),
           static_cast<QWidget*>(fitButton), static_cast<QWidget*>(statusRotateButton),
-          static_cast<QWidget*>(viewModeButton)})
+          static_cast<QWidget*>(viewModeButton), static_cast<QWidget*>(spreadButton)})
         widget->setEnabled(ready);
 }
 
@@ -1402,6 +1429,10 @@ void MainWindow::updateViewModeControls()
     viewModeButton->setText(single ? tr("连续") : tr("单页"));
     const QSignalBlocker block(singlePageAction);
     singlePageAction->setChecked(single);
+    const QSignalBlocker blockSpread(spreadAction);
+    spreadAction->setChecked(pageView && pageView->spread());
+    const QSignalBlocker blockCover(coverAloneAction);
+    coverAloneAction->setChecked(!pageView || pageView->coverAlone());
 }
 
 void MainWindow::updateSidebarVisibility()

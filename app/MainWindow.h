@@ -224,6 +224,7 @@ private:
     QPushButton* fitButton = nullptr;
     QPushButton* statusRotateButton = nullptr;
     QPushButton* viewModeButton = nullptr;
+    QPushButton* spreadButton = nullptr; // its menu: spread and first page alone
     QLabel* privateLabel = nullptr;
 
     // Window actions.
@@ -242,6 +243,8 @@ private:
     QAction* actualSizeAction = nullptr;
     QAction* annotationModeAction = nullptr;
     QAction* goToPageAction = nullptr;
+    QAction* spreadAction = nullptr;
+    QAction* coverAloneAction = nullptr;
     QAction* pageColoursAction = nullptr; // cycles the page colours
     QAction* fullScreenAction = nullptr;
     FullScreenMode* fullScreen = nullptr; // child

@@ -275,6 +275,46 @@ void PdfViewport::setViewMode(int mode)
     Q_EMIT viewModeChanged(mode);
 }
 
+void PdfViewport::setSpread(bool on)
+{
+    if (on == geo.spread)
+        return;
+    geo.spread = on;
+    relayoutKeepingPage();
+    Q_EMIT spreadChanged(on);
+}
+
+void PdfViewport::setCoverAlone(bool on)
+{
+    if (on == geo.coverAlone)
+        return;
+    geo.coverAlone = on;
+    if (geo.spread)
+        relayoutKeepingPage();
+    Q_EMIT coverAloneChanged(on);
+}
+
+void PdfViewport::relayoutKeepingPage()
+{
+    const int page = geo.currentPage;
+    if (fit != FitNone) {
+        const double z = geo.fitZoom(fit, viewport()->size());
+        if (!sameZoom(z, geo.zoom)) {
+            geo.zoom = z;
+            Q_EMIT zoomChanged(geo.zoom);
+        }
+    }
+    relayout();
+    if (!geo.singlePage) {
+        const QRectF r = geo.pageRect(page);
+        if (!r.isEmpty())
+            verticalScrollBar()->setValue(toContentPx(r.top() - geo.margin));
+    }
+    updateCurrentPage();
+    viewport()->update();
+    startRenderTimer();
+}
+
 void PdfViewport::rotateBy(int degrees)
 {
     const QPoint anchorPx = readingAnchorPx();
@@ -546,7 +586,7 @@ void PdfViewport::keyPressEvent(QKeyEvent* event)
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
         if (geo.singlePage && mods == Qt::NoModifier) {
-            goToPage(geo.currentPage + (event->key() == Qt::Key_PageDown ? 1 : -1));
+            goToPage(geo.rowStep(geo.currentPage, event->key() == Qt::Key_PageDown ? 1 : -1));
             break;
         }
         QAbstractScrollArea::keyPressEvent(event);

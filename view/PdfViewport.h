@@ -67,6 +67,12 @@ public:
     void zoomAt(double zoom, const QPoint& anchor);
     void setFitMode(int mode);
     void setViewMode(int mode);
+    // Two pages side by side, the first alone on the right with coverAlone (see ViewGeometry);
+    // the current page stays in view.
+    void setSpread(bool on);
+    bool spread() const { return geo.spread; }
+    void setCoverAlone(bool on);
+    bool coverAlone() const { return geo.coverAlone; }
     void rotateBy(int degrees);
     void goToPage(int page);
     // Page colours of this view (and, through the session, its thumbnails); FollowTheme is
@@ -146,6 +152,8 @@ Q_SIGNALS:
     void fitModeChanged(int mode);
     void rotationChanged(int rotation);
     void viewModeChanged(int mode);
+    void spreadChanged(bool on);
+    void coverAloneChanged(bool on);
     // The chosen colours, or the effective ones after a theme change under FollowTheme.
     void pageColoursChanged(dovrix::PageColours colours);
     void visiblePagesChanged(QList<int> pages);
@@ -167,6 +175,8 @@ protected:
 
 private:
     void relayout();
+    // Lays out again after a change of the spread and scrolls the current page to the top.
+    void relayoutKeepingPage();
     // Hands the effective colours to the cache; true when they changed.
     bool recolour();
     void updateCurrentPage();

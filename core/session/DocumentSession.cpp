@@ -91,6 +91,8 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
     view->setPageColours(pageColoursFromId(settings->pageColours()));
     connect(view, &PdfViewport::fitModeChanged, this, &DocumentSession::viewChanged);
     connect(view, &PdfViewport::viewModeChanged, this, &DocumentSession::viewChanged);
+    connect(view, &PdfViewport::spreadChanged, this, &DocumentSession::viewChanged);
+    connect(view, &PdfViewport::coverAloneChanged, this, &DocumentSession::viewChanged);
     connect(view, &PdfViewport::zoomChanged, this, &DocumentSession::viewChanged);
     connect(view, &PdfViewport::pageColoursChanged, this, &DocumentSession::viewChanged);
 }
@@ -181,6 +183,8 @@ DocumentView DocumentSession::currentView() const
     shown.zoom = view->zoom();
     shown.fitMode = view->fitMode();
     shown.viewMode = view->viewMode();
+    shown.spread = view->spread();
+    shown.coverAlone = view->coverAlone();
     shown.pageColours = pageColoursId(view->pageColours());
     return shown;
 }
@@ -191,6 +195,8 @@ void DocumentSession::restoreView(const DocumentView& stored)
     binding = true;
     view->setPageColours(pageColoursFromId(stored.pageColours));
     view->setViewMode(stored.viewMode);
+    view->setCoverAlone(stored.coverAlone);
+    view->setSpread(stored.spread);
     if (stored.fitMode != PdfViewport::FitNone)
         view->setFitMode(stored.fitMode);
     else

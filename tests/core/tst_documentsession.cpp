@@ -315,6 +315,8 @@ void TestDocumentSession::viewComesBackAsItWasLeft()
     view->setViewMode(PdfViewport::SinglePage);
     view->setFitMode(PdfViewport::FitPage);
     view->setPageColours(PageColours::Night);
+    view->setCoverAlone(false);
+    view->setSpread(true);
     const DocumentView left = session->currentView();
     session->prepareClose();
     session.reset();
