@@ -1315,6 +1315,9 @@ void PdfViewport::updateHoverCursor(const QPointF& viewportPos)
     hoverText = false;
     Qt::CursorShape shape = Qt::ArrowCursor;
     if (page >= 0) {
+        // Not only the current page shows links: its neighbours in view (the other page of a
+        // spread, the next page below) load theirs when the pointer comes onto them.
+        ensureLinks(page);
         const QPointF pt = geo.viewToPage(page, c);
         const QPdfLink link = linkAt(page, pt);
         trackLinkPreview(link, viewportPos);

@@ -281,6 +281,30 @@ private Q_SLOTS:
         QCOMPARE(rig.view.verticalScrollBar()->value(), scroll);
     }
 
+    // In a spread the right-hand page is not the current one; its links still answer the pointer.
+    void linksOfTheOtherPageOfASpread()
+    {
+        const QString path = dir.filePath(QStringLiteral("spread.pdf"));
+        QVERIFY(writeLinkedPdf(path,
+                               {{{QPointF(72, 100), 24, QStringLiteral("left")}},
+                                {{QPointF(72, 100), 24, QStringLiteral("right")}},
+                                {{QPointF(72, 100), 24, QStringLiteral("target")}}},
+                               {{1, QRectF(70, 228, 120, 30), 2, {}}}));
+        ViewportRig rig(QSize(1400, 900));
+        QVERIFY(rig.open(path));
+        rig.view.setCoverAlone(false);
+        rig.view.setSpread(true);
+        QCOMPARE(rig.view.currentPage(), 0);
+        const QPoint onLink = rig.toViewport(1, QPointF(100, 240));
+        QCOMPARE(rig.view.pageAt(rig.view.pageToView(1, QPointF(100, 240))), 1);
+        hover(rig, onLink);
+        QTRY_VERIFY(rig.view.linksLoaded(1));
+        hover(rig, onLink + QPoint(1, 0));
+        QCOMPARE(vp(rig)->cursor().shape(), Qt::PointingHandCursor);
+        QTRY_VERIFY(rig.view.linkPreview() && rig.view.linkPreview()->isVisible());
+        QCOMPARE(rig.view.currentPage(), 0);
+    }
+
     void dragOverALinkDoesNotFollowIt()
     {
         ViewportRig rig;
