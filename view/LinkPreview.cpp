@@ -66,6 +66,7 @@ void LinkPreview::paintEvent(QPaintEvent*)
     p.fillRect(rect(), QColor(palette.accent));
     const QRect inner = rect().adjusted(Frame, Frame, -Frame, -Frame);
     if (!shown.isNull()) {
+        p.fillRect(QRect(inner.topLeft(), shown.deviceIndependentSize().toSize()), paper);
         p.drawImage(inner.topLeft(), shown);
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFrame>
 #include <QImage>
 
@@ -24,6 +25,8 @@ public:
     void setPicture(const QImage& image, double dpr);
     QImage picture() const { return shown; }
     bool hasPicture() const { return !shown.isNull(); }
+    // The page's paper colour, under the picture (page images have a transparent ground).
+    void setPaper(const QColor& colour) { paper = colour; }
     // Places the frame below and right of anchor (viewport pixels), kept inside the parent.
     void placeNear(const QPoint& anchor);
 
@@ -32,6 +35,7 @@ protected:
 
 private:
     QImage shown;
+    QColor paper = Qt::white;
 };
 
 // Where a preview cuts out of a page image of sizePx (logical pixels): a WidthPx × HeightPx

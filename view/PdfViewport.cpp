@@ -1275,6 +1275,7 @@ void PdfViewport::fillLinkPreview(const QImage& pageImage)
 {
     if (!preview)
         return;
+    preview->setPaper(QColor(pageColourOf(qRgb(255, 255, 255), effectiveColours())));
     if (pageImage.isNull()) {
         preview->setPicture(QImage(), 1.0);
         return;
