@@ -244,17 +244,22 @@ void PdfViewport::onRefitTimer()
     applyFitMode();
 }
 
+void PdfViewport::updateFitZoom()
+{
+    if (fit == FitNone)
+        return;
+    const double z = geo.fitZoom(fit, viewport()->size());
+    if (!sameZoom(z, geo.zoom)) {
+        geo.zoom = z;
+        Q_EMIT zoomChanged(geo.zoom);
+    }
+}
+
 void PdfViewport::applyFitMode()
 {
     const QPoint anchorPx = readingAnchorPx();
     const PageAnchor anchor = anchorAt(anchorPx);
-    if (fit != FitNone) {
-        const double z = geo.fitZoom(fit, viewport()->size());
-        if (!sameZoom(z, geo.zoom)) {
-            geo.zoom = z;
-            Q_EMIT zoomChanged(geo.zoom);
-        }
-    }
+    updateFitZoom();
     relayout();
     scrollToAnchor(anchor, anchorPx);
     updateCurrentPage();
@@ -297,13 +302,7 @@ void PdfViewport::setCoverAlone(bool on)
 void PdfViewport::relayoutKeepingPage()
 {
     const int page = geo.currentPage;
-    if (fit != FitNone) {
-        const double z = geo.fitZoom(fit, viewport()->size());
-        if (!sameZoom(z, geo.zoom)) {
-            geo.zoom = z;
-            Q_EMIT zoomChanged(geo.zoom);
-        }
-    }
+    updateFitZoom();
     relayout();
     if (!geo.singlePage) {
         const QRectF r = geo.pageRect(page);

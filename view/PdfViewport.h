@@ -184,6 +184,8 @@ private:
     void onRefitTimer();
     // Recomputes the fit zoom (when a fit mode is set), then lays out, repaints and renders.
     void applyFitMode();
+    // Takes the fit zoom of the fit mode (none: nothing) and announces a change.
+    void updateFitZoom();
     void ensureLinks(int page);
     void setLinks(quint64 gen, int page, const QList<QPdfLink>& pageLinks);
     QPointF contentPos(const QPointF& viewportPos) const;
