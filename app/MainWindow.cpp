@@ -4,8 +4,10 @@
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "app/ExportCommands.h"
+#include "app/FullScreenMode.h"
 #include "app/StartUp.h"
 #include "core/DocumentController.h"
+#include "core/PageColours.h"
 #include "core/ProgramFiles.h"
 #include "core/session/DocumentSession.h"
 #include "i18n/LanguageTable.h"
@@ -318,6 +320,18 @@ void MainWindow::buildToolbar()
     auto* spacer = new QWidget;
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 
+    pageColoursButton = toolButton("pageColoursButton");
+    pageColoursMenu = new QMenu(pageColoursButton);
+    auto* coloursGroup = new QActionGroup(pageColoursMenu);
+    for (int i = 0; i < 4; ++i) {
+        QAction* item = pageColoursMenu->addAction(QString());
+        item->setCheckable(true);
+        coloursGroup->addAction(item);
+        pageColoursActions.append(item);
+        connect(item, &QAction::triggered, this, [this, i] { setPageColoursCommand(i); });
+    }
+    pageColoursButton->setMenu(pageColoursMenu);
+
     themeButton = toolButton("themeButton");
     themeMenu = new QMenu(themeButton);
     auto* themeGroup = new QActionGroup(themeMenu);
@@ -364,6 +378,7 @@ void MainWindow::buildToolbar()
     toolbar->addSeparator();
     toolbar->addWidget(searchEdit);
     toolbar->addWidget(spacer);
+    toolbar->addWidget(pageColoursButton);
     toolbar->addWidget(themeButton);
     toolbar->addWidget(languageButton);
     toolbar->addWidget(homeButton);
@@ -611,6 +626,9 @@ void MainWindow::buildStatusBar()
     bar->addPermanentWidget(fitButton);
     bar->addPermanentWidget(statusRotateButton);
     bar->addPermanentWidget(viewModeButton);
+    spreadButton = statusButton("spreadButton");
+    spreadButton->setMenu(new QMenu(spreadButton));
+    bar->addPermanentWidget(spreadButton);
     bar->addPermanentWidget(privateLabel);
 }
 
@@ -682,10 +700,13 @@ void MainWindow::buildActions()
     // again: a sent key passes the window's shortcuts first and would trigger this action anew.
     QAction* escape = windowAction("escapeAction", QKeySequence(Qt::Key_Escape));
     connect(escape, &QAction::triggered, this, [this] {
-        if (!pageView)
-            return;
-        pageView->setFocus(Qt::ShortcutFocusReason);
-        pageView->escape();
+        // Full screen is left after the page view's own steps, when it had nothing to undo.
+        if (pageView) {
+            pageView->setFocus(Qt::ShortcutFocusReason);
+            if (pageView->escape())
+                return;
+        }
+        fullScreen->setActive(false);
     });
     goToPageAction = windowAction("goToPageAction", QKeySequence(QStringLiteral("Ctrl+G")));
     connect(goToPageAction, &QAction::triggered, this, &MainWindow::focusPageField);
@@ -705,6 +726,39 @@ void MainWindow::buildActions()
         updateAnnotationTools();
     });
     connect(annotationButton, &QPushButton::toggled, annotationModeAction, &QAction::setChecked);
+    spreadAction = windowAction("spreadAction", QKeySequence(QStringLiteral("D")));
+    spreadAction->setCheckable(true);
+    connect(spreadAction, &QAction::toggled, this, [this](bool on) {
+        if (pageView)
+            pageView->setSpread(on);
+    });
+    coverAloneAction = windowAction("coverAloneAction", QKeySequence());
+    coverAloneAction->setCheckable(true);
+    coverAloneAction->setChecked(true);
+    connect(coverAloneAction, &QAction::toggled, this, [this](bool on) {
+        if (pageView)
+            pageView->setCoverAlone(on);
+    });
+    spreadButton->menu()->addAction(spreadAction);
+    spreadButton->menu()->addAction(coverAloneAction);
+    pageColoursAction =
+        windowAction("pageColoursAction", QKeySequence(QStringLiteral("Ctrl+Alt+N")));
+    connect(pageColoursAction, &QAction::triggered, this, [this] {
+        const int next = pageView ? (int(pageView->pageColours()) + 1) % 4 : 1;
+        setPageColoursCommand(next);
+    });
+    fullScreen = new FullScreenMode(this, toolbar, sidebar, tabs);
+    fullScreenAction = windowAction("fullScreenAction", QKeySequence(QStringLiteral("F11")));
+    fullScreenAction->setCheckable(true);
+    connect(fullScreenAction, &QAction::toggled, fullScreen, &FullScreenMode::setActive);
+    connect(fullScreen, &FullScreenMode::activeChanged, this, [this](bool on) {
+        const QSignalBlocker block(fullScreenAction);
+        fullScreenAction->setChecked(on);
+        if (on)
+            fullScreen->showStatus(tr("全屏阅读 · F11 或 Esc 退出"));
+        else
+            updateSidebarVisibility();
+    });
     connect(printButton, &QPushButton::clicked, printAction, &QAction::trigger);
 }
 
@@ -802,6 +856,18 @@ void MainWindow::retranslate()
     fitPageAction->setText(tr("适应页面"));
     actualSizeAction->setText(tr("实际大小（100%）"));
     annotationModeAction->setText(tr("批注模式"));
+    pageColoursAction->setText(tr("切换页面颜色"));
+    fullScreenAction->setText(tr("全屏"));
+    spreadAction->setText(tr("双页显示"));
+    coverAloneAction->setText(tr("首页单独显示"));
+    spreadButton->setText(tr("双页"));
+    setTip(spreadButton, tr("双页并排（D）"));
+    pageColoursButton->setText(tr("页面颜色"));
+    setTip(pageColoursButton, tr("页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相"));
+    const QStringList colourNames{tr("正常"), tr("夜间"), tr("棕褐"), tr("跟随主题")};
+    for (int i = 0; i < pageColoursActions.size(); ++i)
+        pageColoursActions.at(i)->setText(colourNames.at(i));
+    updatePageColoursControls();
 
     if (!privateLabel->text().isEmpty())
         setPrivateModeOn(privateAction->isChecked());
@@ -825,6 +891,8 @@ void MainWindow::applyTheme(int index)
     for (int i = 0; i < themeActions.size(); ++i)
         themeActions.at(i)->setChecked(i == theme);
     for (DocumentSession* session : std::as_const(sessions)) {
+        if (PdfViewport* view = session->viewport())
+            view->applyThemeColours();
         if (QWidget* view = session->pageWidget())
             view->update();
     }
@@ -939,6 +1007,10 @@ void MainWindow::wireSession(DocumentSession* session)
         updatePageStatus();
     });
     connect(view, &PdfViewport::viewModeChanged, this, [this, session] {
+        if (session == currentSession)
+            updateViewModeControls();
+    });
+    connect(view, &PdfViewport::spreadChanged, this, [this, session] {
         if (session == currentSession)
             updateViewModeControls();
     });
@@ -1077,6 +1149,7 @@ void MainWindow::refreshFromSession()
     updateStatusZoom();
     updateFitButton();
     updateViewModeControls();
+    updatePageColoursControls();
     updateAnnotationTools();
     if (currentSession->sourceModified())
         showSourceModified();
@@ -1281,9 +1354,10 @@ void MainWindow::updateActionStates()
 {
     const bool ready = controller && controller->status() == Ready;
     closeAction->setEnabled(currentSession != nullptr);
-    for (QAction* action : {printAction, findNextAction, findPreviousAction, copyAction,
-                            annotationModeAction, rotateAction, fitWidthAction, fitPageAction,
-                            actualSizeAction, singlePageAction, goToPageAction})
+    for (QAction* action :
+         {printAction, findNextAction, findPreviousAction, copyAction, annotationModeAction,
+          rotateAction, fitWidthAction, fitPageAction, actualSizeAction, singlePageAction,
+          goToPageAction, spreadAction, coverAloneAction})
         action->setEnabled(ready);
     for (QAction* action : std::as_const(annotationToolActions))
         action->setEnabled(ready);
@@ -1294,7 +1368,7 @@ void MainWindow::updateActionStates()
          {static_cast<QWidget*>(annotationButton), static_cast<QWidget*>(searchEdit),
           static_cast<QWidget*>(zoomOutButton), static_cast<QWidget*>(zoomInButton),
           static_cast<QWidget*>(fitButton), static_cast<QWidget*>(statusRotateButton),
-          static_cast<QWidget*>(viewModeButton)})
+          static_cast<QWidget*>(viewModeButton), static_cast<QWidget*>(spreadButton)})
         widget->setEnabled(ready);
 }
 
@@ -1307,6 +1381,26 @@ void MainWindow::updatePageStatus()
     pageField->setText(loading ? QString() : QString::number(page));
     pageCountLabel->setText(loading ? QStringLiteral("/ —") : QStringLiteral("/ %1").arg(count));
     zoomLabel->setText(tr("缩放 %1%").arg(pageView ? roundedPercent(pageView->zoom()) : 100));
+    if (pageView)
+        fullScreen->showStatus(
+            QStringLiteral("%1 / %2 · %3").arg(page).arg(count).arg(zoomLabel->text()));
+}
+
+void MainWindow::updatePageColoursControls()
+{
+    const int chosen =
+        pageView ? int(pageView->pageColours()) : int(pageColoursFromId(settings->pageColours()));
+    for (int i = 0; i < pageColoursActions.size(); ++i)
+        pageColoursActions.at(i)->setChecked(i == chosen);
+}
+
+void MainWindow::setPageColoursCommand(int index)
+{
+    const auto colours = PageColours(std::clamp(index, 0, 3));
+    settings->setPageColours(pageColoursId(colours));
+    if (pageView)
+        pageView->setPageColours(colours);
+    updatePageColoursControls();
 }
 
 void MainWindow::goToTypedPage()
@@ -1371,11 +1465,15 @@ void MainWindow::updateViewModeControls()
     viewModeButton->setText(single ? tr("连续") : tr("单页"));
     const QSignalBlocker block(singlePageAction);
     singlePageAction->setChecked(single);
+    const QSignalBlocker blockSpread(spreadAction);
+    spreadAction->setChecked(pageView && pageView->spread());
+    const QSignalBlocker blockCover(coverAloneAction);
+    coverAloneAction->setChecked(!pageView || pageView->coverAlone());
 }
 
 void MainWindow::updateSidebarVisibility()
 {
-    sidebar->setVisible(sidebarVisible && currentSession);
+    sidebar->setVisible(sidebarVisible && currentSession && !fullScreen->isActive());
 }
 
 void MainWindow::searchNow()

@@ -31,6 +31,7 @@ class AppSettings;
 class DocumentController;
 class DocumentSession;
 class ExportCommands;
+class FullScreenMode;
 class OcrController;
 class PdfViewport;
 class ReadingProgress;
@@ -88,6 +89,10 @@ public:
     QLineEdit* searchField() const { return searchEdit; }
     QTimer* searchDebounceTimer() const { return searchTimer; }
     int themeIndex() const { return theme; }
+    FullScreenMode* fullScreenMode() const { return fullScreen; }
+    // Sets the current document's page colours (index into the menu: normal, night, sepia,
+    // follow the theme) and remembers them as the choice for documents opened later.
+    void setPageColoursCommand(int index);
     // The export and print commands (their dialogs can be replaced for tests).
     ExportCommands* exportCommands() const { return exports; }
     // The progress dialog of the running whole-document OCR; null when none runs.
@@ -130,6 +135,7 @@ private:
     void updateViewModeControls();
     void updateSidebarVisibility();
     void updateStatusZoom();
+    void updatePageColoursControls();
 
     void openCommand();
     // The page typed in the page field (1-based): a page of the document is shown; anything else
@@ -182,6 +188,9 @@ private:
     QList<QAction*> annotationToolActions;  // one per annotation type, in the tool table's order
     QPushButton* rotateButton = nullptr;
     QLineEdit* searchEdit = nullptr;
+    QPushButton* pageColoursButton = nullptr;
+    QMenu* pageColoursMenu = nullptr;
+    QList<QAction*> pageColoursActions;
     QPushButton* themeButton = nullptr;
     QMenu* themeMenu = nullptr;
     QList<QAction*> themeActions;
@@ -221,6 +230,7 @@ private:
     QPushButton* fitButton = nullptr;
     QPushButton* statusRotateButton = nullptr;
     QPushButton* viewModeButton = nullptr;
+    QPushButton* spreadButton = nullptr; // its menu: spread and first page alone
     QLabel* privateLabel = nullptr;
 
     // Window actions.
@@ -239,6 +249,11 @@ private:
     QAction* actualSizeAction = nullptr;
     QAction* annotationModeAction = nullptr;
     QAction* goToPageAction = nullptr;
+    QAction* spreadAction = nullptr;
+    QAction* coverAloneAction = nullptr;
+    QAction* pageColoursAction = nullptr; // cycles the page colours
+    QAction* fullScreenAction = nullptr;
+    FullScreenMode* fullScreen = nullptr; // child
 
     // Per session, what its annotation store last reported (read-only fallback, hash mismatch),
     // until its next load starts.

@@ -136,6 +136,16 @@ void ThumbnailPanel::loadVisible(bool all)
     }
 }
 
+void ThumbnailPanel::setPageColours(PageColours colours)
+{
+    if (cache->pageColours() == effectivePageColours(colours, false))
+        return;
+    cache->setPageColours(colours);
+    for (int i = 0; i < count(); ++i)
+        item(i)->setData(ThumbnailShownRole, false);
+    loadVisible(false);
+}
+
 void ThumbnailPanel::resizeEvent(QResizeEvent* event)
 {
     QListWidget::resizeEvent(event);

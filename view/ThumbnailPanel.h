@@ -52,6 +52,9 @@ public:
     // Requests the pictures of the rows around the visible ones; with all, also those whose
     // picture is already shown.
     void loadVisible(bool all);
+    // Renders the pictures again in these colours (FollowTheme already resolved); the old
+    // pictures stay until replaced.
+    void setPageColours(PageColours colours);
 
     // The rows [first, last] that loadVisible looks at now; (0, -1) when there are none.
     QPair<int, int> visibleRange() const;

@@ -3,6 +3,7 @@
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
+#include "core/PageColours.h"
 #include "core/ReadingProgress.h"
 #include "core/RenderCache.h"
 #include "ocr/OcrController.h"
@@ -88,6 +89,14 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
         viewMoved();
     });
     connect(view, &PdfViewport::rotationChanged, this, [this] { viewMoved(); });
+    // The way the document is shown is kept with its position.
+    view->setPageColours(pageColoursFromId(settings->pageColours()));
+    connect(view, &PdfViewport::fitModeChanged, this, &DocumentSession::viewChanged);
+    connect(view, &PdfViewport::viewModeChanged, this, &DocumentSession::viewChanged);
+    connect(view, &PdfViewport::spreadChanged, this, &DocumentSession::viewChanged);
+    connect(view, &PdfViewport::coverAloneChanged, this, &DocumentSession::viewChanged);
+    connect(view, &PdfViewport::zoomChanged, this, &DocumentSession::viewChanged);
+    connect(view, &PdfViewport::pageColoursChanged, this, &DocumentSession::viewChanged);
 }
 
 DocumentSession::~DocumentSession()
@@ -151,6 +160,9 @@ void DocumentSession::runReadySequence()
     ocrController->restoreKeptResults();
     readingProgress->setDocumentKey(documentController->sourceHash());
     restorePage = appSettings->privateMode() ? -1 : readingProgress->savedPage();
+    DocumentView stored;
+    if (view && !appSettings->privateMode() && readingProgress->savedView(&stored))
+        restoreView(stored);
 
     timer->stop();
     history.clear();
@@ -182,6 +194,41 @@ void DocumentSession::rebuildOutlineAfterFirstPage()
     } else {
         outline->rebuild();
     }
+}
+
+DocumentView DocumentSession::currentView() const
+{
+    DocumentView shown;
+    if (!view)
+        return shown;
+    shown.zoom = view->zoom();
+    shown.fitMode = view->fitMode();
+    shown.viewMode = view->viewMode();
+    shown.spread = view->spread();
+    shown.coverAlone = view->coverAlone();
+    shown.pageColours = pageColoursId(view->pageColours());
+    return shown;
+}
+
+void DocumentSession::restoreView(const DocumentView& stored)
+{
+    // Restoring is no change of the user's: nothing is reported back.
+    binding = true;
+    view->setPageColours(pageColoursFromId(stored.pageColours));
+    view->setViewMode(stored.viewMode);
+    view->setCoverAlone(stored.coverAlone);
+    view->setSpread(stored.spread);
+    if (stored.fitMode != PdfViewport::FitNone)
+        view->setFitMode(stored.fitMode);
+    else
+        view->setZoom(stored.zoom);
+    binding = false;
+}
+
+void DocumentSession::viewChanged()
+{
+    if (!binding && view)
+        readingProgress->updateView(currentView());
 }
 
 void DocumentSession::viewMoved()
@@ -260,6 +307,8 @@ void DocumentSession::wireSidePanels()
     connect(view, &PdfViewport::currentPageChanged, thumbnails,
             [this](int page) { showPageInThumbnails(page); });
     connect(thumbnails, &ThumbnailPanel::pageActivated, view, &PdfViewport::goToPage);
+    connect(view, &PdfViewport::pageColoursChanged, thumbnails,
+            [this] { thumbnails->setPageColours(view->effectiveColours()); });
     connect(outline, &BookmarkPanel::bookmarkActivated, view, &PdfViewport::goToPage);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/session/ViewHistory.h"
+#include "settings/AppSettings.h"
 
 #include <QList>
 #include <QObject>
@@ -16,7 +17,6 @@ namespace dovrix {
 
 class AnnotationPanel;
 class AnnotationStore;
-class AppSettings;
 class BookmarkPanel;
 class DocumentController;
 class OcrController;
@@ -61,6 +61,8 @@ public:
     int historyIndex() const { return history.index(); }
     bool isNavigating() const { return navigating; }
     int pendingRestorePage() const { return restorePage; }
+    // How the page view shows the document now, as kept per document.
+    DocumentView currentView() const;
 
     // Set when the file changed on disk; the window clears it once the document is ready again.
     bool sourceModified() const { return modified; }
@@ -104,6 +106,9 @@ private:
     void showPageInThumbnails(int page);
     void recordViewState();
     void viewMoved();
+    // Putting a kept view back.
+    void restoreView(const DocumentView& stored);
+    void viewChanged();
 
     PdfWorker* pdfWorker;
     AppSettings* appSettings;

@@ -718,6 +718,58 @@ Dovrix 始终不修改源 PDF。</source>
         <source>（以下为 OCR 识别文本）</source>
         <translation>(يلي ذلك نص تم التعرف عليه ضوئيًا)</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>ملء الشاشة · F11 أو Esc للخروج</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>تبديل ألوان الصفحة</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>ملء الشاشة</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>عرض صفحتين</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>الصفحة الأولى وحدها</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>صفحتان</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>صفحتان جنبًا إلى جنب (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>ألوان الصفحة</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>ألوان الصفحة (Ctrl+Alt+N): الوضع الليلي يعكس الفاتح والداكن ويحافظ على الألوان</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>عادي</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>ليلي</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>بني داكن</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>اتباع السمة</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

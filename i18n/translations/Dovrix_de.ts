@@ -718,6 +718,58 @@ Dovrix verändert das Quell-PDF nie.</translation>
         <source>（以下为 OCR 识别文本）</source>
         <translation>(Es folgt per OCR erkannter Text)</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Vollbild · F11 oder Esc zum Verlassen</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Seitenfarben wechseln</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Doppelseitenansicht</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Erste Seite allein</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Doppelseite</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Zwei Seiten nebeneinander (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Seitenfarben</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Seitenfarben (Strg+Alt+N): Nacht kehrt Hell und Dunkel um und behält die Farbtöne</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Nacht</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Wie das Design</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -718,6 +718,58 @@ Dovrix never modifies the source PDF.</translation>
         <source>（以下为 OCR 识别文本）</source>
         <translation>(Recognised text (OCR) follows)</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Full screen · F11 or Esc to leave</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Switch page colours</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Two-page spread</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>First page alone</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Two pages</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Two pages side by side (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Page colours</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Page colours (Ctrl+Alt+N): night inverts light and dark and keeps hues</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Night</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Follow the theme</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -718,6 +718,58 @@ Dovrix nunca modifica el PDF original.</translation>
         <source>（以下为 OCR 识别文本）</source>
         <translation>(A continuación, texto reconocido por OCR)</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Pantalla completa · F11 o Esc para salir</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Cambiar colores de página</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Vista de dos páginas</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Primera página sola</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Dos páginas</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Dos páginas una al lado de otra (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Colores de página</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Colores de página (Ctrl+Alt+N): el modo noche invierte claro y oscuro y conserva los tonos</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Noche</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Según el tema</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -718,6 +718,58 @@ Dovrix ne modifie jamais le PDF source.</translation>
         <source>（以下为 OCR 识别文本）</source>
         <translation>(Texte reconnu par OCR ci-dessous)</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Plein écran · F11 ou Échap pour quitter</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Changer les couleurs de page</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Affichage en double page</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Première page seule</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Deux pages</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Deux pages côte à côte (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Couleurs de page</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Couleurs de page (Ctrl+Alt+N) : le mode nuit inverse clair et sombre et garde les teintes</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Nuit</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Sépia</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Selon le thème</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -718,6 +718,58 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
         <source>（以下为 OCR 识别文本）</source>
         <translation>(आगे OCR से पहचाना गया पाठ है)</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>पूर्ण स्क्रीन · बाहर निकलने के लिए F11 या Esc</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>पृष्ठ रंग बदलें</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>पूर्ण स्क्रीन</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>दो-पृष्ठ दृश्य</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>पहला पृष्ठ अकेले</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>दो पृष्ठ</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>दो पृष्ठ साथ-साथ (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>पृष्ठ रंग</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>पृष्ठ रंग (Ctrl+Alt+N): रात्रि मोड हल्का और गहरा उलटता है, रंगत बनी रहती है</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>सामान्य</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>रात्रि</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>सीपिया</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>थीम के अनुसार</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

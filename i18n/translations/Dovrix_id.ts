@@ -718,6 +718,58 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
         <source>（以下为 OCR 识别文本）</source>
         <translation>(Berikut teks hasil pengenalan OCR)</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Layar penuh · F11 atau Esc untuk keluar</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Ganti warna halaman</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Layar penuh</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Tampilan dua halaman</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Halaman pertama tersendiri</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Dua halaman</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Dua halaman berdampingan (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Warna halaman</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Warna halaman (Ctrl+Alt+N): mode malam membalik terang dan gelap serta mempertahankan rona</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Malam</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Ikuti tema</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -718,6 +718,58 @@ Dovrix non modifica mai il PDF di origine.</translation>
         <source>（以下为 OCR 识别文本）</source>
         <translation>(Segue testo riconosciuto con OCR)</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Schermo intero · F11 o Esc per uscire</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Cambia i colori della pagina</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Vista a due pagine</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Prima pagina da sola</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Due pagine</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Due pagine affiancate (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Colori pagina</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Colori pagina (Ctrl+Alt+N): la notte inverte chiaro e scuro e mantiene le tinte</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Notte</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Seppia</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Segui il tema</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -718,6 +718,58 @@ Dovrix は元の PDF を決して変更しません。</translation>
         <source>（以下为 OCR 识别文本）</source>
         <translation>（以下は OCR で認識したテキスト）</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>全画面表示 · F11 または Esc で終了</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>ページの色を切り替え</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>全画面表示</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>見開き表示</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>最初のページを単独で表示</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>見開き</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>2 ページを並べて表示（D）</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>ページの色</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>ページの色（Ctrl+Alt+N）：夜間は明暗を反転し、色相を保ちます</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>夜間</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>セピア</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>テーマに合わせる</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -718,6 +718,58 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
         <source>（以下为 OCR 识别文本）</source>
         <translation>(다음은 OCR로 인식한 텍스트)</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>전체 화면 · F11 또는 Esc로 나가기</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>페이지 색상 전환</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>전체 화면</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>두 페이지 보기</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>첫 페이지 단독 표시</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>두 페이지</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>두 페이지 나란히 보기(D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>페이지 색상</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>페이지 색상(Ctrl+Alt+N): 야간은 명암을 반전하고 색조를 유지합니다</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>기본</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>야간</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>세피아</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>테마 따르기</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

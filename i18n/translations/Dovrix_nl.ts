@@ -718,6 +718,58 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
         <source>（以下为 OCR 识别文本）</source>
         <translation>(Hierna volgt door OCR herkende tekst)</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Volledig scherm · F11 of Esc om te verlaten</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Paginakleuren wisselen</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Volledig scherm</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Weergave met twee pagina&apos;s</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Eerste pagina apart</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Twee pagina&apos;s</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Twee pagina&apos;s naast elkaar (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Paginakleuren</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Paginakleuren (Ctrl+Alt+N): nacht keert licht en donker om en behoudt de tinten</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normaal</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Nacht</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Thema volgen</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

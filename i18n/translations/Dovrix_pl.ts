@@ -718,6 +718,58 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
         <source>（以下为 OCR 识别文本）</source>
         <translation>(Poniżej tekst rozpoznany przez OCR)</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Pełny ekran · F11 lub Esc, aby wyjść</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Przełącz kolory stron</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Pełny ekran</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Widok dwóch stron</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Pierwsza strona osobno</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Dwie strony</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Dwie strony obok siebie (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Kolory stron</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Kolory stron (Ctrl+Alt+N): tryb nocny odwraca jasne i ciemne, zachowując odcienie</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normalne</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Nocny</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Według motywu</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

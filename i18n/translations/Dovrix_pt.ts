@@ -718,6 +718,58 @@ O Dovrix nunca modifica o PDF de origem.</translation>
         <source>（以下为 OCR 识别文本）</source>
         <translation>(A seguir, texto reconhecido por OCR)</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Tela cheia · F11 ou Esc para sair</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Alternar cores da página</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Exibição em duas páginas</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Primeira página sozinha</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Duas páginas</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Duas páginas lado a lado (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Cores da página</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Cores da página (Ctrl+Alt+N): o modo noturno inverte claro e escuro e mantém os matizes</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Noturno</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Sépia</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Seguir o tema</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

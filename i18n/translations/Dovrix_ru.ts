@@ -718,6 +718,58 @@ Dovrix никогда не изменяет исходный PDF.</translation>
         <source>（以下为 OCR 识别文本）</source>
         <translation>(Далее текст, распознанный OCR)</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Полноэкранный режим · F11 или Esc для выхода</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Сменить цвета страниц</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Полный экран</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Разворот из двух страниц</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Первая страница отдельно</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Разворот</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Две страницы рядом (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Цвета страниц</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Цвета страниц (Ctrl+Alt+N): ночной режим меняет светлое и тёмное, сохраняя оттенки</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Обычные</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Ночь</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Сепия</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Как в теме</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -718,6 +718,58 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
         <source>（以下为 OCR 识别文本）</source>
         <translation>(ต่อไปนี้เป็นข้อความที่รู้จำด้วย OCR)</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>เต็มหน้าจอ · กด F11 หรือ Esc เพื่อออก</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>สลับสีหน้า</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>เต็มหน้าจอ</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>แสดงสองหน้า</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>หน้าแรกแยกเดี่ยว</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>สองหน้า</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>สองหน้าเคียงกัน (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>สีหน้า</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>สีหน้า (Ctrl+Alt+N): โหมดกลางคืนกลับความสว่างและความมืดโดยคงเฉดสี</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>ปกติ</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>กลางคืน</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>ซีเปีย</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>ตามธีม</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -718,6 +718,58 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
         <source>（以下为 OCR 识别文本）</source>
         <translation>(Aşağıda OCR ile tanınan metin)</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Tam ekran · çıkmak için F11 veya Esc</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Sayfa renklerini değiştir</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Tam ekran</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>İki sayfalık görünüm</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>İlk sayfa tek başına</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>İki sayfa</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Yan yana iki sayfa (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Sayfa renkleri</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Sayfa renkleri (Ctrl+Alt+N): gece modu açık ve koyuyu tersine çevirir, renk tonlarını korur</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Gece</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Sepya</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Temaya uy</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

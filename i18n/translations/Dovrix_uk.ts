@@ -718,6 +718,58 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
         <source>（以下为 OCR 识别文本）</source>
         <translation>(Далі текст, розпізнаний OCR)</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Повноекранний режим · F11 або Esc для виходу</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Змінити кольори сторінок</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Повний екран</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Розворот із двох сторінок</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Перша сторінка окремо</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Розворот</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Дві сторінки поруч (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Кольори сторінок</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Кольори сторінок (Ctrl+Alt+N): нічний режим міняє світле й темне, зберігаючи відтінки</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Звичайні</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Нічні</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Сепія</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Як у темі</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

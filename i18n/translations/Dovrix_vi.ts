@@ -718,6 +718,58 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
         <source>（以下为 OCR 识别文本）</source>
         <translation>(Sau đây là văn bản nhận dạng bằng OCR)</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Toàn màn hình · F11 hoặc Esc để thoát</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Đổi màu trang</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Toàn màn hình</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Hiển thị hai trang</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Trang đầu riêng</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Hai trang</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Hai trang cạnh nhau (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Màu trang</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Màu trang (Ctrl+Alt+N): chế độ đêm đảo sáng tối và giữ nguyên sắc màu</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Bình thường</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Ban đêm</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Nâu đỏ</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Theo chủ đề</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

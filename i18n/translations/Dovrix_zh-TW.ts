@@ -718,6 +718,58 @@ Dovrix 始終不會修改原始 PDF。</translation>
         <source>（以下为 OCR 识别文本）</source>
         <translation>（以下為 OCR 辨識文字）</translation>
     </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>全螢幕閱讀 · F11 或 Esc 離開</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>切換頁面顏色</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>全螢幕</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>雙頁顯示</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>首頁單獨顯示</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>雙頁</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>雙頁並排（D）</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>頁面顏色</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>頁面顏色（Ctrl+Alt+N）：夜間模式反轉明暗、保留色相</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>夜間</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>棕褐</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>跟隨主題</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

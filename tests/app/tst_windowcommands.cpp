@@ -1,8 +1,11 @@
 #include "annotations/Annotation.h"
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
+#include "app/FullScreenMode.h"
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
+#include "core/PageColours.h"
+#include "core/RenderCache.h"
 #include "core/session/DocumentSession.h"
 #include "i18n/LanguageTable.h"
 #include "settings/AppSettings.h"
@@ -11,6 +14,7 @@
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
 #include "view/PdfViewport.h"
+#include "view/ThumbnailPanel.h"
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/TestPdf.h"
@@ -79,6 +83,8 @@ private Q_SLOTS:
     void privateModeLabelWaitsForTheFirstToggle();
     void themeMenuAppliesAndStores();
     void languageMenuSwitches();
+    void pageColoursMenuCyclesAndFollowsTheTheme();
+    void fullScreenEnterAndLeaveRestoreTheLayout();
 
 private:
     QString makePdf(const QString& name, const QStringList& pages);
@@ -816,6 +822,92 @@ void TestWindowCommands::themeMenuAppliesAndStores()
     QVERIFY(!items.at(0)->isChecked());
     QCOMPARE(qApp->styleSheet(), buildStyleSheet(themePalette(2)));
     window->applyTheme(0);
+}
+
+void TestWindowCommands::pageColoursMenuCyclesAndFollowsTheTheme()
+{
+    auto window = openWindow({makePdf("colours.pdf")});
+    QVERIFY(window);
+    PdfViewport* view = window->current()->viewport();
+    RenderCache* cache = window->current()->renderCache();
+    RenderCache* thumbs = window->current()->thumbnailPanel()->renderCache();
+    const QList<QAction*> items =
+        child<QPushButton>(*window, "pageColoursButton")->menu()->actions();
+    QCOMPARE(items.size(), 4);
+    QVERIFY(items.at(0)->isChecked());
+
+    items.at(3)->trigger(); // follow the theme: light theme, normal pages
+    QCOMPARE(view->pageColours(), PageColours::FollowTheme);
+    QCOMPARE(cache->pageColours(), PageColours::Normal);
+    QCOMPARE(AppSettings().pageColours(), QStringLiteral("theme"));
+    window->applyTheme(ThemeMidnight);
+    QCOMPARE(cache->pageColours(), PageColours::Night);
+    QCOMPARE(thumbs->pageColours(), PageColours::Night);
+
+    // The shortcut goes round: follow the theme → normal → night.
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(view->pageColours(), PageColours::Normal);
+    QCOMPARE(thumbs->pageColours(), PageColours::Normal);
+    QVERIFY(items.at(0)->isChecked());
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(cache->pageColours(), PageColours::Night);
+    QCOMPARE(AppSettings().pageColours(), QStringLiteral("night"));
+    window->applyTheme(ThemeLight);
+    QCOMPARE(cache->pageColours(), PageColours::Night); // a choice of its own stays
+    // The page turns dark once its night image has arrived.
+    const QPoint inside =
+        (view->pageRect(view->currentPage()).topLeft() + QPointF(4, 4)).toPoint()
+        - QPoint(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value());
+    QTRY_VERIFY(qGray(view->viewport()->grab().toImage().pixel(inside)) < 60);
+}
+
+void TestWindowCommands::fullScreenEnterAndLeaveRestoreTheLayout()
+{
+    auto window = openWindow({makePdf("full.pdf")});
+    QVERIFY(window);
+    QWidget* toolbar = child<QWidget>(*window, "toolbar");
+    QWidget* tabBar = window->documentTabs()->tabBar();
+    auto shown = [&] {
+        return QList<bool>{toolbar->isVisible(), window->sidebarContainer()->isVisible(),
+                           window->statusBar()->isVisible(), tabBar->isVisible()};
+    };
+    const QList<bool> before = shown();
+    QCOMPARE(before, (QList<bool>{true, true, true, true}));
+
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    QVERIFY(window->fullScreenMode()->isActive());
+    QVERIFY(window->windowState() & Qt::WindowFullScreen);
+    QCOMPARE(shown(), (QList<bool>{false, false, false, false}));
+    QVERIFY(window->current()->viewport()->isVisible());
+    // The status shows briefly over the page on a change.
+    QLabel* overlay = window->fullScreenMode()->statusOverlay();
+    window->current()->viewport()->goToPage(2);
+    QVERIFY(overlay->isVisible());
+    QVERIFY(overlay->text().startsWith(QStringLiteral("3 / 3")));
+    QTRY_VERIFY(overlay->isHidden());
+
+    // The pointer at the top edge brings the tool bar; away from it, it goes again.
+    QTest::mouseMove(window.get(), QPoint(300, 0));
+    QTRY_VERIFY(toolbar->isVisible());
+    QTest::mouseMove(window.get(), QPoint(300, 400));
+    QTRY_VERIFY(toolbar->isHidden());
+
+    // Escape first does the page view's own step, then leaves full screen.
+    window->current()->viewport()->setAnnotationMode(true);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    QVERIFY(!window->current()->viewport()->annotationMode());
+    QVERIFY(window->fullScreenMode()->isActive());
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    QVERIFY(!window->fullScreenMode()->isActive());
+    QVERIFY(!(window->windowState() & Qt::WindowFullScreen));
+    QCOMPARE(shown(), before);
+
+    // A hidden side area stays hidden after a round trip; F11 also leaves.
+    child<QPushButton>(*window, "sidebarButton")->click();
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    QVERIFY(!window->fullScreenMode()->isActive());
+    QCOMPARE(shown(), (QList<bool>{true, false, true, true}));
 }
 
 void TestWindowCommands::languageMenuSwitches()
