@@ -5,6 +5,9 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class QJsonObject;
 
@@ -15,8 +18,12 @@ namespace dovrix {
 // JSON bound to the PDF's SHA-256). GUI thread only; file access is synchronous and small.
 //
 // A sidecar that exists but cannot be read or understood is never silently replaced: before the
-// first save overwrites it, its bytes are kept as "<sidecar>.bak"; when that copy cannot be made
-// the store stays read-only and keeps its annotations in memory.
+// first save overwrites it, its bytes are kept under a name of their own,
+// "<sidecar>.<yyyyMMdd-HHmmss>.bak" (the last MaxBackups are kept); when that copy cannot be made
+// the store stays read-only and keeps its annotations in memory. A save that fails at any step
+// (a full disk included) leaves the previous sidecar byte-identical and turns the store read-only
+// until a later save succeeds. The sidecar is never the source PDF itself (a PDF named
+// "x.dovrixmark", or a sidecar linked to the PDF): such a store stays read-only.
 class AnnotationStore : public QObject
 {
     Q_OBJECT
@@ -49,12 +56,19 @@ public:
     QString sourcePath() const { return pdfPath; }
     QString sourceHash() const { return hash; }
     QString sidecarPath() const { return sidecar; }
-    // Where an unreadable sidecar is kept before it is replaced.
-    QString backupPath() const { return sidecar + QLatin1String(".bak"); }
+    // Where this store kept the last unreadable sidecar before replacing it; empty when none.
+    QString lastBackupPath() const { return lastBackup; }
+    // The kept copies of damaged sidecars of sidecarPath, oldest first.
+    static QStringList backupsOf(const QString& sidecarPath);
+    static constexpr int MaxBackups = 5;
 
-    // Writes the plain-text summary (UTF-8, platform line ends) through an atomic save file.
-    // Refuses the source PDF and the sidecar themselves as the target.
-    bool exportSummary(const QString& filePath, QString* error = nullptr) const;
+    // The text an annotation is anchored to, as far as it is known (empty otherwise).
+    using AnchoredText = std::function<QString(const Annotation&)>;
+    // Writes the plain-text summary (UTF-8, platform line ends) through an atomic save file; a
+    // text-anchored entry quotes its text when anchoredText knows it. Refuses the source PDF and
+    // the sidecar themselves (under any spelling of their paths) as the target.
+    bool exportSummary(const QString& filePath, QString* error = nullptr,
+                       const AnchoredText& anchoredText = {}) const;
 
     // "<complete base name>.dovrixmark" in the PDF's directory.
     static QString sidecarPathFor(const QString& pdfPath);
@@ -72,7 +86,10 @@ Q_SIGNALS:
 
 private:
     bool keepUnreadableSidecar();
-    QString notWritableMessage() const;
+    // Turns the store read-only and tells why; error (if any) receives the message.
+    bool refuseSave(const QString& message, QString* error);
+    QString saveFailedMessage(const QString& fileError) const;
+    QString sidecarIsSourceMessage() const;
 
     bool bound = false;
     bool readOnly = false;
@@ -83,6 +100,9 @@ private:
     QString pdfPath;
     QString sidecar;
     QString hash;
+    QString lastBackup;
+    // The sidecar path names the source PDF itself: nothing is ever written there.
+    bool sidecarIsSource = false;
     QList<Annotation> list;
 };
 
