@@ -30,6 +30,7 @@ AnnotationListModel::AnnotationListModel(AnnotationStore* annotationStore,
     : QAbstractListModel(parent), store(annotationStore), textStore(textLayoutStore)
 {
     rows.append(Row{}); // the placeholder
+    rowIdList.append(QString());
     if (textStore) {
         connect(textStore, &TextLayoutStore::pageTextReady, this, [this](int page) {
             // The excerpts of anchored rows appear as soon as their page text is known.
@@ -44,37 +45,56 @@ int AnnotationListModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : int(rows.size());
 }
 
-bool AnnotationListModel::sameRow(const Row& a, const QList<Annotation>& aList, const Row& b,
-                                  const QList<Annotation>& bList) const
+const Annotation* AnnotationListModel::annotationAt(int row) const
 {
-    if (a.annotation < 0 || b.annotation < 0)
-        return a.annotation == b.annotation && a.page == b.page;
-    return aList.at(a.annotation).id == bList.at(b.annotation).id;
+    if (row < 0 || row >= rows.size() || rows.at(row).annotation < 0 || !store)
+        return nullptr;
+    const QList<Annotation>& all = store->annotations();
+    const int index = rows.at(row).annotation;
+    if (index >= all.size() || all.at(index).id != rowIdList.at(row))
+        return nullptr;
+    return &all.at(index);
 }
 
 void AnnotationListModel::sync()
 {
-    const QList<Annotation> next = store ? store->allAnnotations() : QList<Annotation>();
+    // The store's list is read in place: a copy kept here would make every later change of the
+    // store copy 100,000 annotations.
+    static const QList<Annotation> none;
+    const QList<Annotation>& next = store ? store->annotations() : none;
     QList<Row> nextRows;
+    QStringList nextIds;
     nextRows.reserve(next.size() * 2 + 1);
+    nextIds.reserve(next.size() * 2 + 1);
     for (qsizetype i = 0; i < next.size(); ++i) {
         const int page = next.at(i).page;
-        if (i == 0 || page != next.at(i - 1).page)
+        if (i == 0 || page != next.at(i - 1).page) {
             nextRows.append(Row{-1, page});
+            nextIds.append(QString());
+        }
         nextRows.append(Row{int(i), page});
+        nextIds.append(next.at(i).id);
     }
-    if (next.isEmpty())
+    if (next.isEmpty()) {
         nextRows.append(Row{});
+        nextIds.append(QString());
+    }
 
-    // Only the rows between the common beginning and the common end change.
+    // Only the rows between the common beginning and the common end change. Rows are the same
+    // when they show the same annotation, or a header of the same page (or both the placeholder).
+    const auto same = [&](qsizetype oldRow, qsizetype newRow) {
+        const QString& id = rowIdList.at(oldRow);
+        if (id.isEmpty() || nextIds.at(newRow).isEmpty())
+            return id.isEmpty() && nextIds.at(newRow).isEmpty()
+                   && rows.at(oldRow).page == nextRows.at(newRow).page;
+        return id == nextIds.at(newRow);
+    };
     qsizetype prefix = 0;
-    while (prefix < rows.size() && prefix < nextRows.size()
-           && sameRow(rows.at(prefix), snapshot, nextRows.at(prefix), next))
+    while (prefix < rows.size() && prefix < nextRows.size() && same(prefix, prefix))
         ++prefix;
     qsizetype suffix = 0;
     while (suffix < rows.size() - prefix && suffix < nextRows.size() - prefix
-           && sameRow(rows.at(rows.size() - 1 - suffix), snapshot,
-                      nextRows.at(nextRows.size() - 1 - suffix), next))
+           && same(rows.size() - 1 - suffix, nextRows.size() - 1 - suffix))
         ++suffix;
     const qsizetype removed = rows.size() - prefix - suffix;
     const qsizetype inserted = nextRows.size() - prefix - suffix;
@@ -82,12 +102,13 @@ void AnnotationListModel::sync()
     if (removed > 0) {
         beginRemoveRows(QModelIndex(), int(prefix), int(prefix + removed - 1));
         rows.remove(prefix, removed);
+        rowIdList.remove(prefix, removed);
         endRemoveRows();
     }
     if (inserted > 0)
         beginInsertRows(QModelIndex(), int(prefix), int(prefix + inserted - 1));
-    rows = nextRows;
-    snapshot = next;
+    rows = std::move(nextRows);
+    rowIdList = std::move(nextIds);
     requestedPages.clear(); // a reload forgets page texts; they are asked for again when shown
     if (inserted > 0)
         endInsertRows();
@@ -144,17 +165,18 @@ QVariant AnnotationListModel::data(const QModelIndex& index, int role) const
     const Row& row = rows.at(index.row());
     const bool header = row.annotation < 0 && row.page >= 0;
     const bool placeholder = row.annotation < 0 && row.page < 0;
+    const Annotation* annotation = annotationAt(index.row());
     switch (role) {
     case Qt::DisplayRole:
         if (placeholder)
             return AnnotationPanel::tr("暂无批注。开启批注模式后拖选文本即可创建。");
         if (header)
             return AnnotationPanel::tr("第 %1 页").arg(qint64(row.page) + 1);
-        return rowText(snapshot.at(row.annotation));
+        return annotation ? rowText(*annotation) : QString();
     case Qt::ToolTipRole:
-        return row.annotation >= 0 ? QVariant(toolTip(snapshot.at(row.annotation))) : QVariant();
+        return annotation ? QVariant(toolTip(*annotation)) : QVariant();
     case IdRole:
-        return row.annotation >= 0 ? snapshot.at(row.annotation).id : QString();
+        return rowIdList.at(index.row());
     case Qt::FontRole:
         if (header) {
             QFont bold;

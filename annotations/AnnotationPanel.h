@@ -50,18 +50,19 @@ public:
 private:
     struct Row
     {
-        int annotation = -1; // index into the snapshot; -1 for a header or the placeholder
+        int annotation = -1; // index into the store's list; -1 for a header or the placeholder
         int page = -1;       // the header's page; -1 for the placeholder
     };
-    bool sameRow(const Row& a, const QList<Annotation>& aList, const Row& b,
-                 const QList<Annotation>& bList) const;
+    // The annotation of a row, or null for headers, the placeholder and a row the store no
+    // longer has.
+    const Annotation* annotationAt(int row) const;
     QString rowText(const Annotation& a) const;
     QString toolTip(const Annotation& a) const;
 
     QPointer<AnnotationStore> store;
     QPointer<TextLayoutStore> textStore;
-    QList<Annotation> snapshot; // the store's list as last synchronised (shared, not copied)
     QList<Row> rows;
+    QStringList rowIdList; // the id of each row as last synchronised; empty for the others
     int rowHeight = 0;
     // Pages whose text was asked for on behalf of an anchored row.
     mutable QSet<int> requestedPages;

@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
@@ -58,7 +59,81 @@ QString roundedPoint(double v)
     return QString::number(std::round(v), 'f', 0);
 }
 
+void appendJsonString(QByteArray& out, const QString& text)
+{
+    out += '"';
+    for (const char c : text.toUtf8()) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (uchar(c) < 0x20) {
+                out += "\\u00";
+                out += "0123456789abcdef"[uchar(c) >> 4];
+                out += "0123456789abcdef"[uchar(c) & 0xf];
+            } else {
+                out += c;
+            }
+        }
+    }
+    out += '"';
+}
+
+// The shortest text that reads back as the same double; a non-finite value is written as 0.
+void appendJsonNumber(QByteArray& out, double value)
+{
+    out += std::isfinite(value) ? QByteArray::number(value, 'g', QLocale::FloatingPointShortest)
+                                : QByteArrayLiteral("0");
+}
+
 } // namespace
+
+QByteArray AnnotationStore::encode(const Annotation& a)
+{
+    QByteArray out;
+    out.reserve(256 + a.text.size() * 3);
+    out += "{\"byText\":";
+    out += a.byText ? "true" : "false";
+    out += ",\"color\":";
+    appendJsonString(out, a.color.name(QColor::HexRgb));
+    out += ",\"created\":" + QByteArray::number(a.created);
+    out += ",\"id\":";
+    appendJsonString(out, a.id);
+    out += ",\"length\":" + QByteArray::number(a.length);
+    out += ",\"page\":" + QByteArray::number(a.page);
+    out += ",\"pt2\":[";
+    appendJsonNumber(out, a.pt2.x());
+    out += ',';
+    appendJsonNumber(out, a.pt2.y());
+    out += "],\"rect\":[";
+    appendJsonNumber(out, a.rect.x());
+    out += ',';
+    appendJsonNumber(out, a.rect.y());
+    out += ',';
+    appendJsonNumber(out, a.rect.width());
+    out += ',';
+    appendJsonNumber(out, a.rect.height());
+    out += "],\"start\":" + QByteArray::number(a.start);
+    out += ",\"text\":";
+    appendJsonString(out, a.text);
+    out += ",\"type\":";
+    appendJsonString(out, typeName(a.type));
+    out += '}';
+    return out;
+}
 
 AnnotationStore::AnnotationStore(QObject* parent) : QObject(parent)
 {
@@ -83,6 +158,7 @@ void AnnotationStore::setSource(const QString& path, const QString& sourceHash)
     sidecar.clear();
     hash.clear();
     lastBackup.clear();
+    encoded.clear();
     if (path.isEmpty())
         return; // no document: nothing to bind, and no stray ".dovrixmark" in the working dir
 
@@ -154,6 +230,7 @@ Annotation AnnotationStore::fromJson(const QJsonObject& o)
 void AnnotationStore::load()
 {
     list.clear();
+    encoded.clear();
     hashMismatch = false;
     backupPending = false;
     if (!bound || sidecar.isEmpty())
@@ -206,6 +283,7 @@ void AnnotationStore::load()
     }
     const QJsonArray arr = annotations.toArray();
     list.reserve(arr.size());
+    encoded.reserve(arr.size());
     QSet<QString> ids;
     ids.reserve(arr.size());
     for (const QJsonValue& v : arr) {
@@ -217,6 +295,7 @@ void AnnotationStore::load()
             a.id = freshId();
         ids.insert(a.id);
         list.append(a);
+        encoded.append(encode(a));
     }
 }
 
@@ -330,14 +409,24 @@ bool AnnotationStore::save(QString* error)
                           error);
     }
 
-    QJsonArray annotations;
-    for (const Annotation& a : std::as_const(list))
-        annotations.append(toJson(a));
-    QJsonObject root;
-    root.insert(QLatin1String("annotations"), annotations);
-    root.insert(QLatin1String("sourceHash"), hash);
-    root.insert(QLatin1String("sourceName"), QFileInfo(pdfPath).fileName());
-    root.insert(QLatin1String("version"), 1);
+    // The file is assembled from each annotation's encoding, made when it changed: a document
+    // with 100,000 annotations is not converted again on every change. Keys in alphabetical order.
+    qsizetype size = 128 + hash.size() + pdfPath.size() * 3;
+    for (const QByteArray& bytes : std::as_const(encoded))
+        size += bytes.size() + 1;
+    QByteArray json;
+    json.reserve(size);
+    json += "{\"annotations\":[";
+    for (qsizetype i = 0; i < encoded.size(); ++i) {
+        if (i > 0)
+            json += ',';
+        json += encoded.at(i);
+    }
+    json += "],\"sourceHash\":";
+    appendJsonString(json, hash);
+    json += ",\"sourceName\":";
+    appendJsonString(json, QFileInfo(pdfPath).fileName());
+    json += ",\"version\":1}";
 
     QSaveFile file(sidecar);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -348,7 +437,7 @@ bool AnnotationStore::save(QString* error)
     }
     // A failed write or flush (a full disk) cancels the save: the previous file stays as it was.
     QString fileError;
-    if (!writeAndCommit(file, QJsonDocument(root).toJson(QJsonDocument::Compact), &fileError)) {
+    if (!writeAndCommit(file, json, &fileError)) {
         refuseSave(saveFailedMessage(fileError), nullptr);
         if (error)
             *error = fileError;
@@ -372,6 +461,7 @@ QString AnnotationStore::add(const Annotation& annotation)
     a.created = QDateTime::currentSecsSinceEpoch();
     a.text = cutNoteText(a.text);
     list.append(a);
+    encoded.append(encode(a));
     save();
     Q_EMIT annotationAdded(a.id);
     return a.id;
@@ -379,10 +469,12 @@ QString AnnotationStore::add(const Annotation& annotation)
 
 void AnnotationStore::update(const Annotation& annotation)
 {
-    for (Annotation& a : list) {
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        Annotation& a = list[i];
         if (a.id == annotation.id) {
             a = annotation;
             a.text = cutNoteText(a.text);
+            encoded[i] = encode(a);
             save();
             Q_EMIT annotationUpdated(annotation.id);
             return;
@@ -395,6 +487,7 @@ void AnnotationStore::remove(const QString& id)
     for (qsizetype i = 0; i < list.size(); ++i) {
         if (list.at(i).id == id) {
             list.removeAt(i);
+            encoded.removeAt(i);
             save();
             Q_EMIT annotationRemoved(id);
             return;

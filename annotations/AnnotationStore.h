@@ -48,6 +48,9 @@ public:
     const Annotation* find(const QString& id) const;
     QList<Annotation> annotationsOnPage(int page) const;
     QList<Annotation> allAnnotations() const { return list; }
+    // The list itself, valid until the next change. Readers that keep a copy of the list make
+    // the next change copy all of it.
+    const QList<Annotation>& annotations() const { return list; }
     int count() const { return int(list.size()); }
 
     bool isBound() const { return bound; }
@@ -76,6 +79,9 @@ public:
     // defaults; an empty id is kept empty here).
     static QJsonObject toJson(const Annotation& annotation);
     static Annotation fromJson(const QJsonObject& object);
+    // toJson as compact JSON text, made directly (the sidecar of 100,000 annotations is written
+    // on every change).
+    static QByteArray encode(const Annotation& annotation);
 
 Q_SIGNALS:
     void annotationAdded(const QString& id);
@@ -104,6 +110,7 @@ private:
     // The sidecar path names the source PDF itself: nothing is ever written there.
     bool sidecarIsSource = false;
     QList<Annotation> list;
+    QList<QByteArray> encoded; // encode() of each annotation of list, at the same index
 };
 
 } // namespace dovrix

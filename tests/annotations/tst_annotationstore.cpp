@@ -6,10 +6,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QJsonParseError>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <limits>
 
 using namespace dovrix;
 
@@ -189,6 +192,26 @@ private Q_SLOTS:
         store.setSource(pdf, Hash);
         QCOMPARE(store.count(), 1);
         QCOMPARE(store.allAnnotations().first(), expected);
+    }
+
+    // The sidecar's direct encoding says what the JSON object says, for awkward values too.
+    void encodingMatchesJson()
+    {
+        Annotation odd = full(3, Arrow);
+        odd.text = QStringLiteral("\x01\x1f \\ \" \r\t é 中 \U0001F600 \x7f");
+        odd.id = QStringLiteral("a\"b");
+        odd.rect = QRectF(-0.0, 1e-320, 123456789012.5, 0.1);
+        odd.pt2 = QPointF(std::numeric_limits<double>::infinity(), -1e300);
+        odd.created = Q_INT64_C(9007199254740993);
+        for (const Annotation& a : {full(0), odd, Annotation()}) {
+            QJsonParseError error;
+            const QJsonDocument doc = QJsonDocument::fromJson(AnnotationStore::encode(a), &error);
+            QCOMPARE(error.error, QJsonParseError::NoError);
+            QJsonObject expected = AnnotationStore::toJson(a);
+            if (a.pt2.x() == std::numeric_limits<double>::infinity())
+                expected.insert("pt2", QJsonArray{0.0, a.pt2.y()}); // never written as infinity
+            QCOMPARE(doc.object(), expected);
+        }
     }
 
     void colourWrittenLowerCase()
