@@ -100,6 +100,7 @@ private Q_SLOTS:
     void opensAFileAndReportsItOnce();
     void passwordProtocol();
     void reloadDuringLoadingKeepsOnlyTheNewest();
+    void resultsWaitingInTheQueueForAnOlderOpenAreDropped();
     void badInputFailsWithoutWriting_data();
     void badInputFailsWithoutWriting();
     void sourceStaysByteIdentical();
@@ -295,6 +296,34 @@ void TestDocumentController::reloadDuringLoadingKeepsOnlyTheNewest()
     QCOMPARE(controller.filePath(), second);
     QCOMPARE(controller.pageCount(), 5);
     QCOMPARE(controller.sourceHash(), dovrix::hashFile(second));
+}
+
+// The worker's result for the first file has already been handed to the GUI thread and sits in
+// its event queue when the second open starts: only the completion's own check can drop it.
+void TestDocumentController::resultsWaitingInTheQueueForAnOlderOpenAreDropped()
+{
+    const QString first = pdf(QStringLiteral("first.pdf"), 2);
+    const QString second = pdf(QStringLiteral("second.pdf"), 5);
+    for (const bool loaded : {false, true}) {
+        DocumentController controller(worker);
+        Recorder recorder(&controller);
+        controller.openFile(first);
+        if (loaded) {
+            // Once hash and probe are in, the load job waits behind the gate.
+            QVERIFY(worker->waitForIdle(20000));
+            test::WorkerGate gate(worker);
+            QTRY_VERIFY(controller.loadTimings().hashMs >= 0
+                        && controller.loadTimings().probeMs >= 0);
+        }
+        QVERIFY(worker->waitForIdle(20000)); // the first file's result is queued, not delivered
+        controller.openFile(second);
+        WAIT_STATUS(controller, Ready);
+        drain();
+        QCOMPARE(recorder.events, (QStringList{"status 1", "status 2", "ready"}));
+        QCOMPARE(controller.filePath(), second);
+        QCOMPARE(controller.pageCount(), 5);
+        QCOMPARE(controller.sourceHash(), dovrix::hashFile(second));
+    }
 }
 
 void TestDocumentController::badInputFailsWithoutWriting_data()
