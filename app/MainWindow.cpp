@@ -893,6 +893,9 @@ void MainWindow::setCurrentSession(DocumentSession* session)
 
     if (currentSession && sideTabs->currentIndex() >= 0 && sideTabs->count() == 4)
         currentSession->setSideTabIndex(sideTabs->currentIndex());
+    // The document left behind keeps only small caches while it is not shown.
+    if (currentSession)
+        currentSession->trimCaches();
 
     currentSession = session;
     controller = session ? session->controller() : nullptr;

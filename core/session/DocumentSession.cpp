@@ -116,6 +116,13 @@ void DocumentSession::prepareClose()
     ocrController->reset();
 }
 
+void DocumentSession::trimCaches()
+{
+    cache->trim(HiddenRenderCacheBytes);
+    if (thumbnails)
+        thumbnails->releasePictures(HiddenThumbnailCacheBytes);
+}
+
 QString DocumentSession::displayName() const
 {
     const QString path = documentController->filePath();
