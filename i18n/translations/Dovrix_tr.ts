@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Henüz açıklama yok. Oluşturmak için açıklama modunu açıp metni sürükleyerek seçin.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>Geçerli klasöre yazılamıyor. Açıklamalar geçici olarak bellekte tutulacak; kapatmadan önce dışa aktarın.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Açıklamalar kaydedilemedi: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>Not: Açıklamalar yalnızca yerel sidecar dosyasında saklanır; kaynak dosya Adobe gibi başka okuyucularla açıldığında görünmez.
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Açıklama dosyası kaynak dosyanın kendisi; ona yazılmaz. Açıklamalar geçici olarak bellekte tutulacak; kapatmadan önce dışa aktarın.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>Açıklama dosyasının yerinde bir klasör var. Açıklamalar geçici olarak bellekte tutulacak; kapatmadan önce dışa aktarın.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Okunamayan açıklama dosyasının yedeği alınamadı; üzerine yazmamak için kaydetme durduruldu. Açıklamalar geçici olarak bellekte tutulacak; kapatmadan önce dışa aktarın.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Açıklamalar kaydedilemedi: %1. Açıklamalar geçici olarak bellekte tutulacak; kapatmadan önce dışa aktarın.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
     </message>
 </context>
 <context>
@@ -237,10 +257,6 @@ Kaynak dosya değiştirilmedi.</translation>
         <translation>Metin dosyaları (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Metin okuma sırasıyla dışa aktarılıyor…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Açıklama özeti</translation>
     </message>
@@ -254,7 +270,7 @@ Kaynak dosya değiştirilmedi.</translation>
     </message>
     <message>
         <source>导出含批注的 PDF</source>
-        <translation>Açıklamalı PDF'yi dışa aktar</translation>
+        <translation>Açıklamalı PDF&apos;yi dışa aktar</translation>
     </message>
     <message>
         <source>PDF 文档 (*.pdf)</source>
@@ -274,7 +290,7 @@ Kaynak dosya değiştirilmedi.</translation>
 %1
 
 Kaynak dosya değiştirilmedi. Açıklamalar kopyaya gömüldü; Adobe/WPS/tarayıcıda açınca görünür.
-(Kopya, sayfa sayfa işlenmiş düzleştirilmiş bir PDF'dir: görünüm aynıdır ama metin artık seçilemez)</translation>
+(Kopya, sayfa sayfa işlenmiş düzleştirilmiş bir PDF&apos;dir: görünüm aynıdır ama metin artık seçilemez)</translation>
     </message>
     <message>
         <source>正在打印…</source>
@@ -291,6 +307,12 @@ Kaynak dosya değiştirilmedi. Açıklamalar kopyaya gömüldü; Adobe/WPS/taray
     <message>
         <source>无法启动打印任务。</source>
         <translation>Yazdırma işi başlatılamadı.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Metin okuma sırasıyla dışa aktarılıyor…
+Sayfa %1 / %2</translation>
     </message>
 </context>
 <context>
@@ -349,7 +371,7 @@ Kaynak dosya değiştirilmedi. Açıklamalar kopyaya gömüldü; Adobe/WPS/taray
     </message>
     <message>
         <source>把当前批注嵌入一个新 PDF，Adobe/WPS 可见；源文件保持不变</source>
-        <translation>Geçerli açıklamaları Adobe/WPS'te görünen yeni bir PDF'ye gömer; kaynak dosya değişmez</translation>
+        <translation>Geçerli açıklamaları Adobe/WPS&apos;te görünen yeni bir PDF&apos;ye gömer; kaynak dosya değişmez</translation>
     </message>
     <message>
         <source>批注</source>
@@ -597,7 +619,7 @@ Dovrix 始终不修改源 PDF。</source>
         <translation>Açıklamalar yerel bir sidecar dosyasında (.dovrixmark) saklanır,
 kaynak dosya Adobe gibi başka okuyucularla açıldığında görünmez.
 
-Dovrix kaynak PDF'yi asla değiştirmez.</translation>
+Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     </message>
     <message>
         <source>缩放 %1%</source>
@@ -732,7 +754,7 @@ Dovrix kaynak PDF'yi asla değiştirmez.</translation>
     <name>dovrix::SearchPanel</name>
     <message>
         <source>未找到结果。若该文档是扫描图像（无文本层），可在 OCR 后搜索与复制。</source>
-        <translation>Sonuç bulunamadı. Belge taranmış bir görüntüyse (metin katmanı yoksa) OCR'den sonra arama ve kopyalama yapılabilir.</translation>
+        <translation>Sonuç bulunamadı. Belge taranmış bir görüntüyse (metin katmanı yoksa) OCR&apos;den sonra arama ve kopyalama yapılabilir.</translation>
     </message>
     <message>
         <source>OCR 此文档…</source>
