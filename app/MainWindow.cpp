@@ -44,6 +44,7 @@
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -584,8 +585,10 @@ void MainWindow::buildActions()
         if (!pageView)
             return;
         pageView->setFocus();
+        // Delivered to the view itself: sent through the application, the key would pass the
+        // shortcut map again and trigger this action anew, without end.
         QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QCoreApplication::sendEvent(pageView, &key);
+        static_cast<QObject*>(pageView)->event(&key);
     });
     // The search field's placeholder names Ctrl+F; nothing else binds it.
     QAction* find = windowAction("findAction", QKeySequence::Find);
