@@ -56,8 +56,62 @@ const Annotation* AnnotationListModel::annotationAt(int row) const
     return &all.at(index);
 }
 
+void AnnotationListModel::added(const QString& id)
+{
+    if (!store || store->revision() != syncedRevision + 1 || store->count() != annotationRows + 1
+        || store->annotations().constLast().id != id || rows.isEmpty()) {
+        sync();
+        return;
+    }
+    const QList<Annotation>& all = store->annotations();
+    const int page = all.constLast().page;
+    const int index = int(all.size() - 1);
+    const bool placeholder = annotationRows == 0;
+    if (placeholder) {
+        beginRemoveRows(QModelIndex(), 0, 0);
+        rows.clear();
+        rowIdList.clear();
+        endRemoveRows();
+    }
+    const bool header = placeholder || rows.constLast().page != page;
+    const int first = int(rows.size());
+    beginInsertRows(QModelIndex(), first, first + (header ? 1 : 0));
+    if (header) {
+        rows.append(Row{-1, page});
+        rowIdList.append(QString());
+    }
+    rows.append(Row{index, page});
+    rowIdList.append(id);
+    endInsertRows();
+    annotationRows = all.size();
+    syncedRevision = store->revision();
+}
+
+void AnnotationListModel::updated(const QString& id)
+{
+    if (!store || store->revision() != syncedRevision + 1) {
+        sync();
+        return;
+    }
+    const QList<Annotation>& all = store->annotations();
+    const qsizetype row = rowIdList.lastIndexOf(id);
+    const int index = row >= 0 ? rows.at(row).annotation : -1;
+    // A change of page moves the entry under another header: that is a move of rows.
+    if (index < 0 || index >= all.size() || all.at(index).id != id
+        || all.at(index).page != rows.at(row).page) {
+        sync();
+        return;
+    }
+    syncedRevision = store->revision();
+    Q_EMIT dataChanged(this->index(int(row)), this->index(int(row)));
+}
+
 void AnnotationListModel::sync()
 {
+    if (store && store->revision() == syncedRevision && annotationRows == store->count()) {
+        textsChanged();
+        return;
+    }
     // The store's list is read in place: a copy kept here would make every later change of the
     // store copy 100,000 annotations.
     static const QList<Annotation> none;
@@ -109,6 +163,8 @@ void AnnotationListModel::sync()
         beginInsertRows(QModelIndex(), int(prefix), int(prefix + inserted - 1));
     rows = std::move(nextRows);
     rowIdList = std::move(nextIds);
+    annotationRows = next.size();
+    syncedRevision = store ? store->revision() : 0;
     requestedPages.clear(); // a reload forgets page texts; they are asked for again when shown
     if (inserted > 0)
         endInsertRows();
@@ -239,8 +295,9 @@ AnnotationPanel::AnnotationPanel(AnnotationStore* annotationStore,
     connect(list, &QListView::clicked, this, &AnnotationPanel::onRowClicked);
     connect(list, &QListView::activated, this, &AnnotationPanel::onRowClicked);
     if (store) {
-        connect(store, &AnnotationStore::annotationAdded, this, &AnnotationPanel::refresh);
-        connect(store, &AnnotationStore::annotationUpdated, this, &AnnotationPanel::refresh);
+        connect(store, &AnnotationStore::annotationAdded, rowModel, &AnnotationListModel::added);
+        connect(store, &AnnotationStore::annotationUpdated, rowModel,
+                &AnnotationListModel::updated);
         connect(store, &AnnotationStore::annotationRemoved, this, &AnnotationPanel::refresh);
     }
     retranslate();

@@ -41,8 +41,12 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     // Follows the store: removes and inserts only the rows that changed, then refreshes the
-    // texts of the rest.
+    // texts of the rest. Nothing but the texts when the store has not changed since.
     void sync();
+    // The store's last change added id at its end, or changed id in place: the rows follow
+    // without looking at the others (100,000 of them) when that is all that changed.
+    void added(const QString& id);
+    void updated(const QString& id);
     // Texts changed (language, theme, page texts): repaint every row.
     void textsChanged();
     void setRowHeight(int pixels);
@@ -62,7 +66,9 @@ private:
     QPointer<AnnotationStore> store;
     QPointer<TextLayoutStore> textStore;
     QList<Row> rows;
-    QStringList rowIdList; // the id of each row as last synchronised; empty for the others
+    quint64 syncedRevision = 0;
+    qsizetype annotationRows = 0; // store size at the last synchronisation
+    QStringList rowIdList;        // the id of each row as last synchronised; empty for the others
     int rowHeight = 0;
     // Pages whose text was asked for on behalf of an anchored row.
     mutable QSet<int> requestedPages;

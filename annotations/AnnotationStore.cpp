@@ -229,6 +229,7 @@ Annotation AnnotationStore::fromJson(const QJsonObject& o)
 
 void AnnotationStore::load()
 {
+    ++changes;
     list.clear();
     encoded.clear();
     hashMismatch = false;
@@ -462,6 +463,7 @@ QString AnnotationStore::add(const Annotation& annotation)
     a.text = cutNoteText(a.text);
     list.append(a);
     encoded.append(encode(a));
+    ++changes;
     save();
     Q_EMIT annotationAdded(a.id);
     return a.id;
@@ -475,6 +477,7 @@ void AnnotationStore::update(const Annotation& annotation)
             a = annotation;
             a.text = cutNoteText(a.text);
             encoded[i] = encode(a);
+            ++changes;
             save();
             Q_EMIT annotationUpdated(annotation.id);
             return;
@@ -488,6 +491,7 @@ void AnnotationStore::remove(const QString& id)
         if (list.at(i).id == id) {
             list.removeAt(i);
             encoded.removeAt(i);
+            ++changes;
             save();
             Q_EMIT annotationRemoved(id);
             return;

@@ -51,6 +51,9 @@ public:
     // The list itself, valid until the next change. Readers that keep a copy of the list make
     // the next change copy all of it.
     const QList<Annotation>& annotations() const { return list; }
+    // Counts the changes of the list (loads, additions, updates, removals): readers tell from it
+    // whether what they show is still current.
+    quint64 revision() const { return changes; }
     int count() const { return int(list.size()); }
 
     bool isBound() const { return bound; }
@@ -110,6 +113,7 @@ private:
     // The sidecar path names the source PDF itself: nothing is ever written there.
     bool sidecarIsSource = false;
     QList<Annotation> list;
+    quint64 changes = 0;
     QList<QByteArray> encoded; // encode() of each annotation of list, at the same index
 };
 

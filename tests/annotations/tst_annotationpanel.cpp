@@ -224,6 +224,14 @@ private Q_SLOTS:
         QCOMPARE(shownTexts(), (QStringList{"第 1 页", "高亮\n", "第 3 页", "删除线\nwhy"}));
         QCOMPARE(inserted.size(), 1);
         QCOMPARE(removed.size(), 0);
+        // Moved to the first page: it joins the first page's group.
+        a.page = 0;
+        store->update(a);
+        QCOMPARE(shownTexts(), (QStringList{"第 1 页", "高亮\n", "删除线\nwhy"}));
+        a.page = 2;
+        store->update(a);
+        QCOMPARE(shownTexts(), (QStringList{"第 1 页", "高亮\n", "第 3 页", "删除线\nwhy"}));
+        removed.clear();
 
         store->remove(id);
         QCOMPARE(shownTexts(), (QStringList{"第 1 页", "高亮\n"}));
