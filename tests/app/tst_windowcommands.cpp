@@ -422,6 +422,8 @@ void TestWindowCommands::escapeLeavesAnnotationModeAfterAnAnnotation()
     QTest::mouseMove(view->viewport(), to);
     QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, to);
     QTRY_COMPARE(session->annotations()->count(), 1);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
     for (int i = 0; i < 3 && view->annotationMode(); ++i)
         QTest::keyClick(window->current()->annotationPanel(), Qt::Key_Escape);
     QVERIFY(!view->annotationMode());
