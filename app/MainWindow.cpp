@@ -51,6 +51,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -1082,6 +1083,9 @@ void MainWindow::setCurrentSession(DocumentSession* session)
 
     if (currentSession && sideTabs->currentIndex() >= 0 && sideTabs->count() == 4)
         currentSession->setSideTabIndex(sideTabs->currentIndex());
+    // The document left behind keeps only small caches while it is not shown.
+    if (currentSession)
+        currentSession->trimCaches();
 
     currentSession = session;
     controller = session ? session->controller() : nullptr;

@@ -190,7 +190,12 @@ void RenderCache::insert(const Key& key, QImage image)
 
 void RenderCache::evict()
 {
-    while (bytes > budget && !entries.empty())
+    trim(budget);
+}
+
+void RenderCache::trim(qint64 targetBytes)
+{
+    while (bytes > targetBytes && !entries.empty())
         removeEntry(std::prev(entries.end()));
 }
 

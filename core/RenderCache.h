@@ -80,6 +80,9 @@ public:
     bool isCurrent(const Key& key) const;
     // Forgets every image and every render in flight; results of those renders are dropped.
     void clear();
+    // Forgets the least recently used images until at most targetBytes are kept (the budget
+    // stays: a cache of a tab that is not shown is kept small this way until it is used again).
+    void trim(qint64 targetBytes);
 
     qint64 byteBudget() const { return budget; }
     int priority() const { return jobPriority; }

@@ -76,6 +76,7 @@ void ThumbnailPanel::populate()
 {
     cache->clear();
     clear();
+    pictured.clear();
     rows = controller ? controller->pageCount() : 0;
     for (int i = 0; i < rows; ++i) {
         auto* item = new QListWidgetItem(QString::number(i + 1));
@@ -132,8 +133,36 @@ void ThumbnailPanel::loadVisible(bool all)
             continue;
         if (row->data(ThumbnailShownRole).toBool() && !all)
             continue;
-        cache->request(thumbnailKey(sizes, i), document);
+        const RenderCache::Key key = thumbnailKey(sizes, i);
+        const QImage cached = cache->cachedImage(key); // a picture let go earlier
+        if (!cached.isNull())
+            onThumbnailRendered(key, cached);
+        else
+            cache->request(key, document);
     }
+    for (auto it = pictured.begin(); it != pictured.end();) {
+        if (*it >= first - KeptPictureRows && *it <= last + KeptPictureRows) {
+            ++it;
+            continue;
+        }
+        if (QListWidgetItem* row = item(*it)) {
+            row->setIcon(QIcon());
+            row->setData(ThumbnailShownRole, false);
+        }
+        it = pictured.erase(it);
+    }
+}
+
+void ThumbnailPanel::releasePictures(qint64 keptCacheBytes)
+{
+    for (int page : std::as_const(pictured)) {
+        if (QListWidgetItem* row = item(page)) {
+            row->setIcon(QIcon());
+            row->setData(ThumbnailShownRole, false);
+        }
+    }
+    pictured.clear();
+    cache->trim(keptCacheBytes);
 }
 
 void ThumbnailPanel::setPageColours(PageColours colours)
@@ -170,6 +199,7 @@ void ThumbnailPanel::onThumbnailRendered(const RenderCache::Key& key, const QIma
     }
     row->setIcon(QIcon(QPixmap::fromImage(image)));
     row->setData(ThumbnailShownRole, true);
+    pictured.insert(key.page);
 }
 
 void ThumbnailPanel::onItemClicked(QListWidgetItem* clicked)

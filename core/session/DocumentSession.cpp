@@ -20,6 +20,9 @@
 #include <QWidget>
 
 #include <cmath>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace dovrix {
 
@@ -125,6 +128,17 @@ void DocumentSession::prepareClose()
 {
     readingProgress->flush();
     ocrController->reset();
+}
+
+void DocumentSession::trimCaches()
+{
+    cache->trim(HiddenRenderCacheBytes);
+    if (thumbnails)
+        thumbnails->releasePictures(HiddenThumbnailCacheBytes);
+#if defined(__GLIBC__)
+    // Freed images of many megabytes stay with the process unless the heap is given back.
+    malloc_trim(0);
+#endif
 }
 
 QString DocumentSession::displayName() const

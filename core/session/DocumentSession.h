@@ -54,6 +54,12 @@ public:
     // Writes pending reading progress now and stops background work of this document without any
     // signal. Called by the window before it deletes the session.
     void prepareClose();
+    // Keeps the memory of a document that is not shown small: the page images beyond
+    // HiddenRenderCacheBytes and the thumbnail pictures are let go. Called by the window when it
+    // leaves the tab; what is needed again is rendered when the tab is shown.
+    void trimCaches();
+    static constexpr qint64 HiddenRenderCacheBytes = 16777216;   // 16 MiB
+    static constexpr qint64 HiddenThumbnailCacheBytes = 4194304; // 4 MiB
     // The file name of the document, or "新文档" without a path.
     QString displayName() const;
 

@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>لا توجد تعليقات بعد. فعّل وضع التعليقات واسحب فوق النص لإنشاء تعليق.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>المجلد الحالي غير قابل للكتابة. ستبقى التعليقات في الذاكرة مؤقتًا، فصدّرها قبل الإغلاق.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>فشل حفظ التعليقات: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>ملاحظة: تُحفظ التعليقات في ملف مرافق (sidecar) محلي فقط، ولا تظهر عند فتح الملف المصدر في Adobe أو غيره من القارئات.
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>ملف التعليقات هو الملف المصدر نفسه ولن تتم الكتابة إليه. ستبقى التعليقات في الذاكرة مؤقتًا، فصدّرها قبل الإغلاق.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>يوجد مجلد في مكان ملف التعليقات. ستبقى التعليقات في الذاكرة مؤقتًا، فصدّرها قبل الإغلاق.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>تعذر نسخ ملف التعليقات غير المقروء احتياطيًا، لذا توقف الحفظ لتجنب الكتابة فوقه. ستبقى التعليقات في الذاكرة مؤقتًا، فصدّرها قبل الإغلاق.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>فشل حفظ التعليقات: %1. ستبقى التعليقات في الذاكرة مؤقتًا، فصدّرها قبل الإغلاق.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@
         <translation>ملفات نصية (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>جارٍ تصدير النص بترتيب القراءة…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>ملخص التعليقات</translation>
     </message>
@@ -298,6 +314,12 @@
     <message>
         <source>无法启动打印任务。</source>
         <translation>تعذّر بدء مهمة الطباعة.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>جارٍ تصدير النص بترتيب القراءة…
+الصفحة %1 من %2</translation>
     </message>
 </context>
 <context>

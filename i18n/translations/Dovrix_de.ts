@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Noch keine Anmerkungen. Aktivieren Sie den Anmerkungsmodus und ziehen Sie über Text, um eine zu erstellen.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>„%1“</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>Der Ordner ist nicht beschreibbar. Anmerkungen bleiben im Speicher; exportieren Sie sie vor dem Schließen.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Anmerkungen konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>Hinweis: Anmerkungen werden nur in einer lokalen Begleitdatei gespeichert; in anderen Readern wie Adobe sind sie in der Quelldatei nicht sichtbar.
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Die Anmerkungsdatei ist die Quelldatei selbst und wird nicht geschrieben. Anmerkungen bleiben im Speicher; exportieren Sie sie vor dem Schließen.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>An der Stelle der Anmerkungsdatei liegt ein Ordner. Anmerkungen bleiben im Speicher; exportieren Sie sie vor dem Schließen.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Die unlesbare Anmerkungsdatei kann nicht gesichert werden; das Speichern wurde angehalten, damit sie nicht überschrieben wird. Anmerkungen bleiben im Speicher; exportieren Sie sie vor dem Schließen.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Speichern der Anmerkungen fehlgeschlagen: %1. Anmerkungen bleiben im Speicher; exportieren Sie sie vor dem Schließen.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>„%1“</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@ Die Quelldatei wurde nicht verändert.</translation>
         <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Text wird in Lesereihenfolge exportiert…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Anmerkungsübersicht</translation>
     </message>
@@ -298,6 +314,12 @@ Die Quelldatei wurde nicht verändert. Die Anmerkungen sind in die Kopie eingebe
     <message>
         <source>无法启动打印任务。</source>
         <translation>Der Druckauftrag kann nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Text wird in Lesereihenfolge exportiert…
+Seite %1 von %2</translation>
     </message>
 </context>
 <context>

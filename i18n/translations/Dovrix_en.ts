@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>No annotations yet. Turn on annotation mode and drag over text to create one.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>The folder is not writable. Annotations are kept in memory; export them before closing.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Saving annotations failed: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>Note: annotations are stored only in a local sidecar file; they are not visible when the source file is opened in other readers such as Adobe.
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>The annotation file is the source file itself and is not written. Annotations are kept in memory; export them before closing.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>A folder is in the place of the annotation file. Annotations are kept in memory; export them before closing.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>The unreadable annotation file cannot be backed up, so saving stopped to avoid overwriting it. Annotations are kept in memory; export them before closing.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Saving annotations failed: %1. Annotations are kept in memory; export them before closing.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@ The source file was not modified.</translation>
         <translation>Text files (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Exporting text in reading order…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Annotation summary</translation>
     </message>
@@ -298,6 +314,12 @@ The source file was not modified. The annotations are embedded in the copy and s
     <message>
         <source>无法启动打印任务。</source>
         <translation>Cannot start the print job.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Exporting text in reading order…
+Page %1 of %2</translation>
     </message>
 </context>
 <context>

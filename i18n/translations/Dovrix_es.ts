@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Aún no hay anotaciones. Active el modo de anotación y arrastre sobre el texto para crear una.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>No se puede escribir en la carpeta. Las anotaciones se guardan en memoria; expórtelas antes de cerrar.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>No se pudieron guardar las anotaciones: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>Nota: las anotaciones se guardan solo en un archivo auxiliar local; no se ven al abrir el archivo original en otros lectores como Adobe.
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>El archivo de anotaciones es el propio archivo de origen y no se escribe. Las anotaciones se guardan en memoria; expórtelas antes de cerrar.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>Hay una carpeta en el lugar del archivo de anotaciones. Las anotaciones se guardan en memoria; expórtelas antes de cerrar.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>No se puede hacer copia de seguridad del archivo de anotaciones ilegible; se detuvo el guardado para no sobrescribirlo. Las anotaciones se guardan en memoria; expórtelas antes de cerrar.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Error al guardar las anotaciones: %1. Las anotaciones se guardan en memoria; expórtelas antes de cerrar.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@ El archivo original no se ha modificado.</translation>
         <translation>Archivos de texto (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Exportando el texto en orden de lectura…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Resumen de anotaciones</translation>
     </message>
@@ -298,6 +314,12 @@ El archivo original no se ha modificado. Las anotaciones están incrustadas en l
     <message>
         <source>无法启动打印任务。</source>
         <translation>No se puede iniciar el trabajo de impresión.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Exportando texto en orden de lectura…
+Página %1 de %2</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Aucune annotation. Activez le mode annotation et faites glisser sur le texte pour en créer une.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>« %1 »</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>Le dossier n&apos;est pas accessible en écriture. Les annotations restent en mémoire ; exportez-les avant de fermer.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Échec de l&apos;enregistrement des annotations : %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>Remarque : les annotations sont enregistrées uniquement dans un fichier annexe local ; elles ne sont pas visibles si le fichier source est ouvert dans d&apos;autres lecteurs comme Adobe.
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Le fichier d&apos;annotations est le fichier source lui-même et n&apos;est pas écrit. Les annotations restent en mémoire ; exportez-les avant de fermer.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>Un dossier occupe l&apos;emplacement du fichier d&apos;annotations. Les annotations restent en mémoire ; exportez-les avant de fermer.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Le fichier d&apos;annotations illisible ne peut pas être sauvegardé ; l&apos;enregistrement est arrêté pour ne pas l&apos;écraser. Les annotations restent en mémoire ; exportez-les avant de fermer.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Échec de l&apos;enregistrement des annotations : %1. Les annotations restent en mémoire ; exportez-les avant de fermer.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>« %1 »</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@ Le fichier source n&apos;a pas été modifié.</translation>
         <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Exportation du texte dans l&apos;ordre de lecture…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Résumé des annotations</translation>
     </message>
@@ -298,6 +314,12 @@ Le fichier source n&apos;a pas été modifié. Les annotations sont intégrées 
     <message>
         <source>无法启动打印任务。</source>
         <translation>Impossible de lancer l&apos;impression.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Export du texte dans l&apos;ordre de lecture…
+Page %1 sur %2</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>अभी कोई एनोटेशन नहीं है। एनोटेशन मोड चालू करें और बनाने के लिए पाठ पर खींचें।</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>वर्तमान फ़ोल्डर में लिखा नहीं जा सकता। एनोटेशन अस्थायी रूप से मेमोरी में रहेंगे; बंद करने से पहले निर्यात करें।</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>एनोटेशन सहेजे नहीं जा सके: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>नोट: एनोटेशन केवल स्थानीय sidecar फ़ाइल में सहेजे जाते हैं; Adobe या अन्य रीडर में स्रोत फ़ाइल खोलने पर ये नहीं दिखते।
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>एनोटेशन फ़ाइल स्वयं स्रोत फ़ाइल है, इसलिए उसमें लिखा नहीं जाएगा। एनोटेशन अस्थायी रूप से मेमोरी में रहेंगे; बंद करने से पहले निर्यात करें।</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>एनोटेशन फ़ाइल की जगह पर एक फ़ोल्डर है। एनोटेशन अस्थायी रूप से मेमोरी में रहेंगे; बंद करने से पहले निर्यात करें।</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>न पढ़ी जा सकने वाली एनोटेशन फ़ाइल का बैकअप नहीं बन सका, इसलिए उसे अधिलेखित होने से बचाने के लिए सहेजना रोका गया। एनोटेशन अस्थायी रूप से मेमोरी में रहेंगे; बंद करने से पहले निर्यात करें।</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>एनोटेशन सहेजना विफल: %1। एनोटेशन अस्थायी रूप से मेमोरी में रहेंगे; बंद करने से पहले निर्यात करें।</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@
         <translation>टेक्स्ट फ़ाइलें (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>पाठ पढ़ने के क्रम में निर्यात हो रहा है…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>एनोटेशन सारांश</translation>
     </message>
@@ -298,6 +314,12 @@
     <message>
         <source>无法启动打印任务。</source>
         <translation>प्रिंट कार्य शुरू नहीं हो सका।</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>पाठ पढ़ने के क्रम में निर्यात हो रहा है…
+पृष्ठ %1 / %2</translation>
     </message>
 </context>
 <context>

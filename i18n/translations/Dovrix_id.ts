@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Belum ada anotasi. Aktifkan mode anotasi lalu seret untuk memilih teks.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>Folder saat ini tidak dapat ditulisi. Anotasi disimpan sementara di memori; ekspor sebelum menutup.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Gagal menyimpan anotasi: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>Catatan: anotasi hanya disimpan di berkas sidecar lokal, tidak terlihat bila berkas sumber dibuka di pembaca lain seperti Adobe.
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Berkas anotasi adalah berkas sumber itu sendiri dan tidak ditulis. Anotasi disimpan sementara di memori; ekspor sebelum menutup.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>Ada folder di tempat berkas anotasi. Anotasi disimpan sementara di memori; ekspor sebelum menutup.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Berkas anotasi yang tidak terbaca tidak dapat dicadangkan, jadi penyimpanan dihentikan agar tidak menimpanya. Anotasi disimpan sementara di memori; ekspor sebelum menutup.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Gagal menyimpan anotasi: %1. Anotasi disimpan sementara di memori; ekspor sebelum menutup.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@ Berkas sumber tidak diubah.</translation>
         <translation>Berkas teks (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Mengekspor teks sesuai urutan baca…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Ringkasan anotasi</translation>
     </message>
@@ -298,6 +314,12 @@ Berkas sumber tidak diubah. Anotasi telah disematkan ke salinan dan terlihat di 
     <message>
         <source>无法启动打印任务。</source>
         <translation>Tidak dapat memulai tugas cetak.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Mengekspor teks sesuai urutan baca…
+Halaman %1 dari %2</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Nessuna annotazione. Attiva la modalità annotazione e trascina sul testo per crearne una.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>La cartella non è scrivibile. Le annotazioni restano solo in memoria: esportale prima di chiudere.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Salvataggio delle annotazioni non riuscito: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>Nota: le annotazioni sono salvate solo in un file sidecar locale e non sono visibili aprendo il file di origine con Adobe o altri lettori.
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Il file delle annotazioni è il file sorgente stesso e non viene scritto. Le annotazioni restano solo in memoria: esportale prima di chiudere.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>Al posto del file delle annotazioni c&apos;è una cartella. Le annotazioni restano solo in memoria: esportale prima di chiudere.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Impossibile fare una copia del file delle annotazioni illeggibile: il salvataggio è stato fermato per non sovrascriverlo. Le annotazioni restano solo in memoria: esportale prima di chiudere.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Salvataggio delle annotazioni non riuscito: %1. Le annotazioni restano solo in memoria: esportale prima di chiudere.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@ Il file di origine non è stato modificato.</translation>
         <translation>File di testo (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Esportazione del testo in ordine di lettura…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Riepilogo annotazioni</translation>
     </message>
@@ -298,6 +314,12 @@ Il file di origine non è stato modificato. Le annotazioni sono incorporate nell
     <message>
         <source>无法启动打印任务。</source>
         <translation>Impossibile avviare il lavoro di stampa.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Esportazione del testo in ordine di lettura…
+Pagina %1 di %2</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>注釈はまだありません。注釈モードをオンにしてテキストをドラッグすると作成できます。</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>「%1」</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>このフォルダーには書き込めません。注釈は一時的にメモリに保持されます。閉じる前にエクスポートしてください。</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>注釈を保存できませんでした：%1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>注：注釈はローカルの補助ファイルにのみ保存されます。Adobe など他のリーダーで元のファイルを開いても表示されません。
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>注釈ファイルがソースファイルそのものなので、書き込みません。注釈は一時的にメモリに保持されます。閉じる前にエクスポートしてください。</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>注釈ファイルの場所にフォルダーがあります。注釈は一時的にメモリに保持されます。閉じる前にエクスポートしてください。</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>読み取れない注釈ファイルをバックアップできないため、上書きを避けて保存を停止しました。注釈は一時的にメモリに保持されます。閉じる前にエクスポートしてください。</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>注釈の保存に失敗しました：%1。注釈は一時的にメモリに保持されます。閉じる前にエクスポートしてください。</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>「%1」</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@
         <translation>テキストファイル (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>読み順でテキストをエクスポートしています…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>注釈一覧</translation>
     </message>
@@ -298,6 +314,12 @@
     <message>
         <source>无法启动打印任务。</source>
         <translation>印刷ジョブを開始できません。</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>読み順でテキストをエクスポートしています…
+%1 / %2 ページ</translation>
     </message>
 </context>
 <context>

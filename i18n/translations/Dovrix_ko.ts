@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>주석이 없습니다. 주석 모드를 켜고 텍스트를 드래그하면 만들 수 있습니다.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>폴더에 쓸 수 없습니다. 주석은 메모리에 임시로 보관되니 닫기 전에 내보내세요.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>주석을 저장하지 못했습니다: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>참고: 주석은 로컬 보조 파일에만 저장되며, Adobe 등 다른 뷰어에서 원본 파일을 열면 보이지 않습니다.
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>주석 파일이 원본 파일 자체이므로 쓰지 않습니다. 주석은 메모리에 임시로 보관되니 닫기 전에 내보내세요.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>주석 파일 자리에 폴더가 있습니다. 주석은 메모리에 임시로 보관되니 닫기 전에 내보내세요.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>읽을 수 없는 주석 파일을 백업할 수 없어 덮어쓰지 않도록 저장을 중단했습니다. 주석은 메모리에 임시로 보관되니 닫기 전에 내보내세요.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>주석 저장 실패: %1. 주석은 메모리에 임시로 보관되니 닫기 전에 내보내세요.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@
         <translation>텍스트 파일 (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>읽기 순서대로 텍스트를 내보내는 중…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>주석 요약</translation>
     </message>
@@ -298,6 +314,12 @@
     <message>
         <source>无法启动打印任务。</source>
         <translation>인쇄 작업을 시작할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>읽기 순서대로 텍스트를 내보내는 중…
+%1 / %2페이지</translation>
     </message>
 </context>
 <context>

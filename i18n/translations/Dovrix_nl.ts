@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Nog geen annotaties. Zet de annotatiemodus aan en sleep over tekst om er een te maken.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>‘%1’</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>De huidige map is niet beschrijfbaar. Annotaties blijven alleen in het geheugen; exporteer ze voordat u sluit.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Annotaties opslaan mislukt: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>Let op: annotaties worden alleen in een lokaal sidecar-bestand bewaard en zijn niet zichtbaar als u het bronbestand in Adobe of een andere lezer opent.
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Het annotatiebestand is het bronbestand zelf en wordt niet geschreven. Annotaties blijven alleen in het geheugen; exporteer ze voordat u sluit.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>Op de plek van het annotatiebestand staat een map. Annotaties blijven alleen in het geheugen; exporteer ze voordat u sluit.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Het onleesbare annotatiebestand kan niet worden geback-upt; opslaan is gestopt om het niet te overschrijven. Annotaties blijven alleen in het geheugen; exporteer ze voordat u sluit.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Annotaties opslaan mislukt: %1. Annotaties blijven alleen in het geheugen; exporteer ze voordat u sluit.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>‘%1’</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@ Het bronbestand is niet gewijzigd.</translation>
         <translation>Tekstbestanden (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Tekst wordt in leesvolgorde geëxporteerd…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Annotatieoverzicht</translation>
     </message>
@@ -298,6 +314,12 @@ Het bronbestand is niet gewijzigd. De annotaties zijn in de kopie opgenomen en z
     <message>
         <source>无法启动打印任务。</source>
         <translation>Kan de afdruktaak niet starten.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Tekst wordt in leesvolgorde geëxporteerd…
+Pagina %1 van %2</translation>
     </message>
 </context>
 <context>

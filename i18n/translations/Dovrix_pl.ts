@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Brak adnotacji. Włącz tryb adnotacji i zaznacz tekst, aby ją utworzyć.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>„%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>Bieżący katalog nie jest zapisywalny. Adnotacje są przechowywane w pamięci; wyeksportuj je przed zamknięciem.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Nie udało się zapisać adnotacji: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>Uwaga: adnotacje są zapisywane tylko w lokalnym pliku sidecar; nie są widoczne po otwarciu pliku źródłowego w innych czytnikach, np. Adobe.
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Plik adnotacji jest samym plikiem źródłowym i nie jest zapisywany. Adnotacje są przechowywane w pamięci; wyeksportuj je przed zamknięciem.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>W miejscu pliku adnotacji znajduje się katalog. Adnotacje są przechowywane w pamięci; wyeksportuj je przed zamknięciem.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Nie można zrobić kopii nieczytelnego pliku adnotacji, więc zapis wstrzymano, aby go nie nadpisać. Adnotacje są przechowywane w pamięci; wyeksportuj je przed zamknięciem.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Zapis adnotacji nie powiódł się: %1. Adnotacje są przechowywane w pamięci; wyeksportuj je przed zamknięciem.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>„%1”</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@ Plik źródłowy nie został zmieniony.</translation>
         <translation>Pliki tekstowe (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Eksportowanie tekstu w kolejności czytania…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Zestawienie adnotacji</translation>
     </message>
@@ -298,6 +314,12 @@ Plik źródłowy nie został zmieniony. Adnotacje osadzono w kopii; są widoczne
     <message>
         <source>无法启动打印任务。</source>
         <translation>Nie można rozpocząć zadania drukowania.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Eksportowanie tekstu w kolejności czytania…
+Strona %1 z %2</translation>
     </message>
 </context>
 <context>

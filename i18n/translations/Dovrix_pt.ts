@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Nenhuma anotação ainda. Ative o modo de anotação e arraste sobre o texto para criar uma.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>A pasta atual não permite gravação. As anotações ficarão só na memória; exporte-as antes de fechar.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Falha ao salvar as anotações: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>Nota: as anotações ficam apenas em um arquivo sidecar local e não aparecem ao abrir o arquivo de origem no Adobe ou em outros leitores.
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>O arquivo de anotações é o próprio arquivo de origem e não é gravado. As anotações ficarão só na memória; exporte-as antes de fechar.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>Há uma pasta no lugar do arquivo de anotações. As anotações ficarão só na memória; exporte-as antes de fechar.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Não é possível fazer backup do arquivo de anotações ilegível; a gravação foi interrompida para não sobrescrevê-lo. As anotações ficarão só na memória; exporte-as antes de fechar.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Falha ao gravar as anotações: %1. As anotações ficarão só na memória; exporte-as antes de fechar.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@ O arquivo de origem não foi modificado.</translation>
         <translation>Arquivos de texto (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Exportando o texto na ordem de leitura…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Resumo de anotações</translation>
     </message>
@@ -298,6 +314,12 @@ O arquivo de origem não foi modificado. As anotações foram incorporadas à c�
     <message>
         <source>无法启动打印任务。</source>
         <translation>Não foi possível iniciar o trabalho de impressão.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Exportando o texto na ordem de leitura…
+Página %1 de %2</translation>
     </message>
 </context>
 <context>

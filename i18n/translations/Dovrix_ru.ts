@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Аннотаций пока нет. Включите режим аннотаций и выделите текст, чтобы создать аннотацию.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>Папка недоступна для записи. Аннотации хранятся только в памяти — экспортируйте их перед закрытием.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Не удалось сохранить аннотации: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>Примечание: аннотации хранятся только в локальном файле-спутнике (sidecar) и не видны при открытии исходного файла в Adobe и других программах.
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Файл аннотаций — это сам исходный файл, запись в него не выполняется. Аннотации хранятся только в памяти — экспортируйте их перед закрытием.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>На месте файла аннотаций находится папка. Аннотации хранятся только в памяти — экспортируйте их перед закрытием.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Не удаётся сохранить копию нечитаемого файла аннотаций, поэтому сохранение остановлено, чтобы не перезаписать его. Аннотации хранятся только в памяти — экспортируйте их перед закрытием.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Не удалось сохранить аннотации: %1. Аннотации хранятся только в памяти — экспортируйте их перед закрытием.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@
         <translation>Текстовые файлы (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Экспорт текста в порядке чтения…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Сводка аннотаций</translation>
     </message>
@@ -298,6 +314,12 @@
     <message>
         <source>无法启动打印任务。</source>
         <translation>Не удалось запустить задание печати.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Экспорт текста в порядке чтения…
+Страница %1 из %2</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>ยังไม่มีคำอธิบายประกอบ เปิดโหมดคำอธิบายประกอบแล้วลากเลือกข้อความเพื่อสร้าง</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>โฟลเดอร์ปัจจุบันเขียนไม่ได้ คำอธิบายประกอบจะเก็บไว้ในหน่วยความจำชั่วคราว โปรดส่งออกก่อนปิด</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>บันทึกคำอธิบายประกอบไม่สำเร็จ: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>หมายเหตุ: คำอธิบายประกอบบันทึกไว้เฉพาะในไฟล์ sidecar ในเครื่อง จะมองไม่เห็นเมื่อเปิดไฟล์ต้นฉบับด้วยโปรแกรมอ่านอื่น เช่น Adobe
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>ไฟล์คำอธิบายประกอบคือไฟล์ต้นฉบับเอง จึงจะไม่เขียนลงไป คำอธิบายประกอบจะเก็บไว้ในหน่วยความจำชั่วคราว โปรดส่งออกก่อนปิด</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>มีโฟลเดอร์อยู่ในตำแหน่งของไฟล์คำอธิบายประกอบ คำอธิบายประกอบจะเก็บไว้ในหน่วยความจำชั่วคราว โปรดส่งออกก่อนปิด</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>สำรองไฟล์คำอธิบายประกอบที่อ่านไม่ได้ไม่ได้ จึงหยุดบันทึกเพื่อไม่ให้เขียนทับ คำอธิบายประกอบจะเก็บไว้ในหน่วยความจำชั่วคราว โปรดส่งออกก่อนปิด</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>บันทึกคำอธิบายประกอบไม่สำเร็จ: %1 คำอธิบายประกอบจะเก็บไว้ในหน่วยความจำชั่วคราว โปรดส่งออกก่อนปิด</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@
         <translation>ไฟล์ข้อความ (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>กำลังส่งออกข้อความตามลำดับการอ่าน…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>สรุปคำอธิบายประกอบ</translation>
     </message>
@@ -298,6 +314,12 @@
     <message>
         <source>无法启动打印任务。</source>
         <translation>ไม่สามารถเริ่มงานพิมพ์ได้</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>กำลังส่งออกข้อความตามลำดับการอ่าน…
+หน้า %1 จาก %2</translation>
     </message>
 </context>
 <context>

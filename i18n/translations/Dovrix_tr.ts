@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Henüz açıklama yok. Oluşturmak için açıklama modunu açıp metni sürükleyerek seçin.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>Geçerli klasöre yazılamıyor. Açıklamalar geçici olarak bellekte tutulacak; kapatmadan önce dışa aktarın.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Açıklamalar kaydedilemedi: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>Not: Açıklamalar yalnızca yerel sidecar dosyasında saklanır; kaynak dosya Adobe gibi başka okuyucularla açıldığında görünmez.
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Açıklama dosyası kaynak dosyanın kendisi; ona yazılmaz. Açıklamalar geçici olarak bellekte tutulacak; kapatmadan önce dışa aktarın.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>Açıklama dosyasının yerinde bir klasör var. Açıklamalar geçici olarak bellekte tutulacak; kapatmadan önce dışa aktarın.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Okunamayan açıklama dosyasının yedeği alınamadı; üzerine yazmamak için kaydetme durduruldu. Açıklamalar geçici olarak bellekte tutulacak; kapatmadan önce dışa aktarın.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Açıklamalar kaydedilemedi: %1. Açıklamalar geçici olarak bellekte tutulacak; kapatmadan önce dışa aktarın.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@ Kaynak dosya değiştirilmedi.</translation>
         <translation>Metin dosyaları (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Metin okuma sırasıyla dışa aktarılıyor…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Açıklama özeti</translation>
     </message>
@@ -298,6 +314,12 @@ Kaynak dosya değiştirilmedi. Açıklamalar kopyaya gömüldü; Adobe/WPS/taray
     <message>
         <source>无法启动打印任务。</source>
         <translation>Yazdırma işi başlatılamadı.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Metin okuma sırasıyla dışa aktarılıyor…
+Sayfa %1 / %2</translation>
     </message>
 </context>
 <context>

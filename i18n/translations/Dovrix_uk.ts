@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Анотацій немає. Увімкніть режим анотацій і виділіть текст, щоб створити анотацію.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>Поточна тека недоступна для запису. Анотації тимчасово зберігаються в пам’яті; експортуйте їх перед закриттям.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Не вдалося зберегти анотації: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>Примітка: анотації зберігаються лише в локальному файлі sidecar; їх не видно, якщо відкрити оригінальний файл в інших програмах, як-от Adobe.
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Файл анотацій — це сам вихідний файл, тому запис у нього не виконується. Анотації тимчасово зберігаються в пам’яті; експортуйте їх перед закриттям.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>На місці файла анотацій знаходиться тека. Анотації тимчасово зберігаються в пам’яті; експортуйте їх перед закриттям.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Не вдається зробити копію нечитабельного файла анотацій, тому збереження зупинено, щоб не перезаписати його. Анотації тимчасово зберігаються в пам’яті; експортуйте їх перед закриттям.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Не вдалося зберегти анотації: %1. Анотації тимчасово зберігаються в пам’яті; експортуйте їх перед закриттям.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@
         <translation>Текстові файли (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Експорт тексту в порядку читання…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Зведення анотацій</translation>
     </message>
@@ -298,6 +314,12 @@
     <message>
         <source>无法启动打印任务。</source>
         <translation>Не вдалося запустити завдання друку.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Експорт тексту в порядку читання…
+Сторінка %1 з %2</translation>
     </message>
 </context>
 <context>

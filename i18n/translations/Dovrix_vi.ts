@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Chưa có chú thích. Bật chế độ chú thích rồi kéo chọn văn bản để tạo.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>Thư mục hiện tại không ghi được. Chú thích sẽ tạm lưu trong bộ nhớ, hãy xuất trước khi đóng.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Lưu chú thích thất bại: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>Lưu ý: chú thích chỉ được lưu trong tệp sidecar cục bộ, không hiển thị khi mở tệp gốc bằng trình đọc khác như Adobe.
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Tệp chú thích chính là tệp nguồn nên sẽ không được ghi. Chú thích sẽ tạm lưu trong bộ nhớ, hãy xuất trước khi đóng.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>Có một thư mục ở vị trí của tệp chú thích. Chú thích sẽ tạm lưu trong bộ nhớ, hãy xuất trước khi đóng.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Không thể sao lưu tệp chú thích không đọc được, nên đã dừng lưu để tránh ghi đè. Chú thích sẽ tạm lưu trong bộ nhớ, hãy xuất trước khi đóng.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Lưu chú thích thất bại: %1. Chú thích sẽ tạm lưu trong bộ nhớ, hãy xuất trước khi đóng.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@ Tệp gốc không bị thay đổi.</translation>
         <translation>Tệp văn bản (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Đang xuất văn bản theo thứ tự đọc…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Tổng hợp chú thích</translation>
     </message>
@@ -298,6 +314,12 @@ Tệp gốc không bị thay đổi. Chú thích đã được nhúng vào bản
     <message>
         <source>无法启动打印任务。</source>
         <translation>Không thể bắt đầu lệnh in.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Đang xuất văn bản theo thứ tự đọc…
+Trang %1 / %2</translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>尚無註解。開啟註解模式後拖曳選取文字即可建立。</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>「%1」</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>目前資料夾無法寫入。註解將暫存於記憶體，關閉前請匯出。</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>註解儲存失敗：%1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -162,6 +162,26 @@
 </source>
         <translation>註：註解僅儲存在本機的 sidecar 檔案，以 Adobe 等其他閱讀器開啟原始檔案時看不到。
 </translation>
+    </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>註解檔就是來源檔本身，不會寫入。註解將暫存於記憶體，關閉前請匯出。</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>註解檔的位置被一個資料夾佔用。註解將暫存於記憶體，關閉前請匯出。</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>無法備份讀不懂的註解檔，為免覆寫已停止儲存。註解將暫存於記憶體，關閉前請匯出。</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>註解儲存失敗：%1。註解將暫存於記憶體，關閉前請匯出。</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>「%1」</translation>
     </message>
 </context>
 <context>
@@ -244,10 +264,6 @@
         <translation>文字檔 (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>正在依閱讀順序匯出文字…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>註解彙整</translation>
     </message>
@@ -298,6 +314,12 @@
     <message>
         <source>无法启动打印任务。</source>
         <translation>無法啟動列印工作。</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>正在依閱讀順序匯出文字…
+第 %1 / %2 頁</translation>
     </message>
 </context>
 <context>

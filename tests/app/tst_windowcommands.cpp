@@ -73,6 +73,7 @@ private Q_SLOTS:
     void escapeClosesAComboPopupFirst();
     void pageFieldJumpsAndRefuses();
     void everyAnnotationToolDrawsItsType();
+    void escapeLeavesAnnotationModeAfterAnAnnotation();
     void hashIndicatorAndLastTab();
     void sourceChangeShowsTheBanner();
     void titleNamesTheFirstDocument();
@@ -628,6 +629,31 @@ void TestWindowCommands::everyAnnotationToolDrawsItsType()
     QTest::keyClick(view, Qt::Key_Escape);
     QVERIFY(!view->annotationMode());
     QTRY_VERIFY(!tools->isVisible());
+}
+
+// Escape after drawing an annotation leaves annotation mode; it once forwarded itself to the
+// page view through the shortcut map without end, and the program died of the recursion.
+void TestWindowCommands::escapeLeavesAnnotationModeAfterAnAnnotation()
+{
+    auto window = openWindow({makePdf("escape.pdf", {"alpha beta gamma", "second"})});
+    QVERIFY(window);
+    DocumentSession* session = window->current();
+    PdfViewport* view = session->viewport();
+    test::ModalDriver<QMessageBox> explain([](QMessageBox* box) { box->accept(); });
+    QTest::keyClick(view, Qt::Key_A);
+    QVERIFY(view->annotationMode());
+    const QPoint from = view->pageToView(0, QPointF(100, 300)).toPoint();
+    const QPoint to = view->pageToView(0, QPointF(300, 400)).toPoint();
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(view->viewport(), (from + to) / 2);
+    QTest::mouseMove(view->viewport(), to);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, to);
+    QTRY_COMPARE(session->annotations()->count(), 1);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    for (int i = 0; i < 3 && view->annotationMode(); ++i)
+        QTest::keyClick(window->current()->annotationPanel(), Qt::Key_Escape);
+    QVERIFY(!view->annotationMode());
 }
 
 void TestWindowCommands::hashIndicatorAndLastTab()
