@@ -1,5 +1,6 @@
 #include "annotations/AnnotatedPdfExporter.h"
 
+#include "core/FileSafety.h"
 #include "core/PdfWorker.h"
 #include "core/RenderCache.h"
 
@@ -267,7 +268,7 @@ void AnnotatedPdfExporter::finish(bool ok, const QString& message)
     writer.reset(); // completes the PDF in the save file
     if (file) {
         if (written && file->isOpen())
-            written = file->commit();
+            written = commitSaveFile(*file); // a failed write (a full disk) cancels it
         else
             file->cancelWriting();
         file.reset();

@@ -138,14 +138,21 @@ void AnnotationCard::updateAnchorLabel()
                                     : tr("▦ 矩形兜底：重排后位置可能漂移"));
 }
 
-void AnnotationCard::retranslate()
+QString AnnotationCard::typeLabel(int type)
 {
     const char* const typeTexts[] = {QT_TR_NOOP("高亮"), QT_TR_NOOP("下划线"), QT_TR_NOOP("删除线"),
                                      QT_TR_NOOP("便签"), QT_TR_NOOP("矩形"),   QT_TR_NOOP("箭头")};
+    if (type < Highlight || type > Arrow)
+        type = Highlight;
+    return tr(typeTexts[type]);
+}
+
+void AnnotationCard::retranslate()
+{
     for (int type = Highlight; type <= Arrow; ++type) {
         const int index = typeCombo->findData(type);
         if (index >= 0)
-            typeCombo->setItemText(index, tr(typeTexts[type]));
+            typeCombo->setItemText(index, typeLabel(type));
     }
     doneButton->setText(tr("完成"));
     deleteButton->setText(tr("删除批注"));

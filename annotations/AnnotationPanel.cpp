@@ -1,23 +1,269 @@
 #include "annotations/AnnotationPanel.h"
 
+#include "annotations/AnnotationCard.h"
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
-#include "core/PdfWorker.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
 
+#include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QVBoxLayout>
 
 namespace dovrix {
 
 namespace {
 
-constexpr int ExcerptLength = 60;
+// Text of the page this many points above the other work: the rows on screen wait for it.
+constexpr int PageTextPriority = 10;
+// The note as shown in a row; the tooltip has all of it.
 constexpr int NoteShownLength = 160;
 
 } // namespace
+
+// --- rows -------------------------------------------------------------------------------------
+
+AnnotationListModel::AnnotationListModel(AnnotationStore* annotationStore,
+                                         TextLayoutStore* textLayoutStore, QObject* parent)
+    : QAbstractListModel(parent), store(annotationStore), textStore(textLayoutStore)
+{
+    rows.append(Row{}); // the placeholder
+    rowIdList.append(QString());
+    if (textStore) {
+        connect(textStore, &TextLayoutStore::pageTextReady, this, [this](int page) {
+            // The excerpts of anchored rows appear as soon as their page text is known.
+            if (requestedPages.remove(page))
+                textsChanged();
+        });
+    }
+}
+
+int AnnotationListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(rows.size());
+}
+
+const Annotation* AnnotationListModel::annotationAt(int row) const
+{
+    if (row < 0 || row >= rows.size() || rows.at(row).annotation < 0 || !store)
+        return nullptr;
+    const QList<Annotation>& all = store->annotations();
+    const int index = rows.at(row).annotation;
+    if (index >= all.size() || all.at(index).id != rowIdList.at(row))
+        return nullptr;
+    return &all.at(index);
+}
+
+void AnnotationListModel::added(const QString& id)
+{
+    if (!store || store->revision() != syncedRevision + 1 || store->count() != annotationRows + 1
+        || store->annotations().constLast().id != id || rows.isEmpty()) {
+        sync();
+        return;
+    }
+    const QList<Annotation>& all = store->annotations();
+    const int page = all.constLast().page;
+    const int index = int(all.size() - 1);
+    const bool placeholder = annotationRows == 0;
+    if (placeholder) {
+        beginRemoveRows(QModelIndex(), 0, 0);
+        rows.clear();
+        rowIdList.clear();
+        endRemoveRows();
+    }
+    const bool header = placeholder || rows.constLast().page != page;
+    const int first = int(rows.size());
+    beginInsertRows(QModelIndex(), first, first + (header ? 1 : 0));
+    if (header) {
+        rows.append(Row{-1, page});
+        rowIdList.append(QString());
+    }
+    rows.append(Row{index, page});
+    rowIdList.append(id);
+    endInsertRows();
+    annotationRows = all.size();
+    syncedRevision = store->revision();
+}
+
+void AnnotationListModel::updated(const QString& id)
+{
+    if (!store || store->revision() != syncedRevision + 1) {
+        sync();
+        return;
+    }
+    const QList<Annotation>& all = store->annotations();
+    const qsizetype row = rowIdList.lastIndexOf(id);
+    const int index = row >= 0 ? rows.at(row).annotation : -1;
+    // A change of page moves the entry under another header: that is a move of rows.
+    if (index < 0 || index >= all.size() || all.at(index).id != id
+        || all.at(index).page != rows.at(row).page) {
+        sync();
+        return;
+    }
+    syncedRevision = store->revision();
+    Q_EMIT dataChanged(this->index(int(row)), this->index(int(row)));
+}
+
+void AnnotationListModel::sync()
+{
+    if (store && store->revision() == syncedRevision && annotationRows == store->count()) {
+        textsChanged();
+        return;
+    }
+    // The store's list is read in place: a copy kept here would make every later change of the
+    // store copy 100,000 annotations.
+    static const QList<Annotation> none;
+    const QList<Annotation>& next = store ? store->annotations() : none;
+    QList<Row> nextRows;
+    QStringList nextIds;
+    nextRows.reserve(next.size() * 2 + 1);
+    nextIds.reserve(next.size() * 2 + 1);
+    for (qsizetype i = 0; i < next.size(); ++i) {
+        const int page = next.at(i).page;
+        if (i == 0 || page != next.at(i - 1).page) {
+            nextRows.append(Row{-1, page});
+            nextIds.append(QString());
+        }
+        nextRows.append(Row{int(i), page});
+        nextIds.append(next.at(i).id);
+    }
+    if (next.isEmpty()) {
+        nextRows.append(Row{});
+        nextIds.append(QString());
+    }
+
+    // Only the rows between the common beginning and the common end change. Rows are the same
+    // when they show the same annotation, or a header of the same page (or both the placeholder).
+    const auto same = [&](qsizetype oldRow, qsizetype newRow) {
+        const QString& id = rowIdList.at(oldRow);
+        if (id.isEmpty() || nextIds.at(newRow).isEmpty())
+            return id.isEmpty() && nextIds.at(newRow).isEmpty()
+                   && rows.at(oldRow).page == nextRows.at(newRow).page;
+        return id == nextIds.at(newRow);
+    };
+    qsizetype prefix = 0;
+    while (prefix < rows.size() && prefix < nextRows.size() && same(prefix, prefix))
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < rows.size() - prefix && suffix < nextRows.size() - prefix
+           && same(rows.size() - 1 - suffix, nextRows.size() - 1 - suffix))
+        ++suffix;
+    const qsizetype removed = rows.size() - prefix - suffix;
+    const qsizetype inserted = nextRows.size() - prefix - suffix;
+
+    if (removed > 0) {
+        beginRemoveRows(QModelIndex(), int(prefix), int(prefix + removed - 1));
+        rows.remove(prefix, removed);
+        rowIdList.remove(prefix, removed);
+        endRemoveRows();
+    }
+    if (inserted > 0)
+        beginInsertRows(QModelIndex(), int(prefix), int(prefix + inserted - 1));
+    rows = std::move(nextRows);
+    rowIdList = std::move(nextIds);
+    annotationRows = next.size();
+    syncedRevision = store ? store->revision() : 0;
+    requestedPages.clear(); // a reload forgets page texts; they are asked for again when shown
+    if (inserted > 0)
+        endInsertRows();
+    textsChanged(); // an update changes the texts of rows that stay
+}
+
+void AnnotationListModel::textsChanged()
+{
+    if (!rows.isEmpty())
+        Q_EMIT dataChanged(index(0), index(int(rows.size()) - 1));
+}
+
+void AnnotationListModel::setRowHeight(int pixels)
+{
+    if (pixels == rowHeight)
+        return;
+    rowHeight = pixels;
+    if (!rows.isEmpty())
+        Q_EMIT dataChanged(index(0), index(int(rows.size()) - 1), {Qt::SizeHintRole});
+}
+
+QString AnnotationListModel::rowText(const Annotation& a) const
+{
+    QString excerpt = AnnotationPanel::anchoredText(textStore, a, ExcerptLength);
+    if (excerpt.isEmpty() && a.isTextAnchored() && textStore && !textStore->hasPageText(a.page)
+        && !requestedPages.contains(a.page)) {
+        requestedPages.insert(a.page);
+        textStore->requestPageText(a.page, PageTextPriority);
+    }
+    QStringList parts;
+    if (!excerpt.isEmpty())
+        parts.append(AnnotationPanel::tr("「%1」").arg(excerpt));
+    if (!a.text.isEmpty()) {
+        const QString note = a.text.simplified();
+        parts.append(note.size() > NoteShownLength
+                         ? note.left(NoteShownLength) + QStringLiteral("\u2026")
+                         : note);
+    }
+    return AnnotationCard::typeLabel(a.type) + QLatin1Char('\n') + parts.join(QLatin1Char(' '));
+}
+
+QString AnnotationListModel::toolTip(const Annotation& a) const
+{
+    const QString noteSuffix = a.text.isEmpty() ? QString() : QLatin1Char('\n') + a.text;
+    return AnnotationPanel::tr("%1 · 第 %2 页 · 颜色 %3%4")
+        .arg(AnnotationCard::typeLabel(a.type), QString::number(qint64(a.page) + 1),
+             a.color.name(QColor::HexRgb), noteSuffix);
+}
+
+QVariant AnnotationListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rows.size())
+        return {};
+    const Row& row = rows.at(index.row());
+    const bool header = row.annotation < 0 && row.page >= 0;
+    const bool placeholder = row.annotation < 0 && row.page < 0;
+    const Annotation* annotation = annotationAt(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        if (placeholder)
+            return AnnotationPanel::tr("暂无批注。开启批注模式后拖选文本即可创建。");
+        if (header)
+            return AnnotationPanel::tr("第 %1 页").arg(qint64(row.page) + 1);
+        return annotation ? rowText(*annotation) : QString();
+    case Qt::ToolTipRole:
+        return annotation ? QVariant(toolTip(*annotation)) : QVariant();
+    case IdRole:
+        return rowIdList.at(index.row());
+    case Qt::FontRole:
+        if (header) {
+            QFont bold;
+            bold.setWeight(QFont::Bold);
+            return bold;
+        }
+        return {};
+    // The header band is the theme's secondary surface (light: 238, 241, 245) with its text
+    // colour, so that headers stay readable in the dark themes.
+    case Qt::BackgroundRole:
+        return header ? QVariant(QColor(themePalette(currentTheme()).panel2)) : QVariant();
+    case Qt::ForegroundRole:
+        return header ? QVariant(QColor(themePalette(currentTheme()).textColor)) : QVariant();
+    case Qt::SizeHintRole:
+        return rowHeight > 0 ? QVariant(QSize(1, rowHeight)) : QVariant();
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags AnnotationListModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid() || index.row() >= rows.size())
+        return Qt::NoItemFlags;
+    const Row& row = rows.at(index.row());
+    if (row.annotation >= 0)
+        return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    return row.page >= 0 ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+}
+
+// --- panel ------------------------------------------------------------------------------------
 
 AnnotationPanel::AnnotationPanel(AnnotationStore* annotationStore,
                                  DocumentController* documentController,
@@ -31,47 +277,55 @@ AnnotationPanel::AnnotationPanel(AnnotationStore* annotationStore,
     label = new QLabel(this);
     label->setWordWrap(true);
     layout->addWidget(label, 0);
-    list = new QListWidget(this);
+
+    rowModel = new AnnotationListModel(store, textStore, this);
+    list = new QListView(this);
     list->setObjectName(QStringLiteral("annotList"));
     list->setFrameShape(QFrame::NoFrame);
-    // Notes of up to 160 characters wrap in the narrow side area instead of scrolling sideways.
-    list->setWordWrap(true);
-    list->setResizeMode(QListView::Adjust);
+    // Every row has the same height (two lines: the type, then the anchored text or the note,
+    // cut with an ellipsis), so that the view never measures 100,000 rows.
+    list->setUniformItemSizes(true);
+    list->setWordWrap(false);
+    list->setTextElideMode(Qt::ElideRight);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setModel(rowModel);
     layout->addWidget(list, 1);
+    updateRowHeight();
 
-    connect(list, &QListWidget::itemClicked, this, &AnnotationPanel::onItemClicked);
-    connect(list, &QListWidget::itemActivated, this, &AnnotationPanel::onItemClicked);
+    connect(list, &QListView::clicked, this, &AnnotationPanel::onRowClicked);
+    connect(list, &QListView::activated, this, &AnnotationPanel::onRowClicked);
     if (store) {
-        connect(store, &AnnotationStore::annotationAdded, this, &AnnotationPanel::refresh);
-        connect(store, &AnnotationStore::annotationUpdated, this, &AnnotationPanel::refresh);
+        connect(store, &AnnotationStore::annotationAdded, rowModel, &AnnotationListModel::added);
+        connect(store, &AnnotationStore::annotationUpdated, rowModel,
+                &AnnotationListModel::updated);
         connect(store, &AnnotationStore::annotationRemoved, this, &AnnotationPanel::refresh);
-    }
-    if (textStore) {
-        connect(textStore, &TextLayoutStore::pageTextReady, this,
-                &AnnotationPanel::onPageTextReady);
     }
     retranslate();
 }
 
-QString AnnotationPanel::typeGlyph(int type)
+QString AnnotationPanel::anchoredText(const TextLayoutStore* textStore, const Annotation& a,
+                                      int maxLength)
 {
-    switch (type) {
-    case Highlight:
-        return QStringLiteral("\u25AC");
-    case Underline:
-        return QStringLiteral("U");
-    case Strikethrough:
-        return QStringLiteral("S");
-    case Note:
-        return QStringLiteral("\u270E");
-    case Rectangle:
-        return QStringLiteral("\u25AD");
-    case Arrow:
-        return QStringLiteral("\u2192");
-    default:
-        return QStringLiteral("\u2022");
-    }
+    if (!a.isTextAnchored() || !textStore || !textStore->hasPageText(a.page))
+        return {};
+    const int length = maxLength < 0 ? a.length : qMin(a.length, maxLength);
+    return textStore->pageText(a.page).mid(a.start, length).simplified();
+}
+
+QStringList AnnotationPanel::rowIds() const
+{
+    QStringList ids;
+    for (int row = 0; row < rowModel->rowCount(); ++row)
+        ids.append(rowModel->index(row).data(AnnotationListModel::IdRole).toString());
+    return ids;
+}
+
+QStringList AnnotationPanel::rowTexts() const
+{
+    QStringList texts;
+    for (int row = 0; row < rowModel->rowCount(); ++row)
+        texts.append(rowModel->index(row).data().toString());
+    return texts;
 }
 
 void AnnotationPanel::retranslate()
@@ -83,84 +337,27 @@ void AnnotationPanel::retranslate()
 
 void AnnotationPanel::refresh()
 {
-    list->clear();
-    ids.clear();
-    pagesAwaitingText.clear();
-
-    const QList<Annotation> all = store ? store->allAnnotations() : QList<Annotation>();
-    QFont bold = list->font();
-    bold.setWeight(QFont::Bold);
-    // The header band is the theme's secondary surface (light: 238, 241, 245) with its text
-    // colour, so that headers stay readable in the dark themes.
-    const ThemePalette palette = themePalette(currentTheme());
-    const QColor headerBackground(palette.panel2);
-    const QColor headerText(palette.textColor);
-
-    for (qsizetype i = 0; i < all.size(); ++i) {
-        const Annotation& a = all.at(i);
-        if (i == 0 || a.page != all.at(i - 1).page) {
-            auto* header = new QListWidgetItem(tr("第 %1 页").arg(qint64(a.page) + 1), list);
-            header->setFont(bold);
-            header->setFlags(Qt::ItemIsEnabled);
-            header->setBackground(headerBackground);
-            header->setForeground(headerText);
-            ids.append(QString());
-        }
-
-        QString excerpt;
-        if (a.byText && a.start >= 0) {
-            if (textStore && textStore->hasPageText(a.page)) {
-                const int count = qBound(0, a.length, ExcerptLength);
-                excerpt = textStore->pageText(a.page).mid(qMax(a.start, 0), count).simplified();
-            } else {
-                pagesAwaitingText.insert(a.page);
-            }
-        }
-        if (excerpt.isEmpty() && !a.text.isEmpty())
-            excerpt = a.text.left(ExcerptLength).simplified();
-
-        const QString anchor =
-            a.byText && a.start >= 0 ? QStringLiteral("\u2693") : QStringLiteral("\u25A6");
-        QString rowText;
-        if (a.text.isEmpty()) {
-            rowText = QStringLiteral("%1 %2 %3").arg(typeGlyph(a.type), excerpt, anchor);
-        } else {
-            const QString note = a.text.size() > NoteShownLength
-                                     ? a.text.left(NoteShownLength) + QStringLiteral("\u2026")
-                                     : a.text;
-            rowText = QStringLiteral("%1 %2 %3\n%4")
-                          .arg(typeGlyph(a.type), typeName(a.type), anchor, note);
-        }
-        auto* item = new QListWidgetItem(rowText, list);
-        const QString noteSuffix = a.text.isEmpty() ? QString() : QLatin1Char('\n') + a.text;
-        item->setToolTip(tr("%1 · 第 %2 页 · 颜色 %3%4")
-                             .arg(typeName(a.type), QString::number(qint64(a.page) + 1),
-                                  a.color.name(QColor::HexRgb), noteSuffix));
-        ids.append(a.id);
-    }
-
-    if (all.isEmpty()) {
-        auto* placeholder =
-            new QListWidgetItem(tr("暂无批注。开启批注模式后拖选文本即可创建。"), list);
-        placeholder->setFlags(Qt::NoItemFlags);
-        ids.append(QString());
-    }
+    rowModel->sync();
 }
 
-void AnnotationPanel::onPageTextReady(int page)
+void AnnotationPanel::changeEvent(QEvent* event)
 {
-    // The excerpts of text-anchored entries appear as soon as their page text is known.
-    if (pagesAwaitingText.contains(page))
-        refresh();
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        updateRowHeight();
 }
 
-void AnnotationPanel::onItemClicked(QListWidgetItem* it)
+void AnnotationPanel::updateRowHeight()
 {
-    if (!it)
-        return;
-    const int row = list->row(it);
-    if (row >= 0 && row < ids.size() && !ids.at(row).isEmpty())
-        Q_EMIT annotationSelected(ids.at(row));
+    const QFontMetrics metrics(list->font());
+    rowModel->setRowHeight(2 * metrics.lineSpacing() + 10);
+}
+
+void AnnotationPanel::onRowClicked(const QModelIndex& index)
+{
+    const QString id = index.data(AnnotationListModel::IdRole).toString();
+    if (!id.isEmpty())
+        Q_EMIT annotationSelected(id);
 }
 
 } // namespace dovrix

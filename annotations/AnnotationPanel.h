@@ -1,13 +1,17 @@
 #pragma once
 
+#include "annotations/Annotation.h"
+
+#include <QAbstractListModel>
+#include <QList>
 #include <QPointer>
 #include <QSet>
 #include <QStringList>
 #include <QWidget>
 
 class QLabel;
-class QListWidget;
-class QListWidgetItem;
+class QListView;
+class QModelIndex;
 
 namespace dovrix {
 
@@ -15,9 +19,64 @@ class AnnotationStore;
 class DocumentController;
 class TextLayoutStore;
 
-// The side panel listing the annotations of one document, grouped by page in store order.
-// It only reads the stores and is rebuilt whole on every change of the annotation store;
-// clicking an entry reports its id, the receiver decides how to show it.
+// The rows of the annotation panel: a header per run of annotations on one page (store order),
+// one row per annotation, or a single placeholder row without annotations. Row texts are made
+// when the view asks for them, so that a document with 100,000 annotations costs no more than
+// the rows on screen; a change of the store moves only the rows that differ.
+class AnnotationListModel : public QAbstractListModel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(AnnotationListModel)
+
+public:
+    // Anchored text shown in a row, in characters.
+    static constexpr int ExcerptLength = 80;
+    // The annotation id of a row; empty for headers and the placeholder.
+    static constexpr int IdRole = Qt::UserRole + 1;
+
+    AnnotationListModel(AnnotationStore* store, TextLayoutStore* textStore, QObject* parent);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Follows the store: removes and inserts only the rows that changed, then refreshes the
+    // texts of the rest. Nothing but the texts when the store has not changed since.
+    void sync();
+    // The store's last change added id at its end, or changed id in place: the rows follow
+    // without looking at the others (100,000 of them) when that is all that changed.
+    void added(const QString& id);
+    void updated(const QString& id);
+    // Texts changed (language, theme, page texts): repaint every row.
+    void textsChanged();
+    void setRowHeight(int pixels);
+
+private:
+    struct Row
+    {
+        int annotation = -1; // index into the store's list; -1 for a header or the placeholder
+        int page = -1;       // the header's page; -1 for the placeholder
+    };
+    // The annotation of a row, or null for headers, the placeholder and a row the store no
+    // longer has.
+    const Annotation* annotationAt(int row) const;
+    QString rowText(const Annotation& a) const;
+    QString toolTip(const Annotation& a) const;
+
+    QPointer<AnnotationStore> store;
+    QPointer<TextLayoutStore> textStore;
+    QList<Row> rows;
+    quint64 syncedRevision = 0;
+    qsizetype annotationRows = 0; // store size at the last synchronisation
+    QStringList rowIdList;        // the id of each row as last synchronised; empty for the others
+    int rowHeight = 0;
+    // Pages whose text was asked for on behalf of an anchored row.
+    mutable QSet<int> requestedPages;
+};
+
+// The side panel listing the annotations of one document, grouped by page in store order: each
+// entry shows the type's name and the anchored text (or the note). It only reads the stores and
+// follows their signals; clicking an entry reports its id, the receiver decides how to show it.
 class AnnotationPanel : public QWidget
 {
     Q_OBJECT
@@ -27,32 +86,38 @@ public:
     AnnotationPanel(AnnotationStore* store, DocumentController* controller,
                     TextLayoutStore* textStore, QWidget* parent = nullptr);
 
-    // "▬" highlight, "U", "S", "✎" note, "▭" rectangle, "→" arrow, "•" anything else.
-    static QString typeGlyph(int type);
+    // The text annotation a is anchored to, at most maxLength characters (-1: all) with white
+    // space simplified; empty when a is not text-anchored or the page text is not known yet.
+    static QString anchoredText(const TextLayoutStore* textStore, const Annotation& a,
+                                int maxLength = -1);
 
-    QListWidget* listWidget() const { return list; }
+    QListView* listView() const { return list; }
+    AnnotationListModel* model() const { return rowModel; }
     // The annotation id of each list row; empty for page headers and the placeholder.
-    QStringList rowIds() const { return ids; }
+    QStringList rowIds() const;
+    // The text shown in each list row.
+    QStringList rowTexts() const;
 
 public Q_SLOTS:
     void refresh();
     void retranslate();
-    void onItemClicked(QListWidgetItem* it);
+    void onRowClicked(const QModelIndex& index);
 
 Q_SIGNALS:
     void annotationSelected(const QString& id);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
-    void onPageTextReady(int page);
+    void updateRowHeight();
 
     QPointer<AnnotationStore> store;
     QPointer<DocumentController> controller;
     QPointer<TextLayoutStore> textStore;
     QLabel* label;
-    QListWidget* list;
-    QStringList ids;
-    // Pages with a text-anchored entry shown without its excerpt because the text was missing.
-    QSet<int> pagesAwaitingText;
+    QListView* list;
+    AnnotationListModel* rowModel;
 };
 
 } // namespace dovrix

@@ -1,5 +1,7 @@
 #include "annotations/AnnotationStore.h"
 
+#include "core/FileSafety.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -8,10 +10,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
 #include <QUuid>
 
+#include <algorithm>
 #include <cmath>
 
 namespace dovrix {
@@ -54,7 +59,81 @@ QString roundedPoint(double v)
     return QString::number(std::round(v), 'f', 0);
 }
 
+void appendJsonString(QByteArray& out, const QString& text)
+{
+    out += '"';
+    for (const char c : text.toUtf8()) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (uchar(c) < 0x20) {
+                out += "\\u00";
+                out += "0123456789abcdef"[uchar(c) >> 4];
+                out += "0123456789abcdef"[uchar(c) & 0xf];
+            } else {
+                out += c;
+            }
+        }
+    }
+    out += '"';
+}
+
+// The shortest text that reads back as the same double; a non-finite value is written as 0.
+void appendJsonNumber(QByteArray& out, double value)
+{
+    out += std::isfinite(value) ? QByteArray::number(value, 'g', QLocale::FloatingPointShortest)
+                                : QByteArrayLiteral("0");
+}
+
 } // namespace
+
+QByteArray AnnotationStore::encode(const Annotation& a)
+{
+    QByteArray out;
+    out.reserve(256 + a.text.size() * 3);
+    out += "{\"byText\":";
+    out += a.byText ? "true" : "false";
+    out += ",\"color\":";
+    appendJsonString(out, a.color.name(QColor::HexRgb));
+    out += ",\"created\":" + QByteArray::number(a.created);
+    out += ",\"id\":";
+    appendJsonString(out, a.id);
+    out += ",\"length\":" + QByteArray::number(a.length);
+    out += ",\"page\":" + QByteArray::number(a.page);
+    out += ",\"pt2\":[";
+    appendJsonNumber(out, a.pt2.x());
+    out += ',';
+    appendJsonNumber(out, a.pt2.y());
+    out += "],\"rect\":[";
+    appendJsonNumber(out, a.rect.x());
+    out += ',';
+    appendJsonNumber(out, a.rect.y());
+    out += ',';
+    appendJsonNumber(out, a.rect.width());
+    out += ',';
+    appendJsonNumber(out, a.rect.height());
+    out += "],\"start\":" + QByteArray::number(a.start);
+    out += ",\"text\":";
+    appendJsonString(out, a.text);
+    out += ",\"type\":";
+    appendJsonString(out, typeName(a.type));
+    out += '}';
+    return out;
+}
 
 AnnotationStore::AnnotationStore(QObject* parent) : QObject(parent)
 {
@@ -73,10 +152,13 @@ void AnnotationStore::setSource(const QString& path, const QString& sourceHash)
     readOnly = false;
     hashMismatch = false;
     backupPending = false;
+    sidecarIsSource = false;
     list.clear();
     pdfPath.clear();
     sidecar.clear();
     hash.clear();
+    lastBackup.clear();
+    encoded.clear();
     if (path.isEmpty())
         return; // no document: nothing to bind, and no stray ".dovrixmark" in the working dir
 
@@ -84,6 +166,14 @@ void AnnotationStore::setSource(const QString& path, const QString& sourceHash)
     pdfPath = path;
     hash = sourceHash;
     sidecar = sidecarPathFor(path);
+    // A PDF named "x.dovrixmark" is its own sidecar, and a sidecar may be a link to the PDF:
+    // reading it would parse the PDF as annotations, and saving would replace the PDF.
+    sidecarIsSource = sidecar == QFileInfo(path).absoluteFilePath() || isSameFile(sidecar, path);
+    if (sidecarIsSource) {
+        readOnly = true;
+        Q_EMIT readonlyFallback(sidecarIsSourceMessage());
+        return;
+    }
     load();
 }
 
@@ -139,7 +229,9 @@ Annotation AnnotationStore::fromJson(const QJsonObject& o)
 
 void AnnotationStore::load()
 {
+    ++changes;
     list.clear();
+    encoded.clear();
     hashMismatch = false;
     backupPending = false;
     if (!bound || sidecar.isEmpty())
@@ -192,6 +284,7 @@ void AnnotationStore::load()
     }
     const QJsonArray arr = annotations.toArray();
     list.reserve(arr.size());
+    encoded.reserve(arr.size());
     QSet<QString> ids;
     ids.reserve(arr.size());
     for (const QJsonValue& v : arr) {
@@ -203,12 +296,39 @@ void AnnotationStore::load()
             a.id = freshId();
         ids.insert(a.id);
         list.append(a);
+        encoded.append(encode(a));
     }
 }
 
-QString AnnotationStore::notWritableMessage() const
+QStringList AnnotationStore::backupsOf(const QString& sidecarPath)
 {
-    return tr("当前目录不可写。批注将暂存内存，关闭前请导出。");
+    const QFileInfo info(sidecarPath);
+    const QRegularExpression pattern(QLatin1Char('^') + QRegularExpression::escape(info.fileName())
+                                     + QLatin1String("\\.(\\d{8}-\\d{6})(?:-(\\d+))?\\.bak$"));
+    struct Backup
+    {
+        QString stamp;
+        int number;
+        QString path;
+    };
+    QList<Backup> found;
+    const QDir dir = info.absoluteDir();
+    const QStringList names =
+        dir.entryList({info.fileName() + QLatin1String(".*.bak")}, QDir::Files | QDir::Hidden);
+    for (const QString& name : names) {
+        const QRegularExpressionMatch match = pattern.match(name);
+        if (match.hasMatch())
+            found.append({match.captured(1),
+                          match.captured(2).isEmpty() ? 1 : match.captured(2).toInt(),
+                          dir.filePath(name)});
+    }
+    std::sort(found.begin(), found.end(), [](const Backup& a, const Backup& b) {
+        return a.stamp != b.stamp ? a.stamp < b.stamp : a.number < b.number;
+    });
+    QStringList paths;
+    for (const Backup& b : std::as_const(found))
+        paths.append(b.path);
+    return paths;
 }
 
 bool AnnotationStore::keepUnreadableSidecar()
@@ -220,7 +340,25 @@ bool AnnotationStore::keepUnreadableSidecar()
     QFile source(sidecar);
     if (!source.open(QIODevice::ReadOnly))
         return false;
-    QSaveFile backup(backupPath());
+
+    // Each damaged sidecar gets a name of its own: a second one must not replace the first copy.
+    const QString stem = sidecar + QLatin1Char('.')
+                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    // Numbered after the last copy of the same second, even when older ones were pruned.
+    int number = 1;
+    for (const QString& kept : backupsOf(sidecar)) {
+        if (!kept.startsWith(stem))
+            continue;
+        const QString rest = kept.mid(stem.size()).chopped(4); // "" or "-n" before ".bak"
+        number = qMax(number, rest.isEmpty() ? 2 : rest.mid(1).toInt() + 1);
+    }
+    QString target = stem + QLatin1String(".bak");
+    if (number > 1)
+        target = stem + QLatin1Char('-') + QString::number(number) + QLatin1String(".bak");
+    for (; QFileInfo::exists(target); ++number)
+        target = stem + QLatin1Char('-') + QString::number(number + 1) + QLatin1String(".bak");
+
+    QSaveFile backup(target);
     if (!backup.open(QIODevice::WriteOnly))
         return false;
     while (!source.atEnd()) {
@@ -231,56 +369,88 @@ bool AnnotationStore::keepUnreadableSidecar()
             return false;
         }
     }
-    if (!backup.commit())
+    if (!commitSaveFile(backup))
         return false;
     backupPending = false;
+    lastBackup = target;
+
+    QStringList kept = backupsOf(sidecar);
+    while (kept.size() > MaxBackups)
+        QFile::remove(kept.takeFirst());
     return true;
+}
+
+QString AnnotationStore::sidecarIsSourceMessage() const
+{
+    return tr("批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。");
+}
+
+bool AnnotationStore::refuseSave(const QString& message, QString* error)
+{
+    readOnly = true;
+    Q_EMIT readonlyFallback(message);
+    if (error)
+        *error = message;
+    return false;
 }
 
 bool AnnotationStore::save(QString* error)
 {
     if (!bound)
         return false;
-
+    if (sidecarIsSource)
+        return refuseSave(sidecarIsSourceMessage(), error);
+    if (QFileInfo(sidecar).isDir())
+        return refuseSave(tr("批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。"),
+                          error);
     if (backupPending && !keepUnreadableSidecar()) {
         // Replacing the file now would destroy annotations that could not be read.
-        readOnly = true;
-        const QString message = notWritableMessage();
-        Q_EMIT readonlyFallback(message);
-        if (error)
-            *error = message;
-        return false;
+        return refuseSave(tr("无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，"
+                             "关闭前请导出。"),
+                          error);
     }
 
-    QJsonArray annotations;
-    for (const Annotation& a : std::as_const(list))
-        annotations.append(toJson(a));
-    QJsonObject root;
-    root.insert(QLatin1String("annotations"), annotations);
-    root.insert(QLatin1String("sourceHash"), hash);
-    root.insert(QLatin1String("sourceName"), QFileInfo(pdfPath).fileName());
-    root.insert(QLatin1String("version"), 1);
+    // The file is assembled from each annotation's encoding, made when it changed: a document
+    // with 100,000 annotations is not converted again on every change. Keys in alphabetical order.
+    qsizetype size = 128 + hash.size() + pdfPath.size() * 3;
+    for (const QByteArray& bytes : std::as_const(encoded))
+        size += bytes.size() + 1;
+    QByteArray json;
+    json.reserve(size);
+    json += "{\"annotations\":[";
+    for (qsizetype i = 0; i < encoded.size(); ++i) {
+        if (i > 0)
+            json += ',';
+        json += encoded.at(i);
+    }
+    json += "],\"sourceHash\":";
+    appendJsonString(json, hash);
+    json += ",\"sourceName\":";
+    appendJsonString(json, QFileInfo(pdfPath).fileName());
+    json += ",\"version\":1}";
 
     QSaveFile file(sidecar);
     if (!file.open(QIODevice::WriteOnly)) {
-        readOnly = true;
-        const QString message = notWritableMessage();
-        Q_EMIT readonlyFallback(message);
-        if (error)
-            *error = message;
-        return false;
+        const QFileInfo folder(QFileInfo(sidecar).absolutePath());
+        if (!folder.isDir() || !folder.isWritable())
+            return refuseSave(tr("当前目录不可写。批注将暂存内存，关闭前请导出。"), error);
+        return refuseSave(saveFailedMessage(file.errorString()), error);
     }
-    file.write(QJsonDocument(root).toJson(QJsonDocument::Compact));
-    if (!file.commit()) {
-        readOnly = true;
-        const QString fileError = file.errorString();
-        Q_EMIT readonlyFallback(tr("批注保存失败：%1").arg(fileError));
+    // A failed write or flush (a full disk) cancels the save: the previous file stays as it was.
+    QString fileError;
+    if (!writeAndCommit(file, json, &fileError)) {
+        refuseSave(saveFailedMessage(fileError), nullptr);
         if (error)
             *error = fileError;
         return false;
     }
     readOnly = false;
     return true;
+}
+
+QString AnnotationStore::saveFailedMessage(const QString& fileError) const
+{
+    return tr("批注保存失败：%1。批注将暂存内存，关闭前请导出。").arg(fileError);
 }
 
 QString AnnotationStore::add(const Annotation& annotation)
@@ -292,6 +462,8 @@ QString AnnotationStore::add(const Annotation& annotation)
     a.created = QDateTime::currentSecsSinceEpoch();
     a.text = cutNoteText(a.text);
     list.append(a);
+    encoded.append(encode(a));
+    ++changes;
     save();
     Q_EMIT annotationAdded(a.id);
     return a.id;
@@ -299,10 +471,13 @@ QString AnnotationStore::add(const Annotation& annotation)
 
 void AnnotationStore::update(const Annotation& annotation)
 {
-    for (Annotation& a : list) {
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        Annotation& a = list[i];
         if (a.id == annotation.id) {
             a = annotation;
             a.text = cutNoteText(a.text);
+            encoded[i] = encode(a);
+            ++changes;
             save();
             Q_EMIT annotationUpdated(annotation.id);
             return;
@@ -315,6 +490,8 @@ void AnnotationStore::remove(const QString& id)
     for (qsizetype i = 0; i < list.size(); ++i) {
         if (list.at(i).id == id) {
             list.removeAt(i);
+            encoded.removeAt(i);
+            ++changes;
             save();
             Q_EMIT annotationRemoved(id);
             return;
@@ -341,17 +518,17 @@ QList<Annotation> AnnotationStore::annotationsOnPage(int page) const
     return result;
 }
 
-bool AnnotationStore::exportSummary(const QString& filePath, QString* error) const
+bool AnnotationStore::exportSummary(const QString& filePath, QString* error,
+                                    const AnchoredText& anchoredText) const
 {
     if (!pdfPath.isEmpty()) {
-        const QString target = QFileInfo(filePath).canonicalFilePath();
-        if (!target.isEmpty() && target == QFileInfo(pdfPath).canonicalFilePath()) {
+        if (isSameFile(filePath, pdfPath)) {
             if (error)
                 *error = tr("导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。");
             return false;
         }
         // The summary over the sidecar would lose every annotation at the next opening.
-        if (!target.isEmpty() && target == QFileInfo(sidecar).canonicalFilePath()) {
+        if (isSameFile(filePath, sidecar)) {
             if (error)
                 *error = tr("导出路径与批注文件相同，已中止。");
             return false;
@@ -375,6 +552,10 @@ bool AnnotationStore::exportSummary(const QString& filePath, QString* error) con
         out += tr("(位置 p%1 x%2 y%3)")
                    .arg(QString::number(qint64(a.page) + 1), roundedPoint(a.rect.x()),
                         roundedPoint(a.rect.y()));
+        const QString quoted =
+            anchoredText && a.isTextAnchored() ? anchoredText(a).simplified() : QString();
+        if (!quoted.isEmpty())
+            out += QLatin1String("\n  ") + tr("「%1」").arg(quoted);
         if (!a.text.isEmpty())
             out += QLatin1String("\n  ") + a.text.simplified();
         out += QLatin1Char('\n');
@@ -382,13 +563,7 @@ bool AnnotationStore::exportSummary(const QString& filePath, QString* error) con
     out += QLatin1Char('\n');
     out += tr("注：批注仅保存在本地 sidecar 文件，用 Adobe 等其他阅读器打开源文件不可见。\n");
 
-    file.write(out.toUtf8());
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeAndCommit(file, out.toUtf8(), error);
 }
 
 } // namespace dovrix

@@ -5,6 +5,9 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class QJsonObject;
 
@@ -15,8 +18,12 @@ namespace dovrix {
 // JSON bound to the PDF's SHA-256). GUI thread only; file access is synchronous and small.
 //
 // A sidecar that exists but cannot be read or understood is never silently replaced: before the
-// first save overwrites it, its bytes are kept as "<sidecar>.bak"; when that copy cannot be made
-// the store stays read-only and keeps its annotations in memory.
+// first save overwrites it, its bytes are kept under a name of their own,
+// "<sidecar>.<yyyyMMdd-HHmmss>.bak" (the last MaxBackups are kept); when that copy cannot be made
+// the store stays read-only and keeps its annotations in memory. A save that fails at any step
+// (a full disk included) leaves the previous sidecar byte-identical and turns the store read-only
+// until a later save succeeds. The sidecar is never the source PDF itself (a PDF named
+// "x.dovrixmark", or a sidecar linked to the PDF): such a store stays read-only.
 class AnnotationStore : public QObject
 {
     Q_OBJECT
@@ -41,6 +48,12 @@ public:
     const Annotation* find(const QString& id) const;
     QList<Annotation> annotationsOnPage(int page) const;
     QList<Annotation> allAnnotations() const { return list; }
+    // The list itself, valid until the next change. Readers that keep a copy of the list make
+    // the next change copy all of it.
+    const QList<Annotation>& annotations() const { return list; }
+    // Counts the changes of the list (loads, additions, updates, removals): readers tell from it
+    // whether what they show is still current.
+    quint64 revision() const { return changes; }
     int count() const { return int(list.size()); }
 
     bool isBound() const { return bound; }
@@ -49,12 +62,19 @@ public:
     QString sourcePath() const { return pdfPath; }
     QString sourceHash() const { return hash; }
     QString sidecarPath() const { return sidecar; }
-    // Where an unreadable sidecar is kept before it is replaced.
-    QString backupPath() const { return sidecar + QLatin1String(".bak"); }
+    // Where this store kept the last unreadable sidecar before replacing it; empty when none.
+    QString lastBackupPath() const { return lastBackup; }
+    // The kept copies of damaged sidecars of sidecarPath, oldest first.
+    static QStringList backupsOf(const QString& sidecarPath);
+    static constexpr int MaxBackups = 5;
 
-    // Writes the plain-text summary (UTF-8, platform line ends) through an atomic save file.
-    // Refuses the source PDF and the sidecar themselves as the target.
-    bool exportSummary(const QString& filePath, QString* error = nullptr) const;
+    // The text an annotation is anchored to, as far as it is known (empty otherwise).
+    using AnchoredText = std::function<QString(const Annotation&)>;
+    // Writes the plain-text summary (UTF-8, platform line ends) through an atomic save file; a
+    // text-anchored entry quotes its text when anchoredText knows it. Refuses the source PDF and
+    // the sidecar themselves (under any spelling of their paths) as the target.
+    bool exportSummary(const QString& filePath, QString* error = nullptr,
+                       const AnchoredText& anchoredText = {}) const;
 
     // "<complete base name>.dovrixmark" in the PDF's directory.
     static QString sidecarPathFor(const QString& pdfPath);
@@ -62,6 +82,9 @@ public:
     // defaults; an empty id is kept empty here).
     static QJsonObject toJson(const Annotation& annotation);
     static Annotation fromJson(const QJsonObject& object);
+    // toJson as compact JSON text, made directly (the sidecar of 100,000 annotations is written
+    // on every change).
+    static QByteArray encode(const Annotation& annotation);
 
 Q_SIGNALS:
     void annotationAdded(const QString& id);
@@ -72,7 +95,10 @@ Q_SIGNALS:
 
 private:
     bool keepUnreadableSidecar();
-    QString notWritableMessage() const;
+    // Turns the store read-only and tells why; error (if any) receives the message.
+    bool refuseSave(const QString& message, QString* error);
+    QString saveFailedMessage(const QString& fileError) const;
+    QString sidecarIsSourceMessage() const;
 
     bool bound = false;
     bool readOnly = false;
@@ -83,7 +109,12 @@ private:
     QString pdfPath;
     QString sidecar;
     QString hash;
+    QString lastBackup;
+    // The sidecar path names the source PDF itself: nothing is ever written there.
+    bool sidecarIsSource = false;
     QList<Annotation> list;
+    quint64 changes = 0;
+    QList<QByteArray> encoded; // encode() of each annotation of list, at the same index
 };
 
 } // namespace dovrix

@@ -1,10 +1,12 @@
 #include "app/ExportCommands.h"
 
 #include "annotations/AnnotatedPdfExporter.h"
+#include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
+#include "core/FileSafety.h"
 #include "core/PdfWorker.h"
 #include "core/RenderCache.h"
 #include "core/session/DocumentSession.h"
@@ -13,6 +15,7 @@
 #include "view/PdfViewport.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -39,11 +42,6 @@ QByteArray imageFormatFor(const QString& path)
     if (!suffix.isEmpty() && QImageWriter::supportedImageFormats().contains(suffix))
         return suffix;
     return QByteArrayLiteral("png");
-}
-
-QString canonical(const QString& path)
-{
-    return path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath();
 }
 
 QSizeF pageSizePt(DocumentSession* session, int page)
@@ -114,33 +112,39 @@ DocumentSession* ExportCommands::readySession() const
     return session;
 }
 
-QString ExportCommands::askSavePath(DocumentSession* session, const QString& caption,
-                                    const QString& startPath, const QString& filter)
+QString ExportCommands::suggestedPath(DocumentSession* session, SaveKind kind) const
+{
+    static const char* const nameEndings[] = {".png", ".txt", "-notes.txt", "-annotated.pdf"};
+    const QFileInfo source(session->controller()->filePath());
+    const QString folder = lastFolders.value(kind);
+    const QDir dir(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : source.absolutePath());
+    return dir.filePath(source.completeBaseName() + QLatin1String(nameEndings[int(kind)]));
+}
+
+QString ExportCommands::askSavePath(DocumentSession* session, SaveKind kind, const QString& caption,
+                                    const QString& filter)
 {
     const QPointer<DocumentSession> guard(session);
-    const QString path = saveFileName(window, caption, startPath, filter);
+    const QString path = saveFileName(window, caption, suggestedPath(session, kind), filter);
     // The dialog runs an event loop: the document may have been closed or reloaded meanwhile.
     if (path.isEmpty() || !guard || guard != readySession())
         return {};
+    lastFolders.insert(kind, QFileInfo(path).absolutePath());
     return path;
 }
 
 bool ExportCommands::refusesTarget(DocumentSession* session, const QString& path,
                                    const QString& title)
 {
-    // A file that does not exist yet has no canonical path and never matches.
-    const QString target = canonical(path);
-    if (target.isEmpty())
-        return false;
-    const QString source = canonical(session->controller()->filePath());
-    const QString sidecar = canonical(session->annotations()->sidecarPath());
-    if (target == source) {
+    // Compared as files, not as spellings: a link, "..", a relative path or a hard link to the
+    // source is the source. A file that does not exist yet never matches.
+    if (isSameFile(path, session->controller()->filePath())) {
         showMessage(QMessageBox::Warning, title,
                     tr("导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。"));
         return true;
     }
     // Written over the sidecar, the export would lose every annotation at the next opening.
-    if (target == sidecar) {
+    if (isSameFile(path, session->annotations()->sidecarPath())) {
         showMessage(QMessageBox::Warning, title, tr("导出路径与批注文件相同，已中止。"));
         return true;
     }
@@ -191,6 +195,8 @@ void ExportCommands::sessionStatusChanged(DocumentSession* session, int status)
 
 void ExportCommands::abandonFor(DocumentSession* session)
 {
+    if (summary.session == session)
+        endSummary();
     if (text.active && text.session == session)
         endText();
     if (printing.on && printing.session == session)
@@ -207,7 +213,7 @@ void ExportCommands::exportPagePng()
     if (!session)
         return;
     const QString path =
-        askSavePath(session, tr("导出当前页为 PNG"), QString(), tr("PNG 图片 (*.png)"));
+        askSavePath(session, SaveKind::PageImage, tr("导出当前页为 PNG"), tr("PNG 图片 (*.png)"));
     if (path.isEmpty() || refusesTarget(session, path, tr("导出失败")))
         return;
     PdfViewport* view = session->viewport();
@@ -229,8 +235,10 @@ void ExportCommands::exportPagePng()
                 error = file.errorString();
             else if (!writer.write(image))
                 error = writer.errorString();
-            else if (!file.commit())
-                error = file.errorString();
+            if (error.isEmpty())
+                commitSaveFile(file, &error);
+            else
+                file.cancelWriting();
         }
         const bool rendered = !image.isNull();
         QMetaObject::invokeMethod(
@@ -260,8 +268,8 @@ void ExportCommands::exportFullText()
     DocumentSession* session = readySession();
     if (!session)
         return;
-    const QString path =
-        askSavePath(session, tr("导出全文文本（阅读顺序）"), QString(), tr("文本文件 (*.txt)"));
+    const QString path = askSavePath(session, SaveKind::FullText, tr("导出全文文本（阅读顺序）"),
+                                     tr("文本文件 (*.txt)"));
     if (path.isEmpty() || refusesTarget(session, path, tr("导出失败")))
         return;
 
@@ -271,7 +279,11 @@ void ExportCommands::exportFullText()
     text.outputPath = path;
     text.nextPage = 0;
     text.text.clear();
-    text.dialog = progressDialog(tr("正在按阅读顺序导出文本…"), session->controller()->pageCount());
+    text.dialog = progressDialog(textProgressLabel(0, session->controller()->pageCount()),
+                                 session->controller()->pageCount());
+    // Pages may take long to rebuild: the dialog shows up within a second, not after the
+    // default four, and counts the pages.
+    text.dialog->setMinimumDuration(TextProgressDelayMs);
     connect(text.dialog, &QProgressDialog::canceled, this, [this] {
         // Abandoned: nothing is written.
         endText();
@@ -280,6 +292,11 @@ void ExportCommands::exportFullText()
             &ExportCommands::blocksReady, Qt::UniqueConnection);
     watch(session);
     textStep();
+}
+
+QString ExportCommands::textProgressLabel(int page, int count)
+{
+    return tr("正在按阅读顺序导出文本…\n第 %1 / %2 页").arg(page + 1).arg(count);
 }
 
 void ExportCommands::blocksReady(int page)
@@ -308,6 +325,7 @@ void ExportCommands::textStep()
         return;
     }
     text.inStep = true;
+    text.dialog->setLabelText(textProgressLabel(text.nextPage, count));
     text.dialog->setValue(text.nextPage);
     text.inStep = false;
     if (!text.active || !text.session || !text.dialog) {
@@ -321,7 +339,9 @@ void ExportCommands::textStep()
         store->requestReadingBlocks(page); // may deliver at once, which runs the step again
         return;
     }
-    text.text += formatExportPage(page, store->readingBlocks(page));
+    const OcrPageText* ocr = store->ocrResult(page);
+    text.text +=
+        formatExportPage(page, store->readingBlocks(page), ocr ? ocr->lines : QList<OcrLine>());
     ++text.nextPage;
     QTimer::singleShot(0, this, &ExportCommands::textStep);
 }
@@ -339,8 +359,9 @@ void ExportCommands::finishText()
         showMessage(QMessageBox::Warning, tr("导出失败"), file.errorString());
         return;
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        showMessage(QMessageBox::Warning, tr("导出失败"), file.errorString());
+    QString error;
+    if (!writeAndCommit(file, bytes, &error)) {
+        showMessage(QMessageBox::Warning, tr("导出失败"), error);
         return;
     }
     showExported(path);
@@ -364,6 +385,8 @@ void ExportCommands::endText()
 
 void ExportCommands::exportAnnotationSummary()
 {
+    if (summary.session)
+        return; // one summary waits for its page texts already
     DocumentSession* session = readySession();
     if (!session)
         return;
@@ -373,15 +396,69 @@ void ExportCommands::exportAnnotationSummary()
         return;
     }
     const QString path =
-        askSavePath(session, tr("导出批注汇总"), QString(), tr("文本文件 (*.txt)"));
+        askSavePath(session, SaveKind::Summary, tr("导出批注汇总"), tr("文本文件 (*.txt)"));
     if (path.isEmpty())
         return;
+
+    // The summary quotes the text of each text-anchored annotation: pages whose text is not
+    // known yet are read first (on the worker), then the file is written.
+    TextLayoutStore* textStore = session->textLayout();
+    summary.pages.clear();
+    const QList<Annotation> all = store->allAnnotations();
+    for (const Annotation& a : all) {
+        if (a.isTextAnchored() && !textStore->hasPageText(a.page))
+            summary.pages.insert(a.page);
+    }
+    summary.session = session;
+    summary.outputPath = path;
+    if (summary.pages.isEmpty()) {
+        finishSummary();
+        return;
+    }
+    connect(textStore, &TextLayoutStore::pageTextReady, this, &ExportCommands::summaryTextReady,
+            Qt::UniqueConnection);
+    watch(session);
+    const QList<int> pages(summary.pages.cbegin(), summary.pages.cend());
+    for (int page : pages)
+        textStore->requestPageText(page, SummaryTextPriority);
+}
+
+void ExportCommands::summaryTextReady(int page)
+{
+    if (!summary.session || sender() != summary.session->textLayout())
+        return;
+    summary.pages.remove(page);
+    if (summary.pages.isEmpty())
+        finishSummary();
+}
+
+void ExportCommands::finishSummary()
+{
+    DocumentSession* session = summary.session;
+    const QString path = summary.outputPath;
+    endSummary();
+    if (!session)
+        return;
+    const TextLayoutStore* textStore = session->textLayout();
     QString error;
-    if (!store->exportSummary(path, &error)) {
+    const bool ok =
+        session->annotations()->exportSummary(path, &error, [textStore](const Annotation& a) {
+            return AnnotationPanel::anchoredText(textStore, a);
+        });
+    if (!ok) {
         showMessage(QMessageBox::Warning, tr("导出失败"), error);
         return;
     }
     showExported(path);
+}
+
+void ExportCommands::endSummary()
+{
+    if (summary.session)
+        disconnect(summary.session->textLayout(), &TextLayoutStore::pageTextReady, this,
+                   &ExportCommands::summaryTextReady);
+    summary.session = nullptr;
+    summary.pages.clear();
 }
 
 // --- annotated PDF copy
@@ -405,10 +482,8 @@ void ExportCommands::exportAnnotatedPdf()
         showMessage(QMessageBox::Information, title, tr("当前文档暂无批注。"));
         return;
     }
-    const QString sourcePath = session->controller()->filePath();
-    const QString suggested =
-        QFileInfo(sourcePath).completeBaseName() + QLatin1String("-annotated.pdf");
-    const QString path = askSavePath(session, title, suggested, tr("PDF 文档 (*.pdf)"));
+    const QString path =
+        askSavePath(session, SaveKind::AnnotatedCopy, title, tr("PDF 文档 (*.pdf)"));
     if (path.isEmpty() || refusesTarget(session, path, title))
         return;
 
@@ -473,6 +548,9 @@ void ExportCommands::print()
     const QPointer<DocumentSession> guard(session);
     // The dialog runs an event loop: the document may have been closed or reloaded meanwhile.
     if (!printDialog(printDevice.get()) || !guard || guard != readySession())
+        return;
+    // Printing to a file writes that file like an export: never the source or its sidecar.
+    if (refusesTarget(session, printDevice->outputFileName(), tr("打印")))
         return;
     const QList<int> pages =
         pagesToPrint(printDevice->pageRanges().toRangeList(), session->controller()->pageCount());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QMessageBox>
@@ -7,6 +8,7 @@
 #include <QPageRanges>
 #include <QPointer>
 #include <QProgressDialog>
+#include <QSet>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
@@ -42,6 +44,9 @@ public:
     static constexpr double PngDpi = 300.0;
     static constexpr double AnnotatedDpi = 200.0;
     static constexpr int RenderPriority = 0;
+    // The full-text export's progress dialog appears after this long.
+    static constexpr int TextProgressDelayMs = 500;
+    static constexpr int SummaryTextPriority = 10;
 
     // (parent, caption, start path, filter) → chosen path, empty when cancelled.
     using SaveFileName =
@@ -84,10 +89,16 @@ public:
     static QList<int> pagesToPrint(const QList<QPageRanges::Range>& ranges, int pageCount);
 
 private:
+    // What a save dialog asks for; each kind remembers the folder it was last saved to.
+    enum class SaveKind { PageImage, FullText, Summary, AnnotatedCopy };
+
     DocumentSession* readySession() const;
+    // "<document name>.png", ".txt", "-notes.txt" or "-annotated.pdf" in the folder last used for
+    // that kind, or else in the document's folder.
+    QString suggestedPath(DocumentSession* session, SaveKind kind) const;
     // The chosen target, or empty when cancelled or when session is no longer the current ready
     // one once the dialog returns.
-    QString askSavePath(DocumentSession* session, const QString& caption, const QString& startPath,
+    QString askSavePath(DocumentSession* session, SaveKind kind, const QString& caption,
                         const QString& filter);
     // True (after telling the user) when path is the source PDF or its sidecar.
     bool refusesTarget(DocumentSession* session, const QString& path, const QString& title);
@@ -100,10 +111,15 @@ private:
     // Ends the operations bound to session (null: those whose session is gone).
     void abandonFor(DocumentSession* session);
 
+    static QString textProgressLabel(int page, int count);
     void textStep();
     void blocksReady(int page);
     void finishText();
     void endText();
+
+    void summaryTextReady(int page);
+    void finishSummary();
+    void endSummary();
 
     void annotatedFinished(bool ok, const QString& message);
 
@@ -128,6 +144,14 @@ private:
         QPointer<QProgressDialog> dialog;
     } text;
 
+    // The summary waits for the texts of the pages its text-anchored annotations quote.
+    struct Summary
+    {
+        QPointer<DocumentSession> session;
+        QString outputPath;
+        QSet<int> pages; // still to be read
+    } summary;
+
     struct Printing
     {
         bool on = false;
@@ -138,6 +162,8 @@ private:
         QPointer<QProgressDialog> dialog;
     } printing;
     std::unique_ptr<QPrinter> printDevice;
+
+    QHash<SaveKind, QString> lastFolders;
 
     AnnotatedPdfExporter* exporter = nullptr; // child, created on first use
     QPointer<DocumentSession> exportSession;

@@ -4,10 +4,12 @@
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "app/ExportCommands.h"
+#include "app/FullScreenMode.h"
 #include "app/OpenRequests.h"
 #include "app/StartUp.h"
 #include "app/StudyTools.h"
 #include "core/DocumentController.h"
+#include "core/PageColours.h"
 #include "core/PageLabels.h"
 #include "core/ProgramFiles.h"
 #include "core/session/DocumentSession.h"
@@ -52,6 +54,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -323,6 +326,18 @@ void MainWindow::buildToolbar()
     auto* spacer = new QWidget;
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 
+    pageColoursButton = toolButton("pageColoursButton");
+    pageColoursMenu = new QMenu(pageColoursButton);
+    auto* coloursGroup = new QActionGroup(pageColoursMenu);
+    for (int i = 0; i < 4; ++i) {
+        QAction* item = pageColoursMenu->addAction(QString());
+        item->setCheckable(true);
+        coloursGroup->addAction(item);
+        pageColoursActions.append(item);
+        connect(item, &QAction::triggered, this, [this, i] { setPageColoursCommand(i); });
+    }
+    pageColoursButton->setMenu(pageColoursMenu);
+
     themeButton = toolButton("themeButton");
     themeMenu = new QMenu(themeButton);
     auto* themeGroup = new QActionGroup(themeMenu);
@@ -370,6 +385,7 @@ void MainWindow::buildToolbar()
     toolbar->addSeparator();
     toolbar->addWidget(searchEdit);
     toolbar->addWidget(spacer);
+    toolbar->addWidget(pageColoursButton);
     toolbar->addWidget(themeButton);
     toolbar->addWidget(languageButton);
     toolbar->addWidget(homeButton);
@@ -617,6 +633,9 @@ void MainWindow::buildStatusBar()
     bar->addPermanentWidget(fitButton);
     bar->addPermanentWidget(statusRotateButton);
     bar->addPermanentWidget(viewModeButton);
+    spreadButton = statusButton("spreadButton");
+    spreadButton->setMenu(new QMenu(spreadButton));
+    bar->addPermanentWidget(spreadButton);
     bar->addPermanentWidget(privateLabel);
 }
 
@@ -688,10 +707,13 @@ void MainWindow::buildActions()
     // again: a sent key passes the window's shortcuts first and would trigger this action anew.
     QAction* escape = windowAction("escapeAction", QKeySequence(Qt::Key_Escape));
     connect(escape, &QAction::triggered, this, [this] {
-        if (!pageView)
-            return;
-        pageView->setFocus(Qt::ShortcutFocusReason);
-        pageView->escape();
+        // Full screen is left after the page view's own steps, when it had nothing to undo.
+        if (pageView) {
+            pageView->setFocus(Qt::ShortcutFocusReason);
+            if (pageView->escape())
+                return;
+        }
+        fullScreen->setActive(false);
     });
     goToPageAction = windowAction("goToPageAction", QKeySequence(QStringLiteral("Ctrl+G")));
     connect(goToPageAction, &QAction::triggered, this, &MainWindow::focusPageField);
@@ -711,6 +733,39 @@ void MainWindow::buildActions()
         updateAnnotationTools();
     });
     connect(annotationButton, &QPushButton::toggled, annotationModeAction, &QAction::setChecked);
+    spreadAction = windowAction("spreadAction", QKeySequence(QStringLiteral("D")));
+    spreadAction->setCheckable(true);
+    connect(spreadAction, &QAction::toggled, this, [this](bool on) {
+        if (pageView)
+            pageView->setSpread(on);
+    });
+    coverAloneAction = windowAction("coverAloneAction", QKeySequence());
+    coverAloneAction->setCheckable(true);
+    coverAloneAction->setChecked(true);
+    connect(coverAloneAction, &QAction::toggled, this, [this](bool on) {
+        if (pageView)
+            pageView->setCoverAlone(on);
+    });
+    spreadButton->menu()->addAction(spreadAction);
+    spreadButton->menu()->addAction(coverAloneAction);
+    pageColoursAction =
+        windowAction("pageColoursAction", QKeySequence(QStringLiteral("Ctrl+Alt+N")));
+    connect(pageColoursAction, &QAction::triggered, this, [this] {
+        const int next = pageView ? (int(pageView->pageColours()) + 1) % 4 : 1;
+        setPageColoursCommand(next);
+    });
+    fullScreen = new FullScreenMode(this, toolbar, sidebar, tabs);
+    fullScreenAction = windowAction("fullScreenAction", QKeySequence(QStringLiteral("F11")));
+    fullScreenAction->setCheckable(true);
+    connect(fullScreenAction, &QAction::toggled, fullScreen, &FullScreenMode::setActive);
+    connect(fullScreen, &FullScreenMode::activeChanged, this, [this](bool on) {
+        const QSignalBlocker block(fullScreenAction);
+        fullScreenAction->setChecked(on);
+        if (on)
+            fullScreen->showStatus(tr("全屏阅读 · F11 或 Esc 退出"));
+        else
+            updateSidebarVisibility();
+    });
     connect(printButton, &QPushButton::clicked, printAction, &QAction::trigger);
 }
 
@@ -809,6 +864,18 @@ void MainWindow::retranslate()
     fitPageAction->setText(tr("适应页面"));
     actualSizeAction->setText(tr("实际大小（100%）"));
     annotationModeAction->setText(tr("批注模式"));
+    pageColoursAction->setText(tr("切换页面颜色"));
+    fullScreenAction->setText(tr("全屏"));
+    spreadAction->setText(tr("双页显示"));
+    coverAloneAction->setText(tr("首页单独显示"));
+    spreadButton->setText(tr("双页"));
+    setTip(spreadButton, tr("双页并排（D）"));
+    pageColoursButton->setText(tr("页面颜色"));
+    setTip(pageColoursButton, tr("页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相"));
+    const QStringList colourNames{tr("正常"), tr("夜间"), tr("棕褐"), tr("跟随主题")};
+    for (int i = 0; i < pageColoursActions.size(); ++i)
+        pageColoursActions.at(i)->setText(colourNames.at(i));
+    updatePageColoursControls();
 
     if (!privateLabel->text().isEmpty())
         setPrivateModeOn(privateAction->isChecked());
@@ -832,6 +899,8 @@ void MainWindow::applyTheme(int index)
     for (int i = 0; i < themeActions.size(); ++i)
         themeActions.at(i)->setChecked(i == theme);
     for (DocumentSession* session : std::as_const(sessions)) {
+        if (PdfViewport* view = session->viewport())
+            view->applyThemeColours();
         if (QWidget* view = session->pageWidget())
             view->update();
     }
@@ -911,6 +980,8 @@ void MainWindow::openFile(const QString& path)
     session->openFile(info.absoluteFilePath());
     stack->setCurrentWidget(area);
     tabs->setCurrentWidget(session->pageWidget());
+    // The first tab became current before its session knew its file: name it now.
+    updateWindowTitle();
 
     // Remembered before the document has loaded, so a file that then fails to open stays listed.
     // A relative path is kept absolute: the list is used later from any working directory.
@@ -957,9 +1028,17 @@ void MainWindow::wireSession(DocumentSession* session)
         if (session == currentSession)
             updateViewModeControls();
     });
+    connect(view, &PdfViewport::spreadChanged, this, [this, session] {
+        if (session == currentSession)
+            updateViewModeControls();
+    });
     connect(view, &PdfViewport::fitModeChanged, this, [this, session] {
         if (session == currentSession)
             updateFitButton();
+    });
+    connect(view, &PdfViewport::textCopied, this, [this, session](int characters) {
+        if (session == currentSession)
+            statusBar()->showMessage(tr("已复制 %1 个字符").arg(characters), 4000);
     });
     connect(view, &PdfViewport::annotationModeChanged, this, [this, session](bool on) {
         if (session != currentSession)
@@ -995,14 +1074,16 @@ void MainWindow::wireSession(DocumentSession* session)
     connect(store, &AnnotationStore::annotationRemoved, this, reloadList);
     connect(store, &AnnotationStore::readonlyFallback, this,
             [this, session](const QString& reason) {
+                annotationWarnings.insert(session, QStringLiteral("● %1").arg(reason));
                 if (session != currentSession)
                     return;
                 statusBar()->showMessage(reason, 8000);
-                setDocumentIndicator(QStringLiteral("● %1").arg(reason));
+                updateDocumentIndicator();
             });
     connect(store, &AnnotationStore::hashMismatchDetected, this, [this, session] {
+        annotationWarnings.insert(session, tr("● 批注与当前文档内容不一致，矩形锚定可能漂移"));
         if (session == currentSession)
-            setDocumentIndicator(tr("● 批注与当前文档内容不一致，矩形锚定可能漂移"));
+            updateDocumentIndicator();
     });
     if (AnnotationPanel* panel = session->annotationPanel()) {
         connect(panel, &AnnotationPanel::annotationSelected, this,
@@ -1019,6 +1100,9 @@ void MainWindow::setCurrentSession(DocumentSession* session)
 
     if (currentSession && sideTabs->currentIndex() >= 0 && sideTabs->count() == 4)
         currentSession->setSideTabIndex(sideTabs->currentIndex());
+    // The document left behind keeps only small caches while it is not shown.
+    if (currentSession)
+        currentSession->trimCaches();
 
     currentSession = session;
     controller = session ? session->controller() : nullptr;
@@ -1044,7 +1128,7 @@ void MainWindow::setCurrentSession(DocumentSession* session)
     } else {
         updateWindowTitle();
         banner->hide();
-        setDocumentIndicator(QString());
+        updateDocumentIndicator();
         stack->setCurrentWidget(welcome);
     }
     updateHashIndicator();
@@ -1070,6 +1154,9 @@ void MainWindow::rebuildSideTabs()
     } else {
         sideTabs->addTab(sidePlaceholder, tr("文档"));
     }
+    // Whole titles in every language: the side area is never narrower than its tabs need (the
+    // splitter follows the minimum).
+    sideTabs->setMinimumWidth(std::clamp(sideTabs->tabBar()->sizeHint().width(), 220, 560));
     rebuildingSideTabs = false;
 }
 
@@ -1084,11 +1171,12 @@ void MainWindow::refreshFromSession()
     updateStatusZoom();
     updateFitButton();
     updateViewModeControls();
+    updatePageColoursControls();
     updateAnnotationTools();
     if (currentSession->sourceModified())
         showSourceModified();
     else
-        setDocumentIndicator(QString());
+        updateDocumentIndicator();
 }
 
 void MainWindow::onTabChanged(int index)
@@ -1118,6 +1206,7 @@ void MainWindow::closeSession(DocumentSession* session)
     }
 
     sessions.removeOne(session);
+    annotationWarnings.remove(session);
     const int index = tabs->indexOf(session->pageWidget());
     if (index >= 0)
         tabs->removeTab(index); // selects the neighbour, which becomes current
@@ -1158,8 +1247,14 @@ void MainWindow::ocrPageWhenReady(int page)
 
 void MainWindow::onStatusChanged(DocumentSession* session, int status, const QString& message)
 {
+    // A new load binds the annotations again; what they reported before no longer holds.
+    if (status == Loading)
+        annotationWarnings.remove(session);
     if (session != currentSession)
         return;
+    updateHashIndicator();
+    updateDocumentIndicator();
+    updatePageStatus();
     if (status == Loading) {
         statusBar()->showMessage(tr("正在打开文档…"));
     } else {
@@ -1178,7 +1273,8 @@ void MainWindow::onDocumentReady(DocumentSession* session)
         return;
     banner->hide();
     session->setSourceModified(false);
-    setDocumentIndicator(QString());
+    updateHashIndicator();
+    updateDocumentIndicator();
     updatePageStatus();
     updateStatusZoom();
     statusBar()->clearMessage();
@@ -1207,8 +1303,16 @@ void MainWindow::askPassword(DocumentSession* session, bool wrongPrevious)
 void MainWindow::showSourceModified()
 {
     banner->show();
-    setDocumentIndicator(tr("● 源文件已被外部修改"));
+    updateDocumentIndicator();
     updateHashIndicator();
+}
+
+void MainWindow::updateDocumentIndicator()
+{
+    if (currentSession && currentSession->sourceModified())
+        setDocumentIndicator(tr("● 源文件已被外部修改"));
+    else
+        setDocumentIndicator(annotationWarnings.value(currentSession));
 }
 
 void MainWindow::setDocumentIndicator(const QString& text)
@@ -1227,12 +1331,19 @@ void MainWindow::updateHashIndicator()
         hashLabel->setToolTip(QString());
         return;
     }
-    if (controller && controller->status() == Ready && !controller->sourceHash().isEmpty()) {
+    // The claim holds only for a shown document whose file still has the contents it was opened
+    // with: a tab still loading, or a file changed on disk, shows none.
+    if (controller && controller->status() == Ready && !controller->sourceHash().isEmpty()
+        && !currentSession->sourceModified()) {
         hashLabel->setText(tr("● 只读：源文件哈希未变"));
         hashLabel->setStyleSheet(
             QStringLiteral("color:%1;").arg(themePalette(currentTheme()).success));
         hashLabel->setToolTip(
             tr("SHA-256：%1\nDovrix 不会修改源文件。").arg(controller->sourceHash()));
+    } else {
+        hashLabel->clear();
+        hashLabel->setStyleSheet(QString());
+        hashLabel->setToolTip(QString());
     }
 }
 
@@ -1266,9 +1377,10 @@ void MainWindow::updateActionStates()
     study->updateActionStates();
     const bool ready = controller && controller->status() == Ready;
     closeAction->setEnabled(currentSession != nullptr);
-    for (QAction* action : {printAction, findNextAction, findPreviousAction, copyAction,
-                            annotationModeAction, rotateAction, fitWidthAction, fitPageAction,
-                            actualSizeAction, singlePageAction, goToPageAction})
+    for (QAction* action :
+         {printAction, findNextAction, findPreviousAction, copyAction, annotationModeAction,
+          rotateAction, fitWidthAction, fitPageAction, actualSizeAction, singlePageAction,
+          goToPageAction, spreadAction, coverAloneAction})
         action->setEnabled(ready);
     for (QAction* action : std::as_const(annotationToolActions))
         action->setEnabled(ready);
@@ -1279,14 +1391,16 @@ void MainWindow::updateActionStates()
          {static_cast<QWidget*>(annotationButton), static_cast<QWidget*>(searchEdit),
           static_cast<QWidget*>(zoomOutButton), static_cast<QWidget*>(zoomInButton),
           static_cast<QWidget*>(fitButton), static_cast<QWidget*>(statusRotateButton),
-          static_cast<QWidget*>(viewModeButton)})
+          static_cast<QWidget*>(viewModeButton), static_cast<QWidget*>(spreadButton)})
         widget->setEnabled(ready);
 }
 
 void MainWindow::updatePageStatus()
 {
     const int count = controller ? controller->pageCount() : 0;
-    const int page = pageView ? pageView->currentPage() : -1;
+    const int page = pageView && count > 0 ? pageView->currentPage() : -1;
+    // A document still loading has no pages to count yet.
+    const bool loading = count == 0 && currentSession;
     const QStringList labels = controller ? controller->pageLabels() : QStringList();
     if (labels != pageFieldLabels) {
         pageFieldLabels = labels;
@@ -1294,10 +1408,33 @@ void MainWindow::updatePageStatus()
     }
     // "iv" in the field and "(4 / 63)" beside it for a labelled page, "7" and "/ 63" otherwise.
     const QString label = distinctPageLabel(labels, page);
-    pageField->setText(label.isEmpty() ? QString::number(page + 1) : label);
-    pageCountLabel->setText(label.isEmpty() ? QStringLiteral("/ %1").arg(count)
-                                            : QStringLiteral("(%1 / %2)").arg(page + 1).arg(count));
+    pageField->setText(loading ? QString() : label.isEmpty() ? QString::number(page + 1) : label);
+    pageCountLabel->setText(loading ? QStringLiteral("/ —")
+                            : label.isEmpty()
+                                ? QStringLiteral("/ %1").arg(count)
+                                : QStringLiteral("(%1 / %2)").arg(page + 1).arg(count));
     zoomLabel->setText(tr("缩放 %1%").arg(pageView ? roundedPercent(pageView->zoom()) : 100));
+    if (pageView)
+        fullScreen->showStatus(QStringLiteral("%1 · %2").arg(
+            count > 0 ? pageDisplayText(labels, page, count) : QStringLiteral("0 / 0"),
+            zoomLabel->text()));
+}
+
+void MainWindow::updatePageColoursControls()
+{
+    const int chosen =
+        pageView ? int(pageView->pageColours()) : int(pageColoursFromId(settings->pageColours()));
+    for (int i = 0; i < pageColoursActions.size(); ++i)
+        pageColoursActions.at(i)->setChecked(i == chosen);
+}
+
+void MainWindow::setPageColoursCommand(int index)
+{
+    const auto colours = PageColours(std::clamp(index, 0, 3));
+    settings->setPageColours(pageColoursId(colours));
+    if (pageView)
+        pageView->setPageColours(colours);
+    updatePageColoursControls();
 }
 
 void MainWindow::fitPageFieldToLabels()
@@ -1376,11 +1513,15 @@ void MainWindow::updateViewModeControls()
     viewModeButton->setText(single ? tr("连续") : tr("单页"));
     const QSignalBlocker block(singlePageAction);
     singlePageAction->setChecked(single);
+    const QSignalBlocker blockSpread(spreadAction);
+    spreadAction->setChecked(pageView && pageView->spread());
+    const QSignalBlocker blockCover(coverAloneAction);
+    coverAloneAction->setChecked(!pageView || pageView->coverAlone());
 }
 
 void MainWindow::updateSidebarVisibility()
 {
-    sidebar->setVisible(sidebarVisible && currentSession);
+    sidebar->setVisible(sidebarVisible && currentSession && !fullScreen->isActive());
 }
 
 void MainWindow::searchNow()
@@ -1409,13 +1550,11 @@ void MainWindow::copySelection()
     if (range.page < 0 || range.length <= 0)
         return;
     const QString copied = tr("已复制 %1 个字符");
-    if (textStore && textStore->hasPageText(range.page)) {
-        const QString text =
-            textForClipboard(textStore->pageText(range.page).mid(range.start, range.length));
-        if (text.isEmpty())
-            return;
-        QGuiApplication::clipboard()->setText(text);
-        statusBar()->showMessage(copied.arg(text.size()), 4000);
+    // Recognised text and extracted page text are at hand.
+    const QString known = pageView->selectedText();
+    if (!known.isEmpty()) {
+        QGuiApplication::clipboard()->setText(known);
+        statusBar()->showMessage(copied.arg(known.size()), 4000);
         return;
     }
     // The page's text is not extracted yet: ask the engine for just this range. A document is
@@ -1499,6 +1638,13 @@ void MainWindow::wireOcr(DocumentSession* session)
         // Pages that had been recognised before are not part of the run.
         ocrProgress->setMaximum(totalPages);
         ocrProgress->setValue(done);
+        ocrProgress->setLabelText(ocrProgressText(done, totalPages, ocrRunTimer.elapsed()));
+    });
+    connect(ocr, &OcrController::resultsRestored, this, [session](const QList<int>& pages) {
+        if (PdfViewport* view = session->viewport()) {
+            for (int page : pages)
+                view->setOcrPageState(page, true);
+        }
     });
     connect(ocr, &OcrController::finished, this, [this, session](int processed, bool canceled) {
         onOcrFinished(session, processed, canceled);
@@ -1531,6 +1677,18 @@ void MainWindow::wireOcr(DocumentSession* session)
     });
 }
 
+QString MainWindow::ocrProgressText(int done, int total, qint64 elapsedMs)
+{
+    if (done <= 0 || total <= done)
+        return tr("正在离线 OCR…");
+    // The time of the pages done so far is the best guess for the rest.
+    const qint64 remainingS = (elapsedMs * (total - done) / done + 999) / 1000;
+    return tr("正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…")
+        .arg(done)
+        .arg(total)
+        .arg(remainingS);
+}
+
 QProgressDialog* MainWindow::ocrProgressDialog() const
 {
     return ocrProgress.data();
@@ -1542,8 +1700,9 @@ void MainWindow::ocrDocumentCommand()
         || !ocrController->isIdle())
         return;
     closeOcrProgress();
-    auto* dialog = new QProgressDialog(tr("正在离线 OCR（每次约 1-2 秒/页）…"), tr("取消"), 0,
-                                       controller->pageCount(), this);
+    ocrRunTimer.start();
+    auto* dialog =
+        new QProgressDialog(ocrProgressText(0, 0, 0), tr("取消"), 0, controller->pageCount(), this);
     dialog->setObjectName(QStringLiteral("ocrProgress"));
     dialog->setWindowModality(Qt::WindowModal);
     ocrProgress = dialog;

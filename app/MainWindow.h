@@ -2,6 +2,8 @@
 
 #include "core/PdfWorker.h"
 
+#include <QElapsedTimer>
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -31,6 +33,7 @@ class AppSettings;
 class DocumentController;
 class DocumentSession;
 class ExportCommands;
+class FullScreenMode;
 class OcrController;
 class PdfViewport;
 class ReadingProgress;
@@ -93,12 +96,18 @@ public:
     QLineEdit* searchField() const { return searchEdit; }
     QTimer* searchDebounceTimer() const { return searchTimer; }
     int themeIndex() const { return theme; }
+    FullScreenMode* fullScreenMode() const { return fullScreen; }
+    // Sets the current document's page colours (index into the menu: normal, night, sepia,
+    // follow the theme) and remembers them as the choice for documents opened later.
+    void setPageColoursCommand(int index);
     // The export and print commands (their dialogs can be replaced for tests).
     ExportCommands* exportCommands() const { return exports; }
     // Bookmarks, read aloud and SyncTeX.
     StudyTools* studyTools() const { return study; }
     // The progress dialog of the running whole-document OCR; null when none runs.
     QProgressDialog* ocrProgressDialog() const;
+    // Label of the OCR progress dialog: the time left estimated from the pages done so far.
+    static QString ocrProgressText(int done, int total, qint64 elapsedMs);
 
     // Recognises every page of the current document that has no OCR result yet, with a progress
     // dialog. Only for a ready document whose OCR is idle.
@@ -128,11 +137,14 @@ private:
     void rebuildSideTabs();
     void refreshFromSession();
     void showSourceModified();
+    // The document indicator from the current session's state.
+    void updateDocumentIndicator();
     void setDocumentIndicator(const QString& text);
     void updateFitButton();
     void updateViewModeControls();
     void updateSidebarVisibility();
     void updateStatusZoom();
+    void updatePageColoursControls();
 
     void openCommand();
     // The page typed in the page field (1-based): a page of the document is shown; anything else
@@ -187,6 +199,9 @@ private:
     QList<QAction*> annotationToolActions;  // one per annotation type, in the tool table's order
     QPushButton* rotateButton = nullptr;
     QLineEdit* searchEdit = nullptr;
+    QPushButton* pageColoursButton = nullptr;
+    QMenu* pageColoursMenu = nullptr;
+    QList<QAction*> pageColoursActions;
     QPushButton* themeButton = nullptr;
     QMenu* themeMenu = nullptr;
     QList<QAction*> themeActions;
@@ -229,6 +244,7 @@ private:
     QPushButton* fitButton = nullptr;
     QPushButton* statusRotateButton = nullptr;
     QPushButton* viewModeButton = nullptr;
+    QPushButton* spreadButton = nullptr; // its menu: spread and first page alone
     QLabel* privateLabel = nullptr;
 
     // Window actions.
@@ -247,6 +263,15 @@ private:
     QAction* actualSizeAction = nullptr;
     QAction* annotationModeAction = nullptr;
     QAction* goToPageAction = nullptr;
+    QAction* spreadAction = nullptr;
+    QAction* coverAloneAction = nullptr;
+    QAction* pageColoursAction = nullptr; // cycles the page colours
+    QAction* fullScreenAction = nullptr;
+    FullScreenMode* fullScreen = nullptr; // child
+
+    // Per session, what its annotation store last reported (read-only fallback, hash mismatch),
+    // until its next load starts.
+    QHash<DocumentSession*, QString> annotationWarnings;
 
     bool sidebarVisible = true;
     bool rebuildingSideTabs = false;
@@ -257,6 +282,7 @@ private:
     // The whole-document OCR dialog and the session whose run it shows.
     QPointer<QProgressDialog> ocrProgress;
     QPointer<DocumentSession> ocrProgressSession;
+    QElapsedTimer ocrRunTimer; // since the start of the run the dialog shows
 };
 
 } // namespace dovrix

@@ -1,5 +1,7 @@
 // dovrix-bench blocks: the whole document's full text in reading order, as the window exports it,
-// built through the document controller and the text layout store page by page.
+// built through the document controller and the text layout store page by page. With
+// --pdftotext, poppler's pdftotext extracts the same file in the same run, for its time and the
+// share of its words that the export has too.
 
 #include "bench/Bench.h"
 
@@ -12,7 +14,11 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QHash>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
@@ -36,6 +42,44 @@ void waitForBlocks(dovrix::TextLayoutStore& store, int page)
     store.requestReadingBlocks(page);
     if (!store.hasReadingBlocks(page))
         loop.exec();
+}
+
+// Words of a text: runs of letters and digits, compared in compatibility form (a ligature
+// character is its letters).
+QHash<QString, int> wordCounts(const QString& text)
+{
+    static const QRegularExpression word(QStringLiteral("[\\p{L}\\p{N}]+"));
+    QHash<QString, int> counts;
+    auto it = word.globalMatch(text.normalized(QString::NormalizationForm_KC));
+    while (it.hasNext())
+        ++counts[it.next().captured()];
+    return counts;
+}
+
+// Runs pdftotext on the file; its time in milliseconds and the share of its words (counted with
+// repetition) found in text. Negative time when it could not run.
+QPair<double, double> comparePdftotext(const QString& pdf, const QString& text)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("pdftotext.txt"));
+    QProcess process;
+    QElapsedTimer timer;
+    timer.start();
+    process.start(QStringLiteral("pdftotext"), {pdf, out});
+    if (!process.waitForFinished(-1) || process.exitCode() != 0)
+        return {-1.0, 0.0};
+    const double ms = dovrix::bench::elapsedMs(timer);
+    QFile file(out);
+    if (!file.open(QIODevice::ReadOnly))
+        return {-1.0, 0.0};
+    const QHash<QString, int> theirs = wordCounts(QString::fromUtf8(file.readAll()));
+    const QHash<QString, int> ours = wordCounts(text);
+    qint64 total = 0, found = 0;
+    for (auto it = theirs.cbegin(); it != theirs.cend(); ++it) {
+        total += it.value();
+        found += std::min(it.value(), ours.value(it.key()));
+    }
+    return {ms, total ? double(found) / double(total) : 1.0};
 }
 
 int run(const QStringList& args)
@@ -75,7 +119,11 @@ int run(const QStringList& args)
     QSaveFile file(out);
     if (!file.open(QIODevice::WriteOnly))
         return fail(file.errorString());
-    file.write(text.toUtf8());
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return fail(file.errorString());
+    }
     if (!file.commit())
         return fail(file.errorString());
 
@@ -88,15 +136,26 @@ int run(const QStringList& args)
     const double orderMs = double(orderTimer.nsecsElapsed()) / 1e6;
 
     const dovrix::TextLayoutStats stats = store.stats();
-    dovrix::bench::printJson({{"pages", controller.pageCount()},
-                              {"ms", qRound(ms * 10) / 10.0},
-                              {"orderMs", qRound(orderMs * 100) / 100.0},
-                              {"blocks", blocks},
-                              {"selectionCalls", stats.selectionCalls},
-                              {"fallbackChunks", stats.fallbackChunks}});
+    QJsonObject result{
+        {"pages", controller.pageCount()},
+        {"ms", qRound(ms * 10) / 10.0},
+        {"orderMs", qRound(orderMs * 100) / 100.0},
+        {"blocks", blocks},
+        {"selectionCalls", stats.selectionCalls},
+        {"exactCalls", stats.exactCalls},
+        {"engineFallbackPages", stats.engineFallbacks},
+        {"alignedShare",
+         stats.comparableChars ? double(stats.alignedChars) / double(stats.comparableChars) : 0.0}};
+    if (dovrix::bench::hasFlag(args, QStringLiteral("--pdftotext"))) {
+        const auto [pdftotextMs, wordShare] = comparePdftotext(files.first(), text);
+        result.insert("pdftotextMs", qRound(pdftotextMs * 10) / 10.0);
+        result.insert("ratioToPdftotext", pdftotextMs > 0 ? ms / pdftotextMs : 0.0);
+        result.insert("pdftotextWordsFound", wordShare);
+    }
+    dovrix::bench::printJson(result);
     return 0;
 }
 
-dovrix::bench::Registration reg("blocks", "blocks FILE --out OUT.txt", run);
+dovrix::bench::Registration reg("blocks", "blocks FILE --out OUT.txt [--pdftotext]", run);
 
 } // namespace

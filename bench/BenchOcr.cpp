@@ -209,10 +209,12 @@ bool writeSample(const QString& path, const QString& textPath, bool chinese)
 int run(const QStringList& args)
 {
     const QStringList withValue = {
-        QStringLiteral("--page"),        QStringLiteral("--image"),
-        QStringLiteral("--models"),      QStringLiteral("--repeat"),
-        QStringLiteral("--reference"),   QStringLiteral("--tesseract-lang"),
-        QStringLiteral("--write-sample")};
+        QStringLiteral("--page"),         QStringLiteral("--image"),
+        QStringLiteral("--models"),       QStringLiteral("--repeat"),
+        QStringLiteral("--reference"),    QStringLiteral("--tesseract-lang"),
+        QStringLiteral("--write-sample"), QStringLiteral("--rec-max-width"),
+        QStringLiteral("--batch"),        QStringLiteral("--threads"),
+        QStringLiteral("--batch-columns")};
     const QString samplePath = dovrix::bench::option(args, QStringLiteral("--write-sample"));
     if (!samplePath.isEmpty()) {
         const bool chinese = dovrix::bench::hasFlag(args, QStringLiteral("--chinese"));
@@ -271,6 +273,18 @@ int run(const QStringList& args)
     dovrix::OcrEngineConfig config;
     config.modelDir = dovrix::bench::option(args, QStringLiteral("--models"),
                                             dovrix::findCompanion(QStringLiteral("models")));
+    // Engine parameters to compare against the program's own choice.
+    const auto intOption = [&args](const char* name, std::int32_t* value) {
+        bool ok = false;
+        const int given = dovrix::bench::option(args, QLatin1String(name)).toInt(&ok);
+        if (ok && given > 0)
+            *value = given;
+    };
+    intOption("--rec-max-width", &config.recMaxWidth);
+    intOption("--batch", &config.recBatchSize);
+    intOption("--threads", &config.intraOpThreads);
+    intOption("--batch-columns", &config.recBatchColumns);
+    config.spinning = dovrix::bench::hasFlag(args, QStringLiteral("--spin"));
     QString error;
     if (!engine.initialize(config, &error))
         return fail(error);
@@ -315,6 +329,12 @@ int run(const QStringList& args)
         texts << line.text;
     }
     result.insert(QStringLiteral("lines"), lineArray);
+    QJsonArray batchArray;
+    for (int size : engine.lastBatchSizes())
+        batchArray.append(size);
+    result.insert(QStringLiteral("batch_sizes"), batchArray);
+    result.insert(QStringLiteral("rec_max_width"), config.recMaxWidth);
+    result.insert(QStringLiteral("intra_op_threads"), config.intraOpThreads);
     result.insert(QStringLiteral("image"), QJsonArray{image.width(), image.height()});
     if (repeat > 1)
         result.insert(QStringLiteral("repeat"), repeat);
@@ -334,6 +354,7 @@ int run(const QStringList& args)
 static dovrix::bench::Registration
     reg("ocr",
         "ocr FILE --page N | ocr --image PNG  [--repeat K] [--models DIR] [--reference TXT] "
+        "[--rec-max-width W] [--batch N] [--batch-columns C] [--threads T] [--spin] "
         "[--tesseract [--tesseract-lang eng+chi_sim]]; ocr --write-sample OUT.pdf [--chinese] "
         "(also writes OUT.txt)",
         run);

@@ -1,12 +1,14 @@
-// dovrix-bench paint [FILE] [--runs N] [--query TEXT]
+// dovrix-bench paint [FILE] [--runs N] [--query TEXT] [--colours normal|night|sepia]
 // Median time of the page view's paintEvent for a full 1440 × 900 view with every visible page
-// image cached, the search hits of the query and 30 annotations on the first page. Without FILE a
-// letter-size document is generated whose first page holds the query 50 times.
+// image cached, the search hits of the query and 30 annotations on the first page, in the given
+// page colours; also the bytes the render cache holds. Without FILE a letter-size document is
+// generated whose first page holds the query 50 times.
 
 #include "Bench.h"
 
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
+#include "core/PageColours.h"
 #include "core/PdfWorker.h"
 #include "core/RenderCache.h"
 #include "text/SearchController.h"
@@ -88,8 +90,10 @@ template <typename Pred> bool waitFor(Pred pred, int ms = 30000)
 
 int runPaint(const QStringList& args)
 {
-    const QStringList files =
-        bench::positional(args, {QStringLiteral("--runs"), QStringLiteral("--query")});
+    const QStringList files = bench::positional(
+        args, {QStringLiteral("--runs"), QStringLiteral("--query"), QStringLiteral("--colours")});
+    const PageColours colours = pageColoursFromId(
+        bench::option(args, QStringLiteral("--colours"), QStringLiteral("normal")));
     const int runs =
         std::max(1, bench::option(args, QStringLiteral("--runs"), QStringLiteral("200")).toInt());
     const QString query = bench::option(args, QStringLiteral("--query"), QStringLiteral("dovrix"));
@@ -127,6 +131,7 @@ int runPaint(const QStringList& args)
     annotations.setSource(path, controller.sourceHash());
     view.setAnnotationStore(&annotations);
     view.setDocument();
+    view.setPageColours(colours);
     view.show();
     // Make the viewport itself (inside frame and scroll bars) 1440 × 900; the scroll bars it
     // shows depend on the size, so adjust until it holds.
@@ -186,7 +191,7 @@ int runPaint(const QStringList& args)
         worker.waitForIdle(100);
         QCoreApplication::processEvents();
         for (int page : visible) {
-            if (!cache.contains(view.renderKeyFor(page)))
+            if (!cache.isCurrent(view.renderKeyFor(page)))
                 return false;
         }
         for (const SearchHit& h : view.searchHits()) {
@@ -215,6 +220,8 @@ int runPaint(const QStringList& args)
                                                        : QFileInfo(files.first()).fileName());
     out.insert(QStringLiteral("width"), vp.width());
     out.insert(QStringLiteral("height"), vp.height());
+    out.insert(QStringLiteral("colours"), pageColoursId(colours));
+    out.insert(QStringLiteral("cache_bytes"), double(cache.totalBytes()));
     out.insert(QStringLiteral("visible_pages"), int(visible.size()));
     out.insert(QStringLiteral("visible_hits"), visibleHits);
     out.insert(QStringLiteral("visible_annotations"), visibleAnnotations);
@@ -229,8 +236,9 @@ int runPaint(const QStringList& args)
 }
 
 bench::Registration reg("paint",
-                        "paint [FILE] [--runs N] [--query TEXT]: median paintEvent time of a "
-                        "1440x900 page view with cached images, search hits and 30 annotations",
+                        "paint [FILE] [--runs N] [--query TEXT] [--colours normal|night|sepia]: "
+                        "median paintEvent time of a 1440x900 page view with cached images, "
+                        "search hits and 30 annotations",
                         runPaint);
 
 } // namespace

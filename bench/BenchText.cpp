@@ -1,5 +1,6 @@
-// dovrix-bench text FILE [--page N | --all]: per page, the cost of the page text, the quick boxes
-// and the exact character boxes, measured through the text layout store.
+// dovrix-bench text FILE [--page N | --all]: per page, the cost of the page text and of the
+// character boxes measured through the text layout store (engine share, single-character
+// queries); with several pages, the median and worst ratio of the two.
 #include "bench/Bench.h"
 
 #include "core/DocumentController.h"
@@ -58,6 +59,9 @@ int runText(const QStringList& args)
     }
 
     TextLayoutStore store(&worker, &controller);
+    QList<double> ratios;
+    double worstRatio = -1;
+    int worstPage = -1;
     for (const int page : pages) {
         QElapsedTimer timer;
         store.resetStats();
@@ -68,44 +72,40 @@ int runText(const QStringList& args)
 
         store.resetStats();
         timer.start();
-        store.requestQuickBoxes(page, 25);
-        settle(worker);
-        const double quickMs = elapsedMs(timer);
-        const TextLayoutStats quickStats = store.stats();
-        int quick = 0; // characters with a quick box (the exact boxes are not there yet)
-        for (const QRectF& box : store.bestBoxes(page))
-            quick += box.isNull() ? 0 : 1;
-
-        store.resetStats();
-        timer.start();
         store.requestCharBoxes(page, 10);
         settle(worker);
         const double charMs = elapsedMs(timer);
-        const TextLayoutStats charStats = store.stats();
+        const TextLayoutStats stats = store.stats();
 
         int valid = 0;
         for (const QRectF& box : store.charBoxes(page))
             valid += box.isValid() ? 1 : 0;
-        QJsonObject line{
+        const double ratio = textMs > 0 ? charMs / textMs : 0.0;
+        ratios << ratio;
+        if (ratio > worstRatio) {
+            worstRatio = ratio;
+            worstPage = page;
+        }
+        bench::printJson({
             {QStringLiteral("page"), page},
             {QStringLiteral("chars"), int(store.pageText(page).size())},
             {QStringLiteral("text_ms"), textMs},
-            {QStringLiteral("quick_ms"), quickMs},
             {QStringLiteral("charboxes_ms"), charMs},
+            {QStringLiteral("ratio"), ratio},
             {QStringLiteral("valid_boxes"), valid},
-            {QStringLiteral("quick_boxes"), quick},
-            {QStringLiteral("quick_calls"), quickStats.selectionCalls},
-            {QStringLiteral("charbox_calls"), charStats.selectionCalls},
-            {QStringLiteral("probe_calls"), charStats.probeCalls},
-            {QStringLiteral("exact_calls"), charStats.exactCalls},
-            {QStringLiteral("chunks"), charStats.chunks},
-            {QStringLiteral("fallback_chunks"), charStats.fallbackChunks},
-            {QStringLiteral("fallback_share"),
-             charStats.chunks ? double(charStats.fallbackChunks) / double(charStats.chunks) : 0.0},
-            {QStringLiteral("ms_per_call"),
-             charStats.selectionCalls ? charMs / double(charStats.selectionCalls) : 0.0},
-        };
-        bench::printJson(line);
+            {QStringLiteral("engine"), stats.engineFallbacks == 0},
+            {QStringLiteral("aligned_share"),
+             stats.comparableChars ? double(stats.alignedChars) / double(stats.comparableChars)
+                                   : (stats.engineFallbacks ? 0.0 : 1.0)},
+            {QStringLiteral("exact_calls"), stats.exactCalls},
+            {QStringLiteral("selection_calls"), stats.selectionCalls},
+        });
+    }
+    if (pages.size() > 1) {
+        bench::printJson({{QStringLiteral("pages"), int(pages.size())},
+                          {QStringLiteral("median_ratio"), bench::median(ratios)},
+                          {QStringLiteral("worst_ratio"), worstRatio},
+                          {QStringLiteral("worst_page"), worstPage}});
     }
     return 0;
 }

@@ -80,4 +80,6 @@ function(dovrix_install_layout)
         DEPENDS ${desktop}/dovrix.1 VERBATIM)
     add_custom_target(dovrix_manual ALL DEPENDS ${manual})
     install(FILES ${manual} DESTINATION share/man/man1)
+    # The licence of the program as a whole (it links MuPDF, which is AGPL-3.0-or-later).
+    install(FILES ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION share/doc/dovrix RENAME copyright)
 endfunction()

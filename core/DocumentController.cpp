@@ -3,6 +3,7 @@
 #include "core/PageLabels.h"
 #include "core/PdfWorker.h"
 #include "core/ProgramFiles.h"
+#include "geometry/CharGeometry.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,7 +17,9 @@
 
 #include <openssl/evp.h>
 
+#include <algorithm>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace dovrix {
@@ -36,6 +39,12 @@ bool& probeEnabled()
 {
     static bool enabled = true;
     return enabled;
+}
+
+int& probeTimeoutOverride()
+{
+    static int ms = 0;
+    return ms;
 }
 
 QString probeExecutableName()
@@ -133,7 +142,6 @@ DocumentController::DocumentController(PdfWorker* worker, QObject* parent)
     connect(watcher, &QFileSystemWatcher::directoryChanged, this,
             &DocumentController::directoryChanged);
     probeTimer->setSingleShot(true);
-    probeTimer->setInterval(ProbeTimeoutMs);
 }
 
 DocumentController::~DocumentController()
@@ -170,6 +178,11 @@ void DocumentController::setProbeEnabled(bool enabled)
     probeEnabled() = enabled;
 }
 
+void DocumentController::setProbeTimeout(int ms)
+{
+    probeTimeoutOverride() = std::max(ms, 0);
+}
+
 void DocumentController::openFile(const QString& filePath)
 {
     closeDocument();
@@ -196,6 +209,11 @@ void DocumentController::startLoad()
     stopProbe();
     verdict = ProbeVerdict::Pending;
     probeError = 0;
+    probeMessage.clear();
+    probeLine.clear();
+    probePages = -1;
+    probeSizes.clear();
+    probeReport.clear();
     hashKnown = false;
     loadConcluded = false;
     pendingHash.clear();
@@ -251,9 +269,13 @@ void DocumentController::startProbe(qint64 generation)
                 probeFinished(generation, false);
         },
         Qt::QueuedConnection);
+    connect(probe, &QProcess::readyReadStandardOutput, this, [this] {
+        if (readProbeOutput())
+            probeTimer->start();
+    });
     probeTimer->disconnect(this);
-    connect(probeTimer, &QTimer::timeout, this,
-            [this, generation] { probeFinished(generation, false); });
+    connect(probeTimer, &QTimer::timeout, this, [this, generation] { probeTimedOut(generation); });
+    probeTimer->setInterval(probeTimeoutOverride() > 0 ? probeTimeoutOverride() : ProbeTimeoutMs);
     probeClock.start();
     probeTimer->start();
     probe->start();
@@ -283,16 +305,22 @@ void DocumentController::probeFinished(qint64 generation, bool normalExit)
     timings.probeMs = probeClock.elapsed();
     probeTimer->stop();
 
-    // Timeout, crash, another exit code, no start or no report: the file is never parsed here.
+    // Crash, another exit code, no start or no report: the file is never parsed here.
     verdict = ProbeVerdict::Fail;
     probeError = int(QPdfDocument::Error::InvalidFileFormat);
     if (normalExit && probe->state() == QProcess::NotRunning && probe->exitCode() == 0) {
-        const QList<QByteArray> words = probe->readAllStandardOutput().trimmed().split(' ');
+        readProbeOutput();
+        if (!probeLine.isEmpty()) // a last line without its line feed
+            probeReport = std::exchange(probeLine, {});
+        const QList<QByteArray> words = probeReport.split(' ');
         bool ok = false;
         if (words.size() == 2 && words.at(0) == "pages") {
             // A document without pages cannot be shown: it fails like a damaged file.
             if (words.at(1).toInt(&ok) > 0 && ok)
                 verdict = ProbeVerdict::Open;
+            // Sizes that do not match the report are not used; the load reads its own.
+            if (probeSizes.size() != words.at(1).toInt() || probePages != probeSizes.size())
+                probeSizes.clear();
         } else if (words.size() == 1 && words.at(0) == "password") {
             verdict = ProbeVerdict::Open; // the password protocol runs in this process
         } else if (words.size() == 2 && words.at(0) == "error") {
@@ -301,6 +329,62 @@ void DocumentController::probeFinished(qint64 generation, bool normalExit)
                 probeError = e;
         }
     }
+    stopProbe();
+    continueLoad();
+}
+
+bool DocumentController::readProbeOutput()
+{
+    if (!probe)
+        return false;
+    const QByteArray chunk = probe->readAllStandardOutput();
+    bool progress = false;
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype end = chunk.indexOf('\n', from);
+        if (end < 0)
+            break;
+        const QByteArray line = probeLine + chunk.mid(from, end - from);
+        probeLine.clear();
+        from = end + 1;
+        const QList<QByteArray> words = line.trimmed().split(' ');
+        bool okWidth = false;
+        bool okHeight = false;
+        if (words.size() == 3 && words.at(0) == "size" && probePages > probeSizes.size()) {
+            const QSizeF size(words.at(1).toDouble(&okWidth), words.at(2).toDouble(&okHeight));
+            if (okWidth && okHeight) {
+                probeSizes.append(size);
+                progress = true;
+                continue;
+            }
+        } else if (words.size() == 2 && words.at(0) == "loaded" && probePages < 0) {
+            probePages = std::max(words.at(1).toInt(), 0);
+            // The count is the file's claim: no more is reserved than a large real document needs.
+            probeSizes.reserve(std::min(probePages, 1 << 17));
+            progress = true;
+            continue;
+        }
+        probeReport = line.trimmed(); // only the last such line counts
+    }
+    probeLine += chunk.mid(from);
+    return progress;
+}
+
+void DocumentController::probeTimedOut(qint64 generation)
+{
+    if (!isCurrent(generation) || !probe || verdict != ProbeVerdict::Pending)
+        return;
+    // Output may sit in the pipe while this thread was busy: it counts as progress.
+    probe->waitForReadyRead(0);
+    if (!probe || verdict != ProbeVerdict::Pending)
+        return; // it finished meanwhile
+    if (readProbeOutput()) {
+        probeTimer->start();
+        return;
+    }
+    timings.probeMs = probeClock.elapsed();
+    verdict = ProbeVerdict::Fail;
+    probeMessage = tr("文件打开耗时过长。");
     stopProbe();
     continueLoad();
 }
@@ -322,7 +406,10 @@ void DocumentController::continueLoad()
     if (verdict == ProbeVerdict::Fail) {
         // No need to wait for the hash of a file that will not open.
         loadConcluded = true;
-        fail(probeError);
+        if (probeMessage.isEmpty())
+            fail(probeError);
+        else
+            fail(probeMessage);
         return;
     }
     if (verdict == ProbeVerdict::Pending || !hashKnown)
@@ -340,66 +427,80 @@ void DocumentController::postLoadJob(qint64 generation)
     const QPointer<PdfWorker> worker = pdfWorker;
     const QString filePath = path;
     const QString digest = pendingHash;
-    pdfWorker->post(DocumentJobPriority, [current, self, worker, generation, filePath, digest] {
-        if (*current != generation)
-            return;
-        QElapsedTimer clock;
-        clock.start();
-        auto* document = new QPdfDocument;
-        const QPdfDocument::Error error = document->load(filePath);
-        if (*current != generation) {
-            delete document;
-            return;
-        }
-        if (error == QPdfDocument::Error::IncorrectPassword) {
-            const qint64 ms = clock.elapsed();
-            deliver([self, worker, generation, document, digest, ms] {
-                if (!self || !self->isCurrent(generation)) {
-                    releaseOn(worker, document);
-                    return;
-                }
-                self->timings.loadMs = ms;
-                self->doc = document;
-                self->hash = digest;
-                self->setStatus(PasswordRequired, {});
-                Q_EMIT self->passwordRequired(false);
-            });
-            return;
-        }
-        if (error != QPdfDocument::Error::None) {
-            // Never shared: destroyed here, on the thread that created it.
-            delete document;
-            deliver([self, generation, error] {
-                if (self && self->isCurrent(generation))
-                    self->fail(int(error));
-            });
-            return;
-        }
-        const QList<QSizeF> list = readPageSizes(document);
-        const QStringList labels = readPageLabels(document);
-        const qint64 ms = clock.elapsed();
-        deliver([self, worker, generation, document, digest, list, labels, ms] {
-            if (!self || !self->isCurrent(generation)) {
-                releaseOn(worker, document);
-                return;
-            }
-            self->timings.loadMs = ms;
-            if (list.isEmpty()) {
-                releaseOn(worker, document);
-                self->fail(int(QPdfDocument::Error::InvalidFileFormat));
-                return;
-            }
-            self->hash = digest;
-            self->sizes = list;
-            self->labels = labels;
-            self->adopt(document);
-        });
-    });
+    const QList<QSizeF> known = std::exchange(probeSizes, {});
+    pdfWorker->post(DocumentJobPriority,
+                    [current, self, worker, generation, filePath, digest, known] {
+                        if (*current != generation)
+                            return;
+                        QElapsedTimer clock;
+                        clock.start();
+                        auto* document = new QPdfDocument;
+                        const QPdfDocument::Error error = document->load(filePath);
+                        if (*current != generation) {
+                            delete document;
+                            return;
+                        }
+                        if (error == QPdfDocument::Error::IncorrectPassword) {
+                            const qint64 ms = clock.elapsed();
+                            deliver([self, worker, generation, document, digest, ms] {
+                                if (!self || !self->isCurrent(generation)) {
+                                    releaseOn(worker, document);
+                                    return;
+                                }
+                                self->timings.loadMs = ms;
+                                self->doc = document;
+                                self->hash = digest;
+                                self->setStatus(PasswordRequired, {});
+                                Q_EMIT self->passwordRequired(false);
+                            });
+                            return;
+                        }
+                        if (error != QPdfDocument::Error::None) {
+                            // Never shared: destroyed here, on the thread that created it.
+                            delete document;
+                            deliver([self, generation, error] {
+                                if (self && self->isCurrent(generation))
+                                    self->fail(int(error));
+                            });
+                            return;
+                        }
+                        // The character geometry reads the same file, opened now so that both
+                        // engines hold the version that was hashed; it lives and dies with the
+                        // document.
+                        CharGeometry::attach(document, filePath);
+                        // The probe read the same file with the same engine; a file changed since
+                        // then may differ.
+                        const QList<QSizeF> list =
+                            known.size() == document->pageCount() ? known : readPageSizes(document);
+                        const QStringList labels = readPageLabels(document);
+                        const qint64 ms = clock.elapsed();
+                        deliver([self, worker, generation, document, digest, list, labels, ms] {
+                            if (!self || !self->isCurrent(generation)) {
+                                releaseOn(worker, document);
+                                return;
+                            }
+                            self->timings.loadMs = ms;
+                            if (list.isEmpty()) {
+                                releaseOn(worker, document);
+                                self->fail(int(QPdfDocument::Error::InvalidFileFormat));
+                                return;
+                            }
+                            self->hash = digest;
+                            self->sizes = list;
+                            self->labels = labels;
+                            self->adopt(document);
+                        });
+                    });
 }
 
 void DocumentController::fail(int pdfError)
 {
-    setStatus(Failed, errorMessage(pdfError));
+    fail(errorMessage(pdfError));
+}
+
+void DocumentController::fail(const QString& message)
+{
+    setStatus(Failed, message);
 }
 
 void DocumentController::submitPassword(const QString& password)
@@ -439,6 +540,7 @@ void DocumentController::submitPassword(const QString& password)
             });
             return;
         }
+        CharGeometry::attach(document, filePath, password.toUtf8());
         const QList<QSizeF> list = readPageSizes(document);
         const QStringList labels = readPageLabels(document);
         deliver([self, generation, list, labels] {

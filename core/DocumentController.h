@@ -32,15 +32,17 @@ QString errorMessage(int pdfError);
 // protocol, and watches the file for real content changes. Never writes the file.
 //
 // Before the file is parsed in this process, a short-lived child process (dovrix-probe) opens it
-// with the same engine while the worker hashes it; a file that makes the engine hang or crash
-// fails there, and only there, with the message of an invalid file.
+// with the same engine while the worker hashes it; a file that makes the engine crash fails there,
+// and only there, with the message of an invalid file. The probe reports the pages it has read as
+// it goes and hands back their sizes, so the load here does not read them again; a probe that
+// makes no progress for ProbeTimeoutMs is stopped and the file fails as one that took too long.
 class DocumentController : public QObject
 {
     Q_OBJECT
     Q_DISABLE_COPY(DocumentController)
 
 public:
-    // How long the probe may take to open a file before the file counts as invalid.
+    // How long the probe may go without reporting progress before the load fails.
     static constexpr int ProbeTimeoutMs = 8000;
 
     // Durations of the last load, in milliseconds; -1 where a stage did not run.
@@ -77,6 +79,9 @@ public:
     static QString probeProgram();
     // Measurements only: without the probe, files are parsed in this process unchecked.
     static void setProbeEnabled(bool enabled);
+    // Process-wide limit of time without progress, for loads started afterwards; 0 restores
+    // ProbeTimeoutMs.
+    static void setProbeTimeout(int ms);
 
 Q_SIGNALS:
     void statusChanged(int status, const QString& message);
@@ -98,10 +103,14 @@ private:
     void startProbe(qint64 generation);
     void stopProbe();
     void probeFinished(qint64 generation, bool normalExit);
+    void probeTimedOut(qint64 generation);
+    // Takes the probe's complete output lines; true when they showed progress.
+    bool readProbeOutput();
     void hashed(qint64 generation, const QString& digest, qint64 ms);
     void continueLoad();
     void postLoadJob(qint64 generation);
     void fail(int pdfError);
+    void fail(const QString& message);
 
     void fileChanged(const QString& changedPath);
     void directoryChanged(const QString& directory);
@@ -121,10 +130,15 @@ private:
 
     // State of the load in progress (GUI thread only).
     QProcess* probe = nullptr; // child; killed when superseded
-    QTimer* probeTimer;        // child; single shot at ProbeTimeoutMs
+    QTimer* probeTimer;        // child; single shot, restarted by every progress report
     QElapsedTimer probeClock;
     ProbeVerdict verdict = ProbeVerdict::Pending;
     int probeError = 0;
+    QString probeMessage;     // the failure message when it is no engine error
+    QByteArray probeLine;     // an incomplete last line of the probe's output
+    int probePages = -1;      // from "loaded N"; -1 before
+    QList<QSizeF> probeSizes; // page sizes the probe read, in page order
+    QByteArray probeReport;   // the final line ("pages N", "password", "error E")
     bool hashKnown = false;
     bool loadConcluded = true; // the load job was posted or the load failed
     QString pendingHash;

@@ -22,6 +22,7 @@ void ReadingProgress::setDocumentKey(const QString& newKey)
         write();
     }
     key = newKey;
+    viewReported = false;
 }
 
 void ReadingProgress::update(int newPage, double newZoom)
@@ -32,6 +33,22 @@ void ReadingProgress::update(int newPage, double newZoom)
     zoom = newZoom;
     if (!settings->privateMode())
         writeTimer->start();
+}
+
+void ReadingProgress::updateView(const DocumentView& newView)
+{
+    if (key.isEmpty())
+        return;
+    view = newView;
+    viewReported = true;
+    zoom = newView.zoom;
+    if (!settings->privateMode())
+        writeTimer->start();
+}
+
+bool ReadingProgress::savedView(DocumentView* stored) const
+{
+    return !key.isEmpty() && settings->documentView(key, stored);
 }
 
 void ReadingProgress::flush()
@@ -49,8 +66,11 @@ int ReadingProgress::savedPage() const
 void ReadingProgress::write()
 {
     // Private mode is read at write time: turning it on stops writes that were already pending.
-    if (!key.isEmpty() && !settings->privateMode())
-        settings->saveProgress(key, page, zoom);
+    if (key.isEmpty() || settings->privateMode())
+        return;
+    settings->saveProgress(key, page, zoom);
+    if (viewReported)
+        settings->saveDocumentView(key, view);
 }
 
 } // namespace dovrix

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "settings/AppSettings.h"
+
 #include <QObject>
 #include <QString>
 
 class QTimer;
 
 namespace dovrix {
-
-class AppSettings;
 
 // Remembers the page the user was on, keyed by the document's contents (its sourceHash), so that
 // reopening the same contents returns there. Writes are debounced by WriteDelayMs so that paging
@@ -31,10 +31,15 @@ public:
     // Called on every page or zoom change of the view; the write follows WriteDelayMs after the
     // last call.
     void update(int page, double zoom);
+    // Called when the way the document is shown changes (zoom, fit, view mode, spread, page
+    // colours); written with the position, debounced alike.
+    void updateView(const DocumentView& view);
     // Writes now (also when nothing changed, renewing the time stamp) and forgets the key.
     void flush();
     // The stored page of the current document, or -1.
     int savedPage() const;
+    // The stored view of the current document; false when there is none.
+    bool savedView(DocumentView* view) const;
 
 private:
     void write();
@@ -44,6 +49,8 @@ private:
     QTimer* writeTimer;
     int page = 0;
     double zoom = 1.0;
+    DocumentView view;
+    bool viewReported = false; // since the key was set
 };
 
 } // namespace dovrix

@@ -115,18 +115,19 @@ RenderCache::~RenderCache()
 
 void RenderCache::request(const Key& key, QPdfDocument* document)
 {
-    if (!worker || index.contains(key) || inFlight.contains(key))
+    if (!worker || isCurrent(key) || inFlight.contains(key))
         return;
     const qint64 jobGeneration = generation->load();
     inFlight.insert(key, jobGeneration);
     const QSize renderSize = clampToPixelLimit(key.size);
 
     worker->post(jobPriority, [self = QPointer<RenderCache>(this), shared = generation, key,
-                               renderSize, document, jobGeneration] {
+                               renderSize, document, jobGeneration, tint = colours] {
         // Only the shared atomic is read here; the cache itself may be gone already.
         if (shared->load() != jobGeneration)
             return; // cleared or destroyed: nobody waits for this result any more
         QImage image = render(document, key.page, renderSize, key.rotation);
+        applyPageColours(image, tint);
         QCoreApplication* app = QCoreApplication::instance();
         if (!app)
             return;
@@ -174,6 +175,7 @@ void RenderCache::insert(const Key& key, QImage image)
         }
         bytes += image.sizeInBytes() - it->image.sizeInBytes();
         it->image = std::move(image);
+        it->colours = colours;
         entries.splice(entries.begin(), entries, it);
         evict();
         return;
@@ -181,14 +183,19 @@ void RenderCache::insert(const Key& key, QImage image)
     if (image.isNull())
         return;
     bytes += image.sizeInBytes();
-    entries.push_front(Entry{key, std::move(image)});
+    entries.push_front(Entry{key, std::move(image), colours});
     index.insert(key, entries.begin());
     evict();
 }
 
 void RenderCache::evict()
 {
-    while (bytes > budget && !entries.empty())
+    trim(budget);
+}
+
+void RenderCache::trim(qint64 targetBytes)
+{
+    while (bytes > targetBytes && !entries.empty())
         removeEntry(std::prev(entries.end()));
 }
 
@@ -206,6 +213,24 @@ QImage RenderCache::cachedImage(const Key& key)
         return {};
     entries.splice(entries.begin(), entries, found.value());
     return found.value()->image;
+}
+
+void RenderCache::setPageColours(PageColours newColours)
+{
+    if (newColours == PageColours::FollowTheme)
+        newColours = PageColours::Normal;
+    if (newColours == colours)
+        return;
+    colours = newColours;
+    // Renders in the old colours are dropped; the images already cached stay until replaced.
+    generation->fetch_add(1);
+    inFlight.clear();
+}
+
+bool RenderCache::isCurrent(const Key& key) const
+{
+    const auto found = index.constFind(key);
+    return found != index.constEnd() && found.value()->colours == colours;
 }
 
 void RenderCache::clear()

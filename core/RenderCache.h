@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PageColours.h"
 #include "core/PdfWorker.h"
 
 #include <QHash>
@@ -66,10 +67,22 @@ public:
     // be owned by a DocumentController (destroyed only on the worker) and is touched only by the
     // render job on the worker thread.
     void request(const Key& key, QPdfDocument* document);
-    // The cached image (a hit becomes the most recently used entry), or a null image.
+    // The cached image (a hit becomes the most recently used entry), or a null image. Right after
+    // a change of page colours it may still be in the previous colours until the next request
+    // has replaced it: better than a placeholder.
     QImage cachedImage(const Key& key);
+    // The colours new renders get (applied on the worker, so one copy per page is kept). Images
+    // in other colours stay cached, and shown, until a request renders them again; renders
+    // started in the old colours are dropped. FollowTheme counts as Normal: resolve it first.
+    void setPageColours(PageColours colours);
+    PageColours pageColours() const { return colours; }
+    // Whether the cached image of key is in the current colours.
+    bool isCurrent(const Key& key) const;
     // Forgets every image and every render in flight; results of those renders are dropped.
     void clear();
+    // Forgets the least recently used images until at most targetBytes are kept (the budget
+    // stays: a cache of a tab that is not shown is kept small this way until it is used again).
+    void trim(qint64 targetBytes);
 
     qint64 byteBudget() const { return budget; }
     int priority() const { return jobPriority; }
@@ -88,6 +101,7 @@ private:
     {
         Key key;
         QImage image;
+        PageColours colours = PageColours::Normal;
     };
     using Entries = std::list<Entry>;
 
@@ -108,6 +122,7 @@ private:
     // the mark of a newer render alone, so one key is never rendered twice at once.
     QHash<Key, qint64> inFlight;
     qint64 bytes = 0;
+    PageColours colours = PageColours::Normal;
 };
 
 size_t qHash(const RenderCache::Key& key, size_t hashSeed = 0) noexcept;

@@ -4,6 +4,7 @@
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
 #include "core/PdfWorker.h"
+#include "ocr/OcrCache.h"
 #include "ocr/OcrRuntime.h"
 #include "text/TextLayoutStore.h"
 
@@ -30,6 +31,7 @@ OcrController::OcrController(PdfWorker* worker, DocumentController* controller,
 
 OcrController::~OcrController()
 {
+    unkept = false; // the text store may be gone already: the session keeps results before
     reset();
     pool.clear();
     pool.waitForDone(); // the job checks the generation between lines, so this is short
@@ -100,6 +102,7 @@ void OcrController::ocrDocument()
 
 void OcrController::cancel()
 {
+    keepResults();
     ++*generation;
     queue.clear();
     currentPage = -1;
@@ -108,6 +111,8 @@ void OcrController::cancel()
 
 void OcrController::reset()
 {
+    keepResults();
+    ++keptEpoch;
     ++*generation;
     queue.clear();
     currentPage = -1;
@@ -124,6 +129,7 @@ void OcrController::onStatusChanged(int status)
 void OcrController::startNext()
 {
     if (queue.isEmpty()) {
+        keepResults();
         Q_EMIT finished(done, false);
         return;
     }
@@ -191,23 +197,21 @@ void OcrController::pageRendered(quint64 jobGeneration, int page, const QImage& 
 
     OcrEngine* recogniser = &engine;
     pool.start([this, recogniser, shared = generation, jobGeneration, page, image, scale] {
-        // Checked between the stages and the lines, so that a cancelled run or a closing tab does
-        // not wait for a whole page.
+        // Checked between the stages and the network runs, so that a cancelled run or a closing tab
+        // does not wait for a whole page.
         if (shared->load() != jobGeneration)
             return;
         QImage scaled;
         const QImage source = recogniser->prepareDetectionInput(image, &scaled);
         const QList<QRectF> boxes = recogniser->detectBoxes(scaled, source);
-        QList<OcrLine> lines;
-        for (const QRectF& box : boxes) {
-            if (shared->load() != jobGeneration)
-                return;
-            lines += recogniser->recognizeBoxes(source, {box});
-        }
+        const QList<OcrLine> lines = recogniser->recognizeBoxes(
+            source, boxes, [&shared, jobGeneration] { return shared->load() != jobGeneration; });
+        if (shared->load() != jobGeneration)
+            return;
         // The controller waits for this job before it goes, so it is still there to receive.
         QMetaObject::invokeMethod(
             this,
-            [this, jobGeneration, page, lines = std::move(lines), scale] {
+            [this, jobGeneration, page, lines, scale] {
                 pageRecognised(jobGeneration, page, toPagePoints(lines, scale));
             },
             Qt::QueuedConnection);
@@ -257,6 +261,9 @@ void OcrController::pageRecognised(quint64 jobGeneration, int page, const QList<
     textStore->setOcrResult(page, result); // the store joins the texts with line feeds
     currentPage = -1;
     ++done;
+    unkept = true;
+    if (done % KeepEveryPages == 0)
+        keepResults();
     Q_EMIT pageOcrReady(page, int(lines.size()));
     if (jobGeneration != generation->load())
         return;
@@ -279,6 +286,61 @@ void OcrController::finishPage(int page, const QString& reason)
     if (jobGeneration != generation->load())
         return;
     startNext();
+}
+
+void OcrController::restoreKeptResults()
+{
+    const QString hash = documentController->sourceHash();
+    const int count = documentController->pageCount();
+    if (hash.isEmpty() || count <= 0)
+        return;
+    const quint64 epoch = keptEpoch;
+    pool.start([this, hash, count, epoch] {
+        QHash<int, OcrPageText> pages;
+        if (!OcrCache::load(hash, count, &pages))
+            return;
+        // The controller waits for this job before it goes, so it is still there to receive.
+        QMetaObject::invokeMethod(
+            this, [this, epoch, pages] { resultsLoaded(epoch, pages); }, Qt::QueuedConnection);
+    });
+}
+
+void OcrController::resultsLoaded(quint64 epoch, const QHash<int, OcrPageText>& pages)
+{
+    if (epoch != keptEpoch)
+        return;
+    QList<int> withText;
+    for (auto it = pages.cbegin(); it != pages.cend(); ++it) {
+        // A page recognised in this session meanwhile is newer than the kept one.
+        if (textStore->ocrResult(it.key()))
+            continue;
+        textStore->setOcrResult(it.key(), it.value());
+        if (!it.value().lines.isEmpty())
+            withText.append(it.key());
+    }
+    std::sort(withText.begin(), withText.end());
+    if (!withText.isEmpty())
+        Q_EMIT resultsRestored(withText);
+}
+
+void OcrController::keepResults()
+{
+    if (!unkept)
+        return;
+    unkept = false;
+    if (!keepAllowed || !keepAllowed())
+        return;
+    const QString hash = documentController->sourceHash();
+    QHash<int, OcrPageText> pages;
+    const int count = documentController->pageCount();
+    for (int page = 0; page < count; ++page) {
+        if (const OcrPageText* result = textStore->ocrResult(page))
+            pages.insert(page, *result);
+    }
+    if (hash.isEmpty() || pages.isEmpty())
+        return;
+    // Written on the OCR thread, after the recognition in progress; writes keep their order.
+    pool.start([hash, pages] { OcrCache::save(hash, pages); });
 }
 
 } // namespace dovrix

@@ -2,7 +2,9 @@
 
 #include "core/OcrLine.h"
 #include "ocr/OcrEngine.h"
+#include "text/TextLayoutStore.h"
 
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QObject>
@@ -13,13 +15,13 @@
 #include <QThreadPool>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 namespace dovrix {
 
 class DocumentController;
 class PdfWorker;
-class TextLayoutStore;
 
 // Recognises pages of one document, one page at a time: the page is rendered at 300 dots per inch
 // on the PdfWorker (priority 10), recognised on a private one-thread pool, and its lines are stored
@@ -35,7 +37,11 @@ class OcrController : public QObject
     Q_DISABLE_COPY(OcrController)
 
 public:
-    static constexpr int RenderPriority = 10;
+    // Above thumbnails and background text extraction, below the renders of the visible pages: a
+    // page the user asked to read does not wait for work of less value.
+    static constexpr int RenderPriority = 25;
+    // A long run keeps its results every so many pages, not only at its end.
+    static constexpr int KeepEveryPages = 10;
     static constexpr double RenderDpi = 300.0;
     static constexpr int MaxRenderSide = 4096;
 
@@ -64,6 +70,13 @@ public:
     QStringList runtimeCandidates() const { return libraryCandidates; }
     void setRuntimeCandidates(const QStringList& candidates) { libraryCandidates = candidates; }
 
+    // Recognised pages are kept in the user's cache folder (OcrCache) when allowed is true at the
+    // time of writing (false in private mode). Without a predicate nothing is written.
+    void setKeepAllowed(std::function<bool()> allowed) { keepAllowed = std::move(allowed); }
+    // Reads the kept results of the current document on the OCR thread; those of pages without a
+    // result are stored and announced by resultsRestored. A reset() before they arrive drops them.
+    void restoreKeptResults();
+
     bool isIdle() const { return currentPage < 0; }
     int currentPageIndex() const { return currentPage; }
     const QList<int>& queuedPages() const { return queue; }
@@ -84,6 +97,8 @@ Q_SIGNALS:
     void pageFailed(int page, const QString& reason);
     void progress(int done, int totalPages);
     void finished(int processed, bool canceled);
+    // Kept results were stored for these pages (all with at least one line).
+    void resultsRestored(const QList<int>& pagesWithText);
 
 private:
     void startNext();
@@ -95,6 +110,10 @@ private:
     bool ensureEngine(quint64 jobGeneration, int page);
     bool initializeEngine(QString* reason);
     void onStatusChanged(int status);
+    void resultsLoaded(quint64 epoch, const QHash<int, OcrPageText>& pages);
+    // Writes every stored result of the document to the cache when pages were recognised since
+    // the last write and keeping is allowed. Never writes an empty set.
+    void keepResults();
 
     PdfWorker* pdfWorker;
     DocumentController* documentController;
@@ -113,6 +132,9 @@ private:
     int done = 0;
     // Shared with every job, which may outlive the controller (render jobs wait on the PdfWorker).
     std::shared_ptr<std::atomic<quint64>> generation;
+    std::function<bool()> keepAllowed;
+    bool unkept = false;   // pages were recognised since the last write of the cache
+    quint64 keptEpoch = 0; // moves on with every reset(): restored results of before are late
 };
 
 } // namespace dovrix

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QLoggingCategory>
 
+#include <cmath>
+
 namespace dovrix {
 
 namespace {
@@ -82,9 +84,15 @@ bool OcrEngine::initialize(const OcrEngineConfig& config, QString* error)
         const Ort::Api api = Ort::api();
         Ort::SessionOptionsHandle options;
         api.call<Ort::SessionOptions**>(Ort::CreateSessionOptionsSlot, options.put());
-        api.call<Ort::SessionOptions*, int>(Ort::SetIntraOpNumThreadsSlot, options.get(), 2);
+        api.call<Ort::SessionOptions*, int>(Ort::SetIntraOpNumThreadsSlot, options.get(),
+                                            std::max(1, int(settings.intraOpThreads)));
         api.call<Ort::SessionOptions*, int>(Ort::SetSessionGraphOptimizationLevelSlot,
                                             options.get(), Ort::GraphOptimizationAll);
+        // Threads that wait for work sleep instead of spinning: on a machine with few cores a
+        // spinning thread takes the processor from the window and from the other thread.
+        api.call<Ort::SessionOptions*, const char*, const char*>(
+            Ort::AddSessionConfigEntrySlot, options.get(), "session.intra_op.allow_spinning",
+            settings.spinning ? "1" : "0");
 
         createSession(environment, detModel, options.get(), detection);
         createSession(environment, recModel, options.get(), recognition);
@@ -202,19 +210,27 @@ QList<OcrLine> OcrEngine::recognize(const QImage& page)
     return recognizeBoxes(source, detectBoxes(scaled, source));
 }
 
-QList<OcrLine> OcrEngine::recognizeBoxes(const QImage& source, const QList<QRectF>& boxes)
+QList<OcrLine> OcrEngine::recognizeBoxes(const QImage& source, const QList<QRectF>& boxes,
+                                         const std::function<bool()>& stop)
 {
     QList<OcrLine> lines;
     if (!initialized || source.isNull())
         return lines;
+    QList<QImage> crops;
+    QList<QRectF> kept;
     for (const QRectF& box : boxes) {
         const QRect crop = cropRect(box, source.size());
         if (crop.isEmpty())
             continue;
-        OcrLine line = recognizeLine(source.copy(crop));
-        if (line.text.simplified().isEmpty())
+        crops.append(source.copy(crop));
+        kept.append(box);
+    }
+    const QList<OcrLine> read = recognizeCrops(crops, stop);
+    for (qsizetype i = 0; i < read.size(); ++i) {
+        if (read.at(i).text.simplified().isEmpty())
             continue;
-        line.box = box;
+        OcrLine line = read.at(i);
+        line.box = kept.at(i);
         lines.append(line);
     }
     return lines;
@@ -222,27 +238,126 @@ QList<OcrLine> OcrEngine::recognizeBoxes(const QImage& source, const QList<QRect
 
 OcrLine OcrEngine::recognizeLine(const QImage& crop)
 {
-    if (!recognition || crop.isNull())
-        return {};
-    const QImage image = detectionSourceImage(crop); // the same format rule
-    const int width = recognitionInputWidth(image.size(), settings.recHeight, settings.recMaxWidth);
-    const QImage scaled =
-        image.scaled(width, settings.recHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-            .convertToFormat(QImage::Format_RGB888);
-    std::vector<float> input = recognitionTensor(scaled);
-    try {
-        const Output output = run(recognition.get(), input, {1, 3, settings.recHeight, width});
-        if (output.shape.size() < 3)
-            throw Ort::Exception("recognition output has fewer than three dimensions", 0);
-        const std::int64_t steps = output.shape[1];
-        const std::int64_t classes = output.shape[2];
-        if (steps * classes > output.elementCount || classes > INT32_MAX || steps > INT32_MAX)
-            throw Ort::Exception("recognition output is smaller than its shape", 0);
-        return decodeCtc(output.data, int(steps), int(classes), characters);
-    } catch (const Ort::Exception& exception) {
-        qCDebug(lcOcr) << "recognition failed:" << exception.what();
-        return {};
+    return recognizeCrops({crop}).value(0);
+}
+
+QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
+                                         const std::function<bool()>& stop)
+{
+    batchSizes.clear();
+    QList<OcrLine> result(crops.size());
+    if (!recognition || crops.isEmpty())
+        return result;
+    const int height = settings.recHeight;
+    const int maxPiece = std::max(16, int(settings.recMaxWidth));
+
+    // Every crop at the recogniser's height with its own aspect ratio, cut into pieces when it is
+    // wider than one run may be.
+    struct Piece
+    {
+        int line = 0;
+        LinePiece span;
+    };
+    QList<QImage> scaledLines(crops.size());
+    QList<Piece> pieces;
+    for (qsizetype i = 0; i < crops.size(); ++i) {
+        if (crops.at(i).isNull())
+            continue;
+        const QImage whole = detectionSourceImage(crops.at(i)); // the same format rule
+        const QImage image = whole.copy(lineBand(whole));
+        const int width = recognitionInputWidth(image.size(), height,
+                                                std::max(16, int(settings.recMaxLineWidth)));
+        scaledLines[i] =
+            image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_RGB888);
+        for (const LinePiece& span : linePieces(scaledLines.at(i), maxPiece, height))
+            pieces.append(Piece{int(i), span});
     }
+
+    // Input widths rounded up to a multiple of 32 with white columns, as a page margin: pieces
+    // of one rounded width share a run, and each reads exactly as it would alone.
+    QList<int> widths;
+    for (const Piece& piece : pieces)
+        widths.append(std::min(maxPiece, (piece.span.width() + 31) / 32 * 32));
+    // The symbols each piece owns, with the input column where each was read.
+    QList<QList<QPair<double, CtcSymbol>>> owned(pieces.size());
+    int classes = 0;
+    for (const QList<int>& batch :
+         batchesByWidth(widths, std::max(1, int(settings.recBatchSize)),
+                        std::max(maxPiece, int(settings.recBatchColumns)))) {
+        if (stop && stop())
+            break;
+        int batchWidth = 0;
+        for (int index : batch)
+            batchWidth = std::max(batchWidth, widths.at(index));
+        const int count = int(batch.size());
+        std::vector<float> input(size_t(count) * 3 * height * batchWidth, 1.0f);
+        for (int n = 0; n < count; ++n) {
+            const Piece& piece = pieces.at(batch.at(n));
+            fillRecognitionItem(input, n, batchWidth, scaledLines.at(piece.line), piece.span.left,
+                                piece.span.right);
+        }
+        batchSizes.append(count);
+        try {
+            const Output output = run(recognition.get(), input, {count, 3, height, batchWidth});
+            if (output.shape.size() < 3 || output.shape[0] < count)
+                throw Ort::Exception("recognition output does not match its input", 0);
+            const std::int64_t steps = output.shape[1];
+            const std::int64_t classCount = output.shape[2];
+            if (steps <= 0 || classCount > INT32_MAX || steps > INT32_MAX
+                || count * steps * classCount > output.elementCount)
+                throw Ort::Exception("recognition output is smaller than its shape", 0);
+            classes = int(classCount);
+            const double columnsPerStep = double(batchWidth) / double(steps);
+            for (int n = 0; n < count; ++n) {
+                const Piece& piece = pieces.at(batch.at(n));
+                const int used = int(steps);
+                const float* rows = output.data + qsizetype(n) * steps * classCount;
+                for (const CtcSymbol& symbol : ctcSymbols(rows, used, classes)) {
+                    const double column = piece.span.left + (symbol.step + 0.5) * columnsPerStep;
+                    if (column >= piece.span.ownLeft && column < piece.span.ownRight)
+                        owned[batch.at(n)].append({column, symbol});
+                }
+            }
+        } catch (const Ort::Exception& exception) {
+            qCDebug(lcOcr) << "recognition failed:" << exception.what();
+        }
+    }
+
+    // Pieces of a line follow each other from left to right. The same character read on both
+    // sides of a cut, close to it, counts once. A cut between words holds exactly one space,
+    // whichever side read it (or neither: each may place it on the other's side).
+    const int space = classes - 1;
+    QList<QList<CtcSymbol>> symbols(crops.size());
+    QList<double> lastColumn(crops.size(), -1e9);
+    for (qsizetype p = 0; p < pieces.size(); ++p) {
+        const int line = pieces.at(p).line;
+        QList<CtcSymbol>& read = symbols[line];
+        QList<QPair<double, CtcSymbol>> own = owned.at(p);
+        if (pieces.at(p).span.spaceBefore && !read.isEmpty()) {
+            float probability = -1;
+            while (!read.isEmpty() && read.last().classIndex == space)
+                probability = std::max(probability, read.takeLast().probability);
+            while (!own.isEmpty() && own.first().second.classIndex == space)
+                probability = std::max(probability, own.takeFirst().second.probability);
+            if (!read.isEmpty() && !own.isEmpty()) {
+                if (probability < 0) // read by neither: as sure as its neighbours
+                    probability = (read.last().probability + own.first().second.probability) / 2;
+                read.append(CtcSymbol{space, -1, probability});
+            }
+        } else if (!own.isEmpty() && !read.isEmpty()
+                   && read.last().classIndex == own.first().second.classIndex
+                   && own.first().first - lastColumn.at(line) < height / 2.0) {
+            own.removeFirst();
+        }
+        for (const auto& [column, symbol] : own) {
+            read.append(symbol);
+            lastColumn[line] = column;
+        }
+    }
+    for (qsizetype i = 0; i < crops.size(); ++i)
+        result[i] = lineFromSymbols(symbols.at(i), classes, characters);
+    return result;
 }
 
 } // namespace dovrix

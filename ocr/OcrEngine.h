@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace dovrix {
@@ -50,10 +51,21 @@ public:
     // Lines of a page (boxes in page-image pixels) in detection order. Empty when not initialised
     // or the image is null.
     QList<OcrLine> recognize(const QImage& page);
-    // recognize() after detection: recognises the accepted boxes of source in the given order.
-    QList<OcrLine> recognizeBoxes(const QImage& source, const QList<QRectF>& boxes);
+    // recognize() after detection: recognises the accepted boxes of source and returns their
+    // lines in the given order. Several lines share one network run (sorted by width, padded to
+    // the widest); stop, when given, is asked before every run and ends the work early, keeping
+    // the lines read so far.
+    QList<OcrLine> recognizeBoxes(const QImage& source, const QList<QRectF>& boxes,
+                                  const std::function<bool()>& stop = {});
     // Text and score of one line crop; the box is left empty. Empty result on a runtime error.
     OcrLine recognizeLine(const QImage& crop);
+    // Text and score of each crop, in order (boxes empty). A crop whose run failed, or that was
+    // not reached before stop, gives an empty line.
+    QList<OcrLine> recognizeCrops(const QList<QImage>& crops,
+                                  const std::function<bool()>& stop = {});
+
+    // Items of every recognition run of the last recognizeCrops(), for the bench.
+    const QList<int>& lastBatchSizes() const { return batchSizes; }
 
 private:
     // Output of one network run; the data stays valid while value lives.
@@ -72,6 +84,7 @@ private:
     OcrEngineConfig settings;
     bool initialized = false;
     QStringList characters;
+    QList<int> batchSizes;
     Ort::Env* environment = nullptr; // process-wide, never released
     Ort::SessionHandle detection;
     Ort::SessionHandle recognition;

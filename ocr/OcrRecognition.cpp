@@ -1,6 +1,7 @@
 #include "ocr/OcrRecognition.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace dovrix {
 
@@ -20,43 +21,175 @@ QRect cropRect(const QRectF& box, const QSize& image)
     return padded.intersected(QRect(QPoint(0, 0), image));
 }
 
-int recognitionInputWidth(const QSize& crop, int recHeight, int recMaxWidth)
+QRect lineBand(const QImage& crop)
+{
+    const QImage grey = crop.convertToFormat(QImage::Format_Grayscale8);
+    const int h = grey.height();
+    const int w = grey.width();
+    // A row is inked when more than a few of its pixels are dark (specks do not count).
+    const int needed = std::max(1, w / 400);
+    std::vector<bool> inked(size_t(std::max(0, h)), false);
+    for (int y = 0; y < h; ++y) {
+        const uchar* row = grey.constScanLine(y);
+        int dark = 0;
+        for (int x = 0; x < w && dark < needed; ++x)
+            dark += row[x] < 128 ? 1 : 0;
+        inked[size_t(y)] = dark >= needed;
+    }
+    int middle = -1;
+    for (int d = 0; d <= h / 2 && middle < 0; ++d) {
+        for (int y : {h / 2 - d, h / 2 + d}) {
+            if (y >= 0 && y < h && inked[size_t(y)]) {
+                middle = y;
+                break;
+            }
+        }
+    }
+    if (middle < 0)
+        return crop.rect();
+    int top = middle;
+    int bottom = middle;
+    while (top > 0 && inked[size_t(top - 1)])
+        --top;
+    while (bottom + 1 < h && inked[size_t(bottom + 1)])
+        ++bottom;
+    const int margin = std::max(2, (bottom - top + 1) / 5);
+    top = std::max(0, top - margin);
+    bottom = std::min(h - 1, bottom + margin);
+    return QRect(0, top, w, bottom - top + 1);
+}
+
+int recognitionInputWidth(const QSize& crop, int recHeight, int maxLineWidth)
 {
     const double target = double(crop.width()) * recHeight / std::max(1, crop.height());
     // Clamp in doubles first: an extreme aspect ratio must not overflow the conversion.
-    const double clamped = std::min(double(recMaxWidth), std::max(0.0, target));
+    const double clamped = std::min(double(maxLineWidth), std::max(0.0, target));
     return std::max(16, int(clamped));
+}
+
+QList<LinePiece> linePieces(const QImage& line, int maxPieceWidth, int overlap)
+{
+    const int width = line.width();
+    overlap = std::max(0, std::min(overlap, maxPieceWidth / 4));
+    if (width <= maxPieceWidth)
+        return {LinePiece{0, width, 0, width}};
+    // Ink of every column: the darkness summed over its rows.
+    const QImage grey = line.convertToFormat(QImage::Format_Grayscale8);
+    std::vector<int> ink(size_t(width), 0);
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar* row = grey.constScanLine(y);
+        for (int x = 0; x < width; ++x)
+            ink[size_t(x)] += 255 - row[x];
+    }
+    const int owned = maxPieceWidth - 2 * overlap;
+    QList<LinePiece> pieces;
+    int start = 0;
+    bool previousBetweenWords = false;
+    while (width - start > maxPieceWidth - overlap) {
+        // The cut lies in the last quarter of the owned width, in a run of its lightest columns:
+        // the last gap between letters, whose characters fall clearly to one side, else the
+        // middle of the widest run. Runs cut off by the window's ends may be wider than seen.
+        const int from = start + owned * 3 / 4;
+        const int to = start + owned;
+        int lightest = INT_MAX;
+        for (int x = from; x < to; ++x)
+            lightest = std::min(lightest, ink[size_t(x)]);
+        const int tolerance = lightest + std::max(1, lightest / 8);
+        const int narrow = std::max(2, line.height() / 8);
+        int widestStart = to - 1;
+        int widestLength = 0;
+        int letterGap = -1;
+        for (int x = from; x < to;) {
+            if (ink[size_t(x)] > tolerance) {
+                ++x;
+                continue;
+            }
+            int end = x;
+            while (end < to && ink[size_t(end)] <= tolerance)
+                ++end;
+            if (end - x < narrow && x > from && end < to)
+                letterGap = (x + end) / 2; // the last one wins
+            if (end - x > widestLength) {
+                widestLength = end - x;
+                widestStart = x;
+            }
+            x = end;
+        }
+        const bool betweenWords = letterGap < 0;
+        const int cut = betweenWords ? widestStart + widestLength / 2 : letterGap;
+        // Every piece but the last is a full run wide: the columns past its cut are context.
+        const int left = std::max(0, start - overlap);
+        pieces.append(LinePiece{left, std::min(width, left + maxPieceWidth), start, cut,
+                                previousBetweenWords});
+        previousBetweenWords = betweenWords;
+        start = cut;
+    }
+    pieces.append(
+        LinePiece{std::max(0, start - overlap), width, start, width, previousBetweenWords});
+    return pieces;
+}
+
+QList<QList<int>> batchesByWidth(const QList<int>& widths, int maxBatch, int maxColumns)
+{
+    QList<int> order(widths.size());
+    for (int i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&widths](int a, int b) { return widths.at(a) < widths.at(b); });
+    QList<QList<int>> batches;
+    QList<int> current;
+    for (int index : order) {
+        const qint64 columns = qint64(current.size() + 1) * widths.at(index);
+        if (!current.isEmpty()
+            && (current.size() >= maxBatch || columns > maxColumns
+                || widths.at(current.first()) != widths.at(index))) {
+            batches.append(current);
+            current.clear();
+        }
+        current.append(index);
+    }
+    if (!current.isEmpty())
+        batches.append(current);
+    return batches;
 }
 
 std::vector<float> recognitionTensor(const QImage& scaled)
 {
     const QImage rgb = scaled.convertToFormat(QImage::Format_RGB888);
-    const int w = rgb.width();
-    const int h = rgb.height();
-    const size_t plane = size_t(w) * size_t(h);
-    std::vector<float> tensor(plane * 3);
-    for (int y = 0; y < h; ++y) {
-        const uchar* line = rgb.constScanLine(y);
-        for (int x = 0; x < w; ++x) {
-            const float grey = float(line[x * 3] + line[x * 3 + 1] + line[x * 3 + 2]) / 765.0f;
-            const float value = (grey - 0.5f) * 2.0f;
-            const size_t at = size_t(y) * w + x;
-            tensor[at] = value;
-            tensor[plane + at] = value;
-            tensor[2 * plane + at] = value;
-        }
-    }
+    std::vector<float> tensor(size_t(rgb.width()) * size_t(rgb.height()) * 3);
+    fillRecognitionItem(tensor, 0, rgb.width(), rgb, 0, rgb.width());
     return tensor;
 }
 
-OcrLine decodeCtc(const float* probabilities, int steps, int classes, const QStringList& dictionary)
+void fillRecognitionItem(std::vector<float>& batch, int item, int batchWidth, const QImage& scaled,
+                         int left, int right)
 {
-    OcrLine line;
+    const QImage rgb = scaled.format() == QImage::Format_RGB888
+                           ? scaled
+                           : scaled.convertToFormat(QImage::Format_RGB888);
+    const int h = rgb.height();
+    const size_t plane = size_t(batchWidth) * size_t(h);
+    float* base = batch.data() + size_t(item) * plane * 3;
+    right = std::min({right, rgb.width(), left + batchWidth});
+    for (int y = 0; y < h; ++y) {
+        const uchar* line = rgb.constScanLine(y);
+        for (int x = left; x < right; ++x) {
+            const float grey = float(line[x * 3] + line[x * 3 + 1] + line[x * 3 + 2]) / 765.0f;
+            const float value = (grey - 0.5f) * 2.0f;
+            const size_t at = size_t(y) * batchWidth + (x - left);
+            base[at] = value;
+            base[plane + at] = value;
+            base[2 * plane + at] = value;
+        }
+    }
+}
+
+QList<CtcSymbol> ctcSymbols(const float* probabilities, int steps, int classes)
+{
+    QList<CtcSymbol> symbols;
     if (steps <= 0 || classes <= 0)
-        return line;
+        return symbols;
     int previous = -1;
-    int emitted = 0;
-    double sum = 0;
     for (int t = 0; t < steps; ++t) {
         const float* row = probabilities + qsizetype(t) * classes;
         int best = 0;
@@ -64,22 +197,36 @@ OcrLine decodeCtc(const float* probabilities, int steps, int classes, const QStr
             if (row[c] > row[best])
                 best = c;
         }
-        const float p = row[best];
-        if (best != previous) {
-            if (best == classes - 1) {
-                line.text += QLatin1Char(' ');
-                ++emitted;
-                sum += p;
-            } else if (best > 0 && best - 1 < dictionary.size()) {
-                line.text += dictionary.at(best - 1);
-                ++emitted;
-                sum += p;
-            }
-        }
+        // previous follows blanks too: a blank between two equal classes makes them two symbols.
+        if (best != previous && best > 0)
+            symbols.append(CtcSymbol{best, t, row[best]});
         previous = best;
+    }
+    return symbols;
+}
+
+OcrLine lineFromSymbols(const QList<CtcSymbol>& symbols, int classes, const QStringList& dictionary)
+{
+    OcrLine line;
+    int emitted = 0;
+    double sum = 0;
+    for (const CtcSymbol& symbol : symbols) {
+        if (symbol.classIndex == classes - 1)
+            line.text += QLatin1Char(' ');
+        else if (symbol.classIndex - 1 < dictionary.size())
+            line.text += dictionary.at(symbol.classIndex - 1);
+        else
+            continue;
+        ++emitted;
+        sum += symbol.probability;
     }
     line.score = emitted > 0 ? float(sum / emitted) : 0.0f;
     return line;
+}
+
+OcrLine decodeCtc(const float* probabilities, int steps, int classes, const QStringList& dictionary)
+{
+    return lineFromSymbols(ctcSymbols(probabilities, steps, classes), classes, dictionary);
 }
 
 QStringList parseDictionary(const QByteArray& utf8)

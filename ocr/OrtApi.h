@@ -37,6 +37,7 @@ enum Slot : int {
     CreateSessionOptionsSlot = 10,
     SetSessionGraphOptimizationLevelSlot = 23,
     SetIntraOpNumThreadsSlot = 24,
+    SetInterOpNumThreadsSlot = 25,
     CreateTensorWithDataAsOrtValueSlot = 49,
     GetTensorMutableDataSlot = 51,
     GetTensorElementTypeSlot = 60,
@@ -56,6 +57,7 @@ enum Slot : int {
     SessionGetModelMetadataSlot = 111,
     ModelMetadataLookupCustomMetadataMapSlot = 116,
     ReleaseModelMetadataSlot = 118,
+    AddSessionConfigEntrySlot = 130, // (OrtSessionOptions*, const char* key, const char* value)
     SetLanguageProjectionSlot = 145,
 };
 

@@ -13,6 +13,8 @@ packages=(
     nodejs npm python3-onnx unicode-data
     libsynctex-dev qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
     xdotool imagemagick texlive-latex-base
+    libmupdf-dev libmujs2 libgumbo1 libopenjp2-7 libjbig2dec0 libjpeg62-turbo zlib1g libfreetype6
+    libharfbuzz0b
 )
 
 missing=()
@@ -42,7 +44,7 @@ if [[ ! -f "$build_dir/build.ninja" ]]; then
 fi
 # Sources are found by glob. When files were added or removed since the last build, Qt's moc step
 # does not notice new headers in an existing tree by itself: make it scan again.
-source_list=$(find app settings theme i18n core view text annotations ocr synctex speech bench tests \
+source_list=$(find app settings theme i18n core geometry view text annotations ocr synctex speech bench tests \
     \( -name '*.h' -o -name '*.cpp' \) | LC_ALL=C sort | sha256sum | cut -d' ' -f1)
 if [[ "$(cat "$build_dir/.source-list" 2>/dev/null)" != "$source_list" ]]; then
     find "$build_dir" -path '*_autogen/timestamp' -delete

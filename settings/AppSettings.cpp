@@ -11,6 +11,7 @@ namespace {
 
 const QString languageKey = QStringLiteral("prefs/language");
 const QString themeKey = QStringLiteral("prefs/theme");
+const QString pageColoursKey = QStringLiteral("prefs/pageColours");
 const QString privateModeKey = QStringLiteral("prefs/privateMode");
 const QString recentGroup = QStringLiteral("recent");
 const QString filesKey = QStringLiteral("files");
@@ -51,6 +52,16 @@ QString AppSettings::theme() const
 void AppSettings::setTheme(const QString& id)
 {
     QSettings().setValue(themeKey, id);
+}
+
+QString AppSettings::pageColours() const
+{
+    return QSettings().value(pageColoursKey, QStringLiteral("normal")).toString();
+}
+
+void AppSettings::setPageColours(const QString& id)
+{
+    QSettings().setValue(pageColoursKey, id);
 }
 
 bool AppSettings::privateMode() const
@@ -161,6 +172,46 @@ QString AppSettings::speechVoice() const
 void AppSettings::setSpeechVoice(const QString& name)
 {
     QSettings().setValue(speechVoiceKey, name);
+}
+
+} // namespace dovrix
+
+namespace dovrix {
+
+void AppSettings::saveDocumentView(const QString& key, const DocumentView& view)
+{
+    if (key.isEmpty())
+        return;
+    QSettings settings;
+    settings.beginGroup(progressGroup);
+    settings.beginGroup(key);
+    settings.setValue(QStringLiteral("zoom"), view.zoom);
+    settings.setValue(QStringLiteral("fit"), view.fitMode);
+    settings.setValue(QStringLiteral("viewMode"), view.viewMode);
+    settings.setValue(QStringLiteral("spread"), view.spread);
+    settings.setValue(QStringLiteral("coverAlone"), view.coverAlone);
+    settings.setValue(QStringLiteral("colours"), view.pageColours);
+}
+
+bool AppSettings::documentView(const QString& key, DocumentView* view) const
+{
+    if (key.isEmpty())
+        return false;
+    QSettings settings;
+    settings.beginGroup(progressGroup);
+    settings.beginGroup(key);
+    // A position stored before views were kept has no fit mode: it says nothing about the view.
+    if (!settings.contains(QStringLiteral("fit")))
+        return false;
+    bool ok = false;
+    const double zoom = settings.value(QStringLiteral("zoom")).toDouble(&ok);
+    view->zoom = ok && zoom > 0 ? zoom : 1.0;
+    view->fitMode = std::clamp(settings.value(QStringLiteral("fit")).toInt(), 0, 2);
+    view->viewMode = std::clamp(settings.value(QStringLiteral("viewMode")).toInt(), 0, 1);
+    view->spread = settings.value(QStringLiteral("spread")).toBool();
+    view->coverAlone = settings.value(QStringLiteral("coverAlone"), true).toBool();
+    view->pageColours = settings.value(QStringLiteral("colours")).toString();
+    return true;
 }
 
 } // namespace dovrix

@@ -6,6 +6,25 @@
 
 namespace dovrix {
 
+// How a document was last shown, kept next to its reading position.
+struct DocumentView
+{
+    double zoom = 1.0;
+    int fitMode = 0;        // the page view's FitMode
+    int viewMode = 0;       // the page view's ViewMode
+    bool spread = false;    // two pages side by side
+    bool coverAlone = true; // in a spread, the first page alone on the right
+    QString pageColours;    // a page-colours id ("normal", "night", ...)
+
+    friend bool operator==(const DocumentView& a, const DocumentView& b)
+    {
+        return a.zoom == b.zoom && a.fitMode == b.fitMode && a.viewMode == b.viewMode
+               && a.spread == b.spread && a.coverAlone == b.coverAlone
+               && a.pageColours == b.pageColours;
+    }
+    friend bool operator!=(const DocumentView& a, const DocumentView& b) { return !(a == b); }
+};
+
 // The program's persistent preferences, recent files and reading positions, stored as an INI file
 // located by the organisation and application name. Caches nothing: every operation opens its own
 // QSettings, so each read sees what any instance last wrote.
@@ -27,6 +46,11 @@ public:
 
     QString theme() const;
     void setTheme(const QString& id);
+
+    // Page colours chosen last, as an id ("normal" when none was chosen); documents without a
+    // stored view of their own open with them.
+    QString pageColours() const;
+    void setPageColours(const QString& id);
 
     bool privateMode() const;
     void setPrivateMode(bool on);
@@ -59,6 +83,10 @@ public:
     void setSpeechRate(double rate);
     QString speechVoice() const;
     void setSpeechVoice(const QString& name);
+    // How the document was shown, stored with its position. Callers skip this in private mode.
+    void saveDocumentView(const QString& key, const DocumentView& view);
+    // False (view untouched) when nothing is stored for the key.
+    bool documentView(const QString& key, DocumentView* view) const;
 };
 
 } // namespace dovrix

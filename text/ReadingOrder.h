@@ -45,7 +45,10 @@ QList<TextLine> buildLines(QList<CharSlot> charSlots, const QString& pageText);
 QList<double> findGutters(const QList<TextLine>& lines, double width);
 
 // Gutters found from the single character boxes of the lines instead of whole lines: empty
-// stretches of the central band that no character of the page covers.
+// stretches of the central band that no character of the page covers, on a grid ten times
+// finer than findGutters'. A stretch counts when it holds a whole bin of findGutters' grid, or
+// when it is wider than 0.8 × the median character height with at least three lines of text
+// right beside it on each side.
 QList<double> findCharGutters(const QList<TextLine>& lines, double width);
 
 // Cuts every line at each gutter that falls into a gap between two of its characters (lines

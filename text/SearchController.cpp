@@ -33,6 +33,7 @@ void SearchController::startSearch(const QString& query, bool caseSensitive)
     pendingHits = QList<QList<SearchHit>>(n);
     nextPageToEmit = 0;
     scannedPages = 0;
+    found = 0;
     hits.clear();
     finishedEmitted = false;
     normalizedQuery = normalizeForSearch(query, caseInsensitive).text;
@@ -66,6 +67,7 @@ void SearchController::clear()
     pendingHits.clear();
     nextPageToEmit = 0;
     scannedPages = 0;
+    found = 0;
     hits.clear();
     finishedEmitted = false;
 }
@@ -134,6 +136,7 @@ void SearchController::scanPage(int page)
             idx = norm.text.indexOf(normalizedQuery, idx + 1, Qt::CaseSensitive);
         }
     }
+    found += int(pageHits.size());
     pendingHits[page] = pageHits;
     const quint64 current = serial;
     flushInOrder();

@@ -37,6 +37,8 @@ public:
     bool isFinished() const { return finishedEmitted; }
     bool isCaseSensitive() const { return !caseInsensitive; }
     const QList<SearchHit>& announcedHits() const { return hits; }
+    // Hits on every page scanned so far, announced or still waiting for an earlier page.
+    int foundHits() const { return found; }
 
 Q_SIGNALS:
     void started(int totalPages);
@@ -63,6 +65,7 @@ private:
     QList<QList<SearchHit>> pendingHits; // per page: found, not yet announced
     int nextPageToEmit = 0;
     int scannedPages = 0;
+    int found = 0;
     quint64 serial = 0; // changes with every startSearch and clear, for re-entrant listeners
 };
 

@@ -85,21 +85,28 @@ void SearchPanel::reset()
     status->setText(tr("输入关键字开始搜索（Ctrl+F）"));
 }
 
+QString SearchPanel::shownQuery() const
+{
+    // Isolated, so that a query in another script keeps the words around it in their order (a
+    // Latin query in an Arabic text, an Arabic one in an English text).
+    return QChar(0x2068) + query + QChar(0x2069);
+}
+
 QString SearchPanel::hitsText() const
 {
-    return tr("“%1”：共 %2 处命中").arg(query).arg(hits.size());
+    return tr("“%1”：共 %n 处命中", nullptr, int(hits.size())).arg(shownQuery());
 }
 
 QString SearchPanel::noHitsText() const
 {
-    return tr("“%1”无命中").arg(query);
+    return tr("“%1”无命中").arg(shownQuery());
 }
 
 void SearchPanel::onStarted(int totalPages)
 {
     Q_UNUSED(totalPages)
     clearResults();
-    status->setText(tr("正在搜索“%1”…").arg(query));
+    status->setText(tr("正在搜索“%1”…").arg(shownQuery()));
 }
 
 void SearchPanel::onHitFound(int page, int start, int length, int ocrLine)
@@ -109,11 +116,12 @@ void SearchPanel::onHitFound(int page, int start, int length, int ocrLine)
 
 void SearchPanel::onProgress(int scanned, int total)
 {
-    status->setText(tr("正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处")
-                        .arg(query)
-                        .arg(scanned)
-                        .arg(total)
-                        .arg(hits.size()));
+    // Pages are searched in the order their texts arrive; hits are listed in page order. The count
+    // is every hit found so far, listed or not. One arg() call: a query holding "%2" stays as
+    // typed.
+    status->setText(tr("正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处", nullptr,
+                       searchController->foundHits())
+                        .arg(shownQuery(), QString::number(scanned), QString::number(total)));
     appendRows();
 }
 
@@ -131,7 +139,7 @@ void SearchPanel::onFinished(int totalHits)
     for (int page = 0; page < pages && !scannedPage; ++page)
         scannedPage = store->hasPageText(page) && !store->hasTextLayer(page);
     if (!scannedPage)
-        status->setText(tr("“%1”无命中。").arg(query));
+        status->setText(tr("“%1”无命中。").arg(shownQuery()));
     hint->show();
 }
 

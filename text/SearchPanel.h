@@ -68,6 +68,7 @@ private:
     void appendRows();
     void focusHit(int hit);
     void clearResults();
+    QString shownQuery() const;
     QString hitsText() const;
     QString noHitsText() const;
 

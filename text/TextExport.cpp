@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace dovrix {
 
 namespace {
@@ -22,12 +24,24 @@ QString exportLineText(const QString& line)
     return text;
 }
 
-QString formatExportPage(int page, const QList<ReadingBlock>& blocks)
+QString formatExportPage(int page, const QList<ReadingBlock>& blocks,
+                         const QList<OcrLine>& ocrLines)
 {
     QString text =
         QCoreApplication::translate("dovrix::MainWindow", "—— 第 %1 页 ——").arg(page + 1);
     text.append(u'\n');
-    if (blocks.isEmpty()) {
+    if (blocks.isEmpty() && !ocrLines.isEmpty()) {
+        text.append(QCoreApplication::translate("dovrix::MainWindow", "（以下为 OCR 识别文本）"));
+        text.append(u'\n');
+        QList<OcrLine> lines = ocrLines;
+        std::stable_sort(lines.begin(), lines.end(), [](const OcrLine& a, const OcrLine& b) {
+            return a.box.center().y() < b.box.center().y();
+        });
+        for (const OcrLine& line : lines) {
+            text.append(line.text.simplified());
+            text.append(u'\n');
+        }
+    } else if (blocks.isEmpty()) {
         text.append(
             QCoreApplication::translate("dovrix::MainWindow", "（本页为扫描图像，无文本层）"));
         text.append(u'\n');

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/OcrLine.h"
 #include "text/ReadingBlock.h"
 
 #include <QList>
@@ -11,9 +12,11 @@ namespace dovrix {
 
 // One page of the full-text export (0-based page): the page header line, the texts of the
 // blocks that are not header/footer lines, a reliability note when a written block carries a
-// remark, or the scanned-page note when the page has no blocks; then an empty line. Line feeds
-// only. Translation context: dovrix::MainWindow.
-QString formatExportPage(int page, const QList<ReadingBlock>& blocks);
+// remark; a page without blocks gives its recognised lines (top to bottom, after a note that
+// marks them as recognised text) or, without any, the scanned-page note; then an empty line.
+// Line feeds only. Translation context: dovrix::MainWindow.
+QString formatExportPage(int page, const QList<ReadingBlock>& blocks,
+                         const QList<OcrLine>& ocrLines = {});
 
 // A line of exported text: a line-break marker (U+FFFE) ending the line becomes the hyphen the
 // reader saw; any other one is dropped.

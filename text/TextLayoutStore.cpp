@@ -2,10 +2,10 @@
 
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
+#include "geometry/CharGeometry.h"
 #include "text/ReadingOrder.h"
 
 #include <QCoreApplication>
-#include <QLineF>
 #include <QPdfDocument>
 #include <QPdfSelection>
 #include <QPointer>
@@ -38,15 +38,17 @@ QList<QRectF> lineRects(const QPdfSelection& selection)
     return rects;
 }
 
-// A character-box measurement in progress, owned by the job that carries it from chunk to chunk.
+// A character-box measurement in progress, owned by the job that carries it from run to run.
 struct CharBoxJob
 {
     QList<QRectF> boxes;
     QString text;
-    int next = 0;
-    int length = 0;
+    QList<int> exact; // characters the engine gave no box, measured one Qt PDF call each
+    int next = 0;     // first entry of exact not yet measured
+    bool started = false;
+    bool quick = false; // asked for as quick boxes: without the engine, hand those over first
     int priority = 0;
-    // What every chunk run needs besides the job itself, captured at request time.
+    // What every run needs besides the job itself, captured at request time.
     int page = 0;
     quint64 generation = 0;
     QPdfDocument* doc = nullptr;
@@ -55,84 +57,32 @@ struct CharBoxJob
     QPointer<TextLayoutStore> store;
 };
 
-// Measures characters [lo, hi) of the job: one selection for the chunk, a proportional spread of
-// its characters over the selection's line rectangles, three single-character probes, and the
-// exact per-character pass when a probe disagrees. Worker thread.
-void measureChunk(CharBoxJob& job, int lo, int hi)
+// Every character that is not blank and has no box yet.
+QList<int> unmeasured(const QString& text, const QList<QRectF>& boxes)
+{
+    QList<int> list;
+    for (int i = 0; i < text.size(); ++i) {
+        if (!text.at(i).isSpace() && boxes.at(i).isNull())
+            list.append(i);
+    }
+    return list;
+}
+
+// Measures up to ChunkSize of the characters left to the exact calls. Worker thread.
+void measureExactly(CharBoxJob& job)
 {
     TextLayoutStore::Shared& counters = *job.shared;
-    const QString& text = job.text;
-    ++counters.chunks;
-    ++counters.selectionCalls;
-    const QList<QRectF> rects = lineRects(job.doc->getSelectionAtIndex(job.page, lo, hi - lo));
-    QList<int> idx;
-    for (int m = lo; m < hi; ++m) {
-        if (!text.at(m).isSpace())
-            idx.append(m);
-    }
-    if (idx.isEmpty() || rects.isEmpty())
-        return;
-
-    TextLayoutStore::approximateChunk(text, lo, hi, rects, job.boxes);
-
-    // Three probes: first, middle and last measured character. A probed character's box is kept
-    // for the exact pass (and a repeated sample of a short chunk is not queried twice): the same
-    // query gives the same answer, so this only saves calls.
-    struct Probe
-    {
-        int index = -1;
-        bool measured = false; // valid selection with at least one polygon
-        QRectF rect;
-    };
-    Probe probes[3];
-    int probed = 0;
-    const int count = int(idx.size());
-    const int samples[] = {idx.at(0), idx.at(count / 2), idx.at(count - 1)};
-    for (const int s : samples) {
-        Probe probe;
-        bool known = false;
-        for (int i = 0; i < probed; ++i) {
-            if (probes[i].index == s) {
-                probe = probes[i];
-                known = true;
-            }
-        }
-        if (!known) {
-            ++counters.probeCalls;
-            ++counters.selectionCalls;
-            const QPdfSelection one = job.doc->getSelectionAtIndex(job.page, s, 1);
-            probe.index = s;
-            probe.measured = one.isValid() && !one.bounds().isEmpty();
-            if (probe.measured)
-                probe.rect = one.bounds().first().boundingRect();
-            probes[probed++] = probe;
-        }
-        if (!probe.measured || TextLayoutStore::probeAgrees(probe.rect, job.boxes.at(s)))
+    const int end = std::min(int(job.exact.size()), job.next + TextLayoutStore::ChunkSize);
+    for (; job.next < end; ++job.next) {
+        const int m = job.exact.at(job.next);
+        ++counters.exactCalls;
+        ++counters.selectionCalls;
+        const QPdfSelection one = job.doc->getSelectionAtIndex(job.page, m, 1);
+        if (!one.isValid() || one.bounds().isEmpty())
             continue;
-        ++counters.fallbackChunks;
-        for (int m = lo; m < hi; ++m) {
-            const Probe* done = nullptr;
-            for (int i = 0; i < probed; ++i) {
-                if (probes[i].index == m)
-                    done = &probes[i];
-            }
-            QRectF r;
-            if (done) {
-                if (!done->measured)
-                    continue;
-                r = done->rect;
-            } else {
-                ++counters.exactCalls;
-                ++counters.selectionCalls;
-                const QPdfSelection one = job.doc->getSelectionAtIndex(job.page, m, 1);
-                if (!one.isValid() || one.bounds().isEmpty())
-                    continue;
-                r = one.bounds().first().boundingRect();
-            }
-            if (r.width() * r.height() >= 0.01 || r.height() > 0.1)
-                job.boxes[m] = r;
-        }
-        break;
+        const QRectF r = one.bounds().first().boundingRect();
+        if (r.width() * r.height() >= 0.01 || r.height() > 0.1)
+            job.boxes[m] = r;
     }
 }
 
@@ -142,20 +92,56 @@ void measureChunk(CharBoxJob& job, int lo, int hi)
 // the store, never the store itself: the store may be gone when they run or deliver.
 struct TextLayoutJobs
 {
+    // First run of a job: the boxes of the page from the character-geometry engine, aligned to the
+    // page text; what it leaves is measured exactly. Worker thread.
+    static void measureWithEngine(CharBoxJob& job)
+    {
+        TextLayoutStore::Shared& counters = *job.shared;
+        const CharGeometry* geometry = CharGeometry::of(job.doc);
+        PageCharBoxes measured;
+        if (geometry) {
+            ++counters.enginePages;
+            measured = geometry->measurePage(job.page, job.text);
+        }
+        if (TextLayoutStore::engineBoxesUsable(measured)) {
+            job.boxes = measured.boxes;
+            counters.alignedChars += measured.matched;
+            counters.comparableChars += measured.comparable;
+        } else {
+            ++counters.engineFallbacks;
+            if (job.quick) {
+                // No engine boxes: the quick boxes come from one selection of the whole page, the
+                // exact boxes follow at the priority of character boxes.
+                ++counters.selectionCalls;
+                const QList<QRectF> rects =
+                    lineRects(job.doc->getSelectionAtIndex(job.page, 0, int(job.text.size())));
+                QPointer<TextLayoutStore> store = job.store;
+                toGuiThread([store, generation = job.generation, page = job.page, rects] {
+                    if (store)
+                        store->deliverQuickBoxes(generation, page, rects);
+                });
+                job.priority = std::min(job.priority, kTextPriority);
+            }
+        }
+        job.exact = unmeasured(job.text, job.boxes);
+    }
+
     static void runCharBoxJob(std::shared_ptr<CharBoxJob> job)
     {
         if (job->shared->generation.load() != job->generation)
             return; // stale: the job ends here
-        const int lo = job->next;
-        const int hi = std::min(job->length, lo + TextLayoutStore::ChunkSize);
-        if (job->doc && lo < hi)
-            measureChunk(*job, lo, hi);
-        job->next = hi;
+        if (job->doc) {
+            if (!job->started)
+                measureWithEngine(*job);
+            else
+                measureExactly(*job);
+        }
+        job->started = true;
         if (job->shared->generation.load() != job->generation)
             return;
-        if (job->next < job->length) {
-            // Each chunk queues again behind equal or higher priorities, so renders and the
-            // current page's quick boxes are not held up by a long page.
+        if (job->doc && job->next < job->exact.size()) {
+            // The exact calls queue again after every chunk, behind equal or higher priorities,
+            // so renders and the current page's boxes are not held up by a long page.
             PdfWorker* worker = job->worker;
             const int priority = job->priority;
             worker->post(priority, [job = std::move(job)]() mutable { runCharBoxJob(job); });
@@ -272,42 +258,40 @@ void TextLayoutStore::requestQuickBoxes(int page, int priority)
     if (quickBoxCache.contains(page) || pendingQuickBoxes.contains(page))
         return;
     if (!textCache.contains(page)) {
-        if (pendingTexts.contains(page))
-            deferUntilText(Deferred::QuickBoxes, page, priority);
-        else
-            requestPageText(page, priority);
+        // The boxes follow the text at this priority: the page being shown gets them before
+        // renders of other pages and thumbnails, so its first drag is anchored to the text.
+        deferUntilText(Deferred::QuickBoxes, page, priority);
+        requestPageText(page, priority);
         return;
     }
-    const int n = int(textCache.value(page).size());
-    if (n <= 0)
+    if (textCache.value(page).isEmpty())
         return;
+    // The character boxes serve as quick boxes: measured by the engine, they cost less than the
+    // selection the quick boxes took before them.
+    const auto exact = charBoxCache.constFind(page);
+    if (exact != charBoxCache.constEnd()) {
+        storeQuickBoxes(page, exact.value());
+        return;
+    }
     pendingQuickBoxes.insert(page);
-    const quint64 gen = shared->generation.load();
-    QPdfDocument* doc = controller ? controller->document() : nullptr;
-    QPointer<TextLayoutStore> self(this);
-    worker->post(priority, [self, shared = shared, gen, page, doc, n] {
-        QList<QRectF> rects;
-        if (doc && shared->generation.load() == gen) {
-            ++shared->selectionCalls;
-            rects = lineRects(doc->getSelectionAtIndex(page, 0, n));
-        }
-        toGuiThread([self, gen, page, rects] {
-            if (self)
-                self->deliverQuickBoxes(gen, page, rects);
-        });
-    });
+    if (!pendingCharBoxes.contains(page))
+        startCharBoxJob(page, priority, true);
+}
+
+void TextLayoutStore::storeQuickBoxes(int page, const QList<QRectF>& boxes)
+{
+    pendingQuickBoxes.remove(page);
+    if (std::none_of(boxes.cbegin(), boxes.cend(), [](const QRectF& r) { return !r.isNull(); }))
+        return; // nothing stored: a later request runs the job again
+    quickBoxCache.insert(page, boxes);
+    Q_EMIT quickBoxesReady(page);
 }
 
 void TextLayoutStore::deliverQuickBoxes(quint64 gen, int page, const QList<QRectF>& lines)
 {
-    if (gen != shared->generation.load())
+    if (gen != shared->generation.load() || !pendingQuickBoxes.contains(page))
         return;
-    pendingQuickBoxes.remove(page);
-    const QList<QRectF> boxes = spreadOverLines(textCache.value(page), lines);
-    if (boxes.isEmpty())
-        return; // nothing stored: a later request runs the job again
-    quickBoxCache.insert(page, boxes);
-    Q_EMIT quickBoxesReady(page);
+    storeQuickBoxes(page, spreadOverLines(textCache.value(page), lines));
 }
 
 void TextLayoutStore::requestCharBoxes(int page, int priority)
@@ -319,11 +303,16 @@ void TextLayoutStore::requestCharBoxes(int page, int priority)
         requestPageText(page, priority);
         return;
     }
+    startCharBoxJob(page, priority, false);
+}
+
+void TextLayoutStore::startCharBoxJob(int page, int priority, bool quick)
+{
     pendingCharBoxes.insert(page);
     auto job = std::make_shared<CharBoxJob>();
     job->text = textCache.value(page);
-    job->length = int(job->text.size());
-    job->boxes = QList<QRectF>(job->length);
+    job->boxes = QList<QRectF>(job->text.size());
+    job->quick = quick;
     job->priority = priority;
     job->page = page;
     job->generation = shared->generation.load();
@@ -341,6 +330,8 @@ void TextLayoutStore::deliverCharBoxes(quint64 gen, int page, const QList<QRectF
     pendingCharBoxes.remove(page);
     charBoxCache.insert(page, boxes);
     Q_EMIT charBoxesReady(page);
+    if (pendingQuickBoxes.contains(page))
+        storeQuickBoxes(page, boxes);
     if (pendingBlocks.contains(page))
         buildReadingBlocks(page);
 }
@@ -464,39 +455,10 @@ QList<QRectF> TextLayoutStore::spreadOverLines(const QString& text, const QList<
     return boxes;
 }
 
-void TextLayoutStore::approximateChunk(const QString& text, int lo, int hi,
-                                       const QList<QRectF>& rects, QList<QRectF>& boxes)
+bool TextLayoutStore::engineBoxesUsable(const PageCharBoxes& measured)
 {
-    if (rects.isEmpty() || lo >= hi)
-        return;
-    const int n = int(rects.size());
-    double sum = 0;
-    for (const QRectF& r : rects)
-        sum += std::max(r.width(), 1.0);
-    const double chunk = std::max(hi - lo, 1);
-    int k = 0;
-    double acc = 0;
-    double t = std::max(rects.at(0).width() * chunk / sum, 1.0);
-    for (int m = lo; m < hi; ++m) {
-        if (!text.at(m).isSpace()) {
-            const QRectF& r = rects.at(k);
-            const double u = r.width() / t;
-            const double x = std::min(r.left() + u * acc, std::max(r.right() - u, r.left()));
-            boxes[m] = QRectF(x, r.top(), u, r.height());
-        }
-        acc += 1;
-        while (k < n - 1 && acc >= t) {
-            k += 1;
-            acc -= t;
-            t = std::max(rects.at(k).width() * chunk / sum, 1.0);
-        }
-    }
-}
-
-bool TextLayoutStore::probeAgrees(const QRectF& probe, const QRectF& approximate)
-{
-    const double tolerance = std::max(1.2 * probe.height(), 6.0);
-    return QLineF(probe.center(), approximate.center()).length() <= tolerance;
+    return measured.outcome == PageCharBoxes::Outcome::Measured
+           && 2 * measured.matched >= measured.comparable;
 }
 
 const OcrPageText* TextLayoutStore::ocrResult(int page) const
@@ -532,10 +494,11 @@ TextLayoutStats TextLayoutStore::stats() const
     TextLayoutStats s;
     s.allTextCalls = shared->allTextCalls.load();
     s.selectionCalls = shared->selectionCalls.load();
-    s.chunks = shared->chunks.load();
-    s.fallbackChunks = shared->fallbackChunks.load();
-    s.probeCalls = shared->probeCalls.load();
     s.exactCalls = shared->exactCalls.load();
+    s.enginePages = shared->enginePages.load();
+    s.engineFallbacks = shared->engineFallbacks.load();
+    s.alignedChars = shared->alignedChars.load();
+    s.comparableChars = shared->comparableChars.load();
     return s;
 }
 
@@ -543,10 +506,11 @@ void TextLayoutStore::resetStats()
 {
     shared->allTextCalls = 0;
     shared->selectionCalls = 0;
-    shared->chunks = 0;
-    shared->fallbackChunks = 0;
-    shared->probeCalls = 0;
     shared->exactCalls = 0;
+    shared->enginePages = 0;
+    shared->engineFallbacks = 0;
+    shared->alignedChars = 0;
+    shared->comparableChars = 0;
 }
 
 } // namespace dovrix

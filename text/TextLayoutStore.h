@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/OcrLine.h"
+#include "geometry/CharGeometry.h"
 #include "text/ReadingBlock.h"
 
 #include <QHash>
@@ -32,18 +33,24 @@ struct OcrPageText
 // construction or the last resetStats().
 struct TextLayoutStats
 {
-    qint64 allTextCalls = 0;   // QPdfDocument::getAllText
-    qint64 selectionCalls = 0; // QPdfDocument::getSelectionAtIndex, all purposes
-    qint64 chunks = 0;         // character-box chunks measured
-    qint64 fallbackChunks = 0; // chunks whose approximation failed a probe
-    qint64 probeCalls = 0;     // single-character verification probes
-    qint64 exactCalls = 0;     // single-character queries of the exact fallback
+    qint64 allTextCalls = 0;    // QPdfDocument::getAllText
+    qint64 selectionCalls = 0;  // QPdfDocument::getSelectionAtIndex, all purposes
+    qint64 exactCalls = 0;      // single-character queries for characters the engine left
+    qint64 enginePages = 0;     // pages measured by the character-geometry engine
+    qint64 engineFallbacks = 0; // pages measured wholly by single-character queries
+    qint64 alignedChars = 0;    // characters given a box by the engine (used pages only)
+    qint64 comparableChars = 0; // characters the alignment compared (used pages only)
 };
 
 // Everything the program knows about the text of a page of one document: texts, quick boxes,
 // exact character boxes, hit boxes, reading blocks and OCR results. Boxes are in page points of
 // the unrotated page (top-left origin, y down), one per character index of the page text; a
 // character without a box has a null rectangle.
+//
+// Character boxes come from the character-geometry engine attached to the document (one
+// extraction per page, aligned to the page text); the characters it leaves without a box, or
+// every character of a page it cannot measure, get theirs from one Qt PDF selection each. Once
+// measured, the character boxes also serve as the quick boxes.
 //
 // Requests return at once and post jobs to the PdfWorker; the Qt PDF calls run only in those jobs
 // on the worker thread. Results are stored and announced on the GUI thread. Everything public is
@@ -54,7 +61,7 @@ class TextLayoutStore : public QObject
     Q_DISABLE_COPY(TextLayoutStore)
 
 public:
-    // Characters measured by one character-box job run.
+    // Single-character queries made by one character-box job run.
     static constexpr int ChunkSize = 64;
 
     TextLayoutStore(PdfWorker* worker, DocumentController* controller, QObject* parent = nullptr);
@@ -100,14 +107,9 @@ public:
     // over the rectangles in proportion to their widths; whitespace keeps a null box. Empty when
     // there is no non-space character or no rectangle.
     static QList<QRectF> spreadOverLines(const QString& text, const QList<QRectF>& lineRects);
-    // Approximate boxes of characters [lo, hi) from the chunk's line rectangles: characters spread
-    // over the rectangles by width, equal widths inside one rectangle from its left edge, never
-    // past its right edge. Spaces take a slot but keep their box.
-    static void approximateChunk(const QString& text, int lo, int hi, const QList<QRectF>& rects,
-                                 QList<QRectF>& boxes);
-    // A single-character probe confirms an approximate box when their centres lie within
-    // max(1.2 × probe height, 6 points).
-    static bool probeAgrees(const QRectF& probe, const QRectF& approximate);
+    // The engine's boxes are used for a page it measured, in time, matching at least half of
+    // the characters it compared; otherwise the page is measured by single-character queries.
+    static bool engineBoxesUsable(const PageCharBoxes& measured);
     // More than two characters besides line feeds, carriage returns, spaces and tabs.
     static bool isTextLayer(const QString& text);
 
@@ -136,10 +138,11 @@ public:
         std::atomic<quint64> generation{0};
         std::atomic<qint64> allTextCalls{0};
         std::atomic<qint64> selectionCalls{0};
-        std::atomic<qint64> chunks{0};
-        std::atomic<qint64> fallbackChunks{0};
-        std::atomic<qint64> probeCalls{0};
         std::atomic<qint64> exactCalls{0};
+        std::atomic<qint64> enginePages{0};
+        std::atomic<qint64> engineFallbacks{0};
+        std::atomic<qint64> alignedChars{0};
+        std::atomic<qint64> comparableChars{0};
     };
 
     enum class Deferred { QuickBoxes, CharBoxes, ReadingBlocks };
@@ -160,6 +163,11 @@ private:
     // Re-issues a request when the page's text arrives. One listener per (kind, page, priority):
     // a second identical listener would only find the first one's request pending.
     void deferUntilText(Deferred kind, int page, int priority);
+
+    // Posts the character-box job; quick when quick boxes asked for it.
+    void startCharBoxJob(int page, int priority, bool quick);
+    // Stores boxes as the page's quick boxes unless none is valid; ends a pending request.
+    void storeQuickBoxes(int page, const QList<QRectF>& boxes);
 
     void deliverText(quint64 gen, int page, const QString& text);
     void deliverQuickBoxes(quint64 gen, int page, const QList<QRectF>& lineRects);

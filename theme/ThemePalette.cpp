@@ -107,6 +107,11 @@ int themeIndexFromId(const QString& id)
     return ThemeLight;
 }
 
+bool isDarkTheme(int index)
+{
+    return index == ThemeDark || index == ThemeMidnight || index == ThemeHighContrast;
+}
+
 ThemePalette themePalette(int index)
 {
     // Fields: id, bg, panel, panel2, textColor, muted, line, brand, brand2, onBrand, accent,

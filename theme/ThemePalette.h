@@ -36,6 +36,9 @@ struct ThemePalette
 // "paper" 1, "dark" 2, "midnight" 3, "hc" 4; anything else (also "light", "", "Dark") 0.
 int themeIndexFromId(const QString& id);
 
+// Whether a theme paints light text on dark surfaces (dark, midnight, high contrast).
+bool isDarkTheme(int index);
+
 // The palette of a theme; an index outside 1..4 gives the light palette.
 ThemePalette themePalette(int index);
 

@@ -8,6 +8,8 @@
 #include "text/TextExport.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
+#include "view/LinkPreview.h"
+#include "view/OcrTextGeometry.h"
 #include "view/PdfLinkModelCompat.h"
 
 #include <QApplication>
@@ -74,8 +76,17 @@ PdfViewport::PdfViewport(RenderCache* cache, TextLayoutStore* textStore,
     markTimer.setSingleShot(true);
     connect(&markTimer, &QTimer::timeout, this, &PdfViewport::clearMarks);
 
+    previewTimer.setSingleShot(true);
+    previewTimer.setInterval(LinkPreviewDelayMs);
+    connect(&previewTimer, &QTimer::timeout, this, &PdfViewport::showLinkPreview);
+
     if (cache) {
-        connect(cache, &RenderCache::pageRendered, this, [this] { viewport()->update(); });
+        connect(cache, &RenderCache::pageRendered, this,
+                [this](const RenderCache::Key& key, const QImage& image) {
+                    if (preview && preview->isVisible() && key == previewKey)
+                        fillLinkPreview(image);
+                    viewport()->update();
+                });
     }
     if (text) {
         connect(text, &TextLayoutStore::charBoxesReady, this, &PdfViewport::onCharBoxesReady);
@@ -172,6 +183,9 @@ void PdfViewport::relayout()
         if (viewport()->width() == int(geo.viewportWidth))
             break;
     }
+    // A cut-out of another zoom or rotation than the page's now is of no use.
+    if (preview && preview->isVisible() && renderKeyFor(previewLink.page()) != previewKey)
+        trackLinkPreview(QPdfLink(), QPointF());
     inRelayout = false;
 }
 
@@ -235,17 +249,22 @@ void PdfViewport::onRefitTimer()
     applyFitMode();
 }
 
+void PdfViewport::updateFitZoom()
+{
+    if (fit == FitNone)
+        return;
+    const double z = geo.fitZoom(fit, viewport()->size());
+    if (!sameZoom(z, geo.zoom)) {
+        geo.zoom = z;
+        Q_EMIT zoomChanged(geo.zoom);
+    }
+}
+
 void PdfViewport::applyFitMode()
 {
     const QPoint anchorPx = readingAnchorPx();
     const PageAnchor anchor = anchorAt(anchorPx);
-    if (fit != FitNone) {
-        const double z = geo.fitZoom(fit, viewport()->size());
-        if (!sameZoom(z, geo.zoom)) {
-            geo.zoom = z;
-            Q_EMIT zoomChanged(geo.zoom);
-        }
-    }
+    updateFitZoom();
     relayout();
     scrollToAnchor(anchor, anchorPx);
     updateCurrentPage();
@@ -264,6 +283,40 @@ void PdfViewport::setViewMode(int mode)
     viewport()->update();
     startRenderTimer();
     Q_EMIT viewModeChanged(mode);
+}
+
+void PdfViewport::setSpread(bool on)
+{
+    if (on == geo.spread)
+        return;
+    geo.spread = on;
+    relayoutKeepingPage();
+    Q_EMIT spreadChanged(on);
+}
+
+void PdfViewport::setCoverAlone(bool on)
+{
+    if (on == geo.coverAlone)
+        return;
+    geo.coverAlone = on;
+    if (geo.spread)
+        relayoutKeepingPage();
+    Q_EMIT coverAloneChanged(on);
+}
+
+void PdfViewport::relayoutKeepingPage()
+{
+    const int page = geo.currentPage;
+    updateFitZoom();
+    relayout();
+    if (!geo.singlePage) {
+        const QRectF r = geo.pageRect(page);
+        if (!r.isEmpty())
+            verticalScrollBar()->setValue(toContentPx(r.top() - geo.margin));
+    }
+    updateCurrentPage();
+    viewport()->update();
+    startRenderTimer();
 }
 
 void PdfViewport::rotateBy(int degrees)
@@ -322,6 +375,7 @@ void PdfViewport::scrollContentsBy(int, int)
 {
     // The viewport widget is never scrolled: every scroll repaints from the content offsets.
     viewport()->update();
+    trackLinkPreview(QPdfLink(), QPointF());
     if (inRelayout)
         return;
     updateCurrentPage();
@@ -369,6 +423,37 @@ void PdfViewport::refreshVisiblePages()
     }
     if (!pages.isEmpty())
         Q_EMIT visiblePagesChanged(pages);
+}
+
+void PdfViewport::setPageColours(PageColours newColours)
+{
+    if (newColours == colours)
+        return;
+    colours = newColours;
+    recolour();
+    Q_EMIT pageColoursChanged(colours);
+}
+
+PageColours PdfViewport::effectiveColours() const
+{
+    return effectivePageColours(colours, isDarkTheme(currentTheme()));
+}
+
+void PdfViewport::applyThemeColours()
+{
+    if (recolour())
+        Q_EMIT pageColoursChanged(colours);
+}
+
+bool PdfViewport::recolour()
+{
+    viewport()->update(); // the paper colour follows at once
+    if (!cache || cache->pageColours() == effectiveColours())
+        return false;
+    cache->setPageColours(effectiveColours());
+    // The images on screen stay until their recoloured renders replace them.
+    refreshVisiblePages();
+    return true;
 }
 
 QPointF PdfViewport::contentPos(const QPointF& viewportPos) const
@@ -505,7 +590,7 @@ void PdfViewport::keyPressEvent(QKeyEvent* event)
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
         if (geo.singlePage && mods == Qt::NoModifier) {
-            goToPage(geo.currentPage + (event->key() == Qt::Key_PageDown ? 1 : -1));
+            goToPage(geo.rowStep(geo.currentPage, event->key() == Qt::Key_PageDown ? 1 : -1));
             break;
         }
         QAbstractScrollArea::keyPressEvent(event);
@@ -724,7 +809,7 @@ void PdfViewport::paintEvent(QPaintEvent*)
 void PdfViewport::paintPage(QPainter& p, int page, const QRectF& r)
 {
     p.fillRect(r.translated(3, 4), QColor(0, 0, 0, 90));
-    p.fillRect(r, Qt::white);
+    p.fillRect(r, QColor(pageColourOf(qRgb(255, 255, 255), effectiveColours())));
     const QImage image = cache ? cache->cachedImage(renderKeyFor(page)) : QImage();
     if (!image.isNull())
         p.drawImage(r, image);
@@ -798,7 +883,7 @@ void PdfViewport::paintSelection(QPainter& p, int page) const
 {
     if (page != selPage || anchor < 0 || cursor < 0 || anchor == cursor || !text)
         return;
-    const QList<QRectF> boxes = text->charBoxes(page);
+    const QList<QRectF> boxes = selectableBoxes(page);
     p.setPen(Qt::NoPen);
     p.setBrush(withAlpha(HitColor, 70));
     for (const QRectF& run : selectionRuns(boxes, anchor, cursor))
@@ -967,20 +1052,53 @@ void PdfViewport::clearSelection()
 
 void PdfViewport::copySelectionToClipboard()
 {
-    if (!hasSelection() || !text)
+    const QString copied = selectedText();
+    if (copied.isEmpty())
         return;
+    QGuiApplication::clipboard()->setText(copied, QClipboard::Clipboard);
+    Q_EMIT textCopied(int(copied.size()));
+}
+
+QString PdfViewport::selectedText() const
+{
+    if (!hasSelection() || !text)
+        return {};
     const TextRange range = selectionRange();
-    const QString copied =
-        textForClipboard(text->pageText(range.page).mid(range.start, range.length));
-    if (!copied.isEmpty())
-        QGuiApplication::clipboard()->setText(copied, QClipboard::Clipboard);
+    return textForClipboard(selectableText(range.page).mid(range.start, range.length));
+}
+
+bool PdfViewport::usesOcrText(int page) const
+{
+    if (!text)
+        return false;
+    const OcrPageText* ocr = text->ocrResult(page);
+    return ocr && !ocr->lines.isEmpty() && !(text->hasPageText(page) && text->hasTextLayer(page));
+}
+
+bool PdfViewport::hasSelectableBoxes(int page) const
+{
+    return text && (usesOcrText(page) || text->hasCharBoxes(page));
+}
+
+QString PdfViewport::selectableText(int page) const
+{
+    if (!text)
+        return {};
+    return usesOcrText(page) ? text->ocrResult(page)->text : text->pageText(page);
+}
+
+QList<QRectF> PdfViewport::selectableBoxes(int page) const
+{
+    if (!text)
+        return {};
+    return usesOcrText(page) ? ocrCharBoxes(*text->ocrResult(page)) : text->charBoxes(page);
 }
 
 int PdfViewport::charIndexAt(int page, const QPointF& pt) const
 {
-    if (!text || !text->hasCharBoxes(page))
+    if (!hasSelectableBoxes(page))
         return -1;
-    return dovrix::charIndexAt(text->charBoxes(page), pt);
+    return dovrix::charIndexAt(selectableBoxes(page), pt);
 }
 
 void PdfViewport::onCharBoxesReady(int page)
@@ -1006,12 +1124,12 @@ void PdfViewport::onCharBoxesReady(int page)
 
 void PdfViewport::selectWordAt(int page, const QPointF& pt)
 {
-    if (!text || !text->hasCharBoxes(page))
+    if (!hasSelectableBoxes(page))
         return;
     const int index = charIndexAt(page, pt);
     if (index < 0)
         return;
-    const QPair<int, int> word = wordRange(text->pageText(page), index);
+    const QPair<int, int> word = wordRange(selectableText(page), index);
     if (word.first < 0)
         return;
     selPage = page;
@@ -1026,6 +1144,7 @@ void PdfViewport::selectWordAt(int page, const QPointF& pt)
 
 void PdfViewport::mousePressEvent(QMouseEvent* event)
 {
+    trackLinkPreview(QPdfLink(), QPointF());
     if (event->button() != Qt::LeftButton) {
         QAbstractScrollArea::mousePressEvent(event);
         return;
@@ -1064,7 +1183,7 @@ void PdfViewport::mousePressEvent(QMouseEvent* event)
     selectionPending = false;
     pressPoint = lastPoint = pointerPoint;
     if (pointerPage >= 0 && text) {
-        if (text->hasCharBoxes(pointerPage)) {
+        if (hasSelectableBoxes(pointerPage)) {
             anchor = cursor = charIndexAt(pointerPage, pointerPoint);
         } else {
             text->requestQuickBoxes(pointerPage, 25);
@@ -1106,7 +1225,7 @@ void PdfViewport::mouseMoveEvent(QMouseEvent* event)
     pointerPoint = geo.viewToPage(page, c);
     if (page != selPage)
         return;
-    if (!text || !text->hasCharBoxes(page)) {
+    if (!hasSelectableBoxes(page)) {
         // Remembered so that a drag finished before the boxes arrive completes to this point.
         lastPoint = pointerPoint;
         return;
@@ -1146,7 +1265,7 @@ void PdfViewport::mouseReleaseEvent(QMouseEvent* event)
         if (hasSelection()) {
             Q_EMIT selectionChanged(true);
             copySelectionToClipboard();
-        } else if (selPage >= 0 && text && !text->hasCharBoxes(selPage)) {
+        } else if (selPage >= 0 && text && !hasSelectableBoxes(selPage)) {
             selectionPending = true;
         }
     } else {
@@ -1197,6 +1316,7 @@ void PdfViewport::mouseDoubleClickEvent(QMouseEvent* event)
 bool PdfViewport::viewportEvent(QEvent* event)
 {
     if (event->type() == QEvent::Leave) {
+        trackLinkPreview(QPdfLink(), QPointF());
         hoverLink = false;
         hoverText = false;
         if (cursorShape != Qt::ArrowCursor && !annotating) {
@@ -1205,6 +1325,74 @@ bool PdfViewport::viewportEvent(QEvent* event)
         }
     }
     return QAbstractScrollArea::viewportEvent(event);
+}
+
+void PdfViewport::trackLinkPreview(const QPdfLink& link, const QPointF& viewportPos)
+{
+    const bool internal = link.page() >= 0 && link.page() < geo.pageCount() && !annotating;
+    if (internal && previewLink.page() == link.page() && previewLink.location() == link.location()
+        && previewLink.rectangles() == link.rectangles())
+        return; // still on the same link: the timer runs on, or the preview stays
+    previewTimer.stop();
+    closeLinkPreview();
+    previewLink = internal ? link : QPdfLink();
+    if (!internal)
+        return;
+    previewAnchor = viewportPos.toPoint();
+    previewTimer.start();
+}
+
+LinkPreview* PdfViewport::linkPreview() const
+{
+    return preview.data();
+}
+
+void PdfViewport::closeLinkPreview()
+{
+    if (preview)
+        preview->hide();
+}
+
+void PdfViewport::showLinkPreview()
+{
+    const int target = previewLink.page();
+    if (target < 0 || target >= geo.pageCount())
+        return;
+    if (!preview)
+        preview = new LinkPreview(viewport());
+    previewKey = renderKeyFor(target);
+    // From the cache when the page is there; else rendered on the worker like any page.
+    const QImage image = cache ? cache->cachedImage(previewKey) : QImage();
+    QPdfDocument* doc = controller ? controller->document() : nullptr;
+    if (cache && doc && (image.isNull() || !cache->isCurrent(previewKey)))
+        cache->request(previewKey, doc);
+    fillLinkPreview(image);
+    preview->placeNear(previewAnchor);
+    preview->show();
+    preview->raise();
+}
+
+void PdfViewport::fillLinkPreview(const QImage& pageImage)
+{
+    if (!preview)
+        return;
+    preview->setPaper(QColor(pageColourOf(qRgb(255, 255, 255), effectiveColours())));
+    if (pageImage.isNull()) {
+        preview->setPicture(QImage(), 1.0);
+        return;
+    }
+    const int target = previewLink.page();
+    // Logical pixels of the page image; the image itself may be smaller (pixel limit).
+    const QSizeF shown = geo.displaySize(target) * geo.zoom;
+    const QRectF area = previewArea(shown, geo.pageToImage(target, previewLink.location()));
+    const double sx = pageImage.width() / shown.width();
+    const double sy = pageImage.height() / shown.height();
+    const QRect source =
+        QRectF(area.left() * sx, area.top() * sy, area.width() * sx, area.height() * sy)
+            .toAlignedRect()
+            .intersected(pageImage.rect());
+    preview->setPicture(pageImage.copy(source), sx);
+    preview->placeNear(previewAnchor);
 }
 
 void PdfViewport::setCursorShape(Qt::CursorShape shape)
@@ -1223,16 +1411,24 @@ void PdfViewport::updateHoverCursor(const QPointF& viewportPos)
     }
     const QPointF c = contentPos(viewportPos);
     const int page = geo.pageAt(c);
+    if (page < 0)
+        trackLinkPreview(QPdfLink(), viewportPos);
     hoverLink = false;
     hoverText = false;
     Qt::CursorShape shape = Qt::ArrowCursor;
     if (page >= 0) {
+        // Not only the current page shows links: its neighbours in view (the other page of a
+        // spread, the next page below) load theirs when the pointer comes onto them.
+        ensureLinks(page);
         const QPointF pt = geo.viewToPage(page, c);
-        if (isUsable(linkAt(page, pt))) {
+        const QPdfLink link = linkAt(page, pt);
+        trackLinkPreview(link, viewportPos);
+        if (isUsable(link)) {
             hoverLink = true;
             shape = Qt::PointingHandCursor;
         } else if (text) {
-            const QList<QRectF> boxes = text->bestBoxes(page);
+            const QList<QRectF> boxes =
+                usesOcrText(page) ? selectableBoxes(page) : text->bestBoxes(page);
             if (boxes.isEmpty()) {
                 text->requestQuickBoxes(page, 25);
             } else {
@@ -1322,9 +1518,23 @@ void PdfViewport::createAnnotationFromDrag()
     case Highlight:
     case Underline:
     case Strikethrough: {
-        const bool haveBoxes = text && text->hasCharBoxes(dragPage);
+        const bool haveBoxes = hasSelectableBoxes(dragPage);
         const int s = haveBoxes ? charIndexAt(dragPage, dragStart) : -1;
         const int e = haveBoxes ? charIndexAt(dragPage, dragEnd) : -1;
+        if (s >= 0 && e >= 0 && s != e && usesOcrText(dragPage)) {
+            // Recognised text has no place in the PDF's character index: the selected part of
+            // every line box becomes an annotation on that rectangle.
+            QString last;
+            for (const QRectF& run :
+                 selectionRuns(selectableBoxes(dragPage), std::min(s, e), std::max(s, e))) {
+                Annotation part = a;
+                part.rect = run;
+                last = store->add(part);
+            }
+            if (!last.isEmpty())
+                openCard(last);
+            return;
+        }
         if (s >= 0 && e >= 0 && s != e) {
             a.start = std::min(s, e);
             a.length = std::max(s, e) - a.start + 1;

@@ -22,6 +22,7 @@ namespace dovrix {
 class AnnotationCard;
 class AnnotationStore;
 class DocumentController;
+class LinkPreview;
 class SearchController;
 class TextLayoutStore;
 
@@ -66,8 +67,20 @@ public:
     void zoomAt(double zoom, const QPoint& anchor);
     void setFitMode(int mode);
     void setViewMode(int mode);
+    // Two pages side by side, the first alone on the right with coverAlone (see ViewGeometry);
+    // the current page stays in view.
+    void setSpread(bool on);
+    bool spread() const { return geo.spread; }
+    void setCoverAlone(bool on);
+    bool coverAlone() const { return geo.coverAlone; }
     void rotateBy(int degrees);
     void goToPage(int page);
+    // Page colours of this view (and, through the session, its thumbnails); FollowTheme is
+    // resolved against the current theme. Call applyThemeColours after a theme change.
+    void setPageColours(PageColours colours);
+    PageColours pageColours() const { return colours; }
+    PageColours effectiveColours() const;
+    void applyThemeColours();
 
     double zoom() const { return geo.zoom; }
     int rotation() const { return geo.rotation; }
@@ -101,6 +114,9 @@ public:
     bool hasSelection() const;
     void clearSelection();
     void copySelectionToClipboard();
+    // The selected text when it is known without the worker (recognised text, or page text that
+    // is extracted); empty otherwise.
+    QString selectedText() const;
     // Character under a page point (-1 when the page's boxes are not measured or none is near).
     int charIndexAt(int page, const QPointF& pt) const;
 
@@ -134,6 +150,11 @@ public:
     void scrollToPagePoint(int page, const QPointF& pointPt);
     // The page point at the top of the view on the current page.
     QPointF topPagePoint() const;
+    // Hovering an internal link for LinkPreviewDelayMs shows where it leads (linkPreview()); the
+    // preview closes when the pointer leaves the link, and never moves the view.
+    static constexpr int LinkPreviewDelayMs = 500;
+    LinkPreview* linkPreview() const;
+    void closeLinkPreview();
 
     // Link under a page point; invalid when none or while the page's links are loading.
     QPdfLink linkAt(int page, const QPointF& pt) const;
@@ -145,12 +166,18 @@ Q_SIGNALS:
     void fitModeChanged(int mode);
     void rotationChanged(int rotation);
     void viewModeChanged(int mode);
+    void spreadChanged(bool on);
+    void coverAloneChanged(bool on);
+    // The chosen colours, or the effective ones after a theme change under FollowTheme.
+    void pageColoursChanged(dovrix::PageColours colours);
     void visiblePagesChanged(QList<int> pages);
     void selectionChanged(bool hasSelection);
     void linkActivated(QUrl url);
     void annotationModeChanged(bool on);
     // Ctrl+click on a page (outside annotation mode): the point in page points.
     void sourceRequested(int page, QPointF pointPt);
+    // A drag selection was put on the clipboard.
+    void textCopied(int characters);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -166,11 +193,17 @@ protected:
 
 private:
     void relayout();
+    // Lays out again after a change of the spread and scrolls the current page to the top.
+    void relayoutKeepingPage();
+    // Hands the effective colours to the cache; true when they changed.
+    bool recolour();
     void updateCurrentPage();
     void startRenderTimer();
     void onRefitTimer();
     // Recomputes the fit zoom (when a fit mode is set), then lays out, repaints and renders.
     void applyFitMode();
+    // Takes the fit zoom of the fit mode (none: nothing) and announces a change.
+    void updateFitZoom();
     void ensureLinks(int page);
     void setLinks(quint64 gen, int page, const QList<QPdfLink>& pageLinks);
     QPointF contentPos(const QPointF& viewportPos) const;
@@ -202,10 +235,21 @@ private:
     void onHitBoxesReady(int page, int start, int length);
     void rebuildHitIndex();
 
+    // What selection works on: the page's own text layer, or on a page without one (as far as
+    // known) its recognised lines, their characters spread over each line box.
+    bool usesOcrText(int page) const;
+    bool hasSelectableBoxes(int page) const;
+    QString selectableText(int page) const;
+    QList<QRectF> selectableBoxes(int page) const;
+
     // Pointer.
     void onCharBoxesReady(int page);
     void updateHoverCursor(const QPointF& viewportPos);
     void setCursorShape(Qt::CursorShape shape);
+    // Starts, keeps or ends the preview timer for the link now under the pointer.
+    void trackLinkPreview(const QPdfLink& link, const QPointF& viewportPos);
+    void showLinkPreview();
+    void fillLinkPreview(const QImage& pageImage);
     void selectWordAt(int page, const QPointF& pt);
     void createAnnotationFromDrag();
     void positionCard();
@@ -221,6 +265,7 @@ private:
 
     ViewGeometry geo;
     int fit = FitNone;
+    PageColours colours = PageColours::Normal;
     bool inRelayout = false;
     QTimer renderTimer;
     QTimer refitTimer;
@@ -269,6 +314,12 @@ private:
     int markPage = -1;
     QList<QRectF> markRects;
     QTimer markTimer;
+    // Link preview.
+    QTimer previewTimer;
+    QPdfLink previewLink; // the internal link under the pointer, or an invalid one
+    QPoint previewAnchor; // viewport position where the pointer came onto it
+    RenderCache::Key previewKey;
+    QPointer<LinkPreview> preview; // child of the viewport widget
 };
 
 } // namespace dovrix

@@ -77,6 +77,7 @@ void ThumbnailPanel::populate()
 {
     cache->clear();
     clear();
+    pictured.clear();
     rows = controller ? controller->pageCount() : 0;
     for (int i = 0; i < rows; ++i) {
         auto* item = new QListWidgetItem(pageShortText(controller->pageLabels(), i));
@@ -133,8 +134,46 @@ void ThumbnailPanel::loadVisible(bool all)
             continue;
         if (row->data(ThumbnailShownRole).toBool() && !all)
             continue;
-        cache->request(thumbnailKey(sizes, i), document);
+        const RenderCache::Key key = thumbnailKey(sizes, i);
+        const QImage cached = cache->cachedImage(key); // a picture let go earlier
+        if (!cached.isNull())
+            onThumbnailRendered(key, cached);
+        else
+            cache->request(key, document);
     }
+    for (auto it = pictured.begin(); it != pictured.end();) {
+        if (*it >= first - KeptPictureRows && *it <= last + KeptPictureRows) {
+            ++it;
+            continue;
+        }
+        if (QListWidgetItem* row = item(*it)) {
+            row->setIcon(QIcon());
+            row->setData(ThumbnailShownRole, false);
+        }
+        it = pictured.erase(it);
+    }
+}
+
+void ThumbnailPanel::releasePictures(qint64 keptCacheBytes)
+{
+    for (int page : std::as_const(pictured)) {
+        if (QListWidgetItem* row = item(page)) {
+            row->setIcon(QIcon());
+            row->setData(ThumbnailShownRole, false);
+        }
+    }
+    pictured.clear();
+    cache->trim(keptCacheBytes);
+}
+
+void ThumbnailPanel::setPageColours(PageColours colours)
+{
+    if (cache->pageColours() == effectivePageColours(colours, false))
+        return;
+    cache->setPageColours(colours);
+    for (int i = 0; i < count(); ++i)
+        item(i)->setData(ThumbnailShownRole, false);
+    loadVisible(false);
 }
 
 void ThumbnailPanel::resizeEvent(QResizeEvent* event)
@@ -161,6 +200,7 @@ void ThumbnailPanel::onThumbnailRendered(const RenderCache::Key& key, const QIma
     }
     row->setIcon(QIcon(QPixmap::fromImage(image)));
     row->setData(ThumbnailShownRole, true);
+    pictured.insert(key.page);
 }
 
 void ThumbnailPanel::onItemClicked(QListWidgetItem* clicked)

@@ -2,6 +2,8 @@
 
 #include "core/RenderCache.h"
 
+#include <QSet>
+
 #include <QImage>
 #include <QListWidget>
 #include <QPointer>
@@ -35,6 +37,9 @@ public:
     static constexpr int MaxThumbnailHeight = 32 * ThumbnailWidth;
     // Rows this far before the first and after the last visible row are rendered ahead.
     static constexpr int Lookahead = 3;
+    // Pictures of rows this far outside the visible ones are let go: the icons live outside the
+    // cache's budget, and a long document would otherwise keep one per page.
+    static constexpr int KeptPictureRows = 60;
 
     static constexpr int ThumbnailShownRole = Qt::UserRole + 1; // bool: the icon is set
     static constexpr int RenderFailedRole = Qt::UserRole + 2;   // bool: never asked for again
@@ -52,6 +57,15 @@ public:
     // Requests the pictures of the rows around the visible ones; with all, also those whose
     // picture is already shown.
     void loadVisible(bool all);
+    // Renders the pictures again in these colours (FollowTheme already resolved); the old
+    // pictures stay until replaced.
+    void setPageColours(PageColours colours);
+
+    // Forgets the pictures kept outside the cache (the rows' icons) and keeps at most
+    // keptCacheBytes of the cache; the visible rows are asked for again when next refreshed.
+    void releasePictures(qint64 keptCacheBytes);
+    // Rows that hold a picture now.
+    int pictureCount() const { return int(pictured.size()); }
 
     // The rows [first, last] that loadVisible looks at now; (0, -1) when there are none.
     QPair<int, int> visibleRange() const;
@@ -76,6 +90,7 @@ private:
     QTimer* timer;                           // child; repeating refresh while shown
     int rows = 0;
     bool populated = false;
+    QSet<int> pictured; // rows whose icon is set
 };
 
 } // namespace dovrix

@@ -68,8 +68,81 @@ QPointF centre(const QRectF& r)
 
 } // namespace
 
+QPair<int, int> ViewGeometry::rowPages(int page) const
+{
+    const int count = pageCount();
+    if (!spread || page < 0 || page >= count)
+        return {page, page};
+    const int shift = coverAlone ? 1 : 0; // pages before the first full row's left page
+    if (page < shift)
+        return {page, page};
+    const int first = page - (page - shift) % 2;
+    return {first, std::min(first + 1, count - 1)};
+}
+
+int ViewGeometry::rowStep(int page, int step) const
+{
+    const int count = pageCount();
+    if (count <= 0)
+        return 0;
+    int p = std::clamp(page, 0, count - 1);
+    for (int i = 0; i < std::abs(step); ++i) {
+        const QPair<int, int> row = rowPages(p);
+        const int next = step > 0 ? row.second + 1 : row.first - 1;
+        if (next < 0 || next >= count)
+            break;
+        p = next;
+    }
+    return rowPages(p).first;
+}
+
+bool ViewGeometry::isShown(int page) const
+{
+    if (!singlePage)
+        return true;
+    return spread ? rowPages(page) == rowPages(currentPage) : page == currentPage;
+}
+
+void ViewGeometry::layOutSpread()
+{
+    const int count = pageCount();
+    tops = QList<double>(std::max(count, 1), margin);
+    lefts = QList<double>(std::max(count, 1), margin);
+    double y = margin;
+    double widest = 0.0;
+    for (int first = 0; first < count;) {
+        const QPair<int, int> row = rowPages(first);
+        first = row.second + 1;
+        if (!isShown(row.first))
+            continue;
+        double tallest = 0.0;
+        for (int i = row.first; i <= row.second; ++i) {
+            tops[i] = y;
+            const QSizeF s = displaySize(i) * zoom;
+            tallest = std::max(tallest, s.height());
+            widest = std::max(widest, s.width());
+        }
+        y += tallest + gap;
+    }
+    content = QSizeF(2.0 * margin + 2.0 * widest + gap, y - gap + margin);
+    laneWidth = std::max(content.width(), viewportWidth);
+    const double spine = laneWidth / 2.0;
+    for (int i = 0; i < count; ++i) {
+        const QPair<int, int> row = rowPages(i);
+        // A page alone is on the right only as the cover; a last page alone stays on the left.
+        const bool right = (row.first != row.second && i == row.second)
+                           || (row.first == row.second && coverAlone && i == 0);
+        const double width = displaySize(i).width() * zoom;
+        lefts[i] = right ? spine + gap / 2.0 : spine - gap / 2.0 - width;
+    }
+}
+
 void ViewGeometry::relayout()
 {
+    if (spread) {
+        layOutSpread();
+        return;
+    }
     const int count = pageCount();
     tops = QList<double>(std::max(count, 1), margin);
     double y = margin;
@@ -96,10 +169,11 @@ QSizeF ViewGeometry::displaySize(int page) const
 
 QRectF ViewGeometry::pageRect(int page) const
 {
-    if (page < 0 || page >= pageCount() || (singlePage && page != currentPage))
+    if (page < 0 || page >= pageCount() || !isShown(page))
         return {};
     const QSizeF size = displaySize(page) * zoom;
-    const double left = std::max(margin, (laneWidth - size.width()) / 2.0);
+    const double left =
+        spread ? lefts.value(page, margin) : std::max(margin, (laneWidth - size.width()) / 2.0);
     return {QPointF(left, tops.value(page, margin)), size};
 }
 
@@ -115,6 +189,15 @@ QPointF ViewGeometry::viewToPage(int page, const QPointF& px) const
     const QSizeF s = page >= 0 && page < pageCount() ? pageSizes.at(page) : QSizeF();
     const QPointF rel = turn(px - centre(pageRect(page)), normalizeRotation(360 - rotation));
     return rel / zoom + QPointF(s.width() / 2.0, s.height() / 2.0);
+}
+
+QPointF ViewGeometry::pageToImage(int page, const QPointF& pt) const
+{
+    const QSizeF s = page >= 0 && page < pageCount() ? pageSizes.at(page) : QSizeF();
+    const QSizeF shown = displaySize(page) * zoom;
+    const QPointF rel = (pt - QPointF(s.width() / 2.0, s.height() / 2.0)) * zoom;
+    return QPointF(shown.width() / 2.0, shown.height() / 2.0)
+           + turn(rel, normalizeRotation(rotation));
 }
 
 QRectF ViewGeometry::pageRectToView(int page, const QRectF& rectPt) const
@@ -150,6 +233,10 @@ PageAnchor ViewGeometry::anchorAt(const QPointF& px) const
     }
     if (page < 0)
         return {};
+    // In a spread the band holds a row: take the page of the row on the point's side.
+    const QPair<int, int> row = rowPages(page);
+    if (row.second != row.first && px.x() >= pageRect(row.second).left() - gap / 2.0)
+        page = row.second;
     const QRectF r = pageRect(page);
     const auto x = placeAlong(px.x(), r.left(), r.right());
     const auto y = placeAlong(px.y(), r.top(), r.bottom());
@@ -209,10 +296,20 @@ QList<int> ViewGeometry::visiblePages(double scrollY, double viewportHeight) con
 
 double ViewGeometry::fitZoom(int mode, const QSize& viewportPx) const
 {
-    const QSizeF s = displaySize(currentPage);
+    QSizeF s = displaySize(currentPage);
     if (s.isEmpty() || (mode != 1 && mode != 2))
         return zoom;
-    const double byWidth = (viewportPx.width() - 2.0 * margin) / s.width();
+    double sides = 1.0;
+    double spacing = 0.0;
+    if (spread) {
+        // Two halves as wide as the row's wider page, half a gap each side of the centre line.
+        const QPair<int, int> row = rowPages(currentPage);
+        for (int i = row.first; i <= row.second; ++i)
+            s = s.expandedTo(displaySize(i));
+        sides = 2.0;
+        spacing = gap;
+    }
+    const double byWidth = (viewportPx.width() - 2.0 * margin - spacing) / (sides * s.width());
     double z = byWidth;
     if (mode == 2)
         z = std::min(byWidth, (viewportPx.height() - 2.0 * margin) / s.height());

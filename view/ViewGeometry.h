@@ -56,6 +56,12 @@ public:
     double margin = 16.0;
     double gap = 10.0;
     double viewportWidth = 0.0; // pixels; pages narrower than this are centred in it
+    // Two pages side by side in rows, as a book opens: the left page ends and the right page
+    // begins half a gap from the lane's centre line, and a row is as tall as its taller page.
+    // With coverAlone the first page stands alone on the right. In single-page mode the current
+    // page's row is shown.
+    bool spread = false;
+    bool coverAlone = true;
 
     // Recomputes the page tops and the content size; call after changing any field above.
     void relayout();
@@ -63,6 +69,11 @@ public:
     int pageCount() const { return int(pageSizes.size()); }
     QSizeF contentSize() const { return content; }
     const QList<double>& pageTops() const { return tops; }
+
+    // The first and last page of a page's row (the same page when it stands alone).
+    QPair<int, int> rowPages(int page) const;
+    // The first page of the row step rows after the page's row, clamped to the document.
+    int rowStep(int page, int step) const;
 
     // The page size in points as shown (width and height swapped for quarter turns); empty outside
     // the document.
@@ -73,6 +84,9 @@ public:
     // points outside it, so viewToPage(pageToView(p)) == p for any p.
     QPointF pageToView(int page, const QPointF& pt) const;
     QPointF viewToPage(int page, const QPointF& px) const;
+    // Where a page point lies on the page's image at this zoom and rotation, in logical pixels
+    // from the image's top-left corner; independent of where (or whether) the page is laid out.
+    QPointF pageToImage(int page, const QPointF& pt) const;
     // The normalised content rectangle of a page rectangle (corners mapped one by one).
     QRectF pageRectToView(int page, const QRectF& rectPt) const;
     // The anchor of a content point on the page whose band (its top down to the next page's top)
@@ -86,7 +100,8 @@ public:
     int pageAtProbe(double scrollY, double viewportHeight) const;
     // Pages with a non-empty rectangle overlapping [scrollY, scrollY + viewportHeight], in order.
     QList<int> visiblePages(double scrollY, double viewportHeight) const;
-    // Zoom that fits the current page: mode 1 its width, 2 the whole page; 0 keeps the zoom.
+    // Zoom that fits the current page (in a spread, its row): mode 1 its width, 2 the whole page;
+    // 0 keeps the zoom.
     double fitZoom(int mode, const QSize& viewportPx) const;
     // Device pixel size of a page image at this zoom and ratio (before the render cache's clamp).
     QSize renderPixelSize(int page, double devicePixelRatio) const;
@@ -95,7 +110,12 @@ public:
     int horizontalScrollMax(int viewportWidth) const;
 
 private:
+    // Whether a page is laid out (single-page mode shows the current page or row only).
+    bool isShown(int page) const;
+    void layOutSpread();
+
     QList<double> tops{16.0};
+    QList<double> lefts; // spread only: left edge of each page
     QSizeF content{32.0, 22.0};
     double laneWidth = 32.0; // width the pages are centred in
 };

@@ -1,14 +1,19 @@
 // dovrix-probe FILE
 //
 // Opens an untrusted PDF with the same engine the program uses, in a short-lived process of its
-// own, so that a file that hangs or crashes the engine takes only this process down. Prints one
-// line on standard output and exits with 0:
-//   pages N      the file opened; N pages, every page size was read
-//   password     the file is encrypted and needs a password
-//   error E      QPdfDocument::Error value E
-// Anything else (a crash, a kill, another exit code, no line) means the file must not be opened.
+// own, so that a file that hangs or crashes the engine takes only this process down. Prints lines
+// on standard output and exits with 0:
+//   loaded N     progress: the file parsed, N pages
+//   size W H     progress: the size in points of the next page, in page order
+//   pages N      the file opened; N pages, every page size was read (the last line)
+//   password     the file is encrypted and needs a password (the only line)
+//   error E      QPdfDocument::Error value E (the only line)
+// Anything else (a crash, a kill, another exit code, no final line) means the file must not be
+// opened. Progress lines are flushed at least every ProgressFlushMs while pages are read, so that
+// the program can tell a large file from a stuck one.
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QPdfDocument>
 #include <QStringList>
 
@@ -25,8 +30,17 @@
 
 namespace {
 
-// Backstop in case the parent cannot kill us (it gives up far earlier): wall-clock seconds.
+// Backstop in case the parent cannot kill us (it gives up far earlier): wall-clock seconds without
+// progress.
 constexpr unsigned SelfLimitSeconds = 30;
+constexpr qint64 ProgressFlushMs = 100;
+
+void restartSelfLimit()
+{
+#if defined(Q_OS_UNIX)
+    alarm(SelfLimitSeconds);
+#endif
+}
 
 void limitSelf()
 {
@@ -34,8 +48,8 @@ void limitSelf()
     // A crash must not leave a core file next to the user's documents.
     const rlimit noCore{0, 0};
     setrlimit(RLIMIT_CORE, &noCore);
-    alarm(SelfLimitSeconds);
 #endif
+    restartSelfLimit();
 #if defined(Q_OS_LINUX)
     // Die with the program instead of spinning on alone.
     prctl(PR_SET_PDEATHSIG, SIGKILL);
@@ -71,9 +85,23 @@ int main(int argc, char* argv[])
     if (error != QPdfDocument::Error::None)
         return report(QByteArray("error " + QByteArray::number(int(error))).constData());
 
-    // The program reads every page size right after loading: do the same here.
+    // Every page size, handed to the program so that it need not read them again.
     const int pages = document.pageCount();
-    for (int i = 0; i < pages; ++i)
-        document.pagePointSize(i);
+    report(QByteArray("loaded " + QByteArray::number(pages)).constData());
+    restartSelfLimit();
+    QElapsedTimer sinceFlush;
+    sinceFlush.start();
+    for (int i = 0; i < pages; ++i) {
+        const QSizeF size = document.pagePointSize(i);
+        // QByteArray::number ignores the C locale, which QCoreApplication set from the environment.
+        const QByteArray line = "size " + QByteArray::number(size.width(), 'g', 17) + ' '
+                                + QByteArray::number(size.height(), 'g', 17) + '\n';
+        std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+        if (sinceFlush.elapsed() >= ProgressFlushMs) {
+            std::fflush(stdout);
+            restartSelfLimit();
+            sinceFlush.restart();
+        }
+    }
     return report(QByteArray("pages " + QByteArray::number(pages)).constData());
 }

@@ -3,6 +3,7 @@
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
+#include "core/PageColours.h"
 #include "core/ReadingProgress.h"
 #include "core/RenderCache.h"
 #include "ocr/OcrController.h"
@@ -19,6 +20,9 @@
 #include <QWidget>
 
 #include <cmath>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace dovrix {
 
@@ -40,6 +44,8 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
     searchController = new SearchController(textStore, documentController, this);
     annotationStore = new AnnotationStore(this);
     ocrController = new OcrController(worker, documentController, textStore, this);
+    // Recognised pages are kept for the next opening, except in private mode.
+    ocrController->setKeepAllowed([this] { return !appSettings->privateMode(); });
     cache = new RenderCache(worker, RenderCacheBytes, RenderPriority, this);
 
     connect(documentController, &DocumentController::statusChanged, this,
@@ -86,6 +92,14 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
         viewMoved();
     });
     connect(view, &PdfViewport::rotationChanged, this, [this] { viewMoved(); });
+    // The way the document is shown is kept with its position.
+    view->setPageColours(pageColoursFromId(settings->pageColours()));
+    connect(view, &PdfViewport::fitModeChanged, this, &DocumentSession::viewChanged);
+    connect(view, &PdfViewport::viewModeChanged, this, &DocumentSession::viewChanged);
+    connect(view, &PdfViewport::spreadChanged, this, &DocumentSession::viewChanged);
+    connect(view, &PdfViewport::coverAloneChanged, this, &DocumentSession::viewChanged);
+    connect(view, &PdfViewport::zoomChanged, this, &DocumentSession::viewChanged);
+    connect(view, &PdfViewport::pageColoursChanged, this, &DocumentSession::viewChanged);
 }
 
 DocumentSession::~DocumentSession()
@@ -116,6 +130,17 @@ void DocumentSession::prepareClose()
     ocrController->reset();
 }
 
+void DocumentSession::trimCaches()
+{
+    cache->trim(HiddenRenderCacheBytes);
+    if (thumbnails)
+        thumbnails->releasePictures(HiddenThumbnailCacheBytes);
+#if defined(__GLIBC__)
+    // Freed images of many megabytes stay with the process unless the heap is given back.
+    malloc_trim(0);
+#endif
+}
+
 QString DocumentSession::displayName() const
 {
     const QString path = documentController->filePath();
@@ -132,8 +157,7 @@ void DocumentSession::runReadySequence()
     searchController->clear();
     if (findPanel)
         findPanel->reset();
-    if (outline)
-        outline->rebuild();
+    rebuildOutlineAfterFirstPage();
     if (thumbnails)
         thumbnails->populate();
     if (view) {
@@ -147,8 +171,12 @@ void DocumentSession::runReadySequence()
     if (notesPanel)
         notesPanel->refresh();
     ocrController->reset();
+    ocrController->restoreKeptResults();
     readingProgress->setDocumentKey(documentController->sourceHash());
     restorePage = appSettings->privateMode() ? -1 : readingProgress->savedPage();
+    DocumentView stored;
+    if (view && !appSettings->privateMode() && readingProgress->savedView(&stored))
+        restoreView(stored);
 
     timer->stop();
     history.clear();
@@ -161,6 +189,60 @@ void DocumentSession::runReadySequence()
     // The refilled thumbnail list marks the view's page even when binding did not move it.
     if (view)
         showPageInThumbnails(view->currentPage());
+}
+
+void DocumentSession::rebuildOutlineAfterFirstPage()
+{
+    disconnect(firstRender);
+    if (!outline)
+        return;
+    // Reading the outline holds this thread for most of a second in a manual with a thousand
+    // entries (the engine resolves the destination of every entry). The page shown comes first:
+    // the outline is read once the page view has its first image, or at once when it is hidden.
+    if (view && view->isVisible() && documentController->document()) {
+        firstRender = connect(cache, &RenderCache::pageRendered, this, [this] {
+            disconnect(firstRender);
+            if (outline)
+                outline->rebuild();
+        });
+    } else {
+        outline->rebuild();
+    }
+}
+
+DocumentView DocumentSession::currentView() const
+{
+    DocumentView shown;
+    if (!view)
+        return shown;
+    shown.zoom = view->zoom();
+    shown.fitMode = view->fitMode();
+    shown.viewMode = view->viewMode();
+    shown.spread = view->spread();
+    shown.coverAlone = view->coverAlone();
+    shown.pageColours = pageColoursId(view->pageColours());
+    return shown;
+}
+
+void DocumentSession::restoreView(const DocumentView& stored)
+{
+    // Restoring is no change of the user's: nothing is reported back.
+    binding = true;
+    view->setPageColours(pageColoursFromId(stored.pageColours));
+    view->setViewMode(stored.viewMode);
+    view->setCoverAlone(stored.coverAlone);
+    view->setSpread(stored.spread);
+    if (stored.fitMode != PdfViewport::FitNone)
+        view->setFitMode(stored.fitMode);
+    else
+        view->setZoom(stored.zoom);
+    binding = false;
+}
+
+void DocumentSession::viewChanged()
+{
+    if (!binding && view)
+        readingProgress->updateView(currentView());
 }
 
 void DocumentSession::viewMoved()
@@ -239,6 +321,8 @@ void DocumentSession::wireSidePanels()
     connect(view, &PdfViewport::currentPageChanged, thumbnails,
             [this](int page) { showPageInThumbnails(page); });
     connect(thumbnails, &ThumbnailPanel::pageActivated, view, &PdfViewport::goToPage);
+    connect(view, &PdfViewport::pageColoursChanged, thumbnails,
+            [this] { thumbnails->setPageColours(view->effectiveColours()); });
     connect(outline, &BookmarkPanel::bookmarkActivated, view, &PdfViewport::goToPage);
 }
 

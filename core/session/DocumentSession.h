@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/session/ViewHistory.h"
+#include "settings/AppSettings.h"
 
 #include <QList>
 #include <QObject>
@@ -16,7 +17,6 @@ namespace dovrix {
 
 class AnnotationPanel;
 class AnnotationStore;
-class AppSettings;
 class BookmarkPanel;
 class DocumentController;
 class OcrController;
@@ -54,6 +54,12 @@ public:
     // Writes pending reading progress now and stops background work of this document without any
     // signal. Called by the window before it deletes the session.
     void prepareClose();
+    // Keeps the memory of a document that is not shown small: the page images beyond
+    // HiddenRenderCacheBytes and the thumbnail pictures are let go. Called by the window when it
+    // leaves the tab; what is needed again is rendered when the tab is shown.
+    void trimCaches();
+    static constexpr qint64 HiddenRenderCacheBytes = 16777216;   // 16 MiB
+    static constexpr qint64 HiddenThumbnailCacheBytes = 4194304; // 4 MiB
     // The file name of the document, or "新文档" without a path.
     QString displayName() const;
 
@@ -61,6 +67,8 @@ public:
     int historyIndex() const { return history.index(); }
     bool isNavigating() const { return navigating; }
     int pendingRestorePage() const { return restorePage; }
+    // How the page view shows the document now, as kept per document.
+    DocumentView currentView() const;
 
     // Set when the file changed on disk; the window clears it once the document is ready again.
     bool sourceModified() const { return modified; }
@@ -99,10 +107,14 @@ Q_SIGNALS:
 
 private:
     void runReadySequence();
+    void rebuildOutlineAfterFirstPage();
     void wireSidePanels();
     void showPageInThumbnails(int page);
     void recordViewState();
     void viewMoved();
+    // Putting a kept view back.
+    void restoreView(const DocumentView& stored);
+    void viewChanged();
 
     PdfWorker* pdfWorker;
     AppSettings* appSettings;
@@ -127,6 +139,7 @@ private:
     int restorePage = -1;
     bool modified = false;
     int sideTab = 0;
+    QMetaObject::Connection firstRender; // reads the outline once the page shown has its image
 };
 
 } // namespace dovrix

@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>لا توجد تعليقات بعد. فعّل وضع التعليقات واسحب فوق النص لإنشاء تعليق.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>المجلد الحالي غير قابل للكتابة. ستبقى التعليقات في الذاكرة مؤقتًا، فصدّرها قبل الإغلاق.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>فشل حفظ التعليقات: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>ملاحظة: تُحفظ التعليقات في ملف مرافق (sidecar) محلي فقط، ولا تظهر عند فتح الملف المصدر في Adobe أو غيره من القارئات.
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>ملف التعليقات هو الملف المصدر نفسه ولن تتم الكتابة إليه. ستبقى التعليقات في الذاكرة مؤقتًا، فصدّرها قبل الإغلاق.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>يوجد مجلد في مكان ملف التعليقات. ستبقى التعليقات في الذاكرة مؤقتًا، فصدّرها قبل الإغلاق.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>تعذر نسخ ملف التعليقات غير المقروء احتياطيًا، لذا توقف الحفظ لتجنب الكتابة فوقه. ستبقى التعليقات في الذاكرة مؤقتًا، فصدّرها قبل الإغلاق.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>فشل حفظ التعليقات: %1. ستبقى التعليقات في الذاكرة مؤقتًا، فصدّرها قبل الإغلاق.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>لا يحتوي هذا المستند على جدول محتويات مضمّن (فصول/إشارات مرجعية).
 سيظل تقدّم القراءة محفوظًا تلقائيًا.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>استغرق فتح الملف وقتًا طويلًا جدًا.</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@
         <translation>ملفات نصية (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>جارٍ تصدير النص بترتيب القراءة…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>ملخص التعليقات</translation>
     </message>
@@ -291,6 +314,12 @@
     <message>
         <source>无法启动打印任务。</source>
         <translation>تعذّر بدء مهمة الطباعة.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>جارٍ تصدير النص بترتيب القراءة…
+الصفحة %1 من %2</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ Dovrix 始终不修改源 PDF。</source>
         <translation>OCR غير متاح</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>جارٍ تنفيذ OCR دون اتصال (نحو 1-2 ثانية لكل صفحة)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>إلغاء</translation>
     </message>
@@ -702,6 +727,70 @@ Dovrix 始终不修改源 PDF。</source>
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>اكتب رقم الصفحة أو تسميتها ثم اضغط Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>جارٍ التعرف الضوئي دون اتصال…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>جارٍ التعرف الضوئي دون اتصال: اكتملت %1/%2 صفحة، يتبقى نحو %3 ث…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(يلي ذلك نص تم التعرف عليه ضوئيًا)</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>ملء الشاشة · F11 أو Esc للخروج</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>تبديل ألوان الصفحة</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>ملء الشاشة</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>عرض صفحتين</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>الصفحة الأولى وحدها</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>صفحتان</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>صفحتان جنبًا إلى جنب (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>ألوان الصفحة</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>ألوان الصفحة (Ctrl+Alt+N): الوضع الليلي يعكس الفاتح والداكن ويحافظ على الألوان</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>عادي</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>ليلي</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>بني داكن</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>اتباع السمة</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ Dovrix 始终不修改源 PDF。</source>
         <translation>اكتب كلمة للبحث (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>«%1»: عدد النتائج %2</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>«%1»: لا نتائج</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>جارٍ البحث عن «%1»…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>جارٍ البحث عن «%1»… الصفحة %2 / %3، النتائج حتى الآن: %4</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,28 @@ Dovrix 始终不修改源 PDF。</source>
     <message>
         <source>第 %1 页%2</source>
         <translation>الصفحة %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>«%1»: لا نتائج</numerusform>
+            <numerusform>«%1»: نتيجة واحدة</numerusform>
+            <numerusform>«%1»: نتيجتان</numerusform>
+            <numerusform>«%1»: %n نتائج</numerusform>
+            <numerusform>«%1»: %n نتيجة</numerusform>
+            <numerusform>«%1»: %n نتيجة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>جارٍ البحث عن «%1»… تم البحث في %2 من %3 صفحة، ولا نتائج حتى الآن</numerusform>
+            <numerusform>جارٍ البحث عن «%1»… تم البحث في %2 من %3 صفحة، ونتيجة واحدة حتى الآن</numerusform>
+            <numerusform>جارٍ البحث عن «%1»… تم البحث في %2 من %3 صفحة، ونتيجتان حتى الآن</numerusform>
+            <numerusform>جارٍ البحث عن «%1»… تم البحث في %2 من %3 صفحة، و%n نتائج حتى الآن</numerusform>
+            <numerusform>جارٍ البحث عن «%1»… تم البحث في %2 من %3 صفحة، و%n نتيجة حتى الآن</numerusform>
+            <numerusform>جارٍ البحث عن «%1»… تم البحث في %2 من %3 صفحة، و%n نتيجة حتى الآن</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Noch keine Anmerkungen. Aktivieren Sie den Anmerkungsmodus und ziehen Sie über Text, um eine zu erstellen.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>„%1“</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>Der Ordner ist nicht beschreibbar. Anmerkungen bleiben im Speicher; exportieren Sie sie vor dem Schließen.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Anmerkungen konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>Hinweis: Anmerkungen werden nur in einer lokalen Begleitdatei gespeichert; in anderen Readern wie Adobe sind sie in der Quelldatei nicht sichtbar.
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Die Anmerkungsdatei ist die Quelldatei selbst und wird nicht geschrieben. Anmerkungen bleiben im Speicher; exportieren Sie sie vor dem Schließen.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>An der Stelle der Anmerkungsdatei liegt ein Ordner. Anmerkungen bleiben im Speicher; exportieren Sie sie vor dem Schließen.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Die unlesbare Anmerkungsdatei kann nicht gesichert werden; das Speichern wurde angehalten, damit sie nicht überschrieben wird. Anmerkungen bleiben im Speicher; exportieren Sie sie vor dem Schließen.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Speichern der Anmerkungen fehlgeschlagen: %1. Anmerkungen bleiben im Speicher; exportieren Sie sie vor dem Schließen.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>„%1“</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>Dieses Dokument hat kein eingebettetes Inhaltsverzeichnis (Kapitel/Lesezeichen).
 Die Leseposition wird trotzdem automatisch gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>Das Öffnen der Datei hat zu lange gedauert.</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@ Die Quelldatei wurde nicht verändert.</translation>
         <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Text wird in Lesereihenfolge exportiert…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Anmerkungsübersicht</translation>
     </message>
@@ -291,6 +314,12 @@ Die Quelldatei wurde nicht verändert. Die Anmerkungen sind in die Kopie eingebe
     <message>
         <source>无法启动打印任务。</source>
         <translation>Der Druckauftrag kann nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Text wird in Lesereihenfolge exportiert…
+Seite %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ Dovrix verändert das Quell-PDF nie.</translation>
         <translation>OCR nicht verfügbar</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Offline-OCR läuft (etwa 1–2 s pro Seite)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Abbrechen</translation>
     </message>
@@ -702,6 +727,70 @@ Dovrix verändert das Quell-PDF nie.</translation>
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>Seitenzahl oder Seitenbezeichnung eingeben und Eingabetaste drücken (Strg+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>Offline-OCR läuft…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>Offline-OCR läuft: %1/%2 Seiten fertig, noch etwa %3 s…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Es folgt per OCR erkannter Text)</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Vollbild · F11 oder Esc zum Verlassen</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Seitenfarben wechseln</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Doppelseitenansicht</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Erste Seite allein</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Doppelseite</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Zwei Seiten nebeneinander (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Seitenfarben</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Seitenfarben (Strg+Alt+N): Nacht kehrt Hell und Dunkel um und behält die Farbtöne</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Nacht</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Wie das Design</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ Dovrix verändert das Quell-PDF nie.</translation>
         <translation>Suchbegriff eingeben (Strg+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>„%1“: %2 Treffer</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>Keine Treffer für „%1“</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Suche nach „%1“…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Suche nach „%1“… Seite %2 / %3, bisher %4 Treffer</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,20 @@ Dovrix verändert das Quell-PDF nie.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Seite %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>„%1“: %n Treffer</numerusform>
+            <numerusform>„%1“: %n Treffer</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Suche nach „%1“… %2 von %3 Seiten durchsucht, bisher %n Treffer</numerusform>
+            <numerusform>Suche nach „%1“… %2 von %3 Seiten durchsucht, bisher %n Treffer</numerusform>
+        </translation>
     </message>
 </context>
 <context>

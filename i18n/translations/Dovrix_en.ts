@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>No annotations yet. Turn on annotation mode and drag over text to create one.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>The folder is not writable. Annotations are kept in memory; export them before closing.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Saving annotations failed: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>Note: annotations are stored only in a local sidecar file; they are not visible when the source file is opened in other readers such as Adobe.
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>The annotation file is the source file itself and is not written. Annotations are kept in memory; export them before closing.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>A folder is in the place of the annotation file. Annotations are kept in memory; export them before closing.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>The unreadable annotation file cannot be backed up, so saving stopped to avoid overwriting it. Annotations are kept in memory; export them before closing.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Saving annotations failed: %1. Annotations are kept in memory; export them before closing.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>This document has no built-in table of contents (chapters/bookmarks).
 Your reading position is still remembered automatically.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>The file took too long to open.</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@ The source file was not modified.</translation>
         <translation>Text files (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Exporting text in reading order…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Annotation summary</translation>
     </message>
@@ -291,6 +314,12 @@ The source file was not modified. The annotations are embedded in the copy and s
     <message>
         <source>无法启动打印任务。</source>
         <translation>Cannot start the print job.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Exporting text in reading order…
+Page %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ Dovrix never modifies the source PDF.</translation>
         <translation>OCR unavailable</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Running offline OCR (about 1–2 s per page)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Cancel</translation>
     </message>
@@ -702,6 +727,70 @@ Dovrix never modifies the source PDF.</translation>
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>Type a page number or label and press Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>Running offline OCR…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>Running offline OCR: %1/%2 pages done, about %3 s left…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Recognised text (OCR) follows)</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Full screen · F11 or Esc to leave</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Switch page colours</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Two-page spread</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>First page alone</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Two pages</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Two pages side by side (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Page colours</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Page colours (Ctrl+Alt+N): night inverts light and dark and keeps hues</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Night</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Follow the theme</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ Dovrix never modifies the source PDF.</translation>
         <translation>Type a keyword to search (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: %2 matches</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>No matches for “%1”</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Searching for “%1”…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Searching for “%1”… page %2 / %3, %4 matches so far</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,20 @@ Dovrix never modifies the source PDF.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Page %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: %n match</numerusform>
+            <numerusform>“%1”: %n matches</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Searching for “%1”… %2 of %3 pages searched, %n match so far</numerusform>
+            <numerusform>Searching for “%1”… %2 of %3 pages searched, %n matches so far</numerusform>
+        </translation>
     </message>
 </context>
 <context>

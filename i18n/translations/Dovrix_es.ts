@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Aún no hay anotaciones. Active el modo de anotación y arrastre sobre el texto para crear una.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>No se puede escribir en la carpeta. Las anotaciones se guardan en memoria; expórtelas antes de cerrar.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>No se pudieron guardar las anotaciones: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>Nota: las anotaciones se guardan solo en un archivo auxiliar local; no se ven al abrir el archivo original en otros lectores como Adobe.
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>El archivo de anotaciones es el propio archivo de origen y no se escribe. Las anotaciones se guardan en memoria; expórtelas antes de cerrar.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>Hay una carpeta en el lugar del archivo de anotaciones. Las anotaciones se guardan en memoria; expórtelas antes de cerrar.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>No se puede hacer copia de seguridad del archivo de anotaciones ilegible; se detuvo el guardado para no sobrescribirlo. Las anotaciones se guardan en memoria; expórtelas antes de cerrar.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Error al guardar las anotaciones: %1. Las anotaciones se guardan en memoria; expórtelas antes de cerrar.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>Este documento no tiene índice incorporado (capítulos/marcadores).
 La posición de lectura se recuerda igualmente de forma automática.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>El archivo tardó demasiado en abrirse.</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@ El archivo original no se ha modificado.</translation>
         <translation>Archivos de texto (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Exportando el texto en orden de lectura…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Resumen de anotaciones</translation>
     </message>
@@ -291,6 +314,12 @@ El archivo original no se ha modificado. Las anotaciones están incrustadas en l
     <message>
         <source>无法启动打印任务。</source>
         <translation>No se puede iniciar el trabajo de impresión.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Exportando texto en orden de lectura…
+Página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ Dovrix nunca modifica el PDF original.</translation>
         <translation>OCR no disponible</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Ejecutando OCR sin conexión (unos 1–2 s por página)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Cancelar</translation>
     </message>
@@ -702,6 +727,70 @@ Dovrix nunca modifica el PDF original.</translation>
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>Escriba un número o una etiqueta de página y pulse Intro (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>OCR sin conexión en curso…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>OCR sin conexión en curso: %1/%2 páginas hechas, quedan unos %3 s…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(A continuación, texto reconocido por OCR)</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Pantalla completa · F11 o Esc para salir</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Cambiar colores de página</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Vista de dos páginas</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Primera página sola</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Dos páginas</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Dos páginas una al lado de otra (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Colores de página</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Colores de página (Ctrl+Alt+N): el modo noche invierte claro y oscuro y conserva los tonos</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Noche</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Según el tema</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ Dovrix nunca modifica el PDF original.</translation>
         <translation>Escriba una palabra clave para buscar (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: %2 coincidencias</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>Sin coincidencias para “%1”</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Buscando “%1”…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Buscando “%1”… página %2 / %3, %4 coincidencias hasta ahora</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,20 @@ Dovrix nunca modifica el PDF original.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Página %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: %n coincidencia</numerusform>
+            <numerusform>“%1”: %n coincidencias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Buscando “%1”… %2 de %3 páginas revisadas, %n coincidencia hasta ahora</numerusform>
+            <numerusform>Buscando “%1”… %2 de %3 páginas revisadas, %n coincidencias hasta ahora</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Aucune annotation. Activez le mode annotation et faites glisser sur le texte pour en créer une.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>« %1 »</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>Le dossier n&apos;est pas accessible en écriture. Les annotations restent en mémoire ; exportez-les avant de fermer.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Échec de l&apos;enregistrement des annotations : %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>Remarque : les annotations sont enregistrées uniquement dans un fichier annexe local ; elles ne sont pas visibles si le fichier source est ouvert dans d&apos;autres lecteurs comme Adobe.
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Le fichier d&apos;annotations est le fichier source lui-même et n&apos;est pas écrit. Les annotations restent en mémoire ; exportez-les avant de fermer.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>Un dossier occupe l&apos;emplacement du fichier d&apos;annotations. Les annotations restent en mémoire ; exportez-les avant de fermer.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Le fichier d&apos;annotations illisible ne peut pas être sauvegardé ; l&apos;enregistrement est arrêté pour ne pas l&apos;écraser. Les annotations restent en mémoire ; exportez-les avant de fermer.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Échec de l&apos;enregistrement des annotations : %1. Les annotations restent en mémoire ; exportez-les avant de fermer.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>« %1 »</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>Ce document n&apos;a pas de table des matières intégrée (chapitres/signets).
 La position de lecture est tout de même mémorisée automatiquement.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>L&apos;ouverture du fichier a pris trop de temps.</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@ Le fichier source n&apos;a pas été modifié.</translation>
         <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Exportation du texte dans l&apos;ordre de lecture…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Résumé des annotations</translation>
     </message>
@@ -291,6 +314,12 @@ Le fichier source n&apos;a pas été modifié. Les annotations sont intégrées 
     <message>
         <source>无法启动打印任务。</source>
         <translation>Impossible de lancer l&apos;impression.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Export du texte dans l&apos;ordre de lecture…
+Page %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ Dovrix ne modifie jamais le PDF source.</translation>
         <translation>OCR indisponible</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>OCR hors ligne en cours (environ 1–2 s par page)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Annuler</translation>
     </message>
@@ -702,6 +727,70 @@ Dovrix ne modifie jamais le PDF source.</translation>
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>Saisissez un numéro ou une étiquette de page et appuyez sur Entrée (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>OCR hors ligne en cours…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>OCR hors ligne en cours : %1/%2 pages faites, environ %3 s restantes…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Texte reconnu par OCR ci-dessous)</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Plein écran · F11 ou Échap pour quitter</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Changer les couleurs de page</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Affichage en double page</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Première page seule</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Deux pages</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Deux pages côte à côte (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Couleurs de page</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Couleurs de page (Ctrl+Alt+N) : le mode nuit inverse clair et sombre et garde les teintes</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Nuit</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Sépia</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Selon le thème</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ Dovrix ne modifie jamais le PDF source.</translation>
         <translation>Saisissez un mot-clé pour rechercher (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>« %1 » : %2 occurrences</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>Aucune occurrence de « %1 »</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Recherche de « %1 »…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Recherche de « %1 »… page %2 / %3, %4 occurrences pour l&apos;instant</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,20 @@ Dovrix ne modifie jamais le PDF source.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Page %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>« %1 » : %n occurrence</numerusform>
+            <numerusform>« %1 » : %n occurrences</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Recherche de « %1 »… %2 pages sur %3 parcourues, %n occurrence pour l&apos;instant</numerusform>
+            <numerusform>Recherche de « %1 »… %2 pages sur %3 parcourues, %n occurrences pour l&apos;instant</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>अभी कोई एनोटेशन नहीं है। एनोटेशन मोड चालू करें और बनाने के लिए पाठ पर खींचें।</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>वर्तमान फ़ोल्डर में लिखा नहीं जा सकता। एनोटेशन अस्थायी रूप से मेमोरी में रहेंगे; बंद करने से पहले निर्यात करें।</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>एनोटेशन सहेजे नहीं जा सके: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>नोट: एनोटेशन केवल स्थानीय sidecar फ़ाइल में सहेजे जाते हैं; Adobe या अन्य रीडर में स्रोत फ़ाइल खोलने पर ये नहीं दिखते।
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>एनोटेशन फ़ाइल स्वयं स्रोत फ़ाइल है, इसलिए उसमें लिखा नहीं जाएगा। एनोटेशन अस्थायी रूप से मेमोरी में रहेंगे; बंद करने से पहले निर्यात करें।</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>एनोटेशन फ़ाइल की जगह पर एक फ़ोल्डर है। एनोटेशन अस्थायी रूप से मेमोरी में रहेंगे; बंद करने से पहले निर्यात करें।</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>न पढ़ी जा सकने वाली एनोटेशन फ़ाइल का बैकअप नहीं बन सका, इसलिए उसे अधिलेखित होने से बचाने के लिए सहेजना रोका गया। एनोटेशन अस्थायी रूप से मेमोरी में रहेंगे; बंद करने से पहले निर्यात करें।</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>एनोटेशन सहेजना विफल: %1। एनोटेशन अस्थायी रूप से मेमोरी में रहेंगे; बंद करने से पहले निर्यात करें।</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>इस दस्तावेज़ में कोई अंतर्निहित विषय-सूची (अध्याय/बुकमार्क) नहीं है।
 पढ़ने की प्रगति फिर भी अपने-आप याद रखी जाती है।</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>फ़ाइल खुलने में बहुत अधिक समय लगा।</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@
         <translation>टेक्स्ट फ़ाइलें (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>पाठ पढ़ने के क्रम में निर्यात हो रहा है…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>एनोटेशन सारांश</translation>
     </message>
@@ -291,6 +314,12 @@
     <message>
         <source>无法启动打印任务。</source>
         <translation>प्रिंट कार्य शुरू नहीं हो सका।</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>पाठ पढ़ने के क्रम में निर्यात हो रहा है…
+पृष्ठ %1 / %2</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
         <translation>OCR उपलब्ध नहीं है</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>ऑफ़लाइन OCR चल रहा है (लगभग 1-2 सेकंड प्रति पृष्ठ)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>रद्द करें</translation>
     </message>
@@ -702,6 +727,70 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>पृष्ठ संख्या या पृष्ठ लेबल लिखें और Enter दबाएँ (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>ऑफ़लाइन OCR चल रहा है…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>ऑफ़लाइन OCR चल रहा है: %1/%2 पृष्ठ पूरे, लगभग %3 से. शेष…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(आगे OCR से पहचाना गया पाठ है)</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>पूर्ण स्क्रीन · बाहर निकलने के लिए F11 या Esc</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>पृष्ठ रंग बदलें</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>पूर्ण स्क्रीन</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>दो-पृष्ठ दृश्य</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>पहला पृष्ठ अकेले</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>दो पृष्ठ</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>दो पृष्ठ साथ-साथ (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>पृष्ठ रंग</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>पृष्ठ रंग (Ctrl+Alt+N): रात्रि मोड हल्का और गहरा उलटता है, रंगत बनी रहती है</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>सामान्य</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>रात्रि</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>सीपिया</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>थीम के अनुसार</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
         <translation>खोजने के लिए कीवर्ड लिखें (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: कुल %2 परिणाम</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>“%1”: कोई परिणाम नहीं</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>“%1” खोजा जा रहा है…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>“%1” खोजा जा रहा है… पृष्ठ %2 / %3, अब तक %4 परिणाम</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,20 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
     <message>
         <source>第 %1 页%2</source>
         <translation>पृष्ठ %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: %n परिणाम</numerusform>
+            <numerusform>“%1”: %n परिणाम</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>“%1” खोजा जा रहा है… %3 में से %2 पृष्ठ खोजे गए, अब तक %n परिणाम</numerusform>
+            <numerusform>“%1” खोजा जा रहा है… %3 में से %2 पृष्ठ खोजे गए, अब तक %n परिणाम</numerusform>
+        </translation>
     </message>
 </context>
 <context>

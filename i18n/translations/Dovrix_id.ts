@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Belum ada anotasi. Aktifkan mode anotasi lalu seret untuk memilih teks.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>Folder saat ini tidak dapat ditulisi. Anotasi disimpan sementara di memori; ekspor sebelum menutup.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Gagal menyimpan anotasi: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>Catatan: anotasi hanya disimpan di berkas sidecar lokal, tidak terlihat bila berkas sumber dibuka di pembaca lain seperti Adobe.
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Berkas anotasi adalah berkas sumber itu sendiri dan tidak ditulis. Anotasi disimpan sementara di memori; ekspor sebelum menutup.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>Ada folder di tempat berkas anotasi. Anotasi disimpan sementara di memori; ekspor sebelum menutup.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Berkas anotasi yang tidak terbaca tidak dapat dicadangkan, jadi penyimpanan dihentikan agar tidak menimpanya. Anotasi disimpan sementara di memori; ekspor sebelum menutup.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Gagal menyimpan anotasi: %1. Anotasi disimpan sementara di memori; ekspor sebelum menutup.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>Dokumen ini tidak memiliki daftar isi tertanam (bab/penanda).
 Kemajuan membaca tetap diingat otomatis berdasarkan isi.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>Berkas terlalu lama dibuka.</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@ Berkas sumber tidak diubah.</translation>
         <translation>Berkas teks (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Mengekspor teks sesuai urutan baca…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Ringkasan anotasi</translation>
     </message>
@@ -291,6 +314,12 @@ Berkas sumber tidak diubah. Anotasi telah disematkan ke salinan dan terlihat di 
     <message>
         <source>无法启动打印任务。</source>
         <translation>Tidak dapat memulai tugas cetak.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Mengekspor teks sesuai urutan baca…
+Halaman %1 dari %2</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
         <translation>OCR tidak tersedia</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Menjalankan OCR luring (sekitar 1-2 detik/halaman)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Batal</translation>
     </message>
@@ -702,6 +727,70 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>Ketik nomor atau label halaman lalu tekan Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>OCR luring sedang berjalan…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>OCR luring sedang berjalan: %1/%2 halaman selesai, sekitar %3 dtk lagi…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Berikut teks hasil pengenalan OCR)</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Layar penuh · F11 atau Esc untuk keluar</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Ganti warna halaman</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Layar penuh</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Tampilan dua halaman</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Halaman pertama tersendiri</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Dua halaman</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Dua halaman berdampingan (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Warna halaman</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Warna halaman (Ctrl+Alt+N): mode malam membalik terang dan gelap serta mempertahankan rona</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Malam</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Ikuti tema</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
         <translation>Ketik kata kunci untuk mulai mencari (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: %2 hasil</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>“%1”: tidak ada hasil</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Mencari “%1”…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Mencari “%1”… halaman %2 / %3, sejauh ini %4 hasil</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,18 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Halaman %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: %n hasil</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Mencari “%1”… %2 dari %3 halaman dicari, sejauh ini %n hasil</numerusform>
+        </translation>
     </message>
 </context>
 <context>

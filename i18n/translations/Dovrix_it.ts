@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Nessuna annotazione. Attiva la modalità annotazione e trascina sul testo per crearne una.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>La cartella non è scrivibile. Le annotazioni restano solo in memoria: esportale prima di chiudere.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Salvataggio delle annotazioni non riuscito: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>Nota: le annotazioni sono salvate solo in un file sidecar locale e non sono visibili aprendo il file di origine con Adobe o altri lettori.
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Il file delle annotazioni è il file sorgente stesso e non viene scritto. Le annotazioni restano solo in memoria: esportale prima di chiudere.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>Al posto del file delle annotazioni c&apos;è una cartella. Le annotazioni restano solo in memoria: esportale prima di chiudere.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Impossibile fare una copia del file delle annotazioni illeggibile: il salvataggio è stato fermato per non sovrascriverlo. Le annotazioni restano solo in memoria: esportale prima di chiudere.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Salvataggio delle annotazioni non riuscito: %1. Le annotazioni restano solo in memoria: esportale prima di chiudere.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>Questo documento non ha un sommario incorporato (capitoli/segnalibri).
 La posizione di lettura viene comunque ricordata automaticamente.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>L&apos;apertura del file ha richiesto troppo tempo.</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@ Il file di origine non è stato modificato.</translation>
         <translation>File di testo (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Esportazione del testo in ordine di lettura…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Riepilogo annotazioni</translation>
     </message>
@@ -291,6 +314,12 @@ Il file di origine non è stato modificato. Le annotazioni sono incorporate nell
     <message>
         <source>无法启动打印任务。</source>
         <translation>Impossibile avviare il lavoro di stampa.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Esportazione del testo in ordine di lettura…
+Pagina %1 di %2</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ Dovrix non modifica mai il PDF di origine.</translation>
         <translation>OCR non disponibile</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>OCR offline in corso (circa 1–2 s per pagina)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Annulla</translation>
     </message>
@@ -702,6 +727,70 @@ Dovrix non modifica mai il PDF di origine.</translation>
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>Digita un numero o un&apos;etichetta di pagina e premi Invio (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>OCR offline in corso…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>OCR offline in corso: %1/%2 pagine fatte, circa %3 s rimanenti…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Segue testo riconosciuto con OCR)</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Schermo intero · F11 o Esc per uscire</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Cambia i colori della pagina</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Vista a due pagine</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Prima pagina da sola</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Due pagine</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Due pagine affiancate (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Colori pagina</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Colori pagina (Ctrl+Alt+N): la notte inverte chiaro e scuro e mantiene le tinte</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Notte</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Seppia</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Segui il tema</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ Dovrix non modifica mai il PDF di origine.</translation>
         <translation>Digita una parola chiave per cercare (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>Risultati per «%1»: %2</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>«%1»: nessun risultato</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Ricerca di «%1»…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Ricerca di «%1»… pagina %2 / %3, risultati finora: %4</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,20 @@ Dovrix non modifica mai il PDF di origine.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Pagina %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>«%1»: %n risultato</numerusform>
+            <numerusform>«%1»: %n risultati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Ricerca di «%1»… %2 pagine su %3 esaminate, %n risultato finora</numerusform>
+            <numerusform>Ricerca di «%1»… %2 pagine su %3 esaminate, %n risultati finora</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>注釈はまだありません。注釈モードをオンにしてテキストをドラッグすると作成できます。</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>「%1」</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>このフォルダーには書き込めません。注釈は一時的にメモリに保持されます。閉じる前にエクスポートしてください。</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>注釈を保存できませんでした：%1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>注：注釈はローカルの補助ファイルにのみ保存されます。Adobe など他のリーダーで元のファイルを開いても表示されません。
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>注釈ファイルがソースファイルそのものなので、書き込みません。注釈は一時的にメモリに保持されます。閉じる前にエクスポートしてください。</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>注釈ファイルの場所にフォルダーがあります。注釈は一時的にメモリに保持されます。閉じる前にエクスポートしてください。</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>読み取れない注釈ファイルをバックアップできないため、上書きを避けて保存を停止しました。注釈は一時的にメモリに保持されます。閉じる前にエクスポートしてください。</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>注釈の保存に失敗しました：%1。注釈は一時的にメモリに保持されます。閉じる前にエクスポートしてください。</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>「%1」</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>この文書には目次（章・しおり）が埋め込まれていません。
 読書位置は内容に基づいて自動的に記憶されます。</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>ファイルを開くのに時間がかかりすぎました。</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@
         <translation>テキストファイル (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>読み順でテキストをエクスポートしています…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>注釈一覧</translation>
     </message>
@@ -291,6 +314,12 @@
     <message>
         <source>无法启动打印任务。</source>
         <translation>印刷ジョブを開始できません。</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>読み順でテキストをエクスポートしています…
+%1 / %2 ページ</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ Dovrix は元の PDF を決して変更しません。</translation>
         <translation>OCR は利用できません</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>オフライン OCR を実行中（1 ページあたり約 1～2 秒）…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>キャンセル</translation>
     </message>
@@ -702,6 +727,70 @@ Dovrix は元の PDF を決して変更しません。</translation>
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>ページ番号またはページラベルを入力して Enter キーで移動（Ctrl+G）</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>オフライン OCR を実行中…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>オフライン OCR を実行中：%1/%2 ページ完了、残り約 %3 秒…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>（以下は OCR で認識したテキスト）</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>全画面表示 · F11 または Esc で終了</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>ページの色を切り替え</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>全画面表示</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>見開き表示</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>最初のページを単独で表示</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>見開き</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>2 ページを並べて表示（D）</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>ページの色</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>ページの色（Ctrl+Alt+N）：夜間は明暗を反転し、色相を保ちます</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>夜間</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>セピア</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>テーマに合わせる</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ Dovrix は元の PDF を決して変更しません。</translation>
         <translation>キーワードを入力して検索（Ctrl+F）</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>「%1」：%2 件ヒット</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>「%1」は見つかりません</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>「%1」を検索しています…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>「%1」を検索しています… %2 / %3 ページ、現在 %4 件ヒット</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,18 @@ Dovrix は元の PDF を決して変更しません。</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>%1 ページ%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>「%1」：%n 件ヒット</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>「%1」を検索しています… %2 / %3 ページ検索済み、現在 %n 件ヒット</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>주석이 없습니다. 주석 모드를 켜고 텍스트를 드래그하면 만들 수 있습니다.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>폴더에 쓸 수 없습니다. 주석은 메모리에 임시로 보관되니 닫기 전에 내보내세요.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>주석을 저장하지 못했습니다: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>참고: 주석은 로컬 보조 파일에만 저장되며, Adobe 등 다른 뷰어에서 원본 파일을 열면 보이지 않습니다.
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>주석 파일이 원본 파일 자체이므로 쓰지 않습니다. 주석은 메모리에 임시로 보관되니 닫기 전에 내보내세요.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>주석 파일 자리에 폴더가 있습니다. 주석은 메모리에 임시로 보관되니 닫기 전에 내보내세요.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>읽을 수 없는 주석 파일을 백업할 수 없어 덮어쓰지 않도록 저장을 중단했습니다. 주석은 메모리에 임시로 보관되니 닫기 전에 내보내세요.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>주석 저장 실패: %1. 주석은 메모리에 임시로 보관되니 닫기 전에 내보내세요.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>이 문서에는 내장된 목차(장/책갈피)가 없습니다.
 읽던 위치는 내용에 따라 자동으로 기억됩니다.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>파일을 여는 데 시간이 너무 오래 걸렸습니다.</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@
         <translation>텍스트 파일 (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>읽기 순서대로 텍스트를 내보내는 중…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>주석 요약</translation>
     </message>
@@ -291,6 +314,12 @@
     <message>
         <source>无法启动打印任务。</source>
         <translation>인쇄 작업을 시작할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>읽기 순서대로 텍스트를 내보내는 중…
+%1 / %2페이지</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
         <translation>OCR을 사용할 수 없음</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>오프라인 OCR 실행 중(페이지당 약 1~2초)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>취소</translation>
     </message>
@@ -702,6 +727,70 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>페이지 번호나 페이지 레이블을 입력하고 Enter 키를 누르세요(Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>오프라인 OCR 실행 중…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>오프라인 OCR 실행 중: %1/%2페이지 완료, 약 %3초 남음…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(다음은 OCR로 인식한 텍스트)</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>전체 화면 · F11 또는 Esc로 나가기</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>페이지 색상 전환</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>전체 화면</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>두 페이지 보기</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>첫 페이지 단독 표시</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>두 페이지</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>두 페이지 나란히 보기(D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>페이지 색상</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>페이지 색상(Ctrl+Alt+N): 야간은 명암을 반전하고 색조를 유지합니다</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>기본</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>야간</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>세피아</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>테마 따르기</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
         <translation>검색할 키워드를 입력하세요(Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: %2건 일치</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>“%1”에 일치하는 결과 없음</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>“%1” 검색 중…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>“%1” 검색 중… %2 / %3페이지, 현재 %4건 일치</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,18 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>%1페이지%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: %n건 일치</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>“%1” 검색 중… %3페이지 중 %2페이지 검색, 현재 %n건 일치</numerusform>
+        </translation>
     </message>
 </context>
 <context>

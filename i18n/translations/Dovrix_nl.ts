@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Nog geen annotaties. Zet de annotatiemodus aan en sleep over tekst om er een te maken.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>‘%1’</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>De huidige map is niet beschrijfbaar. Annotaties blijven alleen in het geheugen; exporteer ze voordat u sluit.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Annotaties opslaan mislukt: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>Let op: annotaties worden alleen in een lokaal sidecar-bestand bewaard en zijn niet zichtbaar als u het bronbestand in Adobe of een andere lezer opent.
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Het annotatiebestand is het bronbestand zelf en wordt niet geschreven. Annotaties blijven alleen in het geheugen; exporteer ze voordat u sluit.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>Op de plek van het annotatiebestand staat een map. Annotaties blijven alleen in het geheugen; exporteer ze voordat u sluit.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Het onleesbare annotatiebestand kan niet worden geback-upt; opslaan is gestopt om het niet te overschrijven. Annotaties blijven alleen in het geheugen; exporteer ze voordat u sluit.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Annotaties opslaan mislukt: %1. Annotaties blijven alleen in het geheugen; exporteer ze voordat u sluit.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>‘%1’</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>Dit document heeft geen ingebouwde inhoudsopgave (hoofdstukken/bladwijzers).
 De leesvoortgang wordt toch automatisch onthouden.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>Het openen van het bestand duurde te lang.</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@ Het bronbestand is niet gewijzigd.</translation>
         <translation>Tekstbestanden (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Tekst wordt in leesvolgorde geëxporteerd…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Annotatieoverzicht</translation>
     </message>
@@ -291,6 +314,12 @@ Het bronbestand is niet gewijzigd. De annotaties zijn in de kopie opgenomen en z
     <message>
         <source>无法启动打印任务。</source>
         <translation>Kan de afdruktaak niet starten.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Tekst wordt in leesvolgorde geëxporteerd…
+Pagina %1 van %2</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
         <translation>OCR niet beschikbaar</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Offline OCR bezig (ongeveer 1-2 s per pagina)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Annuleren</translation>
     </message>
@@ -702,6 +727,70 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>Typ een paginanummer of paginalabel en druk op Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>Offline OCR bezig…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>Offline OCR bezig: %1/%2 pagina&apos;s klaar, nog ongeveer %3 s…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Hierna volgt door OCR herkende tekst)</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Volledig scherm · F11 of Esc om te verlaten</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Paginakleuren wisselen</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Volledig scherm</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Weergave met twee pagina&apos;s</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Eerste pagina apart</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Twee pagina&apos;s</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Twee pagina&apos;s naast elkaar (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Paginakleuren</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Paginakleuren (Ctrl+Alt+N): nacht keert licht en donker om en behoudt de tinten</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normaal</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Nacht</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Thema volgen</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
         <translation>Typ een trefwoord om te zoeken (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>‘%1’: %2 treffer(s)</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>‘%1’: geen treffers</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Zoeken naar ‘%1’…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Zoeken naar ‘%1’… pagina %2 / %3, tot nu toe %4 treffer(s)</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,20 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Pagina %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>‘%1’: %n treffer</numerusform>
+            <numerusform>‘%1’: %n treffers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Zoeken naar ‘%1’… %2 van %3 pagina’s doorzocht, tot nu toe %n treffer</numerusform>
+            <numerusform>Zoeken naar ‘%1’… %2 van %3 pagina’s doorzocht, tot nu toe %n treffers</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Brak adnotacji. Włącz tryb adnotacji i zaznacz tekst, aby ją utworzyć.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>„%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>Bieżący katalog nie jest zapisywalny. Adnotacje są przechowywane w pamięci; wyeksportuj je przed zamknięciem.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Nie udało się zapisać adnotacji: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>Uwaga: adnotacje są zapisywane tylko w lokalnym pliku sidecar; nie są widoczne po otwarciu pliku źródłowego w innych czytnikach, np. Adobe.
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Plik adnotacji jest samym plikiem źródłowym i nie jest zapisywany. Adnotacje są przechowywane w pamięci; wyeksportuj je przed zamknięciem.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>W miejscu pliku adnotacji znajduje się katalog. Adnotacje są przechowywane w pamięci; wyeksportuj je przed zamknięciem.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Nie można zrobić kopii nieczytelnego pliku adnotacji, więc zapis wstrzymano, aby go nie nadpisać. Adnotacje są przechowywane w pamięci; wyeksportuj je przed zamknięciem.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Zapis adnotacji nie powiódł się: %1. Adnotacje są przechowywane w pamięci; wyeksportuj je przed zamknięciem.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>„%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>Ten dokument nie ma wbudowanego spisu treści (rozdziałów/zakładek).
 Postęp czytania i tak jest zapamiętywany automatycznie.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>Otwieranie pliku trwało zbyt długo.</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@ Plik źródłowy nie został zmieniony.</translation>
         <translation>Pliki tekstowe (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Eksportowanie tekstu w kolejności czytania…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Zestawienie adnotacji</translation>
     </message>
@@ -291,6 +314,12 @@ Plik źródłowy nie został zmieniony. Adnotacje osadzono w kopii; są widoczne
     <message>
         <source>无法启动打印任务。</source>
         <translation>Nie można rozpocząć zadania drukowania.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Eksportowanie tekstu w kolejności czytania…
+Strona %1 z %2</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
         <translation>OCR niedostępny</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Trwa OCR offline (ok. 1-2 s na stronę)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Anuluj</translation>
     </message>
@@ -702,6 +727,70 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>Wpisz numer lub etykietę strony i naciśnij Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>Trwa OCR offline…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>Trwa OCR offline: gotowe %1/%2 stron, pozostało około %3 s…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Poniżej tekst rozpoznany przez OCR)</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Pełny ekran · F11 lub Esc, aby wyjść</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Przełącz kolory stron</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Pełny ekran</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Widok dwóch stron</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Pierwsza strona osobno</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Dwie strony</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Dwie strony obok siebie (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Kolory stron</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Kolory stron (Ctrl+Alt+N): tryb nocny odwraca jasne i ciemne, zachowując odcienie</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normalne</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Nocny</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Sepia</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Według motywu</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
         <translation>Wpisz słowo kluczowe, aby wyszukać (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>„%1”: trafień: %2</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>„%1”: brak trafień</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Wyszukiwanie „%1”…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Wyszukiwanie „%1”… strona %2 / %3, dotąd trafień: %4</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,22 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Strona %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>„%1”: %n trafienie</numerusform>
+            <numerusform>„%1”: %n trafienia</numerusform>
+            <numerusform>„%1”: %n trafień</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Wyszukiwanie „%1”… przeszukano %2 z %3 stron, dotąd %n trafienie</numerusform>
+            <numerusform>Wyszukiwanie „%1”… przeszukano %2 z %3 stron, dotąd %n trafienia</numerusform>
+            <numerusform>Wyszukiwanie „%1”… przeszukano %2 z %3 stron, dotąd %n trafień</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Nenhuma anotação ainda. Ative o modo de anotação e arraste sobre o texto para criar uma.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>A pasta atual não permite gravação. As anotações ficarão só na memória; exporte-as antes de fechar.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Falha ao salvar as anotações: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>Nota: as anotações ficam apenas em um arquivo sidecar local e não aparecem ao abrir o arquivo de origem no Adobe ou em outros leitores.
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>O arquivo de anotações é o próprio arquivo de origem e não é gravado. As anotações ficarão só na memória; exporte-as antes de fechar.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>Há uma pasta no lugar do arquivo de anotações. As anotações ficarão só na memória; exporte-as antes de fechar.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Não é possível fazer backup do arquivo de anotações ilegível; a gravação foi interrompida para não sobrescrevê-lo. As anotações ficarão só na memória; exporte-as antes de fechar.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Falha ao gravar as anotações: %1. As anotações ficarão só na memória; exporte-as antes de fechar.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>Este documento não tem sumário incorporado (capítulos/marcadores).
 O progresso de leitura continua sendo lembrado automaticamente.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>O arquivo demorou demais para abrir.</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@ O arquivo de origem não foi modificado.</translation>
         <translation>Arquivos de texto (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Exportando o texto na ordem de leitura…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Resumo de anotações</translation>
     </message>
@@ -291,6 +314,12 @@ O arquivo de origem não foi modificado. As anotações foram incorporadas à c�
     <message>
         <source>无法启动打印任务。</source>
         <translation>Não foi possível iniciar o trabalho de impressão.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Exportando o texto na ordem de leitura…
+Página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ O Dovrix nunca modifica o PDF de origem.</translation>
         <translation>OCR indisponível</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Executando OCR offline (cerca de 1–2 s por página)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Cancelar</translation>
     </message>
@@ -702,6 +727,70 @@ O Dovrix nunca modifica o PDF de origem.</translation>
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>Digite um número ou rótulo de página e pressione Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>OCR offline em andamento…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>OCR offline em andamento: %1/%2 páginas concluídas, faltam cerca de %3 s…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(A seguir, texto reconhecido por OCR)</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Tela cheia · F11 ou Esc para sair</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Alternar cores da página</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Exibição em duas páginas</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Primeira página sozinha</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Duas páginas</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Duas páginas lado a lado (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Cores da página</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Cores da página (Ctrl+Alt+N): o modo noturno inverte claro e escuro e mantém os matizes</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Noturno</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Sépia</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Seguir o tema</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ O Dovrix nunca modifica o PDF de origem.</translation>
         <translation>Digite uma palavra-chave para pesquisar (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: %2 ocorrência(s)</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>“%1”: nenhuma ocorrência</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Pesquisando “%1”…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Pesquisando “%1”… página %2 / %3, %4 ocorrência(s) até agora</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,20 @@ O Dovrix nunca modifica o PDF de origem.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Página %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: %n ocorrência</numerusform>
+            <numerusform>“%1”: %n ocorrências</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Pesquisando “%1”… %2 de %3 páginas pesquisadas, %n ocorrência até agora</numerusform>
+            <numerusform>Pesquisando “%1”… %2 de %3 páginas pesquisadas, %n ocorrências até agora</numerusform>
+        </translation>
     </message>
 </context>
 <context>

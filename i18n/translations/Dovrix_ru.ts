@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Аннотаций пока нет. Включите режим аннотаций и выделите текст, чтобы создать аннотацию.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>Папка недоступна для записи. Аннотации хранятся только в памяти — экспортируйте их перед закрытием.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Не удалось сохранить аннотации: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>Примечание: аннотации хранятся только в локальном файле-спутнике (sidecar) и не видны при открытии исходного файла в Adobe и других программах.
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Файл аннотаций — это сам исходный файл, запись в него не выполняется. Аннотации хранятся только в памяти — экспортируйте их перед закрытием.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>На месте файла аннотаций находится папка. Аннотации хранятся только в памяти — экспортируйте их перед закрытием.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Не удаётся сохранить копию нечитаемого файла аннотаций, поэтому сохранение остановлено, чтобы не перезаписать его. Аннотации хранятся только в памяти — экспортируйте их перед закрытием.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Не удалось сохранить аннотации: %1. Аннотации хранятся только в памяти — экспортируйте их перед закрытием.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>В документе нет встроенного оглавления (глав/закладок).
 Позиция чтения всё равно запоминается автоматически.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>Файл открывался слишком долго.</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@
         <translation>Текстовые файлы (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Экспорт текста в порядке чтения…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Сводка аннотаций</translation>
     </message>
@@ -291,6 +314,12 @@
     <message>
         <source>无法启动打印任务。</source>
         <translation>Не удалось запустить задание печати.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Экспорт текста в порядке чтения…
+Страница %1 из %2</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ Dovrix никогда не изменяет исходный PDF.</translation>
         <translation>OCR недоступно</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Офлайн-распознавание OCR (около 1–2 с на страницу)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Отмена</translation>
     </message>
@@ -702,6 +727,70 @@ Dovrix никогда не изменяет исходный PDF.</translation>
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>Введите номер или метку страницы и нажмите Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>Выполняется офлайн-OCR…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>Выполняется офлайн-OCR: готово %1/%2 стр., осталось около %3 с…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Далее текст, распознанный OCR)</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Полноэкранный режим · F11 или Esc для выхода</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Сменить цвета страниц</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Полный экран</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Разворот из двух страниц</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Первая страница отдельно</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Разворот</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Две страницы рядом (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Цвета страниц</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Цвета страниц (Ctrl+Alt+N): ночной режим меняет светлое и тёмное, сохраняя оттенки</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Обычные</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Ночь</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Сепия</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Как в теме</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ Dovrix никогда не изменяет исходный PDF.</translation>
         <translation>Введите слово для поиска (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>«%1»: найдено совпадений: %2</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>«%1»: совпадений нет</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Поиск «%1»…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Поиск «%1»… страница %2 / %3, найдено пока: %4</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,22 @@ Dovrix никогда не изменяет исходный PDF.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Страница %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>«%1»: %n совпадение</numerusform>
+            <numerusform>«%1»: %n совпадения</numerusform>
+            <numerusform>«%1»: %n совпадений</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Поиск «%1»… просмотрено страниц: %2 из %3, пока %n совпадение</numerusform>
+            <numerusform>Поиск «%1»… просмотрено страниц: %2 из %3, пока %n совпадения</numerusform>
+            <numerusform>Поиск «%1»… просмотрено страниц: %2 из %3, пока %n совпадений</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>ยังไม่มีคำอธิบายประกอบ เปิดโหมดคำอธิบายประกอบแล้วลากเลือกข้อความเพื่อสร้าง</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>โฟลเดอร์ปัจจุบันเขียนไม่ได้ คำอธิบายประกอบจะเก็บไว้ในหน่วยความจำชั่วคราว โปรดส่งออกก่อนปิด</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>บันทึกคำอธิบายประกอบไม่สำเร็จ: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>หมายเหตุ: คำอธิบายประกอบบันทึกไว้เฉพาะในไฟล์ sidecar ในเครื่อง จะมองไม่เห็นเมื่อเปิดไฟล์ต้นฉบับด้วยโปรแกรมอ่านอื่น เช่น Adobe
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>ไฟล์คำอธิบายประกอบคือไฟล์ต้นฉบับเอง จึงจะไม่เขียนลงไป คำอธิบายประกอบจะเก็บไว้ในหน่วยความจำชั่วคราว โปรดส่งออกก่อนปิด</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>มีโฟลเดอร์อยู่ในตำแหน่งของไฟล์คำอธิบายประกอบ คำอธิบายประกอบจะเก็บไว้ในหน่วยความจำชั่วคราว โปรดส่งออกก่อนปิด</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>สำรองไฟล์คำอธิบายประกอบที่อ่านไม่ได้ไม่ได้ จึงหยุดบันทึกเพื่อไม่ให้เขียนทับ คำอธิบายประกอบจะเก็บไว้ในหน่วยความจำชั่วคราว โปรดส่งออกก่อนปิด</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>บันทึกคำอธิบายประกอบไม่สำเร็จ: %1 คำอธิบายประกอบจะเก็บไว้ในหน่วยความจำชั่วคราว โปรดส่งออกก่อนปิด</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>เอกสารนี้ไม่มีสารบัญในตัว (บท/บุ๊กมาร์ก)
 ความคืบหน้าการอ่านยังคงจดจำอัตโนมัติตามเนื้อหา</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>การเปิดไฟล์ใช้เวลานานเกินไป</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@
         <translation>ไฟล์ข้อความ (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>กำลังส่งออกข้อความตามลำดับการอ่าน…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>สรุปคำอธิบายประกอบ</translation>
     </message>
@@ -291,6 +314,12 @@
     <message>
         <source>无法启动打印任务。</source>
         <translation>ไม่สามารถเริ่มงานพิมพ์ได้</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>กำลังส่งออกข้อความตามลำดับการอ่าน…
+หน้า %1 จาก %2</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
         <translation>OCR ใช้งานไม่ได้</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>กำลังทำ OCR แบบออฟไลน์ (ประมาณ 1-2 วินาที/หน้า)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>ยกเลิก</translation>
     </message>
@@ -702,6 +727,70 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>พิมพ์หมายเลขหรือป้ายชื่อหน้าแล้วกด Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>กำลังทำ OCR แบบออฟไลน์…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>กำลังทำ OCR แบบออฟไลน์: เสร็จ %1/%2 หน้า เหลืออีกประมาณ %3 วินาที…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(ต่อไปนี้เป็นข้อความที่รู้จำด้วย OCR)</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>เต็มหน้าจอ · กด F11 หรือ Esc เพื่อออก</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>สลับสีหน้า</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>เต็มหน้าจอ</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>แสดงสองหน้า</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>หน้าแรกแยกเดี่ยว</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>สองหน้า</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>สองหน้าเคียงกัน (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>สีหน้า</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>สีหน้า (Ctrl+Alt+N): โหมดกลางคืนกลับความสว่างและความมืดโดยคงเฉดสี</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>ปกติ</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>กลางคืน</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>ซีเปีย</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>ตามธีม</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
         <translation>พิมพ์คำค้นเพื่อเริ่มค้นหา (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: พบ %2 รายการ</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>“%1”: ไม่พบ</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>กำลังค้นหา “%1”…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>กำลังค้นหา “%1”… หน้า %2 / %3 พบแล้ว %4 รายการ</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,18 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>หน้า %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: พบ %n รายการ</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>กำลังค้นหา “%1”… ค้นแล้ว %2 จาก %3 หน้า พบแล้ว %n รายการ</numerusform>
+        </translation>
     </message>
 </context>
 <context>

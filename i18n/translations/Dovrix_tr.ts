@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Henüz açıklama yok. Oluşturmak için açıklama modunu açıp metni sürükleyerek seçin.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>Geçerli klasöre yazılamıyor. Açıklamalar geçici olarak bellekte tutulacak; kapatmadan önce dışa aktarın.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Açıklamalar kaydedilemedi: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>Not: Açıklamalar yalnızca yerel sidecar dosyasında saklanır; kaynak dosya Adobe gibi başka okuyucularla açıldığında görünmez.
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Açıklama dosyası kaynak dosyanın kendisi; ona yazılmaz. Açıklamalar geçici olarak bellekte tutulacak; kapatmadan önce dışa aktarın.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>Açıklama dosyasının yerinde bir klasör var. Açıklamalar geçici olarak bellekte tutulacak; kapatmadan önce dışa aktarın.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Okunamayan açıklama dosyasının yedeği alınamadı; üzerine yazmamak için kaydetme durduruldu. Açıklamalar geçici olarak bellekte tutulacak; kapatmadan önce dışa aktarın.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Açıklamalar kaydedilemedi: %1. Açıklamalar geçici olarak bellekte tutulacak; kapatmadan önce dışa aktarın.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>Bu belgede gömülü içindekiler (bölüm/yer imi) yok.
 Okuma konumu yine de otomatik olarak hatırlanır.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>Dosyanın açılması çok uzun sürdü.</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@ Kaynak dosya değiştirilmedi.</translation>
         <translation>Metin dosyaları (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Metin okuma sırasıyla dışa aktarılıyor…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Açıklama özeti</translation>
     </message>
@@ -291,6 +314,12 @@ Kaynak dosya değiştirilmedi. Açıklamalar kopyaya gömüldü; Adobe/WPS/taray
     <message>
         <source>无法启动打印任务。</source>
         <translation>Yazdırma işi başlatılamadı.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Metin okuma sırasıyla dışa aktarılıyor…
+Sayfa %1 / %2</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
         <translation>OCR kullanılamıyor</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Çevrimdışı OCR yapılıyor (sayfa başına yaklaşık 1-2 sn)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>İptal</translation>
     </message>
@@ -702,6 +727,70 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>Sayfa numarasını veya etiketini yazıp Enter tuşuna basın (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>Çevrimdışı OCR çalışıyor…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>Çevrimdışı OCR çalışıyor: %1/%2 sayfa bitti, yaklaşık %3 sn kaldı…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Aşağıda OCR ile tanınan metin)</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Tam ekran · çıkmak için F11 veya Esc</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Sayfa renklerini değiştir</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Tam ekran</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>İki sayfalık görünüm</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>İlk sayfa tek başına</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>İki sayfa</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Yan yana iki sayfa (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Sayfa renkleri</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Sayfa renkleri (Ctrl+Alt+N): gece modu açık ve koyuyu tersine çevirir, renk tonlarını korur</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Gece</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Sepya</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Temaya uy</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
         <translation>Aramak için bir anahtar sözcük yazın (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: %2 sonuç</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>“%1”: sonuç yok</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>“%1” aranıyor…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>“%1” aranıyor… sayfa %2 / %3, şu ana kadar %4 sonuç</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,18 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Sayfa %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: %n sonuç</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>“%1” aranıyor… %3 sayfanın %2 tanesi tarandı, şu ana kadar %n sonuç</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Анотацій немає. Увімкніть режим анотацій і виділіть текст, щоб створити анотацію.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>Поточна тека недоступна для запису. Анотації тимчасово зберігаються в пам’яті; експортуйте їх перед закриттям.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Не вдалося зберегти анотації: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>Примітка: анотації зберігаються лише в локальному файлі sidecar; їх не видно, якщо відкрити оригінальний файл в інших програмах, як-от Adobe.
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Файл анотацій — це сам вихідний файл, тому запис у нього не виконується. Анотації тимчасово зберігаються в пам’яті; експортуйте їх перед закриттям.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>На місці файла анотацій знаходиться тека. Анотації тимчасово зберігаються в пам’яті; експортуйте їх перед закриттям.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Не вдається зробити копію нечитабельного файла анотацій, тому збереження зупинено, щоб не перезаписати його. Анотації тимчасово зберігаються в пам’яті; експортуйте їх перед закриттям.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Не вдалося зберегти анотації: %1. Анотації тимчасово зберігаються в пам’яті; експортуйте їх перед закриттям.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>«%1»</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>Цей документ не має вбудованого змісту (розділів/закладок).
 Прогрес читання все одно запам’ятовується автоматично за вмістом.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>Файл відкривався занадто довго.</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@
         <translation>Текстові файли (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Експорт тексту в порядку читання…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Зведення анотацій</translation>
     </message>
@@ -291,6 +314,12 @@
     <message>
         <source>无法启动打印任务。</source>
         <translation>Не вдалося запустити завдання друку.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Експорт тексту в порядку читання…
+Сторінка %1 з %2</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
         <translation>OCR недоступне</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Виконується офлайн-OCR (близько 1-2 с на сторінку)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Скасувати</translation>
     </message>
@@ -702,6 +727,70 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>Введіть номер або мітку сторінки й натисніть Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>Триває офлайн-OCR…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>Триває офлайн-OCR: готово %1/%2 стор., лишилося близько %3 с…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Далі текст, розпізнаний OCR)</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Повноекранний режим · F11 або Esc для виходу</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Змінити кольори сторінок</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Повний екран</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Розворот із двох сторінок</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Перша сторінка окремо</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Розворот</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Дві сторінки поруч (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Кольори сторінок</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Кольори сторінок (Ctrl+Alt+N): нічний режим міняє світле й темне, зберігаючи відтінки</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Звичайні</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Нічні</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Сепія</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Як у темі</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
         <translation>Введіть ключове слово для пошуку (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>«%1»: збігів: %2</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>«%1»: збігів немає</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Пошук «%1»…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Пошук «%1»… сторінка %2 / %3, збігів наразі: %4</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,22 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
     <message>
         <source>第 %1 页%2</source>
         <translation>Сторінка %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>«%1»: %n збіг</numerusform>
+            <numerusform>«%1»: %n збіги</numerusform>
+            <numerusform>«%1»: %n збігів</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Пошук «%1»… переглянуто сторінок: %2 з %3, наразі %n збіг</numerusform>
+            <numerusform>Пошук «%1»… переглянуто сторінок: %2 з %3, наразі %n збіги</numerusform>
+            <numerusform>Пошук «%1»… переглянуто сторінок: %2 з %3, наразі %n збігів</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>Chưa có chú thích. Bật chế độ chú thích rồi kéo chọn văn bản để tạo.</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>Thư mục hiện tại không ghi được. Chú thích sẽ tạm lưu trong bộ nhớ, hãy xuất trước khi đóng.</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>Lưu chú thích thất bại: %1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>Lưu ý: chú thích chỉ được lưu trong tệp sidecar cục bộ, không hiển thị khi mở tệp gốc bằng trình đọc khác như Adobe.
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>Tệp chú thích chính là tệp nguồn nên sẽ không được ghi. Chú thích sẽ tạm lưu trong bộ nhớ, hãy xuất trước khi đóng.</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>Có một thư mục ở vị trí của tệp chú thích. Chú thích sẽ tạm lưu trong bộ nhớ, hãy xuất trước khi đóng.</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>Không thể sao lưu tệp chú thích không đọc được, nên đã dừng lưu để tránh ghi đè. Chú thích sẽ tạm lưu trong bộ nhớ, hãy xuất trước khi đóng.</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>Lưu chú thích thất bại: %1. Chú thích sẽ tạm lưu trong bộ nhớ, hãy xuất trước khi đóng.</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>Tài liệu này không có mục lục nhúng (chương/dấu trang).
 Tiến độ đọc vẫn được tự động ghi nhớ theo nội dung.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>Mở tệp mất quá nhiều thời gian.</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@ Tệp gốc không bị thay đổi.</translation>
         <translation>Tệp văn bản (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>Đang xuất văn bản theo thứ tự đọc…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>Tổng hợp chú thích</translation>
     </message>
@@ -291,6 +314,12 @@ Tệp gốc không bị thay đổi. Chú thích đã được nhúng vào bản
     <message>
         <source>无法启动打印任务。</source>
         <translation>Không thể bắt đầu lệnh in.</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>Đang xuất văn bản theo thứ tự đọc…
+Trang %1 / %2</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
         <translation>OCR không khả dụng</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>Đang OCR ngoại tuyến (khoảng 1-2 giây/trang)…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Hủy</translation>
     </message>
@@ -702,6 +727,70 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>Nhập số trang hoặc nhãn trang rồi nhấn Enter (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>Đang chạy OCR ngoại tuyến…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>Đang chạy OCR ngoại tuyến: xong %1/%2 trang, còn khoảng %3 giây…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>(Sau đây là văn bản nhận dạng bằng OCR)</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>Toàn màn hình · F11 hoặc Esc để thoát</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>Đổi màu trang</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>Toàn màn hình</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>Hiển thị hai trang</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>Trang đầu riêng</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>Hai trang</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>Hai trang cạnh nhau (D)</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>Màu trang</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>Màu trang (Ctrl+Alt+N): chế độ đêm đảo sáng tối và giữ nguyên sắc màu</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>Bình thường</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>Ban đêm</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>Nâu đỏ</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>Theo chủ đề</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
         <translation>Nhập từ khóa để bắt đầu tìm kiếm (Ctrl+F)</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>“%1”: %2 kết quả</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>“%1”: không có kết quả</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>Đang tìm “%1”…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>Đang tìm “%1”… trang %2 / %3, hiện có %4 kết quả</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,18 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>Trang %1%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>“%1”: %n kết quả</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>Đang tìm “%1”… đã tìm %2 / %3 trang, hiện có %n kết quả</numerusform>
+        </translation>
     </message>
 </context>
 <context>

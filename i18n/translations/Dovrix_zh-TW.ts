@@ -108,6 +108,10 @@
         <source>暂无批注。开启批注模式后拖选文本即可创建。</source>
         <translation>尚無註解。開啟註解模式後拖曳選取文字即可建立。</translation>
     </message>
+    <message>
+        <source>「%1」</source>
+        <translation>「%1」</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -122,10 +126,6 @@
     <message>
         <source>当前目录不可写。批注将暂存内存，关闭前请导出。</source>
         <translation>目前資料夾無法寫入。註解將暫存於記憶體，關閉前請匯出。</translation>
-    </message>
-    <message>
-        <source>批注保存失败：%1</source>
-        <translation>註解儲存失敗：%1</translation>
     </message>
     <message>
         <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
@@ -163,6 +163,26 @@
         <translation>註：註解僅儲存在本機的 sidecar 檔案，以 Adobe 等其他閱讀器開啟原始檔案時看不到。
 </translation>
     </message>
+    <message>
+        <source>批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。</source>
+        <translation>註解檔就是來源檔本身，不會寫入。註解將暫存於記憶體，關閉前請匯出。</translation>
+    </message>
+    <message>
+        <source>批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。</source>
+        <translation>註解檔的位置被一個資料夾佔用。註解將暫存於記憶體，關閉前請匯出。</translation>
+    </message>
+    <message>
+        <source>无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，关闭前请导出。</source>
+        <translation>無法備份讀不懂的註解檔，為免覆寫已停止儲存。註解將暫存於記憶體，關閉前請匯出。</translation>
+    </message>
+    <message>
+        <source>批注保存失败：%1。批注将暂存内存，关闭前请导出。</source>
+        <translation>註解儲存失敗：%1。註解將暫存於記憶體，關閉前請匯出。</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>「%1」</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>
@@ -171,6 +191,13 @@
 阅读进度仍会按内容自动记忆。</source>
         <translation>此文件沒有內嵌目錄（章節/書籤）。
 閱讀進度仍會依內容自動記憶。</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentController</name>
+    <message>
+        <source>文件打开耗时过长。</source>
+        <translation>檔案開啟時間過長。</translation>
     </message>
 </context>
 <context>
@@ -237,10 +264,6 @@
         <translation>文字檔 (*.txt)</translation>
     </message>
     <message>
-        <source>正在按阅读顺序导出文本…</source>
-        <translation>正在依閱讀順序匯出文字…</translation>
-    </message>
-    <message>
         <source>批注汇总</source>
         <translation>註解彙整</translation>
     </message>
@@ -291,6 +314,12 @@
     <message>
         <source>无法启动打印任务。</source>
         <translation>無法啟動列印工作。</translation>
+    </message>
+    <message>
+        <source>正在按阅读顺序导出文本…
+第 %1 / %2 页</source>
+        <translation>正在依閱讀順序匯出文字…
+第 %1 / %2 頁</translation>
     </message>
 </context>
 <context>
@@ -640,10 +669,6 @@ Dovrix 始終不會修改原始 PDF。</translation>
         <translation>OCR 無法使用</translation>
     </message>
     <message>
-        <source>正在离线 OCR（每次约 1-2 秒/页）…</source>
-        <translation>正在離線 OCR（每頁約 1-2 秒）…</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>取消</translation>
     </message>
@@ -702,6 +727,70 @@ Dovrix 始終不會修改原始 PDF。</translation>
     <message>
         <source>输入页码或页标签后按回车跳转（Ctrl+G）</source>
         <translation>輸入頁碼或頁標籤後按 Enter 跳轉（Ctrl+G）</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR…</source>
+        <translation>正在離線 OCR…</translation>
+    </message>
+    <message>
+        <source>正在离线 OCR：已完成 %1/%2 页，预计还需约 %3 秒…</source>
+        <translation>正在離線 OCR：已完成 %1/%2 頁，預計還需約 %3 秒…</translation>
+    </message>
+    <message>
+        <source>（以下为 OCR 识别文本）</source>
+        <translation>（以下為 OCR 辨識文字）</translation>
+    </message>
+    <message>
+        <source>全屏阅读 · F11 或 Esc 退出</source>
+        <translation>全螢幕閱讀 · F11 或 Esc 離開</translation>
+    </message>
+    <message>
+        <source>切换页面颜色</source>
+        <translation>切換頁面顏色</translation>
+    </message>
+    <message>
+        <source>全屏</source>
+        <translation>全螢幕</translation>
+    </message>
+    <message>
+        <source>双页显示</source>
+        <translation>雙頁顯示</translation>
+    </message>
+    <message>
+        <source>首页单独显示</source>
+        <translation>首頁單獨顯示</translation>
+    </message>
+    <message>
+        <source>双页</source>
+        <translation>雙頁</translation>
+    </message>
+    <message>
+        <source>双页并排（D）</source>
+        <translation>雙頁並排（D）</translation>
+    </message>
+    <message>
+        <source>页面颜色</source>
+        <translation>頁面顏色</translation>
+    </message>
+    <message>
+        <source>页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相</source>
+        <translation>頁面顏色（Ctrl+Alt+N）：夜間模式反轉明暗、保留色相</translation>
+    </message>
+    <message>
+        <source>正常</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>夜间</source>
+        <translation>夜間</translation>
+    </message>
+    <message>
+        <source>棕褐</source>
+        <translation>棕褐</translation>
+    </message>
+    <message>
+        <source>跟随主题</source>
+        <translation>跟隨主題</translation>
     </message>
 </context>
 <context>
@@ -786,20 +875,12 @@ Dovrix 始終不會修改原始 PDF。</translation>
         <translation>輸入關鍵字開始搜尋（Ctrl+F）</translation>
     </message>
     <message>
-        <source>“%1”：共 %2 处命中</source>
-        <translation>「%1」：共 %2 筆符合</translation>
-    </message>
-    <message>
         <source>“%1”无命中</source>
         <translation>「%1」沒有符合項目</translation>
     </message>
     <message>
         <source>正在搜索“%1”…</source>
         <translation>正在搜尋「%1」…</translation>
-    </message>
-    <message>
-        <source>正在搜索“%1”… 第 %2 / %3 页，当前命中 %4 处</source>
-        <translation>正在搜尋「%1」… 第 %2 / %3 頁，目前符合 %4 筆</translation>
     </message>
     <message>
         <source>“%1”无命中。</source>
@@ -820,6 +901,18 @@ Dovrix 始終不會修改原始 PDF。</translation>
     <message>
         <source>第 %1 页%2</source>
         <translation>第 %1 頁%2</translation>
+    </message>
+    <message numerus="yes">
+        <source>“%1”：共 %n 处命中</source>
+        <translation>
+            <numerusform>「%1」：共 %n 筆符合</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>正在搜索“%1”… 已搜索 %2 / %3 页，当前命中 %n 处</source>
+        <translation>
+            <numerusform>正在搜尋「%1」… 已搜尋 %2 / %3 頁，目前符合 %n 筆</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -6,8 +6,9 @@
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
 
+#include <QItemSelectionModel>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,8 +17,8 @@ using namespace dovrix;
 
 namespace {
 
-const QString PageTwo =
-    QStringLiteral("Hello annotated world here and a long tail of words that keeps going on");
+const QString PageTwo = QStringLiteral("Hello annotated world here and a long tail of words that "
+                                       "keeps going on and on to its very end");
 
 Annotation make(int page, int type = Highlight, const QString& text = QString())
 {
@@ -52,13 +53,9 @@ private:
     AnnotationStore* store = nullptr;
     AnnotationPanel* panel = nullptr;
 
-    QStringList shownTexts() const
-    {
-        QStringList texts;
-        for (int i = 0; i < panel->listWidget()->count(); ++i)
-            texts << panel->listWidget()->item(i)->text();
-        return texts;
-    }
+    QStringList shownTexts() const { return panel->rowTexts(); }
+
+    QModelIndex row(int r) const { return panel->model()->index(r); }
 
     void loadPageText(int page)
     {
@@ -75,8 +72,8 @@ private:
 
     void clickRow(int row)
     {
-        QListWidget* list = panel->listWidget();
-        const QRect r = list->visualItemRect(list->item(row));
+        QListView* list = panel->listView();
+        const QRect r = list->visualRect(panel->model()->index(row));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, r.center());
     }
 
@@ -121,11 +118,10 @@ private Q_SLOTS:
     {
         QCOMPARE(shownTexts(), QStringList{"暂无批注。开启批注模式后拖选文本即可创建。"});
         QCOMPARE(panel->rowIds(), QStringList{QString()});
-        QListWidgetItem* item = panel->listWidget()->item(0);
-        QCOMPARE(item->flags(), Qt::NoItemFlags);
+        QCOMPARE(panel->model()->flags(row(0)), Qt::NoItemFlags);
         QSignalSpy selected(panel, &AnnotationPanel::annotationSelected);
         clickRow(0);
-        panel->onItemClicked(item);
+        panel->onRowClicked(row(0));
         QCOMPARE(selected.size(), 0);
     }
 
@@ -135,25 +131,25 @@ private Q_SLOTS:
         const QString b = store->add(make(1, Arrow));
         const QString c = store->add(make(4, Underline));
         const QString d = store->add(make(1, Strikethrough));
-        QCOMPARE(shownTexts(),
-                 (QStringList{"第 2 页", "▭  ▦", "→  ▦", "第 5 页", "U  ▦", "第 2 页", "S  ▦"}));
+        QCOMPARE(shownTexts(), (QStringList{"第 2 页", "矩形\n", "箭头\n", "第 5 页", "下划线\n",
+                                            "第 2 页", "删除线\n"}));
         QCOMPARE(panel->rowIds(), (QStringList{"", a, b, "", c, "", d}));
 
-        QListWidgetItem* header = panel->listWidget()->item(0);
-        QCOMPARE(header->flags(), Qt::ItemIsEnabled);
-        QVERIFY(header->font().bold());
-        QCOMPARE(header->background().color(), QColor(238, 241, 245));
-        QCOMPARE(header->foreground().color(), QColor(themePalette(0).textColor));
+        QCOMPARE(panel->model()->flags(row(0)), Qt::ItemIsEnabled);
+        QVERIFY(row(0).data(Qt::FontRole).value<QFont>().bold());
+        QCOMPARE(row(0).data(Qt::BackgroundRole).value<QColor>(), QColor(238, 241, 245));
+        QCOMPARE(row(0).data(Qt::ForegroundRole).value<QColor>(),
+                 QColor(themePalette(0).textColor));
 
         // A dark theme keeps headers readable once the window refreshes the panel.
         setCurrentTheme(2);
         panel->refresh();
-        QCOMPARE(panel->listWidget()->item(0)->background().color(),
-                 QColor(themePalette(2).panel2));
-        QCOMPARE(panel->listWidget()->item(0)->foreground().color(),
+        QCOMPARE(row(0).data(Qt::BackgroundRole).value<QColor>(), QColor(themePalette(2).panel2));
+        QCOMPARE(row(0).data(Qt::ForegroundRole).value<QColor>(),
                  QColor(themePalette(2).textColor));
     }
 
+    // Each entry names its type and shows the anchored text, else the note.
     void rowTexts_data()
     {
         QTest::addColumn<Annotation>("annotation");
@@ -162,28 +158,26 @@ private Q_SLOTS:
         QTest::addColumn<bool>("fromWord"); // start counts from "annotated" on page 2
         const QString longNote = QString(150, QLatin1Char('x')) + QString(50, QLatin1Char('y'));
 
-        // Starts are relative to the word "annotated" on page 2 (index 1).
-        QTest::newRow("anchored excerpt") << anchored(1, 0, 9) << "▬ annotated ⚓"
-                                          << "highlight · 第 2 页 · 颜色 #ffd76a" << true;
-
-        QTest::newRow("excerpt at most 60")
-            << anchored(1, -6, 500) << "▬ " + PageTwo.left(60) + " ⚓"
-            << "highlight · 第 2 页 · 颜色 #ffd76a" << true;
-        QTest::newRow("negative length") << anchored(1, 0, -5) << "▬  ⚓"
-                                         << "highlight · 第 2 页 · 颜色 #ffd76a" << true;
+        QTest::newRow("anchored text") << anchored(1, 0, 9) << "高亮\n「annotated」"
+                                       << "高亮 · 第 2 页 · 颜色 #ffd76a" << true;
+        QTest::newRow("anchored text at most 80")
+            << anchored(1, -6, 500) << "高亮\n「" + PageTwo.left(80).simplified() + "」"
+            << "高亮 · 第 2 页 · 颜色 #ffd76a" << true;
+        QTest::newRow("anchored text and note")
+            << anchored(1, 0, 9, "see\nthis") << "高亮\n「annotated」 see this"
+            << "高亮 · 第 2 页 · 颜色 #ffd76a\nsee\nthis" << true;
         Annotation rect = make(0, Rectangle, "  two\n words ");
         rect.color = QColor("#A8E6A3");
-        QTest::newRow("note text") << rect << "▭ rectangle ▦\n  two\n words "
-                                   << "rectangle · 第 1 页 · 颜色 #a8e6a3\n  two\n words " << false;
-        QTest::newRow("long note")
-            << make(2, Note, longNote) << "✎ note ▦\n" + longNote.left(160) + "…"
-            << "note · 第 3 页 · 颜色 #ffd76a\n" + longNote << false;
+        QTest::newRow("note text") << rect << "矩形\ntwo words"
+                                   << "矩形 · 第 1 页 · 颜色 #a8e6a3\n  two\n words " << false;
+        QTest::newRow("long note") << make(2, Note, longNote) << "便签\n" + longNote.left(160) + "…"
+                                   << "便签 · 第 3 页 · 颜色 #ffd76a\n" + longNote << false;
         Annotation unanchored = anchored(1, -1, 9);
         unanchored.start = -1;
-        QTest::newRow("byText without start") << unanchored << "▬  ▦"
-                                              << "highlight · 第 2 页 · 颜色 #ffd76a" << false;
-        QTest::newRow("percent signs") << make(0, Arrow, "%1 %2") << "→ arrow ▦\n%1 %2"
-                                       << "arrow · 第 1 页 · 颜色 #ffd76a\n%1 %2" << false;
+        QTest::newRow("byText without start") << unanchored << "高亮\n"
+                                              << "高亮 · 第 2 页 · 颜色 #ffd76a" << false;
+        QTest::newRow("percent signs") << make(0, Arrow, "%1 %2") << "箭头\n%1 %2"
+                                       << "箭头 · 第 1 页 · 颜色 #ffd76a\n%1 %2" << false;
     }
     void rowTexts()
     {
@@ -196,33 +190,53 @@ private Q_SLOTS:
         if (fromWord)
             annotation.start += word;
         const QString id = store->add(annotation);
-        QCOMPARE(panel->listWidget()->count(), 2);
-        QCOMPARE(panel->listWidget()->item(1)->text(), expected);
-        QCOMPARE(panel->listWidget()->item(1)->toolTip(), tooltip);
+        QCOMPARE(panel->model()->rowCount(), 2);
+        QCOMPARE(row(1).data().toString(), expected);
+        QCOMPARE(row(1).data(Qt::ToolTipRole).toString(), tooltip);
         QCOMPARE(panel->rowIds().at(1), id);
     }
 
-    // The excerpt of a text-anchored entry appears once the page text has been extracted.
-    void excerptFollowsPageText()
+    // The panel asks for the page text of an anchored entry it shows, and the text appears.
+    void anchoredTextFollowsPageText()
     {
         store->add(anchored(1, 6, 9)); // "annotated", after "Hello "
-        QCOMPARE(panel->listWidget()->item(1)->text(), QStringLiteral("▬  ⚓"));
-        textStore->requestPageText(1, 10);
-        QTRY_VERIFY(textStore->hasPageText(1));
-        QCOMPARE(textStore->pageText(1).indexOf("annotated"), 6);
-        QCOMPARE(panel->listWidget()->item(1)->text(), QStringLiteral("▬ annotated ⚓"));
+        QVERIFY(!textStore->hasPageText(1));
+        QTRY_COMPARE(row(1).data().toString(), QStringLiteral("高亮\n「annotated」"));
     }
 
-    void rebuildsOnStoreChanges()
+    // Adding, changing and removing move only the rows concerned; the others keep their place.
+    void followsStoreChanges()
     {
-        const QString id = store->add(make(0, Highlight));
-        QCOMPARE(shownTexts(), (QStringList{"第 1 页", "▬  ▦"}));
+        const QString first = store->add(make(0, Highlight));
+        QCOMPARE(shownTexts(), (QStringList{"第 1 页", "高亮\n"}));
+        QSignalSpy inserted(panel->model(), &QAbstractItemModel::rowsInserted);
+        QSignalSpy removed(panel->model(), &QAbstractItemModel::rowsRemoved);
+        const QString id = store->add(make(2, Highlight));
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(inserted.at(0).at(1).toInt(), 2); // a header and the entry, after the others
+        QCOMPARE(inserted.at(0).at(2).toInt(), 3);
+        QCOMPARE(removed.size(), 0);
+
         Annotation a = *store->find(id);
         a.type = Strikethrough;
         a.text = "why";
         store->update(a);
-        QCOMPARE(shownTexts(), (QStringList{"第 1 页", "S strikethrough ▦\nwhy"}));
+        QCOMPARE(shownTexts(), (QStringList{"第 1 页", "高亮\n", "第 3 页", "删除线\nwhy"}));
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(removed.size(), 0);
+        // Moved to the first page: it joins the first page's group.
+        a.page = 0;
+        store->update(a);
+        QCOMPARE(shownTexts(), (QStringList{"第 1 页", "高亮\n", "删除线\nwhy"}));
+        a.page = 2;
+        store->update(a);
+        QCOMPARE(shownTexts(), (QStringList{"第 1 页", "高亮\n", "第 3 页", "删除线\nwhy"}));
+        removed.clear();
+
         store->remove(id);
+        QCOMPARE(shownTexts(), (QStringList{"第 1 页", "高亮\n"}));
+        QCOMPARE(removed.size(), 1);
+        store->remove(first);
         QCOMPARE(shownTexts(), QStringList{"暂无批注。开启批注模式后拖选文本即可创建。"});
     }
 
@@ -237,8 +251,9 @@ private Q_SLOTS:
         clickRow(2); // header
         clickRow(0); // header
         QCOMPARE(selected.size(), 1);
-        QVERIFY(!panel->listWidget()->item(0)->isSelected()); // headers are never selected
-        QVERIFY(!panel->listWidget()->item(2)->isSelected());
+        QItemSelectionModel* selection = panel->listView()->selectionModel();
+        QVERIFY(!selection->isRowSelected(0, {})); // headers are never selected
+        QVERIFY(!selection->isRowSelected(2, {}));
     }
 };
 

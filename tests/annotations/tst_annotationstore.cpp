@@ -1,14 +1,18 @@
 #include "annotations/AnnotationStore.h"
+#include "support/FileFixtures.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QJsonParseError>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <limits>
 
 using namespace dovrix;
 
@@ -188,6 +192,26 @@ private Q_SLOTS:
         store.setSource(pdf, Hash);
         QCOMPARE(store.count(), 1);
         QCOMPARE(store.allAnnotations().first(), expected);
+    }
+
+    // The sidecar's direct encoding says what the JSON object says, for awkward values too.
+    void encodingMatchesJson()
+    {
+        Annotation odd = full(3, Arrow);
+        odd.text = QStringLiteral("\x01\x1f \\ \" \r\t é 中 \U0001F600 \x7f");
+        odd.id = QStringLiteral("a\"b");
+        odd.rect = QRectF(-0.0, 1e-320, 123456789012.5, 0.1);
+        odd.pt2 = QPointF(std::numeric_limits<double>::infinity(), -1e300);
+        odd.created = Q_INT64_C(9007199254740993);
+        for (const Annotation& a : {full(0), odd, Annotation()}) {
+            QJsonParseError error;
+            const QJsonDocument doc = QJsonDocument::fromJson(AnnotationStore::encode(a), &error);
+            QCOMPARE(error.error, QJsonParseError::NoError);
+            QJsonObject expected = AnnotationStore::toJson(a);
+            if (a.pt2.x() == std::numeric_limits<double>::infinity())
+                expected.insert("pt2", QJsonArray{0.0, a.pt2.y()}); // never written as infinity
+            QCOMPARE(doc.object(), expected);
+        }
     }
 
     void colourWrittenLowerCase()
@@ -393,54 +417,199 @@ private Q_SLOTS:
         store.setSource(pdf, Hash);
         QCOMPARE(store.count(), loaded);
         QCOMPARE(fallback.size(), 0);
-        QVERIFY(!QFile::exists(store.backupPath())); // loading alone writes nothing
+        QVERIFY(AnnotationStore::backupsOf(sidecar).isEmpty()); // loading alone writes nothing
 
         QVERIFY(!store.add(full(1)).isEmpty());
         QVERIFY(!store.isReadOnly());
-        QCOMPARE(readFile(store.backupPath()), bytes);
+        QCOMPARE(AnnotationStore::backupsOf(sidecar), QStringList{store.lastBackupPath()});
+        QCOMPARE(readFile(store.lastBackupPath()), bytes);
         AnnotationStore reread;
         reread.setSource(pdf, Hash);
         QCOMPARE(reread.count(), loaded + 1);
 
         // Once kept, later saves replace the (now valid) file without touching the backup.
-        QVERIFY(writeFile(store.backupPath(), "older"));
+        const QString backup = store.lastBackupPath();
         store.add(full(2));
-        QCOMPARE(readFile(store.backupPath()), QByteArray("older"));
+        QCOMPARE(readFile(backup), bytes);
+        QCOMPARE(AnnotationStore::backupsOf(sidecar).size(), 1);
     }
 
-    // When the backup cannot be written the damaged file is not overwritten. A directory in the
-    // backup's place makes the copy fail even for root.
+    // Every damaged sidecar keeps a copy of its own (a second one never replaces the first);
+    // only the last five are kept.
+    void eachDamagedSidecarKeptApart()
+    {
+        QStringList kept;
+        for (int i = 0; i < AnnotationStore::MaxBackups + 2; ++i) {
+            const QByteArray damaged = "damaged " + QByteArray::number(i);
+            QVERIFY(writeFile(sidecar, damaged));
+            AnnotationStore store;
+            store.setSource(pdf, Hash);
+            QVERIFY(!store.add(full(i)).isEmpty());
+            QVERIFY(!store.isReadOnly());
+            QVERIFY(!kept.contains(store.lastBackupPath()));
+            QCOMPARE(readFile(store.lastBackupPath()), damaged);
+            kept.append(store.lastBackupPath());
+        }
+        const QStringList backups = AnnotationStore::backupsOf(sidecar);
+        QCOMPARE(backups, kept.mid(kept.size() - AnnotationStore::MaxBackups));
+        for (int i = 0; i < backups.size(); ++i)
+            QCOMPARE(readFile(backups.at(i)), "damaged " + QByteArray::number(i + 2));
+    }
+
+    // When the backup cannot be written (the disk is full) the damaged file is not overwritten.
     void backupImpossibleKeepsFile()
     {
-        const QByteArray damaged = sidecarWith("[{\"id\":\"x\"},");
+        const QByteArray damaged = sidecarWith("[{\"id\":\"x\"},") + QByteArray(200, ' ');
         QVERIFY(writeFile(sidecar, damaged));
         AnnotationStore store;
         QSignalSpy fallback(&store, &AnnotationStore::readonlyFallback);
         store.setSource(pdf, Hash);
-        QVERIFY(QDir().mkpath(store.backupPath() + "/inside"));
 
-        const QString id = store.add(full(0));
-        QVERIFY(!id.isEmpty());
-        QVERIFY(store.isReadOnly());
-        QCOMPARE(fallback.size(), 1);
-        QCOMPARE(fallback.at(0).at(0).toString(),
-                 QStringLiteral("当前目录不可写。批注将暂存内存，关闭前请导出。"));
-        QCOMPARE(readFile(sidecar), damaged);
-        QCOMPARE(store.count(), 1);
+        QString id;
+        {
+            test::FileSizeLimit full100(100);
+            QVERIFY(full100.isActive());
+            id = store.add(full(0));
+            QVERIFY(!id.isEmpty());
+            QVERIFY(store.isReadOnly());
+            QCOMPARE(fallback.size(), 1);
+            QVERIFY(fallback.at(0).at(0).toString().endsWith(
+                QStringLiteral("批注将暂存内存，关闭前请导出。")));
+            QVERIFY(!fallback.at(0).at(0).toString().contains(QStringLiteral("目录不可写")));
+            QCOMPARE(readFile(sidecar), damaged);
+            QVERIFY(AnnotationStore::backupsOf(sidecar).isEmpty());
+            QCOMPARE(store.count(), 1);
+
+            Annotation a = *store.find(id);
+            a.text = "still in memory";
+            store.update(a);
+            QCOMPARE(readFile(sidecar), damaged);
+            QCOMPARE(fallback.size(), 2);
+        }
 
         Annotation a = *store.find(id);
-        a.text = "still in memory";
-        store.update(a);
-        QCOMPARE(readFile(sidecar), damaged);
-        QCOMPARE(fallback.size(), 2);
-
-        QVERIFY(QDir(store.backupPath()).removeRecursively());
         store.update(a);
         QVERIFY(!store.isReadOnly());
-        QCOMPARE(readFile(store.backupPath()), damaged);
+        QCOMPARE(readFile(store.lastBackupPath()), damaged);
         AnnotationStore reread;
         reread.setSource(pdf, Hash);
         QCOMPARE(reread.find(id)->text, QStringLiteral("still in memory"));
+    }
+
+    // A full disk: the write fails. The previous sidecar stays byte-identical, the store turns
+    // read-only with its message, and the next save that fits writes everything.
+    void fullDiskKeepsPreviousSidecar()
+    {
+        QString first;
+        QByteArray before;
+        {
+            AnnotationStore store;
+            store.setSource(pdf, Hash);
+            first = store.add(full(0));
+            before = readFile(sidecar);
+            QVERIFY(!before.isEmpty());
+        }
+        AnnotationStore store;
+        QSignalSpy fallback(&store, &AnnotationStore::readonlyFallback);
+        store.setSource(pdf, Hash);
+        QString second;
+        {
+            test::FileSizeLimit full(qint64(before.size()) + 10);
+            QVERIFY(full.isActive());
+            second = store.add(::full(1));
+            QVERIFY(!second.isEmpty());
+            QVERIFY(store.isReadOnly());
+            QCOMPARE(fallback.size(), 1);
+            QVERIFY(fallback.at(0).at(0).toString().startsWith(QStringLiteral("批注保存失败：")));
+            QVERIFY(fallback.at(0).at(0).toString().endsWith(
+                QStringLiteral("批注将暂存内存，关闭前请导出。")));
+            QString error;
+            QVERIFY(!store.save(&error));
+            QVERIFY(!error.isEmpty());
+        }
+        {
+            test::FileSizeLimit tiny(20);
+            QVERIFY(!store.exportSummary(dir->filePath("summary.txt")));
+        }
+        QCOMPARE(readFile(sidecar), before);
+        QVERIFY(!QFile::exists(dir->filePath("summary.txt")));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files).size(), 2); // no temporary file left
+
+        QVERIFY(store.save());
+        QVERIFY(!store.isReadOnly());
+        AnnotationStore reread;
+        reread.setSource(pdf, Hash);
+        QCOMPARE(reread.count(), 2);
+        QVERIFY(reread.find(first) && reread.find(second));
+    }
+
+    // A PDF that is its own sidecar (named "x.dovrixmark", or a sidecar linked to the PDF) is
+    // never parsed as annotations nor written.
+    void sidecarThatIsTheSource_data()
+    {
+        QTest::addColumn<bool>("linked");
+        QTest::newRow("named like a sidecar") << false;
+        QTest::newRow("sidecar linked to the pdf") << true;
+    }
+    void sidecarThatIsTheSource()
+    {
+        QFETCH(bool, linked);
+        const QByteArray bytes = "%PDF-1.4 the source";
+        QString source = dir->filePath("x.dovrixmark");
+        if (linked) {
+            source = dir->filePath("x.pdf");
+            QVERIFY(QFile::link(source, dir->filePath("x.dovrixmark")));
+        }
+        QVERIFY(writeFile(source, bytes));
+        AnnotationStore store;
+        QSignalSpy fallback(&store, &AnnotationStore::readonlyFallback);
+        store.setSource(source, Hash);
+        QVERIFY(store.isReadOnly());
+        QCOMPARE(fallback.size(), 1);
+        QVERIFY(!store.add(full(0)).isEmpty());
+        QCOMPARE(store.count(), 1);
+        QCOMPARE(readFile(source), bytes);
+        QVERIFY(AnnotationStore::backupsOf(dir->filePath("x.dovrixmark")).isEmpty());
+    }
+
+    // Every spelling of the source and the sidecar is refused as the summary's target.
+    void summaryNeverReplacesSourceOrSidecar()
+    {
+        AnnotationStore store;
+        store.setSource(pdf, Hash);
+        store.add(full(0));
+        const QByteArray source = readFile(pdf);
+        const QByteArray notes = readFile(sidecar);
+        QVERIFY(QFile::link(pdf, dir->filePath("link.pdf")));
+        QVERIFY(test::hardLink(pdf, dir->filePath("hard.pdf")));
+        QVERIFY(test::hardLink(sidecar, dir->filePath("hard.dovrixmark")));
+        QVERIFY(QDir().mkpath(dir->filePath("sub")));
+        const QStringList targets{dir->filePath("link.pdf"), dir->filePath("hard.pdf"),
+                                  dir->filePath("sub/../doc.pdf"),
+                                  dir->filePath("hard.dovrixmark")};
+        for (const QString& target : targets) {
+            QString error;
+            QVERIFY2(!store.exportSummary(target, &error), qPrintable(target));
+            QVERIFY(!error.isEmpty());
+        }
+        QCOMPARE(readFile(pdf), source);
+        QCOMPARE(readFile(sidecar), notes);
+    }
+
+    // The summary quotes the anchored text when it is known.
+    void summaryQuotesAnchoredText()
+    {
+        AnnotationStore store;
+        store.setSource(pdf, Hash);
+        Annotation a = full(0);
+        a.text.clear();
+        store.add(a);
+        const QString out = dir->filePath("s.txt");
+        QVERIFY(store.exportSummary(out, nullptr, [](const Annotation& an) {
+            return an.isTextAnchored() ? QStringLiteral("  the  anchored words ") : QString();
+        }));
+        QVERIFY(
+            QString::fromUtf8(readFile(out)).contains(QStringLiteral("「the anchored words」")));
     }
 
     // A sidecar that exists but cannot be opened (here: a directory) is reported and never
@@ -461,6 +630,10 @@ private Q_SLOTS:
         QVERIFY(store.isReadOnly());
         QVERIFY(QFileInfo(sidecar + "/inside").isDir());
         QCOMPARE(store.count(), 1);
+        // Says what is wrong: the folder itself is writable.
+        QCOMPARE(fallback.size(), 2);
+        QCOMPARE(fallback.at(1).at(0).toString(),
+                 QStringLiteral("批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。"));
     }
 
     void manyAnnotations()

@@ -5,11 +5,14 @@
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
 #include "core/session/DocumentSession.h"
+#include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/ExportFixtures.h"
+#include "tests/support/FileFixtures.h"
 #include "tests/support/TestPdf.h"
+#include "tests/support/WorkerGate.h"
 
 #include <QAction>
 #include <QDir>
@@ -22,6 +25,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -56,6 +60,9 @@ private Q_SLOTS:
 
     void pngAtThreeHundredDpiFollowsRotation();
     void exportsNeverWriteTheSource();
+    void noSpellingOfTheSourceIsATarget();
+    void saveDialogsSuggestNames();
+    void fullTextProgressShowsSoon();
     void fullTextMatchesTheBench();
     void cancelledFullTextWritesNothing();
     void annotationSummary();
@@ -68,6 +75,8 @@ private:
     // A shown window with path open and ready; dialogs answered by the test's seams.
     std::unique_ptr<MainWindow> openWindow(const QString& path);
     QAction* exportAction(MainWindow& window, int index);
+    // Opens the Export menu and chooses its index-th item with the mouse.
+    void chooseExport(MainWindow& window, int index);
     void addAnnotations(DocumentSession* session);
 
     QTemporaryDir settingsDir;
@@ -131,6 +140,22 @@ QAction* TestExports::exportAction(MainWindow& window, int index)
     QList<QAction*> items = button->menu()->actions();
     items.removeIf([](QAction* a) { return a->isSeparator(); });
     return items.value(index);
+}
+
+void TestExports::chooseExport(MainWindow& window, int index)
+{
+    auto* button = window.findChild<QPushButton*>(QStringLiteral("exportButton"));
+    QAction* action = exportAction(window, index);
+    bool chosen = false;
+    // The menu runs its own event loop: the click lands from inside it.
+    QTimer::singleShot(0, button, [&] {
+        QMenu* menu = button->menu();
+        QVERIFY(QTest::qWaitFor([menu] { return menu->isVisible(); }));
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+        chosen = true;
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTRY_VERIFY(chosen);
 }
 
 void TestExports::addAnnotations(DocumentSession* session)
@@ -273,6 +298,121 @@ void TestExports::exportsNeverWriteTheSource()
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), before);
 }
 
+// The source under any spelling of its path (a link, a hard link, "..", a relative path) and its
+// sidecar under a hard link are refused by every export and by printing to a file; the source is
+// also protected when it was opened through a link.
+void TestExports::noSpellingOfTheSourceIsATarget()
+{
+    const QString source = dir->filePath(QStringLiteral("source.pdf"));
+    QVERIFY(test::writeTextPdf(source, {QStringLiteral("one"), QStringLiteral("two")}));
+    const QString opened = dir->filePath(QStringLiteral("opened-through.pdf"));
+    QVERIFY(QFile::link(source, opened));
+    const QByteArray original = test::readAll(source);
+    const QDateTime modified = QFileInfo(source).lastModified();
+    auto window = openWindow(opened);
+    QVERIFY(window);
+    DocumentSession* session = window->current();
+    addAnnotations(session);
+    const QString sidecar = session->annotations()->sidecarPath();
+    const QByteArray sidecarBytes = test::readAll(sidecar);
+
+    QVERIFY(QFile::link(source, dir->filePath(QStringLiteral("link.pdf"))));
+    QVERIFY(test::hardLink(source, dir->filePath(QStringLiteral("hard.pdf"))));
+    QVERIFY(test::hardLink(sidecar, dir->filePath(QStringLiteral("hard.dovrixmark"))));
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir->path()));
+    const QStringList targets{QStringLiteral("source.pdf"), source,
+                              dir->filePath(QStringLiteral("link.pdf")),
+                              dir->filePath(QStringLiteral("hard.pdf")),
+                              dir->filePath(QStringLiteral("hard.dovrixmark"))};
+    QString printTarget;
+    printSetup = [&](QPrinter* printer) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(printTarget);
+        return true;
+    };
+    for (const QString& target : targets) {
+        messages.clear();
+        nextSavePath = target;
+        printTarget = target;
+        for (int i = 0; i < 4; ++i)
+            exportAction(*window, i)->trigger();
+        window->exportCommands()->print();
+        QVERIFY(!window->exportCommands()->isPrinting());
+        QCOMPARE(messages.size(), 5);
+        for (const Message& m : std::as_const(messages))
+            QVERIFY2(m.icon == QMessageBox::Warning, qPrintable(target + ": " + m.text));
+        QCOMPARE(messages.last().title, QStringLiteral("打印"));
+    }
+    QVERIFY(QDir::setCurrent(previous));
+
+    QVERIFY(window->worker()->waitForIdle(20000));
+    QCoreApplication::processEvents();
+    QCOMPARE(test::readAll(source), original);
+    QCOMPARE(QFileInfo(source).lastModified(), modified);
+    QCOMPARE(test::readAll(sidecar), sidecarBytes);
+}
+
+// Each save dialog suggests "<document name>" with its kind's ending, in the document's folder
+// until a file of that kind was saved elsewhere.
+void TestExports::saveDialogsSuggestNames()
+{
+    const QString source = dir->filePath(QStringLiteral("report.v2.pdf"));
+    QVERIFY(test::writeTextPdf(source, {QStringLiteral("one")}));
+    auto window = openWindow(source);
+    QVERIFY(window);
+    addAnnotations(window->current());
+    QStringList suggested;
+    window->exportCommands()->setSaveFileName(
+        [&](QWidget*, const QString&, const QString& start, const QString&) {
+            suggested.append(start);
+            return QString();
+        });
+    for (int i = 0; i < 4; ++i)
+        chooseExport(*window, i);
+    const QString base = dir->filePath(QStringLiteral("report.v2"));
+    QCOMPARE(suggested, (QStringList{base + ".png", base + ".txt", base + "-notes.txt",
+                                     base + "-annotated.pdf"}));
+
+    const QString elsewhere = dir->filePath(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(elsewhere));
+    window->exportCommands()->setSaveFileName(
+        [&](QWidget*, const QString&, const QString& start, const QString&) -> QString {
+            suggested.append(start);
+            return elsewhere + QStringLiteral("/notes.txt");
+        });
+    chooseExport(*window, 2);
+    QTRY_COMPARE(messages.size(), 1);
+    chooseExport(*window, 2);
+    QCOMPARE(suggested.size(), 6);
+    QCOMPARE(suggested.last(), elsewhere + QStringLiteral("/report.v2-notes.txt"));
+    chooseExport(*window, 3); // another kind keeps the document's folder
+    QTRY_VERIFY(!window->exportCommands()->isAnnotatedExportRunning());
+    QCOMPARE(suggested.last(), base + "-annotated.pdf");
+}
+
+// A long text export shows its progress within a second and counts the pages.
+void TestExports::fullTextProgressShowsSoon()
+{
+    const QString source = dir->filePath(QStringLiteral("long.pdf"));
+    QVERIFY(test::writeTextPdf(source,
+                               {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+    auto window = openWindow(source);
+    QVERIFY(window);
+    ExportCommands* exports = window->exportCommands();
+    nextSavePath = dir->filePath(QStringLiteral("long.txt"));
+    auto gate = std::make_unique<test::WorkerGate>(window->worker(), 100);
+    chooseExport(*window, 1);
+    QPointer<QProgressDialog> dialog = exports->textExportDialog();
+    QVERIFY(dialog);
+    QVERIFY(dialog->minimumDuration() <= 1000);
+    QTRY_VERIFY(dialog->isVisible()); // while the first page is still being read
+    QVERIFY(dialog->labelText().contains(QStringLiteral("第 1 / 3 页")));
+    gate.reset();
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 20000);
+    QCOMPARE(messages.first().title, QStringLiteral("导出完成"));
+}
+
 void TestExports::fullTextMatchesTheBench()
 {
     const QString bench =
@@ -362,12 +502,22 @@ void TestExports::annotationSummary()
     QCOMPARE(messages.last().text, QStringLiteral("当前文档暂无批注。"));
 
     addAnnotations(window->current());
+    // A text-anchored one is quoted, once its page text has been read.
+    Annotation anchored;
+    anchored.page = 1;
+    anchored.byText = true;
+    anchored.start = 0;
+    anchored.length = 3;
+    window->current()->annotations()->add(anchored);
+    QVERIFY(!window->current()->textLayout()->hasPageText(1));
     exportAction(*window, 2)->trigger();
     QCOMPARE(captions, QStringList{QStringLiteral("导出批注汇总")});
+    QTRY_COMPARE(messages.size(), 3);
     QCOMPARE(messages.last().title, QStringLiteral("导出完成"));
     const QString summary = QString::fromUtf8(test::readAll(nextSavePath));
     QVERIFY(summary.contains(QStringLiteral("重点")));
     QVERIFY(summary.contains(QStringLiteral("—— 第 2 页 ——")));
+    QVERIFY(summary.contains(QStringLiteral("「two」")));
 
     // A target that cannot be written reports the store's error.
     nextSavePath = dir->filePath(QStringLiteral("missing/summary.txt"));

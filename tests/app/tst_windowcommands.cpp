@@ -1,19 +1,25 @@
 #include "annotations/Annotation.h"
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
+#include "app/FullScreenMode.h"
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
+#include "core/PageColours.h"
+#include "core/RenderCache.h"
 #include "core/session/DocumentSession.h"
+#include "i18n/LanguageTable.h"
 #include "settings/AppSettings.h"
 #include "text/SearchController.h"
 #include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
 #include "view/PdfViewport.h"
+#include "view/ThumbnailPanel.h"
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/TestPdf.h"
 #include "tests/support/TextFixtures.h"
+#include "tests/support/WorkerGate.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -30,6 +36,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,11 +73,19 @@ private Q_SLOTS:
     void escapeClosesAComboPopupFirst();
     void pageFieldJumpsAndRefuses();
     void everyAnnotationToolDrawsItsType();
+    void escapeLeavesAnnotationModeAfterAnAnnotation();
     void hashIndicatorAndLastTab();
     void sourceChangeShowsTheBanner();
+    void titleNamesTheFirstDocument();
+    void indicatorsTellTheCurrentTab();
+    void sideTabTitlesAreWhole_data();
+    void sideTabTitlesAreWhole();
+    void closeButtonsSitOnTheirTabs();
     void privateModeLabelWaitsForTheFirstToggle();
     void themeMenuAppliesAndStores();
     void languageMenuSwitches();
+    void pageColoursMenuCyclesAndFollowsTheTheme();
+    void fullScreenEnterAndLeaveRestoreTheLayout();
 
 private:
     QString makePdf(const QString& name, const QStringList& pages);
@@ -102,6 +117,7 @@ void TestWindowCommands::init()
 
 void TestWindowCommands::cleanup()
 {
+    installLanguage(QStringLiteral("zh-CN"));
     dir.reset();
 }
 
@@ -615,6 +631,31 @@ void TestWindowCommands::everyAnnotationToolDrawsItsType()
     QTRY_VERIFY(!tools->isVisible());
 }
 
+// Escape after drawing an annotation leaves annotation mode; it once forwarded itself to the
+// page view through the shortcut map without end, and the program died of the recursion.
+void TestWindowCommands::escapeLeavesAnnotationModeAfterAnAnnotation()
+{
+    auto window = openWindow({makePdf("escape.pdf", {"alpha beta gamma", "second"})});
+    QVERIFY(window);
+    DocumentSession* session = window->current();
+    PdfViewport* view = session->viewport();
+    test::ModalDriver<QMessageBox> explain([](QMessageBox* box) { box->accept(); });
+    QTest::keyClick(view, Qt::Key_A);
+    QVERIFY(view->annotationMode());
+    const QPoint from = view->pageToView(0, QPointF(100, 300)).toPoint();
+    const QPoint to = view->pageToView(0, QPointF(300, 400)).toPoint();
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(view->viewport(), (from + to) / 2);
+    QTest::mouseMove(view->viewport(), to);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, to);
+    QTRY_COMPARE(session->annotations()->count(), 1);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    for (int i = 0; i < 3 && view->annotationMode(); ++i)
+        QTest::keyClick(window->current()->annotationPanel(), Qt::Key_Escape);
+    QVERIFY(!view->annotationMode());
+}
+
 void TestWindowCommands::hashIndicatorAndLastTab()
 {
     const QString path = makePdf("hash.pdf");
@@ -654,6 +695,118 @@ void TestWindowCommands::sourceChangeShowsTheBanner()
     QVERIFY(ready.wait(20000));
     QVERIFY(indicator->text().isEmpty());
     QVERIFY(!session->sourceModified());
+}
+
+// The first tab becomes current before its session has a file; the title must not stay at the
+// placeholder name until the tabs are switched.
+void TestWindowCommands::titleNamesTheFirstDocument()
+{
+    auto window = openWindow({});
+    QVERIFY(window);
+    window->openFile(makePdf("first.pdf"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("first.pdf - Dovrix v1.5.1"));
+    QVERIFY(waitReady(window->current()));
+    QCOMPARE(window->windowTitle(), QStringLiteral("first.pdf - Dovrix v1.5.1"));
+}
+
+// The read-only claim, the document notice and the page label describe the tab shown, at every
+// moment: a tab still loading inherits nothing from the previous one, and a changed source file
+// is never called unchanged.
+void TestWindowCommands::indicatorsTellTheCurrentTab()
+{
+    auto window = openWindow({makePdf("ready.pdf")});
+    QVERIFY(window);
+    DocumentSession* first = window->current();
+    auto* hash = child<QLabel>(*window, "hashIndicator");
+    auto* indicator = child<QLabel>(*window, "documentIndicator");
+    auto* pageField = child<QLineEdit>(*window, "pageField");
+    auto* pageCount = child<QLabel>(*window, "pageCountLabel");
+    const auto pageText = [&]() -> QString {
+        return pageField->text() + QLatin1Char(' ') + pageCount->text();
+    };
+    const QString unchanged = QStringLiteral("● 只读：源文件哈希未变");
+    QCOMPARE(hash->text(), unchanged);
+    QCOMPARE(pageText(), QStringLiteral("1 / 3"));
+
+    // The source changes on disk: the claim goes, the notice comes.
+    Q_EMIT first->controller()->sourceFileModified();
+    QVERIFY(hash->text().isEmpty());
+    QCOMPARE(indicator->text(), QStringLiteral("● 源文件已被外部修改"));
+
+    // A second document, held back on the worker, is still loading when its tab shows.
+    auto gate = std::make_unique<test::WorkerGate>(window->worker());
+    window->openFile(makePdf("loading.pdf"));
+    DocumentSession* second = window->current();
+    QVERIFY(second != first);
+    QCOMPARE(second->controller()->status(), int(Loading));
+    QVERIFY(hash->text().isEmpty());
+    QVERIFY(indicator->text().isEmpty());
+    QVERIFY(!pageText().contains(QLatin1String("/ 0")));
+    gate.reset();
+    QVERIFY(waitReady(second));
+    QCOMPARE(hash->text(), unchanged);
+    QCOMPARE(pageText(), QStringLiteral("1 / 3"));
+
+    // Back on the first tab its own state returns, and it still is the changed one.
+    QTest::keyClick(window.get(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(window->current(), first);
+    QVERIFY(hash->text().isEmpty());
+    QCOMPARE(indicator->text(), QStringLiteral("● 源文件已被外部修改"));
+    // An annotation notice of one document is not shown on the other.
+    Q_EMIT first->annotations()->hashMismatchDetected();
+    QTest::keyClick(window.get(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(window->current(), second);
+    QVERIFY(indicator->text().isEmpty());
+    QCOMPARE(hash->text(), unchanged);
+}
+
+void TestWindowCommands::sideTabTitlesAreWhole_data()
+{
+    QTest::addColumn<QString>("code");
+    for (const char* code : {"en", "de", "zh-CN", "ar"})
+        QTest::newRow(code) << QString::fromLatin1(code);
+}
+
+// At the default side width of a 1280 × 800 window no side tab title is shortened.
+void TestWindowCommands::sideTabTitlesAreWhole()
+{
+    QFETCH(QString, code);
+    auto window = openWindow({makePdf("tabs.pdf")});
+    QVERIFY(window);
+    window->resize(1280, 800);
+    window->setLanguage(code);
+    QTabBar* bar = window->sideTabWidget()->tabBar();
+    QCOMPARE(bar->count(), 4);
+    QTRY_VERIFY2(
+        bar->width() >= bar->sizeHint().width(),
+        qPrintable(QStringLiteral("%1 < %2").arg(bar->width()).arg(bar->sizeHint().width())));
+    // The page view keeps most of the window.
+    QVERIFY(window->sidebarContainer()->width() < window->width() / 3);
+}
+
+// Switching to a right-to-left language with documents open: each close button stays on its own
+// tab, next to its title.
+void TestWindowCommands::closeButtonsSitOnTheirTabs()
+{
+    auto window = openWindow({makePdf("a.pdf"), makePdf("second-document.pdf")});
+    QVERIFY(window);
+    QTabBar* bar = window->documentTabs()->tabBar();
+    for (const char* code : {"ar", "en", "ar"}) {
+        window->setLanguage(QString::fromLatin1(code));
+        QTRY_COMPARE(bar->layoutDirection(), window->layoutDirection());
+        for (int i = 0; i < bar->count(); ++i) {
+            QWidget* button = bar->tabButton(i, QTabBar::RightSide);
+            if (!button)
+                button = bar->tabButton(i, QTabBar::LeftSide);
+            QVERIFY(button);
+            QTRY_VERIFY2(bar->tabRect(i).contains(button->geometry()),
+                         qPrintable(QStringLiteral("%1: tab %2 at %3, its button at %4")
+                                        .arg(QLatin1String(code))
+                                        .arg(i)
+                                        .arg(bar->tabRect(i).x())
+                                        .arg(button->geometry().x())));
+        }
+    }
 }
 
 void TestWindowCommands::privateModeLabelWaitsForTheFirstToggle()
@@ -697,6 +850,92 @@ void TestWindowCommands::themeMenuAppliesAndStores()
     QVERIFY(!items.at(0)->isChecked());
     QCOMPARE(qApp->styleSheet(), buildStyleSheet(themePalette(2)));
     window->applyTheme(0);
+}
+
+void TestWindowCommands::pageColoursMenuCyclesAndFollowsTheTheme()
+{
+    auto window = openWindow({makePdf("colours.pdf")});
+    QVERIFY(window);
+    PdfViewport* view = window->current()->viewport();
+    RenderCache* cache = window->current()->renderCache();
+    RenderCache* thumbs = window->current()->thumbnailPanel()->renderCache();
+    const QList<QAction*> items =
+        child<QPushButton>(*window, "pageColoursButton")->menu()->actions();
+    QCOMPARE(items.size(), 4);
+    QVERIFY(items.at(0)->isChecked());
+
+    items.at(3)->trigger(); // follow the theme: light theme, normal pages
+    QCOMPARE(view->pageColours(), PageColours::FollowTheme);
+    QCOMPARE(cache->pageColours(), PageColours::Normal);
+    QCOMPARE(AppSettings().pageColours(), QStringLiteral("theme"));
+    window->applyTheme(ThemeMidnight);
+    QCOMPARE(cache->pageColours(), PageColours::Night);
+    QCOMPARE(thumbs->pageColours(), PageColours::Night);
+
+    // The shortcut goes round: follow the theme → normal → night.
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(view->pageColours(), PageColours::Normal);
+    QCOMPARE(thumbs->pageColours(), PageColours::Normal);
+    QVERIFY(items.at(0)->isChecked());
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(cache->pageColours(), PageColours::Night);
+    QCOMPARE(AppSettings().pageColours(), QStringLiteral("night"));
+    window->applyTheme(ThemeLight);
+    QCOMPARE(cache->pageColours(), PageColours::Night); // a choice of its own stays
+    // The page turns dark once its night image has arrived.
+    const QPoint inside =
+        (view->pageRect(view->currentPage()).topLeft() + QPointF(4, 4)).toPoint()
+        - QPoint(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value());
+    QTRY_VERIFY(qGray(view->viewport()->grab().toImage().pixel(inside)) < 60);
+}
+
+void TestWindowCommands::fullScreenEnterAndLeaveRestoreTheLayout()
+{
+    auto window = openWindow({makePdf("full.pdf")});
+    QVERIFY(window);
+    QWidget* toolbar = child<QWidget>(*window, "toolbar");
+    QWidget* tabBar = window->documentTabs()->tabBar();
+    auto shown = [&] {
+        return QList<bool>{toolbar->isVisible(), window->sidebarContainer()->isVisible(),
+                           window->statusBar()->isVisible(), tabBar->isVisible()};
+    };
+    const QList<bool> before = shown();
+    QCOMPARE(before, (QList<bool>{true, true, true, true}));
+
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    QVERIFY(window->fullScreenMode()->isActive());
+    QVERIFY(window->windowState() & Qt::WindowFullScreen);
+    QCOMPARE(shown(), (QList<bool>{false, false, false, false}));
+    QVERIFY(window->current()->viewport()->isVisible());
+    // The status shows briefly over the page on a change.
+    QLabel* overlay = window->fullScreenMode()->statusOverlay();
+    window->current()->viewport()->goToPage(2);
+    QVERIFY(overlay->isVisible());
+    QVERIFY(overlay->text().startsWith(QStringLiteral("3 / 3")));
+    QTRY_VERIFY(overlay->isHidden());
+
+    // The pointer at the top edge brings the tool bar; away from it, it goes again.
+    QTest::mouseMove(window.get(), QPoint(300, 0));
+    QTRY_VERIFY(toolbar->isVisible());
+    QTest::mouseMove(window.get(), QPoint(300, 400));
+    QTRY_VERIFY(toolbar->isHidden());
+
+    // Escape first does the page view's own step, then leaves full screen.
+    window->current()->viewport()->setAnnotationMode(true);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    QVERIFY(!window->current()->viewport()->annotationMode());
+    QVERIFY(window->fullScreenMode()->isActive());
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    QVERIFY(!window->fullScreenMode()->isActive());
+    QVERIFY(!(window->windowState() & Qt::WindowFullScreen));
+    QCOMPARE(shown(), before);
+
+    // A hidden side area stays hidden after a round trip; F11 also leaves.
+    child<QPushButton>(*window, "sidebarButton")->click();
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    QTest::keyClick(window.get(), Qt::Key_F11);
+    QVERIFY(!window->fullScreenMode()->isActive());
+    QCOMPARE(shown(), (QList<bool>{true, false, true, true}));
 }
 
 void TestWindowCommands::languageMenuSwitches()

@@ -1,6 +1,7 @@
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
+#include "core/PageColours.h"
 #include "core/PdfWorker.h"
 #include "core/ReadingProgress.h"
 #include "core/RenderCache.h"
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void historyRestoresZoomAndRotation();
     void reloadRestoresTheStoredPageAgain();
     void privateModeRestoresAndWritesNothing();
+    void viewComesBackAsItWasLeft();
     void destroyedWhileItsLoadWaits();
     void ownsItsWidgets();
 
@@ -301,6 +303,50 @@ void TestDocumentSession::privateModeRestoresAndWritesNothing()
     session->prepareClose();
     session.reset();
     QCOMPARE(settings->progressPage(hashFile(pdf)), 7);
+}
+
+void TestDocumentSession::viewComesBackAsItWasLeft()
+{
+    settings->setPageColours(QStringLiteral("sepia"));
+    auto session = openReady(-1);
+    QVERIFY(session);
+    PdfViewport* view = session->viewport();
+    QCOMPARE(view->pageColours(), PageColours::Sepia); // the last choice, for a new document
+    view->setViewMode(PdfViewport::SinglePage);
+    view->setFitMode(PdfViewport::FitPage);
+    view->setPageColours(PageColours::Night);
+    view->setCoverAlone(false);
+    view->setSpread(true);
+    const DocumentView left = session->currentView();
+    session->prepareClose();
+    session.reset();
+
+    // In private mode neither restored nor written.
+    settings->setPrivateMode(true);
+    session = openReady(-1);
+    QVERIFY(session);
+    view = session->viewport();
+    QCOMPARE(view->viewMode(), int(PdfViewport::Continuous));
+    view->setZoom(3.0);
+    session->prepareClose();
+    session.reset();
+    settings->setPrivateMode(false);
+    DocumentView stored;
+    QVERIFY(settings->documentView(hashFile(pdf), &stored));
+    QCOMPARE(stored, left);
+
+    session = openReady(-1);
+    QVERIFY(session);
+    view = session->viewport();
+    QCOMPARE(session->currentView(), left);
+    QCOMPARE(view->fitMode(), int(PdfViewport::FitPage));
+    QCOMPARE(session->renderCache()->pageColours(), PageColours::Night);
+    // A zoom of the user's is kept as such, without a fit mode.
+    view->setZoom(2.5);
+    session->prepareClose();
+    QVERIFY(settings->documentView(hashFile(pdf), &stored));
+    QCOMPARE(stored.fitMode, int(PdfViewport::FitNone));
+    QCOMPARE(stored.zoom, 2.5);
 }
 
 void TestDocumentSession::destroyedWhileItsLoadWaits()

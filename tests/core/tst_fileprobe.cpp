@@ -23,6 +23,7 @@ using namespace dovrix;
 namespace {
 
 const QString Invalid = QStringLiteral("文件可能已损坏或不是有效的 PDF。");
+const QString TooLong = QStringLiteral("文件打开耗时过长。");
 
 bool processExists(qint64 pid)
 {
@@ -47,6 +48,8 @@ private Q_SLOTS:
     void probeFailureFailsTheLoad_data();
     void probeFailureFailsTheLoad();
     void supersededOrDestroyedProbeIsKilled();
+    void probePageSizesAreUsed();
+    void limitCountsTimeWithoutProgress();
 
 private:
     QString fixture(const QString& name, int pages);
@@ -72,6 +75,7 @@ void TestFileProbe::init()
 void TestFileProbe::cleanup()
 {
     DocumentController::setProbeProgram({});
+    DocumentController::setProbeTimeout(0);
     delete worker;
     worker = nullptr;
     delete dir;
@@ -125,7 +129,15 @@ void TestFileProbe::probeReports()
     QVERIFY(probe.waitForFinished(DocumentController::ProbeTimeoutMs));
     QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
     QCOMPARE(probe.exitCode(), 0);
-    QCOMPARE(probe.readAllStandardOutput().trimmed(), report);
+    const QList<QByteArray> lines = probe.readAllStandardOutput().trimmed().split('\n');
+    QCOMPARE(lines.last(), report);
+    if (report == "pages 3") {
+        // Progress first, then every page size in page order.
+        QCOMPARE(lines.size(), 5);
+        QCOMPARE(lines.first(), QByteArray("loaded 3"));
+        for (int i = 1; i <= 3; ++i)
+            QCOMPARE(lines.at(i), QByteArray("size 200 300"));
+    }
 }
 
 void TestFileProbe::deepPageTreeFailsWhileOthersRender()
@@ -164,7 +176,8 @@ void TestFileProbe::deepPageTreeFailsWhileOthersRender()
     QTRY_COMPARE_WITH_TIMEOUT(victim.status(), int(Failed),
                               DocumentController::ProbeTimeoutMs + 10000);
     QVERIFY(clock.elapsed() < DocumentController::ProbeTimeoutMs + 10000);
-    QCOMPARE(status.last().at(1).toString(), Invalid);
+    // It hung rather than crashed: the user is told so, not that the file is damaged.
+    QCOMPARE(status.last().at(1).toString(), TooLong);
     QCOMPARE(victim.loadTimings().loadMs, -1); // never parsed in this process
     QCOMPARE(victim.document(), nullptr);
     QCOMPARE(test::readAll(hostile), hostileBytes);
@@ -243,6 +256,57 @@ void TestFileProbe::supersededOrDestroyedProbeIsKilled()
     const qint64 second = probe->processId();
     delete doomed;
     QVERIFY(!processExists(second));
+}
+
+// The probe has read every page size already; the load here takes them instead of reading them
+// again (the stand-in reports sizes the file does not have, to show where they came from).
+void TestFileProbe::probePageSizesAreUsed()
+{
+    const QString program = dir->filePath(QStringLiteral("stand-in-probe"));
+    QVERIFY(test::writeScript(program, "printf 'loaded 2\\nsize 111.5 222\\nsize 333 444.25\\n'\n"
+                                       "echo 'pages 2'"));
+    DocumentController::setProbeProgram(program);
+    DocumentController controller(worker);
+    controller.openFile(fixture(QStringLiteral("normal.pdf"), 2));
+    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Ready), 20000);
+    QCOMPARE(controller.pageSizes(), (QList<QSizeF>{{111.5, 222}, {333, 444.25}}));
+
+    // Sizes that do not add up to the report are not trusted: the load reads its own.
+    QVERIFY(test::writeScript(program, "printf 'loaded 2\\nsize 111 222\\n'; echo 'pages 2'"));
+    controller.openFile(fixture(QStringLiteral("other.pdf"), 2));
+    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Ready), 20000);
+    QCOMPARE(controller.pageSizes(), (QList<QSizeF>{{200, 300}, {200, 300}}));
+}
+
+// A large file keeps the probe busy longer than the limit, but reports pages all along; a probe
+// that reports nothing is stopped at the limit and the file is said to take too long, not to be
+// damaged.
+void TestFileProbe::limitCountsTimeWithoutProgress()
+{
+    const QString program = dir->filePath(QStringLiteral("stand-in-probe"));
+    QVERIFY(test::writeScript(program, "echo 'loaded 12'\n"
+                                       "for i in 1 2 3 4 5 6 7 8 9 10 11 12; do\n"
+                                       "  echo 'size 200 300'; sleep 0.25\n"
+                                       "done\n"
+                                       "echo 'pages 12'"));
+    DocumentController::setProbeProgram(program);
+    DocumentController::setProbeTimeout(2000);
+    const QString path = fixture(QStringLiteral("normal.pdf"), 2);
+    DocumentController controller(worker);
+    QElapsedTimer clock;
+    clock.start();
+    controller.openFile(path);
+    QTRY_VERIFY_WITH_TIMEOUT(controller.status() != Loading, 30000);
+    QCOMPARE(controller.status(), int(Ready));
+    QVERIFY(clock.elapsed() > 2000);
+
+    QVERIFY(test::writeScript(program, "echo 'loaded 2'; exec sleep 600"));
+    DocumentController::setProbeTimeout(300);
+    QSignalSpy status(&controller, &DocumentController::statusChanged);
+    controller.openFile(path);
+    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Failed), 20000);
+    QCOMPARE(status.last().at(1).toString(), TooLong);
+    QCOMPARE(controller.loadTimings().loadMs, -1);
 }
 
 QTEST_MAIN(TestFileProbe)

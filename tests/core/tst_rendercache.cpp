@@ -23,6 +23,24 @@ Key makeKey(int page, QSize size, int rotation = 0, double ratio = 1.0)
     return Key{page, size, rotation, ratio};
 }
 
+// Mean grey of the visible pixels (the ink), or -1 when there are none.
+int inkGray(const QImage& rendered)
+{
+    const QImage image = rendered.convertToFormat(QImage::Format_ARGB32);
+    qint64 sum = 0;
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb px = image.pixel(x, y);
+            if (qAlpha(px) > 64) {
+                sum += qGray(px);
+                ++count;
+            }
+        }
+    }
+    return count ? int(sum / count) : -1;
+}
+
 // Delivers the results that the worker has already handed over.
 void settle()
 {
@@ -242,6 +260,39 @@ private Q_SLOTS:
         worker.reset();
         cache->request(makeKey(2, QSize(100, 150)), &document);
         QVERIFY(!cache->isInFlight(makeKey(2, QSize(100, 150))));
+    }
+
+    // Night pages replace the normal ones in place: the cache never holds both, the normal image
+    // stays on screen until its night copy arrives, and a render started before the switch is
+    // not taken for a night one.
+    void pageColoursReplaceImagesInPlace()
+    {
+        RenderCache cache(worker.get(), 1 << 24, 30);
+        const Key key = makeKey(0, QSize(100, 150));
+        const QImage normal = renderInto(cache, key);
+        QVERIFY(inkGray(normal) >= 0);
+        QVERIFY(inkGray(normal) < 100); // pages render as dark ink on a transparent ground
+        const qint64 bytes = cache.totalBytes();
+
+        QSignalSpy spy(&cache, &RenderCache::pageRendered);
+        {
+            WorkerGate gate(worker.get());
+            cache.request(makeKey(1, QSize(100, 150)), &document); // in the old colours
+            cache.setPageColours(dovrix::PageColours::Night);
+            QVERIFY(!cache.isCurrent(key));
+            QCOMPARE(cache.cachedImage(key), normal); // still shown meanwhile
+            cache.request(key, &document);
+        }
+        QVERIFY(spy.wait());
+        QVERIFY(worker->waitForIdle());
+        settle();
+        QCOMPARE(spy.count(), 1); // the page-1 render of the old colours was dropped
+        QVERIFY(cache.isCurrent(key));
+        QVERIFY(inkGray(cache.cachedImage(key)) > 150);
+        QCOMPARE(cache.count(), 1);
+        QCOMPARE(cache.totalBytes(), bytes);
+        cache.setPageColours(dovrix::PageColours::FollowTheme); // unresolved: normal
+        QCOMPARE(cache.pageColours(), dovrix::PageColours::Normal);
     }
 
 private:

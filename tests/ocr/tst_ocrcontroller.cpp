@@ -7,6 +7,7 @@
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
 #include "core/session/DocumentSession.h"
+#include "ocr/OcrCache.h"
 #include "ocr/OcrController.h"
 #include "text/SearchController.h"
 #include "text/SearchPanel.h"
@@ -118,6 +119,8 @@ private Q_SLOTS:
     void windowRunsTheSearchPanelsOcrAndSearchesAgain();
     void windowWarnsWhenTheModelsAreMissing();
     void commandLinePageIsRecognisedInTheLastDocument();
+    void recognisedPagesAreKeptExceptInPrivateMode();
+    void progressTextEstimatesFromPagesDone();
 
 private:
     bool open(const QString& path);
@@ -136,6 +139,7 @@ void TestOcrController::initTestCase()
 {
     QVERIFY(settingsDir.isValid());
     test::isolateSettings(settingsDir.path());
+    test::isolateOcrCache(settingsDir.path());
 }
 
 void TestOcrController::init()
@@ -483,7 +487,7 @@ void TestOcrController::closingTheTabMidRunStopsSilently()
     window.ocrDocumentCommand();
     QPointer<QProgressDialog> dialog = window.ocrProgressDialog();
     QVERIFY(dialog);
-    QCOMPARE(dialog->labelText(), QStringLiteral("正在离线 OCR（每次约 1-2 秒/页）…"));
+    QCOMPARE(dialog->labelText(), QStringLiteral("正在离线 OCR…"));
     QCOMPARE(dialog->windowModality(), Qt::WindowModal);
     // Recognition of the first page has started on the OCR thread.
     QTRY_VERIFY_WITH_TIMEOUT(ocrController->engineReady(), 30000);
@@ -661,6 +665,72 @@ void TestOcrController::commandLinePageIsRecognisedInTheLastDocument()
     QVERIFY(waitReady(firstSession));
     QVERIFY(firstReady.isEmpty());
     QVERIFY(firstSession->ocr()->isIdle());
+}
+
+void TestOcrController::recognisedPagesAreKeptExceptInPrivateMode()
+{
+    if (!haveOcrFiles())
+        QSKIP("the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+    QVERIFY(QDir(OcrCache::directory()).removeRecursively());
+    const QString path = dir->filePath(QStringLiteral("kept.pdf"));
+    QVERIFY(writeScannedPdf(path));
+    const QString kept = OcrCache::filePath(hashFile(path));
+    QVERIFY(!kept.isEmpty());
+
+    auto recognise = [](MainWindow& window, const QString& file) {
+        window.openFile(file);
+        DocumentSession* session = window.current();
+        session->ocr()->setModelDirectory(test::ocrModelDir());
+        session->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
+        if (!waitReady(session))
+            return false;
+        QSignalSpy finished(session->ocr(), &OcrController::finished);
+        session->ocr()->ocrPage(0);
+        return finished.wait(60000) && session->textLayout()->ocrResult(0);
+    };
+    // Closing the tab waits for the OCR thread, where the file would be written.
+    QSettings().setValue(QStringLiteral("prefs/privateMode"), true);
+    {
+        MainWindow window;
+        QVERIFY(recognise(window, path));
+        window.closeSession(window.current());
+    }
+    QVERIFY(!QFile::exists(kept));
+    QSettings().setValue(QStringLiteral("prefs/privateMode"), false);
+    {
+        MainWindow window;
+        QVERIFY(recognise(window, path));
+        window.closeSession(window.current());
+    }
+    QVERIFY(QFile::exists(kept));
+
+    // Opened again, the page's text is there without recognising it, and search finds it.
+    MainWindow window;
+    window.openFile(path);
+    DocumentSession* session = window.current();
+    QVERIFY(waitReady(session));
+    QTRY_VERIFY(session->textLayout()->ocrResult(0));
+    const OcrPageText* result = session->textLayout()->ocrResult(0);
+    QCOMPARE(result->lines.size(), ScanLines.size());
+    QCOMPARE(result->lines.at(1).text.simplified(), ScanLines.at(1));
+    QVERIFY(session->ocr()->isIdle());
+    QVERIFY(!session->ocr()->initializationTried());
+    QSignalSpy searched(session->search(), &SearchController::finished);
+    session->search()->startSearch(QStringLiteral("scanned"), false);
+    if (searched.isEmpty())
+        QVERIFY(searched.wait(20000));
+    QCOMPARE(session->search()->announcedHits().size(), 1);
+}
+
+void TestOcrController::progressTextEstimatesFromPagesDone()
+{
+    QCOMPARE(MainWindow::ocrProgressText(0, 10, 0), QStringLiteral("正在离线 OCR…"));
+    // Two pages in 5 s: eight more take about 20 s.
+    QCOMPARE(MainWindow::ocrProgressText(2, 10, 5000),
+             QStringLiteral("正在离线 OCR：已完成 2/10 页，预计还需约 20 秒…"));
+    QCOMPARE(MainWindow::ocrProgressText(3, 10, 1000),
+             QStringLiteral("正在离线 OCR：已完成 3/10 页，预计还需约 3 秒…")); // 2.33 s up
+    QCOMPARE(MainWindow::ocrProgressText(10, 10, 9000), QStringLiteral("正在离线 OCR…"));
 }
 
 QTEST_MAIN(TestOcrController)

@@ -7,6 +7,7 @@
 #include "support/OcrFixtures.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPdfDocument>
 #include <QPdfWriter>
@@ -96,6 +97,8 @@ private Q_SLOTS:
     void recognisesChinese();
     void blankAndNullPages();
     void boxesAreInImagePixels();
+    void wideLineIsReadInPieces();
+    void batchingReadsLikeOneLinePerRun();
 
 private:
     OcrEngine engine;
@@ -189,6 +192,64 @@ void TestOcrEngine::boxesAreInImagePixels()
     }
     QVERIFY2(lines.last().box.bottom() > page.height(),
              qPrintable(QString::number(lines.last().box.bottom())));
+}
+
+void TestOcrEngine::wideLineIsReadInPieces()
+{
+    // One line 30 times as wide as high: at the recogniser's height it is more than two runs wide.
+    // It is read in pieces cut between characters, never squeezed, so every character survives.
+    const QString text = QStringLiteral(
+        "Wide lines keep every letter: 2041 invoices, 318.75 euros and 12 March 2025 in one row.");
+    QImage crop(1800, 60, QImage::Format_RGB32);
+    crop.fill(Qt::white);
+    {
+        QPainter painter(&crop);
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(32);
+        while (QFontMetrics(font).horizontalAdvance(text) > crop.width() - 30)
+            font.setPixelSize(font.pixelSize() - 1);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(crop.rect().adjusted(10, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+    }
+    QCOMPARE(engine.config().recMaxWidth, 960);
+    const OcrLine line = engine.recognizeLine(crop);
+    int runItems = 0;
+    for (int size : engine.lastBatchSizes())
+        runItems += size;
+    QVERIFY2(runItems >= 3, qPrintable(QString::number(runItems)));
+    QCOMPARE(line.text.simplified(), text);
+    QVERIFY(line.score > 0.8f && line.score <= 1.0f);
+}
+
+void TestOcrEngine::batchingReadsLikeOneLinePerRun()
+{
+    const QImage page = renderTextPage(dir.filePath(QStringLiteral("batch.pdf")), EnglishLines,
+                                       QFont(QStringLiteral("DejaVu Sans"), 11));
+    QImage scaled;
+    const QImage source = engine.prepareDetectionInput(page, &scaled);
+    const QList<QRectF> boxes = engine.detectBoxes(scaled, source);
+    QCOMPARE(boxes.size(), EnglishLines.size());
+
+    const OcrEngineConfig original = engine.config();
+    OcrEngineConfig single = original;
+    single.recBatchSize = 1;
+    QString error;
+    QVERIFY(engine.initialize(single, &error));
+    const QList<OcrLine> oneByOne = engine.recognizeBoxes(source, boxes);
+    const QList<int> runs = engine.lastBatchSizes();
+    QVERIFY(runs.size() >= EnglishLines.size());
+    QCOMPARE(runs, QList<int>(runs.size(), 1));
+    QVERIFY(engine.initialize(original, &error));
+    const QList<OcrLine> batched = engine.recognizeBoxes(source, boxes);
+    QVERIFY(engine.lastBatchSizes().size() < runs.size());
+
+    QCOMPARE(batched.size(), oneByOne.size());
+    for (int i = 0; i < batched.size(); ++i) {
+        QCOMPARE(batched.at(i).text, oneByOne.at(i).text);
+        QCOMPARE(batched.at(i).box, oneByOne.at(i).box);
+        QVERIFY(qAbs(batched.at(i).score - oneByOne.at(i).score) < 0.02f);
+    }
 }
 
 QTEST_MAIN(TestOcrEngine)

@@ -33,6 +33,8 @@ private Q_SLOTS:
     void inputWidth_data();
     void inputWidth();
     void tensorHoldsGreyLevels();
+    void widePiecesAreCutBetweenCharacters();
+    void batchesGroupSimilarWidths();
     void ctcDecoding_data();
     void ctcDecoding();
     void ctcTiesAndScore();
@@ -81,17 +83,18 @@ void TestOcrRecognition::inputWidth_data()
     QTest::newRow("keeps the aspect ratio") << QSize(100, 48) << 100;
     QTest::newRow("scaled up to 48 high") << QSize(30, 10) << 144;
     QTest::newRow("truncated, not rounded") << QSize(99, 50) << 95; // 95.04
-    QTest::newRow("very wide line is squeezed") << QSize(2000, 40) << 960;
+    QTest::newRow("a wide line keeps its width") << QSize(2000, 40) << 2400;
+    QTest::newRow("only beyond the line limit it is squeezed") << QSize(20000, 40) << 19200;
     QTest::newRow("tiny crop is widened") << QSize(5, 48) << 16;
     QTest::newRow("zero height counts as one") << QSize(10, 0) << 480;
-    QTest::newRow("extreme aspect does not overflow") << QSize(2000000000, 1) << 960;
+    QTest::newRow("extreme aspect does not overflow") << QSize(2000000000, 1) << 19200;
 }
 
 void TestOcrRecognition::inputWidth()
 {
     QFETCH(QSize, crop);
     QFETCH(int, width);
-    QCOMPARE(recognitionInputWidth(crop, 48, 960), width);
+    QCOMPARE(recognitionInputWidth(crop, 48, 19200), width);
 }
 
 void TestOcrRecognition::tensorHoldsGreyLevels()
@@ -107,6 +110,55 @@ void TestOcrRecognition::tensorHoldsGreyLevels()
         QCOMPARE(tensor[plane * 6 + 1], 1.0f);                            // white
         QCOMPARE(tensor[plane * 6 + 5], -1.0f);                           // black, last pixel
     }
+}
+
+void TestOcrRecognition::widePiecesAreCutBetweenCharacters()
+{
+    // A 48-pixel line of 30-pixel "characters" with 6-pixel gaps, 3000 wide (62:1).
+    QImage line(3000, 48, QImage::Format_RGB888);
+    line.fill(Qt::white);
+    QSet<int> gapColumns;
+    for (int x = 0; x < line.width(); ++x) {
+        if (x % 36 >= 30) {
+            gapColumns.insert(x);
+            continue;
+        }
+        for (int y = 8; y < 40; ++y)
+            line.setPixel(x, y, qRgb(0, 0, 0));
+    }
+    const QList<LinePiece> pieces = linePieces(line, 960, 48);
+    QVERIFY(pieces.size() >= 4);
+    QCOMPARE(pieces.first().ownLeft, 0);
+    QCOMPARE(pieces.last().ownRight, line.width());
+    for (int i = 0; i < pieces.size(); ++i) {
+        const LinePiece& piece = pieces.at(i);
+        QVERIFY2(piece.width() <= 960, qPrintable(QString::number(piece.width())));
+        QVERIFY(piece.left <= piece.ownLeft && piece.ownRight <= piece.right);
+        if (i > 0) {
+            // Owned parts tile the line; every cut lies in a gap, with context on both sides.
+            QCOMPARE(piece.ownLeft, pieces.at(i - 1).ownRight);
+            QVERIFY2(gapColumns.contains(piece.ownLeft),
+                     qPrintable(QString::number(piece.ownLeft)));
+            QCOMPARE(piece.left, piece.ownLeft - 48);
+            QCOMPARE(pieces.at(i - 1).width(), 960);
+            QVERIFY(pieces.at(i - 1).right >= piece.ownLeft + 48);
+        }
+    }
+    // A line that fits is one piece.
+    const QList<LinePiece> single = linePieces(line.copy(0, 0, 960, 48), 960, 48);
+    QCOMPARE(single.size(), 1);
+    QCOMPARE(single.first().right, 960);
+}
+
+void TestOcrRecognition::batchesGroupSimilarWidths()
+{
+    const QList<int> widths = {96, 960, 96, 480, 960, 960, 96, 2000};
+    // One width a run, narrowest first, at most two a run and count × width at most 2000 columns
+    // (a wider item runs alone).
+    const QList<QList<int>> batches = batchesByWidth(widths, 2, 2000);
+    QCOMPARE(batches, (QList<QList<int>>{{0, 2}, {6}, {3}, {1, 4}, {5}, {7}}));
+    QCOMPARE(batchesByWidth(widths, 1, 100000).size(), widths.size());
+    QVERIFY(batchesByWidth({}, 4, 1000).isEmpty());
 }
 
 void TestOcrRecognition::ctcDecoding_data()

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <vector>
@@ -122,6 +123,13 @@ double characterErrorRate(const QString& expected, const QString& actual)
         std::swap(previous, current);
     }
     return double(previous[b.size()]) / double(a.size());
+}
+
+void isolateOcrCache(const QString& dir)
+{
+    // Test mode puts the cache folder under the home folder, which follows HOME.
+    QStandardPaths::setTestModeEnabled(true);
+    qputenv("HOME", QFile::encodeName(dir));
 }
 
 } // namespace dovrix::test

@@ -14,6 +14,10 @@ namespace dovrix::test {
 QString ocrRuntimePath();
 QString ocrModelDir();
 
+// Puts the user's cache folder (in test mode) under dir, so that OCR results kept by one test run
+// never reach another.
+void isolateOcrCache(const QString& dir);
+
 // Writes a minimal ONNX model that passes its float input "x" (rank 4) through to "fetch_name_0",
 // with the given custom metadata entries. Enough for the runtime to build a session and read
 // metadata. Returns false when the file cannot be written.

@@ -69,6 +69,27 @@ bool writeWithPainter(const QString& path, int pageCount, const QFont& font,
     return painter.end();
 }
 
+// Numbers the objects from 1 (the first is the catalog) and writes them with their
+// cross-reference table.
+bool writeObjects(const QString& path, const QList<QByteArray>& objects)
+{
+    QByteArray pdf = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
+    QList<qsizetype> offsets;
+    for (int i = 0; i < objects.size(); ++i) {
+        offsets << pdf.size();
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+    }
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (const qsizetype offset : offsets)
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1)
+           + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
+}
+
 } // namespace
 
 bool writeMappedTextPdf(const QString& path, const QList<QStringList>& pages,
@@ -143,21 +164,62 @@ bool writeMappedTextPdf(const QString& path, const QList<QStringList>& pages,
                        + "endstream";
     }
 
-    QByteArray pdf = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
-    QList<qsizetype> offsets;
-    for (int i = 0; i < objects.size(); ++i) {
-        offsets << pdf.size();
-        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
-    }
-    const qsizetype xref = pdf.size();
-    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (const qsizetype offset : offsets)
-        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1)
-           + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    return writeObjects(path, objects);
+}
 
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
+bool writeLayoutPdf(const QString& path, const QList<LayoutPage>& pages)
+{
+    // Code 0x80 draws the font's fi ligature; its ToUnicode entry says "fi".
+    const QByteArray cmap = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
+                            "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> "
+                            "def\n/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
+                            "1 begincodespacerange\n<00> <FF>\nendcodespacerange\n"
+                            "1 beginbfrange\n<20> <7E> <0020>\nendbfrange\n"
+                            "1 beginbfchar\n<80> <00660069>\nendbfchar\n"
+                            "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
+    QList<QByteArray> objects;
+    QByteArray kids;
+    for (int i = 0; i < pages.size(); ++i)
+        kids += QByteArray::number(5 + 2 * i) + " 0 R ";
+    objects << "<< /Type /Catalog /Pages 2 0 R >>";
+    objects << "<< /Type /Pages /Kids [" + kids + "] /Count " + QByteArray::number(pages.size())
+                   + " >>";
+    objects << "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding << /Type /Encoding "
+               "/BaseEncoding /WinAnsiEncoding /Differences [128 /fi] >> /ToUnicode 4 0 R >>";
+    objects << "<< /Length " + QByteArray::number(cmap.size()) + " >>\nstream\n" + cmap
+                   + "endstream";
+    const auto box = [](const QRectF& r) {
+        QByteArray out("[");
+        for (const double v : {r.left(), r.top(), r.right(), r.bottom()})
+            out.append(QByteArray::number(v)).append(' ');
+        out.append(']');
+        return out;
+    };
+    for (int i = 0; i < pages.size(); ++i) {
+        const LayoutPage& page = pages.at(i);
+        QByteArray content;
+        for (const TextRun& run : page.runs) {
+            QByteArray codes;
+            for (const QChar c : run.text)
+                codes += c == QChar(0xFB01) ? '\x80' : char(c.unicode());
+            content += "BT /F1 " + QByteArray::number(run.size) + " Tf "
+                       + QByteArray::number(run.origin.x()) + ' '
+                       + QByteArray::number(run.origin.y()) + " Td " + pdfString(codes)
+                       + " Tj ET\n";
+        }
+        QByteArray dict =
+            "<< /Type /Page /Parent 2 0 R /MediaBox " + box(QRectF(QPointF(0, 0), page.mediaBoxPt));
+        if (!page.cropBoxPt.isNull())
+            dict += " /CropBox " + box(page.cropBoxPt);
+        if (page.rotate)
+            dict += " /Rotate " + QByteArray::number(page.rotate);
+        dict += " /Resources << /Font << /F1 3 0 R >> >> /Contents " + QByteArray::number(6 + 2 * i)
+                + " 0 R >>";
+        objects << dict;
+        objects << "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content
+                       + "endstream";
+    }
+    return writeObjects(path, objects);
 }
 
 QStringList fillerLines(int characters, int lineLength, quint32 variant)

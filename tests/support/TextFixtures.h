@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QList>
+#include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -24,6 +26,27 @@ bool openAndWait(DocumentController& controller, const QString& path);
 
 bool writeMappedTextPdf(const QString& path, const QList<QStringList>& pages,
                         const QSizeF& pageSizePt = QSizeF(595, 842), double fontSize = 12);
+
+// One string drawn at a point of the page's user space (points, origin bottom-left, y up).
+struct TextRun
+{
+    QPointF origin;
+    double size = 10;
+    QString text; // printable ASCII; U+FB01 draws the fi ligature glyph
+};
+
+// A page of placed runs, drawn in list order; a null crop box leaves it out.
+struct LayoutPage
+{
+    QSizeF mediaBoxPt{595, 842};
+    QRectF cropBoxPt;
+    int rotate = 0;
+    QList<TextRun> runs;
+};
+
+// Writes the pages in Helvetica (proportional, its built-in widths). The ligature glyph's
+// ToUnicode entry maps it to the two letters "fi".
+bool writeLayoutPdf(const QString& path, const QList<LayoutPage>& pages);
 
 // Deterministic filler prose of about `characters` characters (words of 2 to 11 letters, a few
 // common words such as "the" among them), broken into lines of at most lineLength characters.

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+
 using namespace dovrix;
 
 namespace {
@@ -95,6 +97,7 @@ private Q_SLOTS:
     void inferredSpaces_data();
     void inferredSpaces();
     void linesFollowGeometryNotIndexOrder();
+    void overlappingCharactersKeepTextOrder();
     void superscriptsAndSubscripts_data();
     void superscriptsAndSubscripts();
     void lineBreakMarker_data();
@@ -109,6 +112,7 @@ private Q_SLOTS:
     void twoColumnPages_data();
     void twoColumnPages();
     void spanningTitleReadsAsOneColumn();
+    void narrowGuttersOfTypesetColumns();
     void pagesWithoutUsableText();
     void writtenPdfPages();
 };
@@ -197,6 +201,26 @@ void TestReadingOrder::linesFollowGeometryNotIndexOrder()
     QCOMPARE(texts(lines), QStringList({"ab", "c d"}));
     QCOMPARE(lines.at(0).chars.first().index, 3);
     QCOMPARE(lines.at(0).chars.size(), 2);
+}
+
+void TestReadingOrder::overlappingCharactersKeepTextOrder()
+{
+    // The two letters of a ligature share one box; an accent drawn over its letter has its
+    // centre a little left of the letter's. Both keep the order of the text.
+    SyntheticPage page;
+    page.addBox(u'c', QRectF(10, 100, 6, 10));
+    page.addBox(u'a', QRectF(17, 100, 6, 10));
+    page.addBox(u'f', QRectF(24, 100, 6, 10));
+    page.addBox(u'e', QRectF(31, 100, 6, 10));
+    page.addBox(QChar(0x0301), QRectF(30.5, 99, 5, 4));
+    page.addBox(u' ', QRectF());
+    page.addBox(u'f', QRectF(45, 100, 9, 10));
+    page.addBox(u'i', QRectF(45, 100, 9, 10));
+    page.addBox(u'n', QRectF(55, 100, 6, 10));
+    QList<CharSlot> placed = page.slotsFor();
+    std::reverse(placed.begin(), placed.end());
+    const QList<TextLine> lines = buildLines(placed, page.text);
+    QCOMPARE(texts(lines), QStringList{QStringLiteral("cafe\u0301 fin")});
 }
 
 void TestReadingOrder::superscriptsAndSubscripts_data()
@@ -446,6 +470,32 @@ void TestReadingOrder::twoColumnPages()
     const QList<ReadingBlock> blocks = buildReadingOrder(page.text, page.boxes, QSizeF(480, 842));
     QCOMPARE(texts(blocks), QStringList() << left << right << "7");
     QVERIFY(blocks.last().headerFooter);
+}
+
+void TestReadingOrder::narrowGuttersOfTypesetColumns()
+{
+    // Three columns on common baselines, 10 points apart: narrower than one bin of the line
+    // histogram (595 / 48 points), wider than a word space.
+    SyntheticPage page;
+    QStringList columns[3];
+    for (int row = 0; row < 5; ++row) {
+        for (int c = 0; c < 3; ++c) {
+            const QString line = QStringLiteral("column %1 row %2 text here").arg(c).arg(row);
+            columns[c] << line;
+            page.addRun(line, 40 + c * 178, 100 + 14 * row);
+        }
+    }
+    const QList<ReadingBlock> blocks = buildReadingOrder(page.text, page.boxes, QSizeF(595, 842));
+    QCOMPARE(texts(blocks), columns[0] + columns[1] + columns[2]);
+
+    // Two short lines with a wide word space in the middle of the page stay whole.
+    SyntheticPage sparse;
+    sparse.addRun(QStringLiteral("Name"), 250, 100);
+    sparse.addRun(QStringLiteral("Value"), 290, 100);
+    sparse.addRun(QStringLiteral("Other"), 250, 114);
+    sparse.addRun(QStringLiteral("Thing"), 290, 114);
+    QCOMPARE(texts(buildReadingOrder(sparse.text, sparse.boxes, QSizeF(595, 842))),
+             QStringList({"Name Value", "Other Thing"}));
 }
 
 void TestReadingOrder::spanningTitleReadsAsOneColumn()

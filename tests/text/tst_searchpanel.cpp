@@ -19,6 +19,16 @@
 
 using namespace dovrix;
 
+namespace {
+
+// The query as the status texts show it: isolated from the words around it.
+QString shown(const QString& query)
+{
+    return QChar(0x2068) + query + QChar(0x2069);
+}
+
+} // namespace
+
 // The panel with the real controller, store and search of one document.
 struct PanelRig
 {
@@ -64,6 +74,7 @@ private Q_SLOTS:
     void searchReportsHitsAndNoHits();
     void scannedPageChangesTheNoHitText();
     void blankQueryReturnsToThePrompt();
+    void progressCountsEveryHitFoundSoFar();
 
 private:
     std::unique_ptr<QTemporaryDir> dir;
@@ -218,7 +229,7 @@ void TestSearchPanel::searchReportsHitsAndNoHits()
     rig.panel.search("beta", false);
     QVERIFY(finished.size() == 1 || finished.wait(20000));
     QCOMPARE(rig.panel.searchHits().size(), 3);
-    QCOMPARE(rig.panel.statusLabel()->text(), QStringLiteral("“beta”：共 3 处命中"));
+    QCOMPARE(rig.panel.statusLabel()->text(), "“" + shown("beta") + "”：共 3 处命中");
     QVERIFY(rig.panel.hintBox()->isHidden());
     QCOMPARE(rig.panel.rowHits(), (QList<int>{-1, 0, -1, 1, 2}));
     QCOMPARE(rig.panel.resultList()->item(1)->text(), QStringLiteral("alpha beta gamma"));
@@ -227,7 +238,7 @@ void TestSearchPanel::searchReportsHitsAndNoHits()
     finished.clear();
     rig.panel.search("zzz", false);
     QVERIFY(finished.size() == 1 || finished.wait(20000));
-    QCOMPARE(rig.panel.statusLabel()->text(), QStringLiteral("“zzz”无命中。"));
+    QCOMPARE(rig.panel.statusLabel()->text(), "“" + shown("zzz") + "”无命中。");
     QVERIFY(!rig.panel.hintBox()->isHidden());
     QSignalSpy ocr(&rig.panel, &SearchPanel::ocrRequested);
     rig.panel.ocrButton()->click();
@@ -250,7 +261,7 @@ void TestSearchPanel::scannedPageChangesTheNoHitText()
     QSignalSpy finished(&rig.search, &SearchController::finished);
     rig.panel.search("zzz", false);
     QVERIFY(finished.size() == 1 || finished.wait(20000));
-    QCOMPARE(rig.panel.statusLabel()->text(), QStringLiteral("“zzz”无命中"));
+    QCOMPARE(rig.panel.statusLabel()->text(), "“" + shown("zzz") + "”无命中");
     QVERIFY(!rig.panel.hintBox()->isHidden());
 }
 
@@ -263,6 +274,27 @@ void TestSearchPanel::blankQueryReturnsToThePrompt()
     QCOMPARE(rig.panel.resultList()->count(), 0);
     QVERIFY(rig.panel.searchHits().isEmpty());
     QVERIFY(rig.panel.hintBox()->isHidden());
+}
+
+// Pages are searched as their texts arrive, here the last one first; the count is of every hit
+// found so far, not of those already listed in page order. A query holding a placeholder is shown
+// as typed.
+void TestSearchPanel::progressCountsEveryHitFoundSoFar()
+{
+    const QString path = dir->filePath("text.pdf");
+    QVERIFY(test::writeTextPdf(path, {"one %2 beta", "two", "beta %2 beta three"}));
+    PanelRig rig;
+    QVERIFY(rig.open(path));
+    QVERIFY(rig.loadText(2));
+    QStringList texts;
+    connect(&rig.search, &SearchController::progress, this,
+            [&] { texts.append(rig.panel.statusLabel()->text()); });
+    QSignalSpy finished(&rig.search, &SearchController::finished);
+    rig.panel.search("%2 beta", false);
+    QVERIFY(finished.size() == 1 || finished.wait(20000));
+    QVERIFY(!texts.isEmpty());
+    QCOMPARE(texts.first(), "正在搜索“" + shown("%2 beta") + "”… 已搜索 1 / 3 页，当前命中 1 处");
+    QCOMPARE(rig.panel.statusLabel()->text(), "“" + shown("%2 beta") + "”：共 2 处命中");
 }
 
 QTEST_MAIN(TestSearchPanel)

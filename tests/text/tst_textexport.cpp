@@ -36,6 +36,7 @@ private Q_SLOTS:
     void lineBreakMarkers_data();
     void lineBreakMarkers();
     void exportThroughTheStore();
+    void recognisedLinesReplaceTheScanNote();
 };
 
 void TestTextExport::exportPage_data()
@@ -172,6 +173,19 @@ void TestTextExport::exportThroughTheStore()
                                   "—— 第 2 页 ——\n"
                                   "（本页为扫描图像，无文本层）\n"
                                   "\n"));
+}
+
+void TestTextExport::recognisedLinesReplaceTheScanNote()
+{
+    // Lines as the recogniser may order them (by centre); written top to bottom, simplified,
+    // after the note that marks them as recognised.
+    const QList<OcrLine> lines = {{QRectF(10, 50, 100, 12), QStringLiteral("second  line "), 0.9f},
+                                  {QRectF(10, 20, 100, 12), QStringLiteral(" first"), 0.8f}};
+    const QString page = formatExportPage(1, {}, lines);
+    QCOMPARE(page,
+             QStringLiteral("—— 第 2 页 ——\n（以下为 OCR 识别文本）\nfirst\nsecond line\n\n"));
+    // The page's own text wins over recognised lines.
+    QVERIFY(!formatExportPage(1, {block("Body")}, lines).contains(QStringLiteral("first")));
 }
 
 QTEST_MAIN(TestTextExport)

@@ -1,7 +1,9 @@
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
+#include "geometry/CharGeometry.h"
 #include "text/TextLayoutStore.h"
 
+#include "tests/support/TestPdf.h"
 #include "tests/support/TextFixtures.h"
 #include "tests/support/WorkerGate.h"
 
@@ -15,6 +17,8 @@
 #include <memory>
 
 using namespace dovrix;
+
+Q_DECLARE_METATYPE(dovrix::test::LayoutPage)
 
 namespace {
 
@@ -72,6 +76,37 @@ private:
         worker->waitForIdle();
         const QPdfSelection sel = controller->document()->getSelectionAtIndex(page, index, 1);
         return sel.bounds().isEmpty() ? QRectF() : sel.bounds().first().boundingRect();
+    }
+
+    // Every non-blank character with a box in Qt PDF has one here, centred inside Qt PDF's box
+    // grown by a point sideways, on the same line (Qt PDF's box centre inside it); blanks have
+    // none.
+    void verifyAgainstQtPdf(int page)
+    {
+        const QString text = store->pageText(page);
+        const QList<QRectF> measured = store->charBoxes(page);
+        QCOMPARE(measured.size(), text.size());
+        for (int i = 0; i < text.size(); ++i) {
+            const QRectF qt = exactBox(page, i);
+            if (text.at(i).isSpace() || qt.width() * qt.height() < 0.01)
+                continue;
+            const QPointF c = measured.at(i).center();
+            const bool inside = c.x() >= qt.left() - 1 && c.x() <= qt.right() + 1
+                                && measured.at(i).top() <= qt.center().y()
+                                && qt.center().y() <= measured.at(i).bottom();
+            QVERIFY2(measured.at(i).isValid() && inside,
+                     qPrintable(QStringLiteral("'%1' at %2: %3,%4 %5x%6 vs Qt PDF %7,%8 %9x%10")
+                                    .arg(text.at(i))
+                                    .arg(i)
+                                    .arg(measured.at(i).x())
+                                    .arg(measured.at(i).y())
+                                    .arg(measured.at(i).width())
+                                    .arg(measured.at(i).height())
+                                    .arg(qt.x())
+                                    .arg(qt.y())
+                                    .arg(qt.width())
+                                    .arg(qt.height())));
+        }
     }
 
 private Q_SLOTS:
@@ -150,105 +185,156 @@ private Q_SLOTS:
         }
     }
 
-    void approximateChunk_data()
+    // Every character's box lies where Qt PDF puts that character (its centre inside Qt PDF's
+    // own box of the character, grown by a point sideways), and the engine measured the page.
+    void engineBoxesAreExact_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("lo");
-        QTest::addColumn<QList<QRectF>>("rects");
-        QTest::addColumn<QList<QRectF>>("expected"); // for the characters lo, lo + 1, ...
+        QTest::addColumn<test::LayoutPage>("page");
+        const auto lines = [](const QStringList& texts, double x, double top, double size) {
+            QList<test::TextRun> runs;
+            for (int i = 0; i < texts.size(); ++i)
+                runs.append({QPointF(x, top - i * 1.4 * size), size, texts.at(i)});
+            return runs;
+        };
+        // Columns of filler text, their runs written in a scrambled order.
+        const auto columns = [&](int count) {
+            test::LayoutPage page;
+            const double width = (595.0 - 72) / count;
+            for (int c = 0; c < count; ++c)
+                page.runs += lines(test::fillerLines(900, int(width / 5.5), quint32(c + 3)),
+                                   36 + c * width, 790, 9);
+            for (int i = 0; i < page.runs.size(); ++i)
+                std::swap(page.runs[i], page.runs[(i * 7919 + 13) % page.runs.size()]);
+            return page;
+        };
+        const QStringList prose{QStringLiteral("Wide WWW MMM and thin iii lll, jjj ttt."),
+                                QStringLiteral("Quiet lazy foxes jump over 1,234 brown dogs!"),
+                                QStringLiteral("A line (with) [brackets] & some: punctuation?")};
 
-        QTest::newRow("one line, equal widths")
-            << QStringLiteral("abcd") << 0 << QList<QRectF>{{0, 0, 40, 10}}
-            << QList<QRectF>{{0, 0, 10, 10}, {10, 0, 10, 10}, {20, 0, 10, 10}, {30, 0, 10, 10}};
-        QTest::newRow("a space takes a slot, keeps a null box")
-            << QStringLiteral("ab cd") << 0 << QList<QRectF>{{100, 5, 50, 10}}
-            << QList<QRectF>{
-                   {100, 5, 10, 10}, {110, 5, 10, 10}, {}, {130, 5, 10, 10}, {140, 5, 10, 10}};
-        QTest::newRow("two lines by width")
-            << QStringLiteral("abcd") << 0 << QList<QRectF>{{0, 0, 20, 10}, {0, 20, 20, 10}}
-            << QList<QRectF>{{0, 0, 10, 10}, {10, 0, 10, 10}, {0, 20, 10, 10}, {10, 20, 10, 10}};
-        QTest::newRow("chunk inside the text")
-            << QStringLiteral("xxab") << 2 << QList<QRectF>{{0, 0, 8, 4}}
-            << QList<QRectF>{{0, 0, 4, 4}, {4, 0, 4, 4}};
-        // Five characters over two 10-point lines: 2.5 slots each, so the third character would
-        // start at 8 in a 4-point slot and is held back to end at the right edge.
-        QTest::newRow("clamped to the right edge")
-            << QStringLiteral("abcde") << 0 << QList<QRectF>{{0, 0, 10, 10}, {50, 0, 10, 10}}
-            << QList<QRectF>{
-                   {0, 0, 4, 10}, {4, 0, 4, 10}, {6, 0, 4, 10}, {52, 0, 4, 10}, {56, 0, 4, 10}};
+        test::LayoutPage proportional;
+        proportional.runs = lines(prose, 72, 760, 11);
+        QTest::newRow("proportional") << proportional;
+
+        test::LayoutPage ligatures;
+        const QString fi(QChar(0xFB01));
+        ligatures.runs = lines({QStringLiteral("speci") + fi + QStringLiteral("c con") + fi
+                                    + QStringLiteral("guration"),
+                                fi + QStringLiteral("eld ") + fi + QStringLiteral("nal pro") + fi
+                                    + QStringLiteral("le")},
+                               72, 760, 12);
+        QTest::newRow("ligatures") << ligatures;
+
+        QTest::newRow("two columns, scrambled") << columns(2);
+        QTest::newRow("three columns, scrambled") << columns(3);
+
+        test::LayoutPage rotated;
+        rotated.rotate = 90;
+        rotated.runs = lines(prose, 72, 760, 11);
+        QTest::newRow("rotated") << rotated;
+
+        test::LayoutPage cropped;
+        cropped.cropBoxPt = QRectF(50, 300, 450, 500);
+        cropped.runs = lines(prose, 72, 700, 11);
+        QTest::newRow("cropped") << cropped;
+
+        test::LayoutPage superscripts;
+        superscripts.runs = {{QPointF(72, 700), 12, QStringLiteral("E = mc")},
+                             {QPointF(72 + 12 * 3.1, 705), 7, QStringLiteral("2")},
+                             {QPointF(72 + 12 * 3.1 + 4.5, 700), 12, QStringLiteral(" and x")},
+                             {QPointF(72 + 12 * 5.3, 705), 7, QStringLiteral("n+1")},
+                             {QPointF(72, 680), 12, QStringLiteral("next line of text")}};
+        QTest::newRow("superscripts") << superscripts;
+
+        test::LayoutPage hyphen;
+        hyphen.runs =
+            lines({QStringLiteral("Lorem ipsum dolor adip-"), QStringLiteral("iscing elit sed do")},
+                  72, 760, 12);
+        QTest::newRow("line-break hyphen") << hyphen;
     }
 
-    void approximateChunk()
+    void engineBoxesAreExact()
     {
-        QFETCH(QString, text);
-        QFETCH(int, lo);
-        QFETCH(QList<QRectF>, rects);
-        QFETCH(QList<QRectF>, expected);
-        QList<QRectF> boxes(text.size());
-        TextLayoutStore::approximateChunk(text, lo, int(text.size()), rects, boxes);
-        for (int i = 0; i < expected.size(); ++i)
-            QCOMPARE(boxes.at(lo + i), expected.at(i));
-        for (int i = 0; i < lo; ++i)
-            QVERIFY(boxes.at(i).isNull());
-    }
-
-    // Texts are measured in chunks of 64 characters; a chunk whose approximation agrees with its
-    // three probes costs three probes and nothing else, a chunk that disagrees is measured exactly.
-    void chunking_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<int>("chunks");
-        QTest::addColumn<bool>("uniform"); // same-width glyphs: every approximation holds
-
-        QTest::newRow("1 character") << QStringLiteral("x") << 1 << true;
-        QTest::newRow("64 characters") << repeated(QStringLiteral("x"), 64) << 1 << true;
-        QTest::newRow("65 characters") << repeated(QStringLiteral("x"), 65) << 2 << true;
-        QTest::newRow("130 characters") << repeated(QStringLiteral("n"), 130) << 3 << true;
-        // Wide and narrow glyphs in one line: equal widths put the middle probe far off.
-        QTest::newRow("mixed widths")
-            << (repeated(QStringLiteral("W"), 16) + repeated(QStringLiteral("i"), 48)) << 1
-            << false;
-    }
-
-    void chunking()
-    {
-        QFETCH(QString, line);
-        QFETCH(int, chunks);
-        QFETCH(bool, uniform);
-        QVERIFY(open({{line}}, 10));
-        QSignalSpy text(store.get(), &TextLayoutStore::pageTextReady);
+        QFETCH(test::LayoutPage, page);
+        const QString path = dir.filePath(QStringLiteral("%1.pdf").arg(QTest::currentDataTag()));
+        QVERIFY(test::writeLayoutPdf(path, {page}));
+        QVERIFY(openFile(path));
         QSignalSpy boxes(store.get(), &TextLayoutStore::charBoxesReady);
         store->requestCharBoxes(0, 10);
         QVERIFY(boxes.wait());
-        QCOMPARE(text.count(), 1);
-        const QString pageText = store->pageText(0);
-        QCOMPARE(pageText, line);
-        const QList<QRectF> measured = store->charBoxes(0);
-        QCOMPARE(measured.size(), line.size());
-
         const TextLayoutStats stats = store->stats();
-        QCOMPARE(stats.allTextCalls, 1);
-        QCOMPARE(stats.chunks, chunks);
-        if (uniform) {
-            QCOMPARE(stats.fallbackChunks, 0);
-            QCOMPARE(stats.exactCalls, 0);
-            QVERIFY(stats.probeCalls <= 3 * chunks);
-        } else {
-            QCOMPARE(stats.fallbackChunks, 1);
-            // Every character is measured once: by its probe or by the exact pass.
-            QCOMPARE(stats.probeCalls + stats.exactCalls, qint64(line.size()));
-        }
-        // Either way every box lies where Qt PDF puts the character.
-        for (int i = 0; i < line.size(); ++i) {
-            const QRectF exact = exactBox(0, i);
-            QVERIFY2(TextLayoutStore::probeAgrees(exact, measured.at(i)),
-                     qPrintable(QStringLiteral("character %1").arg(i)));
-        }
-        // A second request does nothing.
+        QCOMPARE(stats.enginePages, 1);
+        QCOMPARE(stats.engineFallbacks, 0);
+        QVERIFY2(stats.alignedChars >= 0.98 * stats.comparableChars,
+                 qPrintable(QStringLiteral("%1 of %2 aligned")
+                                .arg(stats.alignedChars)
+                                .arg(stats.comparableChars)));
+        verifyAgainstQtPdf(0);
+    }
+
+    // A document unlocked with its password is measured by the engine too: it was opened with
+    // the same password.
+    void engineOpensEncryptedDocuments()
+    {
+        const QString plain = dir.filePath(QStringLiteral("plain.pdf"));
+        const QString locked = dir.filePath(QStringLiteral("locked.pdf"));
+        QVERIFY(test::writeMappedTextPdf(plain, {{QStringLiteral("secret words here")}}));
+        if (!test::encryptPdf(plain, locked, QStringLiteral("pw")))
+            QSKIP("qpdf is not installed");
+        store.reset();
+        controller = std::make_unique<DocumentController>(worker.get());
+        QSignalSpy asked(controller.get(), &DocumentController::passwordRequired);
+        QSignalSpy ready(controller.get(), &DocumentController::documentReady);
+        controller->openFile(locked);
+        QVERIFY(asked.wait());
+        controller->submitPassword(QStringLiteral("pw"));
+        QVERIFY(ready.wait());
+        store = std::make_unique<TextLayoutStore>(worker.get(), controller.get());
+        QSignalSpy boxes(store.get(), &TextLayoutStore::charBoxesReady);
         store->requestCharBoxes(0, 10);
-        settle();
-        QCOMPARE(boxes.count(), 1);
-        QCOMPARE(store->stats().chunks, chunks);
+        QVERIFY(boxes.wait());
+        QCOMPARE(store->stats().enginePages, 1);
+        QCOMPARE(store->stats().engineFallbacks, 0);
+        QCOMPARE(store->stats().exactCalls, 0);
+        verifyAgainstQtPdf(0);
+    }
+
+    // Pages the engine does not measure still get every box, by single-character queries: a page
+    // past the time limit, a document the engine never opened.
+    void exactFallback_data()
+    {
+        QTest::addColumn<bool>("timeLimit");
+        QTest::newRow("time limit") << true;
+        QTest::newRow("no engine") << false;
+    }
+
+    void exactFallback()
+    {
+        QFETCH(bool, timeLimit);
+        QVERIFY(open({{QStringLiteral("Alpha beta gamma"), QStringLiteral("delta epsilon")}}));
+        const int limit = CharGeometry::pageTimeLimitMs();
+        if (timeLimit) {
+            CharGeometry::setPageTimeLimitMs(0);
+        } else {
+            // As if the engine had refused the file: nothing attached to the document.
+            QPdfDocument* doc = controller->document();
+            worker->post(0, [doc] { delete CharGeometry::of(doc); });
+            worker->waitForIdle();
+        }
+        QSignalSpy quick(store.get(), &TextLayoutStore::quickBoxesReady);
+        QSignalSpy boxes(store.get(), &TextLayoutStore::charBoxesReady);
+        store->requestPageText(0, 10);
+        store->requestQuickBoxes(0, 25);
+        store->requestCharBoxes(0, 10);
+        QVERIFY(boxes.wait());
+        CharGeometry::setPageTimeLimitMs(limit);
+        QCOMPARE(quick.count(), 1);
+        const TextLayoutStats stats = store->stats();
+        QCOMPARE(stats.engineFallbacks, 1);
+        QCOMPARE(stats.enginePages, timeLimit ? 1 : 0);
+        const QString text = store->pageText(0);
+        QCOMPARE(stats.exactCalls,
+                 qint64(text.size() - text.count(u' ') - text.count(u'\r') - text.count(u'\n')));
+        verifyAgainstQtPdf(0);
     }
 
     void emptyPage()
@@ -277,16 +363,14 @@ private Q_SLOTS:
         QVERIFY(open({{QStringLiteral("alpha beta"), QStringLiteral("gamma")}}));
         QSignalSpy text(store.get(), &TextLayoutStore::pageTextReady);
         QSignalSpy quick(store.get(), &TextLayoutStore::quickBoxesReady);
-        // Without the text, the request only asks for it.
+        // Without the text, the request asks for it and measures the boxes once it is there.
         store->requestQuickBoxes(0, 25);
         QVERIFY(text.wait());
-        settle();
-        QCOMPARE(quick.count(), 0);
-        QVERIFY(!store->hasQuickBoxes(0));
         QVERIFY(store->bestBoxes(0).isEmpty());
-
-        store->requestQuickBoxes(0, 25);
         QVERIFY(quick.wait());
+        store->requestQuickBoxes(0, 25);
+        settle();
+        QCOMPARE(quick.count(), 1);
         const QString pageText = store->pageText(0);
         const QList<QRectF> boxes = store->bestBoxes(0);
         QCOMPARE(boxes.size(), pageText.size());
@@ -294,7 +378,11 @@ private Q_SLOTS:
             QCOMPARE(boxes.at(i).isNull(), pageText.at(i).isSpace());
         // The first and the last letter lie on different lines.
         QVERIFY(boxes.first().bottom() < boxes.last().top() + 1);
-        QCOMPARE(store->stats().selectionCalls, 1);
+        // They are the character boxes, measured by the engine without a Qt PDF query: a
+        // selection started as soon as they arrive is anchored to the text.
+        QVERIFY(store->hasCharBoxes(0));
+        QCOMPARE(store->charBoxes(0), boxes);
+        QCOMPARE(store->stats().selectionCalls, 0);
     }
 
     // A request that needs a text still on its way is re-issued when that page's text arrives,
@@ -401,29 +489,33 @@ private Q_SLOTS:
         QVERIFY(text.wait());
     }
 
-    // A long measurement stops at the chunk after clear().
+    // A page left to single-character queries stops measuring at the chunk after clear().
     void clearStopsCharBoxJobBetweenChunks()
     {
-        QVERIFY(open({{repeated(QStringLiteral("abcdefgh "), 8), repeated(QStringLiteral("x"), 64),
-                       repeated(QStringLiteral("y"), 64)}}));
+        QVERIFY(
+            open({{repeated(QStringLiteral("abcdefgh "), 8), repeated(QStringLiteral("x"), 64)}}));
         QSignalSpy text(store.get(), &TextLayoutStore::pageTextReady);
         store->requestPageText(0, 10);
         QVERIFY(text.wait());
-        QVERIFY(store->pageText(0).size() > 3 * 64);
         store->resetStats();
         QSignalSpy boxes(store.get(), &TextLayoutStore::charBoxesReady);
+        const int limit = CharGeometry::pageTimeLimitMs();
+        CharGeometry::setPageTimeLimitMs(0);
         {
             test::WorkerGate hold(worker.get());
             store->requestCharBoxes(0, 10);
-            // Queued behind the first chunk: the second chunk is queued behind this gate.
+            // Queued behind the engine's attempt: the first chunk of queries is queued behind
+            // this gate.
             test::WorkerGate between(worker.get(), 10, test::WorkerGate::Mode::Queued);
             hold.open();
             between.waitUntilEntered();
             store->clear();
         }
         settle();
+        CharGeometry::setPageTimeLimitMs(limit);
         QCOMPARE(boxes.count(), 0);
-        QCOMPARE(store->stats().chunks, 1);
+        QCOMPARE(store->stats().enginePages, 1);
+        QCOMPARE(store->stats().exactCalls, 0);
         QVERIFY(!store->hasCharBoxes(0));
     }
 

@@ -281,6 +281,80 @@ private Q_SLOTS:
         QVERIFY(near(g.pageToView(1, g.viewToPage(1, view)), view, 1e-9));
     }
 
+    // Spreads: rows of two pages meeting half a gap from the centre line, the first page alone on
+    // the right (or not), a last odd page on the left; every page maps back and forth exactly, a
+    // point is found on the page drawn there, and single-page mode shows one row.
+    void spreadLayout_data()
+    {
+        QTest::addColumn<bool>("coverAlone");
+        QTest::addColumn<int>("rotation");
+        QTest::addColumn<bool>("singlePage");
+        QTest::addColumn<QList<int>>("rowFirsts"); // the first page of each row
+        for (int r : {0, 90, 270}) {
+            const QByteArray turn = " " + QByteArray::number(r);
+            QTest::addRow("cover%s", turn.constData()) << true << r << false << QList<int>{0, 1, 3};
+            QTest::addRow("no cover%s", turn.constData())
+                << false << r << false << QList<int>{0, 2, 4};
+        }
+        QTest::addRow("single page cover") << true << 0 << true << QList<int>{0, 1, 3};
+    }
+
+    void spreadLayout()
+    {
+        QFETCH(bool, coverAlone);
+        QFETCH(int, rotation);
+        QFETCH(bool, singlePage);
+        QFETCH(QList<int>, rowFirsts);
+        ViewGeometry g;
+        g.pageSizes = {{612, 792}, {300, 500}, {612, 792}, {500, 300}, {612, 792}};
+        g.zoom = 1.37;
+        g.rotation = rotation;
+        g.spread = true;
+        g.coverAlone = coverAlone;
+        g.singlePage = singlePage;
+        g.currentPage = 2;
+        g.viewportWidth = 2600;
+        g.relayout();
+        const double spine = 1300;
+        const auto [shownFirst, shownLast] = g.rowPages(2);
+        for (int page = 0; page < g.pageCount(); ++page) {
+            const auto [first, last] = g.rowPages(page);
+            QVERIFY(rowFirsts.contains(first));
+            const QRectF r = g.pageRect(page);
+            if (singlePage && first != shownFirst) {
+                QVERIFY(r.isEmpty());
+                continue;
+            }
+            const bool right = (first != last && page == last) || (coverAlone && page == 0);
+            QCOMPARE(right ? r.left() : r.right(), spine + (right ? 5.0 : -5.0));
+            QCOMPARE(r.top(), g.pageRect(first).top()); // a row shares its top
+            for (const QPointF& p : {QPointF(33.5, 71.25), QPointF(-40, 900)})
+                QVERIFY(near(g.viewToPage(page, g.pageToView(page, p)), p, 1e-9));
+            QCOMPARE(g.pageAt(g.pageToView(page, QPointF(20, 30))), page);
+            QCOMPARE(g.anchorAt(r.center()).page, page);
+        }
+        QCOMPARE(g.pageAt(QPointF(spine, g.pageRect(shownFirst).center().y())), -1); // the gap
+        QCOMPARE(g.rowPages(shownLast).first, shownFirst);
+        // Stepping by rows.
+        QCOMPARE(g.rowStep(0, 1), rowFirsts.at(1));
+        QCOMPARE(g.rowStep(rowFirsts.at(1) + 1, 1), rowFirsts.at(2));
+        QCOMPARE(g.rowStep(4, 1), rowFirsts.last());
+        QCOMPARE(g.rowStep(rowFirsts.at(2), -1), rowFirsts.at(1));
+        QCOMPARE(g.rowStep(0, -1), 0);
+    }
+
+    void spreadFitsTheRow()
+    {
+        ViewGeometry g = layoutOf({{600, 800}, {600, 800}, {300, 900}});
+        g.spread = true;
+        g.coverAlone = false;
+        g.relayout();
+        // Two halves of the row's wider page and one gap fill the width.
+        QCOMPARE(g.fitZoom(1, QSize(1242, 700)), (1242.0 - 32 - 10) / 1200);
+        g.currentPage = 2; // alone in its row: still half the width, the taller page decides
+        QCOMPARE(g.fitZoom(2, QSize(1242, 932)), (932.0 - 32) / 900);
+    }
+
     void fourQuarterTurnsAreIdentity()
     {
         const QPointF p(12.5, 40);

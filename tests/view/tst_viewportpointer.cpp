@@ -6,6 +6,7 @@
 #include "support/ViewFixtures.h"
 #include "support/ViewportRig.h"
 #include "support/WorkerGate.h"
+#include "view/LinkPreview.h"
 
 #include <QClipboard>
 #include <QFile>
@@ -152,9 +153,10 @@ private Q_SLOTS:
         const int m = indexOf(rig, QStringLiteral("now")) + 2; // the wide 'w'
         const QRectF box = rig.text.charBoxes(0).at(m);
         QVERIFY2(box.width() > 8, qPrintable(QString::number(box.width())));
-        // 2 points inside: the neighbours' boxes, grown by 1.5 points, do not reach there.
-        drag(rig, at(rig, box.left() + 2, box.top() + 2),
-             at(rig, box.right() - 2, box.bottom() - 2));
+        // 4 points inside: the neighbours' boxes, which may touch this one, grown by 1.5 points
+        // and a pixel's rounding, do not reach there.
+        drag(rig, at(rig, box.left() + 4, box.top() + 4),
+             at(rig, box.right() - 4, box.bottom() - 4));
         QVERIFY(!rig.view.hasSelection());
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("sentinel"));
     }
@@ -242,6 +244,66 @@ private Q_SLOTS:
         QCOMPARE(rig.view.currentPage(), 2);
         QCOMPARE(pageSpy.count(), 1);
         QCOMPARE(activated.count(), 1);
+    }
+
+    // Resting on a link to another page shows that page's top in a popup, rendered on the
+    // worker since the page is not on screen; the view stays where it was, and the popup goes
+    // when the pointer leaves the link. A web link shows nothing.
+    void linkPreviewOpensAndClosesWithoutMovingTheView()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(pdf));
+        QTRY_VERIFY(rig.view.linksLoaded(0));
+        const int scroll = rig.view.verticalScrollBar()->value();
+
+        hover(rig, at(rig, 100, 310)); // the web link
+        hover(rig, at(rig, 100, 240));
+        hover(rig, at(rig, 104, 242)); // moving on the same link keeps its timer
+        QTRY_VERIFY(rig.view.linkPreview() && rig.view.linkPreview()->isVisible());
+        LinkPreview* preview = rig.view.linkPreview();
+        QTRY_VERIFY(preview->hasPicture());
+        const QImage picture = preview->picture();
+        QCOMPARE(picture.size(), QSize(LinkPreview::WidthPx, LinkPreview::HeightPx));
+        int ink = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x)
+                ink += qGray(picture.pixel(x, y)) < 128 ? 1 : 0;
+        }
+        QVERIFY(ink > 50); // "third page" near the top of its page
+        QVERIFY(!preview->geometry().contains(at(rig, 100, 240))); // beside the pointer
+        QCOMPARE(rig.view.currentPage(), 0);
+        QCOMPARE(rig.view.verticalScrollBar()->value(), scroll);
+
+        hover(rig, at(rig, 400, 600));
+        QVERIFY(preview->isHidden());
+        hover(rig, at(rig, 100, 310));
+        QVERIFY(preview->isHidden());
+        QCOMPARE(rig.view.currentPage(), 0);
+        QCOMPARE(rig.view.verticalScrollBar()->value(), scroll);
+    }
+
+    // In a spread the right-hand page is not the current one; its links still answer the pointer.
+    void linksOfTheOtherPageOfASpread()
+    {
+        const QString path = dir.filePath(QStringLiteral("spread.pdf"));
+        QVERIFY(writeLinkedPdf(path,
+                               {{{QPointF(72, 100), 24, QStringLiteral("left")}},
+                                {{QPointF(72, 100), 24, QStringLiteral("right")}},
+                                {{QPointF(72, 100), 24, QStringLiteral("target")}}},
+                               {{1, QRectF(70, 228, 120, 30), 2, {}}}));
+        ViewportRig rig(QSize(1400, 900));
+        QVERIFY(rig.open(path));
+        rig.view.setCoverAlone(false);
+        rig.view.setSpread(true);
+        QCOMPARE(rig.view.currentPage(), 0);
+        const QPoint onLink = rig.toViewport(1, QPointF(100, 240));
+        QCOMPARE(rig.view.pageAt(rig.view.pageToView(1, QPointF(100, 240))), 1);
+        hover(rig, onLink);
+        QTRY_VERIFY(rig.view.linksLoaded(1));
+        hover(rig, onLink + QPoint(1, 0));
+        QCOMPARE(vp(rig)->cursor().shape(), Qt::PointingHandCursor);
+        QTRY_VERIFY(rig.view.linkPreview() && rig.view.linkPreview()->isVisible());
+        QCOMPARE(rig.view.currentPage(), 0);
     }
 
     void dragOverALinkDoesNotFollowIt()
@@ -348,7 +410,7 @@ private Q_SLOTS:
 
         // From one character to the same one: a rectangle fallback when the box is big enough.
         const QRectF w = rig.text.charBoxes(0).at(indexOf(rig, QStringLiteral("now")) + 2);
-        drag(rig, at(rig, w.left() + 2, w.top() + 2), at(rig, w.right() - 2, w.bottom() - 2));
+        drag(rig, at(rig, w.left() + 4, w.top() + 4), at(rig, w.right() - 4, w.bottom() - 4));
         QCOMPARE(rig.annotations.count(), 3);
         QVERIFY(!rig.annotations.allAnnotations().last().byText);
 

@@ -1,0 +1,159 @@
+#include "ocr/OcrCache.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cmath>
+
+namespace dovrix::OcrCache {
+
+namespace {
+
+const QLatin1String Format("dovrix-ocr");
+constexpr int Version = 1;
+// Larger files are not ours: a page holds at most a few hundred lines.
+constexpr qint64 MaxFileBytes = 256 * 1024 * 1024;
+
+bool isSourceHash(const QString& hash)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[0-9a-f]{64}$"));
+    return pattern.match(hash).hasMatch();
+}
+
+bool finiteNumber(const QJsonValue& value)
+{
+    return value.isDouble() && std::isfinite(value.toDouble());
+}
+
+bool parseLine(const QJsonValue& value, OcrLine* line)
+{
+    const QJsonObject object = value.toObject();
+    const QJsonArray box = object.value(QLatin1String("box")).toArray();
+    const QJsonValue text = object.value(QLatin1String("text"));
+    const QJsonValue score = object.value(QLatin1String("score"));
+    if (!value.isObject() || box.size() != 4 || !text.isString() || !finiteNumber(score))
+        return false;
+    for (const QJsonValue& number : box) {
+        if (!finiteNumber(number))
+            return false;
+    }
+    line->box = QRectF(box.at(0).toDouble(), box.at(1).toDouble(), box.at(2).toDouble(),
+                       box.at(3).toDouble());
+    line->text = text.toString();
+    line->score = float(score.toDouble());
+    return line->box.width() >= 0 && line->box.height() >= 0 && !line->text.simplified().isEmpty()
+           && line->score >= 0 && line->score <= 1;
+}
+
+} // namespace
+
+QString directory()
+{
+    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
+                           + QStringLiteral("/ocr"));
+}
+
+QString filePath(const QString& sourceHash)
+{
+    if (!isSourceHash(sourceHash))
+        return {};
+    return directory() + QLatin1Char('/') + sourceHash + QStringLiteral(".json");
+}
+
+QByteArray serialize(const QString& sourceHash, const QHash<int, OcrPageText>& pages)
+{
+    QList<int> order = pages.keys();
+    std::sort(order.begin(), order.end());
+    QJsonArray pageArray;
+    for (int page : order) {
+        QJsonArray lines;
+        for (const OcrLine& line : pages.value(page).lines) {
+            lines.append(QJsonObject{
+                {QStringLiteral("box"),
+                 QJsonArray{line.box.x(), line.box.y(), line.box.width(), line.box.height()}},
+                {QStringLiteral("text"), line.text},
+                {QStringLiteral("score"), double(line.score)}});
+        }
+        pageArray.append(
+            QJsonObject{{QStringLiteral("page"), page}, {QStringLiteral("lines"), lines}});
+    }
+    const QJsonObject root{{QStringLiteral("format"), Format},
+                           {QStringLiteral("version"), Version},
+                           {QStringLiteral("sourceHash"), sourceHash},
+                           {QStringLiteral("pages"), pageArray}};
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+}
+
+bool parse(const QByteArray& json, const QString& sourceHash, int pageCount,
+           QHash<int, OcrPageText>* pages)
+{
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return false;
+    const QJsonObject root = document.object();
+    if (root.value(QLatin1String("format")).toString() != Format
+        || root.value(QLatin1String("version")).toInt(-1) != Version
+        || root.value(QLatin1String("sourceHash")).toString() != sourceHash
+        || !root.value(QLatin1String("pages")).isArray())
+        return false;
+    QHash<int, OcrPageText> read;
+    for (const QJsonValue& entry : root.value(QLatin1String("pages")).toArray()) {
+        const QJsonObject object = entry.toObject();
+        const QJsonValue page = object.value(QLatin1String("page"));
+        const QJsonValue lines = object.value(QLatin1String("lines"));
+        if (!entry.isObject() || !page.isDouble() || !lines.isArray())
+            return false;
+        const double index = page.toDouble();
+        if (index != std::floor(index) || index < 0 || index > 1e9)
+            return false;
+        QList<OcrLine> pageLines;
+        for (const QJsonValue& value : lines.toArray()) {
+            OcrLine line;
+            if (!parseLine(value, &line))
+                return false;
+            pageLines.append(line);
+        }
+        if (index < pageCount)
+            read.insert(int(index), OcrPageText::fromLines(pageLines));
+    }
+    *pages = read;
+    return true;
+}
+
+bool load(const QString& sourceHash, int pageCount, QHash<int, OcrPageText>* pages)
+{
+    const QString path = filePath(sourceHash);
+    if (path.isEmpty())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes)
+        return false;
+    return parse(file.readAll(), sourceHash, pageCount, pages);
+}
+
+bool save(const QString& sourceHash, const QHash<int, OcrPageText>& pages)
+{
+    const QString path = filePath(sourceHash);
+    if (path.isEmpty() || !QDir().mkpath(directory()))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray bytes = serialize(sourceHash, pages);
+    // A failed write must not replace the old file (commit() would rename even then).
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace dovrix::OcrCache
