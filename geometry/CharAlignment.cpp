@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace dovrix {
@@ -85,6 +86,8 @@ struct Matcher
     const std::vector<Element>& b;
     std::vector<int> aToB;
     std::vector<int> bToA;
+    // Pairs the geometry check has refused: never linked again.
+    std::unordered_set<quint64> refused;
 
     Matcher(const std::vector<Element>& text, const std::vector<Element>& engine)
         : a(text), b(engine), aToB(text.size(), -1), bToA(engine.size(), -1)
@@ -93,13 +96,24 @@ struct Matcher
 
     bool freePair(size_t i, size_t j) const
     {
-        return i < a.size() && j < b.size() && aToB[i] < 0 && bToA[j] < 0 && a[i].cp == b[j].cp;
+        return i < a.size() && j < b.size() && aToB[i] < 0 && bToA[j] < 0 && a[i].cp == b[j].cp
+               && !refused.count(pairKey(i, j));
     }
+
+    static quint64 pairKey(size_t i, size_t j) { return (quint64(i) << 32) | quint64(j); }
 
     void link(size_t i, size_t j)
     {
         aToB[i] = int(j);
         bToA[j] = int(i);
+    }
+
+    void refuse(size_t i)
+    {
+        const int j = aToB[i];
+        refused.insert(pairKey(i, size_t(j)));
+        bToA[size_t(j)] = -1;
+        aToB[i] = -1;
     }
 
     // Runs of k unmatched code points that occur exactly once among the unmatched runs of each
@@ -283,26 +297,64 @@ CharAlignment alignChars(const QString& pageText, const QList<EngineChar>& chars
 
     // The geometry check: a matched character lies on the line of the matched character before
     // or after it in the text, or follows or precedes its neighbour in both texts (a line of
-    // one character, such as an index letter, matched with the break on either side). Decided
-    // on the matches as they stand, then dropped together.
-    std::vector<size_t> order;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (matcher.aToB[i] >= 0)
-            order.push_back(i);
-    }
+    // one character, such as an index letter, matched with the break on either side); and it
+    // agrees with at least one matched neighbour of its own word. Spaces take no part in the
+    // comparison, so a run can cross from one column into the other where the two texts order
+    // the columns differently; the word test catches a letter that went to the other column.
+    // Refused pairs are unlinked and the gaps filled again, a few rounds at most.
     const auto boxOf = [&](size_t i) { return chars.at(b[size_t(matcher.aToB[i])].source).box; };
-    std::vector<bool> keep(order.size(), true);
-    for (size_t k = 0; k < order.size(); ++k) {
-        const QRectF box = boxOf(order[k]);
-        const bool hasPrevious = k > 0, hasNext = k + 1 < order.size();
-        if (!hasPrevious && !hasNext)
-            continue;
-        const size_t i = order[k];
-        const int j = matcher.aToB[i];
-        const bool chained = (i > 0 && matcher.aToB[i - 1] >= 0 && matcher.aToB[i - 1] == j - 1)
-                             || (i + 1 < a.size() && matcher.aToB[i + 1] == j + 1);
-        keep[k] = chained || (hasPrevious && onSameLine(box, boxOf(order[k - 1])))
-                  || (hasNext && onSameLine(box, boxOf(order[k + 1])));
+    const auto sameWord = [&](size_t i) { // elements i and i + 1
+        return a[i + 1].source == a[i].source || a[i + 1].source == a[i].source + a[i].units;
+    };
+    // Two matched neighbours of one word agree when they follow each other in the engine's order
+    // too, or sit side by side on one line.
+    const auto agree = [&](size_t i, size_t n) {
+        if (matcher.aToB[n] - matcher.aToB[i] == int(n) - int(i))
+            return true;
+        const QRectF r = boxOf(i), s = boxOf(n);
+        const double reach = 2.0 * std::max({r.width(), r.height(), s.width(), s.height()});
+        return onSameLine(r, s) && std::abs(r.center().x() - s.center().x()) <= reach;
+    };
+    std::vector<size_t> order;
+    std::vector<bool> keep;
+    for (int round = 0; round < 3; ++round) {
+        order.clear();
+        for (size_t i = 0; i < a.size(); ++i) {
+            if (matcher.aToB[i] >= 0)
+                order.push_back(i);
+        }
+        keep.assign(order.size(), true);
+        bool refusedAny = false;
+        for (size_t k = 0; k < order.size(); ++k) {
+            const size_t i = order[k];
+            const QRectF box = boxOf(i);
+            bool wordNeighbour = false, agreeingNeighbour = false;
+            if (i > 0 && matcher.aToB[i - 1] >= 0 && sameWord(i - 1)) {
+                wordNeighbour = true;
+                agreeingNeighbour = agree(i, i - 1);
+            }
+            if (i + 1 < a.size() && matcher.aToB[i + 1] >= 0 && sameWord(i)) {
+                wordNeighbour = true;
+                agreeingNeighbour = agreeingNeighbour || agree(i, i + 1);
+            }
+            const bool hasPrevious = k > 0, hasNext = k + 1 < order.size();
+            const int j = matcher.aToB[i];
+            const bool chained = (i > 0 && matcher.aToB[i - 1] >= 0 && matcher.aToB[i - 1] == j - 1)
+                                 || (i + 1 < a.size() && matcher.aToB[i + 1] == j + 1);
+            const bool onLine = (!hasPrevious && !hasNext) || chained
+                                || (hasPrevious && onSameLine(box, boxOf(order[k - 1])))
+                                || (hasNext && onSameLine(box, boxOf(order[k + 1])));
+            keep[k] = onLine && (!wordNeighbour || agreeingNeighbour);
+            refusedAny = refusedAny || !keep[k];
+        }
+        if (!refusedAny || round == 2)
+            break;
+        for (size_t k = 0; k < order.size(); ++k) {
+            if (!keep[k])
+                matcher.refuse(order[k]);
+        }
+        matcher.fillGaps();
+        matcher.extend();
     }
 
     for (size_t k = 0; k < order.size(); ++k) {

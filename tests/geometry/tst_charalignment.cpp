@@ -122,6 +122,36 @@ private Q_SLOTS:
         QCOMPARE(a.boxes.at(first.size() + 2).top(), 100.0);
     }
 
+    // Two columns on shared baselines, the text taking each row across both columns and the
+    // engine one column after the other: every character keeps a box of its own column, also the
+    // last letter of a line, whose neighbour in the other order is the same letter elsewhere.
+    void columnsOnSharedBaselines()
+    {
+        const QString leftTop = QStringLiteral("left column top line");
+        const QString rightTop = QStringLiteral("right column top line");
+        const QString leftNext = QStringLiteral("left column next line");
+        const QString rightNext = QStringLiteral("right column next line");
+        const auto row = [](const QString& line, double left, double top) {
+            return laidOut(QString(line).remove(u' '), left, top);
+        };
+        const QList<EngineChar> chars = row(rightTop, 340, 92) + row(leftTop, 60, 92)
+                                        + row(leftNext, 60, 106) + row(rightNext, 340, 106);
+        const QString text =
+            leftTop + u' ' + rightTop + QStringLiteral("\r\n") + leftNext + u' ' + rightNext;
+        const CharAlignment a = alignChars(text, chars);
+        QCOMPARE(a.matched, a.comparable);
+        qsizetype start = 0;
+        for (const QString& line : {leftTop, rightTop, leftNext, rightNext}) {
+            start = text.indexOf(line, start);
+            const bool right = line.startsWith(u'r');
+            for (qsizetype i = start; i < start + line.size(); ++i) {
+                if (line.at(i - start) != u' ')
+                    QCOMPARE(a.boxes.at(i).left() >= 340, right);
+            }
+            start += line.size();
+        }
+    }
+
     // Characters only one side has stay without a box (the line-break marker of the text, a
     // missing letter); the rest still matches around them.
     void gapsAndExtras()
