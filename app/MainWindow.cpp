@@ -1008,8 +1008,10 @@ void MainWindow::wireSession(DocumentSession* session)
         if (s == currentSession)
             showSourceModified();
     });
+    // The outline comes after the first page is shown: it brings the contents forward only from
+    // the default thumbnails, never over a panel chosen meanwhile (a search asked for, a click).
     connect(session, &DocumentSession::tocAvailable, this, [this](DocumentSession* s, bool toc) {
-        if (s == currentSession && toc)
+        if (s == currentSession && toc && sideTabs->currentIndex() == 0)
             sideTabs->setCurrentIndex(1);
     });
 

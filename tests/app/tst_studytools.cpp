@@ -1,5 +1,6 @@
 #include "support/AppFixtures.h"
 #include "support/CoreFixtures.h"
+#include "support/PanelFixtures.h"
 #include "support/TestPdf.h"
 
 #include "app/MainWindow.h"
@@ -107,6 +108,18 @@ private Q_SLOTS:
         QCOMPARE(window.documentSessions().size(), 1);
         QCOMPARE(window.searchField()->text(), QStringLiteral("needle"));
         QCOMPARE(window.sideTabWidget()->currentWidget(), session->searchPanel());
+
+        // A document with an outline: the outline, read after the first page is shown, leaves the
+        // search that was asked for in front.
+        OpenRequest outlined;
+        outlined.path = dir->filePath(QStringLiteral("outlined.pdf"));
+        QVERIFY(test::writeOutlinedPdf(outlined.path, 2, {{QStringLiteral("Start"), 0, {}}}));
+        outlined.find = QStringLiteral("needle");
+        window.openRequest(outlined);
+        DocumentSession* second = window.current();
+        QSignalSpy toc(second, &DocumentSession::tocAvailable);
+        QVERIFY(toc.wait(20000));
+        QCOMPARE(window.sideTabWidget()->currentWidget(), second->searchPanel());
     }
 
     void bookmarksAndSynctexMessages()
