@@ -43,6 +43,8 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
     textStore = new TextLayoutStore(worker, documentController, this);
     searchController = new SearchController(textStore, documentController, this);
     annotationStore = new AnnotationStore(this);
+    // Saving 100,000 annotations takes longer than a frame: the sidecar is written off the GUI thread.
+    annotationStore->setBackgroundWrites(true);
     ocrController = new OcrController(worker, documentController, textStore, this);
     // Recognised pages are kept for the next opening, except in private mode.
     ocrController->setKeepAllowed([this] { return !appSettings->privateMode(); });
@@ -127,6 +129,7 @@ void DocumentSession::submitPassword(const QString& password)
 void DocumentSession::prepareClose()
 {
     readingProgress->flush();
+    annotationStore->waitForWrites(); // a note added just before closing is on disk
     ocrController->reset();
 }
 
