@@ -721,7 +721,9 @@ void TestWindowCommands::indicatorsTellTheCurrentTab()
     auto* indicator = child<QLabel>(*window, "documentIndicator");
     auto* pageField = child<QLineEdit>(*window, "pageField");
     auto* pageCount = child<QLabel>(*window, "pageCountLabel");
-    const auto pageText = [&] { return pageField->text() + QLatin1Char(' ') + pageCount->text(); };
+    const auto pageText = [&]() -> QString {
+        return pageField->text() + QLatin1Char(' ') + pageCount->text();
+    };
     const QString unchanged = QStringLiteral("● 只读：源文件哈希未变");
     QCOMPARE(hash->text(), unchanged);
     QCOMPARE(pageText(), QStringLiteral("1 / 3"));
