@@ -31,7 +31,7 @@ double statusMiB(const QByteArray& key)
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(key + ':'))
+        if (line.startsWith(QByteArray(key + ':')))
             return line.mid(key.size() + 1).trimmed().split(' ').first().toDouble() / 1024.0;
     }
     return -1;
