@@ -17,8 +17,8 @@
 #include <QUuid>
 
 #include <algorithm>
-#include <utility>
 #include <cmath>
+#include <utility>
 
 namespace dovrix {
 
@@ -500,13 +500,13 @@ void AnnotationStore::startWrite(QByteArray json)
 {
     const quint64 generation = ++writeGeneration;
     // The store outlives the write: rebinding and destruction wait for it first.
-    writing = std::async(std::launch::async, [this, path = sidecar, bytes = std::move(json),
-                                              generation] {
-        WriteResult result = writeSidecar(path, bytes);
-        QMetaObject::invokeMethod(
-            this, [this, generation] { writeDone(generation); }, Qt::QueuedConnection);
-        return result;
-    });
+    writing =
+        std::async(std::launch::async, [this, path = sidecar, bytes = std::move(json), generation] {
+            WriteResult result = writeSidecar(path, bytes);
+            QMetaObject::invokeMethod(
+                this, [this, generation] { writeDone(generation); }, Qt::QueuedConnection);
+            return result;
+        });
 }
 
 void AnnotationStore::writeDone(quint64 generation)

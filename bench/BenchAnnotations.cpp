@@ -68,7 +68,7 @@ int annotationsCommand(const QStringList& args)
         bench::option(args, QStringLiteral("--repeat"), QStringLiteral("5")).toInt(&repeatOk);
     if (files.size() != 1 || !countOk || count < 1 || !repeatOk || repeat < 1) {
         QTextStream(stderr) << "usage: dovrix-bench annotations FILE [--count N] [--repeat K] "
-                                   "[--foreground]\n";
+                               "[--foreground]\n";
         return 2;
     }
 
@@ -137,7 +137,8 @@ int annotationsCommand(const QStringList& args)
 
 const bench::Registration registration(
     "annotations",
-    "annotations FILE [--count N] [--repeat K] [--foreground]: open a sidecar of N annotations in the "
+    "annotations FILE [--count N] [--repeat K] [--foreground]: open a sidecar of N annotations in "
+    "the "
     "store and its panel; times of opening and of one add, change and removal on the GUI thread "
     "(each saved and repainted; --foreground writes the sidecar there too)",
     annotationsCommand);
