@@ -426,65 +426,67 @@ void DocumentController::postLoadJob(qint64 generation)
     const QString filePath = path;
     const QString digest = pendingHash;
     const QList<QSizeF> known = std::exchange(probeSizes, {});
-    pdfWorker->post(DocumentJobPriority, [current, self, worker, generation, filePath, digest,
-                                          known] {
-        if (*current != generation)
-            return;
-        QElapsedTimer clock;
-        clock.start();
-        auto* document = new QPdfDocument;
-        const QPdfDocument::Error error = document->load(filePath);
-        if (*current != generation) {
-            delete document;
-            return;
-        }
-        if (error == QPdfDocument::Error::IncorrectPassword) {
-            const qint64 ms = clock.elapsed();
-            deliver([self, worker, generation, document, digest, ms] {
-                if (!self || !self->isCurrent(generation)) {
-                    releaseOn(worker, document);
-                    return;
-                }
-                self->timings.loadMs = ms;
-                self->doc = document;
-                self->hash = digest;
-                self->setStatus(PasswordRequired, {});
-                Q_EMIT self->passwordRequired(false);
-            });
-            return;
-        }
-        if (error != QPdfDocument::Error::None) {
-            // Never shared: destroyed here, on the thread that created it.
-            delete document;
-            deliver([self, generation, error] {
-                if (self && self->isCurrent(generation))
-                    self->fail(int(error));
-            });
-            return;
-        }
-        // The character geometry reads the same file, opened now so that both engines hold the
-        // version that was hashed; it lives and dies with the document.
-        CharGeometry::attach(document, filePath);
-        // The probe read the same file with the same engine; a file changed since then may differ.
-        const QList<QSizeF> list =
-            known.size() == document->pageCount() ? known : readPageSizes(document);
-        const qint64 ms = clock.elapsed();
-        deliver([self, worker, generation, document, digest, list, ms] {
-            if (!self || !self->isCurrent(generation)) {
-                releaseOn(worker, document);
-                return;
-            }
-            self->timings.loadMs = ms;
-            if (list.isEmpty()) {
-                releaseOn(worker, document);
-                self->fail(int(QPdfDocument::Error::InvalidFileFormat));
-                return;
-            }
-            self->hash = digest;
-            self->sizes = list;
-            self->adopt(document);
-        });
-    });
+    pdfWorker->post(DocumentJobPriority,
+                    [current, self, worker, generation, filePath, digest, known] {
+                        if (*current != generation)
+                            return;
+                        QElapsedTimer clock;
+                        clock.start();
+                        auto* document = new QPdfDocument;
+                        const QPdfDocument::Error error = document->load(filePath);
+                        if (*current != generation) {
+                            delete document;
+                            return;
+                        }
+                        if (error == QPdfDocument::Error::IncorrectPassword) {
+                            const qint64 ms = clock.elapsed();
+                            deliver([self, worker, generation, document, digest, ms] {
+                                if (!self || !self->isCurrent(generation)) {
+                                    releaseOn(worker, document);
+                                    return;
+                                }
+                                self->timings.loadMs = ms;
+                                self->doc = document;
+                                self->hash = digest;
+                                self->setStatus(PasswordRequired, {});
+                                Q_EMIT self->passwordRequired(false);
+                            });
+                            return;
+                        }
+                        if (error != QPdfDocument::Error::None) {
+                            // Never shared: destroyed here, on the thread that created it.
+                            delete document;
+                            deliver([self, generation, error] {
+                                if (self && self->isCurrent(generation))
+                                    self->fail(int(error));
+                            });
+                            return;
+                        }
+                        // The character geometry reads the same file, opened now so that both
+                        // engines hold the version that was hashed; it lives and dies with the
+                        // document.
+                        CharGeometry::attach(document, filePath);
+                        // The probe read the same file with the same engine; a file changed since
+                        // then may differ.
+                        const QList<QSizeF> list =
+                            known.size() == document->pageCount() ? known : readPageSizes(document);
+                        const qint64 ms = clock.elapsed();
+                        deliver([self, worker, generation, document, digest, list, ms] {
+                            if (!self || !self->isCurrent(generation)) {
+                                releaseOn(worker, document);
+                                return;
+                            }
+                            self->timings.loadMs = ms;
+                            if (list.isEmpty()) {
+                                releaseOn(worker, document);
+                                self->fail(int(QPdfDocument::Error::InvalidFileFormat));
+                                return;
+                            }
+                            self->hash = digest;
+                            self->sizes = list;
+                            self->adopt(document);
+                        });
+                    });
 }
 
 void DocumentController::fail(int pdfError)
