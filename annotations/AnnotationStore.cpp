@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace dovrix {
 
@@ -140,6 +141,11 @@ AnnotationStore::AnnotationStore(QObject* parent) : QObject(parent)
     qRegisterMetaType<dovrix::Annotation>("dovrix::Annotation");
 }
 
+AnnotationStore::~AnnotationStore()
+{
+    waitForWrites();
+}
+
 QString AnnotationStore::sidecarPathFor(const QString& pdfPath)
 {
     const QFileInfo fi(pdfPath);
@@ -148,6 +154,7 @@ QString AnnotationStore::sidecarPathFor(const QString& pdfPath)
 
 void AnnotationStore::setSource(const QString& path, const QString& sourceHash)
 {
+    waitForWrites(); // the notes of the previous binding reach its sidecar first
     bound = false;
     readOnly = false;
     hashMismatch = false;
@@ -394,7 +401,7 @@ bool AnnotationStore::refuseSave(const QString& message, QString* error)
     return false;
 }
 
-bool AnnotationStore::save(QString* error)
+bool AnnotationStore::prepareSave(QByteArray* json, QString* error)
 {
     if (!bound)
         return false;
@@ -415,37 +422,113 @@ bool AnnotationStore::save(QString* error)
     qsizetype size = 128 + hash.size() + pdfPath.size() * 3;
     for (const QByteArray& bytes : std::as_const(encoded))
         size += bytes.size() + 1;
-    QByteArray json;
-    json.reserve(size);
-    json += "{\"annotations\":[";
+    json->clear();
+    json->reserve(size);
+    *json += "{\"annotations\":[";
     for (qsizetype i = 0; i < encoded.size(); ++i) {
         if (i > 0)
-            json += ',';
-        json += encoded.at(i);
+            *json += ',';
+        *json += encoded.at(i);
     }
-    json += "],\"sourceHash\":";
-    appendJsonString(json, hash);
-    json += ",\"sourceName\":";
-    appendJsonString(json, QFileInfo(pdfPath).fileName());
-    json += ",\"version\":1}";
+    *json += "],\"sourceHash\":";
+    appendJsonString(*json, hash);
+    *json += ",\"sourceName\":";
+    appendJsonString(*json, QFileInfo(pdfPath).fileName());
+    *json += ",\"version\":1}";
+    return true;
+}
 
-    QSaveFile file(sidecar);
+AnnotationStore::WriteResult AnnotationStore::writeSidecar(const QString& path,
+                                                           const QByteArray& bytes)
+{
+    WriteResult result;
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        const QFileInfo folder(QFileInfo(sidecar).absolutePath());
-        if (!folder.isDir() || !folder.isWritable())
-            return refuseSave(tr("当前目录不可写。批注将暂存内存，关闭前请导出。"), error);
-        return refuseSave(saveFailedMessage(file.errorString()), error);
+        const QFileInfo folder(QFileInfo(path).absolutePath());
+        result.ok = false;
+        result.folderUnusable = !folder.isDir() || !folder.isWritable();
+        result.error = file.errorString();
+        return result;
     }
     // A failed write or flush (a full disk) cancels the save: the previous file stays as it was.
-    QString fileError;
-    if (!writeAndCommit(file, json, &fileError)) {
-        refuseSave(saveFailedMessage(fileError), nullptr);
-        if (error)
-            *error = fileError;
-        return false;
+    result.ok = writeAndCommit(file, bytes, &result.error);
+    return result;
+}
+
+bool AnnotationStore::adoptWrite(const WriteResult& result, QString* error)
+{
+    if (result.ok) {
+        readOnly = false;
+        return true;
     }
-    readOnly = false;
-    return true;
+    if (result.folderUnusable)
+        return refuseSave(tr("当前目录不可写。批注将暂存内存，关闭前请导出。"), error);
+    refuseSave(saveFailedMessage(result.error), nullptr);
+    if (error)
+        *error = result.error;
+    return false;
+}
+
+bool AnnotationStore::save(QString* error)
+{
+    waitForWrites(); // an older background write must not land after this one
+    QByteArray json;
+    if (!prepareSave(&json, error))
+        return false;
+    return adoptWrite(writeSidecar(sidecar, json), error);
+}
+
+void AnnotationStore::saveChange()
+{
+    if (!background) {
+        save();
+        return;
+    }
+    QByteArray json;
+    if (!prepareSave(&json, nullptr))
+        return;
+    if (writing.valid()) {
+        // Supersedes any change still waiting: the newest bytes hold all of them.
+        nextWrite = std::move(json);
+        nextWritePending = true;
+        return;
+    }
+    startWrite(std::move(json));
+}
+
+void AnnotationStore::startWrite(QByteArray json)
+{
+    const quint64 generation = ++writeGeneration;
+    // The store outlives the write: rebinding and destruction wait for it first.
+    writing =
+        std::async(std::launch::async, [this, path = sidecar, bytes = std::move(json), generation] {
+            WriteResult result = writeSidecar(path, bytes);
+            QMetaObject::invokeMethod(
+                this, [this, generation] { writeDone(generation); }, Qt::QueuedConnection);
+            return result;
+        });
+}
+
+void AnnotationStore::writeDone(quint64 generation)
+{
+    // A write already finished by waitForWrites() reports late; only the one in flight counts.
+    if (generation == writeGeneration && writing.valid())
+        finishWrite();
+}
+
+void AnnotationStore::finishWrite()
+{
+    adoptWrite(writing.get(), nullptr);
+    if (nextWritePending) {
+        nextWritePending = false;
+        startWrite(std::exchange(nextWrite, QByteArray()));
+    }
+}
+
+void AnnotationStore::waitForWrites()
+{
+    while (writing.valid())
+        finishWrite();
 }
 
 QString AnnotationStore::saveFailedMessage(const QString& fileError) const
@@ -464,7 +547,7 @@ QString AnnotationStore::add(const Annotation& annotation)
     list.append(a);
     encoded.append(encode(a));
     ++changes;
-    save();
+    saveChange();
     Q_EMIT annotationAdded(a.id);
     return a.id;
 }
@@ -478,7 +561,7 @@ void AnnotationStore::update(const Annotation& annotation)
             a.text = cutNoteText(a.text);
             encoded[i] = encode(a);
             ++changes;
-            save();
+            saveChange();
             Q_EMIT annotationUpdated(annotation.id);
             return;
         }
@@ -492,7 +575,7 @@ void AnnotationStore::remove(const QString& id)
             list.removeAt(i);
             encoded.removeAt(i);
             ++changes;
-            save();
+            saveChange();
             Q_EMIT annotationRemoved(id);
             return;
         }

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <future>
 
 class QJsonObject;
 
@@ -15,7 +16,11 @@ namespace dovrix {
 
 // The annotations of one document. They never touch the PDF: every change is mirrored at once,
 // atomically, into the sidecar file "<complete base name>.dovrixmark" next to it (compact UTF-8
-// JSON bound to the PDF's SHA-256). GUI thread only; file access is synchronous and small.
+// JSON bound to the PDF's SHA-256). GUI thread only. File access is synchronous, except that
+// with background writes on the sidecar of a change is written by a writer thread (one write in
+// flight per store; a newer change replaces one still waiting), and its outcome is adopted on the
+// GUI thread. Rebinding and destruction wait for the write in flight, and waitForWrites() does so
+// on demand (closing a document): no note is lost.
 //
 // A sidecar that exists but cannot be read or understood is never silently replaced: before the
 // first save overwrites it, its bytes are kept under a name of their own,
@@ -31,6 +36,14 @@ class AnnotationStore : public QObject
 
 public:
     explicit AnnotationStore(QObject* parent = nullptr);
+    ~AnnotationStore() override;
+
+    // Additions, changes and removals write the sidecar off the GUI thread (off by default:
+    // every change is then on disk when the call returns).
+    void setBackgroundWrites(bool on) { background = on; }
+    // Finishes the sidecar write in flight and the one waiting behind it, adopting their outcome.
+    void waitForWrites();
+    bool hasPendingWrites() const { return writing.valid(); }
 
     // Binds the store to a PDF and loads its sidecar. Calling it again starts over from the file;
     // an empty path leaves the store unbound.
@@ -94,6 +107,21 @@ Q_SIGNALS:
     void hashMismatchDetected();
 
 private:
+    struct WriteResult
+    {
+        bool ok = true;
+        bool folderUnusable = false; // the sidecar could not even be created there
+        QString error;
+    };
+    static WriteResult writeSidecar(const QString& path, const QByteArray& bytes);
+    // The checks before a save and the bytes to write; false (read-only, told) when none may be.
+    bool prepareSave(QByteArray* json, QString* error);
+    bool adoptWrite(const WriteResult& result, QString* error);
+    void saveChange();
+    void startWrite(QByteArray json);
+    void writeDone(quint64 generation);
+    void finishWrite();
+
     bool keepUnreadableSidecar();
     // Turns the store read-only and tells why; error (if any) receives the message.
     bool refuseSave(const QString& message, QString* error);
@@ -115,6 +143,11 @@ private:
     QList<Annotation> list;
     quint64 changes = 0;
     QList<QByteArray> encoded; // encode() of each annotation of list, at the same index
+    bool background = false;
+    std::future<WriteResult> writing; // valid while a sidecar write is in flight
+    quint64 writeGeneration = 0;      // counts the writes started; tells stale completions apart
+    bool nextWritePending = false;    // a newer change waits for the write in flight
+    QByteArray nextWrite;
 };
 
 } // namespace dovrix

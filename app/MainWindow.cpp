@@ -951,6 +951,14 @@ void MainWindow::openCommand()
 void MainWindow::openFile(const QString& path)
 {
     const QFileInfo info(path);
+    if (!info.exists() && path.contains(QChar::ReplacementCharacter)) {
+        // A byte of the name that is not UTF-8 was replaced when the name was read: the file may
+        // well exist, under a name this program cannot spell.
+        QMessageBox::warning(
+            this, tr("打开失败"),
+            tr("文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。"));
+        return;
+    }
     if (!info.exists() || !info.isFile() || !info.isReadable()) {
         QMessageBox::warning(this, tr("打开失败"), tr("文件不存在或无法访问。"));
         return;

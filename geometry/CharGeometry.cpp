@@ -168,6 +168,11 @@ CharGeometry::~CharGeometry()
     delete engine;
 }
 
+void CharGeometry::emptyStore() const
+{
+    fz_empty_store(engine->ctx);
+}
+
 CharGeometry* CharGeometry::attach(QObject* owner, const QString& path, const QByteArray& password)
 {
     if (!owner)

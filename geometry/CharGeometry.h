@@ -51,6 +51,10 @@ public:
     // Extracts the page and aligns its characters to pageText.
     PageCharBoxes measurePage(int page, const QString& pageText) const;
 
+    // Lets go of what the engine keeps for the next page (fonts, images, parsed objects): called
+    // for documents that are not shown.
+    void emptyStore() const;
+
     // Process-wide limit of one page's extraction; a page that runs past it is abandoned.
     static void setPageTimeLimitMs(int ms);
     static int pageTimeLimitMs();

@@ -6,6 +6,7 @@
 #include "core/PageColours.h"
 #include "core/ReadingProgress.h"
 #include "core/RenderCache.h"
+#include "geometry/CharGeometry.h"
 #include "ocr/OcrController.h"
 #include "settings/AppSettings.h"
 #include "text/SearchController.h"
@@ -16,6 +17,8 @@
 #include "view/ThumbnailPanel.h"
 
 #include <QFileInfo>
+#include <QPdfDocument>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
@@ -43,6 +46,9 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
     textStore = new TextLayoutStore(worker, documentController, this);
     searchController = new SearchController(textStore, documentController, this);
     annotationStore = new AnnotationStore(this);
+    // Saving 100,000 annotations takes longer than a frame: the sidecar is written off the GUI
+    // thread.
+    annotationStore->setBackgroundWrites(true);
     ocrController = new OcrController(worker, documentController, textStore, this);
     // Recognised pages are kept for the next opening, except in private mode.
     ocrController->setKeepAllowed([this] { return !appSettings->privateMode(); });
@@ -127,6 +133,7 @@ void DocumentSession::submitPassword(const QString& password)
 void DocumentSession::prepareClose()
 {
     readingProgress->flush();
+    annotationStore->waitForWrites(); // a note added just before closing is on disk
     ocrController->reset();
 }
 
@@ -135,6 +142,16 @@ void DocumentSession::trimCaches()
     cache->trim(HiddenRenderCacheBytes);
     if (thumbnails)
         thumbnails->releasePictures(HiddenThumbnailCacheBytes);
+    // The character engine's store (up to its limit per document) is refilled when needed.
+    if (QPointer<QPdfDocument> document = documentController->document()) {
+        pdfWorker->post(0, [document] {
+            if (const CharGeometry* geometry = document ? CharGeometry::of(document) : nullptr)
+                geometry->emptyStore();
+#if defined(__GLIBC__)
+            malloc_trim(0);
+#endif
+        });
+    }
 #if defined(__GLIBC__)
     // Freed images of many megabytes stay with the process unless the heap is given back.
     malloc_trim(0);

@@ -792,6 +792,10 @@ Dovrix 始终不修改源 PDF。</source>
         <source>跟随主题</source>
         <translation>اتباع السمة</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>يحتوي اسم الملف على أحرف لا يمكن التعرّف عليها، لذا لا يستطيع البرنامج قراءة الملف. أعد تسمية الملف ثم افتحه مرة أخرى.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

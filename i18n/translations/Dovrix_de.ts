@@ -792,6 +792,10 @@ Dovrix verändert das Quell-PDF nie.</translation>
         <source>跟随主题</source>
         <translation>Wie das Design</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>Der Dateiname enthält Zeichen, die nicht erkannt werden können; das Programm kann die Datei daher nicht lesen. Benennen Sie die Datei um und öffnen Sie sie erneut.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -792,6 +792,10 @@ Dovrix never modifies the source PDF.</translation>
         <source>跟随主题</source>
         <translation>Follow the theme</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>The file name contains characters that cannot be recognised, so the program cannot read the file. Rename the file and open it again.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

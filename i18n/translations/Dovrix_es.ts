@@ -792,6 +792,10 @@ Dovrix nunca modifica el PDF original.</translation>
         <source>跟随主题</source>
         <translation>Según el tema</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>El nombre del archivo contiene caracteres que no se pueden reconocer, por lo que el programa no puede leer el archivo. Cambie el nombre del archivo y vuelva a abrirlo.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -792,6 +792,10 @@ Dovrix ne modifie jamais le PDF source.</translation>
         <source>跟随主题</source>
         <translation>Selon le thème</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>Le nom du fichier contient des caractères non reconnus : le programme ne peut pas lire ce fichier. Renommez le fichier puis ouvrez-le de nouveau.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -792,6 +792,10 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
         <source>跟随主题</source>
         <translation>थीम के अनुसार</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>फ़ाइल के नाम में ऐसे वर्ण हैं जिन्हें पहचाना नहीं जा सकता, इसलिए प्रोग्राम फ़ाइल नहीं पढ़ सकता। फ़ाइल का नाम बदलकर उसे फिर से खोलें।</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -792,6 +792,10 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
         <source>跟随主题</source>
         <translation>Ikuti tema</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>Nama berkas berisi karakter yang tidak dapat dikenali, sehingga program tidak dapat membaca berkas ini. Ganti nama berkas lalu buka kembali.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

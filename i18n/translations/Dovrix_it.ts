@@ -792,6 +792,10 @@ Dovrix non modifica mai il PDF di origine.</translation>
         <source>跟随主题</source>
         <translation>Segui il tema</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>Il nome del file contiene caratteri non riconoscibili, quindi il programma non può leggere il file. Rinomina il file e aprilo di nuovo.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

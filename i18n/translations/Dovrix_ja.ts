@@ -792,6 +792,10 @@ Dovrix は元の PDF を決して変更しません。</translation>
         <source>跟随主题</source>
         <translation>テーマに合わせる</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>ファイル名に認識できない文字が含まれているため、プログラムはこのファイルを読み込めません。ファイル名を変更してから開き直してください。</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

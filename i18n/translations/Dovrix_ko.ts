@@ -792,6 +792,10 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
         <source>跟随主题</source>
         <translation>테마 따르기</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>파일 이름에 인식할 수 없는 문자가 있어 프로그램이 파일을 읽을 수 없습니다. 파일 이름을 바꾼 뒤 다시 여세요.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

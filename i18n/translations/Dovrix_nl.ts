@@ -792,6 +792,10 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
         <source>跟随主题</source>
         <translation>Thema volgen</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>De bestandsnaam bevat tekens die niet herkend kunnen worden, daarom kan het programma het bestand niet lezen. Geef het bestand een andere naam en open het opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

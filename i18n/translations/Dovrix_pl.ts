@@ -792,6 +792,10 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
         <source>跟随主题</source>
         <translation>Według motywu</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>Nazwa pliku zawiera nierozpoznawalne znaki, dlatego program nie może odczytać pliku. Zmień nazwę pliku i otwórz go ponownie.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

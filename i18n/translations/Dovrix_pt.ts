@@ -792,6 +792,10 @@ O Dovrix nunca modifica o PDF de origem.</translation>
         <source>跟随主题</source>
         <translation>Seguir o tema</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>O nome do arquivo contém caracteres que não podem ser reconhecidos, por isso o programa não consegue ler o arquivo. Renomeie o arquivo e abra-o novamente.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

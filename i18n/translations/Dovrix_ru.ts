@@ -792,6 +792,10 @@ Dovrix никогда не изменяет исходный PDF.</translation>
         <source>跟随主题</source>
         <translation>Как в теме</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>Имя файла содержит нераспознаваемые символы, поэтому программа не может прочитать файл. Переименуйте файл и откройте его снова.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

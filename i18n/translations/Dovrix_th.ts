@@ -792,6 +792,10 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
         <source>跟随主题</source>
         <translation>ตามธีม</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>ชื่อไฟล์มีอักขระที่ไม่สามารถจดจำได้ โปรแกรมจึงอ่านไฟล์นี้ไม่ได้ โปรดเปลี่ยนชื่อไฟล์แล้วเปิดอีกครั้ง</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

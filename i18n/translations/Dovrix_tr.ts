@@ -792,6 +792,10 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
         <source>跟随主题</source>
         <translation>Temaya uy</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>Dosya adı tanınamayan karakterler içerdiğinden program dosyayı okuyamıyor. Dosyayı yeniden adlandırıp tekrar açın.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

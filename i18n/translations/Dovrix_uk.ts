@@ -792,6 +792,10 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
         <source>跟随主题</source>
         <translation>Як у темі</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>Назва файлу містить нерозпізнавані символи, тому програма не може прочитати файл. Перейменуйте файл і відкрийте його знову.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

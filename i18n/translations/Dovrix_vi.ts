@@ -792,6 +792,10 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
         <source>跟随主题</source>
         <translation>Theo chủ đề</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>Tên tệp chứa ký tự không nhận dạng được nên chương trình không thể đọc tệp. Hãy đổi tên tệp rồi mở lại.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

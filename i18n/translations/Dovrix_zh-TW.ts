@@ -792,6 +792,10 @@ Dovrix 始終不會修改原始 PDF。</translation>
         <source>跟随主题</source>
         <translation>跟隨主題</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
+        <translation>檔案名稱含有無法辨識的字元，程式無法讀取該檔案。請將檔案重新命名後再開啟。</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>

@@ -543,6 +543,49 @@ private Q_SLOTS:
         QVERIFY(reread.find(first) && reread.find(second));
     }
 
+    // Writes off the GUI thread: a store closed right after its changes has written all of them
+    // (the newest write replacing those still waiting), and a failed write takes the read-only
+    // path with its message, leaving the previous sidecar as it was.
+    void backgroundWrites()
+    {
+        QStringList ids;
+        {
+            AnnotationStore store;
+            store.setBackgroundWrites(true);
+            store.setSource(pdf, Hash);
+            for (int i = 0; i < 3; ++i)
+                ids << store.add(full(i));
+            QVERIFY(store.hasPendingWrites());
+        }
+        const QByteArray before = readFile(sidecar);
+        AnnotationStore store;
+        store.setBackgroundWrites(true);
+        QSignalSpy fallback(&store, &AnnotationStore::readonlyFallback);
+        store.setSource(pdf, Hash);
+        QCOMPARE(store.count(), 3);
+        for (const QString& id : std::as_const(ids))
+            QVERIFY(store.find(id));
+        {
+            test::FileSizeLimit full(qint64(before.size()) + 10);
+            QVERIFY(full.isActive());
+            store.add(::full(3));
+            QTRY_COMPARE(fallback.size(), 1);
+        }
+        QVERIFY(store.isReadOnly());
+        QVERIFY(fallback.at(0).at(0).toString().startsWith(QStringLiteral("批注保存失败：")));
+        QVERIFY(fallback.at(0).at(0).toString().endsWith(
+            QStringLiteral("批注将暂存内存，关闭前请导出。")));
+        QCOMPARE(readFile(sidecar), before);
+
+        store.remove(ids.first());
+        QTRY_VERIFY(!store.hasPendingWrites());
+        QVERIFY(!store.isReadOnly());
+        AnnotationStore reread;
+        reread.setSource(pdf, Hash);
+        QCOMPARE(reread.count(), 3);
+        QVERIFY(!reread.find(ids.first()));
+    }
+
     // A PDF that is its own sidecar (named "x.dovrixmark", or a sidecar linked to the PDF) is
     // never parsed as annotations nor written.
     void sidecarThatIsTheSource_data()

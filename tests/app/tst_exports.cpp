@@ -175,6 +175,7 @@ void TestExports::addAnnotations(DocumentSession* session)
     frame.rect = QRectF(100, 300, 200, 100);
     frame.color = QColor(220, 0, 0);
     QVERIFY(!session->annotations()->add(frame).isEmpty());
+    session->annotations()->waitForWrites(); // the sidecar on disk holds both
 }
 
 void TestExports::pixelSize_data()

@@ -27,6 +27,8 @@
 #include <functional>
 #include <memory>
 
+#include <cstdio>
+
 using namespace dovrix;
 
 using test::ModalDriver;
@@ -44,6 +46,7 @@ private Q_SLOTS:
     void filesOpenInTabsInOrder();
     void sameFileOpensOnce();
     void missingFileWarns();
+    void undecodableNameWarns();
     void loadFailureWarnsAndKeepsTheTab();
     void closingTabs();
     void closingTheLastTabReturnsToWelcome();
@@ -214,6 +217,25 @@ void TestMainWindow::missingFileWarns()
     // The files after a missing one still open.
     window.openFile(present);
     QCOMPARE(window.documentSessions().size(), 1);
+}
+
+// A name holding a byte that is not UTF-8 reaches the program with that byte replaced: the file
+// exists, and the message must not say otherwise.
+void TestMainWindow::undecodableNameWarns()
+{
+    const QByteArray raw = QFile::encodeName(dir->path()) + "/name-\xff.pdf";
+    QCOMPARE(::rename(QFile::encodeName(makePdf("plain.pdf")).constData(), raw.constData()), 0);
+    MainWindow window;
+    window.show();
+    QString text;
+    ModalDriver<QMessageBox> driver([&text](QMessageBox* box) {
+        text = box->text();
+        box->accept();
+    });
+    window.openFile(QFile::decodeName(raw));
+    QCOMPARE(driver.handled, 1);
+    QVERIFY(text.startsWith(QStringLiteral("文件名含有无法识别的字符")));
+    QVERIFY(window.documentSessions().isEmpty());
 }
 
 void TestMainWindow::loadFailureWarnsAndKeepsTheTab()

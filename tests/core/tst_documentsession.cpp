@@ -46,6 +46,7 @@ private Q_SLOTS:
     void privateModeRestoresAndWritesNothing();
     void viewComesBackAsItWasLeft();
     void destroyedWhileItsLoadWaits();
+    void closeRightAfterANoteKeepsIt();
     void ownsItsWidgets();
 
 private:
@@ -347,6 +348,25 @@ void TestDocumentSession::viewComesBackAsItWasLeft()
     QVERIFY(settings->documentView(hashFile(pdf), &stored));
     QCOMPARE(stored.fitMode, int(PdfViewport::FitNone));
     QCOMPARE(stored.zoom, 2.5);
+}
+
+// Notes are written off the GUI thread; a document closed right after one was added has it on disk.
+void TestDocumentSession::closeRightAfterANoteKeepsIt()
+{
+    auto session = openReady(-1);
+    QVERIFY(session);
+    Annotation note;
+    note.page = 1;
+    note.rect = QRectF(10, 10, 40, 20);
+    note.text = QStringLiteral("last words");
+    const QString id = session->annotations()->add(note);
+    QVERIFY(session->annotations()->hasPendingWrites());
+    session->prepareClose();
+    QVERIFY(!session->annotations()->hasPendingWrites());
+    AnnotationStore reread;
+    reread.setSource(pdf, session->controller()->sourceHash());
+    QVERIFY(reread.find(id));
+    QCOMPARE(reread.find(id)->text, note.text);
 }
 
 void TestDocumentSession::destroyedWhileItsLoadWaits()
