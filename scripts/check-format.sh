@@ -4,8 +4,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 mapfile -t files < <(git ls-files -co --exclude-standard -- '*.cpp' '*.h' | grep -v '^build')
 [[ ${#files[@]} -eq 0 ]] && exit 0
-if ! clang-format --dry-run --Werror "${files[@]}" 2>/tmp/dovrix-format.log; then
-    grep -E '^[^ ].*(warning|error)' /tmp/dovrix-format.log | cut -d: -f1 | sort -u | sed 's/^/unformatted: /'
+# A report file of its own: several checkouts may run this check at once.
+report=$(mktemp)
+trap 'rm -f "$report"' EXIT
+if ! clang-format --dry-run --Werror "${files[@]}" 2>"$report"; then
+    grep -E '^[^ ].*(warning|error)' "$report" | cut -d: -f1 | sort -u | sed 's/^/unformatted: /'
     echo "Run: clang-format -i <files>"
     exit 1
 fi
