@@ -1,9 +1,10 @@
 #include "ocr/OcrController.h"
-#include "core/RenderCache.h"
 
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
+#include "core/PageUnits.h"
 #include "core/PdfWorker.h"
+#include "core/RenderCache.h"
 #include "ocr/OcrCache.h"
 #include "ocr/OcrRuntime.h"
 #include "text/TextLayoutStore.h"
@@ -19,8 +20,7 @@ namespace dovrix {
 
 OcrController::OcrController(PdfWorker* worker, DocumentController* controller,
                              TextLayoutStore* store, QObject* parent)
-    : QObject(parent), pdfWorker(worker), documentController(controller), textStore(store),
-      generation(std::make_shared<std::atomic<quint64>>(0))
+    : QObject(parent), pdfWorker(worker), documentController(controller), textStore(store)
 {
     pool.setMaxThreadCount(1);
     // A document that goes away (reload, failure) takes its run along; the pages still queued
@@ -41,11 +41,11 @@ QSize OcrController::renderSize(const QSizeF& pointSize, double* scale)
 {
     if (scale)
         *scale = 1.0;
-    if (!(pointSize.width() > 0) || !(pointSize.height() > 0))
+    const QSize full = pagePixelSize(pointSize, RenderDpi);
+    if (full.isEmpty())
         return {};
-    // Limited before the conversion to int, so that absurd page sizes cannot overflow.
-    const double widthPx = std::min(std::trunc(pointSize.width() / 72.0 * RenderDpi), 1e9);
-    const double heightPx = std::min(std::trunc(pointSize.height() / 72.0 * RenderDpi), 1e9);
+    const double widthPx = full.width();
+    const double heightPx = full.height();
     const double larger = std::max(widthPx, heightPx);
     if (larger <= MaxRenderSide)
         return QSize(int(widthPx), int(heightPx));
@@ -60,7 +60,7 @@ QSize OcrController::renderSize(const QSizeF& pointSize, double* scale)
 
 QList<OcrLine> OcrController::toPagePoints(QList<OcrLine> lines, double scale)
 {
-    const double factor = 72.0 / RenderDpi / (scale > 0 ? scale : 1.0);
+    const double factor = PointsPerInch / RenderDpi / (scale > 0 ? scale : 1.0);
     for (OcrLine& line : lines)
         line.box = QRectF(line.box.x() * factor, line.box.y() * factor, line.box.width() * factor,
                           line.box.height() * factor);
@@ -71,7 +71,7 @@ void OcrController::ocrPage(int page)
 {
     if (currentPage >= 0 || page < 0 || page >= documentController->pageCount())
         return;
-    ++*generation; // a new run: nothing of an earlier one may reach it
+    generation.advance(); // a new run: nothing of an earlier one may reach it
     warnedThisRun = false;
     queue.clear();
     queue.append(page);
@@ -84,7 +84,7 @@ void OcrController::ocrDocument()
 {
     if (currentPage >= 0)
         return;
-    ++*generation;
+    generation.advance();
     warnedThisRun = false;
     queue.clear();
     const int count = documentController->pageCount();
@@ -103,7 +103,7 @@ void OcrController::ocrDocument()
 void OcrController::cancel()
 {
     keepResults();
-    ++*generation;
+    generation.advance();
     queue.clear();
     currentPage = -1;
     Q_EMIT finished(done, true);
@@ -113,7 +113,7 @@ void OcrController::reset()
 {
     keepResults();
     ++keptEpoch;
-    ++*generation;
+    generation.advance();
     queue.clear();
     currentPage = -1;
     total = 0;
@@ -135,14 +135,14 @@ void OcrController::startNext()
     }
     const int page = queue.takeFirst();
     currentPage = page;
-    const quint64 jobGeneration = generation->load();
+    const quint64 jobGeneration = generation.value();
 
     if (tried && !ready) {
         // The engine will not come: rendering the page would only keep the worker busy.
         QMetaObject::invokeMethod(
             this,
             [this, jobGeneration, page] {
-                if (jobGeneration == generation->load())
+                if (jobGeneration == generation.value())
                     ensureEngine(jobGeneration, page);
             },
             Qt::QueuedConnection);
@@ -153,25 +153,15 @@ void OcrController::startNext()
     const QSizeF pointSize = page < sizes.size() ? sizes.at(page) : QSizeF();
     double scale = 1.0;
     const QSize pixels = renderSize(pointSize, &scale);
-    QPdfDocument* document = documentController->document();
-    pdfWorker->post(RenderPriority, [self = QPointer<OcrController>(this), shared = generation,
-                                     jobGeneration, page, pixels, scale, document] {
-        // Only the shared counter is read here; the controller itself may be gone. An outdated
-        // job does nothing: nobody waits for its page any more.
-        if (shared->load() != jobGeneration)
-            return;
-        const QImage image = RenderCache::render(document, page, pixels, 0);
-        QCoreApplication* app = QCoreApplication::instance();
-        if (!app)
-            return;
-        QMetaObject::invokeMethod(
-            app,
-            [self, jobGeneration, page, image = std::move(image), scale] {
-                if (self)
-                    self->pageRendered(jobGeneration, page, image, scale);
-            },
-            Qt::QueuedConnection);
-    });
+    // An outdated job does nothing: nobody waits for its page any more.
+    pdfWorker->post(RenderPriority, this, generation.ticket(),
+                    [jobGeneration, page, pixels, scale,
+                     document = documentController->sharedDocument()]() -> Reply<OcrController> {
+                        const QImage image = RenderCache::render(document.get(), page, pixels, 0);
+                        return [jobGeneration, page, image, scale](OcrController& self) {
+                            self.pageRendered(jobGeneration, page, image, scale);
+                        };
+                    });
 }
 
 bool OcrController::initializeEngine(QString* reason)
@@ -185,7 +175,7 @@ bool OcrController::initializeEngine(QString* reason)
 
 void OcrController::pageRendered(quint64 jobGeneration, int page, const QImage& image, double scale)
 {
-    if (jobGeneration != generation->load())
+    if (jobGeneration != generation.value())
         return;
 
     if (image.isNull()) {
@@ -196,25 +186,21 @@ void OcrController::pageRendered(quint64 jobGeneration, int page, const QImage& 
         return;
 
     OcrEngine* recogniser = &engine;
-    pool.start([this, recogniser, shared = generation, jobGeneration, page, image, scale] {
+    pool.start([self = QPointer<OcrController>(this), recogniser, ticket = generation.ticket(),
+                jobGeneration, page, image, scale] {
         // Checked between the stages and the network runs, so that a cancelled run or a closing tab
         // does not wait for a whole page.
-        if (shared->load() != jobGeneration)
+        if (!ticket.isCurrent())
             return;
         QImage scaled;
         const QImage source = recogniser->prepareDetectionInput(image, &scaled);
         const QList<QRectF> boxes = recogniser->detectBoxes(scaled, source);
-        const QList<OcrLine> lines = recogniser->recognizeBoxes(
-            source, boxes, [&shared, jobGeneration] { return shared->load() != jobGeneration; });
-        if (shared->load() != jobGeneration)
-            return;
-        // The controller waits for this job before it goes, so it is still there to receive.
-        QMetaObject::invokeMethod(
-            this,
-            [this, jobGeneration, page, lines, scale] {
-                pageRecognised(jobGeneration, page, toPagePoints(lines, scale));
-            },
-            Qt::QueuedConnection);
+        const QList<OcrLine> lines =
+            recogniser->recognizeBoxes(source, boxes, [&ticket] { return !ticket.isCurrent(); });
+        PdfWorker::replyTo<OcrController>(
+            self, ticket, [jobGeneration, page, lines, scale](OcrController& controller) {
+                controller.pageRecognised(jobGeneration, page, toPagePoints(lines, scale));
+            });
     });
 }
 
@@ -238,10 +224,10 @@ bool OcrController::ensureEngine(quint64 jobGeneration, int page)
     currentPage = -1;
     ++done;
     Q_EMIT pageFailed(page, reason);
-    if (jobGeneration != generation->load())
+    if (jobGeneration != generation.value())
         return false;
     Q_EMIT progress(done, total);
-    if (jobGeneration != generation->load())
+    if (jobGeneration != generation.value())
         return false;
     // One warning per run is enough: every further page of the run fails for the same reason.
     const bool warn = !warnedThisRun;
@@ -254,7 +240,7 @@ bool OcrController::ensureEngine(quint64 jobGeneration, int page)
 
 void OcrController::pageRecognised(quint64 jobGeneration, int page, const QList<OcrLine>& lines)
 {
-    if (jobGeneration != generation->load())
+    if (jobGeneration != generation.value())
         return;
     OcrPageText result;
     result.lines = lines;
@@ -265,25 +251,25 @@ void OcrController::pageRecognised(quint64 jobGeneration, int page, const QList<
     if (done % KeepEveryPages == 0)
         keepResults();
     Q_EMIT pageOcrReady(page, int(lines.size()));
-    if (jobGeneration != generation->load())
+    if (jobGeneration != generation.value())
         return;
     Q_EMIT progress(done, total);
-    if (jobGeneration != generation->load())
+    if (jobGeneration != generation.value())
         return;
     startNext();
 }
 
 void OcrController::finishPage(int page, const QString& reason)
 {
-    const quint64 jobGeneration = generation->load();
+    const quint64 jobGeneration = generation.value();
     ++done;
     currentPage = -1;
     if (!reason.isEmpty())
         Q_EMIT pageFailed(page, reason);
-    if (jobGeneration != generation->load())
+    if (jobGeneration != generation.value())
         return;
     Q_EMIT progress(done, total);
-    if (jobGeneration != generation->load())
+    if (jobGeneration != generation.value())
         return;
     startNext();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PdfWorker.h"
+
 #include "core/OcrLine.h"
 #include "ocr/OcrEngine.h"
 #include "text/TextLayoutStore.h"
@@ -39,7 +41,7 @@ class OcrController : public QObject
 public:
     // Above thumbnails and background text extraction, below the renders of the visible pages: a
     // page the user asked to read does not wait for work of less value.
-    static constexpr int RenderPriority = 25;
+    static constexpr JobPriority RenderPriority = JobPriority::OcrRender;
     // A long run keeps its results every so many pages, not only at its end.
     static constexpr int KeepEveryPages = 10;
     static constexpr double RenderDpi = 300.0;
@@ -130,8 +132,8 @@ private:
     bool warnedThisRun = false; // loadFailed was emitted in this run
     int total = 0;
     int done = 0;
-    // Shared with every job, which may outlive the controller (render jobs wait on the PdfWorker).
-    std::shared_ptr<std::atomic<quint64>> generation;
+    // Read by every job, which may outlive the controller (render jobs wait on the PdfWorker).
+    Generation generation;
     std::function<bool()> keepAllowed;
     bool unkept = false;   // pages were recognised since the last write of the cache
     quint64 keptEpoch = 0; // moves on with every reset(): restored results of before are late

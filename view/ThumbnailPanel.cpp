@@ -121,7 +121,7 @@ void ThumbnailPanel::loadVisible(bool all)
         return;
     // Between a reload's start and its end there is no document: a render now would only fail
     // and mark the row as never to be asked for again.
-    QPdfDocument* document = controller ? controller->document() : nullptr;
+    const DocumentHandle document = controller ? controller->sharedDocument() : DocumentHandle();
     if (!document)
         return;
     const auto [first, last] = visibleRange();

@@ -45,12 +45,12 @@ void TestPdfWorker::runsByPriorityThenPostingOrder()
     };
     {
         test::WorkerGate gate(&worker);
-        worker.post(0, record(1));
-        worker.post(30, record(2));
-        worker.post(0, record(3));
-        worker.post(10, record(4));
-        worker.post(30, record(5));
-        worker.post(20, record(6));
+        worker.post(JobPriority::Document, record(1));
+        worker.post(JobPriority::PageView, record(2));
+        worker.post(JobPriority::Document, record(3));
+        worker.post(JobPriority::TextLayout, record(4));
+        worker.post(JobPriority::PageView, record(5));
+        worker.post(JobPriority::Thumbnails, record(6));
     }
     QVERIFY(worker.waitForIdle(10000));
     QCOMPARE(order, (QList<int>{2, 5, 6, 4, 1, 3}));
@@ -64,7 +64,7 @@ void TestPdfWorker::destructionDropsQueuedJobsAndWaitsForTheRunningOne()
     std::atomic_int queuedRan{0};
 
     auto* worker = new PdfWorker;
-    worker->post(0, [&, entered, released] {
+    worker->post(JobPriority::Document, [&, entered, released] {
         entered->release();
         released->acquire(); // let go only once the queue has been cleared
         runningFinished = true;
@@ -74,9 +74,9 @@ void TestPdfWorker::destructionDropsQueuedJobsAndWaitsForTheRunningOne()
     // the sentinel are gone, possibly while the other one still sits in the queue. It must not
     // start then either.
     auto sentinel = std::make_shared<ReleaseOnDestruction>(released);
-    worker->post(0, [&, sentinel] { ++queuedRan; });
-    worker->post(30, [&] { ++queuedRan; });
-    worker->post(0, [&, sentinel] { ++queuedRan; });
+    worker->post(JobPriority::Document, [&, sentinel] { ++queuedRan; });
+    worker->post(JobPriority::PageView, [&] { ++queuedRan; });
+    worker->post(JobPriority::Document, [&, sentinel] { ++queuedRan; });
     sentinel.reset();
 
     delete worker;
@@ -92,12 +92,12 @@ void TestPdfWorker::destructionGivesUpOnAJobThatNeverEnds()
     auto queuedRan = std::make_shared<std::atomic_int>(0);
 
     auto* worker = new PdfWorker;
-    worker->post(0, [entered, released] {
+    worker->post(JobPriority::Document, [entered, released] {
         entered->release();
         released->acquire();
     });
     entered->acquire();
-    worker->post(0, [queuedRan] { ++*queuedRan; });
+    worker->post(JobPriority::Document, [queuedRan] { ++*queuedRan; });
 
     delete worker; // returns after the shutdown limit instead of waiting forever
     QVERIFY(PdfWorker::abandonedRunningJob());
