@@ -2,6 +2,7 @@
 
 namespace dovrix {
 
-Q_LOGGING_CATEGORY(lcAnnotations, "dovrix.annotations")
+// Warnings by default; debug messages when enabled.
+Q_LOGGING_CATEGORY(lcAnnotations, "dovrix.annotations", QtInfoMsg)
 
 } // namespace dovrix

@@ -2,6 +2,7 @@
 
 namespace dovrix {
 
-Q_LOGGING_CATEGORY(lcApp, "dovrix.app")
+// Warnings by default; debug messages when enabled.
+Q_LOGGING_CATEGORY(lcApp, "dovrix.app", QtInfoMsg)
 
 } // namespace dovrix

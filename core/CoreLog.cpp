@@ -2,6 +2,7 @@
 
 namespace dovrix {
 
-Q_LOGGING_CATEGORY(lcCore, "dovrix.core")
+// Warnings by default; debug messages when enabled.
+Q_LOGGING_CATEGORY(lcCore, "dovrix.core", QtInfoMsg)
 
 } // namespace dovrix

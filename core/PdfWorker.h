@@ -30,7 +30,7 @@ enum class JobPriority : int {
 };
 
 // A document shared by every job that uses it. The last handle to go releases the document (and
-// the character geometry attached to it) with a job on the worker that made it, so no job can
+// the character geometry attached to it) with a job on the worker that shared it, so no job can
 // meet a released document; see PdfWorker::share.
 using DocumentHandle = std::shared_ptr<QPdfDocument>;
 

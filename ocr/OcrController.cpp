@@ -112,7 +112,7 @@ void OcrController::cancel()
 void OcrController::reset()
 {
     keepResults();
-    ++keptEpoch;
+    keptEpoch.advance();
     generation.advance();
     queue.clear();
     currentPage = -1;
@@ -135,7 +135,7 @@ void OcrController::startNext()
     }
     const int page = queue.takeFirst();
     currentPage = page;
-    const quint64 jobGeneration = generation.value();
+    const Generation::Value jobGeneration = generation.value();
 
     if (tried && !ready) {
         // The engine will not come: rendering the page would only keep the worker busy.
@@ -173,7 +173,8 @@ bool OcrController::initializeEngine(QString* reason)
     return engine.initialize(config, reason);
 }
 
-void OcrController::pageRendered(quint64 jobGeneration, int page, const QImage& image, double scale)
+void OcrController::pageRendered(Generation::Value jobGeneration, int page, const QImage& image,
+                                 double scale)
 {
     if (jobGeneration != generation.value())
         return;
@@ -204,7 +205,7 @@ void OcrController::pageRendered(quint64 jobGeneration, int page, const QImage& 
     });
 }
 
-bool OcrController::ensureEngine(quint64 jobGeneration, int page)
+bool OcrController::ensureEngine(Generation::Value jobGeneration, int page)
 {
     if (ready)
         return true;
@@ -238,7 +239,8 @@ bool OcrController::ensureEngine(quint64 jobGeneration, int page)
     return false;
 }
 
-void OcrController::pageRecognised(quint64 jobGeneration, int page, const QList<OcrLine>& lines)
+void OcrController::pageRecognised(Generation::Value jobGeneration, int page,
+                                   const QList<OcrLine>& lines)
 {
     if (jobGeneration != generation.value())
         return;
@@ -261,7 +263,7 @@ void OcrController::pageRecognised(quint64 jobGeneration, int page, const QList<
 
 void OcrController::finishPage(int page, const QString& reason)
 {
-    const quint64 jobGeneration = generation.value();
+    const Generation::Value jobGeneration = generation.value();
     ++done;
     currentPage = -1;
     if (!reason.isEmpty())
@@ -280,21 +282,17 @@ void OcrController::restoreKeptResults()
     const int count = documentController->pageCount();
     if (hash.isEmpty() || count <= 0)
         return;
-    const quint64 epoch = keptEpoch;
-    pool.start([this, hash, count, epoch] {
+    pool.start([self = QPointer<OcrController>(this), ticket = keptEpoch.ticket(), hash, count] {
         QHash<int, OcrPageText> pages;
         if (!OcrCache::load(hash, count, &pages))
             return;
-        // The controller waits for this job before it goes, so it is still there to receive.
-        QMetaObject::invokeMethod(
-            this, [this, epoch, pages] { resultsLoaded(epoch, pages); }, Qt::QueuedConnection);
+        PdfWorker::replyTo<OcrController>(
+            self, ticket, [pages](OcrController& controller) { controller.resultsLoaded(pages); });
     });
 }
 
-void OcrController::resultsLoaded(quint64 epoch, const QHash<int, OcrPageText>& pages)
+void OcrController::resultsLoaded(const QHash<int, OcrPageText>& pages)
 {
-    if (epoch != keptEpoch)
-        return;
     QList<int> withText;
     for (auto it = pages.cbegin(); it != pages.cend(); ++it) {
         // A page recognised in this session meanwhile is newer than the kept one.

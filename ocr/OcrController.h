@@ -104,15 +104,15 @@ Q_SIGNALS:
 
 private:
     void startNext();
-    void pageRendered(quint64 jobGeneration, int page, const QImage& image, double scale);
-    void pageRecognised(quint64 jobGeneration, int page, const QList<OcrLine>& lines);
+    void pageRendered(Generation::Value jobGeneration, int page, const QImage& image, double scale);
+    void pageRecognised(Generation::Value jobGeneration, int page, const QList<OcrLine>& lines);
     void finishPage(int page, const QString& reason);
     // True when the engine is ready, initialising it on first use. Otherwise fails the page,
     // goes on with the run and warns (once per run).
-    bool ensureEngine(quint64 jobGeneration, int page);
+    bool ensureEngine(Generation::Value jobGeneration, int page);
     bool initializeEngine(QString* reason);
     void onStatusChanged(int status);
-    void resultsLoaded(quint64 epoch, const QHash<int, OcrPageText>& pages);
+    void resultsLoaded(const QHash<int, OcrPageText>& pages);
     // Writes every stored result of the document to the cache when pages were recognised since
     // the last write and keeping is allowed. Never writes an empty set.
     void keepResults();
@@ -135,8 +135,8 @@ private:
     // Read by every job, which may outlive the controller (render jobs wait on the PdfWorker).
     Generation generation;
     std::function<bool()> keepAllowed;
-    bool unkept = false;   // pages were recognised since the last write of the cache
-    quint64 keptEpoch = 0; // moves on with every reset(): restored results of before are late
+    bool unkept = false;  // pages were recognised since the last write of the cache
+    Generation keptEpoch; // moves on with every reset(): restored results of before are late
 };
 
 } // namespace dovrix

@@ -2,6 +2,7 @@
 
 namespace dovrix {
 
-Q_LOGGING_CATEGORY(lcOcr, "dovrix.ocr")
+// Warnings by default; debug messages when enabled.
+Q_LOGGING_CATEGORY(lcOcr, "dovrix.ocr", QtInfoMsg)
 
 } // namespace dovrix

@@ -1,6 +1,7 @@
 #include "synctex/SynctexLink.h"
 
 #include "core/PdfWorker.h"
+#include "synctex/SynctexLog.h"
 
 #include <QCoreApplication>
 
@@ -50,8 +51,10 @@ template <typename Query> void SynctexLink::post(Query query)
                  [data = holder, query]() -> Reply<SynctexLink> {
                      const SynctexIndex& index = data->get();
                      const SynctexState state = index.state();
-                     if (state != SynctexState::Ready)
+                     if (state != SynctexState::Ready) {
+                         qCDebug(lcSynctex) << "no SyncTeX data, state" << int(state);
                          return [state](SynctexLink& self) { Q_EMIT self.unavailable(state); };
+                     }
                      return query(index);
                  });
 }

@@ -2,6 +2,7 @@
 
 namespace dovrix {
 
-Q_LOGGING_CATEGORY(lcSynctex, "dovrix.synctex")
+// Warnings by default; debug messages when enabled.
+Q_LOGGING_CATEGORY(lcSynctex, "dovrix.synctex", QtInfoMsg)
 
 } // namespace dovrix

@@ -80,8 +80,8 @@ void measureExactly(CharBoxJob& job)
 
 } // namespace
 
-// The jobs posted to the worker. They hold the shared generation and counters and a QPointer to
-// the store, never the store itself: the store may be gone when they run or deliver.
+// The jobs posted to the worker. They hold a generation ticket, the shared counters and a QPointer
+// to the store, never the store itself: the store may be gone when they run or deliver.
 struct TextLayoutJobs
 {
     // First run of a job: the boxes of the page from the character-geometry engine, aligned to the
@@ -109,10 +109,8 @@ struct TextLayoutJobs
                     lineRects(job.doc->getSelectionAtIndex(job.page, 0, int(job.text.size())));
                 QPointer<TextLayoutStore> store = job.store;
                 PdfWorker::replyTo<TextLayoutStore>(
-                    store, job.ticket,
-                    [generation = job.ticket.value(), page = job.page,
-                     rects](TextLayoutStore& self) {
-                        self.deliverQuickBoxes(generation, page, rects);
+                    store, job.ticket, [page = job.page, rects](TextLayoutStore& self) {
+                        self.deliverQuickBoxes(page, rects);
                     });
                 job.priority = std::min(job.priority, JobPriority::TextLayout);
             }
@@ -146,10 +144,9 @@ struct TextLayoutJobs
         const int page = job->page;
         QList<QRectF> boxes = std::move(job->boxes);
         job.reset();
-        PdfWorker::replyTo<TextLayoutStore>(
-            store, ticket, [generation = ticket.value(), page, boxes](TextLayoutStore& self) {
-                self.deliverCharBoxes(generation, page, boxes);
-            });
+        PdfWorker::replyTo<TextLayoutStore>(store, ticket, [page, boxes](TextLayoutStore& self) {
+            self.deliverCharBoxes(page, boxes);
+        });
     }
 };
 
@@ -193,9 +190,8 @@ void TextLayoutStore::requestPageText(int page, JobPriority priority)
     if (textCache.contains(page) || pendingTexts.contains(page))
         return;
     pendingTexts.insert(page);
-    const Generation::Value gen = generation.value();
     worker->post(priority, this, generation.ticket(),
-                 [shared = shared, gen, page,
+                 [shared = shared, page,
                   doc = controller ? controller->sharedDocument()
                                    : DocumentHandle()]() -> Reply<TextLayoutStore> {
                      QString text;
@@ -207,16 +203,12 @@ void TextLayoutStore::requestPageText(int page, JobPriority priority)
                      } else {
                          qCDebug(lcText) << "no document for the text of page" << page;
                      }
-                     return [gen, page, text](TextLayoutStore& self) {
-                         self.deliverText(gen, page, text);
-                     };
+                     return [page, text](TextLayoutStore& self) { self.deliverText(page, text); };
                  });
 }
 
-void TextLayoutStore::deliverText(quint64 gen, int page, const QString& text)
+void TextLayoutStore::deliverText(int page, const QString& text)
 {
-    if (gen != generation.value())
-        return;
     pendingTexts.remove(page);
     textCache.insert(page, text);
     Q_EMIT pageTextReady(page);
@@ -283,9 +275,9 @@ void TextLayoutStore::storeQuickBoxes(int page, const QList<QRectF>& boxes)
     Q_EMIT quickBoxesReady(page);
 }
 
-void TextLayoutStore::deliverQuickBoxes(quint64 gen, int page, const QList<QRectF>& lines)
+void TextLayoutStore::deliverQuickBoxes(int page, const QList<QRectF>& lines)
 {
-    if (gen != generation.value() || !pendingQuickBoxes.contains(page))
+    if (!pendingQuickBoxes.contains(page))
         return;
     storeQuickBoxes(page, spreadOverLines(textCache.value(page), lines));
 }
@@ -320,10 +312,8 @@ void TextLayoutStore::startCharBoxJob(int page, JobPriority priority, bool quick
     worker->post(priority, [job]() { TextLayoutJobs::runCharBoxJob(job); });
 }
 
-void TextLayoutStore::deliverCharBoxes(quint64 gen, int page, const QList<QRectF>& boxes)
+void TextLayoutStore::deliverCharBoxes(int page, const QList<QRectF>& boxes)
 {
-    if (gen != generation.value())
-        return;
     pendingCharBoxes.remove(page);
     charBoxCache.insert(page, boxes);
     Q_EMIT charBoxesReady(page);
@@ -339,27 +329,21 @@ void TextLayoutStore::requestHitBoxes(int page, int start, int length)
     if (length <= 0 || start < 0 || hitBoxCache.contains(key) || pendingHitBoxes.contains(key))
         return;
     pendingHitBoxes.insert(key);
-    const Generation::Value gen = generation.value();
-    worker->post(JobPriority::TextLayout, this, generation.ticket(),
-                 [shared = shared, gen, key,
-                  doc = controller ? controller->sharedDocument()
-                                   : DocumentHandle()]() -> Reply<TextLayoutStore> {
-                     QList<QRectF> rects;
-                     if (doc) {
-                         ++shared->selectionCalls;
-                         rects =
-                             lineRects(doc->getSelectionAtIndex(key.page, key.start, key.length));
-                     }
-                     return [gen, key, rects](TextLayoutStore& self) {
-                         self.deliverHitBoxes(gen, key, rects);
-                     };
-                 });
+    worker->post(
+        JobPriority::TextLayout, this, generation.ticket(),
+        [shared = shared, key, doc = controller ? controller->sharedDocument() : DocumentHandle()]()
+            -> Reply<TextLayoutStore> {
+            QList<QRectF> rects;
+            if (doc) {
+                ++shared->selectionCalls;
+                rects = lineRects(doc->getSelectionAtIndex(key.page, key.start, key.length));
+            }
+            return [key, rects](TextLayoutStore& self) { self.deliverHitBoxes(key, rects); };
+        });
 }
 
-void TextLayoutStore::deliverHitBoxes(quint64 gen, const HitKey& key, const QList<QRectF>& rects)
+void TextLayoutStore::deliverHitBoxes(const HitKey& key, const QList<QRectF>& rects)
 {
-    if (gen != generation.value())
-        return;
     pendingHitBoxes.remove(key);
     hitBoxCache.insert(key, rects);
     Q_EMIT hitBoxesReady(key.page, key.start, key.length);

@@ -170,10 +170,11 @@ private:
     // Stores boxes as the page's quick boxes unless none is valid; ends a pending request.
     void storeQuickBoxes(int page, const QList<QRectF>& boxes);
 
-    void deliverText(quint64 gen, int page, const QString& text);
-    void deliverQuickBoxes(quint64 gen, int page, const QList<QRectF>& lineRects);
-    void deliverCharBoxes(quint64 gen, int page, const QList<QRectF>& boxes);
-    void deliverHitBoxes(quint64 gen, const HitKey& key, const QList<QRectF>& rects);
+    // Results of current jobs (see PdfWorker::post).
+    void deliverText(int page, const QString& text);
+    void deliverQuickBoxes(int page, const QList<QRectF>& lineRects);
+    void deliverCharBoxes(int page, const QList<QRectF>& boxes);
+    void deliverHitBoxes(const HitKey& key, const QList<QRectF>& rects);
 
     PdfWorker* worker;              // not owned
     DocumentController* controller; // not owned

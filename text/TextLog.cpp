@@ -2,6 +2,7 @@
 
 namespace dovrix {
 
-Q_LOGGING_CATEGORY(lcText, "dovrix.text")
+// Warnings by default; debug messages when enabled.
+Q_LOGGING_CATEGORY(lcText, "dovrix.text", QtInfoMsg)
 
 } // namespace dovrix

@@ -2,6 +2,7 @@
 
 #include "core/DocumentController.h"
 #include "core/PageLabels.h"
+#include "view/ViewLog.h"
 
 #include <QIcon>
 #include <QPixmap>
@@ -194,6 +195,7 @@ void ThumbnailPanel::onThumbnailRendered(const RenderCache::Key& key, const QIma
     if (key.page < 0 || key.page >= rows || !row)
         return;
     if (image.isNull()) {
+        qCDebug(lcView) << "no thumbnail of page" << key.page;
         row->setData(ThumbnailShownRole, false);
         row->setData(RenderFailedRole, true);
         return;

@@ -2,6 +2,7 @@
 
 namespace dovrix {
 
-Q_LOGGING_CATEGORY(lcView, "dovrix.view")
+// Warnings by default; debug messages when enabled.
+Q_LOGGING_CATEGORY(lcView, "dovrix.view", QtInfoMsg)
 
 } // namespace dovrix

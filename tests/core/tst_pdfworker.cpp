@@ -2,7 +2,10 @@
 #include "support/WorkerGate.h"
 
 #include <QMutex>
+#include <QPdfDocument>
+#include <QPointer>
 #include <QSemaphore>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <atomic>
@@ -28,6 +31,8 @@ class TestPdfWorker : public QObject
 
 private Q_SLOTS:
     void runsByPriorityThenPostingOrder();
+    void repliesReachOnlyACurrentOwner();
+    void aSharedDocumentGoesAfterItsLastJob();
     void destructionDropsQueuedJobsAndWaitsForTheRunningOne();
     void destructionGivesUpOnAJobThatNeverEnds();
 };
@@ -54,6 +59,65 @@ void TestPdfWorker::runsByPriorityThenPostingOrder()
     }
     QVERIFY(worker.waitForIdle(10000));
     QCOMPARE(order, (QList<int>{2, 5, 6, 4, 1, 3}));
+}
+
+// A reply runs on the owner's thread while the owner lives and its generation has not moved on.
+void TestPdfWorker::repliesReachOnlyACurrentOwner()
+{
+    PdfWorker worker;
+    Generation generation;
+    auto owner = std::make_unique<QObject>();
+    QList<int> replies;
+    const auto post = [&](int id) {
+        worker.post(JobPriority::Document, owner.get(), generation.ticket(), [&replies, id] {
+            return Reply<QObject>([&replies, id](QObject&) { replies.append(id); });
+        });
+    };
+    {
+        test::WorkerGate gate(&worker);
+        post(1);
+        generation.advance();
+        post(2);
+    }
+    QVERIFY(worker.waitForIdle(10000));
+    QTRY_COMPARE(replies, QList<int>{2});
+    {
+        test::WorkerGate gate(&worker);
+        post(3);
+        owner.reset();
+    }
+    QVERIFY(worker.waitForIdle(10000));
+    // A job posted after the last one ran: its reply would have arrived before this one's.
+    QObject probe;
+    QSignalSpy done(&probe, &QObject::objectNameChanged);
+    worker.post(JobPriority::Document, &probe, generation.ticket(), [] {
+        return Reply<QObject>([](QObject& o) { o.setObjectName(QStringLiteral("done")); });
+    });
+    QVERIFY(done.wait());
+    QCOMPARE(replies, QList<int>{2});
+}
+
+// Jobs hold the document: it is deleted on the worker, behind the last job that captured it, even
+// when that job was queued at the lowest priority and every handle outside the worker is gone.
+void TestPdfWorker::aSharedDocumentGoesAfterItsLastJob()
+{
+    PdfWorker worker;
+    QPointer<QPdfDocument> watched;
+    std::atomic_bool sawDocument{false};
+    {
+        test::WorkerGate gate(&worker);
+        auto* document = new QPdfDocument;
+        watched = document;
+        DocumentHandle handle = worker.share(document);
+        worker.post(JobPriority(-1),
+                    [handle, &sawDocument] { sawDocument = handle->pageCount() == 0; });
+        worker.post(JobPriority::PageView, [handle] {});
+        handle.reset();
+        QVERIFY(watched); // held by the queued jobs
+    }
+    QVERIFY(worker.waitForIdle(10000));
+    QVERIFY(sawDocument);
+    QVERIFY(!watched);
 }
 
 void TestPdfWorker::destructionDropsQueuedJobsAndWaitsForTheRunningOne()

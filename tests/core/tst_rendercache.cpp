@@ -11,6 +11,8 @@
 
 #include <memory>
 
+using dovrix::DocumentHandle;
+using dovrix::JobPriority;
 using dovrix::PdfWorker;
 using dovrix::RenderCache;
 using dovrix::test::WorkerGate;
