@@ -84,7 +84,7 @@ ExportCommands::~ExportCommands()
 
 QSize ExportCommands::pagePixelSize(const QSizeF& sizePt, double dpi, int rotation)
 {
-    const QSize size = RenderCache::clampToPixelLimit(pagePixelSize(sizePt, dpi));
+    const QSize size = RenderCache::clampToPixelLimit(dovrix::pagePixelSize(sizePt, dpi));
     // The pixel limit treats both sides alike, so turning before or after it is the same.
     return rotation == 90 || rotation == 270 ? size.transposed() : size;
 }
