@@ -204,17 +204,17 @@ void AnnotatedPdfExporter::paintAnnotations(QPainter& p, const QList<Annotation>
         const QColor color = a.color;
         p.save();
         switch (a.type) {
-        case Highlight:
+        case AnnotationType::Highlight:
             p.setCompositionMode(QPainter::CompositionMode_Multiply);
             p.fillRect(v, withAlpha(color, 150));
             break;
-        case Underline:
+        case AnnotationType::Underline:
             p.fillRect(QRectF(v.left(), (rect.bottom() - 1) * s, v.width(), 1.5 * s), color);
             break;
-        case Strikethrough:
+        case AnnotationType::Strikethrough:
             p.fillRect(QRectF(v.left(), (rect.center().y() - 0.75) * s, v.width(), 1.5 * s), color);
             break;
-        case Note:
+        case AnnotationType::Note:
             p.setRenderHint(QPainter::Antialiasing);
             p.setPen(QPen(color.darker(140), 1.5 * s, Qt::SolidLine));
             p.setBrush(color);
@@ -223,12 +223,12 @@ void AnnotatedPdfExporter::paintAnnotations(QPainter& p, const QList<Annotation>
             p.drawLine(QPointF(at.x(), at.y() - 3.5 * s), QPointF(at.x(), at.y() + 1 * s));
             p.drawPoint(QPointF(at.x(), at.y() + 3.5 * s));
             break;
-        case Rectangle:
+        case AnnotationType::Rectangle:
             p.setPen(QPen(color, 1.5 * s, Qt::DashLine));
             p.setBrush(Qt::NoBrush);
             p.drawRect(v);
             break;
-        case Arrow: {
+        case AnnotationType::Arrow: {
             const QPointF headPt =
                 a.pt2 == QPointF(0, 0) ? rect.bottomRight() + QPointF(18, 18) : a.pt2;
             const QPointF tail = at;

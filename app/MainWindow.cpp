@@ -88,25 +88,6 @@ int roundedPercent(double zoom)
     return int(std::lround(zoom * 100.0)); // half away from zero
 }
 
-// The annotation tools of the toolbar: each draws its type directly.
-struct AnnotationTool
-{
-    AnnotationType type;
-    const char* objectName;
-    const char* shortcut;
-    const char* toolTip; // translated in the window's context
-};
-
-constexpr AnnotationTool annotationTools[] = {
-    {Highlight, "highlightToolAction", "H", QT_TRANSLATE_NOOP("dovrix::MainWindow", "高亮（H）")},
-    {Underline, "underlineToolAction", "U", QT_TRANSLATE_NOOP("dovrix::MainWindow", "下划线（U）")},
-    {Strikethrough, "strikethroughToolAction", "S",
-     QT_TRANSLATE_NOOP("dovrix::MainWindow", "删除线（S）")},
-    {Note, "noteToolAction", "N", QT_TRANSLATE_NOOP("dovrix::MainWindow", "便签（N）")},
-    {Rectangle, "rectangleToolAction", "B", QT_TRANSLATE_NOOP("dovrix::MainWindow", "矩形（B）")},
-    {Arrow, "arrowToolAction", "L", QT_TRANSLATE_NOOP("dovrix::MainWindow", "箭头（L）")},
-};
-
 // A small picture of what the tool draws, in the colours the page view uses.
 QIcon annotationToolIcon(AnnotationType type)
 {
@@ -122,10 +103,10 @@ QIcon annotationToolIcon(AnnotationType type)
     p.setFont(font);
     const QRectF letters(2, 3, 16, 12);
     switch (type) {
-    case Highlight:
+    case AnnotationType::Highlight:
         p.fillRect(QRectF(1, 4, 18, 11), QColor(255, 215, 106));
         break;
-    case Note:
+    case AnnotationType::Note:
         p.setPen(QPen(marker.darker(140), 1.5));
         p.setBrush(QColor(255, 215, 106));
         p.drawEllipse(QPointF(10, 10), 7, 7);
@@ -133,11 +114,11 @@ QIcon annotationToolIcon(AnnotationType type)
         p.drawLine(QPointF(10, 6), QPointF(10, 11));
         p.drawPoint(QPointF(10, 14));
         return QIcon(pixmap);
-    case Rectangle:
+    case AnnotationType::Rectangle:
         p.setPen(QPen(ink, 1.5, Qt::DashLine));
         p.drawRect(QRectF(3, 4, 14, 12));
         return QIcon(pixmap);
-    case Arrow: {
+    case AnnotationType::Arrow: {
         p.setPen(QPen(ink, 1.8));
         p.setBrush(ink);
         p.drawLine(QPointF(3, 17), QPointF(14, 6));
@@ -149,9 +130,9 @@ QIcon annotationToolIcon(AnnotationType type)
     }
     p.setPen(ink);
     p.drawText(letters, Qt::AlignCenter, QStringLiteral("ab"));
-    if (type == Underline)
+    if (type == AnnotationType::Underline)
         p.fillRect(QRectF(2, 16, 16, 2), marker);
-    else if (type == Strikethrough)
+    else if (type == AnnotationType::Strikethrough)
         p.fillRect(QRectF(2, 9, 16, 2), marker);
     return QIcon(pixmap);
 }
@@ -298,13 +279,13 @@ void MainWindow::buildToolbar()
     toolsLayout->setContentsMargins(0, 0, 0, 0);
     toolsLayout->setSpacing(0);
     auto* toolGroup = new QActionGroup(this);
-    for (const AnnotationTool& tool : annotationTools) {
-        QAction* action = windowAction(tool.objectName, QKeySequence(QLatin1String(tool.shortcut)));
+    for (const AnnotationTypeInfo& tool : annotationTypes) {
+        QAction* action = windowAction(tool.toolName, QKeySequence(QLatin1String(tool.shortcut)));
         action->setCheckable(true);
         action->setIcon(annotationToolIcon(tool.type));
         toolGroup->addAction(action);
         annotationToolActions.append(action);
-        const int type = tool.type;
+        const AnnotationType type = tool.type;
         connect(action, &QAction::triggered, this, [this, type] { chooseAnnotationTool(type); });
         auto* button = new QToolButton;
         button->setDefaultAction(action);
@@ -807,8 +788,8 @@ void MainWindow::retranslate()
     annotationButton->setText(tr("批注"));
     setTip(annotationButton, tr("批注模式（A）：高亮 / 下划线 / 删除线 / 便签 / 矩形 / 箭头"));
     for (int i = 0; i < annotationToolActions.size(); ++i) {
-        annotationToolActions.at(i)->setText(tr(annotationTools[i].toolTip));
-        annotationToolActions.at(i)->setToolTip(tr(annotationTools[i].toolTip));
+        annotationToolActions.at(i)->setText(tr(annotationTypes[i].toolText));
+        annotationToolActions.at(i)->setToolTip(tr(annotationTypes[i].toolText));
     }
     goToPageAction->setText(tr("转到页面…"));
     pageField->setToolTip(tr("输入页码或页标签后按回车跳转（Ctrl+G）"));
@@ -1486,7 +1467,7 @@ void MainWindow::focusPageField()
     pageField->selectAll();
 }
 
-void MainWindow::chooseAnnotationTool(int type)
+void MainWindow::chooseAnnotationTool(AnnotationType type)
 {
     if (!pageView)
         return;
@@ -1500,9 +1481,9 @@ void MainWindow::updateAnnotationTools()
 {
     const bool on = pageView && pageView->annotationMode();
     annotationToolsItem->setVisible(on);
-    const int tool = pageView ? pageView->annotationTool() : int(Highlight);
+    const AnnotationType tool = pageView ? pageView->annotationTool() : AnnotationType::Highlight;
     for (int i = 0; i < annotationToolActions.size(); ++i)
-        annotationToolActions.at(i)->setChecked(annotationTools[i].type == tool);
+        annotationToolActions.at(i)->setChecked(annotationTypes[i].type == tool);
 }
 
 void MainWindow::updateStatusZoom()

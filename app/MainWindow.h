@@ -1,5 +1,6 @@
 #pragma once
 
+#include "annotations/AnnotationType.h"
 #include "core/PdfWorker.h"
 
 #include <QElapsedTimer>
@@ -153,7 +154,7 @@ private:
     void focusPageField();
     // Width and validator of the page field for the labels in pageFieldLabels.
     void fitPageFieldToLabels();
-    void chooseAnnotationTool(int type);
+    void chooseAnnotationTool(AnnotationType type);
     // Shows the tool buttons while annotation mode is on and checks the page view's tool.
     void updateAnnotationTools();
     void searchNow();
@@ -196,7 +197,7 @@ private:
     QList<QAction*> exportActions;
     QPushButton* annotationButton = nullptr;
     QAction* annotationToolsItem = nullptr; // the tool buttons' place in the toolbar
-    QList<QAction*> annotationToolActions;  // one per annotation type, in the tool table's order
+    QList<QAction*> annotationToolActions;  // one per annotation type, in annotationTypes order
     QPushButton* rotateButton = nullptr;
     QLineEdit* searchEdit = nullptr;
     QPushButton* pageColoursButton = nullptr;

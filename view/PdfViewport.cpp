@@ -46,11 +46,9 @@ QColor withAlpha(QColor c, int alpha)
     return c;
 }
 
-// The colour of an annotation drawn with a tool. An arrow is a thin line: the pale default of the
-// marker kinds would hardly show on white paper.
-QColor newAnnotationColor(int type)
+AnnotationShape shapeOf(AnnotationType type)
 {
-    return type == Arrow ? QColor(214, 48, 39) : defaultAnnotationColor();
+    return annotationTypeInfo(type).shape;
 }
 } // namespace
 
@@ -907,17 +905,17 @@ void PdfViewport::paintAnnotations(QPainter& p, int page) const
             const QColor color = a.color;
             p.save();
             switch (a.type) {
-            case Highlight:
+            case AnnotationType::Highlight:
                 p.setCompositionMode(QPainter::CompositionMode_Multiply);
                 p.fillRect(v, withAlpha(color, 150));
                 break;
-            case Underline:
+            case AnnotationType::Underline:
                 p.fillRect(QRectF(v.left(), v.bottom() - 2, v.width(), 2.5), color);
                 break;
-            case Strikethrough:
+            case AnnotationType::Strikethrough:
                 p.fillRect(QRectF(v.left(), v.center().y() - 1, v.width(), 2.5), color);
                 break;
-            case Note: {
+            case AnnotationType::Note: {
                 const QPointF at = geo.pageToView(page, rect.topLeft());
                 p.setRenderHint(QPainter::Antialiasing);
                 p.setPen(QPen(color.darker(140), 1.5, Qt::SolidLine));
@@ -928,12 +926,12 @@ void PdfViewport::paintAnnotations(QPainter& p, int page) const
                 p.drawPoint(QPointF(at.x(), at.y() + 3.5));
                 break;
             }
-            case Rectangle:
+            case AnnotationType::Rectangle:
                 p.setPen(QPen(color, 2, Qt::DashLine));
                 p.setBrush(Qt::NoBrush);
                 p.drawRect(v);
                 break;
-            case Arrow: {
+            case AnnotationType::Arrow: {
                 const QPointF tail = geo.pageToView(page, rect.topLeft());
                 const QPointF head = geo.pageToView(page, arrowHeadPt(a));
                 p.setRenderHint(QPainter::Antialiasing);
@@ -951,11 +949,12 @@ void PdfViewport::paintAnnotations(QPainter& p, int page) const
             p.restore();
             if (!a.text.isEmpty()) {
                 const QPointF at = geo.pageToView(page, rect.topLeft());
-                const QRectF beside =
-                    a.type == Note ? QRectF(at - QPointF(7, 7), QSizeF(14, 14)) : v;
+                const QRectF beside = shapeOf(a.type) == AnnotationShape::Point
+                                          ? QRectF(at - QPointF(7, 7), QSizeF(14, 14))
+                                          : v;
                 paintNoteBubble(p, beside, a);
             }
-            if (a.id == openCardId && a.type != Note) {
+            if (a.id == openCardId && shapeOf(a.type) != AnnotationShape::Point) {
                 p.save();
                 p.setPen(QPen(HitColor, 1.5, Qt::DotLine));
                 p.setBrush(Qt::NoBrush);
@@ -971,9 +970,9 @@ void PdfViewport::paintAnnotations(QPainter& p, int page) const
         p.save();
         p.setPen(QPen(withAlpha(HitColor, 160), 1.5, Qt::DashLine));
         p.setBrush(withAlpha(HitColor, 30));
-        if (tool == Arrow) {
+        if (shapeOf(tool) == AnnotationShape::Line) {
             p.drawLine(p1, p2);
-        } else if (tool == Note) {
+        } else if (shapeOf(tool) == AnnotationShape::Point) {
             p.setBrush(Qt::NoBrush);
             p.drawEllipse(p2, 7, 7);
         } else {
@@ -1462,7 +1461,7 @@ void PdfViewport::setAnnotationMode(bool on)
     viewport()->update();
 }
 
-void PdfViewport::setAnnotationTool(int type)
+void PdfViewport::setAnnotationTool(AnnotationType type)
 {
     tool = type;
 }
@@ -1484,10 +1483,11 @@ QString PdfViewport::annotationAt(int page, const QPointF& pt) const
     const QList<Annotation> list = store->annotationsOnPage(page);
     for (auto it = list.crbegin(); it != list.crend(); ++it) {
         const Annotation& a = *it;
-        if (a.type == Note) {
+        const AnnotationShape shape = shapeOf(a.type);
+        if (shape == AnnotationShape::Point) {
             if (QLineF(pt, a.rect.topLeft()).length() < 12)
                 return a.id;
-        } else if (a.type == Arrow) {
+        } else if (shape == AnnotationShape::Line) {
             // The head is where the arrow is drawn: pt2, or the default head when it is unset.
             const QPointF tail = a.rect.topLeft();
             const QPointF head = arrowHeadPt(a);
@@ -1511,13 +1511,11 @@ void PdfViewport::createAnnotationFromDrag()
     Annotation a;
     a.type = tool;
     a.page = dragPage;
-    a.color = newAnnotationColor(tool);
+    a.color = QColor(annotationTypeInfo(tool).newColor);
     const QRectF d = QRectF(dragStart, dragEnd).normalized();
     bool useRect = false;
-    switch (tool) {
-    case Highlight:
-    case Underline:
-    case Strikethrough: {
+    switch (shapeOf(tool)) {
+    case AnnotationShape::TextMarks: {
         const bool haveBoxes = hasSelectableBoxes(dragPage);
         const int s = haveBoxes ? charIndexAt(dragPage, dragStart) : -1;
         const int e = haveBoxes ? charIndexAt(dragPage, dragEnd) : -1;
@@ -1549,16 +1547,16 @@ void PdfViewport::createAnnotationFromDrag()
         }
         break;
     }
-    case Arrow:
+    case AnnotationShape::Line:
         if (QLineF(dragStart, dragEnd).length() < 5)
             return;
         a.rect = QRectF(dragStart, QSizeF(0, 0));
         a.pt2 = dragEnd;
         break;
-    case Note:
+    case AnnotationShape::Point:
         a.rect = QRectF(dragEnd, QSizeF(0, 0));
         break;
-    default:
+    case AnnotationShape::Box:
         useRect = true;
         break;
     }
@@ -1632,7 +1630,7 @@ void PdfViewport::onCardChanged(const Annotation& annotation)
     if (!store)
         return;
     Annotation a = annotation;
-    if (a.type == Arrow && a.pt2 == QPointF(0, 0))
+    if (shapeOf(a.type) == AnnotationShape::Line && a.pt2 == QPointF(0, 0))
         a.pt2 = a.rect.bottomRight() + QPointF(18, 18);
     store->update(a);
     viewport()->update();

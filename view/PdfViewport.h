@@ -127,8 +127,8 @@ public:
     // Annotations.
     void setAnnotationMode(bool on);
     bool annotationMode() const { return annotating; }
-    void setAnnotationTool(int type);
-    int annotationTool() const { return tool; }
+    void setAnnotationTool(AnnotationType type);
+    AnnotationType annotationTool() const { return tool; }
     // The annotation's rectangle in page points: the union of its characters' current boxes when
     // it is anchored to text and they are known, else its stored rectangle.
     QRectF annotationRect(const Annotation& annotation) const;
@@ -302,7 +302,7 @@ private:
 
     // Annotations.
     bool annotating = false;
-    int tool = Highlight;
+    AnnotationType tool = AnnotationType::Highlight;
     bool dragging = false;
     int dragPage = -1;
     QPointF dragStart;

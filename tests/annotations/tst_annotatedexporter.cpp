@@ -16,7 +16,8 @@ namespace {
 
 const QColor Band(0, 0, 255);
 
-Annotation annotation(int type, const QRectF& rect, const QColor& color, const QString& text = {})
+Annotation annotation(AnnotationType type, const QRectF& rect, const QColor& color,
+                      const QString& text = {})
 {
     Annotation a;
     a.type = type;
@@ -114,15 +115,16 @@ void TestAnnotatedExporter::annotationsAreDrawnOnTheImage()
     const QString out = dir.filePath(QStringLiteral("annotated.pdf"));
     const QColor yellow(255, 215, 106);
     const QColor red(220, 0, 0);
-    Annotation arrow = annotation(Arrow, QRectF(100, 700, 0, 0), red);
+    Annotation arrow = annotation(AnnotationType::Arrow, QRectF(100, 700, 0, 0), red);
     arrow.pt2 = QPointF(300, 700);
-    Annotation elsewhere = annotation(Rectangle, QRectF(100, 300, 200, 100), red);
+    Annotation elsewhere = annotation(AnnotationType::Rectangle, QRectF(100, 300, 200, 100), red);
     elsewhere.page = 1;
     const QList<Annotation> list{
-        annotation(Highlight, QRectF(100, 200, 200, 40), yellow),
-        annotation(Rectangle, QRectF(100, 400, 200, 100), red),
-        annotation(Note, QRectF(100, 50, 0, 0), yellow, QStringLiteral("note text")),
-        annotation(Note, QRectF(400, 50, 0, 0), yellow),
+        annotation(AnnotationType::Highlight, QRectF(100, 200, 200, 40), yellow),
+        annotation(AnnotationType::Rectangle, QRectF(100, 400, 200, 100), red),
+        annotation(AnnotationType::Note, QRectF(100, 50, 0, 0), yellow,
+                   QStringLiteral("note text")),
+        annotation(AnnotationType::Note, QRectF(400, 50, 0, 0), yellow),
         arrow,
         elsewhere,
     };
