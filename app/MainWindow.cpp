@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "annotations/Annotation.h"
+#include "annotations/AnnotationPainter.h"
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "app/ExportCommands.h"
@@ -86,55 +87,6 @@ bool isPdfPath(const QString& path)
 int roundedPercent(double zoom)
 {
     return int(std::lround(zoom * 100.0)); // half away from zero
-}
-
-// A small picture of what the tool draws, in the colours the page view uses.
-QIcon annotationToolIcon(AnnotationType type)
-{
-    QPixmap pixmap(20, 20);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor ink(38, 42, 48);
-    const QColor marker(214, 160, 0);
-    QFont font = p.font();
-    font.setPixelSize(11);
-    font.setBold(true);
-    p.setFont(font);
-    const QRectF letters(2, 3, 16, 12);
-    switch (type) {
-    case AnnotationType::Highlight:
-        p.fillRect(QRectF(1, 4, 18, 11), QColor(255, 215, 106));
-        break;
-    case AnnotationType::Note:
-        p.setPen(QPen(marker.darker(140), 1.5));
-        p.setBrush(QColor(255, 215, 106));
-        p.drawEllipse(QPointF(10, 10), 7, 7);
-        p.setPen(QPen(QColor(58, 46, 0), 1.8));
-        p.drawLine(QPointF(10, 6), QPointF(10, 11));
-        p.drawPoint(QPointF(10, 14));
-        return QIcon(pixmap);
-    case AnnotationType::Rectangle:
-        p.setPen(QPen(ink, 1.5, Qt::DashLine));
-        p.drawRect(QRectF(3, 4, 14, 12));
-        return QIcon(pixmap);
-    case AnnotationType::Arrow: {
-        p.setPen(QPen(ink, 1.8));
-        p.setBrush(ink);
-        p.drawLine(QPointF(3, 17), QPointF(14, 6));
-        p.drawPolygon(QPolygonF({QPointF(17, 3), QPointF(9, 5), QPointF(15, 11)}));
-        return QIcon(pixmap);
-    }
-    default:
-        break;
-    }
-    p.setPen(ink);
-    p.drawText(letters, Qt::AlignCenter, QStringLiteral("ab"));
-    if (type == AnnotationType::Underline)
-        p.fillRect(QRectF(2, 16, 16, 2), marker);
-    else if (type == AnnotationType::Strikethrough)
-        p.fillRect(QRectF(2, 9, 16, 2), marker);
-    return QIcon(pixmap);
 }
 
 } // namespace

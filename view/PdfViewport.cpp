@@ -1,6 +1,7 @@
 #include "view/PdfViewport.h"
 
 #include "annotations/AnnotationCard.h"
+#include "annotations/AnnotationPainter.h"
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
@@ -888,77 +889,22 @@ void PdfViewport::paintSelection(QPainter& p, int page) const
         p.drawRect(geo.pageRectToView(page, run));
 }
 
-QPointF PdfViewport::arrowHeadPt(const Annotation& a) const
-{
-    if (a.pt2 == QPointF(0, 0))
-        return annotationRect(a).bottomRight() + QPointF(18, 18);
-    return a.pt2;
-}
-
 void PdfViewport::paintAnnotations(QPainter& p, int page) const
 {
     if (store) {
+        const QRectF visible(contentPos(QPointF(0, 0)), QSizeF(viewport()->size()));
+        const AnnotationPainter painter(
+            p, AnnotationStyle::screen(),
+            [this, page](const QPointF& pt) { return geo.pageToView(page, pt); }, visible);
         const QList<Annotation> list = store->annotationsOnPage(page);
         for (const Annotation& a : list) {
             const QRectF rect = annotationRect(a);
-            const QRectF v = geo.pageRectToView(page, rect);
-            const QColor color = a.color;
-            p.save();
-            switch (a.type) {
-            case AnnotationType::Highlight:
-                p.setCompositionMode(QPainter::CompositionMode_Multiply);
-                p.fillRect(v, withAlpha(color, 150));
-                break;
-            case AnnotationType::Underline:
-                p.fillRect(QRectF(v.left(), v.bottom() - 2, v.width(), 2.5), color);
-                break;
-            case AnnotationType::Strikethrough:
-                p.fillRect(QRectF(v.left(), v.center().y() - 1, v.width(), 2.5), color);
-                break;
-            case AnnotationType::Note: {
-                const QPointF at = geo.pageToView(page, rect.topLeft());
-                p.setRenderHint(QPainter::Antialiasing);
-                p.setPen(QPen(color.darker(140), 1.5, Qt::SolidLine));
-                p.setBrush(color);
-                p.drawEllipse(at, 7, 7);
-                p.setPen(QPen(QColor(58, 46, 0), 1.5));
-                p.drawLine(QPointF(at.x(), at.y() - 3.5), QPointF(at.x(), at.y() + 1));
-                p.drawPoint(QPointF(at.x(), at.y() + 3.5));
-                break;
-            }
-            case AnnotationType::Rectangle:
-                p.setPen(QPen(color, 2, Qt::DashLine));
-                p.setBrush(Qt::NoBrush);
-                p.drawRect(v);
-                break;
-            case AnnotationType::Arrow: {
-                const QPointF tail = geo.pageToView(page, rect.topLeft());
-                const QPointF head = geo.pageToView(page, arrowHeadPt(a));
-                p.setRenderHint(QPainter::Antialiasing);
-                p.setPen(QPen(color, 2.5, Qt::SolidLine));
-                p.drawLine(tail, head);
-                if (tail != head) {
-                    p.setBrush(color);
-                    p.drawPolygon(arrowHead(tail, head));
-                }
-                break;
-            }
-            default:
-                break;
-            }
-            p.restore();
-            if (!a.text.isEmpty()) {
-                const QPointF at = geo.pageToView(page, rect.topLeft());
-                const QRectF beside = shapeOf(a.type) == AnnotationShape::Point
-                                          ? QRectF(at - QPointF(7, 7), QSizeF(14, 14))
-                                          : v;
-                paintNoteBubble(p, beside, a);
-            }
+            painter.paint(a, rect);
             if (a.id == openCardId && shapeOf(a.type) != AnnotationShape::Point) {
                 p.save();
                 p.setPen(QPen(HitColor, 1.5, Qt::DotLine));
                 p.setBrush(Qt::NoBrush);
-                p.drawRect(v.adjusted(-3, -3, 3, 3));
+                p.drawRect(painter.deviceRect(a, rect).adjusted(-3, -3, 3, 3));
                 p.restore();
             }
         }
@@ -980,28 +926,6 @@ void PdfViewport::paintAnnotations(QPainter& p, int page) const
         }
         p.restore();
     }
-}
-
-void PdfViewport::paintNoteBubble(QPainter& p, const QRectF& besidePx, const Annotation& a) const
-{
-    const QString shown = bubbleText(a.text);
-    p.save();
-    QFont f = p.font();
-    f.setPointSizeF(9);
-    p.setFont(f);
-    const QRectF textBox =
-        p.fontMetrics().boundingRect(QRect(0, 0, 200, 100000), Qt::TextWordWrap, shown);
-    const QRectF visible(contentPos(QPointF(0, 0)), QSizeF(viewport()->size()));
-    const QRectF bubble =
-        bubbleRect(besidePx, QSizeF(textBox.width() + 14, textBox.height() + 10), visible);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(a.color, 1.2, Qt::SolidLine));
-    p.setBrush(QColor(255, 255, 255, 235));
-    p.drawRoundedRect(bubble, 5, 5);
-    p.setPen(QColor(38, 42, 48));
-    p.drawText(bubble.adjusted(7, 5, -7, -5), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               shown);
-    p.restore();
 }
 
 void PdfViewport::paintRotationLabel(QPainter& p) const
@@ -1490,7 +1414,7 @@ QString PdfViewport::annotationAt(int page, const QPointF& pt) const
         } else if (shape == AnnotationShape::Line) {
             // The head is where the arrow is drawn: pt2, or the default head when it is unset.
             const QPointF tail = a.rect.topLeft();
-            const QPointF head = arrowHeadPt(a);
+            const QPointF head = arrowHeadPt(a, annotationRect(a));
             const double len = QLineF(tail, head).length();
             const QPointF mid = (tail + head) / 2.0;
             const double toMid = QLineF(pt, mid).length();
@@ -1631,7 +1555,7 @@ void PdfViewport::onCardChanged(const Annotation& annotation)
         return;
     Annotation a = annotation;
     if (shapeOf(a.type) == AnnotationShape::Line && a.pt2 == QPointF(0, 0))
-        a.pt2 = a.rect.bottomRight() + QPointF(18, 18);
+        a.pt2 = defaultArrowHead(a.rect);
     store->update(a);
     viewport()->update();
 }

@@ -219,8 +219,6 @@ private:
     void paintHits(QPainter& p, int page, const QRectF& r);
     void paintSelection(QPainter& p, int page) const;
     void paintAnnotations(QPainter& p, int page) const;
-    // The bubble goes beside the annotation's view rectangle so that it never hides its text.
-    void paintNoteBubble(QPainter& p, const QRectF& besidePx, const Annotation& a) const;
     void paintRotationLabel(QPainter& p) const;
     void paintMarks(QPainter& p, int page) const;
     // Page-point boxes of a hit: hit boxes for text hits (requested when missing), the OCR line's
@@ -255,7 +253,6 @@ private:
     void positionCard();
     void onCardChanged(const Annotation& annotation);
     void onAnnotationRemoved(const QString& id);
-    QPointF arrowHeadPt(const Annotation& annotation) const;
 
     RenderCache* cache;
     TextLayoutStore* text;

@@ -139,9 +139,9 @@ void TestAnnotatedExporter::annotationsAreDrawnOnTheImage()
     QVERIFY(near(page.pixelColor(400, 900), Qt::white)); // no brush inside it
     QVERIFY(near(page.pixelColor(208, 100), yellow));    // note markers
     QVERIFY(near(page.pixelColor(808, 100), yellow));
-    // Only the note with text has a bubble (white over the band) right of its marker.
-    QVERIFY(near(page.pixelColor(2 * 116, 2 * 46), Qt::white, 20));
-    QVERIFY(near(page.pixelColor(2 * 416, 2 * 46), Band));
+    // Only the note with text has a bubble (white over the band) beside its marker.
+    QVERIFY(near(page.pixelColor(2 * 119, 2 * 50), Qt::white, 20));
+    QVERIFY(near(page.pixelColor(2 * 419, 2 * 50), Band));
     QVERIFY(near(page.pixelColor(400, 1400), red, 60)); // arrow shaft
     QVERIFY(near(page.pixelColor(400, 1380), Qt::white));
     // Each page carries only its own annotations.
