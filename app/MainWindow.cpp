@@ -10,10 +10,10 @@
 #include "app/StudyTools.h"
 #include "core/DocumentController.h"
 #include "core/FileSafety.h"
-#include "core/RawFilePath.h"
 #include "core/PageColours.h"
 #include "core/PageLabels.h"
 #include "core/ProgramFiles.h"
+#include "core/RawFilePath.h"
 #include "core/session/DocumentSession.h"
 #include "i18n/LanguageTable.h"
 #include "ocr/OcrController.h"
@@ -1382,7 +1382,8 @@ void MainWindow::updateHashIndicator()
 
 void MainWindow::onAnnotationAdded(DocumentSession* session)
 {
-    // A note kept only in memory is not saved: the store has said why, and this would contradict it.
+    // A note kept only in memory is not saved: the store has said why, and this would contradict
+    // it.
     if (!firstAnnotationExplained && !session->annotations()->isReadOnly()) {
         firstAnnotationExplained = true;
         QMessageBox::information(this, tr("批注已保存"),
@@ -1651,9 +1652,10 @@ void MainWindow::dropEvent(QDropEvent* event)
         if (!isPdfPath(path))
             continue;
         // The URL keeps the name's bytes percent-encoded, also those a QString cannot spell.
-        const QByteArray raw = url.isLocalFile() ? QByteArray::fromPercentEncoding(
-                                                       url.path(QUrl::FullyEncoded).toLatin1())
-                                                 : QByteArray();
+        const QByteArray raw =
+            url.isLocalFile()
+                ? QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())
+                : QByteArray();
         if (RawFilePath::needed(raw))
             openRawFile(raw);
         else
