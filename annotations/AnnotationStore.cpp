@@ -183,7 +183,8 @@ void AnnotationStore::setSource(const QString& path, const QString& sourceHash,
         // A PDF named "x.dovrixmark" is its own sidecar, and a sidecar may be a link to the PDF:
         // reading it would parse the PDF as annotations, and saving would replace the PDF.
         if (sidecar == QFileInfo(path).absoluteFilePath() || isSameFile(sidecar, path))
-            neverWrite = tr("批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。");
+            neverWrite =
+                tr("批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。");
     }
     if (!neverWrite.isEmpty()) {
         readOnly = true;
