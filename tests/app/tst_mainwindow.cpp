@@ -261,7 +261,7 @@ void TestMainWindow::missingFileWarns()
 void TestMainWindow::undecodableNameWarns()
 {
     const QByteArray raw = QFile::encodeName(dir->path()) + "/name-\xff.pdf";
-    QCOMPARE(::rename(QFile::encodeName(makePdf("plain.pdf")).constData(), raw.constData()), 0);
+    QVERIFY(!makeRawPdf(raw).isEmpty());
     MainWindow window;
     window.show();
     QString text;
