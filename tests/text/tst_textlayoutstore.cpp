@@ -403,8 +403,8 @@ private Q_SLOTS:
             store->requestPageText(2, JobPriority::TextLayout);
             store->requestCharBoxes(2, JobPriority::TextLayout);
             store->requestQuickBoxes(2, JobPriority::ShownPageText); // text pending: deferred
-            store->requestQuickBoxes(
-                2, JobPriority::ShownPageText); // same deferred request: armed once
+            // The same deferred request: armed once.
+            store->requestQuickBoxes(2, JobPriority::ShownPageText);
         }
         QTRY_COMPARE(boxes.count(), 1);
         QCOMPARE(boxes.at(0).at(0).toInt(), 2);
