@@ -28,8 +28,8 @@ class PdfWorker;
 // Recognises pages of one document, one page at a time: the page is rendered at 300 dots per inch
 // on the PdfWorker (priority 25), recognised on a private one-thread pool, and its lines are stored
 // in the text layout store in page points, where search finds them. The engine is started once, on
-// the pool's thread when the first page has been rendered, and the GUI thread learns the outcome by a queued
-// call; a failed start is never retried.
+// the pool's thread when the first page has been rendered, and the GUI thread learns the outcome by
+// a queued call; a failed start is never retried.
 //
 // Operations, state and signals belong to the GUI thread. The render job runs on the PdfWorker and
 // the recognition job on the private pool; both read only the shared generation counter, so a
@@ -137,9 +137,9 @@ private:
     QStringList libraryCandidates;
     bool tried = false;
     bool ready = false;
-    bool initPending = false;          // the engine is being started on the pool's thread
+    bool initPending = false;            // the engine is being started on the pool's thread
     std::optional<RenderedPage> waiting; // rendered before the engine was there
-    QString startFailure;              // why the start failed, until a page reported it
+    QString startFailure;                // why the start failed, until a page reported it
     QList<int> queue;
     int currentPage = -1;
     bool warnedThisRun = false; // loadFailed was emitted in this run
