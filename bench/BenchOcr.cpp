@@ -209,12 +209,13 @@ bool writeSample(const QString& path, const QString& textPath, bool chinese)
 int run(const QStringList& args)
 {
     const QStringList withValue = {
-        QStringLiteral("--page"),         QStringLiteral("--image"),
-        QStringLiteral("--models"),       QStringLiteral("--repeat"),
-        QStringLiteral("--reference"),    QStringLiteral("--tesseract-lang"),
-        QStringLiteral("--write-sample"), QStringLiteral("--rec-max-width"),
-        QStringLiteral("--batch"),        QStringLiteral("--threads"),
-        QStringLiteral("--batch-columns")};
+        QStringLiteral("--page"),          QStringLiteral("--image"),
+        QStringLiteral("--models"),        QStringLiteral("--repeat"),
+        QStringLiteral("--reference"),     QStringLiteral("--tesseract-lang"),
+        QStringLiteral("--write-sample"),  QStringLiteral("--rec-max-width"),
+        QStringLiteral("--batch"),         QStringLiteral("--threads"),
+        QStringLiteral("--batch-columns"), QStringLiteral("--line-height"),
+        QStringLiteral("--limit-side")};
     const QString samplePath = dovrix::bench::option(args, QStringLiteral("--write-sample"));
     if (!samplePath.isEmpty()) {
         const bool chinese = dovrix::bench::hasFlag(args, QStringLiteral("--chinese"));
@@ -284,6 +285,8 @@ int run(const QStringList& args)
     intOption("--batch", &config.recBatchSize);
     intOption("--threads", &config.intraOpThreads);
     intOption("--batch-columns", &config.recBatchColumns);
+    intOption("--line-height", &config.recLineHeight);
+    intOption("--limit-side", &config.limitSideLength);
     config.spinning = dovrix::bench::hasFlag(args, QStringLiteral("--spin"));
     QString error;
     if (!engine.initialize(config, &error))
@@ -294,6 +297,7 @@ int run(const QStringList& args)
     QList<double> recognizeMs;
     QList<double> totalMs;
     QList<double> cpuMs;
+    QList<double> detectCpuMs;
     QList<OcrLine> lines;
     for (int i = 0; i < repeat; ++i) {
         const double cpuStart = processCpuMs();
@@ -302,6 +306,7 @@ int run(const QStringList& args)
         const QImage source = engine.prepareDetectionInput(image, &scaled);
         const QList<QRectF> boxes = engine.detectBoxes(scaled, source);
         detectMs << elapsedMs(timer);
+        detectCpuMs << processCpuMs() - cpuStart;
         QElapsedTimer recognition;
         recognition.start();
         lines = engine.recognizeBoxes(source, boxes);
@@ -317,6 +322,9 @@ int run(const QStringList& args)
     result.insert(QStringLiteral("total_ms"), rounded(dovrix::bench::median(totalMs)));
     // Processor time of the same stages: less sensitive than wall time to a busy machine.
     result.insert(QStringLiteral("total_cpu_ms"), rounded(dovrix::bench::median(cpuMs)));
+    result.insert(QStringLiteral("detect_cpu_ms"), rounded(dovrix::bench::median(detectCpuMs)));
+    result.insert(QStringLiteral("rec_line_height"), config.recLineHeight);
+    result.insert(QStringLiteral("limit_side"), config.limitSideLength);
     QJsonArray lineArray;
     QStringList texts;
     for (const OcrLine& line : lines) {
@@ -355,6 +363,7 @@ static dovrix::bench::Registration
     reg("ocr",
         "ocr FILE --page N | ocr --image PNG  [--repeat K] [--models DIR] [--reference TXT] "
         "[--rec-max-width W] [--batch N] [--batch-columns C] [--threads T] [--spin] "
+        "[--line-height H] [--limit-side S] "
         "[--tesseract [--tesseract-lang eng+chi_sim]]; ocr --write-sample OUT.pdf [--chinese] "
         "(also writes OUT.txt)",
         run);
