@@ -115,16 +115,38 @@ double rounded(double value)
     return std::round(value * 10) / 10;
 }
 
-// Error rates against the reference: with runs of white space as one space, and without any.
+// Differences of typesetting that no reader of the page image can see, which hit every engine
+// alike: letter case (small capitals), the forms of quotes, dashes and bullets, and a word
+// hyphenated at a line end (the reference joins it again).
+QString withoutTypesetting(QString text)
+{
+    text.replace(QRegularExpression(QStringLiteral("-\\n(?=\\p{Ll})")), QString());
+    text.replace(QRegularExpression(QStringLiteral("[\u2018\u2019\u201a\u2032`]")),
+                 QStringLiteral("'"));
+    text.replace(QRegularExpression(QStringLiteral("[\u201c\u201d\u201e\u2033]")),
+                 QStringLiteral("\""));
+    text.replace(QRegularExpression(QStringLiteral("[\u2010-\u2015\u2212]|--+")),
+                 QStringLiteral("-"));
+    text.replace(QRegularExpression(QStringLiteral("[\u2022\u25cf\u25aa\u25a0\u00b7]")),
+                 QStringLiteral("\u2022"));
+    return text.toCaseFolded();
+}
+
+// Error rates against the reference: with runs of white space as one space, and without any;
+// both again after withoutTypesetting().
 void addErrorRates(QJsonObject& object, const QString& reference, const QString& text)
 {
-    const QString expected = normalized(reference);
-    const QString actual = normalized(text);
     auto percent = [](double rate) { return std::round(rate * 1e4) / 1e4; };
-    object.insert(QStringLiteral("cer"),
-                  percent(characterErrorRate(expected.simplified(), actual.simplified())));
-    object.insert(QStringLiteral("cer_nospace"),
-                  percent(characterErrorRate(withoutSpaces(expected), withoutSpaces(actual))));
+    for (const bool plain : {true, false}) {
+        const QString expected =
+            plain ? normalized(reference) : withoutTypesetting(normalized(reference));
+        const QString actual = plain ? normalized(text) : withoutTypesetting(normalized(text));
+        const QString suffix = plain ? QString() : QStringLiteral("_normalised");
+        object.insert(QStringLiteral("cer") + suffix,
+                      percent(characterErrorRate(expected.simplified(), actual.simplified())));
+        object.insert(QStringLiteral("cer_nospace") + suffix,
+                      percent(characterErrorRate(withoutSpaces(expected), withoutSpaces(actual))));
+    }
 }
 
 QJsonObject runTesseract(const QImage& image, const QString& languages, const QString& reference)
