@@ -337,7 +337,7 @@ void TestMainWindow::notesOfRawNames()
     rawNames.prepend(sidecar);
 
     Annotation note;
-    note.type = Note;
+    note.type = AnnotationType::Note;
     note.page = 0;
     note.rect = QRectF(20, 20, 0, 0);
     note.text = QStringLiteral("kept");
