@@ -1,5 +1,7 @@
 #include "PanelFixtures.h"
 
+#include "TestPdf.h"
+
 #include <QFile>
 
 #include <functional>
@@ -116,21 +118,7 @@ bool writeOutlinedPdf(const QString& path, int pageCount, const QList<FixtureOut
         write(tree, 4);
     }
 
-    QByteArray out = "%PDF-1.4\n";
-    QList<qsizetype> offsets;
-    for (int i = 0; i < objects.size(); ++i) {
-        offsets.append(out.size());
-        out += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
-    }
-    const qsizetype xref = out.size();
-    out += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (qsizetype o : offsets)
-        out += QByteArray::number(o).rightJustified(10, '0') + " 00000 n \n";
-    out += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1)
-           + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
-
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(out) == out.size();
+    return writeFile(path, assemblePdf(objects));
 }
 
 } // namespace dovrix::test

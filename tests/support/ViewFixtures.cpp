@@ -1,5 +1,7 @@
 #include "ViewFixtures.h"
 
+#include "TestPdf.h"
+
 #include <QFile>
 
 namespace dovrix::test {
@@ -76,21 +78,7 @@ bool writeLinkedPdf(const QString& path, const QList<QList<FixtureLine>>& pages,
             "<< /Type /Annot /Subtype /Link /Rect " + rect + " /Border [0 0 0] " + action + " >>";
     }
 
-    QByteArray out = "%PDF-1.4\n";
-    QList<qsizetype> offsets;
-    for (int i = 0; i < objects.size(); ++i) {
-        offsets.append(out.size());
-        out += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
-    }
-    const qsizetype xref = out.size();
-    out += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (qsizetype o : offsets)
-        out += QByteArray::number(o).rightJustified(10, '0') + " 00000 n \n";
-    out += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1)
-           + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
-
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(out) == out.size();
+    return writeFile(path, assemblePdf(objects));
 }
 
 } // namespace dovrix::test
