@@ -2,6 +2,7 @@
 #include "core/RenderCache.h"
 
 #include "support/TestPdf.h"
+#include "support/TestWait.h"
 #include "support/WorkerGate.h"
 
 #include <QPdfDocument>
@@ -124,7 +125,7 @@ private Q_SLOTS:
             cache.request(key, &document);
             cache.request(key, &document);
         }
-        QVERIFY(spy.wait());
+        QVERIFY(spy.wait(dovrix::test::TimeoutMs));
         cache.request(key, &document); // cached: starts nothing
         QVERIFY(worker->waitForIdle());
         settle();
@@ -166,7 +167,7 @@ private Q_SLOTS:
             settle(); // the old result arrives and is dropped
             cache.request(key, &document);
         }
-        QVERIFY(spy.wait());
+        QVERIFY(spy.wait(dovrix::test::TimeoutMs));
         QVERIFY(worker->waitForIdle());
         settle();
         QCOMPARE(spy.count(), 1);
@@ -205,7 +206,7 @@ private Q_SLOTS:
         const Key key = makeKey(99, QSize(50, 50)); // no such page
         for (int attempt = 1; attempt <= 2; ++attempt) {
             cache.request(key, &document);
-            QVERIFY(spy.wait());
+            QVERIFY(spy.wait(dovrix::test::TimeoutMs));
             QCOMPARE(spy.count(), attempt);
             QVERIFY(qvariant_cast<QImage>(spy.last().at(1)).isNull());
             QCOMPARE(cache.count(), 0);
@@ -283,7 +284,7 @@ private Q_SLOTS:
             QCOMPARE(cache.cachedImage(key), normal); // still shown meanwhile
             cache.request(key, &document);
         }
-        QVERIFY(spy.wait());
+        QVERIFY(spy.wait(dovrix::test::TimeoutMs));
         QVERIFY(worker->waitForIdle());
         settle();
         QCOMPARE(spy.count(), 1); // the page-1 render of the old colours was dropped
@@ -300,7 +301,8 @@ private:
     {
         QSignalSpy spy(&cache, &RenderCache::pageRendered);
         cache.request(key, &document);
-        return spy.wait(30000) ? qvariant_cast<QImage>(spy.first().at(1)) : QImage();
+        return spy.wait(dovrix::test::TimeoutMs) ? qvariant_cast<QImage>(spy.first().at(1))
+                                                 : QImage();
     }
 
     QTemporaryDir dir;

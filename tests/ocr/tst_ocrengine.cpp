@@ -5,6 +5,7 @@
 #include "ocr/OcrEngine.h"
 #include "ocr/OcrRuntime.h"
 #include "support/OcrFixtures.h"
+#include "support/SkipOrFail.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -108,7 +109,8 @@ private:
 void TestOcrEngine::initTestCase()
 {
     if (test::ocrRuntimePath().isEmpty() || test::ocrModelDir().isEmpty())
-        QSKIP("the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+        DOVRIX_SKIP_OR_FAIL_IN_CI(
+            "the inference library or the models are missing (run scripts/fetch-ocr.sh)");
     QString error;
     QVERIFY2(ensureRuntimeLoaded(QStringList{test::ocrRuntimePath()}, &error), qPrintable(error));
     OcrEngineConfig config;

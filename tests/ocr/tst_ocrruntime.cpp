@@ -5,6 +5,7 @@
 #include "ocr/OcrEngine.h"
 #include "ocr/OcrRuntime.h"
 #include "support/OcrFixtures.h"
+#include "support/SkipOrFail.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -126,7 +127,8 @@ void TestOcrRuntime::libraryWithoutApiVersionStopsTheSearch()
 void TestOcrRuntime::loadsTheRealLibraryOnce()
 {
     if (test::ocrRuntimePath().isEmpty())
-        QSKIP("the inference library is not in the build directory (run scripts/fetch-ocr.sh)");
+        DOVRIX_SKIP_OR_FAIL_IN_CI(
+            "the inference library is not in the build directory (run scripts/fetch-ocr.sh)");
     QTemporaryDir dir;
     QString error;
     QVERIFY2(ensureRuntimeLoaded(
@@ -165,7 +167,7 @@ void TestOcrRuntime::modelFailures_data()
 void TestOcrRuntime::modelFailures()
 {
     if (!runtimeLoaded)
-        QSKIP("needs the inference library");
+        DOVRIX_SKIP_OR_FAIL_IN_CI("needs the inference library");
     QFETCH(bool, writeDetection);
     QFETCH(bool, writeRecognition);
     QFETCH(bool, withDictionary);
@@ -215,7 +217,7 @@ void TestOcrRuntime::modelFailures()
 void TestOcrRuntime::dictionaryKeepsEntriesAsStored()
 {
     if (!runtimeLoaded)
-        QSKIP("needs the inference library");
+        DOVRIX_SKIP_OR_FAIL_IN_CI("needs the inference library");
     QTemporaryDir dir;
     QVERIFY(test::writePassThroughModel(dir.filePath(QStringLiteral("PP-OCRv6_det_small.onnx"))));
     QVERIFY(test::writePassThroughModel(dir.filePath(QStringLiteral("PP-OCRv6_rec_small.onnx")),
@@ -235,7 +237,7 @@ void TestOcrRuntime::dictionaryKeepsEntriesAsStored()
 void TestOcrRuntime::secondInitializeTouchesNoFile()
 {
     if (!runtimeLoaded)
-        QSKIP("needs the inference library");
+        DOVRIX_SKIP_OR_FAIL_IN_CI("needs the inference library");
     auto dir = std::make_unique<QTemporaryDir>();
     QVERIFY(test::writePassThroughModel(dir->filePath(QStringLiteral("PP-OCRv6_det_small.onnx"))));
     QVERIFY(test::writePassThroughModel(dir->filePath(QStringLiteral("PP-OCRv6_rec_small.onnx")),
@@ -263,7 +265,7 @@ void TestOcrRuntime::secondInitializeTouchesNoFile()
 void TestOcrRuntime::failedInitializeCanBeRetried()
 {
     if (!runtimeLoaded)
-        QSKIP("needs the inference library");
+        DOVRIX_SKIP_OR_FAIL_IN_CI("needs the inference library");
     QTemporaryDir dir;
     OcrEngineConfig config;
     config.modelDir = dir.path();

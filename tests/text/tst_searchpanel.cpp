@@ -5,6 +5,7 @@
 #include "text/TextLayoutStore.h"
 
 #include "tests/support/TestPdf.h"
+#include "tests/support/TestWait.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -42,13 +43,13 @@ struct PanelRig
     {
         QSignalSpy ready(&controller, &DocumentController::documentReady);
         controller.openFile(path);
-        return ready.wait(20000);
+        return ready.wait(test::TimeoutMs);
     }
     bool loadText(int page)
     {
         QSignalSpy text(&store, &TextLayoutStore::pageTextReady);
         store.requestPageText(page, 10);
-        return store.hasPageText(page) || text.wait(20000);
+        return store.hasPageText(page) || text.wait(test::TimeoutMs);
     }
     void emitHits(const QList<SearchHit>& hits)
     {
@@ -227,7 +228,7 @@ void TestSearchPanel::searchReportsHitsAndNoHits()
 
     QSignalSpy finished(&rig.search, &SearchController::finished);
     rig.panel.search("beta", false);
-    QVERIFY(finished.size() == 1 || finished.wait(20000));
+    QVERIFY(finished.size() == 1 || finished.wait(test::TimeoutMs));
     QCOMPARE(rig.panel.searchHits().size(), 3);
     QCOMPARE(rig.panel.statusLabel()->text(), "“" + shown("beta") + "”：共 3 处命中");
     QVERIFY(rig.panel.hintBox()->isHidden());
@@ -237,7 +238,7 @@ void TestSearchPanel::searchReportsHitsAndNoHits()
     // Every page has text: nothing found ends with a full stop and offers OCR all the same.
     finished.clear();
     rig.panel.search("zzz", false);
-    QVERIFY(finished.size() == 1 || finished.wait(20000));
+    QVERIFY(finished.size() == 1 || finished.wait(test::TimeoutMs));
     QCOMPARE(rig.panel.statusLabel()->text(), "“" + shown("zzz") + "”无命中。");
     QVERIFY(!rig.panel.hintBox()->isHidden());
     QSignalSpy ocr(&rig.panel, &SearchPanel::ocrRequested);
@@ -260,7 +261,7 @@ void TestSearchPanel::scannedPageChangesTheNoHitText()
     QVERIFY(rig.open(path));
     QSignalSpy finished(&rig.search, &SearchController::finished);
     rig.panel.search("zzz", false);
-    QVERIFY(finished.size() == 1 || finished.wait(20000));
+    QVERIFY(finished.size() == 1 || finished.wait(test::TimeoutMs));
     QCOMPARE(rig.panel.statusLabel()->text(), "“" + shown("zzz") + "”无命中");
     QVERIFY(!rig.panel.hintBox()->isHidden());
 }
@@ -291,7 +292,7 @@ void TestSearchPanel::progressCountsEveryHitFoundSoFar()
             [&] { texts.append(rig.panel.statusLabel()->text()); });
     QSignalSpy finished(&rig.search, &SearchController::finished);
     rig.panel.search("%2 beta", false);
-    QVERIFY(finished.size() == 1 || finished.wait(20000));
+    QVERIFY(finished.size() == 1 || finished.wait(test::TimeoutMs));
     QVERIFY(!texts.isEmpty());
     QCOMPARE(texts.first(), "正在搜索“" + shown("%2 beta") + "”… 已搜索 1 / 3 页，当前命中 1 处");
     QCOMPARE(rig.panel.statusLabel()->text(), "“" + shown("%2 beta") + "”：共 2 处命中");
