@@ -10,17 +10,6 @@ namespace dovrix::test {
 
 namespace {
 
-QByteArray pdfString(const QString& text)
-{
-    QByteArray out = "(";
-    for (char c : text.toLatin1()) {
-        if (c == '(' || c == ')' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out + ")";
-}
-
 QByteArray ref(int object)
 {
     return QByteArray::number(object) + " 0 R";
@@ -93,7 +82,8 @@ bool writeOutlinedPdf(const QString& path, int pageCount, const QList<FixtureOut
                                                                  int parent) {
         for (int i = 0; i < level.size(); ++i) {
             const Numbered& n = level.at(i);
-            QByteArray dict = "<< /Title " + pdfString(n.entry->title) + " /Parent " + ref(parent);
+            QByteArray dict =
+                "<< /Title " + pdfString(n.entry->title.toLatin1()) + " /Parent " + ref(parent);
             if (i > 0)
                 dict += " /Prev " + ref(level.at(i - 1).object);
             if (i + 1 < level.size())

@@ -91,6 +91,23 @@ QByteArray assemblePdf(const QList<QByteArray>& objects)
     return data;
 }
 
+QByteArray pdfString(const QByteArray& codes)
+{
+    QByteArray out = "(";
+    for (const char c : codes) {
+        const uchar u = uchar(c);
+        if (u == '(' || u == ')' || u == '\\')
+            out += '\\';
+        if (u >= 0x20 && u < 0x7F) {
+            out += char(u);
+        } else {
+            out += '\\';
+            out += QByteArray::number(u, 8).rightJustified(3, '0');
+        }
+    }
+    return out + ')';
+}
+
 bool encryptPdf(const QString& input, const QString& output, const QString& password)
 {
     const QString qpdf = QStandardPaths::findExecutable(QStringLiteral("qpdf"));

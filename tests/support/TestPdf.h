@@ -58,6 +58,9 @@ bool writeSizedPdf(const QString& path, const QList<QSizeF>& pageSizesPt, int pa
 // catalog), with a classic cross-reference table.
 QByteArray assemblePdf(const QList<QByteArray>& objects);
 
+// A PDF literal string of the bytes: printable ASCII as it is, everything else escaped.
+QByteArray pdfString(const QByteArray& codes);
+
 // Encrypts a PDF with qpdf (AES-256, user and owner password). Returns false when qpdf is missing
 // or fails.
 bool encryptPdf(const QString& input, const QString& output, const QString& password);

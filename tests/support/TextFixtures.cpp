@@ -12,23 +12,6 @@ namespace dovrix::test {
 
 namespace {
 
-QByteArray pdfString(const QByteArray& codes)
-{
-    QByteArray out = "(";
-    for (const char c : codes) {
-        const uchar u = uchar(c);
-        if (u == '(' || u == ')' || u == '\\')
-            out += '\\';
-        if (u >= 0x20 && u < 0x7F) {
-            out += char(u);
-        } else {
-            out += '\\';
-            out += QByteArray::number(u, 8).rightJustified(3, '0');
-        }
-    }
-    return out + ')';
-}
-
 QByteArray hex4(char16_t u)
 {
     return QByteArray::number(uint(u), 16).toUpper().rightJustified(4, '0');

@@ -8,17 +8,6 @@ namespace dovrix::test {
 
 namespace {
 
-QByteArray pdfString(const QString& text)
-{
-    QByteArray out = "(";
-    for (char c : text.toLatin1()) {
-        if (c == '(' || c == ')' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out + ")";
-}
-
 QByteArray num(double v)
 {
     return QByteArray::number(v, 'f', 2);
@@ -59,7 +48,8 @@ bool writeLinkedPdf(const QString& path, const QList<QList<FixtureLine>>& pages,
         QByteArray stream;
         for (const FixtureLine& line : pages.at(i)) {
             stream += "BT /F1 " + num(line.size) + " Tf " + num(line.baseline.x()) + " "
-                      + num(h - line.baseline.y()) + " Td " + pdfString(line.text) + " Tj ET\n";
+                      + num(h - line.baseline.y()) + " Td " + pdfString(line.text.toLatin1())
+                      + " Tj ET\n";
         }
         objects[contentObj(i) - 1] = "<< /Length " + QByteArray::number(stream.size())
                                      + " >>\nstream\n" + stream + "endstream";
@@ -73,7 +63,7 @@ bool writeLinkedPdf(const QString& path, const QList<QList<FixtureLine>>& pages,
             action = "/Dest [" + QByteArray::number(pageObj(l.targetPage)) + " 0 R /XYZ 0 " + num(h)
                      + " 0]";
         else
-            action = "/A << /S /URI /URI " + pdfString(l.url) + " >>";
+            action = "/A << /S /URI /URI " + pdfString(l.url.toLatin1()) + " >>";
         objects[firstLink - 1 + k] =
             "<< /Type /Annot /Subtype /Link /Rect " + rect + " /Border [0 0 0] " + action + " >>";
     }

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -249,14 +248,12 @@ void TestSearchPanel::searchReportsHitsAndNoHits()
 void TestSearchPanel::scannedPageChangesTheNoHitText()
 {
     const QString path = dir->filePath("scan.pdf");
-    {
-        QPdfWriter writer(path);
-        writer.setResolution(72);
-        QPainter painter(&writer);
-        painter.fillRect(QRectF(50, 50, 300, 200), Qt::gray); // a page without any text
-        writer.newPage();
-        painter.drawText(QPointF(72, 100), QStringLiteral("some real text"));
-    }
+    QVERIFY(test::writePaintedPdf(path, {QSizeF(595, 842)}, 2, [](QPainter& painter, int page) {
+        if (page == 0)
+            painter.fillRect(QRectF(50, 50, 300, 200), Qt::gray); // a page without any text
+        else
+            painter.drawText(QPointF(72, 100), QStringLiteral("some real text"));
+    }));
     PanelRig rig;
     QVERIFY(rig.open(path));
     QSignalSpy finished(&rig.search, &SearchController::finished);
