@@ -1,9 +1,9 @@
 #include "core/PdfWorker.h"
+#include "support/OwnProcess.h"
 #include "support/TestWait.h"
 #include "support/WorkerGate.h"
 
 #include <QMutex>
-#include <QProcess>
 #include <QSemaphore>
 #include <QTest>
 
@@ -89,21 +89,8 @@ void TestPdfWorker::destructionDropsQueuedJobsAndWaitsForTheRunningOne()
 
 void TestPdfWorker::destructionGivesUpOnAJobThatNeverEnds()
 {
-    // Giving up leaves a thread behind and marks the whole process, which other tests check:
-    // run it in a process of its own.
-    if (!qEnvironmentVariableIsSet("DOVRIX_WORKER_ABANDON_CHILD")) {
-        QProcess child;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("DOVRIX_WORKER_ABANDON_CHILD"), QStringLiteral("1"));
-        child.setProcessEnvironment(environment);
-        child.setProcessChannelMode(QProcess::ForwardedChannels);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QString::fromLatin1(QTest::currentTestFunction())});
-        QVERIFY(child.waitForFinished(test::TimeoutMs));
-        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(child.exitCode(), 0);
-        return;
-    }
+    // Giving up leaves a thread behind and marks the whole process, which other tests check.
+    DOVRIX_RUN_IN_OWN_PROCESS();
     auto entered = std::make_shared<QSemaphore>();
     auto released = std::make_shared<QSemaphore>();
     auto queuedRan = std::make_shared<std::atomic_int>(0);
