@@ -72,6 +72,7 @@ void TestBookmarkPanel::initTestCase()
 
 void TestBookmarkPanel::init()
 {
+    test::resetSettingsToSourceLanguage(); // the window installs the stored language
     worker = std::make_unique<PdfWorker>();
     controller = std::make_unique<DocumentController>(worker.get());
     panel = std::make_unique<BookmarkPanel>(controller.get());
