@@ -15,6 +15,7 @@
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/OcrFixtures.h"
+#include "tests/support/OwnProcess.h"
 #include "tests/support/SkipOrFail.h"
 #include "tests/support/TestPdf.h"
 #include "tests/support/TestWait.h"
@@ -332,6 +333,7 @@ void TestOcrController::reloadStopsTheRunSilently()
 
 void TestOcrController::missingLibraryFailsEveryPageAndWarnsOncePerRun()
 {
+    DOVRIX_RUN_IN_OWN_PROCESS(); // a loaded library stays loaded, and "once per run"
     const QString path = dir->filePath(QStringLiteral("nolib.pdf"));
     QVERIFY(writeScannedPdf(path, 3));
     QVERIFY(open(path));
