@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "annotations/Annotation.h"
+#include "annotations/AnnotationPainter.h"
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "app/ExportCommands.h"
@@ -9,9 +10,11 @@
 #include "app/StartUp.h"
 #include "app/StudyTools.h"
 #include "core/DocumentController.h"
+#include "core/FileSafety.h"
 #include "core/PageColours.h"
 #include "core/PageLabels.h"
 #include "core/ProgramFiles.h"
+#include "core/RawFilePath.h"
 #include "core/session/DocumentSession.h"
 #include "i18n/LanguageTable.h"
 #include "ocr/OcrController.h"
@@ -68,6 +71,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace dovrix {
 
@@ -86,74 +90,6 @@ bool isPdfPath(const QString& path)
 int roundedPercent(double zoom)
 {
     return int(std::lround(zoom * 100.0)); // half away from zero
-}
-
-// The annotation tools of the toolbar: each draws its type directly.
-struct AnnotationTool
-{
-    AnnotationType type;
-    const char* objectName;
-    const char* shortcut;
-    const char* toolTip; // translated in the window's context
-};
-
-constexpr AnnotationTool annotationTools[] = {
-    {Highlight, "highlightToolAction", "H", QT_TRANSLATE_NOOP("dovrix::MainWindow", "高亮（H）")},
-    {Underline, "underlineToolAction", "U", QT_TRANSLATE_NOOP("dovrix::MainWindow", "下划线（U）")},
-    {Strikethrough, "strikethroughToolAction", "S",
-     QT_TRANSLATE_NOOP("dovrix::MainWindow", "删除线（S）")},
-    {Note, "noteToolAction", "N", QT_TRANSLATE_NOOP("dovrix::MainWindow", "便签（N）")},
-    {Rectangle, "rectangleToolAction", "B", QT_TRANSLATE_NOOP("dovrix::MainWindow", "矩形（B）")},
-    {Arrow, "arrowToolAction", "L", QT_TRANSLATE_NOOP("dovrix::MainWindow", "箭头（L）")},
-};
-
-// A small picture of what the tool draws, in the colours the page view uses.
-QIcon annotationToolIcon(AnnotationType type)
-{
-    QPixmap pixmap(20, 20);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor ink(38, 42, 48);
-    const QColor marker(214, 160, 0);
-    QFont font = p.font();
-    font.setPixelSize(11);
-    font.setBold(true);
-    p.setFont(font);
-    const QRectF letters(2, 3, 16, 12);
-    switch (type) {
-    case Highlight:
-        p.fillRect(QRectF(1, 4, 18, 11), QColor(255, 215, 106));
-        break;
-    case Note:
-        p.setPen(QPen(marker.darker(140), 1.5));
-        p.setBrush(QColor(255, 215, 106));
-        p.drawEllipse(QPointF(10, 10), 7, 7);
-        p.setPen(QPen(QColor(58, 46, 0), 1.8));
-        p.drawLine(QPointF(10, 6), QPointF(10, 11));
-        p.drawPoint(QPointF(10, 14));
-        return QIcon(pixmap);
-    case Rectangle:
-        p.setPen(QPen(ink, 1.5, Qt::DashLine));
-        p.drawRect(QRectF(3, 4, 14, 12));
-        return QIcon(pixmap);
-    case Arrow: {
-        p.setPen(QPen(ink, 1.8));
-        p.setBrush(ink);
-        p.drawLine(QPointF(3, 17), QPointF(14, 6));
-        p.drawPolygon(QPolygonF({QPointF(17, 3), QPointF(9, 5), QPointF(15, 11)}));
-        return QIcon(pixmap);
-    }
-    default:
-        break;
-    }
-    p.setPen(ink);
-    p.drawText(letters, Qt::AlignCenter, QStringLiteral("ab"));
-    if (type == Underline)
-        p.fillRect(QRectF(2, 16, 16, 2), marker);
-    else if (type == Strikethrough)
-        p.fillRect(QRectF(2, 9, 16, 2), marker);
-    return QIcon(pixmap);
 }
 
 } // namespace
@@ -298,13 +234,13 @@ void MainWindow::buildToolbar()
     toolsLayout->setContentsMargins(0, 0, 0, 0);
     toolsLayout->setSpacing(0);
     auto* toolGroup = new QActionGroup(this);
-    for (const AnnotationTool& tool : annotationTools) {
-        QAction* action = windowAction(tool.objectName, QKeySequence(QLatin1String(tool.shortcut)));
+    for (const AnnotationTypeInfo& tool : annotationTypes) {
+        QAction* action = windowAction(tool.toolName, QKeySequence(QLatin1String(tool.shortcut)));
         action->setCheckable(true);
         action->setIcon(annotationToolIcon(tool.type));
         toolGroup->addAction(action);
         annotationToolActions.append(action);
-        const int type = tool.type;
+        const AnnotationType type = tool.type;
         connect(action, &QAction::triggered, this, [this, type] { chooseAnnotationTool(type); });
         auto* button = new QToolButton;
         button->setDefaultAction(action);
@@ -807,8 +743,8 @@ void MainWindow::retranslate()
     annotationButton->setText(tr("批注"));
     setTip(annotationButton, tr("批注模式（A）：高亮 / 下划线 / 删除线 / 便签 / 矩形 / 箭头"));
     for (int i = 0; i < annotationToolActions.size(); ++i) {
-        annotationToolActions.at(i)->setText(tr(annotationTools[i].toolTip));
-        annotationToolActions.at(i)->setToolTip(tr(annotationTools[i].toolTip));
+        annotationToolActions.at(i)->setText(tr(annotationTypes[i].toolText));
+        annotationToolActions.at(i)->setToolTip(tr(annotationTypes[i].toolText));
     }
     goToPageAction->setText(tr("转到页面…"));
     pageField->setToolTip(tr("输入页码或页标签后按回车跳转（Ctrl+G）"));
@@ -950,27 +886,45 @@ void MainWindow::openCommand()
 
 void MainWindow::openFile(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists() && path.contains(QChar::ReplacementCharacter)) {
+    openDocument(path, {});
+}
+
+void MainWindow::openRawFile(const QByteArray& rawPath)
+{
+    openDocument(QFile::decodeName(rawPath), rawPath);
+}
+
+DocumentSession* MainWindow::openDocument(const QString& path, const QByteArray& rawPath)
+{
+    // Leads to the file named by bytes while it is looked at here; the session opens its own.
+    const std::unique_ptr<RawFilePath> raw =
+        rawPath.isEmpty() ? nullptr : std::make_unique<RawFilePath>(rawPath);
+    const QFileInfo info(raw ? raw->path() : path);
+    if (!raw && !info.exists() && path.contains(QChar::ReplacementCharacter)) {
         // A byte of the name that is not UTF-8 was replaced when the name was read: the file may
         // well exist, under a name this program cannot spell.
         QMessageBox::warning(
             this, tr("打开失败"),
             tr("文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。"));
-        return;
+        return nullptr;
     }
     if (!info.exists() || !info.isFile() || !info.isReadable()) {
         QMessageBox::warning(this, tr("打开失败"), tr("文件不存在或无法访问。"));
-        return;
+        return nullptr;
     }
 
     const QString canonical = info.canonicalFilePath();
     for (DocumentSession* session : std::as_const(sessions)) {
-        const QString open = QFileInfo(session->controller()->filePath()).canonicalFilePath();
-        if (!open.isEmpty() && open == canonical) {
+        const QString open = session->controller()->filePath();
+        // Canonical paths decoded from names with bytes that are not valid UTF-8 may coincide
+        // for different files: those are compared as files.
+        const bool same = raw || session->controller()->rawFile()
+                              ? isSameInode(open, info.filePath())
+                              : QFileInfo(open).canonicalFilePath() == canonical;
+        if (same && !canonical.isEmpty()) {
             setCurrentSession(session);
             tabs->setCurrentWidget(session->pageWidget());
-            return;
+            return session;
         }
     }
 
@@ -980,12 +934,15 @@ void MainWindow::openFile(const QString& path)
     wireOcr(session);
     session->ocr()->setModelDirectory(findCompanion(QStringLiteral("models")));
 
-    tabs->addTab(session->pageWidget(), info.fileName());
+    tabs->addTab(session->pageWidget(), raw ? raw->displayName() : info.fileName());
     if (!currentSession)
         setCurrentSession(session);
     // The document, its watcher and its sidecar work with the absolute path: a relative one would
     // follow later changes of the working directory.
-    session->openFile(info.absoluteFilePath());
+    if (raw)
+        session->openRawFile(raw->rawPath());
+    else
+        session->openFile(info.absoluteFilePath());
     stack->setCurrentWidget(area);
     tabs->setCurrentWidget(session->pageWidget());
     // The first tab became current before its session knew its file: name it now.
@@ -993,17 +950,16 @@ void MainWindow::openFile(const QString& path)
 
     // Remembered before the document has loaded, so a file that then fails to open stays listed.
     // A relative path is kept absolute: the list is used later from any working directory.
-    if (!settings->privateMode())
+    if (!settings->privateMode() && !raw)
         settings->addRecentFile(info.absoluteFilePath());
+    return session;
 }
 
 void MainWindow::openRequest(const OpenRequest& request)
 {
-    openFile(request.path);
-    const QString canonical = QFileInfo(request.path).canonicalFilePath();
-    if (currentSession && !canonical.isEmpty()
-        && QFileInfo(currentSession->controller()->filePath()).canonicalFilePath() == canonical)
-        study->applyWhenReady(currentSession, request);
+    DocumentSession* session = openDocument(request.path, request.rawPath);
+    if (session && session == currentSession)
+        study->applyWhenReady(session, request);
 }
 
 void MainWindow::wireSession(DocumentSession* session)
@@ -1359,7 +1315,9 @@ void MainWindow::updateHashIndicator()
 
 void MainWindow::onAnnotationAdded(DocumentSession* session)
 {
-    if (!firstAnnotationExplained) {
+    // A note kept only in memory is not saved: the store has said why, and this would contradict
+    // it.
+    if (!firstAnnotationExplained && !session->annotations()->isReadOnly()) {
         firstAnnotationExplained = true;
         QMessageBox::information(this, tr("批注已保存"),
                                  tr("批注保存在本地 sidecar 文件（.dovrixmark）中，\n用 Adobe "
@@ -1486,7 +1444,7 @@ void MainWindow::focusPageField()
     pageField->selectAll();
 }
 
-void MainWindow::chooseAnnotationTool(int type)
+void MainWindow::chooseAnnotationTool(AnnotationType type)
 {
     if (!pageView)
         return;
@@ -1500,9 +1458,9 @@ void MainWindow::updateAnnotationTools()
 {
     const bool on = pageView && pageView->annotationMode();
     annotationToolsItem->setVisible(on);
-    const int tool = pageView ? pageView->annotationTool() : int(Highlight);
+    const AnnotationType tool = pageView ? pageView->annotationTool() : AnnotationType::Highlight;
     for (int i = 0; i < annotationToolActions.size(); ++i)
-        annotationToolActions.at(i)->setChecked(annotationTools[i].type == tool);
+        annotationToolActions.at(i)->setChecked(annotationTypes[i].type == tool);
 }
 
 void MainWindow::updateStatusZoom()
@@ -1624,7 +1582,16 @@ void MainWindow::dropEvent(QDropEvent* event)
     const QList<QUrl> urls = event->mimeData()->urls();
     for (const QUrl& url : urls) {
         const QString path = url.toLocalFile();
-        if (isPdfPath(path))
+        if (!isPdfPath(path))
+            continue;
+        // The URL keeps the name's bytes percent-encoded, also those a QString cannot spell.
+        const QByteArray raw =
+            url.isLocalFile()
+                ? QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())
+                : QByteArray();
+        if (RawFilePath::needed(raw))
+            openRawFile(raw);
+        else
             openFile(path);
     }
     event->acceptProposedAction();

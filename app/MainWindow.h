@@ -1,5 +1,6 @@
 #pragma once
 
+#include "annotations/AnnotationType.h"
 #include "core/PdfWorker.h"
 
 #include <QElapsedTimer>
@@ -64,6 +65,9 @@ public:
     // Opens path in a new tab, or shows the tab that already has the same file (same canonical
     // path), or warns when the path is not an existing readable file.
     void openFile(const QString& path);
+    // Opens a file by the bytes of its path, for a name a QString cannot spell (see RawFilePath),
+    // like openFile; it stays out of the recent files, which could not name it.
+    void openRawFile(const QByteArray& rawPath);
     // Opens the request's file like openFile, then goes to its page, search or SyncTeX place once
     // the document is ready.
     void openRequest(const OpenRequest& request);
@@ -128,6 +132,9 @@ private:
     QPushButton* toolButton(const char* name);
     QAction* windowAction(const char* name, const QKeySequence& shortcut);
 
+    // openFile and openRawFile (rawPath empty for a spellable path); the session that shows the
+    // file, or null after a warning.
+    DocumentSession* openDocument(const QString& path, const QByteArray& rawPath);
     void wireSession(DocumentSession* session);
     void onStatusChanged(DocumentSession* session, int status, const QString& message);
     void onDocumentReady(DocumentSession* session);
@@ -153,7 +160,7 @@ private:
     void focusPageField();
     // Width and validator of the page field for the labels in pageFieldLabels.
     void fitPageFieldToLabels();
-    void chooseAnnotationTool(int type);
+    void chooseAnnotationTool(AnnotationType type);
     // Shows the tool buttons while annotation mode is on and checks the page view's tool.
     void updateAnnotationTools();
     void searchNow();
@@ -196,7 +203,7 @@ private:
     QList<QAction*> exportActions;
     QPushButton* annotationButton = nullptr;
     QAction* annotationToolsItem = nullptr; // the tool buttons' place in the toolbar
-    QList<QAction*> annotationToolActions;  // one per annotation type, in the tool table's order
+    QList<QAction*> annotationToolActions;  // one per annotation type, in annotationTypes order
     QPushButton* rotateButton = nullptr;
     QLineEdit* searchEdit = nullptr;
     QPushButton* pageColoursButton = nullptr;
