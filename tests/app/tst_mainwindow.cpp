@@ -302,7 +302,8 @@ void TestMainWindow::rawNameOpensFromArgumentsAndDrops()
     QVERIFY(waitReady(first));
     QCOMPARE(first->controller()->sourceHash(), ffHash);
     QCOMPARE(first->controller()->pageCount(), 2);
-    QTRY_COMPARE(first->viewport()->currentPage(), 1); // what was asked for the file applies
+    QTRY_COMPARE_WITH_TIMEOUT(first->viewport()->currentPage(), 1,
+                              test::TimeoutMs); // what was asked for the file applies
     QCOMPARE(window.documentTabs()->tabText(0), shown);
     QVERIFY(window.windowTitle().startsWith(shown));
     QVERIFY(window.appSettings()->recentFiles().isEmpty());

@@ -522,7 +522,7 @@ void TestDocumentController::rawNameIsReadFollowedAndComparedAsAFile()
     const QByteArray temporary = QFile::encodeName(dir->filePath(QStringLiteral("saving")));
     QVERIFY(test::writeFile(QFile::decodeName(temporary), test::readAll(other)));
     QCOMPARE(std::rename(temporary.constData(), raw.constData()), 0);
-    QVERIFY(modified.wait(10000));
+    QVERIFY(modified.wait(test::TimeoutMs));
     controller.reload();
     WAIT_STATUS(controller, Ready);
     QCOMPARE(controller.pageCount(), 2);
