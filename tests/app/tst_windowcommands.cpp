@@ -120,7 +120,7 @@ void TestWindowCommands::initTestCase()
     QVERIFY(window.current() && waitReady(window.current()));
     test::ModalDriver<QMessageBox> explain([](QMessageBox* box) { box->accept(); });
     Annotation note;
-    note.type = Note;
+    note.type = AnnotationType::Note;
     QVERIFY(!window.current()->annotations()->add(note).isEmpty());
     QCOMPARE(explain.handled, 1);
     window.current()->annotations()->waitForWrites();
