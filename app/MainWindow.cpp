@@ -607,10 +607,10 @@ void MainWindow::buildStatusBar()
     connect(fitButton, &QPushButton::clicked, this, [this] {
         if (!pageView)
             return;
-        if (pageView->fitMode() != PdfViewport::FitWidth) {
-            pageView->setFitMode(PdfViewport::FitWidth);
+        if (pageView->fitMode() != PdfViewport::FitMode::FitWidth) {
+            pageView->setFitMode(PdfViewport::FitMode::FitWidth);
         } else {
-            pageView->setFitMode(PdfViewport::FitNone);
+            pageView->setFitMode(PdfViewport::FitMode::FitNone);
             pageView->setZoom(1.0);
         }
     });
@@ -622,7 +622,9 @@ void MainWindow::buildStatusBar()
     viewModeButton = statusButton("viewModeButton");
     connect(viewModeButton, &QPushButton::clicked, this, [this] {
         if (pageView)
-            pageView->setViewMode(1 - pageView->viewMode());
+            pageView->setViewMode(pageView->viewMode() == PdfViewport::ViewMode::SinglePage
+                                      ? PdfViewport::ViewMode::Continuous
+                                      : PdfViewport::ViewMode::SinglePage);
     });
     privateLabel = new QLabel;
     privateLabel->setObjectName(QStringLiteral("privateLabel"));
@@ -668,7 +670,8 @@ void MainWindow::buildActions()
     singlePageAction->setCheckable(true);
     connect(singlePageAction, &QAction::toggled, this, [this](bool on) {
         if (pageView)
-            pageView->setViewMode(on ? PdfViewport::SinglePage : PdfViewport::Continuous);
+            pageView->setViewMode(on ? PdfViewport::ViewMode::SinglePage
+                                     : PdfViewport::ViewMode::Continuous);
     });
     rotateAction = windowAction("rotateAction", QKeySequence(QStringLiteral("Ctrl+R")));
     connect(rotateAction, &QAction::triggered, this, [this] {
@@ -678,18 +681,18 @@ void MainWindow::buildActions()
     fitWidthAction = windowAction("fitWidthAction", QKeySequence());
     connect(fitWidthAction, &QAction::triggered, this, [this] {
         if (pageView)
-            pageView->setFitMode(PdfViewport::FitWidth);
+            pageView->setFitMode(PdfViewport::FitMode::FitWidth);
     });
     fitPageAction = windowAction("fitPageAction", QKeySequence());
     connect(fitPageAction, &QAction::triggered, this, [this] {
         if (pageView)
-            pageView->setFitMode(PdfViewport::FitPage);
+            pageView->setFitMode(PdfViewport::FitMode::FitPage);
     });
     actualSizeAction = windowAction("actualSizeAction", QKeySequence(QStringLiteral("Ctrl+0")));
     connect(actualSizeAction, &QAction::triggered, this, [this] {
         if (!pageView)
             return;
-        pageView->setFitMode(PdfViewport::FitNone);
+        pageView->setFitMode(PdfViewport::FitMode::FitNone);
         pageView->setZoom(1.0);
     });
     QAction* thumbnailsTab = windowAction("thumbnailsTabAction", QKeySequence("Ctrl+T"));
@@ -1513,13 +1516,13 @@ void MainWindow::updateStatusZoom()
 
 void MainWindow::updateFitButton()
 {
-    const bool fitWidth = pageView && pageView->fitMode() == PdfViewport::FitWidth;
+    const bool fitWidth = pageView && pageView->fitMode() == PdfViewport::FitMode::FitWidth;
     fitButton->setText(fitWidth ? tr("原始") : tr("适应宽度"));
 }
 
 void MainWindow::updateViewModeControls()
 {
-    const bool single = pageView && pageView->viewMode() == PdfViewport::SinglePage;
+    const bool single = pageView && pageView->viewMode() == PdfViewport::ViewMode::SinglePage;
     viewModeButton->setText(single ? tr("连续") : tr("单页"));
     const QSignalBlocker block(singlePageAction);
     singlePageAction->setChecked(single);

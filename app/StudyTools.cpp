@@ -416,7 +416,7 @@ void StudyTools::goToBookmark(int index)
         return;
     const Bookmark& bookmark = store->bookmarks().at(index);
     PdfViewport* view = session->viewport();
-    if (view->fitMode() == PdfViewport::FitNone)
+    if (view->fitMode() == PdfViewport::FitMode::FitNone)
         view->setZoom(bookmark.zoom);
     view->scrollToPagePoint(bookmark.page, QPointF(0, bookmark.topPt));
 }
