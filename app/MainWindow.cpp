@@ -280,10 +280,12 @@ void MainWindow::buildToolbar()
     printButton = toolButton("printButton");
     exportButton = toolButton("exportButton");
     exportMenu = new QMenu(exportButton);
-    for (int i = 0; i < 4; ++i) {
-        if (i == 3)
+    for (const ExportFormat& format : ExportCommands::formats()) {
+        if (format.separatorBefore)
             exportMenu->addSeparator();
-        exportActions.append(exportMenu->addAction(QString()));
+        QAction* action = exportMenu->addAction(QString());
+        action->setObjectName(QLatin1String(format.objectName));
+        exportActions.append(action);
     }
     exportButton->setMenu(exportMenu);
     annotationButton = new QPushButton;
@@ -775,11 +777,9 @@ void MainWindow::buildActions()
 void MainWindow::wireExports()
 {
     exports = new ExportCommands(this);
-    connect(exportActions.at(0), &QAction::triggered, exports, &ExportCommands::exportPagePng);
-    connect(exportActions.at(1), &QAction::triggered, exports, &ExportCommands::exportFullText);
-    connect(exportActions.at(2), &QAction::triggered, exports,
-            &ExportCommands::exportAnnotationSummary);
-    connect(exportActions.at(3), &QAction::triggered, exports, &ExportCommands::exportAnnotatedPdf);
+    const QList<ExportFormat>& formats = ExportCommands::formats();
+    for (int i = 0; i < formats.size(); ++i)
+        connect(exportActions.at(i), &QAction::triggered, exports, formats.at(i).command);
     connect(printAction, &QAction::triggered, exports, &ExportCommands::print);
 }
 
@@ -802,11 +802,12 @@ void MainWindow::retranslate()
     setTip(printButton, tr("打印（Ctrl+P）"));
     exportButton->setText(tr("导出"));
     setTip(exportButton, tr("导出为新文件（不修改源文件）"));
-    exportActions.at(0)->setText(tr("当前页为图片（PNG 300 DPI）…"));
-    exportActions.at(1)->setText(tr("全文文本（TXT，按阅读顺序）…"));
-    exportActions.at(2)->setText(tr("批注汇总（TXT）…"));
-    exportActions.at(3)->setText(tr("含批注的 PDF（副本）…"));
-    exportActions.at(3)->setToolTip(tr("把当前批注嵌入一个新 PDF，Adobe/WPS 可见；源文件保持不变"));
+    const QList<ExportFormat>& formats = ExportCommands::formats();
+    for (int i = 0; i < formats.size(); ++i) {
+        exportActions.at(i)->setText(tr(formats.at(i).menuText));
+        if (formats.at(i).menuToolTip)
+            exportActions.at(i)->setToolTip(tr(formats.at(i).menuToolTip));
+    }
     annotationButton->setText(tr("批注"));
     setTip(annotationButton, tr("批注模式（A）：高亮 / 下划线 / 删除线 / 便签 / 矩形 / 箭头"));
     for (int i = 0; i < annotationToolActions.size(); ++i) {
