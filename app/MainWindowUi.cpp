@@ -115,6 +115,25 @@ QPushButton* statusButton(const char* name)
     return button;
 }
 
+// The menu of button whose items exclude each other (see addChoice).
+QMenu* choiceMenu(QPushButton* button)
+{
+    auto* menu = new QMenu(button);
+    new QActionGroup(menu);
+    button->setMenu(menu);
+    return menu;
+}
+
+// A checkable item of a choice menu, carrying data.
+QAction* addChoice(QMenu* menu, const QString& text, const QVariant& data)
+{
+    QAction* item = menu->addAction(text);
+    item->setCheckable(true);
+    item->setData(data);
+    menu->findChild<QActionGroup*>()->addAction(item);
+    return item;
+}
+
 // An action of the window (its shortcut works wherever the focus is in it).
 QAction* windowAction(QMainWindow* window, const char* name, const QKeySequence& shortcut)
 {
@@ -196,40 +215,22 @@ void MainWindowUi::buildToolbar(QMainWindow* window, QWidget* toolsButton)
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 
     pageColoursButton = toolButton("pageColoursButton");
-    pageColoursMenu = new QMenu(pageColoursButton);
-    auto* coloursGroup = new QActionGroup(pageColoursMenu);
-    for (int i = 0; i < 4; ++i) {
-        QAction* item = pageColoursMenu->addAction(QString());
-        item->setCheckable(true);
-        coloursGroup->addAction(item);
-        pageColoursActions.append(item);
-    }
-    pageColoursButton->setMenu(pageColoursMenu);
+    pageColoursMenu = choiceMenu(pageColoursButton);
+    for (int i = 0; i < 4; ++i)
+        pageColoursActions.append(addChoice(pageColoursMenu, QString(), i));
 
     themeButton = toolButton("themeButton");
-    themeMenu = new QMenu(themeButton);
-    auto* themeGroup = new QActionGroup(themeMenu);
+    themeMenu = choiceMenu(themeButton);
     for (int i = 0; i < 5; ++i) {
         if (i == 2 || i == 4)
             themeMenu->addSeparator();
-        QAction* item = themeMenu->addAction(QString());
-        item->setCheckable(true);
-        item->setData(i);
-        themeGroup->addAction(item);
-        themeActions.append(item);
+        themeActions.append(addChoice(themeMenu, QString(), i));
     }
-    themeButton->setMenu(themeMenu);
 
     languageButton = toolButton("languageButton");
-    languageMenu = new QMenu(languageButton);
-    auto* languageGroup = new QActionGroup(languageMenu);
-    for (const LanguageEntry& entry : languageTable()) {
-        QAction* item = languageMenu->addAction(entry.nativeName);
-        item->setCheckable(true);
-        item->setData(entry.code);
-        languageGroup->addAction(item);
-    }
-    languageButton->setMenu(languageMenu);
+    languageMenu = choiceMenu(languageButton);
+    for (const LanguageEntry& entry : languageTable())
+        addChoice(languageMenu, entry.nativeName, entry.code);
 
     homeButton = toolButton("homeButton");
 
