@@ -1,5 +1,6 @@
 #include "annotations/AnnotatedPdfExporter.h"
 
+#include "annotations/AnnotationPainter.h"
 #include "core/FileSafety.h"
 #include "core/PdfWorker.h"
 #include "core/RenderCache.h"
@@ -10,54 +11,9 @@
 #include <QPainter>
 #include <QPdfDocument>
 #include <QPdfWriter>
-#include <QPolygonF>
 #include <QSaveFile>
 
-#include <cmath>
-
 namespace dovrix {
-
-namespace {
-
-constexpr int BubbleChars = 200;
-
-QColor withAlpha(QColor color, int alpha)
-{
-    color.setAlpha(alpha);
-    return color;
-}
-
-QString bubbleText(const QString& text)
-{
-    if (text.size() <= BubbleChars)
-        return text;
-    // Half a surrogate pair would paint as a replacement box.
-    const int cut = text.at(BubbleChars - 1).isHighSurrogate() ? BubbleChars - 1 : BubbleChars;
-    return text.left(cut) + QChar(0x2026);
-}
-
-void paintBubble(QPainter& p, const QPointF& at, const Annotation& a, double s)
-{
-    const QString shown = bubbleText(a.text);
-    p.save();
-    QFont font = p.font();
-    font.setPointSizeF(9);
-    p.setFont(font);
-    const QRectF textBox =
-        p.fontMetrics().boundingRect(QRect(0, 0, int(150 * s), 1000000), Qt::TextWordWrap, shown);
-    const QRectF bubble(at.x() + 12 * s, at.y() - 10 * s, textBox.width() + 14 * s,
-                        textBox.height() + 10 * s);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(a.color, 1.2 * s, Qt::SolidLine));
-    p.setBrush(QColor(255, 255, 255, 235));
-    p.drawRoundedRect(bubble, 5 * s, 5 * s);
-    p.setPen(QColor(38, 42, 48));
-    p.drawText(bubble.adjusted(7 * s, 5 * s, -7 * s, -5 * s),
-               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, shown);
-    p.restore();
-}
-
-} // namespace
 
 AnnotatedPdfExporter::AnnotatedPdfExporter(QObject* parent)
     : QObject(parent), sharedGeneration(std::make_shared<std::atomic<qint64>>(0))
@@ -185,7 +141,7 @@ void AnnotatedPdfExporter::composePage(int page, const QImage& image, qint64 job
     const QRect target(0, 0, writer->width(), writer->height());
     painter->drawImage(
         target, image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    paintAnnotations(*painter, list, page, resolution / 72.0);
+    paintAnnotations(*painter, list, page, sizes.at(page), resolution / 72.0);
 
     ++pageIndex;
     Q_EMIT progress(pageIndex, int(sizes.size()));
@@ -193,66 +149,15 @@ void AnnotatedPdfExporter::composePage(int page, const QImage& image, qint64 job
 }
 
 void AnnotatedPdfExporter::paintAnnotations(QPainter& p, const QList<Annotation>& annotations,
-                                            int page, double s)
+                                            int page, const QSizeF& pageSizePt, double scale)
 {
+    // The stored rectangles: the copy has no character boxes to re-anchor text annotations on.
+    const AnnotationPainter painter(
+        p, AnnotationStyle::paper(scale), [scale](const QPointF& pt) { return pt * scale; },
+        QRectF(QPointF(0, 0), pageSizePt * scale));
     for (const Annotation& a : annotations) {
-        if (a.page != page)
-            continue;
-        const QRectF rect = a.rect;
-        const QRectF v(rect.left() * s, rect.top() * s, rect.width() * s, rect.height() * s);
-        const QPointF at = rect.topLeft() * s;
-        const QColor color = a.color;
-        p.save();
-        switch (a.type) {
-        case Highlight:
-            p.setCompositionMode(QPainter::CompositionMode_Multiply);
-            p.fillRect(v, withAlpha(color, 150));
-            break;
-        case Underline:
-            p.fillRect(QRectF(v.left(), (rect.bottom() - 1) * s, v.width(), 1.5 * s), color);
-            break;
-        case Strikethrough:
-            p.fillRect(QRectF(v.left(), (rect.center().y() - 0.75) * s, v.width(), 1.5 * s), color);
-            break;
-        case Note:
-            p.setRenderHint(QPainter::Antialiasing);
-            p.setPen(QPen(color.darker(140), 1.5 * s, Qt::SolidLine));
-            p.setBrush(color);
-            p.drawEllipse(at, 7 * s, 7 * s);
-            p.setPen(QPen(QColor(58, 46, 0), 1.5 * s));
-            p.drawLine(QPointF(at.x(), at.y() - 3.5 * s), QPointF(at.x(), at.y() + 1 * s));
-            p.drawPoint(QPointF(at.x(), at.y() + 3.5 * s));
-            break;
-        case Rectangle:
-            p.setPen(QPen(color, 1.5 * s, Qt::DashLine));
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(v);
-            break;
-        case Arrow: {
-            const QPointF headPt =
-                a.pt2 == QPointF(0, 0) ? rect.bottomRight() + QPointF(18, 18) : a.pt2;
-            const QPointF tail = at;
-            const QPointF head = headPt * s;
-            p.setRenderHint(QPainter::Antialiasing);
-            p.setPen(QPen(color, 2 * s, Qt::SolidLine));
-            p.drawLine(tail, head);
-            if (tail != head) {
-                const double angle = std::atan2(head.y() - tail.y(), head.x() - tail.x());
-                const double len = 12 * s;
-                const QPolygonF triangle(
-                    {head, head - len * QPointF(std::cos(angle - 0.45), std::sin(angle - 0.45)),
-                     head - len * QPointF(std::cos(angle + 0.45), std::sin(angle + 0.45))});
-                p.setBrush(color);
-                p.drawPolygon(triangle);
-            }
-            break;
-        }
-        default:
-            break;
-        }
-        p.restore();
-        if (!a.text.isEmpty())
-            paintBubble(p, at, a, s);
+        if (a.page == page)
+            painter.paint(a, a.rect);
     }
 }
 

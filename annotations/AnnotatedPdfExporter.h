@@ -60,10 +60,10 @@ public:
     // The page rendered by the engine has a transparent background where the page has no
     // content; this puts it on white paper as the page view shows it. Safe on any thread.
     static QImage onWhitePaper(const QImage& image);
-    // Paints the annotations of page (those whose page matches, in list order) with scale
-    // device pixels per point. Used for the copy, and by tests to compare against.
+    // Paints the annotations of page (those whose page matches, in list order) on a page of
+    // pageSizePt points with scale device pixels per point.
     static void paintAnnotations(QPainter& painter, const QList<Annotation>& annotations, int page,
-                                 double scale);
+                                 const QSizeF& pageSizePt, double scale);
 
 Q_SIGNALS:
     void progress(int done, int total);

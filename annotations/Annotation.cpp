@@ -1,30 +1,35 @@
 #include "annotations/Annotation.h"
 
-#include <QStringList>
+#include <QCoreApplication>
 
 namespace dovrix {
 
-namespace {
-
-const char* const typeNames[] = {"highlight", "underline", "strikethrough",
-                                 "note",      "rectangle", "arrow"};
-
-} // namespace
-
-QString typeName(int type)
+const AnnotationTypeInfo& annotationTypeInfo(AnnotationType type)
 {
-    if (type < Highlight || type > Arrow)
-        type = Highlight;
-    return QLatin1String(typeNames[type]);
+    for (const AnnotationTypeInfo& info : annotationTypes) {
+        if (info.type == type)
+            return info;
+    }
+    return annotationTypes[0];
+}
+
+QString typeName(AnnotationType type)
+{
+    return QLatin1String(annotationTypeInfo(type).name);
 }
 
 AnnotationType typeFromName(const QString& name)
 {
-    for (int t = Highlight; t <= Arrow; ++t) {
-        if (name == QLatin1String(typeNames[t]))
-            return AnnotationType(t);
+    for (const AnnotationTypeInfo& info : annotationTypes) {
+        if (name == QLatin1String(info.name))
+            return info.type;
     }
-    return Highlight;
+    return AnnotationType::Highlight;
+}
+
+QString typeLabel(AnnotationType type)
+{
+    return QCoreApplication::translate("dovrix::AnnotationCard", annotationTypeInfo(type).label);
 }
 
 QString cutNoteText(const QString& text)

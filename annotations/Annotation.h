@@ -1,5 +1,7 @@
 #pragma once
 
+#include "annotations/AnnotationType.h"
+
 #include <QColor>
 #include <QMetaType>
 #include <QPointF>
@@ -8,23 +10,13 @@
 
 namespace dovrix {
 
-// Kind of annotation. The values are stored in the sidecar file by name (typeName).
-enum AnnotationType : int {
-    Highlight = 0,
-    Underline = 1,
-    Strikethrough = 2,
-    Note = 3,
-    Rectangle = 4,
-    Arrow = 5,
-};
-
 // Longest note text kept, in UTF-16 code units.
 constexpr int MaxNoteLength = 2000;
 
 // The colour of a new annotation and the first card swatch.
 inline QColor defaultAnnotationColor()
 {
-    return QColor(255, 215, 106);
+    return QColor(DefaultAnnotationRgb);
 }
 
 // One annotation of a document. Geometry is in page points of the unrotated page, origin at the
@@ -32,8 +24,8 @@ inline QColor defaultAnnotationColor()
 // character boxes of its characters; rect is then only the fallback.
 struct Annotation
 {
-    QString id;           // lower-case UUID without braces; assigned by AnnotationStore::add
-    int type = Highlight; // an AnnotationType value
+    QString id; // lower-case UUID without braces; assigned by AnnotationStore::add
+    AnnotationType type = AnnotationType::Highlight;
     int page = 0;
     int start = -1; // first anchored character, -1 = not anchored
     int length = 0;
@@ -54,12 +46,6 @@ struct Annotation
     }
     friend bool operator!=(const Annotation& a, const Annotation& b) { return !(a == b); }
 };
-
-// "highlight", "underline", "strikethrough", "note", "rectangle", "arrow"; any other value gives
-// "highlight". Not translated: these names are stored in files.
-QString typeName(int type);
-// Case-sensitive inverse of typeName; any other string (also the empty one) gives Highlight.
-AnnotationType typeFromName(const QString& name);
 
 // The first MaxNoteLength code units of text, without a lone high surrogate at the cut (half a
 // character would not survive the UTF-8 file).

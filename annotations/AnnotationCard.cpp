@@ -35,8 +35,8 @@ AnnotationCard::AnnotationCard(const Annotation& annotation, QWidget* parent) : 
     auto* top = new QHBoxLayout;
     typeCombo = new QComboBox(this);
     typeCombo->setObjectName(QStringLiteral("annotTypeCombo"));
-    for (int type = Highlight; type <= Arrow; ++type)
-        typeCombo->addItem(QString(), type);
+    for (const AnnotationTypeInfo& info : annotationTypes)
+        typeCombo->addItem(QString(), int(info.type));
     doneButton = new QPushButton(this);
     doneButton->setObjectName(QStringLiteral("annotDoneButton"));
     doneButton->setDefault(true);
@@ -69,7 +69,7 @@ AnnotationCard::AnnotationCard(const Annotation& annotation, QWidget* parent) : 
     connect(typeCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0)
             return;
-        ann.type = typeCombo->itemData(index).toInt();
+        ann.type = AnnotationType(typeCombo->itemData(index).toInt());
         Q_EMIT changed(ann);
     });
     connect(noteEdit, &QPlainTextEdit::textChanged, this, [this] {
@@ -91,7 +91,7 @@ void AnnotationCard::setAnnotation(const Annotation& annotation)
         // Filling the controls is not an edit.
         const QSignalBlocker comboBlocker(typeCombo);
         const QSignalBlocker editBlocker(noteEdit);
-        typeCombo->setCurrentIndex(typeCombo->findData(ann.type));
+        typeCombo->setCurrentIndex(typeCombo->findData(int(ann.type)));
         noteEdit->setPlainText(ann.text);
     }
     if (colorButtons.isEmpty()) {
@@ -138,22 +138,11 @@ void AnnotationCard::updateAnchorLabel()
                                     : tr("▦ 矩形兜底：重排后位置可能漂移"));
 }
 
-QString AnnotationCard::typeLabel(int type)
-{
-    const char* const typeTexts[] = {QT_TR_NOOP("高亮"), QT_TR_NOOP("下划线"), QT_TR_NOOP("删除线"),
-                                     QT_TR_NOOP("便签"), QT_TR_NOOP("矩形"),   QT_TR_NOOP("箭头")};
-    if (type < Highlight || type > Arrow)
-        type = Highlight;
-    return tr(typeTexts[type]);
-}
-
 void AnnotationCard::retranslate()
 {
-    for (int type = Highlight; type <= Arrow; ++type) {
-        const int index = typeCombo->findData(type);
-        if (index >= 0)
-            typeCombo->setItemText(index, typeLabel(type));
-    }
+    // The combo lists the types in table order.
+    for (int index = 0; index < AnnotationTypeCount; ++index)
+        typeCombo->setItemText(index, typeLabel(annotationTypes[index].type));
     doneButton->setText(tr("完成"));
     deleteButton->setText(tr("删除批注"));
     noteEdit->setPlaceholderText(tr("便签内容（可选，其他类型也可备注）"));

@@ -23,9 +23,6 @@ class AnnotationCard : public QFrame
 public:
     // The swatch colours, in button order; the first is the default annotation colour.
     static QList<QColor> swatchColors();
-    // The name of an annotation type in the interface language ("高亮" for a highlight, ...); any
-    // other value gives the highlight's.
-    static QString typeLabel(int type);
 
     explicit AnnotationCard(const Annotation& annotation, QWidget* parent = nullptr);
 

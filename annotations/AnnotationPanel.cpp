@@ -1,6 +1,5 @@
 #include "annotations/AnnotationPanel.h"
 
-#include "annotations/AnnotationCard.h"
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
 #include "text/TextLayoutStore.h"
@@ -203,15 +202,15 @@ QString AnnotationListModel::rowText(const Annotation& a) const
                          ? note.left(NoteShownLength) + QStringLiteral("\u2026")
                          : note);
     }
-    return AnnotationCard::typeLabel(a.type) + QLatin1Char('\n') + parts.join(QLatin1Char(' '));
+    return typeLabel(a.type) + QLatin1Char('\n') + parts.join(QLatin1Char(' '));
 }
 
 QString AnnotationListModel::toolTip(const Annotation& a) const
 {
     const QString noteSuffix = a.text.isEmpty() ? QString() : QLatin1Char('\n') + a.text;
     return AnnotationPanel::tr("%1 · 第 %2 页 · 颜色 %3%4")
-        .arg(AnnotationCard::typeLabel(a.type), QString::number(qint64(a.page) + 1),
-             a.color.name(QColor::HexRgb), noteSuffix);
+        .arg(typeLabel(a.type), QString::number(qint64(a.page) + 1), a.color.name(QColor::HexRgb),
+             noteSuffix);
 }
 
 QVariant AnnotationListModel::data(const QModelIndex& index, int role) const

@@ -152,14 +152,15 @@ QString AnnotationStore::sidecarPathFor(const QString& pdfPath)
     return fi.absoluteDir().filePath(fi.completeBaseName() + QLatin1String(".dovrixmark"));
 }
 
-void AnnotationStore::setSource(const QString& path, const QString& sourceHash)
+void AnnotationStore::setSource(const QString& path, const QString& sourceHash,
+                                bool sidecarNameable)
 {
     waitForWrites(); // the notes of the previous binding reach its sidecar first
     bound = false;
     readOnly = false;
     hashMismatch = false;
     backupPending = false;
-    sidecarIsSource = false;
+    neverWrite.clear();
     list.clear();
     pdfPath.clear();
     sidecar.clear();
@@ -172,13 +173,22 @@ void AnnotationStore::setSource(const QString& path, const QString& sourceHash)
     bound = true;
     pdfPath = path;
     hash = sourceHash;
-    sidecar = sidecarPathFor(path);
-    // A PDF named "x.dovrixmark" is its own sidecar, and a sidecar may be a link to the PDF:
-    // reading it would parse the PDF as annotations, and saving would replace the PDF.
-    sidecarIsSource = sidecar == QFileInfo(path).absoluteFilePath() || isSameFile(sidecar, path);
-    if (sidecarIsSource) {
+    if (!sidecarNameable) {
+        // Writing it under a name spelled otherwise would leave the notes where the next opening
+        // never looks.
+        neverWrite = tr("文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，"
+                        "关闭前请导出。");
+    } else {
+        sidecar = sidecarPathFor(path);
+        // A PDF named "x.dovrixmark" is its own sidecar, and a sidecar may be a link to the PDF:
+        // reading it would parse the PDF as annotations, and saving would replace the PDF.
+        if (sidecar == QFileInfo(path).absoluteFilePath() || isSameFile(sidecar, path))
+            neverWrite =
+                tr("批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。");
+    }
+    if (!neverWrite.isEmpty()) {
         readOnly = true;
-        Q_EMIT readonlyFallback(sidecarIsSourceMessage());
+        Q_EMIT readonlyFallback(neverWrite);
         return;
     }
     load();
@@ -387,11 +397,6 @@ bool AnnotationStore::keepUnreadableSidecar()
     return true;
 }
 
-QString AnnotationStore::sidecarIsSourceMessage() const
-{
-    return tr("批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。");
-}
-
 bool AnnotationStore::refuseSave(const QString& message, QString* error)
 {
     readOnly = true;
@@ -405,8 +410,8 @@ bool AnnotationStore::prepareSave(QByteArray* json, QString* error)
 {
     if (!bound)
         return false;
-    if (sidecarIsSource)
-        return refuseSave(sidecarIsSourceMessage(), error);
+    if (!neverWrite.isEmpty())
+        return refuseSave(neverWrite, error);
     if (QFileInfo(sidecar).isDir())
         return refuseSave(tr("批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。"),
                           error);

@@ -46,8 +46,10 @@ public:
     bool hasPendingWrites() const { return writing.valid(); }
 
     // Binds the store to a PDF and loads its sidecar. Calling it again starts over from the file;
-    // an empty path leaves the store unbound.
-    void setSource(const QString& pdfPath, const QString& sourceHash);
+    // an empty path leaves the store unbound. Without sidecarNameable (the PDF's own name cannot
+    // be spelled, see RawFilePath) there is no sidecar: the store keeps its annotations in memory,
+    // read-only, and says why.
+    void setSource(const QString& pdfPath, const QString& sourceHash, bool sidecarNameable = true);
     void load();
     bool save(QString* error = nullptr);
 
@@ -130,7 +132,6 @@ private:
     // Turns the store read-only and tells why; error (if any) receives the message.
     bool refuseSave(const QString& message, QString* error);
     QString saveFailedMessage(const QString& fileError) const;
-    QString sidecarIsSourceMessage() const;
 
     bool bound = false;
     bool readOnly = false;
@@ -142,8 +143,9 @@ private:
     QString sidecar;
     QString hash;
     QString lastBackup;
-    // The sidecar path names the source PDF itself: nothing is ever written there.
-    bool sidecarIsSource = false;
+    // Why no save may ever write the sidecar (it is the source PDF itself, or it cannot be
+    // named); empty while saves may.
+    QString neverWrite;
     QList<Annotation> list;
     quint64 changes = 0;
     QList<QByteArray> encoded; // encode() of each annotation of list, at the same index

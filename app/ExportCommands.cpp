@@ -9,6 +9,7 @@
 #include "core/DocumentStatus.h"
 #include "core/FileSafety.h"
 #include "core/PdfWorker.h"
+#include "core/RawFilePath.h"
 #include "core/RenderCache.h"
 #include "core/session/DocumentSession.h"
 #include "text/TextExport.h"
@@ -164,10 +165,16 @@ DocumentSession* ExportCommands::readySession() const
 
 QString ExportCommands::suggestedPath(DocumentSession* session, const ExportFormat& format) const
 {
-    const QFileInfo source(session->controller()->filePath());
+    const DocumentController* controller = session->controller();
+    const QFileInfo source(controller->filePath());
+    // A file opened by the bytes of its name has a path of this process's descriptors: its
+    // folder is the one its descriptor leads to, and its name the one shown.
+    const QString sourceFolder =
+        controller->rawFile() ? controller->rawFile()->folderPath() : source.absolutePath();
     const QString folder = lastFolders.value(QLatin1String(format.objectName));
-    const QDir dir(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : source.absolutePath());
-    return dir.filePath(source.completeBaseName() + QLatin1String(format.nameEnding));
+    const QDir dir(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : sourceFolder);
+    return dir.filePath(QFileInfo(controller->displayName()).completeBaseName()
+                        + QLatin1String(format.nameEnding));
 }
 
 QString ExportCommands::askSavePath(DocumentSession* session, const ExportFormat& format)

@@ -10,9 +10,11 @@
 #include "app/StartUp.h"
 #include "app/StudyTools.h"
 #include "core/DocumentController.h"
+#include "core/FileSafety.h"
 #include "core/PageColours.h"
 #include "core/PageLabels.h"
 #include "core/ProgramFiles.h"
+#include "core/RawFilePath.h"
 #include "core/session/DocumentSession.h"
 #include "i18n/LanguageTable.h"
 #include "ocr/OcrController.h"
@@ -69,6 +71,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace dovrix {
 
@@ -181,7 +184,7 @@ void MainWindow::connectWidgets()
     });
     connect(ui.openButton, &QPushButton::clicked, this, &MainWindow::openCommand);
     for (QAction* action : std::as_const(ui.annotationToolActions)) {
-        const int type = action->data().toInt();
+        const auto type = AnnotationType(action->data().toInt());
         connect(action, &QAction::triggered, this, [this, type] { chooseAnnotationTool(type); });
     }
     connect(ui.rotateButton, &QPushButton::clicked, this, [this] {
@@ -446,27 +449,45 @@ void MainWindow::openCommand()
 
 void MainWindow::openFile(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.exists() && path.contains(QChar::ReplacementCharacter)) {
+    openDocument(path, {});
+}
+
+void MainWindow::openRawFile(const QByteArray& rawPath)
+{
+    openDocument(QFile::decodeName(rawPath), rawPath);
+}
+
+DocumentSession* MainWindow::openDocument(const QString& path, const QByteArray& rawPath)
+{
+    // Leads to the file named by bytes while it is looked at here; the session opens its own.
+    const std::unique_ptr<RawFilePath> raw =
+        rawPath.isEmpty() ? nullptr : std::make_unique<RawFilePath>(rawPath);
+    const QFileInfo info(raw ? raw->path() : path);
+    if (!raw && !info.exists() && path.contains(QChar::ReplacementCharacter)) {
         // A byte of the name that is not UTF-8 was replaced when the name was read: the file may
         // well exist, under a name this program cannot spell.
         QMessageBox::warning(
             this, tr("打开失败"),
             tr("文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。"));
-        return;
+        return nullptr;
     }
     if (!info.exists() || !info.isFile() || !info.isReadable()) {
         QMessageBox::warning(this, tr("打开失败"), tr("文件不存在或无法访问。"));
-        return;
+        return nullptr;
     }
 
     const QString canonical = info.canonicalFilePath();
     for (DocumentSession* session : std::as_const(sessions)) {
-        const QString open = QFileInfo(session->controller()->filePath()).canonicalFilePath();
-        if (!open.isEmpty() && open == canonical) {
+        const QString open = session->controller()->filePath();
+        // Canonical paths decoded from names with bytes that are not valid UTF-8 may coincide
+        // for different files: those are compared as files.
+        const bool same = raw || session->controller()->rawFile()
+                              ? isSameInode(open, info.filePath())
+                              : QFileInfo(open).canonicalFilePath() == canonical;
+        if (same && !canonical.isEmpty()) {
             setCurrentSession(session);
             ui.tabs->setCurrentWidget(session->pageWidget());
-            return;
+            return session;
         }
     }
 
@@ -475,12 +496,15 @@ void MainWindow::openFile(const QString& path)
     wireSession(session);
     session->ocr()->setModelDirectory(findCompanion(QStringLiteral("models")));
 
-    ui.tabs->addTab(session->pageWidget(), info.fileName());
+    ui.tabs->addTab(session->pageWidget(), raw ? raw->displayName() : info.fileName());
     if (!currentSession)
         setCurrentSession(session);
     // The document, its watcher and its sidecar work with the absolute path: a relative one would
     // follow later changes of the working directory.
-    session->openFile(info.absoluteFilePath());
+    if (raw)
+        session->openRawFile(raw->rawPath());
+    else
+        session->openFile(info.absoluteFilePath());
     ui.stack->setCurrentWidget(ui.area);
     ui.tabs->setCurrentWidget(session->pageWidget());
     // The first tab became current before its session knew its file: name it now.
@@ -488,17 +512,16 @@ void MainWindow::openFile(const QString& path)
 
     // Remembered before the document has loaded, so a file that then fails to open stays listed.
     // A relative path is kept absolute: the list is used later from any working directory.
-    if (!settings->privateMode())
+    if (!settings->privateMode() && !raw)
         settings->addRecentFile(info.absoluteFilePath());
+    return session;
 }
 
 void MainWindow::openRequest(const OpenRequest& request)
 {
-    openFile(request.path);
-    const QString canonical = QFileInfo(request.path).canonicalFilePath();
-    if (currentSession && !canonical.isEmpty()
-        && QFileInfo(currentSession->controller()->filePath()).canonicalFilePath() == canonical)
-        study->applyWhenReady(currentSession, request);
+    DocumentSession* session = openDocument(request.path, request.rawPath);
+    if (session && session == currentSession)
+        study->applyWhenReady(session, request);
 }
 
 void MainWindow::wireSession(DocumentSession* session)
@@ -856,7 +879,9 @@ void MainWindow::updateHashIndicator()
 
 void MainWindow::onAnnotationAdded()
 {
-    if (!firstAnnotationExplained) {
+    // A note kept only in memory is not saved: the store has said why, and this would contradict
+    // it.
+    if (!firstAnnotationExplained && !currentSession->annotations()->isReadOnly()) {
         firstAnnotationExplained = true;
         QMessageBox::information(this, tr("批注已保存"),
                                  tr("批注保存在本地 sidecar 文件（.dovrixmark）中，\n用 Adobe "
@@ -986,7 +1011,7 @@ void MainWindow::focusPageField()
     ui.pageField->selectAll();
 }
 
-void MainWindow::chooseAnnotationTool(int type)
+void MainWindow::chooseAnnotationTool(AnnotationType type)
 {
     if (!pageView())
         return;
@@ -1000,9 +1025,10 @@ void MainWindow::updateAnnotationTools()
 {
     const bool on = pageView() && pageView()->annotationMode();
     ui.annotationToolsItem->setVisible(on);
-    const int tool = pageView() ? pageView()->annotationTool() : int(Highlight);
+    const AnnotationType tool =
+        pageView() ? pageView()->annotationTool() : AnnotationType::Highlight;
     for (QAction* action : std::as_const(ui.annotationToolActions))
-        action->setChecked(action->data().toInt() == tool);
+        action->setChecked(AnnotationType(action->data().toInt()) == tool);
 }
 
 void MainWindow::updateStatusZoom()
@@ -1125,7 +1151,16 @@ void MainWindow::dropEvent(QDropEvent* event)
     const QList<QUrl> urls = event->mimeData()->urls();
     for (const QUrl& url : urls) {
         const QString path = url.toLocalFile();
-        if (isPdfPath(path))
+        if (!isPdfPath(path))
+            continue;
+        // The URL keeps the name's bytes percent-encoded, also those a QString cannot spell.
+        const QByteArray raw =
+            url.isLocalFile()
+                ? QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1())
+                : QByteArray();
+        if (RawFilePath::needed(raw))
+            openRawFile(raw);
+        else
             openFile(path);
     }
     event->acceptProposedAction();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "annotations/AnnotationType.h"
 #include "app/MainWindowUi.h"
 #include "core/PdfWorker.h"
 
@@ -66,6 +67,9 @@ public:
     // Opens path in a new tab, or shows the tab that already has the same file (same canonical
     // path), or warns when the path is not an existing readable file.
     void openFile(const QString& path);
+    // Opens a file by the bytes of its path, for a name a QString cannot spell (see RawFilePath),
+    // like openFile; it stays out of the recent files, which could not name it.
+    void openRawFile(const QByteArray& rawPath);
     // Opens the request's file like openFile, then goes to its page, search or SyncTeX place once
     // the document is ready.
     void openRequest(const OpenRequest& request);
@@ -129,6 +133,9 @@ private:
     SearchController* searchController() const;
     SearchPanel* searchPanel() const;
 
+    // openFile and openRawFile (rawPath empty for a spellable path); the session that shows the
+    // file, or null after a warning.
+    DocumentSession* openDocument(const QString& path, const QByteArray& rawPath);
     // Connections that hold for the session's whole life (whichever tab is shown).
     void wireSession(DocumentSession* session);
     // Connections to the current session only, made when it becomes current and dropped when it
@@ -158,7 +165,7 @@ private:
     void focusPageField();
     // Width and validator of the page field for the labels in pageFieldLabels.
     void fitPageFieldToLabels();
-    void chooseAnnotationTool(int type);
+    void chooseAnnotationTool(AnnotationType type);
     // Shows the tool buttons while annotation mode is on and checks the page view's tool.
     void updateAnnotationTools();
     void searchNow();

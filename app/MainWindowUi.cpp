@@ -1,6 +1,7 @@
 #include "app/MainWindowUi.h"
 
-#include "annotations/Annotation.h"
+#include "annotations/AnnotationPainter.h"
+#include "annotations/AnnotationType.h"
 #include "app/ExportCommands.h"
 #include "i18n/LanguageTable.h"
 
@@ -13,8 +14,6 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSplitter>
@@ -29,74 +28,6 @@
 namespace dovrix {
 
 namespace {
-
-// The annotation tools of the toolbar: each draws its type directly.
-struct AnnotationTool
-{
-    AnnotationType type;
-    const char* objectName;
-    const char* shortcut;
-    const char* toolTip; // translated in the window's context
-};
-
-constexpr AnnotationTool annotationTools[] = {
-    {Highlight, "highlightToolAction", "H", QT_TRANSLATE_NOOP("dovrix::MainWindow", "高亮（H）")},
-    {Underline, "underlineToolAction", "U", QT_TRANSLATE_NOOP("dovrix::MainWindow", "下划线（U）")},
-    {Strikethrough, "strikethroughToolAction", "S",
-     QT_TRANSLATE_NOOP("dovrix::MainWindow", "删除线（S）")},
-    {Note, "noteToolAction", "N", QT_TRANSLATE_NOOP("dovrix::MainWindow", "便签（N）")},
-    {Rectangle, "rectangleToolAction", "B", QT_TRANSLATE_NOOP("dovrix::MainWindow", "矩形（B）")},
-    {Arrow, "arrowToolAction", "L", QT_TRANSLATE_NOOP("dovrix::MainWindow", "箭头（L）")},
-};
-
-// A small picture of what the tool draws, in the colours the page view uses.
-QIcon annotationToolIcon(AnnotationType type)
-{
-    QPixmap pixmap(20, 20);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor ink(38, 42, 48);
-    const QColor marker(214, 160, 0);
-    QFont font = p.font();
-    font.setPixelSize(11);
-    font.setBold(true);
-    p.setFont(font);
-    const QRectF letters(2, 3, 16, 12);
-    switch (type) {
-    case Highlight:
-        p.fillRect(QRectF(1, 4, 18, 11), QColor(255, 215, 106));
-        break;
-    case Note:
-        p.setPen(QPen(marker.darker(140), 1.5));
-        p.setBrush(QColor(255, 215, 106));
-        p.drawEllipse(QPointF(10, 10), 7, 7);
-        p.setPen(QPen(QColor(58, 46, 0), 1.8));
-        p.drawLine(QPointF(10, 6), QPointF(10, 11));
-        p.drawPoint(QPointF(10, 14));
-        return QIcon(pixmap);
-    case Rectangle:
-        p.setPen(QPen(ink, 1.5, Qt::DashLine));
-        p.drawRect(QRectF(3, 4, 14, 12));
-        return QIcon(pixmap);
-    case Arrow: {
-        p.setPen(QPen(ink, 1.8));
-        p.setBrush(ink);
-        p.drawLine(QPointF(3, 17), QPointF(14, 6));
-        p.drawPolygon(QPolygonF({QPointF(17, 3), QPointF(9, 5), QPointF(15, 11)}));
-        return QIcon(pixmap);
-    }
-    default:
-        break;
-    }
-    p.setPen(ink);
-    p.drawText(letters, Qt::AlignCenter, QStringLiteral("ab"));
-    if (type == Underline)
-        p.fillRect(QRectF(2, 16, 16, 2), marker);
-    else if (type == Strikethrough)
-        p.fillRect(QRectF(2, 9, 16, 2), marker);
-    return QIcon(pixmap);
-}
 
 QPushButton* toolButton(const char* name)
 {
@@ -190,9 +121,9 @@ void MainWindowUi::buildToolbar(QMainWindow* window, QWidget* toolsButton)
     toolsLayout->setContentsMargins(0, 0, 0, 0);
     toolsLayout->setSpacing(0);
     auto* toolGroup = new QActionGroup(window);
-    for (const AnnotationTool& tool : annotationTools) {
+    for (const AnnotationTypeInfo& tool : annotationTypes) {
         QAction* action =
-            windowAction(window, tool.objectName, QKeySequence(QLatin1String(tool.shortcut)));
+            windowAction(window, tool.toolName, QKeySequence(QLatin1String(tool.shortcut)));
         action->setCheckable(true);
         action->setIcon(annotationToolIcon(tool.type));
         action->setData(int(tool.type));
@@ -500,8 +431,8 @@ void MainWindowUi::retranslate()
     annotationButton->setText(tr("批注"));
     setTip(annotationButton, tr("批注模式（A）：高亮 / 下划线 / 删除线 / 便签 / 矩形 / 箭头"));
     for (int i = 0; i < annotationToolActions.size(); ++i) {
-        annotationToolActions.at(i)->setText(tr(annotationTools[i].toolTip));
-        annotationToolActions.at(i)->setToolTip(tr(annotationTools[i].toolTip));
+        annotationToolActions.at(i)->setText(tr(annotationTypes[i].toolText));
+        annotationToolActions.at(i)->setToolTip(tr(annotationTypes[i].toolText));
     }
     goToPageAction->setText(tr("转到页面…"));
     pageField->setToolTip(tr("输入页码或页标签后按回车跳转（Ctrl+G）"));

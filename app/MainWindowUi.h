@@ -48,7 +48,7 @@ public:
     QList<QAction*> exportActions; // in the order of ExportCommands::formats()
     QPushButton* annotationButton = nullptr;
     QAction* annotationToolsItem = nullptr; // the tool buttons' place in the toolbar
-    // One per annotation type; each action's data is the type it draws.
+    // One per annotation type, in annotationTypes order; each action's data is the type it draws.
     QList<QAction*> annotationToolActions;
     QPushButton* rotateButton = nullptr;
     QLineEdit* searchEdit = nullptr;

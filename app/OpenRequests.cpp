@@ -1,5 +1,9 @@
 #include "app/OpenRequests.h"
 
+#include "core/RawFilePath.h"
+
+#include <QFile>
+
 namespace dovrix {
 
 namespace {
@@ -7,6 +11,7 @@ namespace {
 const QString kPage = QStringLiteral("page");
 const QString kFind = QStringLiteral("find");
 const QString kForward = QStringLiteral("synctex-forward");
+const QString kRawPath = QStringLiteral("raw-path");
 
 } // namespace
 
@@ -29,16 +34,31 @@ bool parseSynctexPosition(const QString& text, SourcePlace* place)
 }
 
 OpenRequestList openRequestsFromArguments(const QStringList& arguments,
-                                          const QStringList& valueOptions)
+                                          const QStringList& valueOptions,
+                                          const QList<QByteArray>& rawArguments)
 {
     OpenRequestList result;
     OpenRequest current;
     bool filesOnly = false;
+    // Bytes are used only where they are those of the same arguments.
+    const bool haveRaw = rawArguments.size() == arguments.size();
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
         if (filesOnly || !argument.startsWith(u'-') || argument == QLatin1String("-")) {
             current.path = argument;
+            current.rawPath.clear();
+            if (haveRaw && RawFilePath::needed(rawArguments.at(i))
+                && QFile::decodeName(rawArguments.at(i)) == argument)
+                current.rawPath = rawArguments.at(i);
             result.requests.append(current);
+            continue;
+        }
+        if (argument.startsWith(QLatin1String("--") + kRawPath + QLatin1Char('='))) {
+            current.rawPath =
+                QByteArray::fromPercentEncoding(argument.mid(kRawPath.size() + 3).toLatin1());
+            current.path = QFile::decodeName(current.rawPath);
+            result.requests.append(current);
+            current.rawPath.clear();
             continue;
         }
         if (argument == QLatin1String("--")) {
@@ -103,7 +123,11 @@ QStringList argumentsForRequest(const OpenRequest& request)
                          .arg(request.forward.line)
                          .arg(request.forward.column)
                          .arg(request.forward.file);
-    arguments << QStringLiteral("--") << request.path;
+    if (!request.rawPath.isEmpty())
+        arguments << QLatin1String("--") + kRawPath + QLatin1Char('=')
+                         + QString::fromLatin1(request.rawPath.toPercentEncoding("/"));
+    else
+        arguments << QStringLiteral("--") << request.path;
     return arguments;
 }
 

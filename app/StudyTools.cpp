@@ -282,10 +282,9 @@ void StudyTools::apply(DocumentSession* session, const OpenRequest& request)
         if (page >= 0)
             session->viewport()->goToPage(page);
         else
-            std::fprintf(
-                stderr, "dovrix: %s\n",
-                qPrintable(QStringLiteral("--page：%1 中没有页码或页标签“%2”")
-                               .arg(QFileInfo(controller->filePath()).fileName(), request.page)));
+            std::fprintf(stderr, "dovrix: %s\n",
+                         qPrintable(QStringLiteral("--page：%1 中没有页码或页标签“%2”")
+                                        .arg(controller->displayName(), request.page)));
     }
     if (!request.find.isEmpty()) {
         window->setCurrentSession(session);

@@ -4,12 +4,14 @@
 #include "app/SingleInstance.h"
 #include "app/StartUp.h"
 #include "core/PdfWorker.h"
+#include "core/RawFilePath.h"
 #include "i18n/LanguageTable.h"
 #include "settings/AppSettings.h"
 #include "theme/ThemePalette.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -57,8 +59,13 @@ int main(int argc, char* argv[])
         return runSelfTest(out);
     }
 
-    const OpenRequestList opened = openRequestsFromArguments(QCoreApplication::arguments().mid(1),
-                                                             {QStringLiteral("ocr-page")});
+    // The application has taken its own options out of argv: what is left are the bytes of
+    // arguments(), among them file names that a QString cannot spell.
+    QList<QByteArray> rawArguments;
+    for (int i = 1; i < argc; ++i)
+        rawArguments.append(QByteArray(argv[i]));
+    const OpenRequestList opened = openRequestsFromArguments(
+        QCoreApplication::arguments().mid(1), {QStringLiteral("ocr-page")}, rawArguments);
     for (const QString& error : opened.errors)
         std::fprintf(stderr, "dovrix: %s\n", qPrintable(error));
     const int ocrPage = parser.isSet(QStringLiteral("ocr-page"))
@@ -71,7 +78,11 @@ int main(int argc, char* argv[])
     SingleInstance instance(SingleInstance::defaultSocketPath());
     HandOver request{opened.requests, ocrPage};
     for (OpenRequest& open : request.requests) {
-        open.path = QFileInfo(open.path).absoluteFilePath();
+        // Bytes travel as bytes: the running window opens them itself.
+        if (!open.rawPath.isEmpty())
+            open.rawPath = RawFilePath::absolute(open.rawPath);
+        open.path = open.rawPath.isEmpty() ? QFileInfo(open.path).absoluteFilePath()
+                                           : QFile::decodeName(open.rawPath);
         if (open.forward.line > 0)
             open.forward.file = QFileInfo(open.forward.file).absoluteFilePath();
     }

@@ -28,7 +28,7 @@ QByteArray sidecarWith(int count, int pages, const QString& hash)
         Annotation a;
         a.id = QStringLiteral("bench-%1").arg(i);
         a.page = int(qint64(i) * pages / count);
-        a.type = i % 6;
+        a.type = annotationTypes[i % AnnotationTypeCount].type;
         a.rect = QRectF(40 + i % 400, 60 + i % 600, 120, 14);
         if (i % 2 == 0) {
             a.byText = true;

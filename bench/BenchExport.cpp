@@ -38,7 +38,7 @@ int run(const QStringList& args)
         highlight.page = page;
         highlight.rect = QRectF(72, 144, 200, 14);
         dovrix::Annotation note;
-        note.type = dovrix::Note;
+        note.type = dovrix::AnnotationType::Note;
         note.page = page;
         note.rect = QRectF(72, 72, 0, 0);
         note.text = QStringLiteral("A note of a few words on page %1").arg(page + 1);

@@ -154,17 +154,18 @@ int runPaint(const QStringList& args)
     for (int i = 0; i < 30; ++i) {
         Annotation a;
         a.page = 0;
-        a.type = i % 6;
+        a.type = annotationTypes[i % AnnotationTypeCount].type;
         const double y = 50 + i * (pageSize.height() - 120) / 30;
         a.rect = QRectF(60 + (i % 3) * 150, y, 120, 18);
-        if (a.type <= Strikethrough && !boxes.isEmpty()) {
+        const AnnotationShape shape = annotationTypeInfo(a.type).shape;
+        if (shape == AnnotationShape::TextMarks && !boxes.isEmpty()) {
             a.start = std::min<int>(i * 40, int(boxes.size()) - 10);
             a.length = 8;
             a.byText = true;
-        } else if (a.type == Arrow) {
+        } else if (shape == AnnotationShape::Line) {
             a.rect = QRectF(a.rect.topLeft(), QSizeF(0, 0));
             a.pt2 = a.rect.topLeft() + QPointF(80, 30);
-        } else if (a.type == Note) {
+        } else if (shape == AnnotationShape::Point) {
             a.rect = QRectF(a.rect.topLeft(), QSizeF(0, 0));
         }
         if (i % 5 == 0)

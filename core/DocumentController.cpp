@@ -3,6 +3,7 @@
 #include "core/PageLabels.h"
 #include "core/PdfWorker.h"
 #include "core/ProgramFiles.h"
+#include "core/RawFilePath.h"
 #include "geometry/CharGeometry.h"
 
 #include <QCoreApplication>
@@ -186,8 +187,23 @@ void DocumentController::setProbeTimeout(int ms)
 void DocumentController::openFile(const QString& filePath)
 {
     closeDocument();
+    raw.reset();
     path = filePath;
     startLoad();
+}
+
+void DocumentController::openRawFile(const QByteArray& rawPath)
+{
+    closeDocument();
+    raw = std::make_unique<RawFilePath>(rawPath);
+    // A file that cannot be opened fails below like any missing file, under its decoded name.
+    path = raw->isOpen() ? raw->path() : QFile::decodeName(rawPath);
+    startLoad();
+}
+
+QString DocumentController::displayName() const
+{
+    return raw ? raw->displayName() : QFileInfo(path).fileName();
 }
 
 void DocumentController::reload()
@@ -195,6 +211,8 @@ void DocumentController::reload()
     if (path.isEmpty())
         return;
     closeDocument();
+    if (raw)
+        raw->follow();
     startLoad();
 }
 
@@ -599,9 +617,11 @@ void DocumentController::fileChanged(const QString& changedPath)
     // the watch on the old file, which stays alive as long as the open document holds it, so
     // the path is renewed on every notification, not only when the watcher dropped it.
     watcher->removePath(path);
-    if (!watcher->addPath(path)) {
+    // A path lent for raw bytes holds the old file open: it follows the name first.
+    const bool named = !raw || raw->follow();
+    if (!named || !watcher->addPath(path)) {
         // Gone for the moment (deleted before being written anew): wait for it to reappear.
-        const QString directory = QFileInfo(path).absolutePath();
+        const QString directory = raw ? raw->folderPath() : QFileInfo(path).absolutePath();
         if (!watcher->directories().contains(directory))
             watcher->addPath(directory);
     }
@@ -610,7 +630,9 @@ void DocumentController::fileChanged(const QString& changedPath)
 
 void DocumentController::directoryChanged(const QString& directory)
 {
-    if (currentStatus != Ready || watcher->files().contains(path) || !QFileInfo(path).isFile())
+    if (currentStatus != Ready || watcher->files().contains(path))
+        return;
+    if ((raw && !raw->follow()) || !QFileInfo(path).isFile())
         return;
     if (!watcher->addPath(path))
         return;

@@ -21,6 +21,8 @@ class QTimer;
 
 namespace dovrix {
 
+class RawFilePath;
+
 // SHA-256 of a file's contents as 64 lower-case hex characters; empty when it is not a regular
 // file or cannot be read to the end. Runs on the worker thread during loads.
 QString hashFile(const QString& path);
@@ -57,11 +59,18 @@ public:
     ~DocumentController() override;
 
     void openFile(const QString& path);
+    // Opens a file by the raw bytes of its path (see RawFilePath): filePath() is then the
+    // spellable path that leads to it, and displayName() its decoded name.
+    void openRawFile(const QByteArray& rawPath);
     void reload();
     void submitPassword(const QString& password);
 
     int status() const { return currentStatus; }
     QString filePath() const { return path; }
+    // The file name to show.
+    QString displayName() const;
+    // The file opened by raw bytes; null for one opened by filePath().
+    const RawFilePath* rawFile() const { return raw.get(); }
     QString sourceHash() const { return hash; }
     // Owned by the controller; only valid in Ready and PasswordRequired. Use it only from jobs
     // posted to the worker (or to attach models on the GUI thread).
@@ -121,6 +130,7 @@ private:
     QFileSystemWatcher* watcher;
     int currentStatus = Idle;
     QString path;
+    std::unique_ptr<RawFilePath> raw; // holds path open when it was given as raw bytes
     QString hash;
     QList<QSizeF> sizes;
     QStringList labels;

@@ -9,9 +9,20 @@
 
 namespace dovrix {
 
-namespace {
+bool isSameFile(const QString& a, const QString& b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    const QString first = QFileInfo(a).canonicalFilePath();
+    const QString second = QFileInfo(b).canonicalFilePath();
+    if (first.isEmpty() || second.isEmpty())
+        return false;
+    // The identity of the paths as given: a canonical path decoded from a name that is not valid
+    // in the file-name encoding leads nowhere (a file opened through RawFilePath).
+    return first == second || isSameInode(a, b);
+}
 
-bool sameInode(const QString& a, const QString& b)
+bool isSameInode(const QString& a, const QString& b)
 {
 #if defined(Q_OS_UNIX)
     struct stat first = {};
@@ -25,19 +36,6 @@ bool sameInode(const QString& a, const QString& b)
     Q_UNUSED(b)
     return false;
 #endif
-}
-
-} // namespace
-
-bool isSameFile(const QString& a, const QString& b)
-{
-    if (a.isEmpty() || b.isEmpty())
-        return false;
-    const QString first = QFileInfo(a).canonicalFilePath();
-    const QString second = QFileInfo(b).canonicalFilePath();
-    if (first.isEmpty() || second.isEmpty())
-        return false;
-    return first == second || sameInode(first, second);
 }
 
 bool commitSaveFile(QSaveFile& file, QString* error)

@@ -11,6 +11,8 @@ namespace dovrix {
 // relative spellings), or the same device and inode (hard links, bind mounts). A path that does
 // not exist names no file and never matches.
 bool isSameFile(const QString& a, const QString& b);
+// True when a and b (links followed) are the same device and inode.
+bool isSameInode(const QString& a, const QString& b);
 
 // Completes a save file whose data has been written: flushes it, and commits only when every
 // write and the flush succeeded. Qt 6.4's QSaveFile::commit() renames the temporary file over the

@@ -1,6 +1,7 @@
 #include "view/PdfViewport.h"
 
 #include "annotations/AnnotationCard.h"
+#include "annotations/AnnotationPainter.h"
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
@@ -46,11 +47,9 @@ QColor withAlpha(QColor c, int alpha)
     return c;
 }
 
-// The colour of an annotation drawn with a tool. An arrow is a thin line: the pale default of the
-// marker kinds would hardly show on white paper.
-QColor newAnnotationColor(int type)
+AnnotationShape shapeOf(AnnotationType type)
 {
-    return type == Arrow ? QColor(214, 48, 39) : defaultAnnotationColor();
+    return annotationTypeInfo(type).shape;
 }
 } // namespace
 
@@ -900,76 +899,22 @@ void PdfViewport::paintSelection(QPainter& p, int page) const
         p.drawRect(geo.pageRectToView(page, run));
 }
 
-QPointF PdfViewport::arrowHeadPt(const Annotation& a) const
-{
-    if (a.pt2 == QPointF(0, 0))
-        return annotationRect(a).bottomRight() + QPointF(18, 18);
-    return a.pt2;
-}
-
 void PdfViewport::paintAnnotations(QPainter& p, int page) const
 {
     if (store) {
+        const QRectF visible(contentPos(QPointF(0, 0)), QSizeF(viewport()->size()));
+        const AnnotationPainter painter(
+            p, AnnotationStyle::screen(),
+            [this, page](const QPointF& pt) { return geo.pageToView(page, pt); }, visible);
         const QList<Annotation> list = store->annotationsOnPage(page);
         for (const Annotation& a : list) {
             const QRectF rect = annotationRect(a);
-            const QRectF v = geo.pageRectToView(page, rect);
-            const QColor color = a.color;
-            p.save();
-            switch (a.type) {
-            case Highlight:
-                p.setCompositionMode(QPainter::CompositionMode_Multiply);
-                p.fillRect(v, withAlpha(color, 150));
-                break;
-            case Underline:
-                p.fillRect(QRectF(v.left(), v.bottom() - 2, v.width(), 2.5), color);
-                break;
-            case Strikethrough:
-                p.fillRect(QRectF(v.left(), v.center().y() - 1, v.width(), 2.5), color);
-                break;
-            case Note: {
-                const QPointF at = geo.pageToView(page, rect.topLeft());
-                p.setRenderHint(QPainter::Antialiasing);
-                p.setPen(QPen(color.darker(140), 1.5, Qt::SolidLine));
-                p.setBrush(color);
-                p.drawEllipse(at, 7, 7);
-                p.setPen(QPen(QColor(58, 46, 0), 1.5));
-                p.drawLine(QPointF(at.x(), at.y() - 3.5), QPointF(at.x(), at.y() + 1));
-                p.drawPoint(QPointF(at.x(), at.y() + 3.5));
-                break;
-            }
-            case Rectangle:
-                p.setPen(QPen(color, 2, Qt::DashLine));
-                p.setBrush(Qt::NoBrush);
-                p.drawRect(v);
-                break;
-            case Arrow: {
-                const QPointF tail = geo.pageToView(page, rect.topLeft());
-                const QPointF head = geo.pageToView(page, arrowHeadPt(a));
-                p.setRenderHint(QPainter::Antialiasing);
-                p.setPen(QPen(color, 2.5, Qt::SolidLine));
-                p.drawLine(tail, head);
-                if (tail != head) {
-                    p.setBrush(color);
-                    p.drawPolygon(arrowHead(tail, head));
-                }
-                break;
-            }
-            default:
-                break;
-            }
-            p.restore();
-            if (!a.text.isEmpty()) {
-                const QPointF at = geo.pageToView(page, rect.topLeft());
-                const QRectF beside =
-                    a.type == Note ? QRectF(at - QPointF(7, 7), QSizeF(14, 14)) : v;
-                paintNoteBubble(p, beside, a);
-            }
-            if (a.id == openCardId && a.type != Note) {
+            painter.paint(a, rect);
+            if (a.id == openCardId && shapeOf(a.type) != AnnotationShape::Point) {
                 p.save();
                 p.setPen(QPen(HitColor, 1.5, Qt::DotLine));
                 p.setBrush(Qt::NoBrush);
-                p.drawRect(v.adjusted(-3, -3, 3, 3));
+                p.drawRect(painter.deviceRect(a, rect).adjusted(-3, -3, 3, 3));
                 p.restore();
             }
         }
@@ -981,9 +926,9 @@ void PdfViewport::paintAnnotations(QPainter& p, int page) const
         p.save();
         p.setPen(QPen(withAlpha(HitColor, 160), 1.5, Qt::DashLine));
         p.setBrush(withAlpha(HitColor, 30));
-        if (tool == Arrow) {
+        if (shapeOf(tool) == AnnotationShape::Line) {
             p.drawLine(p1, p2);
-        } else if (tool == Note) {
+        } else if (shapeOf(tool) == AnnotationShape::Point) {
             p.setBrush(Qt::NoBrush);
             p.drawEllipse(p2, 7, 7);
         } else {
@@ -991,28 +936,6 @@ void PdfViewport::paintAnnotations(QPainter& p, int page) const
         }
         p.restore();
     }
-}
-
-void PdfViewport::paintNoteBubble(QPainter& p, const QRectF& besidePx, const Annotation& a) const
-{
-    const QString shown = bubbleText(a.text);
-    p.save();
-    QFont f = p.font();
-    f.setPointSizeF(9);
-    p.setFont(f);
-    const QRectF textBox =
-        p.fontMetrics().boundingRect(QRect(0, 0, 200, 100000), Qt::TextWordWrap, shown);
-    const QRectF visible(contentPos(QPointF(0, 0)), QSizeF(viewport()->size()));
-    const QRectF bubble =
-        bubbleRect(besidePx, QSizeF(textBox.width() + 14, textBox.height() + 10), visible);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(a.color, 1.2, Qt::SolidLine));
-    p.setBrush(QColor(255, 255, 255, 235));
-    p.drawRoundedRect(bubble, 5, 5);
-    p.setPen(QColor(38, 42, 48));
-    p.drawText(bubble.adjusted(7, 5, -7, -5), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               shown);
-    p.restore();
 }
 
 void PdfViewport::paintRotationLabel(QPainter& p) const
@@ -1472,7 +1395,7 @@ void PdfViewport::setAnnotationMode(bool on)
     viewport()->update();
 }
 
-void PdfViewport::setAnnotationTool(int type)
+void PdfViewport::setAnnotationTool(AnnotationType type)
 {
     tool = type;
 }
@@ -1494,13 +1417,14 @@ QString PdfViewport::annotationAt(int page, const QPointF& pt) const
     const QList<Annotation> list = store->annotationsOnPage(page);
     for (auto it = list.crbegin(); it != list.crend(); ++it) {
         const Annotation& a = *it;
-        if (a.type == Note) {
+        const AnnotationShape shape = shapeOf(a.type);
+        if (shape == AnnotationShape::Point) {
             if (QLineF(pt, a.rect.topLeft()).length() < 12)
                 return a.id;
-        } else if (a.type == Arrow) {
+        } else if (shape == AnnotationShape::Line) {
             // The head is where the arrow is drawn: pt2, or the default head when it is unset.
             const QPointF tail = a.rect.topLeft();
-            const QPointF head = arrowHeadPt(a);
+            const QPointF head = arrowHeadPt(a, annotationRect(a));
             const double len = QLineF(tail, head).length();
             const QPointF mid = (tail + head) / 2.0;
             const double toMid = QLineF(pt, mid).length();
@@ -1521,13 +1445,11 @@ void PdfViewport::createAnnotationFromDrag()
     Annotation a;
     a.type = tool;
     a.page = dragPage;
-    a.color = newAnnotationColor(tool);
+    a.color = QColor(annotationTypeInfo(tool).newColor);
     const QRectF d = QRectF(dragStart, dragEnd).normalized();
     bool useRect = false;
-    switch (tool) {
-    case Highlight:
-    case Underline:
-    case Strikethrough: {
+    switch (shapeOf(tool)) {
+    case AnnotationShape::TextMarks: {
         const bool haveBoxes = hasSelectableBoxes(dragPage);
         const int s = haveBoxes ? charIndexAt(dragPage, dragStart) : -1;
         const int e = haveBoxes ? charIndexAt(dragPage, dragEnd) : -1;
@@ -1559,16 +1481,16 @@ void PdfViewport::createAnnotationFromDrag()
         }
         break;
     }
-    case Arrow:
+    case AnnotationShape::Line:
         if (QLineF(dragStart, dragEnd).length() < 5)
             return;
         a.rect = QRectF(dragStart, QSizeF(0, 0));
         a.pt2 = dragEnd;
         break;
-    case Note:
+    case AnnotationShape::Point:
         a.rect = QRectF(dragEnd, QSizeF(0, 0));
         break;
-    default:
+    case AnnotationShape::Box:
         useRect = true;
         break;
     }
@@ -1642,8 +1564,8 @@ void PdfViewport::onCardChanged(const Annotation& annotation)
     if (!store)
         return;
     Annotation a = annotation;
-    if (a.type == Arrow && a.pt2 == QPointF(0, 0))
-        a.pt2 = a.rect.bottomRight() + QPointF(18, 18);
+    if (shapeOf(a.type) == AnnotationShape::Line && a.pt2 == QPointF(0, 0))
+        a.pt2 = defaultArrowHead(a.rect);
     store->update(a);
     viewport()->update();
 }

@@ -132,8 +132,8 @@ public:
     // Annotations.
     void setAnnotationMode(bool on);
     bool annotationMode() const { return annotating; }
-    void setAnnotationTool(int type);
-    int annotationTool() const { return tool; }
+    void setAnnotationTool(AnnotationType type);
+    AnnotationType annotationTool() const { return tool; }
     // The annotation's rectangle in page points: the union of its characters' current boxes when
     // it is anchored to text and they are known, else its stored rectangle.
     QRectF annotationRect(const Annotation& annotation) const;
@@ -224,8 +224,6 @@ private:
     void paintHits(QPainter& p, int page, const QRectF& r);
     void paintSelection(QPainter& p, int page) const;
     void paintAnnotations(QPainter& p, int page) const;
-    // The bubble goes beside the annotation's view rectangle so that it never hides its text.
-    void paintNoteBubble(QPainter& p, const QRectF& besidePx, const Annotation& a) const;
     void paintRotationLabel(QPainter& p) const;
     void paintMarks(QPainter& p, int page) const;
     // Page-point boxes of a hit: hit boxes for text hits (requested when missing), the OCR line's
@@ -260,7 +258,6 @@ private:
     void positionCard();
     void onCardChanged(const Annotation& annotation);
     void onAnnotationRemoved(const QString& id);
-    QPointF arrowHeadPt(const Annotation& annotation) const;
 
     RenderCache* cache;
     TextLayoutStore* text;
@@ -307,7 +304,7 @@ private:
 
     // Annotations.
     bool annotating = false;
-    int tool = Highlight;
+    AnnotationType tool = AnnotationType::Highlight;
     bool dragging = false;
     int dragPage = -1;
     QPointF dragStart;

@@ -420,34 +420,4 @@ QRectF unitedBoxes(const QList<QRectF>& boxes, int start, int length)
     return u;
 }
 
-QPolygonF arrowHead(const QPointF& tail, const QPointF& head)
-{
-    const double a = std::atan2(head.y() - tail.y(), head.x() - tail.x());
-    return QPolygonF({head, head - 12.0 * QPointF(std::cos(a - 0.45), std::sin(a - 0.45)),
-                      head - 12.0 * QPointF(std::cos(a + 0.45), std::sin(a + 0.45))});
-}
-
-QString bubbleText(const QString& text)
-{
-    if (text.size() <= 200)
-        return text;
-    // Never split a surrogate pair: the half would paint as a replacement box.
-    const int cut = text.at(199).isHighSurrogate() ? 199 : 200;
-    return text.left(cut) + QChar(0x2026);
-}
-
-QRectF bubbleRect(const QRectF& annotationPx, const QSizeF& bubblePx, const QRectF& boundsPx)
-{
-    constexpr double Space = 8.0;
-    const QRectF& a = annotationPx;
-    const QRectF right(QPointF(a.right() + Space, a.top()), bubblePx);
-    const QRectF left(QPointF(a.left() - Space - bubblePx.width(), a.top()), bubblePx);
-    const QRectF below(QPointF(a.left(), a.bottom() + Space), bubblePx);
-    for (const QRectF& r : {right, left, below}) {
-        if (boundsPx.contains(r))
-            return r;
-    }
-    return right;
-}
-
 } // namespace dovrix

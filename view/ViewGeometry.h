@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QPointF>
-#include <QPolygonF>
 #include <QRectF>
 #include <QSize>
 #include <QSizeF>
@@ -120,7 +119,7 @@ private:
     double laneWidth = 32.0; // width the pages are centred in
 };
 
-// --- Text and annotation geometry on character boxes (page points) ---
+// --- Text geometry on character boxes (page points) ---
 
 // The character under p: the first valid box that, grown by 1.5 points, contains p; else the box
 // whose centre is nearest, when that distance is below 9 points; else -1.
@@ -133,13 +132,5 @@ QPair<int, int> wordRange(const QString& text, int index);
 QList<QRectF> selectionRuns(const QList<QRectF>& boxes, int from, int to);
 // Union of the valid boxes in [start, start + length), clipped to the list; null when none.
 QRectF unitedBoxes(const QList<QRectF>& boxes, int start, int length);
-// The filled head of an arrow drawn from tail to head (three points, the first at head).
-QPolygonF arrowHead(const QPointF& tail, const QPointF& head);
-// Text shown in a note bubble: longer than 200 characters it is cut to 200 and "…" is appended.
-QString bubbleText(const QString& text);
-// Where a note bubble of the given size goes beside an annotation's view rectangle without covering
-// it: to its right, else to its left, else below it, whichever first fits inside bounds (the
-// visible area); to the right when none fits.
-QRectF bubbleRect(const QRectF& annotationPx, const QSizeF& bubblePx, const QRectF& boundsPx);
 
 } // namespace dovrix

@@ -4,6 +4,7 @@
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
 #include "core/PageColours.h"
+#include "core/RawFilePath.h"
 #include "core/ReadingProgress.h"
 #include "core/RenderCache.h"
 #include "geometry/CharGeometry.h"
@@ -125,6 +126,11 @@ void DocumentSession::openFile(const QString& path)
     documentController->openFile(path);
 }
 
+void DocumentSession::openRawFile(const QByteArray& rawPath)
+{
+    documentController->openRawFile(rawPath);
+}
+
 void DocumentSession::submitPassword(const QString& password)
 {
     documentController->submitPassword(password);
@@ -160,10 +166,9 @@ void DocumentSession::trimCaches()
 
 QString DocumentSession::displayName() const
 {
-    const QString path = documentController->filePath();
-    if (path.isEmpty())
+    if (documentController->filePath().isEmpty())
         return tr("新文档");
-    return QFileInfo(path).fileName();
+    return documentController->displayName();
 }
 
 void DocumentSession::runReadySequence()
@@ -184,7 +189,9 @@ void DocumentSession::runReadySequence()
         view->setDocument();
         binding = false;
     }
-    annotationStore->setSource(documentController->filePath(), documentController->sourceHash());
+    const RawFilePath* raw = documentController->rawFile();
+    annotationStore->setSource(documentController->filePath(), documentController->sourceHash(),
+                               !raw || raw->nameIsSpellable());
     if (notesPanel)
         notesPanel->refresh();
     ocrController->reset();

@@ -48,6 +48,8 @@ public:
     ~DocumentSession() override;
 
     void openFile(const QString& path);
+    // A path that a QString cannot spell (see RawFilePath).
+    void openRawFile(const QByteArray& rawPath);
     void submitPassword(const QString& password);
     // -1 back, +1 forward; the view follows without creating a new history entry.
     void navigateHistory(int step);

@@ -183,6 +183,10 @@
         <source>「%1」</source>
         <translation>«%1»</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
+        <translation>يحتوي اسم الملف على أحرف لا يمكن التعرّف عليها، لذا لا يمكن حفظ ملف التعليقات بجانبه. ستبقى التعليقات في الذاكرة مؤقتًا، فصدّرها قبل الإغلاق.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>

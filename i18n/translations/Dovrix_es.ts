@@ -183,6 +183,10 @@
         <source>「%1」</source>
         <translation>«%1»</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
+        <translation>El nombre del archivo contiene caracteres que no se pueden reconocer, por lo que no se puede guardar un archivo de anotaciones junto a él. Las anotaciones se guardan en memoria; expórtelas antes de cerrar.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>

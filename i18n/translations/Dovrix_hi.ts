@@ -183,6 +183,10 @@
         <source>「%1」</source>
         <translation>“%1”</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
+        <translation>फ़ाइल के नाम में ऐसे वर्ण हैं जिन्हें पहचाना नहीं जा सकता, इसलिए उसके पास एनोटेशन फ़ाइल सहेजी नहीं जा सकती। एनोटेशन अस्थायी रूप से मेमोरी में रहेंगे; बंद करने से पहले निर्यात करें।</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>

@@ -183,6 +183,10 @@
         <source>「%1」</source>
         <translation>“%1”</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
+        <translation>Nama berkas berisi karakter yang tidak dapat dikenali, sehingga berkas anotasi tidak dapat disimpan di sebelahnya. Anotasi disimpan sementara di memori; ekspor sebelum menutup.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>

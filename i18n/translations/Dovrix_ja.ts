@@ -183,6 +183,10 @@
         <source>「%1」</source>
         <translation>「%1」</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
+        <translation>ファイル名に認識できない文字が含まれているため、隣に注釈ファイルを保存できません。注釈は一時的にメモリに保持されます。閉じる前にエクスポートしてください。</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>

@@ -183,6 +183,10 @@
         <source>「%1」</source>
         <translation>“%1”</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
+        <translation>파일 이름에 인식할 수 없는 문자가 있어 옆에 주석 파일을 저장할 수 없습니다. 주석은 메모리에 임시로 보관되니 닫기 전에 내보내세요.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>

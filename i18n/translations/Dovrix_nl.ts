@@ -183,6 +183,10 @@
         <source>「%1」</source>
         <translation>‘%1’</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
+        <translation>De bestandsnaam bevat tekens die niet herkend kunnen worden, daarom kan er geen annotatiebestand naast worden opgeslagen. Annotaties blijven alleen in het geheugen; exporteer ze voordat u sluit.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>

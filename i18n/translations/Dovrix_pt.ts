@@ -183,6 +183,10 @@
         <source>「%1」</source>
         <translation>«%1»</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
+        <translation>O nome do arquivo contém caracteres que não podem ser reconhecidos, por isso não é possível salvar um arquivo de anotações ao lado dele. As anotações ficarão só na memória; exporte-as antes de fechar.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>

@@ -183,6 +183,10 @@
         <source>「%1」</source>
         <translation>“%1”</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
+        <translation>ชื่อไฟล์มีอักขระที่ไม่สามารถจดจำได้ จึงบันทึกไฟล์คำอธิบายประกอบไว้ข้างกันไม่ได้ คำอธิบายประกอบจะเก็บไว้ในหน่วยความจำชั่วคราว โปรดส่งออกก่อนปิด</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>

@@ -183,6 +183,10 @@
         <source>「%1」</source>
         <translation>“%1”</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
+        <translation>Tên tệp chứa ký tự không nhận dạng được nên không thể lưu tệp chú thích bên cạnh. Chú thích sẽ tạm lưu trong bộ nhớ, hãy xuất trước khi đóng.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>

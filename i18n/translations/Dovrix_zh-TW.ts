@@ -183,6 +183,10 @@
         <source>「%1」</source>
         <translation>「%1」</translation>
     </message>
+    <message>
+        <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
+        <translation>檔案名稱含有無法辨識的字元，無法在旁邊儲存註解檔。註解將暫存於記憶體，關閉前請匯出。</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::BookmarkPanel</name>

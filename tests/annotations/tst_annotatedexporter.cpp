@@ -16,7 +16,8 @@ namespace {
 
 const QColor Band(0, 0, 255);
 
-Annotation annotation(int type, const QRectF& rect, const QColor& color, const QString& text = {})
+Annotation annotation(AnnotationType type, const QRectF& rect, const QColor& color,
+                      const QString& text = {})
 {
     Annotation a;
     a.type = type;
@@ -114,15 +115,16 @@ void TestAnnotatedExporter::annotationsAreDrawnOnTheImage()
     const QString out = dir.filePath(QStringLiteral("annotated.pdf"));
     const QColor yellow(255, 215, 106);
     const QColor red(220, 0, 0);
-    Annotation arrow = annotation(Arrow, QRectF(100, 700, 0, 0), red);
+    Annotation arrow = annotation(AnnotationType::Arrow, QRectF(100, 700, 0, 0), red);
     arrow.pt2 = QPointF(300, 700);
-    Annotation elsewhere = annotation(Rectangle, QRectF(100, 300, 200, 100), red);
+    Annotation elsewhere = annotation(AnnotationType::Rectangle, QRectF(100, 300, 200, 100), red);
     elsewhere.page = 1;
     const QList<Annotation> list{
-        annotation(Highlight, QRectF(100, 200, 200, 40), yellow),
-        annotation(Rectangle, QRectF(100, 400, 200, 100), red),
-        annotation(Note, QRectF(100, 50, 0, 0), yellow, QStringLiteral("note text")),
-        annotation(Note, QRectF(400, 50, 0, 0), yellow),
+        annotation(AnnotationType::Highlight, QRectF(100, 200, 200, 40), yellow),
+        annotation(AnnotationType::Rectangle, QRectF(100, 400, 200, 100), red),
+        annotation(AnnotationType::Note, QRectF(100, 50, 0, 0), yellow,
+                   QStringLiteral("note text")),
+        annotation(AnnotationType::Note, QRectF(400, 50, 0, 0), yellow),
         arrow,
         elsewhere,
     };
@@ -137,9 +139,9 @@ void TestAnnotatedExporter::annotationsAreDrawnOnTheImage()
     QVERIFY(near(page.pixelColor(400, 900), Qt::white)); // no brush inside it
     QVERIFY(near(page.pixelColor(208, 100), yellow));    // note markers
     QVERIFY(near(page.pixelColor(808, 100), yellow));
-    // Only the note with text has a bubble (white over the band) right of its marker.
-    QVERIFY(near(page.pixelColor(2 * 116, 2 * 46), Qt::white, 20));
-    QVERIFY(near(page.pixelColor(2 * 416, 2 * 46), Band));
+    // Only the note with text has a bubble (white over the band) beside its marker.
+    QVERIFY(near(page.pixelColor(2 * 119, 2 * 50), Qt::white, 20));
+    QVERIFY(near(page.pixelColor(2 * 419, 2 * 50), Band));
     QVERIFY(near(page.pixelColor(400, 1400), red, 60)); // arrow shaft
     QVERIFY(near(page.pixelColor(400, 1380), Qt::white));
     // Each page carries only its own annotations.

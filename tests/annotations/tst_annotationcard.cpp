@@ -19,7 +19,7 @@ Annotation sample()
 {
     Annotation a;
     a.id = QStringLiteral("0b5c6a3e-0000-4000-8000-000000000001");
-    a.type = Highlight;
+    a.type = AnnotationType::Highlight;
     a.page = 3;
     a.start = 10;
     a.length = 5;
@@ -87,7 +87,7 @@ private Q_SLOTS:
         QCOMPARE(card->annotation(), sample());
         auto* combo = card->findChild<QComboBox*>();
         QCOMPARE(combo->count(), 6);
-        QCOMPARE(combo->currentData().toInt(), int(Highlight));
+        QCOMPARE(combo->currentData().toInt(), int(AnnotationType::Highlight));
         QCOMPARE(combo->itemText(5), QStringLiteral("箭头"));
         QCOMPARE(card->findChild<QPlainTextEdit*>()->toPlainText(), QStringLiteral("old"));
         QCOMPARE(card->findChild<QLabel*>()->text(), QStringLiteral("⚓ 文本锚定，重排后可重定位"));
@@ -142,11 +142,11 @@ private Q_SLOTS:
         QTest::keyClick(combo, Qt::Key_End);
         QCOMPARE(changed.size(), 1);
         const auto a = changed.last().at(0).value<Annotation>();
-        QCOMPARE(a.type, int(Arrow));
+        QCOMPARE(a.type, AnnotationType::Arrow);
         QCOMPARE(a.pt2, QPointF()); // the page view fills the head in
         QCOMPARE(a.rect, sample().rect);
         QTest::keyClick(combo, Qt::Key_Up);
-        QCOMPARE(changed.last().at(0).value<Annotation>().type, int(Rectangle));
+        QCOMPARE(changed.last().at(0).value<Annotation>().type, AnnotationType::Rectangle);
     }
 
     void choosingSwatchMovesRing()

@@ -20,7 +20,8 @@ namespace {
 const QString PageTwo = QStringLiteral("Hello annotated world here and a long tail of words that "
                                        "keeps going on and on to its very end");
 
-Annotation make(int page, int type = Highlight, const QString& text = QString())
+Annotation make(int page, AnnotationType type = AnnotationType::Highlight,
+                const QString& text = QString())
 {
     Annotation a;
     a.page = page;
@@ -32,7 +33,7 @@ Annotation make(int page, int type = Highlight, const QString& text = QString())
 
 Annotation anchored(int page, int start, int length, const QString& text = QString())
 {
-    Annotation a = make(page, Highlight, text);
+    Annotation a = make(page, AnnotationType::Highlight, text);
     a.byText = true;
     a.start = start;
     a.length = length;
@@ -127,10 +128,10 @@ private Q_SLOTS:
 
     void groupedByPageInStoreOrder()
     {
-        const QString a = store->add(make(1, Rectangle));
-        const QString b = store->add(make(1, Arrow));
-        const QString c = store->add(make(4, Underline));
-        const QString d = store->add(make(1, Strikethrough));
+        const QString a = store->add(make(1, AnnotationType::Rectangle));
+        const QString b = store->add(make(1, AnnotationType::Arrow));
+        const QString c = store->add(make(4, AnnotationType::Underline));
+        const QString d = store->add(make(1, AnnotationType::Strikethrough));
         QCOMPARE(shownTexts(), (QStringList{"第 2 页", "矩形\n", "箭头\n", "第 5 页", "下划线\n",
                                             "第 2 页", "删除线\n"}));
         QCOMPARE(panel->rowIds(), (QStringList{"", a, b, "", c, "", d}));
@@ -166,17 +167,18 @@ private Q_SLOTS:
         QTest::newRow("anchored text and note")
             << anchored(1, 0, 9, "see\nthis") << "高亮\n「annotated」 see this"
             << "高亮 · 第 2 页 · 颜色 #ffd76a\nsee\nthis" << true;
-        Annotation rect = make(0, Rectangle, "  two\n words ");
+        Annotation rect = make(0, AnnotationType::Rectangle, "  two\n words ");
         rect.color = QColor("#A8E6A3");
         QTest::newRow("note text") << rect << "矩形\ntwo words"
                                    << "矩形 · 第 1 页 · 颜色 #a8e6a3\n  two\n words " << false;
-        QTest::newRow("long note") << make(2, Note, longNote) << "便签\n" + longNote.left(160) + "…"
-                                   << "便签 · 第 3 页 · 颜色 #ffd76a\n" + longNote << false;
+        QTest::newRow("long note")
+            << make(2, AnnotationType::Note, longNote) << "便签\n" + longNote.left(160) + "…"
+            << "便签 · 第 3 页 · 颜色 #ffd76a\n" + longNote << false;
         Annotation unanchored = anchored(1, -1, 9);
         unanchored.start = -1;
         QTest::newRow("byText without start") << unanchored << "高亮\n"
                                               << "高亮 · 第 2 页 · 颜色 #ffd76a" << false;
-        QTest::newRow("percent signs") << make(0, Arrow, "%1 %2") << "箭头\n%1 %2"
+        QTest::newRow("percent signs") << make(0, AnnotationType::Arrow, "%1 %2") << "箭头\n%1 %2"
                                        << "箭头 · 第 1 页 · 颜色 #ffd76a\n%1 %2" << false;
     }
     void rowTexts()
@@ -207,18 +209,18 @@ private Q_SLOTS:
     // Adding, changing and removing move only the rows concerned; the others keep their place.
     void followsStoreChanges()
     {
-        const QString first = store->add(make(0, Highlight));
+        const QString first = store->add(make(0, AnnotationType::Highlight));
         QCOMPARE(shownTexts(), (QStringList{"第 1 页", "高亮\n"}));
         QSignalSpy inserted(panel->model(), &QAbstractItemModel::rowsInserted);
         QSignalSpy removed(panel->model(), &QAbstractItemModel::rowsRemoved);
-        const QString id = store->add(make(2, Highlight));
+        const QString id = store->add(make(2, AnnotationType::Highlight));
         QCOMPARE(inserted.size(), 1);
         QCOMPARE(inserted.at(0).at(1).toInt(), 2); // a header and the entry, after the others
         QCOMPARE(inserted.at(0).at(2).toInt(), 3);
         QCOMPARE(removed.size(), 0);
 
         Annotation a = *store->find(id);
-        a.type = Strikethrough;
+        a.type = AnnotationType::Strikethrough;
         a.text = "why";
         store->update(a);
         QCOMPARE(shownTexts(), (QStringList{"第 1 页", "高亮\n", "第 3 页", "删除线\nwhy"}));
@@ -243,7 +245,7 @@ private Q_SLOTS:
     void clickingRows()
     {
         store->add(make(0));
-        const QString second = store->add(make(3, Note, "n"));
+        const QString second = store->add(make(3, AnnotationType::Note, "n"));
         QSignalSpy selected(panel, &AnnotationPanel::annotationSelected);
         clickRow(3); // the note under the page-4 header
         QCOMPARE(selected.size(), 1);

@@ -39,7 +39,7 @@ QByteArray sidecarWith(const QByteArray& annotationsJson, const QString& hash = 
            + "\",\"annotations\":" + annotationsJson + "}";
 }
 
-Annotation full(int page, int type = Highlight)
+Annotation full(int page, AnnotationType type = AnnotationType::Highlight)
 {
     Annotation a;
     a.type = type;
@@ -106,10 +106,11 @@ private Q_SLOTS:
         AnnotationStore store;
         store.setSource(pdf, Hash);
         QList<Annotation> added;
-        for (int type = Highlight; type <= Arrow; ++type) {
-            Annotation a = full(type * 3, type);
-            a.byText = type % 2 == 0;
-            a.rect.translate(type * 0.1, -type * 7.77);
+        for (const AnnotationTypeInfo& info : annotationTypes) {
+            const int n = int(info.type);
+            Annotation a = full(n * 3, info.type);
+            a.byText = n % 2 == 0;
+            a.rect.translate(n * 0.1, -n * 7.77);
             const QString id = store.add(a);
             QCOMPARE(id.size(), 36);
             QVERIFY(!id.contains(QLatin1Char('{')));
@@ -123,6 +124,10 @@ private Q_SLOTS:
         const QByteArray bytes = readFile(sidecar);
         QVERIFY(!bytes.contains('\n'));
         QVERIFY(bytes.contains("\"color\":\"#12abef\""));
+        // The type names are the file format: files written before read the same.
+        for (const char* name :
+             {"highlight", "underline", "strikethrough", "note", "rectangle", "arrow"})
+            QVERIFY(bytes.contains(QByteArray("\"type\":\"").append(name).append('"')));
         const QJsonObject root = QJsonDocument::fromJson(bytes).object();
         QCOMPARE(root.value("version").toInt(), 1);
         QCOMPARE(root.value("sourceHash").toString(), Hash);
@@ -133,7 +138,7 @@ private Q_SLOTS:
         QCOMPARE(reread.allAnnotations(), added);
         QVERIFY(!reread.hasHashMismatch());
         QCOMPARE(reread.annotationsOnPage(3).size(), 1);
-        QCOMPARE(reread.annotationsOnPage(3).first().type, int(Underline));
+        QCOMPARE(reread.annotationsOnPage(3).first().type, AnnotationType::Underline);
     }
 
     void readFields_data()
@@ -197,7 +202,7 @@ private Q_SLOTS:
     // The sidecar's direct encoding says what the JSON object says, for awkward values too.
     void encodingMatchesJson()
     {
-        Annotation odd = full(3, Arrow);
+        Annotation odd = full(3, AnnotationType::Arrow);
         odd.text = QStringLiteral("\x01\x1f \\ \" \r\t é 中 \U0001F600 \x7f");
         odd.id = QStringLiteral("a\"b");
         odd.rect = QRectF(-0.0, 1e-320, 123456789012.5, 0.1);
@@ -329,7 +334,7 @@ private Q_SLOTS:
         QCOMPARE(readFile(sidecar), before);
 
         Annotation edited = *store.find(b);
-        edited.type = Arrow;
+        edited.type = AnnotationType::Arrow;
         edited.created = 5;
         store.update(edited);
         QCOMPARE(updated.size(), 1);
@@ -687,7 +692,7 @@ private Q_SLOTS:
             o.insert("id", QString::number(i));
             o.insert("page", i % 500 - 1); // page -1 on some: kept, not dropped
             o.insert("rect", QJsonArray{i, i * 0.5, 10, 10});
-            o.insert("type", typeName(i % 6));
+            o.insert("type", typeName(annotationTypes[i % AnnotationTypeCount].type));
             arr.append(o);
         }
         QJsonObject root{{"annotations", arr}, {"sourceHash", Hash}, {"version", 1}};
@@ -711,7 +716,7 @@ private Q_SLOTS:
         store.setSource(pdf, Hash);
         Annotation a;
         a.page = 2;
-        a.type = Highlight;
+        a.type = AnnotationType::Highlight;
         a.byText = true;
         a.start = 4;
         a.length = 3;
@@ -719,12 +724,12 @@ private Q_SLOTS:
         a.text = "  first\n\tnote   here ";
         store.add(a);
         Annotation b;
-        b.type = Rectangle;
+        b.type = AnnotationType::Rectangle;
         b.rect = QRectF(10.5, -2.5, 4, 4);
         store.add(b);
         Annotation c;
         c.page = 2;
-        c.type = Note;
+        c.type = AnnotationType::Note;
         c.byText = true; // not anchored: start stays -1
         store.add(c);
 

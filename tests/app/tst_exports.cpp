@@ -163,14 +163,14 @@ void TestExports::addAnnotations(DocumentSession* session)
     // The first annotation of the run is explained in a box.
     test::ModalDriver<QMessageBox> explain([](QMessageBox* box) { box->accept(); });
     Annotation highlight;
-    highlight.type = Highlight;
+    highlight.type = AnnotationType::Highlight;
     highlight.page = 0;
     highlight.rect = QRectF(100, 300, 200, 60);
     highlight.color = QColor(255, 215, 106);
     highlight.text = QStringLiteral("重点");
     QVERIFY(!session->annotations()->add(highlight).isEmpty());
     Annotation frame;
-    frame.type = Rectangle;
+    frame.type = AnnotationType::Rectangle;
     frame.page = 1;
     frame.rect = QRectF(100, 300, 200, 100);
     frame.color = QColor(220, 0, 0);

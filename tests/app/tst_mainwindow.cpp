@@ -1,19 +1,26 @@
+#include "annotations/Annotation.h"
+#include "annotations/AnnotationStore.h"
 #include "app/MainWindow.h"
+#include "app/OpenRequests.h"
 #include "app/StartUp.h"
 #include "core/DocumentController.h"
 #include "core/session/DocumentSession.h"
 #include "settings/AppSettings.h"
 #include "theme/ThemePalette.h"
+#include "view/PdfViewport.h"
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/TestPdf.h"
 
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QFile>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -23,11 +30,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
 
+#include <algorithm>
 #include <cstdio>
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace dovrix;
 
@@ -47,6 +60,8 @@ private Q_SLOTS:
     void sameFileOpensOnce();
     void missingFileWarns();
     void undecodableNameWarns();
+    void rawNameOpensFromArgumentsAndDrops();
+    void notesOfRawNames();
     void loadFailureWarnsAndKeepsTheTab();
     void closingTabs();
     void closingTheLastTabReturnsToWelcome();
@@ -59,11 +74,15 @@ private Q_SLOTS:
 
 private:
     QString makePdf(const QString& name, int pages = 2);
+    // Renames a new PDF to the bytes raw (in the test folder); its SHA-256, empty on failure.
+    QString makeRawPdf(const QByteArray& raw);
     static bool waitReady(DocumentSession* session);
     static DocumentSession* sessionAt(MainWindow& window, int tab);
 
     QTemporaryDir settingsDir;
     std::unique_ptr<QTemporaryDir> dir;
+    // Names Qt cannot remove, deepest first.
+    QList<QByteArray> rawNames;
 };
 
 void TestMainWindow::initTestCase()
@@ -81,7 +100,25 @@ void TestMainWindow::init()
 
 void TestMainWindow::cleanup()
 {
+    for (const QByteArray& raw : std::as_const(rawNames)) {
+        if (::unlink(raw.constData()) != 0)
+            ::rmdir(raw.constData());
+    }
+    rawNames.clear();
     dir.reset();
+}
+
+QString TestMainWindow::makeRawPdf(const QByteArray& raw)
+{
+    const QString made = makePdf(QStringLiteral("made.pdf"));
+    QFile file(made);
+    if (made.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    if (::rename(QFile::encodeName(made).constData(), raw.constData()) != 0)
+        return {};
+    rawNames.prepend(raw);
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
 }
 
 QString TestMainWindow::makePdf(const QString& name, int pages)
@@ -224,7 +261,7 @@ void TestMainWindow::missingFileWarns()
 void TestMainWindow::undecodableNameWarns()
 {
     const QByteArray raw = QFile::encodeName(dir->path()) + "/name-\xff.pdf";
-    QCOMPARE(::rename(QFile::encodeName(makePdf("plain.pdf")).constData(), raw.constData()), 0);
+    QVERIFY(!makeRawPdf(raw).isEmpty());
     MainWindow window;
     window.show();
     QString text;
@@ -236,6 +273,123 @@ void TestMainWindow::undecodableNameWarns()
     QCOMPARE(driver.handled, 1);
     QVERIFY(text.startsWith(QStringLiteral("文件名含有无法识别的字符")));
     QVERIFY(window.documentSessions().isEmpty());
+}
+
+// The command line and a drop keep the bytes of a name: such a file opens, under its decoded
+// name, stays out of the recent files, and is told apart from another file whose name decodes
+// the same.
+void TestMainWindow::rawNameOpensFromArgumentsAndDrops()
+{
+    const QByteArray folder = QFile::encodeName(dir->path());
+    const QByteArray ff = folder + "/name-\xff.pdf";
+    const QByteArray fe = folder + "/name-\xfe.pdf";
+    const QString ffHash = makeRawPdf(ff);
+    QVERIFY(!ffHash.isEmpty() && !makeRawPdf(fe).isEmpty());
+    const QString shown = QFile::decodeName("name-\xff.pdf");
+
+    const OpenRequestList parsed = openRequestsFromArguments(
+        {QStringLiteral("--page=2"), QFile::decodeName(ff)}, {}, {QByteArray("--page=2"), ff});
+    QCOMPARE(parsed.requests.size(), 1);
+    QCOMPARE(parsed.requests.constFirst().rawPath, ff);
+
+    MainWindow window;
+    window.show();
+    window.openRequest(parsed.requests.constFirst());
+    QCOMPARE(window.documentSessions().size(), 1);
+    DocumentSession* first = window.documentSessions().constFirst();
+    QVERIFY(waitReady(first));
+    QCOMPARE(first->controller()->sourceHash(), ffHash);
+    QCOMPARE(first->controller()->pageCount(), 2);
+    QTRY_COMPARE(first->viewport()->currentPage(), 1); // what was asked for the file applies
+    QCOMPARE(window.documentTabs()->tabText(0), shown);
+    QVERIFY(window.windowTitle().startsWith(shown));
+    QVERIFY(window.appSettings()->recentFiles().isEmpty());
+
+    // A file manager percent-encodes the bytes in the URL.
+    QMimeData data;
+    data.setUrls({QUrl::fromEncoded("file://" + ff.toPercentEncoding("/")),
+                  QUrl::fromEncoded("file://" + fe.toPercentEncoding("/"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    enter.ignore();
+    QCoreApplication::sendEvent(&window, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    QCOMPARE(window.documentSessions().size(), 2);
+    DocumentSession* second = window.documentSessions().at(1);
+    QVERIFY(waitReady(second));
+    QCOMPARE(window.documentTabs()->tabText(1), QFile::decodeName("name-\xfe.pdf"));
+    QVERIFY(window.appSettings()->recentFiles().isEmpty());
+}
+
+// A note on a file whose own name cannot be spelled has no sidecar name: it stays in memory, the
+// store says why at once, and nothing is written beside the PDF. Where only the folder's name
+// cannot be spelled, the sidecar is written beside the PDF and read at the next opening.
+void TestMainWindow::notesOfRawNames()
+{
+    const QByteArray folder = QFile::encodeName(dir->path()) + "/folder-\xff";
+    QCOMPARE(::mkdir(folder.constData(), 0700), 0);
+    rawNames.append(folder);
+    const QByteArray unnamed = folder + "/name-\xff.pdf";
+    const QByteArray named = folder + "/plain.pdf";
+    QVERIFY(!makeRawPdf(unnamed).isEmpty() && !makeRawPdf(named).isEmpty());
+    const QByteArray sidecar = folder + "/plain.dovrixmark";
+    rawNames.prepend(sidecar);
+
+    Annotation note;
+    note.type = AnnotationType::Note;
+    note.page = 0;
+    note.rect = QRectF(20, 20, 0, 0);
+    note.text = QStringLiteral("kept");
+    const auto entries = [&folder] {
+        QList<QByteArray> names;
+        if (DIR* listing = ::opendir(folder.constData())) {
+            while (const dirent* entry = ::readdir(listing))
+                names.append(entry->d_name);
+            ::closedir(listing);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    };
+    const QList<QByteArray> before = entries();
+    {
+        MainWindow window;
+        window.show();
+        // Only the note that is saved is explained as saved.
+        ModalDriver<QMessageBox> driver([](QMessageBox* box) { box->accept(); });
+        window.openRawFile(unnamed);
+        DocumentSession* session = window.documentSessions().constFirst();
+        QSignalSpy refused(session->annotations(), &AnnotationStore::readonlyFallback);
+        QVERIFY(waitReady(session));
+        QCOMPARE(refused.size(), 1);
+        QVERIFY(refused.constFirst().constFirst().toString().startsWith(
+            QStringLiteral("文件名含有无法识别的字符")));
+        QVERIFY(!session->annotations()->add(note).isEmpty());
+        session->prepareClose();
+        QCOMPARE(session->annotations()->count(), 1);
+        QVERIFY(session->annotations()->isReadOnly());
+        QCOMPARE(refused.size(), 2); // told again with the note
+        QVERIFY(session->annotations()->sidecarPath().isEmpty());
+        QCOMPARE(entries(), before);
+        QCOMPARE(driver.handled, 0);
+
+        window.openRawFile(named);
+        session = window.documentSessions().at(1);
+        QVERIFY(waitReady(session));
+        QVERIFY(!session->annotations()->isReadOnly());
+        QVERIFY(!session->annotations()->add(note).isEmpty());
+        session->prepareClose();
+        QVERIFY(!session->annotations()->isReadOnly());
+        QCOMPARE(driver.titles, QStringList{QStringLiteral("批注已保存")});
+    }
+    struct stat written = {};
+    QCOMPARE(::stat(sidecar.constData(), &written), 0);
+    MainWindow window;
+    window.openRawFile(named);
+    DocumentSession* session = window.documentSessions().constFirst();
+    QVERIFY(waitReady(session));
+    QCOMPARE(session->annotations()->count(), 1);
+    QCOMPARE(session->annotations()->annotations().constFirst().text, QStringLiteral("kept"));
 }
 
 void TestMainWindow::loadFailureWarnsAndKeepsTheTab()

@@ -2,6 +2,7 @@
 #include "tests/support/TestPdf.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
@@ -115,7 +116,12 @@ void TestSingleInstance::messages_data()
     asked.page = QStringLiteral("iv");
     asked.find = QStringLiteral("-x y");
     asked.forward = SourcePlace{QStringLiteral("/tmp/c:d.tex"), 12, 3};
-    const HandOver request{{plain, asked}, 2};
+    // Bytes a QString cannot spell travel as bytes.
+    OpenRequest raw;
+    raw.rawPath = QByteArray("/tmp/\xff %25.pdf");
+    raw.path = QFile::decodeName(raw.rawPath);
+    raw.page = QStringLiteral("2");
+    const HandOver request{{plain, asked, raw}, 2};
     QTest::newRow("files, requests and page") << encodeHandOver(request).mid(4) << true << request;
     QTest::newRow("nothing") << encodeHandOver({}).mid(4) << true << HandOver();
     QTest::newRow("negative page")
@@ -159,6 +165,7 @@ void TestSingleInstance::messages()
         const OpenRequest& got = decoded.requests.at(i);
         const OpenRequest& sent = request.requests.at(i);
         QCOMPARE(got.path, sent.path);
+        QCOMPARE(got.rawPath, sent.rawPath);
         QCOMPARE(got.page, sent.page);
         QCOMPARE(got.find, sent.find);
         QCOMPARE(got.forward.file, sent.forward.file);

@@ -305,7 +305,7 @@ void TestWindowCommands::firstAnnotationIsExplainedOnce()
     auto window = openWindow({makePdf("notes1.pdf"), makePdf("notes2.pdf")});
     QVERIFY(window);
     Annotation note;
-    note.type = Note;
+    note.type = AnnotationType::Note;
     note.rect = QRectF(100, 100, 0, 0);
     note.text = QStringLiteral("remember");
 
@@ -513,7 +513,7 @@ void TestWindowCommands::escapeClosesAComboPopupFirst()
     QVERIFY(window);
     PdfViewport* view = window->current()->viewport();
     Annotation a;
-    a.type = Rectangle;
+    a.type = AnnotationType::Rectangle;
     a.rect = QRectF(100, 100, 80, 40);
     const QString id = window->current()->annotations()->add(a);
     view->setAnnotationMode(true);
@@ -598,12 +598,12 @@ void TestWindowCommands::everyAnnotationToolDrawsItsType()
         const char* action;
         AnnotationType type;
     };
-    const Case cases[] = {{Qt::Key_U, "underlineToolAction", Underline},
-                          {Qt::Key_S, "strikethroughToolAction", Strikethrough},
-                          {Qt::Key_B, "rectangleToolAction", Rectangle},
-                          {Qt::Key_L, "arrowToolAction", Arrow},
-                          {Qt::Key_N, "noteToolAction", Note},
-                          {Qt::Key_H, "highlightToolAction", Highlight}};
+    const Case cases[] = {{Qt::Key_U, "underlineToolAction", AnnotationType::Underline},
+                          {Qt::Key_S, "strikethroughToolAction", AnnotationType::Strikethrough},
+                          {Qt::Key_B, "rectangleToolAction", AnnotationType::Rectangle},
+                          {Qt::Key_L, "arrowToolAction", AnnotationType::Arrow},
+                          {Qt::Key_N, "noteToolAction", AnnotationType::Note},
+                          {Qt::Key_H, "highlightToolAction", AnnotationType::Highlight}};
     double y = 200;
     for (const Case& c : cases) {
         auto* action = child<QAction>(*window, c.action);
@@ -611,7 +611,7 @@ void TestWindowCommands::everyAnnotationToolDrawsItsType()
         QVERIFY(action->toolTip().contains(QKeySequence(c.key).toString()));
         QTest::keyClick(view, c.key);
         QVERIFY2(view->annotationMode(), c.action);
-        QCOMPARE(view->annotationTool(), int(c.type));
+        QCOMPARE(view->annotationTool(), c.type);
         QVERIFY(action->isChecked());
         QTRY_VERIFY(tools->isVisible()); // the toolbar lays itself out on its next turn
         const int before = store->count();
@@ -621,7 +621,7 @@ void TestWindowCommands::everyAnnotationToolDrawsItsType()
         QTest::mouseMove(view->viewport(), to.toPoint());
         QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, to.toPoint());
         QCOMPARE(store->count(), before + 1);
-        QCOMPARE(store->allAnnotations().last().type, int(c.type));
+        QCOMPARE(store->allAnnotations().last().type, c.type);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // closes the card
         y += 90;
     }

@@ -1,4 +1,5 @@
 #include "core/DocumentController.h"
+#include "core/FileSafety.h"
 #include "core/PdfWorker.h"
 #include "support/CoreFixtures.h"
 #include "support/TestPdf.h"
@@ -15,6 +16,8 @@
 #include <QTest>
 
 #include <cstdio>
+
+#include <unistd.h>
 
 using namespace dovrix;
 
@@ -106,6 +109,7 @@ private Q_SLOTS:
     void sourceStaysByteIdentical();
     void changeDetectionComparesContents();
     void renameAndReplaceStaysWatched();
+    void rawNameIsReadFollowedAndComparedAsAFile();
     void destructionWhileJobsWait();
 
 private:
@@ -480,6 +484,45 @@ void TestDocumentController::renameAndReplaceStaysWatched()
     drain();
     QVERIFY(test::writeFile(path, test::readAll(other) + "%changed\n"));
     QTRY_VERIFY_WITH_TIMEOUT(modified.count() > afterSecond, 10000);
+}
+
+// A name with a byte that is not UTF-8 is opened by its bytes: read through a path of this
+// process's descriptors, which follows the name when an editor replaces the file, and which an
+// export check still recognises as the file behind another name.
+void TestDocumentController::rawNameIsReadFollowedAndComparedAsAFile()
+{
+    const QByteArray raw = QFile::encodeName(dir->path()) + "/r\xff.pdf";
+    struct Unlink
+    {
+        QByteArray path;
+        ~Unlink() { ::unlink(path.constData()); }
+    } gone{raw};
+    const QString made = pdf(QStringLiteral("made.pdf"), 1);
+    const QString other = pdf(QStringLiteral("other.pdf"), 2);
+    const QByteArray bytes = test::readAll(made);
+    QCOMPARE(std::rename(QFile::encodeName(made).constData(), raw.constData()), 0);
+
+    DocumentController controller(worker);
+    controller.openRawFile(raw);
+    WAIT_STATUS(controller, Ready);
+    QCOMPARE(controller.pageCount(), 1);
+    QCOMPARE(controller.sourceHash(), sha256(bytes));
+    QCOMPARE(controller.displayName(), QFile::decodeName("r\xff.pdf"));
+
+    const QString hard = dir->filePath(QStringLiteral("hard.pdf"));
+    QCOMPARE(::link(raw.constData(), QFile::encodeName(hard).constData()), 0);
+    QVERIFY(isSameFile(hard, controller.filePath()));
+    QVERIFY(!isSameFile(other, controller.filePath()));
+
+    QSignalSpy modified(&controller, &DocumentController::sourceFileModified);
+    const QByteArray temporary = QFile::encodeName(dir->filePath(QStringLiteral("saving")));
+    QVERIFY(test::writeFile(QFile::decodeName(temporary), test::readAll(other)));
+    QCOMPARE(std::rename(temporary.constData(), raw.constData()), 0);
+    QVERIFY(modified.wait(10000));
+    controller.reload();
+    WAIT_STATUS(controller, Ready);
+    QCOMPARE(controller.pageCount(), 2);
+    QVERIFY(!QFileInfo::exists(QFile::decodeName(raw)));
 }
 
 void TestDocumentController::destructionWhileJobsWait()

@@ -129,13 +129,13 @@ void TestOcrSelection::highlightCoversTheSelectedPartOfEachLine()
     ViewportRig rig;
     QVERIFY(openScan(rig));
     rig.view.setAnnotationMode(true);
-    rig.view.setAnnotationTool(Highlight);
+    rig.view.setAnnotationTool(AnnotationType::Highlight);
     drag(rig, charAt(rig, 0, 8), charAt(rig, 1, 5));
     // One rectangle per line part: "2041 paid" and "second".
     const QList<Annotation> added = rig.annotations.allAnnotations();
     QCOMPARE(added.size(), 2);
     for (const Annotation& a : added) {
-        QCOMPARE(a.type, int(Highlight));
+        QCOMPARE(a.type, AnnotationType::Highlight);
         QVERIFY(!a.byText);
     }
     QCOMPARE(added.at(0).rect, QRectF(72 + 8 * 20, 100, 9 * 20, 20));

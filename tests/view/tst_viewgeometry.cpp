@@ -454,52 +454,6 @@ private Q_SLOTS:
         QVERIFY(unitedBoxes(boxes, 2, 1).isNull());
         QVERIFY(unitedBoxes(boxes, -5, 6).isValid());
     }
-
-    void arrowHeadPoints()
-    {
-        const QPolygonF h = arrowHead(QPointF(0, 0), QPointF(100, 0));
-        QCOMPARE(h.size(), 3);
-        QCOMPARE(h.at(0), QPointF(100, 0));
-        QVERIFY(h.at(1).x() < 100 && h.at(1).y() > 0);
-        QVERIFY(h.at(2).x() < 100 && h.at(2).y() < 0);
-        QVERIFY(std::abs(QLineF(h.at(0), h.at(1)).length() - 12) < 1e-9);
-    }
-
-    void bubbleCut()
-    {
-        QCOMPARE(bubbleText(QString(200, QLatin1Char('x'))), QString(200, QLatin1Char('x')));
-        const QString cut = bubbleText(QString(300, QLatin1Char('x')));
-        QCOMPARE(cut.size(), 201);
-        QVERIFY(cut.endsWith(QChar(0x2026)));
-        // A surrogate pair straddling the cut is not split.
-        const QString emoji = QString(199, QLatin1Char('x')) + QString::fromUcs4(U"\U0001F600")
-                              + QString(50, QLatin1Char('y'));
-        QCOMPARE(bubbleText(emoji), QString(199, QLatin1Char('x')) + QChar(0x2026));
-    }
-
-    // A note bubble sits beside the annotated text, never on it.
-    void bubblePlacement_data()
-    {
-        QTest::addColumn<QRectF>("annotation");
-        QTest::addColumn<QRectF>("expected");
-        const QSizeF bubble(100, 30);
-        QTest::newRow("right") << QRectF(100, 100, 200, 20) << QRectF(QPointF(308, 100), bubble);
-        QTest::newRow("left when the right is cut")
-            << QRectF(400, 100, 350, 20) << QRectF(QPointF(292, 100), bubble);
-        QTest::newRow("below when both are cut")
-            << QRectF(50, 100, 650, 20) << QRectF(QPointF(50, 128), bubble);
-        QTest::newRow("right when nothing fits")
-            << QRectF(0, 0, 800, 600) << QRectF(QPointF(808, 0), bubble);
-    }
-    void bubblePlacement()
-    {
-        QFETCH(QRectF, annotation);
-        QFETCH(QRectF, expected);
-        const QRectF r = bubbleRect(annotation, QSizeF(100, 30), QRectF(0, 0, 800, 600));
-        QCOMPARE(r, expected);
-        if (annotation.width() < 800)
-            QVERIFY(!r.intersects(annotation));
-    }
 };
 
 QTEST_MAIN(TestViewGeometry)

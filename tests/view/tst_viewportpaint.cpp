@@ -36,8 +36,8 @@ private:
     QString textPdf;
 
     // Adds an annotation and returns its id.
-    static QString add(ViewportRig& rig, int type, const QRectF& rect, const QColor& color,
-                       const QPointF& pt2 = {}, const QString& note = {})
+    static QString add(ViewportRig& rig, AnnotationType type, const QRectF& rect,
+                       const QColor& color, const QPointF& pt2 = {}, const QString& note = {})
     {
         Annotation a;
         a.type = type;
@@ -112,7 +112,7 @@ private Q_SLOTS:
         }
         QVERIFY(dark.x() >= 0 && white.x() >= 0);
 
-        add(rig, Highlight, line, QColor(255, 215, 106));
+        add(rig, AnnotationType::Highlight, line, QColor(255, 215, 106));
         const QImage after = rig.render();
         QVERIFY2(isDark(after.pixelColor(dark)), qPrintable(describe(after.pixelColor(dark))));
         const QColor tinted = after.pixelColor(white);
@@ -174,9 +174,9 @@ private Q_SLOTS:
         QVERIFY(rig.open(textPdf));
         QVERIFY(rig.waitImages());
         const QColor red(200, 0, 0);
-        add(rig, Arrow, QRectF(100, 300, 0, 0), red, QPointF(250, 300));
+        add(rig, AnnotationType::Arrow, QRectF(100, 300, 0, 0), red, QPointF(250, 300));
         // No head set: it points 18 points right and below the rectangle's corner.
-        add(rig, Arrow, QRectF(100, 400, 0, 0), red);
+        add(rig, AnnotationType::Arrow, QRectF(100, 400, 0, 0), red);
         const QImage img = rig.render();
 
         const QPoint head = rig.toViewport(0, QPointF(250, 300));
@@ -202,8 +202,8 @@ private Q_SLOTS:
         for (int i = 0; longText.size() < 300; ++i)
             longText += QStringLiteral("word%1 ").arg(i % 10);
         longText.truncate(300);
-        const QString id =
-            add(rig, Note, QRectF(100, 300, 0, 0), QColor(255, 215, 106), {}, longText);
+        const QString id = add(rig, AnnotationType::Note, QRectF(100, 300, 0, 0),
+                               QColor(255, 215, 106), {}, longText);
         QVERIFY(!id.isEmpty());
         const QImage cut = rig.render();
 
@@ -235,7 +235,7 @@ private Q_SLOTS:
         QVERIFY(rig.open(textPdf));
         QVERIFY(rig.waitImages());
         const QRectF words(70, 78, 90, 28); // "find me"
-        const QString id = add(rig, Highlight, words, QColor(255, 215, 106));
+        const QString id = add(rig, AnnotationType::Highlight, words, QColor(255, 215, 106));
         const QImage plain = rig.render();
         Annotation a = *rig.annotations.find(id);
         a.text = QStringLiteral("a remark on these words");

@@ -328,26 +328,26 @@ private Q_SLOTS:
         QCOMPARE(modeSpy.count(), 1);
         QCOMPARE(vp(rig)->cursor().shape(), Qt::CrossCursor);
 
-        rig.view.setAnnotationTool(Rectangle);
+        rig.view.setAnnotationTool(AnnotationType::Rectangle);
         drag(rig, at(rig, 300, 500), at(rig, 302, 502));
-        rig.view.setAnnotationTool(Arrow);
+        rig.view.setAnnotationTool(AnnotationType::Arrow);
         drag(rig, at(rig, 300, 500), at(rig, 303, 503)); // 4.2 points long
-        rig.view.setAnnotationTool(Highlight);
+        rig.view.setAnnotationTool(AnnotationType::Highlight);
         drag(rig, at(rig, 300, 500), at(rig, 301, 501)); // no text there, too small a box
         QCOMPARE(rig.annotations.count(), 0);
         QVERIFY(rig.view.cardId().isEmpty());
 
-        rig.view.setAnnotationTool(Arrow);
+        rig.view.setAnnotationTool(AnnotationType::Arrow);
         drag(rig, at(rig, 300, 500), at(rig, 306, 500));
         QCOMPARE(rig.annotations.count(), 1);
         const Annotation arrow = rig.annotations.allAnnotations().last();
-        QCOMPARE(arrow.type, int(Arrow));
+        QCOMPARE(arrow.type, AnnotationType::Arrow);
         QCOMPARE(arrow.rect, QRectF(300, 500, 0, 0));
         QCOMPARE(arrow.pt2, QPointF(306, 500));
         QCOMPARE(rig.view.cardId(), arrow.id);
         QVERIFY(vp(rig)->findChild<AnnotationCard*>());
 
-        rig.view.setAnnotationTool(Rectangle);
+        rig.view.setAnnotationTool(AnnotationType::Rectangle);
         drag(rig, at(rig, 300, 600), at(rig, 302, 640)); // narrow but tall enough
         QCOMPARE(rig.annotations.count(), 2);
         QCOMPARE(rig.annotations.allAnnotations().last().rect, QRectF(300, 600, 2, 40));
@@ -360,7 +360,7 @@ private Q_SLOTS:
         ViewportRig rig;
         QVERIFY(rig.open(pdf));
         rig.view.setAnnotationMode(true);
-        rig.view.setAnnotationTool(Arrow);
+        rig.view.setAnnotationTool(AnnotationType::Arrow);
         drag(rig, at(rig, 300, 600), at(rig, 400, 700));
         QCOMPARE(rig.annotations.count(), 1);
         const QColor c = rig.annotations.allAnnotations().first().color;
@@ -381,16 +381,16 @@ private Q_SLOTS:
         rig.view.setAnnotationMode(true);
 
         // A click with the note tool creates a note at the click point and opens its card.
-        rig.view.setAnnotationTool(Note);
+        rig.view.setAnnotationTool(AnnotationType::Note);
         QTest::mouseClick(vp(rig), Qt::LeftButton, {}, at(rig, 400, 500));
         QCOMPARE(rig.annotations.count(), 1);
         const Annotation note = rig.annotations.allAnnotations().first();
-        QCOMPARE(note.type, int(Note));
+        QCOMPARE(note.type, AnnotationType::Note);
         QCOMPARE(note.rect, QRectF(400, 500, 0, 0));
         QCOMPARE(rig.view.cardId(), note.id);
 
         // A highlight dragged over text is anchored to the characters.
-        rig.view.setAnnotationTool(Highlight);
+        rig.view.setAnnotationTool(AnnotationType::Highlight);
         const int i0 = indexOf(rig, QStringLiteral("foo_bar2"));
         drag(rig, rig.charPos(0, i0), rig.charPos(0, i0 + 7));
         QCOMPARE(rig.annotations.count(), 2);
@@ -415,7 +415,7 @@ private Q_SLOTS:
         QVERIFY(!rig.annotations.allAnnotations().last().byText);
 
         // Overlapping annotations: a press opens the one added later.
-        rig.view.setAnnotationTool(Rectangle);
+        rig.view.setAnnotationTool(AnnotationType::Rectangle);
         drag(rig, at(rig, 300, 600), at(rig, 400, 700));
         drag(rig, at(rig, 450, 750), at(rig, 350, 650)); // starts outside the first one
         const QList<Annotation> all = rig.annotations.allAnnotations();
@@ -437,15 +437,15 @@ private Q_SLOTS:
         ViewportRig rig;
         QVERIFY(rig.open(pdf));
         rig.view.setAnnotationMode(true);
-        rig.view.setAnnotationTool(Rectangle);
+        rig.view.setAnnotationTool(AnnotationType::Rectangle);
         drag(rig, at(rig, 300, 600), at(rig, 400, 700));
         auto* card = vp(rig)->findChild<AnnotationCard*>();
         QVERIFY(card);
         Annotation a = *rig.annotations.find(rig.view.cardId());
-        a.type = Arrow; // turned into an arrow: its head gets the default place
+        a.type = AnnotationType::Arrow; // turned into an arrow: its head gets the default place
         Q_EMIT card->changed(a);
         const Annotation stored = *rig.annotations.find(a.id);
-        QCOMPARE(stored.type, int(Arrow));
+        QCOMPARE(stored.type, AnnotationType::Arrow);
         QCOMPARE(stored.pt2, QPointF(418, 718));
 
         // Deleting from the card removes the annotation and closes the card.
@@ -464,7 +464,7 @@ private Q_SLOTS:
 
         rig.view.setAnnotationMode(true);
         QVERIFY(rig.view.hasSelection()); // entering annotation mode keeps the selection
-        rig.view.setAnnotationTool(Rectangle);
+        rig.view.setAnnotationTool(AnnotationType::Rectangle);
         drag(rig, at(rig, 300, 600), at(rig, 400, 700));
         QVERIFY(!rig.view.cardId().isEmpty());
         QTest::mousePress(vp(rig), Qt::LeftButton, {}, at(rig, 100, 600)); // a drag in progress
@@ -495,7 +495,7 @@ private Q_SLOTS:
         QVERIFY(rig.waitCharBoxes(0));
         doubleClick(rig, rig.charPos(0, 1));
         rig.view.setAnnotationMode(true);
-        rig.view.setAnnotationTool(Note);
+        rig.view.setAnnotationTool(AnnotationType::Note);
         QTest::mouseClick(vp(rig), Qt::LeftButton, {}, at(rig, 400, 500));
         QVERIFY(!rig.view.cardId().isEmpty());
         QSignalSpy finished(&rig.search, &SearchController::finished);
