@@ -115,16 +115,38 @@ double rounded(double value)
     return std::round(value * 10) / 10;
 }
 
-// Error rates against the reference: with runs of white space as one space, and without any.
+// Differences of typesetting that no reader of the page image can see, which hit every engine
+// alike: letter case (small capitals), the forms of quotes, dashes and bullets, and a word
+// hyphenated at a line end (the reference joins it again).
+QString withoutTypesetting(QString text)
+{
+    text.replace(QRegularExpression(QStringLiteral("-\\n(?=\\p{Ll})")), QString());
+    text.replace(QRegularExpression(QStringLiteral("[\u2018\u2019\u201a\u2032`]")),
+                 QStringLiteral("'"));
+    text.replace(QRegularExpression(QStringLiteral("[\u201c\u201d\u201e\u2033]")),
+                 QStringLiteral("\""));
+    text.replace(QRegularExpression(QStringLiteral("[\u2010-\u2015\u2212]|--+")),
+                 QStringLiteral("-"));
+    text.replace(QRegularExpression(QStringLiteral("[\u2022\u25cf\u25aa\u25a0\u00b7]")),
+                 QStringLiteral("\u2022"));
+    return text.toCaseFolded();
+}
+
+// Error rates against the reference: with runs of white space as one space, and without any;
+// both again after withoutTypesetting().
 void addErrorRates(QJsonObject& object, const QString& reference, const QString& text)
 {
-    const QString expected = normalized(reference);
-    const QString actual = normalized(text);
     auto percent = [](double rate) { return std::round(rate * 1e4) / 1e4; };
-    object.insert(QStringLiteral("cer"),
-                  percent(characterErrorRate(expected.simplified(), actual.simplified())));
-    object.insert(QStringLiteral("cer_nospace"),
-                  percent(characterErrorRate(withoutSpaces(expected), withoutSpaces(actual))));
+    for (const bool plain : {true, false}) {
+        const QString expected =
+            plain ? normalized(reference) : withoutTypesetting(normalized(reference));
+        const QString actual = plain ? normalized(text) : withoutTypesetting(normalized(text));
+        const QString suffix = plain ? QString() : QStringLiteral("_normalised");
+        object.insert(QStringLiteral("cer") + suffix,
+                      percent(characterErrorRate(expected.simplified(), actual.simplified())));
+        object.insert(QStringLiteral("cer_nospace") + suffix,
+                      percent(characterErrorRate(withoutSpaces(expected), withoutSpaces(actual))));
+    }
 }
 
 QJsonObject runTesseract(const QImage& image, const QString& languages, const QString& reference)
@@ -209,12 +231,13 @@ bool writeSample(const QString& path, const QString& textPath, bool chinese)
 int run(const QStringList& args)
 {
     const QStringList withValue = {
-        QStringLiteral("--page"),         QStringLiteral("--image"),
-        QStringLiteral("--models"),       QStringLiteral("--repeat"),
-        QStringLiteral("--reference"),    QStringLiteral("--tesseract-lang"),
-        QStringLiteral("--write-sample"), QStringLiteral("--rec-max-width"),
-        QStringLiteral("--batch"),        QStringLiteral("--threads"),
-        QStringLiteral("--batch-columns")};
+        QStringLiteral("--page"),          QStringLiteral("--image"),
+        QStringLiteral("--models"),        QStringLiteral("--repeat"),
+        QStringLiteral("--reference"),     QStringLiteral("--tesseract-lang"),
+        QStringLiteral("--write-sample"),  QStringLiteral("--rec-max-width"),
+        QStringLiteral("--batch"),         QStringLiteral("--threads"),
+        QStringLiteral("--batch-columns"), QStringLiteral("--line-height"),
+        QStringLiteral("--limit-side")};
     const QString samplePath = dovrix::bench::option(args, QStringLiteral("--write-sample"));
     if (!samplePath.isEmpty()) {
         const bool chinese = dovrix::bench::hasFlag(args, QStringLiteral("--chinese"));
@@ -284,6 +307,8 @@ int run(const QStringList& args)
     intOption("--batch", &config.recBatchSize);
     intOption("--threads", &config.intraOpThreads);
     intOption("--batch-columns", &config.recBatchColumns);
+    intOption("--line-height", &config.recLineHeight);
+    intOption("--limit-side", &config.limitSideLength);
     config.spinning = dovrix::bench::hasFlag(args, QStringLiteral("--spin"));
     QString error;
     if (!engine.initialize(config, &error))
@@ -294,6 +319,7 @@ int run(const QStringList& args)
     QList<double> recognizeMs;
     QList<double> totalMs;
     QList<double> cpuMs;
+    QList<double> detectCpuMs;
     QList<OcrLine> lines;
     for (int i = 0; i < repeat; ++i) {
         const double cpuStart = processCpuMs();
@@ -302,6 +328,7 @@ int run(const QStringList& args)
         const QImage source = engine.prepareDetectionInput(image, &scaled);
         const QList<QRectF> boxes = engine.detectBoxes(scaled, source);
         detectMs << elapsedMs(timer);
+        detectCpuMs << processCpuMs() - cpuStart;
         QElapsedTimer recognition;
         recognition.start();
         lines = engine.recognizeBoxes(source, boxes);
@@ -317,6 +344,9 @@ int run(const QStringList& args)
     result.insert(QStringLiteral("total_ms"), rounded(dovrix::bench::median(totalMs)));
     // Processor time of the same stages: less sensitive than wall time to a busy machine.
     result.insert(QStringLiteral("total_cpu_ms"), rounded(dovrix::bench::median(cpuMs)));
+    result.insert(QStringLiteral("detect_cpu_ms"), rounded(dovrix::bench::median(detectCpuMs)));
+    result.insert(QStringLiteral("rec_line_height"), config.recLineHeight);
+    result.insert(QStringLiteral("limit_side"), config.limitSideLength);
     QJsonArray lineArray;
     QStringList texts;
     for (const OcrLine& line : lines) {
@@ -355,6 +385,7 @@ static dovrix::bench::Registration
     reg("ocr",
         "ocr FILE --page N | ocr --image PNG  [--repeat K] [--models DIR] [--reference TXT] "
         "[--rec-max-width W] [--batch N] [--batch-columns C] [--threads T] [--spin] "
+        "[--line-height H] [--limit-side S] "
         "[--tesseract [--tesseract-lang eng+chi_sim]]; ocr --write-sample OUT.pdf [--chinese] "
         "(also writes OUT.txt)",
         run);

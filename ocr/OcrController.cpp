@@ -106,6 +106,7 @@ void OcrController::cancel()
     ++*generation;
     queue.clear();
     currentPage = -1;
+    waiting.reset();
     Q_EMIT finished(done, true);
 }
 
@@ -116,6 +117,7 @@ void OcrController::reset()
     ++*generation;
     queue.clear();
     currentPage = -1;
+    waiting.reset();
     total = 0;
     done = 0;
 }
@@ -137,18 +139,17 @@ void OcrController::startNext()
     currentPage = page;
     const quint64 jobGeneration = generation->load();
 
-    if (tried && !ready) {
+    if (tried && !ready && !initPending) {
         // The engine will not come: rendering the page would only keep the worker busy.
         QMetaObject::invokeMethod(
             this,
             [this, jobGeneration, page] {
                 if (jobGeneration == generation->load())
-                    ensureEngine(jobGeneration, page);
+                    failWithoutEngine(jobGeneration, page);
             },
             Qt::QueuedConnection);
         return;
     }
-
     const QList<QSizeF>& sizes = documentController->pageSizes();
     const QSizeF pointSize = page < sizes.size() ? sizes.at(page) : QSizeF();
     double scale = 1.0;
@@ -174,29 +175,67 @@ void OcrController::startNext()
     });
 }
 
-bool OcrController::initializeEngine(QString* reason)
+void OcrController::startEngine()
 {
-    if (!libraryCandidates.isEmpty() && !ensureRuntimeLoaded(libraryCandidates, reason))
-        return false;
-    OcrEngineConfig config;
-    config.modelDir = modelDir;
-    return engine.initialize(config, reason);
+    tried = true;
+    initPending = true;
+    pool.start([this, candidates = libraryCandidates, directory = modelDir] {
+        QString reason;
+        bool ok = candidates.isEmpty() || ensureRuntimeLoaded(candidates, &reason);
+        if (ok) {
+            OcrEngineConfig config;
+            config.modelDir = directory;
+            ok = engine.initialize(config, &reason);
+        }
+        // The controller waits for this job before it goes, so it is still there to receive.
+        QMetaObject::invokeMethod(
+            this, [this, ok, reason] { engineStarted(ok, reason); }, Qt::QueuedConnection);
+    });
+}
+
+void OcrController::engineStarted(bool ok, const QString& reason)
+{
+    initPending = false;
+    ready = ok;
+    if (!ok)
+        startFailure = reason.isEmpty() ? tr("OCR 引擎初始化失败") : reason;
+    const std::optional<RenderedPage> rendered = std::exchange(waiting, std::nullopt);
+    if (ok) {
+        if (rendered && rendered->generation == generation->load())
+            recognise(*rendered);
+    } else if (currentPage >= 0) {
+        // The page in flight fails now; its image, should it still come, is dropped.
+        failWithoutEngine(generation->load(), currentPage);
+    }
 }
 
 void OcrController::pageRendered(quint64 jobGeneration, int page, const QImage& image, double scale)
 {
-    if (jobGeneration != generation->load())
+    if (jobGeneration != generation->load() || page != currentPage)
         return;
 
     if (image.isNull()) {
         finishPage(page, tr("页面渲染失败"));
         return;
     }
-    if (!ensureEngine(jobGeneration, page))
+    const RenderedPage rendered{jobGeneration, page, image, scale};
+    if (ready) {
+        recognise(rendered);
         return;
+    }
+    if (!tried)
+        startEngine();
+    if (initPending)
+        waiting = rendered; // recognised as soon as the engine is there
+    else
+        failWithoutEngine(jobGeneration, page);
+}
 
+void OcrController::recognise(const RenderedPage& rendered)
+{
     OcrEngine* recogniser = &engine;
-    pool.start([this, recogniser, shared = generation, jobGeneration, page, image, scale] {
+    pool.start([this, recogniser, shared = generation, jobGeneration = rendered.generation,
+                page = rendered.page, image = rendered.image, scale = rendered.scale] {
         // Checked between the stages and the network runs, so that a cancelled run or a closing tab
         // does not wait for a whole page.
         if (shared->load() != jobGeneration)
@@ -218,38 +257,25 @@ void OcrController::pageRendered(quint64 jobGeneration, int page, const QImage& 
     });
 }
 
-bool OcrController::ensureEngine(quint64 jobGeneration, int page)
+void OcrController::failWithoutEngine(quint64 jobGeneration, int page)
 {
-    if (ready)
-        return true;
-    QString reason;
-    if (!tried) {
-        tried = true;
-        // Blocks the GUI thread while the library loads and the sessions are built, once per
-        // document.
-        ready = initializeEngine(&reason);
-        if (ready)
-            return true;
-        if (reason.isEmpty())
-            reason = tr("OCR 引擎初始化失败");
-    } else {
-        reason = tr("OCR 引擎不可用");
-    }
+    // The reason of the failed start once, then a short one: every later page fails alike.
+    const QString reason = startFailure.isEmpty() ? tr("OCR 引擎不可用") : startFailure;
+    startFailure.clear();
     currentPage = -1;
     ++done;
     Q_EMIT pageFailed(page, reason);
     if (jobGeneration != generation->load())
-        return false;
+        return;
     Q_EMIT progress(done, total);
     if (jobGeneration != generation->load())
-        return false;
+        return;
     // One warning per run is enough: every further page of the run fails for the same reason.
     const bool warn = !warnedThisRun;
     warnedThisRun = true;
     startNext();
     if (warn)
         Q_EMIT loadFailed(reason);
-    return false;
 }
 
 void OcrController::pageRecognised(quint64 jobGeneration, int page, const QList<OcrLine>& lines)

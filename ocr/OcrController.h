@@ -17,6 +17,8 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace dovrix {
 
@@ -24,9 +26,10 @@ class DocumentController;
 class PdfWorker;
 
 // Recognises pages of one document, one page at a time: the page is rendered at 300 dots per inch
-// on the PdfWorker (priority 10), recognised on a private one-thread pool, and its lines are stored
-// in the text layout store in page points, where search finds them. The engine is initialised once,
-// on the GUI thread, when the first rendered page arrives; it is never retried.
+// on the PdfWorker (priority 25), recognised on a private one-thread pool, and its lines are stored
+// in the text layout store in page points, where search finds them. The engine is started once, on
+// the pool's thread when the first page has been rendered, and the GUI thread learns the outcome by
+// a queued call; a failed start is never retried.
 //
 // Operations, state and signals belong to the GUI thread. The render job runs on the PdfWorker and
 // the recognition job on the private pool; both read only the shared generation counter, so a
@@ -105,10 +108,19 @@ private:
     void pageRendered(quint64 jobGeneration, int page, const QImage& image, double scale);
     void pageRecognised(quint64 jobGeneration, int page, const QList<OcrLine>& lines);
     void finishPage(int page, const QString& reason);
-    // True when the engine is ready, initialising it on first use. Otherwise fails the page,
-    // goes on with the run and warns (once per run).
-    bool ensureEngine(quint64 jobGeneration, int page);
-    bool initializeEngine(QString* reason);
+    struct RenderedPage
+    {
+        quint64 generation = 0;
+        int page = -1;
+        QImage image;
+        double scale = 1.0;
+    };
+    // Loads the runtime and builds the sessions on the pool's thread; engineStarted() follows.
+    void startEngine();
+    void engineStarted(bool ok, const QString& reason);
+    void recognise(const RenderedPage& rendered);
+    // Fails the page for want of an engine, goes on with the run and warns (once per run).
+    void failWithoutEngine(quint64 jobGeneration, int page);
     void onStatusChanged(int status);
     void resultsLoaded(quint64 epoch, const QHash<int, OcrPageText>& pages);
     // Writes every stored result of the document to the cache when pages were recognised since
@@ -125,6 +137,9 @@ private:
     QStringList libraryCandidates;
     bool tried = false;
     bool ready = false;
+    bool initPending = false;            // the engine is being started on the pool's thread
+    std::optional<RenderedPage> waiting; // rendered before the engine was there
+    QString startFailure;                // why the start failed, until a page reported it
     QList<int> queue;
     int currentPage = -1;
     bool warnedThisRun = false; // loadFailed was emitted in this run

@@ -7,7 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
+#include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace dovrix {
@@ -250,6 +252,7 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
         return result;
     const int height = settings.recHeight;
     const int maxPiece = std::max(16, int(settings.recMaxWidth));
+    const int lineHeight = std::clamp(int(settings.recLineHeight), 8, height);
 
     // Every crop at the recogniser's height with its own aspect ratio, cut into pieces when it is
     // wider than one run may be.
@@ -265,11 +268,20 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
             continue;
         const QImage whole = detectionSourceImage(crops.at(i)); // the same format rule
         const QImage image = whole.copy(lineBand(whole));
-        const int width = recognitionInputWidth(image.size(), height,
+        const int width = recognitionInputWidth(image.size(), lineHeight,
                                                 std::max(16, int(settings.recMaxLineWidth)));
-        scaledLines[i] =
-            image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        QImage line =
+            image.scaled(width, lineHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                 .convertToFormat(QImage::Format_RGB888);
+        if (lineHeight < height) {
+            QImage padded(width, height, QImage::Format_RGB888);
+            padded.fill(Qt::white);
+            QPainter painter(&padded);
+            painter.drawImage(0, (height - lineHeight) / 2, line);
+            painter.end();
+            line = padded;
+        }
+        scaledLines[i] = line;
         for (const LinePiece& span : linePieces(scaledLines.at(i), maxPiece, height))
             pieces.append(Piece{int(i), span});
     }

@@ -20,8 +20,9 @@ namespace dovrix {
 // the inference library loaded at run time. Runtime errors never leave the engine: initialize()
 // reports them as a message, recognition drops what failed.
 //
-// Threads: initialize() runs on the GUI thread (it loads the library and builds the sessions);
-// afterwards one worker thread at a time may call the recognition functions.
+// Threads: initialize() loads the library and builds the sessions (up to a second), so it runs
+// on the OCR thread, never the GUI thread; afterwards one thread at a time may call the
+// recognition functions.
 class OcrEngine
 {
     Q_DECLARE_TR_FUNCTIONS(dovrix::OcrEngine)

@@ -199,13 +199,14 @@ void TestOcrEngine::wideLineIsReadInPieces()
     // One line 30 times as wide as high: at the recogniser's height it is more than two runs wide.
     // It is read in pieces cut between characters, never squeezed, so every character survives.
     const QString text = QStringLiteral(
-        "Wide lines keep every letter: 2041 invoices, 318.75 euros and 12 March 2025 in one row.");
-    QImage crop(1800, 60, QImage::Format_RGB32);
+        "Wide lines keep every letter: 2041 invoices, 318.75 euros and 12 March 2025 in one row, "
+        "cut between characters where the pieces meet.");
+    QImage crop(2400, 80, QImage::Format_RGB32);
     crop.fill(Qt::white);
     {
         QPainter painter(&crop);
         QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(32);
+        font.setPixelSize(48);
         while (QFontMetrics(font).horizontalAdvance(text) > crop.width() - 30)
             font.setPixelSize(font.pixelSize() - 1);
         painter.setFont(font);
