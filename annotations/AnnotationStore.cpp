@@ -608,19 +608,26 @@ QList<Annotation> AnnotationStore::annotationsOnPage(int page) const
     return result;
 }
 
+QString AnnotationStore::exportTargetRefusal(const QString& target, const QString& pdfPath)
+{
+    // Compared as files, not as spellings: a link, "..", a relative path or a hard link to the
+    // source is the source. A file that does not exist yet never matches.
+    if (isSameFile(target, pdfPath))
+        return tr("导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。");
+    // Written over the sidecar, the export would lose every annotation at the next opening.
+    if (isSameFile(target, sidecarPathFor(pdfPath)))
+        return tr("导出路径与批注文件相同，已中止。");
+    return QString();
+}
+
 bool AnnotationStore::exportSummary(const QString& filePath, QString* error,
                                     const AnchoredText& anchoredText) const
 {
     if (!pdfPath.isEmpty()) {
-        if (isSameFile(filePath, pdfPath)) {
+        const QString refusal = exportTargetRefusal(filePath, pdfPath);
+        if (!refusal.isEmpty()) {
             if (error)
-                *error = tr("导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。");
-            return false;
-        }
-        // The summary over the sidecar would lose every annotation at the next opening.
-        if (isSameFile(filePath, sidecar)) {
-            if (error)
-                *error = tr("导出路径与批注文件相同，已中止。");
+                *error = refusal;
             return false;
         }
     }

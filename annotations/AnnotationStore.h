@@ -94,6 +94,10 @@ public:
 
     // "<complete base name>.dovrixmark" in the PDF's directory.
     static QString sidecarPathFor(const QString& pdfPath);
+    // Why target may not be written by an export of the PDF at pdfPath (exports, the summary,
+    // printing to a file): it is that PDF or its sidecar, under any spelling of either path.
+    // Empty when it may be written.
+    static QString exportTargetRefusal(const QString& target, const QString& pdfPath);
     // One annotation as stored in the sidecar, and back (missing or mistyped values give the
     // defaults; an empty id is kept empty here).
     static QJsonObject toJson(const Annotation& annotation);

@@ -4,6 +4,7 @@
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "app/MainWindow.h"
+#include "app/PagedRun.h"
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
 #include "core/FileSafety.h"
@@ -31,6 +32,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
 namespace dovrix {
 
@@ -54,8 +56,56 @@ QSizeF pageSizePt(DocumentSession* session, int page)
 
 } // namespace
 
-ExportCommands::ExportCommands(MainWindow* mainWindow) : QObject(mainWindow), window(mainWindow)
+const QList<ExportFormat>& ExportCommands::formats()
 {
+    static const QList<ExportFormat> table{
+        {"exportPageImageAction",
+         QT_TRANSLATE_NOOP("dovrix::MainWindow", "当前页为图片（PNG 300 DPI）…"), nullptr, false,
+         ".png", QT_TR_NOOP("导出当前页为 PNG"), QT_TR_NOOP("PNG 图片 (*.png)"),
+         &ExportCommands::exportPagePng},
+        {"exportFullTextAction",
+         QT_TRANSLATE_NOOP("dovrix::MainWindow", "全文文本（TXT，按阅读顺序）…"), nullptr, false,
+         ".txt", QT_TR_NOOP("导出全文文本（阅读顺序）"), QT_TR_NOOP("文本文件 (*.txt)"),
+         &ExportCommands::exportFullText},
+        {"exportSummaryAction", QT_TRANSLATE_NOOP("dovrix::MainWindow", "批注汇总（TXT）…"),
+         nullptr, false, "-notes.txt", QT_TR_NOOP("导出批注汇总"), QT_TR_NOOP("文本文件 (*.txt)"),
+         &ExportCommands::exportAnnotationSummary},
+        {"exportAnnotatedCopyAction",
+         QT_TRANSLATE_NOOP("dovrix::MainWindow", "含批注的 PDF（副本）…"),
+         QT_TRANSLATE_NOOP("dovrix::MainWindow",
+                           "把当前批注嵌入一个新 PDF，Adobe/WPS 可见；源文件保持不变"),
+         true, "-annotated.pdf", QT_TR_NOOP("导出含批注的 PDF"), QT_TR_NOOP("PDF 文档 (*.pdf)"),
+         &ExportCommands::exportAnnotatedPdf},
+    };
+    return table;
+}
+
+namespace {
+
+const ExportFormat& formatOf(void (ExportCommands::*command)())
+{
+    const QList<ExportFormat>& table = ExportCommands::formats();
+    return *std::find_if(table.cbegin(), table.cend(),
+                         [command](const ExportFormat& f) { return f.command == command; });
+}
+
+} // namespace
+
+ExportCommands::ExportCommands(MainWindow* mainWindow)
+    : QObject(mainWindow), window(mainWindow), textRun(new PagedRun(this)),
+      printRun(new PagedRun(this)), annotatedRun(new PagedRun(this))
+{
+    connect(textRun, &PagedRun::finished, this, &ExportCommands::finishText);
+    connect(textRun, &PagedRun::abandoned, this, &ExportCommands::endText);
+    connect(printRun, &PagedRun::finished, this,
+            [this] { finishPrint(true, tr("已发送 %1 页到打印机。").arg(printPages.size())); });
+    connect(printRun, &PagedRun::abandoned, this, [this] { finishPrint(false, QString()); });
+    // Abandoned (cancelled, or the document goes away): the copy stops before the document is
+    // released, and its target is left as it was.
+    connect(annotatedRun, &PagedRun::abandoned, this, [this] {
+        if (exporter)
+            exporter->cancel();
+    });
     saveFileName = [](QWidget* parent, const QString& caption, const QString& dir,
                       const QString& filter) {
         return QFileDialog::getSaveFileName(parent, caption, dir, filter);
@@ -75,10 +125,10 @@ ExportCommands::ExportCommands(MainWindow* mainWindow) : QObject(mainWindow), wi
 
 ExportCommands::~ExportCommands()
 {
-    printing.on = false;
-    if (printing.painter && printing.painter->isActive())
-        printing.painter->end();
-    printing.painter.reset();
+    disconnect(printRun, nullptr, this, nullptr);
+    if (printPainter && printPainter->isActive())
+        printPainter->end();
+    printPainter.reset();
 }
 
 // --- helpers --------------------------------------------------------------------------------
@@ -114,49 +164,41 @@ DocumentSession* ExportCommands::readySession() const
     return session;
 }
 
-QString ExportCommands::suggestedPath(DocumentSession* session, SaveKind kind) const
+QString ExportCommands::suggestedPath(DocumentSession* session, const ExportFormat& format) const
 {
-    static const char* const nameEndings[] = {".png", ".txt", "-notes.txt", "-annotated.pdf"};
     const DocumentController* controller = session->controller();
     const QFileInfo source(controller->filePath());
     // A file opened by the bytes of its name has a path of this process's descriptors: its
     // folder is the one its descriptor leads to, and its name the one shown.
     const QString sourceFolder =
         controller->rawFile() ? controller->rawFile()->folderPath() : source.absolutePath();
-    const QString folder = lastFolders.value(kind);
+    const QString folder = lastFolders.value(QLatin1String(format.objectName));
     const QDir dir(!folder.isEmpty() && QFileInfo(folder).isDir() ? folder : sourceFolder);
     return dir.filePath(QFileInfo(controller->displayName()).completeBaseName()
-                        + QLatin1String(nameEndings[int(kind)]));
+                        + QLatin1String(format.nameEnding));
 }
 
-QString ExportCommands::askSavePath(DocumentSession* session, SaveKind kind, const QString& caption,
-                                    const QString& filter)
+QString ExportCommands::askSavePath(DocumentSession* session, const ExportFormat& format)
 {
     const QPointer<DocumentSession> guard(session);
-    const QString path = saveFileName(window, caption, suggestedPath(session, kind), filter);
+    const QString path =
+        saveFileName(window, tr(format.caption), suggestedPath(session, format), tr(format.filter));
     // The dialog runs an event loop: the document may have been closed or reloaded meanwhile.
     if (path.isEmpty() || !guard || guard != readySession())
         return {};
-    lastFolders.insert(kind, QFileInfo(path).absolutePath());
+    lastFolders.insert(QLatin1String(format.objectName), QFileInfo(path).absolutePath());
     return path;
 }
 
 bool ExportCommands::refusesTarget(DocumentSession* session, const QString& path,
                                    const QString& title)
 {
-    // Compared as files, not as spellings: a link, "..", a relative path or a hard link to the
-    // source is the source. A file that does not exist yet never matches.
-    if (isSameFile(path, session->controller()->filePath())) {
-        showMessage(QMessageBox::Warning, title,
-                    tr("导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。"));
-        return true;
-    }
-    // Written over the sidecar, the export would lose every annotation at the next opening.
-    if (isSameFile(path, session->annotations()->sidecarPath())) {
-        showMessage(QMessageBox::Warning, title, tr("导出路径与批注文件相同，已中止。"));
-        return true;
-    }
-    return false;
+    const QString refusal =
+        AnnotationStore::exportTargetRefusal(path, session->controller()->filePath());
+    if (refusal.isEmpty())
+        return false;
+    showMessage(QMessageBox::Warning, title, refusal);
+    return true;
 }
 
 void ExportCommands::showMessage(QMessageBox::Icon icon, const QString& title,
@@ -172,45 +214,29 @@ void ExportCommands::showExported(const QString& path)
                 tr("已导出到：\n%1\n\n源文件未被修改。").arg(path));
 }
 
-QProgressDialog* ExportCommands::progressDialog(const QString& label, int maximum)
+bool ExportCommands::isTextExportActive() const
 {
-    auto* dialog = new QProgressDialog(label, tr("取消"), 0, maximum, window);
-    dialog->setWindowModality(Qt::WindowModal);
-    return dialog;
+    return textRun->isRunning();
 }
 
-void ExportCommands::watch(DocumentSession* session)
+bool ExportCommands::isPrinting() const
 {
-    connect(session, &DocumentSession::statusChanged, this, &ExportCommands::sessionStatusChanged,
-            Qt::UniqueConnection);
-    connect(session, &QObject::destroyed, this, &ExportCommands::sessionDestroyed,
-            Qt::UniqueConnection);
+    return printRun->isRunning();
 }
 
-void ExportCommands::sessionDestroyed()
+QProgressDialog* ExportCommands::textExportDialog() const
 {
-    // The guarded pointers are already null; the controller (and the release of its document on
-    // the worker) goes only after this signal, so no render is requested after the release.
-    abandonFor(nullptr);
+    return textRun->dialog();
 }
 
-void ExportCommands::sessionStatusChanged(DocumentSession* session, int status)
+QProgressDialog* ExportCommands::printProgressDialog() const
 {
-    // A reload or a new load releases the document the operations read.
-    if (status != Ready)
-        abandonFor(session);
+    return printRun->dialog();
 }
 
-void ExportCommands::abandonFor(DocumentSession* session)
+QProgressDialog* ExportCommands::annotatedExportDialog() const
 {
-    if (summary.session == session)
-        endSummary();
-    if (text.active && text.session == session)
-        endText();
-    if (printing.on && printing.session == session)
-        finishPrint(false, QString());
-    if (exporter && exporter->isRunning() && exportSession == session)
-        exporter->cancel();
+    return annotatedRun->dialog();
 }
 
 // --- current page as PNG ------------------------------------------------------------------------
@@ -220,8 +246,7 @@ void ExportCommands::exportPagePng()
     DocumentSession* session = readySession();
     if (!session)
         return;
-    const QString path =
-        askSavePath(session, SaveKind::PageImage, tr("导出当前页为 PNG"), tr("PNG 图片 (*.png)"));
+    const QString path = askSavePath(session, formatOf(&ExportCommands::exportPagePng));
     if (path.isEmpty() || refusesTarget(session, path, tr("导出失败")))
         return;
     PdfViewport* view = session->viewport();
@@ -265,35 +290,29 @@ void ExportCommands::exportPagePng()
 
 void ExportCommands::exportFullText()
 {
-    if (text.active)
+    if (textRun->isRunning())
         return;
     DocumentSession* session = readySession();
     if (!session)
         return;
-    const QString path = askSavePath(session, SaveKind::FullText, tr("导出全文文本（阅读顺序）"),
-                                     tr("文本文件 (*.txt)"));
+    const QString path = askSavePath(session, formatOf(&ExportCommands::exportFullText));
     if (path.isEmpty() || refusesTarget(session, path, tr("导出失败")))
         return;
 
-    text.active = true;
     text.waitingForBlocks = false;
-    text.session = session;
     text.outputPath = path;
-    text.nextPage = 0;
     text.text.clear();
-    text.dialog = progressDialog(textProgressLabel(0, session->controller()->pageCount()),
-                                 session->controller()->pageCount());
+    disconnect(text.blocksConnection);
+    text.blocksConnection = connect(session->textLayout(), &TextLayoutStore::readingBlocksReady,
+                                    this, &ExportCommands::blocksReady);
+    PagedRun::Options options;
+    options.label = textProgressLabel(0, session->controller()->pageCount());
+    options.pageLabel = &ExportCommands::textProgressLabel;
     // Pages may take long to rebuild: the dialog shows up within a second, not after the
     // default four, and counts the pages.
-    text.dialog->setMinimumDuration(TextProgressDelayMs);
-    connect(text.dialog, &QProgressDialog::canceled, this, [this] {
-        // Abandoned: nothing is written.
-        endText();
-    });
-    connect(session->textLayout(), &TextLayoutStore::readingBlocksReady, this,
-            &ExportCommands::blocksReady, Qt::UniqueConnection);
-    watch(session);
-    textStep();
+    options.minimumDurationMs = TextProgressDelayMs;
+    textRun->start(session, window, session->controller()->pageCount(), options,
+                   [this](int page) { textPage(page); });
 }
 
 QString ExportCommands::textProgressLabel(int page, int count)
@@ -303,57 +322,32 @@ QString ExportCommands::textProgressLabel(int page, int count)
 
 void ExportCommands::blocksReady(int page)
 {
-    if (text.active && text.waitingForBlocks && page == text.nextPage && text.session
-        && sender() == text.session->textLayout()) {
+    DocumentSession* session = textRun->session();
+    if (text.waitingForBlocks && session && page == textRun->done()
+        && sender() == session->textLayout()) {
         text.waitingForBlocks = false;
-        textStep();
+        textPage(page);
     }
 }
 
-void ExportCommands::textStep()
+void ExportCommands::textPage(int page)
 {
-    // Setting the modal dialog's value runs the event loop; a step reached from there would
-    // append the same page twice.
-    if (!text.active || text.inStep)
-        return;
-    DocumentSession* session = text.session;
-    if (!session || !text.dialog) {
-        endText(); // the document or the dialog went away: nothing is written
-        return;
-    }
-    const int count = session->controller()->pageCount();
-    if (text.nextPage >= count) {
-        finishText();
-        return;
-    }
-    text.inStep = true;
-    text.dialog->setLabelText(textProgressLabel(text.nextPage, count));
-    text.dialog->setValue(text.nextPage);
-    text.inStep = false;
-    if (!text.active || !text.session || !text.dialog) {
-        endText();
-        return;
-    }
-    TextLayoutStore* store = session->textLayout();
-    const int page = text.nextPage;
+    TextLayoutStore* store = textRun->session()->textLayout();
     if (!store->hasReadingBlocks(page)) {
         text.waitingForBlocks = true;
-        store->requestReadingBlocks(page); // may deliver at once, which runs the step again
+        store->requestReadingBlocks(page); // may deliver at once, which comes back here
         return;
     }
     const OcrPageText* ocr = store->ocrResult(page);
     text.text +=
         formatExportPage(page, store->readingBlocks(page), ocr ? ocr->lines : QList<OcrLine>());
-    ++text.nextPage;
-    QTimer::singleShot(0, this, &ExportCommands::textStep);
+    textRun->pageDone();
 }
 
 void ExportCommands::finishText()
 {
     const QString path = text.outputPath;
     const QByteArray bytes = text.text.toUtf8();
-    if (text.dialog)
-        text.dialog->setValue(text.dialog->maximum());
     endText();
 
     QSaveFile file(path);
@@ -371,16 +365,10 @@ void ExportCommands::finishText()
 
 void ExportCommands::endText()
 {
-    text.active = false;
+    // Abandoned or written: the gathered text goes.
     text.waitingForBlocks = false;
-    if (text.session)
-        disconnect(text.session->textLayout(), &TextLayoutStore::readingBlocksReady, this,
-                   &ExportCommands::blocksReady);
-    text.session = nullptr;
+    disconnect(text.blocksConnection);
     text.text.clear();
-    if (text.dialog)
-        text.dialog->deleteLater();
-    text.dialog = nullptr;
 }
 
 // --- annotation summary ------------------------------------------------------------------------
@@ -397,8 +385,7 @@ void ExportCommands::exportAnnotationSummary()
         showMessage(QMessageBox::Information, tr("批注汇总"), tr("当前文档暂无批注。"));
         return;
     }
-    const QString path =
-        askSavePath(session, SaveKind::Summary, tr("导出批注汇总"), tr("文本文件 (*.txt)"));
+    const QString path = askSavePath(session, formatOf(&ExportCommands::exportAnnotationSummary));
     if (path.isEmpty())
         return;
 
@@ -417,9 +404,16 @@ void ExportCommands::exportAnnotationSummary()
         finishSummary();
         return;
     }
-    connect(textStore, &TextLayoutStore::pageTextReady, this, &ExportCommands::summaryTextReady,
-            Qt::UniqueConnection);
-    watch(session);
+    summary.connections = {
+        connect(textStore, &TextLayoutStore::pageTextReady, this,
+                &ExportCommands::summaryTextReady),
+        // A reload or a new load releases the document whose texts are read.
+        connect(session, &DocumentSession::statusChanged, this,
+                [this](DocumentSession*, int status) {
+                    if (status != Ready)
+                        endSummary();
+                }),
+    };
     const QList<int> pages(summary.pages.cbegin(), summary.pages.cend());
     for (int page : pages)
         textStore->requestPageText(page, JobPriority::TextLayout);
@@ -456,9 +450,9 @@ void ExportCommands::finishSummary()
 
 void ExportCommands::endSummary()
 {
-    if (summary.session)
-        disconnect(summary.session->textLayout(), &TextLayoutStore::pageTextReady, this,
-                   &ExportCommands::summaryTextReady);
+    for (const QMetaObject::Connection& connection : std::as_const(summary.connections))
+        disconnect(connection);
+    summary.connections.clear();
     summary.session = nullptr;
     summary.pages.clear();
 }
@@ -473,19 +467,19 @@ bool ExportCommands::isAnnotatedExportRunning() const
 
 void ExportCommands::exportAnnotatedPdf()
 {
-    if (printing.on || isAnnotatedExportRunning())
+    if (printRun->isRunning() || isAnnotatedExportRunning())
         return;
     DocumentSession* session = readySession();
     if (!session)
         return;
     AnnotationStore* store = session->annotations();
-    const QString title = tr("导出含批注的 PDF");
+    const ExportFormat& format = formatOf(&ExportCommands::exportAnnotatedPdf);
+    const QString title = tr(format.caption);
     if (store->count() == 0) {
         showMessage(QMessageBox::Information, title, tr("当前文档暂无批注。"));
         return;
     }
-    const QString path =
-        askSavePath(session, SaveKind::AnnotatedCopy, title, tr("PDF 文档 (*.pdf)"));
+    const QString path = askSavePath(session, format);
     if (path.isEmpty() || refusesTarget(session, path, title))
         return;
 
@@ -496,35 +490,28 @@ void ExportCommands::exportAnnotatedPdf()
 
     if (!exporter) {
         exporter = new AnnotatedPdfExporter(this);
+        // The exporter asks for its pages itself; the run counts them.
         connect(exporter, &AnnotatedPdfExporter::progress, this, [this](int done) {
-            if (annotatedDialog)
-                annotatedDialog->setValue(done);
+            while (annotatedRun->isRunning() && annotatedRun->done() < done)
+                annotatedRun->pageDone();
         });
         connect(exporter, &AnnotatedPdfExporter::finished, this,
                 &ExportCommands::annotatedFinished);
     }
-    annotatedDialog = progressDialog(tr("正在导出含批注的 PDF…"), int(sizes.size()));
-    connect(annotatedDialog, &QProgressDialog::canceled, exporter, &AnnotatedPdfExporter::cancel);
-    annotatedDialog->show();
-    exportSession = session;
-    watch(session);
+    PagedRun::Options options;
+    options.label = tr("正在导出含批注的 PDF…");
+    options.showNow = true;
+    annotatedRun->start(session, window, int(sizes.size()), options, nullptr);
     exporter->start(controller->sharedDocument(), window->worker(), sizes, store->allAnnotations(),
                     path, AnnotatedDpi);
-    if (!exporter->isRunning() && annotatedDialog) {
-        annotatedDialog->deleteLater();
-        annotatedDialog = nullptr;
-    }
+    if (!exporter->isRunning())
+        annotatedRun->abandon();
 }
 
 void ExportCommands::annotatedFinished(bool ok, const QString& message)
 {
-    if (annotatedDialog) {
-        // The dialog's own cancel already ran; a late value must not reopen it.
-        disconnect(annotatedDialog, nullptr, this, nullptr);
-        annotatedDialog->deleteLater();
-    }
-    annotatedDialog = nullptr;
-    exportSession = nullptr;
+    // A failure ends the run; after a cancel it has ended already.
+    annotatedRun->abandon();
     if (ok) {
         showMessage(QMessageBox::Information, tr("导出完成"),
                     tr("已导出到：\n%1\n\n源文件未被修改。批注已嵌入副本，用 Adobe/WPS/浏览器打开"
@@ -540,7 +527,7 @@ void ExportCommands::annotatedFinished(bool ok, const QString& message)
 
 void ExportCommands::print()
 {
-    if (printing.on)
+    if (printRun->isRunning())
         return;
     DocumentSession* session = readySession();
     if (!session)
@@ -559,61 +546,50 @@ void ExportCommands::print()
     if (pages.isEmpty())
         return;
 
-    printing.on = true;
-    printing.session = session;
-    printing.pages = pages;
-    printing.next = 0;
-    printing.painter.reset();
-    printing.dialog = progressDialog(tr("正在打印…"), int(pages.size()));
-    connect(printing.dialog, &QProgressDialog::canceled, this,
-            [this] { finishPrint(false, QString()); });
-    watch(session);
-    printStep();
+    printPages = pages;
+    printPainter.reset();
+    PagedRun::Options options;
+    options.label = tr("正在打印…");
+    printRun->start(session, window, int(pages.size()), options,
+                    [this](int index) { printPage(index); });
 }
 
-void ExportCommands::printStep()
+void ExportCommands::printPage(int index)
 {
-    if (!printing.on)
-        return;
-    DocumentSession* session = printing.session;
-    if (!session) {
-        finishPrint(false, QString());
-        return;
-    }
-    if (printing.next >= printing.pages.size()) {
-        finishPrint(true, tr("已发送 %1 页到打印机。").arg(printing.pages.size()));
-        return;
-    }
-    if (printing.dialog)
-        printing.dialog->setValue(printing.next);
-    if (!printing.on) // the dialog's value update runs the event loop: a cancel lands here
-        return;
-    const int page = printing.pages.at(printing.next);
+    DocumentSession* session = printRun->session();
+    const int page = printPages.at(index);
     const int resolution = printDevice->resolution();
     const QSize size = pagePixelSize(pageSizePt(session, page), std::max(resolution, 72));
+    const int run = ++printJob;
     window->worker()->post(JobPriority::Export, this, renders.ticket(),
-                           [document = session->controller()->sharedDocument(), page,
-                            size]() -> Reply<ExportCommands> {
+                           [document = session->controller()->sharedDocument(), page, size,
+                            run]() -> Reply<ExportCommands> {
                                // The view's temporary rotation does not apply to paper.
                                const QImage image =
                                    RenderCache::render(document.get(), page, size, 0);
-                               return [image](ExportCommands& self) { self.paintPage(image); };
+                               return [image, run](ExportCommands& self) {
+                                   // An image of a run that has ended is not painted.
+                                   if (self.printJob == run)
+                                       self.paintPage(image);
+                               };
                            });
 }
 
 void ExportCommands::paintPage(const QImage& image)
 {
-    if (!printing.on)
+    if (!printRun->isRunning())
         return;
     if (image.isNull()) {
-        finishPrint(false, tr("页面渲染失败，打印已中止。"));
+        printFailure = tr("页面渲染失败，打印已中止。");
+        printRun->abandon();
         return;
     }
-    if (!printing.painter) {
-        printing.painter = std::make_unique<QPainter>();
-        if (!printing.painter->begin(printDevice.get())) {
-            printing.painter.reset();
-            finishPrint(false, tr("无法启动打印任务。"));
+    if (!printPainter) {
+        printPainter = std::make_unique<QPainter>();
+        if (!printPainter->begin(printDevice.get())) {
+            printPainter.reset();
+            printFailure = tr("无法启动打印任务。");
+            printRun->abandon();
             return;
         }
     }
@@ -622,41 +598,31 @@ void ExportCommands::paintPage(const QImage& image)
     const QRect target(QPoint(0, 0), printDevice->pageRect(QPrinter::DevicePixel).toRect().size());
     const QImage scaled =
         image.scaled(target.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    printing.painter->drawImage(QPoint(target.left() + (target.width() - scaled.width()) / 2,
-                                       target.top() + (target.height() - scaled.height()) / 2),
-                                scaled);
-
-    ++printing.next;
-    if (printing.next < printing.pages.size()) {
+    printPainter->drawImage(QPoint(target.left() + (target.width() - scaled.width()) / 2,
+                                   target.top() + (target.height() - scaled.height()) / 2),
+                            scaled);
+    if (printRun->done() + 1 < printRun->total())
         printDevice->newPage();
-        QTimer::singleShot(0, this, &ExportCommands::printStep);
-    } else {
-        finishPrint(true, tr("已发送 %1 页到打印机。").arg(printing.pages.size()));
-    }
+    printRun->pageDone();
 }
 
 void ExportCommands::finishPrint(bool ok, const QString& message)
 {
+    ++printJob; // a page image still on its way is not painted
     bool completed = ok;
-    if (printing.painter) {
-        if (printing.painter->isActive())
-            completed = printing.painter->end() && completed;
-        printing.painter.reset();
+    if (printPainter) {
+        if (printPainter->isActive())
+            completed = printPainter->end() && completed;
+        printPainter.reset();
     }
-    printing.on = false;
-    printing.session = nullptr;
-    if (printing.dialog) {
-        disconnect(printing.dialog, nullptr, this, nullptr);
-        printing.dialog->setValue(printing.dialog->maximum());
-        printing.dialog->deleteLater();
-    }
-    printing.dialog = nullptr;
+    const QString failure = std::exchange(printFailure, QString());
     if (ok && !completed) {
         showMessage(QMessageBox::Warning, tr("打印"), tr("无法启动打印任务。"));
         return;
     }
-    if (!message.isEmpty())
-        showMessage(ok ? QMessageBox::Information : QMessageBox::Warning, tr("打印"), message);
+    const QString text = ok ? message : failure;
+    if (!text.isEmpty())
+        showMessage(ok ? QMessageBox::Information : QMessageBox::Warning, tr("打印"), text);
 }
 
 } // namespace dovrix

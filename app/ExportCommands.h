@@ -26,6 +26,23 @@ namespace dovrix {
 class AnnotatedPdfExporter;
 class DocumentSession;
 class MainWindow;
+class PagedRun;
+class ExportCommands;
+
+// One export format of the window's Export menu: everything the menu and the save dialog need to
+// know of it. The texts are translation sources (menu texts in the window's context, dialog texts
+// in the commands' context).
+struct ExportFormat
+{
+    const char* objectName; // of the menu action; tests find it by this name
+    const char* menuText;
+    const char* menuToolTip; // null: none
+    bool separatorBefore;
+    const char* nameEnding; // appended to the document's base name in the suggested path
+    const char* caption;    // of the save dialog
+    const char* filter;     // of the save dialog
+    void (ExportCommands::*command)();
+};
 
 // The window's export and print commands: the current page as a PNG image at 300 dpi, the full
 // text in reading order, the annotation summary, the annotated PDF copy and printing. Each acts on
@@ -64,21 +81,24 @@ public:
     void setMessageSink(MessageSink function) { messageSink = std::move(function); }
     void setPrintDialog(PrintDialog function) { printDialog = std::move(function); }
 
+    // The Export menu, in its order. Adding a format: an entry here and its command.
+    static const QList<ExportFormat>& formats();
+
     void exportPagePng();
     void exportFullText();
     void exportAnnotationSummary();
     void exportAnnotatedPdf();
     void print();
 
-    bool isTextExportActive() const { return text.active; }
-    bool isPrinting() const { return printing.on; }
+    bool isTextExportActive() const;
+    bool isPrinting() const;
     bool isAnnotatedExportRunning() const;
     // Created on first use and kept (the user's printer choices persist between prints).
     QPrinter* printer() const { return printDevice.get(); }
     AnnotatedPdfExporter* annotatedExporter() const { return exporter; }
-    QProgressDialog* textExportDialog() const { return text.dialog.data(); }
-    QProgressDialog* printProgressDialog() const { return printing.dialog.data(); }
-    QProgressDialog* annotatedExportDialog() const { return annotatedDialog.data(); }
+    QProgressDialog* textExportDialog() const;
+    QProgressDialog* printProgressDialog() const;
+    QProgressDialog* annotatedExportDialog() const;
 
     // Pixel size of a page of sizePt points rendered at dpi: truncated, the sides swapped for a
     // rotation of 90 or 270, then scaled down to the render cache's pixel limit (each side at
@@ -89,30 +109,22 @@ public:
     static QList<int> pagesToPrint(const QList<QPageRanges::Range>& ranges, int pageCount);
 
 private:
-    // What a save dialog asks for; each kind remembers the folder it was last saved to.
-    enum class SaveKind { PageImage, FullText, Summary, AnnotatedCopy };
-
     DocumentSession* readySession() const;
-    // "<document name>.png", ".txt", "-notes.txt" or "-annotated.pdf" in the folder last used for
-    // that kind, or else in the document's folder.
-    QString suggestedPath(DocumentSession* session, SaveKind kind) const;
+    // The format's name ending in the folder last used for that format, or else in the document's
+    // folder.
+    QString suggestedPath(DocumentSession* session, const ExportFormat& format) const;
     // The chosen target, or empty when cancelled or when session is no longer the current ready
     // one once the dialog returns.
-    QString askSavePath(DocumentSession* session, SaveKind kind, const QString& caption,
-                        const QString& filter);
+    QString askSavePath(DocumentSession* session, const ExportFormat& format);
     // True (after telling the user) when path is the source PDF or its sidecar.
     bool refusesTarget(DocumentSession* session, const QString& path, const QString& title);
     void showMessage(QMessageBox::Icon icon, const QString& title, const QString& text);
     void showExported(const QString& path);
-    QProgressDialog* progressDialog(const QString& label, int maximum);
-    void watch(DocumentSession* session);
-    void sessionStatusChanged(DocumentSession* session, int status);
-    void sessionDestroyed();
-    // Ends the operations bound to session (null: those whose session is gone).
-    void abandonFor(DocumentSession* session);
+    // A run of this command object, its dialog on the window.
+    PagedRun* newRun();
 
     static QString textProgressLabel(int page, int count);
-    void textStep();
+    void textPage(int page);
     void blocksReady(int page);
     void finishText();
     void endText();
@@ -123,7 +135,7 @@ private:
 
     void annotatedFinished(bool ok, const QString& message);
 
-    void printStep();
+    void printPage(int page);
     void paintPage(const QImage& image);
     void finishPrint(bool ok, const QString& message);
 
@@ -134,16 +146,14 @@ private:
     MessageSink messageSink;
     PrintDialog printDialog;
 
+    // Full text in reading order: the pages' texts gathered, written at the end.
+    PagedRun* textRun = nullptr; // child
     struct TextExport
     {
-        bool active = false;
-        bool waitingForBlocks = false; // resumed by readingBlocksReady of the next page
-        bool inStep = false;           // the dialog's value updates may run the event loop
-        QPointer<DocumentSession> session;
+        bool waitingForBlocks = false; // resumed by readingBlocksReady of the page
+        QMetaObject::Connection blocksConnection;
         QString outputPath;
-        int nextPage = 0;
         QString text;
-        QPointer<QProgressDialog> dialog;
     } text;
 
     // The summary waits for the texts of the pages its text-anchored annotations quote.
@@ -152,24 +162,20 @@ private:
         QPointer<DocumentSession> session;
         QString outputPath;
         QSet<int> pages; // still to be read
+        QList<QMetaObject::Connection> connections;
     } summary;
 
-    struct Printing
-    {
-        bool on = false;
-        QPointer<DocumentSession> session;
-        QList<int> pages;
-        int next = 0;
-        std::unique_ptr<QPainter> painter;
-        QPointer<QProgressDialog> dialog;
-    } printing;
+    PagedRun* printRun = nullptr; // child
+    QList<int> printPages;
+    int printJob = 0;     // the page render a painted image must come from
+    QString printFailure; // why the run was abandoned, when not by the user
+    std::unique_ptr<QPainter> printPainter;
     std::unique_ptr<QPrinter> printDevice;
 
-    QHash<SaveKind, QString> lastFolders;
+    QHash<QString, QString> lastFolders; // by the format's object name
 
     AnnotatedPdfExporter* exporter = nullptr; // child, created on first use
-    QPointer<DocumentSession> exportSession;
-    QPointer<QProgressDialog> annotatedDialog;
+    PagedRun* annotatedRun = nullptr;         // child
 };
 
 } // namespace dovrix

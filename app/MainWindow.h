@@ -1,6 +1,7 @@
 #pragma once
 
 #include "annotations/AnnotationType.h"
+#include "app/MainWindowUi.h"
 #include "core/PdfWorker.h"
 
 #include <QElapsedTimer>
@@ -35,6 +36,7 @@ class DocumentController;
 class DocumentSession;
 class ExportCommands;
 class FullScreenMode;
+class OcrRunDialog;
 class OcrController;
 class PdfViewport;
 class ReadingProgress;
@@ -91,13 +93,13 @@ public:
     DocumentSession* current() const { return currentSession; }
     PdfWorker* worker() { return &pdfWorker; }
     AppSettings* appSettings() const { return settings; }
-    QTabWidget* documentTabs() const { return tabs; }
-    QTabWidget* sideTabWidget() const { return sideTabs; }
-    QStackedWidget* centralStack() const { return stack; }
-    QWidget* welcomePage() const { return welcome; }
-    QWidget* documentArea() const { return area; }
-    QWidget* sidebarContainer() const { return sidebar; }
-    QLineEdit* searchField() const { return searchEdit; }
+    QTabWidget* documentTabs() const { return ui.tabs; }
+    QTabWidget* sideTabWidget() const { return ui.sideTabs; }
+    QStackedWidget* centralStack() const { return ui.stack; }
+    QWidget* welcomePage() const { return ui.welcome; }
+    QWidget* documentArea() const { return ui.area; }
+    QWidget* sidebarContainer() const { return ui.sidebar; }
+    QLineEdit* searchField() const { return ui.searchEdit; }
     QTimer* searchDebounceTimer() const { return searchTimer; }
     int themeIndex() const { return theme; }
     FullScreenMode* fullScreenMode() const { return fullScreen; }
@@ -110,8 +112,6 @@ public:
     StudyTools* studyTools() const { return study; }
     // The progress dialog of the running whole-document OCR; null when none runs.
     QProgressDialog* ocrProgressDialog() const;
-    // Label of the OCR progress dialog: the time left estimated from the pages done so far.
-    static QString ocrProgressText(int done, int total, qint64 elapsedMs);
 
     // Recognises every page of the current document that has no OCR result yet, with a progress
     // dialog. Only for a ready document whose OCR is idle.
@@ -123,21 +123,26 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void buildToolbar();
-    void buildCentral();
-    void buildStatusBar();
-    void buildActions();
-    void wireExports();
+    // The widgets' signals to the window's commands.
+    void connectWidgets();
     void retranslate();
-    QPushButton* toolButton(const char* name);
-    QAction* windowAction(const char* name, const QKeySequence& shortcut);
+
+    // The parts of the current session (null without one).
+    DocumentController* controller() const;
+    PdfViewport* pageView() const;
+    SearchController* searchController() const;
+    SearchPanel* searchPanel() const;
 
     // openFile and openRawFile (rawPath empty for a spellable path); the session that shows the
     // file, or null after a warning.
     DocumentSession* openDocument(const QString& path, const QByteArray& rawPath);
+    // Connections that hold for the session's whole life (whichever tab is shown).
     void wireSession(DocumentSession* session);
-    void onStatusChanged(DocumentSession* session, int status, const QString& message);
-    void onDocumentReady(DocumentSession* session);
+    // Connections to the current session only, made when it becomes current and dropped when it
+    // stops being current.
+    void connectCurrent(DocumentSession* session);
+    void onStatusChanged(int status, const QString& message);
+    void onDocumentReady();
     void askPassword(DocumentSession* session, bool wrongPrevious);
     void onTabChanged(int index);
     void deleteSessions();
@@ -167,114 +172,22 @@ private:
     void searchStep(int step);
     void copySelection();
     void setPrivateModeOn(bool on);
-    void onAnnotationAdded(DocumentSession* session);
-    void showAnnotation(DocumentSession* session, const QString& id);
+    void onAnnotationAdded();
+    void showAnnotation(const QString& id);
 
-    void wireOcr(DocumentSession* session);
-    void onOcrPageReady(DocumentSession* session, int page, int lineCount);
-    void onOcrFinished(DocumentSession* session, int processed, bool canceled);
-    void closeOcrProgress();
+    void onOcrPageReady(int page, int lineCount);
 
     PdfWorker pdfWorker; // shared by all sessions; destroyed after them
     AppSettings* settings;
     QList<DocumentSession*> sessions; // opening order; children of the window
     DocumentSession* currentSession = nullptr;
-    // Parts of the current session, copied on every change (null without a session).
-    DocumentController* controller = nullptr;
-    TextLayoutStore* textStore = nullptr;
-    SearchController* searchController = nullptr;
-    AnnotationStore* annotationStore = nullptr;
-    RenderCache* renderCache = nullptr;
-    ReadingProgress* progress = nullptr;
-    PdfViewport* pageView = nullptr;
-    SearchPanel* searchPanel = nullptr;
-    AnnotationPanel* annotationPanel = nullptr;
-    OcrController* ocrController = nullptr;
 
-    // Toolbar.
-    QToolBar* toolbar = nullptr;
-    QPushButton* sidebarButton = nullptr;
-    QPushButton* backButton = nullptr;
-    QPushButton* forwardButton = nullptr;
-    QPushButton* openButton = nullptr;
-    QPushButton* printButton = nullptr;
-    QPushButton* exportButton = nullptr;
-    QMenu* exportMenu = nullptr;
-    QList<QAction*> exportActions;
-    QPushButton* annotationButton = nullptr;
-    QAction* annotationToolsItem = nullptr; // the tool buttons' place in the toolbar
-    QList<QAction*> annotationToolActions;  // one per annotation type, in annotationTypes order
-    QPushButton* rotateButton = nullptr;
-    QLineEdit* searchEdit = nullptr;
-    QPushButton* pageColoursButton = nullptr;
-    QMenu* pageColoursMenu = nullptr;
-    QList<QAction*> pageColoursActions;
-    QPushButton* themeButton = nullptr;
-    QMenu* themeMenu = nullptr;
-    QList<QAction*> themeActions;
-    QPushButton* languageButton = nullptr;
-    QMenu* languageMenu = nullptr;
-    QPushButton* homeButton = nullptr;
-
-    // Central area.
-    QSplitter* splitter = nullptr;
-    QWidget* sidebar = nullptr;
-    QTabWidget* sideTabs = nullptr;
-    QLabel* sidePlaceholder = nullptr;
-    QLineEdit* pageField = nullptr;
-    QLabel* pageCountLabel = nullptr;
-    QValidator* pageNumberValidator = nullptr;
+    MainWindowUi ui;
     // The page labels of the document the page field shows (empty: none).
     QStringList pageFieldLabels;
-    QLabel* zoomLabel = nullptr;
-    QStackedWidget* stack = nullptr;
-    QWidget* welcome = nullptr;
-    QLabel* welcomeText = nullptr;
-    QPushButton* welcomeOpen = nullptr;
-    QLabel* recentLabel = nullptr;
-    QListWidget* recentList = nullptr;
-    QPushButton* clearRecent = nullptr;
-    QWidget* area = nullptr;
-    QFrame* banner = nullptr;
-    QLabel* bannerText = nullptr;
-    QPushButton* reloadButton = nullptr;
-    QPushButton* ignoreButton = nullptr;
-    QTabWidget* tabs = nullptr;
-
-    // Status bar.
-    QLabel* tagline = nullptr;
-    QLabel* hashLabel = nullptr;
-    QLabel* documentLabel = nullptr;
-    QPushButton* zoomOutButton = nullptr;
-    QLabel* statusZoomLabel = nullptr;
-    QPushButton* zoomInButton = nullptr;
-    QPushButton* fitButton = nullptr;
-    QPushButton* statusRotateButton = nullptr;
-    QPushButton* viewModeButton = nullptr;
-    QPushButton* spreadButton = nullptr; // its menu: spread and first page alone
-    QLabel* privateLabel = nullptr;
-
-    // Window actions.
-    QAction* openAction = nullptr;
-    QAction* closeAction = nullptr;
-    QAction* nextTabAction = nullptr;
-    QAction* printAction = nullptr;
-    QAction* privateAction = nullptr;
-    QAction* findNextAction = nullptr;
-    QAction* findPreviousAction = nullptr;
-    QAction* copyAction = nullptr;
-    QAction* singlePageAction = nullptr;
-    QAction* rotateAction = nullptr;
-    QAction* fitWidthAction = nullptr;
-    QAction* fitPageAction = nullptr;
-    QAction* actualSizeAction = nullptr;
-    QAction* annotationModeAction = nullptr;
-    QAction* goToPageAction = nullptr;
-    QAction* spreadAction = nullptr;
-    QAction* coverAloneAction = nullptr;
-    QAction* pageColoursAction = nullptr; // cycles the page colours
-    QAction* fullScreenAction = nullptr;
     FullScreenMode* fullScreen = nullptr; // child
+    // The connections to the current session's signals; replaced on every switch.
+    QList<QMetaObject::Connection> currentConnections;
 
     // Per session, what its annotation store last reported (read-only fallback, hash mismatch),
     // until its next load starts.
@@ -282,14 +195,11 @@ private:
 
     bool sidebarVisible = true;
     bool rebuildingSideTabs = false;
-    int theme = 0;
+    int theme = -1; // none applied yet
     QTimer* searchTimer = nullptr;
     ExportCommands* exports = nullptr; // child
     StudyTools* study = nullptr;       // child
-    // The whole-document OCR dialog and the session whose run it shows.
-    QPointer<QProgressDialog> ocrProgress;
-    QPointer<DocumentSession> ocrProgressSession;
-    QElapsedTimer ocrRunTimer; // since the start of the run the dialog shows
+    OcrRunDialog* ocrRun = nullptr;    // child
 };
 
 } // namespace dovrix

@@ -202,10 +202,6 @@ void StudyTools::wireSession(DocumentSession* session)
 {
     auto* bookmarks = new BookmarkStore(window->appSettings(), session);
     auto* link = new SynctexLink(session->worker(), session);
-    connect(bookmarks, &BookmarkStore::bookmarksChanged, this, [this, session] {
-        if (session == window->current())
-            rebuildBookmarkItems();
-    });
     connect(session, &DocumentSession::documentReady, this,
             [this, bookmarks, link](DocumentSession* ready) {
                 DocumentController* controller = ready->controller();
@@ -215,24 +211,6 @@ void StudyTools::wireSession(DocumentSession* session)
                     reader->stop(); // a reload: the lines being read may be gone
                 updateActionStates();
             });
-    connect(session->viewport(), &PdfViewport::sourceRequested, this,
-            [this, session, link](int page, QPointF pointPt) {
-                if (session != window->current())
-                    return;
-                if (window->appSettings()->editorCommand().isEmpty()) {
-                    showStatus(tr("未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）"));
-                    return;
-                }
-                link->requestPlace(page, pointPt);
-            });
-    connect(link, &SynctexLink::placeReady, this, [this, session](const SourcePlace& place) {
-        if (session == window->current())
-            openSource(place);
-    });
-    connect(link, &SynctexLink::unavailable, this, [this, session](SynctexState state) {
-        if (session == window->current())
-            showUnavailable(state);
-    });
     connect(link, &SynctexLink::boxesReady, this,
             [this, session](const SourcePlace& place, const QList<SynctexBox>& boxes) {
                 if (boxes.isEmpty()) {
@@ -253,6 +231,28 @@ void StudyTools::wireSession(DocumentSession* session)
 
 void StudyTools::setCurrentSession(DocumentSession* session)
 {
+    for (const QMetaObject::Connection& connection : std::as_const(currentConnections))
+        disconnect(connection);
+    currentConnections.clear();
+    if (session) {
+        BookmarkStore* bookmarks = bookmarksOf(session);
+        SynctexLink* link = synctexOf(session);
+        currentConnections = {
+            connect(bookmarks, &BookmarkStore::bookmarksChanged, this,
+                    &StudyTools::rebuildBookmarkItems),
+            connect(session->viewport(), &PdfViewport::sourceRequested, this,
+                    [this, link](int page, QPointF pointPt) {
+                        if (window->appSettings()->editorCommand().isEmpty()) {
+                            showStatus(
+                                tr("未设置反向搜索的编辑器命令（工具 → 反向搜索编辑器命令…）"));
+                            return;
+                        }
+                        link->requestPlace(page, pointPt);
+                    }),
+            connect(link, &SynctexLink::placeReady, this, &StudyTools::openSource),
+            connect(link, &SynctexLink::unavailable, this, &StudyTools::showUnavailable),
+        };
+    }
     if (readingSession && readingSession != session)
         reader->stop();
     rebuildBookmarkItems();
@@ -415,7 +415,7 @@ void StudyTools::goToBookmark(int index)
         return;
     const Bookmark& bookmark = store->bookmarks().at(index);
     PdfViewport* view = session->viewport();
-    if (view->fitMode() == PdfViewport::FitNone)
+    if (view->fitMode() == PdfViewport::FitMode::FitNone)
         view->setZoom(bookmark.zoom);
     view->scrollToPagePoint(bookmark.page, QPointF(0, bookmark.topPt));
 }

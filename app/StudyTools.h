@@ -42,7 +42,8 @@ public:
     ReadAloudController* readAloud() const { return reader; }
 
     void wireSession(DocumentSession* session);
-    // Stops reading aloud when the shown document changes.
+    // Listens to the shown document only (its bookmarks, reverse search and SyncTeX answers);
+    // stops reading aloud when the shown document changes.
     void setCurrentSession(DocumentSession* session);
     // Applies the request's page, search and forward search once the session's document is ready
     // (now when it is ready already).
@@ -79,6 +80,8 @@ private:
     SpeechEngine* engine;
     ReadAloudController* reader = nullptr;
     QPointer<DocumentSession> readingSession;
+    // The connections to the current document's bookmarks, page view and SyncTeX link.
+    QList<QMetaObject::Connection> currentConnections;
 
     QPushButton* button = nullptr;
     QMenu* menu = nullptr;

@@ -222,8 +222,8 @@ void PdfViewport::zoomAt(double zoom, const QPoint& anchorPx)
     if (sameZoom(z, geo.zoom))
         return;
     const PageAnchor anchor = anchorAt(anchorPx);
-    const bool wasFitting = fit != FitNone;
-    fit = FitNone;
+    const bool wasFitting = fit != FitMode::FitNone;
+    fit = FitMode::FitNone;
     geo.zoom = z;
     relayout();
     scrollToAnchor(anchor, anchorPx);
@@ -231,15 +231,21 @@ void PdfViewport::zoomAt(double zoom, const QPoint& anchorPx)
     startRenderTimer();
     Q_EMIT zoomChanged(geo.zoom);
     if (wasFitting)
-        Q_EMIT fitModeChanged(FitNone);
+        Q_EMIT fitModeChanged(FitMode::FitNone);
     updateCurrentPage();
 }
 
-void PdfViewport::setFitMode(int mode)
+void PdfViewport::setFitMode(FitMode mode)
 {
+    if (mode == fit
+        && (fit == FitMode::FitNone
+            || sameZoom(geo.fitZoom(int(fit), viewport()->size()), geo.zoom)))
+        return;
+    const bool changed = mode != fit;
     fit = mode;
     applyFitMode();
-    Q_EMIT fitModeChanged(mode);
+    if (changed)
+        Q_EMIT fitModeChanged(mode);
 }
 
 void PdfViewport::onRefitTimer()
@@ -249,9 +255,9 @@ void PdfViewport::onRefitTimer()
 
 void PdfViewport::updateFitZoom()
 {
-    if (fit == FitNone)
+    if (fit == FitMode::FitNone)
         return;
-    const double z = geo.fitZoom(fit, viewport()->size());
+    const double z = geo.fitZoom(int(fit), viewport()->size());
     if (!sameZoom(z, geo.zoom)) {
         geo.zoom = z;
         Q_EMIT zoomChanged(geo.zoom);
@@ -270,9 +276,9 @@ void PdfViewport::applyFitMode()
     startRenderTimer();
 }
 
-void PdfViewport::setViewMode(int mode)
+void PdfViewport::setViewMode(ViewMode mode)
 {
-    const bool single = mode == SinglePage;
+    const bool single = mode == ViewMode::SinglePage;
     if (single == geo.singlePage)
         return;
     geo.singlePage = single;
@@ -319,6 +325,8 @@ void PdfViewport::relayoutKeepingPage()
 
 void PdfViewport::rotateBy(int degrees)
 {
+    if (normalizeRotation(degrees) == 0)
+        return;
     const QPoint anchorPx = readingAnchorPx();
     const PageAnchor anchor = anchorAt(anchorPx);
     geo.rotation = normalizeRotation(geo.rotation + degrees);
@@ -541,12 +549,7 @@ void PdfViewport::keyPressEvent(QKeyEvent* event)
             QAbstractScrollArea::keyPressEvent(event);
             return;
         }
-        fit = FitNone;
-        relayout();
-        updateCurrentPage();
-        viewport()->update();
-        startRenderTimer();
-        Q_EMIT fitModeChanged(FitNone);
+        setFitMode(FitMode::FitNone);
         setZoom(1.0);
         break;
     case Qt::Key_R:
@@ -753,6 +756,10 @@ QPointF PdfViewport::topPagePoint() const
 
 void PdfViewport::setOcrPageState(int page, bool hasText)
 {
+    const auto known = ocrTextPages.constFind(page);
+    if (known != ocrTextPages.constEnd() && *known == hasText
+        && !(hasText && imagePages.value(page)))
+        return;
     ocrTextPages[page] = hasText;
     if (hasText)
         imagePages[page] = false;
@@ -761,6 +768,9 @@ void PdfViewport::setOcrPageState(int page, bool hasText)
 
 void PdfViewport::setImagePageState(int page, bool isImage)
 {
+    const auto known = imagePages.constFind(page);
+    if (known != imagePages.constEnd() && *known == isImage)
+        return;
     imagePages[page] = isImage;
     viewport()->update();
 }

@@ -49,9 +49,10 @@ class PdfViewport : public QAbstractScrollArea
     Q_DISABLE_COPY(PdfViewport)
 
 public:
-    enum ViewMode { Continuous = 0, SinglePage = 1 };
+    // The numbers are those kept in the reading progress.
+    enum class ViewMode { Continuous = 0, SinglePage = 1 };
     Q_ENUM(ViewMode)
-    enum FitMode { FitNone = 0, FitWidth = 1, FitPage = 2 };
+    enum class FitMode { FitNone = 0, FitWidth = 1, FitPage = 2 };
     Q_ENUM(FitMode)
 
     PdfViewport(RenderCache* cache, TextLayoutStore* textStore, DocumentController* controller,
@@ -67,8 +68,9 @@ public:
     void setZoom(double zoom);
     // Zooms about a viewport point, which keeps the document point under it in place.
     void zoomAt(double zoom, const QPoint& anchor);
-    void setFitMode(int mode);
-    void setViewMode(int mode);
+    // Nothing happens when the mode and (for a fit) the zoom it gives are as they are.
+    void setFitMode(FitMode mode);
+    void setViewMode(ViewMode mode);
     // Two pages side by side, the first alone on the right with coverAlone (see ViewGeometry);
     // the current page stays in view.
     void setSpread(bool on);
@@ -88,8 +90,11 @@ public:
     int rotation() const { return geo.rotation; }
     int currentPage() const { return geo.currentPage; }
     int pageCount() const { return geo.pageCount(); }
-    int fitMode() const { return fit; }
-    int viewMode() const { return geo.singlePage ? SinglePage : Continuous; }
+    FitMode fitMode() const { return fit; }
+    ViewMode viewMode() const
+    {
+        return geo.singlePage ? ViewMode::SinglePage : ViewMode::Continuous;
+    }
 
     // Geometry in content pixels (viewport pixels plus the scroll values) and page points.
     const ViewGeometry& viewGeometry() const { return geo; }
@@ -165,9 +170,9 @@ public:
 Q_SIGNALS:
     void currentPageChanged(int page);
     void zoomChanged(double zoom);
-    void fitModeChanged(int mode);
+    void fitModeChanged(dovrix::PdfViewport::FitMode mode);
     void rotationChanged(int rotation);
-    void viewModeChanged(int mode);
+    void viewModeChanged(dovrix::PdfViewport::ViewMode mode);
     void spreadChanged(bool on);
     void coverAloneChanged(bool on);
     // The chosen colours, or the effective ones after a theme change under FollowTheme.
@@ -263,7 +268,7 @@ private:
     QPointer<AnnotationStore> store;
 
     ViewGeometry geo;
-    int fit = FitNone;
+    FitMode fit = FitMode::FitNone;
     PageColours colours = PageColours::Normal;
     bool inRelayout = false;
     QTimer renderTimer;

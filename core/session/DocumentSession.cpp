@@ -240,8 +240,8 @@ DocumentView DocumentSession::currentView() const
     if (!view)
         return shown;
     shown.zoom = view->zoom();
-    shown.fitMode = view->fitMode();
-    shown.viewMode = view->viewMode();
+    shown.fitMode = int(view->fitMode());
+    shown.viewMode = int(view->viewMode());
     shown.spread = view->spread();
     shown.coverAlone = view->coverAlone();
     shown.pageColours = pageColoursId(view->pageColours());
@@ -253,11 +253,12 @@ void DocumentSession::restoreView(const DocumentView& stored)
     // Restoring is no change of the user's: nothing is reported back.
     binding = true;
     view->setPageColours(pageColoursFromId(stored.pageColours));
-    view->setViewMode(stored.viewMode);
+    // The stored numbers are those of the enumerations (the settings clamp them to their range).
+    view->setViewMode(PdfViewport::ViewMode(stored.viewMode));
     view->setCoverAlone(stored.coverAlone);
     view->setSpread(stored.spread);
-    if (stored.fitMode != PdfViewport::FitNone)
-        view->setFitMode(stored.fitMode);
+    if (PdfViewport::FitMode(stored.fitMode) != PdfViewport::FitMode::FitNone)
+        view->setFitMode(PdfViewport::FitMode(stored.fitMode));
     else
         view->setZoom(stored.zoom);
     binding = false;

@@ -218,14 +218,6 @@
         <translation>طباعة</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>مسار التصدير هو نفسه الملف المصدر. أُلغيت العملية التزامًا بقاعدة «عدم الكتابة على الملف المصدر أبدًا».</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>مسار التصدير هو نفسه ملف التعليقات، وأُلغيت العملية.</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>اكتمل التصدير</translation>
     </message>

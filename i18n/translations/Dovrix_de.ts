@@ -218,14 +218,6 @@ Die Leseposition wird trotzdem automatisch gespeichert.</translation>
         <translation>Drucken</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>Der Exportpfad ist die Quelldatei. Abgebrochen, da die Quelldatei nie geschrieben wird.</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>Der Exportpfad ist die Anmerkungsdatei. Abgebrochen.</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>Export abgeschlossen</translation>
     </message>

@@ -218,14 +218,6 @@ Your reading position is still remembered automatically.</translation>
         <translation>Print</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>The export path is the source file. Stopped, because the source file is never written.</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>The export path is the annotation file. Stopped.</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>Export complete</translation>
     </message>

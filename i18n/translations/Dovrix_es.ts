@@ -218,14 +218,6 @@ La posición de lectura se recuerda igualmente de forma automática.</translatio
         <translation>Imprimir</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>La ruta de exportación es el archivo original. Se canceló, porque el archivo original nunca se modifica.</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>La ruta de exportación es el archivo de anotaciones. Se canceló.</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>Exportación completada</translation>
     </message>

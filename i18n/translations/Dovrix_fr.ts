@@ -218,14 +218,6 @@ La position de lecture est tout de même mémorisée automatiquement.</translati
         <translation>Imprimer</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>Le chemin d&apos;exportation est celui du fichier source. Opération interrompue, car le fichier source n&apos;est jamais modifié.</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>Le chemin d&apos;exportation est celui du fichier d&apos;annotations. Opération interrompue.</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>Exportation terminée</translation>
     </message>

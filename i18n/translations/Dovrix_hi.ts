@@ -218,14 +218,6 @@
         <translation>प्रिंट</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>निर्यात पथ स्रोत फ़ाइल के समान है। «स्रोत फ़ाइल में कभी न लिखें» नियम के कारण निर्यात रोक दिया गया।</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>निर्यात पथ एनोटेशन फ़ाइल के समान है, निर्यात रोक दिया गया।</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>निर्यात पूरा हुआ</translation>
     </message>

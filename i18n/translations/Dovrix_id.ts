@@ -218,14 +218,6 @@ Kemajuan membaca tetap diingat otomatis berdasarkan isi.</translation>
         <translation>Cetak</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>Jalur ekspor sama dengan berkas sumber. Dibatalkan demi aturan “jangan pernah menulis berkas sumber”.</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>Jalur ekspor sama dengan berkas anotasi, dibatalkan.</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>Ekspor selesai</translation>
     </message>

@@ -218,14 +218,6 @@ La posizione di lettura viene comunque ricordata automaticamente.</translation>
         <translation>Stampa</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>Il percorso di esportazione coincide con il file di origine. Operazione interrotta: il file di origine non viene mai scritto.</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>Il percorso di esportazione coincide con il file delle annotazioni; operazione interrotta.</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>Esportazione completata</translation>
     </message>

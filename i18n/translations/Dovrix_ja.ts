@@ -218,14 +218,6 @@
         <translation>印刷</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>エクスポート先が元のファイルと同じです。元のファイルには決して書き込まないため、中止しました。</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>エクスポート先が注釈ファイルと同じため、中止しました。</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>エクスポート完了</translation>
     </message>

@@ -218,14 +218,6 @@
         <translation>인쇄</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>내보낼 경로가 원본 파일과 같습니다. 원본 파일에는 절대 쓰지 않으므로 중단했습니다.</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>내보낼 경로가 주석 파일과 같아 중단했습니다.</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>내보내기 완료</translation>
     </message>

@@ -218,14 +218,6 @@ De leesvoortgang wordt toch automatisch onthouden.</translation>
         <translation>Afdrukken</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>Het exportpad is gelijk aan het bronbestand. Afgebroken: het bronbestand wordt nooit overschreven.</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>Het exportpad is gelijk aan het annotatiebestand; afgebroken.</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>Exporteren voltooid</translation>
     </message>

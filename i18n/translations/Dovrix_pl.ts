@@ -218,14 +218,6 @@ Postęp czytania i tak jest zapamiętywany automatycznie.</translation>
         <translation>Drukuj</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>Ścieżka eksportu jest taka sama jak plik źródłowy. Przerwano, aby dotrzymać zasady „nigdy nie zapisuj pliku źródłowego”.</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>Ścieżka eksportu jest taka sama jak plik adnotacji. Przerwano.</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>Eksport zakończony</translation>
     </message>

@@ -218,14 +218,6 @@ O progresso de leitura continua sendo lembrado automaticamente.</translation>
         <translation>Imprimir</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>O caminho de exportação é o próprio arquivo de origem. Operação cancelada: o arquivo de origem nunca é gravado.</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>O caminho de exportação é o arquivo de anotações; operação cancelada.</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>Exportação concluída</translation>
     </message>

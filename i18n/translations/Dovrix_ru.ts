@@ -218,14 +218,6 @@
         <translation>Печать</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>Путь экспорта совпадает с исходным файлом. Экспорт прерван: исходный файл никогда не перезаписывается.</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>Путь экспорта совпадает с файлом аннотаций, экспорт прерван.</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>Экспорт завершён</translation>
     </message>

@@ -218,14 +218,6 @@
         <translation>พิมพ์</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>พาธที่ส่งออกตรงกับไฟล์ต้นฉบับ ยกเลิกแล้วเพื่อรักษาหลัก “ไม่เขียนไฟล์ต้นฉบับเด็ดขาด”</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>พาธที่ส่งออกตรงกับไฟล์คำอธิบายประกอบ ยกเลิกแล้ว</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>ส่งออกเสร็จสิ้น</translation>
     </message>

@@ -218,14 +218,6 @@ Okuma konumu yine de otomatik olarak hatırlanır.</translation>
         <translation>Yazdır</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>Dışa aktarma yolu kaynak dosyayla aynı. “Kaynak dosyaya asla yazılmaz” kuralı gereği durduruldu.</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>Dışa aktarma yolu açıklama dosyasıyla aynı, durduruldu.</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>Dışa aktarma tamamlandı</translation>
     </message>

@@ -218,14 +218,6 @@
         <translation>Друк</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>Шлях експорту збігається з оригінальним файлом. Скасовано, щоб дотриматися правила «ніколи не записувати в оригінальний файл».</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>Шлях експорту збігається з файлом анотацій, скасовано.</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>Експорт завершено</translation>
     </message>

@@ -218,14 +218,6 @@ Tiến độ đọc vẫn được tự động ghi nhớ theo nội dung.</tran
         <translation>In</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>Đường dẫn xuất trùng với tệp gốc. Đã hủy để giữ nguyên tắc “không bao giờ ghi vào tệp gốc”.</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>Đường dẫn xuất trùng với tệp chú thích, đã hủy.</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>Xuất hoàn tất</translation>
     </message>

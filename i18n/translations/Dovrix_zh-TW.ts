@@ -218,14 +218,6 @@
         <translation>列印</translation>
     </message>
     <message>
-        <source>导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。</source>
-        <translation>匯出路徑與原始檔案相同。為守住「絕不寫入原始檔案」的原則，已中止。</translation>
-    </message>
-    <message>
-        <source>导出路径与批注文件相同，已中止。</source>
-        <translation>匯出路徑與註解檔案相同，已中止。</translation>
-    </message>
-    <message>
         <source>导出完成</source>
         <translation>匯出完成</translation>
     </message>

@@ -71,13 +71,14 @@ private Q_SLOTS:
     void cancelledAnnotatedCopy();
     void printsChosenPagesCentred();
     void printRangeBeyondTheDocument();
+    void runsEndWhenTheDocumentReloads();
 
 private:
     // A shown window with path open and ready; dialogs answered by the test's seams.
     std::unique_ptr<MainWindow> openWindow(const QString& path);
-    QAction* exportAction(MainWindow& window, int index);
-    // Opens the Export menu and chooses its index-th item with the mouse.
-    void chooseExport(MainWindow& window, int index);
+    QAction* exportAction(MainWindow& window, const char* name);
+    // Opens the Export menu and chooses the named item with the mouse.
+    void chooseExport(MainWindow& window, const char* name);
     void addAnnotations(DocumentSession* session);
 
     QTemporaryDir settingsDir;
@@ -135,18 +136,17 @@ std::unique_ptr<MainWindow> TestExports::openWindow(const QString& path)
     return window;
 }
 
-QAction* TestExports::exportAction(MainWindow& window, int index)
+QAction* TestExports::exportAction(MainWindow& window, const char* name)
 {
     auto* button = window.findChild<QPushButton*>(QStringLiteral("exportButton"));
-    QList<QAction*> items = button->menu()->actions();
-    items.removeIf([](QAction* a) { return a->isSeparator(); });
-    return items.value(index);
+    return button->menu()->findChild<QAction*>(QLatin1String(name));
 }
 
-void TestExports::chooseExport(MainWindow& window, int index)
+void TestExports::chooseExport(MainWindow& window, const char* name)
 {
     auto* button = window.findChild<QPushButton*>(QStringLiteral("exportButton"));
-    QAction* action = exportAction(window, index);
+    QAction* action = exportAction(window, name);
+    QVERIFY(action);
     bool chosen = false;
     // The menu runs its own event loop: the click lands from inside it.
     QTimer::singleShot(0, button, [&] {
@@ -235,7 +235,7 @@ void TestExports::pngAtThreeHundredDpiFollowsRotation()
     QVERIFY(window);
 
     nextSavePath = dir->filePath(QStringLiteral("page.png"));
-    exportAction(*window, 0)->trigger();
+    exportAction(*window, "exportPageImageAction")->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, test::TimeoutMs);
     QCOMPARE(captions, QStringList{QStringLiteral("导出当前页为 PNG")});
     QCOMPARE(messages.first().title, QStringLiteral("导出完成"));
@@ -248,7 +248,7 @@ void TestExports::pngAtThreeHundredDpiFollowsRotation()
 
     window->current()->viewport()->rotateBy(90);
     nextSavePath = dir->filePath(QStringLiteral("turned")); // no suffix: still a PNG
-    exportAction(*window, 0)->trigger();
+    exportAction(*window, "exportPageImageAction")->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, test::TimeoutMs);
     QCOMPARE(messages.last().title, QStringLiteral("导出完成"));
     QImage turned(nextSavePath, "png");
@@ -274,9 +274,10 @@ void TestExports::exportsNeverWriteTheSource()
     QDir(dir->path()).mkdir(QStringLiteral("sub"));
     const QString refused =
         QStringLiteral("导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。");
-    for (int i = 0; i < 4; ++i) {
-        exportAction(*window, i)->trigger();
-        QCOMPARE(messages.size(), i + 1);
+    for (const ExportFormat& format : ExportCommands::formats()) {
+        const qsizetype before = messages.size();
+        exportAction(*window, format.objectName)->trigger();
+        QCOMPARE(messages.size(), before + 1);
         QCOMPARE(messages.last().icon, QMessageBox::Warning);
         QCOMPARE(messages.last().text, refused);
     }
@@ -286,8 +287,8 @@ void TestExports::exportsNeverWriteTheSource()
 
     // Nor is the sidecar a target: the annotations would be lost.
     nextSavePath = sidecar;
-    for (int i = 0; i < 4; ++i)
-        exportAction(*window, i)->trigger();
+    for (const ExportFormat& format : ExportCommands::formats())
+        exportAction(*window, format.objectName)->trigger();
     QCOMPARE(messages.size(), 8);
     for (int i = 4; i < 8; ++i)
         QCOMPARE(messages.at(i).icon, QMessageBox::Warning);
@@ -337,8 +338,8 @@ void TestExports::noSpellingOfTheSourceIsATarget()
         messages.clear();
         nextSavePath = target;
         printTarget = target;
-        for (int i = 0; i < 4; ++i)
-            exportAction(*window, i)->trigger();
+        for (const ExportFormat& format : ExportCommands::formats())
+            exportAction(*window, format.objectName)->trigger();
         window->exportCommands()->print();
         QVERIFY(!window->exportCommands()->isPrinting());
         QCOMPARE(messages.size(), 5);
@@ -370,8 +371,8 @@ void TestExports::saveDialogsSuggestNames()
             suggested.append(start);
             return QString();
         });
-    for (int i = 0; i < 4; ++i)
-        chooseExport(*window, i);
+    for (const ExportFormat& format : ExportCommands::formats())
+        chooseExport(*window, format.objectName);
     const QString base = dir->filePath(QStringLiteral("report.v2"));
     QCOMPARE(suggested, (QStringList{base + ".png", base + ".txt", base + "-notes.txt",
                                      base + "-annotated.pdf"}));
@@ -383,12 +384,12 @@ void TestExports::saveDialogsSuggestNames()
             suggested.append(start);
             return elsewhere + QStringLiteral("/notes.txt");
         });
-    chooseExport(*window, 2);
+    chooseExport(*window, "exportSummaryAction");
     QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, test::TimeoutMs);
-    chooseExport(*window, 2);
+    chooseExport(*window, "exportSummaryAction");
     QCOMPARE(suggested.size(), 6);
     QCOMPARE(suggested.last(), elsewhere + QStringLiteral("/report.v2-notes.txt"));
-    chooseExport(*window, 3); // another kind keeps the document's folder
+    chooseExport(*window, "exportAnnotatedCopyAction"); // another kind keeps the document's folder
     QTRY_VERIFY_WITH_TIMEOUT(!window->exportCommands()->isAnnotatedExportRunning(),
                              test::TimeoutMs);
     QCOMPARE(suggested.last(), base + "-annotated.pdf");
@@ -405,7 +406,7 @@ void TestExports::fullTextProgressShowsSoon()
     ExportCommands* exports = window->exportCommands();
     nextSavePath = dir->filePath(QStringLiteral("long.txt"));
     auto gate = std::make_unique<test::WorkerGate>(window->worker());
-    chooseExport(*window, 1);
+    chooseExport(*window, "exportFullTextAction");
     QPointer<QProgressDialog> dialog = exports->textExportDialog();
     QVERIFY(dialog);
     QVERIFY(dialog->minimumDuration() <= 1000);
@@ -436,7 +437,7 @@ void TestExports::fullTextMatchesTheBench()
     auto window = openWindow(source);
     QVERIFY(window);
     nextSavePath = dir->filePath(QStringLiteral("window.txt"));
-    exportAction(*window, 1)->trigger();
+    exportAction(*window, "exportFullTextAction")->trigger();
     QVERIFY(window->exportCommands()->isTextExportActive());
     QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, test::TimeoutMs);
     QCOMPARE(captions.last(), QStringLiteral("导出全文文本（阅读顺序）"));
@@ -449,7 +450,7 @@ void TestExports::fullTextMatchesTheBench()
 
     // Every page is cached now: the second export runs through without waiting, same bytes.
     nextSavePath = dir->filePath(QStringLiteral("again.txt"));
-    exportAction(*window, 1)->trigger();
+    exportAction(*window, "exportFullTextAction")->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, test::TimeoutMs);
     QCOMPARE(test::readAll(nextSavePath), written);
 }
@@ -495,13 +496,13 @@ void TestExports::annotationSummary()
     QVERIFY(window);
 
     nextSavePath = dir->filePath(QStringLiteral("summary.txt"));
-    exportAction(*window, 2)->trigger();
+    exportAction(*window, "exportSummaryAction")->trigger();
     QCOMPARE(messages.size(), 1);
     QCOMPARE(messages.first().title, QStringLiteral("批注汇总"));
     QCOMPARE(messages.first().text, QStringLiteral("当前文档暂无批注。"));
     QVERIFY(captions.isEmpty());
     // The annotated copy says the same under its own title.
-    exportAction(*window, 3)->trigger();
+    exportAction(*window, "exportAnnotatedCopyAction")->trigger();
     QCOMPARE(messages.last().title, QStringLiteral("导出含批注的 PDF"));
     QCOMPARE(messages.last().text, QStringLiteral("当前文档暂无批注。"));
 
@@ -514,7 +515,7 @@ void TestExports::annotationSummary()
     anchored.length = 3;
     window->current()->annotations()->add(anchored);
     QVERIFY(!window->current()->textLayout()->hasPageText(1));
-    exportAction(*window, 2)->trigger();
+    exportAction(*window, "exportSummaryAction")->trigger();
     QCOMPARE(captions, QStringList{QStringLiteral("导出批注汇总")});
     QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 3, test::TimeoutMs);
     QCOMPARE(messages.last().title, QStringLiteral("导出完成"));
@@ -525,7 +526,7 @@ void TestExports::annotationSummary()
 
     // A target that cannot be written reports the store's error.
     nextSavePath = dir->filePath(QStringLiteral("missing/summary.txt"));
-    exportAction(*window, 2)->trigger();
+    exportAction(*window, "exportSummaryAction")->trigger();
     QCOMPARE(messages.last().title, QStringLiteral("导出失败"));
     QVERIFY(!messages.last().text.isEmpty());
 }
@@ -542,7 +543,7 @@ void TestExports::annotatedCopy()
     ExportCommands* exports = window->exportCommands();
 
     nextSavePath = dir->filePath(QStringLiteral("copy.pdf"));
-    exportAction(*window, 3)->trigger();
+    exportAction(*window, "exportAnnotatedCopyAction")->trigger();
     QCOMPARE(captions, QStringList{QStringLiteral("导出含批注的 PDF")});
     QVERIFY(exports->isAnnotatedExportRunning());
     QVERIFY(exports->annotatedExportDialog() && exports->annotatedExportDialog()->isVisible());
@@ -678,6 +679,47 @@ void TestExports::printRangeBeyondTheDocument()
     printSetup = [](QPrinter*) { return false; };
     window->exportCommands()->print();
     QVERIFY(!window->exportCommands()->isPrinting());
+}
+
+// A reload releases the document the runs read: the text export and printing stop, write
+// nothing, report nothing and take their dialogs along; later runs work again.
+void TestExports::runsEndWhenTheDocumentReloads()
+{
+    const QString source = dir->filePath(QStringLiteral("reload.pdf"));
+    QVERIFY(test::writeTextPdf(source, {QStringLiteral("one"), QStringLiteral("two")}));
+    auto window = openWindow(source);
+    QVERIFY(window);
+    ExportCommands* exports = window->exportCommands();
+    const QString printed = dir->filePath(QStringLiteral("printed.pdf"));
+    printSetup = [&](QPrinter* printer) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(printed);
+        return true;
+    };
+    nextSavePath = dir->filePath(QStringLiteral("text.txt"));
+    {
+        test::WorkerGate gate(window->worker());
+        exports->exportFullText();
+        exports->print();
+        QVERIFY(exports->isTextExportActive());
+        QVERIFY(exports->isPrinting());
+        QPointer<QProgressDialog> textDialog = exports->textExportDialog();
+        QPointer<QProgressDialog> printDialog = exports->printProgressDialog();
+        window->current()->controller()->reload();
+        QVERIFY(!exports->isTextExportActive());
+        QVERIFY(!exports->isPrinting());
+        QTRY_VERIFY_WITH_TIMEOUT(!textDialog && !printDialog, test::TimeoutMs);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(window->current()->controller()->status(), Ready, test::TimeoutMs);
+    QVERIFY(window->worker()->waitForIdle(test::TimeoutMs));
+    QCoreApplication::processEvents();
+    QVERIFY(!QFile::exists(nextSavePath));
+    QVERIFY(!QFile::exists(printed) || QFileInfo(printed).size() == 0);
+    QVERIFY(messages.isEmpty());
+
+    exports->print();
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, test::TimeoutMs);
+    QCOMPARE(messages.first().text, QStringLiteral("已发送 2 页到打印机。"));
 }
 
 QTEST_MAIN(TestExports)

@@ -397,10 +397,10 @@ void TestWindowCommands::fitButtonTwiceReturnsToActualSize()
     auto* fit = child<QPushButton>(*window, "fitButton");
     QCOMPARE(fit->text(), QStringLiteral("适应宽度"));
     QTest::mouseClick(fit, Qt::LeftButton);
-    QCOMPARE(view->fitMode(), int(PdfViewport::FitWidth));
+    QCOMPARE(view->fitMode(), PdfViewport::FitMode::FitWidth);
     QCOMPARE(fit->text(), QStringLiteral("原始"));
     QTest::mouseClick(fit, Qt::LeftButton);
-    QCOMPARE(view->fitMode(), int(PdfViewport::FitNone));
+    QCOMPARE(view->fitMode(), PdfViewport::FitMode::FitNone);
     QCOMPARE(view->zoom(), 1.0);
     QCOMPARE(fit->text(), QStringLiteral("适应宽度"));
     QCOMPARE(child<QLabel>(*window, "statusZoomLabel")->text(), QStringLiteral("100%"));
@@ -423,7 +423,7 @@ void TestWindowCommands::threeZoomInsShow173()
     auto* mode = child<QPushButton>(*window, "viewModeButton");
     QCOMPARE(mode->text(), QStringLiteral("单页"));
     QTest::mouseClick(mode, Qt::LeftButton);
-    QCOMPARE(window->current()->viewport()->viewMode(), int(PdfViewport::SinglePage));
+    QCOMPARE(window->current()->viewport()->viewMode(), PdfViewport::ViewMode::SinglePage);
     QCOMPARE(mode->text(), QStringLiteral("连续"));
     QVERIFY(child<QAction>(*window, "singlePageAction")->isChecked());
     QCOMPARE(child<QLineEdit>(*window, "pageField")->text(), QStringLiteral("1"));

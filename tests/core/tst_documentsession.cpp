@@ -312,8 +312,8 @@ void TestDocumentSession::viewComesBackAsItWasLeft()
     QVERIFY(session);
     PdfViewport* view = session->viewport();
     QCOMPARE(view->pageColours(), PageColours::Sepia); // the last choice, for a new document
-    view->setViewMode(PdfViewport::SinglePage);
-    view->setFitMode(PdfViewport::FitPage);
+    view->setViewMode(PdfViewport::ViewMode::SinglePage);
+    view->setFitMode(PdfViewport::FitMode::FitPage);
     view->setPageColours(PageColours::Night);
     view->setCoverAlone(false);
     view->setSpread(true);
@@ -326,7 +326,7 @@ void TestDocumentSession::viewComesBackAsItWasLeft()
     session = openReady(-1);
     QVERIFY(session);
     view = session->viewport();
-    QCOMPARE(view->viewMode(), int(PdfViewport::Continuous));
+    QCOMPARE(view->viewMode(), PdfViewport::ViewMode::Continuous);
     view->setZoom(3.0);
     session->prepareClose();
     session.reset();
@@ -339,13 +339,13 @@ void TestDocumentSession::viewComesBackAsItWasLeft()
     QVERIFY(session);
     view = session->viewport();
     QCOMPARE(session->currentView(), left);
-    QCOMPARE(view->fitMode(), int(PdfViewport::FitPage));
+    QCOMPARE(view->fitMode(), PdfViewport::FitMode::FitPage);
     QCOMPARE(session->renderCache()->pageColours(), PageColours::Night);
     // A zoom of the user's is kept as such, without a fit mode.
     view->setZoom(2.5);
     session->prepareClose();
     QVERIFY(settings->documentView(hashFile(pdf), &stored));
-    QCOMPARE(stored.fitMode, int(PdfViewport::FitNone));
+    QCOMPARE(PdfViewport::FitMode(stored.fitMode), PdfViewport::FitMode::FitNone);
     QCOMPARE(stored.zoom, 2.5);
 }
 

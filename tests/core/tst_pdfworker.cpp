@@ -81,21 +81,21 @@ void TestPdfWorker::repliesReachOnlyACurrentOwner()
         generation.advance();
         post(2);
     }
-    QVERIFY(worker.waitForIdle(10000));
-    QTRY_COMPARE(replies, QList<int>{2});
+    QVERIFY(worker.waitForIdle(test::TimeoutMs));
+    QTRY_COMPARE_WITH_TIMEOUT(replies, QList<int>{2}, test::TimeoutMs);
     {
         test::WorkerGate gate(&worker);
         post(3);
         owner.reset();
     }
-    QVERIFY(worker.waitForIdle(10000));
+    QVERIFY(worker.waitForIdle(test::TimeoutMs));
     // A job posted after the last one ran: its reply would have arrived before this one's.
     QObject probe;
     QSignalSpy done(&probe, &QObject::objectNameChanged);
     worker.post(JobPriority::Document, &probe, generation.ticket(), [] {
         return Reply<QObject>([](QObject& o) { o.setObjectName(QStringLiteral("done")); });
     });
-    QVERIFY(done.wait());
+    QVERIFY(done.wait(test::TimeoutMs));
     QCOMPARE(replies, QList<int>{2});
 }
 
@@ -117,7 +117,7 @@ void TestPdfWorker::aSharedDocumentGoesAfterItsLastJob()
         handle.reset();
         QVERIFY(watched); // held by the queued jobs
     }
-    QVERIFY(worker.waitForIdle(10000));
+    QVERIFY(worker.waitForIdle(test::TimeoutMs));
     QVERIFY(sawDocument);
     QVERIFY(!watched);
 }

@@ -4,6 +4,7 @@
 // controller and through the main window.
 
 #include "app/MainWindow.h"
+#include "app/OcrRunDialog.h"
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
 #include "core/session/DocumentSession.h"
@@ -735,13 +736,13 @@ void TestOcrController::recognisedPagesAreKeptExceptInPrivateMode()
 
 void TestOcrController::progressTextEstimatesFromPagesDone()
 {
-    QCOMPARE(MainWindow::ocrProgressText(0, 10, 0), QStringLiteral("正在离线 OCR…"));
+    QCOMPARE(OcrRunDialog::progressText(0, 10, 0), QStringLiteral("正在离线 OCR…"));
     // Two pages in 5 s: eight more take about 20 s.
-    QCOMPARE(MainWindow::ocrProgressText(2, 10, 5000),
+    QCOMPARE(OcrRunDialog::progressText(2, 10, 5000),
              QStringLiteral("正在离线 OCR：已完成 2/10 页，预计还需约 20 秒…"));
-    QCOMPARE(MainWindow::ocrProgressText(3, 10, 1000),
+    QCOMPARE(OcrRunDialog::progressText(3, 10, 1000),
              QStringLiteral("正在离线 OCR：已完成 3/10 页，预计还需约 3 秒…")); // 2.33 s up
-    QCOMPARE(MainWindow::ocrProgressText(10, 10, 9000), QStringLiteral("正在离线 OCR…"));
+    QCOMPARE(OcrRunDialog::progressText(10, 10, 9000), QStringLiteral("正在离线 OCR…"));
 }
 
 QTEST_MAIN(TestOcrController)

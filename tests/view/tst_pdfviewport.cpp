@@ -94,23 +94,29 @@ private Q_SLOTS:
         ViewportRig rig;
         QVERIFY(rig.open(letterPdf));
         QSignalSpy fitSpy(&rig.view, &PdfViewport::fitModeChanged);
-        rig.view.setFitMode(PdfViewport::FitWidth);
+        rig.view.setFitMode(PdfViewport::FitMode::FitWidth);
         QCOMPARE(fitSpy.count(), 1);
         const double expected = (rig.view.viewport()->width() - 32.0) / 612.0;
         QCOMPARE(rig.view.zoom(), expected);
+        // Asked again, nothing changes and nothing is said.
+        QSignalSpy sameZoomSpy(&rig.view, &PdfViewport::zoomChanged);
+        rig.view.setFitMode(PdfViewport::FitMode::FitWidth);
+        QCOMPARE(fitSpy.count(), 1);
+        QCOMPARE(sameZoomSpy.count(), 0);
 
         QSignalSpy zoomSpy(&rig.view, &PdfViewport::zoomChanged);
         rig.view.resize(rig.view.width() + 200, rig.view.height());
         QVERIFY(zoomSpy.wait(test::TimeoutMs));
         QCOMPARE(rig.view.zoom(), (rig.view.viewport()->width() - 32.0) / 612.0);
-        QCOMPARE(rig.view.fitMode(), int(PdfViewport::FitWidth));
+        QCOMPARE(rig.view.fitMode(), PdfViewport::FitMode::FitWidth);
 
         // A zoom by the user leaves the fit mode and says so.
         fitSpy.clear();
         rig.view.setZoom(2.0);
-        QCOMPARE(rig.view.fitMode(), int(PdfViewport::FitNone));
+        QCOMPARE(rig.view.fitMode(), PdfViewport::FitMode::FitNone);
         QCOMPARE(fitSpy.count(), 1);
-        QCOMPARE(fitSpy.first().first().toInt(), 0);
+        QCOMPARE(fitSpy.first().first().value<PdfViewport::FitMode>(),
+                 PdfViewport::FitMode::FitNone);
     }
 
     // Zoom, fit and rotation keep the document point at the top of the view, deep in a document
@@ -138,11 +144,11 @@ private Q_SLOTS:
             QVERIFY2(std::abs(now.y() - start.y()) <= pixelPt, step);
             QVERIFY2(std::abs(now.x() - start.x()) <= pixelPt, step);
         };
-        rig.view.setFitMode(PdfViewport::FitWidth);
+        rig.view.setFitMode(PdfViewport::FitMode::FitWidth);
         check("fit width");
         rig.view.setZoom(1.0);
         check("back to 100 %");
-        rig.view.setFitMode(PdfViewport::FitPage);
+        rig.view.setFitMode(PdfViewport::FitMode::FitPage);
         check("fit page");
         for (int i = 0; i < 4; ++i)
             rig.view.setZoom(rig.view.zoom() * 1.2);
@@ -194,7 +200,7 @@ private Q_SLOTS:
         ViewportRig rig(QSize(900, 2000));
         QVERIFY(rig.open(letterPdf));
         rig.view.rotateBy(90);
-        rig.view.setFitMode(PdfViewport::FitPage);
+        rig.view.setFitMode(PdfViewport::FitMode::FitPage);
         const QSize vp = rig.view.viewport()->size();
         const double expected = std::min((vp.width() - 32.0) / 792, (vp.height() - 32.0) / 612);
         QCOMPARE(rig.view.zoom(), expected);
@@ -267,8 +273,8 @@ private Q_SLOTS:
         ViewportRig rig;
         QVERIFY(rig.open(letterPdf));
         QSignalSpy modeSpy(&rig.view, &PdfViewport::viewModeChanged);
-        rig.view.setViewMode(PdfViewport::SinglePage);
-        rig.view.setViewMode(PdfViewport::SinglePage);
+        rig.view.setViewMode(PdfViewport::ViewMode::SinglePage);
+        rig.view.setViewMode(PdfViewport::ViewMode::SinglePage);
         QCOMPARE(modeSpy.count(), 1);
         QCOMPARE(rig.view.viewGeometry().contentSize().height(), 16 + 792 + 16.0);
         QVERIFY(rig.view.pageRect(1).isEmpty());
@@ -296,11 +302,11 @@ private Q_SLOTS:
         QTest::keyClick(&rig.view, Qt::Key_Minus);
         QVERIFY(sameZoom(rig.view.zoom(), 1.0));
         QTest::keyClick(&rig.view, Qt::Key_Equal);
-        rig.view.setFitMode(PdfViewport::FitPage);
+        rig.view.setFitMode(PdfViewport::FitMode::FitPage);
         QSignalSpy fitSpy(&rig.view, &PdfViewport::fitModeChanged);
         QTest::keyClick(&rig.view, Qt::Key_0);
         QCOMPARE(rig.view.zoom(), 1.0);
-        QCOMPARE(rig.view.fitMode(), int(PdfViewport::FitNone));
+        QCOMPARE(rig.view.fitMode(), PdfViewport::FitMode::FitNone);
         QCOMPARE(fitSpy.count(), 1);
     }
 
