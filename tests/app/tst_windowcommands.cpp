@@ -50,6 +50,27 @@
 using namespace dovrix;
 using test::ModalDriver;
 
+namespace {
+
+// The item of a choice menu (theme, page colours, language) that carries data.
+QAction* choice(QMenu* menu, const QVariant& data)
+{
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator() && action->data() == data)
+            return action;
+    }
+    return nullptr;
+}
+
+// Whether the menu item just above item is a separator.
+bool followsSeparator(QMenu* menu, QAction* item)
+{
+    const int at = menu->actions().indexOf(item);
+    return at > 0 && menu->actions().at(at - 1)->isSeparator();
+}
+
+} // namespace
+
 class TestWindowCommands : public QObject
 {
     Q_OBJECT
@@ -859,21 +880,18 @@ void TestWindowCommands::themeMenuAppliesAndStores()
     auto window = openWindow({});
     QVERIFY(window);
     QMenu* menu = child<QPushButton>(*window, "themeButton")->menu();
-    QList<QAction*> items;
-    for (QAction* action : menu->actions()) {
-        if (!action->isSeparator())
-            items.append(action);
-    }
-    QCOMPARE(items.size(), 5);
-    QCOMPARE(menu->actions().size(), 7); // separators before the third and the fifth
-    QVERIFY(menu->actions().at(2)->isSeparator());
-    QVERIFY(menu->actions().at(5)->isSeparator());
-    QVERIFY(items.at(0)->isChecked());
-    items.at(2)->trigger();
-    QCOMPARE(currentTheme(), 2);
+    QCOMPARE(menu->actions().size(), 7); // five themes, separators before dark and the last
+    QAction* light = choice(menu, int(ThemeLight));
+    QAction* dark = choice(menu, int(ThemeDark));
+    QVERIFY(light && dark);
+    QVERIFY(followsSeparator(menu, dark));
+    QVERIFY(followsSeparator(menu, choice(menu, 4)));
+    QVERIFY(light->isChecked());
+    dark->trigger();
+    QCOMPARE(currentTheme(), int(ThemeDark));
     QCOMPARE(AppSettings().theme(), QStringLiteral("dark"));
-    QVERIFY(items.at(2)->isChecked());
-    QVERIFY(!items.at(0)->isChecked());
+    QVERIFY(dark->isChecked());
+    QVERIFY(!light->isChecked());
     QCOMPARE(qApp->styleSheet(), buildStyleSheet(themePalette(2)));
     window->applyTheme(0);
 }
@@ -885,12 +903,12 @@ void TestWindowCommands::pageColoursMenuCyclesAndFollowsTheTheme()
     PdfViewport* view = window->current()->viewport();
     RenderCache* cache = window->current()->renderCache();
     RenderCache* thumbs = window->current()->thumbnailPanel()->renderCache();
-    const QList<QAction*> items =
-        child<QPushButton>(*window, "pageColoursButton")->menu()->actions();
-    QCOMPARE(items.size(), 4);
-    QVERIFY(items.at(0)->isChecked());
+    QMenu* menu = child<QPushButton>(*window, "pageColoursButton")->menu();
+    QCOMPARE(menu->actions().size(), 4);
+    QAction* normal = choice(menu, int(PageColours::Normal));
+    QVERIFY(normal && normal->isChecked());
 
-    items.at(3)->trigger(); // follow the theme: light theme, normal pages
+    choice(menu, int(PageColours::FollowTheme))->trigger(); // light theme, normal pages
     QCOMPARE(view->pageColours(), PageColours::FollowTheme);
     QCOMPARE(cache->pageColours(), PageColours::Normal);
     QCOMPARE(AppSettings().pageColours(), QStringLiteral("theme"));
@@ -902,7 +920,7 @@ void TestWindowCommands::pageColoursMenuCyclesAndFollowsTheTheme()
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier | Qt::AltModifier);
     QCOMPARE(view->pageColours(), PageColours::Normal);
     QCOMPARE(thumbs->pageColours(), PageColours::Normal);
-    QVERIFY(items.at(0)->isChecked());
+    QVERIFY(normal->isChecked());
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier | Qt::AltModifier);
     QCOMPARE(cache->pageColours(), PageColours::Night);
     QCOMPARE(AppSettings().pageColours(), QStringLiteral("night"));
@@ -972,18 +990,20 @@ void TestWindowCommands::languageMenuSwitches()
     QVERIFY(window);
     auto* button = child<QPushButton>(*window, "languageButton");
     QCOMPARE(button->text(), QStringLiteral("English"));
-    QList<QAction*> items = button->menu()->actions();
-    QCOMPARE(items.size(), 20);
-    QCOMPARE(items.at(9)->data().toString(), QStringLiteral("ar"));
-    items.at(9)->trigger();
+    QMenu* menu = button->menu();
+    QCOMPARE(menu->actions().size(), 20);
+    QAction* source = choice(menu, QStringLiteral("zh-CN"));
+    QAction* arabic = choice(menu, QStringLiteral("ar"));
+    QVERIFY(source && arabic);
+    arabic->trigger();
     QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
     QCOMPARE(button->text(), QStringLiteral("العربية"));
     QCOMPARE(AppSettings().language(), QStringLiteral("ar"));
-    QVERIFY(items.at(9)->isChecked());
-    items.at(0)->trigger();
+    QVERIFY(arabic->isChecked());
+    source->trigger();
     QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
-    QVERIFY(!items.at(9)->isChecked());
-    QVERIFY(items.at(0)->isChecked());
+    QVERIFY(!arabic->isChecked());
+    QVERIFY(source->isChecked());
 }
 
 QTEST_MAIN(TestWindowCommands)

@@ -90,9 +90,33 @@ bool writeScannedPdf(const QString& path, int pageCount = 1)
     return true;
 }
 
-bool haveOcrFiles()
+// Skips (fails in CI) a test that needs the inference library and the models.
+#define REQUIRE_OCR_FILES()                                                                        \
+    do {                                                                                           \
+        if (test::ocrRuntimePath().isEmpty() || test::ocrModelDir().isEmpty())                     \
+            DOVRIX_SKIP_OR_FAIL_IN_CI(                                                             \
+                "the inference library or the models are missing (run scripts/fetch-ocr.sh)");     \
+    } while (false)
+
+// Status bar texts shown while the spy listened.
+QStringList shownMessages(const QSignalSpy& messages)
 {
-    return !test::ocrRuntimePath().isEmpty() && !test::ocrModelDir().isEmpty();
+    QStringList shown;
+    for (const QVariantList& message : messages)
+        shown << message.first().toString();
+    return shown;
+}
+
+// Opens path in the window with this build's inference files; the session once it is ready.
+DocumentSession* openWithOcrFiles(MainWindow& window, const QString& path)
+{
+    window.openFile(path);
+    DocumentSession* session = window.current();
+    if (!session)
+        return nullptr;
+    session->ocr()->setModelDirectory(test::ocrModelDir());
+    session->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
+    return test::waitUntilReady(*session->controller()) ? session : nullptr;
 }
 
 } // namespace
@@ -128,6 +152,7 @@ private Q_SLOTS:
 
 private:
     bool open(const QString& path);
+    bool openScan(const char* name, int pageCount = 1);
     void makeController();
     static bool waitReady(DocumentSession* session);
 
@@ -181,6 +206,12 @@ bool TestOcrController::open(const QString& path)
     return ready.wait(test::TimeoutMs) || !ready.isEmpty();
 }
 
+bool TestOcrController::openScan(const char* name, int pageCount)
+{
+    const QString path = dir->filePath(QLatin1String(name));
+    return writeScannedPdf(path, pageCount) && open(path);
+}
+
 bool TestOcrController::waitReady(DocumentSession* session)
 {
     return test::waitUntilReady(*session->controller());
@@ -231,9 +262,7 @@ void TestOcrController::boxesBecomePagePoints()
 
 void TestOcrController::requestsOutsideTheDocumentAreIgnored()
 {
-    const QString path = dir->filePath(QStringLiteral("three.pdf"));
-    QVERIFY(writeScannedPdf(path, 3));
-    QVERIFY(open(path));
+    QVERIFY(openScan("three.pdf", 3));
     QSignalSpy finished(ocr.get(), &OcrController::finished);
     QSignalSpy failed(ocr.get(), &OcrController::pageFailed);
     ocr->ocrPage(-1);
@@ -260,9 +289,7 @@ void TestOcrController::requestsOutsideTheDocumentAreIgnored()
 
 void TestOcrController::documentRunWithNothingToDoFinishesAtOnce()
 {
-    const QString path = dir->filePath(QStringLiteral("done.pdf"));
-    QVERIFY(writeScannedPdf(path, 2));
-    QVERIFY(open(path));
+    QVERIFY(openScan("done.pdf", 2));
     // A stored result counts even without lines.
     store->setOcrResult(0, OcrPageText());
     store->setOcrResult(1, OcrPageText::fromLines({OcrLine{QRectF(1, 1, 5, 5), "x", 1.0f}}));
@@ -277,9 +304,7 @@ void TestOcrController::documentRunWithNothingToDoFinishesAtOnce()
 
 void TestOcrController::cancelDuringTheRenderDropsTheLateImage()
 {
-    const QString path = dir->filePath(QStringLiteral("cancel.pdf"));
-    QVERIFY(writeScannedPdf(path, 2));
-    QVERIFY(open(path));
+    QVERIFY(openScan("cancel.pdf", 2));
     QSignalSpy finished(ocr.get(), &OcrController::finished);
     QSignalSpy failed(ocr.get(), &OcrController::pageFailed);
     QSignalSpy ready(ocr.get(), &OcrController::pageOcrReady);
@@ -307,9 +332,7 @@ void TestOcrController::cancelDuringTheRenderDropsTheLateImage()
 
 void TestOcrController::reloadStopsTheRunSilently()
 {
-    const QString path = dir->filePath(QStringLiteral("reload.pdf"));
-    QVERIFY(writeScannedPdf(path, 3));
-    QVERIFY(open(path));
+    QVERIFY(openScan("reload.pdf", 3));
     QSignalSpy finished(ocr.get(), &OcrController::finished);
     QSignalSpy failed(ocr.get(), &OcrController::pageFailed);
     QSignalSpy progress(ocr.get(), &OcrController::progress);
@@ -335,9 +358,7 @@ void TestOcrController::reloadStopsTheRunSilently()
 void TestOcrController::missingLibraryFailsEveryPageAndWarnsOncePerRun()
 {
     DOVRIX_RUN_IN_OWN_PROCESS(); // a loaded library stays loaded, and "once per run"
-    const QString path = dir->filePath(QStringLiteral("nolib.pdf"));
-    QVERIFY(writeScannedPdf(path, 3));
-    QVERIFY(open(path));
+    QVERIFY(openScan("nolib.pdf", 3));
     const QString missing = dir->filePath(QStringLiteral("libonnxruntime.so.1"));
     ocr->setRuntimeCandidates({missing});
     QSignalSpy failed(ocr.get(), &OcrController::pageFailed);
@@ -378,9 +399,7 @@ void TestOcrController::missingModelsGiveTheModelMessageThenUnavailable()
 {
     if (test::ocrRuntimePath().isEmpty())
         DOVRIX_SKIP_OR_FAIL_IN_CI("the inference library is missing (run scripts/fetch-ocr.sh)");
-    const QString path = dir->filePath(QStringLiteral("nomodels.pdf"));
-    QVERIFY(writeScannedPdf(path));
-    QVERIFY(open(path));
+    QVERIFY(openScan("nomodels.pdf"));
     const QString models = dir->filePath(QStringLiteral("models"));
     ocr->setModelDirectory(models + QStringLiteral("/"));
     QSignalSpy loadFailed(ocr.get(), &OcrController::loadFailed);
@@ -399,12 +418,8 @@ void TestOcrController::missingModelsGiveTheModelMessageThenUnavailable()
 
 void TestOcrController::recognisesAScannedPageAndSearchFindsIt()
 {
-    if (!haveOcrFiles())
-        DOVRIX_SKIP_OR_FAIL_IN_CI(
-            "the inference library or the models are missing (run scripts/fetch-ocr.sh)");
-    const QString path = dir->filePath(QStringLiteral("scan.pdf"));
-    QVERIFY(writeScannedPdf(path));
-    QVERIFY(open(path));
+    REQUIRE_OCR_FILES();
+    QVERIFY(openScan("scan.pdf"));
     QSignalSpy ready(ocr.get(), &OcrController::pageOcrReady);
     QSignalSpy progress(ocr.get(), &OcrController::progress);
     QSignalSpy finished(ocr.get(), &OcrController::finished);
@@ -452,12 +467,8 @@ void TestOcrController::recognisesAScannedPageAndSearchFindsIt()
 
 void TestOcrController::documentRunSkipsPagesWithResults()
 {
-    if (!haveOcrFiles())
-        DOVRIX_SKIP_OR_FAIL_IN_CI(
-            "the inference library or the models are missing (run scripts/fetch-ocr.sh)");
-    const QString path = dir->filePath(QStringLiteral("two.pdf"));
-    QVERIFY(writeScannedPdf(path, 2));
-    QVERIFY(open(path));
+    REQUIRE_OCR_FILES();
+    QVERIFY(openScan("two.pdf", 2));
     store->setOcrResult(0, OcrPageText());
     QSignalSpy ready(ocr.get(), &OcrController::pageOcrReady);
     QSignalSpy progress(ocr.get(), &OcrController::progress);
@@ -475,18 +486,12 @@ void TestOcrController::documentRunSkipsPagesWithResults()
 
 void TestOcrController::closingTheTabMidRunStopsSilently()
 {
-    if (!haveOcrFiles())
-        DOVRIX_SKIP_OR_FAIL_IN_CI(
-            "the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+    REQUIRE_OCR_FILES();
     const QString path = dir->filePath(QStringLiteral("close.pdf"));
     QVERIFY(writeScannedPdf(path, 4));
     MainWindow window;
-    window.openFile(path);
-    DocumentSession* session = window.current();
+    DocumentSession* session = openWithOcrFiles(window, path);
     QVERIFY(session);
-    session->ocr()->setModelDirectory(test::ocrModelDir());
-    session->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
-    QVERIFY(waitReady(session));
 
     QPointer<OcrController> ocrController = session->ocr();
     QSignalSpy ready(ocrController.data(), &OcrController::pageOcrReady);
@@ -559,19 +564,13 @@ void TestOcrController::windowDialogFollowsItsOwnRun()
 
 void TestOcrController::windowRunsTheSearchPanelsOcrAndSearchesAgain()
 {
-    if (!haveOcrFiles())
-        DOVRIX_SKIP_OR_FAIL_IN_CI(
-            "the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+    REQUIRE_OCR_FILES();
     const QString path = dir->filePath(QStringLiteral("window.pdf"));
     QVERIFY(writeScannedPdf(path));
     MainWindow window;
     window.show();
-    window.openFile(path);
-    DocumentSession* session = window.current();
+    DocumentSession* session = openWithOcrFiles(window, path);
     QVERIFY(session);
-    session->ocr()->setModelDirectory(test::ocrModelDir());
-    session->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
-    QVERIFY(waitReady(session));
 
     // A search in a scanned document finds nothing and offers OCR.
     SearchPanel* panel = session->searchPanel();
@@ -629,9 +628,7 @@ void TestOcrController::windowWarnsWhenTheModelsAreMissing()
     QTRY_COMPARE_WITH_TIMEOUT(driver.handled, 1, test::TimeoutMs);
     QCOMPARE(driver.titles.first(), QStringLiteral("OCR 不可用"));
     QVERIFY2(boxText.startsWith(QStringLiteral("未找到检测模型：")), qPrintable(boxText));
-    QStringList shown;
-    for (const QVariantList& message : std::as_const(messages))
-        shown << message.first().toString();
+    const QStringList shown = shownMessages(messages);
     QVERIFY2(shown.contains(QStringLiteral("第 1 页 OCR 失败：") + boxText),
              qPrintable(shown.join('|')));
     QCOMPARE(finished.size(), 1);
@@ -641,9 +638,7 @@ void TestOcrController::windowWarnsWhenTheModelsAreMissing()
 
 void TestOcrController::commandLinePageIsRecognisedInTheLastDocument()
 {
-    if (!haveOcrFiles())
-        DOVRIX_SKIP_OR_FAIL_IN_CI(
-            "the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+    REQUIRE_OCR_FILES();
     const QString first = dir->filePath(QStringLiteral("first.pdf"));
     const QString second = dir->filePath(QStringLiteral("second.pdf"));
     QVERIFY(writeScannedPdf(first, 2));
@@ -667,9 +662,7 @@ void TestOcrController::commandLinePageIsRecognisedInTheLastDocument()
     QCOMPARE(secondReady.first(), (QVariantList{1, ScanLines.size()}));
     QVERIFY(secondSession->textLayout()->ocrResult(1));
     QVERIFY(!secondSession->textLayout()->ocrResult(0));
-    QStringList shown;
-    for (const QVariantList& message : std::as_const(messages))
-        shown << message.first().toString();
+    const QStringList shown = shownMessages(messages);
     QVERIFY2(shown.contains(QStringLiteral("第 2 页 OCR 完成：识别 3 行文本")),
              qPrintable(shown.join('|')));
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("OCR 完成：1 页"));
@@ -680,9 +673,7 @@ void TestOcrController::commandLinePageIsRecognisedInTheLastDocument()
 
 void TestOcrController::recognisedPagesAreKeptExceptInPrivateMode()
 {
-    if (!haveOcrFiles())
-        DOVRIX_SKIP_OR_FAIL_IN_CI(
-            "the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+    REQUIRE_OCR_FILES();
     QVERIFY(QDir(OcrCache::directory()).removeRecursively());
     const QString path = dir->filePath(QStringLiteral("kept.pdf"));
     QVERIFY(writeScannedPdf(path));
@@ -690,11 +681,8 @@ void TestOcrController::recognisedPagesAreKeptExceptInPrivateMode()
     QVERIFY(!kept.isEmpty());
 
     auto recognise = [](MainWindow& window, const QString& file) {
-        window.openFile(file);
-        DocumentSession* session = window.current();
-        session->ocr()->setModelDirectory(test::ocrModelDir());
-        session->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
-        if (!waitReady(session))
+        DocumentSession* session = openWithOcrFiles(window, file);
+        if (!session)
             return false;
         QSignalSpy finished(session->ocr(), &OcrController::finished);
         session->ocr()->ocrPage(0);

@@ -3,8 +3,7 @@
 #include "text/SearchController.h"
 #include "text/TextLayoutStore.h"
 
-#include "tests/support/TestWait.h"
-#include "tests/support/TextFixtures.h"
+#include "tests/support/TextStoreRig.h"
 #include "tests/support/WorkerGate.h"
 
 #include <QSignalSpy>
@@ -32,27 +31,18 @@ OcrLine line(const QString& text)
 
 } // namespace
 
-class TestSearchController : public QObject
+class TestSearchController : public QObject, private test::TextStoreRig
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir;
-    std::unique_ptr<PdfWorker> worker;
-    std::unique_ptr<DocumentController> controller;
-    std::unique_ptr<TextLayoutStore> store;
     std::unique_ptr<SearchController> search;
+
+    void dropUsers() override { search.reset(); }
 
     bool open(const QList<QStringList>& pages)
     {
-        static int serial = 0;
-        const QString path = dir.filePath(QStringLiteral("doc%1.pdf").arg(++serial));
-        if (!test::writeMappedTextPdf(path, pages))
-            return false;
-        search.reset();
-        store.reset();
-        controller = std::make_unique<DocumentController>(worker.get());
-        if (!test::openAndWait(*controller, path))
+        if (!TextStoreRig::open(pages))
             return false;
         makeSearch();
         return true;
@@ -75,31 +65,10 @@ private:
         return search->announcedHits();
     }
 
-    void loadAllTexts()
-    {
-        QSignalSpy text(store.get(), &TextLayoutStore::pageTextReady);
-        for (int page = 0; page < controller->pageCount(); ++page)
-            store->requestPageText(page, JobPriority::TextLayout);
-        QTRY_COMPARE_WITH_TIMEOUT(text.count(), controller->pageCount(), test::TimeoutMs);
-    }
-
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(dir.isValid());
-        DocumentController::setProbeEnabled(false);
-        worker = std::make_unique<PdfWorker>();
-    }
-
-    void cleanup()
-    {
-        search.reset();
-        store.reset();
-        controller.reset();
-        worker->waitForIdle();
-    }
-
-    void cleanupTestCase() { worker.reset(); }
+    void initTestCase() { start(); }
+    void cleanup() { closeDocument(); }
+    void cleanupTestCase() { stop(); }
 
     void matching_data()
     {

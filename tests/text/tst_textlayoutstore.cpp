@@ -7,6 +7,7 @@
 #include "tests/support/TestPdf.h"
 #include "tests/support/TestWait.h"
 #include "tests/support/TextFixtures.h"
+#include "tests/support/TextStoreRig.h"
 #include "tests/support/WorkerGate.h"
 
 #include <QPdfDocument>
@@ -34,45 +35,11 @@ QString repeated(const QString& unit, int count)
 
 } // namespace
 
-class TestTextLayoutStore : public QObject
+class TestTextLayoutStore : public QObject, private test::TextStoreRig
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir;
-    std::unique_ptr<PdfWorker> worker;
-    std::unique_ptr<DocumentController> controller;
-    std::unique_ptr<TextLayoutStore> store;
-
-    // Opens a hand-written PDF of the given pages and makes a fresh store for it.
-    bool open(const QList<QStringList>& pages, double fontSize = 12)
-    {
-        static int serial = 0;
-        const QString path = dir.filePath(QStringLiteral("doc%1.pdf").arg(++serial));
-        if (!test::writeMappedTextPdf(path, pages, QSizeF(595, 842), fontSize))
-            return false;
-        return openFile(path);
-    }
-
-    bool openFile(const QString& path)
-    {
-        store.reset();
-        controller = std::make_unique<DocumentController>(worker.get());
-        if (!test::openAndWait(*controller, path))
-            return false;
-        store = std::make_unique<TextLayoutStore>(worker.get(), controller.get());
-        return true;
-    }
-
-    // The worker is idle and every queued delivery has reached the store.
-    void settle()
-    {
-        for (int i = 0; i < 4; ++i) {
-            worker->waitForIdle();
-            QCoreApplication::processEvents();
-        }
-    }
-
     QRectF exactBox(int page, int index)
     {
         worker->waitForIdle();
@@ -112,21 +79,9 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(dir.isValid());
-        DocumentController::setProbeEnabled(false);
-        worker = std::make_unique<PdfWorker>();
-    }
-
-    void cleanup()
-    {
-        store.reset();
-        controller.reset();
-        worker->waitForIdle();
-    }
-
-    void cleanupTestCase() { worker.reset(); }
+    void initTestCase() { start(); }
+    void cleanup() { closeDocument(); }
+    void cleanupTestCase() { stop(); }
 
     void hasTextLayer_data()
     {
