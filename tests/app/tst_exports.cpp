@@ -45,7 +45,7 @@ struct Message
 
 } // namespace
 
-class TestExports : public QObject
+class TestExports : public QObject, private test::WindowTestFolders
 {
     Q_OBJECT
 
@@ -81,8 +81,6 @@ private:
     void chooseExport(MainWindow& window, const char* name);
     void addAnnotations(DocumentSession* session);
 
-    QTemporaryDir settingsDir;
-    std::unique_ptr<QTemporaryDir> dir;
     QString nextSavePath;
     QStringList captions;
     QList<Message> messages;
@@ -91,15 +89,12 @@ private:
 
 void TestExports::initTestCase()
 {
-    QVERIFY(settingsDir.isValid());
-    test::isolateSettings(settingsDir.path());
+    isolate();
 }
 
 void TestExports::init()
 {
-    test::resetSettingsToSourceLanguage();
-    dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir->isValid());
+    freshStart();
     nextSavePath.clear();
     captions.clear();
     messages.clear();
@@ -128,10 +123,7 @@ std::unique_ptr<MainWindow> TestExports::openWindow(const QString& path)
         [this](QPrinter* printer) { return printSetup && printSetup(printer); });
     window->show();
     window->openFile(path);
-    if (window->documentSessions().size() != 1)
-        return nullptr;
-    DocumentSession* session = window->documentSessions().first();
-    if (!test::waitUntilReady(*session->controller()))
+    if (window->documentSessions().size() != 1 || !test::waitReady(window->current()))
         return nullptr;
     return window;
 }

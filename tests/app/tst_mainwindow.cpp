@@ -48,7 +48,7 @@ using namespace dovrix;
 
 using test::ModalDriver;
 
-class TestMainWindow : public QObject
+class TestMainWindow : public QObject, private test::WindowTestFolders
 {
     Q_OBJECT
 
@@ -78,26 +78,20 @@ private:
     QString makePdf(const QString& name, int pages = 2);
     // Renames a new PDF to the bytes raw (in the test folder); its SHA-256, empty on failure.
     QString makeRawPdf(const QByteArray& raw);
-    static bool waitReady(DocumentSession* session);
     static DocumentSession* sessionAt(MainWindow& window, int tab);
 
-    QTemporaryDir settingsDir;
-    std::unique_ptr<QTemporaryDir> dir;
     // Names Qt cannot remove, deepest first.
     QList<QByteArray> rawNames;
 };
 
 void TestMainWindow::initTestCase()
 {
-    QVERIFY(settingsDir.isValid());
-    test::isolateSettings(settingsDir.path());
+    isolate();
 }
 
 void TestMainWindow::init()
 {
-    test::resetSettingsToSourceLanguage();
-    dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir->isValid());
+    freshStart();
 }
 
 void TestMainWindow::cleanup()
@@ -132,11 +126,6 @@ QString TestMainWindow::makePdf(const QString& name, int pages)
     if (!test::writeTextPdf(path, texts))
         return {};
     return path;
-}
-
-bool TestMainWindow::waitReady(DocumentSession* session)
-{
-    return test::waitUntilReady(*session->controller());
 }
 
 DocumentSession* TestMainWindow::sessionAt(MainWindow& window, int tab)
@@ -189,8 +178,8 @@ void TestMainWindow::filesOpenInTabsInOrder()
     QCOMPARE(tabs->currentIndex(), 1);
     QCOMPARE(window.current(), window.documentSessions().at(1));
     QCOMPARE(window.windowTitle(), QStringLiteral("beta.pdf - Dovrix v1.5.1"));
-    QVERIFY(waitReady(window.documentSessions().at(0)));
-    QVERIFY(waitReady(window.documentSessions().at(1)));
+    QVERIFY(test::waitReady(window.documentSessions().at(0)));
+    QVERIFY(test::waitReady(window.documentSessions().at(1)));
     QCOMPARE(window.documentSessions().at(1)->controller()->pageCount(), 3);
 
     // Choosing the other tab makes its document current.
@@ -299,7 +288,7 @@ void TestMainWindow::rawNameOpensFromArgumentsAndDrops()
     window.openRequest(parsed.requests.constFirst());
     QCOMPARE(window.documentSessions().size(), 1);
     DocumentSession* first = window.documentSessions().constFirst();
-    QVERIFY(waitReady(first));
+    QVERIFY(test::waitReady(first));
     QCOMPARE(first->controller()->sourceHash(), ffHash);
     QCOMPARE(first->controller()->pageCount(), 2);
     QTRY_COMPARE_WITH_TIMEOUT(first->viewport()->currentPage(), 1,
@@ -320,7 +309,7 @@ void TestMainWindow::rawNameOpensFromArgumentsAndDrops()
     QCoreApplication::sendEvent(&window, &drop);
     QCOMPARE(window.documentSessions().size(), 2);
     DocumentSession* second = window.documentSessions().at(1);
-    QVERIFY(waitReady(second));
+    QVERIFY(test::waitReady(second));
     QCOMPARE(window.documentTabs()->tabText(1), QFile::decodeName("name-\xfe.pdf"));
     QVERIFY(window.appSettings()->recentFiles().isEmpty());
 }
@@ -363,7 +352,7 @@ void TestMainWindow::notesOfRawNames()
         window.openRawFile(unnamed);
         DocumentSession* session = window.documentSessions().constFirst();
         QSignalSpy refused(session->annotations(), &AnnotationStore::readonlyFallback);
-        QVERIFY(waitReady(session));
+        QVERIFY(test::waitReady(session));
         QCOMPARE(refused.size(), 1);
         QVERIFY(refused.constFirst().constFirst().toString().startsWith(
             QStringLiteral("文件名含有无法识别的字符")));
@@ -378,7 +367,7 @@ void TestMainWindow::notesOfRawNames()
 
         window.openRawFile(named);
         session = window.documentSessions().at(1);
-        QVERIFY(waitReady(session));
+        QVERIFY(test::waitReady(session));
         QVERIFY(!session->annotations()->isReadOnly());
         QVERIFY(!session->annotations()->add(note).isEmpty());
         session->prepareClose();
@@ -390,7 +379,7 @@ void TestMainWindow::notesOfRawNames()
     MainWindow window;
     window.openRawFile(named);
     DocumentSession* session = window.documentSessions().constFirst();
-    QVERIFY(waitReady(session));
+    QVERIFY(test::waitReady(session));
     QCOMPARE(session->annotations()->count(), 1);
     QCOMPARE(session->annotations()->annotations().constFirst().text, QStringLiteral("kept"));
 }
@@ -476,7 +465,7 @@ void TestMainWindow::closingTheLastTabReturnsToWelcome()
     window.openFile(makePdf("only.pdf"));
     DocumentSession* session = window.current();
     QVERIFY(session);
-    QVERIFY(waitReady(session));
+    QVERIFY(test::waitReady(session));
     window.closeSession(session);
     QVERIFY(!window.current());
     QVERIFY(window.documentSessions().isEmpty());
@@ -531,7 +520,7 @@ void TestMainWindow::wrongPasswordAsksAgain()
     QCOMPARE(driver.titles, (QStringList{"该文档已加密", "口令不正确，请重试"}));
     DocumentSession* session = window.current();
     QVERIFY(session);
-    QVERIFY(waitReady(session));
+    QVERIFY(test::waitReady(session));
     QCOMPARE(session->controller()->pageCount(), 4);
 
     // Cancelling a later prompt closes the tab as well.
@@ -593,7 +582,7 @@ void TestMainWindow::destroyedWithSessionsAndPendingCloses()
         window.openFile(b);
         closed = window.documentSessions().first();
         open = window.documentSessions().last();
-        QVERIFY(waitReady(closed));
+        QVERIFY(test::waitReady(closed));
         // The closed session is still waiting for its deferred deletion, the other is loading.
         window.closeSession(closed);
         QVERIFY(closed);

@@ -47,22 +47,13 @@ public:
 
 } // namespace
 
-class TestStudyTools : public QObject
+class TestStudyTools : public QObject, private test::WindowTestFolders
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QVERIFY(settingsDir.isValid());
-        test::isolateSettings(settingsDir.path());
-    }
-
-    void init()
-    {
-        test::resetSettingsToSourceLanguage();
-        dir = std::make_unique<QTemporaryDir>();
-    }
+    void initTestCase() { isolate(); }
+    void init() { freshStart(); }
 
     void labelsInThePageFieldAndCommandLineRequests()
     {
@@ -180,10 +171,6 @@ private Q_SLOTS:
         }
         QFAIL("no read aloud command in the tools menu");
     }
-
-private:
-    QTemporaryDir settingsDir;
-    std::unique_ptr<QTemporaryDir> dir;
 };
 
 QTEST_MAIN(TestStudyTools)

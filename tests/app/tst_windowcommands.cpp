@@ -71,7 +71,7 @@ bool followsSeparator(QMenu* menu, QAction* item)
 
 } // namespace
 
-class TestWindowCommands : public QObject
+class TestWindowCommands : public QObject, private test::WindowTestFolders
 {
     Q_OBJECT
 
@@ -113,22 +113,17 @@ private Q_SLOTS:
 private:
     QString makePdf(const QString& name, const QStringList& pages);
     QString makePdf(const QString& name) { return makePdf(name, {"one", "two", "three"}); }
-    static bool waitReady(DocumentSession* session);
     // A shown, active window with the given files open and ready.
     std::unique_ptr<MainWindow> openWindow(const QStringList& files);
     template <typename T> static T* child(MainWindow& window, const char* name)
     {
         return window.findChild<T*>(QLatin1String(name));
     }
-
-    QTemporaryDir settingsDir;
-    std::unique_ptr<QTemporaryDir> dir;
 };
 
 void TestWindowCommands::initTestCase()
 {
-    QVERIFY(settingsDir.isValid());
-    test::isolateSettings(settingsDir.path());
+    isolate();
     // The run's first annotation is explained in a box (checked by firstAnnotationIsExplainedOnce
     // in a process of its own): have it shown here, so that no test meets it by its order.
     if (test::inOwnProcess())
@@ -138,7 +133,7 @@ void TestWindowCommands::initTestCase()
     QVERIFY(test::writeTextPdf(path, {QStringLiteral("one")}));
     MainWindow window;
     window.openFile(path);
-    QVERIFY(window.current() && waitReady(window.current()));
+    QVERIFY(test::waitReady(window.current()));
     test::ModalDriver<QMessageBox> explain([](QMessageBox* box) { box->accept(); });
     Annotation note;
     note.type = AnnotationType::Note;
@@ -149,9 +144,7 @@ void TestWindowCommands::initTestCase()
 
 void TestWindowCommands::init()
 {
-    test::resetSettingsToSourceLanguage();
-    dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir->isValid());
+    freshStart();
 }
 
 void TestWindowCommands::cleanup()
@@ -166,11 +159,6 @@ QString TestWindowCommands::makePdf(const QString& name, const QStringList& page
     return test::writeTextPdf(path, pages) ? path : QString();
 }
 
-bool TestWindowCommands::waitReady(DocumentSession* session)
-{
-    return test::waitUntilReady(*session->controller());
-}
-
 std::unique_ptr<MainWindow> TestWindowCommands::openWindow(const QStringList& files)
 {
     auto window = std::make_unique<MainWindow>();
@@ -181,7 +169,7 @@ std::unique_ptr<MainWindow> TestWindowCommands::openWindow(const QStringList& fi
     for (const QString& path : files)
         window->openFile(path);
     for (DocumentSession* session : window->documentSessions()) {
-        if (!waitReady(session))
+        if (!test::waitReady(session))
             return nullptr;
     }
     return window;
@@ -212,7 +200,7 @@ void TestWindowCommands::disabledWithoutDocument()
 
     // With a ready document they are enabled.
     window->openFile(makePdf("ready.pdf"));
-    QVERIFY(waitReady(window->current()));
+    QVERIFY(test::waitReady(window->current()));
     QVERIFY(child<QAction>(*window, "copyAction")->isEnabled());
     QVERIFY(child<QWidget>(*window, "zoomInButton")->isEnabled());
     QVERIFY(window->searchField()->isEnabled());
@@ -748,7 +736,7 @@ void TestWindowCommands::titleNamesTheFirstDocument()
     QVERIFY(window);
     window->openFile(makePdf("first.pdf"));
     QCOMPARE(window->windowTitle(), QStringLiteral("first.pdf - Dovrix v1.5.1"));
-    QVERIFY(waitReady(window->current()));
+    QVERIFY(test::waitReady(window->current()));
     QCOMPARE(window->windowTitle(), QStringLiteral("first.pdf - Dovrix v1.5.1"));
 }
 
@@ -786,7 +774,7 @@ void TestWindowCommands::indicatorsTellTheCurrentTab()
     QVERIFY(indicator->text().isEmpty());
     QVERIFY(!pageText().contains(QLatin1String("/ 0")));
     gate.reset();
-    QVERIFY(waitReady(second));
+    QVERIFY(test::waitReady(second));
     QCOMPARE(hash->text(), unchanged);
     QCOMPARE(pageText(), QStringLiteral("1 / 3"));
 

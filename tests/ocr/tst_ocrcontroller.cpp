@@ -116,12 +116,12 @@ DocumentSession* openWithOcrFiles(MainWindow& window, const QString& path)
         return nullptr;
     session->ocr()->setModelDirectory(test::ocrModelDir());
     session->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
-    return test::waitUntilReady(*session->controller()) ? session : nullptr;
+    return test::waitReady(session) ? session : nullptr;
 }
 
 } // namespace
 
-class TestOcrController : public QObject
+class TestOcrController : public QObject, private test::WindowTestFolders
 {
     Q_OBJECT
 
@@ -154,10 +154,7 @@ private:
     bool open(const QString& path);
     bool openScan(const char* name, int pageCount = 1);
     void makeController();
-    static bool waitReady(DocumentSession* session);
 
-    QTemporaryDir settingsDir;
-    std::unique_ptr<QTemporaryDir> dir;
     std::unique_ptr<PdfWorker> worker;
     std::unique_ptr<DocumentController> controller;
     std::unique_ptr<TextLayoutStore> store;
@@ -166,16 +163,13 @@ private:
 
 void TestOcrController::initTestCase()
 {
-    QVERIFY(settingsDir.isValid());
-    test::isolateSettings(settingsDir.path());
+    isolate();
     test::isolateOcrCache(settingsDir.path());
 }
 
 void TestOcrController::init()
 {
-    test::resetSettingsToSourceLanguage();
-    dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir->isValid());
+    freshStart();
 }
 
 void TestOcrController::cleanup()
@@ -210,11 +204,6 @@ bool TestOcrController::openScan(const char* name, int pageCount)
 {
     const QString path = dir->filePath(QLatin1String(name));
     return writeScannedPdf(path, pageCount) && open(path);
-}
-
-bool TestOcrController::waitReady(DocumentSession* session)
-{
-    return test::waitUntilReady(*session->controller());
 }
 
 void TestOcrController::renderSize_data()
@@ -529,8 +518,8 @@ void TestOcrController::windowDialogFollowsItsOwnRun()
     window.openFile(second);
     DocumentSession* a = window.documentSessions().at(0);
     DocumentSession* b = window.documentSessions().at(1);
-    QVERIFY(waitReady(a));
-    QVERIFY(waitReady(b));
+    QVERIFY(test::waitReady(a));
+    QVERIFY(test::waitReady(b));
     window.documentTabs()->setCurrentIndex(0);
     QCOMPARE(window.current(), a);
 
@@ -559,7 +548,7 @@ void TestOcrController::windowDialogFollowsItsOwnRun()
         QVERIFY(!window.ocrProgressDialog());
         QVERIFY(b->ocr()->isIdle());
     }
-    QVERIFY(waitReady(b));
+    QVERIFY(test::waitReady(b));
 }
 
 void TestOcrController::windowRunsTheSearchPanelsOcrAndSearchesAgain()
@@ -615,7 +604,7 @@ void TestOcrController::windowWarnsWhenTheModelsAreMissing()
              QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/models")));
     session->ocr()->setModelDirectory(dir->filePath(QStringLiteral("empty")));
     session->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
-    QVERIFY(waitReady(session));
+    QVERIFY(test::waitReady(session));
 
     QString boxText;
     test::ModalDriver<QMessageBox> driver([&](QMessageBox* box) {
@@ -666,7 +655,7 @@ void TestOcrController::commandLinePageIsRecognisedInTheLastDocument()
     QVERIFY2(shown.contains(QStringLiteral("第 2 页 OCR 完成：识别 3 行文本")),
              qPrintable(shown.join('|')));
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("OCR 完成：1 页"));
-    QVERIFY(waitReady(firstSession));
+    QVERIFY(test::waitReady(firstSession));
     QVERIFY(firstReady.isEmpty());
     QVERIFY(firstSession->ocr()->isIdle());
 }
@@ -708,7 +697,7 @@ void TestOcrController::recognisedPagesAreKeptExceptInPrivateMode()
     MainWindow window;
     window.openFile(path);
     DocumentSession* session = window.current();
-    QVERIFY(waitReady(session));
+    QVERIFY(test::waitReady(session));
     QTRY_VERIFY_WITH_TIMEOUT(session->textLayout()->ocrResult(0), test::TimeoutMs);
     const OcrPageText* result = session->textLayout()->ocrResult(0);
     QCOMPARE(result->lines.size(), ScanLines.size());

@@ -1,14 +1,20 @@
 #pragma once
 
 #include "SettingsFixtures.h"
+#include "TestWait.h"
+
+#include "core/session/DocumentSession.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QSettings>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 namespace dovrix::test {
 
@@ -20,6 +26,35 @@ inline void resetSettingsToSourceLanguage()
     settings.clear();
     settings.setValue(QStringLiteral("prefs/language"), QStringLiteral("zh-CN"));
 }
+
+// Waits until the session's document is ready (see waitUntilReady).
+inline bool waitReady(DocumentSession* session)
+{
+    return session && waitUntilReady(*session->controller());
+}
+
+// The folders every window test uses: settings of its own for the whole test (isolate() in
+// initTestCase()), and a fresh folder for files with the settings emptied before each test
+// function (freshStart() in init()).
+class WindowTestFolders
+{
+protected:
+    QTemporaryDir settingsDir;
+    std::unique_ptr<QTemporaryDir> dir;
+
+    void isolate()
+    {
+        QVERIFY(settingsDir.isValid());
+        isolateSettings(settingsDir.path());
+    }
+
+    void freshStart()
+    {
+        resetSettingsToSourceLanguage();
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+    }
+};
 
 // Acts on the next modal dialog of type T from inside its own event loop: a zero-interval timer
 // looks for it on every turn of the loop, so a test never blocks and never sleeps.
