@@ -98,6 +98,23 @@ bool writeScannedPdf(const QString& path, int pageCount = 1)
                 "the inference library or the models are missing (run scripts/fetch-ocr.sh)");     \
     } while (false)
 
+// Every signal of an OCR controller, listened to from the start.
+struct OcrSpies
+{
+    explicit OcrSpies(OcrController* ocr)
+        : finished(ocr, &OcrController::finished), failed(ocr, &OcrController::pageFailed),
+          ready(ocr, &OcrController::pageOcrReady), progress(ocr, &OcrController::progress),
+          loadFailed(ocr, &OcrController::loadFailed)
+    {
+    }
+
+    QSignalSpy finished;
+    QSignalSpy failed;
+    QSignalSpy ready;
+    QSignalSpy progress;
+    QSignalSpy loadFailed;
+};
+
 // Status bar texts shown while the spy listened.
 QStringList shownMessages(const QSignalSpy& messages)
 {
@@ -252,8 +269,7 @@ void TestOcrController::boxesBecomePagePoints()
 void TestOcrController::requestsOutsideTheDocumentAreIgnored()
 {
     QVERIFY(openScan("three.pdf", 3));
-    QSignalSpy finished(ocr.get(), &OcrController::finished);
-    QSignalSpy failed(ocr.get(), &OcrController::pageFailed);
+    OcrSpies spy(ocr.get());
     ocr->ocrPage(-1);
     ocr->ocrPage(3);
     QVERIFY(ocr->isIdle());
@@ -272,8 +288,8 @@ void TestOcrController::requestsOutsideTheDocumentAreIgnored()
     gate.open();
     QVERIFY(worker->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
-    QVERIFY(finished.isEmpty());
-    QVERIFY(failed.isEmpty());
+    QVERIFY(spy.finished.isEmpty());
+    QVERIFY(spy.failed.isEmpty());
 }
 
 void TestOcrController::documentRunWithNothingToDoFinishesAtOnce()
@@ -294,37 +310,32 @@ void TestOcrController::documentRunWithNothingToDoFinishesAtOnce()
 void TestOcrController::cancelDuringTheRenderDropsTheLateImage()
 {
     QVERIFY(openScan("cancel.pdf", 2));
-    QSignalSpy finished(ocr.get(), &OcrController::finished);
-    QSignalSpy failed(ocr.get(), &OcrController::pageFailed);
-    QSignalSpy ready(ocr.get(), &OcrController::pageOcrReady);
-    QSignalSpy progress(ocr.get(), &OcrController::progress);
+    OcrSpies spy(ocr.get());
 
     test::WorkerGate gate(worker.get());
     ocr->ocrDocument();
     QCOMPARE(ocr->currentPageIndex(), 0);
     QCOMPARE(ocr->queuedPages(), QList<int>{1});
     ocr->cancel();
-    QCOMPARE(finished.size(), 1);
-    QCOMPARE(finished.first(), (QVariantList{0, true}));
+    QCOMPARE(spy.finished.size(), 1);
+    QCOMPARE(spy.finished.first(), (QVariantList{0, true}));
     QVERIFY(ocr->isIdle());
     QVERIFY(ocr->queuedPages().isEmpty());
 
     gate.open();
     QVERIFY(worker->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
-    QCOMPARE(finished.size(), 1);
-    QVERIFY(failed.isEmpty());
-    QVERIFY(ready.isEmpty());
-    QVERIFY(progress.isEmpty());
+    QCOMPARE(spy.finished.size(), 1);
+    QVERIFY(spy.failed.isEmpty());
+    QVERIFY(spy.ready.isEmpty());
+    QVERIFY(spy.progress.isEmpty());
     QVERIFY(!ocr->initializationTried()); // the dropped image never reached the engine
 }
 
 void TestOcrController::reloadStopsTheRunSilently()
 {
     QVERIFY(openScan("reload.pdf", 3));
-    QSignalSpy finished(ocr.get(), &OcrController::finished);
-    QSignalSpy failed(ocr.get(), &OcrController::pageFailed);
-    QSignalSpy progress(ocr.get(), &OcrController::progress);
+    OcrSpies spy(ocr.get());
 
     {
         test::WorkerGate gate(worker.get());
@@ -339,9 +350,9 @@ void TestOcrController::reloadStopsTheRunSilently()
     QVERIFY(worker->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
     // Without a document the rest of the run would only have failed page after page.
-    QVERIFY(finished.isEmpty());
-    QVERIFY(failed.isEmpty());
-    QVERIFY(progress.isEmpty());
+    QVERIFY(spy.finished.isEmpty());
+    QVERIFY(spy.failed.isEmpty());
+    QVERIFY(spy.progress.isEmpty());
 }
 
 void TestOcrController::missingLibraryFailsEveryPageAndWarnsOncePerRun()
@@ -350,37 +361,34 @@ void TestOcrController::missingLibraryFailsEveryPageAndWarnsOncePerRun()
     QVERIFY(openScan("nolib.pdf", 3));
     const QString missing = dir->filePath(QStringLiteral("libonnxruntime.so.1"));
     ocr->setRuntimeCandidates({missing});
-    QSignalSpy failed(ocr.get(), &OcrController::pageFailed);
-    QSignalSpy loadFailed(ocr.get(), &OcrController::loadFailed);
-    QSignalSpy finished(ocr.get(), &OcrController::finished);
-    QSignalSpy progress(ocr.get(), &OcrController::progress);
+    OcrSpies spy(ocr.get());
 
     ocr->ocrPage(0);
-    QVERIFY(loadFailed.wait(test::TimeoutMs));
+    QVERIFY(spy.loadFailed.wait(test::TimeoutMs));
     const QString reason =
         QStringLiteral("无法加载 onnxruntime.dll，OCR 不可用。已尝试：\n  ") + missing;
-    QCOMPARE(loadFailed.first().first().toString(), reason);
-    QCOMPARE(failed.size(), 1);
-    QCOMPARE(failed.first(), (QVariantList{0, reason}));
-    QCOMPARE(progress.first(), (QVariantList{1, 1}));
-    QCOMPARE(finished.first(), (QVariantList{1, false}));
+    QCOMPARE(spy.loadFailed.first().first().toString(), reason);
+    QCOMPARE(spy.failed.size(), 1);
+    QCOMPARE(spy.failed.first(), (QVariantList{0, reason}));
+    QCOMPARE(spy.progress.first(), (QVariantList{1, 1}));
+    QCOMPARE(spy.finished.first(), (QVariantList{1, false}));
     QVERIFY(ocr->initializationTried());
     QVERIFY(!ocr->engineReady());
     QVERIFY(!store->ocrResult(0));
 
     // No second attempt for this document: a whole-document run fails every page with the same
     // short reason, and warns once.
-    failed.clear();
-    loadFailed.clear();
-    finished.clear();
+    spy.failed.clear();
+    spy.loadFailed.clear();
+    spy.finished.clear();
     ocr->ocrDocument();
-    QVERIFY(finished.wait(test::TimeoutMs));
-    QCOMPARE(finished.first(), (QVariantList{3, false}));
-    QCOMPARE(failed.size(), 3);
+    QVERIFY(spy.finished.wait(test::TimeoutMs));
+    QCOMPARE(spy.finished.first(), (QVariantList{3, false}));
+    QCOMPARE(spy.failed.size(), 3);
     for (int page = 0; page < 3; ++page)
-        QCOMPARE(failed.at(page), (QVariantList{page, QStringLiteral("OCR 引擎不可用")}));
-    QCOMPARE(loadFailed.size(), 1);
-    QCOMPARE(loadFailed.first().first().toString(), QStringLiteral("OCR 引擎不可用"));
+        QCOMPARE(spy.failed.at(page), (QVariantList{page, QStringLiteral("OCR 引擎不可用")}));
+    QCOMPARE(spy.loadFailed.size(), 1);
+    QCOMPARE(spy.loadFailed.first().first().toString(), QStringLiteral("OCR 引擎不可用"));
     QCOMPARE(controller->status(), int(Ready)); // the document is unaffected
 }
 
@@ -409,18 +417,16 @@ void TestOcrController::recognisesAScannedPageAndSearchFindsIt()
 {
     REQUIRE_OCR_FILES();
     QVERIFY(openScan("scan.pdf"));
-    QSignalSpy ready(ocr.get(), &OcrController::pageOcrReady);
-    QSignalSpy progress(ocr.get(), &OcrController::progress);
-    QSignalSpy finished(ocr.get(), &OcrController::finished);
-    QSignalSpy failed(ocr.get(), &OcrController::pageFailed);
+    OcrSpies spy(ocr.get());
 
     ocr->ocrPage(0);
-    QVERIFY(finished.wait(test::TimeoutMs));
-    QVERIFY2(failed.isEmpty(), failed.isEmpty() ? "" : qPrintable(failed.first().at(1).toString()));
-    QCOMPARE(ready.size(), 1);
-    QCOMPARE(ready.first(), (QVariantList{0, ScanLines.size()}));
-    QCOMPARE(progress.first(), (QVariantList{1, 1}));
-    QCOMPARE(finished.first(), (QVariantList{1, false}));
+    QVERIFY(spy.finished.wait(test::TimeoutMs));
+    QVERIFY2(spy.failed.isEmpty(),
+             spy.failed.isEmpty() ? "" : qPrintable(spy.failed.first().at(1).toString()));
+    QCOMPARE(spy.ready.size(), 1);
+    QCOMPARE(spy.ready.first(), (QVariantList{0, ScanLines.size()}));
+    QCOMPARE(spy.progress.first(), (QVariantList{1, 1}));
+    QCOMPARE(spy.finished.first(), (QVariantList{1, false}));
     QVERIFY(ocr->isIdle());
 
     const OcrPageText* result = store->ocrResult(0);
@@ -459,17 +465,15 @@ void TestOcrController::documentRunSkipsPagesWithResults()
     REQUIRE_OCR_FILES();
     QVERIFY(openScan("two.pdf", 2));
     store->setOcrResult(0, OcrPageText());
-    QSignalSpy ready(ocr.get(), &OcrController::pageOcrReady);
-    QSignalSpy progress(ocr.get(), &OcrController::progress);
-    QSignalSpy finished(ocr.get(), &OcrController::finished);
+    OcrSpies spy(ocr.get());
 
     ocr->ocrDocument();
     QCOMPARE(ocr->totalPages(), 1);
-    QVERIFY(finished.wait(test::TimeoutMs));
-    QCOMPARE(ready.size(), 1);
-    QCOMPARE(ready.first(), (QVariantList{1, ScanLines.size()}));
-    QCOMPARE(progress.first(), (QVariantList{1, 1}));
-    QCOMPARE(finished.first(), (QVariantList{1, false}));
+    QVERIFY(spy.finished.wait(test::TimeoutMs));
+    QCOMPARE(spy.ready.size(), 1);
+    QCOMPARE(spy.ready.first(), (QVariantList{1, ScanLines.size()}));
+    QCOMPARE(spy.progress.first(), (QVariantList{1, 1}));
+    QCOMPARE(spy.finished.first(), (QVariantList{1, false}));
     QVERIFY(store->ocrResult(0)->lines.isEmpty()); // left as it was
 }
 
@@ -483,9 +487,7 @@ void TestOcrController::closingTheTabMidRunStopsSilently()
     QVERIFY(session);
 
     QPointer<OcrController> ocrController = session->ocr();
-    QSignalSpy ready(ocrController.data(), &OcrController::pageOcrReady);
-    QSignalSpy finished(ocrController.data(), &OcrController::finished);
-    QSignalSpy failed(ocrController.data(), &OcrController::pageFailed);
+    OcrSpies spy(ocrController.data());
     window.ocrDocumentCommand();
     QPointer<QProgressDialog> dialog = window.ocrProgressDialog();
     QVERIFY(dialog);
@@ -502,9 +504,9 @@ void TestOcrController::closingTheTabMidRunStopsSilently()
     QVERIFY(!window.ocrProgressDialog());
     QVERIFY(window.worker()->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
-    QVERIFY(ready.isEmpty());
-    QVERIFY(finished.isEmpty());
-    QVERIFY(failed.isEmpty());
+    QVERIFY(spy.ready.isEmpty());
+    QVERIFY(spy.finished.isEmpty());
+    QVERIFY(spy.failed.isEmpty());
 }
 
 void TestOcrController::windowDialogFollowsItsOwnRun()
