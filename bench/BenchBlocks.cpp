@@ -93,13 +93,8 @@ int run(const QStringList& args)
     dovrix::PdfWorker worker;
     dovrix::DocumentController controller(&worker);
     QString message;
-    QObject::connect(&controller, &dovrix::DocumentController::statusChanged,
-                     [&message](int, const QString& text) {
-                         if (!text.isEmpty())
-                             message = text;
-                     });
-    if (!dovrix::test::openAndWait(controller, files.first()))
-        return fail(message.isEmpty() ? QStringLiteral("cannot open the file") : message);
+    if (!dovrix::test::openAndWait(controller, files.first(), &message))
+        return fail(message);
 
     dovrix::TextLayoutStore store(&worker, &controller);
     QElapsedTimer timer;

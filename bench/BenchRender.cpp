@@ -95,12 +95,7 @@ int run(const QStringList& args)
     dovrix::PdfWorker worker;
     dovrix::DocumentController controller(&worker);
     QString message;
-    QObject::connect(&controller, &dovrix::DocumentController::statusChanged,
-                     [&message](int, const QString& text) {
-                         if (!text.isEmpty())
-                             message = text;
-                     });
-    if (!dovrix::test::openAndWait(controller, files.first())) {
+    if (!dovrix::test::openAndWait(controller, files.first(), &message)) {
         dovrix::bench::printJson({{QStringLiteral("page"), page},
                                   {QStringLiteral("status"), controller.status()},
                                   {QStringLiteral("message"), message}});

@@ -20,4 +20,20 @@ bool openAndWait(DocumentController& controller, const QString& path)
     return waitUntilReady(controller);
 }
 
+bool openAndWait(DocumentController& controller, const QString& path, QString* message)
+{
+    QString last;
+    const QMetaObject::Connection connection = QObject::connect(
+        &controller, &DocumentController::statusChanged, [&last](int, const QString& text) {
+            if (!text.isEmpty())
+                last = text;
+        });
+    controller.openFile(path);
+    const bool ready = waitUntilReady(controller);
+    QObject::disconnect(connection);
+    if (!ready)
+        *message = last.isEmpty() ? QStringLiteral("cannot open the file") : last;
+    return ready;
+}
+
 } // namespace dovrix::test
