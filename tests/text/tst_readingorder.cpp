@@ -190,7 +190,7 @@ void TestReadingOrder::linesFollowGeometryNotIndexOrder()
     page.addBox(u'x', QRectF(40, 100, 0, 10));      // no width: never placed
     page.addBox(u'y', QRectF(50, 100, 6, -2));      // negative height: never placed
     page.addBox(u'z', QRectF(qQNaN(), 100, 6, 10)); // nor a box that is not a number
-    QList<CharSlot> unfiltered; // every box as it came, the unusable ones too
+    QList<CharSlot> unfiltered;                     // every box as it came, the unusable ones too
     for (int i = 0; i < page.boxes.size(); ++i)
         unfiltered.append({i, page.boxes.at(i)});
     const QList<TextLine> lines = buildLines(unfiltered, page.text);
