@@ -2,6 +2,7 @@
 
 #include "annotations/AnnotationPainter.h"
 #include "core/FileSafety.h"
+#include "core/PageUnits.h"
 #include "core/PdfWorker.h"
 #include "core/RenderCache.h"
 
@@ -15,27 +16,16 @@
 
 namespace dovrix {
 
-AnnotatedPdfExporter::AnnotatedPdfExporter(QObject* parent)
-    : QObject(parent), sharedGeneration(std::make_shared<std::atomic<qint64>>(0))
+AnnotatedPdfExporter::AnnotatedPdfExporter(QObject* parent) : QObject(parent)
 {
 }
 
 AnnotatedPdfExporter::~AnnotatedPdfExporter()
 {
-    ++*sharedGeneration; // a render in flight finds nobody waiting
+    generation.advance(); // a render in flight finds nobody waiting
     // The painter ends before the writer goes; the save file is discarded without a commit.
     if (painter && painter->isActive())
         painter->end();
-}
-
-QSize AnnotatedPdfExporter::pixelSize(const QSizeF& sizePt, double dpi)
-{
-    if (!(sizePt.width() > 0) || !(sizePt.height() > 0))
-        return {};
-    // Saturate before converting: an absurd page size must not overflow an int.
-    const int width = int(std::min(std::trunc(sizePt.width() / 72.0 * dpi), 1e9));
-    const int height = int(std::min(std::trunc(sizePt.height() / 72.0 * dpi), 1e9));
-    return RenderCache::clampToPixelLimit(QSize(std::max(1, width), std::max(1, height)));
 }
 
 QImage AnnotatedPdfExporter::onWhitePaper(const QImage& image)
@@ -50,23 +40,22 @@ QImage AnnotatedPdfExporter::onWhitePaper(const QImage& image)
     return paper;
 }
 
-void AnnotatedPdfExporter::start(QPdfDocument* doc, PdfWorker* pdfWorker,
+void AnnotatedPdfExporter::start(DocumentHandle doc, PdfWorker* pdfWorker,
                                  const QList<QSizeF>& pageSizesPt,
                                  const QList<Annotation>& annotations, const QString& outputPath,
                                  double dpi)
 {
     if (running || pageSizesPt.isEmpty() || outputPath.isEmpty() || !doc || !pdfWorker)
         return;
-    document = doc;
+    document = std::move(doc);
     worker = pdfWorker;
     sizes = pageSizesPt;
     list = annotations;
     output = outputPath;
-    resolution = dpi > 72.0 ? dpi : DefaultDpi;
+    resolution = dpi > PointsPerInch ? dpi : DefaultDpi;
     pageIndex = 0;
     running = true;
-    ++generation;
-    sharedGeneration->store(generation);
+    generation.advance();
 
     file = std::make_unique<QSaveFile>(output);
     writer = std::make_unique<QPdfWriter>(file.get());
@@ -78,8 +67,7 @@ void AnnotatedPdfExporter::cancel()
 {
     if (!running)
         return;
-    ++generation;
-    sharedGeneration->store(generation);
+    generation.advance();
     finish(false, QString());
 }
 
@@ -92,31 +80,19 @@ void AnnotatedPdfExporter::requestPage()
         return;
     }
     const int page = pageIndex;
-    const QSize size = pixelSize(sizes.at(page), resolution);
-    QPdfDocument* doc = document;
-    worker->post(RenderPriority, [self = QPointer<AnnotatedPdfExporter>(this),
-                                  shared = sharedGeneration, jobGeneration = generation, doc, page,
-                                  size] {
-        if (shared->load() != jobGeneration)
-            return; // cancelled or gone: the document may be released right after this job
-        // No rotation, and the document's own annotation layer stays off.
-        const QImage image = onWhitePaper(RenderCache::render(doc, page, size, 0));
-        QCoreApplication* app = QCoreApplication::instance();
-        if (!app)
-            return;
-        QMetaObject::invokeMethod(
-            app,
-            [self, page, image, jobGeneration] {
-                if (self)
-                    self->composePage(page, image, jobGeneration);
-            },
-            Qt::QueuedConnection);
-    });
+    const QSize size = RenderCache::clampToPixelLimit(pagePixelSize(sizes.at(page), resolution));
+    worker->post(
+        JobPriority::Export, this, generation.ticket(),
+        [doc = document, page, size]() -> Reply<AnnotatedPdfExporter> {
+            // No rotation, and the document's own annotation layer stays off.
+            const QImage image = onWhitePaper(RenderCache::render(doc.get(), page, size, 0));
+            return [page, image](AnnotatedPdfExporter& self) { self.composePage(page, image); };
+        });
 }
 
-void AnnotatedPdfExporter::composePage(int page, const QImage& image, qint64 jobGeneration)
+void AnnotatedPdfExporter::composePage(int page, const QImage& image)
 {
-    if (!running || jobGeneration != generation || page != pageIndex)
+    if (!running || page != pageIndex)
         return;
     if (image.isNull()) {
         finish(false, tr("第 %1 页渲染失败，导出已中止。").arg(page + 1));
@@ -141,7 +117,7 @@ void AnnotatedPdfExporter::composePage(int page, const QImage& image, qint64 job
     const QRect target(0, 0, writer->width(), writer->height());
     painter->drawImage(
         target, image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    paintAnnotations(*painter, list, page, sizes.at(page), resolution / 72.0);
+    paintAnnotations(*painter, list, page, sizes.at(page), resolution / PointsPerInch);
 
     ++pageIndex;
     Q_EMIT progress(pageIndex, int(sizes.size()));

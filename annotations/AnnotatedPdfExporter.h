@@ -1,6 +1,7 @@
 #pragma once
 
 #include "annotations/Annotation.h"
+#include "core/PdfWorker.h"
 
 #include <QImage>
 #include <QList>
@@ -36,7 +37,6 @@ class AnnotatedPdfExporter : public QObject
 
 public:
     static constexpr double DefaultDpi = 200.0;
-    static constexpr int RenderPriority = 0;
 
     explicit AnnotatedPdfExporter(QObject* parent = nullptr);
     // A running export is abandoned; the target path is left untouched.
@@ -44,7 +44,7 @@ public:
 
     // Ignored while running, without pages, document or worker, or with an empty output path.
     // dpi of 72 or less becomes DefaultDpi.
-    void start(QPdfDocument* document, PdfWorker* worker, const QList<QSizeF>& pageSizesPt,
+    void start(DocumentHandle document, PdfWorker* worker, const QList<QSizeF>& pageSizesPt,
                const QList<Annotation>& annotations, const QString& outputPath,
                double dpi = DefaultDpi);
     // Ends a running export with finished(false, "") and leaves the target untouched.
@@ -54,9 +54,6 @@ public:
     double dpi() const { return resolution; }
     QString outputPath() const { return output; }
 
-    // Render size of a page of sizePt points at dpi: truncated, then scaled down proportionally to
-    // the render cache's pixel limit, each side at least one pixel. Empty for an empty size.
-    static QSize pixelSize(const QSizeF& sizePt, double dpi);
     // The page rendered by the engine has a transparent background where the page has no
     // content; this puts it on white paper as the page view shows it. Safe on any thread.
     static QImage onWhitePaper(const QImage& image);
@@ -72,14 +69,13 @@ Q_SIGNALS:
 
 private:
     void requestPage();
-    void composePage(int page, const QImage& image, qint64 jobGeneration);
+    void composePage(int page, const QImage& image);
     void finish(bool ok, const QString& message);
 
     bool running = false;
-    qint64 generation = 0;
-    // Read by render jobs on the worker: a job of an older generation renders nothing.
-    std::shared_ptr<std::atomic<qint64>> sharedGeneration;
-    QPdfDocument* document = nullptr; // not owned
+    // Moved on by start, cancel and the destructor: a render job of an older one does nothing.
+    Generation generation;
+    DocumentHandle document; // kept until the next export
     QPointer<PdfWorker> worker;
     QList<QSizeF> sizes;
     QList<Annotation> list;

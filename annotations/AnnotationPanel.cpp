@@ -16,7 +16,6 @@ namespace dovrix {
 namespace {
 
 // Text of the page this many points above the other work: the rows on screen wait for it.
-constexpr int PageTextPriority = 10;
 // The note as shown in a row; the tooltip has all of it.
 constexpr int NoteShownLength = 160;
 
@@ -191,7 +190,7 @@ QString AnnotationListModel::rowText(const Annotation& a) const
     if (excerpt.isEmpty() && a.isTextAnchored() && textStore && !textStore->hasPageText(a.page)
         && !requestedPages.contains(a.page)) {
         requestedPages.insert(a.page);
-        textStore->requestPageText(a.page, PageTextPriority);
+        textStore->requestPageText(a.page, JobPriority::TextLayout);
     }
     QStringList parts;
     if (!excerpt.isEmpty())

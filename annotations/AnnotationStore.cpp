@@ -1,5 +1,6 @@
 #include "annotations/AnnotationStore.h"
 
+#include "annotations/AnnotationsLog.h"
 #include "core/FileSafety.h"
 
 #include <QDateTime>
@@ -355,8 +356,10 @@ bool AnnotationStore::keepUnreadableSidecar()
         return true;
     }
     QFile source(sidecar);
-    if (!source.open(QIODevice::ReadOnly))
+    if (!source.open(QIODevice::ReadOnly)) {
+        qCWarning(lcAnnotations) << "cannot read" << sidecar << source.errorString();
         return false;
+    }
 
     // Each damaged sidecar gets a name of its own: a second one must not replace the first copy.
     const QString stem = sidecar + QLatin1Char('.')
@@ -376,8 +379,10 @@ bool AnnotationStore::keepUnreadableSidecar()
         target = stem + QLatin1Char('-') + QString::number(number + 1) + QLatin1String(".bak");
 
     QSaveFile backup(target);
-    if (!backup.open(QIODevice::WriteOnly))
+    if (!backup.open(QIODevice::WriteOnly)) {
+        qCWarning(lcAnnotations) << "cannot write" << target << backup.errorString();
         return false;
+    }
     while (!source.atEnd()) {
         const QByteArray chunk = source.read(1 << 20);
         if (source.error() != QFileDevice::NoError || chunk.isEmpty()
@@ -503,22 +508,19 @@ void AnnotationStore::saveChange()
 
 void AnnotationStore::startWrite(QByteArray json)
 {
-    const quint64 generation = ++writeGeneration;
-    // The store outlives the write: rebinding and destruction wait for it first.
-    writing =
-        std::async(std::launch::async, [this, path = sidecar, bytes = std::move(json), generation] {
-            WriteResult result = writeSidecar(path, bytes);
-            QMetaObject::invokeMethod(
-                this, [this, generation] { writeDone(generation); }, Qt::QueuedConnection);
-            return result;
+    writeGeneration.advance();
+    // The store outlives the write: rebinding and destruction wait for it first. A write already
+    // finished by waitForWrites() reports late; only the one in flight counts.
+    writing = std::async(std::launch::async, [self = QPointer<AnnotationStore>(this),
+                                              ticket = writeGeneration.ticket(), path = sidecar,
+                                              bytes = std::move(json)] {
+        WriteResult result = writeSidecar(path, bytes);
+        PdfWorker::replyTo<AnnotationStore>(self, ticket, [](AnnotationStore& store) {
+            if (store.writing.valid())
+                store.finishWrite();
         });
-}
-
-void AnnotationStore::writeDone(quint64 generation)
-{
-    // A write already finished by waitForWrites() reports late; only the one in flight counts.
-    if (generation == writeGeneration && writing.valid())
-        finishWrite();
+        return result;
+    });
 }
 
 void AnnotationStore::finishWrite()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "annotations/Annotation.h"
+#include "core/PdfWorker.h"
 
 #include <QList>
 #include <QObject>
@@ -121,7 +122,6 @@ private:
     bool adoptWrite(const WriteResult& result, QString* error);
     void saveChange();
     void startWrite(QByteArray json);
-    void writeDone(quint64 generation);
     void finishWrite();
 
     bool keepUnreadableSidecar();
@@ -147,8 +147,8 @@ private:
     QList<QByteArray> encoded; // encode() of each annotation of list, at the same index
     bool background = false;
     std::future<WriteResult> writing; // valid while a sidecar write is in flight
-    quint64 writeGeneration = 0;      // counts the writes started; tells stale completions apart
-    bool nextWritePending = false;    // a newer change waits for the write in flight
+    Generation writeGeneration;    // moved on by every write started; tells stale completions apart
+    bool nextWritePending = false; // a newer change waits for the write in flight
     QByteArray nextWrite;
 };
 

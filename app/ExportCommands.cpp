@@ -7,6 +7,7 @@
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
 #include "core/FileSafety.h"
+#include "core/PageUnits.h"
 #include "core/PdfWorker.h"
 #include "core/RawFilePath.h"
 #include "core/RenderCache.h"
@@ -84,7 +85,7 @@ ExportCommands::~ExportCommands()
 
 QSize ExportCommands::pagePixelSize(const QSizeF& sizePt, double dpi, int rotation)
 {
-    const QSize size = AnnotatedPdfExporter::pixelSize(sizePt, dpi);
+    const QSize size = RenderCache::clampToPixelLimit(dovrix::pagePixelSize(sizePt, dpi));
     // The pixel limit treats both sides alike, so turning before or after it is the same.
     return rotation == 90 || rotation == 270 ? size.transposed() : size;
 }
@@ -227,42 +228,36 @@ void ExportCommands::exportPagePng()
     const int page = view ? view->currentPage() : 0;
     const int rotation = view ? view->rotation() : 0;
     const QSize size = pagePixelSize(pageSizePt(session, page), PngDpi, rotation);
-    QPdfDocument* document = session->controller()->document();
-    // The document is released only by a later job on this worker, so it outlives this job.
-    window->worker()->post(RenderPriority, [self = QPointer<ExportCommands>(this), document, page,
-                                            size, rotation, path] {
-        QImage image = RenderCache::render(document, page, size, rotation);
-        if (!image.isNull())
-            image = AnnotatedPdfExporter::onWhitePaper(image);
-        QString error;
-        if (!image.isNull()) {
-            QSaveFile file(path);
-            QImageWriter writer(&file, imageFormatFor(path));
-            if (!file.open(QIODevice::WriteOnly))
-                error = file.errorString();
-            else if (!writer.write(image))
-                error = writer.errorString();
-            if (error.isEmpty())
-                commitSaveFile(file, &error);
-            else
-                file.cancelWriting();
-        }
-        const bool rendered = !image.isNull();
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [self, rendered, error, path] {
-                if (!self)
-                    return;
-                if (!rendered)
-                    self->showMessage(QMessageBox::Warning, tr("导出失败"),
-                                      tr("页面渲染失败，请重试。"));
-                else if (!error.isEmpty())
-                    self->showMessage(QMessageBox::Warning, tr("导出失败"), error);
+    window->worker()->post(
+        JobPriority::Export, this, renders.ticket(),
+        [document = session->controller()->sharedDocument(), page, size, rotation,
+         path]() -> Reply<ExportCommands> {
+            QImage image = RenderCache::render(document.get(), page, size, rotation);
+            if (!image.isNull())
+                image = AnnotatedPdfExporter::onWhitePaper(image);
+            QString error;
+            if (!image.isNull()) {
+                QSaveFile file(path);
+                QImageWriter writer(&file, imageFormatFor(path));
+                if (!file.open(QIODevice::WriteOnly))
+                    error = file.errorString();
+                else if (!writer.write(image))
+                    error = writer.errorString();
+                if (error.isEmpty())
+                    commitSaveFile(file, &error);
                 else
-                    self->showExported(path);
-            },
-            Qt::QueuedConnection);
-    });
+                    file.cancelWriting();
+            }
+            return [rendered = !image.isNull(), error, path](ExportCommands& self) {
+                if (!rendered)
+                    self.showMessage(QMessageBox::Warning, tr("导出失败"),
+                                     tr("页面渲染失败，请重试。"));
+                else if (!error.isEmpty())
+                    self.showMessage(QMessageBox::Warning, tr("导出失败"), error);
+                else
+                    self.showExported(path);
+            };
+        });
 }
 
 // --- full text in reading order
@@ -427,7 +422,7 @@ void ExportCommands::exportAnnotationSummary()
     watch(session);
     const QList<int> pages(summary.pages.cbegin(), summary.pages.cend());
     for (int page : pages)
-        textStore->requestPageText(page, SummaryTextPriority);
+        textStore->requestPageText(page, JobPriority::TextLayout);
 }
 
 void ExportCommands::summaryTextReady(int page)
@@ -513,8 +508,8 @@ void ExportCommands::exportAnnotatedPdf()
     annotatedDialog->show();
     exportSession = session;
     watch(session);
-    exporter->start(controller->document(), window->worker(), sizes, store->allAnnotations(), path,
-                    AnnotatedDpi);
+    exporter->start(controller->sharedDocument(), window->worker(), sizes, store->allAnnotations(),
+                    path, AnnotatedDpi);
     if (!exporter->isRunning() && annotatedDialog) {
         annotatedDialog->deleteLater();
         annotatedDialog = nullptr;
@@ -595,19 +590,14 @@ void ExportCommands::printStep()
         return;
     const int page = printing.pages.at(printing.next);
     const int resolution = printDevice->resolution();
-    const QSize size = pagePixelSize(pageSizePt(session, page), resolution <= 72 ? 72 : resolution);
-    QPdfDocument* document = session->controller()->document();
-    window->worker()->post(RenderPriority,
-                           [self = QPointer<ExportCommands>(this), document, page, size] {
+    const QSize size = pagePixelSize(pageSizePt(session, page), std::max(resolution, 72));
+    window->worker()->post(JobPriority::Export, this, renders.ticket(),
+                           [document = session->controller()->sharedDocument(), page,
+                            size]() -> Reply<ExportCommands> {
                                // The view's temporary rotation does not apply to paper.
-                               const QImage image = RenderCache::render(document, page, size, 0);
-                               QMetaObject::invokeMethod(
-                                   QCoreApplication::instance(),
-                                   [self, image] {
-                                       if (self)
-                                           self->paintPage(image);
-                                   },
-                                   Qt::QueuedConnection);
+                               const QImage image =
+                                   RenderCache::render(document.get(), page, size, 0);
+                               return [image](ExportCommands& self) { self.paintPage(image); };
                            });
 }
 

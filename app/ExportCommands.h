@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Generation.h"
+
 #include <QHash>
 #include <QImage>
 #include <QList>
@@ -43,10 +45,8 @@ class ExportCommands : public QObject
 public:
     static constexpr double PngDpi = 300.0;
     static constexpr double AnnotatedDpi = 200.0;
-    static constexpr int RenderPriority = 0;
     // The full-text export's progress dialog appears after this long.
     static constexpr int TextProgressDelayMs = 500;
-    static constexpr int SummaryTextPriority = 10;
 
     // (parent, caption, start path, filter) → chosen path, empty when cancelled.
     using SaveFileName =
@@ -128,6 +128,8 @@ private:
     void finishPrint(bool ok, const QString& message);
 
     MainWindow* window;
+    // Never moved on: render results reach these commands as long as they exist.
+    Generation renders;
     SaveFileName saveFileName;
     MessageSink messageSink;
     PrintDialog printDialog;

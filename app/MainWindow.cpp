@@ -13,6 +13,7 @@
 #include "core/FileSafety.h"
 #include "core/PageColours.h"
 #include "core/PageLabels.h"
+#include "core/PageUnits.h"
 #include "core/ProgramFiles.h"
 #include "core/RawFilePath.h"
 #include "core/session/DocumentSession.h"
@@ -529,7 +530,7 @@ void MainWindow::buildStatusBar()
     zoomOutButton = statusButton("zoomOutButton");
     connect(zoomOutButton, &QPushButton::clicked, this, [this] {
         if (pageView)
-            pageView->setZoom(pageView->zoom() / 1.2);
+            pageView->setZoom(pageView->zoom() / ZoomStep);
     });
     statusZoomLabel = new QLabel(QStringLiteral("—"));
     statusZoomLabel->setObjectName(QStringLiteral("statusZoomLabel"));
@@ -537,7 +538,7 @@ void MainWindow::buildStatusBar()
     zoomInButton = statusButton("zoomInButton");
     connect(zoomInButton, &QPushButton::clicked, this, [this] {
         if (pageView)
-            pageView->setZoom(pageView->zoom() * 1.2);
+            pageView->setZoom(pageView->zoom() * ZoomStep);
     });
     fitButton = statusButton("fitButton");
     connect(fitButton, &QPushButton::clicked, this, [this] {
@@ -1525,26 +1526,23 @@ void MainWindow::copySelection()
         statusBar()->showMessage(copied.arg(known.size()), 4000);
         return;
     }
-    // The page's text is not extracted yet: ask the engine for just this range. A document is
-    // released only by a later job on the same worker, so it is still there when this job runs.
-    QPdfDocument* document = controller->document();
+    // The page's text is not extracted yet: ask the engine for just this range.
+    const DocumentHandle document = controller->sharedDocument();
     if (!document)
         return;
-    QPointer<MainWindow> self(this);
-    pdfWorker.post(10, [document, range, self, copied] {
-        const QPdfSelection selection =
-            document->getSelectionAtIndex(range.page, range.start, range.length);
-        const QString text = selection.isValid() ? textForClipboard(selection.text()) : QString();
-        QMetaObject::invokeMethod(
-            qApp,
-            [self, text, copied] {
-                if (!self || text.isEmpty())
-                    return;
-                QGuiApplication::clipboard()->setText(text);
-                self->statusBar()->showMessage(copied.arg(text.size()), 4000);
-            },
-            Qt::QueuedConnection);
-    });
+    pdfWorker.post(JobPriority::TextLayout, this, controller->documentTicket(),
+                   [document, range, copied]() -> Reply<MainWindow> {
+                       const QPdfSelection selection =
+                           document->getSelectionAtIndex(range.page, range.start, range.length);
+                       const QString text =
+                           selection.isValid() ? textForClipboard(selection.text()) : QString();
+                       if (text.isEmpty())
+                           return {};
+                       return [text, copied](MainWindow& self) {
+                           QGuiApplication::clipboard()->setText(text);
+                           self.statusBar()->showMessage(copied.arg(text.size()), 4000);
+                       };
+                   });
 }
 
 void MainWindow::setPrivateModeOn(bool on)

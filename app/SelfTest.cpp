@@ -1,6 +1,7 @@
 #include "app/SelfTest.h"
 
 #include "core/DocumentController.h"
+#include "core/PageUnits.h"
 #include "core/PdfWorker.h"
 #include "core/ProgramFiles.h"
 #include "ocr/OcrEngine.h"
@@ -64,9 +65,9 @@ int runSelfTest(QTextStream& out)
     }
     QPdfDocument* document = controller.document();
     const QSizeF points = controller.pageSizes().value(0);
-    const QSize pixels = (points * renderDpi / 72).toSize();
+    const QSize pixels = pagePixelSize(points, renderDpi);
     QList<OcrLine> lines;
-    worker.post(0, [&lines, &engine, document, pixels] {
+    worker.post(JobPriority::Document, [&lines, &engine, document, pixels] {
         lines = engine.recognize(document->render(0, pixels));
     });
     worker.waitForIdle();

@@ -1,5 +1,7 @@
 #include "app/SingleInstance.h"
 
+#include "app/AppLog.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -136,6 +138,7 @@ bool SingleInstance::listen()
     // UserAccessOption Qt would also replace it, by renaming its new socket over the path.)
     QLocalServer::removeServer(path);
     if (!server->listen(path)) {
+        qCWarning(lcApp) << "cannot listen on" << path << server->errorString();
         delete server;
         server = nullptr;
         return false;

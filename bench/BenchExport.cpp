@@ -5,7 +5,9 @@
 
 #include "annotations/AnnotatedPdfExporter.h"
 #include "core/DocumentController.h"
+#include "core/PageUnits.h"
 #include "core/PdfWorker.h"
+#include "core/RenderCache.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
@@ -43,8 +45,8 @@ int run(const QStringList& args)
         note.rect = QRectF(72, 72, 0, 0);
         note.text = QStringLiteral("A note of a few words on page %1").arg(page + 1);
         annotations << highlight << note;
-        const QSize size = dovrix::AnnotatedPdfExporter::pixelSize(controller.pageSizes().at(page),
-                                                                   dpi > 72 ? dpi : 200);
+        const QSize size = dovrix::RenderCache::clampToPixelLimit(
+            dovrix::pagePixelSize(controller.pageSizes().at(page), dpi > 72 ? dpi : 200));
         largestPixels = std::max(largestPixels, qint64(size.width()) * size.height());
     }
 
@@ -62,7 +64,8 @@ int run(const QStringList& args)
                      });
     QElapsedTimer timer;
     timer.start();
-    exporter.start(controller.document(), &worker, controller.pageSizes(), annotations, out, dpi);
+    exporter.start(controller.sharedDocument(), &worker, controller.pageSizes(), annotations, out,
+                   dpi);
     if (exporter.isRunning())
         loop.exec();
     const double ms = dovrix::bench::elapsedMs(timer);

@@ -9,6 +9,7 @@
 #include "core/DocumentStatus.h"
 #include "core/PdfWorker.h"
 #include "core/ProgramFiles.h"
+#include "ocr/OcrController.h"
 #include "ocr/OcrEngine.h"
 #include "ocr/OcrRuntime.h"
 
@@ -52,19 +53,14 @@ using dovrix::OcrLine;
 QImage renderPage(dovrix::DocumentController& controller, int page, QString* reference)
 {
     const QSizeF points = controller.pageSizes().at(page);
-    int width = int(points.width() / 72 * 300);
-    int height = int(points.height() / 72 * 300);
-    const int longer = std::max(width, height);
-    if (longer > 4096) {
-        width = int(width * (4096.0 / longer));
-        height = int(height * (4096.0 / longer));
-    }
+    const QSize pixels = dovrix::OcrController::renderSize(points);
     QImage image;
     QPdfDocument* document = controller.document();
-    controller.worker()->post(10, [&image, reference, document, page, width, height] {
-        image = document->render(page, QSize(width, height));
-        *reference = document->getAllText(page).text();
-    });
+    controller.worker()->post(dovrix::JobPriority::OcrRender,
+                              [&image, reference, document, page, pixels] {
+                                  image = document->render(page, pixels);
+                                  *reference = document->getAllText(page).text();
+                              });
     controller.worker()->waitForIdle();
     return image;
 }

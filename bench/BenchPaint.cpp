@@ -115,7 +115,7 @@ int runPaint(const QStringList& args)
     PdfWorker worker;
     DocumentController controller(&worker);
     TextLayoutStore text(&worker, &controller);
-    RenderCache cache(&worker, 201326592, 30);
+    RenderCache cache(&worker, 201326592, dovrix::JobPriority::PageView);
     SearchController search(&text, &controller);
     AnnotationStore annotations;
     TimedViewport view(&cache, &text, &controller, &search);
@@ -144,7 +144,7 @@ int runPaint(const QStringList& args)
     const QList<int> visible = view.viewGeometry().visiblePages(0, vp.height());
 
     // Character boxes of the first page anchor the highlights.
-    text.requestCharBoxes(0, 10);
+    text.requestCharBoxes(0, JobPriority::TextLayout);
     waitFor([&] { return text.hasCharBoxes(0); });
     const QList<QRectF> boxes = text.charBoxes(0);
     const QString pageText = text.pageText(0);

@@ -30,11 +30,10 @@ int fail(const QString& message)
 using dovrix::RenderCache;
 
 constexpr qint64 pageViewBudget = 201326592; // the page view's cache
-constexpr int pageViewPriority = 30;
 
 // One render through the cache: from the request to the pageRendered that delivers it.
-QImage renderThroughCache(RenderCache& cache, const RenderCache::Key& key, QPdfDocument* document,
-                          double* ms)
+QImage renderThroughCache(RenderCache& cache, const RenderCache::Key& key,
+                          const dovrix::DocumentHandle& document, double* ms)
 {
     cache.clear();
     QImage image;
@@ -117,12 +116,13 @@ int run(const QStringList& args)
     key.size = QSize(int(std::ceil(points.width() * dpi / 72)),
                      int(std::ceil(points.height() * dpi / 72)));
     const QSize renderSize = RenderCache::clampToPixelLimit(key.size);
-    QPdfDocument* document = controller.document();
-    RenderCache cache(&worker, pageViewBudget, pageViewPriority);
+    const dovrix::DocumentHandle handle = controller.sharedDocument();
+    QPdfDocument* document = handle.get();
+    RenderCache cache(&worker, pageViewBudget, dovrix::JobPriority::PageView);
 
     // One untimed round each: the first render of a page also loads its fonts.
     double ms = 0;
-    QImage image = renderThroughCache(cache, key, document, &ms);
+    QImage image = renderThroughCache(cache, key, handle, &ms);
     if (image.isNull() || renderBare(document, page, renderSize) < 0)
         return fail(QStringLiteral("the page did not render"));
 
@@ -133,17 +133,17 @@ int run(const QStringList& args)
         image = QImage();
         if (i % 2) {
             bareMs << renderBare(document, page, renderSize);
-            image = renderThroughCache(cache, key, document, &ms);
+            image = renderThroughCache(cache, key, handle, &ms);
             cachedMs << ms;
         } else {
-            image = renderThroughCache(cache, key, document, &ms);
+            image = renderThroughCache(cache, key, handle, &ms);
             cachedMs << ms;
             image = QImage();
             bareMs << renderBare(document, page, renderSize);
         }
     }
     if (image.isNull())
-        image = renderThroughCache(cache, key, document, &ms);
+        image = renderThroughCache(cache, key, handle, &ms);
     if (!out.isEmpty() && !image.save(out, "PNG"))
         return fail(QStringLiteral("cannot write %1").arg(out));
 

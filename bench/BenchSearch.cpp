@@ -49,7 +49,7 @@ int runSearch(const QStringList& args)
                 loop.quit();
         });
         for (int page = 0; page < controller.pageCount(); ++page)
-            store.requestPageText(page, 10);
+            store.requestPageText(page, JobPriority::TextLayout);
         if (loaded < controller.pageCount())
             loop.exec();
     }

@@ -66,13 +66,13 @@ int runText(const QStringList& args)
         QElapsedTimer timer;
         store.resetStats();
         timer.start();
-        store.requestPageText(page, 10);
+        store.requestPageText(page, JobPriority::TextLayout);
         settle(worker);
         const double textMs = elapsedMs(timer);
 
         store.resetStats();
         timer.start();
-        store.requestCharBoxes(page, 10);
+        store.requestCharBoxes(page, JobPriority::TextLayout);
         settle(worker);
         const double charMs = elapsedMs(timer);
         const TextLayoutStats stats = store.stats();

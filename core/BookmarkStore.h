@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PageUnits.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -20,7 +22,7 @@ struct Bookmark
     friend bool operator==(const Bookmark& a, const Bookmark& b)
     {
         return a.name == b.name && a.page == b.page && qFuzzyCompare(a.topPt + 1, b.topPt + 1)
-               && qFuzzyCompare(a.zoom, b.zoom);
+               && sameZoom(a.zoom, b.zoom);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "core/DocumentController.h"
 
+#include "core/CoreLog.h"
 #include "core/PageLabels.h"
 #include "core/PdfWorker.h"
 #include "core/ProgramFiles.h"
@@ -27,7 +28,6 @@ namespace dovrix {
 
 namespace {
 
-constexpr int DocumentJobPriority = 0;
 constexpr qint64 HashBlockBytes = 1024 * 1024;
 
 QString& probeProgramOverride()
@@ -57,24 +57,6 @@ QString probeExecutableName()
 #endif
 }
 
-// Hands a result from the worker to the GUI thread. The application object is the context because
-// it outlives every job; the completion checks the guarded owner itself.
-template <typename Completion> void deliver(Completion completion)
-{
-    QMetaObject::invokeMethod(QCoreApplication::instance(), std::move(completion),
-                              Qt::QueuedConnection);
-}
-
-// Destroys a document on the worker, behind every job already queued that may still use it.
-void releaseOn(const QPointer<PdfWorker>& worker, QPdfDocument* document)
-{
-    if (!document)
-        return;
-    if (worker)
-        worker->post(DocumentJobPriority, [document] { delete document; });
-    // Without a worker the process is going down; the document is left to it.
-}
-
 QList<QSizeF> readPageSizes(QPdfDocument* document)
 {
     QList<QSizeF> list;
@@ -93,8 +75,10 @@ QString hashFile(const QString& path)
     if (!QFileInfo(path).isFile())
         return {};
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        qCDebug(lcCore) << "cannot read" << path << file.errorString();
         return {};
+    }
     std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(),
                                                                     &EVP_MD_CTX_free);
     if (!context || EVP_DigestInit_ex(context.get(), EVP_sha256(), nullptr) != 1)
@@ -102,8 +86,11 @@ QString hashFile(const QString& path)
     std::vector<char> block(static_cast<size_t>(HashBlockBytes));
     for (;;) {
         const qint64 n = file.read(block.data(), HashBlockBytes);
-        if (n < 0)
-            return {}; // a digest of part of the file would be a wrong identity
+        if (n < 0) {
+            // A digest of part of the file would be a wrong identity.
+            qCDebug(lcCore) << "cannot read" << path << file.errorString();
+            return {};
+        }
         if (n == 0)
             break;
         if (EVP_DigestUpdate(context.get(), block.data(), size_t(n)) != 1)
@@ -137,7 +124,7 @@ QString errorMessage(int pdfError)
 
 DocumentController::DocumentController(PdfWorker* worker, QObject* parent)
     : QObject(parent), pdfWorker(worker), watcher(new QFileSystemWatcher(this)),
-      loadGeneration(std::make_shared<std::atomic<qint64>>(0)), probeTimer(new QTimer(this))
+      probeTimer(new QTimer(this))
 {
     connect(watcher, &QFileSystemWatcher::fileChanged, this, &DocumentController::fileChanged);
     connect(watcher, &QFileSystemWatcher::directoryChanged, this,
@@ -148,10 +135,10 @@ DocumentController::DocumentController(PdfWorker* worker, QObject* parent)
 DocumentController::~DocumentController()
 {
     // Every job still waiting becomes stale and returns without touching anything.
-    ++*loadGeneration;
+    loadGeneration.advance();
     stopProbe();
-    releaseDocument(doc);
-    doc = nullptr;
+    // Released on the worker once the last job that captured it is done.
+    doc.reset();
 }
 
 void DocumentController::setProbeProgram(const QString& program)
@@ -221,7 +208,7 @@ void DocumentController::startLoad()
     hash.clear();
     sizes.clear();
     labels.clear();
-    const qint64 generation = ++*loadGeneration;
+    const Generation::Value generation = loadGeneration.advance();
     setStatus(Loading, {});
 
     stopProbe();
@@ -250,24 +237,17 @@ void DocumentController::startLoad()
 
     if (!pdfWorker)
         return;
-    const auto current = loadGeneration;
-    const QPointer<DocumentController> self(this);
-    const QString filePath = path;
-    pdfWorker->post(DocumentJobPriority, [current, self, generation, filePath] {
-        if (*current != generation)
-            return;
-        QElapsedTimer clock;
-        clock.start();
-        const QString digest = hashFile(filePath);
-        const qint64 ms = clock.elapsed();
-        deliver([self, generation, digest, ms] {
-            if (self)
-                self->hashed(generation, digest, ms);
-        });
-    });
+    pdfWorker->post(JobPriority::Document, this, loadGeneration.ticket(),
+                    [filePath = path]() -> Reply<DocumentController> {
+                        QElapsedTimer clock;
+                        clock.start();
+                        const QString digest = hashFile(filePath);
+                        const qint64 ms = clock.elapsed();
+                        return [digest, ms](DocumentController& self) { self.hashed(digest, ms); };
+                    });
 }
 
-void DocumentController::startProbe(qint64 generation)
+void DocumentController::startProbe(Generation::Value generation)
 {
     probe = new QProcess(this);
     probe->setProgram(probeProgram());
@@ -316,7 +296,7 @@ void DocumentController::stopProbe()
     process->deleteLater();
 }
 
-void DocumentController::probeFinished(qint64 generation, bool normalExit)
+void DocumentController::probeFinished(Generation::Value generation, bool normalExit)
 {
     if (!isCurrent(generation) || !probe || verdict != ProbeVerdict::Pending)
         return;
@@ -388,7 +368,7 @@ bool DocumentController::readProbeOutput()
     return progress;
 }
 
-void DocumentController::probeTimedOut(qint64 generation)
+void DocumentController::probeTimedOut(Generation::Value generation)
 {
     if (!isCurrent(generation) || !probe || verdict != ProbeVerdict::Pending)
         return;
@@ -407,10 +387,8 @@ void DocumentController::probeTimedOut(qint64 generation)
     continueLoad();
 }
 
-void DocumentController::hashed(qint64 generation, const QString& digest, qint64 ms)
+void DocumentController::hashed(const QString& digest, qint64 ms)
 {
-    if (!isCurrent(generation))
-        return;
     timings.hashMs = ms;
     hashKnown = true;
     pendingHash = digest;
@@ -433,81 +411,59 @@ void DocumentController::continueLoad()
     if (verdict == ProbeVerdict::Pending || !hashKnown)
         return;
     loadConcluded = true;
-    postLoadJob(*loadGeneration);
+    postLoadJob();
 }
 
-void DocumentController::postLoadJob(qint64 generation)
+void DocumentController::postLoadJob()
 {
     if (!pdfWorker)
         return;
-    const auto current = loadGeneration;
-    const QPointer<DocumentController> self(this);
-    const QPointer<PdfWorker> worker = pdfWorker;
-    const QString filePath = path;
-    const QString digest = pendingHash;
+    PdfWorker* worker = pdfWorker; // a job runs only while its worker exists
+    const Generation::Ticket ticket = loadGeneration.ticket();
     const QList<QSizeF> known = std::exchange(probeSizes, {});
-    pdfWorker->post(DocumentJobPriority,
-                    [current, self, worker, generation, filePath, digest, known] {
-                        if (*current != generation)
-                            return;
+    pdfWorker->post(JobPriority::Document, this, ticket,
+                    [worker, ticket, filePath = path, digest = pendingHash,
+                     known]() -> Reply<DocumentController> {
                         QElapsedTimer clock;
                         clock.start();
-                        auto* document = new QPdfDocument;
+                        const DocumentHandle document = worker->share(new QPdfDocument);
                         const QPdfDocument::Error error = document->load(filePath);
-                        if (*current != generation) {
-                            delete document;
-                            return;
-                        }
+                        if (!ticket.isCurrent())
+                            return {};
                         if (error == QPdfDocument::Error::IncorrectPassword) {
                             const qint64 ms = clock.elapsed();
-                            deliver([self, worker, generation, document, digest, ms] {
-                                if (!self || !self->isCurrent(generation)) {
-                                    releaseOn(worker, document);
-                                    return;
-                                }
-                                self->timings.loadMs = ms;
-                                self->doc = document;
-                                self->hash = digest;
-                                self->setStatus(PasswordRequired, {});
-                                Q_EMIT self->passwordRequired(false);
-                            });
-                            return;
+                            return [document, digest, ms](DocumentController& self) {
+                                self.timings.loadMs = ms;
+                                self.doc = document;
+                                self.hash = digest;
+                                self.setStatus(PasswordRequired, {});
+                                Q_EMIT self.passwordRequired(false);
+                            };
                         }
-                        if (error != QPdfDocument::Error::None) {
-                            // Never shared: destroyed here, on the thread that created it.
-                            delete document;
-                            deliver([self, generation, error] {
-                                if (self && self->isCurrent(generation))
-                                    self->fail(int(error));
-                            });
-                            return;
-                        }
+                        if (error != QPdfDocument::Error::None)
+                            return [error](DocumentController& self) { self.fail(int(error)); };
                         // The character geometry reads the same file, opened now so that both
                         // engines hold the version that was hashed; it lives and dies with the
                         // document.
-                        CharGeometry::attach(document, filePath);
+                        CharGeometry::attach(document.get(), filePath);
                         // The probe read the same file with the same engine; a file changed since
                         // then may differ.
-                        const QList<QSizeF> list =
-                            known.size() == document->pageCount() ? known : readPageSizes(document);
-                        const QStringList labels = readPageLabels(document);
+                        const QList<QSizeF> list = known.size() == document->pageCount()
+                                                       ? known
+                                                       : readPageSizes(document.get());
+                        const QStringList labels = readPageLabels(document.get());
                         const qint64 ms = clock.elapsed();
-                        deliver([self, worker, generation, document, digest, list, labels, ms] {
-                            if (!self || !self->isCurrent(generation)) {
-                                releaseOn(worker, document);
-                                return;
-                            }
-                            self->timings.loadMs = ms;
+                        return [document, digest, list, labels, ms](DocumentController& self) {
+                            self.timings.loadMs = ms;
                             if (list.isEmpty()) {
-                                releaseOn(worker, document);
-                                self->fail(int(QPdfDocument::Error::InvalidFileFormat));
+                                self.fail(int(QPdfDocument::Error::InvalidFileFormat));
                                 return;
                             }
-                            self->hash = digest;
-                            self->sizes = list;
-                            self->labels = labels;
-                            self->adopt(document);
-                        });
+                            self.hash = digest;
+                            self.sizes = list;
+                            self.labels = labels;
+                            self.adopt(document);
+                        };
                     });
 }
 
@@ -526,70 +482,50 @@ void DocumentController::submitPassword(const QString& password)
     if (currentStatus != PasswordRequired || !doc || !pdfWorker)
         return;
     setStatus(Loading, {});
-    const qint64 generation = *loadGeneration;
-    const auto current = loadGeneration;
-    const QPointer<DocumentController> self(this);
-    QPdfDocument* document = doc;
-    const QString filePath = path;
-    pdfWorker->post(DocumentJobPriority, [current, self, generation, document, filePath, password] {
-        // When stale, the release posted by closeDocument (behind this job) owns the document.
-        if (*current != generation)
-            return;
-        document->setPassword(password);
-        const QPdfDocument::Error error = document->load(filePath);
-        if (*current != generation)
-            return;
-        if (error == QPdfDocument::Error::IncorrectPassword) {
-            deliver([self, generation] {
-                if (!self || !self->isCurrent(generation))
-                    return;
-                self->setStatus(PasswordRequired, {});
-                Q_EMIT self->passwordRequired(true);
-            });
-            return;
-        }
-        if (error != QPdfDocument::Error::None) {
-            deliver([self, generation, error] {
-                if (!self || !self->isCurrent(generation))
-                    return;
-                self->releaseDocument(self->doc);
-                self->doc = nullptr;
-                self->fail(int(error));
-            });
-            return;
-        }
-        CharGeometry::attach(document, filePath, password.toUtf8());
-        const QList<QSizeF> list = readPageSizes(document);
-        const QStringList labels = readPageLabels(document);
-        deliver([self, generation, list, labels] {
-            if (!self || !self->isCurrent(generation) || !self->doc)
-                return;
-            if (list.isEmpty()) {
-                self->releaseDocument(self->doc);
-                self->doc = nullptr;
-                self->fail(int(QPdfDocument::Error::InvalidFileFormat));
-                return;
-            }
-            self->sizes = list;
-            self->labels = labels;
-            self->adopt(self->doc);
-        });
-    });
+    pdfWorker->post(JobPriority::Document, this, loadGeneration.ticket(),
+                    [ticket = loadGeneration.ticket(), document = doc, filePath = path,
+                     password]() -> Reply<DocumentController> {
+                        document->setPassword(password);
+                        const QPdfDocument::Error error = document->load(filePath);
+                        if (!ticket.isCurrent())
+                            return {};
+                        if (error == QPdfDocument::Error::IncorrectPassword) {
+                            return [](DocumentController& self) {
+                                self.setStatus(PasswordRequired, {});
+                                Q_EMIT self.passwordRequired(true);
+                            };
+                        }
+                        if (error != QPdfDocument::Error::None) {
+                            return [error](DocumentController& self) {
+                                self.doc.reset();
+                                self.fail(int(error));
+                            };
+                        }
+                        CharGeometry::attach(document.get(), filePath, password.toUtf8());
+                        const QList<QSizeF> list = readPageSizes(document.get());
+                        const QStringList labels = readPageLabels(document.get());
+                        return [document, list, labels](DocumentController& self) {
+                            if (self.doc != document)
+                                return;
+                            if (list.isEmpty()) {
+                                self.doc.reset();
+                                self.fail(int(QPdfDocument::Error::InvalidFileFormat));
+                                return;
+                            }
+                            self.sizes = list;
+                            self.labels = labels;
+                            self.adopt(document);
+                        };
+                    });
 }
 
 void DocumentController::closeDocument()
 {
-    QPdfDocument* taken = doc;
-    doc = nullptr;
+    // Released on the worker once the last job that captured it is done.
+    doc.reset();
     const QStringList watched = watcher->files() + watcher->directories();
     if (!watched.isEmpty())
         watcher->removePaths(watched);
-    releaseDocument(taken);
-}
-
-void DocumentController::releaseDocument(QPdfDocument* document)
-{
-    releaseOn(pdfWorker, document);
 }
 
 void DocumentController::setStatus(int status, const QString& message)
@@ -600,9 +536,9 @@ void DocumentController::setStatus(int status, const QString& message)
     Q_EMIT statusChanged(status, message);
 }
 
-void DocumentController::adopt(QPdfDocument* document)
+void DocumentController::adopt(DocumentHandle document)
 {
-    doc = document;
+    doc = std::move(document);
     setStatus(Ready, {});
     if (!path.isEmpty())
         watcher->addPath(path);
@@ -644,22 +580,16 @@ void DocumentController::postHashCheck()
 {
     if (!pdfWorker)
         return;
-    const auto current = loadGeneration;
-    const QPointer<DocumentController> self(this);
-    const qint64 generation = *loadGeneration;
-    const QString filePath = path;
-    const QString opened = hash;
-    pdfWorker->post(DocumentJobPriority, [current, self, generation, filePath, opened] {
-        if (*current != generation)
-            return;
-        const QString digest = hashFile(filePath);
-        if (digest.isEmpty() || digest == opened)
-            return;
-        deliver([self, generation] {
-            if (self && self->isCurrent(generation) && self->currentStatus == Ready)
-                Q_EMIT self->sourceFileModified();
-        });
-    });
+    pdfWorker->post(JobPriority::Document, this, loadGeneration.ticket(),
+                    [filePath = path, opened = hash]() -> Reply<DocumentController> {
+                        const QString digest = hashFile(filePath);
+                        if (digest.isEmpty() || digest == opened)
+                            return {};
+                        return [](DocumentController& self) {
+                            if (self.currentStatus == Ready)
+                                Q_EMIT self.sourceFileModified();
+                        };
+                    });
 }
 
 bool openAndWait(DocumentController& controller, const QString& path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/DocumentStatus.h"
+#include "core/Generation.h"
 #include "core/PdfWorker.h"
 
 #include <QElapsedTimer>
@@ -72,9 +73,13 @@ public:
     // The file opened by raw bytes; null for one opened by filePath().
     const RawFilePath* rawFile() const { return raw.get(); }
     QString sourceHash() const { return hash; }
-    // Owned by the controller; only valid in Ready and PasswordRequired. Use it only from jobs
-    // posted to the worker (or to attach models on the GUI thread).
-    QPdfDocument* document() const { return doc; }
+    // Held by the controller; only valid in Ready and PasswordRequired. Use it only from jobs
+    // posted to the worker (or to attach models on the GUI thread); a job captures
+    // sharedDocument(), which keeps the document until the job is done.
+    QPdfDocument* document() const { return doc.get(); }
+    DocumentHandle sharedDocument() const { return doc; }
+    // Stale once another load starts or the controller goes: for jobs about this document.
+    Generation::Ticket documentTicket() const { return loadGeneration.ticket(); }
     const QList<QSizeF>& pageSizes() const { return sizes; }
     int pageCount() const { return int(sizes.size()); }
     // The document's own page labels, read with the page sizes (see readPageLabels).
@@ -104,20 +109,22 @@ private:
 
     void startLoad();
     void closeDocument();
-    void releaseDocument(QPdfDocument* document);
     void setStatus(int status, const QString& message);
-    void adopt(QPdfDocument* document);
-    bool isCurrent(qint64 generation) const { return *loadGeneration == generation; }
+    void adopt(DocumentHandle document);
+    bool isCurrent(Generation::Value generation) const
+    {
+        return loadGeneration.isCurrent(generation);
+    }
 
-    void startProbe(qint64 generation);
+    void startProbe(Generation::Value generation);
     void stopProbe();
-    void probeFinished(qint64 generation, bool normalExit);
-    void probeTimedOut(qint64 generation);
+    void probeFinished(Generation::Value generation, bool normalExit);
+    void probeTimedOut(Generation::Value generation);
     // Takes the probe's complete output lines; true when they showed progress.
     bool readProbeOutput();
-    void hashed(qint64 generation, const QString& digest, qint64 ms);
+    void hashed(const QString& digest, qint64 ms);
     void continueLoad();
-    void postLoadJob(qint64 generation);
+    void postLoadJob();
     void fail(int pdfError);
     void fail(const QString& message);
 
@@ -126,7 +133,7 @@ private:
     void postHashCheck();
 
     QPointer<PdfWorker> pdfWorker; // not owned; guarded because it may die before the controller
-    QPdfDocument* doc = nullptr;
+    DocumentHandle doc;
     QFileSystemWatcher* watcher;
     int currentStatus = Idle;
     QString path;
@@ -134,9 +141,8 @@ private:
     QString hash;
     QList<QSizeF> sizes;
     QStringList labels;
-    // Shared with every job so that a job whose controller is gone still reads valid memory; the
-    // destructor moves it on, which makes every waiting job stale.
-    std::shared_ptr<std::atomic<qint64>> loadGeneration;
+    // Moved on by every load and by the destructor, which makes every waiting job stale.
+    Generation loadGeneration;
 
     // State of the load in progress (GUI thread only).
     QProcess* probe = nullptr; // child; killed when superseded

@@ -1,21 +1,45 @@
 #pragma once
 
+#include "core/Generation.h"
+
+#include <QCoreApplication>
 #include <QObject>
+#include <QPointer>
 #include <QThreadPool>
 
 #include <atomic>
 #include <functional>
 #include <memory>
 
+class QPdfDocument;
+
 namespace dovrix {
 
+// What a job serves decides when it starts: among queued jobs a higher priority starts first;
+// equal priorities start in posting order.
+enum class JobPriority : int {
+    Document = 0,       // load, password, hash check, document release
+    Export = 0,         // page renders of exports and printing
+    TextLayout = 10,    // page text, character boxes, links, selections
+    Thumbnails = 20,    // thumbnail renders
+    ShownPageText = 25, // the text of the page being shown
+    // Pages rendered for recognition: a page the user asked to read waits neither for thumbnails
+    // nor for background text, only for the renders of the visible pages.
+    OcrRender = 25,
+    PageView = 30, // page-view renders
+};
+
+// A document shared by every job that uses it. The last handle to go releases the document (and
+// the character geometry attached to it) with a job on the worker that shared it, so no job can
+// meet a released document; see PdfWorker::share.
+using DocumentHandle = std::shared_ptr<QPdfDocument>;
+
+// What an owner does on the GUI thread with the result of its job; empty when there is nothing
+// to do.
+template <typename Owner> using Reply = std::function<void(Owner&)>;
+
 // The single background queue for everything that touches a QPdfDocument. One thread, one job at a
-// time, so no two jobs ever use a document at once. Among queued jobs a higher priority starts
-// first; equal priorities start in posting order.
-//
-// Priorities in use: 0 document jobs (load, password, hash check, release) and export renders;
-// 10 text layout and OCR page renders (25 for the text of the page being shown); 20 thumbnails;
-// 30 page-view renders.
+// time, so no two jobs ever use a document at once.
 class PdfWorker : public QObject
 {
     Q_OBJECT
@@ -33,7 +57,24 @@ public:
     // running then, the pool is abandoned (leaked) so that the caller can go on.
     ~PdfWorker() override;
 
-    void post(int priority, Job job);
+    void post(JobPriority priority, Job job);
+
+    // Posts work for an owner that lives on the GUI thread. The work runs on the worker unless
+    // the ticket is stale by then, and returns the owner's reply; the reply runs on the GUI
+    // thread while the owner exists and the ticket is still current, and is dropped otherwise.
+    template <typename Owner, typename Work>
+    void post(JobPriority priority, Owner* owner, Generation::Ticket ticket, Work work)
+    {
+        post(priority, [guard = QPointer<Owner>(owner), ticket, work = std::move(work)]() mutable {
+            if (ticket.isCurrent())
+                replyTo(guard, ticket, Reply<Owner>(work()));
+        });
+    }
+
+    // Takes ownership of a document (made on any thread) and hands out its first handle. Safe to
+    // call from jobs. A document whose last handle goes after this worker is gone is deleted where
+    // that happens, unless a job was abandoned at shutdown (it might still use it).
+    DocumentHandle share(QPdfDocument* document) const;
 
     // True when destruction had to abandon a running job (see ~PdfWorker); the program then ends
     // without waiting for the process's remaining threads.
@@ -42,11 +83,30 @@ public:
     // For tests and tools: waits until the queue is empty and no job runs (-1 = no limit).
     bool waitForIdle(int msecs = -1);
 
+    // Hands a reply from a running job back to its owner on the GUI thread, on the same terms as
+    // post() above; for jobs that reply more than once or post follow-ups themselves.
+    template <typename Owner>
+    static void replyTo(const QPointer<Owner>& owner, const Generation::Ticket& ticket,
+                        Reply<Owner> reply)
+    {
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!reply || !app)
+            return;
+        QMetaObject::invokeMethod(
+            app,
+            [owner, ticket, reply = std::move(reply)] {
+                if (owner && ticket.isCurrent())
+                    reply(*owner);
+            },
+            Qt::QueuedConnection);
+    }
+
+    struct Queue;
+
 private:
-    QThreadPool* pool; // owned; deliberately leaked when a running job does not end in time
-    // Set when destruction starts. QThreadPool::clear() lets the running job end and pick up a
-    // job that is still being removed; every job checks this first and then does nothing.
-    std::shared_ptr<std::atomic_bool> stopping;
+    // Shared with the release of documents, which may come from any thread; owned here, and
+    // deliberately leaked with the pool when a running job does not end in time.
+    std::shared_ptr<Queue> queue;
 };
 
 } // namespace dovrix

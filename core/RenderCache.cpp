@@ -1,5 +1,6 @@
 #include "core/RenderCache.h"
 
+#include "core/CoreLog.h"
 #include "core/PdfWorker.h"
 
 #include <QCoreApplication>
@@ -100,9 +101,9 @@ size_t qHash(const RenderCache::Key& key, size_t hashSeed) noexcept
     return size_t(RenderCache::keyHash(key)) ^ hashSeed;
 }
 
-RenderCache::RenderCache(PdfWorker* worker, qint64 byteBudget, int priority, QObject* parent)
-    : QObject(parent), worker(worker), budget(byteBudget), jobPriority(priority),
-      generation(std::make_shared<std::atomic<qint64>>(0))
+RenderCache::RenderCache(PdfWorker* worker, qint64 byteBudget, JobPriority priority,
+                         QObject* parent)
+    : QObject(parent), worker(worker), budget(byteBudget), jobPriority(priority)
 {
     Q_UNUSED(keyMetaTypeId);
 }
@@ -110,55 +111,43 @@ RenderCache::RenderCache(PdfWorker* worker, qint64 byteBudget, int priority, QOb
 RenderCache::~RenderCache()
 {
     // Queued jobs compare against this and skip their render.
-    generation->fetch_add(1);
+    generation.advance();
 }
 
-void RenderCache::request(const Key& key, QPdfDocument* document)
+void RenderCache::request(const Key& key, const DocumentHandle& document)
 {
     if (!worker || isCurrent(key) || inFlight.contains(key))
         return;
-    const qint64 jobGeneration = generation->load();
-    inFlight.insert(key, jobGeneration);
+    inFlight.insert(key);
     const QSize renderSize = clampToPixelLimit(key.size);
-
-    worker->post(jobPriority, [self = QPointer<RenderCache>(this), shared = generation, key,
-                               renderSize, document, jobGeneration, tint = colours] {
-        // Only the shared atomic is read here; the cache itself may be gone already.
-        if (shared->load() != jobGeneration)
-            return; // cleared or destroyed: nobody waits for this result any more
-        QImage image = render(document, key.page, renderSize, key.rotation);
-        applyPageColours(image, tint);
-        QCoreApplication* app = QCoreApplication::instance();
-        if (!app)
-            return;
-        QMetaObject::invokeMethod(
-            app,
-            [self, key, image = std::move(image), jobGeneration]() mutable {
-                if (self)
-                    self->complete(key, std::move(image), jobGeneration);
-            },
-            Qt::QueuedConnection);
-    });
+    worker->post(jobPriority, this, generation.ticket(),
+                 [key, renderSize, document, tint = colours]() -> Reply<RenderCache> {
+                     QImage image = render(document.get(), key.page, renderSize, key.rotation);
+                     applyPageColours(image, tint);
+                     return [key, image](RenderCache& cache) { cache.complete(key, image); };
+                 });
 }
 
 QImage RenderCache::render(QPdfDocument* document, int page, QSize size, int rotation)
 {
-    if (!document || !size.isValid() || size.isEmpty() || page < 0 || page >= document->pageCount())
+    if (!document || !size.isValid() || size.isEmpty() || page < 0
+        || page >= document->pageCount()) {
+        qCDebug(lcCore) << "no render of page" << page << "at" << size;
         return {};
+    }
     QPdfDocumentRenderOptions options;
     options.setRotation(toRotation(rotation));
     // No render flags: the document's own annotation layer stays off, the program draws its own.
     options.setRenderFlags(QPdfDocumentRenderOptions::RenderFlags());
-    return document->render(page, size, options);
+    QImage image = document->render(page, size, options);
+    if (image.isNull())
+        qCWarning(lcCore) << "rendering page" << page << "at" << size << "failed";
+    return image;
 }
 
-void RenderCache::complete(const Key& key, QImage image, qint64 jobGeneration)
+void RenderCache::complete(const Key& key, QImage image)
 {
-    const auto mark = inFlight.constFind(key);
-    if (mark != inFlight.constEnd() && mark.value() == jobGeneration)
-        inFlight.erase(mark);
-    if (jobGeneration != generation->load())
-        return;
+    inFlight.remove(key);
     insert(key, image);
     Q_EMIT pageRendered(key, image);
 }
@@ -223,7 +212,7 @@ void RenderCache::setPageColours(PageColours newColours)
         return;
     colours = newColours;
     // Renders in the old colours are dropped; the images already cached stay until replaced.
-    generation->fetch_add(1);
+    generation.advance();
     inFlight.clear();
 }
 
@@ -235,7 +224,7 @@ bool RenderCache::isCurrent(const Key& key) const
 
 void RenderCache::clear()
 {
-    generation->fetch_add(1);
+    generation.advance();
     index.clear();
     inFlight.clear();
     entries.clear();

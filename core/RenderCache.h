@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Generation.h"
 #include "core/PageColours.h"
 #include "core/PdfWorker.h"
 
@@ -8,6 +9,7 @@
 #include <QMetaType>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QSize>
 
 #include <atomic>
@@ -59,14 +61,14 @@ public:
     // worker thread: every user of a document renders through this one function.
     static QImage render(QPdfDocument* document, int page, QSize size, int rotation);
 
-    RenderCache(PdfWorker* worker, qint64 byteBudget, int priority, QObject* parent = nullptr);
+    RenderCache(PdfWorker* worker, qint64 byteBudget, JobPriority priority,
+                QObject* parent = nullptr);
     // Jobs still queued for this cache find it gone and do nothing.
     ~RenderCache() override;
 
-    // Makes sure the image for key is cached or being rendered from document. The document must
-    // be owned by a DocumentController (destroyed only on the worker) and is touched only by the
-    // render job on the worker thread.
-    void request(const Key& key, QPdfDocument* document);
+    // Makes sure the image for key is cached or being rendered from document, which is touched
+    // only by the render job on the worker thread and kept by it until it is done.
+    void request(const Key& key, const DocumentHandle& document);
     // The cached image (a hit becomes the most recently used entry), or a null image. Right after
     // a change of page colours it may still be in the previous colours until the next request
     // has replaced it: better than a placeholder.
@@ -85,7 +87,7 @@ public:
     void trim(qint64 targetBytes);
 
     qint64 byteBudget() const { return budget; }
-    int priority() const { return jobPriority; }
+    JobPriority priority() const { return jobPriority; }
     qint64 totalBytes() const { return bytes; }
     int count() const { return int(index.size()); }
     bool contains(const Key& key) const { return index.contains(key); }
@@ -105,22 +107,21 @@ private:
     };
     using Entries = std::list<Entry>;
 
-    void complete(const Key& key, QImage image, qint64 jobGeneration);
+    void complete(const Key& key, QImage image);
     void insert(const Key& key, QImage image);
     void evict();
     void removeEntry(Entries::iterator it);
 
     QPointer<PdfWorker> worker; // not owned; guarded because it may go before the cache
     qint64 budget;
-    int jobPriority;
-    // Shared with queued jobs, which read it on the worker thread: it outlives the cache so that a
-    // job whose cache is gone still reads a valid (moved-on) value.
-    std::shared_ptr<std::atomic<qint64>> generation;
+    JobPriority jobPriority;
+    // Moved on by clear(), a change of colours and the destructor: queued renders are dropped.
+    Generation generation;
     Entries entries; // most recently used first
     QHash<Key, Entries::iterator> index;
-    // Key → generation of its render in flight. A late completion of an older generation leaves
-    // the mark of a newer render alone, so one key is never rendered twice at once.
-    QHash<Key, qint64> inFlight;
+    // Keys of the renders in flight of the current generation, so that one key is never rendered
+    // twice at once.
+    QSet<Key> inFlight;
     qint64 bytes = 0;
     PageColours colours = PageColours::Normal;
 };

@@ -1,5 +1,7 @@
 #include "ocr/OcrCache.h"
 
+#include "ocr/OcrLog.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -134,8 +136,12 @@ bool load(const QString& sourceHash, int pageCount, QHash<int, OcrPageText>* pag
     if (path.isEmpty())
         return false;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes)
+    if (!file.exists())
+        return false; // nothing kept for this document
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes) {
+        qCWarning(lcOcr) << "cannot read the kept results" << path << file.errorString();
         return false;
+    }
     return parse(file.readAll(), sourceHash, pageCount, pages);
 }
 
@@ -150,10 +156,15 @@ bool save(const QString& sourceHash, const QHash<int, OcrPageText>& pages)
     const QByteArray bytes = serialize(sourceHash, pages);
     // A failed write must not replace the old file (commit() would rename even then).
     if (file.write(bytes) != bytes.size()) {
+        qCWarning(lcOcr) << "cannot keep the results in" << path << file.errorString();
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit()) {
+        qCWarning(lcOcr) << "cannot keep the results in" << path << file.errorString();
+        return false;
+    }
+    return true;
 }
 
 } // namespace dovrix::OcrCache

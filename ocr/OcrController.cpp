@@ -1,9 +1,9 @@
 #include "ocr/OcrController.h"
-#include "core/RenderCache.h"
-
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
+#include "core/PageUnits.h"
 #include "core/PdfWorker.h"
+#include "core/RenderCache.h"
 #include "ocr/OcrCache.h"
 #include "ocr/OcrRuntime.h"
 #include "text/TextLayoutStore.h"
@@ -19,8 +19,7 @@ namespace dovrix {
 
 OcrController::OcrController(PdfWorker* worker, DocumentController* controller,
                              TextLayoutStore* store, QObject* parent)
-    : QObject(parent), pdfWorker(worker), documentController(controller), textStore(store),
-      generation(std::make_shared<std::atomic<quint64>>(0))
+    : QObject(parent), pdfWorker(worker), documentController(controller), textStore(store)
 {
     pool.setMaxThreadCount(1);
     // A document that goes away (reload, failure) takes its run along; the pages still queued
@@ -41,11 +40,11 @@ QSize OcrController::renderSize(const QSizeF& pointSize, double* scale)
 {
     if (scale)
         *scale = 1.0;
-    if (!(pointSize.width() > 0) || !(pointSize.height() > 0))
+    const QSize full = pagePixelSize(pointSize, RenderDpi);
+    if (full.isEmpty())
         return {};
-    // Limited before the conversion to int, so that absurd page sizes cannot overflow.
-    const double widthPx = std::min(std::trunc(pointSize.width() / 72.0 * RenderDpi), 1e9);
-    const double heightPx = std::min(std::trunc(pointSize.height() / 72.0 * RenderDpi), 1e9);
+    const double widthPx = full.width();
+    const double heightPx = full.height();
     const double larger = std::max(widthPx, heightPx);
     if (larger <= MaxRenderSide)
         return QSize(int(widthPx), int(heightPx));
@@ -60,7 +59,7 @@ QSize OcrController::renderSize(const QSizeF& pointSize, double* scale)
 
 QList<OcrLine> OcrController::toPagePoints(QList<OcrLine> lines, double scale)
 {
-    const double factor = 72.0 / RenderDpi / (scale > 0 ? scale : 1.0);
+    const double factor = PointsPerInch / RenderDpi / (scale > 0 ? scale : 1.0);
     for (OcrLine& line : lines)
         line.box = QRectF(line.box.x() * factor, line.box.y() * factor, line.box.width() * factor,
                           line.box.height() * factor);
@@ -71,7 +70,7 @@ void OcrController::ocrPage(int page)
 {
     if (currentPage >= 0 || page < 0 || page >= documentController->pageCount())
         return;
-    ++*generation; // a new run: nothing of an earlier one may reach it
+    generation.advance(); // a new run: nothing of an earlier one may reach it
     warnedThisRun = false;
     queue.clear();
     queue.append(page);
@@ -84,7 +83,7 @@ void OcrController::ocrDocument()
 {
     if (currentPage >= 0)
         return;
-    ++*generation;
+    generation.advance();
     warnedThisRun = false;
     queue.clear();
     const int count = documentController->pageCount();
@@ -103,7 +102,7 @@ void OcrController::ocrDocument()
 void OcrController::cancel()
 {
     keepResults();
-    ++*generation;
+    generation.advance();
     queue.clear();
     currentPage = -1;
     waiting.reset();
@@ -113,8 +112,8 @@ void OcrController::cancel()
 void OcrController::reset()
 {
     keepResults();
-    ++keptEpoch;
-    ++*generation;
+    keptEpoch.advance();
+    generation.advance();
     queue.clear();
     currentPage = -1;
     waiting.reset();
@@ -137,14 +136,14 @@ void OcrController::startNext()
     }
     const int page = queue.takeFirst();
     currentPage = page;
-    const quint64 jobGeneration = generation->load();
+    const Generation::Value jobGeneration = generation.value();
 
     if (tried && !ready && !initPending) {
         // The engine will not come: rendering the page would only keep the worker busy.
         QMetaObject::invokeMethod(
             this,
             [this, jobGeneration, page] {
-                if (jobGeneration == generation->load())
+                if (jobGeneration == generation.value())
                     failWithoutEngine(jobGeneration, page);
             },
             Qt::QueuedConnection);
@@ -154,25 +153,15 @@ void OcrController::startNext()
     const QSizeF pointSize = page < sizes.size() ? sizes.at(page) : QSizeF();
     double scale = 1.0;
     const QSize pixels = renderSize(pointSize, &scale);
-    QPdfDocument* document = documentController->document();
-    pdfWorker->post(RenderPriority, [self = QPointer<OcrController>(this), shared = generation,
-                                     jobGeneration, page, pixels, scale, document] {
-        // Only the shared counter is read here; the controller itself may be gone. An outdated
-        // job does nothing: nobody waits for its page any more.
-        if (shared->load() != jobGeneration)
-            return;
-        const QImage image = RenderCache::render(document, page, pixels, 0);
-        QCoreApplication* app = QCoreApplication::instance();
-        if (!app)
-            return;
-        QMetaObject::invokeMethod(
-            app,
-            [self, jobGeneration, page, image = std::move(image), scale] {
-                if (self)
-                    self->pageRendered(jobGeneration, page, image, scale);
-            },
-            Qt::QueuedConnection);
-    });
+    // An outdated job does nothing: nobody waits for its page any more.
+    pdfWorker->post(RenderPriority, this, generation.ticket(),
+                    [jobGeneration, page, pixels, scale,
+                     document = documentController->sharedDocument()]() -> Reply<OcrController> {
+                        const QImage image = RenderCache::render(document.get(), page, pixels, 0);
+                        return [jobGeneration, page, image, scale](OcrController& self) {
+                            self.pageRendered(jobGeneration, page, image, scale);
+                        };
+                    });
 }
 
 void OcrController::startEngine()
@@ -201,17 +190,18 @@ void OcrController::engineStarted(bool ok, const QString& reason)
         startFailure = reason.isEmpty() ? tr("OCR 引擎初始化失败") : reason;
     const std::optional<RenderedPage> rendered = std::exchange(waiting, std::nullopt);
     if (ok) {
-        if (rendered && rendered->generation == generation->load())
+        if (rendered && rendered->generation == generation.value())
             recognise(*rendered);
     } else if (currentPage >= 0) {
         // The page in flight fails now; its image, should it still come, is dropped.
-        failWithoutEngine(generation->load(), currentPage);
+        failWithoutEngine(generation.value(), currentPage);
     }
 }
 
-void OcrController::pageRendered(quint64 jobGeneration, int page, const QImage& image, double scale)
+void OcrController::pageRendered(Generation::Value jobGeneration, int page, const QImage& image,
+                                 double scale)
 {
-    if (jobGeneration != generation->load() || page != currentPage)
+    if (jobGeneration != generation.value() || page != currentPage)
         return;
 
     if (image.isNull()) {
@@ -234,30 +224,26 @@ void OcrController::pageRendered(quint64 jobGeneration, int page, const QImage& 
 void OcrController::recognise(const RenderedPage& rendered)
 {
     OcrEngine* recogniser = &engine;
-    pool.start([this, recogniser, shared = generation, jobGeneration = rendered.generation,
-                page = rendered.page, image = rendered.image, scale = rendered.scale] {
+    pool.start([self = QPointer<OcrController>(this), recogniser, ticket = generation.ticket(),
+                jobGeneration = rendered.generation, page = rendered.page, image = rendered.image,
+                scale = rendered.scale] {
         // Checked between the stages and the network runs, so that a cancelled run or a closing tab
         // does not wait for a whole page.
-        if (shared->load() != jobGeneration)
+        if (!ticket.isCurrent())
             return;
         QImage scaled;
         const QImage source = recogniser->prepareDetectionInput(image, &scaled);
         const QList<QRectF> boxes = recogniser->detectBoxes(scaled, source);
-        const QList<OcrLine> lines = recogniser->recognizeBoxes(
-            source, boxes, [&shared, jobGeneration] { return shared->load() != jobGeneration; });
-        if (shared->load() != jobGeneration)
-            return;
-        // The controller waits for this job before it goes, so it is still there to receive.
-        QMetaObject::invokeMethod(
-            this,
-            [this, jobGeneration, page, lines, scale] {
-                pageRecognised(jobGeneration, page, toPagePoints(lines, scale));
-            },
-            Qt::QueuedConnection);
+        const QList<OcrLine> lines =
+            recogniser->recognizeBoxes(source, boxes, [&ticket] { return !ticket.isCurrent(); });
+        PdfWorker::replyTo<OcrController>(
+            self, ticket, [jobGeneration, page, lines, scale](OcrController& controller) {
+                controller.pageRecognised(jobGeneration, page, toPagePoints(lines, scale));
+            });
     });
 }
 
-void OcrController::failWithoutEngine(quint64 jobGeneration, int page)
+void OcrController::failWithoutEngine(Generation::Value jobGeneration, int page)
 {
     // The reason of the failed start once, then a short one: every later page fails alike.
     const QString reason = startFailure.isEmpty() ? tr("OCR 引擎不可用") : startFailure;
@@ -265,10 +251,10 @@ void OcrController::failWithoutEngine(quint64 jobGeneration, int page)
     currentPage = -1;
     ++done;
     Q_EMIT pageFailed(page, reason);
-    if (jobGeneration != generation->load())
+    if (jobGeneration != generation.value())
         return;
     Q_EMIT progress(done, total);
-    if (jobGeneration != generation->load())
+    if (jobGeneration != generation.value())
         return;
     // One warning per run is enough: every further page of the run fails for the same reason.
     const bool warn = !warnedThisRun;
@@ -278,9 +264,10 @@ void OcrController::failWithoutEngine(quint64 jobGeneration, int page)
         Q_EMIT loadFailed(reason);
 }
 
-void OcrController::pageRecognised(quint64 jobGeneration, int page, const QList<OcrLine>& lines)
+void OcrController::pageRecognised(Generation::Value jobGeneration, int page,
+                                   const QList<OcrLine>& lines)
 {
-    if (jobGeneration != generation->load())
+    if (jobGeneration != generation.value())
         return;
     OcrPageText result;
     result.lines = lines;
@@ -291,25 +278,25 @@ void OcrController::pageRecognised(quint64 jobGeneration, int page, const QList<
     if (done % KeepEveryPages == 0)
         keepResults();
     Q_EMIT pageOcrReady(page, int(lines.size()));
-    if (jobGeneration != generation->load())
+    if (jobGeneration != generation.value())
         return;
     Q_EMIT progress(done, total);
-    if (jobGeneration != generation->load())
+    if (jobGeneration != generation.value())
         return;
     startNext();
 }
 
 void OcrController::finishPage(int page, const QString& reason)
 {
-    const quint64 jobGeneration = generation->load();
+    const Generation::Value jobGeneration = generation.value();
     ++done;
     currentPage = -1;
     if (!reason.isEmpty())
         Q_EMIT pageFailed(page, reason);
-    if (jobGeneration != generation->load())
+    if (jobGeneration != generation.value())
         return;
     Q_EMIT progress(done, total);
-    if (jobGeneration != generation->load())
+    if (jobGeneration != generation.value())
         return;
     startNext();
 }
@@ -320,21 +307,17 @@ void OcrController::restoreKeptResults()
     const int count = documentController->pageCount();
     if (hash.isEmpty() || count <= 0)
         return;
-    const quint64 epoch = keptEpoch;
-    pool.start([this, hash, count, epoch] {
+    pool.start([self = QPointer<OcrController>(this), ticket = keptEpoch.ticket(), hash, count] {
         QHash<int, OcrPageText> pages;
         if (!OcrCache::load(hash, count, &pages))
             return;
-        // The controller waits for this job before it goes, so it is still there to receive.
-        QMetaObject::invokeMethod(
-            this, [this, epoch, pages] { resultsLoaded(epoch, pages); }, Qt::QueuedConnection);
+        PdfWorker::replyTo<OcrController>(
+            self, ticket, [pages](OcrController& controller) { controller.resultsLoaded(pages); });
     });
 }
 
-void OcrController::resultsLoaded(quint64 epoch, const QHash<int, OcrPageText>& pages)
+void OcrController::resultsLoaded(const QHash<int, OcrPageText>& pages)
 {
-    if (epoch != keptEpoch)
-        return;
     QList<int> withText;
     for (auto it = pages.cbegin(); it != pages.cend(); ++it) {
         // A page recognised in this session meanwhile is newer than the kept one.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/OcrLine.h"
+#include "core/PdfWorker.h"
 #include "ocr/OcrEngine.h"
 #include "text/TextLayoutStore.h"
 
@@ -42,7 +43,7 @@ class OcrController : public QObject
 public:
     // Above thumbnails and background text extraction, below the renders of the visible pages: a
     // page the user asked to read does not wait for work of less value.
-    static constexpr int RenderPriority = 25;
+    static constexpr JobPriority RenderPriority = JobPriority::OcrRender;
     // A long run keeps its results every so many pages, not only at its end.
     static constexpr int KeepEveryPages = 10;
     static constexpr double RenderDpi = 300.0;
@@ -105,12 +106,12 @@ Q_SIGNALS:
 
 private:
     void startNext();
-    void pageRendered(quint64 jobGeneration, int page, const QImage& image, double scale);
-    void pageRecognised(quint64 jobGeneration, int page, const QList<OcrLine>& lines);
+    void pageRendered(Generation::Value jobGeneration, int page, const QImage& image, double scale);
+    void pageRecognised(Generation::Value jobGeneration, int page, const QList<OcrLine>& lines);
     void finishPage(int page, const QString& reason);
     struct RenderedPage
     {
-        quint64 generation = 0;
+        Generation::Value generation = 0;
         int page = -1;
         QImage image;
         double scale = 1.0;
@@ -120,9 +121,9 @@ private:
     void engineStarted(bool ok, const QString& reason);
     void recognise(const RenderedPage& rendered);
     // Fails the page for want of an engine, goes on with the run and warns (once per run).
-    void failWithoutEngine(quint64 jobGeneration, int page);
+    void failWithoutEngine(Generation::Value jobGeneration, int page);
     void onStatusChanged(int status);
-    void resultsLoaded(quint64 epoch, const QHash<int, OcrPageText>& pages);
+    void resultsLoaded(const QHash<int, OcrPageText>& pages);
     // Writes every stored result of the document to the cache when pages were recognised since
     // the last write and keeping is allowed. Never writes an empty set.
     void keepResults();
@@ -145,11 +146,11 @@ private:
     bool warnedThisRun = false; // loadFailed was emitted in this run
     int total = 0;
     int done = 0;
-    // Shared with every job, which may outlive the controller (render jobs wait on the PdfWorker).
-    std::shared_ptr<std::atomic<quint64>> generation;
+    // Read by every job, which may outlive the controller (render jobs wait on the PdfWorker).
+    Generation generation;
     std::function<bool()> keepAllowed;
-    bool unkept = false;   // pages were recognised since the last write of the cache
-    quint64 keptEpoch = 0; // moves on with every reset(): restored results of before are late
+    bool unkept = false;  // pages were recognised since the last write of the cache
+    Generation keptEpoch; // moves on with every reset(): restored results of before are late
 };
 
 } // namespace dovrix

@@ -1,6 +1,7 @@
 #include "ocr/OcrEngine.h"
 
 #include "ocr/OcrDetection.h"
+#include "ocr/OcrLog.h"
 #include "ocr/OcrRecognition.h"
 #include "ocr/OcrRuntime.h"
 
@@ -15,8 +16,6 @@
 namespace dovrix {
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcOcr, "dovrix.ocr", QtWarningMsg)
 
 const char* const InputNames[] = {"x"};
 const char* const OutputNames[] = {"fetch_name_0"};

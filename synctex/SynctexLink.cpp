@@ -1,6 +1,7 @@
 #include "synctex/SynctexLink.h"
 
 #include "core/PdfWorker.h"
+#include "synctex/SynctexLog.h"
 
 #include <QCoreApplication>
 
@@ -33,7 +34,7 @@ void SynctexLink::setDocument(const QString& path, int pageCount)
 {
     pdfPath = path;
     pages = pageCount;
-    ++generation;
+    generation.advance();
     // The worker may still hold the previous holder; it dies with the last job that uses it.
     holder = std::make_shared<Holder>();
     holder->pdfPath = path;
@@ -46,24 +47,16 @@ template <typename Query> void SynctexLink::post(Query query)
         Q_EMIT unavailable(SynctexState::Missing);
         return;
     }
-    const QPointer<SynctexLink> self(this);
-    const quint64 gen = generation;
-    worker->post(Priority, [self, gen, data = holder, query] {
-        const SynctexIndex& index = data->get();
-        const SynctexState state = index.state();
-        auto answer = state == SynctexState::Ready ? query(index) : decltype(query(index))();
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [self, gen, state, answer] {
-                if (!self || self->generation != gen)
-                    return;
-                if (state != SynctexState::Ready)
-                    Q_EMIT self->unavailable(state);
-                else
-                    answer(*self);
-            },
-            Qt::QueuedConnection);
-    });
+    worker->post(Priority, this, generation.ticket(),
+                 [data = holder, query]() -> Reply<SynctexLink> {
+                     const SynctexIndex& index = data->get();
+                     const SynctexState state = index.state();
+                     if (state != SynctexState::Ready) {
+                         qCDebug(lcSynctex) << "no SyncTeX data, state" << int(state);
+                         return [state](SynctexLink& self) { Q_EMIT self.unavailable(state); };
+                     }
+                     return query(index);
+                 });
 }
 
 void SynctexLink::requestBoxes(const SourcePlace& place)

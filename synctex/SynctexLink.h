@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PdfWorker.h"
 #include "synctex/SynctexIndex.h"
 
 #include <QObject>
@@ -20,7 +21,7 @@ class SynctexLink : public QObject
     Q_DISABLE_COPY(SynctexLink)
 
 public:
-    static constexpr int Priority = 10;
+    static constexpr JobPriority Priority = JobPriority::TextLayout;
 
     // worker is not owned and must outlive the link.
     explicit SynctexLink(PdfWorker* worker, QObject* parent = nullptr);
@@ -49,7 +50,7 @@ private:
     PdfWorker* worker;
     QString pdfPath;
     int pages = 0;
-    quint64 generation = 0;
+    Generation generation;
     std::shared_ptr<Holder> holder;
 };
 

@@ -10,7 +10,6 @@
 namespace dovrix {
 
 namespace {
-constexpr int kTextPriority = 10;
 }
 
 SearchController::SearchController(TextLayoutStore* store, DocumentController* controller,
@@ -53,7 +52,7 @@ void SearchController::startSearch(const QString& query, bool caseSensitive)
         if (store->hasPageText(page))
             scanPage(page);
         else
-            store->requestPageText(page, kTextPriority);
+            store->requestPageText(page, JobPriority::TextLayout);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "core/PdfWorker.h"
 #include "geometry/CharGeometry.h"
 #include "text/ReadingOrder.h"
+#include "text/TextLog.h"
 
 #include <QCoreApplication>
 #include <QPdfDocument>
@@ -15,16 +16,6 @@
 namespace dovrix {
 
 namespace {
-
-constexpr int kTextPriority = 10;
-
-// Results travel back through the application object, which outlives every store; the functor
-// then checks that its store still exists.
-template <typename Functor> void toGuiThread(Functor&& functor)
-{
-    QMetaObject::invokeMethod(QCoreApplication::instance(), std::forward<Functor>(functor),
-                              Qt::QueuedConnection);
-}
 
 QList<QRectF> lineRects(const QPdfSelection& selection)
 {
@@ -47,11 +38,12 @@ struct CharBoxJob
     int next = 0;     // first entry of exact not yet measured
     bool started = false;
     bool quick = false; // asked for as quick boxes: without the engine, hand those over first
-    int priority = 0;
+    JobPriority priority = JobPriority::TextLayout;
     // What every run needs besides the job itself, captured at request time.
     int page = 0;
-    quint64 generation = 0;
-    QPdfDocument* doc = nullptr;
+    Generation::Ticket ticket;
+    DocumentHandle document;
+    QPdfDocument* doc = nullptr; // document.get()
     PdfWorker* worker = nullptr;
     std::shared_ptr<TextLayoutStore::Shared> shared;
     QPointer<TextLayoutStore> store;
@@ -88,8 +80,8 @@ void measureExactly(CharBoxJob& job)
 
 } // namespace
 
-// The jobs posted to the worker. They hold the shared generation and counters and a QPointer to
-// the store, never the store itself: the store may be gone when they run or deliver.
+// The jobs posted to the worker. They hold a generation ticket, the shared counters and a QPointer
+// to the store, never the store itself: the store may be gone when they run or deliver.
 struct TextLayoutJobs
 {
     // First run of a job: the boxes of the page from the character-geometry engine, aligned to the
@@ -116,11 +108,11 @@ struct TextLayoutJobs
                 const QList<QRectF> rects =
                     lineRects(job.doc->getSelectionAtIndex(job.page, 0, int(job.text.size())));
                 QPointer<TextLayoutStore> store = job.store;
-                toGuiThread([store, generation = job.generation, page = job.page, rects] {
-                    if (store)
-                        store->deliverQuickBoxes(generation, page, rects);
-                });
-                job.priority = std::min(job.priority, kTextPriority);
+                PdfWorker::replyTo<TextLayoutStore>(
+                    store, job.ticket, [page = job.page, rects](TextLayoutStore& self) {
+                        self.deliverQuickBoxes(page, rects);
+                    });
+                job.priority = std::min(job.priority, JobPriority::TextLayout);
             }
         }
         job.exact = unmeasured(job.text, job.boxes);
@@ -128,7 +120,7 @@ struct TextLayoutJobs
 
     static void runCharBoxJob(std::shared_ptr<CharBoxJob> job)
     {
-        if (job->shared->generation.load() != job->generation)
+        if (!job->ticket.isCurrent())
             return; // stale: the job ends here
         if (job->doc) {
             if (!job->started)
@@ -137,24 +129,23 @@ struct TextLayoutJobs
                 measureExactly(*job);
         }
         job->started = true;
-        if (job->shared->generation.load() != job->generation)
+        if (!job->ticket.isCurrent())
             return;
         if (job->doc && job->next < job->exact.size()) {
             // The exact calls queue again after every chunk, behind equal or higher priorities,
             // so renders and the current page's boxes are not held up by a long page.
             PdfWorker* worker = job->worker;
-            const int priority = job->priority;
+            const JobPriority priority = job->priority;
             worker->post(priority, [job = std::move(job)]() mutable { runCharBoxJob(job); });
             return;
         }
         QPointer<TextLayoutStore> store = job->store;
-        const quint64 generation = job->generation;
+        const Generation::Ticket ticket = job->ticket;
         const int page = job->page;
         QList<QRectF> boxes = std::move(job->boxes);
         job.reset();
-        toGuiThread([store, generation, page, boxes = std::move(boxes)] {
-            if (store)
-                store->deliverCharBoxes(generation, page, boxes);
+        PdfWorker::replyTo<TextLayoutStore>(store, ticket, [page, boxes](TextLayoutStore& self) {
+            self.deliverCharBoxes(page, boxes);
         });
     }
 };
@@ -167,7 +158,7 @@ TextLayoutStore::TextLayoutStore(PdfWorker* worker, DocumentController* controll
 TextLayoutStore::~TextLayoutStore()
 {
     // Stops character-box jobs at their next chunk instead of measuring for nobody.
-    ++shared->generation;
+    generation.advance();
 }
 
 OcrPageText OcrPageText::fromLines(const QList<OcrLine>& lines)
@@ -191,42 +182,39 @@ size_t qHash(const TextLayoutStore::HitKey& key, size_t hashSeed) noexcept
 
 size_t qHash(const TextLayoutStore::DeferredKey& key, size_t hashSeed) noexcept
 {
-    return ::qHashMulti(hashSeed, int(key.kind), key.page, key.priority);
+    return ::qHashMulti(hashSeed, int(key.kind), key.page, int(key.priority));
 }
 
-void TextLayoutStore::requestPageText(int page, int priority)
+void TextLayoutStore::requestPageText(int page, JobPriority priority)
 {
     if (textCache.contains(page) || pendingTexts.contains(page))
         return;
     pendingTexts.insert(page);
-    const quint64 gen = shared->generation.load();
-    QPdfDocument* doc = controller ? controller->document() : nullptr;
-    QPointer<TextLayoutStore> self(this);
-    worker->post(priority, [self, shared = shared, gen, page, doc] {
-        QString text;
-        if (doc && shared->generation.load() == gen) {
-            ++shared->allTextCalls;
-            const QPdfSelection sel = doc->getAllText(page);
-            if (sel.isValid())
-                text = sel.text();
-        }
-        toGuiThread([self, gen, page, text] {
-            if (self)
-                self->deliverText(gen, page, text);
-        });
-    });
+    worker->post(priority, this, generation.ticket(),
+                 [shared = shared, page,
+                  doc = controller ? controller->sharedDocument()
+                                   : DocumentHandle()]() -> Reply<TextLayoutStore> {
+                     QString text;
+                     if (doc) {
+                         ++shared->allTextCalls;
+                         const QPdfSelection sel = doc->getAllText(page);
+                         if (sel.isValid())
+                             text = sel.text();
+                     } else {
+                         qCDebug(lcText) << "no document for the text of page" << page;
+                     }
+                     return [page, text](TextLayoutStore& self) { self.deliverText(page, text); };
+                 });
 }
 
-void TextLayoutStore::deliverText(quint64 gen, int page, const QString& text)
+void TextLayoutStore::deliverText(int page, const QString& text)
 {
-    if (gen != shared->generation.load())
-        return;
     pendingTexts.remove(page);
     textCache.insert(page, text);
     Q_EMIT pageTextReady(page);
 }
 
-void TextLayoutStore::deferUntilText(Deferred kind, int page, int priority)
+void TextLayoutStore::deferUntilText(Deferred kind, int page, JobPriority priority)
 {
     const DeferredKey key{kind, page, priority};
     if (armed.contains(key))
@@ -253,7 +241,7 @@ void TextLayoutStore::deferUntilText(Deferred kind, int page, int priority)
                           });
 }
 
-void TextLayoutStore::requestQuickBoxes(int page, int priority)
+void TextLayoutStore::requestQuickBoxes(int page, JobPriority priority)
 {
     if (quickBoxCache.contains(page) || pendingQuickBoxes.contains(page))
         return;
@@ -287,14 +275,14 @@ void TextLayoutStore::storeQuickBoxes(int page, const QList<QRectF>& boxes)
     Q_EMIT quickBoxesReady(page);
 }
 
-void TextLayoutStore::deliverQuickBoxes(quint64 gen, int page, const QList<QRectF>& lines)
+void TextLayoutStore::deliverQuickBoxes(int page, const QList<QRectF>& lines)
 {
-    if (gen != shared->generation.load() || !pendingQuickBoxes.contains(page))
+    if (!pendingQuickBoxes.contains(page))
         return;
     storeQuickBoxes(page, spreadOverLines(textCache.value(page), lines));
 }
 
-void TextLayoutStore::requestCharBoxes(int page, int priority)
+void TextLayoutStore::requestCharBoxes(int page, JobPriority priority)
 {
     if (charBoxCache.contains(page) || pendingCharBoxes.contains(page))
         return;
@@ -306,7 +294,7 @@ void TextLayoutStore::requestCharBoxes(int page, int priority)
     startCharBoxJob(page, priority, false);
 }
 
-void TextLayoutStore::startCharBoxJob(int page, int priority, bool quick)
+void TextLayoutStore::startCharBoxJob(int page, JobPriority priority, bool quick)
 {
     pendingCharBoxes.insert(page);
     auto job = std::make_shared<CharBoxJob>();
@@ -315,18 +303,17 @@ void TextLayoutStore::startCharBoxJob(int page, int priority, bool quick)
     job->quick = quick;
     job->priority = priority;
     job->page = page;
-    job->generation = shared->generation.load();
-    job->doc = controller ? controller->document() : nullptr;
+    job->ticket = generation.ticket();
+    job->document = controller ? controller->sharedDocument() : DocumentHandle();
+    job->doc = job->document.get();
     job->worker = worker;
     job->shared = shared;
     job->store = this;
     worker->post(priority, [job]() { TextLayoutJobs::runCharBoxJob(job); });
 }
 
-void TextLayoutStore::deliverCharBoxes(quint64 gen, int page, const QList<QRectF>& boxes)
+void TextLayoutStore::deliverCharBoxes(int page, const QList<QRectF>& boxes)
 {
-    if (gen != shared->generation.load())
-        return;
     pendingCharBoxes.remove(page);
     charBoxCache.insert(page, boxes);
     Q_EMIT charBoxesReady(page);
@@ -342,26 +329,21 @@ void TextLayoutStore::requestHitBoxes(int page, int start, int length)
     if (length <= 0 || start < 0 || hitBoxCache.contains(key) || pendingHitBoxes.contains(key))
         return;
     pendingHitBoxes.insert(key);
-    const quint64 gen = shared->generation.load();
-    QPdfDocument* doc = controller ? controller->document() : nullptr;
-    QPointer<TextLayoutStore> self(this);
-    worker->post(kTextPriority, [self, shared = shared, gen, key, doc] {
-        QList<QRectF> rects;
-        if (doc && shared->generation.load() == gen) {
-            ++shared->selectionCalls;
-            rects = lineRects(doc->getSelectionAtIndex(key.page, key.start, key.length));
-        }
-        toGuiThread([self, gen, key, rects] {
-            if (self)
-                self->deliverHitBoxes(gen, key, rects);
+    worker->post(
+        JobPriority::TextLayout, this, generation.ticket(),
+        [shared = shared, key, doc = controller ? controller->sharedDocument() : DocumentHandle()]()
+            -> Reply<TextLayoutStore> {
+            QList<QRectF> rects;
+            if (doc) {
+                ++shared->selectionCalls;
+                rects = lineRects(doc->getSelectionAtIndex(key.page, key.start, key.length));
+            }
+            return [key, rects](TextLayoutStore& self) { self.deliverHitBoxes(key, rects); };
         });
-    });
 }
 
-void TextLayoutStore::deliverHitBoxes(quint64 gen, const HitKey& key, const QList<QRectF>& rects)
+void TextLayoutStore::deliverHitBoxes(const HitKey& key, const QList<QRectF>& rects)
 {
-    if (gen != shared->generation.load())
-        return;
     pendingHitBoxes.remove(key);
     hitBoxCache.insert(key, rects);
     Q_EMIT hitBoxesReady(key.page, key.start, key.length);
@@ -372,8 +354,8 @@ void TextLayoutStore::requestReadingBlocks(int page)
     if (blockCache.contains(page) || pendingBlocks.contains(page))
         return;
     if (!textCache.contains(page)) {
-        deferUntilText(Deferred::ReadingBlocks, page, kTextPriority);
-        requestPageText(page, kTextPriority);
+        deferUntilText(Deferred::ReadingBlocks, page, JobPriority::TextLayout);
+        requestPageText(page, JobPriority::TextLayout);
         return;
     }
     if (charBoxCache.contains(page)) {
@@ -381,7 +363,7 @@ void TextLayoutStore::requestReadingBlocks(int page)
         return;
     }
     pendingBlocks.insert(page);
-    requestCharBoxes(page, kTextPriority);
+    requestCharBoxes(page, JobPriority::TextLayout);
 }
 
 void TextLayoutStore::buildReadingBlocks(int page)
@@ -475,7 +457,7 @@ void TextLayoutStore::setOcrResult(int page, const OcrPageText& result)
 
 void TextLayoutStore::clear()
 {
-    ++shared->generation;
+    generation.advance();
     textCache.clear();
     pendingTexts.clear();
     charBoxCache.clear();

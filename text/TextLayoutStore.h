@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PdfWorker.h"
+
 #include "core/OcrLine.h"
 #include "geometry/CharGeometry.h"
 #include "text/ReadingBlock.h"
@@ -67,11 +69,11 @@ public:
     TextLayoutStore(PdfWorker* worker, DocumentController* controller, QObject* parent = nullptr);
     ~TextLayoutStore() override;
 
-    void requestPageText(int page, int priority);
-    void requestQuickBoxes(int page, int priority);
-    void requestCharBoxes(int page, int priority);
-    void requestHitBoxes(int page, int start, int length); // priority 10
-    void requestReadingBlocks(int page);                   // priority 10 for what it needs
+    void requestPageText(int page, JobPriority priority);
+    void requestQuickBoxes(int page, JobPriority priority);
+    void requestCharBoxes(int page, JobPriority priority);
+    void requestHitBoxes(int page, int start, int length); // at JobPriority::TextLayout
+    void requestReadingBlocks(int page); // what it needs at JobPriority::TextLayout
 
     QString pageText(int page) const { return textCache.value(page); }
     bool hasPageText(int page) const { return textCache.contains(page); }
@@ -135,7 +137,6 @@ public:
     // Shared with the jobs: they may outlive the store, so they hold these and never the store.
     struct Shared
     {
-        std::atomic<quint64> generation{0};
         std::atomic<qint64> allTextCalls{0};
         std::atomic<qint64> selectionCalls{0};
         std::atomic<qint64> exactCalls{0};
@@ -150,7 +151,7 @@ public:
     {
         Deferred kind = Deferred::QuickBoxes;
         int page = 0;
-        int priority = 0;
+        JobPriority priority = JobPriority::TextLayout;
         friend bool operator==(const DeferredKey& a, const DeferredKey& b)
         {
             return a.kind == b.kind && a.page == b.page && a.priority == b.priority;
@@ -162,21 +163,23 @@ private:
 
     // Re-issues a request when the page's text arrives. One listener per (kind, page, priority):
     // a second identical listener would only find the first one's request pending.
-    void deferUntilText(Deferred kind, int page, int priority);
+    void deferUntilText(Deferred kind, int page, JobPriority priority);
 
     // Posts the character-box job; quick when quick boxes asked for it.
-    void startCharBoxJob(int page, int priority, bool quick);
+    void startCharBoxJob(int page, JobPriority priority, bool quick);
     // Stores boxes as the page's quick boxes unless none is valid; ends a pending request.
     void storeQuickBoxes(int page, const QList<QRectF>& boxes);
 
-    void deliverText(quint64 gen, int page, const QString& text);
-    void deliverQuickBoxes(quint64 gen, int page, const QList<QRectF>& lineRects);
-    void deliverCharBoxes(quint64 gen, int page, const QList<QRectF>& boxes);
-    void deliverHitBoxes(quint64 gen, const HitKey& key, const QList<QRectF>& rects);
+    // Results of current jobs (see PdfWorker::post).
+    void deliverText(int page, const QString& text);
+    void deliverQuickBoxes(int page, const QList<QRectF>& lineRects);
+    void deliverCharBoxes(int page, const QList<QRectF>& boxes);
+    void deliverHitBoxes(const HitKey& key, const QList<QRectF>& rects);
 
     PdfWorker* worker;              // not owned
     DocumentController* controller; // not owned
-    std::shared_ptr<Shared> shared; // generation and counters, read by jobs on the worker
+    std::shared_ptr<Shared> shared; // counters, updated by jobs on the worker
+    Generation generation;          // moved on by clear() and the destructor
     QHash<int, QString> textCache;
     QSet<int> pendingTexts;
     QHash<int, QList<QRectF>> charBoxCache;

@@ -56,7 +56,7 @@ AnnotationShape shapeOf(AnnotationType type)
 PdfViewport::PdfViewport(RenderCache* cache, TextLayoutStore* textStore,
                          DocumentController* controller, SearchController* search, QWidget* parent)
     : QAbstractScrollArea(parent), cache(cache), text(textStore), controller(controller),
-      search(search), sharedGeneration(std::make_shared<std::atomic<quint64>>(0))
+      search(search)
 {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -102,7 +102,7 @@ PdfViewport::PdfViewport(RenderCache* cache, TextLayoutStore* textStore,
 PdfViewport::~PdfViewport()
 {
     // Link jobs still queued find the generation moved on and skip their work.
-    sharedGeneration->fetch_add(1);
+    linkGeneration.advance();
 }
 
 // --- Binding -------------------------------------------------------------------------------
@@ -118,8 +118,7 @@ void PdfViewport::setDocument()
     // Badges belong to the document that was shown; the session sets them again for this one.
     ocrTextPages.clear();
     imagePages.clear();
-    ++generation;
-    sharedGeneration->store(generation);
+    linkGeneration.advance();
     links.clear();
     linksLoading.clear();
     clearSelection();
@@ -407,15 +406,15 @@ void PdfViewport::refreshVisiblePages()
         return;
     const int p = std::clamp(geo.currentPage, 0, count - 1);
     if (text) {
-        text->requestQuickBoxes(p, 25);
-        text->requestCharBoxes(p, 10);
+        text->requestQuickBoxes(p, JobPriority::ShownPageText);
+        text->requestCharBoxes(p, JobPriority::TextLayout);
         if (p + 1 < count)
-            text->requestQuickBoxes(p + 1, 10);
+            text->requestQuickBoxes(p + 1, JobPriority::TextLayout);
         if (p - 1 >= 0)
-            text->requestQuickBoxes(p - 1, 10);
+            text->requestQuickBoxes(p - 1, JobPriority::TextLayout);
     }
     const QList<int> pages = geo.visiblePages(verticalScrollBar()->value(), viewport()->height());
-    QPdfDocument* doc = controller ? controller->document() : nullptr;
+    const DocumentHandle doc = controller ? controller->sharedDocument() : DocumentHandle();
     if (cache && doc) {
         for (int page : pages)
             cache->request(renderKeyFor(page), doc);
@@ -466,40 +465,29 @@ void PdfViewport::ensureLinks(int page)
 {
     if (page < 0 || page >= geo.pageCount() || links.contains(page) || linksLoading.contains(page))
         return;
-    QPdfDocument* doc = controller ? controller->document() : nullptr;
+    const DocumentHandle doc = controller ? controller->sharedDocument() : DocumentHandle();
     if (!doc || !controller->worker())
         return;
     linksLoading.insert(page);
-    const quint64 gen = generation;
-    auto shared = sharedGeneration;
-    QPointer<PdfViewport> self(this);
-    controller->worker()->post(10, [self, shared, gen, doc, page] {
-        QList<QPdfLink> result;
-        if (shared->load() == gen) {
+    controller->worker()->post(
+        JobPriority::TextLayout, this, linkGeneration.ticket(),
+        [doc, page]() -> Reply<PdfViewport> {
             // Runs on the worker thread, the only thread that touches the document.
+            QList<QPdfLink> result;
             QPdfLinkModel model;
-            model.setDocument(doc);
+            model.setDocument(doc.get());
             model.setPage(page);
             const int rows = model.rowCount();
             for (int row = 0; row < rows; ++row) {
                 const QVariant v = model.data(model.index(row, 0), int(QPdfLinkModel::Role::Link));
                 result.append(v.value<QPdfLink>());
             }
-        }
-        QMetaObject::invokeMethod(
-            qApp,
-            [self, gen, page, result] {
-                if (self)
-                    self->setLinks(gen, page, result);
-            },
-            Qt::QueuedConnection);
-    });
+            return [page, result](PdfViewport& self) { self.setLinks(page, result); };
+        });
 }
 
-void PdfViewport::setLinks(quint64 gen, int page, const QList<QPdfLink>& pageLinks)
+void PdfViewport::setLinks(int page, const QList<QPdfLink>& pageLinks)
 {
-    if (gen != generation)
-        return;
     linksLoading.remove(page);
     links.insert(page, pageLinks);
 }
@@ -543,10 +531,10 @@ void PdfViewport::keyPressEvent(QKeyEvent* event)
         break;
     case Qt::Key_Plus:
     case Qt::Key_Equal:
-        setZoom(geo.zoom * 1.2);
+        setZoom(geo.zoom * ZoomStep);
         break;
     case Qt::Key_Minus:
-        setZoom(geo.zoom / 1.2);
+        setZoom(geo.zoom / ZoomStep);
         break;
     case Qt::Key_0:
         if (mods != Qt::NoModifier) {
@@ -1109,8 +1097,8 @@ void PdfViewport::mousePressEvent(QMouseEvent* event)
         if (hasSelectableBoxes(pointerPage)) {
             anchor = cursor = charIndexAt(pointerPage, pointerPoint);
         } else {
-            text->requestQuickBoxes(pointerPage, 25);
-            text->requestCharBoxes(pointerPage, 10);
+            text->requestQuickBoxes(pointerPage, JobPriority::ShownPageText);
+            text->requestCharBoxes(pointerPage, JobPriority::TextLayout);
         }
     }
     viewport()->update();
@@ -1286,7 +1274,7 @@ void PdfViewport::showLinkPreview()
     previewKey = renderKeyFor(target);
     // From the cache when the page is there; else rendered on the worker like any page.
     const QImage image = cache ? cache->cachedImage(previewKey) : QImage();
-    QPdfDocument* doc = controller ? controller->document() : nullptr;
+    const DocumentHandle doc = controller ? controller->sharedDocument() : DocumentHandle();
     if (cache && doc && (image.isNull() || !cache->isCurrent(previewKey)))
         cache->request(previewKey, doc);
     fillLinkPreview(image);
@@ -1353,7 +1341,7 @@ void PdfViewport::updateHoverCursor(const QPointF& viewportPos)
             const QList<QRectF> boxes =
                 usesOcrText(page) ? selectableBoxes(page) : text->bestBoxes(page);
             if (boxes.isEmpty()) {
-                text->requestQuickBoxes(page, 25);
+                text->requestQuickBoxes(page, JobPriority::ShownPageText);
             } else {
                 for (const QRectF& b : boxes) {
                     if (b.isValid() && b.contains(pt)) {
@@ -1464,8 +1452,8 @@ void PdfViewport::createAnnotationFromDrag()
             a.rect = unitedBoxes(text->charBoxes(dragPage), a.start, a.length);
         } else {
             if (!haveBoxes && text) {
-                text->requestQuickBoxes(dragPage, 25);
-                text->requestCharBoxes(dragPage, 10);
+                text->requestQuickBoxes(dragPage, JobPriority::ShownPageText);
+                text->requestCharBoxes(dragPage, JobPriority::TextLayout);
             }
             useRect = true;
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Generation.h"
+
 #include "annotations/Annotation.h"
 #include "core/RenderCache.h"
 #include "text/SearchHit.h"
@@ -205,7 +207,7 @@ private:
     // Takes the fit zoom of the fit mode (none: nothing) and announces a change.
     void updateFitZoom();
     void ensureLinks(int page);
-    void setLinks(quint64 gen, int page, const QList<QPdfLink>& pageLinks);
+    void setLinks(int page, const QList<QPdfLink>& pageLinks);
     QPointF contentPos(const QPointF& viewportPos) const;
     // The place at a viewport point, and the scroll that brings it back there after the layout
     // changed.
@@ -270,9 +272,7 @@ private:
     // Links: page -> links, pages being loaded, and the generation that guards late results.
     QHash<int, QList<QPdfLink>> links;
     QSet<int> linksLoading;
-    quint64 generation = 0;
-    // Read by link jobs on the worker as an early exit; the GUI side compares again.
-    std::shared_ptr<std::atomic<quint64>> sharedGeneration;
+    Generation linkGeneration;
 
     // Search hits.
     QList<SearchHit> hits;

@@ -2,6 +2,7 @@
 
 #include "core/DocumentController.h"
 #include "core/PageLabels.h"
+#include "view/ViewLog.h"
 
 #include <QIcon>
 #include <QPixmap>
@@ -121,7 +122,7 @@ void ThumbnailPanel::loadVisible(bool all)
         return;
     // Between a reload's start and its end there is no document: a render now would only fail
     // and mark the row as never to be asked for again.
-    QPdfDocument* document = controller ? controller->document() : nullptr;
+    const DocumentHandle document = controller ? controller->sharedDocument() : DocumentHandle();
     if (!document)
         return;
     const auto [first, last] = visibleRange();
@@ -194,6 +195,7 @@ void ThumbnailPanel::onThumbnailRendered(const RenderCache::Key& key, const QIma
     if (key.page < 0 || key.page >= rows || !row)
         return;
     if (image.isNull()) {
+        qCDebug(lcView) << "no thumbnail of page" << key.page;
         row->setData(ThumbnailShownRole, false);
         row->setData(RenderFailedRole, true);
         return;

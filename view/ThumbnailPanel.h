@@ -26,7 +26,7 @@ class ThumbnailPanel : public QListWidget
 
 public:
     static constexpr qint64 CacheBytes = 67108864; // 64 MiB
-    static constexpr int RenderPriority = 20;      // below the page view, above text jobs
+    static constexpr JobPriority RenderPriority = JobPriority::Thumbnails;
     static constexpr int RefreshIntervalMs = 500;
     static constexpr int ThumbnailWidth = 132;
     static constexpr int IconHeight = 176;

@@ -22,11 +22,6 @@ double clampZoom(double zoom)
     return z;
 }
 
-bool sameZoom(double a, double b)
-{
-    return std::abs(a - b) * 1000000000000.0 <= std::min(std::abs(a), std::abs(b));
-}
-
 int normalizeRotation(int degrees)
 {
     return ((degrees % 360) + 360) % 360;
@@ -34,7 +29,7 @@ int normalizeRotation(int degrees)
 
 double wheelZoomFactor(int angleDeltaY)
 {
-    return std::pow(1.2, angleDeltaY / 120.0);
+    return std::pow(ZoomStep, angleDeltaY / 120.0);
 }
 
 namespace {

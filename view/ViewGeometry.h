@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PageUnits.h"
+
 #include <QList>
 #include <QPointF>
 #include <QRectF>
@@ -22,8 +24,6 @@ constexpr int MaxContentPx = 1 << 30;
 int toContentPx(double px);
 // Caps a requested zoom to [MinZoom, MaxZoom].
 double clampZoom(double zoom);
-// Doubles compare equal when |a - b| * 1e12 <= min(|a|, |b|) (so 0 equals only 0).
-bool sameZoom(double a, double b);
 // Any number of degrees to 0..359.
 int normalizeRotation(int degrees);
 // Ctrl+wheel zoom factor: 1.2 per notch of 120 units, fractional for high-resolution wheels.

@@ -149,9 +149,9 @@ void DocumentSession::trimCaches()
     if (thumbnails)
         thumbnails->releasePictures(HiddenThumbnailCacheBytes);
     // The character engine's store (up to its limit per document) is refilled when needed.
-    if (QPointer<QPdfDocument> document = documentController->document()) {
-        pdfWorker->post(0, [document] {
-            if (const CharGeometry* geometry = document ? CharGeometry::of(document) : nullptr)
+    if (const DocumentHandle document = documentController->sharedDocument()) {
+        pdfWorker->post(JobPriority::Document, [document] {
+            if (const CharGeometry* geometry = CharGeometry::of(document.get()))
                 geometry->emptyStore();
 #if defined(__GLIBC__)
             malloc_trim(0);

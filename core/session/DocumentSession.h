@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/PdfWorker.h"
 #include "core/session/ViewHistory.h"
 #include "settings/AppSettings.h"
 
@@ -40,7 +41,7 @@ class DocumentSession : public QObject
 
 public:
     static constexpr qint64 RenderCacheBytes = 201326592; // 192 MiB
-    static constexpr int RenderPriority = 30;
+    static constexpr JobPriority RenderPriority = JobPriority::PageView;
     static constexpr int HistoryDelayMs = 600;
 
     // worker and settings are shared and not owned; both must outlive the session.

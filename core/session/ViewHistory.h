@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/PageUnits.h"
+
 #include <QList>
 
 #include <optional>
@@ -13,10 +15,10 @@ struct ViewState
     double zoom = 1.0; // logical pixels per point
     int rotation = 0;  // degrees: 0, 90, 180 or 270
 
-    // Exact zoom comparison: a state is recorded again only when something really changed.
+    // A state is recorded again only when something really changed.
     friend bool operator==(const ViewState& a, const ViewState& b)
     {
-        return a.page == b.page && a.rotation == b.rotation && a.zoom == b.zoom;
+        return a.page == b.page && a.rotation == b.rotation && sameZoom(a.zoom, b.zoom);
     }
     friend bool operator!=(const ViewState& a, const ViewState& b) { return !(a == b); }
 };

@@ -59,6 +59,8 @@ private:
     QTemporaryDir dir;
     QString source;
     QPdfDocument doc;
+    // Not owned: the document outlives every job.
+    const DocumentHandle handle{DocumentHandle(), &doc};
     QList<QSizeF> sizes;
 };
 
@@ -80,7 +82,7 @@ void TestAnnotatedExporter::everyPageInOrderWithItsSize()
     QSignalSpy finished(&exporter, &AnnotatedPdfExporter::finished);
     const QString out = dir.filePath(QStringLiteral("copy.pdf"));
 
-    exporter.start(&doc, &worker, sizes, {}, out, 72); // 72 dpi or less means the default
+    exporter.start(handle, &worker, sizes, {}, out, 72); // 72 dpi or less means the default
     QCOMPARE(exporter.dpi(), 200.0);
     QVERIFY(finished.wait(20000));
     QCOMPARE(finished.size(), 1);
@@ -128,7 +130,7 @@ void TestAnnotatedExporter::annotationsAreDrawnOnTheImage()
         arrow,
         elsewhere,
     };
-    exporter.start(&doc, &worker, sizes.mid(0, 2), list, out);
+    exporter.start(handle, &worker, sizes.mid(0, 2), list, out);
     QVERIFY(finished.wait(20000));
     QVERIFY(finished.first().at(0).toBool());
 
@@ -161,7 +163,7 @@ void TestAnnotatedExporter::cancelLeavesTargetUntouched()
     });
 
     const QString fresh = dir.filePath(QStringLiteral("cancelled.pdf"));
-    exporter.start(&doc, &worker, sizes, {}, fresh);
+    exporter.start(handle, &worker, sizes, {}, fresh);
     QVERIFY(finished.wait(20000));
     QCOMPARE(progress.size(), 1);
     QCOMPARE(finished.first(), (QList<QVariant>{false, QString()}));
@@ -173,7 +175,7 @@ void TestAnnotatedExporter::cancelLeavesTargetUntouched()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("keep me");
     file.close();
-    exporter.start(&doc, &worker, sizes, {}, existing);
+    exporter.start(handle, &worker, sizes, {}, existing);
     QVERIFY(finished.wait(20000));
     QVERIFY(worker.waitForIdle(20000));
     QCoreApplication::processEvents();
@@ -190,27 +192,27 @@ void TestAnnotatedExporter::failuresAndIgnoredStarts()
     QSignalSpy finished(&exporter, &AnnotatedPdfExporter::finished);
 
     const QString unwritable = dir.filePath(QStringLiteral("missing/dir/copy.pdf"));
-    exporter.start(&doc, &worker, sizes, {}, unwritable);
+    exporter.start(handle, &worker, sizes, {}, unwritable);
     QVERIFY(finished.wait(20000));
     QCOMPARE(finished.last(),
              (QList<QVariant>{false, QStringLiteral("无法创建输出文件：%1").arg(unwritable)}));
 
     // A page that does not render (beyond the document) aborts with its 1-based number.
     const QString out = dir.filePath(QStringLiteral("broken.pdf"));
-    exporter.start(&doc, &worker, sizes + QList<QSizeF>{QSizeF(595, 842)}, {}, out);
+    exporter.start(handle, &worker, sizes + QList<QSizeF>{QSizeF(595, 842)}, {}, out);
     QVERIFY(finished.wait(20000));
     QCOMPARE(finished.last(),
              (QList<QVariant>{false, QStringLiteral("第 4 页渲染失败，导出已中止。")}));
     QVERIFY(!QFile::exists(out));
 
     // No pages, no path, or busy: nothing starts.
-    exporter.start(&doc, &worker, {}, {}, out);
+    exporter.start(handle, &worker, {}, {}, out);
     QVERIFY(!exporter.isRunning());
-    exporter.start(&doc, &worker, sizes, {}, QString());
+    exporter.start(handle, &worker, sizes, {}, QString());
     QVERIFY(!exporter.isRunning());
     const QString first = dir.filePath(QStringLiteral("first.pdf"));
-    exporter.start(&doc, &worker, sizes.mid(0, 1), {}, first);
-    exporter.start(&doc, &worker, sizes.mid(0, 1), {}, out);
+    exporter.start(handle, &worker, sizes.mid(0, 1), {}, first);
+    exporter.start(handle, &worker, sizes.mid(0, 1), {}, out);
     QCOMPARE(exporter.outputPath(), first);
     QVERIFY(finished.wait(20000));
     QCOMPARE(finished.size(), 3);

@@ -61,7 +61,7 @@ private:
     void loadPageText(int page)
     {
         QSignalSpy ready(textStore, &TextLayoutStore::pageTextReady);
-        textStore->requestPageText(page, 10);
+        textStore->requestPageText(page, JobPriority::TextLayout);
         QTRY_VERIFY(textStore->hasPageText(page));
     }
 

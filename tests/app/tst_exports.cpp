@@ -402,7 +402,7 @@ void TestExports::fullTextProgressShowsSoon()
     QVERIFY(window);
     ExportCommands* exports = window->exportCommands();
     nextSavePath = dir->filePath(QStringLiteral("long.txt"));
-    auto gate = std::make_unique<test::WorkerGate>(window->worker(), 100);
+    auto gate = std::make_unique<test::WorkerGate>(window->worker());
     chooseExport(*window, 1);
     QPointer<QProgressDialog> dialog = exports->textExportDialog();
     QVERIFY(dialog);

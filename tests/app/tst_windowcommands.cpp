@@ -344,7 +344,7 @@ void TestWindowCommands::returnSearchesAtOnceAndSteps()
     QVERIFY(window);
     DocumentSession* session = window->current();
     for (int page = 0; page < 3; ++page)
-        session->textLayout()->requestPageText(page, 10);
+        session->textLayout()->requestPageText(page, JobPriority::TextLayout);
     QTRY_VERIFY_WITH_TIMEOUT(session->textLayout()->hasPageText(2), 20000);
 
     QSignalSpy started(session->search(), &SearchController::started);

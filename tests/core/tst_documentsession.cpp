@@ -167,7 +167,6 @@ void TestDocumentSession::relaysAndReadySequence()
     DocumentSession session(worker.get(), settings.get());
     QCOMPARE(session.displayName(), QStringLiteral("新文档"));
     QCOMPARE(session.renderCache()->byteBudget(), qint64(192) * 1024 * 1024);
-    QCOMPARE(session.renderCache()->priority(), 30);
     QCOMPARE(session.historyTimer()->interval(), 600);
     QVERIFY(session.historyTimer()->isSingleShot());
     QVERIFY(!session.pageWidget()->parent());

@@ -163,7 +163,7 @@ void TestFileProbe::deepPageTreeFailsWhileOthersRender()
     auto rendered = std::make_shared<std::atomic_int>(0);
     QPdfDocument* document = reader.document();
     for (int i = 0; i < 3; ++i) {
-        worker->post(30, [document, rendered, i] {
+        worker->post(JobPriority::PageView, [document, rendered, i] {
             const QImage image = document->render(i % 2, QSize(200, 300));
             if (!image.isNull())
                 ++*rendered;

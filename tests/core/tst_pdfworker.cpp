@@ -2,7 +2,10 @@
 #include "support/WorkerGate.h"
 
 #include <QMutex>
+#include <QPdfDocument>
+#include <QPointer>
 #include <QSemaphore>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <atomic>
@@ -28,6 +31,8 @@ class TestPdfWorker : public QObject
 
 private Q_SLOTS:
     void runsByPriorityThenPostingOrder();
+    void repliesReachOnlyACurrentOwner();
+    void aSharedDocumentGoesAfterItsLastJob();
     void destructionDropsQueuedJobsAndWaitsForTheRunningOne();
     void destructionGivesUpOnAJobThatNeverEnds();
 };
@@ -45,15 +50,74 @@ void TestPdfWorker::runsByPriorityThenPostingOrder()
     };
     {
         test::WorkerGate gate(&worker);
-        worker.post(0, record(1));
-        worker.post(30, record(2));
-        worker.post(0, record(3));
-        worker.post(10, record(4));
-        worker.post(30, record(5));
-        worker.post(20, record(6));
+        worker.post(JobPriority::Document, record(1));
+        worker.post(JobPriority::PageView, record(2));
+        worker.post(JobPriority::Document, record(3));
+        worker.post(JobPriority::TextLayout, record(4));
+        worker.post(JobPriority::PageView, record(5));
+        worker.post(JobPriority::Thumbnails, record(6));
     }
     QVERIFY(worker.waitForIdle(10000));
     QCOMPARE(order, (QList<int>{2, 5, 6, 4, 1, 3}));
+}
+
+// A reply runs on the owner's thread while the owner lives and its generation has not moved on.
+void TestPdfWorker::repliesReachOnlyACurrentOwner()
+{
+    PdfWorker worker;
+    Generation generation;
+    auto owner = std::make_unique<QObject>();
+    QList<int> replies;
+    const auto post = [&](int id) {
+        worker.post(JobPriority::Document, owner.get(), generation.ticket(), [&replies, id] {
+            return Reply<QObject>([&replies, id](QObject&) { replies.append(id); });
+        });
+    };
+    {
+        test::WorkerGate gate(&worker);
+        post(1);
+        generation.advance();
+        post(2);
+    }
+    QVERIFY(worker.waitForIdle(10000));
+    QTRY_COMPARE(replies, QList<int>{2});
+    {
+        test::WorkerGate gate(&worker);
+        post(3);
+        owner.reset();
+    }
+    QVERIFY(worker.waitForIdle(10000));
+    // A job posted after the last one ran: its reply would have arrived before this one's.
+    QObject probe;
+    QSignalSpy done(&probe, &QObject::objectNameChanged);
+    worker.post(JobPriority::Document, &probe, generation.ticket(), [] {
+        return Reply<QObject>([](QObject& o) { o.setObjectName(QStringLiteral("done")); });
+    });
+    QVERIFY(done.wait());
+    QCOMPARE(replies, QList<int>{2});
+}
+
+// Jobs hold the document: it is deleted on the worker, behind the last job that captured it, even
+// when that job was queued at the lowest priority and every handle outside the worker is gone.
+void TestPdfWorker::aSharedDocumentGoesAfterItsLastJob()
+{
+    PdfWorker worker;
+    QPointer<QPdfDocument> watched;
+    std::atomic_bool sawDocument{false};
+    {
+        test::WorkerGate gate(&worker);
+        auto* document = new QPdfDocument;
+        watched = document;
+        DocumentHandle handle = worker.share(document);
+        worker.post(JobPriority(-1),
+                    [handle, &sawDocument] { sawDocument = handle->pageCount() == 0; });
+        worker.post(JobPriority::PageView, [handle] {});
+        handle.reset();
+        QVERIFY(watched); // held by the queued jobs
+    }
+    QVERIFY(worker.waitForIdle(10000));
+    QVERIFY(sawDocument);
+    QVERIFY(!watched);
 }
 
 void TestPdfWorker::destructionDropsQueuedJobsAndWaitsForTheRunningOne()
@@ -64,7 +128,7 @@ void TestPdfWorker::destructionDropsQueuedJobsAndWaitsForTheRunningOne()
     std::atomic_int queuedRan{0};
 
     auto* worker = new PdfWorker;
-    worker->post(0, [&, entered, released] {
+    worker->post(JobPriority::Document, [&, entered, released] {
         entered->release();
         released->acquire(); // let go only once the queue has been cleared
         runningFinished = true;
@@ -74,9 +138,9 @@ void TestPdfWorker::destructionDropsQueuedJobsAndWaitsForTheRunningOne()
     // the sentinel are gone, possibly while the other one still sits in the queue. It must not
     // start then either.
     auto sentinel = std::make_shared<ReleaseOnDestruction>(released);
-    worker->post(0, [&, sentinel] { ++queuedRan; });
-    worker->post(30, [&] { ++queuedRan; });
-    worker->post(0, [&, sentinel] { ++queuedRan; });
+    worker->post(JobPriority::Document, [&, sentinel] { ++queuedRan; });
+    worker->post(JobPriority::PageView, [&] { ++queuedRan; });
+    worker->post(JobPriority::Document, [&, sentinel] { ++queuedRan; });
     sentinel.reset();
 
     delete worker;
@@ -92,12 +156,12 @@ void TestPdfWorker::destructionGivesUpOnAJobThatNeverEnds()
     auto queuedRan = std::make_shared<std::atomic_int>(0);
 
     auto* worker = new PdfWorker;
-    worker->post(0, [entered, released] {
+    worker->post(JobPriority::Document, [entered, released] {
         entered->release();
         released->acquire();
     });
     entered->acquire();
-    worker->post(0, [queuedRan] { ++*queuedRan; });
+    worker->post(JobPriority::Document, [queuedRan] { ++*queuedRan; });
 
     delete worker; // returns after the shutdown limit instead of waiting forever
     QVERIFY(PdfWorker::abandonedRunningJob());

@@ -11,6 +11,8 @@
 
 #include <memory>
 
+using dovrix::DocumentHandle;
+using dovrix::JobPriority;
 using dovrix::PdfWorker;
 using dovrix::RenderCache;
 using dovrix::test::WorkerGate;
@@ -116,16 +118,16 @@ private Q_SLOTS:
 
     void concurrentRequestsRenderOnce()
     {
-        RenderCache cache(worker.get(), 1 << 24, 30);
+        RenderCache cache(worker.get(), 1 << 24, JobPriority::PageView);
         QSignalSpy spy(&cache, &RenderCache::pageRendered);
         const Key key = makeKey(0, QSize(100, 150));
         {
             WorkerGate gate(worker.get());
-            cache.request(key, &document);
-            cache.request(key, &document);
+            cache.request(key, handle);
+            cache.request(key, handle);
         }
         QVERIFY(spy.wait());
-        cache.request(key, &document); // cached: starts nothing
+        cache.request(key, handle); // cached: starts nothing
         QVERIFY(worker->waitForIdle());
         settle();
         QCOMPARE(spy.count(), 1);
@@ -136,14 +138,14 @@ private Q_SLOTS:
 
     void clearDropsQueuedAndFinishedRenders()
     {
-        RenderCache cache(worker.get(), 1 << 24, 30);
+        RenderCache cache(worker.get(), 1 << 24, JobPriority::PageView);
         QSignalSpy spy(&cache, &RenderCache::pageRendered);
         {
             WorkerGate gate(worker.get());
-            cache.request(makeKey(0, QSize(100, 150)), &document);
+            cache.request(makeKey(0, QSize(100, 150)), handle);
             cache.clear();
         }
-        cache.request(makeKey(1, QSize(100, 150)), &document);
+        cache.request(makeKey(1, QSize(100, 150)), handle);
         QVERIFY(worker->waitForIdle()); // rendered; the result waits in the event queue
         cache.clear();
         settle();
@@ -154,17 +156,17 @@ private Q_SLOTS:
 
     void lateResultDoesNotReleaseANewerRender()
     {
-        RenderCache cache(worker.get(), 1 << 24, 30);
+        RenderCache cache(worker.get(), 1 << 24, JobPriority::PageView);
         QSignalSpy spy(&cache, &RenderCache::pageRendered);
         const Key key = makeKey(2, QSize(80, 120));
-        cache.request(key, &document);
+        cache.request(key, handle);
         QVERIFY(worker->waitForIdle());
         cache.clear();
         {
             WorkerGate gate(worker.get());
-            cache.request(key, &document);
+            cache.request(key, handle);
             settle(); // the old result arrives and is dropped
-            cache.request(key, &document);
+            cache.request(key, handle);
         }
         QVERIFY(spy.wait());
         QVERIFY(worker->waitForIdle());
@@ -177,11 +179,11 @@ private Q_SLOTS:
         const Key a = makeKey(0, QSize(100, 100)), b = makeKey(1, QSize(100, 100));
         const Key c = makeKey(2, QSize(100, 100)), d = makeKey(3, QSize(100, 100));
         const qint64 bytes = QImage(100, 100, QImage::Format_ARGB32).sizeInBytes();
-        RenderCache cache(worker.get(), 3 * bytes, 30);
+        RenderCache cache(worker.get(), 3 * bytes, JobPriority::PageView);
         for (const Key& key : {a, b, c})
             QVERIFY(!renderInto(cache, key).isNull());
         QVERIFY(!cache.cachedImage(a).isNull()); // a becomes the most recent, b the least
-        cache.request(b, &document);             // a request for a cached key does not touch it
+        cache.request(b, handle);                // a request for a cached key does not touch it
         renderInto(cache, d);
         QVERIFY(!cache.contains(b));
         QVERIFY(cache.contains(a) && cache.contains(c) && cache.contains(d));
@@ -191,7 +193,7 @@ private Q_SLOTS:
     void imageAboveBudgetIsDeliveredNotKept()
     {
         // A page at the pixel limit (256 MiB) is more than the page view's 192 MiB budget.
-        RenderCache cache(worker.get(), 201326592, 30);
+        RenderCache cache(worker.get(), 201326592, JobPriority::PageView);
         renderInto(cache, makeKey(0, QSize(100, 150)));
         QCOMPARE(renderInto(cache, makeKey(1, QSize(10000, 10000))).size(), QSize(8192, 8192));
         QCOMPARE(cache.count(), 0);
@@ -200,11 +202,11 @@ private Q_SLOTS:
 
     void failedRenderIsRetried()
     {
-        RenderCache cache(worker.get(), 1 << 24, 30);
+        RenderCache cache(worker.get(), 1 << 24, JobPriority::PageView);
         QSignalSpy spy(&cache, &RenderCache::pageRendered);
         const Key key = makeKey(99, QSize(50, 50)); // no such page
         for (int attempt = 1; attempt <= 2; ++attempt) {
-            cache.request(key, &document);
+            cache.request(key, handle);
             QVERIFY(spy.wait());
             QCOMPARE(spy.count(), attempt);
             QVERIFY(qvariant_cast<QImage>(spy.last().at(1)).isNull());
@@ -227,7 +229,7 @@ private Q_SLOTS:
         QFETCH(int, rotation);
         QFETCH(QPoint, corner);
         const QSize size = rotation % 180 ? QSize(300, 200) : QSize(200, 300);
-        RenderCache cache(worker.get(), 1 << 24, 30);
+        RenderCache cache(worker.get(), 1 << 24, JobPriority::PageView);
         const QImage image =
             renderInto(cache, makeKey(0, size, rotation)).convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(image.size(), size);
@@ -245,20 +247,20 @@ private Q_SLOTS:
 
     void goneCacheOrWorkerLeavesJobsHarmless()
     {
-        auto cache = std::make_unique<RenderCache>(worker.get(), 1 << 24, 30);
+        auto cache = std::make_unique<RenderCache>(worker.get(), 1 << 24, JobPriority::PageView);
         {
             WorkerGate gate(worker.get());
-            cache->request(makeKey(0, QSize(100, 150)), &document);
+            cache->request(makeKey(0, QSize(100, 150)), handle);
             cache.reset();
         }
-        cache = std::make_unique<RenderCache>(worker.get(), 1 << 24, 30);
-        cache->request(makeKey(1, QSize(100, 150)), &document);
+        cache = std::make_unique<RenderCache>(worker.get(), 1 << 24, JobPriority::PageView);
+        cache->request(makeKey(1, QSize(100, 150)), handle);
         QVERIFY(worker->waitForIdle());
         cache.reset(); // its result is still queued
         settle();
-        cache = std::make_unique<RenderCache>(worker.get(), 1 << 24, 30);
+        cache = std::make_unique<RenderCache>(worker.get(), 1 << 24, JobPriority::PageView);
         worker.reset();
-        cache->request(makeKey(2, QSize(100, 150)), &document);
+        cache->request(makeKey(2, QSize(100, 150)), handle);
         QVERIFY(!cache->isInFlight(makeKey(2, QSize(100, 150))));
     }
 
@@ -267,7 +269,7 @@ private Q_SLOTS:
     // not taken for a night one.
     void pageColoursReplaceImagesInPlace()
     {
-        RenderCache cache(worker.get(), 1 << 24, 30);
+        RenderCache cache(worker.get(), 1 << 24, JobPriority::PageView);
         const Key key = makeKey(0, QSize(100, 150));
         const QImage normal = renderInto(cache, key);
         QVERIFY(inkGray(normal) >= 0);
@@ -277,11 +279,11 @@ private Q_SLOTS:
         QSignalSpy spy(&cache, &RenderCache::pageRendered);
         {
             WorkerGate gate(worker.get());
-            cache.request(makeKey(1, QSize(100, 150)), &document); // in the old colours
+            cache.request(makeKey(1, QSize(100, 150)), handle); // in the old colours
             cache.setPageColours(dovrix::PageColours::Night);
             QVERIFY(!cache.isCurrent(key));
             QCOMPARE(cache.cachedImage(key), normal); // still shown meanwhile
-            cache.request(key, &document);
+            cache.request(key, handle);
         }
         QVERIFY(spy.wait());
         QVERIFY(worker->waitForIdle());
@@ -299,12 +301,14 @@ private:
     QImage renderInto(RenderCache& cache, const Key& key)
     {
         QSignalSpy spy(&cache, &RenderCache::pageRendered);
-        cache.request(key, &document);
+        cache.request(key, handle);
         return spy.wait(30000) ? qvariant_cast<QImage>(spy.first().at(1)) : QImage();
     }
 
     QTemporaryDir dir;
     QPdfDocument document;
+    // Not owned: the document outlives every job.
+    const DocumentHandle handle{DocumentHandle(), &document};
     std::unique_ptr<PdfWorker> worker;
 };
 

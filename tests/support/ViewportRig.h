@@ -22,7 +22,7 @@ struct ViewportRig
     PdfWorker worker;
     DocumentController controller{&worker};
     TextLayoutStore text{&worker, &controller};
-    RenderCache cache{&worker, 201326592, 30};
+    RenderCache cache{&worker, 201326592, JobPriority::PageView};
     SearchController search{&text, &controller};
     AnnotationStore annotations;
     PdfViewport view{&cache, &text, &controller, &search};
@@ -63,7 +63,7 @@ struct ViewportRig
         if (text.hasCharBoxes(page))
             return true;
         QSignalSpy spy(&text, &TextLayoutStore::charBoxesReady);
-        text.requestCharBoxes(page, 10);
+        text.requestCharBoxes(page, JobPriority::TextLayout);
         for (int i = 0; i < 20 && !text.hasCharBoxes(page); ++i)
             spy.wait(1000);
         return text.hasCharBoxes(page);

@@ -18,7 +18,8 @@ public:
     // Queued: the gate waits in the queue like any job; call waitUntilEntered() to meet it there.
     enum class Mode { Blocked, Queued };
 
-    explicit WorkerGate(PdfWorker* worker, int priority = 100, Mode mode = Mode::Blocked)
+    explicit WorkerGate(PdfWorker* worker, JobPriority priority = JobPriority(100),
+                        Mode mode = Mode::Blocked)
         : entered(std::make_shared<QSemaphore>()), release(std::make_shared<QSemaphore>())
     {
         worker->post(priority, [in = entered, out = release] {

@@ -78,7 +78,7 @@ private:
     {
         QSignalSpy text(store.get(), &TextLayoutStore::pageTextReady);
         for (int page = 0; page < controller->pageCount(); ++page)
-            store->requestPageText(page, 10);
+            store->requestPageText(page, JobPriority::TextLayout);
         QTRY_COMPARE(text.count(), controller->pageCount());
     }
 
@@ -222,7 +222,7 @@ private Q_SLOTS:
         QSignalSpy finished(search.get(), &SearchController::finished);
         {
             test::WorkerGate gate(worker.get());
-            store->requestPageText(3, 50); // arrives first
+            store->requestPageText(3, JobPriority(50)); // arrives first
             search->startSearch(QStringLiteral("word"), false);
             QCOMPARE(progress.count(), 0);
         }

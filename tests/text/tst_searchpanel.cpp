@@ -47,7 +47,7 @@ struct PanelRig
     bool loadText(int page)
     {
         QSignalSpy text(&store, &TextLayoutStore::pageTextReady);
-        store.requestPageText(page, 10);
+        store.requestPageText(page, JobPriority::TextLayout);
         return store.hasPageText(page) || text.wait(20000);
     }
     void emitHits(const QList<SearchHit>& hits)

@@ -259,7 +259,7 @@ private Q_SLOTS:
         QVERIFY(test::writeLayoutPdf(path, {page}));
         QVERIFY(openFile(path));
         QSignalSpy boxes(store.get(), &TextLayoutStore::charBoxesReady);
-        store->requestCharBoxes(0, 10);
+        store->requestCharBoxes(0, JobPriority::TextLayout);
         QVERIFY(boxes.wait());
         const TextLayoutStats stats = store->stats();
         QCOMPARE(stats.enginePages, 1);
@@ -290,7 +290,7 @@ private Q_SLOTS:
         QVERIFY(ready.wait());
         store = std::make_unique<TextLayoutStore>(worker.get(), controller.get());
         QSignalSpy boxes(store.get(), &TextLayoutStore::charBoxesReady);
-        store->requestCharBoxes(0, 10);
+        store->requestCharBoxes(0, JobPriority::TextLayout);
         QVERIFY(boxes.wait());
         QCOMPARE(store->stats().enginePages, 1);
         QCOMPARE(store->stats().engineFallbacks, 0);
@@ -317,14 +317,14 @@ private Q_SLOTS:
         } else {
             // As if the engine had refused the file: nothing attached to the document.
             QPdfDocument* doc = controller->document();
-            worker->post(0, [doc] { delete CharGeometry::of(doc); });
+            worker->post(JobPriority::Document, [doc] { delete CharGeometry::of(doc); });
             worker->waitForIdle();
         }
         QSignalSpy quick(store.get(), &TextLayoutStore::quickBoxesReady);
         QSignalSpy boxes(store.get(), &TextLayoutStore::charBoxesReady);
-        store->requestPageText(0, 10);
-        store->requestQuickBoxes(0, 25);
-        store->requestCharBoxes(0, 10);
+        store->requestPageText(0, JobPriority::TextLayout);
+        store->requestQuickBoxes(0, JobPriority::ShownPageText);
+        store->requestCharBoxes(0, JobPriority::TextLayout);
         QVERIFY(boxes.wait());
         CharGeometry::setPageTimeLimitMs(limit);
         QCOMPARE(quick.count(), 1);
@@ -343,13 +343,13 @@ private Q_SLOTS:
         QSignalSpy text(store.get(), &TextLayoutStore::pageTextReady);
         QSignalSpy quick(store.get(), &TextLayoutStore::quickBoxesReady);
         QSignalSpy boxes(store.get(), &TextLayoutStore::charBoxesReady);
-        store->requestPageText(1, 10);
+        store->requestPageText(1, JobPriority::TextLayout);
         QVERIFY(text.wait());
         QVERIFY(store->hasPageText(1));
         QVERIFY(store->pageText(1).isEmpty());
         QVERIFY(!store->hasTextLayer(1));
-        store->requestQuickBoxes(1, 25);
-        store->requestCharBoxes(1, 10);
+        store->requestQuickBoxes(1, JobPriority::ShownPageText);
+        store->requestCharBoxes(1, JobPriority::TextLayout);
         QVERIFY(boxes.wait());
         QVERIFY(store->hasCharBoxes(1));
         QVERIFY(store->charBoxes(1).isEmpty());
@@ -364,11 +364,11 @@ private Q_SLOTS:
         QSignalSpy text(store.get(), &TextLayoutStore::pageTextReady);
         QSignalSpy quick(store.get(), &TextLayoutStore::quickBoxesReady);
         // Without the text, the request asks for it and measures the boxes once it is there.
-        store->requestQuickBoxes(0, 25);
+        store->requestQuickBoxes(0, JobPriority::ShownPageText);
         QVERIFY(text.wait());
         QVERIFY(store->bestBoxes(0).isEmpty());
         QVERIFY(quick.wait());
-        store->requestQuickBoxes(0, 25);
+        store->requestQuickBoxes(0, JobPriority::ShownPageText);
         settle();
         QCOMPARE(quick.count(), 1);
         const QString pageText = store->pageText(0);
@@ -398,12 +398,13 @@ private Q_SLOTS:
         QSignalSpy blocks(store.get(), &TextLayoutStore::readingBlocksReady);
         {
             test::WorkerGate gate(worker.get());
-            store->requestPageText(0, 50);
-            store->requestPageText(1, 40);
-            store->requestPageText(2, 10);
-            store->requestCharBoxes(2, 10);
-            store->requestQuickBoxes(2, 25); // text pending: deferred
-            store->requestQuickBoxes(2, 25); // same deferred request: armed once
+            store->requestPageText(0, JobPriority(50));
+            store->requestPageText(1, JobPriority(40));
+            store->requestPageText(2, JobPriority::TextLayout);
+            store->requestCharBoxes(2, JobPriority::TextLayout);
+            store->requestQuickBoxes(2, JobPriority::ShownPageText); // text pending: deferred
+            // The same deferred request: armed once.
+            store->requestQuickBoxes(2, JobPriority::ShownPageText);
         }
         QTRY_COMPARE(boxes.count(), 1);
         QCOMPARE(boxes.at(0).at(0).toInt(), 2);
@@ -458,7 +459,7 @@ private Q_SLOTS:
     void clearSilencesLateJobs()
     {
         QVERIFY(open({{QStringLiteral("some text on page zero")}, {QStringLiteral("page one")}}));
-        store->requestPageText(1, 10);
+        store->requestPageText(1, JobPriority::TextLayout);
         QSignalSpy first(store.get(), &TextLayoutStore::pageTextReady);
         QVERIFY(first.wait());
 
@@ -468,9 +469,9 @@ private Q_SLOTS:
         QSignalSpy hits(store.get(), &TextLayoutStore::hitBoxesReady);
         {
             test::WorkerGate gate(worker.get());
-            store->requestPageText(0, 10);
-            store->requestQuickBoxes(1, 25);
-            store->requestCharBoxes(1, 10);
+            store->requestPageText(0, JobPriority::TextLayout);
+            store->requestQuickBoxes(1, JobPriority::ShownPageText);
+            store->requestCharBoxes(1, JobPriority::TextLayout);
             store->requestHitBoxes(1, 0, 4);
             store->clear();
         }
@@ -485,7 +486,7 @@ private Q_SLOTS:
         // The jobs skipped their Qt PDF work.
         QCOMPARE(store->stats().selectionCalls, 0);
         // The store works again afterwards.
-        store->requestPageText(1, 10);
+        store->requestPageText(1, JobPriority::TextLayout);
         QVERIFY(text.wait());
     }
 
@@ -495,7 +496,7 @@ private Q_SLOTS:
         QVERIFY(
             open({{repeated(QStringLiteral("abcdefgh "), 8), repeated(QStringLiteral("x"), 64)}}));
         QSignalSpy text(store.get(), &TextLayoutStore::pageTextReady);
-        store->requestPageText(0, 10);
+        store->requestPageText(0, JobPriority::TextLayout);
         QVERIFY(text.wait());
         store->resetStats();
         QSignalSpy boxes(store.get(), &TextLayoutStore::charBoxesReady);
@@ -503,10 +504,11 @@ private Q_SLOTS:
         CharGeometry::setPageTimeLimitMs(0);
         {
             test::WorkerGate hold(worker.get());
-            store->requestCharBoxes(0, 10);
+            store->requestCharBoxes(0, JobPriority::TextLayout);
             // Queued behind the engine's attempt: the first chunk of queries is queued behind
             // this gate.
-            test::WorkerGate between(worker.get(), 10, test::WorkerGate::Mode::Queued);
+            test::WorkerGate between(worker.get(), JobPriority::TextLayout,
+                                     test::WorkerGate::Mode::Queued);
             hold.open();
             between.waitUntilEntered();
             store->clear();
@@ -525,7 +527,7 @@ private Q_SLOTS:
         QVERIFY(open({{QStringLiteral("text")}}));
         {
             test::WorkerGate gate(worker.get());
-            store->requestPageText(0, 10);
+            store->requestPageText(0, JobPriority::TextLayout);
             store->requestHitBoxes(0, 0, 2);
             store.reset();
         }
@@ -560,7 +562,7 @@ private Q_SLOTS:
     {
         QVERIFY(open({{QStringLiteral("Lorem ipsum adip-"), QStringLiteral("iscing elit")}}));
         QSignalSpy boxes(store.get(), &TextLayoutStore::charBoxesReady);
-        store->requestCharBoxes(0, 10);
+        store->requestCharBoxes(0, JobPriority::TextLayout);
         QVERIFY(boxes.wait());
         const QString text = store->pageText(0);
         const int marker = int(text.indexOf(QChar(0xFFFE)));

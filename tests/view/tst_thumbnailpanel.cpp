@@ -163,7 +163,6 @@ void TestThumbnailPanel::onlyRowsNearTheViewAreRendered()
 {
     QFETCH(int, width);
     QCOMPARE(panel->renderCache()->byteBudget(), qint64(64) * 1024 * 1024);
-    QCOMPARE(panel->renderCache()->priority(), 20);
     QVERIFY(open(longDoc));
     QVERIFY(showPanel(QSize(width, 420)));
     panel->populate();
