@@ -6,10 +6,6 @@
 
 #include <functional>
 
-namespace dovrix {
-class DocumentController;
-}
-
 namespace dovrix::bench {
 
 // A bench command receives the arguments after its name and returns the process exit code.
@@ -36,9 +32,5 @@ double elapsedMs(const QElapsedTimer& timer);
 
 // Prints "command: message" to standard error and returns the exit code of a failed command.
 int fail(const char* command, const QString& message);
-
-// Opens a file through the controller and runs the event loop until it is ready or has failed
-// (or needs a password). True when the document is ready.
-bool openDocument(DocumentController& controller, const QString& path);
 
 } // namespace dovrix::bench

@@ -3,6 +3,7 @@
 #include "bench/Bench.h"
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
+#include "tests/support/TestWait.h"
 #include "text/TextLayoutStore.h"
 
 #include <QApplication>
@@ -79,7 +80,7 @@ int annotationsCommand(const QStringList& args)
         return bench::fail("annotations", QStringLiteral("cannot copy the document"));
     PdfWorker worker;
     DocumentController controller(&worker);
-    if (!bench::openDocument(controller, pdf))
+    if (!test::openAndWait(controller, pdf))
         return bench::fail("annotations", QStringLiteral("the document does not open"));
     QFile sidecar(AnnotationStore::sidecarPathFor(pdf));
     const QByteArray bytes = sidecarWith(count, controller.pageCount(), controller.sourceHash());

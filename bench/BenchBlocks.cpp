@@ -4,6 +4,7 @@
 // share of its words that the export has too.
 
 #include "bench/Bench.h"
+#include "tests/support/TestWait.h"
 
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
@@ -22,8 +23,6 @@
 #include <QTextStream>
 
 namespace {
-
-using dovrix::bench::openDocument;
 
 int fail(const QString& message)
 {
@@ -99,7 +98,7 @@ int run(const QStringList& args)
                          if (!text.isEmpty())
                              message = text;
                      });
-    if (!openDocument(controller, files.first()))
+    if (!dovrix::test::openAndWait(controller, files.first()))
         return fail(message.isEmpty() ? QStringLiteral("cannot open the file") : message);
 
     dovrix::TextLayoutStore store(&worker, &controller);

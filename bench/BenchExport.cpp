@@ -2,6 +2,7 @@
 // page), as the window makes it: time per page, the largest page image and the size of the copy.
 
 #include "bench/Bench.h"
+#include "tests/support/TestWait.h"
 
 #include "annotations/AnnotatedPdfExporter.h"
 #include "core/DocumentController.h"
@@ -30,7 +31,7 @@ int run(const QStringList& args)
 
     dovrix::PdfWorker worker;
     dovrix::DocumentController controller(&worker);
-    if (!dovrix::bench::openDocument(controller, files.first()))
+    if (!dovrix::test::openAndWait(controller, files.first()))
         return fail(QStringLiteral("cannot open the file"));
 
     QList<dovrix::Annotation> annotations;

@@ -1,7 +1,5 @@
 #include "bench/Bench.h"
 
-#include "core/DocumentController.h"
-
 #include <QApplication>
 #include <QEventLoop>
 #include <QJsonDocument>
@@ -85,11 +83,6 @@ int fail(const char* command, const QString& message)
 {
     QTextStream(stderr) << command << ": " << message << '\n';
     return 2;
-}
-
-bool openDocument(DocumentController& controller, const QString& path)
-{
-    return openAndWait(controller, path);
 }
 
 } // namespace dovrix::bench

@@ -4,6 +4,7 @@
 // character error rate. --write-sample writes a dense A4 page of known text to measure with.
 
 #include "bench/Bench.h"
+#include "tests/support/TestWait.h"
 
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
@@ -38,7 +39,6 @@
 namespace {
 
 using dovrix::bench::elapsedMs;
-using dovrix::bench::openDocument;
 
 int fail(const QString& message)
 {
@@ -269,7 +269,7 @@ int run(const QStringList& args)
                              .toInt(&pageOk);
         dovrix::PdfWorker worker;
         dovrix::DocumentController controller(&worker);
-        if (!openDocument(controller, files.first()))
+        if (!dovrix::test::openAndWait(controller, files.first()))
             return fail(QStringLiteral("cannot open ") + files.first());
         if (!pageOk || page < 0 || page >= controller.pageCount())
             return fail(QStringLiteral("--page takes a 0-based page index below %1")

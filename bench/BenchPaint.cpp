@@ -11,6 +11,8 @@
 #include "core/PageColours.h"
 #include "core/PdfWorker.h"
 #include "core/RenderCache.h"
+#include "tests/support/TestPdf.h"
+#include "tests/support/TestWait.h"
 #include "text/SearchController.h"
 #include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"
@@ -24,8 +26,6 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -53,34 +53,24 @@ protected:
 
 bool writeBenchPdf(const QString& path, const QString& word)
 {
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QPageSize::Letter));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setResolution(72);
-    QPainter p;
-    if (!p.begin(&writer))
-        return false;
-    QFont f(QStringLiteral("DejaVu Sans"));
-    f.setPointSizeF(11);
-    p.setFont(f);
+    QStringList texts;
     for (int page = 0; page < 3; ++page) {
-        if (page > 0)
-            writer.newPage();
-        for (int line = 0; line < 25; ++line) {
-            const QString text = page == 0
-                                     ? QStringLiteral("Line %1 of %2 and %2 again with filler "
-                                                      "text for the paint bench")
-                                           .arg(line)
-                                           .arg(word)
-                                     : QStringLiteral("Plain line %1 of later pages").arg(line);
-            p.drawText(QPointF(48, 60 + line * 28), text);
-        }
+        QStringList lines;
+        for (int line = 0; line < 25; ++line)
+            lines << (page == 0 ? QStringLiteral("Line %1 of %2 and %2 again with filler text for "
+                                                 "the paint bench")
+                                      .arg(line)
+                                      .arg(word)
+                                : QStringLiteral("Plain line %1 of later pages").arg(line));
+        texts << lines.join(QLatin1Char('\n'));
     }
-    return p.end();
+    return test::writeTextPdf(
+        path, texts,
+        {QPageSize(QPageSize::Letter), QStringLiteral("DejaVu Sans"), 11, {48, 50}, 28});
 }
 
 // Runs the event loop until pred holds or the deadline passes.
-template <typename Pred> bool waitFor(Pred pred, int ms = 30000)
+template <typename Pred> bool waitFor(Pred pred, int ms = test::TimeoutMs)
 {
     QDeadlineTimer deadline(ms);
     while (!pred() && !deadline.hasExpired())
@@ -121,10 +111,7 @@ int runPaint(const QStringList& args)
     TimedViewport view(&cache, &text, &controller, &search);
     view.resize(1440, 900);
 
-    bool ready = false;
-    QObject::connect(&controller, &DocumentController::documentReady, [&] { ready = true; });
-    controller.openFile(path);
-    if (!waitFor([&] { return ready; })) {
+    if (!test::openAndWait(controller, path)) {
         QTextStream(stderr) << "the document did not open\n";
         return 1;
     }

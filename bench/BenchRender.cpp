@@ -2,6 +2,7 @@
 // a bare QPdfDocument::render of the same page and size.
 
 #include "bench/Bench.h"
+#include "tests/support/TestWait.h"
 
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
@@ -20,7 +21,6 @@
 namespace {
 
 using dovrix::bench::elapsedMs;
-using dovrix::bench::openDocument;
 
 int fail(const QString& message)
 {
@@ -100,7 +100,7 @@ int run(const QStringList& args)
                          if (!text.isEmpty())
                              message = text;
                      });
-    if (!openDocument(controller, files.first())) {
+    if (!dovrix::test::openAndWait(controller, files.first())) {
         dovrix::bench::printJson({{QStringLiteral("page"), page},
                                   {QStringLiteral("status"), controller.status()},
                                   {QStringLiteral("message"), message}});

@@ -1,6 +1,7 @@
 // dovrix-bench search FILE QUERY [--case-sensitive]: one search of a document whose page texts are
 // all loaded, driven through the search controller and the text layout store.
 #include "bench/Bench.h"
+#include "tests/support/TestWait.h"
 
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
@@ -14,8 +15,6 @@
 #include <QTextStream>
 
 namespace {
-
-using dovrix::bench::openDocument;
 
 using namespace dovrix;
 
@@ -31,7 +30,7 @@ int runSearch(const QStringList& args)
     PdfWorker worker;
     DocumentController::setProbeEnabled(false);
     DocumentController controller(&worker);
-    if (!openDocument(controller, rest.at(0))) {
+    if (!dovrix::test::openAndWait(controller, rest.at(0))) {
         QTextStream(stderr) << "cannot open " << rest.at(0) << '\n';
         return 1;
     }

@@ -2,6 +2,7 @@
 // character boxes measured through the text layout store (engine share, single-character
 // queries); with several pages, the median and worst ratio of the two.
 #include "bench/Bench.h"
+#include "tests/support/TestWait.h"
 
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
@@ -16,7 +17,6 @@
 namespace {
 
 using dovrix::bench::elapsedMs;
-using dovrix::bench::openDocument;
 
 using namespace dovrix;
 
@@ -39,7 +39,7 @@ int runText(const QStringList& args)
     PdfWorker worker;
     DocumentController::setProbeEnabled(false);
     DocumentController controller(&worker);
-    if (!openDocument(controller, files.first())) {
+    if (!dovrix::test::openAndWait(controller, files.first())) {
         QTextStream(stderr) << "cannot open " << files.first() << '\n';
         return 1;
     }

@@ -7,6 +7,8 @@
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
 #include "core/session/DocumentSession.h"
+#include "tests/support/TestPdf.h"
+#include "tests/support/TestWait.h"
 #include "text/SearchController.h"
 
 #include <QElapsedTimer>
@@ -14,8 +16,6 @@
 #include <QFont>
 #include <QJsonObject>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QTextStream>
 #include <QTimer>
 
@@ -25,23 +25,19 @@ using namespace dovrix;
 
 bool writeDocument(const QString& path, int pages)
 {
-    QPdfWriter writer(path);
-    writer.setResolution(72);
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 10));
+    QStringList texts;
     for (int page = 0; page < pages; ++page) {
-        if (page > 0)
-            writer.newPage();
+        QStringList lines;
         for (int line = 0; line < 40; ++line)
-            painter.drawText(QPointF(60, 60 + line * 16),
-                             QStringLiteral("Page %1 line %2: the reader keeps the source file as "
-                                            "it is and searches every page of it.")
-                                 .arg(page + 1)
-                                 .arg(line + 1));
+            lines << QStringLiteral(
+                         "Page %1 line %2: the reader keeps the source file as it is and "
+                         "searches every page of it.")
+                         .arg(page + 1)
+                         .arg(line + 1);
+        texts << lines.join(QLatin1Char('\n'));
     }
-    return painter.end();
+    return test::writeTextPdf(
+        path, texts, {QPageSize(QPageSize::A4), QStringLiteral("DejaVu Sans"), 10, {60, 50}, 16});
 }
 
 int run(const QStringList& args)
@@ -65,17 +61,7 @@ int run(const QStringList& args)
     DocumentSession* session = window.current();
     if (!session)
         return 1;
-    if (session->controller()->status() != Ready) {
-        QEventLoop wait;
-        QObject::connect(session, &DocumentSession::documentReady, &wait, &QEventLoop::quit);
-        QObject::connect(session, &DocumentSession::statusChanged, &wait,
-                         [&wait](DocumentSession*, int status) {
-                             if (status == Failed || status == PasswordRequired)
-                                 wait.quit();
-                         });
-        wait.exec();
-    }
-    if (session->controller()->status() != Ready) {
+    if (!test::waitUntilReady(*session->controller())) {
         err << "document did not load\n";
         return 1;
     }

@@ -8,6 +8,7 @@
 #include "core/DocumentController.h"
 #include "core/RenderCache.h"
 #include "core/session/DocumentSession.h"
+#include "tests/support/TestWait.h"
 #include "view/PdfViewport.h"
 
 #include <QApplication>
@@ -51,25 +52,6 @@ void waitForPages(DocumentSession* session)
     loop.exec();
 }
 
-bool waitForReady(DocumentSession* session)
-{
-    if (session->controller()->pageCount() > 0)
-        return true;
-    QEventLoop loop;
-    bool ready = false;
-    QObject::connect(session, &DocumentSession::documentReady, &loop, [&] {
-        ready = true;
-        loop.quit();
-    });
-    QObject::connect(session, &DocumentSession::statusChanged, &loop,
-                     [&](DocumentSession*, int status) {
-                         if (status == Failed || status == PasswordRequired)
-                             loop.quit();
-                     });
-    loop.exec();
-    return ready;
-}
-
 int run(const QStringList& args)
 {
     const QStringList files =
@@ -94,7 +76,7 @@ int run(const QStringList& args)
             return bench::fail("window-tabs", QStringLiteral("cannot copy the document"));
         window.openFile(copy);
         DocumentSession* session = window.current();
-        if (!session || !waitForReady(session))
+        if (!session || !test::waitUntilReady(*session->controller()))
             return bench::fail("window-tabs", QStringLiteral("the document does not open"));
         waitForPages(session);
     }

@@ -7,20 +7,27 @@ function(dovrix_library name)
     if(NOT sources)
         set(sources ${CMAKE_SOURCE_DIR}/cmake/empty.cpp)
     endif()
-    add_library(${name} STATIC ${sources})
+    qt_add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
     target_link_libraries(${name} PUBLIC ${ARG_LIBS})
 endfunction()
 
-# Every tst_*.cpp in the calling folder becomes one Qt Test executable registered with CTest.
+# Every tst_*.cpp in the calling folder becomes one Qt Test executable registered with CTest,
+# linked with LIBS (the area's library; a test that needs more links it by name after the call)
+# and, unless WITHOUT_SUPPORT (areas below the document core), the shared test support library.
 function(dovrix_tests)
-    cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "WITHOUT_SUPPORT" "" "LIBS" ${ARGN})
     file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
     foreach(source ${tests})
         get_filename_component(name ${source} NAME_WE)
-        add_executable(${name} ${source})
+        qt_add_executable(${name} ${source})
         set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-        target_link_libraries(${name} PRIVATE dovrix_testsupport Qt6::Test ${ARG_LIBS})
+        target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
+        target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
+        if(NOT ARG_WITHOUT_SUPPORT)
+            target_link_libraries(${name} PRIVATE dovrix_testsupport)
+        endif()
+        add_dependencies(${name} dovrix_tests_ready)
         add_test(NAME ${name} COMMAND ${name})
         set_tests_properties(${name} PROPERTIES
             ENVIRONMENT "QT_QPA_PLATFORM=offscreen;DOVRIX_BUILD_DIR=${CMAKE_BINARY_DIR}"

@@ -592,18 +592,26 @@ void DocumentController::postHashCheck()
                     });
 }
 
-bool openAndWait(DocumentController& controller, const QString& path)
+bool waitForLoad(DocumentController& controller, int timeoutMs)
 {
+    if (controller.status() != Loading)
+        return controller.status() == Ready;
     QEventLoop loop;
     QObject::connect(&controller, &DocumentController::statusChanged, &loop, [&loop](int status) {
         if (status == Failed || status == PasswordRequired)
             loop.quit();
     });
     QObject::connect(&controller, &DocumentController::documentReady, &loop, &QEventLoop::quit);
-    controller.openFile(path);
-    if (controller.status() == Loading)
-        loop.exec();
+    if (timeoutMs >= 0)
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
     return controller.status() == Ready;
+}
+
+bool openAndWait(DocumentController& controller, const QString& path, int timeoutMs)
+{
+    controller.openFile(path);
+    return waitForLoad(controller, timeoutMs);
 }
 
 } // namespace dovrix

@@ -161,8 +161,11 @@ private:
     LoadTimings timings;
 };
 
-// For tools without a window (the bench, the self-test): opens path and runs a local event loop
-// until the document is ready, failed or asks for a password. True when it is ready.
-bool openAndWait(DocumentController& controller, const QString& path);
+// For tools without a window (the bench, the self-test, tests): runs a local event loop until the
+// load in progress has made the document ready, failed or asked for a password, or until timeoutMs
+// has passed (-1: no limit). True when the document is ready.
+bool waitForLoad(DocumentController& controller, int timeoutMs = -1);
+// Opens path and waits as waitForLoad does.
+bool openAndWait(DocumentController& controller, const QString& path, int timeoutMs = -1);
 
 } // namespace dovrix

@@ -39,8 +39,16 @@ if ((${#missing[@]})); then
 fi
 
 build_dir=${DOVRIX_BUILD_DIR:-build}
+# DOVRIX_WARNINGS_AS_ERRORS=ON|OFF, when set, switches the build option of that name (./test.sh
+# sets it in CI).
+configure_options=()
+if [[ -n "${DOVRIX_WARNINGS_AS_ERRORS:-}" ]]; then
+    configure_options+=(-DDOVRIX_WARNINGS_AS_ERRORS="$DOVRIX_WARNINGS_AS_ERRORS")
+fi
 if [[ ! -f "$build_dir/build.ninja" ]]; then
-    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
+    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "${configure_options[@]}"
+elif ((${#configure_options[@]})); then
+    cmake "$build_dir" "${configure_options[@]}" >/dev/null
 fi
 # Sources are found by glob. When files were added or removed since the last build, Qt's moc step
 # does not notice new headers in an existing tree by itself: make it scan again.

@@ -3,6 +3,7 @@
 #include "core/PdfWorker.h"
 #include "tests/support/ExportFixtures.h"
 #include "tests/support/TestPdf.h"
+#include "tests/support/TestWait.h"
 
 #include <QFile>
 #include <QPdfDocument>
@@ -84,7 +85,7 @@ void TestAnnotatedExporter::everyPageInOrderWithItsSize()
 
     exporter.start(handle, &worker, sizes, {}, out, 72); // 72 dpi or less means the default
     QCOMPARE(exporter.dpi(), 200.0);
-    QVERIFY(finished.wait(20000));
+    QVERIFY(finished.wait(test::TimeoutMs));
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.first(), (QList<QVariant>{true, out}));
     QCOMPARE(progress.size(), 3);
@@ -131,7 +132,7 @@ void TestAnnotatedExporter::annotationsAreDrawnOnTheImage()
         elsewhere,
     };
     exporter.start(handle, &worker, sizes.mid(0, 2), list, out);
-    QVERIFY(finished.wait(20000));
+    QVERIFY(finished.wait(test::TimeoutMs));
     QVERIFY(finished.first().at(0).toBool());
 
     const QImage page = test::renderOnWhite(out, 0, 2); // 2 pixels per point
@@ -164,7 +165,7 @@ void TestAnnotatedExporter::cancelLeavesTargetUntouched()
 
     const QString fresh = dir.filePath(QStringLiteral("cancelled.pdf"));
     exporter.start(handle, &worker, sizes, {}, fresh);
-    QVERIFY(finished.wait(20000));
+    QVERIFY(finished.wait(test::TimeoutMs));
     QCOMPARE(progress.size(), 1);
     QCOMPARE(finished.first(), (QList<QVariant>{false, QString()}));
     QVERIFY(!QFile::exists(fresh));
@@ -176,8 +177,8 @@ void TestAnnotatedExporter::cancelLeavesTargetUntouched()
     file.write("keep me");
     file.close();
     exporter.start(handle, &worker, sizes, {}, existing);
-    QVERIFY(finished.wait(20000));
-    QVERIFY(worker.waitForIdle(20000));
+    QVERIFY(finished.wait(test::TimeoutMs));
+    QVERIFY(worker.waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
     QCOMPARE(finished.size(), 2);
     QCOMPARE(test::readAll(existing), QByteArray("keep me"));
@@ -193,14 +194,14 @@ void TestAnnotatedExporter::failuresAndIgnoredStarts()
 
     const QString unwritable = dir.filePath(QStringLiteral("missing/dir/copy.pdf"));
     exporter.start(handle, &worker, sizes, {}, unwritable);
-    QVERIFY(finished.wait(20000));
+    QVERIFY(finished.wait(test::TimeoutMs));
     QCOMPARE(finished.last(),
              (QList<QVariant>{false, QStringLiteral("无法创建输出文件：%1").arg(unwritable)}));
 
     // A page that does not render (beyond the document) aborts with its 1-based number.
     const QString out = dir.filePath(QStringLiteral("broken.pdf"));
     exporter.start(handle, &worker, sizes + QList<QSizeF>{QSizeF(595, 842)}, {}, out);
-    QVERIFY(finished.wait(20000));
+    QVERIFY(finished.wait(test::TimeoutMs));
     QCOMPARE(finished.last(),
              (QList<QVariant>{false, QStringLiteral("第 4 页渲染失败，导出已中止。")}));
     QVERIFY(!QFile::exists(out));
@@ -214,7 +215,7 @@ void TestAnnotatedExporter::failuresAndIgnoredStarts()
     exporter.start(handle, &worker, sizes.mid(0, 1), {}, first);
     exporter.start(handle, &worker, sizes.mid(0, 1), {}, out);
     QCOMPARE(exporter.outputPath(), first);
-    QVERIFY(finished.wait(20000));
+    QVERIFY(finished.wait(test::TimeoutMs));
     QCOMPARE(finished.size(), 3);
     QVERIFY(QFile::exists(first));
     QVERIFY(!QFile::exists(out));

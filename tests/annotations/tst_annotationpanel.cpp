@@ -3,6 +3,7 @@
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
 #include "support/TestPdf.h"
+#include "support/TestWait.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
 
@@ -62,7 +63,7 @@ private:
     {
         QSignalSpy ready(textStore, &TextLayoutStore::pageTextReady);
         textStore->requestPageText(page, JobPriority::TextLayout);
-        QTRY_VERIFY(textStore->hasPageText(page));
+        QTRY_VERIFY_WITH_TIMEOUT(textStore->hasPageText(page), test::TimeoutMs);
     }
 
     int indexOnPageTwo(const QString& word)
@@ -93,9 +94,7 @@ private Q_SLOTS:
         QVERIFY(test::writeTextPdf(pdf, {"First page", PageTwo, "Three", "Four", "Five"}));
         worker = new PdfWorker;
         controller = new DocumentController(worker);
-        QSignalSpy ready(controller, &DocumentController::documentReady);
-        controller->openFile(pdf);
-        QVERIFY(ready.wait(20000));
+        QVERIFY(test::openAndWait(*controller, pdf));
         textStore = new TextLayoutStore(worker, controller);
         store = new AnnotationStore;
         store->setSource(pdf, controller->sourceHash());
@@ -203,7 +202,8 @@ private Q_SLOTS:
     {
         store->add(anchored(1, 6, 9)); // "annotated", after "Hello "
         QVERIFY(!textStore->hasPageText(1));
-        QTRY_COMPARE(row(1).data().toString(), QStringLiteral("高亮\n「annotated」"));
+        QTRY_COMPARE_WITH_TIMEOUT(row(1).data().toString(), QStringLiteral("高亮\n「annotated」"),
+                                  test::TimeoutMs);
     }
 
     // Adding, changing and removing move only the rows concerned; the others keep their place.

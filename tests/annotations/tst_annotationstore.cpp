@@ -1,5 +1,6 @@
 #include "annotations/AnnotationStore.h"
 #include "support/FileFixtures.h"
+#include "support/TestWait.h"
 
 #include <QDir>
 #include <QFile>
@@ -574,7 +575,7 @@ private Q_SLOTS:
             test::FileSizeLimit full(qint64(before.size()) + 10);
             QVERIFY(full.isActive());
             store.add(::full(3));
-            QTRY_COMPARE(fallback.size(), 1);
+            QTRY_COMPARE_WITH_TIMEOUT(fallback.size(), 1, test::TimeoutMs);
         }
         QVERIFY(store.isReadOnly());
         QVERIFY(fallback.at(0).at(0).toString().startsWith(QStringLiteral("批注保存失败：")));
@@ -583,7 +584,7 @@ private Q_SLOTS:
         QCOMPARE(readFile(sidecar), before);
 
         store.remove(ids.first());
-        QTRY_VERIFY(!store.hasPendingWrites());
+        QTRY_VERIFY_WITH_TIMEOUT(!store.hasPendingWrites(), test::TimeoutMs);
         QVERIFY(!store.isReadOnly());
         AnnotationStore reread;
         reread.setSource(pdf, Hash);

@@ -12,6 +12,7 @@
 #include "tests/support/ExportFixtures.h"
 #include "tests/support/FileFixtures.h"
 #include "tests/support/TestPdf.h"
+#include "tests/support/TestWait.h"
 #include "tests/support/WorkerGate.h"
 
 #include <QAction>
@@ -129,7 +130,7 @@ std::unique_ptr<MainWindow> TestExports::openWindow(const QString& path)
     if (window->documentSessions().size() != 1)
         return nullptr;
     DocumentSession* session = window->documentSessions().first();
-    if (!QTest::qWaitFor([session] { return session->controller()->status() == Ready; }, 20000))
+    if (!test::waitUntilReady(*session->controller()))
         return nullptr;
     return window;
 }
@@ -150,12 +151,12 @@ void TestExports::chooseExport(MainWindow& window, int index)
     // The menu runs its own event loop: the click lands from inside it.
     QTimer::singleShot(0, button, [&] {
         QMenu* menu = button->menu();
-        QVERIFY(QTest::qWaitFor([menu] { return menu->isVisible(); }));
+        QVERIFY(QTest::qWaitFor([menu] { return menu->isVisible(); }, test::TimeoutMs));
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
         chosen = true;
     });
     QTest::mouseClick(button, Qt::LeftButton);
-    QTRY_VERIFY(chosen);
+    QTRY_VERIFY_WITH_TIMEOUT(chosen, test::TimeoutMs);
 }
 
 void TestExports::addAnnotations(DocumentSession* session)
@@ -235,7 +236,7 @@ void TestExports::pngAtThreeHundredDpiFollowsRotation()
 
     nextSavePath = dir->filePath(QStringLiteral("page.png"));
     exportAction(*window, 0)->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, test::TimeoutMs);
     QCOMPARE(captions, QStringList{QStringLiteral("导出当前页为 PNG")});
     QCOMPARE(messages.first().title, QStringLiteral("导出完成"));
     QCOMPARE(messages.first().text,
@@ -248,7 +249,7 @@ void TestExports::pngAtThreeHundredDpiFollowsRotation()
     window->current()->viewport()->rotateBy(90);
     nextSavePath = dir->filePath(QStringLiteral("turned")); // no suffix: still a PNG
     exportAction(*window, 0)->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, test::TimeoutMs);
     QCOMPARE(messages.last().title, QStringLiteral("导出完成"));
     QImage turned(nextSavePath, "png");
     QCOMPARE(turned.size(), QSize(3508, 2479));
@@ -291,7 +292,7 @@ void TestExports::exportsNeverWriteTheSource()
     for (int i = 4; i < 8; ++i)
         QCOMPARE(messages.at(i).icon, QMessageBox::Warning);
 
-    QVERIFY(window->worker()->waitForIdle(20000));
+    QVERIFY(window->worker()->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
     QCOMPARE(messages.size(), 8);
     QCOMPARE(test::readAll(source), original);
@@ -347,7 +348,7 @@ void TestExports::noSpellingOfTheSourceIsATarget()
     }
     QVERIFY(QDir::setCurrent(previous));
 
-    QVERIFY(window->worker()->waitForIdle(20000));
+    QVERIFY(window->worker()->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
     QCOMPARE(test::readAll(source), original);
     QCOMPARE(QFileInfo(source).lastModified(), modified);
@@ -383,12 +384,13 @@ void TestExports::saveDialogsSuggestNames()
             return elsewhere + QStringLiteral("/notes.txt");
         });
     chooseExport(*window, 2);
-    QTRY_COMPARE(messages.size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, test::TimeoutMs);
     chooseExport(*window, 2);
     QCOMPARE(suggested.size(), 6);
     QCOMPARE(suggested.last(), elsewhere + QStringLiteral("/report.v2-notes.txt"));
     chooseExport(*window, 3); // another kind keeps the document's folder
-    QTRY_VERIFY(!window->exportCommands()->isAnnotatedExportRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(!window->exportCommands()->isAnnotatedExportRunning(),
+                             test::TimeoutMs);
     QCOMPARE(suggested.last(), base + "-annotated.pdf");
 }
 
@@ -407,10 +409,11 @@ void TestExports::fullTextProgressShowsSoon()
     QPointer<QProgressDialog> dialog = exports->textExportDialog();
     QVERIFY(dialog);
     QVERIFY(dialog->minimumDuration() <= 1000);
-    QTRY_VERIFY(dialog->isVisible()); // while the first page is still being read
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->isVisible(),
+                             test::TimeoutMs); // while the first page is still being read
     QVERIFY(dialog->labelText().contains(QStringLiteral("第 1 / 3 页")));
     gate.reset();
-    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, test::TimeoutMs);
     QCOMPARE(messages.first().title, QStringLiteral("导出完成"));
 }
 
@@ -427,7 +430,7 @@ void TestExports::fullTextMatchesTheBench()
     const QString expected = dir->filePath(QStringLiteral("bench.txt"));
     QProcess process;
     process.start(bench, {QStringLiteral("blocks"), source, QStringLiteral("--out"), expected});
-    QVERIFY(process.waitForFinished(60000));
+    QVERIFY(process.waitForFinished(test::TimeoutMs));
     QCOMPARE(process.exitCode(), 0);
 
     auto window = openWindow(source);
@@ -435,7 +438,7 @@ void TestExports::fullTextMatchesTheBench()
     nextSavePath = dir->filePath(QStringLiteral("window.txt"));
     exportAction(*window, 1)->trigger();
     QVERIFY(window->exportCommands()->isTextExportActive());
-    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, test::TimeoutMs);
     QCOMPARE(captions.last(), QStringLiteral("导出全文文本（阅读顺序）"));
     QCOMPARE(messages.first().title, QStringLiteral("导出完成"));
     QVERIFY(!window->exportCommands()->isTextExportActive());
@@ -447,7 +450,7 @@ void TestExports::fullTextMatchesTheBench()
     // Every page is cached now: the second export runs through without waiting, same bytes.
     nextSavePath = dir->filePath(QStringLiteral("again.txt"));
     exportAction(*window, 1)->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, test::TimeoutMs);
     QCOMPARE(test::readAll(nextSavePath), written);
 }
 
@@ -468,8 +471,8 @@ void TestExports::cancelledFullTextWritesNothing()
     QVERIFY(dialog);
     dialog->findChild<QPushButton*>()->click();
     QVERIFY(!exports->isTextExportActive());
-    QTRY_VERIFY(!dialog);
-    QVERIFY(window->worker()->waitForIdle(20000));
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog, test::TimeoutMs);
+    QVERIFY(window->worker()->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
     QVERIFY(!QFile::exists(nextSavePath));
     QVERIFY(messages.isEmpty());
@@ -477,7 +480,7 @@ void TestExports::cancelledFullTextWritesNothing()
     // A new export starts from empty text.
     nextSavePath = dir->filePath(QStringLiteral("complete.txt"));
     exports->exportFullText();
-    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, test::TimeoutMs);
     const QString written = QString::fromUtf8(test::readAll(nextSavePath));
     QVERIFY(written.startsWith(QStringLiteral("—— 第 1 页 ——\nalpha\n")));
     QCOMPARE(written.count(QStringLiteral("—— 第 1 页 ——")), 1);
@@ -513,7 +516,7 @@ void TestExports::annotationSummary()
     QVERIFY(!window->current()->textLayout()->hasPageText(1));
     exportAction(*window, 2)->trigger();
     QCOMPARE(captions, QStringList{QStringLiteral("导出批注汇总")});
-    QTRY_COMPARE(messages.size(), 3);
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 3, test::TimeoutMs);
     QCOMPARE(messages.last().title, QStringLiteral("导出完成"));
     const QString summary = QString::fromUtf8(test::readAll(nextSavePath));
     QVERIFY(summary.contains(QStringLiteral("重点")));
@@ -546,11 +549,11 @@ void TestExports::annotatedCopy()
     QCOMPARE(exports->annotatedExportDialog()->maximum(), 3);
     exports->exportAnnotatedPdf(); // busy: ignored
     QCOMPARE(captions.size(), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, test::TimeoutMs);
     QCOMPARE(messages.first().title, QStringLiteral("导出完成"));
     QVERIFY(messages.first().text.startsWith(
         QStringLiteral("已导出到：\n%1\n\n源文件未被修改。批注已嵌入副本").arg(nextSavePath)));
-    QTRY_VERIFY(!exports->annotatedExportDialog());
+    QTRY_VERIFY_WITH_TIMEOUT(!exports->annotatedExportDialog(), test::TimeoutMs);
 
     QCOMPARE(test::pdfPageCount(nextSavePath), 3);
     QCOMPARE(test::readAll(source), original);
@@ -575,7 +578,7 @@ void TestExports::cancelledAnnotatedCopy()
     exports->annotatedExportDialog()->findChild<QPushButton*>()->click();
     QCOMPARE(finished.size(), 1);
     QVERIFY(!exports->isAnnotatedExportRunning());
-    QVERIFY(window->worker()->waitForIdle(20000));
+    QVERIFY(window->worker()->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
     QVERIFY(!QFile::exists(nextSavePath));
     QVERIFY(messages.isEmpty()); // the user cancelled: no failure box
@@ -584,8 +587,8 @@ void TestExports::cancelledAnnotatedCopy()
     exports->exportAnnotatedPdf();
     QVERIFY(exports->isAnnotatedExportRunning());
     window->closeSession(window->current());
-    QTRY_VERIFY(!exports->isAnnotatedExportRunning());
-    QVERIFY(window->worker()->waitForIdle(20000));
+    QTRY_VERIFY_WITH_TIMEOUT(!exports->isAnnotatedExportRunning(), test::TimeoutMs);
+    QVERIFY(window->worker()->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
     QVERIFY(!QFile::exists(nextSavePath));
 }
@@ -614,7 +617,7 @@ void TestExports::printsChosenPagesCentred()
     QVERIFY(window->exportCommands()->isPrinting());
     window->exportCommands()->print(); // ignored while printing
     QCOMPARE(dialogs, 1);
-    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, test::TimeoutMs);
     QCOMPARE(messages.first().title, QStringLiteral("打印"));
     QCOMPARE(messages.first().icon, QMessageBox::Information);
     QCOMPARE(messages.first().text, QStringLiteral("已发送 2 页到打印机。"));
@@ -647,7 +650,7 @@ void TestExports::printsChosenPagesCentred()
     QVERIFY(window->exportCommands()->isPrinting());
     window->exportCommands()->printProgressDialog()->findChild<QPushButton*>()->click();
     QVERIFY(!window->exportCommands()->isPrinting());
-    QVERIFY(window->worker()->waitForIdle(20000));
+    QVERIFY(window->worker()->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
     QCOMPARE(messages.size(), 1);
     QCOMPARE(window->exportCommands()->printer(), printer);

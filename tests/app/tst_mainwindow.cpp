@@ -10,7 +10,9 @@
 #include "view/PdfViewport.h"
 
 #include "tests/support/AppFixtures.h"
+#include "tests/support/SkipOrFail.h"
 #include "tests/support/TestPdf.h"
+#include "tests/support/TestWait.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -134,7 +136,7 @@ QString TestMainWindow::makePdf(const QString& name, int pages)
 
 bool TestMainWindow::waitReady(DocumentSession* session)
 {
-    return QTest::qWaitFor([session] { return session->controller()->status() == Ready; }, 20000);
+    return test::waitUntilReady(*session->controller());
 }
 
 DocumentSession* TestMainWindow::sessionAt(MainWindow& window, int tab)
@@ -300,7 +302,8 @@ void TestMainWindow::rawNameOpensFromArgumentsAndDrops()
     QVERIFY(waitReady(first));
     QCOMPARE(first->controller()->sourceHash(), ffHash);
     QCOMPARE(first->controller()->pageCount(), 2);
-    QTRY_COMPARE(first->viewport()->currentPage(), 1); // what was asked for the file applies
+    QTRY_COMPARE_WITH_TIMEOUT(first->viewport()->currentPage(), 1,
+                              test::TimeoutMs); // what was asked for the file applies
     QCOMPARE(window.documentTabs()->tabText(0), shown);
     QVERIFY(window.windowTitle().startsWith(shown));
     QVERIFY(window.appSettings()->recentFiles().isEmpty());
@@ -409,8 +412,8 @@ void TestMainWindow::loadFailureWarnsAndKeepsTheTab()
     window.openFile(junk);
     QCOMPARE(window.documentTabs()->count(), 1);
     DocumentSession* session = window.documentSessions().first();
-    QTRY_COMPARE_WITH_TIMEOUT(session->controller()->status(), int(Failed), 20000);
-    QTRY_COMPARE(driver.handled, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(session->controller()->status(), int(Failed), test::TimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(driver.handled, 1, test::TimeoutMs);
     QCOMPARE(driver.titles.first(), QStringLiteral("打开失败"));
     QCOMPARE(window.documentTabs()->count(), 1);
     // A file that then failed to open is still remembered.
@@ -438,7 +441,7 @@ void TestMainWindow::closingTabs()
     QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("c.pdf"));
     QCOMPARE(window.current(), sessionAt(window, tabs->currentIndex()));
     QCOMPARE(window.windowTitle(), QStringLiteral("c.pdf - Dovrix v1.5.1"));
-    QVERIFY(destroyed.wait(5000));
+    QVERIFY(destroyed.wait(test::TimeoutMs));
 
     // The rightmost: the one to its left.
     window.openFile(d); // a, c, d with d current
@@ -486,7 +489,7 @@ void TestMainWindow::emptyPasswordClosesTheTab()
     const QString plain = makePdf("plain.pdf");
     const QString locked = dir->filePath("locked.pdf");
     if (!test::encryptPdf(plain, locked, "secret"))
-        QSKIP("qpdf is not available");
+        DOVRIX_SKIP_OR_FAIL_IN_CI("qpdf is not available");
 
     MainWindow window;
     window.show();
@@ -499,10 +502,10 @@ void TestMainWindow::emptyPasswordClosesTheTab()
         dialog->accept();
     });
     window.openFile(locked);
-    QTRY_COMPARE_WITH_TIMEOUT(driver.handled, 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(driver.handled, 1, test::TimeoutMs);
     QCOMPARE(driver.titles, QStringList{"该文档已加密"});
     QCOMPARE(label, QStringLiteral("请输入打开口令（Dovrix 不支持破解或移除权限）："));
-    QTRY_VERIFY(window.documentSessions().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(window.documentSessions().isEmpty(), test::TimeoutMs);
     QCOMPARE(window.documentTabs()->count(), 0);
     QCOMPARE(window.centralStack()->currentWidget(), window.welcomePage());
 }
@@ -512,7 +515,7 @@ void TestMainWindow::wrongPasswordAsksAgain()
     const QString plain = makePdf("plain.pdf", 4);
     const QString locked = dir->filePath("locked.pdf");
     if (!test::encryptPdf(plain, locked, "secret"))
-        QSKIP("qpdf is not available");
+        DOVRIX_SKIP_OR_FAIL_IN_CI("qpdf is not available");
 
     MainWindow window;
     window.show();
@@ -524,7 +527,7 @@ void TestMainWindow::wrongPasswordAsksAgain()
         },
         2);
     window.openFile(locked);
-    QTRY_COMPARE_WITH_TIMEOUT(driver.handled, 2, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(driver.handled, 2, test::TimeoutMs);
     QCOMPARE(driver.titles, (QStringList{"该文档已加密", "口令不正确，请重试"}));
     DocumentSession* session = window.current();
     QVERIFY(session);
@@ -566,7 +569,8 @@ void TestMainWindow::newPageViewUsesTheCurrentTheme()
     QCOMPARE(AppSettings().theme(), QStringLiteral("hc"));
     window.openFile(makePdf("themed.pdf"));
     QWidget* view = window.current()->pageWidget();
-    QTRY_VERIFY(view->isVisible() && view->width() > 20 && view->height() > 20);
+    QTRY_VERIFY_WITH_TIMEOUT(view->isVisible() && view->width() > 20 && view->height() > 20,
+                             test::TimeoutMs);
     const QImage image = view->grab().toImage();
     QCOMPARE(image.pixelColor(4, 4), QColor("#101010"));
 

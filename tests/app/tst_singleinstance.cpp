@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 #include "tests/support/TestPdf.h"
+#include "tests/support/TestWait.h"
 
 #include <QDir>
 #include <QFile>
@@ -56,7 +57,7 @@ void TestSingleInstance::cleanup()
 {
     for (QProcess* process : std::as_const(processes)) {
         process->kill();
-        process->waitForFinished();
+        process->waitForFinished(test::TimeoutMs);
         delete process;
     }
     processes.clear();
@@ -182,15 +183,15 @@ void TestSingleInstance::secondStartHandsOverItsFiles()
     QVERIFY(!first.isEmpty() && !second.isEmpty());
 
     QProcess* running = start({first});
-    QTRY_COMPARE_WITH_TIMEOUT(mostRecentFile(), first, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(mostRecentFile(), first, test::TimeoutMs);
     QVERIFY(QFileInfo::exists(socketPath()));
 
     // A relative path is resolved against the folder of the start that names it.
     QProcess* later = start({QStringLiteral("second.pdf"), QStringLiteral("--ocr-page"), "1"});
-    QVERIFY(later->waitForFinished(60000));
+    QVERIFY(later->waitForFinished(test::TimeoutMs));
     QCOMPARE(later->exitStatus(), QProcess::NormalExit);
     QCOMPARE(later->exitCode(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(mostRecentFile(), second, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(mostRecentFile(), second, test::TimeoutMs);
     QCOMPARE(running->state(), QProcess::Running);
 }
 
@@ -203,19 +204,19 @@ void TestSingleInstance::socketOfCrashedInstanceIsReplaced()
     QVERIFY(!first.isEmpty() && !second.isEmpty() && !third.isEmpty());
 
     QProcess* crashed = start({first});
-    QTRY_COMPARE_WITH_TIMEOUT(mostRecentFile(), first, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(mostRecentFile(), first, test::TimeoutMs);
     crashed->kill();
-    QVERIFY(crashed->waitForFinished(60000));
+    QVERIFY(crashed->waitForFinished(test::TimeoutMs));
     QVERIFY(QFileInfo::exists(socketPath()));
 
     QProcess* next = start({second});
-    QTRY_COMPARE_WITH_TIMEOUT(mostRecentFile(), second, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(mostRecentFile(), second, test::TimeoutMs);
     QCOMPARE(next->state(), QProcess::Running);
 
     QProcess* later = start({third});
-    QVERIFY(later->waitForFinished(60000));
+    QVERIFY(later->waitForFinished(test::TimeoutMs));
     QCOMPARE(later->exitCode(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(mostRecentFile(), third, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(mostRecentFile(), third, test::TimeoutMs);
 }
 
 // The running window applies a later start's --page as if given on its own command line.
@@ -226,12 +227,12 @@ void TestSingleInstance::secondStartHandsOverItsPage()
     QVERIFY(!first.isEmpty() && test::writeTextPdf(pages, {"one", "two", "three", "four"}));
 
     start({first});
-    QTRY_COMPARE_WITH_TIMEOUT(mostRecentFile(), first, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(mostRecentFile(), first, test::TimeoutMs);
     QProcess* later = start({QStringLiteral("--page"), QStringLiteral("3"), pages});
-    QVERIFY(later->waitForFinished(60000));
+    QVERIFY(later->waitForFinished(test::TimeoutMs));
     QCOMPARE(later->exitCode(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(mostRecentFile(), pages, 60000);
-    QTRY_VERIFY_WITH_TIMEOUT(rememberedPages().contains(2), 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(mostRecentFile(), pages, test::TimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(rememberedPages().contains(2), test::TimeoutMs);
 }
 
 QTEST_MAIN(TestSingleInstance)

@@ -1,4 +1,5 @@
 #include "app/StartUp.h"
+#include "support/TestWait.h"
 
 #include <QApplication>
 #include <QImage>
@@ -72,13 +73,13 @@ void TestStartUp::versionAndHelp()
         environment.remove(QString::fromLatin1(name));
     process.setProcessEnvironment(environment);
     process.start(program(), {"--version"});
-    QVERIFY2(process.waitForFinished(60000), qPrintable(process.errorString()));
+    QVERIFY2(process.waitForFinished(test::TimeoutMs), qPrintable(process.errorString()));
     QCOMPARE(process.exitCode(), 0);
     QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()).trimmed(),
              QStringLiteral("Dovrix 1.5.1"));
 
     process.start(program(), {"--help"});
-    QVERIFY(process.waitForFinished(60000));
+    QVERIFY(process.waitForFinished(test::TimeoutMs));
     QCOMPARE(process.exitCode(), 0);
     const QString help = QString::fromUtf8(process.readAllStandardOutput());
     QVERIFY(help.contains(QStringLiteral("纯只读 PDF 查看器")));
@@ -91,7 +92,7 @@ void TestStartUp::unknownOptionFails()
 {
     QProcess process;
     process.start(program(), {"--no-such-option"});
-    QVERIFY(process.waitForFinished(60000));
+    QVERIFY(process.waitForFinished(test::TimeoutMs));
     QVERIFY(process.exitCode() != 0);
 }
 

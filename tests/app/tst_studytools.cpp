@@ -12,6 +12,7 @@
 #include "core/session/DocumentSession.h"
 #include "settings/AppSettings.h"
 #include "speech/SpeechEngine.h"
+#include "support/TestWait.h"
 #include "text/SearchPanel.h"
 #include "view/PdfViewport.h"
 #include "view/ThumbnailPanel.h"
@@ -75,9 +76,9 @@ private Q_SLOTS:
         window.openRequest(request);
         DocumentSession* session = window.current();
         QVERIFY(session);
-        QTRY_COMPARE_WITH_TIMEOUT(session->controller()->status(), int(Ready), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(session->controller()->status(), int(Ready), test::TimeoutMs);
         QCOMPARE(session->controller()->pageLabels(), (QStringList{"i", "ii", "1", "2"}));
-        QTRY_COMPARE(session->viewport()->currentPage(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(session->viewport()->currentPage(), 2, test::TimeoutMs);
         auto* field = window.findChild<QLineEdit*>(QStringLiteral("pageField"));
         auto* count = window.findChild<QLabel*>(QStringLiteral("pageCountLabel"));
         QVERIFY(field && count);
@@ -91,7 +92,7 @@ private Q_SLOTS:
              {std::pair{QStringLiteral("I"), 0}, std::pair{QStringLiteral("4"), 3},
               std::pair{QStringLiteral("ii (2 / 4)"), 1}}) {
             QTest::keyClick(session->viewport(), Qt::Key_G, Qt::ControlModifier);
-            QTRY_VERIFY(field->hasFocus());
+            QTRY_VERIFY_WITH_TIMEOUT(field->hasFocus(), test::TimeoutMs);
             QTest::keyClicks(field, typed);
             QTest::keyClick(field, Qt::Key_Return);
             QCOMPARE(session->viewport()->currentPage(), page);
@@ -118,7 +119,7 @@ private Q_SLOTS:
         window.openRequest(outlined);
         DocumentSession* second = window.current();
         QSignalSpy toc(second, &DocumentSession::tocAvailable);
-        QVERIFY(toc.wait(20000));
+        QVERIFY(toc.wait(test::TimeoutMs));
         QCOMPARE(window.sideTabWidget()->currentWidget(), second->searchPanel());
     }
 
@@ -130,7 +131,7 @@ private Q_SLOTS:
         window.show();
         window.openFile(path);
         DocumentSession* session = window.current();
-        QTRY_COMPARE_WITH_TIMEOUT(session->controller()->status(), int(Ready), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(session->controller()->status(), int(Ready), test::TimeoutMs);
         StudyTools* tools = window.studyTools();
         PdfViewport* view = session->viewport();
 
@@ -153,7 +154,9 @@ private Q_SLOTS:
         QVERIFY(window.statusBar()->currentMessage().contains(QStringLiteral("编辑器命令")));
         window.appSettings()->setEditorCommand(QStringLiteral("true %f"));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier, onPage);
-        QTRY_VERIFY(window.statusBar()->currentMessage().contains(QStringLiteral(".synctex")));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            window.statusBar()->currentMessage().contains(QStringLiteral(".synctex")),
+            test::TimeoutMs);
         QVERIFY(!view->hasSelection());
     }
 
@@ -165,7 +168,8 @@ private Q_SLOTS:
         SilentEngine engine;
         StudyTools tools(&window, &engine);
         window.openFile(path);
-        QTRY_COMPARE_WITH_TIMEOUT(window.current()->controller()->status(), int(Ready), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(window.current()->controller()->status(), int(Ready),
+                                  test::TimeoutMs);
         tools.updateActionStates();
         for (QAction* action : tools.toolsMenu()->actions()) {
             if (action->objectName() == QLatin1String("readAloudAction")) {

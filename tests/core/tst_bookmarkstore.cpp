@@ -1,9 +1,9 @@
 #include "core/BookmarkStore.h"
 #include "settings/AppSettings.h"
+#include "support/SettingsFixtures.h"
 
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,17 +23,10 @@ class TestBookmarkStore : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Dovrix"));
-        QCoreApplication::setApplicationName(QStringLiteral("Dovrix"));
-    }
-
     void init()
     {
         dir = std::make_unique<QTemporaryDir>();
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir->path());
+        test::isolateSettings(dir->path());
         settings = std::make_unique<AppSettings>();
     }
 

@@ -2,7 +2,9 @@
 #include "core/FileSafety.h"
 #include "core/PdfWorker.h"
 #include "support/CoreFixtures.h"
+#include "support/SkipOrFail.h"
 #include "support/TestPdf.h"
+#include "support/TestWait.h"
 #include "support/WorkerGate.h"
 
 #include <QCryptographicHash>
@@ -23,7 +25,7 @@ using namespace dovrix;
 
 // Loads take a probe process and a worker round trip; generous for a loaded machine.
 #define WAIT_STATUS(controller, expected)                                                          \
-    QTRY_COMPARE_WITH_TIMEOUT((controller).status(), int(expected), 20000)
+    QTRY_COMPARE_WITH_TIMEOUT((controller).status(), int(expected), test::TimeoutMs)
 
 namespace {
 
@@ -148,7 +150,7 @@ void TestDocumentController::drain()
 {
     for (int i = 0; i < 3; ++i) {
         QCoreApplication::processEvents();
-        QVERIFY(worker->waitForIdle(20000));
+        QVERIFY(worker->waitForIdle(test::TimeoutMs));
     }
     QCoreApplication::processEvents();
 }
@@ -254,7 +256,7 @@ void TestDocumentController::passwordProtocol()
     const QString plain = pdf(QStringLiteral("plain.pdf"), 2);
     const QString locked = dir->filePath(QStringLiteral("locked.pdf"));
     if (!test::encryptPdf(plain, locked, QString::fromLatin1(Password)))
-        QSKIP("qpdf is needed to encrypt the fixture");
+        DOVRIX_SKIP_OR_FAIL_IN_CI("qpdf is needed to encrypt the fixture");
     const QByteArray before = test::readAll(locked);
 
     DocumentController controller(worker);
@@ -269,7 +271,7 @@ void TestDocumentController::passwordProtocol()
     recorder.events.clear();
     controller.submitPassword(QStringLiteral("wrong"));
     QCOMPARE(controller.status(), int(Loading));
-    QTRY_COMPARE_WITH_TIMEOUT(recorder.events.size(), 3, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.events.size(), 3, test::TimeoutMs);
     QCOMPARE(recorder.events, (QStringList{"status 1", "status 3", "password wrong"}));
     QVERIFY(controller.document());
 
@@ -323,12 +325,14 @@ void TestDocumentController::resultsWaitingInTheQueueForAnOlderOpenAreDropped()
         controller.openFile(first);
         if (loaded) {
             // Once hash and probe are in, the load job waits behind the gate.
-            QVERIFY(worker->waitForIdle(20000));
+            QVERIFY(worker->waitForIdle(test::TimeoutMs));
             test::WorkerGate gate(worker);
-            QTRY_VERIFY(controller.loadTimings().hashMs >= 0
-                        && controller.loadTimings().probeMs >= 0);
+            QTRY_VERIFY_WITH_TIMEOUT(controller.loadTimings().hashMs >= 0
+                                         && controller.loadTimings().probeMs >= 0,
+                                     test::TimeoutMs);
         }
-        QVERIFY(worker->waitForIdle(20000)); // the first file's result is queued, not delivered
+        QVERIFY(worker->waitForIdle(
+            test::TimeoutMs)); // the first file's result is queued, not delivered
         controller.openFile(second);
         onlyTheNewestIsShown(controller, recorder, second);
         if (QTest::currentTestFailed())
@@ -425,19 +429,19 @@ void TestDocumentController::changeDetectionComparesContents()
 
     // Saved with the same bytes: the file is touched, its contents are not.
     QVERIFY(overwriteByte(path, at, original.at(at)));
-    QVERIFY(notified.wait(10000));
+    QVERIFY(notified.wait(test::TimeoutMs));
     drain();
     QCOMPARE(modified.count(), 0);
 
     // One byte differs.
     QVERIFY(overwriteByte(path, at, char(original.at(at) ^ 0x20)));
-    QVERIFY(modified.wait(10000));
+    QVERIFY(modified.wait(test::TimeoutMs));
     drain();
     const qsizetype afterFirst = modified.count();
 
     // Another save with other new contents reports again.
     QVERIFY(overwriteByte(path, at + 1, char(original.at(at + 1) ^ 0x20)));
-    QTRY_VERIFY_WITH_TIMEOUT(modified.count() > afterFirst, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(modified.count() > afterFirst, test::TimeoutMs);
     drain();
 
     // Back to the contents that were opened: nothing to report.
@@ -445,7 +449,7 @@ void TestDocumentController::changeDetectionComparesContents()
     const qsizetype seen = notified.count();
     QVERIFY(test::writeFile(path + QStringLiteral(".orig"), original));
     QVERIFY(replaceByRename(path, original));
-    QTRY_VERIFY_WITH_TIMEOUT(notified.count() > seen, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(notified.count() > seen, test::TimeoutMs);
     drain();
     QCOMPARE(modified.count(), afterSecond);
     QCOMPARE(controller.status(), int(Ready));
@@ -469,13 +473,13 @@ void TestDocumentController::renameAndReplaceStaysWatched()
     QSignalSpy modified(&controller, &DocumentController::sourceFileModified);
 
     QVERIFY(replaceByRename(path, test::readAll(other)));
-    QVERIFY(modified.wait(10000));
+    QVERIFY(modified.wait(test::TimeoutMs));
     drain();
     const qsizetype afterFirst = modified.count();
 
     // The editor saves the same way again: the new file must be the one watched.
     QVERIFY(replaceByRename(path, test::readAll(third)));
-    QTRY_VERIFY_WITH_TIMEOUT(modified.count() > afterFirst, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(modified.count() > afterFirst, test::TimeoutMs);
     drain();
 
     // Deleted, then written anew a moment later.
@@ -483,7 +487,7 @@ void TestDocumentController::renameAndReplaceStaysWatched()
     QVERIFY(QFile::remove(path));
     drain();
     QVERIFY(test::writeFile(path, test::readAll(other) + "%changed\n"));
-    QTRY_VERIFY_WITH_TIMEOUT(modified.count() > afterSecond, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(modified.count() > afterSecond, test::TimeoutMs);
 }
 
 // A name with a byte that is not UTF-8 is opened by its bytes: read through a path of this
@@ -518,7 +522,7 @@ void TestDocumentController::rawNameIsReadFollowedAndComparedAsAFile()
     const QByteArray temporary = QFile::encodeName(dir->filePath(QStringLiteral("saving")));
     QVERIFY(test::writeFile(QFile::decodeName(temporary), test::readAll(other)));
     QCOMPARE(std::rename(temporary.constData(), raw.constData()), 0);
-    QVERIFY(modified.wait(10000));
+    QVERIFY(modified.wait(test::TimeoutMs));
     controller.reload();
     WAIT_STATUS(controller, Ready);
     QCOMPARE(controller.pageCount(), 2);

@@ -11,6 +11,7 @@
 #include "view/PdfViewport.h"
 
 #include "tests/support/TestPdf.h"
+#include "tests/support/TestWait.h"
 #include "tests/support/WorkerGate.h"
 
 #include <QLabel>
@@ -157,7 +158,7 @@ std::unique_ptr<DocumentSession> TestDocumentSession::openReady(int storedPage)
     session->pageWidget()->show();
     QSignalSpy ready(session.get(), &DocumentSession::documentReady);
     session->openFile(pdf);
-    if (!ready.wait(20000))
+    if (!ready.wait(test::TimeoutMs))
         return nullptr;
     return session;
 }
@@ -167,7 +168,6 @@ void TestDocumentSession::relaysAndReadySequence()
     DocumentSession session(worker.get(), settings.get());
     QCOMPARE(session.displayName(), QStringLiteral("新文档"));
     QCOMPARE(session.renderCache()->byteBudget(), qint64(192) * 1024 * 1024);
-    QCOMPARE(session.historyTimer()->interval(), 600);
     QVERIFY(session.historyTimer()->isSingleShot());
     QVERIFY(!session.pageWidget()->parent());
 
@@ -185,7 +185,7 @@ void TestDocumentSession::relaysAndReadySequence()
                  QStringLiteral("输入关键字开始搜索（Ctrl+F）"));
     });
     session.openFile(pdf);
-    QTRY_COMPARE_WITH_TIMEOUT(pagesWhenReady, 10, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(pagesWhenReady, 10, test::TimeoutMs);
     QCOMPARE(session.displayName(), QStringLiteral("ten.pdf"));
     QVERIFY(status.size() >= 2);
     QCOMPARE(status.first().at(0).value<DocumentSession*>(), &session);
@@ -203,7 +203,7 @@ void TestDocumentSession::storedPageIsRestoredAndHistoryWalks()
     QCOMPARE(view->currentPage(), 7);
     QCOMPARE(session->pendingRestorePage(), -1);
     // The jump becomes the second entry once the view has settled.
-    QTRY_COMPARE(session->historyIndex(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(session->historyIndex(), 1, test::TimeoutMs);
     QCOMPARE(session->viewHistory().size(), 2);
 
     session->navigateHistory(-1);
@@ -223,7 +223,7 @@ void TestDocumentSession::storedPageIsRestoredAndHistoryWalks()
     // Back, then a move elsewhere: the forward entry is gone.
     session->navigateHistory(-1);
     view->goToPage(4);
-    QTRY_COMPARE(session->viewHistory().last().page, 4);
+    QTRY_COMPARE_WITH_TIMEOUT(session->viewHistory().last().page, 4, test::TimeoutMs);
     QCOMPARE(session->viewHistory().size(), 2);
     QCOMPARE(session->historyIndex(), 1);
     session->navigateHistory(+1);
@@ -235,7 +235,7 @@ void TestDocumentSession::backRightAfterAJumpReturnsToItsStart()
     auto session = openReady(7);
     QVERIFY(session);
     PdfViewport* view = session->viewport();
-    QTRY_COMPARE(session->historyIndex(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(session->historyIndex(), 1, test::TimeoutMs);
     view->goToPage(2);
     QVERIFY(session->historyTimer()->isActive());
     // Back before the history timer fired: the page the jump started from, not the one before.
@@ -253,9 +253,9 @@ void TestDocumentSession::historyRestoresZoomAndRotation()
     PdfViewport* view = session->viewport();
     const double startZoom = view->zoom();
     view->setZoom(2.0);
-    QTRY_COMPARE(session->historyIndex(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(session->historyIndex(), 1, test::TimeoutMs);
     view->rotateBy(90);
-    QTRY_COMPARE(session->historyIndex(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(session->historyIndex(), 2, test::TimeoutMs);
     QCOMPARE(session->viewHistory().last().rotation, 90);
 
     session->navigateHistory(-1);
@@ -275,13 +275,13 @@ void TestDocumentSession::reloadRestoresTheStoredPageAgain()
     auto session = openReady(7);
     QVERIFY(session);
     PdfViewport* view = session->viewport();
-    QTRY_COMPARE(session->historyIndex(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(session->historyIndex(), 1, test::TimeoutMs);
     view->goToPage(4);
-    QTRY_COMPARE(session->historyIndex(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(session->historyIndex(), 2, test::TimeoutMs);
 
     QSignalSpy ready(session.get(), &DocumentSession::documentReady);
     session->controller()->reload();
-    QVERIFY(ready.wait(20000));
+    QVERIFY(ready.wait(test::TimeoutMs));
     // The reset view's first page is not taken for a reading move: page 4 comes back.
     QCOMPARE(view->currentPage(), 4);
     QCOMPARE(settings->progressPage(session->controller()->sourceHash()), 4);
@@ -378,7 +378,7 @@ void TestDocumentSession::destroyedWhileItsLoadWaits()
         session->prepareClose();
         session.reset();
     }
-    QVERIFY(worker->waitForIdle(20000));
+    QVERIFY(worker->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
     QCOMPARE(ready.size(), 0);
 }

@@ -1,7 +1,9 @@
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
 #include "support/CoreFixtures.h"
+#include "support/SkipOrFail.h"
 #include "support/TestPdf.h"
+#include "support/TestWait.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -109,7 +111,7 @@ void TestFileProbe::probeReports()
     if (kind == QLatin1String("encrypted")) {
         const QString locked = dir->filePath(QStringLiteral("locked.pdf"));
         if (!test::encryptPdf(path, locked, QStringLiteral("pw")))
-            QSKIP("qpdf is needed to encrypt the fixture");
+            DOVRIX_SKIP_OR_FAIL_IN_CI("qpdf is needed to encrypt the fixture");
         path = locked;
     } else if (kind == QLatin1String("zero")) {
         path = dir->filePath(QStringLiteral("zero.pdf"));
@@ -150,7 +152,7 @@ void TestFileProbe::deepPageTreeFailsWhileOthersRender()
 
     DocumentController reader(worker);
     reader.openFile(normal);
-    QTRY_COMPARE_WITH_TIMEOUT(reader.status(), int(Ready), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(reader.status(), int(Ready), test::TimeoutMs);
 
     DocumentController victim(worker);
     QSignalSpy status(&victim, &DocumentController::statusChanged);
@@ -169,8 +171,8 @@ void TestFileProbe::deepPageTreeFailsWhileOthersRender()
                 ++*rendered;
         });
     }
-    QTRY_COMPARE_WITH_TIMEOUT(rendered->load(), 3, 5000);
-    QVERIFY(worker->waitForIdle(5000));
+    QTRY_COMPARE_WITH_TIMEOUT(rendered->load(), 3, test::TimeoutMs);
+    QVERIFY(worker->waitForIdle(test::TimeoutMs));
     QCOMPARE(victim.status(), int(Loading));
 
     QTRY_COMPARE_WITH_TIMEOUT(victim.status(), int(Failed),
@@ -216,7 +218,7 @@ void TestFileProbe::probeFailureFailsTheLoad()
     QSignalSpy status(&controller, &DocumentController::statusChanged);
     controller.openFile(path);
     QCOMPARE(controller.status(), int(Loading)); // the outcome is announced later, never inside
-    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), expected, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), expected, test::TimeoutMs);
     QCOMPARE(status.last().at(1).toString(), message);
     if (expected == Failed) {
         QCOMPARE(controller.loadTimings().loadMs, -1);
@@ -239,20 +241,20 @@ void TestFileProbe::supersededOrDestroyedProbeIsKilled()
     controller.openFile(stuck);
     auto* probe = controller.findChild<QProcess*>();
     QVERIFY(probe);
-    QVERIFY(probe->waitForStarted(10000));
+    QVERIFY(probe->waitForStarted(test::TimeoutMs));
     const qint64 first = probe->processId();
     QVERIFY(processExists(first));
 
     controller.openFile(normal);
     QVERIFY(!processExists(first));
-    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Ready), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Ready), test::TimeoutMs);
     QCOMPARE(controller.pageCount(), 2);
 
     auto* doomed = new DocumentController(worker);
     doomed->openFile(stuck);
     probe = doomed->findChild<QProcess*>();
     QVERIFY(probe);
-    QVERIFY(probe->waitForStarted(10000));
+    QVERIFY(probe->waitForStarted(test::TimeoutMs));
     const qint64 second = probe->processId();
     delete doomed;
     QVERIFY(!processExists(second));
@@ -268,13 +270,13 @@ void TestFileProbe::probePageSizesAreUsed()
     DocumentController::setProbeProgram(program);
     DocumentController controller(worker);
     controller.openFile(fixture(QStringLiteral("normal.pdf"), 2));
-    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Ready), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Ready), test::TimeoutMs);
     QCOMPARE(controller.pageSizes(), (QList<QSizeF>{{111.5, 222}, {333, 444.25}}));
 
     // Sizes that do not add up to the report are not trusted: the load reads its own.
     QVERIFY(test::writeScript(program, "printf 'loaded 2\\nsize 111 222\\n'; echo 'pages 2'"));
     controller.openFile(fixture(QStringLiteral("other.pdf"), 2));
-    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Ready), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Ready), test::TimeoutMs);
     QCOMPARE(controller.pageSizes(), (QList<QSizeF>{{200, 300}, {200, 300}}));
 }
 
@@ -296,7 +298,7 @@ void TestFileProbe::limitCountsTimeWithoutProgress()
     QElapsedTimer clock;
     clock.start();
     controller.openFile(path);
-    QTRY_VERIFY_WITH_TIMEOUT(controller.status() != Loading, 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(controller.status() != Loading, test::TimeoutMs);
     QCOMPARE(controller.status(), int(Ready));
     QVERIFY(clock.elapsed() > 2000);
 
@@ -304,7 +306,7 @@ void TestFileProbe::limitCountsTimeWithoutProgress()
     DocumentController::setProbeTimeout(300);
     QSignalSpy status(&controller, &DocumentController::statusChanged);
     controller.openFile(path);
-    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Failed), 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Failed), test::TimeoutMs);
     QCOMPARE(status.last().at(1).toString(), TooLong);
     QCOMPARE(controller.loadTimings().loadMs, -1);
 }

@@ -1,8 +1,9 @@
 #include "core/ReadingProgress.h"
 #include "settings/AppSettings.h"
+#include "support/SettingsFixtures.h"
+#include "support/TestWait.h"
 
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -30,22 +31,14 @@ class TestReadingProgress : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Dovrix"));
-        QCoreApplication::setApplicationName(QStringLiteral("Dovrix"));
-    }
-
     void init()
     {
         dir = std::make_unique<QTemporaryDir>();
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir->path());
+        dovrix::test::isolateSettings(dir->path());
         settings = std::make_unique<AppSettings>();
         progress = std::make_unique<ReadingProgress>(settings.get());
         timer = progress->findChild<QTimer*>();
-        QVERIFY(timer && timer->isSingleShot());
-        QCOMPARE(timer->interval(), 800);
+        QVERIFY(timer);
     }
 
     void pagingWritesOnlyTheLastPage()
@@ -56,7 +49,7 @@ private Q_SLOTS:
             QVERIFY(timer->isActive()); // each change pushes the write further out
             QCOMPARE(settings->progressPage(keyA), -1);
         }
-        QTRY_COMPARE(settings->progressPage(keyA), 9);
+        QTRY_COMPARE_WITH_TIMEOUT(settings->progressPage(keyA), 9, dovrix::test::TimeoutMs);
         QCOMPARE(progress->savedPage(), 9);
     }
 
@@ -79,7 +72,7 @@ private Q_SLOTS:
         QSettings().setValue(QLatin1String("progress/") + keyA + QLatin1String("/ts"), 0);
         progress->setDocumentKey(keyA);
         progress->update(4, 2.0);
-        QTRY_COMPARE(stored(keyA, "zoom").toDouble(), 2.0);
+        QTRY_COMPARE_WITH_TIMEOUT(stored(keyA, "zoom").toDouble(), 2.0, dovrix::test::TimeoutMs);
         QCOMPARE(settings->progressPage(keyA), 4);
         QVERIFY(stored(keyA, "ts").toLongLong() > 0);
     }
@@ -90,7 +83,7 @@ private Q_SLOTS:
         progress->setDocumentKey(keyB);
         progress->update(7, 1.0);
         settings->setPrivateMode(true); // switched on while a write is pending
-        QTRY_VERIFY(!timer->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), dovrix::test::TimeoutMs);
         progress->setDocumentKey(keyA);
         QCOMPARE(progress->savedPage(), 2); // stored positions stay readable
         progress->update(8, 3.0);

@@ -2,6 +2,7 @@
 #include "core/RenderCache.h"
 
 #include "support/TestPdf.h"
+#include "support/TestWait.h"
 #include "support/WorkerGate.h"
 
 #include <QPdfDocument>
@@ -126,7 +127,7 @@ private Q_SLOTS:
             cache.request(key, handle);
             cache.request(key, handle);
         }
-        QVERIFY(spy.wait());
+        QVERIFY(spy.wait(dovrix::test::TimeoutMs));
         cache.request(key, handle); // cached: starts nothing
         QVERIFY(worker->waitForIdle());
         settle();
@@ -168,7 +169,7 @@ private Q_SLOTS:
             settle(); // the old result arrives and is dropped
             cache.request(key, handle);
         }
-        QVERIFY(spy.wait());
+        QVERIFY(spy.wait(dovrix::test::TimeoutMs));
         QVERIFY(worker->waitForIdle());
         settle();
         QCOMPARE(spy.count(), 1);
@@ -207,7 +208,7 @@ private Q_SLOTS:
         const Key key = makeKey(99, QSize(50, 50)); // no such page
         for (int attempt = 1; attempt <= 2; ++attempt) {
             cache.request(key, handle);
-            QVERIFY(spy.wait());
+            QVERIFY(spy.wait(dovrix::test::TimeoutMs));
             QCOMPARE(spy.count(), attempt);
             QVERIFY(qvariant_cast<QImage>(spy.last().at(1)).isNull());
             QCOMPARE(cache.count(), 0);
@@ -285,7 +286,7 @@ private Q_SLOTS:
             QCOMPARE(cache.cachedImage(key), normal); // still shown meanwhile
             cache.request(key, handle);
         }
-        QVERIFY(spy.wait());
+        QVERIFY(spy.wait(dovrix::test::TimeoutMs));
         QVERIFY(worker->waitForIdle());
         settle();
         QCOMPARE(spy.count(), 1); // the page-1 render of the old colours was dropped
@@ -302,7 +303,8 @@ private:
     {
         QSignalSpy spy(&cache, &RenderCache::pageRendered);
         cache.request(key, handle);
-        return spy.wait(30000) ? qvariant_cast<QImage>(spy.first().at(1)) : QImage();
+        return spy.wait(dovrix::test::TimeoutMs) ? qvariant_cast<QImage>(spy.first().at(1))
+                                                 : QImage();
     }
 
     QTemporaryDir dir;

@@ -15,7 +15,10 @@
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/OcrFixtures.h"
+#include "tests/support/OwnProcess.h"
+#include "tests/support/SkipOrFail.h"
 #include "tests/support/TestPdf.h"
+#include "tests/support/TestWait.h"
 #include "tests/support/WorkerGate.h"
 
 #include <QDir>
@@ -174,12 +177,12 @@ bool TestOcrController::open(const QString& path)
     makeController();
     QSignalSpy ready(controller.get(), &DocumentController::documentReady);
     controller->openFile(path);
-    return ready.wait(20000) || !ready.isEmpty();
+    return ready.wait(test::TimeoutMs) || !ready.isEmpty();
 }
 
 bool TestOcrController::waitReady(DocumentSession* session)
 {
-    return QTest::qWaitFor([session] { return session->controller()->status() == Ready; }, 20000);
+    return test::waitUntilReady(*session->controller());
 }
 
 void TestOcrController::renderSize_data()
@@ -248,7 +251,7 @@ void TestOcrController::requestsOutsideTheDocumentAreIgnored()
     QCOMPARE(ocr->totalPages(), 1);
     ocr->reset();
     gate.open();
-    QVERIFY(worker->waitForIdle(20000));
+    QVERIFY(worker->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
     QVERIFY(finished.isEmpty());
     QVERIFY(failed.isEmpty());
@@ -292,7 +295,7 @@ void TestOcrController::cancelDuringTheRenderDropsTheLateImage()
     QVERIFY(ocr->queuedPages().isEmpty());
 
     gate.open();
-    QVERIFY(worker->waitForIdle(20000));
+    QVERIFY(worker->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
     QCOMPARE(finished.size(), 1);
     QVERIFY(failed.isEmpty());
@@ -319,8 +322,8 @@ void TestOcrController::reloadStopsTheRunSilently()
         QVERIFY(ocr->queuedPages().isEmpty());
     }
     QSignalSpy reloaded(controller.get(), &DocumentController::documentReady);
-    QVERIFY(reloaded.wait(20000));
-    QVERIFY(worker->waitForIdle(20000));
+    QVERIFY(reloaded.wait(test::TimeoutMs));
+    QVERIFY(worker->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
     // Without a document the rest of the run would only have failed page after page.
     QVERIFY(finished.isEmpty());
@@ -330,6 +333,7 @@ void TestOcrController::reloadStopsTheRunSilently()
 
 void TestOcrController::missingLibraryFailsEveryPageAndWarnsOncePerRun()
 {
+    DOVRIX_RUN_IN_OWN_PROCESS(); // a loaded library stays loaded, and "once per run"
     const QString path = dir->filePath(QStringLiteral("nolib.pdf"));
     QVERIFY(writeScannedPdf(path, 3));
     QVERIFY(open(path));
@@ -341,7 +345,7 @@ void TestOcrController::missingLibraryFailsEveryPageAndWarnsOncePerRun()
     QSignalSpy progress(ocr.get(), &OcrController::progress);
 
     ocr->ocrPage(0);
-    QVERIFY(loadFailed.wait(20000));
+    QVERIFY(loadFailed.wait(test::TimeoutMs));
     const QString reason =
         QStringLiteral("无法加载 onnxruntime.dll，OCR 不可用。已尝试：\n  ") + missing;
     QCOMPARE(loadFailed.first().first().toString(), reason);
@@ -359,7 +363,7 @@ void TestOcrController::missingLibraryFailsEveryPageAndWarnsOncePerRun()
     loadFailed.clear();
     finished.clear();
     ocr->ocrDocument();
-    QVERIFY(finished.wait(20000));
+    QVERIFY(finished.wait(test::TimeoutMs));
     QCOMPARE(finished.first(), (QVariantList{3, false}));
     QCOMPARE(failed.size(), 3);
     for (int page = 0; page < 3; ++page)
@@ -372,7 +376,7 @@ void TestOcrController::missingLibraryFailsEveryPageAndWarnsOncePerRun()
 void TestOcrController::missingModelsGiveTheModelMessageThenUnavailable()
 {
     if (test::ocrRuntimePath().isEmpty())
-        QSKIP("the inference library is missing (run scripts/fetch-ocr.sh)");
+        DOVRIX_SKIP_OR_FAIL_IN_CI("the inference library is missing (run scripts/fetch-ocr.sh)");
     const QString path = dir->filePath(QStringLiteral("nomodels.pdf"));
     QVERIFY(writeScannedPdf(path));
     QVERIFY(open(path));
@@ -381,21 +385,22 @@ void TestOcrController::missingModelsGiveTheModelMessageThenUnavailable()
     QSignalSpy loadFailed(ocr.get(), &OcrController::loadFailed);
 
     ocr->ocrPage(0);
-    QVERIFY(loadFailed.wait(20000));
+    QVERIFY(loadFailed.wait(test::TimeoutMs));
     const QString first = loadFailed.first().first().toString();
     QVERIFY2(first.startsWith(QStringLiteral("未找到检测模型：") + models
                               + QStringLiteral("/PP-OCRv6_det_small.onnx（")),
              qPrintable(first));
 
     ocr->ocrPage(0);
-    QVERIFY(loadFailed.wait(20000));
+    QVERIFY(loadFailed.wait(test::TimeoutMs));
     QCOMPARE(loadFailed.at(1).first().toString(), QStringLiteral("OCR 引擎不可用"));
 }
 
 void TestOcrController::recognisesAScannedPageAndSearchFindsIt()
 {
     if (!haveOcrFiles())
-        QSKIP("the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+        DOVRIX_SKIP_OR_FAIL_IN_CI(
+            "the inference library or the models are missing (run scripts/fetch-ocr.sh)");
     const QString path = dir->filePath(QStringLiteral("scan.pdf"));
     QVERIFY(writeScannedPdf(path));
     QVERIFY(open(path));
@@ -405,7 +410,7 @@ void TestOcrController::recognisesAScannedPageAndSearchFindsIt()
     QSignalSpy failed(ocr.get(), &OcrController::pageFailed);
 
     ocr->ocrPage(0);
-    QVERIFY(finished.wait(60000));
+    QVERIFY(finished.wait(test::TimeoutMs));
     QVERIFY2(failed.isEmpty(), failed.isEmpty() ? "" : qPrintable(failed.first().at(1).toString()));
     QCOMPARE(ready.size(), 1);
     QCOMPARE(ready.first(), (QVariantList{0, ScanLines.size()}));
@@ -436,7 +441,7 @@ void TestOcrController::recognisesAScannedPageAndSearchFindsIt()
     QSignalSpy searched(&search, &SearchController::finished);
     search.startSearch(QStringLiteral("SCANNED"), false);
     if (searched.isEmpty())
-        QVERIFY(searched.wait(20000));
+        QVERIFY(searched.wait(test::TimeoutMs));
     QCOMPARE(search.announcedHits().size(), 1);
     const SearchHit hit = search.announcedHits().first();
     QCOMPARE(hit.page, 0);
@@ -447,7 +452,8 @@ void TestOcrController::recognisesAScannedPageAndSearchFindsIt()
 void TestOcrController::documentRunSkipsPagesWithResults()
 {
     if (!haveOcrFiles())
-        QSKIP("the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+        DOVRIX_SKIP_OR_FAIL_IN_CI(
+            "the inference library or the models are missing (run scripts/fetch-ocr.sh)");
     const QString path = dir->filePath(QStringLiteral("two.pdf"));
     QVERIFY(writeScannedPdf(path, 2));
     QVERIFY(open(path));
@@ -458,7 +464,7 @@ void TestOcrController::documentRunSkipsPagesWithResults()
 
     ocr->ocrDocument();
     QCOMPARE(ocr->totalPages(), 1);
-    QVERIFY(finished.wait(60000));
+    QVERIFY(finished.wait(test::TimeoutMs));
     QCOMPARE(ready.size(), 1);
     QCOMPARE(ready.first(), (QVariantList{1, ScanLines.size()}));
     QCOMPARE(progress.first(), (QVariantList{1, 1}));
@@ -469,7 +475,8 @@ void TestOcrController::documentRunSkipsPagesWithResults()
 void TestOcrController::closingTheTabMidRunStopsSilently()
 {
     if (!haveOcrFiles())
-        QSKIP("the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+        DOVRIX_SKIP_OR_FAIL_IN_CI(
+            "the inference library or the models are missing (run scripts/fetch-ocr.sh)");
     const QString path = dir->filePath(QStringLiteral("close.pdf"));
     QVERIFY(writeScannedPdf(path, 4));
     MainWindow window;
@@ -490,14 +497,15 @@ void TestOcrController::closingTheTabMidRunStopsSilently()
     QCOMPARE(dialog->labelText(), QStringLiteral("正在离线 OCR…"));
     QCOMPARE(dialog->windowModality(), Qt::WindowModal);
     // Recognition of the first page has started on the OCR thread.
-    QTRY_VERIFY_WITH_TIMEOUT(ocrController->engineReady(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(ocrController->engineReady(), test::TimeoutMs);
 
     window.closeSession(session);
     QVERIFY(ocrController->isIdle());
-    QTRY_VERIFY_WITH_TIMEOUT(!ocrController, 30000); // the session went, waiting for the OCR job
-    QTRY_VERIFY(!dialog);
+    QTRY_VERIFY_WITH_TIMEOUT(!ocrController,
+                             test::TimeoutMs); // the session went, waiting for the OCR job
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog, test::TimeoutMs);
     QVERIFY(!window.ocrProgressDialog());
-    QVERIFY(window.worker()->waitForIdle(20000));
+    QVERIFY(window.worker()->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
     QVERIFY(ready.isEmpty());
     QVERIFY(finished.isEmpty());
@@ -533,7 +541,7 @@ void TestOcrController::windowDialogFollowsItsOwnRun()
         Q_EMIT dialog->canceled();
         QCOMPARE(finished.first(), (QVariantList{0, true}));
         QVERIFY(!window.ocrProgressDialog());
-        QTRY_VERIFY(!dialog);
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog, test::TimeoutMs);
         QVERIFY(a->ocr()->isIdle());
     }
     {
@@ -551,7 +559,8 @@ void TestOcrController::windowDialogFollowsItsOwnRun()
 void TestOcrController::windowRunsTheSearchPanelsOcrAndSearchesAgain()
 {
     if (!haveOcrFiles())
-        QSKIP("the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+        DOVRIX_SKIP_OR_FAIL_IN_CI(
+            "the inference library or the models are missing (run scripts/fetch-ocr.sh)");
     const QString path = dir->filePath(QStringLiteral("window.pdf"));
     QVERIFY(writeScannedPdf(path));
     MainWindow window;
@@ -566,20 +575,20 @@ void TestOcrController::windowRunsTheSearchPanelsOcrAndSearchesAgain()
     // A search in a scanned document finds nothing and offers OCR.
     SearchPanel* panel = session->searchPanel();
     window.searchField()->setText(QStringLiteral("recognition"));
-    QTRY_VERIFY_WITH_TIMEOUT(session->search()->isFinished(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(session->search()->isFinished(), test::TimeoutMs);
     QVERIFY(panel->searchHits().isEmpty());
-    QTRY_VERIFY(panel->hintBox()->isVisibleTo(panel));
+    QTRY_VERIFY_WITH_TIMEOUT(panel->hintBox()->isVisibleTo(panel), test::TimeoutMs);
 
     QSignalSpy finished(session->ocr(), &OcrController::finished);
     panel->ocrButton()->click();
     QVERIFY(window.ocrProgressDialog());
-    QVERIFY(finished.wait(60000));
+    QVERIFY(finished.wait(test::TimeoutMs));
     QCOMPARE(finished.first(), (QVariantList{1, false}));
     QVERIFY(!window.ocrProgressDialog());
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("OCR 完成：1 页"));
 
     // The page's status message came first; the search ran again and lists the OCR hit.
-    QTRY_COMPARE_WITH_TIMEOUT(panel->searchHits().size(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(panel->searchHits().size(), 1, test::TimeoutMs);
     QCOMPARE(panel->searchHits().first().ocrLine, 1);
 
     // A second run has nothing left to do.
@@ -593,7 +602,7 @@ void TestOcrController::windowRunsTheSearchPanelsOcrAndSearchesAgain()
 void TestOcrController::windowWarnsWhenTheModelsAreMissing()
 {
     if (test::ocrRuntimePath().isEmpty())
-        QSKIP("the inference library is missing (run scripts/fetch-ocr.sh)");
+        DOVRIX_SKIP_OR_FAIL_IN_CI("the inference library is missing (run scripts/fetch-ocr.sh)");
     const QString path = dir->filePath(QStringLiteral("warn.pdf"));
     QVERIFY(writeScannedPdf(path));
     MainWindow window;
@@ -616,7 +625,7 @@ void TestOcrController::windowWarnsWhenTheModelsAreMissing()
     QSignalSpy messages(window.statusBar(), &QStatusBar::messageChanged);
     QSignalSpy finished(session->ocr(), &OcrController::finished);
     window.ocrDocumentCommand();
-    QTRY_COMPARE_WITH_TIMEOUT(driver.handled, 1, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(driver.handled, 1, test::TimeoutMs);
     QCOMPARE(driver.titles.first(), QStringLiteral("OCR 不可用"));
     QVERIFY2(boxText.startsWith(QStringLiteral("未找到检测模型：")), qPrintable(boxText));
     QStringList shown;
@@ -632,7 +641,8 @@ void TestOcrController::windowWarnsWhenTheModelsAreMissing()
 void TestOcrController::commandLinePageIsRecognisedInTheLastDocument()
 {
     if (!haveOcrFiles())
-        QSKIP("the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+        DOVRIX_SKIP_OR_FAIL_IN_CI(
+            "the inference library or the models are missing (run scripts/fetch-ocr.sh)");
     const QString first = dir->filePath(QStringLiteral("first.pdf"));
     const QString second = dir->filePath(QStringLiteral("second.pdf"));
     QVERIFY(writeScannedPdf(first, 2));
@@ -652,7 +662,7 @@ void TestOcrController::commandLinePageIsRecognisedInTheLastDocument()
     QSignalSpy secondReady(secondSession->ocr(), &OcrController::pageOcrReady);
     window.ocrPageWhenReady(1);
 
-    QVERIFY(secondReady.wait(60000));
+    QVERIFY(secondReady.wait(test::TimeoutMs));
     QCOMPARE(secondReady.first(), (QVariantList{1, ScanLines.size()}));
     QVERIFY(secondSession->textLayout()->ocrResult(1));
     QVERIFY(!secondSession->textLayout()->ocrResult(0));
@@ -670,7 +680,8 @@ void TestOcrController::commandLinePageIsRecognisedInTheLastDocument()
 void TestOcrController::recognisedPagesAreKeptExceptInPrivateMode()
 {
     if (!haveOcrFiles())
-        QSKIP("the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+        DOVRIX_SKIP_OR_FAIL_IN_CI(
+            "the inference library or the models are missing (run scripts/fetch-ocr.sh)");
     QVERIFY(QDir(OcrCache::directory()).removeRecursively());
     const QString path = dir->filePath(QStringLiteral("kept.pdf"));
     QVERIFY(writeScannedPdf(path));
@@ -686,7 +697,7 @@ void TestOcrController::recognisedPagesAreKeptExceptInPrivateMode()
             return false;
         QSignalSpy finished(session->ocr(), &OcrController::finished);
         session->ocr()->ocrPage(0);
-        return finished.wait(60000) && session->textLayout()->ocrResult(0);
+        return finished.wait(test::TimeoutMs) && session->textLayout()->ocrResult(0);
     };
     // Closing the tab waits for the OCR thread, where the file would be written.
     QSettings().setValue(QStringLiteral("prefs/privateMode"), true);
@@ -709,7 +720,7 @@ void TestOcrController::recognisedPagesAreKeptExceptInPrivateMode()
     window.openFile(path);
     DocumentSession* session = window.current();
     QVERIFY(waitReady(session));
-    QTRY_VERIFY(session->textLayout()->ocrResult(0));
+    QTRY_VERIFY_WITH_TIMEOUT(session->textLayout()->ocrResult(0), test::TimeoutMs);
     const OcrPageText* result = session->textLayout()->ocrResult(0);
     QCOMPARE(result->lines.size(), ScanLines.size());
     QCOMPARE(result->lines.at(1).text.simplified(), ScanLines.at(1));
@@ -718,7 +729,7 @@ void TestOcrController::recognisedPagesAreKeptExceptInPrivateMode()
     QSignalSpy searched(session->search(), &SearchController::finished);
     session->search()->startSearch(QStringLiteral("scanned"), false);
     if (searched.isEmpty())
-        QVERIFY(searched.wait(20000));
+        QVERIFY(searched.wait(test::TimeoutMs));
     QCOMPARE(session->search()->announcedHits().size(), 1);
 }
 

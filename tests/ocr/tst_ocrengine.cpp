@@ -5,12 +5,13 @@
 #include "ocr/OcrEngine.h"
 #include "ocr/OcrRuntime.h"
 #include "support/OcrFixtures.h"
+#include "support/SkipOrFail.h"
+#include "support/TestPdf.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPdfDocument>
-#include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -46,22 +47,21 @@ const QStringList ChineseLines = {
 QImage renderTextPage(const QString& pdfPath, const QStringList& lines, const QFont& font,
                       QList<double>* lineTopsPx = nullptr)
 {
-    {
-        QPdfWriter writer(pdfPath);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setResolution(72); // painter units are points
-        QPainter painter(&writer);
-        painter.setFont(font);
-        const double step = font.pointSizeF() * 1.8;
-        double top = 72;
-        for (const QString& line : lines) {
-            painter.drawText(QRectF(60, top, 480, step), Qt::AlignLeft | Qt::AlignVCenter, line);
-            if (lineTopsPx)
-                lineTopsPx->append(top * 300 / 72);
-            top += step;
-        }
-    }
+    const bool written =
+        test::writePaintedPdf(pdfPath, {QSizeF(595, 842)}, 1, [&](QPainter& painter, int) {
+            painter.setFont(font);
+            const double step = font.pointSizeF() * 1.8;
+            double top = 72;
+            for (const QString& line : lines) {
+                painter.drawText(QRectF(60, top, 480, step), Qt::AlignLeft | Qt::AlignVCenter,
+                                 line);
+                if (lineTopsPx)
+                    lineTopsPx->append(top * 300 / 72);
+                top += step;
+            }
+        });
+    if (!written)
+        return {};
     QPdfDocument document;
     if (document.load(pdfPath) != QPdfDocument::Error::None)
         return {};
@@ -108,7 +108,8 @@ private:
 void TestOcrEngine::initTestCase()
 {
     if (test::ocrRuntimePath().isEmpty() || test::ocrModelDir().isEmpty())
-        QSKIP("the inference library or the models are missing (run scripts/fetch-ocr.sh)");
+        DOVRIX_SKIP_OR_FAIL_IN_CI(
+            "the inference library or the models are missing (run scripts/fetch-ocr.sh)");
     QString error;
     QVERIFY2(ensureRuntimeLoaded(QStringList{test::ocrRuntimePath()}, &error), qPrintable(error));
     OcrEngineConfig config;

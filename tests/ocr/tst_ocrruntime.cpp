@@ -5,6 +5,8 @@
 #include "ocr/OcrEngine.h"
 #include "ocr/OcrRuntime.h"
 #include "support/OcrFixtures.h"
+#include "support/OwnProcess.h"
+#include "support/SkipOrFail.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -56,11 +58,18 @@ private Q_SLOTS:
     void failedInitializeCanBeRetried();
 
 private:
-    bool runtimeLoaded = false;
+    // Loads the inference library that set-up put into the build directory (once per process).
+    static bool loadRuntime()
+    {
+        QString error;
+        return !test::ocrRuntimePath().isEmpty()
+               && ensureRuntimeLoaded(QStringList{test::ocrRuntimePath()}, &error);
+    }
 };
 
 void TestOcrRuntime::noLibraryListsEveryPlaceTried()
 {
+    DOVRIX_RUN_IN_OWN_PROCESS(); // a loaded library stays loaded for the process
     const QString dir = QCoreApplication::applicationDirPath();
     const QStringList expected = {dir + QStringLiteral("/libonnxruntime.so.1"),
                                   dir + QStringLiteral("/lib/libonnxruntime.so.1"),
@@ -96,6 +105,7 @@ void TestOcrRuntime::noLibraryListsEveryPlaceTried()
 
 void TestOcrRuntime::libraryWithoutEntryPointStopsTheSearch()
 {
+    DOVRIX_RUN_IN_OWN_PROCESS(); // a loaded library stays loaded for the process
     QTemporaryDir dir;
     const QString fake =
         placeRuntime(dir, QStringLiteral("first"), QStringLiteral(FAKE_RUNTIME_WITHOUT_ENTRY));
@@ -111,6 +121,7 @@ void TestOcrRuntime::libraryWithoutEntryPointStopsTheSearch()
 
 void TestOcrRuntime::libraryWithoutApiVersionStopsTheSearch()
 {
+    DOVRIX_RUN_IN_OWN_PROCESS(); // a loaded library stays loaded for the process
     QTemporaryDir dir;
     const QString fake =
         placeRuntime(dir, QStringLiteral("old"), QStringLiteral(FAKE_RUNTIME_OLD_API));
@@ -125,8 +136,10 @@ void TestOcrRuntime::libraryWithoutApiVersionStopsTheSearch()
 
 void TestOcrRuntime::loadsTheRealLibraryOnce()
 {
+    DOVRIX_RUN_IN_OWN_PROCESS(); // a loaded library stays loaded for the process
     if (test::ocrRuntimePath().isEmpty())
-        QSKIP("the inference library is not in the build directory (run scripts/fetch-ocr.sh)");
+        DOVRIX_SKIP_OR_FAIL_IN_CI(
+            "the inference library is not in the build directory (run scripts/fetch-ocr.sh)");
     QTemporaryDir dir;
     QString error;
     QVERIFY2(ensureRuntimeLoaded(
@@ -137,7 +150,6 @@ void TestOcrRuntime::loadsTheRealLibraryOnce()
     // Once loaded, no search happens again, whatever the places.
     QVERIFY(ensureRuntimeLoaded(QStringList(), &error));
     QVERIFY(ensureRuntimeLoaded(&error));
-    runtimeLoaded = true;
 }
 
 void TestOcrRuntime::modelFailures_data()
@@ -164,8 +176,8 @@ void TestOcrRuntime::modelFailures_data()
 
 void TestOcrRuntime::modelFailures()
 {
-    if (!runtimeLoaded)
-        QSKIP("needs the inference library");
+    if (!loadRuntime())
+        DOVRIX_SKIP_OR_FAIL_IN_CI("needs the inference library");
     QFETCH(bool, writeDetection);
     QFETCH(bool, writeRecognition);
     QFETCH(bool, withDictionary);
@@ -214,8 +226,8 @@ void TestOcrRuntime::modelFailures()
 
 void TestOcrRuntime::dictionaryKeepsEntriesAsStored()
 {
-    if (!runtimeLoaded)
-        QSKIP("needs the inference library");
+    if (!loadRuntime())
+        DOVRIX_SKIP_OR_FAIL_IN_CI("needs the inference library");
     QTemporaryDir dir;
     QVERIFY(test::writePassThroughModel(dir.filePath(QStringLiteral("PP-OCRv6_det_small.onnx"))));
     QVERIFY(test::writePassThroughModel(dir.filePath(QStringLiteral("PP-OCRv6_rec_small.onnx")),
@@ -234,8 +246,8 @@ void TestOcrRuntime::dictionaryKeepsEntriesAsStored()
 
 void TestOcrRuntime::secondInitializeTouchesNoFile()
 {
-    if (!runtimeLoaded)
-        QSKIP("needs the inference library");
+    if (!loadRuntime())
+        DOVRIX_SKIP_OR_FAIL_IN_CI("needs the inference library");
     auto dir = std::make_unique<QTemporaryDir>();
     QVERIFY(test::writePassThroughModel(dir->filePath(QStringLiteral("PP-OCRv6_det_small.onnx"))));
     QVERIFY(test::writePassThroughModel(dir->filePath(QStringLiteral("PP-OCRv6_rec_small.onnx")),
@@ -262,8 +274,8 @@ void TestOcrRuntime::secondInitializeTouchesNoFile()
 
 void TestOcrRuntime::failedInitializeCanBeRetried()
 {
-    if (!runtimeLoaded)
-        QSKIP("needs the inference library");
+    if (!loadRuntime())
+        DOVRIX_SKIP_OR_FAIL_IN_CI("needs the inference library");
     QTemporaryDir dir;
     OcrEngineConfig config;
     config.modelDir = dir.path();

@@ -1,7 +1,7 @@
 #include "settings/AppSettings.h"
+#include "support/SettingsFixtures.h"
 
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -14,17 +14,10 @@ class TestAppSettings : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QCoreApplication::setOrganizationName(QStringLiteral("Dovrix"));
-        QCoreApplication::setApplicationName(QStringLiteral("Dovrix"));
-    }
-
     void init() // a fresh INI file for every test
     {
         dir = std::make_unique<QTemporaryDir>();
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir->path());
+        dovrix::test::isolateSettings(dir->path());
         settings = std::make_unique<AppSettings>();
     }
 

@@ -2,10 +2,10 @@
 #include "core/PdfWorker.h"
 #include "speech/ReadAloud.h"
 #include "speech/SpeechEngine.h"
+#include "support/TestPdf.h"
+#include "support/TestWait.h"
 #include "text/TextLayoutStore.h"
 
-#include <QPainter>
-#include <QPdfWriter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -68,32 +68,18 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("columns.pdf"));
-        {
-            QPdfWriter writer(path);
-            writer.setPageSize(QPageSize(QPageSize::A4));
-            writer.setResolution(72);
-            writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-            QPainter p(&writer);
-            QFont font(QStringLiteral("DejaVu Sans"));
-            font.setPixelSize(10);
-            p.setFont(font);
-            p.drawText(QPointF(60, 30), "Running head");
-            p.drawText(QPointF(340, 100), "right column top line");
-            p.drawText(QPointF(60, 100), "left column top line");
-            p.drawText(QPointF(60, 114), "left column next line");
-            p.drawText(QPointF(340, 114), "right column next line");
-            p.drawText(QPointF(500, 820), "1");
-            writer.newPage();
-            p.fillRect(QRectF(100, 100, 200, 200), Qt::gray);
-            writer.newPage();
-            p.drawText(QPointF(60, 100), "last page");
-        }
+        QVERIFY(test::writePlacedTextPdf(path, {{{{60, 30}, "Running head"},
+                                                 {{340, 100}, "right column top line"},
+                                                 {{60, 100}, "left column top line"},
+                                                 {{60, 114}, "left column next line"},
+                                                 {{340, 114}, "right column next line"},
+                                                 {{500, 820}, "1"}},
+                                                {},
+                                                {{{60, 100}, "last page"}}}));
         DocumentController::setProbeEnabled(false);
         PdfWorker worker;
         DocumentController controller(&worker);
-        QSignalSpy ready(&controller, &DocumentController::documentReady);
-        controller.openFile(path);
-        QVERIFY(ready.wait(20000));
+        QVERIFY(test::openAndWait(controller, path));
         TextLayoutStore store(&worker, &controller);
         store.setOcrResult(1, OcrPageText::fromLines({{QRectF(100, 100, 200, 20),
                                                        QStringLiteral("recognised line")}}));
@@ -104,7 +90,7 @@ private Q_SLOTS:
         QSignalSpy finished(&reader, &ReadAloudController::finished);
         reader.start(0, controller.pageCount());
         QCOMPARE(reader.state(), ReadAloudController::State::Reading);
-        QTRY_COMPARE_WITH_TIMEOUT(engine.said.size(), 1, 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(engine.said.size(), 1, test::TimeoutMs);
         QCOMPARE(engine.said.first(), QStringLiteral("left column top line"));
         QCOMPARE(lines.first().first().value<SpokenLine>().page, 0);
 
@@ -125,9 +111,9 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i)
             engine.finish();
         // The scanned page reads its OCR line, then the last page follows.
-        QTRY_COMPARE_WITH_TIMEOUT(engine.said.size(), 5, 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(engine.said.size(), 5, test::TimeoutMs);
         engine.finish();
-        QTRY_COMPARE_WITH_TIMEOUT(engine.said.size(), 6, 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(engine.said.size(), 6, test::TimeoutMs);
         QCOMPARE(engine.said, (QStringList{"left column top line", "left column next line",
                                            "right column top line", "right column next line",
                                            "recognised line", "last page"}));

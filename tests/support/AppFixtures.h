@@ -1,26 +1,16 @@
 #pragma once
 
+#include "SettingsFixtures.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStringList>
 #include <QTimer>
 
 #include <functional>
 
 namespace dovrix::test {
-
-// Points the program's INI settings at dir and names the application as start-up does, so that
-// window tests never touch the user's settings. Call once, before any AppSettings exists.
-inline void isolateSettings(const QString& dir)
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir);
-    QCoreApplication::setOrganizationName(QStringLiteral("Dovrix"));
-    QCoreApplication::setApplicationName(QStringLiteral("Dovrix"));
-}
 
 // Empties the isolated settings and keeps the interface in its source language, so that window
 // tests can compare the program's own texts whatever catalogues are compiled in.

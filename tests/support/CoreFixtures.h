@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TestPdf.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -16,9 +18,6 @@ QByteArray pagelessPdf();
 // Four empty 300 × 400 point pages labelled i, ii, 1, 2: a roman front matter, then arabic
 // numbers starting again at 1.
 QByteArray labelledPdf();
-
-// Writes bytes to a new file; false on failure.
-bool writeFile(const QString& path, const QByteArray& bytes);
 
 // Writes an executable shell script with the given body (after "#!/bin/sh").
 bool writeScript(const QString& path, const QByteArray& body);

@@ -1,32 +1,17 @@
 #include "tests/support/ExportFixtures.h"
+#include "tests/support/TestPdf.h"
 
-#include <QPageLayout>
 #include <QPainter>
 #include <QPdfDocument>
-#include <QPdfWriter>
 
 namespace dovrix::test {
 
 bool writeBandedPdf(const QString& path, const QList<QSizeF>& sizesPt, const QColor& color,
                     double bandPt)
 {
-    if (sizesPt.isEmpty())
-        return false;
-    QPdfWriter writer(path);
-    writer.setResolution(72);
-    writer.setPageSize(QPageSize(sizesPt.first(), QPageSize::Point));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    for (int i = 0; i < sizesPt.size(); ++i) {
-        if (i > 0) {
-            writer.setPageSize(QPageSize(sizesPt.at(i), QPageSize::Point));
-            writer.newPage();
-        }
-        painter.fillRect(QRectF(0, 0, sizesPt.at(i).width(), bandPt), color);
-    }
-    return painter.end();
+    return writePaintedPdf(path, sizesPt, int(sizesPt.size()), [&](QPainter& painter, int page) {
+        painter.fillRect(QRectF(0, 0, sizesPt.at(page).width(), bandPt), color);
+    });
 }
 
 QImage renderOnWhite(const QString& path, int page, double pixelsPerPoint)

@@ -1,5 +1,7 @@
 #include "PanelFixtures.h"
 
+#include "TestPdf.h"
+
 #include <QFile>
 
 #include <functional>
@@ -7,17 +9,6 @@
 namespace dovrix::test {
 
 namespace {
-
-QByteArray pdfString(const QString& text)
-{
-    QByteArray out = "(";
-    for (char c : text.toLatin1()) {
-        if (c == '(' || c == ')' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out + ")";
-}
 
 QByteArray ref(int object)
 {
@@ -91,7 +82,8 @@ bool writeOutlinedPdf(const QString& path, int pageCount, const QList<FixtureOut
                                                                  int parent) {
         for (int i = 0; i < level.size(); ++i) {
             const Numbered& n = level.at(i);
-            QByteArray dict = "<< /Title " + pdfString(n.entry->title) + " /Parent " + ref(parent);
+            QByteArray dict =
+                "<< /Title " + pdfString(n.entry->title.toLatin1()) + " /Parent " + ref(parent);
             if (i > 0)
                 dict += " /Prev " + ref(level.at(i - 1).object);
             if (i + 1 < level.size())
@@ -116,21 +108,7 @@ bool writeOutlinedPdf(const QString& path, int pageCount, const QList<FixtureOut
         write(tree, 4);
     }
 
-    QByteArray out = "%PDF-1.4\n";
-    QList<qsizetype> offsets;
-    for (int i = 0; i < objects.size(); ++i) {
-        offsets.append(out.size());
-        out += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
-    }
-    const qsizetype xref = out.size();
-    out += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (qsizetype o : offsets)
-        out += QByteArray::number(o).rightJustified(10, '0') + " 00000 n \n";
-    out += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1)
-           + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
-
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(out) == out.size();
+    return writeFile(path, assemblePdf(objects));
 }
 
 } // namespace dovrix::test

@@ -1,49 +1,16 @@
 #include "TextFixtures.h"
 
-#include "core/DocumentController.h"
+#include "TestPdf.h"
 
-#include <QDebug>
 #include <QFile>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSignalSpy>
 
 namespace dovrix::test {
 
-bool openAndWait(DocumentController& controller, const QString& path)
-{
-    QSignalSpy ready(&controller, &DocumentController::documentReady);
-    QSignalSpy status(&controller, &DocumentController::statusChanged);
-    controller.openFile(path);
-    if (ready.isEmpty() && !ready.wait(30000)) {
-        for (const QList<QVariant>& change : status)
-            qWarning() << "status" << change.at(0).toInt() << change.at(1).toString();
-        return false;
-    }
-    return true;
-}
-
 namespace {
-
-QByteArray pdfString(const QByteArray& codes)
-{
-    QByteArray out = "(";
-    for (const char c : codes) {
-        const uchar u = uchar(c);
-        if (u == '(' || u == ')' || u == '\\')
-            out += '\\';
-        if (u >= 0x20 && u < 0x7F) {
-            out += char(u);
-        } else {
-            out += '\\';
-            out += QByteArray::number(u, 8).rightJustified(3, '0');
-        }
-    }
-    return out + ')';
-}
 
 QByteArray hex4(char16_t u)
 {
@@ -53,41 +20,10 @@ QByteArray hex4(char16_t u)
 bool writeWithPainter(const QString& path, int pageCount, const QFont& font,
                       const std::function<void(QPainter&, int)>& drawPage)
 {
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setResolution(72);
-    QPainter painter;
-    if (!painter.begin(&writer))
-        return false;
-    painter.setFont(font);
-    for (int i = 0; i < pageCount; ++i) {
-        if (i > 0)
-            writer.newPage();
-        drawPage(painter, i);
-    }
-    return painter.end();
-}
-
-// Numbers the objects from 1 (the first is the catalog) and writes them with their
-// cross-reference table.
-bool writeObjects(const QString& path, const QList<QByteArray>& objects)
-{
-    QByteArray pdf = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
-    QList<qsizetype> offsets;
-    for (int i = 0; i < objects.size(); ++i) {
-        offsets << pdf.size();
-        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
-    }
-    const qsizetype xref = pdf.size();
-    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (const qsizetype offset : offsets)
-        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1)
-           + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
-
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
+    return writePaintedPdf(path, {QSizeF(595, 842)}, pageCount, [&](QPainter& painter, int page) {
+        painter.setFont(font);
+        drawPage(painter, page);
+    });
 }
 
 } // namespace
@@ -164,7 +100,7 @@ bool writeMappedTextPdf(const QString& path, const QList<QStringList>& pages,
                        + "endstream";
     }
 
-    return writeObjects(path, objects);
+    return writeFile(path, assemblePdf(objects));
 }
 
 bool writeLayoutPdf(const QString& path, const QList<LayoutPage>& pages)
@@ -219,7 +155,7 @@ bool writeLayoutPdf(const QString& path, const QList<LayoutPage>& pages)
         objects << "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content
                        + "endstream";
     }
-    return writeObjects(path, objects);
+    return writeFile(path, assemblePdf(objects));
 }
 
 QStringList fillerLines(int characters, int lineLength, quint32 variant)

@@ -7,10 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-namespace dovrix {
-class DocumentController;
-}
-
 namespace dovrix::test {
 
 // Writes a PDF by hand whose text layer says exactly what the lines say, whatever the glyphs:
@@ -20,10 +16,6 @@ namespace dovrix::test {
 // U+FFFE where a line ends in '-' and the next line goes on, as in a hyphenated word. Each entry of
 // pages is one page, its lines drawn from the top-left margin downwards at fontSize with a leading
 // of 1.4 × fontSize.
-// Opens path with the controller and waits until it is ready; on failure the status changes seen
-// are logged so that a fixture that does not open explains itself.
-bool openAndWait(DocumentController& controller, const QString& path);
-
 bool writeMappedTextPdf(const QString& path, const QList<QStringList>& pages,
                         const QSizeF& pageSizePt = QSizeF(595, 842), double fontSize = 12);
 

@@ -1,21 +1,12 @@
 #include "ViewFixtures.h"
 
+#include "TestPdf.h"
+
 #include <QFile>
 
 namespace dovrix::test {
 
 namespace {
-
-QByteArray pdfString(const QString& text)
-{
-    QByteArray out = "(";
-    for (char c : text.toLatin1()) {
-        if (c == '(' || c == ')' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out + ")";
-}
 
 QByteArray num(double v)
 {
@@ -57,7 +48,8 @@ bool writeLinkedPdf(const QString& path, const QList<QList<FixtureLine>>& pages,
         QByteArray stream;
         for (const FixtureLine& line : pages.at(i)) {
             stream += "BT /F1 " + num(line.size) + " Tf " + num(line.baseline.x()) + " "
-                      + num(h - line.baseline.y()) + " Td " + pdfString(line.text) + " Tj ET\n";
+                      + num(h - line.baseline.y()) + " Td " + pdfString(line.text.toLatin1())
+                      + " Tj ET\n";
         }
         objects[contentObj(i) - 1] = "<< /Length " + QByteArray::number(stream.size())
                                      + " >>\nstream\n" + stream + "endstream";
@@ -71,26 +63,12 @@ bool writeLinkedPdf(const QString& path, const QList<QList<FixtureLine>>& pages,
             action = "/Dest [" + QByteArray::number(pageObj(l.targetPage)) + " 0 R /XYZ 0 " + num(h)
                      + " 0]";
         else
-            action = "/A << /S /URI /URI " + pdfString(l.url) + " >>";
+            action = "/A << /S /URI /URI " + pdfString(l.url.toLatin1()) + " >>";
         objects[firstLink - 1 + k] =
             "<< /Type /Annot /Subtype /Link /Rect " + rect + " /Border [0 0 0] " + action + " >>";
     }
 
-    QByteArray out = "%PDF-1.4\n";
-    QList<qsizetype> offsets;
-    for (int i = 0; i < objects.size(); ++i) {
-        offsets.append(out.size());
-        out += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
-    }
-    const qsizetype xref = out.size();
-    out += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
-    for (qsizetype o : offsets)
-        out += QByteArray::number(o).rightJustified(10, '0') + " 00000 n \n";
-    out += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1)
-           + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
-
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(out) == out.size();
+    return writeFile(path, assemblePdf(objects));
 }
 
 } // namespace dovrix::test

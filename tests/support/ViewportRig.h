@@ -3,6 +3,7 @@
 // A page view with everything it reads, on a real document, for widget tests of the viewport.
 // Header-only: it needs the widget libraries, which the test executables link.
 
+#include "TestWait.h"
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
@@ -36,15 +37,13 @@ struct ViewportRig
     ~ViewportRig()
     {
         view.hide();
-        worker.waitForIdle(5000);
+        worker.waitForIdle(test::TimeoutMs);
     }
 
     // Opens the file, binds it like the session does and shows the view.
     bool open(const QString& path, bool show = true)
     {
-        QSignalSpy ready(&controller, &DocumentController::documentReady);
-        controller.openFile(path);
-        if (!ready.wait(10000))
+        if (!test::openAndWait(controller, path))
             return false;
         text.clear();
         annotations.setSource(path, controller.sourceHash());
@@ -62,11 +61,8 @@ struct ViewportRig
     {
         if (text.hasCharBoxes(page))
             return true;
-        QSignalSpy spy(&text, &TextLayoutStore::charBoxesReady);
         text.requestCharBoxes(page, JobPriority::TextLayout);
-        for (int i = 0; i < 20 && !text.hasCharBoxes(page); ++i)
-            spy.wait(1000);
-        return text.hasCharBoxes(page);
+        return QTest::qWaitFor([&] { return text.hasCharBoxes(page); }, test::TimeoutMs);
     }
 
     // Waits until the visible pages' images for the current zoom are cached.
@@ -82,10 +78,7 @@ struct ViewportRig
             return !pages.isEmpty();
         };
         view.refreshVisiblePages();
-        QSignalSpy spy(&cache, &RenderCache::pageRendered);
-        for (int i = 0; i < 20 && !allCached(); ++i)
-            spy.wait(1000);
-        return allCached();
+        return QTest::qWaitFor(allCached, test::TimeoutMs);
     }
 
     // Viewport pixel of a page point (scroll values taken into account).

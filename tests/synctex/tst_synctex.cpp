@@ -1,6 +1,7 @@
 #include "support/CoreFixtures.h"
 
 #include "core/PdfWorker.h"
+#include "support/TestWait.h"
 #include "synctex/EditorCommand.h"
 #include "synctex/SynctexIndex.h"
 #include "synctex/SynctexLink.h"
@@ -148,17 +149,17 @@ private Q_SLOTS:
 
         link.setDocument(pdf, 2);
         link.requestBoxes({QStringLiteral("doc.tex"), 5, 0});
-        QVERIFY(boxes.wait());
+        QVERIFY(boxes.wait(test::TimeoutMs));
         QCOMPARE(boxes.first().at(1).value<QList<SynctexBox>>().first().page, 0);
         link.requestPlace(0, QPointF(150, 198));
-        QVERIFY(places.wait());
+        QVERIFY(places.wait(test::TimeoutMs));
         QCOMPARE(places.first().first().value<SourcePlace>().line, 5);
 
         // An answer on its way for the previous document is dropped.
         link.requestPlace(0, QPointF(150, 198));
         link.setDocument(dir->filePath(QStringLiteral("none.pdf")), 1);
         link.requestPlace(0, QPointF(150, 198));
-        QVERIFY(unavailable.wait());
+        QVERIFY(unavailable.wait(test::TimeoutMs));
         QCOMPARE(unavailable.last().first().value<SynctexState>(), SynctexState::Missing);
         QCOMPARE(places.size(), 1);
     }

@@ -1,10 +1,9 @@
+#include "support/TestPdf.h"
 #include "text/ReadingOrder.h"
 
 #include <QCoreApplication>
-#include <QPainter>
 #include <QPdfDocument>
 #include <QPdfSelection>
-#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -543,25 +542,15 @@ void TestReadingOrder::writtenPdfPages()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("columns.pdf");
-    {
-        QPdfWriter writer(path);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setResolution(72); // painter units are page points
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter p(&writer);
-        QFont font("DejaVu Sans");
-        font.setPixelSize(10);
-        p.setFont(font);
-        p.drawText(QPointF(60, 30), "Running head");
-        // Two columns on common baselines; the left one hyphenates a word across lines.
-        const QStringList left = {"Lorem ipsum dolor sit", "amet consectetur adip-", "iscing elit"};
-        const QStringList right = {"tempor incididunt", "ut labore et dolore", "magna aliqua"};
-        for (int i = 0; i < 3; ++i) {
-            p.drawText(QPointF(60, 100 + 14 * i), left.at(i));
-            p.drawText(QPointF(340, 100 + 14 * i), right.at(i));
-        }
-        p.drawText(QPointF(290, 820), "1");
-    }
+    // Two columns on common baselines; the left one hyphenates a word across lines.
+    const QStringList left = {"Lorem ipsum dolor sit", "amet consectetur adip-", "iscing elit"};
+    const QStringList right = {"tempor incididunt", "ut labore et dolore", "magna aliqua"};
+    QList<test::PlacedLine> lines{{{60, 30}, "Running head"}};
+    for (int i = 0; i < 3; ++i)
+        lines << test::PlacedLine{{60, 100 + 14.0 * i}, left.at(i)}
+              << test::PlacedLine{{340, 100 + 14.0 * i}, right.at(i)};
+    lines << test::PlacedLine{{290, 820}, "1"};
+    QVERIFY(test::writePlacedTextPdf(path, {lines}));
     QPdfDocument doc;
     QCOMPARE(doc.load(path), QPdfDocument::Error::None);
     const QString text = doc.getAllText(0).text();

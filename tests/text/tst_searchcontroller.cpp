@@ -3,6 +3,7 @@
 #include "text/SearchController.h"
 #include "text/TextLayoutStore.h"
 
+#include "tests/support/TestWait.h"
 #include "tests/support/TextFixtures.h"
 #include "tests/support/WorkerGate.h"
 
@@ -69,7 +70,7 @@ private:
     {
         QSignalSpy finished(search.get(), &SearchController::finished);
         search->startSearch(query, caseSensitive);
-        if (finished.isEmpty() && !finished.wait(20000))
+        if (finished.isEmpty() && !finished.wait(test::TimeoutMs))
             return {};
         return search->announcedHits();
     }
@@ -79,7 +80,7 @@ private:
         QSignalSpy text(store.get(), &TextLayoutStore::pageTextReady);
         for (int page = 0; page < controller->pageCount(); ++page)
             store->requestPageText(page, JobPriority::TextLayout);
-        QTRY_COMPARE(text.count(), controller->pageCount());
+        QTRY_COMPARE_WITH_TIMEOUT(text.count(), controller->pageCount(), test::TimeoutMs);
     }
 
 private Q_SLOTS:
@@ -226,7 +227,7 @@ private Q_SLOTS:
             search->startSearch(QStringLiteral("word"), false);
             QCOMPARE(progress.count(), 0);
         }
-        QVERIFY(finished.wait());
+        QVERIFY(finished.wait(test::TimeoutMs));
         QCOMPARE(text.at(0).at(0).toInt(), 3);
         // Page 3 was searched first, announced last.
         QCOMPARE(progress.at(0).at(0).toInt(), 1);
@@ -299,7 +300,7 @@ private Q_SLOTS:
             search->startSearch(QStringLiteral("word"), false);
             search->clear();
         }
-        QTRY_COMPARE(text.count(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(text.count(), 2, test::TimeoutMs);
         QCOMPARE(hit.count() + progress.count() + finished.count(), 0);
         QVERIFY(search->announcedHits().isEmpty());
         QVERIFY(search->query().isEmpty());

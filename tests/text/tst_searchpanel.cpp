@@ -5,11 +5,11 @@
 #include "text/TextLayoutStore.h"
 
 #include "tests/support/TestPdf.h"
+#include "tests/support/TestWait.h"
 
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -42,13 +42,13 @@ struct PanelRig
     {
         QSignalSpy ready(&controller, &DocumentController::documentReady);
         controller.openFile(path);
-        return ready.wait(20000);
+        return ready.wait(test::TimeoutMs);
     }
     bool loadText(int page)
     {
         QSignalSpy text(&store, &TextLayoutStore::pageTextReady);
         store.requestPageText(page, JobPriority::TextLayout);
-        return store.hasPageText(page) || text.wait(20000);
+        return store.hasPageText(page) || text.wait(test::TimeoutMs);
     }
     void emitHits(const QList<SearchHit>& hits)
     {
@@ -227,7 +227,7 @@ void TestSearchPanel::searchReportsHitsAndNoHits()
 
     QSignalSpy finished(&rig.search, &SearchController::finished);
     rig.panel.search("beta", false);
-    QVERIFY(finished.size() == 1 || finished.wait(20000));
+    QVERIFY(finished.size() == 1 || finished.wait(test::TimeoutMs));
     QCOMPARE(rig.panel.searchHits().size(), 3);
     QCOMPARE(rig.panel.statusLabel()->text(), "“" + shown("beta") + "”：共 3 处命中");
     QVERIFY(rig.panel.hintBox()->isHidden());
@@ -237,7 +237,7 @@ void TestSearchPanel::searchReportsHitsAndNoHits()
     // Every page has text: nothing found ends with a full stop and offers OCR all the same.
     finished.clear();
     rig.panel.search("zzz", false);
-    QVERIFY(finished.size() == 1 || finished.wait(20000));
+    QVERIFY(finished.size() == 1 || finished.wait(test::TimeoutMs));
     QCOMPARE(rig.panel.statusLabel()->text(), "“" + shown("zzz") + "”无命中。");
     QVERIFY(!rig.panel.hintBox()->isHidden());
     QSignalSpy ocr(&rig.panel, &SearchPanel::ocrRequested);
@@ -248,19 +248,17 @@ void TestSearchPanel::searchReportsHitsAndNoHits()
 void TestSearchPanel::scannedPageChangesTheNoHitText()
 {
     const QString path = dir->filePath("scan.pdf");
-    {
-        QPdfWriter writer(path);
-        writer.setResolution(72);
-        QPainter painter(&writer);
-        painter.fillRect(QRectF(50, 50, 300, 200), Qt::gray); // a page without any text
-        writer.newPage();
-        painter.drawText(QPointF(72, 100), QStringLiteral("some real text"));
-    }
+    QVERIFY(test::writePaintedPdf(path, {QSizeF(595, 842)}, 2, [](QPainter& painter, int page) {
+        if (page == 0)
+            painter.fillRect(QRectF(50, 50, 300, 200), Qt::gray); // a page without any text
+        else
+            painter.drawText(QPointF(72, 100), QStringLiteral("some real text"));
+    }));
     PanelRig rig;
     QVERIFY(rig.open(path));
     QSignalSpy finished(&rig.search, &SearchController::finished);
     rig.panel.search("zzz", false);
-    QVERIFY(finished.size() == 1 || finished.wait(20000));
+    QVERIFY(finished.size() == 1 || finished.wait(test::TimeoutMs));
     QCOMPARE(rig.panel.statusLabel()->text(), "“" + shown("zzz") + "”无命中");
     QVERIFY(!rig.panel.hintBox()->isHidden());
 }
@@ -291,7 +289,7 @@ void TestSearchPanel::progressCountsEveryHitFoundSoFar()
             [&] { texts.append(rig.panel.statusLabel()->text()); });
     QSignalSpy finished(&rig.search, &SearchController::finished);
     rig.panel.search("%2 beta", false);
-    QVERIFY(finished.size() == 1 || finished.wait(20000));
+    QVERIFY(finished.size() == 1 || finished.wait(test::TimeoutMs));
     QVERIFY(!texts.isEmpty());
     QCOMPARE(texts.first(), "正在搜索“" + shown("%2 beta") + "”… 已搜索 1 / 3 页，当前命中 1 处");
     QCOMPARE(rig.panel.statusLabel()->text(), "“" + shown("%2 beta") + "”：共 2 处命中");

@@ -2,10 +2,10 @@
 
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
+#include "support/TestPdf.h"
+#include "support/TestWait.h"
 #include "text/TextLayoutStore.h"
 
-#include <QPainter>
-#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -129,38 +129,25 @@ void TestTextExport::exportThroughTheStore()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath("article.pdf");
-    {
-        QPdfWriter writer(path);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setResolution(72);
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter p(&writer);
-        QFont font("DejaVu Sans");
-        font.setPixelSize(10);
-        p.setFont(font);
-        p.drawText(QPointF(60, 30), "Running head");
-        p.drawText(QPointF(60, 100), "Lorem ipsum dolor sit");
-        p.drawText(QPointF(60, 114), "amet consectetur adip-");
-        p.drawText(QPointF(60, 128), "iscing elit");
-        p.drawText(QPointF(340, 100), "tempor incididunt");
-        p.drawText(QPointF(340, 114), "ut labore et dolore");
-        p.drawText(QPointF(500, 820), "1");
-        writer.newPage();
-        p.fillRect(QRectF(100, 100, 200, 200), Qt::gray);
-    }
+    QVERIFY(test::writePlacedTextPdf(path, {{{{60, 30}, "Running head"},
+                                             {{60, 100}, "Lorem ipsum dolor sit"},
+                                             {{60, 114}, "amet consectetur adip-"},
+                                             {{60, 128}, "iscing elit"},
+                                             {{340, 100}, "tempor incididunt"},
+                                             {{340, 114}, "ut labore et dolore"},
+                                             {{500, 820}, "1"}},
+                                            {}}));
 
     DocumentController::setProbeEnabled(false);
     PdfWorker worker;
     DocumentController controller(&worker);
-    QSignalSpy ready(&controller, &DocumentController::documentReady);
-    controller.openFile(path);
-    QVERIFY(ready.wait(20000));
+    QVERIFY(test::openAndWait(controller, path));
     TextLayoutStore store(&worker, &controller);
     QSignalSpy blocksReady(&store, &TextLayoutStore::readingBlocksReady);
     QString text;
     for (int page = 0; page < controller.pageCount(); ++page) {
         store.requestReadingBlocks(page);
-        QTRY_VERIFY_WITH_TIMEOUT(store.hasReadingBlocks(page), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(store.hasReadingBlocks(page), test::TimeoutMs);
         text += formatExportPage(page, store.readingBlocks(page));
     }
     QCOMPARE(text, QStringLiteral("—— 第 1 页 ——\n"

@@ -3,7 +3,9 @@
 #include "geometry/CharGeometry.h"
 #include "text/TextLayoutStore.h"
 
+#include "tests/support/SkipOrFail.h"
 #include "tests/support/TestPdf.h"
+#include "tests/support/TestWait.h"
 #include "tests/support/TextFixtures.h"
 #include "tests/support/WorkerGate.h"
 
@@ -260,7 +262,7 @@ private Q_SLOTS:
         QVERIFY(openFile(path));
         QSignalSpy boxes(store.get(), &TextLayoutStore::charBoxesReady);
         store->requestCharBoxes(0, JobPriority::TextLayout);
-        QVERIFY(boxes.wait());
+        QVERIFY(boxes.wait(test::TimeoutMs));
         const TextLayoutStats stats = store->stats();
         QCOMPARE(stats.enginePages, 1);
         QCOMPARE(stats.engineFallbacks, 0);
@@ -279,19 +281,19 @@ private Q_SLOTS:
         const QString locked = dir.filePath(QStringLiteral("locked.pdf"));
         QVERIFY(test::writeMappedTextPdf(plain, {{QStringLiteral("secret words here")}}));
         if (!test::encryptPdf(plain, locked, QStringLiteral("pw")))
-            QSKIP("qpdf is not installed");
+            DOVRIX_SKIP_OR_FAIL_IN_CI("qpdf is not installed");
         store.reset();
         controller = std::make_unique<DocumentController>(worker.get());
         QSignalSpy asked(controller.get(), &DocumentController::passwordRequired);
         QSignalSpy ready(controller.get(), &DocumentController::documentReady);
         controller->openFile(locked);
-        QVERIFY(asked.wait());
+        QVERIFY(asked.wait(test::TimeoutMs));
         controller->submitPassword(QStringLiteral("pw"));
-        QVERIFY(ready.wait());
+        QVERIFY(ready.wait(test::TimeoutMs));
         store = std::make_unique<TextLayoutStore>(worker.get(), controller.get());
         QSignalSpy boxes(store.get(), &TextLayoutStore::charBoxesReady);
         store->requestCharBoxes(0, JobPriority::TextLayout);
-        QVERIFY(boxes.wait());
+        QVERIFY(boxes.wait(test::TimeoutMs));
         QCOMPARE(store->stats().enginePages, 1);
         QCOMPARE(store->stats().engineFallbacks, 0);
         QCOMPARE(store->stats().exactCalls, 0);
@@ -325,7 +327,7 @@ private Q_SLOTS:
         store->requestPageText(0, JobPriority::TextLayout);
         store->requestQuickBoxes(0, JobPriority::ShownPageText);
         store->requestCharBoxes(0, JobPriority::TextLayout);
-        QVERIFY(boxes.wait());
+        QVERIFY(boxes.wait(test::TimeoutMs));
         CharGeometry::setPageTimeLimitMs(limit);
         QCOMPARE(quick.count(), 1);
         const TextLayoutStats stats = store->stats();
@@ -344,13 +346,13 @@ private Q_SLOTS:
         QSignalSpy quick(store.get(), &TextLayoutStore::quickBoxesReady);
         QSignalSpy boxes(store.get(), &TextLayoutStore::charBoxesReady);
         store->requestPageText(1, JobPriority::TextLayout);
-        QVERIFY(text.wait());
+        QVERIFY(text.wait(test::TimeoutMs));
         QVERIFY(store->hasPageText(1));
         QVERIFY(store->pageText(1).isEmpty());
         QVERIFY(!store->hasTextLayer(1));
         store->requestQuickBoxes(1, JobPriority::ShownPageText);
         store->requestCharBoxes(1, JobPriority::TextLayout);
-        QVERIFY(boxes.wait());
+        QVERIFY(boxes.wait(test::TimeoutMs));
         QVERIFY(store->hasCharBoxes(1));
         QVERIFY(store->charBoxes(1).isEmpty());
         settle();
@@ -365,9 +367,9 @@ private Q_SLOTS:
         QSignalSpy quick(store.get(), &TextLayoutStore::quickBoxesReady);
         // Without the text, the request asks for it and measures the boxes once it is there.
         store->requestQuickBoxes(0, JobPriority::ShownPageText);
-        QVERIFY(text.wait());
+        QVERIFY(text.wait(test::TimeoutMs));
         QVERIFY(store->bestBoxes(0).isEmpty());
-        QVERIFY(quick.wait());
+        QVERIFY(quick.wait(test::TimeoutMs));
         store->requestQuickBoxes(0, JobPriority::ShownPageText);
         settle();
         QCOMPARE(quick.count(), 1);
@@ -406,9 +408,9 @@ private Q_SLOTS:
             // The same deferred request: armed once.
             store->requestQuickBoxes(2, JobPriority::ShownPageText);
         }
-        QTRY_COMPARE(boxes.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.count(), 1, test::TimeoutMs);
         QCOMPARE(boxes.at(0).at(0).toInt(), 2);
-        QTRY_COMPARE(quick.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(quick.count(), 1, test::TimeoutMs);
         QCOMPARE(text.count(), 3);
         QCOMPARE(text.at(0).at(0).toInt(), 0);
         QCOMPARE(text.at(1).at(0).toInt(), 1);
@@ -421,7 +423,7 @@ private Q_SLOTS:
         QVERIFY(!store->readingBlocks(2).isEmpty());
         // Reading blocks of a page without anything yet: text, boxes, then blocks.
         store->requestReadingBlocks(1);
-        QTRY_COMPARE(blocks.count(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(blocks.count(), 2, test::TimeoutMs);
         QCOMPARE(blocks.at(1).at(0).toInt(), 1);
         QVERIFY(store->hasCharBoxes(1));
     }
@@ -438,7 +440,7 @@ private Q_SLOTS:
 
         store->requestHitBoxes(0, 9, 6);
         store->requestHitBoxes(0, 9, 6);
-        QVERIFY(hits.wait());
+        QVERIFY(hits.wait(test::TimeoutMs));
         settle();
         QCOMPARE(hits.count(), 1);
         QCOMPARE(store->stats().selectionCalls, 1);
@@ -447,7 +449,7 @@ private Q_SLOTS:
         QVERIFY(rects.first().width() > 20);
         // Another key, also when Qt PDF has nothing there: stored empty, still announced.
         store->requestHitBoxes(0, 5000, 4);
-        QVERIFY(hits.wait());
+        QVERIFY(hits.wait(test::TimeoutMs));
         QCOMPARE(hits.last().at(1).toInt(), 5000);
         QVERIFY(store->hitBoxes(0, 5000, 4).isEmpty());
         store->requestHitBoxes(0, 5000, 4);
@@ -461,7 +463,7 @@ private Q_SLOTS:
         QVERIFY(open({{QStringLiteral("some text on page zero")}, {QStringLiteral("page one")}}));
         store->requestPageText(1, JobPriority::TextLayout);
         QSignalSpy first(store.get(), &TextLayoutStore::pageTextReady);
-        QVERIFY(first.wait());
+        QVERIFY(first.wait(test::TimeoutMs));
 
         QSignalSpy text(store.get(), &TextLayoutStore::pageTextReady);
         QSignalSpy quick(store.get(), &TextLayoutStore::quickBoxesReady);
@@ -487,7 +489,7 @@ private Q_SLOTS:
         QCOMPARE(store->stats().selectionCalls, 0);
         // The store works again afterwards.
         store->requestPageText(1, JobPriority::TextLayout);
-        QVERIFY(text.wait());
+        QVERIFY(text.wait(test::TimeoutMs));
     }
 
     // A page left to single-character queries stops measuring at the chunk after clear().
@@ -497,7 +499,7 @@ private Q_SLOTS:
             open({{repeated(QStringLiteral("abcdefgh "), 8), repeated(QStringLiteral("x"), 64)}}));
         QSignalSpy text(store.get(), &TextLayoutStore::pageTextReady);
         store->requestPageText(0, JobPriority::TextLayout);
-        QVERIFY(text.wait());
+        QVERIFY(text.wait(test::TimeoutMs));
         store->resetStats();
         QSignalSpy boxes(store.get(), &TextLayoutStore::charBoxesReady);
         const int limit = CharGeometry::pageTimeLimitMs();
@@ -563,7 +565,7 @@ private Q_SLOTS:
         QVERIFY(open({{QStringLiteral("Lorem ipsum adip-"), QStringLiteral("iscing elit")}}));
         QSignalSpy boxes(store.get(), &TextLayoutStore::charBoxesReady);
         store->requestCharBoxes(0, JobPriority::TextLayout);
-        QVERIFY(boxes.wait());
+        QVERIFY(boxes.wait(test::TimeoutMs));
         const QString text = store->pageText(0);
         const int marker = int(text.indexOf(QChar(0xFFFE)));
         if (marker < 0)

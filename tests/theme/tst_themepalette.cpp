@@ -18,7 +18,6 @@ private Q_SLOTS:
     void idMapping_data();
     void idMapping();
     void palettesAreWellFormed();
-    void knownColours();
     void noTokenLeft_data();
     void noTokenLeft();
     void sheetPaintsThePalette();
@@ -68,17 +67,6 @@ void TestThemePalette::palettesAreWellFormed()
     // Out-of-range indices store "light".
     for (int i : {-1, 5, 9, 1000})
         QCOMPARE(themePalette(i).id, QStringLiteral("light"));
-}
-
-void TestThemePalette::knownColours()
-{
-    QCOMPARE(themePalette(0).viewport, QStringLiteral("#565B66"));
-    QCOMPARE(themePalette(1).brand, QStringLiteral("#A85B25"));
-    QCOMPARE(themePalette(2).accent, QStringLiteral("#7FA9FF"));
-    QCOMPARE(themePalette(3).selection, QStringLiteral("#34295F"));
-    QCOMPARE(themePalette(4).viewport, QStringLiteral("#101010"));
-    QCOMPARE(themePalette(4).onBrand, QStringLiteral("#000000"));
-    QCOMPARE(themePalette(9).bg, themePalette(0).bg);
 }
 
 void TestThemePalette::noTokenLeft_data()

@@ -50,12 +50,14 @@ private:
 void TestOcrSelection::initTestCase()
 {
     QVERIFY(dir.isValid());
-    pdf = dir.filePath(QStringLiteral("scan.pdf"));
-    QVERIFY(writeTextPdf(pdf, {QString()})); // a page without any text
 }
 
 void TestOcrSelection::init()
 {
+    // A file of its own for every test: annotations drawn by one stay in its sidecar.
+    static int serial = 0;
+    pdf = dir.filePath(QStringLiteral("scan%1.pdf").arg(++serial));
+    QVERIFY(writeTextPdf(pdf, {QString()})); // a page without any text
     QGuiApplication::clipboard()->setText(QStringLiteral("sentinel"));
 }
 

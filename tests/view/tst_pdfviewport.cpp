@@ -2,6 +2,7 @@
 // driven on a real widget with a generated document.
 
 #include "support/TestPdf.h"
+#include "support/TestWait.h"
 #include "support/ViewFixtures.h"
 #include "support/ViewportRig.h"
 #include "theme/ThemePalette.h"
@@ -100,7 +101,7 @@ private Q_SLOTS:
 
         QSignalSpy zoomSpy(&rig.view, &PdfViewport::zoomChanged);
         rig.view.resize(rig.view.width() + 200, rig.view.height());
-        QVERIFY(zoomSpy.wait(2000));
+        QVERIFY(zoomSpy.wait(test::TimeoutMs));
         QCOMPARE(rig.view.zoom(), (rig.view.viewport()->width() - 32.0) / 612.0);
         QCOMPARE(rig.view.fitMode(), int(PdfViewport::FitWidth));
 
@@ -183,8 +184,9 @@ private Q_SLOTS:
         QVERIFY(img.pixelColor(int(r.left()) + 5, 300).lightness() > 240);
         // A wider window moves the page to the new middle.
         rig.view.resize(1400, 600);
-        QTRY_VERIFY(std::abs(rig.view.pageRect(0).center().x() - rig.view.viewport()->width() / 2.0)
-                    <= 1.0);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            std::abs(rig.view.pageRect(0).center().x() - rig.view.viewport()->width() / 2.0) <= 1.0,
+            test::TimeoutMs);
     }
 
     void fitPageWithRotationUsesHeightAsWidth()
@@ -307,15 +309,16 @@ private Q_SLOTS:
         ViewportRig rig;
         QVERIFY(rig.open(letterPdf));
         QSignalSpy visible(&rig.view, &PdfViewport::visiblePagesChanged);
-        QVERIFY(visible.wait(2000)); // the render timer
+        QVERIFY(visible.wait(test::TimeoutMs)); // the render timer
         QCOMPARE(visible.last().first().value<QList<int>>(), QList<int>({0}));
         QVERIFY(rig.waitImages());
         const RenderCache::Key key = rig.view.renderKeyFor(0);
         QCOMPARE(key.size, QSize(612, 792));
         QCOMPARE(rig.cache.cachedImage(key).size(), QSize(612, 792));
         // Text of the current page and its neighbour is prefetched.
-        QTRY_VERIFY(rig.text.hasQuickBoxes(0) || rig.text.hasPageText(0));
-        QTRY_VERIFY(rig.text.hasPageText(1));
+        QTRY_VERIFY_WITH_TIMEOUT(rig.text.hasQuickBoxes(0) || rig.text.hasPageText(0),
+                                 test::TimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.text.hasPageText(1), test::TimeoutMs);
 
         // Rotation changes the key: the old image is no longer the one painted.
         rig.view.rotateBy(90);
@@ -381,7 +384,7 @@ private Q_SLOTS:
         QVERIFY(rig.open(path));
         QSignalSpy finished(&rig.search, &SearchController::finished);
         rig.search.startSearch(QStringLiteral("needle"), false);
-        QTRY_COMPARE(finished.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, test::TimeoutMs);
         QCOMPARE(rig.view.searchHits().size(), 1);
         const SearchHit hit = rig.view.searchHits().first();
         QCOMPARE(hit.page, 3);
@@ -390,7 +393,8 @@ private Q_SLOTS:
         QCOMPARE(rig.view.focusedHit(), -1);
         rig.view.setFocusedHit(0);
         QCOMPARE(rig.view.currentPage(), 3);
-        QTRY_VERIFY(!rig.text.hitBoxes(3, hit.start, hit.length).isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.text.hitBoxes(3, hit.start, hit.length).isEmpty(),
+                                 test::TimeoutMs);
         const QRectF box = rig.text.hitBoxes(3, hit.start, hit.length).first();
         const double y = rig.view.pageToView(3, box.topLeft()).y();
         QCOMPARE(rig.view.verticalScrollBar()->value(),
@@ -401,7 +405,7 @@ private Q_SLOTS:
         // A new search forgets the hits and the focus.
         rig.search.startSearch(QStringLiteral("alpha"), false);
         QCOMPARE(rig.view.focusedHit(), -1);
-        QTRY_COMPARE(rig.view.searchHits().size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.view.searchHits().size(), 1, test::TimeoutMs);
     }
 
     void linksLoadOnTheWorker()
@@ -411,7 +415,7 @@ private Q_SLOTS:
                                {{0, QRectF(72, 80, 60, 30), 1, {}}}));
         ViewportRig rig;
         QVERIFY(rig.open(path));
-        QTRY_VERIFY(rig.view.linksLoaded(0));
+        QTRY_VERIFY_WITH_TIMEOUT(rig.view.linksLoaded(0), test::TimeoutMs);
         const QPdfLink link = rig.view.linkAt(0, QPointF(90, 95));
         QVERIFY(link.isValid());
         QCOMPARE(link.page(), 1);

@@ -9,6 +9,7 @@
 #include "tests/support/AppFixtures.h"
 #include "tests/support/PanelFixtures.h"
 #include "tests/support/TestPdf.h"
+#include "tests/support/TestWait.h"
 #include "tests/support/WorkerGate.h"
 
 #include <QScrollBar>
@@ -90,7 +91,7 @@ bool TestThumbnailPanel::open(const QString& path)
 {
     QSignalSpy ready(controller.get(), &DocumentController::documentReady);
     controller->openFile(path);
-    return ready.wait(20000);
+    return ready.wait(test::TimeoutMs);
 }
 
 bool TestThumbnailPanel::showPanel(const QSize& size)
@@ -171,17 +172,18 @@ void TestThumbnailPanel::onlyRowsNearTheViewAreRendered()
     QCOMPARE(panel->item(79)->text(), QStringLiteral("80"));
 
     // Every row on screen gets its picture; rows far below are never asked for.
-    QTRY_VERIFY(shown(0));
+    QTRY_VERIFY_WITH_TIMEOUT(shown(0), test::TimeoutMs);
     for (int row = 0; row < 80 && rowOnScreen(row); ++row)
-        QTRY_VERIFY2(shown(row), qPrintable(QString::number(row)));
-    QTRY_VERIFY(!panel->renderCache()->isInFlight(ThumbnailPanel::thumbnailKey({}, 0)));
+        QTRY_VERIFY2_WITH_TIMEOUT(shown(row), qPrintable(QString::number(row)), test::TimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!panel->renderCache()->isInFlight(ThumbnailPanel::thumbnailKey({}, 0)),
+                             test::TimeoutMs);
     for (int row : {20, 40, 79})
         QVERIFY2(!requested(row), qPrintable(QString::number(row)));
 
     // Scrolled to the middle: the rows there arrive, the rows between stay untouched.
     panel->scrollToItem(panel->item(50), QAbstractItemView::PositionAtTop);
     QVERIFY(rowOnScreen(50));
-    QTRY_VERIFY(shown(50));
+    QTRY_VERIFY_WITH_TIMEOUT(shown(50), test::TimeoutMs);
     const auto [first, last] = panel->visibleRange();
     QVERIFY2(first > 40 && last < 70, qPrintable(QStringLiteral("%1 %2").arg(first).arg(last)));
     for (int row : {25, 79})
@@ -189,7 +191,7 @@ void TestThumbnailPanel::onlyRowsNearTheViewAreRendered()
 
     // At the end of the list the last row is in range.
     panel->scrollToBottom();
-    QTRY_VERIFY(shown(79));
+    QTRY_VERIFY_WITH_TIMEOUT(shown(79), test::TimeoutMs);
     QVERIFY(!requested(25));
 }
 
@@ -200,7 +202,7 @@ void TestThumbnailPanel::tallFirstPageDoesNotReachTheWholeDocument()
             > 100 * controller->pageSizes().first().width());
     QVERIFY(showPanel());
     panel->populate();
-    QTRY_VERIFY(shown(1));
+    QTRY_VERIFY_WITH_TIMEOUT(shown(1), test::TimeoutMs);
     const auto [first, last] = panel->visibleRange();
     QCOMPARE(first, 0);
     QVERIFY2(last < 20, qPrintable(QString::number(last)));
@@ -214,7 +216,7 @@ void TestThumbnailPanel::oneRowDocumentRangeIsItsOnlyRow()
     QVERIFY(showPanel(QSize(200, 150)));
     panel->populate();
     QCOMPARE(panel->visibleRange(), qMakePair(0, 0));
-    QTRY_VERIFY(shown(0));
+    QTRY_VERIFY_WITH_TIMEOUT(shown(0), test::TimeoutMs);
     QCOMPARE(panel->item(0)->icon().availableSizes().value(0), QSize(132, 93));
     panel->verticalScrollBar()->setValue(panel->verticalScrollBar()->maximum());
     QCOMPARE(panel->visibleRange(), qMakePair(0, 0));
@@ -229,9 +231,10 @@ void TestThumbnailPanel::failedRenderIsNotAskedForAgain()
     QVERIFY(showPanel(QSize(320, 1200)));
     panel->populate();
     for (int row : {0, 1, 2, 3, 4, 6, 7})
-        QTRY_VERIFY2(shown(row), qPrintable(QString::number(row)));
+        QTRY_VERIFY2_WITH_TIMEOUT(shown(row), qPrintable(QString::number(row)), test::TimeoutMs);
     QListWidgetItem* five = panel->item(5);
-    QTRY_VERIFY(five->data(ThumbnailPanel::RenderFailedRole).toBool());
+    QTRY_VERIFY_WITH_TIMEOUT(five->data(ThumbnailPanel::RenderFailedRole).toBool(),
+                             test::TimeoutMs);
     QVERIFY(!five->data(ThumbnailPanel::ThumbnailShownRole).toBool());
     QVERIFY(five->icon().isNull());
     QCOMPARE(five->text(), QStringLiteral("6"));
@@ -251,7 +254,7 @@ void TestThumbnailPanel::reloadClearsTheIconsAndAsksAgainAtOnce()
     QVERIFY(open(longDoc));
     QVERIFY(showPanel());
     panel->populate();
-    QTRY_VERIFY(shown(0));
+    QTRY_VERIFY_WITH_TIMEOUT(shown(0), test::TimeoutMs);
 
     // While the document is away, nothing is asked for: a render now could only fail, and the
     // row would never be asked for again.
@@ -260,7 +263,7 @@ void TestThumbnailPanel::reloadClearsTheIconsAndAsksAgainAtOnce()
     QVERIFY(!controller->document());
     panel->renderCache()->clear(); // as if the pictures had been evicted
     panel->loadVisible(true);
-    QVERIFY(ready.wait(20000));
+    QVERIFY(ready.wait(test::TimeoutMs));
     for (int row = 0; row < panel->count(); ++row)
         QVERIFY(!panel->item(row)->data(ThumbnailPanel::RenderFailedRole).toBool());
 
@@ -273,7 +276,7 @@ void TestThumbnailPanel::reloadClearsTheIconsAndAsksAgainAtOnce()
     QCOMPARE(panel->renderCache()->count(), 0);
     QVERIFY(panel->renderCache()->isInFlight(ThumbnailPanel::thumbnailKey({}, 0)));
     gate.open();
-    QTRY_VERIFY(shown(0));
+    QTRY_VERIFY_WITH_TIMEOUT(shown(0), test::TimeoutMs);
 }
 
 void TestThumbnailPanel::sessionKeepsListAndPageViewTogether()
@@ -292,11 +295,11 @@ void TestThumbnailPanel::sessionKeepsListAndPageViewTogether()
 
     QSignalSpy ready(&session, &DocumentSession::documentReady);
     session.openFile(longDoc);
-    QVERIFY(ready.wait(20000));
+    QVERIFY(ready.wait(test::TimeoutMs));
     // The ready sequence filled the list and selected the view's page.
     QCOMPARE(list->count(), 80);
     QCOMPARE(list->currentRow(), 0);
-    QTRY_VERIFY(!list->item(0)->icon().isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(!list->item(0)->icon().isNull(), test::TimeoutMs);
 
     // The list follows the page view and shows the row...
     PdfViewport* view = session.viewport();
@@ -305,7 +308,7 @@ void TestThumbnailPanel::sessionKeepsListAndPageViewTogether()
     QCOMPARE(list->currentRow(), 60);
     QVERIFY(list->item(60)->isSelected());
     QVERIFY(list->viewport()->rect().intersects(list->visualItemRect(list->item(60))));
-    QTRY_VERIFY(!list->item(60)->icon().isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(!list->item(60)->icon().isNull(), test::TimeoutMs);
 
     // ...and a clicked row moves the page view to its 0-based page.
     const QListWidgetItem* target = list->item(58);

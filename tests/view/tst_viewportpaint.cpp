@@ -1,5 +1,6 @@
 // What the page view paints, checked on the pixels of an offscreen render.
 
+#include "support/TestWait.h"
 #include "support/ViewFixtures.h"
 #include "support/ViewportRig.h"
 #include "support/WorkerGate.h"
@@ -130,15 +131,16 @@ private Q_SLOTS:
         QVERIFY(rig.waitImages());
         QSignalSpy finished(&rig.search, &SearchController::finished);
         rig.search.startSearch(QStringLiteral("me"), false);
-        QTRY_COMPARE(finished.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, test::TimeoutMs);
         QCOMPARE(rig.view.searchHits().size(), 2);
         rig.view.setFocusedHit(1);
         QCOMPARE(rig.view.focusedHit(), 1);
         const SearchHit h0 = rig.view.searchHits().at(0);
         const SearchHit h1 = rig.view.searchHits().at(1);
         rig.view.viewport()->repaint(); // painting asks for the other hit's boxes
-        QTRY_VERIFY(!rig.text.hitBoxes(0, h0.start, h0.length).isEmpty()
-                    && !rig.text.hitBoxes(0, h1.start, h1.length).isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.text.hitBoxes(0, h0.start, h0.length).isEmpty()
+                                     && !rig.text.hitBoxes(0, h1.start, h1.length).isEmpty(),
+                                 test::TimeoutMs);
 
         const QImage img = rig.render();
         auto viewRect = [&](const SearchHit& h) {

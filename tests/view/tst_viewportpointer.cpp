@@ -2,6 +2,7 @@
 // links and the hover cursor, annotation gestures and cards, the Escape order.
 
 #include "annotations/AnnotationCard.h"
+#include "support/TestWait.h"
 #include "support/TextFixtures.h"
 #include "support/ViewFixtures.h"
 #include "support/ViewportRig.h"
@@ -178,7 +179,7 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("sentinel"));
 
         gate.open();
-        QTRY_VERIFY(rig.view.hasSelection());
+        QTRY_VERIFY_WITH_TIMEOUT(rig.view.hasSelection(), test::TimeoutMs);
         QCOMPARE(rig.view.selectionRange().start, i0);
         QCOMPARE(rig.view.selectionRange().length, 8);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("foo_bar2"));
@@ -215,7 +216,7 @@ private Q_SLOTS:
         ViewportRig rig;
         QVERIFY(rig.open(pdf));
         QVERIFY(rig.waitCharBoxes(0));
-        QTRY_VERIFY(rig.view.linksLoaded(0));
+        QTRY_VERIFY_WITH_TIMEOUT(rig.view.linksLoaded(0), test::TimeoutMs);
 
         hover(rig, at(rig, 100, 240));
         QCOMPARE(vp(rig)->cursor().shape(), Qt::PointingHandCursor);
@@ -253,15 +254,16 @@ private Q_SLOTS:
     {
         ViewportRig rig;
         QVERIFY(rig.open(pdf));
-        QTRY_VERIFY(rig.view.linksLoaded(0));
+        QTRY_VERIFY_WITH_TIMEOUT(rig.view.linksLoaded(0), test::TimeoutMs);
         const int scroll = rig.view.verticalScrollBar()->value();
 
         hover(rig, at(rig, 100, 310)); // the web link
         hover(rig, at(rig, 100, 240));
         hover(rig, at(rig, 104, 242)); // moving on the same link keeps its timer
-        QTRY_VERIFY(rig.view.linkPreview() && rig.view.linkPreview()->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(rig.view.linkPreview() && rig.view.linkPreview()->isVisible(),
+                                 test::TimeoutMs);
         LinkPreview* preview = rig.view.linkPreview();
-        QTRY_VERIFY(preview->hasPicture());
+        QTRY_VERIFY_WITH_TIMEOUT(preview->hasPicture(), test::TimeoutMs);
         const QImage picture = preview->picture();
         QCOMPARE(picture.size(), QSize(LinkPreview::WidthPx, LinkPreview::HeightPx));
         int ink = 0;
@@ -299,10 +301,11 @@ private Q_SLOTS:
         const QPoint onLink = rig.toViewport(1, QPointF(100, 240));
         QCOMPARE(rig.view.pageAt(rig.view.pageToView(1, QPointF(100, 240))), 1);
         hover(rig, onLink);
-        QTRY_VERIFY(rig.view.linksLoaded(1));
+        QTRY_VERIFY_WITH_TIMEOUT(rig.view.linksLoaded(1), test::TimeoutMs);
         hover(rig, onLink + QPoint(1, 0));
         QCOMPARE(vp(rig)->cursor().shape(), Qt::PointingHandCursor);
-        QTRY_VERIFY(rig.view.linkPreview() && rig.view.linkPreview()->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(rig.view.linkPreview() && rig.view.linkPreview()->isVisible(),
+                                 test::TimeoutMs);
         QCOMPARE(rig.view.currentPage(), 0);
     }
 
@@ -311,7 +314,7 @@ private Q_SLOTS:
         ViewportRig rig;
         QVERIFY(rig.open(pdf));
         QVERIFY(rig.waitCharBoxes(0));
-        QTRY_VERIFY(rig.view.linksLoaded(0));
+        QTRY_VERIFY_WITH_TIMEOUT(rig.view.linksLoaded(0), test::TimeoutMs);
         const int n = indexOf(rig, QStringLiteral("next"));
         drag(rig, rig.charPos(0, n), rig.charPos(0, n + 3));
         QCOMPARE(rig.view.currentPage(), 0);
@@ -429,7 +432,7 @@ private Q_SLOTS:
         // Removing the annotation of the open card closes the card.
         rig.annotations.remove(rig.view.cardId());
         QVERIFY(rig.view.cardId().isEmpty());
-        QTRY_VERIFY(!vp(rig)->findChild<AnnotationCard*>());
+        QTRY_VERIFY_WITH_TIMEOUT(!vp(rig)->findChild<AnnotationCard*>(), test::TimeoutMs);
     }
 
     void cardEditsReachTheStore()
@@ -500,7 +503,7 @@ private Q_SLOTS:
         QVERIFY(!rig.view.cardId().isEmpty());
         QSignalSpy finished(&rig.search, &SearchController::finished);
         rig.search.startSearch(QStringLiteral("page"), false);
-        QTRY_COMPARE(finished.count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, test::TimeoutMs);
         QVERIFY(!rig.view.searchHits().isEmpty());
 
         rig.view.setDocument();
