@@ -4,6 +4,7 @@
 // character error rate. --write-sample writes a dense A4 page of known text to measure with.
 
 #include "bench/Bench.h"
+#include "tests/support/OcrFixtures.h"
 #include "tests/support/TestWait.h"
 
 #include "core/DocumentController.h"
@@ -76,27 +77,6 @@ QString normalized(const QString& text)
     return text.normalized(QString::NormalizationForm_KC);
 }
 
-double characterErrorRate(const QString& expected, const QString& actual)
-{
-    const QList<uint> a = expected.toUcs4();
-    const QList<uint> b = actual.toUcs4();
-    if (a.isEmpty())
-        return b.isEmpty() ? 0.0 : 1.0;
-    std::vector<int> previous(b.size() + 1);
-    std::vector<int> current(b.size() + 1);
-    for (qsizetype j = 0; j <= b.size(); ++j)
-        previous[j] = int(j);
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        current[0] = int(i);
-        for (qsizetype j = 1; j <= b.size(); ++j) {
-            const int substitution = previous[j - 1] + (a[i - 1] == b[j - 1] ? 0 : 1);
-            current[j] = std::min({previous[j] + 1, current[j - 1] + 1, substitution});
-        }
-        std::swap(previous, current);
-    }
-    return double(previous[b.size()]) / double(a.size());
-}
-
 // Processor time of the whole process (all threads), in milliseconds.
 double processCpuMs()
 {
@@ -138,10 +118,12 @@ void addErrorRates(QJsonObject& object, const QString& reference, const QString&
             plain ? normalized(reference) : withoutTypesetting(normalized(reference));
         const QString actual = plain ? normalized(text) : withoutTypesetting(normalized(text));
         const QString suffix = plain ? QString() : QStringLiteral("_normalised");
-        object.insert(QStringLiteral("cer") + suffix,
-                      percent(characterErrorRate(expected.simplified(), actual.simplified())));
+        object.insert(
+            QStringLiteral("cer") + suffix,
+            percent(dovrix::test::characterErrorRate(expected.simplified(), actual.simplified())));
         object.insert(QStringLiteral("cer_nospace") + suffix,
-                      percent(characterErrorRate(withoutSpaces(expected), withoutSpaces(actual))));
+                      percent(dovrix::test::characterErrorRate(withoutSpaces(expected),
+                                                               withoutSpaces(actual))));
     }
 }
 

@@ -251,10 +251,7 @@ void OcrController::failWithoutEngine(Generation::Value jobGeneration, int page)
     currentPage = -1;
     ++done;
     Q_EMIT pageFailed(page, reason);
-    if (jobGeneration != generation.value())
-        return;
-    Q_EMIT progress(done, total);
-    if (jobGeneration != generation.value())
+    if (!reportProgress(jobGeneration))
         return;
     // One warning per run is enough: every further page of the run fails for the same reason.
     const bool warn = !warnedThisRun;
@@ -278,10 +275,7 @@ void OcrController::pageRecognised(Generation::Value jobGeneration, int page,
     if (done % KeepEveryPages == 0)
         keepResults();
     Q_EMIT pageOcrReady(page, int(lines.size()));
-    if (jobGeneration != generation.value())
-        return;
-    Q_EMIT progress(done, total);
-    if (jobGeneration != generation.value())
+    if (!reportProgress(jobGeneration))
         return;
     startNext();
 }
@@ -293,12 +287,18 @@ void OcrController::finishPage(int page, const QString& reason)
     currentPage = -1;
     if (!reason.isEmpty())
         Q_EMIT pageFailed(page, reason);
-    if (jobGeneration != generation.value())
-        return;
-    Q_EMIT progress(done, total);
-    if (jobGeneration != generation.value())
+    if (!reportProgress(jobGeneration))
         return;
     startNext();
+}
+
+bool OcrController::reportProgress(Generation::Value jobGeneration)
+{
+    // A slot connected to pageFailed, pageOcrReady or progress may cancel or restart the run.
+    if (jobGeneration != generation.value())
+        return false;
+    Q_EMIT progress(done, total);
+    return jobGeneration == generation.value();
 }
 
 void OcrController::restoreKeptResults()

@@ -109,6 +109,8 @@ private:
     void pageRendered(Generation::Value jobGeneration, int page, const QImage& image, double scale);
     void pageRecognised(Generation::Value jobGeneration, int page, const QList<OcrLine>& lines);
     void finishPage(int page, const QString& reason);
+    // Emits progress; false when a listener ended or replaced the run meanwhile.
+    bool reportProgress(Generation::Value jobGeneration);
     struct RenderedPage
     {
         Generation::Value generation = 0;
