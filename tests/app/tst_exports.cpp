@@ -50,7 +50,7 @@ class TestExports : public QObject, private test::WindowTestFolders
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
+    void initTestCase() { isolate(); }
     void init();
     void cleanup();
 
@@ -86,11 +86,6 @@ private:
     QList<Message> messages;
     std::function<bool(QPrinter*)> printSetup;
 };
-
-void TestExports::initTestCase()
-{
-    isolate();
-}
 
 void TestExports::init()
 {

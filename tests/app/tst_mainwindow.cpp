@@ -53,8 +53,8 @@ class TestMainWindow : public QObject, private test::WindowTestFolders
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void init();
+    void initTestCase() { isolate(); }
+    void init() { freshStart(); }
     void cleanup();
 
     void startsOnTheWelcomePage();
@@ -83,16 +83,6 @@ private:
     // Names Qt cannot remove, deepest first.
     QList<QByteArray> rawNames;
 };
-
-void TestMainWindow::initTestCase()
-{
-    isolate();
-}
-
-void TestMainWindow::init()
-{
-    freshStart();
-}
 
 void TestMainWindow::cleanup()
 {

@@ -70,7 +70,7 @@ class TestWindowCommands : public QObject, private test::WindowTestFolders
 
 private Q_SLOTS:
     void initTestCase();
-    void init();
+    void init() { freshStart(); }
     void cleanup();
 
     void disabledWithoutDocument();
@@ -133,11 +133,6 @@ void TestWindowCommands::initTestCase()
     QVERIFY(!window.current()->annotations()->add(note).isEmpty());
     QCOMPARE(explain.handled, 1);
     window.current()->annotations()->waitForWrites();
-}
-
-void TestWindowCommands::init()
-{
-    freshStart();
 }
 
 void TestWindowCommands::cleanup()
