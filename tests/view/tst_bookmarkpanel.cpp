@@ -43,7 +43,6 @@ private Q_SLOTS:
     void windowShowsTheContentsOfADocumentWithAnOutline();
 
 private:
-    bool open(const QString& path);
     QPoint centreOf(const QModelIndex& index) const;
 
     QTemporaryDir dir;
@@ -86,13 +85,6 @@ void TestBookmarkPanel::cleanup()
     worker.reset();
 }
 
-bool TestBookmarkPanel::open(const QString& path)
-{
-    QSignalSpy ready(controller.get(), &DocumentController::documentReady);
-    controller->openFile(path);
-    return ready.wait(test::TimeoutMs);
-}
-
 QPoint TestBookmarkPanel::centreOf(const QModelIndex& index) const
 {
     return panel->treeView()->visualRect(index).center();
@@ -101,7 +93,7 @@ QPoint TestBookmarkPanel::centreOf(const QModelIndex& index) const
 void TestBookmarkPanel::outlineIsReportedHalfASecondAfterEachRebuild()
 {
     QSignalSpy toc(panel.get(), &BookmarkPanel::tocAvailable);
-    QVERIFY(open(outlined));
+    QVERIFY(test::openAndWait(*controller, outlined));
     panel->rebuild();
     // The model has its entries at once; the report waits for the timer.
     QPdfBookmarkModel* model = panel->model();
@@ -124,7 +116,7 @@ void TestBookmarkPanel::outlineIsReportedHalfASecondAfterEachRebuild()
     QVERIFY(panel->treeView()->isExpanded(model->index(1, 0)));
 
     // Another document in the same panel: its (missing) outline replaces the old one.
-    QVERIFY(open(plain));
+    QVERIFY(test::openAndWait(*controller, plain));
     panel->rebuild();
     QCOMPARE(model->rowCount(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(toc.size(), 2, test::TimeoutMs);
@@ -132,7 +124,7 @@ void TestBookmarkPanel::outlineIsReportedHalfASecondAfterEachRebuild()
 
     // And back. A reload destroys the old document on the worker thread; that must not reach
     // into the model, which would read the document from this thread while it goes.
-    QVERIFY(open(outlined));
+    QVERIFY(test::openAndWait(*controller, outlined));
     panel->rebuild();
     QTRY_COMPARE_WITH_TIMEOUT(toc.size(), 3, test::TimeoutMs);
     QSignalSpy resets(model, &QAbstractItemModel::modelReset);
@@ -161,7 +153,7 @@ void TestBookmarkPanel::documentWithoutOutlineShowsTheNotice()
     QVERIFY(panel->emptyNotice()->wordWrap());
 
     QSignalSpy toc(panel.get(), &BookmarkPanel::tocAvailable);
-    QVERIFY(open(plain));
+    QVERIFY(test::openAndWait(*controller, plain));
     panel->rebuild();
     QVERIFY(panel->emptyNotice()->isHidden()); // until the check has run
     QTRY_COMPARE_WITH_TIMEOUT(toc.size(), 1, test::TimeoutMs);
@@ -171,7 +163,7 @@ void TestBookmarkPanel::documentWithoutOutlineShowsTheNotice()
     QVERIFY(panel->emptyNotice()->geometry().bottom() <= panel->treeView()->geometry().top());
 
     // The next rebuild hides the notice at once, before it knows the new outline.
-    QVERIFY(open(outlined));
+    QVERIFY(test::openAndWait(*controller, outlined));
     panel->rebuild();
     QVERIFY(panel->emptyNotice()->isHidden());
     QTRY_COMPARE_WITH_TIMEOUT(toc.size(), 2, test::TimeoutMs);
@@ -197,7 +189,7 @@ void TestBookmarkPanel::clickingAnEntryReportsItsPage()
     QFETCH(int, childRow);
     QFETCH(int, page);
 
-    QVERIFY(open(outlined));
+    QVERIFY(test::openAndWait(*controller, outlined));
     panel->rebuild();
     panel->show();
     QVERIFY(QTest::qWaitForWindowExposed(panel.get()));
@@ -219,7 +211,7 @@ void TestBookmarkPanel::clickingAnEntryReportsItsPage()
 
 void TestBookmarkPanel::expandingAndCollapsingReportsNothing()
 {
-    QVERIFY(open(outlined));
+    QVERIFY(test::openAndWait(*controller, outlined));
     panel->rebuild();
     panel->show();
     QVERIFY(QTest::qWaitForWindowExposed(panel.get()));

@@ -42,7 +42,6 @@ private Q_SLOTS:
     void sessionKeepsListAndPageViewTogether();
 
 private:
-    bool open(const QString& path);
     bool showPanel(const QSize& size = QSize(320, 420));
     bool shown(int row) const;
     bool requested(int row) const;
@@ -85,13 +84,6 @@ void TestThumbnailPanel::cleanup()
     panel.reset();
     controller.reset();
     worker.reset();
-}
-
-bool TestThumbnailPanel::open(const QString& path)
-{
-    QSignalSpy ready(controller.get(), &DocumentController::documentReady);
-    controller->openFile(path);
-    return ready.wait(test::TimeoutMs);
 }
 
 bool TestThumbnailPanel::showPanel(const QSize& size)
@@ -164,7 +156,7 @@ void TestThumbnailPanel::onlyRowsNearTheViewAreRendered()
 {
     QFETCH(int, width);
     QCOMPARE(panel->renderCache()->byteBudget(), qint64(64) * 1024 * 1024);
-    QVERIFY(open(longDoc));
+    QVERIFY(test::openAndWait(*controller, longDoc));
     QVERIFY(showPanel(QSize(width, 420)));
     panel->populate();
     QCOMPARE(panel->count(), 80);
@@ -197,7 +189,7 @@ void TestThumbnailPanel::onlyRowsNearTheViewAreRendered()
 
 void TestThumbnailPanel::tallFirstPageDoesNotReachTheWholeDocument()
 {
-    QVERIFY(open(tallFirst));
+    QVERIFY(test::openAndWait(*controller, tallFirst));
     QVERIFY(controller->pageSizes().first().height()
             > 100 * controller->pageSizes().first().width());
     QVERIFY(showPanel());
@@ -212,7 +204,7 @@ void TestThumbnailPanel::tallFirstPageDoesNotReachTheWholeDocument()
 
 void TestThumbnailPanel::oneRowDocumentRangeIsItsOnlyRow()
 {
-    QVERIFY(open(onePage));
+    QVERIFY(test::openAndWait(*controller, onePage));
     QVERIFY(showPanel(QSize(200, 150)));
     panel->populate();
     QCOMPARE(panel->visibleRange(), qMakePair(0, 0));
@@ -226,7 +218,7 @@ void TestThumbnailPanel::oneRowDocumentRangeIsItsOnlyRow()
 
 void TestThumbnailPanel::failedRenderIsNotAskedForAgain()
 {
-    QVERIFY(open(broken));
+    QVERIFY(test::openAndWait(*controller, broken));
     QVERIFY(controller->pageSizes().at(5).isEmpty());
     QVERIFY(showPanel(QSize(320, 1200)));
     panel->populate();
@@ -251,7 +243,7 @@ void TestThumbnailPanel::failedRenderIsNotAskedForAgain()
 
 void TestThumbnailPanel::reloadClearsTheIconsAndAsksAgainAtOnce()
 {
-    QVERIFY(open(longDoc));
+    QVERIFY(test::openAndWait(*controller, longDoc));
     QVERIFY(showPanel());
     panel->populate();
     QTRY_VERIFY_WITH_TIMEOUT(shown(0), test::TimeoutMs);
