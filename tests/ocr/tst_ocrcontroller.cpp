@@ -212,9 +212,7 @@ void TestOcrController::makeController()
 bool TestOcrController::open(const QString& path)
 {
     makeController();
-    QSignalSpy ready(controller.get(), &DocumentController::documentReady);
-    controller->openFile(path);
-    return ready.wait(test::TimeoutMs) || !ready.isEmpty();
+    return test::openAndWait(*controller, path);
 }
 
 bool TestOcrController::openScan(const char* name, int pageCount)
