@@ -197,7 +197,7 @@ void TestOcrEngine::boxesAreInImagePixels()
 
 void TestOcrEngine::wideLineIsReadInPieces()
 {
-    // One line 30 times as wide as high: at the recogniser's height it is more than two runs wide.
+    // One line 30 times as wide as high: at the recogniser's height, more than two runs of 960.
     // It is read in pieces cut between characters, never squeezed, so every character survives.
     const QString text = QStringLiteral(
         "Wide lines keep every letter: 2041 invoices, 318.75 euros and 12 March 2025 in one row, "
@@ -214,8 +214,13 @@ void TestOcrEngine::wideLineIsReadInPieces()
         painter.setPen(Qt::black);
         painter.drawText(crop.rect().adjusted(10, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
     }
-    QCOMPARE(engine.config().recMaxWidth, 960);
+    const OcrEngineConfig original = engine.config();
+    OcrEngineConfig narrow = original;
+    narrow.recMaxWidth = 960;
+    QString error;
+    QVERIFY(engine.initialize(narrow, &error));
     const OcrLine line = engine.recognizeLine(crop);
+    QVERIFY(engine.initialize(original, &error));
     int runItems = 0;
     for (int size : engine.lastBatchSizes())
         runItems += size;
@@ -242,8 +247,12 @@ void TestOcrEngine::batchingReadsLikeOneLinePerRun()
     const QList<int> runs = engine.lastBatchSizes();
     QVERIFY(runs.size() >= EnglishLines.size());
     QCOMPARE(runs, QList<int>(runs.size(), 1));
-    QVERIFY(engine.initialize(original, &error));
+    OcrEngineConfig several = original;
+    several.recBatchSize = 8;
+    several.recBatchColumns = 8 * original.recMaxWidth;
+    QVERIFY(engine.initialize(several, &error));
     const QList<OcrLine> batched = engine.recognizeBoxes(source, boxes);
+    QVERIFY(engine.initialize(original, &error));
     QVERIFY(engine.lastBatchSizes().size() < runs.size());
 
     QCOMPARE(batched.size(), oneByOne.size());
