@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace dovrix {
 
@@ -246,29 +247,98 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
                                          const std::function<bool()>& stop)
 {
     batchSizes.clear();
+    squeezeUsed = 1.0;
+    rereadLines = 0;
     QList<OcrLine> result(crops.size());
     if (!recognition || crops.isEmpty())
         return result;
-    const int height = settings.recHeight;
-    const int maxPiece = std::max(16, int(settings.recMaxWidth));
-    const int lineHeight = std::clamp(int(settings.recLineHeight), 8, height);
-
-    // Every crop at the recogniser's height with its own aspect ratio, cut into pieces when it is
-    // wider than one run may be.
-    struct Piece
-    {
-        int line = 0;
-        LinePiece span;
-    };
-    QList<QImage> scaledLines(crops.size());
-    QList<Piece> pieces;
+    QList<QImage> bands(crops.size());
     for (qsizetype i = 0; i < crops.size(); ++i) {
         if (crops.at(i).isNull())
             continue;
         const QImage whole = detectionSourceImage(crops.at(i)); // the same format rule
-        const QImage image = whole.copy(lineBand(whole));
-        const int width = recognitionInputWidth(image.size(), lineHeight,
-                                                std::max(16, int(settings.recMaxLineWidth)));
+        bands[i] = whole.copy(lineBand(whole));
+    }
+    QList<int> all(crops.size());
+    std::iota(all.begin(), all.end(), 0);
+    const int lineHeight = std::clamp(int(settings.recLineHeight), 8, int(settings.recHeight));
+    if (settings.recWideScriptPitch <= 0 || crops.size() <= ProbeLines) {
+        readLines(bands, all, 1.0, stop, result);
+        return result;
+    }
+
+    // The widest lines, body text most likely, read at natural width tell how wide the page's
+    // characters are. Characters as wide as high (CJK) take far more columns than the recogniser
+    // needs, so the other lines of such a page are read narrower, and read again at natural width
+    // when they turn out to hold narrow characters too or are read with little certainty.
+    QList<int> byWidth = all;
+    const auto aspect = [&bands](int i) {
+        return bands.at(i).isNull() ? 0.0 : double(bands.at(i).width()) / bands.at(i).height();
+    };
+    std::stable_sort(byWidth.begin(), byWidth.end(),
+                     [&aspect](int a, int b) { return aspect(a) > aspect(b); });
+    const QList<int> probe = byWidth.first(ProbeLines);
+    const QList<int> probeWidths = readLines(bands, probe, 1.0, stop, result);
+    QList<OcrLine> probeLines;
+    for (int i : probe)
+        probeLines.append(result.at(i));
+    double squeeze = squeezeForPage(probeLines, probeWidths, lineHeight,
+                                    settings.recWideScriptPitch, settings.recMinSqueeze);
+    QList<int> rest;
+    for (int i : all) {
+        if (!probe.contains(i))
+            rest.append(i);
+    }
+    squeezeUsed = squeeze;
+    // In groups, so that a page whose lines keep needing a second reading stops squeezing.
+    constexpr int Group = 8;
+    for (qsizetype from = 0; from < rest.size(); from += Group) {
+        if (stop && stop())
+            break;
+        const QList<int> group = rest.mid(from, Group);
+        readLines(bands, group, squeeze, stop, result);
+        if (squeeze >= 1.0)
+            continue;
+        QList<int> again;
+        for (int i : group) {
+            if (needsNaturalWidth(result.at(i)))
+                again.append(i);
+        }
+        readLines(bands, again, 1.0, stop, result);
+        rereadLines += int(again.size());
+        if (again.size() * 3 > group.size())
+            squeeze = 1.0;
+    }
+    return result;
+}
+
+QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& which, double squeeze,
+                                const std::function<bool()>& stop, QList<OcrLine>& result)
+{
+    QList<int> inputWidths(which.size(), 0);
+    if (which.isEmpty())
+        return inputWidths;
+    const int height = settings.recHeight;
+    const int maxPiece = std::max(16, int(settings.recMaxWidth));
+    const int lineHeight = std::clamp(int(settings.recLineHeight), 8, height);
+
+    // Every band at the recogniser's height with its own aspect ratio (times squeeze), cut into
+    // pieces when it is wider than one run may be.
+    struct Piece
+    {
+        int line = 0; // index into which
+        LinePiece span;
+    };
+    QList<QImage> scaledLines(which.size());
+    QList<Piece> pieces;
+    for (qsizetype n = 0; n < which.size(); ++n) {
+        const QImage& image = bands.at(which.at(n));
+        if (image.isNull())
+            continue;
+        const int natural = recognitionInputWidth(image.size(), lineHeight,
+                                                  std::max(16, int(settings.recMaxLineWidth)));
+        const int width = std::max(16, int(std::lround(natural * std::min(1.0, squeeze))));
+        inputWidths[n] = width;
         QImage line =
             image.scaled(width, lineHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
                 .convertToFormat(QImage::Format_RGB888);
@@ -280,9 +350,9 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
             painter.end();
             line = padded;
         }
-        scaledLines[i] = line;
-        for (const LinePiece& span : linePieces(scaledLines.at(i), maxPiece, height))
-            pieces.append(Piece{int(i), span});
+        scaledLines[n] = line;
+        for (const LinePiece& span : linePieces(scaledLines.at(n), maxPiece, height))
+            pieces.append(Piece{int(n), span});
     }
 
     // Input widths rounded up to a multiple of 32 with white columns, as a page margin: pieces
@@ -339,8 +409,8 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
     // sides of a cut, close to it, counts once. A cut between words holds exactly one space,
     // whichever side read it (or neither: each may place it on the other's side).
     const int space = classes - 1;
-    QList<QList<CtcSymbol>> symbols(crops.size());
-    QList<double> lastColumn(crops.size(), -1e9);
+    QList<QList<CtcSymbol>> symbols(which.size());
+    QList<double> lastColumn(which.size(), -1e9);
     for (qsizetype p = 0; p < pieces.size(); ++p) {
         const int line = pieces.at(p).line;
         QList<CtcSymbol>& read = symbols[line];
@@ -366,9 +436,9 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
             lastColumn[line] = column;
         }
     }
-    for (qsizetype i = 0; i < crops.size(); ++i)
-        result[i] = lineFromSymbols(symbols.at(i), classes, characters);
-    return result;
+    for (qsizetype n = 0; n < which.size(); ++n)
+        result[which.at(n)] = lineFromSymbols(symbols.at(n), classes, characters);
+    return inputWidths;
 }
 
 } // namespace dovrix

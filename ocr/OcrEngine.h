@@ -67,6 +67,10 @@ public:
 
     // Items of every recognition run of the last recognizeCrops(), for the bench.
     const QList<int>& lastBatchSizes() const { return batchSizes; }
+    // The width factor the last recognizeCrops() chose for its page (1: natural width) and how
+    // many lines it read again at natural width, for the bench.
+    double lastSqueeze() const { return squeezeUsed; }
+    int lastRereadLines() const { return rereadLines; }
 
 private:
     // Output of one network run; the data stays valid while value lives.
@@ -82,10 +86,19 @@ private:
     Output run(Ort::Session* session, std::vector<float>& input,
                const std::vector<std::int64_t>& shape) const;
 
+    // Reads the line bands at indices `which` (scaled to the recogniser's height, their widths
+    // times squeeze) into result at the same indices; returns their input widths in that order.
+    QList<int> readLines(const QList<QImage>& bands, const QList<int>& which, double squeeze,
+                         const std::function<bool()>& stop, QList<OcrLine>& result);
+
+    static constexpr int ProbeLines = 3; // lines read at natural width to measure a page
+
     OcrEngineConfig settings;
     bool initialized = false;
     QStringList characters;
     QList<int> batchSizes;
+    double squeezeUsed = 1.0;
+    int rereadLines = 0;
     Ort::Env* environment = nullptr; // process-wide, never released
     Ort::SessionHandle detection;
     Ort::SessionHandle recognition;

@@ -27,6 +27,11 @@ struct OcrEngineConfig
     // Line pieces recognised by one network run: at whole-line widths one line per run is the
     // fastest here (a larger batch no longer fits the processor's caches).
     std::int32_t recBatchSize = 1;
+    // Characters of wide scripts (CJK) are read at this many line heights each, at most this much
+    // narrower than their natural width; the recogniser needs far fewer columns for them than
+    // their natural width gives. A pitch of 0 reads every line at natural width.
+    float recWideScriptPitch = 0.65f;
+    float recMinSqueeze = 0.6f;
     std::int32_t recBatchColumns = 8 * 960; // bound of batch size × widest piece
     std::int32_t intraOpThreads = 2;        // threads of one network run (measured best)
     bool spinning = false;                  // idle network threads spin instead of sleeping

@@ -229,6 +229,60 @@ OcrLine decodeCtc(const float* probabilities, int steps, int classes, const QStr
     return lineFromSymbols(ctcSymbols(probabilities, steps, classes), classes, dictionary);
 }
 
+bool isWideScriptCharacter(char32_t c)
+{
+    switch (QChar::script(c)) {
+    case QChar::Script_Han:
+    case QChar::Script_Hiragana:
+    case QChar::Script_Katakana:
+    case QChar::Script_Hangul:
+    case QChar::Script_Bopomofo:
+        return true;
+    default:
+        break;
+    }
+    return (c >= 0x3000 && c <= 0x303F) || (c >= 0xFF01 && c <= 0xFF60);
+}
+
+double squeezeForPage(const QList<OcrLine>& natural, const QList<int>& widths, int lineHeight,
+                      double pitch, double minimum)
+{
+    constexpr double WideShare = 0.9; // a page of a wide script, with a few narrow characters
+    int wide = 0;
+    int counted = 0;
+    double densest = 0; // fewest line heights per character
+    for (qsizetype i = 0; i < natural.size() && i < widths.size(); ++i) {
+        const QString& text = natural.at(i).text;
+        if (text.isEmpty())
+            continue;
+        for (char32_t c : text.toUcs4()) {
+            if (QChar::isSpace(c))
+                continue;
+            ++counted;
+            wide += isWideScriptCharacter(c) ? 1 : 0;
+        }
+        const double perCharacter = double(widths.at(i)) / lineHeight / text.size();
+        densest = densest > 0 ? std::min(densest, perCharacter) : perCharacter;
+    }
+    if (counted == 0 || wide < WideShare * counted || densest <= pitch)
+        return 1.0;
+    return std::max(minimum, pitch / densest);
+}
+
+bool needsNaturalWidth(const OcrLine& squeezed)
+{
+    constexpr float Certain = 0.9f;
+    if (squeezed.text.trimmed().isEmpty())
+        return false; // nothing to read either way
+    if (squeezed.score < Certain)
+        return true;
+    for (char32_t c : squeezed.text.toUcs4()) {
+        if (QChar::isLetterOrNumber(c) && !isWideScriptCharacter(c))
+            return true;
+    }
+    return false;
+}
+
 QStringList parseDictionary(const QByteArray& utf8)
 {
     return QString::fromUtf8(utf8).split(QLatin1Char('\n'), Qt::KeepEmptyParts);

@@ -95,6 +95,21 @@ OcrLine lineFromSymbols(const QList<CtcSymbol>& symbols, int classes,
 OcrLine decodeCtc(const float* probabilities, int steps, int classes,
                   const QStringList& dictionary);
 
+// Whether c belongs to a script whose characters are about as wide as they are high: CJK
+// ideographs and radicals, kana, Hangul, CJK punctuation and full-width forms.
+bool isWideScriptCharacter(char32_t c);
+
+// How much narrower than their natural width lines of this page can be read, from lines read at
+// natural width: 1 unless nearly all their characters belong to a wide script; then the factor
+// that brings the densest of them to `pitch` line heights per character (spaces count), at least
+// minimum. widths are the lines' input widths at height lineHeight.
+double squeezeForPage(const QList<OcrLine>& natural, const QList<int>& widths, int lineHeight,
+                      double pitch, double minimum);
+
+// Whether a line read squeezed must be read again at its natural width: it holds a letter or
+// digit of a narrow script (squeezed below what they need), or it is read with little certainty.
+bool needsNaturalWidth(const OcrLine& squeezed);
+
 // The dictionary stored in the recogniser: UTF-8, one entry per line feed, empty parts kept and
 // nothing trimmed (a trailing line feed gives an empty last entry).
 QStringList parseDictionary(const QByteArray& utf8);

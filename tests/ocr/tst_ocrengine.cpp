@@ -133,19 +133,36 @@ void TestOcrEngine::recognisesEnglish()
     qInfo("English: %d lines, CER %.2f %% (%.2f %% ignoring spaces)", int(lines.size()), cer * 100,
           cerIgnoringSpaces * 100);
     QVERIFY2(cer <= 0.03, qPrintable(actual));
+    QCOMPARE(engine.lastSqueeze(), 1.0);
 }
 
 void TestOcrEngine::recognisesChinese()
 {
-    const QImage page = renderTextPage(dir.filePath(QStringLiteral("chinese.pdf")), ChineseLines,
+    // Read as narrow as allowed; the line with Latin letters and Arabic digits, which need more
+    // columns, is read again at its natural width.
+    const QString mixed = QStringLiteral("二〇二五年 INV-2041 共 318.75 元");
+    const QStringList chineseLines = ChineseLines + QStringList{mixed};
+    const QImage page = renderTextPage(dir.filePath(QStringLiteral("chinese.pdf")), chineseLines,
                                        QFont(QStringLiteral("Noto Sans CJK SC"), 12));
     QVERIFY(!page.isNull());
+    const OcrEngineConfig original = engine.config();
+    OcrEngineConfig narrowest = original;
+    narrowest.recWideScriptPitch = 0.1f;
+    QString error;
+    QVERIFY(engine.initialize(narrowest, &error));
     const QList<OcrLine> lines = engine.recognize(page);
-    const QString expected = ChineseLines.join(QString());
+    QVERIFY(engine.initialize(original, &error));
+    const QString expected = chineseLines.join(QString());
     const QString actual = joined(lines);
     const double cer = test::characterErrorRate(withoutSpaces(expected), withoutSpaces(actual));
-    qInfo("Chinese: %d lines, CER %.2f %%", int(lines.size()), cer * 100);
+    qInfo("Chinese: %d lines, CER %.2f %%, width factor %.2f", int(lines.size()), cer * 100,
+          engine.lastSqueeze());
     QVERIFY2(cer <= 0.05, qPrintable(actual));
+    QCOMPARE(engine.lastSqueeze(), double(original.recMinSqueeze));
+    QVERIFY(engine.lastRereadLines() >= 1);
+    QVERIFY2(withoutSpaces(lines.last().text).contains(QStringLiteral("INV-2041")),
+             qPrintable(lines.last().text));
+    QVERIFY2(lines.last().text.contains(QStringLiteral("318.75")), qPrintable(lines.last().text));
 }
 
 void TestOcrEngine::blankAndNullPages()

@@ -40,6 +40,7 @@ private Q_SLOTS:
     void ctcTiesAndScore();
     void dictionaryFormat_data();
     void dictionaryFormat();
+    void wideScriptPagesAreReadNarrower();
 };
 
 void TestOcrRecognition::crops_data()
@@ -236,6 +237,29 @@ void TestOcrRecognition::dictionaryFormat()
     QFETCH(QByteArray, stored);
     QFETCH(QStringList, entries);
     QCOMPARE(parseDictionary(stored), entries);
+}
+
+void TestOcrRecognition::wideScriptPagesAreReadNarrower()
+{
+    const auto line = [](const QString& text, float score = 0.98f) {
+        return OcrLine{QRectF(), text, score};
+    };
+    // Ten characters over 350 columns at a line height of 40: 0.875 line heights each.
+    const QString chinese = QStringLiteral("离线文字识别，搜索。");
+    QCOMPARE(squeezeForPage({line(chinese)}, {350}, 40, 0.65, 0.6), 0.65 / 0.875);
+    QCOMPARE(squeezeForPage({line(chinese)}, {350}, 40, 0.65, 0.8), 0.8); // at most that narrow
+    // The densest line decides; Latin text or too many Latin letters leave the width alone.
+    QCOMPARE(squeezeForPage({line(chinese), line(chinese)}, {350, 280}, 40, 0.65, 0.6), 0.65 / 0.7);
+    QCOMPARE(squeezeForPage({line(QStringLiteral("Offline text"))}, {700}, 40, 0.65, 0.6), 1.0);
+    QCOMPARE(squeezeForPage({line(QStringLiteral("编号 INV-2041 元"))}, {700}, 40, 0.65, 0.6), 1.0);
+    QCOMPARE(squeezeForPage({line(QString())}, {0}, 40, 0.65, 0.6), 1.0);
+
+    QVERIFY(!needsNaturalWidth(line(chinese)));
+    QVERIFY(!needsNaturalWidth(line(QStringLiteral("二〇二五年，３月")))); // full-width digit
+    QVERIFY(needsNaturalWidth(line(QStringLiteral("二O二五年"))));         // a Latin O
+    QVERIFY(needsNaturalWidth(line(QStringLiteral("共 318 元"))));
+    QVERIFY(needsNaturalWidth(line(chinese, 0.7f)));
+    QVERIFY(!needsNaturalWidth(line(QStringLiteral(" "), 0.0f)));
 }
 
 QTEST_MAIN(TestOcrRecognition)
