@@ -1,5 +1,7 @@
 #include "view/OcrTextGeometry.h"
 
+#include <algorithm>
+
 namespace dovrix {
 
 QList<QRectF> ocrCharBoxes(const OcrPageText& ocr)
@@ -10,13 +12,22 @@ QList<QRectF> ocrCharBoxes(const OcrPageText& ocr)
         if (i > 0)
             boxes.append(QRectF()); // the line feed
         const OcrLine& line = ocr.lines.at(i);
-        const qsizetype count = line.text.size();
-        const double width = count > 0 ? line.box.width() / double(count) : 0;
-        for (qsizetype k = 0; k < count; ++k)
-            boxes.append(
-                QRectF(line.box.x() + width * double(k), line.box.y(), width, line.box.height()));
+        for (int k = 0; k < int(line.text.size()); ++k)
+            boxes.append(ocrSpanBox(line, k, 1));
     }
     return boxes;
+}
+
+QRectF ocrSpanBox(const OcrLine& line, int start, int length)
+{
+    const int count = int(line.text.size());
+    const int first = std::max(0, start);
+    const int end = std::min(count, start + std::max(0, length));
+    if (first >= end)
+        return {};
+    const double width = line.box.width() / double(count);
+    return QRectF(line.box.x() + width * first, line.box.y(), width * (end - first),
+                  line.box.height());
 }
 
 } // namespace dovrix

@@ -13,4 +13,8 @@ namespace dovrix {
 // recognised page work on these boxes and that text as on a PDF's own text layer.
 QList<QRectF> ocrCharBoxes(const OcrPageText& ocr);
 
+// The part of a recognised line's box that holds its characters [start, start + length), by the
+// same rule (a search hit inside the line). Null when the span holds none of them.
+QRectF ocrSpanBox(const OcrLine& line, int start, int length);
+
 } // namespace dovrix

@@ -656,9 +656,10 @@ QList<QRectF> PdfViewport::boxesOfHit(const SearchHit& hit, bool request)
         return {};
     if (hit.ocrLine >= 0) {
         const OcrPageText* ocr = text->ocrResult(hit.page);
-        if (ocr && hit.ocrLine < ocr->lines.size())
-            return {ocr->lines.at(hit.ocrLine).box};
-        return {};
+        if (!ocr || hit.ocrLine >= ocr->lines.size())
+            return {};
+        const QRectF box = ocrSpanBox(ocr->lines.at(hit.ocrLine), hit.start, hit.length);
+        return box.isNull() ? QList<QRectF>{} : QList<QRectF>{box};
     }
     const QList<QRectF> boxes = text->hitBoxes(hit.page, hit.start, hit.length);
     if (boxes.isEmpty() && request)

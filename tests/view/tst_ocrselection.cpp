@@ -87,6 +87,10 @@ void TestOcrSelection::charactersShareTheirLineBox()
     QVERIFY(boxes.at(17).isNull()); // the line feed
     QCOMPARE(boxes.at(18), QRectF(72, 140, 20, 20));
     QVERIFY(ocrCharBoxes(OcrPageText()).isEmpty());
+    // A search hit inside a line covers its own characters only.
+    QCOMPARE(ocrSpanBox(Lines.at(0), 8, 4), QRectF(232, 100, 80, 20));
+    QCOMPARE(ocrSpanBox(Lines.at(0), 15, 9).right(), 412.0);
+    QVERIFY(ocrSpanBox(Lines.at(0), 17, 2).isNull());
 }
 
 void TestOcrSelection::dragSelectsAndCopiesRecognisedText()
