@@ -269,6 +269,7 @@ void OcrController::pageRecognised(Generation::Value jobGeneration, int page,
     OcrPageText result;
     result.lines = lines;
     textStore->setOcrResult(page, result); // the store joins the texts with line feeds
+    resultsHash = documentController->sourceHash();
     currentPage = -1;
     ++done;
     unkept = true;
@@ -339,13 +340,12 @@ void OcrController::keepResults()
     unkept = false;
     if (!keepAllowed || !keepAllowed())
         return;
-    const QString hash = documentController->sourceHash();
+    // The results belong to the contents they were read from: a reload has already forgotten
+    // that hash and the page count when it stops the run, but not yet the results.
+    const QString hash = resultsHash;
     QHash<int, OcrPageText> pages;
-    const int count = documentController->pageCount();
-    for (int page = 0; page < count; ++page) {
-        if (const OcrPageText* result = textStore->ocrResult(page))
-            pages.insert(page, *result);
-    }
+    for (int page : textStore->ocrPages())
+        pages.insert(page, *textStore->ocrResult(page));
     if (hash.isEmpty() || pages.isEmpty())
         return;
     // Written on the OCR thread, after the recognition in progress; writes keep their order.

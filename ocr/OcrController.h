@@ -152,6 +152,7 @@ private:
     Generation generation;
     std::function<bool()> keepAllowed;
     bool unkept = false;  // pages were recognised since the last write of the cache
+    QString resultsHash;  // source hash of the contents those pages were read from
     Generation keptEpoch; // moves on with every reset(): restored results of before are late
 };
 

@@ -449,6 +449,13 @@ const OcrPageText* TextLayoutStore::ocrResult(int page) const
     return it == ocrCache.constEnd() ? nullptr : it.value().get();
 }
 
+QList<int> TextLayoutStore::ocrPages() const
+{
+    QList<int> pages = ocrCache.keys();
+    std::sort(pages.begin(), pages.end());
+    return pages;
+}
+
 void TextLayoutStore::setOcrResult(int page, const OcrPageText& result)
 {
     ocrCache.insert(page,

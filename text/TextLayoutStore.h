@@ -94,6 +94,8 @@ public:
     // Stores or replaces the page's OCR result. The joined text is rebuilt from the lines so that
     // it always matches them (search maps hits back through it). Emits nothing.
     void setOcrResult(int page, const OcrPageText& result);
+    // The pages with an OCR result, in ascending order.
+    QList<int> ocrPages() const;
 
     // Builds, stores and announces the page's reading blocks from its text and exact boxes.
     void buildReadingBlocks(int page);

@@ -154,6 +154,7 @@ private Q_SLOTS:
     void documentRunWithNothingToDoFinishesAtOnce();
     void cancelDuringTheRenderDropsTheLateImage();
     void reloadStopsTheRunSilently();
+    void reloadMidRunKeepsThePagesRead();
     // Runs before anything loads the inference library: a loaded library stays for the process.
     void missingLibraryFailsEveryPageAndWarnsOncePerRun();
     void missingModelsGiveTheModelMessageThenUnavailable();
@@ -351,6 +352,23 @@ void TestOcrController::reloadStopsTheRunSilently()
     QVERIFY(spy.finished.isEmpty());
     QVERIFY(spy.failed.isEmpty());
     QVERIFY(spy.progress.isEmpty());
+}
+
+void TestOcrController::reloadMidRunKeepsThePagesRead()
+{
+    REQUIRE_OCR_FILES();
+    QVERIFY(openScan("kept-on-reload.pdf", 2));
+    const QString hash = controller->sourceHash();
+    ocr->setKeepAllowed([] { return true; });
+    QSignalSpy reloaded(controller.get(), &DocumentController::documentReady);
+    connect(ocr.get(), &OcrController::pageOcrReady, controller.get(), &DocumentController::reload,
+            Qt::SingleShotConnection);
+    ocr->ocrDocument();
+    QVERIFY(reloaded.wait(test::TimeoutMs));
+    ocr.reset(); // waits for the write on the OCR thread
+    QHash<int, OcrPageText> kept;
+    QVERIFY(OcrCache::load(hash, 2, &kept));
+    QCOMPARE(kept.keys(), QList<int>{0});
 }
 
 void TestOcrController::missingLibraryFailsEveryPageAndWarnsOncePerRun()
