@@ -3,11 +3,15 @@
 // up: the longest time between two ticks of a 2 ms timer (max_gap_ms), the number of such gaps over
 // 50 ms, and the run's time and pages. The engine starts
 // inside the run, so its set-up is measured too. The run starts once the first page is shown.
+// Every --render-every ms (default 500, 0 for none) a page-view render is posted to the worker;
+// page_render_*_ms is how long each took to come back.
 #include "bench/Bench.h"
 
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
+#include "core/PageUnits.h"
+#include "core/PdfWorker.h"
 #include "core/RenderCache.h"
 #include "core/session/DocumentSession.h"
 #include "ocr/OcrController.h"
@@ -32,9 +36,9 @@ constexpr int TickMs = 2;
 
 int run(const QStringList& args)
 {
-    const QStringList files = bench::positional(args, {});
+    const QStringList files = bench::positional(args, {QStringLiteral("--render-every")});
     if (files.size() != 1) {
-        QTextStream(stderr) << "usage: dovrix-bench window-ocr FILE\n";
+        QTextStream(stderr) << "usage: dovrix-bench window-ocr FILE [--render-every MS]\n";
         return 2;
     }
     // A cache folder of its own: kept results of an earlier run would leave nothing to recognise.
@@ -92,6 +96,24 @@ int run(const QStringList& args)
             ++slow;
     });
 
+    // Meanwhile a page is rendered every --render-every ms as the page view would render one the
+    // reader scrolls to: how long the worker takes to deliver it shows how the window feels.
+    QList<double> renderMs;
+    QTimer renders;
+    renders.setInterval(
+        bench::option(args, QStringLiteral("--render-every"), QStringLiteral("500")).toInt());
+    const DocumentHandle document = session->controller()->sharedDocument();
+    const QSize screenPage = pagePixelSize(session->controller()->pageSizes().value(0), 96);
+    QObject::connect(&renders, &QTimer::timeout, &renders, [&] {
+        const double posted = bench::elapsedMs(clock);
+        session->worker()->post(JobPriority::PageView, [&, document, posted, screenPage] {
+            RenderCache::render(document.get(), 0, screenPage, 0);
+            const double took = bench::elapsedMs(clock) - posted;
+            QMetaObject::invokeMethod(
+                &renders, [&renderMs, took] { renderMs.append(took); }, Qt::QueuedConnection);
+        });
+    });
+
     OcrController* ocr = session->ocr();
     int processed = 0;
     int failedPages = 0;
@@ -103,19 +125,29 @@ int run(const QStringList& args)
     });
     lastTick = bench::elapsedMs(clock);
     ticker.start();
+    if (renders.interval() > 0)
+        renders.start();
     window.ocrDocumentCommand();
     if (!ocr->isIdle())
         loop.exec();
     ticker.stop();
+    renders.stop();
+    session->worker()->waitForIdle();
+    QCoreApplication::processEvents();
     const double totalMs = bench::elapsedMs(clock);
-    bench::printJson({{"pages", processed},
-                      {"failed_pages", failedPages},
-                      {"total_ms", totalMs},
-                      {"max_gap_ms", longest},
-                      {"gaps_over_50ms", slow}});
+    bench::printJson(
+        {{"pages", processed},
+         {"failed_pages", failedPages},
+         {"total_ms", totalMs},
+         {"max_gap_ms", longest},
+         {"gaps_over_50ms", slow},
+         {"page_renders", int(renderMs.size())},
+         {"page_render_median_ms", bench::median(renderMs)},
+         {"page_render_max_ms",
+          renderMs.isEmpty() ? 0.0 : *std::max_element(renderMs.cbegin(), renderMs.cend())}});
     return failedPages == 0 ? 0 : 1;
 }
 
-bench::Registration reg("window-ocr", "window-ocr FILE", run);
+bench::Registration reg("window-ocr", "window-ocr FILE [--render-every MS]", run);
 
 } // namespace

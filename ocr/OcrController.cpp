@@ -15,7 +15,27 @@
 #include <algorithm>
 #include <cmath>
 
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 namespace dovrix {
+
+namespace {
+
+// Recognition yields the processor to the window and to the page renders it waits for: the OCR
+// thread, and the inference threads it starts, run at a lower scheduling priority.
+void yieldToTheWindow()
+{
+#ifdef Q_OS_LINUX
+    constexpr int Niceness = 5;
+    setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), Niceness);
+#endif
+}
+
+} // namespace
 
 OcrController::OcrController(PdfWorker* worker, DocumentController* controller,
                              TextLayoutStore* store, QObject* parent)
@@ -169,6 +189,7 @@ void OcrController::startEngine()
     tried = true;
     initPending = true;
     pool.start([this, candidates = libraryCandidates, directory = modelDir] {
+        yieldToTheWindow();
         QString reason;
         bool ok = candidates.isEmpty() || ensureRuntimeLoaded(candidates, &reason);
         if (ok) {
@@ -231,6 +252,7 @@ void OcrController::recognise(const RenderedPage& rendered)
         // does not wait for a whole page.
         if (!ticket.isCurrent())
             return;
+        yieldToTheWindow();
         QImage scaled;
         const QImage source = recogniser->prepareDetectionInput(image, &scaled);
         const QList<QRectF> boxes = recogniser->detectBoxes(scaled, source);
