@@ -128,6 +128,16 @@ def attribute(node, name, default):
     return default
 
 
+def shift_after(graph, mul):
+    """(b, Add) when the scaling node's only reader adds the constant b, else (0, the node)."""
+    add = graph.only_consumer(mul.output[0])
+    if add is not None and add.op_type == "Add":
+        _, value = graph.scalar_operand(add)
+        if value is not None:
+            return value, add
+    return 0.0, mul
+
+
 def fold_scale_shift_into_conv(graph):
     """Conv → Mul(s) [→ Add(b)] becomes one Conv with weights s·W and bias s·B + b."""
     for conv in list(graph.graph.node):
@@ -142,12 +152,7 @@ def fold_scale_shift_into_conv(graph):
         weight, bias = graph.conv_weights(conv)
         if weight is None:
             continue
-        shift, last = 0.0, mul
-        add = graph.only_consumer(mul.output[0])
-        if add is not None and add.op_type == "Add":
-            _, value = graph.scalar_operand(add)
-            if value is not None:
-                shift, last = value, add
+        shift, last = shift_after(graph, mul)
         graph.set_constant(conv, 1, weight * scale, "folded_w")
         graph.set_constant(conv, 2, bias * scale + shift, "folded_b")
         conv.output[0] = last.output[0]
@@ -203,12 +208,7 @@ def fold_scale_shift_into_consumers(graph):
         source, scale = graph.scalar_operand(mul)
         if scale is None or scale == 0.0:
             continue
-        shift, last = 0.0, mul
-        add = graph.only_consumer(mul.output[0])
-        if add is not None and add.op_type == "Add":
-            _, value = graph.scalar_operand(add)
-            if value is not None:
-                shift, last = value, add
+        shift, last = shift_after(graph, mul)
         convs = graph.consumers.get(last.output[0], [])
         if not convs or last.output[0] in graph.outputs:
             continue
