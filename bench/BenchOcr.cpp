@@ -306,22 +306,17 @@ int run(const QStringList& args)
     QList<double> recognizeMs;
     QList<double> totalMs;
     QList<double> cpuMs;
-    QList<double> detectCpuMs;
+    QList<double> levelMs;
     QList<OcrLine> lines;
     for (int i = 0; i < repeat; ++i) {
         const double cpuStart = processCpuMs();
         timer.restart();
-        QImage scaled;
-        const QImage source = engine.prepareDetectionInput(image, &scaled);
-        const QList<QRectF> boxes = engine.detectBoxes(scaled, source);
-        detectMs << elapsedMs(timer);
-        detectCpuMs << processCpuMs() - cpuStart;
-        QElapsedTimer recognition;
-        recognition.start();
-        lines = engine.recognizeBoxes(source, boxes);
-        recognizeMs << elapsedMs(recognition);
+        lines = engine.readPage(image);
         totalMs << elapsedMs(timer);
         cpuMs << processCpuMs() - cpuStart;
+        levelMs << engine.lastStageTimes().levelMs;
+        detectMs << engine.lastStageTimes().detectMs;
+        recognizeMs << engine.lastStageTimes().recognizeMs;
     }
 
     QJsonObject result;
@@ -331,7 +326,9 @@ int run(const QStringList& args)
     result.insert(QStringLiteral("total_ms"), rounded(dovrix::bench::median(totalMs)));
     // Processor time of the same stages: less sensitive than wall time to a busy machine.
     result.insert(QStringLiteral("total_cpu_ms"), rounded(dovrix::bench::median(cpuMs)));
-    result.insert(QStringLiteral("detect_cpu_ms"), rounded(dovrix::bench::median(detectCpuMs)));
+    result.insert(QStringLiteral("level_ms"), rounded(dovrix::bench::median(levelMs)));
+    result.insert(QStringLiteral("skew_degrees"),
+                  std::round(engine.lastStageTimes().skewDegrees * 1e3) / 1e3);
     result.insert(QStringLiteral("rec_line_height"), config.recLineHeight);
     result.insert(QStringLiteral("limit_side"), config.limitSideLength);
     QJsonArray lineArray;

@@ -253,11 +253,8 @@ void OcrController::recognise(const RenderedPage& rendered)
         if (!ticket.isCurrent())
             return;
         yieldToTheWindow();
-        QImage scaled;
-        const QImage source = recogniser->prepareDetectionInput(image, &scaled);
-        const QList<QRectF> boxes = recogniser->detectBoxes(scaled, source);
         const QList<OcrLine> lines =
-            recogniser->recognizeBoxes(source, boxes, [&ticket] { return !ticket.isCurrent(); });
+            recogniser->readPage(image, [&ticket] { return !ticket.isCurrent(); });
         PdfWorker::replyTo<OcrController>(
             self, ticket, [jobGeneration, page, lines, scale](OcrController& controller) {
                 controller.pageRecognised(jobGeneration, page, toPagePoints(lines, scale));

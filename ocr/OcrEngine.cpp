@@ -4,8 +4,10 @@
 #include "ocr/OcrLog.h"
 #include "ocr/OcrRecognition.h"
 #include "ocr/OcrRuntime.h"
+#include "ocr/OcrSkew.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLoggingCategory>
 #include <QPainter>
@@ -203,13 +205,30 @@ QList<QRectF> OcrEngine::detectBoxes(const QImage& scaled, const QImage& source)
     return boxes;
 }
 
-QList<OcrLine> OcrEngine::recognize(const QImage& page)
+QList<OcrLine> OcrEngine::readPage(const QImage& page, const std::function<bool()>& stop)
 {
+    stages = {};
     if (!initialized || page.isNull())
         return {};
+    QElapsedTimer clock;
+    clock.start();
+    const auto lap = [&clock] { return double(clock.nsecsElapsed()) / 1e6; };
+    const UprightPage upright = uprightPage(detectionSourceImage(page));
+    stages.skewDegrees = upright.skewDegrees;
+    stages.levelMs = lap();
     QImage scaled;
-    const QImage source = prepareDetectionInput(page, &scaled);
-    return recognizeBoxes(source, detectBoxes(scaled, source));
+    const QImage source = prepareDetectionInput(upright.image, &scaled);
+    const QList<QRectF> boxes = detectBoxes(scaled, source);
+    stages.detectMs = lap() - stages.levelMs;
+    if (stop && stop())
+        return {};
+    QList<OcrLine> lines = recognizeBoxes(source, boxes, stop);
+    stages.recognizeMs = lap() - stages.levelMs - stages.detectMs;
+    if (!upright.toPage.isIdentity()) {
+        for (OcrLine& line : lines)
+            line.box = upright.toPage.mapRect(line.box);
+    }
+    return lines;
 }
 
 QList<OcrLine> OcrEngine::recognizeBoxes(const QImage& source, const QList<QRectF>& boxes,

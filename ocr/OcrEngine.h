@@ -49,9 +49,23 @@ public:
     // error.
     QList<QRectF> detectBoxes(const QImage& scaled, const QImage& source);
 
-    // Lines of a page (boxes in page-image pixels) in detection order. Empty when not initialised
-    // or the image is null.
-    QList<OcrLine> recognize(const QImage& page);
+    // Lines of a page (boxes in page-image pixels) in reading order: the page is turned level
+    // first when it was scanned askew (the boxes are those of the level lines, mapped back onto
+    // the page), then its lines are detected and recognised. stop as in recognizeBoxes(), also
+    // asked after detection. Empty when not initialised or the image is null.
+    QList<OcrLine> readPage(const QImage& page, const std::function<bool()>& stop = {});
+    QList<OcrLine> recognize(const QImage& page) { return readPage(page); }
+
+    // Wall times of the stages of the last readPage() and the angle it turned the page by, for
+    // the bench.
+    struct StageTimes
+    {
+        double levelMs = 0;
+        double detectMs = 0;
+        double recognizeMs = 0;
+        double skewDegrees = 0;
+    };
+    const StageTimes& lastStageTimes() const { return stages; }
     // recognize() after detection: recognises the accepted boxes of source and returns their
     // lines in the given order. Several lines share one network run (sorted by width, padded to
     // the widest); stop, when given, is asked before every run and ends the work early, keeping
@@ -97,6 +111,7 @@ private:
     bool initialized = false;
     QStringList characters;
     QList<int> batchSizes;
+    StageTimes stages;
     double squeezeUsed = 1.0;
     int rereadLines = 0;
     Ort::Env* environment = nullptr; // process-wide, never released

@@ -2,7 +2,9 @@
 // box expansion and mapping, reading order.
 
 #include "ocr/OcrDetection.h"
+#include "ocr/OcrSkew.h"
 
+#include <QPainter>
 #include <QtTest>
 
 #include <vector>
@@ -79,6 +81,9 @@ private Q_SLOTS:
     void expansionAndMapping();
     void readingOrder_data();
     void readingOrder();
+    void skewedPagesAreTurnedLevel_data();
+    void skewedPagesAreTurnedLevel();
+    void blankPagesAreLevel();
 };
 
 void TestOcrDetection::inputSize_data()
@@ -265,6 +270,59 @@ void TestOcrDetection::readingOrder()
     for (int index : order)
         expected << boxes.at(index);
     QCOMPARE(sorted, expected);
+}
+
+// A page of "text": rows of short dark dashes (words) 40 px apart, turned by degrees.
+static QImage dashedPage(double degrees)
+{
+    QImage page(1240, 1754, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(page.width() / 2.0, page.height() / 2.0);
+    painter.rotate(degrees);
+    painter.translate(-page.width() / 2.0, -page.height() / 2.0);
+    for (int y = 150; y < 1600; y += 40) {
+        for (int x = 120; x < 1100; x += 70)
+            painter.fillRect(QRectF(x, y, 55, 14), Qt::black);
+    }
+    painter.end();
+    return page;
+}
+
+void TestOcrDetection::skewedPagesAreTurnedLevel_data()
+{
+    QTest::addColumn<double>("degrees");
+    QTest::newRow("level") << 0.0;
+    QTest::newRow("falling 1.5") << 1.5;
+    QTest::newRow("rising 0.7") << -0.7;
+    QTest::newRow("at the limit") << 4.9;
+}
+
+void TestOcrDetection::skewedPagesAreTurnedLevel()
+{
+    QFETCH(double, degrees);
+    const QImage page = dashedPage(degrees);
+    QVERIFY(qAbs(estimateSkewDegrees(page) - degrees) <= 0.05);
+    const UprightPage upright = uprightPage(page);
+    if (degrees == 0.0) {
+        QVERIFY(upright.toPage.isIdentity());
+        QCOMPARE(upright.image, page);
+        return;
+    }
+    QVERIFY(qAbs(estimateSkewDegrees(upright.image)) < MinSkewDegrees);
+    // The centres stay on each other; the turned page is white where the page was not.
+    const QPointF centre = QRectF(upright.image.rect()).center();
+    QVERIFY((upright.toPage.map(centre) - QRectF(page.rect()).center()).manhattanLength() < 1.5);
+    QCOMPARE(upright.image.pixelColor(0, 0), QColor(Qt::white));
+}
+
+void TestOcrDetection::blankPagesAreLevel()
+{
+    QImage blank(600, 800, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    QCOMPARE(estimateSkewDegrees(blank), 0.0);
+    QCOMPARE(estimateSkewDegrees(QImage()), 0.0);
 }
 
 QTEST_MAIN(TestOcrDetection)

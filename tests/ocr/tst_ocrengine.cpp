@@ -95,6 +95,7 @@ private Q_SLOTS:
     void initTestCase();
     void recognisesEnglish();
     void recognisesChinese();
+    void skewedScanReadsLikeALevelOne();
     void blankAndNullPages();
     void boxesAreInImagePixels();
     void wideLineIsReadInPieces();
@@ -163,6 +164,38 @@ void TestOcrEngine::recognisesChinese()
     QVERIFY2(withoutSpaces(lines.last().text).contains(QStringLiteral("INV-2041")),
              qPrintable(lines.last().text));
     QVERIFY2(lines.last().text.contains(QStringLiteral("318.75")), qPrintable(lines.last().text));
+}
+
+void TestOcrEngine::skewedScanReadsLikeALevelOne()
+{
+    // Scanned 1.5 degrees askew, each line climbs by more than its height across the page.
+    const QImage level = renderTextPage(dir.filePath(QStringLiteral("skewed.pdf")), EnglishLines,
+                                        QFont(QStringLiteral("DejaVu Sans"), 11));
+    QVERIFY(!level.isNull());
+    QImage scan(level.size(), QImage::Format_RGB32);
+    scan.fill(Qt::white);
+    {
+        QPainter painter(&scan);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.translate(scan.width() / 2.0, scan.height() / 2.0);
+        painter.rotate(-1.5);
+        painter.translate(-scan.width() / 2.0, -scan.height() / 2.0);
+        painter.drawImage(0, 0, level);
+    }
+    const QList<OcrLine> lines = engine.recognize(scan);
+    const QString actual = joined(lines);
+    const double cer = test::characterErrorRate(EnglishLines.join(QLatin1Char('\n')).simplified(),
+                                                actual.simplified());
+    QVERIFY2(cer <= 0.03, qPrintable(actual));
+    QVERIFY(qAbs(engine.lastStageTimes().skewDegrees + 1.5) < 0.1);
+    // The boxes of the level lines, mapped back onto the scan: one per line, top to bottom, each
+    // about as tall as its tilted line (under two line steps of 82 pixels).
+    QCOMPARE(lines.size(), EnglishLines.size());
+    for (int i = 0; i < lines.size(); ++i) {
+        QVERIFY(lines.at(i).box.height() < 2 * 82);
+        if (i > 0)
+            QVERIFY(lines.at(i).box.center().y() > lines.at(i - 1).box.center().y() + 60);
+    }
 }
 
 void TestOcrEngine::blankAndNullPages()
