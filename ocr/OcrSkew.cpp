@@ -12,6 +12,7 @@ namespace {
 
 constexpr int SampleWidth = 800; // pixels across the page the angle is measured on
 constexpr int MinInkPoints = 200;
+constexpr int MaxInkPoints = 60000; // a dense page of text at that width has about 50,000
 constexpr double ClearGain = 1.02;
 
 struct InkPoint
@@ -80,6 +81,14 @@ double estimateSkewDegrees(const QImage& page)
     }
     if (points.size() < size_t(MinInkPoints))
         return 0;
+    if (points.size() > size_t(MaxInkPoints)) {
+        // A dark picture gives far more points than text: an even sample of them measures alike.
+        const size_t stride = points.size() / MaxInkPoints + 1;
+        size_t kept = 0;
+        for (size_t i = 0; i < points.size(); i += stride)
+            points[kept++] = points[i];
+        points.resize(kept);
+    }
     const int rows = int(std::hypot(grey.width(), grey.height())) + 2;
     const double coarse = sharpestAngle(points, rows, -MaxSkewDegrees, MaxSkewDegrees, 0.25);
     const double fine = sharpestAngle(points, rows, coarse - 0.25, coarse + 0.25, 0.025);
