@@ -213,22 +213,79 @@ QList<OcrLine> OcrEngine::readPage(const QImage& page, const std::function<bool(
     QElapsedTimer clock;
     clock.start();
     const auto lap = [&clock] { return double(clock.nsecsElapsed()) / 1e6; };
-    const UprightPage upright = uprightPage(detectionSourceImage(page));
+    UprightPage upright = uprightPage(detectionSourceImage(page));
     stages.skewDegrees = upright.skewDegrees;
     stages.levelMs = lap();
-    QImage scaled;
-    const QImage source = prepareDetectionInput(upright.image, &scaled);
-    const QList<QRectF> boxes = detectBoxes(scaled, source);
-    stages.detectMs = lap() - stages.levelMs;
-    if (stop && stop())
-        return {};
-    QList<OcrLine> lines = recognizeBoxes(source, boxes, stop);
-    stages.recognizeMs = lap() - stages.levelMs - stages.detectMs;
+    QList<OcrLine> lines;
+    for (bool turned = false;; turned = true) {
+        QImage scaled;
+        const QImage source = prepareDetectionInput(upright.image, &scaled);
+        const QList<QRectF> boxes = detectBoxes(scaled, source);
+        stages.detectMs = lap() - stages.levelMs;
+        if (stop && stop())
+            return {};
+        lines = recognizeBoxes(source, boxes, stop);
+        stages.recognizeMs = lap() - stages.levelMs - stages.detectMs;
+        // A page read with little certainty may have been scanned upside down: its widest lines
+        // turned round tell. Then the whole page is read again turned round.
+        if (turned || (stop && stop()) || meanScore(lines) >= UnsureScore
+            || !readsBetterTurned(source, boxes))
+            break;
+        const QTransform turnBack(-1, 0, 0, -1, upright.image.width(), upright.image.height());
+        upright.image = upright.image.mirrored(true, true);
+        upright.toPage = turnBack * upright.toPage;
+        stages.turned = true;
+    }
     if (!upright.toPage.isIdentity()) {
         for (OcrLine& line : lines)
             line.box = upright.toPage.mapRect(line.box);
     }
     return lines;
+}
+
+double OcrEngine::meanScore(const QList<OcrLine>& lines)
+{
+    double sum = 0;
+    int counted = 0;
+    for (const OcrLine& line : lines) {
+        if (line.text.trimmed().isEmpty())
+            continue;
+        sum += line.score;
+        ++counted;
+    }
+    return counted > 0 ? sum / counted : 1.0;
+}
+
+bool OcrEngine::readsBetterTurned(const QImage& source, const QList<QRectF>& boxes)
+{
+    constexpr double ClearlyBetter = 0.1;
+    QList<QRectF> widest;
+    for (const QRectF& box : boxes) {
+        if (acceptsBox(box))
+            widest.append(box);
+    }
+    std::stable_sort(widest.begin(), widest.end(), [](const QRectF& a, const QRectF& b) {
+        return a.width() / a.height() > b.width() / b.height();
+    });
+    widest = widest.mid(0, ProbeLines);
+    QList<QImage> asScanned;
+    QList<QImage> turned;
+    for (const QRectF& box : widest) {
+        asScanned.append(source.copy(cropRect(box, source.size())));
+        turned.append(asScanned.last().mirrored(true, true));
+    }
+    if (asScanned.isEmpty())
+        return false;
+    // The figures of the page's own reading stay those the bench reports.
+    const QList<int> pageBatches = batchSizes;
+    const double pageSqueeze = squeezeUsed;
+    const int pageRereads = rereadLines;
+    const bool better =
+        meanScore(recognizeCrops(turned)) > meanScore(recognizeCrops(asScanned)) + ClearlyBetter;
+    batchSizes = pageBatches;
+    squeezeUsed = pageSqueeze;
+    rereadLines = pageRereads;
+    return better;
 }
 
 QList<OcrLine> OcrEngine::recognizeBoxes(const QImage& source, const QList<QRectF>& boxes,

@@ -51,8 +51,10 @@ public:
 
     // Lines of a page (boxes in page-image pixels) in reading order: the page is turned level
     // first when it was scanned askew (the boxes are those of the level lines, mapped back onto
-    // the page), then its lines are detected and recognised. stop as in recognizeBoxes(), also
-    // asked after detection. Empty when not initialised or the image is null.
+    // the page), then its lines are detected and recognised; a page read with little certainty
+    // whose widest lines read clearly better turned round is read again upside down. stop as in
+    // recognizeBoxes(), also asked after detection. Empty when not initialised or the image is
+    // null.
     QList<OcrLine> readPage(const QImage& page, const std::function<bool()>& stop = {});
     QList<OcrLine> recognize(const QImage& page) { return readPage(page); }
 
@@ -64,6 +66,7 @@ public:
         double detectMs = 0;
         double recognizeMs = 0;
         double skewDegrees = 0;
+        bool turned = false; // read turned round: it was scanned upside down
     };
     const StageTimes& lastStageTimes() const { return stages; }
     // recognize() after detection: recognises the accepted boxes of source and returns their
@@ -105,7 +108,13 @@ private:
     QList<int> readLines(const QList<QImage>& bands, const QList<int>& which, double squeeze,
                          const std::function<bool()>& stop, QList<OcrLine>& result);
 
-    static constexpr int ProbeLines = 3; // lines read at natural width to measure a page
+    // Mean score of the lines with text (1 without any).
+    static double meanScore(const QList<OcrLine>& lines);
+    // Whether the page's widest lines read clearly more surely turned round.
+    bool readsBetterTurned(const QImage& source, const QList<QRectF>& boxes);
+
+    static constexpr int ProbeLines = 3;        // lines read at natural width to measure a page
+    static constexpr double UnsureScore = 0.75; // a page read less surely may be upside down
 
     OcrEngineConfig settings;
     bool initialized = false;

@@ -95,7 +95,7 @@ private Q_SLOTS:
     void initTestCase();
     void recognisesEnglish();
     void recognisesChinese();
-    void skewedScanReadsLikeALevelOne();
+    void scansAskewOrUpsideDownReadLikeLevelOnes();
     void blankAndNullPages();
     void boxesAreInImagePixels();
     void wideLineIsReadInPieces();
@@ -166,9 +166,9 @@ void TestOcrEngine::recognisesChinese()
     QVERIFY2(lines.last().text.contains(QStringLiteral("318.75")), qPrintable(lines.last().text));
 }
 
-void TestOcrEngine::skewedScanReadsLikeALevelOne()
+void TestOcrEngine::scansAskewOrUpsideDownReadLikeLevelOnes()
 {
-    // Scanned 1.5 degrees askew, each line climbs by more than its height across the page.
+    // Scanned 1.5 degrees askew, each line rises by more than its height across the page.
     const QImage level = renderTextPage(dir.filePath(QStringLiteral("skewed.pdf")), EnglishLines,
                                         QFont(QStringLiteral("DejaVu Sans"), 11));
     QVERIFY(!level.isNull());
@@ -188,6 +188,7 @@ void TestOcrEngine::skewedScanReadsLikeALevelOne()
                                                 actual.simplified());
     QVERIFY2(cer <= 0.03, qPrintable(actual));
     QVERIFY(qAbs(engine.lastStageTimes().skewDegrees + 1.5) < 0.1);
+    QVERIFY(!engine.lastStageTimes().turned);
     // The boxes of the level lines, mapped back onto the scan: one per line, top to bottom, each
     // about as tall as its tilted line (under two line steps of 82 pixels).
     QCOMPARE(lines.size(), EnglishLines.size());
@@ -196,6 +197,13 @@ void TestOcrEngine::skewedScanReadsLikeALevelOne()
         if (i > 0)
             QVERIFY(lines.at(i).box.center().y() > lines.at(i - 1).box.center().y() + 60);
     }
+
+    // Upside down, the page reads the same; its first line is the lowest on the scan.
+    const QList<OcrLine> turned = engine.recognize(level.mirrored(true, true));
+    QVERIFY(engine.lastStageTimes().turned);
+    QCOMPARE(turned.size(), EnglishLines.size());
+    QCOMPARE(joined(turned), joined(engine.recognize(level)));
+    QVERIFY(turned.first().box.top() > turned.last().box.bottom());
 }
 
 void TestOcrEngine::blankAndNullPages()
