@@ -15,6 +15,8 @@ struct OcrLine
     QRectF box;
     QString text;
     float score = 0.0f;
+    // The text runs from the box's right edge to its left: the page was scanned upside down.
+    bool upsideDown = false;
 };
 
 } // namespace dovrix

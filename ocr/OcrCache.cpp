@@ -50,6 +50,7 @@ bool parseLine(const QJsonValue& value, OcrLine* line)
                        box.at(3).toDouble());
     line->text = text.toString();
     line->score = float(score.toDouble());
+    line->upsideDown = object.value(QLatin1String("upsideDown")).toBool(false);
     return line->box.width() >= 0 && line->box.height() >= 0 && !line->text.simplified().isEmpty()
            && line->score >= 0 && line->score <= 1;
 }
@@ -77,11 +78,14 @@ QByteArray serialize(const QString& sourceHash, const QHash<int, OcrPageText>& p
     for (int page : order) {
         QJsonArray lines;
         for (const OcrLine& line : pages.value(page).lines) {
-            lines.append(QJsonObject{
+            QJsonObject object{
                 {QStringLiteral("box"),
                  QJsonArray{line.box.x(), line.box.y(), line.box.width(), line.box.height()}},
                 {QStringLiteral("text"), line.text},
-                {QStringLiteral("score"), double(line.score)}});
+                {QStringLiteral("score"), double(line.score)}};
+            if (line.upsideDown)
+                object.insert(QStringLiteral("upsideDown"), true);
+            lines.append(object);
         }
         pageArray.append(
             QJsonObject{{QStringLiteral("page"), page}, {QStringLiteral("lines"), lines}});

@@ -14,7 +14,8 @@ namespace dovrix {
 // by the next write. Pure functions of their inputs and files, safe on any thread.
 //
 // {"format":"dovrix-ocr","version":1,"sourceHash":"…","pages":[{"page":0,"lines":[
-//   {"box":[x,y,w,h],"text":"…","score":0.98}]}]}   (0-based pages, boxes in page points)
+//   {"box":[x,y,w,h],"text":"…","score":0.98}]}]}   (0-based pages, boxes in page points;
+//   a line of a page scanned upside down also has "upsideDown":true)
 namespace OcrCache {
 
 // The folder of the files: CacheLocation/ocr.

@@ -237,8 +237,10 @@ QList<OcrLine> OcrEngine::readPage(const QImage& page, const std::function<bool(
         stages.turned = true;
     }
     if (!upright.toPage.isIdentity()) {
-        for (OcrLine& line : lines)
+        for (OcrLine& line : lines) {
             line.box = upright.toPage.mapRect(line.box);
+            line.upsideDown = stages.turned;
+        }
     }
     return lines;
 }

@@ -26,7 +26,8 @@ QRectF ocrSpanBox(const OcrLine& line, int start, int length)
     if (first >= end)
         return {};
     const double width = line.box.width() / double(count);
-    return QRectF(line.box.x() + width * first, line.box.y(), width * (end - first),
+    const double offset = line.upsideDown ? count - end : first;
+    return QRectF(line.box.x() + width * offset, line.box.y(), width * (end - first),
                   line.box.height());
 }
 

@@ -204,6 +204,7 @@ void TestOcrEngine::scansAskewOrUpsideDownReadLikeLevelOnes()
     QCOMPARE(turned.size(), EnglishLines.size());
     QCOMPARE(joined(turned), joined(engine.recognize(level)));
     QVERIFY(turned.first().box.top() > turned.last().box.bottom());
+    QVERIFY(turned.first().upsideDown);
 }
 
 void TestOcrEngine::blankAndNullPages()

@@ -91,6 +91,10 @@ void TestOcrSelection::charactersShareTheirLineBox()
     QCOMPARE(ocrSpanBox(Lines.at(0), 8, 4), QRectF(232, 100, 80, 20));
     QCOMPARE(ocrSpanBox(Lines.at(0), 15, 9).right(), 412.0);
     QVERIFY(ocrSpanBox(Lines.at(0), 17, 2).isNull());
+    // On a page scanned upside down the text runs from the right edge.
+    OcrLine turned = Lines.at(0);
+    turned.upsideDown = true;
+    QCOMPARE(ocrSpanBox(turned, 0, 4), QRectF(332, 100, 80, 20));
 }
 
 void TestOcrSelection::dragSelectsAndCopiesRecognisedText()
