@@ -327,7 +327,10 @@ int run(const QStringList& args)
     // Processor time of the same stages: less sensitive than wall time to a busy machine.
     result.insert(QStringLiteral("total_cpu_ms"), rounded(dovrix::bench::median(cpuMs)));
     result.insert(QStringLiteral("level_ms"), rounded(dovrix::bench::median(levelMs)));
-    result.insert(QStringLiteral("turned"), engine.lastStageTimes().turned);
+    static const char* const Directions[] = {"leftToRight", "rightToLeft", "topToBottom",
+                                             "bottomToTop"};
+    result.insert(QStringLiteral("direction"),
+                  QLatin1String(Directions[int(engine.lastStageTimes().direction)]));
     result.insert(QStringLiteral("skew_degrees"),
                   std::round(engine.lastStageTimes().skewDegrees * 1e3) / 1e3);
     result.insert(QStringLiteral("rec_line_height"), config.recLineHeight);

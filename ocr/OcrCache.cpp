@@ -29,6 +29,10 @@ bool isSourceHash(const QString& hash)
     return pattern.match(hash).hasMatch();
 }
 
+// The stored names of OcrTextDirection, in its order.
+const QStringList Directions = {QStringLiteral("leftToRight"), QStringLiteral("rightToLeft"),
+                                QStringLiteral("topToBottom"), QStringLiteral("bottomToTop")};
+
 bool finiteNumber(const QJsonValue& value)
 {
     return value.isDouble() && std::isfinite(value.toDouble());
@@ -50,7 +54,13 @@ bool parseLine(const QJsonValue& value, OcrLine* line)
                        box.at(3).toDouble());
     line->text = text.toString();
     line->score = float(score.toDouble());
-    line->upsideDown = object.value(QLatin1String("upsideDown")).toBool(false);
+    const QJsonValue direction = object.value(QLatin1String("direction"));
+    if (!direction.isUndefined()) {
+        const qsizetype known = Directions.indexOf(direction.toString());
+        if (known < 1) // left to right is written by leaving the key out
+            return false;
+        line->direction = OcrTextDirection(known);
+    }
     return line->box.width() >= 0 && line->box.height() >= 0 && !line->text.simplified().isEmpty()
            && line->score >= 0 && line->score <= 1;
 }
@@ -83,8 +93,8 @@ QByteArray serialize(const QString& sourceHash, const QHash<int, OcrPageText>& p
                  QJsonArray{line.box.x(), line.box.y(), line.box.width(), line.box.height()}},
                 {QStringLiteral("text"), line.text},
                 {QStringLiteral("score"), double(line.score)}};
-            if (line.upsideDown)
-                object.insert(QStringLiteral("upsideDown"), true);
+            if (line.direction != OcrTextDirection::LeftToRight)
+                object.insert(QStringLiteral("direction"), Directions.at(int(line.direction)));
             lines.append(object);
         }
         pageArray.append(

@@ -15,7 +15,8 @@ namespace dovrix {
 //
 // {"format":"dovrix-ocr","version":1,"sourceHash":"…","pages":[{"page":0,"lines":[
 //   {"box":[x,y,w,h],"text":"…","score":0.98}]}]}   (0-based pages, boxes in page points;
-//   a line of a page scanned upside down also has "upsideDown":true)
+//   a line of a page scanned upside down or sideways also has "direction": "rightToLeft",
+//   "topToBottom" or "bottomToTop")
 namespace OcrCache {
 
 // The folder of the files: CacheLocation/ocr.

@@ -2,9 +2,9 @@
 
 #include "ocr/OcrDetection.h"
 #include "ocr/OcrLog.h"
+#include "ocr/OcrOrientation.h"
 #include "ocr/OcrRecognition.h"
 #include "ocr/OcrRuntime.h"
-#include "ocr/OcrSkew.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -217,29 +217,38 @@ QList<OcrLine> OcrEngine::readPage(const QImage& page, const std::function<bool(
     stages.skewDegrees = upright.skewDegrees;
     stages.levelMs = lap();
     QList<OcrLine> lines;
-    for (bool turned = false;; turned = true) {
+    bool sideways = false;
+    bool turned = false;
+    for (;;) {
         QImage scaled;
         const QImage source = prepareDetectionInput(upright.image, &scaled);
         const QList<QRectF> boxes = detectBoxes(scaled, source);
         stages.detectMs = lap() - stages.levelMs;
         if (stop && stop())
             return {};
+        // Lines running down the page: it was scanned sideways. A quarter turn lays them down;
+        // whether it was the right one the reading below tells, as for any page.
+        if (!sideways && linesRunDownThePage(boxes)) {
+            sideways = true;
+            upright = turnedByQuarters(upright, 1);
+            stages.skewDegrees = upright.skewDegrees;
+            continue;
+        }
         lines = recognizeBoxes(source, boxes, stop);
         stages.recognizeMs = lap() - stages.levelMs - stages.detectMs;
-        // A page read with little certainty may have been scanned upside down: its widest lines
-        // turned round tell. Then the whole page is read again turned round.
+        // A page read with little certainty may be upside down: its widest lines turned round
+        // tell. Then the whole page is read again turned round.
         if (turned || (stop && stop()) || meanScore(lines) >= UnsureScore
             || !readsBetterTurned(source, boxes))
             break;
-        const QTransform turnBack(-1, 0, 0, -1, upright.image.width(), upright.image.height());
-        upright.image = upright.image.mirrored(true, true);
-        upright.toPage = turnBack * upright.toPage;
-        stages.turned = true;
+        turned = true;
+        upright = turnedByQuarters(upright, 2);
     }
+    stages.direction = textDirection(upright.toPage);
     if (!upright.toPage.isIdentity()) {
         for (OcrLine& line : lines) {
             line.box = upright.toPage.mapRect(line.box);
-            line.upsideDown = stages.turned;
+            line.direction = stages.direction;
         }
     }
     return lines;

@@ -51,8 +51,9 @@ public:
 
     // Lines of a page (boxes in page-image pixels) in reading order: the page is turned level
     // first when it was scanned askew (the boxes are those of the level lines, mapped back onto
-    // the page), then its lines are detected and recognised; a page read with little certainty
-    // whose widest lines read clearly better turned round is read again upside down. stop as in
+    // the page), then its lines are detected and recognised. A page whose lines run down it is
+    // turned a quarter first; a page read with little certainty whose widest lines read clearly
+    // better turned round is read again turned round. stop as in
     // recognizeBoxes(), also asked after detection. Empty when not initialised or the image is
     // null.
     QList<OcrLine> readPage(const QImage& page, const std::function<bool()>& stop = {});
@@ -66,7 +67,8 @@ public:
         double detectMs = 0;
         double recognizeMs = 0;
         double skewDegrees = 0;
-        bool turned = false; // read turned round: it was scanned upside down
+        // How the page's text runs on it: not left to right when it was read turned.
+        OcrTextDirection direction = OcrTextDirection::LeftToRight;
     };
     const StageTimes& lastStageTimes() const { return stages; }
     // recognize() after detection: recognises the accepted boxes of source and returns their

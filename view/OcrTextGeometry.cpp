@@ -25,10 +25,22 @@ QRectF ocrSpanBox(const OcrLine& line, int start, int length)
     const int end = std::min(count, start + std::max(0, length));
     if (first >= end)
         return {};
-    const double width = line.box.width() / double(count);
-    const double offset = line.upsideDown ? count - end : first;
-    return QRectF(line.box.x() + width * offset, line.box.y(), width * (end - first),
-                  line.box.height());
+    const QRectF& box = line.box;
+    switch (line.direction) {
+    case OcrTextDirection::LeftToRight:
+    case OcrTextDirection::RightToLeft: {
+        const double width = box.width() / count;
+        const int before = line.direction == OcrTextDirection::LeftToRight ? first : count - end;
+        return QRectF(box.x() + width * before, box.y(), width * (end - first), box.height());
+    }
+    case OcrTextDirection::TopToBottom:
+    case OcrTextDirection::BottomToTop: {
+        const double height = box.height() / count;
+        const int before = line.direction == OcrTextDirection::TopToBottom ? first : count - end;
+        return QRectF(box.x(), box.y() + height * before, box.width(), height * (end - first));
+    }
+    }
+    return {};
 }
 
 } // namespace dovrix

@@ -8,9 +8,9 @@
 namespace dovrix {
 
 // Character boxes of a page's recognised text, one per UTF-16 unit of OcrPageText::text (page
-// points): the characters of a line share its box in equal parts from left to right, at its full
-// height (from right to left on a line of a page scanned upside down); the line feeds between lines
-// get a null box. Selection, copy and highlights on a
+// points): the characters of a line share its box in equal parts in the direction its text runs
+// (left to right, or otherwise on a page scanned upside down or sideways), across its full
+// thickness; the line feeds between lines get a null box. Selection, copy and highlights on a
 // recognised page work on these boxes and that text as on a PDF's own text layer.
 QList<QRectF> ocrCharBoxes(const OcrPageText& ocr);
 

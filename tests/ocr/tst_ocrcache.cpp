@@ -20,10 +20,10 @@ const QString Hash = QString(64, QLatin1Char('a'));
 QHash<int, OcrPageText> samplePages()
 {
     QHash<int, OcrPageText> pages;
-    pages.insert(0, OcrPageText::fromLines(
-                        {{QRectF(12.5, 30.25, 400.125, 14.75),
-                          QStringLiteral("First line, “quoted”"), 0.975f},
-                         {QRectF(12.5, 50, 380, 14), QStringLiteral("第二行"), 0.5f, true}}));
+    pages.insert(0, OcrPageText::fromLines({{QRectF(12.5, 30.25, 400.125, 14.75),
+                                             QStringLiteral("First line, “quoted”"), 0.975f},
+                                            {QRectF(12.5, 50, 380, 14), QStringLiteral("第二行"),
+                                             0.5f, OcrTextDirection::BottomToTop}}));
     pages.insert(3, OcrPageText::fromLines({})); // recognised, nothing found
     return pages;
 }
@@ -75,7 +75,7 @@ void TestOcrCache::roundTripKeepsEveryField()
             QCOMPARE(actual.lines.at(i).box, expected.lines.at(i).box);
             QCOMPARE(actual.lines.at(i).text, expected.lines.at(i).text);
             QCOMPARE(actual.lines.at(i).score, expected.lines.at(i).score);
-            QCOMPARE(actual.lines.at(i).upsideDown, expected.lines.at(i).upsideDown);
+            QCOMPARE(actual.lines.at(i).direction, expected.lines.at(i).direction);
         }
     }
     // Pages beyond the document (its file changed length) are left out, the rest still count.
@@ -103,6 +103,7 @@ void TestOcrCache::unusableFilesAreIgnored_data()
     QTest::newRow("a negative page") << changed("\"page\":3", "\"page\":-3");
     QTest::newRow("a score above one") << changed("\"score\":0.5", "\"score\":7");
     QTest::newRow("a blank line") << changed("\"第二行\"", "\"  \"");
+    QTest::newRow("an unknown direction") << changed("bottomToTop", "diagonal");
 }
 
 void TestOcrCache::unusableFilesAreIgnored()

@@ -2,7 +2,7 @@
 // box expansion and mapping, reading order.
 
 #include "ocr/OcrDetection.h"
-#include "ocr/OcrSkew.h"
+#include "ocr/OcrOrientation.h"
 
 #include <QPainter>
 #include <QtTest>

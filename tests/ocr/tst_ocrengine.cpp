@@ -95,7 +95,7 @@ private Q_SLOTS:
     void initTestCase();
     void recognisesEnglish();
     void recognisesChinese();
-    void scansAskewOrUpsideDownReadLikeLevelOnes();
+    void scansAskewOrTurnedReadLikeLevelOnes();
     void blankAndNullPages();
     void boxesAreInImagePixels();
     void wideLineIsReadInPieces();
@@ -166,7 +166,7 @@ void TestOcrEngine::recognisesChinese()
     QVERIFY2(lines.last().text.contains(QStringLiteral("318.75")), qPrintable(lines.last().text));
 }
 
-void TestOcrEngine::scansAskewOrUpsideDownReadLikeLevelOnes()
+void TestOcrEngine::scansAskewOrTurnedReadLikeLevelOnes()
 {
     // Scanned 1.5 degrees askew, each line rises by more than its height across the page.
     const QImage level = renderTextPage(dir.filePath(QStringLiteral("skewed.pdf")), EnglishLines,
@@ -188,7 +188,7 @@ void TestOcrEngine::scansAskewOrUpsideDownReadLikeLevelOnes()
                                                 actual.simplified());
     QVERIFY2(cer <= 0.03, qPrintable(actual));
     QVERIFY(qAbs(engine.lastStageTimes().skewDegrees + 1.5) < 0.1);
-    QVERIFY(!engine.lastStageTimes().turned);
+    QCOMPARE(engine.lastStageTimes().direction, OcrTextDirection::LeftToRight);
     // The boxes of the level lines, mapped back onto the scan: one per line, top to bottom, each
     // about as tall as its tilted line (under two line steps of 82 pixels).
     QCOMPARE(lines.size(), EnglishLines.size());
@@ -198,13 +198,23 @@ void TestOcrEngine::scansAskewOrUpsideDownReadLikeLevelOnes()
             QVERIFY(lines.at(i).box.center().y() > lines.at(i - 1).box.center().y() + 60);
     }
 
-    // Upside down, the page reads the same; its first line is the lowest on the scan.
+    // Upside down or sideways, the page reads the same; its first line is the lowest on the
+    // scan, or the rightmost when it was turned a quarter clockwise, the leftmost anticlockwise.
+    const QString upright = joined(engine.recognize(level));
     const QList<OcrLine> turned = engine.recognize(level.mirrored(true, true));
-    QVERIFY(engine.lastStageTimes().turned);
-    QCOMPARE(turned.size(), EnglishLines.size());
-    QCOMPARE(joined(turned), joined(engine.recognize(level)));
+    QCOMPARE(joined(turned), upright);
+    QCOMPARE(turned.first().direction, OcrTextDirection::RightToLeft);
     QVERIFY(turned.first().box.top() > turned.last().box.bottom());
-    QVERIFY(turned.first().upsideDown);
+    for (int quarter : {90, -90}) {
+        const QList<OcrLine> sideways =
+            engine.recognize(level.transformed(QTransform().rotate(quarter)));
+        QCOMPARE(joined(sideways), upright);
+        const bool clockwise = quarter > 0;
+        QCOMPARE(sideways.first().direction,
+                 clockwise ? OcrTextDirection::TopToBottom : OcrTextDirection::BottomToTop);
+        QVERIFY(clockwise ? sideways.first().box.left() > sideways.last().box.right()
+                          : sideways.first().box.right() < sideways.last().box.left());
+    }
 }
 
 void TestOcrEngine::blankAndNullPages()

@@ -91,10 +91,15 @@ void TestOcrSelection::charactersShareTheirLineBox()
     QCOMPARE(ocrSpanBox(Lines.at(0), 8, 4), QRectF(232, 100, 80, 20));
     QCOMPARE(ocrSpanBox(Lines.at(0), 15, 9).right(), 412.0);
     QVERIFY(ocrSpanBox(Lines.at(0), 17, 2).isNull());
-    // On a page scanned upside down the text runs from the right edge.
+    // On a page scanned upside down the text runs from the right edge, sideways down or up.
     OcrLine turned = Lines.at(0);
-    turned.upsideDown = true;
+    turned.direction = OcrTextDirection::RightToLeft;
     QCOMPARE(ocrSpanBox(turned, 0, 4), QRectF(332, 100, 80, 20));
+    turned.box = QRectF(100, 72, 20, 340);
+    turned.direction = OcrTextDirection::TopToBottom;
+    QCOMPARE(ocrSpanBox(turned, 8, 4), QRectF(100, 232, 20, 80));
+    turned.direction = OcrTextDirection::BottomToTop;
+    QCOMPARE(ocrSpanBox(turned, 0, 4), QRectF(100, 332, 20, 80));
 }
 
 void TestOcrSelection::dragSelectsAndCopiesRecognisedText()

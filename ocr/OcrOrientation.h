@@ -1,11 +1,16 @@
 #pragma once
 
-// Scanned pages are rarely level: a line of a page scanned one degree askew climbs or falls by
-// more than its own height across the page, so its box holds parts of its neighbours. These
-// functions find the angle and turn the page level before detection. Pure functions of their
-// inputs, safe on any thread.
+// Scanned pages are rarely level, and some are scanned sideways or upside down: a line of a page
+// scanned one degree askew climbs or falls by more than its own height across the page, so its
+// box holds parts of its neighbours. These functions find the angle and turn the page upright
+// before detection, and say how the text then runs on the page. Pure functions of their inputs,
+// safe on any thread.
+
+#include "core/OcrLine.h"
 
 #include <QImage>
+#include <QList>
+#include <QRectF>
 #include <QTransform>
 
 namespace dovrix {
@@ -29,5 +34,16 @@ struct UprightPage
 // The page turned level around its centre on white paper (grown to hold the turned page) when its
 // lines run at least MinSkewDegrees askew; otherwise the page itself with an identity mapping.
 UprightPage uprightPage(const QImage& page);
+
+// The page turned by quarters × 90 degrees clockwise, then level again; toPage still maps onto
+// the original page.
+UprightPage turnedByQuarters(const UprightPage& page, int quarters);
+
+// Whether the detected line boxes mostly stand upright: the lines run down the page, which was
+// scanned sideways.
+bool linesRunDownThePage(const QList<QRectF>& boxes);
+
+// How text read left to right on the turned page runs on the original page.
+OcrTextDirection textDirection(const QTransform& toPage);
 
 } // namespace dovrix

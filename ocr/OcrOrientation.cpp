@@ -1,4 +1,4 @@
-#include "ocr/OcrSkew.h"
+#include "ocr/OcrOrientation.h"
 
 #include <QPainter>
 
@@ -120,6 +120,36 @@ UprightPage uprightPage(const QImage& page)
     upright.toPage = placed.inverted();
     upright.skewDegrees = skew;
     return upright;
+}
+
+UprightPage turnedByQuarters(const UprightPage& page, int quarters)
+{
+    QTransform turn;
+    turn.rotate(90.0 * quarters);
+    const QTransform placed = QImage::trueMatrix(turn, page.image.width(), page.image.height());
+    const UprightPage level = uprightPage(page.image.transformed(turn));
+    return UprightPage{level.image, level.toPage * placed.inverted() * page.toPage,
+                       level.skewDegrees};
+}
+
+bool linesRunDownThePage(const QList<QRectF>& boxes)
+{
+    constexpr double Slender = 2.0; // a line box is at least this many times longer than thick
+    int standing = 0;
+    int lying = 0;
+    for (const QRectF& box : boxes) {
+        standing += box.height() > Slender * box.width() ? 1 : 0;
+        lying += box.width() > Slender * box.height() ? 1 : 0;
+    }
+    return standing >= 3 && standing > lying;
+}
+
+OcrTextDirection textDirection(const QTransform& toPage)
+{
+    const QPointF along = toPage.map(QPointF(1, 0)) - toPage.map(QPointF(0, 0));
+    if (std::abs(along.x()) >= std::abs(along.y()))
+        return along.x() >= 0 ? OcrTextDirection::LeftToRight : OcrTextDirection::RightToLeft;
+    return along.y() > 0 ? OcrTextDirection::TopToBottom : OcrTextDirection::BottomToTop;
 }
 
 } // namespace dovrix
