@@ -216,9 +216,11 @@ QList<OcrLine> OcrEngine::readPage(const QImage& page, const std::function<bool(
     UprightPage upright = uprightPage(detectionSourceImage(page));
     stages.skewDegrees = upright.skewDegrees;
     stages.levelMs = lap();
+    const UprightPage asScanned = upright;
     QList<OcrLine> lines;
     bool sideways = false;
     bool turned = false;
+    bool maySeeSideways = true;
     for (;;) {
         QImage scaled;
         const QImage source = prepareDetectionInput(upright.image, &scaled);
@@ -228,7 +230,7 @@ QList<OcrLine> OcrEngine::readPage(const QImage& page, const std::function<bool(
             return {};
         // Lines running down the page: it was scanned sideways. A quarter turn lays them down;
         // whether it was the right one the reading below tells, as for any page.
-        if (!sideways && linesRunDownThePage(boxes)) {
+        if (maySeeSideways && !sideways && linesRunDownThePage(boxes)) {
             sideways = true;
             upright = turnedByQuarters(upright, 1);
             stages.skewDegrees = upright.skewDegrees;
@@ -236,13 +238,23 @@ QList<OcrLine> OcrEngine::readPage(const QImage& page, const std::function<bool(
         }
         lines = recognizeBoxes(source, boxes, stop);
         stages.recognizeMs = lap() - stages.levelMs - stages.detectMs;
-        // A page read with little certainty may be upside down: its widest lines turned round
-        // tell. Then the whole page is read again turned round.
-        if (turned || (stop && stop()) || meanScore(lines) >= UnsureScore
-            || !readsBetterTurned(source, boxes))
+        if (meanScore(lines) >= UnsureScore || (stop && stop()))
             break;
-        turned = true;
-        upright = turnedByQuarters(upright, 2);
+        // Read with little certainty, the page may be upside down: its widest lines turned
+        // round tell, and then the whole page is read again turned round.
+        if (!turned && readsBetterTurned(source, boxes)) {
+            turned = true;
+            upright = turnedByQuarters(upright, 2);
+            continue;
+        }
+        // Turned a quarter, it reads no better either way round: its boxes stood for another
+        // reason (tall pictures, or text written down the page that does not read turned), so
+        // the page is read as it was scanned.
+        if (!sideways)
+            break;
+        sideways = turned = maySeeSideways = false;
+        upright = asScanned;
+        stages.skewDegrees = upright.skewDegrees;
     }
     stages.direction = textDirection(upright.toPage);
     if (!upright.toPage.isIdentity()) {

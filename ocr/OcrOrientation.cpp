@@ -129,19 +129,26 @@ UprightPage turnedByQuarters(const UprightPage& page, int quarters)
     const QTransform placed = QImage::trueMatrix(turn, page.image.width(), page.image.height());
     const UprightPage level = uprightPage(page.image.transformed(turn));
     return UprightPage{level.image, level.toPage * placed.inverted() * page.toPage,
-                       level.skewDegrees};
+                       page.skewDegrees + level.skewDegrees};
 }
 
 bool linesRunDownThePage(const QList<QRectF>& boxes)
 {
-    constexpr double Slender = 2.0; // a line box is at least this many times longer than thick
+    // Lines are long and thin; a digit or a short word stands a little taller than wide too, so
+    // only slender boxes count, each by its length.
+    constexpr double Slender = 4.0;
     int standing = 0;
-    int lying = 0;
+    double standingLength = 0;
+    double lyingLength = 0;
     for (const QRectF& box : boxes) {
-        standing += box.height() > Slender * box.width() ? 1 : 0;
-        lying += box.width() > Slender * box.height() ? 1 : 0;
+        if (box.height() > Slender * box.width()) {
+            ++standing;
+            standingLength += box.height();
+        } else if (box.width() > Slender * box.height()) {
+            lyingLength += box.width();
+        }
     }
-    return standing >= 3 && standing > lying;
+    return standing >= 3 && standingLength > lyingLength;
 }
 
 OcrTextDirection textDirection(const QTransform& toPage)

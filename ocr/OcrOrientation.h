@@ -36,11 +36,12 @@ struct UprightPage
 UprightPage uprightPage(const QImage& page);
 
 // The page turned by quarters × 90 degrees clockwise, then level again; toPage still maps onto
-// the original page.
+// the original page, and skewDegrees adds the new levelling to the old.
 UprightPage turnedByQuarters(const UprightPage& page, int quarters);
 
-// Whether the detected line boxes mostly stand upright: the lines run down the page, which was
-// scanned sideways.
+// Whether the detected line boxes mostly stand upright: slender boxes (four times as long as
+// thick) standing outweigh, by length, those lying. The lines run down the page, which was scanned
+// sideways.
 bool linesRunDownThePage(const QList<QRectF>& boxes);
 
 // How text read left to right on the turned page runs on the original page.

@@ -319,6 +319,14 @@ void TestOcrDetection::skewedPagesAreTurnedLevel()
 
 void TestOcrDetection::blankPagesAreLevel()
 {
+    // Digits and short words stand a little taller than wide; lines of a sideways page are slender.
+    const QList<QRectF> digits(12, QRectF(0, 0, 20, 44));
+    QVERIFY(!linesRunDownThePage(digits));
+    QList<QRectF> sideways(3, QRectF(0, 0, 40, 1200));
+    QVERIFY(linesRunDownThePage(sideways + digits));
+    sideways.append(QRectF(0, 0, 4000, 40)); // one long line lying outweighs them
+    QVERIFY(!linesRunDownThePage(sideways));
+
     QImage blank(600, 800, QImage::Format_RGB32);
     blank.fill(Qt::white);
     QCOMPARE(estimateSkewDegrees(blank), 0.0);
