@@ -23,6 +23,7 @@
 #include <QPdfBookmarkModel>
 #include <QProcess>
 #include <QPushButton>
+#include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTabWidget>
 

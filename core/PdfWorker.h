@@ -22,6 +22,7 @@ enum class JobPriority : int {
     Export = 0,         // page renders of exports and printing
     TextLayout = 10,    // page text, character boxes, links, selections
     Thumbnails = 20,    // thumbnail renders
+    Outline = 20,       // reading the outline (after the first page is shown)
     ShownPageText = 25, // the text of the page being shown
     // Pages rendered for recognition: a page the user asked to read waits neither for thumbnails
     // nor for background text, only for the renders of the visible pages.

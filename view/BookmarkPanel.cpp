@@ -1,10 +1,12 @@
 #include "view/BookmarkPanel.h"
 
 #include "core/DocumentController.h"
+#include "core/PdfWorker.h"
 
 #include <QLabel>
 #include <QPdfBookmarkModel>
 #include <QPdfDocument>
+#include <QStandardItemModel>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -14,7 +16,7 @@ namespace dovrix {
 BookmarkPanel::BookmarkPanel(DocumentController* controller, QWidget* parent)
     : QWidget(parent), controller(controller)
 {
-    outline = new QPdfBookmarkModel(this);
+    outline = new QStandardItemModel(this);
 
     tree = new QTreeView(this);
     tree->setModel(outline);
@@ -44,15 +46,71 @@ BookmarkPanel::~BookmarkPanel() = default;
 
 void BookmarkPanel::rebuild()
 {
-    QPdfDocument* document = controller ? controller->document() : nullptr;
-    // The model reads the outline now, under the PDF engine's lock.
-    outline->setDocument(document);
-    // The document is destroyed later on the worker thread, and it announces its status changes
-    // while it goes; the model must not answer them by reading a document half torn down. The
-    // outline is read once per binding anyway: the document never changes after it became ready.
-    if (document)
-        QObject::disconnect(document, nullptr, outline, nullptr);
+    outline->clear();
     emptyLabel->hide();
+    timer->stop();
+    reads.advance();
+    const Generation::Ticket ticket = reads.ticket();
+    const DocumentHandle document = controller ? controller->sharedDocument() : nullptr;
+    if (!document) {
+        timer->start();
+        return;
+    }
+    controller->worker()->post(
+        JobPriority::Outline, this, ticket, [document]() -> Reply<BookmarkPanel> {
+            const QList<Entry> entries = readOutline(document.get());
+            return [entries](BookmarkPanel& panel) { panel.showOutline(entries); };
+        });
+}
+
+namespace {
+
+using Role = QPdfBookmarkModel::Role;
+
+QList<BookmarkPanel::Entry> entriesBelow(const QPdfBookmarkModel& model, const QModelIndex& parent)
+{
+    QList<BookmarkPanel::Entry> entries;
+    for (int row = 0; row < model.rowCount(parent); ++row) {
+        const QModelIndex index = model.index(row, 0, parent);
+        bool ok = false;
+        const int page = index.data(int(Role::Page)).toInt(&ok);
+        entries.append({index.data(int(Role::Title)).toString(),
+                        index.data(int(Role::Level)).toInt(), ok ? page : -1,
+                        index.data(int(Role::Location)).toPointF(),
+                        index.data(int(Role::Zoom)).toReal(), entriesBelow(model, index)});
+    }
+    return entries;
+}
+
+void appendEntries(QStandardItem* parent, const QList<BookmarkPanel::Entry>& entries)
+{
+    for (const BookmarkPanel::Entry& entry : entries) {
+        auto* item = new QStandardItem(entry.title);
+        item->setEditable(false);
+        item->setData(entry.title, int(Role::Title));
+        item->setData(entry.level, int(Role::Level));
+        if (entry.page >= 0)
+            item->setData(entry.page, int(Role::Page));
+        item->setData(entry.location, int(Role::Location));
+        item->setData(entry.zoom, int(Role::Zoom));
+        appendEntries(item, entry.children);
+        parent->appendRow(item);
+    }
+}
+
+} // namespace
+
+QList<BookmarkPanel::Entry> BookmarkPanel::readOutline(QPdfDocument* document)
+{
+    // The model reads the whole outline when it is given the document, under the engine's lock.
+    QPdfBookmarkModel model;
+    model.setDocument(document);
+    return entriesBelow(model, QModelIndex());
+}
+
+void BookmarkPanel::showOutline(const QList<Entry>& entries)
+{
+    appendEntries(outline->invisibleRootItem(), entries);
     tree->expandToDepth(0);
     timer->start();
 }

@@ -1,21 +1,29 @@
 #pragma once
 
+#include "core/Generation.h"
+
+#include <QList>
+#include <QPointF>
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 class QLabel;
 class QModelIndex;
-class QPdfBookmarkModel;
+class QStandardItemModel;
 class QTimer;
 class QTreeView;
+
+class QPdfDocument;
 
 namespace dovrix {
 
 class DocumentController;
 
 // The side panel with the document's embedded outline (chapters and bookmarks) as a tree. Clicking
-// an entry reports its page; a document without an outline shows a notice instead. Half a second
-// after each rebuild the panel says whether there is an outline, once. GUI thread only.
+// an entry reports its page; a document without an outline shows a notice instead. The outline is
+// read on the worker (a long one takes the PDF engine most of a second); half a second after it
+// arrives the panel says whether there is one, once. GUI thread only.
 class BookmarkPanel : public QWidget
 {
     Q_OBJECT
@@ -28,11 +36,14 @@ public:
     explicit BookmarkPanel(DocumentController* controller, QWidget* parent = nullptr);
     ~BookmarkPanel() override;
 
-    // Binds the outline to the controller's current document (also after a reload).
+    // Empties the tree and reads the outline of the controller's current document (also after a
+    // reload); the entries follow when the worker has read them.
     void rebuild();
     void retranslate();
 
-    QPdfBookmarkModel* model() const { return outline; }
+    // The entries, with their title, level, page, location and zoom under the roles of
+    // QPdfBookmarkModel::Role (the title also as the display text).
+    QStandardItemModel* model() const { return outline; }
     QTreeView* treeView() const { return tree; }
     QLabel* emptyNotice() const { return emptyLabel; }
     QTimer* checkTimer() const { return timer; }
@@ -42,12 +53,28 @@ Q_SIGNALS:
     void bookmarkActivated(int page);
     void tocAvailable(bool hasToc);
 
+public:
+    // One outline entry as read from the document.
+    struct Entry
+    {
+        QString title;
+        int level = 0;
+        int page = -1;
+        QPointF location;
+        qreal zoom = 0;
+        QList<Entry> children;
+    };
+    // The outline of document, read with the PDF engine (on the worker).
+    static QList<Entry> readOutline(QPdfDocument* document);
+
 private:
+    void showOutline(const QList<Entry>& entries);
     void onClicked(const QModelIndex& index);
     void checkOutline();
 
     QPointer<DocumentController> controller; // not owned
-    QPdfBookmarkModel* outline;              // child
+    QStandardItemModel* outline;             // child
+    Generation reads;                        // the outline read that may still fill the tree
     QTreeView* tree;
     QLabel* emptyLabel;
     QTimer* timer; // single shot: the outline check after a rebuild

@@ -220,7 +220,7 @@ void DocumentSession::rebuildOutlineAfterFirstPage()
     disconnect(firstRender);
     if (!outline)
         return;
-    // Reading the outline holds this thread for most of a second in a manual with a thousand
+    // Reading the outline holds the worker for most of a second in a manual with a thousand
     // entries (the engine resolves the destination of every entry). The page shown comes first:
     // the outline is read once the page view has its first image, or at once when it is hidden.
     if (view && view->isVisible() && documentController->document()) {
