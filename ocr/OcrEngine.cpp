@@ -242,7 +242,7 @@ QList<OcrLine> OcrEngine::readPage(const QImage& page, const std::function<bool(
             break;
         // Read with little certainty, the page may be upside down: its widest lines turned
         // round tell, and then the whole page is read again turned round.
-        if (!turned && readsBetterTurned(source, boxes)) {
+        if (!turned && readsBetterTurned(source, lines)) {
             turned = true;
             upright = turnedByQuarters(upright, 2);
             continue;
@@ -279,32 +279,24 @@ double OcrEngine::meanScore(const QList<OcrLine>& lines)
     return counted > 0 ? sum / counted : 1.0;
 }
 
-bool OcrEngine::readsBetterTurned(const QImage& source, const QList<QRectF>& boxes)
+bool OcrEngine::readsBetterTurned(const QImage& source, const QList<OcrLine>& lines)
 {
     constexpr double ClearlyBetter = 0.1;
-    QList<QRectF> widest;
-    for (const QRectF& box : boxes) {
-        if (acceptsBox(box))
-            widest.append(box);
-    }
-    std::stable_sort(widest.begin(), widest.end(), [](const QRectF& a, const QRectF& b) {
-        return a.width() / a.height() > b.width() / b.height();
+    QList<OcrLine> widest = lines;
+    std::stable_sort(widest.begin(), widest.end(), [](const OcrLine& a, const OcrLine& b) {
+        return a.box.width() / a.box.height() > b.box.width() / b.box.height();
     });
     widest = widest.mid(0, ProbeLines);
-    QList<QImage> asScanned;
     QList<QImage> turned;
-    for (const QRectF& box : widest) {
-        asScanned.append(source.copy(cropRect(box, source.size())));
-        turned.append(asScanned.last().mirrored(true, true));
-    }
-    if (asScanned.isEmpty())
+    for (const OcrLine& line : widest)
+        turned.append(source.copy(cropRect(line.box, source.size())).mirrored(true, true));
+    if (turned.isEmpty())
         return false;
     // The figures of the page's own reading stay those the bench reports.
     const QList<int> pageBatches = batchSizes;
     const double pageSqueeze = squeezeUsed;
     const int pageRereads = rereadLines;
-    const bool better =
-        meanScore(recognizeCrops(turned)) > meanScore(recognizeCrops(asScanned)) + ClearlyBetter;
+    const bool better = meanScore(recognizeCrops(turned)) > meanScore(widest) + ClearlyBetter;
     batchSizes = pageBatches;
     squeezeUsed = pageSqueeze;
     rereadLines = pageRereads;

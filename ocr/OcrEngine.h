@@ -112,8 +112,9 @@ private:
 
     // Mean score of the lines with text (1 without any).
     static double meanScore(const QList<OcrLine>& lines);
-    // Whether the page's widest lines read clearly more surely turned round.
-    bool readsBetterTurned(const QImage& source, const QList<QRectF>& boxes);
+    // Whether the widest of the page's lines (as read from source) read clearly more surely
+    // turned round.
+    bool readsBetterTurned(const QImage& source, const QList<OcrLine>& lines);
 
     static constexpr int ProbeLines = 3;        // lines read at natural width to measure a page
     static constexpr double UnsureScore = 0.75; // a page read less surely may be upside down
