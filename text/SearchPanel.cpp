@@ -76,6 +76,7 @@ void SearchPanel::clearResults()
     list->clear();
     shownHits = 0;
     currentHit = -1;
+    firstHitWanted = false;
     hint->hide();
 }
 
@@ -123,6 +124,8 @@ void SearchPanel::onProgress(int scanned, int total)
                        searchController->foundHits())
                         .arg(shownQuery(), QString::number(scanned), QString::number(total)));
     appendRows();
+    if (firstHitWanted && !hits.isEmpty())
+        focusHit(0);
 }
 
 void SearchPanel::onFinished(int totalHits)
@@ -131,8 +134,11 @@ void SearchPanel::onFinished(int totalHits)
     appendRows();
     if (!hits.isEmpty()) {
         status->setText(hitsText());
+        if (firstHitWanted)
+            focusHit(0);
         return;
     }
+    firstHitWanted = false;
     status->setText(noHitsText());
     bool scannedPage = false;
     const int pages = documentController->pageCount();
@@ -207,8 +213,17 @@ void SearchPanel::appendRows()
     shownHits = int(hits.size());
 }
 
+void SearchPanel::showFirstHit()
+{
+    if (hits.isEmpty())
+        firstHitWanted = !query.simplified().isEmpty() && !searchController->isFinished();
+    else
+        focusHit(0);
+}
+
 void SearchPanel::focusHit(int hit)
 {
+    firstHitWanted = false;
     currentHit = hit;
     const int row = int(rowToHit.indexOf(hit));
     if (row >= 0) {

@@ -35,6 +35,9 @@ public:
     // Wrap around the hits; without a focused hit, next is the first and previous the last.
     void focusNext();
     void focusPrevious();
+    // Focuses the first hit of the current search, now or as soon as it is found (a search still
+    // reading its pages); a new search or a hit chosen meanwhile cancels the wish.
+    void showFirstHit();
     // Back to the idle state (no hits, the prompt).
     void reset();
     void retranslate();
@@ -85,6 +88,7 @@ private:
     int shownHits = 0;     // hits that have their rows
     QString query;
     int currentHit = -1;
+    bool firstHitWanted = false;
 };
 
 } // namespace dovrix
