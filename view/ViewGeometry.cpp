@@ -358,6 +358,29 @@ int charIndexAt(const QList<QRectF>& boxes, const QPointF& p)
     return best;
 }
 
+int selectionIndexAt(const QList<QRectF>& boxes, const QPointF& p)
+{
+    const int under = charIndexAt(boxes, p);
+    if (under >= 0)
+        return under;
+    int best = -1;
+    double bestDx = 0.0;
+    double bestDy = 0.0;
+    for (int i = 0; i < boxes.size(); ++i) {
+        const QRectF& b = boxes.at(i);
+        if (!b.isValid() || p.y() < b.top() - 1.5 || p.y() > b.bottom() + 1.5)
+            continue;
+        const double dx = p.x() < b.left() ? b.left() - p.x() : std::max(0.0, p.x() - b.right());
+        const double dy = std::abs(b.center().y() - p.y());
+        if (best < 0 || dx < bestDx || (dx == bestDx && dy < bestDy)) {
+            best = i;
+            bestDx = dx;
+            bestDy = dy;
+        }
+    }
+    return best;
+}
+
 namespace {
 bool isWordChar(QChar c)
 {

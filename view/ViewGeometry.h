@@ -124,6 +124,10 @@ private:
 // The character under p: the first valid box that, grown by 1.5 points, contains p; else the box
 // whose centre is nearest, when that distance is below 9 points; else -1.
 int charIndexAt(const QList<QRectF>& boxes, const QPointF& p);
+// Where a drag selection reaches at p: the character under p (charIndexAt), else, beside a line
+// (p within a box's height, grown by 1.5 points), the character of that line nearest to p, so
+// that a drag ending past the end of a short line keeps that line's last character; else -1.
+int selectionIndexAt(const QList<QRectF>& boxes, const QPointF& p);
 // Word around a character: grows left and right while the neighbours are letters, digits or '_'.
 // The character at index itself is not tested, so a space between two words takes in both.
 // Returns (start, end) inclusive, or (-1, -1) for an index outside the text.
