@@ -76,6 +76,11 @@ void AnnotationPainter::paintShape(const Annotation& a, const QRectF& rectPt) co
     // No default: a new type without its drawing is a compiler warning here.
     switch (a.type) {
     case AnnotationType::Highlight:
+        if (style.darkPaper) {
+            // Light ink on dark paper stays lighter than the tinted paper around it.
+            p.fillRect(v, withAlpha(color, 120));
+            break;
+        }
         // Multiplied, so that the text under it stays dark.
         p.setCompositionMode(QPainter::CompositionMode_Multiply);
         p.fillRect(v, withAlpha(color, 150));

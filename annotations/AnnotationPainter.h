@@ -24,6 +24,9 @@ struct AnnotationStyle
     double frameWidth = 2.0;       // outline of a rectangle
     double arrowWidth = 2.5;       // shaft of an arrow
     double bubbleWrapWidth = 200.; // width the note bubble's text wraps in
+    // Dark paper (night page colours): a highlight is laid over the page, since multiplying
+    // would darken dark paper further and leave the mark all but invisible.
+    bool darkPaper = false;
 
     static AnnotationStyle screen();
     // Measures in points, on a device of pixelsPerPoint pixels per point.

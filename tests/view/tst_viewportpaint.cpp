@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
+#include <utility>
+
 using namespace dovrix;
 using namespace dovrix::test;
 
@@ -122,6 +125,73 @@ private Q_SLOTS:
         // Outside the highlight nothing changed.
         const QPoint outside(area.right() + 40, area.bottom() + 40);
         QCOMPARE(after.pixelColor(outside), before.pixelColor(outside));
+    }
+
+    void highlightIsAsVisibleOnEveryPaper_data()
+    {
+        QTest::addColumn<int>("colours");
+        QTest::addColumn<int>("theme");
+        QTest::newRow("night") << int(PageColours::Night) << int(ThemeLight);
+        QTest::newRow("sepia") << int(PageColours::Sepia) << int(ThemeLight);
+        QTest::newRow("following a dark theme") << int(PageColours::FollowTheme) << 2;
+    }
+
+    // A highlight changes the paper under it about as much as on white paper, and the ink in it
+    // stays apart from the tinted paper.
+    void highlightIsAsVisibleOnEveryPaper()
+    {
+        QFETCH(int, colours);
+        QFETCH(int, theme);
+        ViewportRig rig;
+        QVERIFY(rig.open(textPdf));
+        QVERIFY(rig.waitCharBoxes(0));
+        const QRectF word = unitedBoxes(rig.text.charBoxes(0), 0, 4); // "find"
+        const QRect area = QRectF(rig.view.pageToView(0, word.topLeft()),
+                                  rig.view.pageToView(0, word.bottomRight()))
+                               .toRect()
+                               .adjusted(1, 1, -1, -1);
+        const QPoint blank = rig.toViewport(0, QPointF(30, 30));
+        auto distance = [](const QColor& a, const QColor& b) {
+            return std::hypot(a.red() - b.red(), a.green() - b.green(), a.blue() - b.blue());
+        };
+        // How far the highlight moves paper and how far ink stays from it, with these colours.
+        auto contrasts = [&](PageColours shown) {
+            rig.view.setPageColours(shown);
+            rig.view.applyThemeColours();
+            for (const Annotation& a : rig.annotations.allAnnotations())
+                rig.annotations.remove(a.id);
+            const bool drawn =
+                rig.waitImages()
+                && QTest::qWaitFor([&rig] { return rig.cache.isCurrent(rig.view.renderKeyFor(0)); },
+                                   test::TimeoutMs);
+            const QImage before = rig.render();
+            const QColor paper = before.pixelColor(blank);
+            QPoint paperAt(-1, -1);
+            QPoint inkAt(-1, -1);
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    const QColor c = before.pixelColor(x, y);
+                    if (paperAt.x() < 0 && c == paper)
+                        paperAt = QPoint(x, y);
+                    if (inkAt.x() < 0
+                        || distance(c, paper) > distance(before.pixelColor(inkAt), paper))
+                        inkAt = QPoint(x, y);
+                }
+            }
+            add(rig, AnnotationType::Highlight, word, QColor(255, 215, 106));
+            const QImage after = rig.render();
+            const QColor tinted = after.pixelColor(paperAt);
+            return std::make_pair(drawn && paperAt.x() >= 0 ? distance(tinted, paper) : -1.0,
+                                  distance(after.pixelColor(inkAt), tinted));
+        };
+        const auto white = contrasts(PageColours::Normal);
+        setCurrentTheme(theme);
+        const auto shown = contrasts(PageColours(colours));
+        setCurrentTheme(ThemeLight);
+        QVERIFY2(white.first > 60, qPrintable(QString::number(white.first)));
+        QVERIFY2(shown.first >= 0.75 * white.first,
+                 qPrintable(QStringLiteral("%1 against %2").arg(shown.first).arg(white.first)));
+        QVERIFY2(shown.second >= 60, qPrintable(QString::number(shown.second)));
     }
 
     void focusedHitIsDarkerAndOutlined()
