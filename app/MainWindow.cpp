@@ -26,6 +26,7 @@
 #include "text/TextExport.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
+#include "view/BookmarkListPanel.h"
 #include "view/BookmarkPanel.h"
 #include "view/PdfViewport.h"
 #include "view/ThumbnailPanel.h"
@@ -44,6 +45,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -72,6 +74,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <memory>
 
 namespace dovrix {
@@ -93,6 +96,26 @@ int roundedPercent(double zoom)
     return int(std::lround(zoom * 100.0)); // half away from zero
 }
 
+// The side panels of a document, in tab order; the window's Ctrl+T and Ctrl+B pick the first two.
+struct SidePanel
+{
+    const char* title; // in the window's translation context
+    QWidget* (*of)(const DocumentSession*);
+};
+const SidePanel sidePanels[] = {
+    {QT_TRANSLATE_NOOP("dovrix::MainWindow", "缩略图"),
+     [](const DocumentSession* s) -> QWidget* { return s->thumbnailPanel(); }},
+    {QT_TRANSLATE_NOOP("dovrix::MainWindow", "目录"),
+     [](const DocumentSession* s) -> QWidget* { return s->bookmarkPanel(); }},
+    {QT_TRANSLATE_NOOP("dovrix::MainWindow", "书签"),
+     [](const DocumentSession* s) -> QWidget* { return s->bookmarkListPanel(); }},
+    {QT_TRANSLATE_NOOP("dovrix::MainWindow", "搜索"),
+     [](const DocumentSession* s) -> QWidget* { return s->searchPanel(); }},
+    {QT_TRANSLATE_NOOP("dovrix::MainWindow", "批注"),
+     [](const DocumentSession* s) -> QWidget* { return s->annotationPanel(); }},
+};
+constexpr int sidePanelCount = int(std::size(sidePanels));
+
 } // namespace
 
 MainWindow::MainWindow() : QMainWindow(nullptr), settings(new AppSettings(this))
@@ -104,6 +127,13 @@ MainWindow::MainWindow() : QMainWindow(nullptr), settings(new AppSettings(this))
 
     study = new StudyTools(this);
     ui.build(this, study->toolsButton());
+    // Recognising text heads the tools menu.
+    QMenu* tools = study->toolsMenu();
+    ui.ocrMenu = new QMenu(tools);
+    ui.ocrMenu->setObjectName(QStringLiteral("ocrMenu"));
+    ui.ocrMenu->addAction(ui.ocrPageAction);
+    ui.ocrMenu->addAction(ui.ocrDocumentAction);
+    tools->insertMenu(tools->actions().value(0), ui.ocrMenu);
     fullScreen = new FullScreenMode(this, ui.toolbar, ui.sidebar, ui.tabs);
     exports = new ExportCommands(this);
     ocrRun = new OcrRunDialog(this);
@@ -131,13 +161,20 @@ MainWindow::MainWindow() : QMainWindow(nullptr), settings(new AppSettings(this))
     searchTimer->setInterval(SearchDelayMs);
     connect(searchTimer, &QTimer::timeout, this, &MainWindow::searchNow);
     connect(ui.searchEdit, &QLineEdit::textChanged, searchTimer, qOverload<>(&QTimer::start));
-    connect(ui.searchEdit, &QLineEdit::returnPressed, this, [this] {
-        searchTimer->stop();
-        if (searchPanel() && searchPanel()->currentHitIndex() < 0
-            && !ui.searchEdit->text().isEmpty())
-            searchPanel()->search(ui.searchEdit->text(), false);
-        searchStep(+1);
-    });
+    // Return and Shift+Return are read before the field turns both into returnPressed.
+    ui.searchEdit->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ui.searchEdit && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            searchStep(key->modifiers() & Qt::ShiftModifier ? -1 : +1);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 MainWindow::~MainWindow()
@@ -175,14 +212,17 @@ void MainWindow::connectWidgets()
         sidebarVisible = !sidebarVisible;
         updateSidebarVisibility();
     });
-    connect(ui.backButton, &QPushButton::clicked, this, [this] {
-        if (currentSession)
-            currentSession->navigateHistory(-1);
+    connect(ui.backButton, &QPushButton::clicked, this, [this] { goBack(-1); });
+    connect(ui.forwardButton, &QPushButton::clicked, this, [this] { goBack(+1); });
+    connect(ui.backAction, &QAction::triggered, this, [this] { goBack(-1); });
+    connect(ui.forwardAction, &QAction::triggered, this, [this] { goBack(+1); });
+    connect(ui.selectAllAction, &QAction::triggered, this, [this] {
+        if (controller() && controller()->status() == Ready && pageView())
+            pageView()->selectAll();
     });
-    connect(ui.forwardButton, &QPushButton::clicked, this, [this] {
-        if (currentSession)
-            currentSession->navigateHistory(+1);
-    });
+    connect(ui.ocrPageAction, &QAction::triggered, this, &MainWindow::ocrPageCommand);
+    connect(ui.ocrDocumentAction, &QAction::triggered, this,
+            &MainWindow::ocrPagesWithoutTextCommand);
     connect(ui.openButton, &QPushButton::clicked, this, &MainWindow::openCommand);
     for (QAction* action : std::as_const(ui.annotationToolActions)) {
         const auto type = AnnotationType(action->data().toInt());
@@ -204,8 +244,7 @@ void MainWindow::connectWidgets()
         const QString code = item->data().toString();
         connect(item, &QAction::triggered, this, [this, code] { setLanguage(code); });
     }
-    connect(ui.homeButton, &QPushButton::clicked, this,
-            [] { QDesktopServices::openUrl(QUrl(QString::fromLatin1(homePage))); });
+    connect(ui.homeButton, &QPushButton::clicked, this, &MainWindow::openHomePage);
     connect(ui.welcomeOpen, &QPushButton::clicked, this, &MainWindow::openCommand);
     connect(ui.recentList, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { openFile(item->toolTip()); });
@@ -432,6 +471,8 @@ void MainWindow::setLanguage(const QString& code)
             session->annotationPanel()->retranslate();
         if (session->bookmarkPanel())
             session->bookmarkPanel()->retranslate();
+        if (session->bookmarkListPanel())
+            session->bookmarkListPanel()->retranslate();
         if (session->viewport())
             session->viewport()->retranslateCard();
     }
@@ -542,6 +583,10 @@ void MainWindow::wireSession(DocumentSession* session)
     connect(store, &AnnotationStore::hashMismatchDetected, this, [this, session] {
         annotationWarnings.insert(session, tr("● 批注与当前文档内容不一致，矩形锚定可能漂移"));
     });
+    connect(session->textLayout(), &TextLayoutStore::pageTextReady, this, [this, session] {
+        if (ocrRunWaitingForText == session)
+            startOcrRunWhenTextIsIn();
+    });
     // The page view shows which pages have recognised text, shown or not.
     OcrController* ocr = session->ocr();
     PdfViewport* view = session->viewport();
@@ -574,6 +619,14 @@ void MainWindow::connectCurrent(DocumentSession* session)
 
     PdfViewport* view = session->viewport();
     add(connect(view, &PdfViewport::currentPageChanged, this, &MainWindow::updatePageStatus));
+    add(connect(view, &PdfViewport::currentPageChanged, this, [this] {
+        ocrHintPage = -1;
+        hintOcrForPageWithoutText();
+    }));
+    add(connect(session->textLayout(), &TextLayoutStore::pageTextReady, this, [this](int page) {
+        if (pageView() && page == pageView()->currentPage())
+            hintOcrForPageWithoutText();
+    }));
     add(connect(view, &PdfViewport::zoomChanged, this, [this] {
         updateStatusZoom();
         updatePageStatus();
@@ -642,7 +695,8 @@ void MainWindow::setCurrentSession(DocumentSession* session)
     if (session && !sessions.contains(session))
         return;
 
-    if (currentSession && ui.sideTabs->currentIndex() >= 0 && ui.sideTabs->count() == 4)
+    if (currentSession && ui.sideTabs->currentIndex() >= 0
+        && ui.sideTabs->count() == sidePanelCount)
         currentSession->setSideTabIndex(ui.sideTabs->currentIndex());
     // The document left behind keeps only small caches while it is not shown.
     if (currentSession)
@@ -652,6 +706,7 @@ void MainWindow::setCurrentSession(DocumentSession* session)
         disconnect(connection);
     currentConnections.clear();
     currentSession = session;
+    ocrHintPage = -1;
     if (session)
         connectCurrent(session);
 
@@ -683,13 +738,12 @@ void MainWindow::rebuildSideTabs()
     while (ui.sideTabs->count() > 0)
         ui.sideTabs->removeTab(0);
     if (currentSession) {
-        ui.sideTabs->addTab(currentSession->thumbnailPanel(), tr("缩略图"));
-        ui.sideTabs->addTab(currentSession->bookmarkPanel(), tr("目录"));
-        ui.sideTabs->addTab(currentSession->searchPanel(), tr("搜索"));
-        ui.sideTabs->addTab(currentSession->annotationPanel(), tr("批注"));
-        for (int i = 0; i < ui.sideTabs->count(); ++i)
-            ui.sideTabs->setTabToolTip(i, ui.sideTabs->tabText(i));
-        ui.sideTabs->setCurrentIndex(std::clamp(currentSession->sideTabIndex(), 0, 3));
+        for (const SidePanel& panel : sidePanels) {
+            const int tab = ui.sideTabs->addTab(panel.of(currentSession), tr(panel.title));
+            ui.sideTabs->setTabToolTip(tab, ui.sideTabs->tabText(tab));
+        }
+        ui.sideTabs->setCurrentIndex(
+            std::clamp(currentSession->sideTabIndex(), 0, sidePanelCount - 1));
     } else {
         ui.sideTabs->addTab(ui.sidePlaceholder, tr("文档"));
     }
@@ -909,11 +963,13 @@ void MainWindow::updateActionStates()
     study->updateActionStates();
     const bool ready = controller() && controller()->status() == Ready;
     ui.closeAction->setEnabled(currentSession != nullptr);
-    for (QAction* action : {ui.printAction, ui.findNextAction, ui.findPreviousAction, ui.copyAction,
-                            ui.annotationModeAction, ui.rotateAction, ui.fitWidthAction,
-                            ui.fitPageAction, ui.actualSizeAction, ui.singlePageAction,
-                            ui.goToPageAction, ui.spreadAction, ui.coverAloneAction})
+    for (QAction* action :
+         {ui.printAction, ui.findNextAction, ui.findPreviousAction, ui.copyAction,
+          ui.annotationModeAction, ui.rotateAction, ui.fitWidthAction, ui.fitPageAction,
+          ui.actualSizeAction, ui.singlePageAction, ui.goToPageAction, ui.spreadAction,
+          ui.coverAloneAction, ui.selectAllAction, ui.ocrPageAction, ui.ocrDocumentAction})
         action->setEnabled(ready);
+    ui.ocrMenu->setEnabled(ready);
     for (QAction* action : std::as_const(ui.annotationToolActions))
         action->setEnabled(ready);
     ui.pageField->setEnabled(ready);
@@ -1069,15 +1125,46 @@ void MainWindow::searchNow()
 
 void MainWindow::searchStep(int step)
 {
-    if (!controller() || controller()->status() != Ready || !searchPanel())
+    searchTimer->stop();
+    SearchPanel* panel = searchPanel();
+    if (!controller() || controller()->status() != Ready || !panel)
         return;
-    if (searchController() && searchController()->query().isEmpty()
-        && !ui.searchEdit->text().isEmpty())
-        searchPanel()->search(ui.searchEdit->text(), false);
-    if (step > 0)
-        searchPanel()->focusNext();
+    const QString text = ui.searchEdit->text();
+    // What the field holds now, not what was searched before the last keys.
+    if (text != panel->currentQuery() || text != searchController()->query()) {
+        panel->search(text, false);
+        panel->showFirstHit();
+        return;
+    }
+    if (panel->currentHitIndex() < 0)
+        panel->showFirstHit(); // the hits may still be on their way
+    else if (step > 0)
+        panel->focusNext();
     else
-        searchPanel()->focusPrevious();
+        panel->focusPrevious();
+}
+
+void MainWindow::findText(const QString& text)
+{
+    {
+        const QSignalBlocker block(ui.searchEdit);
+        ui.searchEdit->setText(text);
+    }
+    searchStep(+1);
+}
+
+void MainWindow::goBack(int step)
+{
+    if (currentSession)
+        currentSession->navigateHistory(step);
+}
+
+void MainWindow::openHomePage()
+{
+    const QUrl url(QString::fromLatin1(homePage));
+    if (!QDesktopServices::openUrl(url))
+        statusBar()->showMessage(
+            tr("没有可以打开网页的浏览器。Dovrix 主页：%1").arg(url.toString()), 15000);
 }
 
 void MainWindow::copySelection()
@@ -1088,11 +1175,9 @@ void MainWindow::copySelection()
     if (range.page < 0 || range.length <= 0)
         return;
     const QString copied = tr("已复制 %1 个字符");
-    // Recognised text and extracted page text are at hand.
-    const QString known = pageView()->selectedText();
-    if (!known.isEmpty()) {
-        QGuiApplication::clipboard()->setText(known);
-        statusBar()->showMessage(copied.arg(known.size()), 4000);
+    // Recognised text, extracted page text and the whole document go the way of a drag's copy.
+    if (pageView()->documentSelected() || !pageView()->selectedText().isEmpty()) {
+        pageView()->copySelectionToClipboard();
         return;
     }
     // The page's text is not extracted yet: ask the engine for just this range.
@@ -1169,6 +1254,69 @@ void MainWindow::dropEvent(QDropEvent* event)
 QProgressDialog* MainWindow::ocrProgressDialog() const
 {
     return ocrRun->dialog();
+}
+
+void MainWindow::ocrPageCommand()
+{
+    if (!currentSession || controller()->status() != Ready || !pageView())
+        return;
+    currentSession->ocr()->ocrPage(pageView()->currentPage());
+}
+
+void MainWindow::ocrPagesWithoutTextCommand()
+{
+    if (!currentSession || controller()->status() != Ready || !currentSession->ocr()->isIdle())
+        return;
+    ocrRunWaitingForText = currentSession;
+    startOcrRunWhenTextIsIn();
+}
+
+void MainWindow::startOcrRunWhenTextIsIn()
+{
+    DocumentSession* session = ocrRunWaitingForText;
+    if (!session || session->controller()->status() != Ready) {
+        ocrRunWaitingForText = nullptr;
+        return;
+    }
+    TextLayoutStore* store = session->textLayout();
+    QList<int> pages;
+    bool waiting = false;
+    for (int page = 0; page < session->controller()->pageCount(); ++page) {
+        if (!store->hasPageText(page)) {
+            store->requestPageText(page, JobPriority::TextLayout); // each page once
+            waiting = true;
+        } else if (!store->hasTextLayer(page) && !store->ocrResult(page)) {
+            pages.append(page);
+        }
+    }
+    if (waiting) {
+        statusBar()->showMessage(tr("正在查找没有文字的页…"));
+        return; // again at each page's text
+    }
+    ocrRunWaitingForText = nullptr;
+    if (pages.isEmpty()) {
+        statusBar()->showMessage(tr("每一页都有文字，无需识别"), 6000);
+        return;
+    }
+    statusBar()->clearMessage();
+    if (session->ocr()->isIdle())
+        ocrRun->start(session, pages);
+}
+
+void MainWindow::hintOcrForPageWithoutText()
+{
+    if (!currentSession || controller()->status() != Ready || !pageView())
+        return;
+    const int page = pageView()->currentPage();
+    const TextLayoutStore* store = currentSession->textLayout();
+    if (page == ocrHintPage || !store->hasPageText(page) || store->hasTextLayer(page)
+        || store->ocrResult(page) || !statusBar()->currentMessage().isEmpty())
+        return;
+    ocrHintPage = page;
+    statusBar()->showMessage(
+        tr("本页没有文字层 · %1 识别文字")
+            .arg(ui.ocrPageAction->shortcut().toString(QKeySequence::NativeText)),
+        8000);
 }
 
 void MainWindow::ocrDocumentCommand()

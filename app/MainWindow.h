@@ -116,8 +116,18 @@ public:
     // Recognises every page of the current document that has no OCR result yet, with a progress
     // dialog. Only for a ready document whose OCR is idle.
     void ocrDocumentCommand();
+    // Recognises the page shown.
+    void ocrPageCommand();
+    // Recognises every page without a text layer or a result, with the progress dialog, once the
+    // text of every page is known.
+    void ocrPagesWithoutTextCommand();
+
+    // Searches the current document for text as if typed into the search field and Return
+    // pressed: the view goes to the first hit as soon as it is found.
+    void findText(const QString& text);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -169,7 +179,13 @@ private:
     // Shows the tool buttons while annotation mode is on and checks the page view's tool.
     void updateAnnotationTools();
     void searchNow();
+    // Return, Shift+Return, F3 and Shift+F3: text in the search field that is not the one searched
+    // is searched at once and its first hit shown; otherwise the next (+1) or previous hit.
     void searchStep(int step);
+    void goBack(int step);
+    void openHomePage();
+    // A status-bar hint with the OCR key when the page shown turns out to have no text.
+    void hintOcrForPageWithoutText();
     void copySelection();
     void setPrivateModeOn(bool on);
     void onAnnotationAdded();
@@ -193,6 +209,10 @@ private:
     // until its next load starts.
     QHash<DocumentSession*, QString> annotationWarnings;
 
+    int ocrHintPage = -1; // the page the hint was last shown for
+    // The document whose pages without text are looked for before their OCR run starts.
+    QPointer<DocumentSession> ocrRunWaitingForText;
+    void startOcrRunWhenTextIsIn();
     bool sidebarVisible = true;
     bool rebuildingSideTabs = false;
     int theme = -1; // none applied yet

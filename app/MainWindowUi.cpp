@@ -402,6 +402,17 @@ void MainWindowUi::buildActions(QMainWindow* window)
     fullScreenAction =
         windowAction(window, "fullScreenAction", QKeySequence(QStringLiteral("F11")));
     fullScreenAction->setCheckable(true);
+    // Alt+Left and Alt+Right, and the keyboard's own back and forward keys.
+    backAction = windowAction(window, "backAction", QKeySequence());
+    backAction->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_Back)});
+    forwardAction = windowAction(window, "forwardAction", QKeySequence());
+    forwardAction->setShortcuts(
+        {QKeySequence(Qt::ALT | Qt::Key_Right), QKeySequence(Qt::Key_Forward)});
+    // Text fields keep Ctrl+A for their own text.
+    selectAllAction = windowAction(window, "selectAllAction", QKeySequence::SelectAll);
+    ocrPageAction =
+        windowAction(window, "ocrPageAction", QKeySequence(QStringLiteral("Ctrl+Shift+O")));
+    ocrDocumentAction = windowAction(window, "ocrDocumentAction", QKeySequence());
 }
 
 void MainWindowUi::retranslate()
@@ -483,6 +494,9 @@ void MainWindowUi::retranslate()
     annotationModeAction->setText(tr("批注模式"));
     pageColoursAction->setText(tr("切换页面颜色"));
     fullScreenAction->setText(tr("全屏"));
+    ocrMenu->setTitle(tr("识别文字（OCR）"));
+    ocrPageAction->setText(tr("本页"));
+    ocrDocumentAction->setText(tr("所有没有文字的页"));
     spreadAction->setText(tr("双页显示"));
     coverAloneAction->setText(tr("首页单独显示"));
     spreadButton->setText(tr("双页"));

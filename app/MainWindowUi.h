@@ -122,6 +122,13 @@ public:
     QAction* coverAloneAction = nullptr;
     QAction* pageColoursAction = nullptr; // cycles the page colours
     QAction* fullScreenAction = nullptr;
+    QAction* backAction = nullptr;    // Alt+Left: back in the view history
+    QAction* forwardAction = nullptr; // Alt+Right
+    QAction* selectAllAction = nullptr;
+    // Tools menu: recognise the current page, or every page without text.
+    QMenu* ocrMenu = nullptr;
+    QAction* ocrPageAction = nullptr;
+    QAction* ocrDocumentAction = nullptr;
 
 private:
     void buildToolbar(QMainWindow* window, QWidget* toolsButton);

@@ -9,6 +9,8 @@
 #include <QProgressDialog>
 #include <QWidget>
 
+#include <numeric>
+
 namespace dovrix {
 
 // The texts belong to the window, where they were first shown.
@@ -30,6 +32,13 @@ QString OcrRunDialog::progressText(int done, int total, qint64 elapsedMs)
 }
 
 void OcrRunDialog::start(DocumentSession* session)
+{
+    QList<int> pages(session->controller()->pageCount());
+    std::iota(pages.begin(), pages.end(), 0);
+    start(session, pages);
+}
+
+void OcrRunDialog::start(DocumentSession* session, const QList<int>& pages)
 {
     close();
     OcrController* ocr = session->ocr();
@@ -61,7 +70,7 @@ void OcrRunDialog::start(DocumentSession* session)
         connect(session, &DocumentSession::documentReady, this, &OcrRunDialog::close),
         connect(session, &QObject::destroyed, this, &OcrRunDialog::close),
     };
-    ocr->ocrDocument();
+    ocr->ocrPages(pages);
 }
 
 void OcrRunDialog::close()

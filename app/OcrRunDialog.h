@@ -29,6 +29,8 @@ public:
     // Recognises every page of session's document that has no result yet, with the dialog; a
     // dialog of an earlier run goes first.
     void start(DocumentSession* session);
+    // The same for the given pages only.
+    void start(DocumentSession* session, const QList<int>& pages);
     void close();
     // Null when no run is shown.
     QProgressDialog* dialog() const { return progress.data(); }

@@ -4,6 +4,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
+#include <QSettings>
+
+#include "i18n/LanguageTable.h"
 
 namespace dovrix {
 
@@ -25,29 +29,47 @@ QIcon applicationIcon()
     return icon;
 }
 
+QString helpLanguage()
+{
+    // The settings file of the window (AppSettings), read before any of it exists.
+    const QSettings settings(QSettings::IniFormat, QSettings::UserScope,
+                             QCoreApplication::organizationName(),
+                             QCoreApplication::applicationName());
+    const QString stored = settings.value(QStringLiteral("prefs/language")).toString();
+    return stored.isEmpty() ? languageForLocale(QLocale::system()) : stored;
+}
+
 void defineCommandLine(QCommandLineParser& parser)
 {
-    // These texts are shown by the help option as they are, in every interface language.
-    parser.setApplicationDescription(
-        QStringLiteral("Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。"));
+    // The help option shows these in the installed interface language.
+    const auto text = [](const char* source) {
+        return QCoreApplication::translate("dovrix::StartUp", source);
+    };
+    parser.setApplicationDescription(text(QT_TRANSLATE_NOOP(
+        "dovrix::StartUp", "Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。")));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("要打开的 PDF 文件。"),
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 text(QT_TRANSLATE_NOOP("dovrix::StartUp", "要打开的 PDF 文件。")),
                                  QStringLiteral("[file]"));
     parser.addOption(QCommandLineOption(
         QStringList{QStringLiteral("ocr-page")},
-        QStringLiteral("文档打开后自动对指定页执行 OCR（调试/CI）。"), QStringLiteral("page")));
+        text(QT_TRANSLATE_NOOP("dovrix::StartUp", "文档打开后自动对指定页执行 OCR（调试/CI）。")),
+        QStringLiteral("page")));
     // These apply to every file named after them (see openRequestsFromArguments).
     parser.addOption(QCommandLineOption(
         QStringList{QStringLiteral("page")},
-        QStringLiteral("打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。"),
+        text(QT_TRANSLATE_NOOP("dovrix::StartUp",
+                               "打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。")),
         QStringLiteral("page")));
-    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("find")},
-                                        QStringLiteral("打开后搜索此文本。"),
-                                        QStringLiteral("text")));
+    parser.addOption(QCommandLineOption(
+        QStringList{QStringLiteral("find")},
+        text(QT_TRANSLATE_NOOP("dovrix::StartUp", "打开后搜索此文本，并转到第一处命中。")),
+        QStringLiteral("text")));
     parser.addOption(QCommandLineOption(
         QStringList{QStringLiteral("synctex-forward")},
-        QStringLiteral("SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。"),
+        text(QT_TRANSLATE_NOOP("dovrix::StartUp",
+                               "SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。")),
         QStringLiteral("line:column:texfile")));
     // Checks the installed files without a window (see SelfTest.h); not shown by the help option.
     QCommandLineOption selfTest(QStringList{QStringLiteral("self-test")},

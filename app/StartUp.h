@@ -21,6 +21,10 @@ QIcon applicationIcon();
 // "find" and "synctex-forward", and the hidden option "self-test".
 void defineCommandLine(QCommandLineParser& parser);
 
+// The language of the help text: the interface language stored in the settings, else the one
+// that fits the system's locale.
+QString helpLanguage();
+
 // True when the arguments (program name first) ask only for the help or the version text. Those
 // are answered before the window system starts, so that they work without a display.
 bool asksForTextOnly(const QStringList& arguments);

@@ -80,8 +80,7 @@ StudyTools::StudyTools(MainWindow* window, SpeechEngine* speechEngine)
 
 BookmarkStore* StudyTools::bookmarksOf(DocumentSession* session)
 {
-    return session ? session->findChild<BookmarkStore*>(QString(), Qt::FindDirectChildrenOnly)
-                   : nullptr;
+    return session ? session->bookmarks() : nullptr;
 }
 
 SynctexLink* StudyTools::synctexOf(DocumentSession* session)
@@ -152,7 +151,10 @@ void StudyTools::buildMenu()
     connect(reader, &ReadAloudController::stateChanged, this, &StudyTools::onReadingState);
     connect(reader, &ReadAloudController::finished, this, [this] { showStatus(tr("朗读完毕")); });
     connect(engine, &SpeechEngine::failed, this, [this] {
-        showStatus(engine->unavailableReason());
+        speechBroken = true;
+        speechBrokenReason = engine->unavailableReason();
+        reader->stop();
+        showStatus(speechBrokenReason);
         updateActionStates();
     });
 }
@@ -184,8 +186,10 @@ void StudyTools::updateActionStates()
     DocumentSession* session = window->current();
     const bool ready = session && session->controller()->status() == Ready;
     addBookmarkAction->setEnabled(ready);
-    const bool canSpeak = engine->isAvailable();
-    const QString why = canSpeak ? QString() : engine->unavailableReason();
+    const bool canSpeak = engine->isAvailable() && !speechBroken;
+    const QString why = canSpeak       ? QString()
+                        : speechBroken ? speechBrokenReason
+                                       : engine->unavailableReason();
     for (QAction* item : {readAction, pauseAction, stopAction}) {
         item->setToolTip(why);
         item->setStatusTip(why);
@@ -201,17 +205,14 @@ void StudyTools::updateActionStates()
 
 void StudyTools::wireSession(DocumentSession* session)
 {
-    auto* bookmarks = new BookmarkStore(window->appSettings(), session);
     auto* link = new SynctexLink(session->worker(), session);
-    connect(session, &DocumentSession::documentReady, this,
-            [this, bookmarks, link](DocumentSession* ready) {
-                DocumentController* controller = ready->controller();
-                bookmarks->setDocumentKey(controller->sourceHash());
-                link->setDocument(controller->filePath(), controller->pageCount());
-                if (ready == readingSession)
-                    reader->stop(); // a reload: the lines being read may be gone
-                updateActionStates();
-            });
+    connect(session, &DocumentSession::documentReady, this, [this, link](DocumentSession* ready) {
+        DocumentController* controller = ready->controller();
+        link->setDocument(controller->filePath(), controller->pageCount());
+        if (ready == readingSession)
+            reader->stop(); // a reload: the lines being read may be gone
+        updateActionStates();
+    });
     connect(link, &SynctexLink::boxesReady, this,
             [this, session](const SourcePlace& place, const QList<SynctexBox>& boxes) {
                 if (boxes.isEmpty()) {
@@ -291,8 +292,7 @@ void StudyTools::apply(DocumentSession* session, const OpenRequest& request)
         window->setCurrentSession(session);
         if (auto* find = window->findChild<QAction*>(QStringLiteral("findAction")))
             find->trigger();
-        window->searchField()->setText(request.find);
-        Q_EMIT window->searchField()->returnPressed();
+        window->findText(request.find);
         if (QTabWidget* side = window->sideTabWidget(); side->indexOf(session->searchPanel()) >= 0)
             side->setCurrentWidget(session->searchPanel());
     }
@@ -410,15 +410,8 @@ void StudyTools::addBookmark()
 
 void StudyTools::goToBookmark(int index)
 {
-    DocumentSession* session = window->current();
-    BookmarkStore* store = bookmarksOf(session);
-    if (!store || index < 0 || index >= store->bookmarks().size())
-        return;
-    const Bookmark& bookmark = store->bookmarks().at(index);
-    PdfViewport* view = session->viewport();
-    if (view->fitMode() == PdfViewport::FitMode::FitNone)
-        view->setZoom(bookmark.zoom);
-    view->scrollToPagePoint(bookmark.page, QPointF(0, bookmark.topPt));
+    if (DocumentSession* session = window->current())
+        session->goToBookmark(index);
 }
 
 void StudyTools::renameBookmark(int index)
@@ -465,7 +458,8 @@ void StudyTools::rebuildBookmarkItems()
 void StudyTools::startReading()
 {
     DocumentSession* session = window->current();
-    if (!session || session->controller()->status() != Ready || !engine->isAvailable())
+    if (!session || session->controller()->status() != Ready || !engine->isAvailable()
+        || speechBroken)
         return;
     readingSession = session;
     reader->setStore(session->textLayout());

@@ -100,6 +100,9 @@ private:
     QMenu* voiceMenu = nullptr;
     QAction* synctexSection = nullptr;
     QAction* editorAction = nullptr;
+    // The synthesiser broke down this run: whatever it says afterwards, it cannot speak.
+    bool speechBroken = false;
+    QString speechBrokenReason;
 };
 
 } // namespace dovrix

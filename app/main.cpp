@@ -28,6 +28,7 @@ int main(int argc, char* argv[])
     if (asksForTextOnly(arguments)) {
         QCoreApplication app(argc, argv);
         setApplicationIdentity();
+        installLanguage(helpLanguage());
         QCommandLineParser parser;
         defineCommandLine(parser);
         parser.process(app); // prints the text and ends the process

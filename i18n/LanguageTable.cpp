@@ -50,6 +50,28 @@ QString nativeLanguageName(const QString& code)
     return table.first().nativeName;
 }
 
+QString languageForLocale(const QLocale& locale)
+{
+    const QStringList wanted = locale.uiLanguages();
+    for (const QString& name : wanted) {
+        const QLocale one(name);
+        if (one.language() == QLocale::Chinese) {
+            const bool traditional =
+                one.script() == QLocale::TraditionalHanScript
+                || (one.script() == QLocale::AnyScript
+                    && (one.territory() == QLocale::Taiwan || one.territory() == QLocale::HongKong
+                        || one.territory() == QLocale::Macao));
+            return traditional ? QStringLiteral("zh-TW") : QStringLiteral("zh-CN");
+        }
+        const QString code = name.section(QLatin1Char('-'), 0, 0).toLower();
+        for (const LanguageEntry& entry : languageTable()) {
+            if (entry.code == code)
+                return code;
+        }
+    }
+    return QStringLiteral("en");
+}
+
 void installLanguage(const QString& code)
 {
     QCoreApplication* app = QCoreApplication::instance();

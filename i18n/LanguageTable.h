@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 
 namespace dovrix {
@@ -17,6 +18,10 @@ const QList<LanguageEntry>& languageTable();
 
 // The native name of the entry with exactly this code; "English" for an unknown code.
 QString nativeLanguageName(const QString& code);
+
+// The interface language that fits a locale: the first of its user-interface languages that the
+// table has (Chinese by script or region: simplified or traditional), else "en".
+QString languageForLocale(const QLocale& locale);
 
 // Replaces the installed catalogue by ":/i18n/Dovrix_<code>.qm" (none for "zh-CN", whose texts are
 // the source texts) and sets the layout direction (right-to-left for "ar"). A missing catalogue

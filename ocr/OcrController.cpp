@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 #ifdef Q_OS_LINUX
 #include <sys/resource.h>
@@ -101,14 +102,21 @@ void OcrController::ocrPage(int page)
 
 void OcrController::ocrDocument()
 {
+    QList<int> pages(documentController->pageCount());
+    std::iota(pages.begin(), pages.end(), 0);
+    ocrPages(pages);
+}
+
+void OcrController::ocrPages(const QList<int>& pages)
+{
     if (currentPage >= 0)
         return;
     generation.advance();
     warnedThisRun = false;
     queue.clear();
     const int count = documentController->pageCount();
-    for (int page = 0; page < count; ++page) {
-        if (!textStore->ocrResult(page))
+    for (int page : pages) {
+        if (page >= 0 && page < count && !textStore->ocrResult(page))
             queue.append(page);
     }
     total = int(queue.size());

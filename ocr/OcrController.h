@@ -60,6 +60,9 @@ public:
     // Recognises every page without an OCR result yet, in page order. Ignored while a page is in
     // flight; with nothing to do it emits finished(0, false) at once.
     void ocrDocument();
+    // Recognises the given pages (those outside the document and those with a result left out),
+    // in the order given, as one run like ocrDocument.
+    void ocrPages(const QList<int>& pages);
     // The user stops the run: late results are dropped, finished(done, true) is emitted.
     void cancel();
     // Forgets the run without any signal (a new document, a closing tab).

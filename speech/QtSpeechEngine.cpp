@@ -18,13 +18,15 @@ QtSpeechEngine::~QtSpeechEngine() = default;
 
 bool QtSpeechEngine::isAvailable() const
 {
-    return speech && speech->state() != QTextToSpeech::Error;
+    return speech && breakdown.isEmpty() && speech->state() != QTextToSpeech::Error;
 }
 
 QString QtSpeechEngine::unavailableReason() const
 {
     if (!speech)
         return tr("没有安装语音合成引擎（例如 Qt 语音的 flite 插件）。");
+    if (!breakdown.isEmpty())
+        return tr("语音合成引擎无法使用：%1").arg(breakdown);
     if (speech->state() == QTextToSpeech::Error)
         return tr("语音合成引擎无法使用：%1").arg(speech->errorString());
     return {};
@@ -92,6 +94,7 @@ void QtSpeechEngine::onStateChanged(int state)
 {
     if (state == QTextToSpeech::Error) {
         speaking = false;
+        breakdown = speech->errorString();
         Q_EMIT failed();
     } else if (state == QTextToSpeech::Ready && speaking) {
         speaking = false;

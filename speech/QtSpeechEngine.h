@@ -34,6 +34,9 @@ private:
     // Set between say() and the end of its utterance; stop() clears it, so the Ready state that
     // follows a stop is not taken for an end.
     bool speaking = false;
+    // Why the synthesiser broke down. Kept: stopping it afterwards puts it back in its ready
+    // state, although it still cannot speak (no audio device, for one).
+    QString breakdown;
 };
 
 } // namespace dovrix

@@ -89,6 +89,10 @@ PdfViewport::PdfViewport(RenderCache* cache, TextLayoutStore* textStore,
     }
     if (text) {
         connect(text, &TextLayoutStore::charBoxesReady, this, &PdfViewport::onCharBoxesReady);
+        connect(text, &TextLayoutStore::pageTextReady, this, [this] {
+            if (documentCopyPending)
+                copyDocumentWhenTextIsIn();
+        });
         connect(text, &TextLayoutStore::hitBoxesReady, this, &PdfViewport::onHitBoxesReady);
     }
     if (search) {
@@ -560,10 +564,14 @@ void PdfViewport::keyPressEvent(QKeyEvent* event)
         rotateBy(90);
         break;
     case Qt::Key_Home:
+        // The top of the first page, with or without Ctrl.
         goToPage(0);
+        v->setValue(v->minimum());
         break;
     case Qt::Key_End:
+        // The end of the last page: its bottom edge, not its top.
         goToPage(geo.pageCount() - 1);
+        v->setValue(v->maximum());
         break;
     case Qt::Key_Left:
         h->setValue(h->value() - KeyScrollStep);
@@ -879,6 +887,14 @@ void PdfViewport::paintHits(QPainter& p, int page, const QRectF& r)
 
 void PdfViewport::paintSelection(QPainter& p, int page) const
 {
+    if (wholeDocument && text && hasSelectableBoxes(page)) {
+        const QList<QRectF> boxes = selectableBoxes(page);
+        p.setPen(Qt::NoPen);
+        p.setBrush(withAlpha(HitColor, 70));
+        for (const QRectF& run : selectionRuns(boxes, 0, int(boxes.size()) - 1))
+            p.drawRect(geo.pageRectToView(page, run));
+        return;
+    }
     if (page != selPage || anchor < 0 || cursor < 0 || anchor == cursor || !text)
         return;
     const QList<QRectF> boxes = selectableBoxes(page);
@@ -892,9 +908,11 @@ void PdfViewport::paintAnnotations(QPainter& p, int page) const
 {
     if (store) {
         const QRectF visible(contentPos(QPointF(0, 0)), QSizeF(viewport()->size()));
+        AnnotationStyle style = AnnotationStyle::screen();
+        style.darkPaper = effectiveColours() == PageColours::Night;
         const AnnotationPainter painter(
-            p, AnnotationStyle::screen(),
-            [this, page](const QPointF& pt) { return geo.pageToView(page, pt); }, visible);
+            p, style, [this, page](const QPointF& pt) { return geo.pageToView(page, pt); },
+            visible);
         const QList<Annotation> list = store->annotationsOnPage(page);
         for (const Annotation& a : list) {
             const QRectF rect = annotationRect(a);
@@ -962,18 +980,87 @@ bool PdfViewport::hasSelection() const
 
 void PdfViewport::clearSelection()
 {
-    if (selPage < 0 && anchor < 0 && cursor < 0 && !selectionPending)
+    if (selPage < 0 && anchor < 0 && cursor < 0 && !selectionPending && !selectPagePending
+        && !wholeDocument)
         return;
     selPage = -1;
     anchor = -1;
     cursor = -1;
     selectionPending = false;
+    selectPagePending = false;
+    wholeDocument = false;
+    documentCopyPending = false;
     Q_EMIT selectionChanged(false);
     viewport()->update();
 }
 
+void PdfViewport::selectAll()
+{
+    if (!text || geo.pageCount() <= 0)
+        return;
+    const int page = geo.currentPage;
+    const TextRange range = selectionRange();
+    if (!wholeDocument && range.page == page && range.start == 0
+        && range.length >= selectableText(page).size()) {
+        wholeDocument = true;
+        Q_EMIT selectionChanged(true);
+        viewport()->update();
+        return;
+    }
+    pressed = false;
+    wholeDocument = false;
+    documentCopyPending = false;
+    selectionPending = false;
+    selPage = page;
+    anchor = cursor = -1;
+    selectPagePending = !hasSelectableBoxes(page);
+    if (selectPagePending)
+        text->requestCharBoxes(page, JobPriority::ShownPageText);
+    else
+        selectWholePage(page);
+    viewport()->update();
+}
+
+void PdfViewport::selectWholePage(int page)
+{
+    selectPagePending = false;
+    selPage = page;
+    anchor = 0;
+    cursor = int(selectableText(page).size()) - 1;
+    Q_EMIT selectionChanged(hasSelection());
+    viewport()->update();
+}
+
+void PdfViewport::copyDocumentWhenTextIsIn()
+{
+    documentCopyPending = false;
+    if (!wholeDocument || !text)
+        return;
+    QStringList pages;
+    for (int page = 0; page < geo.pageCount(); ++page) {
+        if (!text->hasPageText(page)) {
+            // Extracted on the worker like a search's pages; the copy follows the last of them.
+            text->requestPageText(page, JobPriority::TextLayout);
+            documentCopyPending = true;
+        } else if (!documentCopyPending) {
+            pages.append(selectableText(page));
+        }
+    }
+    if (documentCopyPending)
+        return;
+    const QString copied = textForClipboard(pages.join(QLatin1Char('\n')));
+    if (copied.trimmed().isEmpty())
+        return;
+    QGuiApplication::clipboard()->setText(copied, QClipboard::Clipboard);
+    Q_EMIT textCopied(int(copied.size()));
+}
+
 void PdfViewport::copySelectionToClipboard()
 {
+    if (wholeDocument) {
+        copyDocumentWhenTextIsIn();
+        return;
+    }
     const QString copied = selectedText();
     if (copied.isEmpty())
         return;
@@ -1023,19 +1110,28 @@ int PdfViewport::charIndexAt(int page, const QPointF& pt) const
     return dovrix::charIndexAt(selectableBoxes(page), pt);
 }
 
+int PdfViewport::selectionIndexAt(int page, const QPointF& pt) const
+{
+    if (!hasSelectableBoxes(page))
+        return -1;
+    return dovrix::selectionIndexAt(selectableBoxes(page), pt);
+}
+
 void PdfViewport::onCharBoxesReady(int page)
 {
-    if (pressed && page == pointerPage && page == selPage) {
+    if (selectPagePending && page == selPage) {
+        selectWholePage(page);
+    } else if (pressed && page == pointerPage && page == selPage) {
         if (anchor < 0)
-            anchor = charIndexAt(page, pressPoint);
+            anchor = selectionIndexAt(page, pressPoint);
         if (cursor < 0)
-            cursor = charIndexAt(page, pointerPoint);
+            cursor = selectionIndexAt(page, pointerPoint);
         if (cursor < 0)
             cursor = anchor;
     } else if (selectionPending && page == selPage) {
         selectionPending = false;
-        anchor = charIndexAt(page, pressPoint);
-        cursor = charIndexAt(page, lastPoint);
+        anchor = selectionIndexAt(page, pressPoint);
+        cursor = selectionIndexAt(page, lastPoint);
         if (hasSelection()) {
             Q_EMIT selectionChanged(true);
             copySelectionToClipboard();
@@ -1103,10 +1199,13 @@ void PdfViewport::mousePressEvent(QMouseEvent* event)
     selPage = pointerPage;
     anchor = cursor = -1;
     selectionPending = false;
+    selectPagePending = false;
+    wholeDocument = false;
+    documentCopyPending = false;
     pressPoint = lastPoint = pointerPoint;
     if (pointerPage >= 0 && text) {
         if (hasSelectableBoxes(pointerPage)) {
-            anchor = cursor = charIndexAt(pointerPage, pointerPoint);
+            anchor = cursor = selectionIndexAt(pointerPage, pointerPoint);
         } else {
             text->requestQuickBoxes(pointerPage, JobPriority::ShownPageText);
             text->requestCharBoxes(pointerPage, JobPriority::TextLayout);
@@ -1152,7 +1251,7 @@ void PdfViewport::mouseMoveEvent(QMouseEvent* event)
         lastPoint = pointerPoint;
         return;
     }
-    const int h = charIndexAt(page, pointerPoint);
+    const int h = selectionIndexAt(page, pointerPoint);
     if (h >= 0) {
         if (anchor < 0)
             anchor = h;

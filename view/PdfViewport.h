@@ -126,6 +126,10 @@ public:
     QString selectedText() const;
     // Character under a page point (-1 when the page's boxes are not measured or none is near).
     int charIndexAt(int page, const QPointF& pt) const;
+    // Select all (Ctrl+A): the text of the current page; when that is selected already, the text of
+    // the whole document. A page whose characters are not measured yet is selected once they are.
+    void selectAll();
+    bool documentSelected() const { return wholeDocument; }
 
     // The Escape key's steps: drops a drag, else closes the card (and the selection), else clears
     // the selection, else leaves annotation mode. False when there was nothing to do.
@@ -247,8 +251,14 @@ private:
     QString selectableText(int page) const;
     QList<QRectF> selectableBoxes(int page) const;
 
+    void selectWholePage(int page);
+    // The text of every page in order, once all are extracted; copying waits for them.
+    void copyDocumentWhenTextIsIn();
+
     // Pointer.
     void onCharBoxesReady(int page);
+    // Where a drag reaches on the page (the line's end past a short line), -1 when nowhere.
+    int selectionIndexAt(int page, const QPointF& pt) const;
     void updateHoverCursor(const QPointF& viewportPos);
     void setCursorShape(Qt::CursorShape shape);
     // Starts, keeps or ends the preview timer for the link now under the pointer.
@@ -298,6 +308,9 @@ private:
     QPointF pressPoint;
     QPointF lastPoint;
     bool selectionPending = false;
+    bool selectPagePending = false; // select all waits for the page's characters
+    bool wholeDocument = false;     // select all, twice: every page
+    bool documentCopyPending = false;
     bool hoverLink = false;
     bool hoverText = false;
     Qt::CursorShape cursorShape = Qt::ArrowCursor;

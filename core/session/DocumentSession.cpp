@@ -2,6 +2,7 @@
 
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
+#include "core/BookmarkStore.h"
 #include "core/DocumentController.h"
 #include "core/PageColours.h"
 #include "core/RawFilePath.h"
@@ -13,6 +14,7 @@
 #include "text/SearchController.h"
 #include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
+#include "view/BookmarkListPanel.h"
 #include "view/BookmarkPanel.h"
 #include "view/PdfViewport.h"
 #include "view/ThumbnailPanel.h"
@@ -75,6 +77,8 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
 
     thumbnails = new ThumbnailPanel(documentController, worker);
     outline = new BookmarkPanel(documentController);
+    userBookmarks = new BookmarkStore(settings, this);
+    bookmarkList = new BookmarkListPanel(userBookmarks, documentController);
     findPanel = new SearchPanel(documentController, searchController, textStore);
     notesPanel = new AnnotationPanel(annotationStore, documentController, textStore);
     connect(findPanel, &SearchPanel::hitFocused, view, &PdfViewport::setFocusedHit);
@@ -115,6 +119,7 @@ DocumentSession::~DocumentSession()
     readingProgress->flush();
     delete notesPanel.data();
     delete findPanel.data();
+    delete bookmarkList.data();
     delete outline.data();
     delete thumbnails.data();
     delete view.data();
@@ -197,6 +202,7 @@ void DocumentSession::runReadySequence()
     ocrController->reset();
     ocrController->restoreKeptResults();
     readingProgress->setDocumentKey(documentController->sourceHash());
+    userBookmarks->setDocumentKey(documentController->sourceHash());
     restorePage = appSettings->privateMode() ? -1 : readingProgress->savedPage();
     DocumentView stored;
     if (view && !appSettings->privateMode() && readingProgress->savedView(&stored))
@@ -330,6 +336,22 @@ BookmarkPanel* DocumentSession::bookmarkPanel() const
     return outline.data();
 }
 
+BookmarkListPanel* DocumentSession::bookmarkListPanel() const
+{
+    return bookmarkList.data();
+}
+
+void DocumentSession::goToBookmark(int index)
+{
+    const QList<Bookmark>& list = userBookmarks->bookmarks();
+    if (!view || index < 0 || index >= list.size())
+        return;
+    const Bookmark& bookmark = list.at(index);
+    if (view->fitMode() == PdfViewport::FitMode::FitNone)
+        view->setZoom(bookmark.zoom);
+    view->scrollToPagePoint(bookmark.page, QPointF(0, bookmark.topPt));
+}
+
 void DocumentSession::showPageInThumbnails(int page)
 {
     // Selecting a row does not activate it: the view is not moved in turn.
@@ -349,6 +371,8 @@ void DocumentSession::wireSidePanels()
     connect(view, &PdfViewport::pageColoursChanged, thumbnails,
             [this] { thumbnails->setPageColours(view->effectiveColours()); });
     connect(outline, &BookmarkPanel::bookmarkActivated, view, &PdfViewport::goToPage);
+    connect(bookmarkList, &BookmarkListPanel::bookmarkActivated, this,
+            &DocumentSession::goToBookmark);
 }
 
 QWidget* DocumentSession::pageWidget() const

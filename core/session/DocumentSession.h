@@ -18,7 +18,9 @@ namespace dovrix {
 
 class AnnotationPanel;
 class AnnotationStore;
+class BookmarkListPanel;
 class BookmarkPanel;
+class BookmarkStore;
 class DocumentController;
 class OcrController;
 class PdfViewport;
@@ -100,6 +102,11 @@ public:
     // The thumbnail and outline panels of the side area, owned like the page view.
     ThumbnailPanel* thumbnailPanel() const;
     BookmarkPanel* bookmarkPanel() const;
+    // The user's named bookmarks of this document (a child) and their side panel.
+    BookmarkStore* bookmarks() const { return userBookmarks; }
+    BookmarkListPanel* bookmarkListPanel() const;
+    // Shows the bookmark's place, at its zoom unless a fit mode sets the zoom.
+    void goToBookmark(int index);
 
 Q_SIGNALS:
     void statusChanged(dovrix::DocumentSession* session, int status, const QString& message);
@@ -135,6 +142,8 @@ private:
     QPointer<AnnotationPanel> notesPanel;
     QPointer<ThumbnailPanel> thumbnails;
     QPointer<BookmarkPanel> outline;
+    BookmarkStore* userBookmarks;
+    QPointer<BookmarkListPanel> bookmarkList;
 
     ViewHistory history;
     bool navigating = false;

@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>إعادة التسمية</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>لا توجد إشارات مرجعية بعد. اضغط Ctrl+D لوضع إشارة على الموضع الحالي.</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>الصفحة %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ Dovrix 始终不修改源 PDF。</source>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>يحتوي اسم الملف على أحرف لا يمكن التعرّف عليها، لذا لا يستطيع البرنامج قراءة الملف. أعد تسمية الملف ثم افتحه مرة أخرى.</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>الإشارات المرجعية</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>لا يوجد متصفح ويب يستطيع فتح الصفحة. الصفحة الرئيسية لـ Dovrix: %1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>جارٍ البحث عن الصفحات التي لا نص فيها…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>في كل صفحة نص؛ لا شيء للتعرّف عليه</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>لا توجد طبقة نص في هذه الصفحة · %1 يتعرّف على نصها</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>التعرّف على النص (OCR)</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>هذه الصفحة</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>كل الصفحات التي لا نص فيها</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -923,6 +974,33 @@ Dovrix 始终不修改源 PDF。</source>
             <numerusform>جارٍ البحث عن «%1»… تم البحث في %2 من %3 صفحة، و%n نتيجة حتى الآن</numerusform>
             <numerusform>جارٍ البحث عن «%1»… تم البحث في %2 من %3 صفحة، و%n نتيجة حتى الآن</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix — عارض PDF للقراءة فقط: دون اتصال، بلا قياس عن بُعد، ولا يعدّل الملف الأصلي أبدًا.</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>ملف PDF المراد فتحه.</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>التعرّف على نص هذه الصفحة فور فتح المستند (للتنقيح والتشغيل الآلي).</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>الفتح عند هذه الصفحة: رقم صفحة يبدأ من 1 أو تسمية الصفحة الخاصة بالمستند (مثل iv).</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>البحث عن هذا النص بعد الفتح والانتقال إلى أول نتيجة.</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>بحث SyncTeX الأمامي: التمرير إلى موضع تنضيد هذا السطر من مصدر TeX وتمييزه لحظات.</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>Noch keine Lesezeichen. Strg+D setzt ein Lesezeichen an der aktuellen Stelle.</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Seite %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ Dovrix verändert das Quell-PDF nie.</translation>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>Der Dateiname enthält Zeichen, die nicht erkannt werden können; das Programm kann die Datei daher nicht lesen. Benennen Sie die Datei um und öffnen Sie sie erneut.</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>Kein Webbrowser konnte die Seite öffnen. Die Dovrix-Startseite: %1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Suche Seiten ohne Text…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Jede Seite hat Text; nichts zu erkennen</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Diese Seite hat keine Textebene · %1 erkennt ihren Text</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>Text erkennen (OCR)</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>Diese Seite</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>Alle Seiten ohne Text</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -915,6 +966,33 @@ Dovrix verändert das Quell-PDF nie.</translation>
             <numerusform>Suche nach „%1“… %2 von %3 Seiten durchsucht, bisher %n Treffer</numerusform>
             <numerusform>Suche nach „%1“… %2 von %3 Seiten durchsucht, bisher %n Treffer</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix — ein reiner PDF-Betrachter: offline, ohne Telemetrie, ändert die Quelldatei nie.</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>Die zu öffnende PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>Den Text dieser Seite erkennen, sobald das Dokument geöffnet ist (zum Testen und für automatische Läufe).</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>Bei dieser Seite öffnen: eine Seitenzahl ab 1 oder die eigene Seitenbezeichnung des Dokuments (etwa iv).</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>Nach dem Öffnen nach diesem Text suchen und zum ersten Treffer gehen.</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>SyncTeX-Vorwärtssuche: zur Stelle blättern, an der diese Zeile der TeX-Quelle gesetzt wurde, und sie kurz markieren.</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>No bookmarks yet. Press Ctrl+D to bookmark the current place.</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Page %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ Dovrix never modifies the source PDF.</translation>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>The file name contains characters that cannot be recognised, so the program cannot read the file. Rename the file and open it again.</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>Bookmarks</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>No web browser could open the page. The Dovrix home page: %1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Looking for pages without text…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Every page has text; nothing to recognise</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>This page has no text layer · %1 recognises its text</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>Recognise text (OCR)</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>This page</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>All pages without text</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -915,6 +966,33 @@ Dovrix never modifies the source PDF.</translation>
             <numerusform>Searching for “%1”… %2 of %3 pages searched, %n match so far</numerusform>
             <numerusform>Searching for “%1”… %2 of %3 pages searched, %n matches so far</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix — a read-only PDF viewer: offline, no telemetry, never modifies the source file.</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>The PDF file to open.</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>Recognise the text of this page once the document is open (for debugging and automated runs).</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>Open at this page: a page number counted from 1, or the document&apos;s own page label (such as iv).</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>Search for this text once the document is open and go to the first hit.</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>SyncTeX forward search: scroll to where this line of the TeX source was typeset and mark it briefly.</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>Aún no hay marcadores. Pulse Ctrl+D para marcar la posición actual.</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Página %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ Dovrix nunca modifica el PDF original.</translation>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>El nombre del archivo contiene caracteres que no se pueden reconocer, por lo que el programa no puede leer el archivo. Cambie el nombre del archivo y vuelva a abrirlo.</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>Ningún navegador pudo abrir la página. Página de Dovrix: %1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Buscando páginas sin texto…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Todas las páginas tienen texto; no hay nada que reconocer</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Esta página no tiene capa de texto · %1 reconoce su texto</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>Reconocer texto (OCR)</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>Esta página</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>Todas las páginas sin texto</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -915,6 +966,33 @@ Dovrix nunca modifica el PDF original.</translation>
             <numerusform>Buscando “%1”… %2 de %3 páginas revisadas, %n coincidencia hasta ahora</numerusform>
             <numerusform>Buscando “%1”… %2 de %3 páginas revisadas, %n coincidencias hasta ahora</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix — visor de PDF de solo lectura: sin conexión, sin telemetría, nunca modifica el archivo original.</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>El archivo PDF que se abrirá.</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>Reconocer el texto de esta página en cuanto se abra el documento (para depuración y ejecuciones automáticas).</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>Abrir en esta página: un número de página contado desde 1 o la etiqueta de página del propio documento (como iv).</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>Buscar este texto al abrir el documento e ir a la primera coincidencia.</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>Búsqueda directa de SyncTeX: desplazarse hasta donde se compuso esta línea del código TeX y marcarla brevemente.</translation>
     </message>
 </context>
 <context>

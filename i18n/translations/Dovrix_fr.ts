@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>Aucun signet pour l’instant. Ctrl+D ajoute un signet à l’endroit affiché.</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Page %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ Dovrix ne modifie jamais le PDF source.</translation>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>Le nom du fichier contient des caractères non reconnus : le programme ne peut pas lire ce fichier. Renommez le fichier puis ouvrez-le de nouveau.</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>Signets</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>Aucun navigateur n’a pu ouvrir la page. Page d’accueil de Dovrix : %1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Recherche des pages sans texte…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Chaque page contient du texte ; rien à reconnaître</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Cette page n’a pas de couche de texte · %1 reconnaît son texte</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>Reconnaître le texte (OCR)</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>Cette page</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>Toutes les pages sans texte</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -915,6 +966,33 @@ Dovrix ne modifie jamais le PDF source.</translation>
             <numerusform>Recherche de « %1 »… %2 pages sur %3 parcourues, %n occurrence pour l&apos;instant</numerusform>
             <numerusform>Recherche de « %1 »… %2 pages sur %3 parcourues, %n occurrences pour l&apos;instant</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix — visionneuse PDF en lecture seule : hors ligne, sans télémétrie, ne modifie jamais le fichier source.</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>Le fichier PDF à ouvrir.</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>Reconnaître le texte de cette page dès l’ouverture du document (débogage et exécutions automatiques).</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>Ouvrir à cette page : un numéro compté à partir de 1 ou l’étiquette de page du document lui-même (comme iv).</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>Chercher ce texte à l’ouverture et aller au premier résultat.</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>Recherche SyncTeX directe : aller à l’endroit où cette ligne de la source TeX a été composée et la marquer brièvement.</translation>
     </message>
 </context>
 <context>

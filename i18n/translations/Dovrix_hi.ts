@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>नाम बदलें</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>हटाएँ</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>अभी कोई बुकमार्क नहीं है। वर्तमान स्थान को बुकमार्क करने के लिए Ctrl+D दबाएँ।</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>पृष्ठ %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>फ़ाइल के नाम में ऐसे वर्ण हैं जिन्हें पहचाना नहीं जा सकता, इसलिए प्रोग्राम फ़ाइल नहीं पढ़ सकता। फ़ाइल का नाम बदलकर उसे फिर से खोलें।</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>बुकमार्क</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>कोई वेब ब्राउज़र पृष्ठ नहीं खोल सका। Dovrix मुखपृष्ठ: %1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>बिना पाठ वाले पृष्ठ खोजे जा रहे हैं…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>हर पृष्ठ में पाठ है; पहचानने को कुछ नहीं</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>इस पृष्ठ में पाठ परत नहीं है · %1 इसका पाठ पहचानता है</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>पाठ पहचानें (OCR)</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>यह पृष्ठ</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>बिना पाठ वाले सभी पृष्ठ</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -915,6 +966,33 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
             <numerusform>“%1” खोजा जा रहा है… %3 में से %2 पृष्ठ खोजे गए, अब तक %n परिणाम</numerusform>
             <numerusform>“%1” खोजा जा रहा है… %3 में से %2 पृष्ठ खोजे गए, अब तक %n परिणाम</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix — केवल पढ़ने वाला PDF व्यूअर: ऑफ़लाइन, बिना टेलीमेट्री, स्रोत फ़ाइल कभी नहीं बदलता।</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>खोलने के लिए PDF फ़ाइल।</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>दस्तावेज़ खुलते ही इस पृष्ठ का पाठ पहचानें (डीबग और स्वचालित रन के लिए)।</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>इस पृष्ठ पर खोलें: 1 से गिनी पृष्ठ संख्या या दस्तावेज़ का अपना पृष्ठ लेबल (जैसे iv)।</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>खुलने के बाद यह पाठ खोजें और पहले परिणाम पर जाएँ।</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>SyncTeX आगे की खोज: जहाँ TeX स्रोत की यह पंक्ति टाइपसेट हुई वहाँ स्क्रॉल करें और उसे कुछ पल चिह्नित करें।</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>Ganti nama</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Hapus</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>Belum ada penanda. Tekan Ctrl+D untuk menandai posisi saat ini.</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Halaman %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>Nama berkas berisi karakter yang tidak dapat dikenali, sehingga program tidak dapat membaca berkas ini. Ganti nama berkas lalu buka kembali.</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>Penanda</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>Tidak ada peramban yang dapat membuka halaman. Beranda Dovrix: %1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Mencari halaman tanpa teks…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Setiap halaman sudah berisi teks; tidak ada yang perlu dikenali</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Halaman ini tidak punya lapisan teks · %1 mengenali teksnya</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>Kenali teks (OCR)</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>Halaman ini</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>Semua halaman tanpa teks</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -913,6 +964,33 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
         <translation>
             <numerusform>Mencari “%1”… %2 dari %3 halaman dicari, sejauh ini %n hasil</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix — penampil PDF hanya-baca: luring, tanpa telemetri, tidak pernah mengubah berkas sumber.</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>Berkas PDF yang akan dibuka.</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>Kenali teks halaman ini segera setelah dokumen terbuka (untuk debug dan proses otomatis).</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>Buka di halaman ini: nomor halaman mulai dari 1, atau label halaman milik dokumen (misalnya iv).</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>Cari teks ini setelah dokumen terbuka dan tuju hasil pertama.</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>Pencarian maju SyncTeX: gulir ke tempat baris sumber TeX ini disusun dan tandai sebentar.</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>Ancora nessun segnalibro. Premi Ctrl+D per segnare la posizione attuale.</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Pagina %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ Dovrix non modifica mai il PDF di origine.</translation>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>Il nome del file contiene caratteri non riconoscibili, quindi il programma non può leggere il file. Rinomina il file e aprilo di nuovo.</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>Segnalibri</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>Nessun browser ha potuto aprire la pagina. Sito di Dovrix: %1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Ricerca delle pagine senza testo…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Ogni pagina contiene testo; niente da riconoscere</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Questa pagina non ha un livello di testo · %1 ne riconosce il testo</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>Riconosci testo (OCR)</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>Questa pagina</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>Tutte le pagine senza testo</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -915,6 +966,33 @@ Dovrix non modifica mai il PDF di origine.</translation>
             <numerusform>Ricerca di «%1»… %2 pagine su %3 esaminate, %n risultato finora</numerusform>
             <numerusform>Ricerca di «%1»… %2 pagine su %3 esaminate, %n risultati finora</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix — visualizzatore PDF di sola lettura: offline, senza telemetria, non modifica mai il file originale.</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>Il file PDF da aprire.</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>Riconosci il testo di questa pagina appena il documento è aperto (per debug ed esecuzioni automatiche).</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>Apri a questa pagina: un numero contato da 1 o l’etichetta di pagina del documento (ad esempio iv).</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>Cerca questo testo all’apertura e vai alla prima occorrenza.</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>Ricerca diretta SyncTeX: scorri fino al punto in cui è stata composta questa riga del sorgente TeX e segnalala brevemente.</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>名前を変更</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>ブックマークはまだありません。Ctrl+D で現在の位置をブックマークします。</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>%1 ページ</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ Dovrix は元の PDF を決して変更しません。</translation>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>ファイル名に認識できない文字が含まれているため、プログラムはこのファイルを読み込めません。ファイル名を変更してから開き直してください。</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>ブックマーク</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>ページを開けるブラウザーがありません。Dovrix のホームページ：%1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>テキストのないページを探しています…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>すべてのページにテキストがあります。認識の必要はありません</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>このページにはテキスト層がありません · %1 で文字を認識</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>文字を認識（OCR）</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>このページ</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>テキストのないすべてのページ</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -913,6 +964,33 @@ Dovrix は元の PDF を決して変更しません。</translation>
         <translation>
             <numerusform>「%1」を検索しています… %2 / %3 ページ検索済み、現在 %n 件ヒット</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix —— 読み取り専用の PDF ビューアー：オフライン、テレメトリなし、元のファイルを変更しません。</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>開く PDF ファイル。</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>文書を開いたらこのページの文字を認識します（デバッグ・自動実行用）。</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>このページで開く：1 から数えるページ番号、または文書のページラベル（例：iv）。</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>開いた後にこのテキストを検索し、最初の一致に移動します。</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>SyncTeX 順方向検索：TeX ソースのこの行が組版された位置までスクロールし、短く強調表示します。</translation>
     </message>
 </context>
 <context>

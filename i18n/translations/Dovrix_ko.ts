@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>이름 바꾸기</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>삭제</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>아직 책갈피가 없습니다. Ctrl+D로 현재 위치에 책갈피를 추가하세요.</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>%1쪽</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>파일 이름에 인식할 수 없는 문자가 있어 프로그램이 파일을 읽을 수 없습니다. 파일 이름을 바꾼 뒤 다시 여세요.</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>책갈피</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>페이지를 열 수 있는 웹 브라우저가 없습니다. Dovrix 홈페이지: %1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>텍스트가 없는 페이지를 찾는 중…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>모든 페이지에 텍스트가 있어 인식할 것이 없습니다</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>이 페이지에는 텍스트 층이 없습니다 · %1로 텍스트 인식</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>텍스트 인식(OCR)</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>이 페이지</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>텍스트가 없는 모든 페이지</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -913,6 +964,33 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
         <translation>
             <numerusform>“%1” 검색 중… %3페이지 중 %2페이지 검색, 현재 %n건 일치</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix — 읽기 전용 PDF 뷰어: 오프라인, 원격 측정 없음, 원본 파일을 절대 수정하지 않음.</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>열 PDF 파일.</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>문서가 열리면 이 페이지의 텍스트를 인식합니다(디버그 및 자동 실행용).</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>이 페이지에서 열기: 1부터 세는 쪽 번호 또는 문서 자체의 쪽 레이블(예: iv).</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>열린 뒤 이 텍스트를 검색하고 첫 번째 결과로 이동합니다.</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>SyncTeX 정방향 검색: TeX 소스의 이 줄이 조판된 위치로 스크롤하고 잠시 표시합니다.</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>Hernoemen</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Verwijderen</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>Nog geen bladwijzers. Druk op Ctrl+D om de huidige plek te markeren.</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Pagina %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>De bestandsnaam bevat tekens die niet herkend kunnen worden, daarom kan het programma het bestand niet lezen. Geef het bestand een andere naam en open het opnieuw.</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>Bladwijzers</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>Geen webbrowser kon de pagina openen. De Dovrix-startpagina: %1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Pagina’s zonder tekst zoeken…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Elke pagina heeft tekst; niets te herkennen</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Deze pagina heeft geen tekstlaag · %1 herkent de tekst</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>Tekst herkennen (OCR)</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>Deze pagina</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>Alle pagina’s zonder tekst</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -915,6 +966,33 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
             <numerusform>Zoeken naar ‘%1’… %2 van %3 pagina’s doorzocht, tot nu toe %n treffer</numerusform>
             <numerusform>Zoeken naar ‘%1’… %2 van %3 pagina’s doorzocht, tot nu toe %n treffers</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix — een alleen-lezen PDF-viewer: offline, zonder telemetrie, wijzigt het bronbestand nooit.</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>Het PDF-bestand dat geopend wordt.</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>De tekst van deze pagina herkennen zodra het document open is (voor foutopsporing en automatische runs).</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>Openen op deze pagina: een paginanummer vanaf 1 of het eigen paginalabel van het document (zoals iv).</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>Na het openen naar deze tekst zoeken en naar de eerste treffer gaan.</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>SyncTeX voorwaarts zoeken: naar de plek scrollen waar deze regel van de TeX-bron is gezet en die kort markeren.</translation>
     </message>
 </context>
 <context>

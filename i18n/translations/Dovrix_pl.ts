@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Usuń</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>Brak zakładek. Naciśnij Ctrl+D, aby dodać zakładkę w bieżącym miejscu.</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Strona %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>Nazwa pliku zawiera nierozpoznawalne znaki, dlatego program nie może odczytać pliku. Zmień nazwę pliku i otwórz go ponownie.</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>Zakładki</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>Żadna przeglądarka nie mogła otworzyć strony. Strona Dovrix: %1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Szukanie stron bez tekstu…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Każda strona ma tekst; nie ma czego rozpoznawać</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Ta strona nie ma warstwy tekstu · %1 rozpoznaje jej tekst</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>Rozpoznaj tekst (OCR)</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>Ta strona</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>Wszystkie strony bez tekstu</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -917,6 +968,33 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
             <numerusform>Wyszukiwanie „%1”… przeszukano %2 z %3 stron, dotąd %n trafienia</numerusform>
             <numerusform>Wyszukiwanie „%1”… przeszukano %2 z %3 stron, dotąd %n trafień</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix — przeglądarka PDF tylko do odczytu: offline, bez telemetrii, nigdy nie zmienia pliku źródłowego.</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>Plik PDF do otwarcia.</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>Rozpoznaj tekst tej strony zaraz po otwarciu dokumentu (do debugowania i uruchomień automatycznych).</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>Otwórz na tej stronie: numer strony liczony od 1 lub własna etykieta strony dokumentu (np. iv).</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>Po otwarciu wyszukaj ten tekst i przejdź do pierwszego wyniku.</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>Wyszukiwanie SyncTeX w przód: przewiń do miejsca, w którym złożono ten wiersz źródła TeX, i krótko je zaznacz.</translation>
     </message>
 </context>
 <context>

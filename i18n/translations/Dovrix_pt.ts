@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>Renomear</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>Ainda não há marcadores. Pressione Ctrl+D para marcar a posição atual.</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Página %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ O Dovrix nunca modifica o PDF de origem.</translation>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>O nome do arquivo contém caracteres que não podem ser reconhecidos, por isso o programa não consegue ler o arquivo. Renomeie o arquivo e abra-o novamente.</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>Nenhum navegador conseguiu abrir a página. Página do Dovrix: %1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Procurando páginas sem texto…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Todas as páginas têm texto; nada a reconhecer</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Esta página não tem camada de texto · %1 reconhece o texto</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>Reconhecer texto (OCR)</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>Esta página</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>Todas as páginas sem texto</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -915,6 +966,33 @@ O Dovrix nunca modifica o PDF de origem.</translation>
             <numerusform>Pesquisando “%1”… %2 de %3 páginas pesquisadas, %n ocorrência até agora</numerusform>
             <numerusform>Pesquisando “%1”… %2 de %3 páginas pesquisadas, %n ocorrências até agora</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix — visualizador de PDF somente leitura: offline, sem telemetria, nunca modifica o arquivo original.</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>O arquivo PDF a abrir.</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>Reconhecer o texto desta página assim que o documento abrir (para depuração e execuções automáticas).</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>Abrir nesta página: um número contado a partir de 1 ou o rótulo de página do próprio documento (como iv).</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>Pesquisar este texto ao abrir e ir para a primeira ocorrência.</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>Pesquisa direta SyncTeX: rolar até onde esta linha do código TeX foi composta e marcá-la brevemente.</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>Закладок пока нет. Нажмите Ctrl+D, чтобы добавить закладку на текущее место.</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Страница %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ Dovrix никогда не изменяет исходный PDF.</translation>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>Имя файла содержит нераспознаваемые символы, поэтому программа не может прочитать файл. Переименуйте файл и откройте его снова.</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>Закладки</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>Ни один браузер не смог открыть страницу. Сайт Dovrix: %1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Поиск страниц без текста…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>На каждой странице есть текст; распознавать нечего</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>На этой странице нет текстового слоя · %1 распознаёт её текст</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>Распознать текст (OCR)</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>Эта страница</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>Все страницы без текста</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -917,6 +968,33 @@ Dovrix никогда не изменяет исходный PDF.</translation>
             <numerusform>Поиск «%1»… просмотрено страниц: %2 из %3, пока %n совпадения</numerusform>
             <numerusform>Поиск «%1»… просмотрено страниц: %2 из %3, пока %n совпадений</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix — просмотрщик PDF только для чтения: офлайн, без телеметрии, никогда не изменяет исходный файл.</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>PDF-файл, который нужно открыть.</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>Распознать текст этой страницы сразу после открытия документа (для отладки и автоматических запусков).</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>Открыть на этой странице: номер страницы начиная с 1 или собственная метка страницы документа (например, iv).</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>После открытия найти этот текст и перейти к первому совпадению.</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>Прямой поиск SyncTeX: прокрутить к месту, где набрана эта строка исходного файла TeX, и ненадолго выделить его.</translation>
     </message>
 </context>
 <context>

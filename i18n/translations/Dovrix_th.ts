@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>เปลี่ยนชื่อ</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>ลบ</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>ยังไม่มีบุ๊กมาร์ก กด Ctrl+D เพื่อบุ๊กมาร์กตำแหน่งปัจจุบัน</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>หน้า %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>ชื่อไฟล์มีอักขระที่ไม่สามารถจดจำได้ โปรแกรมจึงอ่านไฟล์นี้ไม่ได้ โปรดเปลี่ยนชื่อไฟล์แล้วเปิดอีกครั้ง</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>บุ๊กมาร์ก</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>ไม่มีเว็บเบราว์เซอร์ที่เปิดหน้านี้ได้ หน้าแรกของ Dovrix: %1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>กำลังหาหน้าที่ไม่มีข้อความ…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>ทุกหน้ามีข้อความแล้ว ไม่ต้องรู้จำ</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>หน้านี้ไม่มีชั้นข้อความ · %1 รู้จำข้อความ</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>รู้จำข้อความ (OCR)</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>หน้านี้</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>ทุกหน้าที่ไม่มีข้อความ</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -913,6 +964,33 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
         <translation>
             <numerusform>กำลังค้นหา “%1”… ค้นแล้ว %2 จาก %3 หน้า พบแล้ว %n รายการ</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix — โปรแกรมดู PDF แบบอ่านอย่างเดียว: ออฟไลน์ ไม่มีการเก็บข้อมูล ไม่แก้ไขไฟล์ต้นฉบับ</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>ไฟล์ PDF ที่จะเปิด</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>รู้จำข้อความของหน้านี้ทันทีที่เปิดเอกสาร (สำหรับดีบักและการรันอัตโนมัติ)</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>เปิดที่หน้านี้: เลขหน้าเริ่มจาก 1 หรือป้ายหน้าของเอกสารเอง (เช่น iv)</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>ค้นหาข้อความนี้เมื่อเปิดแล้วไปยังผลลัพธ์แรก</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>การค้นหาไปข้างหน้าของ SyncTeX: เลื่อนไปยังตำแหน่งที่บรรทัดนี้ของต้นฉบับ TeX ถูกจัดหน้าและทำเครื่องหมายไว้ครู่หนึ่ง</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>Yeniden adlandır</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Sil</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>Henüz yer imi yok. Geçerli yere yer imi eklemek için Ctrl+D&apos;ye basın.</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Sayfa %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>Dosya adı tanınamayan karakterler içerdiğinden program dosyayı okuyamıyor. Dosyayı yeniden adlandırıp tekrar açın.</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>Yer imleri</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>Sayfayı açabilecek bir web tarayıcısı yok. Dovrix ana sayfası: %1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Metni olmayan sayfalar aranıyor…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Her sayfada metin var; tanınacak bir şey yok</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Bu sayfada metin katmanı yok · %1 metnini tanır</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>Metni tanı (OCR)</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>Bu sayfa</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>Metni olmayan tüm sayfalar</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -913,6 +964,33 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
         <translation>
             <numerusform>“%1” aranıyor… %3 sayfanın %2 tanesi tarandı, şu ana kadar %n sonuç</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix — salt okunur PDF görüntüleyici: çevrimdışı, telemetrisiz, kaynak dosyayı asla değiştirmez.</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>Açılacak PDF dosyası.</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>Belge açılır açılmaz bu sayfanın metnini tanı (hata ayıklama ve otomatik çalıştırmalar için).</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>Bu sayfada aç: 1&apos;den başlayan sayfa numarası ya da belgenin kendi sayfa etiketi (ör. iv).</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>Açıldıktan sonra bu metni ara ve ilk sonuca git.</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>SyncTeX ileri arama: TeX kaynağının bu satırının dizildiği yere kaydır ve kısa süre işaretle.</translation>
     </message>
 </context>
 <context>

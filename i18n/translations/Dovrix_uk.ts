@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>Перейменувати</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Видалити</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>Закладок ще немає. Натисніть Ctrl+D, щоб додати закладку на поточне місце.</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Сторінка %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>Назва файлу містить нерозпізнавані символи, тому програма не може прочитати файл. Перейменуйте файл і відкрийте його знову.</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>Закладки</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>Жоден браузер не зміг відкрити сторінку. Сайт Dovrix: %1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Пошук сторінок без тексту…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>На кожній сторінці є текст; розпізнавати нічого</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>На цій сторінці немає текстового шару · %1 розпізнає її текст</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>Розпізнати текст (OCR)</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>Ця сторінка</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>Усі сторінки без тексту</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -917,6 +968,33 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
             <numerusform>Пошук «%1»… переглянуто сторінок: %2 з %3, наразі %n збіги</numerusform>
             <numerusform>Пошук «%1»… переглянуто сторінок: %2 з %3, наразі %n збігів</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix — переглядач PDF лише для читання: офлайн, без телеметрії, ніколи не змінює вихідний файл.</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>PDF-файл, який слід відкрити.</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>Розпізнати текст цієї сторінки одразу після відкриття документа (для налагодження й автоматичних запусків).</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>Відкрити на цій сторінці: номер сторінки від 1 або власна мітка сторінки документа (наприклад, iv).</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>Після відкриття знайти цей текст і перейти до першого збігу.</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>Прямий пошук SyncTeX: прокрутити до місця, де набрано цей рядок джерела TeX, і коротко позначити його.</translation>
     </message>
 </context>
 <context>

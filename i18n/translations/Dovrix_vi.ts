@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>Đổi tên</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Xóa</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>Chưa có dấu trang. Nhấn Ctrl+D để đánh dấu vị trí hiện tại.</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Trang %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>Tên tệp chứa ký tự không nhận dạng được nên chương trình không thể đọc tệp. Hãy đổi tên tệp rồi mở lại.</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>Dấu trang</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>Không có trình duyệt nào mở được trang. Trang chủ Dovrix: %1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Đang tìm các trang không có chữ…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Trang nào cũng có chữ; không cần nhận dạng</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Trang này không có lớp văn bản · %1 nhận dạng chữ</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>Nhận dạng chữ (OCR)</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>Trang này</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>Mọi trang không có chữ</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -913,6 +964,33 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
         <translation>
             <numerusform>Đang tìm “%1”… đã tìm %2 / %3 trang, hiện có %n kết quả</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix — trình xem PDF chỉ đọc: ngoại tuyến, không thu thập dữ liệu, không bao giờ sửa tệp gốc.</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>Tệp PDF cần mở.</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>Nhận dạng chữ của trang này ngay khi tài liệu mở (để gỡ lỗi và chạy tự động).</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>Mở tại trang này: số trang đếm từ 1 hoặc nhãn trang riêng của tài liệu (như iv).</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>Tìm văn bản này khi mở và đến kết quả đầu tiên.</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>Tìm xuôi SyncTeX: cuộn tới chỗ dòng mã TeX này được dàn trang và đánh dấu trong chốc lát.</translation>
     </message>
 </context>
 <context>

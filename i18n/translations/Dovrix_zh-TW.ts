@@ -189,6 +189,25 @@
     </message>
 </context>
 <context>
+    <name>dovrix::BookmarkListPanel</name>
+    <message>
+        <source>重命名</source>
+        <translation>重新命名</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>刪除</translation>
+    </message>
+    <message>
+        <source>还没有书签。按 Ctrl+D 为当前位置添加书签。</source>
+        <translation>還沒有書籤。按 Ctrl+D 為目前位置加入書籤。</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>第 %1 頁</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::BookmarkPanel</name>
     <message>
         <source>此文档没有内嵌目录（章节/书签）。
@@ -792,6 +811,38 @@ Dovrix 始終不會修改原始 PDF。</translation>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>檔案名稱含有無法辨識的字元，程式無法讀取該檔案。請將檔案重新命名後再開啟。</translation>
     </message>
+    <message>
+        <source>书签</source>
+        <translation>書籤</translation>
+    </message>
+    <message>
+        <source>没有可以打开网页的浏览器。Dovrix 主页：%1</source>
+        <translation>沒有可以開啟網頁的瀏覽器。Dovrix 首頁：%1</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>正在尋找沒有文字的頁面…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>每一頁都有文字，無需辨識</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>本頁沒有文字層 · %1 辨識文字</translation>
+    </message>
+    <message>
+        <source>识别文字（OCR）</source>
+        <translation>辨識文字（OCR）</translation>
+    </message>
+    <message>
+        <source>本页</source>
+        <translation>本頁</translation>
+    </message>
+    <message>
+        <source>所有没有文字的页</source>
+        <translation>所有沒有文字的頁面</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::OcrController</name>
@@ -913,6 +964,33 @@ Dovrix 始終不會修改原始 PDF。</translation>
         <translation>
             <numerusform>正在搜尋「%1」… 已搜尋 %2 / %3 頁，目前符合 %n 筆</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::StartUp</name>
+    <message>
+        <source>Dovrix —— 纯只读 PDF 查看器：离线、零遥测、不修改源文件。</source>
+        <translation>Dovrix —— 純唯讀 PDF 檢視器：離線、零遙測、不修改來源檔案。</translation>
+    </message>
+    <message>
+        <source>要打开的 PDF 文件。</source>
+        <translation>要開啟的 PDF 檔案。</translation>
+    </message>
+    <message>
+        <source>文档打开后自动对指定页执行 OCR（调试/CI）。</source>
+        <translation>文件開啟後自動對指定頁執行 OCR（除錯/CI）。</translation>
+    </message>
+    <message>
+        <source>打开到指定页：从 1 开始的页码，或文档自己的页标签（如 iv）。</source>
+        <translation>開啟到指定頁：從 1 開始的頁碼，或文件自己的頁面標籤（如 iv）。</translation>
+    </message>
+    <message>
+        <source>打开后搜索此文本，并转到第一处命中。</source>
+        <translation>開啟後搜尋此文字，並跳到第一處結果。</translation>
+    </message>
+    <message>
+        <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
+        <translation>SyncTeX 正向搜尋：捲動到 TeX 原始檔該行排版的位置並閃爍標示。</translation>
     </message>
 </context>
 <context>

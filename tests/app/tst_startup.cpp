@@ -2,8 +2,11 @@
 #include "support/TestWait.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace dovrix;
@@ -20,10 +23,10 @@ private Q_SLOTS:
     void unknownOptionFails();
 
 private:
-    QString program() const;
+    static QString program();
 };
 
-QString TestStartUp::program() const
+QString TestStartUp::program()
 {
     return qEnvironmentVariable("DOVRIX_BUILD_DIR") + QStringLiteral("/dovrix");
 }
@@ -78,14 +81,31 @@ void TestStartUp::versionAndHelp()
     QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()).trimmed(),
              QStringLiteral("Dovrix 1.5.1"));
 
-    process.start(program(), {"--help"});
-    QVERIFY(process.waitForFinished(test::TimeoutMs));
-    QCOMPARE(process.exitCode(), 0);
-    const QString help = QString::fromUtf8(process.readAllStandardOutput());
-    QVERIFY(help.contains(QStringLiteral("纯只读 PDF 查看器")));
-    QVERIFY(help.contains(QStringLiteral("--ocr-page <page>")));
-    QVERIFY(help.contains(QStringLiteral("要打开的 PDF 文件。")));
-    QVERIFY(help.contains(QStringLiteral("[file]")));
+    // The help speaks the interface language: the one chosen in the settings, else the system's.
+    QTemporaryDir config;
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
+    auto help = [&process, &environment] {
+        process.setProcessEnvironment(environment);
+        process.start(program(), {"--help"});
+        if (!process.waitForFinished(test::TimeoutMs) || process.exitCode() != 0)
+            return QString();
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    const QString system = help();
+    QVERIFY2(system.contains(QStringLiteral("reiner PDF-Betrachter")), qPrintable(system));
+    QVERIFY(system.contains(QStringLiteral("--find <text>")));
+    QVERIFY(system.contains(QStringLiteral("[file]")));
+    QVERIFY(QDir().mkpath(config.filePath(QStringLiteral("Dovrix"))));
+    QFile ini(config.filePath(QStringLiteral("Dovrix/Dovrix.ini")));
+    QVERIFY(ini.open(QIODevice::WriteOnly));
+    ini.write("[prefs]\nlanguage=zh-CN\n");
+    ini.close();
+    const QString chosen = help();
+    QVERIFY2(chosen.contains(QStringLiteral("纯只读 PDF 查看器")), qPrintable(chosen));
+    QVERIFY(chosen.contains(QStringLiteral("--ocr-page <page>")));
+    QVERIFY(chosen.contains(QStringLiteral("要打开的 PDF 文件。")));
 }
 
 void TestStartUp::unknownOptionFails()

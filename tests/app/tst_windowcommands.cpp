@@ -222,21 +222,22 @@ void TestWindowCommands::sideTabIsRememberedPerDocument()
     QVERIFY(window);
     QTabWidget* tabs = window->documentTabs();
     QTabWidget* side = window->sideTabWidget();
-    QCOMPARE(side->count(), 4);
-    QCOMPARE(side->tabText(2), QStringLiteral("搜索"));
+    QCOMPARE(side->count(), 5);
+    QCOMPARE(side->tabText(2), QStringLiteral("书签"));
+    QCOMPARE(side->tabText(3), QStringLiteral("搜索"));
     QCOMPARE(side->currentIndex(), 0); // a new document starts on the thumbnails
 
     tabs->setCurrentIndex(0);
-    side->setCurrentIndex(2);
+    side->setCurrentIndex(3);
     tabs->setCurrentIndex(1);
     QCOMPARE(side->currentIndex(), 0);
-    side->setCurrentIndex(3);
+    side->setCurrentIndex(4);
     QCOMPARE(side->currentWidget(), window->current()->annotationPanel());
     tabs->setCurrentIndex(0);
-    QCOMPARE(side->currentIndex(), 2);
+    QCOMPARE(side->currentIndex(), 3);
     QCOMPARE(side->currentWidget(), window->current()->searchPanel());
     tabs->setCurrentIndex(1);
-    QCOMPARE(side->currentIndex(), 3);
+    QCOMPARE(side->currentIndex(), 4);
 
     // Ctrl+B and Ctrl+T pick the outline and thumbnail tabs.
     QTest::keyClick(window.get(), Qt::Key_B, Qt::ControlModifier);
@@ -795,7 +796,7 @@ void TestWindowCommands::sideTabTitlesAreWhole()
     window->resize(1280, 800);
     window->setLanguage(code);
     QTabBar* bar = window->sideTabWidget()->tabBar();
-    QCOMPARE(bar->count(), 4);
+    QCOMPARE(bar->count(), 5);
     QTRY_VERIFY2_WITH_TIMEOUT(
         bar->width() >= bar->sizeHint().width(),
         qPrintable(QStringLiteral("%1 < %2").arg(bar->width()).arg(bar->sizeHint().width())),

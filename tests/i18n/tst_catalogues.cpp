@@ -6,6 +6,7 @@
 #include "annotations/AnnotationStore.h"
 #include "app/ExportCommands.h"
 #include "app/MainWindow.h"
+#include "app/StartUp.h"
 #include "app/StudyTools.h"
 #include "core/DocumentController.h"
 #include "core/session/DocumentSession.h"
@@ -17,10 +18,12 @@
 #include "support/SkipOrFail.h"
 #include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
+#include "view/BookmarkListPanel.h"
 #include "view/BookmarkPanel.h"
 #include "view/PdfViewport.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
@@ -297,10 +300,10 @@ void TestCatalogues::contextsAreTheRunTimeContexts()
           &DocumentSession::staticMetaObject, &DocumentController::staticMetaObject,
           &AnnotatedPdfExporter::staticMetaObject, &AnnotationCard::staticMetaObject,
           &AnnotationPanel::staticMetaObject, &AnnotationStore::staticMetaObject,
-          &BookmarkPanel::staticMetaObject, &PdfViewport::staticMetaObject,
-          &SearchPanel::staticMetaObject, &TextLayoutStore::staticMetaObject,
-          &OcrController::staticMetaObject, &StudyTools::staticMetaObject,
-          &QtSpeechEngine::staticMetaObject})
+          &BookmarkPanel::staticMetaObject, &BookmarkListPanel::staticMetaObject,
+          &PdfViewport::staticMetaObject, &SearchPanel::staticMetaObject,
+          &TextLayoutStore::staticMetaObject, &OcrController::staticMetaObject,
+          &StudyTools::staticMetaObject, &QtSpeechEngine::staticMetaObject})
         known.insert(QString::fromLatin1(meta->className()));
 
     // The two OCR contexts without a meta-object, checked through the code that uses them.
@@ -312,6 +315,11 @@ void TestCatalogues::contextsAreTheRunTimeContexts()
     QVERIFY(!ensureRuntimeLoaded({QStringLiteral("/nonexistent/libonnxruntime.so.1")}, &error));
     QVERIFY2(error.startsWith(QStringLiteral("Cannot load")), qPrintable(error));
     known.insert(QStringLiteral("dovrix::OcrRuntime"));
+    // The command line's help, translated before any window exists.
+    QCommandLineParser parser;
+    defineCommandLine(parser);
+    QVERIFY(parser.helpText().contains(QStringLiteral("The PDF file to open.")));
+    known.insert(QStringLiteral("dovrix::StartUp"));
 
     for (const Catalogue& ts : std::as_const(catalogues)) {
         for (const Message& m : ts.messages)

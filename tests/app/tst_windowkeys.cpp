@@ -1,0 +1,460 @@
+// The window driven by its keys and the mouse as a reader uses them: search field, document keys,
+// select all, drags, the OCR commands, read aloud, the home page and the bookmarks panel.
+
+#include "app/MainWindow.h"
+#include "app/OpenRequests.h"
+#include "app/StudyTools.h"
+#include "core/BookmarkStore.h"
+#include "core/DocumentController.h"
+#include "core/session/DocumentSession.h"
+#include "ocr/OcrController.h"
+#include "speech/ReadAloud.h"
+#include "speech/SpeechEngine.h"
+#include "text/SearchController.h"
+#include "text/SearchPanel.h"
+#include "text/TextLayoutStore.h"
+#include "view/BookmarkListPanel.h"
+#include "view/PdfViewport.h"
+
+#include "tests/support/AppFixtures.h"
+#include "tests/support/TestPdf.h"
+#include "tests/support/TestWait.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+using namespace dovrix;
+
+namespace {
+
+// Acts on the next popup menu from inside its own event loop (a button's menu runs one).
+class PopupDriver
+{
+public:
+    explicit PopupDriver(std::function<void(QMenu*)> action)
+    {
+        timer.setInterval(0);
+        QObject::connect(&timer, &QTimer::timeout, [this, action] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu || !menu->isVisible())
+                return;
+            timer.stop();
+            action(menu);
+        });
+        timer.start();
+    }
+
+private:
+    QTimer timer;
+};
+
+// Presses keys in whichever popup menu is open (a submenu opened by Right takes over).
+void pressInMenu(std::initializer_list<Qt::Key> keys)
+{
+    for (Qt::Key key : keys)
+        QTest::keyClick(QApplication::activePopupWidget(), key);
+}
+
+// A synthesiser that breaks down at its first word, like one without an audio device, and whose
+// state looks ready again once stopped.
+class BrokenEngine : public SpeechEngine
+{
+public:
+    bool broken = false;
+    bool inError = false;
+    bool isAvailable() const override { return !inError; }
+    QString unavailableReason() const override
+    {
+        return broken ? QStringLiteral("No audio device available") : QString();
+    }
+    void say(const QString&) override
+    {
+        broken = inError = true;
+        QTimer::singleShot(0, this, &SpeechEngine::failed);
+    }
+    void pause() override {}
+    void resume() override {}
+    void stop() override { inError = false; }
+    void setRate(double) override {}
+    QStringList voiceNames() const override { return {}; }
+    void setVoice(const QString&) override {}
+};
+
+} // namespace
+
+class TestWindowKeys : public QObject, private test::WindowTestFolders
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { isolate(); }
+    void init() { freshStart(); }
+    void cleanup() { dir.reset(); }
+
+    void returnSearchesWhatTheFieldHoldsNow();
+    void findOptionAndQuickReturnShowTheFirstHit();
+    void endHomeAndHistoryKeys();
+    void selectAllPageThenDocumentAndCopy();
+    void dragPastAShortLastLineKeepsItsEnd();
+    void recogniseTextFromTheToolsMenuAndTheHint();
+    void readAloudActionsFollowABrokenSynthesiser();
+    void homePageWithoutABrowserSaysSo();
+    void bookmarksPanelJumpsRenamesAndDeletes();
+
+private:
+    QString makePdf(const QString& name, const QStringList& pages)
+    {
+        const QString path = dir->filePath(name);
+        return test::writeTextPdf(path, pages) ? path : QString();
+    }
+    // A shown, active window with the files open and ready.
+    std::unique_ptr<MainWindow> openWindow(const QStringList& files);
+};
+
+std::unique_ptr<MainWindow> TestWindowKeys::openWindow(const QStringList& files)
+{
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    if (!QTest::qWaitForWindowActive(window.get()))
+        return nullptr;
+    for (const QString& path : files)
+        window->openFile(path);
+    for (DocumentSession* session : window->documentSessions()) {
+        if (!test::waitReady(session))
+            return nullptr;
+    }
+    return window;
+}
+
+void TestWindowKeys::returnSearchesWhatTheFieldHoldsNow()
+{
+    auto window =
+        openWindow({makePdf("find.pdf", {"node one", "glyph two", "node three glyph", "four"})});
+    QVERIFY(window);
+    DocumentSession* session = window->current();
+    SearchPanel* panel = session->searchPanel();
+    PdfViewport* view = session->viewport();
+    QLineEdit* field = window->searchField();
+
+    QTest::mouseClick(field, Qt::LeftButton);
+    QSignalSpy finished(session->search(), &SearchController::finished);
+    QTest::keyClicks(field, "node");
+    QVERIFY(finished.wait(test::TimeoutMs)); // searched once the typing paused
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(panel->currentHitIndex(), 0);
+
+    // Other text and Return at once: that text is searched, its first hit shown; not the next
+    // hit of the old search.
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, "glyph");
+    QTest::keyClick(field, Qt::Key_Return);
+    QVERIFY(!window->searchDebounceTimer()->isActive());
+    QCOMPARE(session->search()->query(), QStringLiteral("glyph"));
+    QTRY_COMPARE_WITH_TIMEOUT(panel->currentHitIndex(), 0, test::TimeoutMs);
+    QCOMPARE(panel->searchHits().size(), 2);
+    QCOMPARE(view->currentPage(), 1);
+
+    // Shift+Return goes back (from the first hit round to the last), Return forward.
+    QTest::keyClick(field, Qt::Key_Return, Qt::ShiftModifier);
+    QCOMPARE(panel->currentHitIndex(), 1);
+    QCOMPARE(view->currentPage(), 2);
+    QTest::keyClick(field, Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier);
+    QCOMPARE(panel->currentHitIndex(), 0);
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(panel->currentHitIndex(), 1);
+    QCOMPARE(view->focusedHit(), 1);
+}
+
+void TestWindowKeys::findOptionAndQuickReturnShowTheFirstHit()
+{
+    auto window = openWindow({});
+    QVERIFY(window);
+    OpenRequest request;
+    request.path = makePdf("far.pdf", {"one", "two", "three", "the word here"});
+    request.find = QStringLiteral("word");
+    window->openRequest(request);
+    QVERIFY(test::waitReady(window->current()));
+    PdfViewport* view = window->current()->viewport();
+    QTRY_COMPARE_WITH_TIMEOUT(view->currentPage(), 3, test::TimeoutMs);
+    QCOMPARE(view->focusedHit(), 0);
+
+    // An empty field, a word typed and Return before any page's text is read.
+    window->openFile(makePdf("quick.pdf", {"a", "b", "c", "d", "needle"}));
+    DocumentSession* session = window->current();
+    QVERIFY(test::waitReady(session));
+    QLineEdit* field = window->searchField();
+    field->clear();
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClicks(field, "needle");
+    QTest::keyClick(field, Qt::Key_Return);
+    QTRY_COMPARE_WITH_TIMEOUT(session->viewport()->currentPage(), 4, test::TimeoutMs);
+    QCOMPARE(session->searchPanel()->currentHitIndex(), 0);
+}
+
+void TestWindowKeys::endHomeAndHistoryKeys()
+{
+    auto window = openWindow({makePdf("pages.pdf", {"one", "two", "three"})});
+    QVERIFY(window);
+    DocumentSession* session = window->current();
+    PdfViewport* view = session->viewport();
+    QScrollBar* bar = view->verticalScrollBar();
+    view->setFocus();
+    QTRY_VERIFY_WITH_TIMEOUT(!session->viewHistory().isEmpty(), test::TimeoutMs);
+    const int entries = int(session->viewHistory().size());
+
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    QVERIFY(bar->maximum() > 0);
+    QCOMPARE(bar->value(), bar->maximum()); // the end of the last page, not its top
+    QCOMPARE(view->currentPage(), 2);
+    QVERIFY(view->pageRect(2).bottom() <= bar->value() + view->viewport()->height());
+    QTRY_COMPARE_WITH_TIMEOUT(session->viewHistory().size(), entries + 1, test::TimeoutMs);
+
+    QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(view->currentPage(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(session->viewHistory().size(), entries + 2, test::TimeoutMs);
+
+    // Alt+Left and Alt+Right walk the view history, wherever the focus is.
+    QTest::keyClick(view, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(view->currentPage(), 2);
+    window->searchField()->setFocus();
+    QTest::keyClick(window->searchField(), Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(view->currentPage(), 0);
+}
+
+void TestWindowKeys::selectAllPageThenDocumentAndCopy()
+{
+    auto window = openWindow({makePdf("all.pdf", {"first page text", "second page words"})});
+    QVERIFY(window);
+    PdfViewport* view = window->current()->viewport();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    view->setFocus();
+
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(view->hasSelection(), test::TimeoutMs);
+    QVERIFY(!view->documentSelected());
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(clipboard->text().trimmed(), QStringLiteral("first page text"));
+    QVERIFY(window->statusBar()->currentMessage().contains(QStringLiteral("已复制")));
+
+    QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+    QVERIFY(view->documentSelected());
+    clipboard->clear();
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(clipboard->text().contains(QStringLiteral("second page words")),
+                             test::TimeoutMs);
+    QVERIFY(clipboard->text().startsWith(QStringLiteral("first page text")));
+
+    // A click ends it; in the search field Ctrl+A is the field's own.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(!view->hasSelection() && !view->documentSelected());
+    QLineEdit* field = window->searchField();
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClicks(field, "abc");
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(field->selectedText(), QStringLiteral("abc"));
+    QVERIFY(!view->hasSelection());
+}
+
+void TestWindowKeys::dragPastAShortLastLineKeepsItsEnd()
+{
+    const QString path = dir->filePath(QStringLiteral("paragraph.pdf"));
+    QVERIFY(test::writePlacedTextPdf(
+        path, {{{QPointF(72, 100), QStringLiteral("A paragraph whose last line is short: a")},
+                {QPointF(72, 113), QStringLiteral("hook")}}}));
+    auto window = openWindow({path});
+    QVERIFY(window);
+    DocumentSession* session = window->current();
+    PdfViewport* view = session->viewport();
+    TextLayoutStore* text = session->textLayout();
+    text->requestCharBoxes(0, JobPriority::TextLayout);
+    QTRY_VERIFY_WITH_TIMEOUT(text->hasCharBoxes(0), test::TimeoutMs);
+    // The last four letters are "hook" (the writer's text comes out with breaks between letters).
+    const QString pageText = text->pageText(0);
+    QList<int> letters;
+    for (int i = 0; i < pageText.size(); ++i) {
+        if (pageText.at(i).isLetter())
+            letters.append(i);
+    }
+    QVERIFY(letters.size() > 4);
+    const QList<QRectF> boxes = text->charBoxes(0);
+    auto at = [view](const QPointF& pt) {
+        const QPointF c = view->pageToView(0, pt);
+        return QPoint(int(c.x()) - view->horizontalScrollBar()->value(),
+                      int(c.y()) - view->verticalScrollBar()->value());
+    };
+    const QRectF k = boxes.at(letters.last());
+    // The pointer crosses the "o" and comes to rest well past the "k", beside the line.
+    QWidget* surface = view->viewport();
+    QTest::mousePress(surface, Qt::LeftButton, {}, at(boxes.at(0).center()));
+    QTest::mouseMove(surface, at(boxes.at(letters.at(letters.size() - 2)).center()));
+    QTest::mouseMove(surface, at(QPointF(k.right() + 30, k.center().y())));
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, at(QPointF(k.right() + 30, k.center().y())));
+    QVERIFY(view->hasSelection());
+    const QString copied = QGuiApplication::clipboard()->text().remove(QRegularExpression("\\s"));
+    QVERIFY2(copied.endsWith(QStringLiteral("short:ahook")), qPrintable(copied));
+}
+
+void TestWindowKeys::recogniseTextFromTheToolsMenuAndTheHint()
+{
+    const QString path = dir->filePath(QStringLiteral("scan.pdf"));
+    QVERIFY(test::writePlacedTextPdf(
+        path, {{{QPointF(72, 100), QStringLiteral("A page with its own text")}}, {}, {}}));
+    auto window = openWindow({path});
+    QVERIFY(window);
+    DocumentSession* session = window->current();
+    PdfViewport* view = session->viewport();
+    auto* menu = window->findChild<QMenu*>(QStringLiteral("ocrMenu"));
+    QVERIFY(menu && menu->isEnabled());
+    QCOMPARE(window->studyTools()->toolsMenu()->actions().first(), menu->menuAction());
+    QCOMPARE(menu->title(), QStringLiteral("识别文字（OCR）"));
+
+    // A page without text: a hint with the key, in the status bar only.
+    window->statusBar()->clearMessage();
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        window->statusBar()->currentMessage().contains(QStringLiteral("Ctrl+Shift+O")),
+        test::TimeoutMs);
+    QVERIFY(!window->ocrProgressDialog());
+
+    // Tools → Recognise text → all pages without text: the two pictures, not the text page.
+    // (Without the OCR files the run stops with a warning; it is cancelled at once anyway.)
+    test::ModalDriver<QMessageBox> warning([](QMessageBox* box) { box->accept(); }, 2);
+    {
+        PopupDriver driver([](QMenu*) {
+            pressInMenu({Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return});
+        });
+        QTest::mouseClick(window->studyTools()->toolsButton(), Qt::LeftButton);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(window->ocrProgressDialog(), test::TimeoutMs);
+    QCOMPARE(session->ocr()->totalPages(), 2);
+    QCOMPARE(session->ocr()->currentPageIndex(), 1);
+    QCOMPARE(session->ocr()->queuedPages(), (QList<int>{2}));
+    session->ocr()->cancel();
+    QVERIFY(!window->ocrProgressDialog());
+
+    // Ctrl+Shift+O recognises the page shown (or fails it at once without the OCR files).
+    QSignalSpy failed(session->ocr(), &OcrController::pageFailed);
+    QApplication::setActiveWindow(window.get()); // the test platform leaves it with the menu
+    QTest::keyClick(view, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(session->ocr()->currentPageIndex() == 2
+            || (!failed.isEmpty() && failed.first().at(0).toInt() == 2));
+    session->ocr()->cancel();
+}
+
+void TestWindowKeys::readAloudActionsFollowABrokenSynthesiser()
+{
+    BrokenEngine engine;
+    MainWindow window;
+    StudyTools study(&window, &engine);
+    window.show();
+    window.openFile(makePdf("read.pdf", {"Words to read aloud."}));
+    QVERIFY(test::waitReady(window.current()));
+    study.updateActionStates();
+    auto item = [&study](const char* name) {
+        for (QAction* action : study.toolsMenu()->actions()) {
+            if (action->objectName() == QLatin1String(name))
+                return action;
+        }
+        return static_cast<QAction*>(nullptr);
+    };
+    QAction* read = item("readAloudAction");
+    QAction* pause = item("pauseReadingAction");
+    QAction* stop = item("stopReadingAction");
+    QVERIFY(read && pause && stop);
+    QVERIFY(read->isEnabled() && !pause->isEnabled() && !stop->isEnabled());
+
+    read->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(engine.broken, test::TimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(study.readAloud()->state(), ReadAloudController::State::Stopped,
+                              test::TimeoutMs);
+    QVERIFY(!read->isEnabled());
+    QVERIFY(!pause->isEnabled());
+    QVERIFY(!stop->isEnabled());
+    QCOMPARE(pause->toolTip(), QStringLiteral("No audio device available"));
+    QVERIFY(window.statusBar()->currentMessage().contains(QStringLiteral("No audio device")));
+}
+
+void TestWindowKeys::homePageWithoutABrowserSaysSo()
+{
+    auto window = openWindow({});
+    QVERIFY(window);
+    // The test platform has no desktop services: no browser can open the page.
+    QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("homeButton")),
+                      Qt::LeftButton);
+    QVERIFY2(window->statusBar()->currentMessage().contains(QStringLiteral("https://")),
+             qPrintable(window->statusBar()->currentMessage()));
+}
+
+void TestWindowKeys::bookmarksPanelJumpsRenamesAndDeletes()
+{
+    auto window = openWindow({makePdf("marks.pdf", {"one", "two", "three"})});
+    QVERIFY(window);
+    DocumentSession* session = window->current();
+    PdfViewport* view = session->viewport();
+    BookmarkStore* store = session->bookmarks();
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
+    QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(store->bookmarks().size(), 2);
+
+    // Its tab sits beside contents and thumbnails.
+    QTabWidget* side = window->sideTabWidget();
+    BookmarkListPanel* panel = session->bookmarkListPanel();
+    const int tab = side->indexOf(panel);
+    QCOMPARE(tab, 2);
+    QTest::mouseClick(side->tabBar(), Qt::LeftButton, {}, side->tabBar()->tabRect(tab).center());
+    QCOMPARE(side->currentWidget(), panel);
+    QListWidget* list = panel->list();
+    QTRY_COMPARE_WITH_TIMEOUT(list->count(), 2, test::TimeoutMs);
+    QCOMPARE(panel->rowIndices(), (QList<int>{1, 0})); // by page, not in the order added
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    QCOMPARE(view->currentPage(), 2);
+
+    QTest::keyClick(list, Qt::Key_F2);
+    auto* editor = list->findChild<QLineEdit*>();
+    QVERIFY(editor);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, "The end");
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The item view commits an edit on its next turn.
+    QTRY_COMPARE_WITH_TIMEOUT(store->bookmarks().at(0).name, QStringLiteral("The end"),
+                              test::TimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(list->item(1)->text(), QStringLiteral("The end"), test::TimeoutMs);
+
+    list->setFocus();
+    list->setCurrentRow(1);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(store->bookmarks().size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(list->count(), 1, test::TimeoutMs);
+    QCOMPARE(panel->rowIndices(), (QList<int>{0}));
+}
+
+QTEST_MAIN(TestWindowKeys)
+#include "tst_windowkeys.moc"
