@@ -95,14 +95,15 @@ const QList<ExportFormat>& ExportCommands::formats()
 namespace {
 
 // Printing to a file when no print server answers: a save dialog like the exports' ones.
-const ExportFormat printToFileFormat{"printToFile",
-                                     nullptr,
-                                     nullptr,
-                                     false,
-                                     "-print.pdf",
-                                     QT_TR_NOOP("打印到 PDF 文件"),
-                                     QT_TR_NOOP("PDF 文档 (*.pdf)"),
-                                     nullptr};
+const ExportFormat printToFileFormat{
+    "printToFile",
+    nullptr,
+    nullptr,
+    false,
+    "-print.pdf",
+    QT_TRANSLATE_NOOP("dovrix::ExportCommands", "打印到 PDF 文件"),
+    QT_TRANSLATE_NOOP("dovrix::ExportCommands", "PDF 文档 (*.pdf)"),
+    nullptr};
 
 // The text of the source refusal, shared with the exports that check the target themselves.
 QString sourceRefusal()
@@ -810,7 +811,7 @@ void ExportCommands::copyWritten(int run, const CopyOutcome& outcome, const Prin
     case CopyOutcome::Result::WriteFailed:
         showMessage(QMessageBox::Warning, title,
                     tr("无法写入 %1：\n%2\n\n没有留下不完整的文件，源文件未被修改。")
-                        .arg(printing ? QString() : target, outcome.detail));
+                        .arg(target, outcome.detail));
         return;
     }
 }
