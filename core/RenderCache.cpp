@@ -7,6 +7,7 @@
 #include <QPdfDocument>
 #include <QPdfDocumentRenderOptions>
 #include <QPointer>
+#include <QTransform>
 
 #include <cmath>
 #include <limits>
@@ -93,6 +94,12 @@ quint64 RenderCache::keyHash(const Key& key)
     fold(hash, key.size.height());
     fold(hash, key.rotation);
     fold(hash, ratioBucket(key.devicePixelRatio));
+    if (!key.clip.isNull()) {
+        fold(hash, key.clip.x());
+        fold(hash, key.clip.y());
+        fold(hash, key.clip.width());
+        fold(hash, key.clip.height());
+    }
     return hash;
 }
 
@@ -119,10 +126,13 @@ void RenderCache::request(const Key& key, const DocumentHandle& document)
     if (!worker || isCurrent(key) || inFlight.contains(key))
         return;
     inFlight.insert(key);
-    const QSize renderSize = clampToPixelLimit(key.size);
+    const QSize renderSize = key.clip.isNull() ? clampToPixelLimit(key.size) : key.size;
     worker->post(jobPriority, this, generation.ticket(),
                  [key, renderSize, document, tint = colours]() -> Reply<RenderCache> {
-                     QImage image = render(document.get(), key.page, renderSize, key.rotation);
+                     QImage image = key.clip.isNull()
+                                        ? render(document.get(), key.page, renderSize, key.rotation)
+                                        : renderClip(document.get(), key.page, renderSize,
+                                                     key.rotation, key.clip);
                      applyPageColours(image, tint);
                      return [key, image](RenderCache& cache) { cache.complete(key, image); };
                  });
@@ -142,6 +152,45 @@ QImage RenderCache::render(QPdfDocument* document, int page, QSize size, int rot
     QImage image = document->render(page, size, options);
     if (image.isNull())
         qCWarning(lcCore) << "rendering page" << page << "at" << size << "failed";
+    return image;
+}
+
+QImage RenderCache::renderClip(QPdfDocument* document, int page, QSize size, int rotation,
+                               const QRect& clip)
+{
+    const QRect part = clip & QRect(QPoint(0, 0), size);
+    if (!document || part.isEmpty() || page < 0 || page >= document->pageCount())
+        return {};
+    // The engine clips the page as it stands: take the same part of the upright page image, then
+    // turn it (quarter turns are exact).
+    const bool sideways = rotation % 180 != 0;
+    const QSize upright = sideways ? size.transposed() : size;
+    QTransform turn; // upright image pixels -> shown image pixels
+    switch (rotation) {
+    case 90:
+        turn = QTransform(0, 1, -1, 0, upright.height(), 0);
+        break;
+    case 180:
+        turn = QTransform(-1, 0, 0, -1, upright.width(), upright.height());
+        break;
+    case 270:
+        turn = QTransform(0, -1, 1, 0, 0, upright.width());
+        break;
+    default:
+        break;
+    }
+    const QRect uprightPart = turn.inverted().mapRect(QRectF(part)).toAlignedRect();
+    QPdfDocumentRenderOptions options;
+    options.setRenderFlags(QPdfDocumentRenderOptions::RenderFlags());
+    options.setScaledSize(upright);
+    options.setScaledClipRect(uprightPart);
+    QImage image = document->render(page, uprightPart.size(), options);
+    if (image.isNull()) {
+        qCWarning(lcCore) << "rendering part" << part << "of page" << page << "failed";
+        return {};
+    }
+    if (rotation != 0)
+        image = image.transformed(QTransform().rotate(rotation));
     return image;
 }
 

@@ -9,6 +9,7 @@
 #include <QMetaType>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QSet>
 #include <QSize>
 
@@ -36,11 +37,14 @@ public:
         QSize size;                    // pixels, rotation already applied
         int rotation = 0;              // clockwise degrees: 0, 90, 180 or 270
         double devicePixelRatio = 1.0; // of the screen the image is for
+        // A part of the page image of that size (pixels, rotation applied) rendered alone, for a
+        // page too large to render whole; null for the whole page.
+        QRect clip;
 
         friend bool operator==(const Key& a, const Key& b)
         {
             return a.page == b.page && a.size == b.size && a.rotation == b.rotation
-                   && a.devicePixelRatio == b.devicePixelRatio;
+                   && a.devicePixelRatio == b.devicePixelRatio && a.clip == b.clip;
         }
         friend bool operator!=(const Key& a, const Key& b) { return !(a == b); }
     };
@@ -60,6 +64,11 @@ public:
     // the document's own annotation layer. A null image for an invalid page or size. Runs on the
     // worker thread: every user of a document renders through this one function.
     static QImage render(QPdfDocument* document, int page, QSize size, int rotation);
+    // The part clip (pixels, rotation applied) of the page image render() would give at size;
+    // only that part is rasterised, so size may be far beyond the pixel limit. A null image when
+    // clip holds nothing of the page. Worker thread, like render().
+    static QImage renderClip(QPdfDocument* document, int page, QSize size, int rotation,
+                             const QRect& clip);
 
     RenderCache(PdfWorker* worker, qint64 byteBudget, JobPriority priority,
                 QObject* parent = nullptr);

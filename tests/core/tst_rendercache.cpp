@@ -23,7 +23,7 @@ namespace {
 
 Key makeKey(int page, QSize size, int rotation = 0, double ratio = 1.0)
 {
-    return Key{page, size, rotation, ratio};
+    return Key{page, size, rotation, ratio, QRect()};
 }
 
 // Mean grey of the visible pixels (the ink), or -1 when there are none.
@@ -244,6 +244,21 @@ private Q_SLOTS:
         QVERIFY(!ink.isEmpty());
         QCOMPARE(QPoint(ink.center().x() * 2 / size.width(), ink.center().y() * 2 / size.height()),
                  corner);
+
+        // A part rendered alone (for pages too large to render whole) is that part of the image.
+        Key partKey = makeKey(0, size, rotation);
+        partKey.clip = ink.adjusted(-7, -5, 9, 11) & QRect(QPoint(0, 0), size);
+        QVERIFY(partKey != makeKey(0, size, rotation));
+        const QImage part = renderInto(cache, partKey).convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(part.size(), partKey.clip.size());
+        const QImage same = image.copy(partKey.clip);
+        int differing = 0;
+        for (int y = 0; y < part.height(); ++y) {
+            for (int x = 0; x < part.width(); ++x)
+                differing += qAbs(qGray(part.pixel(x, y)) - qGray(same.pixel(x, y))) > 40;
+        }
+        QVERIFY2(differing * 50 <= part.width() * part.height(),
+                 qPrintable(QString::number(differing)));
     }
 
     void goneCacheOrWorkerLeavesJobsHarmless()
