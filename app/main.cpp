@@ -4,6 +4,7 @@
 #include "app/SingleInstance.h"
 #include "app/StartUp.h"
 #include "core/PdfWorker.h"
+#include "core/ProcessMemory.h"
 #include "core/RawFilePath.h"
 #include "i18n/LanguageTable.h"
 #include "settings/AppSettings.h"
@@ -21,6 +22,7 @@
 int main(int argc, char* argv[])
 {
     using namespace dovrix;
+    returnLargeBuffersToTheSystem();
 
     QStringList arguments;
     for (int i = 0; i < argc; ++i)

@@ -1,4 +1,5 @@
 #include "bench/Bench.h"
+#include "core/ProcessMemory.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -89,6 +90,8 @@ int fail(const char* command, const QString& message)
 
 int main(int argc, char* argv[])
 {
+    // The program's own memory behaviour (see app/main.cpp).
+    dovrix::returnLargeBuffersToTheSystem();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
