@@ -463,10 +463,85 @@ RenderCache::Key PdfViewport::renderKeyFor(int page) const
     const double dpr = viewport()->devicePixelRatioF();
     RenderCache::Key key;
     key.page = page;
-    key.size = RenderCache::clampToPixelLimit(geo.renderPixelSize(page, dpr));
+    const QSize full = geo.renderPixelSize(page, dpr);
+    const qint64 pixels = qint64(full.width()) * full.height();
+    if (pixels > TiledAbovePixels) {
+        const double scale = std::sqrt(double(PreviewPixels) / double(pixels));
+        key.size =
+            QSize(std::max(1, int(full.width() * scale)), std::max(1, int(full.height() * scale)));
+    } else {
+        key.size = RenderCache::clampToPixelLimit(full);
+    }
     key.rotation = geo.rotation;
     key.devicePixelRatio = dpr;
     return key;
+}
+
+bool PdfViewport::isTiled(int page) const
+{
+    const QSize full = geo.renderPixelSize(page, viewport()->devicePixelRatioF());
+    return qint64(full.width()) * full.height() > TiledAbovePixels;
+}
+
+QList<RenderCache::Key> PdfViewport::visibleTileKeys(int page) const
+{
+    if (!isTiled(page))
+        return {};
+    const double dpr = viewport()->devicePixelRatioF();
+    const QSize full = geo.renderPixelSize(page, dpr);
+    const QRectF r = geo.pageRect(page);
+    const QRectF view(contentPos(QPointF(0, 0)), QSizeF(viewport()->size()));
+    const QRectF shown = r.intersected(view);
+    if (shown.isEmpty() || full.isEmpty())
+        return {};
+    // View pixels of the page -> pixels of its image.
+    const double sx = full.width() / r.width();
+    const double sy = full.height() / r.height();
+    const int left = std::max(0, int((shown.left() - r.left()) * sx) / TilePx);
+    const int top = std::max(0, int((shown.top() - r.top()) * sy) / TilePx);
+    const int right =
+        std::min((full.width() - 1) / TilePx, int((shown.right() - r.left()) * sx) / TilePx);
+    const int bottom =
+        std::min((full.height() - 1) / TilePx, int((shown.bottom() - r.top()) * sy) / TilePx);
+    const QPointF centre((view.center().x() - r.left()) * sx, (view.center().y() - r.top()) * sy);
+    QList<RenderCache::Key> keys;
+    for (int row = top; row <= bottom; ++row) {
+        for (int column = left; column <= right; ++column) {
+            RenderCache::Key key;
+            key.page = page;
+            key.size = full;
+            key.rotation = geo.rotation;
+            key.devicePixelRatio = dpr;
+            key.clip =
+                QRect(column * TilePx, row * TilePx, TilePx, TilePx) & QRect(QPoint(0, 0), full);
+            keys.append(key);
+        }
+    }
+    std::sort(keys.begin(), keys.end(),
+              [&centre](const RenderCache::Key& a, const RenderCache::Key& b) {
+                  return QLineF(QRectF(a.clip).center(), centre).length()
+                         < QLineF(QRectF(b.clip).center(), centre).length();
+              });
+    return keys;
+}
+
+bool PdfViewport::visiblePagesSharp() const
+{
+    if (!cache)
+        return false;
+    const QList<int> pages = geo.visiblePages(verticalScrollBar()->value(), viewport()->height());
+    for (int page : pages) {
+        if (isTiled(page)) {
+            const QList<RenderCache::Key> tiles = visibleTileKeys(page);
+            for (const RenderCache::Key& tile : tiles) {
+                if (!cache->isCurrent(tile))
+                    return false;
+            }
+        } else if (!cache->isCurrent(renderKeyFor(page))) {
+            return false;
+        }
+    }
+    return !pages.isEmpty();
 }
 
 void PdfViewport::refreshVisiblePages()
@@ -486,6 +561,12 @@ void PdfViewport::refreshVisiblePages()
     const QList<int> pages = geo.visiblePages(verticalScrollBar()->value(), viewport()->height());
     const DocumentHandle doc = controller ? controller->sharedDocument() : DocumentHandle();
     if (cache && doc) {
+        // The parts in view first, then the previews under them.
+        for (int page : pages) {
+            const QList<RenderCache::Key> tiles = visibleTileKeys(page);
+            for (const RenderCache::Key& tile : tiles)
+                cache->request(tile, doc);
+        }
         for (int page : pages)
             cache->request(renderKeyFor(page), doc);
     }
@@ -854,6 +935,7 @@ void PdfViewport::paintEvent(QPaintEvent*)
     const int vh = viewport()->height();
     p.save();
     p.translate(-hv, -vv);
+    QList<int> shown;
     for (int i = 0; i < geo.pageCount(); ++i) {
         const QRectF r = geo.pageRect(i);
         if (r.isEmpty())
@@ -864,6 +946,13 @@ void PdfViewport::paintEvent(QPaintEvent*)
             continue;
         }
         paintPage(p, i, r);
+        shown.append(i);
+    }
+    // Annotations and marks over every page: a note's label may reach onto the next page (the one
+    // beside it in a spread, the one below) and stays readable there.
+    for (int i : std::as_const(shown)) {
+        paintAnnotations(p, i);
+        paintMarks(p, i);
     }
     p.restore();
     if (geo.rotation != 0)
@@ -875,14 +964,33 @@ void PdfViewport::paintPage(QPainter& p, int page, const QRectF& r)
     p.fillRect(r.translated(3, 4), QColor(0, 0, 0, 90));
     p.fillRect(r, QColor(pageColourOf(qRgb(255, 255, 255), effectiveColours())));
     const QImage image = cache ? cache->cachedImage(renderKeyFor(page)) : QImage();
-    if (!image.isNull())
-        p.drawImage(r, image);
-    else
+    const QList<RenderCache::Key> tiles = cache ? visibleTileKeys(page) : QList<RenderCache::Key>();
+    QList<QImage> tileImages;
+    bool allTiles = !tiles.isEmpty();
+    for (const RenderCache::Key& tile : tiles) {
+        tileImages.append(cache->cachedImage(tile));
+        allTiles = allTiles && !tileImages.last().isNull();
+    }
+    if (!image.isNull()) {
+        if (!allTiles)
+            p.drawImage(r, image); // the preview, until the parts in view are there
+    } else if (!allTiles) {
         paintPlaceholder(p, r);
+    }
+    if (!tiles.isEmpty()) {
+        const double sx = r.width() / tiles.first().size.width();
+        const double sy = r.height() / tiles.first().size.height();
+        for (int i = 0; i < tiles.size(); ++i) {
+            if (tileImages.at(i).isNull())
+                continue;
+            const QRect& clip = tiles.at(i).clip;
+            p.drawImage(QRectF(r.left() + clip.x() * sx, r.top() + clip.y() * sy, clip.width() * sx,
+                               clip.height() * sy),
+                        tileImages.at(i));
+        }
+    }
     paintHits(p, page, r);
     paintSelection(p, page);
-    paintAnnotations(p, page);
-    paintMarks(p, page);
 }
 
 void PdfViewport::paintPlaceholder(QPainter& p, const QRectF& r) const

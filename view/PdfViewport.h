@@ -112,8 +112,23 @@ public:
     QPointF pageToView(int page, const QPointF& pt) const { return geo.pageToView(page, pt); }
     QPointF viewToPage(int page, const QPointF& px) const { return geo.viewToPage(page, px); }
     int pageAt(const QPointF& contentPx) const { return geo.pageAt(contentPx); }
-    // The key under which the page's image for the current zoom, rotation and screen is cached.
+    // A page whose image would hold more pixels than this at the current zoom is drawn from tiles
+    // of TilePx × TilePx device pixels, only those in view rendered, over a whole-page preview of
+    // at most PreviewPixels: at 800 % an A4 page would take 122 MiB, and two of them in view would
+    // not fit the render cache together.
+    static constexpr qint64 TiledAbovePixels = 4096LL * 4096;
+    static constexpr int TilePx = 512;
+    static constexpr qint64 PreviewPixels = 1024LL * 1024;
+    // The key under which the page's image for the current zoom, rotation and screen is cached:
+    // the whole page, or for a tiled page its preview.
     RenderCache::Key renderKeyFor(int page) const;
+    bool isTiled(int page) const;
+    // The tiles of a tiled page that meet the view (none for other pages), nearest the view's
+    // centre first.
+    QList<RenderCache::Key> visibleTileKeys(int page) const;
+    // Every page in view is drawn at the current zoom and colours: its image, or every tile of it
+    // in view.
+    bool visiblePagesSharp() const;
     // Requests the text of the current page and its neighbours and the images of the visible
     // pages; normally run by the render timer.
     void refreshVisiblePages();
