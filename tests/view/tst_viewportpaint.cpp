@@ -265,6 +265,35 @@ private Q_SLOTS:
         QCOMPARE(img.pixelColor(past), QColor(Qt::white));
     }
 
+    // In a spread a note at the right edge of the left page has its label over the right page.
+    void noteLabelStaysOverTheNextPage()
+    {
+        ViewportRig rig(QSize(1000, 700));
+        QVERIFY(rig.open(textPdf));
+        rig.view.setCoverAlone(false);
+        rig.view.setSpread(true);
+        QVERIFY(rig.waitImages());
+        const QRectF right = rig.view.pageRect(1);
+        QVERIFY(right.left() > rig.view.pageRect(0).right());
+        const double edge = rig.controller.pageSizes().at(0).width() - 3;
+        add(rig, AnnotationType::Note, QRectF(edge, 150, 0, 0), QColor(220, 0, 0), {},
+            QStringLiteral("a label long enough to reach well onto the page beside"));
+        const QImage shown = rig.render();
+        const QRect onRight = right
+                                  .translated(-rig.view.horizontalScrollBar()->value(),
+                                              -rig.view.verticalScrollBar()->value())
+                                  .toRect()
+                                  .intersected(shown.rect());
+        int border = 0;
+        for (int y = onRight.top(); y <= onRight.bottom(); ++y) {
+            for (int x = onRight.left(); x <= onRight.right(); ++x) {
+                const QColor c = shown.pixelColor(x, y);
+                border += c.red() > 150 && c.green() < 90 && c.blue() < 90;
+            }
+        }
+        QVERIFY2(border > 40, qPrintable(QString::number(border)));
+    }
+
     void noteBubbleCutAt200Characters()
     {
         ViewportRig rig(QSize(900, 700));
