@@ -29,6 +29,8 @@ class QToolBar;
 
 namespace dovrix {
 
+class DocumentPropertiesDialog;
+
 class AnnotationPanel;
 class AnnotationStore;
 class AppSettings;
@@ -125,6 +127,11 @@ public:
     // Searches the current document for text as if typed into the search field and Return
     // pressed: the view goes to the first hit as soon as it is found.
     void findText(const QString& text);
+    // How long a document annotation chosen in the panel stays outlined on its page.
+    static constexpr int DocumentAnnotationMarkMs = 8000;
+
+    // Shows the current document's properties, fonts and attachments (one dialog per document).
+    DocumentPropertiesDialog* showDocumentProperties();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -420,6 +420,9 @@ void MainWindowUi::buildActions(QMainWindow* window)
     ocrPageAction =
         windowAction(window, "ocrPageAction", QKeySequence(QStringLiteral("Ctrl+Shift+O")));
     ocrDocumentAction = windowAction(window, "ocrDocumentAction", QKeySequence());
+    propertiesAction =
+        windowAction(window, "propertiesAction", QKeySequence(QStringLiteral("Alt+Return")));
+    resetFormAction = windowAction(window, "resetFormAction", QKeySequence());
 }
 
 void MainWindowUi::retranslate()
@@ -505,6 +508,8 @@ void MainWindowUi::retranslate()
     ocrMenu->setTitle(tr("识别文字（OCR）"));
     ocrPageAction->setText(tr("本页"));
     ocrDocumentAction->setText(tr("所有没有文字的页"));
+    propertiesAction->setText(tr("文档属性…"));
+    resetFormAction->setText(tr("重置表单"));
     spreadAction->setText(tr("双页显示"));
     coverAloneAction->setText(tr("首页单独显示"));
     spreadButton->setText(tr("双页"));

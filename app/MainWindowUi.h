@@ -130,6 +130,8 @@ public:
     QMenu* ocrMenu = nullptr;
     QAction* ocrPageAction = nullptr;
     QAction* ocrDocumentAction = nullptr;
+    QAction* propertiesAction = nullptr; // the document's properties, fonts and attachments
+    QAction* resetFormAction = nullptr;  // forgets the values typed into the document's form
 
 private:
     void buildToolbar(QMainWindow* window, QWidget* toolsButton);

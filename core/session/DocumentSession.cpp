@@ -16,6 +16,7 @@
 #include "text/TextLayoutStore.h"
 #include "view/BookmarkListPanel.h"
 #include "view/BookmarkPanel.h"
+#include "view/FormLayer.h"
 #include "view/PdfViewport.h"
 #include "view/ThumbnailPanel.h"
 
@@ -64,6 +65,7 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
 
     view = new PdfViewport(cache, textStore, documentController, searchController);
     view->setAnnotationStore(annotationStore);
+    forms = new FormLayer(view, documentController, annotationStore);
 
     thumbnails = new ThumbnailPanel(documentController, worker);
     outline = new BookmarkPanel(documentController);
