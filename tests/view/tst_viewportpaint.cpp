@@ -291,7 +291,7 @@ private Q_SLOTS:
                 border += c.red() > 150 && c.green() < 90 && c.blue() < 90;
             }
         }
-        QVERIFY2(border > 40, qPrintable(QString::number(border)));
+        QVERIFY2(border > 12, qPrintable(QString::number(border)));
     }
 
     void noteBubbleCutAt200Characters()
