@@ -172,7 +172,18 @@ DocumentAttachment attachmentOf(fz_context* ctx, pdf_obj* filespec)
     pdf_get_embedded_file_params(ctx, filespec, &params);
     a.name = QString::fromUtf8(params.filename);
     a.description = text(ctx, filespec, "Desc");
-    a.size = params.size >= 0 ? qint64(params.size) : -1;
+    a.size = params.size > 0 ? qint64(params.size) : -1;
+    if (a.size < 0) {
+        // Without /Params /Size: the stream's declared decoded length, or its length when it is
+        // stored as it is.
+        pdf_obj* stream = pdf_dict_getp(ctx, filespec, "EF/F");
+        if (!stream)
+            stream = pdf_dict_getp(ctx, filespec, "EF/UF");
+        if (pdf_dict_gets(ctx, stream, "DL"))
+            a.size = pdf_to_int64(ctx, pdf_dict_gets(ctx, stream, "DL"));
+        else if (!pdf_dict_gets(ctx, stream, "Filter") && pdf_dict_gets(ctx, stream, "Length"))
+            a.size = pdf_to_int64(ctx, pdf_dict_gets(ctx, stream, "Length"));
+    }
     if (params.modified > 0)
         a.modified = QDateTime::fromSecsSinceEpoch(params.modified, Qt::UTC);
     return a;

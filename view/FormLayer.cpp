@@ -68,11 +68,19 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         const QList<FormField>& fields = layer->fields();
+        const int rotation = layer->view ? layer->view->rotation() : 0;
         for (int i = 0; i < fields.size(); ++i) {
             const QRect r = layer->viewRectOf(i);
             if (!r.intersects(rect()) || i == layer->focusedField())
                 continue;
-            paintField(p, fields.at(i), QRectF(r));
+            // The field is drawn upright on its page, turned with the page.
+            p.save();
+            p.translate(QRectF(r).center());
+            p.rotate(rotation);
+            const QSizeF size = rotation % 180 ? QSizeF(r.height(), r.width()) : QSizeF(r.size());
+            paintField(p, fields.at(i),
+                       QRectF(QPointF(-size.width() / 2, -size.height() / 2), size));
+            p.restore();
         }
     }
 
