@@ -194,7 +194,8 @@ void FormLayer::readFields()
 void FormLayer::showFields(const QList<FormField>& read)
 {
     formFields = read;
-    overlay->raise();
+    // Under the page view's own floating widgets (annotation card, link preview).
+    overlay->lower();
     overlay->update();
     Q_EMIT fieldsRead(int(formFields.size()));
 }
