@@ -23,8 +23,6 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
-#include <QPdfDocument>
-#include <QPdfDocumentRenderOptions>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>

@@ -32,5 +32,14 @@ function(dovrix_tests)
         set_tests_properties(${name} PROPERTIES
             ENVIRONMENT "QT_QPA_PLATFORM=offscreen;DOVRIX_BUILD_DIR=${CMAKE_BINARY_DIR}"
             TIMEOUT 600)
+        # A suite that reads PDF files runs once more with the Qt PDF engine: one test body for
+        # both engines (tests/support/TestPdf.h, useEngineUnderTest).
+        file(READ ${source} body)
+        if(NOT ARG_WITHOUT_SUPPORT AND body MATCHES "DocumentController|PdfDocument|Rig[ .;(]")
+            add_test(NAME ${name}_qtpdf COMMAND ${name})
+            set_tests_properties(${name}_qtpdf PROPERTIES
+                ENVIRONMENT "QT_QPA_PLATFORM=offscreen;DOVRIX_BUILD_DIR=${CMAKE_BINARY_DIR};DOVRIX_TEST_ENGINE=qtpdf"
+                TIMEOUT 600)
+        endif()
     endforeach()
 endfunction()
