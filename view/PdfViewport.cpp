@@ -34,6 +34,25 @@ const QColor HitOutline(31, 79, 216);
 const QColor OcrHitColor(20, 128, 74);
 const QColor MarkColor(230, 126, 34);
 
+// Where the view goes for a link's destination: the point it names, the area it fits, or the
+// page.
+ViewTarget targetOf(const PdfDestination& destination)
+{
+    ViewTarget target;
+    target.page = destination.page;
+    target.zoom = destination.zoom;
+    if (destination.kind == PdfDestination::Kind::FitR && !destination.area.isEmpty()) {
+        target.show = ViewTarget::Show::Area;
+        target.area = destination.area;
+    } else if (destination.hasLeft || destination.hasTop) {
+        target.show = ViewTarget::Show::Point;
+        target.point = destination.point;
+        target.hasLeft = destination.hasLeft;
+        target.hasTop = destination.hasTop;
+    }
+    return target;
+}
+
 QColor withAlpha(QColor c, int alpha)
 {
     c.setAlpha(alpha);
@@ -355,6 +374,48 @@ void PdfViewport::goToPage(int page)
     }
     if (changed)
         Q_EMIT currentPageChanged(p);
+}
+
+void PdfViewport::showTarget(const ViewTarget& target)
+{
+    if (target.page < 0 || target.page >= geo.pageCount())
+        return;
+    goToPage(target.page);
+    const ViewPlacement place =
+        geo.placementFor(target, viewport()->size(),
+                         QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value()));
+    const bool zoomed = !sameZoom(place.zoom, geo.zoom);
+    const bool wasFitting = fit != FitMode::FitNone;
+    if (zoomed) {
+        fit = FitMode::FitNone;
+        geo.zoom = place.zoom;
+        relayout();
+    }
+    horizontalScrollBar()->setValue(toContentPx(std::round(place.scrollPx.x())));
+    verticalScrollBar()->setValue(toContentPx(std::round(place.scrollPx.y())));
+    viewport()->update();
+    startRenderTimer();
+    if (zoomed) {
+        Q_EMIT zoomChanged(geo.zoom);
+        if (wasFitting)
+            Q_EMIT fitModeChanged(FitMode::FitNone);
+    }
+    updateCurrentPage();
+}
+
+void PdfViewport::jumpTo(const ViewTarget& target)
+{
+    if (target.page < 0 || target.page >= geo.pageCount())
+        return;
+    Q_EMIT jumpStarting();
+    showTarget(target);
+    Q_EMIT jumpFinished();
+}
+
+ViewTarget PdfViewport::currentTarget() const
+{
+    return geo.targetAt(viewport()->size(),
+                        QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value()));
 }
 
 void PdfViewport::updateCurrentPage()
@@ -1184,7 +1245,7 @@ void PdfViewport::mouseReleaseEvent(QMouseEvent* event)
             if (link.url.isValid())
                 Q_EMIT linkActivated(link.url);
             else if (link.target.page >= 0)
-                goToPage(link.target.page);
+                jumpTo(targetOf(link.target));
         }
     }
     viewport()->update();
