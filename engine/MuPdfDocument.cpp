@@ -736,7 +736,7 @@ private:
         Lane& lane = lanes[size_t(threadLane())];
         if (!lane.ctx) {
             int count = 0;
-            if (openFile(path, password, &lane.ctx, &lane.doc, &count) != OpenOutcome::Opened
+            if (openFile(path, secret, &lane.ctx, &lane.doc, &count) != OpenOutcome::Opened
                 || count != pages) {
                 drop(lane);
                 return nullptr;

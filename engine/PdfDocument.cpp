@@ -38,7 +38,7 @@ bool engineFromName(const QString& name, EngineKind* kind)
 
 PdfDocument::PdfDocument(EngineKind kind, const QString& path, const QByteArray& password,
                          int pageCount)
-    : kind(kind), path(path), password(password), pages(pageCount)
+    : kind(kind), path(path), secret(password), pages(pageCount)
 {
 }
 

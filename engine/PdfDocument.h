@@ -176,6 +176,8 @@ public:
 
     EngineKind engine() const { return kind; }
     QString filePath() const { return path; }
+    // The password the document was opened with (empty for none).
+    QByteArray password() const { return secret; }
     int pageCount() const { return pages; }
 
     // Page sizes in points (page space), in page order.
@@ -205,7 +207,7 @@ protected:
 
     const EngineKind kind;
     const QString path;
-    const QByteArray password;
+    const QByteArray secret;
     const int pages;
 };
 

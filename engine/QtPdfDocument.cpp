@@ -311,8 +311,8 @@ private:
         QPdfDocument*& doc = lanes[size_t(threadLane())];
         if (!doc) {
             auto* opened = new QPdfDocument;
-            if (!password.isEmpty())
-                opened->setPassword(QString::fromUtf8(password));
+            if (!secret.isEmpty())
+                opened->setPassword(QString::fromUtf8(secret));
             if (opened->load(path) != QPdfDocument::Error::None || opened->pageCount() != pages) {
                 delete opened;
                 return nullptr;
