@@ -1,6 +1,7 @@
 // PdfDocument answered by MuPDF.
 
 #include "engine/EngineBackends.h"
+#include "engine/InsideReads.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -813,6 +814,12 @@ private:
 };
 
 } // namespace
+
+InsideSource insideSourceOf(PdfDocument& document)
+{
+    auto* mupdf = dynamic_cast<MuPdfDocument*>(&document);
+    return mupdf ? mupdf->inside() : InsideSource{};
+}
 
 OpenResult openWithMuPdf(const QString& path, const QByteArray& password)
 {

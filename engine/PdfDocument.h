@@ -3,6 +3,7 @@
 #include "engine/EngineExport.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QImage>
 #include <QList>
 #include <QMetaType>
@@ -122,6 +123,8 @@ struct DocumentInfo
     QString creator;
     QString producer;
     QString format; // "PDF-1.7"
+    QDateTime created;
+    QDateTime modified;
 };
 
 class PdfDocument;

@@ -298,6 +298,8 @@ public:
         info.keywords = doc->metaData(Field::Keywords).toString();
         info.creator = doc->metaData(Field::Creator).toString();
         info.producer = doc->metaData(Field::Producer).toString();
+        info.created = doc->metaData(Field::CreationDate).toDateTime();
+        info.modified = doc->metaData(Field::ModificationDate).toDateTime();
         return info;
     }
 
