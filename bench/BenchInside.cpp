@@ -10,7 +10,6 @@
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QPdfDocument>
 #include <QTextStream>
 #include <QTreeView>
 

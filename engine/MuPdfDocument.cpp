@@ -656,6 +656,12 @@ public:
 
     void releaseLane() override { drop(lanes[size_t(threadLane())]); }
 
+    InsideSource inside()
+    {
+        Lane* lane = here();
+        return lane ? InsideSource{lane->ctx, lane->doc, pages} : InsideSource{};
+    }
+
     void trimMemory() override
     {
         if (Lane* lane = here())

@@ -14,7 +14,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPdfDocument>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QWidget>
