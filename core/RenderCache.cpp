@@ -4,8 +4,6 @@
 #include "core/PdfWorker.h"
 
 #include <QCoreApplication>
-#include <QPdfDocument>
-#include <QPdfDocumentRenderOptions>
 #include <QPointer>
 #include <QTransform>
 
@@ -44,20 +42,6 @@ qint32 ratioBucket(double ratio)
           && scaled < double(std::numeric_limits<qint32>::max())))
         return 0;
     return qint32(scaled);
-}
-
-QPdfDocumentRenderOptions::Rotation toRotation(int degrees)
-{
-    switch (degrees) {
-    case 90:
-        return QPdfDocumentRenderOptions::Rotation::Clockwise90;
-    case 180:
-        return QPdfDocumentRenderOptions::Rotation::Clockwise180;
-    case 270:
-        return QPdfDocumentRenderOptions::Rotation::Clockwise270;
-    default:
-        return QPdfDocumentRenderOptions::Rotation::None;
-    }
 }
 
 // Registered before any listener connects, not only once a cache exists.
@@ -129,68 +113,23 @@ void RenderCache::request(const Key& key, const DocumentHandle& document)
     const QSize renderSize = key.clip.isNull() ? clampToPixelLimit(key.size) : key.size;
     worker->post(jobPriority, this, generation.ticket(),
                  [key, renderSize, document, tint = colours]() -> Reply<RenderCache> {
-                     QImage image = key.clip.isNull()
-                                        ? render(document.get(), key.page, renderSize, key.rotation)
-                                        : renderClip(document.get(), key.page, renderSize,
-                                                     key.rotation, key.clip);
+                     QImage image =
+                         render(document.get(), key.page, renderSize, key.rotation, key.clip);
                      applyPageColours(image, tint);
                      return [key, image](RenderCache& cache) { cache.complete(key, image); };
                  });
 }
 
-QImage RenderCache::render(QPdfDocument* document, int page, QSize size, int rotation)
+QImage RenderCache::render(PdfDocument* document, int page, QSize size, int rotation, QRect clip)
 {
     if (!document || !size.isValid() || size.isEmpty() || page < 0
         || page >= document->pageCount()) {
         qCDebug(lcCore) << "no render of page" << page << "at" << size;
         return {};
     }
-    QPdfDocumentRenderOptions options;
-    options.setRotation(toRotation(rotation));
-    // No render flags: the document's own annotation layer stays off, the program draws its own.
-    options.setRenderFlags(QPdfDocumentRenderOptions::RenderFlags());
-    QImage image = document->render(page, size, options);
+    QImage image = document->render(page, size, rotation, clip);
     if (image.isNull())
         qCWarning(lcCore) << "rendering page" << page << "at" << size << "failed";
-    return image;
-}
-
-QImage RenderCache::renderClip(QPdfDocument* document, int page, QSize size, int rotation,
-                               const QRect& clip)
-{
-    const QRect part = clip & QRect(QPoint(0, 0), size);
-    if (!document || part.isEmpty() || page < 0 || page >= document->pageCount())
-        return {};
-    // The engine clips the page as it stands: take the same part of the upright page image, then
-    // turn it (quarter turns are exact).
-    const bool sideways = rotation % 180 != 0;
-    const QSize upright = sideways ? size.transposed() : size;
-    QTransform turn; // upright image pixels -> shown image pixels
-    switch (rotation) {
-    case 90:
-        turn = QTransform(0, 1, -1, 0, upright.height(), 0);
-        break;
-    case 180:
-        turn = QTransform(-1, 0, 0, -1, upright.width(), upright.height());
-        break;
-    case 270:
-        turn = QTransform(0, -1, 1, 0, 0, upright.width());
-        break;
-    default:
-        break;
-    }
-    const QRect uprightPart = turn.inverted().mapRect(QRectF(part)).toAlignedRect();
-    QPdfDocumentRenderOptions options;
-    options.setRenderFlags(QPdfDocumentRenderOptions::RenderFlags());
-    options.setScaledSize(upright);
-    options.setScaledClipRect(uprightPart);
-    QImage image = document->render(page, uprightPart.size(), options);
-    if (image.isNull()) {
-        qCWarning(lcCore) << "rendering part" << part << "of page" << page << "failed";
-        return {};
-    }
-    if (rotation != 0)
-        image = image.transformed(QTransform().rotate(rotation));
     return image;
 }
 

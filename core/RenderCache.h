@@ -17,8 +17,6 @@
 #include <list>
 #include <memory>
 
-class QPdfDocument;
-
 namespace dovrix {
 
 // Renders pages on the worker and keeps the most recently used images within a byte budget.
@@ -60,15 +58,13 @@ public:
     // The FNV-1a based hash of a key; ratios closer than 1/8 may share it.
     static quint64 keyHash(const Key& key);
 
-    // Renders a page at a pixel size, turned clockwise by rotation degrees (0/90/180/270), without
-    // the document's own annotation layer. A null image for an invalid page or size. Runs on the
-    // worker thread: every user of a document renders through this one function.
-    static QImage render(QPdfDocument* document, int page, QSize size, int rotation);
-    // The part clip (pixels, rotation applied) of the page image render() would give at size;
-    // only that part is rasterised, so size may be far beyond the pixel limit. A null image when
-    // clip holds nothing of the page. Worker thread, like render().
-    static QImage renderClip(QPdfDocument* document, int page, QSize size, int rotation,
-                             const QRect& clip);
+    // Renders a page at a pixel size, turned clockwise by rotation degrees (0/90/180/270), with
+    // the document's own annotations and form fields; clip, when valid, is the part of that image
+    // wanted. A null image for an invalid page or size. Runs on the worker thread: every user of a
+    // document renders through this one function, so the view, thumbnails, exports and printing
+    // show the same page.
+    static QImage render(PdfDocument* document, int page, QSize size, int rotation,
+                         QRect clip = {});
 
     RenderCache(PdfWorker* worker, qint64 byteBudget, JobPriority priority,
                 QObject* parent = nullptr);
