@@ -6,6 +6,7 @@
 #include "annotations/AnnotationStore.h"
 #include "app/ExportCommands.h"
 #include "app/MainWindow.h"
+#include "app/SingleInstance.h"
 #include "app/StudyTools.h"
 #include "core/DocumentController.h"
 #include "core/session/DocumentSession.h"
@@ -300,7 +301,7 @@ void TestCatalogues::contextsAreTheRunTimeContexts()
           &BookmarkPanel::staticMetaObject, &PdfViewport::staticMetaObject,
           &SearchPanel::staticMetaObject, &TextLayoutStore::staticMetaObject,
           &OcrController::staticMetaObject, &StudyTools::staticMetaObject,
-          &QtSpeechEngine::staticMetaObject})
+          &QtSpeechEngine::staticMetaObject, &SingleInstance::staticMetaObject})
         known.insert(QString::fromLatin1(meta->className()));
 
     // The two OCR contexts without a meta-object, checked through the code that uses them.
