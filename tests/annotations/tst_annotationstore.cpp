@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <limits>
 
 using namespace dovrix;
@@ -254,8 +255,12 @@ private Q_SLOTS:
         odd.created = Q_INT64_C(9007199254740993);
         for (const Annotation& a : {full(0), odd, Annotation()}) {
             QJsonParseError error;
-            const QJsonDocument doc = QJsonDocument::fromJson(AnnotationStore::encode(a), &error);
+            const QByteArray bytes = AnnotationStore::encode(a);
+            const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
             QCOMPARE(error.error, QJsonParseError::NoError);
+            // Strict JSON for any reader: no control character written raw.
+            QVERIFY(std::none_of(bytes.cbegin(), bytes.cend(),
+                                 [](char c) { return uchar(c) < 0x20 || c == 0x7f; }));
             QJsonObject expected = AnnotationStore::toJson(a);
             if (a.pt2.x() == std::numeric_limits<double>::infinity())
                 expected.insert("pt2", QJsonArray{0.0, a.pt2.y()}); // never written as infinity
