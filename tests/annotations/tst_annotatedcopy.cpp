@@ -2,6 +2,7 @@
 
 #include "geometry/PdfCopy.h"
 #include "tests/support/FileFixtures.h"
+#include "tests/support/SkipOrFail.h"
 #include "tests/support/TestPdf.h"
 
 #include <QDir>
@@ -76,6 +77,7 @@ private Q_SLOTS:
     void markedLinesFollowTheText();
     void annotationsReadBackWithTheSourceText();
     void keptPagesOnly();
+    void protectedSourceGivesProtectedCopy();
     void failuresLeaveNoFile_data();
     void failuresLeaveNoFile();
 
@@ -206,6 +208,30 @@ void TestAnnotatedCopy::keptPagesOnly()
     QCOMPARE(read.size(), 1);
     QCOMPARE(read.first().page, 1);
     QCOMPARE(read.first().color, QColor(Qt::blue));
+}
+
+// The copy of a password-protected document keeps its protection and its text.
+void TestAnnotatedCopy::protectedSourceGivesProtectedCopy()
+{
+    const QString locked = dir.filePath(QStringLiteral("locked.pdf"));
+    if (!test::encryptPdf(source, locked, QStringLiteral("secret")))
+        DOVRIX_SKIP_OR_FAIL_IN_CI("qpdf is needed to encrypt a document");
+    CopyRequest request;
+    request.sourcePath = locked;
+    request.password = "secret";
+    request.targetPath = dir.filePath(QStringLiteral("locked-copy.pdf"));
+    request.marks = copyMarks(
+        {annotation(AnnotationType::Note, 1, QRectF(40, 40, 0, 0), Qt::yellow, "x")}, nullptr);
+    QCOMPARE(int(writePdfCopy(request).result), int(CopyOutcome::Result::Written));
+    QPdfDocument copy;
+    QCOMPARE(copy.load(request.targetPath), QPdfDocument::Error::IncorrectPassword);
+    copy.setPassword(QStringLiteral("secret"));
+    QCOMPARE(copy.load(request.targetPath), QPdfDocument::Error::None);
+    QCOMPARE(copy.getAllText(3).text(), pageTexts(source).at(3));
+    QCOMPARE(readPdfMarks(request.targetPath, "secret").size(), 1);
+
+    request.password = "wrong";
+    QCOMPARE(int(writePdfCopy(request).result), int(CopyOutcome::Result::SourceUnreadable));
 }
 
 void TestAnnotatedCopy::failuresLeaveNoFile_data()
