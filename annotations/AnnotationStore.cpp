@@ -125,6 +125,7 @@ void AnnotationStore::setSource(const QString& path, const QString& sourceHash,
     unknownKeys.clear();
     unreadable.clear();
     sections.clear();
+    fieldValues.clear();
     newerVersion = false;
     if (path.isEmpty())
         return; // no document: nothing to bind, and no stray ".dovrixmark" in the working dir
@@ -181,6 +182,7 @@ const QLatin1String AnnotationKeys[] = {
     QLatin1String("text"),   QLatin1String("type")};
 // The top-level keys the store writes.
 const QLatin1String AnnotationsKey("annotations");
+const QLatin1String FormValuesKey("formValues");
 const QLatin1String HashKey("sourceHash");
 const QLatin1String NameKey("sourceName");
 const QLatin1String VersionKey("version");
@@ -196,7 +198,8 @@ bool isAnnotationKey(QByteArrayView key)
 
 bool isOwnTopLevelKey(QStringView key)
 {
-    return key == AnnotationsKey || key == HashKey || key == NameKey || key == VersionKey;
+    return key == AnnotationsKey || key == FormValuesKey || key == HashKey || key == NameKey
+           || key == VersionKey;
 }
 
 // An integer in [low, high], written without a fraction.
@@ -310,6 +313,7 @@ void AnnotationStore::load()
     unknownKeys.clear();
     unreadable.clear();
     sections.clear();
+    fieldValues.clear();
     hashMismatch = false;
     backupPending = false;
     newerVersion = false;
@@ -374,6 +378,20 @@ void AnnotationStore::load()
         hashMismatch = true;
         backupPending = true; // the next save binds the notes to these contents
         Q_EMIT hashMismatchDetected();
+    }
+
+    const QJsonValue values = root.value(FormValuesKey);
+    if (values.isObject()) {
+        const QJsonObject object = values.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            // A value this version would write back otherwise is kept in the backup first.
+            if (!it.value().isString() || it.value().toString().size() > MaxFormValueLength)
+                backupPending = true;
+            else
+                fieldValues.insert(it.key(), it.value().toString());
+        }
+    } else if (!values.isUndefined()) {
+        backupPending = true;
     }
 
     const QJsonValue annotations = root.value(AnnotationsKey);
@@ -615,6 +633,17 @@ bool AnnotationStore::prepareSave(QByteArray* json, QString* error)
     appendJsonString(text, QFileInfo(pdfPath).fileName());
     members.append({NameKey, RawJson::member(NameKey, text)});
     members.append({VersionKey, RawJson::member(VersionKey, QByteArray::number(FormatVersion))});
+    if (!fieldValues.isEmpty()) {
+        QByteArray object = "{";
+        for (auto it = fieldValues.cbegin(); it != fieldValues.cend(); ++it) {
+            if (it != fieldValues.cbegin())
+                object += ',';
+            appendJsonString(object, it.key());
+            object += ':';
+            appendJsonString(object, it.value());
+        }
+        members.append({FormValuesKey, RawJson::member(FormValuesKey, object + '}')});
+    }
     for (const RawMember& section : std::as_const(sections))
         members.append({section.key, section.text});
     std::sort(members.begin(), members.end(),
@@ -729,6 +758,33 @@ QString AnnotationStore::newerVersionMessage()
 QString AnnotationStore::saveFailedMessage(const QString& fileError) const
 {
     return tr("批注保存失败：%1。批注将暂存内存，关闭前请导出。").arg(fileError);
+}
+
+void AnnotationStore::setFormValue(const QString& field, const QString& value)
+{
+    if (!bound || field.isEmpty())
+        return;
+    QString kept = value.left(MaxFormValueLength);
+    // Half a character would not survive the UTF-8 file.
+    if (!kept.isEmpty() && kept.back().isHighSurrogate())
+        kept.chop(1);
+    const auto it = fieldValues.constFind(field);
+    if (it != fieldValues.cend() && *it == kept)
+        return;
+    fieldValues.insert(field, kept);
+    ++changes;
+    saveChange();
+    Q_EMIT formValuesChanged();
+}
+
+void AnnotationStore::clearFormValues()
+{
+    if (!bound || fieldValues.isEmpty())
+        return;
+    fieldValues.clear();
+    ++changes;
+    saveChange();
+    Q_EMIT formValuesChanged();
 }
 
 QString AnnotationStore::add(const Annotation& annotation)

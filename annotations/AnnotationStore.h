@@ -84,6 +84,16 @@ public:
     quint64 revision() const { return changes; }
     int count() const { return int(list.size()); }
 
+    // Values the user gave the document's form fields, by the field's fully qualified name; kept
+    // in the sidecar with the annotations ("formValues"), bound to the same SHA-256. A field
+    // missing here keeps the document's own value.
+    static constexpr int MaxFormValueLength = 64 * 1024;
+    QMap<QString, QString> formValues() const { return fieldValues; }
+    // Stores a value (cut to MaxFormValueLength code units) and saves; no change, no save.
+    void setFormValue(const QString& field, const QString& value);
+    // Forgets every value (the form shows the document's own values again) and saves.
+    void clearFormValues();
+
     bool isBound() const { return bound; }
     bool isReadOnly() const { return readOnly; }
     bool hasHashMismatch() const { return hashMismatch; }
@@ -138,6 +148,7 @@ Q_SIGNALS:
     void annotationRemoved(const QString& id);
     void readonlyFallback(const QString& reason);
     void hashMismatchDetected();
+    void formValuesChanged();
 
 private:
     using RawMember = RawJson::Member;
@@ -178,6 +189,7 @@ private:
     // named); empty while saves may.
     QString neverWrite;
     QList<Annotation> list;
+    QMap<QString, QString> fieldValues;
     quint64 changes = 0;
     QList<QByteArray> encoded; // encodeAt() of each annotation of list, at the same index
     // Members of each annotation of list that this version does not know, as in the file.
