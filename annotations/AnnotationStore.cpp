@@ -642,7 +642,8 @@ bool AnnotationStore::prepareSave(QByteArray* json, QString* error)
             object += ':';
             appendJsonString(object, it.value());
         }
-        members.append({FormValuesKey, RawJson::member(FormValuesKey, object + '}')});
+        object += '}';
+        members.append({FormValuesKey, RawJson::member(FormValuesKey, object)});
     }
     for (const RawMember& section : std::as_const(sections))
         members.append({section.key, section.text});
