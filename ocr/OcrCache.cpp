@@ -118,10 +118,19 @@ QByteArray serialize(const QString& sourceHash, const QHash<int, OcrPageText>& p
 bool parse(const QByteArray& json, const QString& sourceHash, int pageCount,
            QHash<int, OcrPageText>* pages)
 {
-    // Each line has one "box": too many of them, and the file is refused before the parser builds
-    // it in memory.
-    if (json.count("\"box\"") > qint64(std::max(pageCount, 0)) * MaxLinesPerPage)
-        return false;
+    // Each line has one "box" and each page one "page": too many lines in all, or between two
+    // pages, and the file is refused before the parser builds it in memory.
+    qint64 lines = 0, linesOfPage = 0;
+    for (qsizetype at = json.indexOf('"'); at >= 0; at = json.indexOf('"', at + 1)) {
+        const QByteArrayView rest = QByteArrayView(json).sliced(at);
+        if (rest.startsWith("\"box\"")) {
+            if (++lines > qint64(std::max(pageCount, 0)) * MaxLinesPerPage
+                || ++linesOfPage > MaxLinesPerPage)
+                return false;
+        } else if (rest.startsWith("\"page\"")) {
+            linesOfPage = 0;
+        }
+    }
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
