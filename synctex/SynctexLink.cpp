@@ -131,7 +131,8 @@ void SynctexLink::stopHelper()
         return;
     helper->disconnect(this);
     helper->kill();
-    // Later: this may run inside one of its signals. Its destructor reaps the killed process.
+    helper->waitForFinished(1000); // killed: only the reaping is left
+    // Later: this may run inside one of its signals.
     helper->deleteLater();
     helper = nullptr;
 }
