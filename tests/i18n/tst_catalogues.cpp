@@ -8,6 +8,7 @@
 #include "app/DocumentPropertiesDialog.h"
 #include "app/ExportCommands.h"
 #include "app/MainWindow.h"
+#include "app/SingleInstance.h"
 #include "app/StartUp.h"
 #include "app/StudyTools.h"
 #include "core/DocumentController.h"
@@ -308,7 +309,8 @@ void TestCatalogues::contextsAreTheRunTimeContexts()
           &TextLayoutStore::staticMetaObject, &OcrController::staticMetaObject,
           &StudyTools::staticMetaObject, &QtSpeechEngine::staticMetaObject,
           &DocumentAnnotationModel::staticMetaObject, &DocumentPropertiesDialog::staticMetaObject,
-          &FormLayer::staticMetaObject})
+          &FormLayer::staticMetaObject,
+          &SingleInstance::staticMetaObject})
         known.insert(QString::fromLatin1(meta->className()));
 
     // The two OCR contexts without a meta-object, checked through the code that uses them.
