@@ -101,10 +101,35 @@ void appendJsonNumber(QByteArray& out, double value)
                                 : QByteArrayLiteral("0");
 }
 
+// The anchors of an annotation as the sidecar keeps them: Qt PDF's indices under "start" and
+// "length", MuPDF's with the quote under "textAnchor".
+struct StoredAnchors
+{
+    int qtStart;
+    int qtLength;
+    int muStart;
+    int muLength;
+};
+
+StoredAnchors storedAnchors(const Annotation& a, TextSpace space)
+{
+    if (space == TextSpace::MuPdf)
+        return {a.otherStart, a.otherLength, a.start, a.length};
+    return {a.start, a.length, a.otherStart, a.otherLength};
+}
+
+bool hasTextAnchor(const StoredAnchors& anchors, const Annotation& a)
+{
+    return anchors.muStart >= 0 || !a.quote.isEmpty();
+}
+
+const char* const MuPdfEngineName = "mupdf";
+
 } // namespace
 
-QByteArray AnnotationStore::encode(const Annotation& a)
+QByteArray AnnotationStore::encode(const Annotation& a, TextSpace space)
 {
+    const StoredAnchors anchors = storedAnchors(a, space);
     QByteArray out;
     out.reserve(256 + a.text.size() * 3);
     out += "{\"byText\":";
@@ -114,7 +139,7 @@ QByteArray AnnotationStore::encode(const Annotation& a)
     out += ",\"created\":" + QByteArray::number(a.created);
     out += ",\"id\":";
     appendJsonString(out, a.id);
-    out += ",\"length\":" + QByteArray::number(a.length);
+    out += ",\"length\":" + QByteArray::number(anchors.qtLength);
     out += ",\"page\":" + QByteArray::number(a.page);
     out += ",\"pt2\":[";
     appendJsonNumber(out, a.pt2.x());
@@ -128,9 +153,18 @@ QByteArray AnnotationStore::encode(const Annotation& a)
     appendJsonNumber(out, a.rect.width());
     out += ',';
     appendJsonNumber(out, a.rect.height());
-    out += "],\"start\":" + QByteArray::number(a.start);
+    out += "],\"start\":" + QByteArray::number(anchors.qtStart);
     out += ",\"text\":";
     appendJsonString(out, a.text);
+    if (hasTextAnchor(anchors, a)) {
+        out += ",\"textAnchor\":{\"engine\":\"";
+        out += MuPdfEngineName;
+        out += "\",\"length\":" + QByteArray::number(anchors.muLength);
+        out += ",\"quote\":";
+        appendJsonString(out, a.quote);
+        out += ",\"start\":" + QByteArray::number(anchors.muStart);
+        out += '}';
+    }
     out += ",\"type\":";
     appendJsonString(out, typeName(a.type));
     out += '}';
@@ -195,25 +229,33 @@ void AnnotationStore::setSource(const QString& path, const QString& sourceHash,
     load();
 }
 
-QJsonObject AnnotationStore::toJson(const Annotation& a)
+QJsonObject AnnotationStore::toJson(const Annotation& a, TextSpace space)
 {
+    const StoredAnchors anchors = storedAnchors(a, space);
     QJsonObject o;
     o.insert(QLatin1String("byText"), a.byText);
     o.insert(QLatin1String("color"), a.color.name(QColor::HexRgb));
     o.insert(QLatin1String("created"), a.created);
     o.insert(QLatin1String("id"), a.id);
-    o.insert(QLatin1String("length"), a.length);
+    o.insert(QLatin1String("length"), anchors.qtLength);
     o.insert(QLatin1String("page"), a.page);
     o.insert(QLatin1String("pt2"), QJsonArray{a.pt2.x(), a.pt2.y()});
     o.insert(QLatin1String("rect"),
              QJsonArray{a.rect.x(), a.rect.y(), a.rect.width(), a.rect.height()});
-    o.insert(QLatin1String("start"), a.start);
+    o.insert(QLatin1String("start"), anchors.qtStart);
     o.insert(QLatin1String("text"), a.text);
+    if (hasTextAnchor(anchors, a)) {
+        o.insert(QLatin1String("textAnchor"),
+                 QJsonObject{{QLatin1String("engine"), QLatin1String(MuPdfEngineName)},
+                             {QLatin1String("length"), anchors.muLength},
+                             {QLatin1String("quote"), a.quote},
+                             {QLatin1String("start"), anchors.muStart}});
+    }
     o.insert(QLatin1String("type"), typeName(a.type));
     return o;
 }
 
-Annotation AnnotationStore::fromJson(const QJsonObject& o)
+Annotation AnnotationStore::fromJson(const QJsonObject& o, TextSpace space)
 {
     Annotation a;
     const QJsonValue byText = o.value(QLatin1String("byText"));
@@ -222,7 +264,6 @@ Annotation AnnotationStore::fromJson(const QJsonObject& o)
     a.created = o.value(QLatin1String("created")).toInteger(0);
     const QJsonValue id = o.value(QLatin1String("id"));
     a.id = id.isString() ? id.toString() : QString();
-    a.length = o.value(QLatin1String("length")).toInt(0);
     a.page = o.value(QLatin1String("page")).toInt(0);
     const QJsonValue pt2 = o.value(QLatin1String("pt2"));
     if (pt2.isArray()) {
@@ -237,11 +278,31 @@ Annotation AnnotationStore::fromJson(const QJsonObject& o)
             a.rect = QRectF(finiteOrZero(arr.at(0)), finiteOrZero(arr.at(1)),
                             finiteOrZero(arr.at(2)), finiteOrZero(arr.at(3)));
     }
-    a.start = o.value(QLatin1String("start")).toInt(-1);
     const QJsonValue text = o.value(QLatin1String("text"));
     a.text = text.isString() ? cutNoteText(text.toString()) : QString();
     const QJsonValue type = o.value(QLatin1String("type"));
     a.type = typeFromName(type.isString() ? type.toString() : QString());
+
+    StoredAnchors anchors{o.value(QLatin1String("start")).toInt(-1),
+                          o.value(QLatin1String("length")).toInt(0), -1, 0};
+    const QJsonObject textAnchor = o.value(QLatin1String("textAnchor")).toObject();
+    if (textAnchor.value(QLatin1String("engine")).toString() == QLatin1String(MuPdfEngineName)) {
+        anchors.muStart = textAnchor.value(QLatin1String("start")).toInt(-1);
+        anchors.muLength = textAnchor.value(QLatin1String("length")).toInt(0);
+        const QJsonValue quote = textAnchor.value(QLatin1String("quote"));
+        a.quote = quote.isString() ? quote.toString() : QString();
+    }
+    if (space == TextSpace::MuPdf) {
+        a.start = anchors.muStart;
+        a.length = anchors.muLength;
+        a.otherStart = anchors.qtStart;
+        a.otherLength = anchors.qtLength;
+    } else {
+        a.start = anchors.qtStart;
+        a.length = anchors.qtLength;
+        a.otherStart = anchors.muStart;
+        a.otherLength = anchors.muLength;
+    }
     return a;
 }
 
@@ -308,13 +369,13 @@ void AnnotationStore::load()
     for (const QJsonValue& v : arr) {
         if (!v.isObject())
             backupPending = true;
-        Annotation a = fromJson(v.toObject());
+        Annotation a = fromJson(v.toObject(), textSpace);
         // A repeated id would make the second annotation unreachable for editing and removal.
         if (a.id.isEmpty() || ids.contains(a.id))
             a.id = freshId();
         ids.insert(a.id);
         list.append(a);
-        encoded.append(encode(a));
+        encoded.append(encode(a, textSpace));
     }
 }
 
@@ -552,7 +613,7 @@ QString AnnotationStore::add(const Annotation& annotation)
     a.created = QDateTime::currentSecsSinceEpoch();
     a.text = cutNoteText(a.text);
     list.append(a);
-    encoded.append(encode(a));
+    encoded.append(encode(a, textSpace));
     ++changes;
     saveChange();
     Q_EMIT annotationAdded(a.id);
@@ -564,15 +625,45 @@ void AnnotationStore::update(const Annotation& annotation)
     for (qsizetype i = 0; i < list.size(); ++i) {
         Annotation& a = list[i];
         if (a.id == annotation.id) {
+            const bool anchorMoved = a.start != annotation.start || a.length != annotation.length;
             a = annotation;
+            if (anchorMoved) {
+                // What the other page text held there is no longer known.
+                a.otherStart = -1;
+                a.otherLength = 0;
+            }
             a.text = cutNoteText(a.text);
-            encoded[i] = encode(a);
+            encoded[i] = encode(a, textSpace);
             ++changes;
             saveChange();
             Q_EMIT annotationUpdated(annotation.id);
             return;
         }
     }
+}
+
+void AnnotationStore::reanchor(const QList<Annotation>& anchored)
+{
+    QStringList changed;
+    for (const Annotation& given : anchored) {
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            Annotation& a = list[i];
+            if (a.id != given.id)
+                continue;
+            a.start = given.start;
+            a.length = given.length;
+            a.quote = given.quote;
+            encoded[i] = encode(a, textSpace);
+            changed.append(a.id);
+            break;
+        }
+    }
+    if (changed.isEmpty())
+        return;
+    ++changes;
+    saveChange();
+    for (const QString& id : std::as_const(changed))
+        Q_EMIT annotationUpdated(id);
 }
 
 void AnnotationStore::remove(const QString& id)

@@ -46,6 +46,11 @@ public:
     void waitForWrites();
     bool hasPendingWrites() const { return writing.valid(); }
 
+    // Whose character indices the annotations' start and length count (QtPdf unless set); takes
+    // effect at the next setSource or load. The sidecar keeps Qt PDF's indices under "start" and
+    // "length", as older versions read them, and MuPDF's in "textAnchor".
+    void setTextSpace(TextSpace space) { textSpace = space; }
+    TextSpace space() const { return textSpace; }
     // Binds the store to a PDF and loads its sidecar. Calling it again starts over from the file;
     // an empty path leaves the store unbound. Without sidecarNameable (the PDF's own name cannot
     // be spelled, see RawFilePath) there is no sidecar: the store keeps its annotations in memory,
@@ -58,6 +63,10 @@ public:
     // memory even when saving fails (the store then turns read-only).
     QString add(const Annotation& annotation);
     void update(const Annotation& annotation);
+    // Anchors annotations again in the store's text space (the document is shown with another
+    // page text than their anchors count in): takes start, length and quote of each given one
+    // whose id is in the store, keeps everything else, and saves once.
+    void reanchor(const QList<Annotation>& anchored);
     void remove(const QString& id);
 
     // Valid until the next change of the list.
@@ -98,13 +107,13 @@ public:
     // printing to a file): it is that PDF or its sidecar, under any spelling of either path.
     // Empty when it may be written.
     static QString exportTargetRefusal(const QString& target, const QString& pdfPath);
-    // One annotation as stored in the sidecar, and back (missing or mistyped values give the
-    // defaults; an empty id is kept empty here).
-    static QJsonObject toJson(const Annotation& annotation);
-    static Annotation fromJson(const QJsonObject& object);
+    // One annotation as stored in the sidecar, and back, for a store whose indices count in space
+    // (missing or mistyped values give the defaults; an empty id is kept empty here).
+    static QJsonObject toJson(const Annotation& annotation, TextSpace space = TextSpace::QtPdf);
+    static Annotation fromJson(const QJsonObject& object, TextSpace space = TextSpace::QtPdf);
     // toJson as compact JSON text, made directly (the sidecar of 100,000 annotations is written
     // on every change).
-    static QByteArray encode(const Annotation& annotation);
+    static QByteArray encode(const Annotation& annotation, TextSpace space = TextSpace::QtPdf);
 
 Q_SIGNALS:
     void annotationAdded(const QString& id);
@@ -133,6 +142,7 @@ private:
     bool refuseSave(const QString& message, QString* error);
     QString saveFailedMessage(const QString& fileError) const;
 
+    TextSpace textSpace = TextSpace::QtPdf;
     bool bound = false;
     bool readOnly = false;
     bool hashMismatch = false;

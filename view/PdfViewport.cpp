@@ -1519,6 +1519,8 @@ void PdfViewport::createAnnotationFromDrag()
             a.length = std::max(s, e) - a.start + 1;
             a.byText = true;
             a.rect = unitedBoxes(text->charBoxes(dragPage), a.start, a.length);
+            // The words themselves let the anchor be found again in another page text.
+            a.quote = text->pageText(dragPage).mid(a.start, a.length);
         } else {
             if (!haveBoxes && text) {
                 text->requestQuickBoxes(dragPage, JobPriority::ShownPageText);

@@ -1,5 +1,7 @@
 #include "core/session/DocumentSession.h"
 
+#include "core/session/AnnotationAnchoring.h"
+
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
@@ -40,6 +42,7 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
     // Saving 100,000 annotations takes longer than a frame: the sidecar is written off the GUI
     // thread.
     annotationStore->setBackgroundWrites(true);
+    anchoring = new AnnotationAnchoring(worker, textStore, annotationStore, this);
     ocrController = new OcrController(worker, documentController, textStore, this);
     // Recognised pages are kept for the next opening, except in private mode.
     ocrController->setKeepAllowed([this] { return !appSettings->privateMode(); });
@@ -194,6 +197,7 @@ void DocumentSession::runReadySequence()
                                !raw || raw->nameIsSpellable());
     if (notesPanel)
         notesPanel->refresh();
+    anchoring->start(AnnotationAnchoring::OtherTexts());
     ocrController->reset();
     ocrController->restoreKeptResults();
     readingProgress->setDocumentKey(documentController->sourceHash());

@@ -17,6 +17,7 @@ class QTimer;
 namespace dovrix {
 
 class AnnotationPanel;
+class AnnotationAnchoring;
 class AnnotationStore;
 class BookmarkPanel;
 class DocumentController;
@@ -125,6 +126,7 @@ private:
     TextLayoutStore* textStore;
     SearchController* searchController;
     AnnotationStore* annotationStore;
+    AnnotationAnchoring* anchoring; // child
     OcrController* ocrController;
     RenderCache* cache;
     ReadingProgress* readingProgress;
