@@ -55,51 +55,21 @@ bool namesSource(const QString& target, const QString& source)
            || sameInode(target, source);
 }
 
-// Maps page points of the unrotated page (origin top-left) to the engine's page space (the page
-// as displayed, rotated) and back. The engine's annotation calls take and give its page space.
+// The program's page space is the engine's own: the page's visible box (its CropBox within its
+// MediaBox) turned by its /Rotate, origin top-left, y down, in points. The engine's annotation
+// calls take and give positions in it and map them to the file's user space themselves.
 struct PageSpace
 {
-    fz_rect box{};        // the visible box (media box cut by the crop box), user space
-    fz_matrix toEngine{}; // user space to the engine's page space
-    fz_matrix toUser{};
-
-    PageSpace(fz_context* ctx, pdf_page* page)
+    static fz_point point(const QPointF& pt) { return fz_make_point(float(pt.x()), float(pt.y())); }
+    static fz_rect rect(const QRectF& r)
     {
-        pdf_page_transform(ctx, page, &box, &toEngine);
-        toUser = fz_invert_matrix(toEngine);
+        const QRectF n = r.normalized();
+        return fz_make_rect(float(n.left()), float(n.top()), float(n.right()), float(n.bottom()));
     }
-    fz_point point(const QPointF& pt) const
-    {
-        return fz_transform_point(fz_make_point(box.x0 + float(pt.x()), box.y1 - float(pt.y())),
-                                  toEngine);
-    }
-    fz_rect rect(const QRectF& r) const
-    {
-        const fz_point a = point(r.topLeft());
-        const fz_point b = point(r.bottomRight());
-        return fz_make_rect(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x),
-                            std::max(a.y, b.y));
-    }
-    // A quad whose first edge runs along the top of the text as read on the unrotated page.
-    fz_quad quad(const QRectF& r) const
-    {
-        fz_quad q;
-        q.ul = point(r.topLeft());
-        q.ur = point(r.topRight());
-        q.ll = point(r.bottomLeft());
-        q.lr = point(r.bottomRight());
-        return q;
-    }
-    QPointF fromEngine(fz_point p) const
-    {
-        const fz_point u = fz_transform_point(p, toUser);
-        return QPointF(u.x - box.x0, box.y1 - u.y);
-    }
-    QRectF fromEngine(fz_rect r) const
-    {
-        return QRectF(fromEngine(fz_make_point(r.x0, r.y0)), fromEngine(fz_make_point(r.x1, r.y1)))
-            .normalized();
-    }
+    // A quad whose first edge runs along the top of the text as it reads on the page.
+    static fz_quad quad(const QRectF& r) { return fz_quad_from_rect(rect(r)); }
+    static QPointF fromEngine(fz_point p) { return QPointF(p.x, p.y); }
+    static QRectF fromEngine(fz_rect r) { return QRectF(QPointF(r.x0, r.y0), QPointF(r.x1, r.y1)); }
 };
 
 enum pdf_annot_type annotType(CopyMark::Kind kind)
@@ -133,7 +103,7 @@ constexpr float kNoteIcon = 18.f;
 // Adds one mark to its loaded page. Throws (the engine's way) on failure.
 void addMark(fz_context* ctx, pdf_page* page, const CopyMark& mark)
 {
-    const PageSpace space(ctx, page);
+    const PageSpace space;
     pdf_annot* annot = pdf_create_annot(ctx, page, annotType(mark.kind));
     fz_try(ctx)
     {
@@ -649,7 +619,7 @@ QList<CopyMark> readPdfMarks(const QString& path, const QByteArray& password)
         const int count = pdf_count_pages(ctx, doc);
         for (int n = 0; n < count; ++n) {
             page = pdf_load_page(ctx, doc, n);
-            const PageSpace space(ctx, page);
+            const PageSpace space;
             for (pdf_annot* a = pdf_first_annot(ctx, page); a; a = pdf_next_annot(ctx, a)) {
                 CopyMark mark;
                 mark.page = n;

@@ -77,6 +77,7 @@ private Q_SLOTS:
     void markedLinesFollowTheText();
     void annotationsReadBackWithTheSourceText();
     void keptPagesOnly();
+    void turnedAndCroppedPage();
     void protectedSourceGivesProtectedCopy();
     void failuresLeaveNoFile_data();
     void failuresLeaveNoFile();
@@ -208,6 +209,41 @@ void TestAnnotatedCopy::keptPagesOnly()
     QCOMPARE(read.size(), 1);
     QCOMPARE(read.first().page, 1);
     QCOMPARE(read.first().color, QColor(Qt::blue));
+}
+
+// On a page with its own /Rotate and a CropBox, a mark is where the page space puts it on the
+// page as another engine shows it.
+void TestAnnotatedCopy::turnedAndCroppedPage()
+{
+    const QString turned = dir.filePath(QStringLiteral("turned.pdf"));
+    QVERIFY(test::writeFile(
+        turned, test::assemblePdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                                   "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                                   "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 300] "
+                                   "/CropBox [10 20 190 280] /Rotate 90 >>"})));
+    CopyRequest request;
+    request.sourcePath = turned;
+    request.targetPath = dir.filePath(QStringLiteral("turned-copy.pdf"));
+    const QRectF frame(40, 60, 120, 50); // on the page as shown: 260 wide, 180 high
+    request.marks =
+        copyMarks({annotation(AnnotationType::Rectangle, 0, frame, QColor(255, 0, 0))}, nullptr);
+    QCOMPARE(int(writePdfCopy(request).result), int(CopyOutcome::Result::Written));
+    QVERIFY(near(readPdfMarks(request.targetPath).value(0).rect, frame, 2));
+
+    QPdfDocument written;
+    QCOMPARE(written.load(request.targetPath), QPdfDocument::Error::None);
+    QCOMPARE(written.pagePointSize(0), QSizeF(260, 180));
+    QPdfDocumentRenderOptions options;
+    options.setRenderFlags(QPdfDocumentRenderOptions::RenderFlag::Annotations);
+    const QImage page = written.render(0, QSize(260, 180), options);
+    const auto red = [&page](int x, int y) {
+        const QColor c = page.pixelColor(x, y);
+        return c.alpha() > 128 && c.red() > 200 && c.green() < 80;
+    };
+    QVERIFY(red(40, 85) || red(41, 85));   // the left side, half-way down
+    QVERIFY(red(100, 60) || red(100, 61)); // the top side
+    QVERIFY(!red(100, 85));                // inside
+    QVERIFY(!red(20, 20));
 }
 
 // The copy of a password-protected document keeps its protection and its text.
