@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -190,34 +191,45 @@ void addMarks(fz_context* ctx, pdf_document* doc, QList<CopyMark> marks,
     }
 }
 
-// Writes the values into the fields and redraws the widgets that show them.
+// Writes the values into the fields through their widgets, which draws each widget's appearance
+// anew. A field without a widget, or a name no field has, is left alone.
 void fillFields(fz_context* ctx, pdf_document* doc, const QList<CopyField>& fields)
 {
-    if (fields.isEmpty())
+    if (fields.isEmpty() || !pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/AcroForm/Fields"))
         return;
-    pdf_obj* form = pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/AcroForm/Fields");
-    if (!form)
-        return;
-    for (const CopyField& f : fields) {
-        pdf_obj* field = pdf_lookup_field(ctx, form, f.name.toUtf8().constData());
-        if (field)
-            pdf_set_field_value(ctx, doc, field, f.value.toUtf8().constData(), 1);
-    }
+    QHash<QString, QByteArray> values;
+    for (const CopyField& f : fields)
+        values.insert(f.name, f.value.toUtf8());
     const int count = pdf_count_pages(ctx, doc);
-    for (int n = 0; n < count; ++n) {
-        pdf_page* page = pdf_load_page(ctx, doc, n);
-        fz_try(ctx)
-        {
-            pdf_update_page(ctx, page);
-        }
-        fz_always(ctx)
-        {
+    pdf_page* page = nullptr;
+    fz_var(page);
+    fz_try(ctx)
+    {
+        for (int n = 0; n < count; ++n) {
+            page = pdf_load_page(ctx, doc, n);
+            for (pdf_annot* widget = pdf_first_widget(ctx, page); widget;
+                 widget = pdf_next_widget(ctx, widget)) {
+                char* name = pdf_field_name(ctx, pdf_annot_obj(ctx, widget));
+                const QString fieldName = QString::fromUtf8(name);
+                fz_free(ctx, name);
+                const auto value = values.constFind(fieldName);
+                if (value == values.cend())
+                    continue;
+                pdf_set_annot_field_value(ctx, doc, widget, value->constData(), 1);
+                pdf_annot_request_resynthesis(ctx, widget);
+                pdf_update_annot(ctx, widget);
+            }
             fz_drop_page(ctx, reinterpret_cast<fz_page*>(page));
+            page = nullptr;
         }
-        fz_catch(ctx)
-        {
-            fz_rethrow(ctx);
-        }
+    }
+    fz_always(ctx)
+    {
+        fz_drop_page(ctx, reinterpret_cast<fz_page*>(page));
+    }
+    fz_catch(ctx)
+    {
+        fz_rethrow(ctx);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "tests/support/FileFixtures.h"
 #include "tests/support/SkipOrFail.h"
 #include "tests/support/TestPdf.h"
+#include "tests/support/TestWait.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QPdfDocument>
 #include <QPdfDocumentRenderOptions>
 #include <QPdfSelection>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -78,6 +80,7 @@ private Q_SLOTS:
     void annotationsReadBackWithTheSourceText();
     void keptPagesOnly();
     void turnedAndCroppedPage();
+    void formValuesAreFilledIn();
     void protectedSourceGivesProtectedCopy();
     void failuresLeaveNoFile_data();
     void failuresLeaveNoFile();
@@ -244,6 +247,44 @@ void TestAnnotatedCopy::turnedAndCroppedPage()
     QVERIFY(red(100, 60) || red(100, 61)); // the top side
     QVERIFY(!red(100, 85));                // inside
     QVERIFY(!red(20, 20));
+}
+
+// A value for a form field is written into the field, which gets an appearance drawn anew.
+void TestAnnotatedCopy::formValuesAreFilledIn()
+{
+    const QString form = dir.filePath(QStringLiteral("form.pdf"));
+    QVERIFY(test::writeFile(
+        form,
+        test::assemblePdf(
+            {"<< /Type /Catalog /Pages 2 0 R /AcroForm << /Fields [4 0 R] /DA (/Helv 12 Tf 0 g) "
+             "/DR << /Font << /Helv 5 0 R >> >> >> >>",
+             "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+             "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 300] /Annots [4 0 R] >>",
+             "<< /Type /Annot /Subtype /Widget /FT /Tx /T (name) /Rect [20 200 280 240] /P 3 0 R "
+             "/F 4 /DA (/Helv 12 Tf 0 g) >>",
+             "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"})));
+    CopyRequest request;
+    request.sourcePath = form;
+    request.targetPath = dir.filePath(QStringLiteral("form-copy.pdf"));
+    request.fields = {{QStringLiteral("name"), QStringLiteral("Ada Lovelace")},
+                      {QStringLiteral("no such field"), QStringLiteral("ignored")}};
+    QCOMPARE(int(writePdfCopy(request).result), int(CopyOutcome::Result::Written));
+
+    // The widget's dictionary, as qpdf writes the file out uncompressed.
+    QProcess qpdf;
+    qpdf.start(QStringLiteral("qpdf"),
+               {QStringLiteral("--qdf"), QStringLiteral("--object-streams=disable"),
+                request.targetPath, QStringLiteral("-")});
+    if (!qpdf.waitForFinished(test::TimeoutMs) || qpdf.exitCode() != 0)
+        DOVRIX_SKIP_OR_FAIL_IN_CI("qpdf is needed to read the copy's objects");
+    const QByteArray objects = qpdf.readAllStandardOutput();
+    const qsizetype widget = objects.indexOf("/T (name)");
+    QVERIFY(widget > 0);
+    const QByteArray dictionary =
+        objects.mid(objects.lastIndexOf(" obj", widget),
+                    objects.indexOf("endobj", widget) - objects.lastIndexOf(" obj", widget));
+    QVERIFY2(dictionary.contains("/V (Ada Lovelace)"), dictionary.constData());
+    QVERIFY2(dictionary.contains("/AP"), dictionary.constData());
 }
 
 // The copy of a password-protected document keeps its protection and its text.
