@@ -323,7 +323,9 @@ void TestDocumentSession::annotationsFoundAgainInTheShownText()
     framed.rect = wordRect;
     Annotation shown = annotation("shown", word, 4);
     shown.rect = wordRect;
-    const TextSpace other = TextSpace::MuPdf;
+    AnnotationStore* store = session->annotations();
+    const TextSpace other =
+        store->space() == TextSpace::MuPdf ? TextSpace::QtPdf : TextSpace::MuPdf;
     QVERIFY(test::writeFile(AnnotationStore::sidecarPathFor(pdf),
                             "{\"annotations\":[" + AnnotationStore::encode(quoted, other) + ','
                                 + AnnotationStore::encode(framed, other) + ','
@@ -333,7 +335,6 @@ void TestDocumentSession::annotationsFoundAgainInTheShownText()
     session->controller()->reload();
     QVERIFY(ready.wait(test::TimeoutMs));
 
-    AnnotationStore* store = session->annotations();
     const auto words = [store, text](const char* id) {
         const Annotation* a = store->find(QString::fromLatin1(id));
         return a && a->isTextAnchored() ? text->pageText(a->page).mid(a->start, a->length)
