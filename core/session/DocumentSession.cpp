@@ -1,6 +1,7 @@
 #include "core/session/DocumentSession.h"
 
 #include "core/session/AnnotationAnchoring.h"
+#include "engine/PdfDocument.h"
 
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
@@ -30,6 +31,30 @@
 #endif
 
 namespace dovrix {
+
+namespace {
+
+// Reads the page texts of the other engine, on the worker: the words of annotations anchored in
+// that text, once, for annotations stored before the document was shown with this engine.
+AnnotationAnchoring::OtherTexts otherPageTexts(const QString& path, const QByteArray& password,
+                                               EngineKind engine)
+{
+    return [path, password, engine](const QList<int>& pages) {
+        QHash<int, QString> texts;
+        OpenResult opened = PdfDocument::open(path, password, engine, false);
+        if (!opened.document)
+            return texts;
+        for (int page : pages) {
+            const PageText text = opened.document->pageText(page);
+            if (text.outcome == PageText::Outcome::Read)
+                texts.insert(page, text.text);
+        }
+        opened.document->releaseLane();
+        return texts;
+    };
+}
+
+} // namespace
 
 DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObject* parent)
     : QObject(parent), pdfWorker(worker), appSettings(settings)
@@ -192,11 +217,18 @@ void DocumentSession::runReadySequence()
         binding = false;
     }
     const RawFilePath* raw = documentController->rawFile();
+    // Text anchors count in the page text of the engine that shows the document.
+    const PdfDocument* shown = documentController->document();
+    const EngineKind engine = shown ? shown->engine() : EngineKind::MuPdf;
+    annotationStore->setTextSpace(engine == EngineKind::MuPdf ? TextSpace::MuPdf
+                                                              : TextSpace::QtPdf);
     annotationStore->setSource(documentController->filePath(), documentController->sourceHash(),
                                !raw || raw->nameIsSpellable());
     if (notesPanel)
         notesPanel->refresh();
-    anchoring->start(AnnotationAnchoring::OtherTexts());
+    anchoring->start(
+        otherPageTexts(documentController->filePath(), shown ? shown->password() : QByteArray(),
+                       engine == EngineKind::MuPdf ? EngineKind::QtPdf : EngineKind::MuPdf));
     ocrController->reset();
     ocrController->restoreKeptResults();
     readingProgress->setDocumentKey(documentController->sourceHash());
@@ -357,7 +389,7 @@ void DocumentSession::wireSidePanels()
     connect(thumbnails, &ThumbnailPanel::pageActivated, view, &PdfViewport::goToPage);
     connect(view, &PdfViewport::pageColoursChanged, thumbnails,
             [this] { thumbnails->setPageColours(view->effectiveColours()); });
-    connect(outline, &BookmarkPanel::bookmarkActivated, view, &PdfViewport::goToPage);
+    connect(outline, &BookmarkPanel::bookmarkActivated, view, &PdfViewport::jumpTo);
 }
 
 QWidget* DocumentSession::pageWidget() const
