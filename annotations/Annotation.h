@@ -19,6 +19,11 @@ inline QColor defaultAnnotationColor()
     return QColor(DefaultAnnotationRgb);
 }
 
+// Whose page text the character indices of text-anchored annotations count: Qt PDF's (the indices
+// older versions of the program stored) or MuPDF's. The two number the characters of one page
+// differently.
+enum class TextSpace { QtPdf, MuPdf };
+
 // One annotation of a document. Geometry is in page points of the unrotated page, origin at the
 // top-left corner. A text-anchored annotation (byText, start >= 0, length > 0) follows the current
 // character boxes of its characters; rect is then only the fallback.
@@ -35,6 +40,13 @@ struct Annotation
     QColor color = defaultAnnotationColor(); // opaque; the alpha is never stored
     bool byText = false;
     qint64 created = 0; // seconds since the Unix epoch (UTC)
+    // The anchor in the page text of the other text space than the store's, kept as read so that
+    // saving keeps it for the program reading that one; -1 when not known.
+    int otherStart = -1;
+    int otherLength = 0;
+    // The anchored characters as the page text gave them when the anchor was made; empty when
+    // not known. Lets the anchor be found again in another page text.
+    QString quote;
 
     bool isTextAnchored() const { return byText && start >= 0 && length > 0; }
 
@@ -42,7 +54,9 @@ struct Annotation
     {
         return a.id == b.id && a.type == b.type && a.page == b.page && a.start == b.start
                && a.length == b.length && a.rect == b.rect && a.pt2 == b.pt2 && a.text == b.text
-               && a.color == b.color && a.byText == b.byText && a.created == b.created;
+               && a.color == b.color && a.byText == b.byText && a.created == b.created
+               && a.otherStart == b.otherStart && a.otherLength == b.otherLength
+               && a.quote == b.quote;
     }
     friend bool operator!=(const Annotation& a, const Annotation& b) { return !(a == b); }
 };

@@ -55,10 +55,35 @@ void appendJsonNumber(QByteArray& out, double value)
                                 : QByteArrayLiteral("0");
 }
 
+// The anchors of an annotation as the sidecar keeps them: Qt PDF's indices under "start" and
+// "length", MuPDF's with the quote under "textAnchor".
+struct StoredAnchors
+{
+    int qtStart;
+    int qtLength;
+    int muStart;
+    int muLength;
+};
+
+StoredAnchors storedAnchors(const Annotation& a, TextSpace space)
+{
+    if (space == TextSpace::MuPdf)
+        return {a.otherStart, a.otherLength, a.start, a.length};
+    return {a.start, a.length, a.otherStart, a.otherLength};
+}
+
+bool hasTextAnchor(const StoredAnchors& anchors, const Annotation& a)
+{
+    return anchors.muStart >= 0 || !a.quote.isEmpty();
+}
+
+const char* const MuPdfEngineName = "mupdf";
+
 } // namespace
 
-QByteArray AnnotationStore::encode(const Annotation& a)
+QByteArray AnnotationStore::encode(const Annotation& a, TextSpace space)
 {
+    const StoredAnchors anchors = storedAnchors(a, space);
     QByteArray out;
     out.reserve(256 + a.text.size() * 3);
     out += "{\"byText\":";
@@ -68,7 +93,7 @@ QByteArray AnnotationStore::encode(const Annotation& a)
     out += ",\"created\":" + QByteArray::number(a.created);
     out += ",\"id\":";
     appendJsonString(out, a.id);
-    out += ",\"length\":" + QByteArray::number(a.length);
+    out += ",\"length\":" + QByteArray::number(anchors.qtLength);
     out += ",\"page\":" + QByteArray::number(a.page);
     out += ",\"pt2\":[";
     appendJsonNumber(out, a.pt2.x());
@@ -82,9 +107,18 @@ QByteArray AnnotationStore::encode(const Annotation& a)
     appendJsonNumber(out, a.rect.width());
     out += ',';
     appendJsonNumber(out, a.rect.height());
-    out += "],\"start\":" + QByteArray::number(a.start);
+    out += "],\"start\":" + QByteArray::number(anchors.qtStart);
     out += ",\"text\":";
     appendJsonString(out, a.text);
+    if (hasTextAnchor(anchors, a)) {
+        out += ",\"textAnchor\":{\"engine\":\"";
+        out += MuPdfEngineName;
+        out += "\",\"length\":" + QByteArray::number(anchors.muLength);
+        out += ",\"quote\":";
+        appendJsonString(out, a.quote);
+        out += ",\"start\":" + QByteArray::number(anchors.muStart);
+        out += '}';
+    }
     out += ",\"type\":";
     appendJsonString(out, typeName(a.type));
     out += '}';
@@ -154,20 +188,28 @@ void AnnotationStore::setSource(const QString& path, const QString& sourceHash,
     load();
 }
 
-QJsonObject AnnotationStore::toJson(const Annotation& a)
+QJsonObject AnnotationStore::toJson(const Annotation& a, TextSpace space)
 {
+    const StoredAnchors anchors = storedAnchors(a, space);
     QJsonObject o;
     o.insert(QLatin1String("byText"), a.byText);
     o.insert(QLatin1String("color"), a.color.name(QColor::HexRgb));
     o.insert(QLatin1String("created"), a.created);
     o.insert(QLatin1String("id"), a.id);
-    o.insert(QLatin1String("length"), a.length);
+    o.insert(QLatin1String("length"), anchors.qtLength);
     o.insert(QLatin1String("page"), a.page);
     o.insert(QLatin1String("pt2"), QJsonArray{a.pt2.x(), a.pt2.y()});
     o.insert(QLatin1String("rect"),
              QJsonArray{a.rect.x(), a.rect.y(), a.rect.width(), a.rect.height()});
-    o.insert(QLatin1String("start"), a.start);
+    o.insert(QLatin1String("start"), anchors.qtStart);
     o.insert(QLatin1String("text"), a.text);
+    if (hasTextAnchor(anchors, a)) {
+        o.insert(QLatin1String("textAnchor"),
+                 QJsonObject{{QLatin1String("engine"), QLatin1String(MuPdfEngineName)},
+                             {QLatin1String("length"), anchors.muLength},
+                             {QLatin1String("quote"), a.quote},
+                             {QLatin1String("start"), anchors.muStart}});
+    }
     o.insert(QLatin1String("type"), typeName(a.type));
     return o;
 }
@@ -176,10 +218,10 @@ namespace {
 
 // The keys toJson writes, in alphabetical order.
 const QLatin1String AnnotationKeys[] = {
-    QLatin1String("byText"), QLatin1String("color"),  QLatin1String("created"),
-    QLatin1String("id"),     QLatin1String("length"), QLatin1String("page"),
-    QLatin1String("pt2"),    QLatin1String("rect"),   QLatin1String("start"),
-    QLatin1String("text"),   QLatin1String("type")};
+    QLatin1String("byText"), QLatin1String("color"),      QLatin1String("created"),
+    QLatin1String("id"),     QLatin1String("length"),     QLatin1String("page"),
+    QLatin1String("pt2"),    QLatin1String("rect"),       QLatin1String("start"),
+    QLatin1String("text"),   QLatin1String("textAnchor"), QLatin1String("type")};
 // The top-level keys the store writes.
 const QLatin1String AnnotationsKey("annotations");
 const QLatin1String FormValuesKey("formValues");
@@ -250,7 +292,7 @@ constexpr double MaxSeconds = 9007199254740992.0;
 
 } // namespace
 
-bool AnnotationStore::fromJson(const QJsonObject& o, Annotation* out)
+bool AnnotationStore::fromJson(const QJsonObject& o, Annotation* out, TextSpace space)
 {
     Annotation a;
     const QJsonValue byText = o.value(QLatin1String("byText"));
@@ -276,11 +318,38 @@ bool AnnotationStore::fromJson(const QJsonObject& o, Annotation* out)
     if (a.text.size() > MaxNoteLength || typeName(a.type) != type.toString())
         return false;
     a.created = created;
-    a.length = int(length);
     a.page = int(page);
-    a.start = int(start);
     a.rect = QRectF(rect[0], rect[1], rect[2], rect[3]);
     a.pt2 = QPointF(pt2[0], pt2[1]);
+
+    StoredAnchors anchors{int(start), int(length), -1, 0};
+    const QJsonValue textAnchor = o.value(QLatin1String("textAnchor"));
+    if (!textAnchor.isUndefined()) {
+        // Written by this program alone: anything but its exact shape is damage.
+        const QJsonObject anchor = textAnchor.toObject();
+        qint64 muStart = 0, muLength = 0;
+        const QJsonValue quote = anchor.value(QLatin1String("quote"));
+        if (!textAnchor.isObject() || anchor.size() != 4
+            || anchor.value(QLatin1String("engine")).toString() != QLatin1String(MuPdfEngineName)
+            || !quote.isString()
+            || !readInteger(anchor.value(QLatin1String("start")), INT_MIN, INT_MAX, &muStart)
+            || !readInteger(anchor.value(QLatin1String("length")), INT_MIN, INT_MAX, &muLength))
+            return false;
+        anchors.muStart = int(muStart);
+        anchors.muLength = int(muLength);
+        a.quote = quote.toString();
+    }
+    if (space == TextSpace::MuPdf) {
+        a.start = anchors.muStart;
+        a.length = anchors.muLength;
+        a.otherStart = anchors.qtStart;
+        a.otherLength = anchors.qtLength;
+    } else {
+        a.start = anchors.qtStart;
+        a.length = anchors.qtLength;
+        a.otherStart = anchors.muStart;
+        a.otherLength = anchors.muLength;
+    }
     *out = a;
     return true;
 }
@@ -288,7 +357,7 @@ bool AnnotationStore::fromJson(const QJsonObject& o, Annotation* out)
 QByteArray AnnotationStore::encodeAt(qsizetype index) const
 {
     const QList<RawMember>& unknown = unknownKeys.at(index);
-    QByteArray own = encode(list.at(index));
+    QByteArray own = encode(list.at(index), textSpace);
     if (unknown.isEmpty())
         return own;
     // Known and unknown members together, keys in alphabetical order as always.
@@ -423,7 +492,7 @@ void AnnotationStore::loadEntries(const QJsonArray& values, QByteArrayView text)
         const QJsonValue value = values.at(i);
         Annotation a;
         QList<RawMember> unknown;
-        bool whole = value.isObject() && fromJson(value.toObject(), &a);
+        bool whole = value.isObject() && fromJson(value.toObject(), &a, textSpace);
         if (whole) {
             qsizetype members = 0;
             unknown = RawJson::unknownMembers(raw.at(i), isAnnotationKey, &members);
@@ -798,7 +867,7 @@ QString AnnotationStore::add(const Annotation& annotation)
     a.text = cutNoteText(a.text);
     list.append(a);
     unknownKeys.append(QList<RawMember>());
-    encoded.append(encode(a));
+    encoded.append(encode(a, textSpace));
     ++changes;
     saveChange();
     Q_EMIT annotationAdded(a.id);
@@ -810,7 +879,13 @@ void AnnotationStore::update(const Annotation& annotation)
     for (qsizetype i = 0; i < list.size(); ++i) {
         Annotation& a = list[i];
         if (a.id == annotation.id) {
+            const bool anchorMoved = a.start != annotation.start || a.length != annotation.length;
             a = annotation;
+            if (anchorMoved) {
+                // What the other page text held there is no longer known.
+                a.otherStart = -1;
+                a.otherLength = 0;
+            }
             a.text = cutNoteText(a.text);
             encoded[i] = encodeAt(i);
             ++changes;
@@ -819,6 +894,30 @@ void AnnotationStore::update(const Annotation& annotation)
             return;
         }
     }
+}
+
+void AnnotationStore::reanchor(const QList<Annotation>& anchored)
+{
+    QStringList changed;
+    for (const Annotation& given : anchored) {
+        for (qsizetype i = 0; i < list.size(); ++i) {
+            Annotation& a = list[i];
+            if (a.id != given.id)
+                continue;
+            a.start = given.start;
+            a.length = given.length;
+            a.quote = given.quote;
+            encoded[i] = encodeAt(i);
+            changed.append(a.id);
+            break;
+        }
+    }
+    if (changed.isEmpty())
+        return;
+    ++changes;
+    saveChange();
+    for (const QString& id : std::as_const(changed))
+        Q_EMIT annotationUpdated(id);
 }
 
 void AnnotationStore::remove(const QString& id)

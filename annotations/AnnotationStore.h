@@ -58,6 +58,12 @@ public:
     void waitForWrites();
     bool hasPendingWrites() const { return writing.valid(); }
 
+    // Whose character indices the annotations' start and length count (QtPdf unless set); takes
+    // effect at the next setSource or load. The sidecar keeps Qt PDF's indices under "start" and
+    // "length", as older versions read them, and MuPDF's in "textAnchor".
+    void setTextSpace(TextSpace space) { textSpace = space; }
+    TextSpace space() const { return textSpace; }
+
     // Binds the store to a PDF and loads its sidecar. Calling it again starts over from the file;
     // an empty path leaves the store unbound. Without sidecarNameable (the PDF's own name cannot
     // be spelled, see RawFilePath) there is no sidecar: the store keeps its annotations in memory,
@@ -70,6 +76,10 @@ public:
     // memory even when saving fails (the store then turns read-only).
     QString add(const Annotation& annotation);
     void update(const Annotation& annotation);
+    // Anchors annotations again in the store's text space (the document is shown with another
+    // page text than their anchors count in): takes start, length and quote of each given one
+    // whose id is in the store, keeps everything else, and saves once.
+    void reanchor(const QList<Annotation>& anchored);
     void remove(const QString& id);
 
     // Valid until the next change of the list.
@@ -136,11 +146,13 @@ public:
     // One annotation as stored in the sidecar, and back. fromJson reads only what it can read
     // exactly: false when one of the keys toJson writes is missing, of another JSON type or out of
     // range (an empty id is accepted and kept empty here). Other keys are ignored.
-    static QJsonObject toJson(const Annotation& annotation);
-    static bool fromJson(const QJsonObject& object, Annotation* annotation);
+    // Indices count in space: Qt PDF's go to "start"/"length", MuPDF's to "textAnchor".
+    static QJsonObject toJson(const Annotation& annotation, TextSpace space = TextSpace::QtPdf);
+    static bool fromJson(const QJsonObject& object, Annotation* annotation,
+                         TextSpace space = TextSpace::QtPdf);
     // toJson as compact JSON text, made directly (the sidecar of 100,000 annotations is written
     // on every change).
-    static QByteArray encode(const Annotation& annotation);
+    static QByteArray encode(const Annotation& annotation, TextSpace space = TextSpace::QtPdf);
 
 Q_SIGNALS:
     void annotationAdded(const QString& id);
@@ -175,6 +187,7 @@ private:
     void loadEntries(const QJsonArray& values, QByteArrayView text);
     QByteArray encodeAt(qsizetype index) const;
 
+    TextSpace textSpace = TextSpace::QtPdf;
     bool bound = false;
     bool readOnly = false;
     bool hashMismatch = false;

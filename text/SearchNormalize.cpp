@@ -32,12 +32,23 @@ const std::array<char32_t, kRadicalLast - kRadicalFirst + 1>& radicalIndex()
     return index;
 }
 
+// Vowel and reading marks of Arabic and Hebrew, and the Arabic elongation stroke: most text is
+// written without them, so a word is found whether it carries them or not.
+inline bool isVowelMark(char16_t u)
+{
+    if (u == 0x0640 || u == 0x0670 || (u >= 0x064B && u <= 0x065F))
+        return true;
+    return ((u >= 0x0591 && u <= 0x05C7) || (u >= 0x06D6 && u <= 0x06ED))
+           && QChar::category(char32_t(u)) == QChar::Mark_NonSpacing;
+}
+
 // Characters that never keep a word from matching: soft hyphen, zero-width space, non-joiner and
-// joiner, zero-width no-break space, and U+FFFE, which the PDF engine leaves where a word was
-// hyphenated at the end of a line.
+// joiner, zero-width no-break space, U+FFFE, which the PDF engine leaves where a word was
+// hyphenated at the end of a line, and vowel marks.
 inline bool isDropped(char16_t u)
 {
-    return u == 0x00AD || u == 0x200B || u == 0x200C || u == 0x200D || u == 0xFEFF || u == 0xFFFE;
+    return u == 0x00AD || u == 0x200B || u == 0x200C || u == 0x200D || u == 0xFEFF || u == 0xFFFE
+           || isVowelMark(u);
 }
 
 void appendKept(const QString& folded, QString& out)

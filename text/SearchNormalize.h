@@ -14,9 +14,10 @@ struct NormalizedText
 
 // Folds each UTF-16 code unit of text on its own: a CJK radical becomes its equivalent unified
 // ideograph, anything else takes its compatibility composition (NFKC); then, with foldCase, lower
-// case. Invisible characters (soft hyphen, zero-width space/joiners, BOM) and the line-break
-// marker U+FFFE that the PDF engine puts where a word was hyphenated are dropped, so they never
-// keep a word from matching. Whitespace passes unchanged. Pure; safe on any thread.
+// case. Invisible characters (soft hyphen, zero-width space/joiners, BOM), the line-break
+// marker U+FFFE that the PDF engine puts where a word was hyphenated, and the vowel marks of
+// Arabic and Hebrew (with the Arabic elongation stroke) are dropped, so they never keep a word
+// from matching. Whitespace passes unchanged. Pure; safe on any thread.
 NormalizedText normalizeForSearch(const QString& text, bool foldCase);
 
 // The folding of one code unit, appended to out (nothing for a dropped unit). Exposed so that

@@ -2,6 +2,7 @@
 
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
+#include "view/DestinationTarget.h"
 
 #include <QLabel>
 #include <QStandardItemModel>
@@ -71,7 +72,7 @@ QList<BookmarkPanel::Entry> entriesOf(const QList<OutlineItem>& items, int level
     entries.reserve(items.size());
     for (const OutlineItem& item : items)
         entries.append({item.title, level, item.target.page, item.target.point, item.target.zoom,
-                        entriesOf(item.children, level + 1)});
+                        targetOf(item.target), entriesOf(item.children, level + 1)});
     return entries;
 }
 
@@ -82,8 +83,10 @@ void appendEntries(QStandardItem* parent, const QList<BookmarkPanel::Entry>& ent
         item->setEditable(false);
         item->setData(entry.title, int(Role::Title));
         item->setData(entry.level, int(Role::Level));
-        if (entry.page >= 0)
+        if (entry.page >= 0) {
             item->setData(entry.page, int(Role::Page));
+            item->setData(QVariant::fromValue(entry.target), int(Role::Target));
+        }
         item->setData(entry.location, int(Role::Location));
         item->setData(entry.zoom, int(Role::Zoom));
         appendEntries(item, entry.children);
@@ -119,10 +122,9 @@ void BookmarkPanel::checkOutline()
 
 void BookmarkPanel::onClicked(const QModelIndex& index)
 {
-    bool ok = false;
-    const int page = outline->data(index, int(Role::Page)).toInt(&ok);
-    if (ok && page >= 0)
-        Q_EMIT bookmarkActivated(page);
+    const QVariant target = outline->data(index, int(Role::Target));
+    if (target.canConvert<ViewTarget>() && target.value<ViewTarget>().isValid())
+        Q_EMIT bookmarkActivated(target.value<ViewTarget>());
 }
 
 } // namespace dovrix

@@ -2,6 +2,8 @@
 
 #include "core/Generation.h"
 
+#include "view/ViewGeometry.h"
+
 #include <QList>
 #include <QPointF>
 #include <QPointer>
@@ -48,6 +50,7 @@ public:
         Page,     // 0-based; absent for an entry that leads nowhere in the document
         Location, // the destination's point in page space
         Zoom,     // the destination's zoom, 0 to keep the current one
+        Target,   // where the view goes (ViewTarget); absent like Page
     };
 
     // The entries, with their title, level, page, location and zoom under Role.
@@ -57,8 +60,8 @@ public:
     QTimer* checkTimer() const { return timer; }
 
 Q_SIGNALS:
-    // page is 0-based.
-    void bookmarkActivated(int page);
+    // An entry that leads into the document was clicked: the place it leads to.
+    void bookmarkActivated(const dovrix::ViewTarget& target);
     void tocAvailable(bool hasToc);
 
 public:
@@ -70,6 +73,7 @@ public:
         int page = -1;
         QPointF location;
         qreal zoom = 0;
+        ViewTarget target;
         QList<Entry> children;
     };
     // The outline of document, read with the PDF engine (on the worker).

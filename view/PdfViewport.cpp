@@ -9,6 +9,7 @@
 #include "text/TextExport.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
+#include "view/DestinationTarget.h"
 #include "view/LinkPreview.h"
 #include "view/OcrTextGeometry.h"
 
@@ -33,25 +34,6 @@ const QColor HitColor(47, 111, 237);
 const QColor HitOutline(31, 79, 216);
 const QColor OcrHitColor(20, 128, 74);
 const QColor MarkColor(230, 126, 34);
-
-// Where the view goes for a link's destination: the point it names, the area it fits, or the
-// page.
-ViewTarget targetOf(const PdfDestination& destination)
-{
-    ViewTarget target;
-    target.page = destination.page;
-    target.zoom = destination.zoom;
-    if (destination.kind == PdfDestination::Kind::FitR && !destination.area.isEmpty()) {
-        target.show = ViewTarget::Show::Area;
-        target.area = destination.area;
-    } else if (destination.hasLeft || destination.hasTop) {
-        target.show = ViewTarget::Show::Point;
-        target.point = destination.point;
-        target.hasLeft = destination.hasLeft;
-        target.hasTop = destination.hasTop;
-    }
-    return target;
-}
 
 QColor withAlpha(QColor c, int alpha)
 {
@@ -1717,6 +1699,8 @@ void PdfViewport::createAnnotationFromDrag()
             a.length = std::max(s, e) - a.start + 1;
             a.byText = true;
             a.rect = unitedBoxes(text->charBoxes(dragPage), a.start, a.length);
+            // The words themselves let the anchor be found again in another page text.
+            a.quote = text->pageText(dragPage).mid(a.start, a.length);
         } else {
             if (!haveBoxes && text) {
                 text->requestQuickBoxes(dragPage, JobPriority::ShownPageText);

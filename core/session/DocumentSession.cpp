@@ -1,5 +1,8 @@
 #include "core/session/DocumentSession.h"
 
+#include "core/session/AnnotationAnchoring.h"
+#include "engine/PdfDocument.h"
+
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "core/BookmarkStore.h"
@@ -31,6 +34,30 @@
 
 namespace dovrix {
 
+namespace {
+
+// Reads the page texts of the other engine, on the worker: the words of annotations anchored in
+// that text, once, for annotations stored before the document was shown with this engine.
+AnnotationAnchoring::OtherTexts otherPageTexts(const QString& path, const QByteArray& password,
+                                               EngineKind engine)
+{
+    return [path, password, engine](const QList<int>& pages) {
+        QHash<int, QString> texts;
+        OpenResult opened = PdfDocument::open(path, password, engine, false);
+        if (!opened.document)
+            return texts;
+        for (int page : pages) {
+            const PageText text = opened.document->pageText(page);
+            if (text.outcome == PageText::Outcome::Read)
+                texts.insert(page, text.text);
+        }
+        opened.document->releaseLane();
+        return texts;
+    };
+}
+
+} // namespace
+
 DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObject* parent)
     : QObject(parent), pdfWorker(worker), appSettings(settings)
 {
@@ -41,6 +68,7 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
     // Saving 100,000 annotations takes longer than a frame: the sidecar is written off the GUI
     // thread.
     annotationStore->setBackgroundWrites(true);
+    anchoring = new AnnotationAnchoring(worker, textStore, annotationStore, this);
     ocrController = new OcrController(worker, documentController, textStore, this);
     // Recognised pages are kept for the next opening, except in private mode.
     ocrController->setKeepAllowed([this] { return !appSettings->privateMode(); });
@@ -194,10 +222,18 @@ void DocumentSession::runReadySequence()
         binding = false;
     }
     const RawFilePath* raw = documentController->rawFile();
+    // Text anchors count in the page text of the engine that shows the document.
+    const PdfDocument* shown = documentController->document();
+    const EngineKind engine = shown ? shown->engine() : EngineKind::MuPdf;
+    annotationStore->setTextSpace(engine == EngineKind::MuPdf ? TextSpace::MuPdf
+                                                              : TextSpace::QtPdf);
     annotationStore->setSource(documentController->filePath(), documentController->sourceHash(),
                                !raw || raw->nameIsSpellable());
     if (notesPanel)
         notesPanel->refresh();
+    anchoring->start(
+        otherPageTexts(documentController->filePath(), shown ? shown->password() : QByteArray(),
+                       engine == EngineKind::MuPdf ? EngineKind::QtPdf : EngineKind::MuPdf));
     ocrController->reset();
     ocrController->restoreKeptResults();
     readingProgress->setDocumentKey(documentController->sourceHash());
@@ -375,7 +411,7 @@ void DocumentSession::wireSidePanels()
     connect(thumbnails, &ThumbnailPanel::pageActivated, view, &PdfViewport::goToPage);
     connect(view, &PdfViewport::pageColoursChanged, thumbnails,
             [this] { thumbnails->setPageColours(view->effectiveColours()); });
-    connect(outline, &BookmarkPanel::bookmarkActivated, view, &PdfViewport::goToPage);
+    connect(outline, &BookmarkPanel::bookmarkActivated, view, &PdfViewport::jumpTo);
     connect(bookmarkList, &BookmarkListPanel::bookmarkActivated, this,
             &DocumentSession::goToBookmark);
 }

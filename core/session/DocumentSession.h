@@ -18,7 +18,7 @@ class QTimer;
 namespace dovrix {
 
 class AnnotationPanel;
-
+class AnnotationAnchoring;
 class AnnotationStore;
 class BookmarkListPanel;
 class BookmarkPanel;
@@ -136,6 +136,7 @@ private:
     TextLayoutStore* textStore;
     SearchController* searchController;
     AnnotationStore* annotationStore;
+    AnnotationAnchoring* anchoring; // child
     OcrController* ocrController;
     RenderCache* cache;
     ReadingProgress* readingProgress;

@@ -72,6 +72,9 @@ Annotation full(int page, AnnotationType type = AnnotationType::Highlight)
     a.text = QStringLiteral("批注 note \U0001F600 \"quoted\"\n\tline");
     a.color = QColor(0x12, 0xAB, 0xEF);
     a.byText = true;
+    a.otherStart = 3;
+    a.otherLength = 4;
+    a.quote = QStringLiteral("the\r\nwords\uFFFE");
     return a;
 }
 
@@ -297,6 +300,63 @@ private Q_SLOTS:
                 expected.insert("pt2", QJsonArray{0.0, a.pt2.y()}); // never written as infinity
             QCOMPARE(doc.object(), expected);
         }
+    }
+
+    // Older versions read Qt PDF's character indices under "start" and "length"; MuPDF's stay
+    // beside them under "textAnchor". Each kind of store keeps what the other one reads.
+    void textSpaces()
+    {
+        // As older versions write it.
+        QVERIFY(
+            writeFile(sidecar, sidecarWith("[{\"byText\":true,\"id\":\"a\",\"length\":5,"
+                                           "\"page\":2,\"start\":10,\"type\":\"underline\"}]")));
+        AnnotationStore mu;
+        mu.setTextSpace(TextSpace::MuPdf);
+        mu.setSource(pdf, Hash);
+        Annotation a = *mu.find("a");
+        QVERIFY(!a.isTextAnchored()); // not in MuPDF's text yet
+        QCOMPARE(a.otherStart, 10);
+        QCOMPARE(a.otherLength, 5);
+        QSignalSpy updated(&mu, &AnnotationStore::annotationUpdated);
+        a.start = 12;
+        a.length = 6;
+        a.quote = QStringLiteral("quick\nbrown");
+        a.text = QStringLiteral("not taken");
+        mu.reanchor({a});
+        QCOMPARE(updated.size(), 1);
+        QCOMPARE(mu.find("a")->text, QString());
+        const QJsonObject stored = QJsonDocument::fromJson(readFile(sidecar))
+                                       .object()
+                                       .value("annotations")
+                                       .toArray()
+                                       .first()
+                                       .toObject();
+        QCOMPARE(stored.value("start").toInt(), 10);
+        QCOMPARE(stored.value("length").toInt(), 5);
+        QCOMPARE(
+            stored.value("textAnchor").toObject(),
+            (QJsonObject{
+                {"engine", "mupdf"}, {"start", 12}, {"length", 6}, {"quote", "quick\nbrown"}}));
+
+        // Read as older versions read it, changed and saved by a Qt PDF store: both anchors stay.
+        AnnotationStore qt;
+        qt.setSource(pdf, Hash);
+        Annotation b = *qt.find("a");
+        QCOMPARE(b.start, 10);
+        QCOMPARE(b.length, 5);
+        b.text = QStringLiteral("noted");
+        qt.update(b);
+        mu.setSource(pdf, Hash);
+        QCOMPARE(mu.find("a")->start, 12);
+        QCOMPARE(mu.find("a")->length, 6);
+        QCOMPARE(mu.find("a")->otherStart, 10);
+        QCOMPARE(mu.find("a")->text, QStringLiteral("noted"));
+
+        // A store of Qt PDF's indices writes what older versions wrote, without the new key.
+        Annotation plain = full(0);
+        plain.quote.clear();
+        plain.otherStart = -1;
+        QVERIFY(!AnnotationStore::encode(plain).contains("textAnchor"));
     }
 
     void colourWrittenLowerCase()

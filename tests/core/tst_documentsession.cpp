@@ -6,9 +6,12 @@
 #include "core/ReadingProgress.h"
 #include "core/RenderCache.h"
 #include "core/session/DocumentSession.h"
+#include "engine/PdfDocument.h"
 #include "settings/AppSettings.h"
 #include "text/SearchPanel.h"
+#include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"
+#include "view/ViewGeometry.h"
 
 #include "tests/support/TestPdf.h"
 #include "tests/support/TestWait.h"
@@ -43,6 +46,7 @@ private Q_SLOTS:
     void storedPageIsRestoredAndHistoryWalks();
     void backRightAfterAJumpReturnsToItsStart();
     void historyKeepsThePlaceOfAJump();
+    void annotationsFoundAgainInTheShownText();
     void historyRestoresZoomAndRotation();
     void reloadRestoresTheStoredPageAgain();
     void privateModeRestoresAndWritesNothing();
@@ -288,6 +292,73 @@ void TestDocumentSession::historyKeepsThePlaceOfAJump()
     session->navigateHistory(+1);
     session->navigateHistory(+1);
     QVERIFY(shows(6, 100, 2.0));
+}
+
+// Text anchors count in one engine's page text. Annotations whose anchor counts in the other
+// one are found again in the text shown, by their words or else by their rectangle, and keep
+// their old anchor beside the new one; anchors of the text shown stay as they are.
+void TestDocumentSession::annotationsFoundAgainInTheShownText()
+{
+    auto session = openReady(-1);
+    QVERIFY(session);
+    TextLayoutStore* text = session->textLayout();
+    text->requestCharBoxes(3, JobPriority::TextLayout);
+    QTRY_VERIFY_WITH_TIMEOUT(text->hasCharBoxes(3), test::TimeoutMs);
+    const QString pageText = text->pageText(3);
+    const int word = int(pageText.indexOf(QStringLiteral("Page")));
+    QVERIFY(word >= 0);
+    const QRectF wordRect = unitedBoxes(text->charBoxes(3), word, 4);
+
+    const auto annotation = [](const char* id, int start, int length) {
+        Annotation a;
+        a.id = QString::fromLatin1(id);
+        a.page = 3;
+        a.byText = true;
+        a.start = start;
+        a.length = length;
+        return a;
+    };
+    Annotation quoted = annotation("quoted", 40, 8);
+    quoted.quote = QStringLiteral("number 4");
+    Annotation framed = annotation("framed", -1, 0); // its words were lost on the way
+    framed.rect = wordRect;
+    // As older versions wrote it: Qt PDF's indices of "number", without the words.
+    const OpenResult qtPdf = PdfDocument::open(pdf, {}, EngineKind::QtPdf, false);
+    QVERIFY(qtPdf.document);
+    const QString qtText = qtPdf.document->pageText(3).text;
+    Annotation older = annotation("older", int(qtText.indexOf(QStringLiteral("number"))), 6);
+    QVERIFY(older.start >= 0);
+    Annotation shown = annotation("shown", word, 4);
+    shown.rect = wordRect;
+    AnnotationStore* store = session->annotations();
+    const TextSpace other =
+        store->space() == TextSpace::MuPdf ? TextSpace::QtPdf : TextSpace::MuPdf;
+    QVERIFY(test::writeFile(
+        AnnotationStore::sidecarPathFor(pdf),
+        "{\"annotations\":[" + AnnotationStore::encode(quoted, other) + ','
+            + AnnotationStore::encode(framed, other) + ',' + AnnotationStore::encode(older) + ','
+            + AnnotationStore::encode(shown, store->space()) + "],\"sourceHash\":\""
+            + hashFile(pdf).toLatin1() + "\",\"version\":1}"));
+    QSignalSpy ready(session.get(), &DocumentSession::documentReady);
+    session->controller()->reload();
+    QVERIFY(ready.wait(test::TimeoutMs));
+
+    const auto words = [store, text](const char* id) {
+        const Annotation* a = store->find(QString::fromLatin1(id));
+        return a && a->isTextAnchored() ? text->pageText(a->page).mid(a->start, a->length)
+                                        : QString();
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(words("quoted"), QStringLiteral("number 4"), test::TimeoutMs);
+    QCOMPARE(words("framed"), QStringLiteral("Page"));
+    QCOMPARE(words("older"), QStringLiteral("number"));
+    QCOMPARE(words("shown"), QStringLiteral("Page"));
+    QCOMPARE(store->find("quoted")->otherStart, 40);
+    store->waitForWrites();
+    AnnotationStore reread;
+    reread.setTextSpace(other);
+    reread.setSource(pdf, hashFile(pdf));
+    QCOMPARE(reread.find("quoted")->start, 40);
+    QCOMPARE(reread.find("quoted")->otherStart, store->find("quoted")->start);
 }
 
 void TestDocumentSession::historyRestoresZoomAndRotation()

@@ -76,6 +76,13 @@ private Q_SLOTS:
         QTest::newRow("line-break marker dropped")
             << (QStringLiteral("adip") + QChar(0xFFFE) + QStringLiteral("iscing")) << true
             << QStringLiteral("adipiscing") << QList<int>{0, 1, 2, 3, 5, 6, 7, 8, 9, 10};
+        // حَبيبي with a fatha and an elongation stroke; שָׁלוֹם with its points.
+        QTest::newRow("Arabic vowel marks dropped")
+            << u({0x062D, 0x064E, 0x0628, 0x0640, 0x064A, 0x0628, 0x064A}) << true
+            << u({0x062D, 0x0628, 0x064A, 0x0628, 0x064A}) << QList<int>{0, 2, 4, 5, 6};
+        QTest::newRow("Hebrew points dropped")
+            << u({0x05E9, 0x05C1, 0x05B8, 0x05DC, 0x05D5, 0x05B9, 0x05DD}) << true
+            << u({0x05E9, 0x05DC, 0x05D5, 0x05DD}) << QList<int>{0, 3, 4, 6};
         QTest::newRow("whitespace passes")
             << QStringLiteral("a\n\t b\r") << true << QStringLiteral("a\n\t b\r")
             << QList<int>{0, 1, 2, 3, 4, 5};

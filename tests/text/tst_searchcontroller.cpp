@@ -1,8 +1,11 @@
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
+#include "engine/PdfDocument.h"
 #include "text/SearchController.h"
+#include "text/SearchNormalize.h"
 #include "text/TextLayoutStore.h"
 
+#include "tests/support/TestPdf.h"
 #include "tests/support/TextStoreRig.h"
 #include "tests/support/WorkerGate.h"
 
@@ -144,6 +147,26 @@ private Q_SLOTS:
         // Plain text around it behaves as before.
         QCOMPARE(run(QStringLiteral("elit")).size(), 1);
         QCOMPARE(run(QStringLiteral("adip-")).size(), 0);
+    }
+
+    // Right-to-left text comes in its logical order: a word is found with or without its vowel
+    // marks, and the hit covers it as written.
+    void rightToLeft()
+    {
+        if (test::useEngineUnderTest() == EngineKind::QtPdf)
+            QSKIP("Qt PDF gives right-to-left runs out of their order");
+        const QString word = u({0x062D, 0x064E, 0x0628, 0x064A, 0x0628, 0x064A});
+        QVERIFY(open({{u({0x0642, 0x0627, 0x0644}) + QLatin1Char(' ') + word + QLatin1Char(' ')
+                       + u({0x0647, 0x0646, 0x0627})}}));
+        for (const QString& query : {word, u({0x062D, 0x0628, 0x064A, 0x0628, 0x064A})}) {
+            const QList<SearchHit> hits = run(query);
+            QCOMPARE(hits.size(), 1);
+            // The page text may hold the letters' presentation forms; folded they are the word.
+            QCOMPARE(normalizeForSearch(store->pageText(0).mid(hits.at(0).start, hits.at(0).length),
+                                        true)
+                         .text,
+                     normalizeForSearch(word, true).text);
+        }
     }
 
     void emptyQueryAndNoPages()

@@ -212,7 +212,7 @@ void TestBookmarkPanel::clickingAnEntryReportsItsPage()
         QCOMPARE(activated.size(), 0);
     } else {
         QCOMPARE(activated.size(), 1);
-        QCOMPARE(activated.at(0).at(0).toInt(), page);
+        QCOMPARE(activated.at(0).at(0).value<ViewTarget>().page, page);
     }
 }
 
