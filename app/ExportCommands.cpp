@@ -630,7 +630,12 @@ void ExportCommands::exportFlattenedPdf()
     const QString path = askSavePath(session, format);
     if (path.isEmpty() || refusesTarget(session, path, title))
         return;
+    startFlattened(session, path);
+}
 
+void ExportCommands::startFlattened(DocumentSession* session, const QString& path)
+{
+    AnnotationStore* store = session->annotations();
     DocumentController* controller = session->controller();
     QList<QSizeF> sizes;
     for (int page = 0; page < controller->pageCount(); ++page)
@@ -773,9 +778,13 @@ void ExportCommands::copyWritten(int run, const CopyOutcome& outcome, const Prin
         return; // cancelled meanwhile: the writer has left the target as it was
     const CopyPurpose purpose = copy.purpose;
     const QString target = copy.target;
-    const int pages = copy.pages.isEmpty() && copyRun->session()
-                          ? copyRun->session()->controller()->pageCount()
-                          : int(copy.pages.size());
+    const QPointer<DocumentSession> session = copyRun->session();
+    QList<int> pageList = copy.pages; // empty: every page
+    if (pageList.isEmpty() && session) {
+        for (int page = 0; page < session->controller()->pageCount(); ++page)
+            pageList.append(page);
+    }
+    const int pages = int(pageList.size());
     copy.writing = false;
     copyRun->pageDone(); // the run finishes and its dialog goes
     endCopy();
@@ -807,6 +816,17 @@ void ExportCommands::copyWritten(int run, const CopyOutcome& outcome, const Prin
         showMessage(QMessageBox::Warning, title, sourceRefusal());
         return;
     case CopyOutcome::Result::SourceUnreadable:
+        // The engine that writes copies cannot read the file (moved away since it was opened, or
+        // one only the other engine reads): the open document still gives page images.
+        if (session && purpose != CopyPurpose::Export && printDevice
+            && (purpose == CopyPurpose::Print || printDevice->outputFileName() == target)) {
+            printImages(session, pageList);
+            return;
+        }
+        if (session) {
+            startFlattened(session, target);
+            return;
+        }
         showMessage(QMessageBox::Warning, title, tr("无法读取源文件：%1").arg(outcome.detail));
         return;
     case CopyOutcome::Result::TargetUnwritable:

@@ -161,6 +161,7 @@ private:
     void endSummary();
 
     void annotatedFinished(bool ok, const QString& message);
+    void startFlattened(DocumentSession* session, const QString& path);
 
     enum class CopyPurpose { Export, PrintToFile, Print };
     // Writes the document with the store's annotations (unless withAnnotations is off) to target,

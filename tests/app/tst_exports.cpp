@@ -74,6 +74,7 @@ private Q_SLOTS:
     void annotatedCopy();
     void cancelledAnnotatedCopy();
     void copyCarriesFormValues();
+    void copyOfAFileMovedAwayIsFlattened();
     void printToFileWritesTheChosenPages();
     void printRangeBeyondTheDocument();
     void runsEndWhenTheDocumentReloads();
@@ -632,6 +633,37 @@ void TestExports::copyCarriesFormValues()
     QCOMPARE(values.value(QStringLiteral("name")), QStringLiteral("Ada Lovelace"));
     QCOMPARE(values.value(QStringLiteral("country")), QStringLiteral("Germany"));
     QVERIFY(values.value(QStringLiteral("comments")).isEmpty()); // not filled: as it was
+}
+
+// When the file cannot be read again for the copy (moved away since it was opened), the open
+// document still gives the flattened copy, and the print job its page images: nothing is lost.
+void TestExports::copyOfAFileMovedAwayIsFlattened()
+{
+    const QString source = dir->filePath(QStringLiteral("moving.pdf"));
+    QVERIFY(test::writeTextPdf(source, {QStringLiteral("one"), QStringLiteral("two")}));
+    auto window = openWindow(source);
+    QVERIFY(window);
+    addAnnotations(window->current());
+    QVERIFY(QDir(dir->path()).mkdir(QStringLiteral("away")));
+    QVERIFY(QFile::rename(source, dir->filePath(QStringLiteral("away/moving.pdf"))));
+
+    nextSavePath = dir->filePath(QStringLiteral("copy.pdf"));
+    window->exportCommands()->exportAnnotatedPdf();
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, test::TimeoutMs);
+    QVERIFY2(messages.first().text.contains(QStringLiteral("平面化 PDF")),
+             qPrintable(messages.first().text));
+    QCOMPARE(test::pdfPageCount(nextSavePath), 2);
+
+    const QString printed = dir->filePath(QStringLiteral("printed.pdf"));
+    printSetup = [&](QPrinter* printer) {
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(printed);
+        return true;
+    };
+    window->exportCommands()->print();
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, test::TimeoutMs);
+    QCOMPARE(messages.last().text, QStringLiteral("已发送 2 页到打印机。"));
+    QCOMPARE(test::pdfPageCount(printed), 2);
 }
 
 // Cancelling a copy, or closing its document, leaves no file; the flattened copy likewise.
