@@ -19,7 +19,8 @@ namespace dovrix::OcrCache {
 namespace {
 
 const QLatin1String Format("dovrix-ocr");
-constexpr int Version = 1;
+// 2: line boxes hold the rows of their own text, not the detected box.
+constexpr int Version = 2;
 // Larger files are not ours: a page holds at most a few hundred lines.
 constexpr qint64 MaxFileBytes = 256 * 1024 * 1024;
 

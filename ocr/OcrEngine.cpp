@@ -288,8 +288,13 @@ bool OcrEngine::readsBetterTurned(const QImage& source, const QList<OcrLine>& li
     });
     widest = widest.mid(0, ProbeLines);
     QList<QImage> turned;
-    for (const OcrLine& line : widest)
-        turned.append(source.copy(cropRect(line.box, source.size())).mirrored(true, true));
+    // A line's box holds its own text rows only; the crop takes the rows around them as well, as
+    // a detected box would.
+    for (const OcrLine& line : widest) {
+        const double margin = line.box.height() / 5;
+        const QRectF around = line.box.adjusted(0, -margin, 0, margin);
+        turned.append(source.copy(cropRect(around, source.size())).mirrored(true, true));
+    }
     if (turned.isEmpty())
         return false;
     // The figures of the page's own reading stay those the bench reports.
@@ -316,7 +321,7 @@ QList<OcrLine> OcrEngine::recognizeBoxes(const QImage& source, const QList<QRect
         if (crop.isEmpty())
             continue;
         crops.append(source.copy(crop));
-        kept.append(box);
+        kept.append(ownTextBox(box, crop, crops.last()));
     }
     const QList<OcrLine> read = recognizeCrops(crops, stop);
     for (qsizetype i = 0; i < read.size(); ++i) {
