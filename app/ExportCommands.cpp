@@ -347,7 +347,7 @@ void ExportCommands::textPage(int page)
 void ExportCommands::finishText()
 {
     const QString path = text.outputPath;
-    const QByteArray bytes = text.text.toUtf8();
+    const QByteArray bytes = joinLineEndHyphens(text.text).toUtf8();
     endText();
 
     QSaveFile file(path);

@@ -107,6 +107,7 @@ int run(const QStringList& args)
         blocks += int(pageBlocks.size());
         text += dovrix::formatExportPage(page, pageBlocks);
     }
+    text = dovrix::joinLineEndHyphens(text);
     const double ms = double(timer.nsecsElapsed()) / 1e6;
 
     // Line feeds as they are: the window's export writes the same bytes on this platform.

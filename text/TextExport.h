@@ -22,6 +22,16 @@ QString formatExportPage(int page, const QList<ReadingBlock>& blocks,
 // reader saw; any other one is dropped.
 QString exportLineText(const QString& line);
 
+// The export's text with words that a line end broke at a hyphen made whole again: a line
+// ending in a letter or digit and a hyphen ('-', U+2010 or a soft hyphen) is joined with the next
+// line when that starts with a letter or digit. The hyphen goes when the joined word is written
+// whole elsewhere in the text, or when nothing says it belongs to the word and the next line
+// goes on in lower case ("Docu-" "ment" gives "Document"); it stays when the hyphenated word is
+// written with its hyphen inside a line elsewhere, when the part before it is itself hyphenated
+// ("state-of-the-" "art"), and before a capital or a digit ("Jean-" "Pierre"). A soft hyphen
+// always goes. Lines are separated by line feeds.
+QString joinLineEndHyphens(const QString& text);
+
 // Text put on the clipboard for a range of page text: line-break markers (U+FFFE) are left out,
 // so a word hyphenated across lines comes out whole.
 QString textForClipboard(const QString& pageTextRange);

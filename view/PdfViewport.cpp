@@ -41,6 +41,22 @@ bool isUsable(const QPdfLink& link)
     return link.isValid() || link.url().isValid();
 }
 
+// Qt PDF 6.4 gives a destination's point (top-left origin) for some links and (0, 0) for the
+// others, which then lead to their page.
+ViewTarget targetOf(const QPdfLink& link)
+{
+    ViewTarget target;
+    target.page = link.page();
+    if (!link.location().isNull()) {
+        target.show = ViewTarget::Show::Point;
+        target.point = link.location();
+        target.hasLeft = true;
+        target.hasTop = true;
+    }
+    target.zoom = link.zoom();
+    return target;
+}
+
 QColor withAlpha(QColor c, int alpha)
 {
     c.setAlpha(alpha);
@@ -362,6 +378,48 @@ void PdfViewport::goToPage(int page)
     }
     if (changed)
         Q_EMIT currentPageChanged(p);
+}
+
+void PdfViewport::showTarget(const ViewTarget& target)
+{
+    if (target.page < 0 || target.page >= geo.pageCount())
+        return;
+    goToPage(target.page);
+    const ViewPlacement place =
+        geo.placementFor(target, viewport()->size(),
+                         QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value()));
+    const bool zoomed = !sameZoom(place.zoom, geo.zoom);
+    const bool wasFitting = fit != FitMode::FitNone;
+    if (zoomed) {
+        fit = FitMode::FitNone;
+        geo.zoom = place.zoom;
+        relayout();
+    }
+    horizontalScrollBar()->setValue(toContentPx(std::round(place.scrollPx.x())));
+    verticalScrollBar()->setValue(toContentPx(std::round(place.scrollPx.y())));
+    viewport()->update();
+    startRenderTimer();
+    if (zoomed) {
+        Q_EMIT zoomChanged(geo.zoom);
+        if (wasFitting)
+            Q_EMIT fitModeChanged(FitMode::FitNone);
+    }
+    updateCurrentPage();
+}
+
+void PdfViewport::jumpTo(const ViewTarget& target)
+{
+    if (target.page < 0 || target.page >= geo.pageCount())
+        return;
+    Q_EMIT jumpStarting();
+    showTarget(target);
+    Q_EMIT jumpFinished();
+}
+
+ViewTarget PdfViewport::currentTarget() const
+{
+    return geo.targetAt(viewport()->size(),
+                        QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value()));
 }
 
 void PdfViewport::updateCurrentPage()
@@ -1197,7 +1255,7 @@ void PdfViewport::mouseReleaseEvent(QMouseEvent* event)
             if (link.url().isValid())
                 Q_EMIT linkActivated(link.url());
             else if (link.page() >= 0)
-                goToPage(link.page());
+                jumpTo(targetOf(link));
         }
     }
     viewport()->update();

@@ -79,6 +79,16 @@ public:
     bool coverAlone() const { return geo.coverAlone; }
     void rotateBy(int degrees);
     void goToPage(int page);
+    // Shows a place of the document (see ViewTarget): its page becomes current, the zoom is the
+    // target's when it sets one, and the place comes to the view. Nothing happens for a page
+    // outside the document.
+    void showTarget(const ViewTarget& target);
+    // Follows a link or an outline entry to target: jumpStarting() while the view still shows
+    // the place it leaves, then showTarget, then jumpFinished().
+    void jumpTo(const ViewTarget& target);
+    // The place the view shows: the current page and its point at the view's reading corner,
+    // with the zoom.
+    ViewTarget currentTarget() const;
     // Page colours of this view (and, through the session, its thumbnails); FollowTheme is
     // resolved against the current theme. Call applyThemeColours after a theme change.
     void setPageColours(PageColours colours);
@@ -180,6 +190,8 @@ Q_SIGNALS:
     void visiblePagesChanged(QList<int> pages);
     void selectionChanged(bool hasSelection);
     void linkActivated(QUrl url);
+    void jumpStarting();
+    void jumpFinished();
     void annotationModeChanged(bool on);
     // Ctrl+click on a page (outside annotation mode): the point in page points.
     void sourceRequested(int page, QPointF pointPt);

@@ -256,6 +256,88 @@ int ViewGeometry::pageAt(const QPointF& px) const
     return -1;
 }
 
+namespace {
+
+// The reading corner of a view of viewportPx, in viewport pixels.
+QPointF readingCorner(int rotation, const QSize& viewportPx)
+{
+    switch (normalizeRotation(rotation)) {
+    case 90:
+        return {double(viewportPx.width()), 0.0};
+    case 180:
+        return {double(viewportPx.width()), double(viewportPx.height())};
+    case 270:
+        return {0.0, double(viewportPx.height())};
+    default:
+        return {0.0, 0.0};
+    }
+}
+
+} // namespace
+
+ViewPlacement ViewGeometry::placementFor(const ViewTarget& target, const QSize& viewportPx,
+                                         const QPointF& scrollPx) const
+{
+    ViewPlacement placement{zoom, scrollPx};
+    if (target.page < 0 || target.page >= pageCount())
+        return placement;
+    const bool quarter = normalizeRotation(rotation) % 180 != 0;
+
+    // An area without a size shows its page.
+    const ViewTarget::Show show = target.show == ViewTarget::Show::Area && target.area.isEmpty()
+                                      ? ViewTarget::Show::Page
+                                      : target.show;
+    ViewGeometry g = *this;
+    g.currentPage = target.page;
+    if (show == ViewTarget::Show::Area) {
+        const QSizeF area = quarter ? target.area.size().transposed() : target.area.size();
+        g.zoom = clampZoom(std::min((viewportPx.width() - 2.0 * margin) / area.width(),
+                                    (viewportPx.height() - 2.0 * margin) / area.height()));
+    } else if (target.zoom > 0) {
+        g.zoom = clampZoom(target.zoom);
+    }
+    g.relayout();
+    placement.zoom = g.zoom;
+
+    switch (show) {
+    case ViewTarget::Show::Page:
+        placement.scrollPx.setY(g.pageRect(target.page).top() - margin);
+        break;
+    case ViewTarget::Show::Area: {
+        const QRectF area = g.pageRectToView(target.page, target.area);
+        placement.scrollPx = centre(area) - QPointF(viewportPx.width(), viewportPx.height()) / 2.0;
+        break;
+    }
+    case ViewTarget::Show::Point: {
+        // Pages stack along the view's y, which always brings the page in; the view's x is set
+        // only when the destination sets the page coordinate that runs along it (a page's x runs
+        // along the view's y when the page is turned a quarter). An open top is the page's top.
+        const QPointF pt(target.hasLeft ? target.point.x() : 0.0,
+                         target.hasTop ? target.point.y() : 0.0);
+        const QPointF px = g.pageToView(target.page, pt) - readingCorner(rotation, viewportPx);
+        placement.scrollPx.setY(px.y());
+        if (quarter ? target.hasTop : target.hasLeft)
+            placement.scrollPx.setX(px.x());
+        break;
+    }
+    }
+    return placement;
+}
+
+ViewTarget ViewGeometry::targetAt(const QSize& viewportPx, const QPointF& scrollPx) const
+{
+    ViewTarget target;
+    if (currentPage < 0 || currentPage >= pageCount())
+        return target;
+    target.show = ViewTarget::Show::Point;
+    target.page = currentPage;
+    target.point = viewToPage(currentPage, scrollPx + readingCorner(rotation, viewportPx));
+    target.hasLeft = true;
+    target.hasTop = true;
+    target.zoom = zoom;
+    return target;
+}
+
 int ViewGeometry::pageAtProbe(double scrollY, double viewportHeight) const
 {
     const double probe = scrollY + viewportHeight * 0.5;

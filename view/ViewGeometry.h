@@ -3,6 +3,7 @@
 #include "core/PageUnits.h"
 
 #include <QList>
+#include <QMetaType>
 #include <QPointF>
 #include <QRectF>
 #include <QSize>
@@ -37,6 +38,37 @@ struct PageAnchor
     int page = -1;
     QPointF fraction; // 0..1 of the page rectangle's width and height
     QPointF beyondPx; // past the left/top (negative) or right/bottom (positive) edge
+};
+
+// A place in the document to show, as a link, an outline entry or the view history asks for it.
+// The reading corner is the corner of the view where the page's top-left corner lies as shown:
+// top-left, or for the temporary rotation of 90, 180, 270 degrees top-right, bottom-right,
+// bottom-left.
+struct ViewTarget
+{
+    enum class Show {
+        Page,  // the page from its top, scrolled as going to the page
+        Point, // the point (where hasLeft / hasTop say) at the reading corner
+        Area,  // area fitted into the view and centred; the zoom follows
+    };
+    Show show = Show::Page;
+    int page = -1; // 0-based
+    QPointF point; // page points; an open left keeps the view's sideways scroll, an open top
+                   // is the page's top
+    bool hasLeft = false;
+    bool hasTop = false;
+    QRectF area;       // page points
+    double zoom = 0.0; // the zoom to show it at; 0 keeps the view's zoom (an area sets its own)
+
+    bool isValid() const { return page >= 0; }
+};
+
+// Where the view goes for a target: its zoom and the scroll values (content pixels of the view's
+// top-left corner) in the layout at that zoom.
+struct ViewPlacement
+{
+    double zoom = 1.0;
+    QPointF scrollPx;
 };
 
 // The page layout of a viewport, free of widgets: pages stacked vertically with a margin around
@@ -104,6 +136,14 @@ public:
     double fitZoom(int mode, const QSize& viewportPx) const;
     // Device pixel size of a page image at this zoom and ratio (before the render cache's clamp).
     QSize renderPixelSize(int page, double devicePixelRatio) const;
+    // The zoom and scroll values that show target in a view of viewportPx whose scroll values
+    // are scrollPx now (kept along the axes the target leaves open). Points outside the page are
+    // taken as they are, and scroll values are not limited to the scroll bars' ranges.
+    ViewPlacement placementFor(const ViewTarget& target, const QSize& viewportPx,
+                               const QPointF& scrollPx) const;
+    // The current page and the point of it at the view's reading corner (maybe outside the page)
+    // for a view of viewportPx at scrollPx: the target that brings the view back to where it is.
+    ViewTarget targetAt(const QSize& viewportPx, const QPointF& scrollPx) const;
     // Scroll-bar maxima for a viewport of the given size.
     int verticalScrollMax(int viewportHeight) const;
     int horizontalScrollMax(int viewportWidth) const;
@@ -134,3 +174,5 @@ QList<QRectF> selectionRuns(const QList<QRectF>& boxes, int from, int to);
 QRectF unitedBoxes(const QList<QRectF>& boxes, int start, int length);
 
 } // namespace dovrix
+
+Q_DECLARE_METATYPE(dovrix::ViewTarget)

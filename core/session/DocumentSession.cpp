@@ -30,16 +30,6 @@
 
 namespace dovrix {
 
-namespace {
-
-// Zooms differ when |a − b| × 10¹² > min(|a|, |b|).
-bool zoomsDiffer(double a, double b)
-{
-    return std::abs(a - b) * 1e12 > std::min(std::abs(a), std::abs(b));
-}
-
-} // namespace
-
 DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObject* parent)
     : QObject(parent), pdfWorker(worker), appSettings(settings)
 {
@@ -99,6 +89,16 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
         viewMoved();
     });
     connect(view, &PdfViewport::rotationChanged, this, [this] { viewMoved(); });
+    // A link or an outline entry: the place left and the place reached are both kept, also
+    // when the jump stays on the page.
+    connect(view, &PdfViewport::jumpStarting, this, [this] {
+        timer->stop();
+        recordViewState();
+    });
+    connect(view, &PdfViewport::jumpFinished, this, [this] {
+        timer->stop();
+        recordViewState();
+    });
     // The way the document is shown is kept with its position.
     view->setPageColours(pageColoursFromId(settings->pageColours()));
     connect(view, &PdfViewport::fitModeChanged, this, &DocumentSession::viewChanged);
@@ -280,7 +280,8 @@ void DocumentSession::recordViewState()
 {
     if (!view || documentController->status() != Ready)
         return;
-    history.record(ViewState{view->currentPage(), view->zoom(), view->rotation()});
+    const ViewTarget here = view->currentTarget();
+    history.record(ViewState{view->currentPage(), view->zoom(), view->rotation(), here.point});
 }
 
 void DocumentSession::navigateHistory(int step)
@@ -299,9 +300,14 @@ void DocumentSession::navigateHistory(int step)
     navigating = true;
     if (view->rotation() != target->rotation)
         view->rotateBy(target->rotation - view->rotation());
-    if (zoomsDiffer(view->zoom(), target->zoom))
-        view->setZoom(target->zoom);
-    view->goToPage(target->page);
+    ViewTarget place;
+    place.show = ViewTarget::Show::Point;
+    place.page = target->page;
+    place.point = target->point;
+    place.hasLeft = true;
+    place.hasTop = true;
+    place.zoom = target->zoom;
+    view->showTarget(place);
     navigating = false;
 }
 

@@ -3,7 +3,9 @@
 #include "core/PageUnits.h"
 
 #include <QList>
+#include <QPointF>
 
+#include <cmath>
 #include <optional>
 
 namespace dovrix {
@@ -11,14 +13,26 @@ namespace dovrix {
 // One entry of a document's back/forward history.
 struct ViewState
 {
+    ViewState() = default;
+    ViewState(int page, double zoom, int rotation, const QPointF& point = {})
+        : page(page), zoom(zoom), rotation(rotation), point(point)
+    {
+    }
+
     int page = 0;      // 0-based
     double zoom = 1.0; // logical pixels per point
     int rotation = 0;  // degrees: 0, 90, 180 or 270
+    // The page point at the view's reading corner (the page's top-left corner as shown), which
+    // may lie outside the page.
+    QPointF point;
 
-    // A state is recorded again only when something really changed.
+    // A state is recorded again only when something really changed: a point is the same within
+    // half a point.
     friend bool operator==(const ViewState& a, const ViewState& b)
     {
-        return a.page == b.page && a.rotation == b.rotation && sameZoom(a.zoom, b.zoom);
+        return a.page == b.page && a.rotation == b.rotation && sameZoom(a.zoom, b.zoom)
+               && std::abs(a.point.x() - b.point.x()) < 0.5
+               && std::abs(a.point.y() - b.point.y()) < 0.5;
     }
     friend bool operator!=(const ViewState& a, const ViewState& b) { return !(a == b); }
 };

@@ -42,6 +42,7 @@ private Q_SLOTS:
     void relaysAndReadySequence();
     void storedPageIsRestoredAndHistoryWalks();
     void backRightAfterAJumpReturnsToItsStart();
+    void historyKeepsThePlaceOfAJump();
     void historyRestoresZoomAndRotation();
     void reloadRestoresTheStoredPageAgain();
     void privateModeRestoresAndWritesNothing();
@@ -108,6 +109,9 @@ void TestDocumentSession::historyKeepsTheNewestEntries()
     QVERIFY(!history.record({100, 1.0, 0}));
     QVERIFY(history.record({100, 1.0 + 1e-9, 0}));
     QVERIFY(history.record({100, 1.0 + 1e-9, 90}));
+    // Another place on the same page is a new state, unless within half a point.
+    QVERIFY(history.record({100, 1.0 + 1e-9, 90, {0, 300}}));
+    QVERIFY(!history.record({100, 1.0 + 1e-9, 90, {0.4, 299.6}}));
     QCOMPARE(history.entries().size(), ViewHistory::MaxEntries);
 }
 
@@ -192,7 +196,8 @@ void TestDocumentSession::relaysAndReadySequence()
     QCOMPARE(status.first().at(1).toInt(), int(Loading));
     QCOMPARE(status.last().at(1).toInt(), int(Ready));
     QCOMPARE(session.viewHistory().size(), 1);
-    QCOMPARE(session.viewHistory().first(), (ViewState{0, session.viewport()->zoom(), 0}));
+    QCOMPARE(session.viewHistory().first(), (ViewState{0, session.viewport()->zoom(), 0,
+                                                       session.viewport()->currentTarget().point}));
 }
 
 void TestDocumentSession::storedPageIsRestoredAndHistoryWalks()
@@ -244,6 +249,45 @@ void TestDocumentSession::backRightAfterAJumpReturnsToItsStart()
     session->navigateHistory(+1);
     QCOMPARE(view->currentPage(), 2);
     QCOMPARE(session->viewHistory().size(), 3);
+}
+
+// A link or an outline entry: Back returns to the very place the jump left, Forward to the
+// destination's point and zoom, also for a jump within one page.
+void TestDocumentSession::historyKeepsThePlaceOfAJump()
+{
+    auto session = openReady(-1);
+    QVERIFY(session);
+    PdfViewport* view = session->viewport();
+    const auto place = [](int page, double y, double zoom = 0) {
+        ViewTarget t;
+        t.show = ViewTarget::Show::Point;
+        t.page = page;
+        t.point = QPointF(0, y);
+        t.hasTop = true;
+        t.zoom = zoom;
+        return t;
+    };
+    const auto shows = [view](int page, double y, double zoom) {
+        const ViewTarget here = view->currentTarget();
+        return here.page == page && std::abs(here.point.y() - y) <= 1.0
+               && sameZoom(here.zoom, zoom);
+    };
+    view->showTarget(place(3, 300));
+    const double zoom = view->zoom();
+    QVERIFY(shows(3, 300, zoom));
+    view->jumpTo(place(6, 500, 2.0));
+    QVERIFY(shows(6, 500, 2.0));
+    view->jumpTo(place(6, 100));
+    QVERIFY(shows(6, 100, 2.0));
+    QVERIFY(!session->historyTimer()->isActive());
+
+    session->navigateHistory(-1);
+    QVERIFY(shows(6, 500, 2.0));
+    session->navigateHistory(-1);
+    QVERIFY(shows(3, 300, zoom));
+    session->navigateHistory(+1);
+    session->navigateHistory(+1);
+    QVERIFY(shows(6, 100, 2.0));
 }
 
 void TestDocumentSession::historyRestoresZoomAndRotation()

@@ -35,6 +35,8 @@ private Q_SLOTS:
     void exportPage();
     void lineBreakMarkers_data();
     void lineBreakMarkers();
+    void lineEndHyphens_data();
+    void lineEndHyphens();
     void exportThroughTheStore();
     void recognisedLinesReplaceTheScanNote();
 };
@@ -121,6 +123,44 @@ void TestTextExport::lineBreakMarkers()
     QCOMPARE(textForClipboard(text), copied);
 }
 
+void TestTextExport::lineEndHyphens_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("joined");
+    const auto same = [](const char* name, const QString& text) {
+        QTest::newRow(name) << text << text;
+    };
+    QTest::newRow("broken word, lower case goes on")
+        << QStringLiteral("amet adip-\niscing elit\nnext")
+        << QStringLiteral("amet adipiscing elit\nnext");
+    QTest::newRow("written with its hyphen elsewhere")
+        << QStringLiteral("a Well-Known fact\nis well-\nknown")
+        << QStringLiteral("a Well-Known fact\nis well-known");
+    QTest::newRow("written whole elsewhere") << QStringLiteral("e-mail or email\nsend e-\nmail")
+                                             << QStringLiteral("e-mail or email\nsend email");
+    QTest::newRow("capital goes on")
+        << QStringLiteral("Jean-\nPierre said") << QStringLiteral("Jean-Pierre said");
+    QTest::newRow("digits") << QStringLiteral("pages 10-\n12") << QStringLiteral("pages 10-12");
+    QTest::newRow("part already hyphenated")
+        << QStringLiteral("state-of-the-\nart design") << QStringLiteral("state-of-the-art design");
+    QTest::newRow("several lines")
+        << QStringLiteral("in-\ncompre-\nhensible") << QStringLiteral("incomprehensible");
+    QTest::newRow("soft hyphen and U+2010") << QStringLiteral("Jean\u00AD\nPierre docu\u2010\nment")
+                                            << QStringLiteral("JeanPierre document");
+    QTest::newRow("other scripts") << QStringLiteral("доку-\nмент") << QStringLiteral("документ");
+    same("a dash after a space", QStringLiteral("wait -\nthen"));
+    same("no word goes on", QStringLiteral("adip-\n (iscing)\nadip-\n\niscing"));
+    same("last line", QStringLiteral("the end-"));
+    same("not across pages", QStringLiteral("—— 第 1 页 ——\nend docu-\n\n—— 第 2 页 ——\nment\n\n"));
+}
+
+void TestTextExport::lineEndHyphens()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, joined);
+    QCOMPARE(joinLineEndHyphens(text), joined);
+}
+
 void TestTextExport::exportThroughTheStore()
 {
     // A written page through the document controller and the text layout store, as the window
@@ -150,16 +190,15 @@ void TestTextExport::exportThroughTheStore()
         QTRY_VERIFY_WITH_TIMEOUT(store.hasReadingBlocks(page), test::TimeoutMs);
         text += formatExportPage(page, store.readingBlocks(page));
     }
-    QCOMPARE(text, QStringLiteral("—— 第 1 页 ——\n"
-                                  "Lorem ipsum dolor sit\n"
-                                  "amet consectetur adip-\n"
-                                  "iscing elit\n"
-                                  "tempor incididunt\n"
-                                  "ut labore et dolore\n"
-                                  "\n"
-                                  "—— 第 2 页 ——\n"
-                                  "（本页为扫描图像，无文本层）\n"
-                                  "\n"));
+    QCOMPARE(joinLineEndHyphens(text), QStringLiteral("—— 第 1 页 ——\n"
+                                                      "Lorem ipsum dolor sit\n"
+                                                      "amet consectetur adipiscing elit\n"
+                                                      "tempor incididunt\n"
+                                                      "ut labore et dolore\n"
+                                                      "\n"
+                                                      "—— 第 2 页 ——\n"
+                                                      "（本页为扫描图像，无文本层）\n"
+                                                      "\n"));
 }
 
 void TestTextExport::recognisedLinesReplaceTheScanNote()

@@ -454,6 +454,102 @@ private Q_SLOTS:
         QVERIFY(unitedBoxes(boxes, 2, 1).isNull());
         QVERIFY(unitedBoxes(boxes, -5, 6).isValid());
     }
+
+    // Where links, outline entries and the history take the view: two pages of 600 x 800 points,
+    // a view of 400 x 300 pixels scrolled to (5, 0) at zoom 1 (page 1's top at 826 pixels).
+    void targetPlacement_data()
+    {
+        QTest::addColumn<int>("rotation");
+        QTest::addColumn<ViewTarget>("target");
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<QPointF>("scroll");
+        const auto target = [](ViewTarget::Show show, int page, QPointF point, bool left, bool top,
+                               double zoom = 0, QRectF area = {}) {
+            ViewTarget t;
+            t.show = show;
+            t.page = page;
+            t.point = point;
+            t.hasLeft = left;
+            t.hasTop = top;
+            t.zoom = zoom;
+            t.area = area;
+            return t;
+        };
+        using S = ViewTarget::Show;
+        const QPointF p(100, 622);
+        QTest::newRow("page") << 0 << target(S::Page, 1, p, true, true) << 1.0 << QPointF(5, 810);
+        QTest::newRow("point") << 0 << target(S::Point, 1, p, true, true) << 1.0
+                               << QPointF(116, 1448);
+        // At zoom 2 page 1's top is 16 + 1600 + 10.
+        QTest::newRow("point and zoom")
+            << 0 << target(S::Point, 1, p, true, true, 2.0) << 2.0 << QPointF(216, 2870);
+        QTest::newRow("open left keeps the sideways scroll")
+            << 0 << target(S::Point, 1, p, false, true) << 1.0 << QPointF(5, 1448);
+        QTest::newRow("open top is the page's top")
+            << 0 << target(S::Point, 1, p, true, false) << 1.0 << QPointF(116, 826);
+        QTest::newRow("outside the page: as it is")
+            << 0 << target(S::Point, 1, QPointF(-50, -30), true, true) << 1.0 << QPointF(-34, 796);
+        QTest::newRow("zoom capped")
+            << 0 << target(S::Point, 0, {}, true, true, 50.0) << 8.0 << QPointF(16, 16);
+        // 184 x 134 points fit twice into 368 x 268 pixels; the area's centre comes to the view's.
+        QTest::newRow("area") << 0 << target(S::Area, 1, {}, false, false, 0, {100, 100, 184, 134})
+                              << 2.0 << QPointF(200, 1810);
+        QTest::newRow("empty area: the page")
+            << 0 << target(S::Area, 1, {}, false, false, 3.0, {100, 100, 0, 5}) << 3.0
+            << QPointF(5, 3 * 800 + 26 - 16);
+        // Turned a quarter the page's top-left corner is at the view's top-right (page 0 at
+        // (16, 16), 800 x 600 pixels) and the page's x runs down the view.
+        QTest::newRow("quarter turn")
+            << 90 << target(S::Point, 0, {100, 50}, true, true) << 1.0 << QPointF(366, 116);
+        QTest::newRow("quarter turn, open left")
+            << 90 << target(S::Point, 0, {100, 50}, false, true) << 1.0 << QPointF(366, 16);
+        QTest::newRow("quarter turn, open top")
+            << 90 << target(S::Point, 0, {100, 50}, true, false) << 1.0 << QPointF(5, 116);
+        QTest::newRow("half turn: bottom-right corner")
+            << 180 << target(S::Point, 0, {100, 50}, true, true) << 1.0 << QPointF(116, 466);
+        QTest::newRow("no such page")
+            << 0 << target(S::Point, 2, p, true, true, 2.0) << 1.0 << QPointF(5, 0);
+    }
+    void targetPlacement()
+    {
+        QFETCH(int, rotation);
+        QFETCH(ViewTarget, target);
+        QFETCH(double, zoom);
+        QFETCH(QPointF, scroll);
+        const ViewGeometry g = layoutOf({{600, 800}, {600, 800}}, 1.0, rotation);
+        const ViewPlacement placement = g.placementFor(target, QSize(400, 300), QPointF(5, 0));
+        QCOMPARE(placement.zoom, zoom);
+        QVERIFY2(near(placement.scrollPx, scroll, 1e-9),
+                 qPrintable(QStringLiteral("(%1, %2)")
+                                .arg(placement.scrollPx.x())
+                                .arg(placement.scrollPx.y())));
+    }
+
+    // The history's target of a view brings the view back to the same place, however turned.
+    void targetRoundTrip_data()
+    {
+        QTest::addColumn<int>("rotation");
+        QTest::addColumn<double>("zoom");
+        for (int r : {0, 90, 180, 270})
+            for (double z : {0.5, 1.73})
+                QTest::addRow("%d @%g", r, z) << r << z;
+    }
+    void targetRoundTrip()
+    {
+        QFETCH(int, rotation);
+        QFETCH(double, zoom);
+        ViewGeometry g = layoutOf({{300, 500}, {612, 792}, {300, 500}}, zoom, rotation);
+        g.currentPage = 1;
+        const QSize view(200, 150);
+        const QPointF scroll(20, g.pageRect(1).top() - 30);
+        const ViewTarget here = g.targetAt(view, scroll);
+        QCOMPARE(here.page, 1);
+        QCOMPARE(here.zoom, zoom);
+        const ViewPlacement back =
+            layoutOf(g.pageSizes, 1.0, rotation).placementFor(here, view, {});
+        QCOMPARE(back.zoom, zoom);
+        QVERIFY(near(back.scrollPx, scroll, 1e-9));
+    }
 };
 
 QTEST_MAIN(TestViewGeometry)
