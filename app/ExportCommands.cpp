@@ -1,6 +1,8 @@
 #include "app/ExportCommands.h"
 
+#include "annotations/AnnotatedCopy.h"
 #include "annotations/AnnotatedPdfExporter.h"
+#include "annotations/AnnotationPainter.h"
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "app/MainWindow.h"
@@ -17,19 +19,25 @@
 #include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"
 
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QPageSize>
 #include <QPainter>
 #include <QPdfDocument>
 #include <QPdfDocumentRenderOptions>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QRadioButton>
 #include <QSaveFile>
 #include <QTimer>
+#include <QUuid>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <utility>
@@ -76,9 +84,65 @@ const QList<ExportFormat>& ExportCommands::formats()
                            "把当前批注嵌入一个新 PDF，Adobe/WPS 可见；源文件保持不变"),
          true, "-annotated.pdf", QT_TR_NOOP("导出含批注的 PDF"), QT_TR_NOOP("PDF 文档 (*.pdf)"),
          &ExportCommands::exportAnnotatedPdf},
+        {"exportFlattenedCopyAction",
+         QT_TRANSLATE_NOOP("dovrix::MainWindow", "平面化副本（图片）…"), nullptr, false,
+         "-flattened.pdf", QT_TR_NOOP("导出平面化副本（图片）"), QT_TR_NOOP("PDF 文档 (*.pdf)"),
+         &ExportCommands::exportFlattenedPdf},
     };
     return table;
 }
+
+namespace {
+
+// Printing to a file when no print server answers: a save dialog like the exports' ones.
+const ExportFormat printToFileFormat{
+    "printToFile",
+    nullptr,
+    nullptr,
+    false,
+    "-print.pdf",
+    QT_TRANSLATE_NOOP("dovrix::ExportCommands", "打印到 PDF 文件"),
+    QT_TRANSLATE_NOOP("dovrix::ExportCommands", "PDF 文档 (*.pdf)"),
+    nullptr};
+
+// The text of the source refusal, shared with the exports that check the target themselves.
+QString sourceRefusal()
+{
+    return QCoreApplication::translate(
+        "dovrix::AnnotationStore", "导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。");
+}
+
+PrintChoices::Sides sidesOf(QPrinter::DuplexMode mode)
+{
+    switch (mode) {
+    case QPrinter::DuplexLongSide:
+    case QPrinter::DuplexAuto:
+        return PrintChoices::Sides::LongEdge;
+    case QPrinter::DuplexShortSide:
+        return PrintChoices::Sides::ShortEdge;
+    case QPrinter::DuplexNone:
+        break;
+    }
+    return PrintChoices::Sides::OneSided;
+}
+
+// The page in points drawn on an image of the page turned by rotation (0, 90, 180, 270 degrees
+// clockwise) at scale pixels per point.
+QPointF onTurnedPage(const QPointF& pt, const QSizeF& pageSizePt, int rotation, double scale)
+{
+    switch (rotation) {
+    case 90:
+        return QPointF(pageSizePt.height() - pt.y(), pt.x()) * scale;
+    case 180:
+        return QPointF(pageSizePt.width() - pt.x(), pageSizePt.height() - pt.y()) * scale;
+    case 270:
+        return QPointF(pt.y(), pageSizePt.width() - pt.x()) * scale;
+    default:
+        return pt * scale;
+    }
+}
+
+} // namespace
 
 namespace {
 
@@ -93,7 +157,7 @@ const ExportFormat& formatOf(void (ExportCommands::*command)())
 
 ExportCommands::ExportCommands(MainWindow* mainWindow)
     : QObject(mainWindow), window(mainWindow), textRun(new PagedRun(this)),
-      printRun(new PagedRun(this)), annotatedRun(new PagedRun(this))
+      printRun(new PagedRun(this)), annotatedRun(new PagedRun(this)), copyRun(new PagedRun(this))
 {
     connect(textRun, &PagedRun::finished, this, &ExportCommands::finishText);
     connect(textRun, &PagedRun::abandoned, this, &ExportCommands::endText);
@@ -106,6 +170,8 @@ ExportCommands::ExportCommands(MainWindow* mainWindow)
         if (exporter)
             exporter->cancel();
     });
+    // Cancelled, or the document goes away: the write stops and leaves its target as it was.
+    connect(copyRun, &PagedRun::abandoned, this, &ExportCommands::endCopy);
     saveFileName = [](QWidget* parent, const QString& caption, const QString& dir,
                       const QString& filter) {
         return QFileDialog::getSaveFileName(parent, caption, dir, filter);
@@ -116,16 +182,43 @@ ExportCommands::ExportCommands(MainWindow* mainWindow)
         else
             QMessageBox::information(window, title, message);
     };
+    question = [this](const QString& title, const QString& text) {
+        return QMessageBox::question(window, title, text, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::Yes)
+               == QMessageBox::Yes;
+    };
     printDialog = [this](QPrinter* device) {
         QPrintDialog dialog(device, window);
         dialog.setWindowTitle(tr("打印"));
-        return dialog.exec() == QDialog::Accepted;
+        // Our own tab: the annotations on paper, and how the page meets the paper.
+        auto* tab = new QWidget;
+        tab->setWindowTitle(tr("批注与缩放"));
+        auto* layout = new QVBoxLayout(tab);
+        auto* withAnnotations = new QCheckBox(tr("连同我的批注"), tab);
+        withAnnotations->setObjectName(QStringLiteral("printWithAnnotations"));
+        withAnnotations->setChecked(printAnnotations);
+        auto* fit = new QRadioButton(tr("适合纸张"), tab);
+        auto* actual = new QRadioButton(tr("实际大小"), tab);
+        (printFit ? fit : actual)->setChecked(true);
+        layout->addWidget(withAnnotations);
+        layout->addSpacing(8);
+        layout->addWidget(fit);
+        layout->addWidget(actual);
+        layout->addStretch();
+        dialog.setOptionTabs({tab});
+        if (dialog.exec() != QDialog::Accepted)
+            return false;
+        printAnnotations = withAnnotations->isChecked();
+        printFit = fit->isChecked();
+        return true;
     };
 }
 
 ExportCommands::~ExportCommands()
 {
     disconnect(printRun, nullptr, this, nullptr);
+    disconnect(copyRun, nullptr, this, nullptr);
+    endCopy();
     if (printPainter && printPainter->isActive())
         printPainter->end();
     printPainter.reset();
@@ -138,6 +231,11 @@ QSize ExportCommands::pagePixelSize(const QSizeF& sizePt, double dpi, int rotati
     const QSize size = RenderCache::clampToPixelLimit(dovrix::pagePixelSize(sizePt, dpi));
     // The pixel limit treats both sides alike, so turning before or after it is the same.
     return rotation == 90 || rotation == 270 ? size.transposed() : size;
+}
+
+int ExportCommands::printImageDpi(int printerResolution)
+{
+    return std::clamp(printerResolution, int(PointsPerInch), MaxPrintDpi);
 }
 
 QList<int> ExportCommands::pagesToPrint(const QList<QPageRanges::Range>& ranges, int pageCount)
@@ -221,7 +319,7 @@ bool ExportCommands::isTextExportActive() const
 
 bool ExportCommands::isPrinting() const
 {
-    return printRun->isRunning();
+    return printRun->isRunning() || (copyRun->isRunning() && copy.purpose != CopyPurpose::Export);
 }
 
 QProgressDialog* ExportCommands::textExportDialog() const
@@ -231,12 +329,12 @@ QProgressDialog* ExportCommands::textExportDialog() const
 
 QProgressDialog* ExportCommands::printProgressDialog() const
 {
-    return printRun->dialog();
+    return copyRun->isRunning() ? copyRun->dialog() : printRun->dialog();
 }
 
 QProgressDialog* ExportCommands::annotatedExportDialog() const
 {
-    return annotatedRun->dialog();
+    return copyRun->isRunning() ? copyRun->dialog() : annotatedRun->dialog();
 }
 
 // --- current page as PNG ------------------------------------------------------------------------
@@ -252,14 +350,46 @@ void ExportCommands::exportPagePng()
     PdfViewport* view = session->viewport();
     const int page = view ? view->currentPage() : 0;
     const int rotation = view ? view->rotation() : 0;
-    const QSize size = pagePixelSize(pageSizePt(session, page), PngDpi, rotation);
+    const QSizeF sizePt = pageSizePt(session, page);
+    const QSize size = pagePixelSize(sizePt, PngDpi, rotation);
+    // The annotations as the page view places them: text marks over their characters' boxes.
+    QList<Annotation> annotations;
+    if (pngAnnotations) {
+        const TextLayoutStore* text = session->textLayout();
+        annotations = session->annotations()->annotationsOnPage(page);
+        for (Annotation& a : annotations) {
+            if (a.isTextAnchored() && text->hasCharBoxes(page)) {
+                const QList<QRectF> lines = markedLines(text->charBoxes(page), a.start, a.length);
+                QRectF united;
+                for (const QRectF& line : lines)
+                    united = united.united(line);
+                if (united.isValid())
+                    a.rect = united;
+            }
+        }
+    }
     window->worker()->post(
         JobPriority::Export, this, renders.ticket(),
-        [document = session->controller()->sharedDocument(), page, size, rotation,
-         path]() -> Reply<ExportCommands> {
+        [document = session->controller()->sharedDocument(), page, size, sizePt, rotation,
+         annotations, path]() -> Reply<ExportCommands> {
             QImage image = RenderCache::render(document.get(), page, size, rotation);
             if (!image.isNull())
                 image = AnnotatedPdfExporter::onWhitePaper(image);
+            if (!image.isNull() && !annotations.isEmpty()) {
+                // Drawn as on paper, by the painter of the page view and the copies.
+                const bool turned = rotation == 90 || rotation == 270;
+                const double scale = image.width() / (turned ? sizePt.height() : sizePt.width());
+                QPainter painter(&image);
+                painter.setRenderHint(QPainter::Antialiasing);
+                const AnnotationPainter annotationPainter(
+                    painter, AnnotationStyle::paper(scale),
+                    [sizePt, rotation, scale](const QPointF& pt) {
+                        return onTurnedPage(pt, sizePt, rotation, scale);
+                    },
+                    QRectF(QPointF(0, 0), QSizeF(image.size())));
+                for (const Annotation& a : annotations)
+                    annotationPainter.paint(a, a.rect);
+            }
             QString error;
             if (!image.isNull()) {
                 QSaveFile file(path);
@@ -462,7 +592,7 @@ void ExportCommands::endSummary()
 
 bool ExportCommands::isAnnotatedExportRunning() const
 {
-    return exporter && exporter->isRunning();
+    return copyRun->isRunning() || (exporter && exporter->isRunning());
 }
 
 void ExportCommands::exportAnnotatedPdf()
@@ -472,8 +602,27 @@ void ExportCommands::exportAnnotatedPdf()
     DocumentSession* session = readySession();
     if (!session)
         return;
-    AnnotationStore* store = session->annotations();
     const ExportFormat& format = formatOf(&ExportCommands::exportAnnotatedPdf);
+    const QString title = tr(format.caption);
+    if (session->annotations()->count() == 0) {
+        showMessage(QMessageBox::Information, title, tr("当前文档暂无批注。"));
+        return;
+    }
+    const QString path = askSavePath(session, format);
+    if (path.isEmpty() || refusesTarget(session, path, title))
+        return;
+    startCopy(session, CopyPurpose::Export, path, {}, true);
+}
+
+void ExportCommands::exportFlattenedPdf()
+{
+    if (printRun->isRunning() || isAnnotatedExportRunning())
+        return;
+    DocumentSession* session = readySession();
+    if (!session)
+        return;
+    AnnotationStore* store = session->annotations();
+    const ExportFormat& format = formatOf(&ExportCommands::exportFlattenedPdf);
     const QString title = tr(format.caption);
     if (store->count() == 0) {
         showMessage(QMessageBox::Information, title, tr("当前文档暂无批注。"));
@@ -523,30 +672,229 @@ void ExportCommands::annotatedFinished(bool ok, const QString& message)
     }
 }
 
+// --- the copy written by the engine ----------------------------------------------------------
+
+void ExportCommands::startCopy(DocumentSession* session, CopyPurpose purpose, const QString& target,
+                               const QList<int>& pages, bool withAnnotations,
+                               const PrintChoices& choices)
+{
+    endCopy();
+    copy.purpose = purpose;
+    copy.target = target;
+    copy.pages = pages;
+    copy.withAnnotations = withAnnotations;
+    copy.choices = choices;
+    copy.cancelled = std::make_shared<std::atomic<bool>>(false);
+    PagedRun::Options options;
+    options.label = purpose == CopyPurpose::Print ? tr("正在打印…") : tr("正在导出含批注的 PDF…");
+    options.showNow = purpose != CopyPurpose::Print;
+    copyRun->start(session, window, 1, options, nullptr);
+
+    // Text marks cover their characters line by line: pages whose character boxes are not
+    // known yet are measured first.
+    TextLayoutStore* text = session->textLayout();
+    if (withAnnotations) {
+        const QList<Annotation> all = session->annotations()->allAnnotations();
+        for (const Annotation& a : all) {
+            if (a.isTextAnchored() && !text->hasCharBoxes(a.page)
+                && (pages.isEmpty() || pages.contains(a.page)))
+                copy.waitingPages.insert(a.page);
+        }
+    }
+    if (copy.waitingPages.isEmpty()) {
+        writeCopy();
+        return;
+    }
+    copy.connections.append(
+        connect(text, &TextLayoutStore::charBoxesReady, this, &ExportCommands::copyBoxesReady));
+    const QList<int> waiting(copy.waitingPages.cbegin(), copy.waitingPages.cend());
+    for (int page : waiting)
+        text->requestCharBoxes(page, JobPriority::TextLayout);
+}
+
+void ExportCommands::copyBoxesReady(int page)
+{
+    DocumentSession* session = copyRun->session();
+    if (!session || sender() != session->textLayout() || !copy.waitingPages.remove(page))
+        return;
+    if (copy.waitingPages.isEmpty()) {
+        for (const QMetaObject::Connection& connection : std::as_const(copy.connections))
+            disconnect(connection);
+        copy.connections.clear();
+        writeCopy();
+    }
+}
+
+void ExportCommands::writeCopy()
+{
+    DocumentSession* session = copyRun->session();
+    if (!session)
+        return;
+    DocumentController* controller = session->controller();
+    const TextLayoutStore* text = session->textLayout();
+    CopyRequest request;
+    request.sourcePath = controller->filePath();
+    request.targetPath = copy.target;
+    request.pages = copy.pages;
+    if (copy.withAnnotations) {
+        request.marks = copyMarks(session->annotations()->allAnnotations(),
+                                  [text](int page) { return text->charBoxes(page); });
+    }
+    // Form values the user filled in join the copy here once the store keeps them.
+    const int run = ++copy.run;
+    copy.writing = true;
+    const bool print = copy.purpose == CopyPurpose::Print;
+    window->worker()->post(
+        JobPriority::Export, this, renders.ticket(),
+        [document = controller->sharedDocument(), request, cancelled = copy.cancelled,
+         handOver = print ? printSystem.handOver : nullptr, choices = copy.choices,
+         run]() mutable -> Reply<ExportCommands> {
+            // The engine opens the file itself, with the password the document was opened with.
+            request.password = document->password().toUtf8();
+            request.cancelled = cancelled.get();
+            const CopyOutcome outcome = writePdfCopy(request);
+            PrintHandOver handed;
+            if (handOver && outcome.result == CopyOutcome::Result::Written) {
+                if (!cancelled->load())
+                    handed = handOver(request.targetPath, choices);
+                QFile::remove(request.targetPath); // the server keeps its own copy
+            }
+            return [run, outcome, handed](ExportCommands& self) {
+                self.copyWritten(run, outcome, handed);
+            };
+        });
+}
+
+void ExportCommands::copyWritten(int run, const CopyOutcome& outcome, const PrintHandOver& handOver)
+{
+    if (run != copy.run || !copyRun->isRunning())
+        return; // cancelled meanwhile: the writer has left the target as it was
+    const CopyPurpose purpose = copy.purpose;
+    const QString target = copy.target;
+    const int pages = copy.pages.isEmpty() && copyRun->session()
+                          ? copyRun->session()->controller()->pageCount()
+                          : int(copy.pages.size());
+    copy.writing = false;
+    copyRun->pageDone(); // the run finishes and its dialog goes
+    endCopy();
+
+    const bool printing = purpose == CopyPurpose::Print;
+    const QString title =
+        printing || purpose == CopyPurpose::PrintToFile ? tr("打印") : tr("导出失败");
+    switch (outcome.result) {
+    case CopyOutcome::Result::Written:
+        if (!printing && purpose == CopyPurpose::Export) {
+            showMessage(QMessageBox::Information, tr("导出完成"),
+                        tr("已导出到：\n%1\n\n源文件未被修改。批注已作为标准 PDF 批注写入副本，"
+                           "其他阅读器也能看到；文字、链接和目录都保留。")
+                            .arg(target));
+        } else if (!printing) {
+            showExported(target);
+        } else if (handOver.ok) {
+            showMessage(QMessageBox::Information, title, tr("已发送 %1 页到打印机。").arg(pages));
+        } else {
+            showMessage(
+                QMessageBox::Warning, title,
+                tr("打印服务没有接受这个任务：%1\n没有丢失任何内容；可以再试一次，或打印到文件。")
+                    .arg(handOver.error));
+        }
+        return;
+    case CopyOutcome::Result::Cancelled:
+        return;
+    case CopyOutcome::Result::TargetIsSource:
+        showMessage(QMessageBox::Warning, title, sourceRefusal());
+        return;
+    case CopyOutcome::Result::SourceUnreadable:
+        showMessage(QMessageBox::Warning, title, tr("无法读取源文件：%1").arg(outcome.detail));
+        return;
+    case CopyOutcome::Result::TargetUnwritable:
+    case CopyOutcome::Result::WriteFailed:
+        showMessage(QMessageBox::Warning, title,
+                    tr("无法写入 %1：\n%2\n\n没有留下不完整的文件，源文件未被修改。")
+                        .arg(target, outcome.detail));
+        return;
+    }
+}
+
+void ExportCommands::endCopy()
+{
+    // A write in flight stops at its next step and leaves the target as it was.
+    if (copy.cancelled)
+        copy.cancelled->store(true);
+    copy.cancelled.reset();
+    for (const QMetaObject::Connection& connection : std::as_const(copy.connections))
+        disconnect(connection);
+    copy.connections.clear();
+    copy.waitingPages.clear();
+    copy.writing = false;
+    ++copy.run; // a result still on its way finds nobody waiting
+}
+
 // --- printing --------------------------------------------------------------------------------
 
 void ExportCommands::print()
 {
-    if (printRun->isRunning())
+    if (printRun->isRunning() || isAnnotatedExportRunning())
         return;
     DocumentSession* session = readySession();
     if (!session)
         return;
+    const QPointer<DocumentSession> guard(session);
+    if (!printSystem.serverAnswers()) {
+        // Without a print server there is no printer to choose: a PDF file can still be made.
+        if (!question(tr("打印"), tr("没有找到打印服务（CUPS）。\n要把文档打印成 PDF 文件吗？"))
+            || !guard || guard != readySession())
+            return;
+        const QString path = askSavePath(session, printToFileFormat);
+        if (path.isEmpty() || refusesTarget(session, path, tr("打印")))
+            return;
+        startCopy(session, CopyPurpose::PrintToFile, path, {}, printAnnotations);
+        return;
+    }
     if (!printDevice)
         printDevice = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    const QPointer<DocumentSession> guard(session);
     // The dialog runs an event loop: the document may have been closed or reloaded meanwhile.
     if (!printDialog(printDevice.get()) || !guard || guard != readySession())
         return;
+    const bool toFile = printDevice->outputFormat() == QPrinter::PdfFormat;
     // Printing to a file writes that file like an export: never the source or its sidecar.
-    if (refusesTarget(session, printDevice->outputFileName(), tr("打印")))
+    if (toFile && refusesTarget(session, printDevice->outputFileName(), tr("打印")))
         return;
-    const QList<int> pages =
-        pagesToPrint(printDevice->pageRanges().toRangeList(), session->controller()->pageCount());
+    const int pageCount = session->controller()->pageCount();
+    const QList<int> pages = pagesToPrint(printDevice->pageRanges().toRangeList(), pageCount);
     if (pages.isEmpty())
         return;
+    // Every page in order is the whole document: its outline and links stay.
+    const QList<int> kept = pages.size() == pageCount ? QList<int>() : pages;
+    if (toFile) {
+        startCopy(session, CopyPurpose::PrintToFile, printDevice->outputFileName(), kept,
+                  printAnnotations);
+        return;
+    }
+    const QString printer = printDevice->printerName();
+    if (printSystem.isDestination(printer)) {
+        PrintChoices choices;
+        choices.printer = printer;
+        choices.title = session->controller()->displayName();
+        choices.copies = printDevice->copyCount();
+        choices.collate = printDevice->collateCopies();
+        choices.sides = sidesOf(printDevice->duplex());
+        choices.color = printDevice->colorMode() == QPrinter::Color;
+        choices.fitToPaper = printFit;
+        const QString job = QDir(QDir::tempPath())
+                                .filePath(QStringLiteral("dovrix-print-%1.pdf")
+                                              .arg(QUuid::createUuid().toString(QUuid::Id128)));
+        startCopy(session, CopyPurpose::Print, job, kept, printAnnotations, choices);
+        return;
+    }
+    // A print system without CUPS: page images at the printer's resolution.
+    printImages(session, pages);
+}
 
+void ExportCommands::printImages(DocumentSession* session, const QList<int>& pages)
+{
     printPages = pages;
+    printMarks = session->annotations()->allAnnotations();
     printPainter.reset();
     PagedRun::Options options;
     options.label = tr("正在打印…");
@@ -558,8 +906,8 @@ void ExportCommands::printPage(int index)
 {
     DocumentSession* session = printRun->session();
     const int page = printPages.at(index);
-    const int resolution = printDevice->resolution();
-    const QSize size = pagePixelSize(pageSizePt(session, page), std::max(resolution, 72));
+    const QSize size =
+        pagePixelSize(pageSizePt(session, page), printImageDpi(printDevice->resolution()));
     const int run = ++printJob;
     window->worker()->post(JobPriority::Export, this, renders.ticket(),
                            [document = session->controller()->sharedDocument(), page, size,
@@ -584,7 +932,12 @@ void ExportCommands::paintPage(const QImage& image)
         printRun->abandon();
         return;
     }
+    DocumentSession* session = printRun->session();
+    const int page = printPages.at(printRun->done());
+    const QSizeF sizePt = pageSizePt(session, page);
     if (!printPainter) {
+        // Each sheet takes the size of its page; a page of the printer's own size would shrink it.
+        printDevice->setPageSize(QPageSize(sizePt, QPageSize::Point));
         printPainter = std::make_unique<QPainter>();
         if (!printPainter->begin(printDevice.get())) {
             printPainter.reset();
@@ -598,11 +951,21 @@ void ExportCommands::paintPage(const QImage& image)
     const QRect target(QPoint(0, 0), printDevice->pageRect(QPrinter::DevicePixel).toRect().size());
     const QImage scaled =
         image.scaled(target.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    printPainter->drawImage(QPoint(target.left() + (target.width() - scaled.width()) / 2,
-                                   target.top() + (target.height() - scaled.height()) / 2),
-                            scaled);
-    if (printRun->done() + 1 < printRun->total())
+    const QPoint origin(target.left() + (target.width() - scaled.width()) / 2,
+                        target.top() + (target.height() - scaled.height()) / 2);
+    printPainter->drawImage(origin, scaled);
+    if (printAnnotations && sizePt.width() > 0) {
+        printPainter->save();
+        printPainter->translate(origin);
+        AnnotatedPdfExporter::paintAnnotations(*printPainter, printMarks, page, sizePt,
+                                               scaled.width() / sizePt.width());
+        printPainter->restore();
+    }
+    if (printRun->done() + 1 < printRun->total()) {
+        printDevice->setPageSize(
+            QPageSize(pageSizePt(session, printPages.at(printRun->done() + 1)), QPageSize::Point));
         printDevice->newPage();
+    }
     printRun->pageDone();
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "annotations/Annotation.h"
+#include "app/CupsPrinting.h"
 #include "core/Generation.h"
+#include "geometry/PdfCopy.h"
 
 #include <QHash>
 #include <QImage>
@@ -15,6 +18,7 @@
 #include <QSizeF>
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -45,7 +49,10 @@ struct ExportFormat
 };
 
 // The window's export and print commands: the current page as a PNG image at 300 dpi, the full
-// text in reading order, the annotation summary, the annotated PDF copy and printing. Each acts on
+// text in reading order, the annotation summary, the annotated PDF copy (the document's own pages
+// with our annotations as standard PDF annotations), the flattened copy (page images) and
+// printing. Printing sends that same copy, of the chosen pages, to CUPS as a PDF file; printing
+// to a file writes it to the chosen path. Each acts on
 // the window's current session when its document is ready, and stays bound to that session until
 // it ends: when the session's document goes away (closed, reloaded) the operation is abandoned.
 // Renders run on the window's PDF worker at priority 0; files and the printer are written on the
@@ -72,6 +79,10 @@ public:
     using MessageSink = std::function<void(QMessageBox::Icon, const QString&, const QString&)>;
     // Shows the print dialog for the printer; true when the user accepted.
     using PrintDialog = std::function<bool(QPrinter*)>;
+    // (title, text): a question with Yes and No; true for Yes.
+    using Question = std::function<bool(const QString&, const QString&)>;
+    // Page images sent to a printer outside CUPS are rendered at most this fine.
+    static constexpr int MaxPrintDpi = 600;
 
     explicit ExportCommands(MainWindow* window);
     // Ends a print job in progress; a running annotated export is abandoned.
@@ -80,6 +91,18 @@ public:
     void setSaveFileName(SaveFileName function) { saveFileName = std::move(function); }
     void setMessageSink(MessageSink function) { messageSink = std::move(function); }
     void setPrintDialog(PrintDialog function) { printDialog = std::move(function); }
+    void setQuestion(Question function) { question = std::move(function); }
+    void setPrintSystem(PrintSystem system) { printSystem = std::move(system); }
+
+    // The PNG export draws our annotations on the page (on by default).
+    void setPngWithAnnotations(bool on) { pngAnnotations = on; }
+    bool pngWithAnnotations() const { return pngAnnotations; }
+    // Choices of the print dialog's own tab, kept between prints: our annotations on the paper
+    // (on by default), and the page fitted to the paper or at its own size.
+    void setPrintWithAnnotations(bool on) { printAnnotations = on; }
+    bool printWithAnnotations() const { return printAnnotations; }
+    void setPrintFitToPaper(bool on) { printFit = on; }
+    bool printFitToPaper() const { return printFit; }
 
     // The Export menu, in its order. Adding a format: an entry here and its command.
     static const QList<ExportFormat>& formats();
@@ -88,10 +111,12 @@ public:
     void exportFullText();
     void exportAnnotationSummary();
     void exportAnnotatedPdf();
+    void exportFlattenedPdf();
     void print();
 
     bool isTextExportActive() const;
     bool isPrinting() const;
+    // The annotated or the flattened copy, or a print job's copy, is being made.
     bool isAnnotatedExportRunning() const;
     // Created on first use and kept (the user's printer choices persist between prints).
     QPrinter* printer() const { return printDevice.get(); }
@@ -107,6 +132,8 @@ public:
     // 0-based pages to print: every page without ranges; otherwise each range (1-based, first to
     // last) in order, cut at the end of the document.
     static QList<int> pagesToPrint(const QList<QPageRanges::Range>& ranges, int pageCount);
+    // Resolution of the page images sent to a printer outside CUPS.
+    static int printImageDpi(int printerResolution);
 
 private:
     DocumentSession* readySession() const;
@@ -135,6 +162,17 @@ private:
 
     void annotatedFinished(bool ok, const QString& message);
 
+    enum class CopyPurpose { Export, PrintToFile, Print };
+    // Writes the document with the store's annotations (unless withAnnotations is off) to target,
+    // keeping pages (all when empty); the text marks first wait for their pages' character boxes.
+    void startCopy(DocumentSession* session, CopyPurpose purpose, const QString& target,
+                   const QList<int>& pages, bool withAnnotations, const PrintChoices& choices = {});
+    void copyBoxesReady(int page);
+    void writeCopy();
+    void copyWritten(int run, const CopyOutcome& outcome, const PrintHandOver& handOver);
+    void endCopy();
+
+    void printImages(DocumentSession* session, const QList<int>& pages);
     void printPage(int page);
     void paintPage(const QImage& image);
     void finishPrint(bool ok, const QString& message);
@@ -145,6 +183,11 @@ private:
     SaveFileName saveFileName;
     MessageSink messageSink;
     PrintDialog printDialog;
+    Question question;
+    PrintSystem printSystem;
+    bool pngAnnotations = true;
+    bool printAnnotations = true;
+    bool printFit = true;
 
     // Full text in reading order: the pages' texts gathered, written at the end.
     PagedRun* textRun = nullptr; // child
@@ -167,8 +210,9 @@ private:
 
     PagedRun* printRun = nullptr; // child
     QList<int> printPages;
-    int printJob = 0;     // the page render a painted image must come from
-    QString printFailure; // why the run was abandoned, when not by the user
+    QList<Annotation> printMarks; // drawn on the page images
+    int printJob = 0;             // the page render a painted image must come from
+    QString printFailure;         // why the run was abandoned, when not by the user
     std::unique_ptr<QPainter> printPainter;
     std::unique_ptr<QPrinter> printDevice;
 
@@ -176,6 +220,22 @@ private:
 
     AnnotatedPdfExporter* exporter = nullptr; // child, created on first use
     PagedRun* annotatedRun = nullptr;         // child
+
+    // The copy written by the engine: an export, a print to a file or a print job.
+    PagedRun* copyRun = nullptr; // child
+    struct Copy
+    {
+        CopyPurpose purpose = CopyPurpose::Export;
+        QString target;
+        QList<int> pages;
+        bool withAnnotations = true;
+        PrintChoices choices;
+        QSet<int> waitingPages; // whose character boxes the text marks wait for
+        QList<QMetaObject::Connection> connections;
+        std::shared_ptr<std::atomic<bool>> cancelled;
+        int run = 0; // the write a result must come from
+        bool writing = false;
+    } copy;
 };
 
 } // namespace dovrix

@@ -357,6 +357,8 @@ void MainWindow::connectWidgets()
     for (int i = 0; i < formats.size(); ++i)
         connect(ui.exportActions.at(i), &QAction::triggered, exports, formats.at(i).command);
     connect(ui.printAction, &QAction::triggered, exports, &ExportCommands::print);
+    connect(ui.pngAnnotationsAction, &QAction::toggled, exports,
+            &ExportCommands::setPngWithAnnotations);
 }
 
 void MainWindow::retranslate()

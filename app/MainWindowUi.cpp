@@ -107,6 +107,13 @@ void MainWindowUi::buildToolbar(QMainWindow* window, QWidget* toolsButton)
         QAction* action = exportMenu->addAction(QString());
         action->setObjectName(QLatin1String(format.objectName));
         exportActions.append(action);
+        if (exportActions.size() == 1) {
+            // The PNG export's choice sits under it.
+            pngAnnotationsAction = exportMenu->addAction(QString());
+            pngAnnotationsAction->setObjectName(QStringLiteral("pngWithAnnotationsAction"));
+            pngAnnotationsAction->setCheckable(true);
+            pngAnnotationsAction->setChecked(true);
+        }
     }
     exportButton->setMenu(exportMenu);
     annotationButton = new QPushButton;
@@ -428,6 +435,7 @@ void MainWindowUi::retranslate()
         if (formats.at(i).menuToolTip)
             exportActions.at(i)->setToolTip(tr(formats.at(i).menuToolTip));
     }
+    pngAnnotationsAction->setText(tr("PNG 含我的批注"));
     annotationButton->setText(tr("批注"));
     setTip(annotationButton, tr("批注模式（A）：高亮 / 下划线 / 删除线 / 便签 / 矩形 / 箭头"));
     for (int i = 0; i < annotationToolActions.size(); ++i) {

@@ -45,7 +45,8 @@ public:
     QPushButton* printButton = nullptr;
     QPushButton* exportButton = nullptr;
     QMenu* exportMenu = nullptr;
-    QList<QAction*> exportActions; // in the order of ExportCommands::formats()
+    QList<QAction*> exportActions;           // in the order of ExportCommands::formats()
+    QAction* pngAnnotationsAction = nullptr; // checkable: the PNG export draws our annotations
     QPushButton* annotationButton = nullptr;
     QAction* annotationToolsItem = nullptr; // the tool buttons' place in the toolbar
     // One per annotation type, in annotationTypes order; each action's data is the type it draws.

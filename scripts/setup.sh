@@ -15,6 +15,7 @@ packages=(
     xdotool imagemagick texlive-latex-base
     libmupdf-dev libmujs2 libgumbo1 libopenjp2-7 libjbig2dec0 libjpeg62-turbo zlib1g libfreetype6
     libharfbuzz0b
+    libcups2-dev cups-daemon cups-client cups-core-drivers
 )
 
 missing=()

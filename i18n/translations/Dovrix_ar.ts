@@ -317,6 +317,66 @@
         <translation>جارٍ تصدير النص بترتيب القراءة…
 الصفحة %1 من %2</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>تصدير نسخة مسطّحة (صور)</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>الطباعة إلى ملف PDF</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>التعليقات والتحجيم</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>مع التعليقات</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>ملاءمة الورقة</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>الحجم الفعلي</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>تم التصدير إلى:
+%1
+
+لم يُعدَّل الملف المصدر. التعليقات موجودة في النسخة كتعليقات PDF قياسية تظهر في القارئات الأخرى أيضًا؛ ويُحتفظ بالنص والروابط والفهرس.</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>لم تقبل خدمة الطباعة المهمة: %1
+لم يُفقد شيء؛ حاول مرة أخرى أو اطبع إلى ملف.</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>تعذّرت قراءة الملف المصدر: %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>تعذّرت كتابة %1:
+%2
+
+لم يبقَ أي ملف ناقص؛ ولم يُعدَّل الملف المصدر.</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>لم يُعثر على خدمة طباعة (CUPS).
+هل تريد طباعة المستند إلى ملف PDF بدلًا من ذلك؟</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ Dovrix 始终不修改源 PDF。</source>
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>يحتوي اسم الملف على أحرف لا يمكن التعرّف عليها، لذا لا يستطيع البرنامج قراءة الملف. أعد تسمية الملف ثم افتحه مرة أخرى.</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>نسخة مسطّحة (صور)…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>PNG مع تعليقاتي</translation>
     </message>
 </context>
 <context>

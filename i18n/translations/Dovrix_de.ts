@@ -317,6 +317,66 @@ Die Quelldatei wurde nicht verändert. Die Anmerkungen sind in die Kopie eingebe
         <translation>Text wird in Lesereihenfolge exportiert…
 Seite %1 von %2</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>Flache Kopie (Bilder) exportieren</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>In PDF-Datei drucken</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>Anmerkungen und Skalierung</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>Mit Anmerkungen</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>An Papier anpassen</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>Exportiert nach:
+%1
+
+Die Quelldatei wurde nicht verändert. Die Anmerkungen stehen als normale PDF-Anmerkungen in der Kopie und sind auch in anderen Programmen sichtbar; Text, Links und Gliederung bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>Der Druckdienst hat den Auftrag nicht angenommen: %1
+Es ging nichts verloren; versuchen Sie es erneut oder drucken Sie in eine Datei.</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>Die Quelldatei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>%1 kann nicht geschrieben werden:
+%2
+
+Es blieb keine unvollständige Datei zurück; die Quelldatei wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>Kein Druckdienst (CUPS) gefunden.
+Das Dokument stattdessen in eine PDF-Datei drucken?</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ Dovrix verändert das Quell-PDF nie.</translation>
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>Der Dateiname enthält Zeichen, die nicht erkannt werden können; das Programm kann die Datei daher nicht lesen. Benennen Sie die Datei um und öffnen Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>Flache Kopie (Bilder)…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>PNG mit meinen Anmerkungen</translation>
     </message>
 </context>
 <context>

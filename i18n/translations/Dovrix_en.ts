@@ -317,6 +317,66 @@ The source file was not modified. The annotations are embedded in the copy and s
         <translation>Exporting text in reading order…
 Page %1 of %2</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>Export a flattened copy (images)</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>Print to a PDF file</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>Annotations and scaling</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>With annotations</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>Fit to paper</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>Actual size</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>Exported to:
+%1
+
+The source file was not modified. The annotations are in the copy as standard PDF annotations that other readers show too; text, links and outline are kept.</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>The print service did not take the job: %1
+Nothing was lost; try again, or print to a file.</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>Cannot read the source file: %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>Cannot write %1:
+%2
+
+No incomplete file was left behind; the source file was not modified.</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>No print service (CUPS) was found.
+Print the document to a PDF file instead?</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ Dovrix never modifies the source PDF.</translation>
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>The file name contains characters that cannot be recognised, so the program cannot read the file. Rename the file and open it again.</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>Flattened copy (images)…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>PNG with my annotations</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,66 @@ El archivo original no se ha modificado. Las anotaciones están incrustadas en l
         <translation>Exportando texto en orden de lectura…
 Página %1 de %2</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>Exportar una copia aplanada (imágenes)</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>Imprimir en un archivo PDF</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>Anotaciones y escala</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>Con anotaciones</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>Ajustar al papel</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>Tamaño real</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>Exportado a:
+%1
+
+El archivo de origen no se modificó. Las anotaciones están en la copia como anotaciones PDF estándar, visibles también en otros lectores; el texto, los enlaces y el índice se conservan.</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>El servicio de impresión no aceptó el trabajo: %1
+No se perdió nada; vuelva a intentarlo o imprima en un archivo.</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>No se puede leer el archivo de origen: %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>No se puede escribir %1:
+%2
+
+No quedó ningún archivo incompleto; el archivo de origen no se modificó.</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>No se encontró ningún servicio de impresión (CUPS).
+¿Imprimir el documento en un archivo PDF en su lugar?</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ Dovrix nunca modifica el PDF original.</translation>
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>El nombre del archivo contiene caracteres que no se pueden reconocer, por lo que el programa no puede leer el archivo. Cambie el nombre del archivo y vuelva a abrirlo.</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>Copia aplanada (imágenes)…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>PNG con mis anotaciones</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,66 @@ Le fichier source n&apos;a pas été modifié. Les annotations sont intégrées 
         <translation>Export du texte dans l&apos;ordre de lecture…
 Page %1 sur %2</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>Exporter une copie aplatie (images)</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>Imprimer dans un fichier PDF</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>Annotations et mise à l’échelle</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>Avec les annotations</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>Ajuster au papier</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>Taille réelle</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>Exporté vers :
+%1
+
+Le fichier source n’a pas été modifié. Les annotations figurent dans la copie comme annotations PDF standard, visibles aussi dans les autres lecteurs ; le texte, les liens et le sommaire sont conservés.</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>Le service d’impression n’a pas accepté la tâche : %1
+Rien n’a été perdu ; réessayez, ou imprimez dans un fichier.</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>Impossible de lire le fichier source : %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>Impossible d’écrire %1 :
+%2
+
+Aucun fichier incomplet n’a été laissé ; le fichier source n’a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>Aucun service d’impression (CUPS) trouvé.
+Imprimer plutôt le document dans un fichier PDF ?</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ Dovrix ne modifie jamais le PDF source.</translation>
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>Le nom du fichier contient des caractères non reconnus : le programme ne peut pas lire ce fichier. Renommez le fichier puis ouvrez-le de nouveau.</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>Copie aplatie (images)…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>PNG avec mes annotations</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,66 @@
         <translation>पाठ पढ़ने के क्रम में निर्यात हो रहा है…
 पृष्ठ %1 / %2</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>समतल प्रति (चित्र) निर्यात करें</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>PDF फ़ाइल में प्रिंट करें</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>टिप्पणियाँ और आकार</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>टिप्पणियों सहित</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>कागज़ पर फ़िट करें</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>वास्तविक आकार</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>यहाँ निर्यात किया गया:
+%1
+
+स्रोत फ़ाइल नहीं बदली गई। टिप्पणियाँ प्रति में मानक PDF टिप्पणियों के रूप में हैं, जो दूसरे रीडरों में भी दिखती हैं; पाठ, लिंक और विषय-सूची बनी रहती है।</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>प्रिंट सेवा ने कार्य स्वीकार नहीं किया: %1
+कुछ भी नहीं खोया; फिर से कोशिश करें या फ़ाइल में प्रिंट करें।</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>स्रोत फ़ाइल पढ़ी नहीं जा सकती: %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>%1 लिखा नहीं जा सकता:
+%2
+
+कोई अधूरी फ़ाइल नहीं छूटी; स्रोत फ़ाइल नहीं बदली गई।</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>कोई प्रिंट सेवा (CUPS) नहीं मिली।
+क्या इसके बजाय दस्तावेज़ को PDF फ़ाइल में प्रिंट करें?</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>फ़ाइल के नाम में ऐसे वर्ण हैं जिन्हें पहचाना नहीं जा सकता, इसलिए प्रोग्राम फ़ाइल नहीं पढ़ सकता। फ़ाइल का नाम बदलकर उसे फिर से खोलें।</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>समतल प्रति (चित्र)…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>मेरी टिप्पणियों सहित PNG</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,66 @@ Berkas sumber tidak diubah. Anotasi telah disematkan ke salinan dan terlihat di 
         <translation>Mengekspor teks sesuai urutan baca…
 Halaman %1 dari %2</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>Ekspor salinan datar (gambar)</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>Cetak ke berkas PDF</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>Anotasi dan skala</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>Dengan anotasi</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>Sesuaikan dengan kertas</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>Ukuran sebenarnya</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>Diekspor ke:
+%1
+
+Berkas sumber tidak diubah. Anotasi ada di salinan sebagai anotasi PDF standar yang juga tampil di pembaca lain; teks, tautan, dan daftar isi tetap ada.</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>Layanan cetak tidak menerima pekerjaan ini: %1
+Tidak ada yang hilang; coba lagi, atau cetak ke berkas.</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>Tidak dapat membaca berkas sumber: %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>Tidak dapat menulis %1:
+%2
+
+Tidak ada berkas setengah jadi yang tertinggal; berkas sumber tidak diubah.</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>Tidak ditemukan layanan cetak (CUPS).
+Cetak dokumen ke berkas PDF saja?</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>Nama berkas berisi karakter yang tidak dapat dikenali, sehingga program tidak dapat membaca berkas ini. Ganti nama berkas lalu buka kembali.</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>Salinan datar (gambar)…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>PNG dengan anotasi saya</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,66 @@ Il file di origine non è stato modificato. Le annotazioni sono incorporate nell
         <translation>Esportazione del testo in ordine di lettura…
 Pagina %1 di %2</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>Esporta una copia appiattita (immagini)</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>Stampa su file PDF</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>Annotazioni e scala</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>Con le annotazioni</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>Adatta alla carta</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>Dimensioni reali</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>Esportato in:
+%1
+
+Il file di origine non è stato modificato. Le annotazioni sono nella copia come annotazioni PDF standard, visibili anche in altri lettori; testo, collegamenti e sommario sono conservati.</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>Il servizio di stampa non ha accettato il lavoro: %1
+Non è andato perso nulla; riprova o stampa su file.</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>Impossibile leggere il file di origine: %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>Impossibile scrivere %1:
+%2
+
+Non è rimasto alcun file incompleto; il file di origine non è stato modificato.</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>Nessun servizio di stampa (CUPS) trovato.
+Stampare invece il documento su un file PDF?</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ Dovrix non modifica mai il PDF di origine.</translation>
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>Il nome del file contiene caratteri non riconoscibili, quindi il programma non può leggere il file. Rinomina il file e aprilo di nuovo.</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>Copia appiattita (immagini)…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>PNG con le mie annotazioni</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,66 @@
         <translation>読み順でテキストをエクスポートしています…
 %1 / %2 ページ</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>フラット化したコピー（画像）を書き出す</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>PDF ファイルに印刷</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>注釈と拡大縮小</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>注釈を含める</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>用紙に合わせる</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>実際のサイズ</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>書き出し先：
+%1
+
+元のファイルは変更されていません。注釈は標準の PDF 注釈としてコピーに書き込まれ、他のビューアーでも表示されます。テキスト、リンク、目次は保たれます。</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>印刷サービスがジョブを受け付けませんでした：%1
+失われたものはありません。もう一度試すか、ファイルに印刷してください。</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>元のファイルを読み込めません：%1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>%1 に書き込めません：
+%2
+
+不完全なファイルは残っていません。元のファイルは変更されていません。</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>印刷サービス（CUPS）が見つかりません。
+代わりに文書を PDF ファイルに印刷しますか？</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ Dovrix は元の PDF を決して変更しません。</translation>
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>ファイル名に認識できない文字が含まれているため、プログラムはこのファイルを読み込めません。ファイル名を変更してから開き直してください。</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>フラット化したコピー（画像）…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>PNG に自分の注釈を含める</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,66 @@
         <translation>읽기 순서대로 텍스트를 내보내는 중…
 %1 / %2페이지</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>평면화된 사본(이미지) 내보내기</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>PDF 파일로 인쇄</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>주석 및 크기 조정</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>주석 포함</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>용지에 맞춤</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>실제 크기</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>내보낸 위치:
+%1
+
+원본 파일은 변경되지 않았습니다. 주석은 표준 PDF 주석으로 사본에 들어가 다른 뷰어에서도 보입니다. 텍스트, 링크, 목차는 유지됩니다.</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>인쇄 서비스가 작업을 받지 않았습니다: %1
+잃어버린 것은 없습니다. 다시 시도하거나 파일로 인쇄하십시오.</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>원본 파일을 읽을 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>%1에 쓸 수 없습니다:
+%2
+
+불완전한 파일은 남지 않았고 원본 파일은 변경되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>인쇄 서비스(CUPS)를 찾을 수 없습니다.
+대신 문서를 PDF 파일로 인쇄할까요?</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>파일 이름에 인식할 수 없는 문자가 있어 프로그램이 파일을 읽을 수 없습니다. 파일 이름을 바꾼 뒤 다시 여세요.</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>평면화된 사본(이미지)…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>내 주석을 포함한 PNG</translation>
     </message>
 </context>
 <context>

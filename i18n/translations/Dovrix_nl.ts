@@ -317,6 +317,66 @@ Het bronbestand is niet gewijzigd. De annotaties zijn in de kopie opgenomen en z
         <translation>Tekst wordt in leesvolgorde geëxporteerd…
 Pagina %1 van %2</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>Een platte kopie (afbeeldingen) exporteren</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>Afdrukken naar een PDF-bestand</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>Aantekeningen en schaal</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>Met aantekeningen</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>Passend op papier</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>Werkelijke grootte</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>Geëxporteerd naar:
+%1
+
+Het bronbestand is niet gewijzigd. De aantekeningen staan als standaard PDF-aantekeningen in de kopie en zijn ook in andere lezers zichtbaar; tekst, koppelingen en inhoudsopgave blijven behouden.</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>De afdrukdienst heeft de taak niet aangenomen: %1
+Er is niets verloren; probeer het opnieuw of druk af naar een bestand.</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>Kan het bronbestand niet lezen: %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>Kan %1 niet schrijven:
+%2
+
+Er is geen onvolledig bestand achtergebleven; het bronbestand is niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>Geen afdrukdienst (CUPS) gevonden.
+Het document in plaats daarvan naar een PDF-bestand afdrukken?</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>De bestandsnaam bevat tekens die niet herkend kunnen worden, daarom kan het programma het bestand niet lezen. Geef het bestand een andere naam en open het opnieuw.</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>Platte kopie (afbeeldingen)…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>PNG met mijn aantekeningen</translation>
     </message>
 </context>
 <context>

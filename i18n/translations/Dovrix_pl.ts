@@ -317,6 +317,66 @@ Plik źródłowy nie został zmieniony. Adnotacje osadzono w kopii; są widoczne
         <translation>Eksportowanie tekstu w kolejności czytania…
 Strona %1 z %2</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>Eksportuj spłaszczoną kopię (obrazy)</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>Drukuj do pliku PDF</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>Adnotacje i skalowanie</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>Z adnotacjami</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>Dopasuj do papieru</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>Rzeczywisty rozmiar</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>Wyeksportowano do:
+%1
+
+Plik źródłowy nie został zmieniony. Adnotacje są w kopii jako standardowe adnotacje PDF, widoczne także w innych czytnikach; tekst, łącza i spis treści zostały zachowane.</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>Usługa drukowania nie przyjęła zadania: %1
+Nic nie zostało utracone; spróbuj ponownie lub drukuj do pliku.</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>Nie można odczytać pliku źródłowego: %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>Nie można zapisać %1:
+%2
+
+Nie pozostał żaden niepełny plik; plik źródłowy nie został zmieniony.</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>Nie znaleziono usługi drukowania (CUPS).
+Wydrukować dokument do pliku PDF?</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>Nazwa pliku zawiera nierozpoznawalne znaki, dlatego program nie może odczytać pliku. Zmień nazwę pliku i otwórz go ponownie.</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>Spłaszczona kopia (obrazy)…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>PNG z moimi adnotacjami</translation>
     </message>
 </context>
 <context>

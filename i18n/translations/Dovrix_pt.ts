@@ -317,6 +317,66 @@ O arquivo de origem não foi modificado. As anotações foram incorporadas à c�
         <translation>Exportando o texto na ordem de leitura…
 Página %1 de %2</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>Exportar uma cópia achatada (imagens)</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>Imprimir para um ficheiro PDF</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>Anotações e escala</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>Com anotações</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>Ajustar ao papel</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>Tamanho real</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>Exportado para:
+%1
+
+O ficheiro de origem não foi modificado. As anotações estão na cópia como anotações PDF padrão, visíveis também noutros leitores; o texto, as ligações e o índice são mantidos.</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>O serviço de impressão não aceitou o trabalho: %1
+Nada se perdeu; tente de novo ou imprima para um ficheiro.</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>Não é possível ler o ficheiro de origem: %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>Não é possível escrever %1:
+%2
+
+Não ficou nenhum ficheiro incompleto; o ficheiro de origem não foi modificado.</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>Nenhum serviço de impressão (CUPS) encontrado.
+Imprimir o documento para um ficheiro PDF em vez disso?</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ O Dovrix nunca modifica o PDF de origem.</translation>
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>O nome do arquivo contém caracteres que não podem ser reconhecidos, por isso o programa não consegue ler o arquivo. Renomeie o arquivo e abra-o novamente.</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>Cópia achatada (imagens)…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>PNG com as minhas anotações</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,66 @@
         <translation>Экспорт текста в порядке чтения…
 Страница %1 из %2</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>Экспорт плоской копии (изображения)</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>Печать в файл PDF</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>Примечания и масштаб</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>С примечаниями</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>По размеру бумаги</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>Реальный размер</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>Экспортировано в:
+%1
+
+Исходный файл не изменён. Примечания записаны в копию как стандартные примечания PDF и видны в других программах; текст, ссылки и оглавление сохранены.</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>Служба печати не приняла задание: %1
+Ничего не потеряно; повторите попытку или напечатайте в файл.</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>Не удаётся прочитать исходный файл: %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>Не удаётся записать %1:
+%2
+
+Неполный файл не оставлен; исходный файл не изменён.</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>Служба печати (CUPS) не найдена.
+Напечатать документ в файл PDF?</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ Dovrix никогда не изменяет исходный PDF.</translation>
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>Имя файла содержит нераспознаваемые символы, поэтому программа не может прочитать файл. Переименуйте файл и откройте его снова.</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>Плоская копия (изображения)…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>PNG с моими примечаниями</translation>
     </message>
 </context>
 <context>

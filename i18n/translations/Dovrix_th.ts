@@ -317,6 +317,66 @@
         <translation>กำลังส่งออกข้อความตามลำดับการอ่าน…
 หน้า %1 จาก %2</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>ส่งออกสำเนาแบบแบน (รูปภาพ)</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>พิมพ์เป็นไฟล์ PDF</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>คำอธิบายประกอบและการปรับขนาด</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>รวมคำอธิบายประกอบ</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>พอดีกับกระดาษ</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>ขนาดจริง</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>ส่งออกไปที่:
+%1
+
+ไฟล์ต้นฉบับไม่ถูกแก้ไข คำอธิบายประกอบอยู่ในสำเนาเป็นคำอธิบายประกอบ PDF มาตรฐาน โปรแกรมอ่านอื่นก็แสดงได้ ข้อความ ลิงก์ และสารบัญยังคงอยู่</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>บริการพิมพ์ไม่รับงานนี้: %1
+ไม่มีสิ่งใดสูญหาย ลองอีกครั้งหรือพิมพ์เป็นไฟล์</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>อ่านไฟล์ต้นฉบับไม่ได้: %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>เขียน %1 ไม่ได้:
+%2
+
+ไม่มีไฟล์ที่ไม่สมบูรณ์หลงเหลือ ไฟล์ต้นฉบับไม่ถูกแก้ไข</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>ไม่พบบริการพิมพ์ (CUPS)
+จะพิมพ์เอกสารเป็นไฟล์ PDF แทนหรือไม่?</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>ชื่อไฟล์มีอักขระที่ไม่สามารถจดจำได้ โปรแกรมจึงอ่านไฟล์นี้ไม่ได้ โปรดเปลี่ยนชื่อไฟล์แล้วเปิดอีกครั้ง</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>สำเนาแบบแบน (รูปภาพ)…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>PNG พร้อมคำอธิบายประกอบของฉัน</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,66 @@ Kaynak dosya değiştirilmedi. Açıklamalar kopyaya gömüldü; Adobe/WPS/taray
         <translation>Metin okuma sırasıyla dışa aktarılıyor…
 Sayfa %1 / %2</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>Düzleştirilmiş kopyayı (görüntüler) dışa aktar</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>PDF dosyasına yazdır</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>Ek açıklamalar ve ölçek</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>Ek açıklamalarla</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>Kâğıda sığdır</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>Gerçek boyut</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>Dışa aktarıldı:
+%1
+
+Kaynak dosya değiştirilmedi. Ek açıklamalar kopyada standart PDF ek açıklamaları olarak yer alır ve başka okuyucularda da görünür; metin, bağlantılar ve içindekiler korunur.</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>Yazdırma hizmeti işi kabul etmedi: %1
+Hiçbir şey kaybolmadı; yeniden deneyin ya da bir dosyaya yazdırın.</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>Kaynak dosya okunamıyor: %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>%1 yazılamıyor:
+%2
+
+Yarım kalmış dosya bırakılmadı; kaynak dosya değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>Yazdırma hizmeti (CUPS) bulunamadı.
+Belge bunun yerine bir PDF dosyasına yazdırılsın mı?</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>Dosya adı tanınamayan karakterler içerdiğinden program dosyayı okuyamıyor. Dosyayı yeniden adlandırıp tekrar açın.</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>Düzleştirilmiş kopya (görüntüler)…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>Ek açıklamalarımla PNG</translation>
     </message>
 </context>
 <context>

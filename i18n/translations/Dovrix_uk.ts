@@ -317,6 +317,66 @@
         <translation>Експорт тексту в порядку читання…
 Сторінка %1 з %2</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>Експорт пласкої копії (зображення)</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>Друк у файл PDF</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>Примітки та масштаб</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>З примітками</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>За розміром паперу</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>Справжній розмір</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>Експортовано до:
+%1
+
+Вихідний файл не змінено. Примітки записано в копію як стандартні примітки PDF, їх видно й в інших програмах; текст, посилання та зміст збережено.</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>Служба друку не прийняла завдання: %1
+Нічого не втрачено; спробуйте ще раз або надрукуйте у файл.</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>Не вдається прочитати вихідний файл: %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>Не вдається записати %1:
+%2
+
+Неповного файлу не залишено; вихідний файл не змінено.</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>Службу друку (CUPS) не знайдено.
+Надрукувати документ у файл PDF?</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>Назва файлу містить нерозпізнавані символи, тому програма не може прочитати файл. Перейменуйте файл і відкрийте його знову.</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>Пласка копія (зображення)…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>PNG з моїми примітками</translation>
     </message>
 </context>
 <context>

@@ -317,6 +317,66 @@ Tệp gốc không bị thay đổi. Chú thích đã được nhúng vào bản
         <translation>Đang xuất văn bản theo thứ tự đọc…
 Trang %1 / %2</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>Xuất bản sao phẳng (hình ảnh)</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>In ra tệp PDF</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>Chú thích và tỉ lệ</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>Kèm chú thích</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>Vừa khổ giấy</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>Kích thước thật</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>Đã xuất tới:
+%1
+
+Tệp nguồn không bị thay đổi. Các chú thích nằm trong bản sao dưới dạng chú thích PDF chuẩn, các trình đọc khác cũng hiển thị; văn bản, liên kết và mục lục được giữ nguyên.</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>Dịch vụ in không nhận lệnh in: %1
+Không mất gì cả; hãy thử lại hoặc in ra tệp.</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>Không đọc được tệp nguồn: %1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>Không ghi được %1:
+%2
+
+Không để lại tệp dở dang nào; tệp nguồn không bị thay đổi.</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>Không tìm thấy dịch vụ in (CUPS).
+In tài liệu ra tệp PDF thay thế?</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>Tên tệp chứa ký tự không nhận dạng được nên chương trình không thể đọc tệp. Hãy đổi tên tệp rồi mở lại.</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>Bản sao phẳng (hình ảnh)…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>PNG kèm chú thích của tôi</translation>
     </message>
 </context>
 <context>

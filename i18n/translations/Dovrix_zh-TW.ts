@@ -317,6 +317,66 @@
         <translation>正在依閱讀順序匯出文字…
 第 %1 / %2 頁</translation>
     </message>
+    <message>
+        <source>导出平面化副本（图片）</source>
+        <translation>匯出平面化副本（圖片）</translation>
+    </message>
+    <message>
+        <source>打印到 PDF 文件</source>
+        <translation>列印到 PDF 檔案</translation>
+    </message>
+    <message>
+        <source>批注与缩放</source>
+        <translation>註解與縮放</translation>
+    </message>
+    <message>
+        <source>连同我的批注</source>
+        <translation>連同我的註解</translation>
+    </message>
+    <message>
+        <source>适合纸张</source>
+        <translation>符合紙張</translation>
+    </message>
+    <message>
+        <source>实际大小</source>
+        <translation>實際大小</translation>
+    </message>
+    <message>
+        <source>已导出到：
+%1
+
+源文件未被修改。批注已作为标准 PDF 批注写入副本，其他阅读器也能看到；文字、链接和目录都保留。</source>
+        <translation>已匯出到：
+%1
+
+來源檔案未被修改。註解已作為標準 PDF 註解寫入副本，其他閱讀器也能看到；文字、連結和目錄都保留。</translation>
+    </message>
+    <message>
+        <source>打印服务没有接受这个任务：%1
+没有丢失任何内容；可以再试一次，或打印到文件。</source>
+        <translation>列印服務沒有接受這個工作：%1
+沒有遺失任何內容；可以再試一次，或列印到檔案。</translation>
+    </message>
+    <message>
+        <source>无法读取源文件：%1</source>
+        <translation>無法讀取來源檔案：%1</translation>
+    </message>
+    <message>
+        <source>无法写入 %1：
+%2
+
+没有留下不完整的文件，源文件未被修改。</source>
+        <translation>無法寫入 %1：
+%2
+
+沒有留下不完整的檔案，來源檔案未被修改。</translation>
+    </message>
+    <message>
+        <source>没有找到打印服务（CUPS）。
+要把文档打印成 PDF 文件吗？</source>
+        <translation>找不到列印服務（CUPS）。
+要把文件列印成 PDF 檔案嗎？</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::MainWindow</name>
@@ -791,6 +851,14 @@ Dovrix 始終不會修改原始 PDF。</translation>
     <message>
         <source>文件名含有无法识别的字符，程序无法读取该文件。请将文件重命名后再打开。</source>
         <translation>檔案名稱含有無法辨識的字元，程式無法讀取該檔案。請將檔案重新命名後再開啟。</translation>
+    </message>
+    <message>
+        <source>平面化副本（图片）…</source>
+        <translation>平面化副本（圖片）…</translation>
+    </message>
+    <message>
+        <source>PNG 含我的批注</source>
+        <translation>PNG 含我的註解</translation>
     </message>
 </context>
 <context>

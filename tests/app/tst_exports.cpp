@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
 #include "core/session/DocumentSession.h"
+#include "geometry/PdfCopy.h"
 #include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"
 
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QPageLayout>
+#include <QPdfDocument>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -69,7 +71,7 @@ private Q_SLOTS:
     void annotationSummary();
     void annotatedCopy();
     void cancelledAnnotatedCopy();
-    void printsChosenPagesCentred();
+    void printToFileWritesTheChosenPages();
     void printRangeBeyondTheDocument();
     void runsEndWhenTheDocumentReloads();
 
@@ -83,6 +85,9 @@ private:
 
     QString nextSavePath;
     QStringList captions;
+    QStringList questions;
+    bool answerYes = true;
+    bool serverAnswers = true;
     QList<Message> messages;
     std::function<bool(QPrinter*)> printSetup;
 };
@@ -92,6 +97,9 @@ void TestExports::init()
     freshStart();
     nextSavePath.clear();
     captions.clear();
+    questions.clear();
+    answerYes = true;
+    serverAnswers = true;
     messages.clear();
     printSetup = nullptr;
 }
@@ -116,6 +124,13 @@ std::unique_ptr<MainWindow> TestExports::openWindow(const QString& path)
         });
     exports->setPrintDialog(
         [this](QPrinter* printer) { return printSetup && printSetup(printer); });
+    exports->setQuestion([this](const QString&, const QString& text) {
+        questions.append(text);
+        return answerYes;
+    });
+    PrintSystem system;
+    system.serverAnswers = [this] { return serverAnswers; };
+    exports->setPrintSystem(system);
     window->show();
     window->openFile(path);
     if (window->documentSessions().size() != 1 || !test::waitReady(window->current()))
@@ -214,12 +229,16 @@ void TestExports::pagesToPrint()
     QCOMPARE(ExportCommands::pagesToPrint(ranges, pageCount), pages);
 }
 
+// The PNG is the page at 300 dpi, turned as the view is, with our annotations drawn as on paper
+// unless the user turned them off.
 void TestExports::pngAtThreeHundredDpiFollowsRotation()
 {
     const QString source = dir->filePath(QStringLiteral("a4.pdf"));
     QVERIFY(test::writeTextPdf(source, {QStringLiteral("one"), QStringLiteral("two")}));
     auto window = openWindow(source);
     QVERIFY(window);
+    addAnnotations(window->current()); // a yellow highlight over (100, 300)–(300, 360) pt
+    const auto yellow = [](const QColor& c) { return c.red() > 230 && c.blue() < c.green() - 30; };
 
     nextSavePath = dir->filePath(QStringLiteral("page.png"));
     exportAction(*window, "exportPageImageAction")->trigger();
@@ -232,6 +251,7 @@ void TestExports::pngAtThreeHundredDpiFollowsRotation()
     QCOMPARE(image.size(), QSize(2479, 3508));
     // White paper, not a transparent background.
     QCOMPARE(image.pixelColor(image.width() - 3, image.height() - 3), QColor(Qt::white));
+    QVERIFY(yellow(image.pixelColor(833, 1375))); // (200, 330) pt
 
     window->current()->viewport()->rotateBy(90);
     nextSavePath = dir->filePath(QStringLiteral("turned")); // no suffix: still a PNG
@@ -240,6 +260,17 @@ void TestExports::pngAtThreeHundredDpiFollowsRotation()
     QCOMPARE(messages.last().title, QStringLiteral("导出完成"));
     QImage turned(nextSavePath, "png");
     QCOMPARE(turned.size(), QSize(3508, 2479));
+    QVERIFY(yellow(turned.pixelColor(2133, 833))); // (200, 330) pt turned a quarter clockwise
+
+    QAction* withAnnotations = exportAction(*window, "pngWithAnnotationsAction");
+    QVERIFY(withAnnotations && withAnnotations->isChecked());
+    withAnnotations->trigger();
+    QVERIFY(!window->exportCommands()->pngWithAnnotations());
+    window->current()->viewport()->rotateBy(-90);
+    nextSavePath = dir->filePath(QStringLiteral("plain.png"));
+    exportAction(*window, "exportPageImageAction")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 3, test::TimeoutMs);
+    QCOMPARE(QImage(nextSavePath).pixelColor(833, 1375), QColor(Qt::white));
 }
 
 void TestExports::exportsNeverWriteTheSource()
@@ -268,7 +299,7 @@ void TestExports::exportsNeverWriteTheSource()
         QCOMPARE(messages.last().icon, QMessageBox::Warning);
         QCOMPARE(messages.last().text, refused);
     }
-    QCOMPARE(messages.last().title, QStringLiteral("导出含批注的 PDF"));
+    QCOMPARE(messages.last().title, QStringLiteral("导出平面化副本（图片）"));
     QVERIFY(!window->exportCommands()->isAnnotatedExportRunning());
     QVERIFY(!window->exportCommands()->isTextExportActive());
 
@@ -276,13 +307,14 @@ void TestExports::exportsNeverWriteTheSource()
     nextSavePath = sidecar;
     for (const ExportFormat& format : ExportCommands::formats())
         exportAction(*window, format.objectName)->trigger();
-    QCOMPARE(messages.size(), 8);
-    for (int i = 4; i < 8; ++i)
+    const qsizetype formats = ExportCommands::formats().size();
+    QCOMPARE(messages.size(), 2 * formats);
+    for (qsizetype i = formats; i < 2 * formats; ++i)
         QCOMPARE(messages.at(i).icon, QMessageBox::Warning);
 
     QVERIFY(window->worker()->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
-    QCOMPARE(messages.size(), 8);
+    QCOMPARE(messages.size(), 2 * formats);
     QCOMPARE(test::readAll(source), original);
     QCOMPARE(test::readAll(sidecar), sidecarBytes);
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), before);
@@ -329,7 +361,7 @@ void TestExports::noSpellingOfTheSourceIsATarget()
             exportAction(*window, format.objectName)->trigger();
         window->exportCommands()->print();
         QVERIFY(!window->exportCommands()->isPrinting());
-        QCOMPARE(messages.size(), 5);
+        QCOMPARE(messages.size(), ExportCommands::formats().size() + 1);
         for (const Message& m : std::as_const(messages))
             QVERIFY2(m.icon == QMessageBox::Warning, qPrintable(target + ": " + m.text));
         QCOMPARE(messages.last().title, QStringLiteral("打印"));
@@ -362,7 +394,7 @@ void TestExports::saveDialogsSuggestNames()
         chooseExport(*window, format.objectName);
     const QString base = dir->filePath(QStringLiteral("report.v2"));
     QCOMPARE(suggested, (QStringList{base + ".png", base + ".txt", base + "-notes.txt",
-                                     base + "-annotated.pdf"}));
+                                     base + "-annotated.pdf", base + "-flattened.pdf"}));
 
     const QString elsewhere = dir->filePath(QStringLiteral("out"));
     QVERIFY(QDir().mkpath(elsewhere));
@@ -374,7 +406,7 @@ void TestExports::saveDialogsSuggestNames()
     chooseExport(*window, "exportSummaryAction");
     QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, test::TimeoutMs);
     chooseExport(*window, "exportSummaryAction");
-    QCOMPARE(suggested.size(), 6);
+    QCOMPARE(suggested.size(), 7);
     QCOMPARE(suggested.last(), elsewhere + QStringLiteral("/report.v2-notes.txt"));
     chooseExport(*window, "exportAnnotatedCopyAction"); // another kind keeps the document's folder
     QTRY_VERIFY_WITH_TIMEOUT(!window->exportCommands()->isAnnotatedExportRunning(),
@@ -518,6 +550,8 @@ void TestExports::annotationSummary()
     QVERIFY(!messages.last().text.isEmpty());
 }
 
+// The copy keeps the document's pages (their text) and carries the store's annotations as the
+// document's own; while it is written, a second one is not started.
 void TestExports::annotatedCopy()
 {
     const QString source = dir->filePath(QStringLiteral("paper.pdf"));
@@ -534,22 +568,27 @@ void TestExports::annotatedCopy()
     QCOMPARE(captions, QStringList{QStringLiteral("导出含批注的 PDF")});
     QVERIFY(exports->isAnnotatedExportRunning());
     QVERIFY(exports->annotatedExportDialog() && exports->annotatedExportDialog()->isVisible());
-    QCOMPARE(exports->annotatedExportDialog()->maximum(), 3);
     exports->exportAnnotatedPdf(); // busy: ignored
+    exports->exportFlattenedPdf();
     QCOMPARE(captions.size(), 1);
     QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, test::TimeoutMs);
     QCOMPARE(messages.first().title, QStringLiteral("导出完成"));
     QVERIFY(messages.first().text.startsWith(
-        QStringLiteral("已导出到：\n%1\n\n源文件未被修改。批注已嵌入副本").arg(nextSavePath)));
+        QStringLiteral("已导出到：\n%1\n\n源文件未被修改。批注已作为标准 PDF 批注写入副本")
+            .arg(nextSavePath)));
     QTRY_VERIFY_WITH_TIMEOUT(!exports->annotatedExportDialog(), test::TimeoutMs);
 
-    QCOMPARE(test::pdfPageCount(nextSavePath), 3);
     QCOMPARE(test::readAll(source), original);
-    // The drawing itself is the exporter's test; here: the store's annotations reach it.
-    const QColor highlighted = test::renderOnWhite(nextSavePath, 0).pixelColor(200, 330);
-    QVERIFY(highlighted.red() > 230 && highlighted.blue() < highlighted.green() - 30);
+    QCOMPARE(test::pdfPageCount(nextSavePath), 3);
+    const QList<CopyMark> marks = readPdfMarks(nextSavePath);
+    QCOMPARE(marks.size(), 2);
+    QCOMPARE(int(marks.at(0).kind), int(CopyMark::Kind::Highlight));
+    QCOMPARE(marks.at(0).contents, QStringLiteral("重点"));
+    QCOMPARE(int(marks.at(1).kind), int(CopyMark::Kind::Square));
+    QCOMPARE(marks.at(1).page, 1);
 }
 
+// Cancelling a copy, or closing its document, leaves no file; the flattened copy likewise.
 void TestExports::cancelledAnnotatedCopy()
 {
     const QString source = dir->filePath(QStringLiteral("long.pdf"));
@@ -558,9 +597,21 @@ void TestExports::cancelledAnnotatedCopy()
     QVERIFY(window);
     addAnnotations(window->current());
     ExportCommands* exports = window->exportCommands();
-
     nextSavePath = dir->filePath(QStringLiteral("copy.pdf"));
-    exports->exportAnnotatedPdf();
+
+    {
+        test::WorkerGate gate(window->worker()); // the write waits behind the gate
+        exports->exportAnnotatedPdf();
+        QVERIFY(exports->isAnnotatedExportRunning());
+        exports->annotatedExportDialog()->findChild<QPushButton*>()->click();
+        QVERIFY(!exports->isAnnotatedExportRunning());
+    }
+    QVERIFY(window->worker()->waitForIdle(test::TimeoutMs));
+    QCoreApplication::processEvents();
+    QVERIFY(!QFile::exists(nextSavePath));
+    QVERIFY(messages.isEmpty()); // the user cancelled: no failure box
+
+    exports->exportFlattenedPdf();
     QVERIFY(exports->isAnnotatedExportRunning());
     QSignalSpy finished(exports->annotatedExporter(), &AnnotatedPdfExporter::finished);
     exports->annotatedExportDialog()->findChild<QPushButton*>()->click();
@@ -569,34 +620,46 @@ void TestExports::cancelledAnnotatedCopy()
     QVERIFY(window->worker()->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
     QVERIFY(!QFile::exists(nextSavePath));
-    QVERIFY(messages.isEmpty()); // the user cancelled: no failure box
+    QVERIFY(messages.isEmpty());
 
     // Closing the document while a copy is made abandons it.
-    exports->exportAnnotatedPdf();
-    QVERIFY(exports->isAnnotatedExportRunning());
-    window->closeSession(window->current());
-    QTRY_VERIFY_WITH_TIMEOUT(!exports->isAnnotatedExportRunning(), test::TimeoutMs);
-    QVERIFY(window->worker()->waitForIdle(test::TimeoutMs));
-    QCoreApplication::processEvents();
-    QVERIFY(!QFile::exists(nextSavePath));
+    for (auto command :
+         {&ExportCommands::exportAnnotatedPdf, &ExportCommands::exportFlattenedPdf}) {
+        if (!window->current()) {
+            window->openFile(source); // its annotations come back from the sidecar
+            QVERIFY(test::waitReady(window->current()));
+        }
+        test::WorkerGate gate(window->worker());
+        (exports->*command)();
+        QVERIFY(exports->isAnnotatedExportRunning());
+        window->closeSession(window->current());
+        QTRY_VERIFY_WITH_TIMEOUT(!exports->isAnnotatedExportRunning(), test::TimeoutMs);
+        gate.open();
+        QVERIFY(window->worker()->waitForIdle(test::TimeoutMs));
+        QCoreApplication::processEvents();
+        QVERIFY(!QFile::exists(nextSavePath));
+    }
 }
 
-void TestExports::printsChosenPagesCentred()
+// Printing to a file writes the chosen pages as they are (page size, text) with the annotations
+// on them; without a print server the user is offered that file.
+void TestExports::printToFileWritesTheChosenPages()
 {
     const QString source = dir->filePath(QStringLiteral("print.pdf"));
-    QVERIFY(test::writeBandedPdf(source, QList<QSizeF>(3, QSizeF(595, 842)), Qt::blue, 842));
+    test::TextPdfLayout letter;
+    letter.pageSize = QPageSize(QPageSize::Letter);
+    const QStringList texts{QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")};
+    QVERIFY(test::writeTextPdf(source, texts, letter));
     auto window = openWindow(source);
     QVERIFY(window);
+    addAnnotations(window->current()); // a highlight on page 1, a rectangle on page 2
     const QString output = dir->filePath(QStringLiteral("printed.pdf"));
     int dialogs = 0;
     printSetup = [&](QPrinter* printer) {
         ++dialogs;
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(output);
-        printer->setResolution(96);
-        printer->setPageSize(QPageSize(QPageSize::A4));
-        printer->setPageOrientation(QPageLayout::Landscape); // the page shows smaller, centred
-        printer->setPageMargins(QMarginsF(36, 36, 36, 36), QPageLayout::Point);
+        printer->setPageSize(QPageSize(QPageSize::A4)); // the document's own size stays
         printer->setFromTo(2, 3);
         return true;
     };
@@ -606,42 +669,44 @@ void TestExports::printsChosenPagesCentred()
     window->exportCommands()->print(); // ignored while printing
     QCOMPARE(dialogs, 1);
     QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, test::TimeoutMs);
-    QCOMPARE(messages.first().title, QStringLiteral("打印"));
     QCOMPARE(messages.first().icon, QMessageBox::Information);
-    QCOMPARE(messages.first().text, QStringLiteral("已发送 2 页到打印机。"));
+    QCOMPARE(messages.first().text,
+             QStringLiteral("已导出到：\n%1\n\n源文件未被修改。").arg(output));
     QVERIFY(!window->exportCommands()->isPrinting());
+    QPdfDocument printed;
+    QCOMPARE(printed.load(output), QPdfDocument::Error::None);
+    QCOMPARE(printed.pageCount(), 2);
+    QCOMPARE(printed.pagePointSize(0), QSizeF(612, 792));
+    QCOMPARE(printed.getAllText(0).text().trimmed(), texts.at(1));
+    QCOMPARE(printed.getAllText(1).text().trimmed(), texts.at(2));
+    const QList<CopyMark> marks = readPdfMarks(output);
+    QCOMPARE(marks.size(), 1);
+    QCOMPARE(int(marks.first().kind), int(CopyMark::Kind::Square));
+    QCOMPARE(marks.first().page, 0);
+
+    // Without our annotations when the user turns them off.
+    window->exportCommands()->setPrintWithAnnotations(false);
+    window->exportCommands()->print();
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 2, test::TimeoutMs);
+    QVERIFY(readPdfMarks(output).isEmpty());
     QCOMPARE(test::pdfPageCount(output), 2);
 
-    // Landscape A4 (842 × 595 pt) with 36 pt margins: the portrait page fills the height of the
-    // printable area and sits in the middle of it.
-    const QImage sheet = test::renderOnWhite(output, 0);
-    QCOMPARE(sheet.size(), QSize(842, 595));
-    int left = -1;
-    int right = -1;
-    const int y = sheet.height() / 2;
-    for (int x = 0; x < sheet.width(); ++x) {
-        if (sheet.pixelColor(x, y).blue() > 200 && sheet.pixelColor(x, y).red() < 80) {
-            if (left < 0)
-                left = x;
-            right = x;
-        }
-    }
-    QVERIFY(left > 0);
-    QVERIFY2(qAbs(left - (sheet.width() - 1 - right)) <= 2,
-             qPrintable(QStringLiteral("%1 %2").arg(left).arg(right)));
-    QVERIFY(sheet.pixelColor(sheet.width() / 2, 40).blue() > 200);
-    QCOMPARE(sheet.pixelColor(sheet.width() / 2, 20), QColor(Qt::white)); // the margin
-
-    // Cancelling a print job ends it without a message; the printer is kept.
-    QPrinter* printer = window->exportCommands()->printer();
+    // No print server: said, and a PDF file offered instead.
+    window->exportCommands()->setPrintWithAnnotations(true);
+    serverAnswers = false;
+    nextSavePath = dir->filePath(QStringLiteral("instead.pdf"));
+    answerYes = false;
     window->exportCommands()->print();
-    QVERIFY(window->exportCommands()->isPrinting());
-    window->exportCommands()->printProgressDialog()->findChild<QPushButton*>()->click();
-    QVERIFY(!window->exportCommands()->isPrinting());
-    QVERIFY(window->worker()->waitForIdle(test::TimeoutMs));
-    QCoreApplication::processEvents();
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(window->exportCommands()->printer(), printer);
+    QCOMPARE(questions.size(), 1);
+    QVERIFY(questions.first().contains(QStringLiteral("CUPS")));
+    QCOMPARE(dialogs, 2); // not shown again
+    answerYes = true;
+    window->exportCommands()->print();
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 3, test::TimeoutMs);
+    QCOMPARE(captions.last(), QStringLiteral("打印到 PDF 文件"));
+    QCOMPARE(test::pdfPageCount(nextSavePath), 3);
+    QCOMPARE(readPdfMarks(nextSavePath).size(), 2);
+    QCOMPARE(dialogs, 2);
 }
 
 void TestExports::printRangeBeyondTheDocument()
@@ -706,7 +771,8 @@ void TestExports::runsEndWhenTheDocumentReloads()
 
     exports->print();
     QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, test::TimeoutMs);
-    QCOMPARE(messages.first().text, QStringLiteral("已发送 2 页到打印机。"));
+    QCOMPARE(messages.first().text,
+             QStringLiteral("已导出到：\n%1\n\n源文件未被修改。").arg(printed));
 }
 
 QTEST_MAIN(TestExports)
