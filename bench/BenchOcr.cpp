@@ -236,7 +236,8 @@ int run(const QStringList& args)
         QStringLiteral("--write-sample"),  QStringLiteral("--rec-max-width"),
         QStringLiteral("--batch"),         QStringLiteral("--threads"),
         QStringLiteral("--batch-columns"), QStringLiteral("--line-height"),
-        QStringLiteral("--limit-side"),    QStringLiteral("--wide-pitch")};
+        QStringLiteral("--limit-side"),    QStringLiteral("--wide-pitch"),
+        QStringLiteral("--parallel-lines")};
     const QString samplePath = dovrix::bench::option(args, QStringLiteral("--write-sample"));
     if (!samplePath.isEmpty()) {
         const bool mixed = dovrix::bench::hasFlag(args, QStringLiteral("--mixed"));
@@ -309,6 +310,7 @@ int run(const QStringList& args)
     intOption("--batch-columns", &config.recBatchColumns);
     intOption("--line-height", &config.recLineHeight);
     intOption("--limit-side", &config.limitSideLength);
+    intOption("--parallel-lines", &config.recParallelLines);
     config.spinning = dovrix::bench::hasFlag(args, QStringLiteral("--spin"));
     const QString widePitch = dovrix::bench::option(args, QStringLiteral("--wide-pitch"));
     if (!widePitch.isEmpty())
@@ -390,6 +392,7 @@ int run(const QStringList& args)
     result.insert(QStringLiteral("reread_lines"), engine.lastRereadLines());
     result.insert(QStringLiteral("rec_max_width"), config.recMaxWidth);
     result.insert(QStringLiteral("intra_op_threads"), config.intraOpThreads);
+    result.insert(QStringLiteral("parallel_lines"), config.recParallelLines);
     result.insert(QStringLiteral("image"), QJsonArray{image.width(), image.height()});
     if (repeat > 1)
         result.insert(QStringLiteral("repeat"), repeat);
@@ -426,7 +429,7 @@ static dovrix::bench::Registration
     reg("ocr",
         "ocr FILE --page N | ocr --image PNG  [--repeat K] [--models DIR] [--reference TXT] "
         "[--rec-max-width W] [--batch N] [--batch-columns C] [--threads T] [--spin] "
-        "[--line-height H] [--limit-side S] [--wide-pitch P] "
+        "[--line-height H] [--limit-side S] [--wide-pitch P] [--parallel-lines N] "
         "[--tesseract [--tesseract-lang eng+chi_sim]] (tesseract runs in turn with ours, "
         "--repeat times); ocr --write-sample OUT.pdf [--chinese | "
         "--mixed] "
