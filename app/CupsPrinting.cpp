@@ -80,6 +80,16 @@ PrintHandOver handToPrintServer(const QString& pdfPath, const PrintChoices& choi
     // Fit: the page is scaled to the paper; actual size: printed at its own size, centred.
     count = cupsAddOption("print-scaling", choices.fitToPaper ? "fit" : "none", count, &options);
     count = cupsAddOption("fit-to-page", choices.fitToPaper ? "true" : "false", count, &options);
+    if (choices.reverse)
+        count = cupsAddOption("outputorder", "reverse", count, &options);
+    for (const QPair<QString, QString>& option : choices.extraOptions) {
+        const QByteArray name = option.first.toUtf8();
+        // The job holds only the chosen pages already.
+        if (name == "page-ranges" || cupsGetOption(name.constData(), count, options))
+            continue;
+        count =
+            cupsAddOption(name.constData(), option.second.toUtf8().constData(), count, &options);
+    }
     if (!d.instance.isEmpty()) {
         // An instance's saved options come first; the dialog's choices override them.
         if (cups_dest_t* dest =

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 #include <functional>
@@ -21,6 +23,10 @@ struct PrintChoices
     Sides sides = Sides::OneSided;
     bool color = true;
     bool fitToPaper = true; // else the document's own size, centred
+    bool reverse = false;   // the last page first
+    // Further CUPS options the print dialog chose (pages per sheet, odd or even pages, ...);
+    // the choices above win over them.
+    QList<QPair<QString, QString>> extraOptions;
 };
 
 struct PrintHandOver

@@ -31,6 +31,7 @@
 #include <QPdfDocument>
 #include <QPdfDocumentRenderOptions>
 #include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QRadioButton>
@@ -881,6 +882,14 @@ void ExportCommands::print()
         choices.sides = sidesOf(printDevice->duplex());
         choices.color = printDevice->colorMode() == QPrinter::Color;
         choices.fitToPaper = printFit;
+        choices.reverse = printDevice->pageOrder() == QPrinter::LastPageFirst;
+        // The dialog keeps its CUPS options (pages per sheet, odd or even pages, banners, ...)
+        // with the printer as a list of names and values.
+        constexpr auto CupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+        const QStringList cupsOptions =
+            printDevice->printEngine()->property(CupsOptions).toStringList();
+        for (qsizetype i = 0; i + 1 < cupsOptions.size(); i += 2)
+            choices.extraOptions.append({cupsOptions.at(i), cupsOptions.at(i + 1)});
         const QString job = QDir(QDir::tempPath())
                                 .filePath(QStringLiteral("dovrix-print-%1.pdf")
                                               .arg(QUuid::createUuid().toString(QUuid::Id128)));

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -55,51 +56,21 @@ bool namesSource(const QString& target, const QString& source)
            || sameInode(target, source);
 }
 
-// Maps page points of the unrotated page (origin top-left) to the engine's page space (the page
-// as displayed, rotated) and back. The engine's annotation calls take and give its page space.
+// The program's page space is the engine's own: the page's visible box (its CropBox within its
+// MediaBox) turned by its /Rotate, origin top-left, y down, in points. The engine's annotation
+// calls take and give positions in it and map them to the file's user space themselves.
 struct PageSpace
 {
-    fz_rect box{};        // the visible box (media box cut by the crop box), user space
-    fz_matrix toEngine{}; // user space to the engine's page space
-    fz_matrix toUser{};
-
-    PageSpace(fz_context* ctx, pdf_page* page)
+    static fz_point point(const QPointF& pt) { return fz_make_point(float(pt.x()), float(pt.y())); }
+    static fz_rect rect(const QRectF& r)
     {
-        pdf_page_transform(ctx, page, &box, &toEngine);
-        toUser = fz_invert_matrix(toEngine);
+        const QRectF n = r.normalized();
+        return fz_make_rect(float(n.left()), float(n.top()), float(n.right()), float(n.bottom()));
     }
-    fz_point point(const QPointF& pt) const
-    {
-        return fz_transform_point(fz_make_point(box.x0 + float(pt.x()), box.y1 - float(pt.y())),
-                                  toEngine);
-    }
-    fz_rect rect(const QRectF& r) const
-    {
-        const fz_point a = point(r.topLeft());
-        const fz_point b = point(r.bottomRight());
-        return fz_make_rect(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x),
-                            std::max(a.y, b.y));
-    }
-    // A quad whose first edge runs along the top of the text as read on the unrotated page.
-    fz_quad quad(const QRectF& r) const
-    {
-        fz_quad q;
-        q.ul = point(r.topLeft());
-        q.ur = point(r.topRight());
-        q.ll = point(r.bottomLeft());
-        q.lr = point(r.bottomRight());
-        return q;
-    }
-    QPointF fromEngine(fz_point p) const
-    {
-        const fz_point u = fz_transform_point(p, toUser);
-        return QPointF(u.x - box.x0, box.y1 - u.y);
-    }
-    QRectF fromEngine(fz_rect r) const
-    {
-        return QRectF(fromEngine(fz_make_point(r.x0, r.y0)), fromEngine(fz_make_point(r.x1, r.y1)))
-            .normalized();
-    }
+    // A quad whose first edge runs along the top of the text as it reads on the page.
+    static fz_quad quad(const QRectF& r) { return fz_quad_from_rect(rect(r)); }
+    static QPointF fromEngine(fz_point p) { return QPointF(p.x, p.y); }
+    static QRectF fromEngine(fz_rect r) { return QRectF(QPointF(r.x0, r.y0), QPointF(r.x1, r.y1)); }
 };
 
 enum pdf_annot_type annotType(CopyMark::Kind kind)
@@ -133,7 +104,7 @@ constexpr float kNoteIcon = 18.f;
 // Adds one mark to its loaded page. Throws (the engine's way) on failure.
 void addMark(fz_context* ctx, pdf_page* page, const CopyMark& mark)
 {
-    const PageSpace space(ctx, page);
+    const PageSpace space;
     pdf_annot* annot = pdf_create_annot(ctx, page, annotType(mark.kind));
     fz_try(ctx)
     {
@@ -220,34 +191,45 @@ void addMarks(fz_context* ctx, pdf_document* doc, QList<CopyMark> marks,
     }
 }
 
-// Writes the values into the fields and redraws the widgets that show them.
+// Writes the values into the fields through their widgets, which draws each widget's appearance
+// anew. A field without a widget, or a name no field has, is left alone.
 void fillFields(fz_context* ctx, pdf_document* doc, const QList<CopyField>& fields)
 {
-    if (fields.isEmpty())
+    if (fields.isEmpty() || !pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/AcroForm/Fields"))
         return;
-    pdf_obj* form = pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/AcroForm/Fields");
-    if (!form)
-        return;
-    for (const CopyField& f : fields) {
-        pdf_obj* field = pdf_lookup_field(ctx, form, f.name.toUtf8().constData());
-        if (field)
-            pdf_set_field_value(ctx, doc, field, f.value.toUtf8().constData(), 1);
-    }
+    QHash<QString, QByteArray> values;
+    for (const CopyField& f : fields)
+        values.insert(f.name, f.value.toUtf8());
     const int count = pdf_count_pages(ctx, doc);
-    for (int n = 0; n < count; ++n) {
-        pdf_page* page = pdf_load_page(ctx, doc, n);
-        fz_try(ctx)
-        {
-            pdf_update_page(ctx, page);
-        }
-        fz_always(ctx)
-        {
+    pdf_page* page = nullptr;
+    fz_var(page);
+    fz_try(ctx)
+    {
+        for (int n = 0; n < count; ++n) {
+            page = pdf_load_page(ctx, doc, n);
+            for (pdf_annot* widget = pdf_first_widget(ctx, page); widget;
+                 widget = pdf_next_widget(ctx, widget)) {
+                char* name = pdf_field_name(ctx, pdf_annot_obj(ctx, widget));
+                const QString fieldName = QString::fromUtf8(name);
+                fz_free(ctx, name);
+                const auto value = values.constFind(fieldName);
+                if (value == values.cend())
+                    continue;
+                pdf_set_annot_field_value(ctx, doc, widget, value->constData(), 1);
+                pdf_annot_request_resynthesis(ctx, widget);
+                pdf_update_annot(ctx, widget);
+            }
             fz_drop_page(ctx, reinterpret_cast<fz_page*>(page));
+            page = nullptr;
         }
-        fz_catch(ctx)
-        {
-            fz_rethrow(ctx);
-        }
+    }
+    fz_always(ctx)
+    {
+        fz_drop_page(ctx, reinterpret_cast<fz_page*>(page));
+    }
+    fz_catch(ctx)
+    {
+        fz_rethrow(ctx);
     }
 }
 
@@ -283,126 +265,205 @@ void keepPages(fz_context* ctx, pdf_document* doc, const QList<int>& pages)
     }
 }
 
-// The engine writes through this into the save file; a failed write or a cancel stops it. The
-// last tailLimit bytes written are kept: the cross-reference table the engine ends with.
-struct Sink
-{
-    QSaveFile* file = nullptr;
-    const std::atomic<bool>* cancelled = nullptr;
-    bool failed = false;
-    qsizetype tailLimit = 0;
-    QByteArray tail;
-};
-
-void sinkWrite(fz_context* ctx, void* opaque, const void* data, size_t n)
-{
-    auto* sink = static_cast<Sink*>(opaque);
-    if (sink->cancelled && sink->cancelled->load())
-        fz_throw(ctx, FZ_ERROR_ABORT, "cancelled");
-    const char* bytes = static_cast<const char*>(data);
-    if (sink->file->write(bytes, qint64(n)) != qint64(n)) {
-        sink->failed = true;
-        fz_throw(ctx, FZ_ERROR_GENERIC, "write failed");
-    }
-    sink->tail.append(bytes, qsizetype(n));
-    if (sink->tail.size() > 2 * sink->tailLimit)
-        sink->tail.remove(0, sink->tail.size() - sink->tailLimit);
-}
-
-// The writer asks where it is to record the offsets of the objects.
-int64_t sinkTell(fz_context*, void* opaque)
-{
-    return static_cast<Sink*>(opaque)->file->pos();
-}
-
 void appendBigEndian(QByteArray& out, quint64 value, int width)
 {
     for (int i = width - 1; i >= 0; --i)
         out.append(char((value >> (8 * i)) & 0xff));
 }
 
-// The engine ends a whole file with a classic cross-reference table, twenty bytes a line for
-// every object, where the source may have had a compressed stream of them. This gives what
-// replaces that table and the trailer: an equivalent compressed cross-reference stream, to be
-// written from tableOffset on, where the file written so far (end is its size, tail its last
-// bytes) had its table. Empty when the end is not the table the engine writes: the file then
-// stays as it is (a valid PDF all the same).
-QByteArray compressedCrossReference(const QByteArray& tail, qint64 end, qint64& tableOffset)
+// One entry of a cross-reference section: 0 free (next free object, generation), 1 in the file
+// (offset, generation), 2 in an object stream (its number, the index in it).
+struct XrefEntry
 {
-    const qsizetype at = tail.lastIndexOf("\nxref\n");
-    const qsizetype trailerAt = tail.lastIndexOf("\ntrailer");
-    const qsizetype startAt = tail.lastIndexOf("\nstartxref");
+    int type = 0;
+    quint64 field = 0;
+    quint32 second = 0;
+};
+
+// The classic cross-reference table and trailer the engine ends a whole file with.
+struct XrefTable
+{
+    QList<XrefEntry> entries;
+    QByteArray trailer; // the trailer dictionary's entries, without its size
+    qsizetype at = -1;  // where the table starts
+};
+
+bool readXrefTable(const QByteArray& pdf, XrefTable& table)
+{
+    const qsizetype at = pdf.lastIndexOf("\nxref\n");
+    const qsizetype trailerAt = pdf.lastIndexOf("\ntrailer");
+    const qsizetype startAt = pdf.lastIndexOf("\nstartxref");
     if (at < 0 || trailerAt < at || startAt < trailerAt)
-        return {};
-    struct Entry
-    {
-        quint64 field = 0;
-        quint32 generation = 0;
-        bool used = false;
-    };
-    QList<Entry> entries;
-    const QList<QByteArray> lines = tail.mid(at + 6, trailerAt - at - 6).split('\n');
+        return false;
     qsizetype expected = 0;
+    const QList<QByteArray> lines = pdf.mid(at + 6, trailerAt - at - 6).split('\n');
     for (const QByteArray& raw : lines) {
         const QByteArray line = raw.trimmed();
         if (line.isEmpty())
             continue;
         const QList<QByteArray> words = line.split(' ');
         if (words.size() == 2) { // a subsection: first number and count
-            if (words.at(0).toLongLong() != entries.size())
-                return {};
+            if (words.at(0).toLongLong() != table.entries.size())
+                return false;
             expected += words.at(1).toLongLong();
             continue;
         }
         if (words.size() != 3 || (words.at(2) != "n" && words.at(2) != "f"))
-            return {};
-        Entry e;
-        bool ok1 = false;
-        bool ok2 = false;
-        e.field = words.at(0).toULongLong(&ok1);
-        e.generation = words.at(1).toUInt(&ok2);
-        e.used = words.at(2) == "n";
-        if (!ok1 || !ok2 || e.generation > 0xffff)
-            return {};
-        entries.append(e);
+            return false;
+        bool fieldOk = false;
+        bool secondOk = false;
+        XrefEntry e;
+        e.type = words.at(2) == "n" ? 1 : 0;
+        e.field = words.at(0).toULongLong(&fieldOk);
+        e.second = words.at(1).toUInt(&secondOk);
+        if (!fieldOk || !secondOk || e.second > 0xffff)
+            return false;
+        table.entries.append(e);
     }
-    if (entries.isEmpty() || entries.size() != expected)
-        return {};
-
-    // The trailer's dictionary keeps everything but its size, which grows by the stream itself.
-    QByteArray trailer = tail.mid(trailerAt + 8, startAt - trailerAt - 8).trimmed();
+    if (table.entries.isEmpty() || table.entries.size() != expected)
+        return false;
+    QByteArray trailer = pdf.mid(trailerAt + 8, startAt - trailerAt - 8).trimmed();
     if (!trailer.startsWith("<<") || !trailer.endsWith(">>"))
-        return {};
+        return false;
     trailer = trailer.mid(2, trailer.size() - 4);
     const qsizetype sizeKey = trailer.indexOf("/Size");
-    if (sizeKey < 0)
-        return {};
+    if (sizeKey < 0 || trailer.contains("/Prev"))
+        return false;
     qsizetype sizeEnd = sizeKey + 5;
     while (sizeEnd < trailer.size() && (trailer.at(sizeEnd) == ' ' || isdigit(trailer.at(sizeEnd))))
         ++sizeEnd;
     trailer.remove(sizeKey, sizeEnd - sizeKey);
+    table.trailer = trailer;
+    table.at = at;
+    return true;
+}
 
-    tableOffset = end - (tail.size() - (at + 1));
-    const int number = int(entries.size());
-    entries.append(Entry{quint64(tableOffset), 0, true});
+QByteArray deflated(const QByteArray& data)
+{
+    return qCompress(data, 6).mid(4); // without Qt's length prefix: a zlib stream
+}
+
+// Objects of one compressed object stream at most.
+constexpr int kObjectsPerStream = 100;
+
+// The engine writes a whole file with every object on its own and a classic cross-reference
+// table, where the source may have had them in compressed object streams: its copy would then be
+// a third larger. This gives the same document rearranged: the objects that are no streams go
+// into compressed object streams, the rest stays as the engine wrote it, and a compressed
+// cross-reference stream ends the file. Objects of an encrypted file stay where they are (their
+// strings are encrypted each on its own); only the table is compressed. Empty when the file is
+// not laid out as the engine writes it: it is then kept as it is (a valid PDF all the same).
+QByteArray repackaged(const QByteArray& pdf)
+{
+    XrefTable table;
+    if (!readXrefTable(pdf, table))
+        return {};
+    const bool encrypted = table.trailer.contains("/Encrypt");
+    struct Placed
+    {
+        int number;
+        quint64 offset;
+    };
+    QList<Placed> placed;
+    for (int n = 0; n < table.entries.size(); ++n) {
+        if (table.entries.at(n).type == 1)
+            placed.append({n, table.entries.at(n).field});
+    }
+    std::sort(placed.begin(), placed.end(),
+              [](const Placed& a, const Placed& b) { return a.offset < b.offset; });
+    const quint64 first = placed.isEmpty() ? quint64(table.at) : placed.first().offset;
+    if (first > quint64(table.at))
+        return {};
+
+    QList<XrefEntry> entries = table.entries;
+    QByteArray out = pdf.left(qsizetype(first)); // the header
+    out.reserve(pdf.size());
+    struct Loose
+    {
+        int number;
+        QByteArray body;
+    };
+    QList<Loose> loose;
+    for (qsizetype i = 0; i < placed.size(); ++i) {
+        const quint64 end = i + 1 < placed.size() ? placed.at(i + 1).offset : quint64(table.at);
+        const int number = placed.at(i).number;
+        const QByteArray chunk =
+            pdf.mid(qsizetype(placed.at(i).offset), qsizetype(end - placed.at(i).offset));
+        const qsizetype headerEnd = chunk.indexOf('\n');
+        const quint32 generation = table.entries.at(number).second;
+        if (headerEnd < 0
+            || chunk.left(headerEnd).trimmed()
+                   != QByteArray::number(number) + ' ' + QByteArray::number(generation) + " obj")
+            return {};
+        QByteArray body = chunk.mid(headerEnd + 1).trimmed();
+        if (!body.endsWith("endobj"))
+            return {};
+        body.chop(6);
+        body = body.trimmed();
+        if (encrypted || generation != 0 || body.endsWith("endstream")) {
+            entries[number] = {1, quint64(out.size()), generation};
+            out += chunk;
+            if (!chunk.endsWith('\n'))
+                out += '\n';
+        } else {
+            loose.append({number, body});
+        }
+    }
+
+    int next = int(table.entries.size());
+    for (qsizetype from = 0; from < loose.size(); from += kObjectsPerStream) {
+        QByteArray index;
+        QByteArray content;
+        const qsizetype to = std::min<qsizetype>(loose.size(), from + kObjectsPerStream);
+        for (qsizetype i = from; i < to; ++i) {
+            index += QByteArray::number(loose.at(i).number) + ' '
+                     + QByteArray::number(content.size()) + ' ';
+            content += loose.at(i).body + '\n';
+            entries[loose.at(i).number] = {2, quint64(next), quint32(i - from)};
+        }
+        const QByteArray packed = deflated(index + content);
+        entries.append({1, quint64(out.size()), 0});
+        out += QByteArray::number(next) + " 0 obj\n<</Type/ObjStm/N "
+               + QByteArray::number(to - from) + "/First " + QByteArray::number(index.size())
+               + "/Filter/FlateDecode/Length " + QByteArray::number(packed.size()) + ">>\nstream\n"
+               + packed + "\nendstream\nendobj\n";
+        ++next;
+    }
+
+    const quint64 xrefOffset = quint64(out.size());
+    entries.append({1, xrefOffset, 0});
     quint64 largest = 0;
-    for (const Entry& e : std::as_const(entries))
+    for (const XrefEntry& e : std::as_const(entries))
         largest = std::max(largest, e.field);
     const int width = largest > 0xffffffffULL ? 8 : 4;
-    QByteArray table;
-    table.reserve(entries.size() * (3 + width));
-    for (const Entry& e : std::as_const(entries)) {
-        table.append(char(e.used ? 1 : 0));
-        appendBigEndian(table, e.field, width);
-        appendBigEndian(table, e.generation, 2);
+    QByteArray rows;
+    rows.reserve(entries.size() * (3 + width));
+    for (const XrefEntry& e : std::as_const(entries)) {
+        rows.append(char(e.type));
+        appendBigEndian(rows, e.field, width);
+        appendBigEndian(rows, e.second, 2);
     }
-    const QByteArray packed = qCompress(table, 9).mid(4); // without Qt's length prefix: zlib
-    const QByteArray object =
-        QByteArray::number(number) + " 0 obj\n<</Type/XRef/Size " + QByteArray::number(number + 1)
-        + "/W[1 " + QByteArray::number(width) + " 2]/Filter/FlateDecode/Length "
-        + QByteArray::number(packed.size()) + trailer + ">>\nstream\n" + packed
-        + "\nendstream\nendobj\nstartxref\n" + QByteArray::number(tableOffset) + "\n%%EOF\n";
-    return object;
+    const QByteArray packedRows = deflated(rows);
+    out += QByteArray::number(next) + " 0 obj\n<</Type/XRef/Size "
+           + QByteArray::number(entries.size()) + "/W[1 " + QByteArray::number(width)
+           + " 2]/Filter/FlateDecode/Length " + QByteArray::number(packedRows.size())
+           + table.trailer + ">>\nstream\n" + packedRows + "\nendstream\nendobj\nstartxref\n"
+           + QByteArray::number(xrefOffset) + "\n%%EOF\n";
+    return out;
+}
+
+// Writes bytes in pieces, giving up between them when cancelled. False on a failed write.
+bool writeInPieces(QSaveFile& file, const QByteArray& bytes, const std::atomic<bool>* cancelled)
+{
+    constexpr qsizetype piece = 1 << 20;
+    for (qsizetype at = 0; at < bytes.size(); at += piece) {
+        if (cancelled && cancelled->load())
+            return true; // the caller sees the cancel
+        const qsizetype n = std::min(piece, bytes.size() - at);
+        if (file.write(bytes.constData() + at, n) != n)
+            return false;
+    }
+    return true;
 }
 
 CopyOutcome failure(CopyOutcome::Result result, const QString& detail = {})
@@ -481,20 +542,19 @@ CopyOutcome writePdfCopy(const CopyRequest& request)
         pdf_drop_document(ctx, doc);
         return failure(CopyOutcome::Result::TargetUnwritable, file.errorString());
     }
-    Sink sink;
-    sink.file = &file;
-    sink.cancelled = request.cancelled;
-    sink.tailLimit = 20 * qsizetype(pdf_xref_len(ctx, doc) + 16) + 4096;
     // A cross-reference stream needs version 1.5.
     doc->version = std::max(doc->version, 15);
+    fz_buffer* buffer = nullptr;
     fz_output* out = nullptr;
+    fz_var(buffer);
     fz_var(out);
     bool written = false;
     fz_var(written);
     fz_try(ctx)
     {
-        out = fz_new_output(ctx, 1 << 16, &sink, sinkWrite, nullptr, nullptr);
-        out->tell = sinkTell;
+        // In memory first: the objects are rearranged before they go to the file.
+        buffer = fz_new_buffer(ctx, 1 << 20);
+        out = fz_new_output_with_buffer(ctx, buffer);
         pdf_write_options options = pdf_default_write_options;
         options.do_incremental = 0; // a whole new file, the source's bytes never reused in place
         options.do_compress = 1;
@@ -514,31 +574,30 @@ CopyOutcome writePdfCopy(const CopyRequest& request)
         aborted = fz_caught(ctx) == FZ_ERROR_ABORT;
         problem = QString::fromUtf8(fz_caught_message(ctx));
     }
-    if (!written) {
-        const QString reason = sink.failed ? file.errorString() : problem;
+    if (!written || isCancelled()) {
+        fz_drop_buffer(ctx, buffer);
         file.cancelWriting();
         if (aborted || isCancelled())
             return failure(CopyOutcome::Result::Cancelled);
-        return failure(sink.failed ? CopyOutcome::Result::WriteFailed
-                                   : CopyOutcome::Result::SourceUnreadable,
-                       reason);
+        return failure(CopyOutcome::Result::SourceUnreadable, problem);
     }
+    unsigned char* data = nullptr;
+    const size_t length = fz_buffer_storage(ctx, buffer, &data);
+    bool stored = false;
+    {
+        const QByteArray engineBytes =
+            QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(length));
+        const QByteArray rearranged = repackaged(engineBytes);
+        stored =
+            writeInPieces(file, rearranged.isEmpty() ? engineBytes : rearranged, request.cancelled);
+    }
+    fz_drop_buffer(ctx, buffer);
     // Qt 6.4 renames even after a failed write: only a clean file is committed.
     if (isCancelled()) {
         file.cancelWriting();
         return failure(CopyOutcome::Result::Cancelled);
     }
-    qint64 tableOffset = 0;
-    const QByteArray crossReference = compressedCrossReference(sink.tail, file.pos(), tableOffset);
-    if (!crossReference.isEmpty() && file.error() == QFileDevice::NoError) {
-        if (!file.resize(tableOffset) || !file.seek(tableOffset)
-            || file.write(crossReference) != crossReference.size()) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return failure(CopyOutcome::Result::WriteFailed, reason);
-        }
-    }
-    if (file.error() != QFileDevice::NoError || !file.flush()) {
+    if (!stored || file.error() != QFileDevice::NoError || !file.flush()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return failure(CopyOutcome::Result::WriteFailed, reason);
@@ -572,7 +631,7 @@ QList<CopyMark> readPdfMarks(const QString& path, const QByteArray& password)
         const int count = pdf_count_pages(ctx, doc);
         for (int n = 0; n < count; ++n) {
             page = pdf_load_page(ctx, doc, n);
-            const PageSpace space(ctx, page);
+            const PageSpace space;
             for (pdf_annot* a = pdf_first_annot(ctx, page); a; a = pdf_next_annot(ctx, a)) {
                 CopyMark mark;
                 mark.page = n;

@@ -15,7 +15,8 @@
 namespace dovrix {
 
 // One mark written into a copy as a standard PDF annotation with its own appearance, so that
-// every reader shows it. Geometry is in page points of the unrotated page, origin top-left.
+// every reader shows it. Geometry is in the program's page space: points of the page as the
+// document presents it (its visible box turned by its own /Rotate), origin top-left, y down.
 struct CopyMark
 {
     enum class Kind { Highlight, Underline, StrikeOut, Note, Square, Line };

@@ -2,7 +2,9 @@
 
 #include "geometry/PdfCopy.h"
 #include "tests/support/FileFixtures.h"
+#include "tests/support/SkipOrFail.h"
 #include "tests/support/TestPdf.h"
+#include "tests/support/TestWait.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +12,7 @@
 #include <QPdfDocument>
 #include <QPdfDocumentRenderOptions>
 #include <QPdfSelection>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -76,6 +79,9 @@ private Q_SLOTS:
     void markedLinesFollowTheText();
     void annotationsReadBackWithTheSourceText();
     void keptPagesOnly();
+    void turnedAndCroppedPage();
+    void formValuesAreFilledIn();
+    void protectedSourceGivesProtectedCopy();
     void failuresLeaveNoFile_data();
     void failuresLeaveNoFile();
 
@@ -206,6 +212,103 @@ void TestAnnotatedCopy::keptPagesOnly()
     QCOMPARE(read.size(), 1);
     QCOMPARE(read.first().page, 1);
     QCOMPARE(read.first().color, QColor(Qt::blue));
+}
+
+// On a page with its own /Rotate and a CropBox, a mark is where the page space puts it on the
+// page as another engine shows it.
+void TestAnnotatedCopy::turnedAndCroppedPage()
+{
+    const QString turned = dir.filePath(QStringLiteral("turned.pdf"));
+    QVERIFY(test::writeFile(
+        turned, test::assemblePdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                                   "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                                   "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 300] "
+                                   "/CropBox [10 20 190 280] /Rotate 90 >>"})));
+    CopyRequest request;
+    request.sourcePath = turned;
+    request.targetPath = dir.filePath(QStringLiteral("turned-copy.pdf"));
+    const QRectF frame(40, 60, 120, 50); // on the page as shown: 260 wide, 180 high
+    request.marks =
+        copyMarks({annotation(AnnotationType::Rectangle, 0, frame, QColor(255, 0, 0))}, nullptr);
+    QCOMPARE(int(writePdfCopy(request).result), int(CopyOutcome::Result::Written));
+    QVERIFY(near(readPdfMarks(request.targetPath).value(0).rect, frame, 2));
+
+    QPdfDocument written;
+    QCOMPARE(written.load(request.targetPath), QPdfDocument::Error::None);
+    QCOMPARE(written.pagePointSize(0), QSizeF(260, 180));
+    QPdfDocumentRenderOptions options;
+    options.setRenderFlags(QPdfDocumentRenderOptions::RenderFlag::Annotations);
+    const QImage page = written.render(0, QSize(260, 180), options);
+    const auto red = [&page](int x, int y) {
+        const QColor c = page.pixelColor(x, y);
+        return c.alpha() > 128 && c.red() > 200 && c.green() < 80;
+    };
+    QVERIFY(red(40, 85) || red(41, 85));   // the left side, half-way down
+    QVERIFY(red(100, 60) || red(100, 61)); // the top side
+    QVERIFY(!red(100, 85));                // inside
+    QVERIFY(!red(20, 20));
+}
+
+// A value for a form field is written into the field, which gets an appearance drawn anew.
+void TestAnnotatedCopy::formValuesAreFilledIn()
+{
+    const QString form = dir.filePath(QStringLiteral("form.pdf"));
+    QVERIFY(test::writeFile(
+        form,
+        test::assemblePdf(
+            {"<< /Type /Catalog /Pages 2 0 R /AcroForm << /Fields [4 0 R] /DA (/Helv 12 Tf 0 g) "
+             "/DR << /Font << /Helv 5 0 R >> >> >> >>",
+             "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+             "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 300] /Annots [4 0 R] >>",
+             "<< /Type /Annot /Subtype /Widget /FT /Tx /T (name) /Rect [20 200 280 240] /P 3 0 R "
+             "/F 4 /DA (/Helv 12 Tf 0 g) >>",
+             "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"})));
+    CopyRequest request;
+    request.sourcePath = form;
+    request.targetPath = dir.filePath(QStringLiteral("form-copy.pdf"));
+    request.fields = {{QStringLiteral("name"), QStringLiteral("Ada Lovelace")},
+                      {QStringLiteral("no such field"), QStringLiteral("ignored")}};
+    QCOMPARE(int(writePdfCopy(request).result), int(CopyOutcome::Result::Written));
+
+    // The widget's dictionary, as qpdf writes the file out uncompressed.
+    QProcess qpdf;
+    qpdf.start(QStringLiteral("qpdf"),
+               {QStringLiteral("--qdf"), QStringLiteral("--object-streams=disable"),
+                request.targetPath, QStringLiteral("-")});
+    if (!qpdf.waitForFinished(test::TimeoutMs) || qpdf.exitCode() != 0)
+        DOVRIX_SKIP_OR_FAIL_IN_CI("qpdf is needed to read the copy's objects");
+    const QByteArray objects = qpdf.readAllStandardOutput();
+    const qsizetype widget = objects.indexOf("/T (name)");
+    QVERIFY(widget > 0);
+    const QByteArray dictionary =
+        objects.mid(objects.lastIndexOf(" obj", widget),
+                    objects.indexOf("endobj", widget) - objects.lastIndexOf(" obj", widget));
+    QVERIFY2(dictionary.contains("/V (Ada Lovelace)"), dictionary.constData());
+    QVERIFY2(dictionary.contains("/AP"), dictionary.constData());
+}
+
+// The copy of a password-protected document keeps its protection and its text.
+void TestAnnotatedCopy::protectedSourceGivesProtectedCopy()
+{
+    const QString locked = dir.filePath(QStringLiteral("locked.pdf"));
+    if (!test::encryptPdf(source, locked, QStringLiteral("secret")))
+        DOVRIX_SKIP_OR_FAIL_IN_CI("qpdf is needed to encrypt a document");
+    CopyRequest request;
+    request.sourcePath = locked;
+    request.password = "secret";
+    request.targetPath = dir.filePath(QStringLiteral("locked-copy.pdf"));
+    request.marks = copyMarks(
+        {annotation(AnnotationType::Note, 1, QRectF(40, 40, 0, 0), Qt::yellow, "x")}, nullptr);
+    QCOMPARE(int(writePdfCopy(request).result), int(CopyOutcome::Result::Written));
+    QPdfDocument copy;
+    QCOMPARE(copy.load(request.targetPath), QPdfDocument::Error::IncorrectPassword);
+    copy.setPassword(QStringLiteral("secret"));
+    QCOMPARE(copy.load(request.targetPath), QPdfDocument::Error::None);
+    QCOMPARE(copy.getAllText(3).text(), pageTexts(source).at(3));
+    QCOMPARE(readPdfMarks(request.targetPath, "secret").size(), 1);
+
+    request.password = "wrong";
+    QCOMPARE(int(writePdfCopy(request).result), int(CopyOutcome::Result::SourceUnreadable));
 }
 
 void TestAnnotatedCopy::failuresLeaveNoFile_data()

@@ -551,16 +551,26 @@ void TestExports::annotationSummary()
 }
 
 // The copy keeps the document's pages (their text) and carries the store's annotations as the
-// document's own; while it is written, a second one is not started.
+// document's own, a text mark over its characters measured for the copy; while it is written, a
+// second one is not started.
 void TestExports::annotatedCopy()
 {
     const QString source = dir->filePath(QStringLiteral("paper.pdf"));
     QVERIFY(test::writeTextPdf(
-        source, {QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}));
+        source, {QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three words")}));
     const QByteArray original = test::readAll(source);
     auto window = openWindow(source);
     QVERIFY(window);
     addAnnotations(window->current());
+    Annotation underline; // "words" on the last page, whose characters nobody measured yet
+    underline.type = AnnotationType::Underline;
+    underline.page = 2;
+    underline.byText = true;
+    underline.start = 6;
+    underline.length = 5;
+    underline.rect = QRectF(1, 1, 1, 1);
+    QVERIFY(!window->current()->annotations()->add(underline).isEmpty());
+    QVERIFY(!window->current()->textLayout()->hasCharBoxes(2));
     ExportCommands* exports = window->exportCommands();
 
     nextSavePath = dir->filePath(QStringLiteral("copy.pdf"));
@@ -581,11 +591,16 @@ void TestExports::annotatedCopy()
     QCOMPARE(test::readAll(source), original);
     QCOMPARE(test::pdfPageCount(nextSavePath), 3);
     const QList<CopyMark> marks = readPdfMarks(nextSavePath);
-    QCOMPARE(marks.size(), 2);
+    QCOMPARE(marks.size(), 3);
     QCOMPARE(int(marks.at(0).kind), int(CopyMark::Kind::Highlight));
     QCOMPARE(marks.at(0).contents, QStringLiteral("重点"));
     QCOMPARE(int(marks.at(1).kind), int(CopyMark::Kind::Square));
     QCOMPARE(marks.at(1).page, 1);
+    QCOMPARE(marks.at(2).lines.size(), 1);
+    const QRectF words = marks.at(2).lines.first();
+    QVERIFY2(words.left() > 100 && words.width() > 20 && qAbs(words.top() - 75) < 10,
+             qPrintable(
+                 QStringLiteral("%1 %2 %3").arg(words.left()).arg(words.top()).arg(words.width())));
 }
 
 // Cancelling a copy, or closing its document, leaves no file; the flattened copy likewise.

@@ -18,6 +18,8 @@
 #include <QPrinter>
 #include <QTest>
 
+#include <cups/cups.h>
+
 #include <csignal>
 #include <memory>
 
@@ -61,6 +63,29 @@ QStringList TestPrintJob::printJobFiles() const
 {
     return QDir::temp().entryList({QStringLiteral("dovrix-print-*")}, QDir::Files);
 }
+
+namespace {
+
+// The attributes the server keeps of the newest job of a queue (null when there is none); free
+// with ippDelete.
+ipp_t* newestJobAttributes(const QString& queue)
+{
+    cups_job_t* jobs = nullptr;
+    const int count =
+        cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toUtf8().constData(), 0, CUPS_WHICHJOBS_ALL);
+    int newest = 0;
+    for (int i = 0; i < count; ++i)
+        newest = std::max(newest, jobs[i].id);
+    cupsFreeJobs(count, jobs);
+    if (newest == 0)
+        return nullptr;
+    ipp_t* request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    const QByteArray uri = "ipp://localhost/jobs/" + QByteArray::number(newest);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.constData());
+    return cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+}
+
+} // namespace
 
 std::unique_ptr<MainWindow> TestPrintJob::openWindow(const QString& path)
 {
@@ -129,6 +154,17 @@ void TestPrintJob::printsChosenPagesWithAnnotations()
     QCOMPARE(marks.size(), 1);
     QCOMPARE(marks.first().page, 1);
     QCOMPARE(marks.first().contents, QStringLiteral("on page 3"));
+
+    // The dialog's choices travel with the job.
+    ipp_t* job = newestJobAttributes(printer);
+    QVERIFY(job);
+    ipp_attribute_t* copies = ippFindAttribute(job, "copies", IPP_TAG_INTEGER);
+    ipp_attribute_t* scaling = ippFindAttribute(job, "print-scaling", IPP_TAG_ZERO);
+    const int copyCount = copies ? ippGetInteger(copies, 0) : 0;
+    const QByteArray scale = scaling ? QByteArray(ippGetString(scaling, 0, nullptr)) : "";
+    ippDelete(job);
+    QCOMPARE(copyCount, 2);
+    QCOMPARE(scale, QByteArray("fit"));
 }
 
 // The server stops between the dialog and the hand-over: the user is told, nothing stays behind,
