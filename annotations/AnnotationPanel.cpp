@@ -1,7 +1,10 @@
 #include "annotations/AnnotationPanel.h"
 
 #include "annotations/AnnotationStore.h"
+#include "annotations/AnnotationsLog.h"
+#include "annotations/DocumentAnnotationModel.h"
 #include "core/DocumentController.h"
+#include "geometry/CharGeometry.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
 
@@ -9,6 +12,10 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListView>
+#include <QLocale>
+#include <QPdfDocument>
+#include <QPushButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace dovrix {
@@ -275,6 +282,9 @@ AnnotationPanel::AnnotationPanel(AnnotationStore* annotationStore,
     label = new QLabel(this);
     label->setWordWrap(true);
     layout->addWidget(label, 0);
+    ownTitle = new QLabel(this);
+    ownTitle->setObjectName(QStringLiteral("ownAnnotationsTitle"));
+    layout->addWidget(ownTitle, 0);
 
     rowModel = new AnnotationListModel(store, textStore, this);
     list = new QListView(this);
@@ -288,7 +298,50 @@ AnnotationPanel::AnnotationPanel(AnnotationStore* annotationStore,
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setModel(rowModel);
     layout->addWidget(list, 1);
+
+    documentSection = new QWidget(this);
+    documentSection->setObjectName(QStringLiteral("documentAnnotationsSection"));
+    auto* section = new QVBoxLayout(documentSection);
+    section->setContentsMargins(0, 0, 0, 0);
+    section->setSpacing(4);
+    documentTitle = new QLabel(documentSection);
+    documentTitle->setWordWrap(true);
+    section->addWidget(documentTitle);
+    docModel = new DocumentAnnotationModel(this);
+    documentTree = new QTreeView(documentSection);
+    documentTree->setObjectName(QStringLiteral("documentAnnotList"));
+    documentTree->setHeaderHidden(true);
+    documentTree->setUniformRowHeights(true);
+    documentTree->setWordWrap(false);
+    documentTree->setTextElideMode(Qt::ElideRight);
+    documentTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    documentTree->setModel(docModel);
+    section->addWidget(documentTree, 1);
+    documentDetail = new QLabel(documentSection);
+    documentDetail->setObjectName(QStringLiteral("documentAnnotDetail"));
+    documentDetail->setWordWrap(true);
+    documentDetail->setTextFormat(Qt::PlainText);
+    documentDetail->setTextInteractionFlags(Qt::TextSelectableByMouse
+                                            | Qt::TextSelectableByKeyboard);
+    documentDetail->setMaximumHeight(160);
+    section->addWidget(documentDetail);
+    copyButton = new QPushButton(documentSection);
+    copyButton->setObjectName(QStringLiteral("copyToNotesButton"));
+    copyButton->setEnabled(false);
+    section->addWidget(copyButton, 0, Qt::AlignLeft);
+    layout->addWidget(documentSection, 1);
+    documentSection->hide();
     updateRowHeight();
+
+    connect(documentTree, &QTreeView::clicked, this, &AnnotationPanel::onDocumentRowClicked);
+    connect(documentTree, &QTreeView::activated, this, &AnnotationPanel::onDocumentRowClicked);
+    connect(copyButton, &QPushButton::clicked, this, &AnnotationPanel::copyToNotes);
+    if (controller) {
+        connect(controller, &DocumentController::documentReady, this,
+                &AnnotationPanel::readDocumentAnnotations);
+        if (controller->status() == Ready)
+            readDocumentAnnotations();
+    }
 
     connect(list, &QListView::clicked, this, &AnnotationPanel::onRowClicked);
     connect(list, &QListView::activated, this, &AnnotationPanel::onRowClicked);
@@ -330,7 +383,83 @@ void AnnotationPanel::retranslate()
 {
     label->setText(
         tr("批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。"));
+    ownTitle->setText(tr("我的批注"));
+    documentTitle->setText(tr("文档中的批注（%1，只读）").arg(docModel->annotations().size()));
+    copyButton->setText(tr("复制到我的批注"));
+    docModel->textsChanged();
+    documentTree->viewport()->update();
     refresh();
+}
+
+void AnnotationPanel::readDocumentAnnotations()
+{
+    chosenDocumentAnnotation = -1;
+    copyButton->setEnabled(false);
+    documentDetail->clear();
+    docModel->setAnnotations({});
+    documentSection->hide();
+    if (!controller || !controller->worker())
+        return;
+    controller->worker()->post(
+        JobPriority::Outline, this, controller->documentTicket(),
+        [document = controller->sharedDocument()]() -> Reply<AnnotationPanel> {
+            QList<DocumentAnnotation> read;
+            // Only the MuPDF engine reads the document's own annotations.
+            if (const CharGeometry* geometry = CharGeometry::of(document.get()))
+                read = DocumentInside::annotations(*geometry);
+            return [read](AnnotationPanel& self) { self.showDocumentAnnotations(read); };
+        });
+}
+
+void AnnotationPanel::showDocumentAnnotations(const QList<DocumentAnnotation>& read)
+{
+    docModel->setAnnotations(read);
+    documentTitle->setText(tr("文档中的批注（%1，只读）").arg(read.size()));
+    documentSection->setVisible(!read.isEmpty());
+    Q_EMIT documentAnnotationsRead(int(read.size()));
+}
+
+QString AnnotationPanel::documentDetailText() const
+{
+    return documentDetail->text();
+}
+
+void AnnotationPanel::onDocumentRowClicked(const QModelIndex& index)
+{
+    const DocumentAnnotation* a = docModel->annotationAt(index);
+    if (!a)
+        return;
+    chosenDocumentAnnotation = index.data(DocumentAnnotationModel::AnnotationRole).toInt();
+    QStringList lines;
+    QString head = DocumentAnnotationModel::kindLabel(a->subtype);
+    if (!a->author.isEmpty())
+        head += QStringLiteral(" · ") + a->author;
+    if (a->modified.isValid())
+        head += QStringLiteral(" · ")
+                + QLocale().toString(a->modified.toLocalTime(), QLocale::ShortFormat);
+    lines << head;
+    if (!a->contents.isEmpty())
+        lines << a->contents;
+    const bool copyable = copiedAnnotation(*a).has_value();
+    if (!copyable)
+        lines << tr("此类批注无法复制为我的批注。");
+    documentDetail->setText(lines.join(QLatin1Char('\n')));
+    copyButton->setEnabled(copyable && store);
+    Q_EMIT documentAnnotationSelected(a->page, a->rect);
+}
+
+QString AnnotationPanel::copyToNotes()
+{
+    const QList<DocumentAnnotation>& all = docModel->annotations();
+    if (!store || chosenDocumentAnnotation < 0 || chosenDocumentAnnotation >= all.size())
+        return {};
+    const std::optional<Annotation> copy = copiedAnnotation(all.at(chosenDocumentAnnotation));
+    if (!copy)
+        return {};
+    const QString id = store->add(*copy);
+    if (!id.isEmpty())
+        Q_EMIT annotationSelected(id);
+    return id;
 }
 
 void AnnotationPanel::refresh()

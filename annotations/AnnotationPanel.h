@@ -1,6 +1,7 @@
 #pragma once
 
 #include "annotations/Annotation.h"
+#include "geometry/DocumentInside.h"
 
 #include <QAbstractListModel>
 #include <QList>
@@ -12,10 +13,14 @@
 class QLabel;
 class QListView;
 class QModelIndex;
+class QPushButton;
+class QTreeView;
+class QWidget;
 
 namespace dovrix {
 
 class AnnotationStore;
+class DocumentAnnotationModel;
 class DocumentController;
 class TextLayoutStore;
 
@@ -77,6 +82,10 @@ private:
 // The side panel listing the annotations of one document, grouped by page in store order: each
 // entry shows the type's name and the anchored text (or the note). It only reads the stores and
 // follows their signals; clicking an entry reports its id, the receiver decides how to show it.
+//
+// Below ours, the annotations the document carries itself ("in the document"), read on the worker
+// when the document is ready: read-only, replies under their parent; a click shows the whole
+// text and reports the place, and "copy to my notes" adds one of ours made from it.
 class AnnotationPanel : public QWidget
 {
     Q_OBJECT
@@ -92,6 +101,11 @@ public:
                                 int maxLength = -1);
 
     QListView* listView() const { return list; }
+    QTreeView* documentView() const { return documentTree; }
+    DocumentAnnotationModel* documentModel() const { return docModel; }
+    QPushButton* copyToNotesButton() const { return copyButton; }
+    // The text shown for the document annotation last clicked.
+    QString documentDetailText() const;
     AnnotationListModel* model() const { return rowModel; }
     // The annotation id of each list row; empty for page headers and the placeholder.
     QStringList rowIds() const;
@@ -102,15 +116,25 @@ public Q_SLOTS:
     void refresh();
     void retranslate();
     void onRowClicked(const QModelIndex& index);
+    void onDocumentRowClicked(const QModelIndex& index);
+    // Adds one of ours made from the document annotation last clicked; returns its id (empty
+    // when its kind cannot be copied or nothing is chosen).
+    QString copyToNotes();
 
 Q_SIGNALS:
     void annotationSelected(const QString& id);
+    // A document annotation was clicked: its page and rectangle (page points).
+    void documentAnnotationSelected(int page, const QRectF& rect);
+    // The document's own annotations have been read (count may be 0).
+    void documentAnnotationsRead(int count);
 
 protected:
     void changeEvent(QEvent* event) override;
 
 private:
     void updateRowHeight();
+    void readDocumentAnnotations();
+    void showDocumentAnnotations(const QList<DocumentAnnotation>& read);
 
     QPointer<AnnotationStore> store;
     QPointer<DocumentController> controller;
@@ -118,6 +142,14 @@ private:
     QLabel* label;
     QListView* list;
     AnnotationListModel* rowModel;
+    QLabel* ownTitle;
+    QWidget* documentSection;
+    QLabel* documentTitle;
+    QTreeView* documentTree;
+    DocumentAnnotationModel* docModel;
+    QLabel* documentDetail;
+    QPushButton* copyButton;
+    int chosenDocumentAnnotation = -1; // index into docModel's list; -1 before a click
 };
 
 } // namespace dovrix

@@ -250,6 +250,7 @@ void AnnotationStore::load()
     ++changes;
     list.clear();
     encoded.clear();
+    fieldValues.clear();
     hashMismatch = false;
     backupPending = false;
     if (!bound || sidecar.isEmpty())
@@ -292,6 +293,11 @@ void AnnotationStore::load()
         hashMismatch = true;
         Q_EMIT hashMismatchDetected();
     }
+
+    const QJsonObject values = root.value(QLatin1String("formValues")).toObject();
+    for (auto it = values.begin(); it != values.end(); ++it)
+        if (it.value().isString())
+            fieldValues.insert(it.key(), it.value().toString().left(MaxFormValueLength));
 
     const QJsonValue annotations = root.value(QLatin1String("annotations"));
     if (annotations.isUndefined())
@@ -440,7 +446,19 @@ bool AnnotationStore::prepareSave(QByteArray* json, QString* error)
             *json += ',';
         *json += encoded.at(i);
     }
-    *json += "],\"sourceHash\":";
+    *json += ']';
+    if (!fieldValues.isEmpty()) {
+        *json += ",\"formValues\":{";
+        for (auto it = fieldValues.cbegin(); it != fieldValues.cend(); ++it) {
+            if (it != fieldValues.cbegin())
+                *json += ',';
+            appendJsonString(*json, it.key());
+            *json += ':';
+            appendJsonString(*json, it.value());
+        }
+        *json += '}';
+    }
+    *json += ",\"sourceHash\":";
     appendJsonString(*json, hash);
     *json += ",\"sourceName\":";
     appendJsonString(*json, QFileInfo(pdfPath).fileName());
@@ -541,6 +559,33 @@ void AnnotationStore::waitForWrites()
 QString AnnotationStore::saveFailedMessage(const QString& fileError) const
 {
     return tr("批注保存失败：%1。批注将暂存内存，关闭前请导出。").arg(fileError);
+}
+
+void AnnotationStore::setFormValue(const QString& field, const QString& value)
+{
+    if (!bound || field.isEmpty())
+        return;
+    QString kept = value.left(MaxFormValueLength);
+    // Half a character would not survive the UTF-8 file.
+    if (!kept.isEmpty() && kept.back().isHighSurrogate())
+        kept.chop(1);
+    const auto it = fieldValues.constFind(field);
+    if (it != fieldValues.cend() && *it == kept)
+        return;
+    fieldValues.insert(field, kept);
+    ++changes;
+    saveChange();
+    Q_EMIT formValuesChanged();
+}
+
+void AnnotationStore::clearFormValues()
+{
+    if (!bound || fieldValues.isEmpty())
+        return;
+    fieldValues.clear();
+    ++changes;
+    saveChange();
+    Q_EMIT formValuesChanged();
 }
 
 QString AnnotationStore::add(const Annotation& annotation)

@@ -4,6 +4,7 @@
 #include "core/PdfWorker.h"
 
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -72,6 +73,16 @@ public:
     quint64 revision() const { return changes; }
     int count() const { return int(list.size()); }
 
+    // Values the user gave the document's form fields, by the field's fully qualified name; kept
+    // in the sidecar with the annotations ("formValues"), bound to the same SHA-256. A field
+    // missing here keeps the document's own value.
+    static constexpr int MaxFormValueLength = 64 * 1024;
+    QMap<QString, QString> formValues() const { return fieldValues; }
+    // Stores a value (cut to MaxFormValueLength code units) and saves; no change, no save.
+    void setFormValue(const QString& field, const QString& value);
+    // Forgets every value (the form shows the document's own values again) and saves.
+    void clearFormValues();
+
     bool isBound() const { return bound; }
     bool isReadOnly() const { return readOnly; }
     bool hasHashMismatch() const { return hashMismatch; }
@@ -112,6 +123,7 @@ Q_SIGNALS:
     void annotationRemoved(const QString& id);
     void readonlyFallback(const QString& reason);
     void hashMismatchDetected();
+    void formValuesChanged();
 
 private:
     struct WriteResult
@@ -147,6 +159,7 @@ private:
     // named); empty while saves may.
     QString neverWrite;
     QList<Annotation> list;
+    QMap<QString, QString> fieldValues;
     quint64 changes = 0;
     QList<QByteArray> encoded; // encode() of each annotation of list, at the same index
     bool background = false;

@@ -3,6 +3,7 @@
 #include "annotations/Annotation.h"
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
+#include "app/DocumentPropertiesDialog.h"
 #include "app/ExportCommands.h"
 #include "app/FullScreenMode.h"
 #include "app/OcrRunDialog.h"
@@ -27,6 +28,7 @@
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
 #include "view/BookmarkPanel.h"
+#include "view/FormLayer.h"
 #include "view/PdfViewport.h"
 #include "view/ThumbnailPanel.h"
 
@@ -352,6 +354,17 @@ void MainWindow::connectWidgets()
         else
             updateSidebarVisibility();
     });
+    connect(ui.propertiesAction, &QAction::triggered, this, &MainWindow::showDocumentProperties);
+    connect(ui.resetFormAction, &QAction::triggered, this, [this] {
+        if (currentSession && currentSession->formLayer())
+            currentSession->formLayer()->resetForm();
+    });
+    if (QMenu* tools = study->toolsMenu()) {
+        QAction* first = tools->actions().value(0);
+        tools->insertAction(first, ui.propertiesAction);
+        tools->insertAction(first, ui.resetFormAction);
+        tools->insertSeparator(first);
+    }
     connect(ui.printButton, &QPushButton::clicked, ui.printAction, &QAction::trigger);
     const QList<ExportFormat>& formats = ExportCommands::formats();
     for (int i = 0; i < formats.size(); ++i)
@@ -612,6 +625,16 @@ void MainWindow::connectCurrent(DocumentSession* session)
         add(connect(store, &AnnotationStore::annotationRemoved, panel, &AnnotationPanel::refresh));
         add(connect(panel, &AnnotationPanel::annotationSelected, this,
                     &MainWindow::showAnnotation));
+        if (FormLayer* forms = session->formLayer()) {
+            add(connect(forms, &FormLayer::notice, this,
+                        [this](const QString& text) { statusBar()->showMessage(text, 8000); }));
+            add(connect(forms, &FormLayer::fieldsRead, this, &MainWindow::updateActionStates));
+        }
+        add(connect(panel, &AnnotationPanel::documentAnnotationSelected, this,
+                    [this](int page, const QRectF& rect) {
+                        if (pageView())
+                            pageView()->showMarks(page, {rect}, DocumentAnnotationMarkMs);
+                    }));
     }
     add(connect(store, &AnnotationStore::readonlyFallback, this, [this](const QString& reason) {
         statusBar()->showMessage(reason, 8000);
@@ -911,11 +934,14 @@ void MainWindow::updateActionStates()
     study->updateActionStates();
     const bool ready = controller() && controller()->status() == Ready;
     ui.closeAction->setEnabled(currentSession != nullptr);
-    for (QAction* action : {ui.printAction, ui.findNextAction, ui.findPreviousAction, ui.copyAction,
-                            ui.annotationModeAction, ui.rotateAction, ui.fitWidthAction,
-                            ui.fitPageAction, ui.actualSizeAction, ui.singlePageAction,
-                            ui.goToPageAction, ui.spreadAction, ui.coverAloneAction})
+    for (QAction* action :
+         {ui.printAction, ui.findNextAction, ui.findPreviousAction, ui.copyAction,
+          ui.annotationModeAction, ui.rotateAction, ui.fitWidthAction, ui.fitPageAction,
+          ui.actualSizeAction, ui.singlePageAction, ui.goToPageAction, ui.spreadAction,
+          ui.coverAloneAction, ui.propertiesAction})
         action->setEnabled(ready);
+    ui.resetFormAction->setEnabled(ready && currentSession->formLayer()
+                                   && currentSession->formLayer()->hasFields());
     for (QAction* action : std::as_const(ui.annotationToolActions))
         action->setEnabled(ready);
     ui.pageField->setEnabled(ready);
@@ -1080,6 +1106,23 @@ void MainWindow::searchStep(int step)
         searchPanel()->focusNext();
     else
         searchPanel()->focusPrevious();
+}
+
+DocumentPropertiesDialog* MainWindow::showDocumentProperties()
+{
+    if (!controller() || controller()->status() != Ready)
+        return nullptr;
+    const QList<DocumentPropertiesDialog*> open = findChildren<DocumentPropertiesDialog*>();
+    for (DocumentPropertiesDialog* dialog : open) {
+        if (dialog->documentController() == controller() && dialog->isCurrent()) {
+            dialog->raise();
+            dialog->activateWindow();
+            return dialog;
+        }
+    }
+    auto* dialog = new DocumentPropertiesDialog(controller(), this);
+    dialog->show();
+    return dialog;
 }
 
 void MainWindow::copySelection()

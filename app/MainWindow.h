@@ -29,6 +29,8 @@ class QToolBar;
 
 namespace dovrix {
 
+class DocumentPropertiesDialog;
+
 class AnnotationPanel;
 class AnnotationStore;
 class AppSettings;
@@ -116,6 +118,11 @@ public:
     // Recognises every page of the current document that has no OCR result yet, with a progress
     // dialog. Only for a ready document whose OCR is idle.
     void ocrDocumentCommand();
+    // How long a document annotation chosen in the panel stays outlined on its page.
+    static constexpr int DocumentAnnotationMarkMs = 8000;
+
+    // Shows the current document's properties, fonts and attachments (one dialog per document).
+    DocumentPropertiesDialog* showDocumentProperties();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -409,6 +409,9 @@ void MainWindowUi::buildActions(QMainWindow* window)
     fullScreenAction =
         windowAction(window, "fullScreenAction", QKeySequence(QStringLiteral("F11")));
     fullScreenAction->setCheckable(true);
+    propertiesAction =
+        windowAction(window, "propertiesAction", QKeySequence(QStringLiteral("Alt+Return")));
+    resetFormAction = windowAction(window, "resetFormAction", QKeySequence());
 }
 
 void MainWindowUi::retranslate()
@@ -491,6 +494,8 @@ void MainWindowUi::retranslate()
     annotationModeAction->setText(tr("批注模式"));
     pageColoursAction->setText(tr("切换页面颜色"));
     fullScreenAction->setText(tr("全屏"));
+    propertiesAction->setText(tr("文档属性…"));
+    resetFormAction->setText(tr("重置表单"));
     spreadAction->setText(tr("双页显示"));
     coverAloneAction->setText(tr("首页单独显示"));
     spreadButton->setText(tr("双页"));

@@ -123,6 +123,8 @@ public:
     QAction* coverAloneAction = nullptr;
     QAction* pageColoursAction = nullptr; // cycles the page colours
     QAction* fullScreenAction = nullptr;
+    QAction* propertiesAction = nullptr; // the document's properties, fonts and attachments
+    QAction* resetFormAction = nullptr;  // forgets the values typed into the document's form
 
 private:
     void buildToolbar(QMainWindow* window, QWidget* toolsButton);

@@ -1,6 +1,7 @@
 #include "geometry/CharGeometry.h"
 
 #include "geometry/CharAlignment.h"
+#include "geometry/EngineHandles.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -141,22 +142,6 @@ QRectF toPageSpace(const fz_quad& q, fz_matrix toUser, float displayHeight)
 }
 
 } // namespace
-
-// The engine's handles for one open document. The context is this document's alone, so no
-// locking is needed as long as one thread at a time uses it (the worker).
-struct CharGeometry::Engine
-{
-    fz_context* ctx = nullptr;
-    fz_document* doc = nullptr;
-
-    ~Engine()
-    {
-        if (!ctx)
-            return;
-        fz_drop_document(ctx, doc);
-        fz_drop_context(ctx);
-    }
-};
 
 CharGeometry::CharGeometry(QObject* owner, Engine* e, int pageCount)
     : QObject(owner), engine(e), pages(pageCount)

@@ -60,6 +60,7 @@ public:
     static int pageTimeLimitMs();
 
 private:
+    friend class DocumentInside; // reads through the same open document
     struct Engine;
     CharGeometry(QObject* owner, Engine* engine, int pageCount);
 

@@ -14,6 +14,7 @@
 #include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
 #include "view/BookmarkPanel.h"
+#include "view/FormLayer.h"
 #include "view/PdfViewport.h"
 #include "view/ThumbnailPanel.h"
 
@@ -62,6 +63,7 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
 
     view = new PdfViewport(cache, textStore, documentController, searchController);
     view->setAnnotationStore(annotationStore);
+    forms = new FormLayer(view, documentController, annotationStore);
 
     thumbnails = new ThumbnailPanel(documentController, worker);
     outline = new BookmarkPanel(documentController);

@@ -3,6 +3,7 @@
 #include "core/PdfWorker.h"
 #include "core/session/ViewHistory.h"
 #include "settings/AppSettings.h"
+#include "view/FormLayer.h"
 
 #include <QList>
 #include <QObject>
@@ -17,6 +18,7 @@ class QTimer;
 namespace dovrix {
 
 class AnnotationPanel;
+
 class AnnotationStore;
 class BookmarkPanel;
 class DocumentController;
@@ -97,6 +99,8 @@ public:
     // Side panels, owned like the page view.
     SearchPanel* searchPanel() const;
     AnnotationPanel* annotationPanel() const;
+    // The document's form on the page view (a child of the page view; null once it is gone).
+    FormLayer* formLayer() const { return forms; }
     // The thumbnail and outline panels of the side area, owned like the page view.
     ThumbnailPanel* thumbnailPanel() const;
     BookmarkPanel* bookmarkPanel() const;
@@ -133,6 +137,7 @@ private:
     QPointer<PdfViewport> view;
     QPointer<SearchPanel> findPanel;
     QPointer<AnnotationPanel> notesPanel;
+    QPointer<FormLayer> forms;
     QPointer<ThumbnailPanel> thumbnails;
     QPointer<BookmarkPanel> outline;
 

@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>«%1»</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>تعليقاتي</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>في المستند (%1، للقراءة فقط)</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>نسخ إلى ملاحظاتي</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>لا يمكن نسخ تعليقات من هذا النوع إلى ملاحظاتي.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>مربع نص</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>خط متموج</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>خط</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>شكل بيضاوي</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>رسم يدوي</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>مضلع</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>خط متعدد</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>ختم</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>علامة إدراج</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>المرفقات</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>الصفحة %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>استغرق فتح الملف وقتًا طويلًا جدًا.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>غير معروف</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 بايت)</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>مختلطة (%1 أحجام)</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>حفظ نسخة…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>خصائص المستند — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>نسخ الكل</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>كل الصفحات</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>الصفحة %1</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>الخطوط</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>مضمّن</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>الحجم</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>الوصف</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>تُحفظ المرفقات كنسخ فقط؛ لا يفتحها Dovrix ولا يشغّلها أبدًا.</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>المرفقات</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>العنوان</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>المؤلف</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>الموضوع</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>الكلمات المفتاحية</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>المنشئ</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>منتج PDF</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>تاريخ الإنشاء</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>تاريخ التعديل</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>إصدار PDF</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>الصفحات</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>حجم الصفحة</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>حجم الملف</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>التشفير</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>لا شيء</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>الطباعة</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>نسخ النص</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>التعديل</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>إضافة التعليقات</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>تعبئة النماذج</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>الأذونات المعلنة</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>مسموح: %1
+غير مسموح: %2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>موسوم</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>البرامج النصية</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>يحتوي المستند على JavaScript؛ لا يشغّله Dovrix.</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>المرفقات (%1)</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>حفظ نسخة من المرفق</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>المرفق تالف ولا يمكن قراءته.</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>تم حفظ النسخة:
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>تعذّر حفظ المرفق: %1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@
 要把文档打印成 PDF 文件吗？</source>
         <translation>لم يُعثر على خدمة طباعة (CUPS).
 هل تريد طباعة المستند إلى ملف PDF بدلًا من ذلك؟</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>حقل توقيع (للعرض فقط)</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>لا تُشغَّل البرامج النصية لهذا النموذج: تحتفظ الحقول التي كان المستند سيحسبها أو ينسّقها بما كتبته.</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>حقول التوقيع للعرض فقط؛ لا يوقّع Dovrix المستندات.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ Dovrix 始终不修改源 PDF。</source>
     <message>
         <source>PNG 含我的批注</source>
         <translation>PNG مع تعليقاتي</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>خصائص المستند…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>إعادة تعيين النموذج</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>„%1“</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>Meine Anmerkungen</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>Im Dokument (%1, schreibgeschützt)</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>In meine Notizen kopieren</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>Anmerkungen dieser Art lassen sich nicht in meine Notizen kopieren.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@ Die Leseposition wird trotzdem automatisch gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>Textfeld</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>Wellenlinie</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Linie</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Freihandzeichnung</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Polygon</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Linienzug</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>Stempel</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>Einfügezeichen</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Anhänge</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Seite %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>Das Öffnen der Datei hat zu lange gedauert.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 Byte)</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>Gemischt (%1 Formate)</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>Kopie speichern…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>Dokumenteigenschaften — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>Alles kopieren</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>Alle Seiten</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Schriften</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>Eingebettet</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>Anhänge werden nur als Kopie gespeichert; Dovrix öffnet oder startet sie nie.</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Anhänge</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Betreff</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>Stichwörter</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>Erstellt mit</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>PDF-Erzeuger</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>Erstellt</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>PDF-Version</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>Seitengröße</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>Dateigröße</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>Verschlüsselung</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>Text kopieren</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>Kommentieren</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>Formulare ausfüllen</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>Angegebene Berechtigungen</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>Erlaubt: %1
+Nicht erlaubt: %2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>Getaggt</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>Skripte</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>Das Dokument enthält JavaScript; Dovrix führt es nicht aus.</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>Anhänge (%1)</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>Kopie des Anhangs speichern</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>Der Anhang ist beschädigt und kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>Kopie gespeichert:
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>Der Anhang konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@ Es blieb keine unvollständige Datei zurück; die Quelldatei wurde nicht veränd
 要把文档打印成 PDF 文件吗？</source>
         <translation>Kein Druckdienst (CUPS) gefunden.
 Das Dokument stattdessen in eine PDF-Datei drucken?</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>Unterschriftsfeld (nur Anzeige)</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>Die Skripte dieses Formulars laufen nicht: Felder, die das Dokument berechnen oder formatieren würde, behalten Ihre Eingabe.</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>Unterschriftsfelder werden nur angezeigt; Dovrix signiert keine Dokumente.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ Dovrix verändert das Quell-PDF nie.</translation>
     <message>
         <source>PNG 含我的批注</source>
         <translation>PNG mit meinen Anmerkungen</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>Dokumenteigenschaften…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>Formular zurücksetzen</translation>
     </message>
 </context>
 <context>

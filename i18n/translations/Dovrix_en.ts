@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>“%1”</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>My annotations</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>In the document (%1, read-only)</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>Copy to my notes</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>Annotations of this kind cannot be copied to my notes.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@ Your reading position is still remembered automatically.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>Text box</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>Squiggly underline</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Ink drawing</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Polygon</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Polyline</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>Stamp</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>Caret</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Attachments</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Page %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>The file took too long to open.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 bytes)</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>Mixed (%1 sizes)</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>Save a copy…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>Document properties — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>Copy all</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>All pages</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Fonts</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>Embedded</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Where</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>Attachments are only saved as copies; Dovrix never opens or runs them.</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Attachments</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Subject</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>Keywords</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>Creator</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>PDF producer</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>Created</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Modified</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>PDF version</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>Page size</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>File size</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>Encryption</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>printing</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>copying text</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>changes</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>annotating</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>filling forms</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>Declared permissions</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>Allowed: %1
+Not allowed: %2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>Tagged</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>Scripts</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>The document contains JavaScript; Dovrix does not run it.</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>Attachments (%1)</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>Save a copy of the attachment</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>The attachment is damaged and cannot be read.</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>Copy saved:
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>The attachment could not be saved: %1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@ No incomplete file was left behind; the source file was not modified.</translati
 要把文档打印成 PDF 文件吗？</source>
         <translation>No print service (CUPS) was found.
 Print the document to a PDF file instead?</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>Signature field (shown only)</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>This form&apos;s scripts do not run: fields the document would calculate or format keep what you typed.</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>Signature fields are shown only; Dovrix does not sign documents.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ Dovrix never modifies the source PDF.</translation>
     <message>
         <source>PNG 含我的批注</source>
         <translation>PNG with my annotations</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>Document properties…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>Reset form</translation>
     </message>
 </context>
 <context>

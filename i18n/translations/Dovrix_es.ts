@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>«%1»</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>Mis anotaciones</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>En el documento (%1, solo lectura)</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>Copiar a mis notas</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>Las anotaciones de este tipo no se pueden copiar a mis notas.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@ La posición de lectura se recuerda igualmente de forma automática.</translatio
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>Cuadro de texto</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>Subrayado ondulado</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Elipse</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Dibujo a mano</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Polígono</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Polilínea</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>Sello</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>Signo de inserción</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Adjuntos</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Página %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>El archivo tardó demasiado en abrirse.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 bytes)</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>Variado (%1 tamaños)</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>Guardar una copia…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>Propiedades del documento — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>Copiar todo</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>Todas las páginas</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Fuentes</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>Incrustada</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>Los adjuntos solo se guardan como copias; Dovrix nunca los abre ni los ejecuta.</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Adjuntos</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Asunto</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>Palabras clave</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>Aplicación de origen</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>Productor de PDF</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>Creado</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Modificado</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>Versión de PDF</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>Tamaño de página</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>Tamaño del archivo</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>Cifrado</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>imprimir</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>copiar texto</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>modificar</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>anotar</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>rellenar formularios</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>Permisos declarados</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>Permitido: %1
+No permitido: %2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>Etiquetado</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>Scripts</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>El documento contiene JavaScript; Dovrix no lo ejecuta.</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>Adjuntos (%1)</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>Guardar una copia del adjunto</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>El adjunto está dañado y no se puede leer.</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>Copia guardada:
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>No se pudo guardar el adjunto: %1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@ No quedó ningún archivo incompleto; el archivo de origen no se modificó.</tra
 要把文档打印成 PDF 文件吗？</source>
         <translation>No se encontró ningún servicio de impresión (CUPS).
 ¿Imprimir el documento en un archivo PDF en su lugar?</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>Campo de firma (solo se muestra)</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>Los scripts de este formulario no se ejecutan: los campos que el documento calcularía o formatearía conservan lo que escribió.</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>Los campos de firma solo se muestran; Dovrix no firma documentos.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ Dovrix nunca modifica el PDF original.</translation>
     <message>
         <source>PNG 含我的批注</source>
         <translation>PNG con mis anotaciones</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>Propiedades del documento…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>Restablecer formulario</translation>
     </message>
 </context>
 <context>

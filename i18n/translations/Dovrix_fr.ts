@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>« %1 »</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>Mes annotations</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>Dans le document (%1, lecture seule)</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>Copier dans mes notes</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>Les annotations de ce type ne peuvent pas être copiées dans mes notes.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@ La position de lecture est tout de même mémorisée automatiquement.</translati
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>Zone de texte</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>Soulignement ondulé</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Dessin à main levée</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Polygone</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Ligne brisée</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>Tampon</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>Signe d&apos;insertion</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Pièces jointes</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Page %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>L&apos;ouverture du fichier a pris trop de temps.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 octets)</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>Variable (%1 formats)</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>Enregistrer une copie…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>Propriétés du document — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>Tout copier</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>Toutes les pages</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Polices</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>Incorporée</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Emplacement</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>Les pièces jointes sont seulement enregistrées en copie ; Dovrix ne les ouvre ni ne les exécute jamais.</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Pièces jointes</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Sujet</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>Mots-clés</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>Créateur</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>Producteur PDF</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>Créé le</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Modifié le</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>Version PDF</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>Format de page</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>Taille du fichier</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>Chiffrement</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>impression</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>copie du texte</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>modification</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>annotation</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>remplissage de formulaires</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>Autorisations déclarées</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>Autorisé : %1
+Non autorisé : %2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>Balisé</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>Scripts</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>Le document contient du JavaScript ; Dovrix ne l&apos;exécute pas.</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>Pièces jointes (%1)</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>Enregistrer une copie de la pièce jointe</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>La pièce jointe est endommagée et illisible.</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>Copie enregistrée :
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>Impossible d&apos;enregistrer la pièce jointe : %1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@ Aucun fichier incomplet n’a été laissé ; le fichier source n’a pas été 
 要把文档打印成 PDF 文件吗？</source>
         <translation>Aucun service d’impression (CUPS) trouvé.
 Imprimer plutôt le document dans un fichier PDF ?</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>Champ de signature (affichage seul)</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>Les scripts de ce formulaire ne s&apos;exécutent pas : les champs que le document calculerait ou mettrait en forme gardent ce que vous avez saisi.</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>Les champs de signature sont seulement affichés ; Dovrix ne signe pas les documents.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ Dovrix ne modifie jamais le PDF source.</translation>
     <message>
         <source>PNG 含我的批注</source>
         <translation>PNG avec mes annotations</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>Propriétés du document…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>Réinitialiser le formulaire</translation>
     </message>
 </context>
 <context>

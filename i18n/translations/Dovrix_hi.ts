@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>“%1”</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>मेरी टिप्पणियाँ</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>दस्तावेज़ में (%1, केवल पढ़ने हेतु)</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>मेरे नोट्स में कॉपी करें</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>इस प्रकार की टिप्पणियाँ मेरे नोट्स में कॉपी नहीं की जा सकतीं।</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>टेक्स्ट बॉक्स</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>लहरदार रेखा</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>रेखा</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>दीर्घवृत्त</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>हस्त रेखांकन</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>बहुभुज</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>बहुरेखा</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>मुहर</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>प्रविष्टि चिह्न</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>संलग्नक</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>पृष्ठ %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>फ़ाइल खुलने में बहुत अधिक समय लगा।</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>अज्ञात</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 बाइट)</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>मिश्रित (%1 आकार)</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>एक प्रति सहेजें…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>दस्तावेज़ गुण — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>सब कॉपी करें</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>सामान्य</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>सभी पृष्ठ</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>पृष्ठ %1</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>फ़ॉन्ट</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>प्रकार</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>एम्बेडेड</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>आकार</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>स्थान</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>विवरण</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>संलग्नक केवल प्रतियों के रूप में सहेजे जाते हैं; Dovrix उन्हें कभी नहीं खोलता या चलाता।</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>संलग्नक</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>शीर्षक</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>लेखक</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>विषय</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>कीवर्ड</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>निर्माता</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>PDF निर्माता</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>निर्मित</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>संशोधित</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>PDF संस्करण</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>पृष्ठ</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>पृष्ठ आकार</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>फ़ाइल आकार</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>एन्क्रिप्शन</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>कोई नहीं</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>प्रिंट</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>टेक्स्ट कॉपी</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>परिवर्तन</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>टिप्पणी</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>फ़ॉर्म भरना</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>घोषित अनुमतियाँ</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>अनुमत: %1
+अनुमति नहीं: %2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>टैग किया गया</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>हाँ</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>नहीं</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>स्क्रिप्ट</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>दस्तावेज़ में JavaScript है; Dovrix इसे नहीं चलाता।</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>संलग्नक (%1)</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>संलग्नक की प्रति सहेजें</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>संलग्नक क्षतिग्रस्त है और पढ़ा नहीं जा सकता।</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>प्रति सहेजी गई:
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>संलग्नक सहेजा नहीं जा सका: %1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@
 要把文档打印成 PDF 文件吗？</source>
         <translation>कोई प्रिंट सेवा (CUPS) नहीं मिली।
 क्या इसके बजाय दस्तावेज़ को PDF फ़ाइल में प्रिंट करें?</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>हस्ताक्षर फ़ील्ड (केवल प्रदर्शन)</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>इस फ़ॉर्म की स्क्रिप्ट नहीं चलतीं: जिन फ़ील्ड की गणना या स्वरूपण दस्तावेज़ करता, उनमें आपका लिखा ही रहता है।</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>हस्ताक्षर फ़ील्ड केवल दिखाए जाते हैं; Dovrix दस्तावेज़ों पर हस्ताक्षर नहीं करता।</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
     <message>
         <source>PNG 含我的批注</source>
         <translation>मेरी टिप्पणियों सहित PNG</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>दस्तावेज़ गुण…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>फ़ॉर्म रीसेट करें</translation>
     </message>
 </context>
 <context>

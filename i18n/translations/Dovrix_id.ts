@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>“%1”</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>Anotasi saya</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>Di dalam dokumen (%1, hanya baca)</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>Salin ke catatan saya</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>Anotasi jenis ini tidak dapat disalin ke catatan saya.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@ Kemajuan membaca tetap diingat otomatis berdasarkan isi.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>Kotak teks</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>Garis bergelombang</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Garis</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Elips</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Gambar tangan</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Poligon</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Polilin</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>Stempel</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>Tanda sisip</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Lampiran</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Halaman %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>Berkas terlalu lama dibuka.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>Tidak diketahui</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 byte)</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>Campuran (%1 ukuran)</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>Simpan salinan…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>Properti dokumen — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>Salin semua</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>Umum</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>Semua halaman</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Halaman %1</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Fon</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Jenis</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>Tertanam</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Nama</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Ukuran</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Lokasi</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Deskripsi</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>Lampiran hanya disimpan sebagai salinan; Dovrix tidak pernah membuka atau menjalankannya.</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Lampiran</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Judul</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Penulis</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Subjek</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>Kata kunci</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>Pembuat</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>Produser PDF</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>Dibuat</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Diubah</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>Versi PDF</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Halaman</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>Ukuran halaman</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>Ukuran berkas</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>Enkripsi</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Tidak ada</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>mencetak</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>menyalin teks</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>mengubah</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>membuat anotasi</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>mengisi formulir</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>Izin yang dinyatakan</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>Diizinkan: %1
+Tidak diizinkan: %2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>Bertag</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Ya</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>Tidak</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>Skrip</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>Dokumen berisi JavaScript; Dovrix tidak menjalankannya.</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>Lampiran (%1)</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>Simpan salinan lampiran</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>Lampiran rusak dan tidak dapat dibaca.</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>Salinan disimpan:
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>Lampiran tidak dapat disimpan: %1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@ Tidak ada berkas setengah jadi yang tertinggal; berkas sumber tidak diubah.</tra
 要把文档打印成 PDF 文件吗？</source>
         <translation>Tidak ditemukan layanan cetak (CUPS).
 Cetak dokumen ke berkas PDF saja?</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>Kolom tanda tangan (hanya tampil)</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>Skrip formulir ini tidak dijalankan: kolom yang akan dihitung atau diformat oleh dokumen tetap berisi yang Anda ketik.</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>Kolom tanda tangan hanya ditampilkan; Dovrix tidak menandatangani dokumen.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
     <message>
         <source>PNG 含我的批注</source>
         <translation>PNG dengan anotasi saya</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>Properti dokumen…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>Atur ulang formulir</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>«%1»</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>Le mie annotazioni</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>Nel documento (%1, sola lettura)</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>Copia nelle mie note</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>Le annotazioni di questo tipo non si possono copiare nelle mie note.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@ La posizione di lettura viene comunque ricordata automaticamente.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>Casella di testo</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>Sottolineatura ondulata</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Linea</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Ellisse</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Disegno a mano</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Poligono</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Polilinea</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>Timbro</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>Segno di inserimento</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Allegati</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Pagina %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>L&apos;apertura del file ha richiesto troppo tempo.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 byte)</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>Misto (%1 formati)</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>Salva una copia…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>Proprietà del documento — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>Copia tutto</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>Tutte le pagine</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Pagina %1</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Caratteri</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>Incorporato</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>Gli allegati vengono solo salvati come copie; Dovrix non li apre né li esegue mai.</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Allegati</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Autore</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Oggetto</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>Parole chiave</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>Creato con</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>Produttore PDF</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>Creato</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Modificato</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>Versione PDF</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>Formato pagina</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>Dimensione file</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>Crittografia</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>stampa</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>copia del testo</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>modifica</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>annotazione</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>compilazione moduli</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>Permessi dichiarati</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>Consentito: %1
+Non consentito: %2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>Con tag</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>Script</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>Il documento contiene JavaScript; Dovrix non lo esegue.</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>Allegati (%1)</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>Salva una copia dell&apos;allegato</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>L&apos;allegato è danneggiato e non si può leggere.</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>Copia salvata:
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>Impossibile salvare l&apos;allegato: %1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@ Non è rimasto alcun file incompleto; il file di origine non è stato modificato
 要把文档打印成 PDF 文件吗？</source>
         <translation>Nessun servizio di stampa (CUPS) trovato.
 Stampare invece il documento su un file PDF?</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>Campo firma (solo visualizzato)</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>Gli script di questo modulo non vengono eseguiti: i campi che il documento calcolerebbe o formatterebbe mantengono ciò che hai digitato.</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>I campi firma sono solo visualizzati; Dovrix non firma i documenti.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ Dovrix non modifica mai il PDF di origine.</translation>
     <message>
         <source>PNG 含我的批注</source>
         <translation>PNG con le mie annotazioni</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>Proprietà del documento…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>Reimposta modulo</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>「%1」</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>自分の注釈</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>文書内の注釈（%1 件、読み取り専用）</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>自分の注釈にコピー</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>この種類の注釈は自分の注釈にコピーできません。</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>テキストボックス</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>波線</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>楕円</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>手書き</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>多角形</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>折れ線</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>スタンプ</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>挿入記号</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>添付ファイル</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>%1 ページ</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>ファイルを開くのに時間がかかりすぎました。</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1（%2 バイト）</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>混在（%1 種類）</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>コピーを保存…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>文書のプロパティ — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>すべてコピー</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>すべてのページ</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>%1 ページ</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>フォント</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>埋め込み</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>名前</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>場所</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>説明</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>添付ファイルはコピーとして保存するだけで、Dovrix が開いたり実行したりすることはありません。</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>添付ファイル</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>作成者</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>サブタイトル</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>キーワード</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>作成アプリケーション</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>PDF 変換</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>作成日時</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>更新日時</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>PDF バージョン</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>ページ数</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>ページサイズ</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>ファイルサイズ</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>暗号化</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>テキストのコピー</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>変更</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>注釈</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>フォーム入力</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>宣言された権限</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>許可：%1
+不許可：%2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>タグ付き</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>スクリプト</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>文書に JavaScript が含まれていますが、Dovrix は実行しません。</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>添付ファイル（%1）</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>添付ファイルのコピーを保存</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>添付ファイルが壊れていて読み取れません。</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>コピーを保存しました：
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>添付ファイルを保存できませんでした：%1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@
 要把文档打印成 PDF 文件吗？</source>
         <translation>印刷サービス（CUPS）が見つかりません。
 代わりに文書を PDF ファイルに印刷しますか？</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>署名フィールド（表示のみ）</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>このフォームのスクリプトは実行されません。文書が計算や書式設定をするフィールドは入力した内容のままです。</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>署名フィールドは表示のみです。Dovrix は文書に署名しません。</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ Dovrix は元の PDF を決して変更しません。</translation>
     <message>
         <source>PNG 含我的批注</source>
         <translation>PNG に自分の注釈を含める</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>文書のプロパティ…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>フォームをリセット</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>“%1”</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>내 주석</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>문서 안의 주석(%1개, 읽기 전용)</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>내 메모로 복사</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>이 종류의 주석은 내 메모로 복사할 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>텍스트 상자</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>물결선</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>직선</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>타원</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>손글씨</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>다각형</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>꺾은선</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>스탬프</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>삽입 기호</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>첨부 파일</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>%1쪽</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>파일을 여는 데 시간이 너무 오래 걸렸습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>알 수 없음</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1(%2바이트)</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>혼합(%1가지 크기)</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>사본 저장…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>문서 속성 — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>모두 복사</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>일반</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>모든 페이지</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>%1쪽</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>글꼴</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>유형</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>포함됨</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>크기</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>위치</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>설명</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>첨부 파일은 사본으로만 저장되며 Dovrix는 이를 열거나 실행하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>첨부 파일</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>제목</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>작성자</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>주제</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>키워드</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>작성 프로그램</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>PDF 생성기</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>만든 날짜</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>수정한 날짜</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>PDF 버전</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>페이지 수</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>페이지 크기</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>파일 크기</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>암호화</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>인쇄</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>텍스트 복사</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>수정</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>주석</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>양식 작성</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>선언된 권한</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>허용: %1
+허용 안 함: %2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>태그 지정</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>스크립트</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>문서에 JavaScript가 있지만 Dovrix는 실행하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>첨부 파일(%1)</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>첨부 파일 사본 저장</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>첨부 파일이 손상되어 읽을 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>사본을 저장했습니다:
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>첨부 파일을 저장하지 못했습니다: %1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@
 要把文档打印成 PDF 文件吗？</source>
         <translation>인쇄 서비스(CUPS)를 찾을 수 없습니다.
 대신 문서를 PDF 파일로 인쇄할까요?</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>서명 필드(표시만)</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>이 양식의 스크립트는 실행되지 않습니다. 문서가 계산하거나 서식을 지정할 필드는 입력한 내용을 유지합니다.</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>서명 필드는 표시만 됩니다. Dovrix는 문서에 서명하지 않습니다.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
     <message>
         <source>PNG 含我的批注</source>
         <translation>내 주석을 포함한 PNG</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>문서 속성…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>양식 초기화</translation>
     </message>
 </context>
 <context>

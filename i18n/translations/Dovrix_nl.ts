@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>‘%1’</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>Mijn aantekeningen</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>In het document (%1, alleen-lezen)</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>Naar mijn notities kopiëren</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>Aantekeningen van deze soort kunnen niet naar mijn notities worden gekopieerd.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@ De leesvoortgang wordt toch automatisch onthouden.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>Tekstvak</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>Golvende lijn</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Lijn</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Ellips</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Tekening uit de vrije hand</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Veelhoek</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Polylijn</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>Stempel</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>Invoegteken</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Bijlagen</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Pagina %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>Het openen van het bestand duurde te lang.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 bytes)</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>Gemengd (%1 formaten)</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>Kopie opslaan…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>Documenteigenschappen — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>Alles kopiëren</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>Algemeen</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>Alle pagina&apos;s</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Pagina %1</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Lettertypen</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>Ingesloten</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Grootte</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Plaats</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Beschrijving</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>Bijlagen worden alleen als kopie opgeslagen; Dovrix opent of start ze nooit.</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Bijlagen</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Onderwerp</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>Trefwoorden</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>Gemaakt met</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>PDF-producent</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>Gemaakt</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Gewijzigd</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>PDF-versie</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Pagina&apos;s</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>Paginaformaat</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>Bestandsgrootte</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>Versleuteling</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Geen</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>afdrukken</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>tekst kopiëren</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>wijzigen</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>aantekeningen maken</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>formulieren invullen</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>Opgegeven rechten</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>Toegestaan: %1
+Niet toegestaan: %2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>Getagd</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>Scripts</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>Het document bevat JavaScript; Dovrix voert het niet uit.</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>Bijlagen (%1)</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>Kopie van de bijlage opslaan</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>De bijlage is beschadigd en kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>Kopie opgeslagen:
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>De bijlage kon niet worden opgeslagen: %1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@ Er is geen onvolledig bestand achtergebleven; het bronbestand is niet gewijzigd.
 要把文档打印成 PDF 文件吗？</source>
         <translation>Geen afdrukdienst (CUPS) gevonden.
 Het document in plaats daarvan naar een PDF-bestand afdrukken?</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>Handtekeningveld (alleen weergave)</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>De scripts van dit formulier worden niet uitgevoerd: velden die het document zou berekenen of opmaken, behouden wat u typte.</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>Handtekeningvelden worden alleen getoond; Dovrix ondertekent geen documenten.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     <message>
         <source>PNG 含我的批注</source>
         <translation>PNG met mijn aantekeningen</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>Documenteigenschappen…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>Formulier herstellen</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>„%1”</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>Moje adnotacje</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>W dokumencie (%1, tylko do odczytu)</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>Kopiuj do moich notatek</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>Adnotacji tego rodzaju nie można skopiować do moich notatek.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@ Postęp czytania i tak jest zapamiętywany automatycznie.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>Pole tekstowe</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>Falista linia</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Linia</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Elipsa</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Rysunek odręczny</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Wielokąt</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Łamana</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>Pieczątka</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>Znak wstawienia</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Załączniki</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Strona %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>Otwieranie pliku trwało zbyt długo.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>Nieznany</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 bajtów)</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>Różne (%1 rozmiary)</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>Zapisz kopię…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>Właściwości dokumentu — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>Kopiuj wszystko</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>Wszystkie strony</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Strona %1</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Czcionki</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>Osadzona</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Położenie</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Opis</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>Załączniki są tylko zapisywane jako kopie; Dovrix nigdy ich nie otwiera ani nie uruchamia.</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Załączniki</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Tytuł</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Temat</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>Słowa kluczowe</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>Utworzono w</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>Producent PDF</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>Utworzono</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Zmodyfikowano</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>Wersja PDF</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Strony</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>Rozmiar strony</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>Rozmiar pliku</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>Szyfrowanie</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Brak</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>drukowanie</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>kopiowanie tekstu</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>modyfikowanie</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>dodawanie adnotacji</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>wypełnianie formularzy</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>Deklarowane uprawnienia</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>Dozwolone: %1
+Niedozwolone: %2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>Ze znacznikami</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>Skrypty</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>Dokument zawiera JavaScript; Dovrix go nie uruchamia.</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>Załączniki (%1)</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>Zapisz kopię załącznika</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>Załącznik jest uszkodzony i nie można go odczytać.</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>Zapisano kopię:
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>Nie udało się zapisać załącznika: %1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@ Nie pozostał żaden niepełny plik; plik źródłowy nie został zmieniony.</tr
 要把文档打印成 PDF 文件吗？</source>
         <translation>Nie znaleziono usługi drukowania (CUPS).
 Wydrukować dokument do pliku PDF?</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>Pole podpisu (tylko wyświetlane)</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>Skrypty tego formularza nie są uruchamiane: pola, które dokument by obliczył lub sformatował, zachowują to, co wpisano.</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>Pola podpisu są tylko wyświetlane; Dovrix nie podpisuje dokumentów.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
     <message>
         <source>PNG 含我的批注</source>
         <translation>PNG z moimi adnotacjami</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>Właściwości dokumentu…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>Resetuj formularz</translation>
     </message>
 </context>
 <context>

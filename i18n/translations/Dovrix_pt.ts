@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>«%1»</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>Minhas anotações</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>No documento (%1, somente leitura)</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>Copiar para minhas notas</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>Anotações deste tipo não podem ser copiadas para minhas notas.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@ O progresso de leitura continua sendo lembrado automaticamente.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>Caixa de texto</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>Sublinhado ondulado</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Linha</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Elipse</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Desenho à mão</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Polígono</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Polilinha</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>Carimbo</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>Sinal de inserção</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Anexos</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Página %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>O arquivo demorou demais para abrir.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>Desconhecido</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 bytes)</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>Variado (%1 tamanhos)</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>Salvar uma cópia…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>Propriedades do documento — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>Copiar tudo</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>Todas as páginas</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Fontes</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>Incorporada</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Local</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Descrição</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>Os anexos só são salvos como cópias; o Dovrix nunca os abre nem os executa.</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Anexos</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Assunto</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>Palavras-chave</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>Criador</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>Produtor do PDF</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>Criado em</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Modificado em</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>Versão do PDF</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>Tamanho da página</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>Tamanho do arquivo</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>Criptografia</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>impressão</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>cópia de texto</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>alteração</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>anotação</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>preenchimento de formulários</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>Permissões declaradas</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>Permitido: %1
+Não permitido: %2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>Marcado</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>Scripts</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>O documento contém JavaScript; o Dovrix não o executa.</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>Anexos (%1)</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>Salvar uma cópia do anexo</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>O anexo está danificado e não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>Cópia salva:
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>Não foi possível salvar o anexo: %1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@ Não ficou nenhum ficheiro incompleto; o ficheiro de origem não foi modificado.
 要把文档打印成 PDF 文件吗？</source>
         <translation>Nenhum serviço de impressão (CUPS) encontrado.
 Imprimir o documento para um ficheiro PDF em vez disso?</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>Campo de assinatura (apenas exibido)</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>Os scripts deste formulário não são executados: campos que o documento calcularia ou formataria mantêm o que você digitou.</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>Campos de assinatura são apenas exibidos; o Dovrix não assina documentos.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ O Dovrix nunca modifica o PDF de origem.</translation>
     <message>
         <source>PNG 含我的批注</source>
         <translation>PNG com as minhas anotações</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>Propriedades do documento…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>Redefinir formulário</translation>
     </message>
 </context>
 <context>

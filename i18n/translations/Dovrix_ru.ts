@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>«%1»</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>Мои аннотации</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>В документе (%1, только чтение)</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>Копировать в мои заметки</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>Аннотации этого вида нельзя скопировать в мои заметки.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>Текстовое поле</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>Волнистая линия</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Линия</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Эллипс</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Рисунок от руки</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Многоугольник</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Ломаная</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>Штамп</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>Знак вставки</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Вложения</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Страница %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>Файл открывался слишком долго.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>Неизвестно</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 байт)</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>Разные (%1 размера)</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>Сохранить копию…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>Свойства документа — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>Копировать всё</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>Все страницы</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Страница %1</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Шрифты</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>Встроен</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Где</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>Вложения только сохраняются как копии; Dovrix никогда их не открывает и не запускает.</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Вложения</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Заголовок</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Автор</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>Ключевые слова</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>Создано в</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>Производитель PDF</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>Создан</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Изменён</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>Версия PDF</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Страниц</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>Размер страницы</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>Размер файла</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>Шифрование</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>печать</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>копирование текста</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>изменение</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>аннотирование</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>заполнение форм</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>Заявленные права</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>Разрешено: %1
+Запрещено: %2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>Размечен</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>Скрипты</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>Документ содержит JavaScript; Dovrix его не выполняет.</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>Вложения (%1)</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>Сохранить копию вложения</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>Вложение повреждено и не читается.</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>Копия сохранена:
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>Не удалось сохранить вложение: %1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@
 要把文档打印成 PDF 文件吗？</source>
         <translation>Служба печати (CUPS) не найдена.
 Напечатать документ в файл PDF?</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>Поле подписи (только показ)</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>Скрипты этой формы не выполняются: поля, которые документ вычислил бы или отформатировал, сохраняют введённое вами.</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>Поля подписи только показываются; Dovrix не подписывает документы.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ Dovrix никогда не изменяет исходный PDF.</translation>
     <message>
         <source>PNG 含我的批注</source>
         <translation>PNG с моими примечаниями</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>Свойства документа…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>Сбросить форму</translation>
     </message>
 </context>
 <context>

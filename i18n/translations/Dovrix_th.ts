@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>“%1”</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>คำอธิบายของฉัน</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>ในเอกสาร (%1 รายการ อ่านอย่างเดียว)</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>คัดลอกไปยังบันทึกของฉัน</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>ไม่สามารถคัดลอกคำอธิบายประเภทนี้ไปยังบันทึกของฉันได้</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>กล่องข้อความ</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>เส้นหยัก</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>เส้นตรง</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>วงรี</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>ภาพวาดมือ</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>รูปหลายเหลี่ยม</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>เส้นหลายส่วน</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>ตราประทับ</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>เครื่องหมายแทรก</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>ไฟล์แนบ</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>หน้า %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>การเปิดไฟล์ใช้เวลานานเกินไป</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>ไม่ทราบ</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 ไบต์)</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>หลายขนาด (%1 ขนาด)</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>บันทึกสำเนา…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>คุณสมบัติเอกสาร — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>คัดลอกทั้งหมด</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>ทั่วไป</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>ทุกหน้า</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>หน้า %1</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>แบบอักษร</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>ประเภท</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>ฝังอยู่</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>ชื่อ</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>ขนาด</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>ตำแหน่ง</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>คำอธิบาย</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>ไฟล์แนบจะถูกบันทึกเป็นสำเนาเท่านั้น Dovrix จะไม่เปิดหรือเรียกใช้ไฟล์เหล่านี้</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>ไฟล์แนบ</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>ชื่อเรื่อง</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>ผู้แต่ง</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>หัวเรื่อง</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>คำสำคัญ</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>โปรแกรมที่สร้าง</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>ตัวสร้าง PDF</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>สร้างเมื่อ</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>แก้ไขเมื่อ</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>รุ่น PDF</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>จำนวนหน้า</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>ขนาดหน้า</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>ขนาดไฟล์</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>การเข้ารหัส</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>ไม่มี</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>การพิมพ์</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>การคัดลอกข้อความ</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>การแก้ไข</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>การใส่คำอธิบาย</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>การกรอกแบบฟอร์ม</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>สิทธิ์ที่ประกาศไว้</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>อนุญาต: %1
+ไม่อนุญาต: %2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>มีแท็ก</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>ใช่</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>ไม่</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>สคริปต์</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>เอกสารมี JavaScript แต่ Dovrix จะไม่เรียกใช้</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>ไฟล์แนบ (%1)</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>บันทึกสำเนาไฟล์แนบ</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>ไฟล์แนบเสียหายและอ่านไม่ได้</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>บันทึกสำเนาแล้ว:
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>ไม่สามารถบันทึกไฟล์แนบ: %1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@
 要把文档打印成 PDF 文件吗？</source>
         <translation>ไม่พบบริการพิมพ์ (CUPS)
 จะพิมพ์เอกสารเป็นไฟล์ PDF แทนหรือไม่?</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>ช่องลายเซ็น (แสดงเท่านั้น)</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>สคริปต์ของแบบฟอร์มนี้จะไม่ทำงาน: ช่องที่เอกสารจะคำนวณหรือจัดรูปแบบจะคงค่าที่คุณพิมพ์ไว้</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>ช่องลายเซ็นแสดงเท่านั้น Dovrix ไม่ลงนามเอกสาร</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
     <message>
         <source>PNG 含我的批注</source>
         <translation>PNG พร้อมคำอธิบายประกอบของฉัน</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>คุณสมบัติเอกสาร…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>รีเซ็ตแบบฟอร์ม</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>“%1”</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>Notlarım</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>Belgedekiler (%1, salt okunur)</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>Notlarıma kopyala</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>Bu tür notlar notlarıma kopyalanamaz.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@ Okuma konumu yine de otomatik olarak hatırlanır.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>Metin kutusu</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>Dalgalı çizgi</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Çizgi</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Elips</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Serbest çizim</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Çokgen</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Çoklu çizgi</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>Damga</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>Ekleme işareti</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Ekler</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Sayfa %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>Dosyanın açılması çok uzun sürdü.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>Bilinmiyor</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 bayt)</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>Karışık (%1 boyut)</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>Kopya kaydet…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>Belge özellikleri — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>Tümünü kopyala</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>Genel</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>Tüm sayfalar</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Sayfa %1</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Yazı tipleri</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Tür</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>Gömülü</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Açıklama</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>Ekler yalnızca kopya olarak kaydedilir; Dovrix onları asla açmaz veya çalıştırmaz.</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Ekler</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Başlık</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Yazar</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Konu</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>Anahtar sözcükler</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>Oluşturan</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>PDF üreticisi</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>Oluşturulma</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Değiştirilme</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>PDF sürümü</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Sayfa sayısı</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>Sayfa boyutu</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>Dosya boyutu</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>Şifreleme</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Yok</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>yazdırma</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>metin kopyalama</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>değiştirme</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>not ekleme</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>form doldurma</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>Bildirilen izinler</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>İzin verilen: %1
+İzin verilmeyen: %2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>Etiketli</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Evet</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>Hayır</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>Betikler</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>Belge JavaScript içeriyor; Dovrix onu çalıştırmaz.</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>Ekler (%1)</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>Ekin kopyasını kaydet</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>Ek hasarlı ve okunamıyor.</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>Kopya kaydedildi:
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>Ek kaydedilemedi: %1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@ Yarım kalmış dosya bırakılmadı; kaynak dosya değiştirilmedi.</translatio
 要把文档打印成 PDF 文件吗？</source>
         <translation>Yazdırma hizmeti (CUPS) bulunamadı.
 Belge bunun yerine bir PDF dosyasına yazdırılsın mı?</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>İmza alanı (yalnızca gösterim)</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>Bu formun betikleri çalışmaz: belgenin hesaplayacağı veya biçimlendireceği alanlar yazdığınızı korur.</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>İmza alanları yalnızca gösterilir; Dovrix belge imzalamaz.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     <message>
         <source>PNG 含我的批注</source>
         <translation>Ek açıklamalarımla PNG</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>Belge özellikleri…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>Formu sıfırla</translation>
     </message>
 </context>
 <context>

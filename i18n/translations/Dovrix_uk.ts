@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>«%1»</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>Мої анотації</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>У документі (%1, лише читання)</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>Копіювати до моїх нотаток</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>Анотації цього виду не можна скопіювати до моїх нотаток.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>Текстове поле</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>Хвиляста лінія</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Лінія</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Еліпс</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Малюнок від руки</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Багатокутник</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Ламана</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>Штамп</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>Знак вставки</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Вкладення</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Сторінка %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>Файл відкривався занадто довго.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>Невідомо</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 байтів)</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>Різні (%1 розміри)</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>Зберегти копію…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>Властивості документа — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>Копіювати все</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>Загальне</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>Усі сторінки</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Сторінка %1</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Шрифти</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>Вбудований</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Назва</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Розмір</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Де</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Опис</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>Вкладення лише зберігаються як копії; Dovrix ніколи їх не відкриває і не запускає.</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Вкладення</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Заголовок</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Автор</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>Ключові слова</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>Створено в</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>Виробник PDF</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>Створено</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Змінено</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>Версія PDF</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Сторінок</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>Розмір сторінки</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>Розмір файлу</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>Шифрування</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Немає</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>друк</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>копіювання тексту</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>змінення</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>анотування</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>заповнення форм</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>Заявлені дозволи</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>Дозволено: %1
+Заборонено: %2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>Розмічений</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>Скрипти</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>Документ містить JavaScript; Dovrix його не виконує.</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>Вкладення (%1)</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>Зберегти копію вкладення</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>Вкладення пошкоджене й не читається.</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>Копію збережено:
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>Не вдалося зберегти вкладення: %1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@
 要把文档打印成 PDF 文件吗？</source>
         <translation>Службу друку (CUPS) не знайдено.
 Надрукувати документ у файл PDF?</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>Поле підпису (лише показ)</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>Скрипти цієї форми не виконуються: поля, які документ обчислив би чи відформатував, зберігають введене вами.</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>Поля підпису лише показуються; Dovrix не підписує документи.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
     <message>
         <source>PNG 含我的批注</source>
         <translation>PNG з моїми примітками</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>Властивості документа…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>Скинути форму</translation>
     </message>
 </context>
 <context>

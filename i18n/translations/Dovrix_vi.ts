@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>“%1”</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>Chú thích của tôi</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>Trong tài liệu (%1, chỉ đọc)</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>Sao chép vào ghi chú của tôi</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>Không thể sao chép loại chú thích này vào ghi chú của tôi.</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@ Tiến độ đọc vẫn được tự động ghi nhớ theo nội dung.</tran
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>Hộp văn bản</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>Gạch chân lượn sóng</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>Đường thẳng</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>Hình elip</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>Nét vẽ tay</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>Đa giác</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>Đường gấp khúc</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>Con dấu</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>Dấu chèn</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Tệp đính kèm</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Trang %1</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>Mở tệp mất quá nhiều thời gian.</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>Không rõ</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1 (%2 byte)</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>Không đồng nhất (%1 kích thước)</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>Lưu bản sao…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>Thuộc tính tài liệu — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>Sao chép tất cả</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>Chung</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>Tất cả các trang</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>Trang %1</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>Phông chữ</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Loại</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>Nhúng</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Tên</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>Kích thước</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>Vị trí</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>Mô tả</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>Tệp đính kèm chỉ được lưu thành bản sao; Dovrix không bao giờ mở hay chạy chúng.</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>Tệp đính kèm</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>Tiêu đề</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Tác giả</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>Chủ đề</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>Từ khóa</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>Ứng dụng tạo</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>Trình tạo PDF</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>Ngày tạo</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>Ngày sửa</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>Phiên bản PDF</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>Số trang</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>Khổ trang</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>Kích thước tệp</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>Mã hóa</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>Không có</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>sao chép văn bản</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>sửa đổi</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>chú thích</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>điền biểu mẫu</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>Quyền được khai báo</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>Cho phép: %1
+Không cho phép: %2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>Có gắn thẻ</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Có</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>Không</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>Tập lệnh</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>Tài liệu chứa JavaScript; Dovrix không chạy nó.</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>Tệp đính kèm (%1)</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>Lưu bản sao tệp đính kèm</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>Tệp đính kèm bị hỏng và không đọc được.</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>Đã lưu bản sao:
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>Không thể lưu tệp đính kèm: %1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@ Không để lại tệp dở dang nào; tệp nguồn không bị thay đổi.<
 要把文档打印成 PDF 文件吗？</source>
         <translation>Không tìm thấy dịch vụ in (CUPS).
 In tài liệu ra tệp PDF thay thế?</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>Trường chữ ký (chỉ hiển thị)</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>Các tập lệnh của biểu mẫu này không chạy: các trường mà tài liệu sẽ tính hoặc định dạng giữ nguyên nội dung bạn đã nhập.</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>Trường chữ ký chỉ được hiển thị; Dovrix không ký tài liệu.</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
     <message>
         <source>PNG 含我的批注</source>
         <translation>PNG kèm chú thích của tôi</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>Thuộc tính tài liệu…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>Đặt lại biểu mẫu</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,22 @@
         <source>「%1」</source>
         <translation>「%1」</translation>
     </message>
+    <message>
+        <source>我的批注</source>
+        <translation>我的註解</translation>
+    </message>
+    <message>
+        <source>文档中的批注（%1，只读）</source>
+        <translation>文件中的註解（%1，唯讀）</translation>
+    </message>
+    <message>
+        <source>复制到我的批注</source>
+        <translation>複製到我的註解</translation>
+    </message>
+    <message>
+        <source>此类批注无法复制为我的批注。</source>
+        <translation>此類註解無法複製為我的註解。</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,10 +214,260 @@
     </message>
 </context>
 <context>
+    <name>dovrix::DocumentAnnotationModel</name>
+    <message>
+        <source>文字框</source>
+        <translation>文字方塊</translation>
+    </message>
+    <message>
+        <source>波浪线</source>
+        <translation>波浪線</translation>
+    </message>
+    <message>
+        <source>直线</source>
+        <translation>直線</translation>
+    </message>
+    <message>
+        <source>椭圆</source>
+        <translation>橢圓</translation>
+    </message>
+    <message>
+        <source>手绘</source>
+        <translation>手繪</translation>
+    </message>
+    <message>
+        <source>多边形</source>
+        <translation>多邊形</translation>
+    </message>
+    <message>
+        <source>折线</source>
+        <translation>折線</translation>
+    </message>
+    <message>
+        <source>图章</source>
+        <translation>圖章</translation>
+    </message>
+    <message>
+        <source>插入符</source>
+        <translation>插入符號</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>附件</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>第 %1 頁</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::DocumentController</name>
     <message>
         <source>文件打开耗时过长。</source>
         <translation>檔案開啟時間過長。</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::DocumentPropertiesDialog</name>
+    <message>
+        <source>未知</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>%1（%2 字节）</source>
+        <translation>%1（%2 位元組）</translation>
+    </message>
+    <message>
+        <source>大小不一（%1 种）</source>
+        <translation>大小不一（%1 種）</translation>
+    </message>
+    <message>
+        <source>保存副本…</source>
+        <translation>儲存副本…</translation>
+    </message>
+    <message>
+        <source>文档属性 — %1</source>
+        <translation>文件屬性 — %1</translation>
+    </message>
+    <message>
+        <source>全部复制</source>
+        <translation>全部複製</translation>
+    </message>
+    <message>
+        <source>概要</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>所有页面</source>
+        <translation>所有頁面</translation>
+    </message>
+    <message>
+        <source>第 %1 页</source>
+        <translation>第 %1 頁</translation>
+    </message>
+    <message>
+        <source>字体</source>
+        <translation>字型</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>類型</translation>
+    </message>
+    <message>
+        <source>嵌入</source>
+        <translation>內嵌</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>名稱</translation>
+    </message>
+    <message>
+        <source>大小</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>位置</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>说明</source>
+        <translation>說明</translation>
+    </message>
+    <message>
+        <source>附件只会另存为副本，Dovrix 不会打开或运行它们。</source>
+        <translation>附件只會另存為副本，Dovrix 不會開啟或執行它們。</translation>
+    </message>
+    <message>
+        <source>附件</source>
+        <translation>附件</translation>
+    </message>
+    <message>
+        <source>标题</source>
+        <translation>標題</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>作者</translation>
+    </message>
+    <message>
+        <source>主题</source>
+        <translation>主旨</translation>
+    </message>
+    <message>
+        <source>关键词</source>
+        <translation>關鍵字</translation>
+    </message>
+    <message>
+        <source>创建程序</source>
+        <translation>建立程式</translation>
+    </message>
+    <message>
+        <source>PDF 生成器</source>
+        <translation>PDF 產生器</translation>
+    </message>
+    <message>
+        <source>创建时间</source>
+        <translation>建立時間</translation>
+    </message>
+    <message>
+        <source>修改时间</source>
+        <translation>修改時間</translation>
+    </message>
+    <message>
+        <source>PDF 版本</source>
+        <translation>PDF 版本</translation>
+    </message>
+    <message>
+        <source>页数</source>
+        <translation>頁數</translation>
+    </message>
+    <message>
+        <source>页面大小</source>
+        <translation>頁面大小</translation>
+    </message>
+    <message>
+        <source>文件大小</source>
+        <translation>檔案大小</translation>
+    </message>
+    <message>
+        <source>加密</source>
+        <translation>加密</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>無</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>复制文本</source>
+        <translation>複製文字</translation>
+    </message>
+    <message>
+        <source>修改</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <source>批注</source>
+        <translation>註解</translation>
+    </message>
+    <message>
+        <source>填写表单</source>
+        <translation>填寫表單</translation>
+    </message>
+    <message>
+        <source>声明的权限</source>
+        <translation>宣告的權限</translation>
+    </message>
+    <message>
+        <source>允许：%1
+不允许：%2</source>
+        <translation>允許：%1
+不允許：%2</translation>
+    </message>
+    <message>
+        <source>带标签</source>
+        <translation>已加標籤</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>脚本</source>
+        <translation>指令碼</translation>
+    </message>
+    <message>
+        <source>文档含有 JavaScript，Dovrix 不会运行它。</source>
+        <translation>文件含有 JavaScript，Dovrix 不會執行它。</translation>
+    </message>
+    <message>
+        <source>附件（%1）</source>
+        <translation>附件（%1）</translation>
+    </message>
+    <message>
+        <source>保存附件副本</source>
+        <translation>儲存附件副本</translation>
+    </message>
+    <message>
+        <source>附件已损坏，无法读取。</source>
+        <translation>附件已損壞，無法讀取。</translation>
+    </message>
+    <message>
+        <source>已保存副本：
+%1</source>
+        <translation>已儲存副本：
+%1</translation>
+    </message>
+    <message>
+        <source>附件未能保存：%1</source>
+        <translation>附件未能儲存：%1</translation>
     </message>
 </context>
 <context>
@@ -376,6 +642,21 @@
 要把文档打印成 PDF 文件吗？</source>
         <translation>找不到列印服務（CUPS）。
 要把文件列印成 PDF 檔案嗎？</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::FormLayer</name>
+    <message>
+        <source>签名字段（仅显示）</source>
+        <translation>簽名欄位（僅顯示）</translation>
+    </message>
+    <message>
+        <source>此表单的脚本不会运行：需由文档计算或格式化的字段保留您输入的内容。</source>
+        <translation>此表單的指令碼不會執行：需由文件計算或格式化的欄位保留您輸入的內容。</translation>
+    </message>
+    <message>
+        <source>签名字段仅供查看，Dovrix 不签名文档。</source>
+        <translation>簽名欄位僅供檢視，Dovrix 不簽署文件。</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1140,14 @@ Dovrix 始終不會修改原始 PDF。</translation>
     <message>
         <source>PNG 含我的批注</source>
         <translation>PNG 含我的註解</translation>
+    </message>
+    <message>
+        <source>文档属性…</source>
+        <translation>文件屬性…</translation>
+    </message>
+    <message>
+        <source>重置表单</source>
+        <translation>重設表單</translation>
     </message>
 </context>
 <context>

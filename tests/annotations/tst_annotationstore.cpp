@@ -142,6 +142,37 @@ private Q_SLOTS:
         QCOMPARE(reread.annotationsOnPage(3).first().type, AnnotationType::Underline);
     }
 
+    // Form values live beside the annotations: they survive a reopening, a huge value is cut (to
+    // whole characters), an unchanged value writes nothing, and a reset forgets them all.
+    void formValues()
+    {
+        AnnotationStore store;
+        store.setSource(pdf, Hash);
+        store.add(full(0));
+        QSignalSpy changed(&store, &AnnotationStore::formValuesChanged);
+        store.setFormValue(QStringLiteral("applicant.name"), QStringLiteral("John \"Jo\" Doe"));
+        const QString huge = QString(AnnotationStore::MaxFormValueLength - 1, QLatin1Char('x'))
+                             + QString::fromUtf8("\xF0\x9F\x98\x80") + QString(1 << 20, 'y');
+        store.setFormValue(QStringLiteral("essay"), huge);
+        store.setFormValue(QStringLiteral("essay"), huge);
+        QCOMPARE(changed.size(), 2);
+
+        AnnotationStore reread;
+        reread.setSource(pdf, Hash);
+        QCOMPARE(reread.count(), 1);
+        QCOMPARE(reread.formValues().value(QStringLiteral("applicant.name")),
+                 QStringLiteral("John \"Jo\" Doe"));
+        QCOMPARE(reread.formValues().value(QStringLiteral("essay")),
+                 huge.left(AnnotationStore::MaxFormValueLength - 1));
+
+        reread.clearFormValues();
+        QVERIFY(!readFile(sidecar).contains("formValues"));
+        AnnotationStore cleared;
+        cleared.setSource(pdf, Hash);
+        QVERIFY(cleared.formValues().isEmpty());
+        QCOMPARE(cleared.count(), 1);
+    }
+
     void readFields_data()
     {
         QTest::addColumn<QByteArray>("json");

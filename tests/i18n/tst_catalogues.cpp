@@ -4,6 +4,8 @@
 #include "annotations/AnnotationCard.h"
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
+#include "annotations/DocumentAnnotationModel.h"
+#include "app/DocumentPropertiesDialog.h"
 #include "app/ExportCommands.h"
 #include "app/MainWindow.h"
 #include "app/StudyTools.h"
@@ -18,6 +20,7 @@
 #include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
 #include "view/BookmarkPanel.h"
+#include "view/FormLayer.h"
 #include "view/PdfViewport.h"
 
 #include <QApplication>
@@ -300,7 +303,8 @@ void TestCatalogues::contextsAreTheRunTimeContexts()
           &BookmarkPanel::staticMetaObject, &PdfViewport::staticMetaObject,
           &SearchPanel::staticMetaObject, &TextLayoutStore::staticMetaObject,
           &OcrController::staticMetaObject, &StudyTools::staticMetaObject,
-          &QtSpeechEngine::staticMetaObject})
+          &QtSpeechEngine::staticMetaObject, &DocumentAnnotationModel::staticMetaObject,
+          &DocumentPropertiesDialog::staticMetaObject, &FormLayer::staticMetaObject})
         known.insert(QString::fromLatin1(meta->className()));
 
     // The two OCR contexts without a meta-object, checked through the code that uses them.

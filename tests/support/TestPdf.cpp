@@ -74,7 +74,7 @@ bool writeSizedPdf(const QString& path, const QList<QSizeF>& pageSizesPt, int pa
     });
 }
 
-QByteArray assemblePdf(const QList<QByteArray>& objects)
+QByteArray assemblePdf(const QList<QByteArray>& objects, const QByteArray& trailerEntries)
 {
     QByteArray data = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
     QList<qsizetype> offsets;
@@ -86,9 +86,15 @@ QByteArray assemblePdf(const QList<QByteArray>& objects)
     data += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
     for (qsizetype offset : offsets)
         data += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    data += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1)
-            + " /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    data += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R "
+            + trailerEntries + " >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
     return data;
+}
+
+QByteArray pdfStream(const QByteArray& dictEntries, const QByteArray& data)
+{
+    return "<< " + dictEntries + " /Length " + QByteArray::number(data.size()) + " >>\nstream\n"
+           + data + "\nendstream";
 }
 
 QByteArray pdfString(const QByteArray& codes)

@@ -55,8 +55,12 @@ bool writePlacedTextPdf(const QString& path, const QList<QList<PlacedLine>>& pag
 bool writeSizedPdf(const QString& path, const QList<QSizeF>& pageSizesPt, int pageCount);
 
 // A whole PDF file from its objects, numbered from 1 in the given order (the first is the
-// catalog), with a classic cross-reference table.
-QByteArray assemblePdf(const QList<QByteArray>& objects);
+// catalog), with a classic cross-reference table; trailerEntries go into the trailer as they are
+// ("/Info 9 0 R").
+QByteArray assemblePdf(const QList<QByteArray>& objects, const QByteArray& trailerEntries = {});
+
+// A stream object of the bytes, with its /Length added to the dictionary entries.
+QByteArray pdfStream(const QByteArray& dictEntries, const QByteArray& data);
 
 // A PDF literal string of the bytes: printable ASCII as it is, everything else escaped.
 QByteArray pdfString(const QByteArray& codes);
