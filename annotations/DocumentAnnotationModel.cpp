@@ -33,7 +33,8 @@ const Kind kinds[] = {
     {"PolyLine", QT_TRANSLATE_NOOP("dovrix::DocumentAnnotationModel", "折线"), std::nullopt},
     {"Stamp", QT_TRANSLATE_NOOP("dovrix::DocumentAnnotationModel", "图章"), std::nullopt},
     {"Caret", QT_TRANSLATE_NOOP("dovrix::DocumentAnnotationModel", "插入符"), std::nullopt},
-    {"FileAttachment", QT_TRANSLATE_NOOP("dovrix::DocumentAnnotationModel", "附件"), std::nullopt},
+    {"FileAttachment", QT_TRANSLATE_NOOP("dovrix::DocumentAnnotationModel", "文件附件"),
+     std::nullopt},
 };
 
 const Kind* kindOf(const QString& subtype)

@@ -131,7 +131,8 @@ DocumentPropertiesDialog::DocumentPropertiesDialog(DocumentController* documentC
     setObjectName(QStringLiteral("documentPropertiesDialog"));
     setWindowTitle(tr("文档属性 — %1").arg(documentController->displayName()));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(560, 520);
+    // Wide enough for the SHA-256 on one line.
+    resize(700, 540);
 
     auto* general = new QWidget;
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -139,6 +140,7 @@ DocumentPropertiesDialog::DocumentPropertiesDialog(DocumentController* documentC
     auto* generalLayout = new QVBoxLayout(general);
     auto* scroll = new QScrollArea;
     scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setFrameShape(QFrame::NoFrame);
     auto* formHost = new QWidget;
     formHost->setLayout(form);

@@ -38,13 +38,15 @@ int insideCommand(const QStringList& args)
     if (!sample.isEmpty()) {
         const int count =
             bench::option(args, QStringLiteral("--count"), QStringLiteral("0")).toInt();
-        const bool ok =
-            count > 0 ? test::writeManyAnnotationsPdf(sample, count) : test::writeInsidePdf(sample);
+        const bool ok = bench::hasFlag(args, QStringLiteral("--form")) ? test::writeFormPdf(sample)
+                        : count > 0 ? test::writeManyAnnotationsPdf(sample, count)
+                                    : test::writeInsidePdf(sample);
         return ok ? 0 : bench::fail("inside", QStringLiteral("could not write ") + sample);
     }
     if (files.size() != 1) {
-        QTextStream(stderr) << "usage: dovrix-bench inside FILE [--panel]\n"
-                               "       dovrix-bench inside --write-sample OUT.pdf [--count N]\n";
+        QTextStream(stderr)
+            << "usage: dovrix-bench inside FILE [--panel]\n"
+               "       dovrix-bench inside --write-sample OUT.pdf [--count N | --form]\n";
         return 2;
     }
     PdfWorker worker;
@@ -54,8 +56,9 @@ int insideCommand(const QStringList& args)
 
     QList<DocumentAnnotation> annotations;
     QList<DocumentAttachment> attachments;
+    QList<FormField> fields;
     bool engine = false;
-    double annotationsMs = 0, attachmentsMs = 0;
+    double annotationsMs = 0, attachmentsMs = 0, fieldsMs = 0;
     worker.post(JobPriority::Document, [&, document = controller.sharedDocument()] {
         const CharGeometry* geometry = CharGeometry::of(document.get());
         if (!geometry)
@@ -68,6 +71,9 @@ int insideCommand(const QStringList& args)
         clock.restart();
         attachments = DocumentInside::attachments(*geometry);
         attachmentsMs = bench::elapsedMs(clock);
+        clock.restart();
+        fields = DocumentInside::formFields(*geometry);
+        fieldsMs = bench::elapsedMs(clock);
     });
     worker.waitForIdle();
 
@@ -87,13 +93,25 @@ int insideCommand(const QStringList& args)
                                           {"size", double(a.size)},
                                           {"description", a.description},
                                           {"page", a.page}});
+    static const char* const kindNames[] = {"text",    "checkbox",   "radio",    "combobox",
+                                            "listbox", "pushbutton", "signature"};
+    QJsonArray fieldList;
+    for (const FormField& f : std::as_const(fields))
+        fieldList.append(QJsonObject{{"name", f.name},
+                                     {"kind", kindNames[int(f.kind)]},
+                                     {"page", f.page},
+                                     {"rect", rectJson(f.rect)},
+                                     {"value", f.value},
+                                     {"max_length", f.maxLength},
+                                     {"scripted", f.scripted}});
     QJsonObject out{{"command", "inside"},
                     {"file", files.first()},
                     {"engine_reads_inside", engine},
                     {"annotations_ms", annotationsMs},
                     {"attachments_ms", attachmentsMs},
                     {"annotations", annotationList},
-                    {"fields", QJsonArray()},
+                    {"fields_ms", fieldsMs},
+                    {"fields", fieldList},
                     {"attachments", attachmentList}};
     if (bench::hasFlag(args, QStringLiteral("--panel"))) {
         // The panel's part: the tree model filled and the first rows laid out and painted.
@@ -116,6 +134,7 @@ int insideCommand(const QStringList& args)
 }
 
 const bench::Registration
-    registration("inside", "FILE [--panel] | --write-sample OUT.pdf [--count N]", insideCommand);
+    registration("inside", "FILE [--panel] | --write-sample OUT.pdf [--count N | --form]",
+                 insideCommand);
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "geometry/DocumentInside.h"
 
 #include "geometry/EngineHandles.h"
+#include "geometry/InsideReads.h"
 
 #include <QHash>
 #include <QLoggingCategory>
@@ -172,7 +173,18 @@ DocumentAttachment attachmentOf(fz_context* ctx, pdf_obj* filespec)
     pdf_get_embedded_file_params(ctx, filespec, &params);
     a.name = QString::fromUtf8(params.filename);
     a.description = text(ctx, filespec, "Desc");
-    a.size = params.size >= 0 ? qint64(params.size) : -1;
+    a.size = params.size > 0 ? qint64(params.size) : -1;
+    if (a.size < 0) {
+        // Without /Params /Size: the stream's declared decoded length, or its length when it is
+        // stored as it is.
+        pdf_obj* stream = pdf_dict_getp(ctx, filespec, "EF/F");
+        if (!stream)
+            stream = pdf_dict_getp(ctx, filespec, "EF/UF");
+        if (pdf_dict_gets(ctx, stream, "DL"))
+            a.size = pdf_to_int64(ctx, pdf_dict_gets(ctx, stream, "DL"));
+        else if (!pdf_dict_gets(ctx, stream, "Filter") && pdf_dict_gets(ctx, stream, "Length"))
+            a.size = pdf_to_int64(ctx, pdf_dict_gets(ctx, stream, "Length"));
+    }
     if (params.modified > 0)
         a.modified = QDateTime::fromSecsSinceEpoch(params.modified, Qt::UTC);
     return a;
@@ -290,11 +302,11 @@ QDateTime DocumentInside::parseDate(const QString& raw)
     return QDateTime(date, time, QTimeZone(offsetSeconds)).toUTC();
 }
 
-DocumentProperties DocumentInside::properties(const CharGeometry& geometry)
+DocumentProperties inside::properties(const InsideSource& source)
 {
     DocumentProperties p;
-    fz_context* ctx = geometry.engine->ctx;
-    pdf_document* pdf = pdf_specifics(ctx, geometry.engine->doc);
+    fz_context* ctx = source.ctx;
+    pdf_document* pdf = pdf_specifics(ctx, source.doc);
     if (!pdf)
         return p;
     guarded(ctx, "the document's damaged properties", [&] {
@@ -306,15 +318,14 @@ DocumentProperties DocumentInside::properties(const CharGeometry& geometry)
         p.keywords = text(ctx, info, "Keywords");
         p.creator = text(ctx, info, "Creator");
         p.producer = text(ctx, info, "Producer");
-        p.created = parseDate(text(ctx, info, "CreationDate"));
-        p.modified = parseDate(text(ctx, info, "ModDate"));
+        p.created = DocumentInside::parseDate(text(ctx, info, "CreationDate"));
+        p.modified = DocumentInside::parseDate(text(ctx, info, "ModDate"));
         const int version = pdf_version(ctx, pdf);
         p.version = QStringLiteral("%1.%2").arg(version / 10).arg(version % 10);
 
         if (pdf->crypt) {
             char method[256] = {};
-            fz_lookup_metadata(ctx, geometry.engine->doc, FZ_META_ENCRYPTION, method,
-                               sizeof method);
+            fz_lookup_metadata(ctx, source.doc, FZ_META_ENCRYPTION, method, sizeof method);
             p.encryption = QString::fromUtf8(method);
             const int bits = pdf_crypt_permissions(ctx, pdf->crypt);
             p.mayPrint = bits & (1 << 2);
@@ -338,15 +349,15 @@ DocumentProperties DocumentInside::properties(const CharGeometry& geometry)
     return p;
 }
 
-QList<DocumentFont> DocumentInside::fonts(const CharGeometry& geometry, int page)
+QList<DocumentFont> inside::fonts(const InsideSource& source, int page)
 {
-    fz_context* ctx = geometry.engine->ctx;
-    pdf_document* pdf = pdf_specifics(ctx, geometry.engine->doc);
+    fz_context* ctx = source.ctx;
+    pdf_document* pdf = pdf_specifics(ctx, source.doc);
     FontCollector collector{ctx, {}, {}, {}, {}};
     if (!pdf)
         return {};
     const int first = page < 0 ? 0 : page;
-    const int last = page < 0 ? geometry.pageCount() - 1 : qMin(page, geometry.pageCount() - 1);
+    const int last = page < 0 ? source.pages - 1 : qMin(page, source.pages - 1);
     for (int p = first; p <= last; ++p) {
         guarded(ctx, "the fonts of a page", [&] {
             pdf_obj* pageObj = pdf_lookup_page_obj(ctx, pdf, p);
@@ -356,11 +367,11 @@ QList<DocumentFont> DocumentInside::fonts(const CharGeometry& geometry, int page
     return collector.fonts;
 }
 
-QList<DocumentAttachment> DocumentInside::attachments(const CharGeometry& geometry)
+QList<DocumentAttachment> inside::attachments(const InsideSource& source)
 {
     QList<DocumentAttachment> list;
-    fz_context* ctx = geometry.engine->ctx;
-    pdf_document* pdf = pdf_specifics(ctx, geometry.engine->doc);
+    fz_context* ctx = source.ctx;
+    pdf_document* pdf = pdf_specifics(ctx, source.doc);
     if (!pdf)
         return list;
     pdf_obj* tree = nullptr;
@@ -376,27 +387,26 @@ QList<DocumentAttachment> DocumentInside::attachments(const CharGeometry& geomet
         });
     }
     pdf_drop_obj(ctx, tree);
-    forEachAnnotation(
-        ctx, pdf, geometry.pageCount(), [&](int page, int, pdf_obj* annot, const PageSpace&) {
-            if (!pdf_name_eq(ctx, pdf_dict_get(ctx, annot, PDF_NAME(Subtype)),
-                             PDF_NAME(FileAttachment)))
-                return;
-            DocumentAttachment a = attachmentOf(ctx, pdf_dict_get(ctx, annot, PDF_NAME(FS)));
-            if (a.description.isEmpty())
-                a.description = text(ctx, annot, "Contents");
-            a.page = page;
-            a.annotObject = pdf_to_num(ctx, annot);
-            list.append(a);
-        });
+    forEachAnnotation(ctx, pdf, source.pages, [&](int page, int, pdf_obj* annot, const PageSpace&) {
+        if (!pdf_name_eq(ctx, pdf_dict_get(ctx, annot, PDF_NAME(Subtype)),
+                         PDF_NAME(FileAttachment)))
+            return;
+        DocumentAttachment a = attachmentOf(ctx, pdf_dict_get(ctx, annot, PDF_NAME(FS)));
+        if (a.description.isEmpty())
+            a.description = text(ctx, annot, "Contents");
+        a.page = page;
+        a.annotObject = pdf_to_num(ctx, annot);
+        list.append(a);
+    });
     return list;
 }
 
-bool DocumentInside::attachmentContents(const CharGeometry& geometry,
-                                        const DocumentAttachment& attachment, QByteArray& contents)
+bool inside::attachmentContents(const InsideSource& source, const DocumentAttachment& attachment,
+                                QByteArray& contents)
 {
     contents.clear();
-    fz_context* ctx = geometry.engine->ctx;
-    pdf_document* pdf = pdf_specifics(ctx, geometry.engine->doc);
+    fz_context* ctx = source.ctx;
+    pdf_document* pdf = pdf_specifics(ctx, source.doc);
     if (!pdf)
         return false;
     pdf_obj* tree = nullptr;
@@ -407,7 +417,7 @@ bool DocumentInside::attachmentContents(const CharGeometry& geometry,
         if (attachment.page < 0) {
             tree = pdf_load_name_tree(ctx, pdf, PDF_NAME(EmbeddedFiles));
             filespec = pdf_dict_gets(ctx, tree, attachment.treeKey.constData());
-        } else if (attachment.page < geometry.pageCount()) {
+        } else if (attachment.page < source.pages) {
             pdf_obj* annots =
                 pdf_dict_get(ctx, pdf_lookup_page_obj(ctx, pdf, attachment.page), PDF_NAME(Annots));
             for (int i = 0, n = pdf_array_len(ctx, annots); i < n && !filespec; ++i) {
@@ -431,11 +441,11 @@ bool DocumentInside::attachmentContents(const CharGeometry& geometry,
     return read && found;
 }
 
-QList<FormField> DocumentInside::formFields(const CharGeometry& geometry)
+QList<FormField> inside::formFields(const InsideSource& source)
 {
     QList<FormField> list;
-    fz_context* ctx = geometry.engine->ctx;
-    pdf_document* pdf = pdf_specifics(ctx, geometry.engine->doc);
+    fz_context* ctx = source.ctx;
+    pdf_document* pdf = pdf_specifics(ctx, source.doc);
     if (!pdf)
         return list;
     QString formAppearance;
@@ -444,8 +454,7 @@ QList<FormField> DocumentInside::formFields(const CharGeometry& geometry)
             text(ctx, pdf_dict_getp(ctx, pdf_trailer(ctx, pdf), "Root/AcroForm"), "DA");
     });
     forEachAnnotation(
-        ctx, pdf, geometry.pageCount(),
-        [&](int page, int, pdf_obj* widget, const PageSpace& space) {
+        ctx, pdf, source.pages, [&](int page, int, pdf_obj* widget, const PageSpace& space) {
             if (!pdf_name_eq(ctx, pdf_dict_get(ctx, widget, PDF_NAME(Subtype)), PDF_NAME(Widget)))
                 return;
             const QString fieldName = fullName(ctx, widget);
@@ -519,16 +528,15 @@ QList<FormField> DocumentInside::formFields(const CharGeometry& geometry)
     return list;
 }
 
-QList<DocumentAnnotation> DocumentInside::annotations(const CharGeometry& geometry)
+QList<DocumentAnnotation> inside::annotations(const InsideSource& source)
 {
     QList<DocumentAnnotation> list;
-    fz_context* ctx = geometry.engine->ctx;
-    pdf_document* pdf = pdf_specifics(ctx, geometry.engine->doc);
+    fz_context* ctx = source.ctx;
+    pdf_document* pdf = pdf_specifics(ctx, source.doc);
     if (!pdf)
         return list;
     forEachAnnotation(
-        ctx, pdf, geometry.pageCount(),
-        [&](int page, int index, pdf_obj* annot, const PageSpace& space) {
+        ctx, pdf, source.pages, [&](int page, int index, pdf_obj* annot, const PageSpace& space) {
             const QString subtype = name(ctx, annot, "Subtype");
             // Pop-ups belong to their parent; links and form fields are shown otherwise.
             if (subtype.isEmpty() || subtype == QLatin1String("Popup")
@@ -542,9 +550,9 @@ QList<DocumentAnnotation> DocumentInside::annotations(const CharGeometry& geomet
             a.subtype = subtype;
             a.author = text(ctx, annot, "T");
             a.contents = text(ctx, annot, "Contents");
-            a.modified = parseDate(text(ctx, annot, "M"));
+            a.modified = DocumentInside::parseDate(text(ctx, annot, "M"));
             if (!a.modified.isValid())
-                a.modified = parseDate(text(ctx, annot, "CreationDate"));
+                a.modified = DocumentInside::parseDate(text(ctx, annot, "CreationDate"));
             a.rect = space.rect(pdf_dict_get_rect(ctx, annot, PDF_NAME(Rect)));
             pdf_obj* quads = pdf_dict_get(ctx, annot, PDF_NAME(QuadPoints));
             for (int q = 0, n = pdf_array_len(ctx, quads) / 8; q < n; ++q) {
@@ -571,6 +579,44 @@ QList<DocumentAnnotation> DocumentInside::annotations(const CharGeometry& geomet
             list.append(a);
         });
     return list;
+}
+
+// --- through the character geometry's open document ----------------------------------------
+
+InsideSource DocumentInside::sourceOf(const CharGeometry& geometry)
+{
+    return InsideSource{geometry.engine->ctx, geometry.engine->doc, geometry.pageCount()};
+}
+
+DocumentProperties DocumentInside::properties(const CharGeometry& geometry)
+{
+    return inside::properties(sourceOf(geometry));
+}
+
+QList<DocumentFont> DocumentInside::fonts(const CharGeometry& geometry, int page)
+{
+    return inside::fonts(sourceOf(geometry), page);
+}
+
+QList<DocumentAttachment> DocumentInside::attachments(const CharGeometry& geometry)
+{
+    return inside::attachments(sourceOf(geometry));
+}
+
+bool DocumentInside::attachmentContents(const CharGeometry& geometry,
+                                        const DocumentAttachment& attachment, QByteArray& contents)
+{
+    return inside::attachmentContents(sourceOf(geometry), attachment, contents);
+}
+
+QList<DocumentAnnotation> DocumentInside::annotations(const CharGeometry& geometry)
+{
+    return inside::annotations(sourceOf(geometry));
+}
+
+QList<FormField> DocumentInside::formFields(const CharGeometry& geometry)
+{
+    return inside::formFields(sourceOf(geometry));
 }
 
 } // namespace dovrix

@@ -13,6 +13,7 @@
 namespace dovrix {
 
 class CharGeometry;
+struct InsideSource; // the engine's handles of one open document (geometry/InsideReads.h)
 
 // What a document declares about itself. Dates are invalid where the document gives none (or
 // one that does not parse); texts are empty where it gives none.
@@ -137,6 +138,9 @@ public:
     // A PDF date ("D:20240131120000+01'00'", parts from the seconds onwards optional) as a UTC
     // time; invalid when it does not parse.
     static QDateTime parseDate(const QString& text);
+
+private:
+    static InsideSource sourceOf(const CharGeometry& geometry);
 };
 
 } // namespace dovrix

@@ -2,6 +2,7 @@
 
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
+#include "core/PageColours.h"
 #include "core/PdfWorker.h"
 #include "geometry/CharGeometry.h"
 #include "view/PdfViewport.h"
@@ -68,25 +69,44 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         const QList<FormField>& fields = layer->fields();
+        const int rotation = layer->view ? layer->view->rotation() : 0;
         for (int i = 0; i < fields.size(); ++i) {
             const QRect r = layer->viewRectOf(i);
             if (!r.intersects(rect()) || i == layer->focusedField())
                 continue;
-            paintField(p, fields.at(i), QRectF(r));
+            // The field is drawn upright on its page, turned with the page.
+            p.save();
+            p.translate(QRectF(r).center());
+            p.rotate(rotation);
+            const QSizeF size = rotation % 180 ? QSizeF(r.height(), r.width()) : QSizeF(r.size());
+            paintField(p, fields.at(i),
+                       QRectF(QPointF(-size.width() / 2, -size.height() / 2), size));
+            p.restore();
         }
     }
 
 private:
     void paintField(QPainter& p, const FormField& f, const QRectF& r)
     {
+        if (f.kind == FormField::Kind::PushButton)
+            return; // its own appearance (the page's drawing) is all it shows
+        if (f.kind != FormField::Kind::Signature) {
+            // The value is drawn here, so whatever the page image shows of the field (an engine
+            // that draws widgets draws the document's own value) is covered first.
+            const PageColours colours =
+                layer->view ? layer->view->effectiveColours() : PageColours::Normal;
+            p.fillRect(r, QColor::fromRgb(pageColourOf(0xffffffffu, colours)));
+        }
         p.fillRect(r, FieldTint);
         const QString value = layer->valueOf(f.name);
-        p.setPen(Qt::black);
+        const QColor ink = QColor::fromRgb(pageColourOf(
+            0xff000000u, layer->view ? layer->view->effectiveColours() : PageColours::Normal));
+        p.setPen(ink);
         if (isToggle(f)) {
             if (value == f.onState) {
-                p.setPen(QPen(Qt::black, qMax(1.5, r.height() / 8)));
+                p.setPen(QPen(ink, qMax(1.5, r.height() / 8)));
                 if (f.kind == FormField::Kind::Radio) {
-                    p.setBrush(Qt::black);
+                    p.setBrush(ink);
                     p.drawEllipse(r.center(), r.width() / 4, r.height() / 4);
                     p.setBrush(Qt::NoBrush);
                 } else {
@@ -186,7 +206,8 @@ void FormLayer::readFields()
 void FormLayer::showFields(const QList<FormField>& read)
 {
     formFields = read;
-    overlay->raise();
+    // Under the page view's own floating widgets (annotation card, link preview).
+    overlay->lower();
     overlay->update();
     Q_EMIT fieldsRead(int(formFields.size()));
 }

@@ -252,12 +252,12 @@
         <translation>علامة إدراج</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>المرفقات</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>الصفحة %1</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>ملف مرفق</translation>
     </message>
 </context>
 <context>

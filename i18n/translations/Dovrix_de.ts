@@ -252,12 +252,12 @@ Die Leseposition wird trotzdem automatisch gespeichert.</translation>
         <translation>Einfügezeichen</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>Anhänge</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>Dateianhang</translation>
     </message>
 </context>
 <context>

@@ -252,12 +252,12 @@ Your reading position is still remembered automatically.</translation>
         <translation>Caret</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>Attachments</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>File attachment</translation>
     </message>
 </context>
 <context>

@@ -252,12 +252,12 @@ La posición de lectura se recuerda igualmente de forma automática.</translatio
         <translation>Signo de inserción</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>Adjuntos</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>Archivo adjunto</translation>
     </message>
 </context>
 <context>

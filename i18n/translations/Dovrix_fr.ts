@@ -252,12 +252,12 @@ La position de lecture est tout de même mémorisée automatiquement.</translati
         <translation>Signe d&apos;insertion</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>Pièces jointes</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>Page %1</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>Fichier joint</translation>
     </message>
 </context>
 <context>

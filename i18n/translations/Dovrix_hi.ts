@@ -252,12 +252,12 @@
         <translation>प्रविष्टि चिह्न</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>संलग्नक</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>पृष्ठ %1</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>फ़ाइल संलग्नक</translation>
     </message>
 </context>
 <context>

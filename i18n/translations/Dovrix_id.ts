@@ -252,12 +252,12 @@ Kemajuan membaca tetap diingat otomatis berdasarkan isi.</translation>
         <translation>Tanda sisip</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>Lampiran</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>Halaman %1</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>Berkas lampiran</translation>
     </message>
 </context>
 <context>

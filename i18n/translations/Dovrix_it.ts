@@ -252,12 +252,12 @@ La posizione di lettura viene comunque ricordata automaticamente.</translation>
         <translation>Segno di inserimento</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>Allegati</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>Pagina %1</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>File allegato</translation>
     </message>
 </context>
 <context>

@@ -252,12 +252,12 @@
         <translation>挿入記号</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>添付ファイル</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>%1 ページ</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>添付ファイル</translation>
     </message>
 </context>
 <context>

@@ -252,12 +252,12 @@
         <translation>삽입 기호</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>첨부 파일</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>%1쪽</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>파일 첨부</translation>
     </message>
 </context>
 <context>

@@ -252,12 +252,12 @@ De leesvoortgang wordt toch automatisch onthouden.</translation>
         <translation>Invoegteken</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>Bijlagen</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>Pagina %1</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>Bestandsbijlage</translation>
     </message>
 </context>
 <context>

@@ -252,12 +252,12 @@ Postęp czytania i tak jest zapamiętywany automatycznie.</translation>
         <translation>Znak wstawienia</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>Załączniki</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>Strona %1</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>Załączony plik</translation>
     </message>
 </context>
 <context>

@@ -252,12 +252,12 @@ O progresso de leitura continua sendo lembrado automaticamente.</translation>
         <translation>Sinal de inserção</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>Anexos</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>Página %1</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>Arquivo anexado</translation>
     </message>
 </context>
 <context>

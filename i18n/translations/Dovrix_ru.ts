@@ -252,12 +252,12 @@
         <translation>Знак вставки</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>Вложения</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>Страница %1</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>Вложенный файл</translation>
     </message>
 </context>
 <context>

@@ -252,12 +252,12 @@
         <translation>เครื่องหมายแทรก</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>ไฟล์แนบ</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>หน้า %1</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>ไฟล์แนบ</translation>
     </message>
 </context>
 <context>

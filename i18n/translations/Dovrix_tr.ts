@@ -252,12 +252,12 @@ Okuma konumu yine de otomatik olarak hatırlanır.</translation>
         <translation>Ekleme işareti</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>Ekler</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>Sayfa %1</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>Dosya eki</translation>
     </message>
 </context>
 <context>

@@ -252,12 +252,12 @@
         <translation>Знак вставки</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>Вкладення</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>Сторінка %1</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>Вкладений файл</translation>
     </message>
 </context>
 <context>

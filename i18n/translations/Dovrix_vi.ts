@@ -252,12 +252,12 @@ Tiến độ đọc vẫn được tự động ghi nhớ theo nội dung.</tran
         <translation>Dấu chèn</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>Tệp đính kèm</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>Trang %1</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>Tệp đính kèm</translation>
     </message>
 </context>
 <context>

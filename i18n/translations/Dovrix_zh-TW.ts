@@ -252,12 +252,12 @@
         <translation>插入符號</translation>
     </message>
     <message>
-        <source>附件</source>
-        <translation>附件</translation>
-    </message>
-    <message>
         <source>第 %1 页</source>
         <translation>第 %1 頁</translation>
+    </message>
+    <message>
+        <source>文件附件</source>
+        <translation>檔案附件</translation>
     </message>
 </context>
 <context>

@@ -128,6 +128,7 @@ private Q_SLOTS:
         QCOMPARE(list[1].name, QString::fromLatin1(test::InsideSample::SheetFile));
         QCOMPARE(list[1].description, QStringLiteral("Data sheet"));
         QCOMPARE(list[1].page, 0);
+        QCOMPARE(list[1].size, qint64(qstrlen(test::InsideSample::SheetContents)));
         QByteArray bytes;
         QVERIFY(DocumentInside::attachmentContents(*sample, list[0], bytes));
         QCOMPARE(bytes, QByteArray(test::InsideSample::NotesContents));

@@ -1,0 +1,33 @@
+#pragma once
+
+// Inside this library only: the reads of DocumentInside on any open MuPDF document, so that every
+// holder of one (the character geometry, a document engine) answers them the same way. Each runs
+// on the thread that owns ctx.
+
+#include "geometry/DocumentInside.h"
+
+extern "C" {
+#include <mupdf/fitz.h>
+}
+
+namespace dovrix {
+
+struct InsideSource
+{
+    fz_context* ctx = nullptr;
+    fz_document* doc = nullptr;
+    int pages = 0;
+};
+
+namespace inside {
+
+DocumentProperties properties(const InsideSource& source);
+QList<DocumentFont> fonts(const InsideSource& source, int page);
+QList<DocumentAttachment> attachments(const InsideSource& source);
+bool attachmentContents(const InsideSource& source, const DocumentAttachment& attachment,
+                        QByteArray& contents);
+QList<DocumentAnnotation> annotations(const InsideSource& source);
+QList<FormField> formFields(const InsideSource& source);
+
+} // namespace inside
+} // namespace dovrix
