@@ -605,7 +605,7 @@ void ExportCommands::exportAnnotatedPdf()
         return;
     const ExportFormat& format = formatOf(&ExportCommands::exportAnnotatedPdf);
     const QString title = tr(format.caption);
-    if (session->annotations()->count() == 0) {
+    if (session->annotations()->count() == 0 && session->annotations()->formValues().isEmpty()) {
         showMessage(QMessageBox::Information, title, tr("当前文档暂无批注。"));
         return;
     }
@@ -740,8 +740,11 @@ void ExportCommands::writeCopy()
     if (copy.withAnnotations) {
         request.marks = copyMarks(session->annotations()->allAnnotations(),
                                   [text](int page) { return text->charBoxes(page); });
+        // The values the user filled into the document's form go into its fields.
+        const QMap<QString, QString> values = session->annotations()->formValues();
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            request.fields.append({it.key(), it.value()});
     }
-    // Form values the user filled in join the copy here once the store keeps them.
     const int run = ++copy.run;
     copy.writing = true;
     const bool print = copy.purpose == CopyPurpose::Print;

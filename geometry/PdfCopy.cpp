@@ -101,48 +101,60 @@ bool isTextMark(CopyMark::Kind kind)
 // Size of the note icon, points.
 constexpr float kNoteIcon = 18.f;
 
-// Adds one mark to its loaded page. Throws (the engine's way) on failure.
+// Adds one mark to its loaded page. Throws (the engine's way) on failure. Everything with a
+// destructor is made before the engine is called: a throw jumps over the frames it leaves.
 void addMark(fz_context* ctx, pdf_page* page, const CopyMark& mark)
 {
     const PageSpace space;
+    const float rgb[3] = {float(mark.color.redF()), float(mark.color.greenF()),
+                          float(mark.color.blueF())};
+    QList<fz_quad> quads;
+    if (isTextMark(mark.kind)) {
+        const QList<QRectF> lines = mark.lines.isEmpty() ? QList<QRectF>{mark.rect} : mark.lines;
+        for (const QRectF& line : lines)
+            quads.append(space.quad(line));
+    }
+    const QRectF icon(mark.rect.topLeft() - QPointF(kNoteIcon / 2, kNoteIcon / 2),
+                      QSizeF(kNoteIcon, kNoteIcon));
+    const QByteArray contents = mark.contents.toUtf8();
+    const QByteArray name = mark.name.toUtf8();
+    const int64_t created = mark.created.isValid() ? mark.created.toSecsSinceEpoch() : 0;
+
     pdf_annot* annot = pdf_create_annot(ctx, page, annotType(mark.kind));
     fz_try(ctx)
     {
-        const float rgb[3] = {float(mark.color.redF()), float(mark.color.greenF()),
-                              float(mark.color.blueF())};
-        if (isTextMark(mark.kind)) {
-            const QList<QRectF> lines =
-                mark.lines.isEmpty() ? QList<QRectF>{mark.rect} : mark.lines;
-            QList<fz_quad> quads;
-            for (const QRectF& line : lines)
-                quads.append(space.quad(line));
+        switch (mark.kind) {
+        case CopyMark::Kind::Highlight:
+        case CopyMark::Kind::Underline:
+        case CopyMark::Kind::StrikeOut:
             pdf_set_annot_quad_points(ctx, annot, int(quads.size()), quads.constData());
-        } else if (mark.kind == CopyMark::Kind::Note) {
-            const QRectF icon(mark.rect.topLeft() - QPointF(kNoteIcon / 2, kNoteIcon / 2),
-                              QSizeF(kNoteIcon, kNoteIcon));
+            break;
+        case CopyMark::Kind::Note:
             pdf_set_annot_rect(ctx, annot, space.rect(icon));
             pdf_set_annot_icon_name(ctx, annot, "Comment");
-        } else if (mark.kind == CopyMark::Kind::Square) {
+            break;
+        case CopyMark::Kind::Square:
             pdf_set_annot_rect(ctx, annot, space.rect(mark.rect));
             pdf_set_annot_border(ctx, annot, 1.5f);
-        } else if (mark.kind == CopyMark::Kind::Line) {
+            break;
+        case CopyMark::Kind::Line:
             pdf_set_annot_line(ctx, annot, space.point(mark.lineStart), space.point(mark.lineEnd));
             pdf_set_annot_line_ending_styles(ctx, annot, PDF_ANNOT_LE_NONE,
                                              PDF_ANNOT_LE_CLOSED_ARROW);
             pdf_set_annot_interior_color(ctx, annot, 3, rgb);
             pdf_set_annot_border(ctx, annot, 2.f);
+            break;
         }
         pdf_set_annot_color(ctx, annot, 3, rgb);
-        if (!mark.contents.isEmpty())
-            pdf_set_annot_contents(ctx, annot, mark.contents.toUtf8().constData());
-        if (mark.created.isValid()) {
-            pdf_set_annot_creation_date(ctx, annot, mark.created.toSecsSinceEpoch());
-            pdf_set_annot_modification_date(ctx, annot, mark.created.toSecsSinceEpoch());
+        if (!contents.isEmpty())
+            pdf_set_annot_contents(ctx, annot, contents.constData());
+        if (created > 0) {
+            pdf_set_annot_creation_date(ctx, annot, created);
+            pdf_set_annot_modification_date(ctx, annot, created);
         }
-        if (!mark.name.isEmpty()) {
+        if (!name.isEmpty())
             pdf_dict_puts_drop(ctx, pdf_annot_obj(ctx, annot), "NM",
-                               pdf_new_text_string(ctx, mark.name.toUtf8().constData()));
-        }
+                               pdf_new_text_string(ctx, name.constData()));
         pdf_set_annot_flags(ctx, annot, PDF_ANNOT_IS_PRINT);
         pdf_update_annot(ctx, annot); // draws its appearance
     }

@@ -5,6 +5,8 @@
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
 #include "core/session/DocumentSession.h"
+#include "geometry/CharGeometry.h"
+#include "geometry/DocumentInside.h"
 #include "geometry/PdfCopy.h"
 #include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"
@@ -12,6 +14,7 @@
 #include "tests/support/AppFixtures.h"
 #include "tests/support/ExportFixtures.h"
 #include "tests/support/FileFixtures.h"
+#include "tests/support/InsideFixtures.h"
 #include "tests/support/TestPdf.h"
 #include "tests/support/TestWait.h"
 #include "tests/support/WorkerGate.h"
@@ -71,6 +74,7 @@ private Q_SLOTS:
     void annotationSummary();
     void annotatedCopy();
     void cancelledAnnotatedCopy();
+    void copyCarriesFormValues();
     void printToFileWritesTheChosenPages();
     void printRangeBeyondTheDocument();
     void runsEndWhenTheDocumentReloads();
@@ -601,6 +605,34 @@ void TestExports::annotatedCopy()
     QVERIFY2(words.left() > 100 && words.width() > 20 && qAbs(words.top() - 75) < 10,
              qPrintable(
                  QStringLiteral("%1 %2 %3").arg(words.left()).arg(words.top()).arg(words.width())));
+}
+
+// The values filled into the document's form are the copy's field values, even without any
+// annotation.
+void TestExports::copyCarriesFormValues()
+{
+    const QString source = dir->filePath(QStringLiteral("form.pdf"));
+    QVERIFY(test::writeFormPdf(source));
+    auto window = openWindow(source);
+    QVERIFY(window);
+    AnnotationStore* store = window->current()->annotations();
+    store->setFormValue(QStringLiteral("name"), QStringLiteral("Ada Lovelace"));
+    store->setFormValue(QStringLiteral("country"), QStringLiteral("Germany"));
+    nextSavePath = dir->filePath(QStringLiteral("filled.pdf"));
+    window->exportCommands()->exportAnnotatedPdf();
+    QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, test::TimeoutMs);
+    QCOMPARE(messages.first().title, QStringLiteral("导出完成"));
+
+    QObject owner;
+    const CharGeometry* copy = CharGeometry::attach(&owner, nextSavePath);
+    QVERIFY(copy);
+    QHash<QString, QString> values;
+    const QList<FormField> fields = DocumentInside::formFields(*copy);
+    for (const FormField& field : fields)
+        values.insert(field.name, field.value);
+    QCOMPARE(values.value(QStringLiteral("name")), QStringLiteral("Ada Lovelace"));
+    QCOMPARE(values.value(QStringLiteral("country")), QStringLiteral("Germany"));
+    QVERIFY(values.value(QStringLiteral("comments")).isEmpty()); // not filled: as it was
 }
 
 // Cancelling a copy, or closing its document, leaves no file; the flattened copy likewise.

@@ -41,8 +41,11 @@ user=lp
 id "$user" >/dev/null 2>&1 || user=$(id -un)
 group=$(id -gn "$user")
 chown "$user:$group" "$work/spool" "$work/cache" 2>/dev/null || true
-# A port of our own, from the ephemeral range, that nothing listens on.
-port=$((20000 + RANDOM % 20000))
+# A port of our own that nothing listens on.
+for _ in $(seq 1 20); do
+    port=$((20000 + RANDOM % 20000))
+    (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null || break
+done
 cat >"$work/cupsd.conf" <<CONF
 Listen $work/cups.sock
 Listen 127.0.0.1:$port
