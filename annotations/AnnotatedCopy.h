@@ -1,7 +1,7 @@
 #pragma once
 
 #include "annotations/Annotation.h"
-#include "geometry/PdfCopy.h"
+#include "engine/PdfCopy.h"
 
 #include <QList>
 #include <QRectF>

@@ -10,7 +10,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfDocument>
 #include <QPdfWriter>
 #include <QSaveFile>
 

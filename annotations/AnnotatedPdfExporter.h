@@ -14,7 +14,6 @@
 #include <memory>
 
 class QPainter;
-class QPdfDocument;
 class QPdfWriter;
 class QSaveFile;
 

@@ -4,7 +4,7 @@
 #include "annotations/AnnotationsLog.h"
 #include "annotations/DocumentAnnotationModel.h"
 #include "core/DocumentController.h"
-#include "geometry/CharGeometry.h"
+#include "engine/PdfDocument.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
 
@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QListView>
 #include <QLocale>
-#include <QPdfDocument>
 #include <QPushButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -405,8 +404,8 @@ void AnnotationPanel::readDocumentAnnotations()
         [document = controller->sharedDocument()]() -> Reply<AnnotationPanel> {
             QList<DocumentAnnotation> read;
             // Only the MuPDF engine reads the document's own annotations.
-            if (const CharGeometry* geometry = CharGeometry::of(document.get()))
-                read = DocumentInside::annotations(*geometry);
+            if (document)
+                read = DocumentInside::annotations(*document);
             return [read](AnnotationPanel& self) { self.showDocumentAnnotations(read); };
         });
 }

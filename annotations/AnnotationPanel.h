@@ -1,7 +1,7 @@
 #pragma once
 
 #include "annotations/Annotation.h"
-#include "geometry/DocumentInside.h"
+#include "engine/DocumentInside.h"
 
 #include <QAbstractListModel>
 #include <QList>

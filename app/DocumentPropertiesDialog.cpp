@@ -4,7 +4,7 @@
 #include "core/DocumentController.h"
 #include "core/FileSafety.h"
 #include "core/PdfWorker.h"
-#include "geometry/CharGeometry.h"
+#include "engine/PdfDocument.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,7 +21,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPageSize>
-#include <QPdfDocument>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollArea>
@@ -220,24 +219,22 @@ void DocumentPropertiesDialog::requestReading()
         JobPriority::TextLayout, this, ticket,
         [document = controller->sharedDocument()]() -> Reply<DocumentPropertiesDialog> {
             Reading reading;
-            if (const CharGeometry* geometry = CharGeometry::of(document.get())) {
+            if (document && document->engine() == EngineKind::MuPdf) {
                 reading.available = true;
-                reading.properties = DocumentInside::properties(*geometry);
-                reading.attachments = DocumentInside::attachments(*geometry);
+                reading.properties = DocumentInside::properties(*document);
+                reading.attachments = DocumentInside::attachments(*document);
             } else if (document) {
                 // The Qt PDF engine knows the Info entries only.
+                const DocumentInfo info = document->info();
                 DocumentProperties& p = reading.properties;
-                auto meta = [&](QPdfDocument::MetaDataField field) {
-                    return document->metaData(field);
-                };
-                p.title = meta(QPdfDocument::MetaDataField::Title).toString();
-                p.author = meta(QPdfDocument::MetaDataField::Author).toString();
-                p.subject = meta(QPdfDocument::MetaDataField::Subject).toString();
-                p.keywords = meta(QPdfDocument::MetaDataField::Keywords).toString();
-                p.creator = meta(QPdfDocument::MetaDataField::Creator).toString();
-                p.producer = meta(QPdfDocument::MetaDataField::Producer).toString();
-                p.created = meta(QPdfDocument::MetaDataField::CreationDate).toDateTime();
-                p.modified = meta(QPdfDocument::MetaDataField::ModificationDate).toDateTime();
+                p.title = info.title;
+                p.author = info.author;
+                p.subject = info.subject;
+                p.keywords = info.keywords;
+                p.creator = info.creator;
+                p.producer = info.producer;
+                p.created = info.created;
+                p.modified = info.modified;
             }
             return [reading](DocumentPropertiesDialog& self) { self.showReading(reading); };
         });
@@ -252,10 +249,9 @@ void DocumentPropertiesDialog::requestFonts()
     controller->worker()->post(
         JobPriority::TextLayout, this, ticket,
         [document = controller->sharedDocument(), page]() -> Reply<DocumentPropertiesDialog> {
-            const CharGeometry* geometry = CharGeometry::of(document.get());
             QList<DocumentFont> list;
-            if (geometry)
-                list = DocumentInside::fonts(*geometry, page);
+            if (document)
+                list = DocumentInside::fonts(*document, page);
             return [list, page](DocumentPropertiesDialog& self) {
                 if (self.fontPage->currentData().toInt() == page)
                     self.showFonts(list);
@@ -381,8 +377,7 @@ void DocumentPropertiesDialog::saveAttachmentCopy(int row)
          source = controller->filePath()]() -> Reply<DocumentPropertiesDialog> {
             QString error;
             QByteArray bytes;
-            const CharGeometry* geometry = CharGeometry::of(document.get());
-            if (!geometry || !DocumentInside::attachmentContents(*geometry, attachment, bytes)) {
+            if (!document || !DocumentInside::attachmentContents(*document, attachment, bytes)) {
                 error = tr("附件已损坏，无法读取。");
             } else if (!AnnotationStore::exportTargetRefusal(path, source).isEmpty()) {
                 // Made the source (a link) while the file dialog was open.

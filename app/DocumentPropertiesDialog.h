@@ -2,7 +2,7 @@
 
 #include "core/DocumentController.h"
 #include "core/Generation.h"
-#include "geometry/DocumentInside.h"
+#include "engine/DocumentInside.h"
 
 #include <QDialog>
 #include <QList>

@@ -28,8 +28,6 @@
 #include <QImageWriter>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfDocument>
-#include <QPdfDocumentRenderOptions>
 #include <QPrintDialog>
 #include <QPrintEngine>
 #include <QPrinter>
@@ -754,7 +752,7 @@ void ExportCommands::writeCopy()
          handOver = print ? printSystem.handOver : nullptr, choices = copy.choices,
          run]() mutable -> Reply<ExportCommands> {
             // The engine opens the file itself, with the password the document was opened with.
-            request.password = document->password().toUtf8();
+            request.password = document->password();
             request.cancelled = cancelled.get();
             const CopyOutcome outcome = writePdfCopy(request);
             PrintHandOver handed;

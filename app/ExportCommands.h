@@ -3,7 +3,7 @@
 #include "annotations/Annotation.h"
 #include "app/CupsPrinting.h"
 #include "core/Generation.h"
-#include "geometry/PdfCopy.h"
+#include "engine/PdfCopy.h"
 
 #include <QHash>
 #include <QImage>

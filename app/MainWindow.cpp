@@ -53,8 +53,6 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
-#include <QPdfDocument>
-#include <QPdfSelection>
 #include <QPixmap>
 #include <QPointer>
 #include <QProgressDialog>
@@ -1146,10 +1144,8 @@ void MainWindow::copySelection()
         return;
     pdfWorker.post(JobPriority::TextLayout, this, controller()->documentTicket(),
                    [document, range, copied]() -> Reply<MainWindow> {
-                       const QPdfSelection selection =
-                           document->getSelectionAtIndex(range.page, range.start, range.length);
-                       const QString text =
-                           selection.isValid() ? textForClipboard(selection.text()) : QString();
+                       const QString text = textForClipboard(
+                           document->pageText(range.page).text.mid(range.start, range.length));
                        if (text.isEmpty())
                            return {};
                        return [text, copied](MainWindow& self) {

@@ -8,7 +8,6 @@
 
 #include <QFont>
 #include <QPainter>
-#include <QPdfDocument>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -63,12 +62,12 @@ int runSelfTest(QTextStream& out)
         out << "ocr: failed (models " << config.modelDir << "): " << error << Qt::endl;
         return 1;
     }
-    QPdfDocument* document = controller.document();
+    PdfDocument* document = controller.document();
     const QSizeF points = controller.pageSizes().value(0);
     const QSize pixels = pagePixelSize(points, renderDpi);
     QList<OcrLine> lines;
     worker.post(JobPriority::Document, [&lines, &engine, document, pixels] {
-        lines = engine.recognize(document->render(0, pixels));
+        lines = engine.recognize(document->render(0, pixels, 0));
     });
     worker.waitForIdle();
 

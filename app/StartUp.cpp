@@ -49,6 +49,10 @@ void defineCommandLine(QCommandLineParser& parser)
         QStringList{QStringLiteral("synctex-forward")},
         QStringLiteral("SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。"),
         QStringLiteral("line:column:texfile")));
+    parser.addOption(QCommandLineOption(
+        QStringList{QStringLiteral("engine")},
+        QStringLiteral("用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。"),
+        QStringLiteral("mupdf|qtpdf")));
     // Checks the installed files without a window (see SelfTest.h); not shown by the help option.
     QCommandLineOption selfTest(QStringList{QStringLiteral("self-test")},
                                 QStringLiteral("检查探测程序与 OCR 文件后退出。"));

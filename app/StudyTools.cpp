@@ -20,7 +20,6 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPdfBookmarkModel>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -53,8 +52,8 @@ void nearestEntry(const QAbstractItemModel* model, const QModelIndex& parent, in
     for (int row = 0; row < model->rowCount(parent); ++row) {
         const QModelIndex index = model->index(row, 0, parent);
         bool ok = false;
-        const int entryPage = index.data(int(QPdfBookmarkModel::Role::Page)).toInt(&ok);
-        const QString title = index.data(int(QPdfBookmarkModel::Role::Title)).toString().trimmed();
+        const int entryPage = index.data(int(BookmarkPanel::Role::Page)).toInt(&ok);
+        const QString title = index.data(int(BookmarkPanel::Role::Title)).toString().trimmed();
         if (ok && entryPage <= page && entryPage >= *bestPage && !title.isEmpty()) {
             *bestPage = entryPage;
             *bestTitle = title;

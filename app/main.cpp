@@ -54,6 +54,21 @@ int main(int argc, char* argv[])
     defineCommandLine(parser);
     parser.process(app);
 
+    {
+        // The engine of this run: the command line's, else the setting's.
+        const QString chosen = parser.isSet(QStringLiteral("engine"))
+                                   ? parser.value(QStringLiteral("engine"))
+                                   : AppSettings().pdfEngine();
+        EngineKind engine = EngineKind::MuPdf;
+        if (!engineFromName(chosen, &engine)) {
+            std::fprintf(stderr, "dovrix: unknown engine \"%s\" (mupdf or qtpdf)\n",
+                         qPrintable(chosen));
+            if (parser.isSet(QStringLiteral("engine")))
+                return 2;
+        }
+        PdfDocument::setPreferredEngine(engine);
+    }
+
     if (parser.isSet(QStringLiteral("self-test"))) {
         QTextStream out(stdout);
         return runSelfTest(out);
@@ -65,7 +80,8 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         rawArguments.append(QByteArray(argv[i]));
     const OpenRequestList opened = openRequestsFromArguments(
-        QCoreApplication::arguments().mid(1), {QStringLiteral("ocr-page")}, rawArguments);
+        QCoreApplication::arguments().mid(1),
+        {QStringLiteral("ocr-page"), QStringLiteral("engine")}, rawArguments);
     for (const QString& error : opened.errors)
         std::fprintf(stderr, "dovrix: %s\n", qPrintable(error));
     const int ocrPage = parser.isSet(QStringLiteral("ocr-page"))

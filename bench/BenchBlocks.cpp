@@ -131,16 +131,12 @@ int run(const QStringList& args)
     const double orderMs = double(orderTimer.nsecsElapsed()) / 1e6;
 
     const dovrix::TextLayoutStats stats = store.stats();
-    QJsonObject result{
-        {"pages", controller.pageCount()},
-        {"ms", qRound(ms * 10) / 10.0},
-        {"orderMs", qRound(orderMs * 100) / 100.0},
-        {"blocks", blocks},
-        {"selectionCalls", stats.selectionCalls},
-        {"exactCalls", stats.exactCalls},
-        {"engineFallbackPages", stats.engineFallbacks},
-        {"alignedShare",
-         stats.comparableChars ? double(stats.alignedChars) / double(stats.comparableChars) : 0.0}};
+    QJsonObject result{{"pages", controller.pageCount()},
+                       {"ms", qRound(ms * 10) / 10.0},
+                       {"orderMs", qRound(orderMs * 100) / 100.0},
+                       {"blocks", blocks},
+                       {"engine", dovrix::engineName(controller.document()->engine())},
+                       {"failedPages", stats.failedPages}};
     if (dovrix::bench::hasFlag(args, QStringLiteral("--pdftotext"))) {
         const auto [pdftotextMs, wordShare] = comparePdftotext(files.first(), text);
         result.insert("pdftotextMs", qRound(pdftotextMs * 10) / 10.0);

@@ -14,13 +14,12 @@
 #include "core/PageUnits.h"
 #include "core/PdfWorker.h"
 #include "core/RenderCache.h"
-#include "geometry/CharGeometry.h"
-#include "geometry/PdfCopy.h"
+#include "engine/PdfCopy.h"
+#include "engine/PdfDocument.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QHash>
-#include <QPdfDocument>
 #include <QRegularExpression>
 
 namespace {
@@ -36,12 +35,13 @@ int fail(const QString& message)
 QHash<QString, int> wordsOf(const QString& path)
 {
     QHash<QString, int> words;
-    QPdfDocument doc;
-    if (doc.load(path) != QPdfDocument::Error::None)
+    const dovrix::OpenResult opened = dovrix::PdfDocument::open(path);
+    if (!opened.document)
         return words;
     static const QRegularExpression space(QStringLiteral("\\s+"));
-    for (int page = 0; page < doc.pageCount(); ++page) {
-        const QStringList list = doc.getAllText(page).text().split(space, Qt::SkipEmptyParts);
+    for (int page = 0; page < opened.document->pageCount(); ++page) {
+        const QStringList list =
+            opened.document->pageText(page).text.split(space, Qt::SkipEmptyParts);
         for (const QString& word : list)
             ++words[word];
     }
@@ -53,8 +53,7 @@ QHash<QString, int> wordsOf(const QString& path)
 // page has no text).
 QList<dovrix::Annotation> spreadAnnotations(const QString& path, int pageCount)
 {
-    QObject owner;
-    const dovrix::CharGeometry* geometry = dovrix::CharGeometry::attach(&owner, path);
+    const dovrix::OpenResult opened = dovrix::PdfDocument::open(path);
     QList<dovrix::Annotation> list;
     for (int i = 0; i < CopyAnnotations; ++i) {
         dovrix::Annotation a;
@@ -67,17 +66,14 @@ QList<dovrix::Annotation> spreadAnnotations(const QString& path, int pageCount)
         a.created = 1700000000 + i;
         list.append(a);
     }
-    if (!geometry)
+    if (!opened.document)
         return list;
     for (dovrix::Annotation& a : list) {
-        QList<dovrix::EngineChar> chars;
-        if (!dovrix::annotationTypeInfo(a.type).marksText()
-            || geometry->extractPage(a.page, chars) != dovrix::PageCharBoxes::Outcome::Measured
-            || chars.size() < 60)
+        if (!dovrix::annotationTypeInfo(a.type).marksText())
             continue;
-        QList<QRectF> boxes;
-        for (const dovrix::EngineChar& c : std::as_const(chars))
-            boxes.append(c.box);
+        const QList<QRectF> boxes = opened.document->pageText(a.page).boxes;
+        if (boxes.size() < 60)
+            continue;
         const QList<QRectF> lines = dovrix::markedLines(boxes, 10, 50);
         QRectF united;
         for (const QRectF& line : lines)

@@ -2,15 +2,14 @@
 #include "bench/Bench.h"
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
-#include "geometry/CharGeometry.h"
-#include "geometry/DocumentInside.h"
+#include "engine/DocumentInside.h"
+#include "engine/PdfDocument.h"
 #include "support/InsideFixtures.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QPdfDocument>
 #include <QTextStream>
 #include <QTreeView>
 
@@ -60,8 +59,8 @@ int insideCommand(const QStringList& args)
     bool engine = false;
     double annotationsMs = 0, attachmentsMs = 0, fieldsMs = 0;
     worker.post(JobPriority::Document, [&, document = controller.sharedDocument()] {
-        const CharGeometry* geometry = CharGeometry::of(document.get());
-        if (!geometry)
+        PdfDocument* geometry = document.get();
+        if (!geometry || geometry->engine() != EngineKind::MuPdf)
             return;
         engine = true;
         QElapsedTimer clock;

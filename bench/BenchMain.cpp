@@ -1,5 +1,7 @@
 #include "bench/Bench.h"
 
+#include "engine/PdfDocument.h"
+
 #include <QApplication>
 #include <QEventLoop>
 #include <QJsonDocument>
@@ -96,10 +98,19 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Dovrix"));
 
     QStringList args = QApplication::arguments().mid(1);
+    // Every command opens files with this engine (and the fallback the program has).
+    const int engineAt = int(args.indexOf(QStringLiteral("--engine")));
+    if (engineAt >= 0) {
+        dovrix::EngineKind engine = dovrix::EngineKind::MuPdf;
+        if (engineAt + 1 >= args.size() || !dovrix::engineFromName(args.at(engineAt + 1), &engine))
+            return dovrix::bench::fail("dovrix-bench", QStringLiteral("--engine mupdf|qtpdf"));
+        dovrix::PdfDocument::setPreferredEngine(engine);
+        args.remove(engineAt, 2);
+    }
     const auto& commands = dovrix::bench::registry();
     if (args.isEmpty() || !commands.contains(args.first())) {
         QTextStream err(stderr);
-        err << "usage: dovrix-bench COMMAND ...\n";
+        err << "usage: dovrix-bench [--engine mupdf|qtpdf] COMMAND ...\n";
         for (auto it = commands.begin(); it != commands.end(); ++it)
             err << "  " << it.value().usage << '\n';
         return 2;

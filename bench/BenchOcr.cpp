@@ -24,7 +24,6 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QPainter>
-#include <QPdfDocument>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -56,11 +55,11 @@ QImage renderPage(dovrix::DocumentController& controller, int page, QString* ref
     const QSizeF points = controller.pageSizes().at(page);
     const QSize pixels = dovrix::OcrController::renderSize(points);
     QImage image;
-    QPdfDocument* document = controller.document();
+    dovrix::PdfDocument* document = controller.document();
     controller.worker()->post(dovrix::JobPriority::OcrRender,
                               [&image, reference, document, page, pixels] {
-                                  image = document->render(page, pixels);
-                                  *reference = document->getAllText(page).text();
+                                  image = document->render(page, pixels, 0);
+                                  *reference = document->pageText(page).text;
                               });
     controller.worker()->waitForIdle();
     return image;

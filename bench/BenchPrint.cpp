@@ -11,7 +11,7 @@
 #include "app/CupsPrinting.h"
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
-#include "geometry/PdfCopy.h"
+#include "engine/PdfCopy.h"
 
 #include <QDir>
 #include <QElapsedTimer>

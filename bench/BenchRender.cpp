@@ -1,5 +1,5 @@
 // dovrix-bench render: the cost of a page image through the render cache and the worker, next to
-// a bare QPdfDocument::render of the same page and size.
+// a bare render by the document engine of the same page and size.
 
 #include "bench/Bench.h"
 #include "tests/support/TestWait.h"
@@ -12,8 +12,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QImage>
-#include <QPdfDocument>
-#include <QPdfDocumentRenderOptions>
 #include <QTextStream>
 
 #include <cmath>
@@ -57,13 +55,11 @@ QImage renderThroughCache(RenderCache& cache, const RenderCache::Key& key,
 
 // The bare engine call with the options the cache uses, on the calling thread while the worker
 // is idle (one user of the document at a time).
-double renderBare(QPdfDocument* document, int page, QSize size)
+double renderBare(dovrix::PdfDocument* document, int page, QSize size)
 {
-    QPdfDocumentRenderOptions options;
-    options.setRenderFlags(QPdfDocumentRenderOptions::RenderFlags());
     QElapsedTimer timer;
     timer.start();
-    const QImage image = document->render(page, size, options);
+    const QImage image = document->render(page, size, 0);
     const double ms = elapsedMs(timer);
     return image.isNull() ? -1 : ms;
 }
@@ -112,7 +108,7 @@ int run(const QStringList& args)
                      int(std::ceil(points.height() * dpi / 72)));
     const QSize renderSize = RenderCache::clampToPixelLimit(key.size);
     const dovrix::DocumentHandle handle = controller.sharedDocument();
-    QPdfDocument* document = handle.get();
+    dovrix::PdfDocument* document = handle.get();
     RenderCache cache(&worker, pageViewBudget, dovrix::JobPriority::PageView);
 
     // One untimed round each: the first render of a page also loads its fonts.
@@ -143,6 +139,7 @@ int run(const QStringList& args)
         return fail(QStringLiteral("cannot write %1").arg(out));
 
     dovrix::bench::printJson({{QStringLiteral("page"), page},
+                              {QStringLiteral("engine"), dovrix::engineName(document->engine())},
                               {QStringLiteral("width"), image.width()},
                               {QStringLiteral("height"), image.height()},
                               {QStringLiteral("ms_median"), dovrix::bench::median(cachedMs)},

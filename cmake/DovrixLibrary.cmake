@@ -16,7 +16,7 @@ endfunction()
 # linked with LIBS (the area's library; a test that needs more links it by name after the call)
 # and, unless WITHOUT_SUPPORT (areas below the document core), the shared test support library.
 function(dovrix_tests)
-    cmake_parse_arguments(ARG "WITHOUT_SUPPORT" "" "LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "WITHOUT_SUPPORT" "" "LIBS;MUPDF_ONLY" ${ARGN})
     file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
     foreach(source ${tests})
         get_filename_component(name ${source} NAME_WE)
@@ -32,5 +32,17 @@ function(dovrix_tests)
         set_tests_properties(${name} PROPERTIES
             ENVIRONMENT "QT_QPA_PLATFORM=offscreen;DOVRIX_BUILD_DIR=${CMAKE_BINARY_DIR}"
             TIMEOUT 600)
+        # A suite that reads PDF files runs once more with the Qt PDF engine: one test body for
+        # both engines (tests/support/TestPdf.h, useEngineUnderTest).
+        file(READ ${source} body)
+        # MUPDF_ONLY names suites of what only MuPDF reads (the document's own annotations, its
+        # properties).
+        if(NOT ARG_WITHOUT_SUPPORT AND NOT name IN_LIST ARG_MUPDF_ONLY
+           AND body MATCHES "DocumentController|PdfDocument|Rig[ .;(]")
+            add_test(NAME ${name}_qtpdf COMMAND ${name})
+            set_tests_properties(${name}_qtpdf PROPERTIES
+                ENVIRONMENT "QT_QPA_PLATFORM=offscreen;DOVRIX_BUILD_DIR=${CMAKE_BINARY_DIR};DOVRIX_TEST_ENGINE=qtpdf"
+                TIMEOUT 600)
+        endif()
     endforeach()
 endfunction()

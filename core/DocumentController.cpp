@@ -5,7 +5,6 @@
 #include "core/PdfWorker.h"
 #include "core/ProgramFiles.h"
 #include "core/RawFilePath.h"
-#include "geometry/CharGeometry.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QPdfDocument>
 #include <QProcess>
 #include <QTimer>
 
@@ -57,16 +55,6 @@ QString probeExecutableName()
 #endif
 }
 
-QList<QSizeF> readPageSizes(QPdfDocument* document)
-{
-    QList<QSizeF> list;
-    const int count = document->pageCount();
-    list.reserve(count);
-    for (int i = 0; i < count; ++i)
-        list.append(document->pagePointSize(i));
-    return list;
-}
-
 } // namespace
 
 QString hashFile(const QString& path)
@@ -106,16 +94,14 @@ QString hashFile(const QString& path)
 
 QString errorMessage(int pdfError)
 {
-    switch (pdfError) {
-    case int(QPdfDocument::Error::DataNotYetAvailable):
-        return QCoreApplication::translate("QObject", "文档数据尚未就绪。");
-    case int(QPdfDocument::Error::FileNotFound):
+    switch (OpenOutcome(pdfError)) {
+    case OpenOutcome::FileNotFound:
         return QCoreApplication::translate("QObject", "文件不存在或无法访问。");
-    case int(QPdfDocument::Error::InvalidFileFormat):
+    case OpenOutcome::InvalidFile:
         return QCoreApplication::translate("QObject", "文件可能已损坏或不是有效的 PDF。");
-    case int(QPdfDocument::Error::IncorrectPassword):
+    case OpenOutcome::PasswordRequired:
         return QCoreApplication::translate("QObject", "文档已加密。");
-    case int(QPdfDocument::Error::UnsupportedSecurityScheme):
+    case OpenOutcome::UnsupportedSecurity:
         return QCoreApplication::translate("QObject", "暂不支持该 PDF 加密方式。");
     default:
         return QCoreApplication::translate("QObject", "打开文档时出现问题。");
@@ -219,6 +205,7 @@ void DocumentController::startLoad()
     probePages = -1;
     probeSizes.clear();
     probeReport.clear();
+    probeEngine = PdfDocument::preferredEngine();
     hashKnown = false;
     loadConcluded = false;
     pendingHash.clear();
@@ -228,7 +215,7 @@ void DocumentController::startLoad()
         // Missing, a directory, a FIFO or a device: nothing to parse, and opening some of them
         // would block. The hash job below finds no file either and completes the failure.
         verdict = ProbeVerdict::Fail;
-        probeError = int(QPdfDocument::Error::FileNotFound);
+        probeError = int(OpenOutcome::FileNotFound);
     } else if (probeEnabled()) {
         startProbe(generation);
     } else {
@@ -251,7 +238,8 @@ void DocumentController::startProbe(Generation::Value generation)
 {
     probe = new QProcess(this);
     probe->setProgram(probeProgram());
-    probe->setArguments({path});
+    probe->setArguments(
+        {QStringLiteral("--engine"), engineName(PdfDocument::preferredEngine()), path});
     probe->setStandardInputFile(QProcess::nullDevice());
     probe->setStandardErrorFile(QProcess::nullDevice());
     connect(probe, &QProcess::finished, this,
@@ -305,7 +293,7 @@ void DocumentController::probeFinished(Generation::Value generation, bool normal
 
     // Crash, another exit code, no start or no report: the file is never parsed here.
     verdict = ProbeVerdict::Fail;
-    probeError = int(QPdfDocument::Error::InvalidFileFormat);
+    probeError = int(OpenOutcome::InvalidFile);
     if (normalExit && probe->state() == QProcess::NotRunning && probe->exitCode() == 0) {
         readProbeOutput();
         if (!probeLine.isEmpty()) // a last line without its line feed
@@ -323,7 +311,7 @@ void DocumentController::probeFinished(Generation::Value generation, bool normal
             verdict = ProbeVerdict::Open; // the password protocol runs in this process
         } else if (words.size() == 2 && words.at(0) == "error") {
             const int e = words.at(1).toInt(&ok);
-            if (ok && e != int(QPdfDocument::Error::None))
+            if (ok && e != int(OpenOutcome::Opened))
                 probeError = e;
         }
     }
@@ -355,6 +343,12 @@ bool DocumentController::readProbeOutput()
                 progress = true;
                 continue;
             }
+        } else if (words.size() == 2 && words.at(0) == "engine") {
+            EngineKind kind = EngineKind::MuPdf;
+            if (engineFromName(QString::fromLatin1(words.at(1)), &kind))
+                probeEngine = kind;
+            progress = true;
+            continue;
         } else if (words.size() == 2 && words.at(0) == "loaded" && probePages < 0) {
             probePages = std::max(words.at(1).toInt(), 0);
             // The count is the file's claim: no more is reserved than a large real document needs.
@@ -421,42 +415,42 @@ void DocumentController::postLoadJob()
     PdfWorker* worker = pdfWorker; // a job runs only while its worker exists
     const Generation::Ticket ticket = loadGeneration.ticket();
     const QList<QSizeF> known = std::exchange(probeSizes, {});
+    // The engine the probe opened the file with; without the probe, the preferred one (which
+    // falls back to Qt PDF for a file MuPDF refuses).
+    const EngineKind engine = probeEngine;
+    const bool fallback = !probeEnabled();
     pdfWorker->post(JobPriority::Document, this, ticket,
-                    [worker, ticket, filePath = path, digest = pendingHash,
-                     known]() -> Reply<DocumentController> {
+                    [worker, ticket, filePath = path, digest = pendingHash, known, engine,
+                     fallback]() -> Reply<DocumentController> {
                         QElapsedTimer clock;
                         clock.start();
-                        const DocumentHandle document = worker->share(new QPdfDocument);
-                        const QPdfDocument::Error error = document->load(filePath);
+                        OpenResult opened = PdfDocument::open(filePath, {}, engine, fallback);
                         if (!ticket.isCurrent())
                             return {};
-                        if (error == QPdfDocument::Error::IncorrectPassword) {
+                        if (opened.outcome == OpenOutcome::PasswordRequired) {
                             const qint64 ms = clock.elapsed();
-                            return [document, digest, ms](DocumentController& self) {
+                            return [digest, ms](DocumentController& self) {
                                 self.timings.loadMs = ms;
-                                self.doc = document;
                                 self.hash = digest;
                                 self.setStatus(PasswordRequired, {});
                                 Q_EMIT self.passwordRequired(false);
                             };
                         }
-                        if (error != QPdfDocument::Error::None)
-                            return [error](DocumentController& self) { self.fail(int(error)); };
-                        // The character geometry reads the same file, opened now so that both
-                        // engines hold the version that was hashed; it lives and dies with the
-                        // document.
-                        CharGeometry::attach(document.get(), filePath);
+                        if (opened.outcome != OpenOutcome::Opened)
+                            return [error = opened.outcome](DocumentController& self) {
+                                self.fail(int(error));
+                            };
+                        const DocumentHandle document = worker->share(std::move(opened.document));
                         // The probe read the same file with the same engine; a file changed since
                         // then may differ.
-                        const QList<QSizeF> list = known.size() == document->pageCount()
-                                                       ? known
-                                                       : readPageSizes(document.get());
-                        const QStringList labels = readPageLabels(document.get());
+                        const QList<QSizeF> list =
+                            known.size() == document->pageCount() ? known : document->pageSizes();
+                        const QStringList labels = distinctPageLabels(document->pageLabels());
                         const qint64 ms = clock.elapsed();
                         return [document, digest, list, labels, ms](DocumentController& self) {
                             self.timings.loadMs = ms;
                             if (list.isEmpty()) {
-                                self.fail(int(QPdfDocument::Error::InvalidFileFormat));
+                                self.fail(int(OpenOutcome::InvalidFile));
                                 return;
                             }
                             self.hash = digest;
@@ -479,37 +473,34 @@ void DocumentController::fail(const QString& message)
 
 void DocumentController::submitPassword(const QString& password)
 {
-    if (currentStatus != PasswordRequired || !doc || !pdfWorker)
+    if (currentStatus != PasswordRequired || !pdfWorker)
         return;
     setStatus(Loading, {});
+    PdfWorker* worker = pdfWorker;
     pdfWorker->post(JobPriority::Document, this, loadGeneration.ticket(),
-                    [ticket = loadGeneration.ticket(), document = doc, filePath = path,
-                     password]() -> Reply<DocumentController> {
-                        document->setPassword(password);
-                        const QPdfDocument::Error error = document->load(filePath);
+                    [worker, ticket = loadGeneration.ticket(), filePath = path,
+                     engine = probeEngine, password]() -> Reply<DocumentController> {
+                        OpenResult opened =
+                            PdfDocument::open(filePath, password.toUtf8(), engine, true);
                         if (!ticket.isCurrent())
                             return {};
-                        if (error == QPdfDocument::Error::IncorrectPassword) {
+                        if (opened.outcome == OpenOutcome::PasswordRequired) {
                             return [](DocumentController& self) {
                                 self.setStatus(PasswordRequired, {});
                                 Q_EMIT self.passwordRequired(true);
                             };
                         }
-                        if (error != QPdfDocument::Error::None) {
-                            return [error](DocumentController& self) {
-                                self.doc.reset();
+                        if (opened.outcome != OpenOutcome::Opened) {
+                            return [error = opened.outcome](DocumentController& self) {
                                 self.fail(int(error));
                             };
                         }
-                        CharGeometry::attach(document.get(), filePath, password.toUtf8());
-                        const QList<QSizeF> list = readPageSizes(document.get());
-                        const QStringList labels = readPageLabels(document.get());
+                        const DocumentHandle document = worker->share(std::move(opened.document));
+                        const QList<QSizeF> list = document->pageSizes();
+                        const QStringList labels = distinctPageLabels(document->pageLabels());
                         return [document, list, labels](DocumentController& self) {
-                            if (self.doc != document)
-                                return;
                             if (list.isEmpty()) {
-                                self.doc.reset();
-                                self.fail(int(QPdfDocument::Error::InvalidFileFormat));
+                                self.fail(int(OpenOutcome::InvalidFile));
                                 return;
                             }
                             self.sizes = list;

@@ -16,7 +16,6 @@
 #include <memory>
 
 class QFileSystemWatcher;
-class QPdfDocument;
 class QProcess;
 class QTimer;
 
@@ -28,7 +27,7 @@ class RawFilePath;
 // file or cannot be read to the end. Runs on the worker thread during loads.
 QString hashFile(const QString& path);
 
-// Translated message for a QPdfDocument::Error value.
+// Translated message for an OpenOutcome value.
 QString errorMessage(int pdfError);
 
 // Opens one PDF for one document session: hashes and loads it on the worker, runs the password
@@ -53,7 +52,7 @@ public:
     {
         qint64 hashMs = -1;  // hashFile on the worker
         qint64 probeMs = -1; // start of the probe process to its report
-        qint64 loadMs = -1;  // QPdfDocument::load and the page sizes on the worker
+        qint64 loadMs = -1;  // opening the document and its page sizes on the worker
     };
 
     explicit DocumentController(PdfWorker* worker, QObject* parent = nullptr);
@@ -73,16 +72,15 @@ public:
     // The file opened by raw bytes; null for one opened by filePath().
     const RawFilePath* rawFile() const { return raw.get(); }
     QString sourceHash() const { return hash; }
-    // Held by the controller; only valid in Ready and PasswordRequired. Use it only from jobs
-    // posted to the worker (or to attach models on the GUI thread); a job captures
-    // sharedDocument(), which keeps the document until the job is done.
-    QPdfDocument* document() const { return doc.get(); }
+    // Held by the controller; only valid in Ready. Use it only from jobs posted to the worker; a
+    // job captures sharedDocument(), which keeps the document until the job is done.
+    PdfDocument* document() const { return doc.get(); }
     DocumentHandle sharedDocument() const { return doc; }
     // Stale once another load starts or the controller goes: for jobs about this document.
     Generation::Ticket documentTicket() const { return loadGeneration.ticket(); }
     const QList<QSizeF>& pageSizes() const { return sizes; }
     int pageCount() const { return int(sizes.size()); }
-    // The document's own page labels, read with the page sizes (see readPageLabels).
+    // The document's own page labels, read with the page sizes (see distinctPageLabels).
     const QStringList& pageLabels() const { return labels; }
     PdfWorker* worker() const { return pdfWorker; }
     LoadTimings loadTimings() const { return timings; }
@@ -150,11 +148,12 @@ private:
     QElapsedTimer probeClock;
     ProbeVerdict verdict = ProbeVerdict::Pending;
     int probeError = 0;
-    QString probeMessage;     // the failure message when it is no engine error
-    QByteArray probeLine;     // an incomplete last line of the probe's output
-    int probePages = -1;      // from "loaded N"; -1 before
-    QList<QSizeF> probeSizes; // page sizes the probe read, in page order
-    QByteArray probeReport;   // the final line ("pages N", "password", "error E")
+    QString probeMessage;                       // the failure message when it is no engine error
+    QByteArray probeLine;                       // an incomplete last line of the probe's output
+    int probePages = -1;                        // from "loaded N"; -1 before
+    QList<QSizeF> probeSizes;                   // page sizes the probe read, in page order
+    QByteArray probeReport;                     // the final line ("pages N", "password", "error E")
+    EngineKind probeEngine = EngineKind::MuPdf; // the engine the probe opened the file with
     bool hashKnown = false;
     bool loadConcluded = true; // the load job was posted or the load failed
     QString pendingHash;

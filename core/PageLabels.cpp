@@ -1,21 +1,16 @@
 #include "core/PageLabels.h"
 
-#include <QPdfDocument>
 #include <QRegularExpression>
 
 namespace dovrix {
 
-QStringList readPageLabels(QPdfDocument* document)
+QStringList distinctPageLabels(const QStringList& labels)
 {
-    QStringList labels;
-    bool distinct = false;
-    const int count = document->pageCount();
-    labels.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        labels.append(document->pageLabel(i));
-        distinct = distinct || !distinctPageLabel(labels, i).isEmpty();
+    for (int i = 0; i < labels.size(); ++i) {
+        if (!distinctPageLabel(labels, i).isEmpty())
+            return labels;
     }
-    return distinct ? labels : QStringList();
+    return {};
 }
 
 QString distinctPageLabel(const QStringList& labels, int page)

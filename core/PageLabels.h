@@ -3,16 +3,14 @@
 #include <QString>
 #include <QStringList>
 
-class QPdfDocument;
-
 // The document's own page labels ("iv", "A-3") and the page numbers they stand for. Pure
-// functions of their inputs, except readPageLabels, which reads the document on the worker.
+// functions of their inputs.
 namespace dovrix {
 
-// One label per page (empty where the page has none), or an empty list when every page's label
-// is missing or equals its 1-based number, so that callers can test for labels with isEmpty().
-// Worker thread only.
-QStringList readPageLabels(QPdfDocument* document);
+// The document's labels (one per page, empty where the page has none), or an empty list when
+// every page's label is missing or equals its 1-based number, so that callers can test for labels
+// with isEmpty().
+QStringList distinctPageLabels(const QStringList& labels);
 
 // The label of the 0-based page, or an empty string when it has none or it equals the number.
 QString distinctPageLabel(const QStringList& labels, int page);

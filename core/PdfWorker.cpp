@@ -2,7 +2,6 @@
 
 #include "core/CoreLog.h"
 
-#include <QPdfDocument>
 #include <QRunnable>
 
 #include <atomic>
@@ -73,12 +72,12 @@ void PdfWorker::post(JobPriority priority, Job job)
     start(queue, priority, std::move(job));
 }
 
-DocumentHandle PdfWorker::share(QPdfDocument* document) const
+DocumentHandle PdfWorker::share(std::unique_ptr<PdfDocument> owned) const
 {
-    if (!document)
+    if (!owned)
         return {};
     const std::weak_ptr<Queue> weak = queue;
-    return DocumentHandle(document, [weak](QPdfDocument* released) {
+    return DocumentHandle(owned.release(), [weak](PdfDocument* released) {
         if (const std::shared_ptr<Queue> alive = weak.lock()) {
             // Behind the running job and every job already queued; none of them holds a handle
             // any more, so none of them uses the document.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Generation.h"
+#include "engine/PdfDocument.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -10,8 +11,6 @@
 #include <atomic>
 #include <functional>
 #include <memory>
-
-class QPdfDocument;
 
 namespace dovrix {
 
@@ -30,16 +29,15 @@ enum class JobPriority : int {
     PageView = 30, // page-view renders
 };
 
-// A document shared by every job that uses it. The last handle to go releases the document (and
-// the character geometry attached to it) with a job on the worker that shared it, so no job can
-// meet a released document; see PdfWorker::share.
-using DocumentHandle = std::shared_ptr<QPdfDocument>;
+// A document shared by every job that uses it. The last handle to go releases the document with a
+// job on the worker that shared it, so no job can meet a released document; see PdfWorker::share.
+using DocumentHandle = std::shared_ptr<PdfDocument>;
 
 // What an owner does on the GUI thread with the result of its job; empty when there is nothing
 // to do.
 template <typename Owner> using Reply = std::function<void(Owner&)>;
 
-// The single background queue for everything that touches a QPdfDocument. One thread, one job at a
+// The single background queue for everything that touches a document. One thread, one job at a
 // time, so no two jobs ever use a document at once.
 class PdfWorker : public QObject
 {
@@ -75,7 +73,7 @@ public:
     // Takes ownership of a document (made on any thread) and hands out its first handle. Safe to
     // call from jobs. A document whose last handle goes after this worker is gone is deleted where
     // that happens, unless a job was abandoned at shutdown (it might still use it).
-    DocumentHandle share(QPdfDocument* document) const;
+    DocumentHandle share(std::unique_ptr<PdfDocument> document) const;
 
     // True when destruction had to abandon a running job (see ~PdfWorker); the program then ends
     // without waiting for the process's remaining threads.

@@ -4,8 +4,6 @@
 #include "core/PdfWorker.h"
 
 #include <QCoreApplication>
-#include <QPdfDocument>
-#include <QPdfDocumentRenderOptions>
 #include <QPointer>
 
 #include <cmath>
@@ -43,20 +41,6 @@ qint32 ratioBucket(double ratio)
           && scaled < double(std::numeric_limits<qint32>::max())))
         return 0;
     return qint32(scaled);
-}
-
-QPdfDocumentRenderOptions::Rotation toRotation(int degrees)
-{
-    switch (degrees) {
-    case 90:
-        return QPdfDocumentRenderOptions::Rotation::Clockwise90;
-    case 180:
-        return QPdfDocumentRenderOptions::Rotation::Clockwise180;
-    case 270:
-        return QPdfDocumentRenderOptions::Rotation::Clockwise270;
-    default:
-        return QPdfDocumentRenderOptions::Rotation::None;
-    }
 }
 
 // Registered before any listener connects, not only once a cache exists.
@@ -128,18 +112,14 @@ void RenderCache::request(const Key& key, const DocumentHandle& document)
                  });
 }
 
-QImage RenderCache::render(QPdfDocument* document, int page, QSize size, int rotation)
+QImage RenderCache::render(PdfDocument* document, int page, QSize size, int rotation, QRect clip)
 {
     if (!document || !size.isValid() || size.isEmpty() || page < 0
         || page >= document->pageCount()) {
         qCDebug(lcCore) << "no render of page" << page << "at" << size;
         return {};
     }
-    QPdfDocumentRenderOptions options;
-    options.setRotation(toRotation(rotation));
-    // No render flags: the document's own annotation layer stays off, the program draws its own.
-    options.setRenderFlags(QPdfDocumentRenderOptions::RenderFlags());
-    QImage image = document->render(page, size, options);
+    QImage image = document->render(page, size, rotation, clip);
     if (image.isNull())
         qCWarning(lcCore) << "rendering page" << page << "at" << size << "failed";
     return image;

@@ -16,8 +16,6 @@
 #include <list>
 #include <memory>
 
-class QPdfDocument;
-
 namespace dovrix {
 
 // Renders pages on the worker and keeps the most recently used images within a byte budget.
@@ -56,10 +54,13 @@ public:
     // The FNV-1a based hash of a key; ratios closer than 1/8 may share it.
     static quint64 keyHash(const Key& key);
 
-    // Renders a page at a pixel size, turned clockwise by rotation degrees (0/90/180/270), without
-    // the document's own annotation layer. A null image for an invalid page or size. Runs on the
-    // worker thread: every user of a document renders through this one function.
-    static QImage render(QPdfDocument* document, int page, QSize size, int rotation);
+    // Renders a page at a pixel size, turned clockwise by rotation degrees (0/90/180/270), with
+    // the document's own annotations and form fields; clip, when valid, is the part of that image
+    // wanted. A null image for an invalid page or size. Runs on the worker thread: every user of a
+    // document renders through this one function, so the view, thumbnails, exports and printing
+    // show the same page.
+    static QImage render(PdfDocument* document, int page, QSize size, int rotation,
+                         QRect clip = {});
 
     RenderCache(PdfWorker* worker, qint64 byteBudget, JobPriority priority,
                 QObject* parent = nullptr);

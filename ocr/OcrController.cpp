@@ -9,7 +9,6 @@
 #include "text/TextLayoutStore.h"
 
 #include <QCoreApplication>
-#include <QPdfDocument>
 #include <QPointer>
 
 #include <algorithm>

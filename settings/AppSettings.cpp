@@ -18,6 +18,7 @@ const QString filesKey = QStringLiteral("files");
 const QString progressGroup = QStringLiteral("progress");
 const QString bookmarkGroup = QStringLiteral("bookmarks");
 const QString editorKey = QStringLiteral("prefs/editorCommand");
+const QString engineKey = QStringLiteral("prefs/engine");
 const QString speechRateKey = QStringLiteral("speech/rate");
 const QString speechVoiceKey = QStringLiteral("speech/voice");
 
@@ -142,6 +143,16 @@ void AppSettings::saveBookmarks(const QString& key, const QByteArray& encoded)
         settings.remove(key);
     else
         settings.setValue(key, encoded);
+}
+
+QString AppSettings::pdfEngine() const
+{
+    return QSettings().value(engineKey, QStringLiteral("mupdf")).toString().trimmed().toLower();
+}
+
+void AppSettings::setPdfEngine(const QString& name)
+{
+    QSettings().setValue(engineKey, name.trimmed().toLower());
 }
 
 QString AppSettings::editorCommand() const

@@ -74,6 +74,11 @@ public:
     QByteArray bookmarks(const QString& key) const;
     void saveBookmarks(const QString& key, const QByteArray& encoded);
 
+    // The name of the PDF engine files are opened with ("mupdf", the default, or "qtpdf"); the
+    // command line's --engine overrides it for one run.
+    QString pdfEngine() const;
+    void setPdfEngine(const QString& name);
+
     // The command that opens a TeX source at a line (inverse search), e.g. "editor +%l %f".
     QString editorCommand() const;
     void setEditorCommand(const QString& command);

@@ -3,7 +3,6 @@
 #include "core/PdfWorker.h"
 
 #include "core/OcrLine.h"
-#include "geometry/CharGeometry.h"
 #include "text/ReadingBlock.h"
 
 #include <QHash>
@@ -35,13 +34,8 @@ struct OcrPageText
 // construction or the last resetStats().
 struct TextLayoutStats
 {
-    qint64 allTextCalls = 0;    // QPdfDocument::getAllText
-    qint64 selectionCalls = 0;  // QPdfDocument::getSelectionAtIndex, all purposes
-    qint64 exactCalls = 0;      // single-character queries for characters the engine left
-    qint64 enginePages = 0;     // pages measured by the character-geometry engine
-    qint64 engineFallbacks = 0; // pages measured wholly by single-character queries
-    qint64 alignedChars = 0;    // characters given a box by the engine (used pages only)
-    qint64 comparableChars = 0; // characters the alignment compared (used pages only)
+    qint64 pageTextCalls = 0; // pages read (text and boxes in one pass)
+    qint64 failedPages = 0;   // pages the engine could not read, or not within its time limit
 };
 
 // Everything the program knows about the text of a page of one document: texts, quick boxes,
@@ -49,23 +43,19 @@ struct TextLayoutStats
 // the unrotated page (top-left origin, y down), one per character index of the page text; a
 // character without a box has a null rectangle.
 //
-// Character boxes come from the character-geometry engine attached to the document (one
-// extraction per page, aligned to the page text); the characters it leaves without a box, or
-// every character of a page it cannot measure, get theirs from one Qt PDF selection each. Once
-// measured, the character boxes also serve as the quick boxes.
+// The text of a page and the box of each of its characters come from one pass of the document
+// engine (PdfDocument::pageText), so the character index is the engine's own text. The character
+// boxes also serve as the quick boxes, and hit boxes are the lines of a run of character boxes.
 //
-// Requests return at once and post jobs to the PdfWorker; the Qt PDF calls run only in those jobs
-// on the worker thread. Results are stored and announced on the GUI thread. Everything public is
-// for the GUI thread; no accessor blocks.
+// Requests return at once and post jobs to the PdfWorker; the engine runs only in those jobs on
+// the worker thread. Results are stored and announced on the GUI thread. Everything public is for
+// the GUI thread; no accessor blocks.
 class TextLayoutStore : public QObject
 {
     Q_OBJECT
     Q_DISABLE_COPY(TextLayoutStore)
 
 public:
-    // Single-character queries made by one character-box job run.
-    static constexpr int ChunkSize = 64;
-
     TextLayoutStore(PdfWorker* worker, DocumentController* controller, QObject* parent = nullptr);
     ~TextLayoutStore() override;
 
@@ -106,14 +96,6 @@ public:
     TextLayoutStats stats() const;
     void resetStats();
 
-    // The geometry rules, as pure functions of their inputs (used by the jobs; public for tests).
-    // Quick boxes: each non-space character gets a whole line rectangle, the characters spread
-    // over the rectangles in proportion to their widths; whitespace keeps a null box. Empty when
-    // there is no non-space character or no rectangle.
-    static QList<QRectF> spreadOverLines(const QString& text, const QList<QRectF>& lineRects);
-    // The engine's boxes are used for a page it measured, in time, matching at least half of
-    // the characters it compared; otherwise the page is measured by single-character queries.
-    static bool engineBoxesUsable(const PageCharBoxes& measured);
     // More than two characters besides line feeds, carriage returns, spaces and tabs.
     static bool isTextLayer(const QString& text);
 
@@ -139,44 +121,17 @@ public:
     // Shared with the jobs: they may outlive the store, so they hold these and never the store.
     struct Shared
     {
-        std::atomic<qint64> allTextCalls{0};
-        std::atomic<qint64> selectionCalls{0};
-        std::atomic<qint64> exactCalls{0};
-        std::atomic<qint64> enginePages{0};
-        std::atomic<qint64> engineFallbacks{0};
-        std::atomic<qint64> alignedChars{0};
-        std::atomic<qint64> comparableChars{0};
-    };
-
-    enum class Deferred { QuickBoxes, CharBoxes, ReadingBlocks };
-    struct DeferredKey
-    {
-        Deferred kind = Deferred::QuickBoxes;
-        int page = 0;
-        JobPriority priority = JobPriority::TextLayout;
-        friend bool operator==(const DeferredKey& a, const DeferredKey& b)
-        {
-            return a.kind == b.kind && a.page == b.page && a.priority == b.priority;
-        }
+        std::atomic<qint64> pageTextCalls{0};
+        std::atomic<qint64> failedPages{0};
     };
 
 private:
-    friend struct TextLayoutJobs; // the worker-side jobs deliver through the private functions
-
-    // Re-issues a request when the page's text arrives. One listener per (kind, page, priority):
-    // a second identical listener would only find the first one's request pending.
-    void deferUntilText(Deferred kind, int page, JobPriority priority);
-
-    // Posts the character-box job; quick when quick boxes asked for it.
-    void startCharBoxJob(int page, JobPriority priority, bool quick);
     // Stores boxes as the page's quick boxes unless none is valid; ends a pending request.
     void storeQuickBoxes(int page, const QList<QRectF>& boxes);
-
-    // Results of current jobs (see PdfWorker::post).
-    void deliverText(int page, const QString& text);
-    void deliverQuickBoxes(int page, const QList<QRectF>& lineRects);
-    void deliverCharBoxes(int page, const QList<QRectF>& boxes);
-    void deliverHitBoxes(const HitKey& key, const QList<QRectF>& rects);
+    // The result of a page's text job (see PdfWorker::post): stores text and boxes and serves
+    // every request that waited for them.
+    void deliverText(int page, const QString& text, const QList<QRectF>& boxes);
+    void deliverHitBoxes(const HitKey& key);
 
     PdfWorker* worker;              // not owned
     DocumentController* controller; // not owned
@@ -194,10 +149,8 @@ private:
     QSet<HitKey> pendingHitBoxes;
     // Held by pointer so that storing another page's result never moves a result handed out.
     QHash<int, std::shared_ptr<const OcrPageText>> ocrCache;
-    QSet<DeferredKey> armed; // deferred requests waiting for their page's text
 };
 
 size_t qHash(const TextLayoutStore::HitKey& key, size_t hashSeed = 0) noexcept;
-size_t qHash(const TextLayoutStore::DeferredKey& key, size_t hashSeed = 0) noexcept;
 
 } // namespace dovrix

@@ -4,8 +4,6 @@
 #include "core/PdfWorker.h"
 
 #include <QLabel>
-#include <QPdfBookmarkModel>
-#include <QPdfDocument>
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QTreeView>
@@ -65,20 +63,15 @@ void BookmarkPanel::rebuild()
 
 namespace {
 
-using Role = QPdfBookmarkModel::Role;
+using Role = BookmarkPanel::Role;
 
-QList<BookmarkPanel::Entry> entriesBelow(const QPdfBookmarkModel& model, const QModelIndex& parent)
+QList<BookmarkPanel::Entry> entriesOf(const QList<OutlineItem>& items, int level)
 {
     QList<BookmarkPanel::Entry> entries;
-    for (int row = 0; row < model.rowCount(parent); ++row) {
-        const QModelIndex index = model.index(row, 0, parent);
-        bool ok = false;
-        const int page = index.data(int(Role::Page)).toInt(&ok);
-        entries.append({index.data(int(Role::Title)).toString(),
-                        index.data(int(Role::Level)).toInt(), ok ? page : -1,
-                        index.data(int(Role::Location)).toPointF(),
-                        index.data(int(Role::Zoom)).toReal(), entriesBelow(model, index)});
-    }
+    entries.reserve(items.size());
+    for (const OutlineItem& item : items)
+        entries.append({item.title, level, item.target.page, item.target.point, item.target.zoom,
+                        entriesOf(item.children, level + 1)});
     return entries;
 }
 
@@ -100,12 +93,9 @@ void appendEntries(QStandardItem* parent, const QList<BookmarkPanel::Entry>& ent
 
 } // namespace
 
-QList<BookmarkPanel::Entry> BookmarkPanel::readOutline(QPdfDocument* document)
+QList<BookmarkPanel::Entry> BookmarkPanel::readOutline(PdfDocument* document)
 {
-    // The model reads the whole outline when it is given the document, under the engine's lock.
-    QPdfBookmarkModel model;
-    model.setDocument(document);
-    return entriesBelow(model, QModelIndex());
+    return document ? entriesOf(document->outline(), 0) : QList<Entry>();
 }
 
 void BookmarkPanel::showOutline(const QList<Entry>& entries)
@@ -130,7 +120,7 @@ void BookmarkPanel::checkOutline()
 void BookmarkPanel::onClicked(const QModelIndex& index)
 {
     bool ok = false;
-    const int page = outline->data(index, int(QPdfBookmarkModel::Role::Page)).toInt(&ok);
+    const int page = outline->data(index, int(Role::Page)).toInt(&ok);
     if (ok && page >= 0)
         Q_EMIT bookmarkActivated(page);
 }

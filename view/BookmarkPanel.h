@@ -14,9 +14,9 @@ class QStandardItemModel;
 class QTimer;
 class QTreeView;
 
-class QPdfDocument;
-
 namespace dovrix {
+
+class PdfDocument;
 
 class DocumentController;
 
@@ -41,8 +41,16 @@ public:
     void rebuild();
     void retranslate();
 
-    // The entries, with their title, level, page, location and zoom under the roles of
-    // QPdfBookmarkModel::Role (the title also as the display text).
+    // The data of an entry in the model.
+    enum class Role : int {
+        Title = Qt::UserRole, // also the display text
+        Level,
+        Page,     // 0-based; absent for an entry that leads nowhere in the document
+        Location, // the destination's point in page space
+        Zoom,     // the destination's zoom, 0 to keep the current one
+    };
+
+    // The entries, with their title, level, page, location and zoom under Role.
     QStandardItemModel* model() const { return outline; }
     QTreeView* treeView() const { return tree; }
     QLabel* emptyNotice() const { return emptyLabel; }
@@ -65,7 +73,7 @@ public:
         QList<Entry> children;
     };
     // The outline of document, read with the PDF engine (on the worker).
-    static QList<Entry> readOutline(QPdfDocument* document);
+    static QList<Entry> readOutline(PdfDocument* document);
 
 private:
     void showOutline(const QList<Entry>& entries);

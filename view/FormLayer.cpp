@@ -4,7 +4,7 @@
 #include "core/DocumentController.h"
 #include "core/PageColours.h"
 #include "core/PdfWorker.h"
-#include "geometry/CharGeometry.h"
+#include "engine/PdfDocument.h"
 #include "view/PdfViewport.h"
 
 #include <QApplication>
@@ -15,7 +15,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPdfDocument>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QWidget>
@@ -196,9 +195,8 @@ void FormLayer::readFields()
     controller->worker()->post(JobPriority::Outline, this, controller->documentTicket(),
                                [document = controller->sharedDocument()]() -> Reply<FormLayer> {
                                    QList<FormField> read;
-                                   if (const CharGeometry* geometry =
-                                           CharGeometry::of(document.get()))
-                                       read = DocumentInside::formFields(*geometry);
+                                   if (document)
+                                       read = DocumentInside::formFields(*document);
                                    return [read](FormLayer& self) { self.showFields(read); };
                                });
 }

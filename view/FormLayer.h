@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/DocumentInside.h"
+#include "engine/DocumentInside.h"
 
 #include <QList>
 #include <QObject>

@@ -11,7 +11,6 @@
 #include "theme/ThemePalette.h"
 #include "view/LinkPreview.h"
 #include "view/OcrTextGeometry.h"
-#include "view/PdfLinkModelCompat.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -35,25 +34,22 @@ const QColor HitOutline(31, 79, 216);
 const QColor OcrHitColor(20, 128, 74);
 const QColor MarkColor(230, 126, 34);
 
-// Qt PDF 6.4 calls a link valid only when it has a target page; a web link is one too.
-bool isUsable(const QPdfLink& link)
-{
-    return link.isValid() || link.url().isValid();
-}
-
-// Qt PDF 6.4 gives a destination's point (top-left origin) for some links and (0, 0) for the
-// others, which then lead to their page.
-ViewTarget targetOf(const QPdfLink& link)
+// Where the view goes for a link's destination: the point it names, the area it fits, or the
+// page.
+ViewTarget targetOf(const PdfDestination& destination)
 {
     ViewTarget target;
-    target.page = link.page();
-    if (!link.location().isNull()) {
+    target.page = destination.page;
+    target.zoom = destination.zoom;
+    if (destination.kind == PdfDestination::Kind::FitR && !destination.area.isEmpty()) {
+        target.show = ViewTarget::Show::Area;
+        target.area = destination.area;
+    } else if (destination.hasLeft || destination.hasTop) {
         target.show = ViewTarget::Show::Point;
-        target.point = link.location();
-        target.hasLeft = true;
-        target.hasTop = true;
+        target.point = destination.point;
+        target.hasLeft = destination.hasLeft;
+        target.hasTop = destination.hasTop;
     }
-    target.zoom = link.zoom();
     return target;
 }
 
@@ -198,8 +194,8 @@ void PdfViewport::relayout()
             break;
     }
     // A cut-out of another zoom or rotation than the page's now is of no use.
-    if (preview && preview->isVisible() && renderKeyFor(previewLink.page()) != previewKey)
-        trackLinkPreview(QPdfLink(), QPointF());
+    if (preview && preview->isVisible() && renderKeyFor(previewLink.target.page) != previewKey)
+        trackLinkPreview(PdfLink(), QPointF());
     inRelayout = false;
 }
 
@@ -439,7 +435,7 @@ void PdfViewport::scrollContentsBy(int, int)
 {
     // The viewport widget is never scrolled: every scroll repaints from the content offsets.
     viewport()->update();
-    trackLinkPreview(QPdfLink(), QPointF());
+    trackLinkPreview(PdfLink(), QPointF());
     if (inRelayout)
         return;
     updateCurrentPage();
@@ -535,36 +531,30 @@ void PdfViewport::ensureLinks(int page)
     if (!doc || !controller->worker())
         return;
     linksLoading.insert(page);
-    controller->worker()->post(
-        JobPriority::TextLayout, this, linkGeneration.ticket(),
-        [doc, page]() -> Reply<PdfViewport> {
-            // Runs on the worker thread, the only thread that touches the document.
-            QList<QPdfLink> result;
-            QPdfLinkModel model;
-            model.setDocument(doc.get());
-            model.setPage(page);
-            const int rows = model.rowCount();
-            for (int row = 0; row < rows; ++row) {
-                const QVariant v = model.data(model.index(row, 0), int(QPdfLinkModel::Role::Link));
-                result.append(v.value<QPdfLink>());
-            }
-            return [page, result](PdfViewport& self) { self.setLinks(page, result); };
-        });
+    controller->worker()->post(JobPriority::TextLayout, this, linkGeneration.ticket(),
+                               [doc, page]() -> Reply<PdfViewport> {
+                                   // Runs on the worker thread, the only thread that touches the
+                                   // document.
+                                   const QList<PdfLink> result = doc->links(page);
+                                   return [page, result](PdfViewport& self) {
+                                       self.setLinks(page, result);
+                                   };
+                               });
 }
 
-void PdfViewport::setLinks(int page, const QList<QPdfLink>& pageLinks)
+void PdfViewport::setLinks(int page, const QList<PdfLink>& pageLinks)
 {
     linksLoading.remove(page);
     links.insert(page, pageLinks);
 }
 
-QPdfLink PdfViewport::linkAt(int page, const QPointF& pt) const
+PdfLink PdfViewport::linkAt(int page, const QPointF& pt) const
 {
     const auto it = links.constFind(page);
     if (it == links.constEnd())
         return {};
-    for (const QPdfLink& link : *it) {
-        for (const QRectF& r : link.rectangles()) {
+    for (const PdfLink& link : *it) {
+        for (const QRectF& r : link.rectangles) {
             if (r.contains(pt))
                 return link;
         }
@@ -1124,7 +1114,7 @@ void PdfViewport::selectWordAt(int page, const QPointF& pt)
 
 void PdfViewport::mousePressEvent(QMouseEvent* event)
 {
-    trackLinkPreview(QPdfLink(), QPointF());
+    trackLinkPreview(PdfLink(), QPointF());
     if (event->button() != Qt::LeftButton) {
         QAbstractScrollArea::mousePressEvent(event);
         return;
@@ -1249,13 +1239,13 @@ void PdfViewport::mouseReleaseEvent(QMouseEvent* event)
             selectionPending = true;
         }
     } else {
-        const QPdfLink link = selPage >= 0 ? linkAt(selPage, pressPoint) : QPdfLink();
+        const PdfLink link = selPage >= 0 ? linkAt(selPage, pressPoint) : PdfLink();
         clearSelection();
-        if (isUsable(link)) {
-            if (link.url().isValid())
-                Q_EMIT linkActivated(link.url());
-            else if (link.page() >= 0)
-                jumpTo(targetOf(link));
+        if (link.isUsable()) {
+            if (link.url.isValid())
+                Q_EMIT linkActivated(link.url);
+            else if (link.target.page >= 0)
+                jumpTo(targetOf(link.target));
         }
     }
     viewport()->update();
@@ -1296,7 +1286,7 @@ void PdfViewport::mouseDoubleClickEvent(QMouseEvent* event)
 bool PdfViewport::viewportEvent(QEvent* event)
 {
     if (event->type() == QEvent::Leave) {
-        trackLinkPreview(QPdfLink(), QPointF());
+        trackLinkPreview(PdfLink(), QPointF());
         hoverLink = false;
         hoverText = false;
         if (cursorShape != Qt::ArrowCursor && !annotating) {
@@ -1307,15 +1297,16 @@ bool PdfViewport::viewportEvent(QEvent* event)
     return QAbstractScrollArea::viewportEvent(event);
 }
 
-void PdfViewport::trackLinkPreview(const QPdfLink& link, const QPointF& viewportPos)
+void PdfViewport::trackLinkPreview(const PdfLink& link, const QPointF& viewportPos)
 {
-    const bool internal = link.page() >= 0 && link.page() < geo.pageCount() && !annotating;
-    if (internal && previewLink.page() == link.page() && previewLink.location() == link.location()
-        && previewLink.rectangles() == link.rectangles())
+    const bool internal =
+        link.target.page >= 0 && link.target.page < geo.pageCount() && !annotating;
+    if (internal && previewLink.target.page == link.target.page && previewLink.target == link.target
+        && previewLink.rectangles == link.rectangles)
         return; // still on the same link: the timer runs on, or the preview stays
     previewTimer.stop();
     closeLinkPreview();
-    previewLink = internal ? link : QPdfLink();
+    previewLink = internal ? link : PdfLink();
     if (!internal)
         return;
     previewAnchor = viewportPos.toPoint();
@@ -1335,7 +1326,7 @@ void PdfViewport::closeLinkPreview()
 
 void PdfViewport::showLinkPreview()
 {
-    const int target = previewLink.page();
+    const int target = previewLink.target.page;
     if (target < 0 || target >= geo.pageCount())
         return;
     if (!preview)
@@ -1361,10 +1352,10 @@ void PdfViewport::fillLinkPreview(const QImage& pageImage)
         preview->setPicture(QImage(), 1.0);
         return;
     }
-    const int target = previewLink.page();
+    const int target = previewLink.target.page;
     // Logical pixels of the page image; the image itself may be smaller (pixel limit).
     const QSizeF shown = geo.displaySize(target) * geo.zoom;
-    const QRectF area = previewArea(shown, geo.pageToImage(target, previewLink.location()));
+    const QRectF area = previewArea(shown, geo.pageToImage(target, previewLink.target.point));
     const double sx = pageImage.width() / shown.width();
     const double sy = pageImage.height() / shown.height();
     const QRect source =
@@ -1392,7 +1383,7 @@ void PdfViewport::updateHoverCursor(const QPointF& viewportPos)
     const QPointF c = contentPos(viewportPos);
     const int page = geo.pageAt(c);
     if (page < 0)
-        trackLinkPreview(QPdfLink(), viewportPos);
+        trackLinkPreview(PdfLink(), viewportPos);
     hoverLink = false;
     hoverText = false;
     Qt::CursorShape shape = Qt::ArrowCursor;
@@ -1401,9 +1392,9 @@ void PdfViewport::updateHoverCursor(const QPointF& viewportPos)
         // spread, the next page below) load theirs when the pointer comes onto them.
         ensureLinks(page);
         const QPointF pt = geo.viewToPage(page, c);
-        const QPdfLink link = linkAt(page, pt);
+        const PdfLink link = linkAt(page, pt);
         trackLinkPreview(link, viewportPos);
-        if (isUsable(link)) {
+        if (link.isUsable()) {
             hoverLink = true;
             shape = Qt::PointingHandCursor;
         } else if (text) {

@@ -10,7 +10,6 @@
 #include <QAbstractScrollArea>
 #include <QHash>
 #include <QList>
-#include <QPdfLink>
 #include <QPointer>
 #include <QSet>
 #include <QTimer>
@@ -174,7 +173,7 @@ public:
     void closeLinkPreview();
 
     // Link under a page point; invalid when none or while the page's links are loading.
-    QPdfLink linkAt(int page, const QPointF& pt) const;
+    PdfLink linkAt(int page, const QPointF& pt) const;
     bool linksLoaded(int page) const { return links.contains(page); }
 
 Q_SIGNALS:
@@ -224,7 +223,7 @@ private:
     // Takes the fit zoom of the fit mode (none: nothing) and announces a change.
     void updateFitZoom();
     void ensureLinks(int page);
-    void setLinks(int page, const QList<QPdfLink>& pageLinks);
+    void setLinks(int page, const QList<PdfLink>& pageLinks);
     QPointF contentPos(const QPointF& viewportPos) const;
     // The place at a viewport point, and the scroll that brings it back there after the layout
     // changed.
@@ -264,7 +263,7 @@ private:
     void updateHoverCursor(const QPointF& viewportPos);
     void setCursorShape(Qt::CursorShape shape);
     // Starts, keeps or ends the preview timer for the link now under the pointer.
-    void trackLinkPreview(const QPdfLink& link, const QPointF& viewportPos);
+    void trackLinkPreview(const PdfLink& link, const QPointF& viewportPos);
     void showLinkPreview();
     void fillLinkPreview(const QImage& pageImage);
     void selectWordAt(int page, const QPointF& pt);
@@ -287,7 +286,7 @@ private:
     QTimer refitTimer;
 
     // Links: page -> links, pages being loaded, and the generation that guards late results.
-    QHash<int, QList<QPdfLink>> links;
+    QHash<int, QList<PdfLink>> links;
     QSet<int> linksLoading;
     Generation linkGeneration;
 
@@ -330,7 +329,7 @@ private:
     QTimer markTimer;
     // Link preview.
     QTimer previewTimer;
-    QPdfLink previewLink; // the internal link under the pointer, or an invalid one
+    PdfLink previewLink;  // the internal link under the pointer, or an invalid one
     QPoint previewAnchor; // viewport position where the pointer came onto it
     RenderCache::Key previewKey;
     QPointer<LinkPreview> preview; // child of the viewport widget

@@ -7,7 +7,6 @@
 #include "core/RawFilePath.h"
 #include "core/ReadingProgress.h"
 #include "core/RenderCache.h"
-#include "geometry/CharGeometry.h"
 #include "ocr/OcrController.h"
 #include "settings/AppSettings.h"
 #include "text/SearchController.h"
@@ -19,7 +18,6 @@
 #include "view/ThumbnailPanel.h"
 
 #include <QFileInfo>
-#include <QPdfDocument>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -150,11 +148,10 @@ void DocumentSession::trimCaches()
     cache->trim(HiddenRenderCacheBytes);
     if (thumbnails)
         thumbnails->releasePictures(HiddenThumbnailCacheBytes);
-    // The character engine's store (up to its limit per document) is refilled when needed.
+    // The engine's caches are refilled when needed.
     if (const DocumentHandle document = documentController->sharedDocument()) {
         pdfWorker->post(JobPriority::Document, [document] {
-            if (const CharGeometry* geometry = CharGeometry::of(document.get()))
-                geometry->emptyStore();
+            document->trimMemory();
 #if defined(__GLIBC__)
             malloc_trim(0);
 #endif

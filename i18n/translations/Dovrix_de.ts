@@ -4,10 +4,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>文档数据尚未就绪。</source>
-        <translation>Die Dokumentdaten sind noch nicht bereit.</translation>
-    </message>
-    <message>
         <source>文件不存在或无法访问。</source>
         <translation>Die Datei existiert nicht oder ist nicht zugänglich.</translation>
     </message>

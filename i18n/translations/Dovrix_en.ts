@@ -4,10 +4,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>文档数据尚未就绪。</source>
-        <translation>The document data is not ready yet.</translation>
-    </message>
-    <message>
         <source>文件不存在或无法访问。</source>
         <translation>The file does not exist or cannot be accessed.</translation>
     </message>

@@ -4,10 +4,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>文档数据尚未就绪。</source>
-        <translation>Los datos del documento aún no están listos.</translation>
-    </message>
-    <message>
         <source>文件不存在或无法访问。</source>
         <translation>El archivo no existe o no se puede acceder a él.</translation>
     </message>

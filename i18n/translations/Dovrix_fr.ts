@@ -4,10 +4,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>文档数据尚未就绪。</source>
-        <translation>Les données du document ne sont pas encore prêtes.</translation>
-    </message>
-    <message>
         <source>文件不存在或无法访问。</source>
         <translation>Le fichier n&apos;existe pas ou n&apos;est pas accessible.</translation>
     </message>

@@ -4,10 +4,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>文档数据尚未就绪。</source>
-        <translation>दस्तावेज़ का डेटा अभी तैयार नहीं है।</translation>
-    </message>
-    <message>
         <source>文件不存在或无法访问。</source>
         <translation>फ़ाइल मौजूद नहीं है या उस तक पहुँचा नहीं जा सकता।</translation>
     </message>

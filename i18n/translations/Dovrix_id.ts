@@ -4,10 +4,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>文档数据尚未就绪。</source>
-        <translation>Data dokumen belum siap.</translation>
-    </message>
-    <message>
         <source>文件不存在或无法访问。</source>
         <translation>Berkas tidak ada atau tidak dapat diakses.</translation>
     </message>

@@ -4,10 +4,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>文档数据尚未就绪。</source>
-        <translation>I dati del documento non sono ancora pronti.</translation>
-    </message>
-    <message>
         <source>文件不存在或无法访问。</source>
         <translation>Il file non esiste o non è accessibile.</translation>
     </message>

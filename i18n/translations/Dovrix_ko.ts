@@ -4,10 +4,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>文档数据尚未就绪。</source>
-        <translation>문서 데이터가 아직 준비되지 않았습니다.</translation>
-    </message>
-    <message>
         <source>文件不存在或无法访问。</source>
         <translation>파일이 없거나 접근할 수 없습니다.</translation>
     </message>

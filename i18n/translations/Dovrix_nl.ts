@@ -4,10 +4,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>文档数据尚未就绪。</source>
-        <translation>De documentgegevens zijn nog niet gereed.</translation>
-    </message>
-    <message>
         <source>文件不存在或无法访问。</source>
         <translation>Het bestand bestaat niet of is niet toegankelijk.</translation>
     </message>

@@ -4,10 +4,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>文档数据尚未就绪。</source>
-        <translation>Os dados do documento ainda não estão prontos.</translation>
-    </message>
-    <message>
         <source>文件不存在或无法访问。</source>
         <translation>O arquivo não existe ou não pode ser acessado.</translation>
     </message>

@@ -4,10 +4,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>文档数据尚未就绪。</source>
-        <translation>Данные документа ещё не готовы.</translation>
-    </message>
-    <message>
         <source>文件不存在或无法访问。</source>
         <translation>Файл не существует или недоступен.</translation>
     </message>

@@ -4,10 +4,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>文档数据尚未就绪。</source>
-        <translation>ข้อมูลเอกสารยังไม่พร้อม</translation>
-    </message>
-    <message>
         <source>文件不存在或无法访问。</source>
         <translation>ไม่มีไฟล์นี้หรือไม่สามารถเข้าถึงได้</translation>
     </message>

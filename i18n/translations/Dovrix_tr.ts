@@ -4,10 +4,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>文档数据尚未就绪。</source>
-        <translation>Belge verileri henüz hazır değil.</translation>
-    </message>
-    <message>
         <source>文件不存在或无法访问。</source>
         <translation>Dosya yok veya erişilemiyor.</translation>
     </message>

@@ -4,10 +4,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>文档数据尚未就绪。</source>
-        <translation>Dữ liệu tài liệu chưa sẵn sàng.</translation>
-    </message>
-    <message>
         <source>文件不存在或无法访问。</source>
         <translation>Tệp không tồn tại hoặc không thể truy cập.</translation>
     </message>

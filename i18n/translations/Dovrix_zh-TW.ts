@@ -4,10 +4,6 @@
 <context>
     <name>QObject</name>
     <message>
-        <source>文档数据尚未就绪。</source>
-        <translation>文件資料尚未就緒。</translation>
-    </message>
-    <message>
         <source>文件不存在或无法访问。</source>
         <translation>檔案不存在或無法存取。</translation>
     </message>

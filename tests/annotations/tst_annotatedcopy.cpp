@@ -1,6 +1,7 @@
 #include "annotations/AnnotatedCopy.h"
 
-#include "geometry/PdfCopy.h"
+#include "engine/PdfCopy.h"
+#include "engine/PdfDocument.h"
 #include "tests/support/FileFixtures.h"
 #include "tests/support/SkipOrFail.h"
 #include "tests/support/TestPdf.h"
@@ -9,9 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
-#include <QPdfDocument>
-#include <QPdfDocumentRenderOptions>
-#include <QPdfSelection>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -26,14 +24,17 @@ const QStringList Texts{QStringLiteral("First page of the source\nwith a second 
                         QStringLiteral("Second page"), QStringLiteral("Third page"),
                         QStringLiteral("Fourth page")};
 
-// The character boxes of a page as the page view measures them (Qt PDF's page space).
-QList<QRectF> charBoxesOf(QPdfDocument& doc, int page)
+// The character boxes of a page as the page view measures them.
+QList<QRectF> charBoxesOf(PdfDocument& doc, int page)
 {
-    QList<QRectF> boxes;
-    const QString text = doc.getAllText(page).text();
-    for (int i = 0; i < text.size(); ++i)
-        boxes.append(doc.getSelectionAtIndex(page, i, 1).boundingRectangle());
-    return boxes;
+    return doc.pageText(page).boxes;
+}
+
+// A written file as another engine draws it, on white paper.
+QImage drawnByQtPdf(const QString& path, int page, QSize size)
+{
+    const OpenResult opened = PdfDocument::open(path, {}, EngineKind::QtPdf, false);
+    return opened.document ? opened.document->render(page, size, 0) : QImage();
 }
 
 Annotation annotation(AnnotationType type, int page, const QRectF& rect, const QColor& color,
@@ -59,12 +60,12 @@ bool near(const QRectF& a, const QRectF& b, double tolerance)
 
 QStringList pageTexts(const QString& path)
 {
-    QPdfDocument doc;
-    if (doc.load(path) != QPdfDocument::Error::None)
+    const OpenResult opened = PdfDocument::open(path);
+    if (!opened.document)
         return {QStringLiteral("<does not open>")};
     QStringList texts;
-    for (int page = 0; page < doc.pageCount(); ++page)
-        texts.append(doc.getAllText(page).text());
+    for (int page = 0; page < opened.document->pageCount(); ++page)
+        texts.append(opened.document->pageText(page).text);
     return texts;
 }
 
@@ -116,9 +117,9 @@ void TestAnnotatedCopy::markedLinesFollowTheText()
 // the highlight's own appearance covers its words when another engine draws the copy.
 void TestAnnotatedCopy::annotationsReadBackWithTheSourceText()
 {
-    QPdfDocument doc;
-    QCOMPARE(doc.load(source), QPdfDocument::Error::None);
-    const QList<QRectF> boxes = charBoxesOf(doc, 0);
+    const OpenResult opened = PdfDocument::open(source);
+    QVERIFY(opened.document);
+    const QList<QRectF> boxes = charBoxesOf(*opened.document, 0);
 
     // "page of the source\nwith" spans two lines.
     Annotation highlight = annotation(AnnotationType::Highlight, 0, QRectF(1, 1, 1, 1),
@@ -175,14 +176,9 @@ void TestAnnotatedCopy::annotationsReadBackWithTheSourceText()
     QVERIFY(QLineF(read.at(5).lineEnd, QPointF(118, 518)).length() < 0.5); // the default head
 
     // Drawn by another engine from the annotation's own appearance: yellow over the words.
-    QPdfDocument written;
-    QCOMPARE(written.load(request.targetPath), QPdfDocument::Error::None);
-    QPdfDocumentRenderOptions options;
-    options.setRenderFlags(QPdfDocumentRenderOptions::RenderFlag::Annotations);
-    const QImage page = written.render(0, written.pagePointSize(0).toSize(), options);
-    QImage paper(page.size(), QImage::Format_RGB32);
-    paper.fill(Qt::white);
-    QPainter(&paper).drawImage(0, 0, page);
+    const QSizeF pageSize = PdfDocument::open(request.targetPath).document->pageGeometry(0).size;
+    const QImage paper = drawnByQtPdf(request.targetPath, 0, pageSize.toSize());
+    QVERIFY(!paper.isNull());
     const QRect line = marks.at(0).lines.at(1).toAlignedRect();
     int yellow = 0;
     for (int x = line.left() + 1; x < line.right(); ++x) {
@@ -233,12 +229,10 @@ void TestAnnotatedCopy::turnedAndCroppedPage()
     QCOMPARE(int(writePdfCopy(request).result), int(CopyOutcome::Result::Written));
     QVERIFY(near(readPdfMarks(request.targetPath).value(0).rect, frame, 2));
 
-    QPdfDocument written;
-    QCOMPARE(written.load(request.targetPath), QPdfDocument::Error::None);
-    QCOMPARE(written.pagePointSize(0), QSizeF(260, 180));
-    QPdfDocumentRenderOptions options;
-    options.setRenderFlags(QPdfDocumentRenderOptions::RenderFlag::Annotations);
-    const QImage page = written.render(0, QSize(260, 180), options);
+    const OpenResult written = PdfDocument::open(request.targetPath);
+    QVERIFY(written.document);
+    QCOMPARE(written.document->pageGeometry(0).size, QSizeF(260, 180));
+    const QImage page = drawnByQtPdf(request.targetPath, 0, QSize(260, 180));
     const auto red = [&page](int x, int y) {
         const QColor c = page.pixelColor(x, y);
         return c.alpha() > 128 && c.red() > 200 && c.green() < 80;
@@ -300,11 +294,10 @@ void TestAnnotatedCopy::protectedSourceGivesProtectedCopy()
     request.marks = copyMarks(
         {annotation(AnnotationType::Note, 1, QRectF(40, 40, 0, 0), Qt::yellow, "x")}, nullptr);
     QCOMPARE(int(writePdfCopy(request).result), int(CopyOutcome::Result::Written));
-    QPdfDocument copy;
-    QCOMPARE(copy.load(request.targetPath), QPdfDocument::Error::IncorrectPassword);
-    copy.setPassword(QStringLiteral("secret"));
-    QCOMPARE(copy.load(request.targetPath), QPdfDocument::Error::None);
-    QCOMPARE(copy.getAllText(3).text(), pageTexts(source).at(3));
+    QCOMPARE(PdfDocument::open(request.targetPath).outcome, OpenOutcome::PasswordRequired);
+    const OpenResult copy = PdfDocument::open(request.targetPath, "secret");
+    QVERIFY(copy.document);
+    QCOMPARE(copy.document->pageText(3).text, pageTexts(source).at(3));
     QCOMPARE(readPdfMarks(request.targetPath, "secret").size(), 1);
 
     request.password = "wrong";

@@ -6,7 +6,6 @@
 #include "tests/support/TestWait.h"
 
 #include <QFile>
-#include <QPdfDocument>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -59,9 +58,8 @@ private Q_SLOTS:
 private:
     QTemporaryDir dir;
     QString source;
-    QPdfDocument doc;
-    // Not owned: the document outlives every job.
-    const DocumentHandle handle{DocumentHandle(), &doc};
+    // Outlives every job.
+    DocumentHandle handle;
     QList<QSizeF> sizes;
 };
 
@@ -71,8 +69,9 @@ void TestAnnotatedExporter::initTestCase()
     source = dir.filePath(QStringLiteral("source.pdf"));
     QVERIFY(
         test::writeBandedPdf(source, {QSizeF(595, 842), QSizeF(300, 400), QSizeF(842, 595)}, Band));
-    QCOMPARE(doc.load(source), QPdfDocument::Error::None);
-    sizes = {doc.pagePointSize(0), doc.pagePointSize(1), doc.pagePointSize(2)};
+    handle = DocumentHandle(PdfDocument::open(source).document);
+    QVERIFY(handle);
+    sizes = handle->pageSizes();
 }
 
 void TestAnnotatedExporter::everyPageInOrderWithItsSize()
@@ -92,11 +91,12 @@ void TestAnnotatedExporter::everyPageInOrderWithItsSize()
     for (int i = 0; i < 3; ++i)
         QCOMPARE(progress.at(i), (QList<QVariant>{i + 1, 3}));
 
-    QPdfDocument copy;
-    QCOMPARE(copy.load(out), QPdfDocument::Error::None);
+    const OpenResult opened = PdfDocument::open(out);
+    QVERIFY(opened.document);
+    PdfDocument& copy = *opened.document;
     QCOMPARE(copy.pageCount(), 3);
     for (int i = 0; i < 3; ++i) {
-        const QSizeF size = copy.pagePointSize(i);
+        const QSizeF size = copy.pageGeometry(i).size;
         QVERIFY(qAbs(size.width() - sizes.at(i).width()) < 1.0);
         QVERIFY(qAbs(size.height() - sizes.at(i).height()) < 1.0);
         // The image fills the sheet: the band reaches the very corners.
@@ -105,9 +105,9 @@ void TestAnnotatedExporter::everyPageInOrderWithItsSize()
         QVERIFY(near(page.pixelColor(page.width() - 2, 1), Band));
     }
     // Blank parts of the source are white paper in the copy, not transparent holes.
-    const QImage raw = copy.render(0, QSize(595, 842));
+    const QImage raw = copy.render(0, QSize(595, 842), 0);
     QCOMPARE(raw.pixelColor(300, 800), QColor(Qt::white));
-    QVERIFY(copy.getAllText(0).text().trimmed().isEmpty()); // flattened: no text layer
+    QVERIFY(copy.pageText(0).text.trimmed().isEmpty()); // flattened: no text layer
 }
 
 void TestAnnotatedExporter::annotationsAreDrawnOnTheImage()

@@ -5,9 +5,9 @@
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
 #include "core/session/DocumentSession.h"
-#include "geometry/CharGeometry.h"
-#include "geometry/DocumentInside.h"
-#include "geometry/PdfCopy.h"
+#include "engine/DocumentInside.h"
+#include "engine/PdfCopy.h"
+#include "engine/PdfDocument.h"
 #include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"
 
@@ -23,7 +23,6 @@
 #include <QDir>
 #include <QMenu>
 #include <QPageLayout>
-#include <QPdfDocument>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -623,8 +622,8 @@ void TestExports::copyCarriesFormValues()
     QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 1, test::TimeoutMs);
     QCOMPARE(messages.first().title, QStringLiteral("导出完成"));
 
-    QObject owner;
-    const CharGeometry* copy = CharGeometry::attach(&owner, nextSavePath);
+    const std::unique_ptr<PdfDocument> copy =
+        PdfDocument::open(nextSavePath, {}, EngineKind::MuPdf, false).document;
     QVERIFY(copy);
     QHash<QString, QString> values;
     const QList<FormField> fields = DocumentInside::formFields(*copy);
@@ -720,12 +719,13 @@ void TestExports::printToFileWritesTheChosenPages()
     QCOMPARE(messages.first().text,
              QStringLiteral("已导出到：\n%1\n\n源文件未被修改。").arg(output));
     QVERIFY(!window->exportCommands()->isPrinting());
-    QPdfDocument printed;
-    QCOMPARE(printed.load(output), QPdfDocument::Error::None);
+    const OpenResult opened = PdfDocument::open(output);
+    QVERIFY(opened.document);
+    PdfDocument& printed = *opened.document;
     QCOMPARE(printed.pageCount(), 2);
-    QCOMPARE(printed.pagePointSize(0), QSizeF(612, 792));
-    QCOMPARE(printed.getAllText(0).text().trimmed(), texts.at(1));
-    QCOMPARE(printed.getAllText(1).text().trimmed(), texts.at(2));
+    QCOMPARE(printed.pageGeometry(0).size, QSizeF(612, 792));
+    QCOMPARE(printed.pageText(0).text.trimmed(), texts.at(1));
+    QCOMPARE(printed.pageText(1).text.trimmed(), texts.at(2));
     const QList<CopyMark> marks = readPdfMarks(output);
     QCOMPARE(marks.size(), 1);
     QCOMPARE(int(marks.first().kind), int(CopyMark::Kind::Square));

@@ -1,10 +1,10 @@
 #include "core/PdfWorker.h"
 #include "support/OwnProcess.h"
+#include "support/TestPdf.h"
 #include "support/TestWait.h"
 #include "support/WorkerGate.h"
 
 #include <QMutex>
-#include <QPdfDocument>
 #include <QPointer>
 #include <QSemaphore>
 #include <QSignalSpy>
@@ -103,23 +103,26 @@ void TestPdfWorker::repliesReachOnlyACurrentOwner()
 // when that job was queued at the lowest priority and every handle outside the worker is gone.
 void TestPdfWorker::aSharedDocumentGoesAfterItsLastJob()
 {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("one.pdf"));
+    QVERIFY(test::writeSizedPdf(path, {QSizeF(200, 300)}, 1));
     PdfWorker worker;
-    QPointer<QPdfDocument> watched;
     std::atomic_bool sawDocument{false};
+    std::weak_ptr<PdfDocument> watched;
     {
         test::WorkerGate gate(&worker);
-        auto* document = new QPdfDocument;
-        watched = document;
-        DocumentHandle handle = worker.share(document);
+        DocumentHandle handle = worker.share(PdfDocument::open(path).document);
+        QVERIFY(handle);
+        watched = handle;
         worker.post(JobPriority(-1),
-                    [handle, &sawDocument] { sawDocument = handle->pageCount() == 0; });
+                    [handle, &sawDocument] { sawDocument = handle->pageCount() == 1; });
         worker.post(JobPriority::PageView, [handle] {});
         handle.reset();
-        QVERIFY(watched); // held by the queued jobs
+        QVERIFY(!watched.expired()); // held by the queued jobs
     }
     QVERIFY(worker.waitForIdle(test::TimeoutMs));
     QVERIFY(sawDocument);
-    QVERIFY(!watched);
+    QVERIFY(watched.expired());
 }
 
 void TestPdfWorker::destructionDropsQueuedJobsAndWaitsForTheRunningOne()

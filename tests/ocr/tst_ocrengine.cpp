@@ -2,6 +2,7 @@
 // directory: pages rendered from known English and Chinese text must be read back accurately.
 // Skipped when set-up has not fetched them (the rest of the program does not need them).
 
+#include "engine/PdfDocument.h"
 #include "ocr/OcrEngine.h"
 #include "ocr/OcrRuntime.h"
 #include "support/OcrFixtures.h"
@@ -11,7 +12,6 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPdfDocument>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -62,12 +62,12 @@ QImage renderTextPage(const QString& pdfPath, const QStringList& lines, const QF
         });
     if (!written)
         return {};
-    QPdfDocument document;
-    if (document.load(pdfPath) != QPdfDocument::Error::None)
+    const OpenResult opened = PdfDocument::open(pdfPath);
+    if (!opened.document)
         return {};
-    const QSizeF points = document.pagePointSize(0);
-    return document.render(0,
-                           QSize(int(points.width() / 72 * 300), int(points.height() / 72 * 300)));
+    const QSizeF points = opened.document->pageGeometry(0).size;
+    return opened.document->render(
+        0, QSize(int(points.width() / 72 * 300), int(points.height() / 72 * 300)), 0);
 }
 
 QString joined(const QList<OcrLine>& lines)

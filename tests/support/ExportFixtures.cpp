@@ -1,8 +1,9 @@
 #include "tests/support/ExportFixtures.h"
 #include "tests/support/TestPdf.h"
 
+#include "engine/PdfDocument.h"
+
 #include <QPainter>
-#include <QPdfDocument>
 
 namespace dovrix::test {
 
@@ -16,10 +17,12 @@ bool writeBandedPdf(const QString& path, const QList<QSizeF>& sizesPt, const QCo
 
 QImage renderOnWhite(const QString& path, int page, double pixelsPerPoint)
 {
-    QPdfDocument doc;
-    if (doc.load(path) != QPdfDocument::Error::None)
+    const OpenResult opened = PdfDocument::open(path);
+    if (!opened.document)
         return {};
-    const QImage image = doc.render(page, (doc.pagePointSize(page) * pixelsPerPoint).toSize());
+    PdfDocument& doc = *opened.document;
+    const QImage image =
+        doc.render(page, (doc.pageGeometry(page).size * pixelsPerPoint).toSize(), 0);
     QImage paper(image.size(), QImage::Format_RGB32);
     paper.fill(Qt::white);
     QPainter painter(&paper);
@@ -29,8 +32,8 @@ QImage renderOnWhite(const QString& path, int page, double pixelsPerPoint)
 
 int pdfPageCount(const QString& path)
 {
-    QPdfDocument doc;
-    return doc.load(path) == QPdfDocument::Error::None ? doc.pageCount() : -1;
+    const OpenResult opened = PdfDocument::open(path);
+    return opened.document ? opened.document->pageCount() : -1;
 }
 
 } // namespace dovrix::test

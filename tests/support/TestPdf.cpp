@@ -9,7 +9,22 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "engine/PdfDocument.h"
+
 namespace dovrix::test {
+
+EngineKind useEngineUnderTest()
+{
+    // CTest runs the suites that read PDF files once per engine (tests/CMakeLists.txt).
+    EngineKind engine = EngineKind::MuPdf;
+    engineFromName(qEnvironmentVariable("DOVRIX_TEST_ENGINE", QStringLiteral("mupdf")), &engine);
+    PdfDocument::setPreferredEngine(engine);
+    return engine;
+}
+
+namespace {
+const EngineKind chosenEngine = useEngineUnderTest();
+}
 
 bool writePaintedPdf(const QString& path, const QList<QSizeF>& pageSizesPt, int pageCount,
                      const std::function<void(QPainter&, int page)>& drawPage)

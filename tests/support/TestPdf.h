@@ -12,7 +12,15 @@
 
 class QPainter;
 
+namespace dovrix {
+enum class EngineKind : int;
+}
+
 namespace dovrix::test {
+
+// Makes the engine named by DOVRIX_TEST_ENGINE ("mupdf", the default, or "qtpdf") the preferred
+// one and returns it. Runs when the test starts; tests call it to know which engine they test.
+EngineKind useEngineUnderTest();
 
 // The PDF builders every test and the bench share. Two ways in: pages painted through Qt's PDF
 // writer (text, shapes, any page sizes), or objects written by hand for what the writer cannot

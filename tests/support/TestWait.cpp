@@ -1,10 +1,18 @@
 #include "TestWait.h"
+#include "TestPdf.h"
+
+#include "engine/PdfDocument.h"
 
 #include "core/DocumentController.h"
 
 #include <QDebug>
 
 namespace dovrix::test {
+
+namespace {
+// Also here: some suites open documents without building one through TestPdf.
+const EngineKind chosenEngine = useEngineUnderTest();
+} // namespace
 
 bool waitUntilReady(DocumentController& controller)
 {

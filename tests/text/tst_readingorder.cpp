@@ -1,9 +1,8 @@
+#include "engine/PdfDocument.h"
 #include "support/TestPdf.h"
 #include "text/ReadingOrder.h"
 
 #include <QCoreApplication>
-#include <QPdfDocument>
-#include <QPdfSelection>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -69,19 +68,6 @@ QStringList texts(const QList<TextLine>& lines)
 QString remark(const char* text)
 {
     return QCoreApplication::translate("dovrix::TextLayoutStore", text);
-}
-
-// Exact character boxes of a page measured one character at a time, as the text layout store's
-// exact pass does.
-QList<QRectF> measureBoxes(QPdfDocument& doc, int page, const QString& text)
-{
-    QList<QRectF> boxes;
-    for (int i = 0; i < text.size(); ++i) {
-        const QPdfSelection sel = doc.getSelectionAtIndex(page, i, 1);
-        boxes.append(sel.isValid() && !sel.bounds().isEmpty() ? sel.bounds().first().boundingRect()
-                                                              : QRectF());
-    }
-    return boxes;
 }
 
 } // namespace
@@ -548,11 +534,11 @@ void TestReadingOrder::writtenPdfPages()
               << test::PlacedLine{{340, 100 + 14.0 * i}, right.at(i)};
     lines << test::PlacedLine{{290, 820}, "1"};
     QVERIFY(test::writePlacedTextPdf(path, {lines}));
-    QPdfDocument doc;
-    QCOMPARE(doc.load(path), QPdfDocument::Error::None);
-    const QString text = doc.getAllText(0).text();
+    const OpenResult opened = PdfDocument::open(path);
+    QVERIFY(opened.document);
+    const PageText page = opened.document->pageText(0);
     const QList<ReadingBlock> blocks =
-        buildReadingOrder(text, measureBoxes(doc, 0, text), doc.pagePointSize(0));
+        buildReadingOrder(page.text, page.boxes, opened.document->pageGeometry(0).size);
     // The centred page number lies in the left column's interval and is read with it.
     QCOMPARE(texts(blocks),
              QStringList({"Running head", "Lorem ipsum dolor sit", "amet consectetur adip-",

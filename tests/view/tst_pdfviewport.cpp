@@ -422,11 +422,11 @@ private Q_SLOTS:
         ViewportRig rig;
         QVERIFY(rig.open(path));
         QTRY_VERIFY_WITH_TIMEOUT(rig.view.linksLoaded(0), test::TimeoutMs);
-        const QPdfLink link = rig.view.linkAt(0, QPointF(90, 95));
-        QVERIFY(link.isValid());
-        QCOMPARE(link.page(), 1);
-        QVERIFY(!rig.view.linkAt(0, QPointF(300, 300)).isValid());
-        QVERIFY(!rig.view.linkAt(1, QPointF(90, 95)).isValid());
+        const PdfLink link = rig.view.linkAt(0, QPointF(90, 95));
+        QVERIFY(link.isUsable());
+        QCOMPARE(link.target.page, 1);
+        QVERIFY(!rig.view.linkAt(0, QPointF(300, 300)).isUsable());
+        QVERIFY(!rig.view.linkAt(1, QPointF(90, 95)).isUsable());
     }
 };
 

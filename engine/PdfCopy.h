@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/GeometryExport.h"
+#include "engine/EngineExport.h"
 
 #include <QByteArray>
 #include <QColor>
@@ -74,11 +74,11 @@ struct CopyOutcome
 // plus the marks as annotations and the field values. The file is complete under its name or not
 // there at all: it is written aside and renamed into place only once whole. The source is opened
 // read-only and never written. Safe on any thread; one call uses its own engine instance.
-DOVRIX_GEOMETRY_EXPORT CopyOutcome writePdfCopy(const CopyRequest& request);
+DOVRIX_ENGINE_EXPORT CopyOutcome writePdfCopy(const CopyRequest& request);
 
 // The annotations a PDF file carries, as marks (kinds this module does not write are skipped);
 // for checking what a copy holds. Empty when the file does not open.
-DOVRIX_GEOMETRY_EXPORT QList<CopyMark> readPdfMarks(const QString& path,
-                                                    const QByteArray& password = {});
+DOVRIX_ENGINE_EXPORT QList<CopyMark> readPdfMarks(const QString& path,
+                                                  const QByteArray& password = {});
 
 } // namespace dovrix

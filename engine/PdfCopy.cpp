@@ -1,4 +1,4 @@
-#include "geometry/PdfCopy.h"
+#include "engine/PdfCopy.h"
 
 #include <QFile>
 #include <QFileInfo>

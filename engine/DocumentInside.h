@@ -1,6 +1,6 @@
 #pragma once
 
-#include "geometry/GeometryExport.h"
+#include "engine/EngineExport.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -12,8 +12,8 @@
 
 namespace dovrix {
 
-class CharGeometry;
-struct InsideSource; // the engine's handles of one open document (geometry/InsideReads.h)
+class PdfDocument;
+struct InsideSource; // the engine's handles of one open document (engine/InsideReads.h)
 
 // What a document declares about itself. Dates are invalid where the document gives none (or
 // one that does not parse); texts are empty where it gives none.
@@ -68,7 +68,7 @@ struct DocumentAttachment
 };
 
 // One of the document's own annotations (not ours), as read from the file. Geometry is in page
-// space (see CharGeometry). Pop-up and link annotations are not listed.
+// space (see PdfDocument). Pop-up and link annotations are not listed.
 struct DocumentAnnotation
 {
     int page = 0;
@@ -114,33 +114,34 @@ struct FormField
 };
 
 // Reads what is inside a PDF beyond its pages' drawing: properties, fonts, embedded files and
-// the document's own annotations, through the engine the character geometry keeps open.
+// the document's own annotations, through the MuPDF document open for the calling lane; a
+// document Qt PDF opened has nothing to tell here (empty results).
 //
-// Thread rule: the same as CharGeometry's (the worker thread). A damaged object is skipped with a
+// Thread rule: the same as PdfDocument's (a worker thread). A damaged object is skipped with a
 // line in the log; the rest is still read.
-class DOVRIX_GEOMETRY_EXPORT DocumentInside
+class DOVRIX_ENGINE_EXPORT DocumentInside
 {
 public:
-    static DocumentProperties properties(const CharGeometry& geometry);
+    static DocumentProperties properties(PdfDocument& document);
     // The fonts of a page (its resources and the forms it draws), each font once; page -1: the
     // whole document.
-    static QList<DocumentFont> fonts(const CharGeometry& geometry, int page = -1);
-    static QList<DocumentAttachment> attachments(const CharGeometry& geometry);
+    static QList<DocumentFont> fonts(PdfDocument& document, int page = -1);
+    static QList<DocumentAttachment> attachments(PdfDocument& document);
     // The bytes of an attachment listed by attachments(); false when it is gone or damaged.
-    static bool attachmentContents(const CharGeometry& geometry,
-                                   const DocumentAttachment& attachment, QByteArray& contents);
+    static bool attachmentContents(PdfDocument& document, const DocumentAttachment& attachment,
+                                   QByteArray& contents);
     // Every page's annotations in page order, each page's in the order of its /Annots array.
-    static QList<DocumentAnnotation> annotations(const CharGeometry& geometry);
+    static QList<DocumentAnnotation> annotations(PdfDocument& document);
     // Every widget of the document's form in document order (pages in order, each page's
     // widgets in the order of its /Annots array).
-    static QList<FormField> formFields(const CharGeometry& geometry);
+    static QList<FormField> formFields(PdfDocument& document);
 
     // A PDF date ("D:20240131120000+01'00'", parts from the seconds onwards optional) as a UTC
     // time; invalid when it does not parse.
     static QDateTime parseDate(const QString& text);
 
 private:
-    static InsideSource sourceOf(const CharGeometry& geometry);
+    static InsideSource sourceOf(PdfDocument& document);
 };
 
 } // namespace dovrix

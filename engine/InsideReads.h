@@ -4,10 +4,11 @@
 // holder of one (the character geometry, a document engine) answers them the same way. Each runs
 // on the thread that owns ctx.
 
-#include "geometry/DocumentInside.h"
+#include "engine/DocumentInside.h"
 
 extern "C" {
 #include <mupdf/fitz.h>
+#include <mupdf/pdf.h>
 }
 
 namespace dovrix {
@@ -18,6 +19,10 @@ struct InsideSource
     fz_document* doc = nullptr;
     int pages = 0;
 };
+
+// The MuPDF handles of document for the calling lane; empty (no context) for a document Qt PDF
+// opened or one that cannot be opened on this lane.
+InsideSource insideSourceOf(PdfDocument& document);
 
 namespace inside {
 

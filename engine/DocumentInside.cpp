@@ -1,7 +1,6 @@
-#include "geometry/DocumentInside.h"
+#include "engine/DocumentInside.h"
 
-#include "geometry/EngineHandles.h"
-#include "geometry/InsideReads.h"
+#include "engine/InsideReads.h"
 
 #include <QHash>
 #include <QLoggingCategory>
@@ -11,7 +10,7 @@
 
 #include <cstring>
 
-Q_LOGGING_CATEGORY(lcInside, "dovrix.geometry", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcInside, "dovrix.engine", QtWarningMsg)
 
 namespace dovrix {
 
@@ -48,7 +47,7 @@ QString name(fz_context* ctx, pdf_obj* dict, const char* key)
 }
 
 // Maps PDF user space of one page to the program's page space (x as in user space, y down from
-// the top of the page as displayed), as CharGeometry does for characters.
+// the top of the page as displayed), as the page text does for characters.
 struct PageSpace
 {
     float displayHeight = 0;
@@ -581,42 +580,42 @@ QList<DocumentAnnotation> inside::annotations(const InsideSource& source)
     return list;
 }
 
-// --- through the character geometry's open document ----------------------------------------
+// --- through the document's MuPDF handles of the calling lane --------------------------------
 
-InsideSource DocumentInside::sourceOf(const CharGeometry& geometry)
+InsideSource DocumentInside::sourceOf(PdfDocument& document)
 {
-    return InsideSource{geometry.engine->ctx, geometry.engine->doc, geometry.pageCount()};
+    return insideSourceOf(document);
 }
 
-DocumentProperties DocumentInside::properties(const CharGeometry& geometry)
+DocumentProperties DocumentInside::properties(PdfDocument& document)
 {
-    return inside::properties(sourceOf(geometry));
+    return inside::properties(sourceOf(document));
 }
 
-QList<DocumentFont> DocumentInside::fonts(const CharGeometry& geometry, int page)
+QList<DocumentFont> DocumentInside::fonts(PdfDocument& document, int page)
 {
-    return inside::fonts(sourceOf(geometry), page);
+    return inside::fonts(sourceOf(document), page);
 }
 
-QList<DocumentAttachment> DocumentInside::attachments(const CharGeometry& geometry)
+QList<DocumentAttachment> DocumentInside::attachments(PdfDocument& document)
 {
-    return inside::attachments(sourceOf(geometry));
+    return inside::attachments(sourceOf(document));
 }
 
-bool DocumentInside::attachmentContents(const CharGeometry& geometry,
-                                        const DocumentAttachment& attachment, QByteArray& contents)
+bool DocumentInside::attachmentContents(PdfDocument& document, const DocumentAttachment& attachment,
+                                        QByteArray& contents)
 {
-    return inside::attachmentContents(sourceOf(geometry), attachment, contents);
+    return inside::attachmentContents(sourceOf(document), attachment, contents);
 }
 
-QList<DocumentAnnotation> DocumentInside::annotations(const CharGeometry& geometry)
+QList<DocumentAnnotation> DocumentInside::annotations(PdfDocument& document)
 {
-    return inside::annotations(sourceOf(geometry));
+    return inside::annotations(sourceOf(document));
 }
 
-QList<FormField> DocumentInside::formFields(const CharGeometry& geometry)
+QList<FormField> DocumentInside::formFields(PdfDocument& document)
 {
-    return inside::formFields(sourceOf(geometry));
+    return inside::formFields(sourceOf(document));
 }
 
 } // namespace dovrix

@@ -1,5 +1,5 @@
-#include "geometry/CharGeometry.h"
-#include "geometry/DocumentInside.h"
+#include "engine/DocumentInside.h"
+#include "engine/PdfDocument.h"
 
 #include "support/InsideFixtures.h"
 #include "support/SkipOrFail.h"
@@ -19,8 +19,7 @@ class TestDocumentInside : public QObject
 private:
     QTemporaryDir dir;
     QString samplePath;
-    QObject owner;
-    const CharGeometry* sample = nullptr;
+    std::unique_ptr<PdfDocument> sample;
 
 private Q_SLOTS:
     void initTestCase()
@@ -28,7 +27,7 @@ private Q_SLOTS:
         QVERIFY(dir.isValid());
         samplePath = dir.filePath(QStringLiteral("inside.pdf"));
         QVERIFY(test::writeInsidePdf(samplePath));
-        sample = CharGeometry::attach(&owner, samplePath);
+        sample = PdfDocument::open(samplePath, {}, EngineKind::MuPdf, false).document;
         QVERIFY(sample);
     }
 
@@ -86,9 +85,10 @@ private Q_SLOTS:
                        QStringLiteral("256"), QStringLiteral("--print=none"),
                        QStringLiteral("--extract=n"), QStringLiteral("--"), samplePath, locked});
         QVERIFY(process.waitForFinished() && process.exitCode() == 0);
-        QObject lockedOwner;
-        QVERIFY(!CharGeometry::attach(&lockedOwner, locked, "wrong"));
-        const CharGeometry* geometry = CharGeometry::attach(&lockedOwner, locked, "u");
+        QCOMPARE(PdfDocument::open(locked, "wrong", EngineKind::MuPdf, false).outcome,
+                 OpenOutcome::PasswordRequired);
+        const std::unique_ptr<PdfDocument> geometry =
+            PdfDocument::open(locked, "u", EngineKind::MuPdf, false).document;
         QVERIFY(geometry);
         const DocumentProperties p = DocumentInside::properties(*geometry);
         QVERIFY2(p.encryption.contains(QLatin1String("AES")), qPrintable(p.encryption));
@@ -168,8 +168,8 @@ private Q_SLOTS:
     {
         const QString path = dir.filePath(QStringLiteral("form.pdf"));
         QVERIFY(test::writeFormPdf(path));
-        QObject formOwner;
-        const CharGeometry* geometry = CharGeometry::attach(&formOwner, path);
+        const std::unique_ptr<PdfDocument> geometry =
+            PdfDocument::open(path, {}, EngineKind::MuPdf, false).document;
         QVERIFY(geometry);
         const QList<FormField> fields = DocumentInside::formFields(*geometry);
         QStringList names;
