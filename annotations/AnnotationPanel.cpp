@@ -63,7 +63,8 @@ const Annotation* AnnotationListModel::annotationAt(int row) const
 void AnnotationListModel::added(const QString& id)
 {
     if (!store || store->revision() != syncedRevision + 1 || store->count() != annotationRows + 1
-        || store->annotations().constLast().id != id || rows.isEmpty()) {
+        || store->annotations().constLast().id != id || rows.isEmpty()
+        || store->unreadableCount() > 0) {
         sync();
         return;
     }
@@ -133,7 +134,12 @@ void AnnotationListModel::sync()
         nextRows.append(Row{int(i), page});
         nextIds.append(next.at(i).id);
     }
-    if (next.isEmpty()) {
+    const int unreadable = store ? store->unreadableCount() : 0;
+    for (int i = 0; i < unreadable; ++i) {
+        nextRows.append(Row{-1, -1, i});
+        nextIds.append(QString());
+    }
+    if (next.isEmpty() && unreadable == 0) {
         nextRows.append(Row{});
         nextIds.append(QString());
     }
@@ -144,7 +150,8 @@ void AnnotationListModel::sync()
         const QString& id = rowIdList.at(oldRow);
         if (id.isEmpty() || nextIds.at(newRow).isEmpty())
             return id.isEmpty() && nextIds.at(newRow).isEmpty()
-                   && rows.at(oldRow).page == nextRows.at(newRow).page;
+                   && rows.at(oldRow).page == nextRows.at(newRow).page
+                   && rows.at(oldRow).unreadable == nextRows.at(newRow).unreadable;
         return id == nextIds.at(newRow);
     };
     qsizetype prefix = 0;
@@ -224,8 +231,21 @@ QVariant AnnotationListModel::data(const QModelIndex& index, int role) const
         return {};
     const Row& row = rows.at(index.row());
     const bool header = row.annotation < 0 && row.page >= 0;
-    const bool placeholder = row.annotation < 0 && row.page < 0;
+    const bool unreadable = row.unreadable >= 0;
+    const bool placeholder = row.annotation < 0 && row.page < 0 && !unreadable;
     const Annotation* annotation = annotationAt(index.row());
+    if (unreadable && (role == Qt::DisplayRole || role == Qt::ToolTipRole)) {
+        const QList<QByteArray> entries = store ? store->unreadableEntries() : QList<QByteArray>();
+        const QString raw = row.unreadable < entries.size()
+                                ? QString::fromUtf8(entries.at(row.unreadable)).simplified()
+                                : QString();
+        if (role == Qt::ToolTipRole)
+            return AnnotationPanel::tr("此批注无法完整读取，已原样保留在批注文件中，不能编辑。");
+        return QString(AnnotationPanel::tr("无法读取的批注") + QLatin1Char('\n')
+                       + (raw.size() > NoteShownLength
+                              ? raw.left(NoteShownLength) + QStringLiteral("\u2026")
+                              : raw));
+    }
     switch (role) {
     case Qt::DisplayRole:
         if (placeholder)
@@ -264,7 +284,7 @@ Qt::ItemFlags AnnotationListModel::flags(const QModelIndex& index) const
     const Row& row = rows.at(index.row());
     if (row.annotation >= 0)
         return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    return row.page >= 0 ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+    return row.page >= 0 || row.unreadable >= 0 ? Qt::ItemIsEnabled : Qt::NoItemFlags;
 }
 
 // --- panel ------------------------------------------------------------------------------------

@@ -25,7 +25,8 @@ class DocumentController;
 class TextLayoutStore;
 
 // The rows of the annotation panel: a header per run of annotations on one page (store order),
-// one row per annotation, or a single placeholder row without annotations. Row texts are made
+// one row per annotation, then one row per entry of the sidecar that cannot be read (shown, never
+// selected or edited), or a single placeholder row when there is nothing. Row texts are made
 // when the view asks for them, so that a document with 100,000 annotations costs no more than
 // the rows on screen; a change of the store moves only the rows that differ.
 class AnnotationListModel : public QAbstractListModel
@@ -61,6 +62,7 @@ private:
     {
         int annotation = -1; // index into the store's list; -1 for a header or the placeholder
         int page = -1;       // the header's page; -1 for the placeholder
+        int unreadable = -1; // index into the store's unreadable entries
     };
     // The annotation of a row, or null for headers, the placeholder and a row the store no
     // longer has.

@@ -1,6 +1,7 @@
 #include "annotations/AnnotationStore.h"
 
 #include "annotations/AnnotationsLog.h"
+#include "annotations/RawJson.h"
 #include "core/FileSafety.h"
 
 #include <QDateTime>
@@ -12,12 +13,14 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QLocale>
+#include <QMultiHash>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
 #include <QUuid>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <utility>
 
@@ -34,27 +37,6 @@ QString freshId()
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
-double finiteOrZero(const QJsonValue& v)
-{
-    const double d = v.toDouble(0.0);
-    return std::isfinite(d) ? d : 0.0;
-}
-
-QColor colorFromJson(const QJsonValue& v)
-{
-    if (!v.isString())
-        return defaultAnnotationColor();
-    const QString name = v.toString();
-    // Only #rgb, #rrggbb and colour names; longer forms would smuggle in an alpha channel.
-    if (name.startsWith(QLatin1Char('#')) && name.size() != 4 && name.size() != 7)
-        return defaultAnnotationColor();
-    QColor c = QColor::fromString(name);
-    if (!c.isValid())
-        return defaultAnnotationColor();
-    c.setAlpha(255);
-    return c;
-}
-
 // Half away from zero, printed without a fraction; huge values stay exact in print.
 QString roundedPoint(double v)
 {
@@ -63,35 +45,7 @@ QString roundedPoint(double v)
 
 void appendJsonString(QByteArray& out, const QString& text)
 {
-    out += '"';
-    for (const char c : text.toUtf8()) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (uchar(c) < 0x20) {
-                out += "\\u00";
-                out += "0123456789abcdef"[uchar(c) >> 4];
-                out += "0123456789abcdef"[uchar(c) & 0xf];
-            } else {
-                out += c;
-            }
-        }
-    }
-    out += '"';
+    RawJson::appendString(out, text);
 }
 
 // The shortest text that reads back as the same double; a non-finite value is written as 0.
@@ -168,6 +122,11 @@ void AnnotationStore::setSource(const QString& path, const QString& sourceHash,
     hash.clear();
     lastBackup.clear();
     encoded.clear();
+    unknownKeys.clear();
+    unreadable.clear();
+    sections.clear();
+    fieldValues.clear();
+    newerVersion = false;
     if (path.isEmpty())
         return; // no document: nothing to bind, and no stray ".dovrixmark" in the working dir
 
@@ -213,36 +172,137 @@ QJsonObject AnnotationStore::toJson(const Annotation& a)
     return o;
 }
 
-Annotation AnnotationStore::fromJson(const QJsonObject& o)
+namespace {
+
+// The keys toJson writes, in alphabetical order.
+const QLatin1String AnnotationKeys[] = {
+    QLatin1String("byText"), QLatin1String("color"),  QLatin1String("created"),
+    QLatin1String("id"),     QLatin1String("length"), QLatin1String("page"),
+    QLatin1String("pt2"),    QLatin1String("rect"),   QLatin1String("start"),
+    QLatin1String("text"),   QLatin1String("type")};
+// The top-level keys the store writes.
+const QLatin1String AnnotationsKey("annotations");
+const QLatin1String FormValuesKey("formValues");
+const QLatin1String HashKey("sourceHash");
+const QLatin1String NameKey("sourceName");
+const QLatin1String VersionKey("version");
+
+bool isAnnotationKey(QByteArrayView key)
+{
+    for (const QLatin1String& known : AnnotationKeys) {
+        if (key == QByteArrayView(known.data(), known.size()))
+            return true;
+    }
+    return false;
+}
+
+bool isOwnTopLevelKey(QStringView key)
+{
+    return key == AnnotationsKey || key == FormValuesKey || key == HashKey || key == NameKey
+           || key == VersionKey;
+}
+
+// An integer in [low, high], written without a fraction.
+bool readInteger(const QJsonValue& v, double low, double high, qint64* out)
+{
+    if (!v.isDouble())
+        return false;
+    const double d = v.toDouble();
+    if (!(d >= low && d <= high) || d != std::trunc(d))
+        return false;
+    *out = qint64(d);
+    return true;
+}
+
+bool readNumbers(const QJsonValue& v, qsizetype count, double* out)
+{
+    if (!v.isArray())
+        return false;
+    const QJsonArray array = v.toArray();
+    if (array.size() != count)
+        return false;
+    for (qsizetype i = 0; i < count; ++i) {
+        if (!array.at(i).isDouble() || !std::isfinite(array.at(i).toDouble()))
+            return false;
+        out[i] = array.at(i).toDouble();
+    }
+    return true;
+}
+
+// #rgb, #rrggbb or a colour name; longer forms would smuggle in an alpha channel.
+bool readColor(const QJsonValue& v, QColor* out)
+{
+    if (!v.isString())
+        return false;
+    const QString name = v.toString();
+    if (name.startsWith(QLatin1Char('#')) && name.size() != 4 && name.size() != 7)
+        return false;
+    const QColor c = QColor::fromString(name);
+    if (!c.isValid())
+        return false;
+    *out = c;
+    out->setAlpha(255);
+    return true;
+}
+
+// Created times beyond this many seconds are not times (and would not survive a double).
+constexpr double MaxSeconds = 9007199254740992.0;
+
+} // namespace
+
+bool AnnotationStore::fromJson(const QJsonObject& o, Annotation* out)
 {
     Annotation a;
     const QJsonValue byText = o.value(QLatin1String("byText"));
-    a.byText = byText.isBool() && byText.toBool();
-    a.color = colorFromJson(o.value(QLatin1String("color")));
-    a.created = o.value(QLatin1String("created")).toInteger(0);
     const QJsonValue id = o.value(QLatin1String("id"));
-    a.id = id.isString() ? id.toString() : QString();
-    a.length = o.value(QLatin1String("length")).toInt(0);
-    a.page = o.value(QLatin1String("page")).toInt(0);
-    const QJsonValue pt2 = o.value(QLatin1String("pt2"));
-    if (pt2.isArray()) {
-        const QJsonArray arr = pt2.toArray();
-        if (arr.size() == 2)
-            a.pt2 = QPointF(finiteOrZero(arr.at(0)), finiteOrZero(arr.at(1)));
-    }
-    const QJsonValue rect = o.value(QLatin1String("rect"));
-    if (rect.isArray()) {
-        const QJsonArray arr = rect.toArray();
-        if (arr.size() == 4)
-            a.rect = QRectF(finiteOrZero(arr.at(0)), finiteOrZero(arr.at(1)),
-                            finiteOrZero(arr.at(2)), finiteOrZero(arr.at(3)));
-    }
-    a.start = o.value(QLatin1String("start")).toInt(-1);
     const QJsonValue text = o.value(QLatin1String("text"));
-    a.text = text.isString() ? cutNoteText(text.toString()) : QString();
     const QJsonValue type = o.value(QLatin1String("type"));
-    a.type = typeFromName(type.isString() ? type.toString() : QString());
-    return a;
+    qint64 created = 0, length = 0, page = 0, start = 0;
+    double rect[4] = {}, pt2[2] = {};
+    if (!byText.isBool() || !id.isString() || !text.isString() || !type.isString()
+        || !readColor(o.value(QLatin1String("color")), &a.color)
+        || !readInteger(o.value(QLatin1String("created")), -MaxSeconds, MaxSeconds, &created)
+        || !readInteger(o.value(QLatin1String("length")), INT_MIN, INT_MAX, &length)
+        || !readInteger(o.value(QLatin1String("page")), INT_MIN, INT_MAX, &page)
+        || !readInteger(o.value(QLatin1String("start")), INT_MIN, INT_MAX, &start)
+        || !readNumbers(o.value(QLatin1String("rect")), 4, rect)
+        || !readNumbers(o.value(QLatin1String("pt2")), 2, pt2))
+        return false;
+    a.byText = byText.toBool();
+    a.id = id.toString();
+    a.text = text.toString();
+    a.type = typeFromName(type.toString());
+    // A longer note, or a type this version does not know, would be written back as less.
+    if (a.text.size() > MaxNoteLength || typeName(a.type) != type.toString())
+        return false;
+    a.created = created;
+    a.length = int(length);
+    a.page = int(page);
+    a.start = int(start);
+    a.rect = QRectF(rect[0], rect[1], rect[2], rect[3]);
+    a.pt2 = QPointF(pt2[0], pt2[1]);
+    *out = a;
+    return true;
+}
+
+QByteArray AnnotationStore::encodeAt(qsizetype index) const
+{
+    const QList<RawMember>& unknown = unknownKeys.at(index);
+    QByteArray own = encode(list.at(index));
+    if (unknown.isEmpty())
+        return own;
+    // Known and unknown members together, keys in alphabetical order as always.
+    QList<RawMember> all = RawJson::members(own);
+    all.append(unknown);
+    std::stable_sort(all.begin(), all.end(),
+                     [](const RawMember& x, const RawMember& y) { return x.key < y.key; });
+    QByteArray out = "{";
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        out += all.at(i).text;
+    }
+    return out + '}';
 }
 
 void AnnotationStore::load()
@@ -250,9 +310,13 @@ void AnnotationStore::load()
     ++changes;
     list.clear();
     encoded.clear();
+    unknownKeys.clear();
+    unreadable.clear();
+    sections.clear();
     fieldValues.clear();
     hashMismatch = false;
     backupPending = false;
+    newerVersion = false;
     if (!bound || sidecar.isEmpty())
         return;
 
@@ -287,41 +351,129 @@ void AnnotationStore::load()
     }
     const QJsonObject root = doc.object();
 
-    const QJsonValue fileHash = root.value(QLatin1String("sourceHash"));
+    QByteArray annotationsText;
+    const QList<RawMember> topLevel = RawJson::members(bytes);
+    for (const RawMember& member : topLevel) {
+        if (member.key == AnnotationsKey)
+            annotationsText = member.value;
+        else if (!isOwnTopLevelKey(member.key) && !sections.contains(member.key))
+            sections.insert(member.key, member);
+    }
+    // A repeated key: the parser kept one of the values, the other would be lost.
+    if (topLevel.size() != root.size())
+        backupPending = true;
+
+    const QJsonValue version = root.value(VersionKey);
+    if (version.isDouble() && version.toDouble() >= FormatVersion + 1) {
+        newerVersion = true;
+    } else if (version.toDouble() != FormatVersion) {
+        backupPending = true;
+    }
+
+    const QJsonValue fileHash = root.value(HashKey);
+    if (!fileHash.isString() || !root.value(NameKey).isString())
+        backupPending = true;
     if (fileHash.isString() && !fileHash.toString().isEmpty() && !hash.isEmpty()
         && fileHash.toString() != hash) {
         hashMismatch = true;
+        backupPending = true; // the next save binds the notes to these contents
         Q_EMIT hashMismatchDetected();
     }
 
-    const QJsonObject values = root.value(QLatin1String("formValues")).toObject();
-    for (auto it = values.begin(); it != values.end(); ++it)
-        if (it.value().isString())
-            fieldValues.insert(it.key(), it.value().toString().left(MaxFormValueLength));
+    const QJsonValue values = root.value(FormValuesKey);
+    if (values.isObject()) {
+        const QJsonObject object = values.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            // A value this version would write back otherwise is kept in the backup first.
+            if (!it.value().isString() || it.value().toString().size() > MaxFormValueLength)
+                backupPending = true;
+            else
+                fieldValues.insert(it.key(), it.value().toString());
+        }
+    } else if (!values.isUndefined()) {
+        backupPending = true;
+    }
 
-    const QJsonValue annotations = root.value(QLatin1String("annotations"));
-    if (annotations.isUndefined())
-        return;
-    if (!annotations.isArray()) {
-        backupPending = true; // something this version does not understand; keep it
+    const QJsonValue annotations = root.value(AnnotationsKey);
+    if (!annotations.isArray())
+        backupPending = true; // missing, or something this version does not understand
+    else
+        loadEntries(annotations.toArray(), annotationsText);
+
+    if (newerVersion) {
+        readOnly = true;
+        Q_EMIT readonlyFallback(newerVersionMessage());
+    }
+}
+
+void AnnotationStore::loadEntries(const QJsonArray& values, QByteArrayView text)
+{
+    const QList<QByteArrayView> raw = RawJson::elements(text);
+    if (raw.size() != values.size()) { // cannot happen for text the parser accepted
+        backupPending = true;
         return;
     }
-    const QJsonArray arr = annotations.toArray();
-    list.reserve(arr.size());
-    encoded.reserve(arr.size());
+    list.reserve(values.size());
+    encoded.reserve(values.size());
+    unknownKeys.reserve(values.size());
     QSet<QString> ids;
-    ids.reserve(arr.size());
-    for (const QJsonValue& v : arr) {
-        if (!v.isObject())
+    ids.reserve(values.size());
+    QString lastId;
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const QJsonValue value = values.at(i);
+        Annotation a;
+        QList<RawMember> unknown;
+        bool whole = value.isObject() && fromJson(value.toObject(), &a);
+        if (whole) {
+            qsizetype members = 0;
+            unknown = RawJson::unknownMembers(raw.at(i), isAnnotationKey, &members);
+            // A repeated key: the parser kept one of the values, the other would be lost.
+            whole = members == value.toObject().size();
+        }
+        if (!whole) {
+            unreadable.append({lastId, raw.at(i).toByteArray()});
             backupPending = true;
-        Annotation a = fromJson(v.toObject());
+            continue;
+        }
         // A repeated id would make the second annotation unreachable for editing and removal.
-        if (a.id.isEmpty() || ids.contains(a.id))
+        if (a.id.isEmpty() || ids.contains(a.id)) {
             a.id = freshId();
+            backupPending = true;
+        }
         ids.insert(a.id);
+        lastId = a.id;
         list.append(a);
-        encoded.append(encode(a));
+        unknownKeys.append(unknown);
+        encoded.append(encodeAt(list.size() - 1));
     }
+}
+
+QList<QByteArray> AnnotationStore::unreadableEntries() const
+{
+    QList<QByteArray> entries;
+    for (const Unreadable& entry : unreadable)
+        entries.append(entry.text);
+    return entries;
+}
+
+QByteArray AnnotationStore::section(const QString& key) const
+{
+    return sections.value(key).value;
+}
+
+bool AnnotationStore::setSection(const QString& key, const QJsonValue& value)
+{
+    if (!bound || isOwnTopLevelKey(key))
+        return false;
+    if (value.isUndefined()) {
+        sections.remove(key);
+    } else {
+        QByteArray compact = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+        compact = compact.mid(1, compact.size() - 2); // the value without the brackets
+        sections.insert(key, {key, RawJson::member(key, compact), compact});
+    }
+    saveChange();
+    return true;
 }
 
 QStringList AnnotationStore::backupsOf(const QString& sidecarPath)
@@ -423,6 +575,8 @@ bool AnnotationStore::prepareSave(QByteArray* json, QString* error)
         return false;
     if (!neverWrite.isEmpty())
         return refuseSave(neverWrite, error);
+    if (newerVersion)
+        return refuseSave(newerVersionMessage(), error);
     if (QFileInfo(sidecar).isDir())
         return refuseSave(tr("批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。"),
                           error);
@@ -434,35 +588,76 @@ bool AnnotationStore::prepareSave(QByteArray* json, QString* error)
     }
 
     // The file is assembled from each annotation's encoding, made when it changed: a document
-    // with 100,000 annotations is not converted again on every change. Keys in alphabetical order.
+    // with 100,000 annotations is not converted again on every change. The entries this version
+    // cannot read go back where they were, after the annotation they followed.
     qsizetype size = 128 + hash.size() + pdfPath.size() * 3;
     for (const QByteArray& bytes : std::as_const(encoded))
         size += bytes.size() + 1;
-    json->clear();
-    json->reserve(size);
-    *json += "{\"annotations\":[";
+    for (const Unreadable& entry : std::as_const(unreadable))
+        size += entry.text.size() + 1;
+    QMultiHash<QString, QByteArray> following;
+    for (const Unreadable& entry : std::as_const(unreadable))
+        following.insert(entry.after, entry.text);
+    QByteArray array;
+    array.reserve(size);
+    array += '[';
+    const auto appendEntry = [&array](const QByteArray& entry) {
+        if (array.size() > 1)
+            array += ',';
+        array += entry;
+    };
+    const auto appendFollowing = [&](const QString& id) {
+        if (following.isEmpty())
+            return;
+        // QMultiHash gives the values of a key newest first.
+        QList<QByteArray> entries = following.values(id);
+        std::reverse(entries.begin(), entries.end());
+        for (const QByteArray& entry : std::as_const(entries))
+            appendEntry(entry);
+    };
+    appendFollowing(QString());
     for (qsizetype i = 0; i < encoded.size(); ++i) {
-        if (i > 0)
-            *json += ',';
-        *json += encoded.at(i);
+        appendEntry(encoded.at(i));
+        appendFollowing(list.at(i).id);
     }
-    *json += ']';
+    array += ']';
+
+    // Keys in alphabetical order, the sections of others among them.
+    QList<std::pair<QString, QByteArray>> members;
+    members.reserve(sections.size() + 4);
+    members.append({AnnotationsKey, RawJson::member(AnnotationsKey, array)});
+    QByteArray text;
+    appendJsonString(text, hash);
+    members.append({HashKey, RawJson::member(HashKey, text)});
+    text.clear();
+    appendJsonString(text, QFileInfo(pdfPath).fileName());
+    members.append({NameKey, RawJson::member(NameKey, text)});
+    members.append({VersionKey, RawJson::member(VersionKey, QByteArray::number(FormatVersion))});
     if (!fieldValues.isEmpty()) {
-        *json += ",\"formValues\":{";
+        QByteArray object = "{";
         for (auto it = fieldValues.cbegin(); it != fieldValues.cend(); ++it) {
             if (it != fieldValues.cbegin())
-                *json += ',';
-            appendJsonString(*json, it.key());
-            *json += ':';
-            appendJsonString(*json, it.value());
+                object += ',';
+            appendJsonString(object, it.key());
+            object += ':';
+            appendJsonString(object, it.value());
         }
-        *json += '}';
+        object += '}';
+        members.append({FormValuesKey, RawJson::member(FormValuesKey, object)});
     }
-    *json += ",\"sourceHash\":";
-    appendJsonString(*json, hash);
-    *json += ",\"sourceName\":";
-    appendJsonString(*json, QFileInfo(pdfPath).fileName());
-    *json += ",\"version\":1}";
+    for (const RawMember& section : std::as_const(sections))
+        members.append({section.key, section.text});
+    std::sort(members.begin(), members.end(),
+              [](const auto& x, const auto& y) { return x.first < y.first; });
+    json->clear();
+    json->reserve(size + 64);
+    *json += '{';
+    for (qsizetype i = 0; i < members.size(); ++i) {
+        if (i > 0)
+            *json += ',';
+        *json += members.at(i).second;
+    }
+    *json += '}';
     return true;
 }
 
@@ -556,6 +751,11 @@ void AnnotationStore::waitForWrites()
         finishWrite();
 }
 
+QString AnnotationStore::newerVersionMessage()
+{
+    return tr("此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。");
+}
+
 QString AnnotationStore::saveFailedMessage(const QString& fileError) const
 {
     return tr("批注保存失败：%1。批注将暂存内存，关闭前请导出。").arg(fileError);
@@ -597,6 +797,7 @@ QString AnnotationStore::add(const Annotation& annotation)
     a.created = QDateTime::currentSecsSinceEpoch();
     a.text = cutNoteText(a.text);
     list.append(a);
+    unknownKeys.append(QList<RawMember>());
     encoded.append(encode(a));
     ++changes;
     saveChange();
@@ -611,7 +812,7 @@ void AnnotationStore::update(const Annotation& annotation)
         if (a.id == annotation.id) {
             a = annotation;
             a.text = cutNoteText(a.text);
-            encoded[i] = encode(a);
+            encoded[i] = encodeAt(i);
             ++changes;
             saveChange();
             Q_EMIT annotationUpdated(annotation.id);
@@ -624,7 +825,14 @@ void AnnotationStore::remove(const QString& id)
 {
     for (qsizetype i = 0; i < list.size(); ++i) {
         if (list.at(i).id == id) {
+            // Unreadable entries that followed it now follow the one before it.
+            const QString before = i > 0 ? list.at(i - 1).id : QString();
+            for (Unreadable& entry : unreadable) {
+                if (entry.after == id)
+                    entry.after = before;
+            }
             list.removeAt(i);
+            unknownKeys.removeAt(i);
             encoded.removeAt(i);
             ++changes;
             saveChange();

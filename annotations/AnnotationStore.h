@@ -1,6 +1,7 @@
 #pragma once
 
 #include "annotations/Annotation.h"
+#include "annotations/RawJson.h"
 #include "core/PdfWorker.h"
 
 #include <QList>
@@ -12,7 +13,9 @@
 #include <functional>
 #include <future>
 
+class QJsonArray;
 class QJsonObject;
+class QJsonValue;
 
 namespace dovrix {
 
@@ -31,6 +34,14 @@ namespace dovrix {
 // (a full disk included) leaves the previous sidecar byte-identical and turns the store read-only
 // until a later save succeeds. The sidecar is never the source PDF itself (a PDF named
 // "x.dovrixmark", or a sidecar linked to the PDF): such a store stays read-only.
+//
+// What this version does not understand is written back as it was, byte for byte, on every save:
+// top-level members it does not know (sections, see section()), keys of an annotation it does not
+// know, and whole entries it cannot read exactly (a key missing, of another type or out of range:
+// they are listed by unreadableEntries(), never edited). Anything read less than exactly (such an
+// entry, a repeated id, a missing or damaged top-level key, a sidecar bound to other contents)
+// also has the file's bytes kept as a backup before the first save. A sidecar of a newer major
+// version is shown read-only and never written.
 class AnnotationStore : public QObject
 {
     Q_OBJECT
@@ -94,6 +105,19 @@ public:
     // The kept copies of damaged sidecars of sidecarPath, oldest first.
     static QStringList backupsOf(const QString& sidecarPath);
     static constexpr int MaxBackups = 5;
+    // The sidecar format this version writes; a file with a higher major version opens read-only.
+    static constexpr int FormatVersion = 1;
+
+    // Entries of the sidecar this version cannot read whole, as they are in the file (compact or
+    // not); they stay there on every save.
+    QList<QByteArray> unreadableEntries() const;
+    int unreadableCount() const { return int(unreadable.size()); }
+    // The JSON value of a top-level member the store itself does not use (written by a newer
+    // version, or kept there by another part of the program); empty when there is none.
+    QByteArray section(const QString& key) const;
+    // Sets such a member (an undefined value removes it) and saves. False for the store's own keys
+    // and when no source is bound.
+    bool setSection(const QString& key, const QJsonValue& value);
 
     // The text an annotation is anchored to, as far as it is known (empty otherwise).
     using AnchoredText = std::function<QString(const Annotation&)>;
@@ -109,10 +133,11 @@ public:
     // printing to a file): it is that PDF or its sidecar, under any spelling of either path.
     // Empty when it may be written.
     static QString exportTargetRefusal(const QString& target, const QString& pdfPath);
-    // One annotation as stored in the sidecar, and back (missing or mistyped values give the
-    // defaults; an empty id is kept empty here).
+    // One annotation as stored in the sidecar, and back. fromJson reads only what it can read
+    // exactly: false when one of the keys toJson writes is missing, of another JSON type or out of
+    // range (an empty id is accepted and kept empty here). Other keys are ignored.
     static QJsonObject toJson(const Annotation& annotation);
-    static Annotation fromJson(const QJsonObject& object);
+    static bool fromJson(const QJsonObject& object, Annotation* annotation);
     // toJson as compact JSON text, made directly (the sidecar of 100,000 annotations is written
     // on every change).
     static QByteArray encode(const Annotation& annotation);
@@ -126,6 +151,7 @@ Q_SIGNALS:
     void formValuesChanged();
 
 private:
+    using RawMember = RawJson::Member;
     struct WriteResult
     {
         bool ok = true;
@@ -144,6 +170,10 @@ private:
     // Turns the store read-only and tells why; error (if any) receives the message.
     bool refuseSave(const QString& message, QString* error);
     QString saveFailedMessage(const QString& fileError) const;
+    static QString newerVersionMessage();
+    // The annotations part of the load: the entries of the array text.
+    void loadEntries(const QJsonArray& values, QByteArrayView text);
+    QByteArray encodeAt(qsizetype index) const;
 
     bool bound = false;
     bool readOnly = false;
@@ -161,7 +191,17 @@ private:
     QList<Annotation> list;
     QMap<QString, QString> fieldValues;
     quint64 changes = 0;
-    QList<QByteArray> encoded; // encode() of each annotation of list, at the same index
+    QList<QByteArray> encoded; // encodeAt() of each annotation of list, at the same index
+    // Members of each annotation of list that this version does not know, as in the file.
+    QList<QList<RawMember>> unknownKeys;
+    struct Unreadable
+    {
+        QString after; // the id of the annotation it follows in the file; empty: the first ones
+        QByteArray text;
+    };
+    QList<Unreadable> unreadable;
+    QMap<QString, RawMember> sections; // top-level members this version does not use
+    bool newerVersion = false;         // written by a newer major version: never saved
     bool background = false;
     std::future<WriteResult> writing; // valid while a sidecar write is in flight
     Generation writeGeneration;    // moved on by every write started; tells stale completions apart

@@ -5,7 +5,9 @@
 #include "core/PdfWorker.h"
 #include "core/ProgramFiles.h"
 #include "ocr/OcrEngine.h"
+#include "synctex/SynctexLink.h"
 
+#include <QEventLoop>
 #include <QFont>
 #include <QPainter>
 #include <QPdfWriter>
@@ -52,6 +54,24 @@ int runSelfTest(QTextStream& out)
     out << "document: " << (opened ? "ok" : "failed") << " (probe "
         << DocumentController::probeProgram() << ')' << Qt::endl;
     if (!opened)
+        return 1;
+
+    // The SyncTeX reader answers for the sample, which has no SyncTeX data.
+    SynctexLink link;
+    SynctexState synctex = SynctexState::Ready;
+    QEventLoop loop;
+    QObject::connect(&link, &SynctexLink::unavailable, &loop, [&](SynctexState state) {
+        synctex = state;
+        loop.quit();
+    });
+    link.setDocument(path, 1);
+    link.requestBoxes({QStringLiteral("self-test.tex"), 1, 0});
+    if (synctex == SynctexState::Ready)
+        loop.exec();
+    const bool synctexFound = synctex == SynctexState::Missing;
+    out << "synctex: " << (synctexFound ? "ok" : "failed") << " (reader "
+        << SynctexLink::helperProgram() << ')' << Qt::endl;
+    if (!synctexFound)
         return 1;
 
     OcrEngine engine;

@@ -3,6 +3,7 @@
 #include "app/AppLog.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,7 +12,12 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QtEndian>
+
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#endif
 
 namespace dovrix {
 
@@ -20,6 +26,7 @@ namespace {
 constexpr int messageVersion = 2;
 constexpr int headerBytes = 4;
 constexpr char acknowledgement = 'k';
+constexpr char tooManyFiles = 'f';
 constexpr int connectTimeoutMs = 3000;
 // The running window answers from its event loop, which may still be busy opening its own files.
 constexpr int answerTimeoutMs = 15000;
@@ -100,6 +107,9 @@ SingleInstance::Role SingleInstance::start(const HandOver& request)
     case Answer::Taken:
         currentRole = Role::HandedOver;
         break;
+    case Answer::Refused:
+        currentRole = Role::Refused;
+        break;
     case Answer::Silent:
         // Something listens but does not answer: leave it alone rather than take its socket.
         break;
@@ -127,30 +137,114 @@ SingleInstance::Answer SingleInstance::handOver(const HandOver& request)
             return Answer::Silent;
     }
     char answer = 0;
-    return socket.getChar(&answer) && answer == acknowledgement ? Answer::Taken : Answer::Silent;
+    if (!socket.getChar(&answer))
+        return Answer::Silent;
+    if (answer == tooManyFiles)
+        return Answer::Refused;
+    return answer == acknowledgement ? Answer::Taken : Answer::Silent;
 }
+
+QString SingleInstance::refusalMessage()
+{
+    return tr("已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。")
+        .arg(MaxFilesPerMessage);
+}
+
+void SingleInstance::setListenCheckInterval(int ms)
+{
+    if (listenCheck)
+        listenCheck->setInterval(ms);
+}
+
+namespace {
+
+quint64 inodeOf(const QString& path)
+{
+#if defined(Q_OS_UNIX)
+    struct stat status
+    {
+    };
+    if (::lstat(QFile::encodeName(path).constData(), &status) == 0)
+        return quint64(status.st_ino);
+#else
+    Q_UNUSED(path);
+#endif
+    return 0;
+}
+
+} // namespace
 
 bool SingleInstance::listen()
 {
-    server = new QLocalServer(this);
-    server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server) {
+        server = new QLocalServer(this);
+        server->setSocketOptions(QLocalServer::UserAccessOption);
+        connect(server, &QLocalServer::newConnection, this, &SingleInstance::accept);
+    }
     // Nobody answered on this path: a socket file there was left by a crashed instance. (With
     // UserAccessOption Qt would also replace it, by renaming its new socket over the path.)
     QLocalServer::removeServer(path);
     if (!server->listen(path)) {
         qCWarning(lcApp) << "cannot listen on" << path << server->errorString();
-        delete server;
-        server = nullptr;
         return false;
     }
-    connect(server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server->nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
-            readFrom(socket);
-        }
-    });
+    socketInode = inodeOf(path);
+    if (!listenCheck) {
+        // At the descriptor limit Qt's server closes itself and deletes its socket file (accept
+        // fails); a cleaner of the runtime folder may delete the file too.
+        listenCheck = new QTimer(this);
+        listenCheck->setInterval(ListenCheckMs);
+        connect(listenCheck, &QTimer::timeout, this, &SingleInstance::checkListening);
+        listenCheck->start();
+    }
     return true;
+}
+
+void SingleInstance::checkListening()
+{
+    const quint64 inode = inodeOf(path);
+    if (server->isListening() && inode == socketInode && inode != 0)
+        return;
+    if (inode != 0 && inode != socketInode) {
+        // Another file took the path: another instance may serve there now. Leave it alone.
+        QLocalSocket probe;
+        probe.connectToServer(path);
+        if (probe.waitForConnected(connectTimeoutMs)) {
+            qCWarning(lcApp) << "another instance serves on" << path;
+            server->close();
+            listenCheck->stop();
+            return;
+        }
+    }
+    server->close();
+    qCWarning(lcApp) << "listening again on" << path;
+    listen();
+}
+
+void SingleInstance::accept()
+{
+    while (QLocalSocket* socket = server->nextPendingConnection()) {
+        // Full: the connection waiting longest goes; a real start delivers its message at once.
+        if (connections.size() >= MaxConnections)
+            drop(connections.constFirst());
+        connections.append(socket);
+        auto* idle = new QTimer(socket);
+        idle->setSingleShot(true);
+        connect(idle, &QTimer::timeout, this, [this, socket] { drop(socket); });
+        idle->start(idleTimeoutMs);
+        connect(socket, &QLocalSocket::disconnected, this, [this, socket] { drop(socket); });
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readFrom(socket); });
+        readFrom(socket);
+    }
+}
+
+void SingleInstance::drop(QLocalSocket* socket)
+{
+    if (!connections.removeOne(socket))
+        return;
+    socket->disconnect(this);
+    socket->abort();
+    socket->deleteLater();
 }
 
 void SingleInstance::readFrom(QLocalSocket* socket)
@@ -160,7 +254,7 @@ void SingleInstance::readFrom(QLocalSocket* socket)
         return;
     const quint32 size = qFromBigEndian<quint32>(header);
     if (size > quint32(MaxMessageBytes)) {
-        socket->abort();
+        drop(socket);
         return;
     }
     if (socket->bytesAvailable() < qint64(headerBytes + size))
@@ -168,13 +262,22 @@ void SingleInstance::readFrom(QLocalSocket* socket)
     socket->skip(headerBytes);
     HandOver request;
     if (!decodeHandOver(socket->read(size), &request)) {
-        socket->abort();
+        drop(socket);
         return;
     }
-    socket->putChar(acknowledgement);
+    // The answer is on its way; the connection is no longer counted or timed.
+    connections.removeOne(socket);
+    socket->disconnect(this);
+    delete socket->findChild<QTimer*>(QString(), Qt::FindDirectChildrenOnly);
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    const bool accepted = request.requests.size() <= MaxFilesPerMessage;
+    socket->putChar(accepted ? acknowledgement : tooManyFiles);
     socket->flush();
     socket->disconnectFromServer();
-    Q_EMIT received(request.requests, request.ocrPage);
+    if (accepted)
+        Q_EMIT received(request.requests, request.ocrPage);
+    else
+        qCWarning(lcApp) << "refused a request for" << request.requests.size() << "files";
 }
 
 } // namespace dovrix

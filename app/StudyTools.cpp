@@ -10,6 +10,7 @@
 #include "speech/QtSpeechEngine.h"
 #include "synctex/EditorCommand.h"
 #include "synctex/SynctexLink.h"
+#include "synctex/SynctexProtocol.h"
 #include "text/SearchPanel.h"
 #include "view/BookmarkPanel.h"
 #include "view/PdfViewport.h"
@@ -201,7 +202,7 @@ void StudyTools::updateActionStates()
 void StudyTools::wireSession(DocumentSession* session)
 {
     auto* bookmarks = new BookmarkStore(window->appSettings(), session);
-    auto* link = new SynctexLink(session->worker(), session);
+    auto* link = new SynctexLink(session);
     connect(session, &DocumentSession::documentReady, this,
             [this, bookmarks, link](DocumentSession* ready) {
                 DocumentController* controller = ready->controller();
@@ -320,6 +321,16 @@ void StudyTools::showUnavailable(SynctexState state)
     case SynctexState::Stale:
         showStatus(tr("SyncTeX 文件与此 PDF 不是同一次编译生成的，请重新编译"));
         break;
+    case SynctexState::TooLarge:
+        showStatus(
+            tr("SyncTeX 文件解压后超过 %1 MB，已拒绝读取").arg(SynctexLimits::UnpackedBytes >> 20));
+        break;
+    case SynctexState::Crashed:
+        showStatus(tr("SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件"));
+        break;
+    case SynctexState::TimedOut:
+        showStatus(tr("读取 SyncTeX 文件超时，已拒绝该文件"));
+        break;
     case SynctexState::Ready:
         break;
     }
@@ -329,6 +340,10 @@ void StudyTools::openSource(const SourcePlace& place)
 {
     if (place.file.isEmpty()) {
         showStatus(tr("此处没有对应的源文件位置"));
+        return;
+    }
+    if (!isAcceptableSourceName(place.file)) {
+        showStatus(tr("SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器"));
         return;
     }
     const QStringList command = editorCommandLine(window->appSettings()->editorCommand(), place);

@@ -102,8 +102,16 @@ int main(int argc, char* argv[])
         if (open.forward.line > 0)
             open.forward.file = QFileInfo(open.forward.file).absoluteFilePath();
     }
-    if (instance.start(request) == SingleInstance::Role::HandedOver)
+    switch (instance.start(request)) {
+    case SingleInstance::Role::HandedOver:
         return 0;
+    case SingleInstance::Role::Refused:
+        std::fprintf(stderr, "dovrix: %s\n", qPrintable(SingleInstance::refusalMessage()));
+        return 1;
+    case SingleInstance::Role::Serving:
+    case SingleInstance::Role::Alone:
+        break;
+    }
 
     int exitCode = 0;
     {

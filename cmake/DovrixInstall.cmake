@@ -1,7 +1,8 @@
 # Install layout (cmake --install, and the Debian package built from it):
 #   bin/dovrix                              the program
-#   lib/dovrix/                             its companion files: dovrix-probe, our shared libraries,
-#                                           libonnxruntime.so.1 and models/ (core/ProgramFiles.h)
+#   lib/dovrix/                             its companion files: dovrix-probe, dovrix-synctex, our
+#                                           shared libraries, libonnxruntime.so.1 and models/
+#                                           (core/ProgramFiles.h)
 #   share/applications/dovrix.desktop, share/metainfo/app.dovrix.Dovrix.metainfo.xml,
 #   share/icons/hicolor/*/apps/dovrix.*, share/man/man1/dovrix.1.gz
 # In the build folder everything stays side by side, as before.
@@ -54,6 +55,7 @@ function(dovrix_install_layout)
     if(TARGET dovrix-probe)
         dovrix_install_program(dovrix-probe COMPANION)
     endif()
+    dovrix_install_program(dovrix-synctex COMPANION)
     dovrix_install_shared_libraries(${CMAKE_SOURCE_DIR})
 
     # The OCR files that scripts/fetch-ocr.sh put into the build folder; without them the program

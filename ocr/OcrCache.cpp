@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -21,8 +22,9 @@ namespace {
 const QLatin1String Format("dovrix-ocr");
 // 2: line boxes hold the rows of their own text, not the detected box.
 constexpr int Version = 2;
-// Larger files are not ours: a page holds at most a few hundred lines.
 constexpr qint64 MaxFileBytes = 256 * 1024 * 1024;
+// A long line written out (box, text, score, direction), generously.
+constexpr qint64 MaxLineBytes = 512;
 
 bool isSourceHash(const QString& hash)
 {
@@ -68,6 +70,12 @@ bool parseLine(const QJsonValue& value, OcrLine* line)
 
 } // namespace
 
+qint64 maxFileBytes(int pageCount)
+{
+    return std::min(MaxFileBytes,
+                    4096 + qint64(std::max(pageCount, 0)) * MaxLinesPerPage * MaxLineBytes);
+}
+
 QString directory()
 {
     return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)
@@ -111,6 +119,19 @@ QByteArray serialize(const QString& sourceHash, const QHash<int, OcrPageText>& p
 bool parse(const QByteArray& json, const QString& sourceHash, int pageCount,
            QHash<int, OcrPageText>* pages)
 {
+    // Each line has one "box" and each page one "page": too many lines in all, or between two
+    // pages, and the file is refused before the parser builds it in memory.
+    qint64 lines = 0, linesOfPage = 0;
+    for (qsizetype at = json.indexOf('"'); at >= 0; at = json.indexOf('"', at + 1)) {
+        const QByteArrayView rest = QByteArrayView(json).sliced(at);
+        if (rest.startsWith("\"box\"")) {
+            if (++lines > qint64(std::max(pageCount, 0)) * MaxLinesPerPage
+                || ++linesOfPage > MaxLinesPerPage)
+                return false;
+        } else if (rest.startsWith("\"page\"")) {
+            linesOfPage = 0;
+        }
+    }
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError || !document.isObject())
@@ -122,6 +143,7 @@ bool parse(const QByteArray& json, const QString& sourceHash, int pageCount,
         || !root.value(QLatin1String("pages")).isArray())
         return false;
     QHash<int, OcrPageText> read;
+    QSet<int> seen;
     for (const QJsonValue& entry : root.value(QLatin1String("pages")).toArray()) {
         const QJsonObject object = entry.toObject();
         const QJsonValue page = object.value(QLatin1String("page"));
@@ -131,8 +153,13 @@ bool parse(const QByteArray& json, const QString& sourceHash, int pageCount,
         const double index = page.toDouble();
         if (index != std::floor(index) || index < 0 || index > 1e9)
             return false;
+        const QJsonArray lineArray = lines.toArray();
+        if (lineArray.size() > MaxLinesPerPage || seen.contains(int(index)))
+            return false;
+        seen.insert(int(index));
         QList<OcrLine> pageLines;
-        for (const QJsonValue& value : lines.toArray()) {
+        pageLines.reserve(lineArray.size());
+        for (const QJsonValue& value : lineArray) {
             OcrLine line;
             if (!parseLine(value, &line))
                 return false;
@@ -153,7 +180,7 @@ bool load(const QString& sourceHash, int pageCount, QHash<int, OcrPageText>* pag
     QFile file(path);
     if (!file.exists())
         return false; // nothing kept for this document
-    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxFileBytes) {
+    if (!file.open(QIODevice::ReadOnly) || file.size() > maxFileBytes(pageCount)) {
         qCWarning(lcOcr) << "cannot read the kept results" << path << file.errorString();
         return false;
     }

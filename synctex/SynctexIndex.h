@@ -31,11 +31,16 @@ enum class SynctexState {
     Missing, // no <name>.synctex.gz or <name>.synctex beside the PDF
     Damaged, // present but not readable as SyncTeX
     Stale,   // written by another build: older than the PDF, or for more pages than it has
+    // Refused by the child process that reads it (SynctexLink):
+    TooLarge, // unpacks to more than SynctexLimits::UnpackedBytes
+    Crashed,  // the reader crashed or ran out of memory (or could not be started)
+    TimedOut, // the reader took longer than the window waits
 };
 
 // The SyncTeX data written beside a PDF (<name>.synctex.gz or <name>.synctex), parsed by the
-// SyncTeX parser library. Not a QObject and not thread-safe: it is built and queried on one
-// thread at a time (the PdfWorker in the program).
+// SyncTeX parser library. Not a QObject and not thread-safe. The parser trusts its input (it
+// recurses once per record and grows without bound), so the program uses this class only inside
+// the child process dovrix-synctex, through SynctexLink.
 class SynctexIndex
 {
 public:

@@ -1,34 +1,38 @@
 #pragma once
 
-#include "core/PdfWorker.h"
 #include "synctex/SynctexIndex.h"
 
+#include <QList>
 #include <QObject>
-#include <QPointer>
+#include <QPointF>
 
-#include <memory>
+#include <optional>
+
+class QProcess;
+class QTimer;
 
 namespace dovrix {
 
-class PdfWorker;
-
-// Forward and inverse search for one document. The SyncTeX data is parsed on the PdfWorker at the
-// first query after setDocument and kept there; every query runs on the worker too, and its
-// answer comes back as a signal on the GUI thread unless setDocument was called since.
+// Forward and inverse search for one document. The SyncTeX data is parsed at the first query
+// after setDocument by a child process (dovrix-synctex, beside the program) that keeps it and
+// answers the queries: data that crashes the parser, exhausts its memory or unpacks to too much
+// ends that process, never the window, and is refused with a state that says why. Answers come
+// as signals on the GUI thread, in the order of the queries, unless setDocument was called since.
+// The GUI thread never waits for the child.
 class SynctexLink : public QObject
 {
     Q_OBJECT
     Q_DISABLE_COPY(SynctexLink)
 
 public:
-    static constexpr JobPriority Priority = JobPriority::TextLayout;
-
-    // worker is not owned and must outlive the link.
-    explicit SynctexLink(PdfWorker* worker, QObject* parent = nullptr);
+    explicit SynctexLink(QObject* parent = nullptr);
     ~SynctexLink() override;
 
-    // The PDF whose data later queries use (empty = none). Drops the parsed data and every
-    // answer still on its way.
+    // The child process executable: dovrix-synctex among the companion files.
+    static QString helperProgram();
+
+    // The PDF whose data later queries use (empty = none). Ends the child of the previous
+    // document and drops every answer still on its way.
     void setDocument(const QString& pdfPath, int pageCount);
     QString documentPath() const { return pdfPath; }
 
@@ -40,18 +44,34 @@ Q_SIGNALS:
     void boxesReady(const dovrix::SourcePlace& place, const QList<dovrix::SynctexBox>& boxes);
     // place.file is empty when nothing was typeset from a source at that point.
     void placeReady(const dovrix::SourcePlace& place);
-    // The data is missing, damaged or stale; sent instead of an answer.
+    // The data is missing, damaged, stale or refused; sent instead of an answer.
     void unavailable(dovrix::SynctexState state);
 
 private:
-    struct Holder; // lives on the worker: the parsed index of the current document
-    template <typename Query> void post(Query query);
+    struct Query
+    {
+        bool boxes = true;
+        SourcePlace place; // boxes: the source place
+        int page = 0;      // place: the page point
+        QPointF pointPt;
+    };
+    void ask(const Query& query);
+    void startHelper();
+    void stopHelper();
+    void writeQueries();
+    void readHelper();
+    void answered(const QList<QByteArray>& lines);
+    void refuse(SynctexState reason);
 
-    PdfWorker* worker;
     QString pdfPath;
     int pages = 0;
-    Generation generation;
-    std::shared_ptr<Holder> holder;
+    QProcess* helper = nullptr;        // child; the current document's reader while it runs
+    QTimer* deadline;                  // child; the parse, then the oldest unanswered query
+    std::optional<SynctexState> state; // as the reader reported it, or why it was refused
+    QList<Query> pending;              // asked and not answered, oldest first
+    qsizetype written = 0;             // how many of pending the reader has been sent
+    QByteArray partialLine;            // output of the reader after its last complete line
+    QList<QByteArray> answerLines;     // lines of the answer being received
 };
 
 } // namespace dovrix

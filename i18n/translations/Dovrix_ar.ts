@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>لا يمكن نسخ تعليقات من هذا النوع إلى ملاحظاتي.</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>تعذّرت قراءة هذا التعليق كاملًا. يُحتفظ به كما هو في ملف التعليقات ولا يمكن تحريره.</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>تعليق غير قابل للقراءة</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>يحتوي اسم الملف على أحرف لا يمكن التعرّف عليها، لذا لا يمكن حفظ ملف التعليقات بجانبه. ستبقى التعليقات في الذاكرة مؤقتًا، فصدّرها قبل الإغلاق.</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>كُتب ملف التعليقات هذا بإصدار أحدث من Dovrix. فُتح للقراءة فقط: لن تُحفظ التغييرات.</translation>
     </message>
 </context>
 <context>
@@ -1279,6 +1291,13 @@ Dovrix 始终不修改源 PDF。</source>
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>تقبل نافذة Dovrix العاملة %1 ملفًا كحد أقصى في المرة الواحدة؛ لم يُفتح أي ملف.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1407,6 +1426,22 @@ Dovrix 始终不修改源 PDF。</source>
     <message>
         <source>暂停朗读</source>
         <translation>إيقاف القراءة مؤقتًا</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>يتجاوز ملف SyncTeX بعد فك ضغطه %1 ميغابايت؛ رُفض دون قراءته</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>تسبّب ملف SyncTeX في تعطّل برنامج القراءة أو استنفاد ذاكرته؛ رُفض الملف</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>استغرقت قراءة ملف SyncTeX وقتًا طويلًا جدًا؛ رُفض الملف</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>يحتوي اسم الملف المصدر في ملف SyncTeX على فاصل أسطر أو محرف NUL؛ لم يُمرَّر إلى المحرر</translation>
     </message>
 </context>
 <context>

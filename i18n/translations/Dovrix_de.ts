@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>Anmerkungen dieser Art lassen sich nicht in meine Notizen kopieren.</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>Diese Anmerkung konnte nicht vollständig gelesen werden. Sie bleibt unverändert in der Anmerkungsdatei und kann nicht bearbeitet werden.</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>unlesbare Anmerkung</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>Der Dateiname enthält Zeichen, die nicht erkannt werden können; daneben kann keine Anmerkungsdatei gespeichert werden. Anmerkungen bleiben im Speicher; exportieren Sie sie vor dem Schließen.</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>Diese Anmerkungsdatei wurde von einer neueren Dovrix-Version geschrieben. Sie ist schreibgeschützt geöffnet: Änderungen werden nicht gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1283,13 @@ Dovrix verändert das Quell-PDF nie.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>Das laufende Dovrix-Fenster nimmt höchstens %1 Dateien auf einmal an; es wurde keine Datei geöffnet.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1399,6 +1418,22 @@ Dovrix verändert das Quell-PDF nie.</translation>
     <message>
         <source>暂停朗读</source>
         <translation>Vorlesen anhalten</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>Die SyncTeX-Datei ist entpackt größer als %1 MB; sie wurde ungelesen abgelehnt</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>Die SyncTeX-Datei hat ihr Leseprogramm abstürzen lassen oder dessen Speicher erschöpft; sie wurde abgelehnt</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>Das Lesen der SyncTeX-Datei dauerte zu lange; sie wurde abgelehnt</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>Der Quelldateiname in der SyncTeX-Datei enthält einen Zeilenumbruch oder ein NUL-Zeichen; er wurde nicht an den Editor übergeben</translation>
     </message>
 </context>
 <context>

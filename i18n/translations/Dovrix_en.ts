@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>Annotations of this kind cannot be copied to my notes.</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>This annotation could not be read whole. It is kept in the annotation file as it was and cannot be edited.</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>unreadable annotation</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>The file name contains characters that cannot be recognised, so no annotation file can be saved beside it. Annotations are kept in memory; export them before closing.</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>This annotation file was written by a newer version of Dovrix. It is open read-only: changes are not saved.</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1283,13 @@ Dovrix never modifies the source PDF.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>The running Dovrix window accepts at most %1 files at once; no file was opened.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1399,6 +1418,22 @@ Dovrix never modifies the source PDF.</translation>
     <message>
         <source>暂停朗读</source>
         <translation>Pause reading</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>The SyncTeX file unpacks to more than %1 MB; it was refused unread</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>The SyncTeX file crashed its reader or exhausted its memory; it was refused</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>Reading the SyncTeX file took too long; it was refused</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>The source file name in the SyncTeX file contains a line break or NUL character; it was not passed to the editor</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>Las anotaciones de este tipo no se pueden copiar a mis notas.</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>Esta anotación no se pudo leer completa. Se conserva tal cual en el archivo de anotaciones y no se puede editar.</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>anotación ilegible</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>El nombre del archivo contiene caracteres que no se pueden reconocer, por lo que no se puede guardar un archivo de anotaciones junto a él. Las anotaciones se guardan en memoria; expórtelas antes de cerrar.</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>Este archivo de anotaciones fue escrito por una versión más reciente de Dovrix. Está abierto solo para lectura: los cambios no se guardan.</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1283,13 @@ Dovrix nunca modifica el PDF original.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>La ventana de Dovrix en ejecución acepta como máximo %1 archivos a la vez; no se abrió ningún archivo.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1399,6 +1418,22 @@ Dovrix nunca modifica el PDF original.</translation>
     <message>
         <source>暂停朗读</source>
         <translation>Pausar la lectura</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>El archivo SyncTeX ocupa más de %1 MB descomprimido; se rechazó sin leerlo</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>El archivo SyncTeX bloqueó su lector o agotó su memoria; se rechazó</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>La lectura del archivo SyncTeX tardó demasiado; se rechazó</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>El nombre del archivo fuente en el archivo SyncTeX contiene un salto de línea o un carácter NUL; no se pasó al editor</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>Les annotations de ce type ne peuvent pas être copiées dans mes notes.</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>Cette annotation n&apos;a pas pu être lue entièrement. Elle est conservée telle quelle dans le fichier d&apos;annotations et ne peut pas être modifiée.</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>annotation illisible</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>Le nom du fichier contient des caractères non reconnus : aucun fichier d&apos;annotations ne peut être enregistré à côté. Les annotations restent en mémoire ; exportez-les avant de fermer.</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>Ce fichier d&apos;annotations a été écrit par une version plus récente de Dovrix. Il est ouvert en lecture seule : les modifications ne sont pas enregistrées.</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1283,13 @@ Dovrix ne modifie jamais le PDF source.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>La fenêtre Dovrix en cours accepte au plus %1 fichiers à la fois ; aucun fichier n&apos;a été ouvert.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1399,6 +1418,22 @@ Dovrix ne modifie jamais le PDF source.</translation>
     <message>
         <source>暂停朗读</source>
         <translation>Mettre la lecture en pause</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>Le fichier SyncTeX dépasse %1 Mo une fois décompressé ; il a été refusé sans être lu</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>Le fichier SyncTeX a fait planter son lecteur ou épuisé sa mémoire ; il a été refusé</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>La lecture du fichier SyncTeX a pris trop de temps ; il a été refusé</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>Le nom du fichier source dans le fichier SyncTeX contient un saut de ligne ou un caractère NUL ; il n&apos;a pas été transmis à l&apos;éditeur</translation>
     </message>
 </context>
 <context>

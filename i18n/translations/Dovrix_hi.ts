@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>इस प्रकार की टिप्पणियाँ मेरे नोट्स में कॉपी नहीं की जा सकतीं।</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>यह टिप्पणी पूरी तरह पढ़ी नहीं जा सकी। यह टिप्पणी फ़ाइल में जैसी थी वैसी रखी गई है और संपादित नहीं की जा सकती।</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>अपठनीय टिप्पणी</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>फ़ाइल के नाम में ऐसे वर्ण हैं जिन्हें पहचाना नहीं जा सकता, इसलिए उसके पास एनोटेशन फ़ाइल सहेजी नहीं जा सकती। एनोटेशन अस्थायी रूप से मेमोरी में रहेंगे; बंद करने से पहले निर्यात करें।</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>यह टिप्पणी फ़ाइल Dovrix के नए संस्करण ने लिखी है। यह केवल पढ़ने के लिए खुली है: परिवर्तन सहेजे नहीं जाते।</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1283,13 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>चल रही Dovrix विंडो एक बार में अधिकतम %1 फ़ाइलें लेती है; कोई फ़ाइल नहीं खोली गई।</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1399,6 +1418,22 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
     <message>
         <source>暂停朗读</source>
         <translation>पढ़ना रोकें (विराम)</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>SyncTeX फ़ाइल खोलने पर %1 MB से बड़ी होती है; इसे बिना पढ़े अस्वीकार किया गया</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>SyncTeX फ़ाइल ने पढ़ने वाले प्रोग्राम को क्रैश कर दिया या उसकी मेमोरी ख़त्म कर दी; इसे अस्वीकार किया गया</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>SyncTeX फ़ाइल पढ़ने में बहुत समय लगा; इसे अस्वीकार किया गया</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>SyncTeX फ़ाइल में स्रोत फ़ाइल के नाम में पंक्ति विराम या NUL वर्ण है; इसे संपादक को नहीं दिया गया</translation>
     </message>
 </context>
 <context>

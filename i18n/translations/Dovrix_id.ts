@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>Anotasi jenis ini tidak dapat disalin ke catatan saya.</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>Anotasi ini tidak dapat dibaca utuh. Anotasi disimpan apa adanya di berkas anotasi dan tidak dapat disunting.</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>anotasi tak terbaca</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>Nama berkas berisi karakter yang tidak dapat dikenali, sehingga berkas anotasi tidak dapat disimpan di sebelahnya. Anotasi disimpan sementara di memori; ekspor sebelum menutup.</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>Berkas anotasi ini ditulis oleh versi Dovrix yang lebih baru. Dibuka hanya-baca: perubahan tidak disimpan.</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1281,13 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>Jendela Dovrix yang berjalan menerima paling banyak %1 berkas sekaligus; tidak ada berkas yang dibuka.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1397,6 +1416,22 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
     <message>
         <source>暂停朗读</source>
         <translation>Jeda pembacaan</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>Berkas SyncTeX melebihi %1 MB setelah diekstrak; ditolak tanpa dibaca</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>Berkas SyncTeX membuat pembacanya mogok atau kehabisan memori; berkas ditolak</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>Membaca berkas SyncTeX terlalu lama; berkas ditolak</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>Nama berkas sumber di berkas SyncTeX berisi pemisah baris atau karakter NUL; tidak diteruskan ke penyunting</translation>
     </message>
 </context>
 <context>

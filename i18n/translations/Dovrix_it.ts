@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>Le annotazioni di questo tipo non si possono copiare nelle mie note.</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>Questa annotazione non è stata letta per intero. Resta invariata nel file di annotazioni e non può essere modificata.</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>annotazione illeggibile</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>Il nome del file contiene caratteri non riconoscibili, quindi accanto a esso non si può salvare un file di annotazioni. Le annotazioni restano solo in memoria: esportale prima di chiudere.</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>Questo file di annotazioni è stato scritto da una versione più recente di Dovrix. È aperto in sola lettura: le modifiche non vengono salvate.</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1283,13 @@ Dovrix non modifica mai il PDF di origine.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>La finestra di Dovrix in esecuzione accetta al massimo %1 file alla volta; nessun file è stato aperto.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1399,6 +1418,22 @@ Dovrix non modifica mai il PDF di origine.</translation>
     <message>
         <source>暂停朗读</source>
         <translation>Metti in pausa la lettura</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>Il file SyncTeX decompresso supera %1 MB; è stato rifiutato senza leggerlo</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>Il file SyncTeX ha fatto arrestare il lettore o ne ha esaurito la memoria; è stato rifiutato</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>La lettura del file SyncTeX ha richiesto troppo tempo; è stato rifiutato</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>Il nome del file sorgente nel file SyncTeX contiene un a capo o un carattere NUL; non è stato passato all&apos;editor</translation>
     </message>
 </context>
 <context>

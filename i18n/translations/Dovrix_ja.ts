@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>この種類の注釈は自分の注釈にコピーできません。</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>この注釈は完全には読み取れませんでした。注釈ファイルにそのまま保持され、編集できません。</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>読み取れない注釈</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>ファイル名に認識できない文字が含まれているため、隣に注釈ファイルを保存できません。注釈は一時的にメモリに保持されます。閉じる前にエクスポートしてください。</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>この注釈ファイルは新しいバージョンの Dovrix で書かれています。読み取り専用で開いています：変更は保存されません。</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1281,13 @@ Dovrix は元の PDF を決して変更しません。</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>実行中の Dovrix ウィンドウが一度に受け付けるファイルは最大 %1 個です。ファイルは開かれませんでした。</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1397,6 +1416,22 @@ Dovrix は元の PDF を決して変更しません。</translation>
     <message>
         <source>暂停朗读</source>
         <translation>読み上げを一時停止</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>SyncTeX ファイルは展開すると %1 MB を超えるため、読み込みを拒否しました</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>SyncTeX ファイルが読み取りプログラムをクラッシュさせたかメモリを使い果たしたため、拒否しました</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>SyncTeX ファイルの読み込みに時間がかかりすぎたため、拒否しました</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>SyncTeX ファイル内のソースファイル名に改行または NUL 文字が含まれているため、エディターに渡しませんでした</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>이 종류의 주석은 내 메모로 복사할 수 없습니다.</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>이 주석을 완전히 읽을 수 없습니다. 주석 파일에 그대로 보존되며 편집할 수 없습니다.</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>읽을 수 없는 주석</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>파일 이름에 인식할 수 없는 문자가 있어 옆에 주석 파일을 저장할 수 없습니다. 주석은 메모리에 임시로 보관되니 닫기 전에 내보내세요.</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>이 주석 파일은 더 새로운 버전의 Dovrix가 작성했습니다. 읽기 전용으로 열렸습니다: 변경 사항은 저장되지 않습니다.</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1281,13 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>실행 중인 Dovrix 창은 한 번에 최대 %1개의 파일만 받습니다. 파일을 열지 않았습니다.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1397,6 +1416,22 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
     <message>
         <source>暂停朗读</source>
         <translation>읽기 일시 중지</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>SyncTeX 파일의 압축을 풀면 %1 MB를 넘어 읽지 않고 거부했습니다</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>SyncTeX 파일이 읽기 프로그램을 충돌시키거나 메모리를 소진시켜 거부했습니다</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>SyncTeX 파일을 읽는 데 너무 오래 걸려 거부했습니다</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>SyncTeX 파일의 소스 파일 이름에 줄 바꿈 또는 NUL 문자가 있어 편집기에 전달하지 않았습니다</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>Aantekeningen van deze soort kunnen niet naar mijn notities worden gekopieerd.</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>Deze annotatie kon niet volledig worden gelezen. Ze blijft ongewijzigd in het annotatiebestand en kan niet worden bewerkt.</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>onleesbare annotatie</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>De bestandsnaam bevat tekens die niet herkend kunnen worden, daarom kan er geen annotatiebestand naast worden opgeslagen. Annotaties blijven alleen in het geheugen; exporteer ze voordat u sluit.</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>Dit annotatiebestand is geschreven door een nieuwere versie van Dovrix. Het is alleen-lezen geopend: wijzigingen worden niet opgeslagen.</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1283,13 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>Het actieve Dovrix-venster neemt maximaal %1 bestanden tegelijk aan; er is geen bestand geopend.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1399,6 +1418,22 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     <message>
         <source>暂停朗读</source>
         <translation>Voorlezen pauzeren</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>Het SyncTeX-bestand is uitgepakt groter dan %1 MB; het is ongelezen geweigerd</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>Het SyncTeX-bestand liet de lezer vastlopen of putte zijn geheugen uit; het is geweigerd</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>Het lezen van het SyncTeX-bestand duurde te lang; het is geweigerd</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>De bronbestandsnaam in het SyncTeX-bestand bevat een regeleinde of NUL-teken; hij is niet aan de editor doorgegeven</translation>
     </message>
 </context>
 <context>

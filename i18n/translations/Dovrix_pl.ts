@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>Adnotacji tego rodzaju nie można skopiować do moich notatek.</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>Nie udało się odczytać całej adnotacji. Pozostaje w pliku adnotacji bez zmian i nie można jej edytować.</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>nieczytelna adnotacja</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>Nazwa pliku zawiera nierozpoznawalne znaki, dlatego obok niego nie można zapisać pliku adnotacji. Adnotacje są przechowywane w pamięci; wyeksportuj je przed zamknięciem.</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>Ten plik adnotacji został zapisany przez nowszą wersję Dovrix. Jest otwarty tylko do odczytu: zmiany nie są zapisywane.</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1285,13 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>Uruchomione okno Dovrix przyjmuje naraz najwyżej %1 plików; nie otwarto żadnego pliku.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1401,6 +1420,22 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
     <message>
         <source>暂停朗读</source>
         <translation>Wstrzymaj czytanie</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>Plik SyncTeX po rozpakowaniu przekracza %1 MB; odrzucono go bez czytania</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>Plik SyncTeX spowodował awarię czytnika lub wyczerpał jego pamięć; odrzucono go</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>Odczyt pliku SyncTeX trwał zbyt długo; odrzucono go</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>Nazwa pliku źródłowego w pliku SyncTeX zawiera znak nowego wiersza lub NUL; nie przekazano jej do edytora</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>Anotações deste tipo não podem ser copiadas para minhas notas.</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>Esta anotação não pôde ser lida por inteiro. Ela é mantida como estava no arquivo de anotações e não pode ser editada.</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>anotação ilegível</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>O nome do arquivo contém caracteres que não podem ser reconhecidos, por isso não é possível salvar um arquivo de anotações ao lado dele. As anotações ficarão só na memória; exporte-as antes de fechar.</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>Este arquivo de anotações foi escrito por uma versão mais recente do Dovrix. Está aberto somente para leitura: as alterações não são salvas.</translation>
     </message>
 </context>
 <context>
@@ -1271,6 +1283,13 @@ O Dovrix nunca modifica o PDF de origem.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>A janela do Dovrix em execução aceita no máximo %1 arquivos de uma vez; nenhum arquivo foi aberto.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1399,6 +1418,22 @@ O Dovrix nunca modifica o PDF de origem.</translation>
     <message>
         <source>暂停朗读</source>
         <translation>Pausar a leitura</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>O arquivo SyncTeX descompactado excede %1 MB; foi recusado sem ser lido</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>O arquivo SyncTeX travou o leitor ou esgotou sua memória; foi recusado</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>A leitura do arquivo SyncTeX demorou demais; foi recusado</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>O nome do arquivo-fonte no arquivo SyncTeX contém uma quebra de linha ou um caractere NUL; não foi passado ao editor</translation>
     </message>
 </context>
 <context>

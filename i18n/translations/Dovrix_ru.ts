@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>Аннотации этого вида нельзя скопировать в мои заметки.</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>Эту аннотацию не удалось прочитать целиком. Она сохранена в файле аннотаций как есть и не может быть изменена.</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>нечитаемая аннотация</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>Имя файла содержит нераспознаваемые символы, поэтому рядом с ним нельзя сохранить файл аннотаций. Аннотации хранятся только в памяти — экспортируйте их перед закрытием.</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>Этот файл аннотаций записан более новой версией Dovrix. Он открыт только для чтения: изменения не сохраняются.</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1285,13 @@ Dovrix никогда не изменяет исходный PDF.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>Запущенное окно Dovrix принимает не более %1 файлов за раз; ни один файл не открыт.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1401,6 +1420,22 @@ Dovrix никогда не изменяет исходный PDF.</translation>
     <message>
         <source>暂停朗读</source>
         <translation>Приостановить чтение</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>Файл SyncTeX после распаковки больше %1 МБ; он отклонён без чтения</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>Файл SyncTeX вызвал сбой программы чтения или исчерпал её память; он отклонён</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>Чтение файла SyncTeX заняло слишком много времени; он отклонён</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>Имя исходного файла в файле SyncTeX содержит перевод строки или символ NUL; оно не передано редактору</translation>
     </message>
 </context>
 <context>

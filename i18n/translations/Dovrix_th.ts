@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>ไม่สามารถคัดลอกคำอธิบายประเภทนี้ไปยังบันทึกของฉันได้</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>ไม่สามารถอ่านคำอธิบายประกอบนี้ได้ทั้งหมด จึงเก็บไว้ในไฟล์คำอธิบายประกอบตามเดิมและแก้ไขไม่ได้</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>คำอธิบายประกอบที่อ่านไม่ได้</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>ชื่อไฟล์มีอักขระที่ไม่สามารถจดจำได้ จึงบันทึกไฟล์คำอธิบายประกอบไว้ข้างกันไม่ได้ คำอธิบายประกอบจะเก็บไว้ในหน่วยความจำชั่วคราว โปรดส่งออกก่อนปิด</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>ไฟล์คำอธิบายประกอบนี้เขียนโดย Dovrix รุ่นที่ใหม่กว่า เปิดแบบอ่านอย่างเดียว: การเปลี่ยนแปลงจะไม่ถูกบันทึก</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1281,13 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>หน้าต่าง Dovrix ที่ทำงานอยู่รับไฟล์ได้ครั้งละไม่เกิน %1 ไฟล์ ไม่ได้เปิดไฟล์ใดเลย</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1397,6 +1416,22 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
     <message>
         <source>暂停朗读</source>
         <translation>หยุดอ่านชั่วคราว</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>ไฟล์ SyncTeX เมื่อแตกออกมีขนาดเกิน %1 MB จึงถูกปฏิเสธโดยไม่อ่าน</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>ไฟล์ SyncTeX ทำให้โปรแกรมอ่านขัดข้องหรือใช้หน่วยความจำจนหมด จึงถูกปฏิเสธ</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>การอ่านไฟล์ SyncTeX ใช้เวลานานเกินไป จึงถูกปฏิเสธ</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>ชื่อไฟล์ต้นฉบับในไฟล์ SyncTeX มีตัวขึ้นบรรทัดใหม่หรืออักขระ NUL จึงไม่ได้ส่งให้โปรแกรมแก้ไข</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>Bu tür notlar notlarıma kopyalanamaz.</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>Bu not tamamen okunamadı. Not dosyasında olduğu gibi korunur ve düzenlenemez.</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>okunamayan not</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>Dosya adı tanınamayan karakterler içerdiğinden yanına açıklama dosyası kaydedilemiyor. Açıklamalar geçici olarak bellekte tutulacak; kapatmadan önce dışa aktarın.</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>Bu not dosyası Dovrix&apos;in daha yeni bir sürümü tarafından yazıldı. Salt okunur açıldı: değişiklikler kaydedilmez.</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1281,13 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>Çalışan Dovrix penceresi tek seferde en fazla %1 dosya kabul eder; hiçbir dosya açılmadı.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1397,6 +1416,22 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     <message>
         <source>暂停朗读</source>
         <translation>Okumayı duraklat</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>SyncTeX dosyası açıldığında %1 MB&apos;ı aşıyor; okunmadan reddedildi</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>SyncTeX dosyası okuyucuyu çökertti veya belleğini tüketti; reddedildi</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>SyncTeX dosyasını okumak çok uzun sürdü; reddedildi</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>SyncTeX dosyasındaki kaynak dosya adı satır sonu veya NUL karakteri içeriyor; düzenleyiciye aktarılmadı</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>Анотації цього виду не можна скопіювати до моїх нотаток.</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>Цю анотацію не вдалося прочитати повністю. Її збережено у файлі анотацій без змін, і її не можна редагувати.</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>нечитабельна анотація</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>Назва файлу містить нерозпізнавані символи, тому поруч із ним не можна зберегти файл анотацій. Анотації тимчасово зберігаються в пам’яті; експортуйте їх перед закриттям.</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>Цей файл анотацій записано новішою версією Dovrix. Його відкрито лише для читання: зміни не зберігаються.</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1285,13 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>Запущене вікно Dovrix приймає щонайбільше %1 файлів за раз; жодного файлу не відкрито.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1401,6 +1420,22 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
     <message>
         <source>暂停朗读</source>
         <translation>Призупинити читання</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>Файл SyncTeX після розпакування перевищує %1 МБ; його відхилено без читання</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>Файл SyncTeX спричинив збій програми читання або вичерпав її пам’ять; його відхилено</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>Читання файлу SyncTeX тривало надто довго; його відхилено</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>Ім’я вихідного файлу у файлі SyncTeX містить розрив рядка або символ NUL; його не передано редактору</translation>
     </message>
 </context>
 <context>

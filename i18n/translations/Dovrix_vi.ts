@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>Không thể sao chép loại chú thích này vào ghi chú của tôi.</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>Không thể đọc trọn vẹn chú thích này. Nó được giữ nguyên trong tệp chú thích và không thể chỉnh sửa.</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>chú thích không đọc được</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>Tên tệp chứa ký tự không nhận dạng được nên không thể lưu tệp chú thích bên cạnh. Chú thích sẽ tạm lưu trong bộ nhớ, hãy xuất trước khi đóng.</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>Tệp chú thích này được ghi bởi phiên bản Dovrix mới hơn. Tệp được mở chỉ đọc: các thay đổi sẽ không được lưu.</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1281,13 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>Cửa sổ Dovrix đang chạy chỉ nhận tối đa %1 tệp mỗi lần; không tệp nào được mở.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1397,6 +1416,22 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
     <message>
         <source>暂停朗读</source>
         <translation>Tạm dừng đọc</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>Tệp SyncTeX khi giải nén vượt quá %1 MB; đã bị từ chối mà không đọc</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>Tệp SyncTeX làm trình đọc bị lỗi hoặc cạn bộ nhớ; đã bị từ chối</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>Đọc tệp SyncTeX mất quá nhiều thời gian; đã bị từ chối</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>Tên tệp nguồn trong tệp SyncTeX chứa ký tự xuống dòng hoặc NUL; không được chuyển cho trình soạn thảo</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,14 @@
         <source>此类批注无法复制为我的批注。</source>
         <translation>此類註解無法複製為我的註解。</translation>
     </message>
+    <message>
+        <source>此批注无法完整读取，已原样保留在批注文件中，不能编辑。</source>
+        <translation>此註解無法完整讀取，已原樣保留在註解檔中，無法編輯。</translation>
+    </message>
+    <message>
+        <source>无法读取的批注</source>
+        <translation>無法讀取的註解</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::AnnotationStore</name>
@@ -198,6 +206,10 @@
     <message>
         <source>文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，关闭前请导出。</source>
         <translation>檔案名稱含有無法辨識的字元，無法在旁邊儲存註解檔。註解將暫存於記憶體，關閉前請匯出。</translation>
+    </message>
+    <message>
+        <source>此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。</source>
+        <translation>此註解檔由較新版本的 Dovrix 寫入，已以唯讀方式開啟：變更不會儲存。</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1281,13 @@ Dovrix 始終不會修改原始 PDF。</translation>
     </message>
 </context>
 <context>
+    <name>dovrix::SingleInstance</name>
+    <message>
+        <source>已运行的 Dovrix 窗口一次最多接收 %1 个文件，未打开任何文件。</source>
+        <translation>執行中的 Dovrix 視窗一次最多接收 %1 個檔案，未開啟任何檔案。</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::StudyTools</name>
     <message>
         <source>慢</source>
@@ -1397,6 +1416,22 @@ Dovrix 始終不會修改原始 PDF。</translation>
     <message>
         <source>暂停朗读</source>
         <translation>暫停朗讀</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件解压后超过 %1 MB，已拒绝读取</source>
+        <translation>SyncTeX 檔解壓後超過 %1 MB，已拒絕讀取</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件使读取程序崩溃或耗尽内存，已拒绝该文件</source>
+        <translation>SyncTeX 檔使讀取程式當機或耗盡記憶體，已拒絕該檔案</translation>
+    </message>
+    <message>
+        <source>读取 SyncTeX 文件超时，已拒绝该文件</source>
+        <translation>讀取 SyncTeX 檔逾時，已拒絕該檔案</translation>
+    </message>
+    <message>
+        <source>SyncTeX 文件中的源文件名含有换行或空字符，未交给编辑器</source>
+        <translation>SyncTeX 檔中的原始檔名含有換行或空字元，未交給編輯器</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
 
+#include <QFile>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QListView>
@@ -123,6 +124,34 @@ private Q_SLOTS:
         clickRow(0);
         panel->onRowClicked(row(0));
         QCOMPARE(selected.size(), 0);
+    }
+
+    // An entry of the sidecar that cannot be read is listed after the annotations, never
+    // selected; adding an annotation before it keeps it listed.
+    void unreadableEntriesListed()
+    {
+        const QString a = store->add(make(1, AnnotationType::Rectangle));
+        QFile file(store->sidecarPath());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray bytes = file.readAll();
+        file.close();
+        bytes.replace("}],", "},{\"id\":\"odd\",\"type\":\"squiggle\"}],");
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QCOMPARE(file.write(bytes), bytes.size());
+        file.close();
+        store->load();
+        panel->refresh();
+        const QStringList texts = shownTexts();
+        QCOMPARE(texts.size(), 3);
+        QVERIFY(texts.at(2).startsWith(QStringLiteral("无法读取的批注\n{\"id\":\"odd\"")));
+        QCOMPARE(panel->model()->flags(row(2)), Qt::ItemIsEnabled);
+        QSignalSpy selected(panel, &AnnotationPanel::annotationSelected);
+        panel->onRowClicked(row(2));
+        QCOMPARE(selected.size(), 0);
+        store->add(make(0, AnnotationType::Note));
+        QCOMPARE(shownTexts().size(), 5);
+        QVERIFY(shownTexts().constLast().startsWith(QStringLiteral("无法读取的批注")));
+        QCOMPARE(panel->rowIds().at(1), a);
     }
 
     void groupedByPageInStoreOrder()

@@ -34,13 +34,18 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <chrono>
+#include <condition_variable>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <thread>
 
 #include <algorithm>
 #include <cstdio>
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,6 +68,7 @@ private Q_SLOTS:
     void missingFileWarns();
     void undecodableNameWarns();
     void rawNameOpensFromArgumentsAndDrops();
+    void fifoWithRawNameIsRefused();
     void notesOfRawNames();
     void loadFailureWarnsAndKeepsTheTab();
     void closingTabs();
@@ -302,6 +308,53 @@ void TestMainWindow::rawNameOpensFromArgumentsAndDrops()
     QVERIFY(test::waitReady(second));
     QCOMPARE(window.documentTabs()->tabText(1), QFile::decodeName("name-\xfe.pdf"));
     QVERIFY(window.appSettings()->recentFiles().isEmpty());
+}
+
+// A FIFO named by bytes (in its own name or its folder's) is refused at once: nothing waits for a
+// writer on the GUI thread. Should an open block, a writer comes after the test's timeout and
+// the test fails instead of hanging.
+void TestMainWindow::fifoWithRawNameIsRefused()
+{
+    const QByteArray folder = QFile::encodeName(dir->path()) + "/folder-\xff";
+    QVERIFY(::mkdir(folder.constData(), 0700) == 0);
+    rawNames.append(folder);
+    for (const QByteArray& fifo : {QByteArray(QFile::encodeName(dir->path()) + "/pipe-\xff.pdf"),
+                                   QByteArray(folder + "/pipe.pdf")}) {
+        QVERIFY(::mkfifo(fifo.constData(), 0600) == 0);
+        rawNames.prepend(fifo);
+        std::mutex mutex;
+        std::condition_variable done;
+        bool finished = false;
+        bool blocked = false;
+        std::thread writer([&] {
+            std::unique_lock<std::mutex> lock(mutex);
+            if (done.wait_for(lock, std::chrono::milliseconds(test::TimeoutMs),
+                              [&] { return finished; }))
+                return;
+            blocked = true;
+            const int fd = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0)
+                ::close(fd);
+        });
+        MainWindow window;
+        window.show();
+        QString text;
+        ModalDriver<QMessageBox> driver([&text](QMessageBox* box) {
+            text = box->text();
+            box->accept();
+        });
+        window.openRawFile(fifo);
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            finished = true;
+        }
+        done.notify_all();
+        writer.join();
+        QVERIFY2(!blocked, fifo.constData());
+        QCOMPARE(driver.handled, 1);
+        QCOMPARE(text, QStringLiteral("文件不存在或无法访问。"));
+        QVERIFY(window.documentSessions().isEmpty());
+    }
 }
 
 // A note on a file whose own name cannot be spelled has no sidecar name: it stays in memory, the

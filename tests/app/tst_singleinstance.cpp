@@ -5,13 +5,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
+#include <algorithm>
 #include <memory>
+
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#endif
 
 using namespace dovrix;
 
@@ -32,9 +39,12 @@ private Q_SLOTS:
     void secondStartHandsOverItsFiles();
     void socketOfCrashedInstanceIsReplaced();
     void secondStartHandsOverItsPage();
+    void clientsCannotStarveTheServer();
+    void heldConnectionsUnderDescriptorLimit();
 
 private:
-    QProcess* start(const QStringList& arguments);
+    // shellLimits: shell commands run before the program, which then replaces that shell.
+    QProcess* start(const QStringList& arguments, const QString& shellLimits = {});
     QString makePdf(const QString& name) const;
     QString mostRecentFile() const;
     QList<int> rememberedPages() const;
@@ -64,7 +74,7 @@ void TestSingleInstance::cleanup()
     dir.reset();
 }
 
-QProcess* TestSingleInstance::start(const QStringList& arguments)
+QProcess* TestSingleInstance::start(const QStringList& arguments, const QString& shellLimits)
 {
     auto* process = new QProcess;
     processes.append(process);
@@ -75,7 +85,14 @@ QProcess* TestSingleInstance::start(const QStringList& arguments)
     process->setProcessEnvironment(environment);
     process->setWorkingDirectory(dir->path());
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process->start(qEnvironmentVariable("DOVRIX_BUILD_DIR") + QStringLiteral("/dovrix"), arguments);
+    const QString program = qEnvironmentVariable("DOVRIX_BUILD_DIR") + QStringLiteral("/dovrix");
+    if (shellLimits.isEmpty())
+        process->start(program, arguments);
+    else
+        process->start(QStringLiteral("/bin/sh"),
+                       QStringList{QStringLiteral("-c"),
+                                   shellLimits + QStringLiteral(" && exec \"$0\" \"$@\""), program}
+                           + arguments);
     return process;
 }
 
@@ -233,6 +250,126 @@ void TestSingleInstance::secondStartHandsOverItsPage()
     QCOMPARE(later->exitCode(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(mostRecentFile(), pages, test::TimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(rememberedPages().contains(2), test::TimeoutMs);
+}
+
+namespace {
+
+QByteArray messageFor(int files)
+{
+    HandOver request;
+    for (int i = 0; i < files; ++i) {
+        OpenRequest open;
+        open.path = QStringLiteral("/files/%1.pdf").arg(i);
+        request.requests.append(open);
+    }
+    return encodeHandOver(request);
+}
+
+} // namespace
+
+// Idle, partial, over-long and surplus connections are closed; a request for too many files is
+// refused with its own answer; a deleted socket file is made again. The server stays usable.
+void TestSingleInstance::clientsCannotStarveTheServer()
+{
+    const QString path = dir->filePath(QStringLiteral("run/test.socket"));
+    SingleInstance server(path);
+    server.setIdleTimeout(200);
+    QCOMPARE(server.start({}), SingleInstance::Role::Serving);
+    server.setListenCheckInterval(50);
+    QSignalSpy received(&server, &SingleInstance::received);
+#if defined(Q_OS_UNIX)
+    struct stat status
+    {
+    };
+    QCOMPARE(::stat(QFile::encodeName(path).constData(), &status), 0);
+    QCOMPARE(status.st_mode & 0777, mode_t(0700));
+#endif
+
+    const auto connectTo = [&path](QLocalSocket& socket, const QByteArray& bytes) {
+        socket.connectToServer(path);
+        QVERIFY(socket.state() == QLocalSocket::ConnectedState
+                || QSignalSpy(&socket, &QLocalSocket::connected).wait(test::TimeoutMs));
+        socket.write(bytes);
+        socket.flush();
+    };
+    const auto answerTo = [&](const QByteArray& message) -> char {
+        QLocalSocket client;
+        connectTo(client, message);
+        if (!client.bytesAvailable()
+            && !QSignalSpy(&client, &QLocalSocket::readyRead).wait(test::TimeoutMs))
+            return 0;
+        char answer = 0;
+        client.getChar(&answer);
+        return answer;
+    };
+
+    struct Held
+    {
+        const char* name;
+        QByteArray bytes;
+    };
+    QByteArray overLong(4, '\0');
+    qToBigEndian(quint32(SingleInstance::MaxMessageBytes + 1), overLong.data());
+    for (const Held& held :
+         {Held{"nothing", {}}, Held{"half a header", "\0\0"},
+          Held{"part of a message", messageFor(1).left(20)}, Held{"over-long header", overLong}}) {
+        QLocalSocket client;
+        connectTo(client, held.bytes);
+        QVERIFY2(client.state() == QLocalSocket::UnconnectedState
+                     || QSignalSpy(&client, &QLocalSocket::disconnected).wait(test::TimeoutMs),
+                 held.name);
+    }
+
+    // More connections than the server keeps: the oldest are closed, a real request still goes.
+    QList<QLocalSocket*> crowd;
+    for (int i = 0; i < SingleInstance::MaxConnections + 4; ++i) {
+        crowd.append(new QLocalSocket(this));
+        connectTo(*crowd.last(), {});
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(crowd.first()->state() == QLocalSocket::UnconnectedState,
+                             test::TimeoutMs);
+    QCOMPARE(answerTo(messageFor(SingleInstance::MaxFilesPerMessage)), 'k');
+    QCOMPARE(received.size(), 1);
+    QCOMPARE(received.first().first().value<QList<OpenRequest>>().size(),
+             SingleInstance::MaxFilesPerMessage);
+    QCOMPARE(answerTo(messageFor(SingleInstance::MaxFilesPerMessage + 1)), 'f');
+    QCOMPARE(received.size(), 1);
+    qDeleteAll(crowd);
+
+    // The socket file removed (a cleaner of the runtime folder): made again.
+    QVERIFY(QFile::remove(path));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path), test::TimeoutMs);
+    QCOMPARE(answerTo(messageFor(1)), 'k');
+}
+
+// 300 connections held open against a window limited to 256 descriptors leave it listening: a
+// later start still hands its file over.
+void TestSingleInstance::heldConnectionsUnderDescriptorLimit()
+{
+    const QString first = makePdf(QStringLiteral("first.pdf"));
+    const QString second = makePdf(QStringLiteral("second.pdf"));
+    QVERIFY(!first.isEmpty() && !second.isEmpty());
+    QProcess* running = start({first}, QStringLiteral("ulimit -n 256"));
+    QTRY_COMPARE_WITH_TIMEOUT(mostRecentFile(), first, test::TimeoutMs);
+
+    QList<QLocalSocket*> held;
+    for (int i = 0; i < 300; ++i) {
+        held.append(new QLocalSocket(this));
+        held.last()->connectToServer(socketPath());
+    }
+    // Every one of them reaches the window: beyond the few it keeps, it closes them.
+    const auto stillHeld = [&held] {
+        return std::count_if(held.cbegin(), held.cend(), [](const QLocalSocket* socket) {
+            return socket->state() != QLocalSocket::UnconnectedState;
+        });
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(stillHeld() <= SingleInstance::MaxConnections, test::TimeoutMs);
+    QProcess* later = start({second});
+    QVERIFY(later->waitForFinished(test::TimeoutMs));
+    QCOMPARE(later->exitCode(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(mostRecentFile(), second, test::TimeoutMs);
+    QCOMPARE(running->state(), QProcess::Running);
+    qDeleteAll(held);
 }
 
 QTEST_MAIN(TestSingleInstance)

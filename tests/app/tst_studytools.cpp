@@ -1,5 +1,6 @@
 #include "support/AppFixtures.h"
 #include "support/CoreFixtures.h"
+#include "support/HostileFixtures.h"
 #include "support/PanelFixtures.h"
 #include "support/TestPdf.h"
 
@@ -13,6 +14,7 @@
 #include "settings/AppSettings.h"
 #include "speech/SpeechEngine.h"
 #include "support/TestWait.h"
+#include "synctex/SynctexProtocol.h"
 #include "text/SearchPanel.h"
 #include "view/PdfViewport.h"
 #include "view/ThumbnailPanel.h"
@@ -149,6 +151,22 @@ private Q_SLOTS:
             window.statusBar()->currentMessage().contains(QStringLiteral(".synctex")),
             test::TimeoutMs);
         QVERIFY(!view->hasSelection());
+
+        // SyncTeX data that unpacks without end is refused by its reader; the window says why.
+        const QString bombed = dir->filePath(QStringLiteral("bombed.pdf"));
+        QVERIFY(test::writeTextPdf(bombed, {"one"}));
+        QVERIFY(test::writeFile(dir->filePath(QStringLiteral("bombed.synctex.gz")),
+                                test::gzipBomb(int(SynctexLimits::UnpackedBytes >> 20) + 1)));
+        window.openFile(bombed);
+        QTRY_COMPARE_WITH_TIMEOUT(window.current()->controller()->status(), int(Ready),
+                                  test::TimeoutMs);
+        PdfViewport* bombedView = window.current()->viewport();
+        QTest::mouseClick(bombedView->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          bombedView->viewport()->rect().center());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            window.statusBar()->currentMessage().contains(
+                QStringLiteral("%1 MB").arg(SynctexLimits::UnpackedBytes >> 20)),
+            test::TimeoutMs);
     }
 
     void readAloudWithoutEngineIsDisabledWithReason()

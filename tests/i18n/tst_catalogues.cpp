@@ -8,6 +8,7 @@
 #include "app/DocumentPropertiesDialog.h"
 #include "app/ExportCommands.h"
 #include "app/MainWindow.h"
+#include "app/SingleInstance.h"
 #include "app/StudyTools.h"
 #include "core/DocumentController.h"
 #include "core/session/DocumentSession.h"
@@ -304,7 +305,8 @@ void TestCatalogues::contextsAreTheRunTimeContexts()
           &SearchPanel::staticMetaObject, &TextLayoutStore::staticMetaObject,
           &OcrController::staticMetaObject, &StudyTools::staticMetaObject,
           &QtSpeechEngine::staticMetaObject, &DocumentAnnotationModel::staticMetaObject,
-          &DocumentPropertiesDialog::staticMetaObject, &FormLayer::staticMetaObject})
+          &DocumentPropertiesDialog::staticMetaObject, &FormLayer::staticMetaObject,
+          &SingleInstance::staticMetaObject})
         known.insert(QString::fromLatin1(meta->className()));
 
     // The two OCR contexts without a meta-object, checked through the code that uses them.

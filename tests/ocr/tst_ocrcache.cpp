@@ -105,6 +105,20 @@ void TestOcrCache::unusableFilesAreIgnored_data()
     QTest::newRow("a score above one") << changed("\"score\":0.5", "\"score\":7");
     QTest::newRow("a blank line") << changed("\"第二行\"", "\"  \"");
     QTest::newRow("an unknown direction") << changed("bottomToTop", "diagonal");
+    QTest::newRow("a page twice") << changed("\"page\":3", "\"page\":0");
+    // Bounds by the document's ten pages.
+    QHash<int, OcrPageText> crowded;
+    QList<OcrLine> lines(OcrCache::MaxLinesPerPage + 1,
+                         OcrLine{QRectF(1, 2, 3, 4), QStringLiteral("l"), 0.5f});
+    crowded.insert(0, OcrPageText::fromLines(lines));
+    QTest::newRow("too many lines on a page") << OcrCache::serialize(Hash, crowded);
+    lines.resize(OcrCache::MaxLinesPerPage);
+    crowded.insert(0, OcrPageText::fromLines(lines));
+    for (int page = 0; page < 10; ++page)
+        crowded.insert(page + 100, OcrPageText::fromLines(lines)); // beyond the document
+    QTest::newRow("more lines than the pages hold") << OcrCache::serialize(Hash, crowded);
+    QTest::newRow("larger than the document allows")
+        << good + QByteArray(OcrCache::maxFileBytes(10) - good.size() + 1, ' ');
 }
 
 void TestOcrCache::unusableFilesAreIgnored()

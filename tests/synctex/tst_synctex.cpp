@@ -1,12 +1,14 @@
 #include "support/CoreFixtures.h"
 
-#include "core/PdfWorker.h"
+#include "support/HostileFixtures.h"
 #include "support/TestWait.h"
 #include "synctex/EditorCommand.h"
 #include "synctex/SynctexIndex.h"
 #include "synctex/SynctexLink.h"
+#include "synctex/SynctexProtocol.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -138,8 +140,7 @@ private Q_SLOTS:
 
     void linkAnswersOnTheGuiThread()
     {
-        PdfWorker worker;
-        SynctexLink link(&worker);
+        SynctexLink link;
         QSignalSpy boxes(&link, &SynctexLink::boxesReady);
         QSignalSpy places(&link, &SynctexLink::placeReady);
         QSignalSpy unavailable(&link, &SynctexLink::unavailable);
@@ -164,6 +165,48 @@ private Q_SLOTS:
         QCOMPARE(places.size(), 1);
     }
 
+    // Data that crashes the parser (a recursion per sibling record) or unpacks without end ends
+    // the reader process, not this one: the query is refused with the reason, later queries are
+    // refused at once, and another document's data is read again.
+    void hostileDataIsRefused_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<SynctexState>("state");
+        QTest::newRow("600,000 siblings")
+            << "doc.synctex" << test::synctexWithSiblings(600000) << SynctexState::Crashed;
+        QTest::newRow("gzip bomb")
+            << "doc.synctex.gz" << test::gzipBomb(int(SynctexLimits::UnpackedBytes >> 20) + 1)
+            << SynctexState::TooLarge;
+    }
+    void hostileDataIsRefused()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, contents);
+        QFETCH(SynctexState, state);
+        QVERIFY(QFile::remove(dir->filePath(QStringLiteral("doc.synctex"))));
+        QVERIFY(test::writeFile(dir->filePath(fileName), contents));
+        SynctexLink link;
+        QSignalSpy unavailable(&link, &SynctexLink::unavailable);
+        QSignalSpy places(&link, &SynctexLink::placeReady);
+        link.setDocument(pdf, 1);
+        link.requestPlace(0, QPointF(150, 198));
+        link.requestBoxes({QStringLiteral("doc.tex"), 5, 0});
+        QTRY_COMPARE_WITH_TIMEOUT(unavailable.size(), 2, test::TimeoutMs);
+        QCOMPARE(unavailable.at(0).first().value<SynctexState>(), state);
+        QCOMPARE(unavailable.at(1).first().value<SynctexState>(), state);
+        link.requestPlace(0, QPointF(150, 198));
+        QCOMPARE(unavailable.size(), 3); // known: not read again
+
+        QVERIFY(QFile::remove(dir->filePath(fileName)));
+        QVERIFY(
+            test::writeFile(dir->filePath(QStringLiteral("doc.synctex")), handWrittenSynctex()));
+        link.setDocument(pdf, 2);
+        link.requestPlace(0, QPointF(150, 198));
+        QVERIFY(places.wait(test::TimeoutMs));
+        QCOMPARE(places.first().first().value<SourcePlace>().line, 5);
+    }
+
     void editorCommandKeepsArgumentsWhole_data()
     {
         QTest::addColumn<QString>("command");
@@ -184,6 +227,25 @@ private Q_SLOTS:
                                   << "a.tex" << QStringList{"ed", "a.tex;", "rm", "-rf", "~"};
         QTest::newRow("blank") << "   "
                                << "a.tex" << QStringList();
+        QTest::newRow("newline in the name") << "ed %f"
+                                             << "a\nb.tex" << QStringList();
+        QTest::newRow("NUL in the name")
+            << "ed %f" << QString("a") + QChar(0) + ".tex" << QStringList();
+        // A shell the user put in front gets the name quoted for it, inside its own quotes too.
+        const QString hostile = QStringLiteral("/p/a b;touch PWNED;$(id)`id`'x'\"y\".tex");
+        const QString quoted = QStringLiteral("'/p/a b;touch PWNED;$(id)`id`'\\''x'\\''\"y\".tex'");
+        QTest::newRow("sh -c") << "sh -c \"editor +%l %f\"" << hostile
+                               << QStringList{"sh", "-c", "editor +12 " + quoted};
+        QTest::newRow("single quotes in the script")
+            << "/bin/bash -lc \"editor '%f'\"" << hostile
+            << QStringList{"/bin/bash", "-lc", "editor ''" + quoted + "''"};
+        QTest::newRow("double quotes in the script")
+            << "env LC_ALL=C dash -c \"editor \"\"\"%f:%l\"\"\"\" name" << hostile
+            << QStringList{"env", "LC_ALL=C", "dash", "-c", "editor \"\"" + quoted + "\":12\"",
+                           "name"};
+        QTest::newRow("arguments after the script stay data")
+            << "sh -c \"editor \"\"\"$1\"\"\"\" sh %f" << hostile
+            << QStringList{"sh", "-c", "editor \"$1\"", "sh", hostile};
     }
 
     void editorCommandKeepsArgumentsWhole()
@@ -192,6 +254,24 @@ private Q_SLOTS:
         QFETCH(QString, file);
         QFETCH(QStringList, expected);
         QCOMPARE(editorCommandLine(command, SourcePlace{file, 12, 3}), expected);
+    }
+
+    // Run by the shell, the quoted name reaches the editor whole and runs nothing.
+    void shellWrappedEditorGetsTheNameWhole()
+    {
+        const QString name =
+            QStringLiteral("a b;touch PWNED;$(touch PWNED)`touch PWNED`'\"x\".tex");
+        for (const QString& command : {QStringLiteral("sh -c \"printf '<%s>' %f\""),
+                                       QStringLiteral("sh -c \"printf '<%s>' '%f'\""),
+                                       QStringLiteral("sh -c \"printf '<%s>' \"\"\"%f\"\"\"\"")}) {
+            const QStringList line = editorCommandLine(command, SourcePlace{name, 1, 0});
+            QProcess shell;
+            shell.setWorkingDirectory(dir->path());
+            shell.start(line.first(), line.mid(1));
+            QVERIFY(shell.waitForFinished(test::TimeoutMs));
+            QCOMPARE(QString::fromUtf8(shell.readAllStandardOutput()), '<' + name + '>');
+            QVERIFY(!QFile::exists(dir->filePath(QStringLiteral("PWNED"))));
+        }
     }
 
 private:
