@@ -126,29 +126,45 @@ void addErrorRates(QJsonObject& object, const QString& reference, const QString&
     }
 }
 
-QJsonObject runTesseract(const QImage& image, const QString& languages, const QString& reference)
+// Processor time of the finished child processes (all threads), in milliseconds.
+double childrenCpuMs()
 {
-    QJsonObject result;
-    QTemporaryDir dir;
-    const QString png = dir.filePath(QStringLiteral("page.png"));
-    if (!image.save(png))
-        return {{QStringLiteral("error"), QStringLiteral("cannot write the page image")}};
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3
+           + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+// One run of the tesseract command on the page image, one thread, as it is usually measured.
+struct TesseractRun
+{
+    QString error;
+    QString text;
+    double wallMs = 0;
+    double cpuMs = 0;
+};
+
+TesseractRun runTesseract(const QString& png, const QString& languages)
+{
+    TesseractRun run;
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("OMP_THREAD_LIMIT"), QStringLiteral("1"));
+    process.setProcessEnvironment(environment);
+    const double cpuStart = childrenCpuMs();
     QElapsedTimer timer;
     timer.start();
     process.start(QStringLiteral("tesseract"),
                   {png, QStringLiteral("stdout"), QStringLiteral("-l"), languages});
     if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit
         || process.exitCode() != 0) {
-        result.insert(QStringLiteral("error"), process.errorString());
-        return result;
+        run.error = process.errorString();
+        return run;
     }
-    result.insert(QStringLiteral("ms"), rounded(elapsedMs(timer)));
-    const QString text = QString::fromUtf8(process.readAllStandardOutput());
-    if (!reference.trimmed().isEmpty())
-        addErrorRates(result, reference, text);
-    result.insert(QStringLiteral("languages"), languages);
-    return result;
+    run.wallMs = elapsedMs(timer);
+    run.cpuMs = childrenCpuMs() - cpuStart;
+    run.text = QString::fromUtf8(process.readAllStandardOutput());
+    return run;
 }
 
 // A dense A4 page of known text: English at 11 points, or Simplified Chinese at 11 points (with
@@ -219,7 +235,8 @@ int run(const QStringList& args)
         QStringLiteral("--write-sample"),  QStringLiteral("--rec-max-width"),
         QStringLiteral("--batch"),         QStringLiteral("--threads"),
         QStringLiteral("--batch-columns"), QStringLiteral("--line-height"),
-        QStringLiteral("--limit-side"),    QStringLiteral("--wide-pitch")};
+        QStringLiteral("--limit-side"),    QStringLiteral("--wide-pitch"),
+        QStringLiteral("--parallel-lines")};
     const QString samplePath = dovrix::bench::option(args, QStringLiteral("--write-sample"));
     if (!samplePath.isEmpty()) {
         const bool mixed = dovrix::bench::hasFlag(args, QStringLiteral("--mixed"));
@@ -292,6 +309,7 @@ int run(const QStringList& args)
     intOption("--batch-columns", &config.recBatchColumns);
     intOption("--line-height", &config.recLineHeight);
     intOption("--limit-side", &config.limitSideLength);
+    intOption("--parallel-lines", &config.recParallelLines);
     config.spinning = dovrix::bench::hasFlag(args, QStringLiteral("--spin"));
     const QString widePitch = dovrix::bench::option(args, QStringLiteral("--wide-pitch"));
     if (!widePitch.isEmpty())
@@ -301,11 +319,23 @@ int run(const QStringList& args)
         return fail(error);
     const double initMs = elapsedMs(timer);
 
+    // With --tesseract, the two engines take turns on the same image, so that a busy machine
+    // weighs on both alike.
+    const bool pairTesseract = dovrix::bench::hasFlag(args, QStringLiteral("--tesseract"));
+    const QString languages = dovrix::bench::option(args, QStringLiteral("--tesseract-lang"),
+                                                    QStringLiteral("eng+chi_sim"));
+    QTemporaryDir pngDir;
+    const QString png = pngDir.filePath(QStringLiteral("page.png"));
+    if (pairTesseract && !image.save(png))
+        return fail(QStringLiteral("cannot write the page image"));
     QList<double> detectMs;
     QList<double> recognizeMs;
     QList<double> totalMs;
     QList<double> cpuMs;
     QList<double> levelMs;
+    QList<double> tesseractMs;
+    QList<double> tesseractCpuMs;
+    TesseractRun tesseract;
     QList<OcrLine> lines;
     for (int i = 0; i < repeat; ++i) {
         const double cpuStart = processCpuMs();
@@ -316,6 +346,13 @@ int run(const QStringList& args)
         levelMs << engine.lastStageTimes().levelMs;
         detectMs << engine.lastStageTimes().detectMs;
         recognizeMs << engine.lastStageTimes().recognizeMs;
+        if (pairTesseract) {
+            tesseract = runTesseract(png, languages);
+            if (!tesseract.error.isEmpty())
+                break;
+            tesseractMs << tesseract.wallMs;
+            tesseractCpuMs << tesseract.cpuMs;
+        }
     }
 
     QJsonObject result;
@@ -354,15 +391,32 @@ int run(const QStringList& args)
     result.insert(QStringLiteral("reread_lines"), engine.lastRereadLines());
     result.insert(QStringLiteral("rec_max_width"), config.recMaxWidth);
     result.insert(QStringLiteral("intra_op_threads"), config.intraOpThreads);
+    result.insert(QStringLiteral("parallel_lines"), config.recParallelLines);
     result.insert(QStringLiteral("image"), QJsonArray{image.width(), image.height()});
     if (repeat > 1)
         result.insert(QStringLiteral("repeat"), repeat);
     if (!reference.trimmed().isEmpty())
         addErrorRates(result, reference, texts.join(QLatin1Char('\n')));
-    if (dovrix::bench::hasFlag(args, QStringLiteral("--tesseract"))) {
-        const QString languages = dovrix::bench::option(args, QStringLiteral("--tesseract-lang"),
-                                                        QStringLiteral("eng+chi_sim"));
-        result.insert(QStringLiteral("tesseract"), runTesseract(image, languages, reference));
+    if (pairTesseract) {
+        QJsonObject other{{QStringLiteral("languages"), languages}};
+        if (!tesseract.error.isEmpty()) {
+            other.insert(QStringLiteral("error"), tesseract.error);
+        } else {
+            const double wall = dovrix::bench::median(tesseractMs);
+            const double cpu = dovrix::bench::median(tesseractCpuMs);
+            other.insert(QStringLiteral("ms"), rounded(wall));
+            other.insert(QStringLiteral("cpu_ms"), rounded(cpu));
+            if (!reference.trimmed().isEmpty())
+                addErrorRates(other, reference, tesseract.text);
+            // Ours over tesseract's, medians of the runs taken in turns.
+            const auto ratio = [](double ours, double theirs) {
+                return theirs > 0 ? std::round(ours / theirs * 1e3) / 1e3 : 0.0;
+            };
+            result.insert(QStringLiteral("cpu_ratio"), ratio(dovrix::bench::median(cpuMs), cpu));
+            result.insert(QStringLiteral("wall_ratio"),
+                          ratio(dovrix::bench::median(totalMs), wall));
+        }
+        result.insert(QStringLiteral("tesseract"), other);
     }
     dovrix::bench::printJson(result);
     return 0;
@@ -374,8 +428,9 @@ static dovrix::bench::Registration
     reg("ocr",
         "ocr FILE --page N | ocr --image PNG  [--repeat K] [--models DIR] [--reference TXT] "
         "[--rec-max-width W] [--batch N] [--batch-columns C] [--threads T] [--spin] "
-        "[--line-height H] [--limit-side S] [--wide-pitch P] "
-        "[--tesseract [--tesseract-lang eng+chi_sim]]; ocr --write-sample OUT.pdf [--chinese | "
+        "[--line-height H] [--limit-side S] [--wide-pitch P] [--parallel-lines N] "
+        "[--tesseract [--tesseract-lang eng+chi_sim]] (tesseract runs in turn with ours, "
+        "--repeat times); ocr --write-sample OUT.pdf [--chinese | "
         "--mixed] "
         "(also writes OUT.txt)",
         run);

@@ -20,7 +20,8 @@ namespace dovrix::OcrCache {
 namespace {
 
 const QLatin1String Format("dovrix-ocr");
-constexpr int Version = 1;
+// 2: line boxes hold the rows of their own text, not the detected box.
+constexpr int Version = 2;
 constexpr qint64 MaxFileBytes = 256 * 1024 * 1024;
 // A long line written out (box, text, score, direction), generously.
 constexpr qint64 MaxLineBytes = 512;

@@ -13,7 +13,7 @@ namespace dovrix {
 // one that is damaged, of another format or of other contents is ignored as a whole and replaced
 // by the next write. Pure functions of their inputs and files, safe on any thread.
 //
-// {"format":"dovrix-ocr","version":1,"sourceHash":"…","pages":[{"page":0,"lines":[
+// {"format":"dovrix-ocr","version":2,"sourceHash":"…","pages":[{"page":0,"lines":[
 //   {"box":[x,y,w,h],"text":"…","score":0.98}]}]}   (0-based pages, boxes in page points;
 //   a line of a page scanned upside down or sideways also has "direction": "rightToLeft",
 //   "topToBottom" or "bottomToTop")

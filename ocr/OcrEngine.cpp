@@ -13,8 +13,11 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <numeric>
+#include <thread>
+#include <vector>
 
 namespace dovrix {
 
@@ -86,20 +89,29 @@ bool OcrEngine::initialize(const OcrEngineConfig& config, QString* error)
 
     try {
         const Ort::Api api = Ort::api();
-        Ort::SessionOptionsHandle options;
-        api.call<Ort::SessionOptions**>(Ort::CreateSessionOptionsSlot, options.put());
-        api.call<Ort::SessionOptions*, int>(Ort::SetIntraOpNumThreadsSlot, options.get(),
-                                            std::max(1, int(settings.intraOpThreads)));
-        api.call<Ort::SessionOptions*, int>(Ort::SetSessionGraphOptimizationLevelSlot,
-                                            options.get(), Ort::GraphOptimizationAll);
-        // Threads that wait for work sleep instead of spinning: on a machine with few cores a
-        // spinning thread takes the processor from the window and from the other thread.
-        api.call<Ort::SessionOptions*, const char*, const char*>(
-            Ort::AddSessionConfigEntrySlot, options.get(), "session.intra_op.allow_spinning",
-            settings.spinning ? "1" : "0");
-
-        createSession(environment, detModel, options.get(), detection);
-        createSession(environment, recModel, options.get(), recognition);
+        // Detection is one large run on a page: its threads share it. Recognition reads several
+        // lines at once instead, each run on one thread (see readLines()).
+        const int detectionThreads = std::max(1, int(settings.intraOpThreads));
+        const int recognitionThreads =
+            settings.recParallelLines > 1 ? 1 : std::max(1, int(settings.intraOpThreads));
+        const auto makeOptions = [&api, this](Ort::SessionOptionsHandle& options, int threads) {
+            api.call<Ort::SessionOptions**>(Ort::CreateSessionOptionsSlot, options.put());
+            api.call<Ort::SessionOptions*, int>(Ort::SetIntraOpNumThreadsSlot, options.get(),
+                                                threads);
+            api.call<Ort::SessionOptions*, int>(Ort::SetSessionGraphOptimizationLevelSlot,
+                                                options.get(), Ort::GraphOptimizationAll);
+            // Threads that wait for work sleep instead of spinning: on a machine with few cores
+            // a spinning thread takes the processor from the window and from the other thread.
+            api.call<Ort::SessionOptions*, const char*, const char*>(
+                Ort::AddSessionConfigEntrySlot, options.get(), "session.intra_op.allow_spinning",
+                settings.spinning ? "1" : "0");
+        };
+        Ort::SessionOptionsHandle detectionOptions;
+        Ort::SessionOptionsHandle recognitionOptions;
+        makeOptions(detectionOptions, detectionThreads);
+        makeOptions(recognitionOptions, recognitionThreads);
+        createSession(environment, detModel, detectionOptions.get(), detection);
+        createSession(environment, recModel, recognitionOptions.get(), recognition);
 
         Ort::ModelMetadataHandle metadata;
         api.call<const Ort::Session*, Ort::ModelMetadata**>(Ort::SessionGetModelMetadataSlot,
@@ -288,8 +300,13 @@ bool OcrEngine::readsBetterTurned(const QImage& source, const QList<OcrLine>& li
     });
     widest = widest.mid(0, ProbeLines);
     QList<QImage> turned;
-    for (const OcrLine& line : widest)
-        turned.append(source.copy(cropRect(line.box, source.size())).mirrored(true, true));
+    // A line's box holds its own text rows only; the crop takes the rows around them as well, as
+    // a detected box would.
+    for (const OcrLine& line : widest) {
+        const double margin = line.box.height() / 5;
+        const QRectF around = line.box.adjusted(0, -margin, 0, margin);
+        turned.append(source.copy(cropRect(around, source.size())).mirrored(true, true));
+    }
     if (turned.isEmpty())
         return false;
     // The figures of the page's own reading stay those the bench reports.
@@ -316,7 +333,7 @@ QList<OcrLine> OcrEngine::recognizeBoxes(const QImage& source, const QList<QRect
         if (crop.isEmpty())
             continue;
         crops.append(source.copy(crop));
-        kept.append(box);
+        kept.append(ownTextBox(box, crop, crops.last()));
     }
     const QList<OcrLine> read = recognizeCrops(crops, stop);
     for (qsizetype i = 0; i < read.size(); ++i) {
@@ -452,13 +469,14 @@ QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& wh
     for (const Piece& piece : pieces)
         widths.append(std::min(maxPiece, (piece.span.width() + 31) / 32 * 32));
     // The symbols each piece owns, with the input column where each was read.
-    QList<QList<QPair<double, CtcSymbol>>> owned(pieces.size());
-    int classes = 0;
-    for (const QList<int>& batch :
-         batchesByWidth(widths, std::max(1, int(settings.recBatchSize)),
-                        std::max(maxPiece, int(settings.recBatchColumns)))) {
-        if (stop && stop())
-            break;
+    std::vector<QList<QPair<double, CtcSymbol>>> owned(size_t(pieces.size()));
+    const QList<QList<int>> batches =
+        batchesByWidth(widths, std::max(1, int(settings.recBatchSize)),
+                       std::max(maxPiece, int(settings.recBatchColumns)));
+    // Classes of each batch's output (0: not run or failed). Batches write only their own entries.
+    std::vector<int> batchClasses(size_t(batches.size()), 0);
+    const auto readBatch = [&](qsizetype b) {
+        const QList<int>& batch = batches.at(b);
         int batchWidth = 0;
         for (int index : batch)
             batchWidth = std::max(batchWidth, widths.at(index));
@@ -469,7 +487,6 @@ QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& wh
             fillRecognitionItem(input, n, batchWidth, scaledLines.at(piece.line), piece.span.left,
                                 piece.span.right);
         }
-        batchSizes.append(count);
         try {
             const Output output = run(recognition.get(), input, {count, 3, height, batchWidth});
             if (output.shape.size() < 3 || output.shape[0] < count)
@@ -479,21 +496,46 @@ QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& wh
             if (steps <= 0 || classCount > INT32_MAX || steps > INT32_MAX
                 || count * steps * classCount > output.elementCount)
                 throw Ort::Exception("recognition output is smaller than its shape", 0);
-            classes = int(classCount);
+            const int batchClassCount = int(classCount);
             const double columnsPerStep = double(batchWidth) / double(steps);
             for (int n = 0; n < count; ++n) {
                 const Piece& piece = pieces.at(batch.at(n));
-                const int used = int(steps);
                 const float* rows = output.data + qsizetype(n) * steps * classCount;
-                for (const CtcSymbol& symbol : ctcSymbols(rows, used, classes)) {
+                for (const CtcSymbol& symbol : ctcSymbols(rows, int(steps), batchClassCount)) {
                     const double column = piece.span.left + (symbol.step + 0.5) * columnsPerStep;
                     if (column >= piece.span.ownLeft && column < piece.span.ownRight)
-                        owned[batch.at(n)].append({column, symbol});
+                        owned[size_t(batch.at(n))].append({column, symbol});
                 }
             }
+            batchClasses[size_t(b)] = batchClassCount;
         } catch (const Ort::Exception& exception) {
             qCDebug(lcOcr) << "recognition failed:" << exception.what();
         }
+    };
+    // Lines are read several at once, each run on one thread: the threads of one run wait for
+    // each other at every layer, lines do not, so the same work takes less processor time.
+    std::atomic<qsizetype> nextBatch{0};
+    std::vector<char> ran(size_t(batches.size()), 0);
+    const auto readBatches = [&] {
+        for (qsizetype b = nextBatch++; b < batches.size(); b = nextBatch++) {
+            if (stop && stop())
+                break;
+            ran[size_t(b)] = 1;
+            readBatch(b);
+        }
+    };
+    const int readers = std::clamp(int(settings.recParallelLines), 1, 8);
+    std::vector<std::thread> helpers;
+    for (int i = 1; i < readers && i < batches.size(); ++i)
+        helpers.emplace_back(readBatches);
+    readBatches();
+    for (std::thread& helper : helpers)
+        helper.join();
+    int classes = 0;
+    for (qsizetype b = 0; b < batches.size(); ++b) {
+        if (ran[size_t(b)])
+            batchSizes.append(int(batches.at(b).size()));
+        classes = std::max(classes, batchClasses[size_t(b)]);
     }
 
     // Pieces of a line follow each other from left to right. The same character read on both
@@ -505,7 +547,7 @@ QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& wh
     for (qsizetype p = 0; p < pieces.size(); ++p) {
         const int line = pieces.at(p).line;
         QList<CtcSymbol>& read = symbols[line];
-        QList<QPair<double, CtcSymbol>> own = owned.at(p);
+        QList<QPair<double, CtcSymbol>> own = owned[size_t(p)];
         if (pieces.at(p).span.spaceBefore && !read.isEmpty()) {
             float probability = -1;
             while (!read.isEmpty() && read.last().classIndex == space)

@@ -72,9 +72,9 @@ public:
     };
     const StageTimes& lastStageTimes() const { return stages; }
     // recognize() after detection: recognises the accepted boxes of source and returns their
-    // lines in the given order. Several lines share one network run (sorted by width, padded to
-    // the widest); stop, when given, is asked before every run and ends the work early, keeping
-    // the lines read so far.
+    // lines in the given order, each box narrowed to the rows of its line's own text. Several lines
+    // share one network run (sorted by width, padded to the widest); stop, when given, is asked
+    // before every run and ends the work early, keeping the lines read so far.
     QList<OcrLine> recognizeBoxes(const QImage& source, const QList<QRectF>& boxes,
                                   const std::function<bool()>& stop = {});
     // Text and score of one line crop; the box is left empty. Empty result on a runtime error.

@@ -21,7 +21,7 @@ QRect cropRect(const QRectF& box, const QSize& image)
     return padded.intersected(QRect(QPoint(0, 0), image));
 }
 
-QRect lineBand(const QImage& crop)
+QRect inkBand(const QImage& crop)
 {
     const QImage grey = crop.convertToFormat(QImage::Format_Grayscale8);
     const int h = grey.height();
@@ -46,17 +46,33 @@ QRect lineBand(const QImage& crop)
         }
     }
     if (middle < 0)
-        return crop.rect();
+        return {};
     int top = middle;
     int bottom = middle;
     while (top > 0 && inked[size_t(top - 1)])
         --top;
     while (bottom + 1 < h && inked[size_t(bottom + 1)])
         ++bottom;
-    const int margin = std::max(2, (bottom - top + 1) / 5);
-    top = std::max(0, top - margin);
-    bottom = std::min(h - 1, bottom + margin);
     return QRect(0, top, w, bottom - top + 1);
+}
+
+QRect lineBand(const QImage& crop)
+{
+    const QRect ink = inkBand(crop);
+    if (ink.isNull())
+        return crop.rect();
+    const int margin = std::max(2, ink.height() / 5);
+    const int top = std::max(0, ink.top() - margin);
+    const int bottom = std::min(crop.height() - 1, ink.bottom() + margin);
+    return QRect(0, top, crop.width(), bottom - top + 1);
+}
+
+QRectF ownTextBox(const QRectF& detected, const QRect& crop, const QImage& cropImage)
+{
+    const QRect ink = inkBand(cropImage);
+    if (ink.isNull())
+        return detected;
+    return QRectF(detected.x(), crop.y() + ink.y(), detected.width(), ink.height());
 }
 
 int recognitionInputWidth(const QSize& crop, int recHeight, int maxLineWidth)

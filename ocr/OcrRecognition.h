@@ -24,11 +24,20 @@ bool acceptsBox(const QRectF& box);
 // Empty when the box is not accepted or lies outside the image.
 QRect cropRect(const QRectF& box, const QSize& image);
 
-// The rows of a line crop that hold its own line: the band of inked rows around the crop's middle
-// row (or the inked row nearest to it), grown by a fifth of its height on both sides. Detection
-// boxes of dense text reach into the lines above and below; those parts are left out, so the line
+// The rows of a line crop that hold its own line's ink: the run of inked rows around the crop's
+// middle row (or the inked row nearest to it), from its ascenders to its descenders. Detection
+// boxes of dense text reach into the lines above and below; those rows are left out. Null when no
+// row is inked.
+QRect inkBand(const QImage& crop);
+
+// The ink band grown by a fifth of its height on both sides (within the crop), so that the line
 // fills the recogniser's height. The whole crop when no row is inked.
 QRect lineBand(const QImage& crop);
+
+// The box a recognised line keeps: the detected box narrowed to the rows of its own text (the ink
+// band of cropImage, the image of crop), so that the boxes of neighbouring lines of dense text do
+// not overlap. The detected box when the crop holds no ink.
+QRectF ownTextBox(const QRectF& detected, const QRect& crop, const QImage& cropImage);
 
 // Width of a crop scaled to recHeight with its aspect ratio kept, at least 16 and at most
 // maxLineWidth pixels. A line is never squeezed below this width: one wider than the network input

@@ -281,7 +281,15 @@ def main():
     parser.add_argument("--dict", default="assets/ppocr_keys_v1.txt")
     parser.add_argument("--det-output", default="sigmoid_0.tmp_0")
     parser.add_argument("--rec-output", default="softmax_11.tmp_0")
+    parser.add_argument("--eight-bit", metavar="DIR",
+                        help="also measure and write an 8-bit recogniser (with the detector) to "
+                             "DIR, for comparing with dovrix-bench ocr --models DIR; needs "
+                             "--runtime and python3-pil")
+    parser.add_argument("--runtime", metavar="LIB",
+                        help="the inference library (libonnxruntime.so.1) to measure with")
     args = parser.parse_args()
+    if args.eight_bit and not args.runtime:
+        parser.error("--eight-bit needs --runtime")
 
     os.makedirs(args.out, exist_ok=True)
 
@@ -297,6 +305,29 @@ def main():
     simplify(rec)
     set_metadata(rec, "character", dictionary)
     write_model(rec, os.path.join(args.out, "PP-OCRv6_rec_small.onnx"))
+
+    if args.eight_bit:
+        write_eight_bit(args, det, rec, dictionary)
+
+
+def write_eight_bit(args, det, rec, dictionary):
+    import json
+    import time
+
+    sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+    import ocr_calibration
+    import ocr_runtime
+
+    started = time.monotonic()
+    runtime = ocr_runtime.Runtime(args.runtime)
+    quantised, report = ocr_calibration.calibrate(
+        runtime, rec, OUTPUT_NAME, dictionary.split("\n"), lambda text: print(text, flush=True))
+    report["seconds"] = round(time.monotonic() - started, 1)
+    set_metadata(quantised, "calibration", json.dumps(report, sort_keys=True))
+    os.makedirs(args.eight_bit, exist_ok=True)
+    write_model(det, os.path.join(args.eight_bit, "PP-OCRv6_det_small.onnx"))
+    write_model(quantised, os.path.join(args.eight_bit, "PP-OCRv6_rec_small.onnx"))
+    print(json.dumps(report, sort_keys=True))
 
 
 if __name__ == "__main__":

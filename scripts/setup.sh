@@ -10,7 +10,7 @@ packages=(
     qt6-qpa-plugins libssl-dev
     desktop-file-utils appstream file dpkg-dev optipng
     qpdf poppler-utils xvfb xauth fonts-noto-cjk fonts-dejavu-core fonts-lohit-deva fonts-tlwg-garuda-ttf
-    nodejs npm python3-onnx unicode-data
+    nodejs npm python3-onnx python3-pil unicode-data
     libsynctex-dev zlib1g-dev qt6-speech-dev qt6-speech-flite-plugin qt6-declarative-dev
     xdotool imagemagick texlive-latex-base
     libmupdf-dev libmujs2 libgumbo1 libopenjp2-7 libjbig2dec0 libjpeg62-turbo zlib1g libfreetype6

@@ -13,6 +13,7 @@
 #include "text/SearchController.h"
 #include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
+#include "view/PdfViewport.h"
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/OcrFixtures.h"
@@ -24,6 +25,7 @@
 
 #include <QDir>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
@@ -31,6 +33,7 @@
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -56,7 +59,25 @@ double lineCentrePt(int i)
     return 36 + i * 60 + 15;
 }
 
-// Writes pages that are only a picture of text, as a scanner makes them: no text layer at all.
+// Writes pages that are only this picture (at 300 dots per inch), as a scanner makes them: no text
+// layer at all.
+bool writePicturePdf(const QString& path, const QImage& image, int pageCount = 1)
+{
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QSizeF(image.size()) * 72.0 / 300.0, QPageSize::Point));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(300);
+    QPainter painter(&writer);
+    if (!painter.isActive())
+        return false;
+    for (int page = 0; page < pageCount; ++page) {
+        if (page > 0)
+            writer.newPage();
+        painter.drawImage(QRect(QPoint(0, 0), image.size()), image);
+    }
+    return true;
+}
+
 bool writeScannedPdf(const QString& path, int pageCount = 1)
 {
     const double pxPerPt = 300.0 / 72.0;
@@ -75,19 +96,7 @@ bool writeScannedPdf(const QString& path, int pageCount = 1)
             painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, ScanLines.at(i));
         }
     }
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(ScanPagePt, QPageSize::Point));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setResolution(300);
-    QPainter painter(&writer);
-    if (!painter.isActive())
-        return false;
-    for (int page = 0; page < pageCount; ++page) {
-        if (page > 0)
-            writer.newPage();
-        painter.drawImage(QRect(QPoint(0, 0), image.size()), image);
-    }
-    return true;
+    return writePicturePdf(path, image, pageCount);
 }
 
 // Skips (fails in CI) a test that needs the inference library and the models.
@@ -163,6 +172,7 @@ private Q_SLOTS:
     void closingTheTabMidRunStopsSilently();
     void windowDialogFollowsItsOwnRun();
     void windowRunsTheSearchPanelsOcrAndSearchesAgain();
+    void windowSelectionOfDenseTextStaysOnItsLines();
     void windowWarnsWhenTheModelsAreMissing();
     void commandLinePageIsRecognisedInTheLastDocument();
     void recognisedPagesAreKeptExceptInPrivateMode();
@@ -604,6 +614,76 @@ void TestOcrController::windowRunsTheSearchPanelsOcrAndSearchesAgain()
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.first(), (QVariantList{0, false}));
     QVERIFY(!window.ocrProgressDialog());
+}
+
+void TestOcrController::windowSelectionOfDenseTextStaysOnItsLines()
+{
+    // A 300 dpi scan of dense text: 10-point lines 51 pixels apart, so that the detected boxes
+    // (about 70 pixels high) reach into the lines above and below.
+    REQUIRE_OCR_FILES();
+    const QStringList lines = {QStringLiteral("Recognised pages can be searched,"),
+                               QStringLiteral("copied and read aloud like"),
+                               QStringLiteral("the others."),
+                               QStringLiteral("Dense text needs its own bands.")};
+    constexpr int Pitch = 51;
+    constexpr int Left = 100;
+    constexpr int FirstBaseline = 120;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(42);
+    const QFontMetricsF metrics(font);
+    QImage image(2480, 3508, QImage::Format_RGB32); // A4
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        for (int i = 0; i < lines.size(); ++i)
+            painter.drawText(QPointF(Left, FirstBaseline + i * Pitch), lines.at(i));
+    }
+    const QString path = dir->filePath(QStringLiteral("dense.pdf"));
+    QVERIFY(writePicturePdf(path, image));
+    MainWindow window;
+    window.show();
+    DocumentSession* session = openWithOcrFiles(window, path);
+    QVERIFY(session);
+    QSignalSpy finished(session->ocr(), &OcrController::finished);
+    session->ocr()->ocrPage(0);
+    QVERIFY(finished.wait(test::TimeoutMs));
+    const OcrPageText* result = session->textLayout()->ocrResult(0);
+    QVERIFY(result);
+    QCOMPARE(result->lines.size(), lines.size());
+    // Each line's box holds its own text: highlights of neighbouring lines do not overlap.
+    for (int i = 1; i < lines.size(); ++i) {
+        QVERIFY2(result->lines.at(i - 1).box.bottom() <= result->lines.at(i).box.top(),
+                 qPrintable(QStringLiteral("line %1 reaches into the next").arg(i - 1)));
+    }
+
+    // Drag from the start of the paragraph's second line to its last word, pointed at near the
+    // top of that word's tallest letter, with the mouse in the page view.
+    PdfViewport* view = session->viewport();
+    view->setZoom(2.0);
+    const auto onScreen = [view](const QPointF& px) {
+        const QPointF c = view->pageToView(0, px * 72.0 / 300.0);
+        return QPoint(int(c.x() - view->horizontalScrollBar()->value()),
+                      int(c.y() - view->verticalScrollBar()->value()));
+    };
+    const QPointF start(Left + metrics.horizontalAdvance(QStringLiteral("c")) / 2,
+                        FirstBaseline + Pitch - metrics.xHeight() / 2);
+    const QRectF word = metrics.tightBoundingRect(QStringLiteral("others"));
+    const QPointF end(Left + metrics.horizontalAdvance(QStringLiteral("the ")) + word.width() / 2,
+                      FirstBaseline + 2 * Pitch + word.top() + 3);
+    view->verticalScrollBar()->setValue(int(view->pageToView(0, start * 0.24).y()) - 50);
+    QWidget* target = view->viewport();
+    QTest::mousePress(target, Qt::LeftButton, {}, onScreen(start));
+    QTest::mouseMove(target, onScreen((start + end) / 2));
+    QTest::mouseMove(target, onScreen(end));
+    QTest::mouseRelease(target, Qt::LeftButton, {}, onScreen(end));
+    const QStringList selected = view->selectedText().split(QLatin1Char('\n'));
+    QCOMPARE(selected.size(), 2);
+    QVERIFY2(selected.first().trimmed().startsWith(QLatin1String("copied")),
+             qPrintable(selected.first()));
+    QVERIFY2(selected.last().trimmed().startsWith(QLatin1String("the ot")),
+             qPrintable(selected.last()));
 }
 
 void TestOcrController::windowWarnsWhenTheModelsAreMissing()
