@@ -299,18 +299,26 @@ void TestCatalogues::translationsKeepTheirTexts()
 void TestCatalogues::contextsAreTheRunTimeContexts()
 {
     QSet<QString> known = {QStringLiteral("QObject")};
-    for (const QMetaObject* meta :
-         {&MainWindow::staticMetaObject, &ExportCommands::staticMetaObject,
-          &DocumentSession::staticMetaObject, &DocumentController::staticMetaObject,
-          &AnnotatedPdfExporter::staticMetaObject, &AnnotationCard::staticMetaObject,
-          &AnnotationPanel::staticMetaObject, &AnnotationStore::staticMetaObject,
-          &BookmarkPanel::staticMetaObject, &BookmarkListPanel::staticMetaObject,
-          &PdfViewport::staticMetaObject, &SearchPanel::staticMetaObject,
-          &TextLayoutStore::staticMetaObject, &OcrController::staticMetaObject,
-          &StudyTools::staticMetaObject, &QtSpeechEngine::staticMetaObject,
-          &DocumentAnnotationModel::staticMetaObject, &DocumentPropertiesDialog::staticMetaObject,
-          &FormLayer::staticMetaObject,
-          &SingleInstance::staticMetaObject})
+    for (const QMetaObject* meta : {&MainWindow::staticMetaObject,
+                                    &ExportCommands::staticMetaObject,
+                                    &DocumentSession::staticMetaObject,
+                                    &DocumentController::staticMetaObject,
+                                    &AnnotatedPdfExporter::staticMetaObject,
+                                    &AnnotationCard::staticMetaObject,
+                                    &AnnotationPanel::staticMetaObject,
+                                    &AnnotationStore::staticMetaObject,
+                                    &BookmarkPanel::staticMetaObject,
+                                    &BookmarkListPanel::staticMetaObject,
+                                    &PdfViewport::staticMetaObject,
+                                    &SearchPanel::staticMetaObject,
+                                    &TextLayoutStore::staticMetaObject,
+                                    &OcrController::staticMetaObject,
+                                    &StudyTools::staticMetaObject,
+                                    &QtSpeechEngine::staticMetaObject,
+                                    &DocumentAnnotationModel::staticMetaObject,
+                                    &DocumentPropertiesDialog::staticMetaObject,
+                                    &FormLayer::staticMetaObject,
+                                    &SingleInstance::staticMetaObject})
         known.insert(QString::fromLatin1(meta->className()));
 
     // The two OCR contexts without a meta-object, checked through the code that uses them.
