@@ -307,9 +307,11 @@ private Q_SLOTS:
     void textSpaces()
     {
         // As older versions write it.
-        QVERIFY(
-            writeFile(sidecar, sidecarWith("[{\"byText\":true,\"id\":\"a\",\"length\":5,"
-                                           "\"page\":2,\"start\":10,\"type\":\"underline\"}]")));
+        QVERIFY(writeFile(sidecar, sidecarWith('['
+                                               + entry("\"byText\":true,\"id\":\"a\",\"length\":5,"
+                                                       "\"page\":2,\"start\":10,"
+                                                       "\"type\":\"underline\"")
+                                               + ']')));
         AnnotationStore mu;
         mu.setTextSpace(TextSpace::MuPdf);
         mu.setSource(pdf, Hash);
