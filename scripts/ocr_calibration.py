@@ -161,10 +161,10 @@ def render_line(text, font_path, pixel_size, rng):
     return numpy.repeat(values[None, None], 3, axis=1)
 
 
-def sample_lines(seed=7):
+def sample_lines(draw=7):
     """(calibration, held-out) lists of (tensor, text, script): disjoint sentences, each set
     English and Chinese in several fonts and sizes (about 11 points at 300 dots per inch)."""
-    rng = random.Random(seed)
+    rng = random.Random(draw)
     latin = _fonts(LATIN_FONTS)
     cjk = _fonts(CJK_FONTS)
     sets = ([], [])
