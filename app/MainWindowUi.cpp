@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -433,9 +434,11 @@ void MainWindowUi::retranslate()
     };
     sidebarButton->setText(QStringLiteral("☰"));
     setTip(sidebarButton, tr("侧边栏"));
-    backButton->setText(QStringLiteral("←"));
+    // The arrows point the way they lead: right to left, back is on the right.
+    const bool rightToLeft = QGuiApplication::isRightToLeft();
+    backButton->setText(rightToLeft ? QStringLiteral("→") : QStringLiteral("←"));
     setTip(backButton, tr("后退（视图历史）"));
-    forwardButton->setText(QStringLiteral("→"));
+    forwardButton->setText(rightToLeft ? QStringLiteral("←") : QStringLiteral("→"));
     setTip(forwardButton, tr("前进（视图历史）"));
     openButton->setText(tr("打开"));
     setTip(openButton, tr("打开 PDF（每个文档一个标签页）"));

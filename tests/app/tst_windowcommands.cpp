@@ -96,7 +96,7 @@ private Q_SLOTS:
     void indicatorsTellTheCurrentTab();
     void sideTabTitlesAreWhole_data();
     void sideTabTitlesAreWhole();
-    void closeButtonsSitOnTheirTabs();
+    void rightToLeftTabsAndHistoryArrows();
     void privateModeLabelWaitsForTheFirstToggle();
     void themeMenuAppliesAndStores();
     void languageMenuSwitches();
@@ -806,16 +806,23 @@ void TestWindowCommands::sideTabTitlesAreWhole()
 }
 
 // Switching to a right-to-left language with documents open: each close button stays on its own
-// tab, next to its title.
-void TestWindowCommands::closeButtonsSitOnTheirTabs()
+// tab, next to its title; the history arrows point away from each other, back first.
+void TestWindowCommands::rightToLeftTabsAndHistoryArrows()
 {
     auto window = openWindow({makePdf("a.pdf"), makePdf("second-document.pdf")});
     QVERIFY(window);
     QTabBar* bar = window->documentTabs()->tabBar();
+    auto* back = child<QPushButton>(*window, "backButton");
+    auto* forward = child<QPushButton>(*window, "forwardButton");
     for (const char* code : {"ar", "en", "ar"}) {
         window->setLanguage(QString::fromLatin1(code));
         QTRY_COMPARE_WITH_TIMEOUT(bar->layoutDirection(), window->layoutDirection(),
                                   test::TimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(back->x() < forward->x(), !window->isRightToLeft(),
+                                  test::TimeoutMs);
+        const QString outwards =
+            back->x() < forward->x() ? QStringLiteral("←→") : QStringLiteral("→←");
+        QCOMPARE(back->text() + forward->text(), outwards);
         for (int i = 0; i < bar->count(); ++i) {
             QWidget* button = bar->tabButton(i, QTabBar::RightSide);
             if (!button)
