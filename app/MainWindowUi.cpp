@@ -480,7 +480,6 @@ void MainWindowUi::retranslate()
     bannerText->setText(tr("源文件已被外部修改。重新载入将显示最新内容。"));
     reloadButton->setText(tr("重新载入"));
     ignoreButton->setText(tr("忽略"));
-    sidePlaceholder->setText(tr("打开文档后，此处显示\n目录 · 缩略图 · 搜索 · 批注"));
     tagline->setText(tr("Dovrix 一个快如闪电的阅读器"));
 
     zoomOutButton->setText(QStringLiteral("−"));

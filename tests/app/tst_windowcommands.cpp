@@ -225,6 +225,9 @@ void TestWindowCommands::sideTabIsRememberedPerDocument()
     QCOMPARE(side->count(), 5);
     QCOMPARE(side->tabText(2), QStringLiteral("书签"));
     QCOMPARE(side->tabText(3), QStringLiteral("搜索"));
+    QStringList titles;
+    for (int i = 0; i < side->count(); ++i)
+        titles.append(side->tabText(i));
     QCOMPARE(side->currentIndex(), 0); // a new document starts on the thumbnails
 
     tabs->setCurrentIndex(0);
@@ -255,6 +258,8 @@ void TestWindowCommands::sideTabIsRememberedPerDocument()
     QCOMPARE(side->count(), 1);
     QCOMPARE(side->tabText(0), QStringLiteral("文档"));
     QVERIFY(window->sidebarContainer()->isHidden());
+    // Its text names the panels a document brings, all of them.
+    QVERIFY(qobject_cast<QLabel*>(side->widget(0))->text().endsWith(titles.join(" · ")));
 }
 
 void TestWindowCommands::dropOpensPdfFilesOnly()
