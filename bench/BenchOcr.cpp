@@ -337,6 +337,18 @@ int run(const QStringList& args)
     QList<double> tesseractCpuMs;
     TesseractRun tesseract;
     QList<OcrLine> lines;
+    // Processor time of each step of the engine's stages, per run.
+    using Stages = OcrEngine::StageTimes;
+    const QList<QPair<const char*, double Stages::*>> steps = {
+        {"level", &Stages::levelCpuMs},
+        {"detect_input", &Stages::detectInputCpuMs},
+        {"detect_run", &Stages::detectRunCpuMs},
+        {"detect_boxes", &Stages::detectBoxesCpuMs},
+        {"crop", &Stages::cropCpuMs},
+        {"recognize_input", &Stages::recognizeInputCpuMs},
+        {"recognize_run", &Stages::recognizeRunCpuMs},
+        {"decode", &Stages::decodeCpuMs}};
+    QList<QList<double>> stepCpuMs(steps.size() + 1);
     for (int i = 0; i < repeat; ++i) {
         const double cpuStart = processCpuMs();
         timer.restart();
@@ -346,6 +358,12 @@ int run(const QStringList& args)
         levelMs << engine.lastStageTimes().levelMs;
         detectMs << engine.lastStageTimes().detectMs;
         recognizeMs << engine.lastStageTimes().recognizeMs;
+        double rest = cpuMs.last();
+        for (qsizetype s = 0; s < steps.size(); ++s) {
+            stepCpuMs[s] << engine.lastStageTimes().*steps.at(s).second;
+            rest -= stepCpuMs[s].last();
+        }
+        stepCpuMs.last() << rest;
         if (pairTesseract) {
             tesseract = runTesseract(png, languages);
             if (!tesseract.error.isEmpty())
@@ -363,6 +381,12 @@ int run(const QStringList& args)
     // Processor time of the same stages: less sensitive than wall time to a busy machine.
     result.insert(QStringLiteral("total_cpu_ms"), rounded(dovrix::bench::median(cpuMs)));
     result.insert(QStringLiteral("level_ms"), rounded(dovrix::bench::median(levelMs)));
+    QJsonObject stepObject;
+    for (qsizetype s = 0; s < steps.size(); ++s)
+        stepObject.insert(QLatin1String(steps.at(s).first),
+                          rounded(dovrix::bench::median(stepCpuMs.at(s))));
+    stepObject.insert(QStringLiteral("other"), rounded(dovrix::bench::median(stepCpuMs.last())));
+    result.insert(QStringLiteral("stages_cpu_ms"), stepObject);
     static const char* const Directions[] = {"leftToRight", "rightToLeft", "topToBottom",
                                              "bottomToTop"};
     result.insert(QStringLiteral("direction"),

@@ -19,6 +19,8 @@
 #include <thread>
 #include <vector>
 
+#include <time.h>
+
 namespace dovrix {
 
 namespace {
@@ -45,6 +47,25 @@ void createSession(Ort::Env* env, const QByteArray& model, Ort::SessionOptions* 
         .call<const Ort::Env*, const void*, size_t, const Ort::SessionOptions*, Ort::Session**>(
             Ort::CreateSessionFromArraySlot, env, model.constData(), size_t(model.size()), options,
             session.put());
+}
+
+// Processor time in milliseconds of the whole process, or of the calling thread (the bench's
+// stage figures).
+double cpuMs(clockid_t clock)
+{
+    timespec time{};
+    clock_gettime(clock, &time);
+    return double(time.tv_sec) * 1e3 + double(time.tv_nsec) / 1e6;
+}
+
+double processCpuMs()
+{
+    return cpuMs(CLOCK_PROCESS_CPUTIME_ID);
+}
+
+double threadCpuMs()
+{
+    return cpuMs(CLOCK_THREAD_CPUTIME_ID);
 }
 
 } // namespace
@@ -196,9 +217,17 @@ QList<QRectF> OcrEngine::detectBoxes(const QImage& scaled, const QImage& source)
     QList<QRectF> boxes;
     if (!detection || scaled.isNull())
         return boxes;
+    double cpu = processCpuMs();
+    const auto lapCpu = [&cpu](double& stage) {
+        const double now = processCpuMs();
+        stage += now - cpu;
+        cpu = now;
+    };
     std::vector<float> input = detectionTensor(scaled);
+    lapCpu(stages.detectInputCpuMs);
     try {
         const Output output = run(detection.get(), input, {1, 3, scaled.height(), scaled.width()});
+        lapCpu(stages.detectRunCpuMs);
         // The map must be [.., .., H, W] and hold H × W values.
         if (output.shape.size() < 4)
             throw Ort::Exception("detection output has fewer than four dimensions", 0);
@@ -211,6 +240,7 @@ QList<QRectF> OcrEngine::detectBoxes(const QImage& scaled, const QImage& source)
                                         settings.binaryThreshold, settings.boxThreshold,
                                         settings.unclipRatio);
         sortBoxes(boxes);
+        lapCpu(stages.detectBoxesCpuMs);
     } catch (const Ort::Exception& exception) {
         qCDebug(lcOcr) << "detection failed:" << exception.what();
     }
@@ -225,9 +255,11 @@ QList<OcrLine> OcrEngine::readPage(const QImage& page, const std::function<bool(
     QElapsedTimer clock;
     clock.start();
     const auto lap = [&clock] { return double(clock.nsecsElapsed()) / 1e6; };
+    const double startCpu = processCpuMs();
     UprightPage upright = uprightPage(detectionSourceImage(page));
     stages.skewDegrees = upright.skewDegrees;
     stages.levelMs = lap();
+    stages.levelCpuMs = processCpuMs() - startCpu;
     const UprightPage asScanned = upright;
     QList<OcrLine> lines;
     bool sideways = false;
@@ -235,7 +267,9 @@ QList<OcrLine> OcrEngine::readPage(const QImage& page, const std::function<bool(
     bool maySeeSideways = true;
     for (;;) {
         QImage scaled;
+        const double inputCpu = processCpuMs();
         const QImage source = prepareDetectionInput(upright.image, &scaled);
+        stages.detectInputCpuMs += processCpuMs() - inputCpu;
         const QList<QRectF> boxes = detectBoxes(scaled, source);
         stages.detectMs = lap() - stages.levelMs;
         if (stop && stop())
@@ -326,6 +360,7 @@ QList<OcrLine> OcrEngine::recognizeBoxes(const QImage& source, const QList<QRect
     QList<OcrLine> lines;
     if (!initialized || source.isNull())
         return lines;
+    const double cropCpu = processCpuMs();
     QList<QImage> crops;
     QList<QRectF> kept;
     for (const QRectF& box : boxes) {
@@ -335,6 +370,7 @@ QList<OcrLine> OcrEngine::recognizeBoxes(const QImage& source, const QList<QRect
         crops.append(source.copy(crop));
         kept.append(ownTextBox(box, crop, crops.last()));
     }
+    stages.cropCpuMs += processCpuMs() - cropCpu;
     const QList<OcrLine> read = recognizeCrops(crops, stop);
     for (qsizetype i = 0; i < read.size(); ++i) {
         if (read.at(i).text.simplified().isEmpty())
@@ -360,6 +396,7 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
     QList<OcrLine> result(crops.size());
     if (!recognition || crops.isEmpty())
         return result;
+    const double bandCpu = processCpuMs();
     QList<QImage> bands(crops.size());
     for (qsizetype i = 0; i < crops.size(); ++i) {
         if (crops.at(i).isNull())
@@ -367,6 +404,7 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
         const QImage whole = detectionSourceImage(crops.at(i)); // the same format rule
         bands[i] = whole.copy(lineBand(whole));
     }
+    stages.cropCpuMs += processCpuMs() - bandCpu;
     QList<int> all(crops.size());
     std::iota(all.begin(), all.end(), 0);
     const int lineHeight = std::clamp(int(settings.recLineHeight), 8, int(settings.recHeight));
@@ -429,6 +467,7 @@ QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& wh
     const int height = settings.recHeight;
     const int maxPiece = std::max(16, int(settings.recMaxWidth));
     const int lineHeight = std::clamp(int(settings.recLineHeight), 8, height);
+    const double inputCpu = processCpuMs();
 
     // Every band at the recogniser's height with its own aspect ratio (times squeeze), cut into
     // pieces when it is wider than one run may be.
@@ -463,6 +502,15 @@ QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& wh
             pieces.append(Piece{int(n), span});
     }
 
+    stages.recognizeInputCpuMs += processCpuMs() - inputCpu;
+    // Processor time of the batches' steps in microseconds, summed over the reading threads.
+    std::atomic<std::int64_t> fillMicros{0};
+    std::atomic<std::int64_t> runMicros{0};
+    std::atomic<std::int64_t> decodeMicros{0};
+    const auto micros = [](double fromMs, double toMs) {
+        return std::int64_t(std::llround((toMs - fromMs) * 1e3));
+    };
+
     // Input widths rounded up to a multiple of 32 with white columns, as a page margin: pieces
     // of one rounded width share a run, and each reads exactly as it would alone.
     QList<int> widths;
@@ -481,14 +529,19 @@ QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& wh
         for (int index : batch)
             batchWidth = std::max(batchWidth, widths.at(index));
         const int count = int(batch.size());
+        const double fillCpu = threadCpuMs();
         std::vector<float> input(size_t(count) * 3 * height * batchWidth, 1.0f);
         for (int n = 0; n < count; ++n) {
             const Piece& piece = pieces.at(batch.at(n));
             fillRecognitionItem(input, n, batchWidth, scaledLines.at(piece.line), piece.span.left,
                                 piece.span.right);
         }
+        const double runCpu = threadCpuMs();
+        fillMicros += micros(fillCpu, runCpu);
         try {
             const Output output = run(recognition.get(), input, {count, 3, height, batchWidth});
+            const double decodeCpu = threadCpuMs();
+            runMicros += micros(runCpu, decodeCpu);
             if (output.shape.size() < 3 || output.shape[0] < count)
                 throw Ort::Exception("recognition output does not match its input", 0);
             const std::int64_t steps = output.shape[1];
@@ -508,6 +561,7 @@ QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& wh
                 }
             }
             batchClasses[size_t(b)] = batchClassCount;
+            decodeMicros += micros(decodeCpu, threadCpuMs());
         } catch (const Ort::Exception& exception) {
             qCDebug(lcOcr) << "recognition failed:" << exception.what();
         }
@@ -537,6 +591,9 @@ QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& wh
             batchSizes.append(int(batches.at(b).size()));
         classes = std::max(classes, batchClasses[size_t(b)]);
     }
+
+    stages.recognizeRunCpuMs += double(runMicros) / 1e3;
+    const double joinCpu = processCpuMs();
 
     // Pieces of a line follow each other from left to right. The same character read on both
     // sides of a cut, close to it, counts once. A cut between words holds exactly one space,
@@ -571,6 +628,8 @@ QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& wh
     }
     for (qsizetype n = 0; n < which.size(); ++n)
         result[which.at(n)] = lineFromSymbols(symbols.at(n), classes, characters);
+    stages.recognizeInputCpuMs += double(fillMicros) / 1e3;
+    stages.decodeCpuMs += double(decodeMicros) / 1e3 + processCpuMs() - joinCpu;
     return inputWidths;
 }
 

@@ -59,13 +59,21 @@ public:
     QList<OcrLine> readPage(const QImage& page, const std::function<bool()>& stop = {});
     QList<OcrLine> recognize(const QImage& page) { return readPage(page); }
 
-    // Wall times of the stages of the last readPage() and the angle it turned the page by, for
-    // the bench.
+    // Wall times of the stages of the last readPage(), the processor time of its steps (all
+    // threads) and the angle it turned the page by, for the bench.
     struct StageTimes
     {
         double levelMs = 0;
         double detectMs = 0;
         double recognizeMs = 0;
+        double levelCpuMs = 0;
+        double detectInputCpuMs = 0;    // conversion, scaling, tensor
+        double detectRunCpuMs = 0;      // the network
+        double detectBoxesCpuMs = 0;    // probability map to boxes
+        double cropCpuMs = 0;           // line crops and their bands
+        double recognizeInputCpuMs = 0; // scaling, pieces, tensors
+        double recognizeRunCpuMs = 0;   // the network
+        double decodeCpuMs = 0;         // network output to text
         double skewDegrees = 0;
         // How the page's text runs on it: not left to right when it was read turned.
         OcrTextDirection direction = OcrTextDirection::LeftToRight;
