@@ -311,6 +311,7 @@ int run(const QStringList& args)
     intOption("--limit-side", &config.limitSideLength);
     intOption("--parallel-lines", &config.recParallelLines);
     config.spinning = dovrix::bench::hasFlag(args, QStringLiteral("--spin"));
+    config.latinRecogniser = !dovrix::bench::hasFlag(args, QStringLiteral("--whole-dictionary"));
     const QString widePitch = dovrix::bench::option(args, QStringLiteral("--wide-pitch"));
     if (!widePitch.isEmpty())
         config.recWideScriptPitch = widePitch.toFloat();
@@ -413,6 +414,7 @@ int run(const QStringList& args)
     result.insert(QStringLiteral("batch_sizes"), batchArray);
     result.insert(QStringLiteral("squeeze"), std::round(engine.lastSqueeze() * 1e3) / 1e3);
     result.insert(QStringLiteral("reread_lines"), engine.lastRereadLines());
+    result.insert(QStringLiteral("latin_lines"), engine.lastLatinLines());
     result.insert(QStringLiteral("rec_max_width"), config.recMaxWidth);
     result.insert(QStringLiteral("intra_op_threads"), config.intraOpThreads);
     result.insert(QStringLiteral("parallel_lines"), config.recParallelLines);
@@ -453,6 +455,7 @@ static dovrix::bench::Registration
         "ocr FILE --page N | ocr --image PNG  [--repeat K] [--models DIR] [--reference TXT] "
         "[--rec-max-width W] [--batch N] [--batch-columns C] [--threads T] [--spin] "
         "[--line-height H] [--limit-side S] [--wide-pitch P] [--parallel-lines N] "
+        "[--whole-dictionary] "
         "[--tesseract [--tesseract-lang eng+chi_sim]] (tesseract runs in turn with ours, "
         "--repeat times); ocr --write-sample OUT.pdf [--chinese | "
         "--mixed] "

@@ -49,6 +49,22 @@ void createSession(Ort::Env* env, const QByteArray& model, Ort::SessionOptions* 
             session.put());
 }
 
+// The dictionary a recogniser carries in its metadata; empty when it has none.
+QStringList embeddedDictionary(Ort::Session* session)
+{
+    const Ort::Api api = Ort::api();
+    Ort::ModelMetadataHandle metadata;
+    api.call<const Ort::Session*, Ort::ModelMetadata**>(Ort::SessionGetModelMetadataSlot, session,
+                                                        metadata.put());
+    Ort::Allocator* allocator = nullptr;
+    api.call<Ort::Allocator**>(Ort::GetAllocatorWithDefaultOptionsSlot, &allocator);
+    Ort::AllocatedString value(allocator);
+    api.call<const Ort::ModelMetadata*, Ort::Allocator*, const char*, char**>(
+        Ort::ModelMetadataLookupCustomMetadataMapSlot, metadata.get(), allocator, "character",
+        value.put());
+    return value.get() ? parseDictionary(QByteArray(value.get())) : QStringList();
+}
+
 // Processor time in milliseconds of the whole process, or of the calling thread (the bench's
 // stage figures).
 double cpuMs(clockid_t clock)
@@ -133,22 +149,24 @@ bool OcrEngine::initialize(const OcrEngineConfig& config, QString* error)
         makeOptions(recognitionOptions, recognitionThreads);
         createSession(environment, detModel, detectionOptions.get(), detection);
         createSession(environment, recModel, recognitionOptions.get(), recognition);
-
-        Ort::ModelMetadataHandle metadata;
-        api.call<const Ort::Session*, Ort::ModelMetadata**>(Ort::SessionGetModelMetadataSlot,
-                                                            recognition.get(), metadata.put());
-        Ort::Allocator* allocator = nullptr;
-        api.call<Ort::Allocator**>(Ort::GetAllocatorWithDefaultOptionsSlot, &allocator);
-        Ort::AllocatedString value(allocator);
-        api.call<const Ort::ModelMetadata*, Ort::Allocator*, const char*, char**>(
-            Ort::ModelMetadataLookupCustomMetadataMapSlot, metadata.get(), allocator, "character",
-            value.put());
-        if (!value.get()) {
+        characters = embeddedDictionary(recognition.get());
+        if (characters.isEmpty()) {
             if (error)
                 *error = tr("识别模型缺少内嵌词典（character 元数据）。");
             return false;
         }
-        characters = parseDictionary(QByteArray(value.get()));
+        // The same network answering only in the scripts of narrow letters (optional): pages
+        // without wide characters skip most of the work of the last layer and of decoding.
+        QByteArray latinModel;
+        const QString latinPath = QDir::cleanPath(settings.modelDir + QLatin1Char('/')
+                                                  + QLatin1String(LatinRecognitionModelFile));
+        if (settings.latinRecogniser && QFile::exists(latinPath)
+            && readModel(latinPath, &latinModel, &reason)) {
+            createSession(environment, latinModel, recognitionOptions.get(), latinRecognition);
+            latinCharacters = embeddedDictionary(latinRecognition.get());
+            if (latinCharacters.isEmpty())
+                latinRecognition = {};
+        }
         initialized = true;
         return true;
     } catch (const Ort::Exception& exception) {
@@ -347,10 +365,12 @@ bool OcrEngine::readsBetterTurned(const QImage& source, const QList<OcrLine>& li
     const QList<int> pageBatches = batchSizes;
     const double pageSqueeze = squeezeUsed;
     const int pageRereads = rereadLines;
+    const int pageLatinLines = latinLines;
     const bool better = meanScore(recognizeCrops(turned)) > meanScore(widest) + ClearlyBetter;
     batchSizes = pageBatches;
     squeezeUsed = pageSqueeze;
     rereadLines = pageRereads;
+    latinLines = pageLatinLines;
     return better;
 }
 
@@ -393,6 +413,7 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
     batchSizes.clear();
     squeezeUsed = 1.0;
     rereadLines = 0;
+    latinLines = 0;
     QList<OcrLine> result(crops.size());
     if (!recognition || crops.isEmpty())
         return result;
@@ -430,6 +451,10 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
         probeLines.append(result.at(i));
     double squeeze = squeezeForPage(probeLines, probeWidths, lineHeight,
                                     settings.recWideScriptPitch, settings.recMinSqueeze);
+    // A page whose widest lines hold no wide character is read in narrow letters, and a line
+    // read so without certainty is read again with the whole dictionary.
+    const bool latin = latinRecognition && settings.latinRecogniser && squeeze >= 1.0
+                       && !holdsWideScript(probeLines);
     QList<int> rest;
     for (int i : all) {
         if (!probe.contains(i))
@@ -442,7 +467,17 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
         if (stop && stop())
             break;
         const QList<int> group = rest.mid(from, Group);
-        readLines(bands, group, squeeze, stop, result);
+        readLines(bands, group, squeeze, stop, result, latin);
+        if (latin) {
+            QList<int> unsure;
+            for (int i : group) {
+                if (!readInLatin(result.at(i)))
+                    unsure.append(i);
+            }
+            readLines(bands, unsure, 1.0, stop, result);
+            latinLines += int(group.size() - unsure.size());
+            continue;
+        }
         if (squeeze >= 1.0)
             continue;
         QList<int> again;
@@ -459,8 +494,11 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
 }
 
 QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& which, double squeeze,
-                                const std::function<bool()>& stop, QList<OcrLine>& result)
+                                const std::function<bool()>& stop, QList<OcrLine>& result,
+                                bool latin)
 {
+    Ort::Session* session = latin ? latinRecognition.get() : recognition.get();
+    const QStringList& dictionary = latin ? latinCharacters : characters;
     QList<int> inputWidths(which.size(), 0);
     if (which.isEmpty())
         return inputWidths;
@@ -539,7 +577,7 @@ QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& wh
         const double runCpu = threadCpuMs();
         fillMicros += micros(fillCpu, runCpu);
         try {
-            const Output output = run(recognition.get(), input, {count, 3, height, batchWidth});
+            const Output output = run(session, input, {count, 3, height, batchWidth});
             const double decodeCpu = threadCpuMs();
             runMicros += micros(runCpu, decodeCpu);
             if (output.shape.size() < 3 || output.shape[0] < count)
@@ -627,7 +665,7 @@ QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& wh
         }
     }
     for (qsizetype n = 0; n < which.size(); ++n)
-        result[which.at(n)] = lineFromSymbols(symbols.at(n), classes, characters);
+        result[which.at(n)] = lineFromSymbols(symbols.at(n), classes, dictionary);
     stages.recognizeInputCpuMs += double(fillMicros) / 1e3;
     stages.decodeCpuMs += double(decodeMicros) / 1e3 + processCpuMs() - joinCpu;
     return inputWidths;

@@ -327,6 +327,25 @@ bool needsNaturalWidth(const OcrLine& squeezed)
     return false;
 }
 
+bool holdsWideScript(const QList<OcrLine>& lines)
+{
+    bool text = false;
+    for (const OcrLine& line : lines) {
+        for (char32_t c : line.text.toUcs4()) {
+            if (isWideScriptCharacter(c))
+                return true;
+            text = text || !QChar::isSpace(c);
+        }
+    }
+    return !text;
+}
+
+bool readInLatin(const OcrLine& line)
+{
+    constexpr float Certain = 0.9f;
+    return line.score >= Certain && !line.text.trimmed().isEmpty();
+}
+
 QStringList parseDictionary(const QByteArray& utf8)
 {
     return QString::fromUtf8(utf8).split(QLatin1Char('\n'), Qt::KeepEmptyParts);
