@@ -768,6 +768,11 @@ void MainWindow::rebuildSideTabs()
         ui.sideTabs->setCurrentIndex(
             std::clamp(currentSession->sideTabIndex(), 0, sidePanelCount - 1));
     } else {
+        QStringList titles;
+        for (const SidePanel& panel : sidePanels)
+            titles.append(tr(panel.title));
+        ui.sidePlaceholder->setText(
+            tr("打开文档后，此处显示\n%1").arg(titles.join(QStringLiteral(" · "))));
         ui.sideTabs->addTab(ui.sidePlaceholder, tr("文档"));
     }
     // Whole titles in every language: the side area is never narrower than its tabs need (the

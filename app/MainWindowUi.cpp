@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -433,9 +434,11 @@ void MainWindowUi::retranslate()
     };
     sidebarButton->setText(QStringLiteral("☰"));
     setTip(sidebarButton, tr("侧边栏"));
-    backButton->setText(QStringLiteral("←"));
+    // The arrows point the way they lead: right to left, back is on the right.
+    const bool rightToLeft = QGuiApplication::isRightToLeft();
+    backButton->setText(rightToLeft ? QStringLiteral("→") : QStringLiteral("←"));
     setTip(backButton, tr("后退（视图历史）"));
-    forwardButton->setText(QStringLiteral("→"));
+    forwardButton->setText(rightToLeft ? QStringLiteral("←") : QStringLiteral("→"));
     setTip(forwardButton, tr("前进（视图历史）"));
     openButton->setText(tr("打开"));
     setTip(openButton, tr("打开 PDF（每个文档一个标签页）"));
@@ -477,7 +480,6 @@ void MainWindowUi::retranslate()
     bannerText->setText(tr("源文件已被外部修改。重新载入将显示最新内容。"));
     reloadButton->setText(tr("重新载入"));
     ignoreButton->setText(tr("忽略"));
-    sidePlaceholder->setText(tr("打开文档后，此处显示\n目录 · 缩略图 · 搜索 · 批注"));
     tagline->setText(tr("Dovrix 一个快如闪电的阅读器"));
 
     zoomOutButton->setText(QStringLiteral("−"));

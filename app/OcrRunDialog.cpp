@@ -70,6 +70,8 @@ void OcrRunDialog::start(DocumentSession* session, const QList<int>& pages)
         connect(session, &DocumentSession::documentReady, this, &OcrRunDialog::close),
         connect(session, &QObject::destroyed, this, &OcrRunDialog::close),
     };
+    // A page takes seconds: the run shows at once that it has begun.
+    shown->show();
     ocr->ocrPages(pages);
 }
 

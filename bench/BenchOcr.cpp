@@ -311,6 +311,7 @@ int run(const QStringList& args)
     intOption("--limit-side", &config.limitSideLength);
     intOption("--parallel-lines", &config.recParallelLines);
     config.spinning = dovrix::bench::hasFlag(args, QStringLiteral("--spin"));
+    config.latinRecogniser = !dovrix::bench::hasFlag(args, QStringLiteral("--whole-dictionary"));
     const QString widePitch = dovrix::bench::option(args, QStringLiteral("--wide-pitch"));
     if (!widePitch.isEmpty())
         config.recWideScriptPitch = widePitch.toFloat();
@@ -337,6 +338,18 @@ int run(const QStringList& args)
     QList<double> tesseractCpuMs;
     TesseractRun tesseract;
     QList<OcrLine> lines;
+    // Processor time of each step of the engine's stages, per run.
+    using Stages = OcrEngine::StageTimes;
+    const QList<QPair<const char*, double Stages::*>> steps = {
+        {"level", &Stages::levelCpuMs},
+        {"detect_input", &Stages::detectInputCpuMs},
+        {"detect_run", &Stages::detectRunCpuMs},
+        {"detect_boxes", &Stages::detectBoxesCpuMs},
+        {"crop", &Stages::cropCpuMs},
+        {"recognize_input", &Stages::recognizeInputCpuMs},
+        {"recognize_run", &Stages::recognizeRunCpuMs},
+        {"decode", &Stages::decodeCpuMs}};
+    QList<QList<double>> stepCpuMs(steps.size() + 1);
     for (int i = 0; i < repeat; ++i) {
         const double cpuStart = processCpuMs();
         timer.restart();
@@ -346,6 +359,12 @@ int run(const QStringList& args)
         levelMs << engine.lastStageTimes().levelMs;
         detectMs << engine.lastStageTimes().detectMs;
         recognizeMs << engine.lastStageTimes().recognizeMs;
+        double rest = cpuMs.last();
+        for (qsizetype s = 0; s < steps.size(); ++s) {
+            stepCpuMs[s] << engine.lastStageTimes().*steps.at(s).second;
+            rest -= stepCpuMs[s].last();
+        }
+        stepCpuMs.last() << rest;
         if (pairTesseract) {
             tesseract = runTesseract(png, languages);
             if (!tesseract.error.isEmpty())
@@ -363,6 +382,12 @@ int run(const QStringList& args)
     // Processor time of the same stages: less sensitive than wall time to a busy machine.
     result.insert(QStringLiteral("total_cpu_ms"), rounded(dovrix::bench::median(cpuMs)));
     result.insert(QStringLiteral("level_ms"), rounded(dovrix::bench::median(levelMs)));
+    QJsonObject stepObject;
+    for (qsizetype s = 0; s < steps.size(); ++s)
+        stepObject.insert(QLatin1String(steps.at(s).first),
+                          rounded(dovrix::bench::median(stepCpuMs.at(s))));
+    stepObject.insert(QStringLiteral("other"), rounded(dovrix::bench::median(stepCpuMs.last())));
+    result.insert(QStringLiteral("stages_cpu_ms"), stepObject);
     static const char* const Directions[] = {"leftToRight", "rightToLeft", "topToBottom",
                                              "bottomToTop"};
     result.insert(QStringLiteral("direction"),
@@ -389,6 +414,7 @@ int run(const QStringList& args)
     result.insert(QStringLiteral("batch_sizes"), batchArray);
     result.insert(QStringLiteral("squeeze"), std::round(engine.lastSqueeze() * 1e3) / 1e3);
     result.insert(QStringLiteral("reread_lines"), engine.lastRereadLines());
+    result.insert(QStringLiteral("latin_lines"), engine.lastLatinLines());
     result.insert(QStringLiteral("rec_max_width"), config.recMaxWidth);
     result.insert(QStringLiteral("intra_op_threads"), config.intraOpThreads);
     result.insert(QStringLiteral("parallel_lines"), config.recParallelLines);
@@ -429,6 +455,7 @@ static dovrix::bench::Registration
         "ocr FILE --page N | ocr --image PNG  [--repeat K] [--models DIR] [--reference TXT] "
         "[--rec-max-width W] [--batch N] [--batch-columns C] [--threads T] [--spin] "
         "[--line-height H] [--limit-side S] [--wide-pitch P] [--parallel-lines N] "
+        "[--whole-dictionary] "
         "[--tesseract [--tesseract-lang eng+chi_sim]] (tesseract runs in turn with ours, "
         "--repeat times); ocr --write-sample OUT.pdf [--chinese | "
         "--mixed] "

@@ -1,5 +1,6 @@
 // dovrix-bench render: the cost of a page image through the render cache and the worker, next to
-// a bare render by the document engine of the same page and size.
+// a bare render by the document engine of the same page and size; with --under-load also while
+// thumbnails, page texts and recognition renders of every page keep the worker busy.
 
 #include "bench/Bench.h"
 #include "tests/support/TestWait.h"
@@ -13,7 +14,9 @@
 #include <QEventLoop>
 #include <QImage>
 #include <QTextStream>
+#include <QThread>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -62,6 +65,36 @@ double renderBare(dovrix::PdfDocument* document, int page, QSize size)
     const QImage image = document->render(page, size, 0);
     const double ms = elapsedMs(timer);
     return image.isNull() ? -1 : ms;
+}
+
+// The work that competes with the page view while a large file is being read: a thumbnail,
+// the text and a recognition render (300 dpi) of every page, queued at their own priorities.
+// Dropped when the generation moves on.
+void postBacklog(dovrix::PdfWorker& worker, const dovrix::DocumentHandle& document,
+                 const QList<QSizeF>& sizes, const dovrix::Generation& backlog)
+{
+    using dovrix::JobPriority;
+    const auto scaled = [](QSizeF points, double dpi) {
+        return QSize(int(std::ceil(points.width() * dpi / 72)),
+                     int(std::ceil(points.height() * dpi / 72)));
+    };
+    for (int page = 0; page < int(sizes.size()); ++page) {
+        const QSize thumbnail = scaled(sizes.at(page), 12);
+        const QSize scan = scaled(sizes.at(page), 300);
+        worker.post(JobPriority::OcrRender, [ticket = backlog.ticket(), document, page, scan] {
+            if (ticket.isCurrent())
+                RenderCache::render(document.get(), page, scan, 0);
+        });
+        worker.post(JobPriority::Thumbnails,
+                    [ticket = backlog.ticket(), document, page, thumbnail] {
+                        if (ticket.isCurrent())
+                            RenderCache::render(document.get(), page, thumbnail, 0);
+                    });
+        worker.post(JobPriority::TextLayout, [ticket = backlog.ticket(), document, page] {
+            if (ticket.isCurrent())
+                document->pageText(page);
+        });
+    }
 }
 
 int run(const QStringList& args)
@@ -135,6 +168,25 @@ int run(const QStringList& args)
     }
     if (image.isNull())
         image = renderThroughCache(cache, key, handle, &ms);
+
+    // The same render while the worker is busy with everything else a large file asks for.
+    QList<double> loadedMs;
+    if (dovrix::bench::hasFlag(args, QStringLiteral("--under-load"))) {
+        const QList<QSizeF> sizes = controller.pageSizes();
+        for (int i = 0; i < repeat; ++i) {
+            dovrix::Generation backlog;
+            postBacklog(worker, handle, sizes, backlog);
+            // Let the general lane get into its work: the render then meets it mid-job.
+            QElapsedTimer settle;
+            settle.start();
+            while (settle.elapsed() < 50 + 7 * i)
+                QThread::msleep(1);
+            renderThroughCache(cache, key, handle, &ms);
+            loadedMs << ms;
+            backlog.advance();
+            worker.waitForIdle();
+        }
+    }
     if (!out.isEmpty() && !image.save(out, "PNG"))
         return fail(QStringLiteral("cannot write %1").arg(out));
 
@@ -144,11 +196,18 @@ int run(const QStringList& args)
                               {QStringLiteral("height"), image.height()},
                               {QStringLiteral("ms_median"), dovrix::bench::median(cachedMs)},
                               {QStringLiteral("raw_ms_median"), dovrix::bench::median(bareMs)}});
+    if (!loadedMs.isEmpty()) {
+        dovrix::bench::printJson(
+            {{QStringLiteral("page"), page},
+             {QStringLiteral("under_load_ms_median"), dovrix::bench::median(loadedMs)},
+             {QStringLiteral("under_load_ms_max"),
+              *std::max_element(loadedMs.cbegin(), loadedMs.cend())}});
+    }
     return 0;
 }
 
 dovrix::bench::Registration reg("render",
-                                "render FILE --page N --dpi D --repeat K [--out PNG]"
+                                "render FILE --page N --dpi D --repeat K [--out PNG] [--under-load]"
                                 "   (N 0-based; defaults: page 0, 300 dpi, 5 repeats)",
                                 run);
 

@@ -1,5 +1,6 @@
-// dovrix-bench search FILE QUERY [--case-sensitive]: one search of a document whose page texts are
-// all loaded, driven through the search controller and the text layout store.
+// dovrix-bench search FILE QUERY [--case-sensitive] [--rects]: one search of a document whose page
+// texts are all loaded, driven through the search controller and the text layout store; --rects
+// lists each hit's boxes (page space) as the view draws them.
 #include "bench/Bench.h"
 #include "tests/support/TestWait.h"
 
@@ -7,7 +8,9 @@
 #include "core/PdfWorker.h"
 #include "text/SearchController.h"
 #include "text/TextLayoutStore.h"
+#include "view/OcrTextGeometry.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QJsonArray>
@@ -24,7 +27,8 @@ int runSearch(const QStringList& args)
 {
     const QStringList rest = bench::positional(args, {});
     if (rest.size() != 2) {
-        QTextStream(stderr) << "usage: dovrix-bench search FILE QUERY [--case-sensitive]\n";
+        QTextStream(stderr)
+            << "usage: dovrix-bench search FILE QUERY [--case-sensitive] [--rects]\n";
         return 2;
     }
     PdfWorker worker;
@@ -69,8 +73,15 @@ int runSearch(const QStringList& args)
     }
     const double searchMs = double(timer.nsecsElapsed()) / 1e6;
 
+    const bool withRects = bench::hasFlag(args, QStringLiteral("--rects"));
     QJsonArray list;
     const QList<SearchHit>& hits = search.announcedHits();
+    if (withRects) {
+        // The boxes the view draws, asked for as the view asks (delivered from the event loop).
+        for (qsizetype i = 0; i < hits.size() && i < kListedHits; ++i)
+            store.requestHitBoxes(hits.at(i).page, hits.at(i).start, hits.at(i).length);
+        QCoreApplication::processEvents();
+    }
     for (qsizetype i = 0; i < hits.size() && i < kListedHits; ++i) {
         const SearchHit& hit = hits.at(i);
         QString text;
@@ -80,11 +91,23 @@ int runSearch(const QStringList& args)
             if (hit.ocrLine < ocr->lines.size())
                 text = ocr->lines.at(hit.ocrLine).text.mid(hit.start, hit.length);
         }
-        list.append(QJsonObject{{QStringLiteral("page"), hit.page},
-                                {QStringLiteral("start"), hit.start},
-                                {QStringLiteral("length"), hit.length},
-                                {QStringLiteral("ocrLine"), hit.ocrLine},
-                                {QStringLiteral("text"), text}});
+        QJsonObject item{{QStringLiteral("page"), hit.page},
+                         {QStringLiteral("start"), hit.start},
+                         {QStringLiteral("length"), hit.length},
+                         {QStringLiteral("ocrLine"), hit.ocrLine},
+                         {QStringLiteral("text"), text}};
+        if (withRects) {
+            QJsonArray rects;
+            QList<QRectF> boxes;
+            if (hit.ocrLine < 0)
+                boxes = store.hitBoxes(hit.page, hit.start, hit.length);
+            else if (const OcrPageText* ocr = store.ocrResult(hit.page))
+                boxes.append(ocrSpanBox(ocr->lines.value(hit.ocrLine), hit.start, hit.length));
+            for (const QRectF& r : boxes)
+                rects.append(QJsonArray{r.x(), r.y(), r.width(), r.height()});
+            item.insert(QStringLiteral("rects"), rects);
+        }
+        list.append(item);
     }
     bench::printJson(QJsonObject{{QStringLiteral("hits"), total},
                                  {QStringLiteral("ms"), searchMs},
@@ -94,6 +117,6 @@ int runSearch(const QStringList& args)
     return 0;
 }
 
-bench::Registration reg("search", "search FILE QUERY [--case-sensitive]", runSearch);
+bench::Registration reg("search", "search FILE QUERY [--case-sensitive] [--rects]", runSearch);
 
 } // namespace

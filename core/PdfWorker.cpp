@@ -2,74 +2,153 @@
 
 #include "core/CoreLog.h"
 
-#include <QRunnable>
+#include <QDeadlineTimer>
+#include <QThread>
 
+#include <array>
 #include <atomic>
+#include <chrono>
+#include <climits>
+#include <condition_variable>
+#include <map>
+#include <mutex>
+#include <vector>
 
 namespace dovrix {
 
-struct PdfWorker::Queue
-{
-    QThreadPool pool;
-    // Set when destruction starts. QThreadPool::clear() lets the running job end and pick up a
-    // job that is still being removed; every job checks this first and then does nothing.
-    std::atomic_bool stopping{false};
-};
-
 namespace {
+
+constexpr int AnyLane = -1;
+// Jobs bound to one lane (the release of a document's lane state) go before everything else.
+constexpr int PinnedPriority = INT_MAX;
 
 std::atomic_bool abandoned{false};
 
-class JobRunnable : public QRunnable
+} // namespace
+
+struct PdfWorker::Queue
 {
-public:
-    JobRunnable(PdfWorker::Job job, std::shared_ptr<PdfWorker::Queue> queue)
-        : job(std::move(job)), queue(std::move(queue))
+    struct Entry
     {
-        setAutoDelete(true);
-    }
-    void run() override
+        Job job;
+        int lane = AnyLane;
+    };
+    // Ordered by priority, highest first, then by posting order.
+    using Order = std::pair<int, quint64>;
+
+    // The worker's one lock: it guards everything below.
+    std::mutex lock;
+    std::condition_variable changed;
+    std::map<Order, Entry> jobs;
+    quint64 posted = 0;
+    int running = 0;
+    bool stopping = false;
+    std::array<QThread*, LaneCount> threads{};
+
+    ~Queue()
     {
-        if (!queue->stopping.load())
-            job();
+        for (QThread* thread : threads)
+            delete thread;
     }
 
-private:
-    PdfWorker::Job job;
-    std::shared_ptr<PdfWorker::Queue> queue;
+    // Queues job unless the worker is stopping; a dropped job is handed back to be destroyed
+    // outside the lock (its captures may release documents, which posts).
+    Job add(int priority, int lane, Job job)
+    {
+        {
+            const std::lock_guard<std::mutex> guard(lock);
+            if (stopping)
+                return job;
+            jobs.emplace(Order(-priority, posted++), Entry{std::move(job), lane});
+        }
+        changed.notify_all();
+        return {};
+    }
+
+    // The next job lane may run, removed from the queue; jobs.end() when there is none.
+    std::map<Order, Entry>::iterator nextFor(int lane)
+    {
+        for (auto it = jobs.begin(); it != jobs.end(); ++it) {
+            const int priority = -it->first.first;
+            if (it->second.lane == lane)
+                return it;
+            if (it->second.lane != AnyLane)
+                continue;
+            if (lane == GeneralLane || priority >= int(JobPriority::PageView))
+                return it;
+            // The visible lane: everything further down is below its class.
+            if (priority != PinnedPriority)
+                break;
+        }
+        return jobs.end();
+    }
+
+    void serve(int lane)
+    {
+        PdfDocument::setThreadLane(lane);
+        std::unique_lock<std::mutex> guard(lock);
+        for (;;) {
+            auto next = jobs.end();
+            changed.wait(guard, [&] { return stopping || (next = nextFor(lane)) != jobs.end(); });
+            if (stopping)
+                return;
+            Job job = std::move(next->second.job);
+            jobs.erase(next);
+            ++running;
+            guard.unlock();
+            job();
+            job = nullptr; // its captures may release a document, which posts
+            guard.lock();
+            --running;
+            changed.notify_all();
+        }
+    }
 };
 
-void start(const std::shared_ptr<PdfWorker::Queue>& queue, JobPriority priority, PdfWorker::Job job)
+int PdfWorker::lanesTaking(JobPriority priority)
 {
-    queue->pool.start(new JobRunnable(std::move(job), queue), int(priority));
+    return int(priority) >= int(JobPriority::PageView) ? int(LaneCount) : 1;
 }
-
-} // namespace
 
 PdfWorker::PdfWorker(QObject* parent) : QObject(parent), queue(std::make_shared<Queue>())
 {
-    queue->pool.setMaxThreadCount(1);
-    // Keep the thread alive between jobs: recreating it costs more than the idle thread.
-    queue->pool.setExpiryTimeout(-1);
+    Queue* q = queue.get();
+    for (int lane = 0; lane < LaneCount; ++lane) {
+        QThread* thread = QThread::create([q, lane] { q->serve(lane); });
+        thread->setObjectName(lane == GeneralLane ? QStringLiteral("dovrix-worker")
+                                                  : QStringLiteral("dovrix-worker-visible"));
+        q->threads[size_t(lane)] = thread;
+        thread->start();
+    }
 }
 
 PdfWorker::~PdfWorker()
 {
-    queue->stopping.store(true);
-    queue->pool.clear();
-    if (queue->pool.waitForDone(ShutdownWaitMs)) {
+    std::map<Queue::Order, Queue::Entry> dropped;
+    {
+        const std::lock_guard<std::mutex> guard(queue->lock);
+        queue->stopping = true;
+        dropped.swap(queue->jobs);
+    }
+    queue->changed.notify_all();
+    dropped.clear();
+    const QDeadlineTimer deadline(ShutdownWaitMs);
+    bool ended = true;
+    for (QThread* thread : queue->threads)
+        ended = thread->wait(deadline) && ended;
+    if (ended) {
         queue.reset();
         return;
     }
     abandoned.store(true);
     qCWarning(lcCore) << "a job did not end within" << ShutdownWaitMs << "ms; left running";
-    // Leaked on purpose: deleting the pool would wait for the hung job forever.
+    // Leaked on purpose: deleting a running thread would end the process.
     new std::shared_ptr<Queue>(std::move(queue));
 }
 
 void PdfWorker::post(JobPriority priority, Job job)
 {
-    start(queue, priority, std::move(job));
+    queue->add(int(priority), AnyLane, std::move(job));
 }
 
 DocumentHandle PdfWorker::share(std::unique_ptr<PdfDocument> owned) const
@@ -79,9 +158,15 @@ DocumentHandle PdfWorker::share(std::unique_ptr<PdfDocument> owned) const
     const std::weak_ptr<Queue> weak = queue;
     return DocumentHandle(owned.release(), [weak](PdfDocument* released) {
         if (const std::shared_ptr<Queue> alive = weak.lock()) {
-            // Behind the running job and every job already queued; none of them holds a handle
-            // any more, so none of them uses the document.
-            start(alive, JobPriority::Document, [released] { delete released; });
+            // No job holds a handle any more, so none uses the document. The visible lane lets
+            // go of its state on its own thread, then the general lane deletes the document
+            // with its own state.
+            Queue* q = alive.get();
+            const Job dropped = q->add(PinnedPriority, VisibleLane, [q, released] {
+                released->releaseLane();
+                q->add(int(JobPriority::Document), GeneralLane, [released] { delete released; });
+            });
+            Q_UNUSED(dropped); // stopping: the document stays, as every queued job does
             return;
         }
         // The worker is gone and with it every job, unless one hung at shutdown.
@@ -97,7 +182,13 @@ bool PdfWorker::abandonedRunningJob()
 
 bool PdfWorker::waitForIdle(int msecs)
 {
-    return queue->pool.waitForDone(msecs);
+    std::unique_lock<std::mutex> guard(queue->lock);
+    const auto idle = [this] { return queue->jobs.empty() && queue->running == 0; };
+    if (msecs < 0) {
+        queue->changed.wait(guard, idle);
+        return true;
+    }
+    return queue->changed.wait_for(guard, std::chrono::milliseconds(msecs), idle);
 }
 
 } // namespace dovrix

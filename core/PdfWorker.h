@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QObject>
 #include <QPointer>
-#include <QThreadPool>
 
 #include <atomic>
 #include <functional>
@@ -26,7 +25,7 @@ enum class JobPriority : int {
     // Pages rendered for recognition: a page the user asked to read waits neither for thumbnails
     // nor for background text, only for the renders of the visible pages.
     OcrRender = 25,
-    PageView = 30, // page-view renders
+    PageView = 30, // page-view renders; the visible lane takes only these and higher
 };
 
 // A document shared by every job that uses it. The last handle to go releases the document with a
@@ -37,8 +36,11 @@ using DocumentHandle = std::shared_ptr<PdfDocument>;
 // to do.
 template <typename Owner> using Reply = std::function<void(Owner&)>;
 
-// The single background queue for everything that touches a document. One thread, one job at a
-// time, so no two jobs ever use a document at once.
+// The single background queue for everything that touches a document, served by two threads
+// ("lanes"): the general lane takes any job in priority order, the visible lane only jobs of
+// priority PageView and above, so the page the user looks at never waits behind thumbnails, text
+// or recognition. Each lane is a PdfDocument lane (PdfDocument::setThreadLane), so the two may
+// use one document at once; within a lane jobs run one at a time.
 class PdfWorker : public QObject
 {
     Q_OBJECT
@@ -51,9 +53,15 @@ public:
     // the PDF engine must not keep the program from quitting.
     static constexpr int ShutdownWaitMs = 3000;
 
+    enum Lane : int { GeneralLane = 0, VisibleLane = 1, LaneCount = 2 };
+    static_assert(int(LaneCount) <= PdfDocument::LaneCount);
+
+    // How many lanes may take a job of priority: both from PageView up, else the general one.
+    static int lanesTaking(JobPriority priority);
+
     explicit PdfWorker(QObject* parent = nullptr);
-    // Drops queued jobs, then waits at most ShutdownWaitMs for the running one. If it is still
-    // running then, the pool is abandoned (leaked) so that the caller can go on.
+    // Drops queued jobs, then waits at most ShutdownWaitMs for the running ones. If one is still
+    // running then, the lanes are abandoned (leaked) so that the caller can go on.
     ~PdfWorker() override;
 
     void post(JobPriority priority, Job job);
@@ -71,15 +79,18 @@ public:
     }
 
     // Takes ownership of a document (made on any thread) and hands out its first handle. Safe to
-    // call from jobs. A document whose last handle goes after this worker is gone is deleted where
-    // that happens, unless a job was abandoned at shutdown (it might still use it).
+    // call from jobs. When the last handle goes, each lane releases its state of the document on
+    // its own thread and the general lane deletes it. A document whose last handle goes after
+    // this worker is gone is deleted where that happens, unless a job was abandoned at shutdown
+    // (it might still use it).
     DocumentHandle share(std::unique_ptr<PdfDocument> document) const;
 
     // True when destruction had to abandon a running job (see ~PdfWorker); the program then ends
     // without waiting for the process's remaining threads.
     static bool abandonedRunningJob();
 
-    // For tests and tools: waits until the queue is empty and no job runs (-1 = no limit).
+    // For tests and tools: waits until the queue is empty and no job runs on either lane (-1 = no
+    // limit).
     bool waitForIdle(int msecs = -1);
 
     // Hands a reply from a running job back to its owner on the GUI thread, on the same terms as
@@ -104,7 +115,7 @@ public:
 
 private:
     // Shared with the release of documents, which may come from any thread; owned here, and
-    // deliberately leaked with the pool when a running job does not end in time.
+    // deliberately leaked with the lanes when a running job does not end in time.
     std::shared_ptr<Queue> queue;
 };
 

@@ -19,6 +19,8 @@
 #include <thread>
 #include <vector>
 
+#include <time.h>
+
 namespace dovrix {
 
 namespace {
@@ -45,6 +47,41 @@ void createSession(Ort::Env* env, const QByteArray& model, Ort::SessionOptions* 
         .call<const Ort::Env*, const void*, size_t, const Ort::SessionOptions*, Ort::Session**>(
             Ort::CreateSessionFromArraySlot, env, model.constData(), size_t(model.size()), options,
             session.put());
+}
+
+// The dictionary a recogniser carries in its metadata; empty when it has none.
+QStringList embeddedDictionary(Ort::Session* session)
+{
+    const Ort::Api api = Ort::api();
+    Ort::ModelMetadataHandle metadata;
+    api.call<const Ort::Session*, Ort::ModelMetadata**>(Ort::SessionGetModelMetadataSlot, session,
+                                                        metadata.put());
+    Ort::Allocator* allocator = nullptr;
+    api.call<Ort::Allocator**>(Ort::GetAllocatorWithDefaultOptionsSlot, &allocator);
+    Ort::AllocatedString value(allocator);
+    api.call<const Ort::ModelMetadata*, Ort::Allocator*, const char*, char**>(
+        Ort::ModelMetadataLookupCustomMetadataMapSlot, metadata.get(), allocator, "character",
+        value.put());
+    return value.get() ? parseDictionary(QByteArray(value.get())) : QStringList();
+}
+
+// Processor time in milliseconds of the whole process, or of the calling thread (the bench's
+// stage figures).
+double cpuMs(clockid_t clock)
+{
+    timespec time{};
+    clock_gettime(clock, &time);
+    return double(time.tv_sec) * 1e3 + double(time.tv_nsec) / 1e6;
+}
+
+double processCpuMs()
+{
+    return cpuMs(CLOCK_PROCESS_CPUTIME_ID);
+}
+
+double threadCpuMs()
+{
+    return cpuMs(CLOCK_THREAD_CPUTIME_ID);
 }
 
 } // namespace
@@ -112,22 +149,24 @@ bool OcrEngine::initialize(const OcrEngineConfig& config, QString* error)
         makeOptions(recognitionOptions, recognitionThreads);
         createSession(environment, detModel, detectionOptions.get(), detection);
         createSession(environment, recModel, recognitionOptions.get(), recognition);
-
-        Ort::ModelMetadataHandle metadata;
-        api.call<const Ort::Session*, Ort::ModelMetadata**>(Ort::SessionGetModelMetadataSlot,
-                                                            recognition.get(), metadata.put());
-        Ort::Allocator* allocator = nullptr;
-        api.call<Ort::Allocator**>(Ort::GetAllocatorWithDefaultOptionsSlot, &allocator);
-        Ort::AllocatedString value(allocator);
-        api.call<const Ort::ModelMetadata*, Ort::Allocator*, const char*, char**>(
-            Ort::ModelMetadataLookupCustomMetadataMapSlot, metadata.get(), allocator, "character",
-            value.put());
-        if (!value.get()) {
+        characters = embeddedDictionary(recognition.get());
+        if (characters.isEmpty()) {
             if (error)
                 *error = tr("识别模型缺少内嵌词典（character 元数据）。");
             return false;
         }
-        characters = parseDictionary(QByteArray(value.get()));
+        // The same network answering only in the scripts of narrow letters (optional): pages
+        // without wide characters skip most of the work of the last layer and of decoding.
+        QByteArray latinModel;
+        const QString latinPath = QDir::cleanPath(settings.modelDir + QLatin1Char('/')
+                                                  + QLatin1String(LatinRecognitionModelFile));
+        if (settings.latinRecogniser && QFile::exists(latinPath)
+            && readModel(latinPath, &latinModel, &reason)) {
+            createSession(environment, latinModel, recognitionOptions.get(), latinRecognition);
+            latinCharacters = embeddedDictionary(latinRecognition.get());
+            if (latinCharacters.isEmpty())
+                latinRecognition = {};
+        }
         initialized = true;
         return true;
     } catch (const Ort::Exception& exception) {
@@ -196,9 +235,17 @@ QList<QRectF> OcrEngine::detectBoxes(const QImage& scaled, const QImage& source)
     QList<QRectF> boxes;
     if (!detection || scaled.isNull())
         return boxes;
+    double cpu = processCpuMs();
+    const auto lapCpu = [&cpu](double& stage) {
+        const double now = processCpuMs();
+        stage += now - cpu;
+        cpu = now;
+    };
     std::vector<float> input = detectionTensor(scaled);
+    lapCpu(stages.detectInputCpuMs);
     try {
         const Output output = run(detection.get(), input, {1, 3, scaled.height(), scaled.width()});
+        lapCpu(stages.detectRunCpuMs);
         // The map must be [.., .., H, W] and hold H × W values.
         if (output.shape.size() < 4)
             throw Ort::Exception("detection output has fewer than four dimensions", 0);
@@ -211,6 +258,7 @@ QList<QRectF> OcrEngine::detectBoxes(const QImage& scaled, const QImage& source)
                                         settings.binaryThreshold, settings.boxThreshold,
                                         settings.unclipRatio);
         sortBoxes(boxes);
+        lapCpu(stages.detectBoxesCpuMs);
     } catch (const Ort::Exception& exception) {
         qCDebug(lcOcr) << "detection failed:" << exception.what();
     }
@@ -225,9 +273,11 @@ QList<OcrLine> OcrEngine::readPage(const QImage& page, const std::function<bool(
     QElapsedTimer clock;
     clock.start();
     const auto lap = [&clock] { return double(clock.nsecsElapsed()) / 1e6; };
+    const double startCpu = processCpuMs();
     UprightPage upright = uprightPage(detectionSourceImage(page));
     stages.skewDegrees = upright.skewDegrees;
     stages.levelMs = lap();
+    stages.levelCpuMs = processCpuMs() - startCpu;
     const UprightPage asScanned = upright;
     QList<OcrLine> lines;
     bool sideways = false;
@@ -235,7 +285,9 @@ QList<OcrLine> OcrEngine::readPage(const QImage& page, const std::function<bool(
     bool maySeeSideways = true;
     for (;;) {
         QImage scaled;
+        const double inputCpu = processCpuMs();
         const QImage source = prepareDetectionInput(upright.image, &scaled);
+        stages.detectInputCpuMs += processCpuMs() - inputCpu;
         const QList<QRectF> boxes = detectBoxes(scaled, source);
         stages.detectMs = lap() - stages.levelMs;
         if (stop && stop())
@@ -313,10 +365,12 @@ bool OcrEngine::readsBetterTurned(const QImage& source, const QList<OcrLine>& li
     const QList<int> pageBatches = batchSizes;
     const double pageSqueeze = squeezeUsed;
     const int pageRereads = rereadLines;
+    const int pageLatinLines = latinLines;
     const bool better = meanScore(recognizeCrops(turned)) > meanScore(widest) + ClearlyBetter;
     batchSizes = pageBatches;
     squeezeUsed = pageSqueeze;
     rereadLines = pageRereads;
+    latinLines = pageLatinLines;
     return better;
 }
 
@@ -326,6 +380,7 @@ QList<OcrLine> OcrEngine::recognizeBoxes(const QImage& source, const QList<QRect
     QList<OcrLine> lines;
     if (!initialized || source.isNull())
         return lines;
+    const double cropCpu = processCpuMs();
     QList<QImage> crops;
     QList<QRectF> kept;
     for (const QRectF& box : boxes) {
@@ -335,6 +390,7 @@ QList<OcrLine> OcrEngine::recognizeBoxes(const QImage& source, const QList<QRect
         crops.append(source.copy(crop));
         kept.append(ownTextBox(box, crop, crops.last()));
     }
+    stages.cropCpuMs += processCpuMs() - cropCpu;
     const QList<OcrLine> read = recognizeCrops(crops, stop);
     for (qsizetype i = 0; i < read.size(); ++i) {
         if (read.at(i).text.simplified().isEmpty())
@@ -357,9 +413,11 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
     batchSizes.clear();
     squeezeUsed = 1.0;
     rereadLines = 0;
+    latinLines = 0;
     QList<OcrLine> result(crops.size());
     if (!recognition || crops.isEmpty())
         return result;
+    const double bandCpu = processCpuMs();
     QList<QImage> bands(crops.size());
     for (qsizetype i = 0; i < crops.size(); ++i) {
         if (crops.at(i).isNull())
@@ -367,6 +425,7 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
         const QImage whole = detectionSourceImage(crops.at(i)); // the same format rule
         bands[i] = whole.copy(lineBand(whole));
     }
+    stages.cropCpuMs += processCpuMs() - bandCpu;
     QList<int> all(crops.size());
     std::iota(all.begin(), all.end(), 0);
     const int lineHeight = std::clamp(int(settings.recLineHeight), 8, int(settings.recHeight));
@@ -392,6 +451,10 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
         probeLines.append(result.at(i));
     double squeeze = squeezeForPage(probeLines, probeWidths, lineHeight,
                                     settings.recWideScriptPitch, settings.recMinSqueeze);
+    // A page whose widest lines hold no wide character is read in narrow letters, and a line
+    // read so without certainty is read again with the whole dictionary.
+    const bool latin = latinRecognition && settings.latinRecogniser && squeeze >= 1.0
+                       && !holdsWideScript(probeLines);
     QList<int> rest;
     for (int i : all) {
         if (!probe.contains(i))
@@ -404,7 +467,17 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
         if (stop && stop())
             break;
         const QList<int> group = rest.mid(from, Group);
-        readLines(bands, group, squeeze, stop, result);
+        readLines(bands, group, squeeze, stop, result, latin);
+        if (latin) {
+            QList<int> unsure;
+            for (int i : group) {
+                if (!readInLatin(result.at(i)))
+                    unsure.append(i);
+            }
+            readLines(bands, unsure, 1.0, stop, result);
+            latinLines += int(group.size() - unsure.size());
+            continue;
+        }
         if (squeeze >= 1.0)
             continue;
         QList<int> again;
@@ -421,14 +494,18 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
 }
 
 QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& which, double squeeze,
-                                const std::function<bool()>& stop, QList<OcrLine>& result)
+                                const std::function<bool()>& stop, QList<OcrLine>& result,
+                                bool latin)
 {
+    Ort::Session* session = latin ? latinRecognition.get() : recognition.get();
+    const QStringList& dictionary = latin ? latinCharacters : characters;
     QList<int> inputWidths(which.size(), 0);
     if (which.isEmpty())
         return inputWidths;
     const int height = settings.recHeight;
     const int maxPiece = std::max(16, int(settings.recMaxWidth));
     const int lineHeight = std::clamp(int(settings.recLineHeight), 8, height);
+    const double inputCpu = processCpuMs();
 
     // Every band at the recogniser's height with its own aspect ratio (times squeeze), cut into
     // pieces when it is wider than one run may be.
@@ -463,6 +540,15 @@ QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& wh
             pieces.append(Piece{int(n), span});
     }
 
+    stages.recognizeInputCpuMs += processCpuMs() - inputCpu;
+    // Processor time of the batches' steps in microseconds, summed over the reading threads.
+    std::atomic<std::int64_t> fillMicros{0};
+    std::atomic<std::int64_t> runMicros{0};
+    std::atomic<std::int64_t> decodeMicros{0};
+    const auto micros = [](double fromMs, double toMs) {
+        return std::int64_t(std::llround((toMs - fromMs) * 1e3));
+    };
+
     // Input widths rounded up to a multiple of 32 with white columns, as a page margin: pieces
     // of one rounded width share a run, and each reads exactly as it would alone.
     QList<int> widths;
@@ -481,14 +567,19 @@ QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& wh
         for (int index : batch)
             batchWidth = std::max(batchWidth, widths.at(index));
         const int count = int(batch.size());
+        const double fillCpu = threadCpuMs();
         std::vector<float> input(size_t(count) * 3 * height * batchWidth, 1.0f);
         for (int n = 0; n < count; ++n) {
             const Piece& piece = pieces.at(batch.at(n));
             fillRecognitionItem(input, n, batchWidth, scaledLines.at(piece.line), piece.span.left,
                                 piece.span.right);
         }
+        const double runCpu = threadCpuMs();
+        fillMicros += micros(fillCpu, runCpu);
         try {
-            const Output output = run(recognition.get(), input, {count, 3, height, batchWidth});
+            const Output output = run(session, input, {count, 3, height, batchWidth});
+            const double decodeCpu = threadCpuMs();
+            runMicros += micros(runCpu, decodeCpu);
             if (output.shape.size() < 3 || output.shape[0] < count)
                 throw Ort::Exception("recognition output does not match its input", 0);
             const std::int64_t steps = output.shape[1];
@@ -508,6 +599,7 @@ QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& wh
                 }
             }
             batchClasses[size_t(b)] = batchClassCount;
+            decodeMicros += micros(decodeCpu, threadCpuMs());
         } catch (const Ort::Exception& exception) {
             qCDebug(lcOcr) << "recognition failed:" << exception.what();
         }
@@ -537,6 +629,9 @@ QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& wh
             batchSizes.append(int(batches.at(b).size()));
         classes = std::max(classes, batchClasses[size_t(b)]);
     }
+
+    stages.recognizeRunCpuMs += double(runMicros) / 1e3;
+    const double joinCpu = processCpuMs();
 
     // Pieces of a line follow each other from left to right. The same character read on both
     // sides of a cut, close to it, counts once. A cut between words holds exactly one space,
@@ -570,7 +665,9 @@ QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& wh
         }
     }
     for (qsizetype n = 0; n < which.size(); ++n)
-        result[which.at(n)] = lineFromSymbols(symbols.at(n), classes, characters);
+        result[which.at(n)] = lineFromSymbols(symbols.at(n), classes, dictionary);
+    stages.recognizeInputCpuMs += double(fillMicros) / 1e3;
+    stages.decodeCpuMs += double(decodeMicros) / 1e3 + processCpuMs() - joinCpu;
     return inputWidths;
 }
 

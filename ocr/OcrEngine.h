@@ -30,6 +30,8 @@ class OcrEngine
 public:
     static constexpr const char* DetectionModelFile = "PP-OCRv6_det_small.onnx";
     static constexpr const char* RecognitionModelFile = "PP-OCRv6_rec_small.onnx";
+    // The recogniser with only the classes of narrow scripts (optional).
+    static constexpr const char* LatinRecognitionModelFile = "PP-OCRv6_rec_small_latin.onnx";
 
     OcrEngine() = default;
     ~OcrEngine() = default;
@@ -59,13 +61,21 @@ public:
     QList<OcrLine> readPage(const QImage& page, const std::function<bool()>& stop = {});
     QList<OcrLine> recognize(const QImage& page) { return readPage(page); }
 
-    // Wall times of the stages of the last readPage() and the angle it turned the page by, for
-    // the bench.
+    // Wall times of the stages of the last readPage(), the processor time of its steps (all
+    // threads) and the angle it turned the page by, for the bench.
     struct StageTimes
     {
         double levelMs = 0;
         double detectMs = 0;
         double recognizeMs = 0;
+        double levelCpuMs = 0;
+        double detectInputCpuMs = 0;    // conversion, scaling, tensor
+        double detectRunCpuMs = 0;      // the network
+        double detectBoxesCpuMs = 0;    // probability map to boxes
+        double cropCpuMs = 0;           // line crops and their bands
+        double recognizeInputCpuMs = 0; // scaling, pieces, tensors
+        double recognizeRunCpuMs = 0;   // the network
+        double decodeCpuMs = 0;         // network output to text
         double skewDegrees = 0;
         // How the page's text runs on it: not left to right when it was read turned.
         OcrTextDirection direction = OcrTextDirection::LeftToRight;
@@ -90,6 +100,8 @@ public:
     // many lines it read again at natural width, for the bench.
     double lastSqueeze() const { return squeezeUsed; }
     int lastRereadLines() const { return rereadLines; }
+    // Lines the last recognizeCrops() read with the narrow scripts' recogniser alone.
+    int lastLatinLines() const { return latinLines; }
 
 private:
     // Output of one network run; the data stays valid while value lives.
@@ -106,9 +118,11 @@ private:
                const std::vector<std::int64_t>& shape) const;
 
     // Reads the line bands at indices `which` (scaled to the recogniser's height, their widths
-    // times squeeze) into result at the same indices; returns their input widths in that order.
+    // times squeeze) into result at the same indices, with the narrow scripts' recogniser when
+    // latin is set; returns their input widths in that order.
     QList<int> readLines(const QList<QImage>& bands, const QList<int>& which, double squeeze,
-                         const std::function<bool()>& stop, QList<OcrLine>& result);
+                         const std::function<bool()>& stop, QList<OcrLine>& result,
+                         bool latin = false);
 
     // Mean score of the lines with text (1 without any).
     static double meanScore(const QList<OcrLine>& lines);
@@ -126,9 +140,12 @@ private:
     StageTimes stages;
     double squeezeUsed = 1.0;
     int rereadLines = 0;
+    int latinLines = 0;
     Ort::Env* environment = nullptr; // process-wide, never released
     Ort::SessionHandle detection;
     Ort::SessionHandle recognition;
+    Ort::SessionHandle latinRecognition; // null without its model file
+    QStringList latinCharacters;
 };
 
 } // namespace dovrix

@@ -39,6 +39,9 @@ struct OcrEngineConfig
     // one run do: less processor time for the same work, and as short on two cores.
     std::int32_t recParallelLines = 2;
     bool spinning = false; // idle network threads spin instead of sleeping
+    // Pages without wide characters are read with the recogniser of narrow scripts, when its
+    // model file is there.
+    bool latinRecogniser = true;
 };
 
 } // namespace dovrix

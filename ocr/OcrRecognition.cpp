@@ -200,6 +200,38 @@ void fillRecognitionItem(std::vector<float>& batch, int item, int batchWidth, co
     }
 }
 
+namespace {
+
+// Index of the largest of count values, the first of equals. The maximum is taken in independent
+// lanes that the compiler turns into vector instructions, then looked up: with thousands of
+// classes per step this is most of the decoding.
+int indexOfLargest(const float* values, int count)
+{
+    constexpr int Lanes = 16;
+    float top = values[0];
+    int c = 0;
+    if (count >= Lanes) {
+        float lanes[Lanes];
+        for (int j = 0; j < Lanes; ++j)
+            lanes[j] = values[j];
+        for (c = Lanes; c + Lanes <= count; c += Lanes) {
+            for (int j = 0; j < Lanes; ++j)
+                lanes[j] = values[c + j] > lanes[j] ? values[c + j] : lanes[j];
+        }
+        for (float lane : lanes)
+            top = lane > top ? lane : top;
+    }
+    for (; c < count; ++c)
+        top = values[c] > top ? values[c] : top;
+    for (int i = 0; i < count; ++i) {
+        if (values[i] == top)
+            return i;
+    }
+    return 0; // only when every value is not a number
+}
+
+} // namespace
+
 QList<CtcSymbol> ctcSymbols(const float* probabilities, int steps, int classes)
 {
     QList<CtcSymbol> symbols;
@@ -208,11 +240,7 @@ QList<CtcSymbol> ctcSymbols(const float* probabilities, int steps, int classes)
     int previous = -1;
     for (int t = 0; t < steps; ++t) {
         const float* row = probabilities + qsizetype(t) * classes;
-        int best = 0;
-        for (int c = 1; c < classes; ++c) {
-            if (row[c] > row[best])
-                best = c;
-        }
+        const int best = indexOfLargest(row, classes);
         // previous follows blanks too: a blank between two equal classes makes them two symbols.
         if (best != previous && best > 0)
             symbols.append(CtcSymbol{best, t, row[best]});
@@ -297,6 +325,25 @@ bool needsNaturalWidth(const OcrLine& squeezed)
             return true;
     }
     return false;
+}
+
+bool holdsWideScript(const QList<OcrLine>& lines)
+{
+    bool text = false;
+    for (const OcrLine& line : lines) {
+        for (char32_t c : line.text.toUcs4()) {
+            if (isWideScriptCharacter(c))
+                return true;
+            text = text || !QChar::isSpace(c);
+        }
+    }
+    return !text;
+}
+
+bool readInLatin(const OcrLine& line)
+{
+    constexpr float Certain = 0.9f;
+    return line.score >= Certain && !line.text.trimmed().isEmpty();
 }
 
 QStringList parseDictionary(const QByteArray& utf8)

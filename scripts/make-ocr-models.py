@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Writes the two OCR networks in the form the program loads.
+"""Writes the OCR networks in the form the program loads.
 
 The program expects each network's single output under the name "fetch_name_0" and the
 recogniser's dictionary as the custom metadata entry "character" (one class per line, UTF-8).
@@ -10,6 +10,9 @@ It also rewrites chains of element-wise operations into fewer ones with the same
 float rounding): the networks were exported with every scale-and-shift after a convolution and
 every hard-swish spelled out as four operations, and each pass over the activations costs as much
 as a small convolution. The inference runtime leaves those chains as they are.
+
+Beside the recogniser it writes the same network answering only for the classes of narrow scripts
+(PP-OCRv6_rec_small_latin.onnx), which the program reads pages without CJK characters with.
 """
 
 import argparse
@@ -253,6 +256,47 @@ def simplify(model):
     print(f"Simplified {before} nodes to {len(graph.graph.node)}")
 
 
+def is_wide(character):
+    """Whether a dictionary entry belongs to a script of characters as wide as high (CJK ideographs
+    and radicals, kana, Hangul, Bopomofo, CJK punctuation, full-width forms), as the program
+    decides when it chooses the recogniser of narrow scripts."""
+    code = ord(character[0])
+    return any(low <= code <= high for low, high in (
+        (0x1100, 0x11FF), (0x2E80, 0x2FDF), (0x3000, 0x33FF), (0x3400, 0x4DBF), (0x4E00, 0x9FFF),
+        (0xA960, 0xA97F), (0xAC00, 0xD7FF), (0xF900, 0xFAFF), (0xFE30, 0xFE4F), (0xFF01, 0xFF60),
+        (0x20000, 0x3FFFF)))
+
+
+def narrow_scripts_recogniser(rec, dictionary):
+    """A copy of the recogniser whose last layer answers only for the classes of narrow scripts
+    (blank and space included), with their dictionary. Same results on such text, and the last
+    layer, its softmax and the decoding shrink from thousands of classes to a few hundred."""
+    entries = dictionary.split("\n")
+    kept = [i for i, entry in enumerate(entries) if entry and not is_wide(entry)]
+    columns = [0] + [i + 1 for i in kept] + [len(entries) + 1]
+    model = onnx.ModelProto()
+    model.CopyFrom(rec)
+    graph = Graph(model)
+    heads = [node for node in graph.graph.node
+             if node.op_type == "MatMul" and node.input[1] in graph.constants
+             and graph.constants[node.input[1]].shape[-1] == len(entries) + 2]
+    if len(heads) != 1:
+        sys.exit(f"expected one last layer of {len(entries) + 2} classes, found {len(heads)}")
+    head = heads[0]
+    add = graph.only_consumer(head.output[0])
+    bias_index = 1 if add is not None and add.input[1] in graph.constants else 0
+    if add is None or add.op_type != "Add" or add.input[bias_index] not in graph.constants:
+        sys.exit("the last layer has no constant bias")
+    weight = graph.constants[head.input[1]]
+    bias = graph.constants[add.input[bias_index]]
+    graph.set_constant(head, 1, weight[..., columns], "narrow_w")
+    graph.set_constant(add, bias_index, bias[..., columns], "narrow_b")
+    graph.drop_unused_constants()
+    set_metadata(model, "character", "\n".join(entries[i] for i in kept))
+    print(f"Narrow scripts: {len(kept)} of {len(entries)} classes")
+    return model
+
+
 def set_metadata(model, key, value):
     for prop in model.metadata_props:
         if prop.key == key:
@@ -305,6 +349,8 @@ def main():
     simplify(rec)
     set_metadata(rec, "character", dictionary)
     write_model(rec, os.path.join(args.out, "PP-OCRv6_rec_small.onnx"))
+    write_model(narrow_scripts_recogniser(rec, dictionary),
+                os.path.join(args.out, "PP-OCRv6_rec_small_latin.onnx"))
 
     if args.eight_bit:
         write_eight_bit(args, det, rec, dictionary)

@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 build_dir=${DOVRIX_BUILD_DIR:-build}
-for file in libonnxruntime.so.1 models/PP-OCRv6_det_small.onnx models/PP-OCRv6_rec_small.onnx; do
+for file in libonnxruntime.so.1 models/PP-OCRv6_det_small.onnx models/PP-OCRv6_rec_small.onnx \
+    models/PP-OCRv6_rec_small_latin.onnx; do
     if [[ ! -s "$build_dir/$file" ]]; then
         echo "package.sh: $build_dir/$file is missing; the package would have no OCR" >&2
         exit 1

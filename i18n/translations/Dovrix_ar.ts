@@ -831,12 +831,6 @@
         <translation>تجاهل</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>بعد فتح مستند، يظهر هنا
-المحتويات · الصور المصغرة · البحث · التعليقات</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix — قارئ بسرعة البرق</translation>
     </message>
@@ -1207,6 +1201,12 @@ Dovrix 始终不修改源 PDF。</source>
     <message>
         <source>所有没有文字的页</source>
         <translation>كل الصفحات التي لا نص فيها</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>بعد فتح مستند، يظهر هنا
+%1</translation>
     </message>
 </context>
 <context>

@@ -831,12 +831,6 @@ Sie können mehrere Dokumente gleichzeitig öffnen, jedes in einem eigenen Tab.<
         <translation>Ignorieren</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>Nach dem Öffnen eines Dokuments erscheinen hier
-Inhalt · Miniaturen · Suche · Anmerkungen</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix, ein blitzschneller Reader</translation>
     </message>
@@ -1207,6 +1201,12 @@ Dovrix verändert das Quell-PDF nie.</translation>
     <message>
         <source>所有没有文字的页</source>
         <translation>Alle Seiten ohne Text</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>Nach dem Öffnen eines Dokuments erscheinen hier
+%1</translation>
     </message>
 </context>
 <context>

@@ -831,12 +831,6 @@ You can open several documents at once, each in its own tab.</translation>
         <translation>Ignore</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>Open a document to see
-contents · thumbnails · search · annotations here</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix, a lightning-fast reader</translation>
     </message>
@@ -1207,6 +1201,12 @@ Dovrix never modifies the source PDF.</translation>
     <message>
         <source>所有没有文字的页</source>
         <translation>All pages without text</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>Open a document to see here
+%1</translation>
     </message>
 </context>
 <context>

@@ -831,12 +831,6 @@ Puede abrir varios documentos a la vez, cada uno en su pestaña.</translation>
         <translation>Ignorar</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>Al abrir un documento, aquí verá
-índice · miniaturas · búsqueda · anotaciones</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix, un lector rapidísimo</translation>
     </message>
@@ -1207,6 +1201,12 @@ Dovrix nunca modifica el PDF original.</translation>
     <message>
         <source>所有没有文字的页</source>
         <translation>Todas las páginas sin texto</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>Al abrir un documento, aquí verá
+%1</translation>
     </message>
 </context>
 <context>

@@ -831,12 +831,6 @@ Vous pouvez ouvrir plusieurs documents à la fois, chacun dans son onglet.</tran
         <translation>Ignorer</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>Ouvrez un document pour voir ici
-table des matières · miniatures · recherche · annotations</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix, un lecteur ultrarapide</translation>
     </message>
@@ -1207,6 +1201,12 @@ Dovrix ne modifie jamais le PDF source.</translation>
     <message>
         <source>所有没有文字的页</source>
         <translation>Toutes les pages sans texte</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>Ouvrez un document pour voir ici
+%1</translation>
     </message>
 </context>
 <context>

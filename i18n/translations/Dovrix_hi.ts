@@ -831,12 +831,6 @@
         <translation>अनदेखा करें</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>दस्तावेज़ खोलने के बाद यहाँ दिखेंगे
-विषय-सूची · थंबनेल · खोज · एनोटेशन</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix — बिजली जैसा तेज़ रीडर</translation>
     </message>
@@ -1207,6 +1201,12 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
     <message>
         <source>所有没有文字的页</source>
         <translation>बिना पाठ वाले सभी पृष्ठ</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>दस्तावेज़ खोलने के बाद यहाँ दिखेंगे
+%1</translation>
     </message>
 </context>
 <context>

@@ -831,12 +831,6 @@ Bisa membuka beberapa dokumen sekaligus (dalam tab).</translation>
         <translation>Abaikan</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>Setelah dokumen dibuka, di sini akan tampil
-daftar isi · gambar mini · pencarian · anotasi</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix — pembaca secepat kilat</translation>
     </message>
@@ -1207,6 +1201,12 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
     <message>
         <source>所有没有文字的页</source>
         <translation>Semua halaman tanpa teks</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>Setelah dokumen dibuka, di sini akan tampil
+%1</translation>
     </message>
 </context>
 <context>

@@ -831,12 +831,6 @@ Puoi aprire più documenti contemporaneamente (in schede).</translation>
         <translation>Ignora</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>Dopo aver aperto un documento, qui compaiono
-sommario · miniature · ricerca · annotazioni</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix — un lettore veloce come un fulmine</translation>
     </message>
@@ -1207,6 +1201,12 @@ Dovrix non modifica mai il PDF di origine.</translation>
     <message>
         <source>所有没有文字的页</source>
         <translation>Tutte le pagine senza testo</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>Dopo aver aperto un documento, qui compaiono
+%1</translation>
     </message>
 </context>
 <context>

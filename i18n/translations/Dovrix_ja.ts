@@ -831,12 +831,6 @@
         <translation>無視</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>文書を開くと、ここに表示されます
-目次 · サムネイル · 検索 · 注釈</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix&#x3000;超高速リーダー</translation>
     </message>
@@ -1207,6 +1201,12 @@ Dovrix は元の PDF を決して変更しません。</translation>
     <message>
         <source>所有没有文字的页</source>
         <translation>テキストのないすべてのページ</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>文書を開くと、ここに表示されます
+%1</translation>
     </message>
 </context>
 <context>

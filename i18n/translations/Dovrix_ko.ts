@@ -831,12 +831,6 @@
         <translation>무시</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>문서를 열면 여기에 표시됩니다
-목차 · 미리보기 · 검색 · 주석</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix, 번개처럼 빠른 뷰어</translation>
     </message>
@@ -1207,6 +1201,12 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
     <message>
         <source>所有没有文字的页</source>
         <translation>텍스트가 없는 모든 페이지</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>문서를 열면 여기에 표시됩니다
+%1</translation>
     </message>
 </context>
 <context>

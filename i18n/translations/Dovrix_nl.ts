@@ -831,12 +831,6 @@ U kunt meerdere documenten tegelijk openen (in tabbladen).</translation>
         <translation>Negeren</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>Na het openen van een document verschijnen hier
-inhoud · miniaturen · zoeken · annotaties</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix — een bliksemsnelle lezer</translation>
     </message>
@@ -1207,6 +1201,12 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     <message>
         <source>所有没有文字的页</source>
         <translation>Alle pagina’s zonder tekst</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>Na het openen van een document verschijnen hier
+%1</translation>
     </message>
 </context>
 <context>

@@ -831,12 +831,6 @@ Można otworzyć wiele dokumentów naraz (w kartach).</translation>
         <translation>Ignoruj</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>Po otwarciu dokumentu pojawią się tu
-spis treści · miniatury · wyszukiwanie · adnotacje</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix — błyskawicznie szybki czytnik</translation>
     </message>
@@ -1207,6 +1201,12 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
     <message>
         <source>所有没有文字的页</source>
         <translation>Wszystkie strony bez tekstu</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>Po otwarciu dokumentu pojawią się tu
+%1</translation>
     </message>
 </context>
 <context>

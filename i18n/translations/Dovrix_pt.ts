@@ -831,12 +831,6 @@ Vários documentos podem ser abertos ao mesmo tempo (em abas).</translation>
         <translation>Ignorar</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>Ao abrir um documento, aqui aparecem
-sumário · miniaturas · pesquisa · anotações</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix — um leitor rápido como um raio</translation>
     </message>
@@ -1207,6 +1201,12 @@ O Dovrix nunca modifica o PDF de origem.</translation>
     <message>
         <source>所有没有文字的页</source>
         <translation>Todas as páginas sem texto</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>Ao abrir um documento, aqui aparecem
+%1</translation>
     </message>
 </context>
 <context>

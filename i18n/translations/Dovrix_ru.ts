@@ -831,12 +831,6 @@
         <translation>Игнорировать</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>После открытия документа здесь появятся
-оглавление · миниатюры · поиск · аннотации</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix — молниеносная читалка</translation>
     </message>
@@ -1207,6 +1201,12 @@ Dovrix никогда не изменяет исходный PDF.</translation>
     <message>
         <source>所有没有文字的页</source>
         <translation>Все страницы без текста</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>После открытия документа здесь появятся
+%1</translation>
     </message>
 </context>
 <context>

@@ -831,12 +831,6 @@
         <translation>ละเว้น</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>เมื่อเปิดเอกสารแล้ว ส่วนนี้จะแสดง
-สารบัญ · ภาพย่อ · ค้นหา · คำอธิบายประกอบ</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix โปรแกรมอ่านที่เร็วปานสายฟ้า</translation>
     </message>
@@ -1207,6 +1201,12 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
     <message>
         <source>所有没有文字的页</source>
         <translation>ทุกหน้าที่ไม่มีข้อความ</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>เมื่อเปิดเอกสารแล้ว ส่วนนี้จะแสดง
+%1</translation>
     </message>
 </context>
 <context>

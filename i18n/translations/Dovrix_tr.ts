@@ -831,12 +831,6 @@ Aynı anda birden çok belge (sekmelerde) açılabilir.</translation>
         <translation>Yoksay</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>Bir belge açıldığında burada görünür:
-İçindekiler · Küçük resimler · Arama · Açıklamalar</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix — şimşek hızında bir okuyucu</translation>
     </message>
@@ -1207,6 +1201,12 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     <message>
         <source>所有没有文字的页</source>
         <translation>Metni olmayan tüm sayfalar</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>Bir belge açıldığında burada görünür:
+%1</translation>
     </message>
 </context>
 <context>

@@ -831,12 +831,6 @@
         <translation>Ігнорувати</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>Після відкриття документа тут з’являться
-зміст · мініатюри · пошук · анотації</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix — блискавично швидкий переглядач</translation>
     </message>
@@ -1207,6 +1201,12 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
     <message>
         <source>所有没有文字的页</source>
         <translation>Усі сторінки без тексту</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>Після відкриття документа тут з’являться
+%1</translation>
     </message>
 </context>
 <context>

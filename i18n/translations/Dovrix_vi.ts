@@ -831,12 +831,6 @@ Có thể mở nhiều tài liệu cùng lúc (theo thẻ).</translation>
         <translation>Bỏ qua</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>Sau khi mở tài liệu, tại đây sẽ hiển thị
-mục lục · hình thu nhỏ · tìm kiếm · chú thích</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix — trình đọc nhanh như chớp</translation>
     </message>
@@ -1207,6 +1201,12 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
     <message>
         <source>所有没有文字的页</source>
         <translation>Mọi trang không có chữ</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>Sau khi mở tài liệu, tại đây sẽ hiển thị
+%1</translation>
     </message>
 </context>
 <context>

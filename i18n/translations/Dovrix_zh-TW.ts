@@ -831,12 +831,6 @@
         <translation>忽略</translation>
     </message>
     <message>
-        <source>打开文档后，此处显示
-目录 · 缩略图 · 搜索 · 批注</source>
-        <translation>開啟文件後，這裡會顯示
-目錄 · 縮圖 · 搜尋 · 註解</translation>
-    </message>
-    <message>
         <source>Dovrix 一个快如闪电的阅读器</source>
         <translation>Dovrix 快如閃電的閱讀器</translation>
     </message>
@@ -1207,6 +1201,12 @@ Dovrix 始終不會修改原始 PDF。</translation>
     <message>
         <source>所有没有文字的页</source>
         <translation>所有沒有文字的頁面</translation>
+    </message>
+    <message>
+        <source>打开文档后，此处显示
+%1</source>
+        <translation>開啟文件後，這裡會顯示
+%1</translation>
     </message>
 </context>
 <context>

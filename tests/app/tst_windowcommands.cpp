@@ -96,7 +96,7 @@ private Q_SLOTS:
     void indicatorsTellTheCurrentTab();
     void sideTabTitlesAreWhole_data();
     void sideTabTitlesAreWhole();
-    void closeButtonsSitOnTheirTabs();
+    void rightToLeftTabsAndHistoryArrows();
     void privateModeLabelWaitsForTheFirstToggle();
     void themeMenuAppliesAndStores();
     void languageMenuSwitches();
@@ -225,6 +225,9 @@ void TestWindowCommands::sideTabIsRememberedPerDocument()
     QCOMPARE(side->count(), 5);
     QCOMPARE(side->tabText(2), QStringLiteral("书签"));
     QCOMPARE(side->tabText(3), QStringLiteral("搜索"));
+    QStringList titles;
+    for (int i = 0; i < side->count(); ++i)
+        titles.append(side->tabText(i));
     QCOMPARE(side->currentIndex(), 0); // a new document starts on the thumbnails
 
     tabs->setCurrentIndex(0);
@@ -255,6 +258,8 @@ void TestWindowCommands::sideTabIsRememberedPerDocument()
     QCOMPARE(side->count(), 1);
     QCOMPARE(side->tabText(0), QStringLiteral("文档"));
     QVERIFY(window->sidebarContainer()->isHidden());
+    // Its text names the panels a document brings, all of them.
+    QVERIFY(qobject_cast<QLabel*>(side->widget(0))->text().endsWith(titles.join(" · ")));
 }
 
 void TestWindowCommands::dropOpensPdfFilesOnly()
@@ -806,16 +811,23 @@ void TestWindowCommands::sideTabTitlesAreWhole()
 }
 
 // Switching to a right-to-left language with documents open: each close button stays on its own
-// tab, next to its title.
-void TestWindowCommands::closeButtonsSitOnTheirTabs()
+// tab, next to its title; the history arrows point away from each other, back first.
+void TestWindowCommands::rightToLeftTabsAndHistoryArrows()
 {
     auto window = openWindow({makePdf("a.pdf"), makePdf("second-document.pdf")});
     QVERIFY(window);
     QTabBar* bar = window->documentTabs()->tabBar();
+    auto* back = child<QPushButton>(*window, "backButton");
+    auto* forward = child<QPushButton>(*window, "forwardButton");
     for (const char* code : {"ar", "en", "ar"}) {
         window->setLanguage(QString::fromLatin1(code));
         QTRY_COMPARE_WITH_TIMEOUT(bar->layoutDirection(), window->layoutDirection(),
                                   test::TimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(back->x() < forward->x(), !window->isRightToLeft(),
+                                  test::TimeoutMs);
+        const QString outwards =
+            back->x() < forward->x() ? QStringLiteral("←→") : QStringLiteral("→←");
+        QCOMPARE(back->text() + forward->text(), outwards);
         for (int i = 0; i < bar->count(); ++i) {
             QWidget* button = bar->tabButton(i, QTabBar::RightSide);
             if (!button)

@@ -1,10 +1,12 @@
 #include "core/PdfWorker.h"
+#include "core/RenderCache.h"
 #include "support/OwnProcess.h"
 #include "support/TestPdf.h"
 #include "support/TestWait.h"
 #include "support/WorkerGate.h"
 
 #include <QMutex>
+#include <QPainter>
 #include <QPointer>
 #include <QSemaphore>
 #include <QSignalSpy>
@@ -33,12 +35,14 @@ class TestPdfWorker : public QObject
 
 private Q_SLOTS:
     void runsByPriorityThenPostingOrder();
+    void theVisiblePageNeverWaitsBehindOtherWork();
     void repliesReachOnlyACurrentOwner();
     void aSharedDocumentGoesAfterItsLastJob();
     void destructionDropsQueuedJobsAndWaitsForTheRunningOne();
     void destructionGivesUpOnAJobThatNeverEnds();
 };
 
+// Within a lane; the general lane takes every class, the visible lane only page-view renders.
 void TestPdfWorker::runsByPriorityThenPostingOrder()
 {
     PdfWorker worker;
@@ -51,16 +55,60 @@ void TestPdfWorker::runsByPriorityThenPostingOrder()
         };
     };
     {
-        test::WorkerGate gate(&worker);
+        test::WorkerGate gate(&worker, JobPriority::ShownPageText);
         worker.post(JobPriority::Document, record(1));
-        worker.post(JobPriority::PageView, record(2));
+        worker.post(JobPriority::ShownPageText, record(2));
         worker.post(JobPriority::Document, record(3));
         worker.post(JobPriority::TextLayout, record(4));
-        worker.post(JobPriority::PageView, record(5));
+        worker.post(JobPriority::ShownPageText, record(5));
         worker.post(JobPriority::Thumbnails, record(6));
     }
     QVERIFY(worker.waitForIdle(test::TimeoutMs));
     QCOMPARE(order, (QList<int>{2, 5, 6, 4, 1, 3}));
+}
+
+// A render of the page being looked at finishes while thumbnails, text and recognition hold the
+// general lane; the held work then follows, and the document goes once its last job is done.
+void TestPdfWorker::theVisiblePageNeverWaitsBehindOtherWork()
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("two.pdf"));
+    QVERIFY(test::writePaintedPdf(path, {QSizeF(200, 300)}, 2, [](QPainter& painter, int) {
+        painter.fillRect(QRectF(50, 75, 100, 150), Qt::black);
+    }));
+    PdfWorker worker;
+    RenderCache view(&worker, 1 << 24, JobPriority::PageView);
+    RenderCache thumbnails(&worker, 1 << 24, JobPriority::Thumbnails);
+    QSignalSpy shown(&view, &RenderCache::pageRendered);
+    QSignalSpy drawn(&thumbnails, &RenderCache::pageRendered);
+    std::weak_ptr<PdfDocument> watched;
+    {
+        DocumentHandle document = worker.share(PdfDocument::open(path).document);
+        QVERIFY(document);
+        watched = document;
+        const auto key = [](int page, QSize size) {
+            RenderCache::Key k;
+            k.page = page;
+            k.size = size;
+            return k;
+        };
+        const RenderCache::Key small = key(1, QSize(40, 60));
+        const RenderCache::Key large = key(0, QSize(400, 600));
+        test::WorkerGate gate(&worker, JobPriority::OcrRender);
+        thumbnails.request(small, document);
+        for (int page = 0; page < 2; ++page)
+            view.request(key(page, QSize(400, 600)), document);
+        QTRY_COMPARE_WITH_TIMEOUT(shown.count(), 2, test::TimeoutMs);
+        QVERIFY(!view.cachedImage(large).isNull());
+        QVERIFY(view.cachedImage(large).pixel(200, 300) != view.cachedImage(large).pixel(0, 0));
+        QVERIFY(thumbnails.isInFlight(small));
+        QCOMPARE(drawn.count(), 0);
+        gate.open();
+        QVERIFY(drawn.wait(test::TimeoutMs));
+        QVERIFY(!thumbnails.cachedImage(small).isNull());
+    }
+    QVERIFY(worker.waitForIdle(test::TimeoutMs));
+    QVERIFY(watched.expired());
 }
 
 // A reply runs on the owner's thread while the owner lives and its generation has not moved on.
@@ -144,7 +192,7 @@ void TestPdfWorker::destructionDropsQueuedJobsAndWaitsForTheRunningOne()
     // start then either.
     auto sentinel = std::make_shared<ReleaseOnDestruction>(released);
     worker->post(JobPriority::Document, [&, sentinel] { ++queuedRan; });
-    worker->post(JobPriority::PageView, [&] { ++queuedRan; });
+    worker->post(JobPriority::Thumbnails, [&] { ++queuedRan; });
     worker->post(JobPriority::Document, [&, sentinel] { ++queuedRan; });
     sentinel.reset();
 

@@ -188,6 +188,11 @@ void TestOcrRecognition::ctcDecoding_data()
     QTest::newRow("an empty entry adds no visible text")
         << QList<int>{1, 3} << 5 << QStringList{QStringLiteral("x"), QStringLiteral("y"), QString()}
         << QStringLiteral("x") << 2;
+    QStringList many;
+    for (int i = 0; i < 38; ++i)
+        many << QString::number(i);
+    QTest::newRow("rows wider than the vector lanes, maxima in every part")
+        << QList<int>{1, 17, 0, 32, 38, 39} << 40 << many << QStringLiteral("0163137 ") << 5;
     QTest::newRow("multi-character entries")
         << QList<int>{1, 0, 2} << 4 << QStringList{QStringLiteral("中文"), QStringLiteral("ß")}
         << QStringLiteral("中文ß") << 2;
@@ -217,6 +222,14 @@ void TestOcrRecognition::ctcTiesAndScore()
     const OcrLine line = decodeCtc(rows.data(), 3, 4, dictionary);
     QCOMPARE(line.text, QStringLiteral("ab"));
     QCOMPARE(line.score, float((0.4 + 0.5) / 2)); // blanks are not counted
+
+    // The first of equal maxima also when they lie in different vector lanes and the tail.
+    std::vector<float> wide(2 * 37, 0.1f);
+    wide[5] = wide[21] = wide[36] = 0.4f; // a, far apart
+    wide[37 + 35] = wide[37 + 36] = 0.3f; // a class of the tail and the space after it
+    const QStringList letters = QString(QStringLiteral("abcdefghijklmnopqrstuvwxyz0123456789"))
+                                    .split(QString(), Qt::SkipEmptyParts);
+    QCOMPARE(decodeCtc(wide.data(), 2, 37, letters).text, QStringLiteral("e8"));
 }
 
 void TestOcrRecognition::dictionaryFormat_data()

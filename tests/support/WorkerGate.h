@@ -8,40 +8,45 @@
 
 namespace dovrix::test {
 
-// Blocks the worker thread until released, so that tests can queue jobs behind it and change
+// Blocks the worker's lanes until released, so that tests can queue jobs behind it and change
 // state (close a session, clear a cache) while those jobs wait. Post it at a priority at least as
-// high as the jobs it should hold back.
+// high as the jobs it should hold back: it holds every lane that takes jobs of its priority (at
+// PageView and above both, below only the general lane, leaving the visible lane free).
 class WorkerGate
 {
 public:
-    // Blocked: the constructor returns once the worker thread sits inside the gate.
+    // Blocked: the constructor returns once the lanes sit inside the gate.
     // Queued: the gate waits in the queue like any job; call waitUntilEntered() to meet it there.
     enum class Mode { Blocked, Queued };
 
     explicit WorkerGate(PdfWorker* worker, JobPriority priority = JobPriority(100),
                         Mode mode = Mode::Blocked)
-        : entered(std::make_shared<QSemaphore>()), release(std::make_shared<QSemaphore>())
+        : lanes(PdfWorker::lanesTaking(priority)), entered(std::make_shared<QSemaphore>()),
+          release(std::make_shared<QSemaphore>())
     {
-        worker->post(priority, [in = entered, out = release] {
-            in->release();
-            out->acquire();
-        });
+        for (int i = 0; i < lanes; ++i) {
+            worker->post(priority, [in = entered, out = release] {
+                in->release();
+                out->acquire();
+            });
+        }
         if (mode == Mode::Blocked)
             waitUntilEntered();
     }
     ~WorkerGate() { open(); }
 
-    void waitUntilEntered() { entered->acquire(); }
+    void waitUntilEntered() { entered->acquire(lanes); }
 
     void open()
     {
         if (!opened) {
             opened = true;
-            release->release();
+            release->release(lanes);
         }
     }
 
 private:
+    const int lanes;
     std::shared_ptr<QSemaphore> entered;
     std::shared_ptr<QSemaphore> release;
     bool opened = false;
