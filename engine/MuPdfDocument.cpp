@@ -215,17 +215,29 @@ constexpr float Descent = 0.25f;
 
 QRectF boxOf(const fz_stext_line* line, const fz_stext_char* ch)
 {
+    const fz_quad& q = ch->quad;
+    const bool alongX = std::abs(line->dir.y) < 0.001f;
+    const bool alongY = std::abs(line->dir.x) < 0.001f;
     fz_rect r;
-    if (line->wmode == 0 && std::abs(line->dir.y) < 0.001f) {
+    if (line->wmode == 0 && alongX) {
         // Horizontal text, either way along the line.
-        const float left = std::min({ch->quad.ul.x, ch->quad.ll.x, ch->quad.ur.x, ch->quad.lr.x});
-        const float right = std::max({ch->quad.ul.x, ch->quad.ll.x, ch->quad.ur.x, ch->quad.lr.x});
+        const float left = std::min({q.ul.x, q.ll.x, q.ur.x, q.lr.x});
+        const float right = std::max({q.ul.x, q.ll.x, q.ur.x, q.lr.x});
         const bool upright = line->dir.x > 0;
         const float above = (upright ? Ascent : Descent) * ch->size;
         const float below = (upright ? Descent : Ascent) * ch->size;
         r = fz_make_rect(left, ch->origin.y - above, right, ch->origin.y + below);
+    } else if (line->wmode == 0 && alongY) {
+        // Text running down (its tops to the right, as on a page turned a quarter clockwise) or
+        // up: the same band, across the line.
+        const float top = std::min({q.ul.y, q.ll.y, q.ur.y, q.lr.y});
+        const float bottom = std::max({q.ul.y, q.ll.y, q.ur.y, q.lr.y});
+        const bool topsRight = line->dir.y > 0;
+        const float right = (topsRight ? Ascent : Descent) * ch->size;
+        const float left = (topsRight ? Descent : Ascent) * ch->size;
+        r = fz_make_rect(ch->origin.x - left, top, ch->origin.x + right, bottom);
     } else {
-        r = fz_rect_from_quad(ch->quad);
+        r = fz_rect_from_quad(q);
     }
     return QRectF(r.x0, r.y0, r.x1 - r.x0, r.y1 - r.y0);
 }

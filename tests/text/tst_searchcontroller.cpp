@@ -215,7 +215,7 @@ private Q_SLOTS:
         QSignalSpy finished(search.get(), &SearchController::finished);
         {
             test::WorkerGate gate(worker.get());
-            store->requestPageText(3, JobPriority(50)); // arrives first
+            store->requestPageText(3, JobPriority::ShownPageText); // arrives first
             search->startSearch(QStringLiteral("word"), false);
             QCOMPARE(progress.count(), 0);
         }

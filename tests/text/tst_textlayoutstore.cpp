@@ -293,8 +293,8 @@ private Q_SLOTS:
         QSignalSpy blocks(store.get(), &TextLayoutStore::readingBlocksReady);
         {
             test::WorkerGate gate(worker.get());
-            store->requestPageText(0, JobPriority(50));
-            store->requestPageText(1, JobPriority(40));
+            store->requestPageText(0, JobPriority::ShownPageText);
+            store->requestPageText(1, JobPriority::Thumbnails);
             store->requestPageText(2, JobPriority::TextLayout);
             store->requestCharBoxes(2, JobPriority::TextLayout);
             store->requestQuickBoxes(2, JobPriority::ShownPageText); // text pending: waits

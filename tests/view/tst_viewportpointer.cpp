@@ -2,6 +2,7 @@
 // links and the hover cursor, annotation gestures and cards, the Escape order.
 
 #include "annotations/AnnotationCard.h"
+#include "support/TestPdf.h"
 #include "support/TestWait.h"
 #include "support/TextFixtures.h"
 #include "support/ViewFixtures.h"
@@ -455,6 +456,121 @@ private Q_SLOTS:
         Q_EMIT card->deleted(a.id);
         QCOMPARE(rig.annotations.count(), 0);
         QVERIFY(rig.view.cardId().isEmpty());
+    }
+
+    // Each /Rotate with and without a CropBox smaller than the MediaBox, on the word as drawn: a
+    // drag copies it, a search hit is drawn on it, a highlight is stored with a size and drawn
+    // on it after reopening.
+    void turnedAndCroppedPages_data()
+    {
+        QTest::addColumn<int>("rotate");
+        QTest::addColumn<bool>("cropped");
+        for (const int rotate : {0, 90, 180, 270}) {
+            for (const bool cropped : {false, true})
+                QTest::addRow("rotate %d%s", rotate, cropped ? ", cropped" : "")
+                    << rotate << cropped;
+        }
+    }
+
+    void turnedAndCroppedPages()
+    {
+        QFETCH(int, rotate);
+        QFETCH(bool, cropped);
+        if (useEngineUnderTest() == EngineKind::QtPdf && (rotate != 0 || cropped))
+            QSKIP("Qt PDF places the text of turned and cropped pages off the page");
+        LayoutPage page;
+        page.mediaBoxPt = QSizeF(300, 300);
+        page.rotate = rotate;
+        if (cropped)
+            page.cropBoxPt = QRectF(40, 60, 220, 200);
+        page.runs = {{QPointF(70, 150), 24, QStringLiteral("quartz")}};
+        const QString path = dir.filePath(QStringLiteral("%1.pdf").arg(QTest::currentDataTag()));
+        QVERIFY(writeLayoutPdf(path, {page}));
+        QFile::remove(AnnotationStore::sidecarPathFor(path));
+
+        // The word's ink in the view: the only dark pixels of the page.
+        const auto inkOf = [](ViewportRig& rig, const QImage& image) {
+            const QSizeF size = rig.controller.pageSizes().first();
+            const QRect area = QRectF(rig.toViewport(0, QPointF(0, 0)),
+                                      rig.toViewport(0, QPointF(size.width(), size.height())))
+                                   .toRect()
+                                   .normalized()
+                                   .intersected(image.rect());
+            QRect ink;
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    if (image.pixelColor(x, y).lightness() < 100)
+                        ink |= QRect(x, y, 1, 1);
+                }
+            }
+            return ink;
+        };
+        // What changed between two renders lies on the word and covers much of it.
+        const auto drawnOn = [](const QImage& before, const QImage& after, const QRect& ink) {
+            const QRect near = ink.adjusted(-8, -8, 8, 8);
+            int inside = 0;
+            for (int y = 0; y < after.height(); ++y) {
+                for (int x = 0; x < after.width(); ++x) {
+                    if (before.pixel(x, y) == after.pixel(x, y))
+                        continue;
+                    if (!near.contains(x, y))
+                        return QStringLiteral("changed at (%1, %2), away from the word")
+                            .arg(x)
+                            .arg(y);
+                    inside += ink.contains(x, y) ? 1 : 0;
+                }
+            }
+            if (inside * 4 < ink.width() * ink.height())
+                return QStringLiteral("only %1 pixels changed on the word").arg(inside);
+            return QString();
+        };
+
+        ViewportRig rig;
+        QVERIFY(rig.open(path));
+        QVERIFY(rig.waitCharBoxes(0));
+        QVERIFY(rig.waitImages());
+        const QImage plain = rig.render();
+        const QRect ink = inkOf(rig, plain);
+        QVERIFY(ink.width() > 10 && ink.height() > 10);
+        // From the first letter's middle to the last one's, along the line as drawn.
+        const bool across = ink.width() > ink.height();
+        const int inset = (across ? ink.width() : ink.height()) / 12;
+        const QPoint from = across ? QPoint(ink.left() + inset, ink.center().y())
+                                   : QPoint(ink.center().x(), ink.top() + inset);
+        const QPoint to = across ? QPoint(ink.right() - inset, ink.center().y())
+                                 : QPoint(ink.center().x(), ink.bottom() - inset);
+        drag(rig, from, to);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("quartz"));
+        rig.view.clearSelection();
+
+        QSignalSpy finished(&rig.search, &SearchController::finished);
+        rig.search.startSearch(QStringLiteral("quartz"), false);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, test::TimeoutMs);
+        QCOMPARE(rig.view.searchHits().size(), 1);
+        const SearchHit hit = rig.view.searchHits().first();
+        rig.view.viewport()->repaint();
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.text.hitBoxes(0, hit.start, hit.length).isEmpty(),
+                                 test::TimeoutMs);
+        QString fault = drawnOn(plain, rig.render(), ink);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        rig.search.clear();
+
+        rig.view.setAnnotationMode(true);
+        rig.view.setAnnotationTool(AnnotationType::Highlight);
+        drag(rig, from, to);
+        QCOMPARE(rig.annotations.count(), 1);
+        const Annotation stored = rig.annotations.allAnnotations().first();
+        QVERIFY(stored.rect.width() > 0 && stored.rect.height() > 0);
+
+        ViewportRig reopened;
+        QVERIFY(reopened.open(path));
+        QCOMPARE(reopened.annotations.count(), 1);
+        QVERIFY(reopened.waitCharBoxes(0));
+        QVERIFY(reopened.waitImages());
+        const QImage marked = reopened.render();
+        reopened.annotations.remove(stored.id);
+        fault = drawnOn(reopened.render(), marked, ink);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 
     void escapeSteps()
