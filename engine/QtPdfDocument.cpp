@@ -8,6 +8,7 @@
 #include <QPdfDocument>
 #include <QPdfDocumentRenderOptions>
 #include <QPdfSelection>
+#include <QTransform>
 
 #include <algorithm>
 #include <array>
@@ -188,8 +189,11 @@ public:
         QPdfDocument* doc = here();
         if (!doc || page < 0 || page >= pages || size.isEmpty())
             return {};
+        const int turn = ((rotation % 360) + 360) % 360;
+        if (clip.isValid())
+            return renderPart(doc, page, size, turn, clip);
         QPdfDocumentRenderOptions options;
-        switch (((rotation % 360) + 360) % 360) {
+        switch (turn) {
         case 90:
             options.setRotation(QPdfDocumentRenderOptions::Rotation::Clockwise90);
             break;
@@ -204,17 +208,45 @@ public:
         }
         // The document's own annotations are part of the page.
         options.setRenderFlags(QPdfDocumentRenderOptions::RenderFlag::Annotations);
-        const QImage drawn = doc->render(page, size, options);
+        return onWhitePaper(doc->render(page, size, options));
+    }
+
+    // The part clip (pixels of the turned image at size) alone: the engine clips the upright page,
+    // so the same part of the upright image is drawn and then turned (quarter turns are exact).
+    // Only that part is rasterised, however large size is.
+    static QImage renderPart(QPdfDocument* doc, int page, QSize size, int turn, QRect clip)
+    {
+        const QRect part = clip & QRect(QPoint(0, 0), size);
+        if (part.isEmpty())
+            return {};
+        const QSize upright = turn % 180 != 0 ? size.transposed() : size;
+        QTransform toShown;
+        if (turn == 90)
+            toShown = QTransform(0, 1, -1, 0, upright.height(), 0);
+        else if (turn == 180)
+            toShown = QTransform(-1, 0, 0, -1, upright.width(), upright.height());
+        else if (turn == 270)
+            toShown = QTransform(0, -1, 1, 0, 0, upright.width());
+        const QRect uprightPart = toShown.inverted().mapRect(QRectF(part)).toAlignedRect();
+        QPdfDocumentRenderOptions options;
+        options.setRenderFlags(QPdfDocumentRenderOptions::RenderFlag::Annotations);
+        options.setScaledSize(upright);
+        options.setScaledClipRect(uprightPart);
+        QImage drawn = doc->render(page, uprightPart.size(), options);
+        if (!drawn.isNull() && turn != 0)
+            drawn = drawn.transformed(QTransform().rotate(turn));
+        return onWhitePaper(drawn);
+    }
+
+    // On white paper, as the other engine draws it.
+    static QImage onWhitePaper(const QImage& drawn)
+    {
         if (drawn.isNull())
             return drawn;
-        // On white paper, as the other engine draws it.
-        const QRect area = clip.isValid() ? clip & drawn.rect() : drawn.rect();
-        if (area.isEmpty())
-            return {};
-        QImage image(area.size(), QImage::Format_ARGB32_Premultiplied);
+        QImage image(drawn.size(), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
         QPainter painter(&image);
-        painter.drawImage(QPoint(0, 0), drawn, area);
+        painter.drawImage(QPoint(0, 0), drawn);
         painter.end();
         return image;
     }

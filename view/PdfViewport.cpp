@@ -78,7 +78,7 @@ PdfViewport::PdfViewport(RenderCache* cache, TextLayoutStore* textStore,
                 [this](const RenderCache::Key& key, const QImage& image) {
                     if (preview && preview->isVisible() && key == previewKey)
                         fillLinkPreview(image);
-                    viewport()->update();
+                    repaintRendered(key);
                 });
     }
     if (text) {
@@ -338,6 +338,12 @@ void PdfViewport::rotateBy(int degrees)
 
 void PdfViewport::goToPage(int page)
 {
+    showPage(page);
+    renderNow();
+}
+
+void PdfViewport::showPage(int page)
+{
     if (geo.pageCount() <= 0)
         return;
     const int p = std::clamp(page, 0, geo.pageCount() - 1);
@@ -349,24 +355,27 @@ void PdfViewport::goToPage(int page)
     if (geo.singlePage && changed) {
         relayout();
         verticalScrollBar()->setValue(0);
-        viewport()->update();
-        startRenderTimer();
     } else {
         const QRectF r = geo.pageRect(p);
         if (!r.isEmpty())
             verticalScrollBar()->setValue(toContentPx(r.top() - geo.margin));
-        refreshVisiblePages();
-        viewport()->update();
     }
+    viewport()->update();
     if (changed)
         Q_EMIT currentPageChanged(p);
+}
+
+void PdfViewport::renderNow()
+{
+    renderTimer.stop();
+    refreshVisiblePages();
 }
 
 void PdfViewport::showTarget(const ViewTarget& target)
 {
     if (target.page < 0 || target.page >= geo.pageCount())
         return;
-    goToPage(target.page);
+    showPage(target.page);
     const ViewPlacement place =
         geo.placementFor(target, viewport()->size(),
                          QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value()));
@@ -380,13 +389,13 @@ void PdfViewport::showTarget(const ViewTarget& target)
     horizontalScrollBar()->setValue(toContentPx(std::round(place.scrollPx.x())));
     verticalScrollBar()->setValue(toContentPx(std::round(place.scrollPx.y())));
     viewport()->update();
-    startRenderTimer();
     if (zoomed) {
         Q_EMIT zoomChanged(geo.zoom);
         if (wasFitting)
             Q_EMIT fitModeChanged(FitMode::FitNone);
     }
     updateCurrentPage();
+    renderNow();
 }
 
 void PdfViewport::jumpTo(const ViewTarget& target)
@@ -793,9 +802,9 @@ void PdfViewport::setFocusedHit(int index)
     focused = index;
     const SearchHit hit = hits.at(index);
     if (hit.page != geo.currentPage)
-        goToPage(hit.page);
+        showPage(hit.page);
     scrollToFocusedHit(boxesOfHit(hit, true));
-    refreshVisiblePages();
+    renderNow();
     viewport()->update();
 }
 
@@ -859,10 +868,10 @@ void PdfViewport::paintMarks(QPainter& p, int page) const
 
 void PdfViewport::scrollToPagePoint(int page, const QPointF& pointPt)
 {
-    goToPage(page);
-    if (page < 0 || page >= geo.pageCount())
-        return;
-    verticalScrollBar()->setValue(toContentPx(geo.pageToView(page, pointPt).y()));
+    showPage(page);
+    if (page >= 0 && page < geo.pageCount())
+        verticalScrollBar()->setValue(toContentPx(geo.pageToView(page, pointPt).y()));
+    renderNow();
 }
 
 QPointF PdfViewport::topPagePoint() const
@@ -931,10 +940,30 @@ void PdfViewport::paintEvent(QPaintEvent*)
         paintRotationLabel(p);
 }
 
+void PdfViewport::repaintRendered(const RenderCache::Key& key)
+{
+    // Only where the image lies: at a high zoom the parts of a page come one by one, and each
+    // would otherwise repaint the whole view.
+    QRectF area = geo.pageRect(key.page);
+    if (!key.clip.isNull() && !key.size.isEmpty()) {
+        const double sx = area.width() / key.size.width();
+        const double sy = area.height() / key.size.height();
+        area = QRectF(area.left() + key.clip.x() * sx, area.top() + key.clip.y() * sy,
+                      key.clip.width() * sx, key.clip.height() * sy);
+    }
+    const QRect shown =
+        area.translated(-contentPos(QPointF(0, 0))).toAlignedRect().adjusted(-1, -1, 1, 1)
+        & viewport()->rect();
+    if (!shown.isEmpty())
+        viewport()->update(shown);
+}
+
 void PdfViewport::paintPage(QPainter& p, int page, const QRectF& r)
 {
-    p.fillRect(r.translated(3, 4), QColor(0, 0, 0, 90));
-    p.fillRect(r, QColor(pageColourOf(qRgb(255, 255, 255), effectiveColours())));
+    // The shadow shows only beside and below the page: no blend under all of it.
+    const QColor shadow(0, 0, 0, 90);
+    p.fillRect(QRectF(r.right(), r.top() + 4, 3, r.height()), shadow);
+    p.fillRect(QRectF(r.left() + 3, r.bottom(), r.width() - 3, 4), shadow);
     const QImage image = cache ? cache->cachedImage(renderKeyFor(page)) : QImage();
     const QList<RenderCache::Key> tiles = cache ? visibleTileKeys(page) : QList<RenderCache::Key>();
     QList<QImage> tileImages;
@@ -943,12 +972,12 @@ void PdfViewport::paintPage(QPainter& p, int page, const QRectF& r)
         tileImages.append(cache->cachedImage(tile));
         allTiles = allTiles && !tileImages.last().isNull();
     }
-    if (!image.isNull()) {
-        if (!allTiles)
-            p.drawImage(r, image); // the preview, until the parts in view are there
-    } else if (!allTiles) {
+    if (allTiles)
+        p.fillRect(r, QColor(pageColourOf(qRgb(255, 255, 255), effectiveColours())));
+    else if (!image.isNull())
+        p.drawImage(r, image); // the preview, until the parts in view are there
+    else
         paintPlaceholder(p, r);
-    }
     if (!tiles.isEmpty()) {
         const double sx = r.width() / tiles.first().size.width();
         const double sy = r.height() / tiles.first().size.height();
@@ -973,7 +1002,15 @@ void PdfViewport::paintPlaceholder(QPainter& p, const QRectF& r) const
     p.fillRect(r, QColor(palette.panel2));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(palette.line));
-    for (double y = r.top() - r.width(); y < r.bottom(); y += 36.0) {
+    // The bands that cross the view (a page at a high zoom is many times its size).
+    const QRectF shown = r & QRectF(contentPos(QPointF(0, 0)), QSizeF(viewport()->size()));
+    if (shown.isEmpty()) {
+        p.restore();
+        return;
+    }
+    const double first = r.top() - r.width();
+    const double skipped = std::floor((shown.top() - r.width() - 6 - first) / 36.0);
+    for (double y = first + std::max(0.0, skipped) * 36.0; y < shown.bottom(); y += 36.0) {
         const QPointF band[4] = {QPointF(r.left(), y + r.width()), QPointF(r.right(), y),
                                  QPointF(r.right(), y + 6), QPointF(r.left(), y + r.width() + 6)};
         p.drawPolygon(band, 4);

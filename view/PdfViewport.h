@@ -236,6 +236,11 @@ private:
     bool recolour();
     void updateCurrentPage();
     void startRenderTimer();
+    // Puts page at the top of the view (in single-page mode: shows it alone); renders follow the
+    // caller's last move.
+    void showPage(int page);
+    // A jump asks for the renders of where it lands at once; a scroll waits until it pauses.
+    void renderNow();
     void onRefitTimer();
     // Recomputes the fit zoom (when a fit mode is set), then lays out, repaints and renders.
     void applyFitMode();
@@ -251,6 +256,7 @@ private:
     QPoint readingAnchorPx() const;
 
     // Painting.
+    void repaintRendered(const RenderCache::Key& key);
     void paintPage(QPainter& p, int page, const QRectF& r);
     void paintPlaceholder(QPainter& p, const QRectF& r) const;
     void paintHits(QPainter& p, int page, const QRectF& r);

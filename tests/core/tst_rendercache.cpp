@@ -245,17 +245,28 @@ private Q_SLOTS:
         QCOMPARE(QPoint(ink.center().x() * 2 / size.width(), ink.center().y() * 2 / size.height()),
                  corner);
 
-        // A part rendered alone (for pages too large to render whole) is that part of the image.
+        // A part rendered alone (for pages too large to render whole) is that part of the image,
+        // give or take a pixel (engines may place a clipped render a pixel apart).
         Key partKey = makeKey(0, size, rotation);
         partKey.clip = ink.adjusted(-7, -5, 9, 11) & QRect(QPoint(0, 0), size);
         QVERIFY(partKey != makeKey(0, size, rotation));
         const QImage part = renderInto(cache, partKey).convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(part.size(), partKey.clip.size());
-        const QImage same = image.copy(partKey.clip);
+        const auto nearby = [&image](QPoint at, int gray) {
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const QPoint p = at + QPoint(dx, dy);
+                    if (image.rect().contains(p) && qAbs(qGray(image.pixel(p)) - gray) <= 40)
+                        return true;
+                }
+            }
+            return false;
+        };
         int differing = 0;
         for (int y = 0; y < part.height(); ++y) {
             for (int x = 0; x < part.width(); ++x)
-                differing += qAbs(qGray(part.pixel(x, y)) - qGray(same.pixel(x, y))) > 40;
+                differing +=
+                    !nearby(partKey.clip.topLeft() + QPoint(x, y), qGray(part.pixel(x, y)));
         }
         QVERIFY2(differing * 50 <= part.width() * part.height(),
                  qPrintable(QString::number(differing)));

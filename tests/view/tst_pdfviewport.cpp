@@ -368,6 +368,16 @@ private Q_SLOTS:
                 page == 0 ? rig.view.pageRect(0).bottom() - 30 : rig.view.pageRect(1).top() + 30;
             QCOMPARE(shown.pixelColor(x, int(y) - bar->value()), QColor(Qt::white));
         }
+
+        // A jump asks at once for the parts where it lands, and for none where it passed.
+        rig.view.scrollToPagePoint(3, QPointF(0, 396));
+        const QList<RenderCache::Key> landed = rig.view.visibleTileKeys(3);
+        QVERIFY(!landed.isEmpty());
+        for (const RenderCache::Key& tile : landed)
+            QVERIFY(rig.cache.isInFlight(tile));
+        RenderCache::Key pageTop = landed.first();
+        pageTop.clip.moveTop(0);
+        QVERIFY(!rig.cache.isInFlight(pageTop) && !rig.cache.contains(pageTop));
     }
 
     // A document whose pages together are longer than an int: the scroll range saturates
