@@ -462,6 +462,10 @@ void ExportCommands::blocksReady(int page)
 void ExportCommands::textPage(int page)
 {
     TextLayoutStore* store = textRun->session()->textLayout();
+    // The next pages are read on the worker while this one is put in reading order here.
+    const int pageCount = textRun->session()->controller()->pageCount();
+    for (int next = page + 1; next <= page + TextReadAhead && next < pageCount; ++next)
+        store->requestPageText(next, JobPriority::TextLayout);
     if (!store->hasReadingBlocks(page)) {
         text.waitingForBlocks = true;
         store->requestReadingBlocks(page); // may deliver at once, which comes back here

@@ -71,6 +71,8 @@ public:
     static constexpr double AnnotatedDpi = 200.0;
     // The full-text export's progress dialog appears after this long.
     static constexpr int TextProgressDelayMs = 500;
+    // Pages whose text the full-text export asks for ahead of the one it is writing.
+    static constexpr int TextReadAhead = 4;
 
     // (parent, caption, start path, filter) → chosen path, empty when cancelled.
     using SaveFileName =

@@ -3,6 +3,7 @@
 // --pdftotext, poppler's pdftotext extracts the same file in the same run, for its time and the
 // share of its words that the export has too.
 
+#include "app/ExportCommands.h"
 #include "bench/Bench.h"
 #include "tests/support/TestWait.h"
 
@@ -29,9 +30,13 @@ int fail(const QString& message)
     return dovrix::bench::fail("blocks", message);
 }
 
-// Asks the store for the page's blocks and waits for them, as the export step does.
-void waitForBlocks(dovrix::TextLayoutStore& store, int page)
+// Asks the store for the page's blocks and waits for them, as the export step does (reading the
+// next pages' texts meanwhile).
+void waitForBlocks(dovrix::TextLayoutStore& store, int page, int pageCount)
 {
+    for (int next = page + 1;
+         next <= page + dovrix::ExportCommands::TextReadAhead && next < pageCount; ++next)
+        store.requestPageText(next, dovrix::JobPriority::TextLayout);
     QEventLoop loop;
     QObject::connect(&store, &dovrix::TextLayoutStore::readingBlocksReady, &loop,
                      [&loop, page](int ready) {
@@ -102,7 +107,7 @@ int run(const QStringList& args)
     QString text;
     int blocks = 0;
     for (int page = 0; page < controller.pageCount(); ++page) {
-        waitForBlocks(store, page);
+        waitForBlocks(store, page, controller.pageCount());
         const QList<dovrix::ReadingBlock> pageBlocks = store.readingBlocks(page);
         blocks += int(pageBlocks.size());
         text += dovrix::formatExportPage(page, pageBlocks);

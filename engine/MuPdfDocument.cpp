@@ -8,8 +8,14 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <climits>
 #include <cmath>
 #include <mutex>
+
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
 
 extern "C" {
 #include <mupdf/fitz.h>
@@ -206,6 +212,88 @@ bool runWithin(fz_context* ctx, fz_page* page, fz_device* dev, fz_matrix ctm, qi
     return !failed && !cookie.abort;
 }
 
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+// Memory of a large page image: mapped in huge pages where the system allows them, since in small
+// pages a page image of tens of megabytes costs thousands of page faults, more than drawing it.
+// The memory of the last such image to go is kept for the next one of about its size, so that
+// the system does not clear it again; trimMemory() lets it go.
+struct Mapping
+{
+    uchar* start = nullptr;
+    size_t length = 0;
+};
+
+constexpr size_t HugePage = size_t(2) << 20;
+constexpr size_t LargestSpare = size_t(96) << 20;
+std::atomic<Mapping*> spare{nullptr};
+
+void unmap(Mapping* mapping)
+{
+    munmap(mapping->start, mapping->length);
+    delete mapping;
+}
+
+void releaseMapping(void* info)
+{
+    auto* mapping = static_cast<Mapping*>(info);
+    Mapping* none = nullptr;
+    if (mapping->length > LargestSpare || !spare.compare_exchange_strong(none, mapping))
+        unmap(mapping);
+}
+
+Mapping* newMapping(size_t length)
+{
+    if (Mapping* kept = spare.exchange(nullptr)) {
+        // Reused only when little of it would be wasted: the caches count the image's size.
+        if (kept->length >= length && kept->length - length <= length / 4)
+            return kept;
+        unmap(kept);
+    }
+    void* mapped = mmap(nullptr, length + HugePage, PROT_READ | PROT_WRITE,
+                        MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapped == MAP_FAILED)
+        return nullptr;
+    // Keep the part that starts on a huge page boundary.
+    auto* raw = static_cast<uchar*>(mapped);
+    auto* start = reinterpret_cast<uchar*>((reinterpret_cast<quintptr>(raw) + HugePage - 1)
+                                           & ~quintptr(HugePage - 1));
+    if (start > raw)
+        munmap(raw, size_t(start - raw));
+    munmap(start + length, size_t(raw + HugePage - start));
+    madvise(start, length, MADV_HUGEPAGE);
+    return new Mapping{start, length};
+}
+
+void dropSpareImageMemory()
+{
+    if (Mapping* kept = spare.exchange(nullptr))
+        unmap(kept);
+}
+#else
+void dropSpareImageMemory()
+{
+}
+#endif
+
+// A page image to draw into (its contents undefined).
+QImage newPageImage(QSize size)
+{
+    constexpr QImage::Format Format = QImage::Format_ARGB32_Premultiplied;
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    const qint64 stride = qint64(size.width()) * 4;
+    const qint64 bytes = stride * size.height();
+    if (bytes < qint64(2 * HugePage) || stride > INT_MAX)
+        return QImage(size, Format);
+    Mapping* mapping = newMapping((size_t(bytes) + HugePage - 1) / HugePage * HugePage);
+    if (!mapping)
+        return QImage(size, Format);
+    return QImage(mapping->start, size.width(), size.height(), stride, Format, releaseMapping,
+                  mapping);
+#else
+    return QImage(size, Format);
+#endif
+}
+
 // The band of a line of text around its baseline, in multiples of the font size. The engine's
 // own quads span the font's ascent to descent, which some fonts (symbol fonts, fonts that state
 // only a bounding box) make taller than the distance between lines; a fixed band gives every
@@ -399,7 +487,7 @@ public:
             clip.isValid() ? clip & QRect(QPoint(0, 0), size) : QRect(QPoint(0, 0), size);
         if (area.isEmpty())
             return {};
-        QImage image(area.size(), QImage::Format_ARGB32_Premultiplied);
+        QImage image = newPageImage(area.size());
         if (image.isNull())
             return {};
         fz_context* ctx = lane->ctx;
@@ -676,6 +764,7 @@ public:
 
     void trimMemory() override
     {
+        dropSpareImageMemory();
         if (Lane* lane = here())
             fz_empty_store(lane->ctx);
     }
