@@ -55,9 +55,25 @@ void fillFields(fz_context* ctx, pdf_document* doc, const QHash<QString, QByteAr
         const auto value = values.constFind(name);
         if (value == values.cend())
             return;
-        pdf_set_annot_field_value(ctx, doc, widget, value->constData(), 1);
+        pdf_obj* field = pdf_annot_obj(ctx, widget);
+        const bool secret = pdf_field_type(ctx, field) == PDF_WIDGET_TYPE_TEXT
+                            && (pdf_field_flags(ctx, field) & PDF_TX_FIELD_IS_PASSWORD);
+        // A password is drawn as one dot per character; the field keeps what was typed.
+        const QByteArray shown =
+            secret ? QString(QString::fromUtf8(*value).size(), QChar(0x2022)).toUtf8() : *value;
+        pdf_set_annot_field_value(ctx, doc, widget, shown.constData(), 1);
         pdf_annot_request_resynthesis(ctx, widget);
         pdf_update_annot(ctx, widget);
+        if (secret) {
+            // The value belongs to the field: the nearest of the widget and its parents that
+            // has a name.
+            pdf_obj* holder = field;
+            for (int depth = 0; depth < 32 && !pdf_dict_get(ctx, holder, PDF_NAME(T))
+                                && pdf_dict_get(ctx, holder, PDF_NAME(Parent));
+                 ++depth)
+                holder = pdf_dict_get(ctx, holder, PDF_NAME(Parent));
+            pdf_dict_put_text_string(ctx, holder, PDF_NAME(V), value->constData());
+        }
     });
 }
 

@@ -200,8 +200,8 @@ private Q_SLOTS:
     }
 
     // Values given to the document are drawn into their fields by its renders (the widgets'
-    // appearances made anew) on every lane; a value taken away leaves the field as the file
-    // has it, and the fields still read as filed.
+    // appearances made anew) on every lane, a password as dots; a value taken away leaves the
+    // field as the file has it, and the fields still read as filed.
     void formValuesDrawn()
     {
         const QString path = dir.filePath(QStringLiteral("filled.pdf"));
@@ -221,6 +221,15 @@ private Q_SLOTS:
         QVERIFY(ink("name") > 20);
         QVERIFY(ink("agree") > 5);
         QVERIFY(ink("name", 1) > 20);
+        const auto pinShown = [&document](const QString& value) {
+            document->setFormValues({{"pin", value}});
+            const QRect pin = test::FormSample::rectOf(QStringLiteral("pin")).toAlignedRect();
+            return document->render(0, QSize(612, 792), 0).copy(pin);
+        };
+        const QImage dots = pinShown(QString(6, QChar(0x2022)));
+        QVERIFY(test::darkPixels(dots) > 10);
+        QCOMPARE(pinShown(QStringLiteral("secret")), dots);
+        document->setFormValues({{"name", "WWWW"}, {"agree", "Yes"}});
         document->setFormValues({{"agree", "Yes"}});
         QCOMPARE(ink("name"), 0);
         QVERIFY(ink("agree") > 5);
