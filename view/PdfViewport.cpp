@@ -61,7 +61,6 @@ PdfViewport::PdfViewport(RenderCache* cache, TextLayoutStore* textStore,
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
 
     renderTimer.setSingleShot(true);
-    renderTimer.setInterval(RenderDelayMs);
     connect(&renderTimer, &QTimer::timeout, this, &PdfViewport::refreshVisiblePages);
     refitTimer.setSingleShot(true);
     refitTimer.setInterval(RefitDelayMs);
@@ -129,7 +128,10 @@ void PdfViewport::setDocument()
     verticalScrollBar()->setValue(0);
     updateCurrentPage();
     viewport()->update();
-    startRenderTimer();
+    // A new document's first view is drawn at once, not after the pause that lets zooming and
+    // scrolling settle: once this turn of the event loop is over, so that a view restored right
+    // after binding is the one drawn.
+    renderTimer.start(0);
     ensureLinks(geo.currentPage);
 }
 
@@ -187,7 +189,7 @@ void PdfViewport::relayout()
 
 void PdfViewport::startRenderTimer()
 {
-    renderTimer.start();
+    renderTimer.start(RenderDelayMs);
 }
 
 void PdfViewport::setZoom(double zoom)
