@@ -229,14 +229,14 @@ bool writeSample(const QString& path, const QString& textPath, bool chinese, boo
 int run(const QStringList& args)
 {
     const QStringList withValue = {
-        QStringLiteral("--page"),          QStringLiteral("--image"),
-        QStringLiteral("--models"),        QStringLiteral("--repeat"),
-        QStringLiteral("--reference"),     QStringLiteral("--tesseract-lang"),
-        QStringLiteral("--write-sample"),  QStringLiteral("--rec-max-width"),
-        QStringLiteral("--batch"),         QStringLiteral("--threads"),
-        QStringLiteral("--batch-columns"), QStringLiteral("--line-height"),
-        QStringLiteral("--limit-side"),    QStringLiteral("--wide-pitch"),
-        QStringLiteral("--parallel-lines")};
+        QStringLiteral("--page"),           QStringLiteral("--image"),
+        QStringLiteral("--models"),         QStringLiteral("--repeat"),
+        QStringLiteral("--reference"),      QStringLiteral("--tesseract-lang"),
+        QStringLiteral("--write-sample"),   QStringLiteral("--rec-max-width"),
+        QStringLiteral("--batch"),          QStringLiteral("--threads"),
+        QStringLiteral("--batch-columns"),  QStringLiteral("--line-height"),
+        QStringLiteral("--limit-side"),     QStringLiteral("--wide-pitch"),
+        QStringLiteral("--parallel-lines"), QStringLiteral("--limit-side-wide")};
     const QString samplePath = dovrix::bench::option(args, QStringLiteral("--write-sample"));
     if (!samplePath.isEmpty()) {
         const bool mixed = dovrix::bench::hasFlag(args, QStringLiteral("--mixed"));
@@ -309,6 +309,7 @@ int run(const QStringList& args)
     intOption("--batch-columns", &config.recBatchColumns);
     intOption("--line-height", &config.recLineHeight);
     intOption("--limit-side", &config.limitSideLength);
+    intOption("--limit-side-wide", &config.wideScriptLimitSideLength);
     intOption("--parallel-lines", &config.recParallelLines);
     config.spinning = dovrix::bench::hasFlag(args, QStringLiteral("--spin"));
     config.latinRecogniser = !dovrix::bench::hasFlag(args, QStringLiteral("--whole-dictionary"));
@@ -396,6 +397,7 @@ int run(const QStringList& args)
                   std::round(engine.lastStageTimes().skewDegrees * 1e3) / 1e3);
     result.insert(QStringLiteral("rec_line_height"), config.recLineHeight);
     result.insert(QStringLiteral("limit_side"), config.limitSideLength);
+    result.insert(QStringLiteral("detection_side"), engine.lastStageTimes().detectionSide);
     QJsonArray lineArray;
     QStringList texts;
     for (const OcrLine& line : lines) {
@@ -454,7 +456,8 @@ static dovrix::bench::Registration
     reg("ocr",
         "ocr FILE --page N | ocr --image PNG  [--repeat K] [--models DIR] [--reference TXT] "
         "[--rec-max-width W] [--batch N] [--batch-columns C] [--threads T] [--spin] "
-        "[--line-height H] [--limit-side S] [--wide-pitch P] [--parallel-lines N] "
+        "[--line-height H] [--limit-side S] [--limit-side-wide S] [--wide-pitch P] "
+        "[--parallel-lines N] "
         "[--whole-dictionary] "
         "[--tesseract [--tesseract-lang eng+chi_sim]] (tesseract runs in turn with ours, "
         "--repeat times); ocr --write-sample OUT.pdf [--chinese | "

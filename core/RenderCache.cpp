@@ -107,16 +107,19 @@ RenderCache::~RenderCache()
 
 void RenderCache::request(const Key& key, const DocumentHandle& document)
 {
-    if (!worker || isCurrent(key) || inFlight.contains(key))
+    const quint64 drawing = drawingOf(key.page);
+    if (!worker || isCurrent(key) || inFlight.value(key, ~quint64(0)) == drawing)
         return;
-    inFlight.insert(key);
+    inFlight.insert(key, drawing);
     const QSize renderSize = key.clip.isNull() ? clampToPixelLimit(key.size) : key.size;
     worker->post(jobPriority, this, generation.ticket(),
-                 [key, renderSize, document, tint = colours]() -> Reply<RenderCache> {
+                 [key, renderSize, document, tint = colours, drawing]() -> Reply<RenderCache> {
                      QImage image =
                          render(document.get(), key.page, renderSize, key.rotation, key.clip);
                      applyPageColours(image, tint);
-                     return [key, image](RenderCache& cache) { cache.complete(key, image); };
+                     return [key, image, drawing](RenderCache& cache) {
+                         cache.complete(key, image, drawing);
+                     };
                  });
 }
 
@@ -133,36 +136,43 @@ QImage RenderCache::render(PdfDocument* document, int page, QSize size, int rota
     return image;
 }
 
-void RenderCache::complete(const Key& key, QImage image)
+void RenderCache::complete(const Key& key, QImage image, quint64 drawing)
 {
-    inFlight.remove(key);
-    insert(key, image);
-    Q_EMIT pageRendered(key, image);
+    const auto flying = inFlight.constFind(key);
+    if (flying != inFlight.cend() && *flying == drawing)
+        inFlight.remove(key);
+    if (insert(key, image, drawing))
+        Q_EMIT pageRendered(key, image);
 }
 
-void RenderCache::insert(const Key& key, QImage image)
+bool RenderCache::insert(const Key& key, QImage image, quint64 drawing)
 {
     const auto found = index.constFind(key);
     if (found != index.constEnd()) {
         const Entries::iterator it = found.value();
+        // A late render of an older drawing never replaces a newer image.
+        if (it->drawing > drawing)
+            return false;
         if (image.isNull()) {
             // A cached null image would stop every later request from rendering the page again.
             removeEntry(it);
-            return;
+            return true;
         }
         bytes += image.sizeInBytes() - it->image.sizeInBytes();
         it->image = std::move(image);
         it->colours = colours;
+        it->drawing = drawing;
         entries.splice(entries.begin(), entries, it);
         evict();
-        return;
+        return true;
     }
     if (image.isNull())
-        return;
+        return true;
     bytes += image.sizeInBytes();
-    entries.push_front(Entry{key, std::move(image), colours});
+    entries.push_front(Entry{key, std::move(image), colours, drawing});
     index.insert(key, entries.begin());
     evict();
+    return true;
 }
 
 void RenderCache::evict()
@@ -207,7 +217,17 @@ void RenderCache::setPageColours(PageColours newColours)
 bool RenderCache::isCurrent(const Key& key) const
 {
     const auto found = index.constFind(key);
-    return found != index.constEnd() && found.value()->colours == colours;
+    return found != index.constEnd() && found.value()->colours == colours
+           && found.value()->drawing == drawingOf(key.page);
+}
+
+void RenderCache::pagesChanged(const QList<int>& pages)
+{
+    if (pages.isEmpty())
+        return;
+    ++drawings;
+    for (int page : pages)
+        pageDrawings.insert(page, drawings);
 }
 
 void RenderCache::clear()
@@ -215,6 +235,7 @@ void RenderCache::clear()
     generation.advance();
     index.clear();
     inFlight.clear();
+    pageDrawings.clear();
     entries.clear();
     bytes = 0;
 }

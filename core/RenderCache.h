@@ -83,8 +83,11 @@ public:
     // started in the old colours are dropped. FollowTheme counts as Normal: resolve it first.
     void setPageColours(PageColours colours);
     PageColours pageColours() const { return colours; }
-    // Whether the cached image of key is in the current colours.
+    // Whether the cached image of key is in the current colours and drawing of its page.
     bool isCurrent(const Key& key) const;
+    // The drawing of pages changed (a form value): their images stay cached, and shown, until a
+    // request renders them again, and their renders in flight count as out of date.
+    void pagesChanged(const QList<int>& pages);
     // Forgets every image and every render in flight; results of those renders are dropped.
     void clear();
     // Forgets the least recently used images until at most targetBytes are kept (the budget
@@ -109,11 +112,14 @@ private:
         Key key;
         QImage image;
         PageColours colours = PageColours::Normal;
+        quint64 drawing = 0; // the page's drawing revision it was rendered in
     };
     using Entries = std::list<Entry>;
 
-    void complete(const Key& key, QImage image);
-    void insert(const Key& key, QImage image);
+    void complete(const Key& key, QImage image, quint64 drawing);
+    // False when the image was older than the one cached and dropped.
+    bool insert(const Key& key, QImage image, quint64 drawing);
+    quint64 drawingOf(int page) const { return pageDrawings.value(page, 0); }
     void evict();
     void removeEntry(Entries::iterator it);
 
@@ -124,9 +130,12 @@ private:
     Generation generation;
     Entries entries; // most recently used first
     QHash<Key, Entries::iterator> index;
-    // Keys of the renders in flight of the current generation, so that one key is never rendered
-    // twice at once.
-    QSet<Key> inFlight;
+    // Keys of the renders in flight of the current generation with the drawing revision of their
+    // page when asked for, so that one key is never rendered twice at once.
+    QHash<Key, quint64> inFlight;
+    // The revision of each page whose drawing changed (pagesChanged); 0 for the others.
+    QHash<int, quint64> pageDrawings;
+    quint64 drawings = 0;
     qint64 bytes = 0;
     PageColours colours = PageColours::Normal;
 };

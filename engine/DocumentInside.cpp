@@ -615,7 +615,8 @@ QList<DocumentAnnotation> DocumentInside::annotations(PdfDocument& document)
 
 QList<FormField> DocumentInside::formFields(PdfDocument& document)
 {
-    return inside::formFields(sourceOf(document));
+    // The values the file has, not the ones the user gave for drawing.
+    return inside::formFields(insideSourceOf(document, true));
 }
 
 } // namespace dovrix

@@ -6,10 +6,15 @@
 
 #include "engine/DocumentInside.h"
 
+#include <QLoggingCategory>
+
 extern "C" {
 #include <mupdf/fitz.h>
 #include <mupdf/pdf.h>
 }
+
+// The engine's log ("dovrix.engine").
+Q_DECLARE_LOGGING_CATEGORY(lcInside)
 
 namespace dovrix {
 
@@ -21,8 +26,9 @@ struct InsideSource
 };
 
 // The MuPDF handles of document for the calling lane; empty (no context) for a document Qt PDF
-// opened or one that cannot be opened on this lane.
-InsideSource insideSourceOf(PdfDocument& document);
+// opened or one that cannot be opened on this lane. asFiled: the form fields as the file has
+// them, without the values given through setFormValues.
+InsideSource insideSourceOf(PdfDocument& document, bool asFiled = false);
 
 namespace inside {
 

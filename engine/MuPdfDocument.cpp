@@ -1,6 +1,7 @@
 // PdfDocument answered by MuPDF.
 
 #include "engine/EngineBackends.h"
+#include "engine/FormFill.h"
 #include "engine/InsideReads.h"
 
 #include <QElapsedTimer>
@@ -417,7 +418,9 @@ public:
                   fz_document* doc)
         : PdfDocument(EngineKind::MuPdf, path, password, pageCount)
     {
-        lanes[size_t(threadLane())] = {ctx, doc};
+        Lane& lane = lanes[size_t(threadLane())];
+        lane.ctx = ctx;
+        lane.doc = doc;
     }
 
     ~MuPdfDocument() override
@@ -481,7 +484,7 @@ public:
     QImage render(int page, QSize size, int rotation, QRect clip) override
     {
         Lane* lane = here();
-        if (!lane || page < 0 || page >= pages || size.isEmpty())
+        if (!lane || page < 0 || page >= pages || size.isEmpty() || !takeFormValues(lane))
             return {};
         const QRect area =
             clip.isValid() ? clip & QRect(QPoint(0, 0), size) : QRect(QPoint(0, 0), size);
@@ -756,9 +759,15 @@ public:
 
     void releaseLane() override { drop(lanes[size_t(threadLane())]); }
 
-    InsideSource inside()
+    // The lane's handles; asFiled: with the fields as the file has them (the user's values are
+    // taken out of the lane's document, and put back by its next render).
+    InsideSource inside(bool asFiled)
     {
         Lane* lane = here();
+        if (lane && asFiled && !lane->formApplied.isEmpty()) {
+            drop(*lane);
+            lane = here();
+        }
         return lane ? InsideSource{lane->ctx, lane->doc, pages} : InsideSource{};
     }
 
@@ -816,6 +825,12 @@ private:
     {
         fz_context* ctx = nullptr;
         fz_document* doc = nullptr;
+        // The form values in this lane's document and the version of the set they came from.
+        QMap<QString, QString> formApplied;
+        quint64 formVersion = 0;
+        // Where each field has widgets, read on the first fill.
+        QHash<QString, QList<int>> fieldWidgetPages;
+        bool fieldPagesRead = false;
     };
 
     static void drop(Lane& lane)
@@ -851,6 +866,65 @@ private:
             }
         }
         return &lane;
+    }
+
+    // Brings the lane's document to the newest form values before it draws: the fields whose
+    // value changed are filled anew. A value taken away wants the file's own appearance back, so
+    // the lane's document is first opened again from the file. False when the lane is lost.
+    bool takeFormValues(Lane*& lane)
+    {
+        if (lane->formVersion == formValuesVersion())
+            return true;
+        quint64 version = 0;
+        const QMap<QString, QString> values = formValues(&version);
+        for (auto it = lane->formApplied.cbegin(); it != lane->formApplied.cend(); ++it) {
+            if (!values.contains(it.key())) {
+                drop(*lane);
+                lane = here();
+                if (!lane)
+                    return false;
+                break;
+            }
+        }
+        QHash<QString, QByteArray> changed;
+        for (auto it = values.cbegin(); it != values.cend(); ++it) {
+            const auto before = lane->formApplied.constFind(it.key());
+            if (before == lane->formApplied.cend() || *before != it.value())
+                changed.insert(it.key(), it.value().toUtf8());
+        }
+        fz_context* ctx = lane->ctx;
+        pdf_document* pdf = pdf_document_from_fz_document(ctx, lane->doc);
+        if (pdf && !changed.isEmpty()) {
+            fz_try(ctx)
+            {
+                if (!lane->fieldPagesRead) {
+                    lane->fieldWidgetPages = fieldPages(ctx, pdf);
+                    lane->fieldPagesRead = true;
+                }
+            }
+            fz_catch(ctx)
+            {
+                lane->fieldPagesRead = true;
+            }
+            QList<int> where;
+            for (auto it = changed.cbegin(); it != changed.cend(); ++it)
+                where += lane->fieldWidgetPages.value(it.key());
+            std::sort(where.begin(), where.end());
+            where.erase(std::unique(where.begin(), where.end()), where.end());
+            if (!where.isEmpty()) {
+                fz_try(ctx)
+                {
+                    fillFields(ctx, pdf, changed, where);
+                }
+                fz_catch(ctx)
+                {
+                    qCWarning(lcInside, "form values not drawn: %s", fz_caught_message(ctx));
+                }
+            }
+        }
+        lane->formApplied = values;
+        lane->formVersion = version;
+        return true;
     }
 
     PdfDestination destination(Lane& lane, const char* uri)
@@ -922,10 +996,10 @@ private:
 
 } // namespace
 
-InsideSource insideSourceOf(PdfDocument& document)
+InsideSource insideSourceOf(PdfDocument& document, bool asFiled)
 {
     auto* mupdf = dynamic_cast<MuPdfDocument*>(&document);
-    return mupdf ? mupdf->inside() : InsideSource{};
+    return mupdf ? mupdf->inside(asFiled) : InsideSource{};
 }
 
 OpenResult openWithMuPdf(const QString& path, const QByteArray& password)

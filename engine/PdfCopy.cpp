@@ -1,5 +1,7 @@
 #include "engine/PdfCopy.h"
 
+#include "engine/FormFill.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -191,48 +193,6 @@ void addMarks(fz_context* ctx, pdf_document* doc, QList<CopyMark> marks,
                 loaded = mark.page;
             }
             addMark(ctx, page, mark);
-        }
-    }
-    fz_always(ctx)
-    {
-        fz_drop_page(ctx, reinterpret_cast<fz_page*>(page));
-    }
-    fz_catch(ctx)
-    {
-        fz_rethrow(ctx);
-    }
-}
-
-// Writes the values into the fields through their widgets, which draws each widget's appearance
-// anew. A field without a widget, or a name no field has, is left alone.
-void fillFields(fz_context* ctx, pdf_document* doc, const QList<CopyField>& fields)
-{
-    if (fields.isEmpty() || !pdf_dict_getp(ctx, pdf_trailer(ctx, doc), "Root/AcroForm/Fields"))
-        return;
-    QHash<QString, QByteArray> values;
-    for (const CopyField& f : fields)
-        values.insert(f.name, f.value.toUtf8());
-    const int count = pdf_count_pages(ctx, doc);
-    pdf_page* page = nullptr;
-    fz_var(page);
-    fz_try(ctx)
-    {
-        for (int n = 0; n < count; ++n) {
-            page = pdf_load_page(ctx, doc, n);
-            for (pdf_annot* widget = pdf_first_widget(ctx, page); widget;
-                 widget = pdf_next_widget(ctx, widget)) {
-                char* name = pdf_field_name(ctx, pdf_annot_obj(ctx, widget));
-                const QString fieldName = QString::fromUtf8(name);
-                fz_free(ctx, name);
-                const auto value = values.constFind(fieldName);
-                if (value == values.cend())
-                    continue;
-                pdf_set_annot_field_value(ctx, doc, widget, value->constData(), 1);
-                pdf_annot_request_resynthesis(ctx, widget);
-                pdf_update_annot(ctx, widget);
-            }
-            fz_drop_page(ctx, reinterpret_cast<fz_page*>(page));
-            page = nullptr;
         }
     }
     fz_always(ctx)
@@ -524,10 +484,13 @@ CopyOutcome writePdfCopy(const CopyRequest& request)
     bool aborted = false;
     fz_var(aborted);
     QString problem;
+    QHash<QString, QByteArray> values;
+    for (const CopyField& f : request.fields)
+        values.insert(f.name, f.value.toUtf8());
     fz_try(ctx)
     {
         addMarks(ctx, doc, request.marks, request.cancelled);
-        fillFields(ctx, doc, request.fields);
+        fillFields(ctx, doc, values);
         keepPages(ctx, doc, request.pages);
     }
     fz_catch(ctx)

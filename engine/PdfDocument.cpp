@@ -44,6 +44,22 @@ PdfDocument::PdfDocument(EngineKind kind, const QString& path, const QByteArray&
 
 PdfDocument::~PdfDocument() = default;
 
+void PdfDocument::setFormValues(const QMap<QString, QString>& values)
+{
+    const QMutexLocker lock(&formMutex);
+    if (values == formValueSet && formVersion.load() != 0)
+        return;
+    formValueSet = values;
+    ++formVersion;
+}
+
+QMap<QString, QString> PdfDocument::formValues(quint64* version) const
+{
+    const QMutexLocker lock(&formMutex);
+    *version = formVersion.load();
+    return formValueSet;
+}
+
 OpenResult PdfDocument::open(const QString& path, const QByteArray& password)
 {
     return open(path, password, preferredEngine());

@@ -6,7 +6,9 @@
 #include <QDateTime>
 #include <QImage>
 #include <QList>
+#include <QMap>
 #include <QMetaType>
+#include <QMutex>
 #include <QObject>
 #include <QPointF>
 #include <QRect>
@@ -16,6 +18,7 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <atomic>
 #include <memory>
 
 // Everything the program asks of a PDF file goes through PdfDocument; no other folder sees a
@@ -199,6 +202,12 @@ public:
     virtual QStringList pageLabels() = 0;
     virtual DocumentInfo info() = 0;
 
+    // The values the user gave the document's form fields, by full field name; a field missing
+    // here keeps the file's own value. Pages are drawn with them, each widget's appearance made
+    // anew for its value (the file is never written). Callable from any thread: each lane takes
+    // the newest set before its next render. Qt PDF, which cannot make appearances, ignores them.
+    void setFormValues(const QMap<QString, QString>& values);
+
     // Drops the calling lane's state (on the thread of that lane); the next call there makes it
     // again.
     virtual void releaseLane() = 0;
@@ -208,10 +217,19 @@ public:
 protected:
     PdfDocument(EngineKind kind, const QString& path, const QByteArray& password, int pageCount);
 
+    // The form values to draw and their version (0: none were ever set; each set moves it on).
+    QMap<QString, QString> formValues(quint64* version) const;
+    quint64 formValuesVersion() const { return formVersion.load(); }
+
     const EngineKind kind;
     const QString path;
     const QByteArray secret;
     const int pages;
+
+private:
+    mutable QMutex formMutex;
+    QMap<QString, QString> formValueSet;
+    std::atomic<quint64> formVersion{0};
 };
 
 // The lines of a run of characters: the boxes of [start, start + length) joined line by line

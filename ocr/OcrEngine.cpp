@@ -174,11 +174,12 @@ bool OcrEngine::initialize(const OcrEngineConfig& config, QString* error)
     }
 }
 
-QImage OcrEngine::prepareDetectionInput(const QImage& page, QImage* scaled) const
+QImage OcrEngine::prepareDetectionInput(const QImage& page, QImage* scaled, int limitSide) const
 {
     const QImage source = detectionSourceImage(page);
     if (scaled) {
-        const QSize size = detectionInputSize(source.size(), settings.limitSideLength);
+        const QSize size = detectionInputSize(
+            source.size(), limitSide > 0 ? limitSide : int(settings.limitSideLength));
         *scaled = source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     return source;
@@ -270,6 +271,23 @@ QList<OcrLine> OcrEngine::readPage(const QImage& page, const std::function<bool(
     stages = {};
     if (!initialized || page.isNull())
         return {};
+    // After a page of a wide script, the next is most likely one too: its characters are large
+    // enough for a smaller detection input. A page that turns out otherwise is read again at the
+    // full size, so that a page in narrow letters always reads as it would alone.
+    const int fullSide = settings.limitSideLength;
+    const int wideSide = settings.wideScriptLimitSideLength;
+    if (lastPageWide && wideSide > 0 && wideSide < fullSide) {
+        QList<OcrLine> lines = readPageAt(page, stop, wideSide);
+        if (lastPageWide || (stop && stop()))
+            return lines;
+    }
+    return readPageAt(page, stop, fullSide);
+}
+
+QList<OcrLine> OcrEngine::readPageAt(const QImage& page, const std::function<bool()>& stop,
+                                     int limitSide)
+{
+    stages.detectionSide = limitSide;
     QElapsedTimer clock;
     clock.start();
     const auto lap = [&clock] { return double(clock.nsecsElapsed()) / 1e6; };
@@ -277,7 +295,7 @@ QList<OcrLine> OcrEngine::readPage(const QImage& page, const std::function<bool(
     UprightPage upright = uprightPage(detectionSourceImage(page));
     stages.skewDegrees = upright.skewDegrees;
     stages.levelMs = lap();
-    stages.levelCpuMs = processCpuMs() - startCpu;
+    stages.levelCpuMs += processCpuMs() - startCpu;
     const UprightPage asScanned = upright;
     QList<OcrLine> lines;
     bool sideways = false;
@@ -286,7 +304,7 @@ QList<OcrLine> OcrEngine::readPage(const QImage& page, const std::function<bool(
     for (;;) {
         QImage scaled;
         const double inputCpu = processCpuMs();
-        const QImage source = prepareDetectionInput(upright.image, &scaled);
+        const QImage source = prepareDetectionInput(upright.image, &scaled, limitSide);
         stages.detectInputCpuMs += processCpuMs() - inputCpu;
         const QList<QRectF> boxes = detectBoxes(scaled, source);
         stages.detectMs = lap() - stages.levelMs;
@@ -330,6 +348,16 @@ QList<OcrLine> OcrEngine::readPage(const QImage& page, const std::function<bool(
     return lines;
 }
 
+void OcrEngine::noteScript(const QList<OcrLine>& lines)
+{
+    for (const OcrLine& line : lines) {
+        if (!line.text.trimmed().isEmpty()) {
+            lastPageWide = holdsWideScript(lines);
+            return;
+        }
+    }
+}
+
 double OcrEngine::meanScore(const QList<OcrLine>& lines)
 {
     double sum = 0;
@@ -366,11 +394,13 @@ bool OcrEngine::readsBetterTurned(const QImage& source, const QList<OcrLine>& li
     const double pageSqueeze = squeezeUsed;
     const int pageRereads = rereadLines;
     const int pageLatinLines = latinLines;
+    const bool pageWide = lastPageWide;
     const bool better = meanScore(recognizeCrops(turned)) > meanScore(widest) + ClearlyBetter;
     batchSizes = pageBatches;
     squeezeUsed = pageSqueeze;
     rereadLines = pageRereads;
     latinLines = pageLatinLines;
+    lastPageWide = pageWide;
     return better;
 }
 
@@ -431,6 +461,7 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
     const int lineHeight = std::clamp(int(settings.recLineHeight), 8, int(settings.recHeight));
     if (settings.recWideScriptPitch <= 0 || crops.size() <= ProbeLines) {
         readLines(bands, all, 1.0, stop, result);
+        noteScript(result);
         return result;
     }
 
@@ -449,6 +480,7 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
     QList<OcrLine> probeLines;
     for (int i : probe)
         probeLines.append(result.at(i));
+    noteScript(probeLines);
     double squeeze = squeezeForPage(probeLines, probeWidths, lineHeight,
                                     settings.recWideScriptPitch, settings.recMinSqueeze);
     // A page whose widest lines hold no wide character is read in narrow letters, and a line

@@ -45,8 +45,9 @@ public:
     const OcrEngineConfig& config() const { return settings; }
     const QStringList& dictionary() const { return characters; }
 
-    // Returns the detection source image of page; stores the scaled network input in scaled.
-    QImage prepareDetectionInput(const QImage& page, QImage* scaled) const;
+    // Returns the detection source image of page; stores the scaled network input in scaled, its
+    // longer side at most limitSide (the configured limitSideLength when 0).
+    QImage prepareDetectionInput(const QImage& page, QImage* scaled, int limitSide = 0) const;
     // Runs detection on scaled; boxes in pixels of source, in reading order. Empty on a runtime
     // error.
     QList<QRectF> detectBoxes(const QImage& scaled, const QImage& source);
@@ -76,6 +77,7 @@ public:
         double recognizeInputCpuMs = 0; // scaling, pieces, tensors
         double recognizeRunCpuMs = 0;   // the network
         double decodeCpuMs = 0;         // network output to text
+        int detectionSide = 0;          // longer side of the detection input (the last pass)
         double skewDegrees = 0;
         // How the page's text runs on it: not left to right when it was read turned.
         OcrTextDirection direction = OcrTextDirection::LeftToRight;
@@ -124,6 +126,12 @@ private:
                          const std::function<bool()>& stop, QList<OcrLine>& result,
                          bool latin = false);
 
+    // readPage() with the detection input's longer side at most limitSide.
+    QList<OcrLine> readPageAt(const QImage& page, const std::function<bool()>& stop, int limitSide);
+    // Remembers whether lines read hold a wide script's characters; lines without text change
+    // nothing (a blank page says nothing about the document's script).
+    void noteScript(const QList<OcrLine>& lines);
+
     // Mean score of the lines with text (1 without any).
     static double meanScore(const QList<OcrLine>& lines);
     // Whether the widest of the page's lines (as read from source) read clearly more surely
@@ -141,6 +149,7 @@ private:
     double squeezeUsed = 1.0;
     int rereadLines = 0;
     int latinLines = 0;
+    bool lastPageWide = false;       // the last page read held characters of a wide script
     Ort::Env* environment = nullptr; // process-wide, never released
     Ort::SessionHandle detection;
     Ort::SessionHandle recognition;

@@ -12,10 +12,13 @@ struct OcrEngineConfig
 {
     QString modelDir;                   // directory of the two model files
     std::int32_t limitSideLength = 960; // longest side of the detection input
-    float binaryThreshold = 0.3f;       // probability above which a map cell is text
-    float boxThreshold = 0.55f;         // minimum mean probability of a detected region
-    float unclipRatio = 1.8f;           // how far a detected region grows on every side
-    std::int32_t recHeight = 48;        // height of the recognition input
+    // The same after a page of a wide script (CJK): its characters are large enough for it. A
+    // page that turns out to be in narrow letters is detected again at limitSideLength.
+    std::int32_t wideScriptLimitSideLength = 640;
+    float binaryThreshold = 0.3f; // probability above which a map cell is text
+    float boxThreshold = 0.55f;   // minimum mean probability of a detected region
+    float unclipRatio = 1.8f;     // how far a detected region grows on every side
+    std::int32_t recHeight = 48;  // height of the recognition input
     // Rows of that height the line's band is scaled to, centred on white rows: a smaller line
     // gives a narrower input, so fewer columns to compute. Chosen by measurement.
     std::int32_t recLineHeight = 40;

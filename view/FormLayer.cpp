@@ -2,7 +2,6 @@
 
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
-#include "core/PageColours.h"
 #include "core/PdfWorker.h"
 #include "engine/PdfDocument.h"
 #include "view/PdfViewport.h"
@@ -19,6 +18,8 @@
 #include <QScrollBar>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace dovrix {
 
 namespace {
@@ -32,26 +33,10 @@ bool isToggle(const FormField& f)
     return f.kind == FormField::Kind::CheckBox || f.kind == FormField::Kind::Radio;
 }
 
-// The text shown for a value: a choice's display text, a password's dots.
-QString shownText(const FormField& f, const QString& value)
-{
-    if (f.password)
-        return QString(value.size(), QChar(0x2022));
-    if (f.kind == FormField::Kind::ComboBox || f.kind == FormField::Kind::ListBox) {
-        QStringList shown;
-        for (const QString& v : value.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
-            const qsizetype i = f.optionValues.indexOf(v);
-            shown << (i >= 0 ? f.options.at(i) : v);
-        }
-        return shown.join(QStringLiteral(", "));
-    }
-    return value;
-}
-
 } // namespace
 
-// Paints the fields' places and values over the pages; lets every mouse event through to the
-// page view underneath.
+// Tints where the fields are (their values are part of the page's image, drawn by the engine) and
+// frames signature fields; lets every mouse event through to the page view underneath.
 class FormLayer::Overlay : public QWidget
 {
 public:
@@ -66,89 +51,32 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
         const QList<FormField>& fields = layer->fields();
         const int rotation = layer->view ? layer->view->rotation() : 0;
         for (int i = 0; i < fields.size(); ++i) {
             const QRect r = layer->viewRectOf(i);
-            if (!r.intersects(rect()) || i == layer->focusedField())
+            const FormField& f = fields.at(i);
+            if (!r.intersects(rect()) || i == layer->focusedField()
+                || f.kind == FormField::Kind::PushButton)
                 continue;
-            // The field is drawn upright on its page, turned with the page.
+            if (f.kind != FormField::Kind::Signature) {
+                p.fillRect(r, FieldTint);
+                continue;
+            }
+            // The label reads upright on its page, turned with the page.
             p.save();
             p.translate(QRectF(r).center());
             p.rotate(rotation);
             const QSizeF size = rotation % 180 ? QSizeF(r.height(), r.width()) : QSizeF(r.size());
-            paintField(p, fields.at(i),
-                       QRectF(QPointF(-size.width() / 2, -size.height() / 2), size));
+            const QRectF upright(QPointF(-size.width() / 2, -size.height() / 2), size);
+            p.setPen(QPen(FieldFrame, 1, Qt::DashLine));
+            p.drawRect(upright.adjusted(0.5, 0.5, -0.5, -0.5));
+            p.drawText(upright, Qt::AlignCenter, FormLayer::tr("签名字段（仅显示）"));
             p.restore();
         }
     }
 
 private:
-    void paintField(QPainter& p, const FormField& f, const QRectF& r)
-    {
-        if (f.kind == FormField::Kind::PushButton)
-            return; // its own appearance (the page's drawing) is all it shows
-        if (f.kind != FormField::Kind::Signature) {
-            // The value is drawn here, so whatever the page image shows of the field (an engine
-            // that draws widgets draws the document's own value) is covered first.
-            const PageColours colours =
-                layer->view ? layer->view->effectiveColours() : PageColours::Normal;
-            p.fillRect(r, QColor::fromRgb(pageColourOf(0xffffffffu, colours)));
-        }
-        p.fillRect(r, FieldTint);
-        const QString value = layer->valueOf(f.name);
-        const QColor ink = QColor::fromRgb(pageColourOf(
-            0xff000000u, layer->view ? layer->view->effectiveColours() : PageColours::Normal));
-        p.setPen(ink);
-        if (isToggle(f)) {
-            if (value == f.onState) {
-                p.setPen(QPen(ink, qMax(1.5, r.height() / 8)));
-                if (f.kind == FormField::Kind::Radio) {
-                    p.setBrush(ink);
-                    p.drawEllipse(r.center(), r.width() / 4, r.height() / 4);
-                    p.setBrush(Qt::NoBrush);
-                } else {
-                    const QPointF a(r.left() + r.width() * 0.2, r.top() + r.height() * 0.55);
-                    const QPointF b(r.left() + r.width() * 0.42, r.bottom() - r.height() * 0.2);
-                    const QPointF c(r.right() - r.width() * 0.18, r.top() + r.height() * 0.2);
-                    p.drawPolyline(QPolygonF({a, b, c}));
-                }
-            }
-            return;
-        }
-        if (f.kind == FormField::Kind::Signature) {
-            p.setPen(QPen(FieldFrame, 1, Qt::DashLine));
-            p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
-            p.drawText(r, Qt::AlignCenter, FormLayer::tr("签名字段（仅显示）"));
-            return;
-        }
-        const QString text = shownText(f, value);
-        if (text.isEmpty())
-            return;
-        QFont font = p.font();
-        const double scale = layer->view ? layer->view->zoom() : 1.0;
-        const double sizePx =
-            f.fontSize > 0 ? f.fontSize * scale : qMin(r.height() * 0.7, 12 * scale);
-        font.setPixelSize(qMax(1, qRound(sizePx)));
-        p.setFont(font);
-        const QRectF inner = r.adjusted(2 * scale, 0, -2 * scale, 0);
-        if (f.comb && f.maxLength > 0) {
-            const double cell = r.width() / f.maxLength;
-            for (int k = 0; k < text.size() && k < f.maxLength; ++k)
-                p.drawText(QRectF(r.left() + k * cell, r.top(), cell, r.height()), Qt::AlignCenter,
-                           text.mid(k, 1));
-            return;
-        }
-        const Qt::Alignment horizontal = f.alignment == 1   ? Qt::AlignHCenter
-                                         : f.alignment == 2 ? Qt::AlignRight
-                                                            : Qt::AlignLeft;
-        if (f.multiline)
-            p.drawText(inner, horizontal | Qt::AlignTop | Qt::TextWordWrap, text);
-        else
-            p.drawText(inner, horizontal | Qt::AlignVCenter, text);
-    }
-
     FormLayer* layer;
 };
 
@@ -160,6 +88,19 @@ FormLayer::FormLayer(PdfViewport* pageView, DocumentController* documentControll
     overlay->setGeometry(view->viewport()->rect());
     overlay->show();
     view->viewport()->installEventFilter(this);
+    view->setCursorClaim([this](int page, const QPointF& pt, Qt::CursorShape* shape) {
+        // Fields that take a click: text for typing, the others for choosing or pressing.
+        const int hit = fieldAt(page, pt);
+        if (hit < 0 || formFields.at(hit).readOnly
+            || formFields.at(hit).kind == FormField::Kind::Signature)
+            return false;
+        const FormField::Kind kind = formFields.at(hit).kind;
+        *shape = kind == FormField::Kind::Text
+                         || (kind == FormField::Kind::ComboBox && formFields.at(hit).editable)
+                     ? Qt::IBeamCursor
+                     : Qt::PointingHandCursor;
+        return true;
+    });
     const auto follow = [this] {
         placeEditor();
         overlay->update();
@@ -171,8 +112,6 @@ FormLayer::FormLayer(PdfViewport* pageView, DocumentController* documentControll
     connect(view, &PdfViewport::viewModeChanged, this, follow);
     connect(view, &PdfViewport::spreadChanged, this, follow);
     connect(view, &PdfViewport::currentPageChanged, this, follow);
-    if (store)
-        connect(store, &AnnotationStore::formValuesChanged, overlay, qOverload<>(&QWidget::update));
     if (controller) {
         connect(controller, &DocumentController::documentReady, this, &FormLayer::readFields);
         if (controller->status() == Ready)
@@ -182,6 +121,8 @@ FormLayer::FormLayer(PdfViewport* pageView, DocumentController* documentControll
 
 FormLayer::~FormLayer()
 {
+    if (view)
+        view->setCursorClaim({});
     delete editorWidget;
 }
 
@@ -262,6 +203,17 @@ int FormLayer::fieldAt(int page, const QPointF& pointPt) const
         if (formFields.at(i).page == page && formFields.at(i).rect.contains(pointPt))
             return i;
     return -1;
+}
+
+QList<int> FormLayer::pagesOf(const QSet<QString>& names) const
+{
+    QList<int> pages;
+    for (const FormField& f : formFields)
+        if (names.contains(f.name))
+            pages.append(f.page);
+    std::sort(pages.begin(), pages.end());
+    pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
+    return pages;
 }
 
 bool FormLayer::takesInput(int index) const

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QRectF>
+#include <QSet>
 #include <QString>
 
 class QWidget;
@@ -17,10 +18,13 @@ class DocumentController;
 class PdfViewport;
 
 // The document's form, filled on the page view: reads the fields on the worker when the document
-// is ready, draws their values over the pages at any zoom and rotation, and puts an editor over a
-// field that has the focus. A click focuses a field (or flips a check box or radio button), Tab
-// and Shift+Tab move between fields in document order, Escape leaves the field. While a field has
-// the focus, keys without Ctrl or Alt go to it and never to a window shortcut.
+// is ready, tints where they are, and puts an editor over a field that has the focus. The values
+// themselves are drawn into the page by the engine (each widget's appearance made anew, see
+// PdfDocument::setFormValues), so that the page shows what a filled copy prints. Only MuPDF reads
+// fields: under Qt PDF a document has no form here. A click focuses a field (or flips a check box
+// or radio button), Tab and Shift+Tab move between fields in document order, Escape leaves the
+// field. While a field has the focus, keys without Ctrl or Alt go to it and never to a window
+// shortcut.
 //
 // Values live in the annotation store (its sidecar, bound to the document's SHA-256), never in the
 // PDF; a field the user has not touched shows the document's own value. The document's scripts
@@ -56,6 +60,9 @@ public:
     void leaveField();
     // The field under a page point, -1 when none.
     int fieldAt(int page, const QPointF& pointPt) const;
+    // The pages the named fields have widgets on, ascending.
+    QList<int> pagesOf(const QSet<QString>& names) const;
+
     // Where a field is on the view, in viewport pixels.
     QRect viewRectOf(int index) const;
 

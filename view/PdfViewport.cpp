@@ -563,6 +563,14 @@ void PdfViewport::refreshVisiblePages()
         Q_EMIT visiblePagesChanged(pages);
 }
 
+void PdfViewport::pagesChanged(const QList<int>& pages)
+{
+    if (!cache || pages.isEmpty())
+        return;
+    cache->pagesChanged(pages);
+    refreshVisiblePages();
+}
+
 void PdfViewport::setPageColours(PageColours newColours)
 {
     if (newColours == colours)
@@ -1621,6 +1629,12 @@ void PdfViewport::updateHoverCursor(const QPointF& viewportPos)
         ensureLinks(page);
         const QPointF pt = geo.viewToPage(page, c);
         const PdfLink link = linkAt(page, pt);
+        Qt::CursorShape claimed = Qt::ArrowCursor;
+        if (cursorClaim && cursorClaim(page, pt, &claimed)) {
+            trackLinkPreview(PdfLink(), viewportPos);
+            setCursorShape(claimed);
+            return;
+        }
         trackLinkPreview(link, viewportPos);
         if (link.isUsable()) {
             hoverLink = true;

@@ -16,6 +16,7 @@
 #include <QUrl>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 
 namespace dovrix {
@@ -62,6 +63,11 @@ public:
     // and fit mode; resets hits, selection, links, card, drag and the scroll position.
     void setDocument();
     void setAnnotationStore(AnnotationStore* store);
+    // A layer over the pages (the form) that claims the pointer's shape over its parts: asked
+    // with a page and a point in its space, it sets the shape and answers true there. Never
+    // asked while an annotation tool is active.
+    using CursorClaim = std::function<bool(int page, const QPointF& pt, Qt::CursorShape* shape)>;
+    void setCursorClaim(CursorClaim claim) { cursorClaim = std::move(claim); }
 
     // Zoom, fit and rotation changes keep the document point at the top centre of the view there.
     void setZoom(double zoom);
@@ -131,6 +137,9 @@ public:
     // Requests the text of the current page and its neighbours and the images of the visible
     // pages; normally run by the render timer.
     void refreshVisiblePages();
+    // The drawing of pages changed (a form value): their images are rendered again, the old ones
+    // showing until then.
+    void pagesChanged(const QList<int>& pages);
 
     // Search hits, kept from the search controller's signals.
     QList<SearchHit> searchHits() const { return hits; }
@@ -346,6 +355,7 @@ private:
     bool hoverLink = false;
     bool hoverText = false;
     Qt::CursorShape cursorShape = Qt::ArrowCursor;
+    CursorClaim cursorClaim;
 
     // Annotations.
     bool annotating = false;

@@ -139,8 +139,8 @@ void ThumbnailPanel::loadVisible(bool all)
         const QImage cached = cache->cachedImage(key); // a picture let go earlier
         if (!cached.isNull())
             onThumbnailRendered(key, cached);
-        else
-            cache->request(key, document);
+        // One of other colours or an older drawing shows until its new render is there.
+        cache->request(key, document);
     }
     for (auto it = pictured.begin(); it != pictured.end();) {
         if (*it >= first - KeptPictureRows && *it <= last + KeptPictureRows) {
@@ -174,6 +174,16 @@ void ThumbnailPanel::setPageColours(PageColours colours)
     cache->setPageColours(colours);
     for (int i = 0; i < count(); ++i)
         item(i)->setData(ThumbnailShownRole, false);
+    loadVisible(false);
+}
+
+void ThumbnailPanel::pagesChanged(const QList<int>& pages)
+{
+    cache->pagesChanged(pages);
+    for (int page : pages) {
+        if (QListWidgetItem* row = item(page))
+            row->setData(ThumbnailShownRole, false);
+    }
     loadVisible(false);
 }
 

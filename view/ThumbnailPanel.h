@@ -60,6 +60,9 @@ public:
     // Renders the pictures again in these colours (FollowTheme already resolved); the old
     // pictures stay until replaced.
     void setPageColours(PageColours colours);
+    // The drawing of pages changed: their pictures are rendered again (the old ones show until
+    // then).
+    void pagesChanged(const QList<int>& pages);
 
     // Forgets the pictures kept outside the cache (the rows' icons) and keeps at most
     // keptCacheBytes of the cache; the visible rows are asked for again when next refreshed.

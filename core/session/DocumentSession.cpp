@@ -24,6 +24,7 @@
 
 #include <QFileInfo>
 #include <QPointer>
+#include <QSet>
 #include <QTimer>
 #include <QWidget>
 
@@ -92,6 +93,8 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
     view = new PdfViewport(cache, textStore, documentController, searchController);
     view->setAnnotationStore(annotationStore);
     forms = new FormLayer(view, documentController, annotationStore);
+    connect(annotationStore, &AnnotationStore::formValuesChanged, this,
+            &DocumentSession::drawFormValues);
 
     thumbnails = new ThumbnailPanel(documentController, worker);
     outline = new BookmarkPanel(documentController);
@@ -229,6 +232,8 @@ void DocumentSession::runReadySequence()
                                                               : TextSpace::QtPdf);
     annotationStore->setSource(documentController->filePath(), documentController->sourceHash(),
                                !raw || raw->nameIsSpellable());
+    drawnFormValues.clear();
+    drawFormValues();
     if (notesPanel)
         notesPanel->refresh();
     anchoring->start(
@@ -254,6 +259,40 @@ void DocumentSession::runReadySequence()
     // The refilled thumbnail list marks the view's page even when binding did not move it.
     if (view)
         showPageInThumbnails(view->currentPage());
+}
+
+void DocumentSession::drawFormValues()
+{
+    const DocumentHandle document = documentController->sharedDocument();
+    if (!document)
+        return;
+    const QMap<QString, QString> values = annotationStore->formValues();
+    QSet<QString> changed;
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        const auto before = drawnFormValues.constFind(it.key());
+        if (before == drawnFormValues.cend() || *before != it.value())
+            changed.insert(it.key());
+    }
+    for (auto it = drawnFormValues.cbegin(); it != drawnFormValues.cend(); ++it) {
+        if (!values.contains(it.key()))
+            changed.insert(it.key());
+    }
+    drawnFormValues = values;
+    document->setFormValues(values);
+    if (changed.isEmpty())
+        return;
+    // Before the fields are read, any page may hold them (a render may already be on its way).
+    QList<int> pages;
+    if (forms && forms->hasFields()) {
+        pages = forms->pagesOf(changed);
+    } else {
+        for (int page = 0; page < document->pageCount(); ++page)
+            pages.append(page);
+    }
+    if (view)
+        view->pagesChanged(pages);
+    if (thumbnails)
+        thumbnails->pagesChanged(pages);
 }
 
 void DocumentSession::rebuildOutlineAfterFirstPage()

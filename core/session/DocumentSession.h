@@ -6,6 +6,7 @@
 #include "view/FormLayer.h"
 
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -121,6 +122,9 @@ Q_SIGNALS:
 
 private:
     void runReadySequence();
+    // Hands the user's form values to the document, whose renders draw them into the fields, and
+    // has the pages of the fields that changed drawn again.
+    void drawFormValues();
     void rebuildOutlineAfterFirstPage();
     void wireSidePanels();
     void showPageInThumbnails(int page);
@@ -156,6 +160,7 @@ private:
     bool binding = false; // while the ready sequence binds the document to the view
     int restorePage = -1;
     bool modified = false;
+    QMap<QString, QString> drawnFormValues; // as last handed to the document
     int sideTab = 0;
     QMetaObject::Connection firstRender; // reads the outline once the page shown has its image
 };

@@ -1,10 +1,12 @@
 #include "app/MainWindow.h"
+#include "core/RenderCache.h"
 #include "core/session/DocumentSession.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/InsideFixtures.h"
+#include "tests/support/TestPdf.h"
 #include "tests/support/TestWait.h"
 
 #include <QAction>
@@ -33,7 +35,8 @@ private Q_SLOTS:
 
     // Clicking a field and typing a name fills the field: none of the letters reaches the
     // window's single-key shortcuts (H, N, A, ...). Tab and Shift+Tab move in document order,
-    // Escape gives the keys back to the page view.
+    // Escape gives the keys back to the page view. The pointer shows what a field takes, except
+    // while an annotation tool is active.
     void typingGoesIntoTheField()
     {
         std::unique_ptr<MainWindow> window = openWindow();
@@ -42,6 +45,14 @@ private Q_SLOTS:
         FormLayer* forms = window->current()->formLayer();
         auto* annotationMode = window->findChild<QAction*>(QStringLiteral("annotationModeAction"));
         const AnnotationType tool = view->annotationTool();
+        const auto pointerOver = [&](const char* place) {
+            QTest::mouseMove(view->viewport(),
+                             forms->viewRectOf(widgetIndex(forms, place)).center());
+            return view->viewport()->cursor().shape();
+        };
+        QCOMPARE(pointerOver("name"), Qt::IBeamCursor);
+        for (const char* place : {"agree", "colour.Red", "country", "languages"})
+            QCOMPARE(pointerOver(place), Qt::PointingHandCursor);
 
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                           forms->viewRectOf(fieldIndex(forms, "name")).center());
@@ -59,10 +70,12 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), view);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_A);
         QVERIFY(annotationMode->isChecked());
+        QCOMPARE(pointerOver("agree"), Qt::CrossCursor);
     }
 
-    // Values are kept to the field's limits, come back when the document is opened again, and
-    // "Reset form" returns to the document's own values.
+    // Values are kept to the field's limits, drawn into the page's image by the engine, come back
+    // (drawn) when the document is opened again, and "Reset form" returns to the document's own
+    // values.
     void valuesKeptAndReset()
     {
         {
@@ -70,8 +83,10 @@ private Q_SLOTS:
             QVERIFY(window);
             PdfViewport* view = window->current()->viewport();
             FormLayer* forms = window->current()->formLayer();
+            QCOMPARE(inkOnPage(window->current(), "name"), 0);
             forms->setValue(QStringLiteral("name"), QString(1 << 20, QLatin1Char('x')));
             QCOMPARE(forms->valueOf(QStringLiteral("name")).size(), 20);
+            QVERIFY(inkOnPage(window->current(), "name") > 20);
             QCOMPARE(forms->valueOf(QStringLiteral("colour")), QStringLiteral("Blue"));
             for (const char* widget : {"agree", "colour.Red"})
                 QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
@@ -84,12 +99,14 @@ private Q_SLOTS:
         FormLayer* forms = window->current()->formLayer();
         QCOMPARE(forms->valueOf(QStringLiteral("agree")), QStringLiteral("Yes"));
         QCOMPARE(forms->valueOf(QStringLiteral("name")), QString(20, QLatin1Char('x')));
+        QVERIFY(inkOnPage(window->current(), "name") > 20);
         auto* reset = window->findChild<QAction*>(QStringLiteral("resetFormAction"));
         QVERIFY(reset->isEnabled());
         reset->trigger();
         QCOMPARE(forms->valueOf(QStringLiteral("agree")), QStringLiteral("Off"));
         QCOMPARE(forms->valueOf(QStringLiteral("colour")), QStringLiteral("Blue"));
         QVERIFY(forms->valueOf(QStringLiteral("name")).isEmpty());
+        QCOMPARE(inkOnPage(window->current(), "name"), 0);
     }
 
 private:
@@ -125,6 +142,20 @@ private:
     {
         const QRectF rect = test::FormSample::rectOf(QLatin1String(place));
         return forms->fieldAt(0, rect.center());
+    }
+
+    // The dark pixels inside a field of the fixture on the page image the view shows, once that
+    // image is of the page's newest drawing; -1 when it does not come.
+    static int inkOnPage(DocumentSession* session, const char* place)
+    {
+        const RenderCache::Key key = session->viewport()->renderKeyFor(0);
+        RenderCache* cache = session->renderCache();
+        if (!QTest::qWaitFor([&] { return cache->isCurrent(key); }, test::TimeoutMs))
+            return -1;
+        const QImage image = cache->cachedImage(key);
+        const double scale = image.width() / 612.0;
+        const QRectF field = test::FormSample::rectOf(QLatin1String(place));
+        return test::darkPixels(image, QRectF(field.topLeft() * scale, field.size() * scale));
     }
 
     static QString editedField(FormLayer* forms)

@@ -323,6 +323,32 @@ private Q_SLOTS:
         QCOMPARE(cache.pageColours(), dovrix::PageColours::Normal);
     }
 
+    // A page whose drawing changed (a form value) shows its old image until the new one is there;
+    // a render asked for before a change does not count as after it; other pages stay current.
+    void changedPageIsRenderedAgain()
+    {
+        RenderCache cache(worker.get(), 1 << 24, JobPriority::PageView);
+        const Key key = makeKey(0, QSize(100, 150));
+        const Key other = makeKey(1, QSize(100, 150));
+        const QImage before = renderInto(cache, key);
+        QVERIFY(!renderInto(cache, other).isNull());
+        QSignalSpy spy(&cache, &RenderCache::pageRendered);
+        {
+            WorkerGate gate(worker.get());
+            cache.pagesChanged({0});
+            QVERIFY(!cache.isCurrent(key));
+            QVERIFY(cache.isCurrent(other));
+            QCOMPARE(cache.cachedImage(key), before);
+            cache.request(key, handle);
+            cache.pagesChanged({0}); // changed again while its render waits
+            cache.request(key, handle);
+        }
+        QVERIFY(worker->waitForIdle());
+        settle();
+        QCOMPARE(spy.count(), 2);
+        QVERIFY(cache.isCurrent(key));
+    }
+
 private:
     QImage renderInto(RenderCache& cache, const Key& key)
     {

@@ -198,6 +198,36 @@ private Q_SLOTS:
         QVERIFY(fields[9].scripted && !fields[0].scripted);
         QCOMPARE(fields[9].value, QStringLiteral("0"));
     }
+
+    // Values given to the document are drawn into their fields by its renders (the widgets'
+    // appearances made anew) on every lane; a value taken away leaves the field as the file
+    // has it, and the fields still read as filed.
+    void formValuesDrawn()
+    {
+        const QString path = dir.filePath(QStringLiteral("filled.pdf"));
+        QVERIFY(test::writeFormPdf(path));
+        const std::unique_ptr<PdfDocument> document =
+            PdfDocument::open(path, {}, EngineKind::MuPdf, false).document;
+        QVERIFY(document);
+        const auto ink = [&document](const char* place, int lane = 0) {
+            PdfDocument::setThreadLane(lane);
+            const QImage page = document->render(0, QSize(612, 792), 0);
+            PdfDocument::setThreadLane(0);
+            return test::darkPixels(page, test::FormSample::rectOf(QLatin1String(place)));
+        };
+        QCOMPARE(ink("name"), 0);
+        QCOMPARE(ink("agree"), 0);
+        document->setFormValues({{"name", "WWWW"}, {"agree", "Yes"}});
+        QVERIFY(ink("name") > 20);
+        QVERIFY(ink("agree") > 5);
+        QVERIFY(ink("name", 1) > 20);
+        document->setFormValues({{"agree", "Yes"}});
+        QCOMPARE(ink("name"), 0);
+        QVERIFY(ink("agree") > 5);
+        const QList<FormField> fields = DocumentInside::formFields(*document);
+        QCOMPARE(fields.value(4).value, QStringLiteral("Off"));
+        QVERIFY(ink("agree") > 5);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDocumentInside)

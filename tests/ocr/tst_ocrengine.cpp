@@ -186,6 +186,20 @@ void TestOcrEngine::recognisesChinese()
     QVERIFY2(withoutSpaces(lines.last().text).contains(QStringLiteral("INV-2041")),
              qPrintable(lines.last().text));
     QVERIFY2(lines.last().text.contains(QStringLiteral("318.75")), qPrintable(lines.last().text));
+
+    // The next page, after one of CJK, is detected on a smaller input and reads as well; a page
+    // in narrow letters after it is detected again at the full size.
+    const QString again = withoutSpaces(joined(engine.recognize(page)));
+    QCOMPARE(engine.lastStageTimes().detectionSide, int(original.wideScriptLimitSideLength));
+    QVERIFY2(test::characterErrorRate(withoutSpaces(expected), again) <= 0.05, qPrintable(again));
+    const QImage english = renderTextPage(dir.filePath(QStringLiteral("after.pdf")), EnglishLines,
+                                          QFont(QStringLiteral("DejaVu Sans"), 11));
+    const QString read = joined(engine.recognize(english));
+    QCOMPARE(engine.lastStageTimes().detectionSide, int(original.limitSideLength));
+    QVERIFY2(test::characterErrorRate(EnglishLines.join(QLatin1Char('\n')).simplified(),
+                                      read.simplified())
+                 <= 0.03,
+             qPrintable(read));
 }
 
 void TestOcrEngine::scansAskewOrTurnedReadLikeLevelOnes()

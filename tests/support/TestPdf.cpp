@@ -156,4 +156,16 @@ QByteArray readAll(const QString& path)
     return file.readAll();
 }
 
+int darkPixels(const QImage& image, const QRectF& area)
+{
+    const QRect within =
+        (area.isNull() ? image.rect() : area.toAlignedRect()).intersected(image.rect());
+    int dark = 0;
+    for (int y = within.top(); y <= within.bottom(); ++y) {
+        for (int x = within.left(); x <= within.right(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+    }
+    return dark;
+}
+
 } // namespace dovrix::test

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QList>
 #include <QPageSize>
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -79,6 +81,9 @@ bool encryptPdf(const QString& input, const QString& output, const QString& pass
 
 // Writes bytes to a new file; false on failure.
 bool writeFile(const QString& path, const QByteArray& bytes);
+
+// The pixels darker than mid-grey in area (pixels of image; the whole image when null).
+int darkPixels(const QImage& image, const QRectF& area = {});
 
 // Reads a whole file (empty on failure).
 QByteArray readAll(const QString& path);
