@@ -345,7 +345,8 @@ private Q_SLOTS:
         }
         QVERIFY(worker->waitForIdle());
         settle();
-        QCOMPARE(spy.count(), 2);
+        // Both renders run, one per lane: the older one is announced only when it comes first.
+        QVERIFY(spy.count() == 1 || spy.count() == 2);
         QVERIFY(cache.isCurrent(key));
     }
 
