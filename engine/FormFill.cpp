@@ -44,6 +44,28 @@ void forEachWidget(fz_context* ctx, pdf_document* doc, const QList<int>& pages, 
     }
 }
 
+// What a field's appearance shows for value: a password as one dot per character, a combo box's
+// choice by its display text rather than its export value.
+QByteArray shownValue(fz_context* ctx, pdf_obj* field, const QByteArray& value)
+{
+    switch (pdf_field_type(ctx, field)) {
+    case PDF_WIDGET_TYPE_TEXT:
+        if (pdf_field_flags(ctx, field) & PDF_TX_FIELD_IS_PASSWORD)
+            return QString(QString::fromUtf8(value).size(), QChar(0x2022)).toUtf8();
+        break;
+    case PDF_WIDGET_TYPE_COMBOBOX:
+        for (int i = 0, n = pdf_choice_field_option_count(ctx, field); i < n; ++i) {
+            const char* exported = pdf_choice_field_option(ctx, field, 1, i);
+            if (exported && value == exported)
+                return QByteArray(pdf_choice_field_option(ctx, field, 0, i));
+        }
+        break;
+    default:
+        break;
+    }
+    return value;
+}
+
 } // namespace
 
 void fillFields(fz_context* ctx, pdf_document* doc, const QHash<QString, QByteArray>& values,
@@ -55,9 +77,21 @@ void fillFields(fz_context* ctx, pdf_document* doc, const QHash<QString, QByteAr
         const auto value = values.constFind(name);
         if (value == values.cend())
             return;
-        pdf_set_annot_field_value(ctx, doc, widget, value->constData(), 1);
+        pdf_obj* field = pdf_annot_obj(ctx, widget);
+        const QByteArray shown = shownValue(ctx, field, *value);
+        pdf_set_annot_field_value(ctx, doc, widget, shown.constData(), 1);
         pdf_annot_request_resynthesis(ctx, widget);
         pdf_update_annot(ctx, widget);
+        if (shown != *value) {
+            // The field keeps the value itself: the nearest of the widget and its parents that
+            // has a name holds it.
+            pdf_obj* holder = field;
+            for (int depth = 0; depth < 32 && !pdf_dict_get(ctx, holder, PDF_NAME(T))
+                                && pdf_dict_get(ctx, holder, PDF_NAME(Parent));
+                 ++depth)
+                holder = pdf_dict_get(ctx, holder, PDF_NAME(Parent));
+            pdf_dict_put_text_string(ctx, holder, PDF_NAME(V), value->constData());
+        }
     });
 }
 

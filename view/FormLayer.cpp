@@ -2,6 +2,7 @@
 
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
+#include "core/PageColours.h"
 #include "core/PdfWorker.h"
 #include "engine/PdfDocument.h"
 #include "view/PdfViewport.h"
@@ -59,24 +60,56 @@ protected:
             if (!r.intersects(rect()) || i == layer->focusedField()
                 || f.kind == FormField::Kind::PushButton)
                 continue;
-            if (f.kind != FormField::Kind::Signature) {
+            if (f.kind != FormField::Kind::Signature && f.kind != FormField::Kind::ListBox) {
                 p.fillRect(r, FieldTint);
                 continue;
             }
-            // The label reads upright on its page, turned with the page.
+            // Words read upright on their page, turned with the page.
             p.save();
             p.translate(QRectF(r).center());
             p.rotate(rotation);
             const QSizeF size = rotation % 180 ? QSizeF(r.height(), r.width()) : QSizeF(r.size());
             const QRectF upright(QPointF(-size.width() / 2, -size.height() / 2), size);
-            p.setPen(QPen(FieldFrame, 1, Qt::DashLine));
-            p.drawRect(upright.adjusted(0.5, 0.5, -0.5, -0.5));
-            p.drawText(upright, Qt::AlignCenter, FormLayer::tr("签名字段（仅显示）"));
+            if (f.kind == FormField::Kind::ListBox) {
+                paintChoices(p, f, upright);
+                p.fillRect(upright, FieldTint);
+            } else {
+                p.setPen(QPen(FieldFrame, 1, Qt::DashLine));
+                p.drawRect(upright.adjusted(0.5, 0.5, -0.5, -0.5));
+                p.drawText(upright, Qt::AlignCenter, FormLayer::tr("签名字段（仅显示）"));
+            }
             p.restore();
         }
     }
 
 private:
+    // The engine draws a list box's options but marks none as chosen: the user's choices are
+    // written over it here (the page's own drawing, and so a printout, shows the list unmarked).
+    void paintChoices(QPainter& p, const FormField& f, const QRectF& r)
+    {
+        const QMap<QString, QString> values =
+            layer->store ? layer->store->formValues() : QMap<QString, QString>();
+        const auto value = values.constFind(f.name);
+        if (value == values.cend())
+            return;
+        QStringList chosen;
+        for (const QString& v : value->split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            const qsizetype k = f.optionValues.indexOf(v);
+            chosen << (k >= 0 ? f.options.at(k) : v);
+        }
+        const PageColours colours =
+            layer->view ? layer->view->effectiveColours() : PageColours::Normal;
+        p.fillRect(r, QColor::fromRgb(pageColourOf(0xffffffffu, colours)));
+        p.setPen(QColor::fromRgb(pageColourOf(0xff000000u, colours)));
+        QFont font = p.font();
+        const double zoom = layer->view ? layer->view->zoom() : 1.0;
+        font.setPixelSize(qMax(1, qRound(qMin(r.height() * 0.7, 12 * zoom))));
+        p.setFont(font);
+        p.drawText(r.adjusted(2 * zoom, 0, -2 * zoom, 0),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                   chosen.join(QStringLiteral(", ")));
+    }
+
     FormLayer* layer;
 };
 

