@@ -61,6 +61,7 @@ PdfViewport::PdfViewport(RenderCache* cache, TextLayoutStore* textStore,
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
 
     renderTimer.setSingleShot(true);
+    renderTimer.setInterval(RenderDelayMs);
     connect(&renderTimer, &QTimer::timeout, this, &PdfViewport::refreshVisiblePages);
     refitTimer.setSingleShot(true);
     refitTimer.setInterval(RefitDelayMs);
@@ -128,10 +129,7 @@ void PdfViewport::setDocument()
     verticalScrollBar()->setValue(0);
     updateCurrentPage();
     viewport()->update();
-    // A new document's first view is drawn at once, not after the pause that lets zooming and
-    // scrolling settle: once this turn of the event loop is over, so that a view restored right
-    // after binding is the one drawn.
-    renderTimer.start(0);
+    renderNow(); // a document just opened has nothing to wait for
     ensureLinks(geo.currentPage);
 }
 
@@ -189,7 +187,7 @@ void PdfViewport::relayout()
 
 void PdfViewport::startRenderTimer()
 {
-    renderTimer.start(RenderDelayMs);
+    renderTimer.start();
 }
 
 void PdfViewport::setZoom(double zoom)
