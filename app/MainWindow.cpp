@@ -1113,6 +1113,9 @@ void MainWindow::updateAnnotationTools()
 {
     const bool on = pageView() && pageView()->annotationMode();
     ui.annotationToolsItem->setVisible(on);
+    // The tools take the place of the rotate button, which the status bar also has: the tool
+    // bar keeps its last buttons in a small window.
+    ui.rotateItem->setVisible(!on);
     const AnnotationType tool =
         pageView() ? pageView()->annotationTool() : AnnotationType::Highlight;
     for (QAction* action : std::as_const(ui.annotationToolActions))

@@ -148,7 +148,11 @@ void MainWindowUi::buildToolbar(QMainWindow* window, QWidget* toolsButton)
     searchEdit = new QLineEdit;
     searchEdit->setObjectName(QStringLiteral("searchField"));
     searchEdit->setClearButtonEnabled(true);
-    searchEdit->setFixedWidth(260);
+    // Narrower when the tool bar is full (the annotation tools shown in a small window) rather
+    // than pushing the buttons at its end out of reach.
+    searchEdit->setMinimumWidth(140);
+    searchEdit->setMaximumWidth(260);
+    searchEdit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
     auto* spacer = new QWidget;
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -183,7 +187,7 @@ void MainWindowUi::buildToolbar(QMainWindow* window, QWidget* toolsButton)
     toolbar->addWidget(annotationButton);
     annotationToolsItem = toolbar->addWidget(toolsBox);
     annotationToolsItem->setVisible(false);
-    toolbar->addWidget(rotateButton);
+    rotateItem = toolbar->addWidget(rotateButton);
     toolbar->addWidget(toolsButton);
     toolbar->addSeparator();
     toolbar->addWidget(searchEdit);

@@ -49,6 +49,7 @@ public:
     QAction* pngAnnotationsAction = nullptr; // checkable: the PNG export draws our annotations
     QPushButton* annotationButton = nullptr;
     QAction* annotationToolsItem = nullptr; // the tool buttons' place in the toolbar
+    QAction* rotateItem = nullptr;          // the rotate button's place in the toolbar
     // One per annotation type, in annotationTypes order; each action's data is the type it draws.
     QList<QAction*> annotationToolActions;
     QPushButton* rotateButton = nullptr;
