@@ -662,9 +662,8 @@ void MainWindow::connectCurrent(DocumentSession* session)
         updateAnnotationTools();
         if (on)
             statusBar()->showMessage(
-                tr("批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；"
-                   "H 高亮 · N 便签 · Esc 退出"),
-                10000);
+                // Short enough for the status bar of a small window; the tools show their keys.
+                tr("批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑"), 10000);
         else
             statusBar()->clearMessage();
     }));

@@ -919,10 +919,6 @@
         <translation>الملف غير موجود أو يتعذر الوصول إليه.</translation>
     </message>
     <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation>وضع التعليقات مفعّل: اسحب فوق النص أو ارسم إطارًا لإنشاء تعليق، وانقر على تعليق موجود لتحريره؛ H تمييز · N ملاحظة · Esc خروج</translation>
-    </message>
-    <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
         <translation>● التعليقات لا تطابق محتوى المستند الحالي، وقد تنزاح المرتبطة بمستطيلات</translation>
     </message>
@@ -1207,6 +1203,10 @@ Dovrix 始终不修改源 PDF。</source>
 %1</source>
         <translation>بعد فتح مستند، يظهر هنا
 %1</translation>
+    </message>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>وضع التعليقات مفعّل: اسحب فوق النص أو ارسم إطارًا لإنشاء تعليق، وانقر على تعليق موجود لتحريره</translation>
     </message>
 </context>
 <context>

@@ -919,10 +919,6 @@ Sie können mehrere Dokumente gleichzeitig öffnen, jedes in einem eigenen Tab.<
         <translation>Die Datei existiert nicht oder ist nicht zugänglich.</translation>
     </message>
     <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation>Anmerkungsmodus aktiv: Über Text ziehen oder einen Rahmen aufziehen, um anzumerken; eine Anmerkung anklicken, um sie zu bearbeiten; H Hervorheben · N Notiz · Esc Beenden</translation>
-    </message>
-    <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
         <translation>● Die Anmerkungen passen nicht zum Inhalt des Dokuments; Rechteckanker können sich verschieben</translation>
     </message>
@@ -1207,6 +1203,10 @@ Dovrix verändert das Quell-PDF nie.</translation>
 %1</source>
         <translation>Nach dem Öffnen eines Dokuments erscheinen hier
 %1</translation>
+    </message>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Anmerkungsmodus aktiv: Über Text ziehen oder einen Rahmen aufziehen, um anzumerken; eine Anmerkung anklicken, um sie zu bearbeiten</translation>
     </message>
 </context>
 <context>

@@ -919,10 +919,6 @@ You can open several documents at once, each in its own tab.</translation>
         <translation>The file does not exist or cannot be accessed.</translation>
     </message>
     <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation>Annotation mode on: drag over text or draw a box to annotate, click an annotation to edit it; H highlight · N note · Esc exit</translation>
-    </message>
-    <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
         <translation>● The annotations do not match this document&apos;s content; rectangle anchors may drift</translation>
     </message>
@@ -1207,6 +1203,10 @@ Dovrix never modifies the source PDF.</translation>
 %1</source>
         <translation>Open a document to see here
 %1</translation>
+    </message>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Annotation mode on: drag over text or draw a box to annotate, click an annotation to edit it</translation>
     </message>
 </context>
 <context>

@@ -919,10 +919,6 @@ Puede abrir varios documentos a la vez, cada uno en su pestaña.</translation>
         <translation>El archivo no existe o no se puede acceder a él.</translation>
     </message>
     <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation>Modo de anotación activado: arrastre sobre el texto o dibuje un recuadro para anotar, haga clic en una anotación para editarla; H resaltar · N nota · Esc salir</translation>
-    </message>
-    <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
         <translation>● Las anotaciones no coinciden con el contenido del documento; los anclajes de rectángulo pueden desplazarse</translation>
     </message>
@@ -1207,6 +1203,10 @@ Dovrix nunca modifica el PDF original.</translation>
 %1</source>
         <translation>Al abrir un documento, aquí verá
 %1</translation>
+    </message>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Modo de anotación activado: arrastre sobre el texto o dibuje un recuadro para anotar, haga clic en una anotación para editarla</translation>
     </message>
 </context>
 <context>

@@ -919,10 +919,6 @@ Vous pouvez ouvrir plusieurs documents à la fois, chacun dans son onglet.</tran
         <translation>Le fichier n&apos;existe pas ou n&apos;est pas accessible.</translation>
     </message>
     <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation>Mode annotation activé : faites glisser sur le texte ou tracez un cadre pour annoter, cliquez sur une annotation pour la modifier ; H surligner · N note · Échap quitter</translation>
-    </message>
-    <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
         <translation>● Les annotations ne correspondent pas au contenu du document ; les ancrages rectangulaires peuvent dériver</translation>
     </message>
@@ -1207,6 +1203,10 @@ Dovrix ne modifie jamais le PDF source.</translation>
 %1</source>
         <translation>Ouvrez un document pour voir ici
 %1</translation>
+    </message>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Mode annotation activé : faites glisser sur le texte ou tracez un cadre pour annoter, cliquez sur une annotation pour la modifier</translation>
     </message>
 </context>
 <context>

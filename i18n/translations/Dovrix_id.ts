@@ -919,10 +919,6 @@ Bisa membuka beberapa dokumen sekaligus (dalam tab).</translation>
         <translation>Berkas tidak ada atau tidak dapat diakses.</translation>
     </message>
     <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation>Mode anotasi aktif: seret untuk memilih teks atau membuat kotak anotasi, klik anotasi yang ada untuk mengedit; H sorot · N catatan · Esc keluar</translation>
-    </message>
-    <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
         <translation>● Anotasi tidak cocok dengan isi dokumen saat ini, jangkar persegi panjang mungkin bergeser</translation>
     </message>
@@ -1207,6 +1203,10 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
 %1</source>
         <translation>Setelah dokumen dibuka, di sini akan tampil
 %1</translation>
+    </message>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Mode anotasi aktif: seret untuk memilih teks atau membuat kotak anotasi, klik anotasi yang ada untuk mengedit</translation>
     </message>
 </context>
 <context>

@@ -919,10 +919,6 @@ Puoi aprire più documenti contemporaneamente (in schede).</translation>
         <translation>Il file non esiste o non è accessibile.</translation>
     </message>
     <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation>Modalità annotazione attiva: trascina sul testo o disegna un riquadro per annotare; fai clic su un’annotazione per modificarla; H evidenzia · N nota · Esc esci</translation>
-    </message>
-    <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
         <translation>● Le annotazioni non corrispondono al contenuto attuale del documento; quelle ancorate a rettangoli possono spostarsi</translation>
     </message>
@@ -1207,6 +1203,10 @@ Dovrix non modifica mai il PDF di origine.</translation>
 %1</source>
         <translation>Dopo aver aperto un documento, qui compaiono
 %1</translation>
+    </message>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Modalità annotazione attiva: trascina sul testo o disegna un riquadro per annotare; fai clic su un’annotazione per modificarla</translation>
     </message>
 </context>
 <context>

@@ -919,10 +919,6 @@
         <translation>ファイルが存在しないか、アクセスできません。</translation>
     </message>
     <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation>注釈モード オン：テキストをドラッグするか枠を描いて注釈を作成、既存の注釈をクリックで編集。H ハイライト · N 付箋 · Esc 終了</translation>
-    </message>
-    <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
         <translation>● 注釈が現在の文書の内容と一致しません。矩形の位置がずれる可能性があります</translation>
     </message>
@@ -1207,6 +1203,10 @@ Dovrix は元の PDF を決して変更しません。</translation>
 %1</source>
         <translation>文書を開くと、ここに表示されます
 %1</translation>
+    </message>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>注釈モード オン：テキストをドラッグするか枠を描いて注釈を作成、既存の注釈をクリックで編集</translation>
     </message>
 </context>
 <context>

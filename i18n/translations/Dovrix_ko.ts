@@ -919,10 +919,6 @@
         <translation>파일이 없거나 접근할 수 없습니다.</translation>
     </message>
     <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation>주석 모드 켜짐: 텍스트를 드래그하거나 상자를 그려 주석을 만들고, 기존 주석을 클릭해 편집합니다. H 강조 · N 메모 · Esc 종료</translation>
-    </message>
-    <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
         <translation>● 주석이 현재 문서 내용과 일치하지 않아 사각형 위치가 어긋날 수 있습니다</translation>
     </message>
@@ -1207,6 +1203,10 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
 %1</source>
         <translation>문서를 열면 여기에 표시됩니다
 %1</translation>
+    </message>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>주석 모드 켜짐: 텍스트를 드래그하거나 상자를 그려 주석을 만들고, 기존 주석을 클릭해 편집합니다</translation>
     </message>
 </context>
 <context>

@@ -919,10 +919,6 @@ U kunt meerdere documenten tegelijk openen (in tabbladen).</translation>
         <translation>Het bestand bestaat niet of is niet toegankelijk.</translation>
     </message>
     <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation>Annotatiemodus aan: sleep over tekst of trek een kader om een annotatie te maken, klik op een bestaande om te bewerken; H markeren · N notitie · Esc afsluiten</translation>
-    </message>
-    <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
         <translation>● Annotaties komen niet overeen met de huidige inhoud; aan rechthoeken verankerde kunnen verschuiven</translation>
     </message>
@@ -1207,6 +1203,10 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
 %1</source>
         <translation>Na het openen van een document verschijnen hier
 %1</translation>
+    </message>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Annotatiemodus aan: sleep over tekst of trek een kader om een annotatie te maken, klik op een bestaande om te bewerken</translation>
     </message>
 </context>
 <context>

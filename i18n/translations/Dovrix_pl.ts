@@ -919,10 +919,6 @@ Można otworzyć wiele dokumentów naraz (w kartach).</translation>
         <translation>Plik nie istnieje lub jest niedostępny.</translation>
     </message>
     <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation>Tryb adnotacji włączony: zaznacz tekst lub przeciągnij ramkę, aby dodać adnotację; kliknij istniejącą, aby ją edytować; H wyróżnienie · N notatka · Esc wyjście</translation>
-    </message>
-    <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
         <translation>● Adnotacje nie pasują do bieżącej treści dokumentu, kotwice prostokątne mogą się przesunąć</translation>
     </message>
@@ -1207,6 +1203,10 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
 %1</source>
         <translation>Po otwarciu dokumentu pojawią się tu
 %1</translation>
+    </message>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Tryb adnotacji włączony: zaznacz tekst lub przeciągnij ramkę, aby dodać adnotację; kliknij istniejącą, aby ją edytować</translation>
     </message>
 </context>
 <context>

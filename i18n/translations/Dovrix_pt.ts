@@ -919,10 +919,6 @@ Vários documentos podem ser abertos ao mesmo tempo (em abas).</translation>
         <translation>O arquivo não existe ou não pode ser acessado.</translation>
     </message>
     <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation>Modo de anotação ativado: arraste sobre o texto ou desenhe uma caixa para anotar; clique numa anotação para editá-la; H realce · N nota · Esc sair</translation>
-    </message>
-    <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
         <translation>● As anotações não correspondem ao conteúdo atual do documento; as ancoradas a retângulos podem se deslocar</translation>
     </message>
@@ -1207,6 +1203,10 @@ O Dovrix nunca modifica o PDF de origem.</translation>
 %1</source>
         <translation>Ao abrir um documento, aqui aparecem
 %1</translation>
+    </message>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Modo de anotação ativado: arraste sobre o texto ou desenhe uma caixa para anotar; clique numa anotação para editá-la</translation>
     </message>
 </context>
 <context>

@@ -919,10 +919,6 @@
         <translation>ไม่มีไฟล์นี้หรือไม่สามารถเข้าถึงได้</translation>
     </message>
     <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation>เปิดโหมดคำอธิบายประกอบแล้ว: ลากเลือกข้อความหรือลากกรอบเพื่อสร้าง คลิกรายการที่มีอยู่เพื่อแก้ไข; H ไฮไลต์ · N โน้ต · Esc ออก</translation>
-    </message>
-    <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
         <translation>● คำอธิบายประกอบไม่ตรงกับเนื้อหาเอกสารปัจจุบัน จุดยึดแบบสี่เหลี่ยมอาจคลาดเคลื่อน</translation>
     </message>
@@ -1207,6 +1203,10 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
 %1</source>
         <translation>เมื่อเปิดเอกสารแล้ว ส่วนนี้จะแสดง
 %1</translation>
+    </message>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>เปิดโหมดคำอธิบายประกอบแล้ว: ลากเลือกข้อความหรือลากกรอบเพื่อสร้าง คลิกรายการที่มีอยู่เพื่อแก้ไข</translation>
     </message>
 </context>
 <context>

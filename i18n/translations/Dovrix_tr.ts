@@ -919,10 +919,6 @@ Aynı anda birden çok belge (sekmelerde) açılabilir.</translation>
         <translation>Dosya yok veya erişilemiyor.</translation>
     </message>
     <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation>Açıklama modu açık: açıklama eklemek için metni sürükleyerek seçin veya bir kutu çizin; düzenlemek için mevcut açıklamaya tıklayın; H vurgu · N not · Esc çıkış</translation>
-    </message>
-    <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
         <translation>● Açıklamalar belgenin güncel içeriğiyle uyuşmuyor, dikdörtgene bağlı olanlar kayabilir</translation>
     </message>
@@ -1207,6 +1203,10 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
 %1</source>
         <translation>Bir belge açıldığında burada görünür:
 %1</translation>
+    </message>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Açıklama modu açık: açıklama eklemek için metni sürükleyerek seçin veya bir kutu çizin; düzenlemek için mevcut açıklamaya tıklayın</translation>
     </message>
 </context>
 <context>

@@ -919,10 +919,6 @@ Có thể mở nhiều tài liệu cùng lúc (theo thẻ).</translation>
         <translation>Tệp không tồn tại hoặc không thể truy cập.</translation>
     </message>
     <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation>Đã bật chế độ chú thích: kéo chọn văn bản hoặc kéo khung để tạo chú thích, nhấp vào chú thích có sẵn để sửa; H tô sáng · N ghi chú · Esc thoát</translation>
-    </message>
-    <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
         <translation>● Chú thích không khớp với nội dung tài liệu hiện tại, neo hình chữ nhật có thể bị lệch</translation>
     </message>
@@ -1207,6 +1203,10 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
 %1</source>
         <translation>Sau khi mở tài liệu, tại đây sẽ hiển thị
 %1</translation>
+    </message>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Đã bật chế độ chú thích: kéo chọn văn bản hoặc kéo khung để tạo chú thích, nhấp vào chú thích có sẵn để sửa</translation>
     </message>
 </context>
 <context>

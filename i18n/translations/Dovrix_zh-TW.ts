@@ -919,10 +919,6 @@
         <translation>檔案不存在或無法存取。</translation>
     </message>
     <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑；H 高亮 · N 便签 · Esc 退出</source>
-        <translation>註解模式已開啟：拖曳選取文字或拖曳出方框以建立註解，按一下現有註解即可編輯；H 螢光標示 · N 便箋 · Esc 結束</translation>
-    </message>
-    <message>
         <source>● 批注与当前文档内容不一致，矩形锚定可能漂移</source>
         <translation>● 註解與目前文件內容不一致，矩形錨定可能偏移</translation>
     </message>
@@ -1207,6 +1203,10 @@ Dovrix 始終不會修改原始 PDF。</translation>
 %1</source>
         <translation>開啟文件後，這裡會顯示
 %1</translation>
+    </message>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>註解模式已開啟：拖曳選取文字或拖曳出方框以建立註解，按一下現有註解即可編輯</translation>
     </message>
 </context>
 <context>

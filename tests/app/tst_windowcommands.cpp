@@ -813,9 +813,19 @@ void TestWindowCommands::sideTabTitlesAreWhole()
     QTest::keyClick(window.get(), Qt::Key_A);
     QVERIFY(window->current()->viewport()->annotationMode());
     const QWidget* toolbar = child<QPushButton>(*window, "homeButton")->parentWidget();
-    if (code != QLatin1String("de"))
+    // So does the status bar's word about the mode, beside the lasting controls.
+    QStatusBar* status = window->statusBar();
+    int room = status->width();
+    for (const QWidget* item : status->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (item->isVisible())
+            room -= item->width();
+    }
+    const int message = status->fontMetrics().horizontalAdvance(status->currentMessage());
+    if (code != QLatin1String("de")) {
         QVERIFY2(toolbar->sizeHint().width() <= window->width(),
                  qPrintable(QString::number(toolbar->sizeHint().width())));
+        QVERIFY2(message <= room, qPrintable(QStringLiteral("%1 > %2").arg(message).arg(room)));
+    }
 }
 
 // Switching to a right-to-left language with documents open: each close button stays on its own
