@@ -53,13 +53,16 @@ struct PageSpace
     // From the file's user space to page space: the visible box turned by the page's /Rotate,
     // origin at its top-left corner, y down.
     fz_matrix ctm = fz_identity;
+    int rotate = 0; // the page's /Rotate: 0, 90, 180 or 270
 
     static PageSpace of(fz_context* ctx, pdf_obj* pageObj)
     {
         fz_rect box;
         fz_matrix ctm;
         pdf_page_obj_transform(ctx, pageObj, &box, &ctm);
-        return PageSpace{ctm};
+        const int rotate =
+            pdf_to_int(ctx, pdf_dict_get_inheritable(ctx, pageObj, PDF_NAME(Rotate)));
+        return PageSpace{ctm, ((rotate % 360) + 360) % 360 / 90 * 90};
     }
     QPointF point(float x, float y) const
     {
@@ -472,6 +475,7 @@ QList<FormField> inside::formFields(const InsideSource& source)
             f.name = fieldName;
             f.page = page;
             f.rect = space.rect(pdf_dict_get_rect(ctx, widget, PDF_NAME(Rect)));
+            f.pageRotate = space.rotate;
             const int flags = pdf_to_int(ctx, inherited(ctx, widget, "Ff"));
             if (type == "Tx") {
                 f.kind = FormField::Kind::Text;

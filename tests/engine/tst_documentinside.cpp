@@ -224,6 +224,7 @@ private Q_SLOTS:
             places.insert(f.name, f.rect.toAlignedRect());
         const QSize size = document->pageSizes().value(0).toSize();
         QCOMPARE(size, rotate ? QSize(792, 612) : QSize(612, 792));
+        QCOMPARE(DocumentInside::formFields(*document).value(0).pageRotate, rotate);
         const auto ink = [&](const char* field, int lane = 0) {
             PdfDocument::setThreadLane(lane);
             const QImage page = document->render(0, size, 0);
