@@ -129,7 +129,7 @@ void PdfViewport::setDocument()
     verticalScrollBar()->setValue(0);
     updateCurrentPage();
     viewport()->update();
-    startRenderTimer();
+    renderNow(); // a document just opened has nothing to wait for
     ensureLinks(geo.currentPage);
 }
 

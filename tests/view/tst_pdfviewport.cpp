@@ -413,6 +413,8 @@ private Q_SLOTS:
         QCOMPARE(rig.view.zoom(), 1.5);
         QCOMPARE(rig.view.rotation(), 180);
         QCOMPARE(rig.view.currentPage(), 0);
+        // The first page is asked for at once, not after a pause meant for scrolling.
+        QVERIFY(rig.cache.isInFlight(rig.view.renderKeyFor(0)));
     }
 
     // Focusing a hit on another page goes there and, once its boxes are measured, scrolls it to a
