@@ -73,7 +73,9 @@ void defineCommandLine(QCommandLineParser& parser)
         QStringLiteral("line:column:texfile")));
     parser.addOption(QCommandLineOption(
         QStringList{QStringLiteral("engine")},
-        QStringLiteral("用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。"),
+        text(QT_TRANSLATE_NOOP(
+            "dovrix::StartUp",
+            "用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。")),
         QStringLiteral("mupdf|qtpdf")));
     // Checks the installed files without a window (see SelfTest.h); not shown by the help option.
     QCommandLineOption selfTest(QStringList{QStringLiteral("self-test")},

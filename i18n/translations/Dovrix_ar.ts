@@ -1374,6 +1374,10 @@ Dovrix 始终不修改源 PDF。</source>
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>بحث SyncTeX الأمامي: التمرير إلى موضع تنضيد هذا السطر من مصدر TeX وتمييزه لحظات.</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>المحرك الذي يفتح ملفات PDF: mupdf (الافتراضي) أو qtpdf (للمقارنة وتقارير الأخطاء).</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>

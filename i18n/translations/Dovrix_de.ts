@@ -1366,6 +1366,10 @@ Dovrix verändert das Quell-PDF nie.</translation>
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>SyncTeX-Vorwärtssuche: zur Stelle blättern, an der diese Zeile der TeX-Quelle gesetzt wurde, und sie kurz markieren.</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>Die Engine, die PDF-Dateien öffnet: mupdf (Standard) oder qtpdf (für Vergleiche und Fehlerberichte).</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>

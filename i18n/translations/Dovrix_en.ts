@@ -1366,6 +1366,10 @@ Dovrix never modifies the source PDF.</translation>
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>SyncTeX forward search: scroll to where this line of the TeX source was typeset and mark it briefly.</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>The engine that opens PDF files: mupdf (the default) or qtpdf (for comparisons and bug reports).</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>

@@ -1366,6 +1366,10 @@ Dovrix nunca modifica el PDF original.</translation>
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>Búsqueda directa de SyncTeX: desplazarse hasta donde se compuso esta línea del código TeX y marcarla brevemente.</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>El motor que abre los archivos PDF: mupdf (predeterminado) o qtpdf (para comparaciones e informes de errores).</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>

@@ -1366,6 +1366,10 @@ Dovrix ne modifie jamais le PDF source.</translation>
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>Recherche SyncTeX directe : aller à l’endroit où cette ligne de la source TeX a été composée et la marquer brièvement.</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>Le moteur qui ouvre les fichiers PDF : mupdf (par défaut) ou qtpdf (pour les comparaisons et les rapports de bogue).</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>

@@ -1366,6 +1366,10 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>SyncTeX आगे की खोज: जहाँ TeX स्रोत की यह पंक्ति टाइपसेट हुई वहाँ स्क्रॉल करें और उसे कुछ पल चिह्नित करें।</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>PDF फ़ाइलें खोलने वाला इंजन: mupdf (डिफ़ॉल्ट) या qtpdf (तुलना और बग रिपोर्ट के लिए)।</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>

@@ -1364,6 +1364,10 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>Pencarian maju SyncTeX: gulir ke tempat baris sumber TeX ini disusun dan tandai sebentar.</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>Mesin yang membuka berkas PDF: mupdf (bawaan) atau qtpdf (untuk perbandingan dan laporan bug).</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>

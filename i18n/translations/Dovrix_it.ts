@@ -1366,6 +1366,10 @@ Dovrix non modifica mai il PDF di origine.</translation>
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>Ricerca diretta SyncTeX: scorri fino al punto in cui è stata composta questa riga del sorgente TeX e segnalala brevemente.</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>Il motore che apre i file PDF: mupdf (predefinito) o qtpdf (per confronti e segnalazioni di errori).</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>

@@ -1364,6 +1364,10 @@ Dovrix は元の PDF を決して変更しません。</translation>
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>SyncTeX 順方向検索：TeX ソースのこの行が組版された位置までスクロールし、短く強調表示します。</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>PDF ファイルを開くエンジン：mupdf（既定）または qtpdf（比較と不具合報告用）。</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>

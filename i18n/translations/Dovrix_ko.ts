@@ -1364,6 +1364,10 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>SyncTeX 정방향 검색: TeX 소스의 이 줄이 조판된 위치로 스크롤하고 잠시 표시합니다.</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>PDF 파일을 여는 엔진: mupdf(기본값) 또는 qtpdf(비교 및 버그 보고용).</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>

@@ -1366,6 +1366,10 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>SyncTeX voorwaarts zoeken: naar de plek scrollen waar deze regel van de TeX-bron is gezet en die kort markeren.</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>De engine die PDF-bestanden opent: mupdf (standaard) of qtpdf (voor vergelijkingen en foutmeldingen).</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>

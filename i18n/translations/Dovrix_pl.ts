@@ -1368,6 +1368,10 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>Wyszukiwanie SyncTeX w przód: przewiń do miejsca, w którym złożono ten wiersz źródła TeX, i krótko je zaznacz.</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>Silnik otwierający pliki PDF: mupdf (domyślny) lub qtpdf (do porównań i zgłoszeń błędów).</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>

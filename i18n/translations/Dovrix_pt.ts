@@ -1366,6 +1366,10 @@ O Dovrix nunca modifica o PDF de origem.</translation>
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>Pesquisa direta SyncTeX: rolar até onde esta linha do código TeX foi composta e marcá-la brevemente.</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>O mecanismo que abre os arquivos PDF: mupdf (padrão) ou qtpdf (para comparações e relatórios de erros).</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>

@@ -1368,6 +1368,10 @@ Dovrix никогда не изменяет исходный PDF.</translation>
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>Прямой поиск SyncTeX: прокрутить к месту, где набрана эта строка исходного файла TeX, и ненадолго выделить его.</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>Движок, открывающий PDF-файлы: mupdf (по умолчанию) или qtpdf (для сравнения и отчётов об ошибках).</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>

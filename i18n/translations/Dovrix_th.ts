@@ -1364,6 +1364,10 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>การค้นหาไปข้างหน้าของ SyncTeX: เลื่อนไปยังตำแหน่งที่บรรทัดนี้ของต้นฉบับ TeX ถูกจัดหน้าและทำเครื่องหมายไว้ครู่หนึ่ง</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>เอนจินที่ใช้เปิดไฟล์ PDF: mupdf (ค่าเริ่มต้น) หรือ qtpdf (สำหรับการเปรียบเทียบและรายงานข้อผิดพลาด)</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>

@@ -1364,6 +1364,10 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>SyncTeX ileri arama: TeX kaynağının bu satırının dizildiği yere kaydır ve kısa süre işaretle.</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>PDF dosyalarını açan motor: mupdf (varsayılan) veya qtpdf (karşılaştırma ve hata raporları için).</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>

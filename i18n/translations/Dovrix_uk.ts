@@ -1368,6 +1368,10 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>Прямий пошук SyncTeX: прокрутити до місця, де набрано цей рядок джерела TeX, і коротко позначити його.</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>Рушій, що відкриває PDF-файли: mupdf (типовий) або qtpdf (для порівнянь і звітів про помилки).</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>

@@ -1364,6 +1364,10 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>Tìm xuôi SyncTeX: cuộn tới chỗ dòng mã TeX này được dàn trang và đánh dấu trong chốc lát.</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>Bộ máy mở tệp PDF: mupdf (mặc định) hoặc qtpdf (để so sánh và báo lỗi).</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>

@@ -1364,6 +1364,10 @@ Dovrix 始終不會修改原始 PDF。</translation>
         <source>SyncTeX 正向搜索：滚动到 TeX 源文件该行排版的位置并闪烁标出。</source>
         <translation>SyncTeX 正向搜尋：捲動到 TeX 原始檔該行排版的位置並閃爍標示。</translation>
     </message>
+    <message>
+        <source>用于打开 PDF 的引擎：mupdf（默认）或 qtpdf（用于比较与问题报告）。</source>
+        <translation>用於開啟 PDF 的引擎：mupdf（預設）或 qtpdf（用於比較與問題回報）。</translation>
+    </message>
 </context>
 <context>
     <name>dovrix::StudyTools</name>
