@@ -79,7 +79,10 @@ QList<BookmarkPanel::Entry> entriesOf(const QList<OutlineItem>& items, int level
 void appendEntries(QStandardItem* parent, const QList<BookmarkPanel::Entry>& entries)
 {
     for (const BookmarkPanel::Entry& entry : entries) {
-        auto* item = new QStandardItem(entry.title);
+        // The title in its own direction (first strong isolate): a Latin title keeps its
+        // number in front and its punctuation in place in a right-to-left window, and the
+        // other way round.
+        auto* item = new QStandardItem(QChar(0x2068) + entry.title + QChar(0x2069));
         item->setEditable(false);
         item->setData(entry.title, int(Role::Title));
         item->setData(entry.level, int(Role::Level));

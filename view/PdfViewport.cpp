@@ -313,8 +313,13 @@ void PdfViewport::relayoutKeepingPage()
     relayout();
     if (!geo.singlePage) {
         const QRectF r = geo.pageRect(page);
-        if (!r.isEmpty())
+        if (!r.isEmpty()) {
             verticalScrollBar()->setValue(toContentPx(r.top() - geo.margin));
+            // Across too: a spread wider than the view would otherwise show its left column
+            // only, though the page may stand in the right one (the cover does).
+            horizontalScrollBar()->setValue(
+                toContentPx(r.center().x() - viewport()->width() / 2.0));
+        }
     }
     updateCurrentPage();
     viewport()->update();

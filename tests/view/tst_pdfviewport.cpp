@@ -415,6 +415,13 @@ private Q_SLOTS:
         QCOMPARE(rig.view.currentPage(), 0);
         // The first page is asked for at once, not after a pause meant for scrolling.
         QVERIFY(rig.cache.isInFlight(rig.view.renderKeyFor(0)));
+
+        // A spread wider than the view shows the page that was current, the cover on its right.
+        rig.view.setSpread(true);
+        const QRectF cover = rig.view.pageRect(0).translated(
+            -rig.view.horizontalScrollBar()->value(), -rig.view.verticalScrollBar()->value());
+        QVERIFY(cover.intersected(QRectF(rig.view.viewport()->rect())).width()
+                >= std::min(cover.width(), double(rig.view.viewport()->width())) - 1);
     }
 
     // Focusing a hit on another page goes there and, once its boxes are measured, scrolls it to a
