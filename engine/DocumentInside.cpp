@@ -50,21 +50,29 @@ QString name(fz_context* ctx, pdf_obj* dict, const char* key)
 // the top of the page as displayed), as the page text does for characters.
 struct PageSpace
 {
-    float displayHeight = 0;
+    // From the file's user space to page space: the visible box turned by the page's /Rotate,
+    // origin at its top-left corner, y down.
+    fz_matrix ctm = fz_identity;
+    int rotate = 0; // the page's /Rotate: 0, 90, 180 or 270
 
     static PageSpace of(fz_context* ctx, pdf_obj* pageObj)
     {
-        fz_rect mediabox;
+        fz_rect box;
         fz_matrix ctm;
-        pdf_page_obj_transform(ctx, pageObj, &mediabox, &ctm);
-        const fz_rect shown = fz_transform_rect(mediabox, ctm);
-        return PageSpace{shown.y1 - shown.y0};
+        pdf_page_obj_transform(ctx, pageObj, &box, &ctm);
+        const int rotate =
+            pdf_to_int(ctx, pdf_dict_get_inheritable(ctx, pageObj, PDF_NAME(Rotate)));
+        return PageSpace{ctm, ((rotate % 360) + 360) % 360 / 90 * 90};
     }
-    QPointF point(float x, float y) const { return QPointF(x, displayHeight - y); }
+    QPointF point(float x, float y) const
+    {
+        const fz_point p = fz_transform_point_xy(x, y, ctm);
+        return QPointF(p.x, p.y);
+    }
     QRectF rect(const fz_rect& r) const
     {
-        return QRectF(QPointF(r.x0, displayHeight - r.y1), QPointF(r.x1, displayHeight - r.y0))
-            .normalized();
+        const fz_rect t = fz_transform_rect(r, ctm);
+        return QRectF(QPointF(t.x0, t.y0), QPointF(t.x1, t.y1)).normalized();
     }
 };
 
@@ -467,6 +475,7 @@ QList<FormField> inside::formFields(const InsideSource& source)
             f.name = fieldName;
             f.page = page;
             f.rect = space.rect(pdf_dict_get_rect(ctx, widget, PDF_NAME(Rect)));
+            f.pageRotate = space.rotate;
             const int flags = pdf_to_int(ctx, inherited(ctx, widget, "Ff"));
             if (type == "Tx") {
                 f.kind = FormField::Kind::Text;

@@ -95,6 +95,7 @@ struct FormField
     Kind kind = Kind::Text;
     int page = 0;
     QRectF rect;              // the widget, in page space
+    int pageRotate = 0;       // its page's /Rotate: the field reads upright turned by it
     QString value;            // the field's value in the file; several list choices joined by "\n"
     QString onState;          // check box or radio widget: the name of its "on" state
     QStringList options;      // combo and list boxes: the texts shown

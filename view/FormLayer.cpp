@@ -67,8 +67,9 @@ protected:
             // Words read upright on their page, turned with the page.
             p.save();
             p.translate(QRectF(r).center());
-            p.rotate(rotation);
-            const QSizeF size = rotation % 180 ? QSizeF(r.height(), r.width()) : QSizeF(r.size());
+            const int turn = (rotation + f.pageRotate) % 360;
+            p.rotate(turn);
+            const QSizeF size = turn % 180 ? QSizeF(r.height(), r.width()) : QSizeF(r.size());
             const QRectF upright(QPointF(-size.width() / 2, -size.height() / 2), size);
             if (f.kind == FormField::Kind::ListBox) {
                 paintChoices(p, f, upright);

@@ -622,8 +622,7 @@ void PdfViewport::ensureLinks(int page)
     linksLoading.insert(page);
     controller->worker()->post(JobPriority::TextLayout, this, linkGeneration.ticket(),
                                [doc, page]() -> Reply<PdfViewport> {
-                                   // Runs on the worker thread, the only thread that touches the
-                                   // document.
+                                   // Runs on the worker, where the document is used.
                                    const QList<PdfLink> result = doc->links(page);
                                    return [page, result](PdfViewport& self) {
                                        self.setLinks(page, result);

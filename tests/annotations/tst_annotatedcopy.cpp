@@ -243,24 +243,28 @@ void TestAnnotatedCopy::turnedAndCroppedPage()
     QVERIFY(!red(20, 20));
 }
 
-// A value for a form field is written into the field, which gets an appearance drawn anew.
+// A value for a form field is written into the field, which gets an appearance drawn anew; a
+// password field keeps what was typed but draws it as dots.
 void TestAnnotatedCopy::formValuesAreFilledIn()
 {
     const QString form = dir.filePath(QStringLiteral("form.pdf"));
     QVERIFY(test::writeFile(
         form,
         test::assemblePdf(
-            {"<< /Type /Catalog /Pages 2 0 R /AcroForm << /Fields [4 0 R] /DA (/Helv 12 Tf 0 g) "
-             "/DR << /Font << /Helv 5 0 R >> >> >> >>",
+            {"<< /Type /Catalog /Pages 2 0 R /AcroForm << /Fields [4 0 R 6 0 R] /DA (/Helv 12 Tf "
+             "0 g) /DR << /Font << /Helv 5 0 R >> >> >> >>",
              "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-             "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 300] /Annots [4 0 R] >>",
+             "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 300] /Annots [4 0 R 6 0 R] >>",
              "<< /Type /Annot /Subtype /Widget /FT /Tx /T (name) /Rect [20 200 280 240] /P 3 0 R "
              "/F 4 /DA (/Helv 12 Tf 0 g) >>",
-             "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"})));
+             "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
+             "<< /Type /Annot /Subtype /Widget /FT /Tx /T (pin) /Ff 8192 /Rect [20 100 280 140] "
+             "/P 3 0 R /F 4 /DA (/Helv 12 Tf 0 g) >>"})));
     CopyRequest request;
     request.sourcePath = form;
     request.targetPath = dir.filePath(QStringLiteral("form-copy.pdf"));
     request.fields = {{QStringLiteral("name"), QStringLiteral("Ada Lovelace")},
+                      {QStringLiteral("pin"), QStringLiteral("Babbage1")},
                       {QStringLiteral("no such field"), QStringLiteral("ignored")}};
     QCOMPARE(int(writePdfCopy(request).result), int(CopyOutcome::Result::Written));
 
@@ -279,6 +283,7 @@ void TestAnnotatedCopy::formValuesAreFilledIn()
                     objects.indexOf("endobj", widget) - objects.lastIndexOf(" obj", widget));
     QVERIFY2(dictionary.contains("/V (Ada Lovelace)"), dictionary.constData());
     QVERIFY2(dictionary.contains("/AP"), dictionary.constData());
+    QCOMPARE(objects.count("Babbage1"), 1); // its /V, and nowhere in a drawing
 }
 
 // The copy of a password-protected document keeps its protection and its text.

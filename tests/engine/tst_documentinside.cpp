@@ -5,6 +5,7 @@
 #include "support/SkipOrFail.h"
 #include "support/TestPdf.h"
 
+#include <QHash>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -199,22 +200,36 @@ private Q_SLOTS:
         QCOMPARE(fields[9].value, QStringLiteral("0"));
     }
 
+    void formValuesDrawn_data()
+    {
+        QTest::addColumn<int>("rotate");
+        QTest::newRow("upright page") << 0;
+        QTest::newRow("page turned by its /Rotate") << 90;
+    }
+
     // Values given to the document are drawn into their fields by its renders (the widgets'
-    // appearances made anew) on every lane, a password as dots, a choice by its display text; a
-    // value taken away leaves the
-    // field as the file has it, and the fields still read as filed.
+    // appearances made anew) on every lane, a password as dots, a choice by its display text,
+    // where the fields are read to be; a value taken away leaves the field as the file has it, and
+    // the fields still read as filed.
     void formValuesDrawn()
     {
-        const QString path = dir.filePath(QStringLiteral("filled.pdf"));
-        QVERIFY(test::writeFormPdf(path));
+        QFETCH(int, rotate);
+        const QString path = dir.filePath(QStringLiteral("filled%1.pdf").arg(rotate));
+        QVERIFY(test::writeFormPdf(path, rotate));
         const std::unique_ptr<PdfDocument> document =
             PdfDocument::open(path, {}, EngineKind::MuPdf, false).document;
         QVERIFY(document);
-        const auto ink = [&document](const char* place, int lane = 0) {
+        QHash<QString, QRect> places;
+        for (const FormField& f : DocumentInside::formFields(*document))
+            places.insert(f.name, f.rect.toAlignedRect());
+        const QSize size = document->pageSizes().value(0).toSize();
+        QCOMPARE(size, rotate ? QSize(792, 612) : QSize(612, 792));
+        QCOMPARE(DocumentInside::formFields(*document).value(0).pageRotate, rotate);
+        const auto ink = [&](const char* field, int lane = 0) {
             PdfDocument::setThreadLane(lane);
-            const QImage page = document->render(0, QSize(612, 792), 0);
+            const QImage page = document->render(0, size, 0);
             PdfDocument::setThreadLane(0);
-            return test::darkPixels(page, test::FormSample::rectOf(QLatin1String(place)));
+            return test::darkPixels(page, places.value(QLatin1String(field)));
         };
         QCOMPARE(ink("name"), 0);
         QCOMPARE(ink("agree"), 0);
@@ -222,10 +237,9 @@ private Q_SLOTS:
         QVERIFY(ink("name") > 20);
         QVERIFY(ink("agree") > 5);
         QVERIFY(ink("name", 1) > 20);
-        const auto shown = [&document](const char* field, const QString& value) {
+        const auto shown = [&](const char* field, const QString& value) {
             document->setFormValues({{field, value}});
-            const QRect place = test::FormSample::rectOf(QLatin1String(field)).toAlignedRect();
-            return document->render(0, QSize(612, 792), 0).copy(place);
+            return document->render(0, size, 0).copy(places.value(QLatin1String(field)));
         };
         const QImage dots = shown("pin", QString(6, QChar(0x2022)));
         QVERIFY(test::darkPixels(dots) > 10);

@@ -113,7 +113,7 @@ QRectF FormSample::rectOf(const QString& name)
     return {};
 }
 
-bool writeFormPdf(const QString& path)
+bool writeFormPdf(const QString& path, int rotate)
 {
     const QByteArray widget = "/Type /Annot /Subtype /Widget /P 3 0 R /F 4 ";
     const QByteArray onOff = "/AP << /N << /%1 6 0 R /Off 6 0 R >> >>";
@@ -124,9 +124,10 @@ bool writeFormPdf(const QString& path)
                 "/Helv 5 0 R >> >> >> >>",
         /* 2 */ "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
         /* 3 */
-        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Resources << /Font << /Helv 5 0 R "
-        ">> >> /Contents 4 0 R /Annots [7 0 R 8 0 R 9 0 R 10 0 R 11 0 R 13 0 R 14 0 R 15 0 R 16 "
-        "0 R 17 0 R 18 0 R 19 0 R] >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Rotate " + QByteArray::number(rotate)
+            + " /Resources << /Font << /Helv 5 0 R >> >> /Contents 4 0 R /Annots [7 0 R 8 0 R 9 0 "
+              "R "
+              "10 0 R 11 0 R 13 0 R 14 0 R 15 0 R 16 0 R 17 0 R 18 0 R 19 0 R] >>",
         /* 4 */ pdfStream("", "BT /Helv 10 Tf 300 712 Td (A form) Tj ET"),
         /* 5 */ "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica /Encoding /WinAnsiEncoding >>",
         /* 6 */ pdfStream("/Type /XObject /Subtype /Form /BBox [0 0 14 14]", ""),

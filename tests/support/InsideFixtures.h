@@ -25,7 +25,7 @@ struct InsideSample
 bool writeInsidePdf(const QString& path);
 
 // Where writeFormPdf puts its fields: the rectangle of each, in points from the page's top-left
-// corner (the page is 612 × 792 points).
+// corner (the page is 612 × 792 points, before its /Rotate).
 struct FormSample
 {
     static QRectF rectOf(const QString& name);
@@ -35,8 +35,8 @@ struct FormSample
 // (several lines), "pin" (password), "code" (comb of 6), "agree" (check box), "colour" (radio
 // group of "Red" and "Blue", two widgets), "country" (combo box: France, Germany), "languages"
 // (list box with several choices), "total" (text the document would compute with a script),
-// "signature" (signature field) and a damaged widget without a type.
-bool writeFormPdf(const QString& path);
+// "signature" (signature field) and a damaged widget without a type. rotate: the page's /Rotate.
+bool writeFormPdf(const QString& path, int rotate = 0);
 
 // One page carrying count sticky notes in a grid, authored "Reader N".
 bool writeManyAnnotationsPdf(const QString& path, int count);
