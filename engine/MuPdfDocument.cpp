@@ -434,8 +434,26 @@ public:
     {
         QList<QSizeF> sizes;
         sizes.reserve(pages);
+        // The page tree read once into a map: each page is then found directly, not by walking
+        // the tree from its root.
+        Lane* lane = here();
+        pdf_document* pdf = lane ? pdf_document_from_fz_document(lane->ctx, lane->doc) : nullptr;
+        bool mapped = false;
+        fz_var(mapped);
+        if (pdf) {
+            fz_try(lane->ctx)
+            {
+                pdf_load_page_tree(lane->ctx, pdf);
+                mapped = true;
+            }
+            fz_catch(lane->ctx)
+            {
+            }
+        }
         for (int i = 0; i < pages; ++i)
             sizes.append(pageGeometry(i).size);
+        if (mapped)
+            pdf_drop_page_tree(lane->ctx, pdf);
         return sizes;
     }
 
