@@ -146,7 +146,8 @@ press Escape
 alive || { echo "the program died" >&2; exit 1; }
 echo "Escape from every panel: the program is still running"
 
-# The reading keys: search steps, document ends, view history, select all and copy, bookmarks.
+# The reading keys: search steps, document ends, view history, select all and copy, bookmarks,
+# recognising a page.
 press ctrl+f
 xdotool type --delay 15 "text"
 press Return shift+Return Return
@@ -154,6 +155,7 @@ press Escape ctrl+End ctrl+Home alt+Left alt+Right
 press ctrl+a ctrl+c ctrl+a ctrl+c Escape
 press ctrl+d ctrl+End ctrl+d Escape
 press F3 shift+F3 Escape
+press ctrl+shift+o Escape # recognise the page shown
 alive || { echo "the program died" >&2; exit 1; }
 echo "Reading keys: the program is still running"
 stop_program
