@@ -133,7 +133,7 @@ int insideCommand(const QStringList& args)
 }
 
 const bench::Registration
-    registration("inside", "FILE [--panel] | --write-sample OUT.pdf [--count N | --form]",
+    registration("inside", "inside FILE [--panel] | --write-sample OUT.pdf [--count N | --form]",
                  insideCommand);
 
 } // namespace

@@ -175,6 +175,7 @@ int run(const QStringList& args)
     return failed ? 1 : 0;
 }
 
-const bench::Registration registration("zoom", "[FILE] [--zoom Z] [--jumps N] [--pages N]", run);
+const bench::Registration registration("zoom", "zoom [FILE] [--zoom Z] [--jumps N] [--pages N]",
+                                       run);
 
 } // namespace
