@@ -558,7 +558,8 @@ public:
     {
         PageText result;
         Lane* lane = here();
-        if (!lane || page < 0 || page >= pages)
+        // The fields' text is that of the values drawn, whichever lane reads it.
+        if (!lane || page < 0 || page >= pages || !takeFormValues(lane))
             return result;
         fz_context* ctx = lane->ctx;
         fz_page* p = nullptr;

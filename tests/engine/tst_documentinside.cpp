@@ -210,7 +210,7 @@ private Q_SLOTS:
     // Values given to the document are drawn into their fields by its renders (the widgets'
     // appearances made anew) on every lane, a password as dots, a choice by its display text,
     // where the fields are read to be; a value taken away leaves the field as the file has it, and
-    // the fields still read as filed.
+    // the fields still read as filed. The page's text follows the values drawn.
     void formValuesDrawn()
     {
         QFETCH(int, rotate);
@@ -234,6 +234,8 @@ private Q_SLOTS:
         QCOMPARE(ink("name"), 0);
         QCOMPARE(ink("agree"), 0);
         document->setFormValues({{"name", "WWWW"}, {"agree", "Yes"}});
+        // The page's text is that of the values drawn, also before the lane draws again.
+        QVERIFY(document->pageText(0).text.contains(QLatin1String("WWWW")));
         QVERIFY(ink("name") > 20);
         QVERIFY(ink("agree") > 5);
         QVERIFY(ink("name", 1) > 20);
