@@ -46,18 +46,28 @@ PdfDocument::~PdfDocument() = default;
 
 void PdfDocument::setFormValues(const QMap<QString, QString>& values)
 {
-    const QMutexLocker lock(&formMutex);
-    if (values == formValueSet && formVersion.load() != 0)
-        return;
-    formValueSet = values;
-    ++formVersion;
+    std::shared_ptr<const FormValueSet> current = std::atomic_load(&formValueSet);
+    for (;;) {
+        if (values == current->values && current->version != 0)
+            return;
+        const auto next =
+            std::make_shared<const FormValueSet>(FormValueSet{values, current->version + 1});
+        // Two setters at once: the one that lost sees the winner's set and goes after it.
+        if (std::atomic_compare_exchange_strong(&formValueSet, &current, next))
+            return;
+    }
 }
 
 QMap<QString, QString> PdfDocument::formValues(quint64* version) const
 {
-    const QMutexLocker lock(&formMutex);
-    *version = formVersion.load();
-    return formValueSet;
+    const std::shared_ptr<const FormValueSet> current = std::atomic_load(&formValueSet);
+    *version = current->version;
+    return current->values;
+}
+
+quint64 PdfDocument::formValuesVersion() const
+{
+    return std::atomic_load(&formValueSet)->version;
 }
 
 OpenResult PdfDocument::open(const QString& path, const QByteArray& password)

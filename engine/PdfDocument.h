@@ -8,7 +8,6 @@
 #include <QList>
 #include <QMap>
 #include <QMetaType>
-#include <QMutex>
 #include <QObject>
 #include <QPointF>
 #include <QRect>
@@ -219,7 +218,7 @@ protected:
 
     // The form values to draw and their version (0: none were ever set; each set moves it on).
     QMap<QString, QString> formValues(quint64* version) const;
-    quint64 formValuesVersion() const { return formVersion.load(); }
+    quint64 formValuesVersion() const;
 
     const EngineKind kind;
     const QString path;
@@ -227,9 +226,14 @@ protected:
     const int pages;
 
 private:
-    mutable QMutex formMutex;
-    QMap<QString, QString> formValueSet;
-    std::atomic<quint64> formVersion{0};
+    struct FormValueSet
+    {
+        QMap<QString, QString> values;
+        quint64 version = 0;
+    };
+    // Replaced whole by the setter and read whole by the lanes (std::atomic_load/atomic_store), so
+    // a lane always sees one set with its own version and nobody waits for anybody.
+    std::shared_ptr<const FormValueSet> formValueSet = std::make_shared<const FormValueSet>();
 };
 
 // The lines of a run of characters: the boxes of [start, start + length) joined line by line
