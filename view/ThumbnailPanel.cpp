@@ -5,6 +5,7 @@
 #include "view/ViewLog.h"
 
 #include <QIcon>
+#include <QPainter>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QTimer>
@@ -210,7 +211,14 @@ void ThumbnailPanel::onThumbnailRendered(const RenderCache::Key& key, const QIma
         row->setData(RenderFailedRole, true);
         return;
     }
-    row->setIcon(QIcon(QPixmap::fromImage(image)));
+    // A thin frame, so that a white page does not vanish into a light panel.
+    QPixmap picture = QPixmap::fromImage(image);
+    {
+        QPainter painter(&picture);
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(picture.rect().adjusted(0, 0, -1, -1));
+    }
+    row->setIcon(QIcon(picture));
     row->setData(ThumbnailShownRole, true);
     pictured.insert(key.page);
 }

@@ -165,6 +165,11 @@ void TestThumbnailPanel::onlyRowsNearTheViewAreRendered()
 
     // Every row on screen gets its picture; rows far below are never asked for.
     QTRY_VERIFY_WITH_TIMEOUT(shown(0), test::TimeoutMs);
+    // The blank white page stands out from the panel by its frame.
+    const QIcon icon = panel->item(0)->icon();
+    const QImage picture = icon.pixmap(icon.availableSizes().value(0)).toImage();
+    QVERIFY(picture.pixelColor(0, 0) != QColor(Qt::white));
+    QCOMPARE(picture.pixelColor(picture.width() / 2, picture.height() / 2), QColor(Qt::white));
     for (int row = 0; row < 80 && rowOnScreen(row); ++row)
         QTRY_VERIFY2_WITH_TIMEOUT(shown(row), qPrintable(QString::number(row)), test::TimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(!panel->renderCache()->isInFlight(ThumbnailPanel::thumbnailKey({}, 0)),
