@@ -225,16 +225,7 @@ void DocumentPropertiesDialog::requestReading()
                 reading.attachments = DocumentInside::attachments(*document);
             } else if (document) {
                 // The Qt PDF engine knows the Info entries only.
-                const DocumentInfo info = document->info();
-                DocumentProperties& p = reading.properties;
-                p.title = info.title;
-                p.author = info.author;
-                p.subject = info.subject;
-                p.keywords = info.keywords;
-                p.creator = info.creator;
-                p.producer = info.producer;
-                p.created = info.created;
-                p.modified = info.modified;
+                reading.properties.info = document->info();
             }
             return [reading](DocumentPropertiesDialog& self) { self.showReading(reading); };
         });
@@ -276,14 +267,14 @@ void DocumentPropertiesDialog::showReading(const Reading& reading)
         return;
     const DocumentProperties& p = reading.properties;
     const QString unknown = tr("未知");
-    addRow(tr("标题"), p.title);
-    addRow(tr("作者"), p.author);
-    addRow(tr("主题"), p.subject);
-    addRow(tr("关键词"), p.keywords);
-    addRow(tr("创建程序"), p.creator);
-    addRow(tr("PDF 生成器"), p.producer);
-    addRow(tr("创建时间"), dateText(p.created));
-    addRow(tr("修改时间"), dateText(p.modified));
+    addRow(tr("标题"), p.info.title);
+    addRow(tr("作者"), p.info.author);
+    addRow(tr("主题"), p.info.subject);
+    addRow(tr("关键词"), p.info.keywords);
+    addRow(tr("创建程序"), p.info.creator);
+    addRow(tr("PDF 生成器"), p.info.producer);
+    addRow(tr("创建时间"), dateText(p.info.created));
+    addRow(tr("修改时间"), dateText(p.info.modified));
     addRow(tr("PDF 版本"), reading.available ? p.version : unknown);
     addRow(tr("页数"), QLocale().toString(controller->pageCount()));
     addRow(tr("页面大小"), pageSizeText(controller->pageSizes()));

@@ -317,16 +317,6 @@ DocumentProperties inside::properties(const InsideSource& source)
     if (!pdf)
         return p;
     guarded(ctx, "the document's damaged properties", [&] {
-        pdf_obj* trailer = pdf_trailer(ctx, pdf);
-        pdf_obj* info = pdf_dict_get(ctx, trailer, PDF_NAME(Info));
-        p.title = text(ctx, info, "Title");
-        p.author = text(ctx, info, "Author");
-        p.subject = text(ctx, info, "Subject");
-        p.keywords = text(ctx, info, "Keywords");
-        p.creator = text(ctx, info, "Creator");
-        p.producer = text(ctx, info, "Producer");
-        p.created = DocumentInside::parseDate(text(ctx, info, "CreationDate"));
-        p.modified = DocumentInside::parseDate(text(ctx, info, "ModDate"));
         const int version = pdf_version(ctx, pdf);
         p.version = QStringLiteral("%1.%2").arg(version / 10).arg(version % 10);
 
@@ -345,7 +335,7 @@ DocumentProperties inside::properties(const InsideSource& source)
             p.mayPrintHighQuality = bits & (1 << 11);
         }
 
-        pdf_obj* root = pdf_dict_get(ctx, trailer, PDF_NAME(Root));
+        pdf_obj* root = pdf_dict_get(ctx, pdf_trailer(ctx, pdf), PDF_NAME(Root));
         p.tagged =
             pdf_to_bool(ctx, pdf_dict_gets(ctx, pdf_dict_gets(ctx, root, "MarkInfo"), "Marked"));
         p.hasForm = pdf_array_len(ctx, pdf_dict_getp(ctx, root, "AcroForm/Fields")) > 0;
@@ -598,7 +588,9 @@ InsideSource DocumentInside::sourceOf(PdfDocument& document)
 
 DocumentProperties DocumentInside::properties(PdfDocument& document)
 {
-    return inside::properties(sourceOf(document));
+    DocumentProperties p = inside::properties(sourceOf(document));
+    p.info = document.info();
+    return p;
 }
 
 QList<DocumentFont> DocumentInside::fonts(PdfDocument& document, int page)

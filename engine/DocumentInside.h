@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/EngineExport.h"
+#include "engine/PdfDocument.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -19,14 +20,7 @@ struct InsideSource; // the engine's handles of one open document (engine/Inside
 // one that does not parse); texts are empty where it gives none.
 struct DocumentProperties
 {
-    QString title;
-    QString author;
-    QString subject;
-    QString keywords;
-    QString creator;
-    QString producer;
-    QDateTime created;
-    QDateTime modified;
+    DocumentInfo info;  // the document information entries, as the engine reads them
     QString version;    // "1.7"
     QString encryption; // empty when the document is not encrypted
     // The permissions an encrypted document declares (the /P bits); all granted when it is not

@@ -1,5 +1,6 @@
 // PdfDocument answered by MuPDF.
 
+#include "engine/DocumentInside.h"
 #include "engine/EngineBackends.h"
 #include "engine/FormFill.h"
 #include "engine/InsideReads.h"
@@ -772,6 +773,8 @@ public:
         info.keywords = read(FZ_META_INFO_KEYWORDS);
         info.creator = read(FZ_META_INFO_CREATOR);
         info.producer = read(FZ_META_INFO_PRODUCER);
+        info.created = DocumentInside::parseDate(read(FZ_META_INFO_CREATIONDATE));
+        info.modified = DocumentInside::parseDate(read(FZ_META_INFO_MODIFICATIONDATE));
         info.format = read(FZ_META_FORMAT);
         return info;
     }

@@ -61,11 +61,11 @@ private Q_SLOTS:
     void properties()
     {
         const DocumentProperties p = DocumentInside::properties(*sample);
-        QCOMPARE(p.title, QString::fromLatin1(test::InsideSample::Title));
-        QCOMPARE(p.author, QString::fromLatin1(test::InsideSample::Author));
-        QCOMPARE(p.keywords, QStringLiteral("pdf, test"));
-        QCOMPARE(p.producer, QStringLiteral("By hand"));
-        QCOMPARE(p.created, QDateTime(QDate(2024, 1, 31), QTime(11, 0), Qt::UTC));
+        QCOMPARE(p.info.title, QString::fromLatin1(test::InsideSample::Title));
+        QCOMPARE(p.info.author, QString::fromLatin1(test::InsideSample::Author));
+        QCOMPARE(p.info.keywords, QStringLiteral("pdf, test"));
+        QCOMPARE(p.info.producer, QStringLiteral("By hand"));
+        QCOMPARE(p.info.created, QDateTime(QDate(2024, 1, 31), QTime(11, 0), Qt::UTC));
         QCOMPARE(p.version, QStringLiteral("1.4"));
         QVERIFY(p.encryption.isEmpty());
         QVERIFY(p.mayPrint && p.mayCopy && p.mayModify);
@@ -95,7 +95,7 @@ private Q_SLOTS:
         QVERIFY2(p.encryption.contains(QLatin1String("AES")), qPrintable(p.encryption));
         QVERIFY(!p.mayPrint && !p.mayCopy);
         QVERIFY(p.mayFillForms);
-        QCOMPARE(p.title, QString::fromLatin1(test::InsideSample::Title));
+        QCOMPARE(p.info.title, QString::fromLatin1(test::InsideSample::Title));
     }
 
     // Each font once, from the page's resources and from a form it draws; a subset prefix is
