@@ -772,14 +772,14 @@ bool AnnotationStore::save(QString* error)
 
 void AnnotationStore::saveChange()
 {
-    if (!background) {
+    if (!writer) {
         save();
         return;
     }
     QByteArray json;
     if (!prepareSave(&json, nullptr))
         return;
-    if (writing.valid()) {
+    if (writing.isValid()) {
         // Supersedes any change still waiting: the newest bytes hold all of them.
         nextWrite = std::move(json);
         nextWritePending = true;
@@ -791,32 +791,35 @@ void AnnotationStore::saveChange()
 void AnnotationStore::startWrite(QByteArray json)
 {
     writeGeneration.advance();
-    // The store outlives the write: rebinding and destruction wait for it first. A write already
-    // finished by waitForWrites() reports late; only the one in flight counts.
-    writing = std::async(std::launch::async, [self = QPointer<AnnotationStore>(this),
-                                              ticket = writeGeneration.ticket(), path = sidecar,
-                                              bytes = std::move(json)] {
-        WriteResult result = writeSidecar(path, bytes);
+    written = std::make_shared<WriteResult>();
+    // A write finished by waitForWrites() reports late; only the one in flight counts.
+    writing = writer->postPending(PdfWorker::FilesLane, [self = QPointer<AnnotationStore>(this),
+                                                         ticket = writeGeneration.ticket(),
+                                                         path = sidecar, bytes = std::move(json),
+                                                         result = written] {
+        *result = writeSidecar(path, bytes);
         PdfWorker::replyTo<AnnotationStore>(self, ticket, [](AnnotationStore& store) {
-            if (store.writing.valid())
+            if (store.writing.isValid())
                 store.finishWrite();
         });
-        return result;
     });
 }
 
 void AnnotationStore::finishWrite()
 {
-    adoptWrite(writing.get(), nullptr);
-    if (nextWritePending) {
-        nextWritePending = false;
-        startWrite(std::exchange(nextWrite, QByteArray()));
-    }
+    writing.finish();
+    writing = PendingJob();
+    const bool more = std::exchange(nextWritePending, false);
+    QByteArray next = std::exchange(nextWrite, QByteArray());
+    adoptWrite(*std::exchange(written, nullptr), nullptr);
+    // A listener of the outcome may have changed the list again: its write holds everything.
+    if (more && !writing.isValid())
+        startWrite(std::move(next));
 }
 
 void AnnotationStore::waitForWrites()
 {
-    while (writing.valid())
+    while (writing.isValid())
         finishWrite();
 }
 

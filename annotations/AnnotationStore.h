@@ -11,7 +11,7 @@
 #include <QStringList>
 
 #include <functional>
-#include <future>
+#include <memory>
 
 class QJsonArray;
 class QJsonObject;
@@ -22,9 +22,9 @@ namespace dovrix {
 // The annotations of one document. They never touch the PDF: every change is mirrored at once,
 // atomically, into the sidecar file "<complete base name>.dovrixmark" next to it (compact UTF-8
 // JSON bound to the PDF's SHA-256). GUI thread only. File access is synchronous, except that
-// with background writes on the sidecar of a change is written by a writer thread (one write in
+// with a writer the sidecar of a change is written on the worker's files lane (one write in
 // flight per store; a newer change replaces one still waiting), and its outcome is adopted on the
-// GUI thread. Rebinding and destruction wait for the write in flight, and waitForWrites() does so
+// GUI thread. Rebinding and destruction finish the write in flight, and waitForWrites() does so
 // on demand (closing a document): no note is lost.
 //
 // A sidecar that exists but cannot be read or understood is never silently replaced: before the
@@ -51,12 +51,14 @@ public:
     explicit AnnotationStore(QObject* parent = nullptr);
     ~AnnotationStore() override;
 
-    // Additions, changes and removals write the sidecar off the GUI thread (off by default:
-    // every change is then on disk when the call returns).
-    void setBackgroundWrites(bool on) { background = on; }
-    // Finishes the sidecar write in flight and the one waiting behind it, adopting their outcome.
+    // Additions, changes and removals write the sidecar on the worker's files lane (without a
+    // writer, the default, every change is on disk when the call returns). The worker must
+    // outlive the store.
+    void setWriter(PdfWorker* worker) { writer = worker; }
+    // Finishes the sidecar write in flight and the one waiting behind it, adopting their outcome
+    // (a write its lane has not begun runs here).
     void waitForWrites();
-    bool hasPendingWrites() const { return writing.valid(); }
+    bool hasPendingWrites() const { return writing.isValid(); }
 
     // Whose character indices the annotations' start and length count (QtPdf unless set); takes
     // effect at the next setSource or load. The sidecar keeps Qt PDF's indices under "start" and
@@ -215,8 +217,9 @@ private:
     QList<Unreadable> unreadable;
     QMap<QString, RawMember> sections; // top-level members this version does not use
     bool newerVersion = false;         // written by a newer major version: never saved
-    bool background = false;
-    std::future<WriteResult> writing; // valid while a sidecar write is in flight
+    PdfWorker* writer = nullptr;
+    PendingJob writing;                   // valid while a sidecar write is in flight
+    std::shared_ptr<WriteResult> written; // its outcome, once it has run
     Generation writeGeneration;    // moved on by every write started; tells stale completions apart
     bool nextWritePending = false; // a newer change waits for the write in flight
     QByteArray nextWrite;

@@ -121,6 +121,7 @@ constexpr int sidePanelCount = int(std::size(sidePanels));
 MainWindow::MainWindow() : QMainWindow(nullptr), settings(new AppSettings(this))
 {
     setObjectName(QStringLiteral("MainWindow"));
+    recogniser.setModelDirectory(findCompanion(QStringLiteral("models")));
     resize(1440, 900);
     setAcceptDrops(true);
     setDockNestingEnabled(false);
@@ -179,12 +180,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 MainWindow::~MainWindow()
 {
+    shutDown();
+    // The child widgets go with the base window.
+}
+
+bool MainWindow::shutDown()
+{
     // Deleting the sessions removes their pages from the tab widgets; that is no switch of the
     // current document any more.
     disconnect(ui.tabs, nullptr, this, nullptr);
     disconnect(ui.sideTabs, nullptr, this, nullptr);
     deleteSessions();
-    // pdfWorker is destroyed next (a member), then the child widgets with the base window.
+    return pdfWorker.shutDown();
 }
 
 void MainWindow::deleteSessions()
@@ -549,7 +556,7 @@ DocumentSession* MainWindow::openDocument(const QString& path, const QByteArray&
     auto* session = new DocumentSession(&pdfWorker, settings, this);
     sessions.append(session);
     wireSession(session);
-    session->ocr()->setModelDirectory(findCompanion(QStringLiteral("models")));
+    session->ocr()->setRecogniser(&recogniser);
 
     ui.tabs->addTab(session->pageWidget(), raw ? raw->displayName() : info.fileName());
     if (!currentSession)

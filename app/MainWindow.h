@@ -3,6 +3,7 @@
 #include "annotations/AnnotationType.h"
 #include "app/MainWindowUi.h"
 #include "core/PdfWorker.h"
+#include "ocr/Recogniser.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -62,9 +63,11 @@ public:
     static constexpr int SearchDelayMs = 300;
 
     MainWindow();
-    // Closes every session (writing its reading progress), then stops the worker, then the widgets
-    // go with the base window.
+    // shutDown(), then the widgets go with the base window.
     ~MainWindow() override;
+    // Closes every session (writing its reading progress and notes), then stops the worker; false
+    // when a job had to be left running (see PdfWorker::shutDown). The window is empty afterwards.
+    bool shutDown();
 
     // Opens path in a new tab, or shows the tab that already has the same file (same canonical
     // path), or warns when the path is not an existing readable file.
@@ -200,7 +203,8 @@ private:
 
     void onOcrPageReady(int page, int lineCount);
 
-    PdfWorker pdfWorker; // shared by all sessions; destroyed after them
+    PdfWorker pdfWorker;               // shared by all sessions; destroyed after them
+    Recogniser recogniser{&pdfWorker}; // the one OCR engine, shared by all sessions
     AppSettings* settings;
     QList<DocumentSession*> sessions; // opening order; children of the window
     DocumentSession* currentSession = nullptr;

@@ -3,7 +3,6 @@
 #include "app/SelfTest.h"
 #include "app/SingleInstance.h"
 #include "app/StartUp.h"
-#include "core/PdfWorker.h"
 #include "core/ProcessMemory.h"
 #include "core/RawFilePath.h"
 #include "i18n/LanguageTable.h"
@@ -117,6 +116,7 @@ int main(int argc, char* argv[])
     }
 
     int exitCode = 0;
+    bool jobsEnded = true;
     {
         MainWindow window;
         window.show();
@@ -135,10 +135,11 @@ int main(int argc, char* argv[])
                              window.activateWindow();
                          });
         exitCode = QApplication::exec();
+        jobsEnded = window.shutDown();
     }
     // A job hung inside the PDF engine must not keep the process alive; settings and annotations
-    // have been written synchronously by now.
-    if (PdfWorker::abandonedRunningJob())
+    // have been written by now.
+    if (!jobsEnded)
         std::_Exit(exitCode);
     return exitCode;
 }

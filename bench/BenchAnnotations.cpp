@@ -91,7 +91,8 @@ int annotationsCommand(const QStringList& args)
     TextLayoutStore textStore(&worker, &controller);
     AnnotationStore store;
     // As in the program, unless the writes on the GUI thread are to be measured.
-    store.setBackgroundWrites(!args.contains(QStringLiteral("--foreground")));
+    if (!args.contains(QStringLiteral("--foreground")))
+        store.setWriter(&worker);
     AnnotationPanel panel(&store, &controller, &textStore);
     panel.resize(280, 800);
     panel.show();

@@ -1,17 +1,20 @@
-// dovrix-bench window-tabs FILE [--tabs N] [--rounds K]: opens N copies of FILE in the real main
-// window, then K times visits every tab, shows its first page and jumps to its last, each time
+// dovrix-bench window-tabs FILE [--tabs N] [--rounds K] [--ocr]: opens N copies of FILE in the real
+// main window, then K times visits every tab, shows its first page and jumps to its last, each time
 // until the page images arrived. Reports the resident memory (VmRSS) after the openings, after
-// every round and at the end, and the peak (VmHWM), in MiB.
+// every round and at the end, and the peak (VmHWM), in MiB. With --ocr, the first page of every
+// tab is recognised after the openings (ocr_rss_mib, ocr_ms, and the process's threads then).
 #include "bench/Bench.h"
 
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
 #include "core/RenderCache.h"
 #include "core/session/DocumentSession.h"
+#include "ocr/OcrController.h"
 #include "tests/support/TestWait.h"
 #include "view/PdfViewport.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QJsonArray>
@@ -25,17 +28,24 @@ namespace {
 
 using namespace dovrix;
 
-// A line of /proc/self/status ("VmRSS:  123456 kB") in MiB; -1 when unknown.
-double statusMiB(const QByteArray& key)
+// The number of a line of /proc/self/status ("VmRSS:  123456 kB", "Threads:  9"); -1 when unknown.
+double statusValue(const QByteArray& key)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray& line : status.readAll().split('\n')) {
         if (line.startsWith(QByteArray(key + ':')))
-            return line.mid(key.size() + 1).trimmed().split(' ').first().toDouble() / 1024.0;
+            return line.mid(key.size() + 1).trimmed().split(' ').first().toDouble();
     }
     return -1;
+}
+
+// A memory line of /proc/self/status in MiB; -1 when unknown.
+double statusMiB(const QByteArray& key)
+{
+    const double kib = statusValue(key);
+    return kib < 0 ? -1 : kib / 1024.0;
 }
 
 // Runs the event loop until the session's render cache has delivered no page for a second
@@ -63,7 +73,8 @@ int run(const QStringList& args)
     const int rounds =
         bench::option(args, QStringLiteral("--rounds"), QStringLiteral("3")).toInt(&roundsOk);
     if (files.size() != 1 || !tabsOk || tabCount < 1 || !roundsOk || rounds < 1) {
-        QTextStream(stderr) << "usage: dovrix-bench window-tabs FILE [--tabs N] [--rounds K]\n";
+        QTextStream(stderr)
+            << "usage: dovrix-bench window-tabs FILE [--tabs N] [--rounds K] [--ocr]\n";
         return 2;
     }
     QTemporaryDir dir; // copies: each tab is a document of its own
@@ -81,6 +92,20 @@ int run(const QStringList& args)
         waitForPages(session);
     }
     const double openedMiB = statusMiB("VmRSS");
+    QJsonObject ocr;
+    if (args.contains(QStringLiteral("--ocr"))) {
+        QElapsedTimer clock;
+        clock.start();
+        for (DocumentSession* session : window.documentSessions()) {
+            QEventLoop loop;
+            QObject::connect(session->ocr(), &OcrController::finished, &loop, &QEventLoop::quit);
+            session->ocr()->ocrPage(0);
+            loop.exec();
+        }
+        ocr = {{QStringLiteral("ocr_ms"), double(clock.elapsed())},
+               {QStringLiteral("ocr_rss_mib"), statusMiB("VmRSS")},
+               {QStringLiteral("ocr_threads"), statusValue("Threads")}};
+    }
 
     QJsonArray roundMiB;
     for (int r = 0; r < rounds; ++r) {
@@ -94,15 +119,18 @@ int run(const QStringList& args)
         }
         roundMiB.append(statusMiB("VmRSS"));
     }
-    bench::printJson({{QStringLiteral("tabs"), tabCount},
-                      {QStringLiteral("pages"), window.current()->controller()->pageCount()},
-                      {QStringLiteral("opened_rss_mib"), openedMiB},
-                      {QStringLiteral("round_rss_mib"), roundMiB},
-                      {QStringLiteral("rss_mib"), statusMiB("VmRSS")},
-                      {QStringLiteral("peak_rss_mib"), statusMiB("VmHWM")}});
+    QJsonObject figures = {{QStringLiteral("tabs"), tabCount},
+                           {QStringLiteral("pages"), window.current()->controller()->pageCount()},
+                           {QStringLiteral("opened_rss_mib"), openedMiB},
+                           {QStringLiteral("round_rss_mib"), roundMiB},
+                           {QStringLiteral("rss_mib"), statusMiB("VmRSS")},
+                           {QStringLiteral("peak_rss_mib"), statusMiB("VmHWM")}};
+    for (auto it = ocr.begin(); it != ocr.end(); ++it)
+        figures.insert(it.key(), it.value());
+    bench::printJson(figures);
     return 0;
 }
 
-bench::Registration reg("window-tabs", "window-tabs FILE [--tabs N] [--rounds K]", run);
+bench::Registration reg("window-tabs", "window-tabs FILE [--tabs N] [--rounds K] [--ocr]", run);
 
 } // namespace

@@ -22,7 +22,10 @@ constexpr int AnyLane = -1;
 // Jobs bound to one lane (the release of a document's lane state) go before everything else.
 constexpr int PinnedPriority = INT_MAX;
 
-std::atomic_bool abandoned{false};
+constexpr std::array<const char*, PdfWorker::LaneCount> laneNames = {
+    "dovrix-worker", "dovrix-worker-visible", "dovrix-recognition", "dovrix-files"};
+// Jobs of the own lanes keep their posting order.
+constexpr int LaneOrderPriority = 0;
 
 } // namespace
 
@@ -72,7 +75,7 @@ struct PdfWorker::Queue
             const int priority = -it->first.first;
             if (it->second.lane == lane)
                 return it;
-            if (it->second.lane != AnyLane)
+            if (it->second.lane != AnyLane || lane >= DocumentLanes)
                 continue;
             if (lane == GeneralLane || priority >= int(JobPriority::PageView))
                 return it;
@@ -85,12 +88,14 @@ struct PdfWorker::Queue
 
     void serve(int lane)
     {
-        PdfDocument::setThreadLane(lane);
+        if (lane < DocumentLanes)
+            PdfDocument::setThreadLane(lane);
         std::unique_lock<std::mutex> guard(lock);
         for (;;) {
             auto next = jobs.end();
-            changed.wait(guard, [&] { return stopping || (next = nextFor(lane)) != jobs.end(); });
-            if (stopping)
+            // Stopping, a lane ends once nothing is left for it (only writes of files are).
+            changed.wait(guard, [&] { return (next = nextFor(lane)) != jobs.end() || stopping; });
+            if (next == jobs.end())
                 return;
             Job job = std::move(next->second.job);
             jobs.erase(next);
@@ -115,8 +120,7 @@ PdfWorker::PdfWorker(QObject* parent) : QObject(parent), queue(std::make_shared<
     Queue* q = queue.get();
     for (int lane = 0; lane < LaneCount; ++lane) {
         QThread* thread = QThread::create([q, lane] { q->serve(lane); });
-        thread->setObjectName(lane == GeneralLane ? QStringLiteral("dovrix-worker")
-                                                  : QStringLiteral("dovrix-worker-visible"));
+        thread->setObjectName(QString::fromLatin1(laneNames[size_t(lane)]));
         q->threads[size_t(lane)] = thread;
         thread->start();
     }
@@ -124,11 +128,25 @@ PdfWorker::PdfWorker(QObject* parent) : QObject(parent), queue(std::make_shared<
 
 PdfWorker::~PdfWorker()
 {
+    shutDown();
+}
+
+bool PdfWorker::shutDown()
+{
+    if (stopped)
+        return !abandoned;
+    stopped = true;
     std::map<Queue::Order, Queue::Entry> dropped;
     {
+        // Files being written are the user's work: those writes still happen.
         const std::lock_guard<std::mutex> guard(queue->lock);
         queue->stopping = true;
-        dropped.swap(queue->jobs);
+        for (auto it = queue->jobs.begin(); it != queue->jobs.end();) {
+            if (it->second.lane == FilesLane)
+                ++it;
+            else
+                dropped.insert(dropped.end(), queue->jobs.extract(it++));
+        }
     }
     queue->changed.notify_all();
     dropped.clear();
@@ -136,19 +154,74 @@ PdfWorker::~PdfWorker()
     bool ended = true;
     for (QThread* thread : queue->threads)
         ended = thread->wait(deadline) && ended;
-    if (ended) {
-        queue.reset();
-        return;
-    }
-    abandoned.store(true);
+    if (ended)
+        return true; // the queue stays, dropping what is posted from now on
+    abandoned = true;
     qCWarning(lcCore) << "a job did not end within" << ShutdownWaitMs << "ms; left running";
     // Leaked on purpose: deleting a running thread would end the process.
-    new std::shared_ptr<Queue>(std::move(queue));
+    new std::shared_ptr<Queue>(queue);
+    return false;
 }
 
 void PdfWorker::post(JobPriority priority, Job job)
 {
     queue->add(int(priority), AnyLane, std::move(job));
+}
+
+void PdfWorker::post(Lane lane, Job job)
+{
+    Q_ASSERT(lane >= DocumentLanes && lane < LaneCount);
+    queue->add(LaneOrderPriority, lane, std::move(job));
+}
+
+struct PendingJob::State
+{
+    enum Phase : int { Queued, Running, Done };
+    std::atomic_int phase{Queued};
+    PdfWorker::Job job;
+    std::promise<void> ended;
+    std::shared_future<void> endedFuture = ended.get_future().share();
+
+    // Whoever claims the job runs it: its lane or the poster in finish().
+    bool claim()
+    {
+        int queued = Queued;
+        return phase.compare_exchange_strong(queued, Running);
+    }
+    void run()
+    {
+        job();
+        job = nullptr;
+        phase.store(Done);
+        ended.set_value();
+    }
+};
+
+bool PendingJob::isFinished() const
+{
+    return !state || state->phase.load() == State::Done;
+}
+
+void PendingJob::finish()
+{
+    if (!state)
+        return;
+    if (state->claim())
+        state->run();
+    else
+        state->endedFuture.wait();
+}
+
+PendingJob PdfWorker::postPending(Lane lane, Job job)
+{
+    PendingJob pending;
+    pending.state = std::make_shared<PendingJob::State>();
+    pending.state->job = std::move(job);
+    post(lane, [state = pending.state] {
+        if (state->claim())
+            state->run();
+    });
+    return pending;
 }
 
 DocumentHandle PdfWorker::share(std::unique_ptr<PdfDocument> owned) const
@@ -169,15 +242,10 @@ DocumentHandle PdfWorker::share(std::unique_ptr<PdfDocument> owned) const
             Q_UNUSED(dropped); // stopping: the document stays, as every queued job does
             return;
         }
-        // The worker is gone and with it every job, unless one hung at shutdown.
-        if (!abandoned.load())
-            delete released;
+        // The worker is gone and with it every job (a job left running at shutdown keeps the
+        // queue, and so the document, alive).
+        delete released;
     });
-}
-
-bool PdfWorker::abandonedRunningJob()
-{
-    return abandoned.load();
 }
 
 bool PdfWorker::waitForIdle(int msecs)

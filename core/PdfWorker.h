@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <functional>
+#include <future>
 #include <memory>
 
 namespace dovrix {
@@ -36,11 +37,34 @@ using DocumentHandle = std::shared_ptr<PdfDocument>;
 // to do.
 template <typename Owner> using Reply = std::function<void(Owner&)>;
 
-// The single background queue for everything that touches a document, served by two threads
-// ("lanes"): the general lane takes any job in priority order, the visible lane only jobs of
-// priority PageView and above, so the page the user looks at never waits behind thumbnails, text
-// or recognition. Each lane is a PdfDocument lane (PdfDocument::setThreadLane), so the two may
-// use one document at once; within a lane jobs run one at a time.
+// A job whose poster may need it done before going on (the last save of a closing document).
+// finish() runs it on the calling thread when no lane has taken it yet, else waits until its lane
+// has ended it; a job the worker dropped at shutdown thus still runs. Copies share the one job.
+class PendingJob
+{
+public:
+    PendingJob() = default; // no job: finished at once
+
+    bool isValid() const { return state != nullptr; }
+    bool isFinished() const;
+    // Returns once the job has run, here or on its lane.
+    void finish();
+
+private:
+    friend class PdfWorker;
+    struct State;
+    std::shared_ptr<State> state;
+};
+
+// The single background queue of the program, one queue under one lock, served by threads
+// ("lanes"). Jobs that touch a document go to the two document lanes by priority: the general
+// lane takes any of them in priority order, the visible lane only those of priority PageView and
+// above, so the page the user looks at never waits behind thumbnails or text. Each of the two is
+// a PdfDocument lane (PdfDocument::setThreadLane), so they may use one document at once; within a
+// lane jobs run one at a time. Work that takes long or waits on the disk without touching a
+// document has a lane of its own and runs there in posting order: text recognition (seconds a
+// page) and the writing and reading of our own files (sidecars, recognised pages), so neither
+// holds up the documents nor the other.
 class PdfWorker : public QObject
 {
     Q_OBJECT
@@ -53,26 +77,47 @@ public:
     // the PDF engine must not keep the program from quitting.
     static constexpr int ShutdownWaitMs = 3000;
 
-    enum Lane : int { GeneralLane = 0, VisibleLane = 1, LaneCount = 2 };
-    static_assert(int(LaneCount) <= PdfDocument::LaneCount);
+    enum Lane : int {
+        GeneralLane = 0,
+        VisibleLane = 1,
+        RecognitionLane = 2, // text recognition, one page at a time for all documents
+        FilesLane = 3,       // our own files, in posting order
+        LaneCount = 4
+    };
+    // The lanes that take jobs by priority and may use documents.
+    static constexpr int DocumentLanes = 2;
+    static_assert(DocumentLanes <= PdfDocument::LaneCount);
 
     // How many lanes may take a job of priority: both from PageView up, else the general one.
     static int lanesTaking(JobPriority priority);
 
     explicit PdfWorker(QObject* parent = nullptr);
-    // Drops queued jobs, then waits at most ShutdownWaitMs for the running ones. If one is still
-    // running then, the lanes are abandoned (leaked) so that the caller can go on.
+    // shutDown().
     ~PdfWorker() override;
 
-    void post(JobPriority priority, Job job);
+    // Drops queued jobs except the files lane's, then waits at most ShutdownWaitMs for the running
+    // ones and those writes; jobs posted afterwards are dropped. If one is still running then, the
+    // lanes are abandoned (leaked) so that the caller can go on, and the result is false: the
+    // program then ends without waiting for its remaining threads. Calls after the first return
+    // the first one's result.
+    bool shutDown();
 
-    // Posts work for an owner that lives on the GUI thread. The work runs on the worker unless
-    // the ticket is stale by then, and returns the owner's reply; the reply runs on the GUI
-    // thread while the owner exists and the ticket is still current, and is dropped otherwise.
-    template <typename Owner, typename Work>
-    void post(JobPriority priority, Owner* owner, Generation::Ticket ticket, Work work)
+    // A job for the document lanes, by priority.
+    void post(JobPriority priority, Job job);
+    // A job for RecognitionLane or FilesLane, after the jobs posted there before it. It must not
+    // touch a document.
+    void post(Lane lane, Job job);
+    // A job for lane (RecognitionLane or FilesLane) that the poster can finish() itself.
+    PendingJob postPending(Lane lane, Job job);
+
+    // Posts work for an owner that lives on the GUI thread, by priority or to a lane. The work
+    // runs on the worker unless the ticket is stale by then, and returns the owner's reply; the
+    // reply runs on the GUI thread while the owner exists and the ticket is still current, and is
+    // dropped otherwise.
+    template <typename Owner, typename Where, typename Work>
+    void post(Where where, Owner* owner, Generation::Ticket ticket, Work work)
     {
-        post(priority, [guard = QPointer<Owner>(owner), ticket, work = std::move(work)]() mutable {
+        post(where, [guard = QPointer<Owner>(owner), ticket, work = std::move(work)]() mutable {
             if (ticket.isCurrent())
                 replyTo(guard, ticket, Reply<Owner>(work()));
         });
@@ -85,11 +130,7 @@ public:
     // (it might still use it).
     DocumentHandle share(std::unique_ptr<PdfDocument> document) const;
 
-    // True when destruction had to abandon a running job (see ~PdfWorker); the program then ends
-    // without waiting for the process's remaining threads.
-    static bool abandonedRunningJob();
-
-    // For tests and tools: waits until the queue is empty and no job runs on either lane (-1 = no
+    // For tests and tools: waits until the queue is empty and no job runs on any lane (-1 = no
     // limit).
     bool waitForIdle(int msecs = -1);
 
@@ -117,6 +158,8 @@ private:
     // Shared with the release of documents, which may come from any thread; owned here, and
     // deliberately leaked with the lanes when a running job does not end in time.
     std::shared_ptr<Queue> queue;
+    bool stopped = false;
+    bool abandoned = false;
 };
 
 } // namespace dovrix

@@ -5,7 +5,7 @@
 #include "core/PdfWorker.h"
 #include "core/RenderCache.h"
 #include "ocr/OcrCache.h"
-#include "ocr/OcrRuntime.h"
+#include "ocr/Recogniser.h"
 #include "text/TextLayoutStore.h"
 
 #include <QCoreApplication>
@@ -15,33 +15,13 @@
 #include <cmath>
 #include <numeric>
 
-#ifdef Q_OS_LINUX
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-#endif
-
 namespace dovrix {
-
-namespace {
-
-// Recognition yields the processor to the window and to the page renders it waits for: the OCR
-// thread, and the inference threads it starts, run at a lower scheduling priority.
-void yieldToTheWindow()
-{
-#ifdef Q_OS_LINUX
-    constexpr int Niceness = 5;
-    setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), Niceness);
-#endif
-}
-
-} // namespace
 
 OcrController::OcrController(PdfWorker* worker, DocumentController* controller,
                              TextLayoutStore* store, QObject* parent)
     : QObject(parent), pdfWorker(worker), documentController(controller), textStore(store)
 {
-    pool.setMaxThreadCount(1);
+    setRecogniser(new Recogniser(worker, this));
     // A document that goes away (reload, failure) takes its run along; the pages still queued
     // would only fail one after another without a document to render.
     connect(documentController, &DocumentController::statusChanged, this,
@@ -52,8 +32,18 @@ OcrController::~OcrController()
 {
     unkept = false; // the text store may be gone already: the session keeps results before
     reset();
-    pool.clear();
-    pool.waitForDone(); // the job checks the generation between lines, so this is short
+}
+
+void OcrController::setRecogniser(Recogniser* shared)
+{
+    disconnect(readerStarted);
+    reader = shared;
+    readerStarted = connect(reader, &Recogniser::started, this, &OcrController::engineStarted);
+}
+
+bool OcrController::engineReady() const
+{
+    return reader->isReady();
 }
 
 QSize OcrController::renderSize(const QSizeF& pointSize, double* scale)
@@ -165,7 +155,7 @@ void OcrController::startNext()
     currentPage = page;
     const Generation::Value jobGeneration = generation.value();
 
-    if (tried && !ready && !initPending) {
+    if (tried && !reader->isReady() && !awaitingEngine) {
         // The engine will not come: rendering the page would only keep the worker busy.
         QMetaObject::invokeMethod(
             this,
@@ -191,29 +181,11 @@ void OcrController::startNext()
                     });
 }
 
-void OcrController::startEngine()
-{
-    tried = true;
-    initPending = true;
-    pool.start([this, candidates = libraryCandidates, directory = modelDir] {
-        yieldToTheWindow();
-        QString reason;
-        bool ok = candidates.isEmpty() || ensureRuntimeLoaded(candidates, &reason);
-        if (ok) {
-            OcrEngineConfig config;
-            config.modelDir = directory;
-            ok = engine.initialize(config, &reason);
-        }
-        // The controller waits for this job before it goes, so it is still there to receive.
-        QMetaObject::invokeMethod(
-            this, [this, ok, reason] { engineStarted(ok, reason); }, Qt::QueuedConnection);
-    });
-}
-
 void OcrController::engineStarted(bool ok, const QString& reason)
 {
-    initPending = false;
-    ready = ok;
+    if (!awaitingEngine)
+        return; // started for another document
+    awaitingEngine = false;
     if (!ok)
         startFailure = reason.isEmpty() ? tr("OCR 引擎初始化失败") : reason;
     const std::optional<RenderedPage> rendered = std::exchange(waiting, std::nullopt);
@@ -237,13 +209,16 @@ void OcrController::pageRendered(Generation::Value jobGeneration, int page, cons
         return;
     }
     const RenderedPage rendered{jobGeneration, page, image, scale};
-    if (ready) {
+    if (reader->isReady()) {
         recognise(rendered);
         return;
     }
-    if (!tried)
-        startEngine();
-    if (initPending)
+    if (!tried) {
+        tried = true;
+        awaitingEngine = true;
+        reader->start(); // or already starting for another document
+    }
+    if (awaitingEngine)
         waiting = rendered; // recognised as soon as the engine is there
     else
         failWithoutEngine(jobGeneration, page);
@@ -251,22 +226,19 @@ void OcrController::pageRendered(Generation::Value jobGeneration, int page, cons
 
 void OcrController::recognise(const RenderedPage& rendered)
 {
-    OcrEngine* recogniser = &engine;
-    pool.start([self = QPointer<OcrController>(this), recogniser, ticket = generation.ticket(),
-                jobGeneration = rendered.generation, page = rendered.page, image = rendered.image,
-                scale = rendered.scale] {
-        // Checked between the stages and the network runs, so that a cancelled run or a closing tab
-        // does not wait for a whole page.
-        if (!ticket.isCurrent())
-            return;
-        yieldToTheWindow();
-        const QList<OcrLine> lines =
-            recogniser->readPage(image, [&ticket] { return !ticket.isCurrent(); });
-        PdfWorker::replyTo<OcrController>(
-            self, ticket, [jobGeneration, page, lines, scale](OcrController& controller) {
-                controller.pageRecognised(jobGeneration, page, toPagePoints(lines, scale));
-            });
-    });
+    const Generation::Ticket ticket = generation.ticket();
+    reader->post(this, ticket,
+                 [ticket, jobGeneration = rendered.generation, page = rendered.page,
+                  image = rendered.image, scale = rendered.scale](OcrEngine& engine) {
+                     // Checked between the stages and the network runs, so that a cancelled run or
+                     // a closing tab does not wait for a whole page.
+                     const QList<OcrLine> lines =
+                         engine.readPage(image, [&ticket] { return !ticket.isCurrent(); });
+                     return Reply<OcrController>([jobGeneration, page, lines,
+                                                  scale](OcrController& controller) {
+                         controller.pageRecognised(jobGeneration, page, toPagePoints(lines, scale));
+                     });
+                 });
 }
 
 void OcrController::failWithoutEngine(Generation::Value jobGeneration, int page)
@@ -334,13 +306,13 @@ void OcrController::restoreKeptResults()
     const int count = documentController->pageCount();
     if (hash.isEmpty() || count <= 0)
         return;
-    pool.start([self = QPointer<OcrController>(this), ticket = keptEpoch.ticket(), hash, count] {
-        QHash<int, OcrPageText> pages;
-        if (!OcrCache::load(hash, count, &pages))
-            return;
-        PdfWorker::replyTo<OcrController>(
-            self, ticket, [pages](OcrController& controller) { controller.resultsLoaded(pages); });
-    });
+    pdfWorker->post(
+        PdfWorker::FilesLane, this, keptEpoch.ticket(), [hash, count]() -> Reply<OcrController> {
+            QHash<int, OcrPageText> pages;
+            if (!OcrCache::load(hash, count, &pages))
+                return {};
+            return [pages](OcrController& controller) { controller.resultsLoaded(pages); };
+        });
 }
 
 void OcrController::resultsLoaded(const QHash<int, OcrPageText>& pages)
@@ -374,8 +346,8 @@ void OcrController::keepResults()
         pages.insert(page, *textStore->ocrResult(page));
     if (hash.isEmpty() || pages.isEmpty())
         return;
-    // Written on the OCR thread, after the recognition in progress; writes keep their order.
-    pool.start([hash, pages] { OcrCache::save(hash, pages); });
+    // Written on the files lane, which keeps the order of writes and finishes them at shutdown.
+    pdfWorker->post(PdfWorker::FilesLane, [hash, pages] { OcrCache::save(hash, pages); });
 }
 
 } // namespace dovrix

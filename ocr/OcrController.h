@@ -2,7 +2,6 @@
 
 #include "core/OcrLine.h"
 #include "core/PdfWorker.h"
-#include "ocr/OcrEngine.h"
 #include "text/TextLayoutStore.h"
 
 #include <QHash>
@@ -13,7 +12,6 @@
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
-#include <QThreadPool>
 
 #include <atomic>
 #include <functional>
@@ -25,16 +23,17 @@ namespace dovrix {
 
 class DocumentController;
 class PdfWorker;
+class Recogniser;
 
 // Recognises pages of one document, one page at a time: the page is rendered at 300 dots per inch
-// on the PdfWorker (priority 25), recognised on a private one-thread pool, and its lines are stored
-// in the text layout store in page points, where search finds them. The engine is started once, on
-// the pool's thread when the first page has been rendered, and the GUI thread learns the outcome by
-// a queued call; a failed start is never retried.
+// on the PdfWorker (priority 25), read by the Recogniser on the worker's recognition lane, and its
+// lines are stored in the text layout store in page points, where search finds them. The
+// recogniser's engine is started when the document's first page has been rendered; a failed start
+// is not tried again for this document. Kept results are written and read on the files lane.
 //
-// Operations, state and signals belong to the GUI thread. The render job runs on the PdfWorker and
-// the recognition job on the private pool; both read only the shared generation counter, so a
-// cancelled run, a reset or a destroyed controller leaves their late results unused.
+// Operations, state and signals belong to the GUI thread. The jobs read only the shared
+// generation counter, so a cancelled run, a reset or a destroyed controller leaves their late
+// results unused.
 class OcrController : public QObject
 {
     Q_OBJECT
@@ -49,10 +48,11 @@ public:
     static constexpr double RenderDpi = 300.0;
     static constexpr int MaxRenderSide = 4096;
 
-    // worker, controller and store are not owned; all three must outlive the controller.
+    // worker, controller and store are not owned; all three must outlive the controller. It reads
+    // with a recogniser of its own until setRecogniser() gives it the program's.
     OcrController(PdfWorker* worker, DocumentController* controller, TextLayoutStore* store,
                   QObject* parent = nullptr);
-    // Stops the run and waits for a recognition in progress (at most the line being read).
+    // Stops the run; a recognition in progress stops at its next line.
     ~OcrController() override;
 
     // Recognises one 0-based page. Ignored while a page is in flight or outside the document.
@@ -68,14 +68,10 @@ public:
     // Forgets the run without any signal (a new document, a closing tab).
     void reset();
 
-    // Directory of the two model files; set by the window when it creates the session.
-    QString modelDirectory() const { return modelDir; }
-    void setModelDirectory(const QString& directory) { modelDir = directory; }
-    // Where to look for the inference library instead of the places next to the program. Empty
-    // (the default) searches those places. For tests and tools; the library stays loaded for the
-    // whole process once found.
-    QStringList runtimeCandidates() const { return libraryCandidates; }
-    void setRuntimeCandidates(const QStringList& candidates) { libraryCandidates = candidates; }
+    // The recogniser that reads the pages; the window gives every document the program's one
+    // (not owned; it must outlive the controller). Set it while no page is in flight.
+    Recogniser* recogniser() const { return reader; }
+    void setRecogniser(Recogniser* shared);
 
     // Recognised pages are kept in the user's cache folder (OcrCache) when allowed is true at the
     // time of writing (false in private mode). Without a predicate nothing is written.
@@ -89,7 +85,7 @@ public:
     const QList<int>& queuedPages() const { return queue; }
     int totalPages() const { return total; }
     int donePages() const { return done; }
-    bool engineReady() const { return ready; }
+    bool engineReady() const;
     bool initializationTried() const { return tried; }
 
     // Pixel size of a page rendered for recognition: 300 dots per inch, truncated, the longer side
@@ -121,8 +117,6 @@ private:
         QImage image;
         double scale = 1.0;
     };
-    // Loads the runtime and builds the sessions on the pool's thread; engineStarted() follows.
-    void startEngine();
     void engineStarted(bool ok, const QString& reason);
     void recognise(const RenderedPage& rendered);
     // Fails the page for want of an engine, goes on with the run and warns (once per run).
@@ -136,14 +130,10 @@ private:
     PdfWorker* pdfWorker;
     DocumentController* documentController;
     TextLayoutStore* textStore;
-    OcrEngine engine; // used by the pool's thread between initialisation and the pool's end
-    // Declared after the engine: destroyed first, waiting for its job, while the engine lives.
-    QThreadPool pool;
-    QString modelDir;
-    QStringList libraryCandidates;
-    bool tried = false;
-    bool ready = false;
-    bool initPending = false;            // the engine is being started on the pool's thread
+    Recogniser* reader = nullptr;
+    QMetaObject::Connection readerStarted;
+    bool tried = false;                  // this document has asked for the engine
+    bool awaitingEngine = false;         // and waits for it to start
     std::optional<RenderedPage> waiting; // rendered before the engine was there
     QString startFailure;                // why the start failed, until a page reported it
     QList<int> queue;

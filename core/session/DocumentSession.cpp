@@ -68,7 +68,7 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
     annotationStore = new AnnotationStore(this);
     // Saving 100,000 annotations takes longer than a frame: the sidecar is written off the GUI
     // thread.
-    annotationStore->setBackgroundWrites(true);
+    annotationStore->setWriter(worker);
     anchoring = new AnnotationAnchoring(worker, textStore, annotationStore, this);
     ocrController = new OcrController(worker, documentController, textStore, this);
     // Recognised pages are kept for the next opening, except in private mode.

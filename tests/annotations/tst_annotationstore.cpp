@@ -1,5 +1,6 @@
 #include "annotations/AnnotationStore.h"
 #include "annotations/RawJson.h"
+#include "core/PdfWorker.h"
 #include "support/FileFixtures.h"
 #include "support/TestWait.h"
 
@@ -10,6 +11,7 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QRandomGenerator>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -845,32 +847,46 @@ private Q_SLOTS:
         QVERIFY(reread.find(first) && reread.find(second));
     }
 
-    // Writes off the GUI thread: a store closed right after its changes has written all of them
-    // (the newest write replacing those still waiting), and a failed write takes the read-only
-    // path with its message, leaving the previous sidecar as it was.
+    // Writes on the worker's files lane: a store closed right after its changes has written all
+    // of them (the newest write replacing those still waiting), even while the lane is held by
+    // another write, and a failed write takes the read-only path with its message, leaving the
+    // previous sidecar as it was.
     void backgroundWrites()
     {
+        PdfWorker worker;
         QStringList ids;
         {
             AnnotationStore store;
-            store.setBackgroundWrites(true);
+            store.setWriter(&worker);
             store.setSource(pdf, Hash);
+            QSemaphore entered;
+            QSemaphore release;
+            worker.post(PdfWorker::FilesLane, [&] {
+                entered.release();
+                release.acquire();
+            });
+            entered.acquire();
             for (int i = 0; i < 3; ++i)
                 ids << store.add(full(i));
+            QVERIFY(store.hasPendingWrites());
+            store.waitForWrites(); // written here: its lane is busy
+            QVERIFY(!store.hasPendingWrites());
+            release.release();
+            ids << store.add(full(3));
             QVERIFY(store.hasPendingWrites());
         }
         const QByteArray before = readFile(sidecar);
         AnnotationStore store;
-        store.setBackgroundWrites(true);
+        store.setWriter(&worker);
         QSignalSpy fallback(&store, &AnnotationStore::readonlyFallback);
         store.setSource(pdf, Hash);
-        QCOMPARE(store.count(), 3);
+        QCOMPARE(store.count(), 4);
         for (const QString& id : std::as_const(ids))
             QVERIFY(store.find(id));
         {
             test::FileSizeLimit full(qint64(before.size()) + 10);
             QVERIFY(full.isActive());
-            store.add(::full(3));
+            store.add(::full(4));
             QTRY_COMPARE_WITH_TIMEOUT(fallback.size(), 1, test::TimeoutMs);
         }
         QVERIFY(store.isReadOnly());
@@ -884,7 +900,7 @@ private Q_SLOTS:
         QVERIFY(!store.isReadOnly());
         AnnotationStore reread;
         reread.setSource(pdf, Hash);
-        QCOMPARE(reread.count(), 3);
+        QCOMPARE(reread.count(), 4);
         QVERIFY(!reread.find(ids.first()));
     }
 

@@ -1,6 +1,5 @@
 #include "core/PdfWorker.h"
 #include "core/RenderCache.h"
-#include "support/OwnProcess.h"
 #include "support/TestPdf.h"
 #include "support/TestWait.h"
 #include "support/WorkerGate.h"
@@ -173,12 +172,15 @@ void TestPdfWorker::aSharedDocumentGoesAfterItsLastJob()
     QVERIFY(watched.expired());
 }
 
+// Queued writes of files still happen: they hold the user's work.
 void TestPdfWorker::destructionDropsQueuedJobsAndWaitsForTheRunningOne()
 {
     auto entered = std::make_shared<QSemaphore>();
     auto released = std::make_shared<QSemaphore>();
+    auto filesHeld = std::make_shared<QSemaphore>();
     std::atomic_bool runningFinished{false};
     std::atomic_int queuedRan{0};
+    std::atomic_int written{0};
 
     auto* worker = new PdfWorker;
     worker->post(JobPriority::Document, [&, entered, released] {
@@ -186,26 +188,34 @@ void TestPdfWorker::destructionDropsQueuedJobsAndWaitsForTheRunningOne()
         released->acquire(); // let go only once the queue has been cleared
         runningFinished = true;
     });
-    entered->acquire();
+    worker->post(PdfWorker::FilesLane, [entered, filesHeld] {
+        entered->release();
+        filesHeld->acquire();
+    });
+    entered->acquire(2);
     // Dropping a job destroys its callable: the running job goes on as soon as both jobs holding
     // the sentinel are gone, possibly while the other one still sits in the queue. It must not
     // start then either.
     auto sentinel = std::make_shared<ReleaseOnDestruction>(released);
-    worker->post(JobPriority::Document, [&, sentinel] { ++queuedRan; });
+    auto filesSentinel = std::make_shared<ReleaseOnDestruction>(filesHeld);
+    worker->post(JobPriority::Document, [&, sentinel, filesSentinel] { ++queuedRan; });
     worker->post(JobPriority::Thumbnails, [&] { ++queuedRan; });
+    worker->post(PdfWorker::FilesLane, [&] { ++written; });
     worker->post(JobPriority::Document, [&, sentinel] { ++queuedRan; });
     sentinel.reset();
+    filesSentinel.reset();
 
-    delete worker;
+    QVERIFY(worker->shutDown());
     QVERIFY(runningFinished);
     QCOMPARE(queuedRan.load(), 0);
-    QVERIFY(!PdfWorker::abandonedRunningJob());
+    QCOMPARE(written.load(), 1);
+    worker->post(PdfWorker::FilesLane, [&] { ++written; }); // dropped
+    delete worker;
+    QCOMPARE(written.load(), 1);
 }
 
 void TestPdfWorker::destructionGivesUpOnAJobThatNeverEnds()
 {
-    // Giving up leaves a thread behind and marks the whole process, which other tests check.
-    DOVRIX_RUN_IN_OWN_PROCESS();
     auto entered = std::make_shared<QSemaphore>();
     auto released = std::make_shared<QSemaphore>();
     auto queuedRan = std::make_shared<std::atomic_int>(0);
@@ -218,10 +228,11 @@ void TestPdfWorker::destructionGivesUpOnAJobThatNeverEnds()
     entered->acquire();
     worker->post(JobPriority::Document, [queuedRan] { ++*queuedRan; });
 
-    delete worker; // returns after the shutdown limit instead of waiting forever
-    QVERIFY(PdfWorker::abandonedRunningJob());
+    QVERIFY(!worker->shutDown()); // returns after the shutdown limit instead of waiting forever
+    QVERIFY(!worker->shutDown());
+    delete worker;
     QCOMPARE(queuedRan->load(), 0);
-    released->release(); // let the abandoned thread finish before the process ends
+    released->release(); // the abandoned thread finishes on its own
 }
 
 QTEST_MAIN(TestPdfWorker)

@@ -10,6 +10,7 @@
 #include "core/session/DocumentSession.h"
 #include "ocr/OcrCache.h"
 #include "ocr/OcrController.h"
+#include "ocr/Recogniser.h"
 #include "text/SearchController.h"
 #include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
@@ -140,8 +141,8 @@ DocumentSession* openWithOcrFiles(MainWindow& window, const QString& path)
     DocumentSession* session = window.current();
     if (!session)
         return nullptr;
-    session->ocr()->setModelDirectory(test::ocrModelDir());
-    session->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
+    session->ocr()->recogniser()->setModelDirectory(test::ocrModelDir());
+    session->ocr()->recogniser()->setRuntimeCandidates({test::ocrRuntimePath()});
     return test::waitReady(session) ? session : nullptr;
 }
 
@@ -215,9 +216,9 @@ void TestOcrController::makeController()
     controller = std::make_unique<DocumentController>(worker.get());
     store = std::make_unique<TextLayoutStore>(worker.get(), controller.get());
     ocr = std::make_unique<OcrController>(worker.get(), controller.get(), store.get());
-    ocr->setModelDirectory(test::ocrModelDir());
+    ocr->recogniser()->setModelDirectory(test::ocrModelDir());
     if (!test::ocrRuntimePath().isEmpty())
-        ocr->setRuntimeCandidates({test::ocrRuntimePath()});
+        ocr->recogniser()->setRuntimeCandidates({test::ocrRuntimePath()});
 }
 
 bool TestOcrController::open(const QString& path)
@@ -386,7 +387,7 @@ void TestOcrController::missingLibraryFailsEveryPageAndWarnsOncePerRun()
     DOVRIX_RUN_IN_OWN_PROCESS(); // a loaded library stays loaded, and "once per run"
     QVERIFY(openScan("nolib.pdf", 3));
     const QString missing = dir->filePath(QStringLiteral("libonnxruntime.so.1"));
-    ocr->setRuntimeCandidates({missing});
+    ocr->recogniser()->setRuntimeCandidates({missing});
     OcrSpies spy(ocr.get());
 
     ocr->ocrPage(0);
@@ -424,7 +425,7 @@ void TestOcrController::missingModelsGiveTheModelMessageThenUnavailable()
         DOVRIX_SKIP_OR_FAIL_IN_CI("the inference library is missing (run scripts/fetch-ocr.sh)");
     QVERIFY(openScan("nomodels.pdf"));
     const QString models = dir->filePath(QStringLiteral("models"));
-    ocr->setModelDirectory(models + QStringLiteral("/"));
+    ocr->recogniser()->setModelDirectory(models + QStringLiteral("/"));
     QSignalSpy loadFailed(ocr.get(), &OcrController::loadFailed);
 
     ocr->ocrPage(0);
@@ -698,10 +699,10 @@ void TestOcrController::windowWarnsWhenTheModelsAreMissing()
     DocumentSession* session = window.current();
     QVERIFY(session);
     // The window points the controller at the models next to the program (none beside the tests).
-    QCOMPARE(session->ocr()->modelDirectory(),
+    QCOMPARE(session->ocr()->recogniser()->modelDirectory(),
              QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/models")));
-    session->ocr()->setModelDirectory(dir->filePath(QStringLiteral("empty")));
-    session->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
+    session->ocr()->recogniser()->setModelDirectory(dir->filePath(QStringLiteral("empty")));
+    session->ocr()->recogniser()->setRuntimeCandidates({test::ocrRuntimePath()});
     QVERIFY(test::waitReady(session));
 
     QString boxText;
@@ -735,8 +736,8 @@ void TestOcrController::commandLinePageIsRecognisedInTheLastDocument()
     window.openFile(second);
     QCOMPARE(window.documentSessions().size(), 2);
     for (DocumentSession* session : window.documentSessions()) {
-        session->ocr()->setModelDirectory(test::ocrModelDir());
-        session->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
+        session->ocr()->recogniser()->setModelDirectory(test::ocrModelDir());
+        session->ocr()->recogniser()->setRuntimeCandidates({test::ocrRuntimePath()});
     }
     DocumentSession* firstSession = window.documentSessions().at(0);
     DocumentSession* secondSession = window.documentSessions().at(1);
@@ -775,7 +776,7 @@ void TestOcrController::recognisedPagesAreKeptExceptInPrivateMode()
         session->ocr()->ocrPage(0);
         return finished.wait(test::TimeoutMs) && session->textLayout()->ocrResult(0);
     };
-    // Closing the tab waits for the OCR thread, where the file would be written.
+    // Closing the tab posts the write to the files lane, which the window finishes as it goes.
     QSettings().setValue(QStringLiteral("prefs/privateMode"), true);
     {
         MainWindow window;
