@@ -353,8 +353,8 @@ void TestCatalogues::cataloguesCoverTheSources()
     const QString fresh = dir.filePath(QStringLiteral("fresh.ts"));
     QProcess process;
     process.setWorkingDirectory(root);
-    const QStringList sources{"app",     "core",   "text", "annotations", "view",    "ocr",
-                              "synctex", "speech", "i18n", "theme",       "settings"};
+    const QStringList sources{"app", "session", "core",   "text", "annotations", "view",
+                              "ocr", "synctex", "speech", "i18n", "theme",       "settings"};
     process.start(lupdate, QStringList{"-silent", "-no-obsolete", "-locations", "none", "-I", root,
                                        "-source-language", "zh_CN"}
                                + sources + QStringList{"-ts", fresh});
