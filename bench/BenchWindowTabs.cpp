@@ -8,8 +8,8 @@
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
 #include "core/RenderCache.h"
-#include "core/session/DocumentSession.h"
 #include "ocr/OcrController.h"
+#include "session/DocumentSession.h"
 #include "tests/support/TestWait.h"
 #include "view/PdfViewport.h"
 
