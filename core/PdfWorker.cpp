@@ -112,7 +112,7 @@ struct PdfWorker::Queue
 
 int PdfWorker::lanesTaking(JobPriority priority)
 {
-    return int(priority) >= int(JobPriority::PageView) ? int(LaneCount) : 1;
+    return int(priority) >= int(JobPriority::PageView) ? DocumentLanes : 1;
 }
 
 PdfWorker::PdfWorker(QObject* parent) : QObject(parent), queue(std::make_shared<Queue>())
