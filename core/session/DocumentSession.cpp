@@ -3,7 +3,6 @@
 #include "core/session/AnnotationAnchoring.h"
 #include "engine/PdfDocument.h"
 
-#include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "core/BookmarkStore.h"
 #include "core/DocumentController.h"
@@ -14,13 +13,14 @@
 #include "ocr/OcrController.h"
 #include "settings/AppSettings.h"
 #include "text/SearchController.h"
-#include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
-#include "view/BookmarkListPanel.h"
-#include "view/BookmarkPanel.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"
-#include "view/ThumbnailPanel.h"
+#include "view/panels/AnnotationPanel.h"
+#include "view/panels/BookmarkListPanel.h"
+#include "view/panels/BookmarkPanel.h"
+#include "view/panels/SearchPanel.h"
+#include "view/panels/ThumbnailPanel.h"
 
 #include <QFileInfo>
 #include <QPointer>

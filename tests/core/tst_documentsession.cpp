@@ -1,4 +1,3 @@
-#include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
 #include "core/PageColours.h"
@@ -8,10 +7,11 @@
 #include "core/session/DocumentSession.h"
 #include "engine/PdfDocument.h"
 #include "settings/AppSettings.h"
-#include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"
 #include "view/ViewGeometry.h"
+#include "view/panels/AnnotationPanel.h"
+#include "view/panels/SearchPanel.h"
 
 #include "tests/support/TestPdf.h"
 #include "tests/support/TestWait.h"

@@ -11,9 +11,9 @@
 #include "ocr/OcrCache.h"
 #include "ocr/OcrController.h"
 #include "text/SearchController.h"
-#include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"
+#include "view/panels/SearchPanel.h"
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/OcrFixtures.h"

@@ -4,7 +4,7 @@
 #include "core/session/DocumentSession.h"
 #include "settings/AppSettings.h"
 #include "view/PdfViewport.h"
-#include "view/ThumbnailPanel.h"
+#include "view/panels/ThumbnailPanel.h"
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/PanelFixtures.h"
