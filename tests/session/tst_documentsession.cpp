@@ -13,6 +13,7 @@
 #include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"
 #include "view/ViewGeometry.h"
+#include "view/panels/AnnotationPanel.h"
 #include "view/panels/SearchPanel.h"
 
 #include "tests/support/TestPdf.h"
