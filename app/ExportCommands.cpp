@@ -3,7 +3,6 @@
 #include "annotations/AnnotatedCopy.h"
 #include "annotations/AnnotatedPdfExporter.h"
 #include "annotations/AnnotationPainter.h"
-#include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "app/MainWindow.h"
 #include "app/PagedRun.h"
@@ -15,6 +14,7 @@
 #include "core/RawFilePath.h"
 #include "core/RenderCache.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 #include "text/TextExport.h"
 #include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"
@@ -255,8 +255,9 @@ QList<int> ExportCommands::pagesToPrint(const QList<QPageRanges::Range>& ranges,
 
 DocumentSession* ExportCommands::readySession() const
 {
-    DocumentSession* session = window->current();
-    if (!session || !session->controller() || session->controller()->status() != Ready)
+    const DocumentTab* tab = window->current();
+    DocumentSession* session = tab ? tab->session() : nullptr;
+    if (!session || session->controller()->status() != Ready)
         return nullptr;
     return session;
 }
@@ -346,7 +347,8 @@ void ExportCommands::exportPagePng()
     const QString path = askSavePath(session, formatOf(&ExportCommands::exportPagePng));
     if (path.isEmpty() || refusesTarget(session, path, tr("导出失败")))
         return;
-    PdfViewport* view = session->viewport();
+    // The dialog has checked that the document is still the one shown.
+    PdfViewport* view = window->current()->viewport();
     const int page = view ? view->currentPage() : 0;
     const int rotation = view ? view->rotation() : 0;
     const QSizeF sizePt = pageSizePt(session, page);
@@ -570,10 +572,8 @@ void ExportCommands::finishSummary()
         return;
     const TextLayoutStore* textStore = session->textLayout();
     QString error;
-    const bool ok =
-        session->annotations()->exportSummary(path, &error, [textStore](const Annotation& a) {
-            return AnnotationPanel::anchoredText(textStore, a);
-        });
+    const bool ok = session->annotations()->exportSummary(
+        path, &error, [textStore](const Annotation& a) { return anchoredText(textStore, a); });
     if (!ok) {
         showMessage(QMessageBox::Warning, tr("导出失败"), error);
         return;

@@ -10,6 +10,7 @@
 #include "core/RenderCache.h"
 #include "ocr/OcrController.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 #include "tests/support/TestWait.h"
 #include "view/PdfViewport.h"
 
@@ -86,7 +87,7 @@ int run(const QStringList& args)
         if (!dir.isValid() || !QFile::copy(files.first(), copy))
             return bench::fail("window-tabs", QStringLiteral("cannot copy the document"));
         window.openFile(copy);
-        DocumentSession* session = window.current();
+        DocumentSession* session = window.current() ? window.current()->session() : nullptr;
         if (!session || !test::waitUntilReady(*session->controller()))
             return bench::fail("window-tabs", QStringLiteral("the document does not open"));
         waitForPages(session);
@@ -96,7 +97,8 @@ int run(const QStringList& args)
     if (args.contains(QStringLiteral("--ocr"))) {
         QElapsedTimer clock;
         clock.start();
-        for (DocumentSession* session : window.documentSessions()) {
+        for (DocumentTab* tab : window.openTabs()) {
+            DocumentSession* session = tab->session();
             QEventLoop loop;
             QObject::connect(session->ocr(), &OcrController::finished, &loop, &QEventLoop::quit);
             session->ocr()->ocrPage(0);
@@ -111,20 +113,21 @@ int run(const QStringList& args)
     for (int r = 0; r < rounds; ++r) {
         for (int i = 0; i < tabCount; ++i) {
             window.documentTabs()->setCurrentIndex(i);
-            DocumentSession* session = window.current();
-            session->viewport()->goToPage(0);
+            DocumentSession* session = window.current() ? window.current()->session() : nullptr;
+            window.current()->viewport()->goToPage(0);
             waitForPages(session);
-            session->viewport()->goToPage(session->controller()->pageCount() - 1);
+            window.current()->viewport()->goToPage(session->controller()->pageCount() - 1);
             waitForPages(session);
         }
         roundMiB.append(statusMiB("VmRSS"));
     }
-    QJsonObject figures = {{QStringLiteral("tabs"), tabCount},
-                           {QStringLiteral("pages"), window.current()->controller()->pageCount()},
-                           {QStringLiteral("opened_rss_mib"), openedMiB},
-                           {QStringLiteral("round_rss_mib"), roundMiB},
-                           {QStringLiteral("rss_mib"), statusMiB("VmRSS")},
-                           {QStringLiteral("peak_rss_mib"), statusMiB("VmHWM")}};
+    QJsonObject figures = {
+        {QStringLiteral("tabs"), tabCount},
+        {QStringLiteral("pages"), window.current()->session()->controller()->pageCount()},
+        {QStringLiteral("opened_rss_mib"), openedMiB},
+        {QStringLiteral("round_rss_mib"), roundMiB},
+        {QStringLiteral("rss_mib"), statusMiB("VmRSS")},
+        {QStringLiteral("peak_rss_mib"), statusMiB("VmHWM")}};
     for (auto it = ocr.begin(); it != ocr.end(); ++it)
         figures.insert(it.key(), it.value());
     bench::printJson(figures);
