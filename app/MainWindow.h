@@ -37,6 +37,7 @@ class AppSettings;
 class DocumentController;
 class DocumentTab;
 class ExportCommands;
+class WindowCommands;
 class FullScreenMode;
 class OcrRunDialog;
 class OcrController;
@@ -105,9 +106,6 @@ public:
     QTimer* searchDebounceTimer() const { return searchTimer; }
     int themeIndex() const { return theme; }
     FullScreenMode* fullScreenMode() const { return fullScreen; }
-    // Sets the current document's page colours (index into the menu: normal, night, sepia,
-    // follow the theme) and remembers them as the choice for documents opened later.
-    void setPageColoursCommand(int index);
     // The export and print commands (their dialogs can be replaced for tests).
     ExportCommands* exportCommands() const { return exports; }
     // Bookmarks, read aloud and SyncTeX.
@@ -169,11 +167,7 @@ private:
     // The document indicator from the current tab's state.
     void updateDocumentIndicator();
     void setDocumentIndicator(const QString& text);
-    void updateFitButton();
-    void updateViewModeControls();
     void updateSidebarVisibility();
-    void updateStatusZoom();
-    void updatePageColoursControls();
 
     void openCommand();
     // The page typed in the page field (1-based): a page of the document is shown; anything else
@@ -193,7 +187,6 @@ private:
     void openHomePage();
     // A status-bar hint with the OCR key when the page shown turns out to have no text.
     void hintOcrForPageWithoutText();
-    void copySelection();
     void setPrivateModeOn(bool on);
     void onAnnotationAdded();
     void showAnnotation(const QString& id);
@@ -225,6 +218,7 @@ private:
     int theme = -1; // none applied yet
     QTimer* searchTimer = nullptr;
     ExportCommands* exports = nullptr; // child
+    QList<WindowCommands*> commands;   // children: the view, navigation and annotation commands
     StudyTools* study = nullptr;       // child
     OcrRunDialog* ocrRun = nullptr;    // child
 };

@@ -987,22 +987,6 @@ Dovrix 始终不修改源 PDF。</source>
         <translation>التكبير %1%</translation>
     </message>
     <message>
-        <source>原始</source>
-        <translation>الأصلي</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>متواصل</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>صفحة واحدة</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>عدد الأحرف المنسوخة: %1</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● الوضع الخاص: مفعّل</translation>
     </message>
@@ -1539,6 +1523,29 @@ Dovrix 始终不修改源 PDF。</source>
     <message>
         <source>页眉/页脚区域</source>
         <translation>منطقة الرأس/التذييل</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>عدد الأحرف المنسوخة: %1</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>الأصلي</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>ملاءمة العرض</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>متواصل</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>صفحة واحدة</translation>
     </message>
 </context>
 </TS>

@@ -987,22 +987,6 @@ Dovrix verändert das Quell-PDF nie.</translation>
         <translation>Zoom %1%</translation>
     </message>
     <message>
-        <source>原始</source>
-        <translation>Original</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Fortlaufend</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Einzelseite</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>%1 Zeichen kopiert</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Privater Modus: an</translation>
     </message>
@@ -1531,6 +1515,29 @@ Dovrix verändert das Quell-PDF nie.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Kopf-/Fußzeilenbereich</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>%1 Zeichen kopiert</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>An Breite anpassen</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Fortlaufend</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Einzelseite</translation>
     </message>
 </context>
 </TS>

@@ -987,22 +987,6 @@ Dovrix never modifies the source PDF.</translation>
         <translation>Zoom %1%</translation>
     </message>
     <message>
-        <source>原始</source>
-        <translation>Original</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Continuous</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Single page</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>Copied %1 characters</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Private mode: on</translation>
     </message>
@@ -1531,6 +1515,29 @@ Dovrix never modifies the source PDF.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Header/footer area</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>Copied %1 characters</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Fit width</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Continuous</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Single page</translation>
     </message>
 </context>
 </TS>

@@ -987,22 +987,6 @@ Dovrix nunca modifica el PDF original.</translation>
         <translation>Zoom %1%</translation>
     </message>
     <message>
-        <source>原始</source>
-        <translation>Original</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Continuo</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Página única</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>Se copiaron %1 caracteres</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Modo privado: activado</translation>
     </message>
@@ -1531,6 +1515,29 @@ Dovrix nunca modifica el PDF original.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Zona de encabezado/pie de página</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>Se copiaron %1 caracteres</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Ajustar al ancho</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Continuo</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Página única</translation>
     </message>
 </context>
 </TS>

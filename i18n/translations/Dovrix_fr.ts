@@ -987,22 +987,6 @@ Dovrix ne modifie jamais le PDF source.</translation>
         <translation>Zoom %1%</translation>
     </message>
     <message>
-        <source>原始</source>
-        <translation>Original</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Continu</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Page unique</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>%1 caractères copiés</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Mode privé : activé</translation>
     </message>
@@ -1531,6 +1515,29 @@ Dovrix ne modifie jamais le PDF source.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Zone d&apos;en-tête/pied de page</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>%1 caractères copiés</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Ajuster à la largeur</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Continu</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Page unique</translation>
     </message>
 </context>
 </TS>

@@ -987,22 +987,6 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
         <translation>ज़ूम %1%</translation>
     </message>
     <message>
-        <source>原始</source>
-        <translation>मूल</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>लगातार</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>एकल पृष्ठ</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>%1 अक्षर कॉपी किए गए</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● निजी मोड: चालू</translation>
     </message>
@@ -1531,6 +1515,29 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
     <message>
         <source>页眉/页脚区域</source>
         <translation>शीर्षलेख/पादलेख क्षेत्र</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>%1 अक्षर कॉपी किए गए</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>मूल</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>चौड़ाई में फ़िट</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>लगातार</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>एकल पृष्ठ</translation>
     </message>
 </context>
 </TS>

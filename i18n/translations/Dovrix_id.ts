@@ -987,22 +987,6 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
         <translation>Zoom %1%</translation>
     </message>
     <message>
-        <source>原始</source>
-        <translation>Asli</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Bersambung</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Satu halaman</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>%1 karakter disalin</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Mode pribadi: aktif</translation>
     </message>
@@ -1529,6 +1513,29 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Area header/footer</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>%1 karakter disalin</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Asli</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Sesuaikan lebar</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Bersambung</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Satu halaman</translation>
     </message>
 </context>
 </TS>

@@ -987,22 +987,6 @@ Dovrix non modifica mai il PDF di origine.</translation>
         <translation>Zoom %1%</translation>
     </message>
     <message>
-        <source>原始</source>
-        <translation>Originale</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Continuo</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Pagina singola</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>Caratteri copiati: %1</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Modalità privata: attiva</translation>
     </message>
@@ -1531,6 +1515,29 @@ Dovrix non modifica mai il PDF di origine.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Area di intestazione/piè di pagina</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>Caratteri copiati: %1</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Originale</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Adatta alla larghezza</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Continuo</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Pagina singola</translation>
     </message>
 </context>
 </TS>

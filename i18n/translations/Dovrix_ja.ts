@@ -987,22 +987,6 @@ Dovrix は元の PDF を決して変更しません。</translation>
         <translation>ズーム %1%</translation>
     </message>
     <message>
-        <source>原始</source>
-        <translation>原寸</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>連続</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>単一ページ</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>%1 文字をコピーしました</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● プライベートモード：オン</translation>
     </message>
@@ -1529,6 +1513,29 @@ Dovrix は元の PDF を決して変更しません。</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>ヘッダー/フッター領域</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>%1 文字をコピーしました</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>原寸</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>幅に合わせる</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>連続</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>単一ページ</translation>
     </message>
 </context>
 </TS>

@@ -987,22 +987,6 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
         <translation>Zoom %1%</translation>
     </message>
     <message>
-        <source>原始</source>
-        <translation>Origineel</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Doorlopend</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Enkele pagina</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>%1 tekens gekopieerd</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Privémodus: aan</translation>
     </message>
@@ -1531,6 +1515,29 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Kop-/voettekstgebied</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>%1 tekens gekopieerd</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Origineel</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Aan breedte aanpassen</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Doorlopend</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Enkele pagina</translation>
     </message>
 </context>
 </TS>

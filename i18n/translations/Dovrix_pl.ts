@@ -987,22 +987,6 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
         <translation>Powiększenie %1%</translation>
     </message>
     <message>
-        <source>原始</source>
-        <translation>Oryginał</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Ciągły</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Jedna strona</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>Skopiowano znaki: %1</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Tryb prywatny: wł.</translation>
     </message>
@@ -1533,6 +1517,29 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Obszar nagłówka/stopki</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>Skopiowano znaki: %1</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Oryginał</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Dopasuj do szerokości</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Ciągły</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Jedna strona</translation>
     </message>
 </context>
 </TS>

@@ -987,22 +987,6 @@ O Dovrix nunca modifica o PDF de origem.</translation>
         <translation>Zoom %1%</translation>
     </message>
     <message>
-        <source>原始</source>
-        <translation>Original</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Contínuo</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Página única</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>Caracteres copiados: %1</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Modo privado: ativado</translation>
     </message>
@@ -1531,6 +1515,29 @@ O Dovrix nunca modifica o PDF de origem.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Área de cabeçalho/rodapé</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>Caracteres copiados: %1</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Ajustar à largura</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Contínuo</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Página única</translation>
     </message>
 </context>
 </TS>

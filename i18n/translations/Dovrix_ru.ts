@@ -987,22 +987,6 @@ Dovrix никогда не изменяет исходный PDF.</translation>
         <translation>Масштаб %1%</translation>
     </message>
     <message>
-        <source>原始</source>
-        <translation>Исходный размер</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Непрерывно</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Одна страница</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>Скопировано символов: %1</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Приватный режим: вкл.</translation>
     </message>
@@ -1533,6 +1517,29 @@ Dovrix никогда не изменяет исходный PDF.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Область колонтитулов</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>Скопировано символов: %1</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Исходный размер</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>По ширине</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Непрерывно</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Одна страница</translation>
     </message>
 </context>
 </TS>

@@ -987,22 +987,6 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
         <translation>ซูม %1%</translation>
     </message>
     <message>
-        <source>原始</source>
-        <translation>ขนาดเดิม</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>ต่อเนื่อง</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>หน้าเดียว</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>คัดลอกแล้ว %1 อักขระ</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● โหมดส่วนตัว: เปิด</translation>
     </message>
@@ -1529,6 +1513,29 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>พื้นที่หัวกระดาษ/ท้ายกระดาษ</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>คัดลอกแล้ว %1 อักขระ</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>ขนาดเดิม</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>พอดีความกว้าง</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>ต่อเนื่อง</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>หน้าเดียว</translation>
     </message>
 </context>
 </TS>

@@ -987,22 +987,6 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
         <translation>Yakınlaştırma %%1</translation>
     </message>
     <message>
-        <source>原始</source>
-        <translation>Orijinal</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Sürekli</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Tek sayfa</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>%1 karakter kopyalandı</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Gizli mod: açık</translation>
     </message>
@@ -1529,6 +1513,29 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Üst bilgi/alt bilgi alanı</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>%1 karakter kopyalandı</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Orijinal</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Genişliğe sığdır</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Sürekli</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Tek sayfa</translation>
     </message>
 </context>
 </TS>

@@ -987,22 +987,6 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
         <translation>Масштаб %1%</translation>
     </message>
     <message>
-        <source>原始</source>
-        <translation>Оригінал</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Безперервно</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Одна сторінка</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>Скопійовано символів: %1</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Приватний режим: увімк.</translation>
     </message>
@@ -1533,6 +1517,29 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
     <message>
         <source>页眉/页脚区域</source>
         <translation>Область колонтитулів</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>Скопійовано символів: %1</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Оригінал</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>За шириною</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Безперервно</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Одна сторінка</translation>
     </message>
 </context>
 </TS>

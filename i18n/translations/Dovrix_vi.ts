@@ -987,22 +987,6 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
         <translation>Thu phóng %1%</translation>
     </message>
     <message>
-        <source>原始</source>
-        <translation>Gốc</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Liên tục</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Một trang</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>Đã sao chép %1 ký tự</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Chế độ riêng tư: bật</translation>
     </message>
@@ -1529,6 +1513,29 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Vùng đầu trang/chân trang</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>Đã sao chép %1 ký tự</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Gốc</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Vừa chiều rộng</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Liên tục</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Một trang</translation>
     </message>
 </context>
 </TS>

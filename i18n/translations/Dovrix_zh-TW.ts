@@ -987,22 +987,6 @@ Dovrix 始終不會修改原始 PDF。</translation>
         <translation>縮放 %1%</translation>
     </message>
     <message>
-        <source>原始</source>
-        <translation>原始大小</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>連續</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>單頁</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>已複製 %1 個字元</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● 私密模式：開</translation>
     </message>
@@ -1529,6 +1513,29 @@ Dovrix 始終不會修改原始 PDF。</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>頁首/頁尾區域</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>已複製 %1 個字元</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>原始大小</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>符合寬度</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>連續</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>單頁</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,7 @@
 #include "app/SingleInstance.h"
 #include "app/StartUp.h"
 #include "app/StudyTools.h"
+#include "app/ViewCommands.h"
 #include "core/DocumentController.h"
 #include "i18n/LanguageTable.h"
 #include "ocr/OcrController.h"
@@ -314,6 +315,7 @@ void TestCatalogues::contextsAreTheRunTimeContexts()
                                     &TextLayoutStore::staticMetaObject,
                                     &OcrController::staticMetaObject,
                                     &StudyTools::staticMetaObject,
+                                    &ViewCommands::staticMetaObject,
                                     &QtSpeechEngine::staticMetaObject,
                                     &DocumentAnnotationModel::staticMetaObject,
                                     &DocumentPropertiesDialog::staticMetaObject,
