@@ -6,6 +6,7 @@
 #include "app/DocumentPropertiesDialog.h"
 #include "app/ExportCommands.h"
 #include "app/FullScreenMode.h"
+#include "app/NavigationCommands.h"
 #include "app/OcrRunDialog.h"
 #include "app/OpenRequests.h"
 #include "app/StartUp.h"
@@ -133,14 +134,14 @@ MainWindow::MainWindow() : QMainWindow(nullptr), settings(new AppSettings(this))
     tools->insertMenu(tools->actions().value(0), ui.ocrMenu);
     fullScreen = new FullScreenMode(this, ui.toolbar, ui.sidebar, ui.tabs);
     exports = new ExportCommands(this);
-    commands = {new ViewCommands(this, ui)};
+    navigation = new NavigationCommands(this, ui);
+    commands = {new ViewCommands(this, ui), navigation};
     ocrRun = new OcrRunDialog(this);
     const QStringList recent = settings->recentFiles();
     for (const QString& path : recent) {
         auto* item = new QListWidgetItem(QFileInfo(path).fileName(), ui.recentList);
         item->setToolTip(path);
     }
-    fitPageFieldToLabels();
     // Checked from the settings before the handler is connected: the label stays empty until the
     // first toggle.
     ui.privateAction->setChecked(settings->privateMode());
@@ -153,26 +154,6 @@ MainWindow::MainWindow() : QMainWindow(nullptr), settings(new AppSettings(this))
     updateHashIndicator();
     updateSidebarVisibility();
     updateWindowTitle();
-
-    searchTimer = new QTimer(this);
-    searchTimer->setSingleShot(true);
-    searchTimer->setInterval(SearchDelayMs);
-    connect(searchTimer, &QTimer::timeout, this, &MainWindow::searchNow);
-    connect(ui.searchEdit, &QLineEdit::textChanged, searchTimer, qOverload<>(&QTimer::start));
-    // Return and Shift+Return are read before the field turns both into returnPressed.
-    ui.searchEdit->installEventFilter(this);
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == ui.searchEdit && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            searchStep(key->modifiers() & Qt::ShiftModifier ? -1 : +1);
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 MainWindow::~MainWindow()
@@ -210,10 +191,6 @@ void MainWindow::connectWidgets()
         sidebarVisible = !sidebarVisible;
         updateSidebarVisibility();
     });
-    connect(ui.backButton, &QPushButton::clicked, this, [this] { goBack(-1); });
-    connect(ui.forwardButton, &QPushButton::clicked, this, [this] { goBack(+1); });
-    connect(ui.backAction, &QAction::triggered, this, [this] { goBack(-1); });
-    connect(ui.forwardAction, &QAction::triggered, this, [this] { goBack(+1); });
     connect(ui.ocrPageAction, &QAction::triggered, this, &MainWindow::ocrPageCommand);
     connect(ui.ocrDocumentAction, &QAction::triggered, this,
             &MainWindow::ocrPagesWithoutTextCommand);
@@ -259,9 +236,6 @@ void MainWindow::connectWidgets()
         if (!rebuildingSideTabs && currentTab && index >= 0)
             currentTab->setSideTabIndex(index);
     });
-    connect(ui.pageField, &QLineEdit::returnPressed, this, &MainWindow::goToTypedPage);
-    // Leaving the field without Return shows the current page again.
-    connect(ui.pageField, &QLineEdit::editingFinished, this, &MainWindow::updatePageStatus);
     connect(ui.openAction, &QAction::triggered, this, &MainWindow::openCommand);
     connect(ui.closeAction, &QAction::triggered, this, [this] { closeTab(currentTab); });
     connect(ui.nextTabAction, &QAction::triggered, this, [this] {
@@ -269,8 +243,6 @@ void MainWindow::connectWidgets()
             ui.tabs->setCurrentIndex((ui.tabs->currentIndex() + 1) % ui.tabs->count());
     });
     connect(ui.privateAction, &QAction::toggled, this, &MainWindow::setPrivateModeOn);
-    connect(ui.findNextAction, &QAction::triggered, this, [this] { searchStep(+1); });
-    connect(ui.findPreviousAction, &QAction::triggered, this, [this] { searchStep(-1); });
     connect(ui.thumbnailsTabAction, &QAction::triggered, this, [this] {
         if (currentTab)
             ui.sideTabs->setCurrentIndex(0);
@@ -290,11 +262,6 @@ void MainWindow::connectWidgets()
                 return;
         }
         fullScreen->setActive(false);
-    });
-    connect(ui.goToPageAction, &QAction::triggered, this, &MainWindow::focusPageField);
-    connect(ui.findAction, &QAction::triggered, this, [this] {
-        ui.searchEdit->setFocus();
-        ui.searchEdit->selectAll();
     });
     connect(ui.annotationModeAction, &QAction::toggled, this, [this](bool on) {
         if (pageView())
@@ -350,7 +317,7 @@ void MainWindow::retranslate()
     if (!ui.privateLabel->text().isEmpty())
         setPrivateModeOn(ui.privateAction->isChecked());
     rebuildSideTabs();
-    updatePageStatus();
+    navigation->updateControls();
     updateHashIndicator();
 }
 
@@ -545,7 +512,6 @@ void MainWindow::connectCurrent(DocumentTab* tab)
     }));
 
     PdfViewport* view = tab->viewport();
-    add(connect(view, &PdfViewport::currentPageChanged, this, &MainWindow::updatePageStatus));
     add(connect(view, &PdfViewport::currentPageChanged, this, [this] {
         ocrHintPage = -1;
         hintOcrForPageWithoutText();
@@ -653,7 +619,7 @@ void MainWindow::setCurrentTab(DocumentTab* tab)
     }
     updateHashIndicator();
     updateActionStates();
-    updatePageStatus();
+    navigation->updateControls();
     updateSidebarVisibility();
     study->setCurrentTab(tab);
 }
@@ -687,10 +653,6 @@ void MainWindow::refreshFromSession()
 {
     if (!currentTab)
         return;
-    {
-        const QSignalBlocker block(ui.searchEdit);
-        ui.searchEdit->setText(searchController() ? searchController()->query() : QString());
-    }
     for (WindowCommands* group : std::as_const(commands))
         group->updateControls();
     updateAnnotationTools();
@@ -771,7 +733,7 @@ void MainWindow::onStatusChanged(int status, const QString& message)
 {
     updateHashIndicator();
     updateDocumentIndicator();
-    updatePageStatus();
+    navigation->updateControls();
     if (status == Loading) {
         statusBar()->showMessage(tr("正在打开文档…"));
     } else {
@@ -789,7 +751,6 @@ void MainWindow::onDocumentReady()
     updateHashIndicator();
     updateActionStates();
     updateDocumentIndicator();
-    updatePageStatus();
     for (WindowCommands* group : std::as_const(commands))
         group->updateControls();
     statusBar()->clearMessage();
@@ -911,73 +872,6 @@ void MainWindow::updateActionStates()
     ui.searchEdit->setEnabled(ready);
 }
 
-void MainWindow::updatePageStatus()
-{
-    const int count = controller() ? controller()->pageCount() : 0;
-    const int page = pageView() && count > 0 ? pageView()->currentPage() : -1;
-    // A document still loading has no pages to count yet.
-    const bool loading = count == 0 && currentTab;
-    const QStringList labels = controller() ? controller()->pageLabels() : QStringList();
-    if (labels != pageFieldLabels) {
-        pageFieldLabels = labels;
-        fitPageFieldToLabels();
-    }
-    // "iv" in the field and "(4 / 63)" beside it for a labelled page, "7" and "/ 63" otherwise.
-    const QString label = distinctPageLabel(labels, page);
-    ui.pageField->setText(loading           ? QString()
-                          : label.isEmpty() ? QString::number(page + 1)
-                                            : label);
-    ui.pageCountLabel->setText(loading ? QStringLiteral("/ —")
-                               : label.isEmpty()
-                                   ? QStringLiteral("/ %1").arg(count)
-                                   : QStringLiteral("(%1 / %2)").arg(page + 1).arg(count));
-    ui.zoomLabel->setText(tr("缩放 %1%").arg(pageView() ? zoomPercent(pageView()->zoom()) : 100));
-    if (pageView())
-        fullScreen->showStatus(QStringLiteral("%1 · %2").arg(
-            count > 0 ? pageDisplayText(labels, page, count) : QStringLiteral("0 / 0"),
-            ui.zoomLabel->text()));
-}
-
-void MainWindow::fitPageFieldToLabels()
-{
-    // A page label may contain anything; a validator that refused it would also keep Return from
-    // reaching goToTypedPage.
-    ui.pageField->setValidator(pageFieldLabels.isEmpty() ? ui.pageNumberValidator : nullptr);
-    const QFontMetrics metrics = ui.pageField->fontMetrics();
-    int width = metrics.horizontalAdvance(QStringLiteral("000000"));
-    for (const QString& label : std::as_const(pageFieldLabels))
-        width = std::max(width, metrics.horizontalAdvance(label));
-    // A very long label is scrolled within the field rather than widening the side area.
-    ui.pageField->setFixedWidth(
-        std::min(width, metrics.horizontalAdvance(QStringLiteral("000000000000"))) + 12);
-}
-
-void MainWindow::goToTypedPage()
-{
-    const int page =
-        pageView() ? pageFromText(ui.pageField->text(), pageFieldLabels, pageView()->pageCount())
-                   : -1;
-    if (page >= 0) {
-        pageView()->goToPage(page);
-        pageView()->setFocus(Qt::OtherFocusReason);
-        updatePageStatus();
-        return;
-    }
-    // Refused: the field shows the current page again, ready for another number.
-    updatePageStatus();
-    ui.pageField->selectAll();
-}
-
-void MainWindow::focusPageField()
-{
-    if (!pageView() || !ui.pageField->isEnabled())
-        return;
-    sidebarVisible = true;
-    updateSidebarVisibility();
-    ui.pageField->setFocus(Qt::ShortcutFocusReason);
-    ui.pageField->selectAll();
-}
-
 void MainWindow::chooseAnnotationTool(AnnotationType type)
 {
     if (!pageView())
@@ -1001,51 +895,15 @@ void MainWindow::updateAnnotationTools()
         action->setChecked(AnnotationType(action->data().toInt()) == tool);
 }
 
+void MainWindow::showSidebar()
+{
+    sidebarVisible = true;
+    updateSidebarVisibility();
+}
+
 void MainWindow::updateSidebarVisibility()
 {
     ui.sidebar->setVisible(sidebarVisible && currentTab && !fullScreen->isActive());
-}
-
-void MainWindow::searchNow()
-{
-    if (searchPanel())
-        searchPanel()->search(ui.searchEdit->text(), false);
-}
-
-void MainWindow::searchStep(int step)
-{
-    searchTimer->stop();
-    SearchPanel* panel = searchPanel();
-    if (!controller() || controller()->status() != Ready || !panel)
-        return;
-    const QString text = ui.searchEdit->text();
-    // What the field holds now, not what was searched before the last keys.
-    if (text != panel->currentQuery() || text != searchController()->query()) {
-        panel->search(text, false);
-        panel->showFirstHit();
-        return;
-    }
-    if (panel->currentHitIndex() < 0)
-        panel->showFirstHit(); // the hits may still be on their way
-    else if (step > 0)
-        panel->focusNext();
-    else
-        panel->focusPrevious();
-}
-
-void MainWindow::findText(const QString& text)
-{
-    {
-        const QSignalBlocker block(ui.searchEdit);
-        ui.searchEdit->setText(text);
-    }
-    searchStep(+1);
-}
-
-void MainWindow::goBack(int step)
-{
-    if (currentTab)
-        currentTab->navigateHistory(step);
 }
 
 void MainWindow::openHomePage()

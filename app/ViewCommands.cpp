@@ -82,10 +82,7 @@ ViewCommands::ViewCommands(MainWindow* window, MainWindowUi& ui) : WindowCommand
 void ViewCommands::follow(DocumentTab* tab)
 {
     PdfViewport* shown = tab->viewport();
-    watch(shown, &PdfViewport::zoomChanged, this, [this] {
-        updateStatusZoom();
-        window->updatePageStatus();
-    });
+    watch(shown, &PdfViewport::zoomChanged, this, &ViewCommands::updateStatusZoom);
     watch(shown, &PdfViewport::viewModeChanged, this, &ViewCommands::updateViewModeControls);
     watch(shown, &PdfViewport::spreadChanged, this, &ViewCommands::updateViewModeControls);
     watch(shown, &PdfViewport::fitModeChanged, this, &ViewCommands::updateFitButton);

@@ -983,10 +983,6 @@ und sind in anderen Readern wie Adobe in der Quelldatei nicht sichtbar.
 Dovrix verändert das Quell-PDF nie.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Zoom %1%</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Privater Modus: an</translation>
     </message>
@@ -1191,6 +1187,13 @@ Dovrix verändert das Quell-PDF nie.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Anmerkungsmodus aktiv: Über Text ziehen oder einen Rahmen aufziehen, um anzumerken; eine Anmerkung anklicken, um sie zu bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Zoom %1%</translation>
     </message>
 </context>
 <context>

@@ -983,10 +983,6 @@ and are not visible when the source file is opened in other readers such as Adob
 Dovrix never modifies the source PDF.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Zoom %1%</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Private mode: on</translation>
     </message>
@@ -1191,6 +1187,13 @@ Dovrix never modifies the source PDF.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Annotation mode on: drag over text or draw a box to annotate, click an annotation to edit it</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Zoom %1%</translation>
     </message>
 </context>
 <context>

@@ -983,10 +983,6 @@ y no se ven al abrir el archivo original en otros lectores como Adobe.
 Dovrix nunca modifica el PDF original.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Zoom %1%</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Modo privado: activado</translation>
     </message>
@@ -1191,6 +1187,13 @@ Dovrix nunca modifica el PDF original.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Modo de anotación activado: arrastre sobre el texto o dibuje un recuadro para anotar, haga clic en una anotación para editarla</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Zoom %1%</translation>
     </message>
 </context>
 <context>

@@ -983,10 +983,6 @@ et ne sont pas visibles si le fichier source est ouvert dans d&apos;autres lecte
 Dovrix ne modifie jamais le PDF source.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Zoom %1%</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Mode privé : activé</translation>
     </message>
@@ -1191,6 +1187,13 @@ Dovrix ne modifie jamais le PDF source.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Mode annotation activé : faites glisser sur le texte ou tracez un cadre pour annoter, cliquez sur une annotation pour la modifier</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Zoom %1%</translation>
     </message>
 </context>
 <context>

@@ -983,10 +983,6 @@ Adobe या अन्य रीडर में स्रोत फ़ाइल
 Dovrix स्रोत PDF को कभी नहीं बदलता।</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>ज़ूम %1%</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● निजी मोड: चालू</translation>
     </message>
@@ -1191,6 +1187,13 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>एनोटेशन मोड चालू: एनोटेशन बनाने के लिए पाठ पर खींचें या बॉक्स बनाएँ, मौजूदा एनोटेशन बदलने के लिए उस पर क्लिक करें</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>ज़ूम %1%</translation>
     </message>
 </context>
 <context>

@@ -983,10 +983,6 @@ tidak terlihat bila berkas sumber dibuka di pembaca lain seperti Adobe.
 Dovrix tidak pernah mengubah PDF sumber.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Zoom %1%</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Mode pribadi: aktif</translation>
     </message>
@@ -1191,6 +1187,13 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Mode anotasi aktif: seret untuk memilih teks atau membuat kotak anotasi, klik anotasi yang ada untuk mengedit</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Zoom %1%</translation>
     </message>
 </context>
 <context>

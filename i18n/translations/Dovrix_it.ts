@@ -983,10 +983,6 @@ e non sono visibili aprendo il file di origine con Adobe o altri lettori.
 Dovrix non modifica mai il PDF di origine.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Zoom %1%</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Modalità privata: attiva</translation>
     </message>
@@ -1191,6 +1187,13 @@ Dovrix non modifica mai il PDF di origine.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Modalità annotazione attiva: trascina sul testo o disegna un riquadro per annotare; fai clic su un’annotazione per modificarla</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Zoom %1%</translation>
     </message>
 </context>
 <context>

@@ -983,10 +983,6 @@ Adobe など他のリーダーで元のファイルを開いても表示され�
 Dovrix は元の PDF を決して変更しません。</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>ズーム %1%</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● プライベートモード：オン</translation>
     </message>
@@ -1191,6 +1187,13 @@ Dovrix は元の PDF を決して変更しません。</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>注釈モード オン：テキストをドラッグするか枠を描いて注釈を作成、既存の注釈をクリックで編集</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>ズーム %1%</translation>
     </message>
 </context>
 <context>

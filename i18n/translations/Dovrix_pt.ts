@@ -983,10 +983,6 @@ e não aparecem ao abrir o arquivo de origem no Adobe ou em outros leitores.
 O Dovrix nunca modifica o PDF de origem.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Zoom %1%</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Modo privado: ativado</translation>
     </message>
@@ -1191,6 +1187,13 @@ O Dovrix nunca modifica o PDF de origem.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Modo de anotação ativado: arraste sobre o texto ou desenhe uma caixa para anotar; clique numa anotação para editá-la</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Zoom %1%</translation>
     </message>
 </context>
 <context>

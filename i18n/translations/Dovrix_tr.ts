@@ -983,10 +983,6 @@ kaynak dosya Adobe gibi başka okuyucularla açıldığında görünmez.
 Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Yakınlaştırma %%1</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Gizli mod: açık</translation>
     </message>
@@ -1191,6 +1187,13 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Açıklama modu açık: açıklama eklemek için metni sürükleyerek seçin veya bir kutu çizin; düzenlemek için mevcut açıklamaya tıklayın</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Yakınlaştırma %%1</translation>
     </message>
 </context>
 <context>

@@ -983,10 +983,6 @@ không hiển thị khi mở tệp gốc bằng trình đọc khác như Adobe.
 Dovrix không bao giờ sửa đổi PDF gốc.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Thu phóng %1%</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Chế độ riêng tư: bật</translation>
     </message>
@@ -1191,6 +1187,13 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Đã bật chế độ chú thích: kéo chọn văn bản hoặc kéo khung để tạo chú thích, nhấp vào chú thích có sẵn để sửa</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Thu phóng %1%</translation>
     </message>
 </context>
 <context>

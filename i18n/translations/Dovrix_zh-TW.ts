@@ -983,10 +983,6 @@ Dovrix 始终不修改源 PDF。</source>
 Dovrix 始終不會修改原始 PDF。</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>縮放 %1%</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● 私密模式：開</translation>
     </message>
@@ -1191,6 +1187,13 @@ Dovrix 始終不會修改原始 PDF。</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>註解模式已開啟：拖曳選取文字或拖曳出方框以建立註解，按一下現有註解即可編輯</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>縮放 %1%</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "app/DocumentPropertiesDialog.h"
 #include "app/ExportCommands.h"
 #include "app/MainWindow.h"
+#include "app/NavigationCommands.h"
 #include "app/SingleInstance.h"
 #include "app/StartUp.h"
 #include "app/StudyTools.h"
@@ -316,6 +317,7 @@ void TestCatalogues::contextsAreTheRunTimeContexts()
                                     &OcrController::staticMetaObject,
                                     &StudyTools::staticMetaObject,
                                     &ViewCommands::staticMetaObject,
+                                    &NavigationCommands::staticMetaObject,
                                     &QtSpeechEngine::staticMetaObject,
                                     &DocumentAnnotationModel::staticMetaObject,
                                     &DocumentPropertiesDialog::staticMetaObject,
