@@ -7,8 +7,8 @@
 #include "session/DocumentSession.h"
 #include "session/DocumentTab.h"
 #include "text/SearchController.h"
-#include "text/SearchPanel.h"
 #include "view/PdfViewport.h"
+#include "view/panels/SearchPanel.h"
 
 #include <QAction>
 #include <QKeyEvent>
