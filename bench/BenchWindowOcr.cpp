@@ -13,8 +13,9 @@
 #include "core/PageUnits.h"
 #include "core/PdfWorker.h"
 #include "core/RenderCache.h"
-#include "core/session/DocumentSession.h"
 #include "ocr/OcrController.h"
+#include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -50,7 +51,7 @@ int run(const QStringList& args)
     window.resize(1280, 800);
     window.show();
     window.openFile(files.first());
-    DocumentSession* session = window.current();
+    DocumentSession* session = window.current() ? window.current()->session() : nullptr;
     if (!session)
         return bench::fail("window-ocr", QStringLiteral("cannot open ") + files.first());
     {
