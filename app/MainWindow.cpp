@@ -27,6 +27,7 @@
 #include "text/TextExport.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
+#include "view/AnnotationTool.h"
 #include "view/BookmarkListPanel.h"
 #include "view/BookmarkPanel.h"
 #include "view/FormLayer.h"
@@ -218,7 +219,7 @@ void MainWindow::connectWidgets()
     connect(ui.forwardAction, &QAction::triggered, this, [this] { goBack(+1); });
     connect(ui.selectAllAction, &QAction::triggered, this, [this] {
         if (controller() && controller()->status() == Ready && pageView())
-            pageView()->selectAll();
+            pageView()->selection()->selectAll();
     });
     connect(ui.ocrPageAction, &QAction::triggered, this, &MainWindow::ocrPageCommand);
     connect(ui.ocrDocumentAction, &QAction::triggered, this,
@@ -363,7 +364,7 @@ void MainWindow::connectWidgets()
     });
     connect(ui.annotationModeAction, &QAction::toggled, this, [this](bool on) {
         if (pageView())
-            pageView()->setAnnotationMode(on);
+            pageView()->annotations()->setActive(on);
         const QSignalBlocker block(ui.annotationButton);
         ui.annotationButton->setChecked(on);
         updateAnnotationTools();
@@ -487,7 +488,7 @@ void MainWindow::setLanguage(const QString& code)
         if (session->bookmarkListPanel())
             session->bookmarkListPanel()->retranslate();
         if (session->viewport())
-            session->viewport()->retranslateCard();
+            session->viewport()->annotations()->retranslateCard();
     }
     updateWindowTitle();
 }
@@ -980,7 +981,7 @@ void MainWindow::showAnnotation(const QString& id)
     if (!annotation)
         return;
     pageView()->goToPage(annotation->page);
-    pageView()->openCard(id);
+    pageView()->annotations()->openCard(id);
 }
 
 // --- commands and status -----------------------------------------------------------------------
@@ -1102,7 +1103,7 @@ void MainWindow::chooseAnnotationTool(AnnotationType type)
 {
     if (!pageView())
         return;
-    pageView()->setAnnotationTool(type);
+    pageView()->annotations()->setType(type);
     // A chosen tool is for drawing: annotation mode comes on with it.
     ui.annotationModeAction->setChecked(true);
     updateAnnotationTools();
@@ -1110,13 +1111,13 @@ void MainWindow::chooseAnnotationTool(AnnotationType type)
 
 void MainWindow::updateAnnotationTools()
 {
-    const bool on = pageView() && pageView()->annotationMode();
+    const bool on = pageView() && pageView()->annotations()->isActive();
     ui.annotationToolsItem->setVisible(on);
     // The tools take the place of the rotate button, which the status bar also has: the tool
     // bar keeps its last buttons in a small window.
     ui.rotateItem->setVisible(!on);
     const AnnotationType tool =
-        pageView() ? pageView()->annotationTool() : AnnotationType::Highlight;
+        pageView() ? pageView()->annotations()->type() : AnnotationType::Highlight;
     for (QAction* action : std::as_const(ui.annotationToolActions))
         action->setChecked(AnnotationType(action->data().toInt()) == tool);
 }
@@ -1221,13 +1222,14 @@ void MainWindow::copySelection()
 {
     if (!controller() || controller()->status() != Ready || !pageView())
         return;
-    const TextRange range = pageView()->selectionRange();
+    const TextRange range = pageView()->selection()->selectionRange();
     if (range.page < 0 || range.length <= 0)
         return;
     const QString copied = tr("已复制 %1 个字符");
     // Recognised text, extracted page text and the whole document go the way of a drag's copy.
-    if (pageView()->documentSelected() || !pageView()->selectedText().isEmpty()) {
-        pageView()->copySelectionToClipboard();
+    if (pageView()->selection()->documentSelected()
+        || !pageView()->selection()->selectedText().isEmpty()) {
+        pageView()->selection()->copySelectionToClipboard();
         return;
     }
     // The page's text is not extracted yet: ask the engine for just this range.
