@@ -14,7 +14,7 @@
 #include "core/PdfWorker.h"
 #include "core/RawFilePath.h"
 #include "core/RenderCache.h"
-#include "core/session/DocumentSession.h"
+#include "session/DocumentSession.h"
 #include "text/TextExport.h"
 #include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"

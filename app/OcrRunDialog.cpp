@@ -2,8 +2,8 @@
 
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
-#include "core/session/DocumentSession.h"
 #include "ocr/OcrController.h"
+#include "session/DocumentSession.h"
 
 #include <QCoreApplication>
 #include <QProgressDialog>

@@ -1,7 +1,7 @@
 #include "app/PagedRun.h"
 
 #include "core/DocumentStatus.h"
-#include "core/session/DocumentSession.h"
+#include "session/DocumentSession.h"
 
 #include <QCoreApplication>
 #include <QProgressDialog>

@@ -5,7 +5,7 @@
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
 #include "core/PageLabels.h"
-#include "core/session/DocumentSession.h"
+#include "session/DocumentSession.h"
 #include "settings/AppSettings.h"
 #include "speech/QtSpeechEngine.h"
 #include "synctex/EditorCommand.h"

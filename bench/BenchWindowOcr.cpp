@@ -13,8 +13,8 @@
 #include "core/PageUnits.h"
 #include "core/PdfWorker.h"
 #include "core/RenderCache.h"
-#include "core/session/DocumentSession.h"
 #include "ocr/OcrController.h"
+#include "session/DocumentSession.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -7,7 +7,7 @@
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
 #include "core/RenderCache.h"
-#include "core/session/DocumentSession.h"
+#include "session/DocumentSession.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

@@ -6,7 +6,7 @@
 
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
-#include "core/session/DocumentSession.h"
+#include "session/DocumentSession.h"
 #include "tests/support/TestPdf.h"
 #include "tests/support/TestWait.h"
 #include "text/SearchController.h"

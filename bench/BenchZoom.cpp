@@ -9,7 +9,7 @@
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
 #include "core/RenderCache.h"
-#include "core/session/DocumentSession.h"
+#include "session/DocumentSession.h"
 #include "tests/support/TestPdf.h"
 #include "tests/support/TestWait.h"
 #include "text/SearchController.h"

@@ -25,7 +25,7 @@ fi
 codes=(en es fr de ja ko ru pt it ar hi tr nl pl vi th id uk zh-TW)
 [[ $# -gt 0 ]] && codes=("$@")
 
-sources=(app core text annotations view ocr synctex speech i18n theme settings)
+sources=(app session core text annotations view ocr synctex speech i18n theme settings)
 mkdir -p i18n/translations
 for code in "${codes[@]}"; do
     # -I: sources include headers by their path from the repository root ("text/SearchPanel.h");

@@ -1,7 +1,7 @@
 #include "app/DocumentPropertiesDialog.h"
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
-#include "core/session/DocumentSession.h"
+#include "session/DocumentSession.h"
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/InsideFixtures.h"

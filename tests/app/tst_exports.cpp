@@ -4,10 +4,10 @@
 #include "app/ExportCommands.h"
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
-#include "core/session/DocumentSession.h"
 #include "engine/DocumentInside.h"
 #include "engine/PdfCopy.h"
 #include "engine/PdfDocument.h"
+#include "session/DocumentSession.h"
 #include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"
 

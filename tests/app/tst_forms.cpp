@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 #include "core/RenderCache.h"
-#include "core/session/DocumentSession.h"
+#include "session/DocumentSession.h"
 #include "view/AnnotationTool.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"

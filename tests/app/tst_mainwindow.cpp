@@ -4,7 +4,7 @@
 #include "app/OpenRequests.h"
 #include "app/StartUp.h"
 #include "core/DocumentController.h"
-#include "core/session/DocumentSession.h"
+#include "session/DocumentSession.h"
 #include "settings/AppSettings.h"
 #include "theme/ThemePalette.h"
 #include "view/PdfViewport.h"

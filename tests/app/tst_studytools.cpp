@@ -10,7 +10,7 @@
 #include "core/BookmarkStore.h"
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
-#include "core/session/DocumentSession.h"
+#include "session/DocumentSession.h"
 #include "settings/AppSettings.h"
 #include "speech/SpeechEngine.h"
 #include "support/TestWait.h"

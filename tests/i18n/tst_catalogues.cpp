@@ -12,11 +12,11 @@
 #include "app/StartUp.h"
 #include "app/StudyTools.h"
 #include "core/DocumentController.h"
-#include "core/session/DocumentSession.h"
 #include "i18n/LanguageTable.h"
 #include "ocr/OcrController.h"
 #include "ocr/OcrEngine.h"
 #include "ocr/OcrRuntime.h"
+#include "session/DocumentSession.h"
 #include "speech/QtSpeechEngine.h"
 #include "support/SkipOrFail.h"
 #include "text/SearchPanel.h"
@@ -353,8 +353,8 @@ void TestCatalogues::cataloguesCoverTheSources()
     const QString fresh = dir.filePath(QStringLiteral("fresh.ts"));
     QProcess process;
     process.setWorkingDirectory(root);
-    const QStringList sources{"app",     "core",   "text", "annotations", "view",    "ocr",
-                              "synctex", "speech", "i18n", "theme",       "settings"};
+    const QStringList sources{"app", "session", "core",   "text", "annotations", "view",
+                              "ocr", "synctex", "speech", "i18n", "theme",       "settings"};
     process.start(lupdate, QStringList{"-silent", "-no-obsolete", "-locations", "none", "-I", root,
                                        "-source-language", "zh_CN"}
                                + sources + QStringList{"-ts", fresh});

@@ -5,9 +5,9 @@
 #include "annotations/AnnotationStore.h"
 #include "app/ExportCommands.h"
 #include "app/MainWindow.h"
-#include "core/session/DocumentSession.h"
 #include "engine/PdfCopy.h"
 #include "engine/PdfDocument.h"
+#include "session/DocumentSession.h"
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/ExportFixtures.h"

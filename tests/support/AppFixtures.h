@@ -3,7 +3,7 @@
 #include "SettingsFixtures.h"
 #include "TestWait.h"
 
-#include "core/session/DocumentSession.h"
+#include "session/DocumentSession.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
-#include "core/session/DocumentSession.h"
+#include "session/DocumentSession.h"
 #include "settings/AppSettings.h"
 #include "view/BookmarkPanel.h"
 #include "view/PdfViewport.h"

@@ -1,7 +1,7 @@
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
 #include "core/RenderCache.h"
-#include "core/session/DocumentSession.h"
+#include "session/DocumentSession.h"
 #include "settings/AppSettings.h"
 #include "view/PdfViewport.h"
 #include "view/ThumbnailPanel.h"

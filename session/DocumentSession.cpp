@@ -1,7 +1,7 @@
-#include "core/session/DocumentSession.h"
+#include "session/DocumentSession.h"
 
-#include "core/session/AnnotationAnchoring.h"
 #include "engine/PdfDocument.h"
+#include "session/AnnotationAnchoring.h"
 
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"

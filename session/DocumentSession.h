@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/PdfWorker.h"
-#include "core/session/ViewHistory.h"
+#include "session/ViewHistory.h"
 #include "settings/AppSettings.h"
 #include "view/FormLayer.h"
 

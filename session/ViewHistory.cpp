@@ -1,4 +1,4 @@
-#include "core/session/ViewHistory.h"
+#include "session/ViewHistory.h"
 
 namespace dovrix {
 

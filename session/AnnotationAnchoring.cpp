@@ -1,4 +1,4 @@
-#include "core/session/AnnotationAnchoring.h"
+#include "session/AnnotationAnchoring.h"
 
 #include "annotations/AnnotationStore.h"
 #include "core/PdfWorker.h"
