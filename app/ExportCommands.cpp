@@ -15,6 +15,7 @@
 #include "core/RawFilePath.h"
 #include "core/RenderCache.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 #include "text/TextExport.h"
 #include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"
@@ -255,8 +256,9 @@ QList<int> ExportCommands::pagesToPrint(const QList<QPageRanges::Range>& ranges,
 
 DocumentSession* ExportCommands::readySession() const
 {
-    DocumentSession* session = window->current();
-    if (!session || !session->controller() || session->controller()->status() != Ready)
+    const DocumentTab* tab = window->current();
+    DocumentSession* session = tab ? tab->session() : nullptr;
+    if (!session || session->controller()->status() != Ready)
         return nullptr;
     return session;
 }
@@ -346,7 +348,8 @@ void ExportCommands::exportPagePng()
     const QString path = askSavePath(session, formatOf(&ExportCommands::exportPagePng));
     if (path.isEmpty() || refusesTarget(session, path, tr("导出失败")))
         return;
-    PdfViewport* view = session->viewport();
+    // The dialog has checked that the document is still the one shown.
+    PdfViewport* view = window->current()->viewport();
     const int page = view ? view->currentPage() : 0;
     const int rotation = view ? view->rotation() : 0;
     const QSizeF sizePt = pageSizePt(session, page);

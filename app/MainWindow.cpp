@@ -20,6 +20,7 @@
 #include "i18n/LanguageTable.h"
 #include "ocr/OcrController.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 #include "settings/AppSettings.h"
 #include "text/SearchController.h"
 #include "text/SearchNormalize.h"
@@ -101,19 +102,19 @@ int roundedPercent(double zoom)
 struct SidePanel
 {
     const char* title; // in the window's translation context
-    QWidget* (*of)(const DocumentSession*);
+    QWidget* (*of)(const DocumentTab*);
 };
 const SidePanel sidePanels[] = {
     {QT_TRANSLATE_NOOP("dovrix::MainWindow", "缩略图"),
-     [](const DocumentSession* s) -> QWidget* { return s->thumbnailPanel(); }},
+     [](const DocumentTab* s) -> QWidget* { return s->thumbnailPanel(); }},
     {QT_TRANSLATE_NOOP("dovrix::MainWindow", "目录"),
-     [](const DocumentSession* s) -> QWidget* { return s->bookmarkPanel(); }},
+     [](const DocumentTab* s) -> QWidget* { return s->bookmarkPanel(); }},
     {QT_TRANSLATE_NOOP("dovrix::MainWindow", "书签"),
-     [](const DocumentSession* s) -> QWidget* { return s->bookmarkListPanel(); }},
+     [](const DocumentTab* s) -> QWidget* { return s->bookmarkListPanel(); }},
     {QT_TRANSLATE_NOOP("dovrix::MainWindow", "搜索"),
-     [](const DocumentSession* s) -> QWidget* { return s->searchPanel(); }},
+     [](const DocumentTab* s) -> QWidget* { return s->searchPanel(); }},
     {QT_TRANSLATE_NOOP("dovrix::MainWindow", "批注"),
-     [](const DocumentSession* s) -> QWidget* { return s->annotationPanel(); }},
+     [](const DocumentTab* s) -> QWidget* { return s->annotationPanel(); }},
 };
 constexpr int sidePanelCount = int(std::size(sidePanels));
 
@@ -180,7 +181,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 MainWindow::~MainWindow()
 {
-    // Deleting the sessions removes their pages from the tab widgets; that is no switch of the
+    // Deleting the tabs removes their pages from the tab widgets; that is no switch of the
     // current document any more.
     disconnect(ui.tabs, nullptr, this, nullptr);
     disconnect(ui.sideTabs, nullptr, this, nullptr);
@@ -190,19 +191,19 @@ MainWindow::~MainWindow()
 
 void MainWindow::deleteSessions()
 {
-    const QList<DocumentSession*> open = sessions;
-    sessions.clear();
-    setCurrentSession(nullptr);
-    for (DocumentSession* session : open) {
-        session->prepareClose();
-        delete session;
+    const QList<DocumentTab*> open = tabList;
+    tabList.clear();
+    setCurrentTab(nullptr);
+    for (DocumentTab* tab : open) {
+        tab->session()->prepareClose();
+        delete tab;
     }
     // Sessions of closed tabs may still wait for their deferred deletion; they must go before
     // the worker their controllers post to.
-    const QList<DocumentSession*> closing =
-        findChildren<DocumentSession*>(QString(), Qt::FindDirectChildrenOnly);
-    for (DocumentSession* session : closing)
-        delete session;
+    const QList<DocumentTab*> closing =
+        findChildren<DocumentTab*>(QString(), Qt::FindDirectChildrenOnly);
+    for (DocumentTab* tab : closing)
+        delete tab;
 }
 
 // --- construction ----------------------------------------------------------------------------
@@ -262,16 +263,16 @@ void MainWindow::connectWidgets()
     connect(ui.tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
     connect(ui.tabs, &QTabWidget::tabCloseRequested, this, [this](int index) {
         QWidget* page = ui.tabs->widget(index);
-        for (DocumentSession* session : std::as_const(sessions)) {
-            if (session->pageWidget() == page) {
-                closeSession(session);
+        for (DocumentTab* tab : std::as_const(tabList)) {
+            if (tab->pageWidget() == page) {
+                closeTab(tab);
                 return;
             }
         }
     });
     connect(ui.sideTabs, &QTabWidget::currentChanged, this, [this](int index) {
-        if (!rebuildingSideTabs && currentSession && index >= 0)
-            currentSession->setSideTabIndex(index);
+        if (!rebuildingSideTabs && currentTab && index >= 0)
+            currentTab->setSideTabIndex(index);
     });
     connect(ui.pageField, &QLineEdit::returnPressed, this, &MainWindow::goToTypedPage);
     // Leaving the field without Return shows the current page again.
@@ -305,9 +306,9 @@ void MainWindow::connectWidgets()
                                         : PdfViewport::ViewMode::SinglePage);
     });
     connect(ui.openAction, &QAction::triggered, this, &MainWindow::openCommand);
-    connect(ui.closeAction, &QAction::triggered, this, [this] { closeSession(currentSession); });
+    connect(ui.closeAction, &QAction::triggered, this, [this] { closeTab(currentTab); });
     connect(ui.nextTabAction, &QAction::triggered, this, [this] {
-        if (sessions.size() > 1 && currentSession && ui.tabs->count() > 0)
+        if (tabList.size() > 1 && currentTab && ui.tabs->count() > 0)
             ui.tabs->setCurrentIndex((ui.tabs->currentIndex() + 1) % ui.tabs->count());
     });
     connect(ui.privateAction, &QAction::toggled, this, &MainWindow::setPrivateModeOn);
@@ -338,11 +339,11 @@ void MainWindow::connectWidgets()
         pageView()->setZoom(1.0);
     });
     connect(ui.thumbnailsTabAction, &QAction::triggered, this, [this] {
-        if (currentSession)
+        if (currentTab)
             ui.sideTabs->setCurrentIndex(0);
     });
     connect(ui.outlineTabAction, &QAction::triggered, this, [this] {
-        if (currentSession)
+        if (currentTab)
             ui.sideTabs->setCurrentIndex(1);
     });
     // Escape runs the page view's own steps (drop a drag, close the card, clear the selection,
@@ -394,8 +395,8 @@ void MainWindow::connectWidgets()
     });
     connect(ui.propertiesAction, &QAction::triggered, this, &MainWindow::showDocumentProperties);
     connect(ui.resetFormAction, &QAction::triggered, this, [this] {
-        if (currentSession && currentSession->formLayer())
-            currentSession->formLayer()->resetForm();
+        if (currentTab && currentTab->formLayer())
+            currentTab->formLayer()->resetForm();
     });
     if (QMenu* tools = study->toolsMenu()) {
         QAction* first = tools->actions().value(0);
@@ -448,10 +449,10 @@ void MainWindow::applyTheme(int index)
     settings->setTheme(palette.id);
     for (int i = 0; i < ui.themeActions.size(); ++i)
         ui.themeActions.at(i)->setChecked(i == theme);
-    for (DocumentSession* session : std::as_const(sessions)) {
-        if (PdfViewport* view = session->viewport())
+    for (DocumentTab* tab : std::as_const(tabList)) {
+        if (PdfViewport* view = tab->viewport())
             view->applyThemeColours();
-        if (QWidget* view = session->pageWidget())
+        if (QWidget* view = tab->pageWidget())
             view->update();
     }
     if (pageView())
@@ -467,8 +468,8 @@ void MainWindow::applyTheme(int index)
         ui.hashLabel->setStyleSheet(QStringLiteral("color:%1;").arg(palette.success));
     if (ui.documentLabel && !ui.documentLabel->text().isEmpty())
         ui.documentLabel->setStyleSheet(QStringLiteral("color:%1;").arg(palette.warning));
-    if (currentSession && currentSession->annotationPanel())
-        currentSession->annotationPanel()->refresh();
+    if (currentTab && currentTab->annotationPanel())
+        currentTab->annotationPanel()->refresh();
 }
 
 void MainWindow::setLanguage(const QString& code)
@@ -478,17 +479,17 @@ void MainWindow::setLanguage(const QString& code)
     settings->setLanguage(code);
     installLanguage(code);
     retranslate();
-    for (DocumentSession* session : std::as_const(sessions)) {
-        if (session->searchPanel())
-            session->searchPanel()->retranslate();
-        if (session->annotationPanel())
-            session->annotationPanel()->retranslate();
-        if (session->bookmarkPanel())
-            session->bookmarkPanel()->retranslate();
-        if (session->bookmarkListPanel())
-            session->bookmarkListPanel()->retranslate();
-        if (session->viewport())
-            session->viewport()->annotations()->retranslateCard();
+    for (DocumentTab* tab : std::as_const(tabList)) {
+        if (tab->searchPanel())
+            tab->searchPanel()->retranslate();
+        if (tab->annotationPanel())
+            tab->annotationPanel()->retranslate();
+        if (tab->bookmarkPanel())
+            tab->bookmarkPanel()->retranslate();
+        if (tab->bookmarkListPanel())
+            tab->bookmarkListPanel()->retranslate();
+        if (tab->viewport())
+            tab->viewport()->annotations()->retranslateCard();
     }
     updateWindowTitle();
 }
@@ -513,7 +514,7 @@ void MainWindow::openRawFile(const QByteArray& rawPath)
     openDocument(QFile::decodeName(rawPath), rawPath);
 }
 
-DocumentSession* MainWindow::openDocument(const QString& path, const QByteArray& rawPath)
+DocumentTab* MainWindow::openDocument(const QString& path, const QByteArray& rawPath)
 {
     // Leads to the file named by bytes while it is looked at here; the session opens its own.
     const std::unique_ptr<RawFilePath> raw =
@@ -533,36 +534,36 @@ DocumentSession* MainWindow::openDocument(const QString& path, const QByteArray&
     }
 
     const QString canonical = info.canonicalFilePath();
-    for (DocumentSession* session : std::as_const(sessions)) {
-        const QString open = session->controller()->filePath();
+    for (DocumentTab* tab : std::as_const(tabList)) {
+        const QString open = tab->session()->controller()->filePath();
         // Canonical paths decoded from names with bytes that are not valid UTF-8 may coincide
         // for different files: those are compared as files.
-        const bool same = raw || session->controller()->rawFile()
+        const bool same = raw || tab->session()->controller()->rawFile()
                               ? isSameInode(open, info.filePath())
                               : QFileInfo(open).canonicalFilePath() == canonical;
         if (same && !canonical.isEmpty()) {
-            setCurrentSession(session);
-            ui.tabs->setCurrentWidget(session->pageWidget());
-            return session;
+            setCurrentTab(tab);
+            ui.tabs->setCurrentWidget(tab->pageWidget());
+            return tab;
         }
     }
 
-    auto* session = new DocumentSession(&pdfWorker, settings, this);
-    sessions.append(session);
-    wireSession(session);
-    session->ocr()->setModelDirectory(findCompanion(QStringLiteral("models")));
+    auto* tab = new DocumentTab(&pdfWorker, settings, this);
+    tabList.append(tab);
+    wireTab(tab);
+    tab->session()->ocr()->setModelDirectory(findCompanion(QStringLiteral("models")));
 
-    ui.tabs->addTab(session->pageWidget(), raw ? raw->displayName() : info.fileName());
-    if (!currentSession)
-        setCurrentSession(session);
+    ui.tabs->addTab(tab->pageWidget(), raw ? raw->displayName() : info.fileName());
+    if (!currentTab)
+        setCurrentTab(tab);
     // The document, its watcher and its sidecar work with the absolute path: a relative one would
     // follow later changes of the working directory.
     if (raw)
-        session->openRawFile(raw->rawPath());
+        tab->session()->openRawFile(raw->rawPath());
     else
-        session->openFile(info.absoluteFilePath());
+        tab->session()->openFile(info.absoluteFilePath());
     ui.stack->setCurrentWidget(ui.area);
-    ui.tabs->setCurrentWidget(session->pageWidget());
+    ui.tabs->setCurrentWidget(tab->pageWidget());
     // The first tab became current before its session knew its file: name it now.
     updateWindowTitle();
 
@@ -570,77 +571,70 @@ DocumentSession* MainWindow::openDocument(const QString& path, const QByteArray&
     // A relative path is kept absolute: the list is used later from any working directory.
     if (!settings->privateMode() && !raw)
         settings->addRecentFile(info.absoluteFilePath());
-    return session;
+    return tab;
 }
 
 void MainWindow::openRequest(const OpenRequest& request)
 {
-    DocumentSession* session = openDocument(request.path, request.rawPath);
-    if (session && session == currentSession)
-        study->applyWhenReady(session, request);
+    DocumentTab* tab = openDocument(request.path, request.rawPath);
+    if (tab && tab == currentTab)
+        study->applyWhenReady(tab, request);
 }
 
-void MainWindow::wireSession(DocumentSession* session)
+void MainWindow::wireTab(DocumentTab* tab)
 {
-    study->wireSession(session);
-    connect(session, &DocumentSession::passwordRequired, this, &MainWindow::askPassword);
+    study->wireTab(tab);
+    connect(tab->session(), &DocumentSession::passwordRequired, this,
+            [this, tab](DocumentSession*, bool wrongPrevious) { askPassword(tab, wrongPrevious); });
     // A new load binds the annotations again; what they reported before no longer holds.
-    connect(session, &DocumentSession::statusChanged, this, [this](DocumentSession* s, int status) {
-        if (status == Loading)
-            annotationWarnings.remove(s);
-    });
-    AnnotationStore* store = session->annotations();
-    connect(store, &AnnotationStore::readonlyFallback, this,
-            [this, session](const QString& reason) {
-                annotationWarnings.insert(session, QStringLiteral("● %1").arg(reason));
+    connect(tab->session(), &DocumentSession::statusChanged, this,
+            [this, tab](DocumentSession*, int status) {
+                if (status == Loading)
+                    annotationWarnings.remove(tab);
             });
-    connect(store, &AnnotationStore::hashMismatchDetected, this, [this, session] {
-        annotationWarnings.insert(session, tr("● 批注与当前文档内容不一致，矩形锚定可能漂移"));
+    AnnotationStore* store = tab->session()->annotations();
+    connect(store, &AnnotationStore::readonlyFallback, this, [this, tab](const QString& reason) {
+        annotationWarnings.insert(tab, QStringLiteral("● %1").arg(reason));
     });
-    connect(session->textLayout(), &TextLayoutStore::pageTextReady, this, [this, session] {
-        if (ocrRunWaitingForText == session)
+    connect(store, &AnnotationStore::hashMismatchDetected, this, [this, tab] {
+        annotationWarnings.insert(tab, tr("● 批注与当前文档内容不一致，矩形锚定可能漂移"));
+    });
+    connect(tab->session()->textLayout(), &TextLayoutStore::pageTextReady, this, [this, tab] {
+        if (ocrRunWaitingForText == tab)
             startOcrRunWhenTextIsIn();
     });
-    // The page view shows which pages have recognised text, shown or not.
-    OcrController* ocr = session->ocr();
-    PdfViewport* view = session->viewport();
-    connect(ocr, &OcrController::resultsRestored, view, [view](const QList<int>& pages) {
-        for (int page : pages)
-            view->setOcrPageState(page, true);
-    });
-    connect(ocr, &OcrController::pageOcrReady, view,
-            [view](int page, int lineCount) { view->setOcrPageState(page, lineCount > 0); });
 }
 
-void MainWindow::connectCurrent(DocumentSession* session)
+void MainWindow::connectCurrent(DocumentTab* tab)
 {
     auto add = [this](QMetaObject::Connection connection) {
         currentConnections.append(connection);
     };
-    add(connect(session, &DocumentSession::statusChanged, this,
+    add(connect(tab->session(), &DocumentSession::statusChanged, this,
                 [this](DocumentSession*, int status, const QString& message) {
                     onStatusChanged(status, message);
                 }));
-    add(connect(session, &DocumentSession::documentReady, this, &MainWindow::onDocumentReady));
-    add(connect(session, &DocumentSession::sourceFileModified, this,
+    add(connect(tab, &DocumentTab::documentReady, this, &MainWindow::onDocumentReady));
+    add(connect(tab->session(), &DocumentSession::sourceFileModified, this,
                 &MainWindow::showSourceModified));
     // The outline comes after the first page is shown: it brings the contents forward only from
     // the default thumbnails, never over a panel chosen meanwhile (a search asked for, a click).
-    add(connect(session, &DocumentSession::tocAvailable, this, [this](DocumentSession*, bool toc) {
+    add(connect(tab, &DocumentTab::tocAvailable, this, [this](DocumentTab*, bool toc) {
         if (toc && ui.sideTabs->currentIndex() == 0)
             ui.sideTabs->setCurrentIndex(1);
     }));
 
-    PdfViewport* view = session->viewport();
+    PdfViewport* view = tab->viewport();
     add(connect(view, &PdfViewport::currentPageChanged, this, &MainWindow::updatePageStatus));
     add(connect(view, &PdfViewport::currentPageChanged, this, [this] {
         ocrHintPage = -1;
         hintOcrForPageWithoutText();
     }));
-    add(connect(session->textLayout(), &TextLayoutStore::pageTextReady, this, [this](int page) {
-        if (pageView() && page == pageView()->currentPage())
-            hintOcrForPageWithoutText();
-    }));
+    add(connect(tab->session()->textLayout(), &TextLayoutStore::pageTextReady, this,
+                [this](int page) {
+                    if (pageView() && page == pageView()->currentPage())
+                        hintOcrForPageWithoutText();
+                }));
     add(connect(view, &PdfViewport::zoomChanged, this, [this] {
         updateStatusZoom();
         updatePageStatus();
@@ -669,14 +663,12 @@ void MainWindow::connectCurrent(DocumentSession* session)
             statusBar()->clearMessage();
     }));
 
-    AnnotationStore* store = session->annotations();
+    AnnotationStore* store = tab->session()->annotations();
     add(connect(store, &AnnotationStore::annotationAdded, this, &MainWindow::onAnnotationAdded));
-    if (AnnotationPanel* panel = session->annotationPanel()) {
-        add(connect(store, &AnnotationStore::annotationUpdated, panel, &AnnotationPanel::refresh));
-        add(connect(store, &AnnotationStore::annotationRemoved, panel, &AnnotationPanel::refresh));
+    if (AnnotationPanel* panel = tab->annotationPanel()) {
         add(connect(panel, &AnnotationPanel::annotationSelected, this,
                     &MainWindow::showAnnotation));
-        if (FormLayer* forms = session->formLayer()) {
+        if (FormLayer* forms = tab->formLayer()) {
             add(connect(forms, &FormLayer::notice, this,
                         [this](const QString& text) { statusBar()->showMessage(text, 8000); }));
             add(connect(forms, &FormLayer::fieldsRead, this, &MainWindow::updateActionStates));
@@ -694,8 +686,8 @@ void MainWindow::connectCurrent(DocumentSession* session)
     add(connect(store, &AnnotationStore::hashMismatchDetected, this,
                 &MainWindow::updateDocumentIndicator));
 
-    OcrController* ocr = session->ocr();
-    if (SearchPanel* panel = session->searchPanel())
+    OcrController* ocr = tab->session()->ocr();
+    if (SearchPanel* panel = tab->searchPanel())
         add(connect(panel, &SearchPanel::ocrRequested, this, &MainWindow::ocrDocumentCommand));
     add(connect(ocr, &OcrController::finished, this, [this](int processed, bool canceled) {
         statusBar()->showMessage(canceled ? tr("OCR 已取消") : tr("OCR 完成：%1 页").arg(processed),
@@ -711,33 +703,32 @@ void MainWindow::connectCurrent(DocumentSession* session)
     }));
 }
 
-void MainWindow::setCurrentSession(DocumentSession* session)
+void MainWindow::setCurrentTab(DocumentTab* tab)
 {
-    if (session == currentSession)
+    if (tab == currentTab)
         return;
-    if (session && !sessions.contains(session))
+    if (tab && !tabList.contains(tab))
         return;
 
-    if (currentSession && ui.sideTabs->currentIndex() >= 0
-        && ui.sideTabs->count() == sidePanelCount)
-        currentSession->setSideTabIndex(ui.sideTabs->currentIndex());
+    if (currentTab && ui.sideTabs->currentIndex() >= 0 && ui.sideTabs->count() == sidePanelCount)
+        currentTab->setSideTabIndex(ui.sideTabs->currentIndex());
     // The document left behind keeps only small caches while it is not shown.
-    if (currentSession)
-        currentSession->trimCaches();
+    if (currentTab)
+        currentTab->trimCaches();
 
     for (const QMetaObject::Connection& connection : std::as_const(currentConnections))
         disconnect(connection);
     currentConnections.clear();
-    currentSession = session;
+    currentTab = tab;
     ocrHintPage = -1;
-    if (session)
-        connectCurrent(session);
+    if (tab)
+        connectCurrent(tab);
 
     rebuildSideTabs();
 
-    if (session) {
+    if (tab) {
         ui.stack->setCurrentWidget(ui.area);
-        ui.tabs->setCurrentWidget(session->pageWidget());
+        ui.tabs->setCurrentWidget(tab->pageWidget());
         updateWindowTitle();
         refreshFromSession();
         if (pageView())
@@ -752,7 +743,7 @@ void MainWindow::setCurrentSession(DocumentSession* session)
     updateActionStates();
     updatePageStatus();
     updateSidebarVisibility();
-    study->setCurrentSession(session);
+    study->setCurrentTab(tab);
 }
 
 void MainWindow::rebuildSideTabs()
@@ -760,13 +751,12 @@ void MainWindow::rebuildSideTabs()
     rebuildingSideTabs = true;
     while (ui.sideTabs->count() > 0)
         ui.sideTabs->removeTab(0);
-    if (currentSession) {
+    if (currentTab) {
         for (const SidePanel& panel : sidePanels) {
-            const int tab = ui.sideTabs->addTab(panel.of(currentSession), tr(panel.title));
+            const int tab = ui.sideTabs->addTab(panel.of(currentTab), tr(panel.title));
             ui.sideTabs->setTabToolTip(tab, ui.sideTabs->tabText(tab));
         }
-        ui.sideTabs->setCurrentIndex(
-            std::clamp(currentSession->sideTabIndex(), 0, sidePanelCount - 1));
+        ui.sideTabs->setCurrentIndex(std::clamp(currentTab->sideTabIndex(), 0, sidePanelCount - 1));
     } else {
         QStringList titles;
         for (const SidePanel& panel : sidePanels)
@@ -783,7 +773,7 @@ void MainWindow::rebuildSideTabs()
 
 void MainWindow::refreshFromSession()
 {
-    if (!currentSession)
+    if (!currentTab)
         return;
     {
         const QSignalBlocker block(ui.searchEdit);
@@ -794,7 +784,7 @@ void MainWindow::refreshFromSession()
     updateViewModeControls();
     updatePageColoursControls();
     updateAnnotationTools();
-    if (currentSession->sourceModified())
+    if (currentTab->session()->sourceModified())
         showSourceModified();
     else
         updateDocumentIndicator();
@@ -803,68 +793,69 @@ void MainWindow::refreshFromSession()
 void MainWindow::onTabChanged(int index)
 {
     QWidget* page = index >= 0 ? ui.tabs->widget(index) : nullptr;
-    DocumentSession* found = nullptr;
-    for (DocumentSession* session : std::as_const(sessions)) {
-        if (page && session->pageWidget() == page) {
-            found = session;
+    DocumentTab* found = nullptr;
+    for (DocumentTab* tab : std::as_const(tabList)) {
+        if (page && tab->pageWidget() == page) {
+            found = tab;
             break;
         }
     }
-    setCurrentSession(found);
+    setCurrentTab(found);
 }
 
-void MainWindow::closeSession(DocumentSession* session)
+void MainWindow::closeTab(DocumentTab* tab)
 {
-    if (!session || !sessions.contains(session))
+    if (!tab || !tabList.contains(tab))
         return;
 
-    DocumentSession* successor = nullptr;
-    for (qsizetype i = sessions.size() - 1; i >= 0; --i) {
-        if (sessions.at(i) != session) {
-            successor = sessions.at(i);
+    DocumentTab* successor = nullptr;
+    for (qsizetype i = tabList.size() - 1; i >= 0; --i) {
+        if (tabList.at(i) != tab) {
+            successor = tabList.at(i);
             break;
         }
     }
 
-    sessions.removeOne(session);
-    annotationWarnings.remove(session);
-    const int index = ui.tabs->indexOf(session->pageWidget());
+    tabList.removeOne(tab);
+    annotationWarnings.remove(tab);
+    const int index = ui.tabs->indexOf(tab->pageWidget());
     if (index >= 0)
         ui.tabs->removeTab(index); // selects the neighbour, which becomes current
-    if (currentSession == session)
-        setCurrentSession(successor);
+    if (currentTab == tab)
+        setCurrentTab(successor);
 
-    session->prepareClose();
-    session->deleteLater();
+    tab->session()->prepareClose();
+    tab->deleteLater();
     updateActionStates();
 }
 
 void MainWindow::updateWindowTitle()
 {
     const QString version = QString::fromLatin1(applicationVersionText);
-    if (currentSession)
+    if (currentTab)
         setWindowTitle(
-            QStringLiteral("%1 - Dovrix v%2").arg(currentSession->displayName(), version));
+            QStringLiteral("%1 - Dovrix v%2").arg(currentTab->session()->displayName(), version));
     else
         setWindowTitle(QStringLiteral("Dovrix v%1").arg(version));
 }
 
 void MainWindow::ocrPageWhenReady(int page)
 {
-    if (sessions.isEmpty())
+    if (tabList.isEmpty())
         return;
-    DocumentSession* session = sessions.last();
+    DocumentTab* tab = tabList.last();
     // A document that is ready already has become ready: it is recognised now.
-    if (session->controller()->status() == Ready) {
-        session->ocr()->ocrPage(page);
+    if (tab->session()->controller()->status() == Ready) {
+        tab->session()->ocr()->ocrPage(page);
         return;
     }
     connect(
-        session, &DocumentSession::documentReady, this,
-        [page](DocumentSession* ready) { ready->ocr()->ocrPage(page); }, Qt::SingleShotConnection);
+        tab, &DocumentTab::documentReady, this,
+        [page](DocumentTab* ready) { ready->session()->ocr()->ocrPage(page); },
+        Qt::SingleShotConnection);
 }
 
-// --- session reactions -----------------------------------------------------------------------
+// --- session reactions -------------------------------------------------------------------
 
 void MainWindow::onStatusChanged(int status, const QString& message)
 {
@@ -884,7 +875,7 @@ void MainWindow::onStatusChanged(int status, const QString& message)
 void MainWindow::onDocumentReady()
 {
     ui.banner->hide();
-    currentSession->setSourceModified(false);
+    currentTab->session()->setSourceModified(false);
     updateHashIndicator();
     updateActionStates();
     updateDocumentIndicator();
@@ -896,21 +887,21 @@ void MainWindow::onDocumentReady()
         pageView()->setFocus();
 }
 
-void MainWindow::askPassword(DocumentSession* session, bool wrongPrevious)
+void MainWindow::askPassword(DocumentTab* tab, bool wrongPrevious)
 {
     const QString title = wrongPrevious ? tr("口令不正确，请重试") : tr("该文档已加密");
     bool ok = false;
-    // The dialog runs its own event loop: the session may be closed meanwhile.
-    QPointer<DocumentSession> guard(session);
+    // The dialog runs its own event loop: the tab may be closed meanwhile.
+    QPointer<DocumentTab> guard(tab);
     const QString password =
         QInputDialog::getText(this, title, tr("请输入打开口令（Dovrix 不支持破解或移除权限）："),
                               QLineEdit::Password, QString(), &ok);
-    if (!guard || !sessions.contains(session))
+    if (!guard || !tabList.contains(tab))
         return;
     if (!ok || password.isEmpty())
-        closeSession(session);
+        closeTab(tab);
     else
-        session->submitPassword(password);
+        tab->session()->submitPassword(password);
 }
 
 void MainWindow::showSourceModified()
@@ -922,10 +913,10 @@ void MainWindow::showSourceModified()
 
 void MainWindow::updateDocumentIndicator()
 {
-    if (currentSession && currentSession->sourceModified())
+    if (currentTab && currentTab->session()->sourceModified())
         setDocumentIndicator(tr("● 源文件已被外部修改"));
     else
-        setDocumentIndicator(annotationWarnings.value(currentSession));
+        setDocumentIndicator(annotationWarnings.value(currentTab));
 }
 
 void MainWindow::setDocumentIndicator(const QString& text)
@@ -938,7 +929,7 @@ void MainWindow::setDocumentIndicator(const QString& text)
 
 void MainWindow::updateHashIndicator()
 {
-    if (!currentSession) {
+    if (!currentTab) {
         ui.hashLabel->clear();
         ui.hashLabel->setStyleSheet(QString());
         ui.hashLabel->setToolTip(QString());
@@ -947,7 +938,7 @@ void MainWindow::updateHashIndicator()
     // The claim holds only for a shown document whose file still has the contents it was opened
     // with: a tab still loading, or a file changed on disk, shows none.
     if (controller() && controller()->status() == Ready && !controller()->sourceHash().isEmpty()
-        && !currentSession->sourceModified()) {
+        && !currentTab->session()->sourceModified()) {
         ui.hashLabel->setText(tr("● 只读：源文件哈希未变"));
         ui.hashLabel->setStyleSheet(
             QStringLiteral("color:%1;").arg(themePalette(currentTheme()).success));
@@ -964,20 +955,20 @@ void MainWindow::onAnnotationAdded()
 {
     // A note kept only in memory is not saved: the store has said why, and this would contradict
     // it.
-    if (!firstAnnotationExplained && !currentSession->annotations()->isReadOnly()) {
+    if (!firstAnnotationExplained && !currentTab->session()->annotations()->isReadOnly()) {
         firstAnnotationExplained = true;
         QMessageBox::information(this, tr("批注已保存"),
                                  tr("批注保存在本地 sidecar 文件（.dovrixmark）中，\n用 Adobe "
                                     "等其他阅读器打开源文件不可见。\n\nDovrix 始终不修改源 PDF。"));
     }
     // The box runs an event loop: the document may have been closed meanwhile.
-    if (currentSession && currentSession->annotationPanel())
-        currentSession->annotationPanel()->refresh();
+    if (currentTab && currentTab->annotationPanel())
+        currentTab->annotationPanel()->refresh();
 }
 
 void MainWindow::showAnnotation(const QString& id)
 {
-    const Annotation* annotation = currentSession->annotations()->find(id);
+    const Annotation* annotation = currentTab->session()->annotations()->find(id);
     if (!annotation)
         return;
     pageView()->goToPage(annotation->page);
@@ -990,7 +981,7 @@ void MainWindow::updateActionStates()
 {
     study->updateActionStates();
     const bool ready = controller() && controller()->status() == Ready;
-    ui.closeAction->setEnabled(currentSession != nullptr);
+    ui.closeAction->setEnabled(currentTab != nullptr);
     for (QAction* action :
          {ui.printAction, ui.findNextAction, ui.findPreviousAction, ui.copyAction,
           ui.annotationModeAction, ui.rotateAction, ui.fitWidthAction, ui.fitPageAction,
@@ -999,8 +990,8 @@ void MainWindow::updateActionStates()
           ui.propertiesAction})
         action->setEnabled(ready);
     ui.ocrMenu->setEnabled(ready);
-    ui.resetFormAction->setEnabled(ready && currentSession->formLayer()
-                                   && currentSession->formLayer()->hasFields());
+    ui.resetFormAction->setEnabled(ready && currentTab->formLayer()
+                                   && currentTab->formLayer()->hasFields());
     for (QAction* action : std::as_const(ui.annotationToolActions))
         action->setEnabled(ready);
     ui.pageField->setEnabled(ready);
@@ -1019,7 +1010,7 @@ void MainWindow::updatePageStatus()
     const int count = controller() ? controller()->pageCount() : 0;
     const int page = pageView() && count > 0 ? pageView()->currentPage() : -1;
     // A document still loading has no pages to count yet.
-    const bool loading = count == 0 && currentSession;
+    const bool loading = count == 0 && currentTab;
     const QStringList labels = controller() ? controller()->pageLabels() : QStringList();
     if (labels != pageFieldLabels) {
         pageFieldLabels = labels;
@@ -1148,7 +1139,7 @@ void MainWindow::updateViewModeControls()
 
 void MainWindow::updateSidebarVisibility()
 {
-    ui.sidebar->setVisible(sidebarVisible && currentSession && !fullScreen->isActive());
+    ui.sidebar->setVisible(sidebarVisible && currentTab && !fullScreen->isActive());
 }
 
 void MainWindow::searchNow()
@@ -1189,8 +1180,8 @@ void MainWindow::findText(const QString& text)
 
 void MainWindow::goBack(int step)
 {
-    if (currentSession)
-        currentSession->navigateHistory(step);
+    if (currentTab)
+        currentTab->navigateHistory(step);
 }
 
 void MainWindow::openHomePage()
@@ -1260,8 +1251,8 @@ void MainWindow::setPrivateModeOn(bool on)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    for (DocumentSession* session : std::as_const(sessions))
-        session->prepareClose();
+    for (DocumentTab* tab : std::as_const(tabList))
+        tab->session()->prepareClose();
     event->accept();
 }
 
@@ -1308,30 +1299,30 @@ QProgressDialog* MainWindow::ocrProgressDialog() const
 
 void MainWindow::ocrPageCommand()
 {
-    if (!currentSession || controller()->status() != Ready || !pageView())
+    if (!currentTab || controller()->status() != Ready || !pageView())
         return;
-    currentSession->ocr()->ocrPage(pageView()->currentPage());
+    currentTab->session()->ocr()->ocrPage(pageView()->currentPage());
 }
 
 void MainWindow::ocrPagesWithoutTextCommand()
 {
-    if (!currentSession || controller()->status() != Ready || !currentSession->ocr()->isIdle())
+    if (!currentTab || controller()->status() != Ready || !currentTab->session()->ocr()->isIdle())
         return;
-    ocrRunWaitingForText = currentSession;
+    ocrRunWaitingForText = currentTab;
     startOcrRunWhenTextIsIn();
 }
 
 void MainWindow::startOcrRunWhenTextIsIn()
 {
-    DocumentSession* session = ocrRunWaitingForText;
-    if (!session || session->controller()->status() != Ready) {
+    DocumentTab* tab = ocrRunWaitingForText;
+    if (!tab || tab->session()->controller()->status() != Ready) {
         ocrRunWaitingForText = nullptr;
         return;
     }
-    TextLayoutStore* store = session->textLayout();
+    TextLayoutStore* store = tab->session()->textLayout();
     QList<int> pages;
     bool waiting = false;
-    for (int page = 0; page < session->controller()->pageCount(); ++page) {
+    for (int page = 0; page < tab->session()->controller()->pageCount(); ++page) {
         if (!store->hasPageText(page)) {
             store->requestPageText(page, JobPriority::TextLayout); // each page once
             waiting = true;
@@ -1349,16 +1340,16 @@ void MainWindow::startOcrRunWhenTextIsIn()
         return;
     }
     statusBar()->clearMessage();
-    if (session->ocr()->isIdle())
-        ocrRun->start(session, pages);
+    if (tab->session()->ocr()->isIdle())
+        ocrRun->start(tab->session(), pages);
 }
 
 void MainWindow::hintOcrForPageWithoutText()
 {
-    if (!currentSession || controller()->status() != Ready || !pageView())
+    if (!currentTab || controller()->status() != Ready || !pageView())
         return;
     const int page = pageView()->currentPage();
-    const TextLayoutStore* store = currentSession->textLayout();
+    const TextLayoutStore* store = currentTab->session()->textLayout();
     if (page == ocrHintPage || !store->hasPageText(page) || store->hasTextLayer(page)
         || store->ocrResult(page) || !statusBar()->currentMessage().isEmpty())
         return;
@@ -1371,9 +1362,9 @@ void MainWindow::hintOcrForPageWithoutText()
 
 void MainWindow::ocrDocumentCommand()
 {
-    if (!currentSession || controller()->status() != Ready || !currentSession->ocr()->isIdle())
+    if (!currentTab || controller()->status() != Ready || !currentTab->session()->ocr()->isIdle())
         return;
-    ocrRun->start(currentSession);
+    ocrRun->start(currentTab->session());
 }
 
 void MainWindow::onOcrPageReady(int page, int lineCount)
@@ -1387,26 +1378,26 @@ void MainWindow::onOcrPageReady(int page, int lineCount)
         searchPanel()->search(ui.searchEdit->text(), false);
 }
 
-// --- parts of the current session ----------------------------------------------------------
+// --- parts of the current tab ----------------------------------------------------------
 
 DocumentController* MainWindow::controller() const
 {
-    return currentSession ? currentSession->controller() : nullptr;
+    return currentTab ? currentTab->session()->controller() : nullptr;
 }
 
 PdfViewport* MainWindow::pageView() const
 {
-    return currentSession ? currentSession->viewport() : nullptr;
+    return currentTab ? currentTab->viewport() : nullptr;
 }
 
 SearchController* MainWindow::searchController() const
 {
-    return currentSession ? currentSession->search() : nullptr;
+    return currentTab ? currentTab->session()->search() : nullptr;
 }
 
 SearchPanel* MainWindow::searchPanel() const
 {
-    return currentSession ? currentSession->searchPanel() : nullptr;
+    return currentTab ? currentTab->searchPanel() : nullptr;
 }
 
 } // namespace dovrix

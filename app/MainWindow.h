@@ -35,7 +35,7 @@ class AnnotationPanel;
 class AnnotationStore;
 class AppSettings;
 class DocumentController;
-class DocumentSession;
+class DocumentTab;
 class ExportCommands;
 class FullScreenMode;
 class OcrRunDialog;
@@ -49,9 +49,9 @@ class StudyTools;
 class TextLayoutStore;
 struct OpenRequest;
 
-// The program's single top-level window: one document session per tab, the welcome page when no
+// The program's single top-level window: one document tab per open file, the welcome page when no
 // document is open, the side area with the current document's panels, the toolbar, window
-// actions and status bar, the password prompt and the reactions to the sessions' signals. Owns the
+// actions and status bar, the password prompt and the reactions to the documents' signals. Owns the
 // one PdfWorker of the process. Every control has an object name, which tests use to find it.
 class MainWindow : public QMainWindow
 {
@@ -62,7 +62,7 @@ public:
     static constexpr int SearchDelayMs = 300;
 
     MainWindow();
-    // Closes every session (writing its reading progress), then stops the worker, then the widgets
+    // Closes every tab (writing its reading progress), then stops the worker, then the widgets
     // go with the base window.
     ~MainWindow() override;
 
@@ -75,11 +75,11 @@ public:
     // Opens the request's file like openFile, then goes to its page, search or SyncTeX place once
     // the document is ready.
     void openRequest(const OpenRequest& request);
-    void setCurrentSession(DocumentSession* session);
-    void closeSession(DocumentSession* session);
+    void setCurrentTab(DocumentTab* tab);
+    void closeTab(DocumentTab* tab);
     void updateWindowTitle();
     // Once the most recently opened document is ready for the first time, recognise its 0-based
-    // page. Does nothing without a session; pages outside the document are ignored.
+    // page. Does nothing without a tab; pages outside the document are ignored.
     void ocrPageWhenReady(int page);
     // Sets the application style sheet and the current theme, stores the theme's id and repaints
     // every page view.
@@ -91,8 +91,8 @@ public:
     void updatePageStatus();
     void updateHashIndicator();
 
-    const QList<DocumentSession*>& documentSessions() const { return sessions; }
-    DocumentSession* current() const { return currentSession; }
+    const QList<DocumentTab*>& openTabs() const { return tabList; }
+    DocumentTab* current() const { return currentTab; }
     PdfWorker* worker() { return &pdfWorker; }
     AppSettings* appSettings() const { return settings; }
     QTabWidget* documentTabs() const { return ui.tabs; }
@@ -144,29 +144,29 @@ private:
     void connectWidgets();
     void retranslate();
 
-    // The parts of the current session (null without one).
+    // The parts of the current tab (null without one).
     DocumentController* controller() const;
     PdfViewport* pageView() const;
     SearchController* searchController() const;
     SearchPanel* searchPanel() const;
 
-    // openFile and openRawFile (rawPath empty for a spellable path); the session that shows the
+    // openFile and openRawFile (rawPath empty for a spellable path); the tab that shows the
     // file, or null after a warning.
-    DocumentSession* openDocument(const QString& path, const QByteArray& rawPath);
-    // Connections that hold for the session's whole life (whichever tab is shown).
-    void wireSession(DocumentSession* session);
-    // Connections to the current session only, made when it becomes current and dropped when it
+    DocumentTab* openDocument(const QString& path, const QByteArray& rawPath);
+    // Connections that hold for the tab's whole life (whichever tab is shown).
+    void wireTab(DocumentTab* tab);
+    // Connections to the current tab only, made when it becomes current and dropped when it
     // stops being current.
-    void connectCurrent(DocumentSession* session);
+    void connectCurrent(DocumentTab* tab);
     void onStatusChanged(int status, const QString& message);
     void onDocumentReady();
-    void askPassword(DocumentSession* session, bool wrongPrevious);
+    void askPassword(DocumentTab* tab, bool wrongPrevious);
     void onTabChanged(int index);
     void deleteSessions();
     void rebuildSideTabs();
     void refreshFromSession();
     void showSourceModified();
-    // The document indicator from the current session's state.
+    // The document indicator from the current tab's state.
     void updateDocumentIndicator();
     void setDocumentIndicator(const QString& text);
     void updateFitButton();
@@ -200,25 +200,25 @@ private:
 
     void onOcrPageReady(int page, int lineCount);
 
-    PdfWorker pdfWorker; // shared by all sessions; destroyed after them
+    PdfWorker pdfWorker; // shared by all tabs; destroyed after them
     AppSettings* settings;
-    QList<DocumentSession*> sessions; // opening order; children of the window
-    DocumentSession* currentSession = nullptr;
+    QList<DocumentTab*> tabList; // opening order; children of the window
+    DocumentTab* currentTab = nullptr;
 
     MainWindowUi ui;
     // The page labels of the document the page field shows (empty: none).
     QStringList pageFieldLabels;
     FullScreenMode* fullScreen = nullptr; // child
-    // The connections to the current session's signals; replaced on every switch.
+    // The connections to the current tab's signals; replaced on every switch.
     QList<QMetaObject::Connection> currentConnections;
 
-    // Per session, what its annotation store last reported (read-only fallback, hash mismatch),
+    // Per tab, what its annotation store last reported (read-only fallback, hash mismatch),
     // until its next load starts.
-    QHash<DocumentSession*, QString> annotationWarnings;
+    QHash<DocumentTab*, QString> annotationWarnings;
 
     int ocrHintPage = -1; // the page the hint was last shown for
     // The document whose pages without text are looked for before their OCR run starts.
-    QPointer<DocumentSession> ocrRunWaitingForText;
+    QPointer<DocumentTab> ocrRunWaitingForText;
     void startOcrRunWhenTextIsIn();
     bool sidebarVisible = true;
     bool rebuildingSideTabs = false;

@@ -6,6 +6,7 @@
 #include "core/DocumentStatus.h"
 #include "core/PageLabels.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 #include "settings/AppSettings.h"
 #include "speech/QtSpeechEngine.h"
 #include "synctex/EditorCommand.h"
@@ -76,17 +77,6 @@ StudyTools::StudyTools(MainWindow* window, SpeechEngine* speechEngine)
     buildMenu();
     retranslate();
     updateActionStates();
-}
-
-BookmarkStore* StudyTools::bookmarksOf(DocumentSession* session)
-{
-    return session ? session->bookmarks() : nullptr;
-}
-
-SynctexLink* StudyTools::synctexOf(DocumentSession* session)
-{
-    return session ? session->findChild<SynctexLink*>(QString(), Qt::FindDirectChildrenOnly)
-                   : nullptr;
 }
 
 void StudyTools::buildMenu()
@@ -183,8 +173,8 @@ void StudyTools::retranslate()
 
 void StudyTools::updateActionStates()
 {
-    DocumentSession* session = window->current();
-    const bool ready = session && session->controller()->status() == Ready;
+    DocumentTab* tab = window->current();
+    const bool ready = tab && tab->session()->controller()->status() == Ready;
     addBookmarkAction->setEnabled(ready);
     const bool canSpeak = engine->isAvailable() && !speechBroken;
     const QString why = canSpeak       ? QString()
@@ -203,18 +193,15 @@ void StudyTools::updateActionStates()
     menu->setToolTipsVisible(true);
 }
 
-void StudyTools::wireSession(DocumentSession* session)
+void StudyTools::wireTab(DocumentTab* tab)
 {
-    auto* link = new SynctexLink(session);
-    connect(session, &DocumentSession::documentReady, this, [this, link](DocumentSession* ready) {
-        DocumentController* controller = ready->controller();
-        link->setDocument(controller->filePath(), controller->pageCount());
-        if (ready == readingSession)
+    connect(tab, &DocumentTab::documentReady, this, [this](DocumentTab* ready) {
+        if (ready == readingTab)
             reader->stop(); // a reload: the lines being read may be gone
         updateActionStates();
     });
-    connect(link, &SynctexLink::boxesReady, this,
-            [this, session](const SourcePlace& place, const QList<SynctexBox>& boxes) {
+    connect(tab->session()->synctex(), &SynctexLink::boxesReady, this,
+            [this, tab](const SourcePlace& place, const QList<SynctexBox>& boxes) {
                 if (boxes.isEmpty()) {
                     showStatus(tr("SyncTeX 数据中没有 %1 第 %2 行的位置")
                                    .arg(QFileInfo(place.file).fileName())
@@ -226,23 +213,23 @@ void StudyTools::wireSession(DocumentSession* session)
                     if (box.page == boxes.first().page)
                         rects.append(box.rectPt);
                 }
-                window->setCurrentSession(session);
-                session->viewport()->showMarks(boxes.first().page, rects, FlashMs);
+                window->setCurrentTab(tab);
+                tab->viewport()->showMarks(boxes.first().page, rects, FlashMs);
             });
 }
 
-void StudyTools::setCurrentSession(DocumentSession* session)
+void StudyTools::setCurrentTab(DocumentTab* tab)
 {
     for (const QMetaObject::Connection& connection : std::as_const(currentConnections))
         disconnect(connection);
     currentConnections.clear();
-    if (session) {
-        BookmarkStore* bookmarks = bookmarksOf(session);
-        SynctexLink* link = synctexOf(session);
+    if (tab) {
+        BookmarkStore* bookmarks = tab->session()->bookmarks();
+        SynctexLink* link = tab->session()->synctex();
         currentConnections = {
             connect(bookmarks, &BookmarkStore::bookmarksChanged, this,
                     &StudyTools::rebuildBookmarkItems),
-            connect(session->viewport(), &PdfViewport::sourceRequested, this,
+            connect(tab->viewport(), &PdfViewport::sourceRequested, this,
                     [this, link](int page, QPointF pointPt) {
                         if (window->appSettings()->editorCommand().isEmpty()) {
                             showStatus(
@@ -255,52 +242,51 @@ void StudyTools::setCurrentSession(DocumentSession* session)
             connect(link, &SynctexLink::unavailable, this, &StudyTools::showUnavailable),
         };
     }
-    if (readingSession && readingSession != session)
+    if (readingTab && readingTab != tab)
         reader->stop();
     rebuildBookmarkItems();
     updateActionStates();
 }
 
-void StudyTools::applyWhenReady(DocumentSession* session, const OpenRequest& request)
+void StudyTools::applyWhenReady(DocumentTab* tab, const OpenRequest& request)
 {
     if (request.page.isEmpty() && request.find.isEmpty() && request.forward.line < 1)
         return;
-    if (session->controller()->status() == Ready) {
-        apply(session, request);
+    if (tab->session()->controller()->status() == Ready) {
+        apply(tab, request);
         return;
     }
     connect(
-        session, &DocumentSession::documentReady, this,
-        [this, request](DocumentSession* ready) { apply(ready, request); },
-        Qt::SingleShotConnection);
+        tab, &DocumentTab::documentReady, this,
+        [this, request](DocumentTab* ready) { apply(ready, request); }, Qt::SingleShotConnection);
 }
 
-void StudyTools::apply(DocumentSession* session, const OpenRequest& request)
+void StudyTools::apply(DocumentTab* tab, const OpenRequest& request)
 {
-    DocumentController* controller = session->controller();
+    DocumentController* controller = tab->session()->controller();
     if (!request.page.isEmpty()) {
         const int page =
             pageFromText(request.page, controller->pageLabels(), controller->pageCount());
         if (page >= 0)
-            session->viewport()->goToPage(page);
+            tab->viewport()->goToPage(page);
         else
             std::fprintf(stderr, "dovrix: %s\n",
                          qPrintable(QStringLiteral("--page：%1 中没有页码或页标签“%2”")
                                         .arg(controller->displayName(), request.page)));
     }
     if (!request.find.isEmpty()) {
-        window->setCurrentSession(session);
+        window->setCurrentTab(tab);
         if (auto* find = window->findChild<QAction*>(QStringLiteral("findAction")))
             find->trigger();
         window->findText(request.find);
-        if (QTabWidget* side = window->sideTabWidget(); side->indexOf(session->searchPanel()) >= 0)
-            side->setCurrentWidget(session->searchPanel());
+        if (QTabWidget* side = window->sideTabWidget(); side->indexOf(tab->searchPanel()) >= 0)
+            side->setCurrentWidget(tab->searchPanel());
     }
     if (request.forward.line > 0) {
         SourcePlace place = request.forward;
         if (QFileInfo(place.file).isRelative())
             place.file = QFileInfo(place.file).absoluteFilePath();
-        synctexOf(session)->requestBoxes(place);
+        tab->session()->synctex()->requestBoxes(place);
     }
 }
 
@@ -393,26 +379,26 @@ void StudyTools::fillVoices()
 
 QString StudyTools::defaultBookmarkName() const
 {
-    DocumentSession* session = window->current();
-    if (!session)
+    DocumentTab* tab = window->current();
+    if (!tab)
         return {};
-    const int page = session->viewport()->currentPage();
+    const int page = tab->viewport()->currentPage();
     int entryPage = -1;
     QString title;
-    if (BookmarkPanel* outline = session->bookmarkPanel())
+    if (BookmarkPanel* outline = tab->bookmarkPanel())
         nearestEntry(outline->model(), QModelIndex(), page, &entryPage, &title);
     if (!title.isEmpty())
         return title;
-    return tr("第 %1 页").arg(pageShortText(session->controller()->pageLabels(), page));
+    return tr("第 %1 页").arg(pageShortText(tab->session()->controller()->pageLabels(), page));
 }
 
 void StudyTools::addBookmark()
 {
-    DocumentSession* session = window->current();
-    BookmarkStore* store = bookmarksOf(session);
-    if (!store || session->controller()->status() != Ready)
+    DocumentTab* tab = window->current();
+    BookmarkStore* store = tab ? tab->session()->bookmarks() : nullptr;
+    if (!store || tab->session()->controller()->status() != Ready)
         return;
-    PdfViewport* view = session->viewport();
+    PdfViewport* view = tab->viewport();
     Bookmark bookmark;
     bookmark.name = defaultBookmarkName();
     bookmark.page = view->currentPage();
@@ -424,13 +410,14 @@ void StudyTools::addBookmark()
 
 void StudyTools::goToBookmark(int index)
 {
-    if (DocumentSession* session = window->current())
-        session->goToBookmark(index);
+    if (DocumentTab* tab = window->current())
+        tab->goToBookmark(index);
 }
 
 void StudyTools::renameBookmark(int index)
 {
-    BookmarkStore* store = bookmarksOf(window->current());
+    DocumentTab* tab = window->current();
+    BookmarkStore* store = tab ? tab->session()->bookmarks() : nullptr;
     if (!store || index < 0 || index >= store->bookmarks().size())
         return;
     bool ok = false;
@@ -447,10 +434,10 @@ void StudyTools::rebuildBookmarkItems()
     bookmarkItems.clear();
     renameMenu->clear();
     deleteMenu->clear();
-    DocumentSession* session = window->current();
-    BookmarkStore* store = bookmarksOf(session);
+    DocumentTab* tab = window->current();
+    BookmarkStore* store = tab ? tab->session()->bookmarks() : nullptr;
     const QList<Bookmark> bookmarks = store ? store->bookmarks() : QList<Bookmark>();
-    const QStringList labels = session ? session->controller()->pageLabels() : QStringList();
+    const QStringList labels = tab ? tab->session()->controller()->pageLabels() : QStringList();
     for (int i = 0; i < bookmarks.size(); ++i) {
         const QString text = QStringLiteral("%1\t%2").arg(
             bookmarks.at(i).name, pageShortText(labels, bookmarks.at(i).page));
@@ -471,13 +458,13 @@ void StudyTools::rebuildBookmarkItems()
 
 void StudyTools::startReading()
 {
-    DocumentSession* session = window->current();
-    if (!session || session->controller()->status() != Ready || !engine->isAvailable()
+    DocumentTab* tab = window->current();
+    if (!tab || tab->session()->controller()->status() != Ready || !engine->isAvailable()
         || speechBroken)
         return;
-    readingSession = session;
-    reader->setStore(session->textLayout());
-    reader->start(session->viewport()->currentPage(), session->controller()->pageCount());
+    readingTab = tab;
+    reader->setStore(tab->session()->textLayout());
+    reader->start(tab->viewport()->currentPage(), tab->session()->controller()->pageCount());
 }
 
 void StudyTools::togglePause()
@@ -490,17 +477,17 @@ void StudyTools::togglePause()
 
 void StudyTools::onLineStarted(const SpokenLine& line)
 {
-    if (readingSession)
-        readingSession->viewport()->showMarks(line.page, {line.rectPt}, 0);
+    if (readingTab)
+        readingTab->viewport()->showMarks(line.page, {line.rectPt}, 0);
 }
 
 void StudyTools::onReadingState(ReadAloudController::State state)
 {
     pauseAction->setText(state == ReadAloudController::State::Paused ? tr("继续朗读")
                                                                      : tr("暂停朗读"));
-    if (state == ReadAloudController::State::Stopped && readingSession) {
-        readingSession->viewport()->clearMarks();
-        readingSession = nullptr;
+    if (state == ReadAloudController::State::Stopped && readingTab) {
+        readingTab->viewport()->clearMarks();
+        readingTab = nullptr;
     }
     updateActionStates();
 }

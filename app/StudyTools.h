@@ -15,16 +15,13 @@ class QPushButton;
 
 namespace dovrix {
 
-class BookmarkStore;
-class DocumentSession;
+class DocumentTab;
 class MainWindow;
 class SpeechEngine;
-class SynctexLink;
 
 // The window's study tools, behind the toolbar's "工具" menu: named bookmarks (Ctrl+D), reading
 // aloud, SyncTeX forward and inverse search, and the per-file requests of the command line (page,
-// search, forward search) applied once their document is ready. Each session gets a bookmark store
-// and a SyncTeX link as its children. GUI thread only.
+// search, forward search) applied once their document is ready. GUI thread only.
 class StudyTools : public QObject
 {
     Q_OBJECT
@@ -41,18 +38,15 @@ public:
     QMenu* toolsMenu() const { return menu; }
     ReadAloudController* readAloud() const { return reader; }
 
-    void wireSession(DocumentSession* session);
+    void wireTab(DocumentTab* tab);
     // Listens to the shown document only (its bookmarks, reverse search and SyncTeX answers);
     // stops reading aloud when the shown document changes.
-    void setCurrentSession(DocumentSession* session);
-    // Applies the request's page, search and forward search once the session's document is ready
+    void setCurrentTab(DocumentTab* tab);
+    // Applies the request's page, search and forward search once the tab's document is ready
     // (now when it is ready already).
-    void applyWhenReady(DocumentSession* session, const OpenRequest& request);
+    void applyWhenReady(DocumentTab* tab, const OpenRequest& request);
     void updateActionStates();
     void retranslate();
-
-    static BookmarkStore* bookmarksOf(DocumentSession* session);
-    static SynctexLink* synctexOf(DocumentSession* session);
 
     // Bookmarks of the current document.
     void addBookmark();
@@ -67,7 +61,7 @@ private:
     void buildMenu();
     void rebuildBookmarkItems();
     void renameBookmark(int index);
-    void apply(DocumentSession* session, const OpenRequest& request);
+    void apply(DocumentTab* tab, const OpenRequest& request);
     void showStatus(const QString& text);
     void showUnavailable(SynctexState state);
     void openSource(const SourcePlace& place);
@@ -79,7 +73,7 @@ private:
     MainWindow* window;
     SpeechEngine* engine;
     ReadAloudController* reader = nullptr;
-    QPointer<DocumentSession> readingSession;
+    QPointer<DocumentTab> readingTab;
     // The connections to the current document's bookmarks, page view and SyncTeX link.
     QList<QMetaObject::Connection> currentConnections;
 

@@ -15,6 +15,7 @@
 #include "core/RenderCache.h"
 #include "ocr/OcrController.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -50,7 +51,7 @@ int run(const QStringList& args)
     window.resize(1280, 800);
     window.show();
     window.openFile(files.first());
-    DocumentSession* session = window.current();
+    DocumentSession* session = window.current() ? window.current()->session() : nullptr;
     if (!session)
         return bench::fail("window-ocr", QStringLiteral("cannot open ") + files.first());
     {

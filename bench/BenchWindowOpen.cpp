@@ -8,6 +8,7 @@
 #include "core/DocumentController.h"
 #include "core/RenderCache.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -46,7 +47,7 @@ WindowRun openInWindow(const QString& path)
     QEventLoop loop;
     clock.start();
     window.openFile(path);
-    DocumentSession* session = window.current();
+    DocumentSession* session = window.current() ? window.current()->session() : nullptr;
     if (!session)
         return run;
     QObject::connect(session, &DocumentSession::documentReady, &loop,

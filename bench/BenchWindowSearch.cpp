@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 #include "tests/support/TestPdf.h"
 #include "tests/support/TestWait.h"
 #include "text/SearchController.h"
@@ -58,7 +59,7 @@ int run(const QStringList& args)
     MainWindow window;
     window.show();
     window.openFile(path);
-    DocumentSession* session = window.current();
+    DocumentSession* session = window.current() ? window.current()->session() : nullptr;
     if (!session)
         return 1;
     if (!test::waitUntilReady(*session->controller())) {

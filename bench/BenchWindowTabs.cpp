@@ -8,6 +8,7 @@
 #include "core/DocumentController.h"
 #include "core/RenderCache.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 #include "tests/support/TestWait.h"
 #include "view/PdfViewport.h"
 
@@ -75,7 +76,7 @@ int run(const QStringList& args)
         if (!dir.isValid() || !QFile::copy(files.first(), copy))
             return bench::fail("window-tabs", QStringLiteral("cannot copy the document"));
         window.openFile(copy);
-        DocumentSession* session = window.current();
+        DocumentSession* session = window.current() ? window.current()->session() : nullptr;
         if (!session || !test::waitUntilReady(*session->controller()))
             return bench::fail("window-tabs", QStringLiteral("the document does not open"));
         waitForPages(session);
@@ -86,20 +87,21 @@ int run(const QStringList& args)
     for (int r = 0; r < rounds; ++r) {
         for (int i = 0; i < tabCount; ++i) {
             window.documentTabs()->setCurrentIndex(i);
-            DocumentSession* session = window.current();
-            session->viewport()->goToPage(0);
+            DocumentSession* session = window.current() ? window.current()->session() : nullptr;
+            window.current()->viewport()->goToPage(0);
             waitForPages(session);
-            session->viewport()->goToPage(session->controller()->pageCount() - 1);
+            window.current()->viewport()->goToPage(session->controller()->pageCount() - 1);
             waitForPages(session);
         }
         roundMiB.append(statusMiB("VmRSS"));
     }
-    bench::printJson({{QStringLiteral("tabs"), tabCount},
-                      {QStringLiteral("pages"), window.current()->controller()->pageCount()},
-                      {QStringLiteral("opened_rss_mib"), openedMiB},
-                      {QStringLiteral("round_rss_mib"), roundMiB},
-                      {QStringLiteral("rss_mib"), statusMiB("VmRSS")},
-                      {QStringLiteral("peak_rss_mib"), statusMiB("VmHWM")}});
+    bench::printJson(
+        {{QStringLiteral("tabs"), tabCount},
+         {QStringLiteral("pages"), window.current()->session()->controller()->pageCount()},
+         {QStringLiteral("opened_rss_mib"), openedMiB},
+         {QStringLiteral("round_rss_mib"), roundMiB},
+         {QStringLiteral("rss_mib"), statusMiB("VmRSS")},
+         {QStringLiteral("peak_rss_mib"), statusMiB("VmHWM")}});
     return 0;
 }
 

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/InsideFixtures.h"
@@ -67,7 +68,7 @@ private Q_SLOTS:
         QCOMPARE(values.value(QStringLiteral("加密")), QStringLiteral("无"));
         QCOMPARE(values.value(QStringLiteral("带标签")), QStringLiteral("是"));
         QCOMPARE(values.value(QStringLiteral("SHA-256")),
-                 window->current()->controller()->sourceHash());
+                 window->current()->session()->controller()->sourceHash());
         QVERIFY(values.value(QStringLiteral("文件大小"))
                     .contains(QLocale().toString(QFile(source).size())));
         QCOMPARE(dialog->attachmentList()->topLevelItemCount(), 2);

@@ -8,6 +8,7 @@
 #include "engine/PdfCopy.h"
 #include "engine/PdfDocument.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 #include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"
 
@@ -86,7 +87,7 @@ private:
     QAction* exportAction(MainWindow& window, const char* name);
     // Opens the Export menu and chooses the named item with the mouse.
     void chooseExport(MainWindow& window, const char* name);
-    void addAnnotations(DocumentSession* session);
+    void addAnnotations(DocumentTab* tab);
 
     QString nextSavePath;
     QStringList captions;
@@ -138,7 +139,7 @@ std::unique_ptr<MainWindow> TestExports::openWindow(const QString& path)
     exports->setPrintSystem(system);
     window->show();
     window->openFile(path);
-    if (window->documentSessions().size() != 1 || !test::waitReady(window->current()))
+    if (window->openTabs().size() != 1 || !test::waitReady(window->current()))
         return nullptr;
     return window;
 }
@@ -166,7 +167,7 @@ void TestExports::chooseExport(MainWindow& window, const char* name)
     QTRY_VERIFY_WITH_TIMEOUT(chosen, test::TimeoutMs);
 }
 
-void TestExports::addAnnotations(DocumentSession* session)
+void TestExports::addAnnotations(DocumentTab* tab)
 {
     // The first annotation of the run is explained in a box.
     test::ModalDriver<QMessageBox> explain([](QMessageBox* box) { box->accept(); });
@@ -176,14 +177,14 @@ void TestExports::addAnnotations(DocumentSession* session)
     highlight.rect = QRectF(100, 300, 200, 60);
     highlight.color = QColor(255, 215, 106);
     highlight.text = QStringLiteral("重点");
-    QVERIFY(!session->annotations()->add(highlight).isEmpty());
+    QVERIFY(!tab->session()->annotations()->add(highlight).isEmpty());
     Annotation frame;
     frame.type = AnnotationType::Rectangle;
     frame.page = 1;
     frame.rect = QRectF(100, 300, 200, 100);
     frame.color = QColor(220, 0, 0);
-    QVERIFY(!session->annotations()->add(frame).isEmpty());
-    session->annotations()->waitForWrites(); // the sidecar on disk holds both
+    QVERIFY(!tab->session()->annotations()->add(frame).isEmpty());
+    tab->session()->annotations()->waitForWrites(); // the sidecar on disk holds both
 }
 
 void TestExports::pixelSize_data()
@@ -285,9 +286,9 @@ void TestExports::exportsNeverWriteTheSource()
     const QByteArray original = test::readAll(source);
     auto window = openWindow(source);
     QVERIFY(window);
-    DocumentSession* session = window->current();
-    addAnnotations(session);
-    const QString sidecar = session->annotations()->sidecarPath();
+    DocumentTab* tab = window->current();
+    addAnnotations(tab);
+    const QString sidecar = tab->session()->annotations()->sidecarPath();
     const QByteArray sidecarBytes = test::readAll(sidecar);
     QVERIFY(!sidecarBytes.isEmpty());
     const QStringList before = QDir(dir->path()).entryList(QDir::Files);
@@ -338,9 +339,9 @@ void TestExports::noSpellingOfTheSourceIsATarget()
     const QDateTime modified = QFileInfo(source).lastModified();
     auto window = openWindow(opened);
     QVERIFY(window);
-    DocumentSession* session = window->current();
-    addAnnotations(session);
-    const QString sidecar = session->annotations()->sidecarPath();
+    DocumentTab* tab = window->current();
+    addAnnotations(tab);
+    const QString sidecar = tab->session()->annotations()->sidecarPath();
     const QByteArray sidecarBytes = test::readAll(sidecar);
 
     QVERIFY(QFile::link(source, dir->filePath(QStringLiteral("link.pdf"))));
@@ -539,8 +540,8 @@ void TestExports::annotationSummary()
     anchored.byText = true;
     anchored.start = 0;
     anchored.length = 3;
-    window->current()->annotations()->add(anchored);
-    QVERIFY(!window->current()->textLayout()->hasPageText(1));
+    window->current()->session()->annotations()->add(anchored);
+    QVERIFY(!window->current()->session()->textLayout()->hasPageText(1));
     exportAction(*window, "exportSummaryAction")->trigger();
     QCOMPARE(captions, QStringList{QStringLiteral("导出批注汇总")});
     QTRY_COMPARE_WITH_TIMEOUT(messages.size(), 3, test::TimeoutMs);
@@ -576,8 +577,8 @@ void TestExports::annotatedCopy()
     underline.start = 6;
     underline.length = 5;
     underline.rect = QRectF(1, 1, 1, 1);
-    QVERIFY(!window->current()->annotations()->add(underline).isEmpty());
-    QVERIFY(!window->current()->textLayout()->hasCharBoxes(2));
+    QVERIFY(!window->current()->session()->annotations()->add(underline).isEmpty());
+    QVERIFY(!window->current()->session()->textLayout()->hasCharBoxes(2));
     ExportCommands* exports = window->exportCommands();
 
     nextSavePath = dir->filePath(QStringLiteral("copy.pdf"));
@@ -618,7 +619,7 @@ void TestExports::copyCarriesFormValues()
     QVERIFY(test::writeFormPdf(source));
     auto window = openWindow(source);
     QVERIFY(window);
-    AnnotationStore* store = window->current()->annotations();
+    AnnotationStore* store = window->current()->session()->annotations();
     store->setFormValue(QStringLiteral("name"), QStringLiteral("Ada Lovelace"));
     store->setFormValue(QStringLiteral("country"), QStringLiteral("Germany"));
     nextSavePath = dir->filePath(QStringLiteral("filled.pdf"));
@@ -713,7 +714,7 @@ void TestExports::cancelledAnnotatedCopy()
         test::WorkerGate gate(window->worker());
         (exports->*command)();
         QVERIFY(exports->isAnnotatedExportRunning());
-        window->closeSession(window->current());
+        window->closeTab(window->current());
         QTRY_VERIFY_WITH_TIMEOUT(!exports->isAnnotatedExportRunning(), test::TimeoutMs);
         gate.open();
         QVERIFY(window->worker()->waitForIdle(test::TimeoutMs));
@@ -839,12 +840,13 @@ void TestExports::runsEndWhenTheDocumentReloads()
         QVERIFY(exports->isPrinting());
         QPointer<QProgressDialog> textDialog = exports->textExportDialog();
         QPointer<QProgressDialog> printDialog = exports->printProgressDialog();
-        window->current()->controller()->reload();
+        window->current()->session()->controller()->reload();
         QVERIFY(!exports->isTextExportActive());
         QVERIFY(!exports->isPrinting());
         QTRY_VERIFY_WITH_TIMEOUT(!textDialog && !printDialog, test::TimeoutMs);
     }
-    QTRY_COMPARE_WITH_TIMEOUT(window->current()->controller()->status(), Ready, test::TimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(window->current()->session()->controller()->status(), Ready,
+                              test::TimeoutMs);
     QVERIFY(window->worker()->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
     QVERIFY(!QFile::exists(nextSavePath));

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 #include "core/RenderCache.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 #include "view/AnnotationTool.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"
@@ -152,10 +153,10 @@ private:
 
     // The dark pixels inside a field of the fixture on the page image the view shows, once that
     // image is of the page's newest drawing; -1 when it does not come.
-    static int inkOnPage(DocumentSession* session, const char* place)
+    static int inkOnPage(DocumentTab* tab, const char* place)
     {
-        const RenderCache::Key key = session->viewport()->renderKeyFor(0);
-        RenderCache* cache = session->renderCache();
+        const RenderCache::Key key = tab->viewport()->renderKeyFor(0);
+        RenderCache* cache = tab->session()->renderCache();
         if (!QTest::qWaitFor([&] { return cache->isCurrent(key); }, test::TimeoutMs))
             return -1;
         const QImage image = cache->cachedImage(key);

@@ -5,6 +5,7 @@
 #include "app/StartUp.h"
 #include "core/DocumentController.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 #include "settings/AppSettings.h"
 #include "theme/ThemePalette.h"
 #include "view/PdfViewport.h"
@@ -84,7 +85,7 @@ private:
     QString makePdf(const QString& name, int pages = 2);
     // Renames a new PDF to the bytes raw (in the test folder); its SHA-256, empty on failure.
     QString makeRawPdf(const QByteArray& raw);
-    static DocumentSession* sessionAt(MainWindow& window, int tab);
+    static DocumentTab* tabAt(MainWindow& window, int index);
 
     // Names Qt cannot remove, deepest first.
     QList<QByteArray> rawNames;
@@ -124,12 +125,12 @@ QString TestMainWindow::makePdf(const QString& name, int pages)
     return path;
 }
 
-DocumentSession* TestMainWindow::sessionAt(MainWindow& window, int tab)
+DocumentTab* TestMainWindow::tabAt(MainWindow& window, int index)
 {
-    QWidget* page = window.documentTabs()->widget(tab);
-    for (DocumentSession* session : window.documentSessions()) {
-        if (session->pageWidget() == page)
-            return session;
+    QWidget* page = window.documentTabs()->widget(index);
+    for (DocumentTab* tab : window.openTabs()) {
+        if (tab->pageWidget() == page)
+            return tab;
     }
     return nullptr;
 }
@@ -144,7 +145,7 @@ void TestMainWindow::startsOnTheWelcomePage()
     QCOMPARE(window.centralStack()->currentWidget(), window.welcomePage());
     QCOMPARE(window.welcomePage()->objectName(), QStringLiteral("welcome"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Dovrix v1.5.1"));
-    QVERIFY(window.documentSessions().isEmpty());
+    QVERIFY(window.openTabs().isEmpty());
     QVERIFY(!window.current());
     QCOMPARE(window.documentTabs()->count(), 0);
     // Nothing to recognise without a document.
@@ -164,7 +165,7 @@ void TestMainWindow::filesOpenInTabsInOrder()
     window.openFile("beta.pdf");
     QDir::setCurrent(before);
 
-    QCOMPARE(window.documentSessions().size(), 2);
+    QCOMPARE(window.openTabs().size(), 2);
     QTabWidget* tabs = window.documentTabs();
     QCOMPARE(tabs->count(), 2);
     QCOMPARE(tabs->tabText(0), QStringLiteral("alpha.pdf"));
@@ -172,15 +173,15 @@ void TestMainWindow::filesOpenInTabsInOrder()
     QCOMPARE(window.centralStack()->currentWidget(), window.documentArea());
     // The newest tab is shown.
     QCOMPARE(tabs->currentIndex(), 1);
-    QCOMPARE(window.current(), window.documentSessions().at(1));
+    QCOMPARE(window.current(), window.openTabs().at(1));
     QCOMPARE(window.windowTitle(), QStringLiteral("beta.pdf - Dovrix v1.5.1"));
-    QVERIFY(test::waitReady(window.documentSessions().at(0)));
-    QVERIFY(test::waitReady(window.documentSessions().at(1)));
-    QCOMPARE(window.documentSessions().at(1)->controller()->pageCount(), 3);
+    QVERIFY(test::waitReady(window.openTabs().at(0)));
+    QVERIFY(test::waitReady(window.openTabs().at(1)));
+    QCOMPARE(window.openTabs().at(1)->session()->controller()->pageCount(), 3);
 
     // Choosing the other tab makes its document current.
     tabs->setCurrentIndex(0);
-    QCOMPARE(window.current(), window.documentSessions().at(0));
+    QCOMPARE(window.current(), window.openTabs().at(0));
     QCOMPARE(window.windowTitle(), QStringLiteral("alpha.pdf - Dovrix v1.5.1"));
 
     QCOMPARE(window.appSettings()->recentFiles(), (QStringList{b, a}));
@@ -201,7 +202,7 @@ void TestMainWindow::sameFileOpensOnce()
     QCOMPARE(window.documentTabs()->currentIndex(), 1);
     for (const QString& path : {a, viaDots, viaLink}) {
         window.openFile(path);
-        QCOMPARE(window.documentSessions().size(), 2);
+        QCOMPARE(window.openTabs().size(), 2);
         QCOMPARE(window.documentTabs()->count(), 2);
         // The tab that has the file is shown again.
         QCOMPARE(window.documentTabs()->currentIndex(), 0);
@@ -234,13 +235,13 @@ void TestMainWindow::missingFileWarns()
     QCOMPARE(driver.handled, 3);
     QCOMPARE(driver.titles, (QStringList{"打开失败", "打开失败", "打开失败"}));
     QCOMPARE(text, QStringLiteral("文件不存在或无法访问。"));
-    QVERIFY(window.documentSessions().isEmpty());
+    QVERIFY(window.openTabs().isEmpty());
     QCOMPARE(window.centralStack()->currentWidget(), window.welcomePage());
     QVERIFY(window.appSettings()->recentFiles().isEmpty());
 
     // The files after a missing one still open.
     window.openFile(present);
-    QCOMPARE(window.documentSessions().size(), 1);
+    QCOMPARE(window.openTabs().size(), 1);
 }
 
 // A name holding a byte that is not UTF-8 reaches the program with that byte replaced: the file
@@ -259,7 +260,7 @@ void TestMainWindow::undecodableNameWarns()
     window.openFile(QFile::decodeName(raw));
     QCOMPARE(driver.handled, 1);
     QVERIFY(text.startsWith(QStringLiteral("文件名含有无法识别的字符")));
-    QVERIFY(window.documentSessions().isEmpty());
+    QVERIFY(window.openTabs().isEmpty());
 }
 
 // The command line and a drop keep the bytes of a name: such a file opens, under its decoded
@@ -282,11 +283,11 @@ void TestMainWindow::rawNameOpensFromArgumentsAndDrops()
     MainWindow window;
     window.show();
     window.openRequest(parsed.requests.constFirst());
-    QCOMPARE(window.documentSessions().size(), 1);
-    DocumentSession* first = window.documentSessions().constFirst();
+    QCOMPARE(window.openTabs().size(), 1);
+    DocumentTab* first = window.openTabs().constFirst();
     QVERIFY(test::waitReady(first));
-    QCOMPARE(first->controller()->sourceHash(), ffHash);
-    QCOMPARE(first->controller()->pageCount(), 2);
+    QCOMPARE(first->session()->controller()->sourceHash(), ffHash);
+    QCOMPARE(first->session()->controller()->pageCount(), 2);
     QTRY_COMPARE_WITH_TIMEOUT(first->viewport()->currentPage(), 1,
                               test::TimeoutMs); // what was asked for the file applies
     QCOMPARE(window.documentTabs()->tabText(0), shown);
@@ -303,8 +304,8 @@ void TestMainWindow::rawNameOpensFromArgumentsAndDrops()
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(&window, &drop);
-    QCOMPARE(window.documentSessions().size(), 2);
-    DocumentSession* second = window.documentSessions().at(1);
+    QCOMPARE(window.openTabs().size(), 2);
+    DocumentTab* second = window.openTabs().at(1);
     QVERIFY(test::waitReady(second));
     QCOMPARE(window.documentTabs()->tabText(1), QFile::decodeName("name-\xfe.pdf"));
     QVERIFY(window.appSettings()->recentFiles().isEmpty());
@@ -353,7 +354,7 @@ void TestMainWindow::fifoWithRawNameIsRefused()
         QVERIFY2(!blocked, fifo.constData());
         QCOMPARE(driver.handled, 1);
         QCOMPARE(text, QStringLiteral("文件不存在或无法访问。"));
-        QVERIFY(window.documentSessions().isEmpty());
+        QVERIFY(window.openTabs().isEmpty());
     }
 }
 
@@ -393,38 +394,39 @@ void TestMainWindow::notesOfRawNames()
         // Only the note that is saved is explained as saved.
         ModalDriver<QMessageBox> driver([](QMessageBox* box) { box->accept(); });
         window.openRawFile(unnamed);
-        DocumentSession* session = window.documentSessions().constFirst();
-        QSignalSpy refused(session->annotations(), &AnnotationStore::readonlyFallback);
-        QVERIFY(test::waitReady(session));
+        DocumentTab* tab = window.openTabs().constFirst();
+        QSignalSpy refused(tab->session()->annotations(), &AnnotationStore::readonlyFallback);
+        QVERIFY(test::waitReady(tab));
         QCOMPARE(refused.size(), 1);
         QVERIFY(refused.constFirst().constFirst().toString().startsWith(
             QStringLiteral("文件名含有无法识别的字符")));
-        QVERIFY(!session->annotations()->add(note).isEmpty());
-        session->prepareClose();
-        QCOMPARE(session->annotations()->count(), 1);
-        QVERIFY(session->annotations()->isReadOnly());
+        QVERIFY(!tab->session()->annotations()->add(note).isEmpty());
+        tab->session()->prepareClose();
+        QCOMPARE(tab->session()->annotations()->count(), 1);
+        QVERIFY(tab->session()->annotations()->isReadOnly());
         QCOMPARE(refused.size(), 2); // told again with the note
-        QVERIFY(session->annotations()->sidecarPath().isEmpty());
+        QVERIFY(tab->session()->annotations()->sidecarPath().isEmpty());
         QCOMPARE(entries(), before);
         QCOMPARE(driver.handled, 0);
 
         window.openRawFile(named);
-        session = window.documentSessions().at(1);
-        QVERIFY(test::waitReady(session));
-        QVERIFY(!session->annotations()->isReadOnly());
-        QVERIFY(!session->annotations()->add(note).isEmpty());
-        session->prepareClose();
-        QVERIFY(!session->annotations()->isReadOnly());
+        tab = window.openTabs().at(1);
+        QVERIFY(test::waitReady(tab));
+        QVERIFY(!tab->session()->annotations()->isReadOnly());
+        QVERIFY(!tab->session()->annotations()->add(note).isEmpty());
+        tab->session()->prepareClose();
+        QVERIFY(!tab->session()->annotations()->isReadOnly());
         QCOMPARE(driver.titles, QStringList{QStringLiteral("批注已保存")});
     }
     struct stat written = {};
     QCOMPARE(::stat(sidecar.constData(), &written), 0);
     MainWindow window;
     window.openRawFile(named);
-    DocumentSession* session = window.documentSessions().constFirst();
-    QVERIFY(test::waitReady(session));
-    QCOMPARE(session->annotations()->count(), 1);
-    QCOMPARE(session->annotations()->annotations().constFirst().text, QStringLiteral("kept"));
+    DocumentTab* tab = window.openTabs().constFirst();
+    QVERIFY(test::waitReady(tab));
+    QCOMPARE(tab->session()->annotations()->count(), 1);
+    QCOMPARE(tab->session()->annotations()->annotations().constFirst().text,
+             QStringLiteral("kept"));
 }
 
 void TestMainWindow::loadFailureWarnsAndKeepsTheTab()
@@ -443,8 +445,8 @@ void TestMainWindow::loadFailureWarnsAndKeepsTheTab()
     ModalDriver<QMessageBox> driver([](QMessageBox* box) { box->accept(); });
     window.openFile(junk);
     QCOMPARE(window.documentTabs()->count(), 1);
-    DocumentSession* session = window.documentSessions().first();
-    QTRY_COMPARE_WITH_TIMEOUT(session->controller()->status(), int(Failed), test::TimeoutMs);
+    DocumentTab* tab = window.openTabs().first();
+    QTRY_COMPARE_WITH_TIMEOUT(tab->session()->controller()->status(), int(Failed), test::TimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(driver.handled, 1, test::TimeoutMs);
     QCOMPARE(driver.titles.first(), QStringLiteral("打开失败"));
     QCOMPARE(window.documentTabs()->count(), 1);
@@ -466,25 +468,25 @@ void TestMainWindow::closingTabs()
 
     // The middle of three: the tab to its right becomes current.
     tabs->setCurrentIndex(1);
-    DocumentSession* middle = window.current();
+    DocumentTab* middle = window.current();
     QSignalSpy destroyed(middle, &QObject::destroyed);
-    window.closeSession(middle);
+    window.closeTab(middle);
     QCOMPARE(tabs->count(), 2);
     QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("c.pdf"));
-    QCOMPARE(window.current(), sessionAt(window, tabs->currentIndex()));
+    QCOMPARE(window.current(), tabAt(window, tabs->currentIndex()));
     QCOMPARE(window.windowTitle(), QStringLiteral("c.pdf - Dovrix v1.5.1"));
     QVERIFY(destroyed.wait(test::TimeoutMs));
 
     // The rightmost: the one to its left.
     window.openFile(d); // a, c, d with d current
     QCOMPARE(tabs->currentIndex(), 2);
-    window.closeSession(window.current());
+    window.closeTab(window.current());
     QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("c.pdf"));
-    QCOMPARE(window.current(), sessionAt(window, tabs->currentIndex()));
+    QCOMPARE(window.current(), tabAt(window, tabs->currentIndex()));
 
     // A tab that is not current: the current one stays.
-    DocumentSession* current = window.current();
-    window.closeSession(sessionAt(window, 0));
+    DocumentTab* current = window.current();
+    window.closeTab(tabAt(window, 0));
     QCOMPARE(window.current(), current);
     QCOMPARE(tabs->count(), 1);
     QCOMPARE(tabs->tabText(0), QStringLiteral("c.pdf"));
@@ -496,8 +498,8 @@ void TestMainWindow::closingTabs()
     QCOMPARE(tabs->count(), 1);
     QCOMPARE(window.current(), current);
 
-    // A session that is no longer open, or none, is ignored.
-    window.closeSession(nullptr);
+    // A tab that is no longer open, or none, is ignored.
+    window.closeTab(nullptr);
     QCOMPARE(tabs->count(), 1);
 }
 
@@ -506,12 +508,12 @@ void TestMainWindow::closingTheLastTabReturnsToWelcome()
     MainWindow window;
     window.show();
     window.openFile(makePdf("only.pdf"));
-    DocumentSession* session = window.current();
-    QVERIFY(session);
-    QVERIFY(test::waitReady(session));
-    window.closeSession(session);
+    DocumentTab* tab = window.current();
+    QVERIFY(tab);
+    QVERIFY(test::waitReady(tab));
+    window.closeTab(tab);
     QVERIFY(!window.current());
-    QVERIFY(window.documentSessions().isEmpty());
+    QVERIFY(window.openTabs().isEmpty());
     QCOMPARE(window.centralStack()->currentWidget(), window.welcomePage());
     QCOMPARE(window.windowTitle(), QStringLiteral("Dovrix v1.5.1"));
 }
@@ -537,7 +539,7 @@ void TestMainWindow::emptyPasswordClosesTheTab()
     QTRY_COMPARE_WITH_TIMEOUT(driver.handled, 1, test::TimeoutMs);
     QCOMPARE(driver.titles, QStringList{"该文档已加密"});
     QCOMPARE(label, QStringLiteral("请输入打开口令（Dovrix 不支持破解或移除权限）："));
-    QTRY_VERIFY_WITH_TIMEOUT(window.documentSessions().isEmpty(), test::TimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(window.openTabs().isEmpty(), test::TimeoutMs);
     QCOMPARE(window.documentTabs()->count(), 0);
     QCOMPARE(window.centralStack()->currentWidget(), window.welcomePage());
 }
@@ -561,14 +563,14 @@ void TestMainWindow::wrongPasswordAsksAgain()
     window.openFile(locked);
     QTRY_COMPARE_WITH_TIMEOUT(driver.handled, 2, test::TimeoutMs);
     QCOMPARE(driver.titles, (QStringList{"该文档已加密", "口令不正确，请重试"}));
-    DocumentSession* session = window.current();
-    QVERIFY(session);
-    QVERIFY(test::waitReady(session));
-    QCOMPARE(session->controller()->pageCount(), 4);
+    DocumentTab* tab = window.current();
+    QVERIFY(tab);
+    QVERIFY(test::waitReady(tab));
+    QCOMPARE(tab->session()->controller()->pageCount(), 4);
 
     // Cancelling a later prompt closes the tab as well.
     window.openFile(locked); // already open: no prompt, same tab
-    QCOMPARE(window.documentSessions().size(), 1);
+    QCOMPARE(window.openTabs().size(), 1);
 }
 
 void TestMainWindow::storedThemeIdIsCaseSensitive()
@@ -616,18 +618,18 @@ void TestMainWindow::destroyedWithSessionsAndPendingCloses()
 {
     const QString a = makePdf("one.pdf");
     const QString b = makePdf("two.pdf");
-    QPointer<DocumentSession> closed;
-    QPointer<DocumentSession> open;
+    QPointer<DocumentTab> closed;
+    QPointer<DocumentTab> open;
     {
         MainWindow window;
         window.show();
         window.openFile(a);
         window.openFile(b);
-        closed = window.documentSessions().first();
-        open = window.documentSessions().last();
+        closed = window.openTabs().first();
+        open = window.openTabs().last();
         QVERIFY(test::waitReady(closed));
-        // The closed session is still waiting for its deferred deletion, the other is loading.
-        window.closeSession(closed);
+        // The closed tab is still waiting for its deferred deletion, the other is loading.
+        window.closeTab(closed);
         QVERIFY(closed);
     }
     QVERIFY(!closed);

@@ -11,6 +11,7 @@
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 #include "settings/AppSettings.h"
 #include "speech/SpeechEngine.h"
 #include "support/TestWait.h"
@@ -67,31 +68,32 @@ private Q_SLOTS:
         request.path = path;
         request.page = QStringLiteral("1"); // the label "1" is the third page
         window.openRequest(request);
-        DocumentSession* session = window.current();
-        QVERIFY(session);
-        QTRY_COMPARE_WITH_TIMEOUT(session->controller()->status(), int(Ready), test::TimeoutMs);
-        QCOMPARE(session->controller()->pageLabels(), (QStringList{"i", "ii", "1", "2"}));
-        QTRY_COMPARE_WITH_TIMEOUT(session->viewport()->currentPage(), 2, test::TimeoutMs);
+        DocumentTab* tab = window.current();
+        QVERIFY(tab);
+        QTRY_COMPARE_WITH_TIMEOUT(tab->session()->controller()->status(), int(Ready),
+                                  test::TimeoutMs);
+        QCOMPARE(tab->session()->controller()->pageLabels(), (QStringList{"i", "ii", "1", "2"}));
+        QTRY_COMPARE_WITH_TIMEOUT(tab->viewport()->currentPage(), 2, test::TimeoutMs);
         auto* field = window.findChild<QLineEdit*>(QStringLiteral("pageField"));
         auto* count = window.findChild<QLabel*>(QStringLiteral("pageCountLabel"));
         QVERIFY(field && count);
         QCOMPARE(field->text(), QStringLiteral("1"));
         QCOMPARE(count->text(), QStringLiteral("(3 / 4)"));
-        session->viewport()->goToPage(1);
+        tab->viewport()->goToPage(1);
         QCOMPARE(field->text(), QStringLiteral("ii"));
         QCOMPARE(count->text(), QStringLiteral("(2 / 4)"));
         // The field takes labels (in any case), numbers and its own display text.
         for (const auto& [typed, page] :
              {std::pair{QStringLiteral("I"), 0}, std::pair{QStringLiteral("4"), 3},
               std::pair{QStringLiteral("ii (2 / 4)"), 1}}) {
-            QTest::keyClick(session->viewport(), Qt::Key_G, Qt::ControlModifier);
+            QTest::keyClick(tab->viewport(), Qt::Key_G, Qt::ControlModifier);
             QTRY_VERIFY_WITH_TIMEOUT(field->hasFocus(), test::TimeoutMs);
             QTest::keyClicks(field, typed);
             QTest::keyClick(field, Qt::Key_Return);
-            QCOMPARE(session->viewport()->currentPage(), page);
+            QCOMPARE(tab->viewport()->currentPage(), page);
         }
         QCOMPARE(field->text(), QStringLiteral("ii"));
-        QListWidget* thumbnails = session->thumbnailPanel();
+        QListWidget* thumbnails = tab->thumbnailPanel();
         QCOMPARE(thumbnails->item(0)->text(), QStringLiteral("i (1)"));
         QCOMPARE(thumbnails->item(3)->text(), QStringLiteral("2 (4)"));
 
@@ -99,9 +101,9 @@ private Q_SLOTS:
         request.page.clear();
         request.find = QStringLiteral("needle");
         window.openRequest(request);
-        QCOMPARE(window.documentSessions().size(), 1);
+        QCOMPARE(window.openTabs().size(), 1);
         QCOMPARE(window.searchField()->text(), QStringLiteral("needle"));
-        QCOMPARE(window.sideTabWidget()->currentWidget(), session->searchPanel());
+        QCOMPARE(window.sideTabWidget()->currentWidget(), tab->searchPanel());
 
         // A document with an outline: the outline, read after the first page is shown, leaves the
         // search that was asked for in front.
@@ -110,8 +112,8 @@ private Q_SLOTS:
         QVERIFY(test::writeOutlinedPdf(outlined.path, 2, {{QStringLiteral("Start"), 0, {}}}));
         outlined.find = QStringLiteral("needle");
         window.openRequest(outlined);
-        DocumentSession* second = window.current();
-        QSignalSpy toc(second, &DocumentSession::tocAvailable);
+        DocumentTab* second = window.current();
+        QSignalSpy toc(second, &DocumentTab::tocAvailable);
         QVERIFY(toc.wait(test::TimeoutMs));
         QCOMPARE(window.sideTabWidget()->currentWidget(), second->searchPanel());
     }
@@ -123,20 +125,22 @@ private Q_SLOTS:
         MainWindow window;
         window.show();
         window.openFile(path);
-        DocumentSession* session = window.current();
-        QTRY_COMPARE_WITH_TIMEOUT(session->controller()->status(), int(Ready), test::TimeoutMs);
+        DocumentTab* tab = window.current();
+        QTRY_COMPARE_WITH_TIMEOUT(tab->session()->controller()->status(), int(Ready),
+                                  test::TimeoutMs);
         StudyTools* tools = window.studyTools();
-        PdfViewport* view = session->viewport();
+        PdfViewport* view = tab->viewport();
 
         view->goToPage(1);
         auto* add = window.findChild<QAction*>(QStringLiteral("addBookmarkAction"));
         QVERIFY(add && add->isEnabled());
         QCOMPARE(add->shortcut(), QKeySequence(QStringLiteral("Ctrl+D")));
         add->trigger();
-        BookmarkStore* store = StudyTools::bookmarksOf(session);
+        BookmarkStore* store = tab->session()->bookmarks();
         QCOMPARE(store->bookmarks().size(), 1);
         QCOMPARE(store->bookmarks().first().name, QStringLiteral("第 2 页"));
-        QVERIFY(!window.appSettings()->bookmarks(session->controller()->sourceHash()).isEmpty());
+        QVERIFY(
+            !window.appSettings()->bookmarks(tab->session()->controller()->sourceHash()).isEmpty());
         view->goToPage(2);
         tools->goToBookmark(0);
         QCOMPARE(view->currentPage(), 1);
@@ -158,7 +162,7 @@ private Q_SLOTS:
         QVERIFY(test::writeFile(dir->filePath(QStringLiteral("bombed.synctex.gz")),
                                 test::gzipBomb(int(SynctexLimits::UnpackedBytes >> 20) + 1)));
         window.openFile(bombed);
-        QTRY_COMPARE_WITH_TIMEOUT(window.current()->controller()->status(), int(Ready),
+        QTRY_COMPARE_WITH_TIMEOUT(window.current()->session()->controller()->status(), int(Ready),
                                   test::TimeoutMs);
         PdfViewport* bombedView = window.current()->viewport();
         QTest::mouseClick(bombedView->viewport(), Qt::LeftButton, Qt::ControlModifier,
@@ -177,7 +181,7 @@ private Q_SLOTS:
         SilentEngine engine;
         StudyTools tools(&window, &engine);
         window.openFile(path);
-        QTRY_COMPARE_WITH_TIMEOUT(window.current()->controller()->status(), int(Ready),
+        QTRY_COMPARE_WITH_TIMEOUT(window.current()->session()->controller()->status(), int(Ready),
                                   test::TimeoutMs);
         tools.updateActionStates();
         for (QAction* action : tools.toolsMenu()->actions()) {

@@ -8,6 +8,7 @@
 #include "core/RenderCache.h"
 #include "i18n/LanguageTable.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 #include "settings/AppSettings.h"
 #include "text/SearchController.h"
 #include "text/SearchPanel.h"
@@ -131,9 +132,9 @@ void TestWindowCommands::initTestCase()
     test::ModalDriver<QMessageBox> explain([](QMessageBox* box) { box->accept(); });
     Annotation note;
     note.type = AnnotationType::Note;
-    QVERIFY(!window.current()->annotations()->add(note).isEmpty());
+    QVERIFY(!window.current()->session()->annotations()->add(note).isEmpty());
     QCOMPARE(explain.handled, 1);
-    window.current()->annotations()->waitForWrites();
+    window.current()->session()->annotations()->waitForWrites();
 }
 
 void TestWindowCommands::cleanup()
@@ -157,8 +158,8 @@ std::unique_ptr<MainWindow> TestWindowCommands::openWindow(const QStringList& fi
         return nullptr;
     for (const QString& path : files)
         window->openFile(path);
-    for (DocumentSession* session : window->documentSessions()) {
-        if (!test::waitReady(session))
+    for (DocumentTab* tab : window->openTabs()) {
+        if (!test::waitReady(tab))
             return nullptr;
     }
     return window;
@@ -254,8 +255,8 @@ void TestWindowCommands::sideTabIsRememberedPerDocument()
     QCOMPARE(side->currentIndex(), 1);
 
     // The last tab closed: the placeholder tab, and the sidebar hides.
-    while (!window->documentSessions().isEmpty())
-        window->closeSession(window->current());
+    while (!window->openTabs().isEmpty())
+        window->closeTab(window->current());
     QCOMPARE(side->count(), 1);
     QCOMPARE(side->tabText(0), QStringLiteral("文档"));
     QVERIFY(window->sidebarContainer()->isHidden());
@@ -333,13 +334,13 @@ void TestWindowCommands::firstAnnotationIsExplainedOnce()
     note.text = QStringLiteral("remember");
 
     ModalDriver<QMessageBox> driver([](QMessageBox* box) { box->accept(); }, 3);
-    AnnotationStore* second = window->current()->annotations();
+    AnnotationStore* second = window->current()->session()->annotations();
     QVERIFY(!second->add(note).isEmpty());
     QCOMPARE(driver.handled, 1);
     QCOMPARE(driver.titles.first(), QStringLiteral("批注已保存"));
     second->add(note);
     window->documentTabs()->setCurrentIndex(0);
-    window->current()->annotations()->add(note);
+    window->current()->session()->annotations()->add(note);
     // Later annotations, also in another document, ask nothing.
     QCoreApplication::processEvents();
     QCOMPARE(driver.handled, 1);
@@ -349,7 +350,7 @@ void TestWindowCommands::typingSearchesOnceAfterTheLastKey()
 {
     auto window = openWindow({makePdf("find.pdf", {"alpha beta", "beta gamma"})});
     QVERIFY(window);
-    QSignalSpy started(window->current()->search(), &SearchController::started);
+    QSignalSpy started(window->current()->session()->search(), &SearchController::started);
     QLineEdit* field = window->searchField();
     field->setFocus();
     QTest::keyClicks(field, "bet");
@@ -357,7 +358,7 @@ void TestWindowCommands::typingSearchesOnceAfterTheLastKey()
     QVERIFY(window->searchDebounceTimer()->isActive());
     QVERIFY(started.wait(test::TimeoutMs));
     QCOMPARE(started.size(), 1);
-    QCOMPARE(window->current()->search()->query(), QStringLiteral("bet"));
+    QCOMPARE(window->current()->session()->search()->query(), QStringLiteral("bet"));
     QVERIFY(!window->searchDebounceTimer()->isActive());
 }
 
@@ -365,32 +366,32 @@ void TestWindowCommands::returnSearchesAtOnceAndSteps()
 {
     auto window = openWindow({makePdf("step.pdf", {"beta one", "two beta", "beta three"})});
     QVERIFY(window);
-    DocumentSession* session = window->current();
+    DocumentTab* tab = window->current();
     for (int page = 0; page < 3; ++page)
-        session->textLayout()->requestPageText(page, JobPriority::TextLayout);
-    QTRY_VERIFY_WITH_TIMEOUT(session->textLayout()->hasPageText(2), test::TimeoutMs);
+        tab->session()->textLayout()->requestPageText(page, JobPriority::TextLayout);
+    QTRY_VERIFY_WITH_TIMEOUT(tab->session()->textLayout()->hasPageText(2), test::TimeoutMs);
 
-    QSignalSpy started(session->search(), &SearchController::started);
-    QSignalSpy focused(session->searchPanel(), &SearchPanel::hitFocused);
+    QSignalSpy started(tab->session()->search(), &SearchController::started);
+    QSignalSpy focused(tab->searchPanel(), &SearchPanel::hitFocused);
     QLineEdit* field = window->searchField();
     field->setFocus();
     QTest::keyClicks(field, "beta");
     QTest::keyClick(field, Qt::Key_Return);
     QCOMPARE(started.size(), 1);
     QVERIFY(!window->searchDebounceTimer()->isActive());
-    QCOMPARE(session->searchPanel()->searchHits().size(), 3);
+    QCOMPARE(tab->searchPanel()->searchHits().size(), 3);
     QCOMPARE(focused.size(), 1);
-    QCOMPARE(session->searchPanel()->currentHitIndex(), 0);
+    QCOMPARE(tab->searchPanel()->currentHitIndex(), 0);
 
     // Return again steps on without searching again; F3 and Shift+F3 step too.
     QTest::keyClick(field, Qt::Key_Return);
     QCOMPARE(started.size(), 1);
-    QCOMPARE(session->searchPanel()->currentHitIndex(), 1);
+    QCOMPARE(tab->searchPanel()->currentHitIndex(), 1);
     QTest::keyClick(window.get(), Qt::Key_F3);
-    QCOMPARE(session->searchPanel()->currentHitIndex(), 2);
+    QCOMPARE(tab->searchPanel()->currentHitIndex(), 2);
     QTest::keyClick(window.get(), Qt::Key_F3, Qt::ShiftModifier);
-    QCOMPARE(session->searchPanel()->currentHitIndex(), 1);
-    QCOMPARE(session->viewport()->focusedHit(), 1);
+    QCOMPARE(tab->searchPanel()->currentHitIndex(), 1);
+    QCOMPARE(tab->viewport()->focusedHit(), 1);
 }
 
 void TestWindowCommands::fitButtonTwiceReturnsToActualSize()
@@ -438,9 +439,9 @@ void TestWindowCommands::copyKeyCopiesTheSelection()
 {
     auto window = openWindow({makePdf("copy.pdf", {"alpha beta gamma", "second"})});
     QVERIFY(window);
-    DocumentSession* session = window->current();
-    PdfViewport* view = session->viewport();
-    QTRY_VERIFY_WITH_TIMEOUT(session->textLayout()->hasCharBoxes(0), test::TimeoutMs);
+    DocumentTab* tab = window->current();
+    PdfViewport* view = tab->viewport();
+    QTRY_VERIFY_WITH_TIMEOUT(tab->session()->textLayout()->hasCharBoxes(0), test::TimeoutMs);
     // Double-click the first word of the page (72 pt from the left, on the first line).
     const QPointF pt = view->pageToView(0, QPointF(80, 80));
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, pt.toPoint());
@@ -462,8 +463,8 @@ void TestWindowCommands::copyKeyLeavesOutLineBreakMarkers()
         QSizeF(595, 842), 24));
     auto window = openWindow({path});
     QVERIFY(window);
-    DocumentSession* session = window->current();
-    TextLayoutStore* text = session->textLayout();
+    DocumentTab* tab = window->current();
+    TextLayoutStore* text = tab->session()->textLayout();
     QTRY_VERIFY_WITH_TIMEOUT(text->hasCharBoxes(0) && text->hasPageText(0), test::TimeoutMs);
     const QString pageText = text->pageText(0);
     const int marker = int(pageText.indexOf(QChar(0xFFFE)));
@@ -471,7 +472,7 @@ void TestWindowCommands::copyKeyLeavesOutLineBreakMarkers()
         QSKIP("this Qt PDF keeps the hyphen as it is");
     const int first = int(pageText.indexOf(QStringLiteral("adip")));
     const int last = int(pageText.indexOf(QStringLiteral("iscing"))) + 5;
-    PdfViewport* view = session->viewport();
+    PdfViewport* view = tab->viewport();
     auto charPos = [&](int index) {
         const QPointF c = view->pageToView(0, text->charBoxes(0).at(index).center());
         return QPoint(int(c.x()) - view->horizontalScrollBar()->value(),
@@ -495,16 +496,16 @@ void TestWindowCommands::escapeFromEveryFocusableWidget()
 {
     auto window = openWindow({makePdf("escape.pdf", {"alpha beta gamma", "second", "third"})});
     QVERIFY(window);
-    DocumentSession* session = window->current();
-    PdfViewport* view = session->viewport();
-    QTRY_VERIFY_WITH_TIMEOUT(session->textLayout()->hasCharBoxes(0), test::TimeoutMs);
+    DocumentTab* tab = window->current();
+    PdfViewport* view = tab->viewport();
+    QTRY_VERIFY_WITH_TIMEOUT(tab->session()->textLayout()->hasCharBoxes(0), test::TimeoutMs);
     window->searchField()->setText(QStringLiteral("second"));
     QTest::keyClick(window->searchField(), Qt::Key_Return);
     QTRY_VERIFY_WITH_TIMEOUT(!view->searchHits().isEmpty(), test::TimeoutMs);
 
     int tried = 0;
-    for (int tab = 0; tab < window->sideTabWidget()->count(); ++tab) {
-        window->sideTabWidget()->setCurrentIndex(tab);
+    for (int side = 0; side < window->sideTabWidget()->count(); ++side) {
+        window->sideTabWidget()->setCurrentIndex(side);
         const QList<QWidget*> widgets = window->findChildren<QWidget*>();
         for (QWidget* w : widgets) {
             if (!w->isVisible() || !w->isEnabled() || w->focusPolicy() == Qt::NoFocus
@@ -540,7 +541,7 @@ void TestWindowCommands::escapeClosesAComboPopupFirst()
     Annotation a;
     a.type = AnnotationType::Rectangle;
     a.rect = QRectF(100, 100, 80, 40);
-    const QString id = window->current()->annotations()->add(a);
+    const QString id = window->current()->session()->annotations()->add(a);
     view->annotations()->setActive(true);
     view->annotations()->openCard(id);
     auto* combo = view->viewport()->findChild<QComboBox*>();
@@ -610,9 +611,9 @@ void TestWindowCommands::everyAnnotationToolDrawsItsType()
 {
     auto window = openWindow({makePdf("tools.pdf")});
     QVERIFY(window);
-    DocumentSession* session = window->current();
-    PdfViewport* view = session->viewport();
-    AnnotationStore* store = session->annotations();
+    DocumentTab* tab = window->current();
+    PdfViewport* view = tab->viewport();
+    AnnotationStore* store = tab->session()->annotations();
     auto* tools = child<QWidget>(*window, "annotationTools");
     QVERIFY(tools);
     QVERIFY(!tools->isVisible());
@@ -663,8 +664,8 @@ void TestWindowCommands::escapeLeavesAnnotationModeAfterAnAnnotation()
 {
     auto window = openWindow({makePdf("escape.pdf", {"alpha beta gamma", "second"})});
     QVERIFY(window);
-    DocumentSession* session = window->current();
-    PdfViewport* view = session->viewport();
+    DocumentTab* tab = window->current();
+    PdfViewport* view = tab->viewport();
     test::ModalDriver<QMessageBox> explain([](QMessageBox* box) { box->accept(); });
     QTest::keyClick(view, Qt::Key_A);
     QVERIFY(view->annotations()->isActive());
@@ -674,7 +675,7 @@ void TestWindowCommands::escapeLeavesAnnotationModeAfterAnAnnotation()
     QTest::mouseMove(view->viewport(), (from + to) / 2);
     QTest::mouseMove(view->viewport(), to);
     QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, to);
-    QTRY_COMPARE_WITH_TIMEOUT(session->annotations()->count(), 1, test::TimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(tab->session()->annotations()->count(), 1, test::TimeoutMs);
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     for (int i = 0; i < 3 && view->annotations()->isActive(); ++i)
@@ -691,7 +692,7 @@ void TestWindowCommands::hashIndicatorAndLastTab()
     QCOMPARE(hash->text(), QStringLiteral("● 只读：源文件哈希未变"));
     QVERIFY(hash->toolTip().contains(hashFile(path)));
     QCOMPARE(hash->styleSheet(), QStringLiteral("color:%1;").arg(themePalette(0).success));
-    window->closeSession(window->current());
+    window->closeTab(window->current());
     QVERIFY(hash->text().isEmpty());
     QVERIFY(hash->toolTip().isEmpty());
     QCOMPARE(window->centralStack()->currentWidget(), window->welcomePage());
@@ -701,12 +702,12 @@ void TestWindowCommands::sourceChangeShowsTheBanner()
 {
     auto window = openWindow({makePdf("watched.pdf")});
     QVERIFY(window);
-    DocumentSession* session = window->current();
+    DocumentTab* tab = window->current();
     auto* banner = child<QFrame>(*window, "banner");
     auto* indicator = child<QLabel>(*window, "documentIndicator");
     QVERIFY(banner->isHidden());
-    Q_EMIT session->controller()->sourceFileModified();
-    QVERIFY(session->sourceModified());
+    Q_EMIT tab->session()->controller()->sourceFileModified();
+    QVERIFY(tab->session()->sourceModified());
     QVERIFY(banner->isVisible());
     QCOMPARE(indicator->text(), QStringLiteral("● 源文件已被外部修改"));
 
@@ -714,13 +715,13 @@ void TestWindowCommands::sourceChangeShowsTheBanner()
     QTest::mouseClick(child<QPushButton>(*window, "ignoreButton"), Qt::LeftButton);
     QVERIFY(banner->isHidden());
     QVERIFY(!indicator->text().isEmpty());
-    Q_EMIT session->controller()->sourceFileModified();
-    QSignalSpy ready(session, &DocumentSession::documentReady);
+    Q_EMIT tab->session()->controller()->sourceFileModified();
+    QSignalSpy ready(tab, &DocumentTab::documentReady);
     QTest::mouseClick(child<QPushButton>(*window, "reloadButton"), Qt::LeftButton);
     QVERIFY(banner->isHidden());
     QVERIFY(ready.wait(test::TimeoutMs));
     QVERIFY(indicator->text().isEmpty());
-    QVERIFY(!session->sourceModified());
+    QVERIFY(!tab->session()->sourceModified());
 }
 
 // The first tab becomes current before its session has a file; the title must not stay at the
@@ -742,7 +743,7 @@ void TestWindowCommands::indicatorsTellTheCurrentTab()
 {
     auto window = openWindow({makePdf("ready.pdf")});
     QVERIFY(window);
-    DocumentSession* first = window->current();
+    DocumentTab* first = window->current();
     auto* hash = child<QLabel>(*window, "hashIndicator");
     auto* indicator = child<QLabel>(*window, "documentIndicator");
     auto* pageField = child<QLineEdit>(*window, "pageField");
@@ -755,16 +756,16 @@ void TestWindowCommands::indicatorsTellTheCurrentTab()
     QCOMPARE(pageText(), QStringLiteral("1 / 3"));
 
     // The source changes on disk: the claim goes, the notice comes.
-    Q_EMIT first->controller()->sourceFileModified();
+    Q_EMIT first->session()->controller()->sourceFileModified();
     QVERIFY(hash->text().isEmpty());
     QCOMPARE(indicator->text(), QStringLiteral("● 源文件已被外部修改"));
 
     // A second document, held back on the worker, is still loading when its tab shows.
     auto gate = std::make_unique<test::WorkerGate>(window->worker());
     window->openFile(makePdf("loading.pdf"));
-    DocumentSession* second = window->current();
+    DocumentTab* second = window->current();
     QVERIFY(second != first);
-    QCOMPARE(second->controller()->status(), int(Loading));
+    QCOMPARE(second->session()->controller()->status(), int(Loading));
     QVERIFY(hash->text().isEmpty());
     QVERIFY(indicator->text().isEmpty());
     QVERIFY(!pageText().contains(QLatin1String("/ 0")));
@@ -779,7 +780,7 @@ void TestWindowCommands::indicatorsTellTheCurrentTab()
     QVERIFY(hash->text().isEmpty());
     QCOMPARE(indicator->text(), QStringLiteral("● 源文件已被外部修改"));
     // An annotation notice of one document is not shown on the other.
-    Q_EMIT first->annotations()->hashMismatchDetected();
+    Q_EMIT first->session()->annotations()->hashMismatchDetected();
     QTest::keyClick(window.get(), Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(window->current(), second);
     QVERIFY(indicator->text().isEmpty());
@@ -906,7 +907,7 @@ void TestWindowCommands::pageColoursMenuCyclesAndFollowsTheTheme()
     auto window = openWindow({makePdf("colours.pdf")});
     QVERIFY(window);
     PdfViewport* view = window->current()->viewport();
-    RenderCache* cache = window->current()->renderCache();
+    RenderCache* cache = window->current()->session()->renderCache();
     RenderCache* thumbs = window->current()->thumbnailPanel()->renderCache();
     QMenu* menu = child<QPushButton>(*window, "pageColoursButton")->menu();
     QCOMPARE(menu->actions().size(), 4);

@@ -8,6 +8,7 @@
 #include "core/DocumentController.h"
 #include "ocr/OcrController.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 #include "speech/ReadAloud.h"
 #include "speech/SpeechEngine.h"
 #include "text/SearchController.h"
@@ -110,8 +111,8 @@ std::unique_ptr<MainWindow> TestWindowKeys::openWindow(const QStringList& files)
         return nullptr;
     for (const QString& path : files)
         window->openFile(path);
-    for (DocumentSession* session : window->documentSessions()) {
-        if (!test::waitReady(session))
+    for (DocumentTab* tab : window->openTabs()) {
+        if (!test::waitReady(tab))
             return nullptr;
     }
     return window;
@@ -122,13 +123,13 @@ void TestWindowKeys::returnSearchesWhatTheFieldHoldsNow()
     auto window =
         openWindow({makePdf("find.pdf", {"node one", "glyph two", "node three glyph", "four"})});
     QVERIFY(window);
-    DocumentSession* session = window->current();
-    SearchPanel* panel = session->searchPanel();
-    PdfViewport* view = session->viewport();
+    DocumentTab* tab = window->current();
+    SearchPanel* panel = tab->searchPanel();
+    PdfViewport* view = tab->viewport();
     QLineEdit* field = window->searchField();
 
     QTest::mouseClick(field, Qt::LeftButton);
-    QSignalSpy finished(session->search(), &SearchController::finished);
+    QSignalSpy finished(tab->session()->search(), &SearchController::finished);
     QTest::keyClicks(field, "node");
     QVERIFY(finished.wait(test::TimeoutMs)); // searched once the typing paused
     QTest::keyClick(field, Qt::Key_Return);
@@ -141,7 +142,7 @@ void TestWindowKeys::returnSearchesWhatTheFieldHoldsNow()
     QTest::keyClicks(field, "glyph");
     QTest::keyClick(field, Qt::Key_Return);
     QVERIFY(!window->searchDebounceTimer()->isActive());
-    QCOMPARE(session->search()->query(), QStringLiteral("glyph"));
+    QCOMPARE(tab->session()->search()->query(), QStringLiteral("glyph"));
     QTRY_COMPARE_WITH_TIMEOUT(panel->currentHitIndex(), 0, test::TimeoutMs);
     QCOMPARE(panel->searchHits().size(), 2);
     QCOMPARE(view->currentPage(), 1);
@@ -172,39 +173,39 @@ void TestWindowKeys::findOptionAndQuickReturnShowTheFirstHit()
 
     // An empty field, a word typed and Return before any page's text is read.
     window->openFile(makePdf("quick.pdf", {"a", "b", "c", "d", "needle"}));
-    DocumentSession* session = window->current();
-    QVERIFY(test::waitReady(session));
+    DocumentTab* tab = window->current();
+    QVERIFY(test::waitReady(tab));
     QLineEdit* field = window->searchField();
     field->clear();
     QTest::mouseClick(field, Qt::LeftButton);
     QTest::keyClicks(field, "needle");
     QTest::keyClick(field, Qt::Key_Return);
-    QTRY_COMPARE_WITH_TIMEOUT(session->viewport()->currentPage(), 4, test::TimeoutMs);
-    QCOMPARE(session->searchPanel()->currentHitIndex(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(tab->viewport()->currentPage(), 4, test::TimeoutMs);
+    QCOMPARE(tab->searchPanel()->currentHitIndex(), 0);
 }
 
 void TestWindowKeys::endHomeAndHistoryKeys()
 {
     auto window = openWindow({makePdf("pages.pdf", {"one", "two", "three"})});
     QVERIFY(window);
-    DocumentSession* session = window->current();
-    PdfViewport* view = session->viewport();
+    DocumentTab* tab = window->current();
+    PdfViewport* view = tab->viewport();
     QScrollBar* bar = view->verticalScrollBar();
     view->setFocus();
-    QTRY_VERIFY_WITH_TIMEOUT(!session->viewHistory().isEmpty(), test::TimeoutMs);
-    const int entries = int(session->viewHistory().size());
+    QTRY_VERIFY_WITH_TIMEOUT(!tab->session()->viewHistory().isEmpty(), test::TimeoutMs);
+    const int entries = int(tab->session()->viewHistory().size());
 
     QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
     QVERIFY(bar->maximum() > 0);
     QCOMPARE(bar->value(), bar->maximum()); // the end of the last page, not its top
     QCOMPARE(view->currentPage(), 2);
     QVERIFY(view->pageRect(2).bottom() <= bar->value() + view->viewport()->height());
-    QTRY_COMPARE_WITH_TIMEOUT(session->viewHistory().size(), entries + 1, test::TimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(tab->session()->viewHistory().size(), entries + 1, test::TimeoutMs);
 
     QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
     QCOMPARE(bar->value(), 0);
     QCOMPARE(view->currentPage(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(session->viewHistory().size(), entries + 2, test::TimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(tab->session()->viewHistory().size(), entries + 2, test::TimeoutMs);
 
     // Alt+Left and Alt+Right walk the view history, wherever the focus is.
     QTest::keyClick(view, Qt::Key_Left, Qt::AltModifier);
@@ -257,9 +258,9 @@ void TestWindowKeys::dragPastAShortLastLineKeepsItsEnd()
                 {QPointF(72, 113), QStringLiteral("hook")}}}));
     auto window = openWindow({path});
     QVERIFY(window);
-    DocumentSession* session = window->current();
-    PdfViewport* view = session->viewport();
-    TextLayoutStore* text = session->textLayout();
+    DocumentTab* tab = window->current();
+    PdfViewport* view = tab->viewport();
+    TextLayoutStore* text = tab->session()->textLayout();
     text->requestCharBoxes(0, JobPriority::TextLayout);
     QTRY_VERIFY_WITH_TIMEOUT(text->hasCharBoxes(0), test::TimeoutMs);
     // The last four letters are "hook" (the writer's text comes out with breaks between letters).
@@ -295,8 +296,8 @@ void TestWindowKeys::recogniseTextFromTheToolsMenuAndTheHint()
         path, {{{QPointF(72, 100), QStringLiteral("A page with its own text")}}, {}, {}}));
     auto window = openWindow({path});
     QVERIFY(window);
-    DocumentSession* session = window->current();
-    PdfViewport* view = session->viewport();
+    DocumentTab* tab = window->current();
+    PdfViewport* view = tab->viewport();
     auto* menu = window->findChild<QMenu*>(QStringLiteral("ocrMenu"));
     QVERIFY(menu && menu->isEnabled());
     QVERIFY(window->studyTools()->toolsMenu()->actions().contains(menu->menuAction()));
@@ -314,7 +315,7 @@ void TestWindowKeys::recogniseTextFromTheToolsMenuAndTheHint()
     // Tools → Recognise text → all pages without text: the two pictures, not the text page, in
     // one run whose progress shows at once. (Without the OCR files each page fails with a warning.)
     test::ModalDriver<QMessageBox> warning([](QMessageBox* box) { box->accept(); }, 2);
-    OcrController* ocr = session->ocr();
+    OcrController* ocr = tab->session()->ocr();
     QList<int> pagesRun;
     bool dialogShown = true;
     const auto ran = [&](int page) {
@@ -386,9 +387,9 @@ void TestWindowKeys::bookmarksPanelJumpsRenamesAndDeletes()
 {
     auto window = openWindow({makePdf("marks.pdf", {"one", "two", "three"})});
     QVERIFY(window);
-    DocumentSession* session = window->current();
-    PdfViewport* view = session->viewport();
-    BookmarkStore* store = session->bookmarks();
+    DocumentTab* tab = window->current();
+    PdfViewport* view = tab->viewport();
+    BookmarkStore* store = tab->session()->bookmarks();
     view->setFocus();
     QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
     QTest::keyClick(window.get(), Qt::Key_D, Qt::ControlModifier);
@@ -398,10 +399,11 @@ void TestWindowKeys::bookmarksPanelJumpsRenamesAndDeletes()
 
     // Its tab sits beside contents and thumbnails.
     QTabWidget* side = window->sideTabWidget();
-    BookmarkListPanel* panel = session->bookmarkListPanel();
-    const int tab = side->indexOf(panel);
-    QCOMPARE(tab, 2);
-    QTest::mouseClick(side->tabBar(), Qt::LeftButton, {}, side->tabBar()->tabRect(tab).center());
+    BookmarkListPanel* panel = tab->bookmarkListPanel();
+    const int sideIndex = side->indexOf(panel);
+    QCOMPARE(sideIndex, 2);
+    QTest::mouseClick(side->tabBar(), Qt::LeftButton, {},
+                      side->tabBar()->tabRect(sideIndex).center());
     QCOMPARE(side->currentWidget(), panel);
     QListWidget* list = panel->list();
     QTRY_COMPARE_WITH_TIMEOUT(list->count(), 2, test::TimeoutMs);

@@ -10,6 +10,7 @@
 #include "ocr/OcrCache.h"
 #include "ocr/OcrController.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 #include "text/SearchController.h"
 #include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
@@ -133,16 +134,16 @@ QStringList shownMessages(const QSignalSpy& messages)
     return shown;
 }
 
-// Opens path in the window with this build's inference files; the session once it is ready.
-DocumentSession* openWithOcrFiles(MainWindow& window, const QString& path)
+// Opens path in the window with this build's inference files; the tab once it is ready.
+DocumentTab* openWithOcrFiles(MainWindow& window, const QString& path)
 {
     window.openFile(path);
-    DocumentSession* session = window.current();
-    if (!session)
+    DocumentTab* tab = window.current();
+    if (!tab)
         return nullptr;
-    session->ocr()->setModelDirectory(test::ocrModelDir());
-    session->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
-    return test::waitReady(session) ? session : nullptr;
+    tab->session()->ocr()->setModelDirectory(test::ocrModelDir());
+    tab->session()->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
+    return test::waitReady(tab) ? tab : nullptr;
 }
 
 } // namespace
@@ -509,10 +510,10 @@ void TestOcrController::closingTheTabMidRunStopsSilently()
     const QString path = dir->filePath(QStringLiteral("close.pdf"));
     QVERIFY(writeScannedPdf(path, 4));
     MainWindow window;
-    DocumentSession* session = openWithOcrFiles(window, path);
-    QVERIFY(session);
+    DocumentTab* tab = openWithOcrFiles(window, path);
+    QVERIFY(tab);
 
-    QPointer<OcrController> ocrController = session->ocr();
+    QPointer<OcrController> ocrController = tab->session()->ocr();
     OcrSpies spy(ocrController.data());
     window.ocrDocumentCommand();
     QPointer<QProgressDialog> dialog = window.ocrProgressDialog();
@@ -522,10 +523,10 @@ void TestOcrController::closingTheTabMidRunStopsSilently()
     // Recognition of the first page has started on the OCR thread.
     QTRY_VERIFY_WITH_TIMEOUT(ocrController->engineReady(), test::TimeoutMs);
 
-    window.closeSession(session);
+    window.closeTab(tab);
     QVERIFY(ocrController->isIdle());
     QTRY_VERIFY_WITH_TIMEOUT(!ocrController,
-                             test::TimeoutMs); // the session went, waiting for the OCR job
+                             test::TimeoutMs); // the tab went, waiting for the OCR job
     QTRY_VERIFY_WITH_TIMEOUT(!dialog, test::TimeoutMs);
     QVERIFY(!window.ocrProgressDialog());
     QVERIFY(window.worker()->waitForIdle(test::TimeoutMs));
@@ -544,8 +545,8 @@ void TestOcrController::windowDialogFollowsItsOwnRun()
     MainWindow window;
     window.openFile(first);
     window.openFile(second);
-    DocumentSession* a = window.documentSessions().at(0);
-    DocumentSession* b = window.documentSessions().at(1);
+    DocumentTab* a = window.openTabs().at(0);
+    DocumentTab* b = window.openTabs().at(1);
     QVERIFY(test::waitReady(a));
     QVERIFY(test::waitReady(b));
     window.documentTabs()->setCurrentIndex(0);
@@ -560,21 +561,21 @@ void TestOcrController::windowDialogFollowsItsOwnRun()
         QCOMPARE(dialog->maximum(), 2);
         window.documentTabs()->setCurrentIndex(1);
         QCOMPARE(window.current(), b);
-        QSignalSpy finished(a->ocr(), &OcrController::finished);
+        QSignalSpy finished(a->session()->ocr(), &OcrController::finished);
         Q_EMIT dialog->canceled();
         QCOMPARE(finished.first(), (QVariantList{0, true}));
         QVERIFY(!window.ocrProgressDialog());
         QTRY_VERIFY_WITH_TIMEOUT(!dialog, test::TimeoutMs);
-        QVERIFY(a->ocr()->isIdle());
+        QVERIFY(a->session()->ocr()->isIdle());
     }
     {
         // A reload ends the run without a signal; the dialog does not wait for one.
         test::WorkerGate gate(window.worker());
         window.ocrDocumentCommand();
         QVERIFY(window.ocrProgressDialog());
-        b->controller()->reload();
+        b->session()->controller()->reload();
         QVERIFY(!window.ocrProgressDialog());
-        QVERIFY(b->ocr()->isIdle());
+        QVERIFY(b->session()->ocr()->isIdle());
     }
     QVERIFY(test::waitReady(b));
 }
@@ -586,17 +587,17 @@ void TestOcrController::windowRunsTheSearchPanelsOcrAndSearchesAgain()
     QVERIFY(writeScannedPdf(path));
     MainWindow window;
     window.show();
-    DocumentSession* session = openWithOcrFiles(window, path);
-    QVERIFY(session);
+    DocumentTab* tab = openWithOcrFiles(window, path);
+    QVERIFY(tab);
 
     // A search in a scanned document finds nothing and offers OCR.
-    SearchPanel* panel = session->searchPanel();
+    SearchPanel* panel = tab->searchPanel();
     window.searchField()->setText(QStringLiteral("recognition"));
-    QTRY_VERIFY_WITH_TIMEOUT(session->search()->isFinished(), test::TimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(tab->session()->search()->isFinished(), test::TimeoutMs);
     QVERIFY(panel->searchHits().isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(panel->hintBox()->isVisibleTo(panel), test::TimeoutMs);
 
-    QSignalSpy finished(session->ocr(), &OcrController::finished);
+    QSignalSpy finished(tab->session()->ocr(), &OcrController::finished);
     panel->ocrButton()->click();
     QVERIFY(window.ocrProgressDialog());
     QVERIFY(finished.wait(test::TimeoutMs));
@@ -644,12 +645,12 @@ void TestOcrController::windowSelectionOfDenseTextStaysOnItsLines()
     QVERIFY(writePicturePdf(path, image));
     MainWindow window;
     window.show();
-    DocumentSession* session = openWithOcrFiles(window, path);
-    QVERIFY(session);
-    QSignalSpy finished(session->ocr(), &OcrController::finished);
-    session->ocr()->ocrPage(0);
+    DocumentTab* tab = openWithOcrFiles(window, path);
+    QVERIFY(tab);
+    QSignalSpy finished(tab->session()->ocr(), &OcrController::finished);
+    tab->session()->ocr()->ocrPage(0);
     QVERIFY(finished.wait(test::TimeoutMs));
-    const OcrPageText* result = session->textLayout()->ocrResult(0);
+    const OcrPageText* result = tab->session()->textLayout()->ocrResult(0);
     QVERIFY(result);
     QCOMPARE(result->lines.size(), lines.size());
     // Each line's box holds its own text: highlights of neighbouring lines do not overlap.
@@ -660,7 +661,7 @@ void TestOcrController::windowSelectionOfDenseTextStaysOnItsLines()
 
     // Drag from the start of the paragraph's second line to its last word, pointed at near the
     // top of that word's tallest letter, with the mouse in the page view.
-    PdfViewport* view = session->viewport();
+    PdfViewport* view = tab->viewport();
     view->setZoom(2.0);
     const auto onScreen = [view](const QPointF& px) {
         const QPointF c = view->pageToView(0, px * 72.0 / 300.0);
@@ -695,14 +696,14 @@ void TestOcrController::windowWarnsWhenTheModelsAreMissing()
     MainWindow window;
     window.show();
     window.openFile(path);
-    DocumentSession* session = window.current();
-    QVERIFY(session);
+    DocumentTab* tab = window.current();
+    QVERIFY(tab);
     // The window points the controller at the models next to the program (none beside the tests).
-    QCOMPARE(session->ocr()->modelDirectory(),
+    QCOMPARE(tab->session()->ocr()->modelDirectory(),
              QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/models")));
-    session->ocr()->setModelDirectory(dir->filePath(QStringLiteral("empty")));
-    session->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
-    QVERIFY(test::waitReady(session));
+    tab->session()->ocr()->setModelDirectory(dir->filePath(QStringLiteral("empty")));
+    tab->session()->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
+    QVERIFY(test::waitReady(tab));
 
     QString boxText;
     test::ModalDriver<QMessageBox> driver([&](QMessageBox* box) {
@@ -710,7 +711,7 @@ void TestOcrController::windowWarnsWhenTheModelsAreMissing()
         box->accept();
     });
     QSignalSpy messages(window.statusBar(), &QStatusBar::messageChanged);
-    QSignalSpy finished(session->ocr(), &OcrController::finished);
+    QSignalSpy finished(tab->session()->ocr(), &OcrController::finished);
     window.ocrDocumentCommand();
     QTRY_COMPARE_WITH_TIMEOUT(driver.handled, 1, test::TimeoutMs);
     QCOMPARE(driver.titles.first(), QStringLiteral("OCR 不可用"));
@@ -720,7 +721,7 @@ void TestOcrController::windowWarnsWhenTheModelsAreMissing()
              qPrintable(shown.join('|')));
     QCOMPARE(finished.size(), 1);
     QVERIFY(!window.ocrProgressDialog());
-    QCOMPARE(session->controller()->status(), int(Ready));
+    QCOMPARE(tab->session()->controller()->status(), int(Ready));
 }
 
 void TestOcrController::commandLinePageIsRecognisedInTheLastDocument()
@@ -733,29 +734,29 @@ void TestOcrController::commandLinePageIsRecognisedInTheLastDocument()
     MainWindow window;
     window.openFile(first);
     window.openFile(second);
-    QCOMPARE(window.documentSessions().size(), 2);
-    for (DocumentSession* session : window.documentSessions()) {
-        session->ocr()->setModelDirectory(test::ocrModelDir());
-        session->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
+    QCOMPARE(window.openTabs().size(), 2);
+    for (DocumentTab* tab : window.openTabs()) {
+        tab->session()->ocr()->setModelDirectory(test::ocrModelDir());
+        tab->session()->ocr()->setRuntimeCandidates({test::ocrRuntimePath()});
     }
-    DocumentSession* firstSession = window.documentSessions().at(0);
-    DocumentSession* secondSession = window.documentSessions().at(1);
+    DocumentTab* firstTab = window.openTabs().at(0);
+    DocumentTab* secondTab = window.openTabs().at(1);
     QSignalSpy messages(window.statusBar(), &QStatusBar::messageChanged);
-    QSignalSpy firstReady(firstSession->ocr(), &OcrController::pageOcrReady);
-    QSignalSpy secondReady(secondSession->ocr(), &OcrController::pageOcrReady);
+    QSignalSpy firstReady(firstTab->session()->ocr(), &OcrController::pageOcrReady);
+    QSignalSpy secondReady(secondTab->session()->ocr(), &OcrController::pageOcrReady);
     window.ocrPageWhenReady(1);
 
     QVERIFY(secondReady.wait(test::TimeoutMs));
     QCOMPARE(secondReady.first(), (QVariantList{1, ScanLines.size()}));
-    QVERIFY(secondSession->textLayout()->ocrResult(1));
-    QVERIFY(!secondSession->textLayout()->ocrResult(0));
+    QVERIFY(secondTab->session()->textLayout()->ocrResult(1));
+    QVERIFY(!secondTab->session()->textLayout()->ocrResult(0));
     const QStringList shown = shownMessages(messages);
     QVERIFY2(shown.contains(QStringLiteral("第 2 页 OCR 完成：识别 3 行文本")),
              qPrintable(shown.join('|')));
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("OCR 完成：1 页"));
-    QVERIFY(test::waitReady(firstSession));
+    QVERIFY(test::waitReady(firstTab));
     QVERIFY(firstReady.isEmpty());
-    QVERIFY(firstSession->ocr()->isIdle());
+    QVERIFY(firstTab->session()->ocr()->isIdle());
 }
 
 void TestOcrController::recognisedPagesAreKeptExceptInPrivateMode()
@@ -768,45 +769,45 @@ void TestOcrController::recognisedPagesAreKeptExceptInPrivateMode()
     QVERIFY(!kept.isEmpty());
 
     auto recognise = [](MainWindow& window, const QString& file) {
-        DocumentSession* session = openWithOcrFiles(window, file);
-        if (!session)
+        DocumentTab* tab = openWithOcrFiles(window, file);
+        if (!tab)
             return false;
-        QSignalSpy finished(session->ocr(), &OcrController::finished);
-        session->ocr()->ocrPage(0);
-        return finished.wait(test::TimeoutMs) && session->textLayout()->ocrResult(0);
+        QSignalSpy finished(tab->session()->ocr(), &OcrController::finished);
+        tab->session()->ocr()->ocrPage(0);
+        return finished.wait(test::TimeoutMs) && tab->session()->textLayout()->ocrResult(0);
     };
     // Closing the tab waits for the OCR thread, where the file would be written.
     QSettings().setValue(QStringLiteral("prefs/privateMode"), true);
     {
         MainWindow window;
         QVERIFY(recognise(window, path));
-        window.closeSession(window.current());
+        window.closeTab(window.current());
     }
     QVERIFY(!QFile::exists(kept));
     QSettings().setValue(QStringLiteral("prefs/privateMode"), false);
     {
         MainWindow window;
         QVERIFY(recognise(window, path));
-        window.closeSession(window.current());
+        window.closeTab(window.current());
     }
     QVERIFY(QFile::exists(kept));
 
     // Opened again, the page's text is there without recognising it, and search finds it.
     MainWindow window;
     window.openFile(path);
-    DocumentSession* session = window.current();
-    QVERIFY(test::waitReady(session));
-    QTRY_VERIFY_WITH_TIMEOUT(session->textLayout()->ocrResult(0), test::TimeoutMs);
-    const OcrPageText* result = session->textLayout()->ocrResult(0);
+    DocumentTab* tab = window.current();
+    QVERIFY(test::waitReady(tab));
+    QTRY_VERIFY_WITH_TIMEOUT(tab->session()->textLayout()->ocrResult(0), test::TimeoutMs);
+    const OcrPageText* result = tab->session()->textLayout()->ocrResult(0);
     QCOMPARE(result->lines.size(), ScanLines.size());
     QCOMPARE(result->lines.at(1).text.simplified(), ScanLines.at(1));
-    QVERIFY(session->ocr()->isIdle());
-    QVERIFY(!session->ocr()->initializationTried());
-    QSignalSpy searched(session->search(), &SearchController::finished);
-    session->search()->startSearch(QStringLiteral("scanned"), false);
+    QVERIFY(tab->session()->ocr()->isIdle());
+    QVERIFY(!tab->session()->ocr()->initializationTried());
+    QSignalSpy searched(tab->session()->search(), &SearchController::finished);
+    tab->session()->search()->startSearch(QStringLiteral("scanned"), false);
     if (searched.isEmpty())
         QVERIFY(searched.wait(test::TimeoutMs));
-    QCOMPARE(session->search()->announcedHits().size(), 1);
+    QCOMPARE(tab->session()->search()->announcedHits().size(), 1);
 }
 
 void TestOcrController::progressTextEstimatesFromPagesDone()

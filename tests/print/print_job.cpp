@@ -8,6 +8,7 @@
 #include "engine/PdfCopy.h"
 #include "engine/PdfDocument.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/ExportFixtures.h"
@@ -105,7 +106,7 @@ std::unique_ptr<MainWindow> TestPrintJob::openWindow(const QString& path)
     });
     window->show();
     window->openFile(path);
-    if (window->documentSessions().size() != 1 || !test::waitReady(window->current()))
+    if (window->openTabs().size() != 1 || !test::waitReady(window->current()))
         return nullptr;
     return window;
 }
@@ -123,7 +124,7 @@ void TestPrintJob::printsChosenPagesWithAnnotations()
     const QStringList jobFilesBefore = printJobFiles();
     auto window = openWindow(source);
     QVERIFY(window);
-    AnnotationStore* store = window->current()->annotations();
+    AnnotationStore* store = window->current()->session()->annotations();
     // The first annotation of the run is explained in a box.
     test::ModalDriver<QMessageBox> explain([](QMessageBox* box) { box->accept(); });
     for (int page : {0, 2, 4}) {
@@ -181,7 +182,7 @@ void TestPrintJob::serverGoneMidJob()
     note.type = AnnotationType::Note;
     note.page = 1;
     note.rect = QRectF(100, 100, 0, 0);
-    QVERIFY(!window->current()->annotations()->add(note).isEmpty());
+    QVERIFY(!window->current()->session()->annotations()->add(note).isEmpty());
     const QStringList jobFilesBefore = printJobFiles();
 
     const qint64 server = qEnvironmentVariableIntValue("DOVRIX_TEST_CUPSD_PID");
@@ -202,7 +203,7 @@ void TestPrintJob::serverGoneMidJob()
              qPrintable(messages.first()));
     QVERIFY(!window->exportCommands()->isPrinting());
     QCOMPARE(printJobFiles(), jobFilesBefore);
-    QCOMPARE(window->current()->annotations()->count(), 1);
+    QCOMPARE(window->current()->session()->annotations()->count(), 1);
 }
 
 QTEST_MAIN(TestPrintJob)

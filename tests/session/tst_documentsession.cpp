@@ -1,5 +1,6 @@
 #include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
+#include "core/BookmarkStore.h"
 #include "core/DocumentController.h"
 #include "core/PageColours.h"
 #include "core/PdfWorker.h"
@@ -7,7 +8,9 @@
 #include "core/RenderCache.h"
 #include "engine/PdfDocument.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 #include "settings/AppSettings.h"
+#include "synctex/SynctexLink.h"
 #include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"
@@ -43,6 +46,7 @@ private Q_SLOTS:
     void historyStepsStopAtTheEnds();
 
     void relaysAndReadySequence();
+    void tabShowsTheReadyDocument();
     void storedPageIsRestoredAndHistoryWalks();
     void backRightAfterAJumpReturnsToItsStart();
     void historyKeepsThePlaceOfAJump();
@@ -57,7 +61,7 @@ private Q_SLOTS:
 
 private:
     // A session on a ten-page document, shown, ready; stored page as given (-1 = none).
-    std::unique_ptr<DocumentSession> openReady(int storedPage);
+    std::unique_ptr<DocumentTab> openReady(int storedPage);
 
     QTemporaryDir settingsDir;
     std::unique_ptr<QTemporaryDir> dir;
@@ -157,111 +161,134 @@ void TestDocumentSession::historyStepsStopAtTheEnds()
 
 // --- the session with its real parts ---
 
-std::unique_ptr<DocumentSession> TestDocumentSession::openReady(int storedPage)
+std::unique_ptr<DocumentTab> TestDocumentSession::openReady(int storedPage)
 {
     if (storedPage >= 0)
         settings->saveProgress(hashFile(pdf), storedPage, 1.0);
-    auto session = std::make_unique<DocumentSession>(worker.get(), settings.get());
-    session->pageWidget()->resize(800, 600);
-    session->pageWidget()->show();
-    QSignalSpy ready(session.get(), &DocumentSession::documentReady);
-    session->openFile(pdf);
+    auto tab = std::make_unique<DocumentTab>(worker.get(), settings.get());
+    tab->pageWidget()->resize(800, 600);
+    tab->pageWidget()->show();
+    QSignalSpy ready(tab.get(), &DocumentTab::documentReady);
+    tab->session()->openFile(pdf);
     if (!ready.wait(test::TimeoutMs))
         return nullptr;
-    return session;
+    return tab;
 }
 
+// The document's parts without any widget: relays, the ready sequence and what it leaves for the
+// tab (the stored page, an empty history).
 void TestDocumentSession::relaysAndReadySequence()
 {
+    settings->saveProgress(hashFile(pdf), 7, 1.0);
     DocumentSession session(worker.get(), settings.get());
     QCOMPARE(session.displayName(), QStringLiteral("新文档"));
     QCOMPARE(session.renderCache()->byteBudget(), qint64(192) * 1024 * 1024);
-    QVERIFY(session.historyTimer()->isSingleShot());
-    QVERIFY(!session.pageWidget()->parent());
 
     QSignalSpy status(&session, &DocumentSession::statusChanged);
-    int pagesWhenReady = -1;
+    bool sawReady = false;
     connect(&session, &DocumentSession::documentReady, this, [&](DocumentSession* s) {
         QCOMPARE(s, &session);
         // Listeners see a fully reset session.
-        pagesWhenReady = s->viewport()->pageCount();
         QVERIFY(s->annotations()->isBound());
         QCOMPARE(s->annotations()->sourceHash(), s->controller()->sourceHash());
         QCOMPARE(s->progress()->documentKey(), s->controller()->sourceHash());
-        QCOMPARE(s->historyIndex(), 0);
-        QCOMPARE(s->searchPanel()->statusLabel()->text(),
-                 QStringLiteral("输入关键字开始搜索（Ctrl+F）"));
+        QCOMPARE(s->bookmarks()->documentKey(), s->controller()->sourceHash());
+        QCOMPARE(s->synctex()->documentPath(), pdf);
+        QCOMPARE(s->historyIndex(), -1);
+        QCOMPARE(s->pendingRestorePage(), 7);
+        sawReady = true;
     });
     session.openFile(pdf);
-    QTRY_COMPARE_WITH_TIMEOUT(pagesWhenReady, 10, test::TimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(sawReady, test::TimeoutMs);
     QCOMPARE(session.displayName(), QStringLiteral("ten.pdf"));
     QVERIFY(status.size() >= 2);
     QCOMPARE(status.first().at(0).value<DocumentSession*>(), &session);
     QCOMPARE(status.first().at(1).toInt(), int(Loading));
     QCOMPARE(status.last().at(1).toInt(), int(Ready));
-    QCOMPARE(session.viewHistory().size(), 1);
-    QCOMPARE(session.viewHistory().first(), (ViewState{0, session.viewport()->zoom(), 0,
-                                                       session.viewport()->currentTarget().point}));
+    QCOMPARE(session.takeRestorePage(), 7);
+    QCOMPARE(session.pendingRestorePage(), -1);
+    session.prepareClose();
+}
+
+// The tab's widgets are bound to the document before the tab announces it.
+void TestDocumentSession::tabShowsTheReadyDocument()
+{
+    DocumentTab tab(worker.get(), settings.get());
+    QVERIFY(tab.historyTimer()->isSingleShot());
+    QVERIFY(!tab.pageWidget()->parent());
+    int pagesWhenReady = -1;
+    connect(&tab, &DocumentTab::documentReady, this, [&](DocumentTab* t) {
+        QCOMPARE(t, &tab);
+        pagesWhenReady = t->viewport()->pageCount();
+        QCOMPARE(t->session()->historyIndex(), 0);
+        QCOMPARE(t->searchPanel()->statusLabel()->text(),
+                 QStringLiteral("输入关键字开始搜索（Ctrl+F）"));
+    });
+    tab.session()->openFile(pdf);
+    QTRY_COMPARE_WITH_TIMEOUT(pagesWhenReady, 10, test::TimeoutMs);
+    QCOMPARE(tab.session()->viewHistory().size(), 1);
+    QCOMPARE(tab.session()->viewHistory().first(),
+             (ViewState{0, tab.viewport()->zoom(), 0, tab.viewport()->currentTarget().point}));
 }
 
 void TestDocumentSession::storedPageIsRestoredAndHistoryWalks()
 {
-    auto session = openReady(7);
-    QVERIFY(session);
-    PdfViewport* view = session->viewport();
+    auto tab = openReady(7);
+    QVERIFY(tab);
+    PdfViewport* view = tab->viewport();
     QCOMPARE(view->currentPage(), 7);
-    QCOMPARE(session->pendingRestorePage(), -1);
+    QCOMPARE(tab->session()->pendingRestorePage(), -1);
     // The jump becomes the second entry once the view has settled.
-    QTRY_COMPARE_WITH_TIMEOUT(session->historyIndex(), 1, test::TimeoutMs);
-    QCOMPARE(session->viewHistory().size(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(tab->session()->historyIndex(), 1, test::TimeoutMs);
+    QCOMPARE(tab->session()->viewHistory().size(), 2);
 
-    session->navigateHistory(-1);
+    tab->navigateHistory(-1);
     QCOMPARE(view->currentPage(), 0);
-    QCOMPARE(session->historyIndex(), 0);
-    QVERIFY(!session->historyTimer()->isActive()); // navigating makes no new entry
-    session->navigateHistory(-1);
+    QCOMPARE(tab->session()->historyIndex(), 0);
+    QVERIFY(!tab->historyTimer()->isActive()); // navigating makes no new entry
+    tab->navigateHistory(-1);
     QCOMPARE(view->currentPage(), 0);
-    QCOMPARE(session->historyIndex(), 0);
+    QCOMPARE(tab->session()->historyIndex(), 0);
 
-    session->navigateHistory(+1);
+    tab->navigateHistory(+1);
     QCOMPARE(view->currentPage(), 7);
-    session->navigateHistory(+1);
+    tab->navigateHistory(+1);
     QCOMPARE(view->currentPage(), 7);
-    QCOMPARE(session->historyIndex(), 1);
+    QCOMPARE(tab->session()->historyIndex(), 1);
 
     // Back, then a move elsewhere: the forward entry is gone.
-    session->navigateHistory(-1);
+    tab->navigateHistory(-1);
     view->goToPage(4);
-    QTRY_COMPARE_WITH_TIMEOUT(session->viewHistory().last().page, 4, test::TimeoutMs);
-    QCOMPARE(session->viewHistory().size(), 2);
-    QCOMPARE(session->historyIndex(), 1);
-    session->navigateHistory(+1);
+    QTRY_COMPARE_WITH_TIMEOUT(tab->session()->viewHistory().last().page, 4, test::TimeoutMs);
+    QCOMPARE(tab->session()->viewHistory().size(), 2);
+    QCOMPARE(tab->session()->historyIndex(), 1);
+    tab->navigateHistory(+1);
     QCOMPARE(view->currentPage(), 4);
 }
 
 void TestDocumentSession::backRightAfterAJumpReturnsToItsStart()
 {
-    auto session = openReady(7);
-    QVERIFY(session);
-    PdfViewport* view = session->viewport();
-    QTRY_COMPARE_WITH_TIMEOUT(session->historyIndex(), 1, test::TimeoutMs);
+    auto tab = openReady(7);
+    QVERIFY(tab);
+    PdfViewport* view = tab->viewport();
+    QTRY_COMPARE_WITH_TIMEOUT(tab->session()->historyIndex(), 1, test::TimeoutMs);
     view->goToPage(2);
-    QVERIFY(session->historyTimer()->isActive());
+    QVERIFY(tab->historyTimer()->isActive());
     // Back before the history timer fired: the page the jump started from, not the one before.
-    session->navigateHistory(-1);
+    tab->navigateHistory(-1);
     QCOMPARE(view->currentPage(), 7);
-    session->navigateHistory(+1);
+    tab->navigateHistory(+1);
     QCOMPARE(view->currentPage(), 2);
-    QCOMPARE(session->viewHistory().size(), 3);
+    QCOMPARE(tab->session()->viewHistory().size(), 3);
 }
 
 // A link or an outline entry: Back returns to the very place the jump left, Forward to the
 // destination's point and zoom, also for a jump within one page.
 void TestDocumentSession::historyKeepsThePlaceOfAJump()
 {
-    auto session = openReady(-1);
-    QVERIFY(session);
-    PdfViewport* view = session->viewport();
+    auto tab = openReady(-1);
+    QVERIFY(tab);
+    PdfViewport* view = tab->viewport();
     const auto place = [](int page, double y, double zoom = 0) {
         ViewTarget t;
         t.show = ViewTarget::Show::Point;
@@ -283,14 +310,14 @@ void TestDocumentSession::historyKeepsThePlaceOfAJump()
     QVERIFY(shows(6, 500, 2.0));
     view->jumpTo(place(6, 100));
     QVERIFY(shows(6, 100, 2.0));
-    QVERIFY(!session->historyTimer()->isActive());
+    QVERIFY(!tab->historyTimer()->isActive());
 
-    session->navigateHistory(-1);
+    tab->navigateHistory(-1);
     QVERIFY(shows(6, 500, 2.0));
-    session->navigateHistory(-1);
+    tab->navigateHistory(-1);
     QVERIFY(shows(3, 300, zoom));
-    session->navigateHistory(+1);
-    session->navigateHistory(+1);
+    tab->navigateHistory(+1);
+    tab->navigateHistory(+1);
     QVERIFY(shows(6, 100, 2.0));
 }
 
@@ -299,9 +326,9 @@ void TestDocumentSession::historyKeepsThePlaceOfAJump()
 // their old anchor beside the new one; anchors of the text shown stay as they are.
 void TestDocumentSession::annotationsFoundAgainInTheShownText()
 {
-    auto session = openReady(-1);
-    QVERIFY(session);
-    TextLayoutStore* text = session->textLayout();
+    auto tab = openReady(-1);
+    QVERIFY(tab);
+    TextLayoutStore* text = tab->session()->textLayout();
     text->requestCharBoxes(3, JobPriority::TextLayout);
     QTRY_VERIFY_WITH_TIMEOUT(text->hasCharBoxes(3), test::TimeoutMs);
     const QString pageText = text->pageText(3);
@@ -330,7 +357,7 @@ void TestDocumentSession::annotationsFoundAgainInTheShownText()
     QVERIFY(older.start >= 0);
     Annotation shown = annotation("shown", word, 4);
     shown.rect = wordRect;
-    AnnotationStore* store = session->annotations();
+    AnnotationStore* store = tab->session()->annotations();
     const TextSpace other =
         store->space() == TextSpace::MuPdf ? TextSpace::QtPdf : TextSpace::MuPdf;
     QVERIFY(test::writeFile(
@@ -339,8 +366,8 @@ void TestDocumentSession::annotationsFoundAgainInTheShownText()
             + AnnotationStore::encode(framed, other) + ',' + AnnotationStore::encode(older) + ','
             + AnnotationStore::encode(shown, store->space()) + "],\"sourceHash\":\""
             + hashFile(pdf).toLatin1() + "\",\"version\":1}"));
-    QSignalSpy ready(session.get(), &DocumentSession::documentReady);
-    session->controller()->reload();
+    QSignalSpy ready(tab.get(), &DocumentTab::documentReady);
+    tab->session()->controller()->reload();
     QVERIFY(ready.wait(test::TimeoutMs));
 
     const auto words = [store, text](const char* id) {
@@ -363,102 +390,102 @@ void TestDocumentSession::annotationsFoundAgainInTheShownText()
 
 void TestDocumentSession::historyRestoresZoomAndRotation()
 {
-    auto session = openReady(-1);
-    QVERIFY(session);
-    PdfViewport* view = session->viewport();
+    auto tab = openReady(-1);
+    QVERIFY(tab);
+    PdfViewport* view = tab->viewport();
     const double startZoom = view->zoom();
     view->setZoom(2.0);
-    QTRY_COMPARE_WITH_TIMEOUT(session->historyIndex(), 1, test::TimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(tab->session()->historyIndex(), 1, test::TimeoutMs);
     view->rotateBy(90);
-    QTRY_COMPARE_WITH_TIMEOUT(session->historyIndex(), 2, test::TimeoutMs);
-    QCOMPARE(session->viewHistory().last().rotation, 90);
+    QTRY_COMPARE_WITH_TIMEOUT(tab->session()->historyIndex(), 2, test::TimeoutMs);
+    QCOMPARE(tab->session()->viewHistory().last().rotation, 90);
 
-    session->navigateHistory(-1);
+    tab->navigateHistory(-1);
     QCOMPARE(view->rotation(), 0);
     QCOMPARE(view->zoom(), 2.0);
-    session->navigateHistory(-1);
+    tab->navigateHistory(-1);
     QCOMPARE(view->zoom(), startZoom);
-    session->navigateHistory(+1);
-    session->navigateHistory(+1);
+    tab->navigateHistory(+1);
+    tab->navigateHistory(+1);
     QCOMPARE(view->rotation(), 90);
     QCOMPARE(view->zoom(), 2.0);
-    QVERIFY(!session->historyTimer()->isActive());
+    QVERIFY(!tab->historyTimer()->isActive());
 }
 
 void TestDocumentSession::reloadRestoresTheStoredPageAgain()
 {
-    auto session = openReady(7);
-    QVERIFY(session);
-    PdfViewport* view = session->viewport();
-    QTRY_COMPARE_WITH_TIMEOUT(session->historyIndex(), 1, test::TimeoutMs);
+    auto tab = openReady(7);
+    QVERIFY(tab);
+    PdfViewport* view = tab->viewport();
+    QTRY_COMPARE_WITH_TIMEOUT(tab->session()->historyIndex(), 1, test::TimeoutMs);
     view->goToPage(4);
-    QTRY_COMPARE_WITH_TIMEOUT(session->historyIndex(), 2, test::TimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(tab->session()->historyIndex(), 2, test::TimeoutMs);
 
-    QSignalSpy ready(session.get(), &DocumentSession::documentReady);
-    session->controller()->reload();
+    QSignalSpy ready(tab.get(), &DocumentTab::documentReady);
+    tab->session()->controller()->reload();
     QVERIFY(ready.wait(test::TimeoutMs));
     // The reset view's first page is not taken for a reading move: page 4 comes back.
     QCOMPARE(view->currentPage(), 4);
-    QCOMPARE(settings->progressPage(session->controller()->sourceHash()), 4);
-    QCOMPARE(session->viewHistory().first().page, 0);
-    QCOMPARE(session->historyIndex(), 0);
-    QVERIFY(session->renderCache()->count() == 0
-            || !session->renderCache()->contains(view->renderKeyFor(0)));
+    QCOMPARE(settings->progressPage(tab->session()->controller()->sourceHash()), 4);
+    QCOMPARE(tab->session()->viewHistory().first().page, 0);
+    QCOMPARE(tab->session()->historyIndex(), 0);
+    QVERIFY(tab->session()->renderCache()->count() == 0
+            || !tab->session()->renderCache()->contains(view->renderKeyFor(0)));
 }
 
 void TestDocumentSession::privateModeRestoresAndWritesNothing()
 {
     settings->setPrivateMode(true);
-    auto session = openReady(7);
-    QVERIFY(session);
-    PdfViewport* view = session->viewport();
+    auto tab = openReady(7);
+    QVERIFY(tab);
+    PdfViewport* view = tab->viewport();
     QCOMPARE(view->currentPage(), 0);
     view->goToPage(3);
     QCOMPARE(view->currentPage(), 3);
-    session->prepareClose();
-    session.reset();
+    tab->session()->prepareClose();
+    tab.reset();
     QCOMPARE(settings->progressPage(hashFile(pdf)), 7);
 }
 
 void TestDocumentSession::viewComesBackAsItWasLeft()
 {
     settings->setPageColours(QStringLiteral("sepia"));
-    auto session = openReady(-1);
-    QVERIFY(session);
-    PdfViewport* view = session->viewport();
+    auto tab = openReady(-1);
+    QVERIFY(tab);
+    PdfViewport* view = tab->viewport();
     QCOMPARE(view->pageColours(), PageColours::Sepia); // the last choice, for a new document
     view->setViewMode(PdfViewport::ViewMode::SinglePage);
     view->setFitMode(PdfViewport::FitMode::FitPage);
     view->setPageColours(PageColours::Night);
     view->setCoverAlone(false);
     view->setSpread(true);
-    const DocumentView left = session->currentView();
-    session->prepareClose();
-    session.reset();
+    const DocumentView left = tab->currentView();
+    tab->session()->prepareClose();
+    tab.reset();
 
     // In private mode neither restored nor written.
     settings->setPrivateMode(true);
-    session = openReady(-1);
-    QVERIFY(session);
-    view = session->viewport();
+    tab = openReady(-1);
+    QVERIFY(tab);
+    view = tab->viewport();
     QCOMPARE(view->viewMode(), PdfViewport::ViewMode::Continuous);
     view->setZoom(3.0);
-    session->prepareClose();
-    session.reset();
+    tab->session()->prepareClose();
+    tab.reset();
     settings->setPrivateMode(false);
     DocumentView stored;
     QVERIFY(settings->documentView(hashFile(pdf), &stored));
     QCOMPARE(stored, left);
 
-    session = openReady(-1);
-    QVERIFY(session);
-    view = session->viewport();
-    QCOMPARE(session->currentView(), left);
+    tab = openReady(-1);
+    QVERIFY(tab);
+    view = tab->viewport();
+    QCOMPARE(tab->currentView(), left);
     QCOMPARE(view->fitMode(), PdfViewport::FitMode::FitPage);
-    QCOMPARE(session->renderCache()->pageColours(), PageColours::Night);
+    QCOMPARE(tab->session()->renderCache()->pageColours(), PageColours::Night);
     // A zoom of the user's is kept as such, without a fit mode.
     view->setZoom(2.5);
-    session->prepareClose();
+    tab->session()->prepareClose();
     QVERIFY(settings->documentView(hashFile(pdf), &stored));
     QCOMPARE(PdfViewport::FitMode(stored.fitMode), PdfViewport::FitMode::FitNone);
     QCOMPARE(stored.zoom, 2.5);
@@ -467,18 +494,18 @@ void TestDocumentSession::viewComesBackAsItWasLeft()
 // Notes are written off the GUI thread; a document closed right after one was added has it on disk.
 void TestDocumentSession::closeRightAfterANoteKeepsIt()
 {
-    auto session = openReady(-1);
-    QVERIFY(session);
+    auto tab = openReady(-1);
+    QVERIFY(tab);
     Annotation note;
     note.page = 1;
     note.rect = QRectF(10, 10, 40, 20);
     note.text = QStringLiteral("last words");
-    const QString id = session->annotations()->add(note);
-    QVERIFY(session->annotations()->hasPendingWrites());
-    session->prepareClose();
-    QVERIFY(!session->annotations()->hasPendingWrites());
+    const QString id = tab->session()->annotations()->add(note);
+    QVERIFY(tab->session()->annotations()->hasPendingWrites());
+    tab->session()->prepareClose();
+    QVERIFY(!tab->session()->annotations()->hasPendingWrites());
     AnnotationStore reread;
-    reread.setSource(pdf, session->controller()->sourceHash());
+    reread.setSource(pdf, tab->session()->controller()->sourceHash());
     QVERIFY(reread.find(id));
     QCOMPARE(reread.find(id)->text, note.text);
 }
@@ -500,33 +527,32 @@ void TestDocumentSession::destroyedWhileItsLoadWaits()
 
 void TestDocumentSession::ownsItsWidgets()
 {
-    auto session = std::make_unique<DocumentSession>(worker.get(), settings.get());
-    QList<QPointer<QWidget>> widgets{session->pageWidget(), session->searchPanel(),
-                                     session->annotationPanel()};
+    auto tab = std::make_unique<DocumentTab>(worker.get(), settings.get());
+    QList<QPointer<QWidget>> widgets{tab->pageWidget(), tab->searchPanel(), tab->annotationPanel()};
     for (const QPointer<QWidget>& w : widgets) {
         QVERIFY(w);
         QVERIFY(!w->parent());
     }
-    // Placed into the window's containers, they are still deleted with the session.
+    // Placed into the window's containers, they are still deleted with the tab.
     QWidget window;
     for (const QPointer<QWidget>& w : widgets)
         w->setParent(&window);
-    session.reset();
+    tab.reset();
     for (const QPointer<QWidget>& w : widgets)
         QVERIFY(!w);
     QVERIFY(window.children().isEmpty());
 
-    // And a container that goes first takes them along without harm to the session.
-    session = std::make_unique<DocumentSession>(worker.get(), settings.get());
+    // And a container that goes first takes them along without harm to the tab.
+    tab = std::make_unique<DocumentTab>(worker.get(), settings.get());
     {
         QWidget container;
-        session->pageWidget()->setParent(&container);
-        session->searchPanel()->setParent(&container);
+        tab->pageWidget()->setParent(&container);
+        tab->searchPanel()->setParent(&container);
     }
-    QVERIFY(!session->pageWidget());
-    QVERIFY(!session->searchPanel());
-    session->prepareClose();
-    session.reset();
+    QVERIFY(!tab->pageWidget());
+    QVERIFY(!tab->searchPanel());
+    tab->session()->prepareClose();
+    tab.reset();
 }
 
 QTEST_MAIN(TestDocumentSession)

@@ -4,6 +4,7 @@
 #include "TestWait.h"
 
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -27,10 +28,10 @@ inline void resetSettingsToSourceLanguage()
     settings.setValue(QStringLiteral("prefs/language"), QStringLiteral("zh-CN"));
 }
 
-// Waits until the session's document is ready (see waitUntilReady).
-inline bool waitReady(DocumentSession* session)
+// Waits until the tab's document is ready (see waitUntilReady).
+inline bool waitReady(DocumentTab* tab)
 {
-    return session && waitUntilReady(*session->controller());
+    return tab && waitUntilReady(*tab->session()->controller());
 }
 
 // The folders every window test uses: settings of its own for the whole test (isolate() in

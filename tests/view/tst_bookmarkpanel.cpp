@@ -2,6 +2,7 @@
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 #include "settings/AppSettings.h"
 #include "view/BookmarkPanel.h"
 #include "view/PdfViewport.h"
@@ -244,21 +245,21 @@ void TestBookmarkPanel::expandingAndCollapsingReportsNothing()
 void TestBookmarkPanel::sessionRelaysTheOutlineAndFollowsIt()
 {
     AppSettings settings;
-    DocumentSession session(worker.get(), &settings);
-    BookmarkPanel* outline = session.bookmarkPanel();
+    DocumentTab tab(worker.get(), &settings);
+    BookmarkPanel* outline = tab.bookmarkPanel();
     QVERIFY(outline);
     QVERIFY(!outline->parent());
-    session.pageWidget()->resize(600, 500);
-    session.pageWidget()->show();
+    tab.pageWidget()->resize(600, 500);
+    tab.pageWidget()->show();
 
-    QSignalSpy toc(&session, &DocumentSession::tocAvailable);
-    QSignalSpy ready(&session, &DocumentSession::documentReady);
-    session.openFile(outlined);
+    QSignalSpy toc(&tab, &DocumentTab::tocAvailable);
+    QSignalSpy ready(&tab, &DocumentTab::documentReady);
+    tab.session()->openFile(outlined);
     QVERIFY(ready.wait(test::TimeoutMs));
     // The ready sequence rebinds the outline once the page view has its first image.
     QTRY_COMPARE_WITH_TIMEOUT(outline->model()->rowCount(), 3, test::TimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(toc.size(), 1, test::TimeoutMs);
-    QCOMPARE(toc.at(0).at(0).value<DocumentSession*>(), &session);
+    QCOMPARE(toc.at(0).at(0).value<DocumentTab*>(), &tab);
     QCOMPARE(toc.at(0).at(1).toBool(), true);
 
     // An entry moves the page view to its page.
@@ -268,15 +269,15 @@ void TestBookmarkPanel::sessionRelaysTheOutlineAndFollowsIt()
     const QModelIndex second = outline->model()->index(1, 0);
     QTest::mouseClick(outline->treeView()->viewport(), Qt::LeftButton, {},
                       outline->treeView()->visualRect(second).center());
-    QCOMPARE(session.viewport()->currentPage(), 3);
+    QCOMPARE(tab.viewport()->currentPage(), 3);
 
     // A reload rebuilds it and reports again, once.
-    session.controller()->reload();
+    tab.session()->controller()->reload();
     QVERIFY(ready.wait(test::TimeoutMs));
     QTRY_COMPARE_WITH_TIMEOUT(toc.size(), 2, test::TimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(!outline->checkTimer()->isActive(), test::TimeoutMs);
     QCOMPARE(toc.size(), 2);
-    session.prepareClose();
+    tab.session()->prepareClose();
 }
 
 void TestBookmarkPanel::windowShowsTheContentsOfADocumentWithAnOutline()
@@ -288,21 +289,21 @@ void TestBookmarkPanel::windowShowsTheContentsOfADocumentWithAnOutline()
 
     // Without an outline the new document stays on its thumbnails.
     window.openFile(plain);
-    DocumentSession* first = window.current();
+    DocumentTab* first = window.current();
     QVERIFY(first);
     QCOMPARE(side->widget(0), first->thumbnailPanel());
     QCOMPARE(side->widget(1), first->bookmarkPanel());
-    QSignalSpy firstToc(first, &DocumentSession::tocAvailable);
+    QSignalSpy firstToc(first, &DocumentTab::tocAvailable);
     QVERIFY(firstToc.wait(test::TimeoutMs));
     QCOMPARE(side->currentIndex(), 0);
     QTRY_VERIFY_WITH_TIMEOUT(!first->thumbnailPanel()->item(0)->icon().isNull(), test::TimeoutMs);
 
     // With one, the contents tab comes to the front once the outline is known.
     window.openFile(outlined);
-    DocumentSession* second = window.current();
+    DocumentTab* second = window.current();
     QVERIFY(second != first);
     QCOMPARE(side->currentIndex(), 0);
-    QSignalSpy secondToc(second, &DocumentSession::tocAvailable);
+    QSignalSpy secondToc(second, &DocumentTab::tocAvailable);
     QVERIFY(secondToc.wait(test::TimeoutMs));
     QCOMPARE(side->currentIndex(), 1);
     QCOMPARE(side->currentWidget(), second->bookmarkPanel());

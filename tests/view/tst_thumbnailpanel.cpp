@@ -2,6 +2,7 @@
 #include "core/PdfWorker.h"
 #include "core/RenderCache.h"
 #include "session/DocumentSession.h"
+#include "session/DocumentTab.h"
 #include "settings/AppSettings.h"
 #include "view/PdfViewport.h"
 #include "view/ThumbnailPanel.h"
@@ -279,19 +280,19 @@ void TestThumbnailPanel::reloadClearsTheIconsAndAsksAgainAtOnce()
 void TestThumbnailPanel::sessionKeepsListAndPageViewTogether()
 {
     AppSettings settings;
-    DocumentSession session(worker.get(), &settings);
-    ThumbnailPanel* list = session.thumbnailPanel();
+    DocumentTab tab(worker.get(), &settings);
+    ThumbnailPanel* list = tab.thumbnailPanel();
     QVERIFY(list);
     QVERIFY(!list->parent());
     QVERIFY(!list->isPopulated());
-    session.pageWidget()->resize(600, 500);
-    session.pageWidget()->show();
+    tab.pageWidget()->resize(600, 500);
+    tab.pageWidget()->show();
     list->resize(320, 420);
     list->show();
     QVERIFY(QTest::qWaitForWindowExposed(list));
 
-    QSignalSpy ready(&session, &DocumentSession::documentReady);
-    session.openFile(longDoc);
+    QSignalSpy ready(&tab, &DocumentTab::documentReady);
+    tab.session()->openFile(longDoc);
     QVERIFY(ready.wait(test::TimeoutMs));
     // The ready sequence filled the list and selected the view's page.
     QCOMPARE(list->count(), 80);
@@ -299,7 +300,7 @@ void TestThumbnailPanel::sessionKeepsListAndPageViewTogether()
     QTRY_VERIFY_WITH_TIMEOUT(!list->item(0)->icon().isNull(), test::TimeoutMs);
 
     // The list follows the page view and shows the row...
-    PdfViewport* view = session.viewport();
+    PdfViewport* view = tab.viewport();
     view->goToPage(60);
     QCOMPARE(view->currentPage(), 60);
     QCOMPARE(list->currentRow(), 60);
@@ -317,7 +318,7 @@ void TestThumbnailPanel::sessionKeepsListAndPageViewTogether()
     QCOMPARE(activated.at(0).at(0).toInt(), 58);
     QCOMPARE(view->currentPage(), 58);
     QCOMPARE(list->currentRow(), 58);
-    session.prepareClose();
+    tab.session()->prepareClose();
 }
 
 QTEST_MAIN(TestThumbnailPanel)

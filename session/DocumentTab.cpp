@@ -1,0 +1,337 @@
+#include "session/DocumentTab.h"
+
+#include "annotations/AnnotationPanel.h"
+#include "annotations/AnnotationStore.h"
+#include "core/BookmarkStore.h"
+#include "core/DocumentController.h"
+#include "core/PageColours.h"
+#include "core/ReadingProgress.h"
+#include "core/RenderCache.h"
+#include "engine/PdfDocument.h"
+#include "ocr/OcrController.h"
+#include "session/DocumentSession.h"
+#include "text/SearchPanel.h"
+#include "view/BookmarkListPanel.h"
+#include "view/BookmarkPanel.h"
+#include "view/FormLayer.h"
+#include "view/PdfViewport.h"
+#include "view/ThumbnailPanel.h"
+
+#include <QTimer>
+#include <QWidget>
+
+namespace dovrix {
+
+DocumentTab::DocumentTab(PdfWorker* worker, AppSettings* settings, QObject* parent)
+    : QObject(parent)
+{
+    document = new DocumentSession(worker, settings, this);
+    DocumentController* controller = document->controller();
+    // The session's own ready sequence runs first; this connection is made before anyone else's.
+    connect(document, &DocumentSession::documentReady, this, [this] {
+        showReadyDocument();
+        Q_EMIT documentReady(this);
+    });
+
+    view = new PdfViewport(document->renderCache(), document->textLayout(), controller,
+                           document->search());
+    view->setAnnotationStore(document->annotations());
+    forms = new FormLayer(view, controller, document->annotations());
+    connect(document, &DocumentSession::formValuesDrawn, this, &DocumentTab::redrawFormPages);
+    // The page view shows which pages have recognised text, shown or not.
+    OcrController* ocr = document->ocr();
+    connect(ocr, &OcrController::resultsRestored, view, [this](const QList<int>& pages) {
+        for (int page : pages)
+            view->setOcrPageState(page, true);
+    });
+    connect(ocr, &OcrController::pageOcrReady, view,
+            [this](int page, int lineCount) { view->setOcrPageState(page, lineCount > 0); });
+
+    thumbnails = new ThumbnailPanel(controller, worker);
+    outline = new BookmarkPanel(controller);
+    bookmarkList = new BookmarkListPanel(document->bookmarks(), controller);
+    findPanel = new SearchPanel(controller, document->search(), document->textLayout());
+    notesPanel = new AnnotationPanel(document->annotations(), controller, document->textLayout());
+    wireSidePanels();
+
+    timer = new QTimer(this);
+    timer->setSingleShot(true);
+    timer->setInterval(HistoryDelayMs);
+    connect(timer, &QTimer::timeout, this, &DocumentTab::recordViewState);
+
+    // Reading progress follows every page and zoom change; the history records a burst of moves
+    // once it has settled, unless the move is the history's own.
+    ReadingProgress* progress = document->progress();
+    connect(view, &PdfViewport::currentPageChanged, this, [this, progress](int page) {
+        if (!binding)
+            progress->update(page, view->zoom());
+        viewMoved();
+    });
+    connect(view, &PdfViewport::zoomChanged, this, [this, progress](double zoom) {
+        if (!binding)
+            progress->update(view->currentPage(), zoom);
+        viewMoved();
+    });
+    connect(view, &PdfViewport::rotationChanged, this, [this] { viewMoved(); });
+    // A link or an outline entry: the place left and the place reached are both kept, also
+    // when the jump stays on the page.
+    connect(view, &PdfViewport::jumpStarting, this, [this] {
+        timer->stop();
+        recordViewState();
+    });
+    connect(view, &PdfViewport::jumpFinished, this, [this] {
+        timer->stop();
+        recordViewState();
+    });
+    // The way the document is shown is kept with its position.
+    view->setPageColours(pageColoursFromId(settings->pageColours()));
+    connect(view, &PdfViewport::fitModeChanged, this, &DocumentTab::viewChanged);
+    connect(view, &PdfViewport::viewModeChanged, this, &DocumentTab::viewChanged);
+    connect(view, &PdfViewport::spreadChanged, this, &DocumentTab::viewChanged);
+    connect(view, &PdfViewport::coverAloneChanged, this, &DocumentTab::viewChanged);
+    connect(view, &PdfViewport::zoomChanged, this, &DocumentTab::viewChanged);
+    connect(view, &PdfViewport::pageColoursChanged, this, &DocumentTab::viewChanged);
+}
+
+DocumentTab::~DocumentTab()
+{
+    // The widgets go first: the session they show is a child and follows.
+    delete notesPanel.data();
+    delete findPanel.data();
+    delete bookmarkList.data();
+    delete outline.data();
+    delete thumbnails.data();
+    delete view.data();
+}
+
+void DocumentTab::showReadyDocument()
+{
+    // The widgets are guarded: a container of the window may have taken them along already.
+    if (findPanel)
+        findPanel->reset();
+    rebuildOutlineAfterFirstPage();
+    if (thumbnails)
+        thumbnails->populate();
+    if (view) {
+        // Binding the document puts the view back on its first page; that is no reading move,
+        // and recording it would overwrite the stored page before it is restored below.
+        binding = true;
+        view->setDocument();
+        binding = false;
+    }
+    if (notesPanel)
+        notesPanel->refresh();
+    const int restorePage = document->takeRestorePage();
+    DocumentView stored;
+    if (view && !document->settings()->privateMode() && document->progress()->savedView(&stored))
+        restoreView(stored);
+
+    timer->stop();
+    recordViewState();
+
+    if (restorePage > 0 && view)
+        view->goToPage(restorePage);
+    // The refilled thumbnail list marks the view's page even when binding did not move it.
+    if (view)
+        showPageInThumbnails(view->currentPage());
+}
+
+void DocumentTab::redrawFormPages(const QSet<QString>& changedFields)
+{
+    // Before the fields are read, any page may hold them (a render may already be on its way).
+    QList<int> pages;
+    if (forms && forms->hasFields()) {
+        pages = forms->pagesOf(changedFields);
+    } else {
+        for (int page = 0; page < document->controller()->pageCount(); ++page)
+            pages.append(page);
+    }
+    if (view)
+        view->pagesChanged(pages);
+    if (thumbnails)
+        thumbnails->pagesChanged(pages);
+}
+
+void DocumentTab::rebuildOutlineAfterFirstPage()
+{
+    disconnect(firstRender);
+    if (!outline)
+        return;
+    // Reading the outline holds the worker for most of a second in a manual with a thousand
+    // entries (the engine resolves the destination of every entry). The page shown comes first:
+    // the outline is read once the page view has its first image, or at once when it is hidden.
+    if (view && view->isVisible() && document->controller()->document()) {
+        firstRender = connect(document->renderCache(), &RenderCache::pageRendered, this, [this] {
+            disconnect(firstRender);
+            if (outline)
+                outline->rebuild();
+        });
+    } else {
+        outline->rebuild();
+    }
+}
+
+void DocumentTab::trimCaches()
+{
+    document->trimCaches();
+    if (thumbnails)
+        thumbnails->releasePictures(HiddenThumbnailCacheBytes);
+}
+
+DocumentView DocumentTab::currentView() const
+{
+    DocumentView shown;
+    if (!view)
+        return shown;
+    shown.zoom = view->zoom();
+    shown.fitMode = int(view->fitMode());
+    shown.viewMode = int(view->viewMode());
+    shown.spread = view->spread();
+    shown.coverAlone = view->coverAlone();
+    shown.pageColours = pageColoursId(view->pageColours());
+    return shown;
+}
+
+void DocumentTab::restoreView(const DocumentView& stored)
+{
+    // Restoring is no change of the user's: nothing is reported back.
+    binding = true;
+    view->setPageColours(pageColoursFromId(stored.pageColours));
+    // The stored numbers are those of the enumerations (the settings clamp them to their range).
+    view->setViewMode(PdfViewport::ViewMode(stored.viewMode));
+    view->setCoverAlone(stored.coverAlone);
+    view->setSpread(stored.spread);
+    if (PdfViewport::FitMode(stored.fitMode) != PdfViewport::FitMode::FitNone)
+        view->setFitMode(PdfViewport::FitMode(stored.fitMode));
+    else
+        view->setZoom(stored.zoom);
+    binding = false;
+}
+
+void DocumentTab::viewChanged()
+{
+    if (!binding && view)
+        document->progress()->updateView(currentView());
+}
+
+void DocumentTab::viewMoved()
+{
+    if (!navigating)
+        timer->start();
+}
+
+void DocumentTab::recordViewState()
+{
+    if (!view || document->controller()->status() != Ready)
+        return;
+    const ViewTarget here = view->currentTarget();
+    document->history().record(
+        ViewState{view->currentPage(), view->zoom(), view->rotation(), here.point});
+}
+
+void DocumentTab::navigateHistory(int step)
+{
+    // A move that has not been recorded yet (the history timer still runs) is recorded first, so
+    // that Back right after a jump returns to where the jump started and Forward comes back.
+    if (timer->isActive()) {
+        timer->stop();
+        recordViewState();
+    }
+    if (!view)
+        return;
+    const std::optional<ViewState> target = document->history().step(step);
+    if (!target)
+        return;
+    navigating = true;
+    if (view->rotation() != target->rotation)
+        view->rotateBy(target->rotation - view->rotation());
+    ViewTarget place;
+    place.show = ViewTarget::Show::Point;
+    place.page = target->page;
+    place.point = target->point;
+    place.hasLeft = true;
+    place.hasTop = true;
+    place.zoom = target->zoom;
+    view->showTarget(place);
+    navigating = false;
+}
+
+void DocumentTab::goToBookmark(int index)
+{
+    const QList<Bookmark>& list = document->bookmarks()->bookmarks();
+    if (!view || index < 0 || index >= list.size())
+        return;
+    const Bookmark& bookmark = list.at(index);
+    if (view->fitMode() == PdfViewport::FitMode::FitNone)
+        view->setZoom(bookmark.zoom);
+    view->scrollToPagePoint(bookmark.page, QPointF(0, bookmark.topPt));
+}
+
+void DocumentTab::showPageInThumbnails(int page)
+{
+    // Selecting a row does not activate it: the view is not moved in turn.
+    if (!thumbnails || page < 0 || page >= thumbnails->count())
+        return;
+    thumbnails->setCurrentRow(page);
+    thumbnails->scrollToItem(thumbnails->item(page));
+}
+
+void DocumentTab::wireSidePanels()
+{
+    connect(outline, &BookmarkPanel::tocAvailable, this,
+            [this](bool hasToc) { Q_EMIT tocAvailable(this, hasToc); });
+    connect(view, &PdfViewport::currentPageChanged, thumbnails,
+            [this](int page) { showPageInThumbnails(page); });
+    connect(thumbnails, &ThumbnailPanel::pageActivated, view, &PdfViewport::goToPage);
+    connect(view, &PdfViewport::pageColoursChanged, thumbnails,
+            [this] { thumbnails->setPageColours(view->effectiveColours()); });
+    connect(outline, &BookmarkPanel::bookmarkActivated, view, &PdfViewport::jumpTo);
+    connect(bookmarkList, &BookmarkListPanel::bookmarkActivated, this, &DocumentTab::goToBookmark);
+    connect(findPanel, &SearchPanel::hitFocused, view, &PdfViewport::setFocusedHit);
+    // The list follows every change of the store, whichever tab is shown.
+    AnnotationStore* store = document->annotations();
+    connect(store, &AnnotationStore::annotationUpdated, notesPanel, &AnnotationPanel::refresh);
+    connect(store, &AnnotationStore::annotationRemoved, notesPanel, &AnnotationPanel::refresh);
+}
+
+PdfViewport* DocumentTab::viewport() const
+{
+    return view.data();
+}
+
+QWidget* DocumentTab::pageWidget() const
+{
+    return view.data();
+}
+
+FormLayer* DocumentTab::formLayer() const
+{
+    return forms.data();
+}
+
+ThumbnailPanel* DocumentTab::thumbnailPanel() const
+{
+    return thumbnails.data();
+}
+
+BookmarkPanel* DocumentTab::bookmarkPanel() const
+{
+    return outline.data();
+}
+
+BookmarkListPanel* DocumentTab::bookmarkListPanel() const
+{
+    return bookmarkList.data();
+}
+
+SearchPanel* DocumentTab::searchPanel() const
+{
+    return findPanel.data();
+}
+
+AnnotationPanel* DocumentTab::annotationPanel() const
+{
+    return notesPanel.data();
+}
+
+} // namespace dovrix
