@@ -1,10 +1,10 @@
 #include "view/AnnotationTool.h"
 
-#include "annotations/AnnotationCard.h"
 #include "annotations/AnnotationPainter.h"
 #include "annotations/AnnotationStore.h"
 #include "core/PdfWorker.h"
 #include "text/TextLayoutStore.h"
+#include "view/AnnotationCard.h"
 #include "view/PdfViewport.h"
 #include "view/TextSelectionTool.h"
 
