@@ -1,5 +1,7 @@
 #include "annotations/Annotation.h"
 
+#include "text/TextLayoutStore.h"
+
 #include <QCoreApplication>
 
 namespace dovrix {
@@ -40,6 +42,14 @@ QString cutNoteText(const QString& text)
     if (text.at(n - 1).isHighSurrogate() && text.at(n).isLowSurrogate())
         --n;
     return text.left(n);
+}
+
+QString anchoredText(const TextLayoutStore* textStore, const Annotation& a, int maxLength)
+{
+    if (!a.isTextAnchored() || !textStore || !textStore->hasPageText(a.page))
+        return {};
+    const int length = maxLength < 0 ? a.length : qMin(a.length, maxLength);
+    return textStore->pageText(a.page).mid(a.start, length).simplified();
 }
 
 } // namespace dovrix

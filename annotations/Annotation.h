@@ -10,6 +10,8 @@
 
 namespace dovrix {
 
+class TextLayoutStore;
+
 // Longest note text kept, in UTF-16 code units.
 constexpr int MaxNoteLength = 2000;
 
@@ -64,6 +66,10 @@ struct Annotation
 // The first MaxNoteLength code units of text, without a lone high surrogate at the cut (half a
 // character would not survive the UTF-8 file).
 QString cutNoteText(const QString& text);
+
+// The text annotation a is anchored to, at most maxLength characters (-1: all) with white space
+// simplified; empty when a is not text-anchored or the page text is not known yet.
+QString anchoredText(const TextLayoutStore* textStore, const Annotation& a, int maxLength = -1);
 
 } // namespace dovrix
 

@@ -3,7 +3,6 @@
 #include "annotations/AnnotatedCopy.h"
 #include "annotations/AnnotatedPdfExporter.h"
 #include "annotations/AnnotationPainter.h"
-#include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "app/MainWindow.h"
 #include "app/PagedRun.h"
@@ -573,10 +572,8 @@ void ExportCommands::finishSummary()
         return;
     const TextLayoutStore* textStore = session->textLayout();
     QString error;
-    const bool ok =
-        session->annotations()->exportSummary(path, &error, [textStore](const Annotation& a) {
-            return AnnotationPanel::anchoredText(textStore, a);
-        });
+    const bool ok = session->annotations()->exportSummary(
+        path, &error, [textStore](const Annotation& a) { return anchoredText(textStore, a); });
     if (!ok) {
         showMessage(QMessageBox::Warning, tr("导出失败"), error);
         return;

@@ -1,7 +1,6 @@
 #include "app/MainWindow.h"
 
 #include "annotations/Annotation.h"
-#include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "app/DocumentPropertiesDialog.h"
 #include "app/ExportCommands.h"
@@ -24,15 +23,16 @@
 #include "settings/AppSettings.h"
 #include "text/SearchController.h"
 #include "text/SearchNormalize.h"
-#include "text/SearchPanel.h"
 #include "text/TextExport.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
-#include "view/BookmarkListPanel.h"
-#include "view/BookmarkPanel.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"
-#include "view/ThumbnailPanel.h"
+#include "view/panels/AnnotationPanel.h"
+#include "view/panels/BookmarkListPanel.h"
+#include "view/panels/BookmarkPanel.h"
+#include "view/panels/SearchPanel.h"
+#include "view/panels/ThumbnailPanel.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -12,9 +12,9 @@
 #include "synctex/EditorCommand.h"
 #include "synctex/SynctexLink.h"
 #include "synctex/SynctexProtocol.h"
-#include "text/SearchPanel.h"
-#include "view/BookmarkPanel.h"
 #include "view/PdfViewport.h"
+#include "view/panels/BookmarkPanel.h"
+#include "view/panels/SearchPanel.h"
 
 #include <QAction>
 #include <QActionGroup>

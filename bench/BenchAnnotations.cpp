@@ -1,10 +1,10 @@
-#include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "bench/Bench.h"
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
 #include "tests/support/TestWait.h"
 #include "text/TextLayoutStore.h"
+#include "view/panels/AnnotationPanel.h"
 
 #include <QApplication>
 #include <QDir>

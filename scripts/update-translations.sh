@@ -28,7 +28,7 @@ codes=(en es fr de ja ko ru pt it ar hi tr nl pl vi th id uk zh-TW)
 sources=(app session core text annotations view ocr synctex speech i18n theme settings)
 mkdir -p i18n/translations
 for code in "${codes[@]}"; do
-    # -I: sources include headers by their path from the repository root ("text/SearchPanel.h");
+    # -I: sources include headers by their path from the repository root ("view/panels/SearchPanel.h");
     # without it lupdate cannot see the classes' namespace and writes bare context names such as
     # "SearchPanel" instead of "dovrix::SearchPanel", which never match at run time.
     "$lupdate" -silent -no-obsolete -locations none -I "$root" \

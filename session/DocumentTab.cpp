@@ -1,6 +1,5 @@
 #include "session/DocumentTab.h"
 
-#include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "core/BookmarkStore.h"
 #include "core/DocumentController.h"
@@ -10,12 +9,13 @@
 #include "engine/PdfDocument.h"
 #include "ocr/OcrController.h"
 #include "session/DocumentSession.h"
-#include "text/SearchPanel.h"
-#include "view/BookmarkListPanel.h"
-#include "view/BookmarkPanel.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"
-#include "view/ThumbnailPanel.h"
+#include "view/panels/AnnotationPanel.h"
+#include "view/panels/BookmarkListPanel.h"
+#include "view/panels/BookmarkPanel.h"
+#include "view/panels/SearchPanel.h"
+#include "view/panels/ThumbnailPanel.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -1,6 +1,5 @@
 #include "view/PdfViewport.h"
 
-#include "annotations/AnnotationCard.h"
 #include "annotations/AnnotationPainter.h"
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
@@ -9,6 +8,7 @@
 #include "text/TextExport.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
+#include "view/AnnotationCard.h"
 #include "view/DestinationTarget.h"
 #include "view/LinkPreview.h"
 #include "view/OcrTextGeometry.h"

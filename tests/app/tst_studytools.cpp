@@ -16,9 +16,9 @@
 #include "speech/SpeechEngine.h"
 #include "support/TestWait.h"
 #include "synctex/SynctexProtocol.h"
-#include "text/SearchPanel.h"
 #include "view/PdfViewport.h"
-#include "view/ThumbnailPanel.h"
+#include "view/panels/SearchPanel.h"
+#include "view/panels/ThumbnailPanel.h"
 
 #include <QAction>
 #include <QLabel>

@@ -12,10 +12,10 @@
 #include "speech/ReadAloud.h"
 #include "speech/SpeechEngine.h"
 #include "text/SearchController.h"
-#include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
-#include "view/BookmarkListPanel.h"
 #include "view/PdfViewport.h"
+#include "view/panels/BookmarkListPanel.h"
+#include "view/panels/SearchPanel.h"
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/TestPdf.h"

@@ -1,8 +1,6 @@
 #include "support/AppFixtures.h"
 
 #include "annotations/AnnotatedPdfExporter.h"
-#include "annotations/AnnotationCard.h"
-#include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "annotations/DocumentAnnotationModel.h"
 #include "app/DocumentPropertiesDialog.h"
@@ -19,12 +17,14 @@
 #include "session/DocumentSession.h"
 #include "speech/QtSpeechEngine.h"
 #include "support/SkipOrFail.h"
-#include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
-#include "view/BookmarkListPanel.h"
-#include "view/BookmarkPanel.h"
+#include "view/AnnotationCard.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"
+#include "view/panels/AnnotationPanel.h"
+#include "view/panels/BookmarkListPanel.h"
+#include "view/panels/BookmarkPanel.h"
+#include "view/panels/SearchPanel.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -12,9 +12,9 @@
 #include "session/DocumentSession.h"
 #include "session/DocumentTab.h"
 #include "text/SearchController.h"
-#include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"
+#include "view/panels/SearchPanel.h"
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/OcrFixtures.h"

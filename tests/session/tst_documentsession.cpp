@@ -1,4 +1,3 @@
-#include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "core/BookmarkStore.h"
 #include "core/DocumentController.h"
@@ -11,10 +10,11 @@
 #include "session/DocumentTab.h"
 #include "settings/AppSettings.h"
 #include "synctex/SynctexLink.h"
-#include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
 #include "view/PdfViewport.h"
 #include "view/ViewGeometry.h"
+#include "view/panels/AnnotationPanel.h"
+#include "view/panels/SearchPanel.h"
 
 #include "tests/support/TestPdf.h"
 #include "tests/support/TestWait.h"

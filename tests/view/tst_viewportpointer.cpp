@@ -1,13 +1,13 @@
 // Pointer and keyboard interaction of the page view: selection and copy, double-click words,
 // links and the hover cursor, annotation gestures and cards, the Escape order.
 
-#include "annotations/AnnotationCard.h"
 #include "support/TestPdf.h"
 #include "support/TestWait.h"
 #include "support/TextFixtures.h"
 #include "support/ViewFixtures.h"
 #include "support/ViewportRig.h"
 #include "support/WorkerGate.h"
+#include "view/AnnotationCard.h"
 #include "view/LinkPreview.h"
 
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "annotations/AnnotationCard.h"
+#include "view/AnnotationCard.h"
 
 #include "theme/ThemePalette.h"
 

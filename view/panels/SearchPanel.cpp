@@ -1,4 +1,4 @@
-#include "text/SearchPanel.h"
+#include "view/panels/SearchPanel.h"
 
 #include "core/DocumentController.h"
 #include "core/PageLabels.h"

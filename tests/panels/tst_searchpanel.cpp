@@ -1,8 +1,8 @@
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
 #include "text/SearchController.h"
-#include "text/SearchPanel.h"
 #include "text/TextLayoutStore.h"
+#include "view/panels/SearchPanel.h"
 
 #include "tests/support/TestPdf.h"
 #include "tests/support/TestWait.h"

@@ -1,4 +1,4 @@
-#include "annotations/AnnotationPanel.h"
+#include "view/panels/AnnotationPanel.h"
 
 #include "annotations/AnnotationStore.h"
 #include "annotations/AnnotationsLog.h"
@@ -199,7 +199,7 @@ void AnnotationListModel::setRowHeight(int pixels)
 
 QString AnnotationListModel::rowText(const Annotation& a) const
 {
-    QString excerpt = AnnotationPanel::anchoredText(textStore, a, ExcerptLength);
+    QString excerpt = anchoredText(textStore, a, ExcerptLength);
     if (excerpt.isEmpty() && a.isTextAnchored() && textStore && !textStore->hasPageText(a.page)
         && !requestedPages.contains(a.page)) {
         requestedPages.insert(a.page);
@@ -371,15 +371,6 @@ AnnotationPanel::AnnotationPanel(AnnotationStore* annotationStore,
         connect(store, &AnnotationStore::annotationRemoved, this, &AnnotationPanel::refresh);
     }
     retranslate();
-}
-
-QString AnnotationPanel::anchoredText(const TextLayoutStore* textStore, const Annotation& a,
-                                      int maxLength)
-{
-    if (!a.isTextAnchored() || !textStore || !textStore->hasPageText(a.page))
-        return {};
-    const int length = maxLength < 0 ? a.length : qMin(a.length, maxLength);
-    return textStore->pageText(a.page).mid(a.start, length).simplified();
 }
 
 QStringList AnnotationPanel::rowIds() const

@@ -97,11 +97,6 @@ public:
     AnnotationPanel(AnnotationStore* store, DocumentController* controller,
                     TextLayoutStore* textStore, QWidget* parent = nullptr);
 
-    // The text annotation a is anchored to, at most maxLength characters (-1: all) with white
-    // space simplified; empty when a is not text-anchored or the page text is not known yet.
-    static QString anchoredText(const TextLayoutStore* textStore, const Annotation& a,
-                                int maxLength = -1);
-
     QListView* listView() const { return list; }
     QTreeView* documentView() const { return documentTree; }
     DocumentAnnotationModel* documentModel() const { return docModel; }

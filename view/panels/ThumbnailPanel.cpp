@@ -1,4 +1,4 @@
-#include "view/ThumbnailPanel.h"
+#include "view/panels/ThumbnailPanel.h"
 
 #include "core/DocumentController.h"
 #include "core/PageLabels.h"

@@ -1,4 +1,4 @@
-#include "view/BookmarkListPanel.h"
+#include "view/panels/BookmarkListPanel.h"
 
 #include "core/BookmarkStore.h"
 #include "core/DocumentController.h"

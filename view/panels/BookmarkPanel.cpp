@@ -1,4 +1,4 @@
-#include "view/BookmarkPanel.h"
+#include "view/panels/BookmarkPanel.h"
 
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"

@@ -1,4 +1,3 @@
-#include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
@@ -6,6 +5,7 @@
 #include "support/TestWait.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
+#include "view/panels/AnnotationPanel.h"
 
 #include <QFile>
 #include <QItemSelectionModel>

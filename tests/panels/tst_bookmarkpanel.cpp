@@ -4,9 +4,9 @@
 #include "session/DocumentSession.h"
 #include "session/DocumentTab.h"
 #include "settings/AppSettings.h"
-#include "view/BookmarkPanel.h"
 #include "view/PdfViewport.h"
-#include "view/ThumbnailPanel.h"
+#include "view/panels/BookmarkPanel.h"
+#include "view/panels/ThumbnailPanel.h"
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/PanelFixtures.h"

@@ -1,4 +1,3 @@
-#include "annotations/AnnotationPanel.h"
 #include "annotations/AnnotationStore.h"
 #include "annotations/DocumentAnnotationModel.h"
 #include "core/DocumentController.h"
@@ -6,6 +5,7 @@
 #include "support/InsideFixtures.h"
 #include "support/TestWait.h"
 #include "text/TextLayoutStore.h"
+#include "view/panels/AnnotationPanel.h"
 
 #include <QPushButton>
 #include <QSignalSpy>

@@ -5,7 +5,7 @@
 #include "session/DocumentTab.h"
 #include "settings/AppSettings.h"
 #include "view/PdfViewport.h"
-#include "view/ThumbnailPanel.h"
+#include "view/panels/ThumbnailPanel.h"
 
 #include "tests/support/AppFixtures.h"
 #include "tests/support/PanelFixtures.h"

@@ -1,6 +1,6 @@
-#include "annotations/AnnotationCard.h"
 #include "support/TestWait.h"
 #include "theme/ThemePalette.h"
+#include "view/AnnotationCard.h"
 
 #include <QComboBox>
 #include <QLabel>
