@@ -2,6 +2,7 @@
 #include "annotations/AnnotationStore.h"
 #include "app/FullScreenMode.h"
 #include "app/MainWindow.h"
+#include "app/NavigationCommands.h"
 #include "core/DocumentController.h"
 #include "core/PageColours.h"
 #include "core/RenderCache.h"
@@ -354,11 +355,11 @@ void TestWindowCommands::typingSearchesOnceAfterTheLastKey()
     field->setFocus();
     QTest::keyClicks(field, "bet");
     QCOMPARE(started.size(), 0);
-    QVERIFY(window->searchDebounceTimer()->isActive());
+    QVERIFY(window->navigationCommands()->searchTimer()->isActive());
     QVERIFY(started.wait(test::TimeoutMs));
     QCOMPARE(started.size(), 1);
     QCOMPARE(window->current()->session()->search()->query(), QStringLiteral("bet"));
-    QVERIFY(!window->searchDebounceTimer()->isActive());
+    QVERIFY(!window->navigationCommands()->searchTimer()->isActive());
 }
 
 void TestWindowCommands::returnSearchesAtOnceAndSteps()
@@ -377,7 +378,7 @@ void TestWindowCommands::returnSearchesAtOnceAndSteps()
     QTest::keyClicks(field, "beta");
     QTest::keyClick(field, Qt::Key_Return);
     QCOMPARE(started.size(), 1);
-    QVERIFY(!window->searchDebounceTimer()->isActive());
+    QVERIFY(!window->navigationCommands()->searchTimer()->isActive());
     QCOMPARE(tab->searchPanel()->searchHits().size(), 3);
     QCOMPARE(focused.size(), 1);
     QCOMPARE(tab->searchPanel()->currentHitIndex(), 0);

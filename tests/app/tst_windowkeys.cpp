@@ -2,6 +2,7 @@
 // select all, drags, the OCR commands, read aloud, the home page and the bookmarks panel.
 
 #include "app/MainWindow.h"
+#include "app/NavigationCommands.h"
 #include "app/OpenRequests.h"
 #include "app/StudyTools.h"
 #include "core/BookmarkStore.h"
@@ -141,7 +142,7 @@ void TestWindowKeys::returnSearchesWhatTheFieldHoldsNow()
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(field, "glyph");
     QTest::keyClick(field, Qt::Key_Return);
-    QVERIFY(!window->searchDebounceTimer()->isActive());
+    QVERIFY(!window->navigationCommands()->searchTimer()->isActive());
     QCOMPARE(tab->session()->search()->query(), QStringLiteral("glyph"));
     QTRY_COMPARE_WITH_TIMEOUT(panel->currentHitIndex(), 0, test::TimeoutMs);
     QCOMPARE(panel->searchHits().size(), 2);
