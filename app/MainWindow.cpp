@@ -28,6 +28,7 @@
 #include "text/TextExport.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
+#include "view/AnnotationTool.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"
 #include "view/panels/AnnotationPanel.h"
@@ -265,7 +266,7 @@ void MainWindow::connectWidgets()
     });
     connect(ui.annotationModeAction, &QAction::toggled, this, [this](bool on) {
         if (pageView())
-            pageView()->setAnnotationMode(on);
+            pageView()->annotations()->setActive(on);
         const QSignalBlocker block(ui.annotationButton);
         ui.annotationButton->setChecked(on);
         updateAnnotationTools();
@@ -376,7 +377,7 @@ void MainWindow::setLanguage(const QString& code)
         if (tab->bookmarkListPanel())
             tab->bookmarkListPanel()->retranslate();
         if (tab->viewport())
-            tab->viewport()->retranslateCard();
+            tab->viewport()->annotations()->retranslateCard();
     }
     updateWindowTitle();
 }
@@ -844,7 +845,7 @@ void MainWindow::showAnnotation(const QString& id)
     if (!annotation)
         return;
     pageView()->goToPage(annotation->page);
-    pageView()->openCard(id);
+    pageView()->annotations()->openCard(id);
 }
 
 // --- commands and status -----------------------------------------------------------------------
@@ -876,7 +877,7 @@ void MainWindow::chooseAnnotationTool(AnnotationType type)
 {
     if (!pageView())
         return;
-    pageView()->setAnnotationTool(type);
+    pageView()->annotations()->setType(type);
     // A chosen tool is for drawing: annotation mode comes on with it.
     ui.annotationModeAction->setChecked(true);
     updateAnnotationTools();
@@ -884,13 +885,13 @@ void MainWindow::chooseAnnotationTool(AnnotationType type)
 
 void MainWindow::updateAnnotationTools()
 {
-    const bool on = pageView() && pageView()->annotationMode();
+    const bool on = pageView() && pageView()->annotations()->isActive();
     ui.annotationToolsItem->setVisible(on);
     // The tools take the place of the rotate button, which the status bar also has: the tool
     // bar keeps its last buttons in a small window.
     ui.rotateItem->setVisible(!on);
     const AnnotationType tool =
-        pageView() ? pageView()->annotationTool() : AnnotationType::Highlight;
+        pageView() ? pageView()->annotations()->type() : AnnotationType::Highlight;
     for (QAction* action : std::as_const(ui.annotationToolActions))
         action->setChecked(AnnotationType(action->data().toInt()) == tool);
 }

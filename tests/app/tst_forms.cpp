@@ -3,6 +3,7 @@
 #include "session/DocumentSession.h"
 #include "session/DocumentTab.h"
 #include "text/TextLayoutStore.h"
+#include "view/AnnotationTool.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"
 
@@ -46,7 +47,7 @@ private Q_SLOTS:
         PdfViewport* view = window->current()->viewport();
         FormLayer* forms = window->current()->formLayer();
         auto* annotationMode = window->findChild<QAction*>(QStringLiteral("annotationModeAction"));
-        const AnnotationType tool = view->annotationTool();
+        const AnnotationType tool = view->annotations()->type();
         const auto pointerOver = [&](const char* place) {
             QTest::mouseMove(view->viewport(),
                              forms->viewRectOf(widgetIndex(forms, place)).center());
@@ -60,7 +61,7 @@ private Q_SLOTS:
                           forms->viewRectOf(fieldIndex(forms, "name")).center());
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("John"));
         QVERIFY(!annotationMode->isChecked());
-        QCOMPARE(view->annotationTool(), tool);
+        QCOMPARE(view->annotations()->type(), tool);
         QCOMPARE(forms->valueOf(QStringLiteral("name")), QStringLiteral("John"));
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
