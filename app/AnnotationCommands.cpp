@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "session/DocumentSession.h"
 #include "session/DocumentTab.h"
+#include "view/AnnotationTool.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"
 #include "view/panels/AnnotationPanel.h"
@@ -32,7 +33,7 @@ AnnotationCommands::AnnotationCommands(MainWindow* window, MainWindowUi& ui)
     }
     connect(ui.annotationModeAction, &QAction::toggled, this, [this](bool on) {
         if (view())
-            view()->setAnnotationMode(on);
+            view()->annotations()->setActive(on);
         const QSignalBlocker block(this->ui.annotationButton);
         this->ui.annotationButton->setChecked(on);
         updateControls();
@@ -78,12 +79,12 @@ void AnnotationCommands::updateActionStates(bool ready)
 
 void AnnotationCommands::updateControls()
 {
-    const bool on = view() && view()->annotationMode();
+    const bool on = view() && view()->annotations()->isActive();
     ui.annotationToolsItem->setVisible(on);
     // The tools take the place of the rotate button, which the status bar also has: the tool
     // bar keeps its last buttons in a small window.
     ui.rotateItem->setVisible(!on);
-    const AnnotationType tool = view() ? view()->annotationTool() : AnnotationType::Highlight;
+    const AnnotationType tool = view() ? view()->annotations()->type() : AnnotationType::Highlight;
     for (QAction* action : std::as_const(ui.annotationToolActions))
         action->setChecked(AnnotationType(action->data().toInt()) == tool);
 }
@@ -92,7 +93,7 @@ void AnnotationCommands::chooseTool(AnnotationType type)
 {
     if (!view())
         return;
-    view()->setAnnotationTool(type);
+    view()->annotations()->setType(type);
     // A chosen tool is for drawing: annotation mode comes on with it.
     ui.annotationModeAction->setChecked(true);
     updateControls();
@@ -138,7 +139,7 @@ void AnnotationCommands::showAnnotation(const QString& id)
     if (!annotation)
         return;
     view()->goToPage(annotation->page);
-    view()->openCard(id);
+    view()->annotations()->openCard(id);
 }
 
 } // namespace dovrix

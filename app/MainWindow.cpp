@@ -29,6 +29,7 @@
 #include "text/TextExport.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
+#include "view/AnnotationTool.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"
 #include "view/panels/AnnotationPanel.h"
@@ -357,7 +358,7 @@ void MainWindow::setLanguage(const QString& code)
         if (tab->bookmarkListPanel())
             tab->bookmarkListPanel()->retranslate();
         if (tab->viewport())
-            tab->viewport()->retranslateCard();
+            tab->viewport()->annotations()->retranslateCard();
     }
     updateWindowTitle();
 }

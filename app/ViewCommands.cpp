@@ -74,7 +74,7 @@ ViewCommands::ViewCommands(MainWindow* window, MainWindowUi& ui) : WindowCommand
     });
     connect(ui.selectAllAction, &QAction::triggered, this, [this] {
         if (ready())
-            view()->selectAll();
+            view()->selection()->selectAll();
     });
     connect(ui.copyAction, &QAction::triggered, this, &ViewCommands::copySelection);
 }
@@ -143,14 +143,14 @@ void ViewCommands::copySelection()
 {
     if (!ready())
         return;
-    PdfViewport* shown = view();
-    const TextRange range = shown->selectionRange();
+    TextSelectionTool* selection = view()->selection();
+    const TextRange range = selection->selectionRange();
     if (range.page < 0 || range.length <= 0)
         return;
     const QString copied = tr("已复制 %1 个字符");
     // Recognised text, extracted page text and the whole document go the way of a drag's copy.
-    if (shown->documentSelected() || !shown->selectedText().isEmpty()) {
-        shown->copySelectionToClipboard();
+    if (selection->documentSelected() || !selection->selectedText().isEmpty()) {
+        selection->copySelectionToClipboard();
         return;
     }
     // The page's text is not extracted yet: ask the engine for just this range.

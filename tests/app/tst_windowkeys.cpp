@@ -226,14 +226,14 @@ void TestWindowKeys::selectAllPageThenDocumentAndCopy()
     view->setFocus();
 
     QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
-    QTRY_VERIFY_WITH_TIMEOUT(view->hasSelection(), test::TimeoutMs);
-    QVERIFY(!view->documentSelected());
+    QTRY_VERIFY_WITH_TIMEOUT(view->selection()->hasSelection(), test::TimeoutMs);
+    QVERIFY(!view->selection()->documentSelected());
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(clipboard->text().trimmed(), QStringLiteral("first page text"));
     QVERIFY(window->statusBar()->currentMessage().contains(QStringLiteral("已复制")));
 
     QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
-    QVERIFY(view->documentSelected());
+    QVERIFY(view->selection()->documentSelected());
     clipboard->clear();
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
     QTRY_VERIFY_WITH_TIMEOUT(clipboard->text().contains(QStringLiteral("second page words")),
@@ -242,13 +242,13 @@ void TestWindowKeys::selectAllPageThenDocumentAndCopy()
 
     // A click ends it; in the search field Ctrl+A is the field's own.
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(!view->hasSelection() && !view->documentSelected());
+    QVERIFY(!view->selection()->hasSelection() && !view->selection()->documentSelected());
     QLineEdit* field = window->searchField();
     QTest::mouseClick(field, Qt::LeftButton);
     QTest::keyClicks(field, "abc");
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(field->selectedText(), QStringLiteral("abc"));
-    QVERIFY(!view->hasSelection());
+    QVERIFY(!view->selection()->hasSelection());
 }
 
 void TestWindowKeys::dragPastAShortLastLineKeepsItsEnd()
@@ -285,7 +285,7 @@ void TestWindowKeys::dragPastAShortLastLineKeepsItsEnd()
     QTest::mouseMove(surface, at(boxes.at(letters.at(letters.size() - 2)).center()));
     QTest::mouseMove(surface, at(QPointF(k.right() + 30, k.center().y())));
     QTest::mouseRelease(surface, Qt::LeftButton, {}, at(QPointF(k.right() + 30, k.center().y())));
-    QVERIFY(view->hasSelection());
+    QVERIFY(view->selection()->hasSelection());
     const QString copied = QGuiApplication::clipboard()->text().remove(QRegularExpression("\\s"));
     QVERIFY2(copied.endsWith(QStringLiteral("short:ahook")), qPrintable(copied));
 }
