@@ -233,9 +233,11 @@ void MainWindow::connectWidgets()
         if (pageView())
             pageView()->rotateBy(90);
     });
-    for (int i = 0; i < ui.pageColoursActions.size(); ++i)
-        connect(ui.pageColoursActions.at(i), &QAction::triggered, this,
-                [this, i] { setPageColoursCommand(i); });
+    for (QAction* item : std::as_const(ui.pageColoursActions)) {
+        const auto colours = PageColours(item->data().toInt());
+        connect(item, &QAction::triggered, this,
+                [this, colours] { setPageColoursCommand(colours); });
+    }
     for (QAction* item : std::as_const(ui.themeActions)) {
         const int index = item->data().toInt();
         connect(item, &QAction::triggered, this, [this, index] { applyTheme(index); });
@@ -379,10 +381,8 @@ void MainWindow::connectWidgets()
         if (pageView())
             pageView()->setCoverAlone(on);
     });
-    connect(ui.pageColoursAction, &QAction::triggered, this, [this] {
-        const int next = pageView() ? (int(pageView()->pageColours()) + 1) % 4 : 1;
-        setPageColoursCommand(next);
-    });
+    connect(ui.pageColoursAction, &QAction::triggered, this,
+            [this] { setPageColoursCommand(nextPageColours(chosenPageColours())); });
     connect(ui.fullScreenAction, &QAction::toggled, fullScreen, &FullScreenMode::setActive);
     connect(fullScreen, &FullScreenMode::activeChanged, this, [this](bool on) {
         const QSignalBlocker block(ui.fullScreenAction);
@@ -1032,17 +1032,20 @@ void MainWindow::updatePageStatus()
             ui.zoomLabel->text()));
 }
 
-void MainWindow::updatePageColoursControls()
+PageColours MainWindow::chosenPageColours() const
 {
-    const int chosen = pageView() ? int(pageView()->pageColours())
-                                  : int(pageColoursFromId(settings->pageColours()));
-    for (int i = 0; i < ui.pageColoursActions.size(); ++i)
-        ui.pageColoursActions.at(i)->setChecked(i == chosen);
+    return pageView() ? pageView()->pageColours() : pageColoursFromId(settings->pageColours());
 }
 
-void MainWindow::setPageColoursCommand(int index)
+void MainWindow::updatePageColoursControls()
 {
-    const auto colours = PageColours(std::clamp(index, 0, 3));
+    const int chosen = int(chosenPageColours());
+    for (QAction* item : std::as_const(ui.pageColoursActions))
+        item->setChecked(item->data().toInt() == chosen);
+}
+
+void MainWindow::setPageColoursCommand(PageColours colours)
+{
     settings->setPageColours(pageColoursId(colours));
     if (pageView())
         pageView()->setPageColours(colours);

@@ -2,6 +2,7 @@
 
 #include "annotations/AnnotationType.h"
 #include "app/MainWindowUi.h"
+#include "core/PageColours.h"
 #include "core/PdfWorker.h"
 
 #include <QElapsedTimer>
@@ -107,7 +108,7 @@ public:
     FullScreenMode* fullScreenMode() const { return fullScreen; }
     // Sets the current document's page colours (index into the menu: normal, night, sepia,
     // follow the theme) and remembers them as the choice for documents opened later.
-    void setPageColoursCommand(int index);
+    void setPageColoursCommand(PageColours colours);
     // The export and print commands (their dialogs can be replaced for tests).
     ExportCommands* exportCommands() const { return exports; }
     // Bookmarks, read aloud and SyncTeX.
@@ -173,6 +174,8 @@ private:
     void updateViewModeControls();
     void updateSidebarVisibility();
     void updateStatusZoom();
+    // The page colours of the document shown, else the stored choice for new documents.
+    PageColours chosenPageColours() const;
     void updatePageColoursControls();
 
     void openCommand();

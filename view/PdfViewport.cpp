@@ -1096,7 +1096,7 @@ void PdfViewport::paintAnnotations(QPainter& p, int page) const
     if (store) {
         const QRectF visible(contentPos(QPointF(0, 0)), QSizeF(viewport()->size()));
         AnnotationStyle style = AnnotationStyle::screen();
-        style.darkPaper = effectiveColours() == PageColours::Night;
+        style.darkPaper = pageColoursInfo(effectiveColours()).darkPaper;
         const AnnotationPainter painter(
             p, style, [this, page](const QPointF& pt) { return geo.pageToView(page, pt); },
             visible);
