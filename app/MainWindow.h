@@ -165,6 +165,11 @@ private:
     void onTabChanged(int index);
     void deleteSessions();
     void rebuildSideTabs();
+    // The window's own panel of a row of sidePanels() that needs no document, made when first
+    // shown.
+    QWidget* windowPanel(int row);
+    // Brings the panel's side tab forward, when the side area shows it.
+    void showSidePanel(QWidget* panel);
     void refreshFromSession();
     void showSourceModified();
     // The document indicator from the current tab's state.
@@ -225,7 +230,8 @@ private:
     void startOcrRunWhenTextIsIn();
     bool sidebarVisible = true;
     bool rebuildingSideTabs = false;
-    int theme = -1; // none applied yet
+    QHash<int, QWidget*> windowPanels; // children of the side area, by row of sidePanels()
+    int theme = -1;                    // none applied yet
     QTimer* searchTimer = nullptr;
     ExportCommands* exports = nullptr; // child
     StudyTools* study = nullptr;       // child
