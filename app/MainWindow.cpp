@@ -5,10 +5,12 @@
 #include "app/DocumentPropertiesDialog.h"
 #include "app/ExportCommands.h"
 #include "app/FullScreenMode.h"
+#include "app/NavigationCommands.h"
 #include "app/OcrRunDialog.h"
 #include "app/OpenRequests.h"
 #include "app/StartUp.h"
 #include "app/StudyTools.h"
+#include "app/ViewCommands.h"
 #include "core/DocumentController.h"
 #include "core/FileSafety.h"
 #include "core/PageColours.h"
@@ -27,6 +29,7 @@
 #include "text/TextExport.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
+#include "view/AnnotationTool.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"
 #include "view/panels/AnnotationPanel.h"
@@ -93,11 +96,6 @@ bool isPdfPath(const QString& path)
     return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
 }
 
-int roundedPercent(double zoom)
-{
-    return int(std::lround(zoom * 100.0)); // half away from zero
-}
-
 } // namespace
 
 MainWindow::MainWindow() : QMainWindow(nullptr), settings(new AppSettings(this))
@@ -118,13 +116,14 @@ MainWindow::MainWindow() : QMainWindow(nullptr), settings(new AppSettings(this))
     tools->insertMenu(tools->actions().value(0), ui.ocrMenu);
     fullScreen = new FullScreenMode(this, ui.toolbar, ui.sidebar, ui.tabs);
     exports = new ExportCommands(this);
+    navigation = new NavigationCommands(this, ui);
+    commands = {new ViewCommands(this, ui), navigation};
     ocrRun = new OcrRunDialog(this);
     const QStringList recent = settings->recentFiles();
     for (const QString& path : recent) {
         auto* item = new QListWidgetItem(QFileInfo(path).fileName(), ui.recentList);
         item->setToolTip(path);
     }
-    fitPageFieldToLabels();
     // Checked from the settings before the handler is connected: the label stays empty until the
     // first toggle.
     ui.privateAction->setChecked(settings->privateMode());
@@ -137,26 +136,6 @@ MainWindow::MainWindow() : QMainWindow(nullptr), settings(new AppSettings(this))
     updateHashIndicator();
     updateSidebarVisibility();
     updateWindowTitle();
-
-    searchTimer = new QTimer(this);
-    searchTimer->setSingleShot(true);
-    searchTimer->setInterval(SearchDelayMs);
-    connect(searchTimer, &QTimer::timeout, this, &MainWindow::searchNow);
-    connect(ui.searchEdit, &QLineEdit::textChanged, searchTimer, qOverload<>(&QTimer::start));
-    // Return and Shift+Return are read before the field turns both into returnPressed.
-    ui.searchEdit->installEventFilter(this);
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == ui.searchEdit && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            searchStep(key->modifiers() & Qt::ShiftModifier ? -1 : +1);
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 MainWindow::~MainWindow()
@@ -194,14 +173,6 @@ void MainWindow::connectWidgets()
         sidebarVisible = !sidebarVisible;
         updateSidebarVisibility();
     });
-    connect(ui.backButton, &QPushButton::clicked, this, [this] { goBack(-1); });
-    connect(ui.forwardButton, &QPushButton::clicked, this, [this] { goBack(+1); });
-    connect(ui.backAction, &QAction::triggered, this, [this] { goBack(-1); });
-    connect(ui.forwardAction, &QAction::triggered, this, [this] { goBack(+1); });
-    connect(ui.selectAllAction, &QAction::triggered, this, [this] {
-        if (controller() && controller()->status() == Ready && pageView())
-            pageView()->selectAll();
-    });
     connect(ui.ocrPageAction, &QAction::triggered, this, &MainWindow::ocrPageCommand);
     connect(ui.ocrDocumentAction, &QAction::triggered, this,
             &MainWindow::ocrPagesWithoutTextCommand);
@@ -209,15 +180,6 @@ void MainWindow::connectWidgets()
     for (QAction* action : std::as_const(ui.annotationToolActions)) {
         const auto type = AnnotationType(action->data().toInt());
         connect(action, &QAction::triggered, this, [this, type] { chooseAnnotationTool(type); });
-    }
-    connect(ui.rotateButton, &QPushButton::clicked, this, [this] {
-        if (pageView())
-            pageView()->rotateBy(90);
-    });
-    for (QAction* item : std::as_const(ui.pageColoursActions)) {
-        const auto colours = PageColours(item->data().toInt());
-        connect(item, &QAction::triggered, this,
-                [this, colours] { setPageColoursCommand(colours); });
     }
     for (QAction* item : std::as_const(ui.themeActions)) {
         const int index = item->data().toInt();
@@ -256,37 +218,6 @@ void MainWindow::connectWidgets()
         if (!rebuildingSideTabs && currentTab && index >= 0)
             currentTab->setSideTabIndex(index);
     });
-    connect(ui.pageField, &QLineEdit::returnPressed, this, &MainWindow::goToTypedPage);
-    // Leaving the field without Return shows the current page again.
-    connect(ui.pageField, &QLineEdit::editingFinished, this, &MainWindow::updatePageStatus);
-    connect(ui.zoomOutButton, &QPushButton::clicked, this, [this] {
-        if (pageView())
-            pageView()->setZoom(pageView()->zoom() / ZoomStep);
-    });
-    connect(ui.zoomInButton, &QPushButton::clicked, this, [this] {
-        if (pageView())
-            pageView()->setZoom(pageView()->zoom() * ZoomStep);
-    });
-    connect(ui.fitButton, &QPushButton::clicked, this, [this] {
-        if (!pageView())
-            return;
-        if (pageView()->fitMode() != PdfViewport::FitMode::FitWidth) {
-            pageView()->setFitMode(PdfViewport::FitMode::FitWidth);
-        } else {
-            pageView()->setFitMode(PdfViewport::FitMode::FitNone);
-            pageView()->setZoom(1.0);
-        }
-    });
-    connect(ui.statusRotateButton, &QPushButton::clicked, this, [this] {
-        if (pageView())
-            pageView()->rotateBy(90);
-    });
-    connect(ui.viewModeButton, &QPushButton::clicked, this, [this] {
-        if (pageView())
-            pageView()->setViewMode(pageView()->viewMode() == PdfViewport::ViewMode::SinglePage
-                                        ? PdfViewport::ViewMode::Continuous
-                                        : PdfViewport::ViewMode::SinglePage);
-    });
     connect(ui.openAction, &QAction::triggered, this, &MainWindow::openCommand);
     connect(ui.closeAction, &QAction::triggered, this, [this] { closeTab(currentTab); });
     connect(ui.nextTabAction, &QAction::triggered, this, [this] {
@@ -294,32 +225,6 @@ void MainWindow::connectWidgets()
             ui.tabs->setCurrentIndex((ui.tabs->currentIndex() + 1) % ui.tabs->count());
     });
     connect(ui.privateAction, &QAction::toggled, this, &MainWindow::setPrivateModeOn);
-    connect(ui.findNextAction, &QAction::triggered, this, [this] { searchStep(+1); });
-    connect(ui.findPreviousAction, &QAction::triggered, this, [this] { searchStep(-1); });
-    connect(ui.copyAction, &QAction::triggered, this, &MainWindow::copySelection);
-    connect(ui.singlePageAction, &QAction::toggled, this, [this](bool on) {
-        if (pageView())
-            pageView()->setViewMode(on ? PdfViewport::ViewMode::SinglePage
-                                       : PdfViewport::ViewMode::Continuous);
-    });
-    connect(ui.rotateAction, &QAction::triggered, this, [this] {
-        if (pageView())
-            pageView()->rotateBy(90);
-    });
-    connect(ui.fitWidthAction, &QAction::triggered, this, [this] {
-        if (pageView())
-            pageView()->setFitMode(PdfViewport::FitMode::FitWidth);
-    });
-    connect(ui.fitPageAction, &QAction::triggered, this, [this] {
-        if (pageView())
-            pageView()->setFitMode(PdfViewport::FitMode::FitPage);
-    });
-    connect(ui.actualSizeAction, &QAction::triggered, this, [this] {
-        if (!pageView())
-            return;
-        pageView()->setFitMode(PdfViewport::FitMode::FitNone);
-        pageView()->setZoom(1.0);
-    });
     connect(ui.thumbnailsTabAction, &QAction::triggered, this, [this] {
         if (currentTab)
             showSidePanel(currentTab->thumbnailPanel());
@@ -340,30 +245,15 @@ void MainWindow::connectWidgets()
         }
         fullScreen->setActive(false);
     });
-    connect(ui.goToPageAction, &QAction::triggered, this, &MainWindow::focusPageField);
-    connect(ui.findAction, &QAction::triggered, this, [this] {
-        ui.searchEdit->setFocus();
-        ui.searchEdit->selectAll();
-    });
     connect(ui.annotationModeAction, &QAction::toggled, this, [this](bool on) {
         if (pageView())
-            pageView()->setAnnotationMode(on);
+            pageView()->annotations()->setActive(on);
         const QSignalBlocker block(ui.annotationButton);
         ui.annotationButton->setChecked(on);
         updateAnnotationTools();
     });
     connect(ui.annotationButton, &QPushButton::toggled, ui.annotationModeAction,
             &QAction::setChecked);
-    connect(ui.spreadAction, &QAction::toggled, this, [this](bool on) {
-        if (pageView())
-            pageView()->setSpread(on);
-    });
-    connect(ui.coverAloneAction, &QAction::toggled, this, [this](bool on) {
-        if (pageView())
-            pageView()->setCoverAlone(on);
-    });
-    connect(ui.pageColoursAction, &QAction::triggered, this,
-            [this] { setPageColoursCommand(nextPageColours(chosenPageColours())); });
     connect(ui.fullScreenAction, &QAction::toggled, fullScreen, &FullScreenMode::setActive);
     connect(fullScreen, &FullScreenMode::activeChanged, this, [this](bool on) {
         const QSignalBlocker block(ui.fullScreenAction);
@@ -404,13 +294,12 @@ void MainWindow::retranslate()
         item->setChecked(item->data().toString() == language);
     for (QAction* item : std::as_const(ui.themeActions))
         item->setChecked(item->data().toInt() == theme);
-    updatePageColoursControls();
+    for (WindowCommands* group : std::as_const(commands))
+        group->retranslate();
     if (!ui.privateLabel->text().isEmpty())
         setPrivateModeOn(ui.privateAction->isChecked());
     rebuildSideTabs();
-    updateFitButton();
-    updateViewModeControls();
-    updatePageStatus();
+    navigation->updateControls();
     updateHashIndicator();
 }
 
@@ -595,7 +484,6 @@ void MainWindow::connectCurrent(DocumentTab* tab)
     }));
 
     PdfViewport* view = tab->viewport();
-    add(connect(view, &PdfViewport::currentPageChanged, this, &MainWindow::updatePageStatus));
     add(connect(view, &PdfViewport::currentPageChanged, this, [this] {
         ocrHintPage = -1;
         hintOcrForPageWithoutText();
@@ -605,16 +493,6 @@ void MainWindow::connectCurrent(DocumentTab* tab)
                     if (pageView() && page == pageView()->currentPage())
                         hintOcrForPageWithoutText();
                 }));
-    add(connect(view, &PdfViewport::zoomChanged, this, [this] {
-        updateStatusZoom();
-        updatePageStatus();
-    }));
-    add(connect(view, &PdfViewport::viewModeChanged, this, &MainWindow::updateViewModeControls));
-    add(connect(view, &PdfViewport::spreadChanged, this, &MainWindow::updateViewModeControls));
-    add(connect(view, &PdfViewport::fitModeChanged, this, &MainWindow::updateFitButton));
-    add(connect(view, &PdfViewport::textCopied, this, [this](int characters) {
-        statusBar()->showMessage(tr("已复制 %1 个字符").arg(characters), 4000);
-    }));
     add(connect(view, &PdfViewport::annotationModeChanged, this, [this](bool on) {
         {
             const QSignalBlocker block(ui.annotationModeAction);
@@ -694,6 +572,8 @@ void MainWindow::setCurrentTab(DocumentTab* tab)
     ocrHintPage = -1;
     if (tab)
         connectCurrent(tab);
+    for (WindowCommands* group : std::as_const(commands))
+        group->setCurrentTab(tab);
 
     rebuildSideTabs();
 
@@ -712,7 +592,7 @@ void MainWindow::setCurrentTab(DocumentTab* tab)
     }
     updateHashIndicator();
     updateActionStates();
-    updatePageStatus();
+    navigation->updateControls();
     updateSidebarVisibility();
     study->setCurrentTab(tab);
 }
@@ -774,14 +654,8 @@ void MainWindow::refreshFromSession()
 {
     if (!currentTab)
         return;
-    {
-        const QSignalBlocker block(ui.searchEdit);
-        ui.searchEdit->setText(searchController() ? searchController()->query() : QString());
-    }
-    updateStatusZoom();
-    updateFitButton();
-    updateViewModeControls();
-    updatePageColoursControls();
+    for (WindowCommands* group : std::as_const(commands))
+        group->updateControls();
     updateAnnotationTools();
     if (currentTab->session()->sourceModified())
         showSourceModified();
@@ -860,7 +734,7 @@ void MainWindow::onStatusChanged(int status, const QString& message)
 {
     updateHashIndicator();
     updateDocumentIndicator();
-    updatePageStatus();
+    navigation->updateControls();
     if (status == Loading) {
         statusBar()->showMessage(tr("正在打开文档…"));
     } else {
@@ -878,8 +752,8 @@ void MainWindow::onDocumentReady()
     updateHashIndicator();
     updateActionStates();
     updateDocumentIndicator();
-    updatePageStatus();
-    updateStatusZoom();
+    for (WindowCommands* group : std::as_const(commands))
+        group->updateControls();
     statusBar()->clearMessage();
     ui.stack->setCurrentWidget(ui.area);
     if (pageView())
@@ -971,7 +845,7 @@ void MainWindow::showAnnotation(const QString& id)
     if (!annotation)
         return;
     pageView()->goToPage(annotation->page);
-    pageView()->openCard(id);
+    pageView()->annotations()->openCard(id);
 }
 
 // --- commands and status -----------------------------------------------------------------------
@@ -981,12 +855,11 @@ void MainWindow::updateActionStates()
     study->updateActionStates();
     const bool ready = controller() && controller()->status() == Ready;
     ui.closeAction->setEnabled(currentTab != nullptr);
+    for (WindowCommands* group : std::as_const(commands))
+        group->updateActionStates(ready);
     for (QAction* action :
-         {ui.printAction, ui.findNextAction, ui.findPreviousAction, ui.copyAction,
-          ui.annotationModeAction, ui.rotateAction, ui.fitWidthAction, ui.fitPageAction,
-          ui.actualSizeAction, ui.singlePageAction, ui.goToPageAction, ui.spreadAction,
-          ui.coverAloneAction, ui.selectAllAction, ui.ocrPageAction, ui.ocrDocumentAction,
-          ui.propertiesAction})
+         {ui.printAction, ui.findNextAction, ui.findPreviousAction, ui.annotationModeAction,
+          ui.goToPageAction, ui.ocrPageAction, ui.ocrDocumentAction, ui.propertiesAction})
         action->setEnabled(ready);
     ui.ocrMenu->setEnabled(ready);
     ui.resetFormAction->setEnabled(ready && currentTab->formLayer()
@@ -996,107 +869,15 @@ void MainWindow::updateActionStates()
     ui.pageField->setEnabled(ready);
     for (QAction* action : std::as_const(ui.exportActions))
         action->setEnabled(ready);
-    for (QWidget* widget :
-         {static_cast<QWidget*>(ui.annotationButton), static_cast<QWidget*>(ui.searchEdit),
-          static_cast<QWidget*>(ui.zoomOutButton), static_cast<QWidget*>(ui.zoomInButton),
-          static_cast<QWidget*>(ui.fitButton), static_cast<QWidget*>(ui.statusRotateButton),
-          static_cast<QWidget*>(ui.viewModeButton), static_cast<QWidget*>(ui.spreadButton)})
-        widget->setEnabled(ready);
-}
-
-void MainWindow::updatePageStatus()
-{
-    const int count = controller() ? controller()->pageCount() : 0;
-    const int page = pageView() && count > 0 ? pageView()->currentPage() : -1;
-    // A document still loading has no pages to count yet.
-    const bool loading = count == 0 && currentTab;
-    const QStringList labels = controller() ? controller()->pageLabels() : QStringList();
-    if (labels != pageFieldLabels) {
-        pageFieldLabels = labels;
-        fitPageFieldToLabels();
-    }
-    // "iv" in the field and "(4 / 63)" beside it for a labelled page, "7" and "/ 63" otherwise.
-    const QString label = distinctPageLabel(labels, page);
-    ui.pageField->setText(loading           ? QString()
-                          : label.isEmpty() ? QString::number(page + 1)
-                                            : label);
-    ui.pageCountLabel->setText(loading ? QStringLiteral("/ —")
-                               : label.isEmpty()
-                                   ? QStringLiteral("/ %1").arg(count)
-                                   : QStringLiteral("(%1 / %2)").arg(page + 1).arg(count));
-    ui.zoomLabel->setText(
-        tr("缩放 %1%").arg(pageView() ? roundedPercent(pageView()->zoom()) : 100));
-    if (pageView())
-        fullScreen->showStatus(QStringLiteral("%1 · %2").arg(
-            count > 0 ? pageDisplayText(labels, page, count) : QStringLiteral("0 / 0"),
-            ui.zoomLabel->text()));
-}
-
-PageColours MainWindow::chosenPageColours() const
-{
-    return pageView() ? pageView()->pageColours() : pageColoursFromId(settings->pageColours());
-}
-
-void MainWindow::updatePageColoursControls()
-{
-    const int chosen = int(chosenPageColours());
-    for (QAction* item : std::as_const(ui.pageColoursActions))
-        item->setChecked(item->data().toInt() == chosen);
-}
-
-void MainWindow::setPageColoursCommand(PageColours colours)
-{
-    settings->setPageColours(pageColoursId(colours));
-    if (pageView())
-        pageView()->setPageColours(colours);
-    updatePageColoursControls();
-}
-
-void MainWindow::fitPageFieldToLabels()
-{
-    // A page label may contain anything; a validator that refused it would also keep Return from
-    // reaching goToTypedPage.
-    ui.pageField->setValidator(pageFieldLabels.isEmpty() ? ui.pageNumberValidator : nullptr);
-    const QFontMetrics metrics = ui.pageField->fontMetrics();
-    int width = metrics.horizontalAdvance(QStringLiteral("000000"));
-    for (const QString& label : std::as_const(pageFieldLabels))
-        width = std::max(width, metrics.horizontalAdvance(label));
-    // A very long label is scrolled within the field rather than widening the side area.
-    ui.pageField->setFixedWidth(
-        std::min(width, metrics.horizontalAdvance(QStringLiteral("000000000000"))) + 12);
-}
-
-void MainWindow::goToTypedPage()
-{
-    const int page =
-        pageView() ? pageFromText(ui.pageField->text(), pageFieldLabels, pageView()->pageCount())
-                   : -1;
-    if (page >= 0) {
-        pageView()->goToPage(page);
-        pageView()->setFocus(Qt::OtherFocusReason);
-        updatePageStatus();
-        return;
-    }
-    // Refused: the field shows the current page again, ready for another number.
-    updatePageStatus();
-    ui.pageField->selectAll();
-}
-
-void MainWindow::focusPageField()
-{
-    if (!pageView() || !ui.pageField->isEnabled())
-        return;
-    sidebarVisible = true;
-    updateSidebarVisibility();
-    ui.pageField->setFocus(Qt::ShortcutFocusReason);
-    ui.pageField->selectAll();
+    ui.annotationButton->setEnabled(ready);
+    ui.searchEdit->setEnabled(ready);
 }
 
 void MainWindow::chooseAnnotationTool(AnnotationType type)
 {
     if (!pageView())
         return;
-    pageView()->setAnnotationTool(type);
+    pageView()->annotations()->setType(type);
     // A chosen tool is for drawing: annotation mode comes on with it.
     ui.annotationModeAction->setChecked(true);
     updateAnnotationTools();
@@ -1104,86 +885,26 @@ void MainWindow::chooseAnnotationTool(AnnotationType type)
 
 void MainWindow::updateAnnotationTools()
 {
-    const bool on = pageView() && pageView()->annotationMode();
+    const bool on = pageView() && pageView()->annotations()->isActive();
     ui.annotationToolsItem->setVisible(on);
     // The tools take the place of the rotate button, which the status bar also has: the tool
     // bar keeps its last buttons in a small window.
     ui.rotateItem->setVisible(!on);
     const AnnotationType tool =
-        pageView() ? pageView()->annotationTool() : AnnotationType::Highlight;
+        pageView() ? pageView()->annotations()->type() : AnnotationType::Highlight;
     for (QAction* action : std::as_const(ui.annotationToolActions))
         action->setChecked(AnnotationType(action->data().toInt()) == tool);
 }
 
-void MainWindow::updateStatusZoom()
+void MainWindow::showSidebar()
 {
-    if (pageView())
-        ui.statusZoomLabel->setText(QStringLiteral("%1%").arg(roundedPercent(pageView()->zoom())));
-}
-
-void MainWindow::updateFitButton()
-{
-    const bool fitWidth = pageView() && pageView()->fitMode() == PdfViewport::FitMode::FitWidth;
-    ui.fitButton->setText(fitWidth ? tr("原始") : tr("适应宽度"));
-}
-
-void MainWindow::updateViewModeControls()
-{
-    const bool single = pageView() && pageView()->viewMode() == PdfViewport::ViewMode::SinglePage;
-    ui.viewModeButton->setText(single ? tr("连续") : tr("单页"));
-    const QSignalBlocker block(ui.singlePageAction);
-    ui.singlePageAction->setChecked(single);
-    const QSignalBlocker blockSpread(ui.spreadAction);
-    ui.spreadAction->setChecked(pageView() && pageView()->spread());
-    const QSignalBlocker blockCover(ui.coverAloneAction);
-    ui.coverAloneAction->setChecked(!pageView() || pageView()->coverAlone());
+    sidebarVisible = true;
+    updateSidebarVisibility();
 }
 
 void MainWindow::updateSidebarVisibility()
 {
     ui.sidebar->setVisible(sidebarVisible && currentTab && !fullScreen->isActive());
-}
-
-void MainWindow::searchNow()
-{
-    if (searchPanel())
-        searchPanel()->search(ui.searchEdit->text(), false);
-}
-
-void MainWindow::searchStep(int step)
-{
-    searchTimer->stop();
-    SearchPanel* panel = searchPanel();
-    if (!controller() || controller()->status() != Ready || !panel)
-        return;
-    const QString text = ui.searchEdit->text();
-    // What the field holds now, not what was searched before the last keys.
-    if (text != panel->currentQuery() || text != searchController()->query()) {
-        panel->search(text, false);
-        panel->showFirstHit();
-        return;
-    }
-    if (panel->currentHitIndex() < 0)
-        panel->showFirstHit(); // the hits may still be on their way
-    else if (step > 0)
-        panel->focusNext();
-    else
-        panel->focusPrevious();
-}
-
-void MainWindow::findText(const QString& text)
-{
-    {
-        const QSignalBlocker block(ui.searchEdit);
-        ui.searchEdit->setText(text);
-    }
-    searchStep(+1);
-}
-
-void MainWindow::goBack(int step)
-{
-    if (currentTab)
-        currentTab->navigateHistory(step);
 }
 
 void MainWindow::openHomePage()
@@ -1209,36 +930,6 @@ DocumentPropertiesDialog* MainWindow::showDocumentProperties()
     auto* dialog = new DocumentPropertiesDialog(controller(), this);
     dialog->show();
     return dialog;
-}
-
-void MainWindow::copySelection()
-{
-    if (!controller() || controller()->status() != Ready || !pageView())
-        return;
-    const TextRange range = pageView()->selectionRange();
-    if (range.page < 0 || range.length <= 0)
-        return;
-    const QString copied = tr("已复制 %1 个字符");
-    // Recognised text, extracted page text and the whole document go the way of a drag's copy.
-    if (pageView()->documentSelected() || !pageView()->selectedText().isEmpty()) {
-        pageView()->copySelectionToClipboard();
-        return;
-    }
-    // The page's text is not extracted yet: ask the engine for just this range.
-    const DocumentHandle document = controller()->sharedDocument();
-    if (!document)
-        return;
-    pdfWorker.post(JobPriority::TextLayout, this, controller()->documentTicket(),
-                   [document, range, copied]() -> Reply<MainWindow> {
-                       const QString text = textForClipboard(
-                           document->pageText(range.page).text.mid(range.start, range.length));
-                       if (text.isEmpty())
-                           return {};
-                       return [text, copied](MainWindow& self) {
-                           QGuiApplication::clipboard()->setText(text);
-                           self.statusBar()->showMessage(copied.arg(text.size()), 4000);
-                       };
-                   });
 }
 
 void MainWindow::setPrivateModeOn(bool on)

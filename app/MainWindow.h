@@ -2,7 +2,6 @@
 
 #include "annotations/AnnotationType.h"
 #include "app/MainWindowUi.h"
-#include "core/PageColours.h"
 #include "core/PdfWorker.h"
 
 #include <QElapsedTimer>
@@ -38,6 +37,8 @@ class AppSettings;
 class DocumentController;
 class DocumentTab;
 class ExportCommands;
+class NavigationCommands;
+class WindowCommands;
 class FullScreenMode;
 class OcrRunDialog;
 class OcrController;
@@ -60,8 +61,6 @@ class MainWindow : public QMainWindow
     Q_DISABLE_COPY(MainWindow)
 
 public:
-    static constexpr int SearchDelayMs = 300;
-
     MainWindow();
     // Closes every tab (writing its reading progress), then stops the worker, then the widgets
     // go with the base window.
@@ -89,7 +88,6 @@ public:
     void setLanguage(const QString& code);
 
     void updateActionStates();
-    void updatePageStatus();
     void updateHashIndicator();
 
     const QList<DocumentTab*>& openTabs() const { return tabList; }
@@ -103,12 +101,8 @@ public:
     QWidget* documentArea() const { return ui.area; }
     QWidget* sidebarContainer() const { return ui.sidebar; }
     QLineEdit* searchField() const { return ui.searchEdit; }
-    QTimer* searchDebounceTimer() const { return searchTimer; }
     int themeIndex() const { return theme; }
     FullScreenMode* fullScreenMode() const { return fullScreen; }
-    // Sets the current document's page colours (index into the menu: normal, night, sepia,
-    // follow the theme) and remembers them as the choice for documents opened later.
-    void setPageColoursCommand(PageColours colours);
     // The export and print commands (their dialogs can be replaced for tests).
     ExportCommands* exportCommands() const { return exports; }
     // Bookmarks, read aloud and SyncTeX.
@@ -125,9 +119,10 @@ public:
     // text of every page is known.
     void ocrPagesWithoutTextCommand();
 
-    // Searches the current document for text as if typed into the search field and Return
-    // pressed: the view goes to the first hit as soon as it is found.
-    void findText(const QString& text);
+    // Back and forward, the page field and the search field.
+    NavigationCommands* navigationCommands() const { return navigation; }
+    // Shows the side area (hidden by its button) again.
+    void showSidebar();
     // How long a document annotation chosen in the panel stays outlined on its page.
     static constexpr int DocumentAnnotationMarkMs = 8000;
 
@@ -135,7 +130,6 @@ public:
     DocumentPropertiesDialog* showDocumentProperties();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -175,33 +169,15 @@ private:
     // The document indicator from the current tab's state.
     void updateDocumentIndicator();
     void setDocumentIndicator(const QString& text);
-    void updateFitButton();
-    void updateViewModeControls();
     void updateSidebarVisibility();
-    void updateStatusZoom();
-    // The page colours of the document shown, else the stored choice for new documents.
-    PageColours chosenPageColours() const;
-    void updatePageColoursControls();
 
     void openCommand();
-    // The page typed in the page field (1-based): a page of the document is shown; anything else
-    // is refused without a jump.
-    void goToTypedPage();
-    void focusPageField();
-    // Width and validator of the page field for the labels in pageFieldLabels.
-    void fitPageFieldToLabels();
     void chooseAnnotationTool(AnnotationType type);
     // Shows the tool buttons while annotation mode is on and checks the page view's tool.
     void updateAnnotationTools();
-    void searchNow();
-    // Return, Shift+Return, F3 and Shift+F3: text in the search field that is not the one searched
-    // is searched at once and its first hit shown; otherwise the next (+1) or previous hit.
-    void searchStep(int step);
-    void goBack(int step);
     void openHomePage();
     // A status-bar hint with the OCR key when the page shown turns out to have no text.
     void hintOcrForPageWithoutText();
-    void copySelection();
     void setPrivateModeOn(bool on);
     void onAnnotationAdded();
     void showAnnotation(const QString& id);
@@ -214,8 +190,6 @@ private:
     DocumentTab* currentTab = nullptr;
 
     MainWindowUi ui;
-    // The page labels of the document the page field shows (empty: none).
-    QStringList pageFieldLabels;
     FullScreenMode* fullScreen = nullptr; // child
     // The connections to the current tab's signals; replaced on every switch.
     QList<QMetaObject::Connection> currentConnections;
@@ -230,12 +204,13 @@ private:
     void startOcrRunWhenTextIsIn();
     bool sidebarVisible = true;
     bool rebuildingSideTabs = false;
-    QHash<int, QWidget*> windowPanels; // children of the side area, by row of sidePanels()
-    int theme = -1;                    // none applied yet
-    QTimer* searchTimer = nullptr;
-    ExportCommands* exports = nullptr; // child
-    StudyTools* study = nullptr;       // child
-    OcrRunDialog* ocrRun = nullptr;    // child
+    QHash<int, QWidget*> windowPanels;        // children of the side area, by row of sidePanels()
+    int theme = -1;                           // none applied yet
+    ExportCommands* exports = nullptr;        // child
+    NavigationCommands* navigation = nullptr; // child
+    QList<WindowCommands*> commands; // children: the view, navigation and annotation commands
+    StudyTools* study = nullptr;     // child
+    OcrRunDialog* ocrRun = nullptr;  // child
 };
 
 } // namespace dovrix

@@ -1,6 +1,7 @@
 #include "app/StudyTools.h"
 
 #include "app/MainWindow.h"
+#include "app/NavigationCommands.h"
 #include "core/BookmarkStore.h"
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
@@ -278,7 +279,7 @@ void StudyTools::apply(DocumentTab* tab, const OpenRequest& request)
         window->setCurrentTab(tab);
         if (auto* find = window->findChild<QAction*>(QStringLiteral("findAction")))
             find->trigger();
-        window->findText(request.find);
+        window->navigationCommands()->findText(request.find);
         if (QTabWidget* side = window->sideTabWidget(); side->indexOf(tab->searchPanel()) >= 0)
             side->setCurrentWidget(tab->searchPanel());
     }

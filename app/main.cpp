@@ -3,6 +3,7 @@
 #include "app/SelfTest.h"
 #include "app/SingleInstance.h"
 #include "app/StartUp.h"
+#include "core/DocumentController.h"
 #include "core/PdfWorker.h"
 #include "core/ProcessMemory.h"
 #include "core/RawFilePath.h"
@@ -115,6 +116,10 @@ int main(int argc, char* argv[])
     case SingleInstance::Role::Alone:
         break;
     }
+
+    // The file probe waits ready while the window is built, so that the first file is checked
+    // without starting a process for it.
+    DocumentController::prepareProbe();
 
     int exitCode = 0;
     {

@@ -53,11 +53,15 @@ int openCommand(const QStringList& args)
     const int repeat =
         dovrix::bench::option(args, QStringLiteral("--repeat"), QStringLiteral("1")).toInt(&ok);
     if (files.size() != 1 || !ok || repeat < 1) {
-        QTextStream(stderr) << "usage: dovrix-bench open FILE [--repeat K] [--no-probe]\n";
+        QTextStream(stderr)
+            << "usage: dovrix-bench open FILE [--repeat K] [--no-probe|--own-probe]\n";
         return 2;
     }
     if (dovrix::bench::hasFlag(args, QStringLiteral("--no-probe")))
         DocumentController::setProbeEnabled(false);
+    // As in the program, the probe host waits ready before the first file.
+    if (!dovrix::bench::hasFlag(args, QStringLiteral("--own-probe")))
+        DocumentController::prepareProbe();
 
     dovrix::PdfWorker worker;
     QList<double> hashMs, loadMs, probeMs, openMs;
@@ -86,6 +90,7 @@ int openCommand(const QStringList& args)
     return 0;
 }
 
-dovrix::bench::Registration reg("open", "open FILE [--repeat K] [--no-probe]", openCommand);
+dovrix::bench::Registration reg("open", "open FILE [--repeat K] [--no-probe|--own-probe]",
+                                openCommand);
 
 } // namespace

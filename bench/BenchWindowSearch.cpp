@@ -5,6 +5,7 @@
 #include "bench/Bench.h"
 
 #include "app/MainWindow.h"
+#include "app/NavigationCommands.h"
 #include "core/DocumentController.h"
 #include "session/DocumentSession.h"
 #include "session/DocumentTab.h"
@@ -90,7 +91,7 @@ int run(const QStringList& args)
     probe.start();
     window.searchField()->setText(pos.at(1));
     loop.exec();
-    const double searchMs = clock.nsecsElapsed() / 1e6 - MainWindow::SearchDelayMs;
+    const double searchMs = clock.nsecsElapsed() / 1e6 - NavigationCommands::SearchDelayMs;
     probe.stop();
 
     bench::printJson({{"pages", session->controller()->pageCount()},

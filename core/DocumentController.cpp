@@ -3,6 +3,7 @@
 #include "core/CoreLog.h"
 #include "core/PageLabels.h"
 #include "core/PdfWorker.h"
+#include "core/ProbeHost.h"
 #include "core/ProgramFiles.h"
 #include "core/RawFilePath.h"
 
@@ -234,7 +235,52 @@ void DocumentController::startLoad()
                     });
 }
 
+void DocumentController::prepareProbe()
+{
+    if (probeEnabled())
+        ProbeHost::prepare(probeProgram());
+}
+
 void DocumentController::startProbe(Generation::Value generation)
+{
+    probeTimer->disconnect(this);
+    connect(probeTimer, &QTimer::timeout, this, [this, generation] { probeTimedOut(generation); });
+    probeTimer->setInterval(probeTimeoutOverride() > 0 ? probeTimeoutOverride() : ProbeTimeoutMs);
+    probeClock.start();
+    probeTimer->start();
+    if (ProbeHost* running = ProbeHost::of(probeProgram()))
+        startServedProbe(generation, running);
+    else
+        startOwnProbe(generation);
+}
+
+void DocumentController::startServedProbe(Generation::Value generation, ProbeHost* running)
+{
+    host = running;
+    connect(running, &ProbeHost::output, this, [this](quint64 id, const QByteArray& line) {
+        if (id == served && served && takeProbeLine(line))
+            probeTimer->start();
+    });
+    connect(running, &ProbeHost::ended, this, [this, generation](quint64 id, bool cleanly) {
+        if (id == served && served)
+            probeEnded(generation, cleanly);
+    });
+    // The host went away (not the file's doing): the probe starts again as a process of its own.
+    connect(running, &ProbeHost::lost, this, [this, generation] {
+        if (!served || !isCurrent(generation) || verdict != ProbeVerdict::Pending)
+            return;
+        served = 0;
+        host = nullptr;
+        probeLine.clear();
+        probePages = -1;
+        probeSizes.clear();
+        probeReport.clear();
+        startOwnProbe(generation);
+    });
+    served = running->open(PdfDocument::preferredEngine(), path);
+}
+
+void DocumentController::startOwnProbe(Generation::Value generation)
 {
     probe = new QProcess(this);
     probe->setProgram(probeProgram());
@@ -243,8 +289,11 @@ void DocumentController::startProbe(Generation::Value generation)
     probe->setStandardInputFile(QProcess::nullDevice());
     probe->setStandardErrorFile(QProcess::nullDevice());
     connect(probe, &QProcess::finished, this,
-            [this, generation](int, QProcess::ExitStatus exitStatus) {
-                probeFinished(generation, exitStatus == QProcess::NormalExit);
+            [this, generation](int exitCode, QProcess::ExitStatus exitStatus) {
+                readProbeOutput();
+                if (!probeLine.isEmpty()) // a last line without its line feed
+                    takeProbeLine(std::exchange(probeLine, {}));
+                probeEnded(generation, exitStatus == QProcess::NormalExit && exitCode == 0);
             });
     // Queued: a program that cannot start may be reported inside start(), and openFile must not
     // announce the failure before it returns.
@@ -252,24 +301,27 @@ void DocumentController::startProbe(Generation::Value generation)
         probe, &QProcess::errorOccurred, this,
         [this, generation](QProcess::ProcessError e) {
             if (e == QProcess::FailedToStart)
-                probeFinished(generation, false);
+                probeEnded(generation, false);
         },
         Qt::QueuedConnection);
     connect(probe, &QProcess::readyReadStandardOutput, this, [this] {
         if (readProbeOutput())
             probeTimer->start();
     });
-    probeTimer->disconnect(this);
-    connect(probeTimer, &QTimer::timeout, this, [this, generation] { probeTimedOut(generation); });
-    probeTimer->setInterval(probeTimeoutOverride() > 0 ? probeTimeoutOverride() : ProbeTimeoutMs);
-    probeClock.start();
-    probeTimer->start();
     probe->start();
 }
 
 void DocumentController::stopProbe()
 {
     probeTimer->stop();
+    if (served) {
+        if (host) {
+            host->disconnect(this);
+            host->stop(served);
+        }
+        served = 0;
+        host = nullptr;
+    }
     if (!probe)
         return;
     QProcess* process = probe;
@@ -284,9 +336,9 @@ void DocumentController::stopProbe()
     process->deleteLater();
 }
 
-void DocumentController::probeFinished(Generation::Value generation, bool normalExit)
+void DocumentController::probeEnded(Generation::Value generation, bool cleanExit)
 {
-    if (!isCurrent(generation) || !probe || verdict != ProbeVerdict::Pending)
+    if (!isCurrent(generation) || !probeRunning() || verdict != ProbeVerdict::Pending)
         return;
     timings.probeMs = probeClock.elapsed();
     probeTimer->stop();
@@ -294,10 +346,7 @@ void DocumentController::probeFinished(Generation::Value generation, bool normal
     // Crash, another exit code, no start or no report: the file is never parsed here.
     verdict = ProbeVerdict::Fail;
     probeError = int(OpenOutcome::InvalidFile);
-    if (normalExit && probe->state() == QProcess::NotRunning && probe->exitCode() == 0) {
-        readProbeOutput();
-        if (!probeLine.isEmpty()) // a last line without its line feed
-            probeReport = std::exchange(probeLine, {});
+    if (cleanExit) {
         const QList<QByteArray> words = probeReport.split(' ');
         bool ok = false;
         if (words.size() == 2 && words.at(0) == "pages") {
@@ -315,6 +364,13 @@ void DocumentController::probeFinished(Generation::Value generation, bool normal
                 probeError = e;
         }
     }
+    if (served) {
+        // The child is gone already: nothing to stop.
+        if (host)
+            host->disconnect(this);
+        served = 0;
+        host = nullptr;
+    }
     stopProbe();
     continueLoad();
 }
@@ -326,51 +382,61 @@ bool DocumentController::readProbeOutput()
     const QByteArray chunk = probe->readAllStandardOutput();
     bool progress = false;
     qsizetype from = 0;
-    for (;;) {
-        const qsizetype end = chunk.indexOf('\n', from);
-        if (end < 0)
-            break;
+    for (qsizetype end = chunk.indexOf('\n'); end >= 0; end = chunk.indexOf('\n', from)) {
         const QByteArray line = probeLine + chunk.mid(from, end - from);
         probeLine.clear();
         from = end + 1;
-        const QList<QByteArray> words = line.trimmed().split(' ');
-        bool okWidth = false;
-        bool okHeight = false;
-        if (words.size() == 3 && words.at(0) == "size" && probePages > probeSizes.size()) {
-            const QSizeF size(words.at(1).toDouble(&okWidth), words.at(2).toDouble(&okHeight));
-            if (okWidth && okHeight) {
-                probeSizes.append(size);
-                progress = true;
-                continue;
-            }
-        } else if (words.size() == 2 && words.at(0) == "engine") {
-            EngineKind kind = EngineKind::MuPdf;
-            if (engineFromName(QString::fromLatin1(words.at(1)), &kind))
-                probeEngine = kind;
-            progress = true;
-            continue;
-        } else if (words.size() == 2 && words.at(0) == "loaded" && probePages < 0) {
-            probePages = std::max(words.at(1).toInt(), 0);
-            // The count is the file's claim: no more is reserved than a large real document needs.
-            probeSizes.reserve(std::min(probePages, 1 << 17));
-            progress = true;
-            continue;
-        }
-        probeReport = line.trimmed(); // only the last such line counts
+        progress = takeProbeLine(line) || progress;
     }
     probeLine += chunk.mid(from);
     return progress;
 }
 
+bool DocumentController::takeProbeLine(const QByteArray& text)
+{
+    const QByteArray line = text.trimmed();
+    const QList<QByteArray> words = line.split(' ');
+    bool okWidth = false;
+    bool okHeight = false;
+    if (words.size() == 3 && words.at(0) == "size" && probePages > probeSizes.size()) {
+        const QSizeF size(words.at(1).toDouble(&okWidth), words.at(2).toDouble(&okHeight));
+        if (okWidth && okHeight) {
+            probeSizes.append(size);
+            ++probeProgress;
+            return true;
+        }
+    } else if (words.size() == 2 && words.at(0) == "engine") {
+        EngineKind kind = EngineKind::MuPdf;
+        if (engineFromName(QString::fromLatin1(words.at(1)), &kind))
+            probeEngine = kind;
+        ++probeProgress;
+        return true;
+    } else if (words.size() == 2 && words.at(0) == "loaded" && probePages < 0) {
+        probePages = std::max(words.at(1).toInt(), 0);
+        // The count is the file's claim: no more is reserved than a large real document needs.
+        probeSizes.reserve(std::min(probePages, 1 << 17));
+        ++probeProgress;
+        return true;
+    }
+    probeReport = line; // only the last such line counts
+    return false;
+}
+
 void DocumentController::probeTimedOut(Generation::Value generation)
 {
-    if (!isCurrent(generation) || !probe || verdict != ProbeVerdict::Pending)
+    if (!isCurrent(generation) || !probeRunning() || verdict != ProbeVerdict::Pending)
         return;
     // Output may sit in the pipe while this thread was busy: it counts as progress.
-    probe->waitForReadyRead(0);
-    if (!probe || verdict != ProbeVerdict::Pending)
+    const int seen = probeProgress;
+    if (probe) {
+        probe->waitForReadyRead(0);
+        readProbeOutput();
+    } else if (host) {
+        host->readPending();
+    }
+    if (!probeRunning() || verdict != ProbeVerdict::Pending)
         return; // it finished meanwhile
-    if (readProbeOutput()) {
+    if (probeProgress != seen) {
         probeTimer->start();
         return;
     }

@@ -21,6 +21,7 @@ class QTimer;
 
 namespace dovrix {
 
+class ProbeHost;
 class RawFilePath;
 
 // SHA-256 of a file's contents as 64 lower-case hex characters; empty when it is not a regular
@@ -38,6 +39,8 @@ QString errorMessage(int pdfError);
 // and only there, with the message of an invalid file. The probe reports the pages it has read as
 // it goes and hands back their sizes, so the load here does not read them again; a probe that
 // makes no progress for ProbeTimeoutMs is stopped and the file fails as one that took too long.
+// The child is forked by the waiting probe host when prepareProbe() started one (the program does
+// at start-up), else it is a process of its own.
 class DocumentController : public QObject
 {
     Q_OBJECT
@@ -89,6 +92,8 @@ public:
     // folders (core/ProgramFiles.h), then in the running executable's parent directory.
     static void setProbeProgram(const QString& program);
     static QString probeProgram();
+    // Starts the probe host of probeProgram() ahead of need (see ProbeHost).
+    static void prepareProbe();
     // Measurements only: without the probe, files are parsed in this process unchecked.
     static void setProbeEnabled(bool enabled);
     // Process-wide limit of time without progress, for loads started afterwards; 0 restores
@@ -115,11 +120,16 @@ private:
     }
 
     void startProbe(Generation::Value generation);
+    void startOwnProbe(Generation::Value generation);
+    void startServedProbe(Generation::Value generation, ProbeHost* host);
+    bool probeRunning() const { return probe || served; }
     void stopProbe();
-    void probeFinished(Generation::Value generation, bool normalExit);
+    void probeEnded(Generation::Value generation, bool cleanExit);
     void probeTimedOut(Generation::Value generation);
-    // Takes the probe's complete output lines; true when they showed progress.
+    // Takes the complete output lines of the probe's own process; true when they showed progress.
     bool readProbeOutput();
+    // Takes one line of the probe; true when it showed progress.
+    bool takeProbeLine(const QByteArray& line);
     void hashed(const QString& digest, qint64 ms);
     void continueLoad();
     void postLoadJob();
@@ -144,12 +154,15 @@ private:
 
     // State of the load in progress (GUI thread only).
     QProcess* probe = nullptr; // child; killed when superseded
+    QPointer<ProbeHost> host;  // the host of the served probe
+    quint64 served = 0;        // the served probe's id; 0 when none
     QTimer* probeTimer;        // child; single shot, restarted by every progress report
     QElapsedTimer probeClock;
     ProbeVerdict verdict = ProbeVerdict::Pending;
     int probeError = 0;
     QString probeMessage;                       // the failure message when it is no engine error
     QByteArray probeLine;                       // an incomplete last line of the probe's output
+    int probeProgress = 0;                      // progress lines taken, ever
     int probePages = -1;                        // from "loaded N"; -1 before
     QList<QSizeF> probeSizes;                   // page sizes the probe read, in page order
     QByteArray probeReport;                     // the final line ("pages N", "password", "error E")

@@ -10,6 +10,7 @@
 #include "ocr/OcrController.h"
 #include "session/DocumentSession.h"
 #include "session/SidePanels.h"
+#include "view/AnnotationTool.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"
 #include "view/panels/AnnotationPanel.h"
@@ -274,7 +275,7 @@ void DocumentTab::retranslate()
 {
     Q_EMIT languageChanged();
     if (view)
-        view->retranslateCard();
+        view->annotations()->retranslateCard();
 }
 
 PdfViewport* DocumentTab::viewport() const

@@ -53,7 +53,7 @@ protected:
     {
         QPainter p(this);
         const QList<FormField>& fields = layer->fields();
-        const int rotation = layer->view ? layer->view->rotation() : 0;
+        const int rotation = layer->view()->rotation();
         for (int i = 0; i < fields.size(); ++i) {
             const QRect r = layer->viewRectOf(i);
             const FormField& f = fields.at(i);
@@ -98,12 +98,11 @@ private:
             const qsizetype k = f.optionValues.indexOf(v);
             chosen << (k >= 0 ? f.options.at(k) : v);
         }
-        const PageColours colours =
-            layer->view ? layer->view->effectiveColours() : PageColours::Normal;
+        const PageColours colours = layer->view()->effectiveColours();
         p.fillRect(r, QColor::fromRgb(pageColourOf(0xffffffffu, colours)));
         p.setPen(QColor::fromRgb(pageColourOf(0xff000000u, colours)));
         QFont font = p.font();
-        const double zoom = layer->view ? layer->view->zoom() : 1.0;
+        const double zoom = layer->view()->zoom();
         font.setPixelSize(qMax(1, qRound(qMin(r.height() * 0.7, 12 * zoom))));
         p.setFont(font);
         p.drawText(r.adjusted(2 * zoom, 0, -2 * zoom, 0),
@@ -116,36 +115,11 @@ private:
 
 FormLayer::FormLayer(PdfViewport* pageView, DocumentController* documentController,
                      AnnotationStore* annotationStore)
-    : QObject(pageView), view(pageView), controller(documentController), store(annotationStore)
+    : PageTool(pageView), controller(documentController), store(annotationStore)
 {
-    overlay = new Overlay(this, view->viewport());
-    overlay->setGeometry(view->viewport()->rect());
+    overlay = new Overlay(this, pageView->viewport());
+    overlay->setGeometry(pageView->viewport()->rect());
     overlay->show();
-    view->viewport()->installEventFilter(this);
-    view->setCursorClaim([this](int page, const QPointF& pt, Qt::CursorShape* shape) {
-        // Fields that take a click: text for typing, the others for choosing or pressing.
-        const int hit = fieldAt(page, pt);
-        if (hit < 0 || formFields.at(hit).readOnly
-            || formFields.at(hit).kind == FormField::Kind::Signature)
-            return false;
-        const FormField::Kind kind = formFields.at(hit).kind;
-        *shape = kind == FormField::Kind::Text
-                         || (kind == FormField::Kind::ComboBox && formFields.at(hit).editable)
-                     ? Qt::IBeamCursor
-                     : Qt::PointingHandCursor;
-        return true;
-    });
-    const auto follow = [this] {
-        placeEditor();
-        overlay->update();
-    };
-    connect(view->verticalScrollBar(), &QScrollBar::valueChanged, this, follow);
-    connect(view->horizontalScrollBar(), &QScrollBar::valueChanged, this, follow);
-    connect(view, &PdfViewport::zoomChanged, this, follow);
-    connect(view, &PdfViewport::rotationChanged, this, follow);
-    connect(view, &PdfViewport::viewModeChanged, this, follow);
-    connect(view, &PdfViewport::spreadChanged, this, follow);
-    connect(view, &PdfViewport::currentPageChanged, this, follow);
     if (controller) {
         connect(controller, &DocumentController::documentReady, this, &FormLayer::readFields);
         if (controller->status() == Ready)
@@ -155,9 +129,40 @@ FormLayer::FormLayer(PdfViewport* pageView, DocumentController* documentControll
 
 FormLayer::~FormLayer()
 {
-    if (view)
-        view->setCursorClaim({});
     delete editorWidget;
+}
+
+bool FormLayer::press(const PagePointer& at)
+{
+    if (formFields.isEmpty())
+        return false;
+    const int hit = at.page >= 0 ? fieldAt(at.page, at.point) : -1;
+    if (hit >= 0)
+        return clickField(hit);
+    leaveField();
+    return false;
+}
+
+bool FormLayer::hover(const PagePointer& at, Qt::CursorShape* shape)
+{
+    // Fields that take a click: text for typing, the others for choosing or pressing.
+    const int hit = at.page >= 0 ? fieldAt(at.page, at.point) : -1;
+    if (hit < 0 || formFields.at(hit).readOnly
+        || formFields.at(hit).kind == FormField::Kind::Signature)
+        return false;
+    const FormField::Kind kind = formFields.at(hit).kind;
+    *shape = kind == FormField::Kind::Text
+                     || (kind == FormField::Kind::ComboBox && formFields.at(hit).editable)
+                 ? Qt::IBeamCursor
+                 : Qt::PointingHandCursor;
+    return true;
+}
+
+void FormLayer::viewMoved()
+{
+    overlay->setGeometry(view()->viewport()->rect());
+    placeEditor();
+    overlay->update();
 }
 
 void FormLayer::readFields()
@@ -220,7 +225,8 @@ void FormLayer::resetForm()
 
 QRect FormLayer::viewRectOf(int index) const
 {
-    if (!view || index < 0 || index >= formFields.size())
+    PdfViewport* view = this->view();
+    if (index < 0 || index >= formFields.size())
         return {};
     const FormField& f = formFields.at(index);
     if (f.page < 0 || f.page >= view->pageCount())
@@ -303,8 +309,8 @@ void FormLayer::leaveField()
         const bool hadFocus = old->hasFocus() || old->isAncestorOf(QApplication::focusWidget());
         old->hide();
         old->deleteLater();
-        if (hadFocus && view)
-            view->setFocus(Qt::OtherFocusReason);
+        if (hadFocus)
+            view()->setFocus(Qt::OtherFocusReason);
     }
     overlay->update();
 }
@@ -312,7 +318,8 @@ void FormLayer::leaveField()
 void FormLayer::ensureVisible(int index)
 {
     const QRect r = viewRectOf(index);
-    if (!view || r.isEmpty())
+    PdfViewport* view = this->view();
+    if (r.isEmpty())
         return;
     const QRect visible = view->viewport()->rect();
     if (visible.contains(r))
@@ -366,7 +373,7 @@ bool FormLayer::clickField(int index)
 QWidget* FormLayer::makeEditor(int index)
 {
     const FormField& f = formFields.at(index);
-    QWidget* parent = view->viewport();
+    QWidget* parent = view()->viewport();
     const QString value = valueOf(f.name);
     const int limit = f.maxLength > 0 ? f.maxLength : AnnotationStore::MaxFormValueLength;
     QWidget* made = nullptr;
@@ -483,26 +490,6 @@ void FormLayer::placeEditor()
 
 bool FormLayer::eventFilter(QObject* watched, QEvent* event)
 {
-    if (view && watched == view->viewport()) {
-        if (event->type() == QEvent::Resize) {
-            overlay->setGeometry(view->viewport()->rect());
-            placeEditor();
-        } else if (event->type() == QEvent::MouseButtonPress && !formFields.isEmpty()
-                   && !view->annotationMode()) {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::LeftButton) {
-                const QPointF content = mouse->position()
-                                        + QPointF(view->horizontalScrollBar()->value(),
-                                                  view->verticalScrollBar()->value());
-                const int page = view->pageAt(content);
-                const int hit = page >= 0 ? fieldAt(page, view->viewToPage(page, content)) : -1;
-                if (hit >= 0)
-                    return clickField(hit);
-                leaveField();
-            }
-        }
-        return false;
-    }
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || !editorWidget || (widget != editorWidget && !editorWidget->isAncestorOf(widget)))
         return false;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "engine/DocumentInside.h"
+#include "view/PageTool.h"
 
 #include <QList>
-#include <QObject>
 #include <QPointer>
 #include <QRectF>
 #include <QSet>
@@ -15,7 +15,6 @@ namespace dovrix {
 
 class AnnotationStore;
 class DocumentController;
-class PdfViewport;
 
 // The document's form, filled on the page view: reads the fields on the worker when the document
 // is ready, tints where they are, and puts an editor over a field that has the focus. The values
@@ -30,7 +29,7 @@ class PdfViewport;
 // PDF; a field the user has not touched shows the document's own value. The document's scripts
 // never run: a field the document would format or compute keeps what the user typed, and the
 // first such edit of a document says so (notice). GUI thread only.
-class FormLayer : public QObject
+class FormLayer : public PageTool
 {
     Q_OBJECT
     Q_DISABLE_COPY(FormLayer)
@@ -66,6 +65,10 @@ public:
     // Where a field is on the view, in viewport pixels.
     QRect viewRectOf(int index) const;
 
+    bool press(const PagePointer& at) override;
+    bool hover(const PagePointer& at, Qt::CursorShape* shape) override;
+    void viewMoved() override;
+
 Q_SIGNALS:
     // The document's fields have been read (count may be 0).
     void fieldsRead(int count);
@@ -90,7 +93,6 @@ private:
     void edited(int index, const QString& value);
     void watchKeys(QWidget* widget);
 
-    QPointer<PdfViewport> view;
     QPointer<DocumentController> controller;
     QPointer<AnnotationStore> store;
     QList<FormField> formFields;

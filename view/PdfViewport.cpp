@@ -1,20 +1,15 @@
 #include "view/PdfViewport.h"
 
-#include "annotations/AnnotationPainter.h"
-#include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
 #include "text/SearchController.h"
-#include "text/TextExport.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
-#include "view/AnnotationCard.h"
-#include "view/DestinationTarget.h"
-#include "view/LinkPreview.h"
+#include "view/AnnotationTool.h"
+#include "view/LinkTool.h"
 #include "view/OcrTextGeometry.h"
+#include "view/TextSelectionTool.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,11 +35,6 @@ QColor withAlpha(QColor c, int alpha)
     c.setAlpha(alpha);
     return c;
 }
-
-AnnotationShape shapeOf(AnnotationType type)
-{
-    return annotationTypeInfo(type).shape;
-}
 } // namespace
 
 PdfViewport::PdfViewport(RenderCache* cache, TextLayoutStore* textStore,
@@ -69,38 +59,37 @@ PdfViewport::PdfViewport(RenderCache* cache, TextLayoutStore* textStore,
     markTimer.setSingleShot(true);
     connect(&markTimer, &QTimer::timeout, this, &PdfViewport::clearMarks);
 
-    previewTimer.setSingleShot(true);
-    previewTimer.setInterval(LinkPreviewDelayMs);
-    connect(&previewTimer, &QTimer::timeout, this, &PdfViewport::showLinkPreview);
-
     if (cache) {
         connect(cache, &RenderCache::pageRendered, this,
-                [this](const RenderCache::Key& key, const QImage& image) {
-                    if (preview && preview->isVisible() && key == previewKey)
-                        fillLinkPreview(image);
-                    repaintRendered(key);
-                });
+                [this](const RenderCache::Key& key) { repaintRendered(key); });
     }
-    if (text) {
-        connect(text, &TextLayoutStore::charBoxesReady, this, &PdfViewport::onCharBoxesReady);
-        connect(text, &TextLayoutStore::pageTextReady, this, [this] {
-            if (documentCopyPending)
-                copyDocumentWhenTextIsIn();
-        });
+    if (text)
         connect(text, &TextLayoutStore::hitBoxesReady, this, &PdfViewport::onHitBoxesReady);
-    }
     if (search) {
         connect(search, &SearchController::started, this, &PdfViewport::onSearchStarted);
         connect(search, &SearchController::hitFound, this, &PdfViewport::onHitFound);
         connect(search, &SearchController::finished, this, &PdfViewport::onSearchFinished);
     }
+
+    // Asked in the opposite order: links (a click follows one, Ctrl+click asks for the source),
+    // annotations (a double-click opens one's card), selection (takes every other press).
+    selector = new TextSelectionTool(this, text);
+    annotator = new AnnotationTool(this, text, selector);
+    linker = new LinkTool(this);
+    connect(selector, &TextSelectionTool::selectionChanged, this, &PdfViewport::selectionChanged);
+    connect(selector, &TextSelectionTool::textCopied, this, &PdfViewport::textCopied);
+    connect(linker, &LinkTool::linkActivated, this, &PdfViewport::linkActivated);
+    connect(linker, &LinkTool::sourceRequested, this, &PdfViewport::sourceRequested);
+    connect(annotator, &AnnotationTool::activeToggled, this, &PdfViewport::annotationModeChanged);
     relayout();
 }
 
 PdfViewport::~PdfViewport()
 {
-    // Link jobs still queued find the generation moved on and skip their work.
-    linkGeneration.advance();
+    // The tools go while the view is whole: they may let go of what they placed on it.
+    active = nullptr;
+    while (!tools.isEmpty())
+        delete tools.takeFirst();
 }
 
 // --- Binding -------------------------------------------------------------------------------
@@ -116,43 +105,20 @@ void PdfViewport::setDocument()
     // Badges belong to the document that was shown; the session sets them again for this one.
     ocrTextPages.clear();
     imagePages.clear();
-    linkGeneration.advance();
-    links.clear();
-    linksLoading.clear();
-    clearSelection();
-    pressed = false;
-    closeCard();
-    dragging = false;
-    dragPage = -1;
+    buttonDown = false;
+    for (PageTool* tool : std::as_const(tools))
+        tool->reset();
     // Layout first, so that the scroll to the top is judged against the new pages.
     relayout();
     verticalScrollBar()->setValue(0);
     updateCurrentPage();
     viewport()->update();
     renderNow(); // a document just opened has nothing to wait for
-    ensureLinks(geo.currentPage);
 }
 
 void PdfViewport::setAnnotationStore(AnnotationStore* annotationStore)
 {
-    if (store == annotationStore)
-        return;
-    if (store) {
-        disconnect(store, nullptr, this, nullptr);
-        closeCard();
-    }
-    store = annotationStore;
-    if (store) {
-        auto repaint = [this] { viewport()->update(); };
-        connect(store, &AnnotationStore::annotationAdded, this, repaint);
-        connect(store, &AnnotationStore::annotationUpdated, this, [this] {
-            positionCard();
-            viewport()->update();
-        });
-        connect(store, &AnnotationStore::annotationRemoved, this,
-                &PdfViewport::onAnnotationRemoved);
-    }
-    viewport()->update();
+    annotator->setStore(annotationStore);
 }
 
 // --- Layout and navigation -----------------------------------------------------------------
@@ -179,10 +145,9 @@ void PdfViewport::relayout()
         if (viewport()->width() == int(geo.viewportWidth))
             break;
     }
-    // A cut-out of another zoom or rotation than the page's now is of no use.
-    if (preview && preview->isVisible() && renderKeyFor(previewLink.target.page) != previewKey)
-        trackLinkPreview(PdfLink(), QPointF());
     inRelayout = false;
+    for (PageTool* tool : std::as_const(tools))
+        tool->viewMoved();
 }
 
 void PdfViewport::startRenderTimer()
@@ -353,10 +318,8 @@ void PdfViewport::showPage(int page)
         return;
     const int p = std::clamp(page, 0, geo.pageCount() - 1);
     const bool changed = p != geo.currentPage;
-    if (changed) {
+    if (changed)
         geo.currentPage = p;
-        ensureLinks(p);
-    }
     if (geo.singlePage && changed) {
         relayout();
         verticalScrollBar()->setValue(0);
@@ -424,7 +387,6 @@ void PdfViewport::updateCurrentPage()
     if (candidate == geo.currentPage)
         return;
     geo.currentPage = candidate;
-    ensureLinks(candidate);
     if (geo.singlePage)
         relayout();
     Q_EMIT currentPageChanged(candidate);
@@ -435,11 +397,12 @@ void PdfViewport::scrollContentsBy(int, int)
 {
     // The viewport widget is never scrolled: every scroll repaints from the content offsets.
     viewport()->update();
-    trackLinkPreview(PdfLink(), QPointF());
+    leaveTools();
     if (inRelayout)
         return;
     updateCurrentPage();
-    positionCard();
+    for (PageTool* tool : std::as_const(tools))
+        tool->viewMoved();
     startRenderTimer();
 }
 
@@ -610,46 +573,6 @@ QPointF PdfViewport::contentPos(const QPointF& viewportPos) const
     return viewportPos + QPointF(horizontalScrollBar()->value(), verticalScrollBar()->value());
 }
 
-// --- Links ---------------------------------------------------------------------------------
-
-void PdfViewport::ensureLinks(int page)
-{
-    if (page < 0 || page >= geo.pageCount() || links.contains(page) || linksLoading.contains(page))
-        return;
-    const DocumentHandle doc = controller ? controller->sharedDocument() : DocumentHandle();
-    if (!doc || !controller->worker())
-        return;
-    linksLoading.insert(page);
-    controller->worker()->post(JobPriority::TextLayout, this, linkGeneration.ticket(),
-                               [doc, page]() -> Reply<PdfViewport> {
-                                   // Runs on the worker, where the document is used.
-                                   const QList<PdfLink> result = doc->links(page);
-                                   return [page, result](PdfViewport& self) {
-                                       self.setLinks(page, result);
-                                   };
-                               });
-}
-
-void PdfViewport::setLinks(int page, const QList<PdfLink>& pageLinks)
-{
-    linksLoading.remove(page);
-    links.insert(page, pageLinks);
-}
-
-PdfLink PdfViewport::linkAt(int page, const QPointF& pt) const
-{
-    const auto it = links.constFind(page);
-    if (it == links.constEnd())
-        return {};
-    for (const PdfLink& link : *it) {
-        for (const QRectF& r : link.rectangles) {
-            if (r.contains(pt))
-                return link;
-        }
-    }
-    return {};
-}
-
 // --- Keyboard and wheel --------------------------------------------------------------------
 
 void PdfViewport::wheelEvent(QWheelEvent* event)
@@ -740,19 +663,13 @@ void PdfViewport::keyPressEvent(QKeyEvent* event)
 
 bool PdfViewport::escape()
 {
-    if (dragging) {
-        dragging = false;
-        viewport()->update();
-    } else if (card) {
-        clearSelection();
-        closeCard();
-    } else if (hasSelection()) {
-        clearSelection();
-    } else if (annotating) {
-        setAnnotationMode(false);
-    } else {
-        return false;
+    for (PageTool* tool : askedTools()) {
+        if (tool->escape())
+            return true;
     }
+    if (!active)
+        return false;
+    setActiveTool(nullptr);
     return true;
 }
 
@@ -944,7 +861,8 @@ void PdfViewport::paintEvent(QPaintEvent*)
     // Annotations and marks over every page: a note's label may reach onto the next page (the one
     // beside it in a spread, the one below) and stays readable there.
     for (int i : std::as_const(shown)) {
-        paintAnnotations(p, i);
+        for (const PageTool* tool : std::as_const(tools))
+            tool->paintOver(p, i);
         paintMarks(p, i);
     }
     p.restore();
@@ -1003,7 +921,8 @@ void PdfViewport::paintPage(QPainter& p, int page, const QRectF& r)
         }
     }
     paintHits(p, page, r);
-    paintSelection(p, page);
+    for (const PageTool* tool : std::as_const(tools))
+        tool->paintPage(p, page);
 }
 
 void PdfViewport::paintPlaceholder(QPainter& p, const QRectF& r) const
@@ -1072,66 +991,6 @@ void PdfViewport::paintHits(QPainter& p, int page, const QRectF& r)
     }
 }
 
-void PdfViewport::paintSelection(QPainter& p, int page) const
-{
-    if (wholeDocument && text && hasSelectableBoxes(page)) {
-        const QList<QRectF> boxes = selectableBoxes(page);
-        p.setPen(Qt::NoPen);
-        p.setBrush(withAlpha(HitColor, 70));
-        for (const QRectF& run : selectionRuns(boxes, 0, int(boxes.size()) - 1))
-            p.drawRect(geo.pageRectToView(page, run));
-        return;
-    }
-    if (page != selPage || anchor < 0 || cursor < 0 || anchor == cursor || !text)
-        return;
-    const QList<QRectF> boxes = selectableBoxes(page);
-    p.setPen(Qt::NoPen);
-    p.setBrush(withAlpha(HitColor, 70));
-    for (const QRectF& run : selectionRuns(boxes, anchor, cursor))
-        p.drawRect(geo.pageRectToView(page, run));
-}
-
-void PdfViewport::paintAnnotations(QPainter& p, int page) const
-{
-    if (store) {
-        const QRectF visible(contentPos(QPointF(0, 0)), QSizeF(viewport()->size()));
-        AnnotationStyle style = AnnotationStyle::screen();
-        style.darkPaper = pageColoursInfo(effectiveColours()).darkPaper;
-        const AnnotationPainter painter(
-            p, style, [this, page](const QPointF& pt) { return geo.pageToView(page, pt); },
-            visible);
-        const QList<Annotation> list = store->annotationsOnPage(page);
-        for (const Annotation& a : list) {
-            const QRectF rect = annotationRect(a);
-            painter.paint(a, rect);
-            if (a.id == openCardId && shapeOf(a.type) != AnnotationShape::Point) {
-                p.save();
-                p.setPen(QPen(HitColor, 1.5, Qt::DotLine));
-                p.setBrush(Qt::NoBrush);
-                p.drawRect(painter.deviceRect(a, rect).adjusted(-3, -3, 3, 3));
-                p.restore();
-            }
-        }
-    }
-
-    if (dragging && dragPage == page) {
-        const QPointF p1 = geo.pageToView(page, dragStart);
-        const QPointF p2 = geo.pageToView(page, dragEnd);
-        p.save();
-        p.setPen(QPen(withAlpha(HitColor, 160), 1.5, Qt::DashLine));
-        p.setBrush(withAlpha(HitColor, 30));
-        if (shapeOf(tool) == AnnotationShape::Line) {
-            p.drawLine(p1, p2);
-        } else if (shapeOf(tool) == AnnotationShape::Point) {
-            p.setBrush(Qt::NoBrush);
-            p.drawEllipse(p2, 7, 7);
-        } else {
-            p.drawRect(QRectF(p1, p2).normalized());
-        }
-        p.restore();
-    }
-}
-
 void PdfViewport::paintRotationLabel(QPainter& p) const
 {
     const QString label = tr("临时旋转 %1°（仅本次查看）").arg(geo.rotation);
@@ -1151,301 +1010,112 @@ void PdfViewport::paintRotationLabel(QPainter& p) const
     p.restore();
 }
 
-// --- Selection -----------------------------------------------------------------------------
+// --- Tools and pointer ---------------------------------------------------------------------
 
-TextRange PdfViewport::selectionRange() const
+void PdfViewport::addTool(PageTool* tool)
 {
-    if (!hasSelection())
-        return {};
-    return {selPage, std::min(anchor, cursor), std::abs(cursor - anchor) + 1};
+    if (tool && !tools.contains(tool))
+        tools.prepend(tool);
 }
 
-bool PdfViewport::hasSelection() const
+void PdfViewport::removeTool(PageTool* tool)
 {
-    return selPage >= 0 && anchor >= 0 && cursor >= 0 && anchor != cursor;
+    tools.removeAll(tool);
+    if (active == tool)
+        active = nullptr;
 }
 
-void PdfViewport::clearSelection()
+void PdfViewport::setActiveTool(PageTool* tool)
 {
-    if (selPage < 0 && anchor < 0 && cursor < 0 && !selectionPending && !selectPagePending
-        && !wholeDocument)
+    if (tool == active)
         return;
-    selPage = -1;
-    anchor = -1;
-    cursor = -1;
-    selectionPending = false;
-    selectPagePending = false;
-    wholeDocument = false;
-    documentCopyPending = false;
-    Q_EMIT selectionChanged(false);
-    viewport()->update();
+    PageTool* previous = active;
+    active = tool;
+    leaveTools();
+    if (previous)
+        previous->activeChanged(false);
+    if (active)
+        active->activeChanged(true);
 }
 
-void PdfViewport::selectAll()
+QList<PageTool*> PdfViewport::askedTools() const
 {
-    if (!text || geo.pageCount() <= 0)
+    return active ? QList<PageTool*>{active} : tools;
+}
+
+void PdfViewport::leaveTools()
+{
+    for (PageTool* tool : std::as_const(tools))
+        tool->leave();
+}
+
+void PdfViewport::setPointerShape(Qt::CursorShape shape)
+{
+    if (shape == cursorShape)
         return;
-    const int page = geo.currentPage;
-    const TextRange range = selectionRange();
-    if (!wholeDocument && range.page == page && range.start == 0
-        && range.length >= selectableText(page).size()) {
-        wholeDocument = true;
-        Q_EMIT selectionChanged(true);
-        viewport()->update();
-        return;
+    cursorShape = shape;
+    viewport()->setCursor(shape);
+}
+
+PagePointer PdfViewport::pointerAt(const QMouseEvent* event) const
+{
+    PagePointer at;
+    at.viewportPos = event->position();
+    at.contentPos = contentPos(at.viewportPos);
+    at.page = geo.pageAt(at.contentPos);
+    if (at.page >= 0)
+        at.point = geo.viewToPage(at.page, at.contentPos);
+    at.modifiers = event->modifiers();
+    at.moved = pointerMoved;
+    return at;
+}
+
+void PdfViewport::hover(const PagePointer& at)
+{
+    // The first tool that claims the place gives the shape; those after it lose their hover.
+    Qt::CursorShape shape = Qt::ArrowCursor;
+    bool claimed = false;
+    for (PageTool* tool : askedTools()) {
+        if (claimed)
+            tool->leave();
+        else
+            claimed = tool->hover(at, &shape);
     }
-    pressed = false;
-    wholeDocument = false;
-    documentCopyPending = false;
-    selectionPending = false;
-    selPage = page;
-    anchor = cursor = -1;
-    selectPagePending = !hasSelectableBoxes(page);
-    if (selectPagePending)
-        text->requestCharBoxes(page, JobPriority::ShownPageText);
-    else
-        selectWholePage(page);
-    viewport()->update();
+    setPointerShape(shape);
 }
-
-void PdfViewport::selectWholePage(int page)
-{
-    selectPagePending = false;
-    selPage = page;
-    anchor = 0;
-    cursor = int(selectableText(page).size()) - 1;
-    Q_EMIT selectionChanged(hasSelection());
-    viewport()->update();
-}
-
-void PdfViewport::copyDocumentWhenTextIsIn()
-{
-    documentCopyPending = false;
-    if (!wholeDocument || !text)
-        return;
-    QStringList pages;
-    for (int page = 0; page < geo.pageCount(); ++page) {
-        if (!text->hasPageText(page)) {
-            // Extracted on the worker like a search's pages; the copy follows the last of them.
-            text->requestPageText(page, JobPriority::TextLayout);
-            documentCopyPending = true;
-        } else if (!documentCopyPending) {
-            pages.append(selectableText(page));
-        }
-    }
-    if (documentCopyPending)
-        return;
-    const QString copied = textForClipboard(pages.join(QLatin1Char('\n')));
-    if (copied.trimmed().isEmpty())
-        return;
-    QGuiApplication::clipboard()->setText(copied, QClipboard::Clipboard);
-    Q_EMIT textCopied(int(copied.size()));
-}
-
-void PdfViewport::copySelectionToClipboard()
-{
-    if (wholeDocument) {
-        copyDocumentWhenTextIsIn();
-        return;
-    }
-    const QString copied = selectedText();
-    if (copied.isEmpty())
-        return;
-    QGuiApplication::clipboard()->setText(copied, QClipboard::Clipboard);
-    Q_EMIT textCopied(int(copied.size()));
-}
-
-QString PdfViewport::selectedText() const
-{
-    if (!hasSelection() || !text)
-        return {};
-    const TextRange range = selectionRange();
-    return textForClipboard(selectableText(range.page).mid(range.start, range.length));
-}
-
-bool PdfViewport::usesOcrText(int page) const
-{
-    if (!text)
-        return false;
-    const OcrPageText* ocr = text->ocrResult(page);
-    return ocr && !ocr->lines.isEmpty() && !(text->hasPageText(page) && text->hasTextLayer(page));
-}
-
-bool PdfViewport::hasSelectableBoxes(int page) const
-{
-    return text && (usesOcrText(page) || text->hasCharBoxes(page));
-}
-
-QString PdfViewport::selectableText(int page) const
-{
-    if (!text)
-        return {};
-    return usesOcrText(page) ? text->ocrResult(page)->text : text->pageText(page);
-}
-
-QList<QRectF> PdfViewport::selectableBoxes(int page) const
-{
-    if (!text)
-        return {};
-    return usesOcrText(page) ? ocrCharBoxes(*text->ocrResult(page)) : text->charBoxes(page);
-}
-
-int PdfViewport::charIndexAt(int page, const QPointF& pt) const
-{
-    if (!hasSelectableBoxes(page))
-        return -1;
-    return dovrix::charIndexAt(selectableBoxes(page), pt);
-}
-
-int PdfViewport::selectionIndexAt(int page, const QPointF& pt) const
-{
-    if (!hasSelectableBoxes(page))
-        return -1;
-    return dovrix::selectionIndexAt(selectableBoxes(page), pt);
-}
-
-void PdfViewport::onCharBoxesReady(int page)
-{
-    if (selectPagePending && page == selPage) {
-        selectWholePage(page);
-    } else if (pressed && page == pointerPage && page == selPage) {
-        if (anchor < 0)
-            anchor = selectionIndexAt(page, pressPoint);
-        if (cursor < 0)
-            cursor = selectionIndexAt(page, pointerPoint);
-        if (cursor < 0)
-            cursor = anchor;
-    } else if (selectionPending && page == selPage) {
-        selectionPending = false;
-        anchor = selectionIndexAt(page, pressPoint);
-        cursor = selectionIndexAt(page, lastPoint);
-        if (hasSelection()) {
-            Q_EMIT selectionChanged(true);
-            copySelectionToClipboard();
-        }
-    }
-    viewport()->update();
-}
-
-void PdfViewport::selectWordAt(int page, const QPointF& pt)
-{
-    if (!hasSelectableBoxes(page))
-        return;
-    const int index = charIndexAt(page, pt);
-    if (index < 0)
-        return;
-    const QPair<int, int> word = wordRange(selectableText(page), index);
-    if (word.first < 0)
-        return;
-    selPage = page;
-    anchor = word.first;
-    cursor = word.second;
-    selectionPending = false;
-    Q_EMIT selectionChanged(true);
-    viewport()->update();
-}
-
-// --- Pointer -------------------------------------------------------------------------------
 
 void PdfViewport::mousePressEvent(QMouseEvent* event)
 {
-    trackLinkPreview(PdfLink(), QPointF());
+    leaveTools();
     if (event->button() != Qt::LeftButton) {
         QAbstractScrollArea::mousePressEvent(event);
         return;
     }
-    const QPointF c = contentPos(event->position());
-    pointerPage = geo.pageAt(c);
-    pointerPoint = pointerPage >= 0 ? geo.viewToPage(pointerPage, c) : QPointF();
-
-    if (!annotating && pointerPage >= 0 && event->modifiers() & Qt::ControlModifier) {
-        Q_EMIT sourceRequested(pointerPage, pointerPoint);
-        event->accept();
-        return;
+    buttonDown = true;
+    pointerMoved = false;
+    pressPx = QPoint(int(event->position().x()), int(event->position().y()));
+    const PagePointer at = pointerAt(event);
+    for (PageTool* tool : askedTools()) {
+        if (tool->press(at))
+            break;
     }
-
-    if (annotating) {
-        if (pointerPage >= 0 && store) {
-            const QString hit = annotationAt(pointerPage, pointerPoint);
-            if (!hit.isEmpty()) {
-                openCard(hit);
-            } else {
-                dragging = true;
-                dragPage = pointerPage;
-                dragStart = dragEnd = pointerPoint;
-                viewport()->update();
-            }
-        }
-        event->accept();
-        return;
-    }
-
-    pressed = true;
-    moved = false;
-    pressPos = QPoint(int(event->position().x()), int(event->position().y()));
-    selPage = pointerPage;
-    anchor = cursor = -1;
-    selectionPending = false;
-    selectPagePending = false;
-    wholeDocument = false;
-    documentCopyPending = false;
-    pressPoint = lastPoint = pointerPoint;
-    if (pointerPage >= 0 && text) {
-        if (hasSelectableBoxes(pointerPage)) {
-            anchor = cursor = selectionIndexAt(pointerPage, pointerPoint);
-        } else {
-            text->requestQuickBoxes(pointerPage, JobPriority::ShownPageText);
-            text->requestCharBoxes(pointerPage, JobPriority::TextLayout);
-        }
-    }
-    viewport()->update();
     event->accept();
 }
 
 void PdfViewport::mouseMoveEvent(QMouseEvent* event)
 {
-    const QPointF pos = event->position();
-    const QPointF c = contentPos(pos);
-    const int page = geo.pageAt(c);
-
-    if (annotating && dragging) {
-        if (page == dragPage) {
-            dragEnd = geo.viewToPage(page, c);
-            viewport()->update();
+    const QPoint px(int(event->position().x()), int(event->position().y()));
+    if (buttonDown && (px - pressPx).manhattanLength() > 4)
+        pointerMoved = true;
+    const PagePointer at = pointerAt(event);
+    for (PageTool* tool : askedTools()) {
+        if (tool->move(at)) {
+            event->accept();
+            return;
         }
-        event->accept();
-        return;
     }
-
-    if (!pressed) {
-        if (page >= 0 || hoverLink || hoverText)
-            updateHoverCursor(pos);
-        QAbstractScrollArea::mouseMoveEvent(event);
-        return;
-    }
-
-    const QPoint d = QPoint(int(pos.x()), int(pos.y())) - pressPos;
-    if (d.manhattanLength() > 4)
-        moved = true;
-    if (page < 0)
-        return;
-    pointerPage = page;
-    pointerPoint = geo.viewToPage(page, c);
-    if (page != selPage)
-        return;
-    if (!hasSelectableBoxes(page)) {
-        // Remembered so that a drag finished before the boxes arrive completes to this point.
-        lastPoint = pointerPoint;
-        return;
-    }
-    const int h = selectionIndexAt(page, pointerPoint);
-    if (h >= 0) {
-        if (anchor < 0)
-            anchor = h;
-        cursor = h;
-        lastPoint = pointerPoint;
-    }
-    viewport()->update();
+    hover(at);
+    QAbstractScrollArea::mouseMoveEvent(event);
 }
 
 void PdfViewport::mouseReleaseEvent(QMouseEvent* event)
@@ -1454,37 +1124,11 @@ void PdfViewport::mouseReleaseEvent(QMouseEvent* event)
         QAbstractScrollArea::mouseReleaseEvent(event);
         return;
     }
-    if (annotating) {
-        if (dragging) {
-            dragging = false;
-            createAnnotationFromDrag();
-            viewport()->update();
-        }
-        event->accept();
-        return;
-    }
-    // The release that ends a double-click has no press of its own: it must not undo the word.
-    if (!pressed) {
-        event->accept();
-        return;
-    }
-    pressed = false;
-    if (moved) {
-        if (hasSelection()) {
-            Q_EMIT selectionChanged(true);
-            copySelectionToClipboard();
-        } else if (selPage >= 0 && text && !hasSelectableBoxes(selPage)) {
-            selectionPending = true;
-        }
-    } else {
-        const PdfLink link = selPage >= 0 ? linkAt(selPage, pressPoint) : PdfLink();
-        clearSelection();
-        if (link.isUsable()) {
-            if (link.url.isValid())
-                Q_EMIT linkActivated(link.url);
-            else if (link.target.page >= 0)
-                jumpTo(targetOf(link.target));
-        }
+    const PagePointer at = pointerAt(event);
+    buttonDown = false;
+    for (PageTool* tool : askedTools()) {
+        if (tool->release(at))
+            break;
     }
     viewport()->update();
     event->accept();
@@ -1496,375 +1140,24 @@ void PdfViewport::mouseDoubleClickEvent(QMouseEvent* event)
         QAbstractScrollArea::mouseDoubleClickEvent(event);
         return;
     }
-    if (annotating) {
-        // The second press of a double-click: a gesture like any other press.
-        mousePressEvent(event);
-        return;
+    const PagePointer at = pointerAt(event);
+    for (PageTool* tool : askedTools()) {
+        if (tool->doubleClick(at))
+            break;
     }
-    const QPointF c = contentPos(event->position());
-    const int page = geo.pageAt(c);
-    if (page < 0) {
-        event->accept();
-        return;
-    }
-    const QPointF pt = geo.viewToPage(page, c);
-    if (store) {
-        const QString hit = annotationAt(page, pt);
-        if (!hit.isEmpty()) {
-            openCard(hit);
-            event->accept();
-            return;
-        }
-    }
-    pressed = false;
-    selectWordAt(page, pt);
     event->accept();
 }
 
 bool PdfViewport::viewportEvent(QEvent* event)
 {
     if (event->type() == QEvent::Leave) {
-        trackLinkPreview(PdfLink(), QPointF());
-        hoverLink = false;
-        hoverText = false;
-        if (cursorShape != Qt::ArrowCursor && !annotating) {
+        leaveTools();
+        if (cursorShape != Qt::ArrowCursor && !active) {
             viewport()->unsetCursor();
             cursorShape = Qt::ArrowCursor;
         }
     }
     return QAbstractScrollArea::viewportEvent(event);
-}
-
-void PdfViewport::trackLinkPreview(const PdfLink& link, const QPointF& viewportPos)
-{
-    const bool internal =
-        link.target.page >= 0 && link.target.page < geo.pageCount() && !annotating;
-    if (internal && previewLink.target.page == link.target.page && previewLink.target == link.target
-        && previewLink.rectangles == link.rectangles)
-        return; // still on the same link: the timer runs on, or the preview stays
-    previewTimer.stop();
-    closeLinkPreview();
-    previewLink = internal ? link : PdfLink();
-    if (!internal)
-        return;
-    previewAnchor = viewportPos.toPoint();
-    previewTimer.start();
-}
-
-LinkPreview* PdfViewport::linkPreview() const
-{
-    return preview.data();
-}
-
-void PdfViewport::closeLinkPreview()
-{
-    if (preview)
-        preview->hide();
-}
-
-void PdfViewport::showLinkPreview()
-{
-    const int target = previewLink.target.page;
-    if (target < 0 || target >= geo.pageCount())
-        return;
-    if (!preview)
-        preview = new LinkPreview(viewport());
-    previewKey = renderKeyFor(target);
-    // From the cache when the page is there; else rendered on the worker like any page.
-    const QImage image = cache ? cache->cachedImage(previewKey) : QImage();
-    const DocumentHandle doc = controller ? controller->sharedDocument() : DocumentHandle();
-    if (cache && doc && (image.isNull() || !cache->isCurrent(previewKey)))
-        cache->request(previewKey, doc);
-    fillLinkPreview(image);
-    preview->placeNear(previewAnchor);
-    preview->show();
-    preview->raise();
-}
-
-void PdfViewport::fillLinkPreview(const QImage& pageImage)
-{
-    if (!preview)
-        return;
-    preview->setPaper(QColor(pageColourOf(qRgb(255, 255, 255), effectiveColours())));
-    if (pageImage.isNull()) {
-        preview->setPicture(QImage(), 1.0);
-        return;
-    }
-    const int target = previewLink.target.page;
-    // Logical pixels of the page image; the image itself may be smaller (pixel limit).
-    const QSizeF shown = geo.displaySize(target) * geo.zoom;
-    const QRectF area = previewArea(shown, geo.pageToImage(target, previewLink.target.point));
-    const double sx = pageImage.width() / shown.width();
-    const double sy = pageImage.height() / shown.height();
-    const QRect source =
-        QRectF(area.left() * sx, area.top() * sy, area.width() * sx, area.height() * sy)
-            .toAlignedRect()
-            .intersected(pageImage.rect());
-    preview->setPicture(pageImage.copy(source), sx);
-    preview->placeNear(previewAnchor);
-}
-
-void PdfViewport::setCursorShape(Qt::CursorShape shape)
-{
-    if (shape == cursorShape)
-        return;
-    cursorShape = shape;
-    viewport()->setCursor(shape);
-}
-
-void PdfViewport::updateHoverCursor(const QPointF& viewportPos)
-{
-    if (annotating) {
-        setCursorShape(Qt::CrossCursor);
-        return;
-    }
-    const QPointF c = contentPos(viewportPos);
-    const int page = geo.pageAt(c);
-    if (page < 0)
-        trackLinkPreview(PdfLink(), viewportPos);
-    hoverLink = false;
-    hoverText = false;
-    Qt::CursorShape shape = Qt::ArrowCursor;
-    if (page >= 0) {
-        // Not only the current page shows links: its neighbours in view (the other page of a
-        // spread, the next page below) load theirs when the pointer comes onto them.
-        ensureLinks(page);
-        const QPointF pt = geo.viewToPage(page, c);
-        const PdfLink link = linkAt(page, pt);
-        Qt::CursorShape claimed = Qt::ArrowCursor;
-        if (cursorClaim && cursorClaim(page, pt, &claimed)) {
-            trackLinkPreview(PdfLink(), viewportPos);
-            setCursorShape(claimed);
-            return;
-        }
-        trackLinkPreview(link, viewportPos);
-        if (link.isUsable()) {
-            hoverLink = true;
-            shape = Qt::PointingHandCursor;
-        } else if (text) {
-            const QList<QRectF> boxes =
-                usesOcrText(page) ? selectableBoxes(page) : text->bestBoxes(page);
-            if (boxes.isEmpty()) {
-                text->requestQuickBoxes(page, JobPriority::ShownPageText);
-            } else {
-                for (const QRectF& b : boxes) {
-                    if (b.isValid() && b.contains(pt)) {
-                        hoverText = true;
-                        shape = Qt::IBeamCursor;
-                        break;
-                    }
-                }
-            }
-        }
-    }
-    setCursorShape(shape);
-}
-
-// --- Annotations ---------------------------------------------------------------------------
-
-void PdfViewport::setAnnotationMode(bool on)
-{
-    if (on == annotating)
-        return;
-    annotating = on;
-    if (!on) {
-        closeCard();
-        dragging = false;
-    }
-    cursorShape = on ? Qt::CrossCursor : Qt::ArrowCursor;
-    viewport()->setCursor(cursorShape);
-    Q_EMIT annotationModeChanged(on);
-    viewport()->update();
-}
-
-void PdfViewport::setAnnotationTool(AnnotationType type)
-{
-    tool = type;
-}
-
-QRectF PdfViewport::annotationRect(const Annotation& a) const
-{
-    if (a.isTextAnchored() && text && text->hasCharBoxes(a.page)) {
-        const QRectF u = unitedBoxes(text->charBoxes(a.page), a.start, a.length);
-        if (u.isValid())
-            return u;
-    }
-    return a.rect;
-}
-
-QString PdfViewport::annotationAt(int page, const QPointF& pt) const
-{
-    if (!store)
-        return {};
-    const QList<Annotation> list = store->annotationsOnPage(page);
-    for (auto it = list.crbegin(); it != list.crend(); ++it) {
-        const Annotation& a = *it;
-        const AnnotationShape shape = shapeOf(a.type);
-        if (shape == AnnotationShape::Point) {
-            if (QLineF(pt, a.rect.topLeft()).length() < 12)
-                return a.id;
-        } else if (shape == AnnotationShape::Line) {
-            // The head is where the arrow is drawn: pt2, or the default head when it is unset.
-            const QPointF tail = a.rect.topLeft();
-            const QPointF head = arrowHeadPt(a, annotationRect(a));
-            const double len = QLineF(tail, head).length();
-            const QPointF mid = (tail + head) / 2.0;
-            const double toMid = QLineF(pt, mid).length();
-            if (QLineF(pt, tail).length() < 6 || QLineF(pt, head).length() < 6
-                || (toMid < len / 2.0 && toMid < 8))
-                return a.id;
-        } else if (annotationRect(a).adjusted(-3, -3, 3, 3).contains(pt)) {
-            return a.id;
-        }
-    }
-    return {};
-}
-
-void PdfViewport::createAnnotationFromDrag()
-{
-    if (!store || dragPage < 0)
-        return;
-    Annotation a;
-    a.type = tool;
-    a.page = dragPage;
-    a.color = QColor(annotationTypeInfo(tool).newColor);
-    const QRectF d = QRectF(dragStart, dragEnd).normalized();
-    bool useRect = false;
-    switch (shapeOf(tool)) {
-    case AnnotationShape::TextMarks: {
-        const bool haveBoxes = hasSelectableBoxes(dragPage);
-        const int s = haveBoxes ? charIndexAt(dragPage, dragStart) : -1;
-        const int e = haveBoxes ? charIndexAt(dragPage, dragEnd) : -1;
-        if (s >= 0 && e >= 0 && s != e && usesOcrText(dragPage)) {
-            // Recognised text has no place in the PDF's character index: the selected part of
-            // every line box becomes an annotation on that rectangle.
-            QString last;
-            for (const QRectF& run :
-                 selectionRuns(selectableBoxes(dragPage), std::min(s, e), std::max(s, e))) {
-                Annotation part = a;
-                part.rect = run;
-                last = store->add(part);
-            }
-            if (!last.isEmpty())
-                openCard(last);
-            return;
-        }
-        if (s >= 0 && e >= 0 && s != e) {
-            a.start = std::min(s, e);
-            a.length = std::max(s, e) - a.start + 1;
-            a.byText = true;
-            a.rect = unitedBoxes(text->charBoxes(dragPage), a.start, a.length);
-            // The words themselves let the anchor be found again in another page text.
-            a.quote = text->pageText(dragPage).mid(a.start, a.length);
-        } else {
-            if (!haveBoxes && text) {
-                text->requestQuickBoxes(dragPage, JobPriority::ShownPageText);
-                text->requestCharBoxes(dragPage, JobPriority::TextLayout);
-            }
-            useRect = true;
-        }
-        break;
-    }
-    case AnnotationShape::Line:
-        if (QLineF(dragStart, dragEnd).length() < 5)
-            return;
-        a.rect = QRectF(dragStart, QSizeF(0, 0));
-        a.pt2 = dragEnd;
-        break;
-    case AnnotationShape::Point:
-        a.rect = QRectF(dragEnd, QSizeF(0, 0));
-        break;
-    case AnnotationShape::Box:
-        useRect = true;
-        break;
-    }
-    if (useRect) {
-        if (d.width() < 3 && d.height() < 3)
-            return;
-        a.rect = d;
-    }
-    const QString id = store->add(a);
-    if (!id.isEmpty())
-        openCard(id);
-}
-
-void PdfViewport::openCard(const QString& id)
-{
-    if (!store)
-        return;
-    const Annotation* found = store->find(id);
-    if (!found)
-        return;
-    const Annotation copy = *found;
-    closeCard();
-    openCardId = id;
-    card = new AnnotationCard(copy, viewport());
-    connect(card, &AnnotationCard::changed, this, &PdfViewport::onCardChanged);
-    connect(card, &AnnotationCard::deleted, store.data(), &AnnotationStore::remove);
-    connect(card, &AnnotationCard::closed, this, &PdfViewport::closeCard);
-    card->setMaximumHeight(viewport()->height() / 3);
-    card->adjustSize();
-    positionCard();
-    card->show();
-    card->raise();
-    viewport()->update();
-}
-
-void PdfViewport::closeCard()
-{
-    if (!card && openCardId.isEmpty())
-        return;
-    if (card) {
-        card->hide();
-        // Deferred: the card may be closing itself from one of its own signals.
-        card->deleteLater();
-        card = nullptr;
-    }
-    openCardId.clear();
-    viewport()->update();
-}
-
-void PdfViewport::positionCard()
-{
-    if (!card || !store)
-        return;
-    const Annotation* a = store->find(openCardId);
-    if (!a)
-        return;
-    const QPointF m = geo.pageToView(a->page, annotationRect(*a).center());
-    int x = std::min(viewport()->width() - card->width() - 4,
-                     toContentPx(m.x() - horizontalScrollBar()->value()) + 14);
-    int y = std::min(viewport()->height() - (card->height() + 4),
-                     toContentPx(m.y() - verticalScrollBar()->value()) + 10);
-    if (x < 5)
-        x = 4;
-    if (y < 5)
-        y = 4;
-    card->move(x, y);
-}
-
-void PdfViewport::onCardChanged(const Annotation& annotation)
-{
-    if (!store)
-        return;
-    Annotation a = annotation;
-    if (shapeOf(a.type) == AnnotationShape::Line && a.pt2 == QPointF(0, 0))
-        a.pt2 = defaultArrowHead(a.rect);
-    store->update(a);
-    viewport()->update();
-}
-
-void PdfViewport::onAnnotationRemoved(const QString& id)
-{
-    if (id == openCardId)
-        closeCard();
-    viewport()->update();
-}
-
-void PdfViewport::retranslateCard()
-{
-    if (card)
-        card->retranslate();
 }
 
 } // namespace dovrix

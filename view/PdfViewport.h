@@ -1,48 +1,35 @@
 #pragma once
 
-#include "core/Generation.h"
-
-#include "annotations/Annotation.h"
 #include "core/RenderCache.h"
+#include "engine/PdfDocument.h"
 #include "text/SearchHit.h"
+#include "view/PageTool.h"
+#include "view/TextSelectionTool.h"
 #include "view/ViewGeometry.h"
 
 #include <QAbstractScrollArea>
 #include <QHash>
 #include <QList>
-#include <QPointer>
-#include <QSet>
 #include <QTimer>
 #include <QUrl>
 
-#include <atomic>
-#include <functional>
-#include <memory>
+class QMouseEvent;
 
 namespace dovrix {
 
-class AnnotationCard;
 class AnnotationStore;
+class AnnotationTool;
 class DocumentController;
-class LinkPreview;
+class LinkTool;
 class SearchController;
 class TextLayoutStore;
 
-// A text range of one page: characters [start, start + length) of the page text; page -1 when
-// there is none.
-struct TextRange
-{
-    int page = -1;
-    int start = 0;
-    int length = 0;
-};
-
 // The page view of one document: lays the pages out vertically, zooms, turns them by a temporary
 // rotation, tracks the current page, asks the render cache for the visible pages and paints them
-// with search hits, selection and annotations; the pointer selects text, follows links and, in
-// annotation mode, draws annotations and opens their cards.
+// with search hits and marks. What the pointer does on the pages is up to its tools (PageTool):
+// text selection, links, annotations (their own), and those added later (a form).
 //
-// Everything runs on the GUI thread except the link job, which runs on the PdfWorker.
+// GUI thread only.
 class PdfViewport : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -63,11 +50,25 @@ public:
     // and fit mode; resets hits, selection, links, card, drag and the scroll position.
     void setDocument();
     void setAnnotationStore(AnnotationStore* store);
-    // A layer over the pages (the form) that claims the pointer's shape over its parts: asked
-    // with a page and a point in its space, it sets the shape and answers true there. Never
-    // asked while an annotation tool is active.
-    using CursorClaim = std::function<bool(int page, const QPointF& pt, Qt::CursorShape* shape)>;
-    void setCursorClaim(CursorClaim claim) { cursorClaim = std::move(claim); }
+
+    // The tools of this view (see PageTool). A tool joins when it is made; the one added last is
+    // asked first. The active tool takes the pointer alone (nullptr: all are asked); changing it
+    // tells both tools and drops any hover.
+    void addTool(PageTool* tool);
+    void removeTool(PageTool* tool);
+    void setActiveTool(PageTool* tool);
+    PageTool* activeTool() const { return active; }
+    TextSelectionTool* selection() const { return selector; }
+    AnnotationTool* annotations() const { return annotator; }
+    LinkTool* links() const { return linker; }
+    // The pointer's shape over the pages (set when it changes).
+    void setPointerShape(Qt::CursorShape shape);
+    // Content pixels of a viewport point (viewport plus the scroll values).
+    QPointF contentPos(const QPointF& viewportPos) const;
+
+    RenderCache* renderCache() const { return cache; }
+    TextLayoutStore* textStore() const { return text; }
+    DocumentController* documentController() const { return controller; }
 
     // Zoom, fit and rotation changes keep the document point at the top centre of the view there.
     void setZoom(double zoom);
@@ -149,39 +150,9 @@ public:
     void setOcrPageState(int page, bool hasText);
     void setImagePageState(int page, bool isImage);
 
-    // Text selection.
-    TextRange selectionRange() const;
-    bool hasSelection() const;
-    void clearSelection();
-    void copySelectionToClipboard();
-    // The selected text when it is known without the worker (recognised text, or page text that
-    // is extracted); empty otherwise.
-    QString selectedText() const;
-    // Character under a page point (-1 when the page's boxes are not measured or none is near).
-    int charIndexAt(int page, const QPointF& pt) const;
-    // Select all (Ctrl+A): the text of the current page; when that is selected already, the text of
-    // the whole document. A page whose characters are not measured yet is selected once they are.
-    void selectAll();
-    bool documentSelected() const { return wholeDocument; }
-
-    // The Escape key's steps: drops a drag, else closes the card (and the selection), else clears
-    // the selection, else leaves annotation mode. False when there was nothing to do.
+    // The Escape key's steps: each tool lets go of what it holds (a drag, a card, a selection),
+    // then the active tool gives way. False when there was nothing to do.
     bool escape();
-
-    // Annotations.
-    void setAnnotationMode(bool on);
-    bool annotationMode() const { return annotating; }
-    void setAnnotationTool(AnnotationType type);
-    AnnotationType annotationTool() const { return tool; }
-    // The annotation's rectangle in page points: the union of its characters' current boxes when
-    // it is anchored to text and they are known, else its stored rectangle.
-    QRectF annotationRect(const Annotation& annotation) const;
-    // Id of the topmost annotation under a page point, or an empty string.
-    QString annotationAt(int page, const QPointF& pt) const;
-    void openCard(const QString& id);
-    void closeCard();
-    QString cardId() const { return openCardId; }
-    void retranslateCard();
 
     // Marks: rectangles of one page (points) drawn over it, e.g. the line being read aloud or the
     // boxes of a source line. timeoutMs > 0 clears them after that long; 0 keeps them until the
@@ -194,15 +165,6 @@ public:
     void scrollToPagePoint(int page, const QPointF& pointPt);
     // The page point at the top of the view on the current page.
     QPointF topPagePoint() const;
-    // Hovering an internal link for LinkPreviewDelayMs shows where it leads (linkPreview()); the
-    // preview closes when the pointer leaves the link, and never moves the view.
-    static constexpr int LinkPreviewDelayMs = 500;
-    LinkPreview* linkPreview() const;
-    void closeLinkPreview();
-
-    // Link under a page point; invalid when none or while the page's links are loading.
-    PdfLink linkAt(int page, const QPointF& pt) const;
-    bool linksLoaded(int page) const { return links.contains(page); }
 
 Q_SIGNALS:
     void currentPageChanged(int page);
@@ -215,15 +177,14 @@ Q_SIGNALS:
     // The chosen colours, or the effective ones after a theme change under FollowTheme.
     void pageColoursChanged(dovrix::PageColours colours);
     void visiblePagesChanged(QList<int> pages);
-    void selectionChanged(bool hasSelection);
-    void linkActivated(QUrl url);
     void jumpStarting();
     void jumpFinished();
-    void annotationModeChanged(bool on);
-    // Ctrl+click on a page (outside annotation mode): the point in page points.
-    void sourceRequested(int page, QPointF pointPt);
-    // A drag selection was put on the clipboard.
+    // Passed on from the tools.
+    void selectionChanged(bool hasSelection);
     void textCopied(int characters);
+    void linkActivated(QUrl url);
+    void sourceRequested(int page, QPointF pointPt);
+    void annotationModeChanged(bool on);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -255,9 +216,6 @@ private:
     void applyFitMode();
     // Takes the fit zoom of the fit mode (none: nothing) and announces a change.
     void updateFitZoom();
-    void ensureLinks(int page);
-    void setLinks(int page, const QList<PdfLink>& pageLinks);
-    QPointF contentPos(const QPointF& viewportPos) const;
     // The place at a viewport point, and the scroll that brings it back there after the layout
     // changed.
     PageAnchor anchorAt(const QPoint& viewportPx) const;
@@ -269,8 +227,6 @@ private:
     void paintPage(QPainter& p, int page, const QRectF& r);
     void paintPlaceholder(QPainter& p, const QRectF& r) const;
     void paintHits(QPainter& p, int page, const QRectF& r);
-    void paintSelection(QPainter& p, int page) const;
-    void paintAnnotations(QPainter& p, int page) const;
     void paintRotationLabel(QPainter& p) const;
     void paintMarks(QPainter& p, int page) const;
     // Page-point boxes of a hit: hit boxes for text hits (requested when missing), the OCR line's
@@ -285,32 +241,12 @@ private:
     void onHitBoxesReady(int page, int start, int length);
     void rebuildHitIndex();
 
-    // What selection works on: the page's own text layer, or on a page without one (as far as
-    // known) its recognised lines, their characters spread over each line box.
-    bool usesOcrText(int page) const;
-    bool hasSelectableBoxes(int page) const;
-    QString selectableText(int page) const;
-    QList<QRectF> selectableBoxes(int page) const;
-
-    void selectWholePage(int page);
-    // The text of every page in order, once all are extracted; copying waits for them.
-    void copyDocumentWhenTextIsIn();
-
-    // Pointer.
-    void onCharBoxesReady(int page);
-    // Where a drag reaches on the page (the line's end past a short line), -1 when nowhere.
-    int selectionIndexAt(int page, const QPointF& pt) const;
-    void updateHoverCursor(const QPointF& viewportPos);
-    void setCursorShape(Qt::CursorShape shape);
-    // Starts, keeps or ends the preview timer for the link now under the pointer.
-    void trackLinkPreview(const PdfLink& link, const QPointF& viewportPos);
-    void showLinkPreview();
-    void fillLinkPreview(const QImage& pageImage);
-    void selectWordAt(int page, const QPointF& pt);
-    void createAnnotationFromDrag();
-    void positionCard();
-    void onCardChanged(const Annotation& annotation);
-    void onAnnotationRemoved(const QString& id);
+    // Pointer: where it is for the tools, and the tools that are asked (the active one alone).
+    PagePointer pointerAt(const QMouseEvent* event) const;
+    QList<PageTool*> askedTools() const;
+    void hover(const PagePointer& at);
+    // Every tool lets go of a hover (see PageTool::leave).
+    void leaveTools();
 
     RenderCache* cache;
     TextLayoutStore* text;
@@ -325,11 +261,6 @@ private:
     QTimer renderTimer;
     QTimer refitTimer;
 
-    // Links: page -> links, pages being loaded, and the generation that guards late results.
-    QHash<int, QList<PdfLink>> links;
-    QSet<int> linksLoading;
-    Generation linkGeneration;
-
     // Search hits.
     QList<SearchHit> hits;
     QHash<int, QList<int>> hitsByPage;
@@ -337,46 +268,22 @@ private:
     QHash<int, bool> ocrTextPages;
     QHash<int, bool> imagePages;
 
-    // Pointer and selection.
-    bool pressed = false;
-    bool moved = false;
-    QPoint pressPos;
-    int pointerPage = -1;
-    QPointF pointerPoint;
-    int selPage = -1;
-    int anchor = -1;
-    int cursor = -1;
-    QPointF pressPoint;
-    QPointF lastPoint;
-    bool selectionPending = false;
-    bool selectPagePending = false; // select all waits for the page's characters
-    bool wholeDocument = false;     // select all, twice: every page
-    bool documentCopyPending = false;
-    bool hoverLink = false;
-    bool hoverText = false;
+    // Tools, the one asked first at the front.
+    QList<PageTool*> tools;
+    PageTool* active = nullptr;
+    TextSelectionTool* selector = nullptr;
+    AnnotationTool* annotator = nullptr;
+    LinkTool* linker = nullptr;
     Qt::CursorShape cursorShape = Qt::ArrowCursor;
-    CursorClaim cursorClaim;
-
-    // Annotations.
-    bool annotating = false;
-    AnnotationType tool = AnnotationType::Highlight;
-    bool dragging = false;
-    int dragPage = -1;
-    QPointF dragStart;
-    QPointF dragEnd;
-    QString openCardId;
-    QPointer<AnnotationCard> card;
+    // The left button: down, where, and whether it went more than a click's distance.
+    bool buttonDown = false;
+    QPoint pressPx;
+    bool pointerMoved = false;
 
     // Marks.
     int markPage = -1;
     QList<QRectF> markRects;
     QTimer markTimer;
-    // Link preview.
-    QTimer previewTimer;
-    PdfLink previewLink;  // the internal link under the pointer, or an invalid one
-    QPoint previewAnchor; // viewport position where the pointer came onto it
-    RenderCache::Key previewKey;
-    QPointer<LinkPreview> preview; // child of the viewport widget
 };
 
 } // namespace dovrix

@@ -983,26 +983,6 @@ Dovrix 始终不修改源 PDF。</source>
 لا يعدّل Dovrix ملف PDF المصدر أبدًا.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>التكبير %1%</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>الأصلي</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>متواصل</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>صفحة واحدة</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>عدد الأحرف المنسوخة: %1</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● الوضع الخاص: مفعّل</translation>
     </message>
@@ -1207,6 +1187,13 @@ Dovrix 始终不修改源 PDF。</source>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>وضع التعليقات مفعّل: اسحب فوق النص أو ارسم إطارًا لإنشاء تعليق، وانقر على تعليق موجود لتحريره</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>التكبير %1%</translation>
     </message>
 </context>
 <context>
@@ -1539,6 +1526,29 @@ Dovrix 始终不修改源 PDF。</source>
     <message>
         <source>页眉/页脚区域</source>
         <translation>منطقة الرأس/التذييل</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>عدد الأحرف المنسوخة: %1</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>الأصلي</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>ملاءمة العرض</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>متواصل</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>صفحة واحدة</translation>
     </message>
 </context>
 </TS>

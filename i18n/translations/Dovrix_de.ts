@@ -983,26 +983,6 @@ und sind in anderen Readern wie Adobe in der Quelldatei nicht sichtbar.
 Dovrix verändert das Quell-PDF nie.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Zoom %1%</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>Original</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Fortlaufend</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Einzelseite</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>%1 Zeichen kopiert</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Privater Modus: an</translation>
     </message>
@@ -1207,6 +1187,13 @@ Dovrix verändert das Quell-PDF nie.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Anmerkungsmodus aktiv: Über Text ziehen oder einen Rahmen aufziehen, um anzumerken; eine Anmerkung anklicken, um sie zu bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Zoom %1%</translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1518,29 @@ Dovrix verändert das Quell-PDF nie.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Kopf-/Fußzeilenbereich</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>%1 Zeichen kopiert</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>An Breite anpassen</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Fortlaufend</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Einzelseite</translation>
     </message>
 </context>
 </TS>

@@ -983,26 +983,6 @@ and are not visible when the source file is opened in other readers such as Adob
 Dovrix never modifies the source PDF.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Zoom %1%</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>Original</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Continuous</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Single page</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>Copied %1 characters</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Private mode: on</translation>
     </message>
@@ -1207,6 +1187,13 @@ Dovrix never modifies the source PDF.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Annotation mode on: drag over text or draw a box to annotate, click an annotation to edit it</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Zoom %1%</translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1518,29 @@ Dovrix never modifies the source PDF.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Header/footer area</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>Copied %1 characters</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Fit width</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Continuous</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Single page</translation>
     </message>
 </context>
 </TS>

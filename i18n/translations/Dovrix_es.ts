@@ -983,26 +983,6 @@ y no se ven al abrir el archivo original en otros lectores como Adobe.
 Dovrix nunca modifica el PDF original.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Zoom %1%</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>Original</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Continuo</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Página única</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>Se copiaron %1 caracteres</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Modo privado: activado</translation>
     </message>
@@ -1207,6 +1187,13 @@ Dovrix nunca modifica el PDF original.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Modo de anotación activado: arrastre sobre el texto o dibuje un recuadro para anotar, haga clic en una anotación para editarla</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Zoom %1%</translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1518,29 @@ Dovrix nunca modifica el PDF original.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Zona de encabezado/pie de página</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>Se copiaron %1 caracteres</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Ajustar al ancho</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Continuo</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Página única</translation>
     </message>
 </context>
 </TS>

@@ -983,26 +983,6 @@ et ne sont pas visibles si le fichier source est ouvert dans d&apos;autres lecte
 Dovrix ne modifie jamais le PDF source.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Zoom %1%</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>Original</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Continu</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Page unique</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>%1 caractères copiés</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Mode privé : activé</translation>
     </message>
@@ -1207,6 +1187,13 @@ Dovrix ne modifie jamais le PDF source.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Mode annotation activé : faites glisser sur le texte ou tracez un cadre pour annoter, cliquez sur une annotation pour la modifier</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Zoom %1%</translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1518,29 @@ Dovrix ne modifie jamais le PDF source.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Zone d&apos;en-tête/pied de page</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>%1 caractères copiés</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Ajuster à la largeur</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Continu</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Page unique</translation>
     </message>
 </context>
 </TS>

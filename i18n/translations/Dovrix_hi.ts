@@ -983,26 +983,6 @@ Adobe या अन्य रीडर में स्रोत फ़ाइल
 Dovrix स्रोत PDF को कभी नहीं बदलता।</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>ज़ूम %1%</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>मूल</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>लगातार</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>एकल पृष्ठ</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>%1 अक्षर कॉपी किए गए</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● निजी मोड: चालू</translation>
     </message>
@@ -1207,6 +1187,13 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>एनोटेशन मोड चालू: एनोटेशन बनाने के लिए पाठ पर खींचें या बॉक्स बनाएँ, मौजूदा एनोटेशन बदलने के लिए उस पर क्लिक करें</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>ज़ूम %1%</translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1518,29 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
     <message>
         <source>页眉/页脚区域</source>
         <translation>शीर्षलेख/पादलेख क्षेत्र</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>%1 अक्षर कॉपी किए गए</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>मूल</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>चौड़ाई में फ़िट</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>लगातार</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>एकल पृष्ठ</translation>
     </message>
 </context>
 </TS>

@@ -983,26 +983,6 @@ tidak terlihat bila berkas sumber dibuka di pembaca lain seperti Adobe.
 Dovrix tidak pernah mengubah PDF sumber.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Zoom %1%</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>Asli</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Bersambung</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Satu halaman</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>%1 karakter disalin</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Mode pribadi: aktif</translation>
     </message>
@@ -1207,6 +1187,13 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Mode anotasi aktif: seret untuk memilih teks atau membuat kotak anotasi, klik anotasi yang ada untuk mengedit</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Zoom %1%</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1516,29 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Area header/footer</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>%1 karakter disalin</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Asli</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Sesuaikan lebar</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Bersambung</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Satu halaman</translation>
     </message>
 </context>
 </TS>

@@ -983,26 +983,6 @@ e non sono visibili aprendo il file di origine con Adobe o altri lettori.
 Dovrix non modifica mai il PDF di origine.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Zoom %1%</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>Originale</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Continuo</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Pagina singola</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>Caratteri copiati: %1</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Modalità privata: attiva</translation>
     </message>
@@ -1207,6 +1187,13 @@ Dovrix non modifica mai il PDF di origine.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Modalità annotazione attiva: trascina sul testo o disegna un riquadro per annotare; fai clic su un’annotazione per modificarla</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Zoom %1%</translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1518,29 @@ Dovrix non modifica mai il PDF di origine.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Area di intestazione/piè di pagina</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>Caratteri copiati: %1</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Originale</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Adatta alla larghezza</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Continuo</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Pagina singola</translation>
     </message>
 </context>
 </TS>

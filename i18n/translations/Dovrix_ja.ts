@@ -983,26 +983,6 @@ Adobe など他のリーダーで元のファイルを開いても表示され�
 Dovrix は元の PDF を決して変更しません。</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>ズーム %1%</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>原寸</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>連続</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>単一ページ</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>%1 文字をコピーしました</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● プライベートモード：オン</translation>
     </message>
@@ -1207,6 +1187,13 @@ Dovrix は元の PDF を決して変更しません。</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>注釈モード オン：テキストをドラッグするか枠を描いて注釈を作成、既存の注釈をクリックで編集</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>ズーム %1%</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1516,29 @@ Dovrix は元の PDF を決して変更しません。</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>ヘッダー/フッター領域</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>%1 文字をコピーしました</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>原寸</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>幅に合わせる</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>連続</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>単一ページ</translation>
     </message>
 </context>
 </TS>

@@ -983,26 +983,6 @@ Adobe 등 다른 뷰어에서 원본 파일을 열면 보이지 않습니다.
 Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>확대/축소 %1%</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>원본</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>연속</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>한 페이지</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>%1자를 복사했습니다</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● 개인 정보 보호 모드: 켜짐</translation>
     </message>
@@ -1207,6 +1187,13 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>주석 모드 켜짐: 텍스트를 드래그하거나 상자를 그려 주석을 만들고, 기존 주석을 클릭해 편집합니다</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>확대/축소 %1%</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1516,29 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>머리글/바닥글 영역</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>%1자를 복사했습니다</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>원본</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>너비에 맞춤</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>연속</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>한 페이지</translation>
     </message>
 </context>
 </TS>

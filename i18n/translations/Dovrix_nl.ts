@@ -983,26 +983,6 @@ en zijn niet zichtbaar als u het bronbestand in Adobe of een andere lezer opent.
 Dovrix wijzigt de bron-PDF nooit.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Zoom %1%</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>Origineel</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Doorlopend</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Enkele pagina</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>%1 tekens gekopieerd</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Privémodus: aan</translation>
     </message>
@@ -1207,6 +1187,13 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Annotatiemodus aan: sleep over tekst of trek een kader om een annotatie te maken, klik op een bestaande om te bewerken</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Zoom %1%</translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1518,29 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Kop-/voettekstgebied</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>%1 tekens gekopieerd</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Origineel</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Aan breedte aanpassen</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Doorlopend</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Enkele pagina</translation>
     </message>
 </context>
 </TS>

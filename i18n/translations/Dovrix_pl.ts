@@ -983,26 +983,6 @@ nie są widoczne po otwarciu pliku źródłowego w innych czytnikach, np. Adobe.
 Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Powiększenie %1%</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>Oryginał</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Ciągły</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Jedna strona</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>Skopiowano znaki: %1</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Tryb prywatny: wł.</translation>
     </message>
@@ -1207,6 +1187,13 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Tryb adnotacji włączony: zaznacz tekst lub przeciągnij ramkę, aby dodać adnotację; kliknij istniejącą, aby ją edytować</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Powiększenie %1%</translation>
     </message>
 </context>
 <context>
@@ -1533,6 +1520,29 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Obszar nagłówka/stopki</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>Skopiowano znaki: %1</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Oryginał</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Dopasuj do szerokości</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Ciągły</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Jedna strona</translation>
     </message>
 </context>
 </TS>

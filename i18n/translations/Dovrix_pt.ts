@@ -983,26 +983,6 @@ e não aparecem ao abrir o arquivo de origem no Adobe ou em outros leitores.
 O Dovrix nunca modifica o PDF de origem.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Zoom %1%</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>Original</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Contínuo</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Página única</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>Caracteres copiados: %1</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Modo privado: ativado</translation>
     </message>
@@ -1207,6 +1187,13 @@ O Dovrix nunca modifica o PDF de origem.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Modo de anotação ativado: arraste sobre o texto ou desenhe uma caixa para anotar; clique numa anotação para editá-la</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Zoom %1%</translation>
     </message>
 </context>
 <context>
@@ -1531,6 +1518,29 @@ O Dovrix nunca modifica o PDF de origem.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Área de cabeçalho/rodapé</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>Caracteres copiados: %1</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Ajustar à largura</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Contínuo</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Página única</translation>
     </message>
 </context>
 </TS>

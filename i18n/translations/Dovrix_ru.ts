@@ -983,26 +983,6 @@ Dovrix 始终不修改源 PDF。</source>
 Dovrix никогда не изменяет исходный PDF.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Масштаб %1%</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>Исходный размер</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Непрерывно</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Одна страница</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>Скопировано символов: %1</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Приватный режим: вкл.</translation>
     </message>
@@ -1207,6 +1187,13 @@ Dovrix никогда не изменяет исходный PDF.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Режим аннотаций включён: выделите текст или обведите рамку, чтобы создать аннотацию; щёлкните существующую, чтобы изменить</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Масштаб %1%</translation>
     </message>
 </context>
 <context>
@@ -1533,6 +1520,29 @@ Dovrix никогда не изменяет исходный PDF.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Область колонтитулов</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>Скопировано символов: %1</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Исходный размер</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>По ширине</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Непрерывно</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Одна страница</translation>
     </message>
 </context>
 </TS>

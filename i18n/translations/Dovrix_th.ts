@@ -983,26 +983,6 @@ Dovrix 始终不修改源 PDF。</source>
 Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>ซูม %1%</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>ขนาดเดิม</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>ต่อเนื่อง</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>หน้าเดียว</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>คัดลอกแล้ว %1 อักขระ</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● โหมดส่วนตัว: เปิด</translation>
     </message>
@@ -1207,6 +1187,13 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>เปิดโหมดคำอธิบายประกอบแล้ว: ลากเลือกข้อความหรือลากกรอบเพื่อสร้าง คลิกรายการที่มีอยู่เพื่อแก้ไข</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>ซูม %1%</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1516,29 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>พื้นที่หัวกระดาษ/ท้ายกระดาษ</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>คัดลอกแล้ว %1 อักขระ</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>ขนาดเดิม</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>พอดีความกว้าง</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>ต่อเนื่อง</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>หน้าเดียว</translation>
     </message>
 </context>
 </TS>

@@ -983,26 +983,6 @@ kaynak dosya Adobe gibi başka okuyucularla açıldığında görünmez.
 Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Yakınlaştırma %%1</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>Orijinal</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Sürekli</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Tek sayfa</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>%1 karakter kopyalandı</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Gizli mod: açık</translation>
     </message>
@@ -1207,6 +1187,13 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Açıklama modu açık: açıklama eklemek için metni sürükleyerek seçin veya bir kutu çizin; düzenlemek için mevcut açıklamaya tıklayın</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Yakınlaştırma %%1</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1516,29 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Üst bilgi/alt bilgi alanı</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>%1 karakter kopyalandı</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Orijinal</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Genişliğe sığdır</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Sürekli</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Tek sayfa</translation>
     </message>
 </context>
 </TS>

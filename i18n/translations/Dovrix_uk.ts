@@ -983,26 +983,6 @@ Dovrix 始终不修改源 PDF。</source>
 Dovrix ніколи не змінює оригінальний PDF.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Масштаб %1%</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>Оригінал</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Безперервно</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Одна сторінка</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>Скопійовано символів: %1</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Приватний режим: увімк.</translation>
     </message>
@@ -1207,6 +1187,13 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Режим анотацій увімкнено: виділіть текст або обведіть рамку, щоб створити анотацію; клацніть наявну, щоб редагувати</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Масштаб %1%</translation>
     </message>
 </context>
 <context>
@@ -1533,6 +1520,29 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
     <message>
         <source>页眉/页脚区域</source>
         <translation>Область колонтитулів</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>Скопійовано символів: %1</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Оригінал</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>За шириною</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Безперервно</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Одна сторінка</translation>
     </message>
 </context>
 </TS>

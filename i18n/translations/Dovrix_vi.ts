@@ -983,26 +983,6 @@ không hiển thị khi mở tệp gốc bằng trình đọc khác như Adobe.
 Dovrix không bao giờ sửa đổi PDF gốc.</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>Thu phóng %1%</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>Gốc</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>Liên tục</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>Một trang</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>Đã sao chép %1 ký tự</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Chế độ riêng tư: bật</translation>
     </message>
@@ -1207,6 +1187,13 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>Đã bật chế độ chú thích: kéo chọn văn bản hoặc kéo khung để tạo chú thích, nhấp vào chú thích có sẵn để sửa</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>Thu phóng %1%</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1516,29 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>Vùng đầu trang/chân trang</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>Đã sao chép %1 ký tự</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>Gốc</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>Vừa chiều rộng</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>Liên tục</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>Một trang</translation>
     </message>
 </context>
 </TS>

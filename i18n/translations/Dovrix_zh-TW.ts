@@ -983,26 +983,6 @@ Dovrix 始终不修改源 PDF。</source>
 Dovrix 始終不會修改原始 PDF。</translation>
     </message>
     <message>
-        <source>缩放 %1%</source>
-        <translation>縮放 %1%</translation>
-    </message>
-    <message>
-        <source>原始</source>
-        <translation>原始大小</translation>
-    </message>
-    <message>
-        <source>连续</source>
-        <translation>連續</translation>
-    </message>
-    <message>
-        <source>单页</source>
-        <translation>單頁</translation>
-    </message>
-    <message>
-        <source>已复制 %1 个字符</source>
-        <translation>已複製 %1 個字元</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● 私密模式：開</translation>
     </message>
@@ -1207,6 +1187,13 @@ Dovrix 始終不會修改原始 PDF。</translation>
     <message>
         <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
         <translation>註解模式已開啟：拖曳選取文字或拖曳出方框以建立註解，按一下現有註解即可編輯</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::NavigationCommands</name>
+    <message>
+        <source>缩放 %1%</source>
+        <translation>縮放 %1%</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1516,29 @@ Dovrix 始終不會修改原始 PDF。</translation>
     <message>
         <source>页眉/页脚区域</source>
         <translation>頁首/頁尾區域</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::ViewCommands</name>
+    <message>
+        <source>已复制 %1 个字符</source>
+        <translation>已複製 %1 個字元</translation>
+    </message>
+    <message>
+        <source>原始</source>
+        <translation>原始大小</translation>
+    </message>
+    <message>
+        <source>适应宽度</source>
+        <translation>符合寬度</translation>
+    </message>
+    <message>
+        <source>连续</source>
+        <translation>連續</translation>
+    </message>
+    <message>
+        <source>单页</source>
+        <translation>單頁</translation>
     </message>
 </context>
 </TS>

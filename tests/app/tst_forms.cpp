@@ -2,6 +2,7 @@
 #include "core/RenderCache.h"
 #include "session/DocumentSession.h"
 #include "session/DocumentTab.h"
+#include "view/AnnotationTool.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"
 
@@ -45,7 +46,7 @@ private Q_SLOTS:
         PdfViewport* view = window->current()->viewport();
         FormLayer* forms = window->current()->formLayer();
         auto* annotationMode = window->findChild<QAction*>(QStringLiteral("annotationModeAction"));
-        const AnnotationType tool = view->annotationTool();
+        const AnnotationType tool = view->annotations()->type();
         const auto pointerOver = [&](const char* place) {
             QTest::mouseMove(view->viewport(),
                              forms->viewRectOf(widgetIndex(forms, place)).center());
@@ -59,7 +60,7 @@ private Q_SLOTS:
                           forms->viewRectOf(fieldIndex(forms, "name")).center());
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("John"));
         QVERIFY(!annotationMode->isChecked());
-        QCOMPARE(view->annotationTool(), tool);
+        QCOMPARE(view->annotations()->type(), tool);
         QCOMPARE(forms->valueOf(QStringLiteral("name")), QStringLiteral("John"));
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -2,6 +2,7 @@
 #include "annotations/AnnotationStore.h"
 #include "app/FullScreenMode.h"
 #include "app/MainWindow.h"
+#include "app/NavigationCommands.h"
 #include "core/DocumentController.h"
 #include "core/PageColours.h"
 #include "core/RenderCache.h"
@@ -12,6 +13,7 @@
 #include "text/SearchController.h"
 #include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
+#include "view/AnnotationTool.h"
 #include "view/PdfViewport.h"
 #include "view/panels/AnnotationPanel.h"
 #include "view/panels/SearchPanel.h"
@@ -354,11 +356,11 @@ void TestWindowCommands::typingSearchesOnceAfterTheLastKey()
     field->setFocus();
     QTest::keyClicks(field, "bet");
     QCOMPARE(started.size(), 0);
-    QVERIFY(window->searchDebounceTimer()->isActive());
+    QVERIFY(window->navigationCommands()->searchTimer()->isActive());
     QVERIFY(started.wait(test::TimeoutMs));
     QCOMPARE(started.size(), 1);
     QCOMPARE(window->current()->session()->search()->query(), QStringLiteral("bet"));
-    QVERIFY(!window->searchDebounceTimer()->isActive());
+    QVERIFY(!window->navigationCommands()->searchTimer()->isActive());
 }
 
 void TestWindowCommands::returnSearchesAtOnceAndSteps()
@@ -377,7 +379,7 @@ void TestWindowCommands::returnSearchesAtOnceAndSteps()
     QTest::keyClicks(field, "beta");
     QTest::keyClick(field, Qt::Key_Return);
     QCOMPARE(started.size(), 1);
-    QVERIFY(!window->searchDebounceTimer()->isActive());
+    QVERIFY(!window->navigationCommands()->searchTimer()->isActive());
     QCOMPARE(tab->searchPanel()->searchHits().size(), 3);
     QCOMPARE(focused.size(), 1);
     QCOMPARE(tab->searchPanel()->currentHitIndex(), 0);
@@ -444,7 +446,7 @@ void TestWindowCommands::copyKeyCopiesTheSelection()
     // Double-click the first word of the page (72 pt from the left, on the first line).
     const QPointF pt = view->pageToView(0, QPointF(80, 80));
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, pt.toPoint());
-    QTRY_VERIFY_WITH_TIMEOUT(view->hasSelection(), test::TimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(view->selection()->hasSelection(), test::TimeoutMs);
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
     QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->text(), QStringLiteral("alpha"),
@@ -480,7 +482,7 @@ void TestWindowCommands::copyKeyLeavesOutLineBreakMarkers()
     QTest::mousePress(view->viewport(), Qt::LeftButton, {}, charPos(first));
     QTest::mouseMove(view->viewport(), charPos(last));
     QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, charPos(last));
-    QCOMPARE(view->selectionRange().length, last - first + 1);
+    QCOMPARE(view->selection()->selectionRange().length, last - first + 1);
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
     QTRY_COMPARE_WITH_TIMEOUT(QGuiApplication::clipboard()->text(), QStringLiteral("adipiscing"),
@@ -516,13 +518,13 @@ void TestWindowCommands::escapeFromEveryFocusableWidget()
                 view->pageToView(0, QPointF(80, 80))
                 - QPointF(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value());
             QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, word.toPoint());
-            QVERIFY(view->hasSelection());
+            QVERIFY(view->selection()->hasSelection());
             w->setFocus(Qt::OtherFocusReason);
             QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : w,
                             Qt::Key_Escape);
             const QByteArray what =
                 w->metaObject()->className() + QByteArray(" ") + w->objectName().toUtf8();
-            QVERIFY2(!view->hasSelection(), what.constData());
+            QVERIFY2(!view->selection()->hasSelection(), what.constData());
             QVERIFY2(view->hasFocus(), what.constData());
             ++tried;
         }
@@ -541,8 +543,8 @@ void TestWindowCommands::escapeClosesAComboPopupFirst()
     a.type = AnnotationType::Rectangle;
     a.rect = QRectF(100, 100, 80, 40);
     const QString id = window->current()->session()->annotations()->add(a);
-    view->setAnnotationMode(true);
-    view->openCard(id);
+    view->annotations()->setActive(true);
+    view->annotations()->openCard(id);
     auto* combo = view->viewport()->findChild<QComboBox*>();
     QVERIFY(combo);
     combo->setFocus();
@@ -550,12 +552,12 @@ void TestWindowCommands::escapeClosesAComboPopupFirst()
     QTRY_VERIFY_WITH_TIMEOUT(QApplication::activePopupWidget(), test::TimeoutMs);
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
     QTRY_VERIFY_WITH_TIMEOUT(!QApplication::activePopupWidget(), test::TimeoutMs);
-    QCOMPARE(view->cardId(), id);
+    QCOMPARE(view->annotations()->cardId(), id);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QVERIFY(view->cardId().isEmpty());
-    QVERIFY(view->annotationMode());
+    QVERIFY(view->annotations()->cardId().isEmpty());
+    QVERIFY(view->annotations()->isActive());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QVERIFY(!view->annotationMode());
+    QVERIFY(!view->annotations()->isActive());
 }
 
 void TestWindowCommands::pageFieldJumpsAndRefuses()
@@ -635,8 +637,8 @@ void TestWindowCommands::everyAnnotationToolDrawsItsType()
         QVERIFY2(action, c.action);
         QVERIFY(action->toolTip().contains(QKeySequence(c.key).toString()));
         QTest::keyClick(view, c.key);
-        QVERIFY2(view->annotationMode(), c.action);
-        QCOMPARE(view->annotationTool(), c.type);
+        QVERIFY2(view->annotations()->isActive(), c.action);
+        QCOMPARE(view->annotations()->type(), c.type);
         QVERIFY(action->isChecked());
         QTRY_VERIFY_WITH_TIMEOUT(tools->isVisible(),
                                  test::TimeoutMs); // the toolbar lays itself out on its next turn
@@ -653,7 +655,7 @@ void TestWindowCommands::everyAnnotationToolDrawsItsType()
     }
     // Leaving annotation mode hides the tools.
     QTest::keyClick(view, Qt::Key_Escape);
-    QVERIFY(!view->annotationMode());
+    QVERIFY(!view->annotations()->isActive());
     QTRY_VERIFY_WITH_TIMEOUT(!tools->isVisible(), test::TimeoutMs);
 }
 
@@ -667,7 +669,7 @@ void TestWindowCommands::escapeLeavesAnnotationModeAfterAnAnnotation()
     PdfViewport* view = tab->viewport();
     test::ModalDriver<QMessageBox> explain([](QMessageBox* box) { box->accept(); });
     QTest::keyClick(view, Qt::Key_A);
-    QVERIFY(view->annotationMode());
+    QVERIFY(view->annotations()->isActive());
     const QPoint from = view->pageToView(0, QPointF(100, 300)).toPoint();
     const QPoint to = view->pageToView(0, QPointF(300, 400)).toPoint();
     QTest::mousePress(view->viewport(), Qt::LeftButton, {}, from);
@@ -677,9 +679,9 @@ void TestWindowCommands::escapeLeavesAnnotationModeAfterAnAnnotation()
     QTRY_COMPARE_WITH_TIMEOUT(tab->session()->annotations()->count(), 1, test::TimeoutMs);
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    for (int i = 0; i < 3 && view->annotationMode(); ++i)
+    for (int i = 0; i < 3 && view->annotations()->isActive(); ++i)
         QTest::keyClick(window->current()->annotationPanel(), Qt::Key_Escape);
-    QVERIFY(!view->annotationMode());
+    QVERIFY(!view->annotations()->isActive());
 }
 
 void TestWindowCommands::hashIndicatorAndLastTab()
@@ -812,7 +814,7 @@ void TestWindowCommands::sideTabTitlesAreWhole()
     // With the annotation tools shown the tool bar still fits (German's longer texts need a
     // wider window).
     QTest::keyClick(window.get(), Qt::Key_A);
-    QVERIFY(window->current()->viewport()->annotationMode());
+    QVERIFY(window->current()->viewport()->annotations()->isActive());
     const QWidget* toolbar = child<QPushButton>(*window, "homeButton")->parentWidget();
     // So does the status bar's word about the mode, beside the lasting controls.
     QStatusBar* status = window->statusBar();
@@ -977,9 +979,9 @@ void TestWindowCommands::fullScreenEnterAndLeaveRestoreTheLayout()
     QTRY_VERIFY_WITH_TIMEOUT(toolbar->isHidden(), test::TimeoutMs);
 
     // Escape first does the page view's own step, then leaves full screen.
-    window->current()->viewport()->setAnnotationMode(true);
+    window->current()->viewport()->annotations()->setActive(true);
     QTest::keyClick(window.get(), Qt::Key_Escape);
-    QVERIFY(!window->current()->viewport()->annotationMode());
+    QVERIFY(!window->current()->viewport()->annotations()->isActive());
     QVERIFY(window->fullScreenMode()->isActive());
     QTest::keyClick(window.get(), Qt::Key_Escape);
     QVERIFY(!window->fullScreenMode()->isActive());

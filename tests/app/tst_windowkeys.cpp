@@ -2,6 +2,7 @@
 // select all, drags, the OCR commands, read aloud, the home page and the bookmarks panel.
 
 #include "app/MainWindow.h"
+#include "app/NavigationCommands.h"
 #include "app/OpenRequests.h"
 #include "app/StudyTools.h"
 #include "core/BookmarkStore.h"
@@ -141,7 +142,7 @@ void TestWindowKeys::returnSearchesWhatTheFieldHoldsNow()
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(field, "glyph");
     QTest::keyClick(field, Qt::Key_Return);
-    QVERIFY(!window->searchDebounceTimer()->isActive());
+    QVERIFY(!window->navigationCommands()->searchTimer()->isActive());
     QCOMPARE(tab->session()->search()->query(), QStringLiteral("glyph"));
     QTRY_COMPARE_WITH_TIMEOUT(panel->currentHitIndex(), 0, test::TimeoutMs);
     QCOMPARE(panel->searchHits().size(), 2);
@@ -225,14 +226,14 @@ void TestWindowKeys::selectAllPageThenDocumentAndCopy()
     view->setFocus();
 
     QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
-    QTRY_VERIFY_WITH_TIMEOUT(view->hasSelection(), test::TimeoutMs);
-    QVERIFY(!view->documentSelected());
+    QTRY_VERIFY_WITH_TIMEOUT(view->selection()->hasSelection(), test::TimeoutMs);
+    QVERIFY(!view->selection()->documentSelected());
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(clipboard->text().trimmed(), QStringLiteral("first page text"));
     QVERIFY(window->statusBar()->currentMessage().contains(QStringLiteral("已复制")));
 
     QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
-    QVERIFY(view->documentSelected());
+    QVERIFY(view->selection()->documentSelected());
     clipboard->clear();
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
     QTRY_VERIFY_WITH_TIMEOUT(clipboard->text().contains(QStringLiteral("second page words")),
@@ -241,13 +242,13 @@ void TestWindowKeys::selectAllPageThenDocumentAndCopy()
 
     // A click ends it; in the search field Ctrl+A is the field's own.
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(!view->hasSelection() && !view->documentSelected());
+    QVERIFY(!view->selection()->hasSelection() && !view->selection()->documentSelected());
     QLineEdit* field = window->searchField();
     QTest::mouseClick(field, Qt::LeftButton);
     QTest::keyClicks(field, "abc");
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(field->selectedText(), QStringLiteral("abc"));
-    QVERIFY(!view->hasSelection());
+    QVERIFY(!view->selection()->hasSelection());
 }
 
 void TestWindowKeys::dragPastAShortLastLineKeepsItsEnd()
@@ -284,7 +285,7 @@ void TestWindowKeys::dragPastAShortLastLineKeepsItsEnd()
     QTest::mouseMove(surface, at(boxes.at(letters.at(letters.size() - 2)).center()));
     QTest::mouseMove(surface, at(QPointF(k.right() + 30, k.center().y())));
     QTest::mouseRelease(surface, Qt::LeftButton, {}, at(QPointF(k.right() + 30, k.center().y())));
-    QVERIFY(view->hasSelection());
+    QVERIFY(view->selection()->hasSelection());
     const QString copied = QGuiApplication::clipboard()->text().remove(QRegularExpression("\\s"));
     QVERIFY2(copied.endsWith(QStringLiteral("short:ahook")), qPrintable(copied));
 }

@@ -1,5 +1,6 @@
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
+#include "core/ProbeHost.h"
 #include "support/CoreFixtures.h"
 #include "support/SkipOrFail.h"
 #include "support/TestPdf.h"
@@ -45,15 +46,20 @@ private Q_SLOTS:
 
     void probeReports_data();
     void probeReports();
+    void deepPageTreeFailsWhileOthersRender_data();
     void deepPageTreeFailsWhileOthersRender();
     void probeFailureFailsTheLoad_data();
     void probeFailureFailsTheLoad();
     void supersededOrDestroyedProbeIsKilled();
     void probePageSizesAreUsed();
     void limitCountsTimeWithoutProgress();
+    void lostHostTakesNoFileWithIt();
 
 private:
     QString fixture(const QString& name, int pages);
+    // The probe program to use for a one-shot probe script: itself, or (served) a host that runs
+    // it for each request and reports its lines and its end the way the real host does.
+    QString probeFor(const QString& oneShot, bool served);
 
     QString realProbe;
     QTemporaryDir* dir = nullptr;
@@ -77,6 +83,7 @@ void TestFileProbe::cleanup()
 {
     DocumentController::setProbeProgram({});
     DocumentController::setProbeTimeout(0);
+    ProbeHost::shutDown();
     delete worker;
     worker = nullptr;
     delete dir;
@@ -89,23 +96,48 @@ QString TestFileProbe::fixture(const QString& name, int pages)
     return test::writeSizedPdf(path, {QSizeF(200, 300)}, pages) ? path : QString();
 }
 
+QString TestFileProbe::probeFor(const QString& oneShot, bool served)
+{
+    if (!served)
+        return oneShot;
+    const QString host = dir->filePath(QStringLiteral("stand-in-host"));
+    const bool written = test::writeScript(
+        host, "while read request id rest; do\n"
+              "  [ \"$request\" = open ] || continue\n"
+              "  out=$('"
+                  + QFile::encodeName(oneShot)
+                  + "'); code=$?\n"
+                    "  [ -n \"$out\" ] && printf '%s\\n' \"$out\" | sed \"s/^/$id /\"\n"
+                    "  if [ $code -gt 128 ]; then echo \"$id signal $((code - 128))\";\n"
+                    "  else echo \"$id exit $code\"; fi\n"
+                    "done");
+    return written ? host : QString();
+}
+
 void TestFileProbe::probeReports_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QByteArray>("report");
-    QTest::newRow("normal") << "normal" << QByteArray("pages 3");
-    QTest::newRow("encrypted") << "encrypted" << QByteArray("password");
-    QTest::newRow("zero bytes") << "zero" << QByteArray("error 4");
-    QTest::newRow("missing") << "missing" << QByteArray("error 3");
-    QTest::newRow("no pages") << "pageless" << QByteArray("pages 0");
-    QTest::newRow("name like an option") << "-platform.pdf" << QByteArray("pages 3");
-    QTest::newRow("non-ASCII name") << "文档 副本.pdf" << QByteArray("pages 3");
+    QTest::addColumn<bool>("served");
+    for (const bool served : {false, true}) {
+        const auto row = [served](const char* name) -> QTestData& {
+            return QTest::addRow("%s, %s", name, served ? "served" : "own process");
+        };
+        row("normal") << "normal" << QByteArray("pages 3") << served;
+        row("encrypted") << "encrypted" << QByteArray("password") << served;
+        row("zero bytes") << "zero" << QByteArray("error 4") << served;
+        row("missing") << "missing" << QByteArray("error 3") << served;
+        row("no pages") << "pageless" << QByteArray("pages 0") << served;
+        row("name like an option") << "-platform.pdf" << QByteArray("pages 3") << served;
+        row("non-ASCII name") << "文档 副本.pdf" << QByteArray("pages 3") << served;
+    }
 }
 
 void TestFileProbe::probeReports()
 {
     QFETCH(QString, kind);
     QFETCH(QByteArray, report);
+    QFETCH(bool, served);
     QString path = fixture(QStringLiteral("normal.pdf"), 3);
     if (kind == QLatin1String("encrypted")) {
         const QString locked = dir->filePath(QStringLiteral("locked.pdf"));
@@ -125,13 +157,35 @@ void TestFileProbe::probeReports()
         QVERIFY(QFile::copy(path, renamed));
         path = renamed;
     }
-    QProcess probe;
-    probe.start(realProbe,
-                {QStringLiteral("--engine"), engineName(PdfDocument::preferredEngine()), path});
-    QVERIFY(probe.waitForFinished(DocumentController::ProbeTimeoutMs));
-    QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(probe.exitCode(), 0);
-    const QList<QByteArray> lines = probe.readAllStandardOutput().trimmed().split('\n');
+    QByteArray output;
+    if (served) {
+        // A child forked by the waiting host says the same, line for line.
+        ProbeHost::prepare(realProbe);
+        ProbeHost* host = ProbeHost::of(realProbe);
+        QVERIFY(host);
+        QObject receiver;
+        const quint64 id = host->open(PdfDocument::preferredEngine(), path);
+        int ended = -1;
+        connect(host, &ProbeHost::output, &receiver, [&](quint64 of, const QByteArray& line) {
+            if (of == id)
+                output += line + '\n';
+        });
+        connect(host, &ProbeHost::ended, &receiver, [&](quint64 of, bool cleanly) {
+            if (of == id)
+                ended = cleanly;
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(ended >= 0, DocumentController::ProbeTimeoutMs);
+        QCOMPARE(ended, 1);
+    } else {
+        QProcess probe;
+        probe.start(realProbe,
+                    {QStringLiteral("--engine"), engineName(PdfDocument::preferredEngine()), path});
+        QVERIFY(probe.waitForFinished(DocumentController::ProbeTimeoutMs));
+        QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(probe.exitCode(), 0);
+        output = probe.readAllStandardOutput();
+    }
+    const QList<QByteArray> lines = output.trimmed().split('\n');
     QCOMPARE(lines.last(), report);
     if (report == "pages 3") {
         // The engine and progress first, then every page size in page order.
@@ -143,8 +197,18 @@ void TestFileProbe::probeReports()
     }
 }
 
+void TestFileProbe::deepPageTreeFailsWhileOthersRender_data()
+{
+    QTest::addColumn<bool>("served");
+    QTest::newRow("own process") << false;
+    QTest::newRow("served") << true;
+}
+
 void TestFileProbe::deepPageTreeFailsWhileOthersRender()
 {
+    QFETCH(bool, served);
+    if (served)
+        DocumentController::prepareProbe();
     const QString normal = fixture(QStringLiteral("normal.pdf"), 2);
     const QString hostile = dir->filePath(QStringLiteral("deep.pdf"));
     // The engine spins on page trees deeper than it is willing to walk.
@@ -193,6 +257,13 @@ void TestFileProbe::deepPageTreeFailsWhileOthersRender()
     QCOMPARE(victim.document(), nullptr);
     QCOMPARE(test::readAll(hostile), hostileBytes);
     QCOMPARE(reader.status(), int(Ready));
+    if (served) {
+        // The host killed its stuck child when told to, and goes on waiting.
+        const ProbeHost* host = ProbeHost::of(realProbe);
+        QVERIFY(host);
+        const QString children = QStringLiteral("/proc/%1/task/%1/children").arg(host->processId());
+        QTRY_COMPARE_WITH_TIMEOUT(test::readAll(children).trimmed(), QByteArray(), test::TimeoutMs);
+    }
 }
 
 void TestFileProbe::probeFailureFailsTheLoad_data()
@@ -200,16 +271,24 @@ void TestFileProbe::probeFailureFailsTheLoad_data()
     QTest::addColumn<QByteArray>("script"); // empty: a program that does not exist
     QTest::addColumn<int>("expected");
     QTest::addColumn<QString>("message");
-    QTest::newRow("crash") << QByteArray("kill -SEGV $$") << int(Failed) << Invalid;
-    QTest::newRow("killed") << QByteArray("kill -KILL $$") << int(Failed) << Invalid;
-    QTest::newRow("exit code") << QByteArray("echo 'pages 2'; exit 1") << int(Failed) << Invalid;
-    QTest::newRow("no report") << QByteArray("exit 0") << int(Failed) << Invalid;
-    QTest::newRow("garbage") << QByteArray("echo 'pages two'") << int(Failed) << Invalid;
-    QTest::newRow("no pages") << QByteArray("echo 'pages 0'") << int(Failed) << Invalid;
-    QTest::newRow("cannot start") << QByteArray() << int(Failed) << Invalid;
-    QTest::newRow("engine error") << QByteArray("echo 'error 6'") << int(Failed)
-                                  << QStringLiteral("暂不支持该 PDF 加密方式。");
-    QTest::newRow("opens") << QByteArray("echo 'pages 2'") << int(Ready) << QString();
+    QTest::addColumn<bool>("served");
+    for (const bool served : {false, true}) {
+        const auto row = [served](const char* name) -> QTestData& {
+            return QTest::addRow("%s, %s", name, served ? "served" : "own process");
+        };
+        row("crash") << QByteArray("echo 'pages 2'; kill -SEGV $$") << int(Failed) << Invalid
+                     << served;
+        row("killed") << QByteArray("kill -KILL $$") << int(Failed) << Invalid << served;
+        row("exit code") << QByteArray("echo 'pages 2'; exit 1") << int(Failed) << Invalid
+                         << served;
+        row("no report") << QByteArray("exit 0") << int(Failed) << Invalid << served;
+        row("garbage") << QByteArray("echo 'pages two'") << int(Failed) << Invalid << served;
+        row("no pages") << QByteArray("echo 'pages 0'") << int(Failed) << Invalid << served;
+        row("cannot start") << QByteArray() << int(Failed) << Invalid << served;
+        row("engine error") << QByteArray("echo 'error 6'") << int(Failed)
+                            << QStringLiteral("暂不支持该 PDF 加密方式。") << served;
+        row("opens") << QByteArray("echo 'pages 2'") << int(Ready) << QString() << served;
+    }
 }
 
 void TestFileProbe::probeFailureFailsTheLoad()
@@ -217,10 +296,13 @@ void TestFileProbe::probeFailureFailsTheLoad()
     QFETCH(QByteArray, script);
     QFETCH(int, expected);
     QFETCH(QString, message);
+    QFETCH(bool, served);
     const QString program = dir->filePath(QStringLiteral("stand-in-probe"));
     if (!script.isEmpty())
         QVERIFY(test::writeScript(program, script));
-    DocumentController::setProbeProgram(program);
+    DocumentController::setProbeProgram(script.isEmpty() ? program : probeFor(program, served));
+    if (served)
+        DocumentController::prepareProbe();
     const QString path = fixture(QStringLiteral("normal.pdf"), 2);
 
     DocumentController controller(worker);
@@ -318,6 +400,26 @@ void TestFileProbe::limitCountsTimeWithoutProgress()
     QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Failed), test::TimeoutMs);
     QCOMPARE(status.last().at(1).toString(), TooLong);
     QCOMPARE(controller.loadTimings().loadMs, -1);
+}
+
+// The host is killed before it has read the request: the load starts a probe process of its own
+// and the file opens all the same; the next load finds no host and does the same.
+void TestFileProbe::lostHostTakesNoFileWithIt()
+{
+    DocumentController::prepareProbe();
+    ProbeHost* host = ProbeHost::of(realProbe);
+    QVERIFY(host);
+    const qint64 pid = host->processId();
+    QVERIFY(pid > 0);
+    DocumentController controller(worker);
+    controller.openFile(fixture(QStringLiteral("normal.pdf"), 2));
+    QCOMPARE(::kill(pid_t(pid), SIGKILL), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Ready), test::TimeoutMs);
+    QCOMPARE(controller.pageCount(), 2);
+    QVERIFY(!ProbeHost::of(realProbe));
+    controller.openFile(fixture(QStringLiteral("other.pdf"), 3));
+    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Ready), test::TimeoutMs);
+    QCOMPARE(controller.pageCount(), 3);
 }
 
 QTEST_MAIN(TestFileProbe)

@@ -6,9 +6,11 @@
 #include "app/DocumentPropertiesDialog.h"
 #include "app/ExportCommands.h"
 #include "app/MainWindow.h"
+#include "app/NavigationCommands.h"
 #include "app/SingleInstance.h"
 #include "app/StartUp.h"
 #include "app/StudyTools.h"
+#include "app/ViewCommands.h"
 #include "core/DocumentController.h"
 #include "i18n/LanguageTable.h"
 #include "ocr/OcrController.h"
@@ -314,6 +316,8 @@ void TestCatalogues::contextsAreTheRunTimeContexts()
                                     &TextLayoutStore::staticMetaObject,
                                     &OcrController::staticMetaObject,
                                     &StudyTools::staticMetaObject,
+                                    &ViewCommands::staticMetaObject,
+                                    &NavigationCommands::staticMetaObject,
                                     &QtSpeechEngine::staticMetaObject,
                                     &DocumentAnnotationModel::staticMetaObject,
                                     &DocumentPropertiesDialog::staticMetaObject,

@@ -679,7 +679,7 @@ void TestOcrController::windowSelectionOfDenseTextStaysOnItsLines()
     QTest::mouseMove(target, onScreen((start + end) / 2));
     QTest::mouseMove(target, onScreen(end));
     QTest::mouseRelease(target, Qt::LeftButton, {}, onScreen(end));
-    const QStringList selected = view->selectedText().split(QLatin1Char('\n'));
+    const QStringList selected = view->selection()->selectedText().split(QLatin1Char('\n'));
     QCOMPARE(selected.size(), 2);
     QVERIFY2(selected.first().trimmed().startsWith(QLatin1String("copied")),
              qPrintable(selected.first()));

@@ -10,6 +10,8 @@
 #include "core/RenderCache.h"
 #include "text/SearchController.h"
 #include "text/TextLayoutStore.h"
+#include "view/AnnotationTool.h"
+#include "view/LinkTool.h"
 #include "view/PdfViewport.h"
 
 #include <QScrollBar>

@@ -108,10 +108,10 @@ void TestOcrSelection::dragSelectsAndCopiesRecognisedText()
     QVERIFY(openScan(rig));
     QSignalSpy copied(&rig.view, &PdfViewport::textCopied);
     drag(rig, charAt(rig, 0, 8), charAt(rig, 0, 11));
-    QVERIFY(rig.view.hasSelection());
-    QCOMPARE(rig.view.selectionRange().start, 8);
-    QCOMPARE(rig.view.selectionRange().length, 4);
-    QCOMPARE(rig.view.selectedText(), QStringLiteral("2041"));
+    QVERIFY(rig.view.selection()->hasSelection());
+    QCOMPARE(rig.view.selection()->selectionRange().start, 8);
+    QCOMPARE(rig.view.selection()->selectionRange().length, 4);
+    QCOMPARE(rig.view.selection()->selectedText(), QStringLiteral("2041"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("2041"));
     QCOMPARE(copied.size(), 1);
     QCOMPARE(copied.first().first().toInt(), 4);
@@ -136,15 +136,15 @@ void TestOcrSelection::doubleClickSelectsAWord()
     QTest::mouseClick(target, Qt::LeftButton, {}, pos);
     QTest::mouseDClick(target, Qt::LeftButton, {}, pos);
     QTest::mouseRelease(target, Qt::LeftButton, {}, pos);
-    QCOMPARE(rig.view.selectedText(), QStringLiteral("line"));
+    QCOMPARE(rig.view.selection()->selectedText(), QStringLiteral("line"));
 }
 
 void TestOcrSelection::highlightCoversTheSelectedPartOfEachLine()
 {
     ViewportRig rig;
     QVERIFY(openScan(rig));
-    rig.view.setAnnotationMode(true);
-    rig.view.setAnnotationTool(AnnotationType::Highlight);
+    rig.view.annotations()->setActive(true);
+    rig.view.annotations()->setType(AnnotationType::Highlight);
     drag(rig, charAt(rig, 0, 8), charAt(rig, 1, 5));
     // One rectangle per line part: "2041 paid" and "second".
     const QList<Annotation> added = rig.annotations.allAnnotations();

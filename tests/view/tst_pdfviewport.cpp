@@ -467,12 +467,12 @@ private Q_SLOTS:
                                {{0, QRectF(72, 80, 60, 30), 1, {}}}));
         ViewportRig rig;
         QVERIFY(rig.open(path));
-        QTRY_VERIFY_WITH_TIMEOUT(rig.view.linksLoaded(0), test::TimeoutMs);
-        const PdfLink link = rig.view.linkAt(0, QPointF(90, 95));
+        QTRY_VERIFY_WITH_TIMEOUT(rig.view.links()->linksLoaded(0), test::TimeoutMs);
+        const PdfLink link = rig.view.links()->linkAt(0, QPointF(90, 95));
         QVERIFY(link.isUsable());
         QCOMPARE(link.target.page, 1);
-        QVERIFY(!rig.view.linkAt(0, QPointF(300, 300)).isUsable());
-        QVERIFY(!rig.view.linkAt(1, QPointF(90, 95)).isUsable());
+        QVERIFY(!rig.view.links()->linkAt(0, QPointF(300, 300)).isUsable());
+        QVERIFY(!rig.view.links()->linkAt(1, QPointF(90, 95)).isUsable());
     }
 };
 

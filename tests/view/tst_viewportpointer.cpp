@@ -100,8 +100,8 @@ private Q_SLOTS:
         QVERIFY(i0 > 0);
         QSignalSpy changed(&rig.view, &PdfViewport::selectionChanged);
         drag(rig, rig.charPos(0, i0), rig.charPos(0, i0 + 7));
-        QVERIFY(rig.view.hasSelection());
-        const TextRange range = rig.view.selectionRange();
+        QVERIFY(rig.view.selection()->hasSelection());
+        const TextRange range = rig.view.selection()->selectionRange();
         QCOMPARE(range.page, 0);
         QCOMPARE(range.start, i0);
         QCOMPARE(range.length, 8);
@@ -111,13 +111,13 @@ private Q_SLOTS:
 
         // Dragging backwards selects the same range.
         drag(rig, rig.charPos(0, i0 + 7), rig.charPos(0, i0));
-        QCOMPARE(rig.view.selectionRange().start, i0);
-        QCOMPARE(rig.view.selectionRange().length, 8);
+        QCOMPARE(rig.view.selection()->selectionRange().start, i0);
+        QCOMPARE(rig.view.selection()->selectionRange().length, 8);
 
         // A click clears it.
         QTest::mouseClick(vp(rig), Qt::LeftButton, {}, rig.charPos(0, 1));
-        QVERIFY(!rig.view.hasSelection());
-        QCOMPARE(rig.view.selectionRange().page, -1);
+        QVERIFY(!rig.view.selection()->hasSelection());
+        QCOMPARE(rig.view.selection()->selectionRange().page, -1);
     }
 
     // A word hyphenated at a line end holds U+FFFE in the text layer; the copy leaves it out.
@@ -138,12 +138,13 @@ private Q_SLOTS:
         const int last = int(text.indexOf(QStringLiteral("iscing"))) + 5;
         QVERIFY(first >= 0 && last > marker);
         drag(rig, rig.charPos(0, first), rig.charPos(0, last));
-        QCOMPARE(rig.view.selectionRange().length, last - first + 1); // the marker counts
+        QCOMPARE(rig.view.selection()->selectionRange().length,
+                 last - first + 1); // the marker counts
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("adipiscing"));
 
         // The same through the copy command's path.
         QGuiApplication::clipboard()->clear();
-        rig.view.copySelectionToClipboard();
+        rig.view.selection()->copySelectionToClipboard();
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("adipiscing"));
     }
 
@@ -159,7 +160,7 @@ private Q_SLOTS:
         // and a pixel's rounding, do not reach there.
         drag(rig, at(rig, box.left() + 4, box.top() + 4),
              at(rig, box.right() - 4, box.bottom() - 4));
-        QVERIFY(!rig.view.hasSelection());
+        QVERIFY(!rig.view.selection()->hasSelection());
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("sentinel"));
     }
 
@@ -176,13 +177,13 @@ private Q_SLOTS:
         rig.text.clear(); // the page's boxes are gone and cannot come back while the gate holds
         QSignalSpy changed(&rig.view, &PdfViewport::selectionChanged);
         drag(rig, from, to);
-        QVERIFY(!rig.view.hasSelection());
+        QVERIFY(!rig.view.selection()->hasSelection());
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("sentinel"));
 
         gate.open();
-        QTRY_VERIFY_WITH_TIMEOUT(rig.view.hasSelection(), test::TimeoutMs);
-        QCOMPARE(rig.view.selectionRange().start, i0);
-        QCOMPARE(rig.view.selectionRange().length, 8);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.view.selection()->hasSelection(), test::TimeoutMs);
+        QCOMPARE(rig.view.selection()->selectionRange().start, i0);
+        QCOMPARE(rig.view.selection()->selectionRange().length, 8);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("foo_bar2"));
         QCOMPARE(changed.last().first().toBool(), true);
     }
@@ -205,8 +206,8 @@ private Q_SLOTS:
         QVERIFY(rig.waitCharBoxes(0));
         const int index = indexOf(rig, clickOn) + offset;
         doubleClick(rig, rig.charPos(0, index));
-        QVERIFY(rig.view.hasSelection());
-        const TextRange r = rig.view.selectionRange();
+        QVERIFY(rig.view.selection()->hasSelection());
+        const TextRange r = rig.view.selection()->selectionRange();
         QCOMPARE(rig.text.pageText(0).mid(r.start, r.length), expected);
         // A double-click does not copy.
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("sentinel"));
@@ -217,7 +218,7 @@ private Q_SLOTS:
         ViewportRig rig;
         QVERIFY(rig.open(pdf));
         QVERIFY(rig.waitCharBoxes(0));
-        QTRY_VERIFY_WITH_TIMEOUT(rig.view.linksLoaded(0), test::TimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.view.links()->linksLoaded(0), test::TimeoutMs);
 
         hover(rig, at(rig, 100, 240));
         QCOMPARE(vp(rig)->cursor().shape(), Qt::PointingHandCursor);
@@ -232,12 +233,12 @@ private Q_SLOTS:
 
         // A selection exists; a click on the web link reports its URL and clears it.
         doubleClick(rig, rig.charPos(0, 1));
-        QVERIFY(rig.view.hasSelection());
+        QVERIFY(rig.view.selection()->hasSelection());
         QSignalSpy activated(&rig.view, &PdfViewport::linkActivated);
         QTest::mouseClick(vp(rig), Qt::LeftButton, {}, at(rig, 100, 310));
         QCOMPARE(activated.count(), 1);
         QCOMPARE(activated.first().first().toUrl(), QUrl(Url));
-        QVERIFY(!rig.view.hasSelection());
+        QVERIFY(!rig.view.selection()->hasSelection());
         QCOMPARE(rig.view.currentPage(), 0);
 
         // A click on the link to the third page goes there.
@@ -255,15 +256,16 @@ private Q_SLOTS:
     {
         ViewportRig rig;
         QVERIFY(rig.open(pdf));
-        QTRY_VERIFY_WITH_TIMEOUT(rig.view.linksLoaded(0), test::TimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.view.links()->linksLoaded(0), test::TimeoutMs);
         const int scroll = rig.view.verticalScrollBar()->value();
 
         hover(rig, at(rig, 100, 310)); // the web link
         hover(rig, at(rig, 100, 240));
         hover(rig, at(rig, 104, 242)); // moving on the same link keeps its timer
-        QTRY_VERIFY_WITH_TIMEOUT(rig.view.linkPreview() && rig.view.linkPreview()->isVisible(),
+        QTRY_VERIFY_WITH_TIMEOUT(rig.view.links()->linkPreview()
+                                     && rig.view.links()->linkPreview()->isVisible(),
                                  test::TimeoutMs);
-        LinkPreview* preview = rig.view.linkPreview();
+        LinkPreview* preview = rig.view.links()->linkPreview();
         QTRY_VERIFY_WITH_TIMEOUT(preview->hasPicture(), test::TimeoutMs);
         const QImage picture = preview->picture();
         QCOMPARE(picture.size(), QSize(LinkPreview::WidthPx, LinkPreview::HeightPx));
@@ -297,10 +299,11 @@ private Q_SLOTS:
         const QPoint onLink = rig.toViewport(1, QPointF(100, 240));
         QCOMPARE(rig.view.pageAt(rig.view.pageToView(1, QPointF(100, 240))), 1);
         hover(rig, onLink);
-        QTRY_VERIFY_WITH_TIMEOUT(rig.view.linksLoaded(1), test::TimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.view.links()->linksLoaded(1), test::TimeoutMs);
         hover(rig, onLink + QPoint(1, 0));
         QCOMPARE(vp(rig)->cursor().shape(), Qt::PointingHandCursor);
-        QTRY_VERIFY_WITH_TIMEOUT(rig.view.linkPreview() && rig.view.linkPreview()->isVisible(),
+        QTRY_VERIFY_WITH_TIMEOUT(rig.view.links()->linkPreview()
+                                     && rig.view.links()->linkPreview()->isVisible(),
                                  test::TimeoutMs);
         QCOMPARE(rig.view.currentPage(), 0);
     }
@@ -310,7 +313,7 @@ private Q_SLOTS:
         ViewportRig rig;
         QVERIFY(rig.open(pdf));
         QVERIFY(rig.waitCharBoxes(0));
-        QTRY_VERIFY_WITH_TIMEOUT(rig.view.linksLoaded(0), test::TimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.view.links()->linksLoaded(0), test::TimeoutMs);
         const int n = indexOf(rig, QStringLiteral("next"));
         drag(rig, rig.charPos(0, n), rig.charPos(0, n + 3));
         QCOMPARE(rig.view.currentPage(), 0);
@@ -323,30 +326,30 @@ private Q_SLOTS:
         QVERIFY(rig.open(pdf));
         QVERIFY(rig.waitCharBoxes(0));
         QSignalSpy modeSpy(&rig.view, &PdfViewport::annotationModeChanged);
-        rig.view.setAnnotationMode(true);
+        rig.view.annotations()->setActive(true);
         QCOMPARE(modeSpy.count(), 1);
         QCOMPARE(vp(rig)->cursor().shape(), Qt::CrossCursor);
 
-        rig.view.setAnnotationTool(AnnotationType::Rectangle);
+        rig.view.annotations()->setType(AnnotationType::Rectangle);
         drag(rig, at(rig, 300, 500), at(rig, 302, 502));
-        rig.view.setAnnotationTool(AnnotationType::Arrow);
+        rig.view.annotations()->setType(AnnotationType::Arrow);
         drag(rig, at(rig, 300, 500), at(rig, 303, 503)); // 4.2 points long
-        rig.view.setAnnotationTool(AnnotationType::Highlight);
+        rig.view.annotations()->setType(AnnotationType::Highlight);
         drag(rig, at(rig, 300, 500), at(rig, 301, 501)); // no text there, too small a box
         QCOMPARE(rig.annotations.count(), 0);
-        QVERIFY(rig.view.cardId().isEmpty());
+        QVERIFY(rig.view.annotations()->cardId().isEmpty());
 
-        rig.view.setAnnotationTool(AnnotationType::Arrow);
+        rig.view.annotations()->setType(AnnotationType::Arrow);
         drag(rig, at(rig, 300, 500), at(rig, 306, 500));
         QCOMPARE(rig.annotations.count(), 1);
         const Annotation arrow = rig.annotations.allAnnotations().last();
         QCOMPARE(arrow.type, AnnotationType::Arrow);
         QCOMPARE(arrow.rect, QRectF(300, 500, 0, 0));
         QCOMPARE(arrow.pt2, QPointF(306, 500));
-        QCOMPARE(rig.view.cardId(), arrow.id);
+        QCOMPARE(rig.view.annotations()->cardId(), arrow.id);
         QVERIFY(vp(rig)->findChild<AnnotationCard*>());
 
-        rig.view.setAnnotationTool(AnnotationType::Rectangle);
+        rig.view.annotations()->setType(AnnotationType::Rectangle);
         drag(rig, at(rig, 300, 600), at(rig, 302, 640)); // narrow but tall enough
         QCOMPARE(rig.annotations.count(), 2);
         QCOMPARE(rig.annotations.allAnnotations().last().rect, QRectF(300, 600, 2, 40));
@@ -358,8 +361,8 @@ private Q_SLOTS:
     {
         ViewportRig rig;
         QVERIFY(rig.open(pdf));
-        rig.view.setAnnotationMode(true);
-        rig.view.setAnnotationTool(AnnotationType::Arrow);
+        rig.view.annotations()->setActive(true);
+        rig.view.annotations()->setType(AnnotationType::Arrow);
         drag(rig, at(rig, 300, 600), at(rig, 400, 700));
         QCOMPARE(rig.annotations.count(), 1);
         const QColor c = rig.annotations.allAnnotations().first().color;
@@ -377,19 +380,19 @@ private Q_SLOTS:
         ViewportRig rig;
         QVERIFY(rig.open(pdf));
         QVERIFY(rig.waitCharBoxes(0));
-        rig.view.setAnnotationMode(true);
+        rig.view.annotations()->setActive(true);
 
         // A click with the note tool creates a note at the click point and opens its card.
-        rig.view.setAnnotationTool(AnnotationType::Note);
+        rig.view.annotations()->setType(AnnotationType::Note);
         QTest::mouseClick(vp(rig), Qt::LeftButton, {}, at(rig, 400, 500));
         QCOMPARE(rig.annotations.count(), 1);
         const Annotation note = rig.annotations.allAnnotations().first();
         QCOMPARE(note.type, AnnotationType::Note);
         QCOMPARE(note.rect, QRectF(400, 500, 0, 0));
-        QCOMPARE(rig.view.cardId(), note.id);
+        QCOMPARE(rig.view.annotations()->cardId(), note.id);
 
         // A highlight dragged over text is anchored to the characters.
-        rig.view.setAnnotationTool(AnnotationType::Highlight);
+        rig.view.annotations()->setType(AnnotationType::Highlight);
         const int i0 = indexOf(rig, QStringLiteral("foo_bar2"));
         drag(rig, rig.charPos(0, i0), rig.charPos(0, i0 + 7));
         QCOMPARE(rig.annotations.count(), 2);
@@ -398,14 +401,15 @@ private Q_SLOTS:
         QCOMPARE(hl.start, i0);
         QCOMPARE(hl.length, 8);
         QCOMPARE(hl.rect, unitedBoxes(rig.text.charBoxes(0), i0, 8));
-        QCOMPARE(rig.view.cardId(), hl.id);
+        QCOMPARE(rig.view.annotations()->cardId(), hl.id);
         // It follows the current character boxes, not its stored rectangle; a rectangle
         // fallback stays where it was stored.
         Annotation moved = hl;
         moved.rect = QRectF(1, 1, 1, 1);
-        QCOMPARE(rig.view.annotationRect(moved), unitedBoxes(rig.text.charBoxes(0), i0, 8));
+        QCOMPARE(rig.view.annotations()->annotationRect(moved),
+                 unitedBoxes(rig.text.charBoxes(0), i0, 8));
         moved.byText = false;
-        QCOMPARE(rig.view.annotationRect(moved), QRectF(1, 1, 1, 1));
+        QCOMPARE(rig.view.annotations()->annotationRect(moved), QRectF(1, 1, 1, 1));
 
         // From one character to the same one: a rectangle fallback when the box is big enough.
         const QRectF w = rig.text.charBoxes(0).at(indexOf(rig, QStringLiteral("now")) + 2);
@@ -414,20 +418,20 @@ private Q_SLOTS:
         QVERIFY(!rig.annotations.allAnnotations().last().byText);
 
         // Overlapping annotations: a press opens the one added later.
-        rig.view.setAnnotationTool(AnnotationType::Rectangle);
+        rig.view.annotations()->setType(AnnotationType::Rectangle);
         drag(rig, at(rig, 300, 600), at(rig, 400, 700));
         drag(rig, at(rig, 450, 750), at(rig, 350, 650)); // starts outside the first one
         const QList<Annotation> all = rig.annotations.allAnnotations();
         const int before = rig.annotations.count();
         QTest::mouseClick(vp(rig), Qt::LeftButton, {}, at(rig, 375, 675));
         QCOMPARE(rig.annotations.count(), before); // opened, not created
-        QCOMPARE(rig.view.cardId(), all.last().id);
+        QCOMPARE(rig.view.annotations()->cardId(), all.last().id);
         QTest::mouseClick(vp(rig), Qt::LeftButton, {}, at(rig, 320, 620));
-        QCOMPARE(rig.view.cardId(), all.at(all.size() - 2).id);
+        QCOMPARE(rig.view.annotations()->cardId(), all.at(all.size() - 2).id);
 
         // Removing the annotation of the open card closes the card.
-        rig.annotations.remove(rig.view.cardId());
-        QVERIFY(rig.view.cardId().isEmpty());
+        rig.annotations.remove(rig.view.annotations()->cardId());
+        QVERIFY(rig.view.annotations()->cardId().isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(!vp(rig)->findChild<AnnotationCard*>(), test::TimeoutMs);
     }
 
@@ -435,12 +439,12 @@ private Q_SLOTS:
     {
         ViewportRig rig;
         QVERIFY(rig.open(pdf));
-        rig.view.setAnnotationMode(true);
-        rig.view.setAnnotationTool(AnnotationType::Rectangle);
+        rig.view.annotations()->setActive(true);
+        rig.view.annotations()->setType(AnnotationType::Rectangle);
         drag(rig, at(rig, 300, 600), at(rig, 400, 700));
         auto* card = vp(rig)->findChild<AnnotationCard*>();
         QVERIFY(card);
-        Annotation a = *rig.annotations.find(rig.view.cardId());
+        Annotation a = *rig.annotations.find(rig.view.annotations()->cardId());
         a.type = AnnotationType::Arrow; // turned into an arrow: its head gets the default place
         Q_EMIT card->changed(a);
         const Annotation stored = *rig.annotations.find(a.id);
@@ -450,7 +454,7 @@ private Q_SLOTS:
         // Deleting from the card removes the annotation and closes the card.
         Q_EMIT card->deleted(a.id);
         QCOMPARE(rig.annotations.count(), 0);
-        QVERIFY(rig.view.cardId().isEmpty());
+        QVERIFY(rig.view.annotations()->cardId().isEmpty());
     }
 
     // Each /Rotate with and without a CropBox smaller than the MediaBox, on the word as drawn: a
@@ -536,7 +540,7 @@ private Q_SLOTS:
                                  : QPoint(ink.center().x(), ink.bottom() - inset);
         drag(rig, from, to);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("quartz"));
-        rig.view.clearSelection();
+        rig.view.selection()->clearSelection();
 
         QSignalSpy finished(&rig.search, &SearchController::finished);
         rig.search.startSearch(QStringLiteral("quartz"), false);
@@ -550,8 +554,8 @@ private Q_SLOTS:
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
         rig.search.clear();
 
-        rig.view.setAnnotationMode(true);
-        rig.view.setAnnotationTool(AnnotationType::Highlight);
+        rig.view.annotations()->setActive(true);
+        rig.view.annotations()->setType(AnnotationType::Highlight);
         drag(rig, from, to);
         QCOMPARE(rig.annotations.count(), 1);
         const Annotation stored = rig.annotations.allAnnotations().first();
@@ -574,30 +578,31 @@ private Q_SLOTS:
         QVERIFY(rig.open(pdf));
         QVERIFY(rig.waitCharBoxes(0));
         doubleClick(rig, rig.charPos(0, 1));
-        QVERIFY(rig.view.hasSelection());
+        QVERIFY(rig.view.selection()->hasSelection());
 
-        rig.view.setAnnotationMode(true);
-        QVERIFY(rig.view.hasSelection()); // entering annotation mode keeps the selection
-        rig.view.setAnnotationTool(AnnotationType::Rectangle);
+        rig.view.annotations()->setActive(true);
+        QVERIFY(
+            rig.view.selection()->hasSelection()); // entering annotation mode keeps the selection
+        rig.view.annotations()->setType(AnnotationType::Rectangle);
         drag(rig, at(rig, 300, 600), at(rig, 400, 700));
-        QVERIFY(!rig.view.cardId().isEmpty());
+        QVERIFY(!rig.view.annotations()->cardId().isEmpty());
         QTest::mousePress(vp(rig), Qt::LeftButton, {}, at(rig, 100, 600)); // a drag in progress
         QTest::mouseMove(vp(rig), at(rig, 200, 700));
 
         QSignalSpy modeSpy(&rig.view, &PdfViewport::annotationModeChanged);
         QTest::keyClick(&rig.view, Qt::Key_Escape); // 1: drops the drag
-        QVERIFY(!rig.view.cardId().isEmpty());
-        QVERIFY(rig.view.hasSelection());
+        QVERIFY(!rig.view.annotations()->cardId().isEmpty());
+        QVERIFY(rig.view.selection()->hasSelection());
         QTest::mouseRelease(vp(rig), Qt::LeftButton, {}, at(rig, 200, 700));
         QCOMPARE(rig.annotations.count(), 1);
 
         QTest::keyClick(&rig.view, Qt::Key_Escape); // 2: closes the card, clears the selection
-        QVERIFY(rig.view.cardId().isEmpty());
-        QVERIFY(!rig.view.hasSelection());
-        QVERIFY(rig.view.annotationMode());
+        QVERIFY(rig.view.annotations()->cardId().isEmpty());
+        QVERIFY(!rig.view.selection()->hasSelection());
+        QVERIFY(rig.view.annotations()->isActive());
 
         QTest::keyClick(&rig.view, Qt::Key_Escape); // 3: leaves annotation mode
-        QVERIFY(!rig.view.annotationMode());
+        QVERIFY(!rig.view.annotations()->isActive());
         QCOMPARE(modeSpy.count(), 1);
         QCOMPARE(vp(rig)->cursor().shape(), Qt::ArrowCursor);
     }
@@ -608,21 +613,21 @@ private Q_SLOTS:
         QVERIFY(rig.open(pdf));
         QVERIFY(rig.waitCharBoxes(0));
         doubleClick(rig, rig.charPos(0, 1));
-        rig.view.setAnnotationMode(true);
-        rig.view.setAnnotationTool(AnnotationType::Note);
+        rig.view.annotations()->setActive(true);
+        rig.view.annotations()->setType(AnnotationType::Note);
         QTest::mouseClick(vp(rig), Qt::LeftButton, {}, at(rig, 400, 500));
-        QVERIFY(!rig.view.cardId().isEmpty());
+        QVERIFY(!rig.view.annotations()->cardId().isEmpty());
         QSignalSpy finished(&rig.search, &SearchController::finished);
         rig.search.startSearch(QStringLiteral("page"), false);
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, test::TimeoutMs);
         QVERIFY(!rig.view.searchHits().isEmpty());
 
         rig.view.setDocument();
-        QVERIFY(!rig.view.hasSelection());
-        QVERIFY(rig.view.cardId().isEmpty());
+        QVERIFY(!rig.view.selection()->hasSelection());
+        QVERIFY(rig.view.annotations()->cardId().isEmpty());
         QVERIFY(rig.view.searchHits().isEmpty());
         QCOMPARE(rig.view.focusedHit(), -1);
-        QVERIFY(rig.view.annotationMode()); // the mode is the user's, not the document's
+        QVERIFY(rig.view.annotations()->isActive()); // the mode is the user's, not the document's
     }
 };
 
