@@ -2,6 +2,7 @@
 
 #include "annotations/Annotation.h"
 #include "annotations/AnnotationStore.h"
+#include "app/AnnotationCommands.h"
 #include "app/DocumentPropertiesDialog.h"
 #include "app/ExportCommands.h"
 #include "app/FullScreenMode.h"
@@ -88,9 +89,6 @@ namespace {
 
 constexpr char homePage[] = "https://dovrix.app/";
 
-// The first annotation of the run explains where annotations are kept; later ones do not.
-bool firstAnnotationExplained = false;
-
 bool isPdfPath(const QString& path)
 {
     return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
@@ -117,7 +115,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr), settings(new AppSettings(this))
     fullScreen = new FullScreenMode(this, ui.toolbar, ui.sidebar, ui.tabs);
     exports = new ExportCommands(this);
     navigation = new NavigationCommands(this, ui);
-    commands = {new ViewCommands(this, ui), navigation};
+    commands = {new ViewCommands(this, ui), navigation, new AnnotationCommands(this, ui)};
     ocrRun = new OcrRunDialog(this);
     const QStringList recent = settings->recentFiles();
     for (const QString& path : recent) {
@@ -177,10 +175,6 @@ void MainWindow::connectWidgets()
     connect(ui.ocrDocumentAction, &QAction::triggered, this,
             &MainWindow::ocrPagesWithoutTextCommand);
     connect(ui.openButton, &QPushButton::clicked, this, &MainWindow::openCommand);
-    for (QAction* action : std::as_const(ui.annotationToolActions)) {
-        const auto type = AnnotationType(action->data().toInt());
-        connect(action, &QAction::triggered, this, [this, type] { chooseAnnotationTool(type); });
-    }
     for (QAction* item : std::as_const(ui.themeActions)) {
         const int index = item->data().toInt();
         connect(item, &QAction::triggered, this, [this, index] { applyTheme(index); });
@@ -245,15 +239,6 @@ void MainWindow::connectWidgets()
         }
         fullScreen->setActive(false);
     });
-    connect(ui.annotationModeAction, &QAction::toggled, this, [this](bool on) {
-        if (pageView())
-            pageView()->annotations()->setActive(on);
-        const QSignalBlocker block(ui.annotationButton);
-        ui.annotationButton->setChecked(on);
-        updateAnnotationTools();
-    });
-    connect(ui.annotationButton, &QPushButton::toggled, ui.annotationModeAction,
-            &QAction::setChecked);
     connect(ui.fullScreenAction, &QAction::toggled, fullScreen, &FullScreenMode::setActive);
     connect(fullScreen, &FullScreenMode::activeChanged, this, [this](bool on) {
         const QSignalBlocker block(ui.fullScreenAction);
@@ -264,10 +249,6 @@ void MainWindow::connectWidgets()
             updateSidebarVisibility();
     });
     connect(ui.propertiesAction, &QAction::triggered, this, &MainWindow::showDocumentProperties);
-    connect(ui.resetFormAction, &QAction::triggered, this, [this] {
-        if (currentTab && currentTab->formLayer())
-            currentTab->formLayer()->resetForm();
-    });
     if (QMenu* tools = study->toolsMenu()) {
         QAction* first = tools->actions().value(0);
         tools->insertAction(first, ui.propertiesAction);
@@ -493,40 +474,7 @@ void MainWindow::connectCurrent(DocumentTab* tab)
                     if (pageView() && page == pageView()->currentPage())
                         hintOcrForPageWithoutText();
                 }));
-    add(connect(view, &PdfViewport::annotationModeChanged, this, [this](bool on) {
-        {
-            const QSignalBlocker block(ui.annotationModeAction);
-            ui.annotationModeAction->setChecked(on);
-        }
-        {
-            const QSignalBlocker block(ui.annotationButton);
-            ui.annotationButton->setChecked(on);
-        }
-        updateAnnotationTools();
-        if (on)
-            statusBar()->showMessage(
-                // Short enough for the status bar of a small window; the tools show their keys.
-                tr("批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑"), 10000);
-        else
-            statusBar()->clearMessage();
-    }));
-
     AnnotationStore* store = tab->session()->annotations();
-    add(connect(store, &AnnotationStore::annotationAdded, this, &MainWindow::onAnnotationAdded));
-    if (AnnotationPanel* panel = tab->annotationPanel()) {
-        add(connect(panel, &AnnotationPanel::annotationSelected, this,
-                    &MainWindow::showAnnotation));
-        if (FormLayer* forms = tab->formLayer()) {
-            add(connect(forms, &FormLayer::notice, this,
-                        [this](const QString& text) { statusBar()->showMessage(text, 8000); }));
-            add(connect(forms, &FormLayer::fieldsRead, this, &MainWindow::updateActionStates));
-        }
-        add(connect(panel, &AnnotationPanel::documentAnnotationSelected, this,
-                    [this](int page, const QRectF& rect) {
-                        if (pageView())
-                            pageView()->showMarks(page, {rect}, DocumentAnnotationMarkMs);
-                    }));
-    }
     add(connect(store, &AnnotationStore::readonlyFallback, this, [this](const QString& reason) {
         statusBar()->showMessage(reason, 8000);
         updateDocumentIndicator();
@@ -656,7 +604,6 @@ void MainWindow::refreshFromSession()
         return;
     for (WindowCommands* group : std::as_const(commands))
         group->updateControls();
-    updateAnnotationTools();
     if (currentTab->session()->sourceModified())
         showSourceModified();
     else
@@ -824,30 +771,6 @@ void MainWindow::updateHashIndicator()
     }
 }
 
-void MainWindow::onAnnotationAdded()
-{
-    // A note kept only in memory is not saved: the store has said why, and this would contradict
-    // it.
-    if (!firstAnnotationExplained && !currentTab->session()->annotations()->isReadOnly()) {
-        firstAnnotationExplained = true;
-        QMessageBox::information(this, tr("批注已保存"),
-                                 tr("批注保存在本地 sidecar 文件（.dovrixmark）中，\n用 Adobe "
-                                    "等其他阅读器打开源文件不可见。\n\nDovrix 始终不修改源 PDF。"));
-    }
-    // The box runs an event loop: the document may have been closed meanwhile.
-    if (currentTab && currentTab->annotationPanel())
-        currentTab->annotationPanel()->refresh();
-}
-
-void MainWindow::showAnnotation(const QString& id)
-{
-    const Annotation* annotation = currentTab->session()->annotations()->find(id);
-    if (!annotation)
-        return;
-    pageView()->goToPage(annotation->page);
-    pageView()->annotations()->openCard(id);
-}
-
 // --- commands and status -----------------------------------------------------------------------
 
 void MainWindow::updateActionStates()
@@ -858,42 +781,11 @@ void MainWindow::updateActionStates()
     for (WindowCommands* group : std::as_const(commands))
         group->updateActionStates(ready);
     for (QAction* action :
-         {ui.printAction, ui.findNextAction, ui.findPreviousAction, ui.annotationModeAction,
-          ui.goToPageAction, ui.ocrPageAction, ui.ocrDocumentAction, ui.propertiesAction})
+         {ui.printAction, ui.ocrPageAction, ui.ocrDocumentAction, ui.propertiesAction})
         action->setEnabled(ready);
     ui.ocrMenu->setEnabled(ready);
-    ui.resetFormAction->setEnabled(ready && currentTab->formLayer()
-                                   && currentTab->formLayer()->hasFields());
-    for (QAction* action : std::as_const(ui.annotationToolActions))
-        action->setEnabled(ready);
-    ui.pageField->setEnabled(ready);
     for (QAction* action : std::as_const(ui.exportActions))
         action->setEnabled(ready);
-    ui.annotationButton->setEnabled(ready);
-    ui.searchEdit->setEnabled(ready);
-}
-
-void MainWindow::chooseAnnotationTool(AnnotationType type)
-{
-    if (!pageView())
-        return;
-    pageView()->annotations()->setType(type);
-    // A chosen tool is for drawing: annotation mode comes on with it.
-    ui.annotationModeAction->setChecked(true);
-    updateAnnotationTools();
-}
-
-void MainWindow::updateAnnotationTools()
-{
-    const bool on = pageView() && pageView()->annotations()->isActive();
-    ui.annotationToolsItem->setVisible(on);
-    // The tools take the place of the rotate button, which the status bar also has: the tool
-    // bar keeps its last buttons in a small window.
-    ui.rotateItem->setVisible(!on);
-    const AnnotationType tool =
-        pageView() ? pageView()->annotations()->type() : AnnotationType::Highlight;
-    for (QAction* action : std::as_const(ui.annotationToolActions))
-        action->setChecked(AnnotationType(action->data().toInt()) == tool);
 }
 
 void MainWindow::showSidebar()

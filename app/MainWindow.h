@@ -1,6 +1,5 @@
 #pragma once
 
-#include "annotations/AnnotationType.h"
 #include "app/MainWindowUi.h"
 #include "core/PdfWorker.h"
 
@@ -123,8 +122,6 @@ public:
     NavigationCommands* navigationCommands() const { return navigation; }
     // Shows the side area (hidden by its button) again.
     void showSidebar();
-    // How long a document annotation chosen in the panel stays outlined on its page.
-    static constexpr int DocumentAnnotationMarkMs = 8000;
 
     // Shows the current document's properties, fonts and attachments (one dialog per document).
     DocumentPropertiesDialog* showDocumentProperties();
@@ -172,15 +169,10 @@ private:
     void updateSidebarVisibility();
 
     void openCommand();
-    void chooseAnnotationTool(AnnotationType type);
-    // Shows the tool buttons while annotation mode is on and checks the page view's tool.
-    void updateAnnotationTools();
     void openHomePage();
     // A status-bar hint with the OCR key when the page shown turns out to have no text.
     void hintOcrForPageWithoutText();
     void setPrivateModeOn(bool on);
-    void onAnnotationAdded();
-    void showAnnotation(const QString& id);
 
     void onOcrPageReady(int page, int lineCount);
 

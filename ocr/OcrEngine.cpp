@@ -69,6 +69,30 @@ QStringList embeddedDictionary(Ort::Session* session)
     return value.get() ? parseDictionary(QByteArray(value.get())) : QStringList();
 }
 
+// The height a network's input fixes (dimension 2 of a four-dimensional input), 0 when it leaves
+// it free.
+int fixedInputRows(Ort::Session* session)
+{
+    const Ort::Api api = Ort::api();
+    Ort::TypeInfoHandle type;
+    api.call<const Ort::Session*, size_t, Ort::TypeInfo**>(Ort::SessionGetInputTypeInfoSlot,
+                                                           session, size_t(0), type.put());
+    const Ort::TensorTypeAndShapeInfo* tensor = nullptr;
+    api.call<const Ort::TypeInfo*, const Ort::TensorTypeAndShapeInfo**>(
+        Ort::CastTypeInfoToTensorInfoSlot, type.get(), &tensor);
+    if (!tensor)
+        return 0;
+    size_t rank = 0;
+    api.call<const Ort::TensorTypeAndShapeInfo*, size_t*>(Ort::GetDimensionsCountSlot, tensor,
+                                                          &rank);
+    if (rank != 4)
+        return 0;
+    std::int64_t dimensions[4] = {};
+    api.call<const Ort::TensorTypeAndShapeInfo*, std::int64_t*, size_t>(Ort::GetDimensionsSlot,
+                                                                        tensor, dimensions, rank);
+    return dimensions[2] > 0 && dimensions[2] <= 4096 ? int(dimensions[2]) : 0;
+}
+
 // While it lives, the calling thread takes values too small for a normal float as zero, as the
 // network sessions' own threads do (see initialize()): recognition runs on the reading threads.
 class DenormalsAsZero
@@ -179,6 +203,7 @@ bool OcrEngine::initialize(const OcrEngineConfig& config, QString* error)
         makeOptions(recognitionOptions, recognitionThreads);
         createSession(environment, detModel, detectionOptions.get(), detection);
         createSession(environment, recModel, recognitionOptions.get(), recognition);
+        recognitionFixedRows = fixedInputRows(recognition.get());
         characters = embeddedDictionary(recognition.get());
         if (characters.isEmpty()) {
             if (error)
@@ -194,6 +219,7 @@ bool OcrEngine::initialize(const OcrEngineConfig& config, QString* error)
             && readModel(latinPath, &latinModel, &reason)) {
             createSession(environment, latinModel, recognitionOptions.get(), latinRecognition);
             latinCharacters = embeddedDictionary(latinRecognition.get());
+            latinFixedRows = fixedInputRows(latinRecognition.get());
             if (latinCharacters.isEmpty())
                 latinRecognition = {};
         }
@@ -202,6 +228,12 @@ bool OcrEngine::initialize(const OcrEngineConfig& config, QString* error)
     } catch (const Ort::Exception& exception) {
         return fail(exception);
     }
+}
+
+int OcrEngine::recognitionRows(bool latin) const
+{
+    const int fixed = latin ? latinFixedRows : recognitionFixedRows;
+    return fixed > 0 ? fixed : std::max(8, int(settings.recHeight));
 }
 
 QImage OcrEngine::prepareDetectionInput(const QImage& page, QImage* scaled, int limitSide) const
@@ -488,7 +520,7 @@ QList<OcrLine> OcrEngine::recognizeCrops(const QList<QImage>& crops,
     stages.cropCpuMs += processCpuMs() - bandCpu;
     QList<int> all(crops.size());
     std::iota(all.begin(), all.end(), 0);
-    const int lineHeight = std::clamp(int(settings.recLineHeight), 8, int(settings.recHeight));
+    const int lineHeight = std::clamp(int(settings.recLineHeight), 8, recognitionRows(false));
     if (settings.recWideScriptPitch <= 0 || crops.size() <= ProbeLines) {
         readLines(bands, all, 1.0, stop, result);
         noteScript(result);
@@ -564,7 +596,7 @@ QList<int> OcrEngine::readLines(const QList<QImage>& bands, const QList<int>& wh
     QList<int> inputWidths(which.size(), 0);
     if (which.isEmpty())
         return inputWidths;
-    const int height = settings.recHeight;
+    const int height = recognitionRows(latin);
     const int maxPiece = std::max(16, int(settings.recMaxWidth));
     const int lineHeight = std::clamp(int(settings.recLineHeight), 8, height);
     const double inputCpu = processCpuMs();

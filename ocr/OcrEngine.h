@@ -126,6 +126,9 @@ private:
                          const std::function<bool()>& stop, QList<OcrLine>& result,
                          bool latin = false);
 
+    // Rows of the input of the recogniser (of narrow scripts when latin is set).
+    int recognitionRows(bool latin) const;
+
     // readPage() with the detection input's longer side at most limitSide.
     QList<OcrLine> readPageAt(const QImage& page, const std::function<bool()>& stop, int limitSide);
     // Remembers whether lines read hold a wide script's characters; lines without text change
@@ -154,6 +157,9 @@ private:
     Ort::SessionHandle detection;
     Ort::SessionHandle recognition;
     Ort::SessionHandle latinRecognition; // null without its model file
+    // The input height each recogniser fixes; 0 when it leaves it free.
+    int recognitionFixedRows = 0;
+    int latinFixedRows = 0;
     QStringList latinCharacters;
 };
 

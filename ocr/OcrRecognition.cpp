@@ -329,15 +329,20 @@ bool needsNaturalWidth(const OcrLine& squeezed)
 
 bool holdsWideScript(const QList<OcrLine>& lines)
 {
-    bool text = false;
+    // A character misread in a wide form (a full-width bracket in a line of code) does not make
+    // a page of narrow letters one of a wide script; a line of CJK among three lines does.
+    constexpr int Share = 10;
+    int wide = 0;
+    int counted = 0;
     for (const OcrLine& line : lines) {
         for (char32_t c : line.text.toUcs4()) {
-            if (isWideScriptCharacter(c))
-                return true;
-            text = text || !QChar::isSpace(c);
+            if (QChar::isSpace(c))
+                continue;
+            ++counted;
+            wide += isWideScriptCharacter(c) ? 1 : 0;
         }
     }
-    return !text;
+    return counted == 0 || wide * Share >= counted;
 }
 
 bool readInLatin(const OcrLine& line)

@@ -119,8 +119,9 @@ double squeezeForPage(const QList<OcrLine>& natural, const QList<int>& widths, i
 // digit of a narrow script (squeezed below what they need), or it is read with little certainty.
 bool needsNaturalWidth(const OcrLine& squeezed);
 
-// Whether any of the lines holds a character of a wide script, or none holds text at all (nothing
-// tells then that the page is written in narrow letters).
+// Whether the lines are written in a wide script: a tenth or more of their characters (spaces
+// aside) belong to one, or none holds text at all (nothing tells then that the page is written in
+// narrow letters).
 bool holdsWideScript(const QList<OcrLine>& lines);
 
 // Whether a line read with the recogniser of narrow scripts alone stands: read with certainty and

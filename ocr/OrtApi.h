@@ -22,6 +22,7 @@ struct RunOptions;
 struct Value;
 struct MemoryInfo;
 struct TensorTypeAndShapeInfo;
+struct TypeInfo;
 struct ModelMetadata;
 struct Allocator;
 
@@ -38,8 +39,12 @@ enum Slot : int {
     SetSessionGraphOptimizationLevelSlot = 23,
     SetIntraOpNumThreadsSlot = 24,
     SetInterOpNumThreadsSlot = 25,
+    SessionGetInputTypeInfoSlot = 33, // (const OrtSession*, size_t index, OrtTypeInfo** out)
     CreateTensorWithDataAsOrtValueSlot = 49,
     GetTensorMutableDataSlot = 51,
+    // (const OrtTypeInfo*, const OrtTensorTypeAndShapeInfo** out); the result belongs to the type
+    // information and is not released on its own.
+    CastTypeInfoToTensorInfoSlot = 55,
     GetTensorElementTypeSlot = 60,
     GetDimensionsCountSlot = 61,
     GetDimensionsSlot = 62,
@@ -52,6 +57,7 @@ enum Slot : int {
     ReleaseMemoryInfoSlot = 94,
     ReleaseSessionSlot = 95,
     ReleaseValueSlot = 96,
+    ReleaseTypeInfoSlot = 98,
     ReleaseTensorTypeAndShapeInfoSlot = 99,
     ReleaseSessionOptionsSlot = 100,
     SessionGetModelMetadataSlot = 111,
@@ -169,6 +175,7 @@ using SessionOptionsHandle = Handle<SessionOptions, ReleaseSessionOptionsSlot>;
 using ValueHandle = Handle<Value, ReleaseValueSlot>;
 using MemoryInfoHandle = Handle<MemoryInfo, ReleaseMemoryInfoSlot>;
 using TensorInfoHandle = Handle<TensorTypeAndShapeInfo, ReleaseTensorTypeAndShapeInfoSlot>;
+using TypeInfoHandle = Handle<TypeInfo, ReleaseTypeInfoSlot>;
 using ModelMetadataHandle = Handle<ModelMetadata, ReleaseModelMetadataSlot>;
 
 // A string allocated by the runtime, freed with the allocator that produced it.

@@ -297,6 +297,15 @@ def narrow_scripts_recogniser(rec, dictionary):
     return model
 
 
+def free_input_height(model):
+    """Leaves the recogniser's input height free (it was exported for 48 rows). Its network pools
+    the last three rows of its features into one, so it reads inputs of 33 to 48 rows alike; the
+    program gives it fewer rows than 48, which costs less (recHeight in ocr/OcrEngineConfig.h)."""
+    height = model.graph.input[0].type.tensor_type.shape.dim[2]
+    height.ClearField("dim_value")
+    height.dim_param = "height"
+
+
 def set_metadata(model, key, value):
     for prop in model.metadata_props:
         if prop.key == key:
@@ -347,6 +356,7 @@ def main():
     rec = onnx.load(os.path.join(args.source, args.rec))
     expose_output(rec, args.rec_output)
     simplify(rec)
+    free_input_height(rec)
     set_metadata(rec, "character", dictionary)
     write_model(rec, os.path.join(args.out, "PP-OCRv6_rec_small.onnx"))
     write_model(narrow_scripts_recogniser(rec, dictionary),

@@ -1076,10 +1076,13 @@ void PdfViewport::hover(const PagePointer& at)
     Qt::CursorShape shape = Qt::ArrowCursor;
     bool claimed = false;
     for (PageTool* tool : askedTools()) {
-        if (claimed)
+        Qt::CursorShape wanted = Qt::ArrowCursor;
+        if (claimed) {
             tool->leave();
-        else
-            claimed = tool->hover(at, &shape);
+        } else if (tool->hover(at, &wanted)) {
+            claimed = true;
+            shape = wanted;
+        }
     }
     setPointerShape(shape);
 }

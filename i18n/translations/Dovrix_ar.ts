@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>وضع التعليقات مفعّل: اسحب فوق النص أو ارسم إطارًا لإنشاء تعليق، وانقر على تعليق موجود لتحريره</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>حُفظت التعليقات</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>تُحفظ التعليقات في ملف مرافق (sidecar) محلي (‎.dovrixmark)،
+ولا تظهر عند فتح الملف المصدر في Adobe أو غيره من القارئات.
+
+لا يعدّل Dovrix ملف PDF المصدر أبدًا.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 لا يعدّل Dovrix الملف المصدر.</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>حُفظت التعليقات</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>تُحفظ التعليقات في ملف مرافق (sidecar) محلي (‎.dovrixmark)،
-ولا تظهر عند فتح الملف المصدر في Adobe أو غيره من القارئات.
-
-لا يعدّل Dovrix ملف PDF المصدر أبدًا.</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● الوضع الخاص: مفعّل</translation>
     </message>
@@ -1183,10 +1190,6 @@ Dovrix 始终不修改源 PDF。</source>
 %1</source>
         <translation>بعد فتح مستند، يظهر هنا
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>وضع التعليقات مفعّل: اسحب فوق النص أو ارسم إطارًا لإنشاء تعليق، وانقر على تعليق موجود لتحريره</translation>
     </message>
 </context>
 <context>

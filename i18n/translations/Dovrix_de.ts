@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Anmerkungsmodus aktiv: Über Text ziehen oder einen Rahmen aufziehen, um anzumerken; eine Anmerkung anklicken, um sie zu bearbeiten</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>Anmerkungen gespeichert</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>Anmerkungen werden in einer lokalen Begleitdatei (.dovrixmark) gespeichert
+und sind in anderen Readern wie Adobe in der Quelldatei nicht sichtbar.
+
+Dovrix verändert das Quell-PDF nie.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 Dovrix verändert die Quelldatei nie.</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>Anmerkungen gespeichert</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>Anmerkungen werden in einer lokalen Begleitdatei (.dovrixmark) gespeichert
-und sind in anderen Readern wie Adobe in der Quelldatei nicht sichtbar.
-
-Dovrix verändert das Quell-PDF nie.</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Privater Modus: an</translation>
     </message>
@@ -1183,10 +1190,6 @@ Dovrix verändert das Quell-PDF nie.</translation>
 %1</source>
         <translation>Nach dem Öffnen eines Dokuments erscheinen hier
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>Anmerkungsmodus aktiv: Über Text ziehen oder einen Rahmen aufziehen, um anzumerken; eine Anmerkung anklicken, um sie zu bearbeiten</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Annotation mode on: drag over text or draw a box to annotate, click an annotation to edit it</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>Annotations saved</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>Annotations are stored in a local sidecar file (.dovrixmark)
+and are not visible when the source file is opened in other readers such as Adobe.
+
+Dovrix never modifies the source PDF.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 Dovrix never modifies the source file.</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>Annotations saved</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>Annotations are stored in a local sidecar file (.dovrixmark)
-and are not visible when the source file is opened in other readers such as Adobe.
-
-Dovrix never modifies the source PDF.</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Private mode: on</translation>
     </message>
@@ -1183,10 +1190,6 @@ Dovrix never modifies the source PDF.</translation>
 %1</source>
         <translation>Open a document to see here
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>Annotation mode on: drag over text or draw a box to annotate, click an annotation to edit it</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Modo de anotación activado: arrastre sobre el texto o dibuje un recuadro para anotar, haga clic en una anotación para editarla</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>Anotaciones guardadas</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>Las anotaciones se guardan en un archivo auxiliar local (.dovrixmark)
+y no se ven al abrir el archivo original en otros lectores como Adobe.
+
+Dovrix nunca modifica el PDF original.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 Dovrix nunca modifica el archivo original.</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>Anotaciones guardadas</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>Las anotaciones se guardan en un archivo auxiliar local (.dovrixmark)
-y no se ven al abrir el archivo original en otros lectores como Adobe.
-
-Dovrix nunca modifica el PDF original.</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Modo privado: activado</translation>
     </message>
@@ -1183,10 +1190,6 @@ Dovrix nunca modifica el PDF original.</translation>
 %1</source>
         <translation>Al abrir un documento, aquí verá
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>Modo de anotación activado: arrastre sobre el texto o dibuje un recuadro para anotar, haga clic en una anotación para editarla</translation>
     </message>
 </context>
 <context>

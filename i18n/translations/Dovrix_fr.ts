@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Mode annotation activé : faites glisser sur le texte ou tracez un cadre pour annoter, cliquez sur une annotation pour la modifier</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>Annotations enregistrées</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>Les annotations sont enregistrées dans un fichier annexe local (.dovrixmark)
+et ne sont pas visibles si le fichier source est ouvert dans d&apos;autres lecteurs comme Adobe.
+
+Dovrix ne modifie jamais le PDF source.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 Dovrix ne modifie jamais le fichier source.</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>Annotations enregistrées</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>Les annotations sont enregistrées dans un fichier annexe local (.dovrixmark)
-et ne sont pas visibles si le fichier source est ouvert dans d&apos;autres lecteurs comme Adobe.
-
-Dovrix ne modifie jamais le PDF source.</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Mode privé : activé</translation>
     </message>
@@ -1183,10 +1190,6 @@ Dovrix ne modifie jamais le PDF source.</translation>
 %1</source>
         <translation>Ouvrez un document pour voir ici
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>Mode annotation activé : faites glisser sur le texte ou tracez un cadre pour annoter, cliquez sur une annotation pour la modifier</translation>
     </message>
 </context>
 <context>

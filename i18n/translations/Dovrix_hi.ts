@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>एनोटेशन मोड चालू: एनोटेशन बनाने के लिए पाठ पर खींचें या बॉक्स बनाएँ, मौजूदा एनोटेशन बदलने के लिए उस पर क्लिक करें</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>एनोटेशन सहेजे गए</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>एनोटेशन स्थानीय sidecar फ़ाइल (.dovrixmark) में सहेजे जाते हैं,
+Adobe या अन्य रीडर में स्रोत फ़ाइल खोलने पर ये नहीं दिखते।
+
+Dovrix स्रोत PDF को कभी नहीं बदलता।</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 Dovrix स्रोत फ़ाइल में बदलाव नहीं करता।</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>एनोटेशन सहेजे गए</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>एनोटेशन स्थानीय sidecar फ़ाइल (.dovrixmark) में सहेजे जाते हैं,
-Adobe या अन्य रीडर में स्रोत फ़ाइल खोलने पर ये नहीं दिखते।
-
-Dovrix स्रोत PDF को कभी नहीं बदलता।</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● निजी मोड: चालू</translation>
     </message>
@@ -1183,10 +1190,6 @@ Dovrix स्रोत PDF को कभी नहीं बदलता।</tra
 %1</source>
         <translation>दस्तावेज़ खोलने के बाद यहाँ दिखेंगे
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>एनोटेशन मोड चालू: एनोटेशन बनाने के लिए पाठ पर खींचें या बॉक्स बनाएँ, मौजूदा एनोटेशन बदलने के लिए उस पर क्लिक करें</translation>
     </message>
 </context>
 <context>

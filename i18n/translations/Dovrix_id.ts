@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Mode anotasi aktif: seret untuk memilih teks atau membuat kotak anotasi, klik anotasi yang ada untuk mengedit</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>Anotasi tersimpan</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>Anotasi disimpan di berkas sidecar lokal (.dovrixmark),
+tidak terlihat bila berkas sumber dibuka di pembaca lain seperti Adobe.
+
+Dovrix tidak pernah mengubah PDF sumber.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 Dovrix tidak mengubah berkas sumber.</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>Anotasi tersimpan</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>Anotasi disimpan di berkas sidecar lokal (.dovrixmark),
-tidak terlihat bila berkas sumber dibuka di pembaca lain seperti Adobe.
-
-Dovrix tidak pernah mengubah PDF sumber.</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Mode pribadi: aktif</translation>
     </message>
@@ -1183,10 +1190,6 @@ Dovrix tidak pernah mengubah PDF sumber.</translation>
 %1</source>
         <translation>Setelah dokumen dibuka, di sini akan tampil
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>Mode anotasi aktif: seret untuk memilih teks atau membuat kotak anotasi, klik anotasi yang ada untuk mengedit</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Modalità annotazione attiva: trascina sul testo o disegna un riquadro per annotare; fai clic su un’annotazione per modificarla</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>Annotazioni salvate</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>Le annotazioni sono salvate in un file sidecar locale (.dovrixmark)
+e non sono visibili aprendo il file di origine con Adobe o altri lettori.
+
+Dovrix non modifica mai il PDF di origine.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 Dovrix non modifica il file di origine.</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>Annotazioni salvate</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>Le annotazioni sono salvate in un file sidecar locale (.dovrixmark)
-e non sono visibili aprendo il file di origine con Adobe o altri lettori.
-
-Dovrix non modifica mai il PDF di origine.</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Modalità privata: attiva</translation>
     </message>
@@ -1183,10 +1190,6 @@ Dovrix non modifica mai il PDF di origine.</translation>
 %1</source>
         <translation>Dopo aver aperto un documento, qui compaiono
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>Modalità annotazione attiva: trascina sul testo o disegna un riquadro per annotare; fai clic su un’annotazione per modificarla</translation>
     </message>
 </context>
 <context>

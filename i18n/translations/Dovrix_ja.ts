@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>注釈モード オン：テキストをドラッグするか枠を描いて注釈を作成、既存の注釈をクリックで編集</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>注釈を保存しました</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>注釈はローカルの補助ファイル（.dovrixmark）に保存され、
+Adobe など他のリーダーで元のファイルを開いても表示されません。
+
+Dovrix は元の PDF を決して変更しません。</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 Dovrix は元のファイルを変更しません。</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>注釈を保存しました</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>注釈はローカルの補助ファイル（.dovrixmark）に保存され、
-Adobe など他のリーダーで元のファイルを開いても表示されません。
-
-Dovrix は元の PDF を決して変更しません。</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● プライベートモード：オン</translation>
     </message>
@@ -1183,10 +1190,6 @@ Dovrix は元の PDF を決して変更しません。</translation>
 %1</source>
         <translation>文書を開くと、ここに表示されます
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>注釈モード オン：テキストをドラッグするか枠を描いて注釈を作成、既存の注釈をクリックで編集</translation>
     </message>
 </context>
 <context>

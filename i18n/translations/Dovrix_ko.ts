@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>주석 모드 켜짐: 텍스트를 드래그하거나 상자를 그려 주석을 만들고, 기존 주석을 클릭해 편집합니다</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>주석 저장됨</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>주석은 로컬 보조 파일(.dovrixmark)에 저장되며,
+Adobe 등 다른 뷰어에서 원본 파일을 열면 보이지 않습니다.
+
+Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 Dovrix는 원본 파일을 수정하지 않습니다.</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>주석 저장됨</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>주석은 로컬 보조 파일(.dovrixmark)에 저장되며,
-Adobe 등 다른 뷰어에서 원본 파일을 열면 보이지 않습니다.
-
-Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● 개인 정보 보호 모드: 켜짐</translation>
     </message>
@@ -1183,10 +1190,6 @@ Dovrix는 원본 PDF를 절대 수정하지 않습니다.</translation>
 %1</source>
         <translation>문서를 열면 여기에 표시됩니다
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>주석 모드 켜짐: 텍스트를 드래그하거나 상자를 그려 주석을 만들고, 기존 주석을 클릭해 편집합니다</translation>
     </message>
 </context>
 <context>

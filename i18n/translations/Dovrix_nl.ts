@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Annotatiemodus aan: sleep over tekst of trek een kader om een annotatie te maken, klik op een bestaande om te bewerken</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>Annotaties opgeslagen</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>Annotaties worden bewaard in een lokaal sidecar-bestand (.dovrixmark)
+en zijn niet zichtbaar als u het bronbestand in Adobe of een andere lezer opent.
+
+Dovrix wijzigt de bron-PDF nooit.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 Dovrix wijzigt het bronbestand niet.</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>Annotaties opgeslagen</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>Annotaties worden bewaard in een lokaal sidecar-bestand (.dovrixmark)
-en zijn niet zichtbaar als u het bronbestand in Adobe of een andere lezer opent.
-
-Dovrix wijzigt de bron-PDF nooit.</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Privémodus: aan</translation>
     </message>
@@ -1183,10 +1190,6 @@ Dovrix wijzigt de bron-PDF nooit.</translation>
 %1</source>
         <translation>Na het openen van een document verschijnen hier
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>Annotatiemodus aan: sleep over tekst of trek een kader om een annotatie te maken, klik op een bestaande om te bewerken</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Tryb adnotacji włączony: zaznacz tekst lub przeciągnij ramkę, aby dodać adnotację; kliknij istniejącą, aby ją edytować</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>Adnotacje zapisane</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>Adnotacje są zapisywane w lokalnym pliku sidecar (.dovrixmark),
+nie są widoczne po otwarciu pliku źródłowego w innych czytnikach, np. Adobe.
+
+Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 Dovrix nie zmienia pliku źródłowego.</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>Adnotacje zapisane</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>Adnotacje są zapisywane w lokalnym pliku sidecar (.dovrixmark),
-nie są widoczne po otwarciu pliku źródłowego w innych czytnikach, np. Adobe.
-
-Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Tryb prywatny: wł.</translation>
     </message>
@@ -1183,10 +1190,6 @@ Dovrix nigdy nie zmienia źródłowego pliku PDF.</translation>
 %1</source>
         <translation>Po otwarciu dokumentu pojawią się tu
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>Tryb adnotacji włączony: zaznacz tekst lub przeciągnij ramkę, aby dodać adnotację; kliknij istniejącą, aby ją edytować</translation>
     </message>
 </context>
 <context>

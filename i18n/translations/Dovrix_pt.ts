@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Modo de anotação ativado: arraste sobre o texto ou desenhe uma caixa para anotar; clique numa anotação para editá-la</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>Anotações salvas</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>As anotações ficam em um arquivo sidecar local (.dovrixmark)
+e não aparecem ao abrir o arquivo de origem no Adobe ou em outros leitores.
+
+O Dovrix nunca modifica o PDF de origem.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 O Dovrix não modifica o arquivo de origem.</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>Anotações salvas</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>As anotações ficam em um arquivo sidecar local (.dovrixmark)
-e não aparecem ao abrir o arquivo de origem no Adobe ou em outros leitores.
-
-O Dovrix nunca modifica o PDF de origem.</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Modo privado: ativado</translation>
     </message>
@@ -1183,10 +1190,6 @@ O Dovrix nunca modifica o PDF de origem.</translation>
 %1</source>
         <translation>Ao abrir um documento, aqui aparecem
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>Modo de anotação ativado: arraste sobre o texto ou desenhe uma caixa para anotar; clique numa anotação para editá-la</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Режим аннотаций включён: выделите текст или обведите рамку, чтобы создать аннотацию; щёлкните существующую, чтобы изменить</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>Аннотации сохранены</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>Аннотации хранятся в локальном файле-спутнике (.dovrixmark)
+и не видны при открытии исходного файла в Adobe и других программах.
+
+Dovrix никогда не изменяет исходный PDF.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 Dovrix не изменяет исходный файл.</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>Аннотации сохранены</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>Аннотации хранятся в локальном файле-спутнике (.dovrixmark)
-и не видны при открытии исходного файла в Adobe и других программах.
-
-Dovrix никогда не изменяет исходный PDF.</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Приватный режим: вкл.</translation>
     </message>
@@ -1183,10 +1190,6 @@ Dovrix никогда не изменяет исходный PDF.</translation>
 %1</source>
         <translation>После открытия документа здесь появятся
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>Режим аннотаций включён: выделите текст или обведите рамку, чтобы создать аннотацию; щёлкните существующую, чтобы изменить</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>เปิดโหมดคำอธิบายประกอบแล้ว: ลากเลือกข้อความหรือลากกรอบเพื่อสร้าง คลิกรายการที่มีอยู่เพื่อแก้ไข</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>บันทึกคำอธิบายประกอบแล้ว</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>คำอธิบายประกอบถูกบันทึกในไฟล์ sidecar ในเครื่อง (.dovrixmark)
+จะมองไม่เห็นเมื่อเปิดไฟล์ต้นฉบับด้วยโปรแกรมอ่านอื่น เช่น Adobe
+
+Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 Dovrix จะไม่แก้ไขไฟล์ต้นฉบับ</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>บันทึกคำอธิบายประกอบแล้ว</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>คำอธิบายประกอบถูกบันทึกในไฟล์ sidecar ในเครื่อง (.dovrixmark)
-จะมองไม่เห็นเมื่อเปิดไฟล์ต้นฉบับด้วยโปรแกรมอ่านอื่น เช่น Adobe
-
-Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● โหมดส่วนตัว: เปิด</translation>
     </message>
@@ -1183,10 +1190,6 @@ Dovrix ไม่แก้ไข PDF ต้นฉบับเลย</translation>
 %1</source>
         <translation>เมื่อเปิดเอกสารแล้ว ส่วนนี้จะแสดง
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>เปิดโหมดคำอธิบายประกอบแล้ว: ลากเลือกข้อความหรือลากกรอบเพื่อสร้าง คลิกรายการที่มีอยู่เพื่อแก้ไข</translation>
     </message>
 </context>
 <context>

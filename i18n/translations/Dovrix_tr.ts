@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Açıklama modu açık: açıklama eklemek için metni sürükleyerek seçin veya bir kutu çizin; düzenlemek için mevcut açıklamaya tıklayın</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>Açıklamalar kaydedildi</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>Açıklamalar yerel bir sidecar dosyasında (.dovrixmark) saklanır,
+kaynak dosya Adobe gibi başka okuyucularla açıldığında görünmez.
+
+Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 Dovrix kaynak dosyayı değiştirmez.</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>Açıklamalar kaydedildi</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>Açıklamalar yerel bir sidecar dosyasında (.dovrixmark) saklanır,
-kaynak dosya Adobe gibi başka okuyucularla açıldığında görünmez.
-
-Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Gizli mod: açık</translation>
     </message>
@@ -1183,10 +1190,6 @@ Dovrix kaynak PDF&apos;yi asla değiştirmez.</translation>
 %1</source>
         <translation>Bir belge açıldığında burada görünür:
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>Açıklama modu açık: açıklama eklemek için metni sürükleyerek seçin veya bir kutu çizin; düzenlemek için mevcut açıklamaya tıklayın</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Режим анотацій увімкнено: виділіть текст або обведіть рамку, щоб створити анотацію; клацніть наявну, щоб редагувати</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>Анотації збережено</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>Анотації зберігаються в локальному файлі sidecar (.dovrixmark),
+їх не видно, якщо відкрити оригінальний файл в інших програмах, як-от Adobe.
+
+Dovrix ніколи не змінює оригінальний PDF.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 Dovrix не змінює оригінальний файл.</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>Анотації збережено</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>Анотації зберігаються в локальному файлі sidecar (.dovrixmark),
-їх не видно, якщо відкрити оригінальний файл в інших програмах, як-от Adobe.
-
-Dovrix ніколи не змінює оригінальний PDF.</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Приватний режим: увімк.</translation>
     </message>
@@ -1183,10 +1190,6 @@ Dovrix ніколи не змінює оригінальний PDF.</translation
 %1</source>
         <translation>Після відкриття документа тут з’являться
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>Режим анотацій увімкнено: виділіть текст або обведіть рамку, щоб створити анотацію; клацніть наявну, щоб редагувати</translation>
     </message>
 </context>
 <context>

@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>Đã bật chế độ chú thích: kéo chọn văn bản hoặc kéo khung để tạo chú thích, nhấp vào chú thích có sẵn để sửa</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>Đã lưu chú thích</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>Chú thích được lưu trong tệp sidecar cục bộ (.dovrixmark),
+không hiển thị khi mở tệp gốc bằng trình đọc khác như Adobe.
+
+Dovrix không bao giờ sửa đổi PDF gốc.</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 Dovrix không sửa đổi tệp gốc.</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>Đã lưu chú thích</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>Chú thích được lưu trong tệp sidecar cục bộ (.dovrixmark),
-không hiển thị khi mở tệp gốc bằng trình đọc khác như Adobe.
-
-Dovrix không bao giờ sửa đổi PDF gốc.</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● Chế độ riêng tư: bật</translation>
     </message>
@@ -1183,10 +1190,6 @@ Dovrix không bao giờ sửa đổi PDF gốc.</translation>
 %1</source>
         <translation>Sau khi mở tài liệu, tại đây sẽ hiển thị
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>Đã bật chế độ chú thích: kéo chọn văn bản hoặc kéo khung để tạo chú thích, nhấp vào chú thích có sẵn để sửa</translation>
     </message>
 </context>
 <context>

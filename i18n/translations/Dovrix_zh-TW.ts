@@ -87,6 +87,27 @@
     </message>
 </context>
 <context>
+    <name>dovrix::AnnotationCommands</name>
+    <message>
+        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
+        <translation>註解模式已開啟：拖曳選取文字或拖曳出方框以建立註解，按一下現有註解即可編輯</translation>
+    </message>
+    <message>
+        <source>批注已保存</source>
+        <translation>註解已儲存</translation>
+    </message>
+    <message>
+        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
+用 Adobe 等其他阅读器打开源文件不可见。
+
+Dovrix 始终不修改源 PDF。</source>
+        <translation>註解儲存在本機的 sidecar 檔案（.dovrixmark）中，
+以 Adobe 等其他閱讀器開啟原始檔案時看不到。
+
+Dovrix 始終不會修改原始 PDF。</translation>
+    </message>
+</context>
+<context>
     <name>dovrix::AnnotationPanel</name>
     <message>
         <source>批注仅保存在本地 .dovrixmark 文件，用 Adobe 等其他阅读器打开源文件不可见。</source>
@@ -969,20 +990,6 @@ Dovrix 不会修改源文件。</source>
 Dovrix 不會修改原始檔案。</translation>
     </message>
     <message>
-        <source>批注已保存</source>
-        <translation>註解已儲存</translation>
-    </message>
-    <message>
-        <source>批注保存在本地 sidecar 文件（.dovrixmark）中，
-用 Adobe 等其他阅读器打开源文件不可见。
-
-Dovrix 始终不修改源 PDF。</source>
-        <translation>註解儲存在本機的 sidecar 檔案（.dovrixmark）中，
-以 Adobe 等其他閱讀器開啟原始檔案時看不到。
-
-Dovrix 始終不會修改原始 PDF。</translation>
-    </message>
-    <message>
         <source>● 私密模式：开</source>
         <translation>● 私密模式：開</translation>
     </message>
@@ -1183,10 +1190,6 @@ Dovrix 始終不會修改原始 PDF。</translation>
 %1</source>
         <translation>開啟文件後，這裡會顯示
 %1</translation>
-    </message>
-    <message>
-        <source>批注模式已开启：拖选文本或拖框创建批注，单击已有批注可编辑</source>
-        <translation>註解模式已開啟：拖曳選取文字或拖曳出方框以建立註解，按一下現有註解即可編輯</translation>
     </message>
 </context>
 <context>

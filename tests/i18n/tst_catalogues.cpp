@@ -3,6 +3,7 @@
 #include "annotations/AnnotatedPdfExporter.h"
 #include "annotations/AnnotationStore.h"
 #include "annotations/DocumentAnnotationModel.h"
+#include "app/AnnotationCommands.h"
 #include "app/DocumentPropertiesDialog.h"
 #include "app/ExportCommands.h"
 #include "app/MainWindow.h"
@@ -317,6 +318,7 @@ void TestCatalogues::contextsAreTheRunTimeContexts()
                                     &OcrController::staticMetaObject,
                                     &StudyTools::staticMetaObject,
                                     &ViewCommands::staticMetaObject,
+                                    &AnnotationCommands::staticMetaObject,
                                     &NavigationCommands::staticMetaObject,
                                     &QtSpeechEngine::staticMetaObject,
                                     &DocumentAnnotationModel::staticMetaObject,

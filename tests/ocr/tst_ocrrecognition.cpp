@@ -273,6 +273,16 @@ void TestOcrRecognition::wideScriptPagesAreReadNarrower()
     QVERIFY(needsNaturalWidth(line(QStringLiteral("共 318 元"))));
     QVERIFY(needsNaturalWidth(line(chinese, 0.7f)));
     QVERIFY(!needsNaturalWidth(line(QStringLiteral(" "), 0.0f)));
+
+    // Which recogniser a page gets: a line of CJK among Latin ones makes it one of a wide script,
+    // a bracket misread in its full-width form in a line of code does not.
+    const OcrLine latin =
+        line(QStringLiteral("With full-featured fonts like Computer Modern, this is"));
+    QVERIFY(holdsWideScript({latin, line(chinese)}));
+    QVERIFY(holdsWideScript({line(QString()), line(QStringLiteral("  "))}));
+    QVERIFY(
+        !holdsWideScript({latin, line(QStringLiteral("\\SetTracking[ spacing = {25*,166, }］"))}));
+    QVERIFY(!holdsWideScript({latin}));
 }
 
 QTEST_MAIN(TestOcrRecognition)

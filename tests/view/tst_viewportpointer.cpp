@@ -20,6 +20,27 @@ using namespace dovrix::test;
 
 namespace {
 const QString Url = QStringLiteral("https://example.org/dovrix");
+
+// A tool that owns a square of page 0: its shape there, and presses there are its own.
+class SquareTool : public PageTool
+{
+public:
+    using PageTool::PageTool;
+    const QRectF square{300, 500, 100, 100};
+    int presses = 0;
+
+    bool press(const PagePointer& at) override
+    {
+        const bool mine = at.page == 0 && square.contains(at.point);
+        presses += mine;
+        return mine;
+    }
+    bool hover(const PagePointer& at, Qt::CursorShape* shape) override
+    {
+        *shape = Qt::OpenHandCursor; // the view heeds it only where the tool claims the place
+        return at.page == 0 && square.contains(at.point);
+    }
+};
 } // namespace
 
 class TestViewportPointer : public QObject
@@ -247,6 +268,28 @@ private Q_SLOTS:
         QCOMPARE(rig.view.currentPage(), 2);
         QCOMPARE(pageSpy.count(), 1);
         QCOMPARE(activated.count(), 1);
+    }
+
+    // A tool added later is asked before the view's own; off the pages nobody claims the pointer,
+    // whatever shape it had; a tool that is gone is asked no more.
+    void aToolAddedLaterIsAskedFirst()
+    {
+        ViewportRig rig;
+        QVERIFY(rig.open(pdf));
+        QVERIFY(rig.waitCharBoxes(0));
+        auto* tool = new SquareTool(&rig.view);
+        hover(rig, at(rig, 350, 550));
+        QCOMPARE(vp(rig)->cursor().shape(), Qt::OpenHandCursor);
+        hover(rig, QPoint(2, at(rig, 350, 550).y()));
+        QCOMPARE(vp(rig)->cursor().shape(), Qt::ArrowCursor);
+
+        doubleClick(rig, rig.charPos(0, 1));
+        QTest::mouseClick(vp(rig), Qt::LeftButton, {}, at(rig, 350, 550));
+        QCOMPARE(tool->presses, 1);
+        QVERIFY(rig.view.selection()->hasSelection()); // the selection never saw the click
+        delete tool;
+        QTest::mouseClick(vp(rig), Qt::LeftButton, {}, at(rig, 350, 550));
+        QVERIFY(!rig.view.selection()->hasSelection());
     }
 
     // Resting on a link to another page shows that page's top in a popup, rendered on the
@@ -581,8 +624,8 @@ private Q_SLOTS:
         QVERIFY(rig.view.selection()->hasSelection());
 
         rig.view.annotations()->setActive(true);
-        QVERIFY(
-            rig.view.selection()->hasSelection()); // entering annotation mode keeps the selection
+        // Entering annotation mode keeps the selection.
+        QVERIFY(rig.view.selection()->hasSelection());
         rig.view.annotations()->setType(AnnotationType::Rectangle);
         drag(rig, at(rig, 300, 600), at(rig, 400, 700));
         QVERIFY(!rig.view.annotations()->cardId().isEmpty());
