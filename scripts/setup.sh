@@ -53,8 +53,9 @@ elif ((${#configure_options[@]})); then
 fi
 # Sources are found by glob. When files were added or removed since the last build, Qt's moc step
 # does not notice new headers in an existing tree by itself: make it scan again.
-source_list=$(find app settings theme i18n core engine view text annotations ocr synctex speech bench tests \
-    \( -name '*.h' -o -name '*.cpp' \) | LC_ALL=C sort | sha256sum | cut -d' ' -f1)
+# Every folder with a CMakeLists.txt of its own holds sources, whatever folders come and go.
+source_dirs=$(find . -mindepth 2 -maxdepth 2 -name CMakeLists.txt -printf '%h\n' | grep -v "^\./$build_dir\$")
+source_list=$(find $source_dirs \( -name '*.h' -o -name '*.cpp' \) | LC_ALL=C sort | sha256sum | cut -d' ' -f1)
 if [[ "$(cat "$build_dir/.source-list" 2>/dev/null)" != "$source_list" ]]; then
     find "$build_dir" -path '*_autogen/timestamp' -delete
 fi

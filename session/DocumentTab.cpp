@@ -150,6 +150,8 @@ void DocumentTab::redrawFormPages(const QSet<QString>& changedFields)
         for (int page = 0; page < document->controller()->pageCount(); ++page)
             pages.append(page);
     }
+    // The engine's page text holds the values too: search and copy must read them anew.
+    document->textLayout()->forgetPages(pages);
     if (view)
         view->pagesChanged(pages);
     if (thumbnails)

@@ -48,7 +48,7 @@ void TextLayoutStore::requestPageText(int page, JobPriority priority)
         return;
     pendingTexts.insert(page);
     worker->post(priority, this, generation.ticket(),
-                 [shared = shared, page,
+                 [shared = shared, page, revision = pageRevisions.value(page),
                   doc = controller ? controller->sharedDocument()
                                    : DocumentHandle()]() -> Reply<TextLayoutStore> {
                      PageText read;
@@ -62,14 +62,22 @@ void TextLayoutStore::requestPageText(int page, JobPriority priority)
                      } else {
                          qCDebug(lcText) << "no document for the text of page" << page;
                      }
-                     return [page, text = std::move(read.text), boxes = std::move(read.boxes)](
-                                TextLayoutStore& self) { self.deliverText(page, text, boxes); };
+                     return [page, revision, text = std::move(read.text),
+                             boxes = std::move(read.boxes)](TextLayoutStore& self) {
+                         self.deliverText(page, revision, text, boxes);
+                     };
                  });
 }
 
-void TextLayoutStore::deliverText(int page, const QString& text, const QList<QRectF>& boxes)
+void TextLayoutStore::deliverText(int page, quint64 revision, const QString& text,
+                                  const QList<QRectF>& boxes)
 {
     pendingTexts.remove(page);
+    if (revision != pageRevisions.value(page)) {
+        // Read before the page's text changed: read it again for whoever still waits.
+        requestPageText(page, JobPriority::TextLayout);
+        return;
+    }
     textCache.insert(page, text);
     // One box per character, whatever the engine gave.
     QList<QRectF> fitted = boxes;
@@ -175,6 +183,18 @@ void TextLayoutStore::buildReadingBlocks(int page)
     Q_EMIT readingBlocksReady(page);
 }
 
+void TextLayoutStore::forgetPages(const QList<int>& pages)
+{
+    for (int page : pages) {
+        ++pageRevisions[page];
+        textCache.remove(page);
+        charBoxCache.remove(page);
+        quickBoxCache.remove(page);
+        blockCache.remove(page);
+        hitBoxCache.removeIf([page](const auto& entry) { return entry.key().page == page; });
+    }
+}
+
 QList<QRectF> TextLayoutStore::bestBoxes(int page) const
 {
     const auto exact = charBoxCache.constFind(page);
@@ -229,6 +249,7 @@ void TextLayoutStore::clear()
     generation.advance();
     textCache.clear();
     pendingTexts.clear();
+    pageRevisions.clear();
     charBoxCache.clear();
     pendingCharBoxes.clear();
     quickBoxCache.clear();

@@ -92,6 +92,10 @@ public:
 
     // Forgets everything of the current document; results of jobs posted before are dropped.
     void clear();
+    // Forgets the text, boxes and reading order of these pages because their text changed (a
+    // form value drawn into it); their OCR results stay. A read already on its way for one of
+    // them is read again when it returns, so every request still waiting gets the new text.
+    void forgetPages(const QList<int>& pages);
 
     TextLayoutStats stats() const;
     void resetStats();
@@ -130,7 +134,7 @@ private:
     void storeQuickBoxes(int page, const QList<QRectF>& boxes);
     // The result of a page's text job (see PdfWorker::post): stores text and boxes and serves
     // every request that waited for them.
-    void deliverText(int page, const QString& text, const QList<QRectF>& boxes);
+    void deliverText(int page, quint64 revision, const QString& text, const QList<QRectF>& boxes);
     void deliverHitBoxes(const HitKey& key);
 
     PdfWorker* worker;              // not owned
@@ -139,6 +143,7 @@ private:
     Generation generation;          // moved on by clear() and the destructor
     QHash<int, QString> textCache;
     QSet<int> pendingTexts;
+    QHash<int, quint64> pageRevisions; // moved on by forgetPages; absent means 0
     QHash<int, QList<QRectF>> charBoxCache;
     QSet<int> pendingCharBoxes;
     QHash<int, QList<QRectF>> quickBoxCache;

@@ -2,6 +2,7 @@
 #include "core/RenderCache.h"
 #include "session/DocumentSession.h"
 #include "session/DocumentTab.h"
+#include "text/TextLayoutStore.h"
 #include "view/AnnotationTool.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"
@@ -75,9 +76,9 @@ private Q_SLOTS:
         QCOMPARE(pointerOver("agree"), Qt::CrossCursor);
     }
 
-    // Values are kept to the field's limits, drawn into the page's image by the engine, come back
-    // (drawn) when the document is opened again, and "Reset form" returns to the document's own
-    // values.
+    // Values are kept to the field's limits, drawn into the page's image by the engine and read
+    // in its text at once (search finds them), come back (drawn) when the document is opened
+    // again, and "Reset form" returns to the document's own values.
     void valuesKeptAndReset()
     {
         {
@@ -86,9 +87,12 @@ private Q_SLOTS:
             PdfViewport* view = window->current()->viewport();
             FormLayer* forms = window->current()->formLayer();
             QCOMPARE(inkOnPage(window->current(), "name"), 0);
+            const QString typed(20, QLatin1Char('x'));
+            QVERIFY(!pageText(window->current()).contains(typed));
             forms->setValue(QStringLiteral("name"), QString(1 << 20, QLatin1Char('x')));
-            QCOMPARE(forms->valueOf(QStringLiteral("name")).size(), 20);
+            QCOMPARE(forms->valueOf(QStringLiteral("name")), typed);
             QVERIFY(inkOnPage(window->current(), "name") > 20);
+            QVERIFY(pageText(window->current()).contains(typed));
             // The engine marks no choice in a list box: the chosen option shows over the list.
             const QRect list = forms->viewRectOf(fieldIndex(forms, "languages"));
             const QImage unchosen = view->viewport()->grab(list).toImage();
@@ -134,6 +138,18 @@ private:
                 return nullptr;
         }
         return window;
+    }
+
+    static QString pageText(DocumentTab* tab)
+    {
+        TextLayoutStore* text = tab->session()->textLayout();
+        if (!text->hasPageText(0)) {
+            QSignalSpy read(text, &TextLayoutStore::pageTextReady);
+            text->requestPageText(0, JobPriority::ShownPageText);
+            if (!read.wait(test::TimeoutMs))
+                return QString();
+        }
+        return text->pageText(0);
     }
 
     static int fieldIndex(FormLayer* forms, const char* name)

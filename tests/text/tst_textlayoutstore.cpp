@@ -393,6 +393,31 @@ private Q_SLOTS:
         QVERIFY(text.wait(test::TimeoutMs));
     }
 
+    // Pages whose text changed are read anew: a stored page at its next request, a read already
+    // on its way once more before anyone waiting is answered.
+    void forgottenPagesAreReadAgain()
+    {
+        QVERIFY(open({{QStringLiteral("some text on page zero")}, {QStringLiteral("page one")}}));
+        store->requestPageText(1, JobPriority::TextLayout);
+        QSignalSpy first(store.get(), &TextLayoutStore::pageTextReady);
+        QVERIFY(first.wait(test::TimeoutMs));
+        store->resetStats();
+
+        QSignalSpy text(store.get(), &TextLayoutStore::pageTextReady);
+        QSignalSpy hits(store.get(), &TextLayoutStore::hitBoxesReady);
+        {
+            test::WorkerGate gate(worker.get());
+            store->requestPageText(0, JobPriority::TextLayout);
+            store->requestHitBoxes(0, 0, 4);
+            store->forgetPages({0, 1});
+            QVERIFY(!store->hasPageText(1));
+        }
+        QVERIFY(hits.wait(test::TimeoutMs));
+        QCOMPARE(text.count(), 1);
+        QCOMPARE(store->stats().pageTextCalls, 2);
+        QVERIFY(!store->hitBoxes(0, 0, 4).isEmpty());
+    }
+
     // A job whose store is gone delivers nothing and does not crash.
     void storeDeletedWhileJobsWait()
     {
