@@ -23,6 +23,7 @@
 #include "ocr/OcrController.h"
 #include "session/DocumentSession.h"
 #include "session/DocumentTab.h"
+#include "session/SidePanels.h"
 #include "settings/AppSettings.h"
 #include "text/SearchController.h"
 #include "text/SearchNormalize.h"
@@ -92,26 +93,6 @@ bool isPdfPath(const QString& path)
 {
     return path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
 }
-
-// The side panels of a document, in tab order; the window's Ctrl+T and Ctrl+B pick the first two.
-struct SidePanel
-{
-    const char* title; // in the window's translation context
-    QWidget* (*of)(const DocumentTab*);
-};
-const SidePanel sidePanels[] = {
-    {QT_TRANSLATE_NOOP("dovrix::MainWindow", "缩略图"),
-     [](const DocumentTab* s) -> QWidget* { return s->thumbnailPanel(); }},
-    {QT_TRANSLATE_NOOP("dovrix::MainWindow", "目录"),
-     [](const DocumentTab* s) -> QWidget* { return s->bookmarkPanel(); }},
-    {QT_TRANSLATE_NOOP("dovrix::MainWindow", "书签"),
-     [](const DocumentTab* s) -> QWidget* { return s->bookmarkListPanel(); }},
-    {QT_TRANSLATE_NOOP("dovrix::MainWindow", "搜索"),
-     [](const DocumentTab* s) -> QWidget* { return s->searchPanel(); }},
-    {QT_TRANSLATE_NOOP("dovrix::MainWindow", "批注"),
-     [](const DocumentTab* s) -> QWidget* { return s->annotationPanel(); }},
-};
-constexpr int sidePanelCount = int(std::size(sidePanels));
 
 } // namespace
 
@@ -247,11 +228,11 @@ void MainWindow::connectWidgets()
     connect(ui.privateAction, &QAction::toggled, this, &MainWindow::setPrivateModeOn);
     connect(ui.thumbnailsTabAction, &QAction::triggered, this, [this] {
         if (currentTab)
-            ui.sideTabs->setCurrentIndex(0);
+            showSidePanel(currentTab->thumbnailPanel());
     });
     connect(ui.outlineTabAction, &QAction::triggered, this, [this] {
         if (currentTab)
-            ui.sideTabs->setCurrentIndex(1);
+            showSidePanel(currentTab->bookmarkPanel());
     });
     // Escape runs the page view's own steps (drop a drag, close the card, clear the selection,
     // leave annotation mode) wherever the focus is. It calls them rather than sending the key
@@ -355,18 +336,8 @@ void MainWindow::setLanguage(const QString& code)
     settings->setLanguage(code);
     installLanguage(code);
     retranslate();
-    for (DocumentTab* tab : std::as_const(tabList)) {
-        if (tab->searchPanel())
-            tab->searchPanel()->retranslate();
-        if (tab->annotationPanel())
-            tab->annotationPanel()->retranslate();
-        if (tab->bookmarkPanel())
-            tab->bookmarkPanel()->retranslate();
-        if (tab->bookmarkListPanel())
-            tab->bookmarkListPanel()->retranslate();
-        if (tab->viewport())
-            tab->viewport()->annotations()->retranslateCard();
-    }
+    for (DocumentTab* tab : std::as_const(tabList))
+        tab->retranslate();
     updateWindowTitle();
 }
 
@@ -496,8 +467,8 @@ void MainWindow::connectCurrent(DocumentTab* tab)
     // The outline comes after the first page is shown: it brings the contents forward only from
     // the default thumbnails, never over a panel chosen meanwhile (a search asked for, a click).
     add(connect(tab, &DocumentTab::tocAvailable, this, [this](DocumentTab*, bool toc) {
-        if (toc && ui.sideTabs->currentIndex() == 0)
-            ui.sideTabs->setCurrentIndex(1);
+        if (toc && ui.sideTabs->currentWidget() == currentTab->thumbnailPanel())
+            showSidePanel(currentTab->bookmarkPanel());
     }));
 
     PdfViewport* view = tab->viewport();
@@ -542,7 +513,8 @@ void MainWindow::setCurrentTab(DocumentTab* tab)
     if (tab && !tabList.contains(tab))
         return;
 
-    if (currentTab && ui.sideTabs->currentIndex() >= 0 && ui.sideTabs->count() == sidePanelCount)
+    if (currentTab && ui.sideTabs->currentIndex() >= 0
+        && ui.sideTabs->count() == int(sidePanels().size()))
         currentTab->setSideTabIndex(ui.sideTabs->currentIndex());
     // The document left behind keeps only small caches while it is not shown.
     if (currentTab)
@@ -585,24 +557,52 @@ void MainWindow::rebuildSideTabs()
     rebuildingSideTabs = true;
     while (ui.sideTabs->count() > 0)
         ui.sideTabs->removeTab(0);
-    if (currentTab) {
-        for (const SidePanel& panel : sidePanels) {
-            const int tab = ui.sideTabs->addTab(panel.of(currentTab), tr(panel.title));
-            ui.sideTabs->setTabToolTip(tab, ui.sideTabs->tabText(tab));
+    const std::vector<SidePanelInfo>& rows = sidePanels();
+    QStringList waiting; // titles of the panels that come with a document
+    for (int row = 0; row < int(rows.size()); ++row) {
+        const SidePanelInfo& info = rows[size_t(row)];
+        QWidget* panel = !info.needsDocument ? windowPanel(row)
+                         : currentTab        ? currentTab->sidePanel(row)
+                                             : nullptr;
+        if (!panel) {
+            if (!currentTab)
+                waiting.append(tr(info.title));
+            continue;
         }
-        ui.sideTabs->setCurrentIndex(std::clamp(currentTab->sideTabIndex(), 0, sidePanelCount - 1));
-    } else {
-        QStringList titles;
-        for (const SidePanel& panel : sidePanels)
-            titles.append(tr(panel.title));
+        const int tab = ui.sideTabs->addTab(panel, tr(info.title));
+        ui.sideTabs->setTabToolTip(tab, ui.sideTabs->tabText(tab));
+    }
+    if (currentTab && ui.sideTabs->count() > 0) {
+        ui.sideTabs->setCurrentIndex(
+            std::clamp(currentTab->sideTabIndex(), 0, ui.sideTabs->count() - 1));
+    } else if (!waiting.isEmpty()) {
         ui.sidePlaceholder->setText(
-            tr("打开文档后，此处显示\n%1").arg(titles.join(QStringLiteral(" · "))));
-        ui.sideTabs->addTab(ui.sidePlaceholder, tr("文档"));
+            tr("打开文档后，此处显示\n%1").arg(waiting.join(QStringLiteral(" · "))));
+        ui.sideTabs->insertTab(0, ui.sidePlaceholder, tr("文档"));
+        ui.sideTabs->setCurrentIndex(0);
     }
     // Whole titles in every language: the side area is never narrower than its tabs need (the
     // splitter follows the minimum).
     ui.sideTabs->setMinimumWidth(std::clamp(ui.sideTabs->tabBar()->sizeHint().width(), 220, 560));
     rebuildingSideTabs = false;
+}
+
+QWidget* MainWindow::windowPanel(int row)
+{
+    QWidget*& panel = windowPanels[row];
+    if (!panel) {
+        const SidePanelInfo& info = sidePanels().at(size_t(row));
+        panel = info.create(nullptr);
+        panel->setObjectName(QLatin1String(info.objectName));
+        panel->setParent(ui.sideTabs);
+    }
+    return panel;
+}
+
+void MainWindow::showSidePanel(QWidget* panel)
+{
+    if (panel && ui.sideTabs->indexOf(panel) >= 0)
+        ui.sideTabs->setCurrentWidget(panel);
 }
 
 void MainWindow::refreshFromSession()

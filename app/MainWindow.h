@@ -159,6 +159,11 @@ private:
     void onTabChanged(int index);
     void deleteSessions();
     void rebuildSideTabs();
+    // The window's own panel of a row of sidePanels() that needs no document, made when first
+    // shown.
+    QWidget* windowPanel(int row);
+    // Brings the panel's side tab forward, when the side area shows it.
+    void showSidePanel(QWidget* panel);
     void refreshFromSession();
     void showSourceModified();
     // The document indicator from the current tab's state.
@@ -195,6 +200,7 @@ private:
     void startOcrRunWhenTextIsIn();
     bool sidebarVisible = true;
     bool rebuildingSideTabs = false;
+    QHash<int, QWidget*> windowPanels;        // children of the side area, by row of sidePanels()
     int theme = -1;                           // none applied yet
     ExportCommands* exports = nullptr;        // child
     NavigationCommands* navigation = nullptr; // child

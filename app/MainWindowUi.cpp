@@ -3,6 +3,7 @@
 #include "annotations/AnnotationPainter.h"
 #include "annotations/AnnotationType.h"
 #include "app/ExportCommands.h"
+#include "core/PageColours.h"
 #include "i18n/LanguageTable.h"
 
 #include <QAction>
@@ -159,8 +160,8 @@ void MainWindowUi::buildToolbar(QMainWindow* window, QWidget* toolsButton)
 
     pageColoursButton = toolButton("pageColoursButton");
     pageColoursMenu = choiceMenu(pageColoursButton);
-    for (int i = 0; i < 4; ++i)
-        pageColoursActions.append(addChoice(pageColoursMenu, QString(), i));
+    for (const PageColoursInfo& mode : pageColourModes)
+        pageColoursActions.append(addChoice(pageColoursMenu, QString(), int(mode.colours)));
 
     themeButton = toolButton("themeButton");
     themeMenu = choiceMenu(themeButton);
@@ -522,9 +523,8 @@ void MainWindowUi::retranslate()
     setTip(spreadButton, tr("双页并排（D）"));
     pageColoursButton->setText(tr("页面颜色"));
     setTip(pageColoursButton, tr("页面颜色（Ctrl+Alt+N）：夜间模式反转明暗、保留色相"));
-    const QStringList colourNames{tr("正常"), tr("夜间"), tr("棕褐"), tr("跟随主题")};
-    for (int i = 0; i < pageColoursActions.size(); ++i)
-        pageColoursActions.at(i)->setText(colourNames.at(i));
+    for (QAction* item : std::as_const(pageColoursActions))
+        item->setText(tr(pageColoursInfo(PageColours(item->data().toInt())).label));
 }
 
 } // namespace dovrix

@@ -56,7 +56,7 @@ public:
     QLineEdit* searchEdit = nullptr;
     QPushButton* pageColoursButton = nullptr;
     QMenu* pageColoursMenu = nullptr;
-    QList<QAction*> pageColoursActions; // normal, night, sepia, follow the theme
+    QList<QAction*> pageColoursActions; // one per page colour mode, carrying its value
     QPushButton* themeButton = nullptr;
     QMenu* themeMenu = nullptr;
     QList<QAction*> themeActions; // each action's data is the theme index

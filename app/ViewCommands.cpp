@@ -65,13 +65,12 @@ ViewCommands::ViewCommands(MainWindow* window, MainWindowUi& ui) : WindowCommand
         if (view())
             view()->setCoverAlone(on);
     });
-    for (int i = 0; i < ui.pageColoursActions.size(); ++i)
-        connect(ui.pageColoursActions.at(i), &QAction::triggered, this,
-                [this, i] { setPageColours(i); });
-    connect(ui.pageColoursAction, &QAction::triggered, this, [this] {
-        const int next = view() ? (int(view()->pageColours()) + 1) % 4 : 1;
-        setPageColours(next);
-    });
+    for (QAction* item : std::as_const(ui.pageColoursActions)) {
+        const auto colours = PageColours(item->data().toInt());
+        connect(item, &QAction::triggered, this, [this, colours] { setPageColours(colours); });
+    }
+    connect(ui.pageColoursAction, &QAction::triggered, this,
+            [this] { setPageColours(nextPageColours(chosenPageColours())); });
     connect(ui.selectAllAction, &QAction::triggered, this, [this] {
         if (ready())
             view()->selection()->selectAll();
@@ -130,9 +129,8 @@ void ViewCommands::showActualSize()
     view()->setZoom(1.0);
 }
 
-void ViewCommands::setPageColours(int index)
+void ViewCommands::setPageColours(PageColours colours)
 {
-    const auto colours = PageColours(std::clamp(index, 0, 3));
     window->appSettings()->setPageColours(pageColoursId(colours));
     if (view())
         view()->setPageColours(colours);
@@ -196,12 +194,16 @@ void ViewCommands::updateViewModeControls()
     ui.coverAloneAction->setChecked(!view() || view()->coverAlone());
 }
 
+PageColours ViewCommands::chosenPageColours() const
+{
+    return view() ? view()->pageColours() : pageColoursFromId(window->appSettings()->pageColours());
+}
+
 void ViewCommands::updatePageColoursControls()
 {
-    const int chosen = view() ? int(view()->pageColours())
-                              : int(pageColoursFromId(window->appSettings()->pageColours()));
-    for (int i = 0; i < ui.pageColoursActions.size(); ++i)
-        ui.pageColoursActions.at(i)->setChecked(i == chosen);
+    const int chosen = int(chosenPageColours());
+    for (QAction* item : std::as_const(ui.pageColoursActions))
+        item->setChecked(item->data().toInt() == chosen);
 }
 
 } // namespace dovrix

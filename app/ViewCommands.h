@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/WindowCommands.h"
+#include "core/PageColours.h"
 
 namespace dovrix {
 
@@ -15,9 +16,9 @@ class ViewCommands : public WindowCommands
 public:
     ViewCommands(MainWindow* window, MainWindowUi& ui);
 
-    // Sets the current document's page colours (index into the menu: normal, night, sepia,
-    // follow the theme) and remembers them as the choice for documents opened later.
-    void setPageColours(int index);
+    // Sets the current document's page colours and remembers them as the choice for documents
+    // opened later.
+    void setPageColours(PageColours colours);
     // Copies the page view's selection; text not yet extracted is read from the document first.
     void copySelection();
 
@@ -32,6 +33,8 @@ private:
     void updateStatusZoom();
     void updateFitButton();
     void updateViewModeControls();
+    // The page colours of the document shown, else the stored choice for new documents.
+    PageColours chosenPageColours() const;
     void updatePageColoursControls();
 };
 

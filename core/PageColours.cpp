@@ -38,7 +38,9 @@ const std::array<Table, 3>& sepiaTables()
     return t;
 }
 
-QRgb night(QRgb px)
+} // namespace
+
+QRgb nightPixel(QRgb px)
 {
     const int r = qRed(px);
     const int g = qGreen(px);
@@ -48,61 +50,59 @@ QRgb night(QRgb px)
     return qRgba(t[size_t(r + shift)], t[size_t(g + shift)], t[size_t(b + shift)], qAlpha(px));
 }
 
-QRgb sepia(QRgb px)
+QRgb sepiaPixel(QRgb px)
 {
     const std::array<Table, 3>& t = sepiaTables();
     return qRgba(t[0][size_t(qRed(px))], t[1][size_t(qGreen(px))], t[2][size_t(qBlue(px))],
                  qAlpha(px));
 }
 
-} // namespace
+const PageColoursInfo& pageColoursInfo(PageColours colours)
+{
+    for (const PageColoursInfo& info : pageColourModes) {
+        if (info.colours == colours)
+            return info;
+    }
+    return pageColourModes[0];
+}
+
+PageColours nextPageColours(PageColours colours)
+{
+    const PageColoursInfo* row = &pageColoursInfo(colours);
+    const auto next = std::next(row);
+    return next == std::end(pageColourModes) ? pageColourModes[0].colours : next->colours;
+}
 
 QString pageColoursId(PageColours colours)
 {
-    switch (colours) {
-    case PageColours::Night:
-        return QStringLiteral("night");
-    case PageColours::Sepia:
-        return QStringLiteral("sepia");
-    case PageColours::FollowTheme:
-        return QStringLiteral("theme");
-    case PageColours::Normal:
-        break;
-    }
-    return QStringLiteral("normal");
+    return QLatin1String(pageColoursInfo(colours).id);
 }
 
 PageColours pageColoursFromId(const QString& id)
 {
-    for (PageColours c : {PageColours::Night, PageColours::Sepia, PageColours::FollowTheme}) {
-        if (id == pageColoursId(c))
-            return c;
+    for (const PageColoursInfo& info : pageColourModes) {
+        if (id == QLatin1String(info.id))
+            return info.colours;
     }
-    return PageColours::Normal;
+    return pageColourModes[0].colours;
 }
 
 PageColours effectivePageColours(PageColours colours, bool darkTheme)
 {
-    if (colours == PageColours::FollowTheme)
-        return darkTheme ? PageColours::Night : PageColours::Normal;
-    return colours;
+    const PageColoursInfo& info = pageColoursInfo(colours);
+    return darkTheme ? info.onDark : info.onLight;
 }
 
 QRgb pageColourOf(QRgb pixel, PageColours colours)
 {
-    switch (colours) {
-    case PageColours::Night:
-        return night(pixel);
-    case PageColours::Sepia:
-        return sepia(pixel);
-    default:
-        return pixel;
-    }
+    const auto recolour = pageColoursInfo(colours).recolour;
+    return recolour ? recolour(pixel) : pixel;
 }
 
 void applyPageColours(QImage& image, PageColours colours)
 {
-    if (image.isNull() || (colours != PageColours::Night && colours != PageColours::Sepia))
+    const auto recolour = pageColoursInfo(colours).recolour;
+    if (image.isNull() || !recolour)
         return;
     const QImage::Format format = image.format();
     if (format != QImage::Format_ARGB32 && format != QImage::Format_RGB32
@@ -114,10 +114,10 @@ void applyPageColours(QImage& image, PageColours colours)
         for (int x = 0; x < image.width(); ++x) {
             const QRgb px = line[x];
             if (pre && qAlpha(px) != 255) {
-                line[x] = qPremultiply(pageColourOf(qUnpremultiply(px), colours));
+                line[x] = qPremultiply(recolour(qUnpremultiply(px)));
                 continue;
             }
-            line[x] = pageColourOf(px, colours);
+            line[x] = recolour(px);
         }
     }
     if (image.format() != format)

@@ -17,12 +17,12 @@ namespace {
 constexpr quint64 fnvOffsetBasis = 0xcbf29ce484222325ULL;
 constexpr quint64 fnvPrime = 0x100000001b3ULL;
 
-// FNV-1a over the four bytes of value, least significant first.
+// FNV-1a over the bytes of value, least significant first.
 quint64 fnv1a(qint32 value)
 {
     const quint32 bits = quint32(value);
     quint64 hash = fnvOffsetBasis;
-    for (int i = 0; i < 4; ++i) {
+    for (size_t i = 0; i < sizeof(bits); ++i) {
         hash ^= (bits >> (8 * i)) & 0xffU;
         hash *= fnvPrime;
     }
@@ -204,8 +204,7 @@ QImage RenderCache::cachedImage(const Key& key)
 
 void RenderCache::setPageColours(PageColours newColours)
 {
-    if (newColours == PageColours::FollowTheme)
-        newColours = PageColours::Normal;
+    newColours = effectivePageColours(newColours, false);
     if (newColours == colours)
         return;
     colours = newColours;

@@ -80,7 +80,8 @@ public:
     QImage cachedImage(const Key& key);
     // The colours new renders get (applied on the worker, so one copy per page is kept). Images
     // in other colours stay cached, and shown, until a request renders them again; renders
-    // started in the old colours are dropped. FollowTheme counts as Normal: resolve it first.
+    // started in the old colours are dropped. A choice that follows the theme counts as under a
+    // light theme: resolve it first.
     void setPageColours(PageColours colours);
     PageColours pageColours() const { return colours; }
     // Whether the cached image of key is in the current colours and drawing of its page.

@@ -9,6 +9,8 @@
 #include "engine/PdfDocument.h"
 #include "ocr/OcrController.h"
 #include "session/DocumentSession.h"
+#include "session/SidePanels.h"
+#include "view/AnnotationTool.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"
 #include "view/panels/AnnotationPanel.h"
@@ -47,12 +49,17 @@ DocumentTab::DocumentTab(PdfWorker* worker, AppSettings* settings, QObject* pare
     connect(ocr, &OcrController::pageOcrReady, view,
             [this](int page, int lineCount) { view->setOcrPageState(page, lineCount > 0); });
 
-    thumbnails = new ThumbnailPanel(controller, worker);
-    outline = new BookmarkPanel(controller);
-    bookmarkList = new BookmarkListPanel(document->bookmarks(), controller);
-    findPanel = new SearchPanel(controller, document->search(), document->textLayout());
-    notesPanel = new AnnotationPanel(document->annotations(), controller, document->textLayout());
-    wireSidePanels();
+    for (const SidePanelInfo& row : sidePanels()) {
+        QWidget* panel = row.needsDocument ? row.create(this) : nullptr;
+        if (panel)
+            panel->setObjectName(QLatin1String(row.objectName));
+        panels.append(panel);
+    }
+    // The parts of the tab's own sequences that concern a panel.
+    thumbnails = panelOf<ThumbnailPanel>();
+    outline = panelOf<BookmarkPanel>();
+    findPanel = panelOf<SearchPanel>();
+    notesPanel = panelOf<AnnotationPanel>();
 
     timer = new QTimer(this);
     timer->setSingleShot(true);
@@ -96,11 +103,8 @@ DocumentTab::DocumentTab(PdfWorker* worker, AppSettings* settings, QObject* pare
 DocumentTab::~DocumentTab()
 {
     // The widgets go first: the session they show is a child and follows.
-    delete notesPanel.data();
-    delete findPanel.data();
-    delete bookmarkList.data();
-    delete outline.data();
-    delete thumbnails.data();
+    for (const QPointer<QWidget>& panel : std::as_const(panels))
+        delete panel.data();
     delete view.data();
 }
 
@@ -132,8 +136,8 @@ void DocumentTab::showReadyDocument()
     if (restorePage > 0 && view)
         view->goToPage(restorePage);
     // The refilled thumbnail list marks the view's page even when binding did not move it.
-    if (view)
-        showPageInThumbnails(view->currentPage());
+    if (view && thumbnails)
+        thumbnails->showPage(view->currentPage());
 }
 
 void DocumentTab::redrawFormPages(const QSet<QString>& changedFields)
@@ -269,31 +273,11 @@ void DocumentTab::goToBookmark(int index)
     view->scrollToPagePoint(bookmark.page, QPointF(0, bookmark.topPt));
 }
 
-void DocumentTab::showPageInThumbnails(int page)
+void DocumentTab::retranslate()
 {
-    // Selecting a row does not activate it: the view is not moved in turn.
-    if (!thumbnails || page < 0 || page >= thumbnails->count())
-        return;
-    thumbnails->setCurrentRow(page);
-    thumbnails->scrollToItem(thumbnails->item(page));
-}
-
-void DocumentTab::wireSidePanels()
-{
-    connect(outline, &BookmarkPanel::tocAvailable, this,
-            [this](bool hasToc) { Q_EMIT tocAvailable(this, hasToc); });
-    connect(view, &PdfViewport::currentPageChanged, thumbnails,
-            [this](int page) { showPageInThumbnails(page); });
-    connect(thumbnails, &ThumbnailPanel::pageActivated, view, &PdfViewport::goToPage);
-    connect(view, &PdfViewport::pageColoursChanged, thumbnails,
-            [this] { thumbnails->setPageColours(view->effectiveColours()); });
-    connect(outline, &BookmarkPanel::bookmarkActivated, view, &PdfViewport::jumpTo);
-    connect(bookmarkList, &BookmarkListPanel::bookmarkActivated, this, &DocumentTab::goToBookmark);
-    connect(findPanel, &SearchPanel::hitFocused, view, &PdfViewport::setFocusedHit);
-    // The list follows every change of the store, whichever tab is shown.
-    AnnotationStore* store = document->annotations();
-    connect(store, &AnnotationStore::annotationUpdated, notesPanel, &AnnotationPanel::refresh);
-    connect(store, &AnnotationStore::annotationRemoved, notesPanel, &AnnotationPanel::refresh);
+    Q_EMIT languageChanged();
+    if (view)
+        view->annotations()->retranslateCard();
 }
 
 PdfViewport* DocumentTab::viewport() const
@@ -323,7 +307,12 @@ BookmarkPanel* DocumentTab::bookmarkPanel() const
 
 BookmarkListPanel* DocumentTab::bookmarkListPanel() const
 {
-    return bookmarkList.data();
+    return panelOf<BookmarkListPanel>();
+}
+
+QWidget* DocumentTab::sidePanel(int row) const
+{
+    return row >= 0 && row < panels.size() ? panels.at(row).data() : nullptr;
 }
 
 SearchPanel* DocumentTab::searchPanel() const

@@ -2,6 +2,7 @@
 
 #include "settings/AppSettings.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 
@@ -69,18 +70,31 @@ public:
     BookmarkListPanel* bookmarkListPanel() const;
     SearchPanel* searchPanel() const;
     AnnotationPanel* annotationPanel() const;
+    // The panel of a row of sidePanels(); null for a row that needs no document (the window keeps
+    // those) and once a container of the window has deleted it.
+    QWidget* sidePanel(int row) const;
+    // Texts in the interface language just installed: the panels and the page view's card.
+    void retranslate();
 
 Q_SIGNALS:
     // The session's document is ready and shown: listeners see every part reset.
     void documentReady(dovrix::DocumentTab* tab);
     void tocAvailable(dovrix::DocumentTab* tab, bool hasToc);
+    // The interface language changed; the panels put their texts in it.
+    void languageChanged();
 
 private:
+    template <class Panel> Panel* panelOf() const
+    {
+        for (const QPointer<QWidget>& panel : panels) {
+            if (auto* found = qobject_cast<Panel*>(panel.data()))
+                return found;
+        }
+        return nullptr;
+    }
     void showReadyDocument();
     void redrawFormPages(const QSet<QString>& changedFields);
     void rebuildOutlineAfterFirstPage();
-    void wireSidePanels();
-    void showPageInThumbnails(int page);
     void recordViewState();
     void viewMoved();
     // Putting a kept view back.
@@ -92,9 +106,9 @@ private:
     // Guarded: the tab widget may delete its children before the tab when the window goes.
     QPointer<PdfViewport> view;
     QPointer<FormLayer> forms;
+    QList<QPointer<QWidget>> panels; // by row of sidePanels()
     QPointer<ThumbnailPanel> thumbnails;
     QPointer<BookmarkPanel> outline;
-    QPointer<BookmarkListPanel> bookmarkList;
     QPointer<SearchPanel> findPanel;
     QPointer<AnnotationPanel> notesPanel;
 

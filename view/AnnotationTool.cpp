@@ -360,7 +360,7 @@ void AnnotationTool::paintOver(QPainter& p, int page) const
     if (store) {
         const QRectF visible(view()->contentPos(QPointF(0, 0)), QSizeF(view()->viewport()->size()));
         AnnotationStyle style = AnnotationStyle::screen();
-        style.darkPaper = view()->effectiveColours() == PageColours::Night;
+        style.darkPaper = pageColoursInfo(view()->effectiveColours()).darkPaper;
         const AnnotationPainter painter(
             p, style, [&geo, page](const QPointF& pt) { return geo.pageToView(page, pt); },
             visible);

@@ -88,11 +88,25 @@ private Q_SLOTS:
         }
     }
 
-    void idsRoundTrip()
+    // Every mode of the table: its id comes back as itself, what it resolves to under either theme
+    // resolves to itself, and the cycle visits each mode once before it is back.
+    void everyModeRoundTripsResolvesAndCycles()
     {
-        for (PageColours c : {PageColours::Normal, PageColours::Night, PageColours::Sepia,
-                              PageColours::FollowTheme})
+        QSet<QString> ids;
+        PageColours cycled = dovrix::pageColourModes[0].colours;
+        for (const dovrix::PageColoursInfo& mode : dovrix::pageColourModes) {
+            const PageColours c = mode.colours;
             QCOMPARE(dovrix::pageColoursFromId(dovrix::pageColoursId(c)), c);
+            ids.insert(dovrix::pageColoursId(c));
+            for (bool dark : {false, true}) {
+                const PageColours applied = dovrix::effectivePageColours(c, dark);
+                QCOMPARE(dovrix::effectivePageColours(applied, !dark), applied);
+            }
+            QCOMPARE(cycled, c);
+            cycled = dovrix::nextPageColours(cycled);
+        }
+        QCOMPARE(ids.size(), dovrix::PageColourModeCount);
+        QCOMPARE(cycled, dovrix::pageColourModes[0].colours);
         QCOMPARE(dovrix::pageColoursFromId(QStringLiteral("Night")), PageColours::Normal);
         QCOMPARE(dovrix::effectivePageColours(PageColours::FollowTheme, true), PageColours::Night);
         QCOMPARE(dovrix::effectivePageColours(PageColours::FollowTheme, false),

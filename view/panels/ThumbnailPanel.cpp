@@ -168,6 +168,14 @@ void ThumbnailPanel::releasePictures(qint64 keptCacheBytes)
     cache->trim(keptCacheBytes);
 }
 
+void ThumbnailPanel::showPage(int page)
+{
+    if (page < 0 || page >= count())
+        return;
+    setCurrentRow(page);
+    scrollToItem(item(page));
+}
+
 void ThumbnailPanel::setPageColours(PageColours colours)
 {
     if (cache->pageColours() == effectivePageColours(colours, false))

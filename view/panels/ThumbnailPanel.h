@@ -54,6 +54,9 @@ public:
     // Rebuilds the rows for the controller's current document, forgets every picture and asks
     // for the visible ones at once.
     void populate();
+    // Marks the page's row and scrolls it into view; selecting a row does not activate it, so the
+    // page view is not moved in turn.
+    void showPage(int page);
     // Requests the pictures of the rows around the visible ones; with all, also those whose
     // picture is already shown.
     void loadVisible(bool all);
