@@ -225,7 +225,7 @@ void DocumentController::startLoad()
 
     if (!pdfWorker)
         return;
-    pdfWorker->post(JobPriority::Document, this, loadGeneration.ticket(),
+    pdfWorker->post(JobPriority::Opening, this, loadGeneration.ticket(),
                     [filePath = path]() -> Reply<DocumentController> {
                         QElapsedTimer clock;
                         clock.start();
@@ -485,7 +485,7 @@ void DocumentController::postLoadJob()
     // falls back to Qt PDF for a file MuPDF refuses).
     const EngineKind engine = probeEngine;
     const bool fallback = !probeEnabled();
-    pdfWorker->post(JobPriority::Document, this, ticket,
+    pdfWorker->post(JobPriority::Opening, this, ticket,
                     [worker, ticket, filePath = path, digest = pendingHash, known, engine,
                      fallback]() -> Reply<DocumentController> {
                         QElapsedTimer clock;
@@ -543,7 +543,7 @@ void DocumentController::submitPassword(const QString& password)
         return;
     setStatus(Loading, {});
     PdfWorker* worker = pdfWorker;
-    pdfWorker->post(JobPriority::Document, this, loadGeneration.ticket(),
+    pdfWorker->post(JobPriority::Opening, this, loadGeneration.ticket(),
                     [worker, ticket = loadGeneration.ticket(), filePath = path,
                      engine = probeEngine, password]() -> Reply<DocumentController> {
                         OpenResult opened =

@@ -26,6 +26,9 @@ enum class JobPriority : int {
     // Pages rendered for recognition: a page the user asked to read waits neither for thumbnails
     // nor for background text, only for the renders of the visible pages.
     OcrRender = 25,
+    // Hashing and loading a file the user has just opened: no background work of other documents
+    // keeps it waiting (a document's release stays at Document, behind that document's jobs).
+    Opening = 26,
     PageView = 30, // page-view renders; the visible lane takes only these and higher
 };
 

@@ -12,11 +12,14 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
 #include <cstdio>
+#include <memory>
 
 #include <unistd.h>
 
@@ -112,6 +115,7 @@ private Q_SLOTS:
     void renameAndReplaceStaysWatched();
     void rawNameIsReadFollowedAndComparedAsAFile();
     void destructionWhileJobsWait();
+    void openingOvertakesBackgroundWork();
 
 private:
     void drain();
@@ -584,6 +588,28 @@ void TestDocumentController::destructionWhileJobsWait()
     DocumentController survivor(worker);
     survivor.openFile(path);
     WAIT_STATUS(survivor, Ready);
+}
+
+// Background work of other documents keeps coming (each text job posts the next, as a search of a
+// long document does): the file the user opens is hashed and loaded between two of its jobs, not
+// after the last of them.
+void TestDocumentController::openingOvertakesBackgroundWork()
+{
+    const QString path = pdf(QStringLiteral("wanted.pdf"));
+    auto stop = std::make_shared<std::atomic_bool>(false);
+    auto next = std::make_shared<PdfWorker::Job>();
+    *next = [w = worker, stop, weak = std::weak_ptr<PdfWorker::Job>(next)] {
+        const auto job = weak.lock();
+        if (job && !*stop)
+            w->post(JobPriority::TextLayout, *job);
+    };
+    const auto halt = qScopeGuard([stop] { *stop = true; });
+    worker->post(JobPriority::TextLayout, *next);
+
+    DocumentController controller(worker);
+    controller.openFile(path);
+    WAIT_STATUS(controller, Ready);
+    QCOMPARE(controller.pageCount(), 2);
 }
 
 QTEST_MAIN(TestDocumentController)
