@@ -17,7 +17,7 @@ namespace dovrix {
 // What a job serves decides when it starts: among queued jobs a higher priority starts first;
 // equal priorities start in posting order.
 enum class JobPriority : int {
-    Document = 0,       // load, password, hash check, document release
+    Document = 0,       // document release and change checks
     Export = 0,         // page renders of exports and printing
     TextLayout = 10,    // page text, character boxes, links, selections
     Thumbnails = 20,    // thumbnail renders
