@@ -27,6 +27,19 @@ class TestTextLayoutStore : public QObject, private test::TextStoreRig
     Q_OBJECT
 
 private:
+    // Two pages of text; page one's text is stored and the counters start afresh.
+    bool openTwoPagesWithPageOneRead()
+    {
+        if (!open({{QStringLiteral("some text on page zero")}, {QStringLiteral("page one")}}))
+            return false;
+        QSignalSpy read(store.get(), &TextLayoutStore::pageTextReady);
+        store->requestPageText(1, JobPriority::TextLayout);
+        if (!read.wait(test::TimeoutMs))
+            return false;
+        store->resetStats();
+        return true;
+    }
+
     // Every box of a non-blank character lies on the page and on ink of the rendered page: the
     // text, its boxes and the picture agree on where each character is.
     void verifyBoxesOnInk(int page)
@@ -359,11 +372,7 @@ private Q_SLOTS:
     // After clear(), nothing posted before it is announced or stored.
     void clearSilencesLateJobs()
     {
-        QVERIFY(open({{QStringLiteral("some text on page zero")}, {QStringLiteral("page one")}}));
-        store->requestPageText(1, JobPriority::TextLayout);
-        QSignalSpy first(store.get(), &TextLayoutStore::pageTextReady);
-        QVERIFY(first.wait(test::TimeoutMs));
-        store->resetStats();
+        QVERIFY(openTwoPagesWithPageOneRead());
 
         QSignalSpy text(store.get(), &TextLayoutStore::pageTextReady);
         QSignalSpy quick(store.get(), &TextLayoutStore::quickBoxesReady);
@@ -397,11 +406,7 @@ private Q_SLOTS:
     // on its way once more before anyone waiting is answered.
     void forgottenPagesAreReadAgain()
     {
-        QVERIFY(open({{QStringLiteral("some text on page zero")}, {QStringLiteral("page one")}}));
-        store->requestPageText(1, JobPriority::TextLayout);
-        QSignalSpy first(store.get(), &TextLayoutStore::pageTextReady);
-        QVERIFY(first.wait(test::TimeoutMs));
-        store->resetStats();
+        QVERIFY(openTwoPagesWithPageOneRead());
 
         QSignalSpy text(store.get(), &TextLayoutStore::pageTextReady);
         QSignalSpy hits(store.get(), &TextLayoutStore::hitBoxesReady);
