@@ -113,9 +113,6 @@ void DocumentTab::showReadyDocument()
     // The widgets are guarded: a container of the window may have taken them along already.
     if (findPanel)
         findPanel->reset();
-    rebuildOutlineAfterFirstPage();
-    if (thumbnails)
-        thumbnails->populate();
     if (view) {
         // Binding the document puts the view back on its first page; that is no reading move,
         // and recording it would overwrite the stored page before it is restored below.
@@ -135,9 +132,7 @@ void DocumentTab::showReadyDocument()
 
     if (restorePage > 0 && view)
         view->goToPage(restorePage);
-    // The refilled thumbnail list marks the view's page even when binding did not move it.
-    if (view && thumbnails)
-        thumbnails->showPage(view->currentPage());
+    fillPanelsAfterFirstPage();
 }
 
 void DocumentTab::redrawFormPages(const QSet<QString>& changedFields)
@@ -158,23 +153,28 @@ void DocumentTab::redrawFormPages(const QSet<QString>& changedFields)
         thumbnails->pagesChanged(pages);
 }
 
-void DocumentTab::rebuildOutlineAfterFirstPage()
+void DocumentTab::fillPanelsAfterFirstPage()
 {
     disconnect(firstRender);
-    if (!outline)
-        return;
-    // Reading the outline holds the worker for most of a second in a manual with a thousand
-    // entries (the engine resolves the destination of every entry). The page shown comes first:
-    // the outline is read once the page view has its first image, or at once when it is hidden.
-    if (view && view->isVisible() && document->controller()->document()) {
-        firstRender = connect(document->renderCache(), &RenderCache::pageRendered, this, [this] {
-            disconnect(firstRender);
-            if (outline)
-                outline->rebuild();
-        });
-    } else {
-        outline->rebuild();
-    }
+    // The page shown comes first. Reading the outline holds the worker for most of a second in a
+    // manual with a thousand entries (the engine resolves the destination of every entry), and
+    // the thumbnail list of a long document costs the GUI thread a frame and sends a dozen renders
+    // to the worker beside the page's. Both are filled once the page view has its first image,
+    // or at once when it is hidden.
+    const auto fill = [this] {
+        disconnect(firstRender);
+        if (outline)
+            outline->rebuild();
+        if (thumbnails) {
+            thumbnails->populate();
+            if (view)
+                thumbnails->showPage(view->currentPage());
+        }
+    };
+    if (view && view->isVisible() && document->controller()->document())
+        firstRender = connect(document->renderCache(), &RenderCache::pageRendered, this, fill);
+    else
+        fill();
 }
 
 void DocumentTab::trimCaches()

@@ -94,7 +94,7 @@ private:
     }
     void showReadyDocument();
     void redrawFormPages(const QSet<QString>& changedFields);
-    void rebuildOutlineAfterFirstPage();
+    void fillPanelsAfterFirstPage();
     void recordViewState();
     void viewMoved();
     // Putting a kept view back.
@@ -115,7 +115,7 @@ private:
     bool navigating = false;
     bool binding = false; // while the ready document is bound to the view
     int sideTab = 0;
-    QMetaObject::Connection firstRender; // reads the outline once the page shown has its image
+    QMetaObject::Connection firstRender; // fills the panels once the page shown has its image
 };
 
 } // namespace dovrix
