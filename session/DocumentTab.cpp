@@ -6,18 +6,12 @@
 #include "core/PageColours.h"
 #include "core/ReadingProgress.h"
 #include "core/RenderCache.h"
-#include "engine/PdfDocument.h"
 #include "ocr/OcrController.h"
 #include "session/DocumentSession.h"
 #include "session/SidePanels.h"
 #include "view/AnnotationTool.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"
-#include "view/panels/AnnotationPanel.h"
-#include "view/panels/BookmarkListPanel.h"
-#include "view/panels/BookmarkPanel.h"
-#include "view/panels/SearchPanel.h"
-#include "view/panels/ThumbnailPanel.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -33,6 +27,7 @@ DocumentTab::DocumentTab(PdfWorker* worker, AppSettings* settings, QObject* pare
     connect(document, &DocumentSession::documentReady, this, [this] {
         showReadyDocument();
         Q_EMIT documentReady(this);
+        announceFirstPage();
     });
 
     view = new PdfViewport(document->renderCache(), document->textLayout(), controller,
@@ -55,11 +50,6 @@ DocumentTab::DocumentTab(PdfWorker* worker, AppSettings* settings, QObject* pare
             panel->setObjectName(QLatin1String(row.objectName));
         panels.append(panel);
     }
-    // The parts of the tab's own sequences that concern a panel.
-    thumbnails = panelOf<ThumbnailPanel>();
-    outline = panelOf<BookmarkPanel>();
-    findPanel = panelOf<SearchPanel>();
-    notesPanel = panelOf<AnnotationPanel>();
 
     timer = new QTimer(this);
     timer->setSingleShot(true);
@@ -110,9 +100,8 @@ DocumentTab::~DocumentTab()
 
 void DocumentTab::showReadyDocument()
 {
-    // The widgets are guarded: a container of the window may have taken them along already.
-    if (findPanel)
-        findPanel->reset();
+    // The page view is guarded: a container of the window may have taken it along already. The
+    // panels follow at documentReady, after the page view has asked for its first pages.
     if (view) {
         // Binding the document puts the view back on its first page; that is no reading move,
         // and recording it would overwrite the stored page before it is restored below.
@@ -120,8 +109,6 @@ void DocumentTab::showReadyDocument()
         view->setDocument();
         binding = false;
     }
-    if (notesPanel)
-        notesPanel->refresh();
     const int restorePage = document->takeRestorePage();
     DocumentView stored;
     if (view && !document->settings()->privateMode() && document->progress()->savedView(&stored))
@@ -132,7 +119,19 @@ void DocumentTab::showReadyDocument()
 
     if (restorePage > 0 && view)
         view->goToPage(restorePage);
-    fillPanelsAfterFirstPage();
+}
+
+void DocumentTab::announceFirstPage()
+{
+    disconnect(firstRender);
+    if (view && view->isVisible() && document->controller()->document()) {
+        firstRender = connect(document->renderCache(), &RenderCache::pageRendered, this, [this] {
+            disconnect(firstRender);
+            Q_EMIT firstPageShown();
+        });
+    } else {
+        Q_EMIT firstPageShown();
+    }
 }
 
 void DocumentTab::redrawFormPages(const QSet<QString>& changedFields)
@@ -149,39 +148,13 @@ void DocumentTab::redrawFormPages(const QSet<QString>& changedFields)
     document->textLayout()->forgetPages(pages);
     if (view)
         view->pagesChanged(pages);
-    if (thumbnails)
-        thumbnails->pagesChanged(pages);
-}
-
-void DocumentTab::fillPanelsAfterFirstPage()
-{
-    disconnect(firstRender);
-    // The page shown comes first. Reading the outline holds the worker for most of a second in a
-    // manual with a thousand entries (the engine resolves the destination of every entry), and
-    // the thumbnail list of a long document costs the GUI thread a frame and sends a dozen renders
-    // to the worker beside the page's. Both are filled once the page view has its first image,
-    // or at once when it is hidden.
-    const auto fill = [this] {
-        disconnect(firstRender);
-        if (outline)
-            outline->rebuild();
-        if (thumbnails) {
-            thumbnails->populate();
-            if (view)
-                thumbnails->showPage(view->currentPage());
-        }
-    };
-    if (view && view->isVisible() && document->controller()->document())
-        firstRender = connect(document->renderCache(), &RenderCache::pageRendered, this, fill);
-    else
-        fill();
+    Q_EMIT pagesChanged(pages);
 }
 
 void DocumentTab::trimCaches()
 {
     document->trimCaches();
-    if (thumbnails)
-        thumbnails->releasePictures(HiddenThumbnailCacheBytes);
+    Q_EMIT trimmingCaches();
 }
 
 DocumentView DocumentTab::currentView() const
@@ -280,6 +253,15 @@ void DocumentTab::retranslate()
         view->annotations()->retranslateCard();
 }
 
+void DocumentTab::applyThemeColours()
+{
+    if (view) {
+        view->applyThemeColours();
+        view->update();
+    }
+    Q_EMIT themeChanged();
+}
+
 PdfViewport* DocumentTab::viewport() const
 {
     return view.data();
@@ -295,34 +277,9 @@ FormLayer* DocumentTab::formLayer() const
     return forms.data();
 }
 
-ThumbnailPanel* DocumentTab::thumbnailPanel() const
-{
-    return thumbnails.data();
-}
-
-BookmarkPanel* DocumentTab::bookmarkPanel() const
-{
-    return outline.data();
-}
-
-BookmarkListPanel* DocumentTab::bookmarkListPanel() const
-{
-    return panelOf<BookmarkListPanel>();
-}
-
 QWidget* DocumentTab::sidePanel(int row) const
 {
     return row >= 0 && row < panels.size() ? panels.at(row).data() : nullptr;
-}
-
-SearchPanel* DocumentTab::searchPanel() const
-{
-    return findPanel.data();
-}
-
-AnnotationPanel* DocumentTab::annotationPanel() const
-{
-    return notesPanel.data();
 }
 
 } // namespace dovrix
