@@ -12,6 +12,7 @@
 #include "view/panels/ThumbnailPanel.h"
 
 #include <QtGlobal>
+
 namespace dovrix {
 
 namespace {
