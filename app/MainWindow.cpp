@@ -222,6 +222,7 @@ void MainWindow::connectWidgets()
     });
     connect(ui.openAction, &QAction::triggered, this, &MainWindow::openCommand);
     connect(ui.closeAction, &QAction::triggered, this, [this] { closeTab(currentTab); });
+    connect(ui.quitAction, &QAction::triggered, this, &QWidget::close);
     connect(ui.nextTabAction, &QAction::triggered, this, [this] {
         if (tabList.size() > 1 && currentTab && ui.tabs->count() > 0)
             ui.tabs->setCurrentIndex((ui.tabs->currentIndex() + 1) % ui.tabs->count());

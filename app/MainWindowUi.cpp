@@ -385,6 +385,7 @@ void MainWindowUi::buildActions(QMainWindow* window)
 {
     openAction = windowAction(window, "openAction", QKeySequence::Open);
     closeAction = windowAction(window, "closeAction", QKeySequence(QStringLiteral("Ctrl+W")));
+    quitAction = windowAction(window, "quitAction", QKeySequence(QStringLiteral("Ctrl+Q")));
     nextTabAction = windowAction(window, "nextTabAction", QKeySequence(QStringLiteral("Ctrl+Tab")));
     printAction = windowAction(window, "printAction", QKeySequence::Print);
     privateAction =

@@ -214,9 +214,11 @@ void TestWindowCommands::ctrlTabCycles()
         QCOMPARE(tabs->currentIndex(), expected);
         QCOMPARE(window->current()->pageWidget(), tabs->currentWidget());
     }
-    // Ctrl+W closes the current document.
+    // Ctrl+W closes the current document, Ctrl+Q the window.
     QTest::keyClick(window.get(), Qt::Key_W, Qt::ControlModifier);
     QCOMPARE(tabs->count(), 2);
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!window->isVisible());
 }
 
 void TestWindowCommands::sideTabIsRememberedPerDocument()
