@@ -9,6 +9,7 @@
 #include "app/NavigationCommands.h"
 #include "app/OcrRunDialog.h"
 #include "app/OpenRequests.h"
+#include "app/OutcomeText.h"
 #include "app/StartUp.h"
 #include "app/StudyTools.h"
 #include "app/ViewCommands.h"
@@ -435,8 +436,8 @@ void MainWindow::wireTab(DocumentTab* tab)
             [this, tab](DocumentSession*, bool wrongPrevious) { askPassword(tab, wrongPrevious); });
     // A new load binds the annotations again; what they reported before no longer holds.
     connect(tab->session(), &DocumentSession::statusChanged, this,
-            [this, tab](DocumentSession*, int status) {
-                if (status == Loading)
+            [this, tab](DocumentSession*, DocumentStatus status) {
+                if (status == DocumentStatus::Loading)
                     annotationWarnings.remove(tab);
             });
     AnnotationStore* store = tab->session()->annotations();
@@ -458,8 +459,8 @@ void MainWindow::connectCurrent(DocumentTab* tab)
         currentConnections.append(connection);
     };
     add(connect(tab->session(), &DocumentSession::statusChanged, this,
-                [this](DocumentSession*, int status, const QString& message) {
-                    onStatusChanged(status, message);
+                [this](DocumentSession*, DocumentStatus status, OpenOutcome failure) {
+                    onStatusChanged(status, failure);
                 }));
     add(connect(tab, &DocumentTab::documentReady, this, &MainWindow::onDocumentReady));
     add(connect(tab->session(), &DocumentSession::sourceFileModified, this,
@@ -672,7 +673,7 @@ void MainWindow::ocrPageWhenReady(int page)
         return;
     DocumentTab* tab = tabList.last();
     // A document that is ready already has become ready: it is recognised now.
-    if (tab->session()->controller()->status() == Ready) {
+    if (tab->session()->controller()->status() == DocumentStatus::Ready) {
         tab->session()->ocr()->ocrPage(page);
         return;
     }
@@ -684,17 +685,17 @@ void MainWindow::ocrPageWhenReady(int page)
 
 // --- session reactions -------------------------------------------------------------------
 
-void MainWindow::onStatusChanged(int status, const QString& message)
+void MainWindow::onStatusChanged(DocumentStatus status, OpenOutcome failure)
 {
     updateHashIndicator();
     updateDocumentIndicator();
     navigation->updateControls();
-    if (status == Loading) {
+    if (status == DocumentStatus::Loading) {
         statusBar()->showMessage(tr("正在打开文档…"));
     } else {
         statusBar()->clearMessage();
-        if (status == Failed)
-            QMessageBox::warning(this, tr("打开失败"), message);
+        if (status == DocumentStatus::Failed)
+            QMessageBox::warning(this, tr("打开失败"), outcomeText(failure));
     }
     updateActionStates();
 }
@@ -764,8 +765,8 @@ void MainWindow::updateHashIndicator()
     }
     // The claim holds only for a shown document whose file still has the contents it was opened
     // with: a tab still loading, or a file changed on disk, shows none.
-    if (controller() && controller()->status() == Ready && !controller()->sourceHash().isEmpty()
-        && !currentTab->session()->sourceModified()) {
+    if (controller() && controller()->status() == DocumentStatus::Ready
+        && !controller()->sourceHash().isEmpty() && !currentTab->session()->sourceModified()) {
         ui.hashLabel->setText(tr("● 只读：源文件哈希未变"));
         ui.hashLabel->setStyleSheet(
             QStringLiteral("color:%1;").arg(themePalette(currentTheme()).success));
@@ -783,7 +784,7 @@ void MainWindow::updateHashIndicator()
 void MainWindow::updateActionStates()
 {
     study->updateActionStates();
-    const bool ready = controller() && controller()->status() == Ready;
+    const bool ready = controller() && controller()->status() == DocumentStatus::Ready;
     ui.closeAction->setEnabled(currentTab != nullptr);
     for (WindowCommands* group : std::as_const(commands))
         group->updateActionStates(ready);
@@ -816,7 +817,7 @@ void MainWindow::openHomePage()
 
 DocumentPropertiesDialog* MainWindow::showDocumentProperties()
 {
-    if (!controller() || controller()->status() != Ready)
+    if (!controller() || controller()->status() != DocumentStatus::Ready)
         return nullptr;
     const QList<DocumentPropertiesDialog*> open = findChildren<DocumentPropertiesDialog*>();
     for (DocumentPropertiesDialog* dialog : open) {
@@ -890,14 +891,15 @@ QProgressDialog* MainWindow::ocrProgressDialog() const
 
 void MainWindow::ocrPageCommand()
 {
-    if (!currentTab || controller()->status() != Ready || !pageView())
+    if (!currentTab || controller()->status() != DocumentStatus::Ready || !pageView())
         return;
     currentTab->session()->ocr()->ocrPage(pageView()->currentPage());
 }
 
 void MainWindow::ocrPagesWithoutTextCommand()
 {
-    if (!currentTab || controller()->status() != Ready || !currentTab->session()->ocr()->isIdle())
+    if (!currentTab || controller()->status() != DocumentStatus::Ready
+        || !currentTab->session()->ocr()->isIdle())
         return;
     ocrRunWaitingForText = currentTab;
     startOcrRunWhenTextIsIn();
@@ -906,7 +908,7 @@ void MainWindow::ocrPagesWithoutTextCommand()
 void MainWindow::startOcrRunWhenTextIsIn()
 {
     DocumentTab* tab = ocrRunWaitingForText;
-    if (!tab || tab->session()->controller()->status() != Ready) {
+    if (!tab || tab->session()->controller()->status() != DocumentStatus::Ready) {
         ocrRunWaitingForText = nullptr;
         return;
     }
@@ -937,7 +939,7 @@ void MainWindow::startOcrRunWhenTextIsIn()
 
 void MainWindow::hintOcrForPageWithoutText()
 {
-    if (!currentTab || controller()->status() != Ready || !pageView())
+    if (!currentTab || controller()->status() != DocumentStatus::Ready || !pageView())
         return;
     const int page = pageView()->currentPage();
     const TextLayoutStore* store = currentTab->session()->textLayout();
@@ -953,7 +955,8 @@ void MainWindow::hintOcrForPageWithoutText()
 
 void MainWindow::ocrDocumentCommand()
 {
-    if (!currentTab || controller()->status() != Ready || !currentTab->session()->ocr()->isIdle())
+    if (!currentTab || controller()->status() != DocumentStatus::Ready
+        || !currentTab->session()->ocr()->isIdle())
         return;
     ocrRun->start(currentTab->session());
 }
