@@ -5,6 +5,7 @@
 #include "app/ExportCommands.h"
 #include "core/PageColours.h"
 #include "i18n/LanguageTable.h"
+#include "theme/ThemePalette.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -165,10 +166,10 @@ void MainWindowUi::buildToolbar(QMainWindow* window, QWidget* toolsButton)
 
     themeButton = toolButton("themeButton");
     themeMenu = choiceMenu(themeButton);
-    for (int i = 0; i < 5; ++i) {
-        if (i == 2 || i == 4)
+    for (const ThemeInfo& row : themes) {
+        if (row.startsGroup)
             themeMenu->addSeparator();
-        themeActions.append(addChoice(themeMenu, QString(), i));
+        themeActions.append(addChoice(themeMenu, QString(), int(row.theme)));
     }
 
     languageButton = toolButton("languageButton");
@@ -470,9 +471,8 @@ void MainWindowUi::retranslate()
     setTip(rotateButton, tr("临时旋转 90°（仅本次查看）"));
     searchEdit->setPlaceholderText(tr("搜索文档 · Ctrl+F"));
     themeButton->setText(tr("主题"));
-    const QStringList themeNames{tr("浅色"), tr("纸感"), tr("深色"), tr("午夜"), tr("高对比")};
-    for (int i = 0; i < themeActions.size(); ++i)
-        themeActions.at(i)->setText(themeNames.at(i));
+    for (QAction* item : std::as_const(themeActions))
+        item->setText(tr(themeInfo(item->data().toInt()).label));
     setTip(languageButton, tr("切换界面语言"));
     homeButton->setText(tr("主页"));
     setTip(homeButton, tr("打开 Dovrix 主页"));
