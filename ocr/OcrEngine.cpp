@@ -233,7 +233,10 @@ bool OcrEngine::initialize(const OcrEngineConfig& config, QString* error)
 int OcrEngine::recognitionRows(bool latin) const
 {
     const int fixed = latin ? latinFixedRows : recognitionFixedRows;
-    return fixed > 0 ? fixed : std::max(8, int(settings.recHeight));
+    if (fixed > 0)
+        return fixed;
+    return std::max(8, int(latin && settings.recLatinHeight > 0 ? settings.recLatinHeight
+                                                                : settings.recHeight));
 }
 
 QImage OcrEngine::prepareDetectionInput(const QImage& page, QImage* scaled, int limitSide) const
