@@ -52,7 +52,7 @@ void AnnotationCommands::follow(DocumentTab* tab)
           &AnnotationCommands::annotationModeChanged);
     watch(tab->session()->annotations(), &AnnotationStore::annotationAdded, this,
           &AnnotationCommands::annotationAdded);
-    if (AnnotationPanel* panel = tab->annotationPanel()) {
+    if (AnnotationPanel* panel = tab->panel<AnnotationPanel>()) {
         watch(panel, &AnnotationPanel::annotationSelected, this,
               &AnnotationCommands::showAnnotation);
         watch(panel, &AnnotationPanel::documentAnnotationSelected, this,
@@ -129,8 +129,8 @@ void AnnotationCommands::annotationAdded()
                                     "等其他阅读器打开源文件不可见。\n\nDovrix 始终不修改源 PDF。"));
     }
     // The box runs an event loop: the document may have been closed meanwhile.
-    if (tab() && tab()->annotationPanel())
-        tab()->annotationPanel()->refresh();
+    if (tab() && tab()->panel<AnnotationPanel>())
+        tab()->panel<AnnotationPanel>()->refresh();
 }
 
 void AnnotationCommands::showAnnotation(const QString& id)

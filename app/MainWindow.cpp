@@ -7,7 +7,7 @@
 #include "app/ExportCommands.h"
 #include "app/FullScreenMode.h"
 #include "app/NavigationCommands.h"
-#include "app/OcrRunDialog.h"
+#include "app/OcrCommands.h"
 #include "app/OpenRequests.h"
 #include "app/StartUp.h"
 #include "app/StudyTools.h"
@@ -25,18 +25,12 @@
 #include "session/DocumentTab.h"
 #include "session/SidePanels.h"
 #include "settings/AppSettings.h"
-#include "text/SearchController.h"
-#include "text/SearchNormalize.h"
 #include "text/TextExport.h"
-#include "text/TextLayoutStore.h"
 #include "theme/ThemePalette.h"
 #include "view/AnnotationTool.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"
-#include "view/panels/AnnotationPanel.h"
-#include "view/panels/BookmarkListPanel.h"
 #include "view/panels/BookmarkPanel.h"
-#include "view/panels/SearchPanel.h"
 #include "view/panels/ThumbnailPanel.h"
 
 #include <QAction>
@@ -67,6 +61,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -100,7 +95,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr), settings(new AppSettings(this))
 {
     setObjectName(QStringLiteral("MainWindow"));
     recogniser.setModelDirectory(findCompanion(QStringLiteral("models")));
-    resize(1440, 900);
+    placeWindow();
     setAcceptDrops(true);
     setDockNestingEnabled(false);
 
@@ -116,8 +111,8 @@ MainWindow::MainWindow() : QMainWindow(nullptr), settings(new AppSettings(this))
     fullScreen = new FullScreenMode(this, ui.toolbar, ui.sidebar, ui.tabs);
     exports = new ExportCommands(this);
     navigation = new NavigationCommands(this, ui);
-    commands = {new ViewCommands(this, ui), navigation, new AnnotationCommands(this, ui)};
-    ocrRun = new OcrRunDialog(this);
+    ocr = new OcrCommands(this, ui);
+    commands = {new ViewCommands(this, ui), navigation, new AnnotationCommands(this, ui), ocr};
     const QStringList recent = settings->recentFiles();
     for (const QString& path : recent) {
         auto* item = new QListWidgetItem(QFileInfo(path).fileName(), ui.recentList);
@@ -178,9 +173,6 @@ void MainWindow::connectWidgets()
         sidebarVisible = !sidebarVisible;
         updateSidebarVisibility();
     });
-    connect(ui.ocrPageAction, &QAction::triggered, this, &MainWindow::ocrPageCommand);
-    connect(ui.ocrDocumentAction, &QAction::triggered, this,
-            &MainWindow::ocrPagesWithoutTextCommand);
     connect(ui.openButton, &QPushButton::clicked, this, &MainWindow::openCommand);
     for (QAction* item : std::as_const(ui.themeActions)) {
         const int index = item->data().toInt();
@@ -221,6 +213,7 @@ void MainWindow::connectWidgets()
     });
     connect(ui.openAction, &QAction::triggered, this, &MainWindow::openCommand);
     connect(ui.closeAction, &QAction::triggered, this, [this] { closeTab(currentTab); });
+    connect(ui.quitAction, &QAction::triggered, this, &QWidget::close);
     connect(ui.nextTabAction, &QAction::triggered, this, [this] {
         if (tabList.size() > 1 && currentTab && ui.tabs->count() > 0)
             ui.tabs->setCurrentIndex((ui.tabs->currentIndex() + 1) % ui.tabs->count());
@@ -228,11 +221,11 @@ void MainWindow::connectWidgets()
     connect(ui.privateAction, &QAction::toggled, this, &MainWindow::setPrivateModeOn);
     connect(ui.thumbnailsTabAction, &QAction::triggered, this, [this] {
         if (currentTab)
-            showSidePanel(currentTab->thumbnailPanel());
+            showSidePanel(currentTab->panel<ThumbnailPanel>());
     });
     connect(ui.outlineTabAction, &QAction::triggered, this, [this] {
         if (currentTab)
-            showSidePanel(currentTab->bookmarkPanel());
+            showSidePanel(currentTab->panel<BookmarkPanel>());
     });
     // Escape runs the page view's own steps (drop a drag, close the card, clear the selection,
     // leave annotation mode) wherever the focus is. It calls them rather than sending the key
@@ -295,25 +288,19 @@ void MainWindow::retranslate()
 
 void MainWindow::applyTheme(int index)
 {
-    const ThemePalette palette = themePalette(index);
-    // An index outside the five becomes light.
-    if (themeIndexFromId(palette.id) == theme)
+    // An index without a theme becomes light.
+    if (themeInfo(index).theme == theme)
         return;
-    theme = themeIndexFromId(palette.id);
+    theme = themeInfo(index).theme;
+    const ThemePalette palette = themePalette(theme);
     setCurrentTheme(theme);
     if (qApp)
         qApp->setStyleSheet(buildStyleSheet(palette));
     settings->setTheme(palette.id);
-    for (int i = 0; i < ui.themeActions.size(); ++i)
-        ui.themeActions.at(i)->setChecked(i == theme);
-    for (DocumentTab* tab : std::as_const(tabList)) {
-        if (PdfViewport* view = tab->viewport())
-            view->applyThemeColours();
-        if (QWidget* view = tab->pageWidget())
-            view->update();
-    }
-    if (pageView())
-        pageView()->update();
+    for (QAction* item : std::as_const(ui.themeActions))
+        item->setChecked(item->data().toInt() == theme);
+    for (DocumentTab* tab : std::as_const(tabList))
+        tab->applyThemeColours();
     // The application sheet leaves the toolbar's separators to the style, which draws them
     // light.
     if (ui.toolbar)
@@ -325,8 +312,6 @@ void MainWindow::applyTheme(int index)
         ui.hashLabel->setStyleSheet(QStringLiteral("color:%1;").arg(palette.success));
     if (ui.documentLabel && !ui.documentLabel->text().isEmpty())
         ui.documentLabel->setStyleSheet(QStringLiteral("color:%1;").arg(palette.warning));
-    if (currentTab && currentTab->annotationPanel())
-        currentTab->annotationPanel()->refresh();
 }
 
 void MainWindow::setLanguage(const QString& code)
@@ -446,10 +431,6 @@ void MainWindow::wireTab(DocumentTab* tab)
     connect(store, &AnnotationStore::hashMismatchDetected, this, [this, tab] {
         annotationWarnings.insert(tab, tr("● 批注与当前文档内容不一致，矩形锚定可能漂移"));
     });
-    connect(tab->session()->textLayout(), &TextLayoutStore::pageTextReady, this, [this, tab] {
-        if (ocrRunWaitingForText == tab)
-            startOcrRunWhenTextIsIn();
-    });
 }
 
 void MainWindow::connectCurrent(DocumentTab* tab)
@@ -467,20 +448,9 @@ void MainWindow::connectCurrent(DocumentTab* tab)
     // The outline comes after the first page is shown: it brings the contents forward only from
     // the default thumbnails, never over a panel chosen meanwhile (a search asked for, a click).
     add(connect(tab, &DocumentTab::tocAvailable, this, [this](DocumentTab*, bool toc) {
-        if (toc && ui.sideTabs->currentWidget() == currentTab->thumbnailPanel())
-            showSidePanel(currentTab->bookmarkPanel());
+        if (toc && ui.sideTabs->currentWidget() == currentTab->panel<ThumbnailPanel>())
+            showSidePanel(currentTab->panel<BookmarkPanel>());
     }));
-
-    PdfViewport* view = tab->viewport();
-    add(connect(view, &PdfViewport::currentPageChanged, this, [this] {
-        ocrHintPage = -1;
-        hintOcrForPageWithoutText();
-    }));
-    add(connect(tab->session()->textLayout(), &TextLayoutStore::pageTextReady, this,
-                [this](int page) {
-                    if (pageView() && page == pageView()->currentPage())
-                        hintOcrForPageWithoutText();
-                }));
     AnnotationStore* store = tab->session()->annotations();
     add(connect(store, &AnnotationStore::readonlyFallback, this, [this](const QString& reason) {
         statusBar()->showMessage(reason, 8000);
@@ -488,22 +458,6 @@ void MainWindow::connectCurrent(DocumentTab* tab)
     }));
     add(connect(store, &AnnotationStore::hashMismatchDetected, this,
                 &MainWindow::updateDocumentIndicator));
-
-    OcrController* ocr = tab->session()->ocr();
-    if (SearchPanel* panel = tab->searchPanel())
-        add(connect(panel, &SearchPanel::ocrRequested, this, &MainWindow::ocrDocumentCommand));
-    add(connect(ocr, &OcrController::finished, this, [this](int processed, bool canceled) {
-        statusBar()->showMessage(canceled ? tr("OCR 已取消") : tr("OCR 完成：%1 页").arg(processed),
-                                 5000);
-    }));
-    add(connect(ocr, &OcrController::pageOcrReady, this, &MainWindow::onOcrPageReady));
-    add(connect(ocr, &OcrController::pageFailed, this, [this](int page, const QString& reason) {
-        if (!reason.isEmpty())
-            statusBar()->showMessage(tr("第 %1 页 OCR 失败：%2").arg(page + 1).arg(reason), 6000);
-    }));
-    add(connect(ocr, &OcrController::loadFailed, this, [this](const QString& reason) {
-        QMessageBox::warning(this, tr("OCR 不可用"), reason);
-    }));
 }
 
 void MainWindow::setCurrentTab(DocumentTab* tab)
@@ -524,7 +478,6 @@ void MainWindow::setCurrentTab(DocumentTab* tab)
         disconnect(connection);
     currentConnections.clear();
     currentTab = tab;
-    ocrHintPage = -1;
     if (tab)
         connectCurrent(tab);
     for (WindowCommands* group : std::as_const(commands))
@@ -668,18 +621,7 @@ void MainWindow::updateWindowTitle()
 
 void MainWindow::ocrPageWhenReady(int page)
 {
-    if (tabList.isEmpty())
-        return;
-    DocumentTab* tab = tabList.last();
-    // A document that is ready already has become ready: it is recognised now.
-    if (tab->session()->controller()->status() == Ready) {
-        tab->session()->ocr()->ocrPage(page);
-        return;
-    }
-    connect(
-        tab, &DocumentTab::documentReady, this,
-        [page](DocumentTab* ready) { ready->session()->ocr()->ocrPage(page); },
-        Qt::SingleShotConnection);
+    ocr->ocrPageWhenReady(tabList.isEmpty() ? nullptr : tabList.last(), page);
 }
 
 // --- session reactions -------------------------------------------------------------------
@@ -787,10 +729,8 @@ void MainWindow::updateActionStates()
     ui.closeAction->setEnabled(currentTab != nullptr);
     for (WindowCommands* group : std::as_const(commands))
         group->updateActionStates(ready);
-    for (QAction* action :
-         {ui.printAction, ui.ocrPageAction, ui.ocrDocumentAction, ui.propertiesAction})
+    for (QAction* action : {ui.printAction, ui.propertiesAction})
         action->setEnabled(ready);
-    ui.ocrMenu->setEnabled(ready);
     for (QAction* action : std::as_const(ui.exportActions))
         action->setEnabled(ready);
 }
@@ -840,8 +780,22 @@ void MainWindow::setPrivateModeOn(bool on)
 
 // --- window events ---------------------------------------------------------------------------
 
+void MainWindow::placeWindow()
+{
+    if (restoreGeometry(settings->windowGeometry()))
+        return;
+    // The first start: the usual size, but never more than the screen leaves free.
+    QSize size(1440, 900);
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size());
+    resize(size);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Full screen is a mode of the moment: the next start opens at the size it was left in.
+    if (!isFullScreen())
+        settings->setWindowGeometry(saveGeometry());
     for (DocumentTab* tab : std::as_const(tabList))
         tab->session()->prepareClose();
     event->accept();
@@ -881,94 +835,6 @@ void MainWindow::dropEvent(QDropEvent* event)
     event->acceptProposedAction();
 }
 
-// --- OCR -------------------------------------------------------------------------------------
-
-QProgressDialog* MainWindow::ocrProgressDialog() const
-{
-    return ocrRun->dialog();
-}
-
-void MainWindow::ocrPageCommand()
-{
-    if (!currentTab || controller()->status() != Ready || !pageView())
-        return;
-    currentTab->session()->ocr()->ocrPage(pageView()->currentPage());
-}
-
-void MainWindow::ocrPagesWithoutTextCommand()
-{
-    if (!currentTab || controller()->status() != Ready || !currentTab->session()->ocr()->isIdle())
-        return;
-    ocrRunWaitingForText = currentTab;
-    startOcrRunWhenTextIsIn();
-}
-
-void MainWindow::startOcrRunWhenTextIsIn()
-{
-    DocumentTab* tab = ocrRunWaitingForText;
-    if (!tab || tab->session()->controller()->status() != Ready) {
-        ocrRunWaitingForText = nullptr;
-        return;
-    }
-    TextLayoutStore* store = tab->session()->textLayout();
-    QList<int> pages;
-    bool waiting = false;
-    for (int page = 0; page < tab->session()->controller()->pageCount(); ++page) {
-        if (!store->hasPageText(page)) {
-            store->requestPageText(page, JobPriority::TextLayout); // each page once
-            waiting = true;
-        } else if (!store->hasTextLayer(page) && !store->ocrResult(page)) {
-            pages.append(page);
-        }
-    }
-    if (waiting) {
-        statusBar()->showMessage(tr("正在查找没有文字的页…"));
-        return; // again at each page's text
-    }
-    ocrRunWaitingForText = nullptr;
-    if (pages.isEmpty()) {
-        statusBar()->showMessage(tr("每一页都有文字，无需识别"), 6000);
-        return;
-    }
-    statusBar()->clearMessage();
-    if (tab->session()->ocr()->isIdle())
-        ocrRun->start(tab->session(), pages);
-}
-
-void MainWindow::hintOcrForPageWithoutText()
-{
-    if (!currentTab || controller()->status() != Ready || !pageView())
-        return;
-    const int page = pageView()->currentPage();
-    const TextLayoutStore* store = currentTab->session()->textLayout();
-    if (page == ocrHintPage || !store->hasPageText(page) || store->hasTextLayer(page)
-        || store->ocrResult(page) || !statusBar()->currentMessage().isEmpty())
-        return;
-    ocrHintPage = page;
-    statusBar()->showMessage(
-        tr("本页没有文字层 · %1 识别文字")
-            .arg(ui.ocrPageAction->shortcut().toString(QKeySequence::NativeText)),
-        8000);
-}
-
-void MainWindow::ocrDocumentCommand()
-{
-    if (!currentTab || controller()->status() != Ready || !currentTab->session()->ocr()->isIdle())
-        return;
-    ocrRun->start(currentTab->session());
-}
-
-void MainWindow::onOcrPageReady(int page, int lineCount)
-{
-    statusBar()->showMessage(tr("第 %1 页 OCR 完成：识别 %2 行文本").arg(page + 1).arg(lineCount),
-                             5000);
-    // The hits in the new lines join the list of a search that is shown.
-    SearchController* search = searchController();
-    if (!ui.searchEdit->text().isEmpty()
-        && !normalizeForSearch(search->query(), !search->isCaseSensitive()).text.isEmpty())
-        searchPanel()->search(ui.searchEdit->text(), false);
-}
-
 // --- parts of the current tab ----------------------------------------------------------
 
 DocumentController* MainWindow::controller() const
@@ -979,16 +845,6 @@ DocumentController* MainWindow::controller() const
 PdfViewport* MainWindow::pageView() const
 {
     return currentTab ? currentTab->viewport() : nullptr;
-}
-
-SearchController* MainWindow::searchController() const
-{
-    return currentTab ? currentTab->session()->search() : nullptr;
-}
-
-SearchPanel* MainWindow::searchPanel() const
-{
-    return currentTab ? currentTab->searchPanel() : nullptr;
 }
 
 } // namespace dovrix

@@ -18,7 +18,6 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
-class QProgressDialog;
 class QPushButton;
 class QSplitter;
 class QStackedWidget;
@@ -31,24 +30,19 @@ namespace dovrix {
 
 class DocumentPropertiesDialog;
 
-class AnnotationPanel;
 class AnnotationStore;
 class AppSettings;
 class DocumentController;
 class DocumentTab;
 class ExportCommands;
 class NavigationCommands;
+class OcrCommands;
 class WindowCommands;
 class FullScreenMode;
-class OcrRunDialog;
-class OcrController;
 class PdfViewport;
 class ReadingProgress;
 class RenderCache;
-class SearchController;
-class SearchPanel;
 class StudyTools;
-class TextLayoutStore;
 struct OpenRequest;
 
 // The program's single top-level window: one document tab per open file, the welcome page when no
@@ -109,17 +103,8 @@ public:
     ExportCommands* exportCommands() const { return exports; }
     // Bookmarks, read aloud and SyncTeX.
     StudyTools* studyTools() const { return study; }
-    // The progress dialog of the running whole-document OCR; null when none runs.
-    QProgressDialog* ocrProgressDialog() const;
-
-    // Recognises every page of the current document that has no OCR result yet, with a progress
-    // dialog. Only for a ready document whose OCR is idle.
-    void ocrDocumentCommand();
-    // Recognises the page shown.
-    void ocrPageCommand();
-    // Recognises every page without a text layer or a result, with the progress dialog, once the
-    // text of every page is known.
-    void ocrPagesWithoutTextCommand();
+    // Recognising text, with the progress dialog of a whole-document run.
+    OcrCommands* ocrCommands() const { return ocr; }
 
     // Back and forward, the page field and the search field.
     NavigationCommands* navigationCommands() const { return navigation; }
@@ -135,6 +120,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Where the window was left at the last close, or the first start's size on this screen.
+    void placeWindow();
     // The widgets' signals to the window's commands.
     void connectWidgets();
     void retranslate();
@@ -142,8 +129,6 @@ private:
     // The parts of the current tab (null without one).
     DocumentController* controller() const;
     PdfViewport* pageView() const;
-    SearchController* searchController() const;
-    SearchPanel* searchPanel() const;
 
     // openFile and openRawFile (rawPath empty for a spellable path); the tab that shows the
     // file, or null after a warning.
@@ -173,11 +158,7 @@ private:
 
     void openCommand();
     void openHomePage();
-    // A status-bar hint with the OCR key when the page shown turns out to have no text.
-    void hintOcrForPageWithoutText();
     void setPrivateModeOn(bool on);
-
-    void onOcrPageReady(int page, int lineCount);
 
     PdfWorker pdfWorker;               // shared by all tabs; destroyed after them
     Recogniser recogniser{&pdfWorker}; // the one OCR engine, shared by all tabs
@@ -194,19 +175,15 @@ private:
     // until its next load starts.
     QHash<DocumentTab*, QString> annotationWarnings;
 
-    int ocrHintPage = -1; // the page the hint was last shown for
-    // The document whose pages without text are looked for before their OCR run starts.
-    QPointer<DocumentTab> ocrRunWaitingForText;
-    void startOcrRunWhenTextIsIn();
     bool sidebarVisible = true;
     bool rebuildingSideTabs = false;
     QHash<int, QWidget*> windowPanels;        // children of the side area, by row of sidePanels()
     int theme = -1;                           // none applied yet
     ExportCommands* exports = nullptr;        // child
     NavigationCommands* navigation = nullptr; // child
-    QList<WindowCommands*> commands; // children: the view, navigation and annotation commands
+    OcrCommands* ocr = nullptr;               // child
+    QList<WindowCommands*> commands; // children: the view, navigation, annotation and OCR commands
     StudyTools* study = nullptr;     // child
-    OcrRunDialog* ocrRun = nullptr;  // child
 };
 
 } // namespace dovrix

@@ -5,6 +5,7 @@
 #include "app/ExportCommands.h"
 #include "core/PageColours.h"
 #include "i18n/LanguageTable.h"
+#include "theme/ThemePalette.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -165,10 +166,10 @@ void MainWindowUi::buildToolbar(QMainWindow* window, QWidget* toolsButton)
 
     themeButton = toolButton("themeButton");
     themeMenu = choiceMenu(themeButton);
-    for (int i = 0; i < 5; ++i) {
-        if (i == 2 || i == 4)
+    for (const ThemeInfo& row : themes) {
+        if (row.startsGroup)
             themeMenu->addSeparator();
-        themeActions.append(addChoice(themeMenu, QString(), i));
+        themeActions.append(addChoice(themeMenu, QString(), int(row.theme)));
     }
 
     languageButton = toolButton("languageButton");
@@ -203,6 +204,9 @@ void MainWindowUi::buildCentral(QMainWindow* window)
     // Welcome page.
     welcome = new QWidget;
     welcome->setObjectName(QStringLiteral("welcome"));
+    // The stack is as narrow as its narrowest need, not the welcome page's: with a document open
+    // the window can share a screen with an editor (the drop zone is clipped, not the window).
+    welcome->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     auto* welcomeLayout = new QVBoxLayout(welcome);
     welcomeLayout->addStretch(1);
     auto* dropzone = new QFrame;
@@ -348,9 +352,12 @@ void MainWindowUi::buildStatusBar(QMainWindow* window)
     hashLabel->setObjectName(QStringLiteral("hashIndicator"));
     documentLabel = new QLabel;
     documentLabel->setObjectName(QStringLiteral("documentIndicator"));
-    bar->addWidget(tagline);
-    bar->addWidget(hashLabel);
-    bar->addWidget(documentLabel);
+    // Long texts give way before the window's controls do: a narrow window cuts them, not the
+    // zoom and view buttons.
+    for (QLabel* label : {tagline, hashLabel, documentLabel}) {
+        label->setMinimumWidth(16);
+        bar->addWidget(label);
+    }
 
     zoomOutButton = statusButton("zoomOutButton");
     statusZoomLabel = new QLabel(QStringLiteral("—"));
@@ -379,6 +386,7 @@ void MainWindowUi::buildActions(QMainWindow* window)
 {
     openAction = windowAction(window, "openAction", QKeySequence::Open);
     closeAction = windowAction(window, "closeAction", QKeySequence(QStringLiteral("Ctrl+W")));
+    quitAction = windowAction(window, "quitAction", QKeySequence(QStringLiteral("Ctrl+Q")));
     nextTabAction = windowAction(window, "nextTabAction", QKeySequence(QStringLiteral("Ctrl+Tab")));
     printAction = windowAction(window, "printAction", QKeySequence::Print);
     privateAction =
@@ -470,9 +478,8 @@ void MainWindowUi::retranslate()
     setTip(rotateButton, tr("临时旋转 90°（仅本次查看）"));
     searchEdit->setPlaceholderText(tr("搜索文档 · Ctrl+F"));
     themeButton->setText(tr("主题"));
-    const QStringList themeNames{tr("浅色"), tr("纸感"), tr("深色"), tr("午夜"), tr("高对比")};
-    for (int i = 0; i < themeActions.size(); ++i)
-        themeActions.at(i)->setText(themeNames.at(i));
+    for (QAction* item : std::as_const(themeActions))
+        item->setText(tr(themeInfo(item->data().toInt()).label));
     setTip(languageButton, tr("切换界面语言"));
     homeButton->setText(tr("主页"));
     setTip(homeButton, tr("打开 Dovrix 主页"));

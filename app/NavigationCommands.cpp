@@ -152,14 +152,14 @@ void NavigationCommands::focusPageField()
 
 void NavigationCommands::searchNow()
 {
-    if (tab() && tab()->searchPanel())
-        tab()->searchPanel()->search(ui.searchEdit->text(), false);
+    if (tab() && tab()->panel<SearchPanel>())
+        tab()->panel<SearchPanel>()->search(ui.searchEdit->text(), false);
 }
 
 void NavigationCommands::searchStep(int step)
 {
     typingTimer->stop();
-    SearchPanel* panel = tab() ? tab()->searchPanel() : nullptr;
+    SearchPanel* panel = tab() ? tab()->panel<SearchPanel>() : nullptr;
     if (!ready() || !panel)
         return;
     const QString text = ui.searchEdit->text();

@@ -280,8 +280,9 @@ void StudyTools::apply(DocumentTab* tab, const OpenRequest& request)
         if (auto* find = window->findChild<QAction*>(QStringLiteral("findAction")))
             find->trigger();
         window->navigationCommands()->findText(request.find);
-        if (QTabWidget* side = window->sideTabWidget(); side->indexOf(tab->searchPanel()) >= 0)
-            side->setCurrentWidget(tab->searchPanel());
+        if (QTabWidget* side = window->sideTabWidget();
+            side->indexOf(tab->panel<SearchPanel>()) >= 0)
+            side->setCurrentWidget(tab->panel<SearchPanel>());
     }
     if (request.forward.line > 0) {
         SourcePlace place = request.forward;
@@ -386,7 +387,7 @@ QString StudyTools::defaultBookmarkName() const
     const int page = tab->viewport()->currentPage();
     int entryPage = -1;
     QString title;
-    if (BookmarkPanel* outline = tab->bookmarkPanel())
+    if (BookmarkPanel* outline = tab->panel<BookmarkPanel>())
         nearestEntry(outline->model(), QModelIndex(), page, &entryPage, &title);
     if (!title.isEmpty())
         return title;

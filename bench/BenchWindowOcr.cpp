@@ -8,6 +8,7 @@
 #include "bench/Bench.h"
 
 #include "app/MainWindow.h"
+#include "app/OcrCommands.h"
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
 #include "core/PageUnits.h"
@@ -128,7 +129,7 @@ int run(const QStringList& args)
     ticker.start();
     if (renders.interval() > 0)
         renders.start();
-    window.ocrDocumentCommand();
+    window.ocrCommands()->ocrDocument();
     if (!ocr->isIdle())
         loop.exec();
     ticker.stop();

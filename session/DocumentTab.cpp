@@ -5,19 +5,12 @@
 #include "core/DocumentController.h"
 #include "core/PageColours.h"
 #include "core/ReadingProgress.h"
-#include "core/RenderCache.h"
-#include "engine/PdfDocument.h"
 #include "ocr/OcrController.h"
 #include "session/DocumentSession.h"
 #include "session/SidePanels.h"
 #include "view/AnnotationTool.h"
 #include "view/FormLayer.h"
 #include "view/PdfViewport.h"
-#include "view/panels/AnnotationPanel.h"
-#include "view/panels/BookmarkListPanel.h"
-#include "view/panels/BookmarkPanel.h"
-#include "view/panels/SearchPanel.h"
-#include "view/panels/ThumbnailPanel.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -55,11 +48,6 @@ DocumentTab::DocumentTab(PdfWorker* worker, AppSettings* settings, QObject* pare
             panel->setObjectName(QLatin1String(row.objectName));
         panels.append(panel);
     }
-    // The parts of the tab's own sequences that concern a panel.
-    thumbnails = panelOf<ThumbnailPanel>();
-    outline = panelOf<BookmarkPanel>();
-    findPanel = panelOf<SearchPanel>();
-    notesPanel = panelOf<AnnotationPanel>();
 
     timer = new QTimer(this);
     timer->setSingleShot(true);
@@ -110,12 +98,8 @@ DocumentTab::~DocumentTab()
 
 void DocumentTab::showReadyDocument()
 {
-    // The widgets are guarded: a container of the window may have taken them along already.
-    if (findPanel)
-        findPanel->reset();
-    rebuildOutlineAfterFirstPage();
-    if (thumbnails)
-        thumbnails->populate();
+    // The page view is guarded: a container of the window may have taken it along already. The
+    // panels follow at documentReady, after the page view has asked for its first pages.
     if (view) {
         // Binding the document puts the view back on its first page; that is no reading move,
         // and recording it would overwrite the stored page before it is restored below.
@@ -123,8 +107,6 @@ void DocumentTab::showReadyDocument()
         view->setDocument();
         binding = false;
     }
-    if (notesPanel)
-        notesPanel->refresh();
     const int restorePage = document->takeRestorePage();
     DocumentView stored;
     if (view && !document->settings()->privateMode() && document->progress()->savedView(&stored))
@@ -135,9 +117,6 @@ void DocumentTab::showReadyDocument()
 
     if (restorePage > 0 && view)
         view->goToPage(restorePage);
-    // The refilled thumbnail list marks the view's page even when binding did not move it.
-    if (view && thumbnails)
-        thumbnails->showPage(view->currentPage());
 }
 
 void DocumentTab::redrawFormPages(const QSet<QString>& changedFields)
@@ -154,34 +133,13 @@ void DocumentTab::redrawFormPages(const QSet<QString>& changedFields)
     document->textLayout()->forgetPages(pages);
     if (view)
         view->pagesChanged(pages);
-    if (thumbnails)
-        thumbnails->pagesChanged(pages);
-}
-
-void DocumentTab::rebuildOutlineAfterFirstPage()
-{
-    disconnect(firstRender);
-    if (!outline)
-        return;
-    // Reading the outline holds the worker for most of a second in a manual with a thousand
-    // entries (the engine resolves the destination of every entry). The page shown comes first:
-    // the outline is read once the page view has its first image, or at once when it is hidden.
-    if (view && view->isVisible() && document->controller()->document()) {
-        firstRender = connect(document->renderCache(), &RenderCache::pageRendered, this, [this] {
-            disconnect(firstRender);
-            if (outline)
-                outline->rebuild();
-        });
-    } else {
-        outline->rebuild();
-    }
+    Q_EMIT pagesChanged(pages);
 }
 
 void DocumentTab::trimCaches()
 {
     document->trimCaches();
-    if (thumbnails)
-        thumbnails->releasePictures(HiddenThumbnailCacheBytes);
+    Q_EMIT trimmingCaches();
 }
 
 DocumentView DocumentTab::currentView() const
@@ -280,6 +238,15 @@ void DocumentTab::retranslate()
         view->annotations()->retranslateCard();
 }
 
+void DocumentTab::applyThemeColours()
+{
+    if (view) {
+        view->applyThemeColours();
+        view->update();
+    }
+    Q_EMIT themeChanged();
+}
+
 PdfViewport* DocumentTab::viewport() const
 {
     return view.data();
@@ -295,34 +262,9 @@ FormLayer* DocumentTab::formLayer() const
     return forms.data();
 }
 
-ThumbnailPanel* DocumentTab::thumbnailPanel() const
-{
-    return thumbnails.data();
-}
-
-BookmarkPanel* DocumentTab::bookmarkPanel() const
-{
-    return outline.data();
-}
-
-BookmarkListPanel* DocumentTab::bookmarkListPanel() const
-{
-    return panelOf<BookmarkListPanel>();
-}
-
 QWidget* DocumentTab::sidePanel(int row) const
 {
     return row >= 0 && row < panels.size() ? panels.at(row).data() : nullptr;
-}
-
-SearchPanel* DocumentTab::searchPanel() const
-{
-    return findPanel.data();
-}
-
-AnnotationPanel* DocumentTab::annotationPanel() const
-{
-    return notesPanel.data();
 }
 
 } // namespace dovrix

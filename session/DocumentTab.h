@@ -11,22 +11,19 @@ class QWidget;
 
 namespace dovrix {
 
-class AnnotationPanel;
-class BookmarkListPanel;
-class BookmarkPanel;
 class DocumentSession;
 class FormLayer;
 class PdfViewport;
 class PdfWorker;
-class SearchPanel;
-class ThumbnailPanel;
 
 // One document tab of the window: the document's session (a child) and the widgets that show it,
 // the page view and the side panels, wired to the session and to each other. The widgets are
 // created without parent; the window puts them into its tab and side area, and the tab deletes
 // them in its destructor (a container of the window may take them along first). After the
-// session's ready sequence the tab binds the widgets to the new document, restores the stored
-// view and records the first history entry, then announces documentReady. GUI thread only.
+// session's ready sequence the tab binds the page view to the new document, restores the stored
+// view and records the first history entry, then announces documentReady. The side panels are
+// the rows of sidePanels(): the tab knows none of them by type; each follows the tab's signals
+// (documentReady, pagesChanged, trimmingCaches, languageChanged, themeChanged). GUI thread only.
 class DocumentTab : public QObject
 {
     Q_OBJECT
@@ -34,7 +31,6 @@ class DocumentTab : public QObject
 
 public:
     static constexpr int HistoryDelayMs = 600;
-    static constexpr qint64 HiddenThumbnailCacheBytes = 4194304; // 4 MiB
 
     // worker and settings are shared and not owned; both must outlive the tab.
     DocumentTab(PdfWorker* worker, AppSettings* settings, QObject* parent = nullptr);
@@ -47,7 +43,7 @@ public:
     bool isNavigating() const { return navigating; }
     QTimer* historyTimer() const { return timer; }
     // Keeps the memory of a tab that is not shown small (see DocumentSession::trimCaches); the
-    // thumbnail pictures beyond HiddenThumbnailCacheBytes go too.
+    // panels drop what they can make again (trimmingCaches).
     void trimCaches();
     // How the page view shows the document now, as kept per document.
     DocumentView currentView() const;
@@ -64,37 +60,39 @@ public:
     QWidget* pageWidget() const;
     // The document's form on the page view (a child of the page view).
     FormLayer* formLayer() const;
-    // The side panels.
-    ThumbnailPanel* thumbnailPanel() const;
-    BookmarkPanel* bookmarkPanel() const;
-    BookmarkListPanel* bookmarkListPanel() const;
-    SearchPanel* searchPanel() const;
-    AnnotationPanel* annotationPanel() const;
     // The panel of a row of sidePanels(); null for a row that needs no document (the window keeps
     // those) and once a container of the window has deleted it.
     QWidget* sidePanel(int row) const;
+    // The side panel of that class; null when there is none (any more).
+    template <class Panel> Panel* panel() const
+    {
+        for (const QPointer<QWidget>& shown : panels) {
+            if (auto* found = qobject_cast<Panel*>(shown.data()))
+                return found;
+        }
+        return nullptr;
+    }
     // Texts in the interface language just installed: the panels and the page view's card.
     void retranslate();
+    // Colours of the theme just applied: the page view and the panels.
+    void applyThemeColours();
 
 Q_SIGNALS:
     // The session's document is ready and shown: listeners see every part reset.
     void documentReady(dovrix::DocumentTab* tab);
     void tocAvailable(dovrix::DocumentTab* tab, bool hasToc);
+    // Pages drawn anew (form values changed): pictures of them are out of date.
+    void pagesChanged(const QList<int>& pages);
+    // The tab is no longer shown; the panels drop what they can make again.
+    void trimmingCaches();
     // The interface language changed; the panels put their texts in it.
     void languageChanged();
+    // Another theme was applied; the panels paint in its colours.
+    void themeChanged();
 
 private:
-    template <class Panel> Panel* panelOf() const
-    {
-        for (const QPointer<QWidget>& panel : panels) {
-            if (auto* found = qobject_cast<Panel*>(panel.data()))
-                return found;
-        }
-        return nullptr;
-    }
     void showReadyDocument();
     void redrawFormPages(const QSet<QString>& changedFields);
-    void rebuildOutlineAfterFirstPage();
     void recordViewState();
     void viewMoved();
     // Putting a kept view back.
@@ -107,15 +105,10 @@ private:
     QPointer<PdfViewport> view;
     QPointer<FormLayer> forms;
     QList<QPointer<QWidget>> panels; // by row of sidePanels()
-    QPointer<ThumbnailPanel> thumbnails;
-    QPointer<BookmarkPanel> outline;
-    QPointer<SearchPanel> findPanel;
-    QPointer<AnnotationPanel> notesPanel;
 
     bool navigating = false;
     bool binding = false; // while the ready document is bound to the view
     int sideTab = 0;
-    QMetaObject::Connection firstRender; // reads the outline once the page shown has its image
 };
 
 } // namespace dovrix

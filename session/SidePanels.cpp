@@ -2,6 +2,7 @@
 
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
+#include "core/RenderCache.h"
 #include "session/DocumentSession.h"
 #include "session/DocumentTab.h"
 #include "view/PdfViewport.h"
@@ -13,15 +14,28 @@
 
 #include <QtGlobal>
 
+#include <memory>
+
 namespace dovrix {
 
 namespace {
+
+// The pictures a tab keeps while it is not shown.
+constexpr qint64 HiddenThumbnailCacheBytes = 4194304; // 4 MiB
 
 QWidget* makeThumbnails(DocumentTab* tab)
 {
     DocumentSession* document = tab->session();
     PdfViewport* view = tab->viewport();
     auto* panel = new ThumbnailPanel(document->controller(), document->worker());
+    // The refilled list marks the view's page even when binding the document did not move it.
+    QObject::connect(tab, &DocumentTab::documentReady, panel, [panel, view] {
+        panel->populate();
+        panel->showPage(view->currentPage());
+    });
+    QObject::connect(tab, &DocumentTab::pagesChanged, panel, &ThumbnailPanel::pagesChanged);
+    QObject::connect(tab, &DocumentTab::trimmingCaches, panel,
+                     [panel] { panel->releasePictures(HiddenThumbnailCacheBytes); });
     QObject::connect(view, &PdfViewport::currentPageChanged, panel, &ThumbnailPanel::showPage);
     QObject::connect(panel, &ThumbnailPanel::pageActivated, view, &PdfViewport::goToPage);
     QObject::connect(view, &PdfViewport::pageColoursChanged, panel,
@@ -31,7 +45,25 @@ QWidget* makeThumbnails(DocumentTab* tab)
 
 QWidget* makeOutline(DocumentTab* tab)
 {
-    auto* panel = new BookmarkPanel(tab->session()->controller());
+    DocumentSession* document = tab->session();
+    PdfViewport* view = tab->viewport();
+    auto* panel = new BookmarkPanel(document->controller());
+    // Reading the outline holds the worker for most of a second in a manual with a thousand
+    // entries (the engine resolves the destination of every entry). The page shown comes first:
+    // the outline is read once the page view has its first image, or at once when it is hidden.
+    auto firstRender = std::make_shared<QMetaObject::Connection>();
+    QObject::connect(tab, &DocumentTab::documentReady, panel, [panel, view, document, firstRender] {
+        QObject::disconnect(*firstRender);
+        if (view->isVisible() && document->controller()->document()) {
+            *firstRender = QObject::connect(document->renderCache(), &RenderCache::pageRendered,
+                                            panel, [panel, firstRender] {
+                                                QObject::disconnect(*firstRender);
+                                                panel->rebuild();
+                                            });
+        } else {
+            panel->rebuild();
+        }
+    });
     QObject::connect(panel, &BookmarkPanel::bookmarkActivated, tab->viewport(),
                      &PdfViewport::jumpTo);
     QObject::connect(panel, &BookmarkPanel::tocAvailable, tab,
@@ -54,6 +86,7 @@ QWidget* makeSearch(DocumentTab* tab)
     DocumentSession* document = tab->session();
     auto* panel =
         new SearchPanel(document->controller(), document->search(), document->textLayout());
+    QObject::connect(tab, &DocumentTab::documentReady, panel, &SearchPanel::reset);
     QObject::connect(panel, &SearchPanel::hitFocused, tab->viewport(), &PdfViewport::setFocusedHit);
     QObject::connect(tab, &DocumentTab::languageChanged, panel, &SearchPanel::retranslate);
     return panel;
@@ -65,6 +98,8 @@ QWidget* makeAnnotations(DocumentTab* tab)
     AnnotationStore* store = document->annotations();
     auto* panel = new AnnotationPanel(store, document->controller(), document->textLayout());
     // The list follows every change of the store, whichever tab is shown.
+    QObject::connect(tab, &DocumentTab::documentReady, panel, &AnnotationPanel::refresh);
+    QObject::connect(tab, &DocumentTab::themeChanged, panel, &AnnotationPanel::refresh);
     QObject::connect(store, &AnnotationStore::annotationUpdated, panel, &AnnotationPanel::refresh);
     QObject::connect(store, &AnnotationStore::annotationRemoved, panel, &AnnotationPanel::refresh);
     QObject::connect(tab, &DocumentTab::languageChanged, panel, &AnnotationPanel::retranslate);

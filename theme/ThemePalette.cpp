@@ -25,6 +25,8 @@ const char styleTemplate[] =
     "QToolButton#primary{background:%BRAND;color:%ONBRAND;border-color:transparent;}"
     "QToolButton#primary:hover{background:%BRAND2;}"
     "QToolButton#primary:disabled{background:%PANEL2;color:%MUTED;}"
+    // The toolbar's overflow button is narrow: the buttons' padding would leave its arrow no room.
+    "QToolBarExtension{padding:0;}"
     "QPushButton{background:%PANEL2;border:1px solid %LINE;border-radius:7px;padding:0 14px;"
     "min-height:28px;}"
     "QPushButton:hover{background:%LINE;}"
@@ -98,60 +100,48 @@ const char styleTemplate[] =
 
 } // namespace
 
+const ThemeInfo& themeInfo(int index)
+{
+    for (const ThemeInfo& row : themes) {
+        if (row.theme == index)
+            return row;
+    }
+    return themes[0];
+}
+
 int themeIndexFromId(const QString& id)
 {
-    if (id == QLatin1String("paper"))
-        return ThemePaper;
-    if (id == QLatin1String("dark"))
-        return ThemeDark;
-    if (id == QLatin1String("midnight"))
-        return ThemeMidnight;
-    if (id == QLatin1String("hc"))
-        return ThemeHighContrast;
-    return ThemeLight;
+    for (const ThemeInfo& row : themes) {
+        if (id == QLatin1String(row.id))
+            return row.theme;
+    }
+    return themes[0].theme;
 }
 
 bool isDarkTheme(int index)
 {
-    return index == ThemeDark || index == ThemeMidnight || index == ThemeHighContrast;
+    return themeInfo(index).dark;
 }
 
 ThemePalette themePalette(int index)
 {
-    // Fields: id, bg, panel, panel2, textColor, muted, line, brand, brand2, onBrand, accent,
-    // selection, success, warning, viewport.
-    switch (index) {
-    case ThemePaper:
-        return {QStringLiteral("paper"),   QStringLiteral("#EFE7D8"), QStringLiteral("#FBF6EB"),
-                QStringLiteral("#F1E9D8"), QStringLiteral("#3B3226"), QStringLiteral("#7C6C55"),
-                QStringLiteral("#DACBB0"), QStringLiteral("#A85B25"), QStringLiteral("#8F4B1C"),
-                QStringLiteral("#FFFFFF"), QStringLiteral("#8F4B1C"), QStringLiteral("#E9D9B8"),
-                QStringLiteral("#2F7A46"), QStringLiteral("#9A5B0A"), QStringLiteral("#C3B295")};
-    case ThemeDark:
-        return {QStringLiteral("dark"),    QStringLiteral("#0F1218"), QStringLiteral("#161B23"),
-                QStringLiteral("#1E242E"), QStringLiteral("#E7EAF0"), QStringLiteral("#929CAD"),
-                QStringLiteral("#2A313C"), QStringLiteral("#2F6FED"), QStringLiteral("#4C82FF"),
-                QStringLiteral("#FFFFFF"), QStringLiteral("#7FA9FF"), QStringLiteral("#24365F"),
-                QStringLiteral("#3FCF8E"), QStringLiteral("#FDB022"), QStringLiteral("#0A0C10")};
-    case ThemeMidnight:
-        return {QStringLiteral("midnight"), QStringLiteral("#141126"), QStringLiteral("#1B1830"),
-                QStringLiteral("#242041"),  QStringLiteral("#ECEAF6"), QStringLiteral("#A49EC4"),
-                QStringLiteral("#342E56"),  QStringLiteral("#6D4FE8"), QStringLiteral("#8465FF"),
-                QStringLiteral("#FFFFFF"),  QStringLiteral("#A793FF"), QStringLiteral("#34295F"),
-                QStringLiteral("#34D399"),  QStringLiteral("#FBBF24"), QStringLiteral("#0D0B1A")};
-    case ThemeHighContrast:
-        return {QStringLiteral("hc"),      QStringLiteral("#000000"), QStringLiteral("#000000"),
-                QStringLiteral("#2E2E2E"), QStringLiteral("#FFFFFF"), QStringLiteral("#E6E6E6"),
-                QStringLiteral("#FFFFFF"), QStringLiteral("#FFD600"), QStringLiteral("#FFE866"),
-                QStringLiteral("#000000"), QStringLiteral("#FFD600"), QStringLiteral("#0057B8"),
-                QStringLiteral("#00E676"), QStringLiteral("#FFC400"), QStringLiteral("#101010")};
-    default:
-        return {QStringLiteral("light"),   QStringLiteral("#F6F7F9"), QStringLiteral("#FFFFFF"),
-                QStringLiteral("#EEF1F5"), QStringLiteral("#1F2430"), QStringLiteral("#667085"),
-                QStringLiteral("#D7DDE6"), QStringLiteral("#2F6FED"), QStringLiteral("#1F4FD8"),
-                QStringLiteral("#FFFFFF"), QStringLiteral("#2F6FED"), QStringLiteral("#DBE7FF"),
-                QStringLiteral("#14804A"), QStringLiteral("#B54708"), QStringLiteral("#565B66")};
-    }
+    const ThemeInfo& row = themeInfo(index);
+    const auto colour = [&row](int field) { return QString::fromLatin1(row.colours[field]); };
+    return {QString::fromLatin1(row.id),
+            colour(0),
+            colour(1),
+            colour(2),
+            colour(3),
+            colour(4),
+            colour(5),
+            colour(6),
+            colour(7),
+            colour(8),
+            colour(9),
+            colour(10),
+            colour(11),
+            colour(12),
+            colour(13)};
 }
 
 int currentTheme()

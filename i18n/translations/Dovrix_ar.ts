@@ -1002,28 +1002,8 @@ Dovrix 不会修改源文件。</source>
         <translation>الوضع الخاص: لا تُسجَّل الملفات الأخيرة ولا ذاكرة الصور المصغرة المؤقتة</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>فشل OCR للصفحة %1: %2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR غير متاح</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>إلغاء</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>أُلغي OCR</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>اكتمل OCR، عدد الصفحات: %1</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>اكتمل OCR للصفحة %1، عدد الأسطر المتعرَّف عليها: %2</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ Dovrix 不会修改源文件。</source>
         <translation>لا يوجد متصفح ويب يستطيع فتح الصفحة. الصفحة الرئيسية لـ Dovrix: %1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>جارٍ البحث عن الصفحات التي لا نص فيها…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>في كل صفحة نص؛ لا شيء للتعرّف عليه</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>لا توجد طبقة نص في هذه الصفحة · %1 يتعرّف على نصها</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>التعرّف على النص (OCR)</translation>
     </message>
@@ -1197,6 +1165,41 @@ Dovrix 不会修改源文件。</source>
     <message>
         <source>缩放 %1%</source>
         <translation>التكبير %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>أُلغي OCR</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>اكتمل OCR، عدد الصفحات: %1</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>فشل OCR للصفحة %1: %2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR غير متاح</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>جارٍ البحث عن الصفحات التي لا نص فيها…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>في كل صفحة نص؛ لا شيء للتعرّف عليه</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>لا توجد طبقة نص في هذه الصفحة · %1 يتعرّف على نصها</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>اكتمل OCR للصفحة %1، عدد الأسطر المتعرَّف عليها: %2</translation>
     </message>
 </context>
 <context>

@@ -1002,28 +1002,8 @@ Dovrix verändert die Quelldatei nie.</translation>
         <translation>Privater Modus: Weder zuletzt geöffnete Dateien noch der Miniaturen-Cache werden gespeichert</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>OCR von Seite %1 fehlgeschlagen: %2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR nicht verfügbar</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>OCR abgebrochen</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>OCR abgeschlossen: %1 Seiten</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>OCR von Seite %1 abgeschlossen: %2 Textzeilen erkannt</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ Dovrix verändert die Quelldatei nie.</translation>
         <translation>Kein Webbrowser konnte die Seite öffnen. Die Dovrix-Startseite: %1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>Suche Seiten ohne Text…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>Jede Seite hat Text; nichts zu erkennen</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>Diese Seite hat keine Textebene · %1 erkennt ihren Text</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>Text erkennen (OCR)</translation>
     </message>
@@ -1197,6 +1165,41 @@ Dovrix verändert die Quelldatei nie.</translation>
     <message>
         <source>缩放 %1%</source>
         <translation>Zoom %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>OCR abgebrochen</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>OCR abgeschlossen: %1 Seiten</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>OCR von Seite %1 fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Suche Seiten ohne Text…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Jede Seite hat Text; nichts zu erkennen</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Diese Seite hat keine Textebene · %1 erkennt ihren Text</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>OCR von Seite %1 abgeschlossen: %2 Textzeilen erkannt</translation>
     </message>
 </context>
 <context>

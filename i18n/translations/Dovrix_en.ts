@@ -1002,28 +1002,8 @@ Dovrix never modifies the source file.</translation>
         <translation>Private mode: no recent files or thumbnail cache are written</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>OCR of page %1 failed: %2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR unavailable</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>OCR cancelled</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>OCR finished: %1 page(s)</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>OCR of page %1 finished: %2 line(s) of text recognized</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ Dovrix never modifies the source file.</translation>
         <translation>No web browser could open the page. The Dovrix home page: %1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>Looking for pages without text…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>Every page has text; nothing to recognise</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>This page has no text layer · %1 recognises its text</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>Recognise text (OCR)</translation>
     </message>
@@ -1197,6 +1165,41 @@ Dovrix never modifies the source file.</translation>
     <message>
         <source>缩放 %1%</source>
         <translation>Zoom %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>OCR cancelled</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>OCR finished: %1 page(s)</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>OCR of page %1 failed: %2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR unavailable</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Looking for pages without text…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Every page has text; nothing to recognise</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>This page has no text layer · %1 recognises its text</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>OCR of page %1 finished: %2 line(s) of text recognized</translation>
     </message>
 </context>
 <context>

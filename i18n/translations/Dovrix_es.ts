@@ -1002,28 +1002,8 @@ Dovrix nunca modifica el archivo original.</translation>
         <translation>Modo privado: no se guardan archivos recientes ni la caché de miniaturas</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>Error de OCR en la página %1: %2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR no disponible</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>OCR cancelado</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>OCR completado: %1 páginas</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>OCR de la página %1 completado: %2 líneas de texto reconocidas</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ Dovrix nunca modifica el archivo original.</translation>
         <translation>Ningún navegador pudo abrir la página. Página de Dovrix: %1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>Buscando páginas sin texto…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>Todas las páginas tienen texto; no hay nada que reconocer</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>Esta página no tiene capa de texto · %1 reconoce su texto</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>Reconocer texto (OCR)</translation>
     </message>
@@ -1197,6 +1165,41 @@ Dovrix nunca modifica el archivo original.</translation>
     <message>
         <source>缩放 %1%</source>
         <translation>Zoom %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>OCR cancelado</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>OCR completado: %1 páginas</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>Error de OCR en la página %1: %2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR no disponible</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Buscando páginas sin texto…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Todas las páginas tienen texto; no hay nada que reconocer</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Esta página no tiene capa de texto · %1 reconoce su texto</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>OCR de la página %1 completado: %2 líneas de texto reconocidas</translation>
     </message>
 </context>
 <context>

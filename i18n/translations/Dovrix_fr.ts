@@ -1002,28 +1002,8 @@ Dovrix ne modifie jamais le fichier source.</translation>
         <translation>Mode privé : ni fichiers récents ni cache de miniatures ne sont enregistrés</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>Échec de l&apos;OCR de la page %1 : %2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR indisponible</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>OCR annulé</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>OCR terminé : %1 pages</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>OCR de la page %1 terminé : %2 lignes de texte reconnues</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ Dovrix ne modifie jamais le fichier source.</translation>
         <translation>Aucun navigateur n’a pu ouvrir la page. Page d’accueil de Dovrix : %1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>Recherche des pages sans texte…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>Chaque page contient du texte ; rien à reconnaître</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>Cette page n’a pas de couche de texte · %1 reconnaît son texte</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>Reconnaître le texte (OCR)</translation>
     </message>
@@ -1197,6 +1165,41 @@ Dovrix ne modifie jamais le fichier source.</translation>
     <message>
         <source>缩放 %1%</source>
         <translation>Zoom %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>OCR annulé</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>OCR terminé : %1 pages</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>Échec de l&apos;OCR de la page %1 : %2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR indisponible</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Recherche des pages sans texte…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Chaque page contient du texte ; rien à reconnaître</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Cette page n’a pas de couche de texte · %1 reconnaît son texte</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>OCR de la page %1 terminé : %2 lignes de texte reconnues</translation>
     </message>
 </context>
 <context>

@@ -1002,28 +1002,8 @@ Dovrix स्रोत फ़ाइल में बदलाव नहीं �
         <translation>निजी मोड: हाल की फ़ाइलें और थंबनेल कैश नहीं लिखे जाते</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>पृष्ठ %1 का OCR विफल: %2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR उपलब्ध नहीं है</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>रद्द करें</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>OCR रद्द किया गया</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>OCR पूरा: %1 पृष्ठ</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>पृष्ठ %1 का OCR पूरा: पाठ की %2 पंक्तियाँ पहचानी गईं</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ Dovrix स्रोत फ़ाइल में बदलाव नहीं �
         <translation>कोई वेब ब्राउज़र पृष्ठ नहीं खोल सका। Dovrix मुखपृष्ठ: %1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>बिना पाठ वाले पृष्ठ खोजे जा रहे हैं…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>हर पृष्ठ में पाठ है; पहचानने को कुछ नहीं</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>इस पृष्ठ में पाठ परत नहीं है · %1 इसका पाठ पहचानता है</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>पाठ पहचानें (OCR)</translation>
     </message>
@@ -1197,6 +1165,41 @@ Dovrix स्रोत फ़ाइल में बदलाव नहीं �
     <message>
         <source>缩放 %1%</source>
         <translation>ज़ूम %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>OCR रद्द किया गया</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>OCR पूरा: %1 पृष्ठ</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>पृष्ठ %1 का OCR विफल: %2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR उपलब्ध नहीं है</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>बिना पाठ वाले पृष्ठ खोजे जा रहे हैं…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>हर पृष्ठ में पाठ है; पहचानने को कुछ नहीं</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>इस पृष्ठ में पाठ परत नहीं है · %1 इसका पाठ पहचानता है</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>पृष्ठ %1 का OCR पूरा: पाठ की %2 पंक्तियाँ पहचानी गईं</translation>
     </message>
 </context>
 <context>

@@ -1002,28 +1002,8 @@ Dovrix tidak mengubah berkas sumber.</translation>
         <translation>Mode pribadi: tidak menulis ke daftar berkas terbaru dan cache gambar mini</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>OCR halaman %1 gagal: %2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR tidak tersedia</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Batal</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>OCR dibatalkan</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>OCR selesai: %1 halaman</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>OCR halaman %1 selesai: %2 baris teks dikenali</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ Dovrix tidak mengubah berkas sumber.</translation>
         <translation>Tidak ada peramban yang dapat membuka halaman. Beranda Dovrix: %1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>Mencari halaman tanpa teks…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>Setiap halaman sudah berisi teks; tidak ada yang perlu dikenali</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>Halaman ini tidak punya lapisan teks · %1 mengenali teksnya</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>Kenali teks (OCR)</translation>
     </message>
@@ -1197,6 +1165,41 @@ Dovrix tidak mengubah berkas sumber.</translation>
     <message>
         <source>缩放 %1%</source>
         <translation>Zoom %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>OCR dibatalkan</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>OCR selesai: %1 halaman</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>OCR halaman %1 gagal: %2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR tidak tersedia</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Mencari halaman tanpa teks…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Setiap halaman sudah berisi teks; tidak ada yang perlu dikenali</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Halaman ini tidak punya lapisan teks · %1 mengenali teksnya</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>OCR halaman %1 selesai: %2 baris teks dikenali</translation>
     </message>
 </context>
 <context>

@@ -1002,28 +1002,8 @@ Dovrix non modifica il file di origine.</translation>
         <translation>Modalità privata: non registra file recenti né cache delle miniature</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>OCR della pagina %1 non riuscito: %2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR non disponibile</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Annulla</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>OCR annullato</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>OCR completato, pagine: %1</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>OCR della pagina %1 completato: righe di testo riconosciute: %2</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ Dovrix non modifica il file di origine.</translation>
         <translation>Nessun browser ha potuto aprire la pagina. Sito di Dovrix: %1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>Ricerca delle pagine senza testo…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>Ogni pagina contiene testo; niente da riconoscere</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>Questa pagina non ha un livello di testo · %1 ne riconosce il testo</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>Riconosci testo (OCR)</translation>
     </message>
@@ -1197,6 +1165,41 @@ Dovrix non modifica il file di origine.</translation>
     <message>
         <source>缩放 %1%</source>
         <translation>Zoom %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>OCR annullato</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>OCR completato, pagine: %1</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>OCR della pagina %1 non riuscito: %2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR non disponibile</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Ricerca delle pagine senza testo…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Ogni pagina contiene testo; niente da riconoscere</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Questa pagina non ha un livello di testo · %1 ne riconosce il testo</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>OCR della pagina %1 completato: righe di testo riconosciute: %2</translation>
     </message>
 </context>
 <context>

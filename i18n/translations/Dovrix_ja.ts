@@ -1002,28 +1002,8 @@ Dovrix は元のファイルを変更しません。</translation>
         <translation>プライベートモード：最近使ったファイルとサムネイルキャッシュを書き込みません</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>%1 ページ目の OCR に失敗しました：%2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR は利用できません</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>キャンセル</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>OCR をキャンセルしました</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>OCR 完了：%1 ページ</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>%1 ページ目の OCR 完了：%2 行のテキストを認識しました</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ Dovrix は元のファイルを変更しません。</translation>
         <translation>ページを開けるブラウザーがありません。Dovrix のホームページ：%1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>テキストのないページを探しています…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>すべてのページにテキストがあります。認識の必要はありません</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>このページにはテキスト層がありません · %1 で文字を認識</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>文字を認識（OCR）</translation>
     </message>
@@ -1197,6 +1165,41 @@ Dovrix は元のファイルを変更しません。</translation>
     <message>
         <source>缩放 %1%</source>
         <translation>ズーム %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>OCR をキャンセルしました</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>OCR 完了：%1 ページ</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>%1 ページ目の OCR に失敗しました：%2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR は利用できません</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>テキストのないページを探しています…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>すべてのページにテキストがあります。認識の必要はありません</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>このページにはテキスト層がありません · %1 で文字を認識</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>%1 ページ目の OCR 完了：%2 行のテキストを認識しました</translation>
     </message>
 </context>
 <context>

@@ -1002,28 +1002,8 @@ Dovrix는 원본 파일을 수정하지 않습니다.</translation>
         <translation>개인 정보 보호 모드: 최근 파일과 미리보기 캐시를 기록하지 않음</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>%1페이지 OCR 실패: %2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR을 사용할 수 없음</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>취소</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>OCR 취소됨</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>OCR 완료: %1페이지</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>%1페이지 OCR 완료: 텍스트 %2줄 인식</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ Dovrix는 원본 파일을 수정하지 않습니다.</translation>
         <translation>페이지를 열 수 있는 웹 브라우저가 없습니다. Dovrix 홈페이지: %1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>텍스트가 없는 페이지를 찾는 중…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>모든 페이지에 텍스트가 있어 인식할 것이 없습니다</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>이 페이지에는 텍스트 층이 없습니다 · %1로 텍스트 인식</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>텍스트 인식(OCR)</translation>
     </message>
@@ -1197,6 +1165,41 @@ Dovrix는 원본 파일을 수정하지 않습니다.</translation>
     <message>
         <source>缩放 %1%</source>
         <translation>확대/축소 %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>OCR 취소됨</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>OCR 완료: %1페이지</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>%1페이지 OCR 실패: %2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR을 사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>텍스트가 없는 페이지를 찾는 중…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>모든 페이지에 텍스트가 있어 인식할 것이 없습니다</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>이 페이지에는 텍스트 층이 없습니다 · %1로 텍스트 인식</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>%1페이지 OCR 완료: 텍스트 %2줄 인식</translation>
     </message>
 </context>
 <context>

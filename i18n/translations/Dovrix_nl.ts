@@ -1002,28 +1002,8 @@ Dovrix wijzigt het bronbestand niet.</translation>
         <translation>Privémodus: recente bestanden en miniaturencache worden niet opgeslagen</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>OCR van pagina %1 mislukt: %2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR niet beschikbaar</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Annuleren</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>OCR geannuleerd</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>OCR voltooid: %1 pagina(&apos;s)</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>OCR van pagina %1 voltooid: %2 tekstregel(s) herkend</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ Dovrix wijzigt het bronbestand niet.</translation>
         <translation>Geen webbrowser kon de pagina openen. De Dovrix-startpagina: %1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>Pagina’s zonder tekst zoeken…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>Elke pagina heeft tekst; niets te herkennen</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>Deze pagina heeft geen tekstlaag · %1 herkent de tekst</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>Tekst herkennen (OCR)</translation>
     </message>
@@ -1197,6 +1165,41 @@ Dovrix wijzigt het bronbestand niet.</translation>
     <message>
         <source>缩放 %1%</source>
         <translation>Zoom %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>OCR geannuleerd</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>OCR voltooid: %1 pagina(&apos;s)</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>OCR van pagina %1 mislukt: %2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Pagina’s zonder tekst zoeken…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Elke pagina heeft tekst; niets te herkennen</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Deze pagina heeft geen tekstlaag · %1 herkent de tekst</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>OCR van pagina %1 voltooid: %2 tekstregel(s) herkend</translation>
     </message>
 </context>
 <context>

@@ -1002,28 +1002,8 @@ Dovrix nie zmienia pliku źródłowego.</translation>
         <translation>Tryb prywatny: bez zapisu do listy ostatnich plików i pamięci podręcznej miniatur</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>OCR strony %1 nie powiódł się: %2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR niedostępny</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Anuluj</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>OCR anulowany</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>OCR zakończony: %1 str.</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>OCR strony %1 zakończony: rozpoznane wiersze tekstu: %2</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ Dovrix nie zmienia pliku źródłowego.</translation>
         <translation>Żadna przeglądarka nie mogła otworzyć strony. Strona Dovrix: %1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>Szukanie stron bez tekstu…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>Każda strona ma tekst; nie ma czego rozpoznawać</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>Ta strona nie ma warstwy tekstu · %1 rozpoznaje jej tekst</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>Rozpoznaj tekst (OCR)</translation>
     </message>
@@ -1197,6 +1165,41 @@ Dovrix nie zmienia pliku źródłowego.</translation>
     <message>
         <source>缩放 %1%</source>
         <translation>Powiększenie %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>OCR anulowany</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>OCR zakończony: %1 str.</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>OCR strony %1 nie powiódł się: %2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR niedostępny</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Szukanie stron bez tekstu…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Każda strona ma tekst; nie ma czego rozpoznawać</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Ta strona nie ma warstwy tekstu · %1 rozpoznaje jej tekst</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>OCR strony %1 zakończony: rozpoznane wiersze tekstu: %2</translation>
     </message>
 </context>
 <context>

@@ -1002,28 +1002,8 @@ O Dovrix não modifica o arquivo de origem.</translation>
         <translation>Modo privado: não grava arquivos recentes nem cache de miniaturas</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>Falha no OCR da página %1: %2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR indisponível</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>OCR cancelado</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>OCR concluído: %1 página(s)</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>OCR da página %1 concluído: %2 linha(s) de texto reconhecida(s)</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ O Dovrix não modifica o arquivo de origem.</translation>
         <translation>Nenhum navegador conseguiu abrir a página. Página do Dovrix: %1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>Procurando páginas sem texto…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>Todas as páginas têm texto; nada a reconhecer</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>Esta página não tem camada de texto · %1 reconhece o texto</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>Reconhecer texto (OCR)</translation>
     </message>
@@ -1197,6 +1165,41 @@ O Dovrix não modifica o arquivo de origem.</translation>
     <message>
         <source>缩放 %1%</source>
         <translation>Zoom %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>OCR cancelado</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>OCR concluído: %1 página(s)</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>Falha no OCR da página %1: %2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR indisponível</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Procurando páginas sem texto…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Todas as páginas têm texto; nada a reconhecer</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Esta página não tem camada de texto · %1 reconhece o texto</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>OCR da página %1 concluído: %2 linha(s) de texto reconhecida(s)</translation>
     </message>
 </context>
 <context>

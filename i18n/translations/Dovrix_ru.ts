@@ -1002,28 +1002,8 @@ Dovrix не изменяет исходный файл.</translation>
         <translation>Приватный режим: недавние файлы и кэш миниатюр не записываются</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>Ошибка OCR страницы %1: %2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR недоступно</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>OCR отменено</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>OCR завершено, страниц: %1</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>OCR страницы %1 завершено, распознано строк: %2</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ Dovrix не изменяет исходный файл.</translation>
         <translation>Ни один браузер не смог открыть страницу. Сайт Dovrix: %1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>Поиск страниц без текста…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>На каждой странице есть текст; распознавать нечего</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>На этой странице нет текстового слоя · %1 распознаёт её текст</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>Распознать текст (OCR)</translation>
     </message>
@@ -1197,6 +1165,41 @@ Dovrix не изменяет исходный файл.</translation>
     <message>
         <source>缩放 %1%</source>
         <translation>Масштаб %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>OCR отменено</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>OCR завершено, страниц: %1</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>Ошибка OCR страницы %1: %2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR недоступно</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Поиск страниц без текста…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>На каждой странице есть текст; распознавать нечего</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>На этой странице нет текстового слоя · %1 распознаёт её текст</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>OCR страницы %1 завершено, распознано строк: %2</translation>
     </message>
 </context>
 <context>

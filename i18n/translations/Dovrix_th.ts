@@ -1002,28 +1002,8 @@ Dovrix จะไม่แก้ไขไฟล์ต้นฉบับ</translat
         <translation>โหมดส่วนตัว: ไม่บันทึกลงรายการไฟล์ล่าสุดและแคชภาพย่อ</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>OCR หน้า %1 ไม่สำเร็จ: %2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR ใช้งานไม่ได้</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>ยกเลิก</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>ยกเลิก OCR แล้ว</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>OCR เสร็จสิ้น: %1 หน้า</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>OCR หน้า %1 เสร็จสิ้น: รู้จำข้อความได้ %2 บรรทัด</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ Dovrix จะไม่แก้ไขไฟล์ต้นฉบับ</translat
         <translation>ไม่มีเว็บเบราว์เซอร์ที่เปิดหน้านี้ได้ หน้าแรกของ Dovrix: %1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>กำลังหาหน้าที่ไม่มีข้อความ…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>ทุกหน้ามีข้อความแล้ว ไม่ต้องรู้จำ</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>หน้านี้ไม่มีชั้นข้อความ · %1 รู้จำข้อความ</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>รู้จำข้อความ (OCR)</translation>
     </message>
@@ -1197,6 +1165,41 @@ Dovrix จะไม่แก้ไขไฟล์ต้นฉบับ</translat
     <message>
         <source>缩放 %1%</source>
         <translation>ซูม %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>ยกเลิก OCR แล้ว</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>OCR เสร็จสิ้น: %1 หน้า</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>OCR หน้า %1 ไม่สำเร็จ: %2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR ใช้งานไม่ได้</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>กำลังหาหน้าที่ไม่มีข้อความ…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>ทุกหน้ามีข้อความแล้ว ไม่ต้องรู้จำ</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>หน้านี้ไม่มีชั้นข้อความ · %1 รู้จำข้อความ</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>OCR หน้า %1 เสร็จสิ้น: รู้จำข้อความได้ %2 บรรทัด</translation>
     </message>
 </context>
 <context>

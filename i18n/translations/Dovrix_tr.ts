@@ -1002,28 +1002,8 @@ Dovrix kaynak dosyayı değiştirmez.</translation>
         <translation>Gizli mod: son dosyalar ve küçük resim önbelleği kaydedilmez</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>Sayfa %1 OCR başarısız: %2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR kullanılamıyor</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>İptal</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>OCR iptal edildi</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>OCR tamamlandı: %1 sayfa</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>Sayfa %1 OCR tamamlandı: %2 satır metin tanındı</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ Dovrix kaynak dosyayı değiştirmez.</translation>
         <translation>Sayfayı açabilecek bir web tarayıcısı yok. Dovrix ana sayfası: %1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>Metni olmayan sayfalar aranıyor…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>Her sayfada metin var; tanınacak bir şey yok</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>Bu sayfada metin katmanı yok · %1 metnini tanır</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>Metni tanı (OCR)</translation>
     </message>
@@ -1197,6 +1165,41 @@ Dovrix kaynak dosyayı değiştirmez.</translation>
     <message>
         <source>缩放 %1%</source>
         <translation>Yakınlaştırma %%1</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>OCR iptal edildi</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>OCR tamamlandı: %1 sayfa</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>Sayfa %1 OCR başarısız: %2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Metni olmayan sayfalar aranıyor…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Her sayfada metin var; tanınacak bir şey yok</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Bu sayfada metin katmanı yok · %1 metnini tanır</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>Sayfa %1 OCR tamamlandı: %2 satır metin tanındı</translation>
     </message>
 </context>
 <context>

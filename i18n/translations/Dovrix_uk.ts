@@ -1002,28 +1002,8 @@ Dovrix не змінює оригінальний файл.</translation>
         <translation>Приватний режим: без запису до нещодавніх файлів і кешу мініатюр</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>Помилка OCR сторінки %1: %2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR недоступне</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Скасувати</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>OCR скасовано</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>OCR завершено: %1 стор.</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>OCR сторінки %1 завершено: розпізнано рядків тексту: %2</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ Dovrix не змінює оригінальний файл.</translation>
         <translation>Жоден браузер не зміг відкрити сторінку. Сайт Dovrix: %1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>Пошук сторінок без тексту…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>На кожній сторінці є текст; розпізнавати нічого</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>На цій сторінці немає текстового шару · %1 розпізнає її текст</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>Розпізнати текст (OCR)</translation>
     </message>
@@ -1197,6 +1165,41 @@ Dovrix не змінює оригінальний файл.</translation>
     <message>
         <source>缩放 %1%</source>
         <translation>Масштаб %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>OCR скасовано</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>OCR завершено: %1 стор.</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>Помилка OCR сторінки %1: %2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR недоступне</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Пошук сторінок без тексту…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>На кожній сторінці є текст; розпізнавати нічого</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>На цій сторінці немає текстового шару · %1 розпізнає її текст</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>OCR сторінки %1 завершено: розпізнано рядків тексту: %2</translation>
     </message>
 </context>
 <context>

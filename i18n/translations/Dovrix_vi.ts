@@ -1002,28 +1002,8 @@ Dovrix không sửa đổi tệp gốc.</translation>
         <translation>Chế độ riêng tư: không ghi vào danh sách tệp gần đây và bộ nhớ đệm hình thu nhỏ</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>OCR trang %1 thất bại: %2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR không khả dụng</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>Hủy</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>Đã hủy OCR</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>OCR hoàn tất: %1 trang</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>OCR trang %1 hoàn tất: nhận dạng được %2 dòng văn bản</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ Dovrix không sửa đổi tệp gốc.</translation>
         <translation>Không có trình duyệt nào mở được trang. Trang chủ Dovrix: %1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>Đang tìm các trang không có chữ…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>Trang nào cũng có chữ; không cần nhận dạng</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>Trang này không có lớp văn bản · %1 nhận dạng chữ</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>Nhận dạng chữ (OCR)</translation>
     </message>
@@ -1197,6 +1165,41 @@ Dovrix không sửa đổi tệp gốc.</translation>
     <message>
         <source>缩放 %1%</source>
         <translation>Thu phóng %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>Đã hủy OCR</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>OCR hoàn tất: %1 trang</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>OCR trang %1 thất bại: %2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR không khả dụng</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>Đang tìm các trang không có chữ…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>Trang nào cũng có chữ; không cần nhận dạng</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>Trang này không có lớp văn bản · %1 nhận dạng chữ</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>OCR trang %1 hoàn tất: nhận dạng được %2 dòng văn bản</translation>
     </message>
 </context>
 <context>

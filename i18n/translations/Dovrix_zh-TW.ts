@@ -1002,28 +1002,8 @@ Dovrix 不會修改原始檔案。</translation>
         <translation>私密模式：不寫入最近的檔案與縮圖快取</translation>
     </message>
     <message>
-        <source>第 %1 页 OCR 失败：%2</source>
-        <translation>第 %1 頁 OCR 失敗：%2</translation>
-    </message>
-    <message>
-        <source>OCR 不可用</source>
-        <translation>OCR 無法使用</translation>
-    </message>
-    <message>
         <source>取消</source>
         <translation>取消</translation>
-    </message>
-    <message>
-        <source>OCR 已取消</source>
-        <translation>OCR 已取消</translation>
-    </message>
-    <message>
-        <source>OCR 完成：%1 页</source>
-        <translation>OCR 完成：%1 頁</translation>
-    </message>
-    <message>
-        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
-        <translation>第 %1 頁 OCR 完成：辨識出 %2 行文字</translation>
     </message>
     <message>
         <source>—— 第 %1 页 ——</source>
@@ -1162,18 +1142,6 @@ Dovrix 不會修改原始檔案。</translation>
         <translation>沒有可以開啟網頁的瀏覽器。Dovrix 首頁：%1</translation>
     </message>
     <message>
-        <source>正在查找没有文字的页…</source>
-        <translation>正在尋找沒有文字的頁面…</translation>
-    </message>
-    <message>
-        <source>每一页都有文字，无需识别</source>
-        <translation>每一頁都有文字，無需辨識</translation>
-    </message>
-    <message>
-        <source>本页没有文字层 · %1 识别文字</source>
-        <translation>本頁沒有文字層 · %1 辨識文字</translation>
-    </message>
-    <message>
         <source>识别文字（OCR）</source>
         <translation>辨識文字（OCR）</translation>
     </message>
@@ -1197,6 +1165,41 @@ Dovrix 不會修改原始檔案。</translation>
     <message>
         <source>缩放 %1%</source>
         <translation>縮放 %1%</translation>
+    </message>
+</context>
+<context>
+    <name>dovrix::OcrCommands</name>
+    <message>
+        <source>OCR 已取消</source>
+        <translation>OCR 已取消</translation>
+    </message>
+    <message>
+        <source>OCR 完成：%1 页</source>
+        <translation>OCR 完成：%1 頁</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 失败：%2</source>
+        <translation>第 %1 頁 OCR 失敗：%2</translation>
+    </message>
+    <message>
+        <source>OCR 不可用</source>
+        <translation>OCR 無法使用</translation>
+    </message>
+    <message>
+        <source>正在查找没有文字的页…</source>
+        <translation>正在尋找沒有文字的頁面…</translation>
+    </message>
+    <message>
+        <source>每一页都有文字，无需识别</source>
+        <translation>每一頁都有文字，無需辨識</translation>
+    </message>
+    <message>
+        <source>本页没有文字层 · %1 识别文字</source>
+        <translation>本頁沒有文字層 · %1 辨識文字</translation>
+    </message>
+    <message>
+        <source>第 %1 页 OCR 完成：识别 %2 行文本</source>
+        <translation>第 %1 頁 OCR 完成：辨識出 %2 行文字</translation>
     </message>
 </context>
 <context>

@@ -93,7 +93,7 @@ private Q_SLOTS:
             QCOMPARE(tab->viewport()->currentPage(), page);
         }
         QCOMPARE(field->text(), QStringLiteral("ii"));
-        QListWidget* thumbnails = tab->thumbnailPanel();
+        QListWidget* thumbnails = tab->panel<ThumbnailPanel>();
         QCOMPARE(thumbnails->item(0)->text(), QStringLiteral("i (1)"));
         QCOMPARE(thumbnails->item(3)->text(), QStringLiteral("2 (4)"));
 
@@ -103,7 +103,7 @@ private Q_SLOTS:
         window.openRequest(request);
         QCOMPARE(window.openTabs().size(), 1);
         QCOMPARE(window.searchField()->text(), QStringLiteral("needle"));
-        QCOMPARE(window.sideTabWidget()->currentWidget(), tab->searchPanel());
+        QCOMPARE(window.sideTabWidget()->currentWidget(), tab->panel<SearchPanel>());
 
         // A document with an outline: the outline, read after the first page is shown, leaves the
         // search that was asked for in front.
@@ -115,7 +115,7 @@ private Q_SLOTS:
         DocumentTab* second = window.current();
         QSignalSpy toc(second, &DocumentTab::tocAvailable);
         QVERIFY(toc.wait(test::TimeoutMs));
-        QCOMPARE(window.sideTabWidget()->currentWidget(), second->searchPanel());
+        QCOMPARE(window.sideTabWidget()->currentWidget(), second->panel<SearchPanel>());
     }
 
     void bookmarksAndSynctexMessages()

@@ -3,6 +3,7 @@
 
 #include "app/MainWindow.h"
 #include "app/NavigationCommands.h"
+#include "app/OcrCommands.h"
 #include "app/OpenRequests.h"
 #include "app/StudyTools.h"
 #include "core/BookmarkStore.h"
@@ -125,7 +126,7 @@ void TestWindowKeys::returnSearchesWhatTheFieldHoldsNow()
         openWindow({makePdf("find.pdf", {"node one", "glyph two", "node three glyph", "four"})});
     QVERIFY(window);
     DocumentTab* tab = window->current();
-    SearchPanel* panel = tab->searchPanel();
+    SearchPanel* panel = tab->panel<SearchPanel>();
     PdfViewport* view = tab->viewport();
     QLineEdit* field = window->searchField();
 
@@ -182,7 +183,7 @@ void TestWindowKeys::findOptionAndQuickReturnShowTheFirstHit()
     QTest::keyClicks(field, "needle");
     QTest::keyClick(field, Qt::Key_Return);
     QTRY_COMPARE_WITH_TIMEOUT(tab->viewport()->currentPage(), 4, test::TimeoutMs);
-    QCOMPARE(tab->searchPanel()->currentHitIndex(), 0);
+    QCOMPARE(tab->panel<SearchPanel>()->currentHitIndex(), 0);
 }
 
 void TestWindowKeys::endHomeAndHistoryKeys()
@@ -311,7 +312,7 @@ void TestWindowKeys::recogniseTextFromTheToolsMenuAndTheHint()
     QTRY_VERIFY_WITH_TIMEOUT(
         window->statusBar()->currentMessage().contains(QStringLiteral("Ctrl+Shift+O")),
         test::TimeoutMs);
-    QVERIFY(!window->ocrProgressDialog());
+    QVERIFY(!window->ocrCommands()->progressDialog());
 
     // Tools → Recognise text → all pages without text: the two pictures, not the text page, in
     // one run whose progress shows at once. (Without the OCR files each page fails with a warning.)
@@ -321,8 +322,8 @@ void TestWindowKeys::recogniseTextFromTheToolsMenuAndTheHint()
     bool dialogShown = true;
     const auto ran = [&](int page) {
         pagesRun.append(page);
-        dialogShown =
-            dialogShown && window->ocrProgressDialog() && window->ocrProgressDialog()->isVisible();
+        dialogShown = dialogShown && window->ocrCommands()->progressDialog()
+                      && window->ocrCommands()->progressDialog()->isVisible();
     };
     connect(ocr, &OcrController::pageOcrReady, window.get(), ran);
     connect(ocr, &OcrController::pageFailed, window.get(), ran);
@@ -331,7 +332,7 @@ void TestWindowKeys::recogniseTextFromTheToolsMenuAndTheHint()
     QVERIFY(ended.wait(test::TimeoutMs));
     QCOMPARE(pagesRun, (QList<int>{1, 2}));
     QVERIFY(dialogShown);
-    QVERIFY(!window->ocrProgressDialog());
+    QVERIFY(!window->ocrCommands()->progressDialog());
 
     // Ctrl+Shift+O recognises the page shown (or fails it at once without the OCR files).
     pagesRun.clear();
@@ -400,7 +401,7 @@ void TestWindowKeys::bookmarksPanelJumpsRenamesAndDeletes()
 
     // Its tab sits beside contents and thumbnails.
     QTabWidget* side = window->sideTabWidget();
-    BookmarkListPanel* panel = tab->bookmarkListPanel();
+    BookmarkListPanel* panel = tab->panel<BookmarkListPanel>();
     const int sideIndex = side->indexOf(panel);
     QCOMPARE(sideIndex, 2);
     QTest::mouseClick(side->tabBar(), Qt::LeftButton, {},

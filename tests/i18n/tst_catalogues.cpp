@@ -8,6 +8,7 @@
 #include "app/ExportCommands.h"
 #include "app/MainWindow.h"
 #include "app/NavigationCommands.h"
+#include "app/OcrCommands.h"
 #include "app/SingleInstance.h"
 #include "app/StartUp.h"
 #include "app/StudyTools.h"
@@ -320,6 +321,7 @@ void TestCatalogues::contextsAreTheRunTimeContexts()
                                     &ViewCommands::staticMetaObject,
                                     &AnnotationCommands::staticMetaObject,
                                     &NavigationCommands::staticMetaObject,
+                                    &OcrCommands::staticMetaObject,
                                     &QtSpeechEngine::staticMetaObject,
                                     &DocumentAnnotationModel::staticMetaObject,
                                     &DocumentPropertiesDialog::staticMetaObject,

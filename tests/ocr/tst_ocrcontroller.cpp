@@ -4,6 +4,7 @@
 // controller and through the main window.
 
 #include "app/MainWindow.h"
+#include "app/OcrCommands.h"
 #include "app/OcrRunDialog.h"
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
@@ -516,8 +517,8 @@ void TestOcrController::closingTheTabMidRunStopsSilently()
 
     QPointer<OcrController> ocrController = tab->session()->ocr();
     OcrSpies spy(ocrController.data());
-    window.ocrDocumentCommand();
-    QPointer<QProgressDialog> dialog = window.ocrProgressDialog();
+    window.ocrCommands()->ocrDocument();
+    QPointer<QProgressDialog> dialog = window.ocrCommands()->progressDialog();
     QVERIFY(dialog);
     QCOMPARE(dialog->labelText(), QStringLiteral("正在离线 OCR…"));
     QCOMPARE(dialog->windowModality(), Qt::WindowModal);
@@ -529,7 +530,7 @@ void TestOcrController::closingTheTabMidRunStopsSilently()
     QTRY_VERIFY_WITH_TIMEOUT(!ocrController,
                              test::TimeoutMs); // the tab went, waiting for the OCR job
     QTRY_VERIFY_WITH_TIMEOUT(!dialog, test::TimeoutMs);
-    QVERIFY(!window.ocrProgressDialog());
+    QVERIFY(!window.ocrCommands()->progressDialog());
     QVERIFY(window.worker()->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
     QVERIFY(spy.ready.isEmpty());
@@ -556,8 +557,8 @@ void TestOcrController::windowDialogFollowsItsOwnRun()
     {
         // The run is cancelled after the user moved to another document: its dialog still goes.
         test::WorkerGate gate(window.worker());
-        window.ocrDocumentCommand();
-        QPointer<QProgressDialog> dialog = window.ocrProgressDialog();
+        window.ocrCommands()->ocrDocument();
+        QPointer<QProgressDialog> dialog = window.ocrCommands()->progressDialog();
         QVERIFY(dialog);
         QCOMPARE(dialog->maximum(), 2);
         window.documentTabs()->setCurrentIndex(1);
@@ -565,17 +566,17 @@ void TestOcrController::windowDialogFollowsItsOwnRun()
         QSignalSpy finished(a->session()->ocr(), &OcrController::finished);
         Q_EMIT dialog->canceled();
         QCOMPARE(finished.first(), (QVariantList{0, true}));
-        QVERIFY(!window.ocrProgressDialog());
+        QVERIFY(!window.ocrCommands()->progressDialog());
         QTRY_VERIFY_WITH_TIMEOUT(!dialog, test::TimeoutMs);
         QVERIFY(a->session()->ocr()->isIdle());
     }
     {
         // A reload ends the run without a signal; the dialog does not wait for one.
         test::WorkerGate gate(window.worker());
-        window.ocrDocumentCommand();
-        QVERIFY(window.ocrProgressDialog());
+        window.ocrCommands()->ocrDocument();
+        QVERIFY(window.ocrCommands()->progressDialog());
         b->session()->controller()->reload();
-        QVERIFY(!window.ocrProgressDialog());
+        QVERIFY(!window.ocrCommands()->progressDialog());
         QVERIFY(b->session()->ocr()->isIdle());
     }
     QVERIFY(test::waitReady(b));
@@ -592,7 +593,7 @@ void TestOcrController::windowRunsTheSearchPanelsOcrAndSearchesAgain()
     QVERIFY(tab);
 
     // A search in a scanned document finds nothing and offers OCR.
-    SearchPanel* panel = tab->searchPanel();
+    SearchPanel* panel = tab->panel<SearchPanel>();
     window.searchField()->setText(QStringLiteral("recognition"));
     QTRY_VERIFY_WITH_TIMEOUT(tab->session()->search()->isFinished(), test::TimeoutMs);
     QVERIFY(panel->searchHits().isEmpty());
@@ -600,10 +601,10 @@ void TestOcrController::windowRunsTheSearchPanelsOcrAndSearchesAgain()
 
     QSignalSpy finished(tab->session()->ocr(), &OcrController::finished);
     panel->ocrButton()->click();
-    QVERIFY(window.ocrProgressDialog());
+    QVERIFY(window.ocrCommands()->progressDialog());
     QVERIFY(finished.wait(test::TimeoutMs));
     QCOMPARE(finished.first(), (QVariantList{1, false}));
-    QVERIFY(!window.ocrProgressDialog());
+    QVERIFY(!window.ocrCommands()->progressDialog());
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("OCR 完成：1 页"));
 
     // The page's status message came first; the search ran again and lists the OCR hit.
@@ -612,10 +613,10 @@ void TestOcrController::windowRunsTheSearchPanelsOcrAndSearchesAgain()
 
     // A second run has nothing left to do.
     finished.clear();
-    window.ocrDocumentCommand();
+    window.ocrCommands()->ocrDocument();
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.first(), (QVariantList{0, false}));
-    QVERIFY(!window.ocrProgressDialog());
+    QVERIFY(!window.ocrCommands()->progressDialog());
 }
 
 void TestOcrController::windowSelectionOfDenseTextStaysOnItsLines()
@@ -713,7 +714,7 @@ void TestOcrController::windowWarnsWhenTheModelsAreMissing()
     });
     QSignalSpy messages(window.statusBar(), &QStatusBar::messageChanged);
     QSignalSpy finished(tab->session()->ocr(), &OcrController::finished);
-    window.ocrDocumentCommand();
+    window.ocrCommands()->ocrDocument();
     QTRY_COMPARE_WITH_TIMEOUT(driver.handled, 1, test::TimeoutMs);
     QCOMPARE(driver.titles.first(), QStringLiteral("OCR 不可用"));
     QVERIFY2(boxText.startsWith(QStringLiteral("未找到检测模型：")), qPrintable(boxText));
@@ -721,7 +722,7 @@ void TestOcrController::windowWarnsWhenTheModelsAreMissing()
     QVERIFY2(shown.contains(QStringLiteral("第 1 页 OCR 失败：") + boxText),
              qPrintable(shown.join('|')));
     QCOMPARE(finished.size(), 1);
-    QVERIFY(!window.ocrProgressDialog());
+    QVERIFY(!window.ocrCommands()->progressDialog());
     QCOMPARE(tab->session()->controller()->status(), int(Ready));
 }
 

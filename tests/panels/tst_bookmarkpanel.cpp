@@ -246,7 +246,7 @@ void TestBookmarkPanel::sessionRelaysTheOutlineAndFollowsIt()
 {
     AppSettings settings;
     DocumentTab tab(worker.get(), &settings);
-    BookmarkPanel* outline = tab.bookmarkPanel();
+    BookmarkPanel* outline = tab.panel<BookmarkPanel>();
     QVERIFY(outline);
     QVERIFY(!outline->parent());
     tab.pageWidget()->resize(600, 500);
@@ -291,12 +291,13 @@ void TestBookmarkPanel::windowShowsTheContentsOfADocumentWithAnOutline()
     window.openFile(plain);
     DocumentTab* first = window.current();
     QVERIFY(first);
-    QCOMPARE(side->widget(0), first->thumbnailPanel());
-    QCOMPARE(side->widget(1), first->bookmarkPanel());
+    QCOMPARE(side->widget(0), first->panel<ThumbnailPanel>());
+    QCOMPARE(side->widget(1), first->panel<BookmarkPanel>());
     QSignalSpy firstToc(first, &DocumentTab::tocAvailable);
     QVERIFY(firstToc.wait(test::TimeoutMs));
     QCOMPARE(side->currentIndex(), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(!first->thumbnailPanel()->item(0)->icon().isNull(), test::TimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!first->panel<ThumbnailPanel>()->item(0)->icon().isNull(),
+                             test::TimeoutMs);
 
     // With one, the contents tab comes to the front once the outline is known.
     window.openFile(outlined);
@@ -306,8 +307,8 @@ void TestBookmarkPanel::windowShowsTheContentsOfADocumentWithAnOutline()
     QSignalSpy secondToc(second, &DocumentTab::tocAvailable);
     QVERIFY(secondToc.wait(test::TimeoutMs));
     QCOMPARE(side->currentIndex(), 1);
-    QCOMPARE(side->currentWidget(), second->bookmarkPanel());
-    QVERIFY(second->bookmarkPanel()->treeView()->isVisible());
+    QCOMPARE(side->currentWidget(), second->panel<BookmarkPanel>());
+    QVERIFY(second->panel<BookmarkPanel>()->treeView()->isVisible());
 }
 
 QTEST_MAIN(TestBookmarkPanel)

@@ -281,7 +281,7 @@ void TestThumbnailPanel::sessionKeepsListAndPageViewTogether()
 {
     AppSettings settings;
     DocumentTab tab(worker.get(), &settings);
-    ThumbnailPanel* list = tab.thumbnailPanel();
+    ThumbnailPanel* list = tab.panel<ThumbnailPanel>();
     QVERIFY(list);
     QVERIFY(!list->parent());
     QVERIFY(!list->isPopulated());

@@ -221,7 +221,7 @@ void TestDocumentSession::tabShowsTheReadyDocument()
         QCOMPARE(t, &tab);
         pagesWhenReady = t->viewport()->pageCount();
         QCOMPARE(t->session()->historyIndex(), 0);
-        QCOMPARE(t->searchPanel()->statusLabel()->text(),
+        QCOMPARE(t->panel<SearchPanel>()->statusLabel()->text(),
                  QStringLiteral("输入关键字开始搜索（Ctrl+F）"));
     });
     tab.session()->openFile(pdf);
@@ -528,7 +528,8 @@ void TestDocumentSession::destroyedWhileItsLoadWaits()
 void TestDocumentSession::ownsItsWidgets()
 {
     auto tab = std::make_unique<DocumentTab>(worker.get(), settings.get());
-    QList<QPointer<QWidget>> widgets{tab->pageWidget(), tab->searchPanel(), tab->annotationPanel()};
+    QList<QPointer<QWidget>> widgets{tab->pageWidget(), tab->panel<SearchPanel>(),
+                                     tab->panel<AnnotationPanel>()};
     for (const QPointer<QWidget>& w : widgets) {
         QVERIFY(w);
         QVERIFY(!w->parent());
@@ -547,10 +548,10 @@ void TestDocumentSession::ownsItsWidgets()
     {
         QWidget container;
         tab->pageWidget()->setParent(&container);
-        tab->searchPanel()->setParent(&container);
+        tab->panel<SearchPanel>()->setParent(&container);
     }
     QVERIFY(!tab->pageWidget());
-    QVERIFY(!tab->searchPanel());
+    QVERIFY(!tab->panel<SearchPanel>());
     tab->session()->prepareClose();
     tab.reset();
 }

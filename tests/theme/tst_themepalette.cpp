@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -55,25 +56,32 @@ static QStringList colours(const ThemePalette& p)
 void TestThemePalette::palettesAreWellFormed()
 {
     const QRegularExpression colour(QStringLiteral("^#[0-9A-F]{6}$"));
-    for (int i = 0; i < 5; ++i) {
-        const ThemePalette p = themePalette(i);
+    QSet<int> indices;
+    for (const ThemeInfo& row : themes) {
+        const ThemePalette p = themePalette(row.theme);
+        QVERIFY2(!indices.contains(row.theme), row.id);
+        indices.insert(row.theme);
         // The stored id of an index maps back to the same index.
-        QCOMPARE(themeIndexFromId(p.id), i);
+        QCOMPARE(themeIndexFromId(p.id), int(row.theme));
+        QVERIFY(qstrlen(row.label) > 0);
         const QStringList all = colours(p);
-        QCOMPARE(all.size(), 14);
         for (const QString& c : all)
             QVERIFY2(colour.match(c).hasMatch(), qPrintable(p.id + QLatin1Char(' ') + c));
+        // A theme called dark has text lighter than its surfaces: page colours that follow the
+        // theme turn night under it.
+        QCOMPARE(isDarkTheme(row.theme),
+                 QColor(p.textColor).lightness() > QColor(p.bg).lightness());
     }
-    // Out-of-range indices store "light".
-    for (int i : {-1, 5, 9, 1000})
+    // Indices without a row store "light".
+    for (int i : {-1, int(std::size(themes)), 9, 1000})
         QCOMPARE(themePalette(i).id, QStringLiteral("light"));
 }
 
 void TestThemePalette::noTokenLeft_data()
 {
     QTest::addColumn<int>("index");
-    for (int i = 0; i < 5; ++i)
-        QTest::newRow(qPrintable(themePalette(i).id)) << i;
+    for (const ThemeInfo& row : themes)
+        QTest::newRow(row.id) << int(row.theme);
 }
 
 void TestThemePalette::noTokenLeft()
@@ -97,8 +105,8 @@ void TestThemePalette::sheetPaintsThePalette()
 {
     // Qt reports a sheet it cannot parse as a warning when a widget is polished.
     QTest::failOnWarning(QRegularExpression(QStringLiteral("[Ss]tyle ?[Ss]heet")));
-    for (int i = 0; i < 5; ++i) {
-        const ThemePalette p = themePalette(i);
+    for (const ThemeInfo& row : themes) {
+        const ThemePalette p = themePalette(row.theme);
         qApp->setStyleSheet(buildStyleSheet(p));
         QDialog dialog;
         dialog.resize(200, 120);
