@@ -84,7 +84,8 @@ void AnnotatedPdfExporter::requestPage()
         JobPriority::Export, this, generation.ticket(),
         [doc = document, page, size]() -> Reply<AnnotatedPdfExporter> {
             // No rotation, and the document's own annotation layer stays off.
-            const QImage image = onWhitePaper(RenderCache::render(doc.get(), page, size, 0));
+            const QImage image = onWhitePaper(
+                RenderCache::render(doc.get(), page, size, 0, {}, PageImageFormat::Opaque));
             return [page, image](AnnotatedPdfExporter& self) { self.composePage(page, image); };
         });
 }

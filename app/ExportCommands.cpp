@@ -373,7 +373,8 @@ void ExportCommands::exportPagePng()
         JobPriority::Export, this, renders.ticket(),
         [document = session->controller()->sharedDocument(), page, size, sizePt, rotation,
          annotations, path]() -> Reply<ExportCommands> {
-            QImage image = RenderCache::render(document.get(), page, size, rotation);
+            QImage image = RenderCache::render(document.get(), page, size, rotation, {},
+                                               PageImageFormat::Opaque);
             if (!image.isNull())
                 image = AnnotatedPdfExporter::onWhitePaper(image);
             if (!image.isNull() && !annotations.isEmpty()) {
@@ -947,8 +948,8 @@ void ExportCommands::printPage(int index)
                            [document = session->controller()->sharedDocument(), page, size,
                             run]() -> Reply<ExportCommands> {
                                // The view's temporary rotation does not apply to paper.
-                               const QImage image =
-                                   RenderCache::render(document.get(), page, size, 0);
+                               const QImage image = RenderCache::render(
+                                   document.get(), page, size, 0, {}, PageImageFormat::Opaque);
                                return [image, run](ExportCommands& self) {
                                    // An image of a run that has ended is not painted.
                                    if (self.printJob == run)

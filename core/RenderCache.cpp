@@ -123,14 +123,15 @@ void RenderCache::request(const Key& key, const DocumentHandle& document)
                  });
 }
 
-QImage RenderCache::render(PdfDocument* document, int page, QSize size, int rotation, QRect clip)
+QImage RenderCache::render(PdfDocument* document, int page, QSize size, int rotation, QRect clip,
+                           PageImageFormat format)
 {
     if (!document || !size.isValid() || size.isEmpty() || page < 0
         || page >= document->pageCount()) {
         qCDebug(lcCore) << "no render of page" << page << "at" << size;
         return {};
     }
-    QImage image = document->render(page, size, rotation, clip);
+    QImage image = document->render(page, size, rotation, clip, format);
     if (image.isNull())
         qCWarning(lcCore) << "rendering page" << page << "at" << size << "failed";
     return image;

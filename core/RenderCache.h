@@ -62,9 +62,9 @@ public:
     // the document's own annotations and form fields; clip, when valid, is the part of that image
     // wanted. A null image for an invalid page or size. Runs on the worker thread: every user of a
     // document renders through this one function, so the view, thumbnails, exports and printing
-    // show the same page.
-    static QImage render(PdfDocument* document, int page, QSize size, int rotation,
-                         QRect clip = {});
+    // show the same page. Images never painted on screen (saved, printed, read) ask for Opaque.
+    static QImage render(PdfDocument* document, int page, QSize size, int rotation, QRect clip = {},
+                         PageImageFormat format = PageImageFormat::Screen);
 
     RenderCache(PdfWorker* worker, qint64 byteBudget, JobPriority priority,
                 QObject* parent = nullptr);

@@ -289,11 +289,14 @@ void dropSpareImageMemory()
 #endif
 
 // A page image to draw into (its contents undefined).
-QImage newPageImage(QSize size)
+QImage newPageImage(QSize size, PageImageFormat format)
 {
-    constexpr QImage::Format Format = QImage::Format_ARGB32_Premultiplied;
+    const bool opaque = format == PageImageFormat::Opaque;
+    const QImage::Format Format =
+        opaque ? QImage::Format_RGB888 : QImage::Format_ARGB32_Premultiplied;
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
-    const qint64 stride = qint64(size.width()) * 4;
+    // Rows start on four bytes, as QImage's own do.
+    const qint64 stride = (qint64(size.width()) * (opaque ? 3 : 4) + 3) / 4 * 4;
     const qint64 bytes = stride * size.height();
     if (bytes < qint64(2 * HugePage) || stride > INT_MAX)
         return QImage(size, Format);
@@ -511,7 +514,7 @@ public:
         return geometry;
     }
 
-    QImage render(int page, QSize size, int rotation, QRect clip) override
+    QImage render(int page, QSize size, int rotation, QRect clip, PageImageFormat format) override
     {
         Lane* lane = here();
         if (!lane || page < 0 || page >= pages || size.isEmpty() || !takeFormValues(lane))
@@ -520,7 +523,7 @@ public:
             clip.isValid() ? clip & QRect(QPoint(0, 0), size) : QRect(QPoint(0, 0), size);
         if (area.isEmpty())
             return {};
-        QImage image = newPageImage(area.size());
+        QImage image = newPageImage(area.size(), format);
         if (image.isNull())
             return {};
         fz_context* ctx = lane->ctx;
@@ -544,10 +547,14 @@ public:
             if (w <= 0 || h <= 0)
                 fz_throw(ctx, FZ_ERROR_GENERIC, "empty page");
             ctm = fz_concat(ctm, fz_scale(float(size.width()) / w, float(size.height()) / h));
-            // Blue, green, red and alpha bytes: the layout of the image on this byte order.
-            const fz_irect bbox{area.left(), area.top(), area.right() + 1, area.bottom() + 1};
-            pixmap = fz_new_pixmap_with_bbox_and_data(ctx, fz_device_bgr(ctx), bbox, nullptr, 1,
-                                                      image.bits());
+            // Blue, green, red and alpha bytes: the layout of a Screen image on this byte
+            // order; red, green and blue without alpha: an Opaque one.
+            const bool opaque = image.format() == QImage::Format_RGB888;
+            pixmap = fz_new_pixmap_with_data(ctx, opaque ? fz_device_rgb(ctx) : fz_device_bgr(ctx),
+                                             area.width(), area.height(), nullptr, opaque ? 0 : 1,
+                                             int(image.bytesPerLine()), image.bits());
+            pixmap->x = area.left();
+            pixmap->y = area.top();
             fz_clear_pixmap_with_value(ctx, pixmap, 255);
             dev = fz_new_draw_device(ctx, fz_identity, pixmap);
             bool timedOut = false;

@@ -51,6 +51,16 @@ enum class OpenOutcome : int {
 };
 Q_ENUM_NS(OpenOutcome)
 
+// The pixel layout of a rendered page image.
+enum class PageImageFormat : int {
+    // ARGB32 premultiplied: what the screen paints fastest.
+    Screen,
+    // Three bytes a pixel (RGB888), a quarter less to clear and draw: for images that are saved,
+    // printed or read and never painted on screen.
+    Opaque,
+};
+Q_ENUM_NS(PageImageFormat)
+
 // The command-line and settings name of an engine ("mupdf", "qtpdf"), and back; false for an
 // unknown name.
 DOVRIX_ENGINE_EXPORT QString engineName(EngineKind kind);
@@ -192,8 +202,10 @@ public:
     // The page drawn at size pixels (the page turned by the viewer's rotation first: 0, 90, 180
     // or 270 degrees clockwise), with the document's own annotations and form fields, on white.
     // clip, when valid, is the part of that image wanted (in its pixels); the result then has
-    // clip's size. Null when the page cannot be drawn.
-    virtual QImage render(int page, QSize size, int rotation, QRect clip = {}) = 0;
+    // clip's size. Null when the page cannot be drawn. An Opaque image may come back as Screen
+    // where the engine cannot draw it directly.
+    virtual QImage render(int page, QSize size, int rotation, QRect clip = {},
+                          PageImageFormat format = PageImageFormat::Screen) = 0;
     virtual PageText pageText(int page) = 0;
     virtual QList<PdfLink> links(int page) = 0;
     virtual QList<OutlineItem> outline() = 0;

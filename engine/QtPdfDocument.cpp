@@ -184,14 +184,14 @@ public:
         return geometry;
     }
 
-    QImage render(int page, QSize size, int rotation, QRect clip) override
+    QImage render(int page, QSize size, int rotation, QRect clip, PageImageFormat format) override
     {
         QPdfDocument* doc = here();
         if (!doc || page < 0 || page >= pages || size.isEmpty())
             return {};
         const int turn = ((rotation % 360) + 360) % 360;
         if (clip.isValid())
-            return renderPart(doc, page, size, turn, clip);
+            return renderPart(doc, page, size, turn, clip, format);
         QPdfDocumentRenderOptions options;
         switch (turn) {
         case 90:
@@ -208,13 +208,14 @@ public:
         }
         // The document's own annotations are part of the page.
         options.setRenderFlags(QPdfDocumentRenderOptions::RenderFlag::Annotations);
-        return onWhitePaper(doc->render(page, size, options));
+        return onWhitePaper(doc->render(page, size, options), format);
     }
 
     // The part clip (pixels of the turned image at size) alone: the engine clips the upright page,
     // so the same part of the upright image is drawn and then turned (quarter turns are exact).
     // Only that part is rasterised, however large size is.
-    static QImage renderPart(QPdfDocument* doc, int page, QSize size, int turn, QRect clip)
+    static QImage renderPart(QPdfDocument* doc, int page, QSize size, int turn, QRect clip,
+                             PageImageFormat format)
     {
         const QRect part = clip & QRect(QPoint(0, 0), size);
         if (part.isEmpty())
@@ -235,15 +236,17 @@ public:
         QImage drawn = doc->render(page, uprightPart.size(), options);
         if (!drawn.isNull() && turn != 0)
             drawn = drawn.transformed(QTransform().rotate(turn));
-        return onWhitePaper(drawn);
+        return onWhitePaper(drawn, format);
     }
 
     // On white paper, as the other engine draws it.
-    static QImage onWhitePaper(const QImage& drawn)
+    static QImage onWhitePaper(const QImage& drawn, PageImageFormat format)
     {
         if (drawn.isNull())
             return drawn;
-        QImage image(drawn.size(), QImage::Format_ARGB32_Premultiplied);
+        QImage image(drawn.size(), format == PageImageFormat::Opaque
+                                       ? QImage::Format_RGB888
+                                       : QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
         QPainter painter(&image);
         painter.drawImage(QPoint(0, 0), drawn);

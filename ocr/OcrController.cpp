@@ -174,7 +174,8 @@ void OcrController::startNext()
     pdfWorker->post(RenderPriority, this, generation.ticket(),
                     [jobGeneration, page, pixels, scale,
                      document = documentController->sharedDocument()]() -> Reply<OcrController> {
-                        const QImage image = RenderCache::render(document.get(), page, pixels, 0);
+                        const QImage image = RenderCache::render(document.get(), page, pixels, 0,
+                                                                 {}, PageImageFormat::Opaque);
                         return [jobGeneration, page, image, scale](OcrController& self) {
                             self.pageRendered(jobGeneration, page, image, scale);
                         };

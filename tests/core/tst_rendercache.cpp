@@ -5,6 +5,7 @@
 #include "support/TestWait.h"
 #include "support/WorkerGate.h"
 
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -270,6 +271,33 @@ private Q_SLOTS:
         }
         QVERIFY2(differing * 50 <= part.width() * part.height(),
                  qPrintable(QString::number(differing)));
+    }
+
+    // The image exports, printing and recognition ask for: three bytes a pixel, in the colours
+    // of the page view's image. Large and of an odd width, so its rows are padded.
+    void opaqueImageIsTheSamePage()
+    {
+        const QString path = dir.filePath(QStringLiteral("colours.pdf"));
+        QVERIFY(
+            dovrix::test::writePaintedPdf(path, {QSizeF(300, 300)}, 1, [](QPainter& painter, int) {
+                painter.fillRect(0, 0, 150, 300, Qt::red);
+                painter.fillRect(150, 150, 150, 150, Qt::blue);
+            }));
+        const DocumentHandle colours(dovrix::PdfDocument::open(path).document);
+        QVERIFY(colours);
+        const QSize size(1201, 1201);
+        const QImage screen = RenderCache::render(colours.get(), 0, size, 0);
+        const QImage opaque =
+            RenderCache::render(colours.get(), 0, size, 0, {}, dovrix::PageImageFormat::Opaque);
+        QCOMPARE(opaque.format(), QImage::Format_RGB888);
+        QCOMPARE(opaque.size(), size);
+        QCOMPARE(screen.size(), size);
+        const QList<std::pair<QPoint, QColor>> samples = {
+            {{300, 1100}, Qt::red}, {{1100, 1100}, Qt::blue}, {{1100, 100}, Qt::white}};
+        for (const auto& [at, colour] : samples) {
+            QCOMPARE(opaque.pixelColor(at), colour);
+            QCOMPARE(screen.pixelColor(at), colour);
+        }
     }
 
     void goneCacheOrWorkerLeavesJobsHarmless()
