@@ -2,6 +2,7 @@
 
 #include "annotations/AnnotationStore.h"
 #include "engine/PdfDocument.h"
+#include "ocr/OcrFailure.h"
 
 #include <QString>
 
@@ -17,5 +18,7 @@ QString outcomeText(AnnotationStore::Fallback reason, const QString& fileError);
 QString outcomeText(AnnotationStore::ExportRefusal refusal);
 // Why an export was not written; empty when it was.
 QString outcomeText(const AnnotationStore::ExportOutcome& outcome);
+// Why recognition did not start or a page was not read.
+QString outcomeText(const OcrFailure& failure);
 
 } // namespace dovrix
