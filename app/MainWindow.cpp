@@ -1,6 +1,5 @@
 #include "app/MainWindow.h"
 
-#include "annotations/Annotation.h"
 #include "annotations/AnnotationStore.h"
 #include "app/AnnotationCommands.h"
 #include "app/DocumentPropertiesDialog.h"
@@ -14,9 +13,6 @@
 #include "app/ViewCommands.h"
 #include "core/DocumentController.h"
 #include "core/FileSafety.h"
-#include "core/PageColours.h"
-#include "core/PageLabels.h"
-#include "core/PageUnits.h"
 #include "core/ProgramFiles.h"
 #include "core/RawFilePath.h"
 #include "i18n/LanguageTable.h"
@@ -25,18 +21,13 @@
 #include "session/DocumentTab.h"
 #include "session/SidePanels.h"
 #include "settings/AppSettings.h"
-#include "text/TextExport.h"
 #include "theme/ThemePalette.h"
-#include "view/AnnotationTool.h"
-#include "view/FormLayer.h"
 #include "view/PdfViewport.h"
 #include "view/panels/BookmarkPanel.h"
 #include "view/panels/ThumbnailPanel.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
@@ -45,22 +36,15 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QInputDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPainter>
-#include <QPixmap>
 #include <QPointer>
-#include <QProgressDialog>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
-#include <QScopedValueRollback>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -68,13 +52,9 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 #include <QUrl>
-#include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
-#include <iterator>
 #include <memory>
 
 namespace dovrix {
