@@ -101,7 +101,8 @@ private Q_SLOTS:
     void sideTabTitlesAreWhole();
     void rightToLeftTabsAndHistoryArrows();
     void privateModeLabelWaitsForTheFirstToggle();
-    void themeMenuAppliesAndStores();
+    void themeFromSettingsMenuAndPageViews_data();
+    void themeFromSettingsMenuAndPageViews();
     void languageMenuSwitches();
     void pageColoursMenuCyclesAndFollowsTheTheme();
     void fullScreenEnterAndLeaveRestoreTheLayout();
@@ -885,22 +886,60 @@ void TestWindowCommands::privateModeLabelWaitsForTheFirstToggle()
     QVERIFY(AppSettings().privateMode());
 }
 
-void TestWindowCommands::themeMenuAppliesAndStores()
+void TestWindowCommands::themeFromSettingsMenuAndPageViews_data()
 {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("started");
+    // An id in other letters is unknown: light, and "light" is stored back.
+    QTest::newRow("capitalised Dark") << "Dark" << int(ThemeLight);
+    QTest::newRow("midnight") << "midnight" << int(ThemeMidnight);
+}
+
+// The stored theme is applied at start; the menu offers every theme once, applies and stores
+// the one chosen; an index without a theme is light; page views, shown or made later, paint the
+// theme's background at once.
+void TestWindowCommands::themeFromSettingsMenuAndPageViews()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, started);
+    AppSettings().setTheme(stored);
     auto window = openWindow({});
     QVERIFY(window);
+    QCOMPARE(window->themeIndex(), started);
+    QCOMPARE(currentTheme(), started);
+    QCOMPARE(AppSettings().theme(), themePalette(started).id);
+    QCOMPARE(qApp->styleSheet(), buildStyleSheet(themePalette(started)));
+
     QMenu* menu = child<QPushButton>(*window, "themeButton")->menu();
-    QAction* light = choice(menu, int(ThemeLight));
+    int offered = 0;
+    for (QAction* item : menu->actions())
+        offered += !item->isSeparator();
+    QCOMPARE(offered, int(std::size(themes)));
+    for (const ThemeInfo& row : themes) {
+        QAction* item = choice(menu, int(row.theme));
+        QVERIFY2(item && !item->text().isEmpty(), row.id);
+        QCOMPARE(item->isChecked(), row.theme == started);
+    }
     QAction* dark = choice(menu, int(ThemeDark));
-    QVERIFY(light && dark);
-    QVERIFY(light->isChecked());
     dark->trigger();
     QCOMPARE(currentTheme(), int(ThemeDark));
     QCOMPARE(AppSettings().theme(), QStringLiteral("dark"));
-    QVERIFY(dark->isChecked());
-    QVERIFY(!light->isChecked());
-    QCOMPARE(qApp->styleSheet(), buildStyleSheet(themePalette(2)));
-    window->applyTheme(0);
+    QVERIFY(dark->isChecked() && !choice(menu, started)->isChecked());
+    QCOMPARE(qApp->styleSheet(), buildStyleSheet(themePalette(ThemeDark)));
+    window->applyTheme(9);
+    QCOMPARE(currentTheme(), int(ThemeLight));
+    QCOMPARE(AppSettings().theme(), QStringLiteral("light"));
+    QVERIFY(choice(menu, int(ThemeLight))->isChecked());
+
+    window->applyTheme(ThemeHighContrast);
+    window->openFile(makePdf("themed.pdf"));
+    QWidget* view = window->current()->pageWidget();
+    QTRY_VERIFY_WITH_TIMEOUT(view->isVisible() && view->width() > 20 && view->height() > 20,
+                             test::TimeoutMs);
+    QCOMPARE(view->grab().toImage().pixelColor(4, 4), QColor("#101010"));
+    window->applyTheme(ThemePaper);
+    QCOMPARE(view->grab().toImage().pixelColor(4, 4), QColor(themePalette(ThemePaper).viewport));
+    window->applyTheme(ThemeLight);
 }
 
 void TestWindowCommands::pageColoursMenuCyclesAndFollowsTheTheme()

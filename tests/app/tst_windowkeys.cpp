@@ -32,7 +32,6 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -88,7 +87,6 @@ private Q_SLOTS:
     void findOptionAndQuickReturnShowTheFirstHit();
     void endHomeAndHistoryKeys();
     void selectAllPageThenDocumentAndCopy();
-    void dragPastAShortLastLineKeepsItsEnd();
     void recogniseTextFromTheToolsMenuAndTheHint();
     void readAloudActionsFollowABrokenSynthesiser();
     void homePageWithoutABrowserSaysSo();
@@ -250,45 +248,6 @@ void TestWindowKeys::selectAllPageThenDocumentAndCopy()
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(field->selectedText(), QStringLiteral("abc"));
     QVERIFY(!view->selection()->hasSelection());
-}
-
-void TestWindowKeys::dragPastAShortLastLineKeepsItsEnd()
-{
-    const QString path = dir->filePath(QStringLiteral("paragraph.pdf"));
-    QVERIFY(test::writePlacedTextPdf(
-        path, {{{QPointF(72, 100), QStringLiteral("A paragraph whose last line is short: a")},
-                {QPointF(72, 113), QStringLiteral("hook")}}}));
-    auto window = openWindow({path});
-    QVERIFY(window);
-    DocumentTab* tab = window->current();
-    PdfViewport* view = tab->viewport();
-    TextLayoutStore* text = tab->session()->textLayout();
-    text->requestCharBoxes(0, JobPriority::TextLayout);
-    QTRY_VERIFY_WITH_TIMEOUT(text->hasCharBoxes(0), test::TimeoutMs);
-    // The last four letters are "hook" (the writer's text comes out with breaks between letters).
-    const QString pageText = text->pageText(0);
-    QList<int> letters;
-    for (int i = 0; i < pageText.size(); ++i) {
-        if (pageText.at(i).isLetter())
-            letters.append(i);
-    }
-    QVERIFY(letters.size() > 4);
-    const QList<QRectF> boxes = text->charBoxes(0);
-    auto at = [view](const QPointF& pt) {
-        const QPointF c = view->pageToView(0, pt);
-        return QPoint(int(c.x()) - view->horizontalScrollBar()->value(),
-                      int(c.y()) - view->verticalScrollBar()->value());
-    };
-    const QRectF k = boxes.at(letters.last());
-    // The pointer crosses the "o" and comes to rest well past the "k", beside the line.
-    QWidget* surface = view->viewport();
-    QTest::mousePress(surface, Qt::LeftButton, {}, at(boxes.at(0).center()));
-    QTest::mouseMove(surface, at(boxes.at(letters.at(letters.size() - 2)).center()));
-    QTest::mouseMove(surface, at(QPointF(k.right() + 30, k.center().y())));
-    QTest::mouseRelease(surface, Qt::LeftButton, {}, at(QPointF(k.right() + 30, k.center().y())));
-    QVERIFY(view->selection()->hasSelection());
-    const QString copied = QGuiApplication::clipboard()->text().remove(QRegularExpression("\\s"));
-    QVERIFY2(copied.endsWith(QStringLiteral("short:ahook")), qPrintable(copied));
 }
 
 void TestWindowKeys::recogniseTextFromTheToolsMenuAndTheHint()
