@@ -83,7 +83,6 @@ private Q_SLOTS:
     void init() { freshStart(); }
     void cleanup() { dir.reset(); }
 
-    void returnSearchesWhatTheFieldHoldsNow();
     void findOptionAndQuickReturnShowTheFirstHit();
     void endHomeAndHistoryKeys();
     void selectAllPageThenDocumentAndCopy();
@@ -116,46 +115,6 @@ std::unique_ptr<MainWindow> TestWindowKeys::openWindow(const QStringList& files)
             return nullptr;
     }
     return window;
-}
-
-void TestWindowKeys::returnSearchesWhatTheFieldHoldsNow()
-{
-    auto window =
-        openWindow({makePdf("find.pdf", {"node one", "glyph two", "node three glyph", "four"})});
-    QVERIFY(window);
-    DocumentTab* tab = window->current();
-    SearchPanel* panel = tab->panel<SearchPanel>();
-    PdfViewport* view = tab->viewport();
-    QLineEdit* field = window->searchField();
-
-    QTest::mouseClick(field, Qt::LeftButton);
-    QSignalSpy finished(tab->session()->search(), &SearchController::finished);
-    QTest::keyClicks(field, "node");
-    QVERIFY(finished.wait(test::TimeoutMs)); // searched once the typing paused
-    QTest::keyClick(field, Qt::Key_Return);
-    QCOMPARE(panel->currentHitIndex(), 0);
-
-    // Other text and Return at once: that text is searched, its first hit shown; not the next
-    // hit of the old search.
-    QTest::mouseClick(field, Qt::LeftButton);
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(field, "glyph");
-    QTest::keyClick(field, Qt::Key_Return);
-    QVERIFY(!window->navigationCommands()->searchTimer()->isActive());
-    QCOMPARE(tab->session()->search()->query(), QStringLiteral("glyph"));
-    QTRY_COMPARE_WITH_TIMEOUT(panel->currentHitIndex(), 0, test::TimeoutMs);
-    QCOMPARE(panel->searchHits().size(), 2);
-    QCOMPARE(view->currentPage(), 1);
-
-    // Shift+Return goes back (from the first hit round to the last), Return forward.
-    QTest::keyClick(field, Qt::Key_Return, Qt::ShiftModifier);
-    QCOMPARE(panel->currentHitIndex(), 1);
-    QCOMPARE(view->currentPage(), 2);
-    QTest::keyClick(field, Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier);
-    QCOMPARE(panel->currentHitIndex(), 0);
-    QTest::keyClick(field, Qt::Key_Return);
-    QCOMPARE(panel->currentHitIndex(), 1);
-    QCOMPARE(view->focusedHit(), 1);
 }
 
 void TestWindowKeys::findOptionAndQuickReturnShowTheFirstHit()
