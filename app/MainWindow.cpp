@@ -197,14 +197,10 @@ void MainWindow::connectWidgets()
             ui.tabs->setCurrentIndex((ui.tabs->currentIndex() + 1) % ui.tabs->count());
     });
     connect(ui.privateAction, &QAction::toggled, this, &MainWindow::setPrivateModeOn);
-    connect(ui.thumbnailsTabAction, &QAction::triggered, this, [this] {
-        if (currentTab)
-            showSidePanel(currentTab->panel<ThumbnailPanel>());
-    });
-    connect(ui.outlineTabAction, &QAction::triggered, this, [this] {
-        if (currentTab)
-            showSidePanel(currentTab->panel<BookmarkPanel>());
-    });
+    for (int row = 0; row < ui.sidePanelActions.size(); ++row) {
+        if (QAction* action = ui.sidePanelActions.at(row))
+            connect(action, &QAction::triggered, this, [this, row] { showSidePanel(row); });
+    }
     // Escape runs the page view's own steps (drop a drag, close the card, clear the selection,
     // leave annotation mode) wherever the focus is. It calls them rather than sending the key
     // again: a sent key passes the window's shortcuts first and would trigger this action anew.
@@ -528,6 +524,14 @@ QWidget* MainWindow::windowPanel(int row)
         panel->setParent(ui.sideTabs);
     }
     return panel;
+}
+
+void MainWindow::showSidePanel(int row)
+{
+    if (!sidePanels().at(size_t(row)).needsDocument)
+        showSidePanel(windowPanel(row));
+    else if (currentTab)
+        showSidePanel(currentTab->sidePanel(row));
 }
 
 void MainWindow::showSidePanel(QWidget* panel)
