@@ -45,6 +45,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -74,7 +75,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr), settings(new AppSettings(this))
 {
     setObjectName(QStringLiteral("MainWindow"));
     recogniser.setModelDirectory(findCompanion(QStringLiteral("models")));
-    resize(1440, 900);
+    placeWindow();
     setAcceptDrops(true);
     setDockNestingEnabled(false);
 
@@ -192,6 +193,7 @@ void MainWindow::connectWidgets()
     });
     connect(ui.openAction, &QAction::triggered, this, &MainWindow::openCommand);
     connect(ui.closeAction, &QAction::triggered, this, [this] { closeTab(currentTab); });
+    connect(ui.quitAction, &QAction::triggered, this, &QWidget::close);
     connect(ui.nextTabAction, &QAction::triggered, this, [this] {
         if (tabList.size() > 1 && currentTab && ui.tabs->count() > 0)
             ui.tabs->setCurrentIndex((ui.tabs->currentIndex() + 1) % ui.tabs->count());
@@ -762,8 +764,22 @@ void MainWindow::setPrivateModeOn(bool on)
 
 // --- window events ---------------------------------------------------------------------------
 
+void MainWindow::placeWindow()
+{
+    if (restoreGeometry(settings->windowGeometry()))
+        return;
+    // The first start: the usual size, but never more than the screen leaves free.
+    QSize size(1440, 900);
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size());
+    resize(size);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Full screen is a mode of the moment: the next start opens at the size it was left in.
+    if (!isFullScreen())
+        settings->setWindowGeometry(saveGeometry());
     for (DocumentTab* tab : std::as_const(tabList))
         tab->session()->prepareClose();
     event->accept();

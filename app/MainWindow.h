@@ -120,6 +120,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Where the window was left at the last close, or the first start's size on this screen.
+    void placeWindow();
     // The widgets' signals to the window's commands.
     void connectWidgets();
     void retranslate();

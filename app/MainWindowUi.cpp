@@ -205,6 +205,9 @@ void MainWindowUi::buildCentral(QMainWindow* window)
     // Welcome page.
     welcome = new QWidget;
     welcome->setObjectName(QStringLiteral("welcome"));
+    // The stack is as narrow as its narrowest need, not the welcome page's: with a document open
+    // the window can share a screen with an editor (the drop zone is clipped, not the window).
+    welcome->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     auto* welcomeLayout = new QVBoxLayout(welcome);
     welcomeLayout->addStretch(1);
     auto* dropzone = new QFrame;
@@ -350,9 +353,12 @@ void MainWindowUi::buildStatusBar(QMainWindow* window)
     hashLabel->setObjectName(QStringLiteral("hashIndicator"));
     documentLabel = new QLabel;
     documentLabel->setObjectName(QStringLiteral("documentIndicator"));
-    bar->addWidget(tagline);
-    bar->addWidget(hashLabel);
-    bar->addWidget(documentLabel);
+    // Long texts give way before the window's controls do: a narrow window cuts them, not the
+    // zoom and view buttons.
+    for (QLabel* label : {tagline, hashLabel, documentLabel}) {
+        label->setMinimumWidth(16);
+        bar->addWidget(label);
+    }
 
     zoomOutButton = statusButton("zoomOutButton");
     statusZoomLabel = new QLabel(QStringLiteral("—"));
@@ -381,6 +387,7 @@ void MainWindowUi::buildActions(QMainWindow* window)
 {
     openAction = windowAction(window, "openAction", QKeySequence::Open);
     closeAction = windowAction(window, "closeAction", QKeySequence(QStringLiteral("Ctrl+W")));
+    quitAction = windowAction(window, "quitAction", QKeySequence(QStringLiteral("Ctrl+Q")));
     nextTabAction = windowAction(window, "nextTabAction", QKeySequence(QStringLiteral("Ctrl+Tab")));
     printAction = windowAction(window, "printAction", QKeySequence::Print);
     privateAction =

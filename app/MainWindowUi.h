@@ -103,6 +103,7 @@ public:
     // Window actions.
     QAction* openAction = nullptr;
     QAction* closeAction = nullptr;
+    QAction* quitAction = nullptr;
     QAction* nextTabAction = nullptr;
     QAction* printAction = nullptr;
     QAction* privateAction = nullptr;

@@ -18,6 +18,7 @@ const QString filesKey = QStringLiteral("files");
 const QString progressGroup = QStringLiteral("progress");
 const QString bookmarkGroup = QStringLiteral("bookmarks");
 const QString editorKey = QStringLiteral("prefs/editorCommand");
+const QString windowGeometryKey = QStringLiteral("window/geometry");
 const QString engineKey = QStringLiteral("prefs/engine");
 const QString speechRateKey = QStringLiteral("speech/rate");
 const QString speechVoiceKey = QStringLiteral("speech/voice");
@@ -143,6 +144,16 @@ void AppSettings::saveBookmarks(const QString& key, const QByteArray& encoded)
         settings.remove(key);
     else
         settings.setValue(key, encoded);
+}
+
+QByteArray AppSettings::windowGeometry() const
+{
+    return QSettings().value(windowGeometryKey).toByteArray();
+}
+
+void AppSettings::setWindowGeometry(const QByteArray& geometry)
+{
+    QSettings().setValue(windowGeometryKey, geometry);
 }
 
 QString AppSettings::pdfEngine() const

@@ -76,6 +76,11 @@ public:
 
     // The name of the PDF engine files are opened with ("mupdf", the default, or "qtpdf"); the
     // command line's --engine overrides it for one run.
+    // The main window's size and place as QWidget::saveGeometry() gives them; empty until first
+    // saved.
+    QByteArray windowGeometry() const;
+    void setWindowGeometry(const QByteArray& geometry);
+
     QString pdfEngine() const;
     void setPdfEngine(const QString& name);
 

@@ -25,6 +25,8 @@ const char styleTemplate[] =
     "QToolButton#primary{background:%BRAND;color:%ONBRAND;border-color:transparent;}"
     "QToolButton#primary:hover{background:%BRAND2;}"
     "QToolButton#primary:disabled{background:%PANEL2;color:%MUTED;}"
+    // The toolbar's overflow button is narrow: the buttons' padding would leave its arrow no room.
+    "QToolBarExtension{padding:0;}"
     "QPushButton{background:%PANEL2;border:1px solid %LINE;border-radius:7px;padding:0 14px;"
     "min-height:28px;}"
     "QPushButton:hover{background:%LINE;}"
