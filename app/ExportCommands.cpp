@@ -257,7 +257,7 @@ DocumentSession* ExportCommands::readySession() const
 {
     const DocumentTab* tab = window->current();
     DocumentSession* session = tab ? tab->session() : nullptr;
-    if (!session || session->controller()->status() != Ready)
+    if (!session || session->controller()->status() != DocumentStatus::Ready)
         return nullptr;
     return session;
 }
@@ -544,8 +544,8 @@ void ExportCommands::exportAnnotationSummary()
                 &ExportCommands::summaryTextReady),
         // A reload or a new load releases the document whose texts are read.
         connect(session, &DocumentSession::statusChanged, this,
-                [this](DocumentSession*, int status) {
-                    if (status != Ready)
+                [this](DocumentSession*, DocumentStatus status) {
+                    if (status != DocumentStatus::Ready)
                         endSummary();
                 }),
     };

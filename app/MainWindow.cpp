@@ -8,6 +8,7 @@
 #include "app/NavigationCommands.h"
 #include "app/OcrCommands.h"
 #include "app/OpenRequests.h"
+#include "app/OutcomeText.h"
 #include "app/StartUp.h"
 #include "app/StudyTools.h"
 #include "app/ViewCommands.h"
@@ -396,8 +397,8 @@ void MainWindow::wireTab(DocumentTab* tab)
             [this, tab](DocumentSession*, bool wrongPrevious) { askPassword(tab, wrongPrevious); });
     // A new load binds the annotations again; what they reported before no longer holds.
     connect(tab->session(), &DocumentSession::statusChanged, this,
-            [this, tab](DocumentSession*, int status) {
-                if (status == Loading)
+            [this, tab](DocumentSession*, DocumentStatus status) {
+                if (status == DocumentStatus::Loading)
                     annotationWarnings.remove(tab);
             });
     AnnotationStore* store = tab->session()->annotations();
@@ -415,8 +416,8 @@ void MainWindow::connectCurrent(DocumentTab* tab)
         currentConnections.append(connection);
     };
     add(connect(tab->session(), &DocumentSession::statusChanged, this,
-                [this](DocumentSession*, int status, const QString& message) {
-                    onStatusChanged(status, message);
+                [this](DocumentSession*, DocumentStatus status, OpenOutcome failure) {
+                    onStatusChanged(status, failure);
                 }));
     add(connect(tab, &DocumentTab::documentReady, this, &MainWindow::onDocumentReady));
     add(connect(tab->session(), &DocumentSession::sourceFileModified, this,
@@ -610,17 +611,17 @@ void MainWindow::ocrPageWhenReady(int page)
 
 // --- session reactions -------------------------------------------------------------------
 
-void MainWindow::onStatusChanged(int status, const QString& message)
+void MainWindow::onStatusChanged(DocumentStatus status, OpenOutcome failure)
 {
     updateHashIndicator();
     updateDocumentIndicator();
     navigation->updateControls();
-    if (status == Loading) {
+    if (status == DocumentStatus::Loading) {
         statusBar()->showMessage(tr("正在打开文档…"));
     } else {
         statusBar()->clearMessage();
-        if (status == Failed)
-            QMessageBox::warning(this, tr("打开失败"), message);
+        if (status == DocumentStatus::Failed)
+            QMessageBox::warning(this, tr("打开失败"), outcomeText(failure));
     }
     updateActionStates();
 }
@@ -690,8 +691,8 @@ void MainWindow::updateHashIndicator()
     }
     // The claim holds only for a shown document whose file still has the contents it was opened
     // with: a tab still loading, or a file changed on disk, shows none.
-    if (controller() && controller()->status() == Ready && !controller()->sourceHash().isEmpty()
-        && !currentTab->session()->sourceModified()) {
+    if (controller() && controller()->status() == DocumentStatus::Ready
+        && !controller()->sourceHash().isEmpty() && !currentTab->session()->sourceModified()) {
         ui.hashLabel->setText(tr("● 只读：源文件哈希未变"));
         ui.hashLabel->setStyleSheet(
             QStringLiteral("color:%1;").arg(themePalette(currentTheme()).success));
@@ -709,7 +710,7 @@ void MainWindow::updateHashIndicator()
 void MainWindow::updateActionStates()
 {
     study->updateActionStates();
-    const bool ready = controller() && controller()->status() == Ready;
+    const bool ready = controller() && controller()->status() == DocumentStatus::Ready;
     ui.closeAction->setEnabled(currentTab != nullptr);
     for (WindowCommands* group : std::as_const(commands))
         group->updateActionStates(ready);
@@ -740,7 +741,7 @@ void MainWindow::openHomePage()
 
 DocumentPropertiesDialog* MainWindow::showDocumentProperties()
 {
-    if (!controller() || controller()->status() != Ready)
+    if (!controller() || controller()->status() != DocumentStatus::Ready)
         return nullptr;
     const QList<DocumentPropertiesDialog*> open = findChildren<DocumentPropertiesDialog*>();
     for (DocumentPropertiesDialog* dialog : open) {

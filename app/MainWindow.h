@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainWindowUi.h"
+#include "core/DocumentStatus.h"
 #include "core/PdfWorker.h"
 #include "ocr/Recogniser.h"
 
@@ -138,7 +139,7 @@ private:
     // Connections to the current tab only, made when it becomes current and dropped when it
     // stops being current.
     void connectCurrent(DocumentTab* tab);
-    void onStatusChanged(int status, const QString& message);
+    void onStatusChanged(DocumentStatus status, OpenOutcome failure);
     void onDocumentReady();
     void askPassword(DocumentTab* tab, bool wrongPrevious);
     void onTabChanged(int index);

@@ -98,7 +98,7 @@ void OcrCommands::startRunWhenTextIsIn()
 {
     DocumentTab* waiting = waitingForText;
     DocumentSession* document = waiting ? waiting->session() : nullptr;
-    if (!document || document->controller()->status() != Ready) {
+    if (!document || document->controller()->status() != DocumentStatus::Ready) {
         disconnect(textArrives);
         waitingForText = nullptr;
         return;
@@ -151,7 +151,7 @@ void OcrCommands::ocrPageWhenReady(DocumentTab* tab, int page)
     if (!tab)
         return;
     // A document that is ready already has become ready: it is recognised now.
-    if (tab->session()->controller()->status() == Ready) {
+    if (tab->session()->controller()->status() == DocumentStatus::Ready) {
         tab->session()->ocr()->ocrPage(page);
         return;
     }

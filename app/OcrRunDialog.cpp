@@ -63,8 +63,8 @@ void OcrRunDialog::start(DocumentSession* session, const QList<int>& pages)
         connect(ocr, &OcrController::finished, this, &OcrRunDialog::close),
         // A run that stops without a signal (reload, closed tab) takes its dialog along.
         connect(session, &DocumentSession::statusChanged, this,
-                [this](DocumentSession*, int status) {
-                    if (status != Ready)
+                [this](DocumentSession*, DocumentStatus status) {
+                    if (status != DocumentStatus::Ready)
                         close();
                 }),
         connect(session, &DocumentSession::documentReady, this, &OcrRunDialog::close),

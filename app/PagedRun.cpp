@@ -53,8 +53,8 @@ void PagedRun::start(DocumentSession* session, QWidget* dialogParent, int total,
     // A reload or a new load releases the document the pages are read from.
     sessionConnections = {
         connect(session, &DocumentSession::statusChanged, this,
-                [this](DocumentSession*, int status) {
-                    if (status != Ready)
+                [this](DocumentSession*, DocumentStatus status) {
+                    if (status != DocumentStatus::Ready)
                         abandon();
                 }),
         connect(session, &QObject::destroyed, this, &PagedRun::abandon),

@@ -175,7 +175,7 @@ void StudyTools::retranslate()
 void StudyTools::updateActionStates()
 {
     DocumentTab* tab = window->current();
-    const bool ready = tab && tab->session()->controller()->status() == Ready;
+    const bool ready = tab && tab->session()->controller()->status() == DocumentStatus::Ready;
     addBookmarkAction->setEnabled(ready);
     const bool canSpeak = engine->isAvailable() && !speechBroken;
     const QString why = canSpeak       ? QString()
@@ -253,7 +253,7 @@ void StudyTools::applyWhenReady(DocumentTab* tab, const OpenRequest& request)
 {
     if (request.page.isEmpty() && request.find.isEmpty() && request.forward.line < 1)
         return;
-    if (tab->session()->controller()->status() == Ready) {
+    if (tab->session()->controller()->status() == DocumentStatus::Ready) {
         apply(tab, request);
         return;
     }
@@ -398,7 +398,7 @@ void StudyTools::addBookmark()
 {
     DocumentTab* tab = window->current();
     BookmarkStore* store = tab ? tab->session()->bookmarks() : nullptr;
-    if (!store || tab->session()->controller()->status() != Ready)
+    if (!store || tab->session()->controller()->status() != DocumentStatus::Ready)
         return;
     PdfViewport* view = tab->viewport();
     Bookmark bookmark;
@@ -461,8 +461,8 @@ void StudyTools::rebuildBookmarkItems()
 void StudyTools::startReading()
 {
     DocumentTab* tab = window->current();
-    if (!tab || tab->session()->controller()->status() != Ready || !engine->isAvailable()
-        || speechBroken)
+    if (!tab || tab->session()->controller()->status() != DocumentStatus::Ready
+        || !engine->isAvailable() || speechBroken)
         return;
     readingTab = tab;
     reader->setStore(tab->session()->textLayout());

@@ -34,7 +34,7 @@ PdfViewport* WindowCommands::view() const
 
 bool WindowCommands::ready() const
 {
-    return tab() && tab()->session()->controller()->status() == Ready;
+    return tab() && tab()->session()->controller()->status() == DocumentStatus::Ready;
 }
 
 } // namespace dovrix

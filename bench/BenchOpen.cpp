@@ -5,16 +5,22 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QJsonObject>
+#include <QMetaEnum>
 #include <QTextStream>
 
 namespace {
+
+template <typename Enum> QString enumKey(Enum value)
+{
+    return QString::fromLatin1(QMetaEnum::fromType<Enum>().valueToKey(int(value)));
+}
 
 using dovrix::DocumentController;
 
 struct OpenRun
 {
-    int status = dovrix::Idle;
-    QString message;
+    dovrix::DocumentStatus status = dovrix::DocumentStatus::Idle;
+    dovrix::OpenOutcome failure = dovrix::OpenOutcome::Opened;
     QString hash;
     int pages = 0;
     DocumentController::LoadTimings timings;
@@ -28,15 +34,15 @@ OpenRun openOnce(dovrix::PdfWorker* worker, const QString& path)
     DocumentController controller(worker);
     QEventLoop loop;
     QObject::connect(&controller, &DocumentController::statusChanged, &loop,
-                     [&](int status, const QString& message) {
-                         run.message = message;
-                         if (status != dovrix::Loading)
+                     [&](dovrix::DocumentStatus status, dovrix::OpenOutcome failure) {
+                         run.failure = failure;
+                         if (status != dovrix::DocumentStatus::Loading)
                              loop.quit();
                      });
     QElapsedTimer clock;
     clock.start();
     controller.openFile(path);
-    if (controller.status() == dovrix::Loading)
+    if (controller.status() == dovrix::DocumentStatus::Loading)
         loop.exec();
     run.openMs = double(clock.nsecsElapsed()) / 1e6;
     run.status = controller.status();
@@ -81,8 +87,8 @@ int openCommand(const QStringList& args)
         {QStringLiteral("load_ms"), dovrix::bench::median(loadMs)},
         {QStringLiteral("probe_ms"), dovrix::bench::median(probeMs)},
         {QStringLiteral("open_ms"), dovrix::bench::median(openMs)},
-        {QStringLiteral("status"), run.status},
-        {QStringLiteral("message"), run.message},
+        {QStringLiteral("status"), enumKey(run.status)},
+        {QStringLiteral("failure"), enumKey(run.failure)},
     };
     if (repeat > 1)
         result.insert(QStringLiteral("repeat"), repeat);

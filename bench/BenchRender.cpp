@@ -126,7 +126,7 @@ int run(const QStringList& args)
     QString message;
     if (!dovrix::test::openAndWait(controller, files.first(), &message)) {
         dovrix::bench::printJson({{QStringLiteral("page"), page},
-                                  {QStringLiteral("status"), controller.status()},
+                                  {QStringLiteral("status"), int(controller.status())},
                                   {QStringLiteral("message"), message}});
         return 1;
     }

@@ -59,14 +59,15 @@ int run(const QStringList& args)
         QEventLoop loop;
         QObject::connect(session, &DocumentSession::documentReady, &loop, &QEventLoop::quit);
         QObject::connect(session, &DocumentSession::statusChanged, &loop,
-                         [&](DocumentSession*, int status) {
-                             if (status == Failed || status == PasswordRequired)
+                         [&](DocumentSession*, DocumentStatus status) {
+                             if (status == DocumentStatus::Failed
+                                 || status == DocumentStatus::PasswordRequired)
                                  loop.quit();
                          });
-        if (session->controller()->status() != Ready)
+        if (session->controller()->status() != DocumentStatus::Ready)
             loop.exec();
     }
-    if (session->controller()->status() != Ready)
+    if (session->controller()->status() != DocumentStatus::Ready)
         return bench::fail("window-ocr", QStringLiteral("cannot open ") + files.first());
     {
         // As a user would, start once the first page is shown: the window then reads the

@@ -70,8 +70,9 @@ WindowRun openInWindow(const QString& path)
     QObject::connect(session, &DocumentSession::documentReady, &loop,
                      [&] { run.readyMs = bench::elapsedMs(clock); });
     QObject::connect(session, &DocumentSession::statusChanged, &loop,
-                     [&](DocumentSession*, int status) {
-                         if (status == Failed || status == PasswordRequired)
+                     [&](DocumentSession*, DocumentStatus status) {
+                         if (status == DocumentStatus::Failed
+                             || status == DocumentStatus::PasswordRequired)
                              loop.quit();
                      });
     QObject::connect(session->renderCache(), &RenderCache::pageRendered, &loop,

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
+#include <QMetaEnum>
 #include <QProcess>
 #include <QTimer>
 
@@ -91,22 +92,6 @@ QString hashFile(const QString& path)
         return {};
     return QString::fromLatin1(
         QByteArray(reinterpret_cast<const char*>(digest), int(length)).toHex());
-}
-
-QString errorMessage(int pdfError)
-{
-    switch (OpenOutcome(pdfError)) {
-    case OpenOutcome::FileNotFound:
-        return QCoreApplication::translate("QObject", "文件不存在或无法访问。");
-    case OpenOutcome::InvalidFile:
-        return QCoreApplication::translate("QObject", "文件可能已损坏或不是有效的 PDF。");
-    case OpenOutcome::PasswordRequired:
-        return QCoreApplication::translate("QObject", "文档已加密。");
-    case OpenOutcome::UnsupportedSecurity:
-        return QCoreApplication::translate("QObject", "暂不支持该 PDF 加密方式。");
-    default:
-        return QCoreApplication::translate("QObject", "打开文档时出现问题。");
-    }
 }
 
 DocumentController::DocumentController(PdfWorker* worker, QObject* parent)
@@ -196,12 +181,11 @@ void DocumentController::startLoad()
     sizes.clear();
     labels.clear();
     const Generation::Value generation = loadGeneration.advance();
-    setStatus(Loading, {});
+    setStatus(DocumentStatus::Loading);
 
     stopProbe();
     verdict = ProbeVerdict::Pending;
-    probeError = 0;
-    probeMessage.clear();
+    probeError = OpenOutcome::Opened;
     probeLine.clear();
     probePages = -1;
     probeSizes.clear();
@@ -216,7 +200,7 @@ void DocumentController::startLoad()
         // Missing, a directory, a FIFO or a device: nothing to parse, and opening some of them
         // would block. The hash job below finds no file either and completes the failure.
         verdict = ProbeVerdict::Fail;
-        probeError = int(OpenOutcome::FileNotFound);
+        probeError = OpenOutcome::FileNotFound;
     } else if (probeEnabled()) {
         startProbe(generation);
     } else {
@@ -345,7 +329,7 @@ void DocumentController::probeEnded(Generation::Value generation, bool cleanExit
 
     // Crash, another exit code, no start or no report: the file is never parsed here.
     verdict = ProbeVerdict::Fail;
-    probeError = int(OpenOutcome::InvalidFile);
+    probeError = OpenOutcome::InvalidFile;
     if (cleanExit) {
         const QList<QByteArray> words = probeReport.split(' ');
         bool ok = false;
@@ -359,9 +343,12 @@ void DocumentController::probeEnded(Generation::Value generation, bool cleanExit
         } else if (words.size() == 1 && words.at(0) == "password") {
             verdict = ProbeVerdict::Open; // the password protocol runs in this process
         } else if (words.size() == 2 && words.at(0) == "error") {
+            // A number this build does not know stays a failure of unknown cause.
             const int e = words.at(1).toInt(&ok);
             if (ok && e != int(OpenOutcome::Opened))
-                probeError = e;
+                probeError = QMetaEnum::fromType<OpenOutcome>().valueToKey(e)
+                                 ? OpenOutcome(e)
+                                 : OpenOutcome::Unknown;
         }
     }
     if (served) {
@@ -442,7 +429,7 @@ void DocumentController::probeTimedOut(Generation::Value generation)
     }
     timings.probeMs = probeClock.elapsed();
     verdict = ProbeVerdict::Fail;
-    probeMessage = tr("文件打开耗时过长。");
+    probeError = OpenOutcome::TimedOut;
     stopProbe();
     continueLoad();
 }
@@ -462,10 +449,7 @@ void DocumentController::continueLoad()
     if (verdict == ProbeVerdict::Fail) {
         // No need to wait for the hash of a file that will not open.
         loadConcluded = true;
-        if (probeMessage.isEmpty())
-            fail(probeError);
-        else
-            fail(probeMessage);
+        fail(probeError);
         return;
     }
     if (verdict == ProbeVerdict::Pending || !hashKnown)
@@ -498,13 +482,13 @@ void DocumentController::postLoadJob()
                             return [digest, ms](DocumentController& self) {
                                 self.timings.loadMs = ms;
                                 self.hash = digest;
-                                self.setStatus(PasswordRequired, {});
+                                self.setStatus(DocumentStatus::PasswordRequired);
                                 Q_EMIT self.passwordRequired(false);
                             };
                         }
                         if (opened.outcome != OpenOutcome::Opened)
                             return [error = opened.outcome](DocumentController& self) {
-                                self.fail(int(error));
+                                self.fail(error);
                             };
                         const DocumentHandle document = worker->share(std::move(opened.document));
                         // The probe read the same file with the same engine; a file changed since
@@ -516,7 +500,7 @@ void DocumentController::postLoadJob()
                         return [document, digest, list, labels, ms](DocumentController& self) {
                             self.timings.loadMs = ms;
                             if (list.isEmpty()) {
-                                self.fail(int(OpenOutcome::InvalidFile));
+                                self.fail(OpenOutcome::InvalidFile);
                                 return;
                             }
                             self.hash = digest;
@@ -527,53 +511,46 @@ void DocumentController::postLoadJob()
                     });
 }
 
-void DocumentController::fail(int pdfError)
+void DocumentController::fail(OpenOutcome failure)
 {
-    fail(errorMessage(pdfError));
-}
-
-void DocumentController::fail(const QString& message)
-{
-    setStatus(Failed, message);
+    setStatus(DocumentStatus::Failed, failure);
 }
 
 void DocumentController::submitPassword(const QString& password)
 {
-    if (currentStatus != PasswordRequired || !pdfWorker)
+    if (currentStatus != DocumentStatus::PasswordRequired || !pdfWorker)
         return;
-    setStatus(Loading, {});
+    setStatus(DocumentStatus::Loading);
     PdfWorker* worker = pdfWorker;
-    pdfWorker->post(JobPriority::Opening, this, loadGeneration.ticket(),
-                    [worker, ticket = loadGeneration.ticket(), filePath = path,
-                     engine = probeEngine, password]() -> Reply<DocumentController> {
-                        OpenResult opened =
-                            PdfDocument::open(filePath, password.toUtf8(), engine, true);
-                        if (!ticket.isCurrent())
-                            return {};
-                        if (opened.outcome == OpenOutcome::PasswordRequired) {
-                            return [](DocumentController& self) {
-                                self.setStatus(PasswordRequired, {});
-                                Q_EMIT self.passwordRequired(true);
-                            };
-                        }
-                        if (opened.outcome != OpenOutcome::Opened) {
-                            return [error = opened.outcome](DocumentController& self) {
-                                self.fail(int(error));
-                            };
-                        }
-                        const DocumentHandle document = worker->share(std::move(opened.document));
-                        const QList<QSizeF> list = document->pageSizes();
-                        const QStringList labels = distinctPageLabels(document->pageLabels());
-                        return [document, list, labels](DocumentController& self) {
-                            if (list.isEmpty()) {
-                                self.fail(int(OpenOutcome::InvalidFile));
-                                return;
-                            }
-                            self.sizes = list;
-                            self.labels = labels;
-                            self.adopt(document);
-                        };
-                    });
+    pdfWorker->post(
+        JobPriority::Opening, this, loadGeneration.ticket(),
+        [worker, ticket = loadGeneration.ticket(), filePath = path, engine = probeEngine,
+         password]() -> Reply<DocumentController> {
+            OpenResult opened = PdfDocument::open(filePath, password.toUtf8(), engine, true);
+            if (!ticket.isCurrent())
+                return {};
+            if (opened.outcome == OpenOutcome::PasswordRequired) {
+                return [](DocumentController& self) {
+                    self.setStatus(DocumentStatus::PasswordRequired);
+                    Q_EMIT self.passwordRequired(true);
+                };
+            }
+            if (opened.outcome != OpenOutcome::Opened) {
+                return [error = opened.outcome](DocumentController& self) { self.fail(error); };
+            }
+            const DocumentHandle document = worker->share(std::move(opened.document));
+            const QList<QSizeF> list = document->pageSizes();
+            const QStringList labels = distinctPageLabels(document->pageLabels());
+            return [document, list, labels](DocumentController& self) {
+                if (list.isEmpty()) {
+                    self.fail(OpenOutcome::InvalidFile);
+                    return;
+                }
+                self.sizes = list;
+                self.labels = labels;
+                self.adopt(document);
+            };
+        });
 }
 
 void DocumentController::closeDocument()
@@ -585,18 +562,19 @@ void DocumentController::closeDocument()
         watcher->removePaths(watched);
 }
 
-void DocumentController::setStatus(int status, const QString& message)
+void DocumentController::setStatus(DocumentStatus status, OpenOutcome failure)
 {
-    if (status == currentStatus && message.isEmpty())
+    // A failure is announced every time: a reload fails again with its own outcome.
+    if (status == currentStatus && status != DocumentStatus::Failed)
         return;
     currentStatus = status;
-    Q_EMIT statusChanged(status, message);
+    Q_EMIT statusChanged(status, failure);
 }
 
 void DocumentController::adopt(DocumentHandle document)
 {
     doc = std::move(document);
-    setStatus(Ready, {});
+    setStatus(DocumentStatus::Ready);
     if (!path.isEmpty())
         watcher->addPath(path);
     Q_EMIT documentReady();
@@ -604,7 +582,7 @@ void DocumentController::adopt(DocumentHandle document)
 
 void DocumentController::fileChanged(const QString& changedPath)
 {
-    if (changedPath != path || currentStatus != Ready)
+    if (changedPath != path || currentStatus != DocumentStatus::Ready)
         return;
     // Watch whatever file now has the name. An editor that saves by rename-and-replace leaves
     // the watch on the old file, which stays alive as long as the open document holds it, so
@@ -623,7 +601,7 @@ void DocumentController::fileChanged(const QString& changedPath)
 
 void DocumentController::directoryChanged(const QString& directory)
 {
-    if (currentStatus != Ready || watcher->files().contains(path))
+    if (currentStatus != DocumentStatus::Ready || watcher->files().contains(path))
         return;
     if ((raw && !raw->follow()) || !QFileInfo(path).isFile())
         return;
@@ -643,7 +621,7 @@ void DocumentController::postHashCheck()
                         if (digest.isEmpty() || digest == opened)
                             return {};
                         return [](DocumentController& self) {
-                            if (self.currentStatus == Ready)
+                            if (self.currentStatus == DocumentStatus::Ready)
                                 Q_EMIT self.sourceFileModified();
                         };
                     });
@@ -651,18 +629,19 @@ void DocumentController::postHashCheck()
 
 bool waitForLoad(DocumentController& controller, int timeoutMs)
 {
-    if (controller.status() != Loading)
-        return controller.status() == Ready;
+    if (controller.status() != DocumentStatus::Loading)
+        return controller.status() == DocumentStatus::Ready;
     QEventLoop loop;
-    QObject::connect(&controller, &DocumentController::statusChanged, &loop, [&loop](int status) {
-        if (status == Failed || status == PasswordRequired)
-            loop.quit();
-    });
+    QObject::connect(
+        &controller, &DocumentController::statusChanged, &loop, [&loop](DocumentStatus status) {
+            if (status == DocumentStatus::Failed || status == DocumentStatus::PasswordRequired)
+                loop.quit();
+        });
     QObject::connect(&controller, &DocumentController::documentReady, &loop, &QEventLoop::quit);
     if (timeoutMs >= 0)
         QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
     loop.exec();
-    return controller.status() == Ready;
+    return controller.status() == DocumentStatus::Ready;
 }
 
 bool openAndWait(DocumentController& controller, const QString& path, int timeoutMs)

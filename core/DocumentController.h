@@ -28,15 +28,12 @@ class RawFilePath;
 // file or cannot be read to the end. Runs on the worker thread during loads.
 QString hashFile(const QString& path);
 
-// Translated message for an OpenOutcome value.
-QString errorMessage(int pdfError);
-
 // Opens one PDF for one document session: hashes and loads it on the worker, runs the password
 // protocol, and watches the file for real content changes. Never writes the file.
 //
 // Before the file is parsed in this process, a short-lived child process (dovrix-probe) opens it
 // with the same engine while the worker hashes it; a file that makes the engine crash fails there,
-// and only there, with the message of an invalid file. The probe reports the pages it has read as
+// and only there, as an invalid file. The probe reports the pages it has read as
 // it goes and hands back their sizes, so the load here does not read them again; a probe that
 // makes no progress for ProbeTimeoutMs is stopped and the file fails as one that took too long.
 // The child is forked by the waiting probe host when prepareProbe() started one (the program does
@@ -68,7 +65,7 @@ public:
     void reload();
     void submitPassword(const QString& password);
 
-    int status() const { return currentStatus; }
+    DocumentStatus status() const { return currentStatus; }
     QString filePath() const { return path; }
     // The file name to show.
     QString displayName() const;
@@ -101,7 +98,9 @@ public:
     static void setProbeTimeout(int ms);
 
 Q_SIGNALS:
-    void statusChanged(int status, const QString& message);
+    // failure is why a Failed load failed (TimedOut: the probe made no progress in time), and
+    // Opened with every other status.
+    void statusChanged(dovrix::DocumentStatus status, dovrix::OpenOutcome failure);
     void documentReady();
     void passwordRequired(bool wrongPrevious);
     void sourceFileModified();
@@ -112,7 +111,7 @@ private:
 
     void startLoad();
     void closeDocument();
-    void setStatus(int status, const QString& message);
+    void setStatus(DocumentStatus status, OpenOutcome failure = OpenOutcome::Opened);
     void adopt(DocumentHandle document);
     bool isCurrent(Generation::Value generation) const
     {
@@ -133,8 +132,7 @@ private:
     void hashed(const QString& digest, qint64 ms);
     void continueLoad();
     void postLoadJob();
-    void fail(int pdfError);
-    void fail(const QString& message);
+    void fail(OpenOutcome failure);
 
     void fileChanged(const QString& changedPath);
     void directoryChanged(const QString& directory);
@@ -143,7 +141,7 @@ private:
     QPointer<PdfWorker> pdfWorker; // not owned; guarded because it may die before the controller
     DocumentHandle doc;
     QFileSystemWatcher* watcher;
-    int currentStatus = Idle;
+    DocumentStatus currentStatus = DocumentStatus::Idle;
     QString path;
     std::unique_ptr<RawFilePath> raw; // holds path open when it was given as raw bytes
     QString hash;
@@ -159,8 +157,7 @@ private:
     QTimer* probeTimer;        // child; single shot, restarted by every progress report
     QElapsedTimer probeClock;
     ProbeVerdict verdict = ProbeVerdict::Pending;
-    int probeError = 0;
-    QString probeMessage;                       // the failure message when it is no engine error
+    OpenOutcome probeError = OpenOutcome::Opened;
     QByteArray probeLine;                       // an incomplete last line of the probe's output
     int probeProgress = 0;                      // progress lines taken, ever
     int probePages = -1;                        // from "loaded N"; -1 before

@@ -1,14 +1,27 @@
 #pragma once
 
+#include <QObject>
+
 namespace dovrix {
 
-// Load state of a document, carried as a plain int in statusChanged signals.
-enum DocumentStatus : int {
-    Idle = 0,
-    Loading = 1,
-    Ready = 2,
-    PasswordRequired = 3,
-    Failed = 4,
+// Holds the meta-object of DocumentStatus: the dovrix namespace's own lives in the engine library,
+// and a namespace has only one.
+class DocumentStatusGadget
+{
+    Q_GADGET
+
+public:
+    // Load state of a document.
+    enum class DocumentStatus : int {
+        Idle,
+        Loading,
+        Ready,
+        PasswordRequired,
+        Failed,
+    };
+    Q_ENUM(DocumentStatus)
 };
+
+using DocumentStatus = DocumentStatusGadget::DocumentStatus;
 
 } // namespace dovrix

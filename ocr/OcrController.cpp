@@ -25,7 +25,7 @@ OcrController::OcrController(PdfWorker* worker, DocumentController* controller,
     // A document that goes away (reload, failure) takes its run along; the pages still queued
     // would only fail one after another without a document to render.
     connect(documentController, &DocumentController::statusChanged, this,
-            [this](int status) { onStatusChanged(status); });
+            [this](DocumentStatus status) { onStatusChanged(status); });
 }
 
 OcrController::~OcrController()
@@ -138,9 +138,9 @@ void OcrController::reset()
     done = 0;
 }
 
-void OcrController::onStatusChanged(int status)
+void OcrController::onStatusChanged(DocumentStatus status)
 {
-    if (status != Ready && (currentPage >= 0 || !queue.isEmpty()))
+    if (status != DocumentStatus::Ready && (currentPage >= 0 || !queue.isEmpty()))
         reset();
 }
 

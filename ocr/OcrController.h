@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DocumentStatus.h"
 #include "core/OcrLine.h"
 #include "core/PdfWorker.h"
 #include "text/TextLayoutStore.h"
@@ -121,7 +122,7 @@ private:
     void recognise(const RenderedPage& rendered);
     // Fails the page for want of an engine, goes on with the run and warns (once per run).
     void failWithoutEngine(Generation::Value jobGeneration, int page);
-    void onStatusChanged(int status);
+    void onStatusChanged(DocumentStatus status);
     void resultsLoaded(const QHash<int, OcrPageText>& pages);
     // Writes every stored result of the document to the cache when pages were recognised since
     // the last write and keeping is allowed. Never writes an empty set.

@@ -65,8 +65,8 @@ DocumentSession::DocumentSession(PdfWorker* worker, AppSettings* settings, QObje
     synctexLink = new SynctexLink(this);
 
     connect(documentController, &DocumentController::statusChanged, this,
-            [this](int status, const QString& message) {
-                Q_EMIT statusChanged(this, status, message);
+            [this](DocumentStatus status, OpenOutcome failure) {
+                Q_EMIT statusChanged(this, status, failure);
             });
     connect(documentController, &DocumentController::documentReady, this, [this] {
         runReadySequence();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DocumentStatus.h"
 #include "core/PdfWorker.h"
 #include "session/ViewHistory.h"
 
@@ -86,7 +87,8 @@ public:
     SynctexLink* synctex() const { return synctexLink; }
 
 Q_SIGNALS:
-    void statusChanged(dovrix::DocumentSession* session, int status, const QString& message);
+    void statusChanged(dovrix::DocumentSession* session, dovrix::DocumentStatus status,
+                       dovrix::OpenOutcome failure);
     void documentReady(dovrix::DocumentSession* session);
     void passwordRequired(dovrix::DocumentSession* session, bool wrongPrevious);
     void sourceFileModified(dovrix::DocumentSession* session);

@@ -186,7 +186,7 @@ void DocumentTab::viewMoved()
 
 void DocumentTab::recordViewState()
 {
-    if (!view || document->controller()->status() != Ready)
+    if (!view || document->controller()->status() != DocumentStatus::Ready)
         return;
     const ViewTarget here = view->currentTarget();
     document->history().record(

@@ -122,7 +122,7 @@ FormLayer::FormLayer(PdfViewport* pageView, DocumentController* documentControll
     overlay->show();
     if (controller) {
         connect(controller, &DocumentController::documentReady, this, &FormLayer::readFields);
-        if (controller->status() == Ready)
+        if (controller->status() == DocumentStatus::Ready)
             readFields();
     }
 }

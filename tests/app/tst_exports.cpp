@@ -845,8 +845,8 @@ void TestExports::runsEndWhenTheDocumentReloads()
         QVERIFY(!exports->isPrinting());
         QTRY_VERIFY_WITH_TIMEOUT(!textDialog && !printDialog, test::TimeoutMs);
     }
-    QTRY_COMPARE_WITH_TIMEOUT(window->current()->session()->controller()->status(), Ready,
-                              test::TimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(window->current()->session()->controller()->status(),
+                              DocumentStatus::Ready, test::TimeoutMs);
     QVERIFY(window->worker()->waitForIdle(test::TimeoutMs));
     QCoreApplication::processEvents();
     QVERIFY(!QFile::exists(nextSavePath));

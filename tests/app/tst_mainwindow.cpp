@@ -458,13 +458,19 @@ void TestMainWindow::loadFailureWarnsAndKeepsTheTab()
     }
     MainWindow window;
     window.show();
-    ModalDriver<QMessageBox> driver([](QMessageBox* box) { box->accept(); });
+    QString warning;
+    ModalDriver<QMessageBox> driver([&warning](QMessageBox* box) {
+        warning = box->text();
+        box->accept();
+    });
     window.openFile(junk);
     QCOMPARE(window.documentTabs()->count(), 1);
     DocumentTab* tab = window.openTabs().first();
-    QTRY_COMPARE_WITH_TIMEOUT(tab->session()->controller()->status(), int(Failed), test::TimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(tab->session()->controller()->status(), DocumentStatus::Failed,
+                              test::TimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(driver.handled, 1, test::TimeoutMs);
     QCOMPARE(driver.titles.first(), QStringLiteral("打开失败"));
+    QCOMPARE(warning, QStringLiteral("文件可能已损坏或不是有效的 PDF。"));
     QCOMPARE(window.documentTabs()->count(), 1);
     // A file that then failed to open is still remembered.
     QCOMPARE(window.appSettings()->recentFiles(), QStringList{junk});

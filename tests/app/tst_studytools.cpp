@@ -70,7 +70,7 @@ private Q_SLOTS:
         window.openRequest(request);
         DocumentTab* tab = window.current();
         QVERIFY(tab);
-        QTRY_COMPARE_WITH_TIMEOUT(tab->session()->controller()->status(), int(Ready),
+        QTRY_COMPARE_WITH_TIMEOUT(tab->session()->controller()->status(), DocumentStatus::Ready,
                                   test::TimeoutMs);
         QCOMPARE(tab->session()->controller()->pageLabels(), (QStringList{"i", "ii", "1", "2"}));
         QTRY_COMPARE_WITH_TIMEOUT(tab->viewport()->currentPage(), 2, test::TimeoutMs);
@@ -126,7 +126,7 @@ private Q_SLOTS:
         window.show();
         window.openFile(path);
         DocumentTab* tab = window.current();
-        QTRY_COMPARE_WITH_TIMEOUT(tab->session()->controller()->status(), int(Ready),
+        QTRY_COMPARE_WITH_TIMEOUT(tab->session()->controller()->status(), DocumentStatus::Ready,
                                   test::TimeoutMs);
         StudyTools* tools = window.studyTools();
         PdfViewport* view = tab->viewport();
@@ -162,8 +162,8 @@ private Q_SLOTS:
         QVERIFY(test::writeFile(dir->filePath(QStringLiteral("bombed.synctex.gz")),
                                 test::gzipBomb(int(SynctexLimits::UnpackedBytes >> 20) + 1)));
         window.openFile(bombed);
-        QTRY_COMPARE_WITH_TIMEOUT(window.current()->session()->controller()->status(), int(Ready),
-                                  test::TimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(window.current()->session()->controller()->status(),
+                                  DocumentStatus::Ready, test::TimeoutMs);
         PdfViewport* bombedView = window.current()->viewport();
         QTest::mouseClick(bombedView->viewport(), Qt::LeftButton, Qt::ControlModifier,
                           bombedView->viewport()->rect().center());
@@ -181,8 +181,8 @@ private Q_SLOTS:
         SilentEngine engine;
         StudyTools tools(&window, &engine);
         window.openFile(path);
-        QTRY_COMPARE_WITH_TIMEOUT(window.current()->session()->controller()->status(), int(Ready),
-                                  test::TimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(window.current()->session()->controller()->status(),
+                                  DocumentStatus::Ready, test::TimeoutMs);
         tools.updateActionStates();
         for (QAction* action : tools.toolsMenu()->actions()) {
             if (action->objectName() == QLatin1String("readAloudAction")) {

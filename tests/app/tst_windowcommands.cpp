@@ -772,7 +772,7 @@ void TestWindowCommands::indicatorsTellTheCurrentTab()
     window->openFile(makePdf("loading.pdf"));
     DocumentTab* second = window->current();
     QVERIFY(second != first);
-    QCOMPARE(second->session()->controller()->status(), int(Loading));
+    QCOMPARE(second->session()->controller()->status(), DocumentStatus::Loading);
     QVERIFY(hash->text().isEmpty());
     QVERIFY(indicator->text().isEmpty());
     QVERIFY(!pageText().contains(QLatin1String("/ 0")));

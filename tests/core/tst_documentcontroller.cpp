@@ -27,7 +27,7 @@ using namespace dovrix;
 
 // Loads take a probe process and a worker round trip; generous for a loaded machine.
 #define WAIT_STATUS(controller, expected)                                                          \
-    QTRY_COMPARE_WITH_TIMEOUT((controller).status(), int(expected), test::TimeoutMs)
+    QTRY_COMPARE_WITH_TIMEOUT((controller).status(), (expected), test::TimeoutMs)
 
 namespace {
 
@@ -39,10 +39,13 @@ class Recorder
 public:
     explicit Recorder(DocumentController* c)
     {
-        QObject::connect(c, &DocumentController::statusChanged, c, [this](int s, const QString& m) {
-            events << (m.isEmpty() ? QStringLiteral("status %1").arg(s)
-                                   : QStringLiteral("status %1 %2").arg(s).arg(m));
-        });
+        QObject::connect(c, &DocumentController::statusChanged, c,
+                         [this](DocumentStatus s, OpenOutcome failure) {
+                             events << QStringLiteral("status %1").arg(int(s))
+                                           + (failure == OpenOutcome::Opened
+                                                  ? QString()
+                                                  : QStringLiteral(" %1").arg(int(failure)));
+                         });
         QObject::connect(c, &DocumentController::documentReady, c,
                          [this] { events << QStringLiteral("ready"); });
         QObject::connect(c, &DocumentController::passwordRequired, c, [this](bool wrong) {
@@ -101,8 +104,6 @@ private Q_SLOTS:
 
     void hashFile_data();
     void hashFile();
-    void errorMessage_data();
-    void errorMessage();
 
     void opensAFileAndReportsItOnce();
     void passwordProtocol();
@@ -194,41 +195,20 @@ void TestDocumentController::hashFile()
     QVERIFY(dovrix::hashFile(dir->path()).isEmpty());
 }
 
-void TestDocumentController::errorMessage_data()
-{
-    QTest::addColumn<int>("error");
-    QTest::addColumn<QString>("message");
-    const QString problem = QStringLiteral("打开文档时出现问题。");
-    QTest::newRow("unknown") << 1 << problem;
-    QTest::newRow("not found") << 3 << QStringLiteral("文件不存在或无法访问。");
-    QTest::newRow("invalid") << 4 << QStringLiteral("文件可能已损坏或不是有效的 PDF。");
-    QTest::newRow("password") << 5 << QStringLiteral("文档已加密。");
-    QTest::newRow("security") << 6 << QStringLiteral("暂不支持该 PDF 加密方式。");
-    QTest::newRow("out of range") << 77 << problem;
-    QTest::newRow("negative") << -1 << problem;
-}
-
-void TestDocumentController::errorMessage()
-{
-    QFETCH(int, error);
-    QFETCH(QString, message);
-    QCOMPARE(dovrix::errorMessage(error), message);
-}
-
 void TestDocumentController::opensAFileAndReportsItOnce()
 {
     const QString path = pdf(QStringLiteral("plain.pdf"), 3);
     QVERIFY(!path.isEmpty());
     DocumentController controller(worker);
-    QCOMPARE(controller.status(), int(Idle));
+    QCOMPARE(controller.status(), DocumentStatus::Idle);
     Recorder recorder(&controller);
 
     controller.reload(); // nothing opened yet: nothing happens
     QVERIFY(recorder.events.isEmpty());
 
     controller.openFile(path);
-    QCOMPARE(controller.status(), int(Loading));
-    WAIT_STATUS(controller, Ready);
+    QCOMPARE(controller.status(), DocumentStatus::Loading);
+    WAIT_STATUS(controller, DocumentStatus::Ready);
     QCOMPARE(recorder.events, (QStringList{"status 1", "status 2", "ready"}));
     QCOMPARE(controller.filePath(), path);
     QCOMPARE(controller.sourceHash(), dovrix::hashFile(path));
@@ -243,12 +223,12 @@ void TestDocumentController::opensAFileAndReportsItOnce()
     recorder.events.clear();
     controller.reload();
     QCOMPARE(controller.document(), nullptr);
-    WAIT_STATUS(controller, Ready);
+    WAIT_STATUS(controller, DocumentStatus::Ready);
     QCOMPARE(recorder.events, (QStringList{"status 1", "status 2", "ready"}));
 
     // A password for a document that has none is ignored.
     controller.submitPassword(QStringLiteral("x"));
-    QCOMPARE(controller.status(), int(Ready));
+    QCOMPARE(controller.status(), DocumentStatus::Ready);
     drain();
     QCOMPARE(recorder.events.size(), 3);
 }
@@ -264,7 +244,7 @@ void TestDocumentController::passwordProtocol()
     DocumentController controller(worker);
     Recorder recorder(&controller);
     controller.openFile(locked);
-    WAIT_STATUS(controller, PasswordRequired);
+    WAIT_STATUS(controller, DocumentStatus::PasswordRequired);
     QCOMPARE(recorder.events, (QStringList{"status 1", "status 3", "password first"}));
     const QString firstHash = controller.sourceHash();
     QCOMPARE(firstHash, sha256(before));
@@ -272,14 +252,14 @@ void TestDocumentController::passwordProtocol()
 
     recorder.events.clear();
     controller.submitPassword(QStringLiteral("wrong"));
-    QCOMPARE(controller.status(), int(Loading));
+    QCOMPARE(controller.status(), DocumentStatus::Loading);
     QTRY_COMPARE_WITH_TIMEOUT(recorder.events.size(), 3, test::TimeoutMs);
     QCOMPARE(recorder.events, (QStringList{"status 1", "status 3", "password wrong"}));
     QVERIFY(!controller.document());
 
     recorder.events.clear();
     controller.submitPassword(QString::fromLatin1(Password));
-    WAIT_STATUS(controller, Ready);
+    WAIT_STATUS(controller, DocumentStatus::Ready);
     QCOMPARE(recorder.events, (QStringList{"status 1", "status 2", "ready"}));
     QCOMPARE(controller.sourceHash(), firstHash);
     QCOMPARE(controller.pageCount(), 2);
@@ -298,7 +278,7 @@ void TestDocumentController::reloadDuringLoadingKeepsOnlyTheNewest()
         controller.openFile(first);
         controller.reload();
         controller.openFile(second);
-        QCOMPARE(controller.status(), int(Loading));
+        QCOMPARE(controller.status(), DocumentStatus::Loading);
     }
     onlyTheNewestIsShown(controller, recorder, second);
 }
@@ -307,7 +287,7 @@ void TestDocumentController::reloadDuringLoadingKeepsOnlyTheNewest()
 void TestDocumentController::onlyTheNewestIsShown(DocumentController& controller,
                                                   const Recorder& recorder, const QString& newest)
 {
-    WAIT_STATUS(controller, Ready);
+    WAIT_STATUS(controller, DocumentStatus::Ready);
     drain();
     QCOMPARE(recorder.events, (QStringList{"status 1", "status 2", "ready"}));
     QCOMPARE(controller.filePath(), newest);
@@ -346,9 +326,9 @@ void TestDocumentController::badInputFailsWithoutWriting_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes"); // written unless the row needs no file
-    QTest::addColumn<QString>("message");
-    const QString invalid = QStringLiteral("文件可能已损坏或不是有效的 PDF。");
-    const QString missing = QStringLiteral("文件不存在或无法访问。");
+    QTest::addColumn<OpenOutcome>("failure");
+    const OpenOutcome invalid = OpenOutcome::InvalidFile;
+    const OpenOutcome missing = OpenOutcome::FileNotFound;
     QByteArray noise(4096, Qt::Uninitialized);
     QRandomGenerator generator(11);
     for (char& c : noise)
@@ -367,7 +347,7 @@ void TestDocumentController::badInputFailsWithoutWriting()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
-    QFETCH(QString, message);
+    QFETCH(OpenOutcome, failure);
     const QString path = dir->filePath(name);
     if (name == QLatin1String("folder.pdf")) {
         QVERIFY(QDir(dir->path()).mkdir(name));
@@ -385,14 +365,15 @@ void TestDocumentController::badInputFailsWithoutWriting()
     DocumentController controller(worker);
     Recorder recorder(&controller);
     controller.openFile(path);
-    WAIT_STATUS(controller, Failed);
-    QCOMPARE(recorder.events, (QStringList{"status 1", QStringLiteral("status 4 ") + message}));
+    WAIT_STATUS(controller, DocumentStatus::Failed);
+    QCOMPARE(recorder.events,
+             (QStringList{"status 1", QStringLiteral("status 4 %1").arg(int(failure))}));
     QCOMPARE(controller.document(), nullptr);
     QCOMPARE(controller.pageCount(), 0);
 
-    // A reload fails the same way, announcing the message again.
+    // A reload fails the same way, announcing the failure again.
     controller.reload();
-    WAIT_STATUS(controller, Failed);
+    WAIT_STATUS(controller, DocumentStatus::Failed);
     drain();
     QCOMPARE(recorder.events.size(), 4);
     QCOMPARE(snapshot(dir->path()), before);
@@ -407,9 +388,9 @@ void TestDocumentController::sourceStaysByteIdentical()
     {
         DocumentController controller(worker);
         controller.openFile(path);
-        WAIT_STATUS(controller, Ready);
+        WAIT_STATUS(controller, DocumentStatus::Ready);
         controller.reload();
-        WAIT_STATUS(controller, Ready);
+        WAIT_STATUS(controller, DocumentStatus::Ready);
     }
     drain();
     QCOMPARE(test::readAll(path), bytes);
@@ -421,7 +402,7 @@ void TestDocumentController::changeDetectionComparesContents()
     const QString path = pdf(QStringLiteral("watched.pdf"), 1);
     DocumentController controller(worker);
     controller.openFile(path);
-    WAIT_STATUS(controller, Ready);
+    WAIT_STATUS(controller, DocumentStatus::Ready);
     auto* watcher = controller.findChild<QFileSystemWatcher*>();
     QVERIFY(watcher);
     QSignalSpy notified(watcher, &QFileSystemWatcher::fileChanged);
@@ -454,13 +435,13 @@ void TestDocumentController::changeDetectionComparesContents()
     QTRY_VERIFY_WITH_TIMEOUT(notified.count() > seen, test::TimeoutMs);
     drain();
     QCOMPARE(modified.count(), afterSecond);
-    QCOMPARE(controller.status(), int(Ready));
+    QCOMPARE(controller.status(), DocumentStatus::Ready);
 
     // Gone from disk: nothing is reported and the document stays open.
     QVERIFY(QFile::remove(path));
     drain();
     QCOMPARE(modified.count(), afterSecond);
-    QCOMPARE(controller.status(), int(Ready));
+    QCOMPARE(controller.status(), DocumentStatus::Ready);
     QVERIFY(controller.document());
 }
 
@@ -471,7 +452,7 @@ void TestDocumentController::renameAndReplaceStaysWatched()
     const QString third = pdf(QStringLiteral("third.pdf"), 3);
     DocumentController controller(worker);
     controller.openFile(path);
-    WAIT_STATUS(controller, Ready);
+    WAIT_STATUS(controller, DocumentStatus::Ready);
     QSignalSpy modified(&controller, &DocumentController::sourceFileModified);
 
     QVERIFY(replaceByRename(path, test::readAll(other)));
@@ -510,7 +491,7 @@ void TestDocumentController::rawNameIsReadFollowedAndComparedAsAFile()
 
     DocumentController controller(worker);
     controller.openRawFile(raw);
-    WAIT_STATUS(controller, Ready);
+    WAIT_STATUS(controller, DocumentStatus::Ready);
     QCOMPARE(controller.pageCount(), 1);
     QCOMPARE(controller.sourceHash(), sha256(bytes));
     QCOMPARE(controller.displayName(), QFile::decodeName("r\xff.pdf"));
@@ -526,7 +507,7 @@ void TestDocumentController::rawNameIsReadFollowedAndComparedAsAFile()
     QCOMPARE(std::rename(temporary.constData(), raw.constData()), 0);
     QVERIFY(modified.wait(test::TimeoutMs));
     controller.reload();
-    WAIT_STATUS(controller, Ready);
+    WAIT_STATUS(controller, DocumentStatus::Ready);
     QCOMPARE(controller.pageCount(), 2);
     QVERIFY(!QFileInfo::exists(QFile::decodeName(raw)));
 }
@@ -560,7 +541,7 @@ void TestDocumentController::destructionWhileJobsWait()
     {
         auto* controller = new DocumentController(worker);
         controller->openFile(path);
-        WAIT_STATUS(*controller, Ready);
+        WAIT_STATUS(*controller, DocumentStatus::Ready);
         count(controller);
         test::WorkerGate gate(worker);
         controller->reload();
@@ -574,7 +555,7 @@ void TestDocumentController::destructionWhileJobsWait()
     if (haveLocked) {
         auto* controller = new DocumentController(worker);
         controller->openFile(locked);
-        WAIT_STATUS(*controller, PasswordRequired);
+        WAIT_STATUS(*controller, DocumentStatus::PasswordRequired);
         count(controller);
         test::WorkerGate gate(worker);
         controller->submitPassword(QString::fromLatin1(Password));
@@ -587,7 +568,7 @@ void TestDocumentController::destructionWhileJobsWait()
     // The worker goes on serving others.
     DocumentController survivor(worker);
     survivor.openFile(path);
-    WAIT_STATUS(survivor, Ready);
+    WAIT_STATUS(survivor, DocumentStatus::Ready);
 }
 
 // Background work of other documents keeps coming (each text job posts the next, as a search of a
@@ -608,7 +589,7 @@ void TestDocumentController::openingOvertakesBackgroundWork()
 
     DocumentController controller(worker);
     controller.openFile(path);
-    WAIT_STATUS(controller, Ready);
+    WAIT_STATUS(controller, DocumentStatus::Ready);
     QCOMPARE(controller.pageCount(), 2);
 }
 

@@ -24,8 +24,8 @@ using namespace dovrix;
 
 namespace {
 
-const QString Invalid = QStringLiteral("文件可能已损坏或不是有效的 PDF。");
-const QString TooLong = QStringLiteral("文件打开耗时过长。");
+constexpr OpenOutcome Invalid = OpenOutcome::InvalidFile;
+constexpr OpenOutcome TooLong = OpenOutcome::TimedOut;
 
 bool processExists(qint64 pid)
 {
@@ -217,12 +217,12 @@ void TestFileProbe::deepPageTreeFailsWhileOthersRender()
 
     DocumentController reader(worker);
     reader.openFile(normal);
-    QTRY_COMPARE_WITH_TIMEOUT(reader.status(), int(Ready), test::TimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(reader.status(), DocumentStatus::Ready, test::TimeoutMs);
     if (test::useEngineUnderTest() == EngineKind::MuPdf) {
         // MuPDF walks such a tree at once: the file simply opens.
         DocumentController deep(worker);
         deep.openFile(hostile);
-        QTRY_COMPARE_WITH_TIMEOUT(deep.status(), int(Ready), test::TimeoutMs);
+        QTRY_COMPARE_WITH_TIMEOUT(deep.status(), DocumentStatus::Ready, test::TimeoutMs);
         QCOMPARE(deep.pageCount(), 1);
         return;
     }
@@ -232,7 +232,7 @@ void TestFileProbe::deepPageTreeFailsWhileOthersRender()
     QElapsedTimer clock;
     clock.start();
     victim.openFile(hostile);
-    QCOMPARE(victim.status(), int(Loading));
+    QCOMPARE(victim.status(), DocumentStatus::Loading);
 
     // The other document renders on the shared worker while the hostile one is being probed.
     auto rendered = std::make_shared<std::atomic_int>(0);
@@ -246,17 +246,17 @@ void TestFileProbe::deepPageTreeFailsWhileOthersRender()
     }
     QTRY_COMPARE_WITH_TIMEOUT(rendered->load(), 3, test::TimeoutMs);
     QVERIFY(worker->waitForIdle(test::TimeoutMs));
-    QCOMPARE(victim.status(), int(Loading));
+    QCOMPARE(victim.status(), DocumentStatus::Loading);
 
-    QTRY_COMPARE_WITH_TIMEOUT(victim.status(), int(Failed),
+    QTRY_COMPARE_WITH_TIMEOUT(victim.status(), DocumentStatus::Failed,
                               DocumentController::ProbeTimeoutMs + 10000);
     QVERIFY(clock.elapsed() < DocumentController::ProbeTimeoutMs + 10000);
     // It hung rather than crashed: the user is told so, not that the file is damaged.
-    QCOMPARE(status.last().at(1).toString(), TooLong);
+    QCOMPARE(status.last().at(1).value<OpenOutcome>(), TooLong);
     QCOMPARE(victim.loadTimings().loadMs, -1); // never parsed in this process
     QCOMPARE(victim.document(), nullptr);
     QCOMPARE(test::readAll(hostile), hostileBytes);
-    QCOMPARE(reader.status(), int(Ready));
+    QCOMPARE(reader.status(), DocumentStatus::Ready);
     if (served) {
         // The host killed its stuck child when told to, and goes on waiting.
         const ProbeHost* host = ProbeHost::of(realProbe);
@@ -269,33 +269,38 @@ void TestFileProbe::deepPageTreeFailsWhileOthersRender()
 void TestFileProbe::probeFailureFailsTheLoad_data()
 {
     QTest::addColumn<QByteArray>("script"); // empty: a program that does not exist
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<DocumentStatus>("expected");
+    QTest::addColumn<OpenOutcome>("failure");
     QTest::addColumn<bool>("served");
     for (const bool served : {false, true}) {
         const auto row = [served](const char* name) -> QTestData& {
             return QTest::addRow("%s, %s", name, served ? "served" : "own process");
         };
-        row("crash") << QByteArray("echo 'pages 2'; kill -SEGV $$") << int(Failed) << Invalid
+        row("crash") << QByteArray("echo 'pages 2'; kill -SEGV $$") << DocumentStatus::Failed
+                     << Invalid << served;
+        row("killed") << QByteArray("kill -KILL $$") << DocumentStatus::Failed << Invalid << served;
+        row("exit code") << QByteArray("echo 'pages 2'; exit 1") << DocumentStatus::Failed
+                         << Invalid << served;
+        row("no report") << QByteArray("exit 0") << DocumentStatus::Failed << Invalid << served;
+        row("garbage") << QByteArray("echo 'pages two'") << DocumentStatus::Failed << Invalid
+                       << served;
+        row("no pages") << QByteArray("echo 'pages 0'") << DocumentStatus::Failed << Invalid
+                        << served;
+        row("cannot start") << QByteArray() << DocumentStatus::Failed << Invalid << served;
+        row("engine error") << QByteArray("echo 'error 6'") << DocumentStatus::Failed
+                            << OpenOutcome::UnsupportedSecurity << served;
+        row("unknown error") << QByteArray("echo 'error 77'") << DocumentStatus::Failed
+                             << OpenOutcome::Unknown << served;
+        row("opens") << QByteArray("echo 'pages 2'") << DocumentStatus::Ready << OpenOutcome::Opened
                      << served;
-        row("killed") << QByteArray("kill -KILL $$") << int(Failed) << Invalid << served;
-        row("exit code") << QByteArray("echo 'pages 2'; exit 1") << int(Failed) << Invalid
-                         << served;
-        row("no report") << QByteArray("exit 0") << int(Failed) << Invalid << served;
-        row("garbage") << QByteArray("echo 'pages two'") << int(Failed) << Invalid << served;
-        row("no pages") << QByteArray("echo 'pages 0'") << int(Failed) << Invalid << served;
-        row("cannot start") << QByteArray() << int(Failed) << Invalid << served;
-        row("engine error") << QByteArray("echo 'error 6'") << int(Failed)
-                            << QStringLiteral("暂不支持该 PDF 加密方式。") << served;
-        row("opens") << QByteArray("echo 'pages 2'") << int(Ready) << QString() << served;
     }
 }
 
 void TestFileProbe::probeFailureFailsTheLoad()
 {
     QFETCH(QByteArray, script);
-    QFETCH(int, expected);
-    QFETCH(QString, message);
+    QFETCH(DocumentStatus, expected);
+    QFETCH(OpenOutcome, failure);
     QFETCH(bool, served);
     const QString program = dir->filePath(QStringLiteral("stand-in-probe"));
     if (!script.isEmpty())
@@ -308,10 +313,11 @@ void TestFileProbe::probeFailureFailsTheLoad()
     DocumentController controller(worker);
     QSignalSpy status(&controller, &DocumentController::statusChanged);
     controller.openFile(path);
-    QCOMPARE(controller.status(), int(Loading)); // the outcome is announced later, never inside
+    QCOMPARE(controller.status(),
+             DocumentStatus::Loading); // the outcome is announced later, never inside
     QTRY_COMPARE_WITH_TIMEOUT(controller.status(), expected, test::TimeoutMs);
-    QCOMPARE(status.last().at(1).toString(), message);
-    if (expected == Failed) {
+    QCOMPARE(status.last().at(1).value<OpenOutcome>(), failure);
+    if (expected == DocumentStatus::Failed) {
         QCOMPARE(controller.loadTimings().loadMs, -1);
         QCOMPARE(controller.document(), nullptr);
     } else {
@@ -338,7 +344,7 @@ void TestFileProbe::supersededOrDestroyedProbeIsKilled()
 
     controller.openFile(normal);
     QVERIFY(!processExists(first));
-    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Ready), test::TimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), DocumentStatus::Ready, test::TimeoutMs);
     QCOMPARE(controller.pageCount(), 2);
 
     auto* doomed = new DocumentController(worker);
@@ -361,13 +367,13 @@ void TestFileProbe::probePageSizesAreUsed()
     DocumentController::setProbeProgram(program);
     DocumentController controller(worker);
     controller.openFile(fixture(QStringLiteral("normal.pdf"), 2));
-    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Ready), test::TimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), DocumentStatus::Ready, test::TimeoutMs);
     QCOMPARE(controller.pageSizes(), (QList<QSizeF>{{111.5, 222}, {333, 444.25}}));
 
     // Sizes that do not add up to the report are not trusted: the load reads its own.
     QVERIFY(test::writeScript(program, "printf 'loaded 2\\nsize 111 222\\n'; echo 'pages 2'"));
     controller.openFile(fixture(QStringLiteral("other.pdf"), 2));
-    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Ready), test::TimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), DocumentStatus::Ready, test::TimeoutMs);
     QCOMPARE(controller.pageSizes(), (QList<QSizeF>{{200, 300}, {200, 300}}));
 }
 
@@ -389,16 +395,16 @@ void TestFileProbe::limitCountsTimeWithoutProgress()
     QElapsedTimer clock;
     clock.start();
     controller.openFile(path);
-    QTRY_VERIFY_WITH_TIMEOUT(controller.status() != Loading, test::TimeoutMs);
-    QCOMPARE(controller.status(), int(Ready));
+    QTRY_VERIFY_WITH_TIMEOUT(controller.status() != DocumentStatus::Loading, test::TimeoutMs);
+    QCOMPARE(controller.status(), DocumentStatus::Ready);
     QVERIFY(clock.elapsed() > 2000);
 
     QVERIFY(test::writeScript(program, "echo 'loaded 2'; exec sleep 600"));
     DocumentController::setProbeTimeout(300);
     QSignalSpy status(&controller, &DocumentController::statusChanged);
     controller.openFile(path);
-    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Failed), test::TimeoutMs);
-    QCOMPARE(status.last().at(1).toString(), TooLong);
+    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), DocumentStatus::Failed, test::TimeoutMs);
+    QCOMPARE(status.last().at(1).value<OpenOutcome>(), TooLong);
     QCOMPARE(controller.loadTimings().loadMs, -1);
 }
 
@@ -414,11 +420,11 @@ void TestFileProbe::lostHostTakesNoFileWithIt()
     DocumentController controller(worker);
     controller.openFile(fixture(QStringLiteral("normal.pdf"), 2));
     QCOMPARE(::kill(pid_t(pid), SIGKILL), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Ready), test::TimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), DocumentStatus::Ready, test::TimeoutMs);
     QCOMPARE(controller.pageCount(), 2);
     QVERIFY(!ProbeHost::of(realProbe));
     controller.openFile(fixture(QStringLiteral("other.pdf"), 3));
-    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), int(Ready), test::TimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(controller.status(), DocumentStatus::Ready, test::TimeoutMs);
     QCOMPARE(controller.pageCount(), 3);
 }
 

@@ -418,7 +418,7 @@ void TestOcrController::missingLibraryFailsEveryPageAndWarnsOncePerRun()
         QCOMPARE(spy.failed.at(page), (QVariantList{page, QStringLiteral("OCR 引擎不可用")}));
     QCOMPARE(spy.loadFailed.size(), 1);
     QCOMPARE(spy.loadFailed.first().first().toString(), QStringLiteral("OCR 引擎不可用"));
-    QCOMPARE(controller->status(), int(Ready)); // the document is unaffected
+    QCOMPARE(controller->status(), DocumentStatus::Ready); // the document is unaffected
 }
 
 void TestOcrController::missingModelsGiveTheModelMessageThenUnavailable()
@@ -723,7 +723,7 @@ void TestOcrController::windowWarnsWhenTheModelsAreMissing()
              qPrintable(shown.join('|')));
     QCOMPARE(finished.size(), 1);
     QVERIFY(!window.ocrCommands()->progressDialog());
-    QCOMPARE(tab->session()->controller()->status(), int(Ready));
+    QCOMPARE(tab->session()->controller()->status(), DocumentStatus::Ready);
 }
 
 void TestOcrController::commandLinePageIsRecognisedInTheLastDocument()

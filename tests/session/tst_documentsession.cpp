@@ -203,8 +203,8 @@ void TestDocumentSession::relaysAndReadySequence()
     QCOMPARE(session.displayName(), QStringLiteral("ten.pdf"));
     QVERIFY(status.size() >= 2);
     QCOMPARE(status.first().at(0).value<DocumentSession*>(), &session);
-    QCOMPARE(status.first().at(1).toInt(), int(Loading));
-    QCOMPARE(status.last().at(1).toInt(), int(Ready));
+    QCOMPARE(status.first().at(1).value<DocumentStatus>(), DocumentStatus::Loading);
+    QCOMPARE(status.last().at(1).value<DocumentStatus>(), DocumentStatus::Ready);
     QCOMPARE(session.takeRestorePage(), 7);
     QCOMPARE(session.pendingRestorePage(), -1);
     session.prepareClose();

@@ -6,6 +6,7 @@
 #include "core/DocumentController.h"
 
 #include <QDebug>
+#include <QMetaEnum>
 
 namespace dovrix::test {
 
@@ -30,17 +31,18 @@ bool openAndWait(DocumentController& controller, const QString& path)
 
 bool openAndWait(DocumentController& controller, const QString& path, QString* message)
 {
-    QString last;
-    const QMetaObject::Connection connection = QObject::connect(
-        &controller, &DocumentController::statusChanged, [&last](int, const QString& text) {
-            if (!text.isEmpty())
-                last = text;
-        });
+    OpenOutcome last = OpenOutcome::Opened;
+    const QMetaObject::Connection connection =
+        QObject::connect(&controller, &DocumentController::statusChanged,
+                         [&last](DocumentStatus, OpenOutcome failure) { last = failure; });
     controller.openFile(path);
     const bool ready = waitUntilReady(controller);
     QObject::disconnect(connection);
-    if (!ready)
-        *message = last.isEmpty() ? QStringLiteral("cannot open the file") : last;
+    if (!ready) {
+        *message =
+            QStringLiteral("cannot open the file (%1)")
+                .arg(QLatin1String(QMetaEnum::fromType<OpenOutcome>().valueToKey(int(last))));
+    }
     return ready;
 }
 

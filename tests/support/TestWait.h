@@ -19,8 +19,7 @@ bool waitUntilReady(DocumentController& controller);
 // Opens path with the controller and waits as waitUntilReady does.
 bool openAndWait(DocumentController& controller, const QString& path);
 
-// As openAndWait; on failure message holds the last status text the controller gave, or a
-// general one.
+// As openAndWait; on failure message names why the file did not open.
 bool openAndWait(DocumentController& controller, const QString& path, QString* message);
 
 } // namespace dovrix::test

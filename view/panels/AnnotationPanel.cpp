@@ -358,7 +358,7 @@ AnnotationPanel::AnnotationPanel(AnnotationStore* annotationStore,
     if (controller) {
         connect(controller, &DocumentController::documentReady, this,
                 &AnnotationPanel::readDocumentAnnotations);
-        if (controller->status() == Ready)
+        if (controller->status() == DocumentStatus::Ready)
             readDocumentAnnotations();
     }
 
