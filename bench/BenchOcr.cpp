@@ -237,7 +237,7 @@ int run(const QStringList& args)
         QStringLiteral("--batch-columns"),  QStringLiteral("--line-height"),
         QStringLiteral("--limit-side"),     QStringLiteral("--wide-pitch"),
         QStringLiteral("--parallel-lines"), QStringLiteral("--limit-side-wide"),
-        QStringLiteral("--rec-height")};
+        QStringLiteral("--rec-height"),     QStringLiteral("--latin-height")};
     const QString samplePath = dovrix::bench::option(args, QStringLiteral("--write-sample"));
     if (!samplePath.isEmpty()) {
         const bool mixed = dovrix::bench::hasFlag(args, QStringLiteral("--mixed"));
@@ -313,6 +313,7 @@ int run(const QStringList& args)
     intOption("--limit-side-wide", &config.wideScriptLimitSideLength);
     intOption("--parallel-lines", &config.recParallelLines);
     intOption("--rec-height", &config.recHeight);
+    intOption("--latin-height", &config.recLatinHeight);
     config.spinning = dovrix::bench::hasFlag(args, QStringLiteral("--spin"));
     config.latinRecogniser = !dovrix::bench::hasFlag(args, QStringLiteral("--whole-dictionary"));
     const QString widePitch = dovrix::bench::option(args, QStringLiteral("--wide-pitch"));
@@ -398,6 +399,7 @@ int run(const QStringList& args)
     result.insert(QStringLiteral("skew_degrees"),
                   std::round(engine.lastStageTimes().skewDegrees * 1e3) / 1e3);
     result.insert(QStringLiteral("rec_height"), config.recHeight);
+    result.insert(QStringLiteral("latin_height"), config.recLatinHeight);
     result.insert(QStringLiteral("rec_line_height"), config.recLineHeight);
     result.insert(QStringLiteral("limit_side"), config.limitSideLength);
     result.insert(QStringLiteral("detection_side"), engine.lastStageTimes().detectionSide);
@@ -455,15 +457,16 @@ int run(const QStringList& args)
 
 } // namespace
 
-static dovrix::bench::Registration reg(
-    "ocr",
-    "ocr FILE --page N | ocr --image PNG  [--repeat K] [--models DIR] [--reference TXT] "
-    "[--rec-max-width W] [--batch N] [--batch-columns C] [--threads T] [--spin] "
-    "[--rec-height R] [--line-height H] [--limit-side S] [--limit-side-wide S] [--wide-pitch P] "
-    "[--parallel-lines N] "
-    "[--whole-dictionary] "
-    "[--tesseract [--tesseract-lang eng+chi_sim]] (tesseract runs in turn with ours, "
-    "--repeat times); ocr --write-sample OUT.pdf [--chinese | "
-    "--mixed] "
-    "(also writes OUT.txt)",
-    run);
+static dovrix::bench::Registration
+    reg("ocr",
+        "ocr FILE --page N | ocr --image PNG  [--repeat K] [--models DIR] [--reference TXT] "
+        "[--rec-max-width W] [--batch N] [--batch-columns C] [--threads T] [--spin] "
+        "[--rec-height R] [--latin-height R] [--line-height H] [--limit-side S] [--limit-side-wide "
+        "S] [--wide-pitch P] "
+        "[--parallel-lines N] "
+        "[--whole-dictionary] "
+        "[--tesseract [--tesseract-lang eng+chi_sim]] (tesseract runs in turn with ours, "
+        "--repeat times); ocr --write-sample OUT.pdf [--chinese | "
+        "--mixed] "
+        "(also writes OUT.txt)",
+        run);

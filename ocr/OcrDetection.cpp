@@ -37,6 +37,48 @@ QSize detectionInputSize(const QSize& source, int limitSideLength)
     return {side(w), side(h)};
 }
 
+QRect detectionArea(const QImage& scaled, int margin, int align)
+{
+    const QRect whole = scaled.rect();
+    const QImage grey = scaled.convertToFormat(QImage::Format_Grayscale8);
+    constexpr int NearWhite = 224;
+    int left = grey.width();
+    int right = -1;
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar* row = grey.constScanLine(y);
+        int first = -1;
+        int last = -1;
+        for (int x = 0; x < grey.width(); ++x) {
+            if (row[x] < NearWhite) {
+                if (first < 0)
+                    first = x;
+                last = x;
+            }
+        }
+        if (first < 0)
+            continue;
+        if (top < 0)
+            top = y;
+        bottom = y;
+        left = std::min(left, first);
+        right = std::max(right, last);
+    }
+    if (top < 0)
+        return whole;
+    align = std::max(1, align);
+    const auto down = [align](int value) { return std::max(0, value) / align * align; };
+    const auto up = [align](int value, int limit) {
+        return std::min(limit, (value + align - 1) / align * align);
+    };
+    const int x0 = down(left - margin);
+    const int y0 = down(top - margin);
+    const int x1 = up(right + 1 + margin, whole.width());
+    const int y1 = up(bottom + 1 + margin, whole.height());
+    return QRect(x0, y0, x1 - x0, y1 - y0);
+}
+
 std::vector<float> detectionTensor(const QImage& scaled)
 {
     const QImage rgb = scaled.convertToFormat(QImage::Format_RGB888);

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QRect>
 #include <QRectF>
 #include <QSize>
 
@@ -21,6 +22,12 @@ QImage detectionSourceImage(const QImage& page);
 // is at most limitSideLength, each side rounded down to a multiple of 32 and at least 32 (but never
 // more than 32 times the source side). Never enlarged except by that minimum.
 QSize detectionInputSize(const QSize& source, int limitSideLength);
+
+// The part of a detection input worth running the network on: the rectangle of its inked pixels
+// (any darker than near-white) grown by margin on every side, its edges on multiples of align
+// and within the image. The whole image when nothing is inked. Page margins hold no text, and
+// detection costs in proportion to the area it reads.
+QRect detectionArea(const QImage& scaled, int margin, int align);
 
 // Planar [3, h, w] tensor of the scaled image, channels red, green, blue, each normalised with the
 // ImageNet mean and standard deviation.

@@ -233,7 +233,10 @@ bool OcrEngine::initialize(const OcrEngineConfig& config, QString* error)
 int OcrEngine::recognitionRows(bool latin) const
 {
     const int fixed = latin ? latinFixedRows : recognitionFixedRows;
-    return fixed > 0 ? fixed : std::max(8, int(settings.recHeight));
+    if (fixed > 0)
+        return fixed;
+    return std::max(8, int(latin && settings.recLatinHeight > 0 ? settings.recLatinHeight
+                                                                : settings.recHeight));
 }
 
 QImage OcrEngine::prepareDetectionInput(const QImage& page, QImage* scaled, int limitSide) const
@@ -304,10 +307,15 @@ QList<QRectF> OcrEngine::detectBoxes(const QImage& scaled, const QImage& source)
         stage += now - cpu;
         cpu = now;
     };
-    std::vector<float> input = detectionTensor(scaled);
+    // The network reads the inked part of the page with a white margin around it (a margin
+    // the size of its coarsest cells, edges on them, so it sees the text as on the whole page);
+    // the rest of the map is background.
+    constexpr int Cell = 32;
+    const QRect area = detectionArea(scaled, Cell, Cell);
+    std::vector<float> input = detectionTensor(area == scaled.rect() ? scaled : scaled.copy(area));
     lapCpu(stages.detectInputCpuMs);
     try {
-        const Output output = run(detection.get(), input, {1, 3, scaled.height(), scaled.width()});
+        const Output output = run(detection.get(), input, {1, 3, area.height(), area.width()});
         lapCpu(stages.detectRunCpuMs);
         // The map must be [.., .., H, W] and hold H × W values.
         if (output.shape.size() < 4)
@@ -317,7 +325,27 @@ QList<QRectF> OcrEngine::detectBoxes(const QImage& scaled, const QImage& source)
         if (height * width > output.elementCount
             || height > INT32_MAX / std::max<std::int64_t>(1, width))
             throw Ort::Exception("detection output is smaller than its map", 0);
-        boxes = boxesFromProbabilityMap(output.data, int(height), int(width), source.size(),
+        const float* map = output.data;
+        int mapHeight = int(height);
+        int mapWidth = int(width);
+        std::vector<float> wholeMap;
+        if (area != scaled.rect()) {
+            // Map cells per input pixel as the network gave them (1 for this detector).
+            const double cellsX = double(width) / area.width();
+            const double cellsY = double(height) / area.height();
+            mapWidth = int(std::lround(scaled.width() * cellsX));
+            mapHeight = int(std::lround(scaled.height() * cellsY));
+            const int left = std::min(int(std::lround(area.x() * cellsX)), mapWidth - int(width));
+            const int top = std::min(int(std::lround(area.y() * cellsY)), mapHeight - int(height));
+            if (left < 0 || top < 0)
+                throw Ort::Exception("detection output is larger than the page", 0);
+            wholeMap.assign(size_t(mapWidth) * size_t(mapHeight), 0.0f);
+            for (int y = 0; y < int(height); ++y)
+                std::copy_n(output.data + qsizetype(y) * width, width,
+                            wholeMap.data() + size_t(top + y) * mapWidth + left);
+            map = wholeMap.data();
+        }
+        boxes = boxesFromProbabilityMap(map, mapHeight, mapWidth, source.size(),
                                         settings.binaryThreshold, settings.boxThreshold,
                                         settings.unclipRatio);
         sortBoxes(boxes);

@@ -348,7 +348,15 @@ bool holdsWideScript(const QList<OcrLine>& lines)
 bool readInLatin(const OcrLine& line)
 {
     constexpr float Certain = 0.9f;
-    return line.score >= Certain && !line.text.trimmed().isEmpty();
+    if (line.score < Certain || line.text.trimmed().isEmpty())
+        return false;
+    // Read from fewer rows, an o after a letter may come out as a digit 0 ("s0"); a zero that
+    // is one reads the same again.
+    for (qsizetype i = 1; i < line.text.size(); ++i) {
+        if (line.text.at(i) == QLatin1Char('0') && line.text.at(i - 1).isLetter())
+            return false;
+    }
+    return true;
 }
 
 QStringList parseDictionary(const QByteArray& utf8)

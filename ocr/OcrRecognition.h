@@ -124,8 +124,9 @@ bool needsNaturalWidth(const OcrLine& squeezed);
 // narrow letters).
 bool holdsWideScript(const QList<OcrLine>& lines);
 
-// Whether a line read with the recogniser of narrow scripts alone stands: read with certainty and
-// not empty (a line of wide characters is read so by that recogniser as noise or nothing).
+// Whether a line read with the recogniser of narrow scripts alone stands: read with certainty, not
+// empty (a line of wide characters is read so by that recogniser as noise or nothing) and without
+// a digit 0 right after a letter (an o it may misread so).
 bool readInLatin(const OcrLine& line);
 
 // The dictionary stored in the recogniser: UTF-8, one entry per line feed, empty parts kept and

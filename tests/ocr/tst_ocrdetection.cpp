@@ -74,6 +74,8 @@ private Q_SLOTS:
     void inputSize();
     void sourceImageFormat();
     void tensorIsPlanarAndNormalised();
+    void detectionAreaHoldsTheInk_data();
+    void detectionAreaHoldsTheInk();
     void components_data();
     void components();
     void componentSizeAndConfidence_data();
@@ -157,6 +159,35 @@ void TestOcrDetection::tensorIsPlanarAndNormalised()
     QCOMPARE(at(0, 1, 2), expect(0, 0));
     QCOMPARE(at(1, 1, 1), expect(1, 0));   // black
     QCOMPARE(at(1, 0, 1), expect(1, 255)); // white
+}
+
+void TestOcrDetection::detectionAreaHoldsTheInk_data()
+{
+    QTest::addColumn<QRect>("ink");
+    QTest::addColumn<int>("grey");
+    QTest::addColumn<QRect>("expected");
+    const QRect whole(0, 0, 672, 960);
+    QTest::newRow("blank page: all of it") << QRect() << 0 << whole;
+    QTest::newRow("near-white specks are no ink") << QRect(300, 400, 40, 10) << 230 << whole;
+    QTest::newRow("a word, margin and cells around it")
+        << QRect(300, 400, 40, 10) << 200 << QRect(256, 352, 128, 96);
+    QTest::newRow("ink in a corner stays inside")
+        << QRect(0, 950, 5, 10) << 0 << QRect(0, 896, 64, 64);
+    QTest::newRow("ink across the page") << QRect(0, 0, 672, 960) << 0 << whole;
+}
+
+void TestOcrDetection::detectionAreaHoldsTheInk()
+{
+    QFETCH(QRect, ink);
+    QFETCH(int, grey);
+    QFETCH(QRect, expected);
+    QImage page(672, 960, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    if (!ink.isNull()) {
+        QPainter painter(&page);
+        painter.fillRect(ink, QColor(grey, grey, grey));
+    }
+    QCOMPARE(detectionArea(page, 32, 32), expected);
 }
 
 void TestOcrDetection::components_data()

@@ -283,6 +283,15 @@ void TestOcrRecognition::wideScriptPagesAreReadNarrower()
     QVERIFY(
         !holdsWideScript({latin, line(QStringLiteral("\\SetTracking[ spacing = {25*,166, }］"))}));
     QVERIFY(!holdsWideScript({latin}));
+
+    // Which lines that recogniser's reading keeps: an unsure one, or one with a zero right after
+    // a letter (an o read from fewer rows), is read again with the whole dictionary.
+    QVERIFY(readInLatin(latin));
+    QVERIFY(readInLatin(line(QStringLiteral("0.5 pt, 2041 and 10"))));
+    QVERIFY(!readInLatin(line(QStringLiteral("must survive, and s0"))));
+    QVERIFY(!readInLatin(line(QStringLiteral("\\box0"))));
+    QVERIFY(!readInLatin(line(QStringLiteral("With full-featured fonts"), 0.8f)));
+    QVERIFY(!readInLatin(line(QStringLiteral(" "))));
 }
 
 QTEST_MAIN(TestOcrRecognition)
