@@ -1,5 +1,6 @@
 #pragma once
 
+#include "annotations/AnnotationStore.h"
 #include "engine/PdfDocument.h"
 
 #include <QString>
@@ -10,5 +11,7 @@ namespace dovrix {
 
 // Why a document did not open.
 QString outcomeText(OpenOutcome failure);
+// Why a document's annotations are kept in memory only; fileError as the store gave it.
+QString outcomeText(AnnotationStore::Fallback reason, const QString& fileError);
 
 } // namespace dovrix

@@ -520,11 +520,12 @@ private Q_SLOTS:
         QVERIFY(!first.isEmpty());
         QVERIFY(store.isReadOnly());
         QCOMPARE(fallback.size(), 1);
-        QCOMPARE(fallback.at(0).at(0).toString(),
-                 QStringLiteral("当前目录不可写。批注将暂存内存，关闭前请导出。"));
-        QString error;
-        QVERIFY(!store.save(&error));
-        QCOMPARE(error, fallback.at(0).at(0).toString());
+        QCOMPARE(fallback.at(0).at(0).value<AnnotationStore::Fallback>(),
+                 AnnotationStore::Fallback::FolderNotWritable);
+        QVERIFY(!store.save());
+        QCOMPARE(fallback.size(), 2);
+        QCOMPARE(fallback.at(1).at(0).value<AnnotationStore::Fallback>(),
+                 AnnotationStore::Fallback::FolderNotWritable);
 
         QVERIFY(QDir().mkpath(sub));
         store.add(full(1));
@@ -777,9 +778,8 @@ private Q_SLOTS:
             QVERIFY(!id.isEmpty());
             QVERIFY(store.isReadOnly());
             QCOMPARE(fallback.size(), 1);
-            QVERIFY(fallback.at(0).at(0).toString().endsWith(
-                QStringLiteral("批注将暂存内存，关闭前请导出。")));
-            QVERIFY(!fallback.at(0).at(0).toString().contains(QStringLiteral("目录不可写")));
+            QCOMPARE(fallback.at(0).at(0).value<AnnotationStore::Fallback>(),
+                     AnnotationStore::Fallback::BackupFailed);
             QCOMPARE(readFile(sidecar), damaged);
             QVERIFY(AnnotationStore::backupsOf(sidecar).isEmpty());
             QCOMPARE(store.count(), 1);
@@ -824,12 +824,10 @@ private Q_SLOTS:
             QVERIFY(!second.isEmpty());
             QVERIFY(store.isReadOnly());
             QCOMPARE(fallback.size(), 1);
-            QVERIFY(fallback.at(0).at(0).toString().startsWith(QStringLiteral("批注保存失败：")));
-            QVERIFY(fallback.at(0).at(0).toString().endsWith(
-                QStringLiteral("批注将暂存内存，关闭前请导出。")));
-            QString error;
-            QVERIFY(!store.save(&error));
-            QVERIFY(!error.isEmpty());
+            QCOMPARE(fallback.at(0).at(0).value<AnnotationStore::Fallback>(),
+                     AnnotationStore::Fallback::WriteFailed);
+            QVERIFY(!fallback.at(0).at(1).toString().isEmpty()); // the file's own words
+            QVERIFY(!store.save());
         }
         {
             test::FileSizeLimit tiny(20);
@@ -890,9 +888,8 @@ private Q_SLOTS:
             QTRY_COMPARE_WITH_TIMEOUT(fallback.size(), 1, test::TimeoutMs);
         }
         QVERIFY(store.isReadOnly());
-        QVERIFY(fallback.at(0).at(0).toString().startsWith(QStringLiteral("批注保存失败：")));
-        QVERIFY(fallback.at(0).at(0).toString().endsWith(
-            QStringLiteral("批注将暂存内存，关闭前请导出。")));
+        QCOMPARE(fallback.at(0).at(0).value<AnnotationStore::Fallback>(),
+                 AnnotationStore::Fallback::WriteFailed);
         QCOMPARE(readFile(sidecar), before);
 
         store.remove(ids.first());
@@ -982,8 +979,9 @@ private Q_SLOTS:
         QSignalSpy fallback(&store, &AnnotationStore::readonlyFallback);
         store.setSource(pdf, Hash);
         QCOMPARE(fallback.size(), 1);
-        QVERIFY(
-            fallback.at(0).at(0).toString().startsWith(QStringLiteral("批注文件存在但无法读取：")));
+        QCOMPARE(fallback.at(0).at(0).value<AnnotationStore::Fallback>(),
+                 AnnotationStore::Fallback::Unreadable);
+        QVERIFY(!fallback.at(0).at(1).toString().isEmpty());
         QVERIFY(!store.isReadOnly());
         QCOMPARE(store.count(), 0);
 
@@ -993,8 +991,8 @@ private Q_SLOTS:
         QCOMPARE(store.count(), 1);
         // Says what is wrong: the folder itself is writable.
         QCOMPARE(fallback.size(), 2);
-        QCOMPARE(fallback.at(1).at(0).toString(),
-                 QStringLiteral("批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。"));
+        QCOMPARE(fallback.at(1).at(0).value<AnnotationStore::Fallback>(),
+                 AnnotationStore::Fallback::FolderInTheWay);
     }
 
     void manyAnnotations()
