@@ -67,4 +67,27 @@ QString outcomeText(AnnotationStore::Fallback reason, const QString& fileError)
         .arg(fileError);
 }
 
+QString outcomeText(AnnotationStore::ExportRefusal refusal)
+{
+    switch (refusal) {
+    case AnnotationStore::ExportRefusal::IsTheSource:
+        return QCoreApplication::translate(
+            "dovrix::AnnotationStore",
+            "导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。");
+    case AnnotationStore::ExportRefusal::IsTheSidecar:
+        return QCoreApplication::translate("dovrix::AnnotationStore",
+                                           "导出路径与批注文件相同，已中止。");
+    case AnnotationStore::ExportRefusal::None:
+        break;
+    }
+    return {};
+}
+
+QString outcomeText(const AnnotationStore::ExportOutcome& outcome)
+{
+    if (outcome.refusal != AnnotationStore::ExportRefusal::None)
+        return outcomeText(outcome.refusal);
+    return outcome.fileError;
+}
+
 } // namespace dovrix

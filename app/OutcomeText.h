@@ -13,5 +13,9 @@ namespace dovrix {
 QString outcomeText(OpenOutcome failure);
 // Why a document's annotations are kept in memory only; fileError as the store gave it.
 QString outcomeText(AnnotationStore::Fallback reason, const QString& fileError);
+// Why an export may not be written where the user chose; empty for None.
+QString outcomeText(AnnotationStore::ExportRefusal refusal);
+// Why an export was not written; empty when it was.
+QString outcomeText(const AnnotationStore::ExportOutcome& outcome);
 
 } // namespace dovrix
