@@ -149,7 +149,7 @@ void AnnotationStore::setSource(const QString& path, const QString& sourceHash,
     readOnly = false;
     hashMismatch = false;
     backupPending = false;
-    neverWrite.clear();
+    neverWrite.reset();
     list.clear();
     pdfPath.clear();
     sidecar.clear();
@@ -170,19 +170,17 @@ void AnnotationStore::setSource(const QString& path, const QString& sourceHash,
     if (!sidecarNameable) {
         // Writing it under a name spelled otherwise would leave the notes where the next opening
         // never looks.
-        neverWrite = tr("文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，"
-                        "关闭前请导出。");
+        neverWrite = Fallback::UnspellableName;
     } else {
         sidecar = sidecarPathFor(path);
         // A PDF named "x.dovrixmark" is its own sidecar, and a sidecar may be a link to the PDF:
         // reading it would parse the PDF as annotations, and saving would replace the PDF.
         if (sidecar == QFileInfo(path).absoluteFilePath() || isSameFile(sidecar, path))
-            neverWrite =
-                tr("批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。");
+            neverWrite = Fallback::SidecarIsTheSource;
     }
-    if (!neverWrite.isEmpty()) {
+    if (neverWrite) {
         readOnly = true;
-        Q_EMIT readonlyFallback(neverWrite);
+        Q_EMIT readonlyFallback(*neverWrite, {});
         return;
     }
     load();
@@ -395,19 +393,20 @@ void AnnotationStore::load()
 
     QFile file(sidecar);
     QByteArray bytes;
-    QString readError;
+    std::optional<Fallback> unread;
     if (!file.open(QIODevice::ReadOnly)) {
-        readError = file.errorString();
+        unread = Fallback::Unreadable;
     } else if (file.size() > MaxSidecarBytes) {
-        readError = tr("文件过大");
+        unread = Fallback::TooLarge;
     } else {
         bytes = file.readAll();
         if (file.error() != QFileDevice::NoError)
-            readError = file.errorString();
+            unread = Fallback::Unreadable;
     }
-    if (!readError.isEmpty()) {
+    if (unread) {
         backupPending = true;
-        Q_EMIT readonlyFallback(tr("批注文件存在但无法读取：%1").arg(readError));
+        Q_EMIT readonlyFallback(*unread,
+                                *unread == Fallback::Unreadable ? file.errorString() : QString());
         return;
     }
 
@@ -471,7 +470,7 @@ void AnnotationStore::load()
 
     if (newerVersion) {
         readOnly = true;
-        Q_EMIT readonlyFallback(newerVersionMessage());
+        Q_EMIT readonlyFallback(Fallback::NewerVersion, {});
     }
 }
 
@@ -629,32 +628,26 @@ bool AnnotationStore::keepUnreadableSidecar()
     return true;
 }
 
-bool AnnotationStore::refuseSave(const QString& message, QString* error)
+bool AnnotationStore::refuseSave(Fallback reason, const QString& fileError)
 {
     readOnly = true;
-    Q_EMIT readonlyFallback(message);
-    if (error)
-        *error = message;
+    Q_EMIT readonlyFallback(reason, fileError);
     return false;
 }
 
-bool AnnotationStore::prepareSave(QByteArray* json, QString* error)
+bool AnnotationStore::prepareSave(QByteArray* json)
 {
     if (!bound)
         return false;
-    if (!neverWrite.isEmpty())
-        return refuseSave(neverWrite, error);
+    if (neverWrite)
+        return refuseSave(*neverWrite);
     if (newerVersion)
-        return refuseSave(newerVersionMessage(), error);
+        return refuseSave(Fallback::NewerVersion);
     if (QFileInfo(sidecar).isDir())
-        return refuseSave(tr("批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。"),
-                          error);
-    if (backupPending && !keepUnreadableSidecar()) {
-        // Replacing the file now would destroy annotations that could not be read.
-        return refuseSave(tr("无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，"
-                             "关闭前请导出。"),
-                          error);
-    }
+        return refuseSave(Fallback::FolderInTheWay);
+    // Replacing the file now would destroy annotations that could not be read.
+    if (backupPending && !keepUnreadableSidecar())
+        return refuseSave(Fallback::BackupFailed);
 
     // The file is assembled from each annotation's encoding, made when it changed: a document
     // with 100,000 annotations is not converted again on every change. The entries this version
@@ -747,27 +740,24 @@ AnnotationStore::WriteResult AnnotationStore::writeSidecar(const QString& path,
     return result;
 }
 
-bool AnnotationStore::adoptWrite(const WriteResult& result, QString* error)
+bool AnnotationStore::adoptWrite(const WriteResult& result)
 {
     if (result.ok) {
         readOnly = false;
         return true;
     }
     if (result.folderUnusable)
-        return refuseSave(tr("当前目录不可写。批注将暂存内存，关闭前请导出。"), error);
-    refuseSave(saveFailedMessage(result.error), nullptr);
-    if (error)
-        *error = result.error;
-    return false;
+        return refuseSave(Fallback::FolderNotWritable);
+    return refuseSave(Fallback::WriteFailed, result.error);
 }
 
-bool AnnotationStore::save(QString* error)
+bool AnnotationStore::save()
 {
     waitForWrites(); // an older background write must not land after this one
     QByteArray json;
-    if (!prepareSave(&json, error))
+    if (!prepareSave(&json))
         return false;
-    return adoptWrite(writeSidecar(sidecar, json), error);
+    return adoptWrite(writeSidecar(sidecar, json));
 }
 
 void AnnotationStore::saveChange()
@@ -777,7 +767,7 @@ void AnnotationStore::saveChange()
         return;
     }
     QByteArray json;
-    if (!prepareSave(&json, nullptr))
+    if (!prepareSave(&json))
         return;
     if (writing.isValid()) {
         // Supersedes any change still waiting: the newest bytes hold all of them.
@@ -811,7 +801,7 @@ void AnnotationStore::finishWrite()
     writing = PendingJob();
     const bool more = std::exchange(nextWritePending, false);
     QByteArray next = std::exchange(nextWrite, QByteArray());
-    adoptWrite(*std::exchange(written, nullptr), nullptr);
+    adoptWrite(*std::exchange(written, nullptr));
     // A listener of the outcome may have changed the list again: its write holds everything.
     if (more && !writing.isValid())
         startWrite(std::move(next));
@@ -821,16 +811,6 @@ void AnnotationStore::waitForWrites()
 {
     while (writing.isValid())
         finishWrite();
-}
-
-QString AnnotationStore::newerVersionMessage()
-{
-    return tr("此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。");
-}
-
-QString AnnotationStore::saveFailedMessage(const QString& fileError) const
-{
-    return tr("批注保存失败：%1。批注将暂存内存，关闭前请导出。").arg(fileError);
 }
 
 void AnnotationStore::setFormValue(const QString& field, const QString& value)
@@ -963,35 +943,32 @@ QList<Annotation> AnnotationStore::annotationsOnPage(int page) const
     return result;
 }
 
-QString AnnotationStore::exportTargetRefusal(const QString& target, const QString& pdfPath)
+AnnotationStore::ExportRefusal AnnotationStore::exportTargetRefusal(const QString& target,
+                                                                    const QString& pdfPath)
 {
     // Compared as files, not as spellings: a link, "..", a relative path or a hard link to the
     // source is the source. A file that does not exist yet never matches.
     if (isSameFile(target, pdfPath))
-        return tr("导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。");
-    // Written over the sidecar, the export would lose every annotation at the next opening.
+        return ExportRefusal::IsTheSource;
     if (isSameFile(target, sidecarPathFor(pdfPath)))
-        return tr("导出路径与批注文件相同，已中止。");
-    return QString();
+        return ExportRefusal::IsTheSidecar;
+    return ExportRefusal::None;
 }
 
-bool AnnotationStore::exportSummary(const QString& filePath, QString* error,
-                                    const AnchoredText& anchoredText) const
+AnnotationStore::ExportOutcome
+AnnotationStore::exportSummary(const QString& filePath, const AnchoredText& anchoredText) const
 {
+    ExportOutcome outcome;
     if (!pdfPath.isEmpty()) {
-        const QString refusal = exportTargetRefusal(filePath, pdfPath);
-        if (!refusal.isEmpty()) {
-            if (error)
-                *error = refusal;
-            return false;
-        }
+        outcome.refusal = exportTargetRefusal(filePath, pdfPath);
+        if (outcome.refusal != ExportRefusal::None)
+            return outcome;
     }
 
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+        outcome.fileError = file.errorString();
+        return outcome;
     }
 
     QString out = tr("Dovrix 批注汇总（共 %1 条）\n\n").arg(list.size());
@@ -1015,7 +992,9 @@ bool AnnotationStore::exportSummary(const QString& filePath, QString* error,
     out += QLatin1Char('\n');
     out += tr("注：批注仅保存在本地 sidecar 文件，用 Adobe 等其他阅读器打开源文件不可见。\n");
 
-    return writeAndCommit(file, out.toUtf8(), error);
+    if (!writeAndCommit(file, out.toUtf8(), &outcome.fileError) && outcome.fileError.isEmpty())
+        outcome.fileError = file.errorString();
+    return outcome;
 }
 
 } // namespace dovrix

@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QJsonArray;
 class QJsonObject;
@@ -48,6 +49,36 @@ class AnnotationStore : public QObject
     Q_DISABLE_COPY(AnnotationStore)
 
 public:
+    // Why the store keeps its annotations in memory only (see readonlyFallback).
+    enum class Fallback {
+        UnspellableName,    // the PDF's name cannot be spelled, so no sidecar can sit beside it
+        SidecarIsTheSource, // the sidecar's path leads to the PDF itself
+        Unreadable,         // the sidecar exists but cannot be read (fileError says why)
+        TooLarge,           // the sidecar exists but is larger than any this version writes
+        NewerVersion,       // written by a newer version: shown, never written
+        FolderInTheWay,     // a folder stands where the sidecar goes
+        BackupFailed,       // a sidecar that could not be read could not be kept aside
+        FolderNotWritable,  // the sidecar cannot be created in its folder
+        WriteFailed,        // writing the sidecar failed (fileError says why)
+    };
+    Q_ENUM(Fallback)
+
+    // Why an export may not be written to a path.
+    enum class ExportRefusal {
+        None,
+        IsTheSource,  // the PDF itself, under any spelling of its path
+        IsTheSidecar, // its sidecar: the annotations would be gone at the next opening
+    };
+    Q_ENUM(ExportRefusal)
+
+    // What became of an export: written, refused, or failed with the file's own words.
+    struct ExportOutcome
+    {
+        ExportRefusal refusal = ExportRefusal::None;
+        QString fileError;
+        bool written() const { return refusal == ExportRefusal::None && fileError.isEmpty(); }
+    };
+
     explicit AnnotationStore(QObject* parent = nullptr);
     ~AnnotationStore() override;
 
@@ -72,7 +103,8 @@ public:
     // read-only, and says why.
     void setSource(const QString& pdfPath, const QString& sourceHash, bool sidecarNameable = true);
     void load();
-    bool save(QString* error = nullptr);
+    // False when nothing was written; the store has then turned read-only and said why.
+    bool save();
 
     // Returns the new id, or an empty string when no source is bound. The annotation stays in
     // memory even when saving fails (the store then turns read-only).
@@ -136,15 +168,14 @@ public:
     // Writes the plain-text summary (UTF-8, platform line ends) through an atomic save file; a
     // text-anchored entry quotes its text when anchoredText knows it. Refuses the source PDF and
     // the sidecar themselves (under any spelling of their paths) as the target.
-    bool exportSummary(const QString& filePath, QString* error = nullptr,
-                       const AnchoredText& anchoredText = {}) const;
+    ExportOutcome exportSummary(const QString& filePath,
+                                const AnchoredText& anchoredText = {}) const;
 
     // "<complete base name>.dovrixmark" in the PDF's directory.
     static QString sidecarPathFor(const QString& pdfPath);
     // Why target may not be written by an export of the PDF at pdfPath (exports, the summary,
     // printing to a file): it is that PDF or its sidecar, under any spelling of either path.
-    // Empty when it may be written.
-    static QString exportTargetRefusal(const QString& target, const QString& pdfPath);
+    static ExportRefusal exportTargetRefusal(const QString& target, const QString& pdfPath);
     // One annotation as stored in the sidecar, and back. fromJson reads only what it can read
     // exactly: false when one of the keys toJson writes is missing, of another JSON type or out of
     // range (an empty id is accepted and kept empty here). Other keys are ignored.
@@ -160,7 +191,8 @@ Q_SIGNALS:
     void annotationAdded(const QString& id);
     void annotationUpdated(const QString& id);
     void annotationRemoved(const QString& id);
-    void readonlyFallback(const QString& reason);
+    // fileError is the file's own error text where the reason has one, else empty.
+    void readonlyFallback(dovrix::AnnotationStore::Fallback reason, const QString& fileError);
     void hashMismatchDetected();
     void formValuesChanged();
 
@@ -174,17 +206,15 @@ private:
     };
     static WriteResult writeSidecar(const QString& path, const QByteArray& bytes);
     // The checks before a save and the bytes to write; false (read-only, told) when none may be.
-    bool prepareSave(QByteArray* json, QString* error);
-    bool adoptWrite(const WriteResult& result, QString* error);
+    bool prepareSave(QByteArray* json);
+    bool adoptWrite(const WriteResult& result);
     void saveChange();
     void startWrite(QByteArray json);
     void finishWrite();
 
     bool keepUnreadableSidecar();
-    // Turns the store read-only and tells why; error (if any) receives the message.
-    bool refuseSave(const QString& message, QString* error);
-    QString saveFailedMessage(const QString& fileError) const;
-    static QString newerVersionMessage();
+    // Turns the store read-only and tells why; false.
+    bool refuseSave(Fallback reason, const QString& fileError = {});
     // The annotations part of the load: the entries of the array text.
     void loadEntries(const QJsonArray& values, QByteArrayView text);
     QByteArray encodeAt(qsizetype index) const;
@@ -202,7 +232,7 @@ private:
     QString lastBackup;
     // Why no save may ever write the sidecar (it is the source PDF itself, or it cannot be
     // named); empty while saves may.
-    QString neverWrite;
+    std::optional<Fallback> neverWrite;
     QList<Annotation> list;
     QMap<QString, QString> fieldValues;
     quint64 changes = 0;

@@ -17,13 +17,6 @@
 
 namespace dovrix {
 
-namespace {
-
-// The first annotation of the run explains where annotations are kept; later ones do not.
-bool firstAnnotationExplained = false;
-
-} // namespace
-
 AnnotationCommands::AnnotationCommands(MainWindow* window, MainWindowUi& ui)
     : WindowCommands(window, ui)
 {

@@ -22,6 +22,8 @@ public:
     void updateActionStates(bool ready) override;
     // Shows the tool buttons while annotation mode is on and checks the page view's tool.
     void updateControls() override;
+    // Set, the window's first annotation is not explained (for windows that test something else).
+    void setFirstAnnotationExplained(bool explained) { firstAnnotationExplained = explained; }
 
 private:
     void follow(DocumentTab* tab) override;
@@ -29,6 +31,10 @@ private:
     void annotationModeChanged(bool on);
     void annotationAdded();
     void showAnnotation(const QString& id);
+
+    // The window's first annotation explains where annotations are kept; later ones, also in
+    // other documents, do not. The program has one window, so this is once per run.
+    bool firstAnnotationExplained = false;
 };
 
 } // namespace dovrix

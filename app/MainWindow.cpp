@@ -113,7 +113,8 @@ MainWindow::MainWindow() : QMainWindow(nullptr), settings(new AppSettings(this))
     exports = new ExportCommands(this);
     navigation = new NavigationCommands(this, ui);
     ocr = new OcrCommands(this, ui);
-    commands = {new ViewCommands(this, ui), navigation, new AnnotationCommands(this, ui), ocr};
+    annotating = new AnnotationCommands(this, ui);
+    commands = {new ViewCommands(this, ui), navigation, annotating, ocr};
     const QStringList recent = settings->recentFiles();
     for (const QString& path : recent) {
         auto* item = new QListWidgetItem(QFileInfo(path).fileName(), ui.recentList);
@@ -426,9 +427,11 @@ void MainWindow::wireTab(DocumentTab* tab)
                     annotationWarnings.remove(tab);
             });
     AnnotationStore* store = tab->session()->annotations();
-    connect(store, &AnnotationStore::readonlyFallback, this, [this, tab](const QString& reason) {
-        annotationWarnings.insert(tab, QStringLiteral("● %1").arg(reason));
-    });
+    connect(store, &AnnotationStore::readonlyFallback, this,
+            [this, tab](AnnotationStore::Fallback reason, const QString& fileError) {
+                annotationWarnings.insert(
+                    tab, QStringLiteral("● %1").arg(outcomeText(reason, fileError)));
+            });
     connect(store, &AnnotationStore::hashMismatchDetected, this, [this, tab] {
         annotationWarnings.insert(tab, tr("● 批注与当前文档内容不一致，矩形锚定可能漂移"));
     });
@@ -453,10 +456,11 @@ void MainWindow::connectCurrent(DocumentTab* tab)
             showSidePanel(currentTab->panel<BookmarkPanel>());
     }));
     AnnotationStore* store = tab->session()->annotations();
-    add(connect(store, &AnnotationStore::readonlyFallback, this, [this](const QString& reason) {
-        statusBar()->showMessage(reason, 8000);
-        updateDocumentIndicator();
-    }));
+    add(connect(store, &AnnotationStore::readonlyFallback, this,
+                [this](AnnotationStore::Fallback reason, const QString& fileError) {
+                    statusBar()->showMessage(outcomeText(reason, fileError), 8000);
+                    updateDocumentIndicator();
+                }));
     add(connect(store, &AnnotationStore::hashMismatchDetected, this,
                 &MainWindow::updateDocumentIndicator));
 }

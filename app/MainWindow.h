@@ -35,6 +35,7 @@ class AnnotationStore;
 class AppSettings;
 class DocumentController;
 class DocumentTab;
+class AnnotationCommands;
 class ExportCommands;
 class NavigationCommands;
 class OcrCommands;
@@ -109,6 +110,8 @@ public:
 
     // Back and forward, the page field and the search field.
     NavigationCommands* navigationCommands() const { return navigation; }
+    // Annotation mode, its tools and the explanation of the first annotation.
+    AnnotationCommands* annotationCommands() const { return annotating; }
     // Shows the side area (hidden by its button) again.
     void showSidebar();
 
@@ -183,6 +186,7 @@ private:
     ExportCommands* exports = nullptr;        // child
     NavigationCommands* navigation = nullptr; // child
     OcrCommands* ocr = nullptr;               // child
+    AnnotationCommands* annotating = nullptr; // child
     QList<WindowCommands*> commands; // children: the view, navigation, annotation and OCR commands
     StudyTools* study = nullptr;     // child
 };

@@ -24,4 +24,70 @@ QString outcomeText(OpenOutcome failure)
     return QCoreApplication::translate("QObject", "打开文档时出现问题。");
 }
 
+QString outcomeText(AnnotationStore::Fallback reason, const QString& fileError)
+{
+    // In the store's context, where the catalogues keep these texts.
+    switch (reason) {
+    case AnnotationStore::Fallback::UnspellableName:
+        return QCoreApplication::translate(
+            "dovrix::AnnotationStore",
+            "文件名含有无法识别的字符，无法在旁边保存批注文件。批注将暂存内存，"
+            "关闭前请导出。");
+    case AnnotationStore::Fallback::SidecarIsTheSource:
+        return QCoreApplication::translate(
+            "dovrix::AnnotationStore",
+            "批注文件与源文件是同一个文件，不会写入。批注将暂存内存，关闭前请导出。");
+    case AnnotationStore::Fallback::Unreadable:
+        return QCoreApplication::translate("dovrix::AnnotationStore", "批注文件存在但无法读取：%1")
+            .arg(fileError);
+    case AnnotationStore::Fallback::TooLarge:
+        return QCoreApplication::translate("dovrix::AnnotationStore", "批注文件存在但无法读取：%1")
+            .arg(QCoreApplication::translate("dovrix::AnnotationStore", "文件过大"));
+    case AnnotationStore::Fallback::NewerVersion:
+        return QCoreApplication::translate(
+            "dovrix::AnnotationStore",
+            "此批注文件由更新版本的 Dovrix 写入，已以只读方式打开：改动不会保存。");
+    case AnnotationStore::Fallback::FolderInTheWay:
+        return QCoreApplication::translate(
+            "dovrix::AnnotationStore",
+            "批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。");
+    case AnnotationStore::Fallback::BackupFailed:
+        return QCoreApplication::translate(
+            "dovrix::AnnotationStore",
+            "无法备份读不懂的批注文件，为免覆盖已停止保存。批注将暂存内存，"
+            "关闭前请导出。");
+    case AnnotationStore::Fallback::FolderNotWritable:
+        return QCoreApplication::translate("dovrix::AnnotationStore",
+                                           "当前目录不可写。批注将暂存内存，关闭前请导出。");
+    case AnnotationStore::Fallback::WriteFailed:
+        break;
+    }
+    return QCoreApplication::translate("dovrix::AnnotationStore",
+                                       "批注保存失败：%1。批注将暂存内存，关闭前请导出。")
+        .arg(fileError);
+}
+
+QString outcomeText(AnnotationStore::ExportRefusal refusal)
+{
+    switch (refusal) {
+    case AnnotationStore::ExportRefusal::IsTheSource:
+        return QCoreApplication::translate(
+            "dovrix::AnnotationStore",
+            "导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。");
+    case AnnotationStore::ExportRefusal::IsTheSidecar:
+        return QCoreApplication::translate("dovrix::AnnotationStore",
+                                           "导出路径与批注文件相同，已中止。");
+    case AnnotationStore::ExportRefusal::None:
+        break;
+    }
+    return {};
+}
+
+QString outcomeText(const AnnotationStore::ExportOutcome& outcome)
+{
+    if (outcome.refusal != AnnotationStore::ExportRefusal::None)
+        return outcomeText(outcome.refusal);
+    return outcome.fileError;
+}
+
 } // namespace dovrix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "annotations/AnnotationStore.h"
 #include "engine/PdfDocument.h"
 
 #include <QString>
@@ -10,5 +11,11 @@ namespace dovrix {
 
 // Why a document did not open.
 QString outcomeText(OpenOutcome failure);
+// Why a document's annotations are kept in memory only; fileError as the store gave it.
+QString outcomeText(AnnotationStore::Fallback reason, const QString& fileError);
+// Why an export may not be written where the user chose; empty for None.
+QString outcomeText(AnnotationStore::ExportRefusal refusal);
+// Why an export was not written; empty when it was.
+QString outcomeText(const AnnotationStore::ExportOutcome& outcome);
 
 } // namespace dovrix

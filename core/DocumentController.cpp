@@ -262,6 +262,11 @@ void DocumentController::startServedProbe(Generation::Value generation, ProbeHos
         startOwnProbe(generation);
     });
     served = running->open(PdfDocument::preferredEngine(), path);
+    if (!served) {
+        running->disconnect(this);
+        host = nullptr;
+        startOwnProbe(generation);
+    }
 }
 
 void DocumentController::startOwnProbe(Generation::Value generation)

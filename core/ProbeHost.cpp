@@ -78,7 +78,7 @@ quint64 ProbeHost::open(EngineKind engine, const QString& path)
     const quint64 id = ++lastId;
     send("open " + QByteArray::number(id) + ' ' + engineName(engine).toLatin1() + ' '
          + QFile::encodeName(path).toHex());
-    return id;
+    return gone ? 0 : id;
 }
 
 void ProbeHost::stop(quint64 id)
@@ -88,8 +88,10 @@ void ProbeHost::stop(quint64 id)
 
 void ProbeHost::send(const QByteArray& request)
 {
-    // Written before the host has started, it waits in the pipe.
     process->write(request + '\n');
+    // Sent now, not when the event loop next runs: that may be after the window has laid out and
+    // painted. A host that has not started yet (or failed to) is found out here, at once.
+    process->waitForBytesWritten(0);
 }
 
 void ProbeHost::readPending()

@@ -27,6 +27,7 @@ public:
     static void shutDown();
 
     // Asks for path to be probed with engine; output() and then ended() carry the returned id.
+    // 0 when the host turned out to be gone while the request was sent (lost() has come then).
     quint64 open(EngineKind engine, const QString& path);
     // Kills the child of id; its ended() still comes.
     void stop(quint64 id);

@@ -217,8 +217,9 @@ bool runWithin(fz_context* ctx, fz_page* page, fz_device* dev, fz_matrix ctm, qi
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
 // Memory of a large page image: mapped in huge pages where the system allows them, since in small
 // pages a page image of tens of megabytes costs thousands of page faults, more than drawing it.
-// The memory of the last such image to go is kept for the next one of about its size, so that
-// the system does not clear it again; trimMemory() lets it go.
+// The memory of the last two such images to go is kept for the next ones of about their size, so
+// that the system does not clear it again: two, because a page image is usually still held (by a
+// cache, a painter, an export) while the next one is drawn. trimMemory() lets them go.
 struct Mapping
 {
     uchar* start = nullptr;
@@ -227,7 +228,7 @@ struct Mapping
 
 constexpr size_t HugePage = size_t(2) << 20;
 constexpr size_t LargestSpare = size_t(96) << 20;
-std::atomic<Mapping*> spare{nullptr};
+std::atomic<Mapping*> spares[2] = {nullptr, nullptr};
 
 void unmap(Mapping* mapping)
 {
@@ -238,14 +239,22 @@ void unmap(Mapping* mapping)
 void releaseMapping(void* info)
 {
     auto* mapping = static_cast<Mapping*>(info);
-    Mapping* none = nullptr;
-    if (mapping->length > LargestSpare || !spare.compare_exchange_strong(none, mapping))
-        unmap(mapping);
+    if (mapping->length <= LargestSpare) {
+        for (std::atomic<Mapping*>& spare : spares) {
+            Mapping* none = nullptr;
+            if (spare.compare_exchange_strong(none, mapping))
+                return;
+        }
+    }
+    unmap(mapping);
 }
 
 Mapping* newMapping(size_t length)
 {
-    if (Mapping* kept = spare.exchange(nullptr)) {
+    for (std::atomic<Mapping*>& spare : spares) {
+        Mapping* kept = spare.exchange(nullptr);
+        if (!kept)
+            continue;
         // Reused only when little of it would be wasted: the caches count the image's size.
         if (kept->length >= length && kept->length - length <= length / 4)
             return kept;
@@ -268,8 +277,10 @@ Mapping* newMapping(size_t length)
 
 void dropSpareImageMemory()
 {
-    if (Mapping* kept = spare.exchange(nullptr))
-        unmap(kept);
+    for (std::atomic<Mapping*>& spare : spares) {
+        if (Mapping* kept = spare.exchange(nullptr))
+            unmap(kept);
+    }
 }
 #else
 void dropSpareImageMemory()

@@ -5,6 +5,7 @@
 #include "core/DocumentController.h"
 #include "core/PageColours.h"
 #include "core/ReadingProgress.h"
+#include "core/RenderCache.h"
 #include "ocr/OcrController.h"
 #include "session/DocumentSession.h"
 #include "session/SidePanels.h"
@@ -26,6 +27,7 @@ DocumentTab::DocumentTab(PdfWorker* worker, AppSettings* settings, QObject* pare
     connect(document, &DocumentSession::documentReady, this, [this] {
         showReadyDocument();
         Q_EMIT documentReady(this);
+        announceFirstPage();
     });
 
     view = new PdfViewport(document->renderCache(), document->textLayout(), controller,
@@ -117,6 +119,19 @@ void DocumentTab::showReadyDocument()
 
     if (restorePage > 0 && view)
         view->goToPage(restorePage);
+}
+
+void DocumentTab::announceFirstPage()
+{
+    disconnect(firstRender);
+    if (view && view->isVisible() && document->controller()->document()) {
+        firstRender = connect(document->renderCache(), &RenderCache::pageRendered, this, [this] {
+            disconnect(firstRender);
+            Q_EMIT firstPageShown();
+        });
+    } else {
+        Q_EMIT firstPageShown();
+    }
 }
 
 void DocumentTab::redrawFormPages(const QSet<QString>& changedFields)

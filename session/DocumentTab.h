@@ -23,7 +23,8 @@ class PdfWorker;
 // session's ready sequence the tab binds the page view to the new document, restores the stored
 // view and records the first history entry, then announces documentReady. The side panels are
 // the rows of sidePanels(): the tab knows none of them by type; each follows the tab's signals
-// (documentReady, pagesChanged, trimmingCaches, languageChanged, themeChanged). GUI thread only.
+// (documentReady, firstPageShown, pagesChanged, trimmingCaches, languageChanged, themeChanged).
+// GUI thread only.
 class DocumentTab : public QObject
 {
     Q_OBJECT
@@ -80,6 +81,10 @@ public:
 Q_SIGNALS:
     // The session's document is ready and shown: listeners see every part reset.
     void documentReady(dovrix::DocumentTab* tab);
+    // After documentReady, once the page view has its first image (at once when it is hidden):
+    // work that would hold the worker or the GUI thread waits for it, so that the page shown
+    // comes first.
+    void firstPageShown();
     void tocAvailable(dovrix::DocumentTab* tab, bool hasToc);
     // Pages drawn anew (form values changed): pictures of them are out of date.
     void pagesChanged(const QList<int>& pages);
@@ -92,6 +97,7 @@ Q_SIGNALS:
 
 private:
     void showReadyDocument();
+    void announceFirstPage();
     void redrawFormPages(const QSet<QString>& changedFields);
     void recordViewState();
     void viewMoved();
@@ -109,6 +115,7 @@ private:
     bool navigating = false;
     bool binding = false; // while the ready document is bound to the view
     int sideTab = 0;
+    QMetaObject::Connection firstRender; // announces firstPageShown
 };
 
 } // namespace dovrix

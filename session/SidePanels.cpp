@@ -2,7 +2,6 @@
 
 #include "annotations/AnnotationStore.h"
 #include "core/DocumentController.h"
-#include "core/RenderCache.h"
 #include "session/DocumentSession.h"
 #include "session/DocumentTab.h"
 #include "view/PdfViewport.h"
@@ -13,8 +12,6 @@
 #include "view/panels/ThumbnailPanel.h"
 
 #include <QtGlobal>
-
-#include <memory>
 
 namespace dovrix {
 
@@ -28,8 +25,10 @@ QWidget* makeThumbnails(DocumentTab* tab)
     DocumentSession* document = tab->session();
     PdfViewport* view = tab->viewport();
     auto* panel = new ThumbnailPanel(document->controller(), document->worker());
-    // The refilled list marks the view's page even when binding the document did not move it.
-    QObject::connect(tab, &DocumentTab::documentReady, panel, [panel, view] {
+    // Filling the list of a long document costs the GUI thread a frame and sends a dozen renders
+    // to the worker: the page shown comes first. The refilled list marks the view's page even
+    // when binding the document did not move it.
+    QObject::connect(tab, &DocumentTab::firstPageShown, panel, [panel, view] {
         panel->populate();
         panel->showPage(view->currentPage());
     });
@@ -45,25 +44,10 @@ QWidget* makeThumbnails(DocumentTab* tab)
 
 QWidget* makeOutline(DocumentTab* tab)
 {
-    DocumentSession* document = tab->session();
-    PdfViewport* view = tab->viewport();
-    auto* panel = new BookmarkPanel(document->controller());
+    auto* panel = new BookmarkPanel(tab->session()->controller());
     // Reading the outline holds the worker for most of a second in a manual with a thousand
-    // entries (the engine resolves the destination of every entry). The page shown comes first:
-    // the outline is read once the page view has its first image, or at once when it is hidden.
-    auto firstRender = std::make_shared<QMetaObject::Connection>();
-    QObject::connect(tab, &DocumentTab::documentReady, panel, [panel, view, document, firstRender] {
-        QObject::disconnect(*firstRender);
-        if (view->isVisible() && document->controller()->document()) {
-            *firstRender = QObject::connect(document->renderCache(), &RenderCache::pageRendered,
-                                            panel, [panel, firstRender] {
-                                                QObject::disconnect(*firstRender);
-                                                panel->rebuild();
-                                            });
-        } else {
-            panel->rebuild();
-        }
-    });
+    // entries (the engine resolves the destination of every entry): the page shown comes first.
+    QObject::connect(tab, &DocumentTab::firstPageShown, panel, &BookmarkPanel::rebuild);
     QObject::connect(panel, &BookmarkPanel::bookmarkActivated, tab->viewport(),
                      &PdfViewport::jumpTo);
     QObject::connect(panel, &BookmarkPanel::tocAvailable, tab,

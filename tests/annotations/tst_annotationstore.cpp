@@ -520,11 +520,12 @@ private Q_SLOTS:
         QVERIFY(!first.isEmpty());
         QVERIFY(store.isReadOnly());
         QCOMPARE(fallback.size(), 1);
-        QCOMPARE(fallback.at(0).at(0).toString(),
-                 QStringLiteral("当前目录不可写。批注将暂存内存，关闭前请导出。"));
-        QString error;
-        QVERIFY(!store.save(&error));
-        QCOMPARE(error, fallback.at(0).at(0).toString());
+        QCOMPARE(fallback.at(0).at(0).value<AnnotationStore::Fallback>(),
+                 AnnotationStore::Fallback::FolderNotWritable);
+        QVERIFY(!store.save());
+        QCOMPARE(fallback.size(), 2);
+        QCOMPARE(fallback.at(1).at(0).value<AnnotationStore::Fallback>(),
+                 AnnotationStore::Fallback::FolderNotWritable);
 
         QVERIFY(QDir().mkpath(sub));
         store.add(full(1));
@@ -777,9 +778,8 @@ private Q_SLOTS:
             QVERIFY(!id.isEmpty());
             QVERIFY(store.isReadOnly());
             QCOMPARE(fallback.size(), 1);
-            QVERIFY(fallback.at(0).at(0).toString().endsWith(
-                QStringLiteral("批注将暂存内存，关闭前请导出。")));
-            QVERIFY(!fallback.at(0).at(0).toString().contains(QStringLiteral("目录不可写")));
+            QCOMPARE(fallback.at(0).at(0).value<AnnotationStore::Fallback>(),
+                     AnnotationStore::Fallback::BackupFailed);
             QCOMPARE(readFile(sidecar), damaged);
             QVERIFY(AnnotationStore::backupsOf(sidecar).isEmpty());
             QCOMPARE(store.count(), 1);
@@ -824,16 +824,14 @@ private Q_SLOTS:
             QVERIFY(!second.isEmpty());
             QVERIFY(store.isReadOnly());
             QCOMPARE(fallback.size(), 1);
-            QVERIFY(fallback.at(0).at(0).toString().startsWith(QStringLiteral("批注保存失败：")));
-            QVERIFY(fallback.at(0).at(0).toString().endsWith(
-                QStringLiteral("批注将暂存内存，关闭前请导出。")));
-            QString error;
-            QVERIFY(!store.save(&error));
-            QVERIFY(!error.isEmpty());
+            QCOMPARE(fallback.at(0).at(0).value<AnnotationStore::Fallback>(),
+                     AnnotationStore::Fallback::WriteFailed);
+            QVERIFY(!fallback.at(0).at(1).toString().isEmpty()); // the file's own words
+            QVERIFY(!store.save());
         }
         {
             test::FileSizeLimit tiny(20);
-            QVERIFY(!store.exportSummary(dir->filePath("summary.txt")));
+            QVERIFY(!store.exportSummary(dir->filePath("summary.txt")).written());
         }
         QCOMPARE(readFile(sidecar), before);
         QVERIFY(!QFile::exists(dir->filePath("summary.txt")));
@@ -890,9 +888,8 @@ private Q_SLOTS:
             QTRY_COMPARE_WITH_TIMEOUT(fallback.size(), 1, test::TimeoutMs);
         }
         QVERIFY(store.isReadOnly());
-        QVERIFY(fallback.at(0).at(0).toString().startsWith(QStringLiteral("批注保存失败：")));
-        QVERIFY(fallback.at(0).at(0).toString().endsWith(
-            QStringLiteral("批注将暂存内存，关闭前请导出。")));
+        QCOMPARE(fallback.at(0).at(0).value<AnnotationStore::Fallback>(),
+                 AnnotationStore::Fallback::WriteFailed);
         QCOMPARE(readFile(sidecar), before);
 
         store.remove(ids.first());
@@ -948,11 +945,13 @@ private Q_SLOTS:
         const QStringList targets{dir->filePath("link.pdf"), dir->filePath("hard.pdf"),
                                   dir->filePath("sub/../doc.pdf"),
                                   dir->filePath("hard.dovrixmark")};
-        for (const QString& target : targets) {
-            QString error;
-            QVERIFY2(!store.exportSummary(target, &error), qPrintable(target));
-            QVERIFY(!error.isEmpty());
-        }
+        const AnnotationStore::ExportRefusal expected[] = {
+            AnnotationStore::ExportRefusal::IsTheSource,
+            AnnotationStore::ExportRefusal::IsTheSource,
+            AnnotationStore::ExportRefusal::IsTheSource,
+            AnnotationStore::ExportRefusal::IsTheSidecar};
+        for (int i = 0; i < targets.size(); ++i)
+            QCOMPARE(store.exportSummary(targets.at(i)).refusal, expected[i]);
         QCOMPARE(readFile(pdf), source);
         QCOMPARE(readFile(sidecar), notes);
     }
@@ -966,9 +965,14 @@ private Q_SLOTS:
         a.text.clear();
         store.add(a);
         const QString out = dir->filePath("s.txt");
-        QVERIFY(store.exportSummary(out, nullptr, [](const Annotation& an) {
-            return an.isTextAnchored() ? QStringLiteral("  the  anchored words ") : QString();
-        }));
+        QVERIFY(store
+                    .exportSummary(out,
+                                   [](const Annotation& an) {
+                                       return an.isTextAnchored()
+                                                  ? QStringLiteral("  the  anchored words ")
+                                                  : QString();
+                                   })
+                    .written());
         QVERIFY(
             QString::fromUtf8(readFile(out)).contains(QStringLiteral("「the anchored words」")));
     }
@@ -982,8 +986,9 @@ private Q_SLOTS:
         QSignalSpy fallback(&store, &AnnotationStore::readonlyFallback);
         store.setSource(pdf, Hash);
         QCOMPARE(fallback.size(), 1);
-        QVERIFY(
-            fallback.at(0).at(0).toString().startsWith(QStringLiteral("批注文件存在但无法读取：")));
+        QCOMPARE(fallback.at(0).at(0).value<AnnotationStore::Fallback>(),
+                 AnnotationStore::Fallback::Unreadable);
+        QVERIFY(!fallback.at(0).at(1).toString().isEmpty());
         QVERIFY(!store.isReadOnly());
         QCOMPARE(store.count(), 0);
 
@@ -993,8 +998,8 @@ private Q_SLOTS:
         QCOMPARE(store.count(), 1);
         // Says what is wrong: the folder itself is writable.
         QCOMPARE(fallback.size(), 2);
-        QCOMPARE(fallback.at(1).at(0).toString(),
-                 QStringLiteral("批注文件的位置被一个文件夹占用。批注将暂存内存，关闭前请导出。"));
+        QCOMPARE(fallback.at(1).at(0).value<AnnotationStore::Fallback>(),
+                 AnnotationStore::Fallback::FolderInTheWay);
     }
 
     void manyAnnotations()
@@ -1047,8 +1052,8 @@ private Q_SLOTS:
         store.add(c);
 
         const QString out = dir->filePath("summary.txt");
-        QString error;
-        QVERIFY2(store.exportSummary(out, &error), qPrintable(error));
+        const AnnotationStore::ExportOutcome outcome = store.exportSummary(out);
+        QVERIFY2(outcome.written(), qPrintable(outcome.fileError));
         const QString text = QString::fromUtf8(readFile(out));
         const QString expected = QStringLiteral("Dovrix 批注汇总（共 3 条）\n\n"
                                                 "—— 第 3 页 ——\n"
@@ -1068,17 +1073,17 @@ private Q_SLOTS:
         AnnotationStore store;
         store.setSource(pdf, Hash);
         store.add(full(0));
-        QString error;
-        QVERIFY(!store.exportSummary(dir->filePath("missing/summary.txt"), &error));
-        QVERIFY(!error.isEmpty());
+        const AnnotationStore::ExportOutcome missing =
+            store.exportSummary(dir->filePath("missing/summary.txt"));
+        QVERIFY(!missing.written());
+        QVERIFY(!missing.fileError.isEmpty());
         // The source PDF is never written, even when chosen as the target.
-        error.clear();
-        QVERIFY(!store.exportSummary(pdf, &error));
-        QVERIFY(!error.isEmpty());
+        QCOMPARE(store.exportSummary(pdf).refusal, AnnotationStore::ExportRefusal::IsTheSource);
         QCOMPARE(readFile(pdf), QByteArray("%PDF-1.4 placeholder"));
         // Nor the sidecar: the annotations would be gone at the next opening.
         const QByteArray stored = readFile(sidecar);
-        QVERIFY(!store.exportSummary(sidecar, &error));
+        QCOMPARE(store.exportSummary(sidecar).refusal,
+                 AnnotationStore::ExportRefusal::IsTheSidecar);
         QCOMPARE(readFile(sidecar), stored);
     }
 };

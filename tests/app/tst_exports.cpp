@@ -1,6 +1,7 @@
 #include "annotations/AnnotatedPdfExporter.h"
 #include "annotations/Annotation.h"
 #include "annotations/AnnotationStore.h"
+#include "app/AnnotationCommands.h"
 #include "app/ExportCommands.h"
 #include "app/MainWindow.h"
 #include "core/DocumentController.h"
@@ -118,6 +119,7 @@ void TestExports::cleanup()
 std::unique_ptr<MainWindow> TestExports::openWindow(const QString& path)
 {
     auto window = std::make_unique<MainWindow>();
+    window->annotationCommands()->setFirstAnnotationExplained(true);
     ExportCommands* exports = window->exportCommands();
     exports->setSaveFileName(
         [this](QWidget*, const QString& caption, const QString&, const QString&) {
@@ -169,8 +171,6 @@ void TestExports::chooseExport(MainWindow& window, const char* name)
 
 void TestExports::addAnnotations(DocumentTab* tab)
 {
-    // The first annotation of the run is explained in a box.
-    test::ModalDriver<QMessageBox> explain([](QMessageBox* box) { box->accept(); });
     Annotation highlight;
     highlight.type = AnnotationType::Highlight;
     highlight.page = 0;

@@ -1,5 +1,6 @@
 #include "annotations/Annotation.h"
 #include "annotations/AnnotationStore.h"
+#include "app/AnnotationCommands.h"
 #include "app/FullScreenMode.h"
 #include "app/MainWindow.h"
 #include "app/NavigationCommands.h"
@@ -20,7 +21,6 @@
 #include "view/panels/ThumbnailPanel.h"
 
 #include "tests/support/AppFixtures.h"
-#include "tests/support/OwnProcess.h"
 #include "tests/support/TestPdf.h"
 #include "tests/support/TestWait.h"
 #include "tests/support/TextFixtures.h"
@@ -120,22 +120,6 @@ private:
 void TestWindowCommands::initTestCase()
 {
     isolate();
-    // The run's first annotation is explained in a box (checked by firstAnnotationIsExplainedOnce
-    // in a process of its own): have it shown here, so that no test meets it by its order.
-    if (test::inOwnProcess())
-        return;
-    QTemporaryDir first;
-    const QString path = first.filePath(QStringLiteral("first.pdf"));
-    QVERIFY(test::writeTextPdf(path, {QStringLiteral("one")}));
-    MainWindow window;
-    window.openFile(path);
-    QVERIFY(test::waitReady(window.current()));
-    test::ModalDriver<QMessageBox> explain([](QMessageBox* box) { box->accept(); });
-    Annotation note;
-    note.type = AnnotationType::Note;
-    QVERIFY(!window.current()->session()->annotations()->add(note).isEmpty());
-    QCOMPARE(explain.handled, 1);
-    window.current()->session()->annotations()->waitForWrites();
 }
 
 void TestWindowCommands::cleanup()
@@ -157,6 +141,8 @@ std::unique_ptr<MainWindow> TestWindowCommands::openWindow(const QStringList& fi
     QApplication::setActiveWindow(window.get());
     if (!QTest::qWaitForWindowActive(window.get()))
         return nullptr;
+    // No box between a test and its annotations (firstAnnotationIsExplainedOnce asks for it).
+    window->annotationCommands()->setFirstAnnotationExplained(true);
     for (const QString& path : files)
         window->openFile(path);
     for (DocumentTab* tab : window->openTabs()) {
@@ -328,9 +314,9 @@ void TestWindowCommands::recentListOpensAndClears()
 
 void TestWindowCommands::firstAnnotationIsExplainedOnce()
 {
-    DOVRIX_RUN_IN_OWN_PROCESS(); // "once" is once per run of the program
     auto window = openWindow({makePdf("notes1.pdf"), makePdf("notes2.pdf")});
     QVERIFY(window);
+    window->annotationCommands()->setFirstAnnotationExplained(false);
     Annotation note;
     note.type = AnnotationType::Note;
     note.rect = QRectF(100, 100, 0, 0);
@@ -669,7 +655,6 @@ void TestWindowCommands::escapeLeavesAnnotationModeAfterAnAnnotation()
     QVERIFY(window);
     DocumentTab* tab = window->current();
     PdfViewport* view = tab->viewport();
-    test::ModalDriver<QMessageBox> explain([](QMessageBox* box) { box->accept(); });
     QTest::keyClick(view, Qt::Key_A);
     QVERIFY(view->annotations()->isActive());
     const QPoint from = view->pageToView(0, QPointF(100, 300)).toPoint();

@@ -294,8 +294,8 @@ void TestThumbnailPanel::sessionKeepsListAndPageViewTogether()
     QSignalSpy ready(&tab, &DocumentTab::documentReady);
     tab.session()->openFile(longDoc);
     QVERIFY(ready.wait(test::TimeoutMs));
-    // The ready sequence filled the list and selected the view's page.
-    QCOMPARE(list->count(), 80);
+    // The list is filled once the page shown has its image, and selects the view's page.
+    QTRY_COMPARE_WITH_TIMEOUT(list->count(), 80, test::TimeoutMs);
     QCOMPARE(list->currentRow(), 0);
     QTRY_VERIFY_WITH_TIMEOUT(!list->item(0)->icon().isNull(), test::TimeoutMs);
 
