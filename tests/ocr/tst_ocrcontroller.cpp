@@ -379,7 +379,8 @@ void TestOcrController::reloadMidRunKeepsThePagesRead()
             Qt::SingleShotConnection);
     ocr->ocrDocument();
     QVERIFY(reloaded.wait(test::TimeoutMs));
-    ocr.reset(); // waits for the write on the OCR thread
+    ocr.reset(); // posts the write of the pages read to the worker's files lane
+    QVERIFY(worker->waitForIdle(test::TimeoutMs));
     QHash<int, OcrPageText> kept;
     QVERIFY(OcrCache::load(hash, 2, &kept));
     QCOMPARE(kept.keys(), QList<int>{0});
