@@ -943,35 +943,32 @@ QList<Annotation> AnnotationStore::annotationsOnPage(int page) const
     return result;
 }
 
-QString AnnotationStore::exportTargetRefusal(const QString& target, const QString& pdfPath)
+AnnotationStore::ExportRefusal AnnotationStore::exportTargetRefusal(const QString& target,
+                                                                    const QString& pdfPath)
 {
     // Compared as files, not as spellings: a link, "..", a relative path or a hard link to the
     // source is the source. A file that does not exist yet never matches.
     if (isSameFile(target, pdfPath))
-        return tr("导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。");
-    // Written over the sidecar, the export would lose every annotation at the next opening.
+        return ExportRefusal::IsTheSource;
     if (isSameFile(target, sidecarPathFor(pdfPath)))
-        return tr("导出路径与批注文件相同，已中止。");
-    return QString();
+        return ExportRefusal::IsTheSidecar;
+    return ExportRefusal::None;
 }
 
-bool AnnotationStore::exportSummary(const QString& filePath, QString* error,
-                                    const AnchoredText& anchoredText) const
+AnnotationStore::ExportOutcome
+AnnotationStore::exportSummary(const QString& filePath, const AnchoredText& anchoredText) const
 {
+    ExportOutcome outcome;
     if (!pdfPath.isEmpty()) {
-        const QString refusal = exportTargetRefusal(filePath, pdfPath);
-        if (!refusal.isEmpty()) {
-            if (error)
-                *error = refusal;
-            return false;
-        }
+        outcome.refusal = exportTargetRefusal(filePath, pdfPath);
+        if (outcome.refusal != ExportRefusal::None)
+            return outcome;
     }
 
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+        outcome.fileError = file.errorString();
+        return outcome;
     }
 
     QString out = tr("Dovrix 批注汇总（共 %1 条）\n\n").arg(list.size());
@@ -995,7 +992,9 @@ bool AnnotationStore::exportSummary(const QString& filePath, QString* error,
     out += QLatin1Char('\n');
     out += tr("注：批注仅保存在本地 sidecar 文件，用 Adobe 等其他阅读器打开源文件不可见。\n");
 
-    return writeAndCommit(file, out.toUtf8(), error);
+    if (!writeAndCommit(file, out.toUtf8(), &outcome.fileError) && outcome.fileError.isEmpty())
+        outcome.fileError = file.errorString();
+    return outcome;
 }
 
 } // namespace dovrix

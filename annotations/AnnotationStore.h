@@ -63,6 +63,22 @@ public:
     };
     Q_ENUM(Fallback)
 
+    // Why an export may not be written to a path.
+    enum class ExportRefusal {
+        None,
+        IsTheSource,  // the PDF itself, under any spelling of its path
+        IsTheSidecar, // its sidecar: the annotations would be gone at the next opening
+    };
+    Q_ENUM(ExportRefusal)
+
+    // What became of an export: written, refused, or failed with the file's own words.
+    struct ExportOutcome
+    {
+        ExportRefusal refusal = ExportRefusal::None;
+        QString fileError;
+        bool written() const { return refusal == ExportRefusal::None && fileError.isEmpty(); }
+    };
+
     explicit AnnotationStore(QObject* parent = nullptr);
     ~AnnotationStore() override;
 
@@ -152,15 +168,14 @@ public:
     // Writes the plain-text summary (UTF-8, platform line ends) through an atomic save file; a
     // text-anchored entry quotes its text when anchoredText knows it. Refuses the source PDF and
     // the sidecar themselves (under any spelling of their paths) as the target.
-    bool exportSummary(const QString& filePath, QString* error = nullptr,
-                       const AnchoredText& anchoredText = {}) const;
+    ExportOutcome exportSummary(const QString& filePath,
+                                const AnchoredText& anchoredText = {}) const;
 
     // "<complete base name>.dovrixmark" in the PDF's directory.
     static QString sidecarPathFor(const QString& pdfPath);
     // Why target may not be written by an export of the PDF at pdfPath (exports, the summary,
     // printing to a file): it is that PDF or its sidecar, under any spelling of either path.
-    // Empty when it may be written.
-    static QString exportTargetRefusal(const QString& target, const QString& pdfPath);
+    static ExportRefusal exportTargetRefusal(const QString& target, const QString& pdfPath);
     // One annotation as stored in the sidecar, and back. fromJson reads only what it can read
     // exactly: false when one of the keys toJson writes is missing, of another JSON type or out of
     // range (an empty id is accepted and kept empty here). Other keys are ignored.

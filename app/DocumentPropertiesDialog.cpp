@@ -1,6 +1,7 @@
 #include "app/DocumentPropertiesDialog.h"
 
 #include "annotations/AnnotationStore.h"
+#include "app/OutcomeText.h"
 #include "core/DocumentController.h"
 #include "core/FileSafety.h"
 #include "core/PdfWorker.h"
@@ -356,9 +357,10 @@ void DocumentPropertiesDialog::saveAttachmentCopy(int row)
     if (path.isEmpty() || !guard || !controller || !ticket.isCurrent())
         return;
     lastFolder = QFileInfo(path).absolutePath();
-    const QString refusal = AnnotationStore::exportTargetRefusal(path, controller->filePath());
-    if (!refusal.isEmpty()) {
-        tell(true, refusal);
+    const AnnotationStore::ExportRefusal refusal =
+        AnnotationStore::exportTargetRefusal(path, controller->filePath());
+    if (refusal != AnnotationStore::ExportRefusal::None) {
+        tell(true, outcomeText(refusal));
         Q_EMIT attachmentSaved(false, path);
         return;
     }
@@ -370,9 +372,11 @@ void DocumentPropertiesDialog::saveAttachmentCopy(int row)
             QByteArray bytes;
             if (!document || !DocumentInside::attachmentContents(*document, attachment, bytes)) {
                 error = tr("附件已损坏，无法读取。");
-            } else if (!AnnotationStore::exportTargetRefusal(path, source).isEmpty()) {
+            } else if (const AnnotationStore::ExportRefusal refusal =
+                           AnnotationStore::exportTargetRefusal(path, source);
+                       refusal != AnnotationStore::ExportRefusal::None) {
                 // Made the source (a link) while the file dialog was open.
-                error = AnnotationStore::exportTargetRefusal(path, source);
+                error = outcomeText(refusal);
             } else {
                 QSaveFile file(path);
                 if (!file.open(QIODevice::WriteOnly))

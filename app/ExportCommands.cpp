@@ -5,6 +5,7 @@
 #include "annotations/AnnotationPainter.h"
 #include "annotations/AnnotationStore.h"
 #include "app/MainWindow.h"
+#include "app/OutcomeText.h"
 #include "app/PagedRun.h"
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
@@ -291,11 +292,11 @@ QString ExportCommands::askSavePath(DocumentSession* session, const ExportFormat
 bool ExportCommands::refusesTarget(DocumentSession* session, const QString& path,
                                    const QString& title)
 {
-    const QString refusal =
+    const AnnotationStore::ExportRefusal refusal =
         AnnotationStore::exportTargetRefusal(path, session->controller()->filePath());
-    if (refusal.isEmpty())
+    if (refusal == AnnotationStore::ExportRefusal::None)
         return false;
-    showMessage(QMessageBox::Warning, title, refusal);
+    showMessage(QMessageBox::Warning, title, outcomeText(refusal));
     return true;
 }
 
@@ -572,11 +573,10 @@ void ExportCommands::finishSummary()
     if (!session)
         return;
     const TextLayoutStore* textStore = session->textLayout();
-    QString error;
-    const bool ok = session->annotations()->exportSummary(
-        path, &error, [textStore](const Annotation& a) { return anchoredText(textStore, a); });
-    if (!ok) {
-        showMessage(QMessageBox::Warning, tr("导出失败"), error);
+    const AnnotationStore::ExportOutcome outcome = session->annotations()->exportSummary(
+        path, [textStore](const Annotation& a) { return anchoredText(textStore, a); });
+    if (!outcome.written()) {
+        showMessage(QMessageBox::Warning, tr("导出失败"), outcomeText(outcome));
         return;
     }
     showExported(path);

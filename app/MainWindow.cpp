@@ -1,6 +1,5 @@
 #include "app/MainWindow.h"
 
-#include "annotations/Annotation.h"
 #include "annotations/AnnotationStore.h"
 #include "app/AnnotationCommands.h"
 #include "app/DocumentPropertiesDialog.h"
@@ -15,9 +14,6 @@
 #include "app/ViewCommands.h"
 #include "core/DocumentController.h"
 #include "core/FileSafety.h"
-#include "core/PageColours.h"
-#include "core/PageLabels.h"
-#include "core/PageUnits.h"
 #include "core/ProgramFiles.h"
 #include "core/RawFilePath.h"
 #include "i18n/LanguageTable.h"
@@ -26,18 +22,13 @@
 #include "session/DocumentTab.h"
 #include "session/SidePanels.h"
 #include "settings/AppSettings.h"
-#include "text/TextExport.h"
 #include "theme/ThemePalette.h"
-#include "view/AnnotationTool.h"
-#include "view/FormLayer.h"
 #include "view/PdfViewport.h"
 #include "view/panels/BookmarkPanel.h"
 #include "view/panels/ThumbnailPanel.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
@@ -46,22 +37,15 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
-#include <QHBoxLayout>
 #include <QInputDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPainter>
-#include <QPixmap>
 #include <QPointer>
-#include <QProgressDialog>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
-#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -70,13 +54,9 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 #include <QUrl>
-#include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
-#include <iterator>
 #include <memory>
 
 namespace dovrix {
@@ -221,14 +201,10 @@ void MainWindow::connectWidgets()
             ui.tabs->setCurrentIndex((ui.tabs->currentIndex() + 1) % ui.tabs->count());
     });
     connect(ui.privateAction, &QAction::toggled, this, &MainWindow::setPrivateModeOn);
-    connect(ui.thumbnailsTabAction, &QAction::triggered, this, [this] {
-        if (currentTab)
-            showSidePanel(currentTab->panel<ThumbnailPanel>());
-    });
-    connect(ui.outlineTabAction, &QAction::triggered, this, [this] {
-        if (currentTab)
-            showSidePanel(currentTab->panel<BookmarkPanel>());
-    });
+    for (int row = 0; row < ui.sidePanelActions.size(); ++row) {
+        if (QAction* action = ui.sidePanelActions.at(row))
+            connect(action, &QAction::triggered, this, [this, row] { showSidePanel(row); });
+    }
     // Escape runs the page view's own steps (drop a drag, close the card, clear the selection,
     // leave annotation mode) wherever the focus is. It calls them rather than sending the key
     // again: a sent key passes the window's shortcuts first and would trigger this action anew.
@@ -555,6 +531,14 @@ QWidget* MainWindow::windowPanel(int row)
         panel->setParent(ui.sideTabs);
     }
     return panel;
+}
+
+void MainWindow::showSidePanel(int row)
+{
+    if (!sidePanels().at(size_t(row)).needsDocument)
+        showSidePanel(windowPanel(row));
+    else if (currentTab)
+        showSidePanel(currentTab->sidePanel(row));
 }
 
 void MainWindow::showSidePanel(QWidget* panel)

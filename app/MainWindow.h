@@ -153,6 +153,8 @@ private:
     QWidget* windowPanel(int row);
     // Brings the panel's side tab forward, when the side area shows it.
     void showSidePanel(QWidget* panel);
+    // The same for the current panel of a row of sidePanels().
+    void showSidePanel(int row);
     void refreshFromSession();
     void showSourceModified();
     // The document indicator from the current tab's state.

@@ -5,6 +5,7 @@
 #include "app/ExportCommands.h"
 #include "core/PageColours.h"
 #include "i18n/LanguageTable.h"
+#include "session/SidePanels.h"
 #include "theme/ThemePalette.h"
 
 #include <QAction>
@@ -403,8 +404,13 @@ void MainWindowUi::buildActions(QMainWindow* window)
     fitPageAction = windowAction(window, "fitPageAction", QKeySequence());
     actualSizeAction =
         windowAction(window, "actualSizeAction", QKeySequence(QStringLiteral("Ctrl+0")));
-    thumbnailsTabAction = windowAction(window, "thumbnailsTabAction", QKeySequence("Ctrl+T"));
-    outlineTabAction = windowAction(window, "outlineTabAction", QKeySequence("Ctrl+B"));
+    for (const SidePanelInfo& row : sidePanels()) {
+        const QByteArray name = QByteArray(row.objectName) + "Action";
+        sidePanelActions.append(row.shortcut
+                                    ? windowAction(window, name.constData(),
+                                                   QKeySequence(QString::fromLatin1(row.shortcut)))
+                                    : nullptr);
+    }
     escapeAction = windowAction(window, "escapeAction", QKeySequence(Qt::Key_Escape));
     goToPageAction = windowAction(window, "goToPageAction", QKeySequence(QStringLiteral("Ctrl+G")));
     // The search field's placeholder names Ctrl+F; nothing else binds it.

@@ -116,8 +116,8 @@ public:
     QAction* fitWidthAction = nullptr;
     QAction* fitPageAction = nullptr;
     QAction* actualSizeAction = nullptr;
-    QAction* thumbnailsTabAction = nullptr;
-    QAction* outlineTabAction = nullptr;
+    // By row of sidePanels(): brings the panel's side tab forward; null for a row without a key.
+    QList<QAction*> sidePanelActions;
     QAction* escapeAction = nullptr;
     QAction* annotationModeAction = nullptr;
     QAction* goToPageAction = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "app/OcrRunDialog.h"
+#include "app/OutcomeText.h"
 #include "core/DocumentController.h"
 #include "ocr/OcrController.h"
 #include "session/DocumentSession.h"
@@ -50,12 +51,12 @@ void OcrCommands::follow(DocumentTab* tab)
                             5000);
     });
     watch(ocr, &OcrController::pageOcrReady, this, &OcrCommands::pageRecognised);
-    watch(ocr, &OcrController::pageFailed, this, [status](int page, const QString& reason) {
-        if (!reason.isEmpty())
-            status->showMessage(tr("第 %1 页 OCR 失败：%2").arg(page + 1).arg(reason), 6000);
+    watch(ocr, &OcrController::pageFailed, this, [status](int page, const OcrFailure& reason) {
+        status->showMessage(tr("第 %1 页 OCR 失败：%2").arg(page + 1).arg(outcomeText(reason)),
+                            6000);
     });
-    watch(ocr, &OcrController::loadFailed, this, [this](const QString& reason) {
-        QMessageBox::warning(window, tr("OCR 不可用"), reason);
+    watch(ocr, &OcrController::loadFailed, this, [this](const OcrFailure& reason) {
+        QMessageBox::warning(window, tr("OCR 不可用"), outcomeText(reason));
     });
 }
 

@@ -67,4 +67,66 @@ QString outcomeText(AnnotationStore::Fallback reason, const QString& fileError)
         .arg(fileError);
 }
 
+QString outcomeText(AnnotationStore::ExportRefusal refusal)
+{
+    switch (refusal) {
+    case AnnotationStore::ExportRefusal::IsTheSource:
+        return QCoreApplication::translate(
+            "dovrix::AnnotationStore",
+            "导出路径与源文件相同。为守住「绝不写源文件」的边界，已中止。");
+    case AnnotationStore::ExportRefusal::IsTheSidecar:
+        return QCoreApplication::translate("dovrix::AnnotationStore",
+                                           "导出路径与批注文件相同，已中止。");
+    case AnnotationStore::ExportRefusal::None:
+        break;
+    }
+    return {};
+}
+
+QString outcomeText(const AnnotationStore::ExportOutcome& outcome)
+{
+    if (outcome.refusal != AnnotationStore::ExportRefusal::None)
+        return outcomeText(outcome.refusal);
+    return outcome.fileError;
+}
+
+QString outcomeText(const OcrFailure& failure)
+{
+    // In the contexts of the parts that found the failure, where the catalogues keep these texts.
+    switch (failure.kind) {
+    case OcrFailure::Kind::RuntimeMissing:
+        return QCoreApplication::translate("dovrix::OcrRuntime",
+                                           "无法加载 onnxruntime.dll，OCR 不可用。已尝试：%1")
+            .arg(failure.subject);
+    case OcrFailure::Kind::RuntimeWithoutEntryPoint:
+        return QCoreApplication::translate("dovrix::OcrRuntime",
+                                           "onnxruntime.dll 缺少 OrtGetApiBase 导出。");
+    case OcrFailure::Kind::RuntimeTooOld:
+        return QCoreApplication::translate("dovrix::OcrRuntime",
+                                           "onnxruntime API 版本不匹配（需要 OrtApi v%1）。")
+            .arg(failure.number);
+    case OcrFailure::Kind::EngineError:
+        return QCoreApplication::translate("dovrix::OcrEngine", "OCR 初始化失败：%1")
+            .arg(failure.detail);
+    case OcrFailure::Kind::StartFailed:
+        return QCoreApplication::translate("dovrix::OcrController", "OCR 引擎初始化失败");
+    case OcrFailure::Kind::DetectionModelMissing:
+        return QCoreApplication::translate("dovrix::OcrEngine", "未找到检测模型：%1（%2）")
+            .arg(failure.subject, failure.detail);
+    case OcrFailure::Kind::RecognitionModelMissing:
+        return QCoreApplication::translate("dovrix::OcrEngine", "未找到识别模型：%1（%2）")
+            .arg(failure.subject, failure.detail);
+    case OcrFailure::Kind::NoDictionary:
+        return QCoreApplication::translate("dovrix::OcrEngine",
+                                           "识别模型缺少内嵌词典（character 元数据）。");
+    case OcrFailure::Kind::EngineUnavailable:
+        return QCoreApplication::translate("dovrix::OcrController", "OCR 引擎不可用");
+    case OcrFailure::Kind::PageNotRendered:
+        return QCoreApplication::translate("dovrix::OcrController", "页面渲染失败");
+    case OcrFailure::Kind::None:
+        break;
+    }
+    return {};
+}
+
 } // namespace dovrix

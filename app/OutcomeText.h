@@ -2,6 +2,7 @@
 
 #include "annotations/AnnotationStore.h"
 #include "engine/PdfDocument.h"
+#include "ocr/OcrFailure.h"
 
 #include <QString>
 
@@ -13,5 +14,11 @@ namespace dovrix {
 QString outcomeText(OpenOutcome failure);
 // Why a document's annotations are kept in memory only; fileError as the store gave it.
 QString outcomeText(AnnotationStore::Fallback reason, const QString& fileError);
+// Why an export may not be written where the user chose; empty for None.
+QString outcomeText(AnnotationStore::ExportRefusal refusal);
+// Why an export was not written; empty when it was.
+QString outcomeText(const AnnotationStore::ExportOutcome& outcome);
+// Why recognition did not start or a page was not read.
+QString outcomeText(const OcrFailure& failure);
 
 } // namespace dovrix

@@ -1,5 +1,6 @@
 #include "app/SelfTest.h"
 
+#include "app/OutcomeText.h"
 #include "core/DocumentController.h"
 #include "core/PageUnits.h"
 #include "core/PdfWorker.h"
@@ -77,9 +78,10 @@ int runSelfTest(QTextStream& out)
     OcrEngine engine;
     OcrEngineConfig config;
     config.modelDir = findCompanion(QStringLiteral("models"));
-    QString error;
-    if (!engine.initialize(config, &error)) {
-        out << "ocr: failed (models " << config.modelDir << "): " << error << Qt::endl;
+    OcrFailure failure;
+    if (!engine.initialize(config, &failure)) {
+        out << "ocr: failed (models " << config.modelDir << "): " << outcomeText(failure)
+            << Qt::endl;
         return 1;
     }
     PdfDocument* document = controller.document();

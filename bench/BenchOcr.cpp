@@ -7,6 +7,7 @@
 #include "tests/support/OcrFixtures.h"
 #include "tests/support/TestWait.h"
 
+#include "app/OutcomeText.h"
 #include "core/DocumentController.h"
 #include "core/DocumentStatus.h"
 #include "core/PdfWorker.h"
@@ -319,9 +320,9 @@ int run(const QStringList& args)
     const QString widePitch = dovrix::bench::option(args, QStringLiteral("--wide-pitch"));
     if (!widePitch.isEmpty())
         config.recWideScriptPitch = widePitch.toFloat();
-    QString error;
-    if (!engine.initialize(config, &error))
-        return fail(error);
+    dovrix::OcrFailure failure;
+    if (!engine.initialize(config, &failure))
+        return fail(dovrix::outcomeText(failure));
     const double initMs = elapsedMs(timer);
 
     // With --tesseract, the two engines take turns on the same image, so that a busy machine

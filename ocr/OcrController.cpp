@@ -182,13 +182,13 @@ void OcrController::startNext()
                     });
 }
 
-void OcrController::engineStarted(bool ok, const QString& reason)
+void OcrController::engineStarted(bool ok, const OcrFailure& failure)
 {
     if (!awaitingEngine)
         return; // started for another document
     awaitingEngine = false;
     if (!ok)
-        startFailure = reason.isEmpty() ? tr("OCR 引擎初始化失败") : reason;
+        startFailure = failure;
     const std::optional<RenderedPage> rendered = std::exchange(waiting, std::nullopt);
     if (ok) {
         if (rendered && rendered->generation == generation.value())
@@ -206,7 +206,7 @@ void OcrController::pageRendered(Generation::Value jobGeneration, int page, cons
         return;
 
     if (image.isNull()) {
-        finishPage(page, tr("页面渲染失败"));
+        finishPage(page, {OcrFailure::Kind::PageNotRendered, {}, {}, 0});
         return;
     }
     const RenderedPage rendered{jobGeneration, page, image, scale};
@@ -245,8 +245,10 @@ void OcrController::recognise(const RenderedPage& rendered)
 void OcrController::failWithoutEngine(Generation::Value jobGeneration, int page)
 {
     // The reason of the failed start once, then a short one: every later page fails alike.
-    const QString reason = startFailure.isEmpty() ? tr("OCR 引擎不可用") : startFailure;
-    startFailure.clear();
+    const OcrFailure reason = startFailure.failed()
+                                  ? startFailure
+                                  : OcrFailure{OcrFailure::Kind::EngineUnavailable, {}, {}, 0};
+    startFailure = {};
     currentPage = -1;
     ++done;
     Q_EMIT pageFailed(page, reason);
@@ -280,12 +282,12 @@ void OcrController::pageRecognised(Generation::Value jobGeneration, int page,
     startNext();
 }
 
-void OcrController::finishPage(int page, const QString& reason)
+void OcrController::finishPage(int page, const OcrFailure& reason)
 {
     const Generation::Value jobGeneration = generation.value();
     ++done;
     currentPage = -1;
-    if (!reason.isEmpty())
+    if (reason.failed())
         Q_EMIT pageFailed(page, reason);
     if (!reportProgress(jobGeneration))
         return;

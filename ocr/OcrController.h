@@ -3,6 +3,7 @@
 #include "core/DocumentStatus.h"
 #include "core/OcrLine.h"
 #include "core/PdfWorker.h"
+#include "ocr/OcrFailure.h"
 #include "text/TextLayoutStore.h"
 
 #include <QHash>
@@ -96,9 +97,9 @@ public:
     static QList<OcrLine> toPagePoints(QList<OcrLine> lines, double scale);
 
 Q_SIGNALS:
-    void loadFailed(const QString& reason);
+    void loadFailed(const dovrix::OcrFailure& reason);
     void pageOcrReady(int page, int lineCount);
-    void pageFailed(int page, const QString& reason);
+    void pageFailed(int page, const dovrix::OcrFailure& reason);
     void progress(int done, int totalPages);
     void finished(int processed, bool canceled);
     // Kept results were stored for these pages (all with at least one line).
@@ -108,7 +109,7 @@ private:
     void startNext();
     void pageRendered(Generation::Value jobGeneration, int page, const QImage& image, double scale);
     void pageRecognised(Generation::Value jobGeneration, int page, const QList<OcrLine>& lines);
-    void finishPage(int page, const QString& reason);
+    void finishPage(int page, const OcrFailure& reason);
     // Emits progress; false when a listener ended or replaced the run meanwhile.
     bool reportProgress(Generation::Value jobGeneration);
     struct RenderedPage
@@ -118,7 +119,7 @@ private:
         QImage image;
         double scale = 1.0;
     };
-    void engineStarted(bool ok, const QString& reason);
+    void engineStarted(bool ok, const OcrFailure& failure);
     void recognise(const RenderedPage& rendered);
     // Fails the page for want of an engine, goes on with the run and warns (once per run).
     void failWithoutEngine(Generation::Value jobGeneration, int page);
@@ -136,7 +137,7 @@ private:
     bool tried = false;                  // this document has asked for the engine
     bool awaitingEngine = false;         // and waits for it to start
     std::optional<RenderedPage> waiting; // rendered before the engine was there
-    QString startFailure;                // why the start failed, until a page reported it
+    OcrFailure startFailure;             // why the start failed, until a page reported it
     QList<int> queue;
     int currentPage = -1;
     bool warnedThisRun = false; // loadFailed was emitted in this run

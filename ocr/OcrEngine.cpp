@@ -136,17 +136,17 @@ double threadCpuMs()
 
 } // namespace
 
-bool OcrEngine::initialize(const OcrEngineConfig& config, QString* error)
+bool OcrEngine::initialize(const OcrEngineConfig& config, OcrFailure* failure)
 {
     settings = config;
     if (initialized)
         return true;
-    if (!ensureRuntimeLoaded(error))
+    if (!ensureRuntimeLoaded(failure))
         return false;
 
-    auto fail = [error](const Ort::Exception& exception) {
-        if (error)
-            *error = tr("OCR 初始化失败：%1").arg(QString::fromUtf8(exception.what()));
+    auto fail = [failure](const Ort::Exception& exception) {
+        if (failure)
+            *failure = {OcrFailure::Kind::EngineError, {}, QString::fromUtf8(exception.what()), 0};
         return false;
     };
 
@@ -164,13 +164,13 @@ bool OcrEngine::initialize(const OcrEngineConfig& config, QString* error)
     QByteArray recModel;
     QString reason;
     if (!readModel(detPath, &detModel, &reason)) {
-        if (error)
-            *error = tr("未找到检测模型：%1（%2）").arg(detPath, reason);
+        if (failure)
+            *failure = {OcrFailure::Kind::DetectionModelMissing, detPath, reason, 0};
         return false;
     }
     if (!readModel(recPath, &recModel, &reason)) {
-        if (error)
-            *error = tr("未找到识别模型：%1（%2）").arg(recPath, reason);
+        if (failure)
+            *failure = {OcrFailure::Kind::RecognitionModelMissing, recPath, reason, 0};
         return false;
     }
 
@@ -206,8 +206,8 @@ bool OcrEngine::initialize(const OcrEngineConfig& config, QString* error)
         recognitionFixedRows = fixedInputRows(recognition.get());
         characters = embeddedDictionary(recognition.get());
         if (characters.isEmpty()) {
-            if (error)
-                *error = tr("识别模型缺少内嵌词典（character 元数据）。");
+            if (failure)
+                *failure = {OcrFailure::Kind::NoDictionary, recPath, {}, 0};
             return false;
         }
         // The same network answering only in the scripts of narrow letters (optional): pages

@@ -2,6 +2,7 @@
 
 #include "core/OcrLine.h"
 #include "ocr/OcrEngineConfig.h"
+#include "ocr/OcrFailure.h"
 #include "ocr/OrtApi.h"
 
 #include <QCoreApplication>
@@ -40,7 +41,7 @@ public:
     // Copies config, then returns true at once when already initialised (touching no file).
     // Otherwise loads the runtime, reads both models from config.modelDir, builds the sessions and
     // reads the recogniser's dictionary. On false, error (when given) receives the reason.
-    bool initialize(const OcrEngineConfig& config, QString* error);
+    bool initialize(const OcrEngineConfig& config, OcrFailure* failure);
     bool isInitialized() const { return initialized; }
     const OcrEngineConfig& config() const { return settings; }
     const QStringList& dictionary() const { return characters; }

@@ -15,6 +15,7 @@ namespace dovrix {
 
 namespace {
 
+// The process's, as the loaded library is (see ensureRuntimeLoaded).
 std::mutex runtimeMutex;
 bool runtimeLoaded = false; // guarded by runtimeMutex
 // Published after loading; read without the mutex by the engine and the handles.
@@ -108,12 +109,12 @@ QStringList runtimeCandidates()
             dir + QStringLiteral("/../../../thirdparty/onnxruntime/lib/libonnxruntime.so.1")};
 }
 
-bool ensureRuntimeLoaded(QString* error)
+bool ensureRuntimeLoaded(OcrFailure* failure)
 {
-    return ensureRuntimeLoaded(runtimeCandidates(), error);
+    return ensureRuntimeLoaded(runtimeCandidates(), failure);
 }
 
-bool ensureRuntimeLoaded(const QStringList& candidates, QString* error)
+bool ensureRuntimeLoaded(const QStringList& candidates, OcrFailure* failure)
 {
     std::lock_guard<std::mutex> lock(runtimeMutex);
     if (runtimeLoaded)
@@ -128,19 +129,15 @@ bool ensureRuntimeLoaded(const QStringList& candidates, QString* error)
         auto getApiBase =
             reinterpret_cast<Ort::GetApiBaseFunction>(library.symbol("OrtGetApiBase"));
         if (!getApiBase) {
-            if (error)
-                *error = QCoreApplication::translate("dovrix::OcrRuntime",
-                                                     "onnxruntime.dll 缺少 OrtGetApiBase 导出。");
+            if (failure)
+                *failure = {OcrFailure::Kind::RuntimeWithoutEntryPoint, path, {}, 0};
             return false;
         }
         const Ort::ApiBase* base = getApiBase();
         const void* table = base && base->GetApi ? base->GetApi(Ort::RequiredApiVersion) : nullptr;
         if (!table) {
-            if (error)
-                *error =
-                    QCoreApplication::translate("dovrix::OcrRuntime",
-                                                "onnxruntime API 版本不匹配（需要 OrtApi v%1）。")
-                        .arg(Ort::RequiredApiVersion);
+            if (failure)
+                *failure = {OcrFailure::Kind::RuntimeTooOld, path, {}, Ort::RequiredApiVersion};
             return false;
         }
         library.keep();
@@ -148,10 +145,8 @@ bool ensureRuntimeLoaded(const QStringList& candidates, QString* error)
         runtimeLoaded = true;
         return true;
     }
-    if (error)
-        *error = QCoreApplication::translate("dovrix::OcrRuntime",
-                                             "无法加载 onnxruntime.dll，OCR 不可用。已尝试：%1")
-                     .arg(tried);
+    if (failure)
+        *failure = {OcrFailure::Kind::RuntimeMissing, tried, {}, 0};
     return false;
 }
 

@@ -31,17 +31,19 @@ void Recogniser::start()
     post(this, lifetime.ticket(),
          [candidates = libraryCandidates,
           directory = modelDir](OcrEngine& engine) -> Reply<Recogniser> {
-             QString reason;
-             bool ok = candidates.isEmpty() || ensureRuntimeLoaded(candidates, &reason);
+             OcrFailure failure;
+             bool ok = candidates.isEmpty() || ensureRuntimeLoaded(candidates, &failure);
              if (ok) {
                  OcrEngineConfig config;
                  config.modelDir = directory;
-                 ok = engine.initialize(config, &reason);
+                 ok = engine.initialize(config, &failure);
              }
-             return [ok, reason](Recogniser& self) {
+             if (!ok && !failure.failed())
+                 failure.kind = OcrFailure::Kind::StartFailed;
+             return [ok, failure](Recogniser& self) {
                  self.starting = false;
                  self.ready = ok;
-                 Q_EMIT self.started(ok, reason);
+                 Q_EMIT self.started(ok, failure);
              };
          });
 }

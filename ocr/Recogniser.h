@@ -52,8 +52,8 @@ public:
     }
 
 Q_SIGNALS:
-    // The engine started (ok) or not, with the reason of the failure.
-    void started(bool ok, const QString& reason);
+    // The engine started (ok) or not, and why not.
+    void started(bool ok, const dovrix::OcrFailure& failure);
 
 private:
     // Recognition yields the processor to the window and to the page renders it waits for.

@@ -95,11 +95,15 @@ QWidget* makeAnnotations(DocumentTab* tab)
 const std::vector<SidePanelInfo>& sidePanels()
 {
     static const std::vector<SidePanelInfo> rows{
-        {QT_TRANSLATE_NOOP("dovrix::MainWindow", "缩略图"), "thumbnailPanel", makeThumbnails, true},
-        {QT_TRANSLATE_NOOP("dovrix::MainWindow", "目录"), "outlinePanel", makeOutline, true},
-        {QT_TRANSLATE_NOOP("dovrix::MainWindow", "书签"), "bookmarkListPanel", makeBookmarks, true},
-        {QT_TRANSLATE_NOOP("dovrix::MainWindow", "搜索"), "searchPanel", makeSearch, true},
-        {QT_TRANSLATE_NOOP("dovrix::MainWindow", "批注"), "annotationPanel", makeAnnotations, true},
+        {QT_TRANSLATE_NOOP("dovrix::MainWindow", "缩略图"), "thumbnailPanel", makeThumbnails, true,
+         "Ctrl+T"},
+        {QT_TRANSLATE_NOOP("dovrix::MainWindow", "目录"), "outlinePanel", makeOutline, true,
+         "Ctrl+B"},
+        {QT_TRANSLATE_NOOP("dovrix::MainWindow", "书签"), "bookmarkListPanel", makeBookmarks, true,
+         nullptr},
+        {QT_TRANSLATE_NOOP("dovrix::MainWindow", "搜索"), "searchPanel", makeSearch, true, nullptr},
+        {QT_TRANSLATE_NOOP("dovrix::MainWindow", "批注"), "annotationPanel", makeAnnotations, true,
+         nullptr},
     };
     return rows;
 }

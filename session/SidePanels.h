@@ -20,6 +20,8 @@ struct SidePanelInfo
     // One panel per document tab, shown while its tab is current; else one panel for the
     // window, shown with or without a document.
     bool needsDocument;
+    // The window's key that brings the panel's side tab forward ("Ctrl+T"); null for none.
+    const char* shortcut;
 };
 
 // Every side panel once, in tab order.

@@ -831,7 +831,7 @@ private Q_SLOTS:
         }
         {
             test::FileSizeLimit tiny(20);
-            QVERIFY(!store.exportSummary(dir->filePath("summary.txt")));
+            QVERIFY(!store.exportSummary(dir->filePath("summary.txt")).written());
         }
         QCOMPARE(readFile(sidecar), before);
         QVERIFY(!QFile::exists(dir->filePath("summary.txt")));
@@ -945,11 +945,13 @@ private Q_SLOTS:
         const QStringList targets{dir->filePath("link.pdf"), dir->filePath("hard.pdf"),
                                   dir->filePath("sub/../doc.pdf"),
                                   dir->filePath("hard.dovrixmark")};
-        for (const QString& target : targets) {
-            QString error;
-            QVERIFY2(!store.exportSummary(target, &error), qPrintable(target));
-            QVERIFY(!error.isEmpty());
-        }
+        const AnnotationStore::ExportRefusal expected[] = {
+            AnnotationStore::ExportRefusal::IsTheSource,
+            AnnotationStore::ExportRefusal::IsTheSource,
+            AnnotationStore::ExportRefusal::IsTheSource,
+            AnnotationStore::ExportRefusal::IsTheSidecar};
+        for (int i = 0; i < targets.size(); ++i)
+            QCOMPARE(store.exportSummary(targets.at(i)).refusal, expected[i]);
         QCOMPARE(readFile(pdf), source);
         QCOMPARE(readFile(sidecar), notes);
     }
@@ -963,9 +965,14 @@ private Q_SLOTS:
         a.text.clear();
         store.add(a);
         const QString out = dir->filePath("s.txt");
-        QVERIFY(store.exportSummary(out, nullptr, [](const Annotation& an) {
-            return an.isTextAnchored() ? QStringLiteral("  the  anchored words ") : QString();
-        }));
+        QVERIFY(store
+                    .exportSummary(out,
+                                   [](const Annotation& an) {
+                                       return an.isTextAnchored()
+                                                  ? QStringLiteral("  the  anchored words ")
+                                                  : QString();
+                                   })
+                    .written());
         QVERIFY(
             QString::fromUtf8(readFile(out)).contains(QStringLiteral("「the anchored words」")));
     }
@@ -1045,8 +1052,8 @@ private Q_SLOTS:
         store.add(c);
 
         const QString out = dir->filePath("summary.txt");
-        QString error;
-        QVERIFY2(store.exportSummary(out, &error), qPrintable(error));
+        const AnnotationStore::ExportOutcome outcome = store.exportSummary(out);
+        QVERIFY2(outcome.written(), qPrintable(outcome.fileError));
         const QString text = QString::fromUtf8(readFile(out));
         const QString expected = QStringLiteral("Dovrix 批注汇总（共 3 条）\n\n"
                                                 "—— 第 3 页 ——\n"
@@ -1066,17 +1073,17 @@ private Q_SLOTS:
         AnnotationStore store;
         store.setSource(pdf, Hash);
         store.add(full(0));
-        QString error;
-        QVERIFY(!store.exportSummary(dir->filePath("missing/summary.txt"), &error));
-        QVERIFY(!error.isEmpty());
+        const AnnotationStore::ExportOutcome missing =
+            store.exportSummary(dir->filePath("missing/summary.txt"));
+        QVERIFY(!missing.written());
+        QVERIFY(!missing.fileError.isEmpty());
         // The source PDF is never written, even when chosen as the target.
-        error.clear();
-        QVERIFY(!store.exportSummary(pdf, &error));
-        QVERIFY(!error.isEmpty());
+        QCOMPARE(store.exportSummary(pdf).refusal, AnnotationStore::ExportRefusal::IsTheSource);
         QCOMPARE(readFile(pdf), QByteArray("%PDF-1.4 placeholder"));
         // Nor the sidecar: the annotations would be gone at the next opening.
         const QByteArray stored = readFile(sidecar);
-        QVERIFY(!store.exportSummary(sidecar, &error));
+        QCOMPARE(store.exportSummary(sidecar).refusal,
+                 AnnotationStore::ExportRefusal::IsTheSidecar);
         QCOMPARE(readFile(sidecar), stored);
     }
 };

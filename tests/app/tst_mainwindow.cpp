@@ -7,7 +7,6 @@
 #include "session/DocumentSession.h"
 #include "session/DocumentTab.h"
 #include "settings/AppSettings.h"
-#include "theme/ThemePalette.h"
 #include "view/PdfViewport.h"
 
 #include "tests/support/AppFixtures.h"
@@ -78,8 +77,6 @@ private Q_SLOTS:
     void closingTheLastTabReturnsToWelcome();
     void emptyPasswordClosesTheTab();
     void wrongPasswordAsksAgain();
-    void storedThemeIdIsCaseSensitive();
-    void newPageViewUsesTheCurrentTheme();
     void destroyedWithSessionsAndPendingCloses();
     void privateModeAddsNoRecentFiles();
 
@@ -596,47 +593,6 @@ void TestMainWindow::wrongPasswordAsksAgain()
     // Cancelling a later prompt closes the tab as well.
     window.openFile(locked); // already open: no prompt, same tab
     QCOMPARE(window.openTabs().size(), 1);
-}
-
-void TestMainWindow::storedThemeIdIsCaseSensitive()
-{
-    AppSettings().setTheme("Dark");
-    {
-        MainWindow window;
-        QCOMPARE(window.themeIndex(), 0);
-        QCOMPARE(currentTheme(), 0);
-        QCOMPARE(AppSettings().theme(), QStringLiteral("light"));
-        QCOMPARE(qApp->styleSheet(), buildStyleSheet(themePalette(0)));
-    }
-    AppSettings().setTheme("midnight");
-    {
-        MainWindow window;
-        QCOMPARE(window.themeIndex(), 3);
-        QCOMPARE(currentTheme(), 3);
-        QCOMPARE(qApp->styleSheet(), buildStyleSheet(themePalette(3)));
-        window.applyTheme(9); // outside the five: light, stored as "light"
-        QCOMPARE(currentTheme(), 0);
-        QCOMPARE(AppSettings().theme(), QStringLiteral("light"));
-    }
-}
-
-void TestMainWindow::newPageViewUsesTheCurrentTheme()
-{
-    MainWindow window;
-    window.show();
-    window.applyTheme(4);
-    QCOMPARE(AppSettings().theme(), QStringLiteral("hc"));
-    window.openFile(makePdf("themed.pdf"));
-    QWidget* view = window.current()->pageWidget();
-    QTRY_VERIFY_WITH_TIMEOUT(view->isVisible() && view->width() > 20 && view->height() > 20,
-                             test::TimeoutMs);
-    const QImage image = view->grab().toImage();
-    QCOMPARE(image.pixelColor(4, 4), QColor("#101010"));
-
-    window.applyTheme(1);
-    const QImage paper = view->grab().toImage();
-    QCOMPARE(paper.pixelColor(4, 4), QColor(themePalette(1).viewport));
-    window.applyTheme(0);
 }
 
 void TestMainWindow::destroyedWithSessionsAndPendingCloses()

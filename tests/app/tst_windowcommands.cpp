@@ -82,8 +82,7 @@ private Q_SLOTS:
     void dropOpensPdfFilesOnly();
     void recentListOpensAndClears();
     void firstAnnotationIsExplainedOnce();
-    void typingSearchesOnceAfterTheLastKey();
-    void returnSearchesAtOnceAndSteps();
+    void searchFieldSearchesAndSteps();
     void fitButtonTwiceReturnsToActualSize();
     void threeZoomInsShow173();
     void copyKeyCopiesTheSelection();
@@ -101,7 +100,8 @@ private Q_SLOTS:
     void sideTabTitlesAreWhole();
     void rightToLeftTabsAndHistoryArrows();
     void privateModeLabelWaitsForTheFirstToggle();
-    void themeMenuAppliesAndStores();
+    void themeFromSettingsMenuAndPageViews_data();
+    void themeFromSettingsMenuAndPageViews();
     void languageMenuSwitches();
     void pageColoursMenuCyclesAndFollowsTheTheme();
     void fullScreenEnterAndLeaveRestoreTheLayout();
@@ -335,52 +335,56 @@ void TestWindowCommands::firstAnnotationIsExplainedOnce()
     QCOMPARE(driver.handled, 1);
 }
 
-void TestWindowCommands::typingSearchesOnceAfterTheLastKey()
+// The search field: typing searches once the keys pause, and Return then shows the first hit;
+// other text and Return search that text at once and show its first hit, not the next hit of the
+// old search; Return again steps on without searching again; Shift+Return (the keypad's Enter
+// too), F3 and Shift+F3 step as well, round the ends.
+void TestWindowCommands::searchFieldSearchesAndSteps()
 {
-    auto window = openWindow({makePdf("find.pdf", {"alpha beta", "beta gamma"})});
-    QVERIFY(window);
-    QSignalSpy started(window->current()->session()->search(), &SearchController::started);
-    QLineEdit* field = window->searchField();
-    field->setFocus();
-    QTest::keyClicks(field, "bet");
-    QCOMPARE(started.size(), 0);
-    QVERIFY(window->navigationCommands()->searchTimer()->isActive());
-    QVERIFY(started.wait(test::TimeoutMs));
-    QCOMPARE(started.size(), 1);
-    QCOMPARE(window->current()->session()->search()->query(), QStringLiteral("bet"));
-    QVERIFY(!window->navigationCommands()->searchTimer()->isActive());
-}
-
-void TestWindowCommands::returnSearchesAtOnceAndSteps()
-{
-    auto window = openWindow({makePdf("step.pdf", {"beta one", "two beta", "beta three"})});
+    auto window =
+        openWindow({makePdf("find.pdf", {"node one", "glyph two", "node three glyph", "four"})});
     QVERIFY(window);
     DocumentTab* tab = window->current();
-    for (int page = 0; page < 3; ++page)
-        tab->session()->textLayout()->requestPageText(page, JobPriority::TextLayout);
-    QTRY_VERIFY_WITH_TIMEOUT(tab->session()->textLayout()->hasPageText(2), test::TimeoutMs);
-
+    SearchPanel* panel = tab->panel<SearchPanel>();
+    PdfViewport* view = tab->viewport();
+    QTimer* typing = window->navigationCommands()->searchTimer();
     QSignalSpy started(tab->session()->search(), &SearchController::started);
-    QSignalSpy focused(tab->panel<SearchPanel>(), &SearchPanel::hitFocused);
     QLineEdit* field = window->searchField();
     field->setFocus();
-    QTest::keyClicks(field, "beta");
+    QTest::keyClicks(field, "nod");
+    QCOMPARE(started.size(), 0);
+    QVERIFY(typing->isActive());
+    QVERIFY(started.wait(test::TimeoutMs));
+    QCOMPARE(tab->session()->search()->query(), QStringLiteral("nod"));
+    QVERIFY(!typing->isActive());
+    QTRY_COMPARE_WITH_TIMEOUT(panel->searchHits().size(), 2, test::TimeoutMs);
     QTest::keyClick(field, Qt::Key_Return);
-    QCOMPARE(started.size(), 1);
-    QVERIFY(!window->navigationCommands()->searchTimer()->isActive());
-    QCOMPARE(tab->panel<SearchPanel>()->searchHits().size(), 3);
-    QCOMPARE(focused.size(), 1);
-    QCOMPARE(tab->panel<SearchPanel>()->currentHitIndex(), 0);
+    QCOMPARE(panel->currentHitIndex(), 0);
 
-    // Return again steps on without searching again; F3 and Shift+F3 step too.
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, "glyph");
     QTest::keyClick(field, Qt::Key_Return);
-    QCOMPARE(started.size(), 1);
-    QCOMPARE(tab->panel<SearchPanel>()->currentHitIndex(), 1);
+    QCOMPARE(started.size(), 2);
+    QVERIFY(!typing->isActive());
+    QCOMPARE(tab->session()->search()->query(), QStringLiteral("glyph"));
+    QTRY_COMPARE_WITH_TIMEOUT(panel->currentHitIndex(), 0, test::TimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(panel->searchHits().size(), 2, test::TimeoutMs);
+    QCOMPARE(view->currentPage(), 1);
+
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(started.size(), 2);
+    QCOMPARE(panel->currentHitIndex(), 1);
+    QCOMPARE(view->currentPage(), 2);
+    QTest::keyClick(field, Qt::Key_Return, Qt::ShiftModifier);
+    QCOMPARE(panel->currentHitIndex(), 0);
+    QTest::keyClick(field, Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier);
+    QCOMPARE(panel->currentHitIndex(), 1);
     QTest::keyClick(window.get(), Qt::Key_F3);
-    QCOMPARE(tab->panel<SearchPanel>()->currentHitIndex(), 2);
+    QCOMPARE(panel->currentHitIndex(), 0);
     QTest::keyClick(window.get(), Qt::Key_F3, Qt::ShiftModifier);
-    QCOMPARE(tab->panel<SearchPanel>()->currentHitIndex(), 1);
-    QCOMPARE(tab->viewport()->focusedHit(), 1);
+    QCOMPARE(panel->currentHitIndex(), 1);
+    QCOMPARE(view->focusedHit(), 1);
+    QCOMPARE(started.size(), 2);
 }
 
 void TestWindowCommands::fitButtonTwiceReturnsToActualSize()
@@ -874,22 +878,60 @@ void TestWindowCommands::privateModeLabelWaitsForTheFirstToggle()
     QVERIFY(AppSettings().privateMode());
 }
 
-void TestWindowCommands::themeMenuAppliesAndStores()
+void TestWindowCommands::themeFromSettingsMenuAndPageViews_data()
 {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("started");
+    // An id in other letters is unknown: light, and "light" is stored back.
+    QTest::newRow("capitalised Dark") << "Dark" << int(ThemeLight);
+    QTest::newRow("midnight") << "midnight" << int(ThemeMidnight);
+}
+
+// The stored theme is applied at start; the menu offers every theme once, applies and stores
+// the one chosen; an index without a theme is light; page views, shown or made later, paint the
+// theme's background at once.
+void TestWindowCommands::themeFromSettingsMenuAndPageViews()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, started);
+    AppSettings().setTheme(stored);
     auto window = openWindow({});
     QVERIFY(window);
+    QCOMPARE(window->themeIndex(), started);
+    QCOMPARE(currentTheme(), started);
+    QCOMPARE(AppSettings().theme(), themePalette(started).id);
+    QCOMPARE(qApp->styleSheet(), buildStyleSheet(themePalette(started)));
+
     QMenu* menu = child<QPushButton>(*window, "themeButton")->menu();
-    QAction* light = choice(menu, int(ThemeLight));
+    int offered = 0;
+    for (QAction* item : menu->actions())
+        offered += !item->isSeparator();
+    QCOMPARE(offered, int(std::size(themes)));
+    for (const ThemeInfo& row : themes) {
+        QAction* item = choice(menu, int(row.theme));
+        QVERIFY2(item && !item->text().isEmpty(), row.id);
+        QCOMPARE(item->isChecked(), row.theme == started);
+    }
     QAction* dark = choice(menu, int(ThemeDark));
-    QVERIFY(light && dark);
-    QVERIFY(light->isChecked());
     dark->trigger();
     QCOMPARE(currentTheme(), int(ThemeDark));
     QCOMPARE(AppSettings().theme(), QStringLiteral("dark"));
-    QVERIFY(dark->isChecked());
-    QVERIFY(!light->isChecked());
-    QCOMPARE(qApp->styleSheet(), buildStyleSheet(themePalette(2)));
-    window->applyTheme(0);
+    QVERIFY(dark->isChecked() && !choice(menu, started)->isChecked());
+    QCOMPARE(qApp->styleSheet(), buildStyleSheet(themePalette(ThemeDark)));
+    window->applyTheme(9);
+    QCOMPARE(currentTheme(), int(ThemeLight));
+    QCOMPARE(AppSettings().theme(), QStringLiteral("light"));
+    QVERIFY(choice(menu, int(ThemeLight))->isChecked());
+
+    window->applyTheme(ThemeHighContrast);
+    window->openFile(makePdf("themed.pdf"));
+    QWidget* view = window->current()->pageWidget();
+    QTRY_VERIFY_WITH_TIMEOUT(view->isVisible() && view->width() > 20 && view->height() > 20,
+                             test::TimeoutMs);
+    QCOMPARE(view->grab().toImage().pixelColor(4, 4), QColor("#101010"));
+    window->applyTheme(ThemePaper);
+    QCOMPARE(view->grab().toImage().pixelColor(4, 4), QColor(themePalette(ThemePaper).viewport));
+    window->applyTheme(ThemeLight);
 }
 
 void TestWindowCommands::pageColoursMenuCyclesAndFollowsTheTheme()

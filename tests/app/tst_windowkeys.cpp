@@ -32,7 +32,6 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -84,11 +83,9 @@ private Q_SLOTS:
     void init() { freshStart(); }
     void cleanup() { dir.reset(); }
 
-    void returnSearchesWhatTheFieldHoldsNow();
     void findOptionAndQuickReturnShowTheFirstHit();
     void endHomeAndHistoryKeys();
     void selectAllPageThenDocumentAndCopy();
-    void dragPastAShortLastLineKeepsItsEnd();
     void recogniseTextFromTheToolsMenuAndTheHint();
     void readAloudActionsFollowABrokenSynthesiser();
     void homePageWithoutABrowserSaysSo();
@@ -118,46 +115,6 @@ std::unique_ptr<MainWindow> TestWindowKeys::openWindow(const QStringList& files)
             return nullptr;
     }
     return window;
-}
-
-void TestWindowKeys::returnSearchesWhatTheFieldHoldsNow()
-{
-    auto window =
-        openWindow({makePdf("find.pdf", {"node one", "glyph two", "node three glyph", "four"})});
-    QVERIFY(window);
-    DocumentTab* tab = window->current();
-    SearchPanel* panel = tab->panel<SearchPanel>();
-    PdfViewport* view = tab->viewport();
-    QLineEdit* field = window->searchField();
-
-    QTest::mouseClick(field, Qt::LeftButton);
-    QSignalSpy finished(tab->session()->search(), &SearchController::finished);
-    QTest::keyClicks(field, "node");
-    QVERIFY(finished.wait(test::TimeoutMs)); // searched once the typing paused
-    QTest::keyClick(field, Qt::Key_Return);
-    QCOMPARE(panel->currentHitIndex(), 0);
-
-    // Other text and Return at once: that text is searched, its first hit shown; not the next
-    // hit of the old search.
-    QTest::mouseClick(field, Qt::LeftButton);
-    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(field, "glyph");
-    QTest::keyClick(field, Qt::Key_Return);
-    QVERIFY(!window->navigationCommands()->searchTimer()->isActive());
-    QCOMPARE(tab->session()->search()->query(), QStringLiteral("glyph"));
-    QTRY_COMPARE_WITH_TIMEOUT(panel->currentHitIndex(), 0, test::TimeoutMs);
-    QCOMPARE(panel->searchHits().size(), 2);
-    QCOMPARE(view->currentPage(), 1);
-
-    // Shift+Return goes back (from the first hit round to the last), Return forward.
-    QTest::keyClick(field, Qt::Key_Return, Qt::ShiftModifier);
-    QCOMPARE(panel->currentHitIndex(), 1);
-    QCOMPARE(view->currentPage(), 2);
-    QTest::keyClick(field, Qt::Key_Enter, Qt::ShiftModifier | Qt::KeypadModifier);
-    QCOMPARE(panel->currentHitIndex(), 0);
-    QTest::keyClick(field, Qt::Key_Return);
-    QCOMPARE(panel->currentHitIndex(), 1);
-    QCOMPARE(view->focusedHit(), 1);
 }
 
 void TestWindowKeys::findOptionAndQuickReturnShowTheFirstHit()
@@ -250,45 +207,6 @@ void TestWindowKeys::selectAllPageThenDocumentAndCopy()
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(field->selectedText(), QStringLiteral("abc"));
     QVERIFY(!view->selection()->hasSelection());
-}
-
-void TestWindowKeys::dragPastAShortLastLineKeepsItsEnd()
-{
-    const QString path = dir->filePath(QStringLiteral("paragraph.pdf"));
-    QVERIFY(test::writePlacedTextPdf(
-        path, {{{QPointF(72, 100), QStringLiteral("A paragraph whose last line is short: a")},
-                {QPointF(72, 113), QStringLiteral("hook")}}}));
-    auto window = openWindow({path});
-    QVERIFY(window);
-    DocumentTab* tab = window->current();
-    PdfViewport* view = tab->viewport();
-    TextLayoutStore* text = tab->session()->textLayout();
-    text->requestCharBoxes(0, JobPriority::TextLayout);
-    QTRY_VERIFY_WITH_TIMEOUT(text->hasCharBoxes(0), test::TimeoutMs);
-    // The last four letters are "hook" (the writer's text comes out with breaks between letters).
-    const QString pageText = text->pageText(0);
-    QList<int> letters;
-    for (int i = 0; i < pageText.size(); ++i) {
-        if (pageText.at(i).isLetter())
-            letters.append(i);
-    }
-    QVERIFY(letters.size() > 4);
-    const QList<QRectF> boxes = text->charBoxes(0);
-    auto at = [view](const QPointF& pt) {
-        const QPointF c = view->pageToView(0, pt);
-        return QPoint(int(c.x()) - view->horizontalScrollBar()->value(),
-                      int(c.y()) - view->verticalScrollBar()->value());
-    };
-    const QRectF k = boxes.at(letters.last());
-    // The pointer crosses the "o" and comes to rest well past the "k", beside the line.
-    QWidget* surface = view->viewport();
-    QTest::mousePress(surface, Qt::LeftButton, {}, at(boxes.at(0).center()));
-    QTest::mouseMove(surface, at(boxes.at(letters.at(letters.size() - 2)).center()));
-    QTest::mouseMove(surface, at(QPointF(k.right() + 30, k.center().y())));
-    QTest::mouseRelease(surface, Qt::LeftButton, {}, at(QPointF(k.right() + 30, k.center().y())));
-    QVERIFY(view->selection()->hasSelection());
-    const QString copied = QGuiApplication::clipboard()->text().remove(QRegularExpression("\\s"));
-    QVERIFY2(copied.endsWith(QStringLiteral("short:ahook")), qPrintable(copied));
 }
 
 void TestWindowKeys::recogniseTextFromTheToolsMenuAndTheHint()

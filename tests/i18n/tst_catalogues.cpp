@@ -9,6 +9,7 @@
 #include "app/MainWindow.h"
 #include "app/NavigationCommands.h"
 #include "app/OcrCommands.h"
+#include "app/OutcomeText.h"
 #include "app/SingleInstance.h"
 #include "app/StartUp.h"
 #include "app/StudyTools.h"
@@ -329,14 +330,15 @@ void TestCatalogues::contextsAreTheRunTimeContexts()
                                     &SingleInstance::staticMetaObject})
         known.insert(QString::fromLatin1(meta->className()));
 
-    // The two OCR contexts without a meta-object, checked through the code that uses them.
+    // The two OCR contexts without a meta-object, checked through the code that words them.
     installLanguage(QStringLiteral("en"));
     const char* engineText = "OCR 初始化失败：%1";
     QVERIFY(OcrEngine::tr(engineText) != QString::fromUtf8(engineText));
     known.insert(QStringLiteral("dovrix::OcrEngine"));
-    QString error;
-    QVERIFY(!ensureRuntimeLoaded({QStringLiteral("/nonexistent/libonnxruntime.so.1")}, &error));
-    QVERIFY2(error.startsWith(QStringLiteral("Cannot load")), qPrintable(error));
+    OcrFailure failure;
+    QVERIFY(!ensureRuntimeLoaded({QStringLiteral("/nonexistent/libonnxruntime.so.1")}, &failure));
+    const QString words = outcomeText(failure);
+    QVERIFY2(words.startsWith(QStringLiteral("Cannot load")), qPrintable(words));
     known.insert(QStringLiteral("dovrix::OcrRuntime"));
     // The command line's help, translated before any window exists.
     QCommandLineParser parser;

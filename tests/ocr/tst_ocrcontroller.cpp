@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/OcrCommands.h"
 #include "app/OcrRunDialog.h"
+#include "app/OutcomeText.h"
 #include "core/DocumentController.h"
 #include "core/PdfWorker.h"
 #include "ocr/OcrCache.h"
@@ -378,7 +379,8 @@ void TestOcrController::reloadMidRunKeepsThePagesRead()
             Qt::SingleShotConnection);
     ocr->ocrDocument();
     QVERIFY(reloaded.wait(test::TimeoutMs));
-    ocr.reset(); // waits for the write on the OCR thread
+    ocr.reset(); // posts the write of the pages read to the worker's files lane
+    QVERIFY(worker->waitForIdle(test::TimeoutMs));
     QHash<int, OcrPageText> kept;
     QVERIFY(OcrCache::load(hash, 2, &kept));
     QCOMPARE(kept.keys(), QList<int>{0});
@@ -394,11 +396,12 @@ void TestOcrController::missingLibraryFailsEveryPageAndWarnsOncePerRun()
 
     ocr->ocrPage(0);
     QVERIFY(spy.loadFailed.wait(test::TimeoutMs));
-    const QString reason =
-        QStringLiteral("无法加载 onnxruntime.dll，OCR 不可用。已尝试：\n  ") + missing;
-    QCOMPARE(spy.loadFailed.first().first().toString(), reason);
+    const OcrFailure reason = spy.loadFailed.first().first().value<OcrFailure>();
+    QCOMPARE(reason.kind, OcrFailure::Kind::RuntimeMissing);
+    QCOMPARE(reason.subject, QStringLiteral("\n  ") + missing);
     QCOMPARE(spy.failed.size(), 1);
-    QCOMPARE(spy.failed.first(), (QVariantList{0, reason}));
+    QCOMPARE(spy.failed.first().at(0).toInt(), 0);
+    QCOMPARE(spy.failed.first().at(1).value<OcrFailure>().kind, OcrFailure::Kind::RuntimeMissing);
     QCOMPARE(spy.progress.first(), (QVariantList{1, 1}));
     QCOMPARE(spy.finished.first(), (QVariantList{1, false}));
     QVERIFY(ocr->initializationTried());
@@ -414,10 +417,14 @@ void TestOcrController::missingLibraryFailsEveryPageAndWarnsOncePerRun()
     QVERIFY(spy.finished.wait(test::TimeoutMs));
     QCOMPARE(spy.finished.first(), (QVariantList{3, false}));
     QCOMPARE(spy.failed.size(), 3);
-    for (int page = 0; page < 3; ++page)
-        QCOMPARE(spy.failed.at(page), (QVariantList{page, QStringLiteral("OCR 引擎不可用")}));
+    for (int page = 0; page < 3; ++page) {
+        QCOMPARE(spy.failed.at(page).at(0).toInt(), page);
+        QCOMPARE(spy.failed.at(page).at(1).value<OcrFailure>().kind,
+                 OcrFailure::Kind::EngineUnavailable);
+    }
     QCOMPARE(spy.loadFailed.size(), 1);
-    QCOMPARE(spy.loadFailed.first().first().toString(), QStringLiteral("OCR 引擎不可用"));
+    QCOMPARE(spy.loadFailed.first().first().value<OcrFailure>().kind,
+             OcrFailure::Kind::EngineUnavailable);
     QCOMPARE(controller->status(), DocumentStatus::Ready); // the document is unaffected
 }
 
@@ -432,14 +439,14 @@ void TestOcrController::missingModelsGiveTheModelMessageThenUnavailable()
 
     ocr->ocrPage(0);
     QVERIFY(loadFailed.wait(test::TimeoutMs));
-    const QString first = loadFailed.first().first().toString();
-    QVERIFY2(first.startsWith(QStringLiteral("未找到检测模型：") + models
-                              + QStringLiteral("/PP-OCRv6_det_small.onnx（")),
-             qPrintable(first));
+    const OcrFailure first = loadFailed.first().first().value<OcrFailure>();
+    QCOMPARE(first.kind, OcrFailure::Kind::DetectionModelMissing);
+    QCOMPARE(first.subject, models + QStringLiteral("/PP-OCRv6_det_small.onnx"));
 
     ocr->ocrPage(0);
     QVERIFY(loadFailed.wait(test::TimeoutMs));
-    QCOMPARE(loadFailed.at(1).first().toString(), QStringLiteral("OCR 引擎不可用"));
+    QCOMPARE(loadFailed.at(1).first().value<OcrFailure>().kind,
+             OcrFailure::Kind::EngineUnavailable);
 }
 
 void TestOcrController::recognisesAScannedPageAndSearchFindsIt()
@@ -451,7 +458,9 @@ void TestOcrController::recognisesAScannedPageAndSearchFindsIt()
     ocr->ocrPage(0);
     QVERIFY(spy.finished.wait(test::TimeoutMs));
     QVERIFY2(spy.failed.isEmpty(),
-             spy.failed.isEmpty() ? "" : qPrintable(spy.failed.first().at(1).toString()));
+             spy.failed.isEmpty()
+                 ? ""
+                 : qPrintable(outcomeText(spy.failed.first().at(1).value<OcrFailure>())));
     QCOMPARE(spy.ready.size(), 1);
     QCOMPARE(spy.ready.first(), (QVariantList{0, ScanLines.size()}));
     QCOMPARE(spy.progress.first(), (QVariantList{1, 1}));

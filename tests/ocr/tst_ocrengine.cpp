@@ -112,11 +112,12 @@ void TestOcrEngine::initTestCase()
     if (test::ocrRuntimePath().isEmpty() || test::ocrModelDir().isEmpty())
         DOVRIX_SKIP_OR_FAIL_IN_CI(
             "the inference library or the models are missing (run scripts/fetch-ocr.sh)");
-    QString error;
-    QVERIFY2(ensureRuntimeLoaded(QStringList{test::ocrRuntimePath()}, &error), qPrintable(error));
+    OcrFailure failure;
+    QVERIFY2(ensureRuntimeLoaded(QStringList{test::ocrRuntimePath()}, &failure),
+             qPrintable(failure.subject + failure.detail));
     OcrEngineConfig config;
     config.modelDir = test::ocrModelDir();
-    QVERIFY2(engine.initialize(config, &error), qPrintable(error));
+    QVERIFY2(engine.initialize(config, &failure), qPrintable(failure.subject + failure.detail));
     // Class 0 is the blank and the last class a space, so the dictionary holds the rest.
     QCOMPARE(engine.dictionary().size(), 6623);
 }
@@ -141,10 +142,10 @@ void TestOcrEngine::recognisesEnglish()
     const OcrEngineConfig original = engine.config();
     OcrEngineConfig config = original;
     config.latinRecogniser = latin;
-    QString error;
-    QVERIFY(engine.initialize(config, &error));
+    OcrFailure failure;
+    QVERIFY(engine.initialize(config, &failure));
     const QList<OcrLine> lines = engine.recognize(page);
-    QVERIFY(engine.initialize(original, &error));
+    QVERIFY(engine.initialize(original, &failure));
     QVERIFY(!lines.isEmpty());
     QCOMPARE(lines.last().text, chinese);
     QCOMPARE(engine.lastLatinLines(), latin ? EnglishLines.size() - 3 : 0);
@@ -171,10 +172,10 @@ void TestOcrEngine::recognisesChinese()
     const OcrEngineConfig original = engine.config();
     OcrEngineConfig narrowest = original;
     narrowest.recWideScriptPitch = 0.1f;
-    QString error;
-    QVERIFY(engine.initialize(narrowest, &error));
+    OcrFailure failure;
+    QVERIFY(engine.initialize(narrowest, &failure));
     const QList<OcrLine> lines = engine.recognize(page);
-    QVERIFY(engine.initialize(original, &error));
+    QVERIFY(engine.initialize(original, &failure));
     const QString expected = chineseLines.join(QString());
     const QString actual = joined(lines);
     const double cer = test::characterErrorRate(withoutSpaces(expected), withoutSpaces(actual));
@@ -322,10 +323,10 @@ void TestOcrEngine::wideLineIsReadInPieces()
     const OcrEngineConfig original = engine.config();
     OcrEngineConfig narrow = original;
     narrow.recMaxWidth = 960;
-    QString error;
-    QVERIFY(engine.initialize(narrow, &error));
+    OcrFailure failure;
+    QVERIFY(engine.initialize(narrow, &failure));
     const OcrLine line = engine.recognizeLine(crop);
-    QVERIFY(engine.initialize(original, &error));
+    QVERIFY(engine.initialize(original, &failure));
     int runItems = 0;
     for (int size : engine.lastBatchSizes())
         runItems += size;
@@ -346,8 +347,8 @@ void TestOcrEngine::batchingReadsLikeOneLinePerRun()
     const OcrEngineConfig original = engine.config();
     OcrEngineConfig single = original;
     single.recBatchSize = 1;
-    QString error;
-    QVERIFY(engine.initialize(single, &error));
+    OcrFailure failure;
+    QVERIFY(engine.initialize(single, &failure));
     const QList<OcrLine> oneByOne = engine.recognizeBoxes(source, boxes);
     const QList<int> runs = engine.lastBatchSizes();
     QVERIFY(runs.size() >= EnglishLines.size());
@@ -355,9 +356,9 @@ void TestOcrEngine::batchingReadsLikeOneLinePerRun()
     OcrEngineConfig several = original;
     several.recBatchSize = 8;
     several.recBatchColumns = 8 * original.recMaxWidth;
-    QVERIFY(engine.initialize(several, &error));
+    QVERIFY(engine.initialize(several, &failure));
     const QList<OcrLine> batched = engine.recognizeBoxes(source, boxes);
-    QVERIFY(engine.initialize(original, &error));
+    QVERIFY(engine.initialize(original, &failure));
     QVERIFY(engine.lastBatchSizes().size() < runs.size());
 
     QCOMPARE(batched.size(), oneByOne.size());

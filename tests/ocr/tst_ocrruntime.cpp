@@ -32,12 +32,12 @@ QString placeRuntime(const QTemporaryDir& dir, const QString& folder, const QStr
     return path;
 }
 
-QString notFoundMessage(const QString& path, bool detection)
+// The file's own words for a model that cannot be opened.
+QString openError(const QString& path)
 {
     QFile file(path);
     file.open(QIODevice::ReadOnly);
-    return detection ? QStringLiteral("未找到检测模型：%1（%2）").arg(path, file.errorString())
-                     : QStringLiteral("未找到识别模型：%1（%2）").arg(path, file.errorString());
+    return file.errorString();
 }
 
 } // namespace
@@ -61,9 +61,8 @@ private:
     // Loads the inference library that set-up put into the build directory (once per process).
     static bool loadRuntime()
     {
-        QString error;
         return !test::ocrRuntimePath().isEmpty()
-               && ensureRuntimeLoaded(QStringList{test::ocrRuntimePath()}, &error);
+               && ensureRuntimeLoaded(QStringList{test::ocrRuntimePath()}, nullptr);
     }
 };
 
@@ -83,19 +82,20 @@ void TestOcrRuntime::noLibraryListsEveryPlaceTried()
             QSKIP("a runtime library lies in one of the program's own places");
     }
 
-    const QString message =
-        QStringLiteral("无法加载 onnxruntime.dll，OCR 不可用。已尝试：\n  %1\n  %2\n  %3\n  %4")
-            .arg(expected.at(0), expected.at(1), expected.at(2), expected.at(3));
-    QString error;
-    QVERIFY(!ensureRuntimeLoaded(&error));
-    QCOMPARE(error, message);
-    QVERIFY(!ensureRuntimeLoaded(nullptr)); // no message wanted, still searched again
+    const QString tried = QStringLiteral("\n  %1\n  %2\n  %3\n  %4")
+                              .arg(expected.at(0), expected.at(1), expected.at(2), expected.at(3));
+    OcrFailure failure;
+    QVERIFY(!ensureRuntimeLoaded(&failure));
+    QCOMPARE(failure.kind, OcrFailure::Kind::RuntimeMissing);
+    QCOMPARE(failure.subject, tried);
+    QVERIFY(!ensureRuntimeLoaded(nullptr)); // no reason wanted, still searched again
 
-    // The engine reports the loader's message and stays usable (and harmless) afterwards.
+    // The engine reports the loader's reason and stays usable (and harmless) afterwards.
     OcrEngine engine;
-    error.clear();
-    QVERIFY(!engine.initialize(OcrEngineConfig{}, &error));
-    QCOMPARE(error, message);
+    OcrFailure again;
+    QVERIFY(!engine.initialize(OcrEngineConfig{}, &again));
+    QCOMPARE(again.kind, OcrFailure::Kind::RuntimeMissing);
+    QCOMPARE(again.subject, tried);
     QVERIFY(!engine.isInitialized());
     QImage page(200, 100, QImage::Format_RGB32);
     page.fill(Qt::white);
@@ -114,9 +114,10 @@ void TestOcrRuntime::libraryWithoutEntryPointStopsTheSearch()
     QStringList candidates = {dir.path() + QStringLiteral("/missing/") + RuntimeFile, fake};
     if (!test::ocrRuntimePath().isEmpty())
         candidates << test::ocrRuntimePath();
-    QString error;
-    QVERIFY(!ensureRuntimeLoaded(candidates, &error));
-    QCOMPARE(error, QStringLiteral("onnxruntime.dll 缺少 OrtGetApiBase 导出。"));
+    OcrFailure failure;
+    QVERIFY(!ensureRuntimeLoaded(candidates, &failure));
+    QCOMPARE(failure.kind, OcrFailure::Kind::RuntimeWithoutEntryPoint);
+    QCOMPARE(failure.subject, fake);
 }
 
 void TestOcrRuntime::libraryWithoutApiVersionStopsTheSearch()
@@ -129,9 +130,10 @@ void TestOcrRuntime::libraryWithoutApiVersionStopsTheSearch()
     QStringList candidates = {fake};
     if (!test::ocrRuntimePath().isEmpty())
         candidates << test::ocrRuntimePath();
-    QString error;
-    QVERIFY(!ensureRuntimeLoaded(candidates, &error));
-    QCOMPARE(error, QStringLiteral("onnxruntime API 版本不匹配（需要 OrtApi v29）。"));
+    OcrFailure failure;
+    QVERIFY(!ensureRuntimeLoaded(candidates, &failure));
+    QCOMPARE(failure.kind, OcrFailure::Kind::RuntimeTooOld);
+    QCOMPARE(failure.number, 29);
 }
 
 void TestOcrRuntime::loadsTheRealLibraryOnce()
@@ -141,15 +143,15 @@ void TestOcrRuntime::loadsTheRealLibraryOnce()
         DOVRIX_SKIP_OR_FAIL_IN_CI(
             "the inference library is not in the build directory (run scripts/fetch-ocr.sh)");
     QTemporaryDir dir;
-    QString error;
+    OcrFailure failure;
     QVERIFY2(ensureRuntimeLoaded(
                  QStringList{dir.path() + QLatin1Char('/') + RuntimeFile, test::ocrRuntimePath()},
-                 &error),
-             qPrintable(error));
-    QVERIFY(error.isEmpty());
+                 &failure),
+             qPrintable(failure.subject + failure.detail));
+    QVERIFY(!failure.failed());
     // Once loaded, no search happens again, whatever the places.
-    QVERIFY(ensureRuntimeLoaded(QStringList(), &error));
-    QVERIFY(ensureRuntimeLoaded(&error));
+    QVERIFY(ensureRuntimeLoaded(QStringList(), &failure));
+    QVERIFY(ensureRuntimeLoaded(&failure));
 }
 
 void TestOcrRuntime::modelFailures_data()
@@ -158,20 +160,19 @@ void TestOcrRuntime::modelFailures_data()
     QTest::addColumn<bool>("writeRecognition");
     QTest::addColumn<bool>("withDictionary");
     QTest::addColumn<QByteArray>("detectionBytes");
-    QTest::addColumn<QString>("expected"); // %1 detection path, %2 recognition path
+    QTest::addColumn<OcrFailure::Kind>("expected");
 
     QTest::newRow("no models: detection reported first")
-        << false << false << true << QByteArray() << QStringLiteral("det:%1");
+        << false << false << true << QByteArray() << OcrFailure::Kind::DetectionModelMissing;
     QTest::newRow("missing detection")
-        << false << true << true << QByteArray() << QStringLiteral("det:%1");
+        << false << true << true << QByteArray() << OcrFailure::Kind::DetectionModelMissing;
     QTest::newRow("missing recognition")
-        << true << false << true << QByteArray() << QStringLiteral("rec:%2");
+        << true << false << true << QByteArray() << OcrFailure::Kind::RecognitionModelMissing;
     QTest::newRow("recogniser without dictionary")
-        << true << true << false << QByteArray()
-        << QStringLiteral("识别模型缺少内嵌词典（character 元数据）。");
+        << true << true << false << QByteArray() << OcrFailure::Kind::NoDictionary;
     QTest::newRow("damaged detection model")
         << true << true << true << QByteArray("not a model at all")
-        << QStringLiteral("OCR 初始化失败：");
+        << OcrFailure::Kind::EngineError;
 }
 
 void TestOcrRuntime::modelFailures()
@@ -182,7 +183,7 @@ void TestOcrRuntime::modelFailures()
     QFETCH(bool, writeRecognition);
     QFETCH(bool, withDictionary);
     QFETCH(QByteArray, detectionBytes);
-    QFETCH(QString, expected);
+    QFETCH(OcrFailure::Kind, expected);
 
     QTemporaryDir dir;
     const QString detPath = dir.path() + QStringLiteral("/PP-OCRv6_det_small.onnx");
@@ -205,19 +206,21 @@ void TestOcrRuntime::modelFailures()
 
     OcrEngine engine;
     OcrEngineConfig config;
-    config.modelDir = dir.path() + QStringLiteral("//sub/.."); // the messages show cleaned paths
-    QString error;
-    QVERIFY(!engine.initialize(config, &error));
+    config.modelDir = dir.path() + QStringLiteral("//sub/.."); // the reasons name cleaned paths
+    OcrFailure failure;
+    QVERIFY(!engine.initialize(config, &failure));
     QVERIFY(!engine.isInitialized());
     QCOMPARE(engine.config().modelDir, config.modelDir);
-    if (expected.startsWith(QLatin1String("det:")))
-        QCOMPARE(error, notFoundMessage(detPath, true));
-    else if (expected.startsWith(QLatin1String("rec:")))
-        QCOMPARE(error, notFoundMessage(recPath, false));
-    else if (expected.endsWith(QStringLiteral("：")))
-        QVERIFY2(error.startsWith(expected) && error.size() > expected.size(), qPrintable(error));
-    else
-        QCOMPARE(error, expected);
+    QCOMPARE(failure.kind, expected);
+    if (expected == OcrFailure::Kind::DetectionModelMissing) {
+        QCOMPARE(failure.subject, detPath);
+        QCOMPARE(failure.detail, openError(detPath));
+    } else if (expected == OcrFailure::Kind::RecognitionModelMissing) {
+        QCOMPARE(failure.subject, recPath);
+        QCOMPARE(failure.detail, openError(recPath));
+    } else if (expected == OcrFailure::Kind::EngineError) {
+        QVERIFY(!failure.detail.isEmpty()); // the runtime's own words
+    }
 
     QImage page(300, 100, QImage::Format_RGB32);
     page.fill(Qt::white);
@@ -235,8 +238,8 @@ void TestOcrRuntime::dictionaryKeepsEntriesAsStored()
     OcrEngine engine;
     OcrEngineConfig config;
     config.modelDir = dir.path();
-    QString error;
-    QVERIFY2(engine.initialize(config, &error), qPrintable(error));
+    OcrFailure failure;
+    QVERIFY2(engine.initialize(config, &failure), qPrintable(failure.subject + failure.detail));
     QVERIFY(engine.isInitialized());
     // A trailing line feed gives an empty last entry; carriage returns and spaces stay.
     const QStringList expected = {QStringLiteral("甲"), QStringLiteral("b\r"), QString(),
@@ -255,16 +258,16 @@ void TestOcrRuntime::secondInitializeTouchesNoFile()
     OcrEngine engine;
     OcrEngineConfig config;
     config.modelDir = dir->path();
-    QString error;
-    QVERIFY2(engine.initialize(config, &error), qPrintable(error));
+    OcrFailure failure;
+    QVERIFY2(engine.initialize(config, &failure), qPrintable(failure.subject + failure.detail));
 
     dir.reset(); // the model files are gone now
     OcrEngineConfig other;
     other.modelDir = QStringLiteral("/nonexistent/models");
     other.binaryThreshold = 0.5f;
-    error.clear();
-    QVERIFY(engine.initialize(other, &error));
-    QVERIFY(error.isEmpty());
+    failure = {};
+    QVERIFY(engine.initialize(other, &failure));
+    QVERIFY(!failure.failed());
     QVERIFY(engine.isInitialized());
     QCOMPARE(engine.dictionary(), QStringList({QStringLiteral("x"), QStringLiteral("y")}));
     // The configuration is still copied.
@@ -280,12 +283,12 @@ void TestOcrRuntime::failedInitializeCanBeRetried()
     OcrEngineConfig config;
     config.modelDir = dir.path();
     OcrEngine engine;
-    QString error;
-    QVERIFY(!engine.initialize(config, &error));
+    OcrFailure failure;
+    QVERIFY(!engine.initialize(config, &failure));
     QVERIFY(test::writePassThroughModel(dir.filePath(QStringLiteral("PP-OCRv6_det_small.onnx"))));
     QVERIFY(test::writePassThroughModel(dir.filePath(QStringLiteral("PP-OCRv6_rec_small.onnx")),
                                         {{"character", "z"}}));
-    QVERIFY2(engine.initialize(config, &error), qPrintable(error));
+    QVERIFY2(engine.initialize(config, &failure), qPrintable(failure.subject + failure.detail));
     QCOMPARE(engine.dictionary(), QStringList{QStringLiteral("z")});
 }
 

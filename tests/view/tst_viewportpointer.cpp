@@ -185,6 +185,37 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("sentinel"));
     }
 
+    // The pointer crosses the short last line of a paragraph and comes to rest well past its
+    // end, beside the line: the selection keeps the line's last letters.
+    void dragPastAShortLastLineKeepsItsEnd()
+    {
+        const QString path = dir.filePath(QStringLiteral("paragraph.pdf"));
+        QVERIFY(writePlacedTextPdf(
+            path, {{{QPointF(72, 100), QStringLiteral("A paragraph whose last line is short: a")},
+                    {QPointF(72, 113), QStringLiteral("hook")}}}));
+        ViewportRig rig;
+        QVERIFY(rig.open(path));
+        QVERIFY(rig.waitCharBoxes(0));
+        // The last four letters are "hook" (the writer's text has breaks between letters).
+        const QString text = rig.text.pageText(0);
+        QList<int> letters;
+        for (int i = 0; i < text.size(); ++i) {
+            if (text.at(i).isLetter())
+                letters.append(i);
+        }
+        QVERIFY(letters.size() > 4);
+        const QRectF k = rig.text.charBoxes(0).at(letters.last());
+        const QPoint past = at(rig, k.right() + 30, k.center().y());
+        QTest::mousePress(vp(rig), Qt::LeftButton, {}, rig.charPos(0, 0));
+        QTest::mouseMove(vp(rig), rig.charPos(0, letters.at(letters.size() - 2)));
+        QTest::mouseMove(vp(rig), past);
+        QTest::mouseRelease(vp(rig), Qt::LeftButton, {}, past);
+        QVERIFY(rig.view.selection()->hasSelection());
+        const QString copied =
+            QGuiApplication::clipboard()->text().remove(QRegularExpression(QStringLiteral("\\s")));
+        QVERIFY2(copied.endsWith(QStringLiteral("short:ahook")), qPrintable(copied));
+    }
+
     void dragBeforeBoxesCompletesWhenTheyArrive()
     {
         ViewportRig rig;
