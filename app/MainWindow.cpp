@@ -271,9 +271,10 @@ void MainWindow::applyTheme(int index)
         return;
     theme = themeInfo(index).theme;
     const ThemePalette palette = themePalette(theme);
-    setCurrentTheme(theme);
-    if (qApp)
+    if (qApp) {
         qApp->setStyleSheet(buildStyleSheet(palette));
+        recordAppliedTheme(*qApp, theme);
+    }
     settings->setTheme(palette.id);
     for (QAction* item : std::as_const(ui.themeActions))
         item->setChecked(item->data().toInt() == theme);

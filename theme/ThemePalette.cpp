@@ -1,12 +1,14 @@
 #include "theme/ThemePalette.h"
 
-#include <atomic>
+#include <QCoreApplication>
+#include <QVariant>
 
 namespace dovrix {
 
 namespace {
 
-std::atomic<int> appliedTheme{0};
+// The application property that holds the applied theme index.
+constexpr char appliedThemeProperty[] = "dovrixAppliedTheme";
 
 // One line, rules back to back. Pseudo-state rules follow their base rule.
 const char styleTemplate[] =
@@ -146,12 +148,13 @@ ThemePalette themePalette(int index)
 
 int currentTheme()
 {
-    return appliedTheme.load(std::memory_order_relaxed);
+    const QCoreApplication* application = QCoreApplication::instance();
+    return application ? application->property(appliedThemeProperty).toInt() : 0;
 }
 
-void setCurrentTheme(int index)
+void recordAppliedTheme(QCoreApplication& application, int index)
 {
-    appliedTheme.store(index, std::memory_order_relaxed);
+    application.setProperty(appliedThemeProperty, index);
 }
 
 QString buildStyleSheet(const ThemePalette& palette)

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+class QCoreApplication;
+
 namespace dovrix {
 
 // Theme indices as stored in currentTheme(); the settings file keeps the theme's id string. A new
@@ -98,10 +100,12 @@ bool isDarkTheme(int index);
 // The palette of a theme; an index without a row gives the light palette.
 ThemePalette themePalette(int index);
 
-// The process-wide applied theme index (starts at 0). Set by the main window's applyTheme; read by
-// painting code so that widgets created later use the current colours.
+// The theme applied to the application. The main window's applyTheme records the index on the
+// application object next to the style sheet it sets there, and painting code reads it back so
+// that widgets created later use the current colours. Light while none was applied, or without an
+// application.
 int currentTheme();
-void setCurrentTheme(int index);
+void recordAppliedTheme(QCoreApplication& application, int index);
 
 // The application style sheet filled with the palette's colours.
 QString buildStyleSheet(const ThemePalette& palette);

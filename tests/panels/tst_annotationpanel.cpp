@@ -89,7 +89,7 @@ private Q_SLOTS:
 
     void init()
     {
-        setCurrentTheme(0);
+        recordAppliedTheme(*QCoreApplication::instance(), 0);
         dir = new QTemporaryDir;
         const QString pdf = dir->filePath("doc.pdf");
         QVERIFY(test::writeTextPdf(pdf, {"First page", PageTwo, "Three", "Four", "Five"}));
@@ -171,7 +171,7 @@ private Q_SLOTS:
                  QColor(themePalette(0).textColor));
 
         // A dark theme keeps headers readable once the window refreshes the panel.
-        setCurrentTheme(2);
+        recordAppliedTheme(*QCoreApplication::instance(), 2);
         panel->refresh();
         QCOMPARE(row(0).data(Qt::BackgroundRole).value<QColor>(), QColor(themePalette(2).panel2));
         QCOMPARE(row(0).data(Qt::ForegroundRole).value<QColor>(),

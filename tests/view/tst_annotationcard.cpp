@@ -67,7 +67,7 @@ private:
 private Q_SLOTS:
     void init()
     {
-        setCurrentTheme(0);
+        recordAppliedTheme(*QCoreApplication::instance(), 0);
         host = new QWidget;
         host->resize(600, 400);
         card = new AnnotationCard(sample(), host);
@@ -150,7 +150,7 @@ private Q_SLOTS:
 
     void choosingSwatchMovesRing()
     {
-        setCurrentTheme(2);
+        recordAppliedTheme(*QCoreApplication::instance(), 2);
         QSignalSpy changed(card, &AnnotationCard::changed);
         QPushButton* sixth = swatches().at(5);
         QTest::mouseClick(sixth, Qt::LeftButton);
@@ -159,7 +159,7 @@ private Q_SLOTS:
         for (int i = 0; i < 8; ++i)
             QCOMPARE(hasRing(swatches().at(i)), i == 5);
         QVERIFY(sixth->styleSheet().contains("border:2px solid " + themePalette(2).textColor));
-        setCurrentTheme(0);
+        recordAppliedTheme(*QCoreApplication::instance(), 0);
     }
 
     void doneAndEscapeClose()
