@@ -20,8 +20,8 @@ int runLinks(const QStringList& args)
     if (files.size() != 1)
         return bench::fail("links", QStringLiteral("expected one PDF file"));
     PdfWorker worker;
-    DocumentController::setProbeEnabled(false);
     DocumentController controller(&worker);
+    controller.setProbeEnabled(false);
     if (!dovrix::test::openAndWait(controller, files.first()))
         return bench::fail("links", QStringLiteral("cannot open %1").arg(files.first()));
     int first = 0;

@@ -28,10 +28,11 @@ struct OpenRun
 };
 
 // One open through the real controller and worker, until the status leaves Loading.
-OpenRun openOnce(dovrix::PdfWorker* worker, const QString& path)
+OpenRun openOnce(dovrix::PdfWorker* worker, const QString& path, bool probe)
 {
     OpenRun run;
     DocumentController controller(worker);
+    controller.setProbeEnabled(probe);
     QEventLoop loop;
     QObject::connect(&controller, &DocumentController::statusChanged, &loop,
                      [&](dovrix::DocumentStatus status, dovrix::OpenOutcome failure) {
@@ -63,17 +64,16 @@ int openCommand(const QStringList& args)
             << "usage: dovrix-bench open FILE [--repeat K] [--no-probe|--own-probe]\n";
         return 2;
     }
-    if (dovrix::bench::hasFlag(args, QStringLiteral("--no-probe")))
-        DocumentController::setProbeEnabled(false);
+    const bool probe = !dovrix::bench::hasFlag(args, QStringLiteral("--no-probe"));
     // As in the program, the probe host waits ready before the first file.
-    if (!dovrix::bench::hasFlag(args, QStringLiteral("--own-probe")))
+    if (probe && !dovrix::bench::hasFlag(args, QStringLiteral("--own-probe")))
         DocumentController::prepareProbe();
 
     dovrix::PdfWorker worker;
     QList<double> hashMs, loadMs, probeMs, openMs;
     OpenRun run;
     for (int i = 0; i < repeat; ++i) {
-        run = openOnce(&worker, files.first());
+        run = openOnce(&worker, files.first(), probe);
         worker.waitForIdle(); // the released document is gone before the next run
         hashMs << double(run.timings.hashMs);
         loadMs << double(run.timings.loadMs);

@@ -101,9 +101,9 @@ int runPaint(const QStringList& args)
     }
 
     // Our own generated or copied file, measured in process: the probe process is not needed.
-    DocumentController::setProbeEnabled(false);
     PdfWorker worker;
     DocumentController controller(&worker);
+    controller.setProbeEnabled(false);
     TextLayoutStore text(&worker, &controller);
     RenderCache cache(&worker, 201326592, dovrix::JobPriority::PageView);
     SearchController search(&text, &controller);

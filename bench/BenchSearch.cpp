@@ -32,8 +32,8 @@ int runSearch(const QStringList& args)
         return 2;
     }
     PdfWorker worker;
-    DocumentController::setProbeEnabled(false);
     DocumentController controller(&worker);
+    controller.setProbeEnabled(false);
     if (!dovrix::test::openAndWait(controller, rest.at(0))) {
         QTextStream(stderr) << "cannot open " << rest.at(0) << '\n';
         return 1;

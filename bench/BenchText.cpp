@@ -62,8 +62,8 @@ int runText(const QStringList& args)
         return 2;
     }
     PdfWorker worker;
-    DocumentController::setProbeEnabled(false);
     DocumentController controller(&worker);
+    controller.setProbeEnabled(false);
     if (!dovrix::test::openAndWait(controller, files.first())) {
         QTextStream(stderr) << "cannot open " << files.first() << '\n';
         return 1;

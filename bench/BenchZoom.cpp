@@ -107,9 +107,9 @@ int run(const QStringList& args)
             return fail(QStringLiteral("cannot write the generated document"));
     }
 
-    DocumentController::setProbeEnabled(false);
     PdfWorker worker;
     DocumentController controller(&worker);
+    controller.setProbeEnabled(false);
     TextLayoutStore text(&worker, &controller);
     RenderCache cache(&worker, DocumentSession::RenderCacheBytes, DocumentSession::RenderPriority);
     SearchController search(&text, &controller);

@@ -30,24 +30,6 @@ namespace {
 
 constexpr qint64 HashBlockBytes = 1024 * 1024;
 
-QString& probeProgramOverride()
-{
-    static QString program;
-    return program;
-}
-
-bool& probeEnabled()
-{
-    static bool enabled = true;
-    return enabled;
-}
-
-int& probeTimeoutOverride()
-{
-    static int ms = 0;
-    return ms;
-}
-
 QString probeExecutableName()
 {
 #if defined(Q_OS_WIN)
@@ -115,13 +97,11 @@ DocumentController::~DocumentController()
 
 void DocumentController::setProbeProgram(const QString& program)
 {
-    probeProgramOverride() = program;
+    probeProgramOverride = program;
 }
 
 QString DocumentController::probeProgram()
 {
-    if (!probeProgramOverride().isEmpty())
-        return probeProgramOverride();
     const QString found = findCompanion(probeExecutableName());
     if (QFileInfo(found).isExecutable())
         return found;
@@ -133,14 +113,19 @@ QString DocumentController::probeProgram()
     return found; // fails to start, and the load fails with it
 }
 
+QString DocumentController::programToProbe() const
+{
+    return probeProgramOverride.isEmpty() ? probeProgram() : probeProgramOverride;
+}
+
 void DocumentController::setProbeEnabled(bool enabled)
 {
-    probeEnabled() = enabled;
+    probeEnabled = enabled;
 }
 
 void DocumentController::setProbeTimeout(int ms)
 {
-    probeTimeoutOverride() = std::max(ms, 0);
+    probeTimeoutMs = ms > 0 ? ms : ProbeTimeoutMs;
 }
 
 void DocumentController::openFile(const QString& filePath)
@@ -201,7 +186,7 @@ void DocumentController::startLoad()
         // would block. The hash job below finds no file either and completes the failure.
         verdict = ProbeVerdict::Fail;
         probeError = OpenOutcome::FileNotFound;
-    } else if (probeEnabled()) {
+    } else if (probeEnabled) {
         startProbe(generation);
     } else {
         verdict = ProbeVerdict::Open;
@@ -219,20 +204,19 @@ void DocumentController::startLoad()
                     });
 }
 
-void DocumentController::prepareProbe()
+void DocumentController::prepareProbe(const QString& program)
 {
-    if (probeEnabled())
-        ProbeHost::prepare(probeProgram());
+    ProbeHost::prepare(program.isEmpty() ? probeProgram() : program);
 }
 
 void DocumentController::startProbe(Generation::Value generation)
 {
     probeTimer->disconnect(this);
     connect(probeTimer, &QTimer::timeout, this, [this, generation] { probeTimedOut(generation); });
-    probeTimer->setInterval(probeTimeoutOverride() > 0 ? probeTimeoutOverride() : ProbeTimeoutMs);
+    probeTimer->setInterval(probeTimeoutMs);
     probeClock.start();
     probeTimer->start();
-    if (ProbeHost* running = ProbeHost::of(probeProgram()))
+    if (ProbeHost* running = ProbeHost::of(programToProbe()))
         startServedProbe(generation, running);
     else
         startOwnProbe(generation);
@@ -272,7 +256,7 @@ void DocumentController::startServedProbe(Generation::Value generation, ProbeHos
 void DocumentController::startOwnProbe(Generation::Value generation)
 {
     probe = new QProcess(this);
-    probe->setProgram(probeProgram());
+    probe->setProgram(programToProbe());
     probe->setArguments(
         {QStringLiteral("--engine"), engineName(PdfDocument::preferredEngine()), path});
     probe->setStandardInputFile(QProcess::nullDevice());
@@ -473,7 +457,7 @@ void DocumentController::postLoadJob()
     // The engine the probe opened the file with; without the probe, the preferred one (which
     // falls back to Qt PDF for a file MuPDF refuses).
     const EngineKind engine = probeEngine;
-    const bool fallback = !probeEnabled();
+    const bool fallback = !probeEnabled;
     pdfWorker->post(JobPriority::Opening, this, ticket,
                     [worker, ticket, filePath = path, digest = pendingHash, known, engine,
                      fallback]() -> Reply<DocumentController> {

@@ -85,17 +85,18 @@ public:
     PdfWorker* worker() const { return pdfWorker; }
     LoadTimings loadTimings() const { return timings; }
 
-    // Process-wide probe executable. Empty (the default) looks for dovrix-probe in the companion
-    // folders (core/ProgramFiles.h), then in the running executable's parent directory.
-    static void setProbeProgram(const QString& program);
+    // The installed probe executable: dovrix-probe in the companion folders (core/ProgramFiles.h),
+    // else in the running executable's parent directory.
     static QString probeProgram();
-    // Starts the probe host of probeProgram() ahead of need (see ProbeHost).
-    static void prepareProbe();
+    // Starts the probe host of a program (empty: probeProgram()) ahead of need (see ProbeHost).
+    static void prepareProbe(const QString& program = {});
+    // The probe executable of this controller's loads started afterwards; empty restores
+    // probeProgram().
+    void setProbeProgram(const QString& program);
     // Measurements only: without the probe, files are parsed in this process unchecked.
-    static void setProbeEnabled(bool enabled);
-    // Process-wide limit of time without progress, for loads started afterwards; 0 restores
-    // ProbeTimeoutMs.
-    static void setProbeTimeout(int ms);
+    void setProbeEnabled(bool enabled);
+    // The limit of time without progress, for loads started afterwards; 0 restores ProbeTimeoutMs.
+    void setProbeTimeout(int ms);
 
 Q_SIGNALS:
     // failure is why a Failed load failed (TimedOut: the probe made no progress in time), and
@@ -118,6 +119,7 @@ private:
         return loadGeneration.isCurrent(generation);
     }
 
+    QString programToProbe() const;
     void startProbe(Generation::Value generation);
     void startOwnProbe(Generation::Value generation);
     void startServedProbe(Generation::Value generation, ProbeHost* host);
@@ -151,6 +153,9 @@ private:
     Generation loadGeneration;
 
     // State of the load in progress (GUI thread only).
+    QString probeProgramOverride; // empty: probeProgram()
+    bool probeEnabled = true;
+    int probeTimeoutMs = ProbeTimeoutMs;
     QProcess* probe = nullptr; // child; killed when superseded
     QPointer<ProbeHost> host;  // the host of the served probe
     quint64 served = 0;        // the served probe's id; 0 when none

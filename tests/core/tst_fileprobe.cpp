@@ -81,8 +81,6 @@ void TestFileProbe::init()
 
 void TestFileProbe::cleanup()
 {
-    DocumentController::setProbeProgram({});
-    DocumentController::setProbeTimeout(0);
     ProbeHost::shutDown();
     delete worker;
     worker = nullptr;
@@ -305,12 +303,13 @@ void TestFileProbe::probeFailureFailsTheLoad()
     const QString program = dir->filePath(QStringLiteral("stand-in-probe"));
     if (!script.isEmpty())
         QVERIFY(test::writeScript(program, script));
-    DocumentController::setProbeProgram(script.isEmpty() ? program : probeFor(program, served));
+    const QString probing = script.isEmpty() ? program : probeFor(program, served);
     if (served)
-        DocumentController::prepareProbe();
+        DocumentController::prepareProbe(probing);
     const QString path = fixture(QStringLiteral("normal.pdf"), 2);
 
     DocumentController controller(worker);
+    controller.setProbeProgram(probing);
     QSignalSpy status(&controller, &DocumentController::statusChanged);
     controller.openFile(path);
     QCOMPARE(controller.status(),
@@ -330,11 +329,11 @@ void TestFileProbe::supersededOrDestroyedProbeIsKilled()
     const QString program = dir->filePath(QStringLiteral("stand-in-probe"));
     QVERIFY(test::writeScript(program, "case \"$*\" in *stuck*) exec sleep 600;; esac\nexec '"
                                            + QFile::encodeName(realProbe) + "' \"$@\""));
-    DocumentController::setProbeProgram(program);
     const QString stuck = fixture(QStringLiteral("stuck.pdf"), 1);
     const QString normal = fixture(QStringLiteral("normal.pdf"), 2);
 
     DocumentController controller(worker);
+    controller.setProbeProgram(program);
     controller.openFile(stuck);
     auto* probe = controller.findChild<QProcess*>();
     QVERIFY(probe);
@@ -348,6 +347,7 @@ void TestFileProbe::supersededOrDestroyedProbeIsKilled()
     QCOMPARE(controller.pageCount(), 2);
 
     auto* doomed = new DocumentController(worker);
+    doomed->setProbeProgram(program);
     doomed->openFile(stuck);
     probe = doomed->findChild<QProcess*>();
     QVERIFY(probe);
@@ -364,8 +364,8 @@ void TestFileProbe::probePageSizesAreUsed()
     const QString program = dir->filePath(QStringLiteral("stand-in-probe"));
     QVERIFY(test::writeScript(program, "printf 'loaded 2\\nsize 111.5 222\\nsize 333 444.25\\n'\n"
                                        "echo 'pages 2'"));
-    DocumentController::setProbeProgram(program);
     DocumentController controller(worker);
+    controller.setProbeProgram(program);
     controller.openFile(fixture(QStringLiteral("normal.pdf"), 2));
     QTRY_COMPARE_WITH_TIMEOUT(controller.status(), DocumentStatus::Ready, test::TimeoutMs);
     QCOMPARE(controller.pageSizes(), (QList<QSizeF>{{111.5, 222}, {333, 444.25}}));
@@ -388,10 +388,10 @@ void TestFileProbe::limitCountsTimeWithoutProgress()
                                        "  echo 'size 200 300'; sleep 0.25\n"
                                        "done\n"
                                        "echo 'pages 12'"));
-    DocumentController::setProbeProgram(program);
-    DocumentController::setProbeTimeout(2000);
     const QString path = fixture(QStringLiteral("normal.pdf"), 2);
     DocumentController controller(worker);
+    controller.setProbeProgram(program);
+    controller.setProbeTimeout(2000);
     QElapsedTimer clock;
     clock.start();
     controller.openFile(path);
@@ -400,7 +400,7 @@ void TestFileProbe::limitCountsTimeWithoutProgress()
     QVERIFY(clock.elapsed() > 2000);
 
     QVERIFY(test::writeScript(program, "echo 'loaded 2'; exec sleep 600"));
-    DocumentController::setProbeTimeout(300);
+    controller.setProbeTimeout(300);
     QSignalSpy status(&controller, &DocumentController::statusChanged);
     controller.openFile(path);
     QTRY_COMPARE_WITH_TIMEOUT(controller.status(), DocumentStatus::Failed, test::TimeoutMs);

@@ -81,12 +81,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // The panel is not about opening files: parse them in this process.
-        DocumentController::setProbeEnabled(false);
-    }
-
     void init()
     {
         recordAppliedTheme(*QCoreApplication::instance(), 0);
@@ -95,6 +89,7 @@ private Q_SLOTS:
         QVERIFY(test::writeTextPdf(pdf, {"First page", PageTwo, "Three", "Four", "Five"}));
         worker = new PdfWorker;
         controller = new DocumentController(worker);
+        controller->setProbeEnabled(false); // the panel is not about opening files
         QVERIFY(test::openAndWait(*controller, pdf));
         textStore = new TextLayoutStore(worker, controller);
         store = new AnnotationStore;

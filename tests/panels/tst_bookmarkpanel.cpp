@@ -59,7 +59,6 @@ void TestBookmarkPanel::initTestCase()
 {
     QVERIFY(dir.isValid());
     test::isolateSettings(dir.filePath("settings"));
-    DocumentController::setProbeEnabled(false);
     outlined = dir.filePath("outlined.pdf");
     plain = dir.filePath("plain.pdf");
     const QList<FixtureOutlineEntry> entries{
@@ -76,6 +75,7 @@ void TestBookmarkPanel::init()
     test::resetSettingsToSourceLanguage(); // the window installs the stored language
     worker = std::make_unique<PdfWorker>();
     controller = std::make_unique<DocumentController>(worker.get());
+    controller->setProbeEnabled(false);
     panel = std::make_unique<BookmarkPanel>(controller.get());
     panel->resize(300, 400);
 }

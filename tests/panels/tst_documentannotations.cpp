@@ -38,7 +38,6 @@ class TestDocumentAnnotations : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { DocumentController::setProbeEnabled(false); }
 
     void copiedAnnotation_data()
     {
@@ -115,6 +114,7 @@ private Q_SLOTS:
         QVERIFY(test::writeInsidePdf(pdf));
         PdfWorker worker;
         DocumentController controller(&worker);
+        controller.setProbeEnabled(false);
         QVERIFY(test::openAndWait(controller, pdf));
         TextLayoutStore textStore(&worker, &controller);
         AnnotationStore store;

@@ -62,7 +62,6 @@ void TestThumbnailPanel::initTestCase()
 {
     QVERIFY(dir.isValid());
     test::isolateSettings(dir.filePath("settings"));
-    DocumentController::setProbeEnabled(false);
     longDoc = dir.filePath("long.pdf");
     tallFirst = dir.filePath("tall.pdf");
     onePage = dir.filePath("one.pdf");
@@ -77,6 +76,7 @@ void TestThumbnailPanel::init()
 {
     worker = std::make_unique<PdfWorker>();
     controller = std::make_unique<DocumentController>(worker.get());
+    controller->setProbeEnabled(false);
     panel = std::make_unique<ThumbnailPanel>(controller.get(), worker.get());
 }
 

@@ -76,9 +76,9 @@ private Q_SLOTS:
                                                  {{500, 820}, "1"}},
                                                 {},
                                                 {{{60, 100}, "last page"}}}));
-        DocumentController::setProbeEnabled(false);
         PdfWorker worker;
         DocumentController controller(&worker);
+        controller.setProbeEnabled(false);
         QVERIFY(test::openAndWait(controller, path));
         TextLayoutStore store(&worker, &controller);
         store.setOcrResult(1, OcrPageText::fromLines({{QRectF(100, 100, 200, 20),

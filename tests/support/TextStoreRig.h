@@ -32,7 +32,6 @@ protected:
     void start()
     {
         QVERIFY(dir.isValid());
-        DocumentController::setProbeEnabled(false);
         worker = std::make_unique<PdfWorker>();
     }
 
@@ -62,6 +61,7 @@ protected:
         dropUsers();
         store.reset();
         controller = std::make_unique<DocumentController>(worker.get());
+        controller->setProbeEnabled(false);
         if (!test::openAndWait(*controller, path))
             return false;
         store = std::make_unique<TextLayoutStore>(worker.get(), controller.get());

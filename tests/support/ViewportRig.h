@@ -33,7 +33,7 @@ struct ViewportRig
     explicit ViewportRig(const QSize& size = QSize(800, 600))
     {
         // The crash-isolating probe process is not what these tests are about.
-        DocumentController::setProbeEnabled(false);
+        controller.setProbeEnabled(false);
         view.resize(size);
     }
     ~ViewportRig()

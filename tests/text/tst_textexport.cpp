@@ -178,9 +178,9 @@ void TestTextExport::exportThroughTheStore()
                                              {{500, 820}, "1"}},
                                             {}}));
 
-    DocumentController::setProbeEnabled(false);
     PdfWorker worker;
     DocumentController controller(&worker);
+    controller.setProbeEnabled(false);
     QVERIFY(test::openAndWait(controller, path));
     TextLayoutStore store(&worker, &controller);
     QSignalSpy blocksReady(&store, &TextLayoutStore::readingBlocksReady);
