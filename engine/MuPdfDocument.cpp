@@ -228,6 +228,7 @@ struct Mapping
 
 constexpr size_t HugePage = size_t(2) << 20;
 constexpr size_t LargestSpare = size_t(96) << 20;
+// The process's, like an allocator's free list: page images outlive the documents that drew them.
 std::atomic<Mapping*> spares[2] = {nullptr, nullptr};
 
 void unmap(Mapping* mapping)
