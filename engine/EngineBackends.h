@@ -4,14 +4,9 @@
 
 #include "engine/PdfDocument.h"
 
-#include <atomic>
-
 namespace dovrix {
 
 OpenResult openWithMuPdf(const QString& path, const QByteArray& password);
 OpenResult openWithQtPdf(const QString& path, const QByteArray& password);
-
-extern std::atomic<int> textLimitMs;
-extern std::atomic<int> renderLimitMs;
 
 } // namespace dovrix

@@ -559,7 +559,7 @@ public:
             fz_clear_pixmap_with_value(ctx, pixmap, 255);
             dev = fz_new_draw_device(ctx, fz_identity, pixmap);
             bool timedOut = false;
-            drawn = runWithin(ctx, p, dev, ctm, renderLimitMs, &timedOut);
+            drawn = runWithin(ctx, p, dev, ctm, renderTimeLimitMs(), &timedOut);
         }
         fz_always(ctx)
         {
@@ -601,7 +601,7 @@ public:
             // and copy see "fi", not one ligature character.
             options.flags = FZ_STEXT_MEDIABOX_CLIP;
             dev = fz_new_stext_device(ctx, text, &options);
-            read = runWithin(ctx, p, dev, fz_identity, textLimitMs, &timedOut);
+            read = runWithin(ctx, p, dev, fz_identity, textTimeLimitMs(), &timedOut);
         }
         fz_always(ctx)
         {

@@ -11,13 +11,11 @@ namespace dovrix {
 
 namespace {
 
+// A start-up value (the command line, the bench's or a test's start), set before any file opens.
 std::atomic<int> preferred{int(EngineKind::MuPdf)};
 thread_local int lane = 0;
 
 } // namespace
-
-std::atomic<int> textLimitMs{PdfDocument::DefaultTextTimeLimitMs};
-std::atomic<int> renderLimitMs{PdfDocument::DefaultRenderTimeLimitMs};
 
 QString engineName(EngineKind kind)
 {
@@ -113,21 +111,6 @@ void PdfDocument::setThreadLane(int l)
 int PdfDocument::threadLane()
 {
     return lane;
-}
-
-void PdfDocument::setTextTimeLimitMs(int ms)
-{
-    textLimitMs = std::max(ms, 0);
-}
-
-int PdfDocument::textTimeLimitMs()
-{
-    return textLimitMs;
-}
-
-void PdfDocument::setRenderTimeLimitMs(int ms)
-{
-    renderLimitMs = ms > 0 ? ms : DefaultRenderTimeLimitMs;
 }
 
 QList<QRectF> lineRectsOf(const QList<QRectF>& boxes, int start, int length)

@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 
@@ -184,10 +185,12 @@ public:
     static void setThreadLane(int lane);
     static int threadLane();
 
-    // Process-wide limits of one page's text and render, for calls started afterwards.
-    static void setTextTimeLimitMs(int ms);
-    static int textTimeLimitMs();
-    static void setRenderTimeLimitMs(int ms);
+    // This document's limits of one page's text and render, for calls started afterwards (any
+    // thread may set them). A render limit of 0 restores the default.
+    void setTextTimeLimitMs(int ms) { textLimitMs = std::max(ms, 0); }
+    int textTimeLimitMs() const { return textLimitMs; }
+    void setRenderTimeLimitMs(int ms) { renderLimitMs = ms > 0 ? ms : DefaultRenderTimeLimitMs; }
+    int renderTimeLimitMs() const { return renderLimitMs; }
 
     EngineKind engine() const { return kind; }
     QString filePath() const { return path; }
@@ -246,6 +249,8 @@ private:
     // Replaced whole by the setter and read whole by the lanes (std::atomic_load/atomic_store), so
     // a lane always sees one set with its own version and nobody waits for anybody.
     std::shared_ptr<const FormValueSet> formValueSet = std::make_shared<const FormValueSet>();
+    std::atomic<int> textLimitMs{DefaultTextTimeLimitMs};
+    std::atomic<int> renderLimitMs{DefaultRenderTimeLimitMs};
 };
 
 // The lines of a run of characters: the boxes of [start, start + length) joined line by line
